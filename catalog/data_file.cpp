@@ -1,0 +1,132 @@
+// The data-file header and the buffered record walk.
+#include "catalog/data_file.h"
+
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include <cerrno>
+#include <cstring>
+
+namespace halvane {
+
+namespace {
+
+constexpr size_t BUFFER_SIZE = 64 * 1024;
+
+// Opens only an existing regular file; a directory, device or fifo is not a catalog.
+// O_NONBLOCK keeps a fifo from blocking the open; it is cleared for the reads.
+int OpenRegularFile(const std::string& path) {
+  const int fd = ::open(path.c_str(), O_RDONLY | O_CLOEXEC | O_NONBLOCK);
+  if (fd < 0) return -1;
+  struct stat info {};
+  if (::fstat(fd, &info) != 0 || !S_ISREG(info.st_mode)) {
+    ::close(fd);
+    return -1;
+  }
+  const int flags = ::fcntl(fd, F_GETFL);
+  if (flags >= 0) ::fcntl(fd, F_SETFL, flags & ~O_NONBLOCK);
+  return fd;
+}
+
+}  // namespace
+
+uint16_t ReadU16(const uint8_t* p) { return static_cast<uint16_t>(p[0] | (p[1] << 8)); }
+
+int16_t ReadI16(const uint8_t* p) { return static_cast<int16_t>(ReadU16(p)); }
+
+double ReadF64(const uint8_t* p) {
+  uint64_t bits = 0;
+  for (int i = 7; i >= 0; --i) bits = (bits << 8) | p[i];
+  double value;
+  std::memcpy(&value, &bits, sizeof value);
+  return value;
+}
+
+void WriteU16(uint16_t value, uint8_t* p) {
+  p[0] = static_cast<uint8_t>(value & 0xFF);
+  p[1] = static_cast<uint8_t>(value >> 8);
+}
+
+void WriteI16(int16_t value, uint8_t* p) { WriteU16(static_cast<uint16_t>(value), p); }
+
+void WriteF64(double value, uint8_t* p) {
+  uint64_t bits;
+  std::memcpy(&bits, &value, sizeof bits);
+  for (int i = 0; i < 8; ++i) p[i] = static_cast<uint8_t>(bits >> (8 * i));
+}
+
+DataFileHeader DecodeHeader(const uint8_t* bytes) {
+  DataFileHeader header{};
+  std::memcpy(header.magic, bytes, 4);
+  std::memcpy(header.tag, bytes + 4, 4);
+  header.version = ReadU16(bytes + 8);
+  header.reserved = ReadU16(bytes + 10);
+  return header;
+}
+
+void EncodeHeader(std::string_view tag, uint8_t* bytes) {
+  std::memcpy(bytes, HEADER_MAGIC.data(), 4);
+  std::memset(bytes + 4, ' ', 4);
+  std::memcpy(bytes + 4, tag.data(), tag.size() < 4 ? tag.size() : 4);
+  WriteU16(HEADER_VERSION, bytes + 8);
+  WriteU16(0, bytes + 10);
+}
+
+bool ValidateHeader(const uint8_t* bytes, std::string_view tag) {
+  const DataFileHeader header = DecodeHeader(bytes);
+  return tag.size() == 4 && std::memcmp(header.magic, HEADER_MAGIC.data(), 4) == 0 &&
+         std::memcmp(header.tag, tag.data(), 4) == 0 && header.version == HEADER_VERSION &&
+         header.reserved == 0;
+}
+
+RecordFile::RecordFile(size_t recordSize) : recordSize(recordSize) {}
+
+RecordFile::~RecordFile() {
+  if (fd >= 0) ::close(fd);
+}
+
+WalkResult RecordFile::Open(const std::string& path, std::string_view tag) {
+  fd = OpenRegularFile(path);
+  if (fd < 0) return WalkResult::CannotOpen;
+  buffer.resize(BUFFER_SIZE < recordSize ? recordSize : BUFFER_SIZE);
+  while (end - begin < HEADER_SIZE && Fill()) {
+  }
+  if (end - begin < HEADER_SIZE) return WalkResult::HeaderRejected;
+  const uint8_t* header = buffer.data() + begin;
+  begin += HEADER_SIZE;
+  if (!tag.empty() && !ValidateHeader(header, tag)) return WalkResult::HeaderRejected;
+  return WalkResult::Completed;
+}
+
+const uint8_t* RecordFile::Next() {
+  while (end - begin < recordSize) {
+    if (!Fill()) return nullptr;
+  }
+  const uint8_t* record = buffer.data() + begin;
+  begin += recordSize;
+  return record;
+}
+
+// Moves the unread tail to the front and reads more after it; false at the end of the file
+// or on a read error, either of which ends the walk.
+bool RecordFile::Fill() {
+  if (atEnd || fd < 0) return false;
+  if (begin > 0) {
+    std::memmove(buffer.data(), buffer.data() + begin, end - begin);
+    end -= begin;
+    begin = 0;
+  }
+  ssize_t got;
+  do {
+    got = ::read(fd, buffer.data() + end, buffer.size() - end);
+  } while (got < 0 && errno == EINTR);
+  if (got <= 0) {
+    atEnd = true;
+    return false;
+  }
+  end += static_cast<size_t>(got);
+  return true;
+}
+
+}  // namespace halvane

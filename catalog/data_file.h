@@ -1,0 +1,92 @@
+// The 12-byte header that opens every data file, and the walk that all catalog readers
+// share: open read-only, check the header, hand out whole fixed-size records until the
+// first short read, close on every path.
+//
+// Header layout, little-endian, no gaps:
+//   offset 0  4 bytes  magic    "HALV"
+//   offset 4  4 bytes  tag      four ASCII characters naming the kind of file
+//   offset 8  2 bytes  version  unsigned, 1 is the only version
+//   offset 10 2 bytes  reserved unsigned, always 0
+// Records follow directly; their number is whatever the file length gives.
+#pragma once
+
+#include <cstddef>
+#include <cstdint>
+#include <string>
+#include <string_view>
+#include <vector>
+
+namespace halvane {
+
+constexpr size_t HEADER_SIZE = 12;
+constexpr std::string_view HEADER_MAGIC = "HALV";
+constexpr uint16_t HEADER_VERSION = 1;
+
+struct DataFileHeader {
+  char magic[4];
+  char tag[4];
+  uint16_t version;
+  uint16_t reserved;
+};
+
+DataFileHeader DecodeHeader(const uint8_t* bytes);
+// Writes magic, tag (four characters), version 1 and reserved 0 into bytes[0..12).
+void EncodeHeader(std::string_view tag, uint8_t* bytes);
+
+// True when the 12 bytes carry the magic, exactly this four-letter tag, version 1 and
+// reserved 0. Wrong magic, tag and version are not told apart.
+bool ValidateHeader(const uint8_t* bytes, std::string_view tag);
+
+enum class WalkResult {
+  Completed,       // every whole record was handed out (maybe none)
+  CannotOpen,      // missing, a directory, a device, unreadable
+  HeaderRejected,  // shorter than 12 bytes, or ValidateHeader said no
+};
+
+// One pass over a data file: Open reads the header (validated against tag unless tag is
+// empty, in which case any 12 bytes are skipped), Next hands out each whole record of
+// recordSize bytes in file order and null after the last; a partial last record is ignored
+// silently, and so is a read error. The file is closed by the destructor. Reads go through
+// a 64 KiB buffer, not one system call per record.
+class RecordFile {
+ public:
+  explicit RecordFile(size_t recordSize);
+  ~RecordFile();
+  RecordFile(const RecordFile&) = delete;
+  RecordFile& operator=(const RecordFile&) = delete;
+
+  WalkResult Open(const std::string& path, std::string_view tag);
+  // The next whole record, valid until the following call; null at the end.
+  const uint8_t* Next();
+
+ private:
+  bool Fill();
+
+  size_t recordSize;
+  int fd = -1;
+  std::vector<uint8_t> buffer;
+  size_t begin = 0;  // first unread byte in buffer
+  size_t end = 0;    // one past the last valid byte
+  bool atEnd = false;
+};
+
+// Calls onRecord(const uint8_t*) for every whole record of the file; see RecordFile.
+template <typename OnRecord>
+WalkResult WalkRecords(const std::string& path, std::string_view tag, size_t recordSize,
+                       OnRecord&& onRecord) {
+  RecordFile file(recordSize);
+  const WalkResult result = file.Open(path, tag);
+  if (result != WalkResult::Completed) return result;
+  while (const uint8_t* record = file.Next()) onRecord(record);
+  return WalkResult::Completed;
+}
+
+// Little-endian field decoding; p need not be aligned.
+uint16_t ReadU16(const uint8_t* p);
+int16_t ReadI16(const uint8_t* p);
+double ReadF64(const uint8_t* p);
+void WriteU16(uint16_t value, uint8_t* p);
+void WriteI16(int16_t value, uint8_t* p);
+void WriteF64(double value, uint8_t* p);
+
+}  // namespace halvane

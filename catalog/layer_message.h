@@ -1,0 +1,18 @@
+// The texts a catalog layer writes onto the chart when it cannot use its file.
+#pragma once
+
+#include <string_view>
+
+#include "platform/surface.h"
+
+namespace halvane {
+
+constexpr std::u16string_view FILE_NOT_FOUND_TEXT = u"File not found";
+constexpr std::u16string_view BOUNDARIES_NOT_FOUND_TEXT = u"File 'ConBon.dat' not found";
+constexpr std::u16string_view UNSUPPORTED_VERSION_TEXT = u"Unsupported file version";
+
+// Centred on the top line of the chart rectangle, in the colour and background mode that
+// the frame has set; several failing layers write over one another.
+void DrawLayerMessage(Surface& surface, const Rect& viewRect, std::u16string_view text);
+
+}  // namespace halvane

@@ -1,0 +1,51 @@
+// The clock through the C library, with a switch for tests.
+#include "platform/clock.h"
+
+#include <chrono>
+
+#include "astro/local_time.h"
+
+namespace halvane {
+
+namespace {
+
+std::function<SYSTEMTIME()>& FixedClock() {
+  static std::function<SYSTEMTIME()> clock;
+  return clock;
+}
+
+SYSTEMTIME FromTimePoint(std::chrono::system_clock::time_point now) {
+  using namespace std::chrono;
+  const auto day = floor<days>(now);
+  const year_month_day date{day};
+  const hh_mm_ss time{floor<milliseconds>(now - day)};
+  SYSTEMTIME result{};
+  result.year = static_cast<uint16_t>(static_cast<int>(date.year()));
+  result.month = static_cast<uint16_t>(static_cast<unsigned>(date.month()));
+  result.dayOfWeek = static_cast<uint16_t>(weekday{day}.c_encoding());
+  result.day = static_cast<uint16_t>(static_cast<unsigned>(date.day()));
+  result.hour = static_cast<uint16_t>(time.hours().count());
+  result.minute = static_cast<uint16_t>(time.minutes().count());
+  result.second = static_cast<uint16_t>(time.seconds().count());
+  result.milliseconds = static_cast<uint16_t>(time.subseconds().count());
+  return result;
+}
+
+}  // namespace
+
+SYSTEMTIME UniversalNow() {
+  if (FixedClock()) return FixedClock()();
+  return FromTimePoint(std::chrono::system_clock::now());
+}
+
+SYSTEMTIME LocalNow() {
+  SYSTEMTIME time = UniversalNow();
+  UniversalToLocal(time);
+  return time;
+}
+
+void SetClockForTesting(std::function<SYSTEMTIME()> universalNow) {
+  FixedClock() = std::move(universalNow);
+}
+
+}  // namespace halvane

@@ -1,0 +1,101 @@
+// Loading and saving Config.dat.
+#include "shell/config_file.h"
+
+#include <fcntl.h>
+#include <unistd.h>
+
+#include <cerrno>
+#include <cmath>
+#include <cstdio>
+
+#include "astro/angles.h"
+#include "catalog/data_file.h"
+
+namespace halvane {
+
+namespace {
+
+constexpr std::string_view CONFIG_TAG = "CONF";
+constexpr size_t CONFIG_FILE_SIZE = HEADER_SIZE + CONFIG_RECORD_SIZE;
+constexpr uint16_t DEFAULT_LAYER_FLAGS = LAYER_HORIZONTAL_GRID | LAYER_CONSTELLATION_LINES;
+
+void DecodeRecord(const uint8_t* p, ConfigRecord& config) {
+  config.longitude = ReadF64(p);
+  config.latitude = ReadF64(p + 8);
+  config.layerFlags = ReadU16(p + 16);
+  config.useSystemTime = p[18];
+  config.reserved = p[19];
+  uint16_t* fields[] = {&config.observationTime.year,   &config.observationTime.month,
+                        &config.observationTime.dayOfWeek, &config.observationTime.day,
+                        &config.observationTime.hour,   &config.observationTime.minute,
+                        &config.observationTime.second, &config.observationTime.milliseconds};
+  for (int i = 0; i < 8; ++i) *fields[i] = ReadU16(p + 20 + 2 * i);
+}
+
+void EncodeRecord(const ConfigRecord& config, uint8_t* p) {
+  WriteF64(config.longitude, p);
+  WriteF64(config.latitude, p + 8);
+  WriteU16(config.layerFlags, p + 16);
+  p[18] = config.useSystemTime;
+  p[19] = 0;
+  const SYSTEMTIME& t = config.observationTime;
+  const uint16_t fields[] = {t.year, t.month, t.dayOfWeek, t.day,
+                             t.hour, t.minute, t.second, t.milliseconds};
+  for (int i = 0; i < 8; ++i) WriteU16(fields[i], p + 20 + 2 * i);
+}
+
+void SetDefaults(ConfigRecord& config) {
+  config.longitude = DmsToDegrees(-18, 20, 20);
+  config.latitude = DmsToDegrees(49, 41, 49);
+  config.layerFlags = DEFAULT_LAYER_FLAGS;
+  config.useSystemTime = 1;
+}
+
+bool WriteAll(int fd, const uint8_t* bytes, size_t size) {
+  while (size > 0) {
+    const ssize_t written = ::write(fd, bytes, size);
+    if (written < 0 && errno == EINTR) continue;
+    if (written <= 0) return false;
+    bytes += written;
+    size -= static_cast<size_t>(written);
+  }
+  return true;
+}
+
+}  // namespace
+
+bool LoadConfig(const std::string& path, ConfigRecord& config) {
+  // The header's content is not examined: any 48 bytes give a record.
+  RecordFile file(CONFIG_RECORD_SIZE);
+  const uint8_t* record = nullptr;
+  if (file.Open(path, "") == WalkResult::Completed) record = file.Next();
+  if (record == nullptr) {
+    SetDefaults(config);
+    return false;
+  }
+  DecodeRecord(record, config);
+  if (!std::isfinite(config.longitude) || !std::isfinite(config.latitude)) {
+    config.longitude = DmsToDegrees(-18, 20, 20);
+    config.latitude = DmsToDegrees(49, 41, 49);
+  }
+  return true;
+}
+
+bool SaveConfig(const std::string& path, const ConfigRecord& config) {
+  uint8_t bytes[CONFIG_FILE_SIZE];
+  EncodeHeader(CONFIG_TAG, bytes);
+  EncodeRecord(config, bytes + HEADER_SIZE);
+
+  const std::string temporary = path + ".tmp";
+  const int fd = ::open(temporary.c_str(), O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC, 0644);
+  if (fd < 0) return false;
+  const bool written = WriteAll(fd, bytes, sizeof bytes) && ::fsync(fd) == 0;
+  const bool closed = ::close(fd) == 0;
+  if (!written || !closed || std::rename(temporary.c_str(), path.c_str()) != 0) {
+    std::remove(temporary.c_str());
+    return false;
+  }
+  return true;
+}
+
+}  // namespace halvane

@@ -1,0 +1,2 @@
+// Shared pieces of the command-line tools.
+#pragma once
