@@ -1,0 +1,37 @@
+// Angle units of the sky chart and the small numeric helpers every part shares:
+// reducing by whole turns, rounding, and degrees-minutes-seconds.
+#pragma once
+
+#include <cstdint>
+
+namespace halvane {
+
+constexpr double PI = 3.141592653589793;          // half a turn, radians
+constexpr double HALF_PI = PI * 0.5;              // quarter turn, radians
+constexpr double TWO_PI = PI * 2;                 // one full turn, radians
+constexpr double DEG_TO_RAD = PI * (1.0 / 180);   // radians per degree (0.017453292519943295)
+constexpr double RAD_TO_DEG = 180 / PI;           // degrees per radian (57.29577951308232)
+constexpr double HOURS_TO_RAD = PI * (1.0 / 12);  // radians per hour of right ascension (0.2617993877991494)
+constexpr double RAD_TO_HOURS = 12 / PI;          // hours of right ascension per radian (3.819718634205488)
+
+// Reduces x by whole multiples of range: x - t * range with t = x / range truncated towards zero.
+// x >= 0 gives [0, range); x < 0 gives (-range, 0], a negative angle is not lifted.
+// Damaged input: a non-finite x, or a range that is zero or not finite, gives 0; when x / range
+// does not fit a 32-bit integer the result is std::fmod(x, range), the exact remainder.
+double NormalizeAngle(double x, double range);
+
+// Nearest integer, ties upwards (2.5 -> 3, -2.5 -> -2).
+// NaN gives 0; values beyond the int32 range saturate to INT32_MIN or INT32_MAX.
+int32_t RoundToInt(double x);
+
+// Splits decimal degrees into whole degrees (truncated, with the sign of x), minutes and seconds
+// (truncations of |x| * 60 and |x| * 3600 modulo 60, never negative, never rounded).
+// NaN gives (0, 0, 0); degrees beyond the int32 range saturate; an infinite x gives minutes and
+// seconds of 0; a huge finite x still gives exact minutes and seconds in [0, 60).
+void DegreesToDms(double x, int32_t& degrees, int32_t& minutes, int32_t& seconds);
+
+// Joins degrees, minutes and seconds into decimal degrees. The sign comes from degrees alone:
+// the signs of minutes and seconds are ignored. Any int32, INT32_MIN included, is accepted.
+double DmsToDegrees(int32_t degrees, int32_t minutes, int32_t seconds);
+
+}  // namespace halvane

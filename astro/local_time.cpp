@@ -1,0 +1,77 @@
+// Local and universal time through timegm/mktime and gmtime_r/localtime_r.
+#include "astro/local_time.h"
+
+#include <ctime>
+
+namespace halvane {
+namespace {
+
+constexpr int FIRST_YEAR = 1601;
+constexpr int LAST_YEAR = 30827;
+
+bool IsLeapYear(int year) { return (year % 4 == 0 && year % 100 != 0) || year % 400 == 0; }
+
+int DaysInMonth(int year, int month) {
+  static constexpr int DAYS[12] = {31, 28, 31, 30, 31, 30, 31, 31, 30, 31, 30, 31};
+  if (month == 2 && IsLeapYear(year)) return 29;
+  return DAYS[month - 1];
+}
+
+bool IsRealTime(const SYSTEMTIME& time) {
+  if (time.year < FIRST_YEAR || time.year > LAST_YEAR) return false;
+  if (time.month < 1 || time.month > 12) return false;
+  if (time.day < 1 || time.day > DaysInMonth(time.year, time.month)) return false;
+  return time.hour < 24 && time.minute < 60 && time.second < 60 && time.milliseconds < 1000;
+}
+
+std::tm ToTm(const SYSTEMTIME& time) {
+  std::tm tm{};
+  tm.tm_year = time.year - 1900;
+  tm.tm_mon = time.month - 1;
+  tm.tm_mday = time.day;
+  tm.tm_hour = time.hour;
+  tm.tm_min = time.minute;
+  tm.tm_sec = time.second;
+  tm.tm_isdst = -1;
+  return tm;
+}
+
+// Writes tm into time when it lies within the accepted years.
+bool StoreTm(const std::tm& tm, SYSTEMTIME& time) {
+  const long long year = static_cast<long long>(tm.tm_year) + 1900;
+  if (year < FIRST_YEAR || year > LAST_YEAR) return false;
+  time.year = static_cast<uint16_t>(year);
+  time.month = static_cast<uint16_t>(tm.tm_mon + 1);
+  time.dayOfWeek = static_cast<uint16_t>(tm.tm_wday);
+  time.day = static_cast<uint16_t>(tm.tm_mday);
+  time.hour = static_cast<uint16_t>(tm.tm_hour);
+  time.minute = static_cast<uint16_t>(tm.tm_min);
+  time.second = static_cast<uint16_t>(tm.tm_sec);
+  return true;
+}
+
+}  // namespace
+
+bool LocalToUniversal(SYSTEMTIME& time) {
+  if (!IsRealTime(time)) return false;
+  std::tm local = ToTm(time);
+  local.tm_wday = -1;
+  const std::time_t t = std::mktime(&local);
+  // -1 is also one real second; mktime marks success by filling the day of week.
+  if (t == static_cast<std::time_t>(-1) && local.tm_wday < 0) return false;
+  std::tm universal{};
+  if (gmtime_r(&t, &universal) == nullptr) return false;
+  return StoreTm(universal, time);
+}
+
+bool UniversalToLocal(SYSTEMTIME& time) {
+  if (!IsRealTime(time)) return false;
+  std::tm universal = ToTm(time);
+  universal.tm_isdst = 0;
+  const std::time_t t = timegm(&universal);
+  std::tm local{};
+  if (localtime_r(&t, &local) == nullptr) return false;
+  return StoreTm(local, time);
+}
+
+}  // namespace halvane

@@ -1,0 +1,89 @@
+// Tests of the local/universal time conversion under a fixed time zone.
+#include "astro/local_time.h"
+
+#include <gtest/gtest.h>
+#include <sys/stat.h>
+
+#include <cstdlib>
+#include <ctime>
+#include <optional>
+#include <string>
+
+namespace halvane {
+namespace {
+
+// Central European time with summer time, set for each test and restored afterwards.
+class LocalTime : public testing::Test {
+ protected:
+  void SetUp() override {
+    if (const char* old = std::getenv("TZ")) oldTz = old;
+    struct stat info {};
+    const bool haveZone = stat("/usr/share/zoneinfo/Europe/Prague", &info) == 0;
+    setenv("TZ", haveZone ? "Europe/Prague" : "CET-1CEST,M3.5.0,M10.5.0/3", 1);
+    tzset();
+  }
+  void TearDown() override {
+    oldTz ? setenv("TZ", oldTz->c_str(), 1) : unsetenv("TZ");
+    tzset();
+  }
+  std::optional<std::string> oldTz;
+};
+
+SYSTEMTIME Record(int year, int month, int day, int hour, int minute, int second = 0, int ms = 0,
+                  int dayOfWeek = 0) {
+  const auto u = [](int v) { return static_cast<uint16_t>(v); };
+  return SYSTEMTIME{u(year), u(month), u(dayOfWeek), u(day), u(hour), u(minute), u(second), u(ms)};
+}
+
+TEST_F(LocalTime, UsesTheOffsetOfThatDateAndFillsTheDayOfWeek) {
+  SYSTEMTIME summer = Record(2024, 7, 15, 12, 30, 45, 678);
+  ASSERT_TRUE(LocalToUniversal(summer));
+  EXPECT_EQ(summer, Record(2024, 7, 15, 10, 30, 45, 678, 1));  // Monday
+  SYSTEMTIME winter = Record(2024, 1, 1, 0, 30);
+  ASSERT_TRUE(LocalToUniversal(winter));
+  EXPECT_EQ(winter, Record(2023, 12, 31, 23, 30, 0, 0, 0));  // Sunday
+  SYSTEMTIME leapDay = Record(2024, 2, 29, 23, 59, 59, 999);
+  ASSERT_TRUE(UniversalToLocal(leapDay));
+  EXPECT_EQ(leapDay, Record(2024, 3, 1, 0, 59, 59, 999, 5));  // Friday
+}
+
+// Every half hour of a year there and back; only local times in the repeated autumn hour may
+// come back an hour apart, since they name two moments.
+TEST_F(LocalTime, RoundTripsEveryHalfHourOfAYear) {
+  for (int slot = 0; slot < 366 * 48; ++slot) {
+    std::tm tm{};
+    tm.tm_year = 2024 - 1900;
+    tm.tm_mday = 1 + slot / 48;
+    tm.tm_min = (slot % 48) * 30;
+    timegm(&tm);  // normalises the fields and fills the day of week
+    const SYSTEMTIME universal = Record(tm.tm_year + 1900, tm.tm_mon + 1, tm.tm_mday, tm.tm_hour,
+                                        tm.tm_min, 0, 0, tm.tm_wday);
+    SYSTEMTIME time = universal;
+    ASSERT_TRUE(UniversalToLocal(time));
+    const bool repeatedHour = time.month == 10 && time.day == 27 && time.hour == 2;
+    ASSERT_TRUE(LocalToUniversal(time));
+    if (repeatedHour) continue;
+    ASSERT_EQ(time, universal) << slot;
+  }
+}
+
+TEST_F(LocalTime, LeavesRecordsThatAreNoRealTimeUnchanged) {
+  const SYSTEMTIME bad[] = {
+      Record(2024, 2, 31, 12, 0),  Record(2023, 2, 29, 12, 0),   Record(2024, 13, 1, 12, 0),
+      Record(2024, 0, 1, 12, 0),   Record(2024, 4, 31, 12, 0),   Record(2024, 4, 1, 24, 0),
+      Record(2024, 4, 1, 12, 60),  Record(2024, 4, 1, 12, 0, 60), Record(2024, 4, 1, 12, 0, 0, 1000),
+      Record(0, 1, 1, 0, 0),       Record(65535, 12, 31, 23, 59),
+  };
+  for (const SYSTEMTIME& record : bad) {
+    SYSTEMTIME time = record;
+    EXPECT_FALSE(LocalToUniversal(time)) << record.year << '-' << record.month << '-' << record.day;
+    EXPECT_FALSE(UniversalToLocal(time));
+    EXPECT_EQ(time, record);
+  }
+  SYSTEMTIME beforeFirstYear = Record(1601, 1, 1, 0, 30, 0, 0, 9);  // 1600 in universal time
+  EXPECT_FALSE(LocalToUniversal(beforeFirstYear));
+  EXPECT_EQ(beforeFirstYear, Record(1601, 1, 1, 0, 30, 0, 0, 9));
+}
+
+}  // namespace
+}  // namespace halvane

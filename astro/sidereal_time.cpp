@@ -1,0 +1,60 @@
+// Julian day and mean sidereal time. The order of every floating-point operation is kept as it
+// stands: the results are compared to the last bit.
+#include "astro/sidereal_time.h"
+
+#include <cmath>
+
+#include "astro/angles.h"
+
+namespace halvane {
+namespace {
+
+constexpr double HOURS_TO_DAYS = 0.041666666666666664;          // 1/24
+constexpr double MINUTES_TO_HOURS = 0.016666666666666666;       // 1/60
+constexpr double J2000 = 2451545.0;                             // Julian day of 2000 January 1.5
+constexpr double DAYS_TO_CENTURIES = 2.7378507871321012e-05;    // 1/36525
+constexpr double CUBIC_TERM = 2.5833118057349522e-08;           // 1/38710000, degrees
+constexpr double SIDEREAL_DEGREES_PER_HOUR = 15.04106862;       // degrees per hour of UT
+constexpr int64_t FIRST_GREGORIAN_DATE = 15821015;              // 1582 October 15 as yyyymmdd
+
+}  // namespace
+
+double JulianDay(int32_t year, int32_t month, int32_t day, double hours) {
+  // 64-bit integers: a damaged year or month must not overflow.
+  int64_t shiftedYear = year;
+  int64_t shiftedMonth = static_cast<int64_t>(month) + 1;
+  if (month < 3) {
+    shiftedYear = static_cast<int64_t>(year) - 1;
+    shiftedMonth = static_cast<int64_t>(month) + 13;
+  }
+  const double a = std::floor(365.25 * static_cast<double>(shiftedYear + 4712));
+  const double b = std::floor(30.6 * static_cast<double>(shiftedMonth) + 0.000001);
+  double jd = ((b + hours * HOURS_TO_DAYS) + day) + a - 63.5;
+  const int64_t date = static_cast<int64_t>(year) * 10000 + static_cast<int64_t>(month) * 100 + day;
+  if (date >= FIRST_GREGORIAN_DATE) {
+    const double y = static_cast<double>(shiftedYear);
+    const double g = std::floor(y * 0.01) - std::floor(y * 0.0025);  // Y/100 - Y/400
+    jd = (jd - g) + 2.0;
+  }
+  return jd;
+}
+
+double SiderealTime(double jd0, double hours, double longitude) {
+  const double t = (jd0 - J2000) * DAYS_TO_CENTURIES;
+  // Mean sidereal time at Greenwich at 0h UT, degrees.
+  const double theta0 = ((0.000387933 * t
+                          + 36000.770053608) * t
+                         + 100.46061837)
+                        - ((t * t) * t) * CUBIC_TERM;
+  double theta = (theta0 - longitude) + SIDEREAL_DEGREES_PER_HOUR * hours;
+  theta = NormalizeAngle(theta, 360.0);
+  return theta * DEG_TO_RAD;
+}
+
+double SiderealTimeAt(const SYSTEMTIME& time, double longitude) {
+  const double jd0 = JulianDay(time.year, time.month, time.day, 0.0);
+  const double hours = time.minute * MINUTES_TO_HOURS + time.hour;
+  return SiderealTime(jd0, hours, longitude);
+}
+
+}  // namespace halvane

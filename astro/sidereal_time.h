@@ -1,0 +1,29 @@
+// Calendar dates to Julian days, and the local mean sidereal time of a moment.
+#pragma once
+
+#include <cstdint>
+
+#include "astro/system_time.h"
+
+namespace halvane {
+
+// Julian day of a calendar date plus `hours` (hours since 0h UT of that day).
+// Dates up to 1582 October 14 are read in the Julian calendar, from October 15 on in the Gregorian
+// one; the date of 0h UT gives a value ending in .5. Inputs are not checked: any integers go
+// through the formula (a month of 13 is taken as it stands), without integer overflow.
+// Source: Meeus, Astronomical Algorithms, chapter 7 (formula 7.1).
+double JulianDay(int32_t year, int32_t month, int32_t day, double hours);
+
+// Local mean sidereal time in radians, for jd0 the Julian day of 0h UT of the date, `hours` the
+// universal time of day in hours and `longitude` in degrees, positive towards the west.
+// The angle is reduced by whole turns without being lifted: it lies in (-2 pi, 2 pi) and is
+// usually negative before the year 2000.
+// Source: Meeus, Astronomical Algorithms, chapter 12 (formula 12.3 for Greenwich at 0h UT),
+// advanced by 15.04106862 degrees per hour of universal time.
+double SiderealTime(double jd0, double hours, double longitude);
+
+// SiderealTime for a universal-time record: the date, hour and minute are used, seconds and
+// milliseconds are not, so the result moves in steps of one minute of time.
+double SiderealTimeAt(const SYSTEMTIME& time, double longitude);
+
+}  // namespace halvane
