@@ -25,6 +25,7 @@ test: build
 	cmake -S . -B $(ASAN_BUILD) $(CMAKE_GEN) -DCMAKE_BUILD_TYPE=Debug -DHALVANE_SANITIZE=ON
 	cmake --build $(ASAN_BUILD)
 	cd $(ASAN_BUILD) && ASAN_OPTIONS=detect_leaks=1:abort_on_error=1 \
+	  LSAN_OPTIONS=suppressions=$(CURDIR)/tests/lsan.supp \
 	  UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1 ctest --output-on-failure --timeout 1200
 
 bench: deps
@@ -34,3 +35,26 @@ bench: deps
 
 clean:
 	rm -rf $(BUILD) $(ASAN_BUILD) $(BENCH_BUILD) $(FUZZ_BUILD)
+
+# Runs every fuzz target for FUZZ_SECONDS each (clang, libFuzzer, ASan and UBSan), growing a
+# working corpus in the build folder from the seeds in fuzz/corpus, then the long session at
+# its full count. Findings are written to $(FUZZ_BUILD)/findings/.
+FUZZ_SECONDS ?= 60
+FUZZ_TARGETS := stars lines boundaries labels config dialog_fields
+LONG_SESSION_COUNT ?= 100000
+
+fuzz: deps
+	CC=clang CXX=clang++ cmake -S . -B $(FUZZ_BUILD) $(CMAKE_GEN) -DCMAKE_BUILD_TYPE=Debug \
+	  -DHALVANE_FUZZ=ON -DHALVANE_SANITIZE=ON -DCMAKE_CXX_FLAGS=-fsanitize=fuzzer-no-link
+	cmake --build $(FUZZ_BUILD) --target $(foreach t,$(FUZZ_TARGETS),fuzz-$(subst _,-,$(t)))
+	@set -e; mkdir -p $(FUZZ_BUILD)/findings; for t in $(FUZZ_TARGETS); do \
+	  mkdir -p $(FUZZ_BUILD)/corpus/$$t; \
+	  echo "== fuzz-$$t for $(FUZZ_SECONDS) s"; \
+	  $(FUZZ_BUILD)/fuzz-$$(echo $$t | tr _ -) -max_total_time=$(FUZZ_SECONDS) \
+	    -print_final_stats=1 -artifact_prefix=$(FUZZ_BUILD)/findings/$$t- \
+	    $(FUZZ_BUILD)/corpus/$$t fuzz/corpus/$$t; \
+	done
+	cmake -S . -B $(BUILD) $(CMAKE_GEN) -DCMAKE_BUILD_TYPE=RelWithDebInfo
+	cmake --build $(BUILD) --target integration_tests
+	cd $(BUILD) && HALVANE_LONG_SESSION_COUNT=$(LONG_SESSION_COUNT) \
+	  ./integration_tests --gtest_filter='LongSession.*'

@@ -1,6 +1,7 @@
 // Field-by-field little-endian decoding and encoding of the catalog records.
 #include "catalog/catalog_records.h"
 
+#include <cmath>
 #include <cstring>
 
 #include "catalog/data_file.h"
@@ -23,6 +24,23 @@ LabelRecord DecodeLabel(const uint8_t* bytes) {
   LabelRecord label{ReadF64(bytes), ReadF64(bytes + 8), {}};
   std::memcpy(label.name, bytes + 16, LABEL_NAME_BYTES);
   return label;
+}
+
+bool IsFinite(const StarRecord& star) {
+  return std::isfinite(star.rightAscension) && std::isfinite(star.declination);
+}
+
+bool IsFinite(const ConstellationSegment& segment) {
+  return std::isfinite(segment.rightAscension1) && std::isfinite(segment.declination1) &&
+         std::isfinite(segment.rightAscension2) && std::isfinite(segment.declination2);
+}
+
+bool IsFinite(const BoundaryVertex& vertex) {
+  return std::isfinite(vertex.rightAscension) && std::isfinite(vertex.declination);
+}
+
+bool IsFinite(const LabelRecord& label) {
+  return std::isfinite(label.rightAscension) && std::isfinite(label.declination);
 }
 
 void EncodeStar(const StarRecord& star, uint8_t* bytes) {

@@ -67,10 +67,18 @@ struct LabelRecord {
   char name[LABEL_NAME_BYTES];  // may lack a terminator in a damaged file
 };
 
+// Decoders read exactly the record size from bytes, which need not be aligned.
 StarRecord DecodeStar(const uint8_t* bytes);
 ConstellationSegment DecodeSegment(const uint8_t* bytes);
 BoundaryVertex DecodeVertex(const uint8_t* bytes);
 LabelRecord DecodeLabel(const uint8_t* bytes);
+
+// Whether every coordinate of the record is a finite number. A record that fails cannot be
+// placed on the sky, and the readers skip it silently.
+bool IsFinite(const StarRecord& star);
+bool IsFinite(const ConstellationSegment& segment);
+bool IsFinite(const BoundaryVertex& vertex);
+bool IsFinite(const LabelRecord& label);
 
 void EncodeStar(const StarRecord& star, uint8_t* bytes);
 void EncodeSegment(const ConstellationSegment& segment, uint8_t* bytes);

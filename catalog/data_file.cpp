@@ -5,6 +5,7 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
+#include <cassert>
 #include <cerrno>
 #include <cstring>
 
@@ -80,13 +81,16 @@ bool ValidateHeader(const uint8_t* bytes, std::string_view tag) {
          header.reserved == 0;
 }
 
-RecordFile::RecordFile(size_t recordSize) : recordSize(recordSize) {}
+RecordFile::RecordFile(size_t recordSize) : recordSize(recordSize) { assert(recordSize > 0); }
 
 RecordFile::~RecordFile() {
   if (fd >= 0) ::close(fd);
 }
 
 WalkResult RecordFile::Open(const std::string& path, std::string_view tag) {
+  if (fd >= 0) ::close(fd);
+  begin = end = 0;
+  atEnd = false;
   fd = OpenRegularFile(path);
   if (fd < 0) return WalkResult::CannotOpen;
   buffer.resize(BUFFER_SIZE < recordSize ? recordSize : BUFFER_SIZE);

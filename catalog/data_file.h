@@ -28,6 +28,7 @@ struct DataFileHeader {
   uint16_t version;
   uint16_t reserved;
 };
+static_assert(sizeof(DataFileHeader) == HEADER_SIZE, "the header has no gaps");
 
 DataFileHeader DecodeHeader(const uint8_t* bytes);
 // Writes magic, tag (four characters), version 1 and reserved 0 into bytes[0..12).
@@ -46,10 +47,13 @@ enum class WalkResult {
 // One pass over a data file: Open reads the header (validated against tag unless tag is
 // empty, in which case any 12 bytes are skipped), Next hands out each whole record of
 // recordSize bytes in file order and null after the last; a partial last record is ignored
-// silently, and so is a read error. The file is closed by the destructor. Reads go through
-// a 64 KiB buffer, not one system call per record.
+// silently, and so is a read error. The file is closed by the destructor, or by another
+// Open, which starts a new pass. Reads go through a 64 KiB buffer, not one system call per
+// record. Only an existing regular file opens: a directory, device or fifo counts as
+// CannotOpen.
 class RecordFile {
  public:
+  // recordSize must not be 0.
   explicit RecordFile(size_t recordSize);
   ~RecordFile();
   RecordFile(const RecordFile&) = delete;

@@ -1,0 +1,109 @@
+// The constellation-boundary layer: the ConBon.dat polylines near the visible cap, joined
+// vertex to vertex, following each polyline one vertex past the edge of the chart and
+// joining it again from the vertex before it re-enters.
+#include "view/sky_view.h"
+
+#include "astro/observer.h"
+#include "catalog/cap_prefilter.h"
+#include "catalog/catalog_records.h"
+#include "catalog/data_file.h"
+#include "catalog/layer_geometry.h"
+#include "catalog/layer_message.h"
+#include "view/visible_cap.h"
+
+namespace halvane {
+
+namespace {
+
+bool InsideRect(const Rect& r, const Point& p) {
+  return r.left <= p.x && p.x <= r.right && r.top <= p.y && p.y <= r.bottom;
+}
+
+// What one pass carries from one vertex to the next.
+struct BoundaryWalk {
+  int32_t previousId = -1;  // no 16-bit boundaryId takes this value
+  bool onScreen = true;     // so the first vertex of the file is always processed
+  Point pending;
+  BoundaryVertex previous{};
+  bool previousUsable = false;  // false before the first record and after a damaged one
+};
+
+}  // namespace
+
+void SkyView::DrawConstellationBoundaries(Surface& surface, double siderealAngle) {
+  if (!showConstellationBoundaries) return;
+  const VisibleCap cap = VisibleCap::ForView(*this, 0.0);
+
+  RecordFile file(VERTEX_RECORD_SIZE);
+  switch (file.Open(boundariesPath, BOUNDARIES_TAG)) {
+    case WalkResult::CannotOpen:
+      DrawLayerMessage(surface, viewRect, BOUNDARIES_NOT_FOUND_TEXT);
+      return;
+    case WalkResult::HeaderRejected:
+      DrawLayerMessage(surface, viewRect, UNSUPPORTED_VERSION_TEXT);
+      return;
+    case WalkResult::Completed:
+      break;
+  }
+
+  double centreHourAngle = 0.0;
+  double centreDeclination = 0.0;
+  observer->HorizontalToEquatorial(cap.azimuth, cap.altitude, centreHourAngle,
+                                   centreDeclination);
+  double low = 0.0;
+  double high = 0.0;
+  LatitudeBand(centreDeclination, cap.radius, low, high);
+  const CapPrefilter prefilter(*observer, cap);
+
+  BoundaryWalk walk;
+  while (const uint8_t* bytes = file.Next()) {
+    const BoundaryVertex v = DecodeVertex(bytes);
+    if (!IsUsablePosition(v.rightAscension, v.declination)) {
+      // Nothing is drawn to or from a damaged vertex: the polyline breaks there.
+      walk.onScreen = false;
+      walk.previousUsable = false;
+      continue;
+    }
+
+    const bool inBand = low <= v.declination && v.declination <= high;
+    if (!walk.onScreen &&
+        (!inBand || prefilter.CertainlyOutside(v.rightAscension - siderealAngle, v.declination))) {
+      walk.previous = v;
+      walk.previousUsable = true;
+      continue;
+    }
+    double azimuth = 0.0;
+    double altitude = 0.0;
+    observer->EquatorialToHorizontal(v.rightAscension - siderealAngle, v.declination, azimuth,
+                                     altitude);
+    if (!walk.onScreen && !cap.Contains(azimuth, altitude)) {
+      walk.previous = v;
+      walk.previousUsable = true;
+      continue;
+    }
+
+    const Point here = ProjectToScreen(*this, azimuth, altitude);
+    const bool continuesPolyline = v.boundaryId == walk.previousId;
+    if (continuesPolyline && (walk.onScreen || walk.previousUsable)) {
+      Point start = walk.pending;
+      if (!walk.onScreen) {
+        // The vertex before the re-entry was skipped, so its pixel was never computed.
+        double previousAzimuth = 0.0;
+        double previousAltitude = 0.0;
+        observer->EquatorialToHorizontal(walk.previous.rightAscension - siderealAngle,
+                                         walk.previous.declination, previousAzimuth,
+                                         previousAltitude);
+        start = ProjectToScreen(*this, previousAzimuth, previousAltitude);
+      }
+      const Point segment[2] = {start, here};
+      surface.Polyline(segment, 2);
+    }
+    walk.pending = here;
+    walk.previousId = v.boundaryId;
+    walk.onScreen = InsideRect(viewRect, here);
+    walk.previous = v;
+    walk.previousUsable = true;
+  }
+}
+
+}  // namespace halvane

@@ -1,0 +1,32 @@
+// A cheap first look at whether an equatorial position can lie in the visible cap, so that
+// positions clearly outside it skip the full horizontal transform. It only ever rejects what
+// the cap test itself would reject: near the north point, the poles and the cap's edge it
+// answers "maybe" and leaves the decision to the cap test.
+#pragma once
+
+#include "view/visible_cap.h"
+
+namespace halvane {
+
+class Observer;
+
+class CapPrefilter {
+ public:
+  // For the cap of the observer's current view; a view whose centre cannot be placed in
+  // equatorial terms unambiguously gets a prefilter that never rejects.
+  CapPrefilter(const Observer& observer, const VisibleCap& cap);
+
+  // True only when (raMinusLst, declination) (radians) certainly fails cap.Contains after
+  // EquatorialToHorizontal.
+  bool CertainlyOutside(double raMinusLst, double declination) const;
+
+ private:
+  bool usable = false;
+  double sinCentreDeclination = 0.0;
+  double cosCentreDeclination = 1.0;
+  double cosCentreHour = 1.0;
+  double sinCentreHour = 0.0;
+  double cosRadiusBound = 1.0;  // cos of the radius, lowered by a safety margin
+};
+
+}  // namespace halvane

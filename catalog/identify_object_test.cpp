@@ -1,0 +1,117 @@
+// Identification of a tapped object: acceptance radius, ties, the raw radian distance, and
+// damaged or missing names and records.
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <cstring>
+#include <limits>
+#include <string>
+
+#include "astro/angles.h"
+#include "catalog/layer_test_support.h"
+
+namespace halvane {
+namespace {
+
+using testing::SkyPosition;
+
+LabelRecord Label(double rightAscension, double declination, const char* name) {
+  LabelRecord record{rightAscension, declination, {}};
+  std::strncpy(record.name, name, LABEL_NAME_BYTES);
+  return record;
+}
+
+class Identification : public ::testing::Test {
+ protected:
+  Identification() { chart.view.labelsPath = folder.File("Labels.dat"); }
+
+  void Write(const std::vector<LabelRecord>& labels) {
+    testing::WriteCatalog(chart.view.labelsPath, LABELS_TAG, LABEL_RECORD_SIZE, labels,
+                          EncodeLabel);
+  }
+  // Taps a pixel near, not at, the zenith (a degenerate point of the transforms) and returns
+  // the label's name; label keeps whatever the tap leaves in it.
+  std::u16string Tap(double theta) {
+    chart.view.IdentifyObject(label, TAP.x, TAP.y, theta);
+    return std::u16string(label.name, std::find(label.name, label.name + LABEL_NAME_UNITS, u'\0'));
+  }
+  // Where that tap lands on the sky, right ascension in [0, 2 pi).
+  SkyPosition Tapped(double theta) const {
+    double x = 0.0;
+    double y = 0.0;
+    chart.view.ScreenToView(TAP.x, TAP.y, x, y);
+    SkyPosition p = chart.At(x, y, theta);
+    p.rightAscension = NormalizeAngle(p.rightAscension, TWO_PI);
+    return p;
+  }
+
+  static constexpr Point TAP{100, 120};
+  testing::TemporaryFolder folder;
+  testing::Chart chart;
+  PickedLabel label;
+  const SkyPosition at = Tapped(1.0);
+  const double radius = 0.1 * HALF_PI;  // a tenth of the 90-degree field
+};
+
+TEST_F(Identification, FindsTheNearestObjectAndLabelsItsOwnPixel) {
+  const SkyPosition object = chart.At(0.2, -0.1, 1.0);
+  Write({Label(0.3, 0.3, "Elsewhere"), Label(object.rightAscension, object.declination, "Vega")});
+  const Point pixel = chart.Pixel(0.2, -0.1);
+  chart.view.IdentifyObject(label, pixel.x + 3, pixel.y - 2, 1.0);
+  EXPECT_EQ(std::u16string(label.name), u"Vega");
+  EXPECT_LE(std::abs(label.x - pixel.x) + std::abs(label.y - pixel.y), 1);
+}
+
+TEST_F(Identification, AcceptsUpToATenthOfTheFieldAndTheFirstOfEquals) {
+  Write({Label(at.rightAscension, at.declination + radius * (1 + 1e-6), "Beyond")});
+  EXPECT_EQ(Tap(1.0), u"");
+  Write({Label(at.rightAscension, at.declination - radius * (1 - 1e-9), "Edge")});
+  EXPECT_EQ(Tap(1.0), u"Edge");
+  Write({Label(at.rightAscension + radius / 2, at.declination, "Alpha"),
+         Label(at.rightAscension - radius / 2, at.declination, "Beta")});
+  EXPECT_EQ(Tap(1.0), u"Alpha");
+  // Zooming in shrinks the radius with the field.
+  chart.view.ZoomIn();
+  label = {};
+  EXPECT_EQ(Tap(1.0), u"");
+}
+
+TEST_F(Identification, DistanceIsRawRadiansNeitherWrappedNorScaled) {
+  // With the tap at right ascension 0.01, an object 0.02 away across 0 is a turn away.
+  const double theta = 0.01 - Tapped(0.0).rightAscension;
+  Write({Label(TWO_PI - 0.01, at.declination, "Across")});
+  EXPECT_EQ(Tap(theta), u"");
+  // Near the pole half a radian of right ascension is a small step on the sky, yet too far.
+  chart.observer.SetLocation(-20.0, 89.0);
+  const SkyPosition polar = Tapped(1.0);
+  ASSERT_GT(polar.declination, 75 * DEG_TO_RAD);
+  Write({Label(polar.rightAscension + 0.5, polar.declination, "Polar")});
+  EXPECT_EQ(Tap(1.0), u"");
+}
+
+TEST_F(Identification, NothingFoundLeavesThePreviousLabel) {
+  label = PickedLabel{10, 20, {u'X'}};
+  EXPECT_EQ(Tap(1.0), u"X");  // no Labels.dat
+  Write({});
+  EXPECT_EQ(Tap(1.0), u"X");
+  Write({Label(4.0, -1.0, "Far"), Label(std::numeric_limits<double>::quiet_NaN(), at.declination, "Nan"),
+         Label(at.rightAscension + 1e300, at.declination, "Huge")});
+  EXPECT_EQ(Tap(1.0), u"X");
+  EXPECT_EQ(label.x, 10);
+  EXPECT_EQ(label.y, 20);
+}
+
+TEST_F(Identification, NameIsConvertedAndAlwaysTerminated) {
+  LabelRecord full = Label(at.rightAscension, at.declination, "");
+  std::memcpy(full.name, "ABCDEFGHIJKLMNOPQRST", LABEL_NAME_BYTES);  // no zero byte
+  Write({full});
+  std::fill(std::begin(label.name), std::end(label.name), u'?');
+  EXPECT_EQ(Tap(1.0), u"ABCDEFGHIJKLMNOPQRS");
+  // A shorter name leaves nothing of the longer one behind it.
+  Write({Label(at.rightAscension, at.declination, "Caf\xE9 \x80")});
+  EXPECT_EQ(Tap(1.0), u"Caf\u00E9 \u20AC");
+  EXPECT_EQ(std::u16string(label.name + 7, LABEL_NAME_UNITS - 7), std::u16string(13, u'\0'));
+}
+
+}  // namespace
+}  // namespace halvane

@@ -1,0 +1,121 @@
+// The star layer: every visible star of Stars.dat stamped as a sprite sized by brightness and
+// tinted by colour, with the progress strip driven by the pass.
+#include "catalog/star_sprites.h"
+
+#include <cmath>
+#include <cstdint>
+
+#include "astro/angles.h"
+#include "astro/observer.h"
+#include "catalog/catalog_records.h"
+#include "catalog/data_file.h"
+#include "catalog/layer_message.h"
+#include "view/sky_view.h"
+#include "view/visible_cap.h"
+
+namespace halvane {
+
+namespace {
+
+constexpr int32_t PROGRESS_INTERVAL = 200;  // records between two progress updates
+constexpr int32_t EDGE_MARGIN = 5;          // half a sprite: stars cut by the edge still show
+
+}  // namespace
+
+int32_t StarZoomOffset(double fieldOfView) {
+  const double t = (std::log(fieldOfView / HALF_PI) / std::log(2.0)) * -100.0;
+  // A field of view outside its limits must not make the conversion undefined.
+  if (std::isnan(t)) return 100;
+  if (t <= -1000.0) return 1100;
+  if (t >= 1000.0) return FAINTEST_ZOOM_OFFSET;
+  const int32_t zoomOffset = 100 - static_cast<int32_t>(t);
+  return zoomOffset <= FAINTEST_ZOOM_OFFSET ? FAINTEST_ZOOM_OFFSET : zoomOffset;
+}
+
+int32_t StarSpriteRow(int32_t colorIndex) {
+  if (colorIndex <= -30) return 0;
+  if (colorIndex <= -10) return 1;
+  if (colorIndex <= 20) return 2;
+  if (colorIndex <= 50) return 3;
+  if (colorIndex <= 80) return 4;
+  if (colorIndex <= 130) return 5;
+  if (colorIndex <= 9000) return 6;
+  return 2;  // no colour given
+}
+
+int32_t StarSpriteColumn(int32_t shiftedMagnitude) {
+  int32_t m = shiftedMagnitude;
+  if (m < 0) m = 0;
+  if (m > FAINTEST_SHIFTED_MAGNITUDE) m = FAINTEST_SHIFTED_MAGNITUDE;
+  const int32_t column = (STAR_SPRITE_COLUMNS * m) / FAINTEST_SHIFTED_MAGNITUDE;
+  return column < STAR_SPRITE_COLUMNS - 1 ? column : STAR_SPRITE_COLUMNS - 1;
+}
+
+void SkyView::DrawStars(Surface& drawSurface, Surface& progressSurface, double siderealAngle) {
+  const VisibleCap cap = VisibleCap::ForView(*this, 0.0);
+  const int32_t zoomOffset = StarZoomOffset(fieldOfView);
+
+  RecordFile file(STAR_RECORD_SIZE);
+  switch (file.Open(starsPath, STARS_TAG)) {
+    case WalkResult::CannotOpen:
+      DrawLayerMessage(drawSurface, viewRect, FILE_NOT_FOUND_TEXT);
+      return;
+    case WalkResult::HeaderRejected:
+      DrawLayerMessage(drawSurface, viewRect, UNSUPPORTED_VERSION_TEXT);
+      return;
+    case WalkResult::Completed:
+      break;
+  }
+
+  double centreRaMinusLst = 0.0;
+  double centreDeclination = 0.0;
+  observer->HorizontalToEquatorial(cap.azimuth, cap.altitude, centreRaMinusLst,
+                                   centreDeclination);
+  double lowDeclination = 0.0;
+  double highDeclination = 0.0;
+  LatitudeBand(centreDeclination, cap.radius, lowDeclination, highDeclination);
+
+  const int64_t left = int64_t{viewRect.left} - EDGE_MARGIN;
+  const int64_t right = int64_t{viewRect.right} + EDGE_MARGIN;
+  const int64_t top = int64_t{viewRect.top} - EDGE_MARGIN;
+  const int64_t bottom = int64_t{viewRect.bottom} + EDGE_MARGIN;
+
+  int32_t count = 0;
+  while (const uint8_t* record = file.Next()) {
+    ++count;
+    if (count % PROGRESS_INTERVAL == 0 && starCount != 0) {
+      progress = 100.0 * count / starCount;
+      ShowProgress(progressSurface);
+    }
+    const StarRecord star = DecodeStar(record);
+    // Summed in 32 bits: a faint magnitude near the 16-bit limit must stay faint.
+    const int32_t shiftedMagnitude = int32_t{star.magnitude} + zoomOffset;
+    const bool inBand =
+        lowDeclination <= star.declination && star.declination <= highDeclination;
+    if (!inBand || shiftedMagnitude > FAINTEST_SHIFTED_MAGNITUDE) continue;
+    if (!std::isfinite(star.rightAscension)) continue;
+
+    double azimuth = 0.0;
+    double altitude = 0.0;
+    observer->EquatorialToHorizontal(star.rightAscension - siderealAngle, star.declination,
+                                     azimuth, altitude);
+    if (!cap.Contains(azimuth, altitude)) continue;
+    double x = 0.0;
+    double y = 0.0;
+    observer->HorizontalToView(azimuth, altitude, x, y);
+    int32_t sx = 0;
+    int32_t sy = 0;
+    ViewToScreen(x, y, sx, sy);
+    if (sx < left || sx > right || sy < top || sy > bottom) continue;
+    if (starSprites == nullptr) continue;
+
+    const int32_t row = StarSpriteRow(star.colorIndex);
+    const int32_t column = StarSpriteColumn(shiftedMagnitude);
+    drawSurface.Blit(sx - STAR_SPRITE_HALF, sy - STAR_SPRITE_HALF, STAR_SPRITE_SIZE,
+                     STAR_SPRITE_SIZE, *starSprites, STAR_SPRITE_SIZE * column,
+                     STAR_SPRITE_SIZE * row, RasterOp::Or);
+  }
+  starCount = count;
+}
+
+}  // namespace halvane

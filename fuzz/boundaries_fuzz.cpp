@@ -1,0 +1,19 @@
+// Fuzzes ConBon.dat as it comes: the bytes become the file, and whole frames with every layer on
+// are drawn from it at a few fixed views. The other catalogs are small valid ones.
+#include <cstddef>
+#include <cstdint>
+
+#include "astro/observer.h"
+#include "fuzz/fuzz_chart.h"
+#include "fuzz/fuzz_files.h"
+#include "view/sky_view.h"
+
+extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
+  using namespace halvane;
+  Observer observer;
+  SkyView view(Rect{0, 0, 240, 294}, &observer);
+  UseSampleCatalogs(view);
+  view.boundariesPath = WriteFuzzFile("ConBon.dat", data, size);
+  DrawFramesAtFixedViews(view, observer);
+  return 0;
+}

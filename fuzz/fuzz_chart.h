@@ -1,0 +1,126 @@
+// What the fuzz targets share: small valid catalogs to draw beside a fuzzed file, and whole
+// frames drawn at a few fixed views. Without a Qt application the image surface leaves text
+// out, which keeps the font engine (not ours to fuzz) out of every run.
+#pragma once
+
+#include <cmath>
+#include <cstdint>
+#include <cstdlib>
+#include <cstring>
+#include <fstream>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "astro/angles.h"
+#include "astro/observer.h"
+#include "catalog/catalog_records.h"
+#include "catalog/data_file.h"
+#include "fuzz/fuzz_files.h"
+#include "platform/image_surface.h"
+#include "view/sky_view.h"
+
+// Qt's font database and fontconfig keep caches for the life of the process, which
+// LeakSanitizer reports at exit; they are not ours to free.
+extern "C" inline __attribute__((used)) const char* __lsan_default_suppressions() {
+  return "leak:libQt6Gui.so\nleak:libfontconfig.so\n";
+}
+
+namespace halvane {
+
+// Stops the run as a finding: a broken promise that the sanitizers cannot see.
+inline void FuzzCheck(bool holds) {
+  if (!holds) std::abort();
+}
+
+inline void WriteBytes(const std::string& path, const std::vector<uint8_t>& bytes) {
+  std::ofstream(path, std::ios::binary)
+      .write(reinterpret_cast<const char*>(bytes.data()), static_cast<std::streamsize>(bytes.size()));
+}
+
+template <typename Record, typename Encode>
+void WriteSampleCatalog(const std::string& path, std::string_view tag, size_t recordSize,
+                        const std::vector<Record>& records, Encode encode) {
+  std::vector<uint8_t> bytes(HEADER_SIZE + recordSize * records.size());
+  EncodeHeader(tag, bytes.data());
+  for (size_t i = 0; i < records.size(); ++i) {
+    encode(records[i], bytes.data() + HEADER_SIZE + i * recordSize);
+  }
+  WriteBytes(path, bytes);
+}
+
+// A coarse net over the whole sky, so every view finds something of each catalog. The files
+// are written once per process into the fuzz folder, named as the program names them.
+inline void WriteSampleCatalogs() {
+  static const bool written = [] {
+    std::vector<StarRecord> stars;
+    std::vector<ConstellationSegment> segments;
+    std::vector<BoundaryVertex> vertices;
+    std::vector<LabelRecord> labels;
+    uint16_t boundaryId = 0;
+    for (double dec = -1.5; dec <= 1.5; dec += 0.25) {
+      ++boundaryId;
+      for (double ra = 0.0; ra < TWO_PI; ra += 0.3) {
+        const auto magnitude = static_cast<int16_t>(std::lround((ra + dec) * 150.0));
+        const auto color = static_cast<int16_t>(std::lround(dec * 100.0));
+        stars.push_back({ra, dec, magnitude, color});
+        segments.push_back({ra, dec, ra + 0.3, dec + 0.25});
+        vertices.push_back({ra, dec, boundaryId});
+        LabelRecord label{ra, dec, {}};
+        std::strncpy(label.name, ("Net " + std::to_string(labels.size())).c_str(),
+                     LABEL_NAME_BYTES - 1);
+        labels.push_back(label);
+      }
+    }
+    const std::string& folder = FuzzFolder();
+    WriteSampleCatalog(folder + "Stars.dat", STARS_TAG, STAR_RECORD_SIZE, stars, EncodeStar);
+    WriteSampleCatalog(folder + "ConLin.dat", LINES_TAG, SEGMENT_RECORD_SIZE, segments,
+                       EncodeSegment);
+    WriteSampleCatalog(folder + "ConBon.dat", BOUNDARIES_TAG, VERTEX_RECORD_SIZE, vertices,
+                       EncodeVertex);
+    WriteSampleCatalog(folder + "Labels.dat", LABELS_TAG, LABEL_RECORD_SIZE, labels,
+                       EncodeLabel);
+    return true;
+  }();
+  (void)written;
+}
+
+// Points a view at the sample catalogs of the fuzz folder with every layer switched on.
+inline void UseSampleCatalogs(SkyView& view) {
+  WriteSampleCatalogs();
+  const std::string& folder = FuzzFolder();
+  view.starsPath = folder + "Stars.dat";
+  view.linesPath = folder + "ConLin.dat";
+  view.boundariesPath = folder + "ConBon.dat";
+  view.labelsPath = folder + "Labels.dat";
+  view.showEquatorialGrid = true;
+  view.showHorizontalGrid = true;
+  view.showConstellationLines = true;
+  view.showConstellationBoundaries = true;
+}
+
+// Draws one whole frame onto a fresh back buffer of the view's size.
+inline void DrawOneFrame(SkyView& view, double siderealAngle) {
+  ImageSurface back(view.viewRect.right, view.viewRect.bottom);
+  ImageSurface screen(view.viewRect.right, view.viewRect.bottom);
+  view.DrawFrame(back, screen, siderealAngle);
+}
+
+// Frames at the start view, at the narrowest zoom looking low in the south, and at the widest
+// zoom turned twice near the pole: the band and cap tests take their extreme shapes there.
+inline void DrawFramesAtFixedViews(SkyView& view, Observer& observer) {
+  DrawOneFrame(view, 0.7);
+
+  observer.SetViewDirection(PI, 0.2);
+  for (int i = 0; i < 6; ++i) view.ZoomIn();
+  DrawOneFrame(view, 4.0);
+
+  observer.SetLocation(-18.0, 89.99);
+  observer.SetViewDirection(0.5, 1.2);
+  observer.RotateClockwise();
+  observer.RotateClockwise();
+  for (int i = 0; i < 8; ++i) view.ZoomOut();
+  DrawOneFrame(view, 2.5);
+}
+
+}  // namespace halvane

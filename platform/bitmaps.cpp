@@ -1,0 +1,35 @@
+// Loading the bitmap resources compiled in from resources/.
+#include "platform/bitmaps.h"
+
+#include <QImage>
+#include <QString>
+
+#include "platform/image_surface.h"
+
+namespace halvane {
+
+namespace {
+
+QString ResourcePath(BitmapId id) {
+  switch (id) {
+    case BitmapId::StarSprites:
+      return QStringLiteral(":/star_sprites.png");
+    case BitmapId::Splash:
+      return QStringLiteral(":/splash.png");
+    case BitmapId::NavigationBox:
+      return QStringLiteral(":/navigation_box.png");
+    case BitmapId::Compass:
+      return QStringLiteral(":/compass.png");
+  }
+  return {};
+}
+
+}  // namespace
+
+std::unique_ptr<Bitmap> LoadBitmap(BitmapId id) {
+  const QImage image(ResourcePath(id));
+  if (image.isNull()) return nullptr;
+  return std::make_unique<ImageBitmap>(image);
+}
+
+}  // namespace halvane

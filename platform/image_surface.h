@@ -1,0 +1,60 @@
+// A drawing surface over a Qt RGB32 image (the back buffer, halvane-render's picture), and a
+// bitmap over such an image. Lines, fills and blits work on the pixels themselves, so the
+// result is exact and the same on every machine; only text goes through Qt's painter.
+#pragma once
+
+#include <QImage>
+
+#include "platform/surface.h"
+
+namespace halvane {
+
+// A read-only bitmap over an image converted to RGB32.
+class ImageBitmap : public Bitmap {
+ public:
+  explicit ImageBitmap(const QImage& image);
+
+  int32_t Width() const override;
+  int32_t Height() const override;
+  uint32_t PixelAt(int32_t x, int32_t y) const override;  // 0x00RRGGBB
+
+  const QImage& Image() const { return image; }
+
+ private:
+  QImage image;
+};
+
+// Drawing onto an RGB32 image, black when created. Pens are solid and one pixel wide,
+// without antialiasing; a polyline leaves out its last point, as the handheld does.
+// DrawText needs a QGuiApplication (for the fonts; the offscreen platform will do) and
+// draws nothing without one.
+class ImageSurface : public Surface {
+ public:
+  // Negative sizes give an empty surface.
+  ImageSurface(int32_t width, int32_t height);
+
+  QImage& Image() { return image; }
+  const QImage& Image() const { return image; }
+  // The pixel at (x, y) as a colour value (0x00BBGGRR); 0 outside the image.
+  Color PixelAt(int32_t x, int32_t y) const;
+
+  void FillRect(const Rect& rect, StockBrush brush) override;
+  void SelectPen(Color color) override;
+  void SetTextColor(Color color) override;
+  void SetTransparentBackground() override;
+  void Polyline(const Point* points, int32_t count) override;
+  void DrawText(std::u16string_view text, const Rect& rect, uint32_t flags) override;
+  void Blit(int32_t x, int32_t y, int32_t width, int32_t height, const Bitmap& source,
+            int32_t sourceX, int32_t sourceY, RasterOp op) override;
+
+ private:
+  // Draws from (x0, y0) up to but not including (x1, y1).
+  void Line(int64_t x0, int64_t y0, int64_t x1, int64_t y1);
+
+  QImage image;
+  uint32_t penPixel = 0xFF000000;   // 0xAARRGGBB
+  uint32_t textPixel = 0xFF000000;  // 0xAARRGGBB
+  bool transparentText = false;
+};
+
+}  // namespace halvane

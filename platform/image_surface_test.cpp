@@ -1,0 +1,111 @@
+// The image surface: exact pixels for fills, lines and blits, colour conversion, and text.
+#include "platform/image_surface.h"
+
+#include <gtest/gtest.h>
+
+#include <QGuiApplication>
+#include <climits>
+
+namespace halvane {
+namespace {
+
+constexpr Color WHITE = 0xFFFFFF;
+
+// A 4 x 4 bitmap of one colour (0x00RRGGBB) with a black hole at (1, 1).
+ImageBitmap Sprite(uint32_t rgb) {
+  QImage image(4, 4, QImage::Format_RGB32);
+  image.fill(0xFF000000 | rgb);
+  image.setPixel(1, 1, 0xFF000000);
+  return ImageBitmap(image);
+}
+
+TEST(ImageSurface, FillsAndPensAreClippedAndKeepRedInTheLowByte) {
+  ImageSurface surface(20, 10);
+  surface.FillRect({-5, -5, 4, 3}, StockBrush::White);
+  surface.FillRect({15, 8, 100, 100}, StockBrush::Gray);
+  surface.FillRect({5, 5, 2, 9}, StockBrush::White);  // inverted: nothing
+  EXPECT_EQ(surface.PixelAt(3, 2), WHITE);
+  EXPECT_EQ(surface.PixelAt(4, 2), 0u) << "right and bottom edges are exclusive";
+  EXPECT_EQ(surface.PixelAt(3, 3), 0u);
+  EXPECT_EQ(surface.PixelAt(19, 9), 0x808080u);
+  surface.SelectPen(MakeColor(0x40, 0x60, 0x80));
+  const Point line[] = {{0, 6}, {10, 6}};
+  surface.Polyline(line, 2);
+  EXPECT_EQ(surface.PixelAt(3, 6), MakeColor(0x40, 0x60, 0x80));
+  EXPECT_EQ(surface.Image().pixel(3, 6), 0xFF406080u);
+}
+
+TEST(ImageSurface, PolylinesLeaveOutTheirLastPointAndSurviveFarPoints) {
+  ImageSurface surface(40, 30);
+  surface.SelectPen(WHITE);
+  const Point diagonal[] = {{20, 0}, {30, 10}};
+  surface.Polyline(diagonal, 2);
+  for (int i = 0; i < 10; ++i) {
+    EXPECT_EQ(surface.PixelAt(20 + i, i), WHITE) << i;
+    EXPECT_EQ(surface.PixelAt(21 + i, i), 0u) << i;
+  }
+  EXPECT_EQ(surface.PixelAt(30, 10), 0u) << "the last point is not drawn";
+
+  // Segments from far off cross the image as the line through the same points would.
+  const Point steep[] = {{5, -2000000}, {7, 2000000}};
+  surface.Polyline(steep, 2);
+  for (int y = 0; y < 30; ++y) EXPECT_EQ(surface.PixelAt(6, y), WHITE) << y;
+  const Point extremes[] = {{INT32_MIN, INT32_MIN}, {INT32_MAX, INT32_MAX}, {INT32_MIN, 0}};
+  surface.Polyline(extremes, 3);  // no overflow
+  const Point same[] = {{3, 20}, {3, 20}};
+  surface.Polyline(same, 2);
+  EXPECT_EQ(surface.PixelAt(3, 20), 0u) << "a zero-length line draws nothing";
+}
+
+TEST(ImageSurface, OrBlitsKeepBlackTransparentAndBlendOverlaps) {
+  ImageSurface surface(20, 20);
+  surface.FillRect({0, 0, 20, 1}, StockBrush::Gray);
+  surface.Blit(2, 2, 4, 4, Sprite(0x300000), 0, 0, RasterOp::Or);
+  surface.Blit(4, 4, 4, 4, Sprite(0x000030), 0, 0, RasterOp::Or);
+  EXPECT_EQ(surface.PixelAt(3, 3), 0u) << "black in the source is transparent";
+  EXPECT_EQ(surface.PixelAt(4, 4), MakeColor(0x30, 0, 0x30)) << "overlaps are OR-ed";
+  EXPECT_EQ(surface.PixelAt(5, 5), MakeColor(0x30, 0, 0)) << "the hole keeps what lies below";
+  surface.Blit(8, -2, 4, 4, Sprite(0x300000), 0, 0, RasterOp::Or);
+  EXPECT_EQ(surface.PixelAt(9, 0), MakeColor(0xB0, 0x80, 0x80)) << "over a line: brighter";
+  surface.Blit(4, 4, 4, 4, Sprite(0x300000), 0, 0, RasterOp::Copy);
+  EXPECT_EQ(surface.PixelAt(5, 5), 0u) << "a copy replaces, black included";
+  surface.Blit(18, 18, 10, 10, Sprite(0x300000), 2, 2, RasterOp::Copy);
+  EXPECT_EQ(surface.PixelAt(19, 19), MakeColor(0x30, 0, 0));
+  surface.Blit(INT32_MAX - 1, INT32_MIN, INT32_MAX, INT32_MAX, Sprite(1), INT32_MIN, 0, RasterOp::Or);
+}
+
+TEST(ImageSurface, TextIsCentredOnTheTopLineOrRunsOnFromItsCorner) {
+  if (QCoreApplication::instance() == nullptr) {
+    qputenv("QT_QPA_PLATFORM", "offscreen");
+    static int argc = 1;
+    static char name[] = "platform_tests";
+    static char* argv[] = {name, nullptr};
+    static QGuiApplication application(argc, argv);
+  }
+  ImageSurface surface(120, 40);
+  surface.SetTextColor(MakeColor(0x7F, 0xFF, 0x7F));
+  surface.SetTransparentBackground();
+  surface.DrawText(u"File not found", {0, 0, 120, 40}, TEXT_CENTER | TEXT_VCENTER);
+  surface.DrawText(u"345\u00B0", {0, 25, 10, 35}, TEXT_NOCLIP);
+  int minX = 1000, maxX = -1, maxY = -1, labelRight = -1;
+  for (int y = 0; y < 40; ++y) {
+    for (int x = 0; x < 120; ++x) {
+      const Color c = surface.PixelAt(x, y);
+      if (c == 0) continue;
+      EXPECT_EQ(c, MakeColor(0x7F, 0xFF, 0x7F)) << "solid text colour, no smoothing";
+      if (y >= 25) {
+        labelRight = std::max(labelRight, x);
+        continue;
+      }
+      minX = std::min(minX, x);
+      maxX = std::max(maxX, x);
+      maxY = std::max(maxY, y);
+    }
+  }
+  EXPECT_LE(std::abs((minX + maxX) - 119), 4) << "centred horizontally";
+  EXPECT_LT(maxY, 16) << "on the top line, not in the middle";
+  EXPECT_GT(labelRight, 15) << "not clipped to its 10-pixel box";
+}
+
+}  // namespace
+}  // namespace halvane

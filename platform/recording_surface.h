@@ -1,0 +1,45 @@
+// A surface that keeps every drawing operation as one line of text, for tests and for
+// halvane-render's trace, optionally passing each one on to another surface. Integers are
+// pixels, colours RRGGBB in hex with red first:
+//   fill L T R B BRUSH            BRUSH black, white or gray
+//   pen RRGGBB
+//   textcolor RRGGBB
+//   transparent
+//   polyline N X1 Y1 ... XN YN
+//   text L T R B FLAGS "TEXT"     FLAGS decimal; TEXT in UTF-8, with \" and \\ escaped
+//   blit DX DY W H SX SY ROP      ROP copy or or; SX SY in the source bitmap
+#pragma once
+
+#include <string>
+#include <vector>
+
+#include "platform/surface.h"
+
+namespace halvane {
+
+class RecordingSurface : public Surface {
+ public:
+  // forward, when given, receives every operation too and must outlive this surface.
+  explicit RecordingSurface(Surface* forward = nullptr);
+
+  const std::vector<std::string>& Lines() const { return lines; }
+  void Clear() { lines.clear(); }
+
+  void FillRect(const Rect& rect, StockBrush brush) override;
+  void SelectPen(Color color) override;
+  void SetTextColor(Color color) override;
+  void SetTransparentBackground() override;
+  void Polyline(const Point* points, int32_t count) override;
+  void DrawText(std::u16string_view text, const Rect& rect, uint32_t flags) override;
+  void Blit(int32_t x, int32_t y, int32_t width, int32_t height, const Bitmap& source,
+            int32_t sourceX, int32_t sourceY, RasterOp op) override;
+
+ private:
+  Surface* forward;
+  std::vector<std::string> lines;
+};
+
+// UTF-16 to UTF-8; an unpaired surrogate becomes U+FFFD.
+std::string ToUtf8(std::u16string_view text);
+
+}  // namespace halvane

@@ -1,0 +1,313 @@
+// The info command of halvane-catalog.
+#include "tools/catalog_info.h"
+
+#include <QString>
+#include <algorithm>
+#include <array>
+#include <cmath>
+#include <cstdint>
+#include <filesystem>
+#include <fstream>
+#include <limits>
+#include <map>
+#include <numbers>
+#include <ostream>
+#include <vector>
+
+#include "catalog/catalog_records.h"
+#include "catalog/data_file.h"
+#include "platform/code_page.h"
+
+namespace halvane {
+
+namespace {
+
+constexpr double DEGREES_PER_RADIAN = 180.0 / std::numbers::pi;
+
+struct KindInfo {
+  CatalogKind kind;
+  std::string_view name;
+  std::string_view fileName;
+  std::string_view tag;  // empty: the reader does not check the header
+  size_t recordSize;
+  std::string_view reader;
+};
+
+constexpr std::array<KindInfo, 4> KINDS = {{
+    {CatalogKind::Stars, "stars", "Stars.dat", STARS_TAG, STAR_RECORD_SIZE, "the star layer"},
+    {CatalogKind::Lines, "lines", "ConLin.dat", LINES_TAG, SEGMENT_RECORD_SIZE,
+     "the constellation line layer"},
+    {CatalogKind::Boundaries, "boundaries", "ConBon.dat", BOUNDARIES_TAG, VERTEX_RECORD_SIZE,
+     "the constellation boundary layer"},
+    {CatalogKind::Labels, "labels", "Labels.dat", "", LABEL_RECORD_SIZE,
+     "the object identification"},
+}};
+
+const KindInfo& InfoOf(CatalogKind kind) {
+  return *std::find_if(KINDS.begin(), KINDS.end(),
+                       [kind](const KindInfo& info) { return info.kind == kind; });
+}
+
+std::optional<CatalogKind> KindOfHeader(const uint8_t* header, const std::string& path) {
+  const std::string_view tag(reinterpret_cast<const char*>(header) + 4, 4);
+  if (tag == LABELS_TAG) return CatalogKind::Labels;
+  for (const KindInfo& info : KINDS) {
+    if (!info.tag.empty() && tag == info.tag) return info.kind;
+  }
+  const std::string fileName = std::filesystem::path(path).filename().string();
+  for (const KindInfo& info : KINDS) {
+    if (fileName == info.fileName) return info.kind;
+  }
+  return std::nullopt;
+}
+
+// Four header bytes as text, with anything unprintable as \xNN.
+std::string Printable(const uint8_t* bytes, size_t count) {
+  std::string text;
+  for (size_t i = 0; i < count; ++i) {
+    if (bytes[i] >= 0x20 && bytes[i] < 0x7F && bytes[i] != '\\') {
+      text += static_cast<char>(bytes[i]);
+      continue;
+    }
+    static constexpr char HEX[] = "0123456789ABCDEF";
+    text += "\\x";
+    text += HEX[bytes[i] >> 4];
+    text += HEX[bytes[i] & 0xF];
+  }
+  return text;
+}
+
+std::string Fixed(double value, int decimals) {
+  return QString::number(value, 'f', decimals).toStdString();
+}
+
+struct Range {
+  double low = std::numeric_limits<double>::infinity();
+  double high = -std::numeric_limits<double>::infinity();
+  void Add(double value) {
+    low = std::min(low, value);
+    high = std::max(high, value);
+  }
+  bool Empty() const { return low > high; }
+};
+
+struct Positions {
+  Range rightAscension;
+  Range declination;
+  size_t notFinite = 0;
+  size_t outOfRange = 0;
+
+  // False when the record cannot be placed on the sky.
+  bool Add(std::initializer_list<std::pair<double, double>> points) {
+    for (const auto& [ra, dec] : points) {
+      if (!std::isfinite(ra) || !std::isfinite(dec)) {
+        ++notFinite;
+        return false;
+      }
+    }
+    for (const auto& [ra, dec] : points) {
+      rightAscension.Add(ra);
+      declination.Add(dec);
+      if (ra < 0.0 || ra >= 2.0 * std::numbers::pi || std::fabs(dec) > std::numbers::pi / 2) {
+        ++outOfRange;
+        return true;
+      }
+    }
+    return true;
+  }
+
+  void Print(std::ostream& out) const {
+    if (rightAscension.Empty()) return;
+    out << "right ascension: " << Fixed(rightAscension.low * DEGREES_PER_RADIAN, 4) << " to "
+        << Fixed(rightAscension.high * DEGREES_PER_RADIAN, 4) << " degrees\n"
+        << "declination: " << Fixed(declination.low * DEGREES_PER_RADIAN, 4) << " to "
+        << Fixed(declination.high * DEGREES_PER_RADIAN, 4) << " degrees\n";
+  }
+};
+
+void ReportStars(RecordFile& file, Positions& positions, std::ostream& out) {
+  std::map<int, size_t> histogram;  // whole magnitudes, rounded down
+  Range colors;
+  size_t withoutColor = 0;
+  while (const uint8_t* bytes = file.Next()) {
+    const StarRecord star = DecodeStar(bytes);
+    if (!positions.Add({{star.rightAscension, star.declination}})) continue;
+    ++histogram[static_cast<int>(std::floor(star.magnitude / 100.0))];
+    if (star.colorIndex > 9000) {
+      ++withoutColor;
+    } else {
+      colors.Add(star.colorIndex / 100.0);
+    }
+  }
+  positions.Print(out);
+  if (histogram.empty()) return;
+  out << "magnitude histogram:\n";
+  for (const auto& [magnitude, count] : histogram) {
+    out << "  " << magnitude << " to " << magnitude + 1 << ": " << count << "\n";
+  }
+  out << "colour index: ";
+  if (!colors.Empty()) out << Fixed(colors.low, 2) << " to " << Fixed(colors.high, 2) << ", ";
+  out << withoutColor << " without colour\n";
+}
+
+void ReportLines(RecordFile& file, Positions& positions, std::ostream& out) {
+  while (const uint8_t* bytes = file.Next()) {
+    const ConstellationSegment s = DecodeSegment(bytes);
+    positions.Add({{s.rightAscension1, s.declination1}, {s.rightAscension2, s.declination2}});
+  }
+  positions.Print(out);
+}
+
+double Separation(const BoundaryVertex& a, const BoundaryVertex& b) {
+  const double x = std::sin((b.declination - a.declination) / 2.0);
+  const double y = std::sin((b.rightAscension - a.rightAscension) / 2.0);
+  const double h = x * x + std::cos(a.declination) * std::cos(b.declination) * y * y;
+  return 2.0 * std::asin(std::sqrt(std::clamp(h, 0.0, 1.0)));
+}
+
+void ReportBoundaries(RecordFile& file, Positions& positions, std::ostream& out) {
+  size_t polylines = 0;
+  double widestGap = 0.0;
+  std::optional<BoundaryVertex> previous;
+  while (const uint8_t* bytes = file.Next()) {
+    const BoundaryVertex vertex = DecodeVertex(bytes);
+    if (!previous || previous->boundaryId != vertex.boundaryId) ++polylines;
+    if (positions.Add({{vertex.rightAscension, vertex.declination}}) && previous &&
+        previous->boundaryId == vertex.boundaryId) {
+      const double gap = Separation(*previous, vertex);
+      if (std::isfinite(gap)) widestGap = std::max(widestGap, gap);
+    }
+    previous = vertex;
+  }
+  positions.Print(out);
+  out << "polylines: " << polylines << "\n"
+      << "widest step within a polyline: " << Fixed(widestGap * DEGREES_PER_RADIAN, 4)
+      << " degrees\n";
+}
+
+size_t ReportLabels(RecordFile& file, Positions& positions, std::ostream& out) {
+  size_t unterminated = 0;
+  std::vector<std::string> lines;
+  while (const uint8_t* bytes = file.Next()) {
+    const LabelRecord label = DecodeLabel(bytes);
+    positions.Add({{label.rightAscension, label.declination}});
+    const bool terminated = std::find(label.name, label.name + LABEL_NAME_BYTES, '\0') !=
+                            label.name + LABEL_NAME_BYTES;
+    if (!terminated) ++unterminated;
+    const std::u16string name = Windows1252ToUtf16(label.name, LABEL_NAME_BYTES);
+    lines.push_back("  " + Fixed(label.rightAscension * DEGREES_PER_RADIAN, 4) + " " +
+                    Fixed(label.declination * DEGREES_PER_RADIAN, 4) + " " +
+                    QString::fromStdU16String(name).toStdString() +
+                    (terminated ? "" : " (no terminator)"));
+  }
+  positions.Print(out);
+  if (lines.empty()) return unterminated;
+  out << "names (right ascension and declination in degrees):\n";
+  for (const std::string& line : lines) out << line << "\n";
+  return unterminated;
+}
+
+}  // namespace
+
+std::optional<CatalogKind> ParseCatalogKind(std::string_view name) {
+  for (const KindInfo& info : KINDS) {
+    if (info.name == name) return info.kind;
+  }
+  return std::nullopt;
+}
+
+int PrintCatalogInfo(const std::string& path, std::optional<CatalogKind> kind,
+                     std::ostream& out, std::ostream& err) {
+  const std::string prefix = "halvane-catalog: " + path + ": ";
+  // The same open as the layers': a directory or device is not a catalog.
+  RecordFile probe(1);
+  if (probe.Open(path, "") == WalkResult::CannotOpen) {
+    err << prefix << "cannot be opened (missing, not a regular file, or unreadable)\n";
+    return 1;
+  }
+  std::error_code failure;
+  const uintmax_t size = std::filesystem::file_size(path, failure);
+  if (failure) {
+    err << prefix << "cannot be opened (" << failure.message() << ")\n";
+    return 1;
+  }
+  out << "file: " << path << " (" << size << " bytes)\n";
+  if (size < HEADER_SIZE) {
+    err << prefix << "only " << size << " bytes, shorter than the 12-byte header\n";
+    return 1;
+  }
+  std::array<uint8_t, HEADER_SIZE> header{};
+  {
+    std::ifstream in(path, std::ios::binary);
+    in.read(reinterpret_cast<char*>(header.data()), HEADER_SIZE);
+    if (!in) {
+      err << prefix << "the header cannot be read\n";
+      return 1;
+    }
+  }
+  const DataFileHeader decoded = DecodeHeader(header.data());
+  out << "header: magic \"" << Printable(header.data(), 4) << "\", tag \""
+      << Printable(header.data() + 4, 4) << "\", version " << decoded.version << ", reserved "
+      << decoded.reserved << "\n";
+
+  if (!kind) kind = KindOfHeader(header.data(), path);
+  if (!kind) {
+    err << prefix << "unknown kind of catalog (tag and file name unknown); name one with "
+                     "--kind\n";
+    return 1;
+  }
+  const KindInfo& info = InfoOf(*kind);
+  int status = 0;
+  out << "kind: " << info.name << " (" << info.recordSize << "-byte records)\n";
+  if (info.tag.empty()) {
+    out << "header: " << info.reader << " reads the records whatever the header holds\n";
+  } else if (ValidateHeader(header.data(), info.tag)) {
+    out << "header: " << info.reader << " accepts it\n";
+  } else {
+    out << "header: " << info.reader << " rejects it (\"Unsupported file version\"); it wants "
+        << "magic \"HALV\", tag \"" << info.tag << "\", version 1, reserved 0\n";
+    err << prefix << "header rejected by " << info.reader << "\n";
+    status = 1;
+  }
+
+  const uintmax_t body = size - HEADER_SIZE;
+  const uintmax_t trailing = body % info.recordSize;
+  out << "records: " << body / info.recordSize << " whole, " << trailing
+      << " trailing bytes\n";
+  if (trailing != 0) {
+    err << prefix << trailing << " bytes of a partial record at the end (ignored by readers)\n";
+    status = 1;
+  }
+
+  RecordFile file(info.recordSize);
+  if (file.Open(path, "") != WalkResult::Completed) {
+    err << prefix << "cannot be read\n";
+    return 1;
+  }
+  Positions positions;
+  size_t unterminated = 0;
+  switch (info.kind) {
+    case CatalogKind::Stars: ReportStars(file, positions, out); break;
+    case CatalogKind::Lines: ReportLines(file, positions, out); break;
+    case CatalogKind::Boundaries: ReportBoundaries(file, positions, out); break;
+    case CatalogKind::Labels: unterminated = ReportLabels(file, positions, out); break;
+  }
+  if (positions.notFinite > 0) {
+    err << prefix << positions.notFinite
+        << " records with coordinates that are not finite (skipped by readers)\n";
+    status = 1;
+  }
+  if (positions.outOfRange > 0) {
+    err << prefix << positions.outOfRange
+        << " records with right ascension outside [0, 360) or declination outside "
+           "[-90, 90] degrees\n";
+    status = 1;
+  }
+  if (unterminated > 0) {
+    err << prefix << unterminated << " names without a terminating zero byte\n";
+    status = 1;
+  }
+  return status;
+}
+
+}  // namespace halvane

@@ -1,0 +1,92 @@
+// halvane-catalog: builds the catalogs from the source data, and describes a catalog file.
+//   halvane-catalog build --source DIR --out DIR
+//   halvane-catalog info FILE [--kind stars|lines|boundaries|labels]
+#include <QCoreApplication>
+#include <iostream>
+#include <optional>
+#include <string>
+#include <vector>
+
+#include "tools/catalog_builder.h"
+#include "tools/catalog_info.h"
+
+namespace {
+
+constexpr int USAGE_ERROR = 2;
+
+const char* const USAGE =
+    "usage: halvane-catalog build --source DIR --out DIR\n"
+    "       halvane-catalog info FILE [--kind stars|lines|boundaries|labels]\n";
+
+int Usage(const std::string& problem) {
+  std::cerr << "halvane-catalog: " << problem << " (see halvane-catalog --help)\n";
+  return USAGE_ERROR;
+}
+
+int Build(const std::vector<std::string>& args) {
+  std::string source;
+  std::string out;
+  for (size_t i = 0; i < args.size(); ++i) {
+    const std::string& option = args[i];
+    if (option != "--source" && option != "--out") return Usage("unknown option '" + option + "'");
+    if (i + 1 >= args.size() || args[i + 1].empty()) return Usage(option + " needs a folder");
+    (option == "--source" ? source : out) = args[++i];
+  }
+  if (source.empty()) return Usage("build needs --source DIR");
+  if (out.empty()) return Usage("build needs --out DIR");
+
+  halvane::BuildSummary summary;
+  std::string error;
+  if (!halvane::BuildCatalogs(source, out, summary, error)) {
+    std::cerr << "halvane-catalog: " << error << "\n";
+    return 1;
+  }
+  for (const std::string& note : summary.notes) std::cout << note << "\n";
+  std::cout << "Stars.dat: " << summary.stars << " stars (" << summary.starsWithoutColor
+            << " without colour)\n"
+            << "ConLin.dat: " << summary.segments << " segments\n"
+            << "ConBon.dat: " << summary.vertices << " vertices on " << summary.boundaryLines
+            << " boundary lines\n"
+            << "Labels.dat: " << summary.labels << " names\n";
+  return 0;
+}
+
+int Info(const std::vector<std::string>& args) {
+  std::string file;
+  std::optional<halvane::CatalogKind> kind;
+  for (size_t i = 0; i < args.size(); ++i) {
+    if (args[i] == "--kind") {
+      if (i + 1 >= args.size()) return Usage("--kind needs stars, lines, boundaries or labels");
+      kind = halvane::ParseCatalogKind(args[++i]);
+      if (!kind) return Usage("unknown kind '" + args[i] + "'");
+      continue;
+    }
+    if (args[i].starts_with("--")) return Usage("unknown option '" + args[i] + "'");
+    if (!file.empty()) return Usage("info takes one file");
+    file = args[i];
+  }
+  if (file.empty()) return Usage("info needs a file");
+  return halvane::PrintCatalogInfo(file, kind, std::cout, std::cerr);
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+  // Qt's JSON and text classes need no event loop, but an application object keeps its
+  // locale handling in one known state.
+  QCoreApplication application(argc, argv);
+  std::vector<std::string> args(argv + 1, argv + argc);
+  if (args.empty()) {
+    std::cerr << USAGE;
+    return USAGE_ERROR;
+  }
+  const std::string command = args.front();
+  args.erase(args.begin());
+  if (command == "build") return Build(args);
+  if (command == "info") return Info(args);
+  if (command == "--help" || command == "-h") {
+    std::cout << USAGE;
+    return 0;
+  }
+  return Usage("unknown command '" + command + "'");
+}

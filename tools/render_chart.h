@@ -1,0 +1,36 @@
+// halvane-render's chart: the observer, sky view and frame that the options describe,
+// drawn through the same SkyView and layers as the app.
+#pragma once
+
+#include <string>
+
+#include "astro/system_time.h"
+#include "platform/surface.h"
+#include "tools/render_options.h"
+
+namespace halvane {
+
+// A surface that draws nothing: the progress strip has no screen to go to.
+class DiscardSurface : public Surface {
+ public:
+  void FillRect(const Rect&, StockBrush) override {}
+  void SelectPen(Color) override {}
+  void SetTextColor(Color) override {}
+  void SetTransparentBackground() override {}
+  void Polyline(const Point*, int32_t) override {}
+  void DrawText(std::u16string_view, const Rect&, uint32_t) override {}
+  void Blit(int32_t, int32_t, int32_t, int32_t, const Bitmap&, int32_t, int32_t,
+            RasterOp) override {}
+};
+
+constexpr Color LABEL_COLOR = MakeColor(127, 255, 127);
+
+// The data folder of the options with a trailing '/', the executable's when none was given.
+std::string DataDirectory(const RenderOptions& options);
+
+// Draws one frame onto surface (at least options.width x options.height) in this order:
+// place and time (now is used when the options give no time), aim, zoom, rotation, pan,
+// then the frame, then the label of the tap if one was found.
+void RenderChart(const RenderOptions& options, const SYSTEMTIME& now, Surface& surface);
+
+}  // namespace halvane

@@ -1,0 +1,96 @@
+// halvane-render as a program: exit codes, messages, the trace and the picture.
+#include <QImage>
+#include <QProcess>
+#include <QStringList>
+
+#include <gtest/gtest.h>
+
+#include <string>
+
+#include "astro/angles.h"
+#include "astro/sidereal_time.h"
+#include "catalog/layer_test_support.h"
+#include "shell/config_file.h"
+
+namespace halvane {
+namespace {
+
+struct RunResult {
+  int exitCode = -1;
+  std::string out;
+  std::string err;
+};
+
+RunResult RunRender(const QStringList& arguments) {
+  QProcess process;
+  process.start(QStringLiteral(HALVANE_BINARY_DIR "/halvane-render"), arguments);
+  RunResult run;
+  if (!process.waitForFinished(60000) || process.exitStatus() != QProcess::NormalExit) return run;
+  run.exitCode = process.exitCode();
+  run.out = process.readAllStandardOutput().toStdString();
+  run.err = process.readAllStandardError().toStdString();
+  return run;
+}
+
+int Count(const std::string& text, const std::string& part) {
+  int count = 0;
+  for (size_t at = text.find(part); at != std::string::npos; at = text.find(part, at + 1)) ++count;
+  return count;
+}
+
+TEST(RenderProgram, WrongArgumentsEndWithOneLineAndCodeTwo) {
+  for (const QStringList& arguments : {QStringList{"--zoom", "x"}, QStringList{"--size", "8x8"},
+                                       QStringList{"--goto", "Nowhere"}, QStringList{"-q"}}) {
+    const RunResult run = RunRender(arguments);
+    EXPECT_EQ(run.exitCode, 2) << arguments.join(' ').toStdString();
+    EXPECT_EQ(run.err.rfind("halvane-render: ", 0), 0u) << run.err;
+    EXPECT_EQ(Count(run.err, "\n"), 1) << run.err;
+    EXPECT_TRUE(run.out.empty());
+  }
+}
+
+TEST(RenderProgram, ReadsConfigFileAndDrawsTheChartsOwnMessages) {
+  testing::TemporaryFolder folder;
+  const QString data = QString::fromStdString(folder.path.string());
+  const RunResult missing = RunRender({"--data", data, "--layers", "lines,boundaries", "--trace", "-"});
+  ASSERT_EQ(missing.exitCode, 0) << missing.err;
+  EXPECT_EQ(missing.out.rfind("fill 0 0 240 294 black\n", 0), 0u);
+  EXPECT_EQ(Count(missing.out, "text 0 0 240 294 5 \"File not found\""), 2);  // lines, stars
+  EXPECT_EQ(Count(missing.out, "\"File 'ConBon.dat' not found\""), 1);
+
+  ConfigRecord config;
+  config.layerFlags = LAYER_CONSTELLATION_BOUNDARIES;
+  ASSERT_TRUE(SaveConfig(folder.File("Config.dat"), config));
+  const RunResult configured = RunRender({"--data", data, "--trace", "-"});
+  EXPECT_EQ(Count(configured.out, "\"File not found\""), 1);  // the lines are off
+  EXPECT_EQ(Count(configured.out, "\"File 'ConBon.dat' not found\""), 1);
+}
+
+TEST(RenderProgram, SameArgumentsGiveTheSameChartWithTheTappedLabel) {
+  // An object at the zenith of longitude 0, latitude 50, with a segment from it; the tap lands
+  // a pixel off the zenith, where the transforms give a well-defined hour angle.
+  testing::TemporaryFolder folder;
+  const double lst = SiderealTimeAt(SYSTEMTIME{2025, 3, 4, 20, 21, 30, 0, 0}, 0.0);
+  const double dec = 50 * DEG_TO_RAD;
+  testing::WriteCatalog(folder.File("Labels.dat"), LABELS_TAG, LABEL_RECORD_SIZE,
+                        std::vector<LabelRecord>{{lst, dec, "Testar"}}, EncodeLabel);
+  testing::WriteCatalog(folder.File("ConLin.dat"), LINES_TAG, SEGMENT_RECORD_SIZE,
+                        std::vector<ConstellationSegment>{{lst, dec, lst + 0.2, dec - 0.2}},
+                        EncodeSegment);
+  const QString png = QString::fromStdString(folder.File("chart.png"));
+  QStringList arguments{"--data", QString::fromStdString(folder.path.string()), "--longitude", "0",
+                        "--latitude", "50", "--time", "2025-03-20T21:30Z", "--size", "300x200",
+                        "--tap", "151,101", "--trace", "-", "--out", png};
+  const RunResult first = RunRender(arguments);
+  ASSERT_EQ(first.exitCode, 0) << first.err;
+  EXPECT_EQ(first.out, RunRender(arguments).out);
+  EXPECT_EQ(Count(first.out, "pen 404080\npolyline 2 150 100 "), 1);
+  EXPECT_EQ(Count(first.out, "textcolor 7FFF7F\ntransparent\ntext 150 100 300 200 256 \"Testar\"\n"), 1);
+  EXPECT_EQ(QImage(png).size(), QSize(300, 200));
+
+  arguments[arguments.indexOf("151,101")] = "10,10";  // far from the object: no label
+  EXPECT_EQ(Count(RunRender(arguments).out, "Testar"), 0);
+}
+
+}  // namespace
+}  // namespace halvane

@@ -1,0 +1,278 @@
+// Reading and checking halvane-render's arguments.
+#include "tools/render_options.h"
+
+#include <charconv>
+#include <cmath>
+#include <string_view>
+#include <system_error>
+
+#include "shell/config_file.h"
+#include "view/go_to_table.h"
+#include "view/view_directions.h"
+
+namespace halvane {
+
+namespace {
+
+bool ParseInt(std::string_view text, int32_t& value) {
+  if (!text.empty() && text.front() == '+') text.remove_prefix(1);
+  if (text.empty()) return false;
+  const auto [end, ec] = std::from_chars(text.data(), text.data() + text.size(), value);
+  return ec == std::errc() && end == text.data() + text.size();
+}
+
+enum class NumberStatus { Ok, Malformed, NotFinite };
+
+NumberStatus ParseDouble(std::string_view text, double& value) {
+  if (!text.empty() && text.front() == '+') text.remove_prefix(1);
+  if (text.empty()) return NumberStatus::Malformed;
+  const auto [end, ec] = std::from_chars(text.data(), text.data() + text.size(), value);
+  if (ec == std::errc::result_out_of_range) return NumberStatus::NotFinite;
+  if (ec != std::errc() || end != text.data() + text.size()) return NumberStatus::Malformed;
+  return std::isfinite(value) ? NumberStatus::Ok : NumberStatus::NotFinite;
+}
+
+// Splits "AxB" (or "A,B") at the first separator into two integers.
+bool ParsePair(std::string_view text, char separator, int32_t& first, int32_t& second) {
+  const size_t at = text.find(separator);
+  if (at == std::string_view::npos) return false;
+  return ParseInt(text.substr(0, at), first) && ParseInt(text.substr(at + 1), second);
+}
+
+bool IsLeapYear(int year) { return (year % 4 == 0 && year % 100 != 0) || year % 400 == 0; }
+
+int DaysInMonth(int year, int month) {
+  constexpr int DAYS[12] = {31, 28, 31, 30, 31, 30, 31, 31, 30, 31, 30, 31};
+  return month == 2 && IsLeapYear(year) ? 29 : DAYS[month - 1];
+}
+
+// 0 for Sunday, as the calendar record counts.
+int DayOfWeek(int year, int month, int day) {
+  constexpr int OFFSETS[12] = {0, 3, 2, 5, 0, 3, 5, 1, 4, 6, 2, 4};
+  if (month < 3) year -= 1;
+  return (year + year / 4 - year / 100 + year / 400 + OFFSETS[month - 1] + day) % 7;
+}
+
+bool ParseDigits(std::string_view text, size_t at, size_t count, int& value) {
+  if (at + count > text.size()) return false;
+  value = 0;
+  for (size_t i = at; i < at + count; ++i) {
+    if (text[i] < '0' || text[i] > '9') return false;
+    value = value * 10 + (text[i] - '0');
+  }
+  return true;
+}
+
+// YYYY-MM-DDTHH:MM[:SS]Z, a real date and time of day.
+bool ParseUtc(std::string_view text, SYSTEMTIME& time) {
+  int year = 0, month = 0, day = 0, hour = 0, minute = 0, second = 0;
+  const bool hasSeconds = text.size() == 20;
+  if (text.size() != 17 && !hasSeconds) return false;
+  if (!ParseDigits(text, 0, 4, year) || text[4] != '-' || !ParseDigits(text, 5, 2, month) ||
+      text[7] != '-' || !ParseDigits(text, 8, 2, day) || text[10] != 'T' ||
+      !ParseDigits(text, 11, 2, hour) || text[13] != ':' || !ParseDigits(text, 14, 2, minute) ||
+      text.back() != 'Z') {
+    return false;
+  }
+  if (hasSeconds && (text[16] != ':' || !ParseDigits(text, 17, 2, second))) return false;
+  if (year < 1 || month < 1 || month > 12 || day < 1 || day > DaysInMonth(year, month) ||
+      hour > 23 || minute > 59 || second > 59) {
+    return false;
+  }
+  time = SYSTEMTIME{static_cast<uint16_t>(year),   static_cast<uint16_t>(month),
+                    static_cast<uint16_t>(DayOfWeek(year, month, day)),
+                    static_cast<uint16_t>(day),    static_cast<uint16_t>(hour),
+                    static_cast<uint16_t>(minute), static_cast<uint16_t>(second), 0};
+  return true;
+}
+
+const ViewDirection* FindView(std::string_view name) {
+  if (name == "north") return &VIEW_NORTH;
+  if (name == "east") return &VIEW_EAST;
+  if (name == "south") return &VIEW_SOUTH;
+  if (name == "west") return &VIEW_WEST;
+  if (name == "zenith") return &VIEW_ZENITH;
+  return nullptr;
+}
+
+bool ParseLayers(std::string_view text, uint16_t& flags) {
+  flags = 0;
+  if (text == "none") return true;
+  while (true) {
+    const size_t comma = text.find(',');
+    const std::string_view name = text.substr(0, comma);
+    if (name == "equatorial") {
+      flags |= LAYER_EQUATORIAL_GRID;
+    } else if (name == "horizontal") {
+      flags |= LAYER_HORIZONTAL_GRID;
+    } else if (name == "lines") {
+      flags |= LAYER_CONSTELLATION_LINES;
+    } else if (name == "boundaries") {
+      flags |= LAYER_CONSTELLATION_BOUNDARIES;
+    } else {
+      return false;
+    }
+    if (comma == std::string_view::npos) return true;
+    text.remove_prefix(comma + 1);
+  }
+}
+
+std::string Quoted(std::string_view value) {
+  std::string quoted;
+  quoted.reserve(value.size() + 2);
+  quoted.push_back('\'');
+  quoted.append(value);
+  quoted.push_back('\'');
+  return quoted;
+}
+
+bool ParseOption(const std::string& name, const std::string& value, RenderOptions& o,
+                 std::string& error) {
+  const auto fail = [&](std::string_view what) {
+    error = name + ": " + std::string(what) + ", got " + Quoted(value);
+    return false;
+  };
+  if (name == "--data") {
+    if (value.empty()) return fail("expected a folder");
+    o.dataDirectory = value;
+    return true;
+  }
+  if (name == "--size") {
+    if (!ParsePair(value, 'x', o.width, o.height) || o.width < MIN_RENDER_SIDE ||
+        o.height < MIN_RENDER_SIDE || o.width > MAX_RENDER_SIDE || o.height > MAX_RENDER_SIDE) {
+      return fail("expected WxH with sides from 16 to 8192 pixels");
+    }
+    return true;
+  }
+  if (name == "--longitude" || name == "--latitude") {
+    const bool isLatitude = name == "--latitude";
+    double degrees = 0.0;
+    switch (ParseDouble(value, degrees)) {
+      case NumberStatus::Malformed:
+        return fail("expected a number of degrees");
+      case NumberStatus::NotFinite:
+        return fail("expected a finite number of degrees");
+      case NumberStatus::Ok:
+        break;
+    }
+    if (isLatitude && std::fabs(degrees) > 90.0) return fail("expected -90 to 90 degrees");
+    if (!isLatitude && std::fabs(degrees) > 360.0) return fail("expected -360 to 360 degrees");
+    (isLatitude ? o.latitude : o.longitude) = degrees;
+    return true;
+  }
+  if (name == "--time") {
+    SYSTEMTIME time{};
+    if (!ParseUtc(value, time)) return fail("expected a UTC time YYYY-MM-DDTHH:MM[:SS]Z");
+    o.time = time;
+    return true;
+  }
+  if (name == "--view") {
+    o.view = FindView(value);
+    if (o.view == nullptr) return fail("expected north, east, south, west or zenith");
+    return true;
+  }
+  if (name == "--goto") {
+    o.goTo = FindGoToRowByName(value);
+    if (o.goTo == nullptr) return fail("no constellation of that name");
+    return true;
+  }
+  if (name == "--zoom" || name == "--rotate") {
+    int32_t steps = 0;
+    if (!ParseInt(value, steps)) return fail("expected a whole number of steps");
+    (name == "--zoom" ? o.zoomSteps : o.rotateSteps) = steps;
+    return true;
+  }
+  if (name == "--pan") {
+    if (value.find_first_not_of("lrud") != std::string::npos) {
+      return fail("expected a string of l, r, u and d");
+    }
+    o.pan = value;
+    return true;
+  }
+  if (name == "--layers") {
+    uint16_t flags = 0;
+    if (!ParseLayers(value, flags)) {
+      return fail("expected none or a list of equatorial, horizontal, lines, boundaries");
+    }
+    o.layerFlags = flags;
+    return true;
+  }
+  if (name == "--tap") {
+    Point p;
+    if (!ParsePair(value, ',', p.x, p.y)) return fail("expected X,Y in pixels");
+    o.tap = p;
+    return true;
+  }
+  if (name == "--out" || name == "--trace") {
+    if (value.empty()) return fail("expected a file name");
+    (name == "--out" ? o.outPath : o.tracePath) = value;
+    return true;
+  }
+  error = "unknown option " + Quoted(name);
+  return false;
+}
+
+}  // namespace
+
+bool ParseRenderOptions(const std::vector<std::string>& arguments, RenderOptions& options,
+                        std::string& error) {
+  for (size_t i = 0; i < arguments.size(); ++i) {
+    const std::string& argument = arguments[i];
+    if (argument == "--help" || argument == "-h") {
+      options.help = true;
+      continue;
+    }
+    if (argument.rfind("--", 0) != 0) {
+      error = "unexpected argument " + Quoted(argument);
+      return false;
+    }
+    std::string name = argument;
+    std::string value;
+    const size_t equals = argument.find('=');
+    if (equals != std::string::npos) {
+      name = argument.substr(0, equals);
+      value = argument.substr(equals + 1);
+    } else if (i + 1 < arguments.size()) {
+      value = arguments[++i];
+    } else {
+      error = argument + ": missing value";
+      return false;
+    }
+    if (!ParseOption(name, value, options, error)) return false;
+  }
+  if (options.view != nullptr && options.goTo != nullptr) {
+    error = "--view and --goto: give only one of them";
+    return false;
+  }
+  if (options.tap && (options.tap->x < 0 || options.tap->y < 0 ||
+                      options.tap->x >= options.width || options.tap->y >= options.height)) {
+    error = "--tap: the point must lie on the " + std::to_string(options.width) + "x" +
+            std::to_string(options.height) + " chart, got " + std::to_string(options.tap->x) +
+            "," + std::to_string(options.tap->y);
+    return false;
+  }
+  return true;
+}
+
+const char* RenderUsage() {
+  return "usage: halvane-render [options]\n"
+         "  --data DIR        folder of Stars.dat, ConLin.dat, ConBon.dat, Labels.dat\n"
+         "                    (default: the executable's folder)\n"
+         "  --size WxH        chart size in pixels (default 240x294)\n"
+         "  --longitude DEG   degrees, positive west   } default: Config.dat in the data\n"
+         "  --latitude DEG    degrees, positive north  } folder, else the built-in defaults\n"
+         "  --time UTC        YYYY-MM-DDTHH:MM[:SS]Z (default: now)\n"
+         "  --view DIR        north, east, south, west or zenith (default: zenith)\n"
+         "  --goto NAME       aim at a constellation by its name\n"
+         "  --zoom N          N zoom-in steps from 90 degrees; negative: zoom-out steps\n"
+         "  --rotate N        N clockwise 15-degree steps; negative: counter-clockwise\n"
+         "  --pan KEYS        arrow-key steps, a string of l, r, u, d, applied in order\n"
+         "  --layers LIST     comma-separated subset of equatorial,horizontal,lines,\n"
+         "                    boundaries, or none (default: Config.dat's, else\n"
+         "                    horizontal,lines)\n"
+         "  --tap X,Y         identify the object at this pixel and write its name\n"
+         "  --out FILE        write the chart as PNG\n"
+         "  --trace FILE      write every drawing operation, one a line (\"-\": stdout)\n";
+}
+
+}  // namespace halvane

@@ -1,0 +1,48 @@
+// The command line of halvane-render: what chart to draw and where to write it, checked
+// before anything is drawn.
+#pragma once
+
+#include <cstdint>
+#include <optional>
+#include <string>
+#include <vector>
+
+#include "astro/system_time.h"
+#include "platform/surface.h"
+
+namespace halvane {
+
+struct GoToRow;
+struct ViewDirection;
+
+struct RenderOptions {
+  std::string dataDirectory;  // empty: the executable's folder
+  int32_t width = 240;
+  int32_t height = 294;
+  std::optional<double> longitude;  // degrees, positive west
+  std::optional<double> latitude;   // degrees, positive north
+  std::optional<SYSTEMTIME> time;   // UTC; empty: now
+  const ViewDirection* view = nullptr;  // set with --view
+  const GoToRow* goTo = nullptr;        // set with --goto
+  int32_t zoomSteps = 0;                // positive: in, negative: out
+  int32_t rotateSteps = 0;              // positive: clockwise
+  std::string pan;                      // only l, r, u, d
+  std::optional<uint16_t> layerFlags;   // the bits of Config.dat's layer flags
+  std::optional<Point> tap;
+  std::string outPath;
+  std::string tracePath;  // "-": standard output
+  bool help = false;
+};
+
+constexpr int32_t MIN_RENDER_SIDE = 16;
+constexpr int32_t MAX_RENDER_SIDE = 8192;
+
+// Reads the arguments after the program name. On a wrong one returns false with a one-line
+// message naming it in error; options is then partly filled and must not be used.
+bool ParseRenderOptions(const std::vector<std::string>& arguments, RenderOptions& options,
+                        std::string& error);
+
+// The usage text that --help prints.
+const char* RenderUsage();
+
+}  // namespace halvane

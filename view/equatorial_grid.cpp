@@ -1,0 +1,31 @@
+// The declination and right ascension grid: the grid walk over points fixed to the sky.
+#include "view/sky_view.h"
+
+#include "astro/observer.h"
+#include "view/grid_walk.h"
+
+namespace halvane {
+
+namespace {
+
+void SkyFixed(const Observer& observer, double raMinusLst, double declination, double& azimuth,
+              double& altitude) {
+  observer.EquatorialToHorizontal(raMinusLst, declination, azimuth, altitude);
+}
+
+constexpr GridSystem EQUATORIAL_GRID = {SkyFixed, FormatDegreesLabel, FormatHoursLabel};
+
+}  // namespace
+
+void SkyView::DrawEquatorialGrid(Surface& surface, double siderealAngle) {
+  if (!showEquatorialGrid) return;
+  double azimuth = 0.0;
+  double altitude = 0.0;
+  observer->GetViewDirection(azimuth, altitude);
+  double raMinusLst = 0.0;
+  double declination = 0.0;
+  observer->HorizontalToEquatorial(azimuth, altitude, raMinusLst, declination);
+  WalkGrid(*this, surface, EQUATORIAL_GRID, declination, siderealAngle);
+}
+
+}  // namespace halvane

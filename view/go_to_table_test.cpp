@@ -1,0 +1,57 @@
+// The go-to table's lookups, and turning the view to a row.
+#include "view/go_to_table.h"
+
+#include <gtest/gtest.h>
+
+#include <cmath>
+#include <string>
+
+#include "astro/angles.h"
+#include "astro/observer.h"
+
+namespace halvane {
+namespace {
+
+TEST(GoToTable, FindsRowsByCommandAndByNameIgnoringCase) {
+  for (int i = 0; i < GO_TO_ROW_COUNT; ++i) {
+    ASSERT_EQ(FindGoToRow(GO_TO_FIRST_COMMAND + i), &GO_TO_TABLE[i]);
+    ASSERT_EQ(FindGoToRowByName(GO_TO_TABLE[i].name), &GO_TO_TABLE[i]);
+  }
+  const GoToRow* orion = FindGoToRowByName("oRiOn");
+  ASSERT_NE(orion, nullptr);
+  EXPECT_EQ(orion->command, 40159);
+  EXPECT_EQ(orion->rightAscensionHours, 5.6);
+  EXPECT_EQ(FindGoToRowByName("URSA MAJOR")->command, 40182);
+  EXPECT_EQ(FindGoToRow(40187)->declinationDegrees, 23.0);
+  for (int32_t command : {0, 40099, 40188, 40020}) EXPECT_EQ(FindGoToRow(command), nullptr);
+  for (const char* name : {"", "Ursa", "Orion ", "Ursa Majors"}) {
+    EXPECT_EQ(FindGoToRowByName(name), nullptr) << name;
+  }
+}
+
+TEST(GoToTable, TurnsTheViewToTheRowsPointEvenBelowTheHorizon) {
+  Observer observer;  // latitude 50
+  observer.RotateClockwise();
+  const double rotation = observer.GetRotation();
+  const double theta = 2.0;
+  for (const char* name : {"Orion", "Octans", "Ursa Minor"}) {
+    const GoToRow& row = *FindGoToRowByName(name);
+    GoToConstellation(observer, row, theta);
+    double azimuth = 0.0;
+    double altitude = 0.0;
+    observer.GetViewDirection(azimuth, altitude);
+    double raMinusLst = 0.0;
+    double declination = 0.0;
+    observer.HorizontalToEquatorial(azimuth, altitude, raMinusLst, declination);
+    // A round trip through two transforms: far inside a microradian.
+    EXPECT_NEAR(declination, row.declinationDegrees * DEG_TO_RAD, 1e-9) << name;
+    EXPECT_NEAR(std::remainder(raMinusLst + theta - row.rightAscensionHours * HOURS_TO_RAD, TWO_PI),
+                0.0, 1e-9)
+        << name;
+    EXPECT_EQ(observer.GetRotation(), rotation);
+    EXPECT_EQ(altitude < 0.0, std::string(name) == "Octans");  // never rises at latitude 50
+  }
+}
+
+}  // namespace
+}  // namespace halvane

@@ -1,0 +1,42 @@
+// The walk shared by the two coordinate grids: which lines and points are drawn, how a line
+// breaks where it leaves the visible cap, and where labels go. A grid differs only in how its
+// points become horizontal positions and how its labels read.
+#pragma once
+
+#include <cstddef>
+
+namespace halvane {
+
+class Observer;
+class SkyView;
+class Surface;
+
+// Room for any label text, in UTF-16 code units.
+constexpr size_t GRID_LABEL_CAPACITY = 24;
+
+// Writes a label for an angle in radians into text (GRID_LABEL_CAPACITY units) and returns
+// its length.
+using GridLabelFormat = size_t (*)(double angle, char16_t* text);
+
+struct GridSystem {
+  // The horizontal position (radians) of the grid point whose longitude minus the sidereal
+  // angle is longitude and whose latitude is latitude.
+  void (*toHorizontal)(const Observer& observer, double longitude, double latitude,
+                       double& azimuth, double& altitude);
+  GridLabelFormat latitudeLabel;   // on the lines of longitude 0 and PI
+  GridLabelFormat longitudeLabel;  // on the middle parallel
+};
+
+// Draws the grid of view.gridDivisions steps per half turn with the pen and text colour
+// already selected into surface. centreLatitude is the view centre's latitude in the grid's
+// frame (it chooses the parallels); siderealAngle is subtracted from every longitude before
+// toHorizontal (0 for a grid fixed to the horizon).
+void WalkGrid(const SkyView& view, Surface& surface, const GridSystem& system,
+              double centreLatitude, double siderealAngle);
+
+// "%d°" of the angle rounded to whole degrees.
+size_t FormatDegreesLabel(double angle, char16_t* text);
+// "%d:%.2d": the angle as a right ascension rounded to whole minutes, hours:minutes.
+size_t FormatHoursLabel(double angle, char16_t* text);
+
+}  // namespace halvane

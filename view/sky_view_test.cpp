@@ -1,0 +1,134 @@
+// SkyView's mapping between the view plane and pixels, zoom and panning.
+#include "view/sky_view.h"
+
+#include <gtest/gtest.h>
+
+#include <cmath>
+#include <limits>
+
+#include "astro/angles.h"
+#include "astro/observer.h"
+#include "platform/recording_surface.h"
+
+namespace halvane {
+namespace {
+
+constexpr Rect CHART = {0, 0, 240, 294};
+
+TEST(SkyView, MapsTheViewPlaneByTruncationWithYUp) {
+  Observer observer;
+  const SkyView view(CHART, &observer);
+  EXPECT_EQ(view.centerX, 120);
+  EXPECT_EQ(view.centerY, 147);
+  EXPECT_NEAR(view.xScale, 152.789, 0.001);
+  EXPECT_NEAR(view.yScale, -152.789, 0.001);
+  EXPECT_EQ(view.gridDivisions, 12);
+  EXPECT_EQ(view.progressRect, (Rect{0, 0, 240, 5}));
+  struct Case {
+    double x, y;
+    int32_t sx, sy;
+  };
+  // Truncation towards zero: -0.92 and 0.92 pixels both stay on the centre.
+  const Case cases[] = {{0.0, 0.0, 120, 147},    {-0.006, 0.0, 120, 147}, {0.006, 0.0, 120, 147},
+                        {0.0066, 0.0, 121, 147}, {-0.0066, 0.0, 119, 147}, {0.0, 1.0, 120, -5},
+                        {20.0, -20.0, 3175, 3202}};
+  for (const Case& c : cases) {
+    int32_t sx = 0;
+    int32_t sy = 0;
+    view.ViewToScreen(c.x, c.y, sx, sy);
+    EXPECT_EQ(sx, c.sx) << c.x;
+    EXPECT_EQ(sy, c.sy) << c.y;
+  }
+  // Damaged or huge coordinates land far off the chart, without undefined conversions.
+  const double nan = std::numeric_limits<double>::quiet_NaN();
+  for (const double value : {1e300, -1e300, std::numeric_limits<double>::infinity(), nan}) {
+    int32_t sx = 0;
+    int32_t sy = 0;
+    view.ViewToScreen(value, value, sx, sy);
+    EXPECT_GT(std::abs(sx - 120), 100000) << value;
+    EXPECT_GT(std::abs(sy - 147), 100000) << value;
+  }
+  double x = 1.0;
+  double y = 1.0;
+  view.ScreenToView(120 + 153, 147, x, y);
+  EXPECT_NEAR(x, 1.0014, 0.0001);
+  EXPECT_EQ(y, 0.0);
+}
+
+TEST(SkyView, ChartAwayFromTheOriginAndResized) {
+  Observer observer;
+  SkyView view({100, 20, 340, 314}, &observer);
+  EXPECT_EQ(view.centerX, 220);
+  EXPECT_EQ(view.centerY, 167);
+  // The strip's right edge counts from client x = 0, not from the chart's left edge.
+  RecordingSurface screen;
+  view.progress = 50.0;
+  view.ShowProgress(screen);
+  view.progress = std::numeric_limits<double>::quiet_NaN();
+  view.ShowProgress(screen);
+  EXPECT_EQ(screen.Lines()[0], "fill 100 20 120 25 white");
+
+  view.ZoomIn();
+  view.SetViewRect({0, 0, 480, 300});
+  EXPECT_EQ(view.centerX, 240);
+  EXPECT_EQ(view.centerY, 150);
+  EXPECT_EQ(view.progressRect.bottom, 5);
+  EXPECT_NEAR(view.xScale, 480 / (PI / 4), 1e-9) << "the zoom survives the resize";
+  view.SetViewRect({0, 0, 0, 0});  // nothing to show, nothing to break
+  view.DragView(5, 5);
+}
+
+TEST(SkyView, ZoomStepsLimitsAndGridDensity) {
+  Observer observer;
+  SkyView view(CHART, &observer);
+  // Field of view, grid divisions and pixels per radian at every step in from 90 degrees.
+  const double steps[][3] = {{45.0, 12, 305.58},   {22.5, 18, 611.15},    {11.25, 18, 1222.31},
+                             {5.625, 36, 2444.62}, {2.8125, 36, 4889.24}, {2.8125, 36, 4889.24}};
+  for (const auto& step : steps) {
+    view.ZoomIn();
+    EXPECT_NEAR(view.fieldOfView * RAD_TO_DEG, step[0], 1e-12);
+    EXPECT_EQ(view.gridDivisions, step[1]) << step[0];
+    EXPECT_NEAR(view.xScale, step[2], 0.01) << step[0];
+  }
+  view.ZoomReset();
+  EXPECT_EQ(view.fieldOfView, DEG_TO_RAD * 90.0);
+  EXPECT_EQ(view.gridDivisions, 12);
+  view.ZoomOut();
+  view.ZoomOut();
+  EXPECT_EQ(view.fieldOfView, PI);
+  EXPECT_EQ(view.gridDivisions, 6);
+}
+
+TEST(SkyView, ArrowStepsAndDragsTurnRoundOverTheZenith) {
+  Observer observer;
+  SkyView view(CHART, &observer);
+  double azimuth = 0.0;
+  double altitude = 0.0;
+  const auto expectView = [&](double degreesAzimuth, double degreesAltitude) {
+    observer.GetViewDirection(azimuth, altitude);
+    EXPECT_NEAR(azimuth * RAD_TO_DEG, degreesAzimuth, 1e-9);
+    EXPECT_NEAR(altitude * RAD_TO_DEG, degreesAltitude, 1e-9);
+  };
+  view.PanRight();
+  expectView(9.0, 90.0);
+  view.PanLeft();
+  view.PanLeft();
+  expectView(351.0, 90.0);
+  view.PanUp();  // over the zenith: the picture is upside down
+  view.PanRight();
+  expectView(342.0, 99.0);
+  view.DragView(24, 0);
+  expectView(333.0, 99.0);
+  view.PanDown();
+  view.PanDown();
+  view.DragView(24, 0);  // upright again: 24 of 240 pixels at 90 degrees span 9 degrees
+  expectView(342.0, 81.0);
+  view.DragView(0, -24);
+  expectView(342.0, 72.0);
+  for (int i = 0; i < 5; ++i) view.ZoomIn();
+  view.PanUp();
+  expectView(342.0, 72.28125);
+}
+
+}  // namespace
+}  // namespace halvane

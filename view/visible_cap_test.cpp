@@ -1,0 +1,55 @@
+// The visible cap's radius and inside test, and the latitude band a cap covers.
+#include "view/visible_cap.h"
+
+#include <gtest/gtest.h>
+
+#include "astro/angles.h"
+#include "astro/observer.h"
+#include "view/sky_view.h"
+
+namespace halvane {
+namespace {
+
+TEST(LatitudeBand, FoldsEdgesThatPassAPole) {
+  const double cases[][4] = {
+      // centre, radius, low, high
+      {0.0, 1.0, -1.0, 1.0},
+      {1.0, 0.2, 0.8, 1.2},
+      {1.2, 0.5, 0.7, HALF_PI},                      // covers the upper pole
+      {HALF_PI, 0.5, HALF_PI - 0.5, HALF_PI},        // view at the zenith
+      {HALF_PI + 0.2, 0.5, HALF_PI - 0.7, HALF_PI},  // carried over the zenith
+      {-1.2, 0.5, -HALF_PI, -0.7},                   // covers the lower pole
+      {0.3, 2.0, -HALF_PI, HALF_PI},                 // both edges beyond the poles
+      {0.0, 0.0, 0.0, 0.0},
+  };
+  for (const auto& c : cases) {
+    double low = 9.0;
+    double high = 9.0;
+    LatitudeBand(c[0], c[1], low, high);
+    EXPECT_NEAR(low, c[2], 1e-12) << c[0] << " " << c[1];
+    EXPECT_NEAR(high, c[3], 1e-12) << c[0] << " " << c[1];
+  }
+}
+
+TEST(VisibleCap, RadiusFollowsZoomAspectAndMarginAndIncludesItsEdge) {
+  Observer observer;
+  SkyView view({0, 0, 240, 294}, &observer);
+  // Catalog layers: no margin; grids: one 15-degree step. The corners lie 1.242 away.
+  EXPECT_NEAR(VisibleCap::ForView(view, 0.0).radius, 1.1715, 0.0001);
+  EXPECT_NEAR(VisibleCap::ForView(view, PI / 12).radius, 1.5620, 0.0001);
+
+  observer.SetViewDirection(PI / 3, PI / 6);
+  const VisibleCap cap = VisibleCap::ForView(view, 0.0);
+  EXPECT_TRUE(cap.Contains(PI / 3, PI / 6)) << "the centre";
+  EXPECT_TRUE(cap.Contains(PI / 3, PI / 6 + 1.17));
+  EXPECT_FALSE(cap.Contains(PI / 3, PI / 6 + 1.18));
+  EXPECT_FALSE(cap.Contains(PI / 3 + PI, 0.0)) << "behind the observer";
+  // Along the horizon from azimuth 0 the distance is the azimuth itself.
+  const VisibleCap horizon = VisibleCap::Around(0.0, 0.0, 0.5);
+  EXPECT_TRUE(horizon.Contains(0.5, 0.0));
+  EXPECT_TRUE(horizon.Contains(-0.5, 0.0));
+  EXPECT_FALSE(horizon.Contains(0.5000001, 0.0));
+}
+
+}  // namespace
+}  // namespace halvane

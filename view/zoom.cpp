@@ -1,0 +1,67 @@
+// Zoom and the view movements measured by the zoom: arrow-key steps and stylus drags.
+#include "view/sky_view.h"
+
+#include <cmath>
+
+#include "astro/angles.h"
+#include "astro/observer.h"
+
+namespace halvane {
+
+namespace {
+
+constexpr double NARROWEST_FIELD = PI * 0.015625;  // PI / 64, 2.8125 degrees
+constexpr double WIDEST_FIELD = PI;
+constexpr double PAN_FRACTION = 0.1;  // an arrow key moves a tenth of the field
+
+// Past the zenith or the nadir the picture is upside down, so azimuth steps turn round.
+bool ViewIsOverPole(const Observer& observer) {
+  double azimuth = 0.0;
+  double altitude = 0.0;
+  observer.GetViewDirection(azimuth, altitude);
+  return std::cos(altitude) < 0.0;
+}
+
+}  // namespace
+
+void SkyView::ZoomIn() {
+  fieldOfView = fieldOfView * 0.5;
+  if (fieldOfView < NARROWEST_FIELD) fieldOfView = NARROWEST_FIELD;
+  UpdateProjection();
+}
+
+void SkyView::ZoomOut() {
+  fieldOfView = fieldOfView * 2.0;
+  if (fieldOfView > WIDEST_FIELD) fieldOfView = WIDEST_FIELD;
+  UpdateProjection();
+}
+
+void SkyView::ZoomReset() {
+  fieldOfView = DEG_TO_RAD * 90.0;
+  UpdateProjection();
+}
+
+void SkyView::PanLeft() {
+  const double sign = ViewIsOverPole(*observer) ? 1.0 : -1.0;
+  observer->PanView(fieldOfView * (sign * PAN_FRACTION), 0.0);
+}
+
+void SkyView::PanRight() {
+  const double sign = ViewIsOverPole(*observer) ? -1.0 : 1.0;
+  observer->PanView(fieldOfView * (sign * PAN_FRACTION), 0.0);
+}
+
+void SkyView::PanUp() { observer->PanView(0.0, fieldOfView * PAN_FRACTION); }
+
+void SkyView::PanDown() { observer->PanView(0.0, fieldOfView * -PAN_FRACTION); }
+
+void SkyView::DragView(int32_t dx, int32_t dy) {
+  const double width = static_cast<double>(int64_t{viewRect.right} - viewRect.left);
+  if (width <= 0.0) return;  // no chart, nothing a drag could span
+  const double dAltitude = (static_cast<double>(dy) * fieldOfView) / width;
+  double dAzimuth = (static_cast<double>(dx) * fieldOfView) / width;
+  if (ViewIsOverPole(*observer)) dAzimuth = -dAzimuth;
+  observer->PanView(dAzimuth, dAltitude);
+}
+
+}  // namespace halvane
