@@ -23,8 +23,12 @@ int32_t SaturatingTruncate(double x) {
   return static_cast<int32_t>(x);
 }
 
-// Whole part of a non-negative finite value, modulo 60; exact for any magnitude.
-int32_t WholeModulo60(double x) { return static_cast<int32_t>(std::fmod(std::trunc(x), 60.0)); }
+// Whole part of a non-negative value, modulo 60; exact for any magnitude. A value that
+// overflowed to infinity (degrees near the double limit, times 3600) gives 0.
+int32_t WholeModulo60(double x) {
+  if (!std::isfinite(x)) return 0;
+  return static_cast<int32_t>(std::fmod(std::trunc(x), 60.0));
+}
 
 }  // namespace
 

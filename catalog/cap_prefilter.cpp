@@ -2,6 +2,7 @@
 #include "catalog/cap_prefilter.h"
 
 #include <cmath>
+#include <initializer_list>
 
 #include "astro/angles.h"
 #include "astro/observer.h"
@@ -34,10 +35,13 @@ CapPrefilter::CapPrefilter(const Observer& observer, const VisibleCap& cap) {
     double azimuth = 0.0;
     double altitude = 0.0;
     observer.EquatorialToHorizontal(candidate, declination, azimuth, altitude);
-    const double cosDistance =
-        cap.sinAltitude * std::sin(altitude) +
-        cap.cosAltitude * std::cos(altitude) * std::cos(azimuth - cap.azimuth);
-    if (cosDistance > 1.0 - 1e-12) {
+    const auto cosDistanceAt = [&](double a) {
+      return cap.sinAltitude * std::sin(altitude) +
+             cap.cosAltitude * std::cos(altitude) * std::cos(a - cap.azimuth);
+    };
+    // A centre due north comes back as due south by the north-point rule.
+    const bool maybeNorth = std::fabs(azimuth - PI) < 1e-9;
+    if (cosDistanceAt(azimuth) > 1.0 - 1e-12 || (maybeNorth && cosDistanceAt(0.0) > 1.0 - 1e-12)) {
       usable = true;
       sinCentreDeclination = std::sin(declination);
       cosCentreDeclination = std::cos(declination);

@@ -41,8 +41,8 @@ void SkyView::IdentifyObject(PickedLabel& label, int32_t x, int32_t y,
   observer->HorizontalToEquatorial(azimuth, altitude, hourAngle, declination);
   const double rightAscension = NormalizeAngle((TWO_PI + hourAngle) + siderealAngle, TWO_PI);
 
-  // The distance is not wrapped at 0/2 pi nor scaled by cos(declination): the handheld's
-  // search did neither, and the labels sit where users have learnt to tap.
+  // Raw radians: the right-ascension difference is neither wrapped at 0/2 pi nor scaled by
+  // cos(declination), so near 0h and near the poles a close object can be missed.
   double best = fieldOfView * fieldOfView;
   bool found = false;
   LabelRecord candidate{};

@@ -23,7 +23,7 @@
 // Qt's font database and fontconfig keep caches for the life of the process, which
 // LeakSanitizer reports at exit; they are not ours to free.
 extern "C" inline __attribute__((used)) const char* __lsan_default_suppressions() {
-  return "leak:libQt6Gui.so\nleak:libfontconfig.so\n";
+  return "leak:libQt6Gui.so\nleak:libQt6Widgets.so\nleak:libfontconfig.so\n";
 }
 
 namespace halvane {

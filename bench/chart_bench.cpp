@@ -1,0 +1,212 @@
+// Speed of the chart: whole frames and each layer at every zoom step, the floor of the star
+// layer (reading Stars.dat with only its band and magnitude tests), the identification, and
+// frames over synthetic star catalogs of growing size.
+#include <QGuiApplication>
+
+#include <benchmark/benchmark.h>
+
+#include <cmath>
+#include <cstdint>
+#include <cstdlib>
+#include <filesystem>
+#include <fstream>
+#include <memory>
+#include <random>
+#include <string>
+#include <vector>
+
+#include "astro/angles.h"
+#include "astro/observer.h"
+#include "astro/sidereal_time.h"
+#include "catalog/catalog_records.h"
+#include "catalog/data_file.h"
+#include "catalog/picked_label.h"
+#include "platform/image_surface.h"
+#include "tools/render_chart.h"
+#include "view/sky_view.h"
+#include "view/view_directions.h"
+#include "view/visible_cap.h"
+
+namespace halvane {
+namespace {
+
+const std::string DATA = HALVANE_SOURCE_DIR "/data/";
+
+// Text on an image needs fonts, and fonts need a GUI application.
+void EnsureApplication() {
+  static int argc = 1;
+  static char name[] = "halvane-bench";
+  static char* argv[] = {name, nullptr};
+  static std::unique_ptr<QGuiApplication> application;
+  if (application) return;
+  if (std::getenv("QT_QPA_PLATFORM") == nullptr) setenv("QT_QPA_PLATFORM", "offscreen", 1);
+  application = std::make_unique<QGuiApplication>(argc, argv);
+}
+
+// A chart as the app draws it: latitude 50, longitude -20, a fixed evening, all four layers.
+struct Chart {
+  // south: look South instead of at the zenith; large: 1080 x 1320 instead of 240 x 294;
+  // zoom: steps from 90 degrees, -1 (180 degrees) to 5 (2.8125 degrees).
+  Chart(bool south, bool large, int zoom, const std::string& starsPath = DATA + "Stars.dat")
+      : width(large ? 1080 : 240),
+        height(large ? 1320 : 294),
+        view(Rect{0, 0, width, height}, &observer),
+        image(width, height) {
+    EnsureApplication();
+    const ViewDirection aim = south ? VIEW_SOUTH : VIEW_ZENITH;
+    observer.SetViewDirection(aim.azimuth, aim.altitude);
+    view.starsPath = starsPath;
+    view.linesPath = DATA + "ConLin.dat";
+    view.boundariesPath = DATA + "ConBon.dat";
+    view.labelsPath = DATA + "Labels.dat";
+    view.showEquatorialGrid = true;
+    view.showHorizontalGrid = true;
+    view.showConstellationLines = true;
+    view.showConstellationBoundaries = true;
+    for (int i = 0; i < zoom; ++i) view.ZoomIn();
+    for (int i = 0; i > zoom; --i) view.ZoomOut();
+    siderealAngle = SiderealTimeAt(SYSTEMTIME{2026, 12, 2, 8, 21, 0, 0, 0}, observer.GetLongitude());
+  }
+
+  int32_t width;
+  int32_t height;
+  Observer observer;
+  SkyView view;
+  ImageSurface image;
+  DiscardSurface progress;
+  double siderealAngle = 0.0;
+};
+
+void ChartArguments(benchmark::internal::Benchmark* b) {
+  b->ArgNames({"south", "large", "zoom"});
+  for (int south = 0; south <= 1; ++south) {
+    for (int large = 0; large <= 1; ++large) {
+      for (int zoom = -1; zoom <= 5; ++zoom) b->Args({south, large, zoom});
+    }
+  }
+  b->Unit(benchmark::kMicrosecond);
+}
+
+Chart MakeChart(const benchmark::State& state) {
+  return Chart(state.range(0) != 0, state.range(1) != 0, static_cast<int>(state.range(2)));
+}
+
+void BM_Frame(benchmark::State& state) {
+  Chart chart = MakeChart(state);
+  for (auto _ : state) chart.view.DrawFrame(chart.image, chart.progress, chart.siderealAngle);
+}
+BENCHMARK(BM_Frame)->Apply(ChartArguments);
+
+void BM_Layer_HorizontalGrid(benchmark::State& state) {
+  Chart chart = MakeChart(state);
+  for (auto _ : state) chart.view.DrawHorizontalGrid(chart.image);
+}
+BENCHMARK(BM_Layer_HorizontalGrid)->Apply(ChartArguments);
+
+void BM_Layer_EquatorialGrid(benchmark::State& state) {
+  Chart chart = MakeChart(state);
+  for (auto _ : state) chart.view.DrawEquatorialGrid(chart.image, chart.siderealAngle);
+}
+BENCHMARK(BM_Layer_EquatorialGrid)->Apply(ChartArguments);
+
+void BM_Layer_Lines(benchmark::State& state) {
+  Chart chart = MakeChart(state);
+  for (auto _ : state) chart.view.DrawConstellationLines(chart.image, chart.siderealAngle);
+}
+BENCHMARK(BM_Layer_Lines)->Apply(ChartArguments);
+
+void BM_Layer_Boundaries(benchmark::State& state) {
+  Chart chart = MakeChart(state);
+  for (auto _ : state) chart.view.DrawConstellationBoundaries(chart.image, chart.siderealAngle);
+}
+BENCHMARK(BM_Layer_Boundaries)->Apply(ChartArguments);
+
+void BM_Layer_Stars(benchmark::State& state) {
+  Chart chart = MakeChart(state);
+  for (auto _ : state) chart.view.DrawStars(chart.image, chart.progress, chart.siderealAngle);
+}
+BENCHMARK(BM_Layer_Stars)->Apply(ChartArguments);
+
+// The least any star layer must do: the same walk over Stars.dat with the same band and
+// magnitude tests, and nothing else.
+void BM_StarFloor(benchmark::State& state) {
+  Chart chart = MakeChart(state);
+  const VisibleCap cap = VisibleCap::ForView(chart.view, 0.0);
+  double hourAngle = 0.0;
+  double declination = 0.0;
+  chart.observer.HorizontalToEquatorial(cap.azimuth, cap.altitude, hourAngle, declination);
+  double low = 0.0;
+  double high = 0.0;
+  LatitudeBand(declination, cap.radius, low, high);
+  const int32_t t = static_cast<int32_t>(
+      (std::log(chart.view.fieldOfView / (PI / 2)) / std::log(2.0)) * -100.0);
+  const int32_t offset = std::max(100 - t, -200);
+  for (auto _ : state) {
+    int64_t kept = 0;
+    RecordFile file(STAR_RECORD_SIZE);
+    file.Open(chart.view.starsPath, STARS_TAG);
+    while (const uint8_t* bytes = file.Next()) {
+      const double d = ReadF64(bytes + 8);
+      const int32_t magnitude = ReadI16(bytes + 16) + offset;
+      kept += (low <= d && d <= high && magnitude <= 600) ? 1 : 0;
+    }
+    benchmark::DoNotOptimize(kept);
+  }
+}
+BENCHMARK(BM_StarFloor)->Apply(ChartArguments);
+
+void BM_IdentifyObject(benchmark::State& state) {
+  Chart chart(false, false, 0);
+  for (auto _ : state) {
+    PickedLabel label;
+    chart.view.IdentifyObject(label, 100, 120, chart.siderealAngle);
+    benchmark::DoNotOptimize(label);
+  }
+  state.SetLabel("shipped labels");
+}
+BENCHMARK(BM_IdentifyObject)->Unit(benchmark::kMicrosecond);
+
+// A star catalog of count records, uniform over the sphere, with the shipped catalog's
+// magnitudes and colours repeated; written once per size into the temporary folder.
+std::string SyntheticStars(int64_t count) {
+  const std::filesystem::path path = std::filesystem::temp_directory_path() /
+                                     ("halvane-bench-stars-" + std::to_string(count) + ".dat");
+  const uintmax_t size = HEADER_SIZE + STAR_RECORD_SIZE * static_cast<uintmax_t>(count);
+  std::error_code error;
+  if (std::filesystem::file_size(path, error) == size) return path.string();
+
+  std::vector<StarRecord> shipped;
+  WalkRecords(DATA + "Stars.dat", STARS_TAG, STAR_RECORD_SIZE,
+              [&](const uint8_t* bytes) { shipped.push_back(DecodeStar(bytes)); });
+  if (shipped.empty()) shipped.push_back(StarRecord{0.0, 0.0, 500, 50});
+  std::mt19937_64 random(20261208);
+  std::uniform_real_distribution<double> unit(0.0, 1.0);
+  std::vector<uint8_t> bytes(size);
+  EncodeHeader(STARS_TAG, bytes.data());
+  for (int64_t i = 0; i < count; ++i) {
+    StarRecord star = shipped[static_cast<size_t>(i) % shipped.size()];
+    star.rightAscension = TWO_PI * unit(random);
+    star.declination = std::asin(2.0 * unit(random) - 1.0);
+    EncodeStar(star, bytes.data() + HEADER_SIZE + STAR_RECORD_SIZE * static_cast<size_t>(i));
+  }
+  const std::string temporary = path.string() + ".part";
+  std::ofstream(temporary, std::ios::binary)
+      .write(reinterpret_cast<const char*>(bytes.data()), static_cast<std::streamsize>(size));
+  std::filesystem::rename(temporary, path, error);
+  return path.string();
+}
+
+void BM_Frame_SyntheticStars(benchmark::State& state) {
+  Chart chart(false, false, 0, SyntheticStars(state.range(0)));
+  for (auto _ : state) chart.view.DrawFrame(chart.image, chart.progress, chart.siderealAngle);
+  state.counters["records"] = static_cast<double>(state.range(0));
+}
+BENCHMARK(BM_Frame_SyntheticStars)
+    ->ArgName("records")
+    ->Arg(250000)
+    ->Arg(500000)
+    ->Arg(1000000)
+    ->Unit(benchmark::kMillisecond);
+
+}  // namespace
+}  // namespace halvane

@@ -1,0 +1,177 @@
+// Dialogs on QDialog: controls placed in dialog units from a template table, push buttons
+// turned into command messages for the dialog procedure.
+#include "platform/dialog.h"
+
+#include <QAbstractButton>
+#include <QCheckBox>
+#include <QDialog>
+#include <QFontMetrics>
+#include <QGroupBox>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QRegularExpressionValidator>
+#include <QScreen>
+#include <cstddef>
+#include <string_view>
+
+#include "platform/dialog_template.h"
+#include "platform/native_window.h"
+
+namespace halvane {
+
+class DialogWindow : public QDialog {
+ public:
+  DialogWindow(QWidget* parent, DialogProcedure procedure)
+      : QDialog(parent), procedure(procedure) {}
+
+  void SendCommand(uint16_t command) {
+    procedure(this, MESSAGE_COMMAND, MakeCommandParam(0, command), 0);
+  }
+  DialogProcedure procedure;
+
+ protected:
+  // Enter and Escape, the default button and the close button all become commands.
+  void accept() override { SendCommand(DIALOG_OK); }
+  void reject() override { SendCommand(DIALOG_CANCEL); }
+};
+
+namespace {
+
+QString ToQString(std::u16string_view text) {
+  return QString::fromUtf16(text.data(), static_cast<qsizetype>(text.size()));
+}
+
+// Pixels per dialog unit come from the font: a quarter of the average character width
+// across, an eighth of the character height down.
+struct DialogUnits {
+  double x;
+  double y;
+  QRect Place(const DialogControl& c) const {
+    return QRect(static_cast<int>(c.x * x), static_cast<int>(c.y * y),
+                 static_cast<int>(c.width * x), static_cast<int>(c.height * y));
+  }
+};
+
+DialogUnits UnitsFor(const QFont& font) {
+  const QFontMetrics metrics(font);
+  const QString alphabet = "ABCDEFGHIJKLMNOPQRSTUVWXYZabcdefghijklmnopqrstuvwxyz";
+  const double averageWidth = metrics.horizontalAdvance(alphabet) / 52.0;
+  return {averageWidth / 4.0, metrics.height() / 8.0};
+}
+
+QWidget* MakeControl(DialogWindow& dialog, const DialogControl& control) {
+  switch (control.kind) {
+    case DialogControlKind::GroupBox:
+      return new QGroupBox(ToQString(control.text), &dialog);
+    case DialogControlKind::Label:
+      return new QLabel(ToQString(control.text), &dialog);
+    case DialogControlKind::Edit:
+    case DialogControlKind::DigitsEdit: {
+      auto* edit = new QLineEdit(&dialog);
+      edit->setFrame(true);
+      if (control.kind == DialogControlKind::DigitsEdit) {
+        edit->setValidator(
+            new QRegularExpressionValidator(QRegularExpression("[0-9]*"), edit));
+      }
+      return edit;
+    }
+    case DialogControlKind::CheckBox:
+      return new QCheckBox(ToQString(control.text), &dialog);
+    case DialogControlKind::DefaultButton:
+    case DialogControlKind::Button: {
+      auto* button = new QPushButton(ToQString(control.text), &dialog);
+      button->setDefault(control.kind == DialogControlKind::DefaultButton);
+      button->setAutoDefault(control.kind == DialogControlKind::DefaultButton);
+      const auto command = static_cast<uint16_t>(control.id);
+      QObject::connect(button, &QPushButton::clicked, &dialog,
+                       [&dialog, command] { dialog.SendCommand(command); });
+      return button;
+    }
+  }
+  return nullptr;
+}
+
+template <typename T>
+T* Control(DialogHandle dialog, int controlId) {
+  return dialog->findChild<T*>(QString::number(controlId), Qt::FindDirectChildrenOnly);
+}
+
+}  // namespace
+
+int RunDialog(int templateId, WindowHandle owner, DialogProcedure procedure) {
+  const DialogTemplate* dialogTemplate = FindDialogTemplate(templateId);
+  if (dialogTemplate == nullptr) return -1;
+  DialogWindow dialog(owner, procedure);
+  dialog.setWindowTitle(ToQString(dialogTemplate->title));
+  dialog.setModal(true);
+  const DialogUnits units = UnitsFor(dialog.font());
+  for (size_t i = 0; i < dialogTemplate->controlCount; ++i) {
+    const DialogControl& control = dialogTemplate->controls[i];
+    QWidget* widget = MakeControl(dialog, control);
+    // Frames are named -1 and never looked up; the order of creation is the tab order.
+    widget->setObjectName(QString::number(control.id));
+    widget->setGeometry(units.Place(control));
+  }
+  dialog.setFixedSize(static_cast<int>(dialogTemplate->width * units.x),
+                      static_cast<int>(dialogTemplate->height * units.y));
+  procedure(&dialog, MESSAGE_INIT_DIALOG, 0, 0);
+  return dialog.exec();
+}
+
+void EndDialog(DialogHandle dialog, int result) { dialog->done(result); }
+
+void ShowDialogFullScreen(DialogHandle dialog) {
+  const QScreen* screen = dialog->screen();
+  if (screen == nullptr) return;
+  const QRect available = screen->availableGeometry();
+  if (available.width() > dialog->width() && available.height() > dialog->height()) return;
+  dialog->setMinimumSize(0, 0);
+  dialog->setMaximumSize(QWIDGETSIZE_MAX, QWIDGETSIZE_MAX);
+  dialog->setGeometry(available);
+  dialog->setWindowState(dialog->windowState() | Qt::WindowFullScreen);
+}
+
+bool GetDialogInteger(DialogHandle dialog, int controlId, bool isSigned, int32_t& value) {
+  const QLineEdit* edit = Control<QLineEdit>(dialog, controlId);
+  if (edit == nullptr) return false;
+  const std::u16string text = edit->text().trimmed().toStdU16String();
+  size_t i = 0;
+  bool negative = false;
+  if (isSigned && i < text.size() && (text[i] == u'-' || text[i] == u'+')) {
+    negative = text[i] == u'-';
+    ++i;
+  }
+  if (i == text.size()) return false;
+  const int64_t limit = isSigned && negative ? int64_t{INT32_MAX} + 1 : int64_t{INT32_MAX};
+  int64_t magnitude = 0;
+  for (; i < text.size(); ++i) {
+    if (text[i] < u'0' || text[i] > u'9') return false;
+    magnitude = magnitude * 10 + (text[i] - u'0');
+    if (magnitude > limit) return false;
+  }
+  value = static_cast<int32_t>(negative ? -magnitude : magnitude);
+  return true;
+}
+
+void SetDialogInteger(DialogHandle dialog, int controlId, int32_t value, bool isSigned) {
+  QLineEdit* edit = Control<QLineEdit>(dialog, controlId);
+  if (edit == nullptr) return;
+  edit->setText(isSigned ? QString::number(value) : QString::number(static_cast<uint32_t>(value)));
+}
+
+bool IsDialogButtonChecked(DialogHandle dialog, int controlId) {
+  const QAbstractButton* button = Control<QAbstractButton>(dialog, controlId);
+  return button != nullptr && button->isChecked();
+}
+
+void CheckDialogButton(DialogHandle dialog, int controlId, bool checked) {
+  if (QAbstractButton* button = Control<QAbstractButton>(dialog, controlId)) {
+    button->setChecked(checked);
+  }
+}
+
+QDialog* DialogWidget(DialogHandle dialog) { return dialog; }
+
+}  // namespace halvane

@@ -1,0 +1,44 @@
+// Modal dialogs laid out from a control table, run with a dialog procedure that gets the
+// initialisation message and a command message for each push button.
+#pragma once
+
+#include <cstdint>
+
+#include "platform/window_system.h"
+
+class QDialog;
+
+namespace halvane {
+
+constexpr uint32_t MESSAGE_INIT_DIALOG = 0x0110;
+constexpr uint16_t DIALOG_OK = 1;
+constexpr uint16_t DIALOG_CANCEL = 2;
+// The configuration dialog's template number.
+constexpr int DIALOG_CONFIGURATION = 114;
+
+class DialogWindow;
+using DialogHandle = DialogWindow*;
+// Returns true when it handled the message.
+using DialogProcedure = bool (*)(DialogHandle dialog, uint32_t message, uintptr_t wParam,
+                                 intptr_t lParam);
+
+// Builds dialog templateId, sends it the initialisation message and runs it modally over
+// owner until EndDialog; returns the result given there, or -1 for an unknown template.
+// OK (also Enter) and Cancel (also Escape and the close button) reach the procedure as
+// command messages; a command it does not handle leaves the dialog open.
+int RunDialog(int templateId, WindowHandle owner, DialogProcedure procedure);
+void EndDialog(DialogHandle dialog, int result);
+// Shows the dialog over the whole screen when the screen is too small for it.
+void ShowDialogFullScreen(DialogHandle dialog);
+
+// Reads an edit field as a whole number: optional spaces, a sign when isSigned, digits. Fails
+// on an empty field, anything else and values beyond 32 bits (signed) or 31 bits (unsigned).
+bool GetDialogInteger(DialogHandle dialog, int controlId, bool isSigned, int32_t& value);
+void SetDialogInteger(DialogHandle dialog, int controlId, int32_t value, bool isSigned);
+bool IsDialogButtonChecked(DialogHandle dialog, int controlId);
+void CheckDialogButton(DialogHandle dialog, int controlId, bool checked);
+
+// For tests: the running dialog's Qt widget (its controls are named by their numbers).
+QDialog* DialogWidget(DialogHandle dialog);
+
+}  // namespace halvane

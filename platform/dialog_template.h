@@ -1,0 +1,34 @@
+// Dialog templates: the controls of each dialog with their places in dialog units, as the
+// handheld's resource file holds them.
+#pragma once
+
+#include <cstddef>
+#include <string_view>
+
+namespace halvane {
+
+enum class DialogControlKind { GroupBox, Label, Edit, DigitsEdit, CheckBox, DefaultButton, Button };
+
+struct DialogControl {
+  int id;  // -1 for controls nobody reads
+  DialogControlKind kind;
+  std::u16string_view text;
+  int x;
+  int y;
+  int width;
+  int height;
+};
+
+struct DialogTemplate {
+  int id;
+  std::u16string_view title;
+  int width;
+  int height;
+  const DialogControl* controls;
+  size_t controlCount;
+};
+
+// The template with this number; null when there is none.
+const DialogTemplate* FindDialogTemplate(int id);
+
+}  // namespace halvane

@@ -1,0 +1,247 @@
+// The Qt widgets behind a window handle: events turned into messages, the composed image,
+// coalesced paint requests.
+#include "platform/native_window.h"
+
+#include <QApplication>
+#include <QCloseEvent>
+#include <QKeyEvent>
+#include <QMouseEvent>
+#include <QPainter>
+#include <QPointer>
+#include <QWindow>
+#include <algorithm>
+#include <cstring>
+
+namespace halvane {
+
+namespace {
+
+// The posted paint message.
+const QEvent::Type PAINT_REQUEST = static_cast<QEvent::Type>(QEvent::User + 15);
+
+// Key-down parameters: repeat count 1, and bit 30 when the key was already down.
+intptr_t KeyParam(const QKeyEvent& event) { return event.isAutoRepeat() ? (1 | (1 << 30)) : 1; }
+
+// The virtual key code of a Qt key; 0 for keys the chart has no code for.
+uintptr_t VirtualKey(int key) {
+  switch (key) {
+    case Qt::Key_Left:
+      return KEY_LEFT;
+    case Qt::Key_Up:
+      return KEY_UP;
+    case Qt::Key_Right:
+      return KEY_RIGHT;
+    case Qt::Key_Down:
+      return KEY_DOWN;
+    case Qt::Key_Return:
+    case Qt::Key_Enter:
+      return 0x0D;
+    case Qt::Key_Escape:
+      return 0x1B;
+    case Qt::Key_Space:
+      return 0x20;
+    case Qt::Key_Plus:
+      return 0xBB;
+    case Qt::Key_Minus:
+      return 0xBD;
+    default:
+      break;
+  }
+  if ((key >= Qt::Key_A && key <= Qt::Key_Z) || (key >= Qt::Key_0 && key <= Qt::Key_9)) {
+    return static_cast<uintptr_t>(key);
+  }
+  if (key >= Qt::Key_F1 && key <= Qt::Key_F24) return 0x70 + static_cast<uintptr_t>(key - Qt::Key_F1);
+  return 0;
+}
+
+bool IsAcceleratorClose(const QKeyEvent& event) {
+  return event.key() == Qt::Key_F4 && (event.modifiers() & Qt::AltModifier);
+}
+
+}  // namespace
+
+// ChartArea
+
+ChartArea::ChartArea(NativeWindow& owner, int32_t width, int32_t height)
+    : QWidget(&owner), owner(owner), initialSize(width, height) {
+  setFocusPolicy(Qt::StrongFocus);
+  setAttribute(Qt::WA_OpaquePaintEvent);
+  setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Expanding);
+  setMinimumSize(16, 16);
+}
+
+void ChartArea::paintEvent(QPaintEvent* event) {
+  // An exposure only shows the composed image again.
+  QPainter painter(this);
+  painter.drawImage(event->rect(), owner.composed->Image(), event->rect());
+}
+
+void ChartArea::resizeEvent(QResizeEvent*) {
+  if (owner.composed->Image().size() == size()) return;
+  auto resized = std::make_unique<ImageSurface>(width(), height());
+  {
+    QPainter painter(&resized->Image());
+    painter.drawImage(0, 0, owner.composed->Image());
+  }
+  owner.composed = std::move(resized);
+  // The class redraws on resize: the window gets a paint message.
+  owner.Invalidate();
+}
+
+void ChartArea::keyPressEvent(QKeyEvent* event) {
+  if (IsAcceleratorClose(*event)) {
+    owner.Send(MESSAGE_COMMAND, MakeCommandParam(1, COMMAND_CLOSE_ACCELERATOR), 0);
+    return;
+  }
+  QPointer<ChartArea> alive(this);
+  const uintptr_t key = VirtualKey(event->key());
+  bool leftToDefault = true;
+  if (key != 0) leftToDefault = owner.SendLeavingDefault(MESSAGE_KEY_DOWN, key, KeyParam(*event));
+  const QString text = event->text();
+  for (const QChar unit : text) {
+    if (!alive || owner.destroyed) return;
+    if (!unit.isPrint()) continue;
+    owner.SendLeavingDefault(MESSAGE_CHAR, unit.unicode(), KeyParam(*event));
+  }
+  if (alive && leftToDefault && key == 0 && text.isEmpty()) QWidget::keyPressEvent(event);
+}
+
+void ChartArea::mousePressEvent(QMouseEvent* event) {
+  if (event->button() != Qt::LeftButton) return QWidget::mousePressEvent(event);
+  const QPoint p = event->position().toPoint();
+  owner.Send(MESSAGE_SET_CURSOR, 0, 1 | (MESSAGE_STYLUS_DOWN << 16));
+  owner.Send(MESSAGE_STYLUS_DOWN, STYLUS_TOUCHING, PackPoint(p.x(), p.y()));
+}
+
+void ChartArea::mouseReleaseEvent(QMouseEvent* event) {
+  if (event->button() != Qt::LeftButton) return QWidget::mouseReleaseEvent(event);
+  const QPoint p = event->position().toPoint();
+  owner.Send(MESSAGE_STYLUS_UP, 0, PackPoint(p.x(), p.y()));
+}
+
+void ChartArea::mouseMoveEvent(QMouseEvent* event) {
+  const QPoint p = event->position().toPoint();
+  owner.Send(MESSAGE_SET_CURSOR, 0, 1 | (MESSAGE_STYLUS_MOVE << 16));
+  owner.Send(MESSAGE_STYLUS_MOVE, (event->buttons() & Qt::LeftButton) ? STYLUS_TOUCHING : 0,
+             PackPoint(p.x(), p.y()));
+}
+
+// ScreenSurface
+
+void ScreenSurface::FillRect(const Rect& rect, StockBrush brush) {
+  owner.composed->FillRect(rect, brush);
+  // Shown now, from outside Qt's painting: this is how the progress strip reaches the screen
+  // while the frame is still being drawn.
+  if (owner.isVisible() && rect.right > rect.left && rect.bottom > rect.top) {
+    owner.chart->repaint(rect.left, rect.top, rect.Width(), rect.Height());
+  }
+}
+void ScreenSurface::SelectPen(Color color) { owner.composed->SelectPen(color); }
+void ScreenSurface::SetTextColor(Color color) { owner.composed->SetTextColor(color); }
+void ScreenSurface::SetTransparentBackground() { owner.composed->SetTransparentBackground(); }
+void ScreenSurface::Polyline(const Point* points, int32_t count) {
+  owner.composed->Polyline(points, count);
+}
+void ScreenSurface::DrawText(std::u16string_view text, const Rect& rect, uint32_t flags) {
+  owner.composed->DrawText(text, rect, flags);
+}
+void ScreenSurface::Blit(int32_t x, int32_t y, int32_t width, int32_t height,
+                         const Bitmap& source, int32_t sourceX, int32_t sourceY, RasterOp op) {
+  // Copying a whole picture (the back buffer every paint) goes by rows, not by pixels.
+  const auto* picture = dynamic_cast<const ImageBitmap*>(&source);
+  if (op != RasterOp::Copy || picture == nullptr) {
+    owner.composed->Blit(x, y, width, height, source, sourceX, sourceY, op);
+    return;
+  }
+  QImage& target = owner.composed->Image();
+  const QImage& from = picture->Image();
+  const int64_t left = std::max<int64_t>({0, -int64_t{sourceX}, -int64_t{x}});
+  const int64_t top = std::max<int64_t>({0, -int64_t{sourceY}, -int64_t{y}});
+  const int64_t right = std::min<int64_t>(
+      {width, int64_t{from.width()} - sourceX, int64_t{target.width()} - x});
+  const int64_t bottom = std::min<int64_t>(
+      {height, int64_t{from.height()} - sourceY, int64_t{target.height()} - y});
+  if (left >= right || top >= bottom) return;
+  const auto bytes = static_cast<size_t>(right - left) * sizeof(uint32_t);
+  for (int64_t row = top; row < bottom; ++row) {
+    const auto* in = reinterpret_cast<const uint32_t*>(from.constScanLine(static_cast<int>(sourceY + row)));
+    auto* out = reinterpret_cast<uint32_t*>(target.scanLine(static_cast<int>(y + row)));
+    std::memcpy(out + x + left, in + sourceX + left, bytes);
+  }
+}
+
+// NativeWindow
+
+NativeWindow::NativeWindow(WindowProcedure procedure, int32_t clientWidth, int32_t clientHeight)
+    : procedure(procedure) {
+  setAttribute(Qt::WA_DeleteOnClose, false);
+  layout = new QVBoxLayout(this);
+  layout->setContentsMargins(0, 0, 0, 0);
+  layout->setSpacing(0);
+  chart = new ChartArea(*this, clientWidth, clientHeight);
+  composed = std::make_unique<ImageSurface>(clientWidth, clientHeight);
+  chart->resize(clientWidth, clientHeight);
+  layout->addWidget(chart, 1);
+}
+
+intptr_t NativeWindow::Send(uint32_t message, uintptr_t wParam, intptr_t lParam) {
+  return procedure(this, message, wParam, lParam);
+}
+
+bool NativeWindow::SendLeavingDefault(uint32_t message, uintptr_t wParam, intptr_t lParam) {
+  defaultRequested = false;
+  Send(message, wParam, lParam);
+  const bool leftToDefault = defaultRequested;
+  defaultRequested = false;
+  return leftToDefault;
+}
+
+void NativeWindow::Invalidate() {
+  if (paintPending || destroyed) return;
+  paintPending = true;
+  QCoreApplication::postEvent(this, new QEvent(PAINT_REQUEST));
+}
+
+bool NativeWindow::IsExposed() const {
+  return windowHandle() != nullptr && windowHandle()->isExposed();
+}
+
+void NativeWindow::DeliverPaint() {
+  if (!paintPending || destroyed || paintsSuspended) return;
+  paintPending = false;
+  Send(MESSAGE_PAINT, 0, 0);
+}
+
+void NativeWindow::Destroy() {
+  if (destroyed) return;
+  destroyed = true;
+  Send(MESSAGE_DESTROY, 0, 0);
+  hide();
+  deleteLater();
+}
+
+void NativeWindow::AddBottomBar(QWidget* bar) {
+  if (bottomBar != nullptr) {
+    layout->removeWidget(bottomBar);
+    bottomBar->deleteLater();
+  }
+  bottomBar = bar;
+  if (bar != nullptr) layout->addWidget(bar, 0);
+}
+
+void NativeWindow::closeEvent(QCloseEvent* event) {
+  // The window manager's close takes the same path as the exit command: the close message,
+  // whose default processing destroys the window.
+  event->ignore();
+  if (!destroyed) Send(MESSAGE_CLOSE, 0, 0);
+}
+
+bool NativeWindow::event(QEvent* event) {
+  if (event->type() == PAINT_REQUEST) {
+    DeliverPaint();
+    return true;
+  }
+  return QWidget::event(event);
+}
+
+}  // namespace halvane

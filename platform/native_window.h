@@ -1,0 +1,94 @@
+// The Qt widgets behind a window handle: a top-level widget holding the chart area and, once
+// the menu bar is built, the bar below it. Private to platform/.
+#pragma once
+
+#include <QImage>
+#include <QVBoxLayout>
+#include <QWidget>
+#include <memory>
+
+#include "platform/image_surface.h"
+#include "platform/window_system.h"
+
+namespace halvane {
+
+class NativeWindow;
+
+// The client area: shows the composed image and turns input into messages.
+class ChartArea : public QWidget {
+  Q_OBJECT
+ public:
+  ChartArea(NativeWindow& owner, int32_t width, int32_t height);
+  QSize sizeHint() const override { return initialSize; }
+
+ protected:
+  void paintEvent(QPaintEvent* event) override;
+  void resizeEvent(QResizeEvent* event) override;
+  void keyPressEvent(QKeyEvent* event) override;
+  void mousePressEvent(QMouseEvent* event) override;
+  void mouseReleaseEvent(QMouseEvent* event) override;
+  void mouseMoveEvent(QMouseEvent* event) override;
+
+ private:
+  NativeWindow& owner;
+  QSize initialSize;
+};
+
+// The screen surface: the composed image, with fills pushed to the screen at once so that the
+// progress strip shows while a frame is drawn.
+class ScreenSurface : public Surface {
+ public:
+  explicit ScreenSurface(NativeWindow& owner) : owner(owner) {}
+  void FillRect(const Rect& rect, StockBrush brush) override;
+  void SelectPen(Color color) override;
+  void SetTextColor(Color color) override;
+  void SetTransparentBackground() override;
+  void Polyline(const Point* points, int32_t count) override;
+  void DrawText(std::u16string_view text, const Rect& rect, uint32_t flags) override;
+  void Blit(int32_t x, int32_t y, int32_t width, int32_t height, const Bitmap& source,
+            int32_t sourceX, int32_t sourceY, RasterOp op) override;
+
+ private:
+  NativeWindow& owner;
+};
+
+class NativeWindow : public QWidget {
+  Q_OBJECT
+ public:
+  NativeWindow(WindowProcedure procedure, int32_t clientWidth, int32_t clientHeight);
+
+  intptr_t Send(uint32_t message, uintptr_t wParam, intptr_t lParam);
+  // Sends a message behind a Qt event; true when the procedure left it to default processing.
+  bool SendLeavingDefault(uint32_t message, uintptr_t wParam, intptr_t lParam);
+  void RequestDefault() { defaultRequested = true; }
+
+  void Invalidate();
+  void DeliverPaint();
+  void Destroy();
+  void AddBottomBar(QWidget* bar);
+  QWidget* BottomBar() const { return bottomBar; }
+
+  ChartArea* chart = nullptr;
+  // The composed picture the chart area shows; resized with the chart area.
+  std::unique_ptr<ImageSurface> composed;
+  ScreenSurface screenSurface{*this};
+  bool IsExposed() const;
+
+  int foregroundRequests = 0;
+  // While set, a due paint is kept for later instead of delivered.
+  bool paintsSuspended = false;
+  bool destroyed = false;
+
+ protected:
+  void closeEvent(QCloseEvent* event) override;
+  bool event(QEvent* event) override;
+
+ private:
+  WindowProcedure procedure;
+  QVBoxLayout* layout = nullptr;
+  QWidget* bottomBar = nullptr;
+  bool paintPending = false;
+  bool defaultRequested = false;
+};
+
+}  // namespace halvane

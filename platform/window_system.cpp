@@ -1,0 +1,180 @@
+// Qt widgets turned into the handheld's window system: events become numbered messages for
+// the window procedure, paint requests are coalesced and delivered from the event loop.
+#include "platform/window_system.h"
+
+#include <QApplication>
+#include <QElapsedTimer>
+#include <QIcon>
+#include <QScreen>
+#include <optional>
+
+#include "platform/native_window.h"
+
+namespace halvane {
+
+namespace {
+
+// How long showing a window waits for the window system to put it on the screen.
+constexpr qint64 EXPOSURE_WAIT_MS = 1000;
+
+}  // namespace
+
+// The interface
+
+WindowHandle CreateAppWindow(const std::string&, const std::string& title,
+                             WindowProcedure procedure, int32_t clientWidth,
+                             int32_t clientHeight) {
+  auto* window = new NativeWindow(procedure, clientWidth, clientHeight);
+  window->setWindowTitle(QString::fromStdString(title));
+  window->Send(MESSAGE_CREATE, 0, 0);
+  return window;
+}
+
+void DestroyAppWindow(WindowHandle window) {
+  if (window != nullptr) window->Destroy();
+}
+
+void ShowAppWindow(WindowHandle window, int) {
+  // On a screen too small for the window it takes the whole screen.
+  const QScreen* screen = window->screen();
+  const QSize wanted = window->sizeHint();
+  if (screen != nullptr && (wanted.width() > screen->availableGeometry().width() ||
+                            wanted.height() > screen->availableGeometry().height())) {
+    window->setGeometry(screen->availableGeometry());
+    window->setWindowState(window->windowState() | Qt::WindowMaximized);
+  }
+  window->show();
+  window->chart->setFocus();
+  // The first paint shows the splash and the progress strip while the first frame is drawn,
+  // so it waits until the window is on the screen. Paint requests keep till then.
+  window->paintsSuspended = true;
+  QElapsedTimer waited;
+  waited.start();
+  while (!window->IsExposed() && waited.elapsed() < EXPOSURE_WAIT_MS) {
+    QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents, 10);
+  }
+  window->paintsSuspended = false;
+  window->Invalidate();
+  UpdateWindow(window);
+}
+
+void BringToForeground(WindowHandle window) {
+  ++window->foregroundRequests;
+  if (window->isMinimized()) window->showNormal();
+  window->show();
+  window->raise();
+  window->activateWindow();
+}
+
+Rect ClientRect(WindowHandle window) {
+  const QSize size = window->composed->Image().size();
+  return Rect{0, 0, size.width(), size.height()};
+}
+
+void InvalidateWindow(WindowHandle window) { window->Invalidate(); }
+
+void UpdateWindow(WindowHandle window) { window->DeliverPaint(); }
+
+Surface& BeginPaint(WindowHandle window) { return window->screenSurface; }
+
+void EndPaint(WindowHandle window) {
+  if (window->isVisible()) window->chart->update();
+}
+
+intptr_t DefaultWindowProcedure(WindowHandle window, uint32_t message, uintptr_t, intptr_t) {
+  if (window == nullptr) return 0;
+  if (message == MESSAGE_CLOSE) {
+    window->Destroy();
+    return 0;
+  }
+  window->RequestDefault();
+  return 0;
+}
+
+intptr_t SendWindowMessage(WindowHandle window, uint32_t message, uintptr_t wParam,
+                           intptr_t lParam) {
+  return window->Send(message, wParam, lParam);
+}
+
+WindowSystem::WindowSystem(int& argc, char** argv)
+    : application(std::make_unique<QApplication>(argc, argv)) {
+  QApplication::setApplicationName("Halvane");
+  QApplication::setWindowIcon(QIcon(":/icon.png"));
+}
+
+WindowSystem::~WindowSystem() = default;
+
+namespace {
+
+// The quit message: posted into a running loop, or kept for the next loop to find at once.
+struct QuitState {
+  bool loopRunning = false;
+  bool pending = false;
+  int exitCode = 0;
+};
+
+QuitState& Quit() {
+  static QuitState state;
+  return state;
+}
+
+}  // namespace
+
+void PostQuit(int exitCode) {
+  if (!Quit().loopRunning) {
+    Quit().pending = true;
+    Quit().exitCode = exitCode;
+    return;
+  }
+  QMetaObject::invokeMethod(
+      QCoreApplication::instance(), [exitCode] { QCoreApplication::exit(exitCode); },
+      Qt::QueuedConnection);
+}
+
+int RunMessageLoop() {
+  if (Quit().pending) {
+    Quit().pending = false;
+    return Quit().exitCode;
+  }
+  Quit().loopRunning = true;
+  const int exitCode = QApplication::exec();
+  Quit().loopRunning = false;
+  return exitCode;
+}
+
+namespace {
+
+class ImageBuffer : public OffscreenBuffer {
+ public:
+  ImageBuffer(int32_t width, int32_t height) : surface(width, height) {}
+  Surface& GetSurface() override {
+    bitmap.reset();  // drawing then works on unshared pixels, without a copy
+    return surface;
+  }
+  const Bitmap& GetBitmap() override {
+    // Shares the pixels until the surface is drawn on again.
+    bitmap.emplace(surface.Image());
+    return *bitmap;
+  }
+  int32_t Width() const override { return surface.Image().width(); }
+  int32_t Height() const override { return surface.Image().height(); }
+
+ private:
+  ImageSurface surface;
+  std::optional<ImageBitmap> bitmap;
+};
+
+}  // namespace
+
+std::unique_ptr<OffscreenBuffer> CreateOffscreenBuffer(int32_t width, int32_t height) {
+  return std::make_unique<ImageBuffer>(width, height);
+}
+
+QWidget* ChartWidget(WindowHandle window) { return window->chart; }
+QWidget* TopLevelWidget(WindowHandle window) { return window; }
+Color ScreenPixel(WindowHandle window, int32_t x, int32_t y) {
+  return window->composed->PixelAt(x, y);
+}
+int ForegroundRequests(WindowHandle window) { return window->foregroundRequests; }
+
+}  // namespace halvane

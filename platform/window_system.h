@@ -1,0 +1,136 @@
+// The window system that the shell runs on: top-level windows whose Qt events arrive as the
+// handheld's numbered messages at one window procedure, coalesced paint requests delivered
+// from the event loop, the window's on-screen surface, off-screen buffers and the quit message.
+#pragma once
+
+#include <cstdint>
+#include <memory>
+#include <string>
+
+#include "platform/surface.h"
+
+class QApplication;
+class QWidget;
+
+namespace halvane {
+
+// Message numbers, with the handheld's values.
+constexpr uint32_t MESSAGE_CREATE = 0x0001;
+constexpr uint32_t MESSAGE_DESTROY = 0x0002;
+constexpr uint32_t MESSAGE_SIZE = 0x0005;
+constexpr uint32_t MESSAGE_PAINT = 0x000F;
+constexpr uint32_t MESSAGE_CLOSE = 0x0010;
+constexpr uint32_t MESSAGE_SET_CURSOR = 0x0020;
+constexpr uint32_t MESSAGE_KEY_DOWN = 0x0100;
+constexpr uint32_t MESSAGE_CHAR = 0x0102;
+constexpr uint32_t MESSAGE_COMMAND = 0x0111;
+constexpr uint32_t MESSAGE_STYLUS_MOVE = 0x0200;
+constexpr uint32_t MESSAGE_STYLUS_DOWN = 0x0201;
+constexpr uint32_t MESSAGE_STYLUS_UP = 0x0202;
+
+// Virtual key codes of the key-down message.
+constexpr uintptr_t KEY_LEFT = 0x25;
+constexpr uintptr_t KEY_UP = 0x26;
+constexpr uintptr_t KEY_RIGHT = 0x27;
+constexpr uintptr_t KEY_DOWN = 0x28;
+
+// The stylus messages' wParam while the stylus touches the screen.
+constexpr uintptr_t STYLUS_TOUCHING = 0x0001;
+// The command that the accelerator table gives Alt+F4.
+constexpr uint16_t COMMAND_CLOSE_ACCELERATOR = 18;
+// Show codes.
+constexpr int SHOW_NORMAL = 1;
+
+class NativeWindow;
+using WindowHandle = NativeWindow*;
+using WindowProcedure = intptr_t (*)(WindowHandle window, uint32_t message, uintptr_t wParam,
+                                     intptr_t lParam);
+
+// Stylus positions travel in lParam as two signed 16-bit client coordinates, x low.
+constexpr intptr_t PackPoint(int32_t x, int32_t y) {
+  return static_cast<intptr_t>((static_cast<uint32_t>(static_cast<uint16_t>(x))) |
+                               (static_cast<uint32_t>(static_cast<uint16_t>(y)) << 16));
+}
+constexpr int32_t PointX(intptr_t lParam) {
+  return static_cast<int16_t>(static_cast<uint16_t>(lParam & 0xFFFF));
+}
+constexpr int32_t PointY(intptr_t lParam) {
+  return static_cast<int16_t>(static_cast<uint16_t>((lParam >> 16) & 0xFFFF));
+}
+constexpr uintptr_t MakeCommandParam(uint16_t notification, uint16_t command) {
+  return (uintptr_t{notification} << 16) | command;
+}
+
+// Creates a hidden top-level window with a chart area of clientWidth x clientHeight and sends
+// it the create message before returning. Qt has no window classes: the class name only
+// matters to the single-instance socket.
+WindowHandle CreateAppWindow(const std::string& className, const std::string& title,
+                             WindowProcedure procedure, int32_t clientWidth,
+                             int32_t clientHeight);
+// Sends the destroy message and deletes the window once control is back in the event loop.
+// Safe to call from the window's own handlers; a second call does nothing.
+void DestroyAppWindow(WindowHandle window);
+// Shows the window and delivers its pending paint at once.
+void ShowAppWindow(WindowHandle window, int showCode);
+// Brings the window to the foreground.
+void BringToForeground(WindowHandle window);
+
+// The chart area in client pixels (the window's client area above the menu bar).
+Rect ClientRect(WindowHandle window);
+
+// Asks for one paint message; any number of requests before it is delivered give one paint.
+void InvalidateWindow(WindowHandle window);
+// Delivers a pending paint message now.
+void UpdateWindow(WindowHandle window);
+// The surface of the window's on-screen image, valid between BeginPaint and EndPaint. A fill
+// on it reaches the screen at once (the progress strip); everything else at EndPaint.
+Surface& BeginPaint(WindowHandle window);
+void EndPaint(WindowHandle window);
+
+// What the window procedure returns for a message it leaves alone: the close message destroys
+// the window, a paint is validated, a Qt event behind the message gets Qt's own handling.
+intptr_t DefaultWindowProcedure(WindowHandle window, uint32_t message, uintptr_t wParam,
+                                intptr_t lParam);
+// Sends a message to the window's procedure and returns its result.
+intptr_t SendWindowMessage(WindowHandle window, uint32_t message, uintptr_t wParam,
+                           intptr_t lParam);
+
+// The window system for the life of the program: the Qt application with the program's name
+// and icon. Exactly one exists while windows do.
+class WindowSystem {
+ public:
+  WindowSystem(int& argc, char** argv);
+  ~WindowSystem();
+  WindowSystem(const WindowSystem&) = delete;
+  WindowSystem& operator=(const WindowSystem&) = delete;
+
+ private:
+  std::unique_ptr<QApplication> application;
+};
+
+// Ends the message loop with exitCode once control is back in it.
+void PostQuit(int exitCode);
+// Runs the message loop until the quit message; returns its exit code.
+int RunMessageLoop();
+
+// An off-screen picture that can be drawn on and copied to another surface.
+class OffscreenBuffer {
+ public:
+  virtual ~OffscreenBuffer() = default;
+  virtual Surface& GetSurface() = 0;
+  virtual const Bitmap& GetBitmap() = 0;
+  virtual int32_t Width() const = 0;
+  virtual int32_t Height() const = 0;
+};
+// A black buffer of the given size (empty for sizes below 1).
+std::unique_ptr<OffscreenBuffer> CreateOffscreenBuffer(int32_t width, int32_t height);
+
+// For tests: the Qt widget of the chart area (where keys and stylus events go), the top-level
+// widget, and the colour of a pixel of the on-screen image (0x00BBGGRR).
+QWidget* ChartWidget(WindowHandle window);
+QWidget* TopLevelWidget(WindowHandle window);
+Color ScreenPixel(WindowHandle window, int32_t x, int32_t y);
+// The number of times the window was brought to the foreground by BringToForeground.
+int ForegroundRequests(WindowHandle window);
+
+}  // namespace halvane

@@ -1,0 +1,188 @@
+// The window system seen from a window procedure: the key path, the menu bar, dialog
+// integers and the single-instance socket. Paints, the stylus and closing are checked through
+// the app in shell/.
+#include "platform/window_system.h"
+
+#include <gtest/gtest.h>
+#include <unistd.h>
+
+#include <QApplication>
+#include <QDialog>
+#include <QLineEdit>
+#include <QTest>
+#include <QTimer>
+#include <cstdlib>
+#include <vector>
+
+#include "platform/dialog.h"
+#include "platform/menu_bar.h"
+#include "platform/single_instance.h"
+
+namespace halvane {
+namespace {
+
+struct Message {
+  uint32_t message;
+  uintptr_t wParam;
+  intptr_t lParam;
+};
+
+std::vector<Message>& Log() {
+  static std::vector<Message> log;
+  return log;
+}
+
+// Logs everything and leaves it all to default processing.
+intptr_t Recorder(WindowHandle window, uint32_t message, uintptr_t wParam, intptr_t lParam) {
+  Log().push_back({message, wParam, lParam});
+  return DefaultWindowProcedure(window, message, wParam, lParam);
+}
+
+std::vector<uint32_t> Kinds() {
+  std::vector<uint32_t> kinds;
+  for (const Message& m : Log()) kinds.push_back(m.message);
+  return kinds;
+}
+
+void Flush() {
+  QCoreApplication::processEvents();
+  QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+}
+
+// Widgets need a QApplication, made before any test of this program can make a plainer one.
+class WidgetApplication : public ::testing::Environment {
+ public:
+  void SetUp() override {
+    static int argc = 1;
+    static char name[] = "platform_tests";
+    static char* argv[] = {name, nullptr};
+    if (std::getenv("QT_QPA_PLATFORM") == nullptr) setenv("QT_QPA_PLATFORM", "offscreen", 1);
+    if (QCoreApplication::instance() == nullptr) new QApplication(argc, argv);
+  }
+};
+const auto* const WIDGET_APPLICATION =
+    ::testing::AddGlobalTestEnvironment(new WidgetApplication);
+
+class WindowSystemTest : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    Log().clear();
+    window = CreateAppWindow("TestClass", "Test window", Recorder, 100, 80);
+  }
+  void TearDown() override {
+    DestroyAppWindow(window);
+    Flush();
+  }
+  WindowHandle window = nullptr;
+};
+
+TEST_F(WindowSystemTest, KeysBecomeKeyDownThenCharacterAndAltF4BecomesCommand18) {
+  ShowAppWindow(window, SHOW_NORMAL);
+  QWidget* chart = ChartWidget(window);
+  Log().clear();
+  QTest::keyClicks(chart, "q+");
+  ASSERT_EQ(Kinds(), (std::vector<uint32_t>{MESSAGE_KEY_DOWN, MESSAGE_CHAR, MESSAGE_KEY_DOWN,
+                                            MESSAGE_CHAR}));
+  EXPECT_EQ(Log()[0].wParam, uintptr_t{'Q'});
+  EXPECT_EQ(Log()[1].wParam, uintptr_t{'q'});
+  EXPECT_EQ(Log()[3].wParam, uintptr_t{'+'});
+
+  Log().clear();
+  QTest::keyClick(chart, Qt::Key_F4, Qt::AltModifier);
+  ASSERT_EQ(Kinds(), std::vector<uint32_t>{MESSAGE_COMMAND});
+  EXPECT_EQ(Log()[0].wParam & 0xFFFF, COMMAND_CLOSE_ACCELERATOR);
+}
+
+TEST_F(WindowSystemTest, MenuCommandsArriveButOnlyTheWindowSetsCheckMarks) {
+  using K = MenuEntryKind;
+  const MenuEntry entries[] = {
+      {K::Popup, 0, u"View"}, {K::CheckItem, 500, u"Grid"}, {K::Separator, 0, u""},
+      {K::Item, 501, u"Zoom"}, {K::End, 0, u""}, {K::Item, 502, u"E&xit"},
+  };
+  MenuBarHandle bar = CreateMenuBar(window, 400, u"Menu", entries, std::size(entries));
+  ASSERT_NE(bar, nullptr);
+  MenuHandle menu = MenuBarDropDown(bar, 400);
+  ASSERT_NE(menu, nullptr);
+  AddMenuBarSeparator(bar);
+  AddMenuBarImageButton(bar, BitmapId::Compass, 503, u"Tip");
+  EXPECT_EQ(MenuBarButton(bar, 503)->toolTip(), "Tip");
+
+  Log().clear();
+  EXPECT_TRUE(TriggerMenuItem(menu, 500));
+  EXPECT_FALSE(IsMenuItemChecked(menu, 500));
+  CheckMenuItem(menu, 500, true);
+  EXPECT_TRUE(IsMenuItemChecked(menu, 500));
+  EXPECT_TRUE(TriggerMenuItem(menu, 500));
+  EXPECT_TRUE(IsMenuItemChecked(menu, 500));
+  EXPECT_TRUE(TriggerMenuItem(menu, 502));
+  QTest::mouseClick(MenuBarButton(bar, 503), Qt::LeftButton);
+  EXPECT_FALSE(TriggerMenuItem(menu, 999));
+  ASSERT_EQ(Log().size(), 4u);
+  EXPECT_EQ(Log()[0].wParam, 500u);
+  EXPECT_EQ(Log()[2].wParam, 502u);
+  EXPECT_EQ(Log()[3].wParam, 503u);
+
+  const MenuEntry unbalanced[] = {{K::Popup, 0, u"View"}, {K::Item, 1, u"x"}};
+  EXPECT_EQ(CreateMenuBar(window, 400, u"Menu", unbalanced, 2), nullptr);
+  const MenuEntry extraEnd[] = {{K::End, 0, u""}};
+  EXPECT_EQ(CreateMenuBar(window, 400, u"Menu", extraEnd, 1), nullptr);
+}
+
+TEST_F(WindowSystemTest, DialogIntegersFailOnAnythingButAWholeNumber) {
+  struct Case {
+    const char* text;
+    bool isSigned;
+    bool ok;
+    int32_t value;
+  };
+  static const Case cases[] = {
+      {"42", false, true, 42},          {" 7 ", false, true, 7},
+      {"", false, false, 0},            {"  ", true, false, 0},
+      {"-5", true, true, -5},           {"+5", true, true, 5},
+      {"-0", true, true, 0},            {"-", true, false, 0},
+      {"1.5", true, false, 0},          {"12a", true, false, 0},
+      {"2147483647", true, true, INT32_MAX}, {"-2147483648", true, true, INT32_MIN},
+      {"2147483648", true, false, 0},   {"99999999999999999999", false, false, 0},
+  };
+  static const Case* current = nullptr;
+  for (const Case& c : cases) {
+    current = &c;
+    const int result = RunDialog(DIALOG_CONFIGURATION, window, [](DialogHandle d, uint32_t message,
+                                                                  uintptr_t, intptr_t) {
+      if (message != MESSAGE_INIT_DIALOG) return false;
+      // Edit 1004 takes any characters.
+      DialogWidget(d)->findChild<QLineEdit*>("1004")->setText(current->text);
+      int32_t value = 0;
+      const bool ok = GetDialogInteger(d, 1004, current->isSigned, value);
+      EXPECT_EQ(ok, current->ok) << current->text;
+      if (ok) {
+        EXPECT_EQ(value, current->value) << current->text;
+      }
+      QTimer::singleShot(0, DialogWidget(d), [d] { EndDialog(d, 7); });
+      return true;
+    });
+    EXPECT_EQ(result, 7);
+  }
+  EXPECT_EQ(RunDialog(999, window, nullptr), -1);
+}
+
+TEST_F(WindowSystemTest, ASecondStartReachesTheFirstThroughTheSocket) {
+  SetInstanceScopeForTesting("platform-test-" + std::to_string(::getpid()));
+  EXPECT_FALSE(SignalRunningInstance("TestClass", "Single"));
+  WindowHandle first = CreateAppWindow("TestClass", "Single", Recorder, 50, 50);
+  ListenForLaterInstances(first, "TestClass", "Single");
+  EXPECT_TRUE(SignalRunningInstance("TestClass", "Single"));
+  for (int i = 0; i < 100 && ForegroundRequests(first) == 0; ++i) {
+    QCoreApplication::processEvents(QEventLoop::AllEvents, 10);
+  }
+  EXPECT_EQ(ForegroundRequests(first), 1);
+  // Another title is another program.
+  EXPECT_FALSE(SignalRunningInstance("TestClass", "Other"));
+  DestroyAppWindow(first);
+  Flush();
+  EXPECT_FALSE(SignalRunningInstance("TestClass", "Single"));
+  SetInstanceScopeForTesting("");
+}
+
+}  // namespace
+}  // namespace halvane

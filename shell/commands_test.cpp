@@ -1,0 +1,223 @@
+// Menu commands, the menu-bar button, arrow and letter keys, through the real menu and real
+// key events: what each changes, its check mark, and whether it draws a new frame.
+#include <cmath>
+#include <functional>
+
+#include "astro/angles.h"
+#include "astro/sidereal_time.h"
+#include "shell/shell_test_support.h"
+#include "view/view_directions.h"
+
+namespace halvane::testing {
+namespace {
+
+struct Aim {
+  double azimuth;
+  double altitude;
+};
+
+Aim AimOf(const Observer& observer) {
+  Aim aim{};
+  observer.GetViewDirection(aim.azimuth, aim.altitude);
+  return aim;
+}
+
+// Where an observer aimed like the window's ends up after direction d.
+Aim Expected(const ViewDirection& d) {
+  Observer reference;
+  reference.SetViewDirection(d.azimuth, d.altitude);
+  return AimOf(reference);
+}
+
+class CommandsTest : public ShellTest {};
+
+TEST_F(CommandsTest, EveryViewCommandChangesItsStateAndDrawsOneFrame) {
+  MainWindow& w = Start();
+  ASSERT_EQ(w.framesDrawn, 1);
+  const double fov0 = w.skyView->fieldOfView;
+  struct Case {
+    uint16_t command;
+    std::function<void(MainWindow&)> check;
+  };
+  auto aims = [](const ViewDirection& d) {
+    return [d](MainWindow& m) {
+      EXPECT_DOUBLE_EQ(AimOf(*m.observer).azimuth, Expected(d).azimuth);
+      EXPECT_DOUBLE_EQ(AimOf(*m.observer).altitude, Expected(d).altitude);
+    };
+  };
+  const Case cases[] = {
+      {COMMAND_VIEW_EAST, aims(VIEW_EAST)},
+      {COMMAND_VIEW_NORTH, aims(VIEW_NORTH)},
+      {COMMAND_VIEW_SOUTH, aims(VIEW_SOUTH)},
+      {COMMAND_VIEW_WEST, aims(VIEW_WEST)},
+      {COMMAND_VIEW_ZENITH, aims(VIEW_ZENITH)},
+      {COMMAND_ZOOM_IN, [fov0](MainWindow& m) { EXPECT_DOUBLE_EQ(m.skyView->fieldOfView, fov0 / 2); }},
+      {COMMAND_ZOOM_OUT, [fov0](MainWindow& m) { EXPECT_DOUBLE_EQ(m.skyView->fieldOfView, fov0); }},
+      {COMMAND_ZOOM_OUT, [](MainWindow& m) { EXPECT_DOUBLE_EQ(m.skyView->fieldOfView, PI); }},
+      {COMMAND_ZOOM_RESET, [](MainWindow& m) { EXPECT_DOUBLE_EQ(m.skyView->fieldOfView, HALF_PI); }},
+      {COMMAND_ROTATE_CLOCKWISE, [](MainWindow& m) {
+         EXPECT_NEAR(m.observer->GetRotation(), 15 * DEG_TO_RAD, 1e-12);
+       }},
+      {COMMAND_ROTATE_COUNTER_CLOCKWISE, [](MainWindow& m) {
+         EXPECT_NEAR(m.observer->GetRotation(), 0.0, 1e-12);
+       }},
+  };
+  int32_t frames = w.framesDrawn;
+  for (const Case& c : cases) {
+    Choose(c.command);
+    EXPECT_EQ(w.framesDrawn, ++frames) << c.command;
+    c.check(w);
+  }
+  // The letter keys aim the same way, in either case.
+  const std::pair<const char*, ViewDirection> keys[] = {
+      {"e", VIEW_EAST}, {"N", VIEW_NORTH}, {"s", VIEW_SOUTH}, {"W", VIEW_WEST}, {"z", VIEW_ZENITH},
+      {"E", VIEW_EAST}, {"n", VIEW_NORTH}, {"S", VIEW_SOUTH}, {"w", VIEW_WEST}, {"Z", VIEW_ZENITH}};
+  for (const auto& [key, direction] : keys) {
+    QTest::keyClicks(Chart(), key);
+    Flush();
+    EXPECT_DOUBLE_EQ(AimOf(*w.observer).azimuth, Expected(direction).azimuth) << key;
+    EXPECT_DOUBLE_EQ(AimOf(*w.observer).altitude, Expected(direction).altitude) << key;
+    EXPECT_EQ(w.framesDrawn, ++frames) << key;
+  }
+}
+
+TEST_F(CommandsTest, LayerCommandsAndLetterKeysFlipTheSameSwitchAndItsCheckMark) {
+  MainWindow& w = Start();
+  // Without Config.dat: horizontal grid and lines on, equatorial grid and boundaries off.
+  EXPECT_FALSE(IsMenuItemChecked(w.menu, COMMAND_EQUATORIAL_GRID));
+  EXPECT_TRUE(IsMenuItemChecked(w.menu, COMMAND_HORIZONTAL_GRID));
+  EXPECT_TRUE(IsMenuItemChecked(w.menu, COMMAND_CONSTELLATION_LINES));
+  EXPECT_FALSE(IsMenuItemChecked(w.menu, COMMAND_CONSTELLATION_BOUNDARIES));
+
+  struct Layer {
+    uint16_t command;
+    char key;
+    bool SkyView::*layerSwitch;
+  };
+  const Layer layers[] = {
+      {COMMAND_EQUATORIAL_GRID, 'q', &SkyView::showEquatorialGrid},
+      {COMMAND_HORIZONTAL_GRID, 'H', &SkyView::showHorizontalGrid},
+      {COMMAND_CONSTELLATION_LINES, 'l', &SkyView::showConstellationLines},
+      {COMMAND_CONSTELLATION_BOUNDARIES, 'B', &SkyView::showConstellationBoundaries},
+  };
+  for (const Layer& layer : layers) {
+    const bool before = w.skyView.get()->*layer.layerSwitch;
+    const int32_t frames = w.framesDrawn;
+    Choose(layer.command);
+    EXPECT_EQ(w.skyView.get()->*layer.layerSwitch, !before) << layer.command;
+    EXPECT_EQ(IsMenuItemChecked(w.menu, layer.command), !before) << layer.command;
+    QTest::keyClicks(Chart(), QString(QChar(layer.key)));
+    Flush();
+    EXPECT_EQ(w.skyView.get()->*layer.layerSwitch, before) << layer.key;
+    EXPECT_EQ(IsMenuItemChecked(w.menu, layer.command), before) << layer.key;
+    EXPECT_EQ(w.framesDrawn, frames + 2) << layer.command;
+  }
+}
+
+TEST_F(CommandsTest, NavigationBoxButtonOnlyRepaintsAndUnknownCommandsDoNothing) {
+  MainWindow& w = Start();
+  const int32_t frames = w.framesDrawn;
+  const int32_t paints = w.paintsDone;
+  QWidget* compass = MenuBarButton(w.menuBar, COMMAND_NAVIGATION_BOX);
+  ASSERT_NE(compass, nullptr);
+  EXPECT_EQ(compass->toolTip(), "Navigation box");
+  QTest::mouseClick(compass, Qt::LeftButton);
+  Flush();
+  EXPECT_TRUE(w.navBoxShown);
+  QTest::mouseClick(compass, Qt::LeftButton);
+  Flush();
+  EXPECT_FALSE(w.navBoxShown);
+  EXPECT_EQ(w.framesDrawn, frames);
+  EXPECT_EQ(w.paintsDone, paints + 2);
+
+  // The chart pixels under the hidden box are back from the back buffer: the corner shows
+  // no box grey.
+  EXPECT_NE(ScreenPixel(w.hwnd, w.navBoxX + 10, w.navBoxY + 10), MakeColor(214, 214, 214));
+
+  for (const uint16_t command : {uint16_t{18}, uint16_t{40018}, uint16_t{40019}, uint16_t{40099},
+                                 uint16_t{40188}, uint16_t{65535}}) {
+    SendWindowMessage(w.hwnd, MESSAGE_COMMAND, MakeCommandParam(0, command), 0);
+  }
+  Flush();
+  EXPECT_EQ(w.framesDrawn, frames);
+  EXPECT_EQ(w.paintsDone, paints + 2);
+}
+
+TEST_F(CommandsTest, EveryCommandRereadsTheClockFirst) {
+  MainWindow& w = Start();
+  SetClockForTesting([] { return SYSTEMTIME{2025, 6, 0, 1, 3, 4, 5, 0}; });
+  SendWindowMessage(w.hwnd, MESSAGE_COMMAND, MakeCommandParam(0, 40099), 0);
+  EXPECT_EQ(w.config.observationTime, (SYSTEMTIME{2025, 6, 0, 1, 3, 4, 5, 0}));
+  EXPECT_DOUBLE_EQ(w.siderealAngle,
+                   SiderealTimeAt(w.config.observationTime, w.observer->GetLongitude()));
+}
+
+TEST_F(CommandsTest, GoToTurnsTheViewToTheConstellationEvenBelowTheHorizon) {
+  MainWindow& w = Start();
+  // Orion at 5.6 h, 0 degrees; the view turns there whatever the time.
+  for (const SYSTEMTIME& time : {SYSTEMTIME{2024, 1, 1, 15, 21, 30, 0, 0},
+                                 SYSTEMTIME{2024, 1, 1, 15, 9, 30, 0, 0}}) {
+    SetClockForTesting([time] { return time; });
+    const int32_t frames = w.framesDrawn;
+    Choose(40159);
+    EXPECT_EQ(w.framesDrawn, frames + 1);
+    const double sidereal = SiderealTimeAt(time, w.observer->GetLongitude());
+    double azimuth = 0.0;
+    double altitude = 0.0;
+    w.observer->EquatorialToHorizontal(5.6 * HOURS_TO_RAD - sidereal, 0.0, azimuth, altitude);
+    const Aim aim = AimOf(*w.observer);
+    EXPECT_NEAR(std::remainder(aim.azimuth - azimuth, TWO_PI), 0.0, 1e-9);
+    EXPECT_NEAR(aim.altitude, altitude, 1e-9);
+  }
+  // At 9:30 UTC in January Orion is below the horizon of the default place.
+  EXPECT_LT(AimOf(*w.observer).altitude, 0.0);
+}
+
+TEST_F(CommandsTest, ArrowsPanAndPlusMinusZoom) {
+  MainWindow& w = Start();
+  const double step = w.skyView->fieldOfView * 0.1;
+  Observer reference;  // the window's observer starts at the same zenith view
+  const int32_t frames = w.framesDrawn;
+  QTest::keyClick(Chart(), Qt::Key_Right);
+  Flush();
+  reference.PanView(step, 0.0);
+  EXPECT_NEAR(AimOf(*w.observer).azimuth, AimOf(reference).azimuth, 1e-12);
+  QTest::keyClick(Chart(), Qt::Key_Up);
+  Flush();
+  reference.PanView(0.0, step);
+  EXPECT_NEAR(AimOf(*w.observer).altitude, AimOf(reference).altitude, 1e-12);
+  // Over the zenith the horizontal steps change sign.
+  QTest::keyClick(Chart(), Qt::Key_Left);
+  Flush();
+  reference.PanView(step, 0.0);
+  EXPECT_NEAR(AimOf(*w.observer).azimuth, AimOf(reference).azimuth, 1e-12);
+  QTest::keyClick(Chart(), Qt::Key_Down);
+  Flush();
+  reference.PanView(0.0, -step);
+  EXPECT_NEAR(AimOf(*w.observer).altitude, AimOf(reference).altitude, 1e-12);
+
+  QTest::keyClicks(Chart(), "+");
+  Flush();
+  EXPECT_DOUBLE_EQ(w.skyView->fieldOfView, HALF_PI / 2);
+  QTest::keyClicks(Chart(), "-");
+  Flush();
+  EXPECT_DOUBLE_EQ(w.skyView->fieldOfView, HALF_PI);
+  EXPECT_EQ(w.framesDrawn, frames + 6);
+
+  // Keys that name nothing change nothing.
+  QTest::keyClicks(Chart(), "xy1 ");
+  QTest::keyClick(Chart(), Qt::Key_F5);
+  Flush();
+  EXPECT_EQ(w.framesDrawn, frames + 6);
+}
+
+TEST_F(CommandsTest, RequestsBeforeAPaintGiveOneFrame) {
+  MainWindow& w = Start();
+  QTest::keyClicks(Chart(), "+++");
+  QTest::keyClick(Chart(), Qt::Key_Left);
+  Flush();
+  EXPECT_EQ(w.framesDrawn, 2);
+}
+
+}  // namespace
+}  // namespace halvane::testing

@@ -1,0 +1,144 @@
+// The configuration dialog's procedure: the observatory position in degrees, minutes and
+// seconds, and the observation time (the clock, or a fixed local date and time).
+#include "shell/main_window.h"
+
+#include <cstdint>
+
+#include "astro/angles.h"
+#include "astro/local_time.h"
+#include "platform/clock.h"
+#include "platform/dialog.h"
+
+namespace halvane {
+
+namespace {
+
+enum ControlId {
+  LATITUDE_DEGREES = 1001,
+  LONGITUDE_MINUTES = 1002,
+  LONGITUDE_SECONDS = 1003,
+  LONGITUDE_DEGREES = 1004,
+  LATITUDE_MINUTES = 1005,
+  LATITUDE_SECONDS = 1006,
+  USE_SYSTEM_TIME = 1007,
+  DAY = 1008,
+  MONTH = 1009,
+  YEAR = 1010,
+  HOUR = 1011,
+  MINUTE = 1012,
+  SECOND = 1013,
+};
+
+// The local time the dialog showed when it opened; OK takes the fields it has no edit for
+// (day of week, milliseconds) from here.
+SYSTEMTIME& ShownTime() {
+  static SYSTEMTIME shown;
+  return shown;
+}
+
+void ShowAngle(DialogHandle dialog, double angle, int degreesId, int minutesId, int secondsId) {
+  int32_t degrees = 0;
+  int32_t minutes = 0;
+  int32_t seconds = 0;
+  DegreesToDms(angle, degrees, minutes, seconds);
+  SetDialogInteger(dialog, degreesId, degrees, true);
+  SetDialogInteger(dialog, minutesId, minutes, false);
+  SetDialogInteger(dialog, secondsId, seconds, false);
+}
+
+bool ReadAngle(DialogHandle dialog, int degreesId, int minutesId, int secondsId, double& angle) {
+  int32_t degrees = 0;
+  int32_t minutes = 0;
+  int32_t seconds = 0;
+  if (!GetDialogInteger(dialog, degreesId, true, degrees) ||
+      !GetDialogInteger(dialog, minutesId, false, minutes) ||
+      !GetDialogInteger(dialog, secondsId, false, seconds)) {
+    return false;
+  }
+  angle = DmsToDegrees(degrees, minutes, seconds);
+  return true;
+}
+
+// A calendar field: a whole number that fits the record's 16 bits.
+bool ReadCalendarField(DialogHandle dialog, int id, uint16_t& field) {
+  int32_t value = 0;
+  if (!GetDialogInteger(dialog, id, true, value) || value < 0 || value > UINT16_MAX) return false;
+  field = static_cast<uint16_t>(value);
+  return true;
+}
+
+// The fixed time of the fields, as UTC; false for unreadable input or a date or time that
+// does not exist.
+bool ReadObservationTime(DialogHandle dialog, SYSTEMTIME& time) {
+  time = ShownTime();
+  if (!ReadCalendarField(dialog, DAY, time.day) || !ReadCalendarField(dialog, MONTH, time.month) ||
+      !ReadCalendarField(dialog, YEAR, time.year) || !ReadCalendarField(dialog, HOUR, time.hour) ||
+      !ReadCalendarField(dialog, MINUTE, time.minute) ||
+      !ReadCalendarField(dialog, SECOND, time.second)) {
+    return false;
+  }
+  return LocalToUniversal(time);
+}
+
+void Initialise(DialogHandle dialog, const MainWindow& window) {
+  ShowDialogFullScreen(dialog);
+  ShowAngle(dialog, window.observer->GetLongitude(), LONGITUDE_DEGREES, LONGITUDE_MINUTES,
+            LONGITUDE_SECONDS);
+  ShowAngle(dialog, window.observer->GetLatitude(), LATITUDE_DEGREES, LATITUDE_MINUTES,
+            LATITUDE_SECONDS);
+  CheckDialogButton(dialog, USE_SYSTEM_TIME, window.config.useSystemTime != 0);
+  SYSTEMTIME shown = window.config.observationTime;
+  if (window.config.useSystemTime != 0) {
+    shown = LocalNow();
+  } else {
+    UniversalToLocal(shown);
+  }
+  ShownTime() = shown;
+  SetDialogInteger(dialog, DAY, shown.day, false);
+  SetDialogInteger(dialog, MONTH, shown.month, false);
+  SetDialogInteger(dialog, YEAR, shown.year, false);
+  SetDialogInteger(dialog, HOUR, shown.hour, false);
+  SetDialogInteger(dialog, MINUTE, shown.minute, false);
+  SetDialogInteger(dialog, SECOND, shown.second, false);
+}
+
+bool Accept(DialogHandle dialog, MainWindow& window) {
+  double longitude = 0.0;
+  double latitude = 0.0;
+  if (!ReadAngle(dialog, LONGITUDE_DEGREES, LONGITUDE_MINUTES, LONGITUDE_SECONDS, longitude) ||
+      !ReadAngle(dialog, LATITUDE_DEGREES, LATITUDE_MINUTES, LATITUDE_SECONDS, latitude)) {
+    return false;
+  }
+  const bool useSystemTime = IsDialogButtonChecked(dialog, USE_SYSTEM_TIME);
+  SYSTEMTIME fixedTime;
+  if (!useSystemTime && !ReadObservationTime(dialog, fixedTime)) return false;
+
+  window.config.useSystemTime = useSystemTime ? 1 : 0;
+  if (!useSystemTime) window.config.observationTime = fixedTime;
+  window.observer->SetLocation(longitude, latitude);
+  window.RequestRender();
+  EndDialog(dialog, DIALOG_OK);
+  return true;
+}
+
+}  // namespace
+
+bool ConfigDialogProc(DialogHandle dialog, uint32_t message, uintptr_t wParam, intptr_t) {
+  if (theMainWindow == nullptr) return false;
+  if (message == MESSAGE_INIT_DIALOG) {
+    Initialise(dialog, *theMainWindow);
+    return true;
+  }
+  if (message != MESSAGE_COMMAND) return false;
+  switch (wParam & 0xFFFF) {
+    case DIALOG_OK:
+      return Accept(dialog, *theMainWindow);
+    case DIALOG_CANCEL:
+      EndDialog(dialog, DIALOG_CANCEL);
+      return true;
+    default:
+      return false;
+  }
+}
+
+}  // namespace halvane

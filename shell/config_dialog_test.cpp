@@ -1,0 +1,242 @@
+// The configuration dialog through its real fields and buttons: what it shows, what OK stores,
+// Cancel, and the input it refuses by staying open.
+#include <QDialog>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QTimer>
+#include <cstdlib>
+#include <ctime>
+#include <functional>
+
+#include "astro/angles.h"
+#include "astro/sidereal_time.h"
+#include "shell/shell_test_support.h"
+
+namespace halvane::testing {
+namespace {
+
+enum Field {
+  LATITUDE_DEGREES = 1001,
+  LONGITUDE_MINUTES = 1002,
+  LONGITUDE_SECONDS = 1003,
+  LONGITUDE_DEGREES = 1004,
+  LATITUDE_MINUTES = 1005,
+  LATITUDE_SECONDS = 1006,
+  USE_SYSTEM_TIME = 1007,
+  DAY = 1008,
+  MONTH = 1009,
+  YEAR = 1010,
+  HOUR = 1011,
+  MINUTE = 1012,
+  SECOND = 1013,
+};
+
+QString Text(QDialog& d, int id) { return d.findChild<QLineEdit*>(QString::number(id))->text(); }
+
+void Type(QDialog& d, int id, const QString& text) {
+  QLineEdit* edit = d.findChild<QLineEdit*>(QString::number(id));
+  edit->selectAll();
+  QTest::keyClick(edit, Qt::Key_Backspace);
+  QTest::keyClicks(edit, text);
+}
+
+void Press(QDialog& d, int id) {
+  QTest::mouseClick(d.findChild<QAbstractButton*>(QString::number(id)), Qt::LeftButton);
+}
+
+class ConfigDialogTest : public ShellTest {
+ public:
+  void SetUp() override {
+    ShellTest::SetUp();
+    // Central European rules: UTC+1 in winter.
+    const char* old = std::getenv("TZ");
+    savedZone = old != nullptr ? old : "";
+    hadZone = old != nullptr;
+    setenv("TZ", "CET-1CEST,M3.5.0,M10.5.0/3", 1);
+    tzset();
+  }
+  void TearDown() override {
+    ShellTest::TearDown();
+    if (hadZone) {
+      setenv("TZ", savedZone.c_str(), 1);
+    } else {
+      unsetenv("TZ");
+    }
+    tzset();
+  }
+
+  // Opens the dialog from the menu and runs act on it; returns whether it was still open
+  // afterwards (it is then closed, so the test goes on).
+  bool WithDialog(const std::function<void(QDialog&)>& act) {
+    bool ran = false;
+    bool stillOpen = false;
+    QTimer::singleShot(0, [&] {
+      for (QWidget* widget : QApplication::topLevelWidgets()) {
+        auto* dialog = qobject_cast<QDialog*>(widget);
+        if (dialog == nullptr || !dialog->isVisible()) continue;
+        ran = true;
+        EXPECT_EQ(dialog->windowTitle(), "Configuration");
+        act(*dialog);
+        stillOpen = dialog->isVisible();
+        if (stillOpen) dialog->done(-1);
+        return;
+      }
+    });
+    Choose(COMMAND_CONFIGURE);
+    EXPECT_TRUE(ran);
+    return stillOpen;
+  }
+
+  std::string savedZone;
+  bool hadZone = false;
+};
+
+TEST_F(ConfigDialogTest, ShowsTheDefaultsAndCancelChangesNothing) {
+  MainWindow& w = Start();
+  const int32_t frames = w.framesDrawn;
+  const bool open = WithDialog([](QDialog& d) {
+    EXPECT_EQ(Text(d, LONGITUDE_DEGREES), "-18");
+    EXPECT_EQ(Text(d, LONGITUDE_MINUTES), "20");
+    EXPECT_EQ(Text(d, LONGITUDE_SECONDS), "20");
+    EXPECT_EQ(Text(d, LATITUDE_DEGREES), "49");
+    EXPECT_EQ(Text(d, LATITUDE_MINUTES), "41");
+    EXPECT_EQ(Text(d, LATITUDE_SECONDS), "49");
+    EXPECT_TRUE(d.findChild<QAbstractButton*>("1007")->isChecked());
+    // The clock's 21:30 UTC on 15 January is 22:30 local.
+    EXPECT_EQ(Text(d, DAY), "15");
+    EXPECT_EQ(Text(d, MONTH), "1");
+    EXPECT_EQ(Text(d, YEAR), "2024");
+    EXPECT_EQ(Text(d, HOUR), "22");
+    EXPECT_EQ(Text(d, MINUTE), "30");
+    EXPECT_EQ(Text(d, SECOND), "0");
+    Type(d, LONGITUDE_DEGREES, "5");
+    QTest::mouseClick(d.findChild<QAbstractButton*>("1007"), Qt::LeftButton);
+    Press(d, 2);
+  });
+  Flush();
+  EXPECT_FALSE(open);
+  EXPECT_DOUBLE_EQ(w.observer->GetLongitude(), DmsToDegrees(-18, 20, 20));
+  EXPECT_EQ(w.config.useSystemTime, 1);
+  EXPECT_EQ(w.framesDrawn, frames);
+}
+
+TEST_F(ConfigDialogTest, AFixedLocalTimeIsStoredAsUniversalAndShownAgain) {
+  MainWindow& w = Start();
+  const int32_t frames = w.framesDrawn;
+  EXPECT_FALSE(WithDialog([](QDialog& d) {
+    QTest::mouseClick(d.findChild<QAbstractButton*>("1007"), Qt::LeftButton);
+    Type(d, DAY, "1");
+    Type(d, MONTH, "1");
+    Type(d, YEAR, "2005");
+    Type(d, HOUR, "22");
+    Type(d, MINUTE, "0");
+    Type(d, SECOND, "0");
+    Press(d, 1);
+  }));
+  Flush();
+  EXPECT_EQ(w.config.useSystemTime, 0);
+  const SYSTEMTIME& t = w.config.observationTime;
+  EXPECT_EQ(t.year, 2005);
+  EXPECT_EQ(t.month, 1);
+  EXPECT_EQ(t.day, 1);
+  EXPECT_EQ(t.hour, 21);
+  EXPECT_EQ(t.minute, 0);
+  EXPECT_EQ(t.second, 0);
+  // The new frame is drawn for that moment, not the clock's.
+  EXPECT_EQ(w.framesDrawn, frames + 1);
+  EXPECT_DOUBLE_EQ(w.siderealAngle, SiderealTimeAt(t, w.observer->GetLongitude()));
+
+  EXPECT_FALSE(WithDialog([](QDialog& d) {
+    EXPECT_FALSE(d.findChild<QAbstractButton*>("1007")->isChecked());
+    EXPECT_EQ(Text(d, DAY), "1");
+    EXPECT_EQ(Text(d, MONTH), "1");
+    EXPECT_EQ(Text(d, YEAR), "2005");
+    EXPECT_EQ(Text(d, HOUR), "22");
+    EXPECT_EQ(Text(d, MINUTE), "0");
+    EXPECT_EQ(Text(d, SECOND), "0");
+    Press(d, 1);
+  }));
+}
+
+TEST_F(ConfigDialogTest, RefusedInputKeepsTheDialogOpenAndStoresNothing) {
+  MainWindow& w = Start();
+  const int32_t frames = w.framesDrawn;
+  struct Case {
+    const char* what;
+    int field;
+    const char* text;
+    bool fixedTime;
+  };
+  const Case cases[] = {
+      {"empty minutes", LONGITUDE_MINUTES, "", false},
+      {"degrees not a number", LATITUDE_DEGREES, "12a", false},
+      {"a lone sign", LONGITUDE_DEGREES, "-", false},
+      {"degrees beyond 32 bits", LONGITUDE_DEGREES, "99999999999", false},
+      {"31 February", DAY, "31", true},
+      {"month 13", MONTH, "13", true},
+      {"hour 24", HOUR, "24", true},
+      {"year beyond 16 bits", YEAR, "67541", true},
+      {"empty second", SECOND, "", true},
+  };
+  for (const Case& c : cases) {
+    const bool open = WithDialog([&c](QDialog& d) {
+      if (c.fixedTime) {
+        QTest::mouseClick(d.findChild<QAbstractButton*>("1007"), Qt::LeftButton);
+        Type(d, DAY, "28");
+        Type(d, MONTH, "2");
+        Type(d, YEAR, "2005");
+      }
+      Type(d, LATITUDE_MINUTES, "0");  // would change the place if it were stored
+      Type(d, c.field, c.text);
+      Press(d, 1);
+    });
+    Flush();
+    EXPECT_TRUE(open) << c.what;
+    EXPECT_DOUBLE_EQ(w.observer->GetLatitude(), DmsToDegrees(49, 41, 49)) << c.what;
+    EXPECT_EQ(w.config.useSystemTime, 1) << c.what;
+    EXPECT_EQ(w.framesDrawn, frames) << c.what;
+  }
+
+  // Corrected, the same dialog then takes everything.
+  EXPECT_FALSE(WithDialog([](QDialog& d) {
+    Type(d, LONGITUDE_MINUTES, "");
+    Type(d, LATITUDE_MINUTES, "0");
+    Press(d, 1);
+    EXPECT_TRUE(d.isVisible());
+    Type(d, LONGITUDE_MINUTES, "30");
+    Press(d, 1);
+  }));
+  Flush();
+  EXPECT_DOUBLE_EQ(w.observer->GetLongitude(), DmsToDegrees(-18, 30, 20));
+  EXPECT_DOUBLE_EQ(w.observer->GetLatitude(), DmsToDegrees(49, 0, 49));
+  EXPECT_EQ(w.framesDrawn, frames + 1);
+}
+
+TEST_F(ConfigDialogTest, AnglesKeepTheirSignOnTheDegreesAndTakeAnyMinutes) {
+  MainWindow& w = Start();
+  EXPECT_FALSE(WithDialog([](QDialog& d) {
+    Type(d, LONGITUDE_DEGREES, "-0");
+    Type(d, LONGITUDE_MINUTES, "30");
+    Type(d, LONGITUDE_SECONDS, "0");
+    Type(d, LATITUDE_DEGREES, "+10");
+    // The minute fields take digits only: the sign never gets in.
+    Type(d, LATITUDE_MINUTES, "-75");
+    EXPECT_EQ(Text(d, LATITUDE_MINUTES), "75");
+    Type(d, LATITUDE_SECONDS, "0");
+    Press(d, 1);
+  }));
+  EXPECT_DOUBLE_EQ(w.observer->GetLongitude(), 0.5);
+  EXPECT_DOUBLE_EQ(w.observer->GetLatitude(), 11.25);
+
+  // A place between -1 and 0 degrees shows degrees 0 and comes back positive.
+  w.observer->SetLocation(-0.5, 49.0);
+  EXPECT_FALSE(WithDialog([](QDialog& d) {
+    EXPECT_EQ(Text(d, LONGITUDE_DEGREES), "0");
+    EXPECT_EQ(Text(d, LONGITUDE_MINUTES), "30");
+    Press(d, 1);
+  }));
+  EXPECT_DOUBLE_EQ(w.observer->GetLongitude(), 0.5);
+}
+
+}  // namespace
+}  // namespace halvane::testing

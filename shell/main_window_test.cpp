@@ -1,0 +1,244 @@
+// Start-up, the first paint, Config.dat through a whole run, shutdown by the menu and by the
+// window manager, resizing, and a second start against a running first one.
+#include <QProcess>
+#include <cstring>
+#include <limits>
+
+#include "astro/angles.h"
+#include "platform/bitmaps.h"
+#include "shell/shell_test_support.h"
+
+namespace halvane::testing {
+namespace {
+
+// The Config.dat bytes for a record.
+std::vector<uint8_t> ConfigBytes(const char* magic, const char* tag, uint16_t version,
+                                 double longitude, double latitude, uint16_t flags,
+                                 uint8_t useSystemTime, const SYSTEMTIME& time) {
+  std::vector<uint8_t> bytes(48);
+  std::memcpy(bytes.data(), magic, 4);
+  std::memcpy(bytes.data() + 4, tag, 4);
+  WriteU16(version, bytes.data() + 8);
+  WriteF64(longitude, bytes.data() + 12);
+  WriteF64(latitude, bytes.data() + 20);
+  WriteU16(flags, bytes.data() + 28);
+  bytes[30] = useSystemTime;
+  const uint16_t fields[] = {time.year, time.month, time.dayOfWeek, time.day,
+                             time.hour, time.minute, time.second, time.milliseconds};
+  for (int i = 0; i < 8; ++i) WriteU16(fields[i], bytes.data() + 32 + 2 * i);
+  return bytes;
+}
+
+const double DEFAULT_LONGITUDE = DmsToDegrees(-18, 20, 20);
+const double DEFAULT_LATITUDE = DmsToDegrees(49, 41, 49);
+
+class MainWindowTest : public ShellTest {};
+
+TEST_F(MainWindowTest, FirstStartUsesDefaultsAndExitSavesTheRunsSettings) {
+  MainWindow& w = Start();
+  EXPECT_DOUBLE_EQ(w.observer->GetLongitude(), DEFAULT_LONGITUDE);
+  EXPECT_DOUBLE_EQ(w.observer->GetLatitude(), DEFAULT_LATITUDE);
+  EXPECT_FALSE(w.navBoxShown);
+  EXPECT_FALSE(w.handMode);
+  EXPECT_EQ(w.framesDrawn, 1);
+  EXPECT_EQ(ClientRect(w.hwnd), (Rect{0, 0, 240, 294}));
+  EXPECT_EQ(w.skyView->viewRect, (Rect{0, 0, 240, 294}));
+  EXPECT_EQ(w.skyView->starsPath, Folder() + "Stars.dat");
+  EXPECT_EQ(w.skyView->labelsPath, Folder() + "Labels.dat");
+  EXPECT_FALSE(std::filesystem::exists(ConfigPath()));
+
+  // Equatorial grid on, horizontal off, boundaries on: flags 13. The box is not saved.
+  QTest::keyClicks(Chart(), "qhb");
+  PressCompass();
+  SetClockForTesting([] { return SYSTEMTIME{2024, 3, 0, 10, 4, 5, 6, 7}; });
+  Choose(COMMAND_EXIT);
+  EXPECT_TRUE(w.windowDestroyed);
+  EXPECT_EQ(w.menuBar, nullptr);
+  EXPECT_EQ(RunMessageLoop(), 0);  // the quit message is waiting
+  Stop();
+
+  const std::vector<uint8_t> saved = ReadFile(ConfigPath());
+  ASSERT_EQ(saved.size(), 48u);
+  EXPECT_EQ(std::string(saved.begin(), saved.begin() + 8), "HALVCONF");
+  EXPECT_EQ(ReadU16(&saved[8]), 1);
+  EXPECT_EQ(ReadU16(&saved[10]), 0);
+  EXPECT_DOUBLE_EQ(ReadF64(&saved[12]), DEFAULT_LONGITUDE);
+  EXPECT_DOUBLE_EQ(ReadF64(&saved[20]), DEFAULT_LATITUDE);
+  EXPECT_EQ(ReadU16(&saved[28]), 13);
+  EXPECT_NE(saved[30], 0);
+  // The clock time of the exit command, the last one of the run.
+  EXPECT_EQ(ReadU16(&saved[32]), 2024);
+  EXPECT_EQ(ReadU16(&saved[36]), 0);
+  EXPECT_EQ(ReadU16(&saved[38]), 10);
+  EXPECT_EQ(ReadU16(&saved[40]), 4);
+  EXPECT_EQ(ReadU16(&saved[46]), 7);
+  EXPECT_FALSE(std::filesystem::exists(ConfigPath() + ".tmp"));
+}
+
+TEST_F(MainWindowTest, ConfigFilesOfEveryShapeGiveAUsableStart) {
+  const SYSTEMTIME fixed{2005, 1, 6, 1, 21, 0, 0, 0};
+  struct Case {
+    const char* what;
+    std::vector<uint8_t> bytes;
+    double longitude;
+    double latitude;
+    uint16_t flags;
+  };
+  std::vector<uint8_t> longer = ConfigBytes("HALV", "CONF", 1, 10.0, 20.0, 13, 0, fixed);
+  longer.resize(60, 0xEE);
+  std::vector<uint8_t> shorter = ConfigBytes("HALV", "CONF", 1, 10.0, 20.0, 13, 0, fixed);
+  shorter.resize(47);
+  const Case cases[] = {
+      {"wrong header, right length",
+       ConfigBytes("XXXX", "ABCD", 7, 10.0, 20.0, 13 | 0xFFF0, 0, fixed), 10.0, 20.0, 13},
+      {"longer than a record", longer, 10.0, 20.0, 13},
+      {"one byte short", shorter, DEFAULT_LONGITUDE, DEFAULT_LATITUDE, 6},
+      {"empty", {}, DEFAULT_LONGITUDE, DEFAULT_LATITUDE, 6},
+      {"not-a-number place",
+       ConfigBytes("HALV", "CONF", 1, std::nan(""), std::numeric_limits<double>::infinity(), 1, 0, fixed), DEFAULT_LONGITUDE,
+       DEFAULT_LATITUDE, 1},
+  };
+  for (const Case& c : cases) {
+    WriteFile(ConfigPath(), c.bytes);
+    MainWindow& w = Start();
+    EXPECT_DOUBLE_EQ(w.observer->GetLongitude(), c.longitude) << c.what;
+    EXPECT_DOUBLE_EQ(w.observer->GetLatitude(), c.latitude) << c.what;
+    EXPECT_EQ(w.skyView->showEquatorialGrid, (c.flags & 1) != 0) << c.what;
+    EXPECT_EQ(w.skyView->showHorizontalGrid, (c.flags & 2) != 0) << c.what;
+    EXPECT_EQ(w.skyView->showConstellationLines, (c.flags & 4) != 0) << c.what;
+    EXPECT_EQ(w.skyView->showConstellationBoundaries, (c.flags & 8) != 0) << c.what;
+    EXPECT_EQ(IsMenuItemChecked(w.menu, COMMAND_EQUATORIAL_GRID), (c.flags & 1) != 0) << c.what;
+    EXPECT_EQ(IsMenuItemChecked(w.menu, COMMAND_HORIZONTAL_GRID), (c.flags & 2) != 0) << c.what;
+    EXPECT_EQ(IsMenuItemChecked(w.menu, COMMAND_CONSTELLATION_LINES), (c.flags & 4) != 0)
+        << c.what;
+    EXPECT_EQ(IsMenuItemChecked(w.menu, COMMAND_CONSTELLATION_BOUNDARIES), (c.flags & 8) != 0)
+        << c.what;
+    if (c.longitude == 10.0) {
+      // A fixed time from the file is used as it stands.
+      EXPECT_EQ(w.config.useSystemTime, 0) << c.what;
+      EXPECT_EQ(w.config.observationTime, fixed) << c.what;
+    }
+    Stop();
+  }
+}
+
+TEST_F(MainWindowTest, ClosingFromTheWindowManagerTakesTheExitPath) {
+  MainWindow& w = Start();
+  QTest::keyClick(Chart(), Qt::Key_F4, Qt::AltModifier);  // command 18: nothing
+  Flush();
+  EXPECT_FALSE(w.windowDestroyed);
+  TopLevelWidget(w.hwnd)->close();
+  EXPECT_TRUE(w.windowDestroyed);
+  EXPECT_EQ(RunMessageLoop(), 0);
+  Stop();
+  EXPECT_EQ(ReadFile(ConfigPath()).size(), 48u);
+}
+
+TEST_F(MainWindowTest, FirstPaintShowsTheSplashUnderAGrowingProgressStrip) {
+  // Each time the screen is pushed during the first paint: the strip's width, and whether
+  // the splash's centre is on screen.
+  struct Snapshot {
+    int strip;
+    bool splash;
+  };
+  std::vector<Snapshot> shots;
+  const std::unique_ptr<Bitmap> splash = LoadBitmap(BitmapId::Splash);
+  ASSERT_NE(splash, nullptr);
+  const uint32_t core = splash->PixelAt(120, 72);
+  const Color coreColor = MakeColor((core >> 16) & 0xFF, (core >> 8) & 0xFF, core & 0xFF);
+
+  class Spy : public QObject {
+   public:
+    std::function<void()> onPaint;
+    bool eventFilter(QObject* object, QEvent* event) override {
+      if (event->type() == QEvent::Paint && theMainWindow != nullptr &&
+          theMainWindow->hwnd != nullptr && object == ChartWidget(theMainWindow->hwnd)) {
+        onPaint();
+      }
+      return false;
+    }
+  } spy;
+  spy.onPaint = [&] {
+    if (theMainWindow->framesDrawn > 0) return;
+    int strip = 0;
+    while (strip < 240 && ScreenPixel(theMainWindow->hwnd, strip, 2) == MakeColor(255, 255, 255)) {
+      ++strip;
+    }
+    shots.push_back({strip, ScreenPixel(theMainWindow->hwnd, 120, 57 + 72) == coreColor});
+  };
+  QCoreApplication::instance()->installEventFilter(&spy);
+  Start();
+  QCoreApplication::instance()->removeEventFilter(&spy);
+
+  // The strip steps of a first frame: 1 to 5 percent of 240 pixels, each over the splash.
+  std::vector<int> widths;
+  for (const Snapshot& s : shots) {
+    if (s.strip > 0) {
+      widths.push_back(s.strip);
+      EXPECT_TRUE(s.splash) << "strip " << s.strip;
+    }
+  }
+  const std::vector<int> expected = {2, 4, 7, 9, 12};
+  ASSERT_GE(widths.size(), expected.size());
+  EXPECT_EQ(std::vector<int>(widths.begin(), widths.begin() + 5), expected);
+  // After the frame the chart covers splash and strip.
+  EXPECT_EQ(theMainWindow->framesDrawn, 1);
+  EXPECT_NE(ScreenPixel(theMainWindow->hwnd, 120, 57 + 72), coreColor);
+}
+
+TEST_F(MainWindowTest, ChartBufferAndBoxFollowANewWindowSize) {
+  MainWindow& w = Start();
+  QWidget* top = TopLevelWidget(w.hwnd);
+  const int barHeight = top->height() - Chart()->height();
+  top->resize(320, 400 + barHeight);
+  Flush();
+  EXPECT_EQ(ClientRect(w.hwnd), (Rect{0, 0, 320, 400}));
+  EXPECT_EQ(w.framesDrawn, 2);
+  EXPECT_EQ(w.skyView->viewRect, (Rect{0, 0, 320, 400}));
+  EXPECT_EQ(w.skyView->centerX, 160);
+  EXPECT_EQ(w.backBuffer->Width(), 320);
+  EXPECT_EQ(w.navBoxX, 320 - 70);
+  EXPECT_EQ(w.navBoxY, 400 - 93);
+  // The box is drawn at its new place.
+  PressCompass();
+  EXPECT_EQ(ScreenPixel(w.hwnd, w.navBoxX + 2, w.navBoxY + 2),
+            ScreenPixel(w.hwnd, w.navBoxX + 25, w.navBoxY + 2));
+  EXPECT_EQ(w.framesDrawn, 2);
+}
+
+TEST_F(MainWindowTest, SecondStartBringsTheFirstForwardAndLeavesConfigAlone) {
+  const std::string program = std::string(HALVANE_BINARY_DIR) + "/halvane";
+  if (!std::filesystem::exists(program)) GTEST_SKIP() << "halvane is not built";
+  SetInstanceScopeForTesting("");  // the running program's own socket name
+  MainWindow& w = Start();
+  const std::string beside = std::string(HALVANE_BINARY_DIR) + "/Config.dat";
+  const bool existed = std::filesystem::exists(beside);
+  const std::vector<uint8_t> before = existed ? ReadFile(beside) : std::vector<uint8_t>{};
+  const auto stamp = existed ? std::filesystem::last_write_time(beside)
+                             : std::filesystem::file_time_type{};
+
+  QProcess second;
+  QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+  environment.insert("QT_QPA_PLATFORM", "offscreen");
+  second.setProcessEnvironment(environment);
+  second.start(QString::fromStdString(program), {});
+  ASSERT_TRUE(second.waitForStarted(5000));
+  for (int i = 0; i < 1000 && second.state() != QProcess::NotRunning; ++i) {
+    QCoreApplication::processEvents(QEventLoop::AllEvents, 10);
+    second.waitForFinished(10);
+  }
+  Flush();
+  EXPECT_EQ(second.exitStatus(), QProcess::NormalExit);
+  EXPECT_EQ(second.exitCode(), 0);
+  EXPECT_GE(ForegroundRequests(w.hwnd), 1);
+  EXPECT_EQ(std::filesystem::exists(beside), existed);
+  if (existed) {
+    EXPECT_EQ(ReadFile(beside), before);
+    EXPECT_EQ(std::filesystem::last_write_time(beside), stamp);
+  }
+  Stop();
+  SetInstanceScopeForTesting("test-" + std::to_string(::getpid()));
+}
+
+}  // namespace
+}  // namespace halvane::testing

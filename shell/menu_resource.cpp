@@ -1,0 +1,81 @@
+// Menu 102, with the constellations of the go-to table in six alphabetical popups.
+#include "shell/menu_resource.h"
+
+#include <string>
+
+#include "shell/main_window.h"
+#include "view/go_to_table.h"
+
+namespace halvane {
+
+namespace {
+
+struct ConstellationPopup {
+  const char16_t* title;
+  int32_t first;
+  int32_t last;
+};
+
+constexpr ConstellationPopup CONSTELLATION_POPUPS[] = {
+    {u"And-CMi", 40100, 40114}, {u"Cap-Cru", 40115, 40129}, {u"Cyg-Lac", 40130, 40144},
+    {u"Leo-Ori", 40145, 40159}, {u"Pav-Sct", 40160, 40174}, {u"Ser-Vul", 40175, 40187},
+};
+
+std::vector<MenuEntry> BuildEntries() {
+  using K = MenuEntryKind;
+  // The names live as long as the program.
+  static std::vector<std::u16string> names;
+  names.reserve(GO_TO_ROW_COUNT);
+  std::vector<MenuEntry> e = {
+      {K::Popup, 0, u"View"},
+      {K::CheckItem, COMMAND_EQUATORIAL_GRID, u"Equatorial grid"},
+      {K::CheckItem, COMMAND_HORIZONTAL_GRID, u"Horizontal grid"},
+      {K::CheckItem, COMMAND_CONSTELLATION_LINES, u"Constellation lines"},
+      {K::CheckItem, COMMAND_CONSTELLATION_BOUNDARIES, u"Constellation boundary"},
+      {K::Separator, 0, u""},
+      {K::Item, COMMAND_ZOOM_IN, u"Zoom in"},
+      {K::Item, COMMAND_ZOOM_OUT, u"Zoom out"},
+      {K::Item, COMMAND_ZOOM_RESET, u"Zoom reset (90\u00B0)"},
+      {K::Separator, 0, u""},
+      {K::Item, COMMAND_ROTATE_CLOCKWISE, u"Rotate clockwise"},
+      {K::Item, COMMAND_ROTATE_COUNTER_CLOCKWISE, u"Rotate contra clockwise"},
+      {K::End, 0, u""},
+      {K::Popup, 0, u"Go to"},
+      {K::Popup, 0, u"Constellation"},
+  };
+  for (const ConstellationPopup& popup : CONSTELLATION_POPUPS) {
+    e.push_back({K::Popup, 0, popup.title});
+    for (int32_t command = popup.first; command <= popup.last; ++command) {
+      const GoToRow* row = FindGoToRow(command);
+      if (row == nullptr) continue;
+      const std::string name = row->name;
+      names.emplace_back(name.begin(), name.end());  // the names are ASCII
+      e.push_back({K::Item, static_cast<uint16_t>(command), names.back()});
+    }
+    e.push_back({K::End, 0, u""});
+  }
+  const std::vector<MenuEntry> tail = {
+      {K::End, 0, u""},
+      {K::Separator, 0, u""},
+      {K::Item, COMMAND_VIEW_EAST, u"East"},
+      {K::Item, COMMAND_VIEW_NORTH, u"North"},
+      {K::Item, COMMAND_VIEW_SOUTH, u"South"},
+      {K::Item, COMMAND_VIEW_WEST, u"West"},
+      {K::Item, COMMAND_VIEW_ZENITH, u"Zenith"},
+      {K::End, 0, u""},
+      {K::Item, COMMAND_CONFIGURE, u"Configure..."},
+      {K::Separator, 0, u""},
+      {K::Item, COMMAND_EXIT, u"E&xit"},
+  };
+  e.insert(e.end(), tail.begin(), tail.end());
+  return e;
+}
+
+}  // namespace
+
+const std::vector<MenuEntry>& MainMenuEntries() {
+  static const std::vector<MenuEntry> entries = BuildEntries();
+  return entries;
+}
+
+}  // namespace halvane

@@ -1,0 +1,148 @@
+// What the shell's tests share: a Qt application on the offscreen platform, a data folder of
+// their own with the shipped catalogs, a fixed clock, and the running main window.
+#pragma once
+
+#include <gtest/gtest.h>
+#include <unistd.h>
+
+#include <QApplication>
+#include <QTest>
+#include <cstdlib>
+#include <filesystem>
+#include <fstream>
+#include <string>
+#include <vector>
+
+#include "catalog/catalog_records.h"
+#include "catalog/data_file.h"
+#include "platform/clock.h"
+#include "platform/menu_bar.h"
+#include "platform/single_instance.h"
+#include "platform/window_system.h"
+#include "shell/main_window.h"
+
+namespace halvane::testing {
+
+inline QApplication& Application() {
+  static int argc = 1;
+  static char name[] = "shell_tests";
+  static char* argv[] = {name, nullptr};
+  if (std::getenv("QT_QPA_PLATFORM") == nullptr) setenv("QT_QPA_PLATFORM", "offscreen", 1);
+  // Never destroyed: Qt's own statics may be gone by the time exit handlers run.
+  static QApplication* application = new QApplication(argc, argv);
+  return *application;
+}
+
+// 2024-01-15 21:30:00 UTC, a Monday.
+inline SYSTEMTIME FixedUtc() { return SYSTEMTIME{2024, 1, 1, 15, 21, 30, 0, 0}; }
+
+inline void WriteFile(const std::string& path, const std::vector<uint8_t>& bytes) {
+  std::ofstream out(path, std::ios::binary | std::ios::trunc);
+  out.write(reinterpret_cast<const char*>(bytes.data()), static_cast<std::streamsize>(bytes.size()));
+}
+
+inline std::vector<uint8_t> ReadFile(const std::string& path) {
+  std::ifstream in(path, std::ios::binary);
+  return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
+}
+
+// One label record per (right ascension, declination, name), in radians.
+struct TestLabel {
+  double rightAscension;
+  double declination;
+  const char* name;
+};
+
+inline void WriteLabels(const std::string& path, const std::vector<TestLabel>& labels) {
+  std::vector<uint8_t> bytes(HEADER_SIZE + labels.size() * LABEL_RECORD_SIZE);
+  EncodeHeader(LABELS_TAG, bytes.data());
+  for (size_t i = 0; i < labels.size(); ++i) {
+    LabelRecord record{labels[i].rightAscension, labels[i].declination, {}};
+    std::snprintf(record.name, sizeof record.name, "%s", labels[i].name);
+    EncodeLabel(record, bytes.data() + HEADER_SIZE + i * LABEL_RECORD_SIZE);
+  }
+  WriteFile(path, bytes);
+}
+
+class ShellTest : public ::testing::Test {
+ public:
+  static void SetUpTestSuite() {
+    Application();
+    SetInstanceScopeForTesting("test-" + std::to_string(::getpid()));
+  }
+
+  void SetUp() override {
+    folder = std::filesystem::temp_directory_path() /
+             ("halvane-shell-" + std::to_string(::getpid()) + "-" +
+              ::testing::UnitTest::GetInstance()->current_test_info()->name());
+    std::filesystem::remove_all(folder);
+    std::filesystem::create_directories(folder);
+    for (const char* name : {"Stars.dat", "ConLin.dat", "ConBon.dat"}) {
+      const std::filesystem::path shipped = std::filesystem::path(HALVANE_BINARY_DIR) / name;
+      if (std::filesystem::exists(shipped)) std::filesystem::create_symlink(shipped, folder / name);
+    }
+    SetClockForTesting([] { return FixedUtc(); });
+  }
+
+  void TearDown() override {
+    Stop();
+    SetClockForTesting({});
+    std::filesystem::remove_all(folder);
+  }
+
+  std::string Folder() const { return folder.string() + "/"; }
+  std::string ConfigPath() const { return Folder() + "Config.dat"; }
+
+  // Starts the app on the test folder; it has painted its first frame when this returns.
+  MainWindow& Start() {
+    InitInstance(SHOW_NORMAL, Folder());
+    EXPECT_NE(theMainWindow, nullptr);
+    EXPECT_NE(theMainWindow->hwnd, nullptr);
+    return *theMainWindow;
+  }
+
+  // Shuts down as the program does after its loop, then lets Qt delete the widgets.
+  void Stop() {
+    ExitInstance();
+    Flush();
+  }
+
+  // Delivers posted messages (the coalesced paint among them) and deferred deletions.
+  static void Flush() {
+    QCoreApplication::processEvents();
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    QCoreApplication::processEvents();
+  }
+
+  static QWidget* Chart() { return ChartWidget(theMainWindow->hwnd); }
+
+  // Chooses a menu item as the user does, then lets the paint happen.
+  static void Choose(uint16_t command) {
+    ASSERT_TRUE(TriggerMenuItem(theMainWindow->menu, command)) << command;
+    Flush();
+  }
+
+  // Presses the menu bar's compass button, which shows or hides the navigation box.
+  static void PressCompass() {
+    QWidget* compass = MenuBarButton(theMainWindow->menuBar, COMMAND_NAVIGATION_BOX);
+    ASSERT_NE(compass, nullptr);
+    QTest::mouseClick(compass, Qt::LeftButton);
+    Flush();
+  }
+
+  static void Tap(int32_t x, int32_t y) {
+    QTest::mousePress(Chart(), Qt::LeftButton, Qt::NoModifier, QPoint(x, y));
+    QTest::mouseRelease(Chart(), Qt::LeftButton, Qt::NoModifier, QPoint(x, y));
+    Flush();
+  }
+
+  static void Drag(int32_t x0, int32_t y0, int32_t x1, int32_t y1) {
+    QTest::mousePress(Chart(), Qt::LeftButton, Qt::NoModifier, QPoint(x0, y0));
+    QTest::mouseRelease(Chart(), Qt::LeftButton, Qt::NoModifier, QPoint(x1, y1));
+    Flush();
+  }
+
+  std::filesystem::path folder;
+};
+
+}  // namespace halvane::testing

@@ -1,0 +1,66 @@
+// The stylus on the chart: taps name objects, hand-mode drags move the view, and taps on the
+// navigation box work its twelve buttons.
+#include "shell/main_window.h"
+
+namespace halvane {
+
+namespace {
+
+// The button index along one axis of the box, or -1 on a dividing line, the outer edge or
+// past the last button. All bounds are exclusive.
+int32_t ButtonIndex(int32_t offset, int32_t count) {
+  for (int32_t i = 0; i < count; ++i) {
+    if (offset > i * NAV_BOX_PITCH && offset < (i + 1) * NAV_BOX_PITCH) return i;
+  }
+  return -1;
+}
+
+}  // namespace
+
+bool MainWindow::InNavigationBox(int32_t x, int32_t y) const {
+  // Left and right edges count, top and bottom do not.
+  return navBoxShown && navBoxX <= x && x <= navBoxX + NAV_BOX_WIDTH && navBoxY < y &&
+         y < navBoxY + NAV_BOX_HEIGHT;
+}
+
+void MainWindow::OnLButtonDown(uintptr_t, int32_t x, int32_t y) {
+  penDownInNavBox = InNavigationBox(x, y);
+  if (penDownInNavBox || !handMode) {
+    skyView->IdentifyObject(label, x, y, siderealAngle);
+    RequestRepaint();
+    return;
+  }
+  dragStartX = x;
+  dragStartY = y;
+}
+
+void MainWindow::OnLButtonUp(uintptr_t, int32_t x, int32_t y) {
+  if (penDownInNavBox) {
+    const int32_t column = ButtonIndex(x - navBoxX, 3);
+    const int32_t row = ButtonIndex(y - navBoxY, 4);
+    if (column >= 0 && row >= 0) PressNavigationButton(column, row);
+    return;
+  }
+  if (!handMode) return;
+  // Coordinates are signed, so a release left of or above the chart is a small step.
+  skyView->DragView(x - dragStartX, y - dragStartY);
+  RequestRender();
+}
+
+void MainWindow::PressNavigationButton(int32_t column, int32_t row) {
+  // Row 0's outer buttons only switch the mode and ask for no paint.
+  if (row == 0 && column != 1) {
+    handMode = column == 2;
+    return;
+  }
+  // The box picture, row by row; row 0 only uses its middle button here.
+  constexpr ChartAction ACTIONS[4][3] = {
+      {ChartAction::ViewNorth, ChartAction::ViewNorth, ChartAction::ViewNorth},
+      {ChartAction::ViewWest, ChartAction::ViewZenith, ChartAction::ViewEast},
+      {ChartAction::RotateCounterClockwise, ChartAction::ViewSouth, ChartAction::RotateClockwise},
+      {ChartAction::ZoomIn, ChartAction::ZoomReset, ChartAction::ZoomOut},
+  };
+  Perform(ACTIONS[row][column]);
+}
+
+}  // namespace halvane

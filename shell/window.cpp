@@ -1,0 +1,82 @@
+// The message dispatch of Window and its base handlers.
+#include "shell/window.h"
+
+#include "platform/single_instance.h"
+
+namespace halvane {
+
+void Window::OnDraw(Surface& screen) { screen.FillRect(ClientRect(hwnd), StockBrush::Gray); }
+
+void Window::Create(const std::string& className, const std::string& title,
+                    WindowProcedure procedure) {
+  if (SignalRunningInstance(className, title)) return;
+  // The create message arrives inside this call and stores the handle through Dispatch.
+  const WindowHandle window = CreateAppWindow(className, title, procedure, INITIAL_CLIENT_WIDTH,
+                                              INITIAL_CLIENT_HEIGHT);
+  hwnd = window;
+  ListenForLaterInstances(window, className, title);
+}
+
+void Window::OnPaint() {
+  Surface& screen = BeginPaint(hwnd);
+  OnDraw(screen);
+  EndPaint(hwnd);
+}
+
+void Window::OnKeyDown(uintptr_t, intptr_t) {}
+void Window::OnChar(char16_t, intptr_t) {}
+void Window::OnCreate(intptr_t) {}
+void Window::OnDestroy() { PostQuit(0); }
+void Window::OnCommand(uint16_t, uint16_t, intptr_t) {}
+void Window::OnLButtonDown(uintptr_t, int32_t, int32_t) {}
+void Window::OnLButtonUp(uintptr_t, int32_t, int32_t) {}
+void Window::OnSetCursor(uintptr_t, uint16_t, uint16_t) {}
+void Window::OnMouseMove(uintptr_t, int32_t, int32_t) {}
+
+void Window::Show(int showCode) { ShowAppWindow(hwnd, showCode); }
+
+intptr_t Window::Dispatch(WindowHandle window, uint32_t message, uintptr_t wParam,
+                          intptr_t lParam) {
+  // Messages sent while the window is being created come before its handle is returned.
+  if (hwnd == nullptr) hwnd = window;
+  if (window != hwnd) return 0;
+  const auto low = static_cast<uint16_t>(wParam & 0xFFFF);
+  const auto high = static_cast<uint16_t>((wParam >> 16) & 0xFFFF);
+  switch (message) {
+    case MESSAGE_PAINT:
+      OnPaint();
+      return 0;
+    case MESSAGE_KEY_DOWN:
+      OnKeyDown(wParam, lParam);
+      return 0;
+    case MESSAGE_CHAR:
+      OnChar(static_cast<char16_t>(low), lParam);
+      return 0;
+    case MESSAGE_CREATE:
+      OnCreate(lParam);
+      return 0;
+    case MESSAGE_DESTROY:
+      OnDestroy();
+      return 0;
+    case MESSAGE_COMMAND:
+      OnCommand(high, low, lParam);
+      return 0;
+    case MESSAGE_STYLUS_DOWN:
+      OnLButtonDown(wParam, PointX(lParam), PointY(lParam));
+      return 0;
+    case MESSAGE_STYLUS_UP:
+      OnLButtonUp(wParam, PointX(lParam), PointY(lParam));
+      return 0;
+    case MESSAGE_SET_CURSOR:
+      OnSetCursor(wParam, static_cast<uint16_t>(lParam & 0xFFFF),
+                  static_cast<uint16_t>((lParam >> 16) & 0xFFFF));
+      return 0;
+    case MESSAGE_STYLUS_MOVE:
+      OnMouseMove(wParam, PointX(lParam), PointY(lParam));
+      return 0;
+    default:
+      return DefaultWindowProcedure(window, message, wParam, lParam);
+  }
+}
+
+}  // namespace halvane

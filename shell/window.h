@@ -1,0 +1,52 @@
+// Window: the small base class that turns the window system's messages into calls of one
+// virtual handler per message kind, with the parameters unpacked.
+#pragma once
+
+#include <cstdint>
+#include <string>
+
+#include "platform/window_system.h"
+
+namespace halvane {
+
+class Window {
+ public:
+  Window() = default;
+  virtual ~Window() = default;
+  Window(const Window&) = delete;
+  Window& operator=(const Window&) = delete;
+
+  // Fills the client area with the gray stock brush.
+  virtual void OnDraw(Surface& screen);
+  // Single-instance check, then the window; hwnd stays null when another copy runs.
+  virtual void Create(const std::string& className, const std::string& title,
+                      WindowProcedure procedure);
+  // Begins painting, calls OnDraw with the screen surface, ends painting.
+  virtual void OnPaint();
+  virtual void OnKeyDown(uintptr_t virtualKey, intptr_t lParam);
+  virtual void OnChar(char16_t character, intptr_t lParam);
+  virtual void OnCreate(intptr_t creationData);
+  // Posts the quit message with exit code 0.
+  virtual void OnDestroy();
+  virtual void OnCommand(uint16_t notification, uint16_t command, intptr_t control);
+  // Stylus handlers get client pixels, signed.
+  virtual void OnLButtonDown(uintptr_t wParam, int32_t x, int32_t y);
+  virtual void OnLButtonUp(uintptr_t wParam, int32_t x, int32_t y);
+  virtual void OnSetCursor(uintptr_t wParam, uint16_t hitTest, uint16_t mouseMessage);
+  virtual void OnMouseMove(uintptr_t wParam, int32_t x, int32_t y);
+
+  // Shows the window and paints it at once.
+  void Show(int showCode);
+
+  // Forwards a message of this window to its handler (0), or to the default processing.
+  intptr_t Dispatch(WindowHandle window, uint32_t message, uintptr_t wParam, intptr_t lParam);
+
+  WindowHandle hwnd = nullptr;
+
+ protected:
+  // The chart size the window opens with.
+  static constexpr int32_t INITIAL_CLIENT_WIDTH = 240;
+  static constexpr int32_t INITIAL_CLIENT_HEIGHT = 294;
+};
+
+}  // namespace halvane

@@ -1,0 +1,56 @@
+// The Window base class: the create message reaches the right object before Create returns,
+// other windows' messages are ignored, unlisted ones get default processing, and the base
+// paint is gray.
+#include "shell/window.h"
+
+#include "shell/shell_test_support.h"
+
+namespace halvane::testing {
+namespace {
+
+class Probe : public Window {
+ public:
+  void OnCreate(intptr_t) override { handleAtCreate = hwnd; }
+  void OnKeyDown(uintptr_t key, intptr_t) override { keys.push_back(key); }
+  WindowHandle handleAtCreate = nullptr;
+  std::vector<uintptr_t> keys;
+};
+
+Probe* probe = nullptr;
+
+intptr_t ProbeProc(WindowHandle window, uint32_t message, uintptr_t wParam, intptr_t lParam) {
+  if (probe == nullptr) return DefaultWindowProcedure(window, message, wParam, lParam);
+  return probe->Dispatch(window, message, wParam, lParam);
+}
+
+class WindowTest : public ShellTest {};
+
+TEST_F(WindowTest, DispatchReachesTheRightHandlerOrTheDefault) {
+  Probe p;
+  probe = &p;
+  p.Create("ProbeClass", "Probe", ProbeProc);
+  ASSERT_NE(p.hwnd, nullptr);
+  EXPECT_EQ(p.handleAtCreate, p.hwnd);
+
+  // The base paint: the client area gray.
+  p.Show(SHOW_NORMAL);
+  EXPECT_EQ(ScreenPixel(p.hwnd, 0, 0), MakeColor(128, 128, 128));
+  EXPECT_EQ(ScreenPixel(p.hwnd, 239, 293), MakeColor(128, 128, 128));
+
+  // A message for another window handle is not this window's business.
+  SendWindowMessage(p.hwnd, MESSAGE_KEY_DOWN, KEY_LEFT, 1);
+  EXPECT_EQ(p.Dispatch(reinterpret_cast<WindowHandle>(&p), MESSAGE_KEY_DOWN, KEY_UP, 1), 0);
+  EXPECT_EQ(p.keys, std::vector<uintptr_t>{KEY_LEFT});
+
+  // A size message is unlisted: default processing, which answers 0.
+  EXPECT_EQ(SendWindowMessage(p.hwnd, MESSAGE_SIZE, 0, 0), 0);
+
+  // The base destroy posts the quit message, found by the next loop at once.
+  DestroyAppWindow(p.hwnd);
+  EXPECT_EQ(RunMessageLoop(), 0);
+  probe = nullptr;
+  Flush();
+}
+
+}  // namespace
+}  // namespace halvane::testing

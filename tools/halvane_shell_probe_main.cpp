@@ -1,0 +1,91 @@
+// Runs the app's own start-up, paint and shutdown code for the benchmarks: prints a line as
+// soon as the first complete chart is on screen, then times repaints that need no new frame
+// (with the label and the navigation box drawn over the chart), then shuts down.
+//   halvane-shell-probe [--repaints N]
+// It works in a temporary folder holding links to the catalogs beside it, so the Config.dat
+// beside the program is never touched.
+#include <unistd.h>
+
+#include <QApplication>
+#include <algorithm>
+#include <chrono>
+#include <cstdio>
+#include <cstdlib>
+#include <cstring>
+#include <filesystem>
+#include <string>
+#include <vector>
+
+#include "platform/files.h"
+#include "platform/single_instance.h"
+#include "platform/window_system.h"
+#include "shell/main_window.h"
+
+namespace {
+
+using Clock = std::chrono::steady_clock;
+
+std::filesystem::path MakeDataFolder() {
+  const std::filesystem::path folder = std::filesystem::temp_directory_path() /
+                                       ("halvane-probe-" + std::to_string(::getpid()));
+  std::filesystem::remove_all(folder);
+  std::filesystem::create_directories(folder);
+  const std::filesystem::path shipped = halvane::ExecutableDirectory();
+  for (const char* name : {"Stars.dat", "ConLin.dat", "ConBon.dat", "Labels.dat"}) {
+    if (std::filesystem::exists(shipped / name)) {
+      std::filesystem::create_symlink(shipped / name, folder / name);
+    }
+  }
+  return folder;
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+  int repaints = 2000;
+  for (int i = 1; i < argc; ++i) {
+    if (std::strcmp(argv[i], "--repaints") == 0 && i + 1 < argc) {
+      repaints = std::atoi(argv[++i]);
+      if (repaints < 1 || repaints > 1000000) {
+        std::fprintf(stderr, "halvane-shell-probe: --repaints wants 1 to 1000000\n");
+        return 2;
+      }
+      continue;
+    }
+    std::fprintf(stderr, "halvane-shell-probe: unknown argument %s\n", argv[i]);
+    return 2;
+  }
+  if (std::getenv("QT_QPA_PLATFORM") == nullptr) setenv("QT_QPA_PLATFORM", "offscreen", 1);
+
+  const std::filesystem::path folder = MakeDataFolder();
+  const halvane::WindowSystem windowSystem(argc, argv);
+  halvane::SetInstanceScopeForTesting("probe-" + std::to_string(::getpid()));
+  halvane::InitInstance(halvane::SHOW_NORMAL, folder.string() + "/");
+  halvane::MainWindow* window = halvane::theMainWindow;
+  if (window == nullptr || window->hwnd == nullptr || window->framesDrawn != 1) {
+    std::fprintf(stderr, "halvane-shell-probe: the first frame was not drawn\n");
+    return 1;
+  }
+  QCoreApplication::processEvents();  // Qt shows the composed image
+  std::printf("first-frame\n");
+  std::fflush(stdout);
+
+  // The costliest repaint without a new frame: both overlays drawn.
+  window->navBoxShown = true;
+  window->label = halvane::PickedLabel{100, 100, u"Betelgeuse"};
+  std::vector<double> micros;
+  micros.reserve(static_cast<size_t>(repaints));
+  for (int i = 0; i < repaints; ++i) {
+    const Clock::time_point start = Clock::now();
+    halvane::InvalidateWindow(window->hwnd);
+    QCoreApplication::processEvents();
+    micros.push_back(std::chrono::duration<double, std::micro>(Clock::now() - start).count());
+  }
+  std::sort(micros.begin(), micros.end());
+  std::printf("repaint-median-us %.1f\n", micros[micros.size() / 2]);
+  std::printf("frames-drawn %d\n", window->framesDrawn);
+
+  halvane::ExitInstance();
+  std::filesystem::remove_all(folder);
+  return 0;
+}
