@@ -38,7 +38,8 @@ clean:
 
 # Runs every fuzz target for FUZZ_SECONDS each (clang, libFuzzer, ASan and UBSan), growing a
 # working corpus in the build folder from the seeds in fuzz/corpus, then the long session at
-# its full count. Findings are written to $(FUZZ_BUILD)/findings/.
+# its full count. The libraries are built with coverage for the fuzzer too. Findings are
+# written to $(FUZZ_BUILD)/findings/.
 FUZZ_SECONDS ?= 60
 FUZZ_TARGETS := stars lines boundaries labels config dialog_fields
 LONG_SESSION_COUNT ?= 100000

@@ -22,6 +22,7 @@
 #include "catalog/data_file.h"
 #include "catalog/picked_label.h"
 #include "platform/image_surface.h"
+#include "platform/vector_state.h"
 #include "tools/render_chart.h"
 #include "view/sky_view.h"
 #include "view/view_directions.h"
@@ -41,6 +42,7 @@ void EnsureApplication() {
   if (application) return;
   if (std::getenv("QT_QPA_PLATFORM") == nullptr) setenv("QT_QPA_PLATFORM", "offscreen", 1);
   application = std::make_unique<QGuiApplication>(argc, argv);
+  ClearUpperVectorState();
 }
 
 // A chart as the app draws it: latitude 50, longitude -20, a fixed evening, all four layers.

@@ -26,6 +26,8 @@ double Dot(double sinD1, double cosD1, double cosA1, double sinA1, double sinD2,
 }  // namespace
 
 CapPrefilter::CapPrefilter(const Observer& observer, const VisibleCap& cap) {
+  // A cap wider than a hemisphere leaves too little outside it to pay for the test.
+  if (cap.radius >= HALF_PI) return;
   double hour = 0.0;
   double declination = 0.0;
   observer.HorizontalToEquatorial(cap.azimuth, cap.altitude, hour, declination);

@@ -8,10 +8,6 @@
 
 namespace halvane {
 
-StarRecord DecodeStar(const uint8_t* bytes) {
-  return {ReadF64(bytes), ReadF64(bytes + 8), ReadI16(bytes + 16), ReadI16(bytes + 18)};
-}
-
 ConstellationSegment DecodeSegment(const uint8_t* bytes) {
   return {ReadF64(bytes), ReadF64(bytes + 8), ReadF64(bytes + 16), ReadF64(bytes + 24)};
 }

@@ -6,6 +6,8 @@
 #include <cstdint>
 #include <string_view>
 
+#include "catalog/data_file.h"
+
 namespace halvane {
 
 // Stars.dat, tag "STAR", 20-byte records:
@@ -68,7 +70,10 @@ struct LabelRecord {
 };
 
 // Decoders read exactly the record size from bytes, which need not be aligned.
-StarRecord DecodeStar(const uint8_t* bytes);
+// Inline: the star layer decodes every record of every frame.
+inline StarRecord DecodeStar(const uint8_t* bytes) {
+  return {ReadF64(bytes), ReadF64(bytes + 8), ReadI16(bytes + 16), ReadI16(bytes + 18)};
+}
 ConstellationSegment DecodeSegment(const uint8_t* bytes);
 BoundaryVertex DecodeVertex(const uint8_t* bytes);
 LabelRecord DecodeLabel(const uint8_t* bytes);

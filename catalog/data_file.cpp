@@ -32,18 +32,6 @@ int OpenRegularFile(const std::string& path) {
 
 }  // namespace
 
-uint16_t ReadU16(const uint8_t* p) { return static_cast<uint16_t>(p[0] | (p[1] << 8)); }
-
-int16_t ReadI16(const uint8_t* p) { return static_cast<int16_t>(ReadU16(p)); }
-
-double ReadF64(const uint8_t* p) {
-  uint64_t bits = 0;
-  for (int i = 7; i >= 0; --i) bits = (bits << 8) | p[i];
-  double value;
-  std::memcpy(&value, &bits, sizeof value);
-  return value;
-}
-
 void WriteU16(uint16_t value, uint8_t* p) {
   p[0] = static_cast<uint8_t>(value & 0xFF);
   p[1] = static_cast<uint8_t>(value >> 8);

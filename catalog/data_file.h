@@ -10,8 +10,10 @@
 // Records follow directly; their number is whatever the file length gives.
 #pragma once
 
+#include <bit>
 #include <cstddef>
 #include <cstdint>
+#include <cstring>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -86,9 +88,18 @@ WalkResult WalkRecords(const std::string& path, std::string_view tag, size_t rec
 }
 
 // Little-endian field decoding; p need not be aligned.
-uint16_t ReadU16(const uint8_t* p);
-int16_t ReadI16(const uint8_t* p);
-double ReadF64(const uint8_t* p);
+// Inline: the star layer decodes every record of every frame.
+inline uint16_t ReadU16(const uint8_t* p) { return static_cast<uint16_t>(p[0] | (p[1] << 8)); }
+inline int16_t ReadI16(const uint8_t* p) { return static_cast<int16_t>(ReadU16(p)); }
+inline double ReadF64(const uint8_t* p) {
+  uint64_t bits = 0;
+  if constexpr (std::endian::native == std::endian::little) {
+    std::memcpy(&bits, p, sizeof bits);
+  } else {
+    for (int i = 7; i >= 0; --i) bits = (bits << 8) | p[i];
+  }
+  return std::bit_cast<double>(bits);
+}
 void WriteU16(uint16_t value, uint8_t* p);
 void WriteI16(int16_t value, uint8_t* p);
 void WriteF64(double value, uint8_t* p);

@@ -7,6 +7,7 @@
 
 #include "astro/angles.h"
 #include "astro/observer.h"
+#include "catalog/cap_prefilter.h"
 #include "catalog/catalog_records.h"
 #include "catalog/data_file.h"
 #include "catalog/layer_message.h"
@@ -74,6 +75,7 @@ void SkyView::DrawStars(Surface& drawSurface, Surface& progressSurface, double s
   double lowDeclination = 0.0;
   double highDeclination = 0.0;
   LatitudeBand(centreDeclination, cap.radius, lowDeclination, highDeclination);
+  const CapPrefilter prefilter(*observer, cap);
 
   const int64_t left = int64_t{viewRect.left} - EDGE_MARGIN;
   const int64_t right = int64_t{viewRect.right} + EDGE_MARGIN;
@@ -94,11 +96,12 @@ void SkyView::DrawStars(Surface& drawSurface, Surface& progressSurface, double s
         lowDeclination <= star.declination && star.declination <= highDeclination;
     if (!inBand || shiftedMagnitude > FAINTEST_SHIFTED_MAGNITUDE) continue;
     if (!std::isfinite(star.rightAscension)) continue;
+    const double raMinusLst = star.rightAscension - siderealAngle;
+    if (prefilter.CertainlyOutside(raMinusLst, star.declination)) continue;
 
     double azimuth = 0.0;
     double altitude = 0.0;
-    observer->EquatorialToHorizontal(star.rightAscension - siderealAngle, star.declination,
-                                     azimuth, altitude);
+    observer->EquatorialToHorizontal(raMinusLst, star.declination, azimuth, altitude);
     if (!cap.Contains(azimuth, altitude)) continue;
     double x = 0.0;
     double y = 0.0;

@@ -5,6 +5,7 @@
 #include <QString>
 
 #include "platform/image_surface.h"
+#include "platform/vector_state.h"
 
 namespace halvane {
 
@@ -28,6 +29,7 @@ QString ResourcePath(BitmapId id) {
 
 std::unique_ptr<Bitmap> LoadBitmap(BitmapId id) {
   const QImage image(ResourcePath(id));
+  ClearUpperVectorState();
   if (image.isNull()) return nullptr;
   return std::make_unique<ImageBitmap>(image);
 }

@@ -8,6 +8,8 @@
 #include <algorithm>
 #include <cstdlib>
 
+#include "platform/vector_state.h"
+
 namespace halvane {
 
 namespace {
@@ -52,6 +54,7 @@ uint32_t ImageBitmap::PixelAt(int32_t x, int32_t y) const {
 ImageSurface::ImageSurface(int32_t width, int32_t height)
     : image(std::max(width, 0), std::max(height, 0), QImage::Format_RGB32) {
   image.fill(OPAQUE);
+  ClearUpperVectorState();
 }
 
 Color ImageSurface::PixelAt(int32_t x, int32_t y) const {
@@ -155,6 +158,8 @@ void ImageSurface::DrawText(std::u16string_view text, const Rect& rect, uint32_t
   }
   painter.setPen(QColor::fromRgb(textPixel));
   painter.drawText(box, alignment, string);
+  painter.end();
+  ClearUpperVectorState();
 }
 
 void ImageSurface::Blit(int32_t x, int32_t y, int32_t width, int32_t height,
@@ -171,21 +176,25 @@ void ImageSurface::Blit(int32_t x, int32_t y, int32_t width, int32_t height,
   if (left >= right || top >= bottom) return;
   // Sprites come from image bitmaps: read their rows directly rather than pixel by pixel.
   const auto* imageSource = dynamic_cast<const ImageBitmap*>(&source);
+  uchar* const bits = image.bits();
+  const qsizetype stride = image.bytesPerLine();
+  const bool orBlend = op == RasterOp::Or;
   for (int64_t row = top; row < bottom; ++row) {
-    uint32_t* destination = reinterpret_cast<uint32_t*>(image.scanLine(static_cast<int>(y + row)));
+    uint32_t* destination = reinterpret_cast<uint32_t*>(bits + (y + row) * stride) + x;
+    if (imageSource == nullptr) {
+      for (int64_t column = left; column < right; ++column) {
+        const uint32_t pixel = source.PixelAt(static_cast<int32_t>(sourceX + column),
+                                              static_cast<int32_t>(sourceY + row));
+        destination[column] = (orBlend ? destination[column] | pixel : pixel) | OPAQUE;
+      }
+      continue;
+    }
     const uint32_t* sourceRow =
-        imageSource == nullptr
-            ? nullptr
-            : reinterpret_cast<const uint32_t*>(
-                  imageSource->Image().constScanLine(static_cast<int>(sourceY + row)));
+        reinterpret_cast<const uint32_t*>(
+            imageSource->Image().constScanLine(static_cast<int>(sourceY + row))) + sourceX;
     for (int64_t column = left; column < right; ++column) {
-      const uint32_t pixel =
-          sourceRow != nullptr
-              ? sourceRow[sourceX + column]
-              : source.PixelAt(static_cast<int32_t>(sourceX + column),
-                               static_cast<int32_t>(sourceY + row));
-      uint32_t& target = destination[x + column];
-      target = op == RasterOp::Or ? (target | pixel | OPAQUE) : (pixel | OPAQUE);
+      const uint32_t pixel = sourceRow[column];
+      destination[column] = (orBlend ? destination[column] | pixel : pixel) | OPAQUE;
     }
   }
 }

@@ -12,6 +12,8 @@
 #include <algorithm>
 #include <cstring>
 
+#include "platform/vector_state.h"
+
 namespace halvane {
 
 namespace {
@@ -134,6 +136,7 @@ void ScreenSurface::FillRect(const Rect& rect, StockBrush brush) {
   // while the frame is still being drawn.
   if (owner.isVisible() && rect.right > rect.left && rect.bottom > rect.top) {
     owner.chart->repaint(rect.left, rect.top, rect.Width(), rect.Height());
+    ClearUpperVectorState();
   }
 }
 void ScreenSurface::SelectPen(Color color) { owner.composed->SelectPen(color); }
@@ -185,6 +188,8 @@ NativeWindow::NativeWindow(WindowProcedure procedure, int32_t clientWidth, int32
 }
 
 intptr_t NativeWindow::Send(uint32_t message, uintptr_t wParam, intptr_t lParam) {
+  // Every message leaves Qt for the chart here.
+  ClearUpperVectorState();
   return procedure(this, message, wParam, lParam);
 }
 
