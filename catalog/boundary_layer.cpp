@@ -4,12 +4,10 @@
 #include "view/sky_view.h"
 
 #include "astro/observer.h"
-#include "catalog/cap_prefilter.h"
 #include "catalog/catalog_records.h"
 #include "catalog/data_file.h"
 #include "catalog/layer_geometry.h"
 #include "catalog/layer_message.h"
-#include "view/visible_cap.h"
 
 namespace halvane {
 
@@ -32,28 +30,10 @@ struct BoundaryWalk {
 
 void SkyView::DrawConstellationBoundaries(Surface& surface, double siderealAngle) {
   if (!showConstellationBoundaries) return;
-  const VisibleCap cap = VisibleCap::ForView(*this, 0.0);
+  const CatalogCulling culling(*this);
 
   RecordFile file(VERTEX_RECORD_SIZE);
-  switch (file.Open(boundariesPath, BOUNDARIES_TAG)) {
-    case WalkResult::CannotOpen:
-      DrawLayerMessage(surface, viewRect, BOUNDARIES_NOT_FOUND_TEXT);
-      return;
-    case WalkResult::HeaderRejected:
-      DrawLayerMessage(surface, viewRect, UNSUPPORTED_VERSION_TEXT);
-      return;
-    case WalkResult::Completed:
-      break;
-  }
-
-  double centreHourAngle = 0.0;
-  double centreDeclination = 0.0;
-  observer->HorizontalToEquatorial(cap.azimuth, cap.altitude, centreHourAngle,
-                                   centreDeclination);
-  double low = 0.0;
-  double high = 0.0;
-  LatitudeBand(centreDeclination, cap.radius, low, high);
-  const CapPrefilter prefilter(*observer, cap);
+  if (!OpenLayerFile(file, boundariesPath, BOUNDARIES_TAG, BOUNDARIES_NOT_FOUND_TEXT, surface, viewRect)) return;
 
   BoundaryWalk walk;
   while (const uint8_t* bytes = file.Next()) {
@@ -65,9 +45,9 @@ void SkyView::DrawConstellationBoundaries(Surface& surface, double siderealAngle
       continue;
     }
 
-    const bool inBand = low <= v.declination && v.declination <= high;
     if (!walk.onScreen &&
-        (!inBand || prefilter.CertainlyOutside(v.rightAscension - siderealAngle, v.declination))) {
+        (!culling.InBand(v.declination) ||
+         culling.prefilter.CertainlyOutside(v.rightAscension - siderealAngle, v.declination))) {
       walk.previous = v;
       walk.previousUsable = true;
       continue;
@@ -76,7 +56,7 @@ void SkyView::DrawConstellationBoundaries(Surface& surface, double siderealAngle
     double altitude = 0.0;
     observer->EquatorialToHorizontal(v.rightAscension - siderealAngle, v.declination, azimuth,
                                      altitude);
-    if (!walk.onScreen && !cap.Contains(azimuth, altitude)) {
+    if (!walk.onScreen && !culling.cap.Contains(azimuth, altitude)) {
       walk.previous = v;
       walk.previousUsable = true;
       continue;

@@ -5,8 +5,10 @@
 #include <cmath>
 
 #include "astro/observer.h"
+#include "catalog/cap_prefilter.h"
 #include "platform/surface.h"
 #include "view/sky_view.h"
+#include "view/visible_cap.h"
 
 namespace halvane {
 
@@ -20,6 +22,28 @@ inline Point ProjectToScreen(const SkyView& view, double azimuth, double altitud
   view.ViewToScreen(x, y, p.x, p.y);
   return p;
 }
+
+// What a catalog layer works out once per pass before reading its file: the visible cap
+// without margin, the band of declinations it covers, and the cheap equatorial pre-test.
+struct CatalogCulling {
+  explicit CatalogCulling(const SkyView& view)
+      : cap(VisibleCap::ForView(view, 0.0)), prefilter(*view.observer, cap) {
+    double centreHourAngle = 0.0;
+    double centreDeclination = 0.0;
+    view.observer->HorizontalToEquatorial(cap.azimuth, cap.altitude, centreHourAngle,
+                                          centreDeclination);
+    LatitudeBand(centreDeclination, cap.radius, lowDeclination, highDeclination);
+  }
+
+  bool InBand(double declination) const {
+    return lowDeclination <= declination && declination <= highDeclination;
+  }
+
+  VisibleCap cap;
+  CapPrefilter prefilter;
+  double lowDeclination = 0.0;
+  double highDeclination = 0.0;
+};
 
 // A damaged catalog may hold NaN or infinities; such a position is never drawn.
 inline bool IsUsablePosition(double rightAscension, double declination) {

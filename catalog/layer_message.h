@@ -1,8 +1,10 @@
 // The texts a catalog layer writes onto the chart when it cannot use its file.
 #pragma once
 
+#include <string>
 #include <string_view>
 
+#include "catalog/data_file.h"
 #include "platform/surface.h"
 
 namespace halvane {
@@ -14,5 +16,10 @@ constexpr std::u16string_view UNSUPPORTED_VERSION_TEXT = u"Unsupported file vers
 // Centred on the top line of the chart rectangle, in the colour and background mode that
 // the frame has set; several failing layers write over one another.
 void DrawLayerMessage(Surface& surface, const Rect& viewRect, std::u16string_view text);
+
+// Opens a layer's catalog and checks its header. When the file cannot be used, writes
+// notFoundText or the unsupported-version text onto the chart and returns false.
+bool OpenLayerFile(RecordFile& file, const std::string& path, std::string_view tag,
+                   std::u16string_view notFoundText, Surface& surface, const Rect& viewRect);
 
 }  // namespace halvane

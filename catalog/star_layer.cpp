@@ -7,12 +7,11 @@
 
 #include "astro/angles.h"
 #include "astro/observer.h"
-#include "catalog/cap_prefilter.h"
 #include "catalog/catalog_records.h"
 #include "catalog/data_file.h"
+#include "catalog/layer_geometry.h"
 #include "catalog/layer_message.h"
 #include "view/sky_view.h"
-#include "view/visible_cap.h"
 
 namespace halvane {
 
@@ -53,29 +52,13 @@ int32_t StarSpriteColumn(int32_t shiftedMagnitude) {
 }
 
 void SkyView::DrawStars(Surface& drawSurface, Surface& progressSurface, double siderealAngle) {
-  const VisibleCap cap = VisibleCap::ForView(*this, 0.0);
+  const CatalogCulling culling(*this);
   const int32_t zoomOffset = StarZoomOffset(fieldOfView);
 
   RecordFile file(STAR_RECORD_SIZE);
-  switch (file.Open(starsPath, STARS_TAG)) {
-    case WalkResult::CannotOpen:
-      DrawLayerMessage(drawSurface, viewRect, FILE_NOT_FOUND_TEXT);
-      return;
-    case WalkResult::HeaderRejected:
-      DrawLayerMessage(drawSurface, viewRect, UNSUPPORTED_VERSION_TEXT);
-      return;
-    case WalkResult::Completed:
-      break;
+  if (!OpenLayerFile(file, starsPath, STARS_TAG, FILE_NOT_FOUND_TEXT, drawSurface, viewRect)) {
+    return;
   }
-
-  double centreRaMinusLst = 0.0;
-  double centreDeclination = 0.0;
-  observer->HorizontalToEquatorial(cap.azimuth, cap.altitude, centreRaMinusLst,
-                                   centreDeclination);
-  double lowDeclination = 0.0;
-  double highDeclination = 0.0;
-  LatitudeBand(centreDeclination, cap.radius, lowDeclination, highDeclination);
-  const CapPrefilter prefilter(*observer, cap);
 
   const int64_t left = int64_t{viewRect.left} - EDGE_MARGIN;
   const int64_t right = int64_t{viewRect.right} + EDGE_MARGIN;
@@ -92,17 +75,15 @@ void SkyView::DrawStars(Surface& drawSurface, Surface& progressSurface, double s
     const StarRecord star = DecodeStar(record);
     // Summed in 32 bits: a faint magnitude near the 16-bit limit must stay faint.
     const int32_t shiftedMagnitude = int32_t{star.magnitude} + zoomOffset;
-    const bool inBand =
-        lowDeclination <= star.declination && star.declination <= highDeclination;
-    if (!inBand || shiftedMagnitude > FAINTEST_SHIFTED_MAGNITUDE) continue;
+    if (!culling.InBand(star.declination) || shiftedMagnitude > FAINTEST_SHIFTED_MAGNITUDE) continue;
     if (!std::isfinite(star.rightAscension)) continue;
     const double raMinusLst = star.rightAscension - siderealAngle;
-    if (prefilter.CertainlyOutside(raMinusLst, star.declination)) continue;
+    if (culling.prefilter.CertainlyOutside(raMinusLst, star.declination)) continue;
 
     double azimuth = 0.0;
     double altitude = 0.0;
     observer->EquatorialToHorizontal(raMinusLst, star.declination, azimuth, altitude);
-    if (!cap.Contains(azimuth, altitude)) continue;
+    if (!culling.cap.Contains(azimuth, altitude)) continue;
     double x = 0.0;
     double y = 0.0;
     observer->HorizontalToView(azimuth, altitude, x, y);
