@@ -8,26 +8,11 @@
 #include "astro/local_time.h"
 #include "platform/clock.h"
 #include "platform/dialog.h"
+#include "shell/config_dialog.h"
 
 namespace halvane {
 
 namespace {
-
-enum ControlId {
-  LATITUDE_DEGREES = 1001,
-  LONGITUDE_MINUTES = 1002,
-  LONGITUDE_SECONDS = 1003,
-  LONGITUDE_DEGREES = 1004,
-  LATITUDE_MINUTES = 1005,
-  LATITUDE_SECONDS = 1006,
-  USE_SYSTEM_TIME = 1007,
-  DAY = 1008,
-  MONTH = 1009,
-  YEAR = 1010,
-  HOUR = 1011,
-  MINUTE = 1012,
-  SECOND = 1013,
-};
 
 // The local time the dialog showed when it opened; OK takes the fields it has no edit for
 // (day of week, milliseconds) from here.

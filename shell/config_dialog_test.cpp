@@ -10,26 +10,11 @@
 
 #include "astro/angles.h"
 #include "astro/sidereal_time.h"
+#include "shell/config_dialog.h"
 #include "shell/shell_test_support.h"
 
 namespace halvane::testing {
 namespace {
-
-enum Field {
-  LATITUDE_DEGREES = 1001,
-  LONGITUDE_MINUTES = 1002,
-  LONGITUDE_SECONDS = 1003,
-  LONGITUDE_DEGREES = 1004,
-  LATITUDE_MINUTES = 1005,
-  LATITUDE_SECONDS = 1006,
-  USE_SYSTEM_TIME = 1007,
-  DAY = 1008,
-  MONTH = 1009,
-  YEAR = 1010,
-  HOUR = 1011,
-  MINUTE = 1012,
-  SECOND = 1013,
-};
 
 QString Text(QDialog& d, int id) { return d.findChild<QLineEdit*>(QString::number(id))->text(); }
 
