@@ -11,27 +11,13 @@
 #include <string>
 #include <vector>
 
+#include "tests/scratch_folder.h"
+
 namespace halvane {
 namespace {
 
-class WalkFolder : public ::testing::Test {
+class WalkFolder : public ScratchFolderTest {
  protected:
-  void SetUp() override {
-    std::string pattern =
-        (std::filesystem::temp_directory_path() / "halvane-walk-XXXXXX").string();
-    ASSERT_NE(mkdtemp(pattern.data()), nullptr);
-    folder = pattern;
-  }
-  void TearDown() override { std::filesystem::remove_all(folder); }
-
-  std::string Write(const std::string& name, const std::vector<uint8_t>& bytes) {
-    const std::string path = (folder / name).string();
-    std::ofstream(path, std::ios::binary)
-        .write(reinterpret_cast<const char*>(bytes.data()),
-               static_cast<std::streamsize>(bytes.size()));
-    return path;
-  }
-
   static std::vector<uint8_t> Header(std::string_view tag) {
     std::vector<uint8_t> bytes(HEADER_SIZE);
     EncodeHeader(tag, bytes.data());
@@ -46,7 +32,6 @@ class WalkFolder : public ::testing::Test {
                        [&](const uint8_t* record) { firstBytes.push_back(record[0]); });
   }
 
-  std::filesystem::path folder;
 };
 
 TEST_F(WalkFolder, HeaderIsAcceptedOnlyWithMagicTagVersionOneAndReservedZero) {

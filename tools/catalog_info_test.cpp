@@ -14,28 +14,13 @@
 
 #include "catalog/catalog_records.h"
 #include "catalog/data_file.h"
+#include "tests/scratch_folder.h"
 
 namespace halvane {
 namespace {
 
-class InfoFolder : public ::testing::Test {
+class InfoFolder : public ScratchFolderTest {
  protected:
-  void SetUp() override {
-    std::string pattern =
-        (std::filesystem::temp_directory_path() / "halvane-info-XXXXXX").string();
-    ASSERT_NE(mkdtemp(pattern.data()), nullptr);
-    folder = pattern;
-  }
-  void TearDown() override { std::filesystem::remove_all(folder); }
-
-  std::string Write(const std::string& name, const std::vector<uint8_t>& bytes) {
-    const std::string path = (folder / name).string();
-    std::ofstream(path, std::ios::binary)
-        .write(reinterpret_cast<const char*>(bytes.data()),
-               static_cast<std::streamsize>(bytes.size()));
-    return path;
-  }
-
   static std::vector<uint8_t> Stars(std::string_view tag, const std::vector<StarRecord>& stars) {
     std::vector<uint8_t> bytes(HEADER_SIZE + stars.size() * STAR_RECORD_SIZE);
     EncodeHeader(tag, bytes.data());
@@ -51,7 +36,6 @@ class InfoFolder : public ::testing::Test {
     return PrintCatalogInfo(path, kind, out, err);
   }
 
-  std::filesystem::path folder;
   std::ostringstream out;
   std::ostringstream err;
 };
