@@ -6,7 +6,7 @@ FUZZ_BUILD ?= build-fuzz
 CMAKE_GEN  := -G Ninja
 export QT_QPA_PLATFORM ?= offscreen
 
-.PHONY: all deps build run test bench fuzz clean
+.PHONY: all deps build run test format-check bench fuzz clean
 
 all: build
 
@@ -20,13 +20,17 @@ build: deps
 run: build
 	@scripts/run-halvane $(BUILD)
 
-test: build
+test: build format-check
 	cd $(BUILD) && ctest --output-on-failure --timeout 600
 	cmake -S . -B $(ASAN_BUILD) $(CMAKE_GEN) -DCMAKE_BUILD_TYPE=Debug -DHALVANE_SANITIZE=ON
 	cmake --build $(ASAN_BUILD)
 	cd $(ASAN_BUILD) && ASAN_OPTIONS=detect_leaks=1:abort_on_error=1 \
 	  LSAN_OPTIONS=suppressions=$(CURDIR)/tests/lsan.supp \
 	  UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1 ctest --output-on-failure --timeout 1200
+
+# Every tracked C++ file must be laid out as .clang-format says.
+format-check: deps
+	@git ls-files '*.cpp' '*.h' | xargs clang-format --dry-run -Werror
 
 bench: deps
 	cmake -S . -B $(BENCH_BUILD) $(CMAKE_GEN) -DCMAKE_BUILD_TYPE=Release -DHALVANE_BENCH=ON

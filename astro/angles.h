@@ -6,13 +6,14 @@
 
 namespace halvane {
 
-constexpr double PI = 3.141592653589793;          // half a turn, radians
-constexpr double HALF_PI = PI * 0.5;              // quarter turn, radians
-constexpr double TWO_PI = PI * 2;                 // one full turn, radians
-constexpr double DEG_TO_RAD = PI * (1.0 / 180);   // radians per degree (0.017453292519943295)
-constexpr double RAD_TO_DEG = 180 / PI;           // degrees per radian (57.29577951308232)
-constexpr double HOURS_TO_RAD = PI * (1.0 / 12);  // radians per hour of right ascension (0.2617993877991494)
-constexpr double RAD_TO_HOURS = 12 / PI;          // hours of right ascension per radian (3.819718634205488)
+constexpr double PI = 3.141592653589793;         // half a turn, radians
+constexpr double HALF_PI = PI * 0.5;             // quarter turn, radians
+constexpr double TWO_PI = PI * 2;                // one full turn, radians
+constexpr double DEG_TO_RAD = PI * (1.0 / 180);  // radians per degree (0.017453292519943295)
+constexpr double RAD_TO_DEG = 180 / PI;          // degrees per radian (57.29577951308232)
+constexpr double HOURS_TO_RAD =
+    PI * (1.0 / 12);  // radians per hour of right ascension (0.2617993877991494)
+constexpr double RAD_TO_HOURS = 12 / PI;  // hours of right ascension per radian (3.819718634205488)
 
 // Reduces x by whole multiples of range: x - t * range with t = x / range truncated towards zero.
 // x >= 0 gives [0, range); x < 0 gives (-range, 0], a negative angle is not lifted.

@@ -43,10 +43,12 @@ TEST(NormalizeAngle, DamagedInputGivesAHarmlessResult) {
 }
 
 TEST(RoundToInt, RoundsTiesUpwardsAndSaturates) {
-  const double inputs[] = {2.5, 2.4999, 7.0, -2.5, -2.6, -0.5, 0.5, NaN, INF, -1e300,
+  const double inputs[] = {2.5,          2.4999,       7.0,           -2.5,         -2.6,
+                           -0.5,         0.5,          NaN,           INF,          -1e300,
                            2147483646.7, 2147483647.6, -2147483647.6, -2147483648.6};
   const int32_t expected[] = {3, 2, 7, -2, -3, 0, 1, 0, MAX, MIN, MAX, MAX, MIN, MIN};
-  for (size_t i = 0; i < std::size(inputs); ++i) EXPECT_EQ(RoundToInt(inputs[i]), expected[i]) << inputs[i];
+  for (size_t i = 0; i < std::size(inputs); ++i)
+    EXPECT_EQ(RoundToInt(inputs[i]), expected[i]) << inputs[i];
 }
 
 TEST(Dms, RoundTripsTheDefaultLocationAndTruncatesEveryField) {
@@ -70,7 +72,8 @@ TEST(Dms, DamagedValuesGiveDefinedFields) {
   EXPECT_TRUE(huge[0] == MAX && huge[1] >= 0 && huge[1] < 60 && huge[2] >= 0 && huge[2] < 60);
   // |x| * 3600 past 32 bits: minutes and seconds are still the true ones.
   EXPECT_EQ(Dms(-1234567.5125), (std::array{-1234567, 30, 45}));
-  EXPECT_DOUBLE_EQ(DmsToDegrees(MIN, MIN, MIN), -(2147483648.0 / 3600 + 2147483648.0 / 60 + 2147483648.0));
+  EXPECT_DOUBLE_EQ(DmsToDegrees(MIN, MIN, MIN),
+                   -(2147483648.0 / 3600 + 2147483648.0 / 60 + 2147483648.0));
 }
 
 }  // namespace

@@ -8,9 +8,9 @@ namespace halvane {
 
 // Local to universal time with the offset in force at that local moment; fills the day of week
 // and carries the milliseconds through. A record that is no real date or time (31 February,
-// month 13, hour 24, minute 60, second 60, milliseconds 1000, a year outside 1601 to 30827, before or after the
-// shift) is left unchanged and the result is false. A local time that falls twice or not at all
-// around a clock change gets the offset the C library chooses.
+// month 13, hour 24, minute 60, second 60, milliseconds 1000, a year outside 1601 to 30827, before
+// or after the shift) is left unchanged and the result is false. A local time that falls twice or
+// not at all around a clock change gets the offset the C library chooses.
 bool LocalToUniversal(SYSTEMTIME& time);
 
 // Universal to local time, otherwise as LocalToUniversal.

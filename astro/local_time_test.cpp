@@ -69,10 +69,10 @@ TEST_F(LocalTime, RoundTripsEveryHalfHourOfAYear) {
 
 TEST_F(LocalTime, LeavesRecordsThatAreNoRealTimeUnchanged) {
   const SYSTEMTIME bad[] = {
-      Record(2024, 2, 31, 12, 0),  Record(2023, 2, 29, 12, 0),   Record(2024, 13, 1, 12, 0),
-      Record(2024, 0, 1, 12, 0),   Record(2024, 4, 31, 12, 0),   Record(2024, 4, 1, 24, 0),
-      Record(2024, 4, 1, 12, 60),  Record(2024, 4, 1, 12, 0, 60), Record(2024, 4, 1, 12, 0, 0, 1000),
-      Record(0, 1, 1, 0, 0),       Record(65535, 12, 31, 23, 59),
+      Record(2024, 2, 31, 12, 0), Record(2023, 2, 29, 12, 0),    Record(2024, 13, 1, 12, 0),
+      Record(2024, 0, 1, 12, 0),  Record(2024, 4, 31, 12, 0),    Record(2024, 4, 1, 24, 0),
+      Record(2024, 4, 1, 12, 60), Record(2024, 4, 1, 12, 0, 60), Record(2024, 4, 1, 12, 0, 0, 1000),
+      Record(0, 1, 1, 0, 0),      Record(65535, 12, 31, 23, 59),
   };
   for (const SYSTEMTIME& record : bad) {
     SYSTEMTIME time = record;

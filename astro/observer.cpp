@@ -80,8 +80,8 @@ void Observer::EquatorialToHorizontal(double raMinusLst, double declination, dou
                                       double& altitude) const {
   const double a = raMinusLst;
   const double d = declination;
-  altitude = std::asin(
-      ClampUnit(std::cos(a) * cosLatitude * std::cos(d) + sinLatitude * std::sin(d)));
+  altitude =
+      std::asin(ClampUnit(std::cos(a) * cosLatitude * std::cos(d) + sinLatitude * std::sin(d)));
   double z = std::atan2(std::sin(a), cosLatitude * std::tan(d) - sinLatitude * std::cos(a));
   if (std::fabs(z) < NORTH_TOLERANCE) z = PI;
   azimuth = NormalizeAngle(z + TWO_PI, TWO_PI);
@@ -116,7 +116,8 @@ void Observer::ViewToHorizontal(double x, double y, double& azimuth, double& alt
   const double cosC = std::cos(c);
   const double m = std::fabs(c) < SMALL_DISTANCE ? 1.0 : sinC / c;
   altitude = std::asin(ClampUnit((cosViewAltitude * m) * v + sinViewAltitude * cosC));
-  const double dA = std::atan2(sinC * s, (cosViewAltitude * cosC) * c - (sinViewAltitude * sinC) * v);
+  const double dA =
+      std::atan2(sinC * s, (cosViewAltitude * cosC) * c - (sinViewAltitude * sinC) * v);
   azimuth = NormalizeAngle(viewAzimuth - dA, TWO_PI);
 }
 

@@ -77,9 +77,9 @@ TEST(Observer, ViewOperationsLeaveTheirRanges) {
 TEST(Transforms, EquatorialToHorizontalGivesTheWorkedValuesAt50North) {
   const Observer o;
   ExpectHorizontal(o, -45, 20, 246.48222444608197, 43.55979608896791);  // hour angle +45
-  ExpectHorizontal(o, 90, 0, 90, 0);                                     // rises due east
-  ExpectHorizontal(o, 0, 20, 180, 60);                                   // culminates south
-  ExpectHorizontal(o, 0, 70, 180, 70);   // northern meridian: azimuth forced to 180
+  ExpectHorizontal(o, 90, 0, 90, 0);                                    // rises due east
+  ExpectHorizontal(o, 0, 20, 180, 60);                                  // culminates south
+  ExpectHorizontal(o, 0, 70, 180, 70);  // northern meridian: azimuth forced to 180
   ExpectHorizontal(o, 180, 70, 180, 30);
   ExpectHorizontal(o, 37, 90, 180, 50);  // the north celestial pole
   double ra = 0, dec = 0;

@@ -33,7 +33,8 @@ TEST(JulianDay, MatchesErfaOnEveryGregorianDayFrom1582To2600) {
         double djm0 = 0, djm = 0;
         if (year * 10000 + month * 100 + day < 15821015) continue;
         if (eraCal2jd(year, month, day, &djm0, &djm) != 0) continue;  // no such day
-        ASSERT_EQ(JulianDay(year, month, day, 0.0), djm0 + djm) << year << '-' << month << '-' << day;
+        ASSERT_EQ(JulianDay(year, month, day, 0.0), djm0 + djm)
+            << year << '-' << month << '-' << day;
         ++checked;
       }
     }
@@ -64,7 +65,8 @@ TEST(SiderealTime, MatchesMeeusExamples12aAnd12b) {
   // 12.b: 19:21 UT gives 128.737873 degrees; seconds are ignored.
   const SYSTEMTIME at1921{1987, 4, 0, 10, 19, 21, 0, 0};
   EXPECT_EQ(SiderealTimeAt(at1921, 0.0), -231.26212709500396 * DEG_TO_RAD);
-  EXPECT_EQ(SiderealTimeAt(SYSTEMTIME{1987, 4, 0, 10, 19, 21, 59, 999}, 0.0), SiderealTimeAt(at1921, 0.0));
+  EXPECT_EQ(SiderealTimeAt(SYSTEMTIME{1987, 4, 0, 10, 19, 21, 59, 999}, 0.0),
+            SiderealTimeAt(at1921, 0.0));
   EXPECT_EQ(SiderealTimeAt(SYSTEMTIME{2000, 1, 0, 1, 0, 0, 0, 0}, 0.0), 1.744767163243347);
   // An east longitude (negative) advances the sidereal time.
   EXPECT_NEAR(SiderealTime(jd0, 0.0, -18.33888888888889) - SiderealTime(jd0, 0.0, 0.0),
@@ -78,12 +80,15 @@ TEST(SiderealTime, AgreesWithErfaGmst82) {
   double worst0h = 0.0, worstLater = 0.0;
   for (double jd0 = JulianDay(1800, 1, 1, 0.0); jd0 < JulianDay(2200, 1, 1, 0.0); jd0 += 1.0) {
     const double hours = std::fmod(jd0 * 7.31, 24.0);
-    const double error0h = std::remainder(SiderealTime(jd0, 0.0, 0.0) - eraGmst82(jd0, 0.0), TWO_PI);
-    const double errorLater = std::remainder(SiderealTime(jd0, hours, 0.0) - eraGmst82(jd0, hours / 24), TWO_PI);
+    const double error0h =
+        std::remainder(SiderealTime(jd0, 0.0, 0.0) - eraGmst82(jd0, 0.0), TWO_PI);
+    const double errorLater =
+        std::remainder(SiderealTime(jd0, hours, 0.0) - eraGmst82(jd0, hours / 24), TWO_PI);
     worst0h = std::max(worst0h, std::fabs(error0h));
     worstLater = std::max(worstLater, std::fabs(errorLater));
   }
-  std::printf("worst error against eraGmst82: %.3g rad at 0h, %.3g rad later\n", worst0h, worstLater);
+  std::printf("worst error against eraGmst82: %.3g rad at 0h, %.3g rad later\n", worst0h,
+              worstLater);
   RecordProperty("worst_error_0h_rad", std::to_string(worst0h));
   EXPECT_LT(worst0h, 1e-9);
   EXPECT_LT(worstLater, 2e-8);

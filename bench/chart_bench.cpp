@@ -67,7 +67,8 @@ struct Chart {
     view.showConstellationBoundaries = true;
     for (int i = 0; i < zoom; ++i) view.ZoomIn();
     for (int i = 0; i > zoom; --i) view.ZoomOut();
-    siderealAngle = SiderealTimeAt(SYSTEMTIME{2026, 12, 2, 8, 21, 0, 0, 0}, observer.GetLongitude());
+    siderealAngle =
+        SiderealTimeAt(SYSTEMTIME{2026, 12, 2, 8, 21, 0, 0, 0}, observer.GetLongitude());
   }
 
   int32_t width;
@@ -140,8 +141,8 @@ void BM_StarFloor(benchmark::State& state) {
   double low = 0.0;
   double high = 0.0;
   LatitudeBand(declination, cap.radius, low, high);
-  const int32_t t = static_cast<int32_t>(
-      (std::log(chart.view.fieldOfView / (PI / 2)) / std::log(2.0)) * -100.0);
+  const int32_t t =
+      static_cast<int32_t>((std::log(chart.view.fieldOfView / (PI / 2)) / std::log(2.0)) * -100.0);
   const int32_t offset = std::max(100 - t, -200);
   for (auto _ : state) {
     int64_t kept = 0;

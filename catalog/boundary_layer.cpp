@@ -33,7 +33,9 @@ void SkyView::DrawConstellationBoundaries(Surface& surface, double siderealAngle
   const CatalogCulling culling(*this);
 
   RecordFile file(VERTEX_RECORD_SIZE);
-  if (!OpenLayerFile(file, boundariesPath, BOUNDARIES_TAG, BOUNDARIES_NOT_FOUND_TEXT, surface, viewRect)) return;
+  if (!OpenLayerFile(file, boundariesPath, BOUNDARIES_TAG, BOUNDARIES_NOT_FOUND_TEXT, surface,
+                     viewRect))
+    return;
 
   BoundaryWalk walk;
   while (const uint8_t* bytes = file.Next()) {

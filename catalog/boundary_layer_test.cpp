@@ -36,8 +36,8 @@ class BoundaryLayer : public ::testing::Test {
     ASSERT_EQ(drawn.size(), expected.size());
     for (size_t i = 0; i < drawn.size(); ++i) {
       const auto& [from, to] = expected[i];
-      EXPECT_TRUE(testing::NearSegment(drawn[i], chart.Pixel(from[0], from[1]),
-                                       chart.Pixel(to[0], to[1])))
+      EXPECT_TRUE(
+          testing::NearSegment(drawn[i], chart.Pixel(from[0], from[1]), chart.Pixel(to[0], to[1])))
           << i << ": " << drawn[i];
     }
   }

@@ -14,9 +14,14 @@ namespace {
 TEST(CapPrefilter, RejectsOnlyWhatTheCapTestRejects) {
   std::mt19937_64 random(7);
   std::uniform_real_distribution<double> unit(0.0, 1.0);
-  const double directions[][2] = {{0.0, HALF_PI}, {0.0, 30 * DEG_TO_RAD}, {PI, 30 * DEG_TO_RAD},
-                                  {HALF_PI, 0.4},  {-HALF_PI, 0.5},        {0.0, 1.8},
-                                  {0.0, 1.0},      {2.0, -0.3}};
+  const double directions[][2] = {{0.0, HALF_PI},
+                                  {0.0, 30 * DEG_TO_RAD},
+                                  {PI, 30 * DEG_TO_RAD},
+                                  {HALF_PI, 0.4},
+                                  {-HALF_PI, 0.5},
+                                  {0.0, 1.8},
+                                  {0.0, 1.0},
+                                  {2.0, -0.3}};
   for (const double latitude : {50.0, 0.0, -35.0, 89.0}) {
     for (const auto& direction : directions) {
       for (const double radius : {0.05, 1.17, 2.4}) {

@@ -31,7 +31,6 @@ class WalkFolder : public ScratchFolderTest {
     return WalkRecords(path, tag, size,
                        [&](const uint8_t* record) { firstBytes.push_back(record[0]); });
   }
-
 };
 
 TEST_F(WalkFolder, HeaderIsAcceptedOnlyWithMagicTagVersionOneAndReservedZero) {
@@ -45,9 +44,12 @@ TEST_F(WalkFolder, HeaderIsAcceptedOnlyWithMagicTagVersionOneAndReservedZero) {
     uint8_t value;
   };
   const Damage damages[] = {
-      {"magic in lower case", 0, 'h'}, {"other tag", 4, 'C'},
-      {"version 2", 8, 2},             {"version 0", 8, 0},
-      {"version 257", 9, 1},           {"reserved 1", 10, 1},
+      {"magic in lower case", 0, 'h'},
+      {"other tag", 4, 'C'},
+      {"version 2", 8, 2},
+      {"version 0", 8, 0},
+      {"version 257", 9, 1},
+      {"reserved 1", 10, 1},
       {"reserved 256", 11, 1},
   };
   for (const Damage& damage : damages) {
@@ -82,14 +84,12 @@ TEST_F(WalkFolder, WholeRecordsOnlyAndRejectedOrShortHeadersEndTheWalk) {
 
   // Shorter than the header: rejected, even with no tag asked for.
   const std::vector<uint8_t> eleven(header.begin(), header.begin() + 11);
-  EXPECT_EQ(Walk(Write("short.dat", eleven), "COBO", 18, firstBytes),
-            WalkResult::HeaderRejected);
+  EXPECT_EQ(Walk(Write("short.dat", eleven), "COBO", 18, firstBytes), WalkResult::HeaderRejected);
   EXPECT_EQ(Walk(Write("short.dat", eleven), "", 18, firstBytes), WalkResult::HeaderRejected);
   EXPECT_EQ(Walk(Write("zero.dat", {}), "COBO", 18, firstBytes), WalkResult::HeaderRejected);
 
   // A wrong tag rejects the file, and no record is handed out.
-  EXPECT_EQ(Walk(Write("half.dat", bytes), "STAR", 18, firstBytes),
-            WalkResult::HeaderRejected);
+  EXPECT_EQ(Walk(Write("half.dat", bytes), "STAR", 18, firstBytes), WalkResult::HeaderRejected);
   EXPECT_TRUE(firstBytes.empty());
 
   // With no tag asked for (labels), a damaged header is skipped and the records are read.
@@ -101,8 +101,7 @@ TEST_F(WalkFolder, WholeRecordsOnlyAndRejectedOrShortHeadersEndTheWalk) {
 
 TEST_F(WalkFolder, MissingFilesDirectoriesAndDevicesCannotBeOpened) {
   std::vector<uint8_t> firstBytes;
-  EXPECT_EQ(Walk((folder / "absent.dat").string(), "STAR", 20, firstBytes),
-            WalkResult::CannotOpen);
+  EXPECT_EQ(Walk((folder / "absent.dat").string(), "STAR", 20, firstBytes), WalkResult::CannotOpen);
   EXPECT_EQ(Walk(folder.string(), "STAR", 20, firstBytes), WalkResult::CannotOpen);
   EXPECT_EQ(Walk("/dev/zero", "", 20, firstBytes), WalkResult::CannotOpen);
   EXPECT_EQ(Walk("/dev/null", "", 20, firstBytes), WalkResult::CannotOpen);

@@ -28,8 +28,7 @@ void CopyName(const LabelRecord& record, PickedLabel& label) {
 
 }  // namespace
 
-void SkyView::IdentifyObject(PickedLabel& label, int32_t x, int32_t y,
-                             double siderealAngle) const {
+void SkyView::IdentifyObject(PickedLabel& label, int32_t x, int32_t y, double siderealAngle) const {
   double u = 0.0;
   double v = 0.0;
   ScreenToView(x, y, u, v);
@@ -65,8 +64,8 @@ void SkyView::IdentifyObject(PickedLabel& label, int32_t x, int32_t y,
 
   double labelAzimuth = 0.0;
   double labelAltitude = 0.0;
-  observer->EquatorialToHorizontal(candidate.rightAscension - siderealAngle,
-                                   candidate.declination, labelAzimuth, labelAltitude);
+  observer->EquatorialToHorizontal(candidate.rightAscension - siderealAngle, candidate.declination,
+                                   labelAzimuth, labelAltitude);
   const Point at = ProjectToScreen(*this, labelAzimuth, labelAltitude);
   label.x = at.x;
   label.y = at.y;

@@ -10,14 +10,11 @@ void DrawLayerMessage(Surface& surface, const Rect& viewRect, std::u16string_vie
 bool OpenLayerFile(RecordFile& file, const std::string& path, std::string_view tag,
                    std::u16string_view notFoundText, Surface& surface, const Rect& viewRect) {
   switch (file.Open(path, tag)) {
-    case WalkResult::CannotOpen:
-      DrawLayerMessage(surface, viewRect, notFoundText);
-      return false;
+    case WalkResult::CannotOpen: DrawLayerMessage(surface, viewRect, notFoundText); return false;
     case WalkResult::HeaderRejected:
       DrawLayerMessage(surface, viewRect, UNSUPPORTED_VERSION_TEXT);
       return false;
-    case WalkResult::Completed:
-      return true;
+    case WalkResult::Completed: return true;
   }
   return false;
 }

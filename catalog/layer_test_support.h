@@ -45,7 +45,8 @@ void WriteCatalog(const std::string& path, std::string_view tag, size_t recordSi
     encode(records[i], bytes.data() + HEADER_SIZE + i * recordSize);
   }
   std::ofstream(path, std::ios::binary)
-      .write(reinterpret_cast<const char*>(bytes.data()), static_cast<std::streamsize>(bytes.size()));
+      .write(reinterpret_cast<const char*>(bytes.data()),
+             static_cast<std::streamsize>(bytes.size()));
 }
 
 // The default observer (latitude 50) at the zenith on a 240 x 294 chart at 90 degrees: 152.8
@@ -78,7 +79,8 @@ struct Chart {
 inline std::vector<std::string> Drawn(const RecordingSurface& surface, const std::string& op) {
   std::vector<std::string> found;
   for (const std::string& line : surface.Lines()) {
-    if (line.rfind(op + " ", 0) == 0) found.push_back(line.substr(op.size() + (op == "polyline" ? 3 : 1)));
+    if (line.rfind(op + " ", 0) == 0)
+      found.push_back(line.substr(op.size() + (op == "polyline" ? 3 : 1)));
   }
   return found;
 }

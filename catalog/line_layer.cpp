@@ -33,10 +33,10 @@ void SkyView::DrawConstellationLines(Surface& surface, double siderealAngle) {
     double altitude1 = 0.0;
     double azimuth2 = 0.0;
     double altitude2 = 0.0;
-    observer->EquatorialToHorizontal(s.rightAscension1 - siderealAngle, s.declination1,
-                                     azimuth1, altitude1);
-    observer->EquatorialToHorizontal(s.rightAscension2 - siderealAngle, s.declination2,
-                                     azimuth2, altitude2);
+    observer->EquatorialToHorizontal(s.rightAscension1 - siderealAngle, s.declination1, azimuth1,
+                                     altitude1);
+    observer->EquatorialToHorizontal(s.rightAscension2 - siderealAngle, s.declination2, azimuth2,
+                                     altitude2);
     if (!culling.cap.Contains(azimuth1, altitude1) && !culling.cap.Contains(azimuth2, altitude2)) {
       continue;
     }

@@ -75,7 +75,8 @@ void SkyView::DrawStars(Surface& drawSurface, Surface& progressSurface, double s
     const StarRecord star = DecodeStar(record);
     // Summed in 32 bits: a faint magnitude near the 16-bit limit must stay faint.
     const int32_t shiftedMagnitude = int32_t{star.magnitude} + zoomOffset;
-    if (!culling.InBand(star.declination) || shiftedMagnitude > FAINTEST_SHIFTED_MAGNITUDE) continue;
+    if (!culling.InBand(star.declination) || shiftedMagnitude > FAINTEST_SHIFTED_MAGNITUDE)
+      continue;
     if (!std::isfinite(star.rightAscension)) continue;
     const double raMinusLst = star.rightAscension - siderealAngle;
     if (culling.prefilter.CertainlyOutside(raMinusLst, star.declination)) continue;

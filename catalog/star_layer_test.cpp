@@ -65,11 +65,11 @@ TEST_F(StarLayer, ZoomOffsetRowsAndColumns) {
   EXPECT_EQ(StarZoomOffset(PI), 200);
   EXPECT_EQ(StarZoomOffset(std::numeric_limits<double>::quiet_NaN()), 100);
   EXPECT_EQ(StarZoomOffset(1e300), 1100);
-  const int rows[][2] = {{-30, 0}, {-29, 1}, {-10, 1}, {-9, 2},   {20, 2},   {21, 3},
-                         {51, 4},  {81, 5},  {130, 5}, {131, 6},  {9000, 6}, {9001, 2}};
+  const int rows[][2] = {{-30, 0}, {-29, 1}, {-10, 1}, {-9, 2},  {20, 2},   {21, 3},
+                         {51, 4},  {81, 5},  {130, 5}, {131, 6}, {9000, 6}, {9001, 2}};
   for (const auto& r : rows) EXPECT_EQ(StarSpriteRow(r[0]), r[1]) << r[0];
-  const int columns[][2] = {{-50, 0}, {54, 0}, {55, 1}, {163, 2}, {164, 3}, {545, 9},
-                            {546, 10}, {600, 10}, {700, 10}};
+  const int columns[][2] = {{-50, 0}, {54, 0},   {55, 1},   {163, 2}, {164, 3},
+                            {545, 9}, {546, 10}, {600, 10}, {700, 10}};
   for (const auto& c : columns) EXPECT_EQ(StarSpriteColumn(c[0]), c[1]) << c[0];
 }
 
@@ -91,11 +91,19 @@ TEST_F(StarLayer, CullsByEdgeMarginBandAndCapAndSkipsDamagedRecords) {
   observer.SetViewDirection(PI / 2, PI / 4);
   const double nan = std::numeric_limits<double>::quiet_NaN();
   const double inf = std::numeric_limits<double>::infinity();
-  const Lines lines = Draw({At(-5, 100, 0), At(-6, 100, 0), At(245, 100, 0), At(246, 100, 0),
-                            At(100, -5, 0), At(100, -6, 0), At(100, 299, 0), At(100, 300, 0),
-                            {THETA, -1.5, 0, 0},       // outside the band of declinations
-                            {THETA + PI, 0.2, 0, 0},   // in the band, behind the observer
-                            {nan, 0.8, 0, 0}, {inf, 0.8, 0, 0}, {THETA, nan, 0, 0}});
+  const Lines lines = Draw({At(-5, 100, 0),
+                            At(-6, 100, 0),
+                            At(245, 100, 0),
+                            At(246, 100, 0),
+                            At(100, -5, 0),
+                            At(100, -6, 0),
+                            At(100, 299, 0),
+                            At(100, 300, 0),
+                            {THETA, -1.5, 0, 0},      // outside the band of declinations
+                            {THETA + PI, 0.2, 0, 0},  // in the band, behind the observer
+                            {nan, 0.8, 0, 0},
+                            {inf, 0.8, 0, 0},
+                            {THETA, nan, 0, 0}});
   EXPECT_EQ(lines, (Lines{"blit -10 95 11 11 11 22 or", "blit 240 95 11 11 11 22 or",
                           "blit 95 -10 11 11 11 22 or", "blit 95 294 11 11 11 22 or"}));
   EXPECT_EQ(view.starCount, 13);
@@ -133,8 +141,8 @@ TEST(StarLayerImage, RenderedFieldHasItsStarsInPlace) {
   view.starSprites = std::make_unique<ImageBitmap>(sheet);
   ScratchFolder folder;
   view.starsPath = folder.File("Stars.dat");
-  const int placed[][4] = {{40, 50, -100, -40}, {200, 60, 150, 150}, {120, 240, 300, 9999},
-                           {180, 220, 450, 60}};
+  const int placed[][4] = {
+      {40, 50, -100, -40}, {200, 60, 150, 150}, {120, 240, 300, 9999}, {180, 220, 450, 60}};
   std::vector<StarRecord> stars;
   for (const auto& p : placed) {
     stars.push_back(StarAtPixel(view, p[0], p[1], THETA, static_cast<int16_t>(p[2]),

@@ -65,8 +65,8 @@ void FillAndPressOk(DialogHandle dialog) {
     FuzzCheck(edit != nullptr);
     edit->setText(QString::fromUtf8(lines[i].data(), static_cast<qsizetype>(lines[i].size())));
   }
-  const bool useSystemTime = lines.size() > std::size(FIELD_IDS) &&
-                             lines[std::size(FIELD_IDS)].rfind('1', 0) == 0;
+  const bool useSystemTime =
+      lines.size() > std::size(FIELD_IDS) && lines[std::size(FIELD_IDS)].rfind('1', 0) == 0;
   CheckDialogButton(dialog, USE_SYSTEM_TIME_ID, useSystemTime);
   const uintptr_t ok = MakeCommandParam(0, DIALOG_OK);
   if (!ConfigDialogProc(dialog, MESSAGE_COMMAND, ok, 0)) {

@@ -35,7 +35,8 @@ inline void FuzzCheck(bool holds) {
 
 inline void WriteBytes(const std::string& path, const std::vector<uint8_t>& bytes) {
   std::ofstream(path, std::ios::binary)
-      .write(reinterpret_cast<const char*>(bytes.data()), static_cast<std::streamsize>(bytes.size()));
+      .write(reinterpret_cast<const char*>(bytes.data()),
+             static_cast<std::streamsize>(bytes.size()));
 }
 
 template <typename Record, typename Encode>
@@ -78,8 +79,7 @@ inline void WriteSampleCatalogs() {
                        EncodeSegment);
     WriteSampleCatalog(folder + "ConBon.dat", BOUNDARIES_TAG, VERTEX_RECORD_SIZE, vertices,
                        EncodeVertex);
-    WriteSampleCatalog(folder + "Labels.dat", LABELS_TAG, LABEL_RECORD_SIZE, labels,
-                       EncodeLabel);
+    WriteSampleCatalog(folder + "Labels.dat", LABELS_TAG, LABEL_RECORD_SIZE, labels, EncodeLabel);
     return true;
   }();
   (void)written;

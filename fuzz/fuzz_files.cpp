@@ -12,8 +12,8 @@ namespace halvane {
 const std::string& FuzzFolder() {
   // Never destroyed, so the exit handler below can still read it.
   static const std::string* const folder = [] {
-    const auto path = std::filesystem::temp_directory_path() /
-                      ("halvane-fuzz-" + std::to_string(::getpid()));
+    const auto path =
+        std::filesystem::temp_directory_path() / ("halvane-fuzz-" + std::to_string(::getpid()));
     std::filesystem::create_directories(path);
     auto* name = new std::string(path.string() + "/");
     // Leave nothing behind in the temporary folder.

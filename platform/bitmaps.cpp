@@ -13,14 +13,10 @@ namespace {
 
 QString ResourcePath(BitmapId id) {
   switch (id) {
-    case BitmapId::StarSprites:
-      return QStringLiteral(":/star_sprites.png");
-    case BitmapId::Splash:
-      return QStringLiteral(":/splash.png");
-    case BitmapId::NavigationBox:
-      return QStringLiteral(":/navigation_box.png");
-    case BitmapId::Compass:
-      return QStringLiteral(":/compass.png");
+    case BitmapId::StarSprites: return QStringLiteral(":/star_sprites.png");
+    case BitmapId::Splash: return QStringLiteral(":/splash.png");
+    case BitmapId::NavigationBox: return QStringLiteral(":/navigation_box.png");
+    case BitmapId::Compass: return QStringLiteral(":/compass.png");
   }
   return {};
 }

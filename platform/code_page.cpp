@@ -12,10 +12,10 @@ constexpr char16_t UNASSIGNED = 0xFFFD;
 
 // Code points of the bytes 0x80 to 0x9F; the rest of the page is Latin-1.
 constexpr std::array<char16_t, 32> HIGH_CONTROLS = {
-    0x20AC, UNASSIGNED, 0x201A, 0x0192, 0x201E, 0x2026, 0x2020, 0x2021,
-    0x02C6, 0x2030,     0x0160, 0x2039, 0x0152, UNASSIGNED, 0x017D, UNASSIGNED,
-    UNASSIGNED, 0x2018, 0x2019, 0x201C, 0x201D, 0x2022, 0x2013, 0x2014,
-    0x02DC, 0x2122,     0x0161, 0x203A, 0x0153, UNASSIGNED, 0x017E, 0x0178,
+    0x20AC,     UNASSIGNED, 0x201A, 0x0192, 0x201E, 0x2026,     0x2020, 0x2021,
+    0x02C6,     0x2030,     0x0160, 0x2039, 0x0152, UNASSIGNED, 0x017D, UNASSIGNED,
+    UNASSIGNED, 0x2018,     0x2019, 0x201C, 0x201D, 0x2022,     0x2013, 0x2014,
+    0x02DC,     0x2122,     0x0161, 0x203A, 0x0153, UNASSIGNED, 0x017E, 0x0178,
 };
 
 // Base letters of U+0100 to U+017F (Latin Extended-A); '*' marks the ones that need more
@@ -67,11 +67,16 @@ std::string_view Transliterate(char32_t c) {
   if (c >= 0x1EA0 && c <= 0x1EF9) {
     const bool upper = (c % 2) == 0;
     char base = 'Y';
-    if (c <= 0x1EB7) base = 'A';
-    else if (c <= 0x1EC7) base = 'E';
-    else if (c <= 0x1ECB) base = 'I';
-    else if (c <= 0x1EE3) base = 'O';
-    else if (c <= 0x1EF1) base = 'U';
+    if (c <= 0x1EB7)
+      base = 'A';
+    else if (c <= 0x1EC7)
+      base = 'E';
+    else if (c <= 0x1ECB)
+      base = 'I';
+    else if (c <= 0x1EE3)
+      base = 'O';
+    else if (c <= 0x1EF1)
+      base = 'U';
     return letter(upper ? base : static_cast<char>(base - 'A' + 'a'));
   }
   switch (c) {

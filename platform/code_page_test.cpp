@@ -43,16 +43,21 @@ TEST(CodePage, CharactersOutsideThePageAreTransliteratedOrReplaced) {
     const char* expected;
   };
   const Case cases[] = {
-      {"Bibh\xC4\x81", "Bibha"},                  // a with macron
-      {"\xC5\x81\xC3\xB3" "d\xC5\xBA", "L\xF3" "dz"},  // L stroke kept as L, o acute kept
-      {"\xC4\xB2sselmeer", "IJsselmeer"},         // one letter becomes two
-      {"Ha\xCC\x81", "Ha"},                       // combining acute dropped
-      {"\xE1\xBB\x87", "e"},                      // Vietnamese e with two marks
-      {"\xCE\xB1 Cen", "? Cen"},                  // Greek has no stand-in
-      {"\xF0\x9F\x8C\x9F", "?"},                  // beyond the BMP
-      {"a\xFF" "b", "a?b"},                       // not UTF-8 at all
-      {"\xC0\xAF", "??"},                         // overlong form
-      {"\xED\xA0\x80", "???"},                    // a surrogate
+      {"Bibh\xC4\x81", "Bibha"},  // a with macron
+      {"\xC5\x81\xC3\xB3"
+       "d\xC5\xBA",
+       "L\xF3"
+       "dz"},                              // L stroke kept as L, o acute kept
+      {"\xC4\xB2sselmeer", "IJsselmeer"},  // one letter becomes two
+      {"Ha\xCC\x81", "Ha"},                // combining acute dropped
+      {"\xE1\xBB\x87", "e"},               // Vietnamese e with two marks
+      {"\xCE\xB1 Cen", "? Cen"},           // Greek has no stand-in
+      {"\xF0\x9F\x8C\x9F", "?"},           // beyond the BMP
+      {"a\xFF"
+       "b",
+       "a?b"},                  // not UTF-8 at all
+      {"\xC0\xAF", "??"},       // overlong form
+      {"\xED\xA0\x80", "???"},  // a surrogate
   };
   for (const Case& c : cases) {
     bool lossy = false;

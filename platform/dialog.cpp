@@ -63,22 +63,18 @@ DialogUnits UnitsFor(const QFont& font) {
 
 QWidget* MakeControl(DialogWindow& dialog, const DialogControl& control) {
   switch (control.kind) {
-    case DialogControlKind::GroupBox:
-      return new QGroupBox(ToQString(control.text), &dialog);
-    case DialogControlKind::Label:
-      return new QLabel(ToQString(control.text), &dialog);
+    case DialogControlKind::GroupBox: return new QGroupBox(ToQString(control.text), &dialog);
+    case DialogControlKind::Label: return new QLabel(ToQString(control.text), &dialog);
     case DialogControlKind::Edit:
     case DialogControlKind::DigitsEdit: {
       auto* edit = new QLineEdit(&dialog);
       edit->setFrame(true);
       if (control.kind == DialogControlKind::DigitsEdit) {
-        edit->setValidator(
-            new QRegularExpressionValidator(QRegularExpression("[0-9]*"), edit));
+        edit->setValidator(new QRegularExpressionValidator(QRegularExpression("[0-9]*"), edit));
       }
       return edit;
     }
-    case DialogControlKind::CheckBox:
-      return new QCheckBox(ToQString(control.text), &dialog);
+    case DialogControlKind::CheckBox: return new QCheckBox(ToQString(control.text), &dialog);
     case DialogControlKind::DefaultButton:
     case DialogControlKind::Button: {
       auto* button = new QPushButton(ToQString(control.text), &dialog);

@@ -17,18 +17,14 @@ namespace {
 constexpr uint32_t OPAQUE = 0xFF000000;
 
 uint32_t ToPixel(Color color) {
-  return OPAQUE | (uint32_t{RedOf(color)} << 16) | (uint32_t{GreenOf(color)} << 8) |
-         BlueOf(color);
+  return OPAQUE | (uint32_t{RedOf(color)} << 16) | (uint32_t{GreenOf(color)} << 8) | BlueOf(color);
 }
 
 uint32_t BrushPixel(StockBrush brush) {
   switch (brush) {
-    case StockBrush::Black:
-      return OPAQUE;
-    case StockBrush::White:
-      return OPAQUE | 0xFFFFFF;
-    case StockBrush::Gray:
-      return OPAQUE | 0x808080;
+    case StockBrush::Black: return OPAQUE;
+    case StockBrush::White: return OPAQUE | 0xFFFFFF;
+    case StockBrush::Gray: return OPAQUE | 0x808080;
   }
   return OPAQUE;
 }
@@ -42,7 +38,8 @@ bool FontsAvailable() {
 
 }  // namespace
 
-ImageBitmap::ImageBitmap(const QImage& source) : image(source.convertToFormat(QImage::Format_RGB32)) {}
+ImageBitmap::ImageBitmap(const QImage& source)
+    : image(source.convertToFormat(QImage::Format_RGB32)) {}
 
 int32_t ImageBitmap::Width() const { return image.width(); }
 int32_t ImageBitmap::Height() const { return image.height(); }
@@ -162,8 +159,8 @@ void ImageSurface::DrawText(std::u16string_view text, const Rect& rect, uint32_t
   ClearUpperVectorState();
 }
 
-void ImageSurface::Blit(int32_t x, int32_t y, int32_t width, int32_t height,
-                        const Bitmap& source, int32_t sourceX, int32_t sourceY, RasterOp op) {
+void ImageSurface::Blit(int32_t x, int32_t y, int32_t width, int32_t height, const Bitmap& source,
+                        int32_t sourceX, int32_t sourceY, RasterOp op) {
   // Clip the block against the source and the destination together, in 64 bits.
   int64_t left = 0;
   int64_t top = 0;
@@ -191,7 +188,8 @@ void ImageSurface::Blit(int32_t x, int32_t y, int32_t width, int32_t height,
     }
     const uint32_t* sourceRow =
         reinterpret_cast<const uint32_t*>(
-            imageSource->Image().constScanLine(static_cast<int>(sourceY + row))) + sourceX;
+            imageSource->Image().constScanLine(static_cast<int>(sourceY + row))) +
+        sourceX;
     for (int64_t column = left; column < right; ++column) {
       const uint32_t pixel = sourceRow[column];
       destination[column] = (orBlend ? destination[column] | pixel : pixel) | OPAQUE;

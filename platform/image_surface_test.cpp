@@ -71,7 +71,8 @@ TEST(ImageSurface, OrBlitsKeepBlackTransparentAndBlendOverlaps) {
   EXPECT_EQ(surface.PixelAt(5, 5), 0u) << "a copy replaces, black included";
   surface.Blit(18, 18, 10, 10, Sprite(0x300000), 2, 2, RasterOp::Copy);
   EXPECT_EQ(surface.PixelAt(19, 19), MakeColor(0x30, 0, 0));
-  surface.Blit(INT32_MAX - 1, INT32_MIN, INT32_MAX, INT32_MAX, Sprite(1), INT32_MIN, 0, RasterOp::Or);
+  surface.Blit(INT32_MAX - 1, INT32_MIN, INT32_MAX, INT32_MAX, Sprite(1), INT32_MIN, 0,
+               RasterOp::Or);
 }
 
 TEST(ImageSurface, TextIsCentredOnTheTopLineOrRunsOnFromItsCorner) {

@@ -54,8 +54,8 @@ QIcon IconOf(BitmapId id) {
 
 }  // namespace
 
-MenuBarHandle CreateMenuBar(WindowHandle owner, uint16_t buttonCommand,
-                            std::u16string_view caption, const MenuEntry* entries, size_t count) {
+MenuBarHandle CreateMenuBar(WindowHandle owner, uint16_t buttonCommand, std::u16string_view caption,
+                            const MenuEntry* entries, size_t count) {
   QPointer<NativeWindow> window(owner);
   auto* bar = new QToolBar(owner);
   bar->setMovable(false);
@@ -82,12 +82,8 @@ MenuBarHandle CreateMenuBar(WindowHandle owner, uint16_t buttonCommand,
         });
         break;
       }
-      case MenuEntryKind::Separator:
-        current->addSeparator();
-        break;
-      case MenuEntryKind::Popup:
-        open.push_back(current->addMenu(ToQString(entry.text)));
-        break;
+      case MenuEntryKind::Separator: current->addSeparator(); break;
+      case MenuEntryKind::Popup: open.push_back(current->addMenu(ToQString(entry.text))); break;
       case MenuEntryKind::End:
         if (open.size() == 1) {
           delete bar;

@@ -19,7 +19,7 @@ enum class MenuEntryKind {
   Item,       // a command; text may carry an '&' before the mnemonic letter
   CheckItem,  // a command that can carry a check mark
   Separator,
-  Popup,      // opens a submenu holding the entries up to the matching End
+  Popup,  // opens a submenu holding the entries up to the matching End
   End,
 };
 
@@ -34,8 +34,8 @@ using MenuHandle = QMenu*;
 
 // Builds the bar below the window's chart area with one text button (command buttonCommand,
 // caption) opening the menu of count entries. Returns null for an unbalanced table.
-MenuBarHandle CreateMenuBar(WindowHandle owner, uint16_t buttonCommand,
-                            std::u16string_view caption, const MenuEntry* entries, size_t count);
+MenuBarHandle CreateMenuBar(WindowHandle owner, uint16_t buttonCommand, std::u16string_view caption,
+                            const MenuEntry* entries, size_t count);
 // The drop-down menu of the bar's text button with this command; null when there is none.
 MenuHandle MenuBarDropDown(MenuBarHandle bar, uint16_t buttonCommand);
 void AddMenuBarSeparator(MenuBarHandle bar);

@@ -27,32 +27,23 @@ intptr_t KeyParam(const QKeyEvent& event) { return event.isAutoRepeat() ? (1 | (
 // The virtual key code of a Qt key; 0 for keys the chart has no code for.
 uintptr_t VirtualKey(int key) {
   switch (key) {
-    case Qt::Key_Left:
-      return KEY_LEFT;
-    case Qt::Key_Up:
-      return KEY_UP;
-    case Qt::Key_Right:
-      return KEY_RIGHT;
-    case Qt::Key_Down:
-      return KEY_DOWN;
+    case Qt::Key_Left: return KEY_LEFT;
+    case Qt::Key_Up: return KEY_UP;
+    case Qt::Key_Right: return KEY_RIGHT;
+    case Qt::Key_Down: return KEY_DOWN;
     case Qt::Key_Return:
-    case Qt::Key_Enter:
-      return 0x0D;
-    case Qt::Key_Escape:
-      return 0x1B;
-    case Qt::Key_Space:
-      return 0x20;
-    case Qt::Key_Plus:
-      return 0xBB;
-    case Qt::Key_Minus:
-      return 0xBD;
-    default:
-      break;
+    case Qt::Key_Enter: return 0x0D;
+    case Qt::Key_Escape: return 0x1B;
+    case Qt::Key_Space: return 0x20;
+    case Qt::Key_Plus: return 0xBB;
+    case Qt::Key_Minus: return 0xBD;
+    default: break;
   }
   if ((key >= Qt::Key_A && key <= Qt::Key_Z) || (key >= Qt::Key_0 && key <= Qt::Key_9)) {
     return static_cast<uintptr_t>(key);
   }
-  if (key >= Qt::Key_F1 && key <= Qt::Key_F24) return 0x70 + static_cast<uintptr_t>(key - Qt::Key_F1);
+  if (key >= Qt::Key_F1 && key <= Qt::Key_F24)
+    return 0x70 + static_cast<uintptr_t>(key - Qt::Key_F1);
   return 0;
 }
 
@@ -148,8 +139,8 @@ void ScreenSurface::Polyline(const Point* points, int32_t count) {
 void ScreenSurface::DrawText(std::u16string_view text, const Rect& rect, uint32_t flags) {
   owner.composed->DrawText(text, rect, flags);
 }
-void ScreenSurface::Blit(int32_t x, int32_t y, int32_t width, int32_t height,
-                         const Bitmap& source, int32_t sourceX, int32_t sourceY, RasterOp op) {
+void ScreenSurface::Blit(int32_t x, int32_t y, int32_t width, int32_t height, const Bitmap& source,
+                         int32_t sourceX, int32_t sourceY, RasterOp op) {
   // Copying a whole picture (the back buffer every paint) goes by rows, not by pixels.
   const auto* picture = dynamic_cast<const ImageBitmap*>(&source);
   if (op != RasterOp::Copy || picture == nullptr) {
@@ -160,14 +151,15 @@ void ScreenSurface::Blit(int32_t x, int32_t y, int32_t width, int32_t height,
   const QImage& from = picture->Image();
   const int64_t left = std::max<int64_t>({0, -int64_t{sourceX}, -int64_t{x}});
   const int64_t top = std::max<int64_t>({0, -int64_t{sourceY}, -int64_t{y}});
-  const int64_t right = std::min<int64_t>(
-      {width, int64_t{from.width()} - sourceX, int64_t{target.width()} - x});
-  const int64_t bottom = std::min<int64_t>(
-      {height, int64_t{from.height()} - sourceY, int64_t{target.height()} - y});
+  const int64_t right =
+      std::min<int64_t>({width, int64_t{from.width()} - sourceX, int64_t{target.width()} - x});
+  const int64_t bottom =
+      std::min<int64_t>({height, int64_t{from.height()} - sourceY, int64_t{target.height()} - y});
   if (left >= right || top >= bottom) return;
   const auto bytes = static_cast<size_t>(right - left) * sizeof(uint32_t);
   for (int64_t row = top; row < bottom; ++row) {
-    const auto* in = reinterpret_cast<const uint32_t*>(from.constScanLine(static_cast<int>(sourceY + row)));
+    const auto* in =
+        reinterpret_cast<const uint32_t*>(from.constScanLine(static_cast<int>(sourceY + row)));
     auto* out = reinterpret_cast<uint32_t*>(target.scanLine(static_cast<int>(y + row)));
     std::memcpy(out + x + left, in + sourceX + left, bytes);
   }

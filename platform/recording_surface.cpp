@@ -9,19 +9,15 @@ namespace {
 
 std::string Hex(Color color) {
   char buffer[8];
-  std::snprintf(buffer, sizeof buffer, "%02X%02X%02X", RedOf(color), GreenOf(color),
-                BlueOf(color));
+  std::snprintf(buffer, sizeof buffer, "%02X%02X%02X", RedOf(color), GreenOf(color), BlueOf(color));
   return buffer;
 }
 
 const char* BrushName(StockBrush brush) {
   switch (brush) {
-    case StockBrush::Black:
-      return "black";
-    case StockBrush::White:
-      return "white";
-    case StockBrush::Gray:
-      return "gray";
+    case StockBrush::Black: return "black";
+    case StockBrush::White: return "white";
+    case StockBrush::Gray: return "gray";
   }
   return "black";
 }

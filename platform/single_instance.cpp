@@ -56,8 +56,7 @@ void ListenForLaterInstances(WindowHandle window, const std::string& className,
   QPointer<NativeWindow> owner(window);
   QObject::connect(server, &QLocalServer::newConnection, server, [server, owner] {
     while (QLocalSocket* connection = server->nextPendingConnection()) {
-      QObject::connect(connection, &QLocalSocket::disconnected, connection,
-                       &QObject::deleteLater);
+      QObject::connect(connection, &QLocalSocket::disconnected, connection, &QObject::deleteLater);
       if (owner && !owner->destroyed) BringToForeground(owner);
     }
   });

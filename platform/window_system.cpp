@@ -22,8 +22,7 @@ constexpr qint64 EXPOSURE_WAIT_MS = 1000;
 // The interface
 
 WindowHandle CreateAppWindow(const std::string&, const std::string& title,
-                             WindowProcedure procedure, int32_t clientWidth,
-                             int32_t clientHeight) {
+                             WindowProcedure procedure, int32_t clientWidth, int32_t clientHeight) {
   auto* window = new NativeWindow(procedure, clientWidth, clientHeight);
   window->setWindowTitle(QString::fromStdString(title));
   window->Send(MESSAGE_CREATE, 0, 0);

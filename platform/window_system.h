@@ -65,8 +65,7 @@ constexpr uintptr_t MakeCommandParam(uint16_t notification, uint16_t command) {
 // it the create message before returning. Qt has no window classes: the class name only
 // matters to the single-instance socket.
 WindowHandle CreateAppWindow(const std::string& className, const std::string& title,
-                             WindowProcedure procedure, int32_t clientWidth,
-                             int32_t clientHeight);
+                             WindowProcedure procedure, int32_t clientWidth, int32_t clientHeight);
 // Sends the destroy message and deletes the window once control is back in the event loop.
 // Safe to call from the window's own handlers; a second call does nothing.
 void DestroyAppWindow(WindowHandle window);

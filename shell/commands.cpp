@@ -42,21 +42,11 @@ void MainWindow::Perform(ChartAction action) {
     CheckMenuItem(menu, command, layerSwitch);
   };
   switch (action) {
-    case ChartAction::ViewEast:
-      look(VIEW_EAST);
-      break;
-    case ChartAction::ViewNorth:
-      look(VIEW_NORTH);
-      break;
-    case ChartAction::ViewSouth:
-      look(VIEW_SOUTH);
-      break;
-    case ChartAction::ViewWest:
-      look(VIEW_WEST);
-      break;
-    case ChartAction::ViewZenith:
-      look(VIEW_ZENITH);
-      break;
+    case ChartAction::ViewEast: look(VIEW_EAST); break;
+    case ChartAction::ViewNorth: look(VIEW_NORTH); break;
+    case ChartAction::ViewSouth: look(VIEW_SOUTH); break;
+    case ChartAction::ViewWest: look(VIEW_WEST); break;
+    case ChartAction::ViewZenith: look(VIEW_ZENITH); break;
     case ChartAction::ToggleEquatorialGrid:
       flip(skyView->showEquatorialGrid, COMMAND_EQUATORIAL_GRID);
       break;
@@ -69,33 +59,15 @@ void MainWindow::Perform(ChartAction action) {
     case ChartAction::ToggleConstellationBoundaries:
       flip(skyView->showConstellationBoundaries, COMMAND_CONSTELLATION_BOUNDARIES);
       break;
-    case ChartAction::ZoomIn:
-      skyView->ZoomIn();
-      break;
-    case ChartAction::ZoomOut:
-      skyView->ZoomOut();
-      break;
-    case ChartAction::ZoomReset:
-      skyView->ZoomReset();
-      break;
-    case ChartAction::RotateClockwise:
-      observer->RotateClockwise();
-      break;
-    case ChartAction::RotateCounterClockwise:
-      observer->RotateCounterClockwise();
-      break;
-    case ChartAction::PanLeft:
-      skyView->PanLeft();
-      break;
-    case ChartAction::PanRight:
-      skyView->PanRight();
-      break;
-    case ChartAction::PanUp:
-      skyView->PanUp();
-      break;
-    case ChartAction::PanDown:
-      skyView->PanDown();
-      break;
+    case ChartAction::ZoomIn: skyView->ZoomIn(); break;
+    case ChartAction::ZoomOut: skyView->ZoomOut(); break;
+    case ChartAction::ZoomReset: skyView->ZoomReset(); break;
+    case ChartAction::RotateClockwise: observer->RotateClockwise(); break;
+    case ChartAction::RotateCounterClockwise: observer->RotateCounterClockwise(); break;
+    case ChartAction::PanLeft: skyView->PanLeft(); break;
+    case ChartAction::PanRight: skyView->PanRight(); break;
+    case ChartAction::PanUp: skyView->PanUp(); break;
+    case ChartAction::PanDown: skyView->PanDown(); break;
   }
   RequestRender();
 }
@@ -104,46 +76,28 @@ void MainWindow::OnCommand(uint16_t, uint16_t command, intptr_t) {
   // Every command, even one that then does nothing, starts from the clock.
   RefreshSiderealAngle();
   switch (command) {
-    case COMMAND_EXIT:
-      DestroyAppWindow(hwnd);
-      return;
-    case COMMAND_CONFIGURE:
-      RunDialog(DIALOG_CONFIGURATION, hwnd, ConfigDialogProc);
-      return;
-    case COMMAND_VIEW_EAST:
-      return Perform(ChartAction::ViewEast);
-    case COMMAND_VIEW_NORTH:
-      return Perform(ChartAction::ViewNorth);
-    case COMMAND_VIEW_SOUTH:
-      return Perform(ChartAction::ViewSouth);
-    case COMMAND_VIEW_WEST:
-      return Perform(ChartAction::ViewWest);
-    case COMMAND_VIEW_ZENITH:
-      return Perform(ChartAction::ViewZenith);
-    case COMMAND_EQUATORIAL_GRID:
-      return Perform(ChartAction::ToggleEquatorialGrid);
-    case COMMAND_HORIZONTAL_GRID:
-      return Perform(ChartAction::ToggleHorizontalGrid);
-    case COMMAND_CONSTELLATION_LINES:
-      return Perform(ChartAction::ToggleConstellationLines);
+    case COMMAND_EXIT: DestroyAppWindow(hwnd); return;
+    case COMMAND_CONFIGURE: RunDialog(DIALOG_CONFIGURATION, hwnd, ConfigDialogProc); return;
+    case COMMAND_VIEW_EAST: return Perform(ChartAction::ViewEast);
+    case COMMAND_VIEW_NORTH: return Perform(ChartAction::ViewNorth);
+    case COMMAND_VIEW_SOUTH: return Perform(ChartAction::ViewSouth);
+    case COMMAND_VIEW_WEST: return Perform(ChartAction::ViewWest);
+    case COMMAND_VIEW_ZENITH: return Perform(ChartAction::ViewZenith);
+    case COMMAND_EQUATORIAL_GRID: return Perform(ChartAction::ToggleEquatorialGrid);
+    case COMMAND_HORIZONTAL_GRID: return Perform(ChartAction::ToggleHorizontalGrid);
+    case COMMAND_CONSTELLATION_LINES: return Perform(ChartAction::ToggleConstellationLines);
     case COMMAND_CONSTELLATION_BOUNDARIES:
       return Perform(ChartAction::ToggleConstellationBoundaries);
-    case COMMAND_ZOOM_IN:
-      return Perform(ChartAction::ZoomIn);
-    case COMMAND_ZOOM_OUT:
-      return Perform(ChartAction::ZoomOut);
-    case COMMAND_ZOOM_RESET:
-      return Perform(ChartAction::ZoomReset);
-    case COMMAND_ROTATE_CLOCKWISE:
-      return Perform(ChartAction::RotateClockwise);
-    case COMMAND_ROTATE_COUNTER_CLOCKWISE:
-      return Perform(ChartAction::RotateCounterClockwise);
+    case COMMAND_ZOOM_IN: return Perform(ChartAction::ZoomIn);
+    case COMMAND_ZOOM_OUT: return Perform(ChartAction::ZoomOut);
+    case COMMAND_ZOOM_RESET: return Perform(ChartAction::ZoomReset);
+    case COMMAND_ROTATE_CLOCKWISE: return Perform(ChartAction::RotateClockwise);
+    case COMMAND_ROTATE_COUNTER_CLOCKWISE: return Perform(ChartAction::RotateCounterClockwise);
     case COMMAND_NAVIGATION_BOX:
       navBoxShown = !navBoxShown;
       RequestRepaint();
       return;
-    default:
-      break;
+    default: break;
   }
   if (const GoToRow* row = FindGoToRow(command)) {
     GoToConstellation(*observer, *row, siderealAngle);
@@ -153,54 +107,37 @@ void MainWindow::OnCommand(uint16_t, uint16_t command, intptr_t) {
 
 void MainWindow::OnKeyDown(uintptr_t virtualKey, intptr_t) {
   switch (virtualKey) {
-    case KEY_LEFT:
-      return Perform(ChartAction::PanLeft);
-    case KEY_UP:
-      return Perform(ChartAction::PanUp);
-    case KEY_RIGHT:
-      return Perform(ChartAction::PanRight);
-    case KEY_DOWN:
-      return Perform(ChartAction::PanDown);
-    default:
-      return;
+    case KEY_LEFT: return Perform(ChartAction::PanLeft);
+    case KEY_UP: return Perform(ChartAction::PanUp);
+    case KEY_RIGHT: return Perform(ChartAction::PanRight);
+    case KEY_DOWN: return Perform(ChartAction::PanDown);
+    default: return;
   }
 }
 
 void MainWindow::OnChar(char16_t character, intptr_t) {
   switch (character) {
-    case u'+':
-      return Perform(ChartAction::ZoomIn);
-    case u'-':
-      return Perform(ChartAction::ZoomOut);
+    case u'+': return Perform(ChartAction::ZoomIn);
+    case u'-': return Perform(ChartAction::ZoomOut);
     case u'B':
-    case u'b':
-      return Perform(ChartAction::ToggleConstellationBoundaries);
+    case u'b': return Perform(ChartAction::ToggleConstellationBoundaries);
     case u'E':
-    case u'e':
-      return Perform(ChartAction::ViewEast);
+    case u'e': return Perform(ChartAction::ViewEast);
     case u'H':
-    case u'h':
-      return Perform(ChartAction::ToggleHorizontalGrid);
+    case u'h': return Perform(ChartAction::ToggleHorizontalGrid);
     case u'L':
-    case u'l':
-      return Perform(ChartAction::ToggleConstellationLines);
+    case u'l': return Perform(ChartAction::ToggleConstellationLines);
     case u'N':
-    case u'n':
-      return Perform(ChartAction::ViewNorth);
+    case u'n': return Perform(ChartAction::ViewNorth);
     case u'Q':
-    case u'q':
-      return Perform(ChartAction::ToggleEquatorialGrid);
+    case u'q': return Perform(ChartAction::ToggleEquatorialGrid);
     case u'S':
-    case u's':
-      return Perform(ChartAction::ViewSouth);
+    case u's': return Perform(ChartAction::ViewSouth);
     case u'W':
-    case u'w':
-      return Perform(ChartAction::ViewWest);
+    case u'w': return Perform(ChartAction::ViewWest);
     case u'Z':
-    case u'z':
-      return Perform(ChartAction::ViewZenith);
-    default:
-      return;
+    case u'z': return Perform(ChartAction::ViewZenith);
+    default: return;
   }
 }
 

@@ -51,16 +51,16 @@ TEST_F(CommandsTest, EveryViewCommandChangesItsStateAndDrawsOneFrame) {
       {COMMAND_VIEW_SOUTH, aims(VIEW_SOUTH)},
       {COMMAND_VIEW_WEST, aims(VIEW_WEST)},
       {COMMAND_VIEW_ZENITH, aims(VIEW_ZENITH)},
-      {COMMAND_ZOOM_IN, [fov0](MainWindow& m) { EXPECT_DOUBLE_EQ(m.skyView->fieldOfView, fov0 / 2); }},
+      {COMMAND_ZOOM_IN,
+       [fov0](MainWindow& m) { EXPECT_DOUBLE_EQ(m.skyView->fieldOfView, fov0 / 2); }},
       {COMMAND_ZOOM_OUT, [fov0](MainWindow& m) { EXPECT_DOUBLE_EQ(m.skyView->fieldOfView, fov0); }},
       {COMMAND_ZOOM_OUT, [](MainWindow& m) { EXPECT_DOUBLE_EQ(m.skyView->fieldOfView, PI); }},
-      {COMMAND_ZOOM_RESET, [](MainWindow& m) { EXPECT_DOUBLE_EQ(m.skyView->fieldOfView, HALF_PI); }},
-      {COMMAND_ROTATE_CLOCKWISE, [](MainWindow& m) {
-         EXPECT_NEAR(m.observer->GetRotation(), 15 * DEG_TO_RAD, 1e-12);
-       }},
-      {COMMAND_ROTATE_COUNTER_CLOCKWISE, [](MainWindow& m) {
-         EXPECT_NEAR(m.observer->GetRotation(), 0.0, 1e-12);
-       }},
+      {COMMAND_ZOOM_RESET,
+       [](MainWindow& m) { EXPECT_DOUBLE_EQ(m.skyView->fieldOfView, HALF_PI); }},
+      {COMMAND_ROTATE_CLOCKWISE,
+       [](MainWindow& m) { EXPECT_NEAR(m.observer->GetRotation(), 15 * DEG_TO_RAD, 1e-12); }},
+      {COMMAND_ROTATE_COUNTER_CLOCKWISE,
+       [](MainWindow& m) { EXPECT_NEAR(m.observer->GetRotation(), 0.0, 1e-12); }},
   };
   int32_t frames = w.framesDrawn;
   for (const Case& c : cases) {
@@ -155,8 +155,8 @@ TEST_F(CommandsTest, EveryCommandRereadsTheClockFirst) {
 TEST_F(CommandsTest, GoToTurnsTheViewToTheConstellationEvenBelowTheHorizon) {
   MainWindow& w = Start();
   // Orion at 5.6 h, 0 degrees; the view turns there whatever the time.
-  for (const SYSTEMTIME& time : {SYSTEMTIME{2024, 1, 1, 15, 21, 30, 0, 0},
-                                 SYSTEMTIME{2024, 1, 1, 15, 9, 30, 0, 0}}) {
+  for (const SYSTEMTIME& time :
+       {SYSTEMTIME{2024, 1, 1, 15, 21, 30, 0, 0}, SYSTEMTIME{2024, 1, 1, 15, 9, 30, 0, 0}}) {
     SetClockForTesting([time] { return time; });
     const int32_t frames = w.framesDrawn;
     Choose(40159);

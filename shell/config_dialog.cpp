@@ -116,13 +116,9 @@ bool ConfigDialogProc(DialogHandle dialog, uint32_t message, uintptr_t wParam, i
   }
   if (message != MESSAGE_COMMAND) return false;
   switch (wParam & 0xFFFF) {
-    case DIALOG_OK:
-      return Accept(dialog, *theMainWindow);
-    case DIALOG_CANCEL:
-      EndDialog(dialog, DIALOG_CANCEL);
-      return true;
-    default:
-      return false;
+    case DIALOG_OK: return Accept(dialog, *theMainWindow);
+    case DIALOG_CANCEL: EndDialog(dialog, DIALOG_CANCEL); return true;
+    default: return false;
   }
 }
 

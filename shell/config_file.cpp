@@ -25,10 +25,10 @@ void DecodeRecord(const uint8_t* p, ConfigRecord& config) {
   config.layerFlags = ReadU16(p + 16);
   config.useSystemTime = p[18];
   config.reserved = p[19];
-  uint16_t* fields[] = {&config.observationTime.year,   &config.observationTime.month,
+  uint16_t* fields[] = {&config.observationTime.year,      &config.observationTime.month,
                         &config.observationTime.dayOfWeek, &config.observationTime.day,
-                        &config.observationTime.hour,   &config.observationTime.minute,
-                        &config.observationTime.second, &config.observationTime.milliseconds};
+                        &config.observationTime.hour,      &config.observationTime.minute,
+                        &config.observationTime.second,    &config.observationTime.milliseconds};
   for (int i = 0; i < 8; ++i) *fields[i] = ReadU16(p + 20 + 2 * i);
 }
 
@@ -39,8 +39,8 @@ void EncodeRecord(const ConfigRecord& config, uint8_t* p) {
   p[18] = config.useSystemTime;
   p[19] = 0;
   const SYSTEMTIME& t = config.observationTime;
-  const uint16_t fields[] = {t.year, t.month, t.dayOfWeek, t.day,
-                             t.hour, t.minute, t.second, t.milliseconds};
+  const uint16_t fields[] = {t.year, t.month,  t.dayOfWeek, t.day,
+                             t.hour, t.minute, t.second,    t.milliseconds};
   for (int i = 0; i < 8; ++i) WriteU16(fields[i], p + 20 + 2 * i);
 }
 

@@ -21,8 +21,8 @@ std::vector<char> Bytes(const std::filesystem::path& path) {
 class ConfigFileTest : public ::testing::Test {
  protected:
   void SetUp() override {
-    folder = std::filesystem::temp_directory_path() /
-             ("halvane-config-" + std::to_string(::getpid()));
+    folder =
+        std::filesystem::temp_directory_path() / ("halvane-config-" + std::to_string(::getpid()));
     std::filesystem::remove_all(folder);
     std::filesystem::create_directories(folder);
     path = (folder / "Config.dat").string();

@@ -68,8 +68,7 @@ void MainWindow::Create(const std::string& className, const std::string& title,
   skyView->showEquatorialGrid = (config.layerFlags & LAYER_EQUATORIAL_GRID) != 0;
   skyView->showHorizontalGrid = (config.layerFlags & LAYER_HORIZONTAL_GRID) != 0;
   skyView->showConstellationLines = (config.layerFlags & LAYER_CONSTELLATION_LINES) != 0;
-  skyView->showConstellationBoundaries =
-      (config.layerFlags & LAYER_CONSTELLATION_BOUNDARIES) != 0;
+  skyView->showConstellationBoundaries = (config.layerFlags & LAYER_CONSTELLATION_BOUNDARIES) != 0;
   SetCheckMarks();
 
   navBoxShown = false;

@@ -142,7 +142,6 @@ bool InitInstance(int showCode, const std::string& dataFolder = {});
 void ExitInstance();
 
 // The configuration dialog's procedure.
-bool ConfigDialogProc(DialogHandle dialog, uint32_t message, uintptr_t wParam,
-                      intptr_t lParam);
+bool ConfigDialogProc(DialogHandle dialog, uint32_t message, uintptr_t wParam, intptr_t lParam);
 
 }  // namespace halvane

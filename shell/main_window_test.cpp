@@ -23,8 +23,8 @@ std::vector<uint8_t> ConfigBytes(const char* magic, const char* tag, uint16_t ve
   WriteF64(latitude, bytes.data() + 20);
   WriteU16(flags, bytes.data() + 28);
   bytes[30] = useSystemTime;
-  const uint16_t fields[] = {time.year, time.month, time.dayOfWeek, time.day,
-                             time.hour, time.minute, time.second, time.milliseconds};
+  const uint16_t fields[] = {time.year, time.month,  time.dayOfWeek, time.day,
+                             time.hour, time.minute, time.second,    time.milliseconds};
   for (int i = 0; i < 8; ++i) WriteU16(fields[i], bytes.data() + 32 + 2 * i);
   return bytes;
 }
@@ -95,8 +95,9 @@ TEST_F(MainWindowTest, ConfigFilesOfEveryShapeGiveAUsableStart) {
       {"one byte short", shorter, DEFAULT_LONGITUDE, DEFAULT_LATITUDE, 6},
       {"empty", {}, DEFAULT_LONGITUDE, DEFAULT_LATITUDE, 6},
       {"not-a-number place",
-       ConfigBytes("HALV", "CONF", 1, std::nan(""), std::numeric_limits<double>::infinity(), 1, 0, fixed), DEFAULT_LONGITUDE,
-       DEFAULT_LATITUDE, 1},
+       ConfigBytes("HALV", "CONF", 1, std::nan(""), std::numeric_limits<double>::infinity(), 1, 0,
+                   fixed),
+       DEFAULT_LONGITUDE, DEFAULT_LATITUDE, 1},
   };
   for (const Case& c : cases) {
     WriteFile(ConfigPath(), c.bytes);
@@ -109,8 +110,7 @@ TEST_F(MainWindowTest, ConfigFilesOfEveryShapeGiveAUsableStart) {
     EXPECT_EQ(w.skyView->showConstellationBoundaries, (c.flags & 8) != 0) << c.what;
     EXPECT_EQ(IsMenuItemChecked(w.menu, COMMAND_EQUATORIAL_GRID), (c.flags & 1) != 0) << c.what;
     EXPECT_EQ(IsMenuItemChecked(w.menu, COMMAND_HORIZONTAL_GRID), (c.flags & 2) != 0) << c.what;
-    EXPECT_EQ(IsMenuItemChecked(w.menu, COMMAND_CONSTELLATION_LINES), (c.flags & 4) != 0)
-        << c.what;
+    EXPECT_EQ(IsMenuItemChecked(w.menu, COMMAND_CONSTELLATION_LINES), (c.flags & 4) != 0) << c.what;
     EXPECT_EQ(IsMenuItemChecked(w.menu, COMMAND_CONSTELLATION_BOUNDARIES), (c.flags & 8) != 0)
         << c.what;
     if (c.longitude == 10.0) {
@@ -214,8 +214,8 @@ TEST_F(MainWindowTest, SecondStartBringsTheFirstForwardAndLeavesConfigAlone) {
   const std::string beside = std::string(HALVANE_BINARY_DIR) + "/Config.dat";
   const bool existed = std::filesystem::exists(beside);
   const std::vector<uint8_t> before = existed ? ReadFile(beside) : std::vector<uint8_t>{};
-  const auto stamp = existed ? std::filesystem::last_write_time(beside)
-                             : std::filesystem::file_time_type{};
+  const auto stamp =
+      existed ? std::filesystem::last_write_time(beside) : std::filesystem::file_time_type{};
 
   QProcess second;
   QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();

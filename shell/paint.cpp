@@ -27,8 +27,7 @@ void ShowSplash(Surface& screen, const Rect& client) {
   if (splash == nullptr) return;
   const int32_t w = splash->Width();
   const int32_t h = splash->Height();
-  screen.Blit((client.right - w) / 2, (client.bottom - h) / 2, w, h, *splash, 0, 0,
-              RasterOp::Copy);
+  screen.Blit((client.right - w) / 2, (client.bottom - h) / 2, w, h, *splash, 0, 0, RasterOp::Copy);
 }
 
 }  // namespace

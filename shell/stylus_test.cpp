@@ -190,7 +190,8 @@ TEST_F(StylusTest, NavigationBoxEdgesAndDownHereUpThereRules) {
   // The right edge is in the box, the top-left corner is not.
   QTest::mousePress(Chart(), Qt::LeftButton, Qt::NoModifier, QPoint(w.navBoxX + 70, w.navBoxY + 1));
   EXPECT_TRUE(w.penDownInNavBox);
-  QTest::mouseRelease(Chart(), Qt::LeftButton, Qt::NoModifier, QPoint(w.navBoxX + 70, w.navBoxY + 1));
+  QTest::mouseRelease(Chart(), Qt::LeftButton, Qt::NoModifier,
+                      QPoint(w.navBoxX + 70, w.navBoxY + 1));
   QTest::mousePress(Chart(), Qt::LeftButton, Qt::NoModifier, QPoint(w.navBoxX, w.navBoxY));
   EXPECT_FALSE(w.penDownInNavBox);
   QTest::mouseRelease(Chart(), Qt::LeftButton, Qt::NoModifier, QPoint(w.navBoxX, w.navBoxY));

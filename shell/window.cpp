@@ -11,8 +11,8 @@ void Window::Create(const std::string& className, const std::string& title,
                     WindowProcedure procedure) {
   if (SignalRunningInstance(className, title)) return;
   // The create message arrives inside this call and stores the handle through Dispatch.
-  const WindowHandle window = CreateAppWindow(className, title, procedure, INITIAL_CLIENT_WIDTH,
-                                              INITIAL_CLIENT_HEIGHT);
+  const WindowHandle window =
+      CreateAppWindow(className, title, procedure, INITIAL_CLIENT_WIDTH, INITIAL_CLIENT_HEIGHT);
   hwnd = window;
   ListenForLaterInstances(window, className, title);
 }
@@ -43,39 +43,20 @@ intptr_t Window::Dispatch(WindowHandle window, uint32_t message, uintptr_t wPara
   const auto low = static_cast<uint16_t>(wParam & 0xFFFF);
   const auto high = static_cast<uint16_t>((wParam >> 16) & 0xFFFF);
   switch (message) {
-    case MESSAGE_PAINT:
-      OnPaint();
-      return 0;
-    case MESSAGE_KEY_DOWN:
-      OnKeyDown(wParam, lParam);
-      return 0;
-    case MESSAGE_CHAR:
-      OnChar(static_cast<char16_t>(low), lParam);
-      return 0;
-    case MESSAGE_CREATE:
-      OnCreate(lParam);
-      return 0;
-    case MESSAGE_DESTROY:
-      OnDestroy();
-      return 0;
-    case MESSAGE_COMMAND:
-      OnCommand(high, low, lParam);
-      return 0;
-    case MESSAGE_STYLUS_DOWN:
-      OnLButtonDown(wParam, PointX(lParam), PointY(lParam));
-      return 0;
-    case MESSAGE_STYLUS_UP:
-      OnLButtonUp(wParam, PointX(lParam), PointY(lParam));
-      return 0;
+    case MESSAGE_PAINT: OnPaint(); return 0;
+    case MESSAGE_KEY_DOWN: OnKeyDown(wParam, lParam); return 0;
+    case MESSAGE_CHAR: OnChar(static_cast<char16_t>(low), lParam); return 0;
+    case MESSAGE_CREATE: OnCreate(lParam); return 0;
+    case MESSAGE_DESTROY: OnDestroy(); return 0;
+    case MESSAGE_COMMAND: OnCommand(high, low, lParam); return 0;
+    case MESSAGE_STYLUS_DOWN: OnLButtonDown(wParam, PointX(lParam), PointY(lParam)); return 0;
+    case MESSAGE_STYLUS_UP: OnLButtonUp(wParam, PointX(lParam), PointY(lParam)); return 0;
     case MESSAGE_SET_CURSOR:
       OnSetCursor(wParam, static_cast<uint16_t>(lParam & 0xFFFF),
                   static_cast<uint16_t>((lParam >> 16) & 0xFFFF));
       return 0;
-    case MESSAGE_STYLUS_MOVE:
-      OnMouseMove(wParam, PointX(lParam), PointY(lParam));
-      return 0;
-    default:
-      return DefaultWindowProcedure(window, message, wParam, lParam);
+    case MESSAGE_STYLUS_MOVE: OnMouseMove(wParam, PointX(lParam), PointY(lParam)); return 0;
+    default: return DefaultWindowProcedure(window, message, wParam, lParam);
   }
 }
 

@@ -86,7 +86,8 @@ std::vector<uint8_t> Catalog(std::string_view tag, size_t recordSize,
 void WriteFile(const std::string& path, const std::vector<uint8_t>& bytes) {
   std::filesystem::remove_all(path);
   std::ofstream(path, std::ios::binary)
-      .write(reinterpret_cast<const char*>(bytes.data()), static_cast<std::streamsize>(bytes.size()));
+      .write(reinterpret_cast<const char*>(bytes.data()),
+             static_cast<std::streamsize>(bytes.size()));
 }
 
 // A net over the whole sky, so that every layer has something in any view.
@@ -102,7 +103,9 @@ struct SoundCatalogs {
       }
     }
   }
-  std::vector<uint8_t> Stars() const { return Catalog(STARS_TAG, STAR_RECORD_SIZE, stars, EncodeStar); }
+  std::vector<uint8_t> Stars() const {
+    return Catalog(STARS_TAG, STAR_RECORD_SIZE, stars, EncodeStar);
+  }
   std::vector<uint8_t> Lines() const {
     return Catalog(LINES_TAG, SEGMENT_RECORD_SIZE, segments, EncodeSegment);
   }
@@ -215,7 +218,8 @@ TEST_F(HostileFiles, RejectedHeadersSayUnsupportedVersionAndDrawNothingElse) {
         {"eleven bytes", std::vector<uint8_t>(good.begin(), good.begin() + 11)},
         {"wrong magic", patched(0, {'H', 'A', 'L', 'X'})},
         {"lower-case magic", patched(0, {'h', 'a', 'l', 'v'})},
-        {"another catalog's tag", patched(4, std::vector<uint8_t>(otherTag.begin(), otherTag.end()))},
+        {"another catalog's tag",
+         patched(4, std::vector<uint8_t>(otherTag.begin(), otherTag.end()))},
         {"version 2", patched(8, {2, 0})},
         {"version 0", patched(8, {0, 0})},
         {"version 256", patched(8, {0, 1})},
@@ -290,9 +294,9 @@ TEST_F(HostileFiles, EveryLayerFailingWritesEveryTextAndTheGridsStillDraw) {
   std::filesystem::remove(view.linesPath);
   WriteFile(view.boundariesPath, {'H', 'A', 'L', 'V'});
   const FrameOps frame = Frame();
-  EXPECT_EQ(frame.texts, (std::vector<std::string>{"\"File not found\"",
-                                                   "\"Unsupported file version\"",
-                                                   "\"File not found\""}));
+  EXPECT_EQ(frame.texts,
+            (std::vector<std::string>{"\"File not found\"", "\"Unsupported file version\"",
+                                      "\"File not found\""}));
   EXPECT_EQ(frame.gridLines, sound.gridLines);
   EXPECT_EQ(frame.stars + frame.figureLines + frame.boundaryLines, 0);
 }
@@ -308,13 +312,16 @@ TEST_F(HostileFiles, PoisonedStarsAreSkippedAndFaintLimitsHold) {
   observer.HorizontalToEquatorial(azimuth, altitude, raMinusLst, zenithDec);
   const double ra = NormalizeAngle(raMinusLst + TWO_PI, TWO_PI);
   std::vector<StarRecord> stars = {
-      {NAN_VALUE, zenithDec, 100, 0},          {ra, NAN_VALUE, 100, 0},
-      {INF, zenithDec, 100, 0},                {ra, -INF, 100, 0},
-      {HUGE_VALUE, HUGE_VALUE, 100, 0},        {-HUGE_VALUE, -HUGE_VALUE, 100, 0},
-      {ra, zenithDec, INT16_MAX, 0},           // faintest possible: never drawn
-      {ra, zenithDec, INT16_MAX - 50, 9001},   // a 16-bit sum would wrap to the brightest
-      {ra, zenithDec, INT16_MIN, INT16_MIN},   // brightest possible, bluest
-      {ra, zenithDec, 100, INT16_MAX},         // no colour: white
+      {NAN_VALUE, zenithDec, 100, 0},
+      {ra, NAN_VALUE, 100, 0},
+      {INF, zenithDec, 100, 0},
+      {ra, -INF, 100, 0},
+      {HUGE_VALUE, HUGE_VALUE, 100, 0},
+      {-HUGE_VALUE, -HUGE_VALUE, 100, 0},
+      {ra, zenithDec, INT16_MAX, 0},          // faintest possible: never drawn
+      {ra, zenithDec, INT16_MAX - 50, 9001},  // a 16-bit sum would wrap to the brightest
+      {ra, zenithDec, INT16_MIN, INT16_MIN},  // brightest possible, bluest
+      {ra, zenithDec, 100, INT16_MAX},        // no colour: white
   };
   std::vector<uint8_t> bytes = Catalog(STARS_TAG, STAR_RECORD_SIZE, stars, EncodeStar);
   bytes.insert(bytes.end(), {1, 2, 3, 4, 5, 6, 7});  // a partial last record
@@ -354,7 +361,8 @@ TEST_F(HostileFiles, PoisonedSegmentsAndVerticesAreSkipped) {
     vertices.push_back({bad, bad, id});
   }
   WriteFile(view.linesPath, Catalog(LINES_TAG, SEGMENT_RECORD_SIZE, segments, EncodeSegment));
-  WriteFile(view.boundariesPath, Catalog(BOUNDARIES_TAG, VERTEX_RECORD_SIZE, vertices, EncodeVertex));
+  WriteFile(view.boundariesPath,
+            Catalog(BOUNDARIES_TAG, VERTEX_RECORD_SIZE, vertices, EncodeVertex));
   const FrameOps frame = Frame();
   EXPECT_TRUE(frame.texts.empty());
   EXPECT_EQ(frame.figureLines, sound.figureLines);
@@ -386,9 +394,11 @@ TEST_F(HostileFiles, LabelsSurviveDamageAndNamesStayTerminated) {
 
   LabelRecord unterminated{ra, dec, {}};
   std::fill(std::begin(unterminated.name), std::end(unterminated.name), '\xE9');
-  const std::vector<LabelRecord> labels = {
-      {NAN_VALUE, dec, "poison"}, {ra, INF, "poison"}, {-INF, -INF, "poison"}, unterminated,
-      {ra, dec, "second"}};
+  const std::vector<LabelRecord> labels = {{NAN_VALUE, dec, "poison"},
+                                           {ra, INF, "poison"},
+                                           {-INF, -INF, "poison"},
+                                           unterminated,
+                                           {ra, dec, "second"}};
   std::vector<uint8_t> bytes = Catalog("????", LABEL_RECORD_SIZE, labels, EncodeLabel);
   bytes.push_back(0);  // a partial record
   WriteFile(view.labelsPath, bytes);
@@ -494,7 +504,13 @@ TEST_F(HostileFiles, ConfigFilesAlwaysGiveUsableSettings) {
   };
   const std::vector<Case> cases = {
       {"empty", [&] { WriteFile(path, {}); }, false},
-      {"47 bytes", [&] { auto b = record(1, 2); b.pop_back(); WriteFile(path, b); }, false},
+      {"47 bytes",
+       [&] {
+         auto b = record(1, 2);
+         b.pop_back();
+         WriteFile(path, b);
+       },
+       false},
       {"a folder", [&] { std::filesystem::create_directory(path); }, false},
       {"a fifo", [&] { ::mkfifo(path.c_str(), 0600); }, false},
       {"not a number", [&] { WriteFile(path, record(NAN_VALUE, 2)); }, true},

@@ -106,8 +106,8 @@ TEST_F(InterruptedSave, ReadOnlyFolderKeepsTheOldFileAndReportsFailure) {
     return;
   }
   ASSERT_TRUE(SaveConfig(path, Settings(1.0)));
-  std::filesystem::permissions(folder, std::filesystem::perms::owner_read |
-                                           std::filesystem::perms::owner_exec);
+  std::filesystem::permissions(
+      folder, std::filesystem::perms::owner_read | std::filesystem::perms::owner_exec);
   EXPECT_FALSE(SaveConfig(path, Settings(2.0)));
   ConfigRecord loaded;
   ASSERT_TRUE(LoadConfig(path, loaded));

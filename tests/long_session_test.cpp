@@ -13,8 +13,8 @@
 #include <algorithm>
 #include <cstdint>
 #include <cstdio>
-#include <filesystem>
 #include <cstdlib>
+#include <filesystem>
 #include <fstream>
 #include <random>
 #include <string>
@@ -60,20 +60,26 @@ bool UnderAddressSanitizer() {
   return false;
 }
 
-constexpr uint16_t VIEW_COMMANDS[] = {
-    COMMAND_VIEW_EAST,       COMMAND_VIEW_NORTH,
-    COMMAND_VIEW_SOUTH,      COMMAND_VIEW_WEST,
-    COMMAND_VIEW_ZENITH,     COMMAND_EQUATORIAL_GRID,
-    COMMAND_HORIZONTAL_GRID, COMMAND_CONSTELLATION_LINES,
-    COMMAND_CONSTELLATION_BOUNDARIES, COMMAND_ZOOM_IN,
-    COMMAND_ZOOM_OUT,        COMMAND_ZOOM_RESET,
-    COMMAND_ROTATE_CLOCKWISE, COMMAND_ROTATE_COUNTER_CLOCKWISE};
+constexpr uint16_t VIEW_COMMANDS[] = {COMMAND_VIEW_EAST,
+                                      COMMAND_VIEW_NORTH,
+                                      COMMAND_VIEW_SOUTH,
+                                      COMMAND_VIEW_WEST,
+                                      COMMAND_VIEW_ZENITH,
+                                      COMMAND_EQUATORIAL_GRID,
+                                      COMMAND_HORIZONTAL_GRID,
+                                      COMMAND_CONSTELLATION_LINES,
+                                      COMMAND_CONSTELLATION_BOUNDARIES,
+                                      COMMAND_ZOOM_IN,
+                                      COMMAND_ZOOM_OUT,
+                                      COMMAND_ZOOM_RESET,
+                                      COMMAND_ROTATE_CLOCKWISE,
+                                      COMMAND_ROTATE_COUNTER_CLOCKWISE};
 
 // Keys the chart answers and some it does not.
-constexpr Qt::Key KEYS[] = {Qt::Key_Left, Qt::Key_Right, Qt::Key_Up,    Qt::Key_Down,
-                            Qt::Key_Plus, Qt::Key_Minus, Qt::Key_B,     Qt::Key_E,
-                            Qt::Key_H,    Qt::Key_L,     Qt::Key_N,     Qt::Key_Q,
-                            Qt::Key_S,    Qt::Key_W,     Qt::Key_Z,     Qt::Key_X,
+constexpr Qt::Key KEYS[] = {Qt::Key_Left, Qt::Key_Right, Qt::Key_Up,     Qt::Key_Down,
+                            Qt::Key_Plus, Qt::Key_Minus, Qt::Key_B,      Qt::Key_E,
+                            Qt::Key_H,    Qt::Key_L,     Qt::Key_N,      Qt::Key_Q,
+                            Qt::Key_S,    Qt::Key_W,     Qt::Key_Z,      Qt::Key_X,
                             Qt::Key_5,    Qt::Key_Space, Qt::Key_Return, Qt::Key_F5};
 
 class LongSession : public ShellTest {
@@ -97,25 +103,31 @@ class LongSession : public ShellTest {
     const Rect chart = ClientRect(w.hwnd);
     const int where = std::uniform_int_distribution<int>(0, 9)(random);
     if (where < 3) {
-      return QPoint(std::uniform_int_distribution<int>(w.navBoxX, w.navBoxX + NAV_BOX_WIDTH)(random),
-                    std::uniform_int_distribution<int>(w.navBoxY, w.navBoxY + NAV_BOX_HEIGHT)(random));
+      return QPoint(
+          std::uniform_int_distribution<int>(w.navBoxX, w.navBoxX + NAV_BOX_WIDTH)(random),
+          std::uniform_int_distribution<int>(w.navBoxY, w.navBoxY + NAV_BOX_HEIGHT)(random));
     }
     if (where == 9) {
       return QPoint(std::uniform_int_distribution<int>(-500, 1000)(random),
                     std::uniform_int_distribution<int>(-500, 1000)(random));
     }
-    return QPoint(std::uniform_int_distribution<int>(chart.left, std::max(chart.left, chart.right - 1))(random),
-                  std::uniform_int_distribution<int>(chart.top, std::max(chart.top, chart.bottom - 1))(random));
+    return QPoint(std::uniform_int_distribution<int>(chart.left,
+                                                     std::max(chart.left, chart.right - 1))(random),
+                  std::uniform_int_distribution<int>(
+                      chart.top, std::max(chart.top, chart.bottom - 1))(random));
   }
 };
 
 TEST_F(LongSession, RandomUseKeepsDrawingHoldsMemoryAndSavesWhatIsInForce) {
   const long count =
       EnvironmentNumber("HALVANE_LONG_SESSION_COUNT", UnderAddressSanitizer() ? 1000 : 3000);
-  std::mt19937 random(static_cast<uint32_t>(EnvironmentNumber("HALVANE_LONG_SESSION_SEED", 20261208)));
+  std::mt19937 random(
+      static_cast<uint32_t>(EnvironmentNumber("HALVANE_LONG_SESSION_SEED", 20261208)));
   const std::string labels = Folder() + "Labels.dat";
-  const std::filesystem::path shippedLabels = std::filesystem::path(HALVANE_BINARY_DIR) / "Labels.dat";
-  if (std::filesystem::exists(shippedLabels)) std::filesystem::create_symlink(shippedLabels, labels);
+  const std::filesystem::path shippedLabels =
+      std::filesystem::path(HALVANE_BINARY_DIR) / "Labels.dat";
+  if (std::filesystem::exists(shippedLabels))
+    std::filesystem::create_symlink(shippedLabels, labels);
 
   MainWindow& w = Start();
   QWidget* top = TopLevelWidget(w.hwnd);
@@ -129,15 +141,16 @@ TEST_F(LongSession, RandomUseKeepsDrawingHoldsMemoryAndSavesWhatIsInForce) {
     bool wantsFrame = false;
     const int kind = std::uniform_int_distribution<int>(0, 999)(random);
     if (kind < 250) {
-      const uint16_t command =
-          VIEW_COMMANDS[std::uniform_int_distribution<size_t>(0, std::size(VIEW_COMMANDS) - 1)(random)];
+      const uint16_t command = VIEW_COMMANDS[std::uniform_int_distribution<size_t>(
+          0, std::size(VIEW_COMMANDS) - 1)(random)];
       Choose(command);
       wantsFrame = true;
     } else if (kind < 300) {
       Choose(static_cast<uint16_t>(std::uniform_int_distribution<int>(40100, 40187)(random)));
       wantsFrame = true;
     } else if (kind < 550) {
-      QTest::keyClick(Chart(), KEYS[std::uniform_int_distribution<size_t>(0, std::size(KEYS) - 1)(random)]);
+      QTest::keyClick(Chart(),
+                      KEYS[std::uniform_int_distribution<size_t>(0, std::size(KEYS) - 1)(random)]);
       Flush();
     } else if (kind < 800) {
       const QPoint p = RandomPoint(random, w);

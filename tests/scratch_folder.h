@@ -17,8 +17,7 @@ namespace halvane {
 class ScratchFolderTest : public ::testing::Test {
  protected:
   void SetUp() override {
-    std::string pattern =
-        (std::filesystem::temp_directory_path() / "halvane-test-XXXXXX").string();
+    std::string pattern = (std::filesystem::temp_directory_path() / "halvane-test-XXXXXX").string();
     ASSERT_NE(mkdtemp(pattern.data()), nullptr);
     folder = pattern;
   }

@@ -263,16 +263,15 @@ LabelRecord MakeLabel(double ra, double dec, std::string_view utf8, BuildSummary
                             shown + "\"");
   }
   if (name.shortened) {
-    summary.notes.push_back("Labels.dat: shortened \"" + std::string(utf8) + "\" to \"" +
-                            shown + "\"");
+    summary.notes.push_back("Labels.dat: shortened \"" + std::string(utf8) + "\" to \"" + shown +
+                            "\"");
   }
   LabelRecord label{ra, dec, {}};
   StoreLabelName(name.text, label.name);
   return label;
 }
 
-void AddStarLabels(const QJsonDocument& source,
-                   const std::map<int64_t, StarRecord>& byHipparcos,
+void AddStarLabels(const QJsonDocument& source, const std::map<int64_t, StarRecord>& byHipparcos,
                    std::vector<LabelRecord>& labels, BuildSummary& summary) {
   std::vector<std::pair<int64_t, std::string>> names;
   const QJsonObject all = source.object();
@@ -302,8 +301,8 @@ void AddStarLabels(const QJsonDocument& source,
   }
 }
 
-void AddPointLabels(const QJsonDocument& source, bool messier,
-                    std::vector<LabelRecord>& labels, BuildSummary& summary) {
+void AddPointLabels(const QJsonDocument& source, bool messier, std::vector<LabelRecord>& labels,
+                    BuildSummary& summary) {
   for (const QJsonValue& value : Features(source)) {
     const QJsonObject feature = value.toObject();
     const QJsonObject properties = feature.value(QStringLiteral("properties")).toObject();
@@ -323,8 +322,8 @@ void AddPointLabels(const QJsonDocument& source, bool messier,
       if (!FitLabelName(both).shortened) {
         full = both;
       } else {
-        summary.notes.push_back("Labels.dat: " + name + " without its common name \"" +
-                                common + "\", which does not fit");
+        summary.notes.push_back("Labels.dat: " + name + " without its common name \"" + common +
+                                "\", which does not fit");
       }
     }
     labels.push_back(MakeLabel(RightAscensionFromLongitude(point->first),
@@ -395,8 +394,7 @@ std::vector<BoundaryVertex> DensifyBoundary(const std::vector<std::pair<double, 
   std::vector<BoundaryVertex> vertices;
   if (line.empty()) return vertices;
   auto vertexAt = [id](const std::pair<double, double>& p) {
-    return BoundaryVertex{RightAscensionFromLongitude(p.first), p.second * RADIANS_PER_DEGREE,
-                          id};
+    return BoundaryVertex{RightAscensionFromLongitude(p.first), p.second * RADIANS_PER_DEGREE, id};
   };
   vertices.push_back(vertexAt(line.front()));
   for (size_t i = 1; i < line.size(); ++i) {
@@ -437,8 +435,8 @@ std::vector<BoundaryVertex> DensifyBoundary(const std::vector<std::pair<double, 
   return vertices;
 }
 
-bool BuildCatalogs(const std::string& sourceDir, const std::string& outDir,
-                   BuildSummary& summary, std::string& error) {
+bool BuildCatalogs(const std::string& sourceDir, const std::string& outDir, BuildSummary& summary,
+                   std::string& error) {
   summary = BuildSummary{};
   Sources sources;
   if (!LoadSources(sourceDir, sources, error)) return false;
@@ -462,8 +460,8 @@ bool BuildCatalogs(const std::string& sourceDir, const std::string& outDir,
   }
   const std::filesystem::path out(outDir);
   return WriteCatalog(out / "Stars.dat", STARS_TAG, STAR_RECORD_SIZE, stars, EncodeStar, error) &&
-         WriteCatalog(out / "ConLin.dat", LINES_TAG, SEGMENT_RECORD_SIZE, segments,
-                      EncodeSegment, error) &&
+         WriteCatalog(out / "ConLin.dat", LINES_TAG, SEGMENT_RECORD_SIZE, segments, EncodeSegment,
+                      error) &&
          WriteCatalog(out / "ConBon.dat", BOUNDARIES_TAG, VERTEX_RECORD_SIZE, vertices,
                       EncodeVertex, error) &&
          WriteCatalog(out / "Labels.dat", LABELS_TAG, LABEL_RECORD_SIZE, labels, EncodeLabel,

@@ -51,7 +51,7 @@ std::vector<BoundaryVertex> DensifyBoundary(const std::vector<std::pair<double, 
 // when missing; each file is written under a temporary name and renamed). Deterministic.
 // False with a one-line error when a source file is missing or malformed, a source holds
 // more boundary lines than ids, or a catalog cannot be written.
-bool BuildCatalogs(const std::string& sourceDir, const std::string& outDir,
-                   BuildSummary& summary, std::string& error);
+bool BuildCatalogs(const std::string& sourceDir, const std::string& outDir, BuildSummary& summary,
+                   std::string& error);
 
 }  // namespace halvane

@@ -88,10 +88,9 @@ class BuilderFolder : public ::testing::Test {
   std::vector<Record> Read(const std::string& name, std::string_view tag, size_t size,
                            Decode decode) {
     std::vector<Record> records;
-    const WalkResult result = WalkRecords((root / "out" / name).string(), tag, size,
-                                          [&](const uint8_t* bytes) {
-                                            records.push_back(decode(bytes));
-                                          });
+    const WalkResult result =
+        WalkRecords((root / "out" / name).string(), tag, size,
+                    [&](const uint8_t* bytes) { records.push_back(decode(bytes)); });
     EXPECT_EQ(result, WalkResult::Completed) << name;
     return records;
   }
@@ -130,8 +129,8 @@ TEST_F(BuilderFolder, StarsKeepPositionMagnitudeAndColourInTheirUnits) {
 TEST_F(BuilderFolder, FiguresBecomeIndependentSegmentsEachOnce) {
   std::string error;
   ASSERT_TRUE(Build(error)) << error;
-  const auto segments = Read<ConstellationSegment>("ConLin.dat", LINES_TAG,
-                                                   SEGMENT_RECORD_SIZE, DecodeSegment);
+  const auto segments =
+      Read<ConstellationSegment>("ConLin.dat", LINES_TAG, SEGMENT_RECORD_SIZE, DecodeSegment);
   ASSERT_EQ(segments.size(), 2u);
   EXPECT_EQ(segments[0].rightAscension1, 0.0);
   EXPECT_NEAR(segments[0].rightAscension2, 10.0 * DEG, 1e-12);
@@ -188,8 +187,8 @@ TEST_F(BuilderFolder, BordersAreDensifiedAlongTheirTrueCurvesWithOneIdPerLine) {
   for (size_t i = 1; i < first.size(); ++i) {
     const BoundaryVertex& a = first[i - 1];
     const BoundaryVertex& b = first[i];
-    widest = std::max(widest, AngularDistance(a.rightAscension, a.declination,
-                                              b.rightAscension, b.declination));
+    widest = std::max(
+        widest, AngularDistance(a.rightAscension, a.declination, b.rightAscension, b.declination));
     double ra = b.rightAscension, dec = b.declination;
     J2000ToB1875(ra, dec);
     if (std::fabs(dec - dec0) < 2e-4 * DEG) {
@@ -215,8 +214,7 @@ TEST(DensifyBoundary, CrossingRightAscensionZeroTakesTheShortWay) {
   for (const BoundaryVertex& v : vertices) {
     EXPECT_GE(v.rightAscension, 0.0);
     EXPECT_LT(v.rightAscension, 2.0 * std::numbers::pi);
-    const double fromZero =
-        std::min(v.rightAscension, 2.0 * std::numbers::pi - v.rightAscension);
+    const double fromZero = std::min(v.rightAscension, 2.0 * std::numbers::pi - v.rightAscension);
     EXPECT_LE(fromZero, 3.1 * DEG);
     EXPECT_EQ(v.boundaryId, 9);
   }
@@ -235,8 +233,8 @@ TEST_F(BuilderFolder, NamesAreFittedToNineteenWindows1252Characters) {
   }
   // Stars by Hipparcos number; the star not in the star list is left out; then Messier
   // objects, then constellations.
-  const std::vector<std::string> expected = {
-      "Bibha", "Tweedledee", "M1 Crab Nebula", "M13", "Bo\xF6tes"};
+  const std::vector<std::string> expected = {"Bibha", "Tweedledee", "M1 Crab Nebula", "M13",
+                                             "Bo\xF6tes"};
   EXPECT_EQ(names, expected);
   EXPECT_NEAR(labels[0].rightAscension, 270.0 * DEG, 1e-12) << "at its star";
   EXPECT_NEAR(labels[4].rightAscension, 223.5 * DEG, 1e-12);

@@ -191,8 +191,8 @@ size_t ReportLabels(RecordFile& file, Positions& positions, std::ostream& out) {
   while (const uint8_t* bytes = file.Next()) {
     const LabelRecord label = DecodeLabel(bytes);
     positions.Add({{label.rightAscension, label.declination}});
-    const bool terminated = std::find(label.name, label.name + LABEL_NAME_BYTES, '\0') !=
-                            label.name + LABEL_NAME_BYTES;
+    const bool terminated =
+        std::find(label.name, label.name + LABEL_NAME_BYTES, '\0') != label.name + LABEL_NAME_BYTES;
     if (!terminated) ++unterminated;
     const std::u16string name = Windows1252ToUtf16(label.name, LABEL_NAME_BYTES);
     lines.push_back("  " + Fixed(label.rightAscension * DEGREES_PER_RADIAN, 4) + " " +
@@ -216,8 +216,8 @@ std::optional<CatalogKind> ParseCatalogKind(std::string_view name) {
   return std::nullopt;
 }
 
-int PrintCatalogInfo(const std::string& path, std::optional<CatalogKind> kind,
-                     std::ostream& out, std::ostream& err) {
+int PrintCatalogInfo(const std::string& path, std::optional<CatalogKind> kind, std::ostream& out,
+                     std::ostream& err) {
   const std::string prefix = "halvane-catalog: " + path + ": ";
   // The same open as the layers': a directory or device is not a catalog.
   RecordFile probe(1);
@@ -252,8 +252,9 @@ int PrintCatalogInfo(const std::string& path, std::optional<CatalogKind> kind,
 
   if (!kind) kind = KindOfHeader(header.data(), path);
   if (!kind) {
-    err << prefix << "unknown kind of catalog (tag and file name unknown); name one with "
-                     "--kind\n";
+    err << prefix
+        << "unknown kind of catalog (tag and file name unknown); name one with "
+           "--kind\n";
     return 1;
   }
   const KindInfo& info = InfoOf(*kind);
@@ -272,8 +273,7 @@ int PrintCatalogInfo(const std::string& path, std::optional<CatalogKind> kind,
 
   const uintmax_t body = size - HEADER_SIZE;
   const uintmax_t trailing = body % info.recordSize;
-  out << "records: " << body / info.recordSize << " whole, " << trailing
-      << " trailing bytes\n";
+  out << "records: " << body / info.recordSize << " whole, " << trailing << " trailing bytes\n";
   if (trailing != 0) {
     err << prefix << trailing << " bytes of a partial record at the end (ignored by readers)\n";
     status = 1;

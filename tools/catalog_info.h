@@ -20,7 +20,7 @@ std::optional<CatalogKind> ParseCatalogKind(std::string_view name);
 // be opened, is shorter than its header, has a header its layer rejects, an unknown kind, a
 // partial record, or records with coordinates that are not finite or out of range, or
 // names without their terminator.
-int PrintCatalogInfo(const std::string& path, std::optional<CatalogKind> kind,
-                     std::ostream& out, std::ostream& err);
+int PrintCatalogInfo(const std::string& path, std::optional<CatalogKind> kind, std::ostream& out,
+                     std::ostream& err);
 
 }  // namespace halvane

@@ -41,9 +41,9 @@ class InfoFolder : public ScratchFolderTest {
 };
 
 TEST_F(InfoFolder, SoundStarFileGivesRangesAndAMagnitudeHistogram) {
-  const std::string path = Write("Stars.dat", Stars("STAR", {{0.0, -0.5, -144, 1},
-                                                            {3.0, 0.5, 50, 9999},
-                                                            {6.0, 1.0, 99, 120}}));
+  const std::string path =
+      Write("Stars.dat",
+            Stars("STAR", {{0.0, -0.5, -144, 1}, {3.0, 0.5, 50, 9999}, {6.0, 1.0, 99, 120}}));
   EXPECT_EQ(Info(path), 0) << err.str();
   EXPECT_EQ(err.str(), "");
   const std::string text = out.str();

@@ -12,10 +12,10 @@ TEST(ShortenName, KeepsWholeWordsCutsOnlyWithAFullStopAndNeverEndsOnAJoiningWord
     const char* expected;
   };
   const Case cases[] = {
-      {"Bidelman's Peculiar", "Bidelman's Peculiar"},      // exactly 19: unchanged
-      {"Deneb Kaitos Shemali", "Deneb Kaitos Shema."},     // room for 5 letters of the next
+      {"Bidelman's Peculiar", "Bidelman's Peculiar"},         // exactly 19: unchanged
+      {"Deneb Kaitos Shemali", "Deneb Kaitos Shema."},        // room for 5 letters of the next
       {"Polaris Galacticus Borealis", "Polaris Galacticus"},  // too little room to cut
-      {"Revenant of the Swan", "Revenant"},                 // not "Revenant of the"
+      {"Revenant of the Swan", "Revenant"},                   // not "Revenant of the"
       {"Tweedledee and Tweedledum", "Tweedledee"},
       {"Supercalifragilisticexpialidocious", "Supercalifragilist."},
       {"  Spaced   Out   Name  With  Gaps", "Spaced Out Name"},

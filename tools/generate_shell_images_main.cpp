@@ -42,9 +42,10 @@ void AddLight(QImage& image, double x, double y, double r, double g, double b) {
   const int iy = static_cast<int>(y);
   if (ix < 0 || iy < 0 || ix >= image.width() || iy >= image.height()) return;
   const QRgb old = image.pixel(ix, iy);
-  image.setPixel(ix, iy, qRgb(std::min(255, qRed(old) + static_cast<int>(r)),
-                              std::min(255, qGreen(old) + static_cast<int>(g)),
-                              std::min(255, qBlue(old) + static_cast<int>(b))));
+  image.setPixel(ix, iy,
+                 qRgb(std::min(255, qRed(old) + static_cast<int>(r)),
+                      std::min(255, qGreen(old) + static_cast<int>(g)),
+                      std::min(255, qBlue(old) + static_cast<int>(b))));
 }
 
 // A two-armed spiral galaxy, tilted, with a warm core and bluish arms, over a field of stars.
@@ -134,8 +135,8 @@ void Letter(QPainter& p, int x, int y, const QString& text) {
 }
 
 void Pointer(QPainter& p, int x, int y) {
-  const QPolygonF arrow({{6, 3}, {6, 17}, {9.5, 13.5}, {12, 19}, {14, 18}, {11.5, 12.5},
-                         {16, 12.5}});
+  const QPolygonF arrow(
+      {{6, 3}, {6, 17}, {9.5, 13.5}, {12, 19}, {14, 18}, {11.5, 12.5}, {16, 12.5}});
   p.setPen(QPen(Qt::black, 1));
   p.setBrush(Qt::white);
   p.drawPolygon(arrow.translated(x, y));
@@ -146,7 +147,9 @@ void Hand(QPainter& p, int x, int y) {
   p.setBrush(QColor(255, 224, 189));
   QPainterPath path;
   path.addRoundedRect(QRectF(x + 5.5, y + 9.5, 11, 9), 3, 3);
-  for (int i = 0; i < 4; ++i) path.addRoundedRect(QRectF(x + 5.5 + i * 2.75, y + 3.5 + (i == 0 || i == 3 ? 2 : 0), 2.5, 9), 1.2, 1.2);
+  for (int i = 0; i < 4; ++i)
+    path.addRoundedRect(QRectF(x + 5.5 + i * 2.75, y + 3.5 + (i == 0 || i == 3 ? 2 : 0), 2.5, 9),
+                        1.2, 1.2);
   path.addRoundedRect(QRectF(x + 15, y + 8.5, 3, 6), 1.2, 1.2);
   p.drawPath(path.simplified());
 }
@@ -162,8 +165,9 @@ void Turn(QPainter& p, int x, int y, bool clockwise) {
   // The arrow head sits at the start of the arc, at the top.
   const double tipX = x + 11;
   const double tipY = y + 5;
-  QPolygonF head = clockwise ? QPolygonF({{tipX + 3.5, tipY}, {tipX - 1, tipY - 3.5}, {tipX - 1, tipY + 3.5}})
-                             : QPolygonF({{tipX - 3.5, tipY}, {tipX + 1, tipY - 3.5}, {tipX + 1, tipY + 3.5}});
+  QPolygonF head =
+      clockwise ? QPolygonF({{tipX + 3.5, tipY}, {tipX - 1, tipY - 3.5}, {tipX - 1, tipY + 3.5}})
+                : QPolygonF({{tipX - 3.5, tipY}, {tipX + 1, tipY - 3.5}, {tipX + 1, tipY + 3.5}});
   p.drawPolygon(head);
 }
 
@@ -182,9 +186,7 @@ void Magnifier(QPainter& p, int x, int y, Lens lens) {
       p.drawLine(c + QPointF(-3, 0), c + QPointF(3, 0));
       p.drawLine(c + QPointF(0, -3), c + QPointF(0, 3));
       break;
-    case Lens::Minus:
-      p.drawLine(c + QPointF(-3, 0), c + QPointF(3, 0));
-      break;
+    case Lens::Minus: p.drawLine(c + QPointF(-3, 0), c + QPointF(3, 0)); break;
     case Lens::Clock:
       p.setPen(QPen(Qt::black, 1.1));
       p.drawLine(c, c + QPointF(0, -3.5));

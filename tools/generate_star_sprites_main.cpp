@@ -33,7 +33,9 @@ constexpr double PEAK[COLUMNS] = {1.0, 1.0, 1.0, 0.97, 0.94, 0.9, 0.85, 0.8, 0.7
 // Faintest channel value a lit pixel keeps, so every lit pixel stays non-black.
 constexpr double FLOOR = 10.0 / 255.0;
 
-int Channel(double value) { return std::clamp(static_cast<int>(std::lround(value * 255.0)), 0, 255); }
+int Channel(double value) {
+  return std::clamp(static_cast<int>(std::lround(value * 255.0)), 0, 255);
+}
 
 QRgb StarPixel(int row, int column, int dx, int dy) {
   const int squared = dx * dx + dy * dy;

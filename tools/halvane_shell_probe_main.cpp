@@ -26,8 +26,8 @@ namespace {
 using Clock = std::chrono::steady_clock;
 
 std::filesystem::path MakeDataFolder() {
-  const std::filesystem::path folder = std::filesystem::temp_directory_path() /
-                                       ("halvane-probe-" + std::to_string(::getpid()));
+  const std::filesystem::path folder =
+      std::filesystem::temp_directory_path() / ("halvane-probe-" + std::to_string(::getpid()));
   std::filesystem::remove_all(folder);
   std::filesystem::create_directories(folder);
   const std::filesystem::path shipped = halvane::ExecutableDirectory();

@@ -48,29 +48,19 @@ void ApplyRotation(Observer& observer, int32_t steps) {
 void ApplyPan(SkyView& view, const std::string& keys) {
   for (const char key : keys) {
     switch (key) {
-      case 'l':
-        view.PanLeft();
-        break;
-      case 'r':
-        view.PanRight();
-        break;
-      case 'u':
-        view.PanUp();
-        break;
-      case 'd':
-        view.PanDown();
-        break;
-      default:
-        break;  // the options allow no other letter
+      case 'l': view.PanLeft(); break;
+      case 'r': view.PanRight(); break;
+      case 'u': view.PanUp(); break;
+      case 'd': view.PanDown(); break;
+      default: break;  // the options allow no other letter
     }
   }
 }
 
 void DrawLabel(Surface& surface, const PickedLabel& label, const Rect& chart) {
   if (label.x == 0 || label.y == 0) return;
-  const std::u16string_view name(label.name,
-                                 std::find(label.name, label.name + LABEL_NAME_UNITS, u'\0') -
-                                     label.name);
+  const std::u16string_view name(
+      label.name, std::find(label.name, label.name + LABEL_NAME_UNITS, u'\0') - label.name);
   surface.SetTextColor(LABEL_COLOR);
   surface.SetTransparentBackground();
   surface.DrawText(name, Rect{label.x, label.y, chart.right, chart.bottom},

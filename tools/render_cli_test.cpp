@@ -52,7 +52,8 @@ TEST(RenderProgram, WrongArgumentsEndWithOneLineAndCodeTwo) {
 TEST(RenderProgram, ReadsConfigFileAndDrawsTheChartsOwnMessages) {
   testing::TemporaryFolder folder;
   const QString data = QString::fromStdString(folder.path.string());
-  const RunResult missing = RunRender({"--data", data, "--layers", "lines,boundaries", "--trace", "-"});
+  const RunResult missing =
+      RunRender({"--data", data, "--layers", "lines,boundaries", "--trace", "-"});
   ASSERT_EQ(missing.exitCode, 0) << missing.err;
   EXPECT_EQ(missing.out.rfind("fill 0 0 240 294 black\n", 0), 0u);
   EXPECT_EQ(Count(missing.out, "text 0 0 240 294 5 \"File not found\""), 2);  // lines, stars
@@ -78,14 +79,20 @@ TEST(RenderProgram, SameArgumentsGiveTheSameChartWithTheTappedLabel) {
                         std::vector<ConstellationSegment>{{lst, dec, lst + 0.2, dec - 0.2}},
                         EncodeSegment);
   const QString png = QString::fromStdString(folder.File("chart.png"));
-  QStringList arguments{"--data", QString::fromStdString(folder.path.string()), "--longitude", "0",
-                        "--latitude", "50", "--time", "2025-03-20T21:30Z", "--size", "300x200",
-                        "--tap", "151,101", "--trace", "-", "--out", png};
+  QStringList arguments{"--data",      QString::fromStdString(folder.path.string()),
+                        "--longitude", "0",
+                        "--latitude",  "50",
+                        "--time",      "2025-03-20T21:30Z",
+                        "--size",      "300x200",
+                        "--tap",       "151,101",
+                        "--trace",     "-",
+                        "--out",       png};
   const RunResult first = RunRender(arguments);
   ASSERT_EQ(first.exitCode, 0) << first.err;
   EXPECT_EQ(first.out, RunRender(arguments).out);
   EXPECT_EQ(Count(first.out, "pen 404080\npolyline 2 150 100 "), 1);
-  EXPECT_EQ(Count(first.out, "textcolor 7FFF7F\ntransparent\ntext 150 100 300 200 256 \"Testar\"\n"), 1);
+  EXPECT_EQ(
+      Count(first.out, "textcolor 7FFF7F\ntransparent\ntext 150 100 300 200 256 \"Testar\"\n"), 1);
   EXPECT_EQ(QImage(png).size(), QSize(300, 200));
 
   arguments[arguments.indexOf("151,101")] = "10,10";  // far from the object: no label

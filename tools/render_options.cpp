@@ -79,10 +79,14 @@ bool ParseUtc(std::string_view text, SYSTEMTIME& time) {
       hour > 23 || minute > 59 || second > 59) {
     return false;
   }
-  time = SYSTEMTIME{static_cast<uint16_t>(year),   static_cast<uint16_t>(month),
+  time = SYSTEMTIME{static_cast<uint16_t>(year),
+                    static_cast<uint16_t>(month),
                     static_cast<uint16_t>(DayOfWeek(year, month, day)),
-                    static_cast<uint16_t>(day),    static_cast<uint16_t>(hour),
-                    static_cast<uint16_t>(minute), static_cast<uint16_t>(second), 0};
+                    static_cast<uint16_t>(day),
+                    static_cast<uint16_t>(hour),
+                    static_cast<uint16_t>(minute),
+                    static_cast<uint16_t>(second),
+                    0};
   return true;
 }
 
@@ -148,12 +152,9 @@ bool ParseOption(const std::string& name, const std::string& value, RenderOption
     const bool isLatitude = name == "--latitude";
     double degrees = 0.0;
     switch (ParseDouble(value, degrees)) {
-      case NumberStatus::Malformed:
-        return fail("expected a number of degrees");
-      case NumberStatus::NotFinite:
-        return fail("expected a finite number of degrees");
-      case NumberStatus::Ok:
-        break;
+      case NumberStatus::Malformed: return fail("expected a number of degrees");
+      case NumberStatus::NotFinite: return fail("expected a finite number of degrees");
+      case NumberStatus::Ok: break;
     }
     if (isLatitude && std::fabs(degrees) > 90.0) return fail("expected -90 to 90 degrees");
     if (!isLatitude && std::fabs(degrees) > 360.0) return fail("expected -360 to 360 degrees");
@@ -244,11 +245,11 @@ bool ParseRenderOptions(const std::vector<std::string>& arguments, RenderOptions
     error = "--view and --goto: give only one of them";
     return false;
   }
-  if (options.tap && (options.tap->x < 0 || options.tap->y < 0 ||
-                      options.tap->x >= options.width || options.tap->y >= options.height)) {
+  if (options.tap && (options.tap->x < 0 || options.tap->y < 0 || options.tap->x >= options.width ||
+                      options.tap->y >= options.height)) {
     error = "--tap: the point must lie on the " + std::to_string(options.width) + "x" +
-            std::to_string(options.height) + " chart, got " + std::to_string(options.tap->x) +
-            "," + std::to_string(options.tap->y);
+            std::to_string(options.height) + " chart, got " + std::to_string(options.tap->x) + "," +
+            std::to_string(options.tap->y);
     return false;
   }
   return true;

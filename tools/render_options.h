@@ -19,9 +19,9 @@ struct RenderOptions {
   std::string dataDirectory;  // empty: the executable's folder
   int32_t width = 240;
   int32_t height = 294;
-  std::optional<double> longitude;  // degrees, positive west
-  std::optional<double> latitude;   // degrees, positive north
-  std::optional<SYSTEMTIME> time;   // UTC; empty: now
+  std::optional<double> longitude;      // degrees, positive west
+  std::optional<double> latitude;       // degrees, positive north
+  std::optional<SYSTEMTIME> time;       // UTC; empty: now
   const ViewDirection* view = nullptr;  // set with --view
   const GoToRow* goTo = nullptr;        // set with --goto
   int32_t zoomSteps = 0;                // positive: in, negative: out

@@ -63,8 +63,8 @@ TEST(RenderOptions, RefusesWrongArgumentsNamingThem) {
     RenderOptions o;
     std::string error;
     EXPECT_FALSE(ParseRenderOptions(arguments, o, error)) << arguments[0];
-    const std::string& named = arguments[0] == "--view" && arguments.size() > 2 ? arguments[2]
-                                                                                : arguments[0];
+    const std::string& named =
+        arguments[0] == "--view" && arguments.size() > 2 ? arguments[2] : arguments[0];
     EXPECT_NE(error.find(named), std::string::npos) << error;
     EXPECT_EQ(error.find('\n'), std::string::npos) << error;
   }

@@ -10,8 +10,8 @@ namespace halvane {
 class Observer;
 
 struct GoToRow {
-  int32_t command;            // menu command 40100 to 40187; 0 ends the table
-  const char* name;           // the constellation's name, as the menu shows it
+  int32_t command;   // menu command 40100 to 40187; 0 ends the table
+  const char* name;  // the constellation's name, as the menu shows it
   double rightAscensionHours;
   double declinationDegrees;
 };

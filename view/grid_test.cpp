@@ -84,8 +84,8 @@ TEST(HorizontalGrid, LinesBreakWhereTheyLeaveTheCap) {
   const std::vector<std::string>& lines = surface.Lines();
   // Meridian 0: -45 to 75 without the horizon's 0; meridian 180: 75; the horizon: the
   // azimuths of its points inside the cap.
-  EXPECT_EQ(Texts(lines), Degrees({-45, -30, -15, 15, 30, 45, 60, 75, 75, 0, 15, 30, 45, 60, 75,
-                                   285, 300, 315, 330, 345}));
+  EXPECT_EQ(Texts(lines), Degrees({-45, -30, -15, 15, 30, 45,  60,  75,  75,  0,
+                                   15,  30,  45,  60, 75, 285, 300, 315, 330, 345}));
   // The horizon is two runs, azimuth 0 to 75 and 285 to 360, not joined across the back.
   const auto zero = std::find_if(lines.begin(), lines.end(), [](const std::string& l) {
     return StartsWith(l, "text ") && QuotedText(l) == "0\u00B0";
@@ -103,7 +103,8 @@ TEST(HorizontalGrid, LinesBreakWhereTheyLeaveTheCap) {
     for (int64_t i = 0; i < n[0]; ++i) {
       double x = 0.0;
       double y = 0.0;
-      view.ScreenToView(static_cast<int32_t>(n[1 + 2 * i]), static_cast<int32_t>(n[2 + 2 * i]), x, y);
+      view.ScreenToView(static_cast<int32_t>(n[1 + 2 * i]), static_cast<int32_t>(n[2 + 2 * i]), x,
+                        y);
       EXPECT_LE(std::hypot(x, y), radius + 0.01);
     }
   }
@@ -124,7 +125,8 @@ TEST(EquatorialGrid, TurnsWithTheSiderealAngleAndLabelsHours) {
   const auto segments = [](const std::vector<std::string>& lines) {
     std::vector<std::array<int64_t, 4>> found;
     for (const std::vector<int64_t>& n : Polylines(lines)) {
-      for (int64_t i = 1; i < n[0]; ++i) found.push_back({n[2 * i - 1], n[2 * i], n[2 * i + 1], n[2 * i + 2]});
+      for (int64_t i = 1; i < n[0]; ++i)
+        found.push_back({n[2 * i - 1], n[2 * i], n[2 * i + 1], n[2 * i + 2]});
     }
     return found;
   };
@@ -145,7 +147,8 @@ TEST(EquatorialGrid, TurnsWithTheSiderealAngleAndLabelsHours) {
     for (const std::string& other : after.Lines()) {
       const std::vector<int64_t> at2 = Numbers(other);
       if (StartsWith(other, "text ") && Near(at[0], at2[0]) && Near(at[1], at2[1])) {
-        EXPECT_EQ(QuotedText(other), std::to_string((std::stoi(QuotedText(line)) + 1) % 24) + ":00");
+        EXPECT_EQ(QuotedText(other),
+                  std::to_string((std::stoi(QuotedText(line)) + 1) % 24) + ":00");
         ++compared;
       }
     }

@@ -40,7 +40,11 @@ class Walk {
  public:
   Walk(const SkyView& view, Surface& surface, const GridSystem& system, double siderealAngle,
        const VisibleCap& cap, std::vector<Point>& points)
-      : view(view), surface(surface), system(system), siderealAngle(siderealAngle), cap(cap),
+      : view(view),
+        surface(surface),
+        system(system),
+        siderealAngle(siderealAngle),
+        cap(cap),
         points(points) {}
 
   // Adds the point (longitude, latitude) to the current run, or ends the run when the point
@@ -95,8 +99,7 @@ size_t FormatDegreesLabel(double angle, char16_t* text) {
 size_t FormatHoursLabel(double angle, char16_t* text) {
   const int32_t minutes = RoundToInt(RAD_TO_HOURS * angle * 60.0);
   char ascii[GRID_LABEL_CAPACITY];
-  const int length =
-      std::snprintf(ascii, sizeof ascii, "%d:%.2d", minutes / 60, minutes % 60);
+  const int length = std::snprintf(ascii, sizeof ascii, "%d:%.2d", minutes / 60, minutes % 60);
   return Widen(ascii, length, text);
 }
 

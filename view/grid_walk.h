@@ -21,8 +21,8 @@ using GridLabelFormat = size_t (*)(double angle, char16_t* text);
 struct GridSystem {
   // The horizontal position (radians) of the grid point whose longitude minus the sidereal
   // angle is longitude and whose latitude is latitude.
-  void (*toHorizontal)(const Observer& observer, double longitude, double latitude,
-                       double& azimuth, double& altitude);
+  void (*toHorizontal)(const Observer& observer, double longitude, double latitude, double& azimuth,
+                       double& altitude);
   GridLabelFormat latitudeLabel;   // on the lines of longitude 0 and PI
   GridLabelFormat longitudeLabel;  // on the middle parallel
 };

@@ -61,7 +61,7 @@ class SkyView {
   void DragView(int32_t dx, int32_t dy);
 
   Observer* observer;
-  double fieldOfView;  // radians across the width of viewRect, in [PI/64, PI]
+  double fieldOfView;   // radians across the width of viewRect, in [PI/64, PI]
   double aspect = 1.0;  // width / height of viewRect
   double xFactor;
   double yFactor;

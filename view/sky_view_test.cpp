@@ -29,8 +29,8 @@ TEST(SkyView, MapsTheViewPlaneByTruncationWithYUp) {
     int32_t sx, sy;
   };
   // Truncation towards zero: -0.92 and 0.92 pixels both stay on the centre.
-  const Case cases[] = {{0.0, 0.0, 120, 147},    {-0.006, 0.0, 120, 147}, {0.006, 0.0, 120, 147},
-                        {0.0066, 0.0, 121, 147}, {-0.0066, 0.0, 119, 147}, {0.0, 1.0, 120, -5},
+  const Case cases[] = {{0.0, 0.0, 120, 147},     {-0.006, 0.0, 120, 147},  {0.006, 0.0, 120, 147},
+                        {0.0066, 0.0, 121, 147},  {-0.0066, 0.0, 119, 147}, {0.0, 1.0, 120, -5},
                         {20.0, -20.0, 3175, 3202}};
   for (const Case& c : cases) {
     int32_t sx = 0;

@@ -38,7 +38,8 @@ inline void WriteStars(const std::string& path, const std::vector<StarRecord>& s
     EncodeStar(stars[i], bytes.data() + HEADER_SIZE + i * STAR_RECORD_SIZE);
   }
   std::ofstream(path, std::ios::binary)
-      .write(reinterpret_cast<const char*>(bytes.data()), static_cast<std::streamsize>(bytes.size()));
+      .write(reinterpret_cast<const char*>(bytes.data()),
+             static_cast<std::streamsize>(bytes.size()));
 }
 
 // A star that the view draws centred on pixel (sx, sy) at sidereal angle theta: the middle of

@@ -18,9 +18,9 @@ struct VisibleCap {
 
   // True when the horizontal point lies at most radius from the centre (boundary included).
   bool Contains(double pointAzimuth, double pointAltitude) const {
-    return cosRadius <= sinAltitude * std::sin(pointAltitude) +
-                            (std::cos(pointAltitude) * std::cos(pointAzimuth - azimuth)) *
-                                cosAltitude;
+    return cosRadius <=
+           sinAltitude * std::sin(pointAltitude) +
+               (std::cos(pointAltitude) * std::cos(pointAzimuth - azimuth)) * cosAltitude;
   }
 
   double azimuth = 0.0;   // A0, the view centre's azimuth, radians
