@@ -20,11 +20,13 @@
 #include "astro/sidereal_time.h"
 #include "catalog/catalog_records.h"
 #include "catalog/data_file.h"
-#include "catalog/picked_label.h"
+#include "catalog/identify_object.h"
+#include "chart/chart.h"
+#include "platform/bitmaps.h"
 #include "platform/image_surface.h"
 #include "platform/vector_state.h"
 #include "tools/render_chart.h"
-#include "view/sky_view.h"
+#include "view/grid_layers.h"
 #include "view/view_directions.h"
 #include "view/visible_cap.h"
 
@@ -46,27 +48,25 @@ void EnsureApplication() {
 }
 
 // A chart as the app draws it: latitude 50, longitude -20, a fixed evening, all four layers.
-struct Chart {
+struct BenchChart {
   // south: look South instead of at the zenith; large: 1080 x 1320 instead of 240 x 294;
   // zoom: steps from 90 degrees, -1 (180 degrees) to 5 (2.8125 degrees).
-  Chart(bool south, bool large, int zoom, const std::string& starsPath = DATA + "Stars.dat")
+  BenchChart(bool south, bool large, int zoom, const std::string& starsPath = DATA + "Stars.dat")
       : width(large ? 1080 : 240),
         height(large ? 1320 : 294),
-        view(Rect{0, 0, width, height}, &observer),
+        view(Rect{0, 0, width, height}, &observer,
+             (EnsureApplication(), LoadBitmap(BitmapId::StarSprites))),
+        strip(Rect{0, 0, width, height}),
         image(width, height) {
-    EnsureApplication();
     const ViewDirection aim = south ? VIEW_SOUTH : VIEW_ZENITH;
     observer.SetViewDirection(aim.azimuth, aim.altitude);
-    view.starsPath = starsPath;
-    view.linesPath = DATA + "ConLin.dat";
-    view.boundariesPath = DATA + "ConBon.dat";
-    view.labelsPath = DATA + "Labels.dat";
-    view.showEquatorialGrid = true;
-    view.showHorizontalGrid = true;
-    view.showConstellationLines = true;
-    view.showConstellationBoundaries = true;
-    for (int i = 0; i < zoom; ++i) view.ZoomIn();
-    for (int i = 0; i > zoom; --i) view.ZoomOut();
+    view.GetLayers().UseDataFolder(DATA);
+    view.GetLayers().starsPath = starsPath;
+    view.GetLayers().ApplyLayerFlags(LAYER_EQUATORIAL_GRID | LAYER_HORIZONTAL_GRID |
+                                     LAYER_CONSTELLATION_LINES | LAYER_CONSTELLATION_BOUNDARIES);
+    starLayer.sprites = LoadBitmap(BitmapId::StarSprites);
+    for (int i = 0; i < zoom; ++i) view.GetProjection().ZoomIn();
+    for (int i = 0; i > zoom; --i) view.GetProjection().ZoomOut();
     siderealAngle =
         SiderealTimeAt(SYSTEMTIME{2026, 12, 2, 8, 21, 0, 0, 0}, observer.GetLongitude());
   }
@@ -74,7 +74,9 @@ struct Chart {
   int32_t width;
   int32_t height;
   Observer observer;
-  SkyView view;
+  Chart view;
+  ProgressStrip strip;
+  StarLayer starLayer;  // for the star layer alone
   ImageSurface image;
   DiscardSurface progress;
   double siderealAngle = 0.0;
@@ -90,64 +92,73 @@ void ChartArguments(benchmark::internal::Benchmark* b) {
   b->Unit(benchmark::kMicrosecond);
 }
 
-Chart MakeChart(const benchmark::State& state) {
-  return Chart(state.range(0) != 0, state.range(1) != 0, static_cast<int>(state.range(2)));
+BenchChart MakeChart(const benchmark::State& state) {
+  return BenchChart(state.range(0) != 0, state.range(1) != 0, static_cast<int>(state.range(2)));
 }
 
 void BM_Frame(benchmark::State& state) {
-  Chart chart = MakeChart(state);
+  BenchChart chart = MakeChart(state);
   for (auto _ : state) chart.view.DrawFrame(chart.image, chart.progress, chart.siderealAngle);
 }
 BENCHMARK(BM_Frame)->Apply(ChartArguments);
 
 void BM_Layer_HorizontalGrid(benchmark::State& state) {
-  Chart chart = MakeChart(state);
-  for (auto _ : state) chart.view.DrawHorizontalGrid(chart.image);
+  BenchChart chart = MakeChart(state);
+  for (auto _ : state)
+    DrawHorizontalGrid(chart.view.GetProjection(), chart.view.GetLayers(), chart.image);
 }
 BENCHMARK(BM_Layer_HorizontalGrid)->Apply(ChartArguments);
 
 void BM_Layer_EquatorialGrid(benchmark::State& state) {
-  Chart chart = MakeChart(state);
-  for (auto _ : state) chart.view.DrawEquatorialGrid(chart.image, chart.siderealAngle);
+  BenchChart chart = MakeChart(state);
+  for (auto _ : state)
+    DrawEquatorialGrid(chart.view.GetProjection(), chart.view.GetLayers(), chart.image,
+                       chart.siderealAngle);
 }
 BENCHMARK(BM_Layer_EquatorialGrid)->Apply(ChartArguments);
 
 void BM_Layer_Lines(benchmark::State& state) {
-  Chart chart = MakeChart(state);
-  for (auto _ : state) chart.view.DrawConstellationLines(chart.image, chart.siderealAngle);
+  BenchChart chart = MakeChart(state);
+  for (auto _ : state)
+    DrawConstellationLines(chart.view.GetProjection(), chart.view.GetLayers(), chart.image,
+                           chart.siderealAngle);
 }
 BENCHMARK(BM_Layer_Lines)->Apply(ChartArguments);
 
 void BM_Layer_Boundaries(benchmark::State& state) {
-  Chart chart = MakeChart(state);
-  for (auto _ : state) chart.view.DrawConstellationBoundaries(chart.image, chart.siderealAngle);
+  BenchChart chart = MakeChart(state);
+  for (auto _ : state)
+    DrawConstellationBoundaries(chart.view.GetProjection(), chart.view.GetLayers(), chart.image,
+                                chart.siderealAngle);
 }
 BENCHMARK(BM_Layer_Boundaries)->Apply(ChartArguments);
 
 void BM_Layer_Stars(benchmark::State& state) {
-  Chart chart = MakeChart(state);
-  for (auto _ : state) chart.view.DrawStars(chart.image, chart.progress, chart.siderealAngle);
+  BenchChart chart = MakeChart(state);
+  for (auto _ : state)
+    DrawStars(chart.view.GetProjection(), chart.view.GetLayers(), chart.starLayer, chart.image,
+              chart.strip, chart.progress, chart.siderealAngle);
 }
 BENCHMARK(BM_Layer_Stars)->Apply(ChartArguments);
 
 // The least any star layer must do: the same walk over Stars.dat with the same band and
 // magnitude tests, and nothing else.
 void BM_StarFloor(benchmark::State& state) {
-  Chart chart = MakeChart(state);
-  const VisibleCap cap = VisibleCap::ForView(chart.view, 0.0);
+  BenchChart chart = MakeChart(state);
+  const VisibleCap cap = VisibleCap::ForView(chart.view.GetProjection(), 0.0);
   double hourAngle = 0.0;
   double declination = 0.0;
   chart.observer.HorizontalToEquatorial(cap.azimuth, cap.altitude, hourAngle, declination);
   double low = 0.0;
   double high = 0.0;
   LatitudeBand(declination, cap.radius, low, high);
-  const int32_t t =
-      static_cast<int32_t>((std::log(chart.view.fieldOfView / (PI / 2)) / std::log(2.0)) * -100.0);
+  const int32_t t = static_cast<int32_t>(
+      (std::log(chart.view.GetProjection().GetFieldOfView() / (PI / 2)) / std::log(2.0)) * -100.0);
   const int32_t offset = std::max(100 - t, -200);
   for (auto _ : state) {
     int64_t kept = 0;
     RecordFile file(STAR_RECORD_SIZE);
-    file.Open(chart.view.starsPath, STARS_TAG);
+    file.Open(chart.view.GetLayers().starsPath, STARS_TAG);
     while (const uint8_t* bytes = file.Next()) {
       const double d = ReadF64(bytes + 8);
       const int32_t magnitude = ReadI16(bytes + 16) + offset;
@@ -159,7 +170,7 @@ void BM_StarFloor(benchmark::State& state) {
 BENCHMARK(BM_StarFloor)->Apply(ChartArguments);
 
 void BM_IdentifyObject(benchmark::State& state) {
-  Chart chart(false, false, 0);
+  BenchChart chart(false, false, 0);
   for (auto _ : state) {
     PickedLabel label;
     chart.view.IdentifyObject(label, 100, 120, chart.siderealAngle);
@@ -200,7 +211,7 @@ std::string SyntheticStars(int64_t count) {
 }
 
 void BM_Frame_SyntheticStars(benchmark::State& state) {
-  Chart chart(false, false, 0, SyntheticStars(state.range(0)));
+  BenchChart chart(false, false, 0, SyntheticStars(state.range(0)));
   for (auto _ : state) chart.view.DrawFrame(chart.image, chart.progress, chart.siderealAngle);
   state.counters["records"] = static_cast<double>(state.range(0));
 }

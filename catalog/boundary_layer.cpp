@@ -1,13 +1,14 @@
 // The constellation-boundary layer: the ConBon.dat polylines near the visible cap, joined
 // vertex to vertex, following each polyline one vertex past the edge of the chart and
 // joining it again from the vertex before it re-enters.
-#include "view/sky_view.h"
-
 #include "astro/observer.h"
+#include "catalog/catalog_layers.h"
 #include "catalog/catalog_records.h"
 #include "catalog/data_file.h"
 #include "catalog/layer_geometry.h"
 #include "catalog/layer_message.h"
+#include "view/layer_set.h"
+#include "view/projection.h"
 
 namespace halvane {
 
@@ -28,13 +29,16 @@ struct BoundaryWalk {
 
 }  // namespace
 
-void SkyView::DrawConstellationBoundaries(Surface& surface, double siderealAngle) {
-  if (!showConstellationBoundaries) return;
-  const CatalogCulling culling(*this);
+void DrawConstellationBoundaries(const Projection& projection, const LayerSet& layers,
+                                 Surface& surface, double siderealAngle) {
+  if (!layers.showConstellationBoundaries) return;
+  const Observer* observer = &projection.GetObserver();
+  const Rect& viewRect = projection.GetViewRect();
+  const CatalogCulling culling(projection);
 
   RecordFile file(VERTEX_RECORD_SIZE);
-  if (!OpenLayerFile(file, boundariesPath, BOUNDARIES_TAG, BOUNDARIES_NOT_FOUND_TEXT, surface,
-                     viewRect))
+  if (!OpenLayerFile(file, layers.boundariesPath, BOUNDARIES_TAG, BOUNDARIES_NOT_FOUND_TEXT,
+                     surface, viewRect))
     return;
 
   BoundaryWalk walk;
@@ -64,7 +68,7 @@ void SkyView::DrawConstellationBoundaries(Surface& surface, double siderealAngle
       continue;
     }
 
-    const Point here = ProjectToScreen(*this, azimuth, altitude);
+    const Point here = ProjectToScreen(projection, azimuth, altitude);
     const bool continuesPolyline = v.boundaryId == walk.previousId;
     if (continuesPolyline && (walk.onScreen || walk.previousUsable)) {
       Point start = walk.pending;
@@ -75,7 +79,7 @@ void SkyView::DrawConstellationBoundaries(Surface& surface, double siderealAngle
         observer->EquatorialToHorizontal(walk.previous.rightAscension - siderealAngle,
                                          walk.previous.declination, previousAzimuth,
                                          previousAltitude);
-        start = ProjectToScreen(*this, previousAzimuth, previousAltitude);
+        start = ProjectToScreen(projection, previousAzimuth, previousAltitude);
       }
       const Point segment[2] = {start, here};
       surface.Polyline(segment, 2);

@@ -18,45 +18,45 @@ constexpr Spot OUT_1{1.35, 0.1}, OUT_2{1.4, -0.2}, OUT_3{1.45, 0.3}, BELOW{2.5, 
 class BoundaryLayer : public ::testing::Test {
  protected:
   BoundaryLayer() {
-    chart.view.showConstellationBoundaries = true;
-    chart.view.boundariesPath = folder.File("ConBon.dat");
+    chart.layers.showConstellationBoundaries = true;
+    chart.layers.boundariesPath = folder.File("ConBon.dat");
   }
   BoundaryVertex V(const Spot& at, uint16_t id) const {
-    const testing::SkyPosition p = chart.At(at[0], at[1]);
+    const test_support::SkyPosition p = chart.At(at[0], at[1]);
     return BoundaryVertex{p.rightAscension, p.declination, id};
   }
   // Draws the vertices and checks the segments drawn, as pairs of spots.
   void Expect(const std::vector<BoundaryVertex>& vertices,
               const std::vector<std::pair<Spot, Spot>>& expected) {
-    testing::WriteCatalog(chart.view.boundariesPath, BOUNDARIES_TAG, VERTEX_RECORD_SIZE, vertices,
-                          EncodeVertex);
+    test_support::WriteCatalog(chart.layers.boundariesPath, BOUNDARIES_TAG, VERTEX_RECORD_SIZE,
+                               vertices, EncodeVertex);
     chart.surface.Clear();
-    chart.view.DrawConstellationBoundaries(chart.surface, 0.0);
-    const auto drawn = testing::Drawn(chart.surface, "polyline");
+    DrawConstellationBoundaries(chart.view, chart.layers, chart.surface, 0.0);
+    const auto drawn = test_support::Drawn(chart.surface, "polyline");
     ASSERT_EQ(drawn.size(), expected.size());
     for (size_t i = 0; i < drawn.size(); ++i) {
       const auto& [from, to] = expected[i];
-      EXPECT_TRUE(
-          testing::NearSegment(drawn[i], chart.Pixel(from[0], from[1]), chart.Pixel(to[0], to[1])))
+      EXPECT_TRUE(test_support::NearSegment(drawn[i], chart.Pixel(from[0], from[1]),
+                                            chart.Pixel(to[0], to[1])))
           << i << ": " << drawn[i];
     }
   }
 
-  testing::TemporaryFolder folder;
-  testing::Chart chart;
+  test_support::ScratchFolder folder;
+  test_support::Chart chart;
 };
 
 TEST_F(BoundaryLayer, SwitchAndFileProblems) {
-  chart.view.showConstellationBoundaries = false;
-  chart.view.DrawConstellationBoundaries(chart.surface, 0.0);
+  chart.layers.showConstellationBoundaries = false;
+  DrawConstellationBoundaries(chart.view, chart.layers, chart.surface, 0.0);
   EXPECT_TRUE(chart.surface.Lines().empty());
 
-  chart.view.showConstellationBoundaries = true;
-  chart.view.DrawConstellationBoundaries(chart.surface, 0.0);
-  testing::WriteCatalog(chart.view.boundariesPath, LINES_TAG, VERTEX_RECORD_SIZE,
-                        std::vector<BoundaryVertex>{V(ON_A, 1), V(ON_B, 1)}, EncodeVertex);
-  chart.view.DrawConstellationBoundaries(chart.surface, 0.0);
-  EXPECT_EQ(testing::Drawn(chart.surface, "text"),
+  chart.layers.showConstellationBoundaries = true;
+  DrawConstellationBoundaries(chart.view, chart.layers, chart.surface, 0.0);
+  test_support::WriteCatalog(chart.layers.boundariesPath, LINES_TAG, VERTEX_RECORD_SIZE,
+                             std::vector<BoundaryVertex>{V(ON_A, 1), V(ON_B, 1)}, EncodeVertex);
+  DrawConstellationBoundaries(chart.view, chart.layers, chart.surface, 0.0);
+  EXPECT_EQ(test_support::Drawn(chart.surface, "text"),
             (std::vector<std::string>{"0 0 240 294 5 \"File 'ConBon.dat' not found\"",
                                       "0 0 240 294 5 \"Unsupported file version\""}));
 }

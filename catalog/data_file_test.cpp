@@ -11,12 +11,12 @@
 #include <string>
 #include <vector>
 
-#include "tests/scratch_folder.h"
+#include "tests/support/scratch_folder.h"
 
 namespace halvane {
 namespace {
 
-class WalkFolder : public ScratchFolderTest {
+class WalkFolder : public test_support::ScratchFolderTest {
  protected:
   static std::vector<uint8_t> Header(std::string_view tag) {
     std::vector<uint8_t> bytes(HEADER_SIZE);

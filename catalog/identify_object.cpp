@@ -1,6 +1,6 @@
 // Identification of a tapped object: the Labels.dat record nearest to the tapped point, in
 // raw right ascension and declination radians, accepted within a tenth of the field of view.
-#include "view/sky_view.h"
+#include "catalog/identify_object.h"
 
 #include <algorithm>
 #include <cmath>
@@ -12,6 +12,8 @@
 #include "catalog/data_file.h"
 #include "catalog/layer_geometry.h"
 #include "platform/code_page.h"
+#include "view/layer_set.h"
+#include "view/projection.h"
 
 namespace halvane {
 
@@ -28,10 +30,13 @@ void CopyName(const LabelRecord& record, PickedLabel& label) {
 
 }  // namespace
 
-void SkyView::IdentifyObject(PickedLabel& label, int32_t x, int32_t y, double siderealAngle) const {
+void IdentifyObject(const Projection& projection, const LayerSet& layers, PickedLabel& label,
+                    int32_t x, int32_t y, double siderealAngle) {
+  const Observer* observer = &projection.GetObserver();
+  const double fieldOfView = projection.GetFieldOfView();
   double u = 0.0;
   double v = 0.0;
-  ScreenToView(x, y, u, v);
+  projection.ScreenToView(x, y, u, v);
   double azimuth = 0.0;
   double altitude = 0.0;
   observer->ViewToHorizontal(u, v, azimuth, altitude);
@@ -46,7 +51,7 @@ void SkyView::IdentifyObject(PickedLabel& label, int32_t x, int32_t y, double si
   bool found = false;
   LabelRecord candidate{};
   RecordFile file(LABEL_RECORD_SIZE);
-  if (file.Open(labelsPath, "") == WalkResult::Completed) {
+  if (file.Open(layers.labelsPath, "") == WalkResult::Completed) {
     while (const uint8_t* bytes = file.Next()) {
       const LabelRecord record = DecodeLabel(bytes);
       if (!IsUsablePosition(record.rightAscension, record.declination)) continue;
@@ -66,7 +71,7 @@ void SkyView::IdentifyObject(PickedLabel& label, int32_t x, int32_t y, double si
   double labelAltitude = 0.0;
   observer->EquatorialToHorizontal(candidate.rightAscension - siderealAngle, candidate.declination,
                                    labelAzimuth, labelAltitude);
-  const Point at = ProjectToScreen(*this, labelAzimuth, labelAltitude);
+  const Point at = ProjectToScreen(projection, labelAzimuth, labelAltitude);
   label.x = at.x;
   label.y = at.y;
   CopyName(candidate, label);

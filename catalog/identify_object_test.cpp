@@ -13,7 +13,7 @@
 namespace halvane {
 namespace {
 
-using testing::SkyPosition;
+using test_support::SkyPosition;
 
 LabelRecord Label(double rightAscension, double declination, const char* name) {
   LabelRecord record{rightAscension, declination, {}};
@@ -23,16 +23,16 @@ LabelRecord Label(double rightAscension, double declination, const char* name) {
 
 class Identification : public ::testing::Test {
  protected:
-  Identification() { chart.view.labelsPath = folder.File("Labels.dat"); }
+  Identification() { chart.layers.labelsPath = folder.File("Labels.dat"); }
 
   void Write(const std::vector<LabelRecord>& labels) {
-    testing::WriteCatalog(chart.view.labelsPath, LABELS_TAG, LABEL_RECORD_SIZE, labels,
-                          EncodeLabel);
+    test_support::WriteCatalog(chart.layers.labelsPath, LABELS_TAG, LABEL_RECORD_SIZE, labels,
+                               EncodeLabel);
   }
   // Taps a pixel near, not at, the zenith (a degenerate point of the transforms) and returns
   // the label's name; label keeps whatever the tap leaves in it.
   std::u16string Tap(double theta) {
-    chart.view.IdentifyObject(label, TAP.x, TAP.y, theta);
+    IdentifyObject(chart.view, chart.layers, label, TAP.x, TAP.y, theta);
     return std::u16string(label.name, std::find(label.name, label.name + LABEL_NAME_UNITS, u'\0'));
   }
   // Where that tap lands on the sky, right ascension in [0, 2 pi).
@@ -46,8 +46,8 @@ class Identification : public ::testing::Test {
   }
 
   static constexpr Point TAP{100, 120};
-  testing::TemporaryFolder folder;
-  testing::Chart chart;
+  test_support::ScratchFolder folder;
+  test_support::Chart chart;
   PickedLabel label;
   const SkyPosition at = Tapped(1.0);
   const double radius = 0.1 * HALF_PI;  // a tenth of the 90-degree field
@@ -57,7 +57,7 @@ TEST_F(Identification, FindsTheNearestObjectAndLabelsItsOwnPixel) {
   const SkyPosition object = chart.At(0.2, -0.1, 1.0);
   Write({Label(0.3, 0.3, "Elsewhere"), Label(object.rightAscension, object.declination, "Vega")});
   const Point pixel = chart.Pixel(0.2, -0.1);
-  chart.view.IdentifyObject(label, pixel.x + 3, pixel.y - 2, 1.0);
+  IdentifyObject(chart.view, chart.layers, label, pixel.x + 3, pixel.y - 2, 1.0);
   EXPECT_EQ(std::u16string(label.name), u"Vega");
   EXPECT_LE(std::abs(label.x - pixel.x) + std::abs(label.y - pixel.y), 1);
 }

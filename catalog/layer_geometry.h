@@ -7,17 +7,17 @@
 #include "astro/observer.h"
 #include "catalog/cap_prefilter.h"
 #include "platform/surface.h"
-#include "view/sky_view.h"
+#include "view/projection.h"
 #include "view/visible_cap.h"
 
 namespace halvane {
 
 // Horizontal position (radians) to client pixel through the observer's projection and the
 // view's scale.
-inline Point ProjectToScreen(const SkyView& view, double azimuth, double altitude) {
+inline Point ProjectToScreen(const Projection& view, double azimuth, double altitude) {
   double x = 0.0;
   double y = 0.0;
-  view.observer->HorizontalToView(azimuth, altitude, x, y);
+  view.GetObserver().HorizontalToView(azimuth, altitude, x, y);
   Point p;
   view.ViewToScreen(x, y, p.x, p.y);
   return p;
@@ -26,12 +26,12 @@ inline Point ProjectToScreen(const SkyView& view, double azimuth, double altitud
 // What a catalog layer works out once per pass before reading its file: the visible cap
 // without margin, the band of declinations it covers, and the cheap equatorial pre-test.
 struct CatalogCulling {
-  explicit CatalogCulling(const SkyView& view)
-      : cap(VisibleCap::ForView(view, 0.0)), prefilter(*view.observer, cap) {
+  explicit CatalogCulling(const Projection& view)
+      : cap(VisibleCap::ForView(view, 0.0)), prefilter(view.GetObserver(), cap) {
     double centreHourAngle = 0.0;
     double centreDeclination = 0.0;
-    view.observer->HorizontalToEquatorial(cap.azimuth, cap.altitude, centreHourAngle,
-                                          centreDeclination);
+    view.GetObserver().HorizontalToEquatorial(cap.azimuth, cap.altitude, centreHourAngle,
+                                              centreDeclination);
     LatitudeBand(centreDeclination, cap.radius, lowDeclination, highDeclination);
   }
 

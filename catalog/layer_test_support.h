@@ -1,53 +1,31 @@
-// Helpers for the layer tests: a temporary catalog folder, a zenith chart, sky positions at
-// chosen view-plane points, and the segments and texts a recording holds.
+// Helpers for the layer tests: a zenith chart, sky positions at chosen view-plane points and
+// pixels, and the segments and texts a recording holds.
 #pragma once
 
 #include <gtest/gtest.h>
 
+#include <cstdint>
 #include <cstdlib>
-#include <filesystem>
-#include <fstream>
 #include <sstream>
 #include <string>
 #include <vector>
 
 #include "astro/observer.h"
+#include "catalog/catalog_layers.h"
 #include "catalog/catalog_records.h"
-#include "catalog/data_file.h"
+#include "catalog/identify_object.h"
 #include "platform/recording_surface.h"
-#include "view/sky_view.h"
+#include "tests/support/catalog_writer.h"
+#include "tests/support/scratch_folder.h"
+#include "view/layer_set.h"
+#include "view/projection.h"
 
-namespace halvane::testing {
+namespace halvane::test_support {
 
 struct SkyPosition {
   double rightAscension;
   double declination;
 };
-
-class TemporaryFolder {
- public:
-  TemporaryFolder() {
-    std::string pattern = (std::filesystem::temp_directory_path() / "halvane-XXXXXX").string();
-    path = mkdtemp(pattern.data());
-  }
-  ~TemporaryFolder() { std::filesystem::remove_all(path); }
-  std::string File(const std::string& name) const { return (path / name).string(); }
-
-  std::filesystem::path path;
-};
-
-template <typename Record, typename Encode>
-void WriteCatalog(const std::string& path, std::string_view tag, size_t recordSize,
-                  const std::vector<Record>& records, Encode encode) {
-  std::vector<uint8_t> bytes(HEADER_SIZE + recordSize * records.size());
-  EncodeHeader(tag, bytes.data());
-  for (size_t i = 0; i < records.size(); ++i) {
-    encode(records[i], bytes.data() + HEADER_SIZE + i * recordSize);
-  }
-  std::ofstream(path, std::ios::binary)
-      .write(reinterpret_cast<const char*>(bytes.data()),
-             static_cast<std::streamsize>(bytes.size()));
-}
 
 // The default observer (latitude 50) at the zenith on a 240 x 294 chart at 90 degrees: 152.8
 // pixels per radian, a cap of 1.17 radians.
@@ -71,9 +49,27 @@ struct Chart {
   }
 
   Observer observer;
-  SkyView view;
+  Projection view;
+  LayerSet layers;
   RecordingSurface surface;
 };
+
+// A star that the projection draws centred on pixel (sx, sy) at sidereal angle theta: the
+// middle of the pixel taken back through the view plane to the sky.
+inline StarRecord StarAtPixel(const Projection& view, int32_t sx, int32_t sy, double theta,
+                              int16_t magnitude, int16_t colorIndex) {
+  const int32_t centerX = view.GetCenterX();
+  const int32_t centerY = view.GetCenterY();
+  const double x = (sx + (sx >= centerX ? 0.5 : -0.5) - centerX) / view.GetXScale();
+  const double y = (sy + (sy >= centerY ? 0.5 : -0.5) - centerY) / view.GetYScale();
+  double azimuth = 0.0;
+  double altitude = 0.0;
+  view.GetObserver().ViewToHorizontal(x, y, azimuth, altitude);
+  double raMinusLst = 0.0;
+  double declination = 0.0;
+  view.GetObserver().HorizontalToEquatorial(azimuth, altitude, raMinusLst, declination);
+  return StarRecord{raMinusLst + theta, declination, magnitude, colorIndex};
+}
 
 // Each polyline as "x1 y1 x2 y2"; texts with their quotes.
 inline std::vector<std::string> Drawn(const RecordingSurface& surface, const std::string& op) {
@@ -95,4 +91,4 @@ inline bool NearSegment(const std::string& drawn, const Point& from, const Point
          std::abs(b.y - to.y) <= 1;
 }
 
-}  // namespace halvane::testing
+}  // namespace halvane::test_support

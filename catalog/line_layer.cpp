@@ -1,21 +1,26 @@
 // The constellation-line layer: every ConLin.dat segment with an end in the visible cap,
 // drawn whole with the pen the frame has selected.
-#include "view/sky_view.h"
-
 #include "astro/observer.h"
+#include "catalog/catalog_layers.h"
 #include "catalog/catalog_records.h"
 #include "catalog/data_file.h"
 #include "catalog/layer_geometry.h"
 #include "catalog/layer_message.h"
+#include "view/layer_set.h"
+#include "view/projection.h"
 
 namespace halvane {
 
-void SkyView::DrawConstellationLines(Surface& surface, double siderealAngle) {
-  if (!showConstellationLines) return;
-  const CatalogCulling culling(*this);
+void DrawConstellationLines(const Projection& projection, const LayerSet& layers, Surface& surface,
+                            double siderealAngle) {
+  if (!layers.showConstellationLines) return;
+  const Observer* observer = &projection.GetObserver();
+  const Rect& viewRect = projection.GetViewRect();
+  const CatalogCulling culling(projection);
 
   RecordFile file(SEGMENT_RECORD_SIZE);
-  if (!OpenLayerFile(file, linesPath, LINES_TAG, FILE_NOT_FOUND_TEXT, surface, viewRect)) return;
+  if (!OpenLayerFile(file, layers.linesPath, LINES_TAG, FILE_NOT_FOUND_TEXT, surface, viewRect))
+    return;
 
   while (const uint8_t* bytes = file.Next()) {
     const ConstellationSegment s = DecodeSegment(bytes);
@@ -42,8 +47,8 @@ void SkyView::DrawConstellationLines(Surface& surface, double siderealAngle) {
     }
 
     // No test against viewRect: an end far outside is left to the surface's clipping.
-    const Point ends[2] = {ProjectToScreen(*this, azimuth1, altitude1),
-                           ProjectToScreen(*this, azimuth2, altitude2)};
+    const Point ends[2] = {ProjectToScreen(projection, azimuth1, altitude1),
+                           ProjectToScreen(projection, azimuth2, altitude2)};
     surface.Polyline(ends, 2);
   }
 }

@@ -9,7 +9,7 @@
 namespace halvane {
 namespace {
 
-using testing::SkyPosition;
+using test_support::SkyPosition;
 
 ConstellationSegment Between(SkyPosition a, SkyPosition b) {
   return ConstellationSegment{a.rightAscension, a.declination, b.rightAscension, b.declination};
@@ -17,21 +17,21 @@ ConstellationSegment Between(SkyPosition a, SkyPosition b) {
 
 class LineLayer : public ::testing::Test {
  protected:
-  LineLayer() { chart.view.linesPath = folder.File("ConLin.dat"); }
-  testing::TemporaryFolder folder;
-  testing::Chart chart;
+  LineLayer() { chart.layers.linesPath = folder.File("ConLin.dat"); }
+  test_support::ScratchFolder folder;
+  test_support::Chart chart;
 };
 
 TEST_F(LineLayer, SwitchAndFileProblems) {
-  chart.view.showConstellationLines = false;
-  chart.view.DrawConstellationLines(chart.surface, 0.0);
+  chart.layers.showConstellationLines = false;
+  DrawConstellationLines(chart.view, chart.layers, chart.surface, 0.0);
   EXPECT_TRUE(chart.surface.Lines().empty());
 
-  chart.view.showConstellationLines = true;
-  chart.view.DrawConstellationLines(chart.surface, 0.0);
-  std::ofstream(chart.view.linesPath, std::ios::binary).write("HALV", 4);  // short header
-  chart.view.DrawConstellationLines(chart.surface, 0.0);
-  EXPECT_EQ(testing::Drawn(chart.surface, "text"),
+  chart.layers.showConstellationLines = true;
+  DrawConstellationLines(chart.view, chart.layers, chart.surface, 0.0);
+  std::ofstream(chart.layers.linesPath, std::ios::binary).write("HALV", 4);  // short header
+  DrawConstellationLines(chart.view, chart.layers, chart.surface, 0.0);
+  EXPECT_EQ(test_support::Drawn(chart.surface, "text"),
             (std::vector<std::string>{"0 0 240 294 5 \"File not found\"",
                                       "0 0 240 294 5 \"Unsupported file version\""}));
 }
@@ -52,13 +52,13 @@ TEST_F(LineLayer, DrawsWholeSegmentsWithAnEndInTheCap) {
       ConstellationSegment{inside.rightAscension, std::numeric_limits<double>::infinity(),
                            inside.rightAscension, inside.declination},
   };
-  testing::WriteCatalog(chart.view.linesPath, LINES_TAG, SEGMENT_RECORD_SIZE, segments,
-                        EncodeSegment);
-  chart.view.DrawConstellationLines(chart.surface, 0.0);
-  const auto drawn = testing::Drawn(chart.surface, "polyline");
+  test_support::WriteCatalog(chart.layers.linesPath, LINES_TAG, SEGMENT_RECORD_SIZE, segments,
+                             EncodeSegment);
+  DrawConstellationLines(chart.view, chart.layers, chart.surface, 0.0);
+  const auto drawn = test_support::Drawn(chart.surface, "polyline");
   ASSERT_EQ(drawn.size(), 2u);
-  EXPECT_TRUE(testing::NearSegment(drawn[0], chart.Pixel(0.1, 0.1), chart.Pixel(0.05, -2.0)));
-  EXPECT_TRUE(testing::NearSegment(drawn[1], chart.Pixel(0.0, HALF_PI), chart.Pixel(0.1, 0.1)))
+  EXPECT_TRUE(test_support::NearSegment(drawn[0], chart.Pixel(0.1, 0.1), chart.Pixel(0.05, -2.0)));
+  EXPECT_TRUE(test_support::NearSegment(drawn[1], chart.Pixel(0.0, HALF_PI), chart.Pixel(0.1, 0.1)))
       << drawn[1];
 }
 

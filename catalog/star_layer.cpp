@@ -7,11 +7,14 @@
 
 #include "astro/angles.h"
 #include "astro/observer.h"
+#include "catalog/catalog_layers.h"
 #include "catalog/catalog_records.h"
 #include "catalog/data_file.h"
 #include "catalog/layer_geometry.h"
 #include "catalog/layer_message.h"
-#include "view/sky_view.h"
+#include "view/layer_set.h"
+#include "view/progress_strip.h"
+#include "view/projection.h"
 
 namespace halvane {
 
@@ -51,12 +54,19 @@ int32_t StarSpriteColumn(int32_t shiftedMagnitude) {
   return column < STAR_SPRITE_COLUMNS - 1 ? column : STAR_SPRITE_COLUMNS - 1;
 }
 
-void SkyView::DrawStars(Surface& drawSurface, Surface& progressSurface, double siderealAngle) {
-  const CatalogCulling culling(*this);
-  const int32_t zoomOffset = StarZoomOffset(fieldOfView);
+void DrawStars(const Projection& projection, const LayerSet& layers, StarLayer& starLayer,
+               Surface& drawSurface, ProgressStrip& progress, Surface& progressSurface,
+               double siderealAngle) {
+  const Observer* observer = &projection.GetObserver();
+  const Rect& viewRect = projection.GetViewRect();
+  const Bitmap* starSprites = starLayer.sprites.get();
+  int32_t& starCount = starLayer.starCount;
+  const CatalogCulling culling(projection);
+  const int32_t zoomOffset = StarZoomOffset(projection.GetFieldOfView());
 
   RecordFile file(STAR_RECORD_SIZE);
-  if (!OpenLayerFile(file, starsPath, STARS_TAG, FILE_NOT_FOUND_TEXT, drawSurface, viewRect)) {
+  if (!OpenLayerFile(file, layers.starsPath, STARS_TAG, FILE_NOT_FOUND_TEXT, drawSurface,
+                     viewRect)) {
     return;
   }
 
@@ -69,8 +79,7 @@ void SkyView::DrawStars(Surface& drawSurface, Surface& progressSurface, double s
   while (const uint8_t* record = file.Next()) {
     ++count;
     if (count % PROGRESS_INTERVAL == 0 && starCount != 0) {
-      progress = 100.0 * count / starCount;
-      ShowProgress(progressSurface);
+      progress.Show(100.0 * count / starCount, progressSurface);
     }
     const StarRecord star = DecodeStar(record);
     // Summed in 32 bits: a faint magnitude near the 16-bit limit must stay faint.
@@ -90,7 +99,7 @@ void SkyView::DrawStars(Surface& drawSurface, Surface& progressSurface, double s
     observer->HorizontalToView(azimuth, altitude, x, y);
     int32_t sx = 0;
     int32_t sy = 0;
-    ViewToScreen(x, y, sx, sy);
+    projection.ViewToScreen(x, y, sx, sy);
     if (sx < left || sx > right || sy < top || sy > bottom) continue;
     if (starSprites == nullptr) continue;
 

@@ -3,7 +3,6 @@
 
 #include <gtest/gtest.h>
 
-#include <QImage>
 #include <cmath>
 #include <fstream>
 #include <limits>
@@ -12,17 +11,16 @@
 
 #include "astro/angles.h"
 #include "astro/observer.h"
-#include "platform/image_surface.h"
+#include "catalog/layer_test_support.h"
 #include "platform/recording_surface.h"
-#include "view/sky_view.h"
-#include "view/view_test_support.h"
+#include "view/progress_strip.h"
 
 namespace halvane {
 namespace {
 
-using view_testing::ScratchFolder;
-using view_testing::StarAtPixel;
-using view_testing::WriteStars;
+using test_support::ScratchFolder;
+using test_support::StarAtPixel;
+using test_support::WriteStars;
 
 constexpr double THETA = 1.234;  // any sidereal angle
 using Lines = std::vector<std::string>;
@@ -35,31 +33,34 @@ class BlankSheet : public Bitmap {
   uint32_t PixelAt(int32_t, int32_t) const override { return 0; }
 };
 
-class StarLayer : public ::testing::Test {
+class StarLayerTest : public ::testing::Test {
  protected:
-  StarLayer() : view({0, 0, 240, 294}, &observer) {
-    view.starsPath = folder.File("Stars.dat");
-    view.starSprites = std::make_unique<BlankSheet>();
+  StarLayerTest() : view({0, 0, 240, 294}, &observer), strip(view.GetViewRect()) {
+    layers.starsPath = folder.File("Stars.dat");
+    stars.sprites = std::make_unique<BlankSheet>();
   }
   StarRecord At(int32_t x, int32_t y, int16_t magnitude, int16_t colorIndex = 0) const {
     return StarAtPixel(view, x, y, THETA, magnitude, colorIndex);
   }
   Lines Draw(const std::vector<StarRecord>& stars) {
-    WriteStars(view.starsPath, stars);
+    WriteStars(layers.starsPath, stars);
     RecordingSurface chart;
-    view.DrawStars(chart, screen, THETA);
+    DrawStars(view, layers, this->stars, chart, strip, screen, THETA);
     return chart.Lines();
   }
   Observer observer;
-  SkyView view;
+  Projection view;
+  LayerSet layers;
+  StarLayer stars;
+  ProgressStrip strip;
   ScratchFolder folder;
   RecordingSurface screen;
 };
 
-TEST_F(StarLayer, ZoomOffsetRowsAndColumns) {
+TEST_F(StarLayerTest, ZoomOffsetRowsAndColumns) {
   const int offsets[] = {100, 0, -100, -200, -200, -200};  // from 90 degrees, halving
   for (const int z : offsets) {
-    EXPECT_EQ(StarZoomOffset(view.fieldOfView), z) << view.fieldOfView;
+    EXPECT_EQ(StarZoomOffset(view.GetFieldOfView()), z) << view.GetFieldOfView();
     view.ZoomIn();
   }
   EXPECT_EQ(StarZoomOffset(PI), 200);
@@ -73,7 +74,7 @@ TEST_F(StarLayer, ZoomOffsetRowsAndColumns) {
   for (const auto& c : columns) EXPECT_EQ(StarSpriteColumn(c[0]), c[1]) << c[0];
 }
 
-TEST_F(StarLayer, MagnitudeLimitPicksTheCellAndNeverWrapsRound) {
+TEST_F(StarLayerTest, MagnitudeLimitPicksTheCellAndNeverWrapsRound) {
   // At 90 degrees the zoom offset is 100.
   EXPECT_EQ(Draw({At(120, 147, 500, 9001),    // m' 600: smallest sprite, white
                   At(120, 147, 501),          // too faint
@@ -82,12 +83,12 @@ TEST_F(StarLayer, MagnitudeLimitPicksTheCellAndNeverWrapsRound) {
                   At(120, 147, 200, 9000)}),  // m' 300: column 5, red
             (Lines{"blit 115 142 11 11 110 22 or", "blit 115 142 11 11 0 0 or",
                    "blit 115 142 11 11 55 66 or"}));
-  EXPECT_EQ(view.starCount, 5);
+  EXPECT_EQ(stars.starCount, 5);
   for (int i = 0; i < 5; ++i) view.ZoomIn();  // offset -200: magnitude 8.00 still drawn
   EXPECT_EQ(Draw({At(120, 147, 800), At(120, 147, 801)}), Lines{"blit 115 142 11 11 110 22 or"});
 }
 
-TEST_F(StarLayer, CullsByEdgeMarginBandAndCapAndSkipsDamagedRecords) {
+TEST_F(StarLayerTest, CullsByEdgeMarginBandAndCapAndSkipsDamagedRecords) {
   observer.SetViewDirection(PI / 2, PI / 4);
   const double nan = std::numeric_limits<double>::quiet_NaN();
   const double inf = std::numeric_limits<double>::infinity();
@@ -106,65 +107,28 @@ TEST_F(StarLayer, CullsByEdgeMarginBandAndCapAndSkipsDamagedRecords) {
                             {THETA, nan, 0, 0}});
   EXPECT_EQ(lines, (Lines{"blit -10 95 11 11 11 22 or", "blit 240 95 11 11 11 22 or",
                           "blit 95 -10 11 11 11 22 or", "blit 95 294 11 11 11 22 or"}));
-  EXPECT_EQ(view.starCount, 13);
+  EXPECT_EQ(stars.starCount, 13);
 }
 
-TEST_F(StarLayer, ProgressAgainstTheLastCountAndFileProblems) {
+TEST_F(StarLayerTest, ProgressAgainstTheLastCountAndFileProblems) {
   Draw(std::vector<StarRecord>(450, StarRecord{0.0, -1.5, 0, 0}));
   EXPECT_TRUE(screen.Lines().empty()) << "no count known before the first pass";
-  view.starSprites.reset();  // without a sheet the pass still counts and reports
+  stars.sprites.reset();  // without a sheet the pass still counts and reports
   EXPECT_TRUE(Draw(std::vector<StarRecord>(450, At(120, 147, 0))).empty());
   EXPECT_EQ(screen.Lines(), (Lines{"fill 0 0 106 5 white", "fill 0 0 213 5 white"}));
 
-  std::filesystem::remove(view.starsPath);
+  std::filesystem::remove(layers.starsPath);
   RecordingSurface chart;
-  view.DrawStars(chart, screen, 0.0);
-  WriteStars(view.starsPath, {At(120, 147, 0)}, LINES_TAG);
-  view.DrawStars(chart, screen, 0.0);
+  DrawStars(view, layers, stars, chart, strip, screen, 0.0);
+  WriteStars(layers.starsPath, {At(120, 147, 0)}, LINES_TAG);
+  DrawStars(view, layers, stars, chart, strip, screen, 0.0);
   EXPECT_EQ(chart.Lines(), (Lines{"text 0 0 240 294 5 \"File not found\"",
                                   "text 0 0 240 294 5 \"Unsupported file version\""}));
-  EXPECT_EQ(view.starCount, 450) << "kept when the file cannot be used";
-  WriteStars(view.starsPath, {At(120, 147, 0)});
-  std::ofstream(view.starsPath, std::ios::binary | std::ios::app).write("half", 4);
-  view.DrawStars(chart, screen, 0.0);
-  EXPECT_EQ(view.starCount, 1) << "a half record at the end is ignored";
-}
-
-// A field on the real sprite sheet: each star lit where it belongs, in its tint, sprites ending
-// five pixels out, and a line below them only ever brightened.
-TEST(StarLayerImage, RenderedFieldHasItsStarsInPlace) {
-  Observer observer;
-  observer.SetViewDirection(PI, PI / 4);
-  SkyView view({0, 0, 240, 294}, &observer);
-  const QImage sheet(HALVANE_SOURCE_DIR "/resources/star_sprites.png");
-  ASSERT_FALSE(sheet.isNull());
-  view.starSprites = std::make_unique<ImageBitmap>(sheet);
-  ScratchFolder folder;
-  view.starsPath = folder.File("Stars.dat");
-  const int placed[][4] = {
-      {40, 50, -100, -40}, {200, 60, 150, 150}, {120, 240, 300, 9999}, {180, 220, 450, 60}};
-  std::vector<StarRecord> stars;
-  for (const auto& p : placed) {
-    stars.push_back(StarAtPixel(view, p[0], p[1], THETA, static_cast<int16_t>(p[2]),
-                                static_cast<int16_t>(p[3])));
-  }
-  WriteStars(view.starsPath, stars);
-  ImageSurface chart(240, 294);
-  chart.FillRect({0, 240, 240, 241}, StockBrush::Gray);
-  RecordingSurface screen;
-  view.DrawStars(chart, screen, THETA);
-
-  for (const auto& p : placed) {
-    const Color centre = chart.PixelAt(p[0], p[1]);
-    EXPECT_GT(RedOf(centre) + GreenOf(centre) + BlueOf(centre), 300) << p[0] << "," << p[1];
-    EXPECT_EQ(chart.PixelAt(p[0] + 6, p[1] - 1), 0u);
-  }
-  EXPECT_GT(BlueOf(chart.PixelAt(43, 50)), RedOf(chart.PixelAt(43, 50))) << "blue halo";
-  EXPECT_GT(RedOf(chart.PixelAt(202, 60)), BlueOf(chart.PixelAt(202, 60))) << "red halo";
-  EXPECT_NE(chart.PixelAt(181, 220), 0u) << "the faint star is a cross";
-  EXPECT_EQ(chart.PixelAt(181, 221), 0u);
-  for (int x = 0; x < 240; ++x) EXPECT_GE(GreenOf(chart.PixelAt(x, 240)), 0x80) << x;
-  EXPECT_EQ(chart.PixelAt(0, 0), 0u);
+  EXPECT_EQ(stars.starCount, 450) << "kept when the file cannot be used";
+  WriteStars(layers.starsPath, {At(120, 147, 0)});
+  std::ofstream(layers.starsPath, std::ios::binary | std::ios::app).write("half", 4);
+  DrawStars(view, layers, stars, chart, strip, screen, 0.0);
+  EXPECT_EQ(stars.starCount, 1) << "a half record at the end is ignored";
 }
 
 }  // namespace

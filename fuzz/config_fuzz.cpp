@@ -10,11 +10,11 @@
 #include "astro/local_time.h"
 #include "astro/observer.h"
 #include "astro/sidereal_time.h"
-#include "catalog/picked_label.h"
+#include "catalog/identify_object.h"
+#include "chart/chart.h"
 #include "fuzz/fuzz_chart.h"
 #include "fuzz/fuzz_files.h"
 #include "shell/config_file.h"
-#include "view/sky_view.h"
 
 namespace {
 
@@ -30,12 +30,9 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
 
   Observer observer;
   observer.SetLocation(config.longitude, config.latitude);
-  SkyView view(Rect{0, 0, 240, 294}, &observer);
+  Chart view(Rect{0, 0, 240, 294}, &observer, LoadBitmap(BitmapId::StarSprites));
   UseSampleCatalogs(view);
-  view.showEquatorialGrid = (config.layerFlags & LAYER_EQUATORIAL_GRID) != 0;
-  view.showHorizontalGrid = (config.layerFlags & LAYER_HORIZONTAL_GRID) != 0;
-  view.showConstellationLines = (config.layerFlags & LAYER_CONSTELLATION_LINES) != 0;
-  view.showConstellationBoundaries = (config.layerFlags & LAYER_CONSTELLATION_BOUNDARIES) != 0;
+  view.GetLayers().ApplyLayerFlags(config.layerFlags);
 
   const SYSTEMTIME fixedClock{2026, 12, 2, 8, 21, 30, 0, 0};
   const SYSTEMTIME& when = config.useSystemTime != 0 ? fixedClock : config.observationTime;

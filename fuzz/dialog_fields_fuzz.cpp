@@ -4,6 +4,7 @@
 // checks "Use system time" when it starts with '1'. The text goes into the edits as it is
 // (past the digits-only filter), OK is pressed through the real dialog procedure, Cancel when
 // OK leaves the dialog open, and a frame is drawn with whatever was accepted.
+#include <QCoreApplication>
 #include <QDialog>
 #include <QLineEdit>
 #include <QTimer>
@@ -24,6 +25,7 @@
 #include "platform/dialog.h"
 #include "platform/single_instance.h"
 #include "platform/window_system.h"
+#include "shell/config_dialog.h"
 #include "shell/main_window.h"
 
 namespace halvane {
@@ -99,15 +101,17 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     start = end + 1;
   }
 
-  const int result = RunDialog(DIALOG_CONFIGURATION, window.hwnd, FuzzProcedure);
+  const int result = RunDialog(DIALOG_CONFIGURATION, window.hwnd, FuzzProcedure,
+                               reinterpret_cast<intptr_t>(&window));
   // Qt makes globals of its own while the first dialog runs and frees them at exit before
   // the window system; the window must go before them.
   static const int teardown = std::atexit([] { ExitInstance(); });
   (void)teardown;
   FuzzCheck(result == DIALOG_OK || result == DIALOG_CANCEL);
-  FuzzCheck(std::isfinite(window.observer->GetLongitude()) &&
-            std::isfinite(window.observer->GetLatitude()));
-  window.RefreshSiderealAngle();
-  DrawOneFrame(*window.skyView, window.siderealAngle);
+  FuzzCheck(std::isfinite(window.GetObserver().GetLongitude()) &&
+            std::isfinite(window.GetObserver().GetLatitude()));
+  // A frame with the new settings, drawn the way the window draws it.
+  window.RequestRender();
+  QCoreApplication::processEvents();
   return 0;
 }

@@ -16,9 +16,10 @@
 #include "astro/observer.h"
 #include "catalog/catalog_records.h"
 #include "catalog/data_file.h"
+#include "chart/chart.h"
 #include "fuzz/fuzz_files.h"
+#include "platform/bitmaps.h"
 #include "platform/image_surface.h"
-#include "view/sky_view.h"
 
 // Qt's font database and fontconfig keep caches for the life of the process, which
 // LeakSanitizer reports at exit; they are not ours to free.
@@ -86,40 +87,35 @@ inline void WriteSampleCatalogs() {
 }
 
 // Points a view at the sample catalogs of the fuzz folder with every layer switched on.
-inline void UseSampleCatalogs(SkyView& view) {
+inline void UseSampleCatalogs(Chart& view) {
   WriteSampleCatalogs();
-  const std::string& folder = FuzzFolder();
-  view.starsPath = folder + "Stars.dat";
-  view.linesPath = folder + "ConLin.dat";
-  view.boundariesPath = folder + "ConBon.dat";
-  view.labelsPath = folder + "Labels.dat";
-  view.showEquatorialGrid = true;
-  view.showHorizontalGrid = true;
-  view.showConstellationLines = true;
-  view.showConstellationBoundaries = true;
+  view.GetLayers().UseDataFolder(FuzzFolder());
+  view.GetLayers().ApplyLayerFlags(LAYER_EQUATORIAL_GRID | LAYER_HORIZONTAL_GRID |
+                                   LAYER_CONSTELLATION_LINES | LAYER_CONSTELLATION_BOUNDARIES);
 }
 
 // Draws one whole frame onto a fresh back buffer of the view's size.
-inline void DrawOneFrame(SkyView& view, double siderealAngle) {
-  ImageSurface back(view.viewRect.right, view.viewRect.bottom);
-  ImageSurface screen(view.viewRect.right, view.viewRect.bottom);
+inline void DrawOneFrame(Chart& view, double siderealAngle) {
+  const Rect& chart = view.GetProjection().GetViewRect();
+  ImageSurface back(chart.right, chart.bottom);
+  ImageSurface screen(chart.right, chart.bottom);
   view.DrawFrame(back, screen, siderealAngle);
 }
 
 // Frames at the start view, at the narrowest zoom looking low in the south, and at the widest
 // zoom turned twice near the pole: the band and cap tests take their extreme shapes there.
-inline void DrawFramesAtFixedViews(SkyView& view, Observer& observer) {
+inline void DrawFramesAtFixedViews(Chart& view, Observer& observer) {
   DrawOneFrame(view, 0.7);
 
   observer.SetViewDirection(PI, 0.2);
-  for (int i = 0; i < 6; ++i) view.ZoomIn();
+  for (int i = 0; i < 6; ++i) view.GetProjection().ZoomIn();
   DrawOneFrame(view, 4.0);
 
   observer.SetLocation(-18.0, 89.99);
   observer.SetViewDirection(0.5, 1.2);
   observer.RotateClockwise();
   observer.RotateClockwise();
-  for (int i = 0; i < 8; ++i) view.ZoomOut();
+  for (int i = 0; i < 8; ++i) view.GetProjection().ZoomOut();
   DrawOneFrame(view, 2.5);
 }
 

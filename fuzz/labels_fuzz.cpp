@@ -7,10 +7,10 @@
 #include <iterator>
 
 #include "astro/observer.h"
-#include "catalog/picked_label.h"
+#include "catalog/identify_object.h"
+#include "chart/chart.h"
 #include "fuzz/fuzz_chart.h"
 #include "fuzz/fuzz_files.h"
-#include "view/sky_view.h"
 
 namespace {
 
@@ -27,8 +27,8 @@ constexpr Tap TAPS[] = {{120, 147}, {0, 0},           {239, 293},    {-1, 300},
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
   using namespace halvane;
   Observer observer;
-  SkyView view(Rect{0, 0, 240, 294}, &observer);
-  view.labelsPath = WriteFuzzFile("Labels.dat", data, size);
+  Chart view(Rect{0, 0, 240, 294}, &observer, LoadBitmap(BitmapId::StarSprites));
+  view.GetLayers().labelsPath = WriteFuzzFile("Labels.dat", data, size);
   const double theta = 1.1;
   for (int zoom = 0; zoom < 4; ++zoom) {
     for (const Tap& tap : TAPS) {
@@ -40,10 +40,10 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     }
     // Start, then a quarter, a sixteenth and the widest field.
     if (zoom < 2) {
-      view.ZoomIn();
-      view.ZoomIn();
+      view.GetProjection().ZoomIn();
+      view.GetProjection().ZoomIn();
     } else {
-      for (int i = 0; i < 8; ++i) view.ZoomOut();
+      for (int i = 0; i < 8; ++i) view.GetProjection().ZoomOut();
     }
   }
   return 0;

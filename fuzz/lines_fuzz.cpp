@@ -4,16 +4,16 @@
 #include <cstdint>
 
 #include "astro/observer.h"
+#include "chart/chart.h"
 #include "fuzz/fuzz_chart.h"
 #include "fuzz/fuzz_files.h"
-#include "view/sky_view.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
   using namespace halvane;
   Observer observer;
-  SkyView view(Rect{0, 0, 240, 294}, &observer);
+  Chart view(Rect{0, 0, 240, 294}, &observer, LoadBitmap(BitmapId::StarSprites));
   UseSampleCatalogs(view);
-  view.linesPath = WriteFuzzFile("ConLin.dat", data, size);
+  view.GetLayers().linesPath = WriteFuzzFile("ConLin.dat", data, size);
   DrawFramesAtFixedViews(view, observer);
   return 0;
 }

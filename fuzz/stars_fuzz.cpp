@@ -6,20 +6,20 @@
 #include "astro/observer.h"
 #include "catalog/catalog_records.h"
 #include "catalog/data_file.h"
+#include "chart/chart.h"
 #include "fuzz/fuzz_chart.h"
 #include "fuzz/fuzz_files.h"
-#include "view/sky_view.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
   using namespace halvane;
   Observer observer;
-  SkyView view(Rect{0, 0, 240, 294}, &observer);
+  Chart view(Rect{0, 0, 240, 294}, &observer, LoadBitmap(BitmapId::StarSprites));
   UseSampleCatalogs(view);
-  view.starsPath = WriteFuzzFile("Stars.dat", data, size);
+  view.GetLayers().starsPath = WriteFuzzFile("Stars.dat", data, size);
   DrawFramesAtFixedViews(view, observer);
   // Every whole record is counted, usable or not; a partial one is not.
   if (size >= HEADER_SIZE && ValidateHeader(data, STARS_TAG)) {
-    FuzzCheck(static_cast<size_t>(view.starCount) == (size - HEADER_SIZE) / STAR_RECORD_SIZE);
+    FuzzCheck(static_cast<size_t>(view.GetStarCount()) == (size - HEADER_SIZE) / STAR_RECORD_SIZE);
   }
   return 0;
 }

@@ -23,13 +23,14 @@ namespace halvane {
 
 class DialogWindow : public QDialog {
  public:
-  DialogWindow(QWidget* parent, DialogProcedure procedure)
-      : QDialog(parent), procedure(procedure) {}
+  DialogWindow(QWidget* parent, DialogProcedure procedure, intptr_t creationData)
+      : QDialog(parent), procedure(procedure), creationData(creationData) {}
 
   void SendCommand(uint16_t command) {
     procedure(this, MESSAGE_COMMAND, MakeCommandParam(0, command), 0);
   }
   DialogProcedure procedure;
+  intptr_t creationData;
 
  protected:
   // Enter and Escape, the default button and the close button all become commands.
@@ -96,10 +97,11 @@ T* Control(DialogHandle dialog, int controlId) {
 
 }  // namespace
 
-int RunDialog(int templateId, WindowHandle owner, DialogProcedure procedure) {
+int RunDialog(int templateId, WindowHandle owner, DialogProcedure procedure,
+              intptr_t creationData) {
   const DialogTemplate* dialogTemplate = FindDialogTemplate(templateId);
   if (dialogTemplate == nullptr) return -1;
-  DialogWindow dialog(owner, procedure);
+  DialogWindow dialog(owner, procedure, creationData);
   dialog.setWindowTitle(ToQString(dialogTemplate->title));
   dialog.setModal(true);
   const DialogUnits units = UnitsFor(dialog.font());
@@ -112,11 +114,13 @@ int RunDialog(int templateId, WindowHandle owner, DialogProcedure procedure) {
   }
   dialog.setFixedSize(static_cast<int>(dialogTemplate->width * units.x),
                       static_cast<int>(dialogTemplate->height * units.y));
-  procedure(&dialog, MESSAGE_INIT_DIALOG, 0, 0);
+  procedure(&dialog, MESSAGE_INIT_DIALOG, 0, creationData);
   return dialog.exec();
 }
 
 void EndDialog(DialogHandle dialog, int result) { dialog->done(result); }
+
+intptr_t DialogCreationData(DialogHandle dialog) { return dialog->creationData; }
 
 void ShowDialogFullScreen(DialogHandle dialog) {
   const QScreen* screen = dialog->screen();

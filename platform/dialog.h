@@ -22,11 +22,15 @@ using DialogHandle = DialogWindow*;
 using DialogProcedure = bool (*)(DialogHandle dialog, uint32_t message, uintptr_t wParam,
                                  intptr_t lParam);
 
-// Builds dialog templateId, sends it the initialisation message and runs it modally over
-// owner until EndDialog; returns the result given there, or -1 for an unknown template.
-// OK (also Enter) and Cancel (also Escape and the close button) reach the procedure as
-// command messages; a command it does not handle leaves the dialog open.
-int RunDialog(int templateId, WindowHandle owner, DialogProcedure procedure);
+// Builds dialog templateId, sends it the initialisation message (with creationData as its
+// lParam) and runs it modally over owner until EndDialog; returns the result given there, or
+// -1 for an unknown template. OK (also Enter) and Cancel (also Escape and the close button)
+// reach the procedure as command messages; a command it does not handle leaves the dialog
+// open.
+int RunDialog(int templateId, WindowHandle owner, DialogProcedure procedure,
+              intptr_t creationData = 0);
+// The creationData that RunDialog was given, for the procedure's later messages.
+intptr_t DialogCreationData(DialogHandle dialog);
 void EndDialog(DialogHandle dialog, int result);
 // Shows the dialog over the whole screen when the screen is too small for it.
 void ShowDialogFullScreen(DialogHandle dialog);

@@ -5,6 +5,7 @@
 #include "astro/sidereal_time.h"
 #include "platform/clock.h"
 #include "platform/dialog.h"
+#include "shell/config_dialog.h"
 #include "shell/menu_resource.h"
 #include "view/go_to_table.h"
 #include "view/view_directions.h"
@@ -48,26 +49,26 @@ void MainWindow::Perform(ChartAction action) {
     case ChartAction::ViewWest: look(VIEW_WEST); break;
     case ChartAction::ViewZenith: look(VIEW_ZENITH); break;
     case ChartAction::ToggleEquatorialGrid:
-      flip(skyView->showEquatorialGrid, COMMAND_EQUATORIAL_GRID);
+      flip(chart->GetLayers().showEquatorialGrid, COMMAND_EQUATORIAL_GRID);
       break;
     case ChartAction::ToggleHorizontalGrid:
-      flip(skyView->showHorizontalGrid, COMMAND_HORIZONTAL_GRID);
+      flip(chart->GetLayers().showHorizontalGrid, COMMAND_HORIZONTAL_GRID);
       break;
     case ChartAction::ToggleConstellationLines:
-      flip(skyView->showConstellationLines, COMMAND_CONSTELLATION_LINES);
+      flip(chart->GetLayers().showConstellationLines, COMMAND_CONSTELLATION_LINES);
       break;
     case ChartAction::ToggleConstellationBoundaries:
-      flip(skyView->showConstellationBoundaries, COMMAND_CONSTELLATION_BOUNDARIES);
+      flip(chart->GetLayers().showConstellationBoundaries, COMMAND_CONSTELLATION_BOUNDARIES);
       break;
-    case ChartAction::ZoomIn: skyView->ZoomIn(); break;
-    case ChartAction::ZoomOut: skyView->ZoomOut(); break;
-    case ChartAction::ZoomReset: skyView->ZoomReset(); break;
+    case ChartAction::ZoomIn: chart->GetProjection().ZoomIn(); break;
+    case ChartAction::ZoomOut: chart->GetProjection().ZoomOut(); break;
+    case ChartAction::ZoomReset: chart->GetProjection().ZoomReset(); break;
     case ChartAction::RotateClockwise: observer->RotateClockwise(); break;
     case ChartAction::RotateCounterClockwise: observer->RotateCounterClockwise(); break;
-    case ChartAction::PanLeft: skyView->PanLeft(); break;
-    case ChartAction::PanRight: skyView->PanRight(); break;
-    case ChartAction::PanUp: skyView->PanUp(); break;
-    case ChartAction::PanDown: skyView->PanDown(); break;
+    case ChartAction::PanLeft: chart->GetProjection().PanLeft(); break;
+    case ChartAction::PanRight: chart->GetProjection().PanRight(); break;
+    case ChartAction::PanUp: chart->GetProjection().PanUp(); break;
+    case ChartAction::PanDown: chart->GetProjection().PanDown(); break;
   }
   RequestRender();
 }
@@ -77,7 +78,9 @@ void MainWindow::OnCommand(uint16_t, uint16_t command, intptr_t) {
   RefreshSiderealAngle();
   switch (command) {
     case COMMAND_EXIT: DestroyAppWindow(hwnd); return;
-    case COMMAND_CONFIGURE: RunDialog(DIALOG_CONFIGURATION, hwnd, ConfigDialogProc); return;
+    case COMMAND_CONFIGURE:
+      RunDialog(DIALOG_CONFIGURATION, hwnd, ConfigDialogProc, reinterpret_cast<intptr_t>(this));
+      return;
     case COMMAND_VIEW_EAST: return Perform(ChartAction::ViewEast);
     case COMMAND_VIEW_NORTH: return Perform(ChartAction::ViewNorth);
     case COMMAND_VIEW_SOUTH: return Perform(ChartAction::ViewSouth);
@@ -99,7 +102,7 @@ void MainWindow::OnCommand(uint16_t, uint16_t command, intptr_t) {
       return;
     default: break;
   }
-  if (const GoToRow* row = FindGoToRow(command)) {
+  if (const GoToRow* row = GoToRowAt(GoToRowOfCommand(command))) {
     GoToConstellation(*observer, *row, siderealAngle);
     RequestRender();
   }

@@ -8,7 +8,7 @@
 #include "shell/shell_test_support.h"
 #include "view/view_directions.h"
 
-namespace halvane::testing {
+namespace halvane::test_support {
 namespace {
 
 struct Aim {
@@ -33,16 +33,16 @@ class CommandsTest : public ShellTest {};
 
 TEST_F(CommandsTest, EveryViewCommandChangesItsStateAndDrawsOneFrame) {
   MainWindow& w = Start();
-  ASSERT_EQ(w.framesDrawn, 1);
-  const double fov0 = w.skyView->fieldOfView;
+  ASSERT_EQ(w.GetFramesDrawn(), 1);
+  const double fov0 = w.GetChart().GetProjection().GetFieldOfView();
   struct Case {
     uint16_t command;
     std::function<void(MainWindow&)> check;
   };
   auto aims = [](const ViewDirection& d) {
     return [d](MainWindow& m) {
-      EXPECT_DOUBLE_EQ(AimOf(*m.observer).azimuth, Expected(d).azimuth);
-      EXPECT_DOUBLE_EQ(AimOf(*m.observer).altitude, Expected(d).altitude);
+      EXPECT_DOUBLE_EQ(AimOf(m.GetObserver()).azimuth, Expected(d).azimuth);
+      EXPECT_DOUBLE_EQ(AimOf(m.GetObserver()).altitude, Expected(d).altitude);
     };
   };
   const Case cases[] = {
@@ -52,20 +52,28 @@ TEST_F(CommandsTest, EveryViewCommandChangesItsStateAndDrawsOneFrame) {
       {COMMAND_VIEW_WEST, aims(VIEW_WEST)},
       {COMMAND_VIEW_ZENITH, aims(VIEW_ZENITH)},
       {COMMAND_ZOOM_IN,
-       [fov0](MainWindow& m) { EXPECT_DOUBLE_EQ(m.skyView->fieldOfView, fov0 / 2); }},
-      {COMMAND_ZOOM_OUT, [fov0](MainWindow& m) { EXPECT_DOUBLE_EQ(m.skyView->fieldOfView, fov0); }},
-      {COMMAND_ZOOM_OUT, [](MainWindow& m) { EXPECT_DOUBLE_EQ(m.skyView->fieldOfView, PI); }},
+       [fov0](MainWindow& m) {
+         EXPECT_DOUBLE_EQ(m.GetChart().GetProjection().GetFieldOfView(), fov0 / 2);
+       }},
+      {COMMAND_ZOOM_OUT,
+       [fov0](MainWindow& m) {
+         EXPECT_DOUBLE_EQ(m.GetChart().GetProjection().GetFieldOfView(), fov0);
+       }},
+      {COMMAND_ZOOM_OUT,
+       [](MainWindow& m) { EXPECT_DOUBLE_EQ(m.GetChart().GetProjection().GetFieldOfView(), PI); }},
       {COMMAND_ZOOM_RESET,
-       [](MainWindow& m) { EXPECT_DOUBLE_EQ(m.skyView->fieldOfView, HALF_PI); }},
+       [](MainWindow& m) {
+         EXPECT_DOUBLE_EQ(m.GetChart().GetProjection().GetFieldOfView(), HALF_PI);
+       }},
       {COMMAND_ROTATE_CLOCKWISE,
-       [](MainWindow& m) { EXPECT_NEAR(m.observer->GetRotation(), 15 * DEG_TO_RAD, 1e-12); }},
+       [](MainWindow& m) { EXPECT_NEAR(m.GetObserver().GetRotation(), 15 * DEG_TO_RAD, 1e-12); }},
       {COMMAND_ROTATE_COUNTER_CLOCKWISE,
-       [](MainWindow& m) { EXPECT_NEAR(m.observer->GetRotation(), 0.0, 1e-12); }},
+       [](MainWindow& m) { EXPECT_NEAR(m.GetObserver().GetRotation(), 0.0, 1e-12); }},
   };
-  int32_t frames = w.framesDrawn;
+  int32_t frames = w.GetFramesDrawn();
   for (const Case& c : cases) {
     Choose(c.command);
-    EXPECT_EQ(w.framesDrawn, ++frames) << c.command;
+    EXPECT_EQ(w.GetFramesDrawn(), ++frames) << c.command;
     c.check(w);
   }
   // The letter keys aim the same way, in either case.
@@ -75,81 +83,83 @@ TEST_F(CommandsTest, EveryViewCommandChangesItsStateAndDrawsOneFrame) {
   for (const auto& [key, direction] : keys) {
     QTest::keyClicks(Chart(), key);
     Flush();
-    EXPECT_DOUBLE_EQ(AimOf(*w.observer).azimuth, Expected(direction).azimuth) << key;
-    EXPECT_DOUBLE_EQ(AimOf(*w.observer).altitude, Expected(direction).altitude) << key;
-    EXPECT_EQ(w.framesDrawn, ++frames) << key;
+    EXPECT_DOUBLE_EQ(AimOf(w.GetObserver()).azimuth, Expected(direction).azimuth) << key;
+    EXPECT_DOUBLE_EQ(AimOf(w.GetObserver()).altitude, Expected(direction).altitude) << key;
+    EXPECT_EQ(w.GetFramesDrawn(), ++frames) << key;
   }
 }
 
 TEST_F(CommandsTest, LayerCommandsAndLetterKeysFlipTheSameSwitchAndItsCheckMark) {
   MainWindow& w = Start();
   // Without Config.dat: horizontal grid and lines on, equatorial grid and boundaries off.
-  EXPECT_FALSE(IsMenuItemChecked(w.menu, COMMAND_EQUATORIAL_GRID));
-  EXPECT_TRUE(IsMenuItemChecked(w.menu, COMMAND_HORIZONTAL_GRID));
-  EXPECT_TRUE(IsMenuItemChecked(w.menu, COMMAND_CONSTELLATION_LINES));
-  EXPECT_FALSE(IsMenuItemChecked(w.menu, COMMAND_CONSTELLATION_BOUNDARIES));
+  EXPECT_FALSE(IsMenuItemChecked(w.GetMenu(), COMMAND_EQUATORIAL_GRID));
+  EXPECT_TRUE(IsMenuItemChecked(w.GetMenu(), COMMAND_HORIZONTAL_GRID));
+  EXPECT_TRUE(IsMenuItemChecked(w.GetMenu(), COMMAND_CONSTELLATION_LINES));
+  EXPECT_FALSE(IsMenuItemChecked(w.GetMenu(), COMMAND_CONSTELLATION_BOUNDARIES));
 
   struct Layer {
     uint16_t command;
     char key;
-    bool SkyView::*layerSwitch;
+    bool LayerSet::*layerSwitch;
   };
   const Layer layers[] = {
-      {COMMAND_EQUATORIAL_GRID, 'q', &SkyView::showEquatorialGrid},
-      {COMMAND_HORIZONTAL_GRID, 'H', &SkyView::showHorizontalGrid},
-      {COMMAND_CONSTELLATION_LINES, 'l', &SkyView::showConstellationLines},
-      {COMMAND_CONSTELLATION_BOUNDARIES, 'B', &SkyView::showConstellationBoundaries},
+      {COMMAND_EQUATORIAL_GRID, 'q', &LayerSet::showEquatorialGrid},
+      {COMMAND_HORIZONTAL_GRID, 'H', &LayerSet::showHorizontalGrid},
+      {COMMAND_CONSTELLATION_LINES, 'l', &LayerSet::showConstellationLines},
+      {COMMAND_CONSTELLATION_BOUNDARIES, 'B', &LayerSet::showConstellationBoundaries},
   };
   for (const Layer& layer : layers) {
-    const bool before = w.skyView.get()->*layer.layerSwitch;
-    const int32_t frames = w.framesDrawn;
+    const bool before = w.GetChart().GetLayers().*layer.layerSwitch;
+    const int32_t frames = w.GetFramesDrawn();
     Choose(layer.command);
-    EXPECT_EQ(w.skyView.get()->*layer.layerSwitch, !before) << layer.command;
-    EXPECT_EQ(IsMenuItemChecked(w.menu, layer.command), !before) << layer.command;
+    EXPECT_EQ(w.GetChart().GetLayers().*layer.layerSwitch, !before) << layer.command;
+    EXPECT_EQ(IsMenuItemChecked(w.GetMenu(), layer.command), !before) << layer.command;
     QTest::keyClicks(Chart(), QString(QChar(layer.key)));
     Flush();
-    EXPECT_EQ(w.skyView.get()->*layer.layerSwitch, before) << layer.key;
-    EXPECT_EQ(IsMenuItemChecked(w.menu, layer.command), before) << layer.key;
-    EXPECT_EQ(w.framesDrawn, frames + 2) << layer.command;
+    EXPECT_EQ(w.GetChart().GetLayers().*layer.layerSwitch, before) << layer.key;
+    EXPECT_EQ(IsMenuItemChecked(w.GetMenu(), layer.command), before) << layer.key;
+    EXPECT_EQ(w.GetFramesDrawn(), frames + 2) << layer.command;
   }
 }
 
 TEST_F(CommandsTest, NavigationBoxButtonOnlyRepaintsAndUnknownCommandsDoNothing) {
   MainWindow& w = Start();
-  const int32_t frames = w.framesDrawn;
-  const int32_t paints = w.paintsDone;
-  QWidget* compass = MenuBarButton(w.menuBar, COMMAND_NAVIGATION_BOX);
+  const int32_t frames = w.GetFramesDrawn();
+  const int32_t paints = w.GetPaintsDone();
+  QWidget* compass = MenuBarButton(w.GetMenuBar(), COMMAND_NAVIGATION_BOX);
   ASSERT_NE(compass, nullptr);
   EXPECT_EQ(compass->toolTip(), "Navigation box");
   QTest::mouseClick(compass, Qt::LeftButton);
   Flush();
-  EXPECT_TRUE(w.navBoxShown);
+  EXPECT_TRUE(w.IsNavigationBoxShown());
   QTest::mouseClick(compass, Qt::LeftButton);
   Flush();
-  EXPECT_FALSE(w.navBoxShown);
-  EXPECT_EQ(w.framesDrawn, frames);
-  EXPECT_EQ(w.paintsDone, paints + 2);
+  EXPECT_FALSE(w.IsNavigationBoxShown());
+  EXPECT_EQ(w.GetFramesDrawn(), frames);
+  EXPECT_EQ(w.GetPaintsDone(), paints + 2);
 
   // The chart pixels under the hidden box are back from the back buffer: the corner shows
   // no box grey.
-  EXPECT_NE(ScreenPixel(w.hwnd, w.navBoxX + 10, w.navBoxY + 10), MakeColor(214, 214, 214));
+  EXPECT_NE(
+      ScreenPixel(w.hwnd, w.GetNavigationBoxOrigin().x + 10, w.GetNavigationBoxOrigin().y + 10),
+      MakeColor(214, 214, 214));
 
   for (const uint16_t command : {uint16_t{18}, uint16_t{40018}, uint16_t{40019}, uint16_t{40099},
                                  uint16_t{40188}, uint16_t{65535}}) {
     SendWindowMessage(w.hwnd, MESSAGE_COMMAND, MakeCommandParam(0, command), 0);
   }
   Flush();
-  EXPECT_EQ(w.framesDrawn, frames);
-  EXPECT_EQ(w.paintsDone, paints + 2);
+  EXPECT_EQ(w.GetFramesDrawn(), frames);
+  EXPECT_EQ(w.GetPaintsDone(), paints + 2);
 }
 
 TEST_F(CommandsTest, EveryCommandRereadsTheClockFirst) {
   MainWindow& w = Start();
   SetClockForTesting([] { return SYSTEMTIME{2025, 6, 0, 1, 3, 4, 5, 0}; });
   SendWindowMessage(w.hwnd, MESSAGE_COMMAND, MakeCommandParam(0, 40099), 0);
-  EXPECT_EQ(w.config.observationTime, (SYSTEMTIME{2025, 6, 0, 1, 3, 4, 5, 0}));
-  EXPECT_DOUBLE_EQ(w.siderealAngle,
-                   SiderealTimeAt(w.config.observationTime, w.observer->GetLongitude()));
+  EXPECT_EQ(w.GetConfig().observationTime, (SYSTEMTIME{2025, 6, 0, 1, 3, 4, 5, 0}));
+  EXPECT_DOUBLE_EQ(w.GetSiderealAngle(),
+                   SiderealTimeAt(w.GetConfig().observationTime, w.GetObserver().GetLongitude()));
 }
 
 TEST_F(CommandsTest, GoToTurnsTheViewToTheConstellationEvenBelowTheHorizon) {
@@ -158,57 +168,57 @@ TEST_F(CommandsTest, GoToTurnsTheViewToTheConstellationEvenBelowTheHorizon) {
   for (const SYSTEMTIME& time :
        {SYSTEMTIME{2024, 1, 1, 15, 21, 30, 0, 0}, SYSTEMTIME{2024, 1, 1, 15, 9, 30, 0, 0}}) {
     SetClockForTesting([time] { return time; });
-    const int32_t frames = w.framesDrawn;
+    const int32_t frames = w.GetFramesDrawn();
     Choose(40159);
-    EXPECT_EQ(w.framesDrawn, frames + 1);
-    const double sidereal = SiderealTimeAt(time, w.observer->GetLongitude());
+    EXPECT_EQ(w.GetFramesDrawn(), frames + 1);
+    const double sidereal = SiderealTimeAt(time, w.GetObserver().GetLongitude());
     double azimuth = 0.0;
     double altitude = 0.0;
-    w.observer->EquatorialToHorizontal(5.6 * HOURS_TO_RAD - sidereal, 0.0, azimuth, altitude);
-    const Aim aim = AimOf(*w.observer);
+    w.GetObserver().EquatorialToHorizontal(5.6 * HOURS_TO_RAD - sidereal, 0.0, azimuth, altitude);
+    const Aim aim = AimOf(w.GetObserver());
     EXPECT_NEAR(std::remainder(aim.azimuth - azimuth, TWO_PI), 0.0, 1e-9);
     EXPECT_NEAR(aim.altitude, altitude, 1e-9);
   }
   // At 9:30 UTC in January Orion is below the horizon of the default place.
-  EXPECT_LT(AimOf(*w.observer).altitude, 0.0);
+  EXPECT_LT(AimOf(w.GetObserver()).altitude, 0.0);
 }
 
 TEST_F(CommandsTest, ArrowsPanAndPlusMinusZoom) {
   MainWindow& w = Start();
-  const double step = w.skyView->fieldOfView * 0.1;
+  const double step = w.GetChart().GetProjection().GetFieldOfView() * 0.1;
   Observer reference;  // the window's observer starts at the same zenith view
-  const int32_t frames = w.framesDrawn;
+  const int32_t frames = w.GetFramesDrawn();
   QTest::keyClick(Chart(), Qt::Key_Right);
   Flush();
   reference.PanView(step, 0.0);
-  EXPECT_NEAR(AimOf(*w.observer).azimuth, AimOf(reference).azimuth, 1e-12);
+  EXPECT_NEAR(AimOf(w.GetObserver()).azimuth, AimOf(reference).azimuth, 1e-12);
   QTest::keyClick(Chart(), Qt::Key_Up);
   Flush();
   reference.PanView(0.0, step);
-  EXPECT_NEAR(AimOf(*w.observer).altitude, AimOf(reference).altitude, 1e-12);
+  EXPECT_NEAR(AimOf(w.GetObserver()).altitude, AimOf(reference).altitude, 1e-12);
   // Over the zenith the horizontal steps change sign.
   QTest::keyClick(Chart(), Qt::Key_Left);
   Flush();
   reference.PanView(step, 0.0);
-  EXPECT_NEAR(AimOf(*w.observer).azimuth, AimOf(reference).azimuth, 1e-12);
+  EXPECT_NEAR(AimOf(w.GetObserver()).azimuth, AimOf(reference).azimuth, 1e-12);
   QTest::keyClick(Chart(), Qt::Key_Down);
   Flush();
   reference.PanView(0.0, -step);
-  EXPECT_NEAR(AimOf(*w.observer).altitude, AimOf(reference).altitude, 1e-12);
+  EXPECT_NEAR(AimOf(w.GetObserver()).altitude, AimOf(reference).altitude, 1e-12);
 
   QTest::keyClicks(Chart(), "+");
   Flush();
-  EXPECT_DOUBLE_EQ(w.skyView->fieldOfView, HALF_PI / 2);
+  EXPECT_DOUBLE_EQ(w.GetChart().GetProjection().GetFieldOfView(), HALF_PI / 2);
   QTest::keyClicks(Chart(), "-");
   Flush();
-  EXPECT_DOUBLE_EQ(w.skyView->fieldOfView, HALF_PI);
-  EXPECT_EQ(w.framesDrawn, frames + 6);
+  EXPECT_DOUBLE_EQ(w.GetChart().GetProjection().GetFieldOfView(), HALF_PI);
+  EXPECT_EQ(w.GetFramesDrawn(), frames + 6);
 
   // Keys that name nothing change nothing.
   QTest::keyClicks(Chart(), "xy1 ");
   QTest::keyClick(Chart(), Qt::Key_F5);
   Flush();
-  EXPECT_EQ(w.framesDrawn, frames + 6);
+  EXPECT_EQ(w.GetFramesDrawn(), frames + 6);
 }
 
 TEST_F(CommandsTest, RequestsBeforeAPaintGiveOneFrame) {
@@ -216,8 +226,8 @@ TEST_F(CommandsTest, RequestsBeforeAPaintGiveOneFrame) {
   QTest::keyClicks(Chart(), "+++");
   QTest::keyClick(Chart(), Qt::Key_Left);
   Flush();
-  EXPECT_EQ(w.framesDrawn, 2);
+  EXPECT_EQ(w.GetFramesDrawn(), 2);
 }
 
 }  // namespace
-}  // namespace halvane::testing
+}  // namespace halvane::test_support

@@ -67,13 +67,13 @@ bool ReadObservationTime(DialogHandle dialog, SYSTEMTIME& time) {
 
 void Initialise(DialogHandle dialog, const MainWindow& window) {
   ShowDialogFullScreen(dialog);
-  ShowAngle(dialog, window.observer->GetLongitude(), LONGITUDE_DEGREES, LONGITUDE_MINUTES,
+  ShowAngle(dialog, window.GetObserver().GetLongitude(), LONGITUDE_DEGREES, LONGITUDE_MINUTES,
             LONGITUDE_SECONDS);
-  ShowAngle(dialog, window.observer->GetLatitude(), LATITUDE_DEGREES, LATITUDE_MINUTES,
+  ShowAngle(dialog, window.GetObserver().GetLatitude(), LATITUDE_DEGREES, LATITUDE_MINUTES,
             LATITUDE_SECONDS);
-  CheckDialogButton(dialog, USE_SYSTEM_TIME, window.config.useSystemTime != 0);
-  SYSTEMTIME shown = window.config.observationTime;
-  if (window.config.useSystemTime != 0) {
+  CheckDialogButton(dialog, USE_SYSTEM_TIME, window.GetConfig().useSystemTime != 0);
+  SYSTEMTIME shown = window.GetConfig().observationTime;
+  if (window.GetConfig().useSystemTime != 0) {
     shown = LocalNow();
   } else {
     UniversalToLocal(shown);
@@ -98,10 +98,7 @@ bool Accept(DialogHandle dialog, MainWindow& window) {
   SYSTEMTIME fixedTime;
   if (!useSystemTime && !ReadObservationTime(dialog, fixedTime)) return false;
 
-  window.config.useSystemTime = useSystemTime ? 1 : 0;
-  if (!useSystemTime) window.config.observationTime = fixedTime;
-  window.observer->SetLocation(longitude, latitude);
-  window.RequestRender();
+  window.ApplySettings(longitude, latitude, useSystemTime, fixedTime);
   EndDialog(dialog, DIALOG_OK);
   return true;
 }
@@ -109,14 +106,15 @@ bool Accept(DialogHandle dialog, MainWindow& window) {
 }  // namespace
 
 bool ConfigDialogProc(DialogHandle dialog, uint32_t message, uintptr_t wParam, intptr_t) {
-  if (theMainWindow == nullptr) return false;
+  auto* window = reinterpret_cast<MainWindow*>(DialogCreationData(dialog));
+  if (window == nullptr) return false;
   if (message == MESSAGE_INIT_DIALOG) {
-    Initialise(dialog, *theMainWindow);
+    Initialise(dialog, *window);
     return true;
   }
   if (message != MESSAGE_COMMAND) return false;
   switch (wParam & 0xFFFF) {
-    case DIALOG_OK: return Accept(dialog, *theMainWindow);
+    case DIALOG_OK: return Accept(dialog, *window);
     case DIALOG_CANCEL: EndDialog(dialog, DIALOG_CANCEL); return true;
     default: return false;
   }

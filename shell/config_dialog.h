@@ -1,5 +1,10 @@
-// The control numbers of the configuration dialog (dialog 114), as its template gives them.
+// The configuration dialog (dialog 114): its procedure and the control numbers its template
+// gives.
 #pragma once
+
+#include <cstdint>
+
+#include "platform/dialog.h"
 
 namespace halvane {
 
@@ -18,5 +23,8 @@ enum ConfigDialogControl {
   MINUTE = 1012,
   SECOND = 1013,
 };
+
+// The dialog's procedure; RunDialog's creation data is the MainWindow it edits.
+bool ConfigDialogProc(DialogHandle dialog, uint32_t message, uintptr_t wParam, intptr_t lParam);
 
 }  // namespace halvane

@@ -13,7 +13,7 @@
 #include "shell/config_dialog.h"
 #include "shell/shell_test_support.h"
 
-namespace halvane::testing {
+namespace halvane::test_support {
 namespace {
 
 QString Text(QDialog& d, int id) { return d.findChild<QLineEdit*>(QString::number(id))->text(); }
@@ -78,7 +78,7 @@ class ConfigDialogTest : public ShellTest {
 
 TEST_F(ConfigDialogTest, ShowsTheDefaultsAndCancelChangesNothing) {
   MainWindow& w = Start();
-  const int32_t frames = w.framesDrawn;
+  const int32_t frames = w.GetFramesDrawn();
   const bool open = WithDialog([](QDialog& d) {
     EXPECT_EQ(Text(d, LONGITUDE_DEGREES), "-18");
     EXPECT_EQ(Text(d, LONGITUDE_MINUTES), "20");
@@ -100,14 +100,14 @@ TEST_F(ConfigDialogTest, ShowsTheDefaultsAndCancelChangesNothing) {
   });
   Flush();
   EXPECT_FALSE(open);
-  EXPECT_DOUBLE_EQ(w.observer->GetLongitude(), DmsToDegrees(-18, 20, 20));
-  EXPECT_EQ(w.config.useSystemTime, 1);
-  EXPECT_EQ(w.framesDrawn, frames);
+  EXPECT_DOUBLE_EQ(w.GetObserver().GetLongitude(), DmsToDegrees(-18, 20, 20));
+  EXPECT_EQ(w.GetConfig().useSystemTime, 1);
+  EXPECT_EQ(w.GetFramesDrawn(), frames);
 }
 
 TEST_F(ConfigDialogTest, AFixedLocalTimeIsStoredAsUniversalAndShownAgain) {
   MainWindow& w = Start();
-  const int32_t frames = w.framesDrawn;
+  const int32_t frames = w.GetFramesDrawn();
   EXPECT_FALSE(WithDialog([](QDialog& d) {
     QTest::mouseClick(d.findChild<QAbstractButton*>("1007"), Qt::LeftButton);
     Type(d, DAY, "1");
@@ -119,8 +119,8 @@ TEST_F(ConfigDialogTest, AFixedLocalTimeIsStoredAsUniversalAndShownAgain) {
     Press(d, 1);
   }));
   Flush();
-  EXPECT_EQ(w.config.useSystemTime, 0);
-  const SYSTEMTIME& t = w.config.observationTime;
+  EXPECT_EQ(w.GetConfig().useSystemTime, 0);
+  const SYSTEMTIME& t = w.GetConfig().observationTime;
   EXPECT_EQ(t.year, 2005);
   EXPECT_EQ(t.month, 1);
   EXPECT_EQ(t.day, 1);
@@ -128,8 +128,8 @@ TEST_F(ConfigDialogTest, AFixedLocalTimeIsStoredAsUniversalAndShownAgain) {
   EXPECT_EQ(t.minute, 0);
   EXPECT_EQ(t.second, 0);
   // The new frame is drawn for that moment, not the clock's.
-  EXPECT_EQ(w.framesDrawn, frames + 1);
-  EXPECT_DOUBLE_EQ(w.siderealAngle, SiderealTimeAt(t, w.observer->GetLongitude()));
+  EXPECT_EQ(w.GetFramesDrawn(), frames + 1);
+  EXPECT_DOUBLE_EQ(w.GetSiderealAngle(), SiderealTimeAt(t, w.GetObserver().GetLongitude()));
 
   EXPECT_FALSE(WithDialog([](QDialog& d) {
     EXPECT_FALSE(d.findChild<QAbstractButton*>("1007")->isChecked());
@@ -145,7 +145,7 @@ TEST_F(ConfigDialogTest, AFixedLocalTimeIsStoredAsUniversalAndShownAgain) {
 
 TEST_F(ConfigDialogTest, RefusedInputKeepsTheDialogOpenAndStoresNothing) {
   MainWindow& w = Start();
-  const int32_t frames = w.framesDrawn;
+  const int32_t frames = w.GetFramesDrawn();
   struct Case {
     const char* what;
     int field;
@@ -177,9 +177,9 @@ TEST_F(ConfigDialogTest, RefusedInputKeepsTheDialogOpenAndStoresNothing) {
     });
     Flush();
     EXPECT_TRUE(open) << c.what;
-    EXPECT_DOUBLE_EQ(w.observer->GetLatitude(), DmsToDegrees(49, 41, 49)) << c.what;
-    EXPECT_EQ(w.config.useSystemTime, 1) << c.what;
-    EXPECT_EQ(w.framesDrawn, frames) << c.what;
+    EXPECT_DOUBLE_EQ(w.GetObserver().GetLatitude(), DmsToDegrees(49, 41, 49)) << c.what;
+    EXPECT_EQ(w.GetConfig().useSystemTime, 1) << c.what;
+    EXPECT_EQ(w.GetFramesDrawn(), frames) << c.what;
   }
 
   // Corrected, the same dialog then takes everything.
@@ -192,9 +192,9 @@ TEST_F(ConfigDialogTest, RefusedInputKeepsTheDialogOpenAndStoresNothing) {
     Press(d, 1);
   }));
   Flush();
-  EXPECT_DOUBLE_EQ(w.observer->GetLongitude(), DmsToDegrees(-18, 30, 20));
-  EXPECT_DOUBLE_EQ(w.observer->GetLatitude(), DmsToDegrees(49, 0, 49));
-  EXPECT_EQ(w.framesDrawn, frames + 1);
+  EXPECT_DOUBLE_EQ(w.GetObserver().GetLongitude(), DmsToDegrees(-18, 30, 20));
+  EXPECT_DOUBLE_EQ(w.GetObserver().GetLatitude(), DmsToDegrees(49, 0, 49));
+  EXPECT_EQ(w.GetFramesDrawn(), frames + 1);
 }
 
 TEST_F(ConfigDialogTest, AnglesKeepTheirSignOnTheDegreesAndTakeAnyMinutes) {
@@ -210,18 +210,18 @@ TEST_F(ConfigDialogTest, AnglesKeepTheirSignOnTheDegreesAndTakeAnyMinutes) {
     Type(d, LATITUDE_SECONDS, "0");
     Press(d, 1);
   }));
-  EXPECT_DOUBLE_EQ(w.observer->GetLongitude(), 0.5);
-  EXPECT_DOUBLE_EQ(w.observer->GetLatitude(), 11.25);
+  EXPECT_DOUBLE_EQ(w.GetObserver().GetLongitude(), 0.5);
+  EXPECT_DOUBLE_EQ(w.GetObserver().GetLatitude(), 11.25);
 
   // A place between -1 and 0 degrees shows degrees 0 and comes back positive.
-  w.observer->SetLocation(-0.5, 49.0);
+  w.ApplySettings(-0.5, 49.0, w.GetConfig().useSystemTime != 0, w.GetConfig().observationTime);
   EXPECT_FALSE(WithDialog([](QDialog& d) {
     EXPECT_EQ(Text(d, LONGITUDE_DEGREES), "0");
     EXPECT_EQ(Text(d, LONGITUDE_MINUTES), "30");
     Press(d, 1);
   }));
-  EXPECT_DOUBLE_EQ(w.observer->GetLongitude(), 0.5);
+  EXPECT_DOUBLE_EQ(w.GetObserver().GetLongitude(), 0.5);
 }
 
 }  // namespace
-}  // namespace halvane::testing
+}  // namespace halvane::test_support

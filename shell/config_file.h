@@ -17,14 +17,11 @@
 #include <string>
 
 #include "astro/system_time.h"
+#include "view/layer_set.h"
 
 namespace halvane {
 
 constexpr size_t CONFIG_RECORD_SIZE = 36;
-constexpr uint16_t LAYER_EQUATORIAL_GRID = 1 << 0;
-constexpr uint16_t LAYER_HORIZONTAL_GRID = 1 << 1;
-constexpr uint16_t LAYER_CONSTELLATION_LINES = 1 << 2;
-constexpr uint16_t LAYER_CONSTELLATION_BOUNDARIES = 1 << 3;
 
 struct ConfigRecord {
   double longitude = 0.0;

@@ -16,15 +16,6 @@ std::unique_ptr<MainWindow>& MainWindowOwner() {
   return owner;
 }
 
-uint16_t LayerFlagsOf(const SkyView& view) {
-  uint16_t flags = 0;
-  if (view.showEquatorialGrid) flags |= LAYER_EQUATORIAL_GRID;
-  if (view.showHorizontalGrid) flags |= LAYER_HORIZONTAL_GRID;
-  if (view.showConstellationLines) flags |= LAYER_CONSTELLATION_LINES;
-  if (view.showConstellationBoundaries) flags |= LAYER_CONSTELLATION_BOUNDARIES;
-  return flags;
-}
-
 }  // namespace
 
 MainWindow::MainWindow(std::string dataFolder) : dataFolder(std::move(dataFolder)) {}
@@ -32,13 +23,13 @@ MainWindow::MainWindow(std::string dataFolder) : dataFolder(std::move(dataFolder
 MainWindow::~MainWindow() {
   if (hwnd != nullptr && !windowDestroyed) DestroyAppWindow(hwnd);
   // A second copy made no observer and no view: it must leave Config.dat alone.
-  if (observer != nullptr && skyView != nullptr) {
+  if (observer != nullptr && chart != nullptr) {
     config.longitude = observer->GetLongitude();
     config.latitude = observer->GetLatitude();
-    config.layerFlags = LayerFlagsOf(*skyView);
+    config.layerFlags = chart->GetLayers().LayerFlags();
     SaveConfig(configPath, config);
   }
-  skyView.reset();
+  chart.reset();
   observer.reset();
   navBoxBitmap.reset();
   backBuffer.reset();
@@ -54,21 +45,15 @@ void MainWindow::Create(const std::string& className, const std::string& title,
   const Rect client = ClientRect(hwnd);
   navBoxX = client.right - NAV_BOX_WIDTH;
   navBoxY = client.bottom - NAV_BOX_HEIGHT;
-  skyView = std::make_unique<SkyView>(client, observer.get());
+  chart = std::make_unique<Chart>(client, observer.get(), LoadBitmap(BitmapId::StarSprites));
 
   const std::string folder = dataFolder.empty() ? ExecutableDirectory() : dataFolder;
   configPath = folder + "Config.dat";
-  skyView->starsPath = folder + "Stars.dat";
-  skyView->linesPath = folder + "ConLin.dat";
-  skyView->boundariesPath = folder + "ConBon.dat";
-  skyView->labelsPath = folder + "Labels.dat";
+  chart->GetLayers().UseDataFolder(folder);
 
   LoadConfig(configPath, config);
   observer->SetLocation(config.longitude, config.latitude);
-  skyView->showEquatorialGrid = (config.layerFlags & LAYER_EQUATORIAL_GRID) != 0;
-  skyView->showHorizontalGrid = (config.layerFlags & LAYER_HORIZONTAL_GRID) != 0;
-  skyView->showConstellationLines = (config.layerFlags & LAYER_CONSTELLATION_LINES) != 0;
-  skyView->showConstellationBoundaries = (config.layerFlags & LAYER_CONSTELLATION_BOUNDARIES) != 0;
+  chart->GetLayers().ApplyLayerFlags(config.layerFlags);
   SetCheckMarks();
 
   navBoxShown = false;
@@ -80,10 +65,11 @@ void MainWindow::Create(const std::string& className, const std::string& title,
 }
 
 void MainWindow::SetCheckMarks() {
-  CheckMenuItem(menu, COMMAND_EQUATORIAL_GRID, skyView->showEquatorialGrid);
-  CheckMenuItem(menu, COMMAND_HORIZONTAL_GRID, skyView->showHorizontalGrid);
-  CheckMenuItem(menu, COMMAND_CONSTELLATION_LINES, skyView->showConstellationLines);
-  CheckMenuItem(menu, COMMAND_CONSTELLATION_BOUNDARIES, skyView->showConstellationBoundaries);
+  CheckMenuItem(menu, COMMAND_EQUATORIAL_GRID, chart->GetLayers().showEquatorialGrid);
+  CheckMenuItem(menu, COMMAND_HORIZONTAL_GRID, chart->GetLayers().showHorizontalGrid);
+  CheckMenuItem(menu, COMMAND_CONSTELLATION_LINES, chart->GetLayers().showConstellationLines);
+  CheckMenuItem(menu, COMMAND_CONSTELLATION_BOUNDARIES,
+                chart->GetLayers().showConstellationBoundaries);
 }
 
 void MainWindow::RequestRender() {
@@ -92,6 +78,14 @@ void MainWindow::RequestRender() {
 }
 
 void MainWindow::RequestRepaint() { InvalidateWindow(hwnd); }
+
+void MainWindow::ApplySettings(double longitude, double latitude, bool useSystemTime,
+                               const SYSTEMTIME& fixedTime) {
+  config.useSystemTime = useSystemTime ? 1 : 0;
+  if (!useSystemTime) config.observationTime = fixedTime;
+  observer->SetLocation(longitude, latitude);
+  RequestRender();
+}
 
 intptr_t WindowProc(WindowHandle window, uint32_t message, uintptr_t wParam, intptr_t lParam) {
   if (theMainWindow == nullptr) return DefaultWindowProcedure(window, message, wParam, lParam);

@@ -1,4 +1,4 @@
-// MainWindow: the program's one window. It owns the observer, the sky view, the back buffer
+// MainWindow: the program's one window. It owns the observer, the chart, the back buffer
 // and the navigation-box picture, keeps the settings and the last tap's label, and answers
 // commands, keys, the stylus and paint messages.
 #pragma once
@@ -8,65 +8,19 @@
 #include <string>
 
 #include "astro/observer.h"
-#include "catalog/picked_label.h"
-#include "platform/dialog.h"
+#include "chart/chart.h"
 #include "platform/menu_bar.h"
 #include "platform/window_system.h"
+#include "shell/chart_action.h"
+#include "shell/command_numbers.h"
 #include "shell/config_file.h"
+#include "shell/navigation_box.h"
 #include "shell/window.h"
-#include "view/sky_view.h"
 
 namespace halvane {
 
 constexpr char WINDOW_CLASS_NAME[] = "HalvaneWindow";
 constexpr char WINDOW_TITLE[] = "Halvane v1.2";
-
-// Menu and menu-bar command numbers.
-constexpr uint16_t COMMAND_MENU_BUTTON = 40001;
-constexpr uint16_t COMMAND_EXIT = 40002;
-constexpr uint16_t COMMAND_CONFIGURE = 40003;
-constexpr uint16_t COMMAND_VIEW_EAST = 40004;
-constexpr uint16_t COMMAND_VIEW_NORTH = 40005;
-constexpr uint16_t COMMAND_VIEW_SOUTH = 40006;
-constexpr uint16_t COMMAND_VIEW_WEST = 40007;
-constexpr uint16_t COMMAND_VIEW_ZENITH = 40008;
-constexpr uint16_t COMMAND_EQUATORIAL_GRID = 40009;
-constexpr uint16_t COMMAND_HORIZONTAL_GRID = 40010;
-constexpr uint16_t COMMAND_CONSTELLATION_LINES = 40011;
-constexpr uint16_t COMMAND_CONSTELLATION_BOUNDARIES = 40012;
-constexpr uint16_t COMMAND_ZOOM_IN = 40013;
-constexpr uint16_t COMMAND_ZOOM_OUT = 40014;
-constexpr uint16_t COMMAND_ZOOM_RESET = 40015;
-constexpr uint16_t COMMAND_ROTATE_CLOCKWISE = 40016;
-constexpr uint16_t COMMAND_ROTATE_COUNTER_CLOCKWISE = 40017;
-constexpr uint16_t COMMAND_NAVIGATION_BOX = 40020;
-
-// The navigation box picture and its buttons.
-constexpr int32_t NAV_BOX_WIDTH = 70;
-constexpr int32_t NAV_BOX_HEIGHT = 93;
-constexpr int32_t NAV_BOX_PITCH = 23;
-
-// What commands, keys and navigation-box buttons ask of the chart.
-enum class ChartAction {
-  ViewEast,
-  ViewNorth,
-  ViewSouth,
-  ViewWest,
-  ViewZenith,
-  ToggleEquatorialGrid,
-  ToggleHorizontalGrid,
-  ToggleConstellationLines,
-  ToggleConstellationBoundaries,
-  ZoomIn,
-  ZoomOut,
-  ZoomReset,
-  RotateClockwise,
-  RotateCounterClockwise,
-  PanLeft,
-  PanRight,
-  PanUp,
-  PanDown,
-};
 
 class MainWindow : public Window {
  public:
@@ -87,7 +41,7 @@ class MainWindow : public Window {
   void OnLButtonDown(uintptr_t wParam, int32_t x, int32_t y) override;
   void OnLButtonUp(uintptr_t wParam, int32_t x, int32_t y) override;
 
-  // Changes the observer or the sky view, then asks for a new frame.
+  // Changes the observer or the chart, then asks for a new frame.
   void Perform(ChartAction action);
   // Needs a new frame at the next paint.
   void RequestRender();
@@ -97,9 +51,37 @@ class MainWindow : public Window {
   void RefreshSiderealAngle();
   // True when (x, y) lies on the visible navigation box.
   bool InNavigationBox(int32_t x, int32_t y) const;
+  // The configuration dialog's OK: the observer's place and the time setting (fixedTime
+  // counts only without the clock), then a new frame.
+  void ApplySettings(double longitude, double latitude, bool useSystemTime,
+                     const SYSTEMTIME& fixedTime);
+
+  const Observer& GetObserver() const { return *observer; }
+  const Chart& GetChart() const { return *chart; }
+  const ConfigRecord& GetConfig() const { return config; }
+  // The last tap's label; all zero when there is none.
+  const PickedLabel& GetLabel() const { return label; }
+  double GetSiderealAngle() const { return siderealAngle; }
+  MenuBarHandle GetMenuBar() const { return menuBar; }
+  MenuHandle GetMenu() const { return menu; }
+  bool IsNavigationBoxShown() const { return navBoxShown; }
+  // The box's top-left pixel.
+  Point GetNavigationBoxOrigin() const { return {navBoxX, navBoxY}; }
+  bool IsHandMode() const { return handMode; }
+  // A frame was asked for and the next paint draws it.
+  bool IsRenderPending() const { return needsRender; }
+  // Counters for tests and benchmarks: frames drawn by DrawFrame, paints handled.
+  int32_t GetFramesDrawn() const { return framesDrawn; }
+  int32_t GetPaintsDone() const { return paintsDone; }
+  // Set once the destroy message has arrived; the handle is dangling from then on.
+  bool IsWindowDestroyed() const { return windowDestroyed; }
+
+ private:
+  void SetCheckMarks();
+  void PressNavigationButton(int32_t column, int32_t row);
 
   std::unique_ptr<Observer> observer;
-  std::unique_ptr<SkyView> skyView;
+  std::unique_ptr<Chart> chart;
   bool navBoxShown = false;
   bool handMode = false;
   std::unique_ptr<OffscreenBuffer> backBuffer;
@@ -116,17 +98,9 @@ class MainWindow : public Window {
   double siderealAngle = 0.0;
   ConfigRecord config;
   bool needsRender = false;
-
-  // Counters for tests and benchmarks: frames drawn by DrawFrame, paints handled.
   int32_t framesDrawn = 0;
   int32_t paintsDone = 0;
-  // Set once the destroy message has arrived; the handle is dangling from then on.
   bool windowDestroyed = false;
-
- private:
-  void SetCheckMarks();
-  void PressNavigationButton(int32_t column, int32_t row);
-
   std::string dataFolder;
 };
 
@@ -140,8 +114,5 @@ intptr_t WindowProc(WindowHandle window, uint32_t message, uintptr_t wParam, int
 bool InitInstance(int showCode, const std::string& dataFolder = {});
 // Destroys the main window object, which saves the settings.
 void ExitInstance();
-
-// The configuration dialog's procedure.
-bool ConfigDialogProc(DialogHandle dialog, uint32_t message, uintptr_t wParam, intptr_t lParam);
 
 }  // namespace halvane

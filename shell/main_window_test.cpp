@@ -8,7 +8,7 @@
 #include "platform/bitmaps.h"
 #include "shell/shell_test_support.h"
 
-namespace halvane::testing {
+namespace halvane::test_support {
 namespace {
 
 // The Config.dat bytes for a record.
@@ -36,15 +36,15 @@ class MainWindowTest : public ShellTest {};
 
 TEST_F(MainWindowTest, FirstStartUsesDefaultsAndExitSavesTheRunsSettings) {
   MainWindow& w = Start();
-  EXPECT_DOUBLE_EQ(w.observer->GetLongitude(), DEFAULT_LONGITUDE);
-  EXPECT_DOUBLE_EQ(w.observer->GetLatitude(), DEFAULT_LATITUDE);
-  EXPECT_FALSE(w.navBoxShown);
-  EXPECT_FALSE(w.handMode);
-  EXPECT_EQ(w.framesDrawn, 1);
+  EXPECT_DOUBLE_EQ(w.GetObserver().GetLongitude(), DEFAULT_LONGITUDE);
+  EXPECT_DOUBLE_EQ(w.GetObserver().GetLatitude(), DEFAULT_LATITUDE);
+  EXPECT_FALSE(w.IsNavigationBoxShown());
+  EXPECT_FALSE(w.IsHandMode());
+  EXPECT_EQ(w.GetFramesDrawn(), 1);
   EXPECT_EQ(ClientRect(w.hwnd), (Rect{0, 0, 240, 294}));
-  EXPECT_EQ(w.skyView->viewRect, (Rect{0, 0, 240, 294}));
-  EXPECT_EQ(w.skyView->starsPath, Folder() + "Stars.dat");
-  EXPECT_EQ(w.skyView->labelsPath, Folder() + "Labels.dat");
+  EXPECT_EQ(w.GetChart().GetProjection().GetViewRect(), (Rect{0, 0, 240, 294}));
+  EXPECT_EQ(w.GetChart().GetLayers().starsPath, Folder() + "Stars.dat");
+  EXPECT_EQ(w.GetChart().GetLayers().labelsPath, Folder() + "Labels.dat");
   EXPECT_FALSE(std::filesystem::exists(ConfigPath()));
 
   // Equatorial grid on, horizontal off, boundaries on: flags 13. The box is not saved.
@@ -52,8 +52,8 @@ TEST_F(MainWindowTest, FirstStartUsesDefaultsAndExitSavesTheRunsSettings) {
   PressCompass();
   SetClockForTesting([] { return SYSTEMTIME{2024, 3, 0, 10, 4, 5, 6, 7}; });
   Choose(COMMAND_EXIT);
-  EXPECT_TRUE(w.windowDestroyed);
-  EXPECT_EQ(w.menuBar, nullptr);
+  EXPECT_TRUE(w.IsWindowDestroyed());
+  EXPECT_EQ(w.GetMenuBar(), nullptr);
   EXPECT_EQ(RunMessageLoop(), 0);  // the quit message is waiting
   Stop();
 
@@ -102,21 +102,24 @@ TEST_F(MainWindowTest, ConfigFilesOfEveryShapeGiveAUsableStart) {
   for (const Case& c : cases) {
     WriteFile(ConfigPath(), c.bytes);
     MainWindow& w = Start();
-    EXPECT_DOUBLE_EQ(w.observer->GetLongitude(), c.longitude) << c.what;
-    EXPECT_DOUBLE_EQ(w.observer->GetLatitude(), c.latitude) << c.what;
-    EXPECT_EQ(w.skyView->showEquatorialGrid, (c.flags & 1) != 0) << c.what;
-    EXPECT_EQ(w.skyView->showHorizontalGrid, (c.flags & 2) != 0) << c.what;
-    EXPECT_EQ(w.skyView->showConstellationLines, (c.flags & 4) != 0) << c.what;
-    EXPECT_EQ(w.skyView->showConstellationBoundaries, (c.flags & 8) != 0) << c.what;
-    EXPECT_EQ(IsMenuItemChecked(w.menu, COMMAND_EQUATORIAL_GRID), (c.flags & 1) != 0) << c.what;
-    EXPECT_EQ(IsMenuItemChecked(w.menu, COMMAND_HORIZONTAL_GRID), (c.flags & 2) != 0) << c.what;
-    EXPECT_EQ(IsMenuItemChecked(w.menu, COMMAND_CONSTELLATION_LINES), (c.flags & 4) != 0) << c.what;
-    EXPECT_EQ(IsMenuItemChecked(w.menu, COMMAND_CONSTELLATION_BOUNDARIES), (c.flags & 8) != 0)
+    EXPECT_DOUBLE_EQ(w.GetObserver().GetLongitude(), c.longitude) << c.what;
+    EXPECT_DOUBLE_EQ(w.GetObserver().GetLatitude(), c.latitude) << c.what;
+    EXPECT_EQ(w.GetChart().GetLayers().showEquatorialGrid, (c.flags & 1) != 0) << c.what;
+    EXPECT_EQ(w.GetChart().GetLayers().showHorizontalGrid, (c.flags & 2) != 0) << c.what;
+    EXPECT_EQ(w.GetChart().GetLayers().showConstellationLines, (c.flags & 4) != 0) << c.what;
+    EXPECT_EQ(w.GetChart().GetLayers().showConstellationBoundaries, (c.flags & 8) != 0) << c.what;
+    EXPECT_EQ(IsMenuItemChecked(w.GetMenu(), COMMAND_EQUATORIAL_GRID), (c.flags & 1) != 0)
+        << c.what;
+    EXPECT_EQ(IsMenuItemChecked(w.GetMenu(), COMMAND_HORIZONTAL_GRID), (c.flags & 2) != 0)
+        << c.what;
+    EXPECT_EQ(IsMenuItemChecked(w.GetMenu(), COMMAND_CONSTELLATION_LINES), (c.flags & 4) != 0)
+        << c.what;
+    EXPECT_EQ(IsMenuItemChecked(w.GetMenu(), COMMAND_CONSTELLATION_BOUNDARIES), (c.flags & 8) != 0)
         << c.what;
     if (c.longitude == 10.0) {
       // A fixed time from the file is used as it stands.
-      EXPECT_EQ(w.config.useSystemTime, 0) << c.what;
-      EXPECT_EQ(w.config.observationTime, fixed) << c.what;
+      EXPECT_EQ(w.GetConfig().useSystemTime, 0) << c.what;
+      EXPECT_EQ(w.GetConfig().observationTime, fixed) << c.what;
     }
     Stop();
   }
@@ -126,9 +129,9 @@ TEST_F(MainWindowTest, ClosingFromTheWindowManagerTakesTheExitPath) {
   MainWindow& w = Start();
   QTest::keyClick(Chart(), Qt::Key_F4, Qt::AltModifier);  // command 18: nothing
   Flush();
-  EXPECT_FALSE(w.windowDestroyed);
+  EXPECT_FALSE(w.IsWindowDestroyed());
   TopLevelWidget(w.hwnd)->close();
-  EXPECT_TRUE(w.windowDestroyed);
+  EXPECT_TRUE(w.IsWindowDestroyed());
   EXPECT_EQ(RunMessageLoop(), 0);
   Stop();
   EXPECT_EQ(ReadFile(ConfigPath()).size(), 48u);
@@ -159,7 +162,7 @@ TEST_F(MainWindowTest, FirstPaintShowsTheSplashUnderAGrowingProgressStrip) {
     }
   } spy;
   spy.onPaint = [&] {
-    if (theMainWindow->framesDrawn > 0) return;
+    if (theMainWindow->GetFramesDrawn() > 0) return;
     int strip = 0;
     while (strip < 240 && ScreenPixel(theMainWindow->hwnd, strip, 2) == MakeColor(255, 255, 255)) {
       ++strip;
@@ -182,7 +185,7 @@ TEST_F(MainWindowTest, FirstPaintShowsTheSplashUnderAGrowingProgressStrip) {
   ASSERT_GE(widths.size(), expected.size());
   EXPECT_EQ(std::vector<int>(widths.begin(), widths.begin() + 5), expected);
   // After the frame the chart covers splash and strip.
-  EXPECT_EQ(theMainWindow->framesDrawn, 1);
+  EXPECT_EQ(theMainWindow->GetFramesDrawn(), 1);
   EXPECT_NE(ScreenPixel(theMainWindow->hwnd, 120, 57 + 72), coreColor);
 }
 
@@ -193,17 +196,17 @@ TEST_F(MainWindowTest, ChartBufferAndBoxFollowANewWindowSize) {
   top->resize(320, 400 + barHeight);
   Flush();
   EXPECT_EQ(ClientRect(w.hwnd), (Rect{0, 0, 320, 400}));
-  EXPECT_EQ(w.framesDrawn, 2);
-  EXPECT_EQ(w.skyView->viewRect, (Rect{0, 0, 320, 400}));
-  EXPECT_EQ(w.skyView->centerX, 160);
-  EXPECT_EQ(w.backBuffer->Width(), 320);
-  EXPECT_EQ(w.navBoxX, 320 - 70);
-  EXPECT_EQ(w.navBoxY, 400 - 93);
+  EXPECT_EQ(w.GetFramesDrawn(), 2);
+  EXPECT_EQ(w.GetChart().GetProjection().GetViewRect(), (Rect{0, 0, 320, 400}));
+  EXPECT_EQ(w.GetChart().GetProjection().GetCenterX(), 160);
+  EXPECT_EQ(w.GetNavigationBoxOrigin().x, 320 - 70);
+  EXPECT_EQ(w.GetNavigationBoxOrigin().y, 400 - 93);
   // The box is drawn at its new place.
   PressCompass();
-  EXPECT_EQ(ScreenPixel(w.hwnd, w.navBoxX + 2, w.navBoxY + 2),
-            ScreenPixel(w.hwnd, w.navBoxX + 25, w.navBoxY + 2));
-  EXPECT_EQ(w.framesDrawn, 2);
+  EXPECT_EQ(
+      ScreenPixel(w.hwnd, w.GetNavigationBoxOrigin().x + 2, w.GetNavigationBoxOrigin().y + 2),
+      ScreenPixel(w.hwnd, w.GetNavigationBoxOrigin().x + 25, w.GetNavigationBoxOrigin().y + 2));
+  EXPECT_EQ(w.GetFramesDrawn(), 2);
 }
 
 TEST_F(MainWindowTest, SecondStartBringsTheFirstForwardAndLeavesConfigAlone) {
@@ -241,4 +244,4 @@ TEST_F(MainWindowTest, SecondStartBringsTheFirstForwardAndLeavesConfigAlone) {
 }
 
 }  // namespace
-}  // namespace halvane::testing
+}  // namespace halvane::test_support

@@ -3,13 +3,14 @@
 
 #include <string>
 
-#include "shell/main_window.h"
+#include "shell/command_numbers.h"
 #include "view/go_to_table.h"
 
 namespace halvane {
 
 namespace {
 
+// Each popup holds the go-to table's rows first to last.
 struct ConstellationPopup {
   const char16_t* title;
   int32_t first;
@@ -17,8 +18,8 @@ struct ConstellationPopup {
 };
 
 constexpr ConstellationPopup CONSTELLATION_POPUPS[] = {
-    {u"And-CMi", 40100, 40114}, {u"Cap-Cru", 40115, 40129}, {u"Cyg-Lac", 40130, 40144},
-    {u"Leo-Ori", 40145, 40159}, {u"Pav-Sct", 40160, 40174}, {u"Ser-Vul", 40175, 40187},
+    {u"And-CMi", 0, 14},  {u"Cap-Cru", 15, 29}, {u"Cyg-Lac", 30, 44},
+    {u"Leo-Ori", 45, 59}, {u"Pav-Sct", 60, 74}, {u"Ser-Vul", 75, 87},
 };
 
 std::vector<MenuEntry> BuildEntries() {
@@ -45,12 +46,12 @@ std::vector<MenuEntry> BuildEntries() {
   };
   for (const ConstellationPopup& popup : CONSTELLATION_POPUPS) {
     e.push_back({K::Popup, 0, popup.title});
-    for (int32_t command = popup.first; command <= popup.last; ++command) {
-      const GoToRow* row = FindGoToRow(command);
+    for (int32_t index = popup.first; index <= popup.last; ++index) {
+      const GoToRow* row = GoToRowAt(index);
       if (row == nullptr) continue;
       const std::string name = row->name;
       names.emplace_back(name.begin(), name.end());  // the names are ASCII
-      e.push_back({K::Item, static_cast<uint16_t>(command), names.back()});
+      e.push_back({K::Item, GoToCommandOfRow(index), names.back()});
     }
     e.push_back({K::End, 0, u""});
   }

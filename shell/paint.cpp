@@ -3,23 +3,13 @@
 // over the copy on the screen.
 #include "shell/main_window.h"
 
-#include <algorithm>
-#include <string_view>
-
 #include "astro/sidereal_time.h"
+#include "chart/label_overlay.h"
 #include "platform/bitmaps.h"
 
 namespace halvane {
 
 namespace {
-
-constexpr Color LABEL_COLOR = MakeColor(127, 255, 127);
-
-// The label's name up to its terminator, never past its 20 units.
-std::u16string_view LabelName(const PickedLabel& label) {
-  const char16_t* end = std::find(label.name, label.name + LABEL_NAME_UNITS, u'\0');
-  return {label.name, static_cast<size_t>(end - label.name)};
-}
 
 void ShowSplash(Surface& screen, const Rect& client) {
   screen.FillRect(client, StockBrush::Black);
@@ -45,10 +35,10 @@ void MainWindow::OnDraw(Surface& screen) {
     screen.Blit(0, 0, width, height, backBuffer->GetBitmap(), 0, 0, RasterOp::Copy);
   }
   if (backBuffer->Width() != width || backBuffer->Height() != height ||
-      skyView->viewRect != client) {
+      chart->GetProjection().GetViewRect() != client) {
     // The window was resized: chart, buffer and box follow the new size in a new frame.
     backBuffer = CreateOffscreenBuffer(width, height);
-    skyView->SetViewRect(client);
+    chart->SetViewRect(client);
     navBoxX = client.right - NAV_BOX_WIDTH;
     navBoxY = client.bottom - NAV_BOX_HEIGHT;
     needsRender = true;
@@ -56,7 +46,7 @@ void MainWindow::OnDraw(Surface& screen) {
 
   if (needsRender) {
     RefreshSiderealAngle();
-    skyView->DrawFrame(backBuffer->GetSurface(), screen, siderealAngle);
+    chart->DrawFrame(backBuffer->GetSurface(), screen, siderealAngle);
     ++framesDrawn;
     needsRender = false;
     label = PickedLabel{};
@@ -64,12 +54,7 @@ void MainWindow::OnDraw(Surface& screen) {
 
   screen.Blit(0, 0, width, height, backBuffer->GetBitmap(), 0, 0, RasterOp::Copy);
 
-  if (label.x != 0 && label.y != 0) {
-    screen.SetTextColor(LABEL_COLOR);
-    screen.SetTransparentBackground();
-    screen.DrawText(LabelName(label), Rect{label.x, label.y, client.right, client.bottom},
-                    TEXT_LEFT | TEXT_NOCLIP);
-  }
+  DrawLabelOverlay(screen, label, client);
   if (navBoxShown && navBoxBitmap != nullptr) {
     screen.Blit(navBoxX, navBoxY, NAV_BOX_WIDTH, NAV_BOX_HEIGHT, *navBoxBitmap, 0, 0,
                 RasterOp::Copy);

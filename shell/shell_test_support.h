@@ -21,7 +21,7 @@
 #include "platform/window_system.h"
 #include "shell/main_window.h"
 
-namespace halvane::testing {
+namespace halvane::test_support {
 
 inline QApplication& Application() {
   static int argc = 1;
@@ -119,13 +119,13 @@ class ShellTest : public ::testing::Test {
 
   // Chooses a menu item as the user does, then lets the paint happen.
   static void Choose(uint16_t command) {
-    ASSERT_TRUE(TriggerMenuItem(theMainWindow->menu, command)) << command;
+    ASSERT_TRUE(TriggerMenuItem(theMainWindow->GetMenu(), command)) << command;
     Flush();
   }
 
   // Presses the menu bar's compass button, which shows or hides the navigation box.
   static void PressCompass() {
-    QWidget* compass = MenuBarButton(theMainWindow->menuBar, COMMAND_NAVIGATION_BOX);
+    QWidget* compass = MenuBarButton(theMainWindow->GetMenuBar(), COMMAND_NAVIGATION_BOX);
     ASSERT_NE(compass, nullptr);
     QTest::mouseClick(compass, Qt::LeftButton);
     Flush();
@@ -146,4 +146,4 @@ class ShellTest : public ::testing::Test {
   std::filesystem::path folder;
 };
 
-}  // namespace halvane::testing
+}  // namespace halvane::test_support

@@ -26,7 +26,7 @@ bool MainWindow::InNavigationBox(int32_t x, int32_t y) const {
 void MainWindow::OnLButtonDown(uintptr_t, int32_t x, int32_t y) {
   penDownInNavBox = InNavigationBox(x, y);
   if (penDownInNavBox || !handMode) {
-    skyView->IdentifyObject(label, x, y, siderealAngle);
+    chart->IdentifyObject(label, x, y, siderealAngle);
     RequestRepaint();
     return;
   }
@@ -43,7 +43,7 @@ void MainWindow::OnLButtonUp(uintptr_t, int32_t x, int32_t y) {
   }
   if (!handMode) return;
   // Coordinates are signed, so a release left of or above the chart is a small step.
-  skyView->DragView(x - dragStartX, y - dragStartY);
+  chart->GetProjection().DragView(x - dragStartX, y - dragStartY);
   RequestRender();
 }
 

@@ -5,7 +5,7 @@
 #include "astro/angles.h"
 #include "shell/shell_test_support.h"
 
-namespace halvane::testing {
+namespace halvane::test_support {
 namespace {
 
 constexpr Color LABEL_GREEN = MakeColor(127, 255, 127);
@@ -13,17 +13,17 @@ constexpr Color LABEL_GREEN = MakeColor(127, 255, 127);
 // The window's observer and view as they are after start-up, for the expected results.
 struct Reference {
   Observer observer;
-  SkyView view{Rect{0, 0, 240, 294}, &observer};
+  Projection view{Rect{0, 0, 240, 294}, &observer};
 };
 
 void ExpectSameView(const MainWindow& w, const Reference& r, const char* what) {
   double a1 = 0, h1 = 0, a2 = 0, h2 = 0;
-  w.observer->GetViewDirection(a1, h1);
+  w.GetObserver().GetViewDirection(a1, h1);
   r.observer.GetViewDirection(a2, h2);
   EXPECT_NEAR(std::remainder(a1 - a2, TWO_PI), 0.0, 1e-12) << what;
   EXPECT_NEAR(h1, h2, 1e-12) << what;
-  EXPECT_NEAR(w.observer->GetRotation(), r.observer.GetRotation(), 1e-12) << what;
-  EXPECT_DOUBLE_EQ(w.skyView->fieldOfView, r.view.fieldOfView) << what;
+  EXPECT_NEAR(w.GetObserver().GetRotation(), r.observer.GetRotation(), 1e-12) << what;
+  EXPECT_DOUBLE_EQ(w.GetChart().GetProjection().GetFieldOfView(), r.view.GetFieldOfView()) << what;
 }
 
 int LabelPixels(const MainWindow& w) {
@@ -49,16 +49,17 @@ class StylusTest : public ShellTest {
   // Starts with one labelled object at the zenith, where the starting view looks.
   MainWindow& StartWithZenithLabel() {
     MainWindow& w = Start();
-    const double rightAscension = NormalizeAngle(w.siderealAngle, TWO_PI);
-    WriteLabels(w.skyView->labelsPath,
-                {{rightAscension, w.observer->GetLatitude() * DEG_TO_RAD, "Zenith star"},
+    const double rightAscension = NormalizeAngle(w.GetSiderealAngle(), TWO_PI);
+    WriteLabels(w.GetChart().GetLayers().labelsPath,
+                {{rightAscension, w.GetObserver().GetLatitude() * DEG_TO_RAD, "Zenith star"},
                  {rightAscension, -1.2, "Far south"}});
     return w;
   }
 
   // The centre of a navigation-box button.
   static QPoint Button(const MainWindow& w, int column, int row) {
-    return QPoint(w.navBoxX + column * NAV_BOX_PITCH + 11, w.navBoxY + row * NAV_BOX_PITCH + 11);
+    return QPoint(w.GetNavigationBoxOrigin().x + column * NAV_BOX_PITCH + 11,
+                  w.GetNavigationBoxOrigin().y + row * NAV_BOX_PITCH + 11);
   }
 
   static void ShowBox() { PressCompass(); }
@@ -66,31 +67,31 @@ class StylusTest : public ShellTest {
 
 TEST_F(StylusTest, TapNamesTheNearestObjectWithoutANewFrameUntilTheNextRendering) {
   MainWindow& w = StartWithZenithLabel();
-  const int32_t frames = w.framesDrawn;
-  const int32_t paints = w.paintsDone;
+  const int32_t frames = w.GetFramesDrawn();
+  const int32_t paints = w.GetPaintsDone();
   EXPECT_EQ(LabelPixels(w), 0);
 
   Tap(123, 150);
-  EXPECT_EQ(std::u16string(w.label.name), u"Zenith star");
-  EXPECT_EQ(w.label.x, 120);
-  EXPECT_EQ(w.label.y, 147);
+  EXPECT_EQ(std::u16string(w.GetLabel().name), u"Zenith star");
+  EXPECT_EQ(w.GetLabel().x, 120);
+  EXPECT_EQ(w.GetLabel().y, 147);
   EXPECT_GT(LabelPixels(w), 10);
-  EXPECT_EQ(w.framesDrawn, frames);
-  EXPECT_EQ(w.paintsDone, paints + 1);
+  EXPECT_EQ(w.GetFramesDrawn(), frames);
+  EXPECT_EQ(w.GetPaintsDone(), paints + 1);
 
   // Nothing near the corner: the old name stays where it was, and so on screen.
   Tap(5, 280);
-  EXPECT_EQ(std::u16string(w.label.name), u"Zenith star");
+  EXPECT_EQ(std::u16string(w.GetLabel().name), u"Zenith star");
   EXPECT_GT(LabelPixels(w), 10);
 
   // An uncovering shows the same frame and label again, without painting anew.
   EXPECT_EQ(ExposedLabelPixels(), LabelPixels(w));
-  EXPECT_EQ(w.paintsDone, paints + 2);
+  EXPECT_EQ(w.GetPaintsDone(), paints + 2);
 
   QTest::keyClicks(Chart(), "z");
   Flush();
-  EXPECT_EQ(w.label.x, 0);
-  EXPECT_EQ(w.label.name[0], u'\0');
+  EXPECT_EQ(w.GetLabel().x, 0);
+  EXPECT_EQ(w.GetLabel().name[0], u'\0');
   EXPECT_EQ(LabelPixels(w), 0);
 }
 
@@ -99,20 +100,20 @@ TEST_F(StylusTest, HandModeDragsPanBySignedDisplacementOnRelease) {
   Reference r;
   ShowBox();
   const QPoint hand = Button(w, 2, 0);
-  const int32_t paints = w.paintsDone;
+  const int32_t paints = w.GetPaintsDone();
   QTest::mousePress(Chart(), Qt::LeftButton, Qt::NoModifier, hand);
   Flush();
-  EXPECT_EQ(w.paintsDone, paints + 1);  // the down point is identified, as any tap in the box
+  EXPECT_EQ(w.GetPaintsDone(), paints + 1);  // the down point is identified, as any tap in the box
   QTest::mouseRelease(Chart(), Qt::LeftButton, Qt::NoModifier, hand);
   Flush();
-  EXPECT_TRUE(w.handMode);
-  EXPECT_EQ(w.paintsDone, paints + 1);  // the mode buttons ask for no paint
+  EXPECT_TRUE(w.IsHandMode());
+  EXPECT_EQ(w.GetPaintsDone(), paints + 1);  // the mode buttons ask for no paint
 
-  int32_t frames = w.framesDrawn;
+  int32_t frames = w.GetFramesDrawn();
   Drag(100, 100, 130, 90);
   r.view.DragView(30, -10);
   ExpectSameView(w, r, "drag (30, -10)");
-  EXPECT_EQ(w.framesDrawn, ++frames);
+  EXPECT_EQ(w.GetFramesDrawn(), ++frames);
 
   // Released left of and above the chart: a small negative step.
   Drag(10, 10, -5, -3);
@@ -123,25 +124,25 @@ TEST_F(StylusTest, HandModeDragsPanBySignedDisplacementOnRelease) {
   Drag(50, 50, 50, 50);
   r.view.DragView(0, 0);
   ExpectSameView(w, r, "drag (0, 0)");
-  EXPECT_EQ(w.framesDrawn, frames + 2);
+  EXPECT_EQ(w.GetFramesDrawn(), frames + 2);
 
   // Hidden, the box takes no taps, and the mode stays: its corner is dragged like the rest.
   PressCompass();
-  frames = w.framesDrawn;
+  frames = w.GetFramesDrawn();
   Drag(Button(w, 0, 0).x(), Button(w, 0, 0).y(), Button(w, 0, 0).x() + 4, Button(w, 0, 0).y());
   r.view.DragView(4, 0);
   ExpectSameView(w, r, "drag over the hidden box");
-  EXPECT_TRUE(w.handMode);
-  EXPECT_EQ(w.framesDrawn, frames + 1);
+  EXPECT_TRUE(w.IsHandMode());
+  EXPECT_EQ(w.GetFramesDrawn(), frames + 1);
 
   // The pointer button ends hand mode; drags then do nothing.
   ShowBox();
   Tap(Button(w, 0, 0).x(), Button(w, 0, 0).y());
-  EXPECT_FALSE(w.handMode);
-  frames = w.framesDrawn;
+  EXPECT_FALSE(w.IsHandMode());
+  frames = w.GetFramesDrawn();
   Drag(100, 100, 140, 140);
   ExpectSameView(w, r, "pointer-mode drag");
-  EXPECT_EQ(w.framesDrawn, frames);
+  EXPECT_EQ(w.GetFramesDrawn(), frames);
 }
 
 TEST_F(StylusTest, EveryNavigationBoxButtonDoesWhatItShows) {
@@ -168,15 +169,15 @@ TEST_F(StylusTest, EveryNavigationBoxButtonDoesWhatItShows) {
       {2, 3, "zoom out", [](Reference& r) { r.view.ZoomOut(); }},
   };
   for (const Case& c : cases) {
-    const int32_t frames = w.framesDrawn;
+    const int32_t frames = w.GetFramesDrawn();
     const QPoint at = Button(w, c.column, c.row);
     Tap(at.x(), at.y());
     c.apply(r);
     ExpectSameView(w, r, c.name);
-    EXPECT_EQ(w.framesDrawn, frames + 1) << c.name;
-    EXPECT_TRUE(w.navBoxShown);
+    EXPECT_EQ(w.GetFramesDrawn(), frames + 1) << c.name;
+    EXPECT_TRUE(w.IsNavigationBoxShown());
   }
-  EXPECT_FALSE(w.handMode);
+  EXPECT_FALSE(w.IsHandMode());
 }
 
 TEST_F(StylusTest, NavigationBoxEdgesAndDownHereUpThereRules) {
@@ -184,21 +185,25 @@ TEST_F(StylusTest, NavigationBoxEdgesAndDownHereUpThereRules) {
   Reference r;
   ShowBox();
   // At the first size the box sits in the chart's bottom-right corner.
-  EXPECT_EQ(w.navBoxX, 240 - 70);
-  EXPECT_EQ(w.navBoxY, 294 - 93);
+  EXPECT_EQ(w.GetNavigationBoxOrigin().x, 240 - 70);
+  EXPECT_EQ(w.GetNavigationBoxOrigin().y, 294 - 93);
 
   // The right edge is in the box, the top-left corner is not.
-  QTest::mousePress(Chart(), Qt::LeftButton, Qt::NoModifier, QPoint(w.navBoxX + 70, w.navBoxY + 1));
-  EXPECT_TRUE(w.penDownInNavBox);
+  EXPECT_TRUE(
+      w.InNavigationBox(w.GetNavigationBoxOrigin().x + 70, w.GetNavigationBoxOrigin().y + 1));
+  QTest::mousePress(Chart(), Qt::LeftButton, Qt::NoModifier,
+                    QPoint(w.GetNavigationBoxOrigin().x + 70, w.GetNavigationBoxOrigin().y + 1));
   QTest::mouseRelease(Chart(), Qt::LeftButton, Qt::NoModifier,
-                      QPoint(w.navBoxX + 70, w.navBoxY + 1));
-  QTest::mousePress(Chart(), Qt::LeftButton, Qt::NoModifier, QPoint(w.navBoxX, w.navBoxY));
-  EXPECT_FALSE(w.penDownInNavBox);
-  QTest::mouseRelease(Chart(), Qt::LeftButton, Qt::NoModifier, QPoint(w.navBoxX, w.navBoxY));
+                      QPoint(w.GetNavigationBoxOrigin().x + 70, w.GetNavigationBoxOrigin().y + 1));
+  EXPECT_FALSE(w.InNavigationBox(w.GetNavigationBoxOrigin().x, w.GetNavigationBoxOrigin().y));
+  QTest::mousePress(Chart(), Qt::LeftButton, Qt::NoModifier,
+                    QPoint(w.GetNavigationBoxOrigin().x, w.GetNavigationBoxOrigin().y));
+  QTest::mouseRelease(Chart(), Qt::LeftButton, Qt::NoModifier,
+                      QPoint(w.GetNavigationBoxOrigin().x, w.GetNavigationBoxOrigin().y));
   Flush();
-  int32_t frames = w.framesDrawn;
+  int32_t frames = w.GetFramesDrawn();
   ExpectSameView(w, r, "edge taps");
-  EXPECT_EQ(w.framesDrawn, frames);
+  EXPECT_EQ(w.GetFramesDrawn(), frames);
 
   // Down on North, up on South: the button under the up point counts.
   const QPoint north = Button(w, 1, 0);
@@ -206,34 +211,36 @@ TEST_F(StylusTest, NavigationBoxEdgesAndDownHereUpThereRules) {
   Drag(north.x(), north.y(), south.x(), south.y());
   r.observer.SetViewDirection(PI, 30 * DEG_TO_RAD);
   ExpectSameView(w, r, "north to south");
-  EXPECT_EQ(w.framesDrawn, ++frames);
+  EXPECT_EQ(w.GetFramesDrawn(), ++frames);
 
   // Up on the lines between buttons, on the outer edge and on the last column: nothing.
-  for (const QPoint up : {QPoint(w.navBoxX + 23, south.y()), QPoint(south.x(), w.navBoxY + 46),
-                          QPoint(w.navBoxX + 69, north.y()), QPoint(north.x(), w.navBoxY + 92),
-                          QPoint(w.navBoxX, north.y())}) {
+  for (const QPoint up : {QPoint(w.GetNavigationBoxOrigin().x + 23, south.y()),
+                          QPoint(south.x(), w.GetNavigationBoxOrigin().y + 46),
+                          QPoint(w.GetNavigationBoxOrigin().x + 69, north.y()),
+                          QPoint(north.x(), w.GetNavigationBoxOrigin().y + 92),
+                          QPoint(w.GetNavigationBoxOrigin().x, north.y())}) {
     Drag(north.x(), north.y(), up.x(), up.y());
   }
   ExpectSameView(w, r, "lines");
-  EXPECT_EQ(w.framesDrawn, frames);
+  EXPECT_EQ(w.GetFramesDrawn(), frames);
 
   // Pointer mode, down outside and up on a button: the button does not work.
   Drag(20, 20, north.x(), north.y());
   ExpectSameView(w, r, "outside to button");
-  EXPECT_EQ(w.framesDrawn, frames);
+  EXPECT_EQ(w.GetFramesDrawn(), frames);
 
   // Hand mode: down in the box and up outside does nothing; down outside and up on a
   // button pans by the displacement.
   Tap(Button(w, 2, 0).x(), Button(w, 2, 0).y());
-  ASSERT_TRUE(w.handMode);
+  ASSERT_TRUE(w.IsHandMode());
   Drag(north.x(), north.y(), 20, 20);
   ExpectSameView(w, r, "box to outside");
-  EXPECT_EQ(w.framesDrawn, frames);
+  EXPECT_EQ(w.GetFramesDrawn(), frames);
   Drag(100, 150, north.x(), north.y());
   r.view.DragView(north.x() - 100, north.y() - 150);
   ExpectSameView(w, r, "outside to button in hand mode");
-  EXPECT_EQ(w.framesDrawn, frames + 1);
+  EXPECT_EQ(w.GetFramesDrawn(), frames + 1);
 }
 
 }  // namespace
-}  // namespace halvane::testing
+}  // namespace halvane::test_support

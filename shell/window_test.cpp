@@ -5,7 +5,7 @@
 
 #include "shell/shell_test_support.h"
 
-namespace halvane::testing {
+namespace halvane::test_support {
 namespace {
 
 class Probe : public Window {
@@ -53,4 +53,4 @@ TEST_F(WindowTest, DispatchReachesTheRightHandlerOrTheDefault) {
 }
 
 }  // namespace
-}  // namespace halvane::testing
+}  // namespace halvane::test_support

@@ -26,10 +26,11 @@
 #include "astro/observer.h"
 #include "catalog/catalog_records.h"
 #include "catalog/data_file.h"
-#include "catalog/picked_label.h"
+#include "catalog/identify_object.h"
+#include "chart/chart.h"
+#include "platform/bitmaps.h"
 #include "platform/recording_surface.h"
 #include "shell/config_file.h"
-#include "view/sky_view.h"
 
 namespace halvane {
 namespace {
@@ -122,18 +123,13 @@ struct SoundCatalogs {
 // folder of its own.
 class HostileFiles : public ::testing::Test {
  protected:
-  HostileFiles() : view(Rect{0, 0, 240, 294}, &observer) {
+  HostileFiles() : view(Rect{0, 0, 240, 294}, &observer, LoadBitmap(BitmapId::StarSprites)) {
     std::string pattern =
         (std::filesystem::temp_directory_path() / "halvane-hostile-XXXXXX").string();
     folder = mkdtemp(pattern.data());
-    view.starsPath = File("Stars.dat");
-    view.linesPath = File("ConLin.dat");
-    view.boundariesPath = File("ConBon.dat");
-    view.labelsPath = File("Labels.dat");
-    view.showEquatorialGrid = true;
-    view.showHorizontalGrid = true;
-    view.showConstellationLines = true;
-    view.showConstellationBoundaries = true;
+    view.GetLayers().UseDataFolder(File(""));
+    view.GetLayers().ApplyLayerFlags(LAYER_EQUATORIAL_GRID | LAYER_HORIZONTAL_GRID |
+                                     LAYER_CONSTELLATION_LINES | LAYER_CONSTELLATION_BOUNDARIES);
     WriteSoundCatalogs();
   }
   ~HostileFiles() override {
@@ -143,9 +139,9 @@ class HostileFiles : public ::testing::Test {
 
   std::string File(const std::string& name) const { return (folder / name).string(); }
   void WriteSoundCatalogs() {
-    WriteFile(view.starsPath, catalogs.Stars());
-    WriteFile(view.linesPath, catalogs.Lines());
-    WriteFile(view.boundariesPath, catalogs.Boundaries());
+    WriteFile(view.GetLayers().starsPath, catalogs.Stars());
+    WriteFile(view.GetLayers().linesPath, catalogs.Lines());
+    WriteFile(view.GetLayers().boundariesPath, catalogs.Boundaries());
   }
   FrameOps Frame(Surface* progress = nullptr) {
     RecordingSurface surface;
@@ -157,7 +153,7 @@ class HostileFiles : public ::testing::Test {
   std::filesystem::path folder;
   SoundCatalogs catalogs;
   Observer observer;
-  SkyView view;
+  Chart view;
 };
 
 struct Layer {
@@ -290,9 +286,9 @@ TEST_F(HostileFiles, WhatIsNoReadableFileSaysNotFound) {
 
 TEST_F(HostileFiles, EveryLayerFailingWritesEveryTextAndTheGridsStillDraw) {
   const FrameOps sound = Frame();
-  std::filesystem::remove(view.starsPath);
-  std::filesystem::remove(view.linesPath);
-  WriteFile(view.boundariesPath, {'H', 'A', 'L', 'V'});
+  std::filesystem::remove(view.GetLayers().starsPath);
+  std::filesystem::remove(view.GetLayers().linesPath);
+  WriteFile(view.GetLayers().boundariesPath, {'H', 'A', 'L', 'V'});
   const FrameOps frame = Frame();
   EXPECT_EQ(frame.texts,
             (std::vector<std::string>{"\"File not found\"", "\"Unsupported file version\"",
@@ -325,11 +321,11 @@ TEST_F(HostileFiles, PoisonedStarsAreSkippedAndFaintLimitsHold) {
   };
   std::vector<uint8_t> bytes = Catalog(STARS_TAG, STAR_RECORD_SIZE, stars, EncodeStar);
   bytes.insert(bytes.end(), {1, 2, 3, 4, 5, 6, 7});  // a partial last record
-  WriteFile(view.starsPath, bytes);
+  WriteFile(view.GetLayers().starsPath, bytes);
   RecordingSurface surface;
   RecordingSurface screen;
   view.DrawFrame(surface, screen, 0.0);
-  EXPECT_EQ(view.starCount, static_cast<int32_t>(stars.size()));
+  EXPECT_EQ(view.GetStarCount(), static_cast<int32_t>(stars.size()));
   std::vector<std::string> blits;
   for (const std::string& line : surface.Lines()) {
     if (line.starts_with("blit ")) blits.push_back(line);
@@ -360,8 +356,9 @@ TEST_F(HostileFiles, PoisonedSegmentsAndVerticesAreSkipped) {
     vertices.push_back({1.0, bad, id});
     vertices.push_back({bad, bad, id});
   }
-  WriteFile(view.linesPath, Catalog(LINES_TAG, SEGMENT_RECORD_SIZE, segments, EncodeSegment));
-  WriteFile(view.boundariesPath,
+  WriteFile(view.GetLayers().linesPath,
+            Catalog(LINES_TAG, SEGMENT_RECORD_SIZE, segments, EncodeSegment));
+  WriteFile(view.GetLayers().boundariesPath,
             Catalog(BOUNDARIES_TAG, VERTEX_RECORD_SIZE, vertices, EncodeVertex));
   const FrameOps frame = Frame();
   EXPECT_TRUE(frame.texts.empty());
@@ -373,8 +370,9 @@ TEST_F(HostileFiles, PoisonedSegmentsAndVerticesAreSkipped) {
                                                   {-HUGE_VALUE, HUGE_VALUE, HUGE_VALUE, 0.9}};
   const std::vector<BoundaryVertex> hugeVertices = {
       {HUGE_VALUE, 0.9, 1}, {1.0, HUGE_VALUE, 1}, {-HUGE_VALUE, -HUGE_VALUE, 1}, {0.5, 0.9, 1}};
-  WriteFile(view.linesPath, Catalog(LINES_TAG, SEGMENT_RECORD_SIZE, huge, EncodeSegment));
-  WriteFile(view.boundariesPath,
+  WriteFile(view.GetLayers().linesPath,
+            Catalog(LINES_TAG, SEGMENT_RECORD_SIZE, huge, EncodeSegment));
+  WriteFile(view.GetLayers().boundariesPath,
             Catalog(BOUNDARIES_TAG, VERTEX_RECORD_SIZE, hugeVertices, EncodeVertex));
   EXPECT_TRUE(Frame().texts.empty());
 }
@@ -383,7 +381,7 @@ TEST_F(HostileFiles, LabelsSurviveDamageAndNamesStayTerminated) {
   // The label record nearest the middle of the chart.
   double u = 0.0;
   double v = 0.0;
-  view.ScreenToView(120, 147, u, v);
+  view.GetProjection().ScreenToView(120, 147, u, v);
   double azimuth = 0.0;
   double altitude = 0.0;
   observer.ViewToHorizontal(u, v, azimuth, altitude);
@@ -401,7 +399,7 @@ TEST_F(HostileFiles, LabelsSurviveDamageAndNamesStayTerminated) {
                                            {ra, dec, "second"}};
   std::vector<uint8_t> bytes = Catalog("????", LABEL_RECORD_SIZE, labels, EncodeLabel);
   bytes.push_back(0);  // a partial record
-  WriteFile(view.labelsPath, bytes);
+  WriteFile(view.GetLayers().labelsPath, bytes);
 
   PickedLabel label;
   view.IdentifyObject(label, 120, 147, 0.0);
@@ -411,19 +409,19 @@ TEST_F(HostileFiles, LabelsSurviveDamageAndNamesStayTerminated) {
 
   const PickedLabel before = label;
   for (auto damage : std::vector<std::function<void()>>{
-           [&] { WriteFile(view.labelsPath, {}); },
-           [&] { WriteFile(view.labelsPath, Header("LABL")); },
-           [&] { std::filesystem::remove(view.labelsPath); },
-           [&] { std::filesystem::create_directory(view.labelsPath); },
+           [&] { WriteFile(view.GetLayers().labelsPath, {}); },
+           [&] { WriteFile(view.GetLayers().labelsPath, Header("LABL")); },
+           [&] { std::filesystem::remove(view.GetLayers().labelsPath); },
+           [&] { std::filesystem::create_directory(view.GetLayers().labelsPath); },
            [&] {
-             std::filesystem::remove(view.labelsPath);
-             ::mkfifo(view.labelsPath.c_str(), 0600);
+             std::filesystem::remove(view.GetLayers().labelsPath);
+             ::mkfifo(view.GetLayers().labelsPath.c_str(), 0600);
            },
        }) {
     damage();
     view.IdentifyObject(label, 120, 147, 0.0);
     EXPECT_EQ(std::memcmp(&label, &before, sizeof label), 0);
-    std::filesystem::remove_all(view.labelsPath);
+    std::filesystem::remove_all(view.GetLayers().labelsPath);
   }
 }
 
@@ -446,42 +444,44 @@ TEST_F(HostileFiles, CatalogsReplacedOrCutBetweenAndDuringFrames) {
   std::vector<StarRecord> many;
   for (size_t i = 0; i < 6000; ++i) many.push_back(catalogs.stars[i % catalogs.stars.size()]);
   const std::vector<uint8_t> big = Catalog(STARS_TAG, STAR_RECORD_SIZE, many, EncodeStar);
-  WriteFile(view.starsPath, big);
+  WriteFile(view.GetLayers().starsPath, big);
   const FrameOps full = Frame();
-  EXPECT_EQ(view.starCount, 6000);
+  EXPECT_EQ(view.GetStarCount(), 6000);
 
   // Cut to ten and a half records between frames.
-  std::filesystem::resize_file(view.starsPath, HEADER_SIZE + 10 * STAR_RECORD_SIZE + 10);
+  std::filesystem::resize_file(view.GetLayers().starsPath,
+                               HEADER_SIZE + 10 * STAR_RECORD_SIZE + 10);
   Frame();
-  EXPECT_EQ(view.starCount, 10);
+  EXPECT_EQ(view.GetStarCount(), 10);
 
   // Replaced by a folder: the count of the last readable pass stays.
-  std::filesystem::remove(view.starsPath);
-  std::filesystem::create_directory(view.starsPath);
+  std::filesystem::remove(view.GetLayers().starsPath);
+  std::filesystem::create_directory(view.GetLayers().starsPath);
   EXPECT_EQ(Frame().texts, std::vector<std::string>{"\"File not found\""});
-  EXPECT_EQ(view.starCount, 10);
-  std::filesystem::remove(view.starsPath);
+  EXPECT_EQ(view.GetStarCount(), 10);
+  std::filesystem::remove(view.GetLayers().starsPath);
 
   // Grown again: progress runs past its count without harm.
-  WriteFile(view.starsPath, big);
+  WriteFile(view.GetLayers().starsPath, big);
   EXPECT_EQ(Frame().stars, full.stars);
 
   // Cut short and replaced while the pass reads: it ends with what it could read.
-  SwappingSurface cutting([&] { std::filesystem::resize_file(view.starsPath, HEADER_SIZE + 100); });
+  SwappingSurface cutting(
+      [&] { std::filesystem::resize_file(view.GetLayers().starsPath, HEADER_SIZE + 100); });
   EXPECT_TRUE(Frame(&cutting).texts.empty());
-  EXPECT_GE(view.starCount, 200);
-  EXPECT_LE(view.starCount, 6000);
-  WriteFile(view.starsPath, big);
-  SwappingSurface replacing([&] { WriteFile(view.starsPath, Header("COLI")); });
+  EXPECT_GE(view.GetStarCount(), 200);
+  EXPECT_LE(view.GetStarCount(), 6000);
+  WriteFile(view.GetLayers().starsPath, big);
+  SwappingSurface replacing([&] { WriteFile(view.GetLayers().starsPath, Header("COLI")); });
   EXPECT_TRUE(Frame(&replacing).texts.empty());
-  EXPECT_GE(view.starCount, 200);
+  EXPECT_GE(view.GetStarCount(), 200);
   // The next frame sees the new file.
   EXPECT_EQ(Frame().texts, std::vector<std::string>{"\"Unsupported file version\""});
 
   // Catalogs swapped with each other: tags are not interchangeable.
-  WriteFile(view.linesPath, catalogs.Boundaries());
-  WriteFile(view.boundariesPath, catalogs.Lines());
-  WriteFile(view.starsPath, catalogs.Stars());
+  WriteFile(view.GetLayers().linesPath, catalogs.Boundaries());
+  WriteFile(view.GetLayers().boundariesPath, catalogs.Lines());
+  WriteFile(view.GetLayers().starsPath, catalogs.Stars());
   const FrameOps swapped = Frame();
   EXPECT_EQ(swapped.texts, std::vector<std::string>(2, "\"Unsupported file version\""));
   EXPECT_EQ(swapped.figureLines + swapped.boundaryLines, 0);

@@ -25,7 +25,7 @@
 #include "shell/main_window.h"
 #include "shell/shell_test_support.h"
 
-namespace halvane::testing {
+namespace halvane::test_support {
 namespace {
 
 long EnvironmentNumber(const char* name, long fallback) {
@@ -104,8 +104,10 @@ class LongSession : public ShellTest {
     const int where = std::uniform_int_distribution<int>(0, 9)(random);
     if (where < 3) {
       return QPoint(
-          std::uniform_int_distribution<int>(w.navBoxX, w.navBoxX + NAV_BOX_WIDTH)(random),
-          std::uniform_int_distribution<int>(w.navBoxY, w.navBoxY + NAV_BOX_HEIGHT)(random));
+          std::uniform_int_distribution<int>(w.GetNavigationBoxOrigin().x,
+                                             w.GetNavigationBoxOrigin().x + NAV_BOX_WIDTH)(random),
+          std::uniform_int_distribution<int>(
+              w.GetNavigationBoxOrigin().y, w.GetNavigationBoxOrigin().y + NAV_BOX_HEIGHT)(random));
     }
     if (where == 9) {
       return QPoint(std::uniform_int_distribution<int>(-500, 1000)(random),
@@ -137,7 +139,7 @@ TEST_F(LongSession, RandomUseKeepsDrawingHoldsMemoryAndSavesWhatIsInForce) {
   int dialogs = 0;
   for (long i = 0; i < count; ++i) {
     if (i == 1000) warmKib = ResidentKib();
-    const int framesBefore = w.framesDrawn;
+    const int framesBefore = w.GetFramesDrawn();
     bool wantsFrame = false;
     const int kind = std::uniform_int_distribution<int>(0, 999)(random);
     if (kind < 250) {
@@ -172,42 +174,39 @@ TEST_F(LongSession, RandomUseKeepsDrawingHoldsMemoryAndSavesWhatIsInForce) {
       Choose(COMMAND_ZOOM_RESET);
       ++resizes;
       // The new size alone may have asked for a frame of its own.
-      ASSERT_GT(w.framesDrawn, framesBefore) << "action " << i;
+      ASSERT_GT(w.GetFramesDrawn(), framesBefore) << "action " << i;
     }
-    ASSERT_FALSE(w.windowDestroyed) << "action " << i;
+    ASSERT_FALSE(w.IsWindowDestroyed()) << "action " << i;
     // Every frame asked for was drawn before the next action.
-    ASSERT_FALSE(w.needsRender) << "action " << i;
+    ASSERT_FALSE(w.IsRenderPending()) << "action " << i;
     // One command asks for one frame, however many invalidations it made.
     if (wantsFrame) {
-      ASSERT_EQ(w.framesDrawn, framesBefore + 1) << "action " << i;
+      ASSERT_EQ(w.GetFramesDrawn(), framesBefore + 1) << "action " << i;
     }
   }
   const long endKib = ResidentKib();
   RecordProperty("actions", static_cast<int>(count));
-  RecordProperty("frames", w.framesDrawn);
+  RecordProperty("frames", w.GetFramesDrawn());
   RecordProperty("dialogs", dialogs);
   RecordProperty("resizes", resizes);
   RecordProperty("rss_kib_after_1000", static_cast<int>(warmKib));
   RecordProperty("rss_kib_at_end", static_cast<int>(endKib));
   std::printf("long session: %ld actions, %d frames, RSS %ld KiB after 1000, %ld KiB at end\n",
-              count, w.framesDrawn, warmKib, endKib);
+              count, w.GetFramesDrawn(), warmKib, endKib);
   // The sanitizer's quarantine holds freed memory back on purpose; leaks are its own check.
   if (count > 1000 && !UnderAddressSanitizer()) {
     EXPECT_LE(endKib, warmKib + 8 * 1024) << "resident memory grew";
   }
 
-  const double longitude = w.observer->GetLongitude();
-  const double latitude = w.observer->GetLatitude();
-  uint16_t flags = 0;
-  if (w.skyView->showEquatorialGrid) flags |= LAYER_EQUATORIAL_GRID;
-  if (w.skyView->showHorizontalGrid) flags |= LAYER_HORIZONTAL_GRID;
-  if (w.skyView->showConstellationLines) flags |= LAYER_CONSTELLATION_LINES;
-  if (w.skyView->showConstellationBoundaries) flags |= LAYER_CONSTELLATION_BOUNDARIES;
-  EXPECT_EQ(IsMenuItemChecked(w.menu, COMMAND_EQUATORIAL_GRID), w.skyView->showEquatorialGrid);
-  EXPECT_EQ(IsMenuItemChecked(w.menu, COMMAND_CONSTELLATION_BOUNDARIES),
-            w.skyView->showConstellationBoundaries);
-  const uint8_t useSystemTime = w.config.useSystemTime;
-  const SYSTEMTIME observationTime = w.config.observationTime;
+  const double longitude = w.GetObserver().GetLongitude();
+  const double latitude = w.GetObserver().GetLatitude();
+  const uint16_t flags = w.GetChart().GetLayers().LayerFlags();
+  EXPECT_EQ(IsMenuItemChecked(w.GetMenu(), COMMAND_EQUATORIAL_GRID),
+            w.GetChart().GetLayers().showEquatorialGrid);
+  EXPECT_EQ(IsMenuItemChecked(w.GetMenu(), COMMAND_CONSTELLATION_BOUNDARIES),
+            w.GetChart().GetLayers().showConstellationBoundaries);
+  const uint8_t useSystemTime = w.GetConfig().useSystemTime;
+  const SYSTEMTIME observationTime = w.GetConfig().observationTime;
 
   Stop();
   ConfigRecord saved;
@@ -220,4 +219,4 @@ TEST_F(LongSession, RandomUseKeepsDrawingHoldsMemoryAndSavesWhatIsInForce) {
 }
 
 }  // namespace
-}  // namespace halvane::testing
+}  // namespace halvane::test_support

@@ -14,12 +14,12 @@
 
 #include "catalog/catalog_records.h"
 #include "catalog/data_file.h"
-#include "tests/scratch_folder.h"
+#include "tests/support/scratch_folder.h"
 
 namespace halvane {
 namespace {
 
-class InfoFolder : public ScratchFolderTest {
+class InfoFolder : public test_support::ScratchFolderTest {
  protected:
   static std::vector<uint8_t> Stars(std::string_view tag, const std::vector<StarRecord>& stars) {
     std::vector<uint8_t> bytes(HEADER_SIZE + stars.size() * STAR_RECORD_SIZE);

@@ -3,15 +3,15 @@
 
 #include <algorithm>
 #include <cstdlib>
-#include <string_view>
 
 #include "astro/observer.h"
 #include "astro/sidereal_time.h"
-#include "catalog/picked_label.h"
+#include "chart/chart.h"
+#include "chart/label_overlay.h"
+#include "platform/bitmaps.h"
 #include "platform/files.h"
 #include "shell/config_file.h"
 #include "view/go_to_table.h"
-#include "view/sky_view.h"
 #include "view/view_directions.h"
 
 namespace halvane {
@@ -23,7 +23,7 @@ namespace {
 constexpr int32_t MAX_ZOOM_STEPS = 8;
 constexpr int32_t ROTATION_STEPS_PER_TURN = 24;
 
-void ApplyZoom(SkyView& view, int32_t steps) {
+void ApplyZoom(Projection& view, int32_t steps) {
   const int32_t count = std::clamp(steps, -MAX_ZOOM_STEPS, MAX_ZOOM_STEPS);
   for (int32_t i = 0; i < std::abs(count); ++i) {
     if (count > 0) {
@@ -45,7 +45,7 @@ void ApplyRotation(Observer& observer, int32_t steps) {
   }
 }
 
-void ApplyPan(SkyView& view, const std::string& keys) {
+void ApplyPan(Projection& view, const std::string& keys) {
   for (const char key : keys) {
     switch (key) {
       case 'l': view.PanLeft(); break;
@@ -55,16 +55,6 @@ void ApplyPan(SkyView& view, const std::string& keys) {
       default: break;  // the options allow no other letter
     }
   }
-}
-
-void DrawLabel(Surface& surface, const PickedLabel& label, const Rect& chart) {
-  if (label.x == 0 || label.y == 0) return;
-  const std::u16string_view name(
-      label.name, std::find(label.name, label.name + LABEL_NAME_UNITS, u'\0') - label.name);
-  surface.SetTextColor(LABEL_COLOR);
-  surface.SetTransparentBackground();
-  surface.DrawText(name, Rect{label.x, label.y, chart.right, chart.bottom},
-                   TEXT_LEFT | TEXT_NOCLIP);
 }
 
 }  // namespace
@@ -94,20 +84,13 @@ void RenderChart(const RenderOptions& options, const SYSTEMTIME& now, Surface& s
   }
 
   const Rect chart{0, 0, options.width, options.height};
-  SkyView view(chart, &observer);
-  view.starsPath = folder + "Stars.dat";
-  view.linesPath = folder + "ConLin.dat";
-  view.boundariesPath = folder + "ConBon.dat";
-  view.labelsPath = folder + "Labels.dat";
-  const uint16_t flags = options.layerFlags.value_or(config.layerFlags);
-  view.showEquatorialGrid = (flags & LAYER_EQUATORIAL_GRID) != 0;
-  view.showHorizontalGrid = (flags & LAYER_HORIZONTAL_GRID) != 0;
-  view.showConstellationLines = (flags & LAYER_CONSTELLATION_LINES) != 0;
-  view.showConstellationBoundaries = (flags & LAYER_CONSTELLATION_BOUNDARIES) != 0;
+  Chart view(chart, &observer, LoadBitmap(BitmapId::StarSprites));
+  view.GetLayers().UseDataFolder(folder);
+  view.GetLayers().ApplyLayerFlags(options.layerFlags.value_or(config.layerFlags));
 
-  ApplyZoom(view, options.zoomSteps);
+  ApplyZoom(view.GetProjection(), options.zoomSteps);
   ApplyRotation(observer, options.rotateSteps);
-  ApplyPan(view, options.pan);
+  ApplyPan(view.GetProjection(), options.pan);
 
   DiscardSurface progress;
   view.DrawFrame(surface, progress, siderealAngle);
@@ -115,7 +98,7 @@ void RenderChart(const RenderOptions& options, const SYSTEMTIME& now, Surface& s
   if (!options.tap) return;
   PickedLabel label;
   view.IdentifyObject(label, options.tap->x, options.tap->y, siderealAngle);
-  DrawLabel(surface, label, chart);
+  DrawLabelOverlay(surface, label, chart);
 }
 
 }  // namespace halvane

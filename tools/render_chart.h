@@ -1,5 +1,5 @@
 // halvane-render's chart: the observer, sky view and frame that the options describe,
-// drawn through the same SkyView and layers as the app.
+// drawn through the same Chart as the app.
 #pragma once
 
 #include <string>
@@ -22,8 +22,6 @@ class DiscardSurface : public Surface {
   void Blit(int32_t, int32_t, int32_t, int32_t, const Bitmap&, int32_t, int32_t,
             RasterOp) override {}
 };
-
-constexpr Color LABEL_COLOR = MakeColor(127, 255, 127);
 
 // The data folder of the options with a trailing '/', the executable's when none was given.
 std::string DataDirectory(const RenderOptions& options);

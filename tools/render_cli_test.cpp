@@ -50,7 +50,7 @@ TEST(RenderProgram, WrongArgumentsEndWithOneLineAndCodeTwo) {
 }
 
 TEST(RenderProgram, ReadsConfigFileAndDrawsTheChartsOwnMessages) {
-  testing::TemporaryFolder folder;
+  test_support::ScratchFolder folder;
   const QString data = QString::fromStdString(folder.path.string());
   const RunResult missing =
       RunRender({"--data", data, "--layers", "lines,boundaries", "--trace", "-"});
@@ -70,14 +70,14 @@ TEST(RenderProgram, ReadsConfigFileAndDrawsTheChartsOwnMessages) {
 TEST(RenderProgram, SameArgumentsGiveTheSameChartWithTheTappedLabel) {
   // An object at the zenith of longitude 0, latitude 50, with a segment from it; the tap lands
   // a pixel off the zenith, where the transforms give a well-defined hour angle.
-  testing::TemporaryFolder folder;
+  test_support::ScratchFolder folder;
   const double lst = SiderealTimeAt(SYSTEMTIME{2025, 3, 4, 20, 21, 30, 0, 0}, 0.0);
   const double dec = 50 * DEG_TO_RAD;
-  testing::WriteCatalog(folder.File("Labels.dat"), LABELS_TAG, LABEL_RECORD_SIZE,
-                        std::vector<LabelRecord>{{lst, dec, "Testar"}}, EncodeLabel);
-  testing::WriteCatalog(folder.File("ConLin.dat"), LINES_TAG, SEGMENT_RECORD_SIZE,
-                        std::vector<ConstellationSegment>{{lst, dec, lst + 0.2, dec - 0.2}},
-                        EncodeSegment);
+  test_support::WriteCatalog(folder.File("Labels.dat"), LABELS_TAG, LABEL_RECORD_SIZE,
+                             std::vector<LabelRecord>{{lst, dec, "Testar"}}, EncodeLabel);
+  test_support::WriteCatalog(folder.File("ConLin.dat"), LINES_TAG, SEGMENT_RECORD_SIZE,
+                             std::vector<ConstellationSegment>{{lst, dec, lst + 0.2, dec - 0.2}},
+                             EncodeSegment);
   const QString png = QString::fromStdString(folder.File("chart.png"));
   QStringList arguments{"--data",      QString::fromStdString(folder.path.string()),
                         "--longitude", "0",

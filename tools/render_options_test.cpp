@@ -27,7 +27,7 @@ TEST(RenderOptions, ReadsOptionsInBothSpellings) {
   EXPECT_FALSE(o.longitude.has_value());
   EXPECT_EQ(o.time->dayOfWeek, 4);  // a Thursday
   EXPECT_EQ(o.time->second, 7);
-  EXPECT_EQ(o.goTo->command, 40112);
+  EXPECT_EQ(o.goTo, &GO_TO_TABLE[12]);
   EXPECT_EQ(o.zoomSteps, -2);
   EXPECT_EQ(o.layerFlags, LAYER_CONSTELLATION_LINES | LAYER_EQUATORIAL_GRID);
   EXPECT_EQ(o.tap->y, 6);

@@ -1,8 +1,10 @@
 // The declination and right ascension grid: the grid walk over points fixed to the sky.
-#include "view/sky_view.h"
+#include "view/grid_layers.h"
 
 #include "astro/observer.h"
 #include "view/grid_walk.h"
+#include "view/layer_set.h"
+#include "view/projection.h"
 
 namespace halvane {
 
@@ -17,15 +19,17 @@ constexpr GridSystem EQUATORIAL_GRID = {SkyFixed, FormatDegreesLabel, FormatHour
 
 }  // namespace
 
-void SkyView::DrawEquatorialGrid(Surface& surface, double siderealAngle) {
-  if (!showEquatorialGrid) return;
+void DrawEquatorialGrid(const Projection& projection, const LayerSet& layers, Surface& surface,
+                        double siderealAngle) {
+  if (!layers.showEquatorialGrid) return;
+  const Observer* observer = &projection.GetObserver();
   double azimuth = 0.0;
   double altitude = 0.0;
   observer->GetViewDirection(azimuth, altitude);
   double raMinusLst = 0.0;
   double declination = 0.0;
   observer->HorizontalToEquatorial(azimuth, altitude, raMinusLst, declination);
-  WalkGrid(*this, surface, EQUATORIAL_GRID, declination, siderealAngle);
+  WalkGrid(projection, surface, EQUATORIAL_GRID, declination, siderealAngle);
 }
 
 }  // namespace halvane

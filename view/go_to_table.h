@@ -1,5 +1,5 @@
 // The go-to table: one row per constellation with the point that the view turns to, found by
-// menu command (the shell) or by name (halvane-render --goto).
+// row (the shell's menu maps its commands to rows) or by name (halvane-render --goto).
 #pragma once
 
 #include <cstdint>
@@ -10,22 +10,18 @@ namespace halvane {
 class Observer;
 
 struct GoToRow {
-  int32_t command;   // menu command 40100 to 40187; 0 ends the table
   const char* name;  // the constellation's name, as the menu shows it
   double rightAscensionHours;
   double declinationDegrees;
 };
 
-constexpr int32_t GO_TO_FIRST_COMMAND = 40100;
-constexpr int32_t GO_TO_LAST_COMMAND = 40187;
-constexpr int GO_TO_ROW_COUNT = 88;
+constexpr int32_t GO_TO_ROW_COUNT = 88;
 
-// The 88 rows in menu order, then the closing row with command 0.
-extern const GoToRow GO_TO_TABLE[GO_TO_ROW_COUNT + 1];
+// The 88 rows in alphabetical (menu) order.
+extern const GoToRow GO_TO_TABLE[GO_TO_ROW_COUNT];
 
-// The row of a menu command, scanning from the first row and stopping at the closing row;
-// null for any other command.
-const GoToRow* FindGoToRow(int32_t command);
+// The row at index 0 to 87; null for any other index.
+const GoToRow* GoToRowAt(int32_t index);
 
 // The row whose name equals name ignoring ASCII case ("orion", "URSA MAJOR"); null when none.
 const GoToRow* FindGoToRowByName(std::string_view name);

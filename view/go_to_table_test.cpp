@@ -12,18 +12,18 @@
 namespace halvane {
 namespace {
 
-TEST(GoToTable, FindsRowsByCommandAndByNameIgnoringCase) {
+TEST(GoToTable, FindsRowsByIndexAndByNameIgnoringCase) {
   for (int i = 0; i < GO_TO_ROW_COUNT; ++i) {
-    ASSERT_EQ(FindGoToRow(GO_TO_FIRST_COMMAND + i), &GO_TO_TABLE[i]);
+    ASSERT_EQ(GoToRowAt(i), &GO_TO_TABLE[i]);
     ASSERT_EQ(FindGoToRowByName(GO_TO_TABLE[i].name), &GO_TO_TABLE[i]);
   }
   const GoToRow* orion = FindGoToRowByName("oRiOn");
   ASSERT_NE(orion, nullptr);
-  EXPECT_EQ(orion->command, 40159);
+  EXPECT_EQ(orion, &GO_TO_TABLE[59]);
   EXPECT_EQ(orion->rightAscensionHours, 5.6);
-  EXPECT_EQ(FindGoToRowByName("URSA MAJOR")->command, 40182);
-  EXPECT_EQ(FindGoToRow(40187)->declinationDegrees, 23.0);
-  for (int32_t command : {0, 40099, 40188, 40020}) EXPECT_EQ(FindGoToRow(command), nullptr);
+  EXPECT_EQ(FindGoToRowByName("URSA MAJOR"), &GO_TO_TABLE[82]);
+  EXPECT_EQ(GoToRowAt(87)->declinationDegrees, 23.0);
+  for (int32_t index : {-1, 88, 40100}) EXPECT_EQ(GoToRowAt(index), nullptr);
   for (const char* name : {"", "Ursa", "Orion ", "Ursa Majors"}) {
     EXPECT_EQ(FindGoToRowByName(name), nullptr) << name;
   }

@@ -12,16 +12,18 @@
 #include "astro/angles.h"
 #include "astro/observer.h"
 #include "platform/recording_surface.h"
-#include "view/sky_view.h"
-#include "view/view_test_support.h"
+#include "tests/support/trace_lines.h"
+#include "view/grid_layers.h"
+#include "view/layer_set.h"
+#include "view/projection.h"
 #include "view/visible_cap.h"
 
 namespace halvane {
 namespace {
 
-using view_testing::Numbers;
-using view_testing::QuotedText;
-using view_testing::StartsWith;
+using test_support::Numbers;
+using test_support::QuotedText;
+using test_support::StartsWith;
 
 constexpr Rect CHART = {0, 0, 240, 294};
 
@@ -51,9 +53,10 @@ bool Near(int64_t a, int64_t b) { return std::llabs(a - b) <= 1; }
 
 TEST(HorizontalGrid, StartingViewAtTheZenith) {
   Observer observer;
-  SkyView view(CHART, &observer);
+  Projection view(CHART, &observer);
+  LayerSet layers;
   RecordingSurface surface;
-  view.DrawHorizontalGrid(surface);
+  DrawHorizontalGrid(view, layers, surface);
   // 24 meridians from altitude 15 to 75; the parallels 15 to 75 closed; the horizon, 90
   // degrees from the centre, lies outside the cap.
   const std::vector<std::vector<int64_t>> polylines = Polylines(surface.Lines());
@@ -69,18 +72,19 @@ TEST(HorizontalGrid, StartingViewAtTheZenith) {
                                     std::to_string(polylines[0][2] + 10) + " 256 \"15\u00B0\"");
   EXPECT_EQ(Texts(surface.Lines()), Degrees({15, 30, 45, 60, 75, 15, 30, 45, 60, 75}));
 
-  view.showHorizontalGrid = false;
+  layers.showHorizontalGrid = false;
   surface.Clear();
-  view.DrawHorizontalGrid(surface);
+  DrawHorizontalGrid(view, layers, surface);
   EXPECT_TRUE(surface.Lines().empty());
 }
 
 TEST(HorizontalGrid, LinesBreakWhereTheyLeaveTheCap) {
   Observer observer;
   observer.SetViewDirection(0.0, PI / 6);  // north, 30 degrees up
-  SkyView view(CHART, &observer);
+  Projection view(CHART, &observer);
+  LayerSet layers;
   RecordingSurface surface;
-  view.DrawHorizontalGrid(surface);
+  DrawHorizontalGrid(view, layers, surface);
   const std::vector<std::string>& lines = surface.Lines();
   // Meridian 0: -45 to 75 without the horizon's 0; meridian 180: 75; the horizon: the
   // azimuths of its points inside the cap.
@@ -98,7 +102,7 @@ TEST(HorizontalGrid, LinesBreakWhereTheyLeaveTheCap) {
   EXPECT_TRUE(Near(second[11], first[1]) && Near(second[12], first[2])) << "360 closes on 0";
 
   // Every point drawn lies inside the grid's cap.
-  const double radius = VisibleCap::ForView(view, PI / view.gridDivisions).radius;
+  const double radius = VisibleCap::ForView(view, PI / view.GetGridDivisions()).radius;
   for (const std::vector<int64_t>& n : Polylines(lines)) {
     for (int64_t i = 0; i < n[0]; ++i) {
       double x = 0.0;
@@ -112,14 +116,15 @@ TEST(HorizontalGrid, LinesBreakWhereTheyLeaveTheCap) {
 
 TEST(EquatorialGrid, TurnsWithTheSiderealAngleAndLabelsHours) {
   Observer observer;
-  SkyView view(CHART, &observer);
+  Projection view(CHART, &observer);
+  LayerSet layers;
   RecordingSurface before;
-  view.DrawEquatorialGrid(before, 0.3);
+  DrawEquatorialGrid(view, layers, before, 0.3);
   EXPECT_TRUE(before.Lines().empty()) << "switched off by default";
-  view.showEquatorialGrid = true;
-  view.DrawEquatorialGrid(before, 0.3);
+  layers.showEquatorialGrid = true;
+  DrawEquatorialGrid(view, layers, before, 0.3);
   RecordingSurface after;
-  view.DrawEquatorialGrid(after, 0.3 + PI / 12);
+  DrawEquatorialGrid(view, layers, after, 0.3 + PI / 12);
 
   // One grid step of sidereal time later every segment lies where one lay before.
   const auto segments = [](const std::vector<std::string>& lines) {

@@ -8,7 +8,7 @@
 #include "astro/angles.h"
 #include "astro/observer.h"
 #include "platform/surface.h"
-#include "view/sky_view.h"
+#include "view/projection.h"
 #include "view/visible_cap.h"
 
 namespace halvane {
@@ -38,7 +38,7 @@ int32_t SaturatingAdd(int32_t value, int32_t offset) {
 // the line, so both go through Visit.
 class Walk {
  public:
-  Walk(const SkyView& view, Surface& surface, const GridSystem& system, double siderealAngle,
+  Walk(const Projection& view, Surface& surface, const GridSystem& system, double siderealAngle,
        const VisibleCap& cap, std::vector<Point>& points)
       : view(view),
         surface(surface),
@@ -52,7 +52,7 @@ class Walk {
   void Visit(double longitude, double latitude, GridLabelFormat label, double labelAngle) {
     double azimuth = 0.0;
     double altitude = 0.0;
-    system.toHorizontal(*view.observer, longitude - siderealAngle, latitude, azimuth, altitude);
+    system.toHorizontal(view.GetObserver(), longitude - siderealAngle, latitude, azimuth, altitude);
     if (!cap.Contains(azimuth, altitude)) {
       if (count > 0) surface.Polyline(points.data(), count);
       count = 0;
@@ -60,7 +60,7 @@ class Walk {
     }
     double x = 0.0;
     double y = 0.0;
-    view.observer->HorizontalToView(azimuth, altitude, x, y);
+    view.GetObserver().HorizontalToView(azimuth, altitude, x, y);
     Point& point = points[static_cast<size_t>(count++)];
     view.ViewToScreen(x, y, point.x, point.y);
     if (label == nullptr) return;
@@ -77,7 +77,7 @@ class Walk {
   }
 
  private:
-  const SkyView& view;
+  const Projection& view;
   Surface& surface;
   const GridSystem& system;
   double siderealAngle;
@@ -103,9 +103,9 @@ size_t FormatHoursLabel(double angle, char16_t* text) {
   return Widen(ascii, length, text);
 }
 
-void WalkGrid(const SkyView& view, Surface& surface, const GridSystem& system,
+void WalkGrid(const Projection& view, Surface& surface, const GridSystem& system,
               double centreLatitude, double siderealAngle) {
-  const int32_t n = view.gridDivisions;
+  const int32_t n = view.GetGridDivisions();
   if (n < 1 || n > MAX_GRID_DIVISIONS) return;
   const double step = PI / n;
   const VisibleCap cap = VisibleCap::ForView(view, step);

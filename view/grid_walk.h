@@ -8,7 +8,7 @@
 namespace halvane {
 
 class Observer;
-class SkyView;
+class Projection;
 class Surface;
 
 // Room for any label text, in UTF-16 code units.
@@ -27,11 +27,11 @@ struct GridSystem {
   GridLabelFormat longitudeLabel;  // on the middle parallel
 };
 
-// Draws the grid of view.gridDivisions steps per half turn with the pen and text colour
+// Draws the grid of the projection's grid divisions per half turn with the pen and text colour
 // already selected into surface. centreLatitude is the view centre's latitude in the grid's
 // frame (it chooses the parallels); siderealAngle is subtracted from every longitude before
 // toHorizontal (0 for a grid fixed to the horizon).
-void WalkGrid(const SkyView& view, Surface& surface, const GridSystem& system,
+void WalkGrid(const Projection& view, Surface& surface, const GridSystem& system,
               double centreLatitude, double siderealAngle);
 
 // "%d°" of the angle rounded to whole degrees.

@@ -1,8 +1,10 @@
 // The altitude and azimuth grid: the grid walk over points fixed to the horizon.
-#include "view/sky_view.h"
+#include "view/grid_layers.h"
 
 #include "astro/observer.h"
 #include "view/grid_walk.h"
+#include "view/layer_set.h"
+#include "view/projection.h"
 
 namespace halvane {
 
@@ -18,12 +20,13 @@ constexpr GridSystem HORIZONTAL_GRID = {HorizonFixed, FormatDegreesLabel, Format
 
 }  // namespace
 
-void SkyView::DrawHorizontalGrid(Surface& surface) {
-  if (!showHorizontalGrid) return;
+void DrawHorizontalGrid(const Projection& projection, const LayerSet& layers, Surface& surface) {
+  if (!layers.showHorizontalGrid) return;
+  const Observer* observer = &projection.GetObserver();
   double azimuth = 0.0;
   double altitude = 0.0;
   observer->GetViewDirection(azimuth, altitude);
-  WalkGrid(*this, surface, HORIZONTAL_GRID, altitude, 0.0);
+  WalkGrid(projection, surface, HORIZONTAL_GRID, altitude, 0.0);
 }
 
 }  // namespace halvane

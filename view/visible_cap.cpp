@@ -6,15 +6,16 @@
 
 #include "astro/angles.h"
 #include "astro/observer.h"
-#include "view/sky_view.h"
+#include "view/projection.h"
 
 namespace halvane {
 
-VisibleCap VisibleCap::ForView(const SkyView& view, double margin) {
+VisibleCap VisibleCap::ForView(const Projection& view, double margin) {
   double azimuth = 0.0;
   double altitude = 0.0;
-  view.observer->GetViewDirection(azimuth, altitude);
-  const double radius = (view.fieldOfView * 0.5 + margin) * std::sqrt(1.0 / view.aspect + 1.0);
+  view.GetObserver().GetViewDirection(azimuth, altitude);
+  const double radius =
+      (view.GetFieldOfView() * 0.5 + margin) * std::sqrt(1.0 / view.GetAspect() + 1.0);
   return Around(azimuth, altitude, radius);
 }
 

@@ -6,13 +6,13 @@
 
 namespace halvane {
 
-class SkyView;
+class Projection;
 
 struct VisibleCap {
   // The cap of the view's current direction: radius (fieldOfView / 2 + margin) x
   // sqrt(1 / aspect + 1) radians. margin is 0 for the catalog layers and one grid step for
   // the grids.
-  static VisibleCap ForView(const SkyView& view, double margin);
+  static VisibleCap ForView(const Projection& view, double margin);
   // A cap of the given radius (radians) around (azimuth, altitude) (radians).
   static VisibleCap Around(double azimuth, double altitude, double radius);
 

@@ -5,7 +5,7 @@
 
 #include "astro/angles.h"
 #include "astro/observer.h"
-#include "view/sky_view.h"
+#include "view/projection.h"
 
 namespace halvane {
 namespace {
@@ -33,7 +33,7 @@ TEST(LatitudeBand, FoldsEdgesThatPassAPole) {
 
 TEST(VisibleCap, RadiusFollowsZoomAspectAndMarginAndIncludesItsEdge) {
   Observer observer;
-  SkyView view({0, 0, 240, 294}, &observer);
+  Projection view({0, 0, 240, 294}, &observer);
   // Catalog layers: no margin; grids: one 15-degree step. The corners lie 1.242 away.
   EXPECT_NEAR(VisibleCap::ForView(view, 0.0).radius, 1.1715, 0.0001);
   EXPECT_NEAR(VisibleCap::ForView(view, PI / 12).radius, 1.5620, 0.0001);

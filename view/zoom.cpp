@@ -1,5 +1,5 @@
 // Zoom and the view movements measured by the zoom: arrow-key steps and stylus drags.
-#include "view/sky_view.h"
+#include "view/projection.h"
 
 #include <cmath>
 
@@ -24,38 +24,38 @@ bool ViewIsOverPole(const Observer& observer) {
 
 }  // namespace
 
-void SkyView::ZoomIn() {
+void Projection::ZoomIn() {
   fieldOfView = fieldOfView * 0.5;
   if (fieldOfView < NARROWEST_FIELD) fieldOfView = NARROWEST_FIELD;
   UpdateProjection();
 }
 
-void SkyView::ZoomOut() {
+void Projection::ZoomOut() {
   fieldOfView = fieldOfView * 2.0;
   if (fieldOfView > WIDEST_FIELD) fieldOfView = WIDEST_FIELD;
   UpdateProjection();
 }
 
-void SkyView::ZoomReset() {
+void Projection::ZoomReset() {
   fieldOfView = DEG_TO_RAD * 90.0;
   UpdateProjection();
 }
 
-void SkyView::PanLeft() {
+void Projection::PanLeft() {
   const double sign = ViewIsOverPole(*observer) ? 1.0 : -1.0;
   observer->PanView(fieldOfView * (sign * PAN_FRACTION), 0.0);
 }
 
-void SkyView::PanRight() {
+void Projection::PanRight() {
   const double sign = ViewIsOverPole(*observer) ? -1.0 : 1.0;
   observer->PanView(fieldOfView * (sign * PAN_FRACTION), 0.0);
 }
 
-void SkyView::PanUp() { observer->PanView(0.0, fieldOfView * PAN_FRACTION); }
+void Projection::PanUp() { observer->PanView(0.0, fieldOfView * PAN_FRACTION); }
 
-void SkyView::PanDown() { observer->PanView(0.0, fieldOfView * -PAN_FRACTION); }
+void Projection::PanDown() { observer->PanView(0.0, fieldOfView * -PAN_FRACTION); }
 
-void SkyView::DragView(int32_t dx, int32_t dy) {
+void Projection::DragView(int32_t dx, int32_t dy) {
   const double width = static_cast<double>(int64_t{viewRect.right} - viewRect.left);
   if (width <= 0.0) return;  // no chart, nothing a drag could span
   const double dAltitude = (static_cast<double>(dy) * fieldOfView) / width;

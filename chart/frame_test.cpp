@@ -1,5 +1,5 @@
 // Frame composition: the order of fills, pens and layers, and the progress strip.
-#include "view/sky_view.h"
+#include "chart/chart.h"
 
 #include <gtest/gtest.h>
 
@@ -8,23 +8,23 @@
 
 #include "astro/observer.h"
 #include "platform/recording_surface.h"
-#include "view/view_test_support.h"
+#include "tests/support/catalog_writer.h"
 
 namespace halvane {
 namespace {
 
-using view_testing::ScratchFolder;
-using view_testing::WriteStars;
+using test_support::ScratchFolder;
+using test_support::WriteStars;
 
 TEST(DrawFrame, LayersInOrderWithTheStripGrowingBetweenThem) {
   Observer observer;
-  SkyView view({0, 0, 240, 294}, &observer);
-  view.showConstellationLines = false;
+  Chart view({0, 0, 240, 294}, &observer, nullptr);
+  view.GetLayers().showConstellationLines = false;
   ScratchFolder folder;
-  view.starsPath = folder.File("Stars.dat");  // missing for now
+  view.GetLayers().starsPath = folder.File("Stars.dat");  // missing for now
   RecordingSurface chart;
   RecordingSurface screen;
-  view.showHorizontalGrid = false;
+  view.GetLayers().showHorizontalGrid = false;
   view.DrawFrame(chart, screen, 0.0);
   const std::vector<std::string> expectedChart = {
       "fill 0 0 240 294 black",
@@ -44,13 +44,14 @@ TEST(DrawFrame, LayersInOrderWithTheStripGrowingBetweenThem) {
 
   // 9 000 stars far below the band: read and counted, never drawn. The first frame knows
   // no count yet; the second grows the strip every 200 records.
-  WriteStars(view.starsPath, std::vector<StarRecord>(9000, StarRecord{0.0, -1.5, 100, 0}));
-  view.showHorizontalGrid = true;
+  WriteStars(view.GetLayers().starsPath,
+             std::vector<StarRecord>(9000, StarRecord{0.0, -1.5, 100, 0}));
+  view.GetLayers().showHorizontalGrid = true;
   chart.Clear();
   screen.Clear();
   view.DrawFrame(chart, screen, 0.0);
   EXPECT_EQ(screen.Lines().size(), 5u);
-  EXPECT_EQ(view.starCount, 9000);
+  EXPECT_EQ(view.GetStarCount(), 9000);
   ASSERT_GT(chart.Lines().size(), 6u);
   EXPECT_EQ(chart.Lines()[4].rfind("text ", 0), 0u) << "the grid's first label";
   EXPECT_EQ(chart.Lines().back(), "pen 406060");

@@ -1,5 +1,5 @@
-// SkyView's mapping between the view plane and pixels, zoom and panning.
-#include "view/sky_view.h"
+// The projection's mapping between the view plane and pixels, zoom and panning.
+#include "view/projection.h"
 
 #include <gtest/gtest.h>
 
@@ -9,21 +9,21 @@
 #include "astro/angles.h"
 #include "astro/observer.h"
 #include "platform/recording_surface.h"
+#include "view/progress_strip.h"
 
 namespace halvane {
 namespace {
 
 constexpr Rect CHART = {0, 0, 240, 294};
 
-TEST(SkyView, MapsTheViewPlaneByTruncationWithYUp) {
+TEST(Projection, MapsTheViewPlaneByTruncationWithYUp) {
   Observer observer;
-  const SkyView view(CHART, &observer);
-  EXPECT_EQ(view.centerX, 120);
-  EXPECT_EQ(view.centerY, 147);
-  EXPECT_NEAR(view.xScale, 152.789, 0.001);
-  EXPECT_NEAR(view.yScale, -152.789, 0.001);
-  EXPECT_EQ(view.gridDivisions, 12);
-  EXPECT_EQ(view.progressRect, (Rect{0, 0, 240, 5}));
+  const Projection view(CHART, &observer);
+  EXPECT_EQ(view.GetCenterX(), 120);
+  EXPECT_EQ(view.GetCenterY(), 147);
+  EXPECT_NEAR(view.GetXScale(), 152.789, 0.001);
+  EXPECT_NEAR(view.GetYScale(), -152.789, 0.001);
+  EXPECT_EQ(view.GetGridDivisions(), 12);
   struct Case {
     double x, y;
     int32_t sx, sy;
@@ -55,53 +55,54 @@ TEST(SkyView, MapsTheViewPlaneByTruncationWithYUp) {
   EXPECT_EQ(y, 0.0);
 }
 
-TEST(SkyView, ChartAwayFromTheOriginAndResized) {
+TEST(Projection, ChartAwayFromTheOriginAndResized) {
   Observer observer;
-  SkyView view({100, 20, 340, 314}, &observer);
-  EXPECT_EQ(view.centerX, 220);
-  EXPECT_EQ(view.centerY, 167);
+  Projection view({100, 20, 340, 314}, &observer);
+  EXPECT_EQ(view.GetCenterX(), 220);
+  EXPECT_EQ(view.GetCenterY(), 167);
   // The strip's right edge counts from client x = 0, not from the chart's left edge.
   RecordingSurface screen;
-  view.progress = 50.0;
-  view.ShowProgress(screen);
-  view.progress = std::numeric_limits<double>::quiet_NaN();
-  view.ShowProgress(screen);
+  ProgressStrip strip(view.GetViewRect());
+  strip.Show(50.0, screen);
+  strip.Show(std::numeric_limits<double>::quiet_NaN(), screen);
   EXPECT_EQ(screen.Lines()[0], "fill 100 20 120 25 white");
 
   view.ZoomIn();
   view.SetViewRect({0, 0, 480, 300});
-  EXPECT_EQ(view.centerX, 240);
-  EXPECT_EQ(view.centerY, 150);
-  EXPECT_EQ(view.progressRect.bottom, 5);
-  EXPECT_NEAR(view.xScale, 480 / (PI / 4), 1e-9) << "the zoom survives the resize";
+  EXPECT_EQ(view.GetCenterX(), 240);
+  EXPECT_EQ(view.GetCenterY(), 150);
+  strip.SetViewRect(view.GetViewRect());
+  strip.Show(100.0, screen);
+  EXPECT_EQ(screen.Lines().back(), "fill 0 0 480 5 white");
+  EXPECT_NEAR(view.GetXScale(), 480 / (PI / 4), 1e-9) << "the zoom survives the resize";
   view.SetViewRect({0, 0, 0, 0});  // nothing to show, nothing to break
   view.DragView(5, 5);
 }
 
-TEST(SkyView, ZoomStepsLimitsAndGridDensity) {
+TEST(Projection, ZoomStepsLimitsAndGridDensity) {
   Observer observer;
-  SkyView view(CHART, &observer);
+  Projection view(CHART, &observer);
   // Field of view, grid divisions and pixels per radian at every step in from 90 degrees.
   const double steps[][3] = {{45.0, 12, 305.58},   {22.5, 18, 611.15},    {11.25, 18, 1222.31},
                              {5.625, 36, 2444.62}, {2.8125, 36, 4889.24}, {2.8125, 36, 4889.24}};
   for (const auto& step : steps) {
     view.ZoomIn();
-    EXPECT_NEAR(view.fieldOfView * RAD_TO_DEG, step[0], 1e-12);
-    EXPECT_EQ(view.gridDivisions, step[1]) << step[0];
-    EXPECT_NEAR(view.xScale, step[2], 0.01) << step[0];
+    EXPECT_NEAR(view.GetFieldOfView() * RAD_TO_DEG, step[0], 1e-12);
+    EXPECT_EQ(view.GetGridDivisions(), step[1]) << step[0];
+    EXPECT_NEAR(view.GetXScale(), step[2], 0.01) << step[0];
   }
   view.ZoomReset();
-  EXPECT_EQ(view.fieldOfView, DEG_TO_RAD * 90.0);
-  EXPECT_EQ(view.gridDivisions, 12);
+  EXPECT_EQ(view.GetFieldOfView(), DEG_TO_RAD * 90.0);
+  EXPECT_EQ(view.GetGridDivisions(), 12);
   view.ZoomOut();
   view.ZoomOut();
-  EXPECT_EQ(view.fieldOfView, PI);
-  EXPECT_EQ(view.gridDivisions, 6);
+  EXPECT_EQ(view.GetFieldOfView(), PI);
+  EXPECT_EQ(view.GetGridDivisions(), 6);
 }
 
-TEST(SkyView, ArrowStepsAndDragsTurnRoundOverTheZenith) {
+TEST(Projection, ArrowStepsAndDragsTurnRoundOverTheZenith) {
   Observer observer;
-  SkyView view(CHART, &observer);
+  Projection view(CHART, &observer);
   double azimuth = 0.0;
   double altitude = 0.0;
   const auto expectView = [&](double degreesAzimuth, double degreesAltitude) {

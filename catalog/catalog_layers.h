@@ -1,0 +1,36 @@
+// The catalog layers: functions of the projection (where on the chart), the layer set (which
+// layers and which files) and the surface, each reading its catalog once per frame. A file
+// that cannot be used gets its message written onto the chart.
+#pragma once
+
+#include <cstdint>
+#include <memory>
+
+#include "platform/surface.h"
+
+namespace halvane {
+
+class Projection;
+class ProgressStrip;
+struct LayerSet;
+
+// Every ConLin.dat segment with an end in the visible cap, with the pen the frame selected.
+void DrawConstellationLines(const Projection& projection, const LayerSet& layers, Surface& surface,
+                            double siderealAngle);
+// The ConBon.dat polylines near the visible cap.
+void DrawConstellationBoundaries(const Projection& projection, const LayerSet& layers,
+                                 Surface& surface, double siderealAngle);
+
+// What the star layer keeps from frame to frame.
+struct StarLayer {
+  std::unique_ptr<Bitmap> sprites;  // the sheet the platform loaded; null: no stars stamped
+  int32_t starCount = 0;            // star records read by the last accepted pass
+};
+
+// Every visible star of Stars.dat stamped as a sprite onto drawSurface, growing the progress
+// strip on progressSurface as the pass goes.
+void DrawStars(const Projection& projection, const LayerSet& layers, StarLayer& starLayer,
+               Surface& drawSurface, ProgressStrip& progress, Surface& progressSurface,
+               double siderealAngle);
+
+}  // namespace halvane

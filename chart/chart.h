@@ -1,0 +1,51 @@
+// Chart: one sky chart as the app, halvane-render, the fuzz targets and the benchmarks draw
+// it. It joins the projection (where on the chart), the layer set (which layers, which
+// files), the progress strip and the star layer's sprites, composes frames and finds tapped
+// objects.
+#pragma once
+
+#include <cstdint>
+#include <memory>
+
+#include "catalog/catalog_layers.h"
+#include "catalog/identify_object.h"
+#include "platform/surface.h"
+#include "view/layer_set.h"
+#include "view/progress_strip.h"
+#include "view/projection.h"
+
+namespace halvane {
+
+class Observer;
+
+class Chart {
+ public:
+  // The chart rectangle viewRect (client pixels) onto the observer's sky, which must outlive
+  // the chart. starSprites is the sprite sheet the platform loaded (null: no stars stamped).
+  Chart(const Rect& viewRect, Observer* observer, std::unique_ptr<Bitmap> starSprites);
+
+  // Moves the chart to a new rectangle (the window was resized).
+  void SetViewRect(const Rect& rect);
+
+  // Composes one frame into drawSurface, showing progress on progressSurface; siderealAngle
+  // is the local sidereal time in radians.
+  void DrawFrame(Surface& drawSurface, Surface& progressSurface, double siderealAngle);
+
+  // The tapped object at client pixel (x, y) into label; see IdentifyObject.
+  void IdentifyObject(PickedLabel& label, int32_t x, int32_t y, double siderealAngle) const;
+
+  Projection& GetProjection() { return projection; }
+  const Projection& GetProjection() const { return projection; }
+  LayerSet& GetLayers() { return layers; }
+  const LayerSet& GetLayers() const { return layers; }
+  // Star records read by the last frame whose catalog could be used.
+  int32_t GetStarCount() const { return starLayer.starCount; }
+
+ private:
+  Projection projection;
+  LayerSet layers;
+  ProgressStrip progress;
+  StarLayer starLayer;
+};
+
+}  // namespace halvane

@@ -1,0 +1,44 @@
+// Composing one frame: the black chart, the pens, then the layers in their fixed order, with
+// the progress strip growing on the screen between them.
+#include "chart/chart.h"
+
+#include "view/grid_layers.h"
+
+namespace halvane {
+
+namespace {
+
+constexpr Color GRID_COLOR = MakeColor(0x40, 0x40, 0x40);
+constexpr Color LINE_COLOR = MakeColor(0x40, 0x40, 0x80);
+constexpr Color BOUNDARY_COLOR = MakeColor(0x40, 0x60, 0x60);
+
+}  // namespace
+
+void Chart::DrawFrame(Surface& drawSurface, Surface& progressSurface, double siderealAngle) {
+  double done = 1.0;
+  progress.Show(done, progressSurface);
+  drawSurface.FillRect(projection.GetViewRect(), StockBrush::Black);
+  // Catalog layers that cannot read their file write their message in the grid's colour.
+  drawSurface.SelectPen(GRID_COLOR);
+  drawSurface.SetTextColor(GRID_COLOR);
+  drawSurface.SetTransparentBackground();
+
+  DrawHorizontalGrid(projection, layers, drawSurface);
+  progress.Show(done += 1.0, progressSurface);
+
+  DrawEquatorialGrid(projection, layers, drawSurface, siderealAngle);
+  progress.Show(done += 1.0, progressSurface);
+
+  drawSurface.SelectPen(LINE_COLOR);
+  DrawConstellationLines(projection, layers, drawSurface, siderealAngle);
+  progress.Show(done += 1.0, progressSurface);
+
+  // The boundary pen stays selected while the stars are drawn.
+  drawSurface.SelectPen(BOUNDARY_COLOR);
+  DrawConstellationBoundaries(projection, layers, drawSurface, siderealAngle);
+  progress.Show(done += 1.0, progressSurface);
+
+  DrawStars(projection, layers, starLayer, drawSurface, progress, progressSurface, siderealAngle);
+}
+
+}  // namespace halvane

@@ -1,0 +1,27 @@
+// What commands, keys and navigation-box buttons ask of the chart.
+#pragma once
+
+namespace halvane {
+
+enum class ChartAction {
+  ViewEast,
+  ViewNorth,
+  ViewSouth,
+  ViewWest,
+  ViewZenith,
+  ToggleEquatorialGrid,
+  ToggleHorizontalGrid,
+  ToggleConstellationLines,
+  ToggleConstellationBoundaries,
+  ZoomIn,
+  ZoomOut,
+  ZoomReset,
+  RotateClockwise,
+  RotateCounterClockwise,
+  PanLeft,
+  PanRight,
+  PanUp,
+  PanDown,
+};
+
+}  // namespace halvane

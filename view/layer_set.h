@@ -1,0 +1,33 @@
+// LayerSet: which layers a chart draws and the catalog files they read, and their
+// conversion to and from the layer flags kept in Config.dat.
+#pragma once
+
+#include <cstdint>
+#include <string>
+
+namespace halvane {
+
+constexpr uint16_t LAYER_EQUATORIAL_GRID = 1 << 0;
+constexpr uint16_t LAYER_HORIZONTAL_GRID = 1 << 1;
+constexpr uint16_t LAYER_CONSTELLATION_LINES = 1 << 2;
+constexpr uint16_t LAYER_CONSTELLATION_BOUNDARIES = 1 << 3;
+
+struct LayerSet {
+  // Reads the four catalogs from folder (with its trailing '/').
+  void UseDataFolder(const std::string& folder);
+  // Sets the four switches from the bits of flags.
+  void ApplyLayerFlags(uint16_t flags);
+  // The switches as layer flags.
+  uint16_t LayerFlags() const;
+
+  std::string starsPath;
+  std::string linesPath;
+  std::string boundariesPath;
+  std::string labelsPath;
+  bool showEquatorialGrid = false;
+  bool showHorizontalGrid = true;
+  bool showConstellationLines = true;
+  bool showConstellationBoundaries = false;
+};
+
+}  // namespace halvane

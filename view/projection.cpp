@@ -1,0 +1,64 @@
+// The projection's state and its mapping between the view plane and client pixels.
+#include "view/projection.h"
+
+#include <cmath>
+#include <cstdint>
+
+#include "astro/angles.h"
+#include "view/pixel_math.h"
+
+namespace halvane {
+
+namespace {
+
+// The grid densities the chart can choose from, scanned from the largest.
+constexpr int32_t GRID_DIVISION_TABLE[] = {360, 180, 36, 18, 12, 9, 6};
+
+}  // namespace
+
+Projection::Projection(const Rect& rect, Observer* observerToShow)
+    : observer(observerToShow),
+      fieldOfView(DEG_TO_RAD * 90.0),
+      xFactor(1.0),
+      yFactor(1.0),
+      viewRect(rect) {
+  UpdateProjection();
+}
+
+void Projection::UpdateProjection() {
+  const double width = static_cast<double>(int64_t{viewRect.right} - viewRect.left);
+  const double height = static_cast<double>(int64_t{viewRect.bottom} - viewRect.top);
+  aspect = width / height;
+  centerX = static_cast<int32_t>((int64_t{viewRect.left} + viewRect.right) / 2);
+  centerY = static_cast<int32_t>((int64_t{viewRect.top} + viewRect.bottom) / 2);
+  const double r = 1.0 / fieldOfView;
+  xScale = (xFactor * r) * width;
+  yScale = -(((yFactor * r) * aspect) * height);
+
+  int32_t n = ToInt32(TruncateClamped((5.0 / std::sqrt(fieldOfView)) * PI));
+  if (n > 360) n = 360;
+  gridDivisions = n;
+  for (const int32_t divisions : GRID_DIVISION_TABLE) {
+    if (divisions <= n) {
+      gridDivisions = divisions;
+      break;
+    }
+  }
+}
+
+void Projection::SetViewRect(const Rect& rect) {
+  viewRect = rect;
+  UpdateProjection();
+}
+
+void Projection::ViewToScreen(double x, double y, int32_t& sx, int32_t& sy) const {
+  sx = ToInt32(TruncateClamped(xScale * x) + centerX);
+  sy = ToInt32(TruncateClamped(yScale * y) + centerY);
+}
+
+void Projection::ScreenToView(int32_t sx, int32_t sy, double& x, double& y) const {
+  x = static_cast<double>(int64_t{sx} - centerX) / xScale;
+  y = static_cast<double>(int64_t{sy} - centerY) / yScale;
+}
+
+}  // namespace halvane
