@@ -7,13 +7,13 @@
 #include <cstring>
 
 #include "astro/angles.h"
-#include "astro/local_time.h"
 #include "astro/observer.h"
 #include "astro/sidereal_time.h"
 #include "catalog/identify_object.h"
 #include "chart/chart.h"
 #include "fuzz/fuzz_chart.h"
 #include "fuzz/fuzz_files.h"
+#include "platform/clock.h"
 #include "shell/config_file.h"
 
 namespace {

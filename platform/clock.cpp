@@ -3,8 +3,6 @@
 
 #include <chrono>
 
-#include "astro/local_time.h"
-
 namespace halvane {
 
 namespace {

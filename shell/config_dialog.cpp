@@ -5,7 +5,6 @@
 #include <cstdint>
 
 #include "astro/angles.h"
-#include "astro/local_time.h"
 #include "platform/clock.h"
 #include "platform/dialog.h"
 #include "shell/config_dialog.h"

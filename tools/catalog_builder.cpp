@@ -9,11 +9,12 @@
 #include <filesystem>
 #include <fstream>
 #include <map>
-#include <numbers>
 #include <optional>
 #include <set>
 #include <tuple>
 
+#include "astro/angles.h"
+#include "astro/precession.h"
 #include "catalog/data_file.h"
 #include "platform/code_page.h"
 #include "tools/catalog_json.h"
@@ -23,52 +24,9 @@ namespace halvane {
 
 namespace {
 
-constexpr double TWO_PI_RAD = 2.0 * std::numbers::pi;
-constexpr double RADIANS_PER_DEGREE = std::numbers::pi / 180.0;
 // Hundredths beyond this cannot be stored in 16 bits with room to spare.
 constexpr double MAX_HUNDREDTHS = 30000.0;
 constexpr double MAX_COLOR_HUNDREDTHS = 9000.0;
-
-// B1875.0 as a Julian day (Besselian epoch 1875.0), and J2000.0.
-constexpr double JD_B1875 = 2405889.258550475;
-constexpr double JD_J2000 = 2451545.0;
-constexpr double RADIANS_PER_ARCSECOND = RADIANS_PER_DEGREE / 3600.0;
-
-using Matrix = std::array<std::array<double, 3>, 3>;
-using Vector = std::array<double, 3>;
-
-// The precession matrix from J2000 to B1875: Rz(-z) Ry(theta) Rz(-zeta), the angles of
-// Meeus 21.3 with the starting epoch J2000 (T = 0) and t in Julian centuries.
-Matrix PrecessionToB1875() {
-  const double t = (JD_B1875 - JD_J2000) / 36525.0;
-  const double zeta = ((0.017998 * t + 0.30188) * t + 2306.2181) * t * RADIANS_PER_ARCSECOND;
-  const double z = ((0.018203 * t + 1.09468) * t + 2306.2181) * t * RADIANS_PER_ARCSECOND;
-  const double theta = ((-0.041833 * t - 0.42665) * t + 2004.3109) * t * RADIANS_PER_ARCSECOND;
-  const double cz = std::cos(zeta), sz = std::sin(zeta);
-  const double cZ = std::cos(z), sZ = std::sin(z);
-  const double ct = std::cos(theta), st = std::sin(theta);
-  return {{{cZ * ct * cz - sZ * sz, -cZ * ct * sz - sZ * cz, -cZ * st},
-           {sZ * ct * cz + cZ * sz, -sZ * ct * sz + cZ * cz, -sZ * st},
-           {st * cz, -st * sz, ct}}};
-}
-
-const Matrix& Precession() {
-  static const Matrix matrix = PrecessionToB1875();
-  return matrix;
-}
-
-void Rotate(bool inverse, double& ra, double& dec) {
-  const Matrix& m = Precession();
-  const Vector v = {std::cos(dec) * std::cos(ra), std::cos(dec) * std::sin(ra), std::sin(dec)};
-  Vector r{};
-  for (size_t i = 0; i < 3; ++i) {
-    for (size_t k = 0; k < 3; ++k) r[i] += (inverse ? m[k][i] : m[i][k]) * v[k];
-  }
-  ra = std::atan2(r[1], r[0]);
-  if (ra < 0.0) ra += TWO_PI_RAD;
-  if (ra >= TWO_PI_RAD) ra = 0.0;
-  dec = std::asin(std::clamp(r[2], -1.0, 1.0));
-}
 
 struct Sources {
   QJsonDocument stars;
@@ -155,9 +113,8 @@ std::vector<StarRecord> BuildStars(const QJsonDocument& source,
     const auto color = NumberOf(properties.value(QStringLiteral("bv")));
     const bool hasColor = color && std::fabs(*color * 100.0) <= MAX_COLOR_HUNDREDTHS;
     if (!hasColor) ++summary.starsWithoutColor;
-    const StarRecord star{RightAscensionFromLongitude(point->first),
-                          point->second * RADIANS_PER_DEGREE, Hundredths(*magnitude),
-                          hasColor ? Hundredths(*color) : NO_COLOR_INDEX};
+    const StarRecord star{RightAscensionFromLongitude(point->first), point->second * DEG_TO_RAD,
+                          Hundredths(*magnitude), hasColor ? Hundredths(*color) : NO_COLOR_INDEX};
     stars.push_back(star);
     if (const auto hip = WholeNumber(feature.value(QStringLiteral("id")))) {
       byHipparcos.emplace(*hip, star);
@@ -185,8 +142,8 @@ std::vector<ConstellationSegment> BuildSegments(const QJsonDocument& source,
           continue;
         }
         const ConstellationSegment segment{
-            RightAscensionFromLongitude(a->first), a->second * RADIANS_PER_DEGREE,
-            RightAscensionFromLongitude(b->first), b->second * RADIANS_PER_DEGREE};
+            RightAscensionFromLongitude(a->first), a->second * DEG_TO_RAD,
+            RightAscensionFromLongitude(b->first), b->second * DEG_TO_RAD};
         if (segment.rightAscension1 == segment.rightAscension2 &&
             segment.declination1 == segment.declination2) {
           ++degenerate;
@@ -327,7 +284,7 @@ void AddPointLabels(const QJsonDocument& source, bool messier, std::vector<Label
       }
     }
     labels.push_back(MakeLabel(RightAscensionFromLongitude(point->first),
-                               point->second * RADIANS_PER_DEGREE, full, summary));
+                               point->second * DEG_TO_RAD, full, summary));
   }
 }
 
@@ -365,10 +322,10 @@ bool WriteCatalog(const std::filesystem::path& path, std::string_view tag, size_
 }  // namespace
 
 double RightAscensionFromLongitude(double degrees) {
-  double ra = std::fmod(degrees * RADIANS_PER_DEGREE, TWO_PI_RAD);
-  if (ra < 0.0) ra += TWO_PI_RAD;
+  double ra = std::fmod(degrees * DEG_TO_RAD, TWO_PI);
+  if (ra < 0.0) ra += TWO_PI;
   // A tiny negative longitude rounds up to exactly 2 pi, which is 0.
-  if (ra >= TWO_PI_RAD) ra = 0.0;
+  if (ra >= TWO_PI) ra = 0.0;
   return ra;
 }
 
@@ -380,21 +337,13 @@ double AngularDistance(double ra1, double dec1, double ra2, double dec2) {
   return 2.0 * std::asin(std::sqrt(std::clamp(h, 0.0, 1.0)));
 }
 
-void J2000ToB1875(double& rightAscension, double& declination) {
-  Rotate(false, rightAscension, declination);
-}
-
-void B1875ToJ2000(double& rightAscension, double& declination) {
-  Rotate(true, rightAscension, declination);
-}
-
 std::vector<BoundaryVertex> DensifyBoundary(const std::vector<std::pair<double, double>>& line,
                                             uint16_t id) {
-  constexpr double MAX_GAP = MAX_VERTEX_GAP_DEGREES * RADIANS_PER_DEGREE;
+  constexpr double MAX_GAP = MAX_VERTEX_GAP_DEGREES * DEG_TO_RAD;
   std::vector<BoundaryVertex> vertices;
   if (line.empty()) return vertices;
   auto vertexAt = [id](const std::pair<double, double>& p) {
-    return BoundaryVertex{RightAscensionFromLongitude(p.first), p.second * RADIANS_PER_DEGREE, id};
+    return BoundaryVertex{RightAscensionFromLongitude(p.first), p.second * DEG_TO_RAD, id};
   };
   vertices.push_back(vertexAt(line.front()));
   for (size_t i = 1; i < line.size(); ++i) {
@@ -405,7 +354,7 @@ std::vector<BoundaryVertex> DensifyBoundary(const std::vector<std::pair<double, 
     double raB = b.rightAscension, decB = b.declination;
     J2000ToB1875(raA, decA);
     J2000ToB1875(raB, decB);
-    const double dRa = std::remainder(raB - raA, TWO_PI_RAD);
+    const double dRa = std::remainder(raB - raA, TWO_PI);
     const double dDec = decB - decA;
     auto pointAt = [&](size_t k, size_t n) {
       if (k == n) return b;

@@ -32,13 +32,6 @@ double RightAscensionFromLongitude(double degrees);
 // Angular distance in radians between two points given in radians.
 double AngularDistance(double ra1, double dec1, double ra2, double dec2);
 
-// Rotate an equatorial position in radians between the mean equator and equinox of J2000
-// and those of B1875.0, the frame in which the constellation boundaries were drawn along
-// parallels and meridians. IAU 1976 precession (Lieske 1977; Meeus, Astronomical
-// Algorithms, 2nd ed., formulas 21.3 and 21.4). Right ascension comes out in [0, 2 pi).
-void J2000ToB1875(double& rightAscension, double& declination);
-void B1875ToJ2000(double& rightAscension, double& declination);
-
 // The vertices of one boundary line given as J2000 (longitude, latitude) degrees, with
 // points inserted along every edge so that no two consecutive vertices are more than
 // MAX_VERTEX_GAP_DEGREES apart. The points are spaced linearly in B1875 right ascension

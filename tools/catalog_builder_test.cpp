@@ -9,17 +9,18 @@
 #include <cstring>
 #include <filesystem>
 #include <fstream>
-#include <numbers>
 #include <sstream>
 #include <string>
 #include <vector>
 
+#include "astro/angles.h"
+#include "astro/precession.h"
 #include "catalog/data_file.h"
 
 namespace halvane {
 namespace {
 
-constexpr double DEG = std::numbers::pi / 180.0;
+constexpr double DEG = DEG_TO_RAD;
 
 class BuilderFolder : public ::testing::Test {
  protected:
@@ -118,7 +119,7 @@ TEST_F(BuilderFolder, StarsKeepPositionMagnitudeAndColourInTheirUnits) {
   EXPECT_EQ(stars[1].magnitude, 700) << "6.996 rounds up to 7.00";
   EXPECT_GT(stars[1].colorIndex, 9000) << "no colour";
   EXPECT_GE(stars[2].rightAscension, 0.0);
-  EXPECT_LT(stars[2].rightAscension, 2.0 * std::numbers::pi);
+  EXPECT_LT(stars[2].rightAscension, TWO_PI);
   EXPECT_EQ(stars[2].colorIndex, -30);
   EXPECT_EQ(stars[3].magnitude, 450);
   EXPECT_GT(stars[3].colorIndex, 9000) << "a colour index of 1e300 is no colour";
@@ -143,7 +144,7 @@ TEST_F(BuilderFolder, FiguresBecomeIndependentSegmentsEachOnce) {
 // by 0.019 degrees here.
 TEST(Precession, RealBorderEdgesRunAlongB1875ParallelsAndMeridians) {
   constexpr double ROUNDING = 2e-4 * DEG;
-  constexpr double TURN = 2.0 * std::numbers::pi;
+  constexpr double TURN = TWO_PI;
   double ra1 = -15.6571 * DEG + TURN, dec1 = 53.168 * DEG;
   double ra2 = -8.5471 * DEG + TURN, dec2 = 53.187 * DEG;
   double ra3 = -8.5343 * DEG + TURN, dec3 = 50.687 * DEG;
@@ -213,8 +214,8 @@ TEST(DensifyBoundary, CrossingRightAscensionZeroTakesTheShortWay) {
   ASSERT_GE(vertices.size(), 7u);
   for (const BoundaryVertex& v : vertices) {
     EXPECT_GE(v.rightAscension, 0.0);
-    EXPECT_LT(v.rightAscension, 2.0 * std::numbers::pi);
-    const double fromZero = std::min(v.rightAscension, 2.0 * std::numbers::pi - v.rightAscension);
+    EXPECT_LT(v.rightAscension, TWO_PI);
+    const double fromZero = std::min(v.rightAscension, TWO_PI - v.rightAscension);
     EXPECT_LE(fromZero, 3.1 * DEG);
     EXPECT_EQ(v.boundaryId, 9);
   }

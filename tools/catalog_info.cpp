@@ -10,10 +10,10 @@
 #include <fstream>
 #include <limits>
 #include <map>
-#include <numbers>
 #include <ostream>
 #include <vector>
 
+#include "astro/angles.h"
 #include "catalog/catalog_records.h"
 #include "catalog/data_file.h"
 #include "platform/code_page.h"
@@ -21,8 +21,6 @@
 namespace halvane {
 
 namespace {
-
-constexpr double DEGREES_PER_RADIAN = 180.0 / std::numbers::pi;
 
 struct KindInfo {
   CatalogKind kind;
@@ -108,7 +106,7 @@ struct Positions {
     for (const auto& [ra, dec] : points) {
       rightAscension.Add(ra);
       declination.Add(dec);
-      if (ra < 0.0 || ra >= 2.0 * std::numbers::pi || std::fabs(dec) > std::numbers::pi / 2) {
+      if (ra < 0.0 || ra >= TWO_PI || std::fabs(dec) > HALF_PI) {
         ++outOfRange;
         return true;
       }
@@ -118,10 +116,10 @@ struct Positions {
 
   void Print(std::ostream& out) const {
     if (rightAscension.Empty()) return;
-    out << "right ascension: " << Fixed(rightAscension.low * DEGREES_PER_RADIAN, 4) << " to "
-        << Fixed(rightAscension.high * DEGREES_PER_RADIAN, 4) << " degrees\n"
-        << "declination: " << Fixed(declination.low * DEGREES_PER_RADIAN, 4) << " to "
-        << Fixed(declination.high * DEGREES_PER_RADIAN, 4) << " degrees\n";
+    out << "right ascension: " << Fixed(rightAscension.low * RAD_TO_DEG, 4) << " to "
+        << Fixed(rightAscension.high * RAD_TO_DEG, 4) << " degrees\n"
+        << "declination: " << Fixed(declination.low * RAD_TO_DEG, 4) << " to "
+        << Fixed(declination.high * RAD_TO_DEG, 4) << " degrees\n";
   }
 };
 
@@ -181,8 +179,7 @@ void ReportBoundaries(RecordFile& file, Positions& positions, std::ostream& out)
   }
   positions.Print(out);
   out << "polylines: " << polylines << "\n"
-      << "widest step within a polyline: " << Fixed(widestGap * DEGREES_PER_RADIAN, 4)
-      << " degrees\n";
+      << "widest step within a polyline: " << Fixed(widestGap * RAD_TO_DEG, 4) << " degrees\n";
 }
 
 size_t ReportLabels(RecordFile& file, Positions& positions, std::ostream& out) {
@@ -195,8 +192,8 @@ size_t ReportLabels(RecordFile& file, Positions& positions, std::ostream& out) {
         std::find(label.name, label.name + LABEL_NAME_BYTES, '\0') != label.name + LABEL_NAME_BYTES;
     if (!terminated) ++unterminated;
     const std::u16string name = Windows1252ToUtf16(label.name, LABEL_NAME_BYTES);
-    lines.push_back("  " + Fixed(label.rightAscension * DEGREES_PER_RADIAN, 4) + " " +
-                    Fixed(label.declination * DEGREES_PER_RADIAN, 4) + " " +
+    lines.push_back("  " + Fixed(label.rightAscension * RAD_TO_DEG, 4) + " " +
+                    Fixed(label.declination * RAD_TO_DEG, 4) + " " +
                     QString::fromStdU16String(name).toStdString() +
                     (terminated ? "" : " (no terminator)"));
   }

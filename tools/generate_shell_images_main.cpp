@@ -14,9 +14,11 @@
 #include <cstdio>
 #include <cstdlib>
 
+#include "astro/angles.h"
+
 namespace {
 
-constexpr double PI = 3.14159265358979323846;
+using halvane::PI;
 
 // A small deterministic generator (xorshift), so the splash is the same on every machine.
 class Random {

@@ -1,5 +1,5 @@
 // Local and universal time through timegm/mktime and gmtime_r/localtime_r.
-#include "astro/local_time.h"
+#include "platform/clock.h"
 
 #include <ctime>
 

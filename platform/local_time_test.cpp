@@ -1,5 +1,5 @@
 // Tests of the local/universal time conversion under a fixed time zone.
-#include "astro/local_time.h"
+#include "platform/clock.h"
 
 #include <gtest/gtest.h>
 #include <sys/stat.h>
