@@ -100,7 +100,7 @@ TEST_F(MainWindowTest, ConfigFilesOfEveryShapeGiveAUsableStart) {
        DEFAULT_LONGITUDE, DEFAULT_LATITUDE, 1},
   };
   for (const Case& c : cases) {
-    WriteFile(ConfigPath(), c.bytes);
+    WriteBytes(ConfigPath(), c.bytes);
     MainWindow& w = Start();
     EXPECT_DOUBLE_EQ(w.GetObserver().GetLongitude(), c.longitude) << c.what;
     EXPECT_DOUBLE_EQ(w.GetObserver().GetLatitude(), c.latitude) << c.what;

@@ -20,6 +20,8 @@
 #include "platform/single_instance.h"
 #include "platform/window_system.h"
 #include "shell/main_window.h"
+#include "tests/support/catalog_writer.h"
+#include "tests/support/scratch_folder.h"
 
 namespace halvane::test_support {
 
@@ -36,11 +38,7 @@ inline QApplication& Application() {
 // 2024-01-15 21:30:00 UTC, a Monday.
 inline SYSTEMTIME FixedUtc() { return SYSTEMTIME{2024, 1, 1, 15, 21, 30, 0, 0}; }
 
-inline void WriteFile(const std::string& path, const std::vector<uint8_t>& bytes) {
-  std::ofstream out(path, std::ios::binary | std::ios::trunc);
-  out.write(reinterpret_cast<const char*>(bytes.data()),
-            static_cast<std::streamsize>(bytes.size()));
-}
+using test_support::WriteBytes;
 
 inline std::vector<uint8_t> ReadFile(const std::string& path) {
   std::ifstream in(path, std::ios::binary);
@@ -55,17 +53,15 @@ struct TestLabel {
 };
 
 inline void WriteLabels(const std::string& path, const std::vector<TestLabel>& labels) {
-  std::vector<uint8_t> bytes(HEADER_SIZE + labels.size() * LABEL_RECORD_SIZE);
-  EncodeHeader(LABELS_TAG, bytes.data());
-  for (size_t i = 0; i < labels.size(); ++i) {
-    LabelRecord record{labels[i].rightAscension, labels[i].declination, {}};
-    std::snprintf(record.name, sizeof record.name, "%s", labels[i].name);
-    EncodeLabel(record, bytes.data() + HEADER_SIZE + i * LABEL_RECORD_SIZE);
-  }
-  WriteFile(path, bytes);
+  WriteCatalog(path, LABELS_TAG, LABEL_RECORD_SIZE, labels,
+               [](const TestLabel& label, uint8_t* bytes) {
+                 LabelRecord record{label.rightAscension, label.declination, {}};
+                 std::snprintf(record.name, sizeof record.name, "%s", label.name);
+                 EncodeLabel(record, bytes);
+               });
 }
 
-class ShellTest : public ::testing::Test {
+class ShellTest : public ScratchFolderTest {
  public:
   static void SetUpTestSuite() {
     Application();
@@ -73,11 +69,6 @@ class ShellTest : public ::testing::Test {
   }
 
   void SetUp() override {
-    folder = std::filesystem::temp_directory_path() /
-             ("halvane-shell-" + std::to_string(::getpid()) + "-" +
-              ::testing::UnitTest::GetInstance()->current_test_info()->name());
-    std::filesystem::remove_all(folder);
-    std::filesystem::create_directories(folder);
     for (const char* name : {"Stars.dat", "ConLin.dat", "ConBon.dat"}) {
       const std::filesystem::path shipped = std::filesystem::path(HALVANE_BINARY_DIR) / name;
       if (std::filesystem::exists(shipped)) std::filesystem::create_symlink(shipped, folder / name);
@@ -88,7 +79,6 @@ class ShellTest : public ::testing::Test {
   void TearDown() override {
     Stop();
     SetClockForTesting({});
-    std::filesystem::remove_all(folder);
   }
 
   std::string Folder() const { return folder.string() + "/"; }
@@ -142,8 +132,6 @@ class ShellTest : public ::testing::Test {
     QTest::mouseRelease(Chart(), Qt::LeftButton, Qt::NoModifier, QPoint(x1, y1));
     Flush();
   }
-
-  std::filesystem::path folder;
 };
 
 }  // namespace halvane::test_support

@@ -31,6 +31,8 @@
 #include "platform/bitmaps.h"
 #include "platform/recording_surface.h"
 #include "shell/config_file.h"
+#include "tests/support/catalog_writer.h"
+#include "tests/support/scratch_folder.h"
 
 namespace halvane {
 namespace {
@@ -73,23 +75,8 @@ std::vector<uint8_t> Header(std::string_view tag) {
   return bytes;
 }
 
-template <typename Record, typename Encode>
-std::vector<uint8_t> Catalog(std::string_view tag, size_t recordSize,
-                             const std::vector<Record>& records, Encode encode) {
-  std::vector<uint8_t> bytes = Header(tag);
-  bytes.resize(HEADER_SIZE + recordSize * records.size());
-  for (size_t i = 0; i < records.size(); ++i) {
-    encode(records[i], bytes.data() + HEADER_SIZE + i * recordSize);
-  }
-  return bytes;
-}
-
-void WriteFile(const std::string& path, const std::vector<uint8_t>& bytes) {
-  std::filesystem::remove_all(path);
-  std::ofstream(path, std::ios::binary)
-      .write(reinterpret_cast<const char*>(bytes.data()),
-             static_cast<std::streamsize>(bytes.size()));
-}
+using test_support::CatalogBytes;
+using test_support::WriteBytes;
 
 // A net over the whole sky, so that every layer has something in any view.
 struct SoundCatalogs {
@@ -105,13 +92,13 @@ struct SoundCatalogs {
     }
   }
   std::vector<uint8_t> Stars() const {
-    return Catalog(STARS_TAG, STAR_RECORD_SIZE, stars, EncodeStar);
+    return CatalogBytes(STARS_TAG, STAR_RECORD_SIZE, stars, EncodeStar);
   }
   std::vector<uint8_t> Lines() const {
-    return Catalog(LINES_TAG, SEGMENT_RECORD_SIZE, segments, EncodeSegment);
+    return CatalogBytes(LINES_TAG, SEGMENT_RECORD_SIZE, segments, EncodeSegment);
   }
   std::vector<uint8_t> Boundaries() const {
-    return Catalog(BOUNDARIES_TAG, VERTEX_RECORD_SIZE, vertices, EncodeVertex);
+    return CatalogBytes(BOUNDARIES_TAG, VERTEX_RECORD_SIZE, vertices, EncodeVertex);
   }
 
   std::vector<StarRecord> stars;
@@ -124,24 +111,16 @@ struct SoundCatalogs {
 class HostileFiles : public ::testing::Test {
  protected:
   HostileFiles() : view(Rect{0, 0, 240, 294}, &observer, LoadBitmap(BitmapId::StarSprites)) {
-    std::string pattern =
-        (std::filesystem::temp_directory_path() / "halvane-hostile-XXXXXX").string();
-    folder = mkdtemp(pattern.data());
     view.GetLayers().UseDataFolder(File(""));
     view.GetLayers().ApplyLayerFlags(LAYER_EQUATORIAL_GRID | LAYER_HORIZONTAL_GRID |
                                      LAYER_CONSTELLATION_LINES | LAYER_CONSTELLATION_BOUNDARIES);
     WriteSoundCatalogs();
   }
-  ~HostileFiles() override {
-    std::filesystem::permissions(folder, std::filesystem::perms::owner_all);
-    std::filesystem::remove_all(folder);
-  }
-
-  std::string File(const std::string& name) const { return (folder / name).string(); }
+  std::string File(const std::string& name) const { return scratch.File(name); }
   void WriteSoundCatalogs() {
-    WriteFile(view.GetLayers().starsPath, catalogs.Stars());
-    WriteFile(view.GetLayers().linesPath, catalogs.Lines());
-    WriteFile(view.GetLayers().boundariesPath, catalogs.Boundaries());
+    WriteBytes(view.GetLayers().starsPath, catalogs.Stars());
+    WriteBytes(view.GetLayers().linesPath, catalogs.Lines());
+    WriteBytes(view.GetLayers().boundariesPath, catalogs.Boundaries());
   }
   FrameOps Frame(Surface* progress = nullptr) {
     RecordingSurface surface;
@@ -150,7 +129,7 @@ class HostileFiles : public ::testing::Test {
     return Analyze(surface);
   }
 
-  std::filesystem::path folder;
+  test_support::ScratchFolder scratch;
   SoundCatalogs catalogs;
   Observer observer;
   Chart view;
@@ -224,14 +203,14 @@ TEST_F(HostileFiles, RejectedHeadersSayUnsupportedVersionAndDrawNothingElse) {
     };
     for (const auto& [name, bytes] : damages) {
       SCOPED_TRACE(layer.file + ": " + name);
-      WriteFile(File(layer.file), bytes);
+      WriteBytes(File(layer.file), bytes);
       const FrameOps frame = Frame();
       EXPECT_EQ(frame.texts, std::vector<std::string>{"\"Unsupported file version\""});
       EXPECT_EQ(frame.*layer.drawn, 0);
       ExpectOthersAsBefore(frame, sound, layer);
     }
     SCOPED_TRACE(layer.file + ": header only");
-    WriteFile(File(layer.file), good);
+    WriteBytes(File(layer.file), good);
     const FrameOps frame = Frame();
     EXPECT_TRUE(frame.texts.empty());
     EXPECT_EQ(frame.*layer.drawn, 0);
@@ -288,7 +267,7 @@ TEST_F(HostileFiles, EveryLayerFailingWritesEveryTextAndTheGridsStillDraw) {
   const FrameOps sound = Frame();
   std::filesystem::remove(view.GetLayers().starsPath);
   std::filesystem::remove(view.GetLayers().linesPath);
-  WriteFile(view.GetLayers().boundariesPath, {'H', 'A', 'L', 'V'});
+  WriteBytes(view.GetLayers().boundariesPath, {'H', 'A', 'L', 'V'});
   const FrameOps frame = Frame();
   EXPECT_EQ(frame.texts,
             (std::vector<std::string>{"\"File not found\"", "\"Unsupported file version\"",
@@ -319,9 +298,9 @@ TEST_F(HostileFiles, PoisonedStarsAreSkippedAndFaintLimitsHold) {
       {ra, zenithDec, INT16_MIN, INT16_MIN},  // brightest possible, bluest
       {ra, zenithDec, 100, INT16_MAX},        // no colour: white
   };
-  std::vector<uint8_t> bytes = Catalog(STARS_TAG, STAR_RECORD_SIZE, stars, EncodeStar);
+  std::vector<uint8_t> bytes = CatalogBytes(STARS_TAG, STAR_RECORD_SIZE, stars, EncodeStar);
   bytes.insert(bytes.end(), {1, 2, 3, 4, 5, 6, 7});  // a partial last record
-  WriteFile(view.GetLayers().starsPath, bytes);
+  WriteBytes(view.GetLayers().starsPath, bytes);
   RecordingSurface surface;
   RecordingSurface screen;
   view.DrawFrame(surface, screen, 0.0);
@@ -356,10 +335,10 @@ TEST_F(HostileFiles, PoisonedSegmentsAndVerticesAreSkipped) {
     vertices.push_back({1.0, bad, id});
     vertices.push_back({bad, bad, id});
   }
-  WriteFile(view.GetLayers().linesPath,
-            Catalog(LINES_TAG, SEGMENT_RECORD_SIZE, segments, EncodeSegment));
-  WriteFile(view.GetLayers().boundariesPath,
-            Catalog(BOUNDARIES_TAG, VERTEX_RECORD_SIZE, vertices, EncodeVertex));
+  WriteBytes(view.GetLayers().linesPath,
+             CatalogBytes(LINES_TAG, SEGMENT_RECORD_SIZE, segments, EncodeSegment));
+  WriteBytes(view.GetLayers().boundariesPath,
+             CatalogBytes(BOUNDARIES_TAG, VERTEX_RECORD_SIZE, vertices, EncodeVertex));
   const FrameOps frame = Frame();
   EXPECT_TRUE(frame.texts.empty());
   EXPECT_EQ(frame.figureLines, sound.figureLines);
@@ -370,10 +349,10 @@ TEST_F(HostileFiles, PoisonedSegmentsAndVerticesAreSkipped) {
                                                   {-HUGE_VALUE, HUGE_VALUE, HUGE_VALUE, 0.9}};
   const std::vector<BoundaryVertex> hugeVertices = {
       {HUGE_VALUE, 0.9, 1}, {1.0, HUGE_VALUE, 1}, {-HUGE_VALUE, -HUGE_VALUE, 1}, {0.5, 0.9, 1}};
-  WriteFile(view.GetLayers().linesPath,
-            Catalog(LINES_TAG, SEGMENT_RECORD_SIZE, huge, EncodeSegment));
-  WriteFile(view.GetLayers().boundariesPath,
-            Catalog(BOUNDARIES_TAG, VERTEX_RECORD_SIZE, hugeVertices, EncodeVertex));
+  WriteBytes(view.GetLayers().linesPath,
+             CatalogBytes(LINES_TAG, SEGMENT_RECORD_SIZE, huge, EncodeSegment));
+  WriteBytes(view.GetLayers().boundariesPath,
+             CatalogBytes(BOUNDARIES_TAG, VERTEX_RECORD_SIZE, hugeVertices, EncodeVertex));
   EXPECT_TRUE(Frame().texts.empty());
 }
 
@@ -397,9 +376,9 @@ TEST_F(HostileFiles, LabelsSurviveDamageAndNamesStayTerminated) {
                                            {-INF, -INF, "poison"},
                                            unterminated,
                                            {ra, dec, "second"}};
-  std::vector<uint8_t> bytes = Catalog("????", LABEL_RECORD_SIZE, labels, EncodeLabel);
+  std::vector<uint8_t> bytes = CatalogBytes("????", LABEL_RECORD_SIZE, labels, EncodeLabel);
   bytes.push_back(0);  // a partial record
-  WriteFile(view.GetLayers().labelsPath, bytes);
+  WriteBytes(view.GetLayers().labelsPath, bytes);
 
   PickedLabel label;
   view.IdentifyObject(label, 120, 147, 0.0);
@@ -409,8 +388,8 @@ TEST_F(HostileFiles, LabelsSurviveDamageAndNamesStayTerminated) {
 
   const PickedLabel before = label;
   for (auto damage : std::vector<std::function<void()>>{
-           [&] { WriteFile(view.GetLayers().labelsPath, {}); },
-           [&] { WriteFile(view.GetLayers().labelsPath, Header("LABL")); },
+           [&] { WriteBytes(view.GetLayers().labelsPath, {}); },
+           [&] { WriteBytes(view.GetLayers().labelsPath, Header("LABL")); },
            [&] { std::filesystem::remove(view.GetLayers().labelsPath); },
            [&] { std::filesystem::create_directory(view.GetLayers().labelsPath); },
            [&] {
@@ -443,8 +422,8 @@ class SwappingSurface : public RecordingSurface {
 TEST_F(HostileFiles, CatalogsReplacedOrCutBetweenAndDuringFrames) {
   std::vector<StarRecord> many;
   for (size_t i = 0; i < 6000; ++i) many.push_back(catalogs.stars[i % catalogs.stars.size()]);
-  const std::vector<uint8_t> big = Catalog(STARS_TAG, STAR_RECORD_SIZE, many, EncodeStar);
-  WriteFile(view.GetLayers().starsPath, big);
+  const std::vector<uint8_t> big = CatalogBytes(STARS_TAG, STAR_RECORD_SIZE, many, EncodeStar);
+  WriteBytes(view.GetLayers().starsPath, big);
   const FrameOps full = Frame();
   EXPECT_EQ(view.GetStarCount(), 6000);
 
@@ -462,7 +441,7 @@ TEST_F(HostileFiles, CatalogsReplacedOrCutBetweenAndDuringFrames) {
   std::filesystem::remove(view.GetLayers().starsPath);
 
   // Grown again: progress runs past its count without harm.
-  WriteFile(view.GetLayers().starsPath, big);
+  WriteBytes(view.GetLayers().starsPath, big);
   EXPECT_EQ(Frame().stars, full.stars);
 
   // Cut short and replaced while the pass reads: it ends with what it could read.
@@ -471,17 +450,17 @@ TEST_F(HostileFiles, CatalogsReplacedOrCutBetweenAndDuringFrames) {
   EXPECT_TRUE(Frame(&cutting).texts.empty());
   EXPECT_GE(view.GetStarCount(), 200);
   EXPECT_LE(view.GetStarCount(), 6000);
-  WriteFile(view.GetLayers().starsPath, big);
-  SwappingSurface replacing([&] { WriteFile(view.GetLayers().starsPath, Header("COLI")); });
+  WriteBytes(view.GetLayers().starsPath, big);
+  SwappingSurface replacing([&] { WriteBytes(view.GetLayers().starsPath, Header("COLI")); });
   EXPECT_TRUE(Frame(&replacing).texts.empty());
   EXPECT_GE(view.GetStarCount(), 200);
   // The next frame sees the new file.
   EXPECT_EQ(Frame().texts, std::vector<std::string>{"\"Unsupported file version\""});
 
   // Catalogs swapped with each other: tags are not interchangeable.
-  WriteFile(view.GetLayers().linesPath, catalogs.Boundaries());
-  WriteFile(view.GetLayers().boundariesPath, catalogs.Lines());
-  WriteFile(view.GetLayers().starsPath, catalogs.Stars());
+  WriteBytes(view.GetLayers().linesPath, catalogs.Boundaries());
+  WriteBytes(view.GetLayers().boundariesPath, catalogs.Lines());
+  WriteBytes(view.GetLayers().starsPath, catalogs.Stars());
   const FrameOps swapped = Frame();
   EXPECT_EQ(swapped.texts, std::vector<std::string>(2, "\"Unsupported file version\""));
   EXPECT_EQ(swapped.figureLines + swapped.boundaryLines, 0);
@@ -503,20 +482,20 @@ TEST_F(HostileFiles, ConfigFilesAlwaysGiveUsableSettings) {
     bool loads;
   };
   const std::vector<Case> cases = {
-      {"empty", [&] { WriteFile(path, {}); }, false},
+      {"empty", [&] { WriteBytes(path, {}); }, false},
       {"47 bytes",
        [&] {
          auto b = record(1, 2);
          b.pop_back();
-         WriteFile(path, b);
+         WriteBytes(path, b);
        },
        false},
       {"a folder", [&] { std::filesystem::create_directory(path); }, false},
       {"a fifo", [&] { ::mkfifo(path.c_str(), 0600); }, false},
-      {"not a number", [&] { WriteFile(path, record(NAN_VALUE, 2)); }, true},
-      {"infinite", [&] { WriteFile(path, record(1, -INF)); }, true},
-      {"huge", [&] { WriteFile(path, record(HUGE_VALUE, -HUGE_VALUE)); }, true},
-      {"smallest", [&] { WriteFile(path, record(5e-324, -0.0)); }, true},
+      {"not a number", [&] { WriteBytes(path, record(NAN_VALUE, 2)); }, true},
+      {"infinite", [&] { WriteBytes(path, record(1, -INF)); }, true},
+      {"huge", [&] { WriteBytes(path, record(HUGE_VALUE, -HUGE_VALUE)); }, true},
+      {"smallest", [&] { WriteBytes(path, record(5e-324, -0.0)); }, true},
   };
   for (const Case& c : cases) {
     SCOPED_TRACE(c.name);

@@ -17,6 +17,7 @@
 #include <gtest/gtest.h>
 
 #include "shell/config_file.h"
+#include "tests/support/scratch_folder.h"
 
 namespace halvane {
 namespace {
@@ -36,24 +37,10 @@ ConfigRecord Settings(double longitude) {
   return config;
 }
 
-class ScratchFolder : public ::testing::Test {
+class InterruptedSave : public test_support::ScratchFolderTest {
  protected:
-  void SetUp() override {
-    folder = std::filesystem::temp_directory_path() /
-             ("halvane-save-" + std::to_string(::getpid()) + "-" +
-              ::testing::UnitTest::GetInstance()->current_test_info()->name());
-    std::filesystem::create_directories(folder);
-    path = (folder / "Config.dat").string();
-  }
-  void TearDown() override {
-    std::filesystem::permissions(folder, std::filesystem::perms::owner_all);
-    std::filesystem::remove_all(folder);
-  }
-  std::filesystem::path folder;
-  std::string path;
+  const std::string path = scratch.File("Config.dat");
 };
-
-using InterruptedSave = ScratchFolder;
 
 TEST_F(InterruptedSave, KillAtAnyMomentLeavesTheOldOrTheNewWholeFile) {
   ASSERT_TRUE(SaveConfig(path, Settings(1.0)));

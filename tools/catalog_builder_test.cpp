@@ -3,7 +3,6 @@
 #include "tools/catalog_builder.h"
 
 #include <gtest/gtest.h>
-#include <stdlib.h>
 
 #include <cmath>
 #include <cstring>
@@ -16,23 +15,19 @@
 #include "astro/angles.h"
 #include "astro/precession.h"
 #include "catalog/data_file.h"
+#include "tests/support/scratch_folder.h"
 
 namespace halvane {
 namespace {
 
 constexpr double DEG = DEG_TO_RAD;
 
-class BuilderFolder : public ::testing::Test {
+class BuilderFolder : public test_support::ScratchFolderTest {
  protected:
   void SetUp() override {
-    std::string pattern =
-        (std::filesystem::temp_directory_path() / "halvane-build-XXXXXX").string();
-    ASSERT_NE(mkdtemp(pattern.data()), nullptr);
-    root = pattern;
     std::filesystem::create_directory(root / "src");
     WriteSources();
   }
-  void TearDown() override { std::filesystem::remove_all(root); }
 
   void Source(const std::string& name, const std::string& json) {
     std::ofstream(root / "src" / name) << json;
@@ -103,7 +98,7 @@ class BuilderFolder : public ::testing::Test {
     return text.str();
   }
 
-  std::filesystem::path root;
+  const std::filesystem::path& root = folder;
   BuildSummary summary;
 };
 

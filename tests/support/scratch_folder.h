@@ -14,8 +14,10 @@
 
 namespace halvane::test_support {
 
-// Writes bytes as the whole file at path.
+// Writes bytes as the whole file at path, replacing whatever was there, a folder included.
 inline void WriteBytes(const std::string& path, const std::vector<uint8_t>& bytes) {
+  std::error_code ignored;
+  std::filesystem::remove_all(path, ignored);
   std::ofstream(path, std::ios::binary)
       .write(reinterpret_cast<const char*>(bytes.data()),
              static_cast<std::streamsize>(bytes.size()));
