@@ -6,7 +6,7 @@ FUZZ_BUILD ?= build-fuzz
 CMAKE_GEN  := -G Ninja
 export QT_QPA_PLATFORM ?= offscreen
 
-.PHONY: all deps build run test format-check bench fuzz clean
+.PHONY: all deps build run test format-check tidy bench fuzz clean
 
 all: build
 
@@ -20,7 +20,7 @@ build: deps
 run: build
 	@scripts/run-halvane $(BUILD)
 
-test: build format-check
+test: build format-check tidy
 	cd $(BUILD) && ctest --output-on-failure --timeout 600
 	cmake -S . -B $(ASAN_BUILD) $(CMAKE_GEN) -DCMAKE_BUILD_TYPE=Debug -DHALVANE_SANITIZE=ON
 	cmake --build $(ASAN_BUILD)
@@ -31,6 +31,10 @@ test: build format-check
 # Every tracked C++ file must be laid out as .clang-format says.
 format-check: deps
 	@git ls-files '*.cpp' '*.h' | xargs clang-format --dry-run -Werror
+
+# The checks of .clang-tidy over every source outside the tests (about two minutes).
+tidy: build
+	@scripts/run-tidy $(BUILD)
 
 bench: deps
 	cmake -S . -B $(BENCH_BUILD) $(CMAKE_GEN) -DCMAKE_BUILD_TYPE=Release -DHALVANE_BENCH=ON

@@ -21,7 +21,7 @@ QString ToQString(std::u16string_view text) {
   return QString::fromUtf16(text.data(), static_cast<qsizetype>(text.size()));
 }
 
-void SendCommand(QPointer<NativeWindow> owner, uint16_t command) {
+void SendCommand(const QPointer<NativeWindow>& owner, uint16_t command) {
   if (owner && !owner->destroyed) owner->Send(MESSAGE_COMMAND, MakeCommandParam(0, command), 0);
 }
 
