@@ -6,15 +6,30 @@
 
 #include "astro/angles.h"
 #include "astro/observer.h"
+#include "catalog/star_sprites.h"
 #include "view/sky_view.h"
 
 namespace halvane {
+
+namespace {
+
+constexpr double MAX_RADIUS = PI - 0.002;  // radians: the projection folds the last 0.001
+
+}  // namespace
 
 VisibleCap VisibleCap::ForView(const SkyView& view, double margin) {
   double azimuth = 0.0;
   double altitude = 0.0;
   view.observer->GetViewDirection(azimuth, altitude);
-  const double radius = (view.fieldOfView * 0.5 + margin) * std::sqrt(1.0 / view.aspect + 1.0);
+  // The circle through the chart's corners (the projection keeps distances from the centre),
+  // widened so that a sprite centred just off the chart, which the layers still stamp, and a
+  // pixel lost to truncation on either side stay inside.
+  const double pad = margin + (STAR_SPRITE_HALF + 2) / view.xScale;
+  double radius =
+      std::hypot(view.fieldOfView * 0.5 + pad, view.fieldOfView * 0.5 / view.aspect + pad);
+  // The projection puts every point within 0.001 rad of the antipode at the chart's
+  // centre, so the cap stops short of it. A chart without width keeps its empty cap.
+  if (std::isfinite(radius) && radius > MAX_RADIUS) radius = MAX_RADIUS;
   return Around(azimuth, altitude, radius);
 }
 
