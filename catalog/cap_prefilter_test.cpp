@@ -70,7 +70,7 @@ struct SkyPosition {
   double declination;
 };
 
-// Every position of the real catalogs (every third star) that the layers pass to the prefilter.
+// Every position of the real catalogs (every sixth star) that the layers pass to the prefilter.
 std::vector<SkyPosition> CatalogPositions() {
   std::vector<SkyPosition> positions;
   const auto read = [&](const char* path, size_t size, size_t stride, auto add) {
@@ -81,7 +81,7 @@ std::vector<SkyPosition> CatalogPositions() {
       if (n++ % stride == 0) add(bytes);
     }
   };
-  read("Stars.dat", STAR_RECORD_SIZE, 3, [&](const uint8_t* b) {
+  read("Stars.dat", STAR_RECORD_SIZE, 6, [&](const uint8_t* b) {
     const StarRecord r = DecodeStar(b);
     positions.push_back({r.rightAscension, r.declination});
   });
