@@ -23,13 +23,6 @@ int32_t SaturatingTruncate(double x) {
   return static_cast<int32_t>(x);
 }
 
-// Whole part of a non-negative value, modulo 60; exact for any magnitude. A value that
-// overflowed to infinity (degrees near the double limit, times 3600) gives 0.
-int32_t WholeModulo60(double x) {
-  if (!std::isfinite(x)) return 0;
-  return static_cast<int32_t>(std::fmod(std::trunc(x), 60.0));
-}
-
 }  // namespace
 
 double NormalizeAngle(double x, double range) {
@@ -51,15 +44,24 @@ int32_t RoundToInt(double x) {
 }
 
 void DegreesToDms(double x, int32_t& degrees, int32_t& minutes, int32_t& seconds) {
-  degrees = SaturatingTruncate(x);
   if (!std::isfinite(x)) {
+    degrees = SaturatingTruncate(x);
     minutes = 0;
     seconds = 0;
     return;
   }
+  // The fraction of a degree is exact, so rounding it to whole seconds is too; a full 3600
+  // carries into the degrees.
   const double magnitude = std::fabs(x);
-  minutes = WholeModulo60(magnitude * 60.0);
-  seconds = WholeModulo60(magnitude * 3600.0);
+  double whole = std::trunc(magnitude);
+  int32_t totalSeconds = static_cast<int32_t>(std::round((magnitude - whole) * 3600.0));
+  if (totalSeconds == 3600) {
+    whole += 1.0;
+    totalSeconds = 0;
+  }
+  degrees = SaturatingTruncate(x < 0.0 ? -whole : whole);
+  minutes = totalSeconds / 60;
+  seconds = totalSeconds % 60;
 }
 
 double DmsToDegrees(int32_t degrees, int32_t minutes, int32_t seconds) {

@@ -25,8 +25,9 @@ double NormalizeAngle(double x, double range);
 // NaN gives 0; values beyond the int32 range saturate to INT32_MIN or INT32_MAX.
 int32_t RoundToInt(double x);
 
-// Splits decimal degrees into whole degrees (truncated, with the sign of x), minutes and seconds
-// (truncations of |x| * 60 and |x| * 3600 modulo 60, never negative, never rounded).
+// Splits decimal degrees into whole degrees (with the sign of x), minutes and seconds (never
+// negative): |x| rounded to the nearest whole second, carried into minutes and degrees. A
+// negative x under one degree gives degrees 0: the caller shows its sign.
 // NaN gives (0, 0, 0); degrees beyond the int32 range saturate; an infinite x gives minutes and
 // seconds of 0; a huge finite x still gives exact minutes and seconds in [0, 60).
 void DegreesToDms(double x, int32_t& degrees, int32_t& minutes, int32_t& seconds);

@@ -51,18 +51,34 @@ TEST(RoundToInt, RoundsTiesUpwardsAndSaturates) {
     EXPECT_EQ(RoundToInt(inputs[i]), expected[i]) << inputs[i];
 }
 
-TEST(Dms, RoundTripsTheDefaultLocationAndTruncatesEveryField) {
+TEST(Dms, RoundTripsTheDefaultLocationAndRoundsToTheNearestSecond) {
   EXPECT_EQ(DmsToDegrees(-18, 20, 20), -18.33888888888889);
   EXPECT_EQ(Dms(-18.33888888888889), (std::array{-18, 20, 20}));
   EXPECT_EQ(DmsToDegrees(49, 41, 49), 49.69694444444445);
   EXPECT_EQ(Dms(49.69694444444445), (std::array{49, 41, 49}));
-  // The sign lives in the degrees only.
+  // The sign lives in the degrees only; under one degree the caller shows it.
   EXPECT_EQ(DmsToDegrees(-18, -20, -20), DmsToDegrees(-18, 20, 20));
   EXPECT_EQ(Dms(-0.5), (std::array{0, 30, 0}));
   EXPECT_EQ(Dms(-18.5), (std::array{-18, 30, 0}));
-  // Truncation, not rounding, can lose a second.
-  EXPECT_EQ(DmsToDegrees(1, 0, 3), 1.0008333333333332);
-  EXPECT_EQ(Dms(1.0008333333333332), (std::array{1, 0, 2}));
+  // Truncation once showed 1 0 3 as 1 0 2 and 4 19 20 as 4 19 19.
+  EXPECT_EQ(Dms(1.0008333333333332), (std::array{1, 0, 3}));
+  EXPECT_EQ(Dms(4.322222222222222), (std::array{4, 19, 20}));
+  // The carry runs into minutes and degrees.
+  EXPECT_EQ(Dms(59.99999), (std::array{60, 0, 0}));
+  EXPECT_EQ(Dms(-0.99999), (std::array{-1, 0, 0}));
+  EXPECT_EQ(Dms(2.0 + 59.9999 / 3600), (std::array{2, 1, 0}));
+  // Every whole second from 0 to 180 degrees, both signs, comes back as it went in.
+  for (int32_t total = 0; total <= 180 * 3600; ++total) {
+    const int32_t d = total / 3600;
+    const int32_t m = total / 60 % 60;
+    const int32_t sec = total % 60;
+    for (const double sign : {1.0, -1.0}) {
+      const double x = sign * DmsToDegrees(d, m, sec);
+      const auto dms = Dms(x);
+      ASSERT_EQ(dms, (std::array{static_cast<int32_t>(sign * d), m, sec})) << x;
+      ASSERT_EQ(sign * DmsToDegrees(std::abs(dms[0]), dms[1], dms[2]), x);
+    }
+  }
 }
 
 TEST(Dms, DamagedValuesGiveDefinedFields) {

@@ -10,7 +10,6 @@ namespace halvane {
 namespace {
 
 constexpr double ROTATION_STEP = 15 * DEG_TO_RAD;  // radians
-constexpr double NORTH_TOLERANCE = 1e-10;          // radians of azimuth
 constexpr double SMALL_DISTANCE = 0.001;           // radians, below it the scale factor is 1
 
 // Rounding can push a sine or cosine just past 1; asin and acos would then give NaN.
@@ -82,8 +81,7 @@ void Observer::EquatorialToHorizontal(double raMinusLst, double declination, dou
   const double d = declination;
   altitude =
       std::asin(ClampUnit(std::cos(a) * cosLatitude * std::cos(d) + sinLatitude * std::sin(d)));
-  double z = std::atan2(std::sin(a), cosLatitude * std::tan(d) - sinLatitude * std::cos(a));
-  if (std::fabs(z) < NORTH_TOLERANCE) z = PI;
+  const double z = std::atan2(std::sin(a), cosLatitude * std::tan(d) - sinLatitude * std::cos(a));
   azimuth = NormalizeAngle(z + TWO_PI, TWO_PI);
 }
 

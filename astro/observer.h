@@ -44,7 +44,8 @@ class Observer {
   double GetCosViewAltitude() const { return cosViewAltitude; }
 
   // Right ascension minus local sidereal time and declination to azimuth in [0, 2 pi) and
-  // altitude. Azimuths within 1e-10 of north come out as pi (the pole, the northern meridian).
+  // altitude. North stays north: the celestial pole and the northern meridian get azimuth 0, and
+  // the zenith (a view centre) maps to hour angle 0 and declination = latitude.
   // Source: Meeus, Astronomical Algorithms, chapter 13 (13.5 and 13.6), with the hour angle
   // -raMinusLst and the azimuth counted from north.
   void EquatorialToHorizontal(double raMinusLst, double declination, double& azimuth,

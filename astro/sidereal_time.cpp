@@ -9,8 +9,9 @@
 namespace halvane {
 namespace {
 
-constexpr double HOURS_TO_DAYS = 0.041666666666666664;        // 1/24
-constexpr double MINUTES_TO_HOURS = 0.016666666666666666;     // 1/60
+constexpr double HOURS_TO_DAYS = 0.041666666666666664;     // 1/24
+constexpr double MINUTES_TO_HOURS = 0.016666666666666666;  // 1/60
+constexpr double MILLISECONDS_TO_HOURS = 1.0 / 3600000.0;
 constexpr double J2000 = 2451545.0;                           // Julian day of 2000 January 1.5
 constexpr double DAYS_TO_CENTURIES = 2.7378507871321012e-05;  // 1/36525
 constexpr double CUBIC_TERM = 2.5833118057349522e-08;         // 1/38710000, degrees
@@ -55,7 +56,10 @@ double SiderealTime(double jd0, double hours, double longitude) {
 
 double SiderealTimeAt(const SYSTEMTIME& time, double longitude) {
   const double jd0 = JulianDay(time.year, time.month, time.day, 0.0);
-  const double hours = time.minute * MINUTES_TO_HOURS + time.hour;
+  // Whole minutes first, so that a time on the minute gives the same bits as before seconds
+  // were counted.
+  const double hours = (time.minute * MINUTES_TO_HOURS + time.hour) +
+                       (time.second * 1000.0 + time.milliseconds) * MILLISECONDS_TO_HOURS;
   return SiderealTime(jd0, hours, longitude);
 }
 

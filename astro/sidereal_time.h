@@ -22,8 +22,7 @@ double JulianDay(int32_t year, int32_t month, int32_t day, double hours);
 // advanced by 15.04106862 degrees per hour of universal time.
 double SiderealTime(double jd0, double hours, double longitude);
 
-// SiderealTime for a universal-time record: the date, hour and minute are used, seconds and
-// milliseconds are not, so the result moves in steps of one minute of time.
+// SiderealTime for a universal-time record, to the millisecond.
 double SiderealTimeAt(const SYSTEMTIME& time, double longitude);
 
 }  // namespace halvane

@@ -1,7 +1,7 @@
 // A cheap first look at whether an equatorial position can lie in the visible cap, so that
 // positions clearly outside it skip the full horizontal transform. It only ever rejects what
-// the cap test itself would reject: near the north point, the poles and the cap's edge it
-// answers "maybe" and leaves the decision to the cap test.
+// the cap test itself would reject, at every latitude: near the celestial poles, the zenith and
+// the cap's edge it answers "maybe" and leaves the decision to the cap test.
 #pragma once
 
 #include "view/visible_cap.h"
@@ -12,8 +12,8 @@ class Observer;
 
 class CapPrefilter {
  public:
-  // For the cap of the observer's current view; a view whose centre cannot be placed in
-  // equatorial terms unambiguously gets a prefilter that never rejects.
+  // For the cap of the observer's current view; a cap wider than a hemisphere, or one whose
+  // centre is not finite, gets a prefilter that never rejects.
   CapPrefilter(const Observer& observer, const VisibleCap& cap);
 
   // True only when (raMinusLst, declination) (radians) certainly fails cap.Contains after
@@ -22,6 +22,8 @@ class CapPrefilter {
 
  private:
   bool usable = false;
+  double sinLatitude = 0.0;
+  double cosLatitude = 1.0;
   double sinCentreDeclination = 0.0;
   double cosCentreDeclination = 1.0;
   double cosCentreHour = 1.0;

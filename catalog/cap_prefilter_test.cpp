@@ -4,9 +4,15 @@
 #include <gtest/gtest.h>
 
 #include <random>
+#include <vector>
 
 #include "astro/angles.h"
 #include "astro/observer.h"
+#include "catalog/catalog_records.h"
+#include "catalog/data_file.h"
+#include "catalog/layer_geometry.h"
+#include "view/projection.h"
+#include "view/view_directions.h"
 
 namespace halvane {
 namespace {
@@ -53,6 +59,82 @@ TEST(CapPrefilter, RejectsOnlyWhatTheCapTestRejects) {
         // The usual views of the chart do get the saving.
         if (latitude == 50.0 && radius == 1.17 && direction[1] < HALF_PI + 0.1) {
           EXPECT_GT(rejected, 500) << direction[0] << "," << direction[1];
+        }
+      }
+    }
+  }
+}
+
+struct SkyPosition {
+  double rightAscension;
+  double declination;
+};
+
+// Every position of the real catalogs (every sixth star) that the layers pass to the prefilter.
+std::vector<SkyPosition> CatalogPositions() {
+  std::vector<SkyPosition> positions;
+  const auto read = [&](const char* path, size_t size, size_t stride, auto add) {
+    RecordFile file(size);
+    EXPECT_EQ(file.Open(path, ""), WalkResult::Completed) << path;
+    size_t n = 0;
+    while (const uint8_t* bytes = file.Next()) {
+      if (n++ % stride == 0) add(bytes);
+    }
+  };
+  read("Stars.dat", STAR_RECORD_SIZE, 6, [&](const uint8_t* b) {
+    const StarRecord r = DecodeStar(b);
+    positions.push_back({r.rightAscension, r.declination});
+  });
+  read("ConLin.dat", SEGMENT_RECORD_SIZE, 1, [&](const uint8_t* b) {
+    const ConstellationSegment r = DecodeSegment(b);
+    positions.push_back({r.rightAscension1, r.declination1});
+    positions.push_back({r.rightAscension2, r.declination2});
+  });
+  read("ConBon.dat", VERTEX_RECORD_SIZE, 1, [&](const uint8_t* b) {
+    const BoundaryVertex r = DecodeVertex(b);
+    positions.push_back({r.rightAscension, r.declination});
+  });
+  return positions;
+}
+
+// The layers draw the same with the prefilter as without it exactly when it never rejects a
+// catalog position that the cap keeps. At the geographic poles it once took the wrong hour
+// angle for the centre: at -90 looking north 23 of 481 stars were drawn.
+TEST(CapPrefilter, KeepsEveryCatalogPositionTheCapKeepsAtEveryLatitude) {
+  const std::vector<SkyPosition> positions = CatalogPositions();
+  ASSERT_GT(positions.size(), 10000u);
+  const ViewDirection views[] = {VIEW_NORTH, VIEW_EAST, VIEW_SOUTH, VIEW_WEST, VIEW_ZENITH};
+  const double theta = 1.3;
+  for (const double latitude : {90.0, -90.0, 89.99999, -89.99999, 89.9, -89.9, 60.0, -60.0, 0.0}) {
+    for (const ViewDirection& aim : views) {
+      for (int moves = 0; moves < 3; ++moves) {
+        for (int zoom = 0; zoom < 6; ++zoom) {
+          Observer observer;
+          observer.SetLocation(-20.0, latitude);
+          observer.SetViewDirection(aim.azimuth, aim.altitude);
+          Projection view(Rect{0, 0, 240, 294}, &observer);
+          for (int i = 0; i < zoom; ++i) view.ZoomIn();
+          // Turned and carried over the zenith, or panned along the horizon.
+          if (moves == 1) {
+            observer.RotateClockwise();
+            for (int i = 0; i < 3; ++i) view.PanUp();
+          }
+          if (moves == 2) {
+            view.PanLeft();
+            view.PanLeft();
+          }
+          const CatalogCulling culling(view);
+          for (const SkyPosition& p : positions) {
+            const double raMinusLst = p.rightAscension - theta;
+            double azimuth = 0.0;
+            double altitude = 0.0;
+            observer.EquatorialToHorizontal(raMinusLst, p.declination, azimuth, altitude);
+            if (!culling.cap.Contains(azimuth, altitude)) continue;
+            ASSERT_FALSE(culling.prefilter.CertainlyOutside(raMinusLst, p.declination))
+                << "latitude " << latitude << " view " << aim.azimuth << "," << aim.altitude
+                << " moves " << moves << " zoom " << zoom << " at " << p.rightAscension << ","
+                << p.declination;
+          }
         }
       }
     }

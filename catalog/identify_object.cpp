@@ -1,5 +1,5 @@
-// Identification of a tapped object: the Labels.dat record nearest to the tapped point, in
-// raw right ascension and declination radians, accepted within a tenth of the field of view.
+// Identification of a tapped object: the Labels.dat record nearest to the tapped point on the
+// sphere, accepted within a tenth of the field of view.
 #include "catalog/identify_object.h"
 
 #include <algorithm>
@@ -45,9 +45,10 @@ void IdentifyObject(const Projection& projection, const LayerSet& layers, Picked
   observer->HorizontalToEquatorial(azimuth, altitude, hourAngle, declination);
   const double rightAscension = NormalizeAngle((TWO_PI + hourAngle) + siderealAngle, TWO_PI);
 
-  // Raw radians: the right-ascension difference is neither wrapped at 0/2 pi nor scaled by
-  // cos(declination), so near 0h and near the poles a close object can be missed.
-  double best = fieldOfView * fieldOfView;
+  // The true angle on the sphere, compared as its haversine (which grows with it): wraps at
+  // 0h and stays honest near the poles.
+  const double cosDeclination = std::cos(declination);
+  double best = 1.0;  // past the largest haversine, that of half a turn
   bool found = false;
   LabelRecord candidate{};
   RecordFile file(LABEL_RECORD_SIZE);
@@ -55,17 +56,19 @@ void IdentifyObject(const Projection& projection, const LayerSet& layers, Picked
     while (const uint8_t* bytes = file.Next()) {
       const LabelRecord record = DecodeLabel(bytes);
       if (!IsUsablePosition(record.rightAscension, record.declination)) continue;
-      const double dAlpha = record.rightAscension - rightAscension;
-      const double dDelta = record.declination - declination;
-      const double distanceSquared = dDelta * dDelta + dAlpha * dAlpha;
-      if (distanceSquared < best) {  // strictly: the first of equals wins
-        best = distanceSquared;
+      const double sinHalfAlpha = std::sin((record.rightAscension - rightAscension) * 0.5);
+      const double sinHalfDelta = std::sin((record.declination - declination) * 0.5);
+      const double haversine = sinHalfDelta * sinHalfDelta + cosDeclination *
+                                                                 std::cos(record.declination) *
+                                                                 sinHalfAlpha * sinHalfAlpha;
+      if (haversine < best) {  // strictly: the first of equals wins
+        best = haversine;
         candidate = record;
         found = true;
       }
     }
   }
-  if (!found || std::sqrt(best) > 0.1 * fieldOfView) return;
+  if (!found || 2.0 * std::asin(std::sqrt(best)) > 0.1 * fieldOfView) return;
 
   double labelAzimuth = 0.0;
   double labelAltitude = 0.0;

@@ -1,4 +1,4 @@
-// Identification of a tapped object: acceptance radius, ties, the raw radian distance, and
+// Identification of a tapped object: acceptance radius, ties, the angle on the sphere, and
 // damaged or missing names and records.
 #include <gtest/gtest.h>
 
@@ -6,6 +6,7 @@
 #include <cstring>
 #include <limits>
 #include <string>
+#include <utility>
 
 #include "astro/angles.h"
 #include "catalog/layer_test_support.h"
@@ -76,17 +77,31 @@ TEST_F(Identification, AcceptsUpToATenthOfTheFieldAndTheFirstOfEquals) {
   EXPECT_EQ(Tap(1.0), u"");
 }
 
-TEST_F(Identification, DistanceIsRawRadiansAndMissesLeaveThePreviousLabel) {
+// Once the raw radian distance: an object across 0h was a turn away, and near the pole a tap
+// 3 pixels from an object could be hours of right ascension from it.
+TEST_F(Identification, DistanceIsTheTrueAngleAndMissesLeaveThePreviousLabel) {
   label = PickedLabel{10, 20, {u'X'}};
   EXPECT_EQ(Tap(1.0), u"X");  // no Labels.dat
-  // With the tap at right ascension 0.01, an object 0.02 away across 0 is a turn away.
-  const double theta = 0.01 - Tapped(0.0).rightAscension;
-  Write({Label(TWO_PI - 0.01, at.declination, "Across"),
-         Label(std::numeric_limits<double>::quiet_NaN(), at.declination, "Nan"),
-         Label(at.rightAscension + 1e300, at.declination, "Huge")});
-  EXPECT_EQ(Tap(theta), u"X");
+  Write({Label(std::numeric_limits<double>::quiet_NaN(), at.declination, "Nan"),
+         Label(at.rightAscension + radius * 1.5, at.declination, "Far")});
+  EXPECT_EQ(Tap(1.0), u"X");
   EXPECT_EQ(label.x, 10);
   EXPECT_EQ(label.y, 20);
+  // With the tap at right ascension 0.01, an object 0.02 away across 0.
+  const double theta = 0.01 - Tapped(0.0).rightAscension;
+  Write({Label(TWO_PI - 0.01, at.declination, "Across")});
+  EXPECT_EQ(Tap(theta), u"Across");
+  // Taps all round an object half a degree from the pole, 3 pixels away.
+  const double pole = 0.5 * DEG_TO_RAD;
+  const SkyPosition north = chart.At(0.0, -40 * DEG_TO_RAD + pole, 1.0);
+  Write({Label(north.rightAscension, north.declination, "Polaris"),
+         Label(north.rightAscension + PI, north.declination - 4 * pole, "Other")});
+  const Point pixel = chart.Pixel(0.0, -40 * DEG_TO_RAD + pole);
+  for (const auto& [dx, dy] : {std::pair{3, 0}, {-3, 0}, {0, 3}, {0, -3}, {2, 2}}) {
+    label = {};
+    chart.view.IdentifyObject(label, pixel.x + dx, pixel.y + dy, 1.0);
+    EXPECT_EQ(std::u16string(label.name), u"Polaris") << dx << "," << dy;
+  }
 }
 
 TEST_F(Identification, NameIsConvertedAndAlwaysTerminated) {

@@ -1,13 +1,12 @@
 // The star layer: every visible star of Stars.dat stamped as a sprite sized by brightness and
 // tinted by colour, with the progress strip driven by the pass.
-#include "catalog/star_sprites.h"
+#include "catalog/catalog_layers.h"
 
 #include <cmath>
 #include <cstdint>
 
 #include "astro/angles.h"
 #include "astro/observer.h"
-#include "catalog/catalog_layers.h"
 #include "catalog/catalog_records.h"
 #include "catalog/data_file.h"
 #include "catalog/layer_geometry.h"
@@ -15,6 +14,7 @@
 #include "view/layer_set.h"
 #include "view/progress_strip.h"
 #include "view/projection.h"
+#include "view/star_sprites.h"
 
 namespace halvane {
 
@@ -24,35 +24,6 @@ constexpr int32_t PROGRESS_INTERVAL = 200;  // records between two progress upda
 constexpr int32_t EDGE_MARGIN = 5;          // half a sprite: stars cut by the edge still show
 
 }  // namespace
-
-int32_t StarZoomOffset(double fieldOfView) {
-  const double t = (std::log(fieldOfView / HALF_PI) / std::log(2.0)) * -100.0;
-  // A field of view outside its limits must not make the conversion undefined.
-  if (std::isnan(t)) return 100;
-  if (t <= -1000.0) return 1100;
-  if (t >= 1000.0) return FAINTEST_ZOOM_OFFSET;
-  const int32_t zoomOffset = 100 - static_cast<int32_t>(t);
-  return zoomOffset <= FAINTEST_ZOOM_OFFSET ? FAINTEST_ZOOM_OFFSET : zoomOffset;
-}
-
-int32_t StarSpriteRow(int32_t colorIndex) {
-  if (colorIndex <= -30) return 0;
-  if (colorIndex <= -10) return 1;
-  if (colorIndex <= 20) return 2;
-  if (colorIndex <= 50) return 3;
-  if (colorIndex <= 80) return 4;
-  if (colorIndex <= 130) return 5;
-  if (colorIndex <= 9000) return 6;
-  return 2;  // no colour given
-}
-
-int32_t StarSpriteColumn(int32_t shiftedMagnitude) {
-  int32_t m = shiftedMagnitude;
-  if (m < 0) m = 0;
-  if (m > FAINTEST_SHIFTED_MAGNITUDE) m = FAINTEST_SHIFTED_MAGNITUDE;
-  const int32_t column = (STAR_SPRITE_COLUMNS * m) / FAINTEST_SHIFTED_MAGNITUDE;
-  return column < STAR_SPRITE_COLUMNS - 1 ? column : STAR_SPRITE_COLUMNS - 1;
-}
 
 void DrawStars(const Projection& projection, const LayerSet& layers, StarLayer& starLayer,
                Surface& drawSurface, ProgressStrip& progress, Surface& progressSurface,

@@ -1,5 +1,5 @@
 // The star layer: which stars are drawn, with which sprite, where, and the progress it drives.
-#include "catalog/star_sprites.h"
+#include "view/star_sprites.h"
 
 #include <gtest/gtest.h>
 

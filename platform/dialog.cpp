@@ -161,6 +161,17 @@ void SetDialogInteger(DialogHandle dialog, int controlId, int32_t value, bool is
   edit->setText(isSigned ? QString::number(value) : QString::number(static_cast<uint32_t>(value)));
 }
 
+std::u16string GetDialogText(DialogHandle dialog, int controlId) {
+  const QLineEdit* edit = Control<QLineEdit>(dialog, controlId);
+  return edit == nullptr ? std::u16string() : edit->text().toStdU16String();
+}
+
+void SetDialogText(DialogHandle dialog, int controlId, std::u16string_view text) {
+  QLineEdit* edit = Control<QLineEdit>(dialog, controlId);
+  if (edit == nullptr) return;
+  edit->setText(QString::fromUtf16(text.data(), static_cast<qsizetype>(text.size())));
+}
+
 bool IsDialogButtonChecked(DialogHandle dialog, int controlId) {
   const QAbstractButton* button = Control<QAbstractButton>(dialog, controlId);
   return button != nullptr && button->isChecked();

@@ -3,6 +3,8 @@
 #pragma once
 
 #include <cstdint>
+#include <string>
+#include <string_view>
 
 #include "platform/window_system.h"
 
@@ -39,6 +41,9 @@ void ShowDialogFullScreen(DialogHandle dialog);
 // on an empty field, anything else and values beyond 32 bits (signed) or 31 bits (unsigned).
 bool GetDialogInteger(DialogHandle dialog, int controlId, bool isSigned, int32_t& value);
 void SetDialogInteger(DialogHandle dialog, int controlId, int32_t value, bool isSigned);
+// An edit field's text as it stands, and a text to show in one (empty when there is none).
+std::u16string GetDialogText(DialogHandle dialog, int controlId);
+void SetDialogText(DialogHandle dialog, int controlId, std::u16string_view text);
 bool IsDialogButtonChecked(DialogHandle dialog, int controlId);
 void CheckDialogButton(DialogHandle dialog, int controlId, bool checked);
 

@@ -2,7 +2,9 @@
 // seconds, and the observation time (the clock, or a fixed local date and time).
 #include "shell/main_window.h"
 
+#include <cmath>
 #include <cstdint>
+#include <string>
 
 #include "astro/angles.h"
 #include "platform/clock.h"
@@ -25,7 +27,12 @@ void ShowAngle(DialogHandle dialog, double angle, int degreesId, int minutesId, 
   int32_t minutes = 0;
   int32_t seconds = 0;
   DegreesToDms(angle, degrees, minutes, seconds);
-  SetDialogInteger(dialog, degreesId, degrees, true);
+  // An integer zero has no sign: west or south of zero under one degree shows as "-0".
+  if (degrees == 0 && angle < 0.0 && (minutes != 0 || seconds != 0)) {
+    SetDialogText(dialog, degreesId, u"-0");
+  } else {
+    SetDialogInteger(dialog, degreesId, degrees, true);
+  }
   SetDialogInteger(dialog, minutesId, minutes, false);
   SetDialogInteger(dialog, secondsId, seconds, false);
 }
@@ -40,7 +47,18 @@ bool ReadAngle(DialogHandle dialog, int degreesId, int minutesId, int secondsId,
     return false;
   }
   angle = DmsToDegrees(degrees, minutes, seconds);
+  if (degrees == 0 && GetDialogText(dialog, degreesId).find(u'-') != std::u16string::npos) {
+    angle = -angle;
+  }
   return true;
+}
+
+// Any longitude names a meridian: whole turns are dropped, into (-180, 180].
+double ReduceLongitude(double longitude) {
+  double reduced = NormalizeAngle(longitude, 360.0);
+  if (reduced > 180.0) reduced -= 360.0;
+  if (reduced <= -180.0) reduced += 360.0;
+  return reduced;
 }
 
 // A calendar field: a whole number that fits the record's 16 bits.
@@ -72,6 +90,8 @@ void Initialise(DialogHandle dialog, const MainWindow& window) {
             LATITUDE_SECONDS);
   CheckDialogButton(dialog, USE_SYSTEM_TIME, window.GetConfig().useSystemTime != 0);
   SYSTEMTIME shown = window.GetConfig().observationTime;
+  // A damaged record's milliseconds would make every date the fields hold unreal.
+  if (shown.milliseconds >= 1000) shown.milliseconds = 0;
   if (window.GetConfig().useSystemTime != 0) {
     shown = LocalNow();
   } else {
@@ -93,6 +113,8 @@ bool Accept(DialogHandle dialog, MainWindow& window) {
       !ReadAngle(dialog, LATITUDE_DEGREES, LATITUDE_MINUTES, LATITUDE_SECONDS, latitude)) {
     return false;
   }
+  if (std::fabs(latitude) > 90.0) return false;  // no such place: the dialog stays open
+  longitude = ReduceLongitude(longitude);
   const bool useSystemTime = IsDialogButtonChecked(dialog, USE_SYSTEM_TIME);
   SYSTEMTIME fixedTime;
   if (!useSystemTime && !ReadObservationTime(dialog, fixedTime)) return false;

@@ -7,6 +7,7 @@
 #include <cstdlib>
 #include <ctime>
 #include <functional>
+#include <utility>
 
 #include "astro/angles.h"
 #include "astro/sidereal_time.h"
@@ -210,17 +211,85 @@ TEST_F(ConfigDialogTest, AnglesKeepTheirSignOnTheDegreesAndTakeAnyMinutes) {
     Type(d, LATITUDE_SECONDS, "0");
     Press(d, 1);
   }));
-  EXPECT_DOUBLE_EQ(w.GetObserver().GetLongitude(), 0.5);
+  EXPECT_DOUBLE_EQ(w.GetObserver().GetLongitude(), -0.5);
   EXPECT_DOUBLE_EQ(w.GetObserver().GetLatitude(), 11.25);
+}
 
-  // A place between -1 and 0 degrees shows degrees 0 and comes back positive.
-  w.ApplySettings(-0.5, 49.0, w.GetConfig().useSystemTime != 0, w.GetConfig().observationTime);
+// OK without changes keeps the place to the second. Places between -1 and 0 degrees once came
+// back in the other hemisphere, and truncation lost a second at every OK.
+TEST_F(ConfigDialogTest, OkWithoutChangesKeepsThePlace) {
+  MainWindow& w = Start();
+  struct Case {
+    double longitude;
+    double latitude;
+    const char* shown[6];
+  };
+  const Case cases[] = {
+      {-0.5, -0.2, {"-0", "30", "0", "-0", "12", "0"}},  // 0 30' E, Quito
+      {4.322222, 49.69694444444445, {"4", "19", "20", "49", "41", "49"}},
+  };
+  for (const Case& c : cases) {
+    w.ApplySettings(c.longitude, c.latitude, w.GetConfig().useSystemTime != 0,
+                    w.GetConfig().observationTime);
+    for (int ok = 0; ok < 2; ++ok) {
+      EXPECT_FALSE(WithDialog([&c](QDialog& d) {
+        const int ids[] = {LONGITUDE_DEGREES, LONGITUDE_MINUTES, LONGITUDE_SECONDS,
+                           LATITUDE_DEGREES,  LATITUDE_MINUTES,  LATITUDE_SECONDS};
+        for (int i = 0; i < 6; ++i) EXPECT_EQ(Text(d, ids[i]), c.shown[i]) << ids[i];
+        Press(d, 1);
+      }));
+      EXPECT_NEAR(w.GetObserver().GetLongitude(), c.longitude, 0.5 / 3600);
+      EXPECT_NEAR(w.GetObserver().GetLatitude(), c.latitude, 0.5 / 3600);
+    }
+  }
+}
+
+// A latitude beyond the poles is refused like unreadable input; a longitude names a meridian.
+TEST_F(ConfigDialogTest, LatitudeBeyondAPoleIsRefusedAndLongitudeReduced) {
+  MainWindow& w = Start();
+  const int32_t frames = w.GetFramesDrawn();
+  for (const char* latitude : {"91", "-91", "90"}) {
+    const bool open = WithDialog([latitude](QDialog& d) {
+      Type(d, LATITUDE_DEGREES, latitude);
+      Type(d, LATITUDE_MINUTES, "0");
+      Type(d, LATITUDE_SECONDS, "1");
+      Press(d, 1);
+    });
+    Flush();
+    EXPECT_TRUE(open) << latitude;
+    EXPECT_DOUBLE_EQ(w.GetObserver().GetLatitude(), DmsToDegrees(49, 41, 49)) << latitude;
+  }
+  EXPECT_EQ(w.GetFramesDrawn(), frames);
+  const std::pair<const char*, double> longitudes[] = {
+      {"200", -160.0}, {"-180", 180.0}, {"540", 180.0}, {"-725", -5.0}, {"180", 180.0}};
+  for (const auto& [typed, stored] : longitudes) {
+    EXPECT_FALSE(WithDialog([typed](QDialog& d) {
+      Type(d, LATITUDE_DEGREES, "-90");
+      Type(d, LATITUDE_MINUTES, "0");
+      Type(d, LATITUDE_SECONDS, "0");
+      Type(d, LONGITUDE_DEGREES, typed);
+      Type(d, LONGITUDE_MINUTES, "0");
+      Type(d, LONGITUDE_SECONDS, "0");
+      Press(d, 1);
+    }));
+    EXPECT_EQ(w.GetObserver().GetLongitude(), stored) << typed;
+    EXPECT_EQ(w.GetObserver().GetLatitude(), -90.0);
+  }
+}
+
+// A damaged stored time (milliseconds 1500) once made the dialog refuse every date.
+TEST_F(ConfigDialogTest, AStoredTimeWithDamagedMillisecondsStillTakesADate) {
+  MainWindow& w = Start();
+  w.ApplySettings(w.GetObserver().GetLongitude(), w.GetObserver().GetLatitude(), false,
+                  SYSTEMTIME{2005, 1, 6, 1, 21, 0, 0, 1500});
   EXPECT_FALSE(WithDialog([](QDialog& d) {
-    EXPECT_EQ(Text(d, LONGITUDE_DEGREES), "0");
-    EXPECT_EQ(Text(d, LONGITUDE_MINUTES), "30");
+    EXPECT_EQ(Text(d, HOUR), "22");
     Press(d, 1);
   }));
-  EXPECT_DOUBLE_EQ(w.GetObserver().GetLongitude(), 0.5);
+  const SYSTEMTIME& t = w.GetConfig().observationTime;
+  EXPECT_EQ(t.year, 2005);
+  EXPECT_EQ(t.hour, 21);
+  EXPECT_EQ(t.milliseconds, 0);
 }
 
 }  // namespace

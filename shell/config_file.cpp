@@ -4,9 +4,12 @@
 #include <fcntl.h>
 #include <unistd.h>
 
+#include <atomic>
 #include <cerrno>
+#include <chrono>
 #include <cmath>
 #include <cstdio>
+#include <filesystem>
 
 #include "astro/angles.h"
 #include "catalog/data_file.h"
@@ -18,6 +21,7 @@ namespace {
 constexpr std::string_view CONFIG_TAG = "CONF";
 constexpr size_t CONFIG_FILE_SIZE = HEADER_SIZE + CONFIG_RECORD_SIZE;
 constexpr uint16_t DEFAULT_LAYER_FLAGS = LAYER_HORIZONTAL_GRID | LAYER_CONSTELLATION_LINES;
+constexpr int CREATE_ATTEMPTS = 100;  // names tried before the save gives up
 
 void DecodeRecord(const uint8_t* p, ConfigRecord& config) {
   config.longitude = ReadF64(p);
@@ -62,6 +66,34 @@ bool WriteAll(int fd, const uint8_t* bytes, size_t size) {
   return true;
 }
 
+// Creates a new file beside path under a name nobody could have prepared: exclusively, so
+// that an existing file or a planted link at that name fails the open instead of being
+// followed. Returns the descriptor and the name, or -1.
+int CreateUniqueBeside(const std::string& path, std::string& name) {
+  static std::atomic<uint32_t> counter{0};
+  for (int attempt = 0; attempt < CREATE_ATTEMPTS; ++attempt) {
+    const uint64_t noise =
+        static_cast<uint64_t>(std::chrono::steady_clock::now().time_since_epoch().count()) ^
+        (static_cast<uint64_t>(::getpid()) << 32) ^ counter.fetch_add(1);
+    char suffix[24];
+    std::snprintf(suffix, sizeof suffix, ".%016llx", static_cast<unsigned long long>(noise));
+    name = path + suffix;
+    const int fd = ::open(name.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_NOFOLLOW | O_CLOEXEC, 0644);
+    if (fd >= 0 || errno != EEXIST) return fd;
+  }
+  return -1;
+}
+
+// Makes the rename itself survive a power cut. The file is in place either way, so a folder
+// that cannot be synced does not fail the save.
+void SyncFolderOf(const std::string& path) {
+  const std::filesystem::path folder = std::filesystem::path(path).parent_path();
+  const int fd = ::open(folder.empty() ? "." : folder.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+  if (fd < 0) return;
+  ::fsync(fd);
+  ::close(fd);
+}
+
 }  // namespace
 
 bool LoadConfig(const std::string& path, ConfigRecord& config) {
@@ -86,8 +118,8 @@ bool SaveConfig(const std::string& path, const ConfigRecord& config) {
   EncodeHeader(CONFIG_TAG, bytes);
   EncodeRecord(config, bytes + HEADER_SIZE);
 
-  const std::string temporary = path + ".tmp";
-  const int fd = ::open(temporary.c_str(), O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC, 0644);
+  std::string temporary;
+  const int fd = CreateUniqueBeside(path, temporary);
   if (fd < 0) return false;
   const bool written = WriteAll(fd, bytes, sizeof bytes) && ::fsync(fd) == 0;
   const bool closed = ::close(fd) == 0;
@@ -95,6 +127,7 @@ bool SaveConfig(const std::string& path, const ConfigRecord& config) {
     std::remove(temporary.c_str());
     return false;
   }
+  SyncFolderOf(path);
   return true;
 }
 

@@ -38,8 +38,9 @@ struct ConfigRecord {
 // a finite number. Returns whether a whole record was read.
 bool LoadConfig(const std::string& path, ConfigRecord& config);
 
-// Writes header and record to a temporary file beside path and renames it over path, so a
-// failed or interrupted save leaves the previous file whole. Returns whether it succeeded.
+// Writes header and record to a freshly made temporary file beside path (never through a
+// link), renames it over path and syncs the folder, so a failed or interrupted save leaves the
+// previous file whole. Returns whether it succeeded.
 bool SaveConfig(const std::string& path, const ConfigRecord& config);
 
 }  // namespace halvane

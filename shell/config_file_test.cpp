@@ -39,16 +39,42 @@ TEST_F(ConfigFileTest, AFailedSaveLeavesThePreviousFileWhole) {
   ASSERT_TRUE(SaveConfig(path, first));
   const std::vector<char> before = Bytes(path);
 
-  // The temporary file cannot be made: a folder stands in its place.
-  std::filesystem::create_directory(path + ".tmp");
+  // Nothing can be written into a folder that does not exist.
   ConfigRecord second;
   second.longitude = 2.0;
-  EXPECT_FALSE(SaveConfig(path, second));
-  EXPECT_EQ(Bytes(path), before);
-
-  // Nor can anything be written into a folder that does not exist.
   EXPECT_FALSE(SaveConfig((folder / "missing" / "Config.dat").string(), second));
   EXPECT_FALSE(std::filesystem::exists(folder / "missing"));
+  EXPECT_EQ(Bytes(path), before);
+
+  // The rename fails over a folder; the temporary file goes with it.
+  const std::filesystem::path blocked = folder / "blocked";
+  std::filesystem::create_directories(blocked / "Config.dat" / "inside");
+  EXPECT_FALSE(SaveConfig((blocked / "Config.dat").string(), second));
+  EXPECT_EQ(std::distance(std::filesystem::directory_iterator(blocked),
+                          std::filesystem::directory_iterator()),
+            1);
+}
+
+// A link planted at the old fixed temporary name (or any name) is never written through: the
+// save once truncated and overwrote the link's target.
+TEST_F(ConfigFileTest, APlantedLinkIsNeverFollowed) {
+  const std::filesystem::path target = folder / "precious";
+  std::ofstream(target) << "keep me";
+  std::filesystem::create_symlink(target, path + ".tmp");
+  ConfigRecord config;
+  config.longitude = 3.0;
+  ASSERT_TRUE(SaveConfig(path, config));
+  EXPECT_EQ(Bytes(target), (std::vector<char>{'k', 'e', 'e', 'p', ' ', 'm', 'e'}));
+  EXPECT_TRUE(std::filesystem::is_symlink(path + ".tmp"));
+  EXPECT_FALSE(std::filesystem::is_symlink(path));
+  ConfigRecord loaded;
+  ASSERT_TRUE(LoadConfig(path, loaded));
+  EXPECT_EQ(loaded.longitude, 3.0);
+  // Saved twice, the folder holds the file, the link and its target: no temporary is left.
+  ASSERT_TRUE(SaveConfig(path, config));
+  EXPECT_EQ(std::distance(std::filesystem::directory_iterator(folder),
+                          std::filesystem::directory_iterator()),
+            3);
 }
 
 }  // namespace

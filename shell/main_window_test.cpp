@@ -1,6 +1,7 @@
 // Start-up, the first paint, Config.dat through a whole run, shutdown by the menu and by the
 // window manager, resizing, and a second start against a running first one.
 #include <QProcess>
+#include <cstdlib>
 #include <cstring>
 #include <limits>
 
@@ -72,7 +73,11 @@ TEST_F(MainWindowTest, FirstStartUsesDefaultsAndExitSavesTheRunsSettings) {
   EXPECT_EQ(ReadU16(&saved[38]), 10);
   EXPECT_EQ(ReadU16(&saved[40]), 4);
   EXPECT_EQ(ReadU16(&saved[46]), 7);
-  EXPECT_FALSE(std::filesystem::exists(ConfigPath() + ".tmp"));
+  // No temporary file is left beside it.
+  for (const auto& entry : std::filesystem::directory_iterator(Folder())) {
+    EXPECT_EQ(entry.path().filename().string().rfind("Config.dat.", 0), std::string::npos)
+        << entry.path();
+  }
 }
 
 TEST_F(MainWindowTest, ConfigFilesOfEveryShapeGiveAUsableStart) {
@@ -212,7 +217,12 @@ TEST_F(MainWindowTest, ChartBufferAndBoxFollowANewWindowSize) {
 TEST_F(MainWindowTest, SecondStartBringsTheFirstForwardAndLeavesConfigAlone) {
   const std::string program = std::string(HALVANE_BINARY_DIR) + "/halvane";
   if (!std::filesystem::exists(program)) GTEST_SKIP() << "halvane is not built";
-  SetInstanceScopeForTesting("");  // the running program's own socket name
+  // The program's own socket name, but in the test's folder: a Halvane the user has open
+  // listens in the usual one and sees nothing of this.
+  SetInstanceScopeForTesting("");
+  const char* oldTemp = std::getenv("TMPDIR");
+  const std::string savedTemp = oldTemp != nullptr ? oldTemp : "";
+  setenv("TMPDIR", folder.c_str(), 1);
   MainWindow& w = Start();
   const std::string beside = std::string(HALVANE_BINARY_DIR) + "/Config.dat";
   const bool existed = std::filesystem::exists(beside);
@@ -223,6 +233,7 @@ TEST_F(MainWindowTest, SecondStartBringsTheFirstForwardAndLeavesConfigAlone) {
   QProcess second;
   QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
   environment.insert("QT_QPA_PLATFORM", "offscreen");
+  environment.insert("TMPDIR", QString::fromStdString(folder.string()));
   second.setProcessEnvironment(environment);
   second.start(QString::fromStdString(program), {});
   ASSERT_TRUE(second.waitForStarted(5000));
@@ -240,6 +251,11 @@ TEST_F(MainWindowTest, SecondStartBringsTheFirstForwardAndLeavesConfigAlone) {
     EXPECT_EQ(std::filesystem::last_write_time(beside), stamp);
   }
   Stop();
+  if (oldTemp != nullptr) {
+    setenv("TMPDIR", savedTemp.c_str(), 1);
+  } else {
+    unsetenv("TMPDIR");
+  }
   SetInstanceScopeForTesting("test-" + std::to_string(::getpid()));
 }
 

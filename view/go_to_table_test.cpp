@@ -51,6 +51,14 @@ TEST(GoToTable, TurnsTheViewToTheRowsPointEvenBelowTheHorizon) {
     EXPECT_EQ(observer.GetRotation(), rotation);
     EXPECT_EQ(altitude < 0.0, std::string(name) == "Octans");  // never rises at latitude 50
   }
+  // A centre on the northern meridian is aimed at due north (it was once aimed south).
+  const GoToRow& minor = *FindGoToRowByName("Ursa Minor");
+  GoToConstellation(observer, minor, minor.rightAscensionHours * HOURS_TO_RAD);
+  double azimuth = 1.0;
+  double altitude = 0.0;
+  observer.GetViewDirection(azimuth, altitude);
+  EXPECT_EQ(azimuth, 0.0);
+  EXPECT_NEAR(altitude, 60 * DEG_TO_RAD, 1e-12);  // 10 degrees above the pole at 50
 }
 
 }  // namespace

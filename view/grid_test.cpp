@@ -57,20 +57,24 @@ TEST(HorizontalGrid, StartingViewAtTheZenith) {
   LayerSet layers;
   RecordingSurface surface;
   DrawHorizontalGrid(view, layers, surface);
-  // 24 meridians from altitude 15 to 75; the parallels 15 to 75 closed; the horizon, 90
-  // degrees from the centre, lies outside the cap.
+  // 24 meridians from altitude 0 to 75; the parallels 0 to 75 closed. The horizon, 90
+  // degrees from the centre, is off the chart but inside the grid's cap, which now reaches one
+  // step beyond the corners (it once stopped at 1.56 rad and left the horizon out).
   const std::vector<std::vector<int64_t>> polylines = Polylines(surface.Lines());
-  ASSERT_EQ(polylines.size(), 24u + 5u);
-  for (size_t i = 0; i < 24; ++i) EXPECT_EQ(polylines[i][0], 5);
+  ASSERT_EQ(polylines.size(), 24u + 6u);
+  for (size_t i = 0; i < 24; ++i) EXPECT_EQ(polylines[i][0], 6);
   for (size_t i = 24; i < polylines.size(); ++i) {
     ASSERT_EQ(polylines[i][0], 25);
     EXPECT_TRUE(Near(polylines[i][1], polylines[i][49]) && Near(polylines[i][2], polylines[i][50]));
   }
-  // North lies straight below the centre; the label stands at its point, 10-pixel box.
+  // North lies straight below the centre; the label stands at its point, 10-pixel box. The
+  // meridians are labelled from 15, the horizon with the azimuths of its points.
   EXPECT_EQ(polylines[0][1], 120);
-  EXPECT_EQ(surface.Lines()[0], "text 120 " + std::to_string(polylines[0][2]) + " 130 " +
-                                    std::to_string(polylines[0][2] + 10) + " 256 \"15\u00B0\"");
-  EXPECT_EQ(Texts(surface.Lines()), Degrees({15, 30, 45, 60, 75, 15, 30, 45, 60, 75}));
+  EXPECT_EQ(surface.Lines()[0], "text 120 " + std::to_string(polylines[0][4]) + " 130 " +
+                                    std::to_string(polylines[0][4] + 10) + " 256 \"15\u00B0\"");
+  std::vector<std::string> texts = Degrees({15, 30, 45, 60, 75, 15, 30, 45, 60, 75});
+  for (int azimuth = 0; azimuth < 360; azimuth += 15) texts.push_back(Degrees({azimuth})[0]);
+  EXPECT_EQ(Texts(surface.Lines()), texts);
 
   layers.showHorizontalGrid = false;
   surface.Clear();
@@ -86,20 +90,20 @@ TEST(HorizontalGrid, LinesBreakWhereTheyLeaveTheCap) {
   RecordingSurface surface;
   DrawHorizontalGrid(view, layers, surface);
   const std::vector<std::string>& lines = surface.Lines();
-  // Meridian 0: -45 to 75 without the horizon's 0; meridian 180: 75; the horizon: the
-  // azimuths of its points inside the cap.
-  EXPECT_EQ(Texts(lines), Degrees({-45, -30, -15, 15, 30, 45,  60,  75,  75,  0,
-                                   15,  30,  45,  60, 75, 285, 300, 315, 330, 345}));
-  // The horizon is two runs, azimuth 0 to 75 and 285 to 360, not joined across the back.
+  // Meridian 0: -60 to 75 without the horizon's 0; meridian 180: 60 and 75; the horizon:
+  // the azimuths of its points inside the cap (reaching one step past the corners).
+  EXPECT_EQ(Texts(lines), Degrees({-60, -45, -30, -15, 15, 30, 45,  60,  75,  60,  75,  0,
+                                   15,  30,  45,  60,  75, 90, 270, 285, 300, 315, 330, 345}));
+  // The horizon is two runs, azimuth 0 to 90 and 270 to 360, not joined across the back.
   const auto zero = std::find_if(lines.begin(), lines.end(), [](const std::string& l) {
     return StartsWith(l, "text ") && QuotedText(l) == "0\u00B0";
   });
-  ASSERT_LT(zero - lines.begin() + 12, static_cast<ptrdiff_t>(lines.size()));
-  const std::vector<int64_t> first = Numbers(zero[6]);
-  const std::vector<int64_t> second = Numbers(zero[12]);
-  ASSERT_TRUE(StartsWith(zero[6], "polyline 6 ")) << zero[6];
-  ASSERT_TRUE(StartsWith(zero[12], "polyline 6 ")) << zero[12];
-  EXPECT_TRUE(Near(second[11], first[1]) && Near(second[12], first[2])) << "360 closes on 0";
+  ASSERT_LT(zero - lines.begin() + 14, static_cast<ptrdiff_t>(lines.size()));
+  const std::vector<int64_t> first = Numbers(zero[7]);
+  const std::vector<int64_t> second = Numbers(zero[14]);
+  ASSERT_TRUE(StartsWith(zero[7], "polyline 7 ")) << zero[7];
+  ASSERT_TRUE(StartsWith(zero[14], "polyline 7 ")) << zero[14];
+  EXPECT_TRUE(Near(second[13], first[1]) && Near(second[14], first[2])) << "360 closes on 0";
 
   // Every point drawn lies inside the grid's cap.
   const double radius = VisibleCap::ForView(view, PI / view.GetGridDivisions()).radius;

@@ -7,15 +7,29 @@
 #include "astro/angles.h"
 #include "astro/observer.h"
 #include "view/projection.h"
+#include "view/star_sprites.h"
 
 namespace halvane {
+
+namespace {
+
+constexpr double MAX_RADIUS = PI - 0.002;  // radians: the projection folds the last 0.001
+
+}  // namespace
 
 VisibleCap VisibleCap::ForView(const Projection& view, double margin) {
   double azimuth = 0.0;
   double altitude = 0.0;
   view.GetObserver().GetViewDirection(azimuth, altitude);
-  const double radius =
-      (view.GetFieldOfView() * 0.5 + margin) * std::sqrt(1.0 / view.GetAspect() + 1.0);
+  // The circle through the chart's corners (the projection keeps distances from the centre),
+  // widened so that a sprite centred just off the chart, which the layers still stamp, and a
+  // pixel lost to truncation on either side stay inside.
+  const double pad = margin + (STAR_SPRITE_HALF + 2) / view.GetXScale();
+  double radius = std::hypot(view.GetFieldOfView() * 0.5 + pad,
+                             view.GetFieldOfView() * 0.5 / view.GetAspect() + pad);
+  // The projection puts every point within 0.001 rad of the antipode at the chart's
+  // centre, so the cap stops short of it. A chart without width keeps its empty cap.
+  if (std::isfinite(radius) && radius > MAX_RADIUS) radius = MAX_RADIUS;
   return Around(azimuth, altitude, radius);
 }
 

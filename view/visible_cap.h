@@ -9,9 +9,9 @@ namespace halvane {
 class Projection;
 
 struct VisibleCap {
-  // The cap of the view's current direction: radius (fieldOfView / 2 + margin) x
-  // sqrt(1 / aspect + 1) radians. margin is 0 for the catalog layers and one grid step for
-  // the grids.
+  // The cap of the view's current direction: every point whose sprite or line can reach a
+  // pixel of the chart, out to margin (radians) beyond each edge, and never the antipode.
+  // margin is 0 for the catalog layers and one grid step for the grids.
   static VisibleCap ForView(const Projection& view, double margin);
   // A cap of the given radius (radians) around (azimuth, altitude) (radians).
   static VisibleCap Around(double azimuth, double altitude, double radius);
