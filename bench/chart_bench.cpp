@@ -54,10 +54,11 @@ struct BenchChart {
   BenchChart(bool south, bool large, int zoom, const std::string& starsPath = DATA + "Stars.dat")
       : width(large ? 1080 : 240),
         height(large ? 1320 : 294),
-        view(Rect{0, 0, width, height}, &observer,
-             (EnsureApplication(), LoadBitmap(BitmapId::StarSprites))),
+        view(Rect{0, 0, width, height}, &observer, LoadBitmap(BitmapId::StarSprites)),
         strip(Rect{0, 0, width, height}),
         image(width, height) {
+    // After the first bitmap, as the app does: Qt's image statics then outlive the application.
+    EnsureApplication();
     const ViewDirection aim = south ? VIEW_SOUTH : VIEW_ZENITH;
     observer.SetViewDirection(aim.azimuth, aim.altitude);
     view.GetLayers().UseDataFolder(DATA);

@@ -1,4 +1,4 @@
-// halvane-render's chart: the observer, sky view and frame that the options describe,
+// halvane-render's chart: the observer, chart and frame that the options describe,
 // drawn through the same Chart as the app.
 #pragma once
 
