@@ -9,11 +9,13 @@
 #include <cmath>
 #include <cstdio>
 #include <fstream>
+#include <random>
 #include <sstream>
 #include <string>
 #include <vector>
 
 #include "astro/angles.h"
+#include "astro/apparent_place.h"
 
 namespace halvane {
 namespace {
@@ -139,6 +141,51 @@ TEST(SolarSystem, ReportsDriftAtFarDates) {
       EXPECT_TRUE(std::isfinite(worst[b].position));
     }
     std::printf("\n");
+  }
+}
+
+// Any moment from the year -4000 to 8000 at any place, the poles and odd longitudes included,
+// gives finite numbers; Pluto is unavailable outside its series; a non-finite moment gives
+// nothing rather than NaN.
+TEST(SolarSystem, StaysFiniteFromMinus4000To8000) {
+  std::mt19937 random(4000);
+  std::uniform_real_distribution<double> jd(260000.0, 4643000.0);  // -4000 to 8000
+  std::uniform_real_distribution<double> longitude(-720.0, 720.0);
+  std::uniform_real_distribution<double> latitude(-95.0, 95.0);
+  for (int i = 0; i < 300; ++i) {
+    const double moment = jd(random), west = longitude(random), north = latitude(random);
+    const SolarSystemPlaces places = ComputeSolarSystem(moment, west, north);
+    for (int b = 0; b < BODY_COUNT; ++b) {
+      const BodyPlace& p = places[b];
+      SCOPED_TRACE(BodyName(static_cast<Body>(b)));
+      ASSERT_EQ(p.available,
+                b != static_cast<int>(Body::PLUTO) || (moment > 2409000.0 && moment < 2488070.0));
+      for (double v : {p.rightAscension, p.declination, p.distance, p.diameter, p.magnitude,
+                       p.illuminatedFraction, p.brightLimbAngle}) {
+        ASSERT_TRUE(std::isfinite(v)) << moment;
+      }
+    }
+    const ApparentPlace place(moment, west);
+    double ra, dec;
+    place.ToApparent(1.0, 0.5, ra, dec);
+    ASSERT_TRUE(std::isfinite(ra) && std::isfinite(dec) && std::isfinite(place.GetSiderealAngle()))
+        << moment;
+  }
+  for (const BodyPlace& p : ComputeSolarSystem(NAN, 0.0, 0.0)) EXPECT_FALSE(p.available);
+}
+
+// Near the first and the last quarter of 2024 March 17 and April 2 the Moon is half lit, with
+// its bright limb towards the Sun: the position angle of the Sun from the Moon (eraPas) within a
+// few degrees.
+TEST(SolarSystem, MoonsBrightLimbFacesTheSun) {
+  for (double jd : {2460387.0, 2460402.5}) {
+    const SolarSystemPlaces places = ComputeSolarSystem(jd, 0.0, 0.0);
+    const BodyPlace& moon = places[static_cast<int>(Body::MOON)];
+    const BodyPlace& sun = places[static_cast<int>(Body::SUN)];
+    EXPECT_NEAR(moon.illuminatedFraction, 0.5, 0.1) << jd;
+    const double towardsSun =
+        eraPas(moon.rightAscension, moon.declination, sun.rightAscension, sun.declination);
+    EXPECT_NEAR(std::remainder(moon.brightLimbAngle - towardsSun, TWO_PI), 0.0, 0.05) << jd;
   }
 }
 
