@@ -99,7 +99,7 @@ TEST_F(Identification, DistanceIsTheTrueAngleAndMissesLeaveThePreviousLabel) {
   const Point pixel = chart.Pixel(0.0, -40 * DEG_TO_RAD + pole);
   for (const auto& [dx, dy] : {std::pair{3, 0}, {-3, 0}, {0, 3}, {0, -3}, {2, 2}}) {
     label = {};
-    chart.view.IdentifyObject(label, pixel.x + dx, pixel.y + dy, 1.0);
+    IdentifyObject(chart.view, chart.layers, label, pixel.x + dx, pixel.y + dy, 1.0);
     EXPECT_EQ(std::u16string(label.name), u"Polaris") << dx << "," << dy;
   }
 }
