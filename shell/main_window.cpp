@@ -1,6 +1,7 @@
 // MainWindow's life: start-up, creation, the window procedure, shutdown.
 #include "shell/main_window.h"
 
+#include "platform/app_paths.h"
 #include "platform/bitmaps.h"
 #include "platform/files.h"
 
@@ -36,6 +37,7 @@ MainWindow::~MainWindow() {
     config.longitude = observer->GetLongitude();
     config.latitude = observer->GetLatitude();
     config.layerFlags = LayerFlagsOf(*skyView);
+    MakeConfigFolder(configPath);
     SaveConfig(configPath, config);
   }
   skyView.reset();
@@ -56,14 +58,16 @@ void MainWindow::Create(const std::string& className, const std::string& title,
   navBoxY = client.bottom - NAV_BOX_HEIGHT;
   skyView = std::make_unique<SkyView>(client, observer.get());
 
-  const std::string folder = dataFolder.empty() ? ExecutableDirectory() : dataFolder;
-  configPath = folder + "Config.dat";
+  const AppFiles files =
+      dataFolder.empty() ? LocateAppFiles(ExecutableDirectory()) : AppFilesIn(dataFolder);
+  const std::string& folder = files.catalogFolder;
+  configPath = files.configSavePath;
   skyView->starsPath = folder + "Stars.dat";
   skyView->linesPath = folder + "ConLin.dat";
   skyView->boundariesPath = folder + "ConBon.dat";
   skyView->labelsPath = folder + "Labels.dat";
 
-  LoadConfig(configPath, config);
+  LoadConfig(files.configLoadPath, config);
   observer->SetLocation(config.longitude, config.latitude);
   skyView->showEquatorialGrid = (config.layerFlags & LAYER_EQUATORIAL_GRID) != 0;
   skyView->showHorizontalGrid = (config.layerFlags & LAYER_HORIZONTAL_GRID) != 0;

@@ -8,6 +8,7 @@
 #include "astro/observer.h"
 #include "astro/sidereal_time.h"
 #include "catalog/picked_label.h"
+#include "platform/app_paths.h"
 #include "platform/files.h"
 #include "shell/config_file.h"
 #include "view/go_to_table.h"
@@ -69,16 +70,12 @@ void DrawLabel(Surface& surface, const PickedLabel& label, const Rect& chart) {
 
 }  // namespace
 
-std::string DataDirectory(const RenderOptions& options) {
-  if (options.dataDirectory.empty()) return ExecutableDirectory();
-  if (options.dataDirectory.back() == '/') return options.dataDirectory;
-  return options.dataDirectory + '/';
-}
-
 void RenderChart(const RenderOptions& options, const SYSTEMTIME& now, Surface& surface) {
-  const std::string folder = DataDirectory(options);
+  const AppFiles files = options.dataDirectory.empty() ? LocateAppFiles(ExecutableDirectory())
+                                                       : AppFilesIn(options.dataDirectory);
+  const std::string& folder = files.catalogFolder;
   ConfigRecord config;
-  LoadConfig(folder + "Config.dat", config);
+  LoadConfig(files.configLoadPath, config);
 
   Observer observer;
   observer.SetLocation(options.longitude.value_or(config.longitude),
