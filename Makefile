@@ -6,7 +6,7 @@ FUZZ_BUILD ?= build-fuzz
 CMAKE_GEN  := -G Ninja
 export QT_QPA_PLATFORM ?= offscreen
 
-.PHONY: all deps build run test format-check tidy bench fuzz clean
+.PHONY: all deps build run test format-check tidy bench fuzz clean install package
 
 all: build
 
@@ -19,6 +19,14 @@ build: deps
 
 run: build
 	@scripts/run-halvane $(BUILD)
+
+# Installs under PREFIX (staged under DESTDIR when given); `make package` builds the .deb.
+PREFIX ?= /usr/local
+install: build
+	DESTDIR="$(DESTDIR)" cmake --install $(BUILD) --prefix "$(PREFIX)"
+
+package: build
+	cd $(BUILD) && cpack -G DEB
 
 test: build format-check tidy
 	cd $(BUILD) && ctest --output-on-failure --timeout 600

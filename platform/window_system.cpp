@@ -98,6 +98,8 @@ intptr_t SendWindowMessage(WindowHandle window, uint32_t message, uintptr_t wPar
 WindowSystem::WindowSystem(int& argc, char** argv)
     : application(std::make_unique<QApplication>(argc, argv)) {
   QApplication::setApplicationName("Halvane");
+  // Wayland shells match the window to its desktop entry, and so to its icon, by this name.
+  QApplication::setDesktopFileName("io.github.halvane.Halvane");
   QApplication::setWindowIcon(QIcon(":/icon.png"));
 }
 

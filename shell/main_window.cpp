@@ -1,6 +1,7 @@
 // MainWindow's life: start-up, creation, the window procedure, shutdown.
 #include "shell/main_window.h"
 
+#include "platform/app_paths.h"
 #include "platform/bitmaps.h"
 #include "platform/files.h"
 
@@ -27,6 +28,7 @@ MainWindow::~MainWindow() {
     config.longitude = observer->GetLongitude();
     config.latitude = observer->GetLatitude();
     config.layerFlags = chart->GetLayers().LayerFlags();
+    MakeConfigFolder(configPath);
     SaveConfig(configPath, config);
   }
   chart.reset();
@@ -47,11 +49,12 @@ void MainWindow::Create(const std::string& className, const std::string& title,
   navBoxY = client.bottom - NAV_BOX_HEIGHT;
   chart = std::make_unique<Chart>(client, observer.get(), LoadBitmap(BitmapId::StarSprites));
 
-  const std::string folder = dataFolder.empty() ? ExecutableDirectory() : dataFolder;
-  configPath = folder + "Config.dat";
-  chart->GetLayers().UseDataFolder(folder);
+  const AppFiles files =
+      dataFolder.empty() ? LocateAppFiles(ExecutableDirectory()) : AppFilesIn(dataFolder);
+  configPath = files.configSavePath;
+  chart->GetLayers().UseDataFolder(files.catalogFolder);
 
-  LoadConfig(configPath, config);
+  LoadConfig(files.configLoadPath, config);
   observer->SetLocation(config.longitude, config.latitude);
   chart->GetLayers().ApplyLayerFlags(config.layerFlags);
   SetCheckMarks();

@@ -24,8 +24,8 @@ constexpr char WINDOW_TITLE[] = "Halvane v1.2";
 
 class MainWindow : public Window {
  public:
-  // dataFolder holds Config.dat and the catalogs, with a trailing '/'; empty means the folder
-  // of the executable. Only tests and benchmarks pass another one.
+  // dataFolder holds Config.dat and the catalogs, with a trailing '/'; empty means the places
+  // LocateAppFiles finds beside the executable. Only tests and benchmarks pass a folder.
   explicit MainWindow(std::string dataFolder = {});
   // Saves the settings (only when the window was made) and frees everything.
   ~MainWindow() override;

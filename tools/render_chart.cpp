@@ -8,6 +8,7 @@
 #include "astro/sidereal_time.h"
 #include "chart/chart.h"
 #include "chart/label_overlay.h"
+#include "platform/app_paths.h"
 #include "platform/bitmaps.h"
 #include "platform/files.h"
 #include "shell/config_file.h"
@@ -59,16 +60,12 @@ void ApplyPan(Projection& view, const std::string& keys) {
 
 }  // namespace
 
-std::string DataDirectory(const RenderOptions& options) {
-  if (options.dataDirectory.empty()) return ExecutableDirectory();
-  if (options.dataDirectory.back() == '/') return options.dataDirectory;
-  return options.dataDirectory + '/';
-}
-
 void RenderChart(const RenderOptions& options, const SYSTEMTIME& now, Surface& surface) {
-  const std::string folder = DataDirectory(options);
+  const AppFiles files = options.dataDirectory.empty() ? LocateAppFiles(ExecutableDirectory())
+                                                       : AppFilesIn(options.dataDirectory);
+  const std::string& folder = files.catalogFolder;
   ConfigRecord config;
-  LoadConfig(folder + "Config.dat", config);
+  LoadConfig(files.configLoadPath, config);
 
   Observer observer;
   observer.SetLocation(options.longitude.value_or(config.longitude),

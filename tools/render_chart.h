@@ -23,9 +23,6 @@ class DiscardSurface : public Surface {
             RasterOp) override {}
 };
 
-// The data folder of the options with a trailing '/', the executable's when none was given.
-std::string DataDirectory(const RenderOptions& options);
-
 // Draws one frame onto surface (at least options.width x options.height) in this order:
 // place and time (now is used when the options give no time), aim, zoom, rotation, pan,
 // then the frame, then the label of the tap if one was found.

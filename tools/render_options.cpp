@@ -258,7 +258,8 @@ bool ParseRenderOptions(const std::vector<std::string>& arguments, RenderOptions
 const char* RenderUsage() {
   return "usage: halvane-render [options]\n"
          "  --data DIR        folder of Stars.dat, ConLin.dat, ConBon.dat, Labels.dat\n"
-         "                    (default: the executable's folder)\n"
+         "                    (default: beside the executable, else ../share/halvane,\n"
+         "                    else the XDG data folders)\n"
          "  --size WxH        chart size in pixels (default 240x294)\n"
          "  --longitude DEG   degrees, positive west   } default: Config.dat in the data\n"
          "  --latitude DEG    degrees, positive north  } folder, else the built-in defaults\n"

@@ -16,7 +16,7 @@ struct GoToRow;
 struct ViewDirection;
 
 struct RenderOptions {
-  std::string dataDirectory;  // empty: the executable's folder
+  std::string dataDirectory;  // empty: found by LocateAppFiles
   int32_t width = 240;
   int32_t height = 294;
   std::optional<double> longitude;      // degrees, positive west
