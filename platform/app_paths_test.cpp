@@ -8,10 +8,12 @@
 #include <filesystem>
 #include <fstream>
 
-#include "tests/scratch_folder.h"
+#include "tests/support/scratch_folder.h"
 
 namespace halvane {
 namespace {
+
+using test_support::ScratchFolderTest;
 
 class AppPathsTest : public ScratchFolderTest {
  protected:

@@ -8,12 +8,12 @@
 
 #include "platform/app_paths.h"
 #include "shell/config_file.h"
-#include "tests/scratch_folder.h"
+#include "tests/support/scratch_folder.h"
 
 namespace halvane {
 namespace {
 
-using ReadOnlyInstall = ScratchFolderTest;
+using ReadOnlyInstall = test_support::ScratchFolderTest;
 
 TEST_F(ReadOnlyInstall, SettingsMoveToTheConfigFolderAndAreKept) {
   const std::filesystem::path bin = folder / "bin";
