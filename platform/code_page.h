@@ -21,7 +21,8 @@ std::u16string Windows1252ToUtf16(const char* bytes, size_t maxBytes);
 // '?'). When lossy is given, it is set to whether any character was not kept as it was.
 std::string Utf8ToWindows1252(std::string_view utf8, bool* lossy = nullptr);
 
-// The plain-letter stand-in used above for a Latin letter outside the page; empty when none.
+// The plain-letter stand-in that the encoding above gives a Latin letter outside the page;
+// empty when there is none.
 std::string_view Transliterate(char32_t c);
 
 // Decodes one UTF-8 sequence at text[i] and moves i past it; false, with one byte consumed,
