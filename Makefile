@@ -57,7 +57,7 @@ clean:
 # its full count. The libraries are built with coverage for the fuzzer too. Findings are
 # written to $(FUZZ_BUILD)/findings/.
 FUZZ_SECONDS ?= 60
-FUZZ_TARGETS := stars lines boundaries labels config dialog_fields
+FUZZ_TARGETS := stars lines boundaries labels config dialog_fields cities find_text
 LONG_SESSION_COUNT ?= 100000
 
 fuzz: deps

@@ -46,7 +46,8 @@ uint8_t EncodeExact(char32_t c) {
 
 bool IsCombiningMark(char32_t c) { return c >= 0x0300 && c <= 0x036F; }
 
-// A plain-letter stand-in for a character the page lacks; empty when there is none.
+}  // namespace
+
 std::string_view Transliterate(char32_t c) {
   static constexpr std::string_view LETTERS =
       "ABCDEFGHIJKLMNOPQRSTUVWXYZabcdefghijklmnopqrstuvwxyz";
@@ -106,7 +107,6 @@ std::string_view Transliterate(char32_t c) {
   }
 }
 
-// Decodes one UTF-8 sequence at text[i]; false (and one byte consumed) when malformed.
 bool DecodeUtf8(std::string_view text, size_t& i, char32_t& c) {
   const auto byte = [&](size_t k) { return static_cast<uint8_t>(text[k]); };
   const uint8_t lead = byte(i);
@@ -145,8 +145,6 @@ bool DecodeUtf8(std::string_view text, size_t& i, char32_t& c) {
   i += length;
   return true;
 }
-
-}  // namespace
 
 std::u16string Windows1252ToUtf16(const char* bytes, size_t maxBytes) {
   std::u16string text;

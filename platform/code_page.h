@@ -21,4 +21,12 @@ std::u16string Windows1252ToUtf16(const char* bytes, size_t maxBytes);
 // '?'). When lossy is given, it is set to whether any character was not kept as it was.
 std::string Utf8ToWindows1252(std::string_view utf8, bool* lossy = nullptr);
 
+// The plain-letter stand-in that the encoding above gives a Latin letter outside the page;
+// empty when there is none.
+std::string_view Transliterate(char32_t c);
+
+// Decodes one UTF-8 sequence at text[i] and moves i past it; false, with one byte consumed,
+// when the sequence is malformed, overlong or a surrogate.
+bool DecodeUtf8(std::string_view text, size_t& i, char32_t& c);
+
 }  // namespace halvane

@@ -15,8 +15,10 @@
 
 #include "astro/angles.h"
 #include "catalog/catalog_records.h"
+#include "catalog/city_records.h"
 #include "catalog/data_file.h"
 #include "platform/code_page.h"
+#include "tools/city_info.h"
 
 namespace halvane {
 
@@ -31,7 +33,7 @@ struct KindInfo {
   std::string_view reader;
 };
 
-constexpr std::array<KindInfo, 4> KINDS = {{
+constexpr std::array<KindInfo, 5> KINDS = {{
     {CatalogKind::Stars, "stars", "Stars.dat", STARS_TAG, STAR_RECORD_SIZE, "the star layer"},
     {CatalogKind::Lines, "lines", "ConLin.dat", LINES_TAG, SEGMENT_RECORD_SIZE,
      "the constellation line layer"},
@@ -39,6 +41,8 @@ constexpr std::array<KindInfo, 4> KINDS = {{
      "the constellation boundary layer"},
     {CatalogKind::Labels, "labels", "Labels.dat", "", LABEL_RECORD_SIZE,
      "the object identification"},
+    {CatalogKind::Cities, "cities", "Cities.dat", CITIES_TAG, CITY_RECORD_SIZE,
+     "the city completion"},
 }};
 
 const KindInfo& InfoOf(CatalogKind kind) {
@@ -283,11 +287,18 @@ int PrintCatalogInfo(const std::string& path, std::optional<CatalogKind> kind, s
   }
   Positions positions;
   size_t unterminated = 0;
+  size_t unusableCities = 0;
   switch (info.kind) {
     case CatalogKind::Stars: ReportStars(file, positions, out); break;
     case CatalogKind::Lines: ReportLines(file, positions, out); break;
     case CatalogKind::Boundaries: ReportBoundaries(file, positions, out); break;
     case CatalogKind::Labels: unterminated = ReportLabels(file, positions, out); break;
+    case CatalogKind::Cities: unusableCities = ReportCities(file, out); break;
+  }
+  if (unusableCities > 0) {
+    err << prefix << unusableCities
+        << " cities without a name or country, or out of range (skipped by the reader)\n";
+    status = 1;
   }
   if (positions.notFinite > 0) {
     err << prefix << positions.notFinite

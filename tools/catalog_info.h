@@ -9,9 +9,9 @@
 
 namespace halvane {
 
-enum class CatalogKind { Stars, Lines, Boundaries, Labels };
+enum class CatalogKind { Stars, Lines, Boundaries, Labels, Cities };
 
-// "stars", "lines", "boundaries" or "labels"; nothing for anything else.
+// "stars", "lines", "boundaries", "labels" or "cities"; nothing for anything else.
 std::optional<CatalogKind> ParseCatalogKind(std::string_view name);
 
 // Prints the report on out and every problem found, one line each, on err. The kind is

@@ -1,6 +1,7 @@
 // halvane-catalog: builds the catalogs from the source data, and describes a catalog file.
 //   halvane-catalog build --source DIR --out DIR
-//   halvane-catalog info FILE [--kind stars|lines|boundaries|labels]
+//   halvane-catalog build-cities --source FILE --out DIR
+//   halvane-catalog info FILE [--kind stars|lines|boundaries|labels|cities]
 #include <QCoreApplication>
 #include <iostream>
 #include <optional>
@@ -9,6 +10,7 @@
 
 #include "tools/catalog_builder.h"
 #include "tools/catalog_info.h"
+#include "tools/city_builder.h"
 
 namespace {
 
@@ -16,7 +18,8 @@ constexpr int USAGE_ERROR = 2;
 
 const char* const USAGE =
     "usage: halvane-catalog build --source DIR --out DIR\n"
-    "       halvane-catalog info FILE [--kind stars|lines|boundaries|labels]\n";
+    "       halvane-catalog build-cities --source FILE --out DIR\n"
+    "       halvane-catalog info FILE [--kind stars|lines|boundaries|labels|cities]\n";
 
 int Usage(const std::string& problem) {
   std::cerr << "halvane-catalog: " << problem << " (see halvane-catalog --help)\n";
@@ -56,7 +59,8 @@ int Info(const std::vector<std::string>& args) {
   std::optional<halvane::CatalogKind> kind;
   for (size_t i = 0; i < args.size(); ++i) {
     if (args[i] == "--kind") {
-      if (i + 1 >= args.size()) return Usage("--kind needs stars, lines, boundaries or labels");
+      if (i + 1 >= args.size())
+        return Usage("--kind needs stars, lines, boundaries, labels or cities");
       kind = halvane::ParseCatalogKind(args[++i]);
       if (!kind) return Usage("unknown kind '" + args[i] + "'");
       continue;
@@ -83,6 +87,7 @@ int main(int argc, char** argv) {
   const std::string command = args.front();
   args.erase(args.begin());
   if (command == "build") return Build(args);
+  if (command == "build-cities") return halvane::RunBuildCities(args, std::cout, std::cerr);
   if (command == "info") return Info(args);
   if (command == "--help" || command == "-h") {
     std::cout << USAGE;

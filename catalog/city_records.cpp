@@ -1,0 +1,78 @@
+// Cities.dat records and their reader.
+#include "catalog/city_records.h"
+
+#include <algorithm>
+#include <cstring>
+
+#include "catalog/utf8_text.h"
+
+namespace halvane {
+
+namespace {
+
+constexpr size_t COUNTRY_OFFSET = 32;
+constexpr size_t LATITUDE_OFFSET = 34;
+constexpr size_t LONGITUDE_OFFSET = 38;
+constexpr size_t POPULATION_OFFSET = 42;
+
+uint32_t ReadU32(const uint8_t* p) {
+  return static_cast<uint32_t>(p[0]) | (static_cast<uint32_t>(p[1]) << 8) |
+         (static_cast<uint32_t>(p[2]) << 16) | (static_cast<uint32_t>(p[3]) << 24);
+}
+
+void WriteU32(uint32_t value, uint8_t* p) {
+  for (int i = 0; i < 4; ++i) p[i] = static_cast<uint8_t>(value >> (8 * i));
+}
+
+bool IsCapital(uint8_t c) { return c >= 'A' && c <= 'Z'; }
+
+}  // namespace
+
+bool DecodeCity(const uint8_t* bytes, CityRecord& city) {
+  const auto* name = reinterpret_cast<const char*>(bytes);
+  city.name = ValidUtf8(std::string_view(name, strnlen(name, CITY_NAME_BYTES)));
+  const uint8_t* country = bytes + COUNTRY_OFFSET;
+  city.country.assign(reinterpret_cast<const char*>(country), 2);
+  city.latitudeSeconds = static_cast<int32_t>(ReadU32(bytes + LATITUDE_OFFSET));
+  city.longitudeSeconds = static_cast<int32_t>(ReadU32(bytes + LONGITUDE_OFFSET));
+  city.population = ReadU32(bytes + POPULATION_OFFSET);
+  return !city.name.empty() && IsCapital(country[0]) && IsCapital(country[1]) &&
+         city.latitudeSeconds >= -MAX_LATITUDE_SECONDS &&
+         city.latitudeSeconds <= MAX_LATITUDE_SECONDS &&
+         city.longitudeSeconds >= -MAX_LONGITUDE_SECONDS &&
+         city.longitudeSeconds <= MAX_LONGITUDE_SECONDS;
+}
+
+void EncodeCity(const CityRecord& city, uint8_t* bytes) {
+  std::memset(bytes, 0, CITY_RECORD_SIZE);
+  std::memcpy(bytes, city.name.data(), std::min(city.name.size(), CITY_NAME_BYTES));
+  std::memcpy(bytes + COUNTRY_OFFSET, city.country.data(),
+              std::min<size_t>(city.country.size(), 2));
+  WriteU32(static_cast<uint32_t>(city.latitudeSeconds), bytes + LATITUDE_OFFSET);
+  WriteU32(static_cast<uint32_t>(city.longitudeSeconds), bytes + LONGITUDE_OFFSET);
+  WriteU32(city.population, bytes + POPULATION_OFFSET);
+}
+
+std::string ShortenUtf8(std::string_view text, size_t maxBytes) {
+  std::string shortened = ValidUtf8(text);
+  if (shortened.size() > maxBytes) {
+    size_t end = maxBytes;
+    // Back up over continuation bytes to the start of the character that does not fit.
+    while (end > 0 && (static_cast<uint8_t>(shortened[end]) & 0xC0) == 0x80) --end;
+    shortened.resize(end);
+  }
+  while (!shortened.empty() &&
+         std::string_view(" ,-(").find(shortened.back()) != std::string_view::npos) {
+    shortened.pop_back();
+  }
+  return shortened;
+}
+
+WalkResult ReadCities(const std::string& path, std::vector<CityRecord>& cities) {
+  CityRecord city;
+  return WalkRecords(path, CITIES_TAG, CITY_RECORD_SIZE, [&](const uint8_t* bytes) {
+    if (DecodeCity(bytes, city)) cities.push_back(city);
+  });
+}
+
+}  // namespace halvane

@@ -1,0 +1,54 @@
+// Cities.dat, the world's cities for choosing a place by name, and its careful reader.
+//
+// A DataFileHeader (data_file.h) with tag "CITY", then 46-byte little-endian records with no
+// gaps, sorted by folded name (name_search.h), the most populous first among equals:
+//   0  32 bytes   name        UTF-8, zero-padded; a name of all 32 bytes has no terminator
+//   32 2  bytes   country     ISO 3166-1 alpha-2 code, two ASCII capitals
+//   34 4  int32   latitude    seconds of arc, north positive, -324000 to 324000
+//   38 4  int32   longitude   seconds of arc, east positive, -648000 to 648000
+//   42 4  uint32  population
+#pragma once
+
+#include <cstddef>
+#include <cstdint>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "catalog/data_file.h"
+
+namespace halvane {
+
+constexpr std::string_view CITIES_TAG = "CITY";
+constexpr size_t CITY_RECORD_SIZE = 46;
+constexpr size_t CITY_NAME_BYTES = 32;
+constexpr int32_t SECONDS_PER_DEGREE = 3600;
+constexpr int32_t MAX_LATITUDE_SECONDS = 90 * SECONDS_PER_DEGREE;
+constexpr int32_t MAX_LONGITUDE_SECONDS = 180 * SECONDS_PER_DEGREE;
+
+struct CityRecord {
+  std::string name;     // valid UTF-8, at most CITY_NAME_BYTES bytes when written
+  std::string country;  // two ASCII capitals
+  int32_t latitudeSeconds;
+  int32_t longitudeSeconds;
+  uint32_t population;
+};
+
+// Decodes one record. False when it cannot be used: an empty name, a country that is not
+// two capitals, or a coordinate out of range. A malformed byte of the name becomes U+FFFD.
+bool DecodeCity(const uint8_t* bytes, CityRecord& city);
+
+// Writes the record; a name longer than the field is cut at the field's end, so the caller
+// shortens it first (ShortenUtf8).
+void EncodeCity(const CityRecord& city, uint8_t* bytes);
+
+// The longest beginning of valid UTF-8 text that fits maxBytes without splitting a
+// character, without the spaces, commas, hyphens and opening brackets that a cut leaves at
+// its end.
+std::string ShortenUtf8(std::string_view text, size_t maxBytes);
+
+// Appends every usable city of the file, in file order; unusable records and a partial last
+// record are skipped. The result of the walk: a missing file or a wrong header adds none.
+WalkResult ReadCities(const std::string& path, std::vector<CityRecord>& cities);
+
+}  // namespace halvane

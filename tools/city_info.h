@@ -1,0 +1,16 @@
+// What halvane-catalog info says of Cities.dat: counts, coordinate and population ranges,
+// the most populous cities, and the records its reader skips.
+#pragma once
+
+#include <cstddef>
+#include <iosfwd>
+
+#include "catalog/data_file.h"
+
+namespace halvane {
+
+// Reads the rest of the file's records and prints the report on out. Returns how many
+// records the reader skips as unusable.
+size_t ReportCities(RecordFile& file, std::ostream& out);
+
+}  // namespace halvane
