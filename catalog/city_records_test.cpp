@@ -8,12 +8,12 @@
 #include <vector>
 
 #include "catalog/city_catalog.h"
-#include "tests/scratch_folder.h"
+#include "tests/support/scratch_folder.h"
 
 namespace halvane {
 namespace {
 
-class CityFiles : public ScratchFolderTest {
+class CityFiles : public test_support::ScratchFolderTest {
  protected:
   static std::vector<uint8_t> File(std::string_view tag, const std::vector<CityRecord>& cities) {
     std::vector<uint8_t> bytes(HEADER_SIZE + cities.size() * CITY_RECORD_SIZE);

@@ -9,7 +9,7 @@
 #include <vector>
 
 #include "catalog/city_records.h"
-#include "tests/scratch_folder.h"
+#include "tests/support/scratch_folder.h"
 #include "tools/catalog_info.h"
 
 namespace halvane {
@@ -30,7 +30,7 @@ std::string Line(const std::string& name, const std::string& lat, const std::str
   return line + "\r\n";
 }
 
-class CityBuild : public ScratchFolderTest {};
+class CityBuild : public test_support::ScratchFolderTest {};
 
 TEST_F(CityBuild, KeepsTheLargeCitiesSortedByFoldedName) {
   const std::string table = Line("Zürich", "47.36667", "8.55", "CH", "341730") +
