@@ -10,9 +10,9 @@
 #include <vector>
 
 #include "catalog/name_search.h"
+#include "catalog/sky_names.h"
 #include "fuzz/fuzz_chart.h"
 #include "fuzz/fuzz_files.h"
-#include "catalog/sky_names.h"
 
 namespace halvane {
 namespace {
