@@ -45,9 +45,10 @@ bool DecodeCity(const uint8_t* bytes, CityRecord& city) {
 
 void EncodeCity(const CityRecord& city, uint8_t* bytes) {
   std::memset(bytes, 0, CITY_RECORD_SIZE);
-  std::memcpy(bytes, city.name.data(), std::min(city.name.size(), CITY_NAME_BYTES));
-  std::memcpy(bytes + COUNTRY_OFFSET, city.country.data(),
-              std::min<size_t>(city.country.size(), 2));
+  // Fixed fields, zero-padded: a name that fills its field has no terminator.
+  std::copy_n(city.name.data(), std::min(city.name.size(), CITY_NAME_BYTES), bytes);
+  std::copy_n(city.country.data(), std::min<size_t>(city.country.size(), 2),
+              bytes + COUNTRY_OFFSET);
   WriteU32(static_cast<uint32_t>(city.latitudeSeconds), bytes + LATITUDE_OFFSET);
   WriteU32(static_cast<uint32_t>(city.longitudeSeconds), bytes + LONGITUDE_OFFSET);
   WriteU32(city.population, bytes + POPULATION_OFFSET);
