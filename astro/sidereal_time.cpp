@@ -63,4 +63,10 @@ double SiderealTimeAt(const SYSTEMTIME& time, double longitude) {
   return SiderealTime(jd0, hours, longitude);
 }
 
+double JulianDayAt(const SYSTEMTIME& time) {
+  const double hours = time.hour + time.minute * MINUTES_TO_HOURS +
+                       (time.second * 1000.0 + time.milliseconds) * MILLISECONDS_TO_HOURS;
+  return JulianDay(time.year, time.month, time.day, hours);
+}
+
 }  // namespace halvane

@@ -25,4 +25,7 @@ double SiderealTime(double jd0, double hours, double longitude);
 // SiderealTime for a universal-time record, to the millisecond.
 double SiderealTimeAt(const SYSTEMTIME& time, double longitude);
 
+// Julian day (universal time) of a universal-time record, to the millisecond.
+double JulianDayAt(const SYSTEMTIME& time);
+
 }  // namespace halvane

@@ -68,8 +68,9 @@ struct BenchChart {
     starLayer.sprites = LoadBitmap(BitmapId::StarSprites);
     for (int i = 0; i < zoom; ++i) view.GetProjection().ZoomIn();
     for (int i = 0; i > zoom; --i) view.GetProjection().ZoomOut();
-    siderealAngle =
-        SiderealTimeAt(SYSTEMTIME{2026, 12, 2, 8, 21, 0, 0, 0}, observer.GetLongitude());
+    const SYSTEMTIME moment{2026, 12, 2, 8, 21, 0, 0, 0};
+    siderealAngle = SiderealTimeAt(moment, observer.GetLongitude());
+    view.SetMoment(JulianDayAt(moment));
   }
 
   int32_t width;

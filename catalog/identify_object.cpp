@@ -21,8 +21,8 @@ namespace {
 
 // The converted name always leaves room for the terminator, even when the record's field
 // has no zero byte of its own.
-void CopyName(const LabelRecord& record, PickedLabel& label) {
-  const std::u16string name = Windows1252ToUtf16(record.name, LABEL_NAME_UNITS - 1);
+void CopyName(const char* bytes, PickedLabel& label) {
+  const std::u16string name = Windows1252ToUtf16(bytes, LABEL_NAME_UNITS - 1);
   const size_t count = std::min(name.size(), static_cast<size_t>(LABEL_NAME_UNITS - 1));
   std::fill(std::begin(label.name), std::end(label.name), u'\0');
   std::copy_n(name.begin(), count, label.name);
@@ -31,7 +31,8 @@ void CopyName(const LabelRecord& record, PickedLabel& label) {
 }  // namespace
 
 void IdentifyObject(const Projection& projection, const LayerSet& layers, PickedLabel& label,
-                    int32_t x, int32_t y, double siderealAngle) {
+                    int32_t x, int32_t y, double siderealAngle,
+                    std::span<const TapTarget> targets) {
   const Observer* observer = &projection.GetObserver();
   const double fieldOfView = projection.GetFieldOfView();
   double u = 0.0;
@@ -50,23 +51,32 @@ void IdentifyObject(const Projection& projection, const LayerSet& layers, Picked
   const double cosDeclination = std::cos(declination);
   double best = 1.0;  // past the largest haversine, that of half a turn
   bool found = false;
-  LabelRecord candidate{};
+  LabelRecord record{};
+  TapTarget candidate{};
+  const auto consider = [&](double targetRightAscension, double targetDeclination) {
+    if (!IsUsablePosition(targetRightAscension, targetDeclination)) return false;
+    const double sinHalfAlpha = std::sin((targetRightAscension - rightAscension) * 0.5);
+    const double sinHalfDelta = std::sin((targetDeclination - declination) * 0.5);
+    const double haversine = sinHalfDelta * sinHalfDelta + cosDeclination *
+                                                               std::cos(targetDeclination) *
+                                                               sinHalfAlpha * sinHalfAlpha;
+    if (!(haversine < best)) return false;  // strictly: the first of equals wins
+    best = haversine;
+    found = true;
+    return true;
+  };
   RecordFile file(LABEL_RECORD_SIZE);
   if (file.Open(layers.labelsPath, "") == WalkResult::Completed) {
     while (const uint8_t* bytes = file.Next()) {
-      const LabelRecord record = DecodeLabel(bytes);
-      if (!IsUsablePosition(record.rightAscension, record.declination)) continue;
-      const double sinHalfAlpha = std::sin((record.rightAscension - rightAscension) * 0.5);
-      const double sinHalfDelta = std::sin((record.declination - declination) * 0.5);
-      const double haversine = sinHalfDelta * sinHalfDelta + cosDeclination *
-                                                                 std::cos(record.declination) *
-                                                                 sinHalfAlpha * sinHalfAlpha;
-      if (haversine < best) {  // strictly: the first of equals wins
-        best = haversine;
-        candidate = record;
-        found = true;
+      const LabelRecord next = DecodeLabel(bytes);
+      if (consider(next.rightAscension, next.declination)) {
+        record = next;
+        candidate = {record.rightAscension, record.declination, record.name};
       }
     }
+  }
+  for (const TapTarget& target : targets) {
+    if (consider(target.rightAscension, target.declination)) candidate = target;
   }
   if (!found || 2.0 * std::asin(std::sqrt(best)) > 0.1 * fieldOfView) return;
 
@@ -77,7 +87,7 @@ void IdentifyObject(const Projection& projection, const LayerSet& layers, Picked
   const Point at = ProjectToScreen(projection, labelAzimuth, labelAltitude);
   label.x = at.x;
   label.y = at.y;
-  CopyName(candidate, label);
+  CopyName(candidate.name, label);
 }
 
 }  // namespace halvane

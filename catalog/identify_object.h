@@ -3,6 +3,7 @@
 #pragma once
 
 #include <cstdint>
+#include <span>
 
 namespace halvane {
 
@@ -18,9 +19,18 @@ struct PickedLabel {
   char16_t name[LABEL_NAME_UNITS] = {};  // zero-terminated UTF-16
 };
 
-// Finds the Labels.dat object nearest to client pixel (x, y) and, when it lies within a
-// tenth of the field of view, writes its name and pixel into label; else leaves label.
+// An object that can be tapped without being in Labels.dat (a body of the solar system).
+struct TapTarget {
+  double rightAscension;  // radians, on the catalog's frame
+  double declination;
+  const char* name;  // ASCII
+};
+
+// Finds the object nearest to client pixel (x, y) among Labels.dat and targets (a label wins
+// a tie) and, when it lies within a tenth of the field of view, writes its name and pixel into
+// label; else leaves label.
 void IdentifyObject(const Projection& projection, const LayerSet& layers, PickedLabel& label,
-                    int32_t x, int32_t y, double siderealAngle);
+                    int32_t x, int32_t y, double siderealAngle,
+                    std::span<const TapTarget> targets = {});
 
 }  // namespace halvane

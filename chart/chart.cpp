@@ -2,6 +2,7 @@
 #include "chart/chart.h"
 
 #include <utility>
+#include <vector>
 
 namespace halvane {
 
@@ -16,7 +17,14 @@ void Chart::SetViewRect(const Rect& rect) {
 }
 
 void Chart::IdentifyObject(PickedLabel& label, int32_t x, int32_t y, double siderealAngle) const {
-  halvane::IdentifyObject(projection, layers, label, x, y, siderealAngle);
+  std::vector<TapTarget> targets;
+  for (int index = 0; index < BODY_COUNT; ++index) {
+    const BodyPlace& place = bodies[index];
+    if (!place.available) continue;
+    targets.push_back(
+        {place.rightAscension, place.declination, BodyName(static_cast<Body>(index))});
+  }
+  halvane::IdentifyObject(projection, layers, label, x, y, siderealAngle, targets);
 }
 
 }  // namespace halvane

@@ -1,11 +1,14 @@
 // Chart: one sky chart as the app, halvane-render, the fuzz targets and the benchmarks draw
 // it. It joins the projection (where on the chart), the layer set (which layers, which
-// files), the progress strip and the star layer's sprites, composes frames and finds tapped
-// objects.
+// files), the moment, the progress strip and the star layer's sprites, composes frames and
+// finds tapped objects.
 #pragma once
 
 #include <cstdint>
+#include <limits>
 #include <memory>
+
+#include "astro/solar_system.h"
 
 #include "catalog/catalog_layers.h"
 #include "catalog/identify_object.h"
@@ -27,11 +30,18 @@ class Chart {
   // Moves the chart to a new rectangle (the window was resized).
   void SetViewRect(const Rect& rect);
 
+  // The moment the next frames show, a Julian day in universal time; the sidereal angle that
+  // DrawFrame gets must belong to it. Until it is set (or when it is not finite) the solar
+  // system is not drawn.
+  void SetMoment(double jdUt) { momentJdUt = jdUt; }
+  double GetMoment() const { return momentJdUt; }
+
   // Composes one frame into drawSurface, showing progress on progressSurface; siderealAngle
   // is the local sidereal time in radians.
   void DrawFrame(Surface& drawSurface, Surface& progressSurface, double siderealAngle);
 
-  // The tapped object at client pixel (x, y) into label; see IdentifyObject.
+  // The tapped object at client pixel (x, y) into label, among the labels and the bodies the
+  // last frame drew; see IdentifyObject.
   void IdentifyObject(PickedLabel& label, int32_t x, int32_t y, double siderealAngle) const;
 
   Projection& GetProjection() { return projection; }
@@ -40,12 +50,16 @@ class Chart {
   const LayerSet& GetLayers() const { return layers; }
   // Star records read by the last frame whose catalog could be used.
   int32_t GetStarCount() const { return starLayer.starCount; }
+  // The bodies the last frame drew (none available when the layer was off).
+  const SolarSystemPlaces& GetBodies() const { return bodies; }
 
  private:
   Projection projection;
   LayerSet layers;
   ProgressStrip progress;
   StarLayer starLayer;
+  double momentJdUt = std::numeric_limits<double>::quiet_NaN();
+  SolarSystemPlaces bodies{};
 };
 
 }  // namespace halvane

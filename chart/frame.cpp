@@ -2,7 +2,10 @@
 // the progress strip growing on the screen between them.
 #include "chart/chart.h"
 
+#include "astro/observer.h"
+#include "chart/label_overlay.h"
 #include "view/grid_layers.h"
+#include "view/solar_system_layer.h"
 
 namespace halvane {
 
@@ -39,6 +42,12 @@ void Chart::DrawFrame(Surface& drawSurface, Surface& progressSurface, double sid
   progress.Show(done += 1.0, progressSurface);
 
   DrawStars(projection, layers, starLayer, drawSurface, progress, progressSurface, siderealAngle);
+
+  const Observer& observer = projection.GetObserver();
+  bodies = layers.showSolarSystem
+               ? ComputeSolarSystem(momentJdUt, observer.GetLongitude(), observer.GetLatitude())
+               : SolarSystemPlaces{};
+  DrawSolarSystem(projection, layers, drawSurface, bodies, siderealAngle, LABEL_COLOR);
 }
 
 }  // namespace halvane

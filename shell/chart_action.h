@@ -13,6 +13,7 @@ enum class ChartAction {
   ToggleHorizontalGrid,
   ToggleConstellationLines,
   ToggleConstellationBoundaries,
+  ToggleSolarSystem,
   ZoomIn,
   ZoomOut,
   ZoomReset,

@@ -34,6 +34,7 @@ void MainWindow::OnDestroy() {
 void MainWindow::RefreshSiderealAngle() {
   if (config.useSystemTime != 0) config.observationTime = UniversalNow();
   siderealAngle = SiderealTimeAt(config.observationTime, observer->GetLongitude());
+  chart->SetMoment(JulianDayAt(config.observationTime));
 }
 
 void MainWindow::Perform(ChartAction action) {
@@ -59,6 +60,9 @@ void MainWindow::Perform(ChartAction action) {
       break;
     case ChartAction::ToggleConstellationBoundaries:
       flip(chart->GetLayers().showConstellationBoundaries, COMMAND_CONSTELLATION_BOUNDARIES);
+      break;
+    case ChartAction::ToggleSolarSystem:
+      flip(chart->GetLayers().showSolarSystem, COMMAND_SOLAR_SYSTEM);
       break;
     case ChartAction::ZoomIn: chart->GetProjection().ZoomIn(); break;
     case ChartAction::ZoomOut: chart->GetProjection().ZoomOut(); break;
@@ -91,6 +95,7 @@ void MainWindow::OnCommand(uint16_t, uint16_t command, intptr_t) {
     case COMMAND_CONSTELLATION_LINES: return Perform(ChartAction::ToggleConstellationLines);
     case COMMAND_CONSTELLATION_BOUNDARIES:
       return Perform(ChartAction::ToggleConstellationBoundaries);
+    case COMMAND_SOLAR_SYSTEM: return Perform(ChartAction::ToggleSolarSystem);
     case COMMAND_ZOOM_IN: return Perform(ChartAction::ZoomIn);
     case COMMAND_ZOOM_OUT: return Perform(ChartAction::ZoomOut);
     case COMMAND_ZOOM_RESET: return Perform(ChartAction::ZoomReset);
@@ -132,6 +137,8 @@ void MainWindow::OnChar(char16_t character, intptr_t) {
     case u'l': return Perform(ChartAction::ToggleConstellationLines);
     case u'N':
     case u'n': return Perform(ChartAction::ViewNorth);
+    case u'P':
+    case u'p': return Perform(ChartAction::ToggleSolarSystem);
     case u'Q':
     case u'q': return Perform(ChartAction::ToggleEquatorialGrid);
     case u'S':

@@ -91,11 +91,13 @@ TEST_F(CommandsTest, EveryViewCommandChangesItsStateAndDrawsOneFrame) {
 
 TEST_F(CommandsTest, LayerCommandsAndLetterKeysFlipTheSameSwitchAndItsCheckMark) {
   MainWindow& w = Start();
-  // Without Config.dat: horizontal grid and lines on, equatorial grid and boundaries off.
+  // Without Config.dat: horizontal grid, lines and the solar system on, equatorial grid and
+  // boundaries off.
   EXPECT_FALSE(IsMenuItemChecked(w.GetMenu(), COMMAND_EQUATORIAL_GRID));
   EXPECT_TRUE(IsMenuItemChecked(w.GetMenu(), COMMAND_HORIZONTAL_GRID));
   EXPECT_TRUE(IsMenuItemChecked(w.GetMenu(), COMMAND_CONSTELLATION_LINES));
   EXPECT_FALSE(IsMenuItemChecked(w.GetMenu(), COMMAND_CONSTELLATION_BOUNDARIES));
+  EXPECT_TRUE(IsMenuItemChecked(w.GetMenu(), COMMAND_SOLAR_SYSTEM));
 
   struct Layer {
     uint16_t command;
@@ -107,6 +109,7 @@ TEST_F(CommandsTest, LayerCommandsAndLetterKeysFlipTheSameSwitchAndItsCheckMark)
       {COMMAND_HORIZONTAL_GRID, 'H', &LayerSet::showHorizontalGrid},
       {COMMAND_CONSTELLATION_LINES, 'l', &LayerSet::showConstellationLines},
       {COMMAND_CONSTELLATION_BOUNDARIES, 'B', &LayerSet::showConstellationBoundaries},
+      {COMMAND_SOLAR_SYSTEM, 'p', &LayerSet::showSolarSystem},
   };
   for (const Layer& layer : layers) {
     const bool before = w.GetChart().GetLayers().*layer.layerSwitch;

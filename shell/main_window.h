@@ -47,7 +47,8 @@ class MainWindow : public Window {
   void RequestRender();
   // The next paint only copies the back buffer and draws the overlays.
   void RequestRepaint();
-  // Reads the clock into the settings when it is in use and recomputes siderealAngle.
+  // Reads the clock into the settings when it is in use, recomputes siderealAngle and gives
+  // the chart the moment.
   void RefreshSiderealAngle();
   // True when (x, y) lies on the visible navigation box.
   bool InNavigationBox(int32_t x, int32_t y) const;

@@ -48,7 +48,8 @@ TEST_F(MainWindowTest, FirstStartUsesDefaultsAndExitSavesTheRunsSettings) {
   EXPECT_EQ(w.GetChart().GetLayers().labelsPath, Folder() + "Labels.dat");
   EXPECT_FALSE(std::filesystem::exists(ConfigPath()));
 
-  // Equatorial grid on, horizontal off, boundaries on: flags 13. The box is not saved.
+  // Equatorial grid on, horizontal off, boundaries on, solar system shown: flags 13. The box is
+  // not saved.
   QTest::keyClicks(Chart(), "qhb");
   PressCompass();
   SetClockForTesting([] { return SYSTEMTIME{2024, 3, 0, 10, 4, 5, 6, 7}; });
@@ -95,7 +96,8 @@ TEST_F(MainWindowTest, ConfigFilesOfEveryShapeGiveAUsableStart) {
   shorter.resize(47);
   const Case cases[] = {
       {"wrong header, right length",
-       ConfigBytes("XXXX", "ABCD", 7, 10.0, 20.0, 13 | 0xFFF0, 0, fixed), 10.0, 20.0, 13},
+       ConfigBytes("XXXX", "ABCD", 7, 10.0, 20.0, 13 | 0xFFF0, 0, fixed), 10.0, 20.0,
+       13 | LAYER_SOLAR_SYSTEM_HIDDEN},
       {"longer than a record", longer, 10.0, 20.0, 13},
       {"one byte short", shorter, DEFAULT_LONGITUDE, DEFAULT_LATITUDE, 6},
       {"empty", {}, DEFAULT_LONGITUDE, DEFAULT_LATITUDE, 6},
@@ -113,6 +115,9 @@ TEST_F(MainWindowTest, ConfigFilesOfEveryShapeGiveAUsableStart) {
     EXPECT_EQ(w.GetChart().GetLayers().showHorizontalGrid, (c.flags & 2) != 0) << c.what;
     EXPECT_EQ(w.GetChart().GetLayers().showConstellationLines, (c.flags & 4) != 0) << c.what;
     EXPECT_EQ(w.GetChart().GetLayers().showConstellationBoundaries, (c.flags & 8) != 0) << c.what;
+    // Bit 4 hides the solar system: files from before it have the bit clear and show it.
+    EXPECT_EQ(w.GetChart().GetLayers().showSolarSystem, (c.flags & 16) == 0) << c.what;
+    EXPECT_EQ(IsMenuItemChecked(w.GetMenu(), COMMAND_SOLAR_SYSTEM), (c.flags & 16) == 0) << c.what;
     EXPECT_EQ(IsMenuItemChecked(w.GetMenu(), COMMAND_EQUATORIAL_GRID), (c.flags & 1) != 0)
         << c.what;
     EXPECT_EQ(IsMenuItemChecked(w.GetMenu(), COMMAND_HORIZONTAL_GRID), (c.flags & 2) != 0)

@@ -33,6 +33,7 @@ std::vector<MenuEntry> BuildEntries() {
       {K::CheckItem, COMMAND_HORIZONTAL_GRID, u"Horizontal grid"},
       {K::CheckItem, COMMAND_CONSTELLATION_LINES, u"Constellation lines"},
       {K::CheckItem, COMMAND_CONSTELLATION_BOUNDARIES, u"Constellation boundary"},
+      {K::CheckItem, COMMAND_SOLAR_SYSTEM, u"Solar system"},
       {K::Separator, 0, u""},
       {K::Item, COMMAND_ZOOM_IN, u"Zoom in"},
       {K::Item, COMMAND_ZOOM_OUT, u"Zoom out"},

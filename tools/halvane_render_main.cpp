@@ -64,7 +64,7 @@ int main(int argc, char** argv) {
 
   ImageSurface image(options.width, options.height);
   RecordingSurface recorder(&image);
-  RenderChart(options, UniversalNow(), recorder);
+  const std::string bodies = RenderChart(options, UniversalNow(), recorder);
 
   int status = EXIT_SUCCESS;
   if (!options.outPath.empty() &&
@@ -75,6 +75,11 @@ int main(int argc, char** argv) {
   if (!options.tracePath.empty() && !WriteTrace(options.tracePath, recorder.Lines())) {
     std::cerr << "halvane-render: --trace: cannot write '" << options.tracePath << "'\n";
     status = EXIT_FAILURE;
+  }
+  if (options.bodies) {
+    std::cout << bodies;
+    std::cout.flush();
+    if (!std::cout) status = EXIT_FAILURE;
   }
   return status;
 }

@@ -2,8 +2,11 @@
 #include "tools/render_chart.h"
 
 #include <algorithm>
+#include <cmath>
+#include <cstdio>
 #include <cstdlib>
 
+#include "astro/angles.h"
 #include "astro/observer.h"
 #include "astro/sidereal_time.h"
 #include "chart/chart.h"
@@ -58,9 +61,33 @@ void ApplyPan(Projection& view, const std::string& keys) {
   }
 }
 
+// One line per available body: where the chart puts it and how it looks.
+std::string FormatBodies(const Observer& observer, double jdUt, double siderealAngle) {
+  constexpr double RAD_TO_ARCSEC = RAD_TO_DEG * 3600.0;
+  const SolarSystemPlaces places =
+      ComputeSolarSystem(jdUt, observer.GetLongitude(), observer.GetLatitude());
+  std::string lines;
+  for (int index = 0; index < BODY_COUNT; ++index) {
+    const BodyPlace& place = places[index];
+    if (!place.available) continue;
+    double azimuth = 0.0;
+    double altitude = 0.0;
+    observer.EquatorialToHorizontal(place.rightAscension - siderealAngle, place.declination,
+                                    azimuth, altitude);
+    char line[160];
+    std::snprintf(line, sizeof line, "%s %.6f %.5f %.4f %.4f %.2f %.1f %.3f\n",
+                  BodyName(static_cast<Body>(index)), place.rightAscension * RAD_TO_HOURS,
+                  place.declination * RAD_TO_DEG, altitude * RAD_TO_DEG,
+                  NormalizeAngle(azimuth, TWO_PI) * RAD_TO_DEG, place.magnitude,
+                  place.diameter * RAD_TO_ARCSEC, place.illuminatedFraction);
+    lines += line;
+  }
+  return lines;
+}
+
 }  // namespace
 
-void RenderChart(const RenderOptions& options, const SYSTEMTIME& now, Surface& surface) {
+std::string RenderChart(const RenderOptions& options, const SYSTEMTIME& now, Surface& surface) {
   const AppFiles files = options.dataDirectory.empty() ? LocateAppFiles(ExecutableDirectory())
                                                        : AppFilesIn(options.dataDirectory);
   const std::string& folder = files.catalogFolder;
@@ -72,6 +99,7 @@ void RenderChart(const RenderOptions& options, const SYSTEMTIME& now, Surface& s
                        options.latitude.value_or(config.latitude));
   const SYSTEMTIME time = options.time.value_or(now);
   const double siderealAngle = SiderealTimeAt(time, observer.GetLongitude());
+  const double jdUt = JulianDayAt(time);
 
   if (options.goTo != nullptr) {
     GoToConstellation(observer, *options.goTo, siderealAngle);
@@ -82,6 +110,7 @@ void RenderChart(const RenderOptions& options, const SYSTEMTIME& now, Surface& s
 
   const Rect chart{0, 0, options.width, options.height};
   Chart view(chart, &observer, LoadBitmap(BitmapId::StarSprites));
+  view.SetMoment(jdUt);
   view.GetLayers().UseDataFolder(folder);
   view.GetLayers().ApplyLayerFlags(options.layerFlags.value_or(config.layerFlags));
 
@@ -92,10 +121,12 @@ void RenderChart(const RenderOptions& options, const SYSTEMTIME& now, Surface& s
   DiscardSurface progress;
   view.DrawFrame(surface, progress, siderealAngle);
 
-  if (!options.tap) return;
-  PickedLabel label;
-  view.IdentifyObject(label, options.tap->x, options.tap->y, siderealAngle);
-  DrawLabelOverlay(surface, label, chart);
+  if (options.tap) {
+    PickedLabel label;
+    view.IdentifyObject(label, options.tap->x, options.tap->y, siderealAngle);
+    DrawLabelOverlay(surface, label, chart);
+  }
+  return options.bodies ? FormatBodies(observer, jdUt, siderealAngle) : std::string();
 }
 
 }  // namespace halvane

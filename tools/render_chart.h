@@ -25,7 +25,8 @@ class DiscardSurface : public Surface {
 
 // Draws one frame onto surface (at least options.width x options.height) in this order:
 // place and time (now is used when the options give no time), aim, zoom, rotation, pan,
-// then the frame, then the label of the tap if one was found.
-void RenderChart(const RenderOptions& options, const SYSTEMTIME& now, Surface& surface);
+// then the frame, then the label of the tap if one was found. Returns the lines --bodies
+// prints (empty without it), each ending in a newline.
+std::string RenderChart(const RenderOptions& options, const SYSTEMTIME& now, Surface& surface);
 
 }  // namespace halvane

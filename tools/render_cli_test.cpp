@@ -5,6 +5,8 @@
 
 #include <gtest/gtest.h>
 
+#include <regex>
+#include <sstream>
 #include <string>
 
 #include "astro/angles.h"
@@ -97,6 +99,35 @@ TEST(RenderProgram, SameArgumentsGiveTheSameChartWithTheTappedLabel) {
 
   arguments[arguments.indexOf("151,101")] = "10,10";  // far from the object: no label
   EXPECT_EQ(Count(RunRender(arguments).out, "Testar"), 0);
+}
+
+TEST(RenderProgram, BodiesPrintsOneLinePerBodyInOrderAndTheTraceNamesThem) {
+  test_support::ScratchFolder folder;
+  const QString data = QString::fromStdString(folder.path.string());
+  const QStringList place{"--data", data, "--longitude", "0", "--latitude", "50", "--bodies"};
+  const RunResult run = RunRender(place + QStringList{"--time", "2025-03-20T21:30Z"});
+  ASSERT_EQ(run.exitCode, 0) << run.err;
+  const std::regex line(
+      R"(([A-Z][a-z]+) \d{1,2}\.\d{6} -?\d{1,2}\.\d{5} -?\d{1,2}\.\d{4} \d{1,3}\.\d{4} )"
+      R"(-?\d{1,2}\.\d{2} \d+\.\d \d\.\d{3})");
+  std::istringstream lines(run.out);
+  std::string text;
+  std::string names;
+  while (std::getline(lines, text)) {
+    std::smatch match;
+    ASSERT_TRUE(std::regex_match(text, match, line)) << text;
+    names += match[1].str() + ' ';
+  }
+  EXPECT_EQ(names, "Sun Moon Mercury Venus Mars Jupiter Saturn Uranus Neptune Pluto ");
+
+  // Before 1885 Pluto is left out; the trace draws each body and writes its name.
+  const RunResult old =
+      RunRender(place + QStringList{"--time", "1850-06-01T12:00Z", "--zoom", "-1", "--trace", "-"});
+  ASSERT_EQ(old.exitCode, 0) << old.err;
+  EXPECT_EQ(Count(old.out, "\"Pluto\""), 0);
+  EXPECT_EQ(Count(old.out, "Neptune "), 1);
+  EXPECT_EQ(Count(old.out, "pen FFE060\npolyline 2 "), 1);  // the Sun's first span
+  EXPECT_EQ(Count(old.out, "\"Sun\"\n"), 1);
 }
 
 }  // namespace

@@ -99,8 +99,9 @@ const ViewDirection* FindView(std::string_view name) {
   return nullptr;
 }
 
+// The solar system is shown unless the list leaves it out.
 bool ParseLayers(std::string_view text, uint16_t& flags) {
-  flags = 0;
+  flags = LAYER_SOLAR_SYSTEM_HIDDEN;
   if (text == "none") return true;
   while (true) {
     const size_t comma = text.find(',');
@@ -113,6 +114,8 @@ bool ParseLayers(std::string_view text, uint16_t& flags) {
       flags |= LAYER_CONSTELLATION_LINES;
     } else if (name == "boundaries") {
       flags |= LAYER_CONSTELLATION_BOUNDARIES;
+    } else if (name == "solar") {
+      flags &= ~LAYER_SOLAR_SYSTEM_HIDDEN;
     } else {
       return false;
     }
@@ -193,7 +196,7 @@ bool ParseOption(const std::string& name, const std::string& value, RenderOption
   if (name == "--layers") {
     uint16_t flags = 0;
     if (!ParseLayers(value, flags)) {
-      return fail("expected none or a list of equatorial, horizontal, lines, boundaries");
+      return fail("expected none or a list of equatorial, horizontal, lines, boundaries, solar");
     }
     o.layerFlags = flags;
     return true;
@@ -221,6 +224,10 @@ bool ParseRenderOptions(const std::vector<std::string>& arguments, RenderOptions
     const std::string& argument = arguments[i];
     if (argument == "--help" || argument == "-h") {
       options.help = true;
+      continue;
+    }
+    if (argument == "--bodies") {
+      options.bodies = true;
       continue;
     }
     if (argument.rfind("--", 0) != 0) {
@@ -270,11 +277,15 @@ const char* RenderUsage() {
          "  --rotate N        N clockwise 15-degree steps; negative: counter-clockwise\n"
          "  --pan KEYS        arrow-key steps, a string of l, r, u, d, applied in order\n"
          "  --layers LIST     comma-separated subset of equatorial,horizontal,lines,\n"
-         "                    boundaries, or none (default: Config.dat's, else\n"
-         "                    horizontal,lines)\n"
+         "                    boundaries,solar, or none (default: Config.dat's, else\n"
+         "                    horizontal,lines,solar)\n"
          "  --tap X,Y         identify the object at this pixel and write its name\n"
          "  --out FILE        write the chart as PNG\n"
-         "  --trace FILE      write every drawing operation, one a line (\"-\": stdout)\n";
+         "  --trace FILE      write every drawing operation, one a line (\"-\": stdout)\n"
+         "  --bodies          print the Sun, the Moon and the planets, one a line: name,\n"
+         "                    RA hours and Dec degrees (J2000, topocentric), altitude and\n"
+         "                    azimuth degrees as drawn, magnitude, diameter arcseconds,\n"
+         "                    illuminated fraction\n";
 }
 
 }  // namespace halvane

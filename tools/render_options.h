@@ -31,6 +31,7 @@ struct RenderOptions {
   std::optional<Point> tap;
   std::string outPath;
   std::string tracePath;  // "-": standard output
+  bool bodies = false;    // print the solar system's places
   bool help = false;
 };
 

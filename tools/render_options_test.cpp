@@ -29,13 +29,19 @@ TEST(RenderOptions, ReadsOptionsInBothSpellings) {
   EXPECT_EQ(o.time->second, 7);
   EXPECT_EQ(o.goTo, &GO_TO_TABLE[12]);
   EXPECT_EQ(o.zoomSteps, -2);
-  EXPECT_EQ(o.layerFlags, LAYER_CONSTELLATION_LINES | LAYER_EQUATORIAL_GRID);
+  // Left out of the list, the solar system is hidden.
+  EXPECT_EQ(o.layerFlags,
+            LAYER_CONSTELLATION_LINES | LAYER_EQUATORIAL_GRID | LAYER_SOLAR_SYSTEM_HIDDEN);
   EXPECT_EQ(o.tap->y, 6);
 
   RenderOptions other;
-  ASSERT_TRUE(ParseRenderOptions({"--view", "south", "--layers", "none"}, other, error));
+  ASSERT_TRUE(
+      ParseRenderOptions({"--view", "south", "--layers", "none", "--bodies"}, other, error));
   EXPECT_EQ(other.view, &VIEW_SOUTH);
-  EXPECT_EQ(other.layerFlags, 0);
+  EXPECT_EQ(other.layerFlags, LAYER_SOLAR_SYSTEM_HIDDEN);
+  EXPECT_TRUE(other.bodies);
+  ASSERT_TRUE(ParseRenderOptions({"--layers", "solar,lines"}, other, error));
+  EXPECT_EQ(other.layerFlags, LAYER_CONSTELLATION_LINES);
 }
 
 TEST(RenderOptions, RefusesWrongArgumentsNamingThem) {

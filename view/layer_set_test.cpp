@@ -1,4 +1,4 @@
-// The layer set: the four switches to and from Config.dat's flags, and a data folder's files.
+// The layer set: the switches to and from Config.dat's flags, and a data folder's files.
 #include "view/layer_set.h"
 
 #include <gtest/gtest.h>
@@ -11,10 +11,17 @@ namespace {
 TEST(LayerSet, FlagsRoundTripBitByBitAndTheFolderNamesTheFourCatalogs) {
   LayerSet layers;
   EXPECT_EQ(layers.LayerFlags(), LAYER_HORIZONTAL_GRID | LAYER_CONSTELLATION_LINES);
-  for (uint16_t flags = 0; flags < 16; ++flags) {
-    layers.ApplyLayerFlags(static_cast<uint16_t>(flags | 0xFFF0));  // unknown bits are dropped
+  for (uint16_t flags = 0; flags < 32; ++flags) {
+    layers.ApplyLayerFlags(static_cast<uint16_t>(flags | 0xFFE0));  // unknown bits are dropped
     EXPECT_EQ(layers.LayerFlags(), flags);
   }
+  // Files from before the solar system (bit 4 clear) show it; the grids-and-lines example
+  // still saves as 13 while it is shown.
+  layers.ApplyLayerFlags(13);
+  EXPECT_TRUE(layers.showSolarSystem);
+  EXPECT_EQ(layers.LayerFlags(), 13);
+  layers.ApplyLayerFlags(13 | LAYER_SOLAR_SYSTEM_HIDDEN);
+  EXPECT_FALSE(layers.showSolarSystem);
   layers.ApplyLayerFlags(LAYER_CONSTELLATION_BOUNDARIES);
   EXPECT_TRUE(layers.showConstellationBoundaries);
   EXPECT_FALSE(layers.showEquatorialGrid || layers.showHorizontalGrid ||
