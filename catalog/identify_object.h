@@ -4,6 +4,8 @@
 
 #include <cstdint>
 
+#include "astro/sky_places.h"
+
 namespace halvane {
 
 class Projection;
@@ -18,9 +20,9 @@ struct PickedLabel {
   char16_t name[LABEL_NAME_UNITS] = {};  // zero-terminated UTF-16
 };
 
-// Finds the Labels.dat object nearest to client pixel (x, y) and, when it lies within a
-// tenth of the field of view, writes its name and pixel into label; else leaves label.
+// Finds the Labels.dat object nearest to client pixel (x, y) in the sky and, when it lies
+// within a tenth of the field of view, writes its name and pixel into label; else leaves label.
 void IdentifyObject(const Projection& projection, const LayerSet& layers, PickedLabel& label,
-                    int32_t x, int32_t y, double siderealAngle);
+                    int32_t x, int32_t y, const SkyPlaces& sky);
 
 }  // namespace halvane

@@ -15,8 +15,8 @@ void Chart::SetViewRect(const Rect& rect) {
   projection.SetViewRect(rect);
 }
 
-void Chart::IdentifyObject(PickedLabel& label, int32_t x, int32_t y, double siderealAngle) const {
-  halvane::IdentifyObject(projection, layers, label, x, y, siderealAngle);
+void Chart::IdentifyObject(PickedLabel& label, int32_t x, int32_t y, const SkyPlaces& sky) const {
+  halvane::IdentifyObject(projection, layers, label, x, y, sky);
 }
 
 }  // namespace halvane

@@ -7,6 +7,7 @@
 #include <cstdint>
 #include <memory>
 
+#include "astro/sky_places.h"
 #include "catalog/catalog_layers.h"
 #include "catalog/identify_object.h"
 #include "platform/surface.h"
@@ -27,12 +28,11 @@ class Chart {
   // Moves the chart to a new rectangle (the window was resized).
   void SetViewRect(const Rect& rect);
 
-  // Composes one frame into drawSurface, showing progress on progressSurface; siderealAngle
-  // is the local sidereal time in radians.
-  void DrawFrame(Surface& drawSurface, Surface& progressSurface, double siderealAngle);
+  // Composes one frame of sky into drawSurface, showing progress on progressSurface.
+  void DrawFrame(Surface& drawSurface, Surface& progressSurface, const SkyPlaces& sky);
 
   // The tapped object at client pixel (x, y) into label; see IdentifyObject.
-  void IdentifyObject(PickedLabel& label, int32_t x, int32_t y, double siderealAngle) const;
+  void IdentifyObject(PickedLabel& label, int32_t x, int32_t y, const SkyPlaces& sky) const;
 
   Projection& GetProjection() { return projection; }
   const Projection& GetProjection() const { return projection; }

@@ -22,6 +22,7 @@ enum class ChartAction {
   PanRight,
   PanUp,
   PanDown,
+  TogglePrecisePositions,
 };
 
 }  // namespace halvane

@@ -73,6 +73,7 @@ void MainWindow::SetCheckMarks() {
   CheckMenuItem(menu, COMMAND_CONSTELLATION_LINES, chart->GetLayers().showConstellationLines);
   CheckMenuItem(menu, COMMAND_CONSTELLATION_BOUNDARIES,
                 chart->GetLayers().showConstellationBoundaries);
+  CheckMenuItem(menu, COMMAND_PRECISE_POSITIONS, chart->GetLayers().precisePositions);
 }
 
 void MainWindow::RequestRender() {

@@ -5,7 +5,7 @@
 #include <cstdlib>
 
 #include "astro/observer.h"
-#include "astro/sidereal_time.h"
+#include "astro/sky_places.h"
 #include "chart/chart.h"
 #include "chart/label_overlay.h"
 #include "platform/app_paths.h"
@@ -13,6 +13,7 @@
 #include "platform/files.h"
 #include "shell/config_file.h"
 #include "view/go_to_table.h"
+#include "view/layer_set.h"
 #include "view/view_directions.h"
 
 namespace halvane {
@@ -71,10 +72,12 @@ void RenderChart(const RenderOptions& options, const SYSTEMTIME& now, Surface& s
   observer.SetLocation(options.longitude.value_or(config.longitude),
                        options.latitude.value_or(config.latitude));
   const SYSTEMTIME time = options.time.value_or(now);
-  const double siderealAngle = SiderealTimeAt(time, observer.GetLongitude());
+  const uint16_t layerFlags = options.layerFlags.value_or(config.layerFlags);
+  const bool precise = options.precise || (layerFlags & LAYER_PRECISE_POSITIONS) != 0;
+  const SkyPlaces sky = SkyPlacesAt(time, observer.GetLongitude(), precise);
 
   if (options.goTo != nullptr) {
-    GoToConstellation(observer, *options.goTo, siderealAngle);
+    GoToConstellation(observer, *options.goTo, sky);
   } else {
     const ViewDirection& aim = options.view != nullptr ? *options.view : VIEW_ZENITH;
     observer.SetViewDirection(aim.azimuth, aim.altitude);
@@ -83,18 +86,19 @@ void RenderChart(const RenderOptions& options, const SYSTEMTIME& now, Surface& s
   const Rect chart{0, 0, options.width, options.height};
   Chart view(chart, &observer, LoadBitmap(BitmapId::StarSprites));
   view.GetLayers().UseDataFolder(folder);
-  view.GetLayers().ApplyLayerFlags(options.layerFlags.value_or(config.layerFlags));
+  view.GetLayers().ApplyLayerFlags(layerFlags);
+  view.GetLayers().precisePositions = precise;
 
   ApplyZoom(view.GetProjection(), options.zoomSteps);
   ApplyRotation(observer, options.rotateSteps);
   ApplyPan(view.GetProjection(), options.pan);
 
   DiscardSurface progress;
-  view.DrawFrame(surface, progress, siderealAngle);
+  view.DrawFrame(surface, progress, sky);
 
   if (!options.tap) return;
   PickedLabel label;
-  view.IdentifyObject(label, options.tap->x, options.tap->y, siderealAngle);
+  view.IdentifyObject(label, options.tap->x, options.tap->y, sky);
   DrawLabelOverlay(surface, label, chart);
 }
 

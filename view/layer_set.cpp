@@ -15,6 +15,7 @@ void LayerSet::ApplyLayerFlags(uint16_t flags) {
   showHorizontalGrid = (flags & LAYER_HORIZONTAL_GRID) != 0;
   showConstellationLines = (flags & LAYER_CONSTELLATION_LINES) != 0;
   showConstellationBoundaries = (flags & LAYER_CONSTELLATION_BOUNDARIES) != 0;
+  precisePositions = (flags & LAYER_PRECISE_POSITIONS) != 0;
 }
 
 uint16_t LayerSet::LayerFlags() const {
@@ -23,6 +24,7 @@ uint16_t LayerSet::LayerFlags() const {
   if (showHorizontalGrid) flags |= LAYER_HORIZONTAL_GRID;
   if (showConstellationLines) flags |= LAYER_CONSTELLATION_LINES;
   if (showConstellationBoundaries) flags |= LAYER_CONSTELLATION_BOUNDARIES;
+  if (precisePositions) flags |= LAYER_PRECISE_POSITIONS;
   return flags;
 }
 

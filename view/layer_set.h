@@ -11,11 +11,13 @@ constexpr uint16_t LAYER_EQUATORIAL_GRID = 1 << 0;
 constexpr uint16_t LAYER_HORIZONTAL_GRID = 1 << 1;
 constexpr uint16_t LAYER_CONSTELLATION_LINES = 1 << 2;
 constexpr uint16_t LAYER_CONSTELLATION_BOUNDARIES = 1 << 3;
+// Not a layer: every layer in the apparent places of the date. Clear in older files.
+constexpr uint16_t LAYER_PRECISE_POSITIONS = 1 << 5;
 
 struct LayerSet {
   // Reads the four catalogs from folder (with its trailing '/').
   void UseDataFolder(const std::string& folder);
-  // Sets the four switches from the bits of flags.
+  // Sets the switches from the bits of flags.
   void ApplyLayerFlags(uint16_t flags);
   // The switches as layer flags.
   uint16_t LayerFlags() const;
@@ -28,6 +30,7 @@ struct LayerSet {
   bool showHorizontalGrid = true;
   bool showConstellationLines = true;
   bool showConstellationBoundaries = false;
+  bool precisePositions = false;
 };
 
 }  // namespace halvane

@@ -1,4 +1,4 @@
-// The layer set: the four switches to and from Config.dat's flags, and a data folder's files.
+// The layer set: the switches to and from Config.dat's flags, and a data folder's files.
 #include "view/layer_set.h"
 
 #include <gtest/gtest.h>
@@ -12,8 +12,12 @@ TEST(LayerSet, FlagsRoundTripBitByBitAndTheFolderNamesTheFourCatalogs) {
   LayerSet layers;
   EXPECT_EQ(layers.LayerFlags(), LAYER_HORIZONTAL_GRID | LAYER_CONSTELLATION_LINES);
   for (uint16_t flags = 0; flags < 16; ++flags) {
-    layers.ApplyLayerFlags(static_cast<uint16_t>(flags | 0xFFF0));  // unknown bits are dropped
-    EXPECT_EQ(layers.LayerFlags(), flags);
+    for (const uint16_t precise : {uint16_t{0}, LAYER_PRECISE_POSITIONS}) {
+      // Unknown bits are dropped.
+      layers.ApplyLayerFlags(static_cast<uint16_t>(flags | precise | 0xFFD0));
+      EXPECT_EQ(layers.LayerFlags(), flags | precise);
+      EXPECT_EQ(layers.precisePositions, precise != 0);
+    }
   }
   layers.ApplyLayerFlags(LAYER_CONSTELLATION_BOUNDARIES);
   EXPECT_TRUE(layers.showConstellationBoundaries);
