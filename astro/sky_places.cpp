@@ -1,6 +1,8 @@
 // The plain sky and the sky of the date behind one placing operation.
 #include "astro/sky_places.h"
 
+#include <cmath>
+
 #include "astro/angles.h"
 #include "astro/observer.h"
 #include "astro/sidereal_time.h"
@@ -12,7 +14,10 @@ namespace {
 // Refraction lifts by about 0.7 degrees at -1 degree, its largest, and by nothing below.
 constexpr double LARGEST_REFRACTION = 1.0 * DEG_TO_RAD;
 constexpr double MILLISECONDS_PER_HOUR = 3600000.0;
-constexpr int UNREFRACT_STEPS = 4;  // refraction changes by under a tenth of the altitude's change
+// Refraction changes by a sixth of the altitude's change at most, so each step gains nearly a
+// digit; below the horizon the steps may not settle, which a tap can bear.
+constexpr int UNREFRACT_STEPS = 30;
+constexpr double UNREFRACT_TOLERANCE = 1e-13;  // radians
 
 }  // namespace
 
@@ -49,7 +54,11 @@ void SkyPlaces::FromHorizontal(const Observer& observer, double azimuth, double 
     return;
   }
   double airless = altitude;
-  for (int step = 0; step < UNREFRACT_STEPS; ++step) airless = altitude - Refraction(airless);
+  for (int step = 0; step < UNREFRACT_STEPS; ++step) {
+    const double next = altitude - Refraction(airless);
+    if (std::fabs(next - airless) < UNREFRACT_TOLERANCE) break;
+    airless = next;
+  }
   double apparentDeclination = 0.0;
   observer.HorizontalToEquatorial(azimuth, airless, hourAngle, apparentDeclination);
   const double apparentRightAscension =
