@@ -33,9 +33,12 @@ TEST(RenderOptions, ReadsOptionsInBothSpellings) {
   EXPECT_EQ(o.tap->y, 6);
 
   RenderOptions other;
-  ASSERT_TRUE(ParseRenderOptions({"--view", "south", "--layers", "none"}, other, error));
+  EXPECT_FALSE(o.precise);
+  ASSERT_TRUE(
+      ParseRenderOptions({"--precise", "--view", "south", "--layers", "none"}, other, error));
   EXPECT_EQ(other.view, &VIEW_SOUTH);
   EXPECT_EQ(other.layerFlags, 0);
+  EXPECT_TRUE(other.precise);
 }
 
 TEST(RenderOptions, RefusesWrongArgumentsNamingThem) {
