@@ -3,6 +3,7 @@
 
 #include <erfa.h>
 
+#include <algorithm>
 #include <cmath>
 
 #include "astro/angles.h"
@@ -76,6 +77,29 @@ void ApparentPlace::ToApparent(double rightAscension, double declination,
   eraRxp(const_cast<double(*)[3]>(rotation), aberrated, ofDate);
   eraC2s(ofDate, &apparentRightAscension, &apparentDeclination);
   apparentRightAscension = eraAnp(apparentRightAscension);
+}
+
+void ApparentPlace::FromApparent(double apparentRightAscension, double apparentDeclination,
+                                 double& rightAscension, double& declination) const {
+  double ofDate[3], aberrated[3], natural[3], trial[3];
+  eraS2c(apparentRightAscension, apparentDeclination, ofDate);
+  eraTrxp(const_cast<double(*)[3]>(rotation), ofDate, aberrated);
+  // Aberration moves a direction by 1e-4 at most, so each step gains four digits.
+  eraCp(aberrated, natural);
+  for (int step = 0; step < 3; ++step) {
+    eraAb(natural, const_cast<double*>(velocity), sunDistance, inverseLorentz, trial);
+    for (int i = 0; i < 3; ++i) natural[i] += aberrated[i] - trial[i];
+  }
+  eraC2s(natural, &rightAscension, &declination);
+  rightAscension = eraAnp(rightAscension);
+}
+
+double ApparentPlace::LargestShift() const {
+  const double trace = rotation[0][0] + rotation[1][1] + rotation[2][2];
+  const double angle = std::acos(std::clamp((trace - 1.0) * 0.5, -1.0, 1.0));
+  // eraAb's second-order terms add under a percent of the first.
+  return angle +
+         1.01 * std::sqrt(eraPdp(const_cast<double*>(velocity), const_cast<double*>(velocity)));
 }
 
 double Refraction(double altitude) {

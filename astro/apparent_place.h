@@ -22,6 +22,14 @@ class ApparentPlace {
   void ToApparent(double rightAscension, double declination, double& apparentRightAscension,
                   double& apparentDeclination) const;
 
+  // The inverse of ToApparent, to well under a milliarcsecond: for a tapped point.
+  void FromApparent(double apparentRightAscension, double apparentDeclination,
+                    double& rightAscension, double& declination) const;
+
+  // The largest angle (radians) by which ToApparent moves any direction: the rotation's angle
+  // plus the aberration.
+  double LargestShift() const;
+
   // Local apparent sidereal time of the exact moment, radians in [0, 2 pi): the sidereal angle
   // to subtract from apparent right ascensions before Observer::EquatorialToHorizontal.
   double GetSiderealAngle() const { return siderealAngle; }

@@ -18,6 +18,7 @@
 #include "astro/angles.h"
 #include "astro/observer.h"
 #include "astro/sidereal_time.h"
+#include "astro/sky_places.h"
 #include "catalog/catalog_records.h"
 #include "catalog/data_file.h"
 #include "catalog/identify_object.h"
@@ -68,11 +69,11 @@ struct BenchChart {
     starLayer.sprites = LoadBitmap(BitmapId::StarSprites);
     for (int i = 0; i < zoom; ++i) view.GetProjection().ZoomIn();
     for (int i = 0; i > zoom; --i) view.GetProjection().ZoomOut();
-    const SYSTEMTIME moment{2026, 12, 2, 8, 21, 0, 0, 0};
-    siderealAngle = SiderealTimeAt(moment, observer.GetLongitude());
-    view.SetMoment(JulianDayAt(moment));
+    siderealAngle = SiderealTimeAt(TIME, observer.GetLongitude());
+    view.SetMoment(JulianDayAt(TIME));
   }
 
+  static constexpr SYSTEMTIME TIME{2026, 12, 2, 8, 21, 0, 0, 0};
   int32_t width;
   int32_t height;
   Observer observer;
@@ -103,6 +104,19 @@ void BM_Frame(benchmark::State& state) {
   for (auto _ : state) chart.view.DrawFrame(chart.image, chart.progress, chart.siderealAngle);
 }
 BENCHMARK(BM_Frame)->Apply(ChartArguments);
+
+// Apparent places of the date, the sky prepared anew each frame as the app does.
+void BM_Frame_Precise(benchmark::State& state) {
+  BenchChart chart = MakeChart(state);
+  for (auto _ : state) {
+    const SkyPlaces sky = SkyPlacesAt(BenchChart::TIME, chart.observer.GetLongitude(), true);
+    chart.view.DrawFrame(chart.image, chart.progress, sky);
+  }
+}
+BENCHMARK(BM_Frame_Precise)
+    ->ArgNames({"south", "large", "zoom"})
+    ->ArgsProduct({{0, 1}, {0, 1}, {0, 5}})
+    ->Unit(benchmark::kMicrosecond);
 
 void BM_Layer_HorizontalGrid(benchmark::State& state) {
   BenchChart chart = MakeChart(state);

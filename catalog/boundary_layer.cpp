@@ -30,11 +30,11 @@ struct BoundaryWalk {
 }  // namespace
 
 void DrawConstellationBoundaries(const Projection& projection, const LayerSet& layers,
-                                 Surface& surface, double siderealAngle) {
+                                 Surface& surface, const SkyPlaces& sky) {
   if (!layers.showConstellationBoundaries) return;
   const Observer* observer = &projection.GetObserver();
   const Rect& viewRect = projection.GetViewRect();
-  const CatalogCulling culling(projection);
+  const CatalogCulling culling(projection, sky);
 
   RecordFile file(VERTEX_RECORD_SIZE);
   if (!OpenLayerFile(file, layers.boundariesPath, BOUNDARIES_TAG, BOUNDARIES_NOT_FOUND_TEXT,
@@ -51,17 +51,16 @@ void DrawConstellationBoundaries(const Projection& projection, const LayerSet& l
       continue;
     }
 
-    if (!walk.onScreen &&
-        (!culling.InBand(v.declination) ||
-         culling.prefilter.CertainlyOutside(v.rightAscension - siderealAngle, v.declination))) {
+    if (!walk.onScreen && (!culling.InBand(v.declination) ||
+                           culling.prefilter.CertainlyOutside(
+                               v.rightAscension - sky.GetSiderealAngle(), v.declination))) {
       walk.previous = v;
       walk.previousUsable = true;
       continue;
     }
     double azimuth = 0.0;
     double altitude = 0.0;
-    observer->EquatorialToHorizontal(v.rightAscension - siderealAngle, v.declination, azimuth,
-                                     altitude);
+    sky.ToHorizontal(*observer, v.rightAscension, v.declination, azimuth, altitude);
     if (!walk.onScreen && !culling.cap.Contains(azimuth, altitude)) {
       walk.previous = v;
       walk.previousUsable = true;
@@ -76,9 +75,8 @@ void DrawConstellationBoundaries(const Projection& projection, const LayerSet& l
         // The vertex before the re-entry was skipped, so its pixel was never computed.
         double previousAzimuth = 0.0;
         double previousAltitude = 0.0;
-        observer->EquatorialToHorizontal(walk.previous.rightAscension - siderealAngle,
-                                         walk.previous.declination, previousAzimuth,
-                                         previousAltitude);
+        sky.ToHorizontal(*observer, walk.previous.rightAscension, walk.previous.declination,
+                         previousAzimuth, previousAltitude);
         start = ProjectToScreen(projection, previousAzimuth, previousAltitude);
       }
       const Point segment[2] = {start, here};

@@ -123,7 +123,7 @@ TEST(CapPrefilter, KeepsEveryCatalogPositionTheCapKeepsAtEveryLatitude) {
             view.PanLeft();
             view.PanLeft();
           }
-          const CatalogCulling culling(view);
+          const CatalogCulling culling(view, 0.0);
           for (const SkyPosition& p : positions) {
             const double raMinusLst = p.rightAscension - theta;
             double azimuth = 0.0;

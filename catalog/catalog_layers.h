@@ -1,11 +1,13 @@
 // The catalog layers: functions of the projection (where on the chart), the layer set (which
-// layers and which files) and the surface, each reading its catalog once per frame. A file
-// that cannot be used gets its message written onto the chart.
+// layers and which files), the sky (where each catalog direction stands) and the surface, each
+// reading its catalog once per frame. A file that cannot be used gets its message written onto
+// the chart.
 #pragma once
 
 #include <cstdint>
 #include <memory>
 
+#include "astro/sky_places.h"
 #include "platform/surface.h"
 
 namespace halvane {
@@ -16,10 +18,10 @@ struct LayerSet;
 
 // Every ConLin.dat segment with an end in the visible cap, with the pen the frame selected.
 void DrawConstellationLines(const Projection& projection, const LayerSet& layers, Surface& surface,
-                            double siderealAngle);
+                            const SkyPlaces& sky);
 // The ConBon.dat polylines near the visible cap.
 void DrawConstellationBoundaries(const Projection& projection, const LayerSet& layers,
-                                 Surface& surface, double siderealAngle);
+                                 Surface& surface, const SkyPlaces& sky);
 
 // What the star layer keeps from frame to frame.
 struct StarLayer {
@@ -31,6 +33,6 @@ struct StarLayer {
 // strip on progressSurface as the pass goes.
 void DrawStars(const Projection& projection, const LayerSet& layers, StarLayer& starLayer,
                Surface& drawSurface, ProgressStrip& progress, Surface& progressSurface,
-               double siderealAngle);
+               const SkyPlaces& sky);
 
 }  // namespace halvane

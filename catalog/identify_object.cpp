@@ -6,7 +6,6 @@
 #include <cmath>
 #include <string>
 
-#include "astro/angles.h"
 #include "astro/observer.h"
 #include "catalog/catalog_records.h"
 #include "catalog/data_file.h"
@@ -31,7 +30,7 @@ void CopyName(const char* bytes, PickedLabel& label) {
 }  // namespace
 
 void IdentifyObject(const Projection& projection, const LayerSet& layers, PickedLabel& label,
-                    int32_t x, int32_t y, double siderealAngle,
+                    int32_t x, int32_t y, const SkyPlaces& sky,
                     std::span<const TapTarget> targets) {
   const Observer* observer = &projection.GetObserver();
   const double fieldOfView = projection.GetFieldOfView();
@@ -41,10 +40,9 @@ void IdentifyObject(const Projection& projection, const LayerSet& layers, Picked
   double azimuth = 0.0;
   double altitude = 0.0;
   observer->ViewToHorizontal(u, v, azimuth, altitude);
-  double hourAngle = 0.0;
+  double rightAscension = 0.0;
   double declination = 0.0;
-  observer->HorizontalToEquatorial(azimuth, altitude, hourAngle, declination);
-  const double rightAscension = NormalizeAngle((TWO_PI + hourAngle) + siderealAngle, TWO_PI);
+  sky.FromHorizontal(*observer, azimuth, altitude, rightAscension, declination);
 
   // The true angle on the sphere, compared as its haversine (which grows with it): wraps at
   // 0h and stays honest near the poles.
@@ -82,8 +80,8 @@ void IdentifyObject(const Projection& projection, const LayerSet& layers, Picked
 
   double labelAzimuth = 0.0;
   double labelAltitude = 0.0;
-  observer->EquatorialToHorizontal(candidate.rightAscension - siderealAngle, candidate.declination,
-                                   labelAzimuth, labelAltitude);
+  sky.ToHorizontal(*observer, candidate.rightAscension, candidate.declination, labelAzimuth,
+                   labelAltitude);
   const Point at = ProjectToScreen(projection, labelAzimuth, labelAltitude);
   label.x = at.x;
   label.y = at.y;

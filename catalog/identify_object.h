@@ -5,6 +5,8 @@
 #include <cstdint>
 #include <span>
 
+#include "astro/sky_places.h"
+
 namespace halvane {
 
 class Projection;
@@ -26,11 +28,11 @@ struct TapTarget {
   const char* name;  // ASCII
 };
 
-// Finds the object nearest to client pixel (x, y) among Labels.dat and targets (a label wins
-// a tie) and, when it lies within a tenth of the field of view, writes its name and pixel into
+// Finds the object nearest in the sky to client pixel (x, y) among Labels.dat and targets (a label
+// wins a tie) and, when it lies within a tenth of the field of view, writes its name and pixel into
 // label; else leaves label.
 void IdentifyObject(const Projection& projection, const LayerSet& layers, PickedLabel& label,
-                    int32_t x, int32_t y, double siderealAngle,
+                    int32_t x, int32_t y, const SkyPlaces& sky,
                     std::span<const TapTarget> targets = {});
 
 }  // namespace halvane

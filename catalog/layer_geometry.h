@@ -5,6 +5,7 @@
 #include <cmath>
 
 #include "astro/observer.h"
+#include "astro/sky_places.h"
 #include "catalog/cap_prefilter.h"
 #include "platform/surface.h"
 #include "view/projection.h"
@@ -24,15 +25,18 @@ inline Point ProjectToScreen(const Projection& view, double azimuth, double alti
 }
 
 // What a catalog layer works out once per pass before reading its file: the visible cap
-// without margin, the band of declinations it covers, and the cheap equatorial pre-test.
+// without margin, and the band of declinations and the cheap equatorial pre-test of that cap
+// widened by the sky's margin, since they read catalog coordinates, not the sky's places.
 struct CatalogCulling {
-  explicit CatalogCulling(const Projection& view)
-      : cap(VisibleCap::ForView(view, 0.0)), prefilter(view.GetObserver(), cap) {
+  CatalogCulling(const Projection& view, const SkyPlaces& sky)
+      : cap(VisibleCap::ForView(view, 0.0)),
+        catalogCap(VisibleCap::ForView(view, sky.GetMargin())),
+        prefilter(view.GetObserver(), catalogCap) {
     double centreHourAngle = 0.0;
     double centreDeclination = 0.0;
-    view.GetObserver().HorizontalToEquatorial(cap.azimuth, cap.altitude, centreHourAngle,
-                                              centreDeclination);
-    LatitudeBand(centreDeclination, cap.radius, lowDeclination, highDeclination);
+    view.GetObserver().HorizontalToEquatorial(catalogCap.azimuth, catalogCap.altitude,
+                                              centreHourAngle, centreDeclination);
+    LatitudeBand(centreDeclination, catalogCap.radius, lowDeclination, highDeclination);
   }
 
   bool InBand(double declination) const {
@@ -40,6 +44,7 @@ struct CatalogCulling {
   }
 
   VisibleCap cap;
+  VisibleCap catalogCap;
   CapPrefilter prefilter;
   double lowDeclination = 0.0;
   double highDeclination = 0.0;

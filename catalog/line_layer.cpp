@@ -12,11 +12,11 @@
 namespace halvane {
 
 void DrawConstellationLines(const Projection& projection, const LayerSet& layers, Surface& surface,
-                            double siderealAngle) {
+                            const SkyPlaces& sky) {
   if (!layers.showConstellationLines) return;
   const Observer* observer = &projection.GetObserver();
   const Rect& viewRect = projection.GetViewRect();
-  const CatalogCulling culling(projection);
+  const CatalogCulling culling(projection, sky);
 
   RecordFile file(SEGMENT_RECORD_SIZE);
   if (!OpenLayerFile(file, layers.linesPath, LINES_TAG, FILE_NOT_FOUND_TEXT, surface, viewRect))
@@ -29,6 +29,7 @@ void DrawConstellationLines(const Projection& projection, const LayerSet& layers
       continue;
     }
     if (!culling.InBand(s.declination1) && !culling.InBand(s.declination2)) continue;
+    const double siderealAngle = sky.GetSiderealAngle();
     if (culling.prefilter.CertainlyOutside(s.rightAscension1 - siderealAngle, s.declination1) &&
         culling.prefilter.CertainlyOutside(s.rightAscension2 - siderealAngle, s.declination2)) {
       continue;
@@ -38,10 +39,8 @@ void DrawConstellationLines(const Projection& projection, const LayerSet& layers
     double altitude1 = 0.0;
     double azimuth2 = 0.0;
     double altitude2 = 0.0;
-    observer->EquatorialToHorizontal(s.rightAscension1 - siderealAngle, s.declination1, azimuth1,
-                                     altitude1);
-    observer->EquatorialToHorizontal(s.rightAscension2 - siderealAngle, s.declination2, azimuth2,
-                                     altitude2);
+    sky.ToHorizontal(*observer, s.rightAscension1, s.declination1, azimuth1, altitude1);
+    sky.ToHorizontal(*observer, s.rightAscension2, s.declination2, azimuth2, altitude2);
     if (!culling.cap.Contains(azimuth1, altitude1) && !culling.cap.Contains(azimuth2, altitude2)) {
       continue;
     }

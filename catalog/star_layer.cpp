@@ -27,12 +27,12 @@ constexpr int32_t EDGE_MARGIN = 5;          // half a sprite: stars cut by the e
 
 void DrawStars(const Projection& projection, const LayerSet& layers, StarLayer& starLayer,
                Surface& drawSurface, ProgressStrip& progress, Surface& progressSurface,
-               double siderealAngle) {
+               const SkyPlaces& sky) {
   const Observer* observer = &projection.GetObserver();
   const Rect& viewRect = projection.GetViewRect();
   const Bitmap* starSprites = starLayer.sprites.get();
   int32_t& starCount = starLayer.starCount;
-  const CatalogCulling culling(projection);
+  const CatalogCulling culling(projection, sky);
   const int32_t zoomOffset = StarZoomOffset(projection.GetFieldOfView());
 
   RecordFile file(STAR_RECORD_SIZE);
@@ -58,12 +58,14 @@ void DrawStars(const Projection& projection, const LayerSet& layers, StarLayer& 
     if (!culling.InBand(star.declination) || shiftedMagnitude > FAINTEST_SHIFTED_MAGNITUDE)
       continue;
     if (!std::isfinite(star.rightAscension)) continue;
-    const double raMinusLst = star.rightAscension - siderealAngle;
-    if (culling.prefilter.CertainlyOutside(raMinusLst, star.declination)) continue;
+    if (culling.prefilter.CertainlyOutside(star.rightAscension - sky.GetSiderealAngle(),
+                                           star.declination)) {
+      continue;
+    }
 
     double azimuth = 0.0;
     double altitude = 0.0;
-    observer->EquatorialToHorizontal(raMinusLst, star.declination, azimuth, altitude);
+    sky.ToHorizontal(*observer, star.rightAscension, star.declination, azimuth, altitude);
     if (!culling.cap.Contains(azimuth, altitude)) continue;
     double x = 0.0;
     double y = 0.0;

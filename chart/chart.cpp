@@ -16,7 +16,7 @@ void Chart::SetViewRect(const Rect& rect) {
   projection.SetViewRect(rect);
 }
 
-void Chart::IdentifyObject(PickedLabel& label, int32_t x, int32_t y, double siderealAngle) const {
+void Chart::IdentifyObject(PickedLabel& label, int32_t x, int32_t y, const SkyPlaces& sky) const {
   std::vector<TapTarget> targets;
   for (int index = 0; index < BODY_COUNT; ++index) {
     const BodyPlace& place = bodies[index];
@@ -24,7 +24,7 @@ void Chart::IdentifyObject(PickedLabel& label, int32_t x, int32_t y, double side
     targets.push_back(
         {place.rightAscension, place.declination, BodyName(static_cast<Body>(index))});
   }
-  halvane::IdentifyObject(projection, layers, label, x, y, siderealAngle, targets);
+  halvane::IdentifyObject(projection, layers, label, x, y, sky, targets);
 }
 
 }  // namespace halvane

@@ -8,8 +8,8 @@
 #include <limits>
 #include <memory>
 
+#include "astro/sky_places.h"
 #include "astro/solar_system.h"
-
 #include "catalog/catalog_layers.h"
 #include "catalog/identify_object.h"
 #include "platform/surface.h"
@@ -30,19 +30,18 @@ class Chart {
   // Moves the chart to a new rectangle (the window was resized).
   void SetViewRect(const Rect& rect);
 
-  // The moment the next frames show, a Julian day in universal time; the sidereal angle that
-  // DrawFrame gets must belong to it. Until it is set (or when it is not finite) the solar
-  // system is not drawn.
+  // The moment the next frames show, a Julian day in universal time; the sky that DrawFrame
+  // gets must belong to it. Until it is set (or when it is not finite) the solar system is not
+  // drawn.
   void SetMoment(double jdUt) { momentJdUt = jdUt; }
   double GetMoment() const { return momentJdUt; }
 
-  // Composes one frame into drawSurface, showing progress on progressSurface; siderealAngle
-  // is the local sidereal time in radians.
-  void DrawFrame(Surface& drawSurface, Surface& progressSurface, double siderealAngle);
+  // Composes one frame of sky into drawSurface, showing progress on progressSurface.
+  void DrawFrame(Surface& drawSurface, Surface& progressSurface, const SkyPlaces& sky);
 
   // The tapped object at client pixel (x, y) into label, among the labels and the bodies the
   // last frame drew; see IdentifyObject.
-  void IdentifyObject(PickedLabel& label, int32_t x, int32_t y, double siderealAngle) const;
+  void IdentifyObject(PickedLabel& label, int32_t x, int32_t y, const SkyPlaces& sky) const;
 
   Projection& GetProjection() { return projection; }
   const Projection& GetProjection() const { return projection; }

@@ -17,7 +17,7 @@ constexpr Color BOUNDARY_COLOR = MakeColor(0x40, 0x60, 0x60);
 
 }  // namespace
 
-void Chart::DrawFrame(Surface& drawSurface, Surface& progressSurface, double siderealAngle) {
+void Chart::DrawFrame(Surface& drawSurface, Surface& progressSurface, const SkyPlaces& sky) {
   double done = 1.0;
   progress.Show(done, progressSurface);
   drawSurface.FillRect(projection.GetViewRect(), StockBrush::Black);
@@ -29,25 +29,26 @@ void Chart::DrawFrame(Surface& drawSurface, Surface& progressSurface, double sid
   DrawHorizontalGrid(projection, layers, drawSurface);
   progress.Show(done += 1.0, progressSurface);
 
-  DrawEquatorialGrid(projection, layers, drawSurface, siderealAngle);
+  // Turned by the apparent sidereal angle, the grid shows the equator of the date.
+  DrawEquatorialGrid(projection, layers, drawSurface, sky.GetSiderealAngle());
   progress.Show(done += 1.0, progressSurface);
 
   drawSurface.SelectPen(LINE_COLOR);
-  DrawConstellationLines(projection, layers, drawSurface, siderealAngle);
+  DrawConstellationLines(projection, layers, drawSurface, sky);
   progress.Show(done += 1.0, progressSurface);
 
   // The boundary pen stays selected while the stars are drawn.
   drawSurface.SelectPen(BOUNDARY_COLOR);
-  DrawConstellationBoundaries(projection, layers, drawSurface, siderealAngle);
+  DrawConstellationBoundaries(projection, layers, drawSurface, sky);
   progress.Show(done += 1.0, progressSurface);
 
-  DrawStars(projection, layers, starLayer, drawSurface, progress, progressSurface, siderealAngle);
+  DrawStars(projection, layers, starLayer, drawSurface, progress, progressSurface, sky);
 
   const Observer& observer = projection.GetObserver();
   bodies = layers.showSolarSystem
                ? ComputeSolarSystem(momentJdUt, observer.GetLongitude(), observer.GetLatitude())
                : SolarSystemPlaces{};
-  DrawSolarSystem(projection, layers, drawSurface, bodies, siderealAngle, LABEL_COLOR);
+  DrawSolarSystem(projection, layers, drawSurface, bodies, sky, LABEL_COLOR);
 }
 
 }  // namespace halvane

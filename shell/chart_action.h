@@ -23,6 +23,7 @@ enum class ChartAction {
   PanRight,
   PanUp,
   PanDown,
+  TogglePrecisePositions,
 };
 
 }  // namespace halvane

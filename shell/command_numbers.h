@@ -27,6 +27,7 @@ constexpr uint16_t COMMAND_ROTATE_CLOCKWISE = 40016;
 constexpr uint16_t COMMAND_ROTATE_COUNTER_CLOCKWISE = 40017;
 constexpr uint16_t COMMAND_NAVIGATION_BOX = 40020;
 constexpr uint16_t COMMAND_SOLAR_SYSTEM = 40021;
+constexpr uint16_t COMMAND_PRECISE_POSITIONS = 40022;
 
 // The go-to commands: 40100 for the table's first row to 40187 for its last.
 constexpr uint16_t COMMAND_FIRST_GO_TO = 40100;

@@ -2,7 +2,7 @@
 // end in Perform, so each action is written once.
 #include "shell/main_window.h"
 
-#include "astro/sidereal_time.h"
+#include "astro/sky_places.h"
 #include "platform/clock.h"
 #include "platform/dialog.h"
 #include "shell/config_dialog.h"
@@ -33,8 +33,9 @@ void MainWindow::OnDestroy() {
 
 void MainWindow::RefreshSiderealAngle() {
   if (config.useSystemTime != 0) config.observationTime = UniversalNow();
-  siderealAngle = SiderealTimeAt(config.observationTime, observer->GetLongitude());
-  chart->SetMoment(JulianDayAt(config.observationTime));
+  sky = SkyPlacesAt(config.observationTime, observer->GetLongitude(),
+                    chart != nullptr && chart->GetLayers().precisePositions);
+  if (chart != nullptr) chart->SetMoment(JulianDayAt(config.observationTime));
 }
 
 void MainWindow::Perform(ChartAction action) {
@@ -73,6 +74,9 @@ void MainWindow::Perform(ChartAction action) {
     case ChartAction::PanRight: chart->GetProjection().PanRight(); break;
     case ChartAction::PanUp: chart->GetProjection().PanUp(); break;
     case ChartAction::PanDown: chart->GetProjection().PanDown(); break;
+    case ChartAction::TogglePrecisePositions:
+      flip(chart->GetLayers().precisePositions, COMMAND_PRECISE_POSITIONS);
+      break;
   }
   RequestRender();
 }
@@ -101,6 +105,7 @@ void MainWindow::OnCommand(uint16_t, uint16_t command, intptr_t) {
     case COMMAND_ZOOM_RESET: return Perform(ChartAction::ZoomReset);
     case COMMAND_ROTATE_CLOCKWISE: return Perform(ChartAction::RotateClockwise);
     case COMMAND_ROTATE_COUNTER_CLOCKWISE: return Perform(ChartAction::RotateCounterClockwise);
+    case COMMAND_PRECISE_POSITIONS: return Perform(ChartAction::TogglePrecisePositions);
     case COMMAND_NAVIGATION_BOX:
       navBoxShown = !navBoxShown;
       RequestRepaint();
@@ -108,7 +113,7 @@ void MainWindow::OnCommand(uint16_t, uint16_t command, intptr_t) {
     default: break;
   }
   if (const GoToRow* row = GoToRowAt(GoToRowOfCommand(command))) {
-    GoToConstellation(*observer, *row, siderealAngle);
+    GoToConstellation(*observer, *row, sky);
     RequestRender();
   }
 }

@@ -6,6 +6,7 @@
 //   20  8  double  latitude       degrees, positive north
 //   28  2  uint16  layerFlags     bit 0 equatorial grid, 1 horizontal grid,
 //                                 2 constellation lines, 3 constellation boundaries
+//                                 (bit 5: precise positions, clear in older files)
 //   30  1  uint8   useSystemTime  non-zero: the clock; 0: observationTime
 //   31  1  uint8   reserved       written as 0, ignored
 //   32 16  8 x uint16 observationTime, UTC: year, month, day of week, day, hour,

@@ -74,6 +74,7 @@ void MainWindow::SetCheckMarks() {
   CheckMenuItem(menu, COMMAND_CONSTELLATION_BOUNDARIES,
                 chart->GetLayers().showConstellationBoundaries);
   CheckMenuItem(menu, COMMAND_SOLAR_SYSTEM, chart->GetLayers().showSolarSystem);
+  CheckMenuItem(menu, COMMAND_PRECISE_POSITIONS, chart->GetLayers().precisePositions);
 }
 
 void MainWindow::RequestRender() {

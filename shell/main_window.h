@@ -8,6 +8,7 @@
 #include <string>
 
 #include "astro/observer.h"
+#include "astro/sky_places.h"
 #include "chart/chart.h"
 #include "platform/menu_bar.h"
 #include "platform/window_system.h"
@@ -47,8 +48,8 @@ class MainWindow : public Window {
   void RequestRender();
   // The next paint only copies the back buffer and draws the overlays.
   void RequestRepaint();
-  // Reads the clock into the settings when it is in use, recomputes siderealAngle and gives
-  // the chart the moment.
+  // Reads the clock into the settings when it is in use, recomputes the sky (plain or of the
+  // date, as the chart's switch says) and gives the chart the moment.
   void RefreshSiderealAngle();
   // True when (x, y) lies on the visible navigation box.
   bool InNavigationBox(int32_t x, int32_t y) const;
@@ -62,7 +63,8 @@ class MainWindow : public Window {
   const ConfigRecord& GetConfig() const { return config; }
   // The last tap's label; all zero when there is none.
   const PickedLabel& GetLabel() const { return label; }
-  double GetSiderealAngle() const { return siderealAngle; }
+  double GetSiderealAngle() const { return sky.GetSiderealAngle(); }
+  const SkyPlaces& GetSky() const { return sky; }
   MenuBarHandle GetMenuBar() const { return menuBar; }
   MenuHandle GetMenu() const { return menu; }
   bool IsNavigationBoxShown() const { return navBoxShown; }
@@ -96,7 +98,7 @@ class MainWindow : public Window {
   bool penDownInNavBox = false;
   std::string configPath;
   PickedLabel label;
-  double siderealAngle = 0.0;
+  SkyPlaces sky{0.0};
   ConfigRecord config;
   bool needsRender = false;
   int32_t framesDrawn = 0;

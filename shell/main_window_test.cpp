@@ -1,11 +1,14 @@
-// Start-up, the first paint, Config.dat through a whole run, shutdown by the menu and by the
-// window manager, resizing, and a second start against a running first one.
+// Start-up, the first paint, Config.dat through a whole run and the precise switch in it,
+// shutdown by the menu and by the window manager, resizing, and a second start against a
+// running first one.
 #include <QProcess>
+#include <cmath>
 #include <cstdlib>
 #include <cstring>
 #include <limits>
 
 #include "astro/angles.h"
+#include "astro/sidereal_time.h"
 #include "platform/bitmaps.h"
 #include "shell/shell_test_support.h"
 
@@ -133,6 +136,33 @@ TEST_F(MainWindowTest, ConfigFilesOfEveryShapeGiveAUsableStart) {
     }
     Stop();
   }
+}
+
+TEST_F(MainWindowTest, PrecisePositionsSwitchesTheSkyAndIsSavedInBitFive) {
+  // A file written before the switch existed: boundaries, lines and the equatorial grid.
+  WriteBytes(ConfigPath(), ConfigBytes("HALV", "CONF", 1, -14.0, 50.0, 13, 0, FixedUtc()));
+  MainWindow& w = Start();
+  EXPECT_FALSE(w.GetChart().GetLayers().precisePositions);
+  EXPECT_FALSE(IsMenuItemChecked(w.GetMenu(), COMMAND_PRECISE_POSITIONS));
+  EXPECT_FALSE(w.GetSky().IsPrecise());
+
+  const int32_t frames = w.GetFramesDrawn();
+  Choose(COMMAND_PRECISE_POSITIONS);
+  EXPECT_EQ(w.GetFramesDrawn(), frames + 1);
+  EXPECT_TRUE(IsMenuItemChecked(w.GetMenu(), COMMAND_PRECISE_POSITIONS));
+  EXPECT_TRUE(w.GetSky().IsPrecise());
+  // The apparent sidereal time is within a few seconds of the mean one.
+  EXPECT_NEAR(std::remainder(w.GetSiderealAngle() - SiderealTimeAt(FixedUtc(), -14.0), TWO_PI), 0.0,
+              1e-4);
+  Stop();
+  EXPECT_EQ(ReadU16(&ReadFile(ConfigPath())[28]), 13 | LAYER_PRECISE_POSITIONS);
+
+  MainWindow& again = Start();
+  EXPECT_TRUE(IsMenuItemChecked(again.GetMenu(), COMMAND_PRECISE_POSITIONS));
+  EXPECT_TRUE(again.GetSky().IsPrecise());
+  Choose(COMMAND_PRECISE_POSITIONS);
+  EXPECT_FALSE(again.GetSky().IsPrecise());
+  EXPECT_FALSE(IsMenuItemChecked(again.GetMenu(), COMMAND_PRECISE_POSITIONS));
 }
 
 TEST_F(MainWindowTest, ClosingFromTheWindowManagerTakesTheExitPath) {

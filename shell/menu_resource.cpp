@@ -41,6 +41,8 @@ std::vector<MenuEntry> BuildEntries() {
       {K::Separator, 0, u""},
       {K::Item, COMMAND_ROTATE_CLOCKWISE, u"Rotate clockwise"},
       {K::Item, COMMAND_ROTATE_COUNTER_CLOCKWISE, u"Rotate contra clockwise"},
+      {K::Separator, 0, u""},
+      {K::CheckItem, COMMAND_PRECISE_POSITIONS, u"Precise positions"},
       {K::End, 0, u""},
       {K::Popup, 0, u"Go to"},
       {K::Popup, 0, u"Constellation"},

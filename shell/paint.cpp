@@ -46,7 +46,7 @@ void MainWindow::OnDraw(Surface& screen) {
 
   if (needsRender) {
     RefreshSiderealAngle();
-    chart->DrawFrame(backBuffer->GetSurface(), screen, siderealAngle);
+    chart->DrawFrame(backBuffer->GetSurface(), screen, sky);
     ++framesDrawn;
     needsRender = false;
     label = PickedLabel{};

@@ -26,7 +26,7 @@ bool MainWindow::InNavigationBox(int32_t x, int32_t y) const {
 void MainWindow::OnLButtonDown(uintptr_t, int32_t x, int32_t y) {
   penDownInNavBox = InNavigationBox(x, y);
   if (penDownInNavBox || !handMode) {
-    chart->IdentifyObject(label, x, y, siderealAngle);
+    chart->IdentifyObject(label, x, y, sky);
     RequestRepaint();
     return;
   }

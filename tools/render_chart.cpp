@@ -9,6 +9,7 @@
 #include "astro/angles.h"
 #include "astro/observer.h"
 #include "astro/sidereal_time.h"
+#include "astro/sky_places.h"
 #include "chart/chart.h"
 #include "chart/label_overlay.h"
 #include "platform/app_paths.h"
@@ -16,6 +17,7 @@
 #include "platform/files.h"
 #include "shell/config_file.h"
 #include "view/go_to_table.h"
+#include "view/layer_set.h"
 #include "view/view_directions.h"
 
 namespace halvane {
@@ -62,7 +64,7 @@ void ApplyPan(Projection& view, const std::string& keys) {
 }
 
 // One line per available body: where the chart puts it and how it looks.
-std::string FormatBodies(const Observer& observer, double jdUt, double siderealAngle) {
+std::string FormatBodies(const Observer& observer, double jdUt, const SkyPlaces& sky) {
   constexpr double RAD_TO_ARCSEC = RAD_TO_DEG * 3600.0;
   const SolarSystemPlaces places =
       ComputeSolarSystem(jdUt, observer.GetLongitude(), observer.GetLatitude());
@@ -72,8 +74,7 @@ std::string FormatBodies(const Observer& observer, double jdUt, double siderealA
     if (!place.available) continue;
     double azimuth = 0.0;
     double altitude = 0.0;
-    observer.EquatorialToHorizontal(place.rightAscension - siderealAngle, place.declination,
-                                    azimuth, altitude);
+    sky.ToHorizontal(observer, place.rightAscension, place.declination, azimuth, altitude);
     char line[160];
     std::snprintf(line, sizeof line, "%s %.6f %.5f %.4f %.4f %.2f %.1f %.3f\n",
                   BodyName(static_cast<Body>(index)), place.rightAscension * RAD_TO_HOURS,
@@ -98,11 +99,13 @@ std::string RenderChart(const RenderOptions& options, const SYSTEMTIME& now, Sur
   observer.SetLocation(options.longitude.value_or(config.longitude),
                        options.latitude.value_or(config.latitude));
   const SYSTEMTIME time = options.time.value_or(now);
-  const double siderealAngle = SiderealTimeAt(time, observer.GetLongitude());
   const double jdUt = JulianDayAt(time);
+  const uint16_t layerFlags = options.layerFlags.value_or(config.layerFlags);
+  const bool precise = options.precise || (layerFlags & LAYER_PRECISE_POSITIONS) != 0;
+  const SkyPlaces sky = SkyPlacesAt(time, observer.GetLongitude(), precise);
 
   if (options.goTo != nullptr) {
-    GoToConstellation(observer, *options.goTo, siderealAngle);
+    GoToConstellation(observer, *options.goTo, sky);
   } else {
     const ViewDirection& aim = options.view != nullptr ? *options.view : VIEW_ZENITH;
     observer.SetViewDirection(aim.azimuth, aim.altitude);
@@ -112,21 +115,22 @@ std::string RenderChart(const RenderOptions& options, const SYSTEMTIME& now, Sur
   Chart view(chart, &observer, LoadBitmap(BitmapId::StarSprites));
   view.SetMoment(jdUt);
   view.GetLayers().UseDataFolder(folder);
-  view.GetLayers().ApplyLayerFlags(options.layerFlags.value_or(config.layerFlags));
+  view.GetLayers().ApplyLayerFlags(layerFlags);
+  view.GetLayers().precisePositions = precise;
 
   ApplyZoom(view.GetProjection(), options.zoomSteps);
   ApplyRotation(observer, options.rotateSteps);
   ApplyPan(view.GetProjection(), options.pan);
 
   DiscardSurface progress;
-  view.DrawFrame(surface, progress, siderealAngle);
+  view.DrawFrame(surface, progress, sky);
 
   if (options.tap) {
     PickedLabel label;
-    view.IdentifyObject(label, options.tap->x, options.tap->y, siderealAngle);
+    view.IdentifyObject(label, options.tap->x, options.tap->y, sky);
     DrawLabelOverlay(surface, label, chart);
   }
-  return options.bodies ? FormatBodies(observer, jdUt, siderealAngle) : std::string();
+  return options.bodies ? FormatBodies(observer, jdUt, sky) : std::string();
 }
 
 }  // namespace halvane

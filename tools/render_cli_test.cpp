@@ -99,6 +99,20 @@ TEST(RenderProgram, SameArgumentsGiveTheSameChartWithTheTappedLabel) {
 
   arguments[arguments.indexOf("151,101")] = "10,10";  // far from the object: no label
   EXPECT_EQ(Count(RunRender(arguments).out, "Testar"), 0);
+
+  // At 2.8 degrees the apparent place of the date lies far off the catalog's, whether
+  // --precise or bit 5 of Config.dat's flags asks for it.
+  arguments << "--zoom"
+            << "5";
+  const RunResult plain = RunRender(arguments);
+  EXPECT_EQ(Count(plain.out, "polyline 2 150 100 "), 1);
+  const RunResult precise = RunRender(arguments + QStringList{"--precise"});
+  ASSERT_EQ(precise.exitCode, 0) << precise.err;
+  EXPECT_EQ(Count(precise.out, "polyline 2 150 100 "), 0);
+  ConfigRecord config;
+  config.layerFlags = LAYER_HORIZONTAL_GRID | LAYER_CONSTELLATION_LINES | LAYER_PRECISE_POSITIONS;
+  ASSERT_TRUE(SaveConfig(folder.File("Config.dat"), config));
+  EXPECT_EQ(RunRender(arguments).out, precise.out);
 }
 
 TEST(RenderProgram, BodiesPrintsOneLinePerBodyInOrderAndTheTraceNamesThem) {

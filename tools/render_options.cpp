@@ -230,6 +230,10 @@ bool ParseRenderOptions(const std::vector<std::string>& arguments, RenderOptions
       options.bodies = true;
       continue;
     }
+    if (argument == "--precise") {
+      options.precise = true;
+      continue;
+    }
     if (argument.rfind("--", 0) != 0) {
       error = "unexpected argument " + Quoted(argument);
       return false;
@@ -279,6 +283,8 @@ const char* RenderUsage() {
          "  --layers LIST     comma-separated subset of equatorial,horizontal,lines,\n"
          "                    boundaries,solar, or none (default: Config.dat's, else\n"
          "                    horizontal,lines,solar)\n"
+         "  --precise         apparent places of the date, with refraction (as the\n"
+         "                    View menu's Precise positions)\n"
          "  --tap X,Y         identify the object at this pixel and write its name\n"
          "  --out FILE        write the chart as PNG\n"
          "  --trace FILE      write every drawing operation, one a line (\"-\": stdout)\n"

@@ -35,11 +35,13 @@ TEST(RenderOptions, ReadsOptionsInBothSpellings) {
   EXPECT_EQ(o.tap->y, 6);
 
   RenderOptions other;
-  ASSERT_TRUE(
-      ParseRenderOptions({"--view", "south", "--layers", "none", "--bodies"}, other, error));
+  EXPECT_FALSE(o.precise);
+  ASSERT_TRUE(ParseRenderOptions({"--precise", "--view", "south", "--layers", "none", "--bodies"},
+                                 other, error));
   EXPECT_EQ(other.view, &VIEW_SOUTH);
   EXPECT_EQ(other.layerFlags, LAYER_SOLAR_SYSTEM_HIDDEN);
   EXPECT_TRUE(other.bodies);
+  EXPECT_TRUE(other.precise);
   ASSERT_TRUE(ParseRenderOptions({"--layers", "solar,lines"}, other, error));
   EXPECT_EQ(other.layerFlags, LAYER_CONSTELLATION_LINES);
 }

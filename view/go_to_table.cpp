@@ -3,6 +3,7 @@
 
 #include "astro/angles.h"
 #include "astro/observer.h"
+#include "astro/sky_places.h"
 
 namespace halvane {
 
@@ -123,12 +124,11 @@ const GoToRow* FindGoToRowByName(std::string_view name) {
   return nullptr;
 }
 
-void GoToConstellation(Observer& observer, const GoToRow& row, double siderealAngle) {
-  const double declination = row.declinationDegrees * DEG_TO_RAD;
-  const double hourAngle = row.rightAscensionHours * HOURS_TO_RAD - siderealAngle;
+void GoToConstellation(Observer& observer, const GoToRow& row, const SkyPlaces& sky) {
   double azimuth = 0.0;
   double altitude = 0.0;
-  observer.EquatorialToHorizontal(hourAngle, declination, azimuth, altitude);
+  sky.ToHorizontal(observer, row.rightAscensionHours * HOURS_TO_RAD,
+                   row.declinationDegrees * DEG_TO_RAD, azimuth, altitude);
   observer.SetViewDirection(azimuth, altitude);
 }
 

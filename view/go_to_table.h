@@ -5,6 +5,8 @@
 #include <cstdint>
 #include <string_view>
 
+#include "astro/sky_places.h"
+
 namespace halvane {
 
 class Observer;
@@ -26,8 +28,8 @@ const GoToRow* GoToRowAt(int32_t index);
 // The row whose name equals name ignoring ASCII case ("orion", "URSA MAJOR"); null when none.
 const GoToRow* FindGoToRowByName(std::string_view name);
 
-// Turns the observer's view to the row's point as seen at the local sidereal angle
-// (radians); zoom and rotation stay. A point below the horizon is turned to as well.
-void GoToConstellation(Observer& observer, const GoToRow& row, double siderealAngle);
+// Turns the observer's view to the row's point in the sky; zoom and rotation stay. A point
+// below the horizon is turned to as well.
+void GoToConstellation(Observer& observer, const GoToRow& row, const SkyPlaces& sky);
 
 }  // namespace halvane

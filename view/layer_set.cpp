@@ -16,6 +16,7 @@ void LayerSet::ApplyLayerFlags(uint16_t flags) {
   showConstellationLines = (flags & LAYER_CONSTELLATION_LINES) != 0;
   showConstellationBoundaries = (flags & LAYER_CONSTELLATION_BOUNDARIES) != 0;
   showSolarSystem = (flags & LAYER_SOLAR_SYSTEM_HIDDEN) == 0;
+  precisePositions = (flags & LAYER_PRECISE_POSITIONS) != 0;
 }
 
 uint16_t LayerSet::LayerFlags() const {
@@ -25,6 +26,7 @@ uint16_t LayerSet::LayerFlags() const {
   if (showConstellationLines) flags |= LAYER_CONSTELLATION_LINES;
   if (showConstellationBoundaries) flags |= LAYER_CONSTELLATION_BOUNDARIES;
   if (!showSolarSystem) flags |= LAYER_SOLAR_SYSTEM_HIDDEN;
+  if (precisePositions) flags |= LAYER_PRECISE_POSITIONS;
   return flags;
 }
 

@@ -13,6 +13,8 @@ constexpr uint16_t LAYER_CONSTELLATION_LINES = 1 << 2;
 constexpr uint16_t LAYER_CONSTELLATION_BOUNDARIES = 1 << 3;
 // Set means hidden, so files written before the solar system existed show it.
 constexpr uint16_t LAYER_SOLAR_SYSTEM_HIDDEN = 1 << 4;
+// Not a layer: every layer in the apparent places of the date. Clear in older files.
+constexpr uint16_t LAYER_PRECISE_POSITIONS = 1 << 5;
 
 struct LayerSet {
   // Reads the four catalogs from folder (with its trailing '/').
@@ -31,6 +33,7 @@ struct LayerSet {
   bool showConstellationLines = true;
   bool showConstellationBoundaries = false;
   bool showSolarSystem = true;
+  bool precisePositions = false;
 };
 
 }  // namespace halvane

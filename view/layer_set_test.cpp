@@ -12,8 +12,12 @@ TEST(LayerSet, FlagsRoundTripBitByBitAndTheFolderNamesTheFourCatalogs) {
   LayerSet layers;
   EXPECT_EQ(layers.LayerFlags(), LAYER_HORIZONTAL_GRID | LAYER_CONSTELLATION_LINES);
   for (uint16_t flags = 0; flags < 32; ++flags) {
-    layers.ApplyLayerFlags(static_cast<uint16_t>(flags | 0xFFE0));  // unknown bits are dropped
-    EXPECT_EQ(layers.LayerFlags(), flags);
+    for (const uint16_t precise : {uint16_t{0}, LAYER_PRECISE_POSITIONS}) {
+      // Unknown bits are dropped.
+      layers.ApplyLayerFlags(static_cast<uint16_t>(flags | precise | 0xFFC0));
+      EXPECT_EQ(layers.LayerFlags(), flags | precise);
+      EXPECT_EQ(layers.precisePositions, precise != 0);
+    }
   }
   // Files from before the solar system (bit 4 clear) show it; the grids-and-lines example
   // still saves as 13 while it is shown.

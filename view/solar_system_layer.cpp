@@ -58,11 +58,11 @@ double SpriteRadius(double magnitude, int32_t zoomOffset) {
 
 // Where a point at right ascension and declination lands; false when it falls outside cap.
 bool ToScreen(const Projection& projection, const VisibleCap& cap, double rightAscension,
-              double declination, double siderealAngle, double& sx, double& sy) {
+              double declination, const SkyPlaces& sky, double& sx, double& sy) {
   const Observer& observer = projection.GetObserver();
   double azimuth = 0.0;
   double altitude = 0.0;
-  observer.EquatorialToHorizontal(rightAscension - siderealAngle, declination, azimuth, altitude);
+  sky.ToHorizontal(observer, rightAscension, declination, azimuth, altitude);
   if (!cap.Contains(azimuth, altitude)) return false;
   double x = 0.0;
   double y = 0.0;
@@ -153,7 +153,7 @@ void DrawMoon(Surface& surface, const Rect& clip, double cx, double cy, double r
 // The bright limb's direction on the chart: from the centre towards the point LIMB_PROBE away
 // at the limb's position angle. (1, 0) when that point does not project.
 void BrightLimbDirection(const Projection& projection, const VisibleCap& cap,
-                         const BodyPlace& place, double siderealAngle, double cx, double cy,
+                         const BodyPlace& place, const SkyPlaces& sky, double cx, double cy,
                          double& ux, double& uy) {
   ux = 1.0;
   uy = 0.0;
@@ -167,7 +167,7 @@ void BrightLimbDirection(const Projection& projection, const VisibleCap& cap,
                                         std::cos(LIMB_PROBE) - sinDec * sinProbeDec);
   double px = 0.0;
   double py = 0.0;
-  if (!ToScreen(projection, cap, probeRa, std::asin(sinProbeDec), siderealAngle, px, py)) return;
+  if (!ToScreen(projection, cap, probeRa, std::asin(sinProbeDec), sky, px, py)) return;
   const double length = std::hypot(px - cx, py - cy);
   if (!(length > 0.0)) return;
   ux = (px - cx) / length;
@@ -177,7 +177,7 @@ void BrightLimbDirection(const Projection& projection, const VisibleCap& cap,
 }  // namespace
 
 void DrawSolarSystem(const Projection& projection, const LayerSet& layers, Surface& surface,
-                     const SolarSystemPlaces& places, double siderealAngle, Color labelColor) {
+                     const SolarSystemPlaces& places, const SkyPlaces& sky, Color labelColor) {
   if (!layers.showSolarSystem) return;
   const Rect& clip = projection.GetViewRect();
   const double pixelsPerRadian = projection.GetXScale();
@@ -199,8 +199,7 @@ void DrawSolarSystem(const Projection& projection, const LayerSet& layers, Surfa
     const Body body = static_cast<Body>(index);
     double cx = 0.0;
     double cy = 0.0;
-    if (!ToScreen(projection, cap, place.rightAscension, place.declination, siderealAngle, cx,
-                  cy)) {
+    if (!ToScreen(projection, cap, place.rightAscension, place.declination, sky, cx, cy)) {
       continue;
     }
     const double trueRadius = 0.5 * place.diameter * pixelsPerRadian;
@@ -216,7 +215,7 @@ void DrawSolarSystem(const Projection& projection, const LayerSet& layers, Surfa
       case Body::MOON: {
         double ux = 1.0;
         double uy = 0.0;
-        BrightLimbDirection(projection, cap, place, siderealAngle, cx, cy, ux, uy);
+        BrightLimbDirection(projection, cap, place, sky, cx, cy, ux, uy);
         DrawMoon(surface, clip, cx, cy, radius, ux, uy, place.illuminatedFraction, color);
         break;
       }

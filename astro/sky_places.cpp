@@ -1,0 +1,77 @@
+// The plain sky and the sky of the date behind one placing operation.
+#include "astro/sky_places.h"
+
+#include <cmath>
+
+#include "astro/angles.h"
+#include "astro/observer.h"
+#include "astro/sidereal_time.h"
+
+namespace halvane {
+
+namespace {
+
+// Refraction lifts by about 0.7 degrees at -1 degree, its largest, and by nothing below.
+constexpr double LARGEST_REFRACTION = 1.0 * DEG_TO_RAD;
+constexpr double MILLISECONDS_PER_HOUR = 3600000.0;
+// Refraction changes by a sixth of the altitude's change at most, so each step gains nearly a
+// digit; below the horizon the steps may not settle, which a tap can bear.
+constexpr int UNREFRACT_STEPS = 30;
+constexpr double UNREFRACT_TOLERANCE = 1e-13;  // radians
+
+}  // namespace
+
+SkyPlaces::SkyPlaces(double siderealAngle) : siderealAngle(siderealAngle) {}
+
+SkyPlaces SkyPlaces::OfDate(double jdUt, double longitude) {
+  SkyPlaces sky(0.0);
+  sky.apparent.emplace(jdUt, longitude);
+  sky.siderealAngle = sky.apparent->GetSiderealAngle();
+  sky.margin = sky.apparent->LargestShift() + LARGEST_REFRACTION;
+  return sky;
+}
+
+void SkyPlaces::ToHorizontal(const Observer& observer, double rightAscension, double declination,
+                             double& azimuth, double& altitude) const {
+  if (!apparent) {
+    observer.EquatorialToHorizontal(rightAscension - siderealAngle, declination, azimuth, altitude);
+    return;
+  }
+  double apparentRightAscension = 0.0;
+  double apparentDeclination = 0.0;
+  apparent->ToApparent(rightAscension, declination, apparentRightAscension, apparentDeclination);
+  observer.EquatorialToHorizontal(apparentRightAscension - siderealAngle, apparentDeclination,
+                                  azimuth, altitude);
+  altitude += Refraction(altitude);
+}
+
+void SkyPlaces::FromHorizontal(const Observer& observer, double azimuth, double altitude,
+                               double& rightAscension, double& declination) const {
+  double hourAngle = 0.0;
+  if (!apparent) {
+    observer.HorizontalToEquatorial(azimuth, altitude, hourAngle, declination);
+    rightAscension = NormalizeAngle((TWO_PI + hourAngle) + siderealAngle, TWO_PI);
+    return;
+  }
+  double airless = altitude;
+  for (int step = 0; step < UNREFRACT_STEPS; ++step) {
+    const double next = altitude - Refraction(airless);
+    if (std::fabs(next - airless) < UNREFRACT_TOLERANCE) break;
+    airless = next;
+  }
+  double apparentDeclination = 0.0;
+  observer.HorizontalToEquatorial(azimuth, airless, hourAngle, apparentDeclination);
+  const double apparentRightAscension =
+      NormalizeAngle((TWO_PI + hourAngle) + siderealAngle, TWO_PI);
+  apparent->FromApparent(apparentRightAscension, apparentDeclination, rightAscension, declination);
+}
+
+SkyPlaces SkyPlacesAt(const SYSTEMTIME& time, double longitude, bool precise) {
+  if (!precise) return SkyPlaces(SiderealTimeAt(time, longitude));
+  const double milliseconds =
+      ((time.hour * 60.0 + time.minute) * 60.0 + time.second) * 1000.0 + time.milliseconds;
+  return SkyPlaces::OfDate(
+      JulianDay(time.year, time.month, time.day, milliseconds / MILLISECONDS_PER_HOUR), longitude);
+}
+
+}  // namespace halvane

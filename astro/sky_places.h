@@ -1,0 +1,51 @@
+// SkyPlaces: where a catalog direction (J2000) stands in the observer's sky for one frame,
+// either the catalog's places turned by the mean sidereal angle, or the apparent places of the
+// date with refraction. Every layer, tap and go-to asks it, so both modes place them alike.
+#pragma once
+
+#include <optional>
+
+#include "astro/apparent_place.h"
+#include "astro/system_time.h"
+
+namespace halvane {
+
+class Observer;
+
+class SkyPlaces {
+ public:
+  // The catalog's places as they stand at the local mean sidereal angle (radians). Implicit,
+  // so that an angle stands for the plain sky wherever one is asked for.
+  SkyPlaces(double siderealAngle);
+
+  // Apparent places of the moment jdUt (Julian day, universal time) for the observer's
+  // longitude (degrees, positive west), with refraction above -1 degree.
+  static SkyPlaces OfDate(double jdUt, double longitude);
+
+  bool IsPrecise() const { return apparent.has_value(); }
+  // The local sidereal angle (radians) that turns the sky's right ascensions to hour angles:
+  // mean for the plain sky, apparent for the sky of the date.
+  double GetSiderealAngle() const { return siderealAngle; }
+  // The largest angle (radians) between a catalog direction turned by the sidereal angle alone
+  // and its place here: a cull on catalog coordinates widened by it loses nothing.
+  double GetMargin() const { return margin; }
+
+  // J2000 right ascension and declination (radians) to the azimuth and altitude (radians) the
+  // chart draws for the observer.
+  void ToHorizontal(const Observer& observer, double rightAscension, double declination,
+                    double& azimuth, double& altitude) const;
+  // The chart's azimuth and altitude back to J2000; the right ascension in [0, 2 pi).
+  void FromHorizontal(const Observer& observer, double azimuth, double altitude,
+                      double& rightAscension, double& declination) const;
+
+ private:
+  std::optional<ApparentPlace> apparent;
+  double siderealAngle = 0.0;
+  double margin = 0.0;
+};
+
+// The sky of a universal-time record at the longitude (degrees, positive west): the sky of
+// the date when precise, else the plain sky at SiderealTimeAt.
+SkyPlaces SkyPlacesAt(const SYSTEMTIME& time, double longitude, bool precise);
+
+}  // namespace halvane
