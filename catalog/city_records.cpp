@@ -4,6 +4,7 @@
 #include <algorithm>
 #include <cstring>
 
+#include "catalog/data_file.h"
 #include "catalog/utf8_text.h"
 
 namespace halvane {
@@ -14,15 +15,6 @@ constexpr size_t COUNTRY_OFFSET = 32;
 constexpr size_t LATITUDE_OFFSET = 34;
 constexpr size_t LONGITUDE_OFFSET = 38;
 constexpr size_t POPULATION_OFFSET = 42;
-
-uint32_t ReadU32(const uint8_t* p) {
-  return static_cast<uint32_t>(p[0]) | (static_cast<uint32_t>(p[1]) << 8) |
-         (static_cast<uint32_t>(p[2]) << 16) | (static_cast<uint32_t>(p[3]) << 24);
-}
-
-void WriteU32(uint32_t value, uint8_t* p) {
-  for (int i = 0; i < 4; ++i) p[i] = static_cast<uint8_t>(value >> (8 * i));
-}
 
 bool IsCapital(uint8_t c) { return c >= 'A' && c <= 'Z'; }
 

@@ -39,6 +39,10 @@ void WriteU16(uint16_t value, uint8_t* p) {
 
 void WriteI16(int16_t value, uint8_t* p) { WriteU16(static_cast<uint16_t>(value), p); }
 
+void WriteU32(uint32_t value, uint8_t* p) {
+  for (int i = 0; i < 4; ++i) p[i] = static_cast<uint8_t>(value >> (8 * i));
+}
+
 void WriteF64(double value, uint8_t* p) {
   uint64_t bits;
   std::memcpy(&bits, &value, sizeof bits);

@@ -91,6 +91,10 @@ WalkResult WalkRecords(const std::string& path, std::string_view tag, size_t rec
 // Inline: the star layer decodes every record of every frame.
 inline uint16_t ReadU16(const uint8_t* p) { return static_cast<uint16_t>(p[0] | (p[1] << 8)); }
 inline int16_t ReadI16(const uint8_t* p) { return static_cast<int16_t>(ReadU16(p)); }
+inline uint32_t ReadU32(const uint8_t* p) {
+  return static_cast<uint32_t>(p[0]) | (static_cast<uint32_t>(p[1]) << 8) |
+         (static_cast<uint32_t>(p[2]) << 16) | (static_cast<uint32_t>(p[3]) << 24);
+}
 inline double ReadF64(const uint8_t* p) {
   uint64_t bits = 0;
   if constexpr (std::endian::native == std::endian::little) {
@@ -102,6 +106,7 @@ inline double ReadF64(const uint8_t* p) {
 }
 void WriteU16(uint16_t value, uint8_t* p);
 void WriteI16(int16_t value, uint8_t* p);
+void WriteU32(uint32_t value, uint8_t* p);
 void WriteF64(double value, uint8_t* p);
 
 }  // namespace halvane

@@ -4,11 +4,14 @@
 #include <fcntl.h>
 #include <unistd.h>
 
+#include <algorithm>
 #include <atomic>
 #include <cerrno>
 #include <chrono>
 #include <cmath>
 #include <cstdio>
+#include <cstdlib>
+#include <cstring>
 #include <filesystem>
 
 #include "astro/angles.h"
@@ -19,7 +22,10 @@ namespace halvane {
 namespace {
 
 constexpr std::string_view CONFIG_TAG = "CONF";
+constexpr std::string_view EXTENSION_TAG = "CEXT";
 constexpr size_t CONFIG_FILE_SIZE = HEADER_SIZE + CONFIG_RECORD_SIZE;
+constexpr uint8_t WINDOW_KNOWN = 1 << 0;
+constexpr uint8_t WINDOW_MAXIMISED = 1 << 1;
 constexpr uint16_t DEFAULT_LAYER_FLAGS = LAYER_HORIZONTAL_GRID | LAYER_CONSTELLATION_LINES;
 constexpr int CREATE_ATTEMPTS = 100;  // names tried before the save gives up
 
@@ -66,6 +72,40 @@ bool WriteAll(int fd, const uint8_t* bytes, size_t size) {
   return true;
 }
 
+void EncodeExtension(const ConfigExtension& extension, uint8_t* p) {
+  EncodeHeader(EXTENSION_TAG, p);
+  p += HEADER_SIZE;
+  p[0] = extension.nightVision ? 1 : 0;
+  p[1] = static_cast<uint8_t>(static_cast<int8_t>(extension.starLimitOffset));
+  const WindowGeometry& window = extension.window;
+  p[2] = static_cast<uint8_t>((window.known ? WINDOW_KNOWN : 0) |
+                              (window.maximised ? WINDOW_MAXIMISED : 0));
+  p[3] = 0;
+  const int32_t numbers[] = {window.x, window.y, window.width, window.height};
+  for (int i = 0; i < 4; ++i) WriteU32(static_cast<uint32_t>(numbers[i]), p + 4 + 4 * i);
+  const size_t length = std::min(extension.cityName.size(), CONFIG_CITY_NAME_BYTES - 1);
+  std::fill_n(p + 20, CONFIG_CITY_NAME_BYTES, 0);
+  std::copy_n(extension.cityName.data(), length, p + 20);
+}
+
+void DecodeExtension(const uint8_t* p, ConfigExtension& extension) {
+  extension = ConfigExtension{};
+  extension.nightVision = p[0] != 0;
+  const int32_t offset = static_cast<int8_t>(p[1]);
+  if (std::abs(offset) <= STAR_LIMIT_OFFSET_MAX) extension.starLimitOffset = offset;
+  WindowGeometry window;
+  window.x = static_cast<int32_t>(ReadU32(p + 4));
+  window.y = static_cast<int32_t>(ReadU32(p + 8));
+  window.width = static_cast<int32_t>(ReadU32(p + 12));
+  window.height = static_cast<int32_t>(ReadU32(p + 16));
+  window.known = (p[2] & WINDOW_KNOWN) != 0 && window.width > 0 && window.height > 0;
+  window.maximised = window.known && (p[2] & WINDOW_MAXIMISED) != 0;
+  if (window.known) extension.window = window;
+  const char* name = reinterpret_cast<const char*>(p + 20);
+  const size_t length = strnlen(name, CONFIG_CITY_NAME_BYTES);
+  if (length < CONFIG_CITY_NAME_BYTES) extension.cityName.assign(name, length);
+}
+
 // Creates a new file beside path under a name nobody could have prepared: exclusively, so
 // that an existing file or a planted link at that name fails the open instead of being
 // followed. Returns the descriptor and the name, or -1.
@@ -94,6 +134,20 @@ void SyncFolderOf(const std::string& path) {
   ::close(fd);
 }
 
+bool WriteConfigFile(const std::string& path, const uint8_t* bytes, size_t size) {
+  std::string temporary;
+  const int fd = CreateUniqueBeside(path, temporary);
+  if (fd < 0) return false;
+  const bool written = WriteAll(fd, bytes, size) && ::fsync(fd) == 0;
+  const bool closed = ::close(fd) == 0;
+  if (!written || !closed || std::rename(temporary.c_str(), path.c_str()) != 0) {
+    std::remove(temporary.c_str());
+    return false;
+  }
+  SyncFolderOf(path);
+  return true;
+}
+
 }  // namespace
 
 bool LoadConfig(const std::string& path, ConfigRecord& config) {
@@ -113,22 +167,32 @@ bool LoadConfig(const std::string& path, ConfigRecord& config) {
   return true;
 }
 
+bool LoadConfigExtension(const std::string& path, ConfigExtension& extension) {
+  extension = ConfigExtension{};
+  RecordFile file(CONFIG_RECORD_SIZE + CONFIG_EXTENSION_SIZE);
+  const uint8_t* bytes = nullptr;
+  if (file.Open(path, "") == WalkResult::Completed) bytes = file.Next();
+  if (bytes == nullptr) return false;
+  const uint8_t* block = bytes + CONFIG_RECORD_SIZE;
+  if (!ValidateHeader(block, EXTENSION_TAG)) return false;
+  DecodeExtension(block + HEADER_SIZE, extension);
+  return true;
+}
+
 bool SaveConfig(const std::string& path, const ConfigRecord& config) {
   uint8_t bytes[CONFIG_FILE_SIZE];
   EncodeHeader(CONFIG_TAG, bytes);
   EncodeRecord(config, bytes + HEADER_SIZE);
+  return WriteConfigFile(path, bytes, sizeof bytes);
+}
 
-  std::string temporary;
-  const int fd = CreateUniqueBeside(path, temporary);
-  if (fd < 0) return false;
-  const bool written = WriteAll(fd, bytes, sizeof bytes) && ::fsync(fd) == 0;
-  const bool closed = ::close(fd) == 0;
-  if (!written || !closed || std::rename(temporary.c_str(), path.c_str()) != 0) {
-    std::remove(temporary.c_str());
-    return false;
-  }
-  SyncFolderOf(path);
-  return true;
+bool SaveConfig(const std::string& path, const ConfigRecord& config,
+                const ConfigExtension& extension) {
+  uint8_t bytes[CONFIG_FILE_SIZE + CONFIG_EXTENSION_SIZE];
+  EncodeHeader(CONFIG_TAG, bytes);
+  EncodeRecord(config, bytes + HEADER_SIZE);
+  EncodeExtension(extension, bytes + CONFIG_FILE_SIZE);
+  return WriteConfigFile(path, bytes, sizeof bytes);
 }
 
 }  // namespace halvane

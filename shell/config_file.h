@@ -11,6 +11,16 @@
 //   31  1  uint8   reserved       written as 0, ignored
 //   32 16  8 x uint16 observationTime, UTC: year, month, day of week, day, hour,
 //                                 minute, second, milliseconds
+//
+// The settings that came later follow as an extension block, so that a reader of the first 48
+// bytes finds them unchanged; a file without the block gives the later settings defaults:
+//   48 12  the data-file header, tag "CEXT", version 1
+//   60  1  uint8   nightVision      non-zero: red on black
+//   61  1  int8    starLimitOffset  magnitudes added to the zoom's limit, -3 to +3
+//   62  1  uint8   windowFlags      bit 0 the geometry below is known, bit 1 maximised
+//   63  1  uint8   reserved         written as 0, ignored
+//   64 16  4 x int32 window x, y, width, height (logical pixels, the normal geometry)
+//   80 32  char[32] cityName        UTF-8, zero-padded: the city last chosen, empty for none
 #pragma once
 
 #include <cstddef>
@@ -23,6 +33,9 @@
 namespace halvane {
 
 constexpr size_t CONFIG_RECORD_SIZE = 36;
+constexpr size_t CONFIG_EXTENSION_SIZE = 64;  // header included
+constexpr size_t CONFIG_CITY_NAME_BYTES = 32;
+constexpr int32_t STAR_LIMIT_OFFSET_MAX = 3;
 
 struct ConfigRecord {
   double longitude = 0.0;
@@ -31,6 +44,24 @@ struct ConfigRecord {
   uint8_t useSystemTime = 0;
   uint8_t reserved = 0;
   SYSTEMTIME observationTime;
+};
+
+// Where and how large the window was when it closed.
+struct WindowGeometry {
+  bool known = false;
+  bool maximised = false;
+  int32_t x = 0;
+  int32_t y = 0;
+  int32_t width = 0;
+  int32_t height = 0;
+};
+
+// The settings of the extension block, with their defaults.
+struct ConfigExtension {
+  bool nightVision = false;
+  int32_t starLimitOffset = 0;  // -STAR_LIMIT_OFFSET_MAX to STAR_LIMIT_OFFSET_MAX
+  WindowGeometry window;
+  std::string cityName;  // at most CONFIG_CITY_NAME_BYTES - 1 bytes are kept
 };
 
 // Reads the record after the 12 header bytes, whose content is not examined. When the file
@@ -43,5 +74,13 @@ bool LoadConfig(const std::string& path, ConfigRecord& config);
 // link), renames it over path and syncs the folder, so a failed or interrupted save leaves the
 // previous file whole. Returns whether it succeeded.
 bool SaveConfig(const std::string& path, const ConfigRecord& config);
+// The same, with the extension block after the record.
+bool SaveConfig(const std::string& path, const ConfigRecord& config,
+                const ConfigExtension& extension);
+
+// Reads the extension block. A file without one, or with a damaged one, gives the defaults;
+// a star limit beyond its range, a window without a positive size and a city name that is not
+// terminated are taken as absent. Returns whether a block was read.
+bool LoadConfigExtension(const std::string& path, ConfigExtension& extension);
 
 }  // namespace halvane

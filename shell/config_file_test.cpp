@@ -77,5 +77,59 @@ TEST_F(ConfigFileTest, APlantedLinkIsNeverFollowed) {
             3);
 }
 
+// The later settings ride after the first 48 bytes, which a reader of the old layout still
+// finds; files without them, or with a damaged block, give the defaults.
+TEST_F(ConfigFileTest, TheExtensionBlockKeepsTheLaterSettingsBesideTheOldRecord) {
+  ConfigRecord record;
+  record.longitude = -0.5;
+  record.layerFlags = 13;
+  ConfigExtension saved;
+  saved.nightVision = true;
+  saved.starLimitOffset = -3;
+  saved.window = {true, true, -20, 40, 800, 600};
+  saved.cityName = "S\xC3\xA3o Paulo";
+  ASSERT_TRUE(SaveConfig(path, record, saved));
+  EXPECT_EQ(std::filesystem::file_size(path), 48u + CONFIG_EXTENSION_SIZE);
+
+  ConfigRecord loaded;
+  ASSERT_TRUE(LoadConfig(path, loaded));
+  EXPECT_EQ(loaded.longitude, -0.5);
+  EXPECT_EQ(loaded.layerFlags, 13);
+  ConfigExtension extension;
+  ASSERT_TRUE(LoadConfigExtension(path, extension));
+  EXPECT_TRUE(extension.nightVision);
+  EXPECT_EQ(extension.starLimitOffset, -3);
+  EXPECT_TRUE(extension.window.known && extension.window.maximised);
+  EXPECT_EQ(extension.window.x, -20);
+  EXPECT_EQ(extension.window.height, 600);
+  EXPECT_EQ(extension.cityName, saved.cityName);
+
+  // Damage: a star limit out of range, a window without size, a name without its end.
+  std::vector<char> bytes = Bytes(path);
+  bytes[61] = 9;
+  bytes[76] = 0;
+  bytes[77] = 0;
+  bytes[78] = 0;
+  bytes[79] = 0;
+  std::fill(bytes.begin() + 80, bytes.end(), 'x');
+  std::ofstream(path, std::ios::binary)
+      .write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
+  ASSERT_TRUE(LoadConfigExtension(path, extension));
+  EXPECT_TRUE(extension.nightVision);
+  EXPECT_EQ(extension.starLimitOffset, 0);
+  EXPECT_FALSE(extension.window.known);
+  EXPECT_EQ(extension.cityName, "");
+
+  // Another tag, or the old 48-byte file: defaults.
+  bytes[52] = 'X';
+  std::ofstream(path, std::ios::binary)
+      .write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
+  EXPECT_FALSE(LoadConfigExtension(path, extension));
+  EXPECT_FALSE(extension.nightVision);
+  ASSERT_TRUE(SaveConfig(path, record));
+  EXPECT_FALSE(LoadConfigExtension(path, extension));
+  EXPECT_FALSE(extension.nightVision);
+}
+
 }  // namespace
 }  // namespace halvane

@@ -29,7 +29,7 @@ MainWindow::~MainWindow() {
     config.latitude = observer->GetLatitude();
     config.layerFlags = chart->GetLayers().LayerFlags();
     MakeConfigFolder(configPath);
-    SaveConfig(configPath, config);
+    SaveConfig(configPath, config, extension);
   }
   chart.reset();
   observer.reset();
@@ -55,6 +55,7 @@ void MainWindow::Create(const std::string& className, const std::string& title,
   chart->GetLayers().UseDataFolder(files.catalogFolder);
 
   LoadConfig(files.configLoadPath, config);
+  LoadConfigExtension(files.configLoadPath, extension);
   observer->SetLocation(config.longitude, config.latitude);
   chart->GetLayers().ApplyLayerFlags(config.layerFlags);
   SetCheckMarks();

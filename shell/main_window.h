@@ -61,6 +61,9 @@ class MainWindow : public Window {
   const Observer& GetObserver() const { return *observer; }
   const Chart& GetChart() const { return *chart; }
   const ConfigRecord& GetConfig() const { return config; }
+  // The later settings (night vision, star limit, window geometry, city), saved with the rest.
+  const ConfigExtension& GetExtension() const { return extension; }
+  ConfigExtension& GetExtension() { return extension; }
   // The last tap's label; all zero when there is none.
   const PickedLabel& GetLabel() const { return label; }
   double GetSiderealAngle() const { return sky.GetSiderealAngle(); }
@@ -100,6 +103,7 @@ class MainWindow : public Window {
   PickedLabel label;
   SkyPlaces sky{0.0};
   ConfigRecord config;
+  ConfigExtension extension;
   bool needsRender = false;
   int32_t framesDrawn = 0;
   int32_t paintsDone = 0;

@@ -63,8 +63,10 @@ TEST_F(MainWindowTest, FirstStartUsesDefaultsAndExitSavesTheRunsSettings) {
   Stop();
 
   const std::vector<uint8_t> saved = ReadFile(ConfigPath());
-  ASSERT_EQ(saved.size(), 48u);
+  // The first 48 bytes keep the old layout; the later settings follow in their own block.
+  ASSERT_EQ(saved.size(), 48u + CONFIG_EXTENSION_SIZE);
   EXPECT_EQ(std::string(saved.begin(), saved.begin() + 8), "HALVCONF");
+  EXPECT_EQ(std::string(saved.begin() + 48, saved.begin() + 56), "HALVCEXT");
   EXPECT_EQ(ReadU16(&saved[8]), 1);
   EXPECT_EQ(ReadU16(&saved[10]), 0);
   EXPECT_DOUBLE_EQ(ReadF64(&saved[12]), DEFAULT_LONGITUDE);
@@ -174,7 +176,7 @@ TEST_F(MainWindowTest, ClosingFromTheWindowManagerTakesTheExitPath) {
   EXPECT_TRUE(w.IsWindowDestroyed());
   EXPECT_EQ(RunMessageLoop(), 0);
   Stop();
-  EXPECT_EQ(ReadFile(ConfigPath()).size(), 48u);
+  EXPECT_EQ(ReadFile(ConfigPath()).size(), 48u + CONFIG_EXTENSION_SIZE);
 }
 
 TEST_F(MainWindowTest, FirstPaintShowsTheSplashUnderAGrowingProgressStrip) {
