@@ -2,6 +2,7 @@
 // end in Perform, so each action is written once.
 #include "shell/main_window.h"
 
+#include "astro/sidereal_time.h"
 #include "astro/sky_places.h"
 #include "platform/clock.h"
 #include "platform/dialog.h"
