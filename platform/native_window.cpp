@@ -185,6 +185,7 @@ NativeWindow::NativeWindow(WindowProcedure procedure, int32_t clientWidth, int32
   composed = std::make_unique<ImageSurface>(clientWidth, clientHeight);
   chart->resize(clientWidth, clientHeight);
   layout->addWidget(chart, 1);
+  setFocusProxy(chart);
 }
 
 intptr_t NativeWindow::Send(uint32_t message, uintptr_t wParam, intptr_t lParam) {

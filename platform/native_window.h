@@ -24,6 +24,8 @@ class ChartArea : public QWidget {
 
  protected:
   void paintEvent(QPaintEvent* event) override;
+  // Tab and Backtab stay with the chart: nothing else in the window takes keys.
+  bool focusNextPrevChild(bool) override { return false; }
   void resizeEvent(QResizeEvent* event) override;
   void keyPressEvent(QKeyEvent* event) override;
   void mousePressEvent(QMouseEvent* event) override;
