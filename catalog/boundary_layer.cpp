@@ -1,12 +1,14 @@
 // The constellation-boundary layer: the ConBon.dat polylines near the visible cap, joined
 // vertex to vertex, following each polyline one vertex past the edge of the chart and
-// joining it again from the vertex before it re-enters.
+// joining it again from the vertex before it re-enters; a segment left out by that walk gets
+// the part of its great circle in the cap.
 #include "astro/observer.h"
 #include "catalog/catalog_layers.h"
 #include "catalog/catalog_records.h"
 #include "catalog/data_file.h"
 #include "catalog/layer_geometry.h"
 #include "catalog/layer_message.h"
+#include "view/cap_arc.h"
 #include "view/layer_set.h"
 #include "view/projection.h"
 
@@ -18,6 +20,13 @@ bool InsideRect(const Rect& r, const Point& p) {
   return r.left <= p.x && p.x <= r.right && r.top <= p.y && p.y <= r.bottom;
 }
 
+// A vertex's place in the horizontal frame, once it has been worked out.
+struct Horizontal {
+  double azimuth = 0.0;
+  double altitude = 0.0;
+  bool known = false;
+};
+
 // What one pass carries from one vertex to the next.
 struct BoundaryWalk {
   int32_t previousId = -1;  // no 16-bit boundaryId takes this value
@@ -25,6 +34,7 @@ struct BoundaryWalk {
   Point pending;
   BoundaryVertex previous{};
   bool previousUsable = false;  // false before the first record and after a damaged one
+  Horizontal previousPlace;
 };
 
 }  // namespace
@@ -51,42 +61,56 @@ void DrawConstellationBoundaries(const Projection& projection, const LayerSet& l
       continue;
     }
 
-    if (!walk.onScreen && (!culling.InBand(v.declination) ||
-                           culling.prefilter.CertainlyOutside(
-                               v.rightAscension - sky.GetSiderealAngle(), v.declination))) {
-      walk.previous = v;
-      walk.previousUsable = true;
-      continue;
-    }
-    double azimuth = 0.0;
-    double altitude = 0.0;
-    sky.ToHorizontal(*observer, v.rightAscension, v.declination, azimuth, altitude);
-    if (!walk.onScreen && !culling.cap.Contains(azimuth, altitude)) {
-      walk.previous = v;
-      walk.previousUsable = true;
-      continue;
+    Horizontal place;
+    const auto locate = [&](const BoundaryVertex& vertex, Horizontal& where) {
+      if (where.known) return;
+      sky.ToHorizontal(*observer, vertex.rightAscension, vertex.declination, where.azimuth,
+                       where.altitude);
+      where.known = true;
+    };
+    bool processed =
+        walk.onScreen || (culling.InBand(v.declination) &&
+                          !culling.prefilter.CertainlyOutside(
+                              v.rightAscension - sky.GetSiderealAngle(), v.declination));
+    if (processed) {
+      locate(v, place);
+      processed = walk.onScreen || culling.cap.Contains(place.azimuth, place.altitude);
     }
 
-    const Point here = ProjectToScreen(projection, azimuth, altitude);
-    const bool continuesPolyline = v.boundaryId == walk.previousId;
-    if (continuesPolyline && (walk.onScreen || walk.previousUsable)) {
-      Point start = walk.pending;
-      if (!walk.onScreen) {
-        // The vertex before the re-entry was skipped, so its pixel was never computed.
-        double previousAzimuth = 0.0;
-        double previousAltitude = 0.0;
-        sky.ToHorizontal(*observer, walk.previous.rightAscension, walk.previous.declination,
-                         previousAzimuth, previousAltitude);
-        start = ProjectToScreen(projection, previousAzimuth, previousAltitude);
+    bool joined = false;  // the segment from the previous record was drawn
+    if (processed) {
+      const Point here = ProjectToScreen(projection, place.azimuth, place.altitude);
+      const bool continuesPolyline = v.boundaryId == walk.previousId;
+      if (continuesPolyline && (walk.onScreen || walk.previousUsable)) {
+        Point start = walk.pending;
+        if (!walk.onScreen) {
+          // The vertex before the re-entry was skipped, so its pixel was never computed.
+          locate(walk.previous, walk.previousPlace);
+          start =
+              ProjectToScreen(projection, walk.previousPlace.azimuth, walk.previousPlace.altitude);
+        }
+        const Point segment[2] = {start, here};
+        surface.Polyline(segment, 2);
+        joined = true;
       }
-      const Point segment[2] = {start, here};
-      surface.Polyline(segment, 2);
+      walk.pending = here;
+      walk.previousId = v.boundaryId;
+      walk.onScreen = InsideRect(viewRect, here);
     }
-    walk.pending = here;
-    walk.previousId = v.boundaryId;
-    walk.onScreen = InsideRect(viewRect, here);
+
+    // A segment of the polyline that the walk above leaves out (both ends away from the
+    // view, or an entry after a vertex of another polyline) may still cross the view.
+    if (!joined && walk.previousUsable && walk.previous.boundaryId == v.boundaryId &&
+        culling.ArcMayReachBand(walk.previous.rightAscension, walk.previous.declination,
+                                v.rightAscension, v.declination)) {
+      locate(walk.previous, walk.previousPlace);
+      locate(v, place);
+      DrawArcInCap(projection, culling.cap, walk.previousPlace.azimuth, walk.previousPlace.altitude,
+                   place.azimuth, place.altitude, surface);
+    }
     walk.previous = v;
     walk.previousUsable = true;
+    walk.previousPlace = place;
   }
 }
 

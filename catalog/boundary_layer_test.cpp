@@ -63,9 +63,33 @@ TEST_F(BoundaryLayer, SwitchAndFileProblems) {
 
 TEST_F(BoundaryLayer, ChangeOfIdLiftsThePen) {
   Expect({V(ON_A, 7), V(ON_B, 7), V(ON_C, 8), V(ON_D, 8)}, {{ON_A, ON_B}, {ON_C, ON_D}});
-  // Re-entering as another polyline: its first processed vertex starts it afresh.
-  Expect({V(ON_A, 1), V(OUT_1, 1), V(OUT_2, 2), V(ON_B, 2), V(ON_C, 2)},
-         {{ON_A, OUT_1}, {ON_B, ON_C}});
+}
+
+TEST_F(BoundaryLayer, SegmentsThatOnlyCrossTheCapAreDrawnInsideIt) {
+  // Re-entering as another polyline: the entry segment reaches ON_B from the cap's edge; and
+  // a segment between two vertices beyond the cap crosses the chart.
+  constexpr Spot FAR_LEFT{-1.4, 0.2}, FAR_RIGHT{1.4, 0.25};
+  const std::vector<BoundaryVertex> vertices = {V(ON_A, 1),     V(OUT_1, 1),    V(OUT_2, 2),
+                                                V(ON_B, 2),     V(ON_C, 2),     V(ON_D, 2),
+                                                V(FAR_LEFT, 2), V(FAR_RIGHT, 2)};
+  test_support::WriteCatalog(chart.layers.boundariesPath, BOUNDARIES_TAG, VERTEX_RECORD_SIZE,
+                             vertices, EncodeVertex);
+  DrawConstellationBoundaries(chart.view, chart.layers, chart.surface, 0.0);
+  const auto lines = test_support::Polylines(chart.surface);
+  ASSERT_EQ(lines.size(), 6u);
+  const auto arcFrom = [&](size_t line, const Spot& from, const Spot& to) {
+    return test_support::ArcDeviation(chart.view, chart.At(from[0], from[1]),
+                                      chart.At(to[0], to[1]), lines[line]);
+  };
+  EXPECT_EQ(lines[0].size(), 2u);  // ON_A to OUT_1, as before
+  EXPECT_LE(arcFrom(1, OUT_2, ON_B), 1.0);
+  const Point b = chart.Pixel(ON_B[0], ON_B[1]);
+  EXPECT_LE(std::abs(lines[1].back().x - b.x) + std::abs(lines[1].back().y - b.y), 2);
+  EXPECT_EQ(lines[2].size(), 2u);  // ON_B to ON_C
+  EXPECT_EQ(lines[3].size(), 2u);  // ON_C to ON_D
+  EXPECT_EQ(lines[4].size(), 2u);  // ON_D to FAR_LEFT, leaving the chart
+  EXPECT_GT(lines[5].size(), 5u);
+  EXPECT_LE(arcFrom(5, FAR_LEFT, FAR_RIGHT), 1.0);
 }
 
 TEST_F(BoundaryLayer, LeavingReachesOneVertexBeyondAndReentryJoinsFromTheSkippedOne) {

@@ -16,7 +16,8 @@ class Projection;
 class ProgressStrip;
 struct LayerSet;
 
-// Every ConLin.dat segment with an end in the visible cap, with the pen the frame selected.
+// Every ConLin.dat segment with an end in the visible cap, with the pen the frame selected,
+// and the visible part of each one that only crosses the cap.
 void DrawConstellationLines(const Projection& projection, const LayerSet& layers, Surface& surface,
                             const SkyPlaces& sky);
 // The ConBon.dat polylines near the visible cap.

@@ -2,8 +2,10 @@
 // telling usable coordinates from damaged ones.
 #pragma once
 
+#include <algorithm>
 #include <cmath>
 
+#include "astro/angles.h"
 #include "astro/observer.h"
 #include "astro/sky_places.h"
 #include "catalog/cap_prefilter.h"
@@ -41,6 +43,17 @@ struct CatalogCulling {
 
   bool InBand(double declination) const {
     return lowDeclination <= declination && declination <= highDeclination;
+  }
+
+  // False only when no point of the great-circle arc between the two positions (radians) can
+  // lie in the band: every point of the arc lies within half its length of an end, and the
+  // length is at most the step in declination plus the step in right ascension.
+  bool ArcMayReachBand(double rightAscension1, double declination1, double rightAscension2,
+                       double declination2) const {
+    const double step = std::fabs(std::remainder(rightAscension2 - rightAscension1, TWO_PI));
+    const double reach = 0.5 * std::min(PI, std::fabs(declination2 - declination1) + step);
+    return std::min(declination1, declination2) - reach <= highDeclination &&
+           std::max(declination1, declination2) + reach >= lowDeclination;
   }
 
   VisibleCap cap;

@@ -4,6 +4,9 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <array>
+#include <cmath>
 #include <cstdint>
 #include <cstdlib>
 #include <sstream>
@@ -89,6 +92,94 @@ inline bool NearSegment(const std::string& drawn, const Point& from, const Point
   in >> a.x >> a.y >> b.x >> b.y;
   return std::abs(a.x - from.x) <= 1 && std::abs(a.y - from.y) <= 1 && std::abs(b.x - to.x) <= 1 &&
          std::abs(b.y - to.y) <= 1;
+}
+
+// The polylines of a recording, as pixels.
+inline std::vector<std::vector<Point>> Polylines(const RecordingSurface& surface) {
+  std::vector<std::vector<Point>> found;
+  for (const std::string& line : surface.Lines()) {
+    if (line.rfind("polyline ", 0) != 0) continue;
+    std::istringstream in(line.substr(9));
+    int count = 0;
+    in >> count;
+    std::vector<Point>& points = found.emplace_back(static_cast<size_t>(count));
+    for (Point& p : points) in >> p.x >> p.y;
+  }
+  return found;
+}
+
+// How far (pixels) a drawn polyline strays from the great-circle arc between two sky positions
+// (at sidereal angle 0) inside the chart, both ways: from points along the polyline to the arc,
+// and from points of the arc to the polyline.
+inline double ArcDeviation(const Projection& view, SkyPosition from, SkyPosition to,
+                           const std::vector<Point>& drawn) {
+  using Spot = std::array<double, 2>;
+  const auto unit = [&](SkyPosition p) {
+    double azimuth = 0.0;
+    double altitude = 0.0;
+    view.GetObserver().EquatorialToHorizontal(p.rightAscension, p.declination, azimuth, altitude);
+    return std::array<double, 3>{std::cos(altitude) * std::cos(azimuth),
+                                 std::cos(altitude) * std::sin(azimuth), std::sin(altitude)};
+  };
+  const auto a = unit(from);
+  const auto b = unit(to);
+  const double length = std::acos(std::clamp(a[0] * b[0] + a[1] * b[1] + a[2] * b[2], -1.0, 1.0));
+  std::vector<Spot> arc;
+  for (int i = 0; i <= 20000; ++i) {  // slerp, finer than a pixel on any test chart
+    const double t = length * i / 20000;
+    const double wa = std::sin(length - t) / std::sin(length);
+    const double wb = std::sin(t) / std::sin(length);
+    const double x = wa * a[0] + wb * b[0];
+    const double y = wa * a[1] + wb * b[1];
+    const double z = wa * a[2] + wb * b[2];
+    double vx = 0.0;
+    double vy = 0.0;
+    view.GetObserver().HorizontalToView(std::atan2(y, x), std::asin(std::clamp(z, -1.0, 1.0)), vx,
+                                        vy);
+    arc.push_back(
+        {view.GetXScale() * vx + view.GetCenterX(), view.GetYScale() * vy + view.GetCenterY()});
+  }
+  // Offsets from the centre are truncated towards zero, so a pixel stands for the half pixel
+  // beyond it, away from the centre.
+  const auto middle = [](int32_t pixel, int32_t centre) {
+    return pixel + (pixel > centre ? 0.5 : pixel < centre ? -0.5 : 0.0);
+  };
+  std::vector<Spot> line;
+  for (const Point& p : drawn) {
+    line.push_back({middle(p.x, view.GetCenterX()), middle(p.y, view.GetCenterY())});
+  }
+
+  const Rect& r = view.GetViewRect();
+  const auto onChart = [&](const Spot& p) {
+    return r.left + 1 <= p[0] && p[0] <= r.right - 1 && r.top + 1 <= p[1] && p[1] <= r.bottom - 1;
+  };
+  const auto distanceTo = [](const Spot& p, const std::vector<Spot>& path) {
+    double best = 1e300;
+    for (size_t i = 0; i + 1 < path.size(); ++i) {
+      const double dx = path[i + 1][0] - path[i][0];
+      const double dy = path[i + 1][1] - path[i][1];
+      const double squared = dx * dx + dy * dy;
+      const double along =
+          squared > 0 ? std::clamp(((p[0] - path[i][0]) * dx + (p[1] - path[i][1]) * dy) / squared,
+                                   0.0, 1.0)
+                      : 0.0;
+      best = std::min(best,
+                      std::hypot(p[0] - path[i][0] - along * dx, p[1] - path[i][1] - along * dy));
+    }
+    return best;
+  };
+  double worst = 0.0;
+  for (size_t i = 0; i + 1 < line.size(); ++i) {
+    for (int k = 0; k <= 8; ++k) {
+      const Spot p{line[i][0] + (line[i + 1][0] - line[i][0]) * k / 8,
+                   line[i][1] + (line[i + 1][1] - line[i][1]) * k / 8};
+      if (onChart(p)) worst = std::max(worst, distanceTo(p, arc));
+    }
+  }
+  for (const Spot& p : arc) {
+    if (onChart(p)) worst = std::max(worst, distanceTo(p, line));
+  }
+  return worst;
 }
 
 }  // namespace halvane::test_support

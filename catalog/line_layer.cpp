@@ -1,11 +1,13 @@
 // The constellation-line layer: every ConLin.dat segment with an end in the visible cap,
-// drawn whole with the pen the frame has selected.
+// drawn whole with the pen the frame has selected, and the visible part of every segment that
+// only passes through the cap.
 #include "astro/observer.h"
 #include "catalog/catalog_layers.h"
 #include "catalog/catalog_records.h"
 #include "catalog/data_file.h"
 #include "catalog/layer_geometry.h"
 #include "catalog/layer_message.h"
+#include "view/cap_arc.h"
 #include "view/layer_set.h"
 #include "view/projection.h"
 
@@ -28,10 +30,15 @@ void DrawConstellationLines(const Projection& projection, const LayerSet& layers
         !IsUsablePosition(s.rightAscension2, s.declination2)) {
       continue;
     }
-    if (!culling.InBand(s.declination1) && !culling.InBand(s.declination2)) continue;
     const double siderealAngle = sky.GetSiderealAngle();
-    if (culling.prefilter.CertainlyOutside(s.rightAscension1 - siderealAngle, s.declination1) &&
-        culling.prefilter.CertainlyOutside(s.rightAscension2 - siderealAngle, s.declination2)) {
+    // A segment with an end near the view is drawn whole, straight; one that only passes
+    // through the view gets the part of its great circle in the cap.
+    const bool nearView =
+        (culling.InBand(s.declination1) || culling.InBand(s.declination2)) &&
+        !(culling.prefilter.CertainlyOutside(s.rightAscension1 - siderealAngle, s.declination1) &&
+          culling.prefilter.CertainlyOutside(s.rightAscension2 - siderealAngle, s.declination2));
+    if (!nearView && !culling.ArcMayReachBand(s.rightAscension1, s.declination1, s.rightAscension2,
+                                              s.declination2)) {
       continue;
     }
 
@@ -41,7 +48,9 @@ void DrawConstellationLines(const Projection& projection, const LayerSet& layers
     double altitude2 = 0.0;
     sky.ToHorizontal(*observer, s.rightAscension1, s.declination1, azimuth1, altitude1);
     sky.ToHorizontal(*observer, s.rightAscension2, s.declination2, azimuth2, altitude2);
-    if (!culling.cap.Contains(azimuth1, altitude1) && !culling.cap.Contains(azimuth2, altitude2)) {
+    if (!nearView || (!culling.cap.Contains(azimuth1, altitude1) &&
+                      !culling.cap.Contains(azimuth2, altitude2))) {
+      DrawArcInCap(projection, culling.cap, azimuth1, altitude1, azimuth2, altitude2, surface);
       continue;
     }
 

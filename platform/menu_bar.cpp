@@ -3,8 +3,10 @@
 #include "platform/menu_bar.h"
 
 #include <QAction>
+#include <QKeySequence>
 #include <QMenu>
 #include <QPointer>
+#include <QShortcut>
 #include <QToolBar>
 #include <QToolButton>
 #include <vector>
@@ -99,11 +101,27 @@ MenuBarHandle CreateMenuBar(WindowHandle owner, uint16_t buttonCommand, std::u16
   }
 
   auto* button = new QToolButton(bar);
-  button->setText(ToQString(caption));
+  QString text = ToQString(caption);
+  // Alt with the letter after '&', whether or not the platform underlines mnemonics.
+  QKeySequence mnemonic;
+  if (const qsizetype mark = text.indexOf(QLatin1Char('&')); mark >= 0 && mark + 1 < text.size()) {
+    mnemonic =
+        QKeySequence(Qt::AltModifier | static_cast<Qt::Key>(text[mark + 1].toUpper().unicode()));
+  }
+  button->setText(text.remove(QLatin1Char('&')));
   button->setMenu(top);
   button->setPopupMode(QToolButton::InstantPopup);
   button->setToolButtonStyle(Qt::ToolButtonTextOnly);
   button->setProperty(COMMAND_PROPERTY, buttonCommand);
+  // The keys belong to the chart: the bar never takes the focus, and the menu opens from the
+  // keyboard by F10 or the caption's mnemonic, as on desktops.
+  bar->setFocusPolicy(Qt::NoFocus);
+  button->setFocusPolicy(Qt::NoFocus);
+  for (const QKeySequence& keys : {QKeySequence(Qt::Key_F10), mnemonic}) {
+    if (keys.isEmpty()) continue;
+    auto* shortcut = new QShortcut(keys, button);
+    QObject::connect(shortcut, &QShortcut::activated, button, &QToolButton::showMenu);
+  }
   bar->addWidget(button);
   owner->AddBottomBar(bar);
   return bar;

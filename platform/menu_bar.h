@@ -33,7 +33,9 @@ using MenuBarHandle = QToolBar*;
 using MenuHandle = QMenu*;
 
 // Builds the bar below the window's chart area with one text button (command buttonCommand,
-// caption) opening the menu of count entries. Returns null for an unbalanced table.
+// caption, which may carry an '&' before its mnemonic letter) opening the menu of count
+// entries; F10 and Alt with the mnemonic open it from the keyboard. Returns null for an
+// unbalanced table.
 MenuBarHandle CreateMenuBar(WindowHandle owner, uint16_t buttonCommand, std::u16string_view caption,
                             const MenuEntry* entries, size_t count);
 // The drop-down menu of the bar's text button with this command; null when there is none.

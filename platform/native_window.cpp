@@ -123,10 +123,15 @@ void ChartArea::mouseMoveEvent(QMouseEvent* event) {
 
 void ScreenSurface::FillRect(const Rect& rect, StockBrush brush) {
   owner.composed->FillRect(rect, brush);
-  // Shown now, from outside Qt's painting: this is how the progress strip reaches the screen
-  // while the frame is still being drawn.
-  if (owner.isVisible() && rect.right > rect.left && rect.bottom > rect.top) {
-    owner.chart->repaint(rect.left, rect.top, rect.Width(), rect.Height());
+  if (rect.right > rect.left && rect.bottom > rect.top) {
+    Touch(QRect(rect.left, rect.top, rect.Width(), rect.Height()));
+  }
+  // Shown now, from outside Qt's painting: this is how the splash or the previous frame and
+  // the progress strip over it reach the screen while the frame is still being drawn.
+  const QRect shown = changed & owner.composed->Image().rect();
+  if (owner.isVisible() && !shown.isEmpty()) {
+    changed = QRect();
+    owner.chart->repaint(shown);
     ClearUpperVectorState();
   }
 }
@@ -135,12 +140,15 @@ void ScreenSurface::SetTextColor(Color color) { owner.composed->SetTextColor(col
 void ScreenSurface::SetTransparentBackground() { owner.composed->SetTransparentBackground(); }
 void ScreenSurface::Polyline(const Point* points, int32_t count) {
   owner.composed->Polyline(points, count);
+  Touch(owner.composed->Image().rect());
 }
 void ScreenSurface::DrawText(std::u16string_view text, const Rect& rect, uint32_t flags) {
   owner.composed->DrawText(text, rect, flags);
+  Touch(owner.composed->Image().rect());
 }
 void ScreenSurface::Blit(int32_t x, int32_t y, int32_t width, int32_t height, const Bitmap& source,
                          int32_t sourceX, int32_t sourceY, RasterOp op) {
+  Touch(QRect(x, y, width, height));
   // Copying a whole picture (the back buffer every paint) goes by rows, not by pixels.
   const auto* picture = dynamic_cast<const ImageBitmap*>(&source);
   if (op != RasterOp::Copy || picture == nullptr) {
@@ -177,6 +185,7 @@ NativeWindow::NativeWindow(WindowProcedure procedure, int32_t clientWidth, int32
   composed = std::make_unique<ImageSurface>(clientWidth, clientHeight);
   chart->resize(clientWidth, clientHeight);
   layout->addWidget(chart, 1);
+  setFocusProxy(chart);
 }
 
 intptr_t NativeWindow::Send(uint32_t message, uintptr_t wParam, intptr_t lParam) {

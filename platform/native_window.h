@@ -3,6 +3,7 @@
 #pragma once
 
 #include <QImage>
+#include <QRect>
 #include <QVBoxLayout>
 #include <QWidget>
 #include <memory>
@@ -23,6 +24,8 @@ class ChartArea : public QWidget {
 
  protected:
   void paintEvent(QPaintEvent* event) override;
+  // Tab and Backtab stay with the chart: nothing else in the window takes keys.
+  bool focusNextPrevChild(bool) override { return false; }
   void resizeEvent(QResizeEvent* event) override;
   void keyPressEvent(QKeyEvent* event) override;
   void mousePressEvent(QMouseEvent* event) override;
@@ -34,11 +37,14 @@ class ChartArea : public QWidget {
   QSize initialSize;
 };
 
-// The screen surface: the composed image, with fills pushed to the screen at once so that the
-// progress strip shows while a frame is drawn.
+// The screen surface: the composed image. A fill pushes to the screen at once whatever was
+// drawn since the last push, so that the progress strip shows while a frame is drawn, over
+// the splash or the previous frame.
 class ScreenSurface : public Surface {
  public:
   explicit ScreenSurface(NativeWindow& owner) : owner(owner) {}
+  // Nothing drawn so far needs a push: the whole chart is about to be shown.
+  void MarkShown() { changed = QRect(); }
   void FillRect(const Rect& rect, StockBrush brush) override;
   void SelectPen(Color color) override;
   void SetTextColor(Color color) override;
@@ -49,7 +55,12 @@ class ScreenSurface : public Surface {
             int32_t sourceX, int32_t sourceY, RasterOp op) override;
 
  private:
+  void Touch(const QRect& area) {
+    if (area.isValid()) changed |= area;
+  }
+
   NativeWindow& owner;
+  QRect changed;  // drawn on the composed image, not yet pushed to the screen
 };
 
 class NativeWindow : public QWidget {

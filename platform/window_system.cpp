@@ -77,6 +77,7 @@ void UpdateWindow(WindowHandle window) { window->DeliverPaint(); }
 Surface& BeginPaint(WindowHandle window) { return window->screenSurface; }
 
 void EndPaint(WindowHandle window) {
+  window->screenSurface.MarkShown();
   if (window->isVisible()) window->chart->update();
 }
 

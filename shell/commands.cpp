@@ -15,7 +15,7 @@ namespace halvane {
 
 void MainWindow::OnCreate(intptr_t) {
   const std::vector<MenuEntry>& entries = MainMenuEntries();
-  menuBar = CreateMenuBar(hwnd, COMMAND_MENU_BUTTON, u"Menu", entries.data(), entries.size());
+  menuBar = CreateMenuBar(hwnd, COMMAND_MENU_BUTTON, u"&Menu", entries.data(), entries.size());
   if (menuBar == nullptr) return;
   menu = MenuBarDropDown(menuBar, COMMAND_MENU_BUTTON);
   AddMenuBarSeparator(menuBar);

@@ -1,5 +1,7 @@
 // Menu commands, the menu-bar button, arrow and letter keys, through the real menu and real
 // key events: what each changes, its check mark, and whether it draws a new frame.
+#include <QMenu>
+#include <QTimer>
 #include <cmath>
 #include <functional>
 
@@ -222,6 +224,42 @@ TEST_F(CommandsTest, ArrowsPanAndPlusMinusZoom) {
   QTest::keyClick(Chart(), Qt::Key_F5);
   Flush();
   EXPECT_EQ(w.GetFramesDrawn(), frames + 6);
+}
+
+TEST_F(CommandsTest, KeysStayWithTheChartAndTheMenuOpensFromTheKeyboard) {
+  MainWindow& w = Start();
+  QWidget* top = TopLevelWidget(w.hwnd);
+  ASSERT_EQ(top->focusWidget(), Chart());
+  // Tab and Backtab move the focus nowhere: the next letter still reaches the chart.
+  QTest::keyClick(top->focusWidget(), Qt::Key_Tab);
+  QTest::keyClick(top->focusWidget(), Qt::Key_Backtab, Qt::ShiftModifier);
+  QTest::keyClick(top->focusWidget(), Qt::Key_Tab);
+  EXPECT_EQ(top->focusWidget(), Chart());
+  const bool grid = w.GetChart().GetLayers().showEquatorialGrid;
+  QTest::keyClicks(top->focusWidget(), "q");
+  Flush();
+  EXPECT_NE(w.GetChart().GetLayers().showEquatorialGrid, grid);
+
+  MenuHandle menu = MenuBarDropDown(w.GetMenuBar(), COMMAND_MENU_BUTTON);
+  ASSERT_NE(menu, nullptr);
+  int opened = 0;
+  QObject::connect(menu, &QMenu::aboutToShow, [&] { ++opened; });
+  // The menu runs its own loop while open: close it from there.
+  QTimer closer;
+  QObject::connect(&closer, &QTimer::timeout, [] {
+    if (QWidget* popup = QApplication::activePopupWidget()) popup->close();
+  });
+  closer.start(5);
+  for (const QKeyCombination keys : {QKeyCombination(Qt::Key_F10), Qt::ALT | Qt::Key_M}) {
+    // The offscreen platform gives the activation back to no window when a popup closes.
+    top->activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(top));
+    const int before = opened;
+    QTest::keyClick(top->focusWidget(), keys.key(), keys.keyboardModifiers());
+    Flush();
+    EXPECT_EQ(opened, before + 1) << keys.key();
+    EXPECT_EQ(top->focusWidget(), Chart());
+  }
 }
 
 TEST_F(CommandsTest, RequestsBeforeAPaintGiveOneFrame) {

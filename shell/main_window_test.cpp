@@ -2,6 +2,7 @@
 // shutdown by the menu and by the window manager, resizing, and a second start against a
 // running first one.
 #include <QProcess>
+#include <QScreen>
 #include <cmath>
 #include <cstdlib>
 #include <cstring>
@@ -179,19 +180,25 @@ TEST_F(MainWindowTest, ClosingFromTheWindowManagerTakesTheExitPath) {
   EXPECT_EQ(ReadFile(ConfigPath()).size(), 48u + CONFIG_EXTENSION_SIZE);
 }
 
-TEST_F(MainWindowTest, FirstPaintShowsTheSplashUnderAGrowingProgressStrip) {
-  // Each time the screen is pushed during the first paint: the strip's width, and whether
-  // the splash's centre is on screen.
+// What the chart widget shows on the screen now: the window's pixels as the platform has
+// them, not the image the window composes.
+QImage Shown(WindowHandle window) {
+  QWidget* chart = ChartWidget(window);
+  const QPoint at = chart->mapTo(TopLevelWidget(window), QPoint(0, 0));
+  return QGuiApplication::primaryScreen()
+      ->grabWindow(TopLevelWidget(window)->winId(), at.x(), at.y(), chart->width(), chart->height())
+      .toImage()
+      .convertToFormat(QImage::Format_RGB32);
+}
+
+TEST_F(MainWindowTest, WhileAFrameIsDrawnTheScreenShowsTheSplashOrTheLastFrameUnderTheStrip) {
+  // The screen at each paint of the chart widget during a frame: the strip's width, and the
+  // picture without the strip's rows.
   struct Snapshot {
     int strip;
-    bool splash;
+    QImage below;
   };
   std::vector<Snapshot> shots;
-  const std::unique_ptr<Bitmap> splash = LoadBitmap(BitmapId::Splash);
-  ASSERT_NE(splash, nullptr);
-  const uint32_t core = splash->PixelAt(120, 72);
-  const Color coreColor = MakeColor((core >> 16) & 0xFF, (core >> 8) & 0xFF, core & 0xFF);
-
   class Spy : public QObject {
    public:
     std::function<void()> onPaint;
@@ -203,32 +210,62 @@ TEST_F(MainWindowTest, FirstPaintShowsTheSplashUnderAGrowingProgressStrip) {
       return false;
     }
   } spy;
+  // A grab at a paint shows what the paint before it left on the screen.
+  bool recording = true;
   spy.onPaint = [&] {
-    if (theMainWindow->GetFramesDrawn() > 0) return;
+    if (!recording) return;
+    const QImage screen = Shown(theMainWindow->hwnd);
     int strip = 0;
-    while (strip < 240 && ScreenPixel(theMainWindow->hwnd, strip, 2) == MakeColor(255, 255, 255)) {
-      ++strip;
-    }
-    shots.push_back({strip, ScreenPixel(theMainWindow->hwnd, 120, 57 + 72) == coreColor});
+    while (strip < screen.width() && screen.pixel(strip, 2) == qRgb(255, 255, 255)) ++strip;
+    shots.push_back({strip, screen.copy(0, 5, screen.width(), screen.height() - 5)});
   };
   QCoreApplication::instance()->installEventFilter(&spy);
-  Start();
-  QCoreApplication::instance()->removeEventFilter(&spy);
+  MainWindow& w = Start();
+  Flush();
+  recording = false;
 
-  // The strip steps of a first frame: 1 to 5 percent of 240 pixels, each over the splash.
-  std::vector<int> widths;
-  for (const Snapshot& s : shots) {
-    if (s.strip > 0) {
-      widths.push_back(s.strip);
-      EXPECT_TRUE(s.splash) << "strip " << s.strip;
+  // The splash centred on black, as its bitmap has it.
+  const std::unique_ptr<Bitmap> splash = LoadBitmap(BitmapId::Splash);
+  ASSERT_NE(splash, nullptr);
+  QImage expected(240, 294 - 5, QImage::Format_RGB32);
+  expected.fill(Qt::black);
+  for (int32_t y = 0; y < splash->Height(); ++y) {
+    for (int32_t x = 0; x < splash->Width(); ++x) {
+      if (y + 57 >= 5) expected.setPixel(x, y + 57 - 5, 0xFF000000 | splash->PixelAt(x, y));
     }
   }
-  const std::vector<int> expected = {2, 4, 7, 9, 12};
-  ASSERT_GE(widths.size(), expected.size());
-  EXPECT_EQ(std::vector<int>(widths.begin(), widths.begin() + 5), expected);
-  // After the frame the chart covers splash and strip.
-  EXPECT_EQ(theMainWindow->GetFramesDrawn(), 1);
-  EXPECT_NE(ScreenPixel(theMainWindow->hwnd, 120, 57 + 72), coreColor);
+  std::vector<int> widths;
+  for (const Snapshot& s : shots) {
+    if (s.strip == 0) continue;
+    widths.push_back(s.strip);
+    EXPECT_EQ(s.below, expected) << "strip " << s.strip;
+  }
+  // The strip steps of a first frame: 1 to 5 percent of 240 pixels.
+  ASSERT_GE(widths.size(), 5u);
+  EXPECT_EQ(std::vector<int>(widths.begin(), widths.begin() + 5),
+            (std::vector<int>{2, 4, 7, 9, 12}));
+  const QImage firstFrame = Shown(w.hwnd);
+  EXPECT_EQ(firstFrame,
+            ChartWidget(w.hwnd)->grab().toImage().convertToFormat(QImage::Format_RGB32));
+
+  // A later frame: the first one is on the screen under the strip, without the navigation
+  // box that was drawn over it.
+  PressCompass();
+  EXPECT_NE(Shown(w.hwnd), firstFrame);
+  shots.clear();
+  recording = true;
+  QTest::keyClick(Chart(), Qt::Key_Right);
+  Flush();
+  QCoreApplication::instance()->removeEventFilter(&spy);
+  EXPECT_EQ(w.GetFramesDrawn(), 2);
+  int withStrip = 0;
+  for (const Snapshot& s : shots) {
+    if (s.strip == 0) continue;
+    ++withStrip;
+    EXPECT_EQ(s.below, firstFrame.copy(0, 5, 240, 294 - 5)) << "strip " << s.strip;
+  }
+  EXPECT_GE(withStrip, 5);
+  EXPECT_NE(Shown(w.hwnd), firstFrame);
 }
 
 TEST_F(MainWindowTest, ChartBufferAndBoxFollowANewWindowSize) {
