@@ -9,6 +9,7 @@
 #include <optional>
 
 #include "platform/native_window.h"
+#include "platform/night_vision.h"
 
 namespace halvane {
 
@@ -77,6 +78,7 @@ void UpdateWindow(WindowHandle window) { window->DeliverPaint(); }
 Surface& BeginPaint(WindowHandle window) { return window->screenSurface; }
 
 void EndPaint(WindowHandle window) {
+  if (IsNightVisionOn()) ToNightVision(window->composed->Image());
   if (window->isVisible()) window->chart->update();
 }
 

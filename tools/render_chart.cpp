@@ -3,11 +3,16 @@
 
 #include <algorithm>
 #include <cstdlib>
+#include <optional>
 
 #include "astro/observer.h"
 #include "astro/sidereal_time.h"
 #include "chart/chart.h"
+#include "catalog/city_catalog.h"
+#include "catalog/sky_target.h"
+#include "chart/caption_overlay.h"
 #include "chart/label_overlay.h"
+#include "platform/clock.h"
 #include "platform/app_paths.h"
 #include "platform/bitmaps.h"
 #include "platform/files.h"
@@ -60,7 +65,8 @@ void ApplyPan(Projection& view, const std::string& keys) {
 
 }  // namespace
 
-void RenderChart(const RenderOptions& options, const SYSTEMTIME& now, Surface& surface) {
+bool RenderChart(const RenderOptions& options, const SYSTEMTIME& now, Surface& surface,
+                 std::string& error) {
   const AppFiles files = options.dataDirectory.empty() ? LocateAppFiles(ExecutableDirectory())
                                                        : AppFilesIn(options.dataDirectory);
   const std::string& folder = files.catalogFolder;
@@ -70,11 +76,34 @@ void RenderChart(const RenderOptions& options, const SYSTEMTIME& now, Surface& s
   Observer observer;
   observer.SetLocation(options.longitude.value_or(config.longitude),
                        options.latitude.value_or(config.latitude));
+  if (!options.cityName.empty()) {
+    CityCatalog cities;
+    LoadCityCatalog(folder + "Cities.dat", cities);
+    const CityRecord* city = FindCity(cities, options.cityName);
+    if (city == nullptr) {
+      error = "--city: no city of that name in " + folder + "Cities.dat, got '" +
+              options.cityName + "'";
+      return false;
+    }
+    // Cities count longitude east, the observer west.
+    observer.SetLocation(-city->longitudeSeconds / double{SECONDS_PER_DEGREE},
+                         city->latitudeSeconds / double{SECONDS_PER_DEGREE});
+  }
   const SYSTEMTIME time = options.time.value_or(now);
   const double siderealAngle = SiderealTimeAt(time, observer.GetLongitude());
 
-  if (options.goTo != nullptr) {
-    GoToConstellation(observer, *options.goTo, siderealAngle);
+  std::optional<SkyTarget> target;
+  if (!options.goToName.empty()) {
+    target = FindSkyTarget(LoadSkyNames(folder + "Labels.dat"), options.goToName, time,
+                           observer.GetLongitude(), observer.GetLatitude());
+    if (!target) {
+      error = "--goto: no star, object, constellation or planet of that name, got '" +
+              options.goToName + "'";
+      return false;
+    }
+    const GoToRow row{target->name.c_str(), target->rightAscensionHours,
+                      target->declinationDegrees};
+    GoToConstellation(observer, row, siderealAngle);
   } else {
     const ViewDirection& aim = options.view != nullptr ? *options.view : VIEW_ZENITH;
     observer.SetViewDirection(aim.azimuth, aim.altitude);
@@ -92,10 +121,17 @@ void RenderChart(const RenderOptions& options, const SYSTEMTIME& now, Surface& s
   DiscardSurface progress;
   view.DrawFrame(surface, progress, siderealAngle);
 
-  if (!options.tap) return;
   PickedLabel label;
-  view.IdentifyObject(label, options.tap->x, options.tap->y, siderealAngle);
+  if (options.tap) view.IdentifyObject(label, options.tap->x, options.tap->y, siderealAngle);
   DrawLabelOverlay(surface, label, chart);
+  if (options.caption) {
+    // The app's caption shows a time other than the clock's; here, a time given.
+    std::optional<SYSTEMTIME> shown;
+    SYSTEMTIME local = time;
+    if (options.time && UniversalToLocal(local)) shown = local;
+    DrawCaptionOverlay(surface, CaptionText(shown, 0), chart);
+  }
+  return true;
 }
 
 }  // namespace halvane

@@ -28,6 +28,8 @@ struct LayerSet {
   bool showHorizontalGrid = true;
   bool showConstellationLines = true;
   bool showConstellationBoundaries = false;
+  // Whole magnitudes added to the faintest star the zoom draws: positive shows fainter stars.
+  int32_t starLimitOffset = 0;
 };
 
 }  // namespace halvane
