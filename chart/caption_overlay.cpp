@@ -39,10 +39,10 @@ void DrawCaptionOverlay(Surface& surface, std::u16string_view text, const Rect& 
   if (text.empty()) return;
   surface.SetTextColor(CAPTION_COLOR);
   surface.SetTransparentBackground();
-  surface.DrawText(text,
-                   Rect{chart.left + CAPTION_MARGIN, chart.top + CAPTION_MARGIN, chart.right,
-                        chart.bottom},
-                   TEXT_LEFT | TEXT_NOCLIP);
+  surface.DrawText(
+      text,
+      Rect{chart.left + CAPTION_MARGIN, chart.top + CAPTION_MARGIN, chart.right, chart.bottom},
+      TEXT_LEFT | TEXT_NOCLIP);
 }
 
 }  // namespace halvane

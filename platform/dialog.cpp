@@ -194,16 +194,16 @@ void SetDialogCompletion(DialogHandle dialog, int controlId, CompletionSource co
   completer->setCompletionMode(QCompleter::UnfilteredPopupCompletion);
   completer->setMaxVisibleItems(8);
   edit->setCompleter(completer);
-  QObject::connect(edit, &QLineEdit::textEdited, edit,
-                   [model, completer, complete = std::move(complete)](const QString& text) {
-                     QStringList list;
-                     for (const std::u16string& item : complete(text.toStdU16String())) {
-                       list.push_back(QString::fromUtf16(item.data(),
-                                                         static_cast<qsizetype>(item.size())));
-                     }
-                     model->setStringList(list);
-                     completer->complete();
-                   });
+  QObject::connect(
+      edit, &QLineEdit::textEdited, edit,
+      [model, completer, complete = std::move(complete)](const QString& text) {
+        QStringList list;
+        for (const std::u16string& item : complete(text.toStdU16String())) {
+          list.push_back(QString::fromUtf16(item.data(), static_cast<qsizetype>(item.size())));
+        }
+        model->setStringList(list);
+        completer->complete();
+      });
   const auto command = static_cast<uint16_t>(controlId);
   QObject::connect(completer, qOverload<const QString&>(&QCompleter::activated), edit,
                    [dialog, edit, command](const QString& text) {

@@ -7,10 +7,10 @@
 #include <string>
 
 #include "astro/angles.h"
+#include "catalog/utf8_text.h"
 #include "platform/clock.h"
 #include "platform/dialog.h"
 #include "shell/config_dialog.h"
-#include "catalog/utf8_text.h"
 
 namespace halvane {
 

@@ -37,14 +37,13 @@ const CityCatalog& MainWindow::GetCities() {
 
 void MainWindow::Find() {
   const NameIndex& index = GetSkyNames().index;
-  const std::u16string chosen =
-      RunFindField(hwnd, u"Find", [&index](std::u16string_view text) {
-        std::vector<std::u16string> names;
-        for (const NameMatch& match : index.Complete(Utf16ToUtf8(text), FIND_COMPLETIONS)) {
-          names.push_back(Utf8ToUtf16(index.Entries()[match.entry].name));
-        }
-        return names;
-      });
+  const std::u16string chosen = RunFindField(hwnd, u"Find", [&index](std::u16string_view text) {
+    std::vector<std::u16string> names;
+    for (const NameMatch& match : index.Complete(Utf16ToUtf8(text), FIND_COMPLETIONS)) {
+      names.push_back(Utf8ToUtf16(index.Entries()[match.entry].name));
+    }
+    return names;
+  });
   if (!chosen.empty()) TurnToName(chosen);
 }
 
@@ -54,8 +53,7 @@ bool MainWindow::TurnToName(std::u16string_view text) {
       FindSkyTarget(GetSkyNames(), Utf16ToUtf8(text), config.observationTime,
                     observer->GetLongitude(), observer->GetLatitude());
   if (!target) return false;
-  const GoToRow row{target->name.c_str(), target->rightAscensionHours,
-                    target->declinationDegrees};
+  const GoToRow row{target->name.c_str(), target->rightAscensionHours, target->declinationDegrees};
   GoToConstellation(*observer, row, siderealAngle);
   foundName = Utf8ToUtf16(target->name);
   RequestRender();

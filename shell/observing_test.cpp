@@ -110,7 +110,8 @@ void ExpectRedOnly(QWidget* widget, const char* what) {
   for (int y = 0; y < image.height(); ++y) {
     for (int x = 0; x < image.width(); ++x) {
       const QRgb p = image.pixel(x, y);
-      ASSERT_EQ(qGreen(p) | qBlue(p), 0) << what << " at " << x << "," << y << ": " << std::hex << p;
+      ASSERT_EQ(qGreen(p) | qBlue(p), 0)
+          << what << " at " << x << "," << y << ": " << std::hex << p;
       red += qRed(p) != 0 ? 1 : 0;
     }
   }
@@ -127,8 +128,8 @@ TEST_F(ObservingTest, FindTurnsToStarsObjectsPlanetsAndConstellationsAndLabelsTh
   EXPECT_EQ(offered.front(), "Jupiter");
   EXPECT_EQ(LabelText(), u"Jupiter");
   const double jd = JulianDay(2024, 1, 15, 21.5);
-  const BodyPlace jupiter = ComputeSolarSystem(jd, w.GetObserver().GetLongitude(),
-                                               w.GetObserver().GetLatitude())[5];
+  const BodyPlace jupiter =
+      ComputeSolarSystem(jd, w.GetObserver().GetLongitude(), w.GetObserver().GetLatitude())[5];
   EXPECT_LT(OffCentre(jupiter.rightAscension, jupiter.declination), 1e-6);
   EXPECT_EQ(w.GetChart().GetProjection().GetFieldOfView(), zoom);
 

@@ -7,14 +7,14 @@
 
 #include "astro/observer.h"
 #include "astro/sidereal_time.h"
-#include "chart/chart.h"
 #include "catalog/city_catalog.h"
 #include "catalog/sky_target.h"
 #include "chart/caption_overlay.h"
+#include "chart/chart.h"
 #include "chart/label_overlay.h"
-#include "platform/clock.h"
 #include "platform/app_paths.h"
 #include "platform/bitmaps.h"
+#include "platform/clock.h"
 #include "platform/files.h"
 #include "shell/config_file.h"
 #include "view/go_to_table.h"
@@ -81,8 +81,8 @@ bool RenderChart(const RenderOptions& options, const SYSTEMTIME& now, Surface& s
     LoadCityCatalog(folder + "Cities.dat", cities);
     const CityRecord* city = FindCity(cities, options.cityName);
     if (city == nullptr) {
-      error = "--city: no city of that name in " + folder + "Cities.dat, got '" +
-              options.cityName + "'";
+      error = "--city: no city of that name in " + folder + "Cities.dat, got '" + options.cityName +
+              "'";
       return false;
     }
     // Cities count longitude east, the observer west.

@@ -40,9 +40,9 @@ int Count(const std::string& text, const std::string& part) {
 }
 
 TEST(RenderProgram, WrongArgumentsEndWithOneLineAndCodeTwo) {
-  for (const QStringList& arguments : {QStringList{"--zoom", "x"}, QStringList{"--size", "8x8"},
-                                       QStringList{"--goto", "Nowhere"}, QStringList{"--city", "Xqzville"},
-                                       QStringList{"-q"}}) {
+  for (const QStringList& arguments :
+       {QStringList{"--zoom", "x"}, QStringList{"--size", "8x8"}, QStringList{"--goto", "Nowhere"},
+        QStringList{"--city", "Xqzville"}, QStringList{"-q"}}) {
     const RunResult run = RunRender(arguments);
     EXPECT_EQ(run.exitCode, 2) << arguments.join(' ').toStdString();
     EXPECT_EQ(run.err.rfind("halvane-render: ", 0), 0u) << run.err;
