@@ -3,6 +3,7 @@
 #include <QAbstractItemView>
 #include <QCompleter>
 #include <QDialog>
+#include <QInputMethodEvent>
 #include <QLineEdit>
 #include <QMenu>
 #include <QStringListModel>
@@ -44,9 +45,11 @@ class ObservingTest : public ShellTest {
     tzset();
   }
 
-  // Opens Find with the keys, types text and either chooses the first completion from the
-  // list or presses Enter in the field; returns the completions offered.
-  QStringList FindWith(const std::function<void()>& open, const QString& text, bool fromList) {
+  // Opens Find with the keys, types text (or commits it as an on-screen keyboard's input
+  // method does) and either chooses the first completion from the list or presses Enter in
+  // the field; returns the completions offered.
+  QStringList FindWith(const std::function<void()>& open, const QString& text, bool fromList,
+                       bool inputMethod = false) {
     QStringList offered;
     bool ran = false;
     QTimer::singleShot(0, [&] {
@@ -54,7 +57,13 @@ class ObservingTest : public ShellTest {
       if (dialog == nullptr) return;
       ran = true;
       QLineEdit* field = dialog->findChild<QLineEdit*>("findText");
-      QTest::keyClicks(field, text);
+      if (inputMethod) {
+        QInputMethodEvent event;
+        event.setCommitString(text);
+        QApplication::sendEvent(field, &event);
+      } else {
+        QTest::keyClicks(field, text);
+      }
       offered = qobject_cast<QStringListModel*>(field->completer()->model())->stringList();
       if (fromList) {
         QTest::keyClick(field->completer()->popup(), Qt::Key_Down);
@@ -145,6 +154,8 @@ TEST_F(ObservingTest, FindTurnsToStarsObjectsPlanetsAndConstellationsAndLabelsTh
   EXPECT_EQ(LabelText().substr(0, 3), u"M31");
   FindWith([] { Choose(COMMAND_FIND); }, "orion", true);
   EXPECT_EQ(LabelText(), u"Orion");
+  FindWith(typeF, "sat", true, true);
+  EXPECT_EQ(LabelText(), u"Saturn");
 
   // Nothing matching leaves the view as it was.
   double azimuth = 0.0;
