@@ -2,6 +2,7 @@
 #pragma once
 
 #include <string>
+#include <string_view>
 #include <vector>
 
 #include "catalog/city_records.h"
@@ -19,5 +20,12 @@ struct CityCatalog {
 // Reads the file's usable cities and indexes their names. A file that cannot be opened or
 // whose header is wrong gives an empty catalog, and the walk's result tells which.
 WalkResult LoadCityCatalog(const std::string& path, CityCatalog& catalog);
+
+// "Tokyo, JP": the name, and the country that tells apart cities of one name.
+std::string CityLabel(const CityRecord& city);
+
+// The city that text names: the best completion of a label's name with the label's country
+// ("Paris, FR"), or of the whole text ("tok"); null when none matches.
+const CityRecord* FindCity(const CityCatalog& catalog, std::string_view text);
 
 }  // namespace halvane

@@ -34,6 +34,7 @@ void DrawStars(const Projection& projection, const LayerSet& layers, StarLayer& 
   int32_t& starCount = starLayer.starCount;
   const CatalogCulling culling(projection, sky);
   const int32_t zoomOffset = StarZoomOffset(projection.GetFieldOfView());
+  const int32_t faintest = FAINTEST_SHIFTED_MAGNITUDE + 100 * layers.starLimitOffset;
 
   RecordFile file(STAR_RECORD_SIZE);
   if (!OpenLayerFile(file, layers.starsPath, STARS_TAG, FILE_NOT_FOUND_TEXT, drawSurface,
@@ -55,8 +56,7 @@ void DrawStars(const Projection& projection, const LayerSet& layers, StarLayer& 
     const StarRecord star = DecodeStar(record);
     // Summed in 32 bits: a faint magnitude near the 16-bit limit must stay faint.
     const int32_t shiftedMagnitude = int32_t{star.magnitude} + zoomOffset;
-    if (!culling.InBand(star.declination) || shiftedMagnitude > FAINTEST_SHIFTED_MAGNITUDE)
-      continue;
+    if (!culling.InBand(star.declination) || shiftedMagnitude > faintest) continue;
     if (!std::isfinite(star.rightAscension)) continue;
     if (culling.prefilter.CertainlyOutside(star.rightAscension - sky.GetSiderealAngle(),
                                            star.declination)) {

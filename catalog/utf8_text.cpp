@@ -60,4 +60,20 @@ std::string Utf16ToUtf8(std::u16string_view text) {
   return utf8;
 }
 
+std::u16string Utf8ToUtf16(std::string_view text) {
+  std::u16string utf16;
+  utf16.reserve(text.size());
+  for (size_t i = 0; i < text.size();) {
+    char32_t c = 0;
+    if (!DecodeUtf8(text, i, c)) c = 0xFFFD;
+    if (c >= 0x10000) {
+      utf16.push_back(static_cast<char16_t>(0xD800 + ((c - 0x10000) >> 10)));
+      utf16.push_back(static_cast<char16_t>(0xDC00 + ((c - 0x10000) & 0x3FF)));
+    } else {
+      utf16.push_back(static_cast<char16_t>(c));
+    }
+  }
+  return utf16;
+}
+
 }  // namespace halvane

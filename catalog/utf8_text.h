@@ -15,4 +15,7 @@ std::string ValidUtf8(std::string_view bytes);
 // UTF-16 to UTF-8; an unpaired surrogate becomes U+FFFD.
 std::string Utf16ToUtf8(std::u16string_view text);
 
+// UTF-8 to UTF-16; a malformed byte becomes U+FFFD.
+std::u16string Utf8ToUtf16(std::string_view text);
+
 }  // namespace halvane

@@ -1,6 +1,7 @@
 // Fuzzes Cities.dat: the bytes become the file, which is loaded with its name index and
 // searched. Every city kept must be usable as read (valid UTF-8 name, two capitals, a place
-// on the globe), and every completion must point at one of them.
+// on the globe), every completion must point at one of them, and a city's own label must
+// find a city of that country.
 #include <cstddef>
 #include <cstdint>
 #include <string>
@@ -33,6 +34,10 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
       FuzzCheck(match.entry < catalog.index.Entries().size());
       FuzzCheck(catalog.index.Entries()[match.entry].index < catalog.cities.size());
     }
+  }
+  if (!catalog.cities.empty()) {
+    const CityRecord* found = FindCity(catalog, CityLabel(catalog.cities.front()));
+    FuzzCheck(found == nullptr || found->country == catalog.cities.front().country);
   }
   return 0;
 }

@@ -1,9 +1,12 @@
 // Fuzzes the text typed into Find and the city field: the bytes are the query, completed
 // over the sample labels, the constellations and bodies, and a few cities in several
 // scripts. Every match must begin with the folded query at one of its words, rank no better
-// than the one before it, and appear once.
+// than the one before it, and appear once; what Find then turns to is a finite place on the
+// sky, named as the first match.
+#include <cmath>
 #include <cstddef>
 #include <cstdint>
+#include <optional>
 #include <set>
 #include <string>
 #include <string_view>
@@ -11,18 +14,29 @@
 
 #include "catalog/name_search.h"
 #include "catalog/sky_names.h"
+#include "catalog/sky_target.h"
 #include "fuzz/fuzz_chart.h"
 #include "fuzz/fuzz_files.h"
 
 namespace halvane {
 namespace {
 
-const NameIndex& SkyIndex() {
+const SkyNames& Sky() {
   static const SkyNames names = [] {
     WriteSampleCatalogs();
     return LoadSkyNames(FuzzFolder() + "Labels.dat");
   }();
-  return names.index;
+  return names;
+}
+
+void CheckTarget(std::string_view query) {
+  const std::optional<SkyTarget> target =
+      FindSkyTarget(Sky(), query, SYSTEMTIME{2024, 1, 1, 15, 21, 30, 0, 0}, -18.3, 49.7);
+  const std::vector<NameMatch> matches = Sky().index.Complete(query, 1);
+  if (!target) return;
+  FuzzCheck(!matches.empty() && target->name == Sky().index.Entries()[matches[0].entry].name);
+  FuzzCheck(std::isfinite(target->rightAscensionHours) &&
+            std::isfinite(target->declinationDegrees));
 }
 
 const NameIndex& CityIndex() {
@@ -62,7 +76,8 @@ void CheckCompletion(const NameIndex& index, std::string_view query) {
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
   using namespace halvane;
   const std::string_view query(reinterpret_cast<const char*>(data), size);
-  CheckCompletion(SkyIndex(), query);
+  CheckCompletion(Sky().index, query);
+  CheckTarget(query);
   CheckCompletion(CityIndex(), query);
   return 0;
 }

@@ -4,6 +4,7 @@
 
 #include <QAbstractButton>
 #include <QCheckBox>
+#include <QCompleter>
 #include <QDialog>
 #include <QFontMetrics>
 #include <QGroupBox>
@@ -13,6 +14,7 @@
 #include <QPushButton>
 #include <QRegularExpressionValidator>
 #include <QScreen>
+#include <QStringListModel>
 #include <cstddef>
 #include <string_view>
 
@@ -181,6 +183,34 @@ void CheckDialogButton(DialogHandle dialog, int controlId, bool checked) {
   if (QAbstractButton* button = Control<QAbstractButton>(dialog, controlId)) {
     button->setChecked(checked);
   }
+}
+
+void SetDialogCompletion(DialogHandle dialog, int controlId, CompletionSource complete) {
+  QLineEdit* edit = Control<QLineEdit>(dialog, controlId);
+  if (edit == nullptr) return;
+  auto* model = new QStringListModel(edit);
+  auto* completer = new QCompleter(model, edit);
+  // The source has ranked and filtered already.
+  completer->setCompletionMode(QCompleter::UnfilteredPopupCompletion);
+  completer->setMaxVisibleItems(8);
+  edit->setCompleter(completer);
+  QObject::connect(
+      edit, &QLineEdit::textEdited, edit,
+      [model, completer, complete = std::move(complete)](const QString& text) {
+        QStringList list;
+        for (const std::u16string& item : complete(text.toStdU16String())) {
+          list.push_back(QString::fromUtf16(item.data(), static_cast<qsizetype>(item.size())));
+        }
+        model->setStringList(list);
+        completer->complete();
+      });
+  const auto command = static_cast<uint16_t>(controlId);
+  QObject::connect(completer, qOverload<const QString&>(&QCompleter::activated), edit,
+                   [dialog, edit, command](const QString& text) {
+                     edit->setText(text);
+                     dialog->procedure(dialog, MESSAGE_COMMAND,
+                                       MakeCommandParam(NOTIFY_COMPLETION_CHOSEN, command), 0);
+                   });
 }
 
 QDialog* DialogWidget(DialogHandle dialog) { return dialog; }

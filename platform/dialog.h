@@ -6,6 +6,7 @@
 #include <string>
 #include <string_view>
 
+#include "platform/find_field.h"
 #include "platform/window_system.h"
 
 class QDialog;
@@ -46,6 +47,12 @@ std::u16string GetDialogText(DialogHandle dialog, int controlId);
 void SetDialogText(DialogHandle dialog, int controlId, std::u16string_view text);
 bool IsDialogButtonChecked(DialogHandle dialog, int controlId);
 void CheckDialogButton(DialogHandle dialog, int controlId, bool checked);
+
+// The notification of the command message that a chosen completion sends (see below).
+constexpr uint16_t NOTIFY_COMPLETION_CHOSEN = 0x0400;
+// Offers complete's list under an edit field as the user types; choosing one puts it in the
+// field and sends the procedure a command message (NOTIFY_COMPLETION_CHOSEN, controlId).
+void SetDialogCompletion(DialogHandle dialog, int controlId, CompletionSource complete);
 
 // For tests: the running dialog's Qt widget (its controls are named by their numbers).
 QDialog* DialogWidget(DialogHandle dialog);

@@ -12,6 +12,7 @@
 #include <algorithm>
 #include <cstring>
 
+#include "platform/night_vision.h"
 #include "platform/vector_state.h"
 
 namespace halvane {
@@ -66,6 +67,13 @@ ChartArea::ChartArea(NativeWindow& owner, int32_t width, int32_t height)
 void ChartArea::paintEvent(QPaintEvent* event) {
   // An exposure only shows the composed image again.
   QPainter painter(this);
+  if (IsNightVisionOn()) {
+    // The progress strip shows before the frame's own pass.
+    QImage part = owner.composed->Image().copy(event->rect());
+    ToNightVision(part);
+    painter.drawImage(event->rect().topLeft(), part);
+    return;
+  }
   painter.drawImage(event->rect(), owner.composed->Image(), event->rect());
 }
 
@@ -87,6 +95,13 @@ void ChartArea::keyPressEvent(QKeyEvent* event) {
     return;
   }
   QPointer<ChartArea> alive(this);
+  // Ctrl with a letter is a control character, 1 for A to 26 for Z.
+  const bool control = (event->modifiers() & Qt::ControlModifier) != 0 &&
+                       (event->modifiers() & Qt::AltModifier) == 0;
+  if (control && event->key() >= Qt::Key_A && event->key() <= Qt::Key_Z) {
+    owner.SendLeavingDefault(MESSAGE_CHAR, event->key() - Qt::Key_A + 1, KeyParam(*event));
+    return;
+  }
   const uintptr_t key = VirtualKey(event->key());
   bool leftToDefault = true;
   if (key != 0) leftToDefault = owner.SendLeavingDefault(MESSAGE_KEY_DOWN, key, KeyParam(*event));

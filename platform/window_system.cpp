@@ -9,6 +9,7 @@
 #include <optional>
 
 #include "platform/native_window.h"
+#include "platform/night_vision.h"
 
 namespace halvane {
 
@@ -78,6 +79,7 @@ Surface& BeginPaint(WindowHandle window) { return window->screenSurface; }
 
 void EndPaint(WindowHandle window) {
   window->screenSurface.MarkShown();
+  if (IsNightVisionOn()) ToNightVision(window->composed->Image());
   if (window->isVisible()) window->chart->update();
 }
 

@@ -6,12 +6,19 @@
 #include "astro/sky_places.h"
 #include "platform/clock.h"
 #include "platform/dialog.h"
+#include "platform/night_vision.h"
 #include "shell/config_dialog.h"
 #include "shell/menu_resource.h"
 #include "view/go_to_table.h"
 #include "view/view_directions.h"
 
 namespace halvane {
+
+namespace {
+
+constexpr char16_t CONTROL_F = 0x06;
+
+}  // namespace
 
 void MainWindow::OnCreate(intptr_t) {
   const std::vector<MenuEntry>& entries = MainMenuEntries();
@@ -24,6 +31,8 @@ void MainWindow::OnCreate(intptr_t) {
 
 void MainWindow::OnDestroy() {
   windowDestroyed = true;
+  // The setting stays; the program's look goes back to day for whatever comes next.
+  SetNightVision(nullptr, false);
   if (menuBar != nullptr) {
     DestroyMenuBar(menuBar);
     menuBar = nullptr;
@@ -111,6 +120,9 @@ void MainWindow::OnCommand(uint16_t, uint16_t command, intptr_t) {
       navBoxShown = !navBoxShown;
       RequestRepaint();
       return;
+    case COMMAND_FIND: return Find();
+    case COMMAND_NIGHT_VISION: return ToggleNightVision();
+    case COMMAND_NOW: return ReturnToClock();
     default: break;
   }
   if (const GoToRow* row = GoToRowAt(GoToRowOfCommand(command))) {
@@ -153,6 +165,19 @@ void MainWindow::OnChar(char16_t character, intptr_t) {
     case u'w': return Perform(ChartAction::ViewWest);
     case u'Z':
     case u'z': return Perform(ChartAction::ViewZenith);
+    case u'F':
+    case u'f':
+    case CONTROL_F: return Find();
+    case u'R':
+    case u'r': return ToggleNightVision();
+    case u'T':
+    case u't': return ReturnToClock();
+    case u'[': return StepTime(-1, 0);
+    case u']': return StepTime(1, 0);
+    case u'{': return StepTime(0, -1);
+    case u'}': return StepTime(0, 1);
+    case u'<': return ChangeStarLimit(-1);
+    case u'>': return ChangeStarLimit(1);
     default: return;
   }
 }

@@ -7,6 +7,7 @@
 #include <string>
 
 #include "astro/angles.h"
+#include "catalog/utf8_text.h"
 #include "platform/clock.h"
 #include "platform/dialog.h"
 #include "shell/config_dialog.h"
@@ -82,7 +83,20 @@ bool ReadObservationTime(DialogHandle dialog, SYSTEMTIME& time) {
   return LocalToUniversal(time);
 }
 
-void Initialise(DialogHandle dialog, const MainWindow& window) {
+// Cities offered for the text typed so far.
+constexpr size_t CITY_COMPLETIONS = 12;
+
+void ShowCity(DialogHandle dialog, MainWindow& window) {
+  const CityRecord* city = FindCity(window.GetCities(), Utf16ToUtf8(GetDialogText(dialog, CITY)));
+  if (city == nullptr) return;
+  // Cities count longitude east, the observer west.
+  ShowAngle(dialog, -city->longitudeSeconds / double{SECONDS_PER_DEGREE}, LONGITUDE_DEGREES,
+            LONGITUDE_MINUTES, LONGITUDE_SECONDS);
+  ShowAngle(dialog, city->latitudeSeconds / double{SECONDS_PER_DEGREE}, LATITUDE_DEGREES,
+            LATITUDE_MINUTES, LATITUDE_SECONDS);
+}
+
+void Initialise(DialogHandle dialog, MainWindow& window) {
   ShowDialogFullScreen(dialog);
   ShowAngle(dialog, window.GetObserver().GetLongitude(), LONGITUDE_DEGREES, LONGITUDE_MINUTES,
             LONGITUDE_SECONDS);
@@ -104,6 +118,17 @@ void Initialise(DialogHandle dialog, const MainWindow& window) {
   SetDialogInteger(dialog, HOUR, shown.hour, false);
   SetDialogInteger(dialog, MINUTE, shown.minute, false);
   SetDialogInteger(dialog, SECOND, shown.second, false);
+
+  SetDialogText(dialog, CITY, Utf8ToUtf16(window.GetExtension().cityName));
+  SetDialogCompletion(dialog, CITY, [&window](std::u16string_view text) {
+    const CityCatalog& catalog = window.GetCities();
+    std::vector<std::u16string> labels;
+    for (const NameMatch& match : catalog.index.Complete(Utf16ToUtf8(text), CITY_COMPLETIONS)) {
+      labels.push_back(
+          Utf8ToUtf16(CityLabel(catalog.cities[catalog.index.Entries()[match.entry].index])));
+    }
+    return labels;
+  });
 }
 
 bool Accept(DialogHandle dialog, MainWindow& window) {
@@ -119,6 +144,8 @@ bool Accept(DialogHandle dialog, MainWindow& window) {
   SYSTEMTIME fixedTime;
   if (!useSystemTime && !ReadObservationTime(dialog, fixedTime)) return false;
 
+  window.GetExtension().cityName =
+      ShortenUtf8(Utf16ToUtf8(GetDialogText(dialog, CITY)), CONFIG_CITY_NAME_BYTES - 1);
   window.ApplySettings(longitude, latitude, useSystemTime, fixedTime);
   EndDialog(dialog, DIALOG_OK);
   return true;
@@ -134,6 +161,10 @@ bool ConfigDialogProc(DialogHandle dialog, uint32_t message, uintptr_t wParam, i
     return true;
   }
   if (message != MESSAGE_COMMAND) return false;
+  if ((wParam >> 16) == NOTIFY_COMPLETION_CHOSEN && (wParam & 0xFFFF) == CITY) {
+    ShowCity(dialog, *window);
+    return true;
+  }
   switch (wParam & 0xFFFF) {
     case DIALOG_OK: return Accept(dialog, *window);
     case DIALOG_CANCEL: EndDialog(dialog, DIALOG_CANCEL); return true;

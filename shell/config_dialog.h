@@ -22,6 +22,7 @@ enum ConfigDialogControl {
   HOUR = 1011,
   MINUTE = 1012,
   SECOND = 1013,
+  CITY = 1014,
 };
 
 // The dialog's procedure; RunDialog's creation data is the MainWindow it edits.

@@ -1,8 +1,11 @@
 // The configuration dialog through its real fields and buttons: what it shows, what OK stores,
 // Cancel, and the input it refuses by staying open.
+#include <QAbstractItemView>
+#include <QCompleter>
 #include <QDialog>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QStringListModel>
 #include <QTimer>
 #include <cstdlib>
 #include <ctime>
@@ -290,6 +293,41 @@ TEST_F(ConfigDialogTest, AStoredTimeWithDamagedMillisecondsStillTakesADate) {
   EXPECT_EQ(t.year, 2005);
   EXPECT_EQ(t.hour, 21);
   EXPECT_EQ(t.milliseconds, 0);
+}
+
+TEST_F(ConfigDialogTest, AChosenCityFillsThePlaceAndIsRemembered) {
+  MainWindow& w = Start();
+  QStringList offered;
+  const bool open = WithDialog([&](QDialog& d) {
+    QLineEdit* city = d.findChild<QLineEdit*>(QString::number(CITY));
+    QTest::keyClicks(city, "tokyo");
+    const auto* model = qobject_cast<QStringListModel*>(city->completer()->model());
+    ASSERT_NE(model, nullptr);
+    offered = model->stringList();
+    QAbstractItemView* popup = city->completer()->popup();
+    QTest::keyClick(popup, Qt::Key_Down);
+    QTest::keyClick(popup, Qt::Key_Return);
+    // Tokyo, 35 41' 22" N 139 41' 30" E; the fields stay editable.
+    EXPECT_EQ(Text(d, LONGITUDE_DEGREES), "-139");
+    EXPECT_EQ(Text(d, LATITUDE_DEGREES), "35");
+    Type(d, LATITUDE_SECONDS, "0");
+    Press(d, 1);
+  });
+  Flush();
+  EXPECT_FALSE(open);
+  ASSERT_FALSE(offered.isEmpty());
+  EXPECT_EQ(offered.front(), "Tokyo, JP");
+  EXPECT_NEAR(w.GetObserver().GetLongitude(), -139.69, 0.02);
+  EXPECT_NEAR(w.GetObserver().GetLatitude(), 35.68, 0.02);
+  EXPECT_EQ(w.GetObserver().GetLatitude(), DmsToDegrees(35, 41, 0));
+  EXPECT_EQ(w.GetExtension().cityName, "Tokyo, JP");
+  Stop();
+
+  ConfigExtension saved;
+  ASSERT_TRUE(LoadConfigExtension(ConfigPath(), saved));
+  EXPECT_EQ(saved.cityName, "Tokyo, JP");
+  Start();
+  WithDialog([](QDialog& d) { EXPECT_EQ(Text(d, CITY), "Tokyo, JP"); });
 }
 
 }  // namespace

@@ -4,6 +4,7 @@
 #include "platform/app_paths.h"
 #include "platform/bitmaps.h"
 #include "platform/files.h"
+#include "platform/night_vision.h"
 
 namespace halvane {
 
@@ -52,12 +53,15 @@ void MainWindow::Create(const std::string& className, const std::string& title,
   const AppFiles files =
       dataFolder.empty() ? LocateAppFiles(ExecutableDirectory()) : AppFilesIn(dataFolder);
   configPath = files.configSavePath;
+  catalogFolder = files.catalogFolder;
   chart->GetLayers().UseDataFolder(files.catalogFolder);
 
   LoadConfig(files.configLoadPath, config);
   LoadConfigExtension(files.configLoadPath, extension);
   observer->SetLocation(config.longitude, config.latitude);
   chart->GetLayers().ApplyLayerFlags(config.layerFlags);
+  chart->GetLayers().starLimitOffset = extension.starLimitOffset;
+  if (extension.nightVision) SetNightVision(hwnd, true);
   SetCheckMarks();
 
   navBoxShown = false;
@@ -76,6 +80,7 @@ void MainWindow::SetCheckMarks() {
                 chart->GetLayers().showConstellationBoundaries);
   CheckMenuItem(menu, COMMAND_SOLAR_SYSTEM, chart->GetLayers().showSolarSystem);
   CheckMenuItem(menu, COMMAND_PRECISE_POSITIONS, chart->GetLayers().precisePositions);
+  CheckMenuItem(menu, COMMAND_NIGHT_VISION, extension.nightVision);
 }
 
 void MainWindow::RequestRender() {

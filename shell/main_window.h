@@ -6,9 +6,12 @@
 #include <cstdint>
 #include <memory>
 #include <string>
+#include <string_view>
 
 #include "astro/observer.h"
 #include "astro/sky_places.h"
+#include "catalog/city_catalog.h"
+#include "catalog/sky_names.h"
 #include "chart/chart.h"
 #include "platform/menu_bar.h"
 #include "platform/window_system.h"
@@ -58,6 +61,27 @@ class MainWindow : public Window {
   void ApplySettings(double longitude, double latitude, bool useSystemTime,
                      const SYSTEMTIME& fixedTime);
 
+  // Opens the find field; the chosen name's object is turned to and labelled.
+  void Find();
+  // Turns the view to the object that best completes text and labels it; false, changing
+  // nothing, when no name matches.
+  bool TurnToName(std::u16string_view text);
+  // Moves the observation time (the clock stops) and renders anew.
+  void StepTime(int32_t hours, int32_t days);
+  // Back to the clock.
+  void ReturnToClock();
+  void ToggleNightVision();
+  // Makes the faintest drawn stars steps magnitudes fainter (negative: brighter), within
+  // the range of the setting.
+  void ChangeStarLimit(int32_t steps);
+  // The caption over the chart; empty when the chart shows the clock's time at the zoom's
+  // own star limit.
+  std::u16string CaptionText() const;
+  // The names Find completes, read at the first use.
+  const SkyNames& GetSkyNames();
+  // The cities the configuration dialog completes, read at the first use.
+  const CityCatalog& GetCities();
+
   const Observer& GetObserver() const { return *observer; }
   const Chart& GetChart() const { return *chart; }
   const ConfigRecord& GetConfig() const { return config; }
@@ -100,10 +124,15 @@ class MainWindow : public Window {
   int32_t dragStartY = 0;
   bool penDownInNavBox = false;
   std::string configPath;
+  std::string catalogFolder;
   PickedLabel label;
   SkyPlaces sky{0.0};
   ConfigRecord config;
   ConfigExtension extension;
+  std::unique_ptr<SkyNames> skyNames;
+  std::unique_ptr<CityCatalog> cities;
+  // Find's name, written at the chart's centre once the frame turned to it is drawn.
+  std::u16string foundName;
   bool needsRender = false;
   int32_t framesDrawn = 0;
   int32_t paintsDone = 0;

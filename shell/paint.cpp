@@ -3,7 +3,10 @@
 // over the copy on the screen.
 #include "shell/main_window.h"
 
+#include <algorithm>
+
 #include "astro/sidereal_time.h"
+#include "chart/caption_overlay.h"
 #include "chart/label_overlay.h"
 #include "platform/bitmaps.h"
 
@@ -50,11 +53,20 @@ void MainWindow::OnDraw(Surface& screen) {
     ++framesDrawn;
     needsRender = false;
     label = PickedLabel{};
+    if (!foundName.empty()) {
+      // Find's object sits at the chart's centre.
+      label.x = client.left + width / 2;
+      label.y = client.top + height / 2;
+      std::copy_n(foundName.begin(), std::min<size_t>(foundName.size(), LABEL_NAME_UNITS - 1),
+                  label.name);
+      foundName.clear();
+    }
   }
 
   screen.Blit(0, 0, width, height, backBuffer->GetBitmap(), 0, 0, RasterOp::Copy);
 
   DrawLabelOverlay(screen, label, client);
+  DrawCaptionOverlay(screen, CaptionText(), client);
   if (navBoxShown && navBoxBitmap != nullptr) {
     screen.Blit(navBoxX, navBoxY, NAV_BOX_WIDTH, NAV_BOX_HEIGHT, *navBoxBitmap, 0, 0,
                 RasterOp::Copy);

@@ -69,7 +69,7 @@ class ShellTest : public ScratchFolderTest {
   }
 
   void SetUp() override {
-    for (const char* name : {"Stars.dat", "ConLin.dat", "ConBon.dat"}) {
+    for (const char* name : {"Stars.dat", "ConLin.dat", "ConBon.dat", "Cities.dat"}) {
       const std::filesystem::path shipped = std::filesystem::path(HALVANE_BINARY_DIR) / name;
       if (std::filesystem::exists(shipped)) std::filesystem::create_symlink(shipped, folder / name);
     }

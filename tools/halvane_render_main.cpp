@@ -14,6 +14,7 @@
 
 #include "platform/clock.h"
 #include "platform/image_surface.h"
+#include "platform/night_vision.h"
 #include "platform/recording_surface.h"
 #include "tools/render_chart.h"
 #include "tools/render_options.h"
@@ -64,7 +65,12 @@ int main(int argc, char** argv) {
 
   ImageSurface image(options.width, options.height);
   RecordingSurface recorder(&image);
-  const std::string bodies = RenderChart(options, UniversalNow(), recorder);
+  std::string bodies;
+  if (!RenderChart(options, UniversalNow(), recorder, bodies, error)) {
+    std::cerr << "halvane-render: " << error << '\n';
+    return EXIT_ARGUMENTS;
+  }
+  if (options.night) ToNightVision(image.Image());
 
   int status = EXIT_SUCCESS;
   if (!options.outPath.empty() &&

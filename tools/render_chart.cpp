@@ -5,15 +5,20 @@
 #include <cmath>
 #include <cstdio>
 #include <cstdlib>
+#include <optional>
 
 #include "astro/angles.h"
 #include "astro/observer.h"
 #include "astro/sidereal_time.h"
 #include "astro/sky_places.h"
+#include "catalog/city_catalog.h"
+#include "catalog/sky_target.h"
+#include "chart/caption_overlay.h"
 #include "chart/chart.h"
 #include "chart/label_overlay.h"
 #include "platform/app_paths.h"
 #include "platform/bitmaps.h"
+#include "platform/clock.h"
 #include "platform/files.h"
 #include "shell/config_file.h"
 #include "view/go_to_table.h"
@@ -88,7 +93,8 @@ std::string FormatBodies(const Observer& observer, double jdUt, const SkyPlaces&
 
 }  // namespace
 
-std::string RenderChart(const RenderOptions& options, const SYSTEMTIME& now, Surface& surface) {
+bool RenderChart(const RenderOptions& options, const SYSTEMTIME& now, Surface& surface,
+                 std::string& bodies, std::string& error) {
   const AppFiles files = options.dataDirectory.empty() ? LocateAppFiles(ExecutableDirectory())
                                                        : AppFilesIn(options.dataDirectory);
   const std::string& folder = files.catalogFolder;
@@ -98,14 +104,37 @@ std::string RenderChart(const RenderOptions& options, const SYSTEMTIME& now, Sur
   Observer observer;
   observer.SetLocation(options.longitude.value_or(config.longitude),
                        options.latitude.value_or(config.latitude));
+  if (!options.cityName.empty()) {
+    CityCatalog cities;
+    LoadCityCatalog(folder + "Cities.dat", cities);
+    const CityRecord* city = FindCity(cities, options.cityName);
+    if (city == nullptr) {
+      error = "--city: no city of that name in " + folder + "Cities.dat, got '" + options.cityName +
+              "'";
+      return false;
+    }
+    // Cities count longitude east, the observer west.
+    observer.SetLocation(-city->longitudeSeconds / double{SECONDS_PER_DEGREE},
+                         city->latitudeSeconds / double{SECONDS_PER_DEGREE});
+  }
   const SYSTEMTIME time = options.time.value_or(now);
   const double jdUt = JulianDayAt(time);
   const uint16_t layerFlags = options.layerFlags.value_or(config.layerFlags);
   const bool precise = options.precise || (layerFlags & LAYER_PRECISE_POSITIONS) != 0;
   const SkyPlaces sky = SkyPlacesAt(time, observer.GetLongitude(), precise);
 
-  if (options.goTo != nullptr) {
-    GoToConstellation(observer, *options.goTo, sky);
+  std::optional<SkyTarget> target;
+  if (!options.goToName.empty()) {
+    target = FindSkyTarget(LoadSkyNames(folder + "Labels.dat"), options.goToName, time,
+                           observer.GetLongitude(), observer.GetLatitude());
+    if (!target) {
+      error = "--goto: no star, object, constellation or planet of that name, got '" +
+              options.goToName + "'";
+      return false;
+    }
+    const GoToRow row{target->name.c_str(), target->rightAscensionHours,
+                      target->declinationDegrees};
+    GoToConstellation(observer, row, sky);
   } else {
     const ViewDirection& aim = options.view != nullptr ? *options.view : VIEW_ZENITH;
     observer.SetViewDirection(aim.azimuth, aim.altitude);
@@ -125,12 +154,18 @@ std::string RenderChart(const RenderOptions& options, const SYSTEMTIME& now, Sur
   DiscardSurface progress;
   view.DrawFrame(surface, progress, sky);
 
-  if (options.tap) {
-    PickedLabel label;
-    view.IdentifyObject(label, options.tap->x, options.tap->y, sky);
-    DrawLabelOverlay(surface, label, chart);
+  PickedLabel label;
+  if (options.tap) view.IdentifyObject(label, options.tap->x, options.tap->y, sky);
+  DrawLabelOverlay(surface, label, chart);
+  if (options.caption) {
+    // The app's caption shows a time other than the clock's; here, a time given.
+    std::optional<SYSTEMTIME> shown;
+    SYSTEMTIME local = time;
+    if (options.time && UniversalToLocal(local)) shown = local;
+    DrawCaptionOverlay(surface, CaptionText(shown, 0), chart);
   }
-  return options.bodies ? FormatBodies(observer, jdUt, sky) : std::string();
+  if (options.bodies) bodies = FormatBodies(observer, jdUt, sky);
+  return true;
 }
 
 }  // namespace halvane

@@ -5,6 +5,7 @@
 
 #include <gtest/gtest.h>
 
+#include <cstdlib>
 #include <regex>
 #include <sstream>
 #include <string>
@@ -41,8 +42,9 @@ int Count(const std::string& text, const std::string& part) {
 }
 
 TEST(RenderProgram, WrongArgumentsEndWithOneLineAndCodeTwo) {
-  for (const QStringList& arguments : {QStringList{"--zoom", "x"}, QStringList{"--size", "8x8"},
-                                       QStringList{"--goto", "Nowhere"}, QStringList{"-q"}}) {
+  for (const QStringList& arguments :
+       {QStringList{"--zoom", "x"}, QStringList{"--size", "8x8"}, QStringList{"--goto", "Nowhere"},
+        QStringList{"--city", "Xqzville"}, QStringList{"-q"}}) {
     const RunResult run = RunRender(arguments);
     EXPECT_EQ(run.exitCode, 2) << arguments.join(' ').toStdString();
     EXPECT_EQ(run.err.rfind("halvane-render: ", 0), 0u) << run.err;
@@ -142,6 +144,38 @@ TEST(RenderProgram, BodiesPrintsOneLinePerBodyInOrderAndTheTraceNamesThem) {
   EXPECT_EQ(Count(old.out, "Neptune "), 1);
   EXPECT_EQ(Count(old.out, "pen FFE060\npolyline 2 "), 1);  // the Sun's first span
   EXPECT_EQ(Count(old.out, "\"Sun\"\n"), 1);
+}
+
+TEST(RenderProgram, FindsAnyNameAndCityAndDrawsNightAndCaption) {
+  const QString data = QStringLiteral(HALVANE_BINARY_DIR);
+  const QStringList base{"--data", data, "--time", "2024-01-15T21:30Z", "--trace", "-"};
+  // Jupiter is found by its beginning, Betelgeuse without its accents' care, M31 by number:
+  // each turns the view, so each chart differs from the zenith's.
+  const std::string zenith = RunRender(base).out;
+  for (const QString name : {"jup", "BETEL", "m31"}) {
+    const RunResult run = RunRender(base + QStringList{"--goto", name});
+    ASSERT_EQ(run.exitCode, 0) << run.err;
+    EXPECT_NE(run.out, zenith) << name.toStdString();
+  }
+  setenv("TZ", "UTC0", 1);  // the caption's local time, for the child
+  const RunResult tokyo = RunRender(base + QStringList{"--city", "tokyo", "--caption"});
+  ASSERT_EQ(tokyo.exitCode, 0) << tokyo.err;
+  EXPECT_NE(tokyo.out, zenith);
+  EXPECT_EQ(Count(tokyo.out, "\"2024-01-15 21:30\""), 1);
+
+  test_support::ScratchFolder folder;
+  const QString png = QString::fromStdString(folder.File("night.png"));
+  ASSERT_EQ(RunRender({"--data", data, "--night", "--out", png}).exitCode, 0);
+  const QImage night(png);
+  int red = 0;
+  for (int y = 0; y < night.height(); ++y) {
+    for (int x = 0; x < night.width(); ++x) {
+      const QRgb p = night.pixel(x, y);
+      ASSERT_EQ(qGreen(p) | qBlue(p), 0) << x << "," << y;
+      red += qRed(p) != 0 ? 1 : 0;
+    }
+  }
+  EXPECT_GT(red, 100);
 }
 
 }  // namespace

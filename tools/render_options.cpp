@@ -7,7 +7,6 @@
 #include <system_error>
 
 #include "shell/config_file.h"
-#include "view/go_to_table.h"
 #include "view/view_directions.h"
 
 namespace halvane {
@@ -175,9 +174,9 @@ bool ParseOption(const std::string& name, const std::string& value, RenderOption
     if (o.view == nullptr) return fail("expected north, east, south, west or zenith");
     return true;
   }
-  if (name == "--goto") {
-    o.goTo = FindGoToRowByName(value);
-    if (o.goTo == nullptr) return fail("no constellation of that name");
+  if (name == "--goto" || name == "--city") {
+    if (value.empty()) return fail("expected a name");
+    (name == "--goto" ? o.goToName : o.cityName) = value;
     return true;
   }
   if (name == "--zoom" || name == "--rotate") {
@@ -234,6 +233,10 @@ bool ParseRenderOptions(const std::vector<std::string>& arguments, RenderOptions
       options.precise = true;
       continue;
     }
+    if (argument == "--night" || argument == "--caption") {
+      (argument == "--night" ? options.night : options.caption) = true;
+      continue;
+    }
     if (argument.rfind("--", 0) != 0) {
       error = "unexpected argument " + Quoted(argument);
       return false;
@@ -252,8 +255,12 @@ bool ParseRenderOptions(const std::vector<std::string>& arguments, RenderOptions
     }
     if (!ParseOption(name, value, options, error)) return false;
   }
-  if (options.view != nullptr && options.goTo != nullptr) {
+  if (options.view != nullptr && !options.goToName.empty()) {
     error = "--view and --goto: give only one of them";
+    return false;
+  }
+  if (!options.cityName.empty() && (options.longitude || options.latitude)) {
+    error = "--city and --longitude/--latitude: give only one of them";
     return false;
   }
   if (options.tap && (options.tap->x < 0 || options.tap->y < 0 || options.tap->x >= options.width ||
@@ -276,7 +283,8 @@ const char* RenderUsage() {
          "  --latitude DEG    degrees, positive north  } folder, else the built-in defaults\n"
          "  --time UTC        YYYY-MM-DDTHH:MM[:SS]Z (default: now)\n"
          "  --view DIR        north, east, south, west or zenith (default: zenith)\n"
-         "  --goto NAME       aim at a constellation by its name\n"
+         "  --goto NAME       aim at a star, object, constellation or planet by name\n"
+         "  --city NAME       observe from a city of Cities.dat (\"Tokyo\", \"Paris, FR\")\n"
          "  --zoom N          N zoom-in steps from 90 degrees; negative: zoom-out steps\n"
          "  --rotate N        N clockwise 15-degree steps; negative: counter-clockwise\n"
          "  --pan KEYS        arrow-key steps, a string of l, r, u, d, applied in order\n"
@@ -291,7 +299,9 @@ const char* RenderUsage() {
          "  --bodies          print the Sun, the Moon and the planets, one a line: name,\n"
          "                    RA hours and Dec degrees (J2000, topocentric), altitude and\n"
          "                    azimuth degrees as drawn, magnitude, diameter arcseconds,\n"
-         "                    illuminated fraction\n";
+         "                    illuminated fraction\n"
+         "  --night           red on black, as night vision shows it\n"
+         "  --caption         the window's caption: the local time shown, the star limit\n";
 }
 
 }  // namespace halvane

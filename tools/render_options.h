@@ -12,7 +12,6 @@
 
 namespace halvane {
 
-struct GoToRow;
 struct ViewDirection;
 
 struct RenderOptions {
@@ -23,7 +22,8 @@ struct RenderOptions {
   std::optional<double> latitude;       // degrees, positive north
   std::optional<SYSTEMTIME> time;       // UTC; empty: now
   const ViewDirection* view = nullptr;  // set with --view
-  const GoToRow* goTo = nullptr;        // set with --goto
+  std::string goToName;                 // set with --goto: any name Find knows
+  std::string cityName;                 // set with --city: the place of a city
   int32_t zoomSteps = 0;                // positive: in, negative: out
   int32_t rotateSteps = 0;              // positive: clockwise
   std::string pan;                      // only l, r, u, d
@@ -33,6 +33,8 @@ struct RenderOptions {
   std::string outPath;
   std::string tracePath;  // "-": standard output
   bool bodies = false;    // print the solar system's places
+  bool night = false;     // red on black
+  bool caption = false;   // the caption of the app's window over the chart
   bool help = false;
 };
 

@@ -7,7 +7,6 @@
 #include <vector>
 
 #include "shell/config_file.h"
-#include "view/go_to_table.h"
 #include "view/view_directions.h"
 
 namespace halvane {
@@ -27,7 +26,7 @@ TEST(RenderOptions, ReadsOptionsInBothSpellings) {
   EXPECT_FALSE(o.longitude.has_value());
   EXPECT_EQ(o.time->dayOfWeek, 4);  // a Thursday
   EXPECT_EQ(o.time->second, 7);
-  EXPECT_EQ(o.goTo, &GO_TO_TABLE[12]);
+  EXPECT_EQ(o.goToName, "canes venatici");
   EXPECT_EQ(o.zoomSteps, -2);
   // Left out of the list, the solar system is hidden.
   EXPECT_EQ(o.layerFlags,
@@ -36,8 +35,10 @@ TEST(RenderOptions, ReadsOptionsInBothSpellings) {
 
   RenderOptions other;
   EXPECT_FALSE(o.precise);
-  ASSERT_TRUE(ParseRenderOptions({"--precise", "--view", "south", "--layers", "none", "--bodies"},
-                                 other, error));
+  ASSERT_TRUE(ParseRenderOptions(
+      {"--precise", "--view", "south", "--night", "--layers", "none", "--bodies", "--caption"},
+      other, error));
+  EXPECT_TRUE(other.night && other.caption);
   EXPECT_EQ(other.view, &VIEW_SOUTH);
   EXPECT_EQ(other.layerFlags, LAYER_SOLAR_SYSTEM_HIDDEN);
   EXPECT_TRUE(other.bodies);
@@ -58,7 +59,8 @@ TEST(RenderOptions, RefusesWrongArgumentsNamingThem) {
       {"--time", "2023-02-29T00:00Z"},
       {"--time", "2023-01-01T10:00"},
       {"--view", "up"},
-      {"--goto", "Vulcan"},
+      {"--goto", ""},
+      {"--city", "Tokyo", "--latitude", "1"},
       {"--zoom", "99999999999"},
       {"--pan", "lx"},
       {"--layers", ""},

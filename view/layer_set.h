@@ -34,6 +34,8 @@ struct LayerSet {
   bool showConstellationBoundaries = false;
   bool showSolarSystem = true;
   bool precisePositions = false;
+  // Whole magnitudes added to the faintest star the zoom draws: positive shows fainter stars.
+  int32_t starLimitOffset = 0;
 };
 
 }  // namespace halvane

@@ -1,0 +1,42 @@
+// Finding a named object's place.
+#include "catalog/sky_target.h"
+
+#include "astro/angles.h"
+#include "astro/sidereal_time.h"
+#include "astro/solar_system.h"
+#include "view/go_to_table.h"
+
+namespace halvane {
+
+std::optional<SkyTarget> FindSkyTarget(const SkyNames& names, std::string_view text,
+                                       const SYSTEMTIME& time, double longitude, double latitude) {
+  const std::vector<NameMatch> matches = names.index.Complete(text, 1);
+  if (matches.empty()) return std::nullopt;
+  const NameEntry& entry = names.index.Entries()[matches.front().entry];
+  switch (entry.kind) {
+    case NameKind::Label: {
+      if (entry.index >= names.labels.size()) return std::nullopt;
+      const LabelRecord& label = names.labels[entry.index];
+      return SkyTarget{entry.name, label.rightAscension * RAD_TO_HOURS,
+                       label.declination * RAD_TO_DEG};
+    }
+    case NameKind::Constellation: {
+      const GoToRow* row = GoToRowAt(static_cast<int32_t>(entry.index));
+      if (row == nullptr) return std::nullopt;
+      return SkyTarget{entry.name, row->rightAscensionHours, row->declinationDegrees};
+    }
+    case NameKind::Body: {
+      if (entry.index >= static_cast<uint32_t>(BODY_COUNT)) return std::nullopt;
+      const double hours = time.hour + time.minute / 60.0 + time.second / 3600.0;
+      const double jd = JulianDay(time.year, time.month, time.day, hours);
+      const BodyPlace place = ComputeSolarSystem(jd, longitude, latitude)[entry.index];
+      if (!place.available) return std::nullopt;
+      return SkyTarget{entry.name, place.rightAscension * RAD_TO_HOURS,
+                       place.declination * RAD_TO_DEG};
+    }
+    case NameKind::City: break;
+  }
+  return std::nullopt;
+}
+
+}  // namespace halvane

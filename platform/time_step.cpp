@@ -1,0 +1,78 @@
+// Time steps through timegm/mktime, which carry days into months and years.
+#include "platform/time_step.h"
+
+#include <ctime>
+
+#include "platform/clock.h"
+
+namespace halvane {
+
+namespace {
+
+std::tm ToTm(const SYSTEMTIME& time) {
+  std::tm tm{};
+  tm.tm_year = time.year - 1900;
+  tm.tm_mon = time.month - 1;
+  tm.tm_mday = time.day;
+  tm.tm_hour = time.hour;
+  tm.tm_min = time.minute;
+  tm.tm_sec = time.second;
+  tm.tm_isdst = -1;
+  return tm;
+}
+
+SYSTEMTIME FromTm(const std::tm& tm, uint16_t milliseconds) {
+  SYSTEMTIME time;
+  time.year = static_cast<uint16_t>(tm.tm_year + 1900);
+  time.month = static_cast<uint16_t>(tm.tm_mon + 1);
+  time.dayOfWeek = static_cast<uint16_t>(tm.tm_wday);
+  time.day = static_cast<uint16_t>(tm.tm_mday);
+  time.hour = static_cast<uint16_t>(tm.tm_hour);
+  time.minute = static_cast<uint16_t>(tm.tm_min);
+  time.second = static_cast<uint16_t>(tm.tm_sec);
+  time.milliseconds = milliseconds;
+  return time;
+}
+
+// A time is kept only when the clock's conversions accept it.
+bool Store(const SYSTEMTIME& candidate, SYSTEMTIME& time) {
+  SYSTEMTIME check = candidate;
+  if (!UniversalToLocal(check)) return false;
+  time = candidate;
+  return true;
+}
+
+}  // namespace
+
+bool StepHours(SYSTEMTIME& time, int32_t hours) {
+  SYSTEMTIME check = time;
+  if (!UniversalToLocal(check)) return false;
+  std::tm tm = ToTm(time);
+  tm.tm_isdst = 0;
+  const std::time_t t = timegm(&tm) + static_cast<std::time_t>(hours) * 3600;
+  std::tm stepped{};
+  if (gmtime_r(&t, &stepped) == nullptr) return false;
+  return Store(FromTm(stepped, time.milliseconds), time);
+}
+
+bool StepLocalDays(SYSTEMTIME& time, int32_t days) {
+  SYSTEMTIME local = time;
+  if (!UniversalToLocal(local)) return false;
+  std::tm tm = ToTm(local);
+  tm.tm_mday += days;
+  // mktime normalises the date; the wall-clock time stays unless the clock skips it.
+  tm.tm_isdst = -1;
+  std::tm normalised = tm;
+  if (std::mktime(&normalised) == static_cast<std::time_t>(-1) && normalised.tm_wday < 0) {
+    return false;
+  }
+  SYSTEMTIME stepped = FromTm(normalised, time.milliseconds);
+  // Re-derive the offset of the new date itself.
+  stepped.hour = local.hour;
+  stepped.minute = local.minute;
+  stepped.second = local.second;
+  if (!LocalToUniversal(stepped)) return false;
+  return Store(stepped, time);
+}
+
+}  // namespace halvane

@@ -1,0 +1,103 @@
+// What observers use at the telescope: Find, night vision, stepping the time, the star limit
+// and the caption that tells the chart's time and limit.
+#include <algorithm>
+
+#include "catalog/sky_target.h"
+#include "catalog/utf8_text.h"
+#include "chart/caption_overlay.h"
+#include "platform/clock.h"
+#include "platform/find_field.h"
+#include "platform/night_vision.h"
+#include "platform/time_step.h"
+#include "shell/main_window.h"
+#include "view/go_to_table.h"
+
+namespace halvane {
+
+namespace {
+
+constexpr size_t FIND_COMPLETIONS = 12;
+
+}  // namespace
+
+const SkyNames& MainWindow::GetSkyNames() {
+  if (skyNames == nullptr) {
+    skyNames = std::make_unique<SkyNames>(LoadSkyNames(chart->GetLayers().labelsPath));
+  }
+  return *skyNames;
+}
+
+const CityCatalog& MainWindow::GetCities() {
+  if (cities == nullptr) {
+    cities = std::make_unique<CityCatalog>();
+    LoadCityCatalog(catalogFolder + "Cities.dat", *cities);
+  }
+  return *cities;
+}
+
+void MainWindow::Find() {
+  const NameIndex& index = GetSkyNames().index;
+  const std::u16string chosen = RunFindField(hwnd, u"Find", [&index](std::u16string_view text) {
+    std::vector<std::u16string> names;
+    for (const NameMatch& match : index.Complete(Utf16ToUtf8(text), FIND_COMPLETIONS)) {
+      names.push_back(Utf8ToUtf16(index.Entries()[match.entry].name));
+    }
+    return names;
+  });
+  if (!chosen.empty()) TurnToName(chosen);
+}
+
+bool MainWindow::TurnToName(std::u16string_view text) {
+  RefreshSiderealAngle();
+  const std::optional<SkyTarget> target =
+      FindSkyTarget(GetSkyNames(), Utf16ToUtf8(text), config.observationTime,
+                    observer->GetLongitude(), observer->GetLatitude());
+  if (!target) return false;
+  const GoToRow row{target->name.c_str(), target->rightAscensionHours, target->declinationDegrees};
+  GoToConstellation(*observer, row, sky);
+  foundName = Utf8ToUtf16(target->name);
+  RequestRender();
+  return true;
+}
+
+void MainWindow::StepTime(int32_t hours, int32_t days) {
+  RefreshSiderealAngle();
+  SYSTEMTIME time = config.observationTime;
+  const bool stepped = days != 0 ? StepLocalDays(time, days) : StepHours(time, hours);
+  if (!stepped) return;  // the edge of the calendar the clock handles
+  config.useSystemTime = 0;
+  config.observationTime = time;
+  RequestRender();
+}
+
+void MainWindow::ReturnToClock() {
+  config.useSystemTime = 1;
+  RequestRender();
+}
+
+void MainWindow::ToggleNightVision() {
+  extension.nightVision = !extension.nightVision;
+  SetNightVision(hwnd, extension.nightVision);
+  CheckMenuItem(menu, COMMAND_NIGHT_VISION, extension.nightVision);
+  RequestRender();
+}
+
+void MainWindow::ChangeStarLimit(int32_t steps) {
+  const int32_t offset =
+      std::clamp(extension.starLimitOffset + steps, -STAR_LIMIT_OFFSET_MAX, STAR_LIMIT_OFFSET_MAX);
+  if (offset == extension.starLimitOffset) return;
+  extension.starLimitOffset = offset;
+  chart->GetLayers().starLimitOffset = offset;
+  RequestRender();
+}
+
+std::u16string MainWindow::CaptionText() const {
+  std::optional<SYSTEMTIME> shown;
+  if (config.useSystemTime == 0) {
+    SYSTEMTIME local = config.observationTime;
+    if (UniversalToLocal(local)) shown = local;
+  }
+  return halvane::CaptionText(shown, extension.starLimitOffset);
+}
+
+}  // namespace halvane

@@ -1,0 +1,275 @@
+// Find, night vision, time steps, the caption and the star limit through real keys, menus and
+// widgets.
+#include <QAbstractItemView>
+#include <QCompleter>
+#include <QDialog>
+#include <QInputMethodEvent>
+#include <QLineEdit>
+#include <QMenu>
+#include <QStringListModel>
+#include <QTimer>
+#include <cmath>
+#include <cstdlib>
+#include <ctime>
+#include <functional>
+
+#include "astro/sidereal_time.h"
+#include "astro/solar_system.h"
+#include "platform/find_field.h"
+#include "shell/config_dialog.h"
+#include "shell/shell_test_support.h"
+
+namespace halvane::test_support {
+namespace {
+
+class ObservingTest : public ShellTest {
+ public:
+  void SetUp() override {
+    ShellTest::SetUp();
+    std::filesystem::copy_file(std::filesystem::path(HALVANE_BINARY_DIR) / "Labels.dat",
+                               folder / "Labels.dat");
+    const char* old = std::getenv("TZ");
+    savedZone = old != nullptr ? old : "";
+    hadZone = old != nullptr;
+    // Central European rules: summer time from the last Sunday of March, 02:00 local.
+    setenv("TZ", "CET-1CEST,M3.5.0,M10.5.0/3", 1);
+    tzset();
+  }
+  void TearDown() override {
+    ShellTest::TearDown();
+    if (hadZone) {
+      setenv("TZ", savedZone.c_str(), 1);
+    } else {
+      unsetenv("TZ");
+    }
+    tzset();
+  }
+
+  // Opens Find with the keys, types text (or commits it as an on-screen keyboard's input
+  // method does) and either chooses the first completion from the list or presses Enter in
+  // the field; returns the completions offered.
+  QStringList FindWith(const std::function<void()>& open, const QString& text, bool fromList,
+                       bool inputMethod = false) {
+    QStringList offered;
+    bool ran = false;
+    QTimer::singleShot(0, [&] {
+      QDialog* dialog = RunningFindField();
+      if (dialog == nullptr) return;
+      ran = true;
+      QLineEdit* field = dialog->findChild<QLineEdit*>("findText");
+      if (inputMethod) {
+        QInputMethodEvent event;
+        event.setCommitString(text);
+        QApplication::sendEvent(field, &event);
+      } else {
+        QTest::keyClicks(field, text);
+      }
+      offered = qobject_cast<QStringListModel*>(field->completer()->model())->stringList();
+      if (fromList) {
+        QTest::keyClick(field->completer()->popup(), Qt::Key_Down);
+        QTest::keyClick(field->completer()->popup(), Qt::Key_Return);
+      } else {
+        field->completer()->popup()->hide();
+        QTest::keyClick(field, Qt::Key_Return);
+      }
+      if (dialog->isVisible()) dialog->done(QDialog::Rejected);
+    });
+    open();
+    Flush();
+    EXPECT_TRUE(ran);
+    return offered;
+  }
+
+  static std::u16string LabelText() {
+    const PickedLabel& label = theMainWindow->GetLabel();
+    return std::u16string(label.name);
+  }
+
+  // Where the view's centre falls from (ra, dec): 0 when it is centred.
+  static double OffCentre(double rightAscension, double declination) {
+    const MainWindow& w = *theMainWindow;
+    double azimuth = 0.0;
+    double altitude = 0.0;
+    w.GetObserver().EquatorialToHorizontal(rightAscension - w.GetSiderealAngle(), declination,
+                                           azimuth, altitude);
+    double x = 0.0;
+    double y = 0.0;
+    w.GetObserver().HorizontalToView(azimuth, altitude, x, y);
+    return std::hypot(x, y);
+  }
+
+  static int LitPixels() {
+    const QImage shown = Chart()->grab().toImage();
+    int lit = 0;
+    for (int y = 0; y < shown.height(); ++y) {
+      for (int x = 0; x < shown.width(); ++x) lit += (shown.pixel(x, y) & 0xFFFFFF) != 0 ? 1 : 0;
+    }
+    return lit;
+  }
+
+  std::string savedZone;
+  bool hadZone = false;
+};
+
+// No pixel of the widget's picture has green or blue.
+void ExpectRedOnly(QWidget* widget, const char* what) {
+  ASSERT_NE(widget, nullptr) << what;
+  const QImage image = widget->grab().toImage();
+  int red = 0;
+  for (int y = 0; y < image.height(); ++y) {
+    for (int x = 0; x < image.width(); ++x) {
+      const QRgb p = image.pixel(x, y);
+      ASSERT_EQ(qGreen(p) | qBlue(p), 0)
+          << what << " at " << x << "," << y << ": " << std::hex << p;
+      red += qRed(p) != 0 ? 1 : 0;
+    }
+  }
+  EXPECT_GT(red, 0) << what;
+}
+
+TEST_F(ObservingTest, FindTurnsToStarsObjectsPlanetsAndConstellationsAndLabelsThem) {
+  MainWindow& w = Start();
+  const double zoom = w.GetChart().GetProjection().GetFieldOfView();
+  const auto typeF = [] { QTest::keyClick(Chart(), Qt::Key_F); };
+
+  const QStringList offered = FindWith(typeF, "jup", true);
+  ASSERT_FALSE(offered.isEmpty());
+  EXPECT_EQ(offered.front(), "Jupiter");
+  EXPECT_EQ(LabelText(), u"Jupiter");
+  const double jd = JulianDay(2024, 1, 15, 21.5);
+  const BodyPlace jupiter =
+      ComputeSolarSystem(jd, w.GetObserver().GetLongitude(), w.GetObserver().GetLatitude())[5];
+  EXPECT_LT(OffCentre(jupiter.rightAscension, jupiter.declination), 1e-6);
+  EXPECT_EQ(w.GetChart().GetProjection().GetFieldOfView(), zoom);
+
+  // Case and accents do not matter; Ctrl+F opens it too; a tap on the centre names the
+  // same star, so the view is on it.
+  FindWith([] { QTest::keyClick(Chart(), Qt::Key_F, Qt::ControlModifier); },
+           QString::fromUtf8("B\u00C9TEL"), false);
+  EXPECT_EQ(LabelText(), u"Betelgeuse");
+  Tap(120, 147);
+  EXPECT_EQ(LabelText(), u"Betelgeuse");
+
+  FindWith(typeF, "m31", false);
+  EXPECT_EQ(LabelText().substr(0, 3), u"M31");
+  FindWith([] { Choose(COMMAND_FIND); }, "orion", true);
+  EXPECT_EQ(LabelText(), u"Orion");
+  FindWith(typeF, "sat", true, true);
+  EXPECT_EQ(LabelText(), u"Saturn");
+
+  // Nothing matching leaves the view as it was.
+  double azimuth = 0.0;
+  double altitude = 0.0;
+  w.GetObserver().GetViewDirection(azimuth, altitude);
+  const int32_t frames = w.GetFramesDrawn();
+  FindWith(typeF, "xqzzy", false);
+  double azimuthAfter = 0.0;
+  double altitudeAfter = 0.0;
+  w.GetObserver().GetViewDirection(azimuthAfter, altitudeAfter);
+  EXPECT_EQ(azimuthAfter, azimuth);
+  EXPECT_EQ(altitudeAfter, altitude);
+  EXPECT_EQ(w.GetFramesDrawn(), frames);
+}
+
+TEST_F(ObservingTest, NightVisionLeavesNoGreenOrBlueOnTheScreenAndIsStored) {
+  MainWindow& w = Start();
+  PressCompass();
+  QTest::keyClick(Chart(), Qt::Key_R);
+  Flush();
+  EXPECT_TRUE(IsMenuItemChecked(w.GetMenu(), COMMAND_NIGHT_VISION));
+  ExpectRedOnly(TopLevelWidget(w.hwnd), "window");
+
+  QMenu* menu = w.GetMenu();
+  menu->popup(QPoint(0, 0));
+  Flush();
+  ExpectRedOnly(menu, "menu");
+  menu->hide();
+
+  bool ran = false;
+  QTimer::singleShot(0, [&] {
+    for (QWidget* widget : QApplication::topLevelWidgets()) {
+      auto* dialog = qobject_cast<QDialog*>(widget);
+      if (dialog == nullptr || !dialog->isVisible()) continue;
+      ran = true;
+      ExpectRedOnly(dialog, "dialog");
+      dialog->done(QDialog::Rejected);
+    }
+  });
+  Choose(COMMAND_CONFIGURE);
+  EXPECT_TRUE(ran);
+  Stop();
+
+  Start();
+  EXPECT_TRUE(theMainWindow->GetExtension().nightVision);
+  ExpectRedOnly(TopLevelWidget(theMainWindow->hwnd), "window after a restart");
+  Choose(COMMAND_NIGHT_VISION);
+  EXPECT_FALSE(theMainWindow->GetExtension().nightVision);
+  const QImage day = Chart()->grab().toImage();
+  bool coloured = false;
+  for (int y = 0; y < day.height() && !coloured; ++y) {
+    for (int x = 0; x < day.width() && !coloured; ++x) coloured = qGreen(day.pixel(x, y)) != 0;
+  }
+  EXPECT_TRUE(coloured);
+}
+
+TEST_F(ObservingTest, StepsCrossMonthYearAndTheClockChangeAndNowReturns) {
+  // 23:30 local on 31 December.
+  SetClockForTesting([] { return SYSTEMTIME{2023, 12, 0, 31, 22, 30, 0, 0}; });
+  MainWindow& w = Start();
+  EXPECT_EQ(w.CaptionText(), u"");
+  QTest::keyClicks(Chart(), "]");
+  Flush();
+  EXPECT_EQ(w.GetConfig().useSystemTime, 0);
+  EXPECT_EQ(w.CaptionText(), u"2024-01-01 00:30");
+  QTest::keyClicks(Chart(), "[[");
+  Flush();
+  EXPECT_EQ(w.CaptionText(), u"2023-12-31 22:30");
+  QTest::keyClicks(Chart(), "}");
+  EXPECT_EQ(w.CaptionText(), u"2024-01-01 22:30");
+  QTest::keyClicks(Chart(), "{{");
+  EXPECT_EQ(w.CaptionText(), u"2023-12-30 22:30");
+
+  // Noon on 30 March is 11:00 UTC; a day later summer time has begun: 10:00 UTC.
+  SetClockForTesting([] { return SYSTEMTIME{2024, 3, 0, 30, 11, 0, 0, 0}; });
+  QTest::keyClicks(Chart(), "t}");
+  Flush();
+  EXPECT_EQ(w.CaptionText(), u"2024-03-31 12:00");
+  EXPECT_EQ(w.GetConfig().observationTime.hour, 10);
+  // An hour on from 01:30 local that night skips the missing hour.
+  SetClockForTesting([] { return SYSTEMTIME{2024, 3, 0, 31, 0, 30, 0, 0}; });
+  QTest::keyClicks(Chart(), "t]");
+  EXPECT_EQ(w.CaptionText(), u"2024-03-31 03:30");
+
+  const int32_t frames = w.GetFramesDrawn();
+  Choose(COMMAND_NOW);
+  EXPECT_EQ(w.GetConfig().useSystemTime, 1);
+  EXPECT_EQ(w.CaptionText(), u"");
+  EXPECT_EQ(w.GetFramesDrawn(), frames + 1);
+}
+
+TEST_F(ObservingTest, StarLimitStaysWithinItsBoundsThinsTheStarsAndIsStored) {
+  MainWindow& w = Start();
+  const int lit = LitPixels();
+  QTest::keyClicks(Chart(), "<<<<<");
+  Flush();
+  EXPECT_EQ(w.GetExtension().starLimitOffset, -3);
+  EXPECT_EQ(w.CaptionText(), u"stars -3");
+  const int brightOnly = LitPixels();
+  QTest::keyClicks(Chart(), ">>>>>>>>");
+  Flush();
+  EXPECT_EQ(w.GetExtension().starLimitOffset, 3);
+  const int faintToo = LitPixels();
+  EXPECT_LT(brightOnly, lit);
+  EXPECT_GT(faintToo, lit);
+  QTest::keyClicks(Chart(), "]");
+  EXPECT_EQ(w.CaptionText(), u"2024-01-15 23:30  stars +3");
+  Stop();
+
+  ConfigExtension saved;
+  ASSERT_TRUE(LoadConfigExtension(ConfigPath(), saved));
+  EXPECT_EQ(saved.starLimitOffset, 3);
+  EXPECT_EQ(Start().GetChart().GetLayers().starLimitOffset, 3);
+}
+
+}  // namespace
+}  // namespace halvane::test_support
