@@ -4,12 +4,16 @@
 
 #include <QApplication>
 #include <QCloseEvent>
+#include <QGestureEvent>
 #include <QKeyEvent>
 #include <QMouseEvent>
+#include <QNativeGestureEvent>
 #include <QPainter>
 #include <QPointer>
+#include <QWheelEvent>
 #include <QWindow>
 #include <algorithm>
+#include <cmath>
 #include <cstring>
 
 #include "platform/vector_state.h"
@@ -61,6 +65,8 @@ ChartArea::ChartArea(NativeWindow& owner, int32_t width, int32_t height)
   setAttribute(Qt::WA_OpaquePaintEvent);
   setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Expanding);
   setMinimumSize(16, 16);
+  setAttribute(Qt::WA_AcceptTouchEvents);
+  grabGesture(Qt::PinchGesture);
 }
 
 void ChartArea::paintEvent(QPaintEvent* event) {
@@ -117,6 +123,73 @@ void ChartArea::mouseMoveEvent(QMouseEvent* event) {
   owner.Send(MESSAGE_SET_CURSOR, 0, 1 | (MESSAGE_STYLUS_MOVE << 16));
   owner.Send(MESSAGE_STYLUS_MOVE, (event->buttons() & Qt::LeftButton) ? STYLUS_TOUCHING : 0,
              PackPoint(p.x(), p.y()));
+}
+
+void ChartArea::wheelEvent(QWheelEvent* event) {
+  // Shift turns a vertical wheel horizontal on some systems; either axis counts.
+  QPoint delta = event->angleDelta();
+  // A touchpad without angles: two pixels make an eighth of a degree, a notch per 60 pixels.
+  if (delta.isNull()) delta = event->pixelDelta() * 2;
+  wheelRest += delta.y() != 0 ? delta.y() : delta.x();
+  const int32_t notches = std::clamp(wheelRest / WHEEL_NOTCH, -100, 100);
+  wheelRest %= WHEEL_NOTCH;
+  event->accept();
+  if (notches == 0) return;
+  uintptr_t keys = 0;
+  if (event->modifiers() & Qt::ShiftModifier) keys |= WHEEL_SHIFT;
+  if (event->modifiers() & Qt::ControlModifier) keys |= WHEEL_CONTROL;
+  const auto distance = static_cast<uint16_t>(static_cast<int16_t>(notches * WHEEL_NOTCH));
+  owner.Send(MESSAGE_MOUSE_WHEEL, (uintptr_t{distance} << 16) | keys, 0);
+}
+
+bool ChartArea::event(QEvent* event) {
+  if (event->type() == QEvent::NativeGesture) {
+    const auto* gesture = static_cast<QNativeGestureEvent*>(event);
+    switch (gesture->gestureType()) {
+      case Qt::ZoomNativeGesture: Pinch(1.0 + gesture->value()); break;
+      case Qt::RotateNativeGesture: Turn(gesture->value()); break;
+      case Qt::BeginNativeGesture:
+      case Qt::EndNativeGesture: EndGesture(); break;
+      default: return QWidget::event(event);
+    }
+    return true;
+  }
+  if (event->type() == QEvent::Gesture) {
+    auto* gestures = static_cast<QGestureEvent*>(event);
+    auto* pinch = static_cast<QPinchGesture*>(gestures->gesture(Qt::PinchGesture));
+    if (pinch == nullptr) return QWidget::event(event);
+    if (pinch->state() == Qt::GestureStarted) EndGesture();
+    Pinch(pinch->scaleFactor());
+    Turn(pinch->rotationAngle() - pinch->lastRotationAngle());
+    if (pinch->state() == Qt::GestureFinished || pinch->state() == Qt::GestureCanceled)
+      EndGesture();
+    gestures->accept(pinch);
+    return true;
+  }
+  return QWidget::event(event);
+}
+
+void ChartArea::Pinch(double scaleFactor) {
+  if (!(scaleFactor > 0.0) || !std::isfinite(scaleFactor)) return;
+  pinchRest += std::log2(scaleFactor);
+  const auto steps = static_cast<int32_t>(std::trunc(pinchRest));
+  if (steps == 0) return;
+  pinchRest -= steps;
+  owner.Send(MESSAGE_GESTURE, GESTURE_ZOOM, steps);
+}
+
+void ChartArea::Turn(double degrees) {
+  if (!std::isfinite(degrees)) return;
+  turnRest += std::clamp(degrees, -360.0, 360.0);
+  const auto steps = static_cast<int32_t>(std::trunc(turnRest / ROTATION_GESTURE_STEP));
+  if (steps == 0) return;
+  turnRest -= steps * ROTATION_GESTURE_STEP;
+  owner.Send(MESSAGE_GESTURE, GESTURE_ROTATE, steps);
+}
+
+void ChartArea::EndGesture() {
+  pinchRest = 0.0;
+  turnRest = 0.0;
 }
 
 // ScreenSurface

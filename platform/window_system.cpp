@@ -65,6 +65,8 @@ void BringToForeground(WindowHandle window) {
   window->activateWindow();
 }
 
+int32_t DragStartDistance() { return QApplication::startDragDistance(); }
+
 Rect ClientRect(WindowHandle window) {
   const QSize size = window->composed->Image().size();
   return Rect{0, 0, size.width(), size.height()};

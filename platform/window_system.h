@@ -24,9 +24,11 @@ constexpr uint32_t MESSAGE_SET_CURSOR = 0x0020;
 constexpr uint32_t MESSAGE_KEY_DOWN = 0x0100;
 constexpr uint32_t MESSAGE_CHAR = 0x0102;
 constexpr uint32_t MESSAGE_COMMAND = 0x0111;
+constexpr uint32_t MESSAGE_GESTURE = 0x0119;
 constexpr uint32_t MESSAGE_STYLUS_MOVE = 0x0200;
 constexpr uint32_t MESSAGE_STYLUS_DOWN = 0x0201;
 constexpr uint32_t MESSAGE_STYLUS_UP = 0x0202;
+constexpr uint32_t MESSAGE_MOUSE_WHEEL = 0x020A;
 
 // Virtual key codes of the key-down message.
 constexpr uintptr_t KEY_LEFT = 0x25;
@@ -36,6 +38,17 @@ constexpr uintptr_t KEY_DOWN = 0x28;
 
 // The stylus messages' wParam while the stylus touches the screen.
 constexpr uintptr_t STYLUS_TOUCHING = 0x0001;
+// The wheel message's wParam: the keys held in the low word, the signed distance in the high
+// word, in whole notches of WHEEL_NOTCH (a touchpad's small steps are added up first).
+constexpr uintptr_t WHEEL_SHIFT = 0x0004;
+constexpr uintptr_t WHEEL_CONTROL = 0x0008;
+constexpr int32_t WHEEL_NOTCH = 120;
+// The gesture message's wParam says which, its lParam the signed number of whole steps: a zoom
+// step for each doubling or halving of a pinch, a rotation step for each ROTATION_GESTURE_STEP
+// degrees of a two-finger turn (positive clockwise).
+constexpr uintptr_t GESTURE_ZOOM = 3;
+constexpr uintptr_t GESTURE_ROTATE = 5;
+constexpr double ROTATION_GESTURE_STEP = 15.0;
 // The command that the accelerator table gives Alt+F4.
 constexpr uint16_t COMMAND_CLOSE_ACCELERATOR = 18;
 // Show codes.
@@ -73,6 +86,9 @@ void DestroyAppWindow(WindowHandle window);
 void ShowAppWindow(WindowHandle window, int showCode);
 // Brings the window to the foreground.
 void BringToForeground(WindowHandle window);
+
+// How far, in client pixels, a press must travel before it counts as a drag.
+int32_t DragStartDistance();
 
 // The chart area in client pixels (the window's client area above the menu bar).
 Rect ClientRect(WindowHandle window);
