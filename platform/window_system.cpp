@@ -6,6 +6,7 @@
 #include <QElapsedTimer>
 #include <QIcon>
 #include <QScreen>
+#include <algorithm>
 #include <optional>
 
 #include "platform/native_window.h"
@@ -16,6 +17,11 @@ namespace {
 
 // How long showing a window waits for the window system to put it on the screen.
 constexpr qint64 EXPOSURE_WAIT_MS = 1000;
+
+bool& KeepCreatedSize() {
+  static bool keep = false;
+  return keep;
+}
 
 }  // namespace
 
@@ -56,6 +62,50 @@ void ShowAppWindow(WindowHandle window, int) {
   window->Invalidate();
   UpdateWindow(window);
 }
+
+void PlaceAppWindow(WindowHandle window, const WindowPlacement& remembered) {
+  const QScreen* screen = window->screen();
+  if (screen == nullptr) return;
+  const QRect available = screen->availableGeometry();
+  if (available.width() < PHONE_SCREEN_WIDTH) {
+    window->setGeometry(available);
+    window->setWindowState(window->windowState() | Qt::WindowMaximized);
+    return;
+  }
+  if (remembered.known) {
+    QRect place(remembered.x, remembered.y, remembered.width, remembered.height);
+    // A screen that has gone since would leave the window out of reach.
+    if (QGuiApplication::screenAt(place.center()) == nullptr) place.moveCenter(available.center());
+    window->setGeometry(place.intersected(screen->virtualGeometry()));
+    if (remembered.maximised) window->setWindowState(window->windowState() | Qt::WindowMaximized);
+    return;
+  }
+  if (KeepCreatedSize()) return;
+  const QSize created = window->chart->sizeHint();
+  const int chartHeight = available.height() * 2 / 3;
+  const int chartWidth =
+      std::min(available.width(), chartHeight * created.width() / std::max(1, created.height()));
+  const int barHeight =
+      window->BottomBar() != nullptr ? window->BottomBar()->sizeHint().height() : 0;
+  QRect place(0, 0, chartWidth, chartHeight + barHeight);
+  place.moveCenter(available.center());
+  window->setGeometry(place);
+}
+
+WindowPlacement GetAppWindowPlacement(WindowHandle window) {
+  const bool maximised = window->isMaximized() || window->isFullScreen();
+  const QRect normal = maximised ? window->normalGeometry() : window->geometry();
+  WindowPlacement placement;
+  placement.maximised = maximised;
+  placement.known = normal.width() > 0 && normal.height() > 0;
+  placement.x = normal.x();
+  placement.y = normal.y();
+  placement.width = normal.width();
+  placement.height = normal.height();
+  return placement;
+}
+
+void KeepCreatedSizeForTesting(bool keep) { KeepCreatedSize() = keep; }
 
 void BringToForeground(WindowHandle window) {
   ++window->foregroundRequests;

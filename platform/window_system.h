@@ -84,6 +84,26 @@ WindowHandle CreateAppWindow(const std::string& className, const std::string& ti
 void DestroyAppWindow(WindowHandle window);
 // Shows the window and delivers its pending paint at once.
 void ShowAppWindow(WindowHandle window, int showCode);
+// Where a top-level window is, in logical pixels without the decorations; a maximised window
+// keeps its normal geometry here.
+struct WindowPlacement {
+  bool known = false;
+  bool maximised = false;
+  int32_t x = 0;
+  int32_t y = 0;
+  int32_t width = 0;
+  int32_t height = 0;
+};
+// Screens narrower than this, in logical pixels, are phones: the window takes the whole screen.
+constexpr int32_t PHONE_SCREEN_WIDTH = 720;
+// Places a window before it is first shown: maximised on a phone; else where it was when it is
+// known and still on a screen; else with a chart of about two thirds of the screen's height,
+// shaped as the chart it was created with.
+void PlaceAppWindow(WindowHandle window, const WindowPlacement& remembered);
+// Where the window is now.
+WindowPlacement GetAppWindowPlacement(WindowHandle window);
+// For tests: a window without a remembered place keeps the chart size it was created with.
+void KeepCreatedSizeForTesting(bool keep);
 // Brings the window to the foreground.
 void BringToForeground(WindowHandle window);
 

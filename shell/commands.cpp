@@ -23,6 +23,12 @@ void MainWindow::OnCreate(intptr_t) {
 
 void MainWindow::OnDestroy() {
   windowDestroyed = true;
+  // Kept for the next start, which opens where this one closed.
+  const WindowPlacement placement = GetAppWindowPlacement(hwnd);
+  if (placement.known) {
+    extension.window = WindowGeometry{true,        placement.maximised, placement.x,
+                                      placement.y, placement.width,     placement.height};
+  }
   if (menuBar != nullptr) {
     DestroyMenuBar(menuBar);
     menuBar = nullptr;
