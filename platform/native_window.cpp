@@ -72,12 +72,20 @@ ChartArea::ChartArea(NativeWindow& owner, int32_t width, int32_t height)
 void ChartArea::paintEvent(QPaintEvent* event) {
   // An exposure only shows the composed image again.
   QPainter painter(this);
-  painter.drawImage(event->rect(), owner.composed->Image(), event->rect());
+  const QRect shown = event->rect();
+  const double scale = owner.composed->Scale();
+  painter.drawImage(
+      QRectF(shown), owner.composed->Image(),
+      QRectF(shown.x() * scale, shown.y() * scale, shown.width() * scale, shown.height() * scale));
 }
 
 void ChartArea::resizeEvent(QResizeEvent*) {
-  if (owner.composed->Image().size() == size()) return;
-  auto resized = std::make_unique<ImageSurface>(width(), height());
+  const double scale = devicePixelRatioF();
+  if (owner.composed->Width() == width() && owner.composed->Height() == height() &&
+      owner.composed->Scale() == scale) {
+    return;
+  }
+  auto resized = std::make_unique<ImageSurface>(width(), height(), scale);
   {
     QPainter painter(&resized->Image());
     painter.drawImage(0, 0, owner.composed->Image());
@@ -216,7 +224,8 @@ void ScreenSurface::Blit(int32_t x, int32_t y, int32_t width, int32_t height, co
                          int32_t sourceX, int32_t sourceY, RasterOp op) {
   // Copying a whole picture (the back buffer every paint) goes by rows, not by pixels.
   const auto* picture = dynamic_cast<const ImageBitmap*>(&source);
-  if (op != RasterOp::Copy || picture == nullptr) {
+  if (op != RasterOp::Copy || picture == nullptr || owner.composed->Scale() != 1.0 ||
+      picture->Image().devicePixelRatio() != 1.0) {
     owner.composed->Blit(x, y, width, height, source, sourceX, sourceY, op);
     return;
   }

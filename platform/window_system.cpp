@@ -118,9 +118,10 @@ void BringToForeground(WindowHandle window) {
 int32_t DragStartDistance() { return QApplication::startDragDistance(); }
 
 Rect ClientRect(WindowHandle window) {
-  const QSize size = window->composed->Image().size();
-  return Rect{0, 0, size.width(), size.height()};
+  return Rect{0, 0, window->composed->Width(), window->composed->Height()};
 }
+
+double PixelRatio(WindowHandle window) { return window->composed->Scale(); }
 
 void InvalidateWindow(WindowHandle window) { window->Invalidate(); }
 
@@ -199,7 +200,7 @@ namespace {
 
 class ImageBuffer : public OffscreenBuffer {
  public:
-  ImageBuffer(int32_t width, int32_t height) : surface(width, height) {}
+  ImageBuffer(int32_t width, int32_t height, double scale) : surface(width, height, scale) {}
   Surface& GetSurface() override {
     bitmap.reset();  // drawing then works on unshared pixels, without a copy
     return surface;
@@ -209,8 +210,9 @@ class ImageBuffer : public OffscreenBuffer {
     bitmap.emplace(surface.Image());
     return *bitmap;
   }
-  int32_t Width() const override { return surface.Image().width(); }
-  int32_t Height() const override { return surface.Image().height(); }
+  int32_t Width() const override { return surface.Width(); }
+  int32_t Height() const override { return surface.Height(); }
+  double Scale() const override { return surface.Scale(); }
 
  private:
   ImageSurface surface;
@@ -219,8 +221,9 @@ class ImageBuffer : public OffscreenBuffer {
 
 }  // namespace
 
-std::unique_ptr<OffscreenBuffer> CreateOffscreenBuffer(int32_t width, int32_t height) {
-  return std::make_unique<ImageBuffer>(width, height);
+std::unique_ptr<OffscreenBuffer> CreateOffscreenBuffer(int32_t width, int32_t height,
+                                                       double scale) {
+  return std::make_unique<ImageBuffer>(width, height, scale);
 }
 
 QWidget* ChartWidget(WindowHandle window) { return window->chart; }

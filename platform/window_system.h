@@ -110,8 +110,10 @@ void BringToForeground(WindowHandle window);
 // How far, in client pixels, a press must travel before it counts as a drag.
 int32_t DragStartDistance();
 
-// The chart area in client pixels (the window's client area above the menu bar).
+// The chart area in client pixels (the window's client area above the menu bar). Client
+// pixels are logical: on a HiDPI screen each holds PixelRatio device pixels.
 Rect ClientRect(WindowHandle window);
+double PixelRatio(WindowHandle window);
 
 // Asks for one paint message; any number of requests before it is delivered give one paint.
 void InvalidateWindow(WindowHandle window);
@@ -156,9 +158,13 @@ class OffscreenBuffer {
   virtual const Bitmap& GetBitmap() = 0;
   virtual int32_t Width() const = 0;
   virtual int32_t Height() const = 0;
+  // Device pixels per pixel of the size above.
+  virtual double Scale() const = 0;
 };
-// A black buffer of the given size (empty for sizes below 1).
-std::unique_ptr<OffscreenBuffer> CreateOffscreenBuffer(int32_t width, int32_t height);
+// A black buffer of the given size (empty for sizes below 1), drawn at scale device pixels per
+// pixel.
+std::unique_ptr<OffscreenBuffer> CreateOffscreenBuffer(int32_t width, int32_t height,
+                                                       double scale = 1.0);
 
 // For tests: the Qt widget of the chart area (where keys and stylus events go), the top-level
 // widget, and the colour of a pixel of the on-screen image (0x00BBGGRR).
