@@ -6,6 +6,7 @@
 #include <QPainter>
 #include <QString>
 #include <algorithm>
+#include <cmath>
 #include <cstdlib>
 
 #include "platform/vector_state.h"
@@ -48,23 +49,34 @@ uint32_t ImageBitmap::PixelAt(int32_t x, int32_t y) const {
   return reinterpret_cast<const uint32_t*>(image.constScanLine(y))[x] & 0xFFFFFF;
 }
 
-ImageSurface::ImageSurface(int32_t width, int32_t height)
-    : image(std::max(width, 0), std::max(height, 0), QImage::Format_RGB32) {
+ImageSurface::ImageSurface(int32_t width, int32_t height, double scale)
+    : width(std::max(width, 0)),
+      height(std::max(height, 0)),
+      scale(std::isfinite(scale) ? std::clamp(scale, 1.0, 8.0) : 1.0) {
+  image = QImage(static_cast<int>(Device(this->width)), static_cast<int>(Device(this->height)),
+                 QImage::Format_RGB32);
+  image.setDevicePixelRatio(this->scale);
   image.fill(OPAQUE);
   ClearUpperVectorState();
 }
 
+int64_t ImageSurface::Device(int64_t v) const {
+  if (scale == 1.0) return v;
+  return std::llround(static_cast<double>(v) * scale);
+}
+
 Color ImageSurface::PixelAt(int32_t x, int32_t y) const {
-  if (x < 0 || y < 0 || x >= image.width() || y >= image.height()) return 0;
-  const uint32_t pixel = reinterpret_cast<const uint32_t*>(image.constScanLine(y))[x];
+  if (x < 0 || y < 0 || x >= width || y >= height) return 0;
+  const uint32_t pixel = reinterpret_cast<const uint32_t*>(
+      image.constScanLine(static_cast<int>(Device(y))))[Device(x)];
   return MakeColor((pixel >> 16) & 0xFF, (pixel >> 8) & 0xFF, pixel & 0xFF);
 }
 
 void ImageSurface::FillRect(const Rect& rect, StockBrush brush) {
-  const int32_t left = std::max(rect.left, 0);
-  const int32_t top = std::max(rect.top, 0);
-  const int32_t right = std::min(rect.right, image.width());
-  const int32_t bottom = std::min(rect.bottom, image.height());
+  const auto left = static_cast<int32_t>(std::max<int64_t>(Device(rect.left), 0));
+  const auto top = static_cast<int32_t>(std::max<int64_t>(Device(rect.top), 0));
+  const auto right = static_cast<int32_t>(std::min<int64_t>(Device(rect.right), image.width()));
+  const auto bottom = static_cast<int32_t>(std::min<int64_t>(Device(rect.bottom), image.height()));
   if (left >= right || top >= bottom) return;
   const uint32_t pixel = BrushPixel(brush);
   for (int32_t y = top; y < bottom; ++y) {
@@ -78,8 +90,16 @@ void ImageSurface::SetTextColor(Color color) { textPixel = ToPixel(color); }
 void ImageSurface::SetTransparentBackground() { transparentText = true; }
 
 void ImageSurface::Polyline(const Point* points, int32_t count) {
+  // The pen keeps its width on the screen: as many device pixels as the scale, each way.
+  const int64_t pen = scale == 1.0 ? 1 : std::max<int64_t>(1, std::llround(scale));
   for (int32_t i = 1; i < count; ++i) {
-    Line(points[i - 1].x, points[i - 1].y, points[i].x, points[i].y);
+    const int64_t x0 = Device(points[i - 1].x);
+    const int64_t y0 = Device(points[i - 1].y);
+    const int64_t x1 = Device(points[i].x);
+    const int64_t y1 = Device(points[i].y);
+    for (int64_t dy = 0; dy < pen; ++dy) {
+      for (int64_t dx = 0; dx < pen; ++dx) Line(x0 + dx, y0 + dy, x1 + dx, y1 + dy);
+    }
   }
 }
 
@@ -161,15 +181,44 @@ void ImageSurface::DrawText(std::u16string_view text, const Rect& rect, uint32_t
 
 void ImageSurface::Blit(int32_t x, int32_t y, int32_t width, int32_t height, const Bitmap& source,
                         int32_t sourceX, int32_t sourceY, RasterOp op) {
+  const auto* imageSource = dynamic_cast<const ImageBitmap*>(&source);
+  const double sourceScale = imageSource != nullptr ? imageSource->Image().devicePixelRatio() : 1.0;
+  if (scale == 1.0 && sourceScale == 1.0) {
+    BlitDevice(x, y, width, height, source, sourceX, sourceY, 1.0, op);
+    return;
+  }
+  if (sourceScale == scale) {
+    BlitDevice(Device(x), Device(y), Device(int64_t{x} + width) - Device(x),
+               Device(int64_t{y} + height) - Device(y), source, Device(sourceX), Device(sourceY),
+               1.0, op);
+    return;
+  }
+  // A bitmap of another scale: each of its pixels covers a block, with no blending.
+  const int64_t deviceX = Device(x);
+  const int64_t deviceY = Device(y);
+  BlitDevice(deviceX, deviceY, Device(int64_t{x} + width) - deviceX,
+             Device(int64_t{y} + height) - deviceY, source, sourceX, sourceY, scale / sourceScale,
+             op);
+}
+
+void ImageSurface::BlitDevice(int64_t x, int64_t y, int64_t width, int64_t height,
+                              const Bitmap& source, int64_t sourceX, int64_t sourceY,
+                              double enlarge, RasterOp op) {
+  // The source pixel under a destination offset.
+  const auto sourceOffset = [enlarge](int64_t offset) {
+    return enlarge == 1.0 ? offset : static_cast<int64_t>(static_cast<double>(offset) / enlarge);
+  };
+  const auto sourceLength = [enlarge](int64_t length) {
+    return enlarge == 1.0 ? length
+                          : static_cast<int64_t>(std::ceil(static_cast<double>(length) * enlarge));
+  };
   // Clip the block against the source and the destination together, in 64 bits.
-  int64_t left = 0;
-  int64_t top = 0;
-  int64_t right = width;
-  int64_t bottom = height;
-  left = std::max({left, -int64_t{sourceX}, -int64_t{x}});
-  top = std::max({top, -int64_t{sourceY}, -int64_t{y}});
-  right = std::min({right, int64_t{source.Width()} - sourceX, int64_t{image.width()} - x});
-  bottom = std::min({bottom, int64_t{source.Height()} - sourceY, int64_t{image.height()} - y});
+  int64_t left = std::max<int64_t>({0, -x, sourceLength(-sourceX)});
+  int64_t top = std::max<int64_t>({0, -y, sourceLength(-sourceY)});
+  const int64_t right = std::min<int64_t>(
+      {width, sourceLength(int64_t{source.Width()} - sourceX), int64_t{image.width()} - x});
+  const int64_t bottom = std::min<int64_t>(
+      {height, sourceLength(int64_t{source.Height()} - sourceY), int64_t{image.height()} - y});
   if (left >= right || top >= bottom) return;
   // Sprites come from image bitmaps: read their rows directly rather than pixel by pixel.
   const auto* imageSource = dynamic_cast<const ImageBitmap*>(&source);
@@ -178,18 +227,18 @@ void ImageSurface::Blit(int32_t x, int32_t y, int32_t width, int32_t height, con
   const bool orBlend = op == RasterOp::Or;
   for (int64_t row = top; row < bottom; ++row) {
     uint32_t* destination = reinterpret_cast<uint32_t*>(bits + (y + row) * stride) + x;
-    if (imageSource == nullptr) {
+    const int64_t fromRow = sourceY + sourceOffset(row);
+    if (imageSource == nullptr || enlarge != 1.0) {
       for (int64_t column = left; column < right; ++column) {
-        const uint32_t pixel = source.PixelAt(static_cast<int32_t>(sourceX + column),
-                                              static_cast<int32_t>(sourceY + row));
+        const uint32_t pixel = source.PixelAt(static_cast<int32_t>(sourceX + sourceOffset(column)),
+                                              static_cast<int32_t>(fromRow));
         destination[column] = (orBlend ? destination[column] | pixel : pixel) | OPAQUE;
       }
       continue;
     }
-    const uint32_t* sourceRow =
-        reinterpret_cast<const uint32_t*>(
-            imageSource->Image().constScanLine(static_cast<int>(sourceY + row))) +
-        sourceX;
+    const uint32_t* sourceRow = reinterpret_cast<const uint32_t*>(
+                                    imageSource->Image().constScanLine(static_cast<int>(fromRow))) +
+                                sourceX;
     for (int64_t column = left; column < right; ++column) {
       const uint32_t pixel = sourceRow[column];
       destination[column] = (orBlend ? destination[column] | pixel : pixel) | OPAQUE;

@@ -26,17 +26,24 @@ class ImageBitmap : public Bitmap {
 
 // Drawing onto an RGB32 image, black when created. Pens are solid and one pixel wide,
 // without antialiasing; a polyline leaves out its last point, as the handheld does.
+// With a scale above 1 (a HiDPI screen) the image has that many device pixels per pixel that
+// the callers name: fills, lines and text are drawn at device resolution with their size kept,
+// and bitmaps at their own scale are copied pixel for pixel, others enlarged without blending.
 // DrawText needs a QGuiApplication (for the fonts; the offscreen platform will do) and
 // draws nothing without one.
 class ImageSurface : public Surface {
  public:
-  // Negative sizes give an empty surface.
-  ImageSurface(int32_t width, int32_t height);
+  // Negative sizes give an empty surface; the scale is clamped to [1, 8].
+  ImageSurface(int32_t width, int32_t height, double scale = 1.0);
 
   QImage& Image() { return image; }
   const QImage& Image() const { return image; }
   // The pixel at (x, y) as a colour value (0x00BBGGRR); 0 outside the image.
   Color PixelAt(int32_t x, int32_t y) const;
+  // The size in the callers' pixels, and device pixels per such pixel.
+  int32_t Width() const { return width; }
+  int32_t Height() const { return height; }
+  double Scale() const { return scale; }
 
   void FillRect(const Rect& rect, StockBrush brush) override;
   void SelectPen(Color color) override;
@@ -48,10 +55,18 @@ class ImageSurface : public Surface {
             int32_t sourceX, int32_t sourceY, RasterOp op) override;
 
  private:
-  // Draws from (x0, y0) up to but not including (x1, y1).
+  // Draws from (x0, y0) up to but not including (x1, y1), in device pixels.
   void Line(int64_t x0, int64_t y0, int64_t x1, int64_t y1);
+  // A caller's coordinate in device pixels.
+  int64_t Device(int64_t v) const;
+  // The block copy in device pixels, each source pixel enlarged by the given factor.
+  void BlitDevice(int64_t x, int64_t y, int64_t width, int64_t height, const Bitmap& source,
+                  int64_t sourceX, int64_t sourceY, double enlarge, RasterOp op);
 
   QImage image;
+  int32_t width = 0;
+  int32_t height = 0;
+  double scale = 1.0;
   uint32_t penPixel = 0xFF000000;   // 0xAARRGGBB
   uint32_t textPixel = 0xFF000000;  // 0xAARRGGBB
   bool transparentText = false;

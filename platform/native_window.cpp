@@ -4,12 +4,16 @@
 
 #include <QApplication>
 #include <QCloseEvent>
+#include <QGestureEvent>
 #include <QKeyEvent>
 #include <QMouseEvent>
+#include <QNativeGestureEvent>
 #include <QPainter>
 #include <QPointer>
+#include <QWheelEvent>
 #include <QWindow>
 #include <algorithm>
+#include <cmath>
 #include <cstring>
 
 #include "platform/night_vision.h"
@@ -62,24 +66,34 @@ ChartArea::ChartArea(NativeWindow& owner, int32_t width, int32_t height)
   setAttribute(Qt::WA_OpaquePaintEvent);
   setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Expanding);
   setMinimumSize(16, 16);
+  setAttribute(Qt::WA_AcceptTouchEvents);
+  grabGesture(Qt::PinchGesture);
 }
 
 void ChartArea::paintEvent(QPaintEvent* event) {
   // An exposure only shows the composed image again.
   QPainter painter(this);
+  const QRect shown = event->rect();
+  const double scale = owner.composed->Scale();
+  const QRectF source(shown.x() * scale, shown.y() * scale, shown.width() * scale,
+                      shown.height() * scale);
   if (IsNightVisionOn()) {
     // The progress strip shows before the frame's own pass.
-    QImage part = owner.composed->Image().copy(event->rect());
+    QImage part = owner.composed->Image().copy(source.toAlignedRect());
     ToNightVision(part);
-    painter.drawImage(event->rect().topLeft(), part);
+    painter.drawImage(QRectF(shown), part);
     return;
   }
-  painter.drawImage(event->rect(), owner.composed->Image(), event->rect());
+  painter.drawImage(QRectF(shown), owner.composed->Image(), source);
 }
 
 void ChartArea::resizeEvent(QResizeEvent*) {
-  if (owner.composed->Image().size() == size()) return;
-  auto resized = std::make_unique<ImageSurface>(width(), height());
+  const double scale = devicePixelRatioF();
+  if (owner.composed->Width() == width() && owner.composed->Height() == height() &&
+      owner.composed->Scale() == scale) {
+    return;
+  }
+  auto resized = std::make_unique<ImageSurface>(width(), height(), scale);
   {
     QPainter painter(&resized->Image());
     painter.drawImage(0, 0, owner.composed->Image());
@@ -134,6 +148,73 @@ void ChartArea::mouseMoveEvent(QMouseEvent* event) {
              PackPoint(p.x(), p.y()));
 }
 
+void ChartArea::wheelEvent(QWheelEvent* event) {
+  // Shift turns a vertical wheel horizontal on some systems; either axis counts.
+  QPoint delta = event->angleDelta();
+  // A touchpad without angles: two pixels make an eighth of a degree, a notch per 60 pixels.
+  if (delta.isNull()) delta = event->pixelDelta() * 2;
+  wheelRest += delta.y() != 0 ? delta.y() : delta.x();
+  const int32_t notches = std::clamp(wheelRest / WHEEL_NOTCH, -100, 100);
+  wheelRest %= WHEEL_NOTCH;
+  event->accept();
+  if (notches == 0) return;
+  uintptr_t keys = 0;
+  if (event->modifiers() & Qt::ShiftModifier) keys |= WHEEL_SHIFT;
+  if (event->modifiers() & Qt::ControlModifier) keys |= WHEEL_CONTROL;
+  const auto distance = static_cast<uint16_t>(static_cast<int16_t>(notches * WHEEL_NOTCH));
+  owner.Send(MESSAGE_MOUSE_WHEEL, (uintptr_t{distance} << 16) | keys, 0);
+}
+
+bool ChartArea::event(QEvent* event) {
+  if (event->type() == QEvent::NativeGesture) {
+    const auto* gesture = static_cast<QNativeGestureEvent*>(event);
+    switch (gesture->gestureType()) {
+      case Qt::ZoomNativeGesture: Pinch(1.0 + gesture->value()); break;
+      case Qt::RotateNativeGesture: Turn(gesture->value()); break;
+      case Qt::BeginNativeGesture:
+      case Qt::EndNativeGesture: EndGesture(); break;
+      default: return QWidget::event(event);
+    }
+    return true;
+  }
+  if (event->type() == QEvent::Gesture) {
+    auto* gestures = static_cast<QGestureEvent*>(event);
+    auto* pinch = static_cast<QPinchGesture*>(gestures->gesture(Qt::PinchGesture));
+    if (pinch == nullptr) return QWidget::event(event);
+    if (pinch->state() == Qt::GestureStarted) EndGesture();
+    Pinch(pinch->scaleFactor());
+    Turn(pinch->rotationAngle() - pinch->lastRotationAngle());
+    if (pinch->state() == Qt::GestureFinished || pinch->state() == Qt::GestureCanceled)
+      EndGesture();
+    gestures->accept(pinch);
+    return true;
+  }
+  return QWidget::event(event);
+}
+
+void ChartArea::Pinch(double scaleFactor) {
+  if (!(scaleFactor > 0.0) || !std::isfinite(scaleFactor)) return;
+  pinchRest += std::log2(scaleFactor);
+  const auto steps = static_cast<int32_t>(std::trunc(pinchRest));
+  if (steps == 0) return;
+  pinchRest -= steps;
+  owner.Send(MESSAGE_GESTURE, GESTURE_ZOOM, steps);
+}
+
+void ChartArea::Turn(double degrees) {
+  if (!std::isfinite(degrees)) return;
+  turnRest += std::clamp(degrees, -360.0, 360.0);
+  const auto steps = static_cast<int32_t>(std::trunc(turnRest / ROTATION_GESTURE_STEP));
+  if (steps == 0) return;
+  turnRest -= steps * ROTATION_GESTURE_STEP;
+  owner.Send(MESSAGE_GESTURE, GESTURE_ROTATE, steps);
+}
+
+void ChartArea::EndGesture() {
+  pinchRest = 0.0;
+  turnRest = 0.0;
+}
+
 // ScreenSurface
 
 void ScreenSurface::FillRect(const Rect& rect, StockBrush brush) {
@@ -166,7 +247,8 @@ void ScreenSurface::Blit(int32_t x, int32_t y, int32_t width, int32_t height, co
   Touch(QRect(x, y, width, height));
   // Copying a whole picture (the back buffer every paint) goes by rows, not by pixels.
   const auto* picture = dynamic_cast<const ImageBitmap*>(&source);
-  if (op != RasterOp::Copy || picture == nullptr) {
+  if (op != RasterOp::Copy || picture == nullptr || owner.composed->Scale() != 1.0 ||
+      picture->Image().devicePixelRatio() != 1.0) {
     owner.composed->Blit(x, y, width, height, source, sourceX, sourceY, op);
     return;
   }

@@ -31,10 +31,21 @@ class ChartArea : public QWidget {
   void mousePressEvent(QMouseEvent* event) override;
   void mouseReleaseEvent(QMouseEvent* event) override;
   void mouseMoveEvent(QMouseEvent* event) override;
+  void wheelEvent(QWheelEvent* event) override;
+  bool event(QEvent* event) override;
 
  private:
+  // Adds a pinch's scale factor and a turn's degrees, and sends the whole steps they make.
+  void Pinch(double scaleFactor);
+  void Turn(double degrees);
+  void EndGesture();
+
   NativeWindow& owner;
   QSize initialSize;
+  // What the wheel and the gestures have moved since their last whole step.
+  int32_t wheelRest = 0;
+  double pinchRest = 0.0;  // doublings
+  double turnRest = 0.0;   // degrees
 };
 
 // The screen surface: the composed image. A fill pushes to the screen at once whatever was

@@ -6,6 +6,7 @@
 #include <QElapsedTimer>
 #include <QIcon>
 #include <QScreen>
+#include <algorithm>
 #include <optional>
 
 #include "platform/native_window.h"
@@ -17,6 +18,11 @@ namespace {
 
 // How long showing a window waits for the window system to put it on the screen.
 constexpr qint64 EXPOSURE_WAIT_MS = 1000;
+
+bool& KeepCreatedSize() {
+  static bool keep = false;
+  return keep;
+}
 
 }  // namespace
 
@@ -58,6 +64,50 @@ void ShowAppWindow(WindowHandle window, int) {
   UpdateWindow(window);
 }
 
+void PlaceAppWindow(WindowHandle window, const WindowPlacement& remembered) {
+  const QScreen* screen = window->screen();
+  if (screen == nullptr) return;
+  const QRect available = screen->availableGeometry();
+  if (available.width() < PHONE_SCREEN_WIDTH) {
+    window->setGeometry(available);
+    window->setWindowState(window->windowState() | Qt::WindowMaximized);
+    return;
+  }
+  if (remembered.known) {
+    QRect place(remembered.x, remembered.y, remembered.width, remembered.height);
+    // A screen that has gone since would leave the window out of reach.
+    if (QGuiApplication::screenAt(place.center()) == nullptr) place.moveCenter(available.center());
+    window->setGeometry(place.intersected(screen->virtualGeometry()));
+    if (remembered.maximised) window->setWindowState(window->windowState() | Qt::WindowMaximized);
+    return;
+  }
+  if (KeepCreatedSize()) return;
+  const QSize created = window->chart->sizeHint();
+  const int chartHeight = available.height() * 2 / 3;
+  const int chartWidth =
+      std::min(available.width(), chartHeight * created.width() / std::max(1, created.height()));
+  const int barHeight =
+      window->BottomBar() != nullptr ? window->BottomBar()->sizeHint().height() : 0;
+  QRect place(0, 0, chartWidth, chartHeight + barHeight);
+  place.moveCenter(available.center());
+  window->setGeometry(place);
+}
+
+WindowPlacement GetAppWindowPlacement(WindowHandle window) {
+  const bool maximised = window->isMaximized() || window->isFullScreen();
+  const QRect normal = maximised ? window->normalGeometry() : window->geometry();
+  WindowPlacement placement;
+  placement.maximised = maximised;
+  placement.known = normal.width() > 0 && normal.height() > 0;
+  placement.x = normal.x();
+  placement.y = normal.y();
+  placement.width = normal.width();
+  placement.height = normal.height();
+  return placement;
+}
+
+void KeepCreatedSizeForTesting(bool keep) { KeepCreatedSize() = keep; }
+
 void BringToForeground(WindowHandle window) {
   ++window->foregroundRequests;
   if (window->isMinimized()) window->showNormal();
@@ -66,10 +116,13 @@ void BringToForeground(WindowHandle window) {
   window->activateWindow();
 }
 
+int32_t DragStartDistance() { return QApplication::startDragDistance(); }
+
 Rect ClientRect(WindowHandle window) {
-  const QSize size = window->composed->Image().size();
-  return Rect{0, 0, size.width(), size.height()};
+  return Rect{0, 0, window->composed->Width(), window->composed->Height()};
 }
+
+double PixelRatio(WindowHandle window) { return window->composed->Scale(); }
 
 void InvalidateWindow(WindowHandle window) { window->Invalidate(); }
 
@@ -150,7 +203,7 @@ namespace {
 
 class ImageBuffer : public OffscreenBuffer {
  public:
-  ImageBuffer(int32_t width, int32_t height) : surface(width, height) {}
+  ImageBuffer(int32_t width, int32_t height, double scale) : surface(width, height, scale) {}
   Surface& GetSurface() override {
     bitmap.reset();  // drawing then works on unshared pixels, without a copy
     return surface;
@@ -160,8 +213,9 @@ class ImageBuffer : public OffscreenBuffer {
     bitmap.emplace(surface.Image());
     return *bitmap;
   }
-  int32_t Width() const override { return surface.Image().width(); }
-  int32_t Height() const override { return surface.Image().height(); }
+  int32_t Width() const override { return surface.Width(); }
+  int32_t Height() const override { return surface.Height(); }
+  double Scale() const override { return surface.Scale(); }
 
  private:
   ImageSurface surface;
@@ -170,8 +224,9 @@ class ImageBuffer : public OffscreenBuffer {
 
 }  // namespace
 
-std::unique_ptr<OffscreenBuffer> CreateOffscreenBuffer(int32_t width, int32_t height) {
-  return std::make_unique<ImageBuffer>(width, height);
+std::unique_ptr<OffscreenBuffer> CreateOffscreenBuffer(int32_t width, int32_t height,
+                                                       double scale) {
+  return std::make_unique<ImageBuffer>(width, height, scale);
 }
 
 QWidget* ChartWidget(WindowHandle window) { return window->chart; }

@@ -24,9 +24,11 @@ constexpr uint32_t MESSAGE_SET_CURSOR = 0x0020;
 constexpr uint32_t MESSAGE_KEY_DOWN = 0x0100;
 constexpr uint32_t MESSAGE_CHAR = 0x0102;
 constexpr uint32_t MESSAGE_COMMAND = 0x0111;
+constexpr uint32_t MESSAGE_GESTURE = 0x0119;
 constexpr uint32_t MESSAGE_STYLUS_MOVE = 0x0200;
 constexpr uint32_t MESSAGE_STYLUS_DOWN = 0x0201;
 constexpr uint32_t MESSAGE_STYLUS_UP = 0x0202;
+constexpr uint32_t MESSAGE_MOUSE_WHEEL = 0x020A;
 
 // Virtual key codes of the key-down message.
 constexpr uintptr_t KEY_LEFT = 0x25;
@@ -36,6 +38,17 @@ constexpr uintptr_t KEY_DOWN = 0x28;
 
 // The stylus messages' wParam while the stylus touches the screen.
 constexpr uintptr_t STYLUS_TOUCHING = 0x0001;
+// The wheel message's wParam: the keys held in the low word, the signed distance in the high
+// word, in whole notches of WHEEL_NOTCH (a touchpad's small steps are added up first).
+constexpr uintptr_t WHEEL_SHIFT = 0x0004;
+constexpr uintptr_t WHEEL_CONTROL = 0x0008;
+constexpr int32_t WHEEL_NOTCH = 120;
+// The gesture message's wParam says which, its lParam the signed number of whole steps: a zoom
+// step for each doubling or halving of a pinch, a rotation step for each ROTATION_GESTURE_STEP
+// degrees of a two-finger turn (positive clockwise).
+constexpr uintptr_t GESTURE_ZOOM = 3;
+constexpr uintptr_t GESTURE_ROTATE = 5;
+constexpr double ROTATION_GESTURE_STEP = 15.0;
 // The command that the accelerator table gives Alt+F4.
 constexpr uint16_t COMMAND_CLOSE_ACCELERATOR = 18;
 // Show codes.
@@ -71,11 +84,36 @@ WindowHandle CreateAppWindow(const std::string& className, const std::string& ti
 void DestroyAppWindow(WindowHandle window);
 // Shows the window and delivers its pending paint at once.
 void ShowAppWindow(WindowHandle window, int showCode);
+// Where a top-level window is, in logical pixels without the decorations; a maximised window
+// keeps its normal geometry here.
+struct WindowPlacement {
+  bool known = false;
+  bool maximised = false;
+  int32_t x = 0;
+  int32_t y = 0;
+  int32_t width = 0;
+  int32_t height = 0;
+};
+// Screens narrower than this, in logical pixels, are phones: the window takes the whole screen.
+constexpr int32_t PHONE_SCREEN_WIDTH = 720;
+// Places a window before it is first shown: maximised on a phone; else where it was when it is
+// known and still on a screen; else with a chart of about two thirds of the screen's height,
+// shaped as the chart it was created with.
+void PlaceAppWindow(WindowHandle window, const WindowPlacement& remembered);
+// Where the window is now.
+WindowPlacement GetAppWindowPlacement(WindowHandle window);
+// For tests: a window without a remembered place keeps the chart size it was created with.
+void KeepCreatedSizeForTesting(bool keep);
 // Brings the window to the foreground.
 void BringToForeground(WindowHandle window);
 
-// The chart area in client pixels (the window's client area above the menu bar).
+// How far, in client pixels, a press must travel before it counts as a drag.
+int32_t DragStartDistance();
+
+// The chart area in client pixels (the window's client area above the menu bar). Client
+// pixels are logical: on a HiDPI screen each holds PixelRatio device pixels.
 Rect ClientRect(WindowHandle window);
+double PixelRatio(WindowHandle window);
 
 // Asks for one paint message; any number of requests before it is delivered give one paint.
 void InvalidateWindow(WindowHandle window);
@@ -120,9 +158,13 @@ class OffscreenBuffer {
   virtual const Bitmap& GetBitmap() = 0;
   virtual int32_t Width() const = 0;
   virtual int32_t Height() const = 0;
+  // Device pixels per pixel of the size above.
+  virtual double Scale() const = 0;
 };
-// A black buffer of the given size (empty for sizes below 1).
-std::unique_ptr<OffscreenBuffer> CreateOffscreenBuffer(int32_t width, int32_t height);
+// A black buffer of the given size (empty for sizes below 1), drawn at scale device pixels per
+// pixel.
+std::unique_ptr<OffscreenBuffer> CreateOffscreenBuffer(int32_t width, int32_t height,
+                                                       double scale = 1.0);
 
 // For tests: the Qt widget of the chart area (where keys and stylus events go), the top-level
 // widget, and the colour of a pixel of the on-screen image (0x00BBGGRR).

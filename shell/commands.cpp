@@ -33,6 +33,12 @@ void MainWindow::OnDestroy() {
   windowDestroyed = true;
   // The setting stays; the program's look goes back to day for whatever comes next.
   SetNightVision(nullptr, false);
+  // Kept for the next start, which opens where this one closed.
+  const WindowPlacement placement = GetAppWindowPlacement(hwnd);
+  if (placement.known) {
+    extension.window = WindowGeometry{true,        placement.maximised, placement.x,
+                                      placement.y, placement.width,     placement.height};
+  }
   if (menuBar != nullptr) {
     DestroyMenuBar(menuBar);
     menuBar = nullptr;

@@ -108,7 +108,13 @@ bool InitInstance(int showCode, const std::string& dataFolder) {
   MainWindowOwner() = std::make_unique<MainWindow>(dataFolder);
   theMainWindow = MainWindowOwner().get();
   theMainWindow->Create(WINDOW_CLASS_NAME, WINDOW_TITLE, WindowProc);
-  if (theMainWindow->hwnd != nullptr) theMainWindow->Show(showCode);
+  if (theMainWindow->hwnd != nullptr) {
+    const WindowGeometry& remembered = theMainWindow->GetExtension().window;
+    PlaceAppWindow(theMainWindow->hwnd,
+                   WindowPlacement{remembered.known, remembered.maximised, remembered.x,
+                                   remembered.y, remembered.width, remembered.height});
+    theMainWindow->Show(showCode);
+  }
   return true;
 }
 

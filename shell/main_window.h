@@ -44,6 +44,9 @@ class MainWindow : public Window {
   void OnCommand(uint16_t notification, uint16_t command, intptr_t control) override;
   void OnLButtonDown(uintptr_t wParam, int32_t x, int32_t y) override;
   void OnLButtonUp(uintptr_t wParam, int32_t x, int32_t y) override;
+  void OnMouseMove(uintptr_t wParam, int32_t x, int32_t y) override;
+  void OnMouseWheel(uintptr_t keys, int32_t distance) override;
+  void OnGesture(uintptr_t kind, int32_t steps) override;
 
   // Changes the observer or the chart, then asks for a new frame.
   void Perform(ChartAction action);
@@ -109,6 +112,8 @@ class MainWindow : public Window {
  private:
   void SetCheckMarks();
   void PressNavigationButton(int32_t column, int32_t row);
+  // Puts the view where a drag from the press to (x, y) takes it and asks for a frame.
+  void DragFromStart(int32_t x, int32_t y);
 
   std::unique_ptr<Observer> observer;
   std::unique_ptr<Chart> chart;
@@ -123,6 +128,10 @@ class MainWindow : public Window {
   int32_t dragStartX = 0;
   int32_t dragStartY = 0;
   bool penDownInNavBox = false;
+  bool stylusDown = false;
+  bool dragging = false;
+  double dragStartAzimuth = 0.0;
+  double dragStartAltitude = 0.0;
   std::string configPath;
   std::string catalogFolder;
   PickedLabel label;

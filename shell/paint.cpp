@@ -31,16 +31,18 @@ void MainWindow::OnDraw(Surface& screen) {
   const int32_t width = client.Width();
   const int32_t height = client.Height();
 
+  const double scale = PixelRatio(hwnd);
   if (backBuffer == nullptr) {
-    backBuffer = CreateOffscreenBuffer(width, height);
+    backBuffer = CreateOffscreenBuffer(width, height, scale);
     ShowSplash(screen, client);
   } else {
     screen.Blit(0, 0, width, height, backBuffer->GetBitmap(), 0, 0, RasterOp::Copy);
   }
   if (backBuffer->Width() != width || backBuffer->Height() != height ||
-      chart->GetProjection().GetViewRect() != client) {
-    // The window was resized: chart, buffer and box follow the new size in a new frame.
-    backBuffer = CreateOffscreenBuffer(width, height);
+      backBuffer->Scale() != scale || chart->GetProjection().GetViewRect() != client) {
+    // The window was resized or moved to a screen of another pixel ratio: chart, buffer and
+    // box follow in a new frame.
+    backBuffer = CreateOffscreenBuffer(width, height, scale);
     chart->SetViewRect(client);
     navBoxX = client.right - NAV_BOX_WIDTH;
     navBoxY = client.bottom - NAV_BOX_HEIGHT;

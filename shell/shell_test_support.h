@@ -66,6 +66,8 @@ class ShellTest : public ScratchFolderTest {
   static void SetUpTestSuite() {
     Application();
     SetInstanceScopeForTesting("test-" + std::to_string(::getpid()));
+    // The tests' pixel positions are those of the handheld's chart.
+    KeepCreatedSizeForTesting(true);
   }
 
   void SetUp() override {

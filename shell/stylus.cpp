@@ -1,5 +1,7 @@
-// The stylus on the chart: taps name objects, hand-mode drags move the view, and taps on the
-// navigation box work its twelve buttons.
+// The stylus on the chart: taps name objects, drags move the view (any press in hand mode, a
+// press that travels in pointer mode), and taps on the navigation box work its twelve buttons.
+#include <cstdlib>
+
 #include "shell/main_window.h"
 
 namespace halvane {
@@ -25,24 +27,49 @@ bool MainWindow::InNavigationBox(int32_t x, int32_t y) const {
 
 void MainWindow::OnLButtonDown(uintptr_t, int32_t x, int32_t y) {
   penDownInNavBox = InNavigationBox(x, y);
+  stylusDown = true;
+  dragging = false;
+  dragStartX = x;
+  dragStartY = y;
+  observer->GetViewDirection(dragStartAzimuth, dragStartAltitude);
   if (penDownInNavBox || !handMode) {
     chart->IdentifyObject(label, x, y, sky);
     RequestRepaint();
     return;
   }
-  dragStartX = x;
-  dragStartY = y;
+  dragging = true;
+}
+
+void MainWindow::OnMouseMove(uintptr_t wParam, int32_t x, int32_t y) {
+  if (!stylusDown || penDownInNavBox || (wParam & STYLUS_TOUCHING) == 0) return;
+  if (!dragging) {
+    // In pointer mode a press becomes a drag once it has travelled; until then it is a tap.
+    const int32_t threshold = DragStartDistance();
+    if (std::abs(x - dragStartX) + std::abs(y - dragStartY) < threshold) return;
+    dragging = true;
+  }
+  DragFromStart(x, y);
 }
 
 void MainWindow::OnLButtonUp(uintptr_t, int32_t x, int32_t y) {
+  const bool wasDragging = dragging;
+  stylusDown = false;
+  dragging = false;
   if (penDownInNavBox) {
     const int32_t column = ButtonIndex(x - navBoxX, 3);
     const int32_t row = ButtonIndex(y - navBoxY, 4);
     if (column >= 0 && row >= 0) PressNavigationButton(column, row);
     return;
   }
-  if (!handMode) return;
+  if (!wasDragging) return;
   // Coordinates are signed, so a release left of or above the chart is a small step.
+  DragFromStart(x, y);
+}
+
+void MainWindow::DragFromStart(int32_t x, int32_t y) {
+  // Always measured from the press, so the live frames never add up rounding and the release
+  // puts the view exactly where one drag of the whole way would.
+  observer->SetViewDirection(dragStartAzimuth, dragStartAltitude);
   chart->GetProjection().DragView(x - dragStartX, y - dragStartY);
   RequestRender();
 }

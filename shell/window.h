@@ -34,6 +34,10 @@ class Window {
   virtual void OnLButtonUp(uintptr_t wParam, int32_t x, int32_t y);
   virtual void OnSetCursor(uintptr_t wParam, uint16_t hitTest, uint16_t mouseMessage);
   virtual void OnMouseMove(uintptr_t wParam, int32_t x, int32_t y);
+  // keys: WHEEL_SHIFT and WHEEL_CONTROL; distance: signed, whole WHEEL_NOTCHes.
+  virtual void OnMouseWheel(uintptr_t keys, int32_t distance);
+  // kind: GESTURE_ZOOM or GESTURE_ROTATE; steps: signed whole steps.
+  virtual void OnGesture(uintptr_t kind, int32_t steps);
 
   // Shows the window and paints it at once.
   void Show(int showCode);

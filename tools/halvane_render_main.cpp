@@ -63,7 +63,7 @@ int main(int argc, char** argv) {
   int qtArgc = 1;
   QGuiApplication application(qtArgc, argv);
 
-  ImageSurface image(options.width, options.height);
+  ImageSurface image(options.width, options.height, options.scale);
   RecordingSurface recorder(&image);
   std::string bodies;
   if (!RenderChart(options, UniversalNow(), recorder, bodies, error)) {

@@ -2,11 +2,23 @@
 // soon as the first complete chart is on screen, then times repaints that need no new frame
 // (with the label and the navigation box drawn over the chart), then shuts down.
 //   halvane-shell-probe [--repaints N]
+// For the window tests on other platforms and screens, instead of the timing:
+//   --window       prints the window's size, state and pixel ratio and a checksum of what the
+//                  chart area shows, presses the right arrow and prints the checksum again
+//   --hold SECONDS stays in the message loop that long (or until the window is closed)
+//   --scope NAME   the single-instance scope (one of its own by default); a start that finds
+//                  another copy in the scope prints "already-running" and ends with 0
 // It works in a temporary folder holding links to the catalogs beside it, so the Config.dat
 // beside the program is never touched.
 #include <unistd.h>
 
 #include <QApplication>
+#include <QImage>
+#include <QKeyEvent>
+#include <QScreen>
+#include <QTimer>
+#include <QWidget>
+#include <QWindow>
 #include <algorithm>
 #include <chrono>
 #include <cstdio>
@@ -39,11 +51,53 @@ std::filesystem::path MakeDataFolder() {
   return folder;
 }
 
+// What the chart area shows when Qt paints it, as a sum over its pixels.
+uint64_t ShownChecksum(QWidget* chart) {
+  const QImage shown = chart->grab().toImage().convertToFormat(QImage::Format_RGB32);
+  uint64_t sum = 0;
+  for (int y = 0; y < shown.height(); ++y) {
+    for (int x = 0; x < shown.width(); ++x) sum = sum * 31 + shown.pixel(x, y);
+  }
+  return sum;
+}
+
+void ReportWindow(halvane::MainWindow& window) {
+  QWidget* top = halvane::TopLevelWidget(window.hwnd);
+  QWidget* chart = halvane::ChartWidget(window.hwnd);
+  const QRect screen = top->screen()->availableGeometry();
+  std::printf("screen %d %d\n", screen.width(), screen.height());
+  std::printf("window %d %d maximised %d exposed %d ratio %.2f\n", top->width(), top->height(),
+              top->isMaximized() ? 1 : 0, top->windowHandle()->isExposed() ? 1 : 0,
+              top->devicePixelRatioF());
+  std::printf("chart %d %d\n", chart->width(), chart->height());
+  std::printf("shown %llu\n", static_cast<unsigned long long>(ShownChecksum(chart)));
+  QKeyEvent press(QEvent::KeyPress, Qt::Key_Right, Qt::NoModifier);
+  QCoreApplication::sendEvent(chart, &press);
+  QCoreApplication::processEvents();
+  std::printf("frames %d\n", window.GetFramesDrawn());
+  std::printf("shown %llu\n", static_cast<unsigned long long>(ShownChecksum(chart)));
+}
+
 }  // namespace
 
 int main(int argc, char** argv) {
   int repaints = 2000;
+  bool windowReport = false;
+  int holdSeconds = 0;
+  std::string scope = "probe-" + std::to_string(::getpid());
   for (int i = 1; i < argc; ++i) {
+    if (std::strcmp(argv[i], "--window") == 0) {
+      windowReport = true;
+      continue;
+    }
+    if (std::strcmp(argv[i], "--hold") == 0 && i + 1 < argc) {
+      holdSeconds = std::clamp(std::atoi(argv[++i]), 1, 600);
+      continue;
+    }
+    if (std::strcmp(argv[i], "--scope") == 0 && i + 1 < argc) {
+      scope = argv[++i];
+      continue;
+    }
     if (std::strcmp(argv[i], "--repaints") == 0 && i + 1 < argc) {
       repaints = std::atoi(argv[++i]);
       if (repaints < 1 || repaints > 1000000) {
@@ -59,9 +113,15 @@ int main(int argc, char** argv) {
 
   const std::filesystem::path folder = MakeDataFolder();
   const halvane::WindowSystem windowSystem(argc, argv);
-  halvane::SetInstanceScopeForTesting("probe-" + std::to_string(::getpid()));
+  halvane::SetInstanceScopeForTesting(scope);
   halvane::InitInstance(halvane::SHOW_NORMAL, folder.string() + "/");
   halvane::MainWindow* window = halvane::theMainWindow;
+  if (window != nullptr && window->hwnd == nullptr) {
+    std::printf("already-running\n");
+    halvane::ExitInstance();
+    std::filesystem::remove_all(folder);
+    return 0;
+  }
   if (window == nullptr || window->hwnd == nullptr || window->GetFramesDrawn() != 1) {
     std::fprintf(stderr, "halvane-shell-probe: the first frame was not drawn\n");
     return 1;
@@ -69,6 +129,18 @@ int main(int argc, char** argv) {
   QCoreApplication::processEvents();  // Qt shows the composed image
   std::printf("first-frame\n");
   std::fflush(stdout);
+  if (windowReport || holdSeconds > 0) {
+    if (windowReport) ReportWindow(*window);
+    std::fflush(stdout);
+    int code = 0;
+    if (holdSeconds > 0) {
+      QTimer::singleShot(holdSeconds * 1000, [] { halvane::PostQuit(0); });
+      code = halvane::RunMessageLoop();
+    }
+    halvane::ExitInstance();
+    std::filesystem::remove_all(folder);
+    return code;
+  }
 
   // The costliest repaint without a new frame: both overlays drawn.
   window->OnCommand(0, halvane::COMMAND_NAVIGATION_BOX, 0);

@@ -150,6 +150,14 @@ bool ParseOption(const std::string& name, const std::string& value, RenderOption
     }
     return true;
   }
+  if (name == "--scale") {
+    double scale = 0.0;
+    if (ParseDouble(value, scale) != NumberStatus::Ok || scale < 1.0 || scale > 4.0) {
+      return fail("expected a pixel ratio from 1 to 4");
+    }
+    o.scale = scale;
+    return true;
+  }
   if (name == "--longitude" || name == "--latitude") {
     const bool isLatitude = name == "--latitude";
     double degrees = 0.0;
@@ -279,6 +287,8 @@ const char* RenderUsage() {
          "                    (default: beside the executable, else ../share/halvane,\n"
          "                    else the XDG data folders)\n"
          "  --size WxH        chart size in pixels (default 240x294)\n"
+         "  --scale R         device pixels per chart pixel, 1 to 4, as on a HiDPI screen;\n"
+         "                    the PNG is R times the size (default 1)\n"
          "  --longitude DEG   degrees, positive west   } default: Config.dat in the data\n"
          "  --latitude DEG    degrees, positive north  } folder, else the built-in defaults\n"
          "  --time UTC        YYYY-MM-DDTHH:MM[:SS]Z (default: now)\n"

@@ -18,6 +18,7 @@ struct RenderOptions {
   std::string dataDirectory;  // empty: found by LocateAppFiles
   int32_t width = 240;
   int32_t height = 294;
+  double scale = 1.0;                   // device pixels per chart pixel, as on a HiDPI screen
   std::optional<double> longitude;      // degrees, positive west
   std::optional<double> latitude;       // degrees, positive north
   std::optional<SYSTEMTIME> time;       // UTC; empty: now

@@ -32,7 +32,8 @@ class Projection {
   void PanRight();
   void PanUp();
   void PanDown();
-  // Moves the view by the angle a drag of (dx, dy) pixels spans at the current scale.
+  // Moves the view by the angle a drag of (dx, dy) pixels spans at the current scale, so that
+  // the picture follows the stylus as a grabbed picture does, whatever the rotation.
   void DragView(int32_t dx, int32_t dy);
 
   const Observer& GetObserver() const { return *observer; }

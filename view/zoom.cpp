@@ -58,8 +58,14 @@ void Projection::PanDown() { observer->PanView(0.0, fieldOfView * -PAN_FRACTION)
 void Projection::DragView(int32_t dx, int32_t dy) {
   const double width = static_cast<double>(int64_t{viewRect.right} - viewRect.left);
   if (width <= 0.0) return;  // no chart, nothing a drag could span
-  const double dAltitude = (static_cast<double>(dy) * fieldOfView) / width;
-  double dAzimuth = (static_cast<double>(dx) * fieldOfView) / width;
+  // The picture follows the stylus: the view centre moves the other way, and the drag is turned
+  // back through the rotation into the unrotated view plane (y up).
+  const double planeX = (static_cast<double>(dx) * fieldOfView) / width;
+  const double planeY = (static_cast<double>(-dy) * fieldOfView) / width;
+  const double cosR = observer->GetCosRotation();
+  const double sinR = observer->GetSinRotation();
+  double dAzimuth = -(cosR * planeX - sinR * planeY);
+  const double dAltitude = -(sinR * planeX + cosR * planeY);
   if (ViewIsOverPole(*observer)) dAzimuth = -dAzimuth;
   observer->PanView(dAzimuth, dAltitude);
 }
