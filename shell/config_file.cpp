@@ -91,7 +91,7 @@ void EncodeExtension(const ConfigExtension& extension, uint8_t* p) {
 void DecodeExtension(const uint8_t* p, ConfigExtension& extension) {
   extension = ConfigExtension{};
   extension.nightVision = p[0] != 0;
-  const int32_t offset = static_cast<int8_t>(p[1]);
+  const int32_t offset = p[1] < 128 ? p[1] : p[1] - 256;  // two's complement int8
   if (std::abs(offset) <= STAR_LIMIT_OFFSET_MAX) extension.starLimitOffset = offset;
   WindowGeometry window;
   window.x = static_cast<int32_t>(ReadU32(p + 4));
