@@ -109,16 +109,18 @@ void ChartArea::keyPressEvent(QKeyEvent* event) {
     return;
   }
   QPointer<ChartArea> alive(this);
-  // Ctrl with a letter is a control character, 1 for A to 26 for Z.
-  const bool control = (event->modifiers() & Qt::ControlModifier) != 0 &&
-                       (event->modifiers() & Qt::AltModifier) == 0;
-  if (control && event->key() >= Qt::Key_A && event->key() <= Qt::Key_Z) {
-    owner.SendLeavingDefault(MESSAGE_CHAR, event->key() - Qt::Key_A + 1, KeyParam(*event));
-    return;
-  }
   const uintptr_t key = VirtualKey(event->key());
   bool leftToDefault = true;
   if (key != 0) leftToDefault = owner.SendLeavingDefault(MESSAGE_KEY_DOWN, key, KeyParam(*event));
+  // Ctrl with a letter also gives a control character, 1 for A to 26 for Z.
+  const bool control = (event->modifiers() & Qt::ControlModifier) != 0 &&
+                       (event->modifiers() & Qt::AltModifier) == 0;
+  if (control && event->key() >= Qt::Key_A && event->key() <= Qt::Key_Z) {
+    if (alive && !owner.destroyed) {
+      owner.SendLeavingDefault(MESSAGE_CHAR, event->key() - Qt::Key_A + 1, KeyParam(*event));
+    }
+    return;
+  }
   const QString text = event->text();
   for (const QChar unit : text) {
     if (!alive || owner.destroyed) return;
