@@ -126,6 +126,8 @@ int main(int argc, char** argv) {
   const std::filesystem::path folder = MakeDataFolder();
   const halvane::WindowSystem windowSystem(argc, argv);
   halvane::SetInstanceScopeForTesting(scope);
+  // The timings stay those of the handheld's chart, whatever the screen.
+  halvane::KeepCreatedSizeForTesting(!windowReport && holdSeconds == 0);
   halvane::InitInstance(halvane::SHOW_NORMAL, folder.string() + "/");
   halvane::MainWindow* window = halvane::theMainWindow;
   if (window != nullptr && window->hwnd == nullptr) {
