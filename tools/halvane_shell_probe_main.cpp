@@ -79,7 +79,7 @@ void ReportWindow(halvane::MainWindow& window) {
   std::printf("frames %d\n", window.GetFramesDrawn());
   std::printf("shown %llu\n", static_cast<unsigned long long>(ShownChecksum(chart)));
   // A tap at the chart's centre names the same object at every pixel ratio.
-  const QPointF centre(chart->width() / 2, chart->height() / 2);
+  const QPointF centre(QPoint(chart->width() / 2, chart->height() / 2));
   QMouseEvent down(QEvent::MouseButtonPress, centre, chart->mapToGlobal(centre), Qt::LeftButton,
                    Qt::LeftButton, Qt::NoModifier);
   QMouseEvent release(QEvent::MouseButtonRelease, centre, chart->mapToGlobal(centre),
