@@ -168,6 +168,12 @@ void ChartArea::wheelEvent(QWheelEvent* event) {
 }
 
 bool ChartArea::event(QEvent* event) {
+  // On a screen of another pixel ratio the picture is made again at its resolution.
+  if (event->type() == QEvent::ScreenChangeInternal) {
+    const bool handled = QWidget::event(event);
+    resizeEvent(nullptr);
+    return handled;
+  }
   if (event->type() == QEvent::NativeGesture) {
     const auto* gesture = static_cast<QNativeGestureEvent*>(event);
     switch (gesture->gestureType()) {

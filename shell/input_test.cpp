@@ -88,6 +88,24 @@ TEST_F(InputTest, WheelNotchesAndGesturesZoomAndRotateByWholeSteps) {
   EXPECT_DOUBLE_EQ(Field(), field);
 }
 
+TEST_F(InputTest, TwoFingersOnATouchScreenPinchToZoom) {
+  Start();
+  const double field = Field();
+  QPointingDevice* screen = QTest::createTouchDevice();
+  QTest::touchEvent(Chart(), screen).press(0, QPoint(100, 140)).press(1, QPoint(140, 140));
+  Flush();
+  for (int spread = 50; spread <= 160; spread += 10) {
+    QTest::touchEvent(Chart(), screen)
+        .move(0, QPoint(120 - spread / 2, 140))
+        .move(1, QPoint(120 + spread / 2, 140));
+    Flush();
+  }
+  QTest::touchEvent(Chart(), screen).release(0, QPoint(40, 140)).release(1, QPoint(200, 140));
+  Flush();
+  // The recogniser starts within the first moves: from there the spread grows two to three times.
+  EXPECT_DOUBLE_EQ(Field(), field / 2);
+}
+
 TEST_F(InputTest, PointerDragsPanLiveAndEndWhereTheReleaseRulePutsThem) {
   MainWindow& w = Start();
   Observer observer;

@@ -4,7 +4,8 @@
 //   halvane-shell-probe [--repaints N]
 // For the window tests on other platforms and screens, instead of the timing:
 //   --window       prints the window's size, state and pixel ratio and a checksum of what the
-//                  chart area shows, presses the right arrow and prints the checksum again
+//                  chart area shows, presses the right arrow and prints the checksum again,
+//                  then taps the chart's centre and prints the name found
 //   --hold SECONDS stays in the message loop that long (or until the window is closed)
 //   --scope NAME   the single-instance scope (one of its own by default); a start that finds
 //                  another copy in the scope prints "already-running" and ends with 0
@@ -15,6 +16,7 @@
 #include <QApplication>
 #include <QImage>
 #include <QKeyEvent>
+#include <QMouseEvent>
 #include <QScreen>
 #include <QTimer>
 #include <QWidget>
@@ -76,6 +78,16 @@ void ReportWindow(halvane::MainWindow& window) {
   QCoreApplication::processEvents();
   std::printf("frames %d\n", window.GetFramesDrawn());
   std::printf("shown %llu\n", static_cast<unsigned long long>(ShownChecksum(chart)));
+  // A tap at the chart's centre names the same object at every pixel ratio.
+  const QPointF centre(QPoint(chart->width() / 2, chart->height() / 2));
+  QMouseEvent down(QEvent::MouseButtonPress, centre, chart->mapToGlobal(centre), Qt::LeftButton,
+                   Qt::LeftButton, Qt::NoModifier);
+  QMouseEvent release(QEvent::MouseButtonRelease, centre, chart->mapToGlobal(centre),
+                      Qt::LeftButton, Qt::NoButton, Qt::NoModifier);
+  QCoreApplication::sendEvent(chart, &down);
+  QCoreApplication::sendEvent(chart, &release);
+  QCoreApplication::processEvents();
+  std::printf("label %s\n", QString::fromUtf16(window.GetLabel().name).toUtf8().constData());
 }
 
 }  // namespace
@@ -114,6 +126,8 @@ int main(int argc, char** argv) {
   const std::filesystem::path folder = MakeDataFolder();
   const halvane::WindowSystem windowSystem(argc, argv);
   halvane::SetInstanceScopeForTesting(scope);
+  // The timings stay those of the handheld's chart, whatever the screen.
+  halvane::KeepCreatedSizeForTesting(!windowReport && holdSeconds == 0);
   halvane::InitInstance(halvane::SHOW_NORMAL, folder.string() + "/");
   halvane::MainWindow* window = halvane::theMainWindow;
   if (window != nullptr && window->hwnd == nullptr) {
