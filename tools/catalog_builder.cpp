@@ -19,6 +19,7 @@
 #include "platform/code_page.h"
 #include "tools/catalog_json.h"
 #include "tools/catalog_names.h"
+#include "tools/catalog_writer.h"
 
 namespace halvane {
 
@@ -286,37 +287,6 @@ void AddPointLabels(const QJsonDocument& source, bool messier, std::vector<Label
     labels.push_back(MakeLabel(RightAscensionFromLongitude(point->first),
                                point->second * DEG_TO_RAD, full, summary));
   }
-}
-
-template <typename Record, typename Encode>
-bool WriteCatalog(const std::filesystem::path& path, std::string_view tag, size_t recordSize,
-                  const std::vector<Record>& records, Encode encode, std::string& error) {
-  std::vector<uint8_t> bytes(HEADER_SIZE + records.size() * recordSize);
-  EncodeHeader(tag, bytes.data());
-  for (size_t i = 0; i < records.size(); ++i) {
-    encode(records[i], bytes.data() + HEADER_SIZE + i * recordSize);
-  }
-  std::filesystem::path temporary = path;
-  temporary += ".tmp";
-  {
-    std::ofstream out(temporary, std::ios::binary | std::ios::trunc);
-    out.write(reinterpret_cast<const char*>(bytes.data()),
-              static_cast<std::streamsize>(bytes.size()));
-    out.close();
-    if (!out) {
-      error = temporary.string() + ": cannot be written";
-      std::error_code ignored;
-      std::filesystem::remove(temporary, ignored);
-      return false;
-    }
-  }
-  std::error_code failure;
-  std::filesystem::rename(temporary, path, failure);
-  if (failure) {
-    error = path.string() + ": cannot be written (" + failure.message() + ")";
-    return false;
-  }
-  return true;
 }
 
 }  // namespace

@@ -12,6 +12,7 @@
 
 #include "catalog/city_records.h"
 #include "catalog/name_search.h"
+#include "tools/catalog_writer.h"
 
 namespace halvane {
 
@@ -73,36 +74,6 @@ bool ParseCity(std::string_view line, CityRecord& city) {
           ParseWhole(fields[POPULATION_FIELD], city.population));
 }
 
-bool WriteCities(const std::filesystem::path& path, const std::vector<CityRecord>& cities,
-                 std::string& error) {
-  std::vector<uint8_t> bytes(HEADER_SIZE + cities.size() * CITY_RECORD_SIZE);
-  EncodeHeader(CITIES_TAG, bytes.data());
-  for (size_t i = 0; i < cities.size(); ++i) {
-    EncodeCity(cities[i], bytes.data() + HEADER_SIZE + i * CITY_RECORD_SIZE);
-  }
-  std::filesystem::path temporary = path;
-  temporary += ".tmp";
-  {
-    std::ofstream out(temporary, std::ios::binary | std::ios::trunc);
-    out.write(reinterpret_cast<const char*>(bytes.data()),
-              static_cast<std::streamsize>(bytes.size()));
-    out.close();
-    if (!out) {
-      error = temporary.string() + ": cannot be written";
-      std::error_code ignored;
-      std::filesystem::remove(temporary, ignored);
-      return false;
-    }
-  }
-  std::error_code failure;
-  std::filesystem::rename(temporary, path, failure);
-  if (failure) {
-    error = path.string() + ": cannot be written (" + failure.message() + ")";
-    return false;
-  }
-  return true;
-}
-
 }  // namespace
 
 bool BuildCities(const std::string& sourceFile, const std::string& outDir,
@@ -161,7 +132,8 @@ bool BuildCities(const std::string& sourceFile, const std::string& outDir,
     error = outDir + ": cannot be created (" + failure.message() + ")";
     return false;
   }
-  return WriteCities(std::filesystem::path(outDir) / "Cities.dat", cities, error);
+  return WriteCatalog(std::filesystem::path(outDir) / "Cities.dat", CITIES_TAG, CITY_RECORD_SIZE,
+                      cities, EncodeCity, error);
 }
 
 int RunBuildCities(const std::vector<std::string>& args, std::ostream& out, std::ostream& err) {
