@@ -39,7 +39,11 @@ Rendered Render(double scale) {
   options.tap = Point{123, 150};
   Rendered out{std::make_unique<ImageSurface>(240, 294, scale), {}};
   RecordingSurface recorder(out.image.get());
-  RenderChart(options, SYSTEMTIME{2024, 1, 1, 15, 21, 30, 0, 0}, recorder);
+  std::string bodies;
+  std::string error;
+  EXPECT_TRUE(
+      RenderChart(options, SYSTEMTIME{2024, 1, 1, 15, 21, 30, 0, 0}, recorder, bodies, error))
+      << error;
   out.trace = recorder.Lines();
   return out;
 }
