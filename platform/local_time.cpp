@@ -3,6 +3,8 @@
 
 #include <ctime>
 
+#include "platform/tm_fields.h"
+
 namespace halvane {
 namespace {
 
@@ -22,18 +24,6 @@ bool IsRealTime(const SYSTEMTIME& time) {
   if (time.month < 1 || time.month > 12) return false;
   if (time.day < 1 || time.day > DaysInMonth(time.year, time.month)) return false;
   return time.hour < 24 && time.minute < 60 && time.second < 60 && time.milliseconds < 1000;
-}
-
-std::tm ToTm(const SYSTEMTIME& time) {
-  std::tm tm{};
-  tm.tm_year = time.year - 1900;
-  tm.tm_mon = time.month - 1;
-  tm.tm_mday = time.day;
-  tm.tm_hour = time.hour;
-  tm.tm_min = time.minute;
-  tm.tm_sec = time.second;
-  tm.tm_isdst = -1;
-  return tm;
 }
 
 // Writes tm into time when it lies within the accepted years.

@@ -4,22 +4,11 @@
 #include <ctime>
 
 #include "platform/clock.h"
+#include "platform/tm_fields.h"
 
 namespace halvane {
 
 namespace {
-
-std::tm ToTm(const SYSTEMTIME& time) {
-  std::tm tm{};
-  tm.tm_year = time.year - 1900;
-  tm.tm_mon = time.month - 1;
-  tm.tm_mday = time.day;
-  tm.tm_hour = time.hour;
-  tm.tm_min = time.minute;
-  tm.tm_sec = time.second;
-  tm.tm_isdst = -1;
-  return tm;
-}
 
 SYSTEMTIME FromTm(const std::tm& tm, uint16_t milliseconds) {
   SYSTEMTIME time;
