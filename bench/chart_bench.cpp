@@ -69,8 +69,7 @@ struct BenchChart {
     starLayer.sprites = LoadBitmap(BitmapId::StarSprites);
     for (int i = 0; i < zoom; ++i) view.GetProjection().ZoomIn();
     for (int i = 0; i > zoom; --i) view.GetProjection().ZoomOut();
-    siderealAngle = SiderealTimeAt(TIME, observer.GetLongitude());
-    view.SetMoment(JulianDayAt(TIME));
+    moment = Moment(TIME, observer.GetLongitude(), observer.GetLatitude(), false);
   }
 
   static constexpr SYSTEMTIME TIME{2026, 12, 2, 8, 21, 0, 0, 0};
@@ -82,7 +81,7 @@ struct BenchChart {
   StarLayer starLayer;  // for the star layer alone
   ImageSurface image;
   DiscardSurface progress;
-  double siderealAngle = 0.0;
+  Moment moment;
 };
 
 void ChartArguments(benchmark::internal::Benchmark* b) {
@@ -101,17 +100,16 @@ BenchChart MakeChart(const benchmark::State& state) {
 
 void BM_Frame(benchmark::State& state) {
   BenchChart chart = MakeChart(state);
-  for (auto _ : state) chart.view.DrawFrame(chart.image, chart.progress, chart.siderealAngle);
+  for (auto _ : state) chart.view.DrawFrame(chart.image, chart.progress, chart.moment);
 }
 BENCHMARK(BM_Frame)->Apply(ChartArguments);
 
-// Apparent places of the date, the sky prepared anew each frame as the app does.
+// Apparent places of the date: a frame of a moment already prepared, as a drag draws it.
 void BM_Frame_Precise(benchmark::State& state) {
   BenchChart chart = MakeChart(state);
-  for (auto _ : state) {
-    const SkyPlaces sky = SkyPlacesAt(BenchChart::TIME, chart.observer.GetLongitude(), true);
-    chart.view.DrawFrame(chart.image, chart.progress, sky);
-  }
+  const Moment precise(BenchChart::TIME, chart.observer.GetLongitude(),
+                       chart.observer.GetLatitude(), true);
+  for (auto _ : state) chart.view.DrawFrame(chart.image, chart.progress, precise);
 }
 BENCHMARK(BM_Frame_Precise)
     ->ArgNames({"south", "large", "zoom"})
@@ -129,7 +127,7 @@ void BM_Layer_EquatorialGrid(benchmark::State& state) {
   BenchChart chart = MakeChart(state);
   for (auto _ : state)
     DrawEquatorialGrid(chart.view.GetProjection(), chart.view.GetLayers(), chart.image,
-                       chart.siderealAngle);
+                       chart.moment);
 }
 BENCHMARK(BM_Layer_EquatorialGrid)->Apply(ChartArguments);
 
@@ -137,7 +135,7 @@ void BM_Layer_Lines(benchmark::State& state) {
   BenchChart chart = MakeChart(state);
   for (auto _ : state)
     DrawConstellationLines(chart.view.GetProjection(), chart.view.GetLayers(), chart.image,
-                           chart.siderealAngle);
+                           chart.moment);
 }
 BENCHMARK(BM_Layer_Lines)->Apply(ChartArguments);
 
@@ -145,7 +143,7 @@ void BM_Layer_Boundaries(benchmark::State& state) {
   BenchChart chart = MakeChart(state);
   for (auto _ : state)
     DrawConstellationBoundaries(chart.view.GetProjection(), chart.view.GetLayers(), chart.image,
-                                chart.siderealAngle);
+                                chart.moment);
 }
 BENCHMARK(BM_Layer_Boundaries)->Apply(ChartArguments);
 
@@ -153,7 +151,7 @@ void BM_Layer_Stars(benchmark::State& state) {
   BenchChart chart = MakeChart(state);
   for (auto _ : state)
     DrawStars(chart.view.GetProjection(), chart.view.GetLayers(), chart.starLayer, chart.image,
-              chart.strip, chart.progress, chart.siderealAngle);
+              chart.strip, chart.progress, chart.moment);
 }
 BENCHMARK(BM_Layer_Stars)->Apply(ChartArguments);
 
@@ -189,7 +187,7 @@ void BM_IdentifyObject(benchmark::State& state) {
   BenchChart chart(false, false, 0);
   for (auto _ : state) {
     PickedLabel label;
-    chart.view.IdentifyObject(label, 100, 120, chart.siderealAngle);
+    chart.view.IdentifyObject(label, 100, 120, chart.moment);
     benchmark::DoNotOptimize(label);
   }
   state.SetLabel("shipped labels");
@@ -228,7 +226,7 @@ std::string SyntheticStars(int64_t count) {
 
 void BM_Frame_SyntheticStars(benchmark::State& state) {
   BenchChart chart(false, false, 0, SyntheticStars(state.range(0)));
-  for (auto _ : state) chart.view.DrawFrame(chart.image, chart.progress, chart.siderealAngle);
+  for (auto _ : state) chart.view.DrawFrame(chart.image, chart.progress, chart.moment);
   state.counters["records"] = static_cast<double>(state.range(0));
 }
 BENCHMARK(BM_Frame_SyntheticStars)

@@ -5,7 +5,7 @@
 #include <string>
 #include <string_view>
 
-#include "astro/system_time.h"
+#include "astro/moment.h"
 #include "catalog/sky_names.h"
 
 namespace halvane {
@@ -17,10 +17,9 @@ struct SkyTarget {
   double declinationDegrees;
 };
 
-// The first completion of text (see NameIndex::Complete) and its place; a body's place is
-// computed for the universal time and the observer (longitude positive west, degrees).
-// Empty when nothing matches or the body has no place then.
+// The first completion of text (see NameIndex::Complete) and its place; a body's place is the
+// moment's. Empty when nothing matches or the body has no place then.
 std::optional<SkyTarget> FindSkyTarget(const SkyNames& names, std::string_view text,
-                                       const SYSTEMTIME& time, double longitude, double latitude);
+                                       const Moment& moment);
 
 }  // namespace halvane

@@ -1,15 +1,13 @@
 // Chart: one sky chart as the app, halvane-render, the fuzz targets and the benchmarks draw
 // it. It joins the projection (where on the chart), the layer set (which layers, which
-// files), the moment, the progress strip and the star layer's sprites, composes frames and
+// files), the progress strip and the star layer's sprites, composes frames and
 // finds tapped objects.
 #pragma once
 
 #include <cstdint>
-#include <limits>
 #include <memory>
 
-#include "astro/sky_places.h"
-#include "astro/solar_system.h"
+#include "astro/moment.h"
 #include "catalog/catalog_layers.h"
 #include "catalog/identify_object.h"
 #include "platform/surface.h"
@@ -30,18 +28,13 @@ class Chart {
   // Moves the chart to a new rectangle (the window was resized).
   void SetViewRect(const Rect& rect);
 
-  // The moment the next frames show, a Julian day in universal time; the sky that DrawFrame
-  // gets must belong to it. Until it is set (or when it is not finite) the solar system is not
-  // drawn.
-  void SetMoment(double jdUt) { momentJdUt = jdUt; }
-  double GetMoment() const { return momentJdUt; }
+  // Composes one frame of the moment's sky into drawSurface, showing progress on
+  // progressSurface. A moment without a time draws no solar system.
+  void DrawFrame(Surface& drawSurface, Surface& progressSurface, const Moment& moment);
 
-  // Composes one frame of sky into drawSurface, showing progress on progressSurface.
-  void DrawFrame(Surface& drawSurface, Surface& progressSurface, const SkyPlaces& sky);
-
-  // The tapped object at client pixel (x, y) into label, among the labels and the bodies the
-  // last frame drew; see IdentifyObject.
-  void IdentifyObject(PickedLabel& label, int32_t x, int32_t y, const SkyPlaces& sky) const;
+  // The tapped object at client pixel (x, y) into label, among the labels and, when the
+  // solar-system layer is on, the moment's bodies; see IdentifyObject.
+  void IdentifyObject(PickedLabel& label, int32_t x, int32_t y, const Moment& moment) const;
 
   Projection& GetProjection() { return projection; }
   const Projection& GetProjection() const { return projection; }
@@ -49,16 +42,12 @@ class Chart {
   const LayerSet& GetLayers() const { return layers; }
   // Star records read by the last frame whose catalog could be used.
   int32_t GetStarCount() const { return starLayer.starCount; }
-  // The bodies the last frame drew (none available when the layer was off).
-  const SolarSystemPlaces& GetBodies() const { return bodies; }
 
  private:
   Projection projection;
   LayerSet layers;
   ProgressStrip progress;
   StarLayer starLayer;
-  double momentJdUt = std::numeric_limits<double>::quiet_NaN();
-  SolarSystemPlaces bodies{};
 };
 
 }  // namespace halvane

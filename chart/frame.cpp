@@ -2,7 +2,6 @@
 // the progress strip growing on the screen between them.
 #include "chart/chart.h"
 
-#include "astro/observer.h"
 #include "chart/label_overlay.h"
 #include "view/grid_layers.h"
 #include "view/solar_system_layer.h"
@@ -17,7 +16,8 @@ constexpr Color BOUNDARY_COLOR = MakeColor(0x40, 0x60, 0x60);
 
 }  // namespace
 
-void Chart::DrawFrame(Surface& drawSurface, Surface& progressSurface, const SkyPlaces& sky) {
+void Chart::DrawFrame(Surface& drawSurface, Surface& progressSurface, const Moment& moment) {
+  const SkyPlaces& sky = moment.GetSky();
   double done = 1.0;
   progress.Show(done, progressSurface);
   drawSurface.FillRect(projection.GetViewRect(), StockBrush::Black);
@@ -44,11 +44,9 @@ void Chart::DrawFrame(Surface& drawSurface, Surface& progressSurface, const SkyP
 
   DrawStars(projection, layers, starLayer, drawSurface, progress, progressSurface, sky);
 
-  const Observer& observer = projection.GetObserver();
-  bodies = layers.showSolarSystem
-               ? ComputeSolarSystem(momentJdUt, observer.GetLongitude(), observer.GetLatitude())
-               : SolarSystemPlaces{};
-  DrawSolarSystem(projection, layers, drawSurface, bodies, sky, LABEL_COLOR);
+  if (layers.showSolarSystem) {
+    DrawSolarSystem(projection, layers, drawSurface, moment.GetBodies(), sky, LABEL_COLOR);
+  }
 }
 
 }  // namespace halvane

@@ -2,8 +2,6 @@
 // end in Perform, so each action is written once.
 #include "shell/main_window.h"
 
-#include "astro/sidereal_time.h"
-#include "astro/sky_places.h"
 #include "platform/clock.h"
 #include "platform/dialog.h"
 #include "platform/night_vision.h"
@@ -47,11 +45,8 @@ void MainWindow::OnDestroy() {
   Window::OnDestroy();
 }
 
-void MainWindow::RefreshSiderealAngle() {
+void MainWindow::ReadClock() {
   if (config.useSystemTime != 0) config.observationTime = UniversalNow();
-  sky = SkyPlacesAt(config.observationTime, observer->GetLongitude(),
-                    chart != nullptr && chart->GetLayers().precisePositions);
-  if (chart != nullptr) chart->SetMoment(JulianDayAt(config.observationTime));
 }
 
 void MainWindow::Perform(ChartAction action) {
@@ -99,7 +94,8 @@ void MainWindow::Perform(ChartAction action) {
 
 void MainWindow::OnCommand(uint16_t, uint16_t command, intptr_t) {
   // Every command, even one that then does nothing, starts from the clock.
-  RefreshSiderealAngle();
+  ReadClock();
+  UpdateMoment();
   switch (command) {
     case COMMAND_EXIT: DestroyAppWindow(hwnd); return;
     case COMMAND_CONFIGURE:
@@ -132,7 +128,7 @@ void MainWindow::OnCommand(uint16_t, uint16_t command, intptr_t) {
     default: break;
   }
   if (const GoToRow* row = GoToRowAt(GoToRowOfCommand(command))) {
-    GoToConstellation(*observer, *row, sky);
+    GoToConstellation(*observer, *row, moment.GetSky());
     RequestRender();
   }
 }

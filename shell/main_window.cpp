@@ -69,6 +69,8 @@ void MainWindow::Create(const std::string& className, const std::string& title,
   handMode = false;
   backBuffer.reset();
   navBoxBitmap = LoadBitmap(BitmapId::NavigationBox);
+  ReadClock();
+  UpdateMoment();
   needsRender = true;
 }
 
@@ -83,7 +85,19 @@ void MainWindow::SetCheckMarks() {
   CheckMenuItem(menu, COMMAND_NIGHT_VISION, extension.nightVision);
 }
 
+void MainWindow::UpdateMoment() {
+  if (observer == nullptr || chart == nullptr) return;
+  const bool precise = chart->GetLayers().precisePositions;
+  if (moment.Matches(config.observationTime, observer->GetLongitude(), observer->GetLatitude(),
+                     precise)) {
+    return;
+  }
+  moment =
+      Moment(config.observationTime, observer->GetLongitude(), observer->GetLatitude(), precise);
+}
+
 void MainWindow::RequestRender() {
+  UpdateMoment();
   needsRender = true;
   InvalidateWindow(hwnd);
 }
@@ -94,6 +108,7 @@ void MainWindow::ApplySettings(double longitude, double latitude, bool useSystem
                                const SYSTEMTIME& fixedTime) {
   config.useSystemTime = useSystemTime ? 1 : 0;
   if (!useSystemTime) config.observationTime = fixedTime;
+  ReadClock();
   observer->SetLocation(longitude, latitude);
   RequestRender();
 }

@@ -8,8 +8,8 @@
 #include <string>
 #include <string_view>
 
+#include "astro/moment.h"
 #include "astro/observer.h"
-#include "astro/sky_places.h"
 #include "catalog/city_catalog.h"
 #include "catalog/sky_names.h"
 #include "chart/chart.h"
@@ -50,13 +50,13 @@ class MainWindow : public Window {
 
   // Changes the observer or the chart, then asks for a new frame.
   void Perform(ChartAction action);
-  // Needs a new frame at the next paint.
+  // Needs a new frame at the next paint; the moment is built anew when the time, the place or
+  // "Precise positions" changed since it was.
   void RequestRender();
   // The next paint only copies the back buffer and draws the overlays.
   void RequestRepaint();
-  // Reads the clock into the settings when it is in use, recomputes the sky (plain or of the
-  // date, as the chart's switch says) and gives the chart the moment.
-  void RefreshSiderealAngle();
+  // Reads the clock into the settings when it is in use.
+  void ReadClock();
   // True when (x, y) lies on the visible navigation box.
   bool InNavigationBox(int32_t x, int32_t y) const;
   // The configuration dialog's OK: the observer's place and the time setting (fixedTime
@@ -93,8 +93,10 @@ class MainWindow : public Window {
   ConfigExtension& GetExtension() { return extension; }
   // The last tap's label; all zero when there is none.
   const PickedLabel& GetLabel() const { return label; }
-  double GetSiderealAngle() const { return sky.GetSiderealAngle(); }
-  const SkyPlaces& GetSky() const { return sky; }
+  double GetSiderealAngle() const { return moment.GetSky().GetSiderealAngle(); }
+  const SkyPlaces& GetSky() const { return moment.GetSky(); }
+  // The moment the chart shows.
+  const Moment& GetMoment() const { return moment; }
   MenuBarHandle GetMenuBar() const { return menuBar; }
   MenuHandle GetMenu() const { return menu; }
   bool IsNavigationBoxShown() const { return navBoxShown; }
@@ -111,6 +113,8 @@ class MainWindow : public Window {
 
  private:
   void SetCheckMarks();
+  // Builds the moment again when the settings no longer give the one there is.
+  void UpdateMoment();
   void PressNavigationButton(int32_t column, int32_t row);
   // Puts the view where a drag from the press to (x, y) takes it and asks for a frame.
   void DragFromStart(int32_t x, int32_t y);
@@ -135,7 +139,7 @@ class MainWindow : public Window {
   std::string configPath;
   std::string catalogFolder;
   PickedLabel label;
-  SkyPlaces sky{0.0};
+  Moment moment;
   ConfigRecord config;
   ConfigExtension extension;
   std::unique_ptr<SkyNames> skyNames;

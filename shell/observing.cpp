@@ -48,20 +48,19 @@ void MainWindow::Find() {
 }
 
 bool MainWindow::TurnToName(std::u16string_view text) {
-  RefreshSiderealAngle();
-  const std::optional<SkyTarget> target =
-      FindSkyTarget(GetSkyNames(), Utf16ToUtf8(text), config.observationTime,
-                    observer->GetLongitude(), observer->GetLatitude());
+  ReadClock();
+  UpdateMoment();
+  const std::optional<SkyTarget> target = FindSkyTarget(GetSkyNames(), Utf16ToUtf8(text), moment);
   if (!target) return false;
   const GoToRow row{target->name.c_str(), target->rightAscensionHours, target->declinationDegrees};
-  GoToConstellation(*observer, row, sky);
+  GoToConstellation(*observer, row, moment.GetSky());
   foundName = Utf8ToUtf16(target->name);
   RequestRender();
   return true;
 }
 
 void MainWindow::StepTime(int32_t hours, int32_t days) {
-  RefreshSiderealAngle();
+  ReadClock();
   SYSTEMTIME time = config.observationTime;
   const bool stepped = days != 0 ? StepLocalDays(time, days) : StepHours(time, hours);
   if (!stepped) return;  // the edge of the calendar the clock handles
@@ -72,6 +71,7 @@ void MainWindow::StepTime(int32_t hours, int32_t days) {
 
 void MainWindow::ReturnToClock() {
   config.useSystemTime = 1;
+  ReadClock();
   RequestRender();
 }
 

@@ -5,7 +5,6 @@
 
 #include <algorithm>
 
-#include "astro/sidereal_time.h"
 #include "chart/caption_overlay.h"
 #include "chart/label_overlay.h"
 #include "platform/bitmaps.h"
@@ -50,8 +49,7 @@ void MainWindow::OnDraw(Surface& screen) {
   }
 
   if (needsRender) {
-    RefreshSiderealAngle();
-    chart->DrawFrame(backBuffer->GetSurface(), screen, sky);
+    chart->DrawFrame(backBuffer->GetSurface(), screen, moment);
     ++framesDrawn;
     needsRender = false;
     label = PickedLabel{};

@@ -33,7 +33,7 @@ void MainWindow::OnLButtonDown(uintptr_t, int32_t x, int32_t y) {
   dragStartY = y;
   observer->GetViewDirection(dragStartAzimuth, dragStartAltitude);
   if (penDownInNavBox || !handMode) {
-    chart->IdentifyObject(label, x, y, sky);
+    chart->IdentifyObject(label, x, y, moment);
     RequestRepaint();
     return;
   }

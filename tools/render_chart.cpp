@@ -8,9 +8,8 @@
 #include <optional>
 
 #include "astro/angles.h"
+#include "astro/moment.h"
 #include "astro/observer.h"
-#include "astro/sidereal_time.h"
-#include "astro/sky_places.h"
 #include "catalog/city_catalog.h"
 #include "catalog/sky_target.h"
 #include "chart/caption_overlay.h"
@@ -69,10 +68,10 @@ void ApplyPan(Projection& view, const std::string& keys) {
 }
 
 // One line per available body: where the chart puts it and how it looks.
-std::string FormatBodies(const Observer& observer, double jdUt, const SkyPlaces& sky) {
+std::string FormatBodies(const Observer& observer, const Moment& moment) {
   constexpr double RAD_TO_ARCSEC = RAD_TO_DEG * 3600.0;
-  const SolarSystemPlaces places =
-      ComputeSolarSystem(jdUt, observer.GetLongitude(), observer.GetLatitude());
+  const SolarSystemPlaces& places = moment.GetBodies();
+  const SkyPlaces& sky = moment.GetSky();
   std::string lines;
   for (int index = 0; index < BODY_COUNT; ++index) {
     const BodyPlace& place = places[index];
@@ -118,15 +117,14 @@ bool RenderChart(const RenderOptions& options, const SYSTEMTIME& now, Surface& s
                          city->latitudeSeconds / double{SECONDS_PER_DEGREE});
   }
   const SYSTEMTIME time = options.time.value_or(now);
-  const double jdUt = JulianDayAt(time);
   const uint16_t layerFlags = options.layerFlags.value_or(config.layerFlags);
   const bool precise = options.precise || (layerFlags & LAYER_PRECISE_POSITIONS) != 0;
-  const SkyPlaces sky = SkyPlacesAt(time, observer.GetLongitude(), precise);
+  const Moment moment(time, observer.GetLongitude(), observer.GetLatitude(), precise);
+  const SkyPlaces& sky = moment.GetSky();
 
   std::optional<SkyTarget> target;
   if (!options.goToName.empty()) {
-    target = FindSkyTarget(LoadSkyNames(folder + "Labels.dat"), options.goToName, time,
-                           observer.GetLongitude(), observer.GetLatitude());
+    target = FindSkyTarget(LoadSkyNames(folder + "Labels.dat"), options.goToName, moment);
     if (!target) {
       error = "--goto: no star, object, constellation or planet of that name, got '" +
               options.goToName + "'";
@@ -142,7 +140,6 @@ bool RenderChart(const RenderOptions& options, const SYSTEMTIME& now, Surface& s
 
   const Rect chart{0, 0, options.width, options.height};
   Chart view(chart, &observer, LoadBitmap(BitmapId::StarSprites));
-  view.SetMoment(jdUt);
   view.GetLayers().UseDataFolder(folder);
   view.GetLayers().ApplyLayerFlags(layerFlags);
   view.GetLayers().precisePositions = precise;
@@ -152,10 +149,10 @@ bool RenderChart(const RenderOptions& options, const SYSTEMTIME& now, Surface& s
   ApplyPan(view.GetProjection(), options.pan);
 
   DiscardSurface progress;
-  view.DrawFrame(surface, progress, sky);
+  view.DrawFrame(surface, progress, moment);
 
   PickedLabel label;
-  if (options.tap) view.IdentifyObject(label, options.tap->x, options.tap->y, sky);
+  if (options.tap) view.IdentifyObject(label, options.tap->x, options.tap->y, moment);
   DrawLabelOverlay(surface, label, chart);
   if (options.caption) {
     // The app's caption shows a time other than the clock's; here, a time given.
@@ -164,7 +161,7 @@ bool RenderChart(const RenderOptions& options, const SYSTEMTIME& now, Surface& s
     if (options.time && UniversalToLocal(local)) shown = local;
     DrawCaptionOverlay(surface, CaptionText(shown, 0), chart);
   }
-  if (options.bodies) bodies = FormatBodies(observer, jdUt, sky);
+  if (options.bodies) bodies = FormatBodies(observer, moment);
   return true;
 }
 
