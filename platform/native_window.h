@@ -4,6 +4,7 @@
 
 #include <QImage>
 #include <QRect>
+#include <QTimer>
 #include <QVBoxLayout>
 #include <QWidget>
 #include <memory>
@@ -77,7 +78,7 @@ class ScreenSurface : public Surface {
 class NativeWindow : public QWidget {
   Q_OBJECT
  public:
-  NativeWindow(WindowProcedure procedure, int32_t clientWidth, int32_t clientHeight);
+  NativeWindow(WindowProcedure procedure, void* context, int32_t clientWidth, int32_t clientHeight);
 
   intptr_t Send(uint32_t message, uintptr_t wParam, intptr_t lParam);
   // Sends a message behind a Qt event; true when the procedure left it to default processing.
@@ -89,6 +90,10 @@ class NativeWindow : public QWidget {
   void Destroy();
   void AddBottomBar(QWidget* bar);
   QWidget* BottomBar() const { return bottomBar; }
+  void* Context() const { return context; }
+  // One timer per window: the timer message after milliseconds, once.
+  void StartTimer(int32_t milliseconds);
+  void StopTimer();
 
   ChartArea* chart = nullptr;
   // The composed picture the chart area shows; resized with the chart area.
@@ -107,6 +112,8 @@ class NativeWindow : public QWidget {
 
  private:
   WindowProcedure procedure;
+  void* context;
+  QTimer* timer = nullptr;
   QVBoxLayout* layout = nullptr;
   QWidget* bottomBar = nullptr;
   bool paintPending = false;

@@ -29,11 +29,22 @@ bool& KeepCreatedSize() {
 // The interface
 
 WindowHandle CreateAppWindow(const std::string&, const std::string& title,
-                             WindowProcedure procedure, int32_t clientWidth, int32_t clientHeight) {
-  auto* window = new NativeWindow(procedure, clientWidth, clientHeight);
+                             WindowProcedure procedure, int32_t clientWidth, int32_t clientHeight,
+                             void* context) {
+  auto* window = new NativeWindow(procedure, context, clientWidth, clientHeight);
   window->setWindowTitle(QString::fromStdString(title));
   window->Send(MESSAGE_CREATE, 0, 0);
   return window;
+}
+
+void* WindowContext(WindowHandle window) { return window != nullptr ? window->Context() : nullptr; }
+
+void StartWindowTimer(WindowHandle window, int32_t milliseconds) {
+  if (window != nullptr) window->StartTimer(milliseconds);
+}
+
+void StopWindowTimer(WindowHandle window) {
+  if (window != nullptr) window->StopTimer();
 }
 
 void DestroyAppWindow(WindowHandle window) {

@@ -24,6 +24,7 @@ constexpr uint32_t MESSAGE_SET_CURSOR = 0x0020;
 constexpr uint32_t MESSAGE_KEY_DOWN = 0x0100;
 constexpr uint32_t MESSAGE_CHAR = 0x0102;
 constexpr uint32_t MESSAGE_COMMAND = 0x0111;
+constexpr uint32_t MESSAGE_TIMER = 0x0113;
 constexpr uint32_t MESSAGE_GESTURE = 0x0119;
 constexpr uint32_t MESSAGE_STYLUS_MOVE = 0x0200;
 constexpr uint32_t MESSAGE_STYLUS_DOWN = 0x0201;
@@ -76,9 +77,15 @@ constexpr uintptr_t MakeCommandParam(uint16_t notification, uint16_t command) {
 
 // Creates a hidden top-level window with a chart area of clientWidth x clientHeight and sends
 // it the create message before returning. Qt has no window classes: the class name only
-// matters to the single-instance socket.
+// matters to the single-instance socket. context is the procedure's own (WindowContext).
 WindowHandle CreateAppWindow(const std::string& className, const std::string& title,
-                             WindowProcedure procedure, int32_t clientWidth, int32_t clientHeight);
+                             WindowProcedure procedure, int32_t clientWidth, int32_t clientHeight,
+                             void* context = nullptr);
+// The context the window was created with.
+void* WindowContext(WindowHandle window);
+// The timer message, once, after milliseconds (at least 0); a new start replaces the old one.
+void StartWindowTimer(WindowHandle window, int32_t milliseconds);
+void StopWindowTimer(WindowHandle window);
 // Sends the destroy message and deletes the window once control is back in the event loop.
 // Safe to call from the window's own handlers; a second call does nothing.
 void DestroyAppWindow(WindowHandle window);

@@ -46,7 +46,7 @@ void MainWindow::OnDestroy() {
 }
 
 void MainWindow::ReadClock() {
-  if (config.useSystemTime != 0) config.observationTime = UniversalNow();
+  if (config.useSystemTime != 0) config.observationTime = clock->UniversalNow();
 }
 
 void MainWindow::Perform(ChartAction action) {

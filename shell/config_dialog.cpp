@@ -107,7 +107,7 @@ void Initialise(DialogHandle dialog, MainWindow& window) {
   // A damaged record's milliseconds would make every date the fields hold unreal.
   if (shown.milliseconds >= 1000) shown.milliseconds = 0;
   if (window.GetConfig().useSystemTime != 0) {
-    shown = LocalNow();
+    shown = window.GetClock().LocalNow();
   } else {
     UniversalToLocal(shown);
   }

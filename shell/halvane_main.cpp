@@ -4,13 +4,8 @@
 
 int main(int argc, char** argv) {
   const halvane::WindowSystem windowSystem(argc, argv);
-  halvane::InitInstance(halvane::SHOW_NORMAL);
+  const std::unique_ptr<halvane::MainWindow> window = halvane::InitInstance(halvane::SHOW_NORMAL);
   // A second copy made no window: it has brought the first forward and ends here.
-  if (halvane::theMainWindow == nullptr || halvane::theMainWindow->hwnd == nullptr) {
-    halvane::ExitInstance();
-    return 0;
-  }
-  const int exitCode = halvane::RunMessageLoop();
-  halvane::ExitInstance();
-  return exitCode;
+  if (window->hwnd == nullptr) return 0;
+  return halvane::RunMessageLoop();
 }

@@ -8,19 +8,15 @@
 
 namespace halvane {
 
-MainWindow* theMainWindow = nullptr;
-
 namespace {
 
-// Owns what theMainWindow points to.
-std::unique_ptr<MainWindow>& MainWindowOwner() {
-  static std::unique_ptr<MainWindow> owner;
-  return owner;
-}
+constexpr int32_t MILLISECONDS_PER_MINUTE = 60000;
 
 }  // namespace
 
-MainWindow::MainWindow(std::string dataFolder) : dataFolder(std::move(dataFolder)) {}
+MainWindow::MainWindow(std::string dataFolder, std::shared_ptr<const Clock> clock)
+    : dataFolder(std::move(dataFolder)),
+      clock(clock != nullptr ? std::move(clock) : std::make_shared<const Clock>()) {}
 
 MainWindow::~MainWindow() {
   if (hwnd != nullptr && !windowDestroyed) DestroyAppWindow(hwnd);
@@ -38,9 +34,8 @@ MainWindow::~MainWindow() {
   backBuffer.reset();
 }
 
-void MainWindow::Create(const std::string& className, const std::string& title,
-                        WindowProcedure procedure) {
-  Window::Create(className, title, procedure);
+void MainWindow::Create(const std::string& className, const std::string& title) {
+  Window::Create(className, title);
   if (hwnd == nullptr) return;
   observer = std::make_unique<Observer>();
 
@@ -94,6 +89,18 @@ void MainWindow::UpdateMoment() {
   }
   moment =
       Moment(config.observationTime, observer->GetLongitude(), observer->GetLatitude(), precise);
+  // With the clock, the next frame comes when the shown minute changes; a fixed time needs none.
+  if (config.useSystemTime == 0) {
+    StopWindowTimer(hwnd);
+    return;
+  }
+  const SYSTEMTIME& now = config.observationTime;
+  StartWindowTimer(hwnd, MILLISECONDS_PER_MINUTE - (now.second * 1000 + now.milliseconds));
+}
+
+void MainWindow::OnTimer() {
+  ReadClock();
+  RequestRender();
 }
 
 void MainWindow::RequestRender() {
@@ -113,30 +120,18 @@ void MainWindow::ApplySettings(double longitude, double latitude, bool useSystem
   RequestRender();
 }
 
-intptr_t WindowProc(WindowHandle window, uint32_t message, uintptr_t wParam, intptr_t lParam) {
-  if (theMainWindow == nullptr) return DefaultWindowProcedure(window, message, wParam, lParam);
-  return theMainWindow->Dispatch(window, message, wParam, lParam);
-}
-
-bool InitInstance(int showCode, const std::string& dataFolder) {
-  if (theMainWindow != nullptr) return true;
-  MainWindowOwner() = std::make_unique<MainWindow>(dataFolder);
-  theMainWindow = MainWindowOwner().get();
-  theMainWindow->Create(WINDOW_CLASS_NAME, WINDOW_TITLE, WindowProc);
-  if (theMainWindow->hwnd != nullptr) {
-    const WindowGeometry& remembered = theMainWindow->GetExtension().window;
-    PlaceAppWindow(theMainWindow->hwnd,
+std::unique_ptr<MainWindow> InitInstance(int showCode, const std::string& dataFolder,
+                                         std::shared_ptr<const Clock> clock) {
+  auto window = std::make_unique<MainWindow>(dataFolder, std::move(clock));
+  window->Create(WINDOW_CLASS_NAME, WINDOW_TITLE);
+  if (window->hwnd != nullptr) {
+    const WindowGeometry& remembered = window->GetExtension().window;
+    PlaceAppWindow(window->hwnd,
                    WindowPlacement{remembered.known, remembered.maximised, remembered.x,
                                    remembered.y, remembered.width, remembered.height});
-    theMainWindow->Show(showCode);
+    window->Show(showCode);
   }
-  return true;
-}
-
-void ExitInstance() {
-  if (theMainWindow == nullptr) return;
-  MainWindowOwner().reset();
-  theMainWindow = nullptr;
+  return window;
 }
 
 }  // namespace halvane

@@ -13,6 +13,7 @@
 #include "catalog/city_catalog.h"
 #include "catalog/sky_names.h"
 #include "chart/chart.h"
+#include "platform/clock.h"
 #include "platform/menu_bar.h"
 #include "platform/window_system.h"
 #include "shell/chart_action.h"
@@ -29,14 +30,14 @@ constexpr char WINDOW_TITLE[] = "Halvane v1.2";
 class MainWindow : public Window {
  public:
   // dataFolder holds Config.dat and the catalogs, with a trailing '/'; empty means the places
-  // LocateAppFiles finds beside the executable. Only tests and benchmarks pass a folder.
-  explicit MainWindow(std::string dataFolder = {});
+  // LocateAppFiles finds beside the executable. Only tests and benchmarks pass a folder, or a
+  // clock of their own (null: the system's).
+  explicit MainWindow(std::string dataFolder = {}, std::shared_ptr<const Clock> clock = nullptr);
   // Saves the settings (only when the window was made) and frees everything.
   ~MainWindow() override;
 
   void OnDraw(Surface& screen) override;
-  void Create(const std::string& className, const std::string& title,
-              WindowProcedure procedure) override;
+  void Create(const std::string& className, const std::string& title) override;
   void OnKeyDown(uintptr_t virtualKey, intptr_t lParam) override;
   void OnChar(char16_t character, intptr_t lParam) override;
   void OnCreate(intptr_t creationData) override;
@@ -47,6 +48,8 @@ class MainWindow : public Window {
   void OnMouseMove(uintptr_t wParam, int32_t x, int32_t y) override;
   void OnMouseWheel(uintptr_t keys, int32_t distance) override;
   void OnGesture(uintptr_t kind, int32_t steps) override;
+  // The shown minute changed: the chart follows the clock.
+  void OnTimer() override;
 
   // Changes the observer or the chart, then asks for a new frame.
   void Perform(ChartAction action);
@@ -57,6 +60,7 @@ class MainWindow : public Window {
   void RequestRepaint();
   // Reads the clock into the settings when it is in use.
   void ReadClock();
+  const Clock& GetClock() const { return *clock; }
   // True when (x, y) lies on the visible navigation box.
   bool InNavigationBox(int32_t x, int32_t y) const;
   // The configuration dialog's OK: the observer's place and the time setting (fixedTime
@@ -113,7 +117,8 @@ class MainWindow : public Window {
 
  private:
   void SetCheckMarks();
-  // Builds the moment again when the settings no longer give the one there is.
+  // Builds the moment again when the settings no longer give the one there is; with the
+  // clock, the window's timer is set for the change of the shown minute.
   void UpdateMoment();
   void PressNavigationButton(int32_t column, int32_t row);
   // Puts the view where a drag from the press to (x, y) takes it and asks for a frame.
@@ -151,17 +156,13 @@ class MainWindow : public Window {
   int32_t paintsDone = 0;
   bool windowDestroyed = false;
   std::string dataFolder;
+  std::shared_ptr<const Clock> clock;
 };
 
-// The one main window; null before start-up and after shutdown.
-extern MainWindow* theMainWindow;
-
-// The window procedure: the main window's Dispatch once it exists, else default processing.
-intptr_t WindowProc(WindowHandle window, uint32_t message, uintptr_t wParam, intptr_t lParam);
-// Creates, shows and paints the main window (nothing when another copy runs: then the
-// window handle stays null). dataFolder as for MainWindow.
-bool InitInstance(int showCode, const std::string& dataFolder = {});
-// Destroys the main window object, which saves the settings.
-void ExitInstance();
+// Creates, shows and paints the main window reading clock (the system's when null); when
+// another copy runs, the window's handle stays null. dataFolder as for MainWindow. Destroying
+// the object saves the settings.
+std::unique_ptr<MainWindow> InitInstance(int showCode, const std::string& dataFolder = {},
+                                         std::shared_ptr<const Clock> clock = nullptr);
 
 }  // namespace halvane

@@ -27,6 +27,7 @@
 #include <cstdlib>
 #include <cstring>
 #include <filesystem>
+#include <memory>
 #include <string>
 #include <vector>
 
@@ -128,15 +129,15 @@ int main(int argc, char** argv) {
   halvane::SetInstanceScopeForTesting(scope);
   // The timings stay those of the handheld's chart, whatever the screen.
   halvane::KeepCreatedSizeForTesting(!windowReport && holdSeconds == 0);
-  halvane::InitInstance(halvane::SHOW_NORMAL, folder.string() + "/");
-  halvane::MainWindow* window = halvane::theMainWindow;
-  if (window != nullptr && window->hwnd == nullptr) {
+  std::unique_ptr<halvane::MainWindow> window =
+      halvane::InitInstance(halvane::SHOW_NORMAL, folder.string() + "/");
+  if (window->hwnd == nullptr) {
     std::printf("already-running\n");
-    halvane::ExitInstance();
+    window.reset();
     std::filesystem::remove_all(folder);
     return 0;
   }
-  if (window == nullptr || window->hwnd == nullptr || window->GetFramesDrawn() != 1) {
+  if (window->hwnd == nullptr || window->GetFramesDrawn() != 1) {
     std::fprintf(stderr, "halvane-shell-probe: the first frame was not drawn\n");
     return 1;
   }
@@ -151,7 +152,7 @@ int main(int argc, char** argv) {
       QTimer::singleShot(holdSeconds * 1000, [] { halvane::PostQuit(0); });
       code = halvane::RunMessageLoop();
     }
-    halvane::ExitInstance();
+    window.reset();
     std::filesystem::remove_all(folder);
     return code;
   }
@@ -176,7 +177,7 @@ int main(int argc, char** argv) {
   std::printf("repaint-median-us %.1f\n", micros[micros.size() / 2]);
   std::printf("frames-drawn %d\n", window->GetFramesDrawn());
 
-  halvane::ExitInstance();
+  window.reset();
   std::filesystem::remove_all(folder);
   return 0;
 }
