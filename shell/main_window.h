@@ -110,6 +110,8 @@ class MainWindow : public Window {
   bool IsWindowDestroyed() const { return windowDestroyed; }
 
  private:
+  // Saves the settings; a failure is said on stderr and in a box that offers to retry.
+  void SaveSettings();
   void SetCheckMarks();
   void PressNavigationButton(int32_t column, int32_t row);
   // Puts the view where a drag from the press to (x, y) takes it and asks for a frame.

@@ -9,12 +9,12 @@ void Window::OnDraw(Surface& screen) { screen.FillRect(ClientRect(hwnd), StockBr
 
 void Window::Create(const std::string& className, const std::string& title,
                     WindowProcedure procedure) {
-  if (SignalRunningInstance(className, title)) return;
+  if (ClaimInstance(className, title) == InstanceClaim::Elsewhere) return;
   // The create message arrives inside this call and stores the handle through Dispatch.
   const WindowHandle window =
       CreateAppWindow(className, title, procedure, INITIAL_CLIENT_WIDTH, INITIAL_CLIENT_HEIGHT);
   hwnd = window;
-  ListenForLaterInstances(window, className, title);
+  ListenForLaterInstances(window);
 }
 
 void Window::OnPaint() {

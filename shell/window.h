@@ -18,7 +18,7 @@ class Window {
 
   // Fills the client area with the gray stock brush.
   virtual void OnDraw(Surface& screen);
-  // Single-instance check, then the window; hwnd stays null when another copy runs.
+  // Claims the session, then makes the window; hwnd stays null when another copy owns it.
   virtual void Create(const std::string& className, const std::string& title,
                       WindowProcedure procedure);
   // Begins painting, calls OnDraw with the screen surface, ends painting.
