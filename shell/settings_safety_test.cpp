@@ -117,7 +117,9 @@ TEST_F(SettingsSafetyTest, LeftoversOfKilledSavesGoAtTheNextStart) {
   EXPECT_FALSE(std::filesystem::exists(leftover));
   for (const std::string& kept : {running, notOurs}) EXPECT_TRUE(std::filesystem::exists(kept));
   EXPECT_TRUE(std::filesystem::is_symlink(link));
-  if (!stranger.empty()) EXPECT_TRUE(std::filesystem::exists(stranger)) << "another user's file";
+  if (!stranger.empty()) {
+    EXPECT_TRUE(std::filesystem::exists(stranger)) << "another user's file";
+  }
   Stop();
 }
 
