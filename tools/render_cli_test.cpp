@@ -52,7 +52,7 @@ TEST(RenderProgram, WrongArgumentsEndWithOneLineAndCodeTwo) {
     EXPECT_TRUE(run.out.empty());
   }
   // What is echoed reaches the terminal escaped and cut.
-  const QString hostile = QStringLiteral("\x1b[2J\x07") + QString(128 * 1024, 'x');
+  const QString hostile = QStringLiteral("\x1b[2J\x07") + QString(100000, 'x');
   for (const QStringList& arguments :
        {QStringList{"--zoom", hostile}, QStringList{hostile}, QStringList{"--goto", hostile},
         QStringList{"--out", QStringLiteral("/nonexistent/\x1b[2J.png")}}) {
