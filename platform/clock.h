@@ -43,4 +43,8 @@ bool LocalToUniversal(SYSTEMTIME& time);
 // Universal to local time, otherwise as LocalToUniversal.
 bool UniversalToLocal(SYSTEMTIME& time);
 
+// Whether the record is a real date and time of the years 1601 to 30827 (the day of week is
+// not looked at).
+bool IsRealTime(const SYSTEMTIME& time);
+
 }  // namespace halvane

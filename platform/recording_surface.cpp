@@ -3,6 +3,8 @@
 
 #include <cstdio>
 
+#include "platform/printable_text.h"
+
 namespace halvane {
 
 namespace {
@@ -101,8 +103,9 @@ void RecordingSurface::DrawText(std::u16string_view text, const Rect& rect, uint
   std::string line = "text " + std::to_string(rect.left) + ' ' + std::to_string(rect.top) + ' ' +
                      std::to_string(rect.right) + ' ' + std::to_string(rect.bottom) + ' ' +
                      std::to_string(flags) + " \"";
-  for (const char c : ToUtf8(text)) {
-    if (c == '"' || c == '\\') line += '\\';
+  // Control characters and broken UTF-8 of a name never reach a terminal raw.
+  for (const char c : PrintableText(ToUtf8(text))) {
+    if (c == '"') line += '\\';
     line += c;
   }
   line += '"';

@@ -84,8 +84,16 @@ void PlaceAppWindow(WindowHandle window, const WindowPlacement& remembered) {
     window->setWindowState(window->windowState() | Qt::WindowMaximized);
     return;
   }
+  const int barHeight =
+      window->BottomBar() != nullptr ? window->BottomBar()->sizeHint().height() : 0;
   if (remembered.known) {
-    QRect place(remembered.x, remembered.y, remembered.width, remembered.height);
+    // A stored size is only a wish: never less than the handheld's chart, never more than the
+    // screen.
+    const QSize smallest(MIN_CHART_WIDTH, MIN_CHART_HEIGHT + barHeight);
+    const QSize size = QSize(remembered.width, remembered.height)
+                           .expandedTo(smallest)
+                           .boundedTo(available.size().expandedTo(smallest));
+    QRect place(QPoint(remembered.x, remembered.y), size);
     // A screen that has gone since would leave the window out of reach.
     if (QGuiApplication::screenAt(place.center()) == nullptr) place.moveCenter(available.center());
     window->setGeometry(place.intersected(screen->virtualGeometry()));
@@ -97,8 +105,6 @@ void PlaceAppWindow(WindowHandle window, const WindowPlacement& remembered) {
   const int chartHeight = available.height() * 2 / 3;
   const int chartWidth =
       std::min(available.width(), chartHeight * created.width() / std::max(1, created.height()));
-  const int barHeight =
-      window->BottomBar() != nullptr ? window->BottomBar()->sizeHint().height() : 0;
   QRect place(0, 0, chartWidth, chartHeight + barHeight);
   place.moveCenter(available.center());
   window->setGeometry(place);

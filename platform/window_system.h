@@ -103,9 +103,13 @@ struct WindowPlacement {
 };
 // Screens narrower than this, in logical pixels, are phones: the window takes the whole screen.
 constexpr int32_t PHONE_SCREEN_WIDTH = 720;
+// The smallest chart a remembered window size may give: the handheld's.
+constexpr int32_t MIN_CHART_WIDTH = 240;
+constexpr int32_t MIN_CHART_HEIGHT = 294;
 // Places a window before it is first shown: maximised on a phone; else where it was when it is
-// known and still on a screen; else with a chart of about two thirds of the screen's height,
-// shaped as the chart it was created with.
+// known and still on a screen, its size brought within the smallest chart and the screen;
+// else with a chart of about two thirds of the screen's height, shaped as the chart it was
+// created with.
 void PlaceAppWindow(WindowHandle window, const WindowPlacement& remembered);
 // Where the window is now.
 WindowPlacement GetAppWindowPlacement(WindowHandle window);

@@ -23,6 +23,7 @@
 //   80 32  char[32] cityName        UTF-8, zero-padded: the city last chosen, empty for none
 #pragma once
 
+#include <chrono>
 #include <cstddef>
 #include <cstdint>
 #include <string>
@@ -66,17 +67,25 @@ struct ConfigExtension {
 
 // Reads the record after the 12 header bytes, whose content is not examined. When the file
 // is missing or shorter than 48 bytes, longitude, latitude, layerFlags and useSystemTime get
-// their defaults (-18 20 20, 49 41 49, 6, 1), and so do a longitude or latitude that is not
-// a finite number. Returns whether a whole record was read.
+// their defaults (-18 20 20, 49 41 49, 6, 1). Each stored value is checked on its own: a
+// latitude beyond +/-90, a longitude that is not finite or beyond +/-360 get their defaults (a
+// longitude within is brought into (-180, 180]), a fixed time that is not a real date turns
+// the clock on. Returns whether a whole record was read.
 bool LoadConfig(const std::string& path, ConfigRecord& config);
 
 // Writes header and record to a freshly made temporary file beside path (never through a
 // link), renames it over path and syncs the folder, so a failed or interrupted save leaves the
-// previous file whole. Returns whether it succeeded.
+// previous file whole; the temporary file never outlives a failure. Returns whether it
+// succeeded; on failure errno says why.
 bool SaveConfig(const std::string& path, const ConfigRecord& config);
 // The same, with the extension block after the record.
 bool SaveConfig(const std::string& path, const ConfigRecord& config,
                 const ConfigExtension& extension);
+
+// Removes the temporary files that saves killed before their rename left beside path: the
+// save's own names ("Config.dat.<16 hex>"), regular files of this user, last written before
+// the time given (the start of this run). Returns how many were removed.
+int RemoveSaveLeftovers(const std::string& path, std::chrono::system_clock::time_point before);
 
 // Reads the extension block. A file without one, or with a damaged one, gives the defaults;
 // a star limit beyond its range, a window without a positive size and a city name that is not

@@ -1,10 +1,13 @@
 // MainWindow's life: start-up, creation, the window procedure, shutdown.
 #include "shell/main_window.h"
 
+#include <chrono>
+
 #include "platform/app_paths.h"
 #include "platform/bitmaps.h"
 #include "platform/files.h"
 #include "platform/night_vision.h"
+#include "platform/single_instance.h"
 
 namespace halvane {
 
@@ -25,8 +28,7 @@ MainWindow::~MainWindow() {
     config.longitude = observer->GetLongitude();
     config.latitude = observer->GetLatitude();
     config.layerFlags = chart->GetLayers().LayerFlags();
-    MakeConfigFolder(configPath);
-    SaveConfig(configPath, config, extension);
+    SaveSettings();
   }
   chart.reset();
   observer.reset();
@@ -48,6 +50,7 @@ void MainWindow::Create(const std::string& className, const std::string& title) 
   const AppFiles files =
       dataFolder.empty() ? LocateAppFiles(ExecutableDirectory()) : AppFilesIn(dataFolder);
   configPath = files.configSavePath;
+  RemoveSaveLeftovers(configPath, std::chrono::system_clock::now());
   catalogFolder = files.catalogFolder;
   chart->GetLayers().UseDataFolder(files.catalogFolder);
 

@@ -116,6 +116,8 @@ class MainWindow : public Window {
   bool IsWindowDestroyed() const { return windowDestroyed; }
 
  private:
+  // Saves the settings; a failure is said on stderr and in a box that offers to retry.
+  void SaveSettings();
   void SetCheckMarks();
   // Builds the moment again when the settings no longer give the one there is; with the
   // clock, the window's timer is set for the change of the shown minute.

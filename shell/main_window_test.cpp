@@ -330,12 +330,12 @@ TEST_F(MainWindowTest, ChartBufferAndBoxFollowANewWindowSize) {
 TEST_F(MainWindowTest, SecondStartBringsTheFirstForwardAndLeavesConfigAlone) {
   const std::string program = std::string(HALVANE_BINARY_DIR) + "/halvane";
   if (!std::filesystem::exists(program)) GTEST_SKIP() << "halvane is not built";
-  // The program's own socket name, but in the test's folder: a Halvane the user has open
-  // listens in the usual one and sees nothing of this.
+  // The program's own rendezvous names, but in the test's private folder: a Halvane the user
+  // has open listens in the usual one and sees nothing of this.
   SetInstanceScopeForTesting("");
-  const char* oldTemp = std::getenv("TMPDIR");
-  const std::string savedTemp = oldTemp != nullptr ? oldTemp : "";
-  setenv("TMPDIR", folder.c_str(), 1);
+  const char* oldRuntime = std::getenv("XDG_RUNTIME_DIR");
+  const std::string savedRuntime = oldRuntime != nullptr ? oldRuntime : "";
+  setenv("XDG_RUNTIME_DIR", folder.c_str(), 1);
   MainWindow& w = Start();
   const std::string beside = std::string(HALVANE_BINARY_DIR) + "/Config.dat";
   const bool existed = std::filesystem::exists(beside);
@@ -346,7 +346,7 @@ TEST_F(MainWindowTest, SecondStartBringsTheFirstForwardAndLeavesConfigAlone) {
   QProcess second;
   QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
   environment.insert("QT_QPA_PLATFORM", "offscreen");
-  environment.insert("TMPDIR", QString::fromStdString(folder.string()));
+  environment.insert("XDG_RUNTIME_DIR", QString::fromStdString(folder.string()));
   second.setProcessEnvironment(environment);
   second.start(QString::fromStdString(program), {});
   ASSERT_TRUE(second.waitForStarted(5000));
@@ -364,10 +364,10 @@ TEST_F(MainWindowTest, SecondStartBringsTheFirstForwardAndLeavesConfigAlone) {
     EXPECT_EQ(std::filesystem::last_write_time(beside), stamp);
   }
   Stop();
-  if (oldTemp != nullptr) {
-    setenv("TMPDIR", savedTemp.c_str(), 1);
+  if (oldRuntime != nullptr) {
+    setenv("XDG_RUNTIME_DIR", savedRuntime.c_str(), 1);
   } else {
-    unsetenv("TMPDIR");
+    unsetenv("XDG_RUNTIME_DIR");
   }
   SetInstanceScopeForTesting("test-" + std::to_string(::getpid()));
 }

@@ -5,15 +5,19 @@
 
 namespace halvane {
 
+Window::~Window() {
+  if (hwnd != nullptr) ReleaseInstance();
+}
+
 void Window::OnDraw(Surface& screen) { screen.FillRect(ClientRect(hwnd), StockBrush::Gray); }
 
 void Window::Create(const std::string& className, const std::string& title) {
-  if (SignalRunningInstance(className, title)) return;
+  if (ClaimInstance(className, title) == InstanceClaim::Elsewhere) return;
   // The create message arrives inside this call and stores the handle through Dispatch.
   const WindowHandle window = CreateAppWindow(className, title, Procedure, INITIAL_CLIENT_WIDTH,
                                               INITIAL_CLIENT_HEIGHT, this);
   hwnd = window;
-  ListenForLaterInstances(window, className, title);
+  ListenForLaterInstances(window);
 }
 
 void Window::OnPaint() {

@@ -12,14 +12,15 @@ namespace halvane {
 class Window {
  public:
   Window() = default;
-  virtual ~Window() = default;
+  // Gives up the session (after a derived window has saved what it keeps).
+  virtual ~Window();
   Window(const Window&) = delete;
   Window& operator=(const Window&) = delete;
 
   // Fills the client area with the gray stock brush.
   virtual void OnDraw(Surface& screen);
-  // Single-instance check, then the window, whose messages come to this object's handlers;
-  // hwnd stays null when another copy runs.
+  // Claims the session, then makes the window, whose messages come to this object's handlers;
+  // hwnd stays null when another copy owns the session.
   virtual void Create(const std::string& className, const std::string& title);
   // Begins painting, calls OnDraw with the screen surface, ends painting.
   virtual void OnPaint();

@@ -9,8 +9,10 @@
 //   --hold SECONDS stays in the message loop that long (or until the window is closed)
 //   --scope NAME   the single-instance scope (one of its own by default); a start that finds
 //                  another copy in the scope prints "already-running" and ends with 0
-// It works in a temporary folder holding links to the catalogs beside it, so the Config.dat
-// beside the program is never touched.
+//   --data FOLDER  keeps Config.dat in FOLDER (which it leaves in place)
+//   --command N    chooses menu command N once the first frame is shown
+// Otherwise it works in a temporary folder holding links to the catalogs beside it, so the
+// Config.dat beside the program is never touched.
 #include <unistd.h>
 
 #include <QApplication>
@@ -32,6 +34,7 @@
 #include <vector>
 
 #include "platform/files.h"
+#include "platform/menu_bar.h"
 #include "platform/single_instance.h"
 #include "platform/window_system.h"
 #include "shell/main_window.h"
@@ -40,15 +43,19 @@ namespace {
 
 using Clock = std::chrono::steady_clock;
 
-std::filesystem::path MakeDataFolder() {
-  const std::filesystem::path folder =
-      std::filesystem::temp_directory_path() / ("halvane-probe-" + std::to_string(::getpid()));
-  std::filesystem::remove_all(folder);
+std::filesystem::path MakeDataFolder(const std::string& given) {
+  const std::filesystem::path folder = !given.empty()
+                                           ? std::filesystem::path(given)
+                                           : std::filesystem::temp_directory_path() /
+                                                 ("halvane-probe-" + std::to_string(::getpid()));
+  if (given.empty()) std::filesystem::remove_all(folder);
   std::filesystem::create_directories(folder);
   const std::filesystem::path shipped = halvane::ExecutableDirectory();
   for (const char* name : {"Stars.dat", "ConLin.dat", "ConBon.dat", "Labels.dat"}) {
+    // Copies started together may both link: the second link's failure is harmless.
+    std::error_code ignored;
     if (std::filesystem::exists(shipped / name)) {
-      std::filesystem::create_symlink(shipped / name, folder / name);
+      std::filesystem::create_symlink(shipped / name, folder / name, ignored);
     }
   }
   return folder;
@@ -98,6 +105,8 @@ int main(int argc, char** argv) {
   bool windowReport = false;
   int holdSeconds = 0;
   std::string scope = "probe-" + std::to_string(::getpid());
+  std::string dataFolder;
+  int command = 0;
   for (int i = 1; i < argc; ++i) {
     if (std::strcmp(argv[i], "--window") == 0) {
       windowReport = true;
@@ -105,6 +114,14 @@ int main(int argc, char** argv) {
     }
     if (std::strcmp(argv[i], "--hold") == 0 && i + 1 < argc) {
       holdSeconds = std::clamp(std::atoi(argv[++i]), 1, 600);
+      continue;
+    }
+    if (std::strcmp(argv[i], "--data") == 0 && i + 1 < argc) {
+      dataFolder = argv[++i];
+      continue;
+    }
+    if (std::strcmp(argv[i], "--command") == 0 && i + 1 < argc) {
+      command = std::clamp(std::atoi(argv[++i]), 0, 0xFFFF);
       continue;
     }
     if (std::strcmp(argv[i], "--scope") == 0 && i + 1 < argc) {
@@ -124,7 +141,10 @@ int main(int argc, char** argv) {
   }
   if (std::getenv("QT_QPA_PLATFORM") == nullptr) setenv("QT_QPA_PLATFORM", "offscreen", 1);
 
-  const std::filesystem::path folder = MakeDataFolder();
+  const std::filesystem::path folder = MakeDataFolder(dataFolder);
+  const auto removeFolder = [&] {
+    if (dataFolder.empty()) std::filesystem::remove_all(folder);
+  };
   const halvane::WindowSystem windowSystem(argc, argv);
   halvane::SetInstanceScopeForTesting(scope);
   // The timings stay those of the handheld's chart, whatever the screen.
@@ -134,7 +154,7 @@ int main(int argc, char** argv) {
   if (window->hwnd == nullptr) {
     std::printf("already-running\n");
     window.reset();
-    std::filesystem::remove_all(folder);
+    removeFolder();
     return 0;
   }
   if (window->hwnd == nullptr || window->GetFramesDrawn() != 1) {
@@ -144,6 +164,7 @@ int main(int argc, char** argv) {
   QCoreApplication::processEvents();  // Qt shows the composed image
   std::printf("first-frame\n");
   std::fflush(stdout);
+  if (command != 0) halvane::TriggerMenuItem(window->GetMenu(), static_cast<uint16_t>(command));
   if (windowReport || holdSeconds > 0) {
     if (windowReport) ReportWindow(*window);
     std::fflush(stdout);
@@ -153,7 +174,7 @@ int main(int argc, char** argv) {
       code = halvane::RunMessageLoop();
     }
     window.reset();
-    std::filesystem::remove_all(folder);
+    removeFolder();
     return code;
   }
 
@@ -178,6 +199,6 @@ int main(int argc, char** argv) {
   std::printf("frames-drawn %d\n", window->GetFramesDrawn());
 
   window.reset();
-  std::filesystem::remove_all(folder);
+  removeFolder();
   return 0;
 }

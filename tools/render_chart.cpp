@@ -19,6 +19,7 @@
 #include "platform/bitmaps.h"
 #include "platform/clock.h"
 #include "platform/files.h"
+#include "platform/printable_text.h"
 #include "shell/config_file.h"
 #include "view/go_to_table.h"
 #include "view/layer_set.h"
@@ -108,8 +109,8 @@ bool RenderChart(const RenderOptions& options, const SYSTEMTIME& now, Surface& s
     LoadCityCatalog(folder + "Cities.dat", cities);
     const CityRecord* city = FindCity(cities, options.cityName);
     if (city == nullptr) {
-      error = "--city: no city of that name in " + folder + "Cities.dat, got '" + options.cityName +
-              "'";
+      error = "--city: no city of that name in " + PrintableText(folder, ECHOED_VALUE_BYTES) +
+              "Cities.dat, got '" + PrintableText(options.cityName, ECHOED_VALUE_BYTES) + "'";
       return false;
     }
     // Cities count longitude east, the observer west.
@@ -127,7 +128,7 @@ bool RenderChart(const RenderOptions& options, const SYSTEMTIME& now, Surface& s
     target = FindSkyTarget(LoadSkyNames(folder + "Labels.dat"), options.goToName, moment);
     if (!target) {
       error = "--goto: no star, object, constellation or planet of that name, got '" +
-              options.goToName + "'";
+              PrintableText(options.goToName, ECHOED_VALUE_BYTES) + "'";
       return false;
     }
     const GoToRow row{target->name.c_str(), target->rightAscensionHours,

@@ -51,6 +51,17 @@ TEST(RenderProgram, WrongArgumentsEndWithOneLineAndCodeTwo) {
     EXPECT_EQ(Count(run.err, "\n"), 1) << run.err;
     EXPECT_TRUE(run.out.empty());
   }
+  // What is echoed reaches the terminal escaped and cut.
+  const QString hostile = QStringLiteral("\x1b[2J\x07") + QString(100000, 'x');
+  for (const QStringList& arguments :
+       {QStringList{"--zoom", hostile}, QStringList{hostile}, QStringList{"--goto", hostile},
+        QStringList{"--out", QStringLiteral("/nonexistent/\x1b[2J.png")}}) {
+    const RunResult run = RunRender(arguments);
+    EXPECT_EQ(run.err.find('\x1b'), std::string::npos) << arguments[0].toStdString();
+    EXPECT_NE(run.err.find("\\x1b[2J"), std::string::npos) << run.err;
+    EXPECT_LT(run.err.size(), 400u);
+    EXPECT_EQ(Count(run.err, "\n"), 1) << run.err;
+  }
 }
 
 TEST(RenderProgram, ReadsConfigFileAndDrawsTheChartsOwnMessages) {

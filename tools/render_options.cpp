@@ -6,6 +6,7 @@
 #include <string_view>
 #include <system_error>
 
+#include "platform/printable_text.h"
 #include "shell/config_file.h"
 #include "view/view_directions.h"
 
@@ -123,13 +124,9 @@ bool ParseLayers(std::string_view text, uint16_t& flags) {
   }
 }
 
+// An argument as messages echo it: escaped and cut.
 std::string Quoted(std::string_view value) {
-  std::string quoted;
-  quoted.reserve(value.size() + 2);
-  quoted.push_back('\'');
-  quoted.append(value);
-  quoted.push_back('\'');
-  return quoted;
+  return "'" + PrintableText(value, ECHOED_VALUE_BYTES) + "'";
 }
 
 bool ParseOption(const std::string& name, const std::string& value, RenderOptions& o,
@@ -258,7 +255,7 @@ bool ParseRenderOptions(const std::vector<std::string>& arguments, RenderOptions
     } else if (i + 1 < arguments.size()) {
       value = arguments[++i];
     } else {
-      error = argument + ": missing value";
+      error = PrintableText(argument, ECHOED_VALUE_BYTES) + ": missing value";
       return false;
     }
     if (!ParseOption(name, value, options, error)) return false;
@@ -311,7 +308,22 @@ const char* RenderUsage() {
          "                    azimuth degrees as drawn, magnitude, diameter arcseconds,\n"
          "                    illuminated fraction\n"
          "  --night           red on black, as night vision shows it\n"
-         "  --caption         the window's caption: the local time shown, the star limit\n";
+         "  --caption         the window's caption: the local time shown, the star limit\n"
+         "\n"
+         "The trace has one drawing operation a line, in the order drawn; coordinates are\n"
+         "chart pixels (left, top, right, bottom for rectangles), colours RRGGBB in hex:\n"
+         "  fill L T R B BRUSH          BRUSH: black, white or gray\n"
+         "  pen RRGGBB                  colour of the lines that follow\n"
+         "  textcolor RRGGBB            colour of the text that follows\n"
+         "  transparent                 text without a background from here on\n"
+         "  polyline N X1 Y1 ... XN YN  a line through N points\n"
+         "  text L T R B FLAGS \"TEXT\"   TEXT in UTF-8 within the rectangle, FLAGS as a\n"
+         "                              number; \\\" is a quote, \\\\ a backslash, \\xNN the\n"
+         "                              byte NN of a control character or broken UTF-8\n"
+         "  blit X Y W H SX SY OP       a W x H picture from (SX, SY) of a sprite sheet\n"
+         "                              or buffer to (X, Y); OP: copy or or\n"
+         "Arguments and file contents echoed in messages are escaped the same way and cut\n"
+         "with \"...\" after 120 bytes.\n";
 }
 
 }  // namespace halvane
