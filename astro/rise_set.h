@@ -31,7 +31,7 @@ struct HorizonEvents {
   std::vector<double> risings;   // Julian days (UT)
   std::vector<double> transits;  // upper transits, whether above the horizon or not
   std::vector<double> settings;
-  bool aboveAtStart = false;     // above the horizon at the span's start
+  bool aboveAtStart = false;  // above the horizon at the span's start
 
   // Neither rises nor sets in the span: up all of it (polar day) or none of it (polar night).
   bool AlwaysAbove() const { return risings.empty() && settings.empty() && aboveAtStart; }

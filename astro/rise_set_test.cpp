@@ -88,9 +88,9 @@ TEST(RiseSet, MatchesPyEphemOverRandomDaysAndLatitudes) {
 // Sun still transits. At 65 S near the December solstice the Sun sets and rises with a
 // nautical twilight that never ends.
 TEST(RiseSet, PolarDayNightAndEndlessTwilight) {
-  constexpr double LONGITUDE = -15.6;  // degrees, west positive
-  const double juneDay = 2461212.5 + LONGITUDE / 360.0;       // 2026 June 21, local midnight
-  const double decemberDay = 2461395.5 + LONGITUDE / 360.0;   // 2026 December 21
+  constexpr double LONGITUDE = -15.6;                        // degrees, west positive
+  const double juneDay = 2461212.5 + LONGITUDE / 360.0;      // 2026 June 21, local midnight
+  const double decemberDay = 2461395.5 + LONGITUDE / 360.0;  // 2026 December 21
   const SkyTrack june(juneDay, juneDay + 1, LONGITUDE, 78.2);
   const HorizonEvents polarDay = BodyEvents(june, Body::SUN);
   EXPECT_TRUE(polarDay.AlwaysAbove());

@@ -50,7 +50,8 @@ SkyTrack::SkyTrack(double jdStart, double jdEnd, double longitude, double latitu
 size_t SkyTrack::Weights(double jdUt, std::array<double, 3>& weights) const {
   // Sample k stands at start + (k - 1) step; centre on the nearest one.
   const double position = (jdUt - start) / step + 1.0;
-  const double nearest = std::clamp(std::round(position), 1.0, static_cast<double>(samples.size() - 2));
+  const double nearest =
+      std::clamp(std::round(position), 1.0, static_cast<double>(samples.size() - 2));
   const double u = position - nearest;  // -0.5 .. 0.5 inside the span
   weights = {0.5 * u * (u - 1.0), 1.0 - u * u, 0.5 * u * (u + 1.0)};
   return static_cast<size_t>(nearest) - 1;
@@ -100,8 +101,8 @@ HorizonEvents BodyEvents(const SkyTrack& track, Body body) {
 
 HorizonEvents StarEvents(const SkyTrack& track, double rightAscension, double declination) {
   return FindHorizonEvents(
-      [&](double jd) { return track.StarPlace(rightAscension, declination, jd); },
-      track.GetStart(), track.GetEnd(), STANDARD_HORIZON);
+      [&](double jd) { return track.StarPlace(rightAscension, declination, jd); }, track.GetStart(),
+      track.GetEnd(), STANDARD_HORIZON);
 }
 
 HorizonEvents TwilightEvents(const SkyTrack& track, double depth) {

@@ -44,7 +44,7 @@ void MainWindow::Find() {
     }
     return names;
   });
-  if (!chosen.empty()) TurnToName(chosen);
+  if (!chosen.empty() && TurnToName(chosen)) ShowObjectInfo(foundName);
 }
 
 bool MainWindow::TurnToName(std::u16string_view text) {
