@@ -34,16 +34,34 @@ struct Outline {
 
 // Corners a hair off a parallel still make one: the source rounds them to 0.0001 degree.
 constexpr double SAME_DECLINATION = 0.001 * DEG_TO_RAD;
+// The boundaries' corners lie on whole seconds of right ascension and whole arcminutes of
+// declination of B1875 (the tests check every corner's neighbourhood); the source's rounding
+// moves them by up to 0.04 s and 0.2 arcsecond, so each is put back. Within 2.5 degrees of a
+// pole that rounding reaches a second of right ascension, and the corners there are on whole
+// minutes.
+constexpr double RA_SECOND = PI / 43200.0;  // radians
+constexpr double RA_MINUTE = PI / 720.0;
+constexpr double ARCMINUTE = DEG_TO_RAD / 60.0;
+constexpr double NEAR_POLE = 87.5 * DEG_TO_RAD;
 
 double Wrap(double angle) {
   const double turn = std::fmod(angle, 2 * PI);
   return turn < 0 ? turn + 2 * PI : turn;
 }
 
+double Snapped(double angle, double step) { return std::round(angle / step) * step; }
+
 double Signed(double angle) { return std::remainder(angle, 2 * PI); }
 
+bool IsParallel(double dec0, double dec1) { return std::abs(dec1 - dec0) < SAME_DECLINATION; }
+
+// The same right ascension to the source's rounding, measured along the sky.
+bool IsMeridian(double ra0, double dec0, double ra1, double dec1) {
+  return std::abs(Signed(ra1 - ra0)) * std::cos(0.5 * (dec0 + dec1)) < SAME_DECLINATION;
+}
+
 bool IsMeridianOrParallel(double ra0, double dec0, double ra1, double dec1) {
-  return std::abs(dec1 - dec0) < SAME_DECLINATION || std::abs(Signed(ra1 - ra0)) < 1e-5;
+  return IsParallel(dec0, dec1) || IsMeridian(ra0, dec0, ra1, dec1);
 }
 
 // The source adds points along the long border at +88 degrees (B1875) that lie off it in
@@ -54,8 +72,8 @@ Outline MakeOutline(const ConstellationOutline& source) {
     double r = CONSTELLATION_CORNERS[source.firstCorner + i][0] * DEG_TO_RAD;
     double d = CONSTELLATION_CORNERS[source.firstCorner + i][1] * DEG_TO_RAD;
     J2000ToB1875(r, d);
-    ra.push_back(r);
-    dec.push_back(d);
+    ra.push_back(Snapped(r, std::abs(d) > NEAR_POLE ? RA_MINUTE : RA_SECOND));
+    dec.push_back(Snapped(d, ARCMINUTE));
   }
   const size_t n = ra.size();
   std::vector<size_t> kept;
@@ -73,7 +91,7 @@ Outline MakeOutline(const ConstellationOutline& source) {
     const double span = Signed(ra[b] - ra[a]);
     winding += span;
     declinations += dec[a];
-    if (std::abs(dec[b] - dec[a]) >= SAME_DECLINATION || span == 0.0) continue;
+    if (!IsParallel(dec[a], dec[b]) || span == 0.0) continue;
     outline.parallels.push_back(
         {span > 0 ? ra[a] : ra[b], std::abs(span), 0.5 * (dec[a] + dec[b])});
   }
