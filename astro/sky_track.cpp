@@ -30,20 +30,14 @@ SkyTrack::SkyTrack(double jdStart, double jdEnd, double longitude, double latitu
       middle(0.5 * (jdStart + jdEnd), longitude) {
   const int count = static_cast<int>(std::ceil((jdEnd - jdStart) / step)) + 3;
   samples.resize(std::max(count, 3));
-  double previousSidereal = 0.0;
   for (size_t i = 0; i < samples.size(); ++i) {
     const double jd = start + (static_cast<double>(i) - 1.0) * step;
-    const double jdTt = TerrestrialJulianDay(jd);
-    const ApparentPlace apparent(jd, jdTt, longitude);
     Sample& sample = samples[i];
-    sample.bodies = ComputeSolarSystem(jd, jdTt, longitude, latitudeDegrees);
+    sample.bodies = ComputeSolarSystem(jd, TerrestrialJulianDay(jd), longitude, latitudeDegrees);
     for (int b = 0; b < BODY_COUNT; ++b) {
-      apparent.ToApparent(sample.bodies[b].rightAscension, sample.bodies[b].declination,
-                          sample.rightAscension[b], sample.declination[b]);
+      middle.ToApparent(sample.bodies[b].rightAscension, sample.bodies[b].declination,
+                        sample.rightAscension[b], sample.declination[b]);
     }
-    const double residual = apparent.GetSiderealAngle() - SIDEREAL_RATE * (jd - start);
-    sample.siderealResidual = i == 0 ? residual : Near(residual, previousSidereal);
-    previousSidereal = sample.siderealResidual;
   }
 }
 
@@ -58,11 +52,7 @@ size_t SkyTrack::Weights(double jdUt, std::array<double, 3>& weights) const {
 }
 
 double SkyTrack::SiderealAngle(double jdUt) const {
-  std::array<double, 3> w;
-  const size_t k = Weights(jdUt, w);
-  double residual = 0.0;
-  for (size_t j = 0; j < 3; ++j) residual += w[j] * samples[k + j].siderealResidual;
-  return residual + SIDEREAL_RATE * (jdUt - start);
+  return middle.GetSiderealAngle() + SIDEREAL_RATE * (jdUt - 0.5 * (start + end));
 }
 
 HorizonPlace SkyTrack::BodyPlace(Body body, double jdUt, bool upperLimb) const {

@@ -17,7 +17,9 @@ class SkyTrack {
   // Samples every `step` days (an hour by default) from jdStart to jdEnd (Julian days UT), one
   // more each side for the interpolation, for an observer at `longitude` (degrees, positive
   // west) and `latitude` (degrees). Quadratic interpolation over an hour keeps the Moon, whose
-  // topocentric place swings by its parallax through the day, within about 2 arcseconds.
+  // topocentric place swings by its parallax through the day, within about 2 arcseconds. One
+  // precession-nutation and aberration, and one sidereal angle advanced at the Earth's rate,
+  // serve the whole span: over a day they drift by well under an arcsecond.
   SkyTrack(double jdStart, double jdEnd, double longitude, double latitude,
            double step = 1.0 / 24.0);
 
@@ -38,7 +40,6 @@ class SkyTrack {
     SolarSystemPlaces bodies;
     std::array<double, BODY_COUNT> rightAscension;  // apparent, of date, radians
     std::array<double, BODY_COUNT> declination;
-    double siderealResidual;  // local apparent sidereal angle less the mean rate from `start`
   };
 
   // The first of three samples around jdUt, and the interpolation weights of each.
