@@ -73,6 +73,10 @@ void MainWindow::OpenInfoPanel() {
 
 void MainWindow::CloseInfo() { CloseInfoPanel(hwnd); }
 
+void MainWindow::RefreshInfoPanel() {
+  if (IsInfoPanelShown(hwnd)) ShowObjectInfo(infoName);
+}
+
 void MainWindow::ShowTonight() {
   ReadClock();
   UpdateMoment();

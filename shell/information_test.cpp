@@ -101,6 +101,9 @@ TEST_F(InformationTest, DesktopPanelBesideTheChartFindOpensItAndNightVisionIsRed
   EXPECT_LE(panel.right, 1000);
   EXPECT_LT(panel.bottom, 700);
   EXPECT_TRUE(PanelBody().contains("star, magnitude -1.4, in Canis Major"));
+  const QString before = PanelBody();
+  QTest::keyClick(Chart(), Qt::Key_BracketRight);
+  EXPECT_NE(PanelBody(), before) << "an hour on, the panel tells of the new hour";
   EXPECT_TRUE(PanelBody().contains("Colour index B\u2212V 0.0"));
 
   QTest::keyClick(Chart(), Qt::Key_R);

@@ -96,6 +96,8 @@ class MainWindow : public Window {
   // The panel of the last named object (key I); nothing before one was named.
   void OpenInfoPanel();
   void CloseInfo();
+  // An open panel tells of the time shown again after the time changed.
+  void RefreshInfoPanel();
   // The Tonight list; the chosen line's body is turned to and its panel opened.
   void ShowTonight();
 

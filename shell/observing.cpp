@@ -67,12 +67,14 @@ void MainWindow::StepTime(int32_t hours, int32_t days) {
   config.useSystemTime = 0;
   config.observationTime = time;
   RequestRender();
+  RefreshInfoPanel();
 }
 
 void MainWindow::ReturnToClock() {
   config.useSystemTime = 1;
   ReadClock();
   RequestRender();
+  RefreshInfoPanel();
 }
 
 void MainWindow::ToggleNightVision() {
