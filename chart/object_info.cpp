@@ -1,6 +1,7 @@
 // The facts of one object at one moment, and their two written forms.
 #include "chart/object_info.h"
 
+#include <algorithm>
 #include <cctype>
 #include <cmath>
 #include <cstdio>
@@ -110,11 +111,11 @@ std::string DistanceText(const ObjectInfo& info) {
   return Format("%.4f AU", *info.distanceAu);
 }
 
-// The rise, transit and set of a day, for --info or the panel.
-std::string RiseOrSet(const ObjectInfo& info, const std::vector<double>& times, bool iso) {
+// The rises or sets of a day, for --info.
+std::string RiseOrSet(const ObjectInfo& info, const std::vector<double>& times) {
   if (info.today.AlwaysAbove()) return "always up";
   if (info.today.NeverAbove()) return "never rises";
-  const std::string text = EventTimes(times, iso);
+  const std::string text = EventTimes(times);
   return text.empty() ? "none" : text;
 }
 
@@ -128,11 +129,11 @@ std::string PhaseName(double illuminated, bool waxing) {
   return (waxing ? "waxing " : "waning ") + shape;
 }
 
-std::string EventTimes(const std::vector<double>& times, bool iso) {
+std::string EventTimes(const std::vector<double>& times) {
   std::string text;
   for (double jd : times) {
-    if (!text.empty()) text += iso ? ", " : " and ";
-    text += iso ? LocalIsoTime(jd) : LocalClockTime(jd);
+    if (!text.empty()) text += ", ";
+    text += LocalIsoTime(jd);
   }
   return text;
 }
@@ -212,10 +213,10 @@ std::vector<std::pair<std::string, std::string>> InfoFields(const ObjectInfo& in
   fields.emplace_back("dec_date", Format("%.4f", info.declinationOfDate * RAD_TO_DEG));
   fields.emplace_back("altitude", Format("%.4f", info.altitude * RAD_TO_DEG));
   fields.emplace_back("azimuth", Format("%.4f", info.azimuth * RAD_TO_DEG));
-  fields.emplace_back("rise", RiseOrSet(info, info.today.risings, true));
-  const std::string transit = EventTimes(info.today.transits, true);
+  fields.emplace_back("rise", RiseOrSet(info, info.today.risings));
+  const std::string transit = EventTimes(info.today.transits);
   fields.emplace_back("transit", transit.empty() ? "none" : transit);
-  fields.emplace_back("set", RiseOrSet(info, info.today.settings, true));
+  fields.emplace_back("set", RiseOrSet(info, info.today.settings));
   if (info.distanceAu) fields.emplace_back("distance", DistanceText(info));
   if (info.illuminated) fields.emplace_back("illuminated", Format("%.4f", *info.illuminated));
   if (!info.phase.empty()) fields.emplace_back("phase", info.phase);
@@ -235,16 +236,18 @@ std::vector<std::string> InfoPanelLines(const ObjectInfo& info) {
   } else if (info.today.NeverAbove()) {
     lines.emplace_back("Never rises today");
   } else {
+    // In the order of the day: a set in the small hours comes first.
+    std::vector<std::pair<double, const char*>> events;
+    for (double t : info.today.risings) events.emplace_back(t, "rises ");
+    for (double t : info.today.transits) events.emplace_back(t, "transit ");
+    for (double t : info.today.settings) events.emplace_back(t, "sets ");
+    std::sort(events.begin(), events.end());
     std::string day;
-    const auto add = [&](const char* word, const std::vector<double>& times) {
-      if (times.empty()) return;
+    for (const auto& [time, word] : events) {
       if (!day.empty()) day += ", ";
-      day += word + EventTimes(times, false);
-    };
-    add("rises ", info.today.risings);
-    add("transit ", info.today.transits);
-    add("sets ", info.today.settings);
-    day[0] = static_cast<char>(std::toupper(static_cast<unsigned char>(day[0])));
+      day += word + LocalClockTime(time);
+    }
+    if (!day.empty()) day[0] = static_cast<char>(std::toupper(static_cast<unsigned char>(day[0])));
     lines.push_back(day);
   }
   const double azimuth = info.azimuth * RAD_TO_DEG;

@@ -57,8 +57,8 @@ std::vector<std::string> InfoPanelLines(const ObjectInfo& info);
 // crescent", "first quarter", "waxing gibbous", "full", and the waning ones.
 std::string PhaseName(double illuminated, bool waxing);
 
-// The times of one kind of event, for people ("07:02", "00:12 and 23:58") or for --info (ISO
-// local times joined by ", "); "" when there is none.
-std::string EventTimes(const std::vector<double>& times, bool iso);
+// The times of one kind of event for --info: ISO 8601 local times joined by ", " (the Moon may
+// rise twice in a day); "" when there is none.
+std::string EventTimes(const std::vector<double>& times);
 
 }  // namespace halvane
