@@ -36,6 +36,7 @@ constexpr uintptr_t KEY_LEFT = 0x25;
 constexpr uintptr_t KEY_UP = 0x26;
 constexpr uintptr_t KEY_RIGHT = 0x27;
 constexpr uintptr_t KEY_DOWN = 0x28;
+constexpr uintptr_t KEY_ESCAPE = 0x1B;
 
 // The stylus messages' wParam while the stylus touches the screen.
 constexpr uintptr_t STYLUS_TOUCHING = 0x0001;

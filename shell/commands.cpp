@@ -125,6 +125,8 @@ void MainWindow::OnCommand(uint16_t, uint16_t command, intptr_t) {
     case COMMAND_FIND: return Find();
     case COMMAND_NIGHT_VISION: return ToggleNightVision();
     case COMMAND_NOW: return ReturnToClock();
+    case COMMAND_OBJECT_INFO: return OpenInfoPanel();
+    case COMMAND_TONIGHT: return ShowTonight();
     default: break;
   }
   if (const GoToRow* row = GoToRowAt(GoToRowOfCommand(command))) {
@@ -139,6 +141,7 @@ void MainWindow::OnKeyDown(uintptr_t virtualKey, intptr_t) {
     case KEY_UP: return Perform(ChartAction::PanUp);
     case KEY_RIGHT: return Perform(ChartAction::PanRight);
     case KEY_DOWN: return Perform(ChartAction::PanDown);
+    case KEY_ESCAPE: return CloseInfo();
     default: return;
   }
 }
@@ -178,6 +181,10 @@ void MainWindow::OnChar(char16_t character, intptr_t) {
     case u']': return StepTime(1, 0);
     case u'{': return StepTime(0, -1);
     case u'}': return StepTime(0, 1);
+    case u'I':
+    case u'i': return OpenInfoPanel();
+    case u'J':
+    case u'j': return ShowTonight();
     case u'<': return ChangeStarLimit(-1);
     case u'>': return ChangeStarLimit(1);
     default: return;

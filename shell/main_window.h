@@ -7,6 +7,7 @@
 #include <memory>
 #include <string>
 #include <string_view>
+#include <vector>
 
 #include "astro/moment.h"
 #include "astro/observer.h"
@@ -88,6 +89,21 @@ class MainWindow : public Window {
   const SkyNames& GetSkyNames();
   // The cities the configuration dialog completes, read at the first use.
   const CityCatalog& GetCities();
+  // The star catalog in memory, for the information panel; read at the first use.
+  const std::vector<StarRecord>& GetStarList();
+
+  // Opens the information panel of the object that best completes name and makes it the last
+  // named one; false, changing nothing, when no name matches.
+  bool ShowObjectInfo(std::u16string_view name);
+  // After a tap in pointer mode: the panel of what it named, or closed when it named nothing.
+  void AfterTap(bool named);
+  // The panel of the last named object (key I); nothing before one was named.
+  void OpenInfoPanel();
+  void CloseInfo();
+  // An open panel tells of the time shown again after the time changed.
+  void RefreshInfoPanel();
+  // The Tonight list; the chosen line's body is turned to and its panel opened.
+  void ShowTonight();
 
   const Observer& GetObserver() const { return *observer; }
   const Chart& GetChart() const { return *chart; }
@@ -151,6 +167,13 @@ class MainWindow : public Window {
   ConfigExtension extension;
   std::unique_ptr<SkyNames> skyNames;
   std::unique_ptr<CityCatalog> cities;
+  std::unique_ptr<std::vector<StarRecord>> starList;
+  // The object of the information panel: the last one a tap or Find named.
+  std::u16string infoName;
+  // The press named an object (its label is in label).
+  bool pressNamed = false;
+  // The label the next new frame shows: a tapped object moved out from under the panel.
+  PickedLabel labelAfterFrame;
   // Find's name, written at the chart's centre once the frame turned to it is drawn.
   std::u16string foundName;
   bool needsRender = false;

@@ -69,6 +69,8 @@ std::vector<MenuEntry> BuildEntries() {
       {K::Item, COMMAND_VIEW_ZENITH, u"Zenith"},
       {K::End, 0, u""},
       {K::Item, COMMAND_FIND, u"Find..."},
+      {K::Item, COMMAND_OBJECT_INFO, u"Information"},
+      {K::Item, COMMAND_TONIGHT, u"Tonight..."},
       {K::Item, COMMAND_NOW, u"Now"},
       {K::Item, COMMAND_CONFIGURE, u"Configure..."},
       {K::Separator, 0, u""},

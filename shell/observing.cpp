@@ -44,7 +44,7 @@ void MainWindow::Find() {
     }
     return names;
   });
-  if (!chosen.empty()) TurnToName(chosen);
+  if (!chosen.empty() && TurnToName(chosen)) ShowObjectInfo(foundName);
 }
 
 bool MainWindow::TurnToName(std::u16string_view text) {
@@ -67,12 +67,14 @@ void MainWindow::StepTime(int32_t hours, int32_t days) {
   config.useSystemTime = 0;
   config.observationTime = time;
   RequestRender();
+  RefreshInfoPanel();
 }
 
 void MainWindow::ReturnToClock() {
   config.useSystemTime = 1;
   ReadClock();
   RequestRender();
+  RefreshInfoPanel();
 }
 
 void MainWindow::ToggleNightVision() {

@@ -4,6 +4,7 @@
 #include "shell/main_window.h"
 
 #include <algorithm>
+#include <utility>
 
 #include "chart/caption_overlay.h"
 #include "chart/label_overlay.h"
@@ -52,7 +53,8 @@ void MainWindow::OnDraw(Surface& screen) {
     chart->DrawFrame(backBuffer->GetSurface(), screen, moment);
     ++framesDrawn;
     needsRender = false;
-    label = PickedLabel{};
+    // A tap's label whose sky was moved out from under the information panel stays.
+    label = std::exchange(labelAfterFrame, PickedLabel{});
     if (!foundName.empty()) {
       // Find's object sits at the chart's centre.
       label.x = client.left + width / 2;

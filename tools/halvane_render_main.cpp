@@ -85,7 +85,7 @@ int main(int argc, char** argv) {
               << PrintableText(options.tracePath, ECHOED_VALUE_BYTES) << "'\n";
     status = EXIT_FAILURE;
   }
-  if (options.bodies) {
+  if (!bodies.empty()) {
     std::cout << bodies;
     std::cout.flush();
     if (!std::cout) status = EXIT_FAILURE;

@@ -12,9 +12,12 @@
 #include "astro/observer.h"
 #include "catalog/city_catalog.h"
 #include "catalog/sky_target.h"
+#include "catalog/star_list.h"
 #include "chart/caption_overlay.h"
 #include "chart/chart.h"
 #include "chart/label_overlay.h"
+#include "chart/object_info.h"
+#include "chart/tonight.h"
 #include "platform/app_paths.h"
 #include "platform/bitmaps.h"
 #include "platform/clock.h"
@@ -91,6 +94,12 @@ std::string FormatBodies(const Observer& observer, const Moment& moment) {
   return lines;
 }
 
+std::string KeyValueLines(const std::vector<std::pair<std::string, std::string>>& fields) {
+  std::string lines;
+  for (const auto& [key, value] : fields) lines += key + ": " + value + "\n";
+  return lines;
+}
+
 }  // namespace
 
 bool RenderChart(const RenderOptions& options, const SYSTEMTIME& now, Surface& surface,
@@ -163,6 +172,18 @@ bool RenderChart(const RenderOptions& options, const SYSTEMTIME& now, Surface& s
     DrawCaptionOverlay(surface, CaptionText(shown, 0), chart);
   }
   if (options.bodies) bodies = FormatBodies(observer, moment);
+  if (!options.infoName.empty()) {
+    const std::optional<ObjectInfo> info =
+        DescribeObject(LoadSkyNames(folder + "Labels.dat"), LoadStarList(folder + "Stars.dat"),
+                       options.infoName, moment);
+    if (!info) {
+      error = "--info: no star, object, constellation or planet of that name, got '" +
+              options.infoName + "'";
+      return false;
+    }
+    bodies += KeyValueLines(InfoFields(*info));
+  }
+  if (options.tonight) bodies += KeyValueLines(TonightFields(ComputeTonight(moment)));
   return true;
 }
 

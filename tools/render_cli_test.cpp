@@ -44,7 +44,7 @@ int Count(const std::string& text, const std::string& part) {
 TEST(RenderProgram, WrongArgumentsEndWithOneLineAndCodeTwo) {
   for (const QStringList& arguments :
        {QStringList{"--zoom", "x"}, QStringList{"--size", "8x8"}, QStringList{"--goto", "Nowhere"},
-        QStringList{"--city", "Xqzville"}, QStringList{"-q"}}) {
+        QStringList{"--city", "Xqzville"}, QStringList{"--info", "Xqzzy"}, QStringList{"-q"}}) {
     const RunResult run = RunRender(arguments);
     EXPECT_EQ(run.exitCode, 2) << arguments.join(' ').toStdString();
     EXPECT_EQ(run.err.rfind("halvane-render: ", 0), 0u) << run.err;
@@ -155,6 +155,48 @@ TEST(RenderProgram, BodiesPrintsOneLinePerBodyInOrderAndTheTraceNamesThem) {
   EXPECT_EQ(Count(old.out, "Neptune "), 1);
   EXPECT_EQ(Count(old.out, "pen FFE060\npolyline 2 "), 1);  // the Sun's first span
   EXPECT_EQ(Count(old.out, "\"Sun\"\n"), 1);
+}
+
+// The keys in order, each value in its form: local ISO times with the offset, 4 decimals.
+TEST(RenderProgram, InfoAndTonightPrintKeyValueLines) {
+  setenv("TZ", "CET-1CEST,M3.5.0,M10.5.0/3", 1);
+  const QStringList base{"--data",      QStringLiteral(HALVANE_BINARY_DIR),
+                         "--time",      "2026-03-11T18:00Z",
+                         "--longitude", "-14.4",
+                         "--latitude",  "50.1"};
+  const auto keysOf = [](const std::string& out) {
+    std::istringstream lines(out);
+    std::string keys, text;
+    while (std::getline(lines, text)) keys += text.substr(0, text.find(':')) + ' ';
+    return keys;
+  };
+  const RunResult venus = RunRender(base + QStringList{"--info", "venus"});
+  ASSERT_EQ(venus.exitCode, 0) << venus.err;
+  EXPECT_EQ(keysOf(venus.out),
+            "name kind magnitude constellation ra_j2000 dec_j2000 ra_date dec_date altitude "
+            "azimuth rise transit set distance illuminated phase ");
+  EXPECT_NE(venus.out.find("name: Venus\nkind: planet\nmagnitude: -3.9"), std::string::npos);
+  EXPECT_NE(venus.out.find("constellation: Pisces\nra_j2000: 0.4112\n"), std::string::npos);
+  EXPECT_NE(venus.out.find("set: 2026-03-11T19:21:5"), std::string::npos) << venus.out;
+  EXPECT_TRUE(std::regex_search(venus.out, std::regex(R"(distance: \d\.\d{4} AU\n)")));
+  const RunResult polaris = RunRender(base + QStringList{"--info", "Polaris"});
+  EXPECT_NE(polaris.out.find("rise: always up\n"), std::string::npos) << polaris.out;
+  EXPECT_NE(polaris.out.find("constellation: Ursa Minor\n"), std::string::npos);
+  const RunResult moon = RunRender(base + QStringList{"--info", "Moon"});
+  EXPECT_TRUE(std::regex_search(moon.out, std::regex(R"(distance: \d{6} km\n)"))) << moon.out;
+
+  const RunResult tonight = RunRender(base + QStringList{"--tonight"});
+  ASSERT_EQ(tonight.exitCode, 0) << tonight.err;
+  EXPECT_EQ(keysOf(tonight.out),
+            "sunset civil_dusk nautical_dusk astronomical_dusk astronomical_dawn nautical_dawn "
+            "civil_dawn sunrise moonrise moonset moon_phase mercury venus mars jupiter saturn "
+            "uranus neptune ");
+  EXPECT_NE(tonight.out.find("sunset: 2026-03-11T18:00:"), std::string::npos) << tonight.out;
+  EXPECT_NE(tonight.out.find("sunrise: 2026-03-12T06:2"), std::string::npos);
+  EXPECT_TRUE(std::regex_search(
+      tonight.out, std::regex(R"(jupiter: rise 2026-03-1\dT\d\d:\d\d:\d\d\+01:00, transit )"
+                              R"(.*, up in the dark\n)")));
+  unsetenv("TZ");
 }
 
 TEST(RenderProgram, FindsAnyNameAndCityAndDrawsNightAndCaption) {

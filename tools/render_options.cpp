@@ -179,6 +179,11 @@ bool ParseOption(const std::string& name, const std::string& value, RenderOption
     if (o.view == nullptr) return fail("expected north, east, south, west or zenith");
     return true;
   }
+  if (name == "--info") {
+    if (value.empty()) return fail("expected a name");
+    o.infoName = value;
+    return true;
+  }
   if (name == "--goto" || name == "--city") {
     if (value.empty()) return fail("expected a name");
     (name == "--goto" ? o.goToName : o.cityName) = value;
@@ -230,8 +235,8 @@ bool ParseRenderOptions(const std::vector<std::string>& arguments, RenderOptions
       options.help = true;
       continue;
     }
-    if (argument == "--bodies") {
-      options.bodies = true;
+    if (argument == "--bodies" || argument == "--tonight") {
+      (argument == "--bodies" ? options.bodies : options.tonight) = true;
       continue;
     }
     if (argument == "--precise") {
@@ -307,6 +312,11 @@ const char* RenderUsage() {
          "                    RA hours and Dec degrees (J2000, topocentric), altitude and\n"
          "                    azimuth degrees as drawn, magnitude, diameter arcseconds,\n"
          "                    illuminated fraction\n"
+         "  --info NAME       print what the information panel tells of an object, one\n"
+         "                    key: value a line (times ISO 8601 local, angles degrees and\n"
+         "                    hours)\n"
+         "  --tonight         print the Tonight list the same way: sunset, twilight, the\n"
+         "                    Moon, each planet\n"
          "  --night           red on black, as night vision shows it\n"
          "  --caption         the window's caption: the local time shown, the star limit\n"
          "\n"

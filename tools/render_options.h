@@ -34,6 +34,8 @@ struct RenderOptions {
   std::string outPath;
   std::string tracePath;  // "-": standard output
   bool bodies = false;    // print the solar system's places
+  std::string infoName;   // set with --info: print what the information panel tells of it
+  bool tonight = false;   // print the Tonight list
   bool night = false;     // red on black
   bool caption = false;   // the caption of the app's window over the chart
   bool help = false;
