@@ -23,15 +23,15 @@ class InformationTest : public ShellTest {
 
   // Makes the chart width x height logical pixels.
   static void ResizeChart(int width, int height) {
-    QWidget* window = TopLevelWidget(theMainWindow->hwnd);
+    QWidget* window = TopLevelWidget(App()->hwnd);
     const QSize chart = Chart()->size();
     window->resize(window->width() + width - chart.width(),
                    window->height() + height - chart.height());
     Flush();
   }
 
-  static QWidget* Panel() { return InfoPanelWidget(theMainWindow->hwnd); }
-  static bool PanelShown() { return IsInfoPanelShown(theMainWindow->hwnd); }
+  static QWidget* Panel() { return InfoPanelWidget(App()->hwnd); }
+  static bool PanelShown() { return IsInfoPanelShown(App()->hwnd); }
   static QString PanelTitle() { return Panel()->findChild<QLabel*>("infoTitle")->text(); }
   static QString PanelBody() { return Panel()->findChild<QLabel*>("infoBody")->text(); }
 };

@@ -104,6 +104,7 @@ void MainWindow::UpdateMoment() {
 void MainWindow::OnTimer() {
   ReadClock();
   RequestRender();
+  RefreshInfoPanel();
 }
 
 void MainWindow::RequestRender() {
@@ -121,6 +122,7 @@ void MainWindow::ApplySettings(double longitude, double latitude, bool useSystem
   ReadClock();
   observer->SetLocation(longitude, latitude);
   RequestRender();
+  RefreshInfoPanel();
 }
 
 std::unique_ptr<MainWindow> InitInstance(int showCode, const std::string& dataFolder,
