@@ -4,6 +4,7 @@
 
 #include <QAbstractButton>
 #include <QCheckBox>
+#include <QComboBox>
 #include <QCompleter>
 #include <QDialog>
 #include <QFontMetrics>
@@ -28,8 +29,8 @@ class DialogWindow : public QDialog {
   DialogWindow(QWidget* parent, DialogProcedure procedure, intptr_t creationData)
       : QDialog(parent), procedure(procedure), creationData(creationData) {}
 
-  void SendCommand(uint16_t command) {
-    procedure(this, MESSAGE_COMMAND, MakeCommandParam(0, command), 0);
+  void SendCommand(uint16_t command, uint16_t notification = 0) {
+    procedure(this, MESSAGE_COMMAND, MakeCommandParam(notification, command), 0);
   }
   DialogProcedure procedure;
   intptr_t creationData;
@@ -69,13 +70,28 @@ QWidget* MakeControl(DialogWindow& dialog, const DialogControl& control) {
     case DialogControlKind::GroupBox: return new QGroupBox(ToQString(control.text), &dialog);
     case DialogControlKind::Label: return new QLabel(ToQString(control.text), &dialog);
     case DialogControlKind::Edit:
-    case DialogControlKind::DigitsEdit: {
+    case DialogControlKind::DigitsEdit:
+    case DialogControlKind::NumberEdit: {
       auto* edit = new QLineEdit(&dialog);
       edit->setFrame(true);
       if (control.kind == DialogControlKind::DigitsEdit) {
         edit->setValidator(new QRegularExpressionValidator(QRegularExpression("[0-9]*"), edit));
+        edit->setInputMethodHints(Qt::ImhDigitsOnly);
       }
+      if (control.kind == DialogControlKind::NumberEdit) {
+        edit->setValidator(
+            new QRegularExpressionValidator(QRegularExpression("[0-9]*[.,]?[0-9]*"), edit));
+        edit->setInputMethodHints(Qt::ImhFormattedNumbersOnly);
+      }
+      const auto id = static_cast<uint16_t>(control.id);
+      QObject::connect(edit, &QLineEdit::textEdited, &dialog,
+                       [&dialog, id] { dialog.SendCommand(id, NOTIFY_EDIT_CHANGED); });
       return edit;
+    }
+    case DialogControlKind::Choice: {
+      auto* choice = new QComboBox(&dialog);
+      choice->addItems(ToQString(control.text).split(QLatin1Char('|')));
+      return choice;
     }
     case DialogControlKind::CheckBox: return new QCheckBox(ToQString(control.text), &dialog);
     case DialogControlKind::DefaultButton:
@@ -117,7 +133,10 @@ int RunDialog(int templateId, WindowHandle owner, DialogProcedure procedure,
   dialog.setFixedSize(static_cast<int>(dialogTemplate->width * units.x),
                       static_cast<int>(dialogTemplate->height * units.y));
   procedure(&dialog, MESSAGE_INIT_DIALOG, 0, creationData);
-  return dialog.exec();
+  const int result = dialog.exec();
+  // However the dialog ended, its procedure lets go of what it started.
+  procedure(&dialog, MESSAGE_DESTROY, 0, 0);
+  return result;
 }
 
 void EndDialog(DialogHandle dialog, int result) { dialog->done(result); }
@@ -169,9 +188,23 @@ std::u16string GetDialogText(DialogHandle dialog, int controlId) {
 }
 
 void SetDialogText(DialogHandle dialog, int controlId, std::u16string_view text) {
+  if (QLabel* label = Control<QLabel>(dialog, controlId)) label->setText(ToQString(text));
   QLineEdit* edit = Control<QLineEdit>(dialog, controlId);
   if (edit == nullptr) return;
-  edit->setText(QString::fromUtf16(text.data(), static_cast<qsizetype>(text.size())));
+  edit->setText(ToQString(text));
+}
+
+int GetDialogChoice(DialogHandle dialog, int controlId) {
+  const QComboBox* choice = Control<QComboBox>(dialog, controlId);
+  return choice == nullptr ? -1 : choice->currentIndex();
+}
+
+void SetDialogChoice(DialogHandle dialog, int controlId, int index) {
+  if (QComboBox* choice = Control<QComboBox>(dialog, controlId)) choice->setCurrentIndex(index);
+}
+
+void FocusDialogControl(DialogHandle dialog, int controlId) {
+  if (QWidget* control = Control<QWidget>(dialog, controlId)) control->setFocus();
 }
 
 bool IsDialogButtonChecked(DialogHandle dialog, int controlId) {

@@ -36,6 +36,14 @@ WindowHandle CreateAppWindow(const std::string&, const std::string& title,
   return window;
 }
 
+void SetAppWindowTitle(WindowHandle window, const std::string& title) {
+  if (window != nullptr) window->setWindowTitle(QString::fromStdString(title));
+}
+
+std::string GetAppWindowTitle(WindowHandle window) {
+  return window == nullptr ? std::string() : window->windowTitle().toStdString();
+}
+
 void DestroyAppWindow(WindowHandle window) {
   if (window != nullptr) window->Destroy();
 }

@@ -70,6 +70,7 @@ std::vector<MenuEntry> BuildEntries() {
       {K::End, 0, u""},
       {K::Item, COMMAND_FIND, u"Find..."},
       {K::Item, COMMAND_NOW, u"Now"},
+      {K::Item, COMMAND_USE_MY_LOCATION, u"Use my location"},
       {K::Item, COMMAND_CONFIGURE, u"Configure..."},
       {K::Separator, 0, u""},
       {K::Item, COMMAND_EXIT, u"E&xit"},
