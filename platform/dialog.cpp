@@ -16,10 +16,12 @@
 #include <QRegularExpressionValidator>
 #include <QScreen>
 #include <QStringListModel>
+#include <algorithm>
 #include <cstddef>
 #include <string_view>
 
 #include "platform/dialog_template.h"
+#include "platform/finger_size.h"
 #include "platform/native_window.h"
 
 namespace halvane {
@@ -58,11 +60,17 @@ struct DialogUnits {
   }
 };
 
-DialogUnits UnitsFor(const QFont& font) {
-  const QFontMetrics metrics(font);
+// The height of an edit field or a button in the templates, dialog units.
+constexpr double CONTROL_HEIGHT_UNITS = 14.0;
+
+// On a narrow screen the rows stretch until a field or a button is a finger high.
+DialogUnits UnitsFor(const QWidget& dialog) {
+  const QFontMetrics metrics(dialog.font());
   const QString alphabet = "ABCDEFGHIJKLMNOPQRSTUVWXYZabcdefghijklmnopqrstuvwxyz";
   const double averageWidth = metrics.horizontalAdvance(alphabet) / 52.0;
-  return {averageWidth / 4.0, metrics.height() / 8.0};
+  double y = metrics.height() / 8.0;
+  if (IsOnNarrowScreen(dialog)) y = std::max(y, FINGER_PIXELS / CONTROL_HEIGHT_UNITS);
+  return {averageWidth / 4.0, y};
 }
 
 QWidget* MakeControl(DialogWindow& dialog, const DialogControl& control) {
@@ -122,7 +130,7 @@ int RunDialog(int templateId, WindowHandle owner, DialogProcedure procedure,
   DialogWindow dialog(owner, procedure, creationData);
   dialog.setWindowTitle(ToQString(dialogTemplate->title));
   dialog.setModal(true);
-  const DialogUnits units = UnitsFor(dialog.font());
+  const DialogUnits units = UnitsFor(dialog);
   for (size_t i = 0; i < dialogTemplate->controlCount; ++i) {
     const DialogControl& control = dialogTemplate->controls[i];
     QWidget* widget = MakeControl(dialog, control);

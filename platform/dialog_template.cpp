@@ -40,7 +40,7 @@ constexpr DialogControl CONFIGURATION_CONTROLS[] = {
     {1020, K::Button, u"Use my location", 11, 92, 80, 14},
     {218, K::Label, u"", 11, 108, 175, 10},
     {-1, K::GroupBox, u" Observation time: ", 5, 123, 186, 68},
-    {1007, K::CheckBox, u"Use system time", 11, 133, 100, 10},
+    {1007, K::CheckBox, u"Use system time", 11, 130, 100, 14},
     {209, K::Label, u"Date:", 11, 147, 24, 8},
     {210, K::Label, u"D", 38, 147, 7, 8},
     {1008, K::DigitsEdit, u"", 46, 144, 22, 14},
