@@ -120,6 +120,10 @@ void ToNightVision(QImage& image) {
 
 bool IsNightVisionOn() { return NightVisionFlag(); }
 
+void FollowNightVision(QWidget& widget) {
+  if (NightVisionFlag()) widget.setGraphicsEffect(new NightEffect);
+}
+
 void SetNightVision(WindowHandle window, bool on) {
   if (on == NightVisionFlag()) return;
   NightVisionFlag() = on;
