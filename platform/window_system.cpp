@@ -47,6 +47,14 @@ void StopWindowTimer(WindowHandle window) {
   if (window != nullptr) window->StopTimer();
 }
 
+void SetAppWindowTitle(WindowHandle window, const std::string& title) {
+  if (window != nullptr) window->setWindowTitle(QString::fromStdString(title));
+}
+
+std::string GetAppWindowTitle(WindowHandle window) {
+  return window == nullptr ? std::string() : window->windowTitle().toStdString();
+}
+
 void DestroyAppWindow(WindowHandle window) {
   if (window != nullptr) window->Destroy();
 }

@@ -90,6 +90,9 @@ void StopWindowTimer(WindowHandle window);
 // Sends the destroy message and deletes the window once control is back in the event loop.
 // Safe to call from the window's own handlers; a second call does nothing.
 void DestroyAppWindow(WindowHandle window);
+// The window's title (UTF-8), as the window manager shows it.
+void SetAppWindowTitle(WindowHandle window, const std::string& title);
+std::string GetAppWindowTitle(WindowHandle window);
 // Shows the window and delivers its pending paint at once.
 void ShowAppWindow(WindowHandle window, int showCode);
 // Where a top-level window is, in logical pixels without the decorations; a maximised window

@@ -50,6 +50,8 @@ void MainWindow::ReadClock() {
 }
 
 void MainWindow::Perform(ChartAction action) {
+  // The chart moves on: what "Use my location" said last is old news.
+  if (positionRequest == nullptr) locationMessage.clear();
   auto look = [this](const ViewDirection& d) { observer->SetViewDirection(d.azimuth, d.altitude); };
   auto flip = [this](bool& layerSwitch, uint16_t command) {
     layerSwitch = !layerSwitch;
@@ -127,6 +129,7 @@ void MainWindow::OnCommand(uint16_t, uint16_t command, intptr_t) {
     case COMMAND_NOW: return ReturnToClock();
     case COMMAND_OBJECT_INFO: return OpenInfoPanel();
     case COMMAND_TONIGHT: return ShowTonight();
+    case COMMAND_USE_MY_LOCATION: return UseMyLocation();
     default: break;
   }
   if (const GoToRow* row = GoToRowAt(GoToRowOfCommand(command))) {
@@ -177,6 +180,8 @@ void MainWindow::OnChar(char16_t character, intptr_t) {
     case u'r': return ToggleNightVision();
     case u'T':
     case u't': return ReturnToClock();
+    case u'U':
+    case u'u': return UseMyLocation();
     case u'[': return StepTime(-1, 0);
     case u']': return StepTime(1, 0);
     case u'{': return StepTime(0, -1);

@@ -28,6 +28,10 @@ constexpr std::string_view EXTENSION_TAG = "CEXT";
 constexpr size_t CONFIG_FILE_SIZE = HEADER_SIZE + CONFIG_RECORD_SIZE;
 constexpr uint8_t WINDOW_KNOWN = 1 << 0;
 constexpr uint8_t WINDOW_MAXIMISED = 1 << 1;
+constexpr uint8_t PHONE_EXACT_POSITION = 1 << 0;
+constexpr uint16_t EXTENSION_VERSION = 2;
+constexpr size_t PHONE_FLAGS_AT = 54;      // in the block, after its header
+constexpr size_t POSITION_SOURCE_AT = 60;  // in the block, after its header
 constexpr uint16_t DEFAULT_LAYER_FLAGS = LAYER_HORIZONTAL_GRID | LAYER_CONSTELLATION_LINES;
 constexpr int CREATE_ATTEMPTS = 100;            // names tried before the save gives up
 constexpr size_t TEMPORARY_SUFFIX_DIGITS = 16;  // the save's temporary is "<path>.<16 hex>"
@@ -100,6 +104,7 @@ bool WriteAll(int fd, const uint8_t* bytes, size_t size) {
 
 void EncodeExtension(const ConfigExtension& extension, uint8_t* p) {
   EncodeHeader(EXTENSION_TAG, p);
+  WriteU16(EXTENSION_VERSION, p + 8);
   p += HEADER_SIZE;
   p[0] = extension.nightVision ? 1 : 0;
   p[1] = static_cast<uint8_t>(static_cast<int8_t>(extension.starLimitOffset));
@@ -110,8 +115,31 @@ void EncodeExtension(const ConfigExtension& extension, uint8_t* p) {
   const int32_t numbers[] = {window.x, window.y, window.width, window.height};
   for (int i = 0; i < 4; ++i) WriteU32(static_cast<uint32_t>(numbers[i]), p + 4 + 4 * i);
   const size_t length = std::min(extension.cityName.size(), CONFIG_CITY_NAME_BYTES - 1);
-  std::fill_n(p + 20, CONFIG_CITY_NAME_BYTES, 0);
+  std::fill_n(p + 20, CONFIG_EXTENSION_SIZE - HEADER_SIZE - 20, 0);
   std::copy_n(extension.cityName.data(), length, p + 20);
+  p[PHONE_FLAGS_AT] = extension.exactPosition ? PHONE_EXACT_POSITION : 0;
+  const size_t sourceLength =
+      std::min(extension.positionSource.size(), CONFIG_POSITION_SOURCE_BYTES - 1);
+  std::copy_n(extension.positionSource.data(), sourceLength, p + POSITION_SOURCE_AT);
+}
+
+// The fields that version 2 added; p is the block after its header.
+void DecodeVersion2Fields(const uint8_t* p, ConfigExtension& extension) {
+  extension.exactPosition = (p[PHONE_FLAGS_AT] & PHONE_EXACT_POSITION) != 0;
+  const char* source = reinterpret_cast<const char*>(p + POSITION_SOURCE_AT);
+  const size_t length = strnlen(source, CONFIG_POSITION_SOURCE_BYTES);
+  if (length < CONFIG_POSITION_SOURCE_BYTES) extension.positionSource.assign(source, length);
+}
+
+// The block's version when its header is whole and names a version this reader knows; 0
+// otherwise.
+uint16_t ExtensionVersion(const uint8_t* block) {
+  uint8_t header[HEADER_SIZE];
+  std::copy_n(block, HEADER_SIZE, header);
+  const uint16_t version = ReadU16(header + 8);
+  WriteU16(HEADER_VERSION, header + 8);
+  if (!ValidateHeader(header, EXTENSION_TAG)) return 0;
+  return version == 1 || version == EXTENSION_VERSION ? version : 0;
 }
 
 void DecodeExtension(const uint8_t* p, ConfigExtension& extension) {
@@ -231,13 +259,19 @@ bool LoadConfig(const std::string& path, ConfigRecord& config) {
 
 bool LoadConfigExtension(const std::string& path, ConfigExtension& extension) {
   extension = ConfigExtension{};
-  RecordFile file(CONFIG_RECORD_SIZE + CONFIG_EXTENSION_SIZE);
+  RecordFile file(CONFIG_RECORD_SIZE + CONFIG_EXTENSION_V1_SIZE);
   const uint8_t* bytes = nullptr;
   if (file.Open(path, "") == WalkResult::Completed) bytes = file.Next();
   if (bytes == nullptr) return false;
-  const uint8_t* block = bytes + CONFIG_RECORD_SIZE;
-  if (!ValidateHeader(block, EXTENSION_TAG)) return false;
-  DecodeExtension(block + HEADER_SIZE, extension);
+  const uint16_t version = ExtensionVersion(bytes + CONFIG_RECORD_SIZE);
+  if (version == 0) return false;
+  DecodeExtension(bytes + CONFIG_RECORD_SIZE + HEADER_SIZE, extension);
+  if (version == 1) return true;
+  RecordFile whole(CONFIG_RECORD_SIZE + CONFIG_EXTENSION_SIZE);
+  const uint8_t* all = nullptr;
+  if (whole.Open(path, "") == WalkResult::Completed) all = whole.Next();
+  // A version-2 block cut short keeps what its first part holds.
+  if (all != nullptr) DecodeVersion2Fields(all + CONFIG_RECORD_SIZE + HEADER_SIZE, extension);
   return true;
 }
 

@@ -14,13 +14,21 @@
 //
 // The settings that came later follow as an extension block, so that a reader of the first 48
 // bytes finds them unchanged; a file without the block gives the later settings defaults:
-//   48 12  the data-file header, tag "CEXT", version 1
+//   48 12  the data-file header, tag "CEXT", version 2 (version 1 ends at byte 112 and is
+//          still read: the fields after it get their defaults)
 //   60  1  uint8   nightVision      non-zero: red on black
 //   61  1  int8    starLimitOffset  magnitudes added to the zoom's limit, -3 to +3
 //   62  1  uint8   windowFlags      bit 0 the geometry below is known, bit 1 maximised
 //   63  1  uint8   reserved         written as 0, ignored
 //   64 16  4 x int32 window x, y, width, height (logical pixels, the normal geometry)
 //   80 32  char[32] cityName        UTF-8, zero-padded: the city last chosen, empty for none
+//  112  2  uint16  viewLayerFlags   written as 0 here
+//  114  1  uint8   phoneFlags       bit 0 the exact position is kept (not rounded)
+//  115  1  uint8   reserved         written as 0
+//  116  4  float32 compassOffset    written as 0 here
+//  120 48  char[48] positionSource  UTF-8, zero-padded: "nmea:..." or empty for the
+//                                   system's location service
+//  168  8  reserved                 written as 0
 #pragma once
 
 #include <chrono>
@@ -34,7 +42,9 @@
 namespace halvane {
 
 constexpr size_t CONFIG_RECORD_SIZE = 36;
-constexpr size_t CONFIG_EXTENSION_SIZE = 64;  // header included
+constexpr size_t CONFIG_EXTENSION_SIZE = 128;    // header included
+constexpr size_t CONFIG_EXTENSION_V1_SIZE = 64;  // a version-1 block, header included
+constexpr size_t CONFIG_POSITION_SOURCE_BYTES = 48;
 constexpr size_t CONFIG_CITY_NAME_BYTES = 32;
 constexpr int32_t STAR_LIMIT_OFFSET_MAX = 3;
 
@@ -62,7 +72,9 @@ struct ConfigExtension {
   bool nightVision = false;
   int32_t starLimitOffset = 0;  // -STAR_LIMIT_OFFSET_MAX to STAR_LIMIT_OFFSET_MAX
   WindowGeometry window;
-  std::string cityName;  // at most CONFIG_CITY_NAME_BYTES - 1 bytes are kept
+  std::string cityName;        // at most CONFIG_CITY_NAME_BYTES - 1 bytes are kept
+  bool exactPosition = false;  // a position found is kept as it came, not rounded
+  std::string positionSource;  // at most CONFIG_POSITION_SOURCE_BYTES - 1 bytes are kept
 };
 
 // Reads the record after the 12 header bytes, whose content is not examined. When the file

@@ -131,5 +131,38 @@ TEST_F(ConfigFileTest, TheExtensionBlockKeepsTheLaterSettingsBesideTheOldRecord)
   EXPECT_FALSE(extension.nightVision);
 }
 
+TEST_F(ConfigFileTest, VersionTwoKeepsThePositionSettingsAndVersionOneStillReads) {
+  ConfigExtension saved;
+  saved.cityName = "Tokyo, JP";
+  saved.exactPosition = true;
+  saved.positionSource = "nmea:/dev/ttyUSB0";
+  ASSERT_TRUE(SaveConfig(path, ConfigRecord{}, saved));
+  std::vector<char> bytes = Bytes(path);
+  ASSERT_EQ(bytes.size(), 176u);
+  EXPECT_EQ(bytes[56], 2);   // the block's version
+  EXPECT_EQ(bytes[114], 1);  // phoneFlags: exact position
+  EXPECT_EQ(std::string(bytes.data() + 120), "nmea:/dev/ttyUSB0");
+  ConfigExtension loaded;
+  ASSERT_TRUE(LoadConfigExtension(path, loaded));
+  EXPECT_TRUE(loaded.exactPosition);
+  EXPECT_EQ(loaded.positionSource, "nmea:/dev/ttyUSB0");
+
+  // The same block as version 1 wrote it: 64 bytes, the later fields absent.
+  bytes.resize(112);
+  bytes[56] = 1;
+  std::ofstream(path, std::ios::binary)
+      .write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
+  ASSERT_TRUE(LoadConfigExtension(path, loaded));
+  EXPECT_EQ(loaded.cityName, "Tokyo, JP");
+  EXPECT_FALSE(loaded.exactPosition);
+  EXPECT_EQ(loaded.positionSource, "");
+  // A version this reader does not know gives the defaults.
+  bytes[56] = 3;
+  std::ofstream(path, std::ios::binary)
+      .write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
+  EXPECT_FALSE(LoadConfigExtension(path, loaded));
+  EXPECT_EQ(loaded.cityName, "");
+}
+
 }  // namespace
 }  // namespace halvane

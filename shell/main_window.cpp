@@ -30,6 +30,7 @@ MainWindow::~MainWindow() {
     config.layerFlags = chart->GetLayers().LayerFlags();
     SaveSettings();
   }
+  positionRequest.reset();
   chart.reset();
   observer.reset();
   navBoxBitmap.reset();
@@ -54,9 +55,10 @@ void MainWindow::Create(const std::string& className, const std::string& title) 
   catalogFolder = files.catalogFolder;
   chart->GetLayers().UseDataFolder(files.catalogFolder);
 
-  LoadConfig(files.configLoadPath, config);
+  firstStart = !LoadConfig(files.configLoadPath, config);
   LoadConfigExtension(files.configLoadPath, extension);
   observer->SetLocation(config.longitude, config.latitude);
+  ShowPlaceInTitle();
   chart->GetLayers().ApplyLayerFlags(config.layerFlags);
   chart->GetLayers().starLimitOffset = extension.starLimitOffset;
   if (extension.nightVision) SetNightVision(hwnd, true);
@@ -121,6 +123,7 @@ void MainWindow::ApplySettings(double longitude, double latitude, bool useSystem
   if (!useSystemTime) config.observationTime = fixedTime;
   ReadClock();
   observer->SetLocation(longitude, latitude);
+  ShowPlaceInTitle();
   RequestRender();
   RefreshInfoPanel();
 }

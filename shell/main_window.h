@@ -16,6 +16,7 @@
 #include "chart/chart.h"
 #include "platform/clock.h"
 #include "platform/menu_bar.h"
+#include "platform/position_source.h"
 #include "platform/window_system.h"
 #include "shell/chart_action.h"
 #include "shell/command_numbers.h"
@@ -68,6 +69,16 @@ class MainWindow : public Window {
   // counts only without the clock), then a new frame.
   void ApplySettings(double longitude, double latitude, bool useSystemTime,
                      const SYSTEMTIME& fixedTime);
+
+  // Asks the position source where the device is; while it waits, and when it finds none,
+  // the caption says so and the place stays. A position found becomes the observer's.
+  void UseMyLocation();
+  // True while "Use my location" waits for its answer.
+  bool IsFindingLocation() const { return positionRequest != nullptr; }
+  // Names the place the chart shows in the window's title.
+  void ShowPlaceInTitle();
+  // No Config.dat was read at the start: the place is the built-in one.
+  bool IsFirstStart() const { return firstStart; }
 
   // Opens the find field; the chosen name's object is turned to and labelled.
   void Find();
@@ -174,6 +185,10 @@ class MainWindow : public Window {
   bool pressNamed = false;
   // The label the next new frame shows: a tapped object moved out from under the panel.
   PickedLabel labelAfterFrame;
+  // Where "Use my location" stands, for the caption; empty when it has nothing to say.
+  std::u16string locationMessage;
+  std::unique_ptr<PositionRequest> positionRequest;
+  bool firstStart = false;
   // Find's name, written at the chart's centre once the frame turned to it is drawn.
   std::u16string foundName;
   bool needsRender = false;

@@ -99,7 +99,9 @@ std::u16string MainWindow::CaptionText() const {
     SYSTEMTIME local = config.observationTime;
     if (UniversalToLocal(local)) shown = local;
   }
-  return halvane::CaptionText(shown, extension.starLimitOffset);
+  const std::u16string caption = halvane::CaptionText(shown, extension.starLimitOffset);
+  if (locationMessage.empty()) return caption;
+  return caption.empty() ? locationMessage : locationMessage + u"  " + caption;
 }
 
 }  // namespace halvane

@@ -185,6 +185,19 @@ TEST_F(ObservingTest, NightVisionLeavesNoGreenOrBlueOnTheScreenAndIsStored) {
   ExpectRedOnly(menu, "menu");
   menu->hide();
 
+  // The find field with its clear button, which no palette reaches.
+  bool found = false;
+  QTimer::singleShot(0, [&] {
+    QDialog* dialog = RunningFindField();
+    if (dialog == nullptr) return;
+    found = true;
+    QTest::keyClicks(dialog->findChild<QLineEdit*>("findText"), "x");
+    ExpectRedOnly(dialog, "find field");
+    dialog->done(QDialog::Rejected);
+  });
+  Choose(COMMAND_FIND);
+  EXPECT_TRUE(found);
+
   bool ran = false;
   QTimer::singleShot(0, [&] {
     for (QWidget* widget : QApplication::topLevelWidgets()) {

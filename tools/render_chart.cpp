@@ -23,7 +23,9 @@
 #include "platform/clock.h"
 #include "platform/files.h"
 #include "platform/printable_text.h"
+#include "platform/position_source.h"
 #include "shell/config_file.h"
+#include "shell/position_place.h"
 #include "view/go_to_table.h"
 #include "view/layer_set.h"
 #include "view/view_directions.h"
@@ -125,6 +127,21 @@ bool RenderChart(const RenderOptions& options, const SYSTEMTIME& now, Surface& s
     // Cities count longitude east, the observer west.
     observer.SetLocation(-city->longitudeSeconds / double{SECONDS_PER_DEGREE},
                          city->latitudeSeconds / double{SECONDS_PER_DEGREE});
+  }
+  if (options.here) {
+    ConfigExtension extension;
+    LoadConfigExtension(files.configLoadPath, extension);
+    const std::string& source =
+        options.positionSource.empty() ? extension.positionSource : options.positionSource;
+    const PositionReading reading = ReadPosition(source, POSITION_TIMEOUT_MS);
+    if (!reading.found) {
+      error = "--here: " + reading.reason;
+      return false;
+    }
+    double longitude = 0.0;
+    double latitude = 0.0;
+    PlaceOfPosition(reading, extension.exactPosition, longitude, latitude);
+    observer.SetLocation(longitude, latitude);
   }
   const SYSTEMTIME time = options.time.value_or(now);
   const uint16_t layerFlags = options.layerFlags.value_or(config.layerFlags);

@@ -64,6 +64,30 @@ TEST(RenderProgram, WrongArgumentsEndWithOneLineAndCodeTwo) {
   }
 }
 
+TEST(RenderProgram, HereDrawsTheSkyOfTheNmeaFix) {
+  // Sydney, 33 deg 52.23' S 151 deg 12.63' E: the chart is the one of its place rounded to
+  // 0.01 degree, west longitude negative.
+  test_support::ScratchFolder folder;
+  const std::string fix =
+      "garbage\r\n$GPGGA,093000,3352.230,S,15112.630,E,1,08,0.9,10.0,M,20.0,M,,*62\r\n"
+      "$GPRMC,093000,A,3352.230,S,15112.630,E,000.0,000.0,091226,,*01\r\n";
+  test_support::WriteBytes(folder.File("fix.nmea"), std::vector<uint8_t>(fix.begin(), fix.end()));
+  const QString source = QString::fromStdString("nmea:" + folder.File("fix.nmea"));
+  const QStringList common{"--time", "2026-12-09T12:00Z", "--layers", "horizontal", "--trace", "-"};
+  const RunResult here = RunRender(QStringList{"--here", "--position-source", source} + common);
+  ASSERT_EQ(here.exitCode, 0) << here.err;
+  const RunResult typed =
+      RunRender(QStringList{"--longitude", "-151.21", "--latitude", "-33.87"} + common);
+  EXPECT_EQ(here.out, typed.out);
+  EXPECT_NE(here.out, RunRender(common).out);
+
+  const RunResult none = RunRender({"--here", "--position-source", "nmea:/dev/no-such-gps"});
+  EXPECT_EQ(none.exitCode, 2);
+  EXPECT_EQ(none.err,
+            "halvane-render: --position-source: no such serial device: "
+            "/dev/no-such-gps\n");
+}
+
 TEST(RenderProgram, ReadsConfigFileAndDrawsTheChartsOwnMessages) {
   test_support::ScratchFolder folder;
   const QString data = QString::fromStdString(folder.path.string());

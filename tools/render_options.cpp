@@ -7,6 +7,7 @@
 #include <system_error>
 
 #include "platform/printable_text.h"
+#include "platform/position_source.h"
 #include "shell/config_file.h"
 #include "view/view_directions.h"
 
@@ -189,6 +190,15 @@ bool ParseOption(const std::string& name, const std::string& value, RenderOption
     (name == "--goto" ? o.goToName : o.cityName) = value;
     return true;
   }
+  if (name == "--position-source") {
+    std::string reason;
+    if (!CheckPositionSource(value, reason)) {
+      error = name + ": " + reason;
+      return false;
+    }
+    o.positionSource = value;
+    return true;
+  }
   if (name == "--zoom" || name == "--rotate") {
     int32_t steps = 0;
     if (!ParseInt(value, steps)) return fail("expected a whole number of steps");
@@ -243,6 +253,10 @@ bool ParseRenderOptions(const std::vector<std::string>& arguments, RenderOptions
       options.precise = true;
       continue;
     }
+    if (argument == "--here") {
+      options.here = true;
+      continue;
+    }
     if (argument == "--night" || argument == "--caption") {
       (argument == "--night" ? options.night : options.caption) = true;
       continue;
@@ -273,6 +287,10 @@ bool ParseRenderOptions(const std::vector<std::string>& arguments, RenderOptions
     error = "--city and --longitude/--latitude: give only one of them";
     return false;
   }
+  if (options.here && (!options.cityName.empty() || options.longitude || options.latitude)) {
+    error = "--here and --city or --longitude/--latitude: give only one of them";
+    return false;
+  }
   if (options.tap && (options.tap->x < 0 || options.tap->y < 0 || options.tap->x >= options.width ||
                       options.tap->y >= options.height)) {
     error = "--tap: the point must lie on the " + std::to_string(options.width) + "x" +
@@ -297,6 +315,11 @@ const char* RenderUsage() {
          "  --view DIR        north, east, south, west or zenith (default: zenith)\n"
          "  --goto NAME       aim at a star, object, constellation or planet by name\n"
          "  --city NAME       observe from a city of Cities.dat (\"Tokyo\", \"Paris, FR\")\n"
+         "  --here            observe from the position the position source gives (within\n"
+         "                    30 s; to 0.01 degree unless Config.dat keeps it exact)\n"
+         "  --position-source nmea:SOURCE\n"
+         "                    an NMEA stream: a serial device, a file or HOST:PORT\n"
+         "                    (default: Config.dat's, else the system's location service)\n"
          "  --zoom N          N zoom-in steps from 90 degrees; negative: zoom-out steps\n"
          "  --rotate N        N clockwise 15-degree steps; negative: counter-clockwise\n"
          "  --pan KEYS        arrow-key steps, a string of l, r, u, d, applied in order\n"

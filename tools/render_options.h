@@ -25,6 +25,8 @@ struct RenderOptions {
   const ViewDirection* view = nullptr;  // set with --view
   std::string goToName;                 // set with --goto: any name Find knows
   std::string cityName;                 // set with --city: the place of a city
+  bool here = false;                    // the place from the position source
+  std::string positionSource;           // "nmea:..."; empty: Config.dat's, else the system's
   int32_t zoomSteps = 0;                // positive: in, negative: out
   int32_t rotateSteps = 0;              // positive: clockwise
   std::string pan;                      // only l, r, u, d
