@@ -9,13 +9,16 @@
 namespace halvane {
 namespace {
 
-// Cut-off at rest: magnetometer noise of a degree or so is damped to a tenth of that.
-constexpr double MIN_CUTOFF_HZ = 0.4;
-// Cut-off added per radian per second of turning: at 10 degrees a second the lag stays under
-// half a degree at 30 readings a second.
-constexpr double SPEED_GAIN = 20.0;
-// The cut-off of the speed estimate itself.
-constexpr double SPEED_CUTOFF_HZ = 1.0;
+// Cut-off at rest: a magnetometer's scatter of a degree is damped to a quarter of that.
+constexpr double MIN_CUTOFF_HZ = 0.3;
+// Cut-off added per radian per second of turning, as the readings' change shows it: at 10
+// degrees a second the chart trails by about a degree.
+constexpr double SPEED_GAIN = 2.3;
+// The same for a gyroscope's turn rate, which is the true speed without the lag the change of
+// readings adds to it, and clean enough to open the filter wider.
+constexpr double GYROSCOPE_SPEED_GAIN = 8.0;
+// The cut-off of the velocity estimate itself.
+constexpr double VELOCITY_CUTOFF_HZ = 1.0;
 
 // The share of a new reading for a first-order low-pass of this cut-off.
 double Smoothing(double cutoffHz, double seconds) {
@@ -28,37 +31,38 @@ Vector3 Blend(const Vector3& old, const Vector3& next, double share) {
           old.z + share * (next.z - old.z)};
 }
 
-double AngleBetween(const Vector3& a, const Vector3& b) {
-  const double dot = a.x * b.x + a.y * b.y + a.z * b.z;
-  const double la = std::sqrt(a.x * a.x + a.y * a.y + a.z * a.z);
-  const double lb = std::sqrt(b.x * b.x + b.y * b.y + b.z * b.z);
-  if (la * lb <= 0.0) return 0.0;
-  return std::acos(std::clamp(dot / (la * lb), -1.0, 1.0));
+Vector3 Rate(const Vector3& from, const Vector3& to, double seconds) {
+  return {(to.x - from.x) / seconds, (to.y - from.y) / seconds, (to.z - from.z) / seconds};
 }
+
+double Length(const Vector3& v) { return std::sqrt(v.x * v.x + v.y * v.y + v.z * v.z); }
 
 }  // namespace
 
 void AimFilter::Add(const DeviceAxes& axes, double seconds, double turnRate) {
   if (!hasAxes) {
     smoothed = axes;
-    speed = 0.0;
+    velocity = {};
     hasAxes = true;
     return;
   }
   const double dt = std::clamp(seconds, 0.001, 1.0);
-  const double rate =
-      turnRate >= 0.0 ? turnRate
-                      : std::max(AngleBetween(smoothed.back, axes.back),
-                                 AngleBetween(smoothed.top, axes.top)) / dt;
-  speed += Smoothing(SPEED_CUTOFF_HZ, dt) * (rate - speed);
-  const double share = Smoothing(MIN_CUTOFF_HZ + SPEED_GAIN * speed, dt);
+  // The velocity keeps its sign, so that noise averages out and only a real turn remains.
+  const double velocityShare = Smoothing(VELOCITY_CUTOFF_HZ, dt);
+  velocity.back = Blend(velocity.back, Rate(smoothed.back, axes.back, dt), velocityShare);
+  velocity.top = Blend(velocity.top, Rate(smoothed.top, axes.top, dt), velocityShare);
+  const double cutoff =
+      MIN_CUTOFF_HZ + (turnRate >= 0.0 ? GYROSCOPE_SPEED_GAIN * turnRate
+                                       : SPEED_GAIN * std::max(Length(velocity.back),
+                                                               Length(velocity.top)));
+  const double share = Smoothing(cutoff, dt);
   smoothed.back = Blend(smoothed.back, axes.back, share);
   smoothed.top = Blend(smoothed.top, axes.top, share);
 }
 
 void AimFilter::Reset() {
   hasAxes = false;
-  speed = 0.0;
+  velocity = {};
 }
 
 }  // namespace halvane

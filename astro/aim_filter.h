@@ -22,7 +22,7 @@ class AimFilter {
 
  private:
   DeviceAxes smoothed{};
-  double speed = 0.0;  // radians per second, itself smoothed
+  DeviceAxes velocity{};  // change of each axis per second, itself smoothed
   bool hasAxes = false;
 };
 
