@@ -5,6 +5,7 @@
 #include <unistd.h>
 
 #include <algorithm>
+#include <bit>
 #include <atomic>
 #include <cerrno>
 #include <chrono>
@@ -27,6 +28,11 @@ constexpr size_t CONFIG_FILE_SIZE = HEADER_SIZE + CONFIG_RECORD_SIZE;
 constexpr uint8_t WINDOW_KNOWN = 1 << 0;
 constexpr uint8_t WINDOW_MAXIMISED = 1 << 1;
 constexpr uint16_t DEFAULT_LAYER_FLAGS = LAYER_HORIZONTAL_GRID | LAYER_CONSTELLATION_LINES;
+constexpr uint16_t EXTENSION_VERSION = 2;
+constexpr uint8_t PHONE_POINT_AT_SKY = 1 << 1;
+// Offsets of the version-2 fields from the block's first byte after its header.
+constexpr size_t PHONE_FLAGS_AT = 54;
+constexpr size_t COMPASS_OFFSET_AT = 56;
 constexpr int CREATE_ATTEMPTS = 100;  // names tried before the save gives up
 
 void DecodeRecord(const uint8_t* p, ConfigRecord& config) {
@@ -74,6 +80,7 @@ bool WriteAll(int fd, const uint8_t* bytes, size_t size) {
 
 void EncodeExtension(const ConfigExtension& extension, uint8_t* p) {
   EncodeHeader(EXTENSION_TAG, p);
+  WriteU16(EXTENSION_VERSION, p + 8);
   p += HEADER_SIZE;
   p[0] = extension.nightVision ? 1 : 0;
   p[1] = static_cast<uint8_t>(static_cast<int8_t>(extension.starLimitOffset));
@@ -86,6 +93,30 @@ void EncodeExtension(const ConfigExtension& extension, uint8_t* p) {
   const size_t length = std::min(extension.cityName.size(), CONFIG_CITY_NAME_BYTES - 1);
   std::fill_n(p + 20, CONFIG_CITY_NAME_BYTES, 0);
   std::copy_n(extension.cityName.data(), length, p + 20);
+  std::fill_n(p + CONFIG_EXTENSION_V1_SIZE - HEADER_SIZE,
+              CONFIG_EXTENSION_SIZE - CONFIG_EXTENSION_V1_SIZE, 0);
+  p[PHONE_FLAGS_AT] = extension.pointAtSky ? PHONE_POINT_AT_SKY : 0;
+  WriteU32(std::bit_cast<uint32_t>(static_cast<float>(extension.compassOffset)),
+           p + COMPASS_OFFSET_AT);
+}
+
+// The fields that version 2 added.
+void DecodeExtensionVersion2(const uint8_t* p, ConfigExtension& extension) {
+  extension.pointAtSky = (p[PHONE_FLAGS_AT] & PHONE_POINT_AT_SKY) != 0;
+  const double offset = std::bit_cast<float>(ReadU32(p + COMPASS_OFFSET_AT));
+  if (std::isfinite(offset) && std::fabs(offset) <= COMPASS_OFFSET_MAX) {
+    extension.compassOffset = offset;
+  }
+}
+
+// The extension header's version, 1 or 2; 0 for anything else.
+uint16_t ExtensionVersion(const uint8_t* block) {
+  uint8_t header[HEADER_SIZE];
+  std::copy_n(block, HEADER_SIZE, header);
+  const uint16_t version = ReadU16(header + 8);
+  WriteU16(HEADER_VERSION, header + 8);
+  const bool known = version == HEADER_VERSION || version == EXTENSION_VERSION;
+  return known && ValidateHeader(header, EXTENSION_TAG) ? version : 0;
 }
 
 void DecodeExtension(const uint8_t* p, ConfigExtension& extension) {
@@ -169,14 +200,22 @@ bool LoadConfig(const std::string& path, ConfigRecord& config) {
 
 bool LoadConfigExtension(const std::string& path, ConfigExtension& extension) {
   extension = ConfigExtension{};
-  RecordFile file(CONFIG_RECORD_SIZE + CONFIG_EXTENSION_SIZE);
-  const uint8_t* bytes = nullptr;
-  if (file.Open(path, "") == WalkResult::Completed) bytes = file.Next();
-  if (bytes == nullptr) return false;
-  const uint8_t* block = bytes + CONFIG_RECORD_SIZE;
-  if (!ValidateHeader(block, EXTENSION_TAG)) return false;
-  DecodeExtension(block + HEADER_SIZE, extension);
-  return true;
+  // A version-2 block is the longer one: try it first, then the first version's length.
+  for (const size_t size : {CONFIG_EXTENSION_SIZE, CONFIG_EXTENSION_V1_SIZE}) {
+    RecordFile file(CONFIG_RECORD_SIZE + size);
+    const uint8_t* bytes = nullptr;
+    if (file.Open(path, "") == WalkResult::Completed) bytes = file.Next();
+    if (bytes == nullptr) continue;
+    const uint8_t* block = bytes + CONFIG_RECORD_SIZE;
+    const uint16_t version = ExtensionVersion(block);
+    if (version == 0) return false;
+    DecodeExtension(block + HEADER_SIZE, extension);
+    if (version == EXTENSION_VERSION && size == CONFIG_EXTENSION_SIZE) {
+      DecodeExtensionVersion2(block + HEADER_SIZE, extension);
+    }
+    return true;
+  }
+  return false;
 }
 
 bool SaveConfig(const std::string& path, const ConfigRecord& config) {

@@ -14,13 +14,20 @@
 //
 // The settings that came later follow as an extension block, so that a reader of the first 48
 // bytes finds them unchanged; a file without the block gives the later settings defaults:
-//   48 12  the data-file header, tag "CEXT", version 1
+//   48 12  the data-file header, tag "CEXT", version 2 (version 1 ends at byte 112 and is
+//          still read: the later fields then get their defaults)
 //   60  1  uint8   nightVision      non-zero: red on black
 //   61  1  int8    starLimitOffset  magnitudes added to the zoom's limit, -3 to +3
 //   62  1  uint8   windowFlags      bit 0 the geometry below is known, bit 1 maximised
 //   63  1  uint8   reserved         written as 0, ignored
 //   64 16  4 x int32 window x, y, width, height (logical pixels, the normal geometry)
 //   80 32  char[32] cityName        UTF-8, zero-padded: the city last chosen, empty for none
+//  112  2  uint16  viewLayerFlags   (not used here: written 0)
+//  114  1  uint8   phoneFlags       bit 1 "Point at the sky" on (others written 0)
+//  115  1  uint8   reserved         written as 0
+//  116  4  float32 compassOffset    degrees added to the heading, -180 to 180
+//  120 48  char[48] positionSource  (not used here: written 0)
+//  168  8  reserved                 written as 0
 #pragma once
 
 #include <cstddef>
@@ -33,7 +40,9 @@
 namespace halvane {
 
 constexpr size_t CONFIG_RECORD_SIZE = 36;
-constexpr size_t CONFIG_EXTENSION_SIZE = 64;  // header included
+constexpr size_t CONFIG_EXTENSION_SIZE = 128;    // version 2, header included
+constexpr size_t CONFIG_EXTENSION_V1_SIZE = 64;  // version 1, header included
+constexpr double COMPASS_OFFSET_MAX = 180.0;     // degrees either way
 constexpr size_t CONFIG_CITY_NAME_BYTES = 32;
 constexpr int32_t STAR_LIMIT_OFFSET_MAX = 3;
 
@@ -62,6 +71,8 @@ struct ConfigExtension {
   int32_t starLimitOffset = 0;  // -STAR_LIMIT_OFFSET_MAX to STAR_LIMIT_OFFSET_MAX
   WindowGeometry window;
   std::string cityName;  // at most CONFIG_CITY_NAME_BYTES - 1 bytes are kept
+  bool pointAtSky = false;     // the chart follows the device's sensors
+  double compassOffset = 0.0;  // degrees, -COMPASS_OFFSET_MAX to COMPASS_OFFSET_MAX
 };
 
 // Reads the record after the 12 header bytes, whose content is not examined. When the file
@@ -79,8 +90,8 @@ bool SaveConfig(const std::string& path, const ConfigRecord& config,
                 const ConfigExtension& extension);
 
 // Reads the extension block. A file without one, or with a damaged one, gives the defaults;
-// a star limit beyond its range, a window without a positive size and a city name that is not
-// terminated are taken as absent. Returns whether a block was read.
+// a star limit beyond its range, a window without a positive size, a city name that is not
+// terminated and a compass offset that is not a number within its range are taken as absent. Returns whether a block was read.
 bool LoadConfigExtension(const std::string& path, ConfigExtension& extension);
 
 }  // namespace halvane

@@ -82,7 +82,7 @@ int main(int argc, char** argv) {
     std::cerr << "halvane-render: --trace: cannot write '" << options.tracePath << "'\n";
     status = EXIT_FAILURE;
   }
-  if (options.bodies) {
+  if (options.bodies || options.sensors) {
     std::cout << bodies;
     std::cout.flush();
     if (!std::cout) status = EXIT_FAILURE;

@@ -241,6 +241,10 @@ bool ParseRenderOptions(const std::vector<std::string>& arguments, RenderOptions
       options.precise = true;
       continue;
     }
+    if (argument == "--sensors") {
+      options.sensors = true;
+      continue;
+    }
     if (argument == "--night" || argument == "--caption") {
       (argument == "--night" ? options.night : options.caption) = true;
       continue;
@@ -311,7 +315,10 @@ const char* RenderUsage() {
          "                    azimuth degrees as drawn, magnitude, diameter arcseconds,\n"
          "                    illuminated fraction\n"
          "  --night           red on black, as night vision shows it\n"
-         "  --caption         the window's caption: the local time shown, the star limit\n";
+         "  --caption         the window's caption: the local time shown, the star limit\n"
+         "  --sensors         aim where the device points, from its accelerometer and\n"
+         "                    magnetometer (HALVANE_IIO_DEVICES names another sysfs folder), and\n"
+         "                    print 'aim azimuth A altitude H roll R' in degrees, true north\n";
 }
 
 }  // namespace halvane

@@ -36,6 +36,7 @@ struct RenderOptions {
   bool bodies = false;    // print the solar system's places
   bool night = false;     // red on black
   bool caption = false;   // the caption of the app's window over the chart
+  bool sensors = false;   // aimed where the device's motion sensors point
   bool help = false;
 };
 
