@@ -52,9 +52,9 @@ void AimFilter::Add(const DeviceAxes& axes, double seconds, double turnRate) {
   velocity.back = Blend(velocity.back, Rate(smoothed.back, axes.back, dt), velocityShare);
   velocity.top = Blend(velocity.top, Rate(smoothed.top, axes.top, dt), velocityShare);
   const double cutoff =
-      MIN_CUTOFF_HZ + (turnRate >= 0.0 ? GYROSCOPE_SPEED_GAIN * turnRate
-                                       : SPEED_GAIN * std::max(Length(velocity.back),
-                                                               Length(velocity.top)));
+      MIN_CUTOFF_HZ + (turnRate >= 0.0
+                           ? GYROSCOPE_SPEED_GAIN * turnRate
+                           : SPEED_GAIN * std::max(Length(velocity.back), Length(velocity.top)));
   const double share = Smoothing(cutoff, dt);
   smoothed.back = Blend(smoothed.back, axes.back, share);
   smoothed.top = Blend(smoothed.top, axes.top, share);

@@ -18,10 +18,10 @@ struct WmmTerm {
 
 #include "astro/generated/wmm2025_coefficients.inc"
 
-constexpr double ELLIPSOID_A = 6378.137;                  // WGS 84 semi-major axis, km
-constexpr double ELLIPSOID_F = 1.0 / 298.257223563;       // WGS 84 flattening
+constexpr double ELLIPSOID_A = 6378.137;                              // WGS 84 semi-major axis, km
+constexpr double ELLIPSOID_F = 1.0 / 298.257223563;                   // WGS 84 flattening
 constexpr double ECCENTRICITY_2 = ELLIPSOID_F * (2.0 - ELLIPSOID_F);  // first eccentricity squared
-constexpr double REFERENCE_RADIUS = 6371.2;               // the model's geomagnetic radius, km
+constexpr double REFERENCE_RADIUS = 6371.2;   // the model's geomagnetic radius, km
 constexpr double MODEL_FIRST_YEAR = 2024.87;  // 13 November 2024, the model's release
 constexpr double MODEL_LAST_YEAR = 2029.87;   // five years on
 constexpr int SIZE = WMM_DEGREES + 1;

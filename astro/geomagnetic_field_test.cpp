@@ -27,9 +27,9 @@ TEST(GeomagneticField, MatchesTheModelsPublishedTestValues) {
     const MagneticField field = MagneticFieldAt(latitude, longitude, height, year);
     worstField = std::max({worstField, std::fabs(field.north - x), std::fabs(field.east - y),
                            std::fabs(field.down - z)});
-    worstDeclination = std::max(
-        worstDeclination,
-        std::fabs(MagneticDeclination(latitude, longitude, height, year) - declination));
+    worstDeclination =
+        std::max(worstDeclination,
+                 std::fabs(MagneticDeclination(latitude, longitude, height, year) - declination));
     ++rows;
   }
   EXPECT_EQ(rows, 100);

@@ -1,4 +1,5 @@
-// Dialog 114, the configuration dialog: observatory position and observation time.
+// Dialog 114, the configuration dialog: observatory position, observation time and the
+// compass offset.
 #include "platform/dialog_template.h"
 
 #include <iterator>
@@ -43,12 +44,15 @@ constexpr DialogControl CONFIGURATION_CONTROLS[] = {
     {1012, K::DigitsEdit, u"", 84, 100, 19, 14},
     {216, K::Label, u"S", 108, 102, 7, 8},
     {1013, K::DigitsEdit, u"", 115, 100, 22, 14},
-    {1, K::DefaultButton, u"OK", 25, 126, 50, 14},
-    {2, K::Button, u"Cancel", 80, 126, 50, 14},
+    {275, K::Label, u"Compass offset:", 11, 126, 55, 8},
+    {1075, K::Edit, u"", 70, 123, 30, 14},
+    {276, K::Label, u"\u00B0", 102, 126, 10, 8},
+    {1, K::DefaultButton, u"OK", 25, 142, 50, 14},
+    {2, K::Button, u"Cancel", 80, 142, 50, 14},
 };
 
 constexpr DialogTemplate TEMPLATES[] = {
-    {114, u"Configuration", 152, 148, CONFIGURATION_CONTROLS, std::size(CONFIGURATION_CONTROLS)},
+    {114, u"Configuration", 152, 164, CONFIGURATION_CONTROLS, std::size(CONFIGURATION_CONTROLS)},
 };
 
 }  // namespace

@@ -130,13 +130,14 @@ std::string IioSensors::Find(Channel& channel, const char* what) const {
       }
       channel.scale[axis] = scale;
       channel.offset[axis] = 0.0;
-      if (Exists(own + "_offset")) ReadNumber(own + "_offset", channel.offset[axis]);
+      if (Exists(own + "_offset"))
+        ReadNumber(own + "_offset", channel.offset[axis]);
       else if (Exists(device + prefix + "offset")) {
         ReadNumber(device + prefix + "offset", channel.offset[axis]);
       }
     }
-    for (const std::string& matrixName : {prefix + "mount_matrix", std::string("in_mount_matrix"),
-                                          std::string("mount_matrix")}) {
+    for (const std::string& matrixName :
+         {prefix + "mount_matrix", std::string("in_mount_matrix"), std::string("mount_matrix")}) {
       if (!Exists(device + matrixName)) continue;
       std::string text;
       if (!ReadLine(device + matrixName, text) || !ParseMatrix(text, channel.matrix)) {

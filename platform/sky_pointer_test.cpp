@@ -23,9 +23,7 @@ using test_support::WriteIioTree;
 // Sydney in 2026, where the compass reads about 13 degrees east of true north.
 constexpr CompassCorrection SYDNEY = {-33.87, -151.21, 2026.5, 0.0};
 
-double AngleDifference(double a, double b) {
-  return std::remainder(a - b, 360.0);
-}
+double AngleDifference(double a, double b) { return std::remainder(a - b, 360.0); }
 
 class SkyPointerTest : public test_support::ScratchFolderTest {
  protected:

@@ -23,6 +23,7 @@ enum ConfigDialogControl {
   MINUTE = 1012,
   SECOND = 1013,
   CITY = 1014,
+  COMPASS_OFFSET = 1075,
 };
 
 // The dialog's procedure; RunDialog's creation data is the MainWindow it edits.

@@ -5,8 +5,8 @@
 #include <unistd.h>
 
 #include <algorithm>
-#include <bit>
 #include <atomic>
+#include <bit>
 #include <cerrno>
 #include <chrono>
 #include <cmath>

@@ -70,7 +70,7 @@ struct ConfigExtension {
   bool nightVision = false;
   int32_t starLimitOffset = 0;  // -STAR_LIMIT_OFFSET_MAX to STAR_LIMIT_OFFSET_MAX
   WindowGeometry window;
-  std::string cityName;  // at most CONFIG_CITY_NAME_BYTES - 1 bytes are kept
+  std::string cityName;        // at most CONFIG_CITY_NAME_BYTES - 1 bytes are kept
   bool pointAtSky = false;     // the chart follows the device's sensors
   double compassOffset = 0.0;  // degrees, -COMPASS_OFFSET_MAX to COMPASS_OFFSET_MAX
 };
@@ -91,7 +91,8 @@ bool SaveConfig(const std::string& path, const ConfigRecord& config,
 
 // Reads the extension block. A file without one, or with a damaged one, gives the defaults;
 // a star limit beyond its range, a window without a positive size, a city name that is not
-// terminated and a compass offset that is not a number within its range are taken as absent. Returns whether a block was read.
+// terminated and a compass offset that is not a number within its range are taken as absent.
+// Returns whether a block was read.
 bool LoadConfigExtension(const std::string& path, ConfigExtension& extension);
 
 }  // namespace halvane

@@ -142,9 +142,9 @@ TEST_F(ConfigFileTest, VersionTwoKeepsThePointingModeAndTheCompassOffset) {
   ASSERT_TRUE(SaveConfig(path, ConfigRecord{}, saved));
   std::vector<char> bytes = Bytes(path);
   ASSERT_EQ(bytes.size(), 176u);
-  EXPECT_EQ(bytes[56], 2);    // the header's version
-  EXPECT_EQ(bytes[114], 2);   // phoneFlags bit 1
-  EXPECT_EQ(bytes[112], 0);   // the fields of others are written as zeros
+  EXPECT_EQ(bytes[56], 2);   // the header's version
+  EXPECT_EQ(bytes[114], 2);  // phoneFlags bit 1
+  EXPECT_EQ(bytes[112], 0);  // the fields of others are written as zeros
   EXPECT_EQ(bytes[120], 0);
   ConfigExtension extension;
   ASSERT_TRUE(LoadConfigExtension(path, extension));

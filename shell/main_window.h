@@ -3,6 +3,7 @@
 // commands, keys, the stylus and paint messages.
 #pragma once
 
+#include <chrono>
 #include <cstdint>
 #include <memory>
 #include <string>
@@ -14,6 +15,8 @@
 #include "catalog/sky_names.h"
 #include "chart/chart.h"
 #include "platform/menu_bar.h"
+#include "platform/repeating_timer.h"
+#include "platform/sky_pointer.h"
 #include "platform/window_system.h"
 #include "shell/chart_action.h"
 #include "shell/command_numbers.h"
@@ -77,6 +80,16 @@ class MainWindow : public Window {
   // Makes the faintest drawn stars steps magnitudes fainter (negative: brighter), within
   // the range of the setting.
   void ChangeStarLimit(int32_t steps);
+  // "Point at the sky" on or off; nothing without usable motion sensors.
+  void TogglePointAtSky();
+  bool IsPointingAtSky() const;
+  // One reading of the motion sensors, seconds after the previous one: aims the chart and asks
+  // for a frame when the aim moved by more than a quarter of a pixel. Returns whether it did.
+  // The mode's timer calls it; tests and benchmarks may too.
+  bool FollowSensors(double seconds);
+  // Counters for tests and benchmarks: sensor readings taken, frames they asked for.
+  int32_t GetSensorReadings() const { return sensorReadings; }
+  int32_t GetSensorFrames() const { return sensorFrames; }
   // The caption over the chart; empty when the chart shows the clock's time at the zoom's
   // own star limit.
   std::u16string CaptionText() const;
@@ -113,6 +126,10 @@ class MainWindow : public Window {
 
  private:
   void SetCheckMarks();
+  // Finds the motion sensors, greys "Point at the sky" out with the reason when there are none
+  // to use, and starts the mode when the settings have it on.
+  void SetUpPointAtSky();
+  void StartPointing();
   // Builds the moment again when the settings no longer give the one there is.
   void UpdateMoment();
   void PressNavigationButton(int32_t column, int32_t row);
@@ -151,6 +168,11 @@ class MainWindow : public Window {
   int32_t paintsDone = 0;
   bool windowDestroyed = false;
   std::string dataFolder;
+  std::unique_ptr<SkyPointer> skyPointer;
+  std::unique_ptr<RepeatingTimer> pointingTimer;
+  std::chrono::steady_clock::time_point lastReading;
+  int32_t sensorReadings = 0;
+  int32_t sensorFrames = 0;
 };
 
 // The one main window; null before start-up and after shutdown.

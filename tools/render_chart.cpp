@@ -8,10 +8,9 @@
 #include <optional>
 
 #include "astro/angles.h"
+#include "astro/geomagnetic_field.h"
 #include "astro/moment.h"
 #include "astro/observer.h"
-#include "astro/geomagnetic_field.h"
-#include "platform/sky_pointer.h"
 #include "catalog/city_catalog.h"
 #include "catalog/sky_target.h"
 #include "chart/caption_overlay.h"
@@ -21,6 +20,7 @@
 #include "platform/bitmaps.h"
 #include "platform/clock.h"
 #include "platform/files.h"
+#include "platform/sky_pointer.h"
 #include "shell/config_file.h"
 #include "view/go_to_table.h"
 #include "view/layer_set.h"

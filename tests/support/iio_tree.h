@@ -66,9 +66,9 @@ inline void WriteIioTree(const std::filesystem::path& folder, const SyntheticDev
   // Upright and facing north: x east, y up, z (towards the user) south.
   V axes[3] = {{1, 0, 0}, {0, 0, 1}, {0, -1, 0}};
   for (V& a : axes) {
-    a = Turn(a, {0, 1, 0}, device.roll * RAD);        // about the line of sight, north
-    a = Turn(a, {1, 0, 0}, device.altitude * RAD);    // about east: north rises
-    a = Turn(a, {0, 0, 1}, -device.azimuth * RAD);    // about up: north turns east
+    a = Turn(a, {0, 1, 0}, device.roll * RAD);      // about the line of sight, north
+    a = Turn(a, {1, 0, 0}, device.altitude * RAD);  // about east: north rises
+    a = Turn(a, {0, 0, 1}, -device.azimuth * RAD);  // about up: north turns east
   }
   auto inDevice = [&axes](const V& world) {
     return V{world.x * axes[0].x + world.y * axes[0].y + world.z * axes[0].z,
