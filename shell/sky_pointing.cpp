@@ -5,6 +5,7 @@
 
 #include "astro/angles.h"
 #include "astro/geomagnetic_field.h"
+#include "catalog/utf8_text.h"
 #include "shell/main_window.h"
 
 namespace halvane {
@@ -26,8 +27,7 @@ double ArcBetween(double azimuth1, double altitude1, double azimuth2, double alt
 void MainWindow::SetUpPointAtSky() {
   skyPointer = std::make_unique<SkyPointer>(IioDevicesFolder());
   const std::string& problem = skyPointer->GetProblem();
-  EnableMenuItem(menu, COMMAND_POINT_AT_SKY, skyPointer->IsUsable(),
-                 std::u16string(problem.begin(), problem.end()));  // the reasons are ASCII
+  EnableMenuItem(menu, COMMAND_POINT_AT_SKY, skyPointer->IsUsable(), Utf8ToUtf16(problem));
   pointingTimer = std::make_unique<RepeatingTimer>([this] {
     const auto now = std::chrono::steady_clock::now();
     const double seconds = std::chrono::duration<double>(now - lastReading).count();
