@@ -1,4 +1,5 @@
-// Dialog 114, the configuration dialog: observatory position and observation time.
+// Dialog 114, the configuration dialog: observatory position, observation time and the
+// compass offset.
 #include "platform/dialog_template.h"
 
 #include <iterator>
@@ -56,12 +57,15 @@ constexpr DialogControl CONFIGURATION_CONTROLS[] = {
     {216, K::Label, u"S", 108, 162, 7, 8},
     {1013, K::DigitsEdit, u"", 116, 159, 22, 14},
     {219, K::Label, u"", 11, 177, 175, 10},
-    {1, K::DefaultButton, u"OK", 40, 197, 55, 14},
-    {2, K::Button, u"Cancel", 101, 197, 55, 14},
+    {275, K::Label, u"Compass offset:", 11, 198, 55, 8},
+    {1075, K::NumberEdit, u"", 70, 195, 40, 14},
+    {276, K::Label, u"\u00B0", 112, 198, 10, 8},
+    {1, K::DefaultButton, u"OK", 40, 214, 55, 14},
+    {2, K::Button, u"Cancel", 101, 214, 55, 14},
 };
 
 constexpr DialogTemplate TEMPLATES[] = {
-    {114, u"Configuration", 196, 217, CONFIGURATION_CONTROLS, std::size(CONFIGURATION_CONTROLS)},
+    {114, u"Configuration", 196, 234, CONFIGURATION_CONTROLS, std::size(CONFIGURATION_CONTROLS)},
 };
 
 }  // namespace

@@ -170,6 +170,24 @@ bool IsMenuItemChecked(MenuHandle menu, uint16_t command) {
   return action != nullptr && action->isChecked();
 }
 
+void EnableMenuItem(MenuHandle menu, uint16_t command, bool enabled, std::u16string_view toolTip) {
+  QAction* action = FindAction(menu, command);
+  if (action == nullptr) return;
+  action->setEnabled(enabled);
+  action->setToolTip(ToQString(toolTip));
+  menu->setToolTipsVisible(true);
+}
+
+bool IsMenuItemEnabled(MenuHandle menu, uint16_t command) {
+  const QAction* action = FindAction(menu, command);
+  return action != nullptr && action->isEnabled();
+}
+
+std::string MenuItemToolTip(MenuHandle menu, uint16_t command) {
+  const QAction* action = FindAction(menu, command);
+  return action == nullptr ? std::string() : action->toolTip().toStdString();
+}
+
 bool TriggerMenuItem(MenuHandle menu, uint16_t command) {
   QAction* action = FindAction(menu, command);
   if (action == nullptr) return false;

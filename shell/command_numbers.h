@@ -34,6 +34,7 @@ constexpr uint16_t COMMAND_NOW = 40032;
 constexpr uint16_t COMMAND_OBJECT_INFO = 40060;
 constexpr uint16_t COMMAND_TONIGHT = 40061;
 constexpr uint16_t COMMAND_USE_MY_LOCATION = 40070;
+constexpr uint16_t COMMAND_POINT_AT_SKY = 40075;
 
 // The go-to commands: 40100 for the table's first row to 40187 for its last.
 constexpr uint16_t COMMAND_FIRST_GO_TO = 40100;

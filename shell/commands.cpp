@@ -31,6 +31,8 @@ void MainWindow::OnDestroy() {
   windowDestroyed = true;
   // The setting stays; the program's look goes back to day for whatever comes next.
   SetNightVision(nullptr, false);
+  // So do the sensors' mode and its setting; no reading comes after the window.
+  if (pointingTimer != nullptr) pointingTimer->Stop();
   // Kept for the next start, which opens where this one closed.
   const WindowPlacement placement = GetAppWindowPlacement(hwnd);
   if (placement.known) {
@@ -130,6 +132,7 @@ void MainWindow::OnCommand(uint16_t, uint16_t command, intptr_t) {
     case COMMAND_OBJECT_INFO: return OpenInfoPanel();
     case COMMAND_TONIGHT: return ShowTonight();
     case COMMAND_USE_MY_LOCATION: return UseMyLocation();
+    case COMMAND_POINT_AT_SKY: return TogglePointAtSky();
     default: break;
   }
   if (const GoToRow* row = GoToRowAt(GoToRowOfCommand(command))) {
@@ -153,6 +156,8 @@ void MainWindow::OnChar(char16_t character, intptr_t) {
   switch (character) {
     case u'+': return Perform(ChartAction::ZoomIn);
     case u'-': return Perform(ChartAction::ZoomOut);
+    case u'A':
+    case u'a': return TogglePointAtSky();
     case u'B':
     case u'b': return Perform(ChartAction::ToggleConstellationBoundaries);
     case u'E':

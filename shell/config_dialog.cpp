@@ -1,11 +1,13 @@
 // The configuration dialog's procedure: the observatory position in degrees, minutes and
-// seconds or decimal degrees with its hemispheres, the position the device finds, and the
-// observation time (the clock, or a fixed local date and time).
+// seconds or decimal degrees with its hemispheres, the position the device finds, the
+// observation time (the clock, or a fixed local date and time) and the compass offset of
+// "Point at the sky".
 #include "shell/main_window.h"
 
 #include <cmath>
 #include <cstdint>
 #include <cstdio>
+#include <cstdlib>
 #include <memory>
 #include <string>
 
@@ -178,6 +180,27 @@ bool ReadObservationTime(DialogHandle dialog, SYSTEMTIME& time) {
   return Refuse(dialog, TIME_MESSAGE, DAY, Text("There is no " + date + "."));
 }
 
+void ShowCompassOffset(DialogHandle dialog, double offset) {
+  char text[32];
+  std::snprintf(text, sizeof text, "%g", offset);
+  SetDialogText(dialog, COMPASS_OFFSET, Utf8ToUtf16(text));
+}
+
+// Degrees, as a decimal number with a point; empty reads as 0. False for anything else or for
+// more than half a turn.
+bool ReadCompassOffset(DialogHandle dialog, double& offset) {
+  const std::string text = Utf16ToUtf8(GetDialogText(dialog, COMPASS_OFFSET));
+  if (text.find_first_not_of(" ") == std::string::npos) {
+    offset = 0.0;
+    return true;
+  }
+  char* end = nullptr;
+  offset = std::strtod(text.c_str(), &end);
+  while (*end == ' ') ++end;
+  return end != text.c_str() && *end == '\0' && std::isfinite(offset) &&
+         std::fabs(offset) <= COMPASS_OFFSET_MAX;
+}
+
 // Cities offered for the text typed so far.
 constexpr size_t CITY_COMPLETIONS = 12;
 
@@ -245,6 +268,7 @@ void Initialise(DialogHandle dialog, MainWindow& window) {
 
   SetDialogText(dialog, CITY, Utf8ToUtf16(window.GetExtension().cityName));
   if (window.GetExtension().cityName.empty()) ShowPlaceName(dialog, window);
+  ShowCompassOffset(dialog, window.GetExtension().compassOffset);
   SetDialogCompletion(dialog, CITY, [&window](std::u16string_view text) {
     const CityCatalog& catalog = window.GetCities();
     std::vector<std::u16string> labels;
@@ -276,6 +300,9 @@ bool Accept(DialogHandle dialog, MainWindow& window) {
   const bool useSystemTime = IsDialogButtonChecked(dialog, USE_SYSTEM_TIME);
   SYSTEMTIME fixedTime;
   if (!useSystemTime && !ReadObservationTime(dialog, fixedTime)) return false;
+  double compassOffset = 0.0;
+  if (!ReadCompassOffset(dialog, compassOffset)) return false;
+  window.GetExtension().compassOffset = compassOffset;
 
   window.GetExtension().cityName =
       ShortenUtf8(Utf16ToUtf8(GetDialogText(dialog, CITY)), CONFIG_CITY_NAME_BYTES - 1);

@@ -30,6 +30,7 @@ enum ConfigDialogControl {
   USE_MY_LOCATION = 1020,
   PLACE_MESSAGE = 218,
   TIME_MESSAGE = 219,
+  COMPASS_OFFSET = 1075,
 };
 
 // The dialog's procedure; RunDialog's creation data is the MainWindow it edits.

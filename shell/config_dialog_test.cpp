@@ -395,5 +395,25 @@ TEST_F(ConfigDialogTest, AChosenCityFillsThePlaceAndIsRemembered) {
   WithDialog([](QDialog& d) { EXPECT_EQ(Text(d, CITY), "Tokyo, JP"); });
 }
 
+// The compass offset of "Point at the sky": shown, taken with OK, refused beyond half a turn
+// or when it is no number.
+TEST_F(ConfigDialogTest, TheCompassOffsetIsTakenWithinHalfATurn) {
+  MainWindow& w = Start();
+  EXPECT_FALSE(WithDialog([](QDialog& d) {
+    EXPECT_EQ(Text(d, COMPASS_OFFSET), "0");
+    Type(d, COMPASS_OFFSET, "-7.5");
+    Press(d, 1);
+  }));
+  EXPECT_EQ(w.GetExtension().compassOffset, -7.5);
+  for (const char* wrong : {"181", "east", "1e400"}) {
+    EXPECT_TRUE(WithDialog([wrong](QDialog& d) {
+      EXPECT_EQ(Text(d, COMPASS_OFFSET), "-7.5");
+      Type(d, COMPASS_OFFSET, wrong);
+      Press(d, 1);
+    })) << wrong;
+  }
+  EXPECT_EQ(w.GetExtension().compassOffset, -7.5);
+}
+
 }  // namespace
 }  // namespace halvane::test_support

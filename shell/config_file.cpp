@@ -7,6 +7,7 @@
 
 #include <algorithm>
 #include <atomic>
+#include <bit>
 #include <cerrno>
 #include <chrono>
 #include <cmath>
@@ -33,6 +34,8 @@ constexpr uint16_t EXTENSION_VERSION = 2;
 constexpr size_t PHONE_FLAGS_AT = 54;      // in the block, after its header
 constexpr size_t POSITION_SOURCE_AT = 60;  // in the block, after its header
 constexpr uint16_t DEFAULT_LAYER_FLAGS = LAYER_HORIZONTAL_GRID | LAYER_CONSTELLATION_LINES;
+constexpr uint8_t PHONE_POINT_AT_SKY = 1 << 1;
+constexpr size_t COMPASS_OFFSET_AT = 56;        // in the block, after its header
 constexpr int CREATE_ATTEMPTS = 100;            // names tried before the save gives up
 constexpr size_t TEMPORARY_SUFFIX_DIGITS = 16;  // the save's temporary is "<path>.<16 hex>"
 
@@ -117,7 +120,10 @@ void EncodeExtension(const ConfigExtension& extension, uint8_t* p) {
   const size_t length = std::min(extension.cityName.size(), CONFIG_CITY_NAME_BYTES - 1);
   std::fill_n(p + 20, CONFIG_EXTENSION_SIZE - HEADER_SIZE - 20, 0);
   std::copy_n(extension.cityName.data(), length, p + 20);
-  p[PHONE_FLAGS_AT] = extension.exactPosition ? PHONE_EXACT_POSITION : 0;
+  p[PHONE_FLAGS_AT] = static_cast<uint8_t>((extension.exactPosition ? PHONE_EXACT_POSITION : 0) |
+                                           (extension.pointAtSky ? PHONE_POINT_AT_SKY : 0));
+  WriteU32(std::bit_cast<uint32_t>(static_cast<float>(extension.compassOffset)),
+           p + COMPASS_OFFSET_AT);
   const size_t sourceLength =
       std::min(extension.positionSource.size(), CONFIG_POSITION_SOURCE_BYTES - 1);
   std::copy_n(extension.positionSource.data(), sourceLength, p + POSITION_SOURCE_AT);
@@ -126,6 +132,11 @@ void EncodeExtension(const ConfigExtension& extension, uint8_t* p) {
 // The fields that version 2 added; p is the block after its header.
 void DecodeVersion2Fields(const uint8_t* p, ConfigExtension& extension) {
   extension.exactPosition = (p[PHONE_FLAGS_AT] & PHONE_EXACT_POSITION) != 0;
+  extension.pointAtSky = (p[PHONE_FLAGS_AT] & PHONE_POINT_AT_SKY) != 0;
+  const double offset = std::bit_cast<float>(ReadU32(p + COMPASS_OFFSET_AT));
+  if (std::isfinite(offset) && std::fabs(offset) <= COMPASS_OFFSET_MAX) {
+    extension.compassOffset = offset;
+  }
   const char* source = reinterpret_cast<const char*>(p + POSITION_SOURCE_AT);
   const size_t length = strnlen(source, CONFIG_POSITION_SOURCE_BYTES);
   if (length < CONFIG_POSITION_SOURCE_BYTES) extension.positionSource.assign(source, length);

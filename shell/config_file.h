@@ -23,9 +23,10 @@
 //   64 16  4 x int32 window x, y, width, height (logical pixels, the normal geometry)
 //   80 32  char[32] cityName        UTF-8, zero-padded: the city last chosen, empty for none
 //  112  2  uint16  viewLayerFlags   written as 0 here
-//  114  1  uint8   phoneFlags       bit 0 the exact position is kept (not rounded)
+//  114  1  uint8   phoneFlags       bit 0 the exact position is kept (not rounded), bit 1
+//                                   "Point at the sky" on
 //  115  1  uint8   reserved         written as 0
-//  116  4  float32 compassOffset    written as 0 here
+//  116  4  float32 compassOffset    degrees added to the heading, -180 to 180
 //  120 48  char[48] positionSource  UTF-8, zero-padded: "nmea:..." or empty for the
 //                                   system's location service
 //  168  8  reserved                 written as 0
@@ -45,6 +46,7 @@ constexpr size_t CONFIG_RECORD_SIZE = 36;
 constexpr size_t CONFIG_EXTENSION_SIZE = 128;    // header included
 constexpr size_t CONFIG_EXTENSION_V1_SIZE = 64;  // a version-1 block, header included
 constexpr size_t CONFIG_POSITION_SOURCE_BYTES = 48;
+constexpr double COMPASS_OFFSET_MAX = 180.0;  // degrees either way
 constexpr size_t CONFIG_CITY_NAME_BYTES = 32;
 constexpr int32_t STAR_LIMIT_OFFSET_MAX = 3;
 
@@ -75,6 +77,8 @@ struct ConfigExtension {
   std::string cityName;        // at most CONFIG_CITY_NAME_BYTES - 1 bytes are kept
   bool exactPosition = false;  // a position found is kept as it came, not rounded
   std::string positionSource;  // at most CONFIG_POSITION_SOURCE_BYTES - 1 bytes are kept
+  bool pointAtSky = false;     // the chart follows the device's sensors
+  double compassOffset = 0.0;  // degrees, -COMPASS_OFFSET_MAX to COMPASS_OFFSET_MAX
 };
 
 // Reads the record after the 12 header bytes, whose content is not examined. When the file
@@ -100,8 +104,9 @@ bool SaveConfig(const std::string& path, const ConfigRecord& config,
 int RemoveSaveLeftovers(const std::string& path, std::chrono::system_clock::time_point before);
 
 // Reads the extension block. A file without one, or with a damaged one, gives the defaults;
-// a star limit beyond its range, a window without a positive size and a city name that is not
-// terminated are taken as absent. Returns whether a block was read.
+// a star limit beyond its range, a window without a positive size, a city name that is not
+// terminated and a compass offset that is not a number within its range are taken as absent.
+// Returns whether a block was read.
 bool LoadConfigExtension(const std::string& path, ConfigExtension& extension);
 
 }  // namespace halvane

@@ -5,6 +5,7 @@
 #include <gtest/gtest.h>
 #include <unistd.h>
 
+#include <cstring>
 #include <filesystem>
 #include <fstream>
 #include <iterator>
@@ -162,6 +163,44 @@ TEST_F(ConfigFileTest, VersionTwoKeepsThePositionSettingsAndVersionOneStillReads
       .write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
   EXPECT_FALSE(LoadConfigExtension(path, loaded));
   EXPECT_EQ(loaded.cityName, "");
+}
+
+// Version 2 adds "Point at the sky" and the compass offset; a version-1 block still reads, its
+// later fields at their defaults.
+TEST_F(ConfigFileTest, VersionTwoKeepsThePointingModeAndTheCompassOffset) {
+  ConfigExtension saved;
+  saved.nightVision = true;
+  saved.pointAtSky = true;
+  saved.compassOffset = -12.5;
+  ASSERT_TRUE(SaveConfig(path, ConfigRecord{}, saved));
+  std::vector<char> bytes = Bytes(path);
+  ASSERT_EQ(bytes.size(), 176u);
+  EXPECT_EQ(bytes[56], 2);   // the header's version
+  EXPECT_EQ(bytes[114], 2);  // phoneFlags bit 1
+  EXPECT_EQ(bytes[112], 0);  // the fields of others are written as zeros
+  EXPECT_EQ(bytes[120], 0);
+  ConfigExtension extension;
+  ASSERT_TRUE(LoadConfigExtension(path, extension));
+  EXPECT_TRUE(extension.pointAtSky);
+  EXPECT_EQ(extension.compassOffset, -12.5);
+
+  // An offset beyond half a turn is taken as absent.
+  const float wild = 500.0f;
+  std::memcpy(bytes.data() + 116, &wild, 4);
+  std::ofstream(path, std::ios::binary)
+      .write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
+  ASSERT_TRUE(LoadConfigExtension(path, extension));
+  EXPECT_TRUE(extension.pointAtSky);
+  EXPECT_EQ(extension.compassOffset, 0.0);
+
+  // The first version: 112 bytes, header version 1.
+  bytes.resize(112);
+  bytes[56] = 1;
+  std::ofstream(path, std::ios::binary | std::ios::trunc)
+      .write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
+  ASSERT_TRUE(LoadConfigExtension(path, extension));
+  EXPECT_TRUE(extension.nightVision);
+  EXPECT_FALSE(extension.pointAtSky);
 }
 
 }  // namespace

@@ -63,6 +63,7 @@ void MainWindow::Create(const std::string& className, const std::string& title) 
   chart->GetLayers().starLimitOffset = extension.starLimitOffset;
   if (extension.nightVision) SetNightVision(hwnd, true);
   SetCheckMarks();
+  SetUpPointAtSky();
 
   navBoxShown = false;
   penDownInNavBox = false;

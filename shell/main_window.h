@@ -3,6 +3,7 @@
 // commands, keys, the stylus and paint messages.
 #pragma once
 
+#include <chrono>
 #include <cstdint>
 #include <memory>
 #include <string>
@@ -17,6 +18,8 @@
 #include "platform/clock.h"
 #include "platform/menu_bar.h"
 #include "platform/position_source.h"
+#include "platform/repeating_timer.h"
+#include "platform/sky_pointer.h"
 #include "platform/window_system.h"
 #include "shell/chart_action.h"
 #include "shell/command_numbers.h"
@@ -93,6 +96,16 @@ class MainWindow : public Window {
   // Makes the faintest drawn stars steps magnitudes fainter (negative: brighter), within
   // the range of the setting.
   void ChangeStarLimit(int32_t steps);
+  // "Point at the sky" on or off; nothing without usable motion sensors.
+  void TogglePointAtSky();
+  bool IsPointingAtSky() const;
+  // One reading of the motion sensors, seconds after the previous one: aims the chart and asks
+  // for a frame when the aim moved by more than a quarter of a pixel. Returns whether it did.
+  // The mode's timer calls it; tests and benchmarks may too.
+  bool FollowSensors(double seconds);
+  // Counters for tests and benchmarks: sensor readings taken, frames they asked for.
+  int32_t GetSensorReadings() const { return sensorReadings; }
+  int32_t GetSensorFrames() const { return sensorFrames; }
   // The caption over the chart; empty when the chart shows the clock's time at the zoom's
   // own star limit.
   std::u16string CaptionText() const;
@@ -146,6 +159,10 @@ class MainWindow : public Window {
   // Saves the settings; a failure is said on stderr and in a box that offers to retry.
   void SaveSettings();
   void SetCheckMarks();
+  // Finds the motion sensors, greys "Point at the sky" out with the reason when there are none
+  // to use, and starts the mode when the settings have it on.
+  void SetUpPointAtSky();
+  void StartPointing();
   // Builds the moment again when the settings no longer give the one there is; with the
   // clock, the window's timer is set for the change of the shown minute.
   void UpdateMoment();
@@ -197,6 +214,11 @@ class MainWindow : public Window {
   bool windowDestroyed = false;
   std::string dataFolder;
   std::shared_ptr<const Clock> clock;
+  std::unique_ptr<SkyPointer> skyPointer;
+  std::unique_ptr<RepeatingTimer> pointingTimer;
+  std::chrono::steady_clock::time_point lastReading;
+  int32_t sensorReadings = 0;
+  int32_t sensorFrames = 0;
 };
 
 // Creates, shows and paints the main window reading clock (the system's when null); when

@@ -44,6 +44,7 @@ std::vector<MenuEntry> BuildEntries() {
       {K::Item, COMMAND_ROTATE_COUNTER_CLOCKWISE, u"Rotate contra clockwise"},
       {K::Separator, 0, u""},
       {K::CheckItem, COMMAND_PRECISE_POSITIONS, u"Precise positions"},
+      {K::CheckItem, COMMAND_POINT_AT_SKY, u"Point at the sky"},
       {K::End, 0, u""},
       {K::Popup, 0, u"Go to"},
       {K::Popup, 0, u"Constellation"},

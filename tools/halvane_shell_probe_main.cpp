@@ -7,12 +7,18 @@
 //                  chart area shows, presses the right arrow and prints the checksum again,
 //                  then taps the chart's centre and prints the name found
 //   --hold SECONDS stays in the message loop that long (or until the window is closed)
+//   --point-at-sky SECONDS
+//                  turns "Point at the sky" on with its key, stays in the message loop that
+//                  long while the sensors (HALVANE_IIO_DEVICES) are read, and prints the view
+//                  at the start and the end, the readings and frames, and the process's CPU
+//                  time per second of the mode
 //   --scope NAME   the single-instance scope (one of its own by default); a start that finds
 //                  another copy in the scope prints "already-running" and ends with 0
 //   --data FOLDER  keeps Config.dat in FOLDER (which it leaves in place)
 //   --command N    chooses menu command N once the first frame is shown
 // Otherwise it works in a temporary folder holding links to the catalogs beside it, so the
 // Config.dat beside the program is never touched.
+#include <sys/resource.h>
 #include <unistd.h>
 
 #include <QApplication>
@@ -98,12 +104,46 @@ void ReportWindow(halvane::MainWindow& window) {
   std::printf("label %s\n", QString::fromUtf16(window.GetLabel().name).toUtf8().constData());
 }
 
+double CpuSeconds() {
+  rusage usage{};
+  ::getrusage(RUSAGE_SELF, &usage);
+  return usage.ru_utime.tv_sec + usage.ru_stime.tv_sec +
+         (usage.ru_utime.tv_usec + usage.ru_stime.tv_usec) * 1e-6;
+}
+
+void PrintView(const char* what, const halvane::MainWindow& window) {
+  double azimuth = 0.0;
+  double altitude = 0.0;
+  window.GetObserver().GetViewDirection(azimuth, altitude);
+  std::printf("%s %.2f %.2f\n", what, azimuth * 57.29577951308232, altitude * 57.29577951308232);
+}
+
+// Runs the mode for seconds and reports what it did and cost.
+int PointAtSky(halvane::MainWindow& window, int seconds) {
+  QKeyEvent key(QEvent::KeyPress, Qt::Key_A, Qt::NoModifier, QStringLiteral("a"));
+  QCoreApplication::sendEvent(halvane::ChartWidget(window.hwnd), &key);
+  QCoreApplication::processEvents();
+  std::printf("pointing %d\n", window.IsPointingAtSky() ? 1 : 0);
+  PrintView("view-start", window);
+  std::fflush(stdout);
+  const int32_t frames = window.GetFramesDrawn();
+  const double cpu = CpuSeconds();
+  QTimer::singleShot(seconds * 1000, [] { halvane::PostQuit(0); });
+  const int code = halvane::RunMessageLoop();
+  std::printf("cpu-ms-per-second %.1f\n", (CpuSeconds() - cpu) * 1000.0 / seconds);
+  std::printf("sensor-readings %d sensor-frames %d frames %d\n", window.GetSensorReadings(),
+              window.GetSensorFrames(), window.GetFramesDrawn() - frames);
+  PrintView("view-end", window);
+  return code;
+}
+
 }  // namespace
 
 int main(int argc, char** argv) {
   int repaints = 2000;
   bool windowReport = false;
   int holdSeconds = 0;
+  int pointSeconds = 0;
   std::string scope = "probe-" + std::to_string(::getpid());
   std::string dataFolder;
   int command = 0;
@@ -122,6 +162,10 @@ int main(int argc, char** argv) {
     }
     if (std::strcmp(argv[i], "--command") == 0 && i + 1 < argc) {
       command = std::clamp(std::atoi(argv[++i]), 0, 0xFFFF);
+      continue;
+    }
+    if (std::strcmp(argv[i], "--point-at-sky") == 0 && i + 1 < argc) {
+      pointSeconds = std::clamp(std::atoi(argv[++i]), 1, 600);
       continue;
     }
     if (std::strcmp(argv[i], "--scope") == 0 && i + 1 < argc) {
@@ -148,7 +192,7 @@ int main(int argc, char** argv) {
   const halvane::WindowSystem windowSystem(argc, argv);
   halvane::SetInstanceScopeForTesting(scope);
   // The timings stay those of the handheld's chart, whatever the screen.
-  halvane::KeepCreatedSizeForTesting(!windowReport && holdSeconds == 0);
+  halvane::KeepCreatedSizeForTesting(!windowReport && holdSeconds == 0 && pointSeconds == 0);
   std::unique_ptr<halvane::MainWindow> window =
       halvane::InitInstance(halvane::SHOW_NORMAL, folder.string() + "/");
   if (window->hwnd == nullptr) {
@@ -165,6 +209,12 @@ int main(int argc, char** argv) {
   std::printf("first-frame\n");
   std::fflush(stdout);
   if (command != 0) halvane::TriggerMenuItem(window->GetMenu(), static_cast<uint16_t>(command));
+  if (pointSeconds > 0) {
+    const int code = PointAtSky(*window, pointSeconds);
+    window.reset();
+    removeFolder();
+    return code;
+  }
   if (windowReport || holdSeconds > 0) {
     if (windowReport) ReportWindow(*window);
     std::fflush(stdout);

@@ -8,6 +8,7 @@
 #include <optional>
 
 #include "astro/angles.h"
+#include "astro/geomagnetic_field.h"
 #include "astro/moment.h"
 #include "astro/observer.h"
 #include "catalog/city_catalog.h"
@@ -22,8 +23,9 @@
 #include "platform/bitmaps.h"
 #include "platform/clock.h"
 #include "platform/files.h"
-#include "platform/printable_text.h"
 #include "platform/position_source.h"
+#include "platform/printable_text.h"
+#include "platform/sky_pointer.h"
 #include "shell/config_file.h"
 #include "shell/position_place.h"
 #include "view/go_to_table.h"
@@ -102,6 +104,37 @@ std::string KeyValueLines(const std::vector<std::pair<std::string, std::string>>
   return lines;
 }
 
+// Aims the observer where the device's sensors point (the declination at the place and date
+// applied) and writes the aim line; false with the reason when there are no usable sensors.
+bool AimFromSensors(Observer& observer, const Moment& moment, std::string& aimLine,
+                    std::string& error) {
+  SkyPointer pointer(IioDevicesFolder());
+  if (!pointer.IsUsable()) {
+    error = "--sensors: " + pointer.GetProblem();
+    return false;
+  }
+  if (!pointer.Update(0.0)) {
+    error = "--sensors: the motion sensors cannot be read";
+    return false;
+  }
+  const CompassCorrection correction{observer.GetLatitude(), observer.GetLongitude(),
+                                     DecimalYearOfJulianDay(moment.GetJulianDayUt()), 0.0};
+  const DeviceAim aim = pointer.GetAim(correction);
+  observer.SetViewDirection(aim.azimuth, aim.altitude);
+  // The picture turns against the device, so that the sky keeps its place.
+  observer.SetRotation(-aim.roll);
+  // Degrees to two places, never "-0.00".
+  auto degrees = [](double radians) {
+    const double d = radians * RAD_TO_DEG;
+    return std::fabs(d) < 0.005 ? 0.0 : d;
+  };
+  char line[96];
+  std::snprintf(line, sizeof line, "aim azimuth %.2f altitude %.2f roll %.2f\n",
+                degrees(aim.azimuth), degrees(aim.altitude), degrees(aim.roll));
+  aimLine = line;
+  return true;
+}
+
 }  // namespace
 
 bool RenderChart(const RenderOptions& options, const SYSTEMTIME& now, Surface& surface,
@@ -165,6 +198,9 @@ bool RenderChart(const RenderOptions& options, const SYSTEMTIME& now, Surface& s
     observer.SetViewDirection(aim.azimuth, aim.altitude);
   }
 
+  std::string aimLine;
+  if (options.sensors && !AimFromSensors(observer, moment, aimLine, error)) return false;
+
   const Rect chart{0, 0, options.width, options.height};
   Chart view(chart, &observer, LoadBitmap(BitmapId::StarSprites));
   view.GetLayers().UseDataFolder(folder);
@@ -201,6 +237,7 @@ bool RenderChart(const RenderOptions& options, const SYSTEMTIME& now, Surface& s
     bodies += KeyValueLines(InfoFields(*info));
   }
   if (options.tonight) bodies += KeyValueLines(TonightFields(ComputeTonight(moment)));
+  bodies += aimLine;
   return true;
 }
 

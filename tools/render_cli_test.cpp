@@ -11,9 +11,12 @@
 #include <string>
 
 #include "astro/angles.h"
+#include "astro/geomagnetic_field.h"
 #include "astro/sidereal_time.h"
 #include "catalog/layer_test_support.h"
 #include "shell/config_file.h"
+#include "tests/support/iio_tree.h"
+#include "tests/support/scratch_folder.h"
 
 namespace halvane {
 namespace {
@@ -253,6 +256,44 @@ TEST(RenderProgram, FindsAnyNameAndCityAndDrawsNightAndCaption) {
     }
   }
   EXPECT_GT(red, 100);
+}
+
+// A device pointing east, 30 degrees up, draws the chart aimed there: the compass's reading
+// corrected by the declination of the place and date.
+TEST(RenderProgram, SensorsAimTheChartWhereTheDevicePoints) {
+  test_support::ScratchFolder folder;
+  const std::string tree = folder.File("iio");
+  setenv("HALVANE_IIO_DEVICES", tree.c_str(), 1);
+  const QStringList arguments{"--sensors",         "--latitude", "48",
+                              "--longitude",       "-11",        "--time",
+                              "2026-06-01T22:00Z", "--trace",    "-"};
+  // Munich, 2026.41: the model's declination there.
+  const double declination =
+      MagneticDeclination(48.0, 11.0, 0.0, DecimalYearOfJulianDay(2461193.4166667));
+  ASSERT_GT(declination, 3.0);
+  const std::regex aimLine(R"(aim azimuth (\S+) altitude (\S+) roll (\S+)\n)");
+  for (const double magneticNorthAt : {declination, 0.0}) {
+    test_support::SyntheticDevice device;
+    device.azimuth = 90.0;
+    device.altitude = 30.0;
+    device.declination = magneticNorthAt;
+    test_support::WriteIioTree(tree, device);
+    const RunResult run = RunRender(arguments);
+    ASSERT_EQ(run.exitCode, 0) << run.err;
+    std::smatch aim;
+    ASSERT_TRUE(std::regex_search(run.out, aim, aimLine)) << run.out;
+    // A compass that reads true north is off by the declination.
+    EXPECT_NEAR(std::stod(aim[1]), 90.0 + declination - magneticNorthAt, 1.0);
+    EXPECT_NEAR(std::stod(aim[2]), 30.0, 1.0);
+    EXPECT_NEAR(std::stod(aim[3]), 0.0, 1.0);
+  }
+  test_support::SyntheticDevice noCompass;
+  noCompass.magnetometer = false;
+  test_support::WriteIioTree(tree, noCompass);
+  const RunResult refused = RunRender(arguments);
+  EXPECT_EQ(refused.exitCode, 2);
+  EXPECT_EQ(refused.err, "halvane-render: --sensors: No magnetometer was found in " + tree + ".\n");
+  unsetenv("HALVANE_IIO_DEVICES");
 }
 
 }  // namespace

@@ -40,6 +40,7 @@ struct RenderOptions {
   bool tonight = false;   // print the Tonight list
   bool night = false;     // red on black
   bool caption = false;   // the caption of the app's window over the chart
+  bool sensors = false;   // aimed where the device's motion sensors point
   bool help = false;
 };
 
