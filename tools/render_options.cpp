@@ -348,22 +348,22 @@ const char* RenderUsage() {
          "  --caption         the window's caption: the local time shown, the star limit\n"
          "  --sensors         aim where the device points, from its accelerometer and\n"
          "                    magnetometer (HALVANE_IIO_DEVICES names another sysfs folder), and\n"
-         "                    print 'aim azimuth A altitude H roll R' in degrees, true north\n";
-  "\n"
-  "The trace has one drawing operation a line, in the order drawn; coordinates are\n"
-  "chart pixels (left, top, right, bottom for rectangles), colours RRGGBB in hex:\n"
-  "  fill L T R B BRUSH          BRUSH: black, white or gray\n"
-  "  pen RRGGBB                  colour of the lines that follow\n"
-  "  textcolor RRGGBB            colour of the text that follows\n"
-  "  transparent                 text without a background from here on\n"
-  "  polyline N X1 Y1 ... XN YN  a line through N points\n"
-  "  text L T R B FLAGS \"TEXT\"   TEXT in UTF-8 within the rectangle, FLAGS as a\n"
-  "                              number; \\\" is a quote, \\\\ a backslash, \\xNN the\n"
-  "                              byte NN of a control character or broken UTF-8\n"
-  "  blit X Y W H SX SY OP       a W x H picture from (SX, SY) of a sprite sheet\n"
-  "                              or buffer to (X, Y); OP: copy or or\n"
-  "Arguments and file contents echoed in messages are escaped the same way and cut\n"
-  "with \"...\" after 120 bytes.\n";
+         "                    print 'aim azimuth A altitude H roll R' in degrees, true north\n"
+         "\n"
+         "The trace has one drawing operation a line, in the order drawn; coordinates are\n"
+         "chart pixels (left, top, right, bottom for rectangles), colours RRGGBB in hex:\n"
+         "  fill L T R B BRUSH          BRUSH: black, white or gray\n"
+         "  pen RRGGBB                  colour of the lines that follow\n"
+         "  textcolor RRGGBB            colour of the text that follows\n"
+         "  transparent                 text without a background from here on\n"
+         "  polyline N X1 Y1 ... XN YN  a line through N points\n"
+         "  text L T R B FLAGS \"TEXT\"   TEXT in UTF-8 within the rectangle, FLAGS as a\n"
+         "                              number; \\\" is a quote, \\\\ a backslash, \\xNN the\n"
+         "                              byte NN of a control character or broken UTF-8\n"
+         "  blit X Y W H SX SY OP       a W x H picture from (SX, SY) of a sprite sheet\n"
+         "                              or buffer to (X, Y); OP: copy or or\n"
+         "Arguments and file contents echoed in messages are escaped the same way and cut\n"
+         "with \"...\" after 120 bytes.\n";
 }
 
 }  // namespace halvane
