@@ -6,10 +6,13 @@
 
 #include <cstdint>
 #include <memory>
+#include <utility>
+#include <vector>
 
 #include "astro/moment.h"
 #include "catalog/catalog_layers.h"
 #include "catalog/identify_object.h"
+#include "catalog/sky_label_names.h"
 #include "platform/surface.h"
 #include "view/layer_set.h"
 #include "view/progress_strip.h"
@@ -40,6 +43,10 @@ class Chart {
   const Projection& GetProjection() const { return projection; }
   LayerSet& GetLayers() { return layers; }
   const LayerSet& GetLayers() const { return layers; }
+  // Names the next frames place before every other (the tapped or found object's), and
+  // boxes no name may cover (the navigation box). Each frame places them anew.
+  void SetPinnedNames(std::vector<LabelCandidate> names) { pinnedNames = std::move(names); }
+  void SetLabelKeepOut(std::vector<Rect> boxes) { labelKeepOut = std::move(boxes); }
   // Star records read by the last frame whose catalog could be used.
   int32_t GetStarCount() const { return starLayer.starCount; }
 
@@ -48,6 +55,9 @@ class Chart {
   LayerSet layers;
   ProgressStrip progress;
   StarLayer starLayer;
+  SkyLabelNames skyLabelNames;
+  std::vector<LabelCandidate> pinnedNames;
+  std::vector<Rect> labelKeepOut;
 };
 
 }  // namespace halvane

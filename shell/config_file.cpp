@@ -23,6 +23,7 @@ namespace {
 
 constexpr std::string_view CONFIG_TAG = "CONF";
 constexpr std::string_view EXTENSION_TAG = "CEXT";
+constexpr uint16_t EXTENSION_VERSION = 2;
 constexpr size_t CONFIG_FILE_SIZE = HEADER_SIZE + CONFIG_RECORD_SIZE;
 constexpr uint8_t WINDOW_KNOWN = 1 << 0;
 constexpr uint8_t WINDOW_MAXIMISED = 1 << 1;
@@ -74,6 +75,7 @@ bool WriteAll(int fd, const uint8_t* bytes, size_t size) {
 
 void EncodeExtension(const ConfigExtension& extension, uint8_t* p) {
   EncodeHeader(EXTENSION_TAG, p);
+  WriteU16(EXTENSION_VERSION, p + 8);
   p += HEADER_SIZE;
   p[0] = extension.nightVision ? 1 : 0;
   p[1] = static_cast<uint8_t>(static_cast<int8_t>(extension.starLimitOffset));
@@ -86,6 +88,24 @@ void EncodeExtension(const ConfigExtension& extension, uint8_t* p) {
   const size_t length = std::min(extension.cityName.size(), CONFIG_CITY_NAME_BYTES - 1);
   std::fill_n(p + 20, CONFIG_CITY_NAME_BYTES, 0);
   std::copy_n(extension.cityName.data(), length, p + 20);
+  std::fill(p + 52, p + (CONFIG_EXTENSION_SIZE - HEADER_SIZE), 0);
+  WriteU16(extension.viewLayerFlags, p + 52);
+}
+
+// A version-1 block ends before the view layers.
+void DecodeExtensionV2(const uint8_t* p, ConfigExtension& extension) {
+  extension.viewLayerFlags = ReadU16(p + 52);
+}
+
+// The extension's header: its tag, version 1 or 2, reserved 0. Returns the version, 0 when
+// the header is not an extension's.
+uint16_t ExtensionVersion(const uint8_t* bytes) {
+  const DataFileHeader header = DecodeHeader(bytes);
+  if (std::memcmp(header.magic, HEADER_MAGIC.data(), 4) != 0 ||
+      std::memcmp(header.tag, EXTENSION_TAG.data(), 4) != 0 || header.reserved != 0) {
+    return 0;
+  }
+  return header.version == 1 || header.version == EXTENSION_VERSION ? header.version : 0;
 }
 
 void DecodeExtension(const uint8_t* p, ConfigExtension& extension) {
@@ -169,14 +189,22 @@ bool LoadConfig(const std::string& path, ConfigRecord& config) {
 
 bool LoadConfigExtension(const std::string& path, ConfigExtension& extension) {
   extension = ConfigExtension{};
-  RecordFile file(CONFIG_RECORD_SIZE + CONFIG_EXTENSION_SIZE);
-  const uint8_t* bytes = nullptr;
-  if (file.Open(path, "") == WalkResult::Completed) bytes = file.Next();
-  if (bytes == nullptr) return false;
-  const uint8_t* block = bytes + CONFIG_RECORD_SIZE;
-  if (!ValidateHeader(block, EXTENSION_TAG)) return false;
-  DecodeExtension(block + HEADER_SIZE, extension);
-  return true;
+  // The longer block first; a file that ends sooner may hold a version-1 block.
+  for (const size_t size : {CONFIG_EXTENSION_SIZE, CONFIG_EXTENSION_V1_SIZE}) {
+    RecordFile file(CONFIG_RECORD_SIZE + size);
+    const uint8_t* bytes = nullptr;
+    if (file.Open(path, "") == WalkResult::Completed) bytes = file.Next();
+    if (bytes == nullptr) continue;
+    const uint8_t* block = bytes + CONFIG_RECORD_SIZE;
+    const uint16_t version = ExtensionVersion(block);
+    if (version == 0) return false;
+    DecodeExtension(block + HEADER_SIZE, extension);
+    if (version == EXTENSION_VERSION && size == CONFIG_EXTENSION_SIZE) {
+      DecodeExtensionV2(block + HEADER_SIZE, extension);
+    }
+    return true;
+  }
+  return false;
 }
 
 bool SaveConfig(const std::string& path, const ConfigRecord& config) {

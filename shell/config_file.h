@@ -21,6 +21,11 @@
 //   63  1  uint8   reserved         written as 0, ignored
 //   64 16  4 x int32 window x, y, width, height (logical pixels, the normal geometry)
 //   80 32  char[32] cityName        UTF-8, zero-padded: the city last chosen, empty for none
+// Version 2 of the block (written since) is 128 bytes; a version-1 block of 64 bytes is still
+// read, giving the fields below their defaults:
+//  112  2  uint16  viewLayerFlags   set means hidden: bit 0 constellation names, 1 star names,
+//                                   2 ground, 3 daylight, 4 ecliptic, 5 deep sky, 6 Milky Way
+//  114 62  reserved                 written as 0
 #pragma once
 
 #include <cstddef>
@@ -33,7 +38,8 @@
 namespace halvane {
 
 constexpr size_t CONFIG_RECORD_SIZE = 36;
-constexpr size_t CONFIG_EXTENSION_SIZE = 64;  // header included
+constexpr size_t CONFIG_EXTENSION_SIZE = 128;    // header included
+constexpr size_t CONFIG_EXTENSION_V1_SIZE = 64;  // before the view layers
 constexpr size_t CONFIG_CITY_NAME_BYTES = 32;
 constexpr int32_t STAR_LIMIT_OFFSET_MAX = 3;
 
@@ -62,6 +68,7 @@ struct ConfigExtension {
   int32_t starLimitOffset = 0;  // -STAR_LIMIT_OFFSET_MAX to STAR_LIMIT_OFFSET_MAX
   WindowGeometry window;
   std::string cityName;  // at most CONFIG_CITY_NAME_BYTES - 1 bytes are kept
+  uint16_t viewLayerFlags = 0;  // LAYER_..._HIDDEN bits; 0: every view layer shown
 };
 
 // Reads the record after the 12 header bytes, whose content is not examined. When the file

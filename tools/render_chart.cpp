@@ -15,6 +15,7 @@
 #include "chart/caption_overlay.h"
 #include "chart/chart.h"
 #include "chart/label_overlay.h"
+#include "chart/label_placement.h"
 #include "platform/app_paths.h"
 #include "platform/bitmaps.h"
 #include "platform/clock.h"
@@ -99,6 +100,9 @@ bool RenderChart(const RenderOptions& options, const SYSTEMTIME& now, Surface& s
   const std::string& folder = files.catalogFolder;
   ConfigRecord config;
   LoadConfig(files.configLoadPath, config);
+  ConfigExtension extension;
+  LoadConfigExtension(files.configLoadPath, extension);
+  const uint16_t configViewLayerFlags = extension.viewLayerFlags;
 
   Observer observer;
   observer.SetLocation(options.longitude.value_or(config.longitude),
@@ -143,17 +147,19 @@ bool RenderChart(const RenderOptions& options, const SYSTEMTIME& now, Surface& s
   view.GetLayers().UseDataFolder(folder);
   view.GetLayers().ApplyLayerFlags(layerFlags);
   view.GetLayers().precisePositions = precise;
+  view.GetLayers().ApplyViewLayerFlags(options.viewLayerFlags.value_or(configViewLayerFlags));
 
   ApplyZoom(view.GetProjection(), options.zoomSteps);
   ApplyRotation(observer, options.rotateSteps);
   ApplyPan(view.GetProjection(), options.pan);
 
-  DiscardSurface progress;
-  view.DrawFrame(surface, progress, moment);
-
+  // The tapped name is placed with the chart's other names, before all of them.
   PickedLabel label;
   if (options.tap) view.IdentifyObject(label, options.tap->x, options.tap->y, moment);
-  DrawLabelOverlay(surface, label, chart);
+  view.SetPinnedNames(PinnedNames(label, LABEL_COLOR));
+
+  DiscardSurface progress;
+  view.DrawFrame(surface, progress, moment);
   if (options.caption) {
     // The app's caption shows a time other than the clock's; here, a time given.
     std::optional<SYSTEMTIME> shown;
