@@ -54,6 +54,7 @@ void SkyLabelNames::Load(const LayerSet& layers) {
   starsPath = layers.starsPath;
   stars.clear();
   constellations.clear();
+  starMagnitudes.clear();
 
   std::vector<std::pair<std::pair<double, double>, int32_t>> starPlaces;
   RecordFile starFile(STAR_RECORD_SIZE);
@@ -79,11 +80,22 @@ void SkyLabelNames::Load(const LayerSet& layers) {
                                        std::make_pair(place, INT32_MIN));
     if (star != starPlaces.end() && star->first == place) {
       point.magnitude = star->second;
+      starMagnitudes.push_back({place, star->second});
       stars.push_back(std::move(point));
     } else if (!IsCatalogueNumber(label.name)) {
       constellations.push_back(std::move(point));
     }
   }
+  std::sort(starMagnitudes.begin(), starMagnitudes.end());
+}
+
+std::optional<int32_t> SkyLabelNames::StarMagnitudeAt(double rightAscension,
+                                                      double declination) const {
+  const std::pair<double, double> place{rightAscension, declination};
+  const auto found = std::lower_bound(starMagnitudes.begin(), starMagnitudes.end(),
+                                      std::make_pair(place, INT32_MIN));
+  if (found == starMagnitudes.end() || found->first != place) return std::nullopt;
+  return found->second;
 }
 
 int32_t StarNameLimit(double fieldOfView, int32_t starLimitOffset) {

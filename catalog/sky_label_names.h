@@ -3,6 +3,8 @@
 #pragma once
 
 #include <cstdint>
+#include <optional>
+#include <utility>
 #include <string>
 #include <vector>
 
@@ -30,6 +32,8 @@ class SkyLabelNames {
   void Load(const LayerSet& layers);
   const std::vector<NamedPoint>& Stars() const { return stars; }
   const std::vector<NamedPoint>& Constellations() const { return constellations; }
+  // The magnitude (hundredths) of the named star exactly at this place; none for other places.
+  std::optional<int32_t> StarMagnitudeAt(double rightAscension, double declination) const;
 
  private:
   std::string labelsPath;
@@ -37,6 +41,7 @@ class SkyLabelNames {
   bool loaded = false;
   std::vector<NamedPoint> stars;
   std::vector<NamedPoint> constellations;
+  std::vector<std::pair<std::pair<double, double>, int32_t>> starMagnitudes;  // sorted by place
 };
 
 // The names of the stars whose magnitude (hundredths) is at most faintest, beside their sprites.

@@ -13,6 +13,7 @@
 #include "catalog/catalog_layers.h"
 #include "catalog/identify_object.h"
 #include "catalog/sky_label_names.h"
+#include "chart/label_placement.h"
 #include "platform/surface.h"
 #include "view/layer_set.h"
 #include "view/progress_strip.h"
@@ -43,10 +44,10 @@ class Chart {
   const Projection& GetProjection() const { return projection; }
   LayerSet& GetLayers() { return layers; }
   const LayerSet& GetLayers() const { return layers; }
-  // Names the next frames place before every other (the tapped or found object's), and
-  // boxes no name may cover (the navigation box). Each frame places them anew.
-  void SetPinnedNames(std::vector<LabelCandidate> names) { pinnedNames = std::move(names); }
+  // Boxes no name of the next frames may cover (the navigation box).
   void SetLabelKeepOut(std::vector<Rect> boxes) { labelKeepOut = std::move(boxes); }
+  // The names the last frame wrote and the room they took, for names written over it.
+  const FrameNames& GetFrameNames() const { return frameNames; }
   // Star records read by the last frame whose catalog could be used.
   int32_t GetStarCount() const { return starLayer.starCount; }
 
@@ -55,9 +56,9 @@ class Chart {
   LayerSet layers;
   ProgressStrip progress;
   StarLayer starLayer;
-  SkyLabelNames skyLabelNames;
-  std::vector<LabelCandidate> pinnedNames;
+  mutable SkyLabelNames skyLabelNames;  // read at the first frame or tap that needs it
   std::vector<Rect> labelKeepOut;
+  FrameNames frameNames;
 };
 
 }  // namespace halvane

@@ -76,7 +76,7 @@ void Chart::DrawFrame(Surface& drawSurface, Surface& progressSurface, const Mome
   DrawConstellationBoundaries(projection, layers, drawSurface, sky);
   progress.Show(done += 1.0, progressSurface);
 
-  std::vector<LabelCandidate> names = pinnedNames;
+  std::vector<LabelCandidate> names;
   if (layers.showEcliptic) {
     DrawEcliptic(projection, drawSurface, sky, layers.precisePositions, moment.GetJulianDayTt(),
                  ECLIPTIC_COLOR, layers.showGround, names);
@@ -107,8 +107,8 @@ void Chart::DrawFrame(Surface& drawSurface, Surface& progressSurface, const Mome
                           CONSTELLATION_NAME_COLOR, names);
   }
   const Rect& chart = projection.GetViewRect();
-  DrawPlacedLabels(drawSurface, names, PlaceLabels(names, labelKeepOut, drawSurface, chart),
-                   chart);
+  DrawPlacedLabels(drawSurface, names,
+                   PlaceLabels(names, labelKeepOut, drawSurface, chart, &frameNames), chart);
 }
 
 }  // namespace halvane

@@ -18,6 +18,7 @@ constexpr int32_t GAP = 2;           // pixels between a point's keep-out and it
 constexpr int32_t HALF_HEIGHT = 6;   // beside a point, a name's top lies this far above it
 constexpr int32_t CELL = 32;         // pixels of a grid cell
 constexpr double PINNED_KEEP_OUT = 3.0;  // the tapped star's sprite stays clear
+constexpr double SAME_POINT = 2.0;       // pixels: a tap's point and a name's are one object
 
 bool Overlap(const Rect& a, const Rect& b) {
   return a.left < b.right && b.left < a.right && a.top < b.bottom && b.top < a.bottom;
@@ -110,17 +111,18 @@ bool Before(const LabelCandidate& a, const LabelCandidate& b) {
 
 std::vector<PlacedLabel> PlaceLabels(std::span<const LabelCandidate> candidates,
                                      std::span<const Rect> keepOut, const Surface& surface,
-                                     const Rect& chart) {
+                                     const Rect& chart, FrameNames* remember) {
   std::vector<size_t> order(candidates.size());
   std::iota(order.begin(), order.end(), size_t{0});
   std::sort(order.begin(), order.end(),
             [&](size_t a, size_t b) { return Before(candidates[a], candidates[b]); });
 
   Occupancy occupancy(chart);
-  for (const Rect& box : keepOut) occupancy.Take(box);
+  std::vector<Rect> taken(keepOut.begin(), keepOut.end());
   for (const LabelCandidate& c : candidates) {
-    if (c.keepOut > 0.0) occupancy.Take(KeepOutBox(c));
+    if (c.keepOut > 0.0) taken.push_back(KeepOutBox(c));
   }
+  for (const Rect& box : taken) occupancy.Take(box);
 
   std::vector<std::u16string_view> pinned;
   std::vector<PlacedLabel> placed;
@@ -142,7 +144,29 @@ std::vector<PlacedLabel> PlaceLabels(std::span<const LabelCandidate> candidates,
       break;
     }
   }
+  if (remember != nullptr) {
+    *remember = FrameNames{};
+    remember->taken = std::move(taken);
+    for (const PlacedLabel& label : placed) {
+      remember->taken.push_back(label.box);
+      remember->written.push_back(candidates[label.candidate]);
+      remember->boxes.push_back(label.box);
+    }
+  }
   return placed;
+}
+
+std::vector<PlacedLabel> PlaceOverFrame(const LabelCandidate& candidate, const FrameNames& frame,
+                                        const Surface& surface, const Rect& chart) {
+  for (size_t i = 0; i < frame.written.size(); ++i) {
+    const LabelCandidate& written = frame.written[i];
+    if (written.text == candidate.text && std::abs(written.x - candidate.x) <= SAME_POINT &&
+        std::abs(written.y - candidate.y) <= SAME_POINT) {
+      return {{frame.boxes[i], 0}};
+    }
+  }
+  const LabelCandidate one[1] = {candidate};
+  return PlaceLabels(one, frame.taken, surface, chart);
 }
 
 std::vector<LabelCandidate> PinnedNames(const PickedLabel& label, Color color) {

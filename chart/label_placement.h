@@ -18,12 +18,25 @@ struct PlacedLabel {
   size_t candidate;  // index into the candidates
 };
 
+// What a frame's placement leaves for a name written over the frame later (the tapped one).
+struct FrameNames {
+  std::vector<Rect> taken;                 // keep-out boxes and placed names
+  std::vector<LabelCandidate> written;     // the names placed, each
+  std::vector<Rect> boxes;                 // at this box
+};
+
 // Where each name of candidates goes on chart, measured on surface, avoiding keepOut boxes.
-// Candidates whose text repeats that of a more important one are left out (the same object
-// named twice). The result depends on the candidates as a set, not on their order.
+// The result depends on the candidates as a set, not on their order. With remember, the
+// placement is kept there for PlaceOverFrame.
 std::vector<PlacedLabel> PlaceLabels(std::span<const LabelCandidate> candidates,
                                      std::span<const Rect> keepOut, const Surface& surface,
-                                     const Rect& chart);
+                                     const Rect& chart, FrameNames* remember = nullptr);
+
+// Where the name of candidate goes over a frame that placed frame: over the frame's own
+// writing of the same name at the same point (it is the same object), else at the first place
+// free of the frame's names; none when nothing is free.
+std::vector<PlacedLabel> PlaceOverFrame(const LabelCandidate& candidate, const FrameNames& frame,
+                                        const Surface& surface, const Rect& chart);
 
 // The tapped or found object's name as the most important candidate; none for an empty label.
 std::vector<LabelCandidate> PinnedNames(const PickedLabel& label, Color color);

@@ -15,7 +15,6 @@
 #include "chart/caption_overlay.h"
 #include "chart/chart.h"
 #include "chart/label_overlay.h"
-#include "chart/label_placement.h"
 #include "platform/app_paths.h"
 #include "platform/bitmaps.h"
 #include "platform/clock.h"
@@ -153,13 +152,12 @@ bool RenderChart(const RenderOptions& options, const SYSTEMTIME& now, Surface& s
   ApplyRotation(observer, options.rotateSteps);
   ApplyPan(view.GetProjection(), options.pan);
 
-  // The tapped name is placed with the chart's other names, before all of them.
-  PickedLabel label;
-  if (options.tap) view.IdentifyObject(label, options.tap->x, options.tap->y, moment);
-  view.SetPinnedNames(PinnedNames(label, LABEL_COLOR));
-
   DiscardSurface progress;
   view.DrawFrame(surface, progress, moment);
+
+  PickedLabel label;
+  if (options.tap) view.IdentifyObject(label, options.tap->x, options.tap->y, moment);
+  DrawLabelOverlay(surface, label, chart, view.GetFrameNames());
   if (options.caption) {
     // The app's caption shows a time other than the clock's; here, a time given.
     std::optional<SYSTEMTIME> shown;

@@ -16,6 +16,7 @@ namespace halvane {
 namespace {
 
 constexpr int32_t HORIZON_POINTS = 720;
+constexpr double UP_PROBE = 1.0e-4;  // radians towards the zenith that give the way up
 constexpr double DIRECTION_DROP = 8.0;  // pixels from the horizon down to a direction's centre
 constexpr double BEHIND = -0.99;  // cosine of the distance from the view centre
 constexpr std::array<const char16_t*, 8> DIRECTIONS = {u"N", u"NE", u"E", u"SE",
@@ -40,13 +41,34 @@ void DrawGround(const Projection& projection, Surface& surface, Color groundColo
   double viewAltitude = 0.0;
   observer.GetViewDirection(viewAzimuth, viewAltitude);
 
-  // Half a step off the view's azimuth: the point behind the centre has no bearing.
+  // The horizon by bearings from the centre: along bearing b (from the way up to the zenith) it
+  // lies at the distance d with sin h0 cos d + cos h0 cos b sin d = 0, 0 < d < pi. Looking
+  // level, the upward bearings meet it only at the far side, so the sky is a half disc.
+  const double probe = viewAltitude > 0.0 ? -UP_PROBE : UP_PROBE;
+  double upX = 0.0;
+  double upY = 0.0;
+  observer.HorizontalToView(viewAzimuth, viewAltitude + probe, upX, upY);
+  const double upLength = std::hypot(upX, upY);
+  upX /= probe < 0.0 ? -upLength : upLength;
+  upY /= probe < 0.0 ? -upLength : upLength;
+  const double sinAltitude = std::abs(std::sin(viewAltitude));
+  const double cosAltitude = (viewAltitude >= 0.0 ? -1.0 : 1.0) * std::cos(viewAltitude);
   std::vector<Point> horizon;
   horizon.reserve(HORIZON_POINTS + 1);
   for (int32_t i = 0; i <= HORIZON_POINTS; ++i) {
-    const double azimuth = viewAzimuth + TWO_PI * (i + 0.5) / HORIZON_POINTS;
-    const Point p = ToScreen(projection, azimuth, 0.0);
-    if (horizon.empty() || p.x != horizon.back().x || p.y != horizon.back().y) horizon.push_back(p);
+    const double bearing = TWO_PI * i / HORIZON_POINTS;
+    const double c = std::cos(bearing);
+    const double s = std::sin(bearing);
+    const double distance = std::atan2(sinAltitude, cosAltitude * c);
+    // The right of the way up, (upY, -upX): either side would do for a whole turn.
+    const double x = distance * (c * upX + s * upY);
+    const double y = distance * (c * upY - s * upX);
+    int32_t sx = 0;
+    int32_t sy = 0;
+    projection.ViewToScreen(x, y, sx, sy);
+    if (horizon.empty() || sx != horizon.back().x || sy != horizon.back().y) {
+      horizon.push_back({sx, sy});
+    }
   }
 
   std::vector<Point> area;
