@@ -10,12 +10,12 @@ namespace halvane {
 
 namespace {
 
-constexpr double EXTINCTION = 0.25;        // magnitudes per airmass, V, a clear low site
-constexpr double SUN_MAGNITUDE = -26.74;   // V
-constexpr double BAND_ZERO_POINT = -11.05; // V: magnitude of the unit of brightness
-constexpr double NIGHT_SKY = 1.0e-13;      // V, dark sky at the zenith, Schaefer's units
+constexpr double EXTINCTION = 0.25;         // magnitudes per airmass, V, a clear low site
+constexpr double SUN_MAGNITUDE = -26.74;    // V
+constexpr double BAND_ZERO_POINT = -11.05;  // V: magnitude of the unit of brightness
+constexpr double NIGHT_SKY = 1.0e-13;       // V, dark sky at the zenith, Schaefer's units
 constexpr double TO_NANOLAMBERTS = 1.0 / 1.11e-15;
-constexpr double DAY_THRESHOLD = 1500.0;   // nL: cones above, rods below
+constexpr double DAY_THRESHOLD = 1500.0;  // nL: cones above, rods below
 
 double Pow10(double x) { return std::pow(10.0, x); }
 

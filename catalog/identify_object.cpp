@@ -56,8 +56,8 @@ double HaversineOf(double angle) {
 }  // namespace
 
 void IdentifyObject(const Projection& projection, const LayerSet& layers, PickedLabel& label,
-                    int32_t x, int32_t y, const SkyPlaces& sky,
-                    std::span<const TapTarget> targets, const SkyLabelNames* names) {
+                    int32_t x, int32_t y, const SkyPlaces& sky, std::span<const TapTarget> targets,
+                    const SkyLabelNames* names) {
   const Observer* observer = &projection.GetObserver();
   const double fieldOfView = projection.GetFieldOfView();
   double u = 0.0;
@@ -87,7 +87,8 @@ void IdentifyObject(const Projection& projection, const LayerSet& layers, Picked
       const LabelRecord record = DecodeLabel(bytes);
       TapTarget target{record.rightAscension, record.declination, nullptr};
       if (names != nullptr) {
-        if (const auto magnitude = names->StarMagnitudeAt(record.rightAscension, record.declination)) {
+        if (const auto magnitude =
+                names->StarMagnitudeAt(record.rightAscension, record.declination)) {
           target.magnitude = *magnitude / 100.0;
         }
       }

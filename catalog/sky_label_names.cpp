@@ -76,8 +76,8 @@ void SkyLabelNames::Load(const LayerSet& layers) {
                      Windows1252ToUtf16(label.name, LABEL_NAME_BYTES - 1), 0};
     if (point.name.empty()) continue;
     const std::pair<double, double> place{label.rightAscension, label.declination};
-    const auto star = std::lower_bound(starPlaces.begin(), starPlaces.end(),
-                                       std::make_pair(place, INT32_MIN));
+    const auto star =
+        std::lower_bound(starPlaces.begin(), starPlaces.end(), std::make_pair(place, INT32_MIN));
     if (star != starPlaces.end() && star->first == place) {
       point.magnitude = star->second;
       starMagnitudes.push_back({place, star->second});
@@ -113,8 +113,8 @@ void AddStarNames(const Projection& projection, const SkyLabelNames& names, cons
     double x = 0.0;
     double y = 0.0;
     if (!Place(projection, cap, sky, star, aboveHorizonOnly, x, y)) continue;
-    candidates.push_back({x, y, SPRITE_KEEP_OUT, star.name, LabelRank::Star,
-                          star.magnitude / 100.0, color, false});
+    candidates.push_back(
+        {x, y, SPRITE_KEEP_OUT, star.name, LabelRank::Star, star.magnitude / 100.0, color, false});
   }
 }
 
@@ -126,8 +126,7 @@ void AddConstellationNames(const Projection& projection, const SkyLabelNames& na
     double x = 0.0;
     double y = 0.0;
     if (!Place(projection, cap, sky, point, aboveHorizonOnly, x, y)) continue;
-    candidates.push_back(
-        {x, y, 0.0, point.name, LabelRank::Constellation, 0.0, color, true});
+    candidates.push_back({x, y, 0.0, point.name, LabelRank::Constellation, 0.0, color, true});
   }
 }
 

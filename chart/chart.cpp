@@ -21,8 +21,8 @@ void Chart::IdentifyObject(PickedLabel& label, int32_t x, int32_t y, const Momen
   for (int index = 0; layers.showSolarSystem && index < BODY_COUNT; ++index) {
     const BodyPlace& place = moment.GetBodies()[index];
     if (!place.available) continue;
-    targets.push_back({place.rightAscension, place.declination,
-                       BodyName(static_cast<Body>(index)), place.magnitude});
+    targets.push_back({place.rightAscension, place.declination, BodyName(static_cast<Body>(index)),
+                       place.magnitude});
   }
   skyLabelNames.Load(layers);
   halvane::IdentifyObject(projection, layers, label, x, y, moment.GetSky(), targets,

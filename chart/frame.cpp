@@ -41,8 +41,8 @@ SkyLight SkyLightOf(const LayerSet& layers, const Projection& projection, const 
 }
 
 void FillSky(Surface& surface, const Rect& r, Color color) {
-  const Point corners[4] = {{r.left, r.top}, {r.right, r.top}, {r.right, r.bottom},
-                            {r.left, r.bottom}};
+  const Point corners[4] = {
+      {r.left, r.top}, {r.right, r.top}, {r.right, r.bottom}, {r.left, r.bottom}};
   surface.FillArea("sky", corners, 4, color);
 }
 
@@ -97,10 +97,9 @@ void Chart::DrawFrame(Surface& drawSurface, Surface& progressSurface, const Mome
   }
   if (layers.showStarNames || layers.showConstellationNames) skyLabelNames.Load(layers);
   if (layers.showStarNames) {
-    const int32_t limit = std::min(
-        skyFaintest, StarNameLimit(projection.GetFieldOfView(), layers.starLimitOffset));
-    AddStarNames(projection, skyLabelNames, sky, limit, layers.showGround, STAR_NAME_COLOR,
-                 names);
+    const int32_t limit =
+        std::min(skyFaintest, StarNameLimit(projection.GetFieldOfView(), layers.starLimitOffset));
+    AddStarNames(projection, skyLabelNames, sky, limit, layers.showGround, STAR_NAME_COLOR, names);
   }
   if (layers.showConstellationNames) {
     AddConstellationNames(projection, skyLabelNames, sky, layers.showGround,

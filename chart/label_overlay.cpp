@@ -9,6 +9,7 @@ void DrawLabelOverlay(Surface& surface, const PickedLabel& label, const Rect& ch
                       const FrameNames& frame) {
   const std::vector<LabelCandidate> name = PinnedNames(label, LABEL_COLOR);
   if (name.empty()) return;
+  surface.SetTransparentBackground();
   DrawPlacedLabels(surface, name, PlaceOverFrame(name.front(), frame, surface, chart), chart);
 }
 

@@ -14,9 +14,9 @@ namespace halvane {
 
 namespace {
 
-constexpr int32_t GAP = 2;           // pixels between a point's keep-out and its name
-constexpr int32_t HALF_HEIGHT = 6;   // beside a point, a name's top lies this far above it
-constexpr int32_t CELL = 32;         // pixels of a grid cell
+constexpr int32_t GAP = 2;               // pixels between a point's keep-out and its name
+constexpr int32_t HALF_HEIGHT = 6;       // beside a point, a name's top lies this far above it
+constexpr int32_t CELL = 32;             // pixels of a grid cell
 constexpr double PINNED_KEEP_OUT = 3.0;  // the tapped star's sprite stays clear
 constexpr double SAME_POINT = 2.0;       // pixels: a tap's point and a name's are one object
 
@@ -58,7 +58,8 @@ class Occupancy {
     const int32_t r0 = std::clamp((box.top - self.chart.top) / CELL, 0, self.rows - 1);
     const int32_t r1 = std::clamp((box.bottom - 1 - self.chart.top) / CELL, 0, self.rows - 1);
     for (int32_t r = r0; r <= r1; ++r) {
-      for (int32_t c = c0; c <= c1; ++c) each(self.cells[static_cast<size_t>(r) * self.columns + c]);
+      for (int32_t c = c0; c <= c1; ++c)
+        each(self.cells[static_cast<size_t>(r) * self.columns + c]);
     }
   }
   template <typename Each>
@@ -79,7 +80,8 @@ class Occupancy {
 Rect KeepOutBox(const LabelCandidate& c) {
   const double k = std::max(0.0, c.keepOut);
   return {static_cast<int32_t>(std::floor(c.x - k)), static_cast<int32_t>(std::floor(c.y - k)),
-          static_cast<int32_t>(std::ceil(c.x + k)) + 1, static_cast<int32_t>(std::ceil(c.y + k)) + 1};
+          static_cast<int32_t>(std::ceil(c.x + k)) + 1,
+          static_cast<int32_t>(std::ceil(c.y + k)) + 1};
 }
 
 // The places a name tries, best first: right of its point, left, above, below; a centred name
@@ -180,16 +182,14 @@ std::vector<LabelCandidate> PinnedNames(const PickedLabel& label, Color color) {
 
 void DrawPlacedLabels(Surface& surface, std::span<const LabelCandidate> candidates,
                       std::span<const PlacedLabel> placed, const Rect& chart) {
-  if (placed.empty()) return;
-  surface.SetTransparentBackground();
   for (const PlacedLabel& label : placed) {
     const LabelCandidate& c = candidates[label.candidate];
     const Rect& box = label.box;
     surface.SetTextColor(c.color);
-    surface.DrawText(c.text,
-                     Rect{box.left, box.top, std::max(box.left, chart.right),
-                          std::max(box.top, chart.bottom)},
-                     TEXT_LEFT | TEXT_NOCLIP);
+    surface.DrawText(
+        c.text,
+        Rect{box.left, box.top, std::max(box.left, chart.right), std::max(box.top, chart.bottom)},
+        TEXT_LEFT | TEXT_NOCLIP);
     std::string note = "label " + std::to_string(box.left) + ' ' + std::to_string(box.top) + ' ' +
                        std::to_string(box.right) + ' ' + std::to_string(box.bottom) + " \"";
     for (const char ch : ToUtf8(c.text)) {

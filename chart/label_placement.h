@@ -20,9 +20,9 @@ struct PlacedLabel {
 
 // What a frame's placement leaves for a name written over the frame later (the tapped one).
 struct FrameNames {
-  std::vector<Rect> taken;                 // keep-out boxes and placed names
-  std::vector<LabelCandidate> written;     // the names placed, each
-  std::vector<Rect> boxes;                 // at this box
+  std::vector<Rect> taken;              // keep-out boxes and placed names
+  std::vector<LabelCandidate> written;  // the names placed, each
+  std::vector<Rect> boxes;              // at this box
 };
 
 // Where each name of candidates goes on chart, measured on surface, avoiding keepOut boxes.
@@ -41,7 +41,8 @@ std::vector<PlacedLabel> PlaceOverFrame(const LabelCandidate& candidate, const F
 // The tapped or found object's name as the most important candidate; none for an empty label.
 std::vector<LabelCandidate> PinnedNames(const PickedLabel& label, Color color);
 
-// Writes each placed name in its colour, followed by its trace note
+// Writes each placed name in its colour (the background left as the surface has it), followed
+// by its trace note
 // `label X0 Y0 X1 Y1 "TEXT"`.
 void DrawPlacedLabels(Surface& surface, std::span<const LabelCandidate> candidates,
                       std::span<const PlacedLabel> placed, const Rect& chart);

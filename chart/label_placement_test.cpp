@@ -61,8 +61,8 @@ TEST(LabelPlacement, RandomChartsKeepNamesApartInsideAndByImportanceInAnyOrder) 
   int leftOut = 0;
   for (int chartIndex = 0; chartIndex < 200; ++chartIndex) {
     const Rect chart{0, 0, 120 + chartIndex % 7 * 60, 150 + chartIndex % 5 * 80};
-    const std::vector<Rect> keepOut = {{chart.right - 66, chart.bottom - 66, chart.right,
-                                        chart.bottom}};
+    const std::vector<Rect> keepOut = {
+        {chart.right - 66, chart.bottom - 66, chart.right, chart.bottom}};
     std::vector<LabelCandidate> candidates = RandomCandidates(random, chart, 120);
     const std::vector<PlacedLabel> placed = PlaceLabels(candidates, keepOut, surface, chart);
     for (size_t i = 0; i < placed.size(); ++i) {
@@ -72,9 +72,9 @@ TEST(LabelPlacement, RandomChartsKeepNamesApartInsideAndByImportanceInAnyOrder) 
       ASSERT_FALSE(Overlap(box, keepOut.front()));
       for (const LabelCandidate& c : candidates) {
         if (c.keepOut <= 0.0) continue;
-        const Rect disc{static_cast<int32_t>(c.x - c.keepOut) + 1,
-                        static_cast<int32_t>(c.y - c.keepOut) + 1,
-                        static_cast<int32_t>(c.x + c.keepOut), static_cast<int32_t>(c.y + c.keepOut)};
+        const Rect disc{
+            static_cast<int32_t>(c.x - c.keepOut) + 1, static_cast<int32_t>(c.y - c.keepOut) + 1,
+            static_cast<int32_t>(c.x + c.keepOut), static_cast<int32_t>(c.y + c.keepOut)};
         ASSERT_FALSE(Overlap(box, disc)) << "a name over a disc";
       }
       for (size_t j = i + 1; j < placed.size(); ++j) ASSERT_FALSE(Overlap(box, placed[j].box));

@@ -198,9 +198,9 @@ void ImageSurface::FillArea(std::string_view, const Point* points, int32_t count
 
 TextSize ImageSurface::MeasureText(std::u16string_view text) const {
   if (!FontsAvailable()) return Surface::MeasureText(text);
-  const QFontMetrics metrics(ChartFont());
+  if (!metrics) metrics.emplace(ChartFont());
   const QString string = QString::fromUtf16(text.data(), static_cast<qsizetype>(text.size()));
-  return {metrics.horizontalAdvance(string), metrics.height()};
+  return {metrics->horizontalAdvance(string), metrics->height()};
 }
 
 void ImageSurface::Blit(int32_t x, int32_t y, int32_t width, int32_t height, const Bitmap& source,

@@ -3,7 +3,9 @@
 // result is exact and the same on every machine; only text goes through Qt's painter.
 #pragma once
 
+#include <QFontMetrics>
 #include <QImage>
+#include <optional>
 
 #include "platform/surface.h"
 
@@ -72,6 +74,7 @@ class ImageSurface : public Surface {
   uint32_t penPixel = 0xFF000000;   // 0xAARRGGBB
   uint32_t textPixel = 0xFF000000;  // 0xAARRGGBB
   bool transparentText = false;
+  mutable std::optional<QFontMetrics> metrics;  // made at the first measure
 };
 
 }  // namespace halvane

@@ -95,8 +95,12 @@ void MainWindow::Perform(ChartAction action) {
       flip(chart->GetLayers().showStarNames, COMMAND_STAR_NAMES);
       break;
     case ChartAction::ToggleGround: flip(chart->GetLayers().showGround, COMMAND_GROUND); break;
-    case ChartAction::ToggleDaylight: flip(chart->GetLayers().showDaylight, COMMAND_DAYLIGHT); break;
-    case ChartAction::ToggleEcliptic: flip(chart->GetLayers().showEcliptic, COMMAND_ECLIPTIC); break;
+    case ChartAction::ToggleDaylight:
+      flip(chart->GetLayers().showDaylight, COMMAND_DAYLIGHT);
+      break;
+    case ChartAction::ToggleEcliptic:
+      flip(chart->GetLayers().showEcliptic, COMMAND_ECLIPTIC);
+      break;
   }
   RequestRender();
 }

@@ -67,7 +67,7 @@ struct ConfigExtension {
   bool nightVision = false;
   int32_t starLimitOffset = 0;  // -STAR_LIMIT_OFFSET_MAX to STAR_LIMIT_OFFSET_MAX
   WindowGeometry window;
-  std::string cityName;  // at most CONFIG_CITY_NAME_BYTES - 1 bytes are kept
+  std::string cityName;         // at most CONFIG_CITY_NAME_BYTES - 1 bytes are kept
   uint16_t viewLayerFlags = 0;  // LAYER_..._HIDDEN bits; 0: every view layer shown
 };
 

@@ -15,8 +15,8 @@ namespace halvane {
 namespace {
 
 constexpr int32_t SAMPLES = 720;
-constexpr double DASH = 6.0;  // pixels drawn
-constexpr double GAP = 4.0;   // pixels left out
+constexpr double DASH = 6.0;         // pixels drawn
+constexpr double GAP = 4.0;          // pixels left out
 constexpr double CAP_MARGIN = 0.02;  // radians: segments that cross the edge still drawn
 
 // The dashes of the segment a-b, continuing the pattern at phase (pixels into one period).
@@ -30,11 +30,10 @@ void DashedSegment(Surface& surface, double ax, double ay, double bx, double by,
     if (drawn) {
       const double t0 = at / length;
       const double t1 = (at + step) / length;
-      const Point points[2] = {
-          {static_cast<int32_t>(std::lround(ax + (bx - ax) * t0)),
-           static_cast<int32_t>(std::lround(ay + (by - ay) * t0))},
-          {static_cast<int32_t>(std::lround(ax + (bx - ax) * t1)),
-           static_cast<int32_t>(std::lround(ay + (by - ay) * t1))}};
+      const Point points[2] = {{static_cast<int32_t>(std::lround(ax + (bx - ax) * t0)),
+                                static_cast<int32_t>(std::lround(ay + (by - ay) * t0))},
+                               {static_cast<int32_t>(std::lround(ax + (bx - ax) * t1)),
+                                static_cast<int32_t>(std::lround(ay + (by - ay) * t1))}};
       surface.Polyline(points, 2);
     }
     at += step;
@@ -49,8 +48,8 @@ bool OffChart(const Rect& r, double ax, double ay, double bx, double by) {
 
 }  // namespace
 
-void DrawEcliptic(const Projection& projection, Surface& surface, const SkyPlaces& sky,
-                  bool ofDate, double jdTt, Color color, bool nameAboveHorizon,
+void DrawEcliptic(const Projection& projection, Surface& surface, const SkyPlaces& sky, bool ofDate,
+                  double jdTt, Color color, bool nameAboveHorizon,
                   std::vector<LabelCandidate>& names) {
   const Observer& observer = projection.GetObserver();
   const VisibleCap cap = VisibleCap::ForView(projection, CAP_MARGIN);

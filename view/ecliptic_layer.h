@@ -14,8 +14,8 @@ class Projection;
 // The ecliptic (of J2000, or of the date jdTt with ofDate) where sky puts it, dashed in color,
 // and "Ecliptic" added to names at its visible point nearest the chart's centre (above the
 // horizon with nameAboveHorizon).
-void DrawEcliptic(const Projection& projection, Surface& surface, const SkyPlaces& sky,
-                  bool ofDate, double jdTt, Color color, bool nameAboveHorizon,
+void DrawEcliptic(const Projection& projection, Surface& surface, const SkyPlaces& sky, bool ofDate,
+                  double jdTt, Color color, bool nameAboveHorizon,
                   std::vector<LabelCandidate>& names);
 
 }  // namespace halvane

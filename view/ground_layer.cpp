@@ -16,9 +16,9 @@ namespace halvane {
 namespace {
 
 constexpr int32_t HORIZON_POINTS = 720;
-constexpr double UP_PROBE = 1.0e-4;  // radians towards the zenith that give the way up
+constexpr double UP_PROBE = 1.0e-4;     // radians towards the zenith that give the way up
 constexpr double DIRECTION_DROP = 8.0;  // pixels from the horizon down to a direction's centre
-constexpr double BEHIND = -0.99;  // cosine of the distance from the view centre
+constexpr double BEHIND = -0.99;        // cosine of the distance from the view centre
 constexpr std::array<const char16_t*, 8> DIRECTIONS = {u"N", u"NE", u"E", u"SE",
                                                        u"S", u"SW", u"W", u"NW"};
 
@@ -90,8 +90,8 @@ void DrawGround(const Projection& projection, Surface& surface, Color groundColo
 
   for (size_t i = 0; i < DIRECTIONS.size(); ++i) {
     // Near the point behind the view the projection folds back onto the centre.
-    const double fromCentre = std::cos(viewAltitude) * std::cos(i * (TWO_PI / DIRECTIONS.size()) -
-                                                                viewAzimuth);
+    const double fromCentre =
+        std::cos(viewAltitude) * std::cos(i * (TWO_PI / DIRECTIONS.size()) - viewAzimuth);
     if (fromCentre < BEHIND) continue;
     const Point at = ToScreen(projection, i * (TWO_PI / DIRECTIONS.size()), 0.0);
     const Point below = ToScreen(projection, i * (TWO_PI / DIRECTIONS.size()), -0.01);
@@ -100,9 +100,9 @@ void DrawGround(const Projection& projection, Surface& surface, Color groundColo
     const double dy = below.y - at.y;
     const double length = std::hypot(dx, dy);
     if (!(length > 0.0)) continue;
-    names.push_back({at.x + dx / length * DIRECTION_DROP, at.y + dy / length * DIRECTION_DROP,
-                     0.0, DIRECTIONS[i], LabelRank::Direction, static_cast<double>(i),
-                     directionColor, true});
+    names.push_back({at.x + dx / length * DIRECTION_DROP, at.y + dy / length * DIRECTION_DROP, 0.0,
+                     DIRECTIONS[i], LabelRank::Direction, static_cast<double>(i), directionColor,
+                     true});
   }
 }
 

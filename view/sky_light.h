@@ -9,8 +9,8 @@
 namespace halvane {
 
 struct SkyLight {
-  Color background = 0;  // black once the Sun is 18 degrees down
-  bool dark = true;      // the night sky: black, and every star shown
+  Color background = 0;             // black once the Sun is 18 degrees down
+  bool dark = true;                 // the night sky: black, and every star shown
   double faintestMagnitude = 99.0;  // fainter objects are lost in the sky
 };
 
