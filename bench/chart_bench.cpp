@@ -128,7 +128,7 @@ void BM_Layer_EquatorialGrid(benchmark::State& state) {
   BenchChart chart = MakeChart(state);
   for (auto _ : state)
     DrawEquatorialGrid(chart.view.GetProjection(), chart.view.GetLayers(), chart.image,
-                       chart.moment);
+                       chart.moment.GetSky().GetSiderealAngle());
 }
 BENCHMARK(BM_Layer_EquatorialGrid)->Apply(ChartArguments);
 
@@ -136,7 +136,7 @@ void BM_Layer_Lines(benchmark::State& state) {
   BenchChart chart = MakeChart(state);
   for (auto _ : state)
     DrawConstellationLines(chart.view.GetProjection(), chart.view.GetLayers(), chart.image,
-                           chart.moment);
+                           chart.moment.GetSky());
 }
 BENCHMARK(BM_Layer_Lines)->Apply(ChartArguments);
 
@@ -144,7 +144,7 @@ void BM_Layer_Boundaries(benchmark::State& state) {
   BenchChart chart = MakeChart(state);
   for (auto _ : state)
     DrawConstellationBoundaries(chart.view.GetProjection(), chart.view.GetLayers(), chart.image,
-                                chart.moment);
+                                chart.moment.GetSky());
 }
 BENCHMARK(BM_Layer_Boundaries)->Apply(ChartArguments);
 
@@ -152,7 +152,7 @@ void BM_Layer_Stars(benchmark::State& state) {
   BenchChart chart = MakeChart(state);
   for (auto _ : state)
     DrawStars(chart.view.GetProjection(), chart.view.GetLayers(), chart.starLayer, chart.image,
-              chart.strip, chart.progress, chart.moment);
+              chart.strip, chart.progress, chart.moment.GetSky());
 }
 BENCHMARK(BM_Layer_Stars)->Apply(ChartArguments);
 

@@ -101,7 +101,8 @@ TEST(ViewLayers, DaylightGroundAndNamesFollowTheSkyAndTheFiveOffLeaveNoTrace) {
   EXPECT_EQ(CountStarting(off.lines, "sky "), 0);
   EXPECT_EQ(CountStarting(off.lines, "ground "), 0);
   const std::vector<std::string> offNames = Labels(off.lines);
-  const std::vector<std::string> bodiesOnly = {"Sun", "Moon", "Venus", "Mercury"};
+  const std::vector<std::string> bodiesOnly = {"Sun",     "Moon",   "Mercury", "Venus",   "Mars",
+                                               "Jupiter", "Saturn", "Uranus",  "Neptune", "Pluto"};
   for (const std::string& name : offNames) {
     EXPECT_NE(std::find(bodiesOnly.begin(), bodiesOnly.end(), name), bodiesOnly.end()) << name;
   }

@@ -9,6 +9,8 @@
 #include <algorithm>
 #include <cmath>
 #include <cstdlib>
+#include <string>
+#include <unordered_map>
 
 #include "platform/area_fill.h"
 #include "platform/vector_state.h"
@@ -34,6 +36,7 @@ uint32_t BrushPixel(StockBrush brush) {
 
 // The handheld's 8-point system font is about 11 pixels from ascent to descent.
 constexpr int FONT_PIXEL_SIZE = 10;
+constexpr size_t MEASURED_TEXTS = 4096;  // sizes kept before the cache starts again
 
 bool FontsAvailable() {
   return qobject_cast<QGuiApplication*>(QCoreApplication::instance()) != nullptr;
@@ -198,9 +201,16 @@ void ImageSurface::FillArea(std::string_view, const Point* points, int32_t count
 
 TextSize ImageSurface::MeasureText(std::u16string_view text) const {
   if (!FontsAvailable()) return Surface::MeasureText(text);
+  // The chart writes the same few hundred names every frame, always in its one font.
+  static std::unordered_map<std::u16string, TextSize> measured;
+  const auto known = measured.find(std::u16string(text));
+  if (known != measured.end()) return known->second;
   if (!metrics) metrics.emplace(ChartFont());
   const QString string = QString::fromUtf16(text.data(), static_cast<qsizetype>(text.size()));
-  return {metrics->horizontalAdvance(string), metrics->height()};
+  const TextSize size{metrics->horizontalAdvance(string), metrics->height()};
+  if (measured.size() >= MEASURED_TEXTS) measured.clear();
+  measured.emplace(text, size);
+  return size;
 }
 
 void ImageSurface::Blit(int32_t x, int32_t y, int32_t width, int32_t height, const Bitmap& source,
