@@ -117,7 +117,12 @@ TEST(RenderProgram, SameArgumentsGiveTheSameChartWithTheTappedLabel) {
   EXPECT_EQ(Count(precise.out, "polyline 2 150 100 "), 0);
   ConfigRecord config;
   config.layerFlags = LAYER_HORIZONTAL_GRID | LAYER_CONSTELLATION_LINES | LAYER_PRECISE_POSITIONS;
-  ASSERT_TRUE(SaveConfig(folder.File("Config.dat"), config));
+  ConfigExtension extension;
+  extension.viewLayerFlags = LAYER_CONSTELLATION_NAMES_HIDDEN | LAYER_STAR_NAMES_HIDDEN |
+                             LAYER_GROUND_HIDDEN | LAYER_DAYLIGHT_HIDDEN | LAYER_ECLIPTIC_HIDDEN;
+  ASSERT_TRUE(SaveConfig(folder.File("Config.dat"), config, extension));
+  const qsizetype layers = arguments.indexOf("--layers");
+  arguments.remove(layers, 2);
   EXPECT_EQ(RunRender(arguments).out, precise.out);
 }
 
