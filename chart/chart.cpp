@@ -21,10 +21,12 @@ void Chart::IdentifyObject(PickedLabel& label, int32_t x, int32_t y, const Momen
   for (int index = 0; layers.showSolarSystem && index < BODY_COUNT; ++index) {
     const BodyPlace& place = moment.GetBodies()[index];
     if (!place.available) continue;
-    targets.push_back(
-        {place.rightAscension, place.declination, BodyName(static_cast<Body>(index))});
+    targets.push_back({place.rightAscension, place.declination, BodyName(static_cast<Body>(index)),
+                       place.magnitude});
   }
-  halvane::IdentifyObject(projection, layers, label, x, y, moment.GetSky(), targets);
+  skyLabelNames.Load(layers);
+  halvane::IdentifyObject(projection, layers, label, x, y, moment.GetSky(), targets,
+                          &skyLabelNames);
 }
 
 }  // namespace halvane

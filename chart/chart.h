@@ -6,10 +6,14 @@
 
 #include <cstdint>
 #include <memory>
+#include <utility>
+#include <vector>
 
 #include "astro/moment.h"
 #include "catalog/catalog_layers.h"
 #include "catalog/identify_object.h"
+#include "catalog/sky_label_names.h"
+#include "chart/label_placement.h"
 #include "platform/surface.h"
 #include "view/layer_set.h"
 #include "view/progress_strip.h"
@@ -40,6 +44,10 @@ class Chart {
   const Projection& GetProjection() const { return projection; }
   LayerSet& GetLayers() { return layers; }
   const LayerSet& GetLayers() const { return layers; }
+  // Boxes no name of the next frames may cover (the navigation box).
+  void SetLabelKeepOut(std::vector<Rect> boxes) { labelKeepOut = std::move(boxes); }
+  // The names the last frame wrote and the room they took, for names written over it.
+  const FrameNames& GetFrameNames() const { return frameNames; }
   // Star records read by the last frame whose catalog could be used.
   int32_t GetStarCount() const { return starLayer.starCount; }
 
@@ -48,6 +56,9 @@ class Chart {
   LayerSet layers;
   ProgressStrip progress;
   StarLayer starLayer;
+  mutable SkyLabelNames skyLabelNames;  // read at the first frame or tap that needs it
+  std::vector<Rect> labelKeepOut;
+  FrameNames frameNames;
 };
 
 }  // namespace halvane

@@ -250,6 +250,14 @@ void ScreenSurface::DrawText(std::u16string_view text, const Rect& rect, uint32_
   owner.composed->DrawText(text, rect, flags);
   Touch(owner.composed->Image().rect());
 }
+void ScreenSurface::FillArea(std::string_view kind, const Point* points, int32_t count,
+                             Color color) {
+  owner.composed->FillArea(kind, points, count, color);
+  Touch(owner.composed->Image().rect());
+}
+TextSize ScreenSurface::MeasureText(std::u16string_view text) const {
+  return owner.composed->MeasureText(text);
+}
 void ScreenSurface::Blit(int32_t x, int32_t y, int32_t width, int32_t height, const Bitmap& source,
                          int32_t sourceX, int32_t sourceY, RasterOp op) {
   Touch(QRect(x, y, width, height));

@@ -65,6 +65,8 @@ class ScreenSurface : public Surface {
   void DrawText(std::u16string_view text, const Rect& rect, uint32_t flags) override;
   void Blit(int32_t x, int32_t y, int32_t width, int32_t height, const Bitmap& source,
             int32_t sourceX, int32_t sourceY, RasterOp op) override;
+  void FillArea(std::string_view kind, const Point* points, int32_t count, Color color) override;
+  TextSize MeasureText(std::u16string_view text) const override;
 
  private:
   void Touch(const QRect& area) {

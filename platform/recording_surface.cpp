@@ -122,4 +122,27 @@ void RecordingSurface::Blit(int32_t x, int32_t y, int32_t width, int32_t height,
   if (forward != nullptr) forward->Blit(x, y, width, height, source, sourceX, sourceY, op);
 }
 
+void RecordingSurface::FillArea(std::string_view kind, const Point* points, int32_t count,
+                                Color color) {
+  std::string line(kind);
+  line += ' ' + Hex(color) + ' ' + std::to_string(count);
+  for (int32_t i = 0; i < count; ++i) {
+    line += ' ';
+    line += std::to_string(points[i].x);
+    line += ' ';
+    line += std::to_string(points[i].y);
+  }
+  lines.push_back(std::move(line));
+  if (forward != nullptr) forward->FillArea(kind, points, count, color);
+}
+
+TextSize RecordingSurface::MeasureText(std::u16string_view text) const {
+  return forward != nullptr ? forward->MeasureText(text) : Surface::MeasureText(text);
+}
+
+void RecordingSurface::Note(std::string_view line) {
+  lines.emplace_back(line);
+  if (forward != nullptr) forward->Note(line);
+}
+
 }  // namespace halvane

@@ -92,6 +92,19 @@ void MainWindow::Perform(ChartAction action) {
     case ChartAction::TogglePrecisePositions:
       flip(chart->GetLayers().precisePositions, COMMAND_PRECISE_POSITIONS);
       break;
+    case ChartAction::ToggleConstellationNames:
+      flip(chart->GetLayers().showConstellationNames, COMMAND_CONSTELLATION_NAMES);
+      break;
+    case ChartAction::ToggleStarNames:
+      flip(chart->GetLayers().showStarNames, COMMAND_STAR_NAMES);
+      break;
+    case ChartAction::ToggleGround: flip(chart->GetLayers().showGround, COMMAND_GROUND); break;
+    case ChartAction::ToggleDaylight:
+      flip(chart->GetLayers().showDaylight, COMMAND_DAYLIGHT);
+      break;
+    case ChartAction::ToggleEcliptic:
+      flip(chart->GetLayers().showEcliptic, COMMAND_ECLIPTIC);
+      break;
   }
   RequestRender();
 }
@@ -122,6 +135,11 @@ void MainWindow::OnCommand(uint16_t, uint16_t command, intptr_t) {
     case COMMAND_ROTATE_CLOCKWISE: return Perform(ChartAction::RotateClockwise);
     case COMMAND_ROTATE_COUNTER_CLOCKWISE: return Perform(ChartAction::RotateCounterClockwise);
     case COMMAND_PRECISE_POSITIONS: return Perform(ChartAction::TogglePrecisePositions);
+    case COMMAND_CONSTELLATION_NAMES: return Perform(ChartAction::ToggleConstellationNames);
+    case COMMAND_STAR_NAMES: return Perform(ChartAction::ToggleStarNames);
+    case COMMAND_GROUND: return Perform(ChartAction::ToggleGround);
+    case COMMAND_DAYLIGHT: return Perform(ChartAction::ToggleDaylight);
+    case COMMAND_ECLIPTIC: return Perform(ChartAction::ToggleEcliptic);
     case COMMAND_NAVIGATION_BOX:
       navBoxShown = !navBoxShown;
       RequestRepaint();
@@ -195,6 +213,16 @@ void MainWindow::OnChar(char16_t character, intptr_t) {
     case u'i': return OpenInfoPanel();
     case u'J':
     case u'j': return ShowTonight();
+    case u'C':
+    case u'c': return Perform(ChartAction::ToggleConstellationNames);
+    case u'X':
+    case u'x': return Perform(ChartAction::ToggleStarNames);
+    case u'G':
+    case u'g': return Perform(ChartAction::ToggleGround);
+    case u'D':
+    case u'd': return Perform(ChartAction::ToggleDaylight);
+    case u'Y':
+    case u'y': return Perform(ChartAction::ToggleEcliptic);
     case u'<': return ChangeStarLimit(-1);
     case u'>': return ChangeStarLimit(1);
     default: return;

@@ -26,13 +26,15 @@ namespace {
 
 constexpr std::string_view CONFIG_TAG = "CONF";
 constexpr std::string_view EXTENSION_TAG = "CEXT";
+constexpr uint16_t EXTENSION_VERSION = 2;
 constexpr size_t CONFIG_FILE_SIZE = HEADER_SIZE + CONFIG_RECORD_SIZE;
 constexpr uint8_t WINDOW_KNOWN = 1 << 0;
 constexpr uint8_t WINDOW_MAXIMISED = 1 << 1;
 constexpr uint8_t PHONE_EXACT_POSITION = 1 << 0;
 constexpr uint16_t EXTENSION_VERSION = 2;
-constexpr size_t PHONE_FLAGS_AT = 54;      // in the block, after its header
-constexpr size_t POSITION_SOURCE_AT = 60;  // in the block, after its header
+constexpr size_t VIEW_LAYER_FLAGS_AT = 52;  // in the block, after its header
+constexpr size_t PHONE_FLAGS_AT = 54;       // in the block, after its header
+constexpr size_t POSITION_SOURCE_AT = 60;   // in the block, after its header
 constexpr uint16_t DEFAULT_LAYER_FLAGS = LAYER_HORIZONTAL_GRID | LAYER_CONSTELLATION_LINES;
 constexpr uint8_t PHONE_POINT_AT_SKY = 1 << 1;
 constexpr size_t COMPASS_OFFSET_AT = 56;        // in the block, after its header
@@ -120,6 +122,7 @@ void EncodeExtension(const ConfigExtension& extension, uint8_t* p) {
   const size_t length = std::min(extension.cityName.size(), CONFIG_CITY_NAME_BYTES - 1);
   std::fill_n(p + 20, CONFIG_EXTENSION_SIZE - HEADER_SIZE - 20, 0);
   std::copy_n(extension.cityName.data(), length, p + 20);
+  WriteU16(extension.viewLayerFlags, p + VIEW_LAYER_FLAGS_AT);
   p[PHONE_FLAGS_AT] = static_cast<uint8_t>((extension.exactPosition ? PHONE_EXACT_POSITION : 0) |
                                            (extension.pointAtSky ? PHONE_POINT_AT_SKY : 0));
   WriteU32(std::bit_cast<uint32_t>(static_cast<float>(extension.compassOffset)),
@@ -131,6 +134,7 @@ void EncodeExtension(const ConfigExtension& extension, uint8_t* p) {
 
 // The fields that version 2 added; p is the block after its header.
 void DecodeVersion2Fields(const uint8_t* p, ConfigExtension& extension) {
+  extension.viewLayerFlags = ReadU16(p + VIEW_LAYER_FLAGS_AT);
   extension.exactPosition = (p[PHONE_FLAGS_AT] & PHONE_EXACT_POSITION) != 0;
   extension.pointAtSky = (p[PHONE_FLAGS_AT] & PHONE_POINT_AT_SKY) != 0;
   const double offset = std::bit_cast<float>(ReadU32(p + COMPASS_OFFSET_AT));

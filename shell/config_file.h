@@ -22,7 +22,8 @@
 //   63  1  uint8   reserved         written as 0, ignored
 //   64 16  4 x int32 window x, y, width, height (logical pixels, the normal geometry)
 //   80 32  char[32] cityName        UTF-8, zero-padded: the city last chosen, empty for none
-//  112  2  uint16  viewLayerFlags   written as 0 here
+//  112  2  uint16  viewLayerFlags   set means hidden: bit 0 constellation names, 1 star names,
+//                                   2 ground, 3 daylight, 4 ecliptic, 5 deep sky, 6 Milky Way
 //  114  1  uint8   phoneFlags       bit 0 the exact position is kept (not rounded), bit 1
 //                                   "Point at the sky" on
 //  115  1  uint8   reserved         written as 0
@@ -74,11 +75,12 @@ struct ConfigExtension {
   bool nightVision = false;
   int32_t starLimitOffset = 0;  // -STAR_LIMIT_OFFSET_MAX to STAR_LIMIT_OFFSET_MAX
   WindowGeometry window;
-  std::string cityName;        // at most CONFIG_CITY_NAME_BYTES - 1 bytes are kept
-  bool exactPosition = false;  // a position found is kept as it came, not rounded
-  std::string positionSource;  // at most CONFIG_POSITION_SOURCE_BYTES - 1 bytes are kept
-  bool pointAtSky = false;     // the chart follows the device's sensors
-  double compassOffset = 0.0;  // degrees, -COMPASS_OFFSET_MAX to COMPASS_OFFSET_MAX
+  std::string cityName;         // at most CONFIG_CITY_NAME_BYTES - 1 bytes are kept
+  bool exactPosition = false;   // a position found is kept as it came, not rounded
+  std::string positionSource;   // at most CONFIG_POSITION_SOURCE_BYTES - 1 bytes are kept
+  bool pointAtSky = false;      // the chart follows the device's sensors
+  double compassOffset = 0.0;   // degrees, -COMPASS_OFFSET_MAX to COMPASS_OFFSET_MAX
+  uint16_t viewLayerFlags = 0;  // LAYER_..._HIDDEN bits; 0: every view layer shown
 };
 
 // Reads the record after the 12 header bytes, whose content is not examined. When the file

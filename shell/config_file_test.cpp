@@ -203,5 +203,28 @@ TEST_F(ConfigFileTest, VersionTwoKeepsThePointingModeAndTheCompassOffset) {
   EXPECT_FALSE(extension.pointAtSky);
 }
 
+TEST_F(ConfigFileTest, ViewLayersAreKeptAndAVersionOneBlockShowsThemAll) {
+  ConfigRecord record;
+  ConfigExtension saved;
+  saved.nightVision = true;
+  saved.viewLayerFlags = LAYER_GROUND_HIDDEN | LAYER_ECLIPTIC_HIDDEN;
+  ASSERT_TRUE(SaveConfig(path, record, saved));
+  std::vector<char> bytes = Bytes(path);
+  ASSERT_EQ(bytes.size(), 176u);
+  EXPECT_EQ(bytes[56], 2) << "written as version 2";
+  ConfigExtension loaded;
+  ASSERT_TRUE(LoadConfigExtension(path, loaded));
+  EXPECT_EQ(loaded.viewLayerFlags, LAYER_GROUND_HIDDEN | LAYER_ECLIPTIC_HIDDEN);
+
+  // The 64-byte block of version 1: its settings, and every view layer shown.
+  bytes.resize(112);
+  bytes[56] = 1;
+  std::ofstream(path, std::ios::binary)
+      .write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
+  ASSERT_TRUE(LoadConfigExtension(path, loaded));
+  EXPECT_TRUE(loaded.nightVision);
+  EXPECT_EQ(loaded.viewLayerFlags, 0);
+}
+
 }  // namespace
 }  // namespace halvane

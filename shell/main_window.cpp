@@ -28,6 +28,7 @@ MainWindow::~MainWindow() {
     config.longitude = observer->GetLongitude();
     config.latitude = observer->GetLatitude();
     config.layerFlags = chart->GetLayers().LayerFlags();
+    extension.viewLayerFlags = chart->GetLayers().ViewLayerFlags();
     SaveSettings();
   }
   positionRequest.reset();
@@ -61,6 +62,7 @@ void MainWindow::Create(const std::string& className, const std::string& title) 
   ShowPlaceInTitle();
   chart->GetLayers().ApplyLayerFlags(config.layerFlags);
   chart->GetLayers().starLimitOffset = extension.starLimitOffset;
+  chart->GetLayers().ApplyViewLayerFlags(extension.viewLayerFlags);
   if (extension.nightVision) SetNightVision(hwnd, true);
   SetCheckMarks();
   SetUpPointAtSky();
@@ -84,6 +86,11 @@ void MainWindow::SetCheckMarks() {
   CheckMenuItem(menu, COMMAND_SOLAR_SYSTEM, chart->GetLayers().showSolarSystem);
   CheckMenuItem(menu, COMMAND_PRECISE_POSITIONS, chart->GetLayers().precisePositions);
   CheckMenuItem(menu, COMMAND_NIGHT_VISION, extension.nightVision);
+  CheckMenuItem(menu, COMMAND_CONSTELLATION_NAMES, chart->GetLayers().showConstellationNames);
+  CheckMenuItem(menu, COMMAND_STAR_NAMES, chart->GetLayers().showStarNames);
+  CheckMenuItem(menu, COMMAND_GROUND, chart->GetLayers().showGround);
+  CheckMenuItem(menu, COMMAND_DAYLIGHT, chart->GetLayers().showDaylight);
+  CheckMenuItem(menu, COMMAND_ECLIPTIC, chart->GetLayers().showEcliptic);
 }
 
 void MainWindow::UpdateMoment() {

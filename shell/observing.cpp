@@ -55,6 +55,7 @@ bool MainWindow::TurnToName(std::u16string_view text) {
   const GoToRow row{target->name.c_str(), target->rightAscensionHours, target->declinationDegrees};
   GoToConstellation(*observer, row, moment.GetSky());
   foundName = Utf8ToUtf16(target->name);
+  if (IsBelowHorizon(*target, *observer, moment.GetSky())) foundName += u" (below the horizon)";
   RequestRender();
   return true;
 }

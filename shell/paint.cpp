@@ -50,6 +50,9 @@ void MainWindow::OnDraw(Surface& screen) {
   }
 
   if (needsRender) {
+    // Names keep clear of the navigation box wherever it stands.
+    chart->SetLabelKeepOut(
+        {Rect{navBoxX, navBoxY, navBoxX + NAV_BOX_WIDTH, navBoxY + NAV_BOX_HEIGHT}});
     chart->DrawFrame(backBuffer->GetSurface(), screen, moment);
     ++framesDrawn;
     needsRender = false;
@@ -67,7 +70,7 @@ void MainWindow::OnDraw(Surface& screen) {
 
   screen.Blit(0, 0, width, height, backBuffer->GetBitmap(), 0, 0, RasterOp::Copy);
 
-  DrawLabelOverlay(screen, label, client);
+  DrawLabelOverlay(screen, label, client, chart->GetFrameNames());
   DrawCaptionOverlay(screen, CaptionText(), client);
   if (navBoxShown && navBoxBitmap != nullptr) {
     screen.Blit(navBoxX, navBoxY, NAV_BOX_WIDTH, NAV_BOX_HEIGHT, *navBoxBitmap, 0, 0,

@@ -144,6 +144,9 @@ bool RenderChart(const RenderOptions& options, const SYSTEMTIME& now, Surface& s
   const std::string& folder = files.catalogFolder;
   ConfigRecord config;
   LoadConfig(files.configLoadPath, config);
+  ConfigExtension extension;
+  LoadConfigExtension(files.configLoadPath, extension);
+  const uint16_t configViewLayerFlags = extension.viewLayerFlags;
 
   Observer observer;
   observer.SetLocation(options.longitude.value_or(config.longitude),
@@ -206,6 +209,7 @@ bool RenderChart(const RenderOptions& options, const SYSTEMTIME& now, Surface& s
   view.GetLayers().UseDataFolder(folder);
   view.GetLayers().ApplyLayerFlags(layerFlags);
   view.GetLayers().precisePositions = precise;
+  view.GetLayers().ApplyViewLayerFlags(options.viewLayerFlags.value_or(configViewLayerFlags));
 
   ApplyZoom(view.GetProjection(), options.zoomSteps);
   ApplyRotation(observer, options.rotateSteps);
@@ -216,7 +220,7 @@ bool RenderChart(const RenderOptions& options, const SYSTEMTIME& now, Surface& s
 
   PickedLabel label;
   if (options.tap) view.IdentifyObject(label, options.tap->x, options.tap->y, moment);
-  DrawLabelOverlay(surface, label, chart);
+  DrawLabelOverlay(surface, label, chart, view.GetFrameNames());
   if (options.caption) {
     // The app's caption shows a time other than the clock's; here, a time given.
     std::optional<SYSTEMTIME> shown;

@@ -127,14 +127,18 @@ TEST(RenderProgram, SameArgumentsGiveTheSameChartWithTheTappedLabel) {
                         "--time",      "2025-03-20T21:30Z",
                         "--size",      "300x200",
                         "--tap",       "151,101",
+                        "--layers",    "horizontal,lines,solar",
                         "--trace",     "-",
                         "--out",       png};
   const RunResult first = RunRender(arguments);
   ASSERT_EQ(first.exitCode, 0) << first.err;
   EXPECT_EQ(first.out, RunRender(arguments).out);
   EXPECT_EQ(Count(first.out, "pen 404080\npolyline 2 150 100 "), 1);
+  // Beside the tapped star, clear of its sprite, with the box of its glyphs.
   EXPECT_EQ(
-      Count(first.out, "textcolor 7FFF7F\ntransparent\ntext 150 100 300 200 256 \"Testar\"\n"), 1);
+      Count(first.out,
+            "transparent\ntextcolor 7FFF7F\ntext 155 94 300 200 256 \"Testar\"\nlabel 155 94 "),
+      1);
   EXPECT_EQ(QImage(png).size(), QSize(300, 200));
 
   arguments[arguments.indexOf("151,101")] = "10,10";  // far from the object: no label
@@ -151,7 +155,12 @@ TEST(RenderProgram, SameArgumentsGiveTheSameChartWithTheTappedLabel) {
   EXPECT_EQ(Count(precise.out, "polyline 2 150 100 "), 0);
   ConfigRecord config;
   config.layerFlags = LAYER_HORIZONTAL_GRID | LAYER_CONSTELLATION_LINES | LAYER_PRECISE_POSITIONS;
-  ASSERT_TRUE(SaveConfig(folder.File("Config.dat"), config));
+  ConfigExtension extension;
+  extension.viewLayerFlags = LAYER_CONSTELLATION_NAMES_HIDDEN | LAYER_STAR_NAMES_HIDDEN |
+                             LAYER_GROUND_HIDDEN | LAYER_DAYLIGHT_HIDDEN | LAYER_ECLIPTIC_HIDDEN;
+  ASSERT_TRUE(SaveConfig(folder.File("Config.dat"), config, extension));
+  const qsizetype layers = arguments.indexOf("--layers");
+  arguments.remove(layers, 2);
   EXPECT_EQ(RunRender(arguments).out, precise.out);
 }
 
@@ -181,7 +190,7 @@ TEST(RenderProgram, BodiesPrintsOneLinePerBodyInOrderAndTheTraceNamesThem) {
   EXPECT_EQ(Count(old.out, "\"Pluto\""), 0);
   EXPECT_EQ(Count(old.out, "Neptune "), 1);
   EXPECT_EQ(Count(old.out, "pen FFE060\npolyline 2 "), 1);  // the Sun's first span
-  EXPECT_EQ(Count(old.out, "\"Sun\"\n"), 1);
+  EXPECT_EQ(Count(old.out, "256 \"Sun\"\n"), 1);
 }
 
 // The keys in order, each value in its form: local ISO times with the offset, 4 decimals.

@@ -100,9 +100,11 @@ const ViewDirection* FindView(std::string_view name) {
   return nullptr;
 }
 
-// The solar system is shown unless the list leaves it out.
-bool ParseLayers(std::string_view text, uint16_t& flags) {
+// The solar system and the view layers are shown unless the list leaves them out.
+bool ParseLayers(std::string_view text, uint16_t& flags, uint16_t& viewFlags) {
   flags = LAYER_SOLAR_SYSTEM_HIDDEN;
+  viewFlags = LAYER_CONSTELLATION_NAMES_HIDDEN | LAYER_STAR_NAMES_HIDDEN | LAYER_GROUND_HIDDEN |
+              LAYER_DAYLIGHT_HIDDEN | LAYER_ECLIPTIC_HIDDEN;
   if (text == "none") return true;
   while (true) {
     const size_t comma = text.find(',');
@@ -117,6 +119,16 @@ bool ParseLayers(std::string_view text, uint16_t& flags) {
       flags |= LAYER_CONSTELLATION_BOUNDARIES;
     } else if (name == "solar") {
       flags &= ~LAYER_SOLAR_SYSTEM_HIDDEN;
+    } else if (name == "constellation-names") {
+      viewFlags &= ~LAYER_CONSTELLATION_NAMES_HIDDEN;
+    } else if (name == "star-names") {
+      viewFlags &= ~LAYER_STAR_NAMES_HIDDEN;
+    } else if (name == "ground") {
+      viewFlags &= ~LAYER_GROUND_HIDDEN;
+    } else if (name == "daylight") {
+      viewFlags &= ~LAYER_DAYLIGHT_HIDDEN;
+    } else if (name == "ecliptic") {
+      viewFlags &= ~LAYER_ECLIPTIC_HIDDEN;
     } else {
       return false;
     }
@@ -214,10 +226,14 @@ bool ParseOption(const std::string& name, const std::string& value, RenderOption
   }
   if (name == "--layers") {
     uint16_t flags = 0;
-    if (!ParseLayers(value, flags)) {
-      return fail("expected none or a list of equatorial, horizontal, lines, boundaries, solar");
+    uint16_t viewFlags = 0;
+    if (!ParseLayers(value, flags, viewFlags)) {
+      return fail(
+          "expected none or a list of equatorial, horizontal, lines, boundaries, solar, "
+          "constellation-names, star-names, ground, daylight, ecliptic");
     }
     o.layerFlags = flags;
+    o.viewLayerFlags = viewFlags;
     return true;
   }
   if (name == "--tap") {
@@ -328,8 +344,10 @@ const char* RenderUsage() {
          "  --rotate N        N clockwise 15-degree steps; negative: counter-clockwise\n"
          "  --pan KEYS        arrow-key steps, a string of l, r, u, d, applied in order\n"
          "  --layers LIST     comma-separated subset of equatorial,horizontal,lines,\n"
-         "                    boundaries,solar, or none (default: Config.dat's, else\n"
-         "                    horizontal,lines,solar)\n"
+         "                    boundaries,solar,constellation-names,star-names,ground,\n"
+         "                    daylight,ecliptic, or none (default: Config.dat's, else\n"
+         "                    horizontal,lines,solar,constellation-names,star-names,\n"
+         "                    ground,daylight,ecliptic)\n"
          "  --precise         apparent places of the date, with refraction (as the\n"
          "                    View menu's Precise positions)\n"
          "  --tap X,Y         identify the object at this pixel and write its name\n"
