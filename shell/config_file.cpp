@@ -26,7 +26,6 @@ namespace {
 
 constexpr std::string_view CONFIG_TAG = "CONF";
 constexpr std::string_view EXTENSION_TAG = "CEXT";
-constexpr uint16_t EXTENSION_VERSION = 2;
 constexpr size_t CONFIG_FILE_SIZE = HEADER_SIZE + CONFIG_RECORD_SIZE;
 constexpr uint8_t WINDOW_KNOWN = 1 << 0;
 constexpr uint8_t WINDOW_MAXIMISED = 1 << 1;
