@@ -6,7 +6,7 @@ FUZZ_BUILD ?= build-fuzz
 CMAKE_GEN  := -G Ninja
 export QT_QPA_PLATFORM ?= offscreen
 
-.PHONY: all deps build run test test-normal test-asan format-check tidy bench fuzz clean install \
+.PHONY: all deps build run test format-check tidy bench fuzz clean install \
 	package
 
 all: build
@@ -29,22 +29,15 @@ install: build
 package: build
 	cd $(BUILD) && cpack -G DEB
 
-# After the normal build, two lanes keep both cores busy: clang-tidy and the normal build's
-# tests beside the sanitizer build and its tests. Each lane's output is shown when it ends.
-test: build format-check
-	@$(MAKE) --no-print-directory -j2 --output-sync=target test-normal test-asan
-
-# The lanes of `make test`, which has built $(BUILD) first.
-test-normal:
-	@scripts/run-tidy $(BUILD)
-	cd $(BUILD) && ctest -j2 --output-on-failure --timeout 600
-
-test-asan:
+# The two builds' tests one after the other: GUI tests that run beside a build or each other
+# miss their timing on a 2-core machine.
+test: build format-check tidy
+	cd $(BUILD) && ctest --output-on-failure --timeout 600
 	cmake -S . -B $(ASAN_BUILD) $(CMAKE_GEN) -DCMAKE_BUILD_TYPE=Debug -DHALVANE_SANITIZE=ON
 	cmake --build $(ASAN_BUILD)
 	cd $(ASAN_BUILD) && ASAN_OPTIONS=detect_leaks=1:abort_on_error=1 \
 	  LSAN_OPTIONS=suppressions=$(CURDIR)/tests/lsan.supp \
-	  UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1 ctest -j2 --output-on-failure --timeout 1200
+	  UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1 ctest --output-on-failure --timeout 1200
 
 # Every tracked C++ file must be laid out as .clang-format says.
 format-check: deps

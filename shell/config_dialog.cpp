@@ -190,7 +190,7 @@ void ShowCompassOffset(DialogHandle dialog, double offset) {
 // more than half a turn.
 bool ReadCompassOffset(DialogHandle dialog, double& offset) {
   const std::string text = Utf16ToUtf8(GetDialogText(dialog, COMPASS_OFFSET));
-  if (text.find_first_not_of(" ") == std::string::npos) {
+  if (text.find_first_not_of(' ') == std::string::npos) {
     offset = 0.0;
     return true;
   }

@@ -18,6 +18,7 @@ constexpr int32_t CLEARANCE = 24;
 
 std::vector<std::u16string> ToUtf16(const std::vector<std::string>& lines) {
   std::vector<std::u16string> texts;
+  texts.reserve(lines.size());
   for (const std::string& line : lines) texts.push_back(Utf8ToUtf16(line));
   return texts;
 }
@@ -82,6 +83,7 @@ void MainWindow::ShowTonight() {
   UpdateMoment();
   const std::vector<TonightEntry> entries = TonightEntries(ComputeTonight(moment));
   std::vector<std::u16string> lines;
+  lines.reserve(entries.size());
   for (const TonightEntry& entry : entries) lines.push_back(Utf8ToUtf16(entry.text));
   const int chosen = RunTonightList(hwnd, u"Tonight", lines);
   if (chosen < 0 || chosen >= static_cast<int>(entries.size())) return;
