@@ -31,7 +31,7 @@ struct Frame {
 };
 
 // A sprite sheet of the right size; the trace only counts the stamps.
-class BlankSheet : public Bitmap {
+class EmptySpriteSheet : public Bitmap {
  public:
   int32_t Width() const override { return 121; }
   int32_t Height() const override { return 77; }
@@ -42,7 +42,7 @@ Frame Draw(uint16_t hour, uint16_t minute, const ViewDirection& aim, uint16_t vi
   Observer observer;
   observer.SetLocation(PARIS_LONGITUDE, PARIS_LATITUDE);
   observer.SetViewDirection(aim.azimuth, aim.altitude);
-  Chart chart({0, 0, 240, 294}, &observer, std::make_unique<BlankSheet>());
+  Chart chart({0, 0, 240, 294}, &observer, std::make_unique<EmptySpriteSheet>());
   chart.GetLayers().UseDataFolder(DATA);
   chart.GetLayers().ApplyViewLayerFlags(viewLayerFlags);
   const Moment moment(SYSTEMTIME{2026, 12, 2, 8, hour, minute, 0, 0}, PARIS_LONGITUDE,
