@@ -42,6 +42,16 @@ void AppendUtf8(char32_t c, std::string& out) {
   }
 }
 
+// " X1 Y1 ... XN YN" after an operation's other fields.
+void AppendPoints(std::string& line, const Point* points, int32_t count) {
+  for (int32_t i = 0; i < count; ++i) {
+    line += ' ';
+    line += std::to_string(points[i].x);
+    line += ' ';
+    line += std::to_string(points[i].y);
+  }
+}
+
 }  // namespace
 
 std::string ToUtf8(std::u16string_view text) {
@@ -89,12 +99,7 @@ void RecordingSurface::SetTransparentBackground() {
 
 void RecordingSurface::Polyline(const Point* points, int32_t count) {
   std::string line = "polyline " + std::to_string(count);
-  for (int32_t i = 0; i < count; ++i) {
-    line += ' ';
-    line += std::to_string(points[i].x);
-    line += ' ';
-    line += std::to_string(points[i].y);
-  }
+  AppendPoints(line, points, count);
   lines.push_back(std::move(line));
   if (forward != nullptr) forward->Polyline(points, count);
 }
@@ -126,12 +131,7 @@ void RecordingSurface::FillArea(std::string_view kind, const Point* points, int3
                                 Color color) {
   std::string line(kind);
   line += ' ' + Hex(color) + ' ' + std::to_string(count);
-  for (int32_t i = 0; i < count; ++i) {
-    line += ' ';
-    line += std::to_string(points[i].x);
-    line += ' ';
-    line += std::to_string(points[i].y);
-  }
+  AppendPoints(line, points, count);
   lines.push_back(std::move(line));
   if (forward != nullptr) forward->FillArea(kind, points, count, color);
 }
