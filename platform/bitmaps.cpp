@@ -17,6 +17,10 @@ QString ResourcePath(BitmapId id) {
     case BitmapId::Splash: return QStringLiteral(":/splash.png");
     case BitmapId::NavigationBox: return QStringLiteral(":/navigation_box.png");
     case BitmapId::Compass: return QStringLiteral(":/compass.png");
+    case BitmapId::NavigationBoxNight: return QStringLiteral(":/navigation_box_night.png");
+    case BitmapId::NavigationBoxFinger: return QStringLiteral(":/navigation_box_finger.png");
+    case BitmapId::NavigationBoxFingerNight:
+      return QStringLiteral(":/navigation_box_finger_night.png");
   }
   return {};
 }

@@ -1,6 +1,8 @@
 // Controls a finger can hit: on a phone-sized screen every control is at least about 7 mm.
 #pragma once
 
+#include "platform/window_system.h"
+
 class QWidget;
 
 namespace halvane {
@@ -8,13 +10,15 @@ namespace halvane {
 // 7 mm at a phone's density, in logical pixels.
 constexpr int FINGER_PIXELS = 44;
 // Screens narrower than this, in logical pixels, are held in the hand.
-constexpr int NARROW_SCREEN_PIXELS = 720;
+constexpr int NARROW_SCREEN_PIXELS = PHONE_SCREEN_WIDTH;
 
-// True when widget's screen (the primary one before it is shown) is narrower than
-// NARROW_SCREEN_PIXELS.
+// True when the screen of widget's window is narrower than NARROW_SCREEN_PIXELS. A dialog not
+// yet shown counts on its owner's screen, where it will open; with neither, the primary screen.
 bool IsOnNarrowScreen(const QWidget& widget);
+bool IsOnNarrowScreen(WindowHandle window);
 
-// Makes a button at least FINGER_PIXELS square on a narrow screen; nothing elsewhere.
+// Keeps a control at least FINGER_PIXELS square while it is on a narrow screen, and at its own
+// size elsewhere, following the window from screen to screen.
 void FitForFinger(QWidget& control);
 
 }  // namespace halvane

@@ -68,6 +68,11 @@ ChartArea::ChartArea(NativeWindow& owner, int32_t width, int32_t height)
   setMinimumSize(16, 16);
   setAttribute(Qt::WA_AcceptTouchEvents);
   grabGesture(Qt::PinchGesture);
+  holdTimer.setSingleShot(true);
+  holdTimer.setInterval(STYLUS_HOLD_MS);
+  connect(&holdTimer, &QTimer::timeout, this, [this] {
+    this->owner.Send(MESSAGE_STYLUS_HOLD, 0, PackPoint(pressPoint.x(), pressPoint.y()));
+  });
 }
 
 void ChartArea::paintEvent(QPaintEvent* event) {
@@ -133,18 +138,22 @@ void ChartArea::keyPressEvent(QKeyEvent* event) {
 void ChartArea::mousePressEvent(QMouseEvent* event) {
   if (event->button() != Qt::LeftButton) return QWidget::mousePressEvent(event);
   const QPoint p = event->position().toPoint();
+  pressPoint = p;
+  holdTimer.start();
   owner.Send(MESSAGE_SET_CURSOR, 0, 1 | (MESSAGE_STYLUS_DOWN << 16));
   owner.Send(MESSAGE_STYLUS_DOWN, STYLUS_TOUCHING, PackPoint(p.x(), p.y()));
 }
 
 void ChartArea::mouseReleaseEvent(QMouseEvent* event) {
   if (event->button() != Qt::LeftButton) return QWidget::mouseReleaseEvent(event);
+  holdTimer.stop();
   const QPoint p = event->position().toPoint();
   owner.Send(MESSAGE_STYLUS_UP, 0, PackPoint(p.x(), p.y()));
 }
 
 void ChartArea::mouseMoveEvent(QMouseEvent* event) {
   const QPoint p = event->position().toPoint();
+  if ((p - pressPoint).manhattanLength() >= DragStartDistance()) holdTimer.stop();
   owner.Send(MESSAGE_SET_CURSOR, 0, 1 | (MESSAGE_STYLUS_MOVE << 16));
   owner.Send(MESSAGE_STYLUS_MOVE, (event->buttons() & Qt::LeftButton) ? STYLUS_TOUCHING : 0,
              PackPoint(p.x(), p.y()));
@@ -219,6 +228,8 @@ void ChartArea::Turn(double degrees) {
 }
 
 void ChartArea::EndGesture() {
+  // A second finger makes a pinch of the press, never a long press.
+  holdTimer.stop();
   pinchRest = 0.0;
   turnRest = 0.0;
 }

@@ -42,6 +42,9 @@ class ChartArea : public QWidget {
   void EndGesture();
 
   NativeWindow& owner;
+  // Runs out when a press stays put: the long press.
+  QTimer holdTimer;
+  QPoint pressPoint;
   QSize initialSize;
   // What the wheel and the gestures have moved since their last whole step.
   int32_t wheelRest = 0;

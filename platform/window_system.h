@@ -30,6 +30,8 @@ constexpr uint32_t MESSAGE_STYLUS_MOVE = 0x0200;
 constexpr uint32_t MESSAGE_STYLUS_DOWN = 0x0201;
 constexpr uint32_t MESSAGE_STYLUS_UP = 0x0202;
 constexpr uint32_t MESSAGE_MOUSE_WHEEL = 0x020A;
+// The stylus was held still where it went down for STYLUS_HOLD_MS; lParam the point.
+constexpr uint32_t MESSAGE_STYLUS_HOLD = 0x02A1;
 
 // Virtual key codes of the key-down message.
 constexpr uintptr_t KEY_LEFT = 0x25;
@@ -40,6 +42,8 @@ constexpr uintptr_t KEY_ESCAPE = 0x1B;
 
 // The stylus messages' wParam while the stylus touches the screen.
 constexpr uintptr_t STYLUS_TOUCHING = 0x0001;
+// How long a press must stay within DragStartDistance of its point to be a long press.
+constexpr int32_t STYLUS_HOLD_MS = 500;
 // The wheel message's wParam: the keys held in the low word, the signed distance in the high
 // word, in whole notches of WHEEL_NOTCH (a touchpad's small steps are added up first).
 constexpr uintptr_t WHEEL_SHIFT = 0x0004;

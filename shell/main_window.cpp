@@ -45,8 +45,8 @@ void MainWindow::Create(const std::string& className, const std::string& title) 
 
   // The box sits in the bottom-right corner of the chart, just above the menu bar.
   const Rect client = ClientRect(hwnd);
-  navBoxX = client.right - NAV_BOX_WIDTH;
-  navBoxY = client.bottom - NAV_BOX_HEIGHT;
+  navBoxX = client.right - navBox.width;
+  navBoxY = client.bottom - navBox.height;
   chart = std::make_unique<Chart>(client, observer.get(), LoadBitmap(BitmapId::StarSprites));
 
   const AppFiles files =
@@ -71,7 +71,8 @@ void MainWindow::Create(const std::string& className, const std::string& title) 
   penDownInNavBox = false;
   handMode = false;
   backBuffer.reset();
-  navBoxBitmap = LoadBitmap(BitmapId::NavigationBox);
+  navBoxPicture = BitmapId::NavigationBox;
+  navBoxBitmap = LoadBitmap(navBoxPicture);
   ReadClock();
   UpdateMoment();
   needsRender = true;

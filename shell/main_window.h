@@ -51,6 +51,7 @@ class MainWindow : public Window {
   void OnLButtonDown(uintptr_t wParam, int32_t x, int32_t y) override;
   void OnLButtonUp(uintptr_t wParam, int32_t x, int32_t y) override;
   void OnMouseMove(uintptr_t wParam, int32_t x, int32_t y) override;
+  void OnStylusHold(int32_t x, int32_t y) override;
   void OnMouseWheel(uintptr_t keys, int32_t distance) override;
   void OnGesture(uintptr_t kind, int32_t steps) override;
   // The shown minute changed: the chart follows the clock.
@@ -144,8 +145,9 @@ class MainWindow : public Window {
   MenuBarHandle GetMenuBar() const { return menuBar; }
   MenuHandle GetMenu() const { return menu; }
   bool IsNavigationBoxShown() const { return navBoxShown; }
-  // The box's top-left pixel.
+  // The box's top-left pixel and its size: a finger's on a narrow screen.
   Point GetNavigationBoxOrigin() const { return {navBoxX, navBoxY}; }
+  NavigationBoxSize GetNavigationBoxSize() const { return navBox; }
   bool IsHandMode() const { return handMode; }
   // A frame was asked for and the next paint draws it.
   bool IsRenderPending() const { return needsRender; }
@@ -176,6 +178,8 @@ class MainWindow : public Window {
   bool handMode = false;
   std::unique_ptr<OffscreenBuffer> backBuffer;
   std::unique_ptr<Bitmap> navBoxBitmap;
+  NavigationBoxSize navBox = NAV_BOX_DESKTOP;
+  BitmapId navBoxPicture = BitmapId::NavigationBox;
   MenuBarHandle menuBar = nullptr;
   MenuHandle menu = nullptr;
   int32_t navBoxX = 0;
@@ -184,6 +188,8 @@ class MainWindow : public Window {
   int32_t dragStartY = 0;
   bool penDownInNavBox = false;
   bool stylusDown = false;
+  // The press was held long enough to name what is under it.
+  bool pressHeld = false;
   bool dragging = false;
   double dragStartAzimuth = 0.0;
   double dragStartAltitude = 0.0;

@@ -9,6 +9,7 @@
 #include "chart/caption_overlay.h"
 #include "chart/label_overlay.h"
 #include "platform/bitmaps.h"
+#include "platform/finger_size.h"
 
 namespace halvane {
 
@@ -38,21 +39,24 @@ void MainWindow::OnDraw(Surface& screen) {
   } else {
     screen.Blit(0, 0, width, height, backBuffer->GetBitmap(), 0, 0, RasterOp::Copy);
   }
+  const NavigationBoxSize box = IsOnNarrowScreen(hwnd) ? NAV_BOX_FINGER : NAV_BOX_DESKTOP;
   if (backBuffer->Width() != width || backBuffer->Height() != height ||
-      backBuffer->Scale() != scale || chart->GetProjection().GetViewRect() != client) {
-    // The window was resized or moved to a screen of another pixel ratio: chart, buffer and
-    // box follow in a new frame.
+      backBuffer->Scale() != scale || chart->GetProjection().GetViewRect() != client ||
+      box != navBox) {
+    // The window was resized or moved to another screen: chart, buffer and box follow in a
+    // new frame.
     backBuffer = CreateOffscreenBuffer(width, height, scale);
     chart->SetViewRect(client);
-    navBoxX = client.right - NAV_BOX_WIDTH;
-    navBoxY = client.bottom - NAV_BOX_HEIGHT;
+    navBox = box;
+    navBoxX = client.right - navBox.width;
+    navBoxY = client.bottom - navBox.height;
     needsRender = true;
   }
 
   if (needsRender) {
     // Names keep clear of the navigation box wherever it stands.
     chart->SetLabelKeepOut(
-        {Rect{navBoxX, navBoxY, navBoxX + NAV_BOX_WIDTH, navBoxY + NAV_BOX_HEIGHT}});
+        {Rect{navBoxX, navBoxY, navBoxX + navBox.width, navBoxY + navBox.height}});
     chart->DrawFrame(backBuffer->GetSurface(), screen, moment);
     ++framesDrawn;
     needsRender = false;
@@ -72,9 +76,14 @@ void MainWindow::OnDraw(Surface& screen) {
 
   DrawLabelOverlay(screen, label, client, chart->GetFrameNames());
   DrawCaptionOverlay(screen, CaptionText(), client);
-  if (navBoxShown && navBoxBitmap != nullptr) {
-    screen.Blit(navBoxX, navBoxY, NAV_BOX_WIDTH, NAV_BOX_HEIGHT, *navBoxBitmap, 0, 0,
-                RasterOp::Copy);
+  if (!navBoxShown) return;
+  const BitmapId picture = NavigationBoxPicture(navBox, extension.nightVision);
+  if (picture != navBoxPicture || navBoxBitmap == nullptr) {
+    navBoxPicture = picture;
+    navBoxBitmap = LoadBitmap(picture);
+  }
+  if (navBoxBitmap != nullptr) {
+    screen.Blit(navBoxX, navBoxY, navBox.width, navBox.height, *navBoxBitmap, 0, 0, RasterOp::Copy);
   }
 }
 

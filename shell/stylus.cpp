@@ -1,5 +1,6 @@
 // The stylus on the chart: taps name objects, drags move the view (any press in hand mode, a
-// press that travels in pointer mode), and taps on the navigation box work its twelve buttons.
+// press that travels in pointer mode), a long press names in either mode, and taps on the
+// navigation box work its twelve buttons.
 #include <cstdlib>
 
 #include "shell/main_window.h"
@@ -10,9 +11,9 @@ namespace {
 
 // The button index along one axis of the box, or -1 on a dividing line, the outer edge or
 // past the last button. All bounds are exclusive.
-int32_t ButtonIndex(int32_t offset, int32_t count) {
+int32_t ButtonIndex(int32_t offset, int32_t count, int32_t pitch) {
   for (int32_t i = 0; i < count; ++i) {
-    if (offset > i * NAV_BOX_PITCH && offset < (i + 1) * NAV_BOX_PITCH) return i;
+    if (offset > i * pitch && offset < (i + 1) * pitch) return i;
   }
   return -1;
 }
@@ -21,13 +22,14 @@ int32_t ButtonIndex(int32_t offset, int32_t count) {
 
 bool MainWindow::InNavigationBox(int32_t x, int32_t y) const {
   // Left and right edges count, top and bottom do not.
-  return navBoxShown && navBoxX <= x && x <= navBoxX + NAV_BOX_WIDTH && navBoxY < y &&
-         y < navBoxY + NAV_BOX_HEIGHT;
+  return navBoxShown && navBoxX <= x && x <= navBoxX + navBox.width && navBoxY < y &&
+         y < navBoxY + navBox.height;
 }
 
 void MainWindow::OnLButtonDown(uintptr_t, int32_t x, int32_t y) {
   penDownInNavBox = InNavigationBox(x, y);
   stylusDown = true;
+  pressHeld = false;
   dragging = false;
   dragStartX = x;
   dragStartY = y;
@@ -45,7 +47,7 @@ void MainWindow::OnLButtonDown(uintptr_t, int32_t x, int32_t y) {
 }
 
 void MainWindow::OnMouseMove(uintptr_t wParam, int32_t x, int32_t y) {
-  if (!stylusDown || penDownInNavBox || (wParam & STYLUS_TOUCHING) == 0) return;
+  if (!stylusDown || pressHeld || penDownInNavBox || (wParam & STYLUS_TOUCHING) == 0) return;
   if (!dragging) {
     // In pointer mode a press becomes a drag once it has travelled; until then it is a tap.
     const int32_t threshold = DragStartDistance();
@@ -59,9 +61,11 @@ void MainWindow::OnLButtonUp(uintptr_t, int32_t x, int32_t y) {
   const bool wasDragging = dragging;
   stylusDown = false;
   dragging = false;
+  // A long press has named already; its release does nothing more.
+  if (pressHeld) return;
   if (penDownInNavBox) {
-    const int32_t column = ButtonIndex(x - navBoxX, 3);
-    const int32_t row = ButtonIndex(y - navBoxY, 4);
+    const int32_t column = ButtonIndex(x - navBoxX, 3, navBox.pitch);
+    const int32_t row = ButtonIndex(y - navBoxY, 4, navBox.pitch);
     if (column >= 0 && row >= 0) PressNavigationButton(column, row);
     return;
   }
@@ -71,6 +75,33 @@ void MainWindow::OnLButtonUp(uintptr_t, int32_t x, int32_t y) {
   }
   // Coordinates are signed, so a release left of or above the chart is a small step.
   DragFromStart(x, y);
+}
+
+void MainWindow::OnStylusHold(int32_t x, int32_t y) {
+  // The window only reports a press that stayed within the drag distance; on the box the
+  // release works the button.
+  if (!stylusDown || penDownInNavBox || (dragging && !handMode)) return;
+  pressHeld = true;
+  if (dragging) {
+    // Hand mode follows the finger from the start: the few pixels it crept are undone.
+    dragging = false;
+    double azimuth = 0.0;
+    double altitude = 0.0;
+    observer->GetViewDirection(azimuth, altitude);
+    if (azimuth != dragStartAzimuth || altitude != dragStartAltitude) {
+      DragFromStart(dragStartX, dragStartY);
+    }
+  }
+  PickedLabel picked;
+  chart->IdentifyObject(picked, x, y, moment);
+  const bool named = picked.name[0] != 0;
+  if (named) {
+    label = picked;
+    // A frame still to come keeps it.
+    if (needsRender) labelAfterFrame = picked;
+  }
+  RequestRepaint();
+  AfterTap(named);
 }
 
 void MainWindow::DragFromStart(int32_t x, int32_t y) {

@@ -35,6 +35,7 @@ void Window::OnLButtonDown(uintptr_t, int32_t, int32_t) {}
 void Window::OnLButtonUp(uintptr_t, int32_t, int32_t) {}
 void Window::OnSetCursor(uintptr_t, uint16_t, uint16_t) {}
 void Window::OnMouseMove(uintptr_t, int32_t, int32_t) {}
+void Window::OnStylusHold(int32_t, int32_t) {}
 void Window::OnMouseWheel(uintptr_t, int32_t) {}
 void Window::OnGesture(uintptr_t, int32_t) {}
 void Window::OnTimer() {}
@@ -69,6 +70,7 @@ intptr_t Window::Dispatch(WindowHandle window, uint32_t message, uintptr_t wPara
                   static_cast<uint16_t>((lParam >> 16) & 0xFFFF));
       return 0;
     case MESSAGE_STYLUS_MOVE: OnMouseMove(wParam, PointX(lParam), PointY(lParam)); return 0;
+    case MESSAGE_STYLUS_HOLD: OnStylusHold(PointX(lParam), PointY(lParam)); return 0;
     case MESSAGE_MOUSE_WHEEL: OnMouseWheel(low, static_cast<int16_t>(high)); return 0;
     case MESSAGE_GESTURE: OnGesture(wParam, static_cast<int32_t>(lParam)); return 0;
     case MESSAGE_TIMER: OnTimer(); return 0;

@@ -35,6 +35,8 @@ class Window {
   virtual void OnLButtonUp(uintptr_t wParam, int32_t x, int32_t y);
   virtual void OnSetCursor(uintptr_t wParam, uint16_t hitTest, uint16_t mouseMessage);
   virtual void OnMouseMove(uintptr_t wParam, int32_t x, int32_t y);
+  // The stylus went down at (x, y) and has been held there (a long press).
+  virtual void OnStylusHold(int32_t x, int32_t y);
   // keys: WHEEL_SHIFT and WHEEL_CONTROL; distance: signed, whole WHEEL_NOTCHes.
   virtual void OnMouseWheel(uintptr_t keys, int32_t distance);
   // kind: GESTURE_ZOOM or GESTURE_ROTATE; steps: signed whole steps.

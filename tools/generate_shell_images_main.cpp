@@ -1,5 +1,6 @@
 // Draws the shell's pictures into a folder: the splash (bitmap 106), the navigation box
-// (bitmap 111), the compass button (bitmap 113) and the application icon.
+// (bitmap 111; its night and finger-sized forms 114 to 116), the compass button (bitmap 113)
+// and the application icon.
 //   generate-shell-images OUTPUT_FOLDER
 // The output is the same on every run: the galaxy's stars come from a fixed-seed generator.
 #include <QFont>
@@ -118,35 +119,56 @@ QImage Splash() {
   return soft;
 }
 
-// One 22 x 22 button face at (x, y): light gray with a white top-left and a gray
-// bottom-right bevel.
-void ButtonFace(QPainter& p, int x, int y) {
-  p.fillRect(x, y, 22, 22, QColor(214, 214, 214));
-  p.fillRect(x, y, 22, 1, Qt::white);
-  p.fillRect(x, y, 1, 22, Qt::white);
-  p.fillRect(x, y + 21, 22, 1, QColor(150, 150, 150));
-  p.fillRect(x + 21, y, 1, 22, QColor(150, 150, 150));
+// The colours of the box: the day's grey bevelled buttons, or night vision's dim red outlines
+// and glyphs on black, which the night pass leaves as they are.
+struct BoxColours {
+  QColor lines;  // between the buttons
+  QColor face;
+  QColor light;   // top-left bevel
+  QColor shadow;  // bottom-right bevel
+  QColor ink;     // glyph strokes and letters
+  QColor paper;   // glyph fills
+  QColor skin;    // the hand's fill
+};
+
+BoxColours Day() {
+  return {qRgb(64, 64, 64), qRgb(214, 214, 214), Qt::white,          qRgb(150, 150, 150),
+          Qt::black,        Qt::white,           qRgb(255, 224, 189)};
 }
 
-void Letter(QPainter& p, int x, int y, const QString& text) {
+BoxColours Night() {
+  const QColor dim(96, 0, 0);
+  return {Qt::black, Qt::black, dim, dim, qRgb(176, 0, 0), Qt::black, Qt::black};
+}
+
+// One 22 x 22 button face at (x, y), in the glyphs' units.
+void ButtonFace(QPainter& p, int x, int y, const BoxColours& c) {
+  p.fillRect(x, y, 22, 22, c.face);
+  p.fillRect(x, y, 22, 1, c.light);
+  p.fillRect(x, y, 1, 22, c.light);
+  p.fillRect(x, y + 21, 22, 1, c.shadow);
+  p.fillRect(x + 21, y, 1, 22, c.shadow);
+}
+
+void Letter(QPainter& p, int x, int y, const QString& text, const BoxColours& c) {
   QFont font("DejaVu Sans", 1, QFont::Bold);
   font.setPixelSize(14);
   p.setFont(font);
-  p.setPen(Qt::black);
+  p.setPen(c.ink);
   p.drawText(QRect(x, y, 22, 22), Qt::AlignCenter, text);
 }
 
-void Pointer(QPainter& p, int x, int y) {
+void Pointer(QPainter& p, int x, int y, const BoxColours& c) {
   const QPolygonF arrow(
       {{6, 3}, {6, 17}, {9.5, 13.5}, {12, 19}, {14, 18}, {11.5, 12.5}, {16, 12.5}});
-  p.setPen(QPen(Qt::black, 1));
-  p.setBrush(Qt::white);
+  p.setPen(QPen(c.ink, 1));
+  p.setBrush(c.paper);
   p.drawPolygon(arrow.translated(x, y));
 }
 
-void Hand(QPainter& p, int x, int y) {
-  p.setPen(QPen(Qt::black, 1));
-  p.setBrush(QColor(255, 224, 189));
+void Hand(QPainter& p, int x, int y, const BoxColours& c) {
+  p.setPen(QPen(c.ink, 1));
+  p.setBrush(c.skin);
   QPainterPath path;
   path.addRoundedRect(QRectF(x + 5.5, y + 9.5, 11, 9), 3, 3);
   for (int i = 0; i < 4; ++i)
@@ -157,12 +179,12 @@ void Hand(QPainter& p, int x, int y) {
 }
 
 // A three-quarter circle with an arrow head; clockwise when clockwise is set.
-void Turn(QPainter& p, int x, int y, bool clockwise) {
-  p.setPen(QPen(Qt::black, 1.6));
+void Turn(QPainter& p, int x, int y, bool clockwise, const BoxColours& c) {
+  p.setPen(QPen(c.ink, 1.6));
   p.setBrush(Qt::NoBrush);
   const QRectF circle(x + 5, y + 5, 12, 12);
   p.drawArc(circle, clockwise ? 0 * 16 : 180 * 16, clockwise ? 270 * 16 : -270 * 16);
-  p.setBrush(Qt::black);
+  p.setBrush(c.ink);
   p.setPen(Qt::NoPen);
   // The arrow head sits at the start of the arc, at the top.
   const double tipX = x + 11;
@@ -175,52 +197,61 @@ void Turn(QPainter& p, int x, int y, bool clockwise) {
 
 enum class Lens { Plus, Clock, Minus };
 
-void Magnifier(QPainter& p, int x, int y, Lens lens) {
-  p.setPen(QPen(Qt::black, 1.4));
-  p.setBrush(Qt::white);
+void Magnifier(QPainter& p, int x, int y, Lens lens, const BoxColours& c) {
+  p.setPen(QPen(c.ink, 1.4));
+  p.setBrush(c.paper);
   p.drawEllipse(QRectF(x + 3.5, y + 3.5, 11, 11));
-  p.setPen(QPen(Qt::black, 3, Qt::SolidLine, Qt::RoundCap));
+  p.setPen(QPen(c.ink, 3, Qt::SolidLine, Qt::RoundCap));
   p.drawLine(QPointF(x + 13.5, y + 13.5), QPointF(x + 18, y + 18));
-  p.setPen(QPen(Qt::black, 1.4));
-  const QPointF c(x + 9, y + 9);
+  p.setPen(QPen(c.ink, 1.4));
+  const QPointF centre(x + 9, y + 9);
   switch (lens) {
     case Lens::Plus:
-      p.drawLine(c + QPointF(-3, 0), c + QPointF(3, 0));
-      p.drawLine(c + QPointF(0, -3), c + QPointF(0, 3));
+      p.drawLine(centre + QPointF(-3, 0), centre + QPointF(3, 0));
+      p.drawLine(centre + QPointF(0, -3), centre + QPointF(0, 3));
       break;
-    case Lens::Minus: p.drawLine(c + QPointF(-3, 0), c + QPointF(3, 0)); break;
+    case Lens::Minus: p.drawLine(centre + QPointF(-3, 0), centre + QPointF(3, 0)); break;
     case Lens::Clock:
-      p.setPen(QPen(Qt::black, 1.1));
-      p.drawLine(c, c + QPointF(0, -3.5));
-      p.drawLine(c, c + QPointF(2.5, 0));
+      p.setPen(QPen(c.ink, 1.1));
+      p.drawLine(centre, centre + QPointF(0, -3.5));
+      p.drawLine(centre, centre + QPointF(2.5, 0));
       break;
   }
 }
 
-// Three columns and four rows of buttons on a 23-pixel pitch, the one-pixel lines between
-// them dark.
-QImage NavigationBox() {
-  QImage image(70, 93, QImage::Format_RGB32);
-  image.fill(qRgb(64, 64, 64));
+// Three columns and four rows of buttons, the one-pixel lines between them dark: 22-pixel
+// buttons on a 23-pixel pitch at scale 1, and 44-pixel ones on a 45-pixel pitch, a finger's
+// size, at scale 2.
+QImage NavigationBox(int scale, const BoxColours& colours) {
+  const int pitch = 22 * scale + 1;
+  QImage image(3 * pitch + 1, 4 * pitch + 1, QImage::Format_RGB32);
+  image.fill(colours.lines);
   QPainter p(&image);
-  for (int row = 0; row < 4; ++row) {
-    for (int column = 0; column < 3; ++column) ButtonFace(p, 1 + column * 23, 1 + row * 23);
-  }
-  p.setRenderHint(QPainter::Antialiasing);
-  p.setRenderHint(QPainter::TextAntialiasing);
-  auto at = [](int column, int row) { return QPoint(1 + column * 23, 1 + row * 23); };
-  Pointer(p, at(0, 0).x(), at(0, 0).y());
-  Letter(p, at(1, 0).x(), at(1, 0).y(), "N");
-  Hand(p, at(2, 0).x(), at(2, 0).y());
-  Letter(p, at(0, 1).x(), at(0, 1).y(), "W");
-  Letter(p, at(1, 1).x(), at(1, 1).y(), "Z");
-  Letter(p, at(2, 1).x(), at(2, 1).y(), "E");
-  Turn(p, at(0, 2).x(), at(0, 2).y(), false);
-  Letter(p, at(1, 2).x(), at(1, 2).y(), "S");
-  Turn(p, at(2, 2).x(), at(2, 2).y(), true);
-  Magnifier(p, at(0, 3).x(), at(0, 3).y(), Lens::Plus);
-  Magnifier(p, at(1, 3).x(), at(1, 3).y(), Lens::Clock);
-  Magnifier(p, at(2, 3).x(), at(2, 3).y(), Lens::Minus);
+  auto at = [pitch](int column, int row) { return QPoint(1 + column * pitch, 1 + row * pitch); };
+  // Each button is drawn in its own 22-unit square, scaled.
+  auto button = [&](int column, int row, const auto& draw) {
+    p.save();
+    p.translate(at(column, row));
+    p.scale(scale, scale);
+    p.setRenderHint(QPainter::Antialiasing, false);
+    ButtonFace(p, 0, 0, colours);
+    p.setRenderHint(QPainter::Antialiasing);
+    p.setRenderHint(QPainter::TextAntialiasing);
+    draw();
+    p.restore();
+  };
+  button(0, 0, [&] { Pointer(p, 0, 0, colours); });
+  button(1, 0, [&] { Letter(p, 0, 0, "N", colours); });
+  button(2, 0, [&] { Hand(p, 0, 0, colours); });
+  button(0, 1, [&] { Letter(p, 0, 0, "W", colours); });
+  button(1, 1, [&] { Letter(p, 0, 0, "Z", colours); });
+  button(2, 1, [&] { Letter(p, 0, 0, "E", colours); });
+  button(0, 2, [&] { Turn(p, 0, 0, false, colours); });
+  button(1, 2, [&] { Letter(p, 0, 0, "S", colours); });
+  button(2, 2, [&] { Turn(p, 0, 0, true, colours); });
+  button(0, 3, [&] { Magnifier(p, 0, 0, Lens::Plus, colours); });
+  button(1, 3, [&] { Magnifier(p, 0, 0, Lens::Clock, colours); });
+  button(2, 3, [&] { Magnifier(p, 0, 0, Lens::Minus, colours); });
   return image;
 }
 
@@ -283,7 +314,10 @@ int main(int argc, char** argv) {
   QGuiApplication application(argc, argv);
   const QString folder = QString::fromLocal8Bit(argv[1]);
   const bool ok = Save(Splash(), folder, "splash.png") &&
-                  Save(NavigationBox(), folder, "navigation_box.png") &&
+                  Save(NavigationBox(1, Day()), folder, "navigation_box.png") &&
+                  Save(NavigationBox(1, Night()), folder, "navigation_box_night.png") &&
+                  Save(NavigationBox(2, Day()), folder, "navigation_box_finger.png") &&
+                  Save(NavigationBox(2, Night()), folder, "navigation_box_finger_night.png") &&
                   Save(Compass(16), folder, "compass.png") && Save(Icon(), folder, "icon.png");
   return ok ? 0 : 1;
 }
