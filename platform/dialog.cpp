@@ -3,6 +3,7 @@
 #include "platform/dialog.h"
 
 #include <QAbstractButton>
+#include <QAbstractItemView>
 #include <QCheckBox>
 #include <QComboBox>
 #include <QCompleter>
@@ -20,6 +21,7 @@
 #include <cstddef>
 #include <string_view>
 
+#include "platform/dialog_page.h"
 #include "platform/dialog_template.h"
 #include "platform/finger_size.h"
 #include "platform/native_window.h"
@@ -73,14 +75,15 @@ DialogUnits UnitsFor(const QWidget& dialog) {
   return {averageWidth / 4.0, y};
 }
 
-QWidget* MakeControl(DialogWindow& dialog, const DialogControl& control) {
+// The control on page, its signals sent to dialog.
+QWidget* MakeControl(DialogWindow& dialog, QWidget& page, const DialogControl& control) {
   switch (control.kind) {
-    case DialogControlKind::GroupBox: return new QGroupBox(ToQString(control.text), &dialog);
-    case DialogControlKind::Label: return new QLabel(ToQString(control.text), &dialog);
+    case DialogControlKind::GroupBox: return new QGroupBox(ToQString(control.text), &page);
+    case DialogControlKind::Label: return new QLabel(ToQString(control.text), &page);
     case DialogControlKind::Edit:
     case DialogControlKind::DigitsEdit:
     case DialogControlKind::NumberEdit: {
-      auto* edit = new QLineEdit(&dialog);
+      auto* edit = new QLineEdit(&page);
       edit->setFrame(true);
       if (control.kind == DialogControlKind::DigitsEdit) {
         edit->setValidator(new QRegularExpressionValidator(QRegularExpression("[0-9]*"), edit));
@@ -97,14 +100,15 @@ QWidget* MakeControl(DialogWindow& dialog, const DialogControl& control) {
       return edit;
     }
     case DialogControlKind::Choice: {
-      auto* choice = new QComboBox(&dialog);
+      auto* choice = new QComboBox(&page);
       choice->addItems(ToQString(control.text).split(QLatin1Char('|')));
+      FitRowsForFinger(*choice->view(), *choice);
       return choice;
     }
-    case DialogControlKind::CheckBox: return new QCheckBox(ToQString(control.text), &dialog);
+    case DialogControlKind::CheckBox: return new QCheckBox(ToQString(control.text), &page);
     case DialogControlKind::DefaultButton:
     case DialogControlKind::Button: {
-      auto* button = new QPushButton(ToQString(control.text), &dialog);
+      auto* button = new QPushButton(ToQString(control.text), &page);
       button->setDefault(control.kind == DialogControlKind::DefaultButton);
       button->setAutoDefault(control.kind == DialogControlKind::DefaultButton);
       const auto command = static_cast<uint16_t>(control.id);
@@ -118,7 +122,7 @@ QWidget* MakeControl(DialogWindow& dialog, const DialogControl& control) {
 
 template <typename T>
 T* Control(DialogHandle dialog, int controlId) {
-  return dialog->findChild<T*>(QString::number(controlId), Qt::FindDirectChildrenOnly);
+  return dialog->findChild<T*>(QString::number(controlId));
 }
 
 }  // namespace
@@ -131,15 +135,17 @@ int RunDialog(int templateId, WindowHandle owner, DialogProcedure procedure,
   dialog.setWindowTitle(ToQString(dialogTemplate->title));
   dialog.setModal(true);
   const DialogUnits units = UnitsFor(dialog);
+  QWidget& page = MakeDialogPage(dialog);
   for (size_t i = 0; i < dialogTemplate->controlCount; ++i) {
     const DialogControl& control = dialogTemplate->controls[i];
-    QWidget* widget = MakeControl(dialog, control);
+    QWidget* widget = MakeControl(dialog, page, control);
     // Frames are named -1 and never looked up; the order of creation is the tab order.
     widget->setObjectName(QString::number(control.id));
     widget->setGeometry(units.Place(control));
   }
-  dialog.setFixedSize(static_cast<int>(dialogTemplate->width * units.x),
-                      static_cast<int>(dialogTemplate->height * units.y));
+  FinishDialogPage(dialog, page,
+                   QSize(static_cast<int>(dialogTemplate->width * units.x),
+                         static_cast<int>(dialogTemplate->height * units.y)));
   procedure(&dialog, MESSAGE_INIT_DIALOG, 0, creationData);
   const int result = dialog.exec();
   // However the dialog ended, its procedure lets go of what it started.
@@ -235,6 +241,7 @@ void SetDialogCompletion(DialogHandle dialog, int controlId, CompletionSource co
   completer->setCompletionMode(QCompleter::UnfilteredPopupCompletion);
   completer->setMaxVisibleItems(8);
   edit->setCompleter(completer);
+  FitRowsForFinger(*completer->popup(), *edit);
   QObject::connect(
       edit, &QLineEdit::textEdited, edit,
       [model, completer, complete = std::move(complete)](const QString& text) {

@@ -4,9 +4,11 @@
 #include <QAbstractItemView>
 #include <QCompleter>
 #include <QDialog>
+#include <QHBoxLayout>
 #include <QLineEdit>
 #include <QStringListModel>
-#include <QVBoxLayout>
+#include <QStyle>
+#include <QToolButton>
 #include <algorithm>
 
 #include "platform/finger_size.h"
@@ -31,6 +33,24 @@ QStringList ToStringList(const std::vector<std::u16string>& texts) {
   return list;
 }
 
+void AddClearButton(QDialog& dialog, QLineEdit& field, QBoxLayout& layout) {
+  auto* clear = new QToolButton(&dialog);
+  clear->setObjectName(QStringLiteral("findClear"));
+  clear->setIcon(dialog.style()->standardIcon(QStyle::SP_LineEditClearButton));
+  clear->setAutoRaise(true);
+  clear->setFocusPolicy(Qt::NoFocus);
+  clear->setVisible(false);
+  FollowNightVision(*clear);
+  FitForFinger(*clear);
+  QObject::connect(&field, &QLineEdit::textChanged, clear,
+                   [clear](const QString& text) { clear->setVisible(!text.isEmpty()); });
+  QObject::connect(clear, &QToolButton::clicked, &field, [&field] {
+    field.clear();
+    field.setFocus();
+  });
+  layout.addWidget(clear);
+}
+
 }  // namespace
 
 std::u16string RunFindField(WindowHandle owner, std::u16string_view title,
@@ -38,13 +58,20 @@ std::u16string RunFindField(WindowHandle owner, std::u16string_view title,
   QDialog dialog(owner);
   dialog.setWindowTitle(QString::fromUtf16(title.data(), static_cast<qsizetype>(title.size())));
   dialog.setModal(true);
-  auto* layout = new QVBoxLayout(&dialog);
+  auto* layout = new QHBoxLayout(&dialog);
   auto* field = new QLineEdit(&dialog);
   field->setObjectName(QStringLiteral("findText"));
-  field->setClearButtonEnabled(true);
+  // Names are not words: a keyboard's guesses would hold back the letters typed.
+  field->setInputMethodHints(Qt::ImhNoPredictiveText);
   FollowNightVision(*field);
   FitForFinger(*field);
   layout->addWidget(field);
+  if (IsOnNarrowScreen(dialog)) {
+    // The field's own clear button is too small for a finger.
+    AddClearButton(dialog, *field, *layout);
+  } else {
+    field->setClearButtonEnabled(true);
+  }
 
   auto* model = new QStringListModel(&dialog);
   auto* completer = new QCompleter(model, &dialog);
@@ -52,6 +79,7 @@ std::u16string RunFindField(WindowHandle owner, std::u16string_view title,
   completer->setCompletionMode(QCompleter::UnfilteredPopupCompletion);
   completer->setMaxVisibleItems(8);
   field->setCompleter(completer);
+  FitRowsForFinger(*completer->popup(), *field);
 
   QString chosen;
   QObject::connect(field, &QLineEdit::textEdited, &dialog, [&](const QString& text) {

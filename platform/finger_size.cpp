@@ -1,9 +1,12 @@
 // Sizes for fingers on narrow screens.
 #include "platform/finger_size.h"
 
+#include <QAbstractItemView>
 #include <QEvent>
 #include <QGuiApplication>
+#include <QPointer>
 #include <QScreen>
+#include <QStyledItemDelegate>
 #include <QWidget>
 #include <algorithm>
 
@@ -42,15 +45,43 @@ class FingerFit : public QObject {
   const QSize ownMinimum;
 };
 
+// Paints as the list's own delegate does, only taller rows on a narrow screen.
+class FingerRows : public QStyledItemDelegate {
+ public:
+  FingerRows(QAbstractItemView& list, const QWidget& anchor)
+      : QStyledItemDelegate(&list), own(list.itemDelegate()), anchor(&anchor) {}
+
+  void paint(QPainter* painter, const QStyleOptionViewItem& option,
+             const QModelIndex& index) const override {
+    if (own != nullptr) return own->paint(painter, option, index);
+    QStyledItemDelegate::paint(painter, option, index);
+  }
+
+  QSize sizeHint(const QStyleOptionViewItem& option, const QModelIndex& index) const override {
+    const QSize size = own != nullptr ? own->sizeHint(option, index)
+                                      : QStyledItemDelegate::sizeHint(option, index);
+    if (anchor == nullptr || !IsOnNarrowScreen(*anchor)) return size;
+    return size.expandedTo(QSize(0, FINGER_PIXELS));
+  }
+
+ private:
+  QPointer<QAbstractItemDelegate> own;
+  QPointer<const QWidget> anchor;
+};
+
 }  // namespace
 
-bool IsOnNarrowScreen(const QWidget& widget) {
+QScreen* ScreenFor(const QWidget& widget) {
   const QWidget* window = widget.window();
   if (!window->isVisible() && window->parentWidget() != nullptr) {
     window = window->parentWidget()->window();
   }
-  const QScreen* screen = window->screen();
-  if (screen == nullptr) screen = QGuiApplication::primaryScreen();
+  QScreen* screen = window->screen();
+  return screen != nullptr ? screen : QGuiApplication::primaryScreen();
+}
+
+bool IsOnNarrowScreen(const QWidget& widget) {
+  const QScreen* screen = ScreenFor(widget);
   return screen != nullptr && screen->geometry().width() < NARROW_SCREEN_PIXELS;
 }
 
@@ -59,5 +90,9 @@ bool IsOnNarrowScreen(WindowHandle window) {
 }
 
 void FitForFinger(QWidget& control) { new FingerFit(control); }
+
+void FitRowsForFinger(QAbstractItemView& list, const QWidget& anchor) {
+  list.setItemDelegate(new FingerRows(list, anchor));
+}
 
 }  // namespace halvane

@@ -3,6 +3,8 @@
 
 #include "platform/window_system.h"
 
+class QAbstractItemView;
+class QScreen;
 class QWidget;
 
 namespace halvane {
@@ -15,10 +17,16 @@ constexpr int NARROW_SCREEN_PIXELS = PHONE_SCREEN_WIDTH;
 // True when the screen of widget's window is narrower than NARROW_SCREEN_PIXELS. A dialog not
 // yet shown counts on its owner's screen, where it will open; with neither, the primary screen.
 bool IsOnNarrowScreen(const QWidget& widget);
+// The screen that counts for widget as above; null without any screen.
+QScreen* ScreenFor(const QWidget& widget);
 bool IsOnNarrowScreen(WindowHandle window);
 
 // Keeps a control at least FINGER_PIXELS square while it is on a narrow screen, and at its own
 // size elsewhere, following the window from screen to screen.
 void FitForFinger(QWidget& control);
+
+// Makes the rows of a list (a completer's popup) a finger high while anchor, the widget the
+// list belongs to, is on a narrow screen.
+void FitRowsForFinger(QAbstractItemView& list, const QWidget& anchor);
 
 }  // namespace halvane

@@ -82,7 +82,15 @@ QMenu::indicator { width: 10px; height: 10px; left: 4px; }
 QMenu::indicator:checked { background-color: #ff0000; }
 QMenu::right-arrow { width: 0px; }
 QToolBar { border: none; }
-QScrollBar { width: 0px; height: 0px; }
+QScrollBar { border: none; background-color: #000000; }
+QScrollBar:vertical { width: 8px; }
+QScrollBar:horizontal { height: 8px; }
+QScrollBar::handle { background-color: #400000; border: 1px solid #800000; }
+QScrollBar::handle:vertical { min-height: 20px; }
+QScrollBar::handle:horizontal { min-width: 20px; }
+QScrollBar::add-line, QScrollBar::sub-line { width: 0px; height: 0px; border: none; }
+QScrollBar::add-page, QScrollBar::sub-page { background: none; }
+QAbstractScrollArea::corner { background-color: #000000; }
 QToolTip { border: 1px solid #800000; }
 )";
 
