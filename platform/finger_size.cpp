@@ -4,6 +4,7 @@
 #include <QAbstractItemView>
 #include <QEvent>
 #include <QGuiApplication>
+#include <QMenu>
 #include <QPointer>
 #include <QScreen>
 #include <QStyledItemDelegate>
@@ -15,6 +16,10 @@
 namespace halvane {
 
 namespace {
+
+// Taller items; too many for the screen scroll rather than spread into columns.
+constexpr char FINGER_MENU_SHEET[] =
+    "QMenu { menu-scrollable: 1; } QMenu::item { min-height: 44px; padding: 0px 16px 0px 24px; }";
 
 // Sets the control's minimum size for the screen it is shown on; the screen is only known
 // for sure once the window shows, and changes when it moves.
@@ -90,6 +95,14 @@ bool IsOnNarrowScreen(WindowHandle window) {
 }
 
 void FitForFinger(QWidget& control) { new FingerFit(control); }
+
+void FitMenuForFinger(QMenu& menu, const QWidget& anchor) {
+  QObject::connect(&menu, &QMenu::aboutToShow, &menu, [&menu, watched = QPointer(&anchor)] {
+    const bool narrow = watched != nullptr && IsOnNarrowScreen(*watched);
+    const QString sheet = narrow ? QString::fromLatin1(FINGER_MENU_SHEET) : QString();
+    if (menu.styleSheet() != sheet) menu.setStyleSheet(sheet);
+  });
+}
 
 void FitRowsForFinger(QAbstractItemView& list, const QWidget& anchor) {
   list.setItemDelegate(new FingerRows(list, anchor));

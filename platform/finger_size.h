@@ -4,6 +4,7 @@
 #include "platform/window_system.h"
 
 class QAbstractItemView;
+class QMenu;
 class QScreen;
 class QWidget;
 
@@ -24,6 +25,10 @@ bool IsOnNarrowScreen(WindowHandle window);
 // Keeps a control at least FINGER_PIXELS square while it is on a narrow screen, and at its own
 // size elsewhere, following the window from screen to screen.
 void FitForFinger(QWidget& control);
+
+// Makes menu's items, and those of its submenus, a finger high while anchor (the button that
+// opens it) is on a narrow screen; the menus scroll when they outgrow the screen.
+void FitMenuForFinger(QMenu& menu, const QWidget& anchor);
 
 // Makes the rows of a list (a completer's popup) a finger high while anchor, the widget the
 // list belongs to, is on a narrow screen.

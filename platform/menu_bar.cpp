@@ -115,6 +115,7 @@ MenuBarHandle CreateMenuBar(WindowHandle owner, uint16_t buttonCommand, std::u16
   button->setToolButtonStyle(Qt::ToolButtonTextOnly);
   button->setProperty(COMMAND_PROPERTY, buttonCommand);
   FitForFinger(*button);
+  FitMenuForFinger(*top, *button);
   // The keys belong to the chart: the bar never takes the focus, and the menu opens from the
   // keyboard by F10 or the caption's mnemonic, as on desktops.
   bar->setFocusPolicy(Qt::NoFocus);
