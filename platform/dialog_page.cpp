@@ -50,11 +50,19 @@ class DialogScroll : public QScrollArea {
   }
 
  private:
+  // Once the layout has settled, so the viewport has its final size.
   void ShowFocus() {
-    QWidget* focus = QApplication::focusWidget();
-    if (focus != nullptr && widget() != nullptr && widget()->isAncestorOf(focus)) {
-      ensureWidgetVisible(focus, VIEW_MARGIN, VIEW_MARGIN);
-    }
+    QMetaObject::invokeMethod(
+        this,
+        [this] {
+          QWidget* focus = QApplication::focusWidget();
+          if (focus == nullptr || widget() == nullptr || !widget()->isAncestorOf(focus)) return;
+          // The whole control, not only a line edit's cursor.
+          const QRect place(focus->mapTo(widget(), QPoint(0, 0)), focus->size());
+          ensureVisible(place.center().x(), place.center().y(), place.width() / 2 + VIEW_MARGIN,
+                        place.height() / 2 + VIEW_MARGIN);
+        },
+        Qt::QueuedConnection);
   }
 
   // The keyboard's rectangle is in the coordinates of the window that has the focus.

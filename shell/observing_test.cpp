@@ -111,22 +111,6 @@ class ObservingTest : public ShellTest {
   bool hadZone = false;
 };
 
-// No pixel of the widget's picture has green or blue.
-void ExpectRedOnly(QWidget* widget, const char* what) {
-  ASSERT_NE(widget, nullptr) << what;
-  const QImage image = widget->grab().toImage();
-  int red = 0;
-  for (int y = 0; y < image.height(); ++y) {
-    for (int x = 0; x < image.width(); ++x) {
-      const QRgb p = image.pixel(x, y);
-      ASSERT_EQ(qGreen(p) | qBlue(p), 0)
-          << what << " at " << x << "," << y << ": " << std::hex << p;
-      red += qRed(p) != 0 ? 1 : 0;
-    }
-  }
-  EXPECT_GT(red, 0) << what;
-}
-
 TEST_F(ObservingTest, FindTurnsToStarsObjectsPlanetsAndConstellationsAndLabelsThem) {
   MainWindow& w = Start();
   const double zoom = w.GetChart().GetProjection().GetFieldOfView();

@@ -25,13 +25,32 @@
 
 namespace halvane::test_support {
 
+// The offscreen platform with its usual desktop screen first, and a phone's screen (named
+// "phone", 360 x 720) right of it, described in a file at path, which the platform reads once.
+inline void UseDesktopAndPhoneScreens(const std::filesystem::path& path) {
+  std::ofstream(path) << R"({ "screens": [
+      { "name": "desktop", "x": 0, "y": 0, "width": 800, "height": 600, "logicalDpi": 96, "dpr": 1 },
+      { "name": "phone", "x": 800, "y": 0, "width": 360, "height": 720, "logicalDpi": 96, "dpr": 1 }
+    ] })";
+  setenv("QT_QPA_PLATFORM", ("offscreen:configfile=" + path.string()).c_str(), 1);
+}
+
 inline QApplication& Application() {
   static int argc = 1;
   static char name[] = "shell_tests";
   static char* argv[] = {name, nullptr};
-  if (std::getenv("QT_QPA_PLATFORM") == nullptr) setenv("QT_QPA_PLATFORM", "offscreen", 1);
   // Never destroyed: Qt's own statics may be gone by the time exit handlers run.
-  static QApplication* application = new QApplication(argc, argv);
+  static QApplication* application = [] {
+    const std::filesystem::path screens =
+        std::filesystem::temp_directory_path() / ("halvane-screens-" + std::to_string(::getpid()));
+    const char* platform = std::getenv("QT_QPA_PLATFORM");
+    if (platform == nullptr || std::string(platform) == "offscreen") {
+      UseDesktopAndPhoneScreens(screens);
+    }
+    auto* made = new QApplication(argc, argv);
+    std::filesystem::remove(screens);
+    return made;
+  }();
   return *application;
 }
 
@@ -140,5 +159,21 @@ class ShellTest : public ScratchFolderTest {
     Flush();
   }
 };
+
+// No pixel of the widget's picture has green or blue.
+inline void ExpectRedOnly(QWidget* widget, const char* what) {
+  ASSERT_NE(widget, nullptr) << what;
+  const QImage image = widget->grab().toImage();
+  int red = 0;
+  for (int y = 0; y < image.height(); ++y) {
+    for (int x = 0; x < image.width(); ++x) {
+      const QRgb p = image.pixel(x, y);
+      ASSERT_EQ(qGreen(p) | qBlue(p), 0)
+          << what << " at " << x << "," << y << ": " << std::hex << p;
+      red += qRed(p) != 0 ? 1 : 0;
+    }
+  }
+  EXPECT_GT(red, 0) << what;
+}
 
 }  // namespace halvane::test_support

@@ -63,6 +63,15 @@ class StylusTest : public ShellTest {
   }
 
   static void ShowBox() { PressCompass(); }
+
+  // Presses at from, moves to to with the button held, and holds it there for milliseconds.
+  static void PressMoveAndHold(QPoint from, QPoint to, int milliseconds) {
+    QTest::mousePress(Chart(), Qt::LeftButton, Qt::NoModifier, from);
+    QMouseEvent move(QEvent::MouseMove, to, Chart()->mapToGlobal(to), Qt::NoButton, Qt::LeftButton,
+                     Qt::NoModifier);
+    QApplication::sendEvent(Chart(), &move);
+    QTest::qWait(milliseconds);
+  }
 };
 
 TEST_F(StylusTest, TapNamesTheNearestObjectWithoutANewFrameUntilTheNextRendering) {
@@ -143,6 +152,40 @@ TEST_F(StylusTest, HandModeDragsPanBySignedDisplacementOnRelease) {
   Drag(100, 100, 140, 140);
   ExpectSameView(w, r, "pointer-mode drag");
   EXPECT_EQ(w.GetFramesDrawn(), frames);
+}
+
+TEST_F(StylusTest, ALongPressNamesEvenInHandModeAndAPressThatTravelsNeverDoes) {
+  MainWindow& w = StartWithZenithLabel();
+  Reference r;
+  ShowBox();
+  Tap(Button(w, 2, 0).x(), Button(w, 2, 0).y());
+  ASSERT_TRUE(w.IsHandMode());
+
+  // A finger trembles by a pixel or two: still a long press, and the view stays.
+  PressMoveAndHold({121, 148}, {123, 149}, STYLUS_HOLD_MS + 200);
+  EXPECT_EQ(std::u16string(w.GetLabel().name), u"Zenith star");
+  QTest::mouseRelease(Chart(), Qt::LeftButton, Qt::NoModifier, {123, 149});
+  Flush();
+  ExpectSameView(w, r, "after a long press");
+  EXPECT_EQ(std::u16string(w.GetLabel().name), u"Zenith star");
+
+  // A press that travelled is a drag however long it is then held.
+  QTest::keyClicks(Chart(), "z");
+  Flush();
+  PressMoveAndHold({120, 147}, {150, 147}, STYLUS_HOLD_MS + 200);
+  QTest::mouseRelease(Chart(), Qt::LeftButton, Qt::NoModifier, {150, 147});
+  Flush();
+  EXPECT_EQ(w.GetLabel().name[0], u'\0');
+  r.view.DragView(30, 0);
+  ExpectSameView(w, r, "after a drag held still");
+
+  // In pointer mode a quick tap still names.
+  Tap(Button(w, 0, 0).x(), Button(w, 0, 0).y());
+  ASSERT_FALSE(w.IsHandMode());
+  QTest::keyClicks(Chart(), "z");
+  Flush();
+  Tap(121, 148);
+  EXPECT_EQ(std::u16string(w.GetLabel().name), u"Zenith star");
 }
 
 TEST_F(StylusTest, EveryNavigationBoxButtonDoesWhatItShows) {
