@@ -26,6 +26,8 @@ namespace {
 
 // Room kept between the control in use and the edge of what shows, pixels.
 constexpr int VIEW_MARGIN = 8;
+// The least share of its width a page is narrowed to.
+constexpr double MOST_SQUEEZED = 0.9;
 
 // A scroll area that keeps the focused control in view, above the on-screen keyboard when
 // Qt knows where that is (otherwise the compositor makes the window smaller, which resizes
@@ -110,15 +112,18 @@ int RowLimit(const QWidget& page, const QWidget& control, int width) {
   return limit - VIEW_MARGIN;
 }
 
-// Narrows the page's controls and the gaps between them alike until the page fits width.
-void SqueezeTo(QWidget& page, int pageWidth, int width) {
-  if (pageWidth <= width) return;
+// Narrows the page's controls and the gaps between them alike until the page fits width;
+// returns the page's width. Narrower than MOST_SQUEEZED of itself the labels would be cut, so
+// then it stays as wide as it is and scrolls sideways too.
+int SqueezeTo(QWidget& page, int pageWidth, int width) {
   const double factor = static_cast<double>(width) / pageWidth;
+  if (factor >= 1.0 || factor < MOST_SQUEEZED) return pageWidth;
   for (QWidget* control : page.findChildren<QWidget*>(Qt::FindDirectChildrenOnly)) {
     const int left = static_cast<int>(control->x() * factor);
     const int right = static_cast<int>((control->x() + control->width()) * factor);
     control->setGeometry(left, control->y(), right - left, control->height());
   }
+  return width;
 }
 
 // Grows each narrow control to a finger's width, pushing its row to the right; a row that then
@@ -170,13 +175,12 @@ void FinishDialogPage(QDialog& dialog, QWidget& page, QSize size) {
     dialog.setFixedSize(size);
     return;
   }
-  // No sideways scrolling: the page fits beside the vertical scroll bar.
+  // The page fits beside the vertical scroll bar, where it can.
   const QScreen* screen = ScreenFor(dialog);
   const int room = screen != nullptr ? screen->availableGeometry().width() -
                                            dialog.style()->pixelMetric(QStyle::PM_ScrollBarExtent)
                                      : size.width();
-  SqueezeTo(page, size.width(), room);
-  const QSize fitted(std::min(size.width(), room), size.height());
+  const QSize fitted(SqueezeTo(page, size.width(), room), size.height());
   WidenForFinger(page, fitted.width());
   page.setFixedSize(fitted);
   dialog.resize(fitted);
