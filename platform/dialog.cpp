@@ -82,12 +82,16 @@ QWidget* MakeControl(DialogWindow& dialog, QWidget& page, const DialogControl& c
     case DialogControlKind::Label: return new QLabel(ToQString(control.text), &page);
     case DialogControlKind::Edit:
     case DialogControlKind::DigitsEdit:
-    case DialogControlKind::NumberEdit: {
+    case DialogControlKind::NumberEdit:
+    case DialogControlKind::SignedEdit: {
       auto* edit = new QLineEdit(&page);
       edit->setFrame(true);
       if (control.kind == DialogControlKind::DigitsEdit) {
         edit->setValidator(new QRegularExpressionValidator(QRegularExpression("[0-9]*"), edit));
         edit->setInputMethodHints(Qt::ImhDigitsOnly);
+      }
+      if (control.kind == DialogControlKind::SignedEdit) {
+        edit->setInputMethodHints(Qt::ImhFormattedNumbersOnly);
       }
       if (control.kind == DialogControlKind::NumberEdit) {
         edit->setValidator(
@@ -242,6 +246,8 @@ void SetDialogCompletion(DialogHandle dialog, int controlId, CompletionSource co
   completer->setMaxVisibleItems(8);
   edit->setCompleter(completer);
   FitRowsForFinger(*completer->popup(), *edit);
+  // A keyboard's guesses would hold back the letters the completions need.
+  edit->setInputMethodHints(edit->inputMethodHints() | Qt::ImhNoPredictiveText);
   QObject::connect(
       edit, &QLineEdit::textEdited, edit,
       [model, completer, complete = std::move(complete)](const QString& text) {

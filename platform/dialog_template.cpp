@@ -58,7 +58,7 @@ constexpr DialogControl CONFIGURATION_CONTROLS[] = {
     {1013, K::DigitsEdit, u"", 116, 159, 22, 14},
     {219, K::Label, u"", 11, 177, 175, 10},
     {275, K::Label, u"Compass offset:", 11, 198, 55, 8},
-    {1075, K::Edit, u"", 70, 195, 40, 14},
+    {1075, K::SignedEdit, u"", 70, 195, 40, 14},
     {276, K::Label, u"\u00B0", 112, 198, 10, 8},
     {1, K::DefaultButton, u"OK", 40, 214, 55, 14},
     {2, K::Button, u"Cancel", 101, 214, 55, 14},

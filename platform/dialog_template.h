@@ -8,13 +8,14 @@
 namespace halvane {
 
 // A Choice holds its options in its text, split at '|'; a NumberEdit takes digits and one
-// decimal point.
+// decimal point; a SignedEdit takes any text but asks an on-screen keyboard for numbers.
 enum class DialogControlKind {
   GroupBox,
   Label,
   Edit,
   DigitsEdit,
   NumberEdit,
+  SignedEdit,
   Choice,
   CheckBox,
   DefaultButton,

@@ -10,6 +10,7 @@
 #include <QVBoxLayout>
 #include <algorithm>
 
+#include "platform/finger_size.h"
 #include "platform/native_window.h"
 
 namespace halvane {
@@ -45,6 +46,7 @@ class InfoPanel : public QFrame {
     close->setToolTip(QStringLiteral("Close"));
     close->setFocusPolicy(Qt::NoFocus);
     close->setAutoRaise(true);
+    FitForFinger(*close);
     connect(close, &QToolButton::clicked, this, [this] { hide(); });
     top->addWidget(title, 1);
     top->addWidget(close, 0, Qt::AlignTop);

@@ -4,9 +4,11 @@
 #include <QDialog>
 #include <QDialogButtonBox>
 #include <QListWidget>
+#include <QPushButton>
 #include <QVBoxLayout>
 #include <algorithm>
 
+#include "platform/finger_size.h"
 #include "platform/native_window.h"
 
 namespace halvane {
@@ -31,8 +33,10 @@ int RunTonightList(WindowHandle owner, const std::u16string& title,
   for (const std::u16string& line : lines) {
     list->addItem(QString::fromUtf16(line.data(), static_cast<qsizetype>(line.size())));
   }
+  FitRowsForFinger(*list, dialog);
   layout->addWidget(list);
   auto* buttons = new QDialogButtonBox(QDialogButtonBox::Close, &dialog);
+  FitForFinger(*buttons->button(QDialogButtonBox::Close));
   layout->addWidget(buttons);
   QObject::connect(buttons, &QDialogButtonBox::rejected, &dialog, &QDialog::reject);
   int chosen = -1;

@@ -151,6 +151,15 @@ TEST_F(PhoneScreenTest, FindAndTheDialogAreFingerSizedScrollAndSuitTheKeyboard) 
   Choose(COMMAND_FIND);
   EXPECT_TRUE(found);
 
+  InDialog(COMMAND_TONIGHT, [](QDialog& dialog) {
+    auto* list = dialog.findChild<QAbstractItemView*>("tonightList");
+    ASSERT_NE(list, nullptr);
+    EXPECT_GE(list->visualRect(list->model()->index(0, 0)).height(), FINGER_PIXELS);
+    for (QAbstractButton* button : dialog.findChildren<QAbstractButton*>()) {
+      ExpectFingerSized(button, button->text());
+    }
+  });
+
   InDialog(COMMAND_CONFIGURE, [](QDialog& dialog) {
     auto* scroll = dialog.findChild<QScrollArea*>();
     ASSERT_NE(scroll, nullptr);
@@ -174,6 +183,7 @@ TEST_F(PhoneScreenTest, FindAndTheDialogAreFingerSizedScrollAndSuitTheKeyboard) 
     Flush();
     QWidget* last = scroll->widget()->findChild<QLineEdit*>("1075");
     ASSERT_NE(last, nullptr);
+    EXPECT_TRUE(last->inputMethodHints() & Qt::ImhFormattedNumbersOnly);
     last->setFocus();
     Flush();
     const QRect shown(last->mapTo(scroll->viewport(), QPoint(0, 0)), last->size());
