@@ -33,11 +33,12 @@ TEST(CapPrefilter, RejectsOnlyWhatTheCapTestRejects) {
       for (const double radius : {0.05, 1.17, 2.4}) {
         Observer observer;
         observer.SetLocation(-20.0, latitude);
-        observer.SetViewDirection(direction[0], direction[1]);
-        observer.RotateClockwise();
+        ViewOrientation orientation;
+        orientation.SetViewDirection(direction[0], direction[1]);
+        orientation.RotateClockwise();
         double azimuth0 = 0.0;
         double altitude0 = 0.0;
-        observer.GetViewDirection(azimuth0, altitude0);
+        orientation.GetViewDirection(azimuth0, altitude0);
         const VisibleCap cap = VisibleCap::Around(azimuth0, altitude0, radius);
         const CapPrefilter prefilter(observer, cap);
         int rejected = 0;
@@ -111,12 +112,12 @@ TEST(CapPrefilter, KeepsEveryCatalogPositionTheCapKeepsAtEveryLatitude) {
         for (int zoom = 0; zoom < 6; ++zoom) {
           Observer observer;
           observer.SetLocation(-20.0, latitude);
-          observer.SetViewDirection(aim.azimuth, aim.altitude);
           Projection view(Rect{0, 0, 240, 294}, &observer);
+          view.SetViewDirection(aim.azimuth, aim.altitude);
           for (int i = 0; i < zoom; ++i) view.ZoomIn();
           // Turned and carried over the zenith, or panned along the horizon.
           if (moves == 1) {
-            observer.RotateClockwise();
+            view.RotateClockwise();
             for (int i = 0; i < 3; ++i) view.PanUp();
           }
           if (moves == 2) {

@@ -6,7 +6,6 @@
 #include <cmath>
 #include <string>
 
-#include "astro/observer.h"
 #include "catalog/catalog_records.h"
 #include "catalog/data_file.h"
 #include "catalog/layer_geometry.h"
@@ -32,17 +31,10 @@ void CopyName(const char* bytes, PickedLabel& label) {
 void IdentifyObject(const Projection& projection, const LayerSet& layers, PickedLabel& label,
                     int32_t x, int32_t y, const SkyPlaces& sky,
                     std::span<const TapTarget> targets) {
-  const Observer* observer = &projection.GetObserver();
   const double fieldOfView = projection.GetFieldOfView();
-  double u = 0.0;
-  double v = 0.0;
-  projection.ScreenToView(x, y, u, v);
-  double azimuth = 0.0;
-  double altitude = 0.0;
-  observer->ViewToHorizontal(u, v, azimuth, altitude);
   double rightAscension = 0.0;
   double declination = 0.0;
-  sky.FromHorizontal(*observer, azimuth, altitude, rightAscension, declination);
+  projection.ScreenToSky(sky, x, y, rightAscension, declination);
 
   // The true angle on the sphere, compared as its haversine (which grows with it): wraps at
   // 0h and stays honest near the poles.
@@ -80,9 +72,9 @@ void IdentifyObject(const Projection& projection, const LayerSet& layers, Picked
 
   double labelAzimuth = 0.0;
   double labelAltitude = 0.0;
-  sky.ToHorizontal(*observer, candidate.rightAscension, candidate.declination, labelAzimuth,
-                   labelAltitude);
-  const Point at = ProjectToScreen(projection, labelAzimuth, labelAltitude);
+  projection.SkyToHorizontal(sky, candidate.rightAscension, candidate.declination, labelAzimuth,
+                             labelAltitude);
+  const Point at = projection.HorizontalToScreen(labelAzimuth, labelAltitude);
   label.x = at.x;
   label.y = at.y;
   CopyName(candidate.name, label);

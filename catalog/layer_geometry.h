@@ -1,5 +1,5 @@
-// Small steps that the catalog layers share: projecting a horizontal position to a pixel and
-// telling usable coordinates from damaged ones.
+// Small steps that the catalog layers share: culling catalog coordinates against the visible
+// cap and telling usable coordinates from damaged ones.
 #pragma once
 
 #include <algorithm>
@@ -14,17 +14,6 @@
 #include "view/visible_cap.h"
 
 namespace halvane {
-
-// Horizontal position (radians) to client pixel through the observer's projection and the
-// view's scale.
-inline Point ProjectToScreen(const Projection& view, double azimuth, double altitude) {
-  double x = 0.0;
-  double y = 0.0;
-  view.GetObserver().HorizontalToView(azimuth, altitude, x, y);
-  Point p;
-  view.ViewToScreen(x, y, p.x, p.y);
-  return p;
-}
 
 // What a catalog layer works out once per pass before reading its file: the visible cap
 // without margin, and the band of declinations and the cheap equatorial pre-test of that cap

@@ -92,7 +92,7 @@ TEST(PreciseFrame, StarsAndTapsSitAtErfasObservedPlaces) {
           EncodeLabel(LabelRecord{s.rightAscension, s.declination, "Here"}, bytes);
         });
     // The view centred on ERFA's place: the star's sprite must be centred there.
-    observer.SetViewDirection(observed.azimuth, observed.altitude);
+    view.GetProjection().SetViewDirection(observed.azimuth, observed.altitude);
     RecordingSurface chart;
     RecordingSurface screen;
     view.DrawFrame(chart, screen, sky);

@@ -55,7 +55,9 @@ void MainWindow::RefreshSiderealAngle() {
 }
 
 void MainWindow::Perform(ChartAction action) {
-  auto look = [this](const ViewDirection& d) { observer->SetViewDirection(d.azimuth, d.altitude); };
+  auto look = [this](const ViewDirection& d) {
+    chart->GetProjection().SetViewDirection(d.azimuth, d.altitude);
+  };
   auto flip = [this](bool& layerSwitch, uint16_t command) {
     layerSwitch = !layerSwitch;
     CheckMenuItem(menu, command, layerSwitch);
@@ -84,8 +86,10 @@ void MainWindow::Perform(ChartAction action) {
     case ChartAction::ZoomIn: chart->GetProjection().ZoomIn(); break;
     case ChartAction::ZoomOut: chart->GetProjection().ZoomOut(); break;
     case ChartAction::ZoomReset: chart->GetProjection().ZoomReset(); break;
-    case ChartAction::RotateClockwise: observer->RotateClockwise(); break;
-    case ChartAction::RotateCounterClockwise: observer->RotateCounterClockwise(); break;
+    case ChartAction::RotateClockwise: chart->GetProjection().RotateClockwise(); break;
+    case ChartAction::RotateCounterClockwise:
+      chart->GetProjection().RotateCounterClockwise();
+      break;
     case ChartAction::PanLeft: chart->GetProjection().PanLeft(); break;
     case ChartAction::PanRight: chart->GetProjection().PanRight(); break;
     case ChartAction::PanUp: chart->GetProjection().PanUp(); break;
@@ -132,7 +136,7 @@ void MainWindow::OnCommand(uint16_t, uint16_t command, intptr_t) {
     default: break;
   }
   if (const GoToRow* row = GoToRowAt(GoToRowOfCommand(command))) {
-    GoToConstellation(*observer, *row, sky);
+    GoToConstellation(chart->GetProjection(), *row, sky);
     RequestRender();
   }
 }

@@ -54,7 +54,7 @@ bool MainWindow::TurnToName(std::u16string_view text) {
                     observer->GetLongitude(), observer->GetLatitude());
   if (!target) return false;
   const GoToRow row{target->name.c_str(), target->rightAscensionHours, target->declinationDegrees};
-  GoToConstellation(*observer, row, sky);
+  GoToConstellation(chart->GetProjection(), row, sky);
   foundName = Utf8ToUtf16(target->name);
   RequestRender();
   return true;

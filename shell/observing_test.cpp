@@ -94,7 +94,7 @@ class ObservingTest : public ShellTest {
                                            azimuth, altitude);
     double x = 0.0;
     double y = 0.0;
-    w.GetObserver().HorizontalToView(azimuth, altitude, x, y);
+    w.GetChart().GetProjection().GetOrientation().HorizontalToView(azimuth, altitude, x, y);
     return std::hypot(x, y);
   }
 
@@ -160,12 +160,12 @@ TEST_F(ObservingTest, FindTurnsToStarsObjectsPlanetsAndConstellationsAndLabelsTh
   // Nothing matching leaves the view as it was.
   double azimuth = 0.0;
   double altitude = 0.0;
-  w.GetObserver().GetViewDirection(azimuth, altitude);
+  w.GetChart().GetProjection().GetViewDirection(azimuth, altitude);
   const int32_t frames = w.GetFramesDrawn();
   FindWith(typeF, "xqzzy", false);
   double azimuthAfter = 0.0;
   double altitudeAfter = 0.0;
-  w.GetObserver().GetViewDirection(azimuthAfter, altitudeAfter);
+  w.GetChart().GetProjection().GetViewDirection(azimuthAfter, altitudeAfter);
   EXPECT_EQ(azimuthAfter, azimuth);
   EXPECT_EQ(altitudeAfter, altitude);
   EXPECT_EQ(w.GetFramesDrawn(), frames);

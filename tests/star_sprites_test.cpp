@@ -25,8 +25,8 @@ constexpr double THETA = 1.234;  // any sidereal angle
 // five pixels out, and a line below them only ever brightened.
 TEST(StarSprites, RenderedFieldHasItsStarsInPlace) {
   Observer observer;
-  observer.SetViewDirection(PI, PI / 4);
   Projection view({0, 0, 240, 294}, &observer);
+  view.SetViewDirection(PI, PI / 4);
   LayerSet layers;
   StarLayer starLayer;
   const QImage sheet(HALVANE_SOURCE_DIR "/resources/star_sprites.png");

@@ -45,13 +45,13 @@ void ApplyZoom(Projection& view, int32_t steps) {
   }
 }
 
-void ApplyRotation(Observer& observer, int32_t steps) {
+void ApplyRotation(Projection& view, int32_t steps) {
   const int32_t count = steps % ROTATION_STEPS_PER_TURN;
   for (int32_t i = 0; i < std::abs(count); ++i) {
     if (count > 0) {
-      observer.RotateClockwise();
+      view.RotateClockwise();
     } else {
-      observer.RotateCounterClockwise();
+      view.RotateCounterClockwise();
     }
   }
 }
@@ -123,6 +123,8 @@ bool RenderChart(const RenderOptions& options, const SYSTEMTIME& now, Surface& s
   const bool precise = options.precise || (layerFlags & LAYER_PRECISE_POSITIONS) != 0;
   const SkyPlaces sky = SkyPlacesAt(time, observer.GetLongitude(), precise);
 
+  const Rect chart{0, 0, options.width, options.height};
+  Chart view(chart, &observer, LoadBitmap(BitmapId::StarSprites));
   std::optional<SkyTarget> target;
   if (!options.goToName.empty()) {
     target = FindSkyTarget(LoadSkyNames(folder + "Labels.dat"), options.goToName, time,
@@ -134,21 +136,19 @@ bool RenderChart(const RenderOptions& options, const SYSTEMTIME& now, Surface& s
     }
     const GoToRow row{target->name.c_str(), target->rightAscensionHours,
                       target->declinationDegrees};
-    GoToConstellation(observer, row, sky);
+    GoToConstellation(view.GetProjection(), row, sky);
   } else {
     const ViewDirection& aim = options.view != nullptr ? *options.view : VIEW_ZENITH;
-    observer.SetViewDirection(aim.azimuth, aim.altitude);
+    view.GetProjection().SetViewDirection(aim.azimuth, aim.altitude);
   }
 
-  const Rect chart{0, 0, options.width, options.height};
-  Chart view(chart, &observer, LoadBitmap(BitmapId::StarSprites));
   view.SetMoment(jdUt);
   view.GetLayers().UseDataFolder(folder);
   view.GetLayers().ApplyLayerFlags(layerFlags);
   view.GetLayers().precisePositions = precise;
 
   ApplyZoom(view.GetProjection(), options.zoomSteps);
-  ApplyRotation(observer, options.rotateSteps);
+  ApplyRotation(view.GetProjection(), options.rotateSteps);
   ApplyPan(view.GetProjection(), options.pan);
 
   DiscardSurface progress;
