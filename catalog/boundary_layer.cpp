@@ -100,7 +100,10 @@ void DrawConstellationBoundaries(const Projection& projection, const LayerSet& l
     // view, or an entry after a vertex of another polyline) may still cross the view.
     if (!joined && walk.previousUsable && walk.previous.boundaryId == v.boundaryId &&
         culling.ArcMayReachBand(walk.previous.rightAscension, walk.previous.declination,
-                                v.rightAscension, v.declination)) {
+                                v.rightAscension, v.declination) &&
+        !culling.arcPrefilter.ArcCertainlyOutside(
+            walk.previous.rightAscension - sky.GetSiderealAngle(), walk.previous.declination,
+            v.rightAscension - sky.GetSiderealAngle(), v.declination)) {
       locate(walk.previous, walk.previousPlace);
       locate(v, place);
       DrawArcInCap(projection, culling.cap, walk.previousPlace.azimuth, walk.previousPlace.altitude,

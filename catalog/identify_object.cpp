@@ -17,6 +17,9 @@ namespace halvane {
 
 namespace {
 
+// Relative room left to rounding when a record is passed over by its declination alone.
+constexpr double PRUNE_SLACK = 1e-9;
+
 // The converted name always leaves room for the terminator, even when the record's field
 // has no zero byte of its own.
 void CopyName(const char* bytes, PickedLabel& label) {
@@ -41,10 +44,19 @@ void IdentifyObject(const Projection& projection, const LayerSet& layers, Picked
   const double cosDeclination = std::cos(declination);
   double best = 1.0;  // past the largest haversine, that of half a turn
   bool found = false;
+  // Half the largest separation that may still win: the nearer of the best so far and the
+  // accepted tenth of the field. A record further in declination alone is passed over without
+  // its sines, since its haversine is at least that of the declination step.
+  const double acceptedHalf = 0.05 * fieldOfView;
+  double reachHalf = std::min(HALF_PI, acceptedHalf);
   LabelRecord record{};
   TapTarget candidate{};
   const auto consider = [&](double targetRightAscension, double targetDeclination) {
     if (!IsUsablePosition(targetRightAscension, targetDeclination)) return false;
+    if (std::fabs(targetDeclination) <= HALF_PI &&
+        std::fabs((targetDeclination - declination) * 0.5) > reachHalf * (1.0 + PRUNE_SLACK)) {
+      return false;
+    }
     const double sinHalfAlpha = std::sin((targetRightAscension - rightAscension) * 0.5);
     const double sinHalfDelta = std::sin((targetDeclination - declination) * 0.5);
     const double haversine = sinHalfDelta * sinHalfDelta + cosDeclination *
@@ -53,6 +65,7 @@ void IdentifyObject(const Projection& projection, const LayerSet& layers, Picked
     if (!(haversine < best)) return false;  // strictly: the first of equals wins
     best = haversine;
     found = true;
+    reachHalf = std::min(std::asin(std::sqrt(best)), acceptedHalf);
     return true;
   };
   RecordFile file(LABEL_RECORD_SIZE);

@@ -17,12 +17,15 @@ namespace halvane {
 
 // What a catalog layer works out once per pass before reading its file: the visible cap
 // without margin, and the band of declinations and the cheap equatorial pre-test of that cap
-// widened by the sky's margin, since they read catalog coordinates, not the sky's places.
+// widened by the sky's margin, since they read catalog coordinates, not the sky's places. The
+// pre-test of arcs takes the margin twice: both ends of an arc may move by it, and so its
+// length.
 struct CatalogCulling {
   CatalogCulling(const Projection& view, const SkyPlaces& sky)
       : cap(VisibleCap::ForView(view, 0.0)),
         catalogCap(VisibleCap::ForView(view, sky.GetMargin())),
-        prefilter(view.GetObserver(), catalogCap) {
+        prefilter(view.GetObserver(), catalogCap),
+        arcPrefilter(view.GetObserver(), VisibleCap::ForView(view, 2.0 * sky.GetMargin())) {
     double centreHourAngle = 0.0;
     double centreDeclination = 0.0;
     view.GetObserver().HorizontalToEquatorial(catalogCap.azimuth, catalogCap.altitude,
@@ -48,6 +51,7 @@ struct CatalogCulling {
   VisibleCap cap;
   VisibleCap catalogCap;
   CapPrefilter prefilter;
+  CapPrefilter arcPrefilter;
   double lowDeclination = 0.0;
   double highDeclination = 0.0;
 };

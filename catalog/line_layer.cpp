@@ -35,8 +35,11 @@ void DrawConstellationLines(const Projection& projection, const LayerSet& layers
         (culling.InBand(s.declination1) || culling.InBand(s.declination2)) &&
         !(culling.prefilter.CertainlyOutside(s.rightAscension1 - siderealAngle, s.declination1) &&
           culling.prefilter.CertainlyOutside(s.rightAscension2 - siderealAngle, s.declination2));
-    if (!nearView && !culling.ArcMayReachBand(s.rightAscension1, s.declination1, s.rightAscension2,
-                                              s.declination2)) {
+    if (!nearView && (!culling.ArcMayReachBand(s.rightAscension1, s.declination1, s.rightAscension2,
+                                               s.declination2) ||
+                      culling.arcPrefilter.ArcCertainlyOutside(
+                          s.rightAscension1 - siderealAngle, s.declination1,
+                          s.rightAscension2 - siderealAngle, s.declination2))) {
       continue;
     }
 
