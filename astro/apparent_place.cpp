@@ -12,7 +12,6 @@
 namespace halvane {
 namespace {
 
-constexpr double SECONDS_PER_DAY = 86400.0;
 constexpr double LIGHT_AU_PER_DAY = 173.1446326846693;  // speed of light, AU per day
 constexpr double PRESSURE_HPA = 1010.0;                 // standard atmosphere
 constexpr double TEMPERATURE_C = 10.0;
@@ -47,13 +46,15 @@ RefractionModel MakeModel() {
 }  // namespace
 
 ApparentPlace::ApparentPlace(double jdUt, double longitude)
+    : ApparentPlace(jdUt, TerrestrialJulianDay(jdUt), longitude) {}
+
+ApparentPlace::ApparentPlace(double jdUt, double jdTt, double longitude)
     : rotation{{1.0, 0.0, 0.0}, {0.0, 1.0, 0.0}, {0.0, 0.0, 1.0}},
       velocity{0.0, 0.0, 0.0},
       sunDistance(1.0),
       inverseLorentz(1.0),
       siderealAngle(0.0) {
-  if (!std::isfinite(jdUt) || !std::isfinite(longitude)) return;
-  const double jdTt = jdUt + DeltaT(DecimalYear(jdUt)) / SECONDS_PER_DAY;
+  if (!std::isfinite(jdUt) || !std::isfinite(jdTt) || !std::isfinite(longitude)) return;
   eraPnm06a(jdTt, 0.0, rotation);
   double heliocentric[2][3], barycentric[2][3];
   eraEpv00(jdTt, 0.0, heliocentric, barycentric);  // status 1 outside 1900-2100: still usable

@@ -15,6 +15,8 @@ class ApparentPlace {
   // Sources: ERFA's eraPnm06a (bias, IAU 2006 precession, IAU 2000A nutation), eraEpv00 (the
   // Earth's barycentric velocity), eraAb (annual aberration), eraGst06a (apparent sidereal time).
   ApparentPlace(double jdUt, double longitude);
+  // The same with the moment's TT (jdTt) already known.
+  ApparentPlace(double jdUt, double jdTt, double longitude);
 
   // J2000 / ICRS right ascension and declination (radians; no proper motion, no parallax) to
   // the apparent place of the moment: true equator and equinox of date, with annual aberration.

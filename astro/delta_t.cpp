@@ -1,10 +1,12 @@
 // Delta T as the piecewise polynomials of Espenak and Meeus (2006).
 #include "astro/delta_t.h"
 
+#include "astro/sidereal_time.h"
+
 namespace halvane {
 namespace {
 
-constexpr double J2000 = 2451545.0;         // Julian day of 2000 January 1.5
+constexpr double SECONDS_PER_DAY = 86400.0;
 constexpr double DAYS_PER_YEAR = 365.2425;  // Gregorian year, days
 constexpr double J2000_YEAR = 2000.0;       // decimal year of J2000 in this reckoning
 
@@ -24,7 +26,11 @@ double Polynomial(double x, const double (&c)[N]) {
 
 }  // namespace
 
-double DecimalYear(double julianDay) { return J2000_YEAR + (julianDay - J2000) / DAYS_PER_YEAR; }
+double DecimalYear(double julianDay) { return J2000_YEAR + (julianDay - JD_J2000) / DAYS_PER_YEAR; }
+
+double TerrestrialJulianDay(double jdUt) {
+  return jdUt + DeltaT(DecimalYear(jdUt)) / SECONDS_PER_DAY;
+}
 
 double DeltaT(double year) {
   const double y = year;

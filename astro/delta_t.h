@@ -14,4 +14,7 @@ double DeltaT(double year);
 // day, which is all Delta T needs.
 double DecimalYear(double julianDay);
 
+// The terrestrial-time Julian day of a universal-time Julian day: jdUt plus DeltaT.
+double TerrestrialJulianDay(double jdUt);
+
 }  // namespace halvane

@@ -5,11 +5,12 @@
 
 #include <array>
 
+#include "astro/sidereal_time.h"
+
 namespace halvane {
 
 using RotationMatrix = std::array<std::array<double, 3>, 3>;
 
-constexpr double JD_J2000 = 2451545.0;
 // B1875.0 as a Julian day (Besselian epoch 1875.0).
 constexpr double JD_B1875 = 2405889.258550475;
 

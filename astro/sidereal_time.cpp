@@ -12,7 +12,6 @@ namespace {
 constexpr double HOURS_TO_DAYS = 0.041666666666666664;     // 1/24
 constexpr double MINUTES_TO_HOURS = 0.016666666666666666;  // 1/60
 constexpr double MILLISECONDS_TO_HOURS = 1.0 / 3600000.0;
-constexpr double J2000 = 2451545.0;                           // Julian day of 2000 January 1.5
 constexpr double DAYS_TO_CENTURIES = 2.7378507871321012e-05;  // 1/36525
 constexpr double CUBIC_TERM = 2.5833118057349522e-08;         // 1/38710000, degrees
 constexpr double SIDEREAL_DEGREES_PER_HOUR = 15.04106862;     // degrees per hour of UT
@@ -41,7 +40,7 @@ double JulianDay(int32_t year, int32_t month, int32_t day, double hours) {
 }
 
 double SiderealTime(double jd0, double hours, double longitude) {
-  const double t = (jd0 - J2000) * DAYS_TO_CENTURIES;
+  const double t = (jd0 - JD_J2000) * DAYS_TO_CENTURIES;
   // Mean sidereal time at Greenwich at 0h UT, degrees.
   // clang-format off
   const double theta0 = ((0.000387933 * t

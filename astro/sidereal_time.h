@@ -7,6 +7,9 @@
 
 namespace halvane {
 
+// Julian day of the epoch J2000.0, 2000 January 1.5 (TT).
+constexpr double JD_J2000 = 2451545.0;
+
 // Julian day of a calendar date plus `hours` (hours since 0h UT of that day).
 // Dates up to 1582 October 14 are read in the Julian calendar, from October 15 on in the Gregorian
 // one; the date of 0h UT gives a value ending in .5. Inputs are not checked: any integers go

@@ -4,8 +4,8 @@
 #include <cmath>
 
 #include "astro/angles.h"
+#include "astro/delta_t.h"
 #include "astro/observer.h"
-#include "astro/sidereal_time.h"
 
 namespace halvane {
 
@@ -13,7 +13,6 @@ namespace {
 
 // Refraction lifts by about 0.7 degrees at -1 degree, its largest, and by nothing below.
 constexpr double LARGEST_REFRACTION = 1.0 * DEG_TO_RAD;
-constexpr double MILLISECONDS_PER_HOUR = 3600000.0;
 // Refraction changes by a sixth of the altitude's change at most, so each step gains nearly a
 // digit; below the horizon the steps may not settle, which a tap can bear.
 constexpr int UNREFRACT_STEPS = 30;
@@ -24,8 +23,12 @@ constexpr double UNREFRACT_TOLERANCE = 1e-13;  // radians
 SkyPlaces::SkyPlaces(double siderealAngle) : siderealAngle(siderealAngle) {}
 
 SkyPlaces SkyPlaces::OfDate(double jdUt, double longitude) {
+  return OfDate(jdUt, TerrestrialJulianDay(jdUt), longitude);
+}
+
+SkyPlaces SkyPlaces::OfDate(double jdUt, double jdTt, double longitude) {
   SkyPlaces sky(0.0);
-  sky.apparent.emplace(jdUt, longitude);
+  sky.apparent.emplace(jdUt, jdTt, longitude);
   sky.siderealAngle = sky.apparent->GetSiderealAngle();
   sky.margin = sky.apparent->LargestShift() + LARGEST_REFRACTION;
   return sky;
@@ -64,14 +67,6 @@ void SkyPlaces::FromHorizontal(const Observer& observer, double azimuth, double 
   const double apparentRightAscension =
       NormalizeAngle((TWO_PI + hourAngle) + siderealAngle, TWO_PI);
   apparent->FromApparent(apparentRightAscension, apparentDeclination, rightAscension, declination);
-}
-
-SkyPlaces SkyPlacesAt(const SYSTEMTIME& time, double longitude, bool precise) {
-  if (!precise) return SkyPlaces(SiderealTimeAt(time, longitude));
-  const double milliseconds =
-      ((time.hour * 60.0 + time.minute) * 60.0 + time.second) * 1000.0 + time.milliseconds;
-  return SkyPlaces::OfDate(
-      JulianDay(time.year, time.month, time.day, milliseconds / MILLISECONDS_PER_HOUR), longitude);
 }
 
 }  // namespace halvane

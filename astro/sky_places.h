@@ -6,7 +6,6 @@
 #include <optional>
 
 #include "astro/apparent_place.h"
-#include "astro/system_time.h"
 
 namespace halvane {
 
@@ -21,6 +20,8 @@ class SkyPlaces {
   // Apparent places of the moment jdUt (Julian day, universal time) for the observer's
   // longitude (degrees, positive west), with refraction above -1 degree.
   static SkyPlaces OfDate(double jdUt, double longitude);
+  // The same with the moment's TT (jdTt) already known.
+  static SkyPlaces OfDate(double jdUt, double jdTt, double longitude);
 
   bool IsPrecise() const { return apparent.has_value(); }
   // The local sidereal angle (radians) that turns the sky's right ascensions to hour angles:
@@ -43,9 +44,5 @@ class SkyPlaces {
   double siderealAngle = 0.0;
   double margin = 0.0;
 };
-
-// The sky of a universal-time record at the longitude (degrees, positive west): the sky of
-// the date when precise, else the plain sky at SiderealTimeAt.
-SkyPlaces SkyPlacesAt(const SYSTEMTIME& time, double longitude, bool precise);
 
 }  // namespace halvane

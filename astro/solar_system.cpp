@@ -15,7 +15,6 @@
 namespace halvane {
 namespace {
 
-constexpr double SECONDS_PER_DAY = 86400.0;
 constexpr double AU_KM = 149597870.7;                   // astronomical unit, km (IAU 2012)
 constexpr double AU_M = AU_KM * 1000.0;                 // astronomical unit, m
 constexpr double LIGHT_AU_PER_DAY = 173.1446326846693;  // speed of light, AU per day
@@ -133,12 +132,16 @@ constexpr Planet PLANETS[PLANET_BODIES] = {Planet::MERCURY, Planet::VENUS,  Plan
 }  // namespace
 
 SolarSystemPlaces ComputeSolarSystem(double jdUt, double longitude, double latitude) {
+  return ComputeSolarSystem(jdUt, TerrestrialJulianDay(jdUt), longitude, latitude);
+}
+
+SolarSystemPlaces ComputeSolarSystem(double jdUt, double jdTt, double longitude, double latitude) {
   SolarSystemPlaces places{};
-  if (!std::isfinite(jdUt) || !std::isfinite(longitude) || !std::isfinite(latitude)) {
+  if (!std::isfinite(jdUt) || !std::isfinite(jdTt) || !std::isfinite(longitude) ||
+      !std::isfinite(latitude)) {
     return places;
   }
   latitude = std::clamp(latitude, -90.0, 90.0);
-  const double jdTt = jdUt + DeltaT(DecimalYear(jdUt)) / SECONDS_PER_DAY;
   const HeliocentricState earth = PlanetState(Planet::EARTH, jdTt);
   const Vector site = ObserverPosition(jdUt, jdTt, longitude, latitude);
   const Vector observer = {earth.position[0] + site[0], earth.position[1] + site[1],

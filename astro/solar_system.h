@@ -38,5 +38,7 @@ using SolarSystemPlaces = std::array<BodyPlace, BODY_COUNT>;
 // ellipsoid turned by the mean sidereal time and IAU 2006 precession (eraGmst06, eraPmat06);
 // the bright limb from Meeus, Astronomical Algorithms, formula 48.5.
 SolarSystemPlaces ComputeSolarSystem(double jdUt, double longitude, double latitude);
+// The same with the moment's TT (jdTt, TerrestrialJulianDay) already known.
+SolarSystemPlaces ComputeSolarSystem(double jdUt, double jdTt, double longitude, double latitude);
 
 }  // namespace halvane

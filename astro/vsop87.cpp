@@ -4,6 +4,8 @@
 #include <cmath>
 #include <cstdint>
 
+#include "astro/sidereal_time.h"
+
 namespace halvane {
 namespace {
 
@@ -20,7 +22,6 @@ struct VsopRange {
 
 #include "astro/generated/vsop87b_terms.inc"
 
-constexpr double J2000 = 2451545.0;               // Julian day of 2000 January 1.5
 constexpr double DAYS_PER_MILLENNIUM = 365250.0;  // Julian millennium, days
 
 // One coordinate: the value and its derivative per millennium, sum over powers of t of
@@ -55,7 +56,7 @@ void EclipticToEquatorial(const double e[3], double q[3]) {
 }
 
 HeliocentricState PlanetState(Planet planet, double jdTt) {
-  const double t = (jdTt - J2000) / DAYS_PER_MILLENNIUM;
+  const double t = (jdTt - JD_J2000) / DAYS_PER_MILLENNIUM;
   const auto& series = VSOP87B_RANGES[static_cast<int>(planet)];
   double l, dl, b, db, r, dr;
   SumCoordinate(series[0], t, l, dl);

@@ -23,6 +23,7 @@
 #include "catalog/data_file.h"
 #include "catalog/identify_object.h"
 #include "chart/chart.h"
+#include "chart/label_placement.h"
 #include "platform/bitmaps.h"
 #include "platform/image_surface.h"
 #include "platform/vector_state.h"
@@ -69,8 +70,7 @@ struct BenchChart {
     starLayer.sprites = LoadBitmap(BitmapId::StarSprites);
     for (int i = 0; i < zoom; ++i) view.GetProjection().ZoomIn();
     for (int i = 0; i > zoom; --i) view.GetProjection().ZoomOut();
-    siderealAngle = SiderealTimeAt(TIME, observer.GetLongitude());
-    view.SetMoment(JulianDayAt(TIME));
+    moment = Moment(TIME, observer.GetLongitude(), observer.GetLatitude(), false);
   }
 
   static constexpr SYSTEMTIME TIME{2026, 12, 2, 8, 21, 0, 0, 0};
@@ -82,7 +82,7 @@ struct BenchChart {
   StarLayer starLayer;  // for the star layer alone
   ImageSurface image;
   DiscardSurface progress;
-  double siderealAngle = 0.0;
+  Moment moment;
 };
 
 void ChartArguments(benchmark::internal::Benchmark* b) {
@@ -101,17 +101,16 @@ BenchChart MakeChart(const benchmark::State& state) {
 
 void BM_Frame(benchmark::State& state) {
   BenchChart chart = MakeChart(state);
-  for (auto _ : state) chart.view.DrawFrame(chart.image, chart.progress, chart.siderealAngle);
+  for (auto _ : state) chart.view.DrawFrame(chart.image, chart.progress, chart.moment);
 }
 BENCHMARK(BM_Frame)->Apply(ChartArguments);
 
-// Apparent places of the date, the sky prepared anew each frame as the app does.
+// Apparent places of the date: a frame of a moment already prepared, as a drag draws it.
 void BM_Frame_Precise(benchmark::State& state) {
   BenchChart chart = MakeChart(state);
-  for (auto _ : state) {
-    const SkyPlaces sky = SkyPlacesAt(BenchChart::TIME, chart.observer.GetLongitude(), true);
-    chart.view.DrawFrame(chart.image, chart.progress, sky);
-  }
+  const Moment precise(BenchChart::TIME, chart.observer.GetLongitude(),
+                       chart.observer.GetLatitude(), true);
+  for (auto _ : state) chart.view.DrawFrame(chart.image, chart.progress, precise);
 }
 BENCHMARK(BM_Frame_Precise)
     ->ArgNames({"south", "large", "zoom"})
@@ -129,7 +128,7 @@ void BM_Layer_EquatorialGrid(benchmark::State& state) {
   BenchChart chart = MakeChart(state);
   for (auto _ : state)
     DrawEquatorialGrid(chart.view.GetProjection(), chart.view.GetLayers(), chart.image,
-                       chart.siderealAngle);
+                       chart.moment.GetSky().GetSiderealAngle());
 }
 BENCHMARK(BM_Layer_EquatorialGrid)->Apply(ChartArguments);
 
@@ -137,7 +136,7 @@ void BM_Layer_Lines(benchmark::State& state) {
   BenchChart chart = MakeChart(state);
   for (auto _ : state)
     DrawConstellationLines(chart.view.GetProjection(), chart.view.GetLayers(), chart.image,
-                           chart.siderealAngle);
+                           chart.moment.GetSky());
 }
 BENCHMARK(BM_Layer_Lines)->Apply(ChartArguments);
 
@@ -145,7 +144,7 @@ void BM_Layer_Boundaries(benchmark::State& state) {
   BenchChart chart = MakeChart(state);
   for (auto _ : state)
     DrawConstellationBoundaries(chart.view.GetProjection(), chart.view.GetLayers(), chart.image,
-                                chart.siderealAngle);
+                                chart.moment.GetSky());
 }
 BENCHMARK(BM_Layer_Boundaries)->Apply(ChartArguments);
 
@@ -153,7 +152,7 @@ void BM_Layer_Stars(benchmark::State& state) {
   BenchChart chart = MakeChart(state);
   for (auto _ : state)
     DrawStars(chart.view.GetProjection(), chart.view.GetLayers(), chart.starLayer, chart.image,
-              chart.strip, chart.progress, chart.siderealAngle);
+              chart.strip, chart.progress, chart.moment.GetSky());
 }
 BENCHMARK(BM_Layer_Stars)->Apply(ChartArguments);
 
@@ -185,11 +184,43 @@ void BM_StarFloor(benchmark::State& state) {
 }
 BENCHMARK(BM_StarFloor)->Apply(ChartArguments);
 
+// The five view layers (names, ground, daylight, ecliptic) on and off, looking at the zenith
+// and south: the cost of the names and the ground over the plain frame.
+void BM_Frame_ViewLayers(benchmark::State& state) {
+  BenchChart chart(state.range(0) != 0, state.range(1) != 0, 0);
+  chart.view.GetLayers().ApplyViewLayerFlags(state.range(2) != 0 ? 0 : 0xFFFF);
+  for (auto _ : state) chart.view.DrawFrame(chart.image, chart.progress, chart.moment);
+}
+BENCHMARK(BM_Frame_ViewLayers)
+    ->ArgNames({"south", "large", "on"})
+    ->ArgsProduct({{0, 1}, {0, 1}, {0, 1}})
+    ->Unit(benchmark::kMicrosecond);
+
+// Placing 300 names of every kind over a phone-sized chart, measured in the chart's font.
+void BM_LabelPlacement_300(benchmark::State& state) {
+  EnsureApplication();
+  const Rect chart{0, 0, 360, 720};
+  const ImageSurface surface(chart.right, chart.bottom);
+  std::mt19937 random(300);
+  std::uniform_real_distribution<double> x(0.0, chart.right);
+  std::uniform_real_distribution<double> y(0.0, chart.bottom);
+  std::uniform_int_distribution<int> rank(0, 4);
+  std::vector<LabelCandidate> candidates;
+  for (int i = 0; i < 300; ++i) {
+    const auto kind = static_cast<LabelRank>(rank(random));
+    candidates.push_back({x(random), y(random), kind == LabelRank::Body ? 4.0 : 0.0,
+                          u"Name " + std::u16string(1, u'A' + i % 26), kind, i * 0.01, 0,
+                          kind == LabelRank::Constellation});
+  }
+  for (auto _ : state) benchmark::DoNotOptimize(PlaceLabels(candidates, {}, surface, chart));
+}
+BENCHMARK(BM_LabelPlacement_300)->Unit(benchmark::kMicrosecond);
+
 void BM_IdentifyObject(benchmark::State& state) {
   BenchChart chart(false, false, 0);
   for (auto _ : state) {
     PickedLabel label;
-    chart.view.IdentifyObject(label, 100, 120, chart.siderealAngle);
+    chart.view.IdentifyObject(label, 100, 120, chart.moment);
     benchmark::DoNotOptimize(label);
   }
   state.SetLabel("shipped labels");
@@ -228,7 +259,7 @@ std::string SyntheticStars(int64_t count) {
 
 void BM_Frame_SyntheticStars(benchmark::State& state) {
   BenchChart chart(false, false, 0, SyntheticStars(state.range(0)));
-  for (auto _ : state) chart.view.DrawFrame(chart.image, chart.progress, chart.siderealAngle);
+  for (auto _ : state) chart.view.DrawFrame(chart.image, chart.progress, chart.moment);
   state.counters["records"] = static_cast<double>(state.range(0));
 }
 BENCHMARK(BM_Frame_SyntheticStars)

@@ -2,14 +2,13 @@
 #include "catalog/sky_target.h"
 
 #include "astro/angles.h"
-#include "astro/sidereal_time.h"
-#include "astro/solar_system.h"
+#include "astro/observer.h"
 #include "view/go_to_table.h"
 
 namespace halvane {
 
 std::optional<SkyTarget> FindSkyTarget(const SkyNames& names, std::string_view text,
-                                       const SYSTEMTIME& time, double longitude, double latitude) {
+                                       const Moment& moment) {
   const std::vector<NameMatch> matches = names.index.Complete(text, 1);
   if (matches.empty()) return std::nullopt;
   const NameEntry& entry = names.index.Entries()[matches.front().entry];
@@ -27,9 +26,7 @@ std::optional<SkyTarget> FindSkyTarget(const SkyNames& names, std::string_view t
     }
     case NameKind::Body: {
       if (entry.index >= static_cast<uint32_t>(BODY_COUNT)) return std::nullopt;
-      const double hours = time.hour + time.minute / 60.0 + time.second / 3600.0;
-      const double jd = JulianDay(time.year, time.month, time.day, hours);
-      const BodyPlace place = ComputeSolarSystem(jd, longitude, latitude)[entry.index];
+      const BodyPlace& place = moment.GetBodies()[entry.index];
       if (!place.available) return std::nullopt;
       return SkyTarget{entry.name, place.rightAscension * RAD_TO_HOURS,
                        place.declination * RAD_TO_DEG};
@@ -37,6 +34,14 @@ std::optional<SkyTarget> FindSkyTarget(const SkyNames& names, std::string_view t
     case NameKind::City: break;
   }
   return std::nullopt;
+}
+
+bool IsBelowHorizon(const SkyTarget& target, const Observer& observer, const SkyPlaces& sky) {
+  double azimuth = 0.0;
+  double altitude = 0.0;
+  sky.ToHorizontal(observer, target.rightAscensionHours * HOURS_TO_RAD,
+                   target.declinationDegrees * DEG_TO_RAD, azimuth, altitude);
+  return altitude < 0.0;
 }
 
 }  // namespace halvane

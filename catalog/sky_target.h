@@ -5,22 +5,26 @@
 #include <string>
 #include <string_view>
 
-#include "astro/system_time.h"
+#include "astro/moment.h"
 #include "catalog/sky_names.h"
 
 namespace halvane {
 
 // In the go-to table's units, so that a constellation's point is the table's own.
+class Observer;
+
 struct SkyTarget {
   std::string name;  // UTF-8, as the index shows it
   double rightAscensionHours;
   double declinationDegrees;
 };
 
-// The first completion of text (see NameIndex::Complete) and its place; a body's place is
-// computed for the universal time and the observer (longitude positive west, degrees).
-// Empty when nothing matches or the body has no place then.
+// The first completion of text (see NameIndex::Complete) and its place; a body's place is the
+// moment's. Empty when nothing matches or the body has no place then.
 std::optional<SkyTarget> FindSkyTarget(const SkyNames& names, std::string_view text,
-                                       const SYSTEMTIME& time, double longitude, double latitude);
+                                       const Moment& moment);
+
+// Whether target stands below observer's horizon in sky (as the chart shows it).
+bool IsBelowHorizon(const SkyTarget& target, const Observer& observer, const SkyPlaces& sky);
 
 }  // namespace halvane

@@ -55,6 +55,7 @@ void DrawStars(const Projection& projection, const LayerSet& layers, StarLayer& 
     // Summed in 32 bits: a faint magnitude near the 16-bit limit must stay faint.
     const int32_t shiftedMagnitude = int32_t{star.magnitude} + zoomOffset;
     if (!culling.InBand(star.declination) || shiftedMagnitude > faintest) continue;
+    if (star.magnitude > starLayer.skyFaintest) continue;
     if (!std::isfinite(star.rightAscension)) continue;
     if (culling.prefilter.CertainlyOutside(star.rightAscension - sky.GetSiderealAngle(),
                                            star.declination)) {

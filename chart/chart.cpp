@@ -16,15 +16,17 @@ void Chart::SetViewRect(const Rect& rect) {
   projection.SetViewRect(rect);
 }
 
-void Chart::IdentifyObject(PickedLabel& label, int32_t x, int32_t y, const SkyPlaces& sky) const {
+void Chart::IdentifyObject(PickedLabel& label, int32_t x, int32_t y, const Moment& moment) const {
   std::vector<TapTarget> targets;
-  for (int index = 0; index < BODY_COUNT; ++index) {
-    const BodyPlace& place = bodies[index];
+  for (int index = 0; layers.showSolarSystem && index < BODY_COUNT; ++index) {
+    const BodyPlace& place = moment.GetBodies()[index];
     if (!place.available) continue;
-    targets.push_back(
-        {place.rightAscension, place.declination, BodyName(static_cast<Body>(index))});
+    targets.push_back({place.rightAscension, place.declination, BodyName(static_cast<Body>(index)),
+                       place.magnitude});
   }
-  halvane::IdentifyObject(projection, layers, label, x, y, sky, targets);
+  skyLabelNames.Load(layers);
+  halvane::IdentifyObject(projection, layers, label, x, y, moment.GetSky(), targets,
+                          &skyLabelNames);
 }
 
 }  // namespace halvane

@@ -1,17 +1,19 @@
 // Chart: one sky chart as the app, halvane-render, the fuzz targets and the benchmarks draw
 // it. It joins the projection (where on the chart), the layer set (which layers, which
-// files), the moment, the progress strip and the star layer's sprites, composes frames and
+// files), the progress strip and the star layer's sprites, composes frames and
 // finds tapped objects.
 #pragma once
 
 #include <cstdint>
-#include <limits>
 #include <memory>
+#include <utility>
+#include <vector>
 
-#include "astro/sky_places.h"
-#include "astro/solar_system.h"
+#include "astro/moment.h"
 #include "catalog/catalog_layers.h"
 #include "catalog/identify_object.h"
+#include "catalog/sky_label_names.h"
+#include "chart/label_placement.h"
 #include "platform/surface.h"
 #include "view/layer_set.h"
 #include "view/progress_strip.h"
@@ -31,35 +33,33 @@ class Chart {
   // Moves the chart to a new rectangle (the window was resized).
   void SetViewRect(const Rect& rect);
 
-  // The moment the next frames show, a Julian day in universal time; the sky that DrawFrame
-  // gets must belong to it. Until it is set (or when it is not finite) the solar system is not
-  // drawn.
-  void SetMoment(double jdUt) { momentJdUt = jdUt; }
-  double GetMoment() const { return momentJdUt; }
+  // Composes one frame of the moment's sky into drawSurface, showing progress on
+  // progressSurface. A moment without a time draws no solar system.
+  void DrawFrame(Surface& drawSurface, Surface& progressSurface, const Moment& moment);
 
-  // Composes one frame of sky into drawSurface, showing progress on progressSurface.
-  void DrawFrame(Surface& drawSurface, Surface& progressSurface, const SkyPlaces& sky);
-
-  // The tapped object at client pixel (x, y) into label, among the labels and the bodies the
-  // last frame drew; see IdentifyObject.
-  void IdentifyObject(PickedLabel& label, int32_t x, int32_t y, const SkyPlaces& sky) const;
+  // The tapped object at client pixel (x, y) into label, among the labels and, when the
+  // solar-system layer is on, the moment's bodies; see IdentifyObject.
+  void IdentifyObject(PickedLabel& label, int32_t x, int32_t y, const Moment& moment) const;
 
   Projection& GetProjection() { return projection; }
   const Projection& GetProjection() const { return projection; }
   LayerSet& GetLayers() { return layers; }
   const LayerSet& GetLayers() const { return layers; }
+  // Boxes no name of the next frames may cover (the navigation box).
+  void SetLabelKeepOut(std::vector<Rect> boxes) { labelKeepOut = std::move(boxes); }
+  // The names the last frame wrote and the room they took, for names written over it.
+  const FrameNames& GetFrameNames() const { return frameNames; }
   // Star records read by the last frame whose catalog could be used.
   int32_t GetStarCount() const { return starLayer.starCount; }
-  // The bodies the last frame drew (none available when the layer was off).
-  const SolarSystemPlaces& GetBodies() const { return bodies; }
 
  private:
   Projection projection;
   LayerSet layers;
   ProgressStrip progress;
   StarLayer starLayer;
-  double momentJdUt = std::numeric_limits<double>::quiet_NaN();
-  SolarSystemPlaces bodies{};
+  mutable SkyLabelNames skyLabelNames;  // read at the first frame or tap that needs it
+  std::vector<Rect> labelKeepOut;
+  FrameNames frameNames;
 };
 
 }  // namespace halvane

@@ -36,8 +36,8 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
 
   const SYSTEMTIME fixedClock{2026, 12, 2, 8, 21, 30, 0, 0};
   const SYSTEMTIME& when = config.useSystemTime != 0 ? fixedClock : config.observationTime;
-  const double theta = SiderealTimeAt(when, observer.GetLongitude());
-  view.SetMoment(JulianDayAt(when));
+  const Moment moment(when, observer.GetLongitude(), observer.GetLatitude(),
+                      view.GetLayers().precisePositions);
 
   int32_t degrees = 0;
   int32_t minutes = 0;
@@ -50,9 +50,9 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     LocalToUniversal(back);
   }
 
-  DrawOneFrame(view, theta);
+  DrawOneFrame(view, moment);
   PickedLabel label;
-  view.IdentifyObject(label, 120, 147, theta);
+  view.IdentifyObject(label, 120, 147, moment);
 
   const std::string copy = FuzzFolder() + "Config-copy.dat";
   FuzzCheck(SaveConfig(copy, config));

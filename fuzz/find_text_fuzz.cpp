@@ -30,8 +30,8 @@ const SkyNames& Sky() {
 }
 
 void CheckTarget(std::string_view query) {
-  const std::optional<SkyTarget> target =
-      FindSkyTarget(Sky(), query, SYSTEMTIME{2024, 1, 1, 15, 21, 30, 0, 0}, -18.3, 49.7);
+  const std::optional<SkyTarget> target = FindSkyTarget(
+      Sky(), query, Moment(SYSTEMTIME{2024, 1, 1, 15, 21, 30, 0, 0}, -18.3, 49.7, false));
   const std::vector<NameMatch> matches = Sky().index.Complete(query, 1);
   if (!target) return;
   FuzzCheck(!matches.empty() && target->name == Sky().index.Entries()[matches[0].entry].name);

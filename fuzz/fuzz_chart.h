@@ -95,11 +95,11 @@ inline void UseSampleCatalogs(Chart& view) {
 }
 
 // Draws one whole frame onto a fresh back buffer of the view's size.
-inline void DrawOneFrame(Chart& view, double siderealAngle) {
+inline void DrawOneFrame(Chart& view, const Moment& moment) {
   const Rect& chart = view.GetProjection().GetViewRect();
   ImageSurface back(chart.right, chart.bottom);
   ImageSurface screen(chart.right, chart.bottom);
-  view.DrawFrame(back, screen, siderealAngle);
+  view.DrawFrame(back, screen, moment);
 }
 
 // Frames at the start view, at the narrowest zoom looking low in the south, and at the widest

@@ -8,6 +8,7 @@
 #include <cstring>
 #include <string_view>
 
+#include "astro/moment.h"
 #include "astro/observer.h"
 #include "astro/sidereal_time.h"
 #include "astro/solar_system.h"
@@ -80,13 +81,20 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
   const int turns = static_cast<int>(24.0 * Fraction(data, size, 6));
   for (int i = 0; i < turns; ++i) view.GetProjection().RotateClockwise();
 
-  // The sidereal angle of the moment, as the shell derives it from a calendar record.
-  const double siderealAngle = SiderealTime(
-      std::floor(jdUt - 0.5) + 0.5, 24.0 * (jdUt - 0.5 - std::floor(jdUt - 0.5)), longitude);
-  view.SetMoment(jdUt);
+  // The chart's moments come from calendar records, years 1 to 9999.
+  const double dayFraction = Fraction(data, size, 0);
+  const SYSTEMTIME when{static_cast<uint16_t>(1 + 9998 * Fraction(data, size, 1)),
+                        static_cast<uint16_t>(1 + static_cast<int>(12 * dayFraction) % 12),
+                        0,
+                        static_cast<uint16_t>(1 + static_cast<int>(2800 * dayFraction) % 28),
+                        static_cast<uint16_t>(static_cast<int>(24 * Fraction(data, size, 2)) % 24),
+                        static_cast<uint16_t>(static_cast<int>(60 * Fraction(data, size, 3)) % 60),
+                        0,
+                        0};
+  const Moment moment(when, longitude, latitude, Fraction(data, size, 4) < 0.5);
   CheckingSurface surface;
-  view.DrawFrame(surface, surface, siderealAngle);
+  view.DrawFrame(surface, surface, moment);
   PickedLabel label;
-  view.IdentifyObject(label, 120, 147, siderealAngle);
+  view.IdentifyObject(label, 120, 147, moment);
   return 0;
 }

@@ -9,7 +9,9 @@
 #include <QVBoxLayout>
 #include <algorithm>
 
+#include "platform/finger_size.h"
 #include "platform/native_window.h"
+#include "platform/night_vision.h"
 
 namespace halvane {
 
@@ -40,6 +42,8 @@ std::u16string RunFindField(WindowHandle owner, std::u16string_view title,
   auto* field = new QLineEdit(&dialog);
   field->setObjectName(QStringLiteral("findText"));
   field->setClearButtonEnabled(true);
+  FollowNightVision(*field);
+  FitForFinger(*field);
   layout->addWidget(field);
 
   auto* model = new QStringListModel(&dialog);

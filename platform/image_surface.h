@@ -3,7 +3,9 @@
 // result is exact and the same on every machine; only text goes through Qt's painter.
 #pragma once
 
+#include <QFontMetrics>
 #include <QImage>
+#include <optional>
 
 #include "platform/surface.h"
 
@@ -53,6 +55,8 @@ class ImageSurface : public Surface {
   void DrawText(std::u16string_view text, const Rect& rect, uint32_t flags) override;
   void Blit(int32_t x, int32_t y, int32_t width, int32_t height, const Bitmap& source,
             int32_t sourceX, int32_t sourceY, RasterOp op) override;
+  void FillArea(std::string_view kind, const Point* points, int32_t count, Color color) override;
+  TextSize MeasureText(std::u16string_view text) const override;
 
  private:
   // Draws from (x0, y0) up to but not including (x1, y1), in device pixels.
@@ -70,6 +74,7 @@ class ImageSurface : public Surface {
   uint32_t penPixel = 0xFF000000;   // 0xAARRGGBB
   uint32_t textPixel = 0xFF000000;  // 0xAARRGGBB
   bool transparentText = false;
+  mutable std::optional<QFontMetrics> metrics;  // made at the first measure
 };
 
 }  // namespace halvane

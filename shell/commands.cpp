@@ -2,8 +2,6 @@
 // end in Perform, so each action is written once.
 #include "shell/main_window.h"
 
-#include "astro/sidereal_time.h"
-#include "astro/sky_places.h"
 #include "platform/clock.h"
 #include "platform/dialog.h"
 #include "platform/night_vision.h"
@@ -33,6 +31,8 @@ void MainWindow::OnDestroy() {
   windowDestroyed = true;
   // The setting stays; the program's look goes back to day for whatever comes next.
   SetNightVision(nullptr, false);
+  // So do the sensors' mode and its setting; no reading comes after the window.
+  if (pointingTimer != nullptr) pointingTimer->Stop();
   // Kept for the next start, which opens where this one closed.
   const WindowPlacement placement = GetAppWindowPlacement(hwnd);
   if (placement.known) {
@@ -47,14 +47,13 @@ void MainWindow::OnDestroy() {
   Window::OnDestroy();
 }
 
-void MainWindow::RefreshSiderealAngle() {
-  if (config.useSystemTime != 0) config.observationTime = UniversalNow();
-  sky = SkyPlacesAt(config.observationTime, observer->GetLongitude(),
-                    chart != nullptr && chart->GetLayers().precisePositions);
-  if (chart != nullptr) chart->SetMoment(JulianDayAt(config.observationTime));
+void MainWindow::ReadClock() {
+  if (config.useSystemTime != 0) config.observationTime = clock->UniversalNow();
 }
 
 void MainWindow::Perform(ChartAction action) {
+  // The chart moves on: what "Use my location" said last is old news.
+  if (positionRequest == nullptr) locationMessage.clear();
   auto look = [this](const ViewDirection& d) {
     chart->GetProjection().SetViewDirection(d.azimuth, d.altitude);
   };
@@ -97,13 +96,27 @@ void MainWindow::Perform(ChartAction action) {
     case ChartAction::TogglePrecisePositions:
       flip(chart->GetLayers().precisePositions, COMMAND_PRECISE_POSITIONS);
       break;
+    case ChartAction::ToggleConstellationNames:
+      flip(chart->GetLayers().showConstellationNames, COMMAND_CONSTELLATION_NAMES);
+      break;
+    case ChartAction::ToggleStarNames:
+      flip(chart->GetLayers().showStarNames, COMMAND_STAR_NAMES);
+      break;
+    case ChartAction::ToggleGround: flip(chart->GetLayers().showGround, COMMAND_GROUND); break;
+    case ChartAction::ToggleDaylight:
+      flip(chart->GetLayers().showDaylight, COMMAND_DAYLIGHT);
+      break;
+    case ChartAction::ToggleEcliptic:
+      flip(chart->GetLayers().showEcliptic, COMMAND_ECLIPTIC);
+      break;
   }
   RequestRender();
 }
 
 void MainWindow::OnCommand(uint16_t, uint16_t command, intptr_t) {
   // Every command, even one that then does nothing, starts from the clock.
-  RefreshSiderealAngle();
+  ReadClock();
+  UpdateMoment();
   switch (command) {
     case COMMAND_EXIT: DestroyAppWindow(hwnd); return;
     case COMMAND_CONFIGURE:
@@ -126,6 +139,11 @@ void MainWindow::OnCommand(uint16_t, uint16_t command, intptr_t) {
     case COMMAND_ROTATE_CLOCKWISE: return Perform(ChartAction::RotateClockwise);
     case COMMAND_ROTATE_COUNTER_CLOCKWISE: return Perform(ChartAction::RotateCounterClockwise);
     case COMMAND_PRECISE_POSITIONS: return Perform(ChartAction::TogglePrecisePositions);
+    case COMMAND_CONSTELLATION_NAMES: return Perform(ChartAction::ToggleConstellationNames);
+    case COMMAND_STAR_NAMES: return Perform(ChartAction::ToggleStarNames);
+    case COMMAND_GROUND: return Perform(ChartAction::ToggleGround);
+    case COMMAND_DAYLIGHT: return Perform(ChartAction::ToggleDaylight);
+    case COMMAND_ECLIPTIC: return Perform(ChartAction::ToggleEcliptic);
     case COMMAND_NAVIGATION_BOX:
       navBoxShown = !navBoxShown;
       RequestRepaint();
@@ -133,10 +151,14 @@ void MainWindow::OnCommand(uint16_t, uint16_t command, intptr_t) {
     case COMMAND_FIND: return Find();
     case COMMAND_NIGHT_VISION: return ToggleNightVision();
     case COMMAND_NOW: return ReturnToClock();
+    case COMMAND_OBJECT_INFO: return OpenInfoPanel();
+    case COMMAND_TONIGHT: return ShowTonight();
+    case COMMAND_USE_MY_LOCATION: return UseMyLocation();
+    case COMMAND_POINT_AT_SKY: return TogglePointAtSky();
     default: break;
   }
   if (const GoToRow* row = GoToRowAt(GoToRowOfCommand(command))) {
-    GoToConstellation(chart->GetProjection(), *row, sky);
+    GoToConstellation(chart->GetProjection(), *row, moment.GetSky());
     RequestRender();
   }
 }
@@ -147,6 +169,7 @@ void MainWindow::OnKeyDown(uintptr_t virtualKey, intptr_t) {
     case KEY_UP: return Perform(ChartAction::PanUp);
     case KEY_RIGHT: return Perform(ChartAction::PanRight);
     case KEY_DOWN: return Perform(ChartAction::PanDown);
+    case KEY_ESCAPE: return CloseInfo();
     default: return;
   }
 }
@@ -155,6 +178,8 @@ void MainWindow::OnChar(char16_t character, intptr_t) {
   switch (character) {
     case u'+': return Perform(ChartAction::ZoomIn);
     case u'-': return Perform(ChartAction::ZoomOut);
+    case u'A':
+    case u'a': return TogglePointAtSky();
     case u'B':
     case u'b': return Perform(ChartAction::ToggleConstellationBoundaries);
     case u'E':
@@ -182,10 +207,26 @@ void MainWindow::OnChar(char16_t character, intptr_t) {
     case u'r': return ToggleNightVision();
     case u'T':
     case u't': return ReturnToClock();
+    case u'U':
+    case u'u': return UseMyLocation();
     case u'[': return StepTime(-1, 0);
     case u']': return StepTime(1, 0);
     case u'{': return StepTime(0, -1);
     case u'}': return StepTime(0, 1);
+    case u'I':
+    case u'i': return OpenInfoPanel();
+    case u'J':
+    case u'j': return ShowTonight();
+    case u'C':
+    case u'c': return Perform(ChartAction::ToggleConstellationNames);
+    case u'X':
+    case u'x': return Perform(ChartAction::ToggleStarNames);
+    case u'G':
+    case u'g': return Perform(ChartAction::ToggleGround);
+    case u'D':
+    case u'd': return Perform(ChartAction::ToggleDaylight);
+    case u'Y':
+    case u'y': return Perform(ChartAction::ToggleEcliptic);
     case u'<': return ChangeStarLimit(-1);
     case u'>': return ChangeStarLimit(1);
     default: return;

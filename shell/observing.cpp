@@ -44,35 +44,38 @@ void MainWindow::Find() {
     }
     return names;
   });
-  if (!chosen.empty()) TurnToName(chosen);
+  if (!chosen.empty() && TurnToName(chosen)) ShowObjectInfo(foundName);
 }
 
 bool MainWindow::TurnToName(std::u16string_view text) {
-  RefreshSiderealAngle();
-  const std::optional<SkyTarget> target =
-      FindSkyTarget(GetSkyNames(), Utf16ToUtf8(text), config.observationTime,
-                    observer->GetLongitude(), observer->GetLatitude());
+  ReadClock();
+  UpdateMoment();
+  const std::optional<SkyTarget> target = FindSkyTarget(GetSkyNames(), Utf16ToUtf8(text), moment);
   if (!target) return false;
   const GoToRow row{target->name.c_str(), target->rightAscensionHours, target->declinationDegrees};
-  GoToConstellation(chart->GetProjection(), row, sky);
+  GoToConstellation(chart->GetProjection(), row, moment.GetSky());
   foundName = Utf8ToUtf16(target->name);
+  if (IsBelowHorizon(*target, *observer, moment.GetSky())) foundName += u" (below the horizon)";
   RequestRender();
   return true;
 }
 
 void MainWindow::StepTime(int32_t hours, int32_t days) {
-  RefreshSiderealAngle();
+  ReadClock();
   SYSTEMTIME time = config.observationTime;
   const bool stepped = days != 0 ? StepLocalDays(time, days) : StepHours(time, hours);
   if (!stepped) return;  // the edge of the calendar the clock handles
   config.useSystemTime = 0;
   config.observationTime = time;
   RequestRender();
+  RefreshInfoPanel();
 }
 
 void MainWindow::ReturnToClock() {
   config.useSystemTime = 1;
+  ReadClock();
   RequestRender();
+  RefreshInfoPanel();
 }
 
 void MainWindow::ToggleNightVision() {
@@ -97,7 +100,9 @@ std::u16string MainWindow::CaptionText() const {
     SYSTEMTIME local = config.observationTime;
     if (UniversalToLocal(local)) shown = local;
   }
-  return halvane::CaptionText(shown, extension.starLimitOffset);
+  const std::u16string caption = halvane::CaptionText(shown, extension.starLimitOffset);
+  if (locationMessage.empty()) return caption;
+  return caption.empty() ? locationMessage : locationMessage + u"  " + caption;
 }
 
 }  // namespace halvane

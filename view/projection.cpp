@@ -68,15 +68,24 @@ void Projection::SkyToHorizontal(const SkyPlaces& sky, double rightAscension, do
   sky.ToHorizontal(*observer, rightAscension, declination, azimuth, altitude);
 }
 
-void Projection::ScreenToSky(const SkyPlaces& sky, int32_t x, int32_t y, double& rightAscension,
-                             double& declination) const {
+void Projection::ScreenToHorizontal(int32_t x, int32_t y, double& azimuth, double& altitude) const {
   double u = 0.0;
   double v = 0.0;
   ScreenToView(x, y, u, v);
+  orientation.ViewToHorizontal(u, v, azimuth, altitude);
+}
+
+void Projection::HorizontalToSky(const SkyPlaces& sky, double azimuth, double altitude,
+                                 double& rightAscension, double& declination) const {
+  sky.FromHorizontal(*observer, azimuth, altitude, rightAscension, declination);
+}
+
+void Projection::ScreenToSky(const SkyPlaces& sky, int32_t x, int32_t y, double& rightAscension,
+                             double& declination) const {
   double azimuth = 0.0;
   double altitude = 0.0;
-  orientation.ViewToHorizontal(u, v, azimuth, altitude);
-  sky.FromHorizontal(*observer, azimuth, altitude, rightAscension, declination);
+  ScreenToHorizontal(x, y, azimuth, altitude);
+  HorizontalToSky(sky, azimuth, altitude, rightAscension, declination);
 }
 
 void Projection::AimAt(const SkyPlaces& sky, double rightAscension, double declination) {

@@ -52,9 +52,21 @@ class Projection {
     ViewToScreen(x, y, p.x, p.y);
     return p;
   }
+  // A horizontal position (radians) to its place on the chart in pixels, not truncated.
+  void HorizontalToPixel(double azimuth, double altitude, double& pixelX, double& pixelY) const {
+    double x = 0.0;
+    double y = 0.0;
+    orientation.HorizontalToView(azimuth, altitude, x, y);
+    pixelX = xScale * x + centerX;
+    pixelY = yScale * y + centerY;
+  }
   // A client pixel back to the J2000 direction (radians) the chart draws there.
   void ScreenToSky(const SkyPlaces& sky, int32_t x, int32_t y, double& rightAscension,
                    double& declination) const;
+  // The two halves of ScreenToSky, for callers that look at the horizontal place on the way.
+  void ScreenToHorizontal(int32_t x, int32_t y, double& azimuth, double& altitude) const;
+  void HorizontalToSky(const SkyPlaces& sky, double azimuth, double altitude,
+                       double& rightAscension, double& declination) const;
 
   // Where the chart looks and how it is turned; see ViewOrientation.
   const ViewOrientation& GetOrientation() const { return orientation; }
@@ -69,6 +81,7 @@ class Projection {
   void RotateClockwise() { orientation.RotateClockwise(); }
   void RotateCounterClockwise() { orientation.RotateCounterClockwise(); }
   double GetRotation() const { return orientation.GetRotation(); }
+  void SetRotation(double radians) { orientation.SetRotation(radians); }
 
   void ZoomIn();
   void ZoomOut();

@@ -43,6 +43,11 @@ void ViewOrientation::SetViewDirection(double azimuth, double altitude) {
   Recompute();
 }
 
+void ViewOrientation::SetRotation(double radians) {
+  rotation = radians;
+  Recompute();
+}
+
 void ViewOrientation::RotateClockwise() {
   rotation = rotation + ROTATION_STEP;
   Recompute();

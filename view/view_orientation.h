@@ -26,6 +26,8 @@ class ViewOrientation {
   void RotateClockwise();
   void RotateCounterClockwise();
   double GetRotation() const { return rotation; }
+  // Turns the picture to this angle, radians clockwise, as given (not reduced).
+  void SetRotation(double radians);
 
   // The cached values, for checks of the invariant.
   double GetCosRotation() const { return cosRotation; }

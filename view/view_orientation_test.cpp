@@ -61,6 +61,9 @@ TEST(ViewOrientation, ViewOperationsLeaveTheirRanges) {
   EXPECT_NEAR(o.GetSinRotation(), 0.0, 1e-14);
   o.RotateCounterClockwise();
   EXPECT_EQ(o.GetCosRotation(), std::cos(o.GetRotation()));
+  o.SetRotation(-7.0);  // a sensor's roll, kept as given
+  EXPECT_EQ(o.GetRotation(), -7.0);
+  EXPECT_EQ(o.GetSinRotation(), std::sin(-7.0));
 }
 
 TEST(ViewOrientation, ViewPlaneGivesTheWorkedValuesWithAndWithoutRotation) {

@@ -1,0 +1,41 @@
+// One instant's sky, built once from one conversion of the calendar date.
+#include "astro/moment.h"
+
+#include <cmath>
+#include <limits>
+
+#include "astro/delta_t.h"
+#include "astro/sidereal_time.h"
+
+namespace halvane {
+
+Moment::Moment() : Moment(SkyPlaces(0.0)) {}
+
+Moment::Moment(const SkyPlaces& sky)
+    : jdUt(std::numeric_limits<double>::quiet_NaN()),
+      jdTt(std::numeric_limits<double>::quiet_NaN()),
+      sky(sky) {}
+
+Moment::Moment(const SYSTEMTIME& time, double longitude, double latitude, bool precise)
+    : time(time),
+      longitude(longitude),
+      latitude(latitude),
+      jdUt(JulianDayAt(time)),
+      jdTt(TerrestrialJulianDay(jdUt)),
+      sky(precise ? SkyPlaces::OfDate(jdUt, jdTt, longitude)
+                  : SkyPlaces(SiderealTimeAt(time, longitude))) {}
+
+const SolarSystemPlaces& Moment::GetBodies() const {
+  if (!bodies) bodies = ComputeSolarSystem(jdUt, jdTt, longitude, latitude);
+  return *bodies;
+}
+
+bool Moment::Matches(const SYSTEMTIME& other, double otherLongitude, double otherLatitude,
+                     bool precise) const {
+  return std::isfinite(jdUt) && IsPrecise() == precise && longitude == otherLongitude &&
+         latitude == otherLatitude && time.year == other.year && time.month == other.month &&
+         time.day == other.day && time.hour == other.hour && time.minute == other.minute &&
+         time.second == other.second && time.milliseconds == other.milliseconds;
+}
+
+}  // namespace halvane
