@@ -12,6 +12,7 @@
 #include "astro/observer.h"
 #include "chart/chart.h"
 #include "platform/recording_surface.h"
+#include "tests/support/build_paths.h"
 #include "tests/support/trace_lines.h"
 #include "view/view_directions.h"
 
@@ -21,7 +22,7 @@ namespace {
 using test_support::QuotedText;
 using test_support::StartsWith;
 
-const std::string DATA = HALVANE_SOURCE_DIR "/data/";
+const std::string DATA = test_support::SourcePath("data/");
 constexpr double PARIS_LONGITUDE = -2.35;  // degrees, positive west
 constexpr double PARIS_LATITUDE = 48.85;
 

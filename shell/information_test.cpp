@@ -9,6 +9,7 @@
 #include "platform/info_panel.h"
 #include "platform/tonight_list.h"
 #include "shell/shell_test_support.h"
+#include "tests/support/build_paths.h"
 
 namespace halvane::test_support {
 namespace {
@@ -17,7 +18,7 @@ class InformationTest : public ShellTest {
  public:
   void SetUp() override {
     ShellTest::SetUp();
-    std::filesystem::copy_file(std::filesystem::path(HALVANE_BINARY_DIR) / "Labels.dat",
+    std::filesystem::copy_file(std::filesystem::path(BuildPath("Labels.dat")),
                                folder / "Labels.dat");
   }
 

@@ -18,6 +18,7 @@
 #include "platform/find_field.h"
 #include "shell/config_dialog.h"
 #include "shell/shell_test_support.h"
+#include "tests/support/build_paths.h"
 
 namespace halvane::test_support {
 namespace {
@@ -26,7 +27,7 @@ class ObservingTest : public ShellTest {
  public:
   void SetUp() override {
     ShellTest::SetUp();
-    std::filesystem::copy_file(std::filesystem::path(HALVANE_BINARY_DIR) / "Labels.dat",
+    std::filesystem::copy_file(std::filesystem::path(BuildPath("Labels.dat")),
                                folder / "Labels.dat");
     const char* old = std::getenv("TZ");
     savedZone = old != nullptr ? old : "";

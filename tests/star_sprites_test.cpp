@@ -10,6 +10,7 @@
 #include "catalog/layer_test_support.h"
 #include "platform/image_surface.h"
 #include "platform/recording_surface.h"
+#include "tests/support/build_paths.h"
 #include "view/progress_strip.h"
 
 namespace halvane {
@@ -29,7 +30,8 @@ TEST(StarSprites, RenderedFieldHasItsStarsInPlace) {
   view.SetViewDirection(PI, PI / 4);
   LayerSet layers;
   StarLayer starLayer;
-  const QImage sheet(HALVANE_SOURCE_DIR "/resources/star_sprites.png");
+  const QImage sheet(
+      QString::fromStdString(test_support::SourcePath("resources/star_sprites.png")));
   ASSERT_FALSE(sheet.isNull());
   starLayer.sprites = std::make_unique<ImageBitmap>(sheet);
   ScratchFolder folder;
