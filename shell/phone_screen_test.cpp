@@ -98,7 +98,7 @@ TEST_F(PhoneScreenTest, EveryControlOfTheWindowIsAFingerWideOnAPhoneAndAsBeforeO
   Tap(box.x + 45 + 44, box.y + 2 * 45 + 44);
   double azimuth = 0.0;
   double altitude = 0.0;
-  w.GetObserver().GetViewDirection(azimuth, altitude);
+  w.GetChart().GetProjection().GetViewDirection(azimuth, altitude);
   EXPECT_NEAR(azimuth, VIEW_SOUTH.azimuth, 1e-12);
 
   // A tap of a finger opens the menu; its items are a finger high.
