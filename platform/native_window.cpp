@@ -71,6 +71,7 @@ ChartArea::ChartArea(NativeWindow& owner, int32_t width, int32_t height)
   holdTimer.setSingleShot(true);
   holdTimer.setInterval(STYLUS_HOLD_MS);
   connect(&holdTimer, &QTimer::timeout, this, [this] {
+    if (this->owner.destroyed) return;
     this->owner.Send(MESSAGE_STYLUS_HOLD, 0, PackPoint(pressPoint.x(), pressPoint.y()));
   });
 }
