@@ -4,6 +4,7 @@
 #include <QMessageBox>
 #include <QPushButton>
 
+#include "platform/finger_size.h"
 #include "platform/native_window.h"
 
 namespace halvane {
@@ -15,6 +16,8 @@ MessageBoxAnswer AskRetry(WindowHandle owner, const std::string& title, const st
   box.setTextFormat(Qt::PlainText);
   QPushButton* retry = box.addButton(QMessageBox::Retry);
   QPushButton* cancel = box.addButton(QString::fromStdString(cancelText), QMessageBox::RejectRole);
+  FitForFinger(*retry);
+  FitForFinger(*cancel);
   box.setDefaultButton(retry);
   box.setEscapeButton(cancel);
   box.exec();
