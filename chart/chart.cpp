@@ -24,6 +24,10 @@ void Chart::IdentifyObject(PickedLabel& label, int32_t x, int32_t y, const Momen
     targets.push_back(
         {place.rightAscension, place.declination, BodyName(static_cast<Body>(index))});
   }
+  // Deep-sky names are UTF-8; the tap names them as far as its code page goes.
+  for (const DeepSkyRecord& object : deepSkyLayer.shown) {
+    targets.push_back({object.rightAscension, object.declination, object.name});
+  }
   halvane::IdentifyObject(projection, layers, label, x, y, moment.GetSky(), targets);
 }
 

@@ -9,6 +9,7 @@
 
 #include "astro/moment.h"
 #include "catalog/catalog_layers.h"
+#include "catalog/deep_sky_layer.h"
 #include "catalog/identify_object.h"
 #include "platform/surface.h"
 #include "view/layer_set.h"
@@ -42,12 +43,15 @@ class Chart {
   const LayerSet& GetLayers() const { return layers; }
   // Star records read by the last frame whose catalog could be used.
   int32_t GetStarCount() const { return starLayer.starCount; }
+  // The deep-sky names the last frame offers to the label placement.
+  const std::vector<DeepSkyLabel>& GetDeepSkyNames() const { return deepSkyLayer.names; }
 
  private:
   Projection projection;
   LayerSet layers;
   ProgressStrip progress;
   StarLayer starLayer;
+  DeepSkyLayer deepSkyLayer;
 };
 
 }  // namespace halvane

@@ -2,6 +2,7 @@
 // the progress strip growing on the screen between them.
 #include "chart/chart.h"
 
+#include "catalog/deep_sky_layer.h"
 #include "chart/label_overlay.h"
 #include "view/grid_layers.h"
 #include "view/solar_system_layer.h"
@@ -13,6 +14,7 @@ namespace {
 constexpr Color GRID_COLOR = MakeColor(0x40, 0x40, 0x40);
 constexpr Color LINE_COLOR = MakeColor(0x40, 0x40, 0x80);
 constexpr Color BOUNDARY_COLOR = MakeColor(0x40, 0x60, 0x60);
+constexpr Color DEEP_SKY_COLOR = MakeColor(0x50, 0x68, 0x88);
 
 }  // namespace
 
@@ -41,6 +43,14 @@ void Chart::DrawFrame(Surface& drawSurface, Surface& progressSurface, const Mome
   drawSurface.SelectPen(BOUNDARY_COLOR);
   DrawConstellationBoundaries(projection, layers, drawSurface, sky);
   progress.Show(done += 1.0, progressSurface);
+
+  if (layers.showDeepSky) {
+    drawSurface.SelectPen(DEEP_SKY_COLOR);
+    DrawDeepSky(projection, layers, deepSkyLayer, drawSurface, sky);
+    drawSurface.SelectPen(BOUNDARY_COLOR);
+  } else {
+    deepSkyLayer = {};
+  }
 
   DrawStars(projection, layers, starLayer, drawSurface, progress, progressSurface, sky);
 

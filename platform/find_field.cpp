@@ -4,6 +4,7 @@
 #include <QAbstractItemView>
 #include <QCompleter>
 #include <QDialog>
+#include <QLabel>
 #include <QLineEdit>
 #include <QStringListModel>
 #include <QVBoxLayout>
@@ -32,7 +33,7 @@ QStringList ToStringList(const std::vector<std::u16string>& texts) {
 }  // namespace
 
 std::u16string RunFindField(WindowHandle owner, std::u16string_view title,
-                            const CompletionSource& complete) {
+                            const CompletionSource& complete, const FindAcceptor& accept) {
   QDialog dialog(owner);
   dialog.setWindowTitle(QString::fromUtf16(title.data(), static_cast<qsizetype>(title.size())));
   dialog.setModal(true);
@@ -41,6 +42,10 @@ std::u16string RunFindField(WindowHandle owner, std::u16string_view title,
   field->setObjectName(QStringLiteral("findText"));
   field->setClearButtonEnabled(true);
   layout->addWidget(field);
+  auto* notFound = new QLabel(QStringLiteral("not found"), &dialog);
+  notFound->setObjectName(QStringLiteral("findNotFound"));
+  notFound->hide();
+  layout->addWidget(notFound);
 
   auto* model = new QStringListModel(&dialog);
   auto* completer = new QCompleter(model, &dialog);
@@ -50,19 +55,22 @@ std::u16string RunFindField(WindowHandle owner, std::u16string_view title,
   field->setCompleter(completer);
 
   QString chosen;
+  const auto tryText = [&](const QString& text) {
+    if (!chosen.isEmpty()) return;  // Enter after a chosen completion
+    if (accept(text.toStdU16String())) {
+      chosen = text;
+      dialog.accept();
+      return;
+    }
+    notFound->show();
+  };
   QObject::connect(field, &QLineEdit::textEdited, &dialog, [&](const QString& text) {
+    notFound->hide();
     model->setStringList(ToStringList(complete(text.toStdU16String())));
     completer->complete();
   });
-  QObject::connect(completer, qOverload<const QString&>(&QCompleter::activated), &dialog,
-                   [&](const QString& text) {
-                     chosen = text;
-                     dialog.accept();
-                   });
-  QObject::connect(field, &QLineEdit::returnPressed, &dialog, [&] {
-    if (chosen.isEmpty()) chosen = field->text();
-    dialog.accept();
-  });
+  QObject::connect(completer, qOverload<const QString&>(&QCompleter::activated), &dialog, tryText);
+  QObject::connect(field, &QLineEdit::returnPressed, &dialog, [&] { tryText(field->text()); });
   if (owner != nullptr) {
     dialog.setMinimumWidth(std::min(owner->width(), 240));
   }

@@ -53,6 +53,9 @@ class ImageSurface : public Surface {
   void DrawText(std::u16string_view text, const Rect& rect, uint32_t flags) override;
   void Blit(int32_t x, int32_t y, int32_t width, int32_t height, const Bitmap& source,
             int32_t sourceX, int32_t sourceY, RasterOp op) override;
+  void Ellipse(Point centre, int32_t radiusX, int32_t radiusY, int32_t angleDegrees,
+               bool dotted) override;
+  void FillPolygon(const Point* points, const int32_t* counts, int32_t rings, Color color) override;
 
  private:
   // Draws from (x0, y0) up to but not including (x1, y1), in device pixels.

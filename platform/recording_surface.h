@@ -8,6 +8,8 @@
 //   polyline N X1 Y1 ... XN YN
 //   text L T R B FLAGS "TEXT"     FLAGS decimal; TEXT in UTF-8, with \" and \\ escaped
 //   blit DX DY W H SX SY ROP      ROP copy or or; SX SY in the source bitmap
+//   ellipse X Y RX RY ANGLE STYLE STYLE solid or dotted; ANGLE in degrees
+//   polygon RRGGBB RINGS N1 ... NK X1 Y1 ...
 #pragma once
 
 #include <string>
@@ -33,6 +35,9 @@ class RecordingSurface : public Surface {
   void DrawText(std::u16string_view text, const Rect& rect, uint32_t flags) override;
   void Blit(int32_t x, int32_t y, int32_t width, int32_t height, const Bitmap& source,
             int32_t sourceX, int32_t sourceY, RasterOp op) override;
+  void Ellipse(Point centre, int32_t radiusX, int32_t radiusY, int32_t angleDegrees,
+               bool dotted) override;
+  void FillPolygon(const Point* points, const int32_t* counts, int32_t rings, Color color) override;
 
  private:
   Surface* forward;

@@ -78,6 +78,14 @@ class Surface {
   // replacing the pixels or OR-ing them in. Parts outside either side are skipped.
   virtual void Blit(int32_t x, int32_t y, int32_t width, int32_t height, const Bitmap& source,
                     int32_t sourceX, int32_t sourceY, RasterOp op) = 0;
+  // Outlines an ellipse about centre with the selected pen, solid or dotted: radiusX along
+  // the direction angleDegrees counter-clockwise from the x axis, radiusY across it.
+  virtual void Ellipse(Point centre, int32_t radiusX, int32_t radiusY, int32_t angleDegrees,
+                       bool dotted) = 0;
+  // Fills the rings (counts[i] points each, one after another in points) by the even-odd
+  // rule in colour, with no outline; a ring of fewer than three points adds nothing.
+  virtual void FillPolygon(const Point* points, const int32_t* counts, int32_t rings,
+                           Color color) = 0;
 };
 
 }  // namespace halvane

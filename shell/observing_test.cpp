@@ -72,6 +72,9 @@ class ObservingTest : public ShellTest {
         field->completer()->popup()->hide();
         QTest::keyClick(field, Qt::Key_Return);
       }
+      const QLabel* notFound = dialog->findChild<QLabel*>("findNotFound");
+      keptNotFound = dialog->isVisible() && notFound != nullptr && notFound->isVisible() &&
+                     field->text() == text;
       if (dialog->isVisible()) dialog->done(QDialog::Rejected);
     });
     open();
@@ -109,6 +112,7 @@ class ObservingTest : public ShellTest {
 
   std::string savedZone;
   bool hadZone = false;
+  bool keptNotFound = false;  // the last FindWith left its text open with "not found"
 };
 
 // No pixel of the widget's picture has green or blue.
@@ -157,7 +161,12 @@ TEST_F(ObservingTest, FindTurnsToStarsObjectsPlanetsAndConstellationsAndLabelsTh
   FindWith(typeF, "sat", true, true);
   EXPECT_EQ(LabelText(), u"Saturn");
 
-  // Nothing matching leaves the view as it was.
+  // Names of every catalog, however they are written.
+  FindWith(typeF, "alf Ori", false);
+  EXPECT_EQ(LabelText(), u"\u03B1 Ori");
+  EXPECT_FALSE(keptNotFound);
+
+  // Nothing matching leaves the view as it was, and the text in the field with a word why.
   double azimuth = 0.0;
   double altitude = 0.0;
   w.GetObserver().GetViewDirection(azimuth, altitude);
@@ -169,6 +178,7 @@ TEST_F(ObservingTest, FindTurnsToStarsObjectsPlanetsAndConstellationsAndLabelsTh
   EXPECT_EQ(azimuthAfter, azimuth);
   EXPECT_EQ(altitudeAfter, altitude);
   EXPECT_EQ(w.GetFramesDrawn(), frames);
+  EXPECT_TRUE(keptNotFound);
 }
 
 TEST_F(ObservingTest, NightVisionLeavesNoGreenOrBlueOnTheScreenAndIsStored) {

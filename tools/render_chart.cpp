@@ -124,7 +124,8 @@ bool RenderChart(const RenderOptions& options, const SYSTEMTIME& now, Surface& s
 
   std::optional<SkyTarget> target;
   if (!options.goToName.empty()) {
-    target = FindSkyTarget(LoadSkyNames(folder + "Labels.dat"), options.goToName, moment);
+    target = FindSkyTarget(LoadSkyNames(folder + "Labels.dat", folder + "Names.dat"),
+                           options.goToName, moment);
     if (!target) {
       error = "--goto: no star, object, constellation or planet of that name, got '" +
               options.goToName + "'";
@@ -142,6 +143,7 @@ bool RenderChart(const RenderOptions& options, const SYSTEMTIME& now, Surface& s
   Chart view(chart, &observer, LoadBitmap(BitmapId::StarSprites));
   view.GetLayers().UseDataFolder(folder);
   view.GetLayers().ApplyLayerFlags(layerFlags);
+  view.GetLayers().ApplyViewLayerFlags(options.viewLayerFlags);
   view.GetLayers().precisePositions = precise;
 
   ApplyZoom(view.GetProjection(), options.zoomSteps);

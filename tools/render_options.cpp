@@ -98,9 +98,11 @@ const ViewDirection* FindView(std::string_view name) {
   return nullptr;
 }
 
-// The solar system is shown unless the list leaves it out.
-bool ParseLayers(std::string_view text, uint16_t& flags) {
+// The solar system is shown unless the list leaves it out; so are the layers of the view
+// layer flags.
+bool ParseLayers(std::string_view text, uint16_t& flags, uint16_t& viewFlags) {
   flags = LAYER_SOLAR_SYSTEM_HIDDEN;
+  viewFlags = LAYER_DEEP_SKY_HIDDEN | LAYER_MILKY_WAY_HIDDEN;
   if (text == "none") return true;
   while (true) {
     const size_t comma = text.find(',');
@@ -115,6 +117,10 @@ bool ParseLayers(std::string_view text, uint16_t& flags) {
       flags |= LAYER_CONSTELLATION_BOUNDARIES;
     } else if (name == "solar") {
       flags &= ~LAYER_SOLAR_SYSTEM_HIDDEN;
+    } else if (name == "deep-sky") {
+      viewFlags &= ~LAYER_DEEP_SKY_HIDDEN;
+    } else if (name == "milky-way") {
+      viewFlags &= ~LAYER_MILKY_WAY_HIDDEN;
     } else {
       return false;
     }
@@ -202,10 +208,14 @@ bool ParseOption(const std::string& name, const std::string& value, RenderOption
   }
   if (name == "--layers") {
     uint16_t flags = 0;
-    if (!ParseLayers(value, flags)) {
-      return fail("expected none or a list of equatorial, horizontal, lines, boundaries, solar");
+    uint16_t viewFlags = 0;
+    if (!ParseLayers(value, flags, viewFlags)) {
+      return fail(
+          "expected none or a list of equatorial, horizontal, lines, boundaries, solar, "
+          "deep-sky, milky-way");
     }
     o.layerFlags = flags;
+    o.viewLayerFlags = viewFlags;
     return true;
   }
   if (name == "--tap") {
@@ -299,8 +309,9 @@ const char* RenderUsage() {
          "  --rotate N        N clockwise 15-degree steps; negative: counter-clockwise\n"
          "  --pan KEYS        arrow-key steps, a string of l, r, u, d, applied in order\n"
          "  --layers LIST     comma-separated subset of equatorial,horizontal,lines,\n"
-         "                    boundaries,solar, or none (default: Config.dat's, else\n"
-         "                    horizontal,lines,solar)\n"
+         "                    boundaries,solar,deep-sky,milky-way, or none (default:\n"
+         "                    Config.dat's, else horizontal,lines,solar,deep-sky,\n"
+         "                    milky-way)\n"
          "  --precise         apparent places of the date, with refraction (as the\n"
          "                    View menu's Precise positions)\n"
          "  --tap X,Y         identify the object at this pixel and write its name\n"

@@ -29,6 +29,7 @@ struct RenderOptions {
   int32_t rotateSteps = 0;              // positive: clockwise
   std::string pan;                      // only l, r, u, d
   std::optional<uint16_t> layerFlags;   // the bits of Config.dat's layer flags
+  uint16_t viewLayerFlags = 0;          // the view layer flags (set means hidden)
   bool precise = false;                 // apparent places of the date, whatever the flags say
   std::optional<Point> tap;
   std::string outPath;

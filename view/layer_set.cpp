@@ -8,6 +8,10 @@ void LayerSet::UseDataFolder(const std::string& folder) {
   linesPath = folder + "ConLin.dat";
   boundariesPath = folder + "ConBon.dat";
   labelsPath = folder + "Labels.dat";
+  namesPath = folder + "Names.dat";
+  deepSkyPath = folder + "DeepSky.dat";
+  milkyWayPath = folder + "MilkyWay.dat";
+  faintStarsPath = folder + "FaintStars.dat";
 }
 
 void LayerSet::ApplyLayerFlags(uint16_t flags) {
@@ -27,6 +31,18 @@ uint16_t LayerSet::LayerFlags() const {
   if (showConstellationBoundaries) flags |= LAYER_CONSTELLATION_BOUNDARIES;
   if (!showSolarSystem) flags |= LAYER_SOLAR_SYSTEM_HIDDEN;
   if (precisePositions) flags |= LAYER_PRECISE_POSITIONS;
+  return flags;
+}
+
+void LayerSet::ApplyViewLayerFlags(uint16_t flags) {
+  showDeepSky = (flags & LAYER_DEEP_SKY_HIDDEN) == 0;
+  showMilkyWay = (flags & LAYER_MILKY_WAY_HIDDEN) == 0;
+}
+
+uint16_t LayerSet::ViewLayerFlags() const {
+  uint16_t flags = 0;
+  if (!showDeepSky) flags |= LAYER_DEEP_SKY_HIDDEN;
+  if (!showMilkyWay) flags |= LAYER_MILKY_WAY_HIDDEN;
   return flags;
 }
 

@@ -16,6 +16,11 @@ constexpr uint16_t LAYER_SOLAR_SYSTEM_HIDDEN = 1 << 4;
 // Not a layer: every layer in the apparent places of the date. Clear in older files.
 constexpr uint16_t LAYER_PRECISE_POSITIONS = 1 << 5;
 
+// The view layer flags of Config.dat's extension block: set means hidden, so files written
+// before a layer existed show it.
+constexpr uint16_t LAYER_DEEP_SKY_HIDDEN = 1 << 5;
+constexpr uint16_t LAYER_MILKY_WAY_HIDDEN = 1 << 6;
+
 struct LayerSet {
   // Reads the four catalogs from folder (with its trailing '/').
   void UseDataFolder(const std::string& folder);
@@ -23,17 +28,28 @@ struct LayerSet {
   void ApplyLayerFlags(uint16_t flags);
   // The switches as layer flags.
   uint16_t LayerFlags() const;
+  // The same for the view layer flags.
+  void ApplyViewLayerFlags(uint16_t flags);
+  uint16_t ViewLayerFlags() const;
 
   std::string starsPath;
   std::string linesPath;
   std::string boundariesPath;
   std::string labelsPath;
+  std::string namesPath;
+  std::string deepSkyPath;
+  std::string milkyWayPath;
+  std::string faintStarsPath;  // the star layer adds it at narrow fields; empty: never
   bool showEquatorialGrid = false;
   bool showHorizontalGrid = true;
   bool showConstellationLines = true;
   bool showConstellationBoundaries = false;
   bool showSolarSystem = true;
   bool precisePositions = false;
+  // Off here, so that a chart built from a default set draws as before they existed; the
+  // app and halvane-render turn them on.
+  bool showDeepSky = false;
+  bool showMilkyWay = false;
   // Whole magnitudes added to the faintest star the zoom draws: positive shows fainter stars.
   int32_t starLimitOffset = 0;
 };
