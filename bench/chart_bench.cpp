@@ -104,6 +104,17 @@ void BM_Frame(benchmark::State& state) {
 }
 BENCHMARK(BM_Frame)->Apply(ChartArguments);
 
+// The default frame with the deep-sky layer off and on.
+void BM_Frame_DeepSky(benchmark::State& state) {
+  BenchChart chart(false, state.range(0) != 0, 0);
+  chart.view.GetLayers().showDeepSky = state.range(1) != 0;
+  for (auto _ : state) chart.view.DrawFrame(chart.image, chart.progress, chart.moment);
+}
+BENCHMARK(BM_Frame_DeepSky)
+    ->ArgNames({"large", "on"})
+    ->ArgsProduct({{0, 1}, {0, 1}})
+    ->Unit(benchmark::kMicrosecond);
+
 // Apparent places of the date: a frame of a moment already prepared, as a drag draws it.
 void BM_Frame_Precise(benchmark::State& state) {
   BenchChart chart = MakeChart(state);

@@ -24,6 +24,7 @@ enum class ChartAction {
   PanUp,
   PanDown,
   TogglePrecisePositions,
+  ToggleDeepSky,
 };
 
 }  // namespace halvane

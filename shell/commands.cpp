@@ -88,6 +88,7 @@ void MainWindow::Perform(ChartAction action) {
     case ChartAction::TogglePrecisePositions:
       flip(chart->GetLayers().precisePositions, COMMAND_PRECISE_POSITIONS);
       break;
+    case ChartAction::ToggleDeepSky: flip(chart->GetLayers().showDeepSky, COMMAND_DEEP_SKY); break;
   }
   RequestRender();
 }
@@ -118,6 +119,7 @@ void MainWindow::OnCommand(uint16_t, uint16_t command, intptr_t) {
     case COMMAND_ROTATE_CLOCKWISE: return Perform(ChartAction::RotateClockwise);
     case COMMAND_ROTATE_COUNTER_CLOCKWISE: return Perform(ChartAction::RotateCounterClockwise);
     case COMMAND_PRECISE_POSITIONS: return Perform(ChartAction::TogglePrecisePositions);
+    case COMMAND_DEEP_SKY: return Perform(ChartAction::ToggleDeepSky);
     case COMMAND_NAVIGATION_BOX:
       navBoxShown = !navBoxShown;
       RequestRepaint();
@@ -157,6 +159,8 @@ void MainWindow::OnChar(char16_t character, intptr_t) {
     case u'l': return Perform(ChartAction::ToggleConstellationLines);
     case u'N':
     case u'n': return Perform(ChartAction::ViewNorth);
+    case u'O':
+    case u'o': return Perform(ChartAction::ToggleDeepSky);
     case u'P':
     case u'p': return Perform(ChartAction::ToggleSolarSystem);
     case u'Q':

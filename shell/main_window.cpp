@@ -60,6 +60,8 @@ void MainWindow::Create(const std::string& className, const std::string& title,
   LoadConfigExtension(files.configLoadPath, extension);
   observer->SetLocation(config.longitude, config.latitude);
   chart->GetLayers().ApplyLayerFlags(config.layerFlags);
+  // Shown until Config.dat keeps the view layer flags.
+  chart->GetLayers().ApplyViewLayerFlags(0);
   chart->GetLayers().starLimitOffset = extension.starLimitOffset;
   if (extension.nightVision) SetNightVision(hwnd, true);
   SetCheckMarks();
@@ -82,6 +84,7 @@ void MainWindow::SetCheckMarks() {
                 chart->GetLayers().showConstellationBoundaries);
   CheckMenuItem(menu, COMMAND_SOLAR_SYSTEM, chart->GetLayers().showSolarSystem);
   CheckMenuItem(menu, COMMAND_PRECISE_POSITIONS, chart->GetLayers().precisePositions);
+  CheckMenuItem(menu, COMMAND_DEEP_SKY, chart->GetLayers().showDeepSky);
   CheckMenuItem(menu, COMMAND_NIGHT_VISION, extension.nightVision);
 }
 

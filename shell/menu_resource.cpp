@@ -34,6 +34,7 @@ std::vector<MenuEntry> BuildEntries() {
       {K::CheckItem, COMMAND_CONSTELLATION_LINES, u"Constellation lines"},
       {K::CheckItem, COMMAND_CONSTELLATION_BOUNDARIES, u"Constellation boundary"},
       {K::CheckItem, COMMAND_SOLAR_SYSTEM, u"Solar system"},
+      {K::CheckItem, COMMAND_DEEP_SKY, u"Deep sky"},
       {K::CheckItem, COMMAND_NIGHT_VISION, u"Night vision"},
       {K::Separator, 0, u""},
       {K::Item, COMMAND_ZOOM_IN, u"Zoom in"},
