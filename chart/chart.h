@@ -11,6 +11,7 @@
 #include "catalog/catalog_layers.h"
 #include "catalog/deep_sky_layer.h"
 #include "catalog/identify_object.h"
+#include "catalog/milky_way_layer.h"
 #include "platform/surface.h"
 #include "view/layer_set.h"
 #include "view/progress_strip.h"
@@ -52,6 +53,7 @@ class Chart {
   ProgressStrip progress;
   StarLayer starLayer;
   DeepSkyLayer deepSkyLayer;
+  MilkyWayLayer milkyWayLayer;
 };
 
 }  // namespace halvane

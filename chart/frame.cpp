@@ -3,6 +3,7 @@
 #include "chart/chart.h"
 
 #include "catalog/deep_sky_layer.h"
+#include "catalog/milky_way_layer.h"
 #include "chart/label_overlay.h"
 #include "view/grid_layers.h"
 #include "view/solar_system_layer.h"
@@ -23,6 +24,7 @@ void Chart::DrawFrame(Surface& drawSurface, Surface& progressSurface, const Mome
   double done = 1.0;
   progress.Show(done, progressSurface);
   drawSurface.FillRect(projection.GetViewRect(), StockBrush::Black);
+  if (layers.showMilkyWay) DrawMilkyWay(projection, layers, milkyWayLayer, drawSurface, sky);
   // Catalog layers that cannot read their file write their message in the grid's colour.
   drawSurface.SelectPen(GRID_COLOR);
   drawSurface.SetTextColor(GRID_COLOR);

@@ -25,6 +25,7 @@ enum class ChartAction {
   PanDown,
   TogglePrecisePositions,
   ToggleDeepSky,
+  ToggleMilkyWay,
 };
 
 }  // namespace halvane

@@ -32,6 +32,7 @@ constexpr uint16_t COMMAND_FIND = 40030;
 constexpr uint16_t COMMAND_NIGHT_VISION = 40031;
 constexpr uint16_t COMMAND_NOW = 40032;
 constexpr uint16_t COMMAND_DEEP_SKY = 40050;
+constexpr uint16_t COMMAND_MILKY_WAY = 40051;
 
 // The go-to commands: 40100 for the table's first row to 40187 for its last.
 constexpr uint16_t COMMAND_FIRST_GO_TO = 40100;

@@ -89,6 +89,9 @@ void MainWindow::Perform(ChartAction action) {
       flip(chart->GetLayers().precisePositions, COMMAND_PRECISE_POSITIONS);
       break;
     case ChartAction::ToggleDeepSky: flip(chart->GetLayers().showDeepSky, COMMAND_DEEP_SKY); break;
+    case ChartAction::ToggleMilkyWay:
+      flip(chart->GetLayers().showMilkyWay, COMMAND_MILKY_WAY);
+      break;
   }
   RequestRender();
 }
@@ -120,6 +123,7 @@ void MainWindow::OnCommand(uint16_t, uint16_t command, intptr_t) {
     case COMMAND_ROTATE_COUNTER_CLOCKWISE: return Perform(ChartAction::RotateCounterClockwise);
     case COMMAND_PRECISE_POSITIONS: return Perform(ChartAction::TogglePrecisePositions);
     case COMMAND_DEEP_SKY: return Perform(ChartAction::ToggleDeepSky);
+    case COMMAND_MILKY_WAY: return Perform(ChartAction::ToggleMilkyWay);
     case COMMAND_NAVIGATION_BOX:
       navBoxShown = !navBoxShown;
       RequestRepaint();
@@ -157,6 +161,8 @@ void MainWindow::OnChar(char16_t character, intptr_t) {
     case u'h': return Perform(ChartAction::ToggleHorizontalGrid);
     case u'L':
     case u'l': return Perform(ChartAction::ToggleConstellationLines);
+    case u'M':
+    case u'm': return Perform(ChartAction::ToggleMilkyWay);
     case u'N':
     case u'n': return Perform(ChartAction::ViewNorth);
     case u'O':

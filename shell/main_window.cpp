@@ -85,6 +85,7 @@ void MainWindow::SetCheckMarks() {
   CheckMenuItem(menu, COMMAND_SOLAR_SYSTEM, chart->GetLayers().showSolarSystem);
   CheckMenuItem(menu, COMMAND_PRECISE_POSITIONS, chart->GetLayers().precisePositions);
   CheckMenuItem(menu, COMMAND_DEEP_SKY, chart->GetLayers().showDeepSky);
+  CheckMenuItem(menu, COMMAND_MILKY_WAY, chart->GetLayers().showMilkyWay);
   CheckMenuItem(menu, COMMAND_NIGHT_VISION, extension.nightVision);
 }
 

@@ -35,6 +35,7 @@ std::vector<MenuEntry> BuildEntries() {
       {K::CheckItem, COMMAND_CONSTELLATION_BOUNDARIES, u"Constellation boundary"},
       {K::CheckItem, COMMAND_SOLAR_SYSTEM, u"Solar system"},
       {K::CheckItem, COMMAND_DEEP_SKY, u"Deep sky"},
+      {K::CheckItem, COMMAND_MILKY_WAY, u"Milky Way"},
       {K::CheckItem, COMMAND_NIGHT_VISION, u"Night vision"},
       {K::Separator, 0, u""},
       {K::Item, COMMAND_ZOOM_IN, u"Zoom in"},

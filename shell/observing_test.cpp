@@ -4,6 +4,7 @@
 #include <QCompleter>
 #include <QDialog>
 #include <QInputMethodEvent>
+#include <QLabel>
 #include <QLineEdit>
 #include <QMenu>
 #include <QStringListModel>

@@ -102,7 +102,7 @@ const ViewDirection* FindView(std::string_view name) {
 // layer flags.
 bool ParseLayers(std::string_view text, uint16_t& flags, uint16_t& viewFlags) {
   flags = LAYER_SOLAR_SYSTEM_HIDDEN;
-  viewFlags = LAYER_DEEP_SKY_HIDDEN;
+  viewFlags = LAYER_DEEP_SKY_HIDDEN | LAYER_MILKY_WAY_HIDDEN;
   if (text == "none") return true;
   while (true) {
     const size_t comma = text.find(',');
@@ -119,6 +119,8 @@ bool ParseLayers(std::string_view text, uint16_t& flags, uint16_t& viewFlags) {
       flags &= ~LAYER_SOLAR_SYSTEM_HIDDEN;
     } else if (name == "deep-sky") {
       viewFlags &= ~LAYER_DEEP_SKY_HIDDEN;
+    } else if (name == "milky-way") {
+      viewFlags &= ~LAYER_MILKY_WAY_HIDDEN;
 
     } else {
       return false;
@@ -211,7 +213,7 @@ bool ParseOption(const std::string& name, const std::string& value, RenderOption
     if (!ParseLayers(value, flags, viewFlags)) {
       return fail(
           "expected none or a list of equatorial, horizontal, lines, boundaries, solar, "
-          "deep-sky");
+          "deep-sky, milky-way");
     }
     o.layerFlags = flags;
     o.viewLayerFlags = viewFlags;
@@ -308,8 +310,9 @@ const char* RenderUsage() {
          "  --rotate N        N clockwise 15-degree steps; negative: counter-clockwise\n"
          "  --pan KEYS        arrow-key steps, a string of l, r, u, d, applied in order\n"
          "  --layers LIST     comma-separated subset of equatorial,horizontal,lines,\n"
-         "                    boundaries,solar,deep-sky, or none (default: Config.dat's,\n"
-         "                    else horizontal,lines,solar,deep-sky)\n"
+         "                    boundaries,solar,deep-sky,milky-way, or none (default:\n"
+         "                    Config.dat's, else horizontal,lines,solar,deep-sky,\n"
+         "                    milky-way)\n"
          "  --precise         apparent places of the date, with refraction (as the\n"
          "                    View menu's Precise positions)\n"
          "  --tap X,Y         identify the object at this pixel and write its name\n"

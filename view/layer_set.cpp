@@ -10,6 +10,7 @@ void LayerSet::UseDataFolder(const std::string& folder) {
   labelsPath = folder + "Labels.dat";
   namesPath = folder + "Names.dat";
   deepSkyPath = folder + "DeepSky.dat";
+  milkyWayPath = folder + "MilkyWay.dat";
   faintStarsPath = folder + "FaintStars.dat";
 }
 
@@ -35,11 +36,13 @@ uint16_t LayerSet::LayerFlags() const {
 
 void LayerSet::ApplyViewLayerFlags(uint16_t flags) {
   showDeepSky = (flags & LAYER_DEEP_SKY_HIDDEN) == 0;
+  showMilkyWay = (flags & LAYER_MILKY_WAY_HIDDEN) == 0;
 }
 
 uint16_t LayerSet::ViewLayerFlags() const {
   uint16_t flags = 0;
   if (!showDeepSky) flags |= LAYER_DEEP_SKY_HIDDEN;
+  if (!showMilkyWay) flags |= LAYER_MILKY_WAY_HIDDEN;
   return flags;
 }
 

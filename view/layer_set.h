@@ -19,6 +19,7 @@ constexpr uint16_t LAYER_PRECISE_POSITIONS = 1 << 5;
 // The view layer flags of Config.dat's extension block: set means hidden, so files written
 // before a layer existed show it.
 constexpr uint16_t LAYER_DEEP_SKY_HIDDEN = 1 << 5;
+constexpr uint16_t LAYER_MILKY_WAY_HIDDEN = 1 << 6;
 
 struct LayerSet {
   // Reads the four catalogs from folder (with its trailing '/').
@@ -37,6 +38,7 @@ struct LayerSet {
   std::string labelsPath;
   std::string namesPath;
   std::string deepSkyPath;
+  std::string milkyWayPath;
   std::string faintStarsPath;  // the star layer adds it at narrow fields; empty: never
   bool showEquatorialGrid = false;
   bool showHorizontalGrid = true;
@@ -47,6 +49,7 @@ struct LayerSet {
   // Off here, so that a chart built from a default set draws as before they existed; the
   // app and halvane-render turn them on.
   bool showDeepSky = false;
+  bool showMilkyWay = false;
   // Whole magnitudes added to the faintest star the zoom draws: positive shows fainter stars.
   int32_t starLimitOffset = 0;
 };

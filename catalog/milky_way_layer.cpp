@@ -1,0 +1,191 @@
+// The Milky Way layer: the five outline levels of MilkyWay.dat filled in steps of a faint cool
+// grey, each level over the one before. The chart's projection holds the whole sky but the
+// point opposite the view; rings are cut at a circle far beyond the chart's corners, and each
+// stretch beyond it is replaced by an arc of that circle that turns as far around the centre
+// as the stretch did, so every pixel of the chart keeps its side of every ring.
+#include "catalog/milky_way_layer.h"
+
+#include <algorithm>
+#include <array>
+#include <cmath>
+#include <vector>
+
+#include "astro/angles.h"
+#include "astro/observer.h"
+#include "catalog/data_file.h"
+#include "catalog/layer_geometry.h"
+#include "catalog/layer_message.h"
+#include "catalog/sky_records.h"
+#include "view/layer_set.h"
+#include "view/projection.h"
+#include "view/visible_cap.h"
+
+namespace halvane {
+
+namespace {
+
+constexpr std::array<Color, MILKY_WAY_LEVELS> LEVEL_COLORS = {
+    MakeColor(0x10, 0x12, 0x18), MakeColor(0x16, 0x19, 0x21), MakeColor(0x1C, 0x20, 0x2A),
+    MakeColor(0x22, 0x27, 0x33), MakeColor(0x28, 0x2E, 0x3C)};
+constexpr double ARC_STEP = 0.2;  // radians of turn between two points of a cut arc
+// Vertices closer than this (radians) to the one kept before are dropped when loading.
+constexpr double KEPT_SPACING = 0.004;
+
+struct Polygon {
+  std::vector<Point> points;
+  std::vector<int32_t> counts;
+};
+
+// Cuts one ring at the circle of radius cut (radians from the view centre) and adds what is
+// left, as pixels, to polygon.
+class RingCutter {
+ public:
+  RingCutter(const Projection& projection, double cut) : projection(projection), cut(cut) {}
+
+  void Add(const std::vector<std::array<double, 2>>& view, Polygon& polygon) const {
+    const size_t start = polygon.points.size();
+    const size_t n = view.size();
+    // Start at a vertex inside the cut, so that every stretch beyond it is whole.
+    size_t first = 0;
+    while (first < n && Distance(view[first]) > cut) ++first;
+    if (first == n) {
+      // A ring wholly beyond the cut that goes round the centre encloses the whole chart.
+      double totalTurn = 0.0;
+      for (size_t i = 0; i < n; ++i) {
+        totalTurn += std::remainder(Angle(view[(i + 1) % n]) - Angle(view[i]), TWO_PI);
+      }
+      if (std::fabs(totalTurn) > PI) {
+        for (double t = 0.0; t < TWO_PI; t += ARC_STEP) Emit(OnCut(t), polygon);
+        polygon.counts.push_back(static_cast<int32_t>(polygon.points.size() - start));
+      }
+      return;
+    }
+    double turned = 0.0;  // around the centre since the ring went beyond the cut
+    double exitAngle = 0.0;
+    bool outside = false;
+    for (size_t j = 1; j <= n; ++j) {
+      const auto& a = view[(first + j - 1) % n];
+      const auto& b = view[(first + j) % n];
+      const double step = std::remainder(Angle(b) - Angle(a), TWO_PI);
+      const bool bOutside = Distance(b) > cut;
+      if (!outside && bOutside) {
+        exitAngle = Angle(a) + step * Fraction(a, b);
+        turned = step * (1.0 - Fraction(a, b));
+        Emit(OnCut(exitAngle), polygon);
+      } else if (outside && !bOutside) {
+        turned += step * Fraction(a, b);
+        for (double t = ARC_STEP; t < std::fabs(turned); t += ARC_STEP) {
+          Emit(OnCut(exitAngle + std::copysign(t, turned)), polygon);
+        }
+        Emit(OnCut(exitAngle + turned), polygon);
+      } else if (outside) {
+        turned += step;
+      }
+      if (!bOutside) Emit(b, polygon);
+      outside = bOutside;
+    }
+    const auto count = static_cast<int32_t>(polygon.points.size() - start);
+    if (count >= 3) {
+      polygon.counts.push_back(count);
+    } else {
+      polygon.points.resize(start);
+    }
+  }
+
+ private:
+  static double Distance(const std::array<double, 2>& p) { return std::hypot(p[0], p[1]); }
+  static double Angle(const std::array<double, 2>& p) { return std::atan2(p[1], p[0]); }
+  // Where along a to b the distance from the centre reaches the cut, 0 to 1.
+  double Fraction(const std::array<double, 2>& a, const std::array<double, 2>& b) const {
+    const double da = Distance(a);
+    const double db = Distance(b);
+    return da == db ? 0.5 : std::clamp((cut - da) / (db - da), 0.0, 1.0);
+  }
+  std::array<double, 2> OnCut(double angle) const {
+    return {cut * std::cos(angle), cut * std::sin(angle)};
+  }
+  void Emit(const std::array<double, 2>& p, Polygon& polygon) const {
+    Point pixel;
+    projection.ViewToScreen(p[0], p[1], pixel.x, pixel.y);
+    polygon.points.push_back(pixel);
+  }
+
+  const Projection& projection;
+  double cut;
+};
+
+bool LoadRings(const std::string& path, MilkyWayLayer& layer) {
+  layer.rings.clear();
+  MilkyWayLayer::Ring* ring = nullptr;
+  uint16_t polygon = 0;
+  uint8_t ringNumber = 0;
+  const WalkResult result =
+      WalkRecords(path, MILKY_WAY_TAG, MILKY_WAY_RECORD_SIZE, [&](const uint8_t* bytes) {
+        const MilkyWayVertex vertex = DecodeMilkyWayVertex(bytes);
+        if (!IsUsablePosition(vertex.rightAscension, vertex.declination) ||
+            std::fabs(vertex.declination) > HALF_PI || vertex.level < 1 ||
+            vertex.level > MILKY_WAY_LEVELS) {
+          return;
+        }
+        if (ring == nullptr || vertex.polygon != polygon || vertex.ring != ringNumber ||
+            vertex.level != ring->level) {
+          ring = &layer.rings.emplace_back();
+          ring->level = vertex.level;
+          polygon = vertex.polygon;
+          ringNumber = vertex.ring;
+        } else {
+          const auto& last = ring->places.back();
+          if (std::fabs(vertex.declination - last[1]) +
+                  std::fabs(std::remainder(vertex.rightAscension - last[0], TWO_PI)) *
+                      std::cos(vertex.declination) <
+              KEPT_SPACING) {
+            return;
+          }
+        }
+        ring->places.push_back({vertex.rightAscension, vertex.declination});
+      });
+  layer.loadedPath = path;
+  layer.usable = result == WalkResult::Completed;
+  return layer.usable;
+}
+
+}  // namespace
+
+void DrawMilkyWay(const Projection& projection, const LayerSet& layers, MilkyWayLayer& layer,
+                  Surface& surface, const SkyPlaces& sky) {
+  if (layer.loadedPath != layers.milkyWayPath) LoadRings(layers.milkyWayPath, layer);
+  if (!layer.usable) {
+    RecordFile file(MILKY_WAY_RECORD_SIZE);
+    OpenLayerFile(file, layers.milkyWayPath, MILKY_WAY_TAG, FILE_NOT_FOUND_TEXT, surface,
+                  projection.GetViewRect());
+    return;
+  }
+  const Observer& observer = projection.GetObserver();
+  // Far beyond the chart's corners, and short of the point opposite the view.
+  const double cut = std::min(PI - 0.3, VisibleCap::ForView(projection, 0.0).radius + 0.5);
+  const RingCutter cutter(projection, cut);
+  std::array<Polygon, MILKY_WAY_LEVELS> levels;
+  std::vector<std::array<double, 2>> view;
+  for (const MilkyWayLayer::Ring& ring : layer.rings) {
+    if (ring.places.size() < 3) continue;
+    view.clear();
+    for (const auto& place : ring.places) {
+      double azimuth = 0.0;
+      double altitude = 0.0;
+      sky.ToHorizontal(observer, place[0], place[1], azimuth, altitude);
+      double x = 0.0;
+      double y = 0.0;
+      observer.HorizontalToView(azimuth, altitude, x, y);
+      view.push_back({x, y});
+    }
+    cutter.Add(view, levels[ring.level - 1]);
+  }
+  for (size_t level = 0; level < levels.size(); ++level) {
+    const Polygon& polygon = levels[level];
+    if (polygon.counts.empty()) continue;
+    surface.FillPolygon(polygon.points.data(), polygon.counts.data(),
+                        static_cast<int32_t>(polygon.counts.size()), LEVEL_COLORS[level]);
+  }
+}
+
+}  // namespace halvane
