@@ -11,6 +11,7 @@
 #include "catalog/data_file.h"
 #include "catalog/layer_geometry.h"
 #include "catalog/layer_message.h"
+#include "catalog/utf8_text.h"
 #include "view/layer_set.h"
 #include "view/projection.h"
 
@@ -155,7 +156,7 @@ void DrawDeepSky(const Projection& projection, const LayerSet& layers, DeepSkyLa
     layer.shown.push_back(object);
     if (named) {
       layer.names.push_back({at, std::max(major, SYMBOL_RADIUS) + 1,
-                             std::string(FieldText(object.name)), object.magnitude});
+                             ValidUtf8(FieldText(object.name)), object.magnitude});
     }
   }
 }

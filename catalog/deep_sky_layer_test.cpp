@@ -8,6 +8,7 @@
 #include <string>
 #include <vector>
 
+#include "astro/angles.h"
 #include "catalog/layer_test_support.h"
 
 namespace halvane {

@@ -4,8 +4,10 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <sstream>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "astro/angles.h"
@@ -64,10 +66,10 @@ TEST(MilkyWayLayer, RingsFillInTheirLevelsGreyWhereverTheViewIs) {
   DrawMilkyWay(chart.view, chart.layers, layer, chart.surface, 0.0);
   const std::vector<std::string>& lines = chart.surface.Lines();
   ASSERT_EQ(lines.size(), 2u);
-  EXPECT_EQ(lines[0].rfind("polygon 16191", 0), 0u) << lines[0];
+  EXPECT_EQ(lines[0].rfind("polygon 161921 ", 0), 0u) << lines[0];
   EXPECT_TRUE(Covers(lines[0], 120.5, 147.5));
   EXPECT_FALSE(Covers(lines[0], 5.5, 5.5));
-  EXPECT_EQ(lines[1].rfind("polygon 22273", 0), 0u) << lines[1];
+  EXPECT_EQ(lines[1].rfind("polygon 222733 ", 0), 0u) << lines[1];
   for (const auto& [x, y] :
        {std::pair{120.5, 147.5}, std::pair{0.5, 0.5}, std::pair{239.5, 293.5}}) {
     EXPECT_TRUE(Covers(lines[1], x, y)) << x << "," << y;

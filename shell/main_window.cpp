@@ -60,8 +60,9 @@ void MainWindow::Create(const std::string& className, const std::string& title,
   LoadConfigExtension(files.configLoadPath, extension);
   observer->SetLocation(config.longitude, config.latitude);
   chart->GetLayers().ApplyLayerFlags(config.layerFlags);
-  // Shown until Config.dat keeps the view layer flags.
-  chart->GetLayers().ApplyViewLayerFlags(0);
+  // Until Config.dat keeps the view layer flags: the deep sky shown, the Milky Way (whose
+  // fill still turns inside out in some views) hidden.
+  chart->GetLayers().ApplyViewLayerFlags(LAYER_MILKY_WAY_HIDDEN);
   chart->GetLayers().starLimitOffset = extension.starLimitOffset;
   if (extension.nightVision) SetNightVision(hwnd, true);
   SetCheckMarks();

@@ -9,6 +9,7 @@
 
 #include "astro/system_time.h"
 #include "platform/surface.h"
+#include "view/layer_set.h"
 
 namespace halvane {
 
@@ -29,8 +30,10 @@ struct RenderOptions {
   int32_t rotateSteps = 0;              // positive: clockwise
   std::string pan;                      // only l, r, u, d
   std::optional<uint16_t> layerFlags;   // the bits of Config.dat's layer flags
-  uint16_t viewLayerFlags = 0;          // the view layer flags (set means hidden)
-  bool precise = false;                 // apparent places of the date, whatever the flags say
+  // The view layer flags (set means hidden); the Milky Way is off unless asked for, since its
+  // fill still turns inside out in some views.
+  uint16_t viewLayerFlags = LAYER_MILKY_WAY_HIDDEN;
+  bool precise = false;  // apparent places of the date, whatever the flags say
   std::optional<Point> tap;
   std::string outPath;
   std::string tracePath;  // "-": standard output
