@@ -6,7 +6,8 @@ FUZZ_BUILD ?= build-fuzz
 CMAKE_GEN  := -G Ninja
 export QT_QPA_PLATFORM ?= offscreen
 
-.PHONY: all deps build run test format-check tidy bench fuzz clean install package
+.PHONY: all deps build run test format-check tidy bench fuzz clean install \
+	package
 
 all: build
 
@@ -28,6 +29,8 @@ install: build
 package: build
 	cd $(BUILD) && cpack -G DEB
 
+# The two builds' tests one after the other: GUI tests that run beside a build or each other
+# miss their timing on a 2-core machine.
 test: build format-check tidy
 	cd $(BUILD) && ctest --output-on-failure --timeout 600
 	cmake -S . -B $(ASAN_BUILD) $(CMAKE_GEN) -DCMAKE_BUILD_TYPE=Debug -DHALVANE_SANITIZE=ON
@@ -53,12 +56,13 @@ clean:
 	rm -rf $(BUILD) $(ASAN_BUILD) $(BENCH_BUILD) $(FUZZ_BUILD)
 
 # Runs every fuzz target for FUZZ_SECONDS each (clang, libFuzzer, ASan and UBSan), growing a
-# working corpus in the build folder from the seeds in fuzz/corpus, then the long session at
-# its full count. The libraries are built with coverage for the fuzzer too. Findings are
+# working corpus in the build folder from the seeds in fuzz/corpus, then the long session and
+# the kills during a save at their full counts. The libraries are built with coverage for the fuzzer too. Findings are
 # written to $(FUZZ_BUILD)/findings/.
 FUZZ_SECONDS ?= 60
 FUZZ_TARGETS := stars lines boundaries labels config dialog_fields cities find_text
 LONG_SESSION_COUNT ?= 100000
+KILL_COUNT ?= 1000
 
 fuzz: deps
 	CC=clang CXX=clang++ cmake -S . -B $(FUZZ_BUILD) $(CMAKE_GEN) -DCMAKE_BUILD_TYPE=Debug \
@@ -75,3 +79,5 @@ fuzz: deps
 	cmake --build $(BUILD) --target integration_tests
 	cd $(BUILD) && HALVANE_LONG_SESSION_COUNT=$(LONG_SESSION_COUNT) \
 	  ./integration_tests --gtest_filter='LongSession.*'
+	cd $(BUILD) && HALVANE_KILL_COUNT=$(KILL_COUNT) \
+	  ./integration_tests --gtest_filter='InterruptedSave.KillAtAnyMoment*'

@@ -14,6 +14,7 @@ constexpr double RAD_TO_DEG = 180 / PI;          // degrees per radian (57.29577
 constexpr double HOURS_TO_RAD =
     PI * (1.0 / 12);  // radians per hour of right ascension (0.2617993877991494)
 constexpr double RAD_TO_HOURS = 12 / PI;  // hours of right ascension per radian (3.819718634205488)
+constexpr double RAD_TO_ARCSEC = RAD_TO_DEG * 3600;  // arcseconds per radian (206264.80624709636)
 
 // Reduces x by whole multiples of range: x - t * range with t = x / range truncated towards zero.
 // x >= 0 gives [0, range); x < 0 gives (-range, 0], a negative angle is not lifted.

@@ -14,8 +14,6 @@
 namespace halvane {
 namespace {
 
-constexpr double RAD_TO_ARCSEC = RAD_TO_DEG * 3600.0;
-
 // On a day that ends with a leap second ERFA stretches UTC, so its UT1 parts from ours by up to
 // a second (15" of turn).
 bool IsLeapSecondDay(double jd) {

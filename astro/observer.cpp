@@ -65,6 +65,11 @@ void Observer::SetViewDirection(double azimuth, double altitude) {
   Recompute();
 }
 
+void Observer::SetRotation(double radians) {
+  rotation = radians;
+  Recompute();
+}
+
 void Observer::RotateClockwise() {
   rotation = rotation + ROTATION_STEP;
   Recompute();

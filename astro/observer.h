@@ -34,6 +34,8 @@ class Observer {
   void RotateClockwise();
   void RotateCounterClockwise();
   double GetRotation() const { return rotation; }
+  // Turns the picture to this angle, radians clockwise, as given (not reduced).
+  void SetRotation(double radians);
 
   // The cached values, for checks of the invariant.
   double GetCosLatitude() const { return cosLatitude; }

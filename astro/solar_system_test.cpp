@@ -20,8 +20,6 @@
 namespace halvane {
 namespace {
 
-constexpr double RAD_TO_ARCSEC = RAD_TO_DEG * 3600.0;
-
 struct ReferenceRow {
   double jdUt, longitude, latitude;
   int body;

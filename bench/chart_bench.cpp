@@ -23,6 +23,7 @@
 #include "catalog/data_file.h"
 #include "catalog/identify_object.h"
 #include "chart/chart.h"
+#include "chart/label_placement.h"
 #include "platform/bitmaps.h"
 #include "platform/image_surface.h"
 #include "platform/vector_state.h"
@@ -104,10 +105,11 @@ void BM_Frame(benchmark::State& state) {
 }
 BENCHMARK(BM_Frame)->Apply(ChartArguments);
 
-// The default frame with the deep-sky layer off and on.
+// The default frame with the deep-sky and Milky Way layers off and on.
 void BM_Frame_DeepSky(benchmark::State& state) {
   BenchChart chart(false, state.range(0) != 0, 0);
   chart.view.GetLayers().showDeepSky = state.range(1) != 0;
+  chart.view.GetLayers().showMilkyWay = state.range(1) != 0;
   for (auto _ : state) chart.view.DrawFrame(chart.image, chart.progress, chart.moment);
 }
 BENCHMARK(BM_Frame_DeepSky)
@@ -138,7 +140,7 @@ void BM_Layer_EquatorialGrid(benchmark::State& state) {
   BenchChart chart = MakeChart(state);
   for (auto _ : state)
     DrawEquatorialGrid(chart.view.GetProjection(), chart.view.GetLayers(), chart.image,
-                       chart.moment);
+                       chart.moment.GetSky().GetSiderealAngle());
 }
 BENCHMARK(BM_Layer_EquatorialGrid)->Apply(ChartArguments);
 
@@ -146,7 +148,7 @@ void BM_Layer_Lines(benchmark::State& state) {
   BenchChart chart = MakeChart(state);
   for (auto _ : state)
     DrawConstellationLines(chart.view.GetProjection(), chart.view.GetLayers(), chart.image,
-                           chart.moment);
+                           chart.moment.GetSky());
 }
 BENCHMARK(BM_Layer_Lines)->Apply(ChartArguments);
 
@@ -154,7 +156,7 @@ void BM_Layer_Boundaries(benchmark::State& state) {
   BenchChart chart = MakeChart(state);
   for (auto _ : state)
     DrawConstellationBoundaries(chart.view.GetProjection(), chart.view.GetLayers(), chart.image,
-                                chart.moment);
+                                chart.moment.GetSky());
 }
 BENCHMARK(BM_Layer_Boundaries)->Apply(ChartArguments);
 
@@ -162,7 +164,7 @@ void BM_Layer_Stars(benchmark::State& state) {
   BenchChart chart = MakeChart(state);
   for (auto _ : state)
     DrawStars(chart.view.GetProjection(), chart.view.GetLayers(), chart.starLayer, chart.image,
-              chart.strip, chart.progress, chart.moment);
+              chart.strip, chart.progress, chart.moment.GetSky());
 }
 BENCHMARK(BM_Layer_Stars)->Apply(ChartArguments);
 
@@ -193,6 +195,38 @@ void BM_StarFloor(benchmark::State& state) {
   }
 }
 BENCHMARK(BM_StarFloor)->Apply(ChartArguments);
+
+// The five view layers (names, ground, daylight, ecliptic) on and off, looking at the zenith
+// and south: the cost of the names and the ground over the plain frame.
+void BM_Frame_ViewLayers(benchmark::State& state) {
+  BenchChart chart(state.range(0) != 0, state.range(1) != 0, 0);
+  chart.view.GetLayers().ApplyViewLayerFlags(state.range(2) != 0 ? 0 : 0xFFFF);
+  for (auto _ : state) chart.view.DrawFrame(chart.image, chart.progress, chart.moment);
+}
+BENCHMARK(BM_Frame_ViewLayers)
+    ->ArgNames({"south", "large", "on"})
+    ->ArgsProduct({{0, 1}, {0, 1}, {0, 1}})
+    ->Unit(benchmark::kMicrosecond);
+
+// Placing 300 names of every kind over a phone-sized chart, measured in the chart's font.
+void BM_LabelPlacement_300(benchmark::State& state) {
+  EnsureApplication();
+  const Rect chart{0, 0, 360, 720};
+  const ImageSurface surface(chart.right, chart.bottom);
+  std::mt19937 random(300);
+  std::uniform_real_distribution<double> x(0.0, chart.right);
+  std::uniform_real_distribution<double> y(0.0, chart.bottom);
+  std::uniform_int_distribution<int> rank(0, 4);
+  std::vector<LabelCandidate> candidates;
+  for (int i = 0; i < 300; ++i) {
+    const auto kind = static_cast<LabelRank>(rank(random));
+    candidates.push_back({x(random), y(random), kind == LabelRank::Body ? 4.0 : 0.0,
+                          u"Name " + std::u16string(1, u'A' + i % 26), kind, i * 0.01, 0,
+                          kind == LabelRank::Constellation});
+  }
+  for (auto _ : state) benchmark::DoNotOptimize(PlaceLabels(candidates, {}, surface, chart));
+}
+BENCHMARK(BM_LabelPlacement_300)->Unit(benchmark::kMicrosecond);
 
 void BM_IdentifyObject(benchmark::State& state) {
   BenchChart chart(false, false, 0);

@@ -65,14 +65,14 @@ TEST(CapPrefilter, RejectsOnlyWhatTheCapTestRejects) {
   }
 }
 
-struct SkyPosition {
+struct CatalogPosition {
   double rightAscension;
   double declination;
 };
 
 // Every position of the real catalogs (every sixth star) that the layers pass to the prefilter.
-std::vector<SkyPosition> CatalogPositions() {
-  std::vector<SkyPosition> positions;
+std::vector<CatalogPosition> CatalogPositions() {
+  std::vector<CatalogPosition> positions;
   const auto read = [&](const char* path, size_t size, size_t stride, auto add) {
     RecordFile file(size);
     EXPECT_EQ(file.Open(path, ""), WalkResult::Completed) << path;
@@ -101,7 +101,7 @@ std::vector<SkyPosition> CatalogPositions() {
 // catalog position that the cap keeps. At the geographic poles it once took the wrong hour
 // angle for the centre: at -90 looking north 23 of 481 stars were drawn.
 TEST(CapPrefilter, KeepsEveryCatalogPositionTheCapKeepsAtEveryLatitude) {
-  const std::vector<SkyPosition> positions = CatalogPositions();
+  const std::vector<CatalogPosition> positions = CatalogPositions();
   ASSERT_GT(positions.size(), 10000u);
   const ViewDirection views[] = {VIEW_NORTH, VIEW_EAST, VIEW_SOUTH, VIEW_WEST, VIEW_ZENITH};
   const double theta = 1.3;
@@ -124,7 +124,7 @@ TEST(CapPrefilter, KeepsEveryCatalogPositionTheCapKeepsAtEveryLatitude) {
             view.PanLeft();
           }
           const CatalogCulling culling(view, 0.0);
-          for (const SkyPosition& p : positions) {
+          for (const CatalogPosition& p : positions) {
             const double raMinusLst = p.rightAscension - theta;
             double azimuth = 0.0;
             double altitude = 0.0;

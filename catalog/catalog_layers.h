@@ -28,6 +28,8 @@ void DrawConstellationBoundaries(const Projection& projection, const LayerSet& l
 struct StarLayer {
   std::unique_ptr<Bitmap> sprites;  // the sheet the platform loaded; null: no stars stamped
   int32_t starCount = 0;            // star records read by the last accepted pass
+  // Hundredths: stars fainter than this are lost in the sky's light.
+  int32_t skyFaintest = INT32_MAX;
 };
 
 // Every visible star of Stars.dat stamped as a sprite onto drawSurface, growing the progress

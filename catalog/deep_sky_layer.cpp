@@ -5,6 +5,7 @@
 #include <algorithm>
 #include <array>
 #include <cmath>
+#include <utility>
 
 #include "astro/angles.h"
 #include "astro/observer.h"
@@ -124,7 +125,7 @@ void DrawDeepSky(const Projection& projection, const LayerSet& layers, DeepSkyLa
     const int32_t magnitude =
         object.magnitude == NO_MAGNITUDE ? UNKNOWN_MAGNITUDE : object.magnitude;
     const bool messier = (object.flags & DEEP_SKY_MESSIER) != 0;
-    if (!messier && magnitude > limit) continue;
+    if ((!messier && magnitude > limit) || magnitude > layer.skyFaintest) continue;
     if (!IsUsablePosition(object.rightAscension, object.declination) ||
         !culling.InBand(object.declination) ||
         culling.prefilter.CertainlyOutside(object.rightAscension - sky.GetSiderealAngle(),
@@ -154,9 +155,15 @@ void DrawDeepSky(const Projection& projection, const LayerSet& layers, DeepSkyLa
                               : 0;
     DrawSymbol(surface, object, at, major, minor, angle);
     layer.shown.push_back(object);
-    if (named) {
-      layer.names.push_back({at, std::max(major, SYMBOL_RADIUS) + 1,
-                             ValidUtf8(FieldText(object.name)), object.magnitude});
+    if (named && !(layers.showGround && altitude < 0.0)) {
+      LabelCandidate name;
+      name.x = at.x;
+      name.y = at.y;
+      name.keepOut = std::max(major, SYMBOL_RADIUS) + 1;
+      name.text = Utf8ToUtf16(FieldText(object.name));
+      name.rank = LabelRank::DeepSky;
+      name.magnitude = magnitude / 100.0;
+      layer.names.push_back(std::move(name));
     }
   }
 }

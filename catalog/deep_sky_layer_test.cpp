@@ -77,8 +77,8 @@ TEST_F(DeepSkyLayerTest, LargeObjectsTakeTheirTrueSizeAndNarrowFieldsOfferNames)
   EXPECT_EQ(lines[0], "ellipse 120 147 " + std::to_string(expected) + " " +
                           std::to_string(expected) + " 0 dotted");
   ASSERT_EQ(layer.names.size(), 1u);
-  EXPECT_EQ(layer.names[0].text, "M99 Test");
-  EXPECT_EQ(layer.names[0].anchor.x, 120);
+  EXPECT_EQ(layer.names[0].text, u"M99 Test");
+  EXPECT_EQ(layer.names[0].x, 120);
 }
 
 TEST_F(DeepSkyLayerTest, AFileItCannotUseIsSaidOnTheChart) {

@@ -12,7 +12,8 @@ namespace halvane {
 class Projection;
 struct LayerSet;
 
-constexpr int LABEL_NAME_UNITS = 20;
+// Room for a catalog name (19 characters) and Find's note after it.
+constexpr int LABEL_NAME_UNITS = 40;
 
 // All zero means no label.
 struct PickedLabel {
@@ -25,14 +26,20 @@ struct PickedLabel {
 struct TapTarget {
   double rightAscension;  // radians, on the catalog's frame
   double declination;
-  const char* name;  // ASCII
+  const char* name;  // UTF-8
+  double magnitude = 99.0;
 };
+
+class SkyLabelNames;
 
 // Finds the object nearest in the sky to client pixel (x, y) among Labels.dat and targets (a label
 // wins a tie) and, when it lies within a tenth of the field of view, writes its name and pixel into
-// label; else leaves label.
+// label; else leaves label. Of the objects within two pixels of that nearest one, the brightest
+// is named (a star's magnitude from names; labels without one count as faint), so a bright star
+// is not lost to a faint companion a few arcseconds closer to the finger. With the ground shown,
+// a tap below the horizon leaves label.
 void IdentifyObject(const Projection& projection, const LayerSet& layers, PickedLabel& label,
                     int32_t x, int32_t y, const SkyPlaces& sky,
-                    std::span<const TapTarget> targets = {});
+                    std::span<const TapTarget> targets = {}, const SkyLabelNames* names = nullptr);
 
 }  // namespace halvane

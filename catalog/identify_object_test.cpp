@@ -113,7 +113,8 @@ TEST_F(Identification, NameIsConvertedAndAlwaysTerminated) {
   // A shorter name leaves nothing of the longer one behind it.
   Write({Label(at.rightAscension, at.declination, "Caf\xE9 \x80")});
   EXPECT_EQ(Tap(1.0), u"Caf\u00E9 \u20AC");
-  EXPECT_EQ(std::u16string(label.name + 7, LABEL_NAME_UNITS - 7), std::u16string(13, u'\0'));
+  EXPECT_EQ(std::u16string(label.name + 7, LABEL_NAME_UNITS - 7),
+            std::u16string(LABEL_NAME_UNITS - 7, u'\0'));
 }
 
 }  // namespace

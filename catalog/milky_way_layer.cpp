@@ -2,7 +2,9 @@
 // grey, each level over the one before. The chart's projection holds the whole sky but the
 // point opposite the view; rings are cut at a circle far beyond the chart's corners, and each
 // stretch beyond it is replaced by an arc of that circle that turns as far around the centre
-// as the stretch did, so every pixel of the chart keeps its side of every ring.
+// as the stretch did, so every pixel of the chart keeps its side of every ring. An even-odd
+// fill of that plane counts the opposite point as outside; where a level encloses it, a
+// circle along the cut turns the level's inside back out.
 #include "catalog/milky_way_layer.h"
 
 #include <algorithm>
@@ -31,6 +33,77 @@ constexpr double ARC_STEP = 0.2;  // radians of turn between two points of a cut
 // Vertices closer than this (radians) to the one kept before are dropped when loading.
 constexpr double KEPT_SPACING = 0.004;
 
+using Vector = MilkyWayLayer::Vector;
+
+Vector UnitVector(double longitude, double latitude) {
+  return {std::cos(latitude) * std::cos(longitude), std::cos(latitude) * std::sin(longitude),
+          std::sin(latitude)};
+}
+
+double Dot(const Vector& a, const Vector& b) { return a[0] * b[0] + a[1] * b[1] + a[2] * b[2]; }
+
+Vector Cross(const Vector& a, const Vector& b) {
+  return {a[1] * b[2] - a[2] * b[1], a[2] * b[0] - a[0] * b[2], a[0] * b[1] - a[1] * b[0]};
+}
+
+Vector Normalized(const Vector& v) {
+  const double length = std::sqrt(Dot(v, v));
+  return {v[0] / length, v[1] / length, v[2] / length};
+}
+
+// The band's pole is the axis its vertices lie closest to a plane across: the eigenvector of
+// the least eigenvalue of their scatter, found by power iteration on the scatter's complement.
+void FindPole(MilkyWayLayer& layer) {
+  std::array<Vector, 3> scatter{};
+  for (const MilkyWayLayer::Ring& ring : layer.rings) {
+    for (const auto& place : ring.places) {
+      const Vector v = UnitVector(place[0], place[1]);
+      for (int i = 0; i < 3; ++i) {
+        for (int j = 0; j < 3; ++j) scatter[i][j] += v[i] * v[j];
+      }
+    }
+  }
+  const double trace = scatter[0][0] + scatter[1][1] + scatter[2][2];
+  Vector pole = Normalized({1.0, 1.0, 1.0});
+  for (int step = 0; step < 100 && trace > 0.0; ++step) {
+    Vector next{};
+    for (int i = 0; i < 3; ++i) next[i] = trace * pole[i] - Dot(scatter[i], pole);
+    pole = Normalized(next);
+  }
+  layer.pole = pole;
+  const Vector helper = std::fabs(pole[2]) < 0.9 ? Vector{0.0, 0.0, 1.0} : Vector{1.0, 0.0, 0.0};
+  layer.axisX = Normalized(Cross(helper, pole));
+  layer.axisY = Cross(pole, layer.axisX);
+}
+
+std::array<double, 2> AroundPole(const MilkyWayLayer& layer, const Vector& v) {
+  const double x = Dot(v, layer.axisX);
+  const double y = Dot(v, layer.axisY);
+  const double across = std::hypot(x, y);
+  if (across == 0.0) return {0.0, 0.0};
+  const double distance = std::atan2(across, Dot(v, layer.pole));
+  return {distance * x / across, distance * y / across};
+}
+
+// Whether the rings of one level enclose point (in the plane about the pole) by the even-odd
+// rule; the pole itself lies outside every level.
+bool LevelEncloses(const MilkyWayLayer& layer, uint8_t level, const std::array<double, 2>& p) {
+  bool inside = false;
+  for (const MilkyWayLayer::Ring& ring : layer.rings) {
+    if (ring.level != level) continue;
+    const auto& points = ring.aroundPole;
+    for (size_t i = 0, j = points.size() - 1; i < points.size(); j = i++) {
+      const auto& a = points[i];
+      const auto& b = points[j];
+      if ((a[1] > p[1]) != (b[1] > p[1]) &&
+          p[0] < a[0] + (p[1] - a[1]) * (b[0] - a[0]) / (b[1] - a[1])) {
+        inside = !inside;
+      }
+    }
+  }
+  return inside;
+}
+
 struct Polygon {
   std::vector<Point> points;
   std::vector<int32_t> counts;
@@ -41,6 +114,13 @@ struct Polygon {
 class RingCutter {
  public:
   RingCutter(const Projection& projection, double cut) : projection(projection), cut(cut) {}
+
+  // A ring along the whole cut, flipping the side of every pixel within it.
+  void AddWholeCut(Polygon& polygon) const {
+    const size_t start = polygon.points.size();
+    for (double t = 0.0; t < TWO_PI; t += ARC_STEP) Emit(OnCut(t), polygon);
+    polygon.counts.push_back(static_cast<int32_t>(polygon.points.size() - start));
+  }
 
   void Add(const std::vector<std::array<double, 2>>& view, Polygon& polygon) const {
     const size_t start = polygon.points.size();
@@ -54,10 +134,7 @@ class RingCutter {
       for (size_t i = 0; i < n; ++i) {
         totalTurn += std::remainder(Angle(view[(i + 1) % n]) - Angle(view[i]), TWO_PI);
       }
-      if (std::fabs(totalTurn) > PI) {
-        for (double t = 0.0; t < TWO_PI; t += ARC_STEP) Emit(OnCut(t), polygon);
-        polygon.counts.push_back(static_cast<int32_t>(polygon.points.size() - start));
-      }
+      if (std::fabs(totalTurn) > PI) AddWholeCut(polygon);
       return;
     }
     double turned = 0.0;  // around the centre since the ring went beyond the cut
@@ -144,6 +221,13 @@ bool LoadRings(const std::string& path, MilkyWayLayer& layer) {
         }
         ring->places.push_back({vertex.rightAscension, vertex.declination});
       });
+  std::erase_if(layer.rings, [](const MilkyWayLayer::Ring& r) { return r.places.size() < 3; });
+  FindPole(layer);
+  for (MilkyWayLayer::Ring& r : layer.rings) {
+    for (const auto& place : r.places) {
+      r.aroundPole.push_back(AroundPole(layer, UnitVector(place[0], place[1])));
+    }
+  }
   layer.loadedPath = path;
   layer.usable = result == WalkResult::Completed;
   return layer.usable;
@@ -165,9 +249,19 @@ void DrawMilkyWay(const Projection& projection, const LayerSet& layers, MilkyWay
   const double cut = std::min(PI - 0.3, VisibleCap::ForView(projection, 0.0).radius + 0.5);
   const RingCutter cutter(projection, cut);
   std::array<Polygon, MILKY_WAY_LEVELS> levels;
+  double viewAzimuth = 0.0;
+  double viewAltitude = 0.0;
+  observer.GetViewDirection(viewAzimuth, viewAltitude);
+  double oppositeRightAscension = 0.0;
+  double oppositeDeclination = 0.0;
+  sky.FromHorizontal(observer, viewAzimuth + PI, -viewAltitude, oppositeRightAscension,
+                     oppositeDeclination);
+  const auto opposite = AroundPole(layer, UnitVector(oppositeRightAscension, oppositeDeclination));
+  for (uint8_t level = 1; level <= MILKY_WAY_LEVELS; ++level) {
+    if (LevelEncloses(layer, level, opposite)) cutter.AddWholeCut(levels[level - 1]);
+  }
   std::vector<std::array<double, 2>> view;
   for (const MilkyWayLayer::Ring& ring : layer.rings) {
-    if (ring.places.size() < 3) continue;
     view.clear();
     for (const auto& place : ring.places) {
       double azimuth = 0.0;

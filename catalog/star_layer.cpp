@@ -36,9 +36,9 @@ int32_t FaintZoomOffset(double fieldOfView) {
 // One pass over a star file; the progress strip grows only when starCount is given. Faint
 // stars all take the smallest sprite, so none outshines a brighter star of Stars.dat.
 void DrawStarFile(const std::string& path, bool faint, const Projection& projection,
-                  const LayerSet& layers, const Bitmap* starSprites, int32_t* starCount,
-                  Surface& drawSurface, ProgressStrip& progress, Surface& progressSurface,
-                  const SkyPlaces& sky) {
+                  const LayerSet& layers, const Bitmap* starSprites, int32_t skyFaintest,
+                  int32_t* starCount, Surface& drawSurface, ProgressStrip& progress,
+                  Surface& progressSurface, const SkyPlaces& sky) {
   const Observer* observer = &projection.GetObserver();
   const Rect& viewRect = projection.GetViewRect();
   const CatalogCulling culling(projection, sky);
@@ -66,6 +66,7 @@ void DrawStarFile(const std::string& path, bool faint, const Projection& project
     // Summed in 32 bits: a faint magnitude near the 16-bit limit must stay faint.
     const int32_t shiftedMagnitude = int32_t{star.magnitude} + zoomOffset;
     if (!culling.InBand(star.declination) || shiftedMagnitude > faintest) continue;
+    if (star.magnitude > skyFaintest) continue;
     if (!std::isfinite(star.rightAscension)) continue;
     if (culling.prefilter.CertainlyOutside(star.rightAscension - sky.GetSiderealAngle(),
                                            star.declination)) {
@@ -100,11 +101,11 @@ void DrawStars(const Projection& projection, const LayerSet& layers, StarLayer& 
                Surface& drawSurface, ProgressStrip& progress, Surface& progressSurface,
                const SkyPlaces& sky) {
   const Bitmap* sprites = starLayer.sprites.get();
-  DrawStarFile(layers.starsPath, false, projection, layers, sprites, &starLayer.starCount,
-               drawSurface, progress, progressSurface, sky);
+  DrawStarFile(layers.starsPath, false, projection, layers, sprites, starLayer.skyFaintest,
+               &starLayer.starCount, drawSurface, progress, progressSurface, sky);
   if (!layers.faintStarsPath.empty() && projection.GetFieldOfView() <= FAINT_STARS_FIELD) {
-    DrawStarFile(layers.faintStarsPath, true, projection, layers, sprites, nullptr, drawSurface,
-                 progress, progressSurface, sky);
+    DrawStarFile(layers.faintStarsPath, true, projection, layers, sprites, starLayer.skyFaintest,
+                 nullptr, drawSurface, progress, progressSurface, sky);
   }
 }
 

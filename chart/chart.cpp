@@ -1,6 +1,7 @@
 // The chart's set-up and the identification of tapped objects.
 #include "chart/chart.h"
 
+#include <string>
 #include <utility>
 #include <vector>
 
@@ -21,14 +22,20 @@ void Chart::IdentifyObject(PickedLabel& label, int32_t x, int32_t y, const Momen
   for (int index = 0; layers.showSolarSystem && index < BODY_COUNT; ++index) {
     const BodyPlace& place = moment.GetBodies()[index];
     if (!place.available) continue;
-    targets.push_back(
-        {place.rightAscension, place.declination, BodyName(static_cast<Body>(index))});
+    targets.push_back({place.rightAscension, place.declination, BodyName(static_cast<Body>(index)),
+                       place.magnitude});
   }
-  // Deep-sky names are UTF-8; the tap names them as far as its code page goes.
+  // The record's field may lack its terminator.
+  std::vector<std::string> deepSkyNames;
+  deepSkyNames.reserve(deepSkyLayer.shown.size());
   for (const DeepSkyRecord& object : deepSkyLayer.shown) {
-    targets.push_back({object.rightAscension, object.declination, object.name});
+    deepSkyNames.emplace_back(FieldText(object.name));
+    targets.push_back({object.rightAscension, object.declination, deepSkyNames.back().c_str(),
+                       object.magnitude / 100.0});
   }
-  halvane::IdentifyObject(projection, layers, label, x, y, moment.GetSky(), targets);
+  skyLabelNames.Load(layers);
+  halvane::IdentifyObject(projection, layers, label, x, y, moment.GetSky(), targets,
+                          &skyLabelNames);
 }
 
 }  // namespace halvane

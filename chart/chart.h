@@ -6,12 +6,17 @@
 
 #include <cstdint>
 #include <memory>
+#include <utility>
+#include <vector>
 
 #include "astro/moment.h"
+#include "catalog/bayer_letters.h"
 #include "catalog/catalog_layers.h"
 #include "catalog/deep_sky_layer.h"
 #include "catalog/identify_object.h"
 #include "catalog/milky_way_layer.h"
+#include "catalog/sky_label_names.h"
+#include "chart/label_placement.h"
 #include "platform/surface.h"
 #include "view/layer_set.h"
 #include "view/progress_strip.h"
@@ -42,10 +47,12 @@ class Chart {
   const Projection& GetProjection() const { return projection; }
   LayerSet& GetLayers() { return layers; }
   const LayerSet& GetLayers() const { return layers; }
+  // Boxes no name of the next frames may cover (the navigation box).
+  void SetLabelKeepOut(std::vector<Rect> boxes) { labelKeepOut = std::move(boxes); }
+  // The names the last frame wrote and the room they took, for names written over it.
+  const FrameNames& GetFrameNames() const { return frameNames; }
   // Star records read by the last frame whose catalog could be used.
   int32_t GetStarCount() const { return starLayer.starCount; }
-  // The deep-sky names the last frame offers to the label placement.
-  const std::vector<DeepSkyLabel>& GetDeepSkyNames() const { return deepSkyLayer.names; }
 
  private:
   Projection projection;
@@ -54,6 +61,10 @@ class Chart {
   StarLayer starLayer;
   DeepSkyLayer deepSkyLayer;
   MilkyWayLayer milkyWayLayer;
+  BayerLetters bayerLetters;            // read at the first narrow frame with star names
+  mutable SkyLabelNames skyLabelNames;  // read at the first frame or tap that needs it
+  std::vector<Rect> labelKeepOut;
+  FrameNames frameNames;
 };
 
 }  // namespace halvane

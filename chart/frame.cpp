@@ -2,10 +2,20 @@
 // the progress strip growing on the screen between them.
 #include "chart/chart.h"
 
+#include <climits>
+#include <cmath>
+#include <utility>
+#include <vector>
+
+#include "astro/angles.h"
 #include "catalog/deep_sky_layer.h"
 #include "catalog/milky_way_layer.h"
 #include "chart/label_overlay.h"
+#include "chart/label_placement.h"
+#include "view/ecliptic_layer.h"
 #include "view/grid_layers.h"
+#include "view/ground_layer.h"
+#include "view/sky_light.h"
 #include "view/solar_system_layer.h"
 
 namespace halvane {
@@ -16,6 +26,33 @@ constexpr Color GRID_COLOR = MakeColor(0x40, 0x40, 0x40);
 constexpr Color LINE_COLOR = MakeColor(0x40, 0x40, 0x80);
 constexpr Color BOUNDARY_COLOR = MakeColor(0x40, 0x60, 0x60);
 constexpr Color DEEP_SKY_COLOR = MakeColor(0x50, 0x68, 0x88);
+// Greek letters join the star names at 11.25 degrees and narrower.
+constexpr double BAYER_FIELD = PI / 16.0 + 1e-9;
+constexpr Color DEEP_SKY_NAME_COLOR = MakeColor(0x70, 0x88, 0xA8);
+constexpr Color ECLIPTIC_COLOR = MakeColor(0x70, 0x60, 0x30);
+constexpr Color GROUND_COLOR = MakeColor(0x2C, 0x24, 0x18);
+constexpr Color HORIZON_COLOR = MakeColor(0x80, 0x6C, 0x48);
+constexpr Color DIRECTION_COLOR = MakeColor(0xD0, 0xB0, 0x78);
+constexpr Color STAR_NAME_COLOR = MakeColor(0xA0, 0xA0, 0xB0);
+constexpr Color CONSTELLATION_NAME_COLOR = MakeColor(0x60, 0x70, 0x90);
+
+// The light of the sky at the moment: the night's when the layer is off or there is no Sun.
+SkyLight SkyLightOf(const LayerSet& layers, const Projection& projection, const Moment& moment) {
+  if (!layers.showDaylight) return {};
+  const BodyPlace& sun = moment.GetBodies()[static_cast<int>(Body::SUN)];
+  if (!sun.available) return {};
+  double azimuth = 0.0;
+  double altitude = 0.0;
+  moment.GetSky().ToHorizontal(projection.GetObserver(), sun.rightAscension, sun.declination,
+                               azimuth, altitude);
+  return SkyLightAt(altitude);
+}
+
+void FillSky(Surface& surface, const Rect& r, Color color) {
+  const Point corners[4] = {
+      {r.left, r.top}, {r.right, r.top}, {r.right, r.bottom}, {r.left, r.bottom}};
+  surface.FillArea("sky", corners, 4, color);
+}
 
 }  // namespace
 
@@ -24,7 +61,12 @@ void Chart::DrawFrame(Surface& drawSurface, Surface& progressSurface, const Mome
   double done = 1.0;
   progress.Show(done, progressSurface);
   drawSurface.FillRect(projection.GetViewRect(), StockBrush::Black);
-  if (layers.showMilkyWay) DrawMilkyWay(projection, layers, milkyWayLayer, drawSurface, sky);
+  const SkyLight light = SkyLightOf(layers, projection, moment);
+  if (!light.dark) FillSky(drawSurface, projection.GetViewRect(), light.background);
+  // The daylight sky hides the Milky Way.
+  if (layers.showMilkyWay && light.dark) {
+    DrawMilkyWay(projection, layers, milkyWayLayer, drawSurface, sky);
+  }
   // Catalog layers that cannot read their file write their message in the grid's colour.
   drawSurface.SelectPen(GRID_COLOR);
   drawSurface.SetTextColor(GRID_COLOR);
@@ -46,8 +88,19 @@ void Chart::DrawFrame(Surface& drawSurface, Surface& progressSurface, const Mome
   DrawConstellationBoundaries(projection, layers, drawSurface, sky);
   progress.Show(done += 1.0, progressSurface);
 
+  std::vector<LabelCandidate> names;
+  if (layers.showEcliptic) {
+    DrawEcliptic(projection, drawSurface, sky, layers.precisePositions, moment.GetJulianDayTt(),
+                 ECLIPTIC_COLOR, layers.showGround, names);
+  }
+
+  const int32_t skyFaintest =
+      light.dark ? INT32_MAX : static_cast<int32_t>(std::floor(light.faintestMagnitude * 100.0));
+  starLayer.skyFaintest = skyFaintest;
+
   if (layers.showDeepSky) {
     drawSurface.SelectPen(DEEP_SKY_COLOR);
+    deepSkyLayer.skyFaintest = skyFaintest;
     DrawDeepSky(projection, layers, deepSkyLayer, drawSurface, sky);
     drawSurface.SelectPen(BOUNDARY_COLOR);
   } else {
@@ -57,8 +110,35 @@ void Chart::DrawFrame(Surface& drawSurface, Surface& progressSurface, const Mome
   DrawStars(projection, layers, starLayer, drawSurface, progress, progressSurface, sky);
 
   if (layers.showSolarSystem) {
-    DrawSolarSystem(projection, layers, drawSurface, moment.GetBodies(), sky, LABEL_COLOR);
+    const BodyFilter filter{light.faintestMagnitude, layers.showGround};
+    DrawSolarSystem(projection, layers, drawSurface, moment.GetBodies(), sky, LABEL_COLOR, filter,
+                    names);
   }
+  if (layers.showGround) {
+    DrawGround(projection, drawSurface, GROUND_COLOR, HORIZON_COLOR, DIRECTION_COLOR, names);
+  }
+  if (layers.showStarNames || layers.showConstellationNames) skyLabelNames.Load(layers);
+  if (layers.showStarNames) {
+    const int32_t limit =
+        std::min(skyFaintest, StarNameLimit(projection.GetFieldOfView(), layers.starLimitOffset));
+    AddStarNames(projection, skyLabelNames, sky, limit, layers.showGround, STAR_NAME_COLOR, names);
+    if (projection.GetFieldOfView() <= BAYER_FIELD) {
+      bayerLetters.Load(layers.namesPath);
+      AddStarNames(projection, bayerLetters.Stars(), sky, limit, layers.showGround, STAR_NAME_COLOR,
+                   names);
+    }
+  }
+  if (layers.showConstellationNames) {
+    AddConstellationNames(projection, skyLabelNames, sky, layers.showGround,
+                          CONSTELLATION_NAME_COLOR, names);
+  }
+  for (LabelCandidate name : deepSkyLayer.names) {
+    name.color = DEEP_SKY_NAME_COLOR;
+    names.push_back(std::move(name));
+  }
+  const Rect& chart = projection.GetViewRect();
+  DrawPlacedLabels(drawSurface, names,
+                   PlaceLabels(names, labelKeepOut, drawSurface, chart, &frameNames), chart);
 }
 
 }  // namespace halvane

@@ -58,6 +58,8 @@ set(CPACK_DEBIAN_PACKAGE_SECTION science)
 set(CPACK_DEBIAN_PACKAGE_PRIORITY optional)
 set(CPACK_DEBIAN_PACKAGE_HOMEPAGE https://github.com/halvane/halvane)
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
+# The location sources are plugins loaded at run time, which no library dependency names.
+set(CPACK_DEBIAN_PACKAGE_RECOMMENDS libqt6positioning6-plugins)
 set(CPACK_DEBIAN_PACKAGE_CONTROL_STRICT_PERMISSION ON)
 set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)
 set(CPACK_PACKAGING_INSTALL_PREFIX /usr)

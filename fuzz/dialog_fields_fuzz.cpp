@@ -16,6 +16,7 @@
 #include <cstddef>
 #include <cstdint>
 #include <cstdlib>
+#include <memory>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -41,6 +42,11 @@ std::vector<std::string>& Lines() {
 }
 
 // The one main window, started once against the fuzz folder under a private instance name.
+std::unique_ptr<MainWindow>& OpenedWindow() {
+  static std::unique_ptr<MainWindow> window;
+  return window;
+}
+
 MainWindow& FuzzedWindow() {
   static MainWindow* window = [] {
     qputenv("QT_QPA_PLATFORM", "offscreen");
@@ -52,9 +58,9 @@ MainWindow& FuzzedWindow() {
     (void)windowSystem;
     SetInstanceScopeForTesting("fuzz-" + std::to_string(::getpid()));
     WriteSampleCatalogs();
-    InitInstance(SHOW_NORMAL, FuzzFolder());
-    FuzzCheck(theMainWindow != nullptr && theMainWindow->hwnd != nullptr);
-    return theMainWindow;
+    OpenedWindow() = InitInstance(SHOW_NORMAL, FuzzFolder());
+    FuzzCheck(OpenedWindow()->hwnd != nullptr);
+    return OpenedWindow().get();
   }();
   return *window;
 }
@@ -105,7 +111,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
                                reinterpret_cast<intptr_t>(&window));
   // Qt makes globals of its own while the first dialog runs and frees them at exit before
   // the window system; the window must go before them.
-  static const int teardown = std::atexit([] { ExitInstance(); });
+  static const int teardown = std::atexit([] { OpenedWindow().reset(); });
   (void)teardown;
   FuzzCheck(result == DIALOG_OK || result == DIALOG_CANCEL);
   FuzzCheck(std::isfinite(window.GetObserver().GetLongitude()) &&

@@ -1,4 +1,4 @@
-// The clock through the C library, with a switch for tests.
+// The clock through the C library.
 #include "platform/clock.h"
 
 #include <chrono>
@@ -6,11 +6,6 @@
 namespace halvane {
 
 namespace {
-
-std::function<SYSTEMTIME()>& FixedClock() {
-  static std::function<SYSTEMTIME()> clock;
-  return clock;
-}
 
 SYSTEMTIME FromTimePoint(std::chrono::system_clock::time_point now) {
   using namespace std::chrono;
@@ -31,19 +26,14 @@ SYSTEMTIME FromTimePoint(std::chrono::system_clock::time_point now) {
 
 }  // namespace
 
-SYSTEMTIME UniversalNow() {
-  if (FixedClock()) return FixedClock()();
-  return FromTimePoint(std::chrono::system_clock::now());
-}
+SYSTEMTIME UniversalNow() { return FromTimePoint(std::chrono::system_clock::now()); }
 
-SYSTEMTIME LocalNow() {
+SYSTEMTIME LocalNow() { return Clock().LocalNow(); }
+
+SYSTEMTIME Clock::LocalNow() const {
   SYSTEMTIME time = UniversalNow();
   UniversalToLocal(time);
   return time;
-}
-
-void SetClockForTesting(std::function<SYSTEMTIME()> universalNow) {
-  FixedClock() = std::move(universalNow);
 }
 
 }  // namespace halvane

@@ -1,19 +1,34 @@
 // The device clock: the current universal and local calendar time, and the conversion between
-// the two under the device's time zone. Tests replace the clock with a fixed time.
+// the two under the device's time zone. Tests hand the window a clock of their own.
 #pragma once
 
 #include <functional>
+#include <utility>
 
 #include "astro/system_time.h"
 
 namespace halvane {
 
+// The system clock's universal and local time, to the millisecond.
 SYSTEMTIME UniversalNow();
 SYSTEMTIME LocalNow();
 
-// Makes UniversalNow and LocalNow return the given times (local derived through the C
-// library's time-zone rules); an empty function restores the real clock.
-void SetClockForTesting(std::function<SYSTEMTIME()> universalNow);
+// A clock a window reads: the system's, or one a test gives it.
+class Clock {
+ public:
+  virtual ~Clock() = default;
+  virtual SYSTEMTIME UniversalNow() const { return halvane::UniversalNow(); }
+  // The universal time under the device's time zone.
+  SYSTEMTIME LocalNow() const;
+};
+
+// A clock that tells what its function says (a test's fixed or stepping time).
+class FunctionClock : public Clock {
+ public:
+  explicit FunctionClock(std::function<SYSTEMTIME()> now) : now(std::move(now)) {}
+  SYSTEMTIME UniversalNow() const override { return now(); }
+  std::function<SYSTEMTIME()> now;
+};
 
 // Conversion of a calendar time record between local and universal time, in place, under the
 // C library's time-zone rules (the TZ environment variable or the system zone).
@@ -27,5 +42,9 @@ bool LocalToUniversal(SYSTEMTIME& time);
 
 // Universal to local time, otherwise as LocalToUniversal.
 bool UniversalToLocal(SYSTEMTIME& time);
+
+// Whether the record is a real date and time of the years 1601 to 30827 (the day of week is
+// not looked at).
+bool IsRealTime(const SYSTEMTIME& time);
 
 }  // namespace halvane

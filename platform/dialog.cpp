@@ -4,6 +4,7 @@
 
 #include <QAbstractButton>
 #include <QCheckBox>
+#include <QComboBox>
 #include <QCompleter>
 #include <QDialog>
 #include <QFontMetrics>
@@ -15,10 +16,12 @@
 #include <QRegularExpressionValidator>
 #include <QScreen>
 #include <QStringListModel>
+#include <algorithm>
 #include <cstddef>
 #include <string_view>
 
 #include "platform/dialog_template.h"
+#include "platform/finger_size.h"
 #include "platform/native_window.h"
 
 namespace halvane {
@@ -28,8 +31,8 @@ class DialogWindow : public QDialog {
   DialogWindow(QWidget* parent, DialogProcedure procedure, intptr_t creationData)
       : QDialog(parent), procedure(procedure), creationData(creationData) {}
 
-  void SendCommand(uint16_t command) {
-    procedure(this, MESSAGE_COMMAND, MakeCommandParam(0, command), 0);
+  void SendCommand(uint16_t command, uint16_t notification = 0) {
+    procedure(this, MESSAGE_COMMAND, MakeCommandParam(notification, command), 0);
   }
   DialogProcedure procedure;
   intptr_t creationData;
@@ -57,11 +60,17 @@ struct DialogUnits {
   }
 };
 
-DialogUnits UnitsFor(const QFont& font) {
-  const QFontMetrics metrics(font);
+// The height of an edit field or a button in the templates, dialog units.
+constexpr double CONTROL_HEIGHT_UNITS = 14.0;
+
+// On a narrow screen the rows stretch until a field or a button is a finger high.
+DialogUnits UnitsFor(const QWidget& dialog) {
+  const QFontMetrics metrics(dialog.font());
   const QString alphabet = "ABCDEFGHIJKLMNOPQRSTUVWXYZabcdefghijklmnopqrstuvwxyz";
   const double averageWidth = metrics.horizontalAdvance(alphabet) / 52.0;
-  return {averageWidth / 4.0, metrics.height() / 8.0};
+  double y = metrics.height() / 8.0;
+  if (IsOnNarrowScreen(dialog)) y = std::max(y, FINGER_PIXELS / CONTROL_HEIGHT_UNITS);
+  return {averageWidth / 4.0, y};
 }
 
 QWidget* MakeControl(DialogWindow& dialog, const DialogControl& control) {
@@ -69,13 +78,28 @@ QWidget* MakeControl(DialogWindow& dialog, const DialogControl& control) {
     case DialogControlKind::GroupBox: return new QGroupBox(ToQString(control.text), &dialog);
     case DialogControlKind::Label: return new QLabel(ToQString(control.text), &dialog);
     case DialogControlKind::Edit:
-    case DialogControlKind::DigitsEdit: {
+    case DialogControlKind::DigitsEdit:
+    case DialogControlKind::NumberEdit: {
       auto* edit = new QLineEdit(&dialog);
       edit->setFrame(true);
       if (control.kind == DialogControlKind::DigitsEdit) {
         edit->setValidator(new QRegularExpressionValidator(QRegularExpression("[0-9]*"), edit));
+        edit->setInputMethodHints(Qt::ImhDigitsOnly);
       }
+      if (control.kind == DialogControlKind::NumberEdit) {
+        edit->setValidator(
+            new QRegularExpressionValidator(QRegularExpression("[0-9]*[.,]?[0-9]*"), edit));
+        edit->setInputMethodHints(Qt::ImhFormattedNumbersOnly);
+      }
+      const auto id = static_cast<uint16_t>(control.id);
+      QObject::connect(edit, &QLineEdit::textEdited, &dialog,
+                       [&dialog, id] { dialog.SendCommand(id, NOTIFY_EDIT_CHANGED); });
       return edit;
+    }
+    case DialogControlKind::Choice: {
+      auto* choice = new QComboBox(&dialog);
+      choice->addItems(ToQString(control.text).split(QLatin1Char('|')));
+      return choice;
     }
     case DialogControlKind::CheckBox: return new QCheckBox(ToQString(control.text), &dialog);
     case DialogControlKind::DefaultButton:
@@ -106,7 +130,7 @@ int RunDialog(int templateId, WindowHandle owner, DialogProcedure procedure,
   DialogWindow dialog(owner, procedure, creationData);
   dialog.setWindowTitle(ToQString(dialogTemplate->title));
   dialog.setModal(true);
-  const DialogUnits units = UnitsFor(dialog.font());
+  const DialogUnits units = UnitsFor(dialog);
   for (size_t i = 0; i < dialogTemplate->controlCount; ++i) {
     const DialogControl& control = dialogTemplate->controls[i];
     QWidget* widget = MakeControl(dialog, control);
@@ -117,7 +141,10 @@ int RunDialog(int templateId, WindowHandle owner, DialogProcedure procedure,
   dialog.setFixedSize(static_cast<int>(dialogTemplate->width * units.x),
                       static_cast<int>(dialogTemplate->height * units.y));
   procedure(&dialog, MESSAGE_INIT_DIALOG, 0, creationData);
-  return dialog.exec();
+  const int result = dialog.exec();
+  // However the dialog ended, its procedure lets go of what it started.
+  procedure(&dialog, MESSAGE_DESTROY, 0, 0);
+  return result;
 }
 
 void EndDialog(DialogHandle dialog, int result) { dialog->done(result); }
@@ -169,9 +196,23 @@ std::u16string GetDialogText(DialogHandle dialog, int controlId) {
 }
 
 void SetDialogText(DialogHandle dialog, int controlId, std::u16string_view text) {
+  if (QLabel* label = Control<QLabel>(dialog, controlId)) label->setText(ToQString(text));
   QLineEdit* edit = Control<QLineEdit>(dialog, controlId);
   if (edit == nullptr) return;
-  edit->setText(QString::fromUtf16(text.data(), static_cast<qsizetype>(text.size())));
+  edit->setText(ToQString(text));
+}
+
+int GetDialogChoice(DialogHandle dialog, int controlId) {
+  const QComboBox* choice = Control<QComboBox>(dialog, controlId);
+  return choice == nullptr ? -1 : choice->currentIndex();
+}
+
+void SetDialogChoice(DialogHandle dialog, int controlId, int index) {
+  if (QComboBox* choice = Control<QComboBox>(dialog, controlId)) choice->setCurrentIndex(index);
+}
+
+void FocusDialogControl(DialogHandle dialog, int controlId) {
+  if (QWidget* control = Control<QWidget>(dialog, controlId)) control->setFocus();
 }
 
 bool IsDialogButtonChecked(DialogHandle dialog, int controlId) {

@@ -29,7 +29,7 @@ using DialogProcedure = bool (*)(DialogHandle dialog, uint32_t message, uintptr_
 // lParam) and runs it modally over owner until EndDialog; returns the result given there, or
 // -1 for an unknown template. OK (also Enter) and Cancel (also Escape and the close button)
 // reach the procedure as command messages; a command it does not handle leaves the dialog
-// open.
+// open. Once the dialog has ended, however it ended, the procedure gets MESSAGE_DESTROY.
 int RunDialog(int templateId, WindowHandle owner, DialogProcedure procedure,
               intptr_t creationData = 0);
 // The creationData that RunDialog was given, for the procedure's later messages.
@@ -42,11 +42,20 @@ void ShowDialogFullScreen(DialogHandle dialog);
 // on an empty field, anything else and values beyond 32 bits (signed) or 31 bits (unsigned).
 bool GetDialogInteger(DialogHandle dialog, int controlId, bool isSigned, int32_t& value);
 void SetDialogInteger(DialogHandle dialog, int controlId, int32_t value, bool isSigned);
-// An edit field's text as it stands, and a text to show in one (empty when there is none).
+// An edit field's text as it stands, and a text to show in an edit field or a label (empty
+// when there is none).
 std::u16string GetDialogText(DialogHandle dialog, int controlId);
 void SetDialogText(DialogHandle dialog, int controlId, std::u16string_view text);
 bool IsDialogButtonChecked(DialogHandle dialog, int controlId);
 void CheckDialogButton(DialogHandle dialog, int controlId, bool checked);
+// The chosen option of a choice, from 0; -1 when there is no such choice.
+int GetDialogChoice(DialogHandle dialog, int controlId);
+void SetDialogChoice(DialogHandle dialog, int controlId, int index);
+void FocusDialogControl(DialogHandle dialog, int controlId);
+
+// The notification of the command message that an edit field sends whenever the user
+// changes its text (not when the procedure sets it).
+constexpr uint16_t NOTIFY_EDIT_CHANGED = 0x0300;
 
 // The notification of the command message that a chosen completion sends (see below).
 constexpr uint16_t NOTIFY_COMPLETION_CHOSEN = 0x0400;

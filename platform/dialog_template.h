@@ -7,7 +7,19 @@
 
 namespace halvane {
 
-enum class DialogControlKind { GroupBox, Label, Edit, DigitsEdit, CheckBox, DefaultButton, Button };
+// A Choice holds its options in its text, split at '|'; a NumberEdit takes digits and one
+// decimal point.
+enum class DialogControlKind {
+  GroupBox,
+  Label,
+  Edit,
+  DigitsEdit,
+  NumberEdit,
+  Choice,
+  CheckBox,
+  DefaultButton,
+  Button
+};
 
 struct DialogControl {
   int id;  // -1 for controls nobody reads

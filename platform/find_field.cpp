@@ -10,7 +10,9 @@
 #include <QVBoxLayout>
 #include <algorithm>
 
+#include "platform/finger_size.h"
 #include "platform/native_window.h"
+#include "platform/night_vision.h"
 
 namespace halvane {
 
@@ -41,6 +43,8 @@ std::u16string RunFindField(WindowHandle owner, std::u16string_view title,
   auto* field = new QLineEdit(&dialog);
   field->setObjectName(QStringLiteral("findText"));
   field->setClearButtonEnabled(true);
+  FollowNightVision(*field);
+  FitForFinger(*field);
   layout->addWidget(field);
   auto* notFound = new QLabel(QStringLiteral("not found"), &dialog);
   notFound->setObjectName(QStringLiteral("findNotFound"));

@@ -2,14 +2,18 @@
 #include "platform/image_surface.h"
 
 #include <QFont>
+#include <QFontMetrics>
 #include <QGuiApplication>
 #include <QPainter>
 #include <QString>
 #include <algorithm>
 #include <cmath>
 #include <cstdlib>
+#include <string>
+#include <unordered_map>
 #include <vector>
 
+#include "platform/area_fill.h"
 #include "platform/vector_state.h"
 
 namespace halvane {
@@ -33,9 +37,17 @@ uint32_t BrushPixel(StockBrush brush) {
 
 // The handheld's 8-point system font is about 11 pixels from ascent to descent.
 constexpr int FONT_PIXEL_SIZE = 10;
+constexpr size_t MEASURED_TEXTS = 4096;  // sizes kept before the cache starts again
 
 bool FontsAvailable() {
   return qobject_cast<QGuiApplication*>(QCoreApplication::instance()) != nullptr;
+}
+
+QFont ChartFont() {
+  QFont font(QStringLiteral("DejaVu Sans"));
+  font.setPixelSize(FONT_PIXEL_SIZE);
+  font.setStyleStrategy(QFont::NoAntialias);
+  return font;
 }
 
 }  // namespace
@@ -165,10 +177,7 @@ void ImageSurface::DrawText(std::u16string_view text, const Rect& rect, uint32_t
   const QRect box(QPoint(rect.left, rect.top), QPoint(rect.right - 1, rect.bottom - 1));
 
   QPainter painter(&image);
-  QFont font(QStringLiteral("DejaVu Sans"));
-  font.setPixelSize(FONT_PIXEL_SIZE);
-  font.setStyleStrategy(QFont::NoAntialias);
-  painter.setFont(font);
+  painter.setFont(ChartFont());
   if (!transparentText) {
     QRect bounds = painter.boundingRect(box, alignment, string);
     if ((flags & TEXT_NOCLIP) == 0) bounds &= box;
@@ -178,6 +187,31 @@ void ImageSurface::DrawText(std::u16string_view text, const Rect& rect, uint32_t
   painter.drawText(box, alignment, string);
   painter.end();
   ClearUpperVectorState();
+}
+
+void ImageSurface::FillArea(std::string_view, const Point* points, int32_t count, Color color) {
+  const uint32_t pixel = ToPixel(color);
+  uchar* const bits = image.bits();
+  const qsizetype stride = image.bytesPerLine();
+  ForEachAreaSpan(points, count, scale, image.width(), image.height(),
+                  [&](int32_t y, int32_t x0, int32_t x1) {
+                    uint32_t* row = reinterpret_cast<uint32_t*>(bits + y * stride);
+                    std::fill(row + x0, row + x1, pixel);
+                  });
+}
+
+TextSize ImageSurface::MeasureText(std::u16string_view text) const {
+  if (!FontsAvailable()) return Surface::MeasureText(text);
+  // The chart writes the same few hundred names every frame, always in its one font.
+  static std::unordered_map<std::u16string, TextSize> measured;
+  const auto known = measured.find(std::u16string(text));
+  if (known != measured.end()) return known->second;
+  if (!metrics) metrics.emplace(ChartFont());
+  const QString string = QString::fromUtf16(text.data(), static_cast<qsizetype>(text.size()));
+  const TextSize size{metrics->horizontalAdvance(string), metrics->height()};
+  if (measured.size() >= MEASURED_TEXTS) measured.clear();
+  measured.emplace(text, size);
+  return size;
 }
 
 void ImageSurface::Blit(int32_t x, int32_t y, int32_t width, int32_t height, const Bitmap& source,

@@ -3,7 +3,9 @@
 // result is exact and the same on every machine; only text goes through Qt's painter.
 #pragma once
 
+#include <QFontMetrics>
 #include <QImage>
+#include <optional>
 
 #include "platform/surface.h"
 
@@ -53,6 +55,8 @@ class ImageSurface : public Surface {
   void DrawText(std::u16string_view text, const Rect& rect, uint32_t flags) override;
   void Blit(int32_t x, int32_t y, int32_t width, int32_t height, const Bitmap& source,
             int32_t sourceX, int32_t sourceY, RasterOp op) override;
+  void FillArea(std::string_view kind, const Point* points, int32_t count, Color color) override;
+  TextSize MeasureText(std::u16string_view text) const override;
   void Ellipse(Point centre, int32_t radiusX, int32_t radiusY, int32_t angleDegrees,
                bool dotted) override;
   void FillPolygon(const Point* points, const int32_t* counts, int32_t rings, Color color) override;
@@ -73,6 +77,7 @@ class ImageSurface : public Surface {
   uint32_t penPixel = 0xFF000000;   // 0xAARRGGBB
   uint32_t textPixel = 0xFF000000;  // 0xAARRGGBB
   bool transparentText = false;
+  mutable std::optional<QFontMetrics> metrics;  // made at the first measure
 };
 
 }  // namespace halvane

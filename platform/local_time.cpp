@@ -19,13 +19,6 @@ int DaysInMonth(int year, int month) {
   return DAYS[month - 1];
 }
 
-bool IsRealTime(const SYSTEMTIME& time) {
-  if (time.year < FIRST_YEAR || time.year > LAST_YEAR) return false;
-  if (time.month < 1 || time.month > 12) return false;
-  if (time.day < 1 || time.day > DaysInMonth(time.year, time.month)) return false;
-  return time.hour < 24 && time.minute < 60 && time.second < 60 && time.milliseconds < 1000;
-}
-
 // Writes tm into time when it lies within the accepted years.
 bool StoreTm(const std::tm& tm, SYSTEMTIME& time) {
   const long long year = static_cast<long long>(tm.tm_year) + 1900;
@@ -41,6 +34,13 @@ bool StoreTm(const std::tm& tm, SYSTEMTIME& time) {
 }
 
 }  // namespace
+
+bool IsRealTime(const SYSTEMTIME& time) {
+  if (time.year < FIRST_YEAR || time.year > LAST_YEAR) return false;
+  if (time.month < 1 || time.month > 12) return false;
+  if (time.day < 1 || time.day > DaysInMonth(time.year, time.month)) return false;
+  return time.hour < 24 && time.minute < 60 && time.second < 60 && time.milliseconds < 1000;
+}
 
 bool LocalToUniversal(SYSTEMTIME& time) {
   if (!IsRealTime(time)) return false;

@@ -11,6 +11,7 @@
 #include <QToolButton>
 #include <vector>
 
+#include "platform/finger_size.h"
 #include "platform/native_window.h"
 
 namespace halvane {
@@ -113,6 +114,7 @@ MenuBarHandle CreateMenuBar(WindowHandle owner, uint16_t buttonCommand, std::u16
   button->setPopupMode(QToolButton::InstantPopup);
   button->setToolButtonStyle(Qt::ToolButtonTextOnly);
   button->setProperty(COMMAND_PROPERTY, buttonCommand);
+  FitForFinger(*button);
   // The keys belong to the chart: the bar never takes the focus, and the menu opens from the
   // keyboard by F10 or the caption's mnemonic, as on desktops.
   bar->setFocusPolicy(Qt::NoFocus);
@@ -143,6 +145,7 @@ void AddMenuBarImageButton(MenuBarHandle bar, BitmapId image, uint16_t command,
   button->setToolTip(ToQString(toolTip));
   button->setProperty(COMMAND_PROPERTY, command);
   button->setFocusPolicy(Qt::NoFocus);
+  FitForFinger(*button);
   QObject::connect(button, &QToolButton::clicked, button,
                    [window, command] { SendCommand(window, command); });
   bar->addWidget(button);
@@ -165,6 +168,24 @@ void CheckMenuItem(MenuHandle menu, uint16_t command, bool checked) {
 bool IsMenuItemChecked(MenuHandle menu, uint16_t command) {
   const QAction* action = FindAction(menu, command);
   return action != nullptr && action->isChecked();
+}
+
+void EnableMenuItem(MenuHandle menu, uint16_t command, bool enabled, std::u16string_view toolTip) {
+  QAction* action = FindAction(menu, command);
+  if (action == nullptr) return;
+  action->setEnabled(enabled);
+  action->setToolTip(ToQString(toolTip));
+  menu->setToolTipsVisible(true);
+}
+
+bool IsMenuItemEnabled(MenuHandle menu, uint16_t command) {
+  const QAction* action = FindAction(menu, command);
+  return action != nullptr && action->isEnabled();
+}
+
+std::string MenuItemToolTip(MenuHandle menu, uint16_t command) {
+  const QAction* action = FindAction(menu, command);
+  return action == nullptr ? std::string() : action->toolTip().toStdString();
 }
 
 bool TriggerMenuItem(MenuHandle menu, uint16_t command) {

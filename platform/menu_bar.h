@@ -5,6 +5,7 @@
 
 #include <cstddef>
 #include <cstdint>
+#include <string>
 #include <string_view>
 
 #include "platform/bitmaps.h"
@@ -50,6 +51,12 @@ void DestroyMenuBar(MenuBarHandle bar);
 // ignored, and read as unchecked.
 void CheckMenuItem(MenuHandle menu, uint16_t command, bool checked);
 bool IsMenuItemChecked(MenuHandle menu, uint16_t command);
+// Greys the item with this command out, or back in; toolTip, shown when the pointer rests on
+// the item, says why (empty: none).
+void EnableMenuItem(MenuHandle menu, uint16_t command, bool enabled, std::u16string_view toolTip);
+bool IsMenuItemEnabled(MenuHandle menu, uint16_t command);
+// For tests: the item's tool tip, UTF-8.
+std::string MenuItemToolTip(MenuHandle menu, uint16_t command);
 // For tests: presses the item with this command as the user would; false when there is none.
 bool TriggerMenuItem(MenuHandle menu, uint16_t command);
 // The bar's button that sends command, for tests; null when there is none.

@@ -261,6 +261,14 @@ void ScreenSurface::DrawText(std::u16string_view text, const Rect& rect, uint32_
   owner.composed->DrawText(text, rect, flags);
   Touch(owner.composed->Image().rect());
 }
+void ScreenSurface::FillArea(std::string_view kind, const Point* points, int32_t count,
+                             Color color) {
+  owner.composed->FillArea(kind, points, count, color);
+  Touch(owner.composed->Image().rect());
+}
+TextSize ScreenSurface::MeasureText(std::u16string_view text) const {
+  return owner.composed->MeasureText(text);
+}
 void ScreenSurface::Blit(int32_t x, int32_t y, int32_t width, int32_t height, const Bitmap& source,
                          int32_t sourceX, int32_t sourceY, RasterOp op) {
   Touch(QRect(x, y, width, height));
@@ -291,8 +299,9 @@ void ScreenSurface::Blit(int32_t x, int32_t y, int32_t width, int32_t height, co
 
 // NativeWindow
 
-NativeWindow::NativeWindow(WindowProcedure procedure, int32_t clientWidth, int32_t clientHeight)
-    : procedure(procedure) {
+NativeWindow::NativeWindow(WindowProcedure procedure, void* context, int32_t clientWidth,
+                           int32_t clientHeight)
+    : procedure(procedure), context(context) {
   setAttribute(Qt::WA_DeleteOnClose, false);
   layout = new QVBoxLayout(this);
   layout->setContentsMargins(0, 0, 0, 0);
@@ -308,6 +317,20 @@ intptr_t NativeWindow::Send(uint32_t message, uintptr_t wParam, intptr_t lParam)
   // Every message leaves Qt for the chart here.
   ClearUpperVectorState();
   return procedure(this, message, wParam, lParam);
+}
+
+void NativeWindow::StartTimer(int32_t milliseconds) {
+  if (timer == nullptr) {
+    timer = new QTimer(this);
+    timer->setSingleShot(true);
+    timer->setTimerType(Qt::PreciseTimer);
+    connect(timer, &QTimer::timeout, this, [this] { Send(MESSAGE_TIMER, 0, 0); });
+  }
+  timer->start(std::max(0, milliseconds));
+}
+
+void NativeWindow::StopTimer() {
+  if (timer != nullptr) timer->stop();
 }
 
 bool NativeWindow::SendLeavingDefault(uint32_t message, uintptr_t wParam, intptr_t lParam) {

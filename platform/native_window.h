@@ -4,6 +4,7 @@
 
 #include <QImage>
 #include <QRect>
+#include <QTimer>
 #include <QVBoxLayout>
 #include <QWidget>
 #include <memory>
@@ -64,6 +65,8 @@ class ScreenSurface : public Surface {
   void DrawText(std::u16string_view text, const Rect& rect, uint32_t flags) override;
   void Blit(int32_t x, int32_t y, int32_t width, int32_t height, const Bitmap& source,
             int32_t sourceX, int32_t sourceY, RasterOp op) override;
+  void FillArea(std::string_view kind, const Point* points, int32_t count, Color color) override;
+  TextSize MeasureText(std::u16string_view text) const override;
   void Ellipse(Point centre, int32_t radiusX, int32_t radiusY, int32_t angleDegrees,
                bool dotted) override;
   void FillPolygon(const Point* points, const int32_t* counts, int32_t rings, Color color) override;
@@ -80,7 +83,7 @@ class ScreenSurface : public Surface {
 class NativeWindow : public QWidget {
   Q_OBJECT
  public:
-  NativeWindow(WindowProcedure procedure, int32_t clientWidth, int32_t clientHeight);
+  NativeWindow(WindowProcedure procedure, void* context, int32_t clientWidth, int32_t clientHeight);
 
   intptr_t Send(uint32_t message, uintptr_t wParam, intptr_t lParam);
   // Sends a message behind a Qt event; true when the procedure left it to default processing.
@@ -92,6 +95,10 @@ class NativeWindow : public QWidget {
   void Destroy();
   void AddBottomBar(QWidget* bar);
   QWidget* BottomBar() const { return bottomBar; }
+  void* Context() const { return context; }
+  // One timer per window: the timer message after milliseconds, once.
+  void StartTimer(int32_t milliseconds);
+  void StopTimer();
 
   ChartArea* chart = nullptr;
   // The composed picture the chart area shows; resized with the chart area.
@@ -110,6 +117,8 @@ class NativeWindow : public QWidget {
 
  private:
   WindowProcedure procedure;
+  void* context;
+  QTimer* timer = nullptr;
   QVBoxLayout* layout = nullptr;
   QWidget* bottomBar = nullptr;
   bool paintPending = false;

@@ -69,6 +69,9 @@ QPushButton, QToolButton { border: 1px solid #800000; padding: 2px 6px; }
 QPushButton:pressed, QToolButton:pressed, QToolButton:checked { background-color: #400000; }
 QCheckBox::indicator { width: 10px; height: 10px; border: 1px solid #ff0000; }
 QCheckBox::indicator:checked { background-color: #ff0000; }
+QComboBox { border: 1px solid #800000; padding: 1px 4px; }
+QComboBox::drop-down { border: none; width: 0px; }
+QComboBox QAbstractItemView { border: 1px solid #800000; }
 QGroupBox { border: 1px solid #800000; margin-top: 6px; }
 QGroupBox::title { subcontrol-origin: margin; left: 6px; }
 QMenu { border: 1px solid #800000; }
@@ -116,6 +119,10 @@ void ToNightVision(QImage& image) {
 }
 
 bool IsNightVisionOn() { return NightVisionFlag(); }
+
+void FollowNightVision(QWidget& widget) {
+  if (NightVisionFlag()) widget.setGraphicsEffect(new NightEffect);
+}
 
 void SetNightVision(WindowHandle window, bool on) {
   if (on == NightVisionFlag()) return;

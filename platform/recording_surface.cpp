@@ -4,6 +4,8 @@
 #include <algorithm>
 #include <cstdio>
 
+#include "platform/printable_text.h"
+
 namespace halvane {
 
 namespace {
@@ -38,6 +40,16 @@ void AppendUtf8(char32_t c, std::string& out) {
     out += static_cast<char>(0x80 | ((c >> 12) & 0x3F));
     out += static_cast<char>(0x80 | ((c >> 6) & 0x3F));
     out += static_cast<char>(0x80 | (c & 0x3F));
+  }
+}
+
+// " X1 Y1 ... XN YN" after an operation's other fields.
+void AppendPoints(std::string& line, const Point* points, int32_t count) {
+  for (int32_t i = 0; i < count; ++i) {
+    line += ' ';
+    line += std::to_string(points[i].x);
+    line += ' ';
+    line += std::to_string(points[i].y);
   }
 }
 
@@ -88,12 +100,7 @@ void RecordingSurface::SetTransparentBackground() {
 
 void RecordingSurface::Polyline(const Point* points, int32_t count) {
   std::string line = "polyline " + std::to_string(count);
-  for (int32_t i = 0; i < count; ++i) {
-    line += ' ';
-    line += std::to_string(points[i].x);
-    line += ' ';
-    line += std::to_string(points[i].y);
-  }
+  AppendPoints(line, points, count);
   lines.push_back(std::move(line));
   if (forward != nullptr) forward->Polyline(points, count);
 }
@@ -102,8 +109,9 @@ void RecordingSurface::DrawText(std::u16string_view text, const Rect& rect, uint
   std::string line = "text " + std::to_string(rect.left) + ' ' + std::to_string(rect.top) + ' ' +
                      std::to_string(rect.right) + ' ' + std::to_string(rect.bottom) + ' ' +
                      std::to_string(flags) + " \"";
-  for (const char c : ToUtf8(text)) {
-    if (c == '"' || c == '\\') line += '\\';
+  // Control characters and broken UTF-8 of a name never reach a terminal raw.
+  for (const char c : PrintableText(ToUtf8(text))) {
+    if (c == '"') line += '\\';
     line += c;
   }
   line += '"';
@@ -118,6 +126,24 @@ void RecordingSurface::Blit(int32_t x, int32_t y, int32_t width, int32_t height,
                   std::to_string(sourceX) + ' ' + std::to_string(sourceY) + ' ' +
                   (op == RasterOp::Or ? "or" : "copy"));
   if (forward != nullptr) forward->Blit(x, y, width, height, source, sourceX, sourceY, op);
+}
+
+void RecordingSurface::FillArea(std::string_view kind, const Point* points, int32_t count,
+                                Color color) {
+  std::string line(kind);
+  line += ' ' + Hex(color) + ' ' + std::to_string(count);
+  AppendPoints(line, points, count);
+  lines.push_back(std::move(line));
+  if (forward != nullptr) forward->FillArea(kind, points, count, color);
+}
+
+TextSize RecordingSurface::MeasureText(std::u16string_view text) const {
+  return forward != nullptr ? forward->MeasureText(text) : Surface::MeasureText(text);
+}
+
+void RecordingSurface::Note(std::string_view line) {
+  lines.emplace_back(line);
+  if (forward != nullptr) forward->Note(line);
 }
 
 void RecordingSurface::Ellipse(Point centre, int32_t radiusX, int32_t radiusY, int32_t angleDegrees,

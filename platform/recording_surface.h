@@ -8,6 +8,8 @@
 //   polyline N X1 Y1 ... XN YN
 //   text L T R B FLAGS "TEXT"     FLAGS decimal; TEXT in UTF-8, with \" and \\ escaped
 //   blit DX DY W H SX SY ROP      ROP copy or or; SX SY in the source bitmap
+//   KIND RRGGBB N X1 Y1 ... XN YN  a filled area, KIND its name (ground, sky)
+//   label X0 Y0 X1 Y1 "TEXT"      a placed name and the box of its glyphs (a note)
 //   ellipse X Y RX RY ANGLE STYLE STYLE solid or dotted; ANGLE in degrees
 //   polygon RRGGBB RINGS N1 ... NK X1 Y1 ...
 #pragma once
@@ -35,6 +37,10 @@ class RecordingSurface : public Surface {
   void DrawText(std::u16string_view text, const Rect& rect, uint32_t flags) override;
   void Blit(int32_t x, int32_t y, int32_t width, int32_t height, const Bitmap& source,
             int32_t sourceX, int32_t sourceY, RasterOp op) override;
+  void FillArea(std::string_view kind, const Point* points, int32_t count, Color color) override;
+  // The forwarded surface's measure; the estimate without one.
+  TextSize MeasureText(std::u16string_view text) const override;
+  void Note(std::string_view line) override;
   void Ellipse(Point centre, int32_t radiusX, int32_t radiusY, int32_t angleDegrees,
                bool dotted) override;
   void FillPolygon(const Point* points, const int32_t* counts, int32_t rings, Color color) override;

@@ -21,6 +21,7 @@ TEST(RecordingSurface, WritesOneLinePerOperationAndForwardsIt) {
   surface.DrawText(u"15\u00B0", {10, 20, 20, 30}, TEXT_NOCLIP);
   surface.DrawText(u"'a' \"x\" \\", {0, 0, 240, 294}, TEXT_CENTER | TEXT_VCENTER);
   surface.DrawText(u"\U0001F320 \xD800", {0, 0, 1, 1}, TEXT_LEFT);
+  surface.DrawText(u"\x1b]0;x\x07\u0085\n", {0, 0, 1, 1}, TEXT_LEFT);
   QImage sheet(22, 22, QImage::Format_RGB32);
   sheet.fill(0xFF0000FF);
   surface.Blit(25, 7, 11, 11, ImageBitmap(sheet), 11, 0, RasterOp::Or);
@@ -40,6 +41,7 @@ TEST(RecordingSurface, WritesOneLinePerOperationAndForwardsIt) {
       "text 10 20 20 30 256 \"15\xC2\xB0\"",
       "text 0 0 240 294 5 \"'a' \\\"x\\\" \\\\\"",
       "text 0 0 1 1 0 \"\xF0\x9F\x8C\xA0 \xEF\xBF\xBD\"",  // a lone surrogate becomes U+FFFD
+      "text 0 0 1 1 0 \"\\x1b]0;x\\x07\\xc2\\x85\\x0a\"",  // never raw to a terminal
       "blit 25 7 11 11 11 0 or",
       "blit 0 0 22 22 0 0 copy",
       "ellipse 5 6 4 2 -30 dotted",

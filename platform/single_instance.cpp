@@ -1,65 +1,247 @@
-// The single-instance socket over QLocalServer and QLocalSocket.
+// The single-instance rendezvous: flock on a lock file, QLocalServer and QLocalSocket.
 #include "platform/single_instance.h"
 
+#include <fcntl.h>
+#include <sys/file.h>
+#include <sys/socket.h>
+#include <sys/stat.h>
+#include <sys/un.h>
 #include <unistd.h>
 
+#include <QCoreApplication>
+#include <QGuiApplication>
 #include <QLocalServer>
 #include <QLocalSocket>
 #include <QPointer>
+#include <chrono>
+#include <cstdio>
 #include <cstdlib>
+#include <cstring>
+#include <filesystem>
+#include <thread>
 
 #include "platform/native_window.h"
+#include "platform/printable_text.h"
 
 namespace halvane {
 
 namespace {
+
+constexpr int CONNECT_TIMEOUT_MS = 500;
+// How long a start waits for an owner that holds the lock but is not listening yet.
+constexpr auto OWNER_ANSWER_TIMEOUT = std::chrono::seconds(5);
+constexpr auto RETRY_PAUSE = std::chrono::milliseconds(20);
+constexpr size_t SESSION_NAME_BYTES = 40;
+constexpr char KNOCK[] = "foreground\n";
 
 std::string& Scope() {
   static std::string scope;
   return scope;
 }
 
-constexpr int CONNECT_TIMEOUT_MS = 500;
-constexpr char KNOCK[] = "foreground\n";
+struct Claim {
+  int lockFd = -1;
+  std::string lockPath;
+  QPointer<QLocalServer> server;
+  QPointer<NativeWindow> window;
+};
 
-}  // namespace
-
-std::string InstanceSocketName(const std::string& className, const std::string& title) {
-  std::string name = className + "-" + title + "-" + std::to_string(::getuid());
-  for (char& c : name) {
-    if (c == ' ' || c == '/' || c == '\\') c = '_';
-  }
-  if (!Scope().empty()) name += "-" + Scope();
-  return name;
+Claim& TheClaim() {
+  static Claim claim;
+  return claim;
 }
 
-bool SignalRunningInstance(const std::string& className, const std::string& title) {
-  QLocalSocket socket;
-  socket.connectToServer(QString::fromStdString(InstanceSocketName(className, title)));
-  if (!socket.waitForConnected(CONNECT_TIMEOUT_MS)) return false;
-  socket.write(KNOCK);
-  socket.waitForBytesWritten(CONNECT_TIMEOUT_MS);
-  socket.disconnectFromServer();
+void Warn(const std::string& text) {
+  std::fprintf(stderr, "halvane: %s\n", PrintableText(text).c_str());
+}
+
+// A folder, not a link, of this user's own that no one else may enter. A folder of the user's
+// own with wider rights is narrowed first: only the user (or root) could have widened them.
+bool IsPrivateFolder(const std::string& path) {
+  struct stat status {};
+  if (::lstat(path.c_str(), &status) != 0) return false;
+  if (!S_ISDIR(status.st_mode) || status.st_uid != ::geteuid()) return false;
+  if ((status.st_mode & 077) != 0 && ::chmod(path.c_str(), 0700) != 0) return false;
   return true;
 }
 
-void ListenForLaterInstances(WindowHandle window, const std::string& className,
-                             const std::string& title) {
-  const QString name = QString::fromStdString(InstanceSocketName(className, title));
-  auto* server = new QLocalServer(window);
-  server->setSocketOptions(QLocalServer::UserAccessOption);
-  if (!server->listen(name)) {
-    // Nobody answered before we got here, so the socket is a leftover of a killed copy.
-    QLocalServer::removeServer(name);
-    if (!server->listen(name)) return;
+std::string Sanitised(const std::string& text) {
+  std::string name = text.substr(0, SESSION_NAME_BYTES);
+  for (char& c : name) {
+    const bool plain = (c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z') || (c >= '0' && c <= '9') ||
+                       c == '.' || c == '-' || c == '_' || c == ':';
+    if (!plain) c = '_';
   }
-  QPointer<NativeWindow> owner(window);
-  QObject::connect(server, &QLocalServer::newConnection, server, [server, owner] {
+  return name;
+}
+
+std::string InstanceBasePath(const std::string& folder, const std::string& className,
+                             const std::string& title) {
+  std::string name = Sanitised(className) + "-" + Sanitised(title) + "-" + SessionName();
+  if (!Scope().empty()) name += "-" + Sanitised(Scope());
+  return folder + "/" + name;
+}
+
+enum class LockResult { Taken, Held, Unusable };
+
+// Takes the lock file's lock without waiting. The owner before us may remove the file between
+// our open and our lock: a lock on a file no longer at its name guards nothing, so it counts
+// as held and the caller tries again.
+LockResult TryLock(const std::string& path, int& fd) {
+  fd = ::open(path.c_str(), O_RDWR | O_CREAT | O_NOFOLLOW | O_CLOEXEC, 0600);
+  if (fd < 0) return LockResult::Unusable;
+  if (::flock(fd, LOCK_EX | LOCK_NB) != 0) {
+    const bool held = errno == EWOULDBLOCK;
+    ::close(fd);
+    return held ? LockResult::Held : LockResult::Unusable;
+  }
+  struct stat locked {};
+  struct stat named {};
+  if (::fstat(fd, &locked) == 0 && ::lstat(path.c_str(), &named) == 0 &&
+      locked.st_dev == named.st_dev && locked.st_ino == named.st_ino) {
+    return LockResult::Taken;
+  }
+  ::close(fd);
+  return LockResult::Held;
+}
+
+bool PeerIsThisUser(qintptr descriptor) {
+  const auto fd = static_cast<int>(descriptor);
+#ifdef SO_PEERCRED
+  struct ucred credentials {};
+  socklen_t length = sizeof credentials;
+  if (::getsockopt(fd, SOL_SOCKET, SO_PEERCRED, &credentials, &length) != 0) return false;
+  return credentials.uid == ::geteuid();
+#else
+  uid_t user = 0;
+  gid_t group = 0;
+  return ::getpeereid(fd, &user, &group) == 0 && user == ::geteuid();
+#endif
+}
+
+enum class KnockResult { Answered, Absent, Foreign };
+
+KnockResult Knock(const QString& socketPath) {
+  QLocalSocket socket;
+  socket.connectToServer(socketPath);
+  if (!socket.waitForConnected(CONNECT_TIMEOUT_MS)) return KnockResult::Absent;
+  if (!PeerIsThisUser(socket.socketDescriptor())) {
+    socket.abort();
+    return KnockResult::Foreign;
+  }
+  socket.write(KNOCK);
+  socket.waitForBytesWritten(CONNECT_TIMEOUT_MS);
+  socket.disconnectFromServer();
+  return KnockResult::Answered;
+}
+
+// The lock is ours, so whatever lies at the socket's name is a leftover (or a stranger's):
+// it is replaced.
+void Listen(Claim& claim, const QString& socketPath) {
+  QLocalServer::removeServer(socketPath);
+  auto* server = new QLocalServer(QCoreApplication::instance());
+  server->setSocketOptions(QLocalServer::UserAccessOption);
+  if (!server->listen(socketPath)) {
+    Warn("cannot listen on " + socketPath.toStdString() + ": " +
+         server->errorString().toStdString() + "; later starts will not find this window");
+  }
+  claim.server = server;
+  QObject::connect(server, &QLocalServer::newConnection, server, [server] {
     while (QLocalSocket* connection = server->nextPendingConnection()) {
       QObject::connect(connection, &QLocalSocket::disconnected, connection, &QObject::deleteLater);
-      if (owner && !owner->destroyed) BringToForeground(owner);
+      const QPointer<NativeWindow>& window = TheClaim().window;
+      if (window && !window->destroyed) BringToForeground(window);
     }
   });
+}
+
+}  // namespace
+
+std::string InstanceFolder() {
+  const char* runtime = std::getenv("XDG_RUNTIME_DIR");
+  if (runtime != nullptr && runtime[0] == '/' && IsPrivateFolder(runtime)) return runtime;
+  std::error_code error;
+  const std::filesystem::path temporary = std::filesystem::temp_directory_path(error);
+  if (error) return {};
+  const std::string folder = (temporary / ("halvane-" + std::to_string(::geteuid()))).string();
+  ::mkdir(folder.c_str(), 0700);
+  return IsPrivateFolder(folder) ? folder : std::string();
+}
+
+std::string SessionName() {
+  const QString platform = QGuiApplication::platformName();
+  const char* display = nullptr;
+  if (platform == QStringLiteral("wayland")) {
+    display = std::getenv("WAYLAND_DISPLAY");
+    if (display == nullptr || display[0] == '\0') display = "wayland-0";
+  } else if (platform == QStringLiteral("xcb")) {
+    display = std::getenv("DISPLAY");
+  }
+  if (display == nullptr || display[0] == '\0') return Sanitised(platform.toStdString());
+  return Sanitised(display);
+}
+
+InstanceClaim ClaimInstance(const std::string& className, const std::string& title) {
+  Claim& claim = TheClaim();
+  if (claim.lockFd >= 0) return InstanceClaim::Owner;
+  const std::string folder = InstanceFolder();
+  if (folder.empty()) {
+    Warn("no folder of this user's own for the single-instance check (halvane-" +
+         std::to_string(::geteuid()) + " in the temporary folder is someone else's); starting " +
+         "without it");
+    return InstanceClaim::Unguarded;
+  }
+  const std::string base = InstanceBasePath(folder, className, title);
+  const std::string socketPath = base + ".socket";
+  if (socketPath.size() >= sizeof(sockaddr_un{}.sun_path)) {
+    Warn("the single-instance socket's name is too long (" + socketPath +
+         "); starting without the check");
+    return InstanceClaim::Unguarded;
+  }
+  const QString socketName = QString::fromStdString(socketPath);
+  const auto deadline = std::chrono::steady_clock::now() + OWNER_ANSWER_TIMEOUT;
+  bool strangerSeen = false;
+  for (;;) {
+    int fd = -1;
+    switch (TryLock(base + ".lock", fd)) {
+      case LockResult::Taken:
+        claim.lockFd = fd;
+        claim.lockPath = base + ".lock";
+        Listen(claim, socketName);
+        return InstanceClaim::Owner;
+      case LockResult::Unusable:
+        Warn("cannot lock " + base + ".lock: " + std::strerror(errno) +
+             "; starting without the single-instance check");
+        return InstanceClaim::Unguarded;
+      case LockResult::Held: break;
+    }
+    const KnockResult knock = Knock(socketName);
+    if (knock == KnockResult::Answered) return InstanceClaim::Elsewhere;
+    strangerSeen = strangerSeen || knock == KnockResult::Foreign;
+    if (std::chrono::steady_clock::now() > deadline) break;
+    std::this_thread::sleep_for(RETRY_PAUSE);
+  }
+  Warn(strangerSeen ? "another user's server sits at " + socketPath +
+                          " while a Halvane of this session holds the lock; not knocking"
+                    : "a Halvane of this session holds " + base + ".lock but does not answer");
+  return InstanceClaim::Elsewhere;
+}
+
+void ListenForLaterInstances(WindowHandle window) { TheClaim().window = window; }
+
+void ReleaseInstance() {
+  Claim& claim = TheClaim();
+  if (claim.server) {
+    const QString name = claim.server->fullServerName();
+    claim.server->close();
+    QLocalServer::removeServer(name);
+    delete claim.server.data();
+  }
+  if (claim.lockFd >= 0) {
+    ::unlink(claim.lockPath.c_str());
+    ::close(claim.lockFd);
+  }
+  claim = Claim{};
 }
 
 void SetInstanceScopeForTesting(const std::string& scope) { Scope() = scope; }

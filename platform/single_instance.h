@@ -1,5 +1,7 @@
-// One running copy per user: a local socket named from the window class, the title and the
-// user. A second start reaches the first through it and asks it to come to the foreground.
+// One running copy per user and session. The rendezvous is a lock file and a local socket in a
+// folder only the user can reach, named after the display: the copy that holds the lock owns
+// the session and its settings; a later start knocks on the owner's socket, asking it to come
+// to the foreground, and ends.
 #pragma once
 
 #include <string>
@@ -8,20 +10,36 @@
 
 namespace halvane {
 
-// The socket name for this class and title and the current user.
-std::string InstanceSocketName(const std::string& className, const std::string& title);
+// The folder of the rendezvous: $XDG_RUNTIME_DIR when it is a folder of the user's own that
+// no one else may enter, else halvane-<uid> in the temporary folder (made with mode 0700 when
+// missing), checked the same way. Empty when neither is safe.
+std::string InstanceFolder();
 
-// True when a running copy answered on the socket; it has then been asked to come to the
-// foreground.
-bool SignalRunningInstance(const std::string& className, const std::string& title);
+// The session the window appears in: the Wayland socket's or the X display's name, else the
+// platform's name ("offscreen"). Needs the window system.
+std::string SessionName();
 
-// Listens on the socket until the window is destroyed, bringing the window to the foreground
-// whenever a second start knocks. A stale socket left by a killed copy is replaced.
-void ListenForLaterInstances(WindowHandle window, const std::string& className,
-                             const std::string& title);
+// What ClaimInstance found.
+enum class InstanceClaim {
+  Owner,      // this copy holds the session
+  Elsewhere,  // another copy holds it and was asked to come forward (or does not answer)
+  Unguarded,  // no safe rendezvous: this copy runs without the check (said on stderr)
+};
 
-// For tests: a suffix that gives the socket a name of its own, so tests running side by side
-// do not see each other. Empty restores the product's name.
+// Claims this session for the program named by className and title: takes the lock, removes
+// a socket left by a killed copy and listens in its place. When another copy holds the lock,
+// knocks on its socket, never on a server run by another user, and retries for a few seconds
+// while that copy is still starting.
+InstanceClaim ClaimInstance(const std::string& className, const std::string& title);
+
+// The owner's knocks from now on bring window to the foreground.
+void ListenForLaterInstances(WindowHandle window);
+
+// Closes the socket and gives up the lock, removing both files. Nothing when not the owner.
+void ReleaseInstance();
+
+// For tests: a suffix that gives the rendezvous a name of its own, so tests running side by
+// side do not see each other. Empty restores the product's name.
 void SetInstanceScopeForTesting(const std::string& scope);
 
 }  // namespace halvane

@@ -35,6 +35,12 @@ constexpr uint8_t RedOf(Color c) { return c & 0xFF; }
 constexpr uint8_t GreenOf(Color c) { return (c >> 8) & 0xFF; }
 constexpr uint8_t BlueOf(Color c) { return (c >> 16) & 0xFF; }
 
+// The size of a line of text in pixels.
+struct TextSize {
+  int32_t width = 0;
+  int32_t height = 0;
+};
+
 enum class StockBrush { Black, White, Gray };
 
 // How a blit combines source and destination pixels.
@@ -78,6 +84,14 @@ class Surface {
   // replacing the pixels or OR-ing them in. Parts outside either side are skipped.
   virtual void Blit(int32_t x, int32_t y, int32_t width, int32_t height, const Bitmap& source,
                     int32_t sourceX, int32_t sourceY, RasterOp op) = 0;
+
+  // Fills the inside of the closed polygon of count points (even-odd: a contour inside another
+  // makes a hole) with color; kind names the area in traces ("ground", "sky").
+  virtual void FillArea(std::string_view kind, const Point* points, int32_t count, Color color);
+  // The size text would take on this surface; an estimate where no font is at hand.
+  virtual TextSize MeasureText(std::u16string_view text) const;
+  // A line for traces only (where a name was written); drawing surfaces ignore it.
+  virtual void Note(std::string_view line);
   // Outlines an ellipse about centre with the selected pen, solid or dotted: radiusX along
   // the direction angleDegrees counter-clockwise from the x axis, radiusY across it.
   virtual void Ellipse(Point centre, int32_t radiusX, int32_t radiusY, int32_t angleDegrees,

@@ -29,11 +29,30 @@ bool& KeepCreatedSize() {
 // The interface
 
 WindowHandle CreateAppWindow(const std::string&, const std::string& title,
-                             WindowProcedure procedure, int32_t clientWidth, int32_t clientHeight) {
-  auto* window = new NativeWindow(procedure, clientWidth, clientHeight);
+                             WindowProcedure procedure, int32_t clientWidth, int32_t clientHeight,
+                             void* context) {
+  auto* window = new NativeWindow(procedure, context, clientWidth, clientHeight);
   window->setWindowTitle(QString::fromStdString(title));
   window->Send(MESSAGE_CREATE, 0, 0);
   return window;
+}
+
+void* WindowContext(WindowHandle window) { return window != nullptr ? window->Context() : nullptr; }
+
+void StartWindowTimer(WindowHandle window, int32_t milliseconds) {
+  if (window != nullptr) window->StartTimer(milliseconds);
+}
+
+void StopWindowTimer(WindowHandle window) {
+  if (window != nullptr) window->StopTimer();
+}
+
+void SetAppWindowTitle(WindowHandle window, const std::string& title) {
+  if (window != nullptr) window->setWindowTitle(QString::fromStdString(title));
+}
+
+std::string GetAppWindowTitle(WindowHandle window) {
+  return window == nullptr ? std::string() : window->windowTitle().toStdString();
 }
 
 void DestroyAppWindow(WindowHandle window) {
@@ -73,8 +92,16 @@ void PlaceAppWindow(WindowHandle window, const WindowPlacement& remembered) {
     window->setWindowState(window->windowState() | Qt::WindowMaximized);
     return;
   }
+  const int barHeight =
+      window->BottomBar() != nullptr ? window->BottomBar()->sizeHint().height() : 0;
   if (remembered.known) {
-    QRect place(remembered.x, remembered.y, remembered.width, remembered.height);
+    // A stored size is only a wish: never less than the handheld's chart, never more than the
+    // screen.
+    const QSize smallest(MIN_CHART_WIDTH, MIN_CHART_HEIGHT + barHeight);
+    const QSize size = QSize(remembered.width, remembered.height)
+                           .expandedTo(smallest)
+                           .boundedTo(available.size().expandedTo(smallest));
+    QRect place(QPoint(remembered.x, remembered.y), size);
     // A screen that has gone since would leave the window out of reach.
     if (QGuiApplication::screenAt(place.center()) == nullptr) place.moveCenter(available.center());
     window->setGeometry(place.intersected(screen->virtualGeometry()));
@@ -86,8 +113,6 @@ void PlaceAppWindow(WindowHandle window, const WindowPlacement& remembered) {
   const int chartHeight = available.height() * 2 / 3;
   const int chartWidth =
       std::min(available.width(), chartHeight * created.width() / std::max(1, created.height()));
-  const int barHeight =
-      window->BottomBar() != nullptr ? window->BottomBar()->sizeHint().height() : 0;
   QRect place(0, 0, chartWidth, chartHeight + barHeight);
   place.moveCenter(available.center());
   window->setGeometry(place);

@@ -24,6 +24,7 @@ constexpr uint32_t MESSAGE_SET_CURSOR = 0x0020;
 constexpr uint32_t MESSAGE_KEY_DOWN = 0x0100;
 constexpr uint32_t MESSAGE_CHAR = 0x0102;
 constexpr uint32_t MESSAGE_COMMAND = 0x0111;
+constexpr uint32_t MESSAGE_TIMER = 0x0113;
 constexpr uint32_t MESSAGE_GESTURE = 0x0119;
 constexpr uint32_t MESSAGE_STYLUS_MOVE = 0x0200;
 constexpr uint32_t MESSAGE_STYLUS_DOWN = 0x0201;
@@ -35,6 +36,7 @@ constexpr uintptr_t KEY_LEFT = 0x25;
 constexpr uintptr_t KEY_UP = 0x26;
 constexpr uintptr_t KEY_RIGHT = 0x27;
 constexpr uintptr_t KEY_DOWN = 0x28;
+constexpr uintptr_t KEY_ESCAPE = 0x1B;
 
 // The stylus messages' wParam while the stylus touches the screen.
 constexpr uintptr_t STYLUS_TOUCHING = 0x0001;
@@ -76,12 +78,21 @@ constexpr uintptr_t MakeCommandParam(uint16_t notification, uint16_t command) {
 
 // Creates a hidden top-level window with a chart area of clientWidth x clientHeight and sends
 // it the create message before returning. Qt has no window classes: the class name only
-// matters to the single-instance socket.
+// matters to the single-instance socket. context is the procedure's own (WindowContext).
 WindowHandle CreateAppWindow(const std::string& className, const std::string& title,
-                             WindowProcedure procedure, int32_t clientWidth, int32_t clientHeight);
+                             WindowProcedure procedure, int32_t clientWidth, int32_t clientHeight,
+                             void* context = nullptr);
+// The context the window was created with.
+void* WindowContext(WindowHandle window);
+// The timer message, once, after milliseconds (at least 0); a new start replaces the old one.
+void StartWindowTimer(WindowHandle window, int32_t milliseconds);
+void StopWindowTimer(WindowHandle window);
 // Sends the destroy message and deletes the window once control is back in the event loop.
 // Safe to call from the window's own handlers; a second call does nothing.
 void DestroyAppWindow(WindowHandle window);
+// The window's title (UTF-8), as the window manager shows it.
+void SetAppWindowTitle(WindowHandle window, const std::string& title);
+std::string GetAppWindowTitle(WindowHandle window);
 // Shows the window and delivers its pending paint at once.
 void ShowAppWindow(WindowHandle window, int showCode);
 // Where a top-level window is, in logical pixels without the decorations; a maximised window
@@ -96,9 +107,13 @@ struct WindowPlacement {
 };
 // Screens narrower than this, in logical pixels, are phones: the window takes the whole screen.
 constexpr int32_t PHONE_SCREEN_WIDTH = 720;
+// The smallest chart a remembered window size may give: the handheld's.
+constexpr int32_t MIN_CHART_WIDTH = 240;
+constexpr int32_t MIN_CHART_HEIGHT = 294;
 // Places a window before it is first shown: maximised on a phone; else where it was when it is
-// known and still on a screen; else with a chart of about two thirds of the screen's height,
-// shaped as the chart it was created with.
+// known and still on a screen, its size brought within the smallest chart and the screen;
+// else with a chart of about two thirds of the screen's height, shaped as the chart it was
+// created with.
 void PlaceAppWindow(WindowHandle window, const WindowPlacement& remembered);
 // Where the window is now.
 WindowPlacement GetAppWindowPlacement(WindowHandle window);

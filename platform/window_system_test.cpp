@@ -9,9 +9,12 @@
 #include <QApplication>
 #include <QDialog>
 #include <QLineEdit>
+#include <QLocalSocket>
 #include <QTest>
 #include <QTimer>
 #include <cstdlib>
+#include <filesystem>
+#include <string>
 #include <vector>
 
 #include "platform/dialog.h"
@@ -173,22 +176,43 @@ TEST_F(WindowSystemTest, DialogIntegersFailOnAnythingButAWholeNumber) {
   EXPECT_EQ(RunDialog(999, window, nullptr), -1);
 }
 
-TEST_F(WindowSystemTest, ASecondStartReachesTheFirstThroughTheSocket) {
-  SetInstanceScopeForTesting("platform-test-" + std::to_string(::getpid()));
-  EXPECT_FALSE(SignalRunningInstance("TestClass", "Single"));
+TEST_F(WindowSystemTest, TheOwnerOfTheSessionAnswersKnocksAndLeavesNothingBehind) {
+  char runtime[] = "/tmp/halvane-runtime-XXXXXX";
+  ASSERT_NE(::mkdtemp(runtime), nullptr);
+  const char* oldRuntime = std::getenv("XDG_RUNTIME_DIR");
+  const std::string savedRuntime = oldRuntime != nullptr ? oldRuntime : "";
+  setenv("XDG_RUNTIME_DIR", runtime, 1);
+  SetInstanceScopeForTesting("platform-test");
+  EXPECT_EQ(InstanceFolder(), runtime);
+  ASSERT_EQ(ClaimInstance("TestClass", "Single"), InstanceClaim::Owner);
+  const std::string base = std::string(runtime) + "/TestClass-Single-offscreen-platform-test";
+  EXPECT_TRUE(std::filesystem::exists(base + ".lock"));
   WindowHandle first = CreateAppWindow("TestClass", "Single", Recorder, 50, 50);
-  ListenForLaterInstances(first, "TestClass", "Single");
-  EXPECT_TRUE(SignalRunningInstance("TestClass", "Single"));
+  ListenForLaterInstances(first);
+  // A later start's knock, as it arrives.
+  QLocalSocket knock;
+  knock.connectToServer(QString::fromStdString(base + ".socket"));
+  ASSERT_TRUE(knock.waitForConnected(1000));
+  knock.write("foreground\n");
+  knock.waitForBytesWritten(1000);
   for (int i = 0; i < 100 && ForegroundRequests(first) == 0; ++i) {
     QCoreApplication::processEvents(QEventLoop::AllEvents, 10);
   }
   EXPECT_EQ(ForegroundRequests(first), 1);
-  // Another title is another program.
-  EXPECT_FALSE(SignalRunningInstance("TestClass", "Other"));
   DestroyAppWindow(first);
   Flush();
-  EXPECT_FALSE(SignalRunningInstance("TestClass", "Single"));
+  ReleaseInstance();
+  EXPECT_TRUE(std::filesystem::is_empty(runtime));
+  // The next start takes the session over again.
+  EXPECT_EQ(ClaimInstance("TestClass", "Single"), InstanceClaim::Owner);
+  ReleaseInstance();
   SetInstanceScopeForTesting("");
+  if (oldRuntime != nullptr) {
+    setenv("XDG_RUNTIME_DIR", savedRuntime.c_str(), 1);
+  } else {
+    unsetenv("XDG_RUNTIME_DIR");
+  }
+  std::filesystem::remove_all(runtime);
 }
 
 }  // namespace

@@ -24,6 +24,11 @@ enum class ChartAction {
   PanUp,
   PanDown,
   TogglePrecisePositions,
+  ToggleConstellationNames,
+  ToggleStarNames,
+  ToggleGround,
+  ToggleDaylight,
+  ToggleEcliptic,
   ToggleDeepSky,
   ToggleMilkyWay,
 };

@@ -31,6 +31,15 @@ constexpr uint16_t COMMAND_PRECISE_POSITIONS = 40022;
 constexpr uint16_t COMMAND_FIND = 40030;
 constexpr uint16_t COMMAND_NIGHT_VISION = 40031;
 constexpr uint16_t COMMAND_NOW = 40032;
+constexpr uint16_t COMMAND_CONSTELLATION_NAMES = 40040;
+constexpr uint16_t COMMAND_STAR_NAMES = 40041;
+constexpr uint16_t COMMAND_GROUND = 40042;
+constexpr uint16_t COMMAND_DAYLIGHT = 40043;
+constexpr uint16_t COMMAND_ECLIPTIC = 40044;
+constexpr uint16_t COMMAND_OBJECT_INFO = 40060;
+constexpr uint16_t COMMAND_TONIGHT = 40061;
+constexpr uint16_t COMMAND_USE_MY_LOCATION = 40070;
+constexpr uint16_t COMMAND_POINT_AT_SKY = 40075;
 constexpr uint16_t COMMAND_DEEP_SKY = 40050;
 constexpr uint16_t COMMAND_MILKY_WAY = 40051;
 

@@ -31,6 +31,8 @@ void MainWindow::OnDestroy() {
   windowDestroyed = true;
   // The setting stays; the program's look goes back to day for whatever comes next.
   SetNightVision(nullptr, false);
+  // So do the sensors' mode and its setting; no reading comes after the window.
+  if (pointingTimer != nullptr) pointingTimer->Stop();
   // Kept for the next start, which opens where this one closed.
   const WindowPlacement placement = GetAppWindowPlacement(hwnd);
   if (placement.known) {
@@ -46,10 +48,12 @@ void MainWindow::OnDestroy() {
 }
 
 void MainWindow::ReadClock() {
-  if (config.useSystemTime != 0) config.observationTime = UniversalNow();
+  if (config.useSystemTime != 0) config.observationTime = clock->UniversalNow();
 }
 
 void MainWindow::Perform(ChartAction action) {
+  // The chart moves on: what "Use my location" said last is old news.
+  if (positionRequest == nullptr) locationMessage.clear();
   auto look = [this](const ViewDirection& d) { observer->SetViewDirection(d.azimuth, d.altitude); };
   auto flip = [this](bool& layerSwitch, uint16_t command) {
     layerSwitch = !layerSwitch;
@@ -88,6 +92,19 @@ void MainWindow::Perform(ChartAction action) {
     case ChartAction::TogglePrecisePositions:
       flip(chart->GetLayers().precisePositions, COMMAND_PRECISE_POSITIONS);
       break;
+    case ChartAction::ToggleConstellationNames:
+      flip(chart->GetLayers().showConstellationNames, COMMAND_CONSTELLATION_NAMES);
+      break;
+    case ChartAction::ToggleStarNames:
+      flip(chart->GetLayers().showStarNames, COMMAND_STAR_NAMES);
+      break;
+    case ChartAction::ToggleGround: flip(chart->GetLayers().showGround, COMMAND_GROUND); break;
+    case ChartAction::ToggleDaylight:
+      flip(chart->GetLayers().showDaylight, COMMAND_DAYLIGHT);
+      break;
+    case ChartAction::ToggleEcliptic:
+      flip(chart->GetLayers().showEcliptic, COMMAND_ECLIPTIC);
+      break;
     case ChartAction::ToggleDeepSky: flip(chart->GetLayers().showDeepSky, COMMAND_DEEP_SKY); break;
     case ChartAction::ToggleMilkyWay:
       flip(chart->GetLayers().showMilkyWay, COMMAND_MILKY_WAY);
@@ -122,6 +139,11 @@ void MainWindow::OnCommand(uint16_t, uint16_t command, intptr_t) {
     case COMMAND_ROTATE_CLOCKWISE: return Perform(ChartAction::RotateClockwise);
     case COMMAND_ROTATE_COUNTER_CLOCKWISE: return Perform(ChartAction::RotateCounterClockwise);
     case COMMAND_PRECISE_POSITIONS: return Perform(ChartAction::TogglePrecisePositions);
+    case COMMAND_CONSTELLATION_NAMES: return Perform(ChartAction::ToggleConstellationNames);
+    case COMMAND_STAR_NAMES: return Perform(ChartAction::ToggleStarNames);
+    case COMMAND_GROUND: return Perform(ChartAction::ToggleGround);
+    case COMMAND_DAYLIGHT: return Perform(ChartAction::ToggleDaylight);
+    case COMMAND_ECLIPTIC: return Perform(ChartAction::ToggleEcliptic);
     case COMMAND_DEEP_SKY: return Perform(ChartAction::ToggleDeepSky);
     case COMMAND_MILKY_WAY: return Perform(ChartAction::ToggleMilkyWay);
     case COMMAND_NAVIGATION_BOX:
@@ -131,6 +153,10 @@ void MainWindow::OnCommand(uint16_t, uint16_t command, intptr_t) {
     case COMMAND_FIND: return Find();
     case COMMAND_NIGHT_VISION: return ToggleNightVision();
     case COMMAND_NOW: return ReturnToClock();
+    case COMMAND_OBJECT_INFO: return OpenInfoPanel();
+    case COMMAND_TONIGHT: return ShowTonight();
+    case COMMAND_USE_MY_LOCATION: return UseMyLocation();
+    case COMMAND_POINT_AT_SKY: return TogglePointAtSky();
     default: break;
   }
   if (const GoToRow* row = GoToRowAt(GoToRowOfCommand(command))) {
@@ -145,6 +171,7 @@ void MainWindow::OnKeyDown(uintptr_t virtualKey, intptr_t) {
     case KEY_UP: return Perform(ChartAction::PanUp);
     case KEY_RIGHT: return Perform(ChartAction::PanRight);
     case KEY_DOWN: return Perform(ChartAction::PanDown);
+    case KEY_ESCAPE: return CloseInfo();
     default: return;
   }
 }
@@ -153,6 +180,8 @@ void MainWindow::OnChar(char16_t character, intptr_t) {
   switch (character) {
     case u'+': return Perform(ChartAction::ZoomIn);
     case u'-': return Perform(ChartAction::ZoomOut);
+    case u'A':
+    case u'a': return TogglePointAtSky();
     case u'B':
     case u'b': return Perform(ChartAction::ToggleConstellationBoundaries);
     case u'E':
@@ -184,10 +213,26 @@ void MainWindow::OnChar(char16_t character, intptr_t) {
     case u'r': return ToggleNightVision();
     case u'T':
     case u't': return ReturnToClock();
+    case u'U':
+    case u'u': return UseMyLocation();
     case u'[': return StepTime(-1, 0);
     case u']': return StepTime(1, 0);
     case u'{': return StepTime(0, -1);
     case u'}': return StepTime(0, 1);
+    case u'I':
+    case u'i': return OpenInfoPanel();
+    case u'J':
+    case u'j': return ShowTonight();
+    case u'C':
+    case u'c': return Perform(ChartAction::ToggleConstellationNames);
+    case u'X':
+    case u'x': return Perform(ChartAction::ToggleStarNames);
+    case u'G':
+    case u'g': return Perform(ChartAction::ToggleGround);
+    case u'D':
+    case u'd': return Perform(ChartAction::ToggleDaylight);
+    case u'Y':
+    case u'y': return Perform(ChartAction::ToggleEcliptic);
     case u'<': return ChangeStarLimit(-1);
     case u'>': return ChangeStarLimit(1);
     default: return;

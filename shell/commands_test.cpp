@@ -160,7 +160,7 @@ TEST_F(CommandsTest, NavigationBoxButtonOnlyRepaintsAndUnknownCommandsDoNothing)
 
 TEST_F(CommandsTest, EveryCommandRereadsTheClockFirst) {
   MainWindow& w = Start();
-  SetClockForTesting([] { return SYSTEMTIME{2025, 6, 0, 1, 3, 4, 5, 0}; });
+  clock->now = [] { return SYSTEMTIME{2025, 6, 0, 1, 3, 4, 5, 0}; };
   SendWindowMessage(w.hwnd, MESSAGE_COMMAND, MakeCommandParam(0, 40099), 0);
   EXPECT_EQ(w.GetConfig().observationTime, (SYSTEMTIME{2025, 6, 0, 1, 3, 4, 5, 0}));
   EXPECT_DOUBLE_EQ(w.GetSiderealAngle(),
@@ -172,7 +172,7 @@ TEST_F(CommandsTest, GoToTurnsTheViewToTheConstellationEvenBelowTheHorizon) {
   // Orion at 5.6 h, 0 degrees; the view turns there whatever the time.
   for (const SYSTEMTIME& time :
        {SYSTEMTIME{2024, 1, 1, 15, 21, 30, 0, 0}, SYSTEMTIME{2024, 1, 1, 15, 9, 30, 0, 0}}) {
-    SetClockForTesting([time] { return time; });
+    clock->now = [time] { return time; };
     const int32_t frames = w.GetFramesDrawn();
     Choose(40159);
     EXPECT_EQ(w.GetFramesDrawn(), frames + 1);
@@ -220,7 +220,7 @@ TEST_F(CommandsTest, ArrowsPanAndPlusMinusZoom) {
   EXPECT_EQ(w.GetFramesDrawn(), frames + 6);
 
   // Keys that name nothing change nothing.
-  QTest::keyClicks(Chart(), "xy1 ");
+  QTest::keyClicks(Chart(), "kv1 ");
   QTest::keyClick(Chart(), Qt::Key_F5);
   Flush();
   EXPECT_EQ(w.GetFramesDrawn(), frames + 6);
@@ -257,6 +257,8 @@ TEST_F(CommandsTest, KeysStayWithTheChartAndTheMenuOpensFromTheKeyboard) {
     const int before = opened;
     QTest::keyClick(top->focusWidget(), keys.key(), keys.keyboardModifiers());
     Flush();
+    // A loaded machine may deliver the menu's opening a little later.
+    for (int waited = 0; waited < 200 && opened == before; ++waited) QTest::qWait(10);
     EXPECT_EQ(opened, before + 1) << keys.key();
     EXPECT_EQ(top->focusWidget(), Chart());
   }

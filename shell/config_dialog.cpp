@@ -1,20 +1,44 @@
 // The configuration dialog's procedure: the observatory position in degrees, minutes and
-// seconds, and the observation time (the clock, or a fixed local date and time).
+// seconds or decimal degrees with its hemispheres, the position the device finds, the
+// observation time (the clock, or a fixed local date and time) and the compass offset of
+// "Point at the sky".
 #include "shell/main_window.h"
 
 #include <cmath>
 #include <cstdint>
+#include <cstdio>
+#include <cstdlib>
+#include <memory>
 #include <string>
 
 #include "astro/angles.h"
+#include "catalog/nearest_city.h"
 #include "catalog/utf8_text.h"
 #include "platform/clock.h"
 #include "platform/dialog.h"
+#include "platform/position_source.h"
 #include "shell/config_dialog.h"
+#include "shell/place_name.h"
+#include "shell/position_place.h"
 
 namespace halvane {
 
 namespace {
+
+// The fields of one angle; positiveSide is the choice whose angles are stored positive.
+struct AngleFields {
+  int degrees;
+  int minutes;
+  int seconds;
+  int side;
+  int decimal;
+  int positiveSide;
+};
+
+constexpr AngleFields LONGITUDE_FIELDS = {LONGITUDE_DEGREES, LONGITUDE_MINUTES, LONGITUDE_SECONDS,
+                                          LONGITUDE_SIDE,    LONGITUDE_DECIMAL, 1};
+constexpr AngleFields LATITUDE_FIELDS = {LATITUDE_DEGREES, LATITUDE_MINUTES, LATITUDE_SECONDS,
+                                         LATITUDE_SIDE,    LATITUDE_DECIMAL, 0};
 
 // The local time the dialog showed when it opened; OK takes the fields it has no edit for
 // (day of week, milliseconds) from here.
@@ -23,34 +47,86 @@ SYSTEMTIME& ShownTime() {
   return shown;
 }
 
-void ShowAngle(DialogHandle dialog, double angle, int degreesId, int minutesId, int secondsId) {
-  int32_t degrees = 0;
-  int32_t minutes = 0;
-  int32_t seconds = 0;
-  DegreesToDms(angle, degrees, minutes, seconds);
-  // An integer zero has no sign: west or south of zero under one degree shows as "-0".
-  if (degrees == 0 && angle < 0.0 && (minutes != 0 || seconds != 0)) {
-    SetDialogText(dialog, degreesId, u"-0");
-  } else {
-    SetDialogInteger(dialog, degreesId, degrees, true);
-  }
-  SetDialogInteger(dialog, minutesId, minutes, false);
-  SetDialogInteger(dialog, secondsId, seconds, false);
+// The position asked for by "Use my location", while the dialog waits for it.
+std::unique_ptr<PositionRequest>& LocationRequest() {
+  static std::unique_ptr<PositionRequest> request;
+  return request;
 }
 
-bool ReadAngle(DialogHandle dialog, int degreesId, int minutesId, int secondsId, double& angle) {
+std::u16string Text(const std::string& utf8) { return Utf8ToUtf16(utf8); }
+
+// Four decimals: about ten metres, finer than the seconds beside them.
+std::u16string DecimalText(double magnitude) {
+  char text[32];
+  std::snprintf(text, sizeof text, "%.4f", magnitude);
+  std::string trimmed = text;
+  while (trimmed.back() == '0') trimmed.pop_back();
+  if (trimmed.back() == '.') trimmed.pop_back();
+  return Text(trimmed);
+}
+
+void ShowDms(DialogHandle dialog, double magnitude, const AngleFields& f) {
   int32_t degrees = 0;
   int32_t minutes = 0;
   int32_t seconds = 0;
-  if (!GetDialogInteger(dialog, degreesId, true, degrees) ||
-      !GetDialogInteger(dialog, minutesId, false, minutes) ||
-      !GetDialogInteger(dialog, secondsId, false, seconds)) {
+  DegreesToDms(magnitude, degrees, minutes, seconds);
+  SetDialogInteger(dialog, f.degrees, degrees, false);
+  SetDialogInteger(dialog, f.minutes, minutes, false);
+  SetDialogInteger(dialog, f.seconds, seconds, false);
+}
+
+void ShowAngle(DialogHandle dialog, double angle, const AngleFields& f) {
+  const bool positive = angle > 0.0 || (angle == 0.0 && f.positiveSide == 0);
+  SetDialogChoice(dialog, f.side, positive ? f.positiveSide : 1 - f.positiveSide);
+  ShowDms(dialog, std::fabs(angle), f);
+  SetDialogText(dialog, f.decimal, DecimalText(std::fabs(angle)));
+}
+
+// The magnitude the degrees, minutes and seconds give; false when one is no whole number.
+bool ReadDms(DialogHandle dialog, const AngleFields& f, double& magnitude) {
+  int32_t degrees = 0;
+  int32_t minutes = 0;
+  int32_t seconds = 0;
+  if (!GetDialogInteger(dialog, f.degrees, false, degrees) ||
+      !GetDialogInteger(dialog, f.minutes, false, minutes) ||
+      !GetDialogInteger(dialog, f.seconds, false, seconds)) {
     return false;
   }
-  angle = DmsToDegrees(degrees, minutes, seconds);
-  if (degrees == 0 && GetDialogText(dialog, degreesId).find(u'-') != std::u16string::npos) {
-    angle = -angle;
+  magnitude = DmsToDegrees(degrees, minutes, seconds);
+  return true;
+}
+
+// The decimal field's magnitude; a comma counts as the decimal point.
+bool ReadDecimal(DialogHandle dialog, const AngleFields& f, double& magnitude) {
+  std::string text = Utf16ToUtf8(GetDialogText(dialog, f.decimal));
+  for (char& c : text) {
+    if (c == ',') c = '.';
   }
+  if (text.empty() || text == ".") return false;
+  char* end = nullptr;
+  magnitude = std::strtod(text.c_str(), &end);
+  return end == text.c_str() + text.size() && std::isfinite(magnitude);
+}
+
+// Typing in one form of an angle rewrites the other.
+void FollowEdit(DialogHandle dialog, int edited) {
+  for (const AngleFields& f : {LONGITUDE_FIELDS, LATITUDE_FIELDS}) {
+    double magnitude = 0.0;
+    if (edited == f.decimal) {
+      if (ReadDecimal(dialog, f, magnitude)) ShowDms(dialog, magnitude, f);
+      return;
+    }
+    if (edited == f.degrees || edited == f.minutes || edited == f.seconds) {
+      if (ReadDms(dialog, f, magnitude)) SetDialogText(dialog, f.decimal, DecimalText(magnitude));
+      return;
+    }
+  }
+}
+
+bool ReadAngle(DialogHandle dialog, const AngleFields& f, double& angle) {
+  double magnitude = 0.0;
+  if (!ReadDms(dialog, f, magnitude)) return false;
+  angle = GetDialogChoice(dialog, f.side) == f.positiveSide ? magnitude : -magnitude;
   return true;
 }
 
@@ -62,16 +138,24 @@ double ReduceLongitude(double longitude) {
   return reduced;
 }
 
-// A calendar field: a whole number that fits the record's 16 bits.
+// Says what is wrong beside the field and puts the cursor there; the dialog stays open.
+bool Refuse(DialogHandle dialog, int messageId, int field, const std::u16string& message) {
+  SetDialogText(dialog, messageId, message);
+  FocusDialogControl(dialog, field);
+  return false;
+}
+
 bool ReadCalendarField(DialogHandle dialog, int id, uint16_t& field) {
   int32_t value = 0;
-  if (!GetDialogInteger(dialog, id, true, value) || value < 0 || value > UINT16_MAX) return false;
+  if (!GetDialogInteger(dialog, id, true, value) || value < 0 || value > UINT16_MAX) {
+    return Refuse(dialog, TIME_MESSAGE, id, u"Enter a whole number here.");
+  }
   field = static_cast<uint16_t>(value);
   return true;
 }
 
-// The fixed time of the fields, as UTC; false for unreadable input or a date or time that
-// does not exist.
+// The fixed time of the fields, as UTC; false, with a message at the field, for unreadable
+// input or a date or time that does not exist.
 bool ReadObservationTime(DialogHandle dialog, SYSTEMTIME& time) {
   time = ShownTime();
   if (!ReadCalendarField(dialog, DAY, time.day) || !ReadCalendarField(dialog, MONTH, time.month) ||
@@ -80,7 +164,41 @@ bool ReadObservationTime(DialogHandle dialog, SYSTEMTIME& time) {
       !ReadCalendarField(dialog, SECOND, time.second)) {
     return false;
   }
-  return LocalToUniversal(time);
+  if (time.hour > 23) return Refuse(dialog, TIME_MESSAGE, HOUR, u"Hours run from 0 to 23.");
+  if (time.minute > 59) return Refuse(dialog, TIME_MESSAGE, MINUTE, u"Minutes run from 0 to 59.");
+  if (time.second > 59) return Refuse(dialog, TIME_MESSAGE, SECOND, u"Seconds run from 0 to 59.");
+  if (time.month < 1 || time.month > 12) {
+    return Refuse(dialog, TIME_MESSAGE, MONTH, u"Months run from 1 to 12.");
+  }
+  if (time.year < 1601 || time.year > 30827) {
+    return Refuse(dialog, TIME_MESSAGE, YEAR, u"Years run from 1601 to 30827.");
+  }
+  const SYSTEMTIME local = time;
+  if (LocalToUniversal(time)) return true;
+  const std::string date = std::to_string(local.day) + "." + std::to_string(local.month) + "." +
+                           std::to_string(local.year);
+  return Refuse(dialog, TIME_MESSAGE, DAY, Text("There is no " + date + "."));
+}
+
+void ShowCompassOffset(DialogHandle dialog, double offset) {
+  char text[32];
+  std::snprintf(text, sizeof text, "%g", offset);
+  SetDialogText(dialog, COMPASS_OFFSET, Utf8ToUtf16(text));
+}
+
+// Degrees, as a decimal number with a point; empty reads as 0. False for anything else or for
+// more than half a turn.
+bool ReadCompassOffset(DialogHandle dialog, double& offset) {
+  const std::string text = Utf16ToUtf8(GetDialogText(dialog, COMPASS_OFFSET));
+  if (text.find_first_not_of(' ') == std::string::npos) {
+    offset = 0.0;
+    return true;
+  }
+  char* end = nullptr;
+  offset = std::strtod(text.c_str(), &end);
+  while (*end == ' ') ++end;
+  return end != text.c_str() && *end == '\0' && std::isfinite(offset) &&
+         std::fabs(offset) <= COMPASS_OFFSET_MAX;
 }
 
 // Cities offered for the text typed so far.
@@ -90,24 +208,53 @@ void ShowCity(DialogHandle dialog, MainWindow& window) {
   const CityRecord* city = FindCity(window.GetCities(), Utf16ToUtf8(GetDialogText(dialog, CITY)));
   if (city == nullptr) return;
   // Cities count longitude east, the observer west.
-  ShowAngle(dialog, -city->longitudeSeconds / double{SECONDS_PER_DEGREE}, LONGITUDE_DEGREES,
-            LONGITUDE_MINUTES, LONGITUDE_SECONDS);
-  ShowAngle(dialog, city->latitudeSeconds / double{SECONDS_PER_DEGREE}, LATITUDE_DEGREES,
-            LATITUDE_MINUTES, LATITUDE_SECONDS);
+  ShowAngle(dialog, -city->longitudeSeconds / double{SECONDS_PER_DEGREE}, LONGITUDE_FIELDS);
+  ShowAngle(dialog, city->latitudeSeconds / double{SECONDS_PER_DEGREE}, LATITUDE_FIELDS);
+}
+
+// A place without a city is named by its coordinates and the nearest city, if one is near.
+void ShowPlaceName(DialogHandle dialog, MainWindow& window) {
+  const double longitude = window.GetObserver().GetLongitude();
+  const double latitude = window.GetObserver().GetLatitude();
+  std::string name = "Now: " + PlaceText(longitude, latitude);
+  // Cities count longitude east, the observer west.
+  if (const CityRecord* city =
+          NearestCity(window.GetCities().cities, -longitude, latitude, NEAR_CITY_KILOMETRES)) {
+    name += ", near " + CityLabel(*city);
+  }
+  SetDialogText(dialog, PLACE_MESSAGE, Text(name));
+}
+
+void UseMyLocation(DialogHandle dialog, MainWindow& window) {
+  SetDialogText(dialog, PLACE_MESSAGE, u"Finding your location\u2026");
+  const bool exact = window.GetExtension().exactPosition;
+  LocationRequest() = std::make_unique<PositionRequest>(
+      window.GetExtension().positionSource, POSITION_TIMEOUT_MS,
+      [dialog, exact](const PositionReading& reading) {
+        if (!reading.found) {
+          SetDialogText(dialog, PLACE_MESSAGE, Text("No location: " + reading.reason + "."));
+          return;
+        }
+        double longitude = 0.0;
+        double latitude = 0.0;
+        PlaceOfPosition(reading, exact, longitude, latitude);
+        ShowAngle(dialog, longitude, LONGITUDE_FIELDS);
+        ShowAngle(dialog, latitude, LATITUDE_FIELDS);
+        SetDialogText(dialog, CITY, u"");
+        SetDialogText(dialog, PLACE_MESSAGE, u"Your location is filled in.");
+      });
 }
 
 void Initialise(DialogHandle dialog, MainWindow& window) {
   ShowDialogFullScreen(dialog);
-  ShowAngle(dialog, window.GetObserver().GetLongitude(), LONGITUDE_DEGREES, LONGITUDE_MINUTES,
-            LONGITUDE_SECONDS);
-  ShowAngle(dialog, window.GetObserver().GetLatitude(), LATITUDE_DEGREES, LATITUDE_MINUTES,
-            LATITUDE_SECONDS);
+  ShowAngle(dialog, window.GetObserver().GetLongitude(), LONGITUDE_FIELDS);
+  ShowAngle(dialog, window.GetObserver().GetLatitude(), LATITUDE_FIELDS);
   CheckDialogButton(dialog, USE_SYSTEM_TIME, window.GetConfig().useSystemTime != 0);
   SYSTEMTIME shown = window.GetConfig().observationTime;
   // A damaged record's milliseconds would make every date the fields hold unreal.
   if (shown.milliseconds >= 1000) shown.milliseconds = 0;
   if (window.GetConfig().useSystemTime != 0) {
-    shown = LocalNow();
+    shown = window.GetClock().LocalNow();
   } else {
     UniversalToLocal(shown);
   }
@@ -120,6 +267,8 @@ void Initialise(DialogHandle dialog, MainWindow& window) {
   SetDialogInteger(dialog, SECOND, shown.second, false);
 
   SetDialogText(dialog, CITY, Utf8ToUtf16(window.GetExtension().cityName));
+  if (window.GetExtension().cityName.empty()) ShowPlaceName(dialog, window);
+  ShowCompassOffset(dialog, window.GetExtension().compassOffset);
   SetDialogCompletion(dialog, CITY, [&window](std::u16string_view text) {
     const CityCatalog& catalog = window.GetCities();
     std::vector<std::u16string> labels;
@@ -132,17 +281,28 @@ void Initialise(DialogHandle dialog, MainWindow& window) {
 }
 
 bool Accept(DialogHandle dialog, MainWindow& window) {
+  SetDialogText(dialog, PLACE_MESSAGE, u"");
+  SetDialogText(dialog, TIME_MESSAGE, u"");
   double longitude = 0.0;
   double latitude = 0.0;
-  if (!ReadAngle(dialog, LONGITUDE_DEGREES, LONGITUDE_MINUTES, LONGITUDE_SECONDS, longitude) ||
-      !ReadAngle(dialog, LATITUDE_DEGREES, LATITUDE_MINUTES, LATITUDE_SECONDS, latitude)) {
-    return false;
+  if (!ReadAngle(dialog, LONGITUDE_FIELDS, longitude)) {
+    return Refuse(dialog, PLACE_MESSAGE, LONGITUDE_DEGREES,
+                  u"Enter the longitude's degrees, minutes and seconds.");
   }
-  if (std::fabs(latitude) > 90.0) return false;  // no such place: the dialog stays open
+  if (!ReadAngle(dialog, LATITUDE_FIELDS, latitude)) {
+    return Refuse(dialog, PLACE_MESSAGE, LATITUDE_DEGREES,
+                  u"Enter the latitude's degrees, minutes and seconds.");
+  }
+  if (std::fabs(latitude) > 90.0) {
+    return Refuse(dialog, PLACE_MESSAGE, LATITUDE_DEGREES, u"Latitudes run from 0 to 90\u00B0.");
+  }
   longitude = ReduceLongitude(longitude);
   const bool useSystemTime = IsDialogButtonChecked(dialog, USE_SYSTEM_TIME);
   SYSTEMTIME fixedTime;
   if (!useSystemTime && !ReadObservationTime(dialog, fixedTime)) return false;
+  double compassOffset = 0.0;
+  if (!ReadCompassOffset(dialog, compassOffset)) return false;
+  window.GetExtension().compassOffset = compassOffset;
 
   window.GetExtension().cityName =
       ShortenUtf8(Utf16ToUtf8(GetDialogText(dialog, CITY)), CONFIG_CITY_NAME_BYTES - 1);
@@ -160,14 +320,24 @@ bool ConfigDialogProc(DialogHandle dialog, uint32_t message, uintptr_t wParam, i
     Initialise(dialog, *window);
     return true;
   }
+  if (message == MESSAGE_DESTROY) {
+    LocationRequest().reset();
+    return true;
+  }
   if (message != MESSAGE_COMMAND) return false;
-  if ((wParam >> 16) == NOTIFY_COMPLETION_CHOSEN && (wParam & 0xFFFF) == CITY) {
+  const auto control = static_cast<int>(wParam & 0xFFFF);
+  if ((wParam >> 16) == NOTIFY_COMPLETION_CHOSEN && control == CITY) {
     ShowCity(dialog, *window);
     return true;
   }
-  switch (wParam & 0xFFFF) {
+  if ((wParam >> 16) == NOTIFY_EDIT_CHANGED) {
+    FollowEdit(dialog, control);
+    return true;
+  }
+  switch (control) {
     case DIALOG_OK: return Accept(dialog, *window);
     case DIALOG_CANCEL: EndDialog(dialog, DIALOG_CANCEL); return true;
+    case USE_MY_LOCATION: UseMyLocation(dialog, *window); return true;
     default: return false;
   }
 }

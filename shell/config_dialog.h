@@ -1,5 +1,5 @@
 // The configuration dialog (dialog 114): its procedure and the control numbers its template
-// gives.
+// gives. Angles are shown as magnitudes with their hemisphere chosen beside them.
 #pragma once
 
 #include <cstdint>
@@ -23,6 +23,14 @@ enum ConfigDialogControl {
   MINUTE = 1012,
   SECOND = 1013,
   CITY = 1014,
+  LONGITUDE_SIDE = 1016,  // 0 east, 1 west
+  LATITUDE_SIDE = 1017,   // 0 north, 1 south
+  LONGITUDE_DECIMAL = 1018,
+  LATITUDE_DECIMAL = 1019,
+  USE_MY_LOCATION = 1020,
+  PLACE_MESSAGE = 218,
+  TIME_MESSAGE = 219,
+  COMPASS_OFFSET = 1075,
 };
 
 // The dialog's procedure; RunDialog's creation data is the MainWindow it edits.

@@ -1,8 +1,10 @@
 // The configuration dialog through its real fields and buttons: what it shows, what OK stores,
 // Cancel, and the input it refuses by staying open.
 #include <QAbstractItemView>
+#include <QComboBox>
 #include <QCompleter>
 #include <QDialog>
+#include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QStringListModel>
@@ -28,6 +30,18 @@ void Type(QDialog& d, int id, const QString& text) {
   QTest::keyClick(edit, Qt::Key_Backspace);
   QTest::keyClicks(edit, text);
 }
+
+// Chooses a hemisphere with the keyboard: Home for the first (E, N), End for the second.
+void Side(QDialog& d, int id, int index) {
+  QComboBox* choice = d.findChild<QComboBox*>(QString::number(id));
+  QTest::keyClick(choice, index == 0 ? Qt::Key_Home : Qt::Key_End);
+}
+
+int SideOf(QDialog& d, int id) {
+  return d.findChild<QComboBox*>(QString::number(id))->currentIndex();
+}
+
+QString Message(QDialog& d, int id) { return d.findChild<QLabel*>(QString::number(id))->text(); }
 
 void Press(QDialog& d, int id) {
   QTest::mouseClick(d.findChild<QAbstractButton*>(QString::number(id)), Qt::LeftButton);
@@ -84,10 +98,19 @@ TEST_F(ConfigDialogTest, ShowsTheDefaultsAndCancelChangesNothing) {
   MainWindow& w = Start();
   const int32_t frames = w.GetFramesDrawn();
   const bool open = WithDialog([](QDialog& d) {
-    EXPECT_EQ(Text(d, LONGITUDE_DEGREES), "-18");
+    EXPECT_EQ(Text(d, LONGITUDE_DEGREES), "18");
     EXPECT_EQ(Text(d, LONGITUDE_MINUTES), "20");
     EXPECT_EQ(Text(d, LONGITUDE_SECONDS), "20");
+    EXPECT_EQ(SideOf(d, LONGITUDE_SIDE), 0);  // east
+    EXPECT_EQ(Text(d, LONGITUDE_DECIMAL), "18.3389");
     EXPECT_EQ(Text(d, LATITUDE_DEGREES), "49");
+    EXPECT_EQ(SideOf(d, LATITUDE_SIDE), 0);  // north
+    EXPECT_EQ(Text(d, LATITUDE_DECIMAL), "49.6969");
+    // The place is named, with the nearest city when Cities.dat has one within 100 km.
+    EXPECT_TRUE(Message(d, PLACE_MESSAGE)
+                    .startsWith(QString::fromUtf8(
+                        "Now: 49\u00B041\u203249\u2033 N 18\u00B020\u203220\u2033 E")))
+        << Message(d, PLACE_MESSAGE).toStdString();
     EXPECT_EQ(Text(d, LATITUDE_MINUTES), "41");
     EXPECT_EQ(Text(d, LATITUDE_SECONDS), "49");
     EXPECT_TRUE(d.findChild<QAbstractButton*>("1007")->isChecked());
@@ -158,8 +181,8 @@ TEST_F(ConfigDialogTest, RefusedInputKeepsTheDialogOpenAndStoresNothing) {
   };
   const Case cases[] = {
       {"empty minutes", LONGITUDE_MINUTES, "", false},
-      {"degrees not a number", LATITUDE_DEGREES, "12a", false},
-      {"a lone sign", LONGITUDE_DEGREES, "-", false},
+      {"empty degrees", LATITUDE_DEGREES, "", false},
+      {"empty seconds", LONGITUDE_SECONDS, "", false},
       {"degrees beyond 32 bits", LONGITUDE_DEGREES, "99999999999", false},
       {"31 February", DAY, "31", true},
       {"month 13", MONTH, "13", true},
@@ -178,6 +201,14 @@ TEST_F(ConfigDialogTest, RefusedInputKeepsTheDialogOpenAndStoresNothing) {
       Type(d, LATITUDE_MINUTES, "0");  // would change the place if it were stored
       Type(d, c.field, c.text);
       Press(d, 1);
+      // Said at the field's group, with the cursor in the field.
+      EXPECT_FALSE(Message(d, c.fixedTime ? TIME_MESSAGE : PLACE_MESSAGE).isEmpty()) << c.what;
+      if (c.fixedTime) {
+        EXPECT_EQ(d.focusWidget()->objectName().toInt(), c.field) << c.what;
+      }
+      if (c.field == DAY) {
+        EXPECT_EQ(Message(d, TIME_MESSAGE), "There is no 31.2.2005.");
+      }
     });
     Flush();
     EXPECT_TRUE(open) << c.what;
@@ -201,21 +232,39 @@ TEST_F(ConfigDialogTest, RefusedInputKeepsTheDialogOpenAndStoresNothing) {
   EXPECT_EQ(w.GetFramesDrawn(), frames + 1);
 }
 
-TEST_F(ConfigDialogTest, AnglesKeepTheirSignOnTheDegreesAndTakeAnyMinutes) {
+TEST_F(ConfigDialogTest, HemispheresGiveTheSignAndDecimalDegreesFollowTheFields) {
   MainWindow& w = Start();
   EXPECT_FALSE(WithDialog([](QDialog& d) {
-    Type(d, LONGITUDE_DEGREES, "-0");
+    Type(d, LONGITUDE_DEGREES, "0");
     Type(d, LONGITUDE_MINUTES, "30");
     Type(d, LONGITUDE_SECONDS, "0");
-    Type(d, LATITUDE_DEGREES, "+10");
-    // The minute fields take digits only: the sign never gets in.
+    EXPECT_EQ(Text(d, LONGITUDE_DECIMAL), "0.5");
+    Side(d, LONGITUDE_SIDE, 1);
+    Type(d, LATITUDE_DEGREES, "10");
+    // The fields take digits only: the sign never gets in.
     Type(d, LATITUDE_MINUTES, "-75");
     EXPECT_EQ(Text(d, LATITUDE_MINUTES), "75");
     Type(d, LATITUDE_SECONDS, "0");
+    Side(d, LATITUDE_SIDE, 1);
     Press(d, 1);
   }));
-  EXPECT_DOUBLE_EQ(w.GetObserver().GetLongitude(), -0.5);
-  EXPECT_DOUBLE_EQ(w.GetObserver().GetLatitude(), 11.25);
+  EXPECT_DOUBLE_EQ(w.GetObserver().GetLongitude(), 0.5);
+  EXPECT_DOUBLE_EQ(w.GetObserver().GetLatitude(), -11.25);
+
+  // Sydney typed as people write it: 151.2 east, with a comma for the point.
+  EXPECT_FALSE(WithDialog([](QDialog& d) {
+    EXPECT_EQ(SideOf(d, LONGITUDE_SIDE), 1);
+    EXPECT_EQ(SideOf(d, LATITUDE_SIDE), 1);
+    Type(d, LONGITUDE_DECIMAL, "151,2");
+    EXPECT_EQ(Text(d, LONGITUDE_DEGREES), "151");
+    EXPECT_EQ(Text(d, LONGITUDE_MINUTES), "12");
+    EXPECT_EQ(Text(d, LONGITUDE_SECONDS), "0");
+    Side(d, LONGITUDE_SIDE, 0);
+    Type(d, LATITUDE_DECIMAL, "33.8688");
+    Press(d, 1);
+  }));
+  EXPECT_NEAR(w.GetObserver().GetLongitude(), -151.2, 1e-12);
+  EXPECT_NEAR(w.GetObserver().GetLatitude(), -33.8688, 0.5 / 3600);  // whole seconds
 }
 
 // OK without changes keeps the place to the second. Places between -1 and 0 degrees once came
@@ -226,10 +275,11 @@ TEST_F(ConfigDialogTest, OkWithoutChangesKeepsThePlace) {
     double longitude;
     double latitude;
     const char* shown[6];
+    int sides[2];
   };
   const Case cases[] = {
-      {-0.5, -0.2, {"-0", "30", "0", "-0", "12", "0"}},  // 0 30' E, Quito
-      {4.322222, 49.69694444444445, {"4", "19", "20", "49", "41", "49"}},
+      {-0.5, -0.2, {"0", "30", "0", "0", "12", "0"}, {0, 1}},  // 0 30' E, Quito
+      {4.322222, 49.69694444444445, {"4", "19", "20", "49", "41", "49"}, {1, 0}},
   };
   for (const Case& c : cases) {
     w.ApplySettings(c.longitude, c.latitude, w.GetConfig().useSystemTime != 0,
@@ -239,6 +289,8 @@ TEST_F(ConfigDialogTest, OkWithoutChangesKeepsThePlace) {
         const int ids[] = {LONGITUDE_DEGREES, LONGITUDE_MINUTES, LONGITUDE_SECONDS,
                            LATITUDE_DEGREES,  LATITUDE_MINUTES,  LATITUDE_SECONDS};
         for (int i = 0; i < 6; ++i) EXPECT_EQ(Text(d, ids[i]), c.shown[i]) << ids[i];
+        EXPECT_EQ(SideOf(d, LONGITUDE_SIDE), c.sides[0]);
+        EXPECT_EQ(SideOf(d, LATITUDE_SIDE), c.sides[1]);
         Press(d, 1);
       }));
       EXPECT_NEAR(w.GetObserver().GetLongitude(), c.longitude, 0.5 / 3600);
@@ -251,25 +303,37 @@ TEST_F(ConfigDialogTest, OkWithoutChangesKeepsThePlace) {
 TEST_F(ConfigDialogTest, LatitudeBeyondAPoleIsRefusedAndLongitudeReduced) {
   MainWindow& w = Start();
   const int32_t frames = w.GetFramesDrawn();
-  for (const char* latitude : {"91", "-91", "90"}) {
-    const bool open = WithDialog([latitude](QDialog& d) {
-      Type(d, LATITUDE_DEGREES, latitude);
+  for (const int side : {0, 1}) {
+    const bool open = WithDialog([side](QDialog& d) {
+      Type(d, LATITUDE_DEGREES, "90");
       Type(d, LATITUDE_MINUTES, "0");
       Type(d, LATITUDE_SECONDS, "1");
+      Side(d, LATITUDE_SIDE, side);
       Press(d, 1);
+      EXPECT_EQ(Message(d, PLACE_MESSAGE), QString::fromUtf8("Latitudes run from 0 to 90\u00B0."));
     });
     Flush();
-    EXPECT_TRUE(open) << latitude;
-    EXPECT_DOUBLE_EQ(w.GetObserver().GetLatitude(), DmsToDegrees(49, 41, 49)) << latitude;
+    EXPECT_TRUE(open) << side;
+    EXPECT_DOUBLE_EQ(w.GetObserver().GetLatitude(), DmsToDegrees(49, 41, 49)) << side;
   }
   EXPECT_EQ(w.GetFramesDrawn(), frames);
-  const std::pair<const char*, double> longitudes[] = {
-      {"200", -160.0}, {"-180", 180.0}, {"540", 180.0}, {"-725", -5.0}, {"180", 180.0}};
-  for (const auto& [typed, stored] : longitudes) {
-    EXPECT_FALSE(WithDialog([typed](QDialog& d) {
-      Type(d, LATITUDE_DEGREES, "-90");
+  struct Longitude {
+    const char* typed;
+    int side;  // 0 east, 1 west
+    double stored;
+  };
+  const Longitude longitudes[] = {{"200", 1, -160.0},
+                                  {"180", 0, 180.0},
+                                  {"540", 1, 180.0},
+                                  {"725", 0, -5.0},
+                                  {"180", 1, 180.0}};
+  for (const auto& [typed, side, stored] : longitudes) {
+    EXPECT_FALSE(WithDialog([typed, side](QDialog& d) {
+      Type(d, LATITUDE_DEGREES, "90");
+      Side(d, LATITUDE_SIDE, 1);
       Type(d, LATITUDE_MINUTES, "0");
       Type(d, LATITUDE_SECONDS, "0");
+      Side(d, LONGITUDE_SIDE, side);
       Type(d, LONGITUDE_DEGREES, typed);
       Type(d, LONGITUDE_MINUTES, "0");
       Type(d, LONGITUDE_SECONDS, "0");
@@ -308,7 +372,8 @@ TEST_F(ConfigDialogTest, AChosenCityFillsThePlaceAndIsRemembered) {
     QTest::keyClick(popup, Qt::Key_Down);
     QTest::keyClick(popup, Qt::Key_Return);
     // Tokyo, 35 41' 22" N 139 41' 30" E; the fields stay editable.
-    EXPECT_EQ(Text(d, LONGITUDE_DEGREES), "-139");
+    EXPECT_EQ(Text(d, LONGITUDE_DEGREES), "139");
+    EXPECT_EQ(SideOf(d, LONGITUDE_SIDE), 0);
     EXPECT_EQ(Text(d, LATITUDE_DEGREES), "35");
     Type(d, LATITUDE_SECONDS, "0");
     Press(d, 1);
@@ -328,6 +393,26 @@ TEST_F(ConfigDialogTest, AChosenCityFillsThePlaceAndIsRemembered) {
   EXPECT_EQ(saved.cityName, "Tokyo, JP");
   Start();
   WithDialog([](QDialog& d) { EXPECT_EQ(Text(d, CITY), "Tokyo, JP"); });
+}
+
+// The compass offset of "Point at the sky": shown, taken with OK, refused beyond half a turn
+// or when it is no number.
+TEST_F(ConfigDialogTest, TheCompassOffsetIsTakenWithinHalfATurn) {
+  MainWindow& w = Start();
+  EXPECT_FALSE(WithDialog([](QDialog& d) {
+    EXPECT_EQ(Text(d, COMPASS_OFFSET), "0");
+    Type(d, COMPASS_OFFSET, "-7.5");
+    Press(d, 1);
+  }));
+  EXPECT_EQ(w.GetExtension().compassOffset, -7.5);
+  for (const char* wrong : {"181", "east", "1e400"}) {
+    EXPECT_TRUE(WithDialog([wrong](QDialog& d) {
+      EXPECT_EQ(Text(d, COMPASS_OFFSET), "-7.5");
+      Type(d, COMPASS_OFFSET, wrong);
+      Press(d, 1);
+    })) << wrong;
+  }
+  EXPECT_EQ(w.GetExtension().compassOffset, -7.5);
 }
 
 }  // namespace

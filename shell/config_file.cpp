@@ -2,10 +2,12 @@
 #include "shell/config_file.h"
 
 #include <fcntl.h>
+#include <sys/stat.h>
 #include <unistd.h>
 
 #include <algorithm>
 #include <atomic>
+#include <bit>
 #include <cerrno>
 #include <chrono>
 #include <cmath>
@@ -16,6 +18,7 @@
 
 #include "astro/angles.h"
 #include "catalog/data_file.h"
+#include "platform/clock.h"
 
 namespace halvane {
 
@@ -26,8 +29,16 @@ constexpr std::string_view EXTENSION_TAG = "CEXT";
 constexpr size_t CONFIG_FILE_SIZE = HEADER_SIZE + CONFIG_RECORD_SIZE;
 constexpr uint8_t WINDOW_KNOWN = 1 << 0;
 constexpr uint8_t WINDOW_MAXIMISED = 1 << 1;
+constexpr uint8_t PHONE_EXACT_POSITION = 1 << 0;
+constexpr uint16_t EXTENSION_VERSION = 2;
+constexpr size_t VIEW_LAYER_FLAGS_AT = 52;  // in the block, after its header
+constexpr size_t PHONE_FLAGS_AT = 54;       // in the block, after its header
+constexpr size_t POSITION_SOURCE_AT = 60;   // in the block, after its header
 constexpr uint16_t DEFAULT_LAYER_FLAGS = LAYER_HORIZONTAL_GRID | LAYER_CONSTELLATION_LINES;
-constexpr int CREATE_ATTEMPTS = 100;  // names tried before the save gives up
+constexpr uint8_t PHONE_POINT_AT_SKY = 1 << 1;
+constexpr size_t COMPASS_OFFSET_AT = 56;        // in the block, after its header
+constexpr int CREATE_ATTEMPTS = 100;            // names tried before the save gives up
+constexpr size_t TEMPORARY_SUFFIX_DIGITS = 16;  // the save's temporary is "<path>.<16 hex>"
 
 void DecodeRecord(const uint8_t* p, ConfigRecord& config) {
   config.longitude = ReadF64(p);
@@ -54,11 +65,34 @@ void EncodeRecord(const ConfigRecord& config, uint8_t* p) {
   for (int i = 0; i < 8; ++i) WriteU16(fields[i], p + 20 + 2 * i);
 }
 
+double DefaultLongitude() { return DmsToDegrees(-18, 20, 20); }
+double DefaultLatitude() { return DmsToDegrees(49, 41, 49); }
+
 void SetDefaults(ConfigRecord& config) {
-  config.longitude = DmsToDegrees(-18, 20, 20);
-  config.latitude = DmsToDegrees(49, 41, 49);
+  config.longitude = DefaultLongitude();
+  config.latitude = DefaultLatitude();
   config.layerFlags = DEFAULT_LAYER_FLAGS;
   config.useSystemTime = 1;
+}
+
+// A stored value is taken as the dialog takes a typed one: each field beyond its range falls
+// back to its own default, the others stay. A longitude within a turn either way (some write
+// 0 to 360) is brought into (-180, 180]; beyond that it is damage, not a convention.
+void CheckStoredValues(ConfigRecord& config) {
+  if (!std::isfinite(config.latitude) || std::abs(config.latitude) > 90.0) {
+    config.latitude = DefaultLatitude();
+  }
+  if (!std::isfinite(config.longitude) || std::abs(config.longitude) > 360.0) {
+    config.longitude = DefaultLongitude();
+  } else if (config.longitude <= -180.0) {
+    config.longitude += 360.0;
+  } else if (config.longitude > 180.0) {
+    config.longitude -= 360.0;
+  }
+  if (config.useSystemTime == 0 && !IsRealTime(config.observationTime)) {
+    config.useSystemTime = 1;
+    config.observationTime = SYSTEMTIME{};
+  }
 }
 
 bool WriteAll(int fd, const uint8_t* bytes, size_t size) {
@@ -74,6 +108,7 @@ bool WriteAll(int fd, const uint8_t* bytes, size_t size) {
 
 void EncodeExtension(const ConfigExtension& extension, uint8_t* p) {
   EncodeHeader(EXTENSION_TAG, p);
+  WriteU16(EXTENSION_VERSION, p + 8);
   p += HEADER_SIZE;
   p[0] = extension.nightVision ? 1 : 0;
   p[1] = static_cast<uint8_t>(static_cast<int8_t>(extension.starLimitOffset));
@@ -84,8 +119,41 @@ void EncodeExtension(const ConfigExtension& extension, uint8_t* p) {
   const int32_t numbers[] = {window.x, window.y, window.width, window.height};
   for (int i = 0; i < 4; ++i) WriteU32(static_cast<uint32_t>(numbers[i]), p + 4 + 4 * i);
   const size_t length = std::min(extension.cityName.size(), CONFIG_CITY_NAME_BYTES - 1);
-  std::fill_n(p + 20, CONFIG_CITY_NAME_BYTES, 0);
+  std::fill_n(p + 20, CONFIG_EXTENSION_SIZE - HEADER_SIZE - 20, 0);
   std::copy_n(extension.cityName.data(), length, p + 20);
+  WriteU16(extension.viewLayerFlags, p + VIEW_LAYER_FLAGS_AT);
+  p[PHONE_FLAGS_AT] = static_cast<uint8_t>((extension.exactPosition ? PHONE_EXACT_POSITION : 0) |
+                                           (extension.pointAtSky ? PHONE_POINT_AT_SKY : 0));
+  WriteU32(std::bit_cast<uint32_t>(static_cast<float>(extension.compassOffset)),
+           p + COMPASS_OFFSET_AT);
+  const size_t sourceLength =
+      std::min(extension.positionSource.size(), CONFIG_POSITION_SOURCE_BYTES - 1);
+  std::copy_n(extension.positionSource.data(), sourceLength, p + POSITION_SOURCE_AT);
+}
+
+// The fields that version 2 added; p is the block after its header.
+void DecodeVersion2Fields(const uint8_t* p, ConfigExtension& extension) {
+  extension.viewLayerFlags = ReadU16(p + VIEW_LAYER_FLAGS_AT);
+  extension.exactPosition = (p[PHONE_FLAGS_AT] & PHONE_EXACT_POSITION) != 0;
+  extension.pointAtSky = (p[PHONE_FLAGS_AT] & PHONE_POINT_AT_SKY) != 0;
+  const double offset = std::bit_cast<float>(ReadU32(p + COMPASS_OFFSET_AT));
+  if (std::isfinite(offset) && std::fabs(offset) <= COMPASS_OFFSET_MAX) {
+    extension.compassOffset = offset;
+  }
+  const char* source = reinterpret_cast<const char*>(p + POSITION_SOURCE_AT);
+  const size_t length = strnlen(source, CONFIG_POSITION_SOURCE_BYTES);
+  if (length < CONFIG_POSITION_SOURCE_BYTES) extension.positionSource.assign(source, length);
+}
+
+// The block's version when its header is whole and names a version this reader knows; 0
+// otherwise.
+uint16_t ExtensionVersion(const uint8_t* block) {
+  uint8_t header[HEADER_SIZE];
+  std::copy_n(block, HEADER_SIZE, header);
+  const uint16_t version = ReadU16(header + 8);
+  WriteU16(HEADER_VERSION, header + 8);
+  if (!ValidateHeader(header, EXTENSION_TAG)) return 0;
+  return version == 1 || version == EXTENSION_VERSION ? version : 0;
 }
 
 void DecodeExtension(const uint8_t* p, ConfigExtension& extension) {
@@ -116,7 +184,8 @@ int CreateUniqueBeside(const std::string& path, std::string& name) {
         static_cast<uint64_t>(std::chrono::steady_clock::now().time_since_epoch().count()) ^
         (static_cast<uint64_t>(::getpid()) << 32) ^ counter.fetch_add(1);
     char suffix[24];
-    std::snprintf(suffix, sizeof suffix, ".%016llx", static_cast<unsigned long long>(noise));
+    std::snprintf(suffix, sizeof suffix, ".%0*llx", static_cast<int>(TEMPORARY_SUFFIX_DIGITS),
+                  static_cast<unsigned long long>(noise));
     name = path + suffix;
     const int fd = ::open(name.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_NOFOLLOW | O_CLOEXEC, 0644);
     if (fd >= 0 || errno != EEXIST) return fd;
@@ -141,14 +210,52 @@ bool WriteConfigFile(const std::string& path, const uint8_t* bytes, size_t size)
   const bool written = WriteAll(fd, bytes, size) && ::fsync(fd) == 0;
   const bool closed = ::close(fd) == 0;
   if (!written || !closed || std::rename(temporary.c_str(), path.c_str()) != 0) {
+    const int reason = errno;
     std::remove(temporary.c_str());
+    errno = reason;
     return false;
   }
   SyncFolderOf(path);
   return true;
 }
 
+std::chrono::system_clock::time_point ModificationTime(const struct stat& status) {
+  const auto since = std::chrono::seconds(status.st_mtim.tv_sec) +
+                     std::chrono::nanoseconds(status.st_mtim.tv_nsec);
+  return std::chrono::system_clock::time_point(
+      std::chrono::duration_cast<std::chrono::system_clock::duration>(since));
+}
+
+bool IsTemporaryName(const std::string& name, const std::string& configName) {
+  if (name.size() != configName.size() + 1 + TEMPORARY_SUFFIX_DIGITS) return false;
+  if (name.compare(0, configName.size(), configName) != 0 || name[configName.size()] != '.') {
+    return false;
+  }
+  return std::all_of(name.begin() + static_cast<std::ptrdiff_t>(configName.size()) + 1, name.end(),
+                     [](char c) { return (c >= '0' && c <= '9') || (c >= 'a' && c <= 'f'); });
+}
+
 }  // namespace
+
+int RemoveSaveLeftovers(const std::string& path, std::chrono::system_clock::time_point before) {
+  const std::filesystem::path config(path);
+  const std::filesystem::path folder = config.parent_path().empty() ? "." : config.parent_path();
+  const std::string configName = config.filename().string();
+  std::error_code error;
+  int removed = 0;
+  for (const auto& entry : std::filesystem::directory_iterator(folder, error)) {
+    const std::string name = entry.path().filename().string();
+    if (!IsTemporaryName(name, configName)) continue;
+    struct stat status {};
+    // A link, someone else's file or a save still running is left alone.
+    if (::lstat(entry.path().c_str(), &status) != 0 || !S_ISREG(status.st_mode) ||
+        status.st_uid != ::geteuid() || ModificationTime(status) >= before) {
+      continue;
+    }
+    if (::unlink(entry.path().c_str()) == 0) ++removed;
+  }
+  return removed;
+}
 
 bool LoadConfig(const std::string& path, ConfigRecord& config) {
   // The header's content is not examined: any 48 bytes give a record.
@@ -160,22 +267,25 @@ bool LoadConfig(const std::string& path, ConfigRecord& config) {
     return false;
   }
   DecodeRecord(record, config);
-  if (!std::isfinite(config.longitude) || !std::isfinite(config.latitude)) {
-    config.longitude = DmsToDegrees(-18, 20, 20);
-    config.latitude = DmsToDegrees(49, 41, 49);
-  }
+  CheckStoredValues(config);
   return true;
 }
 
 bool LoadConfigExtension(const std::string& path, ConfigExtension& extension) {
   extension = ConfigExtension{};
-  RecordFile file(CONFIG_RECORD_SIZE + CONFIG_EXTENSION_SIZE);
+  RecordFile file(CONFIG_RECORD_SIZE + CONFIG_EXTENSION_V1_SIZE);
   const uint8_t* bytes = nullptr;
   if (file.Open(path, "") == WalkResult::Completed) bytes = file.Next();
   if (bytes == nullptr) return false;
-  const uint8_t* block = bytes + CONFIG_RECORD_SIZE;
-  if (!ValidateHeader(block, EXTENSION_TAG)) return false;
-  DecodeExtension(block + HEADER_SIZE, extension);
+  const uint16_t version = ExtensionVersion(bytes + CONFIG_RECORD_SIZE);
+  if (version == 0) return false;
+  DecodeExtension(bytes + CONFIG_RECORD_SIZE + HEADER_SIZE, extension);
+  if (version == 1) return true;
+  RecordFile whole(CONFIG_RECORD_SIZE + CONFIG_EXTENSION_SIZE);
+  const uint8_t* all = nullptr;
+  if (whole.Open(path, "") == WalkResult::Completed) all = whole.Next();
+  // A version-2 block cut short keeps what its first part holds.
+  if (all != nullptr) DecodeVersion2Fields(all + CONFIG_RECORD_SIZE + HEADER_SIZE, extension);
   return true;
 }
 

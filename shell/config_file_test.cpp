@@ -5,6 +5,7 @@
 #include <gtest/gtest.h>
 #include <unistd.h>
 
+#include <cstring>
 #include <filesystem>
 #include <fstream>
 #include <iterator>
@@ -129,6 +130,100 @@ TEST_F(ConfigFileTest, TheExtensionBlockKeepsTheLaterSettingsBesideTheOldRecord)
   ASSERT_TRUE(SaveConfig(path, record));
   EXPECT_FALSE(LoadConfigExtension(path, extension));
   EXPECT_FALSE(extension.nightVision);
+}
+
+TEST_F(ConfigFileTest, VersionTwoKeepsThePositionSettingsAndVersionOneStillReads) {
+  ConfigExtension saved;
+  saved.cityName = "Tokyo, JP";
+  saved.exactPosition = true;
+  saved.positionSource = "nmea:/dev/ttyUSB0";
+  ASSERT_TRUE(SaveConfig(path, ConfigRecord{}, saved));
+  std::vector<char> bytes = Bytes(path);
+  ASSERT_EQ(bytes.size(), 176u);
+  EXPECT_EQ(bytes[56], 2);   // the block's version
+  EXPECT_EQ(bytes[114], 1);  // phoneFlags: exact position
+  EXPECT_EQ(std::string(bytes.data() + 120), "nmea:/dev/ttyUSB0");
+  ConfigExtension loaded;
+  ASSERT_TRUE(LoadConfigExtension(path, loaded));
+  EXPECT_TRUE(loaded.exactPosition);
+  EXPECT_EQ(loaded.positionSource, "nmea:/dev/ttyUSB0");
+
+  // The same block as version 1 wrote it: 64 bytes, the later fields absent.
+  bytes.resize(112);
+  bytes[56] = 1;
+  std::ofstream(path, std::ios::binary)
+      .write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
+  ASSERT_TRUE(LoadConfigExtension(path, loaded));
+  EXPECT_EQ(loaded.cityName, "Tokyo, JP");
+  EXPECT_FALSE(loaded.exactPosition);
+  EXPECT_EQ(loaded.positionSource, "");
+  // A version this reader does not know gives the defaults.
+  bytes[56] = 3;
+  std::ofstream(path, std::ios::binary)
+      .write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
+  EXPECT_FALSE(LoadConfigExtension(path, loaded));
+  EXPECT_EQ(loaded.cityName, "");
+}
+
+// Version 2 adds "Point at the sky" and the compass offset; a version-1 block still reads, its
+// later fields at their defaults.
+TEST_F(ConfigFileTest, VersionTwoKeepsThePointingModeAndTheCompassOffset) {
+  ConfigExtension saved;
+  saved.nightVision = true;
+  saved.pointAtSky = true;
+  saved.compassOffset = -12.5;
+  ASSERT_TRUE(SaveConfig(path, ConfigRecord{}, saved));
+  std::vector<char> bytes = Bytes(path);
+  ASSERT_EQ(bytes.size(), 176u);
+  EXPECT_EQ(bytes[56], 2);   // the header's version
+  EXPECT_EQ(bytes[114], 2);  // phoneFlags bit 1
+  EXPECT_EQ(bytes[112], 0);  // the fields of others are written as zeros
+  EXPECT_EQ(bytes[120], 0);
+  ConfigExtension extension;
+  ASSERT_TRUE(LoadConfigExtension(path, extension));
+  EXPECT_TRUE(extension.pointAtSky);
+  EXPECT_EQ(extension.compassOffset, -12.5);
+
+  // An offset beyond half a turn is taken as absent.
+  const float wild = 500.0f;
+  std::memcpy(bytes.data() + 116, &wild, 4);
+  std::ofstream(path, std::ios::binary)
+      .write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
+  ASSERT_TRUE(LoadConfigExtension(path, extension));
+  EXPECT_TRUE(extension.pointAtSky);
+  EXPECT_EQ(extension.compassOffset, 0.0);
+
+  // The first version: 112 bytes, header version 1.
+  bytes.resize(112);
+  bytes[56] = 1;
+  std::ofstream(path, std::ios::binary | std::ios::trunc)
+      .write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
+  ASSERT_TRUE(LoadConfigExtension(path, extension));
+  EXPECT_TRUE(extension.nightVision);
+  EXPECT_FALSE(extension.pointAtSky);
+}
+
+TEST_F(ConfigFileTest, ViewLayersAreKeptAndAVersionOneBlockShowsThemAll) {
+  ConfigRecord record;
+  ConfigExtension saved;
+  saved.nightVision = true;
+  saved.viewLayerFlags = LAYER_GROUND_HIDDEN | LAYER_ECLIPTIC_HIDDEN;
+  ASSERT_TRUE(SaveConfig(path, record, saved));
+  std::vector<char> bytes = Bytes(path);
+  ASSERT_EQ(bytes.size(), 176u);
+  EXPECT_EQ(bytes[56], 2) << "written as version 2";
+  ConfigExtension loaded;
+  ASSERT_TRUE(LoadConfigExtension(path, loaded));
+  EXPECT_EQ(loaded.viewLayerFlags, LAYER_GROUND_HIDDEN | LAYER_ECLIPTIC_HIDDEN);
+
+  // The 64-byte block of version 1: its settings, and every view layer shown.
+  bytes.resize(112);
+  bytes[56] = 1;
+  std::ofstream(path, std::ios::binary)
+      .write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
+  ASSERT_TRUE(LoadConfigExtension(path, loaded));
+  EXPECT_TRUE(loaded.nightVision);
+  EXPECT_EQ(loaded.viewLayerFlags, 0);
 }
 
 }  // namespace

@@ -32,8 +32,8 @@ class InputTest : public ShellTest {
     QApplication::sendEvent(Chart(), &event);
   }
 
-  static double Field() { return theMainWindow->GetChart().GetProjection().GetFieldOfView(); }
-  static double Rotation() { return theMainWindow->GetObserver().GetRotation(); }
+  static double Field() { return App()->GetChart().GetProjection().GetFieldOfView(); }
+  static double Rotation() { return App()->GetObserver().GetRotation(); }
 };
 
 TEST_F(InputTest, WheelNotchesAndGesturesZoomAndRotateByWholeSteps) {

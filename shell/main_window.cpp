@@ -1,26 +1,25 @@
 // MainWindow's life: start-up, creation, the window procedure, shutdown.
 #include "shell/main_window.h"
 
+#include <chrono>
+
 #include "platform/app_paths.h"
 #include "platform/bitmaps.h"
 #include "platform/files.h"
 #include "platform/night_vision.h"
+#include "platform/single_instance.h"
 
 namespace halvane {
 
-MainWindow* theMainWindow = nullptr;
-
 namespace {
 
-// Owns what theMainWindow points to.
-std::unique_ptr<MainWindow>& MainWindowOwner() {
-  static std::unique_ptr<MainWindow> owner;
-  return owner;
-}
+constexpr int32_t MILLISECONDS_PER_MINUTE = 60000;
 
 }  // namespace
 
-MainWindow::MainWindow(std::string dataFolder) : dataFolder(std::move(dataFolder)) {}
+MainWindow::MainWindow(std::string dataFolder, std::shared_ptr<const Clock> clock)
+    : dataFolder(std::move(dataFolder)),
+      clock(clock != nullptr ? std::move(clock) : std::make_shared<const Clock>()) {}
 
 MainWindow::~MainWindow() {
   if (hwnd != nullptr && !windowDestroyed) DestroyAppWindow(hwnd);
@@ -29,18 +28,18 @@ MainWindow::~MainWindow() {
     config.longitude = observer->GetLongitude();
     config.latitude = observer->GetLatitude();
     config.layerFlags = chart->GetLayers().LayerFlags();
-    MakeConfigFolder(configPath);
-    SaveConfig(configPath, config, extension);
+    extension.viewLayerFlags = chart->GetLayers().ViewLayerFlags();
+    SaveSettings();
   }
+  positionRequest.reset();
   chart.reset();
   observer.reset();
   navBoxBitmap.reset();
   backBuffer.reset();
 }
 
-void MainWindow::Create(const std::string& className, const std::string& title,
-                        WindowProcedure procedure) {
-  Window::Create(className, title, procedure);
+void MainWindow::Create(const std::string& className, const std::string& title) {
+  Window::Create(className, title);
   if (hwnd == nullptr) return;
   observer = std::make_unique<Observer>();
 
@@ -53,19 +52,20 @@ void MainWindow::Create(const std::string& className, const std::string& title,
   const AppFiles files =
       dataFolder.empty() ? LocateAppFiles(ExecutableDirectory()) : AppFilesIn(dataFolder);
   configPath = files.configSavePath;
+  RemoveSaveLeftovers(configPath, std::chrono::system_clock::now());
   catalogFolder = files.catalogFolder;
   chart->GetLayers().UseDataFolder(files.catalogFolder);
 
-  LoadConfig(files.configLoadPath, config);
+  firstStart = !LoadConfig(files.configLoadPath, config);
   LoadConfigExtension(files.configLoadPath, extension);
   observer->SetLocation(config.longitude, config.latitude);
+  ShowPlaceInTitle();
   chart->GetLayers().ApplyLayerFlags(config.layerFlags);
-  // Until Config.dat keeps the view layer flags: the deep sky shown, the Milky Way (whose
-  // fill still turns inside out in some views) hidden.
-  chart->GetLayers().ApplyViewLayerFlags(LAYER_MILKY_WAY_HIDDEN);
   chart->GetLayers().starLimitOffset = extension.starLimitOffset;
+  chart->GetLayers().ApplyViewLayerFlags(extension.viewLayerFlags);
   if (extension.nightVision) SetNightVision(hwnd, true);
   SetCheckMarks();
+  SetUpPointAtSky();
 
   navBoxShown = false;
   penDownInNavBox = false;
@@ -88,6 +88,11 @@ void MainWindow::SetCheckMarks() {
   CheckMenuItem(menu, COMMAND_DEEP_SKY, chart->GetLayers().showDeepSky);
   CheckMenuItem(menu, COMMAND_MILKY_WAY, chart->GetLayers().showMilkyWay);
   CheckMenuItem(menu, COMMAND_NIGHT_VISION, extension.nightVision);
+  CheckMenuItem(menu, COMMAND_CONSTELLATION_NAMES, chart->GetLayers().showConstellationNames);
+  CheckMenuItem(menu, COMMAND_STAR_NAMES, chart->GetLayers().showStarNames);
+  CheckMenuItem(menu, COMMAND_GROUND, chart->GetLayers().showGround);
+  CheckMenuItem(menu, COMMAND_DAYLIGHT, chart->GetLayers().showDaylight);
+  CheckMenuItem(menu, COMMAND_ECLIPTIC, chart->GetLayers().showEcliptic);
 }
 
 void MainWindow::UpdateMoment() {
@@ -99,6 +104,19 @@ void MainWindow::UpdateMoment() {
   }
   moment =
       Moment(config.observationTime, observer->GetLongitude(), observer->GetLatitude(), precise);
+  // With the clock, the next frame comes when the shown minute changes; a fixed time needs none.
+  if (config.useSystemTime == 0) {
+    StopWindowTimer(hwnd);
+    return;
+  }
+  const SYSTEMTIME& now = config.observationTime;
+  StartWindowTimer(hwnd, MILLISECONDS_PER_MINUTE - (now.second * 1000 + now.milliseconds));
+}
+
+void MainWindow::OnTimer() {
+  ReadClock();
+  RequestRender();
+  RefreshInfoPanel();
 }
 
 void MainWindow::RequestRender() {
@@ -115,33 +133,23 @@ void MainWindow::ApplySettings(double longitude, double latitude, bool useSystem
   if (!useSystemTime) config.observationTime = fixedTime;
   ReadClock();
   observer->SetLocation(longitude, latitude);
+  ShowPlaceInTitle();
   RequestRender();
+  RefreshInfoPanel();
 }
 
-intptr_t WindowProc(WindowHandle window, uint32_t message, uintptr_t wParam, intptr_t lParam) {
-  if (theMainWindow == nullptr) return DefaultWindowProcedure(window, message, wParam, lParam);
-  return theMainWindow->Dispatch(window, message, wParam, lParam);
-}
-
-bool InitInstance(int showCode, const std::string& dataFolder) {
-  if (theMainWindow != nullptr) return true;
-  MainWindowOwner() = std::make_unique<MainWindow>(dataFolder);
-  theMainWindow = MainWindowOwner().get();
-  theMainWindow->Create(WINDOW_CLASS_NAME, WINDOW_TITLE, WindowProc);
-  if (theMainWindow->hwnd != nullptr) {
-    const WindowGeometry& remembered = theMainWindow->GetExtension().window;
-    PlaceAppWindow(theMainWindow->hwnd,
+std::unique_ptr<MainWindow> InitInstance(int showCode, const std::string& dataFolder,
+                                         std::shared_ptr<const Clock> clock) {
+  auto window = std::make_unique<MainWindow>(dataFolder, std::move(clock));
+  window->Create(WINDOW_CLASS_NAME, WINDOW_TITLE);
+  if (window->hwnd != nullptr) {
+    const WindowGeometry& remembered = window->GetExtension().window;
+    PlaceAppWindow(window->hwnd,
                    WindowPlacement{remembered.known, remembered.maximised, remembered.x,
                                    remembered.y, remembered.width, remembered.height});
-    theMainWindow->Show(showCode);
+    window->Show(showCode);
   }
-  return true;
-}
-
-void ExitInstance() {
-  if (theMainWindow == nullptr) return;
-  MainWindowOwner().reset();
-  theMainWindow = nullptr;
+  return window;
 }
 
 }  // namespace halvane

@@ -3,17 +3,23 @@
 // commands, keys, the stylus and paint messages.
 #pragma once
 
+#include <chrono>
 #include <cstdint>
 #include <memory>
 #include <string>
 #include <string_view>
+#include <vector>
 
 #include "astro/moment.h"
 #include "astro/observer.h"
 #include "catalog/city_catalog.h"
 #include "catalog/sky_names.h"
 #include "chart/chart.h"
+#include "platform/clock.h"
 #include "platform/menu_bar.h"
+#include "platform/position_source.h"
+#include "platform/repeating_timer.h"
+#include "platform/sky_pointer.h"
 #include "platform/window_system.h"
 #include "shell/chart_action.h"
 #include "shell/command_numbers.h"
@@ -29,14 +35,14 @@ constexpr char WINDOW_TITLE[] = "Halvane v1.2";
 class MainWindow : public Window {
  public:
   // dataFolder holds Config.dat and the catalogs, with a trailing '/'; empty means the places
-  // LocateAppFiles finds beside the executable. Only tests and benchmarks pass a folder.
-  explicit MainWindow(std::string dataFolder = {});
+  // LocateAppFiles finds beside the executable. Only tests and benchmarks pass a folder, or a
+  // clock of their own (null: the system's).
+  explicit MainWindow(std::string dataFolder = {}, std::shared_ptr<const Clock> clock = nullptr);
   // Saves the settings (only when the window was made) and frees everything.
   ~MainWindow() override;
 
   void OnDraw(Surface& screen) override;
-  void Create(const std::string& className, const std::string& title,
-              WindowProcedure procedure) override;
+  void Create(const std::string& className, const std::string& title) override;
   void OnKeyDown(uintptr_t virtualKey, intptr_t lParam) override;
   void OnChar(char16_t character, intptr_t lParam) override;
   void OnCreate(intptr_t creationData) override;
@@ -47,6 +53,8 @@ class MainWindow : public Window {
   void OnMouseMove(uintptr_t wParam, int32_t x, int32_t y) override;
   void OnMouseWheel(uintptr_t keys, int32_t distance) override;
   void OnGesture(uintptr_t kind, int32_t steps) override;
+  // The shown minute changed: the chart follows the clock.
+  void OnTimer() override;
 
   // Changes the observer or the chart, then asks for a new frame.
   void Perform(ChartAction action);
@@ -57,12 +65,23 @@ class MainWindow : public Window {
   void RequestRepaint();
   // Reads the clock into the settings when it is in use.
   void ReadClock();
+  const Clock& GetClock() const { return *clock; }
   // True when (x, y) lies on the visible navigation box.
   bool InNavigationBox(int32_t x, int32_t y) const;
   // The configuration dialog's OK: the observer's place and the time setting (fixedTime
   // counts only without the clock), then a new frame.
   void ApplySettings(double longitude, double latitude, bool useSystemTime,
                      const SYSTEMTIME& fixedTime);
+
+  // Asks the position source where the device is; while it waits, and when it finds none,
+  // the caption says so and the place stays. A position found becomes the observer's.
+  void UseMyLocation();
+  // True while "Use my location" waits for its answer.
+  bool IsFindingLocation() const { return positionRequest != nullptr; }
+  // Names the place the chart shows in the window's title.
+  void ShowPlaceInTitle();
+  // No Config.dat was read at the start: the place is the built-in one.
+  bool IsFirstStart() const { return firstStart; }
 
   // Opens the find field; the chosen name's object is turned to and labelled.
   void Find();
@@ -77,6 +96,16 @@ class MainWindow : public Window {
   // Makes the faintest drawn stars steps magnitudes fainter (negative: brighter), within
   // the range of the setting.
   void ChangeStarLimit(int32_t steps);
+  // "Point at the sky" on or off; nothing without usable motion sensors.
+  void TogglePointAtSky();
+  bool IsPointingAtSky() const;
+  // One reading of the motion sensors, seconds after the previous one: aims the chart and asks
+  // for a frame when the aim moved by more than a quarter of a pixel. Returns whether it did.
+  // The mode's timer calls it; tests and benchmarks may too.
+  bool FollowSensors(double seconds);
+  // Counters for tests and benchmarks: sensor readings taken, frames they asked for.
+  int32_t GetSensorReadings() const { return sensorReadings; }
+  int32_t GetSensorFrames() const { return sensorFrames; }
   // The caption over the chart; empty when the chart shows the clock's time at the zoom's
   // own star limit.
   std::u16string CaptionText() const;
@@ -84,6 +113,21 @@ class MainWindow : public Window {
   const SkyNames& GetSkyNames();
   // The cities the configuration dialog completes, read at the first use.
   const CityCatalog& GetCities();
+  // The star catalog in memory, for the information panel; read at the first use.
+  const std::vector<StarRecord>& GetStarList();
+
+  // Opens the information panel of the object that best completes name and makes it the last
+  // named one; false, changing nothing, when no name matches.
+  bool ShowObjectInfo(std::u16string_view name);
+  // After a tap in pointer mode: the panel of what it named, or closed when it named nothing.
+  void AfterTap(bool named);
+  // The panel of the last named object (key I); nothing before one was named.
+  void OpenInfoPanel();
+  void CloseInfo();
+  // An open panel tells of the time shown again after the time changed.
+  void RefreshInfoPanel();
+  // The Tonight list; the chosen line's body is turned to and its panel opened.
+  void ShowTonight();
 
   const Observer& GetObserver() const { return *observer; }
   const Chart& GetChart() const { return *chart; }
@@ -112,8 +156,15 @@ class MainWindow : public Window {
   bool IsWindowDestroyed() const { return windowDestroyed; }
 
  private:
+  // Saves the settings; a failure is said on stderr and in a box that offers to retry.
+  void SaveSettings();
   void SetCheckMarks();
-  // Builds the moment again when the settings no longer give the one there is.
+  // Finds the motion sensors, greys "Point at the sky" out with the reason when there are none
+  // to use, and starts the mode when the settings have it on.
+  void SetUpPointAtSky();
+  void StartPointing();
+  // Builds the moment again when the settings no longer give the one there is; with the
+  // clock, the window's timer is set for the change of the shown minute.
   void UpdateMoment();
   void PressNavigationButton(int32_t column, int32_t row);
   // Puts the view where a drag from the press to (x, y) takes it and asks for a frame.
@@ -144,6 +195,17 @@ class MainWindow : public Window {
   ConfigExtension extension;
   std::unique_ptr<SkyNames> skyNames;
   std::unique_ptr<CityCatalog> cities;
+  std::unique_ptr<std::vector<StarRecord>> starList;
+  // The object of the information panel: the last one a tap or Find named.
+  std::u16string infoName;
+  // The press named an object (its label is in label).
+  bool pressNamed = false;
+  // The label the next new frame shows: a tapped object moved out from under the panel.
+  PickedLabel labelAfterFrame;
+  // Where "Use my location" stands, for the caption; empty when it has nothing to say.
+  std::u16string locationMessage;
+  std::unique_ptr<PositionRequest> positionRequest;
+  bool firstStart = false;
   // Find's name, written at the chart's centre once the frame turned to it is drawn.
   std::u16string foundName;
   bool needsRender = false;
@@ -151,17 +213,18 @@ class MainWindow : public Window {
   int32_t paintsDone = 0;
   bool windowDestroyed = false;
   std::string dataFolder;
+  std::shared_ptr<const Clock> clock;
+  std::unique_ptr<SkyPointer> skyPointer;
+  std::unique_ptr<RepeatingTimer> pointingTimer;
+  std::chrono::steady_clock::time_point lastReading;
+  int32_t sensorReadings = 0;
+  int32_t sensorFrames = 0;
 };
 
-// The one main window; null before start-up and after shutdown.
-extern MainWindow* theMainWindow;
-
-// The window procedure: the main window's Dispatch once it exists, else default processing.
-intptr_t WindowProc(WindowHandle window, uint32_t message, uintptr_t wParam, intptr_t lParam);
-// Creates, shows and paints the main window (nothing when another copy runs: then the
-// window handle stays null). dataFolder as for MainWindow.
-bool InitInstance(int showCode, const std::string& dataFolder = {});
-// Destroys the main window object, which saves the settings.
-void ExitInstance();
+// Creates, shows and paints the main window reading clock (the system's when null); when
+// another copy runs, the window's handle stays null. dataFolder as for MainWindow. Destroying
+// the object saves the settings.
+std::unique_ptr<MainWindow> InitInstance(int showCode, const std::string& dataFolder = {},
+                                         std::shared_ptr<const Clock> clock = nullptr);
 
 }  // namespace halvane

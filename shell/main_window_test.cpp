@@ -1,6 +1,7 @@
 // Start-up, the first paint, Config.dat through a whole run and the precise switch in it,
 // shutdown by the menu and by the window manager, resizing, and a second start against a
 // running first one.
+#include <QElapsedTimer>
 #include <QProcess>
 #include <QScreen>
 #include <cmath>
@@ -56,7 +57,7 @@ TEST_F(MainWindowTest, FirstStartUsesDefaultsAndExitSavesTheRunsSettings) {
   // not saved.
   QTest::keyClicks(Chart(), "qhb");
   PressCompass();
-  SetClockForTesting([] { return SYSTEMTIME{2024, 3, 0, 10, 4, 5, 6, 7}; });
+  clock->now = [] { return SYSTEMTIME{2024, 3, 0, 10, 4, 5, 6, 7}; };
   Choose(COMMAND_EXIT);
   EXPECT_TRUE(w.IsWindowDestroyed());
   EXPECT_EQ(w.GetMenuBar(), nullptr);
@@ -168,6 +169,43 @@ TEST_F(MainWindowTest, PrecisePositionsSwitchesTheSkyAndIsSavedInBitFive) {
   EXPECT_FALSE(IsMenuItemChecked(again.GetMenu(), COMMAND_PRECISE_POSITIONS));
 }
 
+// The test's clock runs from a moment 3 s before a minute's change (room for a slow start under
+// the sanitizers); the event loop is the real one, so only the window's timer can bring the
+// new frame.
+TEST_F(MainWindowTest, TheChartFollowsTheClockAtTheMinuteAndNotWithAFixedTime) {
+  auto started = std::make_shared<QElapsedTimer>();
+  auto base = std::make_shared<SYSTEMTIME>(SYSTEMTIME{2024, 1, 1, 15, 21, 29, 57, 0});
+  clock->now = [started, base] {
+    SYSTEMTIME now = *base;
+    const int64_t into = now.second * 1000 + now.milliseconds + started->elapsed();
+    now.minute = static_cast<uint16_t>(now.minute + into / 60000);
+    now.second = static_cast<uint16_t>(into % 60000 / 1000);
+    now.milliseconds = static_cast<uint16_t>(into % 1000);
+    return now;
+  };
+  started->start();
+  MainWindow& w = Start();
+  const int32_t first = w.GetFramesDrawn();
+  ASSERT_EQ(w.GetMoment().GetTime().minute, 29);
+  for (int waited = 0; waited < 800 && w.GetFramesDrawn() == first; ++waited) QTest::qWait(10);
+  QTest::qWait(100);
+  EXPECT_EQ(w.GetFramesDrawn(), first + 1) << "one frame at 21:30";
+  EXPECT_EQ(w.GetMoment().GetTime().minute, 30);
+
+  // Back to just before a change, then a time step fixes the time: no frame follows.
+  *base = SYSTEMTIME{2024, 1, 1, 15, 21, 30, 59, 850};
+  started->restart();
+  QTest::keyClick(Chart(), 'T');
+  QTest::keyClick(Chart(), ']');
+  Flush();
+  const int32_t stepped = w.GetFramesDrawn();
+  const SYSTEMTIME shown = w.GetMoment().GetTime();
+  QTest::qWait(500);
+  EXPECT_EQ(w.GetFramesDrawn(), stepped);
+  EXPECT_EQ(w.GetMoment().GetTime(), shown);
+  EXPECT_EQ(shown.hour, 22);
+}
+
 TEST_F(MainWindowTest, ClosingFromTheWindowManagerTakesTheExitPath) {
   MainWindow& w = Start();
   QTest::keyClick(Chart(), Qt::Key_F4, Qt::AltModifier);  // command 18: nothing
@@ -182,14 +220,16 @@ TEST_F(MainWindowTest, ClosingFromTheWindowManagerTakesTheExitPath) {
 
 // What the chart widget shows on the screen now: the window's pixels as the platform has
 // them, not the image the window composes.
-QImage Shown(WindowHandle window) {
-  QWidget* chart = ChartWidget(window);
-  const QPoint at = chart->mapTo(TopLevelWidget(window), QPoint(0, 0));
+QImage ShownIn(QWidget* chart) {
+  QWidget* top = chart->window();
+  const QPoint at = chart->mapTo(top, QPoint(0, 0));
   return QGuiApplication::primaryScreen()
-      ->grabWindow(TopLevelWidget(window)->winId(), at.x(), at.y(), chart->width(), chart->height())
+      ->grabWindow(top->winId(), at.x(), at.y(), chart->width(), chart->height())
       .toImage()
       .convertToFormat(QImage::Format_RGB32);
 }
+
+QImage Shown(WindowHandle window) { return ShownIn(ChartWidget(window)); }
 
 TEST_F(MainWindowTest, WhileAFrameIsDrawnTheScreenShowsTheSplashOrTheLastFrameUnderTheStrip) {
   // The screen at each paint of the chart widget during a frame: the strip's width, and the
@@ -201,20 +241,21 @@ TEST_F(MainWindowTest, WhileAFrameIsDrawnTheScreenShowsTheSplashOrTheLastFrameUn
   std::vector<Snapshot> shots;
   class Spy : public QObject {
    public:
-    std::function<void()> onPaint;
+    std::function<void(QWidget*)> onPaint;
+    // The window is not the test's yet while its first frame is drawn: the chart area is
+    // known by its class.
     bool eventFilter(QObject* object, QEvent* event) override {
-      if (event->type() == QEvent::Paint && theMainWindow != nullptr &&
-          theMainWindow->hwnd != nullptr && object == ChartWidget(theMainWindow->hwnd)) {
-        onPaint();
+      if (event->type() == QEvent::Paint && object->inherits("halvane::ChartArea")) {
+        onPaint(static_cast<QWidget*>(object));
       }
       return false;
     }
   } spy;
   // A grab at a paint shows what the paint before it left on the screen.
   bool recording = true;
-  spy.onPaint = [&] {
+  spy.onPaint = [&](QWidget* chart) {
     if (!recording) return;
-    const QImage screen = Shown(theMainWindow->hwnd);
+    const QImage screen = ShownIn(chart);
     int strip = 0;
     while (strip < screen.width() && screen.pixel(strip, 2) == qRgb(255, 255, 255)) ++strip;
     shots.push_back({strip, screen.copy(0, 5, screen.width(), screen.height() - 5)});
@@ -291,12 +332,12 @@ TEST_F(MainWindowTest, ChartBufferAndBoxFollowANewWindowSize) {
 TEST_F(MainWindowTest, SecondStartBringsTheFirstForwardAndLeavesConfigAlone) {
   const std::string program = std::string(HALVANE_BINARY_DIR) + "/halvane";
   if (!std::filesystem::exists(program)) GTEST_SKIP() << "halvane is not built";
-  // The program's own socket name, but in the test's folder: a Halvane the user has open
-  // listens in the usual one and sees nothing of this.
+  // The program's own rendezvous names, but in the test's private folder: a Halvane the user
+  // has open listens in the usual one and sees nothing of this.
   SetInstanceScopeForTesting("");
-  const char* oldTemp = std::getenv("TMPDIR");
-  const std::string savedTemp = oldTemp != nullptr ? oldTemp : "";
-  setenv("TMPDIR", folder.c_str(), 1);
+  const char* oldRuntime = std::getenv("XDG_RUNTIME_DIR");
+  const std::string savedRuntime = oldRuntime != nullptr ? oldRuntime : "";
+  setenv("XDG_RUNTIME_DIR", folder.c_str(), 1);
   MainWindow& w = Start();
   const std::string beside = std::string(HALVANE_BINARY_DIR) + "/Config.dat";
   const bool existed = std::filesystem::exists(beside);
@@ -307,7 +348,7 @@ TEST_F(MainWindowTest, SecondStartBringsTheFirstForwardAndLeavesConfigAlone) {
   QProcess second;
   QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
   environment.insert("QT_QPA_PLATFORM", "offscreen");
-  environment.insert("TMPDIR", QString::fromStdString(folder.string()));
+  environment.insert("XDG_RUNTIME_DIR", QString::fromStdString(folder.string()));
   second.setProcessEnvironment(environment);
   second.start(QString::fromStdString(program), {});
   ASSERT_TRUE(second.waitForStarted(5000));
@@ -325,10 +366,10 @@ TEST_F(MainWindowTest, SecondStartBringsTheFirstForwardAndLeavesConfigAlone) {
     EXPECT_EQ(std::filesystem::last_write_time(beside), stamp);
   }
   Stop();
-  if (oldTemp != nullptr) {
-    setenv("TMPDIR", savedTemp.c_str(), 1);
+  if (oldRuntime != nullptr) {
+    setenv("XDG_RUNTIME_DIR", savedRuntime.c_str(), 1);
   } else {
-    unsetenv("TMPDIR");
+    unsetenv("XDG_RUNTIME_DIR");
   }
   SetInstanceScopeForTesting("test-" + std::to_string(::getpid()));
 }

@@ -45,8 +45,9 @@ void MainWindow::Find() {
     }
     return names;
   };
-  RunFindField(hwnd, u"Find", complete,
-               [this](std::u16string_view text) { return TurnToName(text); });
+  const std::u16string chosen = RunFindField(
+      hwnd, u"Find", complete, [this](std::u16string_view text) { return TurnToName(text); });
+  if (!chosen.empty()) ShowObjectInfo(foundName);
 }
 
 bool MainWindow::TurnToName(std::u16string_view text) {
@@ -57,6 +58,7 @@ bool MainWindow::TurnToName(std::u16string_view text) {
   const GoToRow row{target->name.c_str(), target->rightAscensionHours, target->declinationDegrees};
   GoToConstellation(*observer, row, moment.GetSky());
   foundName = Utf8ToUtf16(target->name);
+  if (IsBelowHorizon(*target, *observer, moment.GetSky())) foundName += u" (below the horizon)";
   RequestRender();
   return true;
 }
@@ -69,12 +71,14 @@ void MainWindow::StepTime(int32_t hours, int32_t days) {
   config.useSystemTime = 0;
   config.observationTime = time;
   RequestRender();
+  RefreshInfoPanel();
 }
 
 void MainWindow::ReturnToClock() {
   config.useSystemTime = 1;
   ReadClock();
   RequestRender();
+  RefreshInfoPanel();
 }
 
 void MainWindow::ToggleNightVision() {
@@ -99,7 +103,9 @@ std::u16string MainWindow::CaptionText() const {
     SYSTEMTIME local = config.observationTime;
     if (UniversalToLocal(local)) shown = local;
   }
-  return halvane::CaptionText(shown, extension.starLimitOffset);
+  const std::u16string caption = halvane::CaptionText(shown, extension.starLimitOffset);
+  if (locationMessage.empty()) return caption;
+  return caption.empty() ? locationMessage : locationMessage + u"  " + caption;
 }
 
 }  // namespace halvane

@@ -86,13 +86,13 @@ class ObservingTest : public ShellTest {
   }
 
   static std::u16string LabelText() {
-    const PickedLabel& label = theMainWindow->GetLabel();
+    const PickedLabel& label = App()->GetLabel();
     return std::u16string(label.name);
   }
 
   // Where the view's centre falls from (ra, dec): 0 when it is centred.
   static double OffCentre(double rightAscension, double declination) {
-    const MainWindow& w = *theMainWindow;
+    const MainWindow& w = *App();
     double azimuth = 0.0;
     double altitude = 0.0;
     w.GetObserver().EquatorialToHorizontal(rightAscension - w.GetSiderealAngle(), declination,
@@ -160,8 +160,9 @@ TEST_F(ObservingTest, FindTurnsToStarsObjectsPlanetsAndConstellationsAndLabelsTh
   EXPECT_EQ(LabelText().substr(0, 3), u"M31");
   FindWith([] { Choose(COMMAND_FIND); }, "orion", true);
   EXPECT_EQ(LabelText(), u"Orion");
+  // Saturn had set that evening: Find turns to it all the same and says so.
   FindWith(typeF, "sat", true, true);
-  EXPECT_EQ(LabelText(), u"Saturn");
+  EXPECT_EQ(LabelText(), u"Saturn (below the horizon)");
 
   // Names of every catalog, however they are written.
   FindWith(typeF, "alf Ori", false);
@@ -197,6 +198,19 @@ TEST_F(ObservingTest, NightVisionLeavesNoGreenOrBlueOnTheScreenAndIsStored) {
   ExpectRedOnly(menu, "menu");
   menu->hide();
 
+  // The find field with its clear button, which no palette reaches.
+  bool found = false;
+  QTimer::singleShot(0, [&] {
+    QDialog* dialog = RunningFindField();
+    if (dialog == nullptr) return;
+    found = true;
+    QTest::keyClicks(dialog->findChild<QLineEdit*>("findText"), "x");
+    ExpectRedOnly(dialog, "find field");
+    dialog->done(QDialog::Rejected);
+  });
+  Choose(COMMAND_FIND);
+  EXPECT_TRUE(found);
+
   bool ran = false;
   QTimer::singleShot(0, [&] {
     for (QWidget* widget : QApplication::topLevelWidgets()) {
@@ -212,10 +226,10 @@ TEST_F(ObservingTest, NightVisionLeavesNoGreenOrBlueOnTheScreenAndIsStored) {
   Stop();
 
   Start();
-  EXPECT_TRUE(theMainWindow->GetExtension().nightVision);
-  ExpectRedOnly(TopLevelWidget(theMainWindow->hwnd), "window after a restart");
+  EXPECT_TRUE(App()->GetExtension().nightVision);
+  ExpectRedOnly(TopLevelWidget(App()->hwnd), "window after a restart");
   Choose(COMMAND_NIGHT_VISION);
-  EXPECT_FALSE(theMainWindow->GetExtension().nightVision);
+  EXPECT_FALSE(App()->GetExtension().nightVision);
   const QImage day = Chart()->grab().toImage();
   bool coloured = false;
   for (int y = 0; y < day.height() && !coloured; ++y) {
@@ -226,7 +240,7 @@ TEST_F(ObservingTest, NightVisionLeavesNoGreenOrBlueOnTheScreenAndIsStored) {
 
 TEST_F(ObservingTest, StepsCrossMonthYearAndTheClockChangeAndNowReturns) {
   // 23:30 local on 31 December.
-  SetClockForTesting([] { return SYSTEMTIME{2023, 12, 0, 31, 22, 30, 0, 0}; });
+  clock->now = [] { return SYSTEMTIME{2023, 12, 0, 31, 22, 30, 0, 0}; };
   MainWindow& w = Start();
   EXPECT_EQ(w.CaptionText(), u"");
   QTest::keyClicks(Chart(), "]");
@@ -242,13 +256,13 @@ TEST_F(ObservingTest, StepsCrossMonthYearAndTheClockChangeAndNowReturns) {
   EXPECT_EQ(w.CaptionText(), u"2023-12-30 22:30");
 
   // Noon on 30 March is 11:00 UTC; a day later summer time has begun: 10:00 UTC.
-  SetClockForTesting([] { return SYSTEMTIME{2024, 3, 0, 30, 11, 0, 0, 0}; });
+  clock->now = [] { return SYSTEMTIME{2024, 3, 0, 30, 11, 0, 0, 0}; };
   QTest::keyClicks(Chart(), "t}");
   Flush();
   EXPECT_EQ(w.CaptionText(), u"2024-03-31 12:00");
   EXPECT_EQ(w.GetConfig().observationTime.hour, 10);
   // An hour on from 01:30 local that night skips the missing hour.
-  SetClockForTesting([] { return SYSTEMTIME{2024, 3, 0, 31, 0, 30, 0, 0}; });
+  clock->now = [] { return SYSTEMTIME{2024, 3, 0, 31, 0, 30, 0, 0}; };
   QTest::keyClicks(Chart(), "t]");
   EXPECT_EQ(w.CaptionText(), u"2024-03-31 03:30");
 

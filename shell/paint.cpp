@@ -4,6 +4,7 @@
 #include "shell/main_window.h"
 
 #include <algorithm>
+#include <utility>
 
 #include "chart/caption_overlay.h"
 #include "chart/label_overlay.h"
@@ -49,10 +50,14 @@ void MainWindow::OnDraw(Surface& screen) {
   }
 
   if (needsRender) {
+    // Names keep clear of the navigation box wherever it stands.
+    chart->SetLabelKeepOut(
+        {Rect{navBoxX, navBoxY, navBoxX + NAV_BOX_WIDTH, navBoxY + NAV_BOX_HEIGHT}});
     chart->DrawFrame(backBuffer->GetSurface(), screen, moment);
     ++framesDrawn;
     needsRender = false;
-    label = PickedLabel{};
+    // A tap's label whose sky was moved out from under the information panel stays.
+    label = std::exchange(labelAfterFrame, PickedLabel{});
     if (!foundName.empty()) {
       // Find's object sits at the chart's centre.
       label.x = client.left + width / 2;
@@ -65,7 +70,7 @@ void MainWindow::OnDraw(Surface& screen) {
 
   screen.Blit(0, 0, width, height, backBuffer->GetBitmap(), 0, 0, RasterOp::Copy);
 
-  DrawLabelOverlay(screen, label, client);
+  DrawLabelOverlay(screen, label, client, chart->GetFrameNames());
   DrawCaptionOverlay(screen, CaptionText(), client);
   if (navBoxShown && navBoxBitmap != nullptr) {
     screen.Blit(navBoxX, navBoxY, NAV_BOX_WIDTH, NAV_BOX_HEIGHT, *navBoxBitmap, 0, 0,

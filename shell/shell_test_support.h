@@ -75,30 +75,33 @@ class ShellTest : public ScratchFolderTest {
       const std::filesystem::path shipped = std::filesystem::path(HALVANE_BINARY_DIR) / name;
       if (std::filesystem::exists(shipped)) std::filesystem::create_symlink(shipped, folder / name);
     }
-    SetClockForTesting([] { return FixedUtc(); });
+    clock->now = [] { return FixedUtc(); };
   }
 
-  void TearDown() override {
-    Stop();
-    SetClockForTesting({});
-  }
+  void TearDown() override { Stop(); }
 
   std::string Folder() const { return folder.string() + "/"; }
   std::string ConfigPath() const { return Folder() + "Config.dat"; }
 
-  // Starts the app on the test folder; it has painted its first frame when this returns.
+  // Starts the app on the test folder and the test's clock; it has painted its first frame
+  // when this returns.
   MainWindow& Start() {
-    InitInstance(SHOW_NORMAL, Folder());
-    EXPECT_NE(theMainWindow, nullptr);
-    EXPECT_NE(theMainWindow->hwnd, nullptr);
-    return *theMainWindow;
+    window = InitInstance(SHOW_NORMAL, Folder(), clock);
+    EXPECT_NE(window->hwnd, nullptr);
+    return *window;
   }
 
   // Shuts down as the program does after its loop, then lets Qt delete the widgets.
   void Stop() {
-    ExitInstance();
+    window.reset();
     Flush();
   }
+
+  // The running main window (null when none is).
+  static MainWindow* App() { return window.get(); }
+
+  // The clock the app reads; a test may set it to another time.
+  std::shared_ptr<FunctionClock> clock = std::make_shared<FunctionClock>(FixedUtc);
 
   // Delivers posted messages (the coalesced paint among them) and deferred deletions.
   static void Flush() {
@@ -107,17 +110,17 @@ class ShellTest : public ScratchFolderTest {
     QCoreApplication::processEvents();
   }
 
-  static QWidget* Chart() { return ChartWidget(theMainWindow->hwnd); }
+  static QWidget* Chart() { return ChartWidget(App()->hwnd); }
 
   // Chooses a menu item as the user does, then lets the paint happen.
   static void Choose(uint16_t command) {
-    ASSERT_TRUE(TriggerMenuItem(theMainWindow->GetMenu(), command)) << command;
+    ASSERT_TRUE(TriggerMenuItem(App()->GetMenu(), command)) << command;
     Flush();
   }
 
   // Presses the menu bar's compass button, which shows or hides the navigation box.
   static void PressCompass() {
-    QWidget* compass = MenuBarButton(theMainWindow->GetMenuBar(), COMMAND_NAVIGATION_BOX);
+    QWidget* compass = MenuBarButton(App()->GetMenuBar(), COMMAND_NAVIGATION_BOX);
     ASSERT_NE(compass, nullptr);
     QTest::mouseClick(compass, Qt::LeftButton);
     Flush();
@@ -128,6 +131,8 @@ class ShellTest : public ScratchFolderTest {
     QTest::mouseRelease(Chart(), Qt::LeftButton, Qt::NoModifier, QPoint(x, y));
     Flush();
   }
+
+  inline static std::unique_ptr<MainWindow> window;
 
   static void Drag(int32_t x0, int32_t y0, int32_t x1, int32_t y1) {
     QTest::mousePress(Chart(), Qt::LeftButton, Qt::NoModifier, QPoint(x0, y0));

@@ -33,7 +33,11 @@ void MainWindow::OnLButtonDown(uintptr_t, int32_t x, int32_t y) {
   dragStartY = y;
   observer->GetViewDirection(dragStartAzimuth, dragStartAltitude);
   if (penDownInNavBox || !handMode) {
-    chart->IdentifyObject(label, x, y, moment);
+    // A press that names nothing keeps the last label.
+    PickedLabel picked;
+    chart->IdentifyObject(picked, x, y, moment);
+    pressNamed = picked.name[0] != 0;
+    if (pressNamed) label = picked;
     RequestRepaint();
     return;
   }
@@ -61,7 +65,10 @@ void MainWindow::OnLButtonUp(uintptr_t, int32_t x, int32_t y) {
     if (column >= 0 && row >= 0) PressNavigationButton(column, row);
     return;
   }
-  if (!wasDragging) return;
+  if (!wasDragging) {
+    if (!handMode) AfterTap(pressNamed);
+    return;
+  }
   // Coordinates are signed, so a release left of or above the chart is a small step.
   DragFromStart(x, y);
 }

@@ -5,16 +5,19 @@
 
 namespace halvane {
 
+Window::~Window() {
+  if (hwnd != nullptr) ReleaseInstance();
+}
+
 void Window::OnDraw(Surface& screen) { screen.FillRect(ClientRect(hwnd), StockBrush::Gray); }
 
-void Window::Create(const std::string& className, const std::string& title,
-                    WindowProcedure procedure) {
-  if (SignalRunningInstance(className, title)) return;
+void Window::Create(const std::string& className, const std::string& title) {
+  if (ClaimInstance(className, title) == InstanceClaim::Elsewhere) return;
   // The create message arrives inside this call and stores the handle through Dispatch.
-  const WindowHandle window =
-      CreateAppWindow(className, title, procedure, INITIAL_CLIENT_WIDTH, INITIAL_CLIENT_HEIGHT);
+  const WindowHandle window = CreateAppWindow(className, title, Procedure, INITIAL_CLIENT_WIDTH,
+                                              INITIAL_CLIENT_HEIGHT, this);
   hwnd = window;
-  ListenForLaterInstances(window, className, title);
+  ListenForLaterInstances(window);
 }
 
 void Window::OnPaint() {
@@ -34,6 +37,14 @@ void Window::OnSetCursor(uintptr_t, uint16_t, uint16_t) {}
 void Window::OnMouseMove(uintptr_t, int32_t, int32_t) {}
 void Window::OnMouseWheel(uintptr_t, int32_t) {}
 void Window::OnGesture(uintptr_t, int32_t) {}
+void Window::OnTimer() {}
+
+intptr_t Window::Procedure(WindowHandle window, uint32_t message, uintptr_t wParam,
+                           intptr_t lParam) {
+  auto* self = static_cast<Window*>(WindowContext(window));
+  if (self == nullptr) return DefaultWindowProcedure(window, message, wParam, lParam);
+  return self->Dispatch(window, message, wParam, lParam);
+}
 
 void Window::Show(int showCode) { ShowAppWindow(hwnd, showCode); }
 
@@ -60,6 +71,7 @@ intptr_t Window::Dispatch(WindowHandle window, uint32_t message, uintptr_t wPara
     case MESSAGE_STYLUS_MOVE: OnMouseMove(wParam, PointX(lParam), PointY(lParam)); return 0;
     case MESSAGE_MOUSE_WHEEL: OnMouseWheel(low, static_cast<int16_t>(high)); return 0;
     case MESSAGE_GESTURE: OnGesture(wParam, static_cast<int32_t>(lParam)); return 0;
+    case MESSAGE_TIMER: OnTimer(); return 0;
     default: return DefaultWindowProcedure(window, message, wParam, lParam);
   }
 }

@@ -12,15 +12,16 @@ namespace halvane {
 class Window {
  public:
   Window() = default;
-  virtual ~Window() = default;
+  // Gives up the session (after a derived window has saved what it keeps).
+  virtual ~Window();
   Window(const Window&) = delete;
   Window& operator=(const Window&) = delete;
 
   // Fills the client area with the gray stock brush.
   virtual void OnDraw(Surface& screen);
-  // Single-instance check, then the window; hwnd stays null when another copy runs.
-  virtual void Create(const std::string& className, const std::string& title,
-                      WindowProcedure procedure);
+  // Claims the session, then makes the window, whose messages come to this object's handlers;
+  // hwnd stays null when another copy owns the session.
+  virtual void Create(const std::string& className, const std::string& title);
   // Begins painting, calls OnDraw with the screen surface, ends painting.
   virtual void OnPaint();
   virtual void OnKeyDown(uintptr_t virtualKey, intptr_t lParam);
@@ -38,6 +39,8 @@ class Window {
   virtual void OnMouseWheel(uintptr_t keys, int32_t distance);
   // kind: GESTURE_ZOOM or GESTURE_ROTATE; steps: signed whole steps.
   virtual void OnGesture(uintptr_t kind, int32_t steps);
+  // The window's timer (StartWindowTimer) ran out.
+  virtual void OnTimer();
 
   // Shows the window and paints it at once.
   void Show(int showCode);
@@ -48,6 +51,10 @@ class Window {
   WindowHandle hwnd = nullptr;
 
  protected:
+  // The procedure of every Window: the message goes to the object the window was made for.
+  static intptr_t Procedure(WindowHandle window, uint32_t message, uintptr_t wParam,
+                            intptr_t lParam);
+
   // The chart size the window opens with.
   static constexpr int32_t INITIAL_CLIENT_WIDTH = 240;
   static constexpr int32_t INITIAL_CLIENT_HEIGHT = 294;

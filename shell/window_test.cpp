@@ -16,19 +16,11 @@ class Probe : public Window {
   std::vector<uintptr_t> keys;
 };
 
-Probe* probe = nullptr;
-
-intptr_t ProbeProc(WindowHandle window, uint32_t message, uintptr_t wParam, intptr_t lParam) {
-  if (probe == nullptr) return DefaultWindowProcedure(window, message, wParam, lParam);
-  return probe->Dispatch(window, message, wParam, lParam);
-}
-
 class WindowTest : public ShellTest {};
 
 TEST_F(WindowTest, DispatchReachesTheRightHandlerOrTheDefault) {
   Probe p;
-  probe = &p;
-  p.Create("ProbeClass", "Probe", ProbeProc);
+  p.Create("ProbeClass", "Probe");
   ASSERT_NE(p.hwnd, nullptr);
   EXPECT_EQ(p.handleAtCreate, p.hwnd);
 
@@ -48,7 +40,6 @@ TEST_F(WindowTest, DispatchReachesTheRightHandlerOrTheDefault) {
   // The base destroy posts the quit message, found by the next loop at once.
   DestroyAppWindow(p.hwnd);
   EXPECT_EQ(RunMessageLoop(), 0);
-  probe = nullptr;
   Flush();
 }
 

@@ -17,6 +17,7 @@
 #include "astro/precession.h"
 #include "catalog/data_file.h"
 #include "platform/code_page.h"
+#include "platform/printable_text.h"
 #include "tools/catalog_json.h"
 #include "tools/catalog_names.h"
 #include "tools/catalog_writer.h"
@@ -376,7 +377,8 @@ bool BuildCatalogs(const std::string& sourceDir, const std::string& outDir, Buil
   std::error_code failure;
   std::filesystem::create_directories(outDir, failure);
   if (failure) {
-    error = outDir + ": cannot be created (" + failure.message() + ")";
+    error = PrintableText(outDir, ECHOED_VALUE_BYTES) + ": cannot be created (" +
+            failure.message() + ")";
     return false;
   }
   const std::filesystem::path out(outDir);

@@ -18,6 +18,7 @@
 #include "catalog/city_records.h"
 #include "catalog/data_file.h"
 #include "platform/code_page.h"
+#include "platform/printable_text.h"
 #include "tools/city_info.h"
 
 namespace halvane {
@@ -198,7 +199,7 @@ size_t ReportLabels(RecordFile& file, Positions& positions, std::ostream& out) {
     const std::u16string name = Windows1252ToUtf16(label.name, LABEL_NAME_BYTES);
     lines.push_back("  " + Fixed(label.rightAscension * RAD_TO_DEG, 4) + " " +
                     Fixed(label.declination * RAD_TO_DEG, 4) + " " +
-                    QString::fromStdU16String(name).toStdString() +
+                    PrintableText(QString::fromStdU16String(name).toStdString()) +
                     (terminated ? "" : " (no terminator)"));
   }
   positions.Print(out);
@@ -219,7 +220,7 @@ std::optional<CatalogKind> ParseCatalogKind(std::string_view name) {
 
 int PrintCatalogInfo(const std::string& path, std::optional<CatalogKind> kind, std::ostream& out,
                      std::ostream& err) {
-  const std::string prefix = "halvane-catalog: " + path + ": ";
+  const std::string prefix = "halvane-catalog: " + PrintableText(path, ECHOED_VALUE_BYTES) + ": ";
   // The same open as the layers': a directory or device is not a catalog.
   RecordFile probe(1);
   if (probe.Open(path, "") == WalkResult::CannotOpen) {
@@ -232,7 +233,7 @@ int PrintCatalogInfo(const std::string& path, std::optional<CatalogKind> kind, s
     err << prefix << "cannot be opened (" << failure.message() << ")\n";
     return 1;
   }
-  out << "file: " << path << " (" << size << " bytes)\n";
+  out << "file: " << PrintableText(path, ECHOED_VALUE_BYTES) << " (" << size << " bytes)\n";
   if (size < HEADER_SIZE) {
     err << prefix << "only " << size << " bytes, shorter than the 12-byte header\n";
     return 1;

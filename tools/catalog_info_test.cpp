@@ -99,7 +99,9 @@ TEST_F(InfoFolder, LabelsAreReadWhateverTheirHeaderAndListTheirNames) {
   std::memcpy(vega.name, "Vega \xE9", 6);
   LabelRecord full{1.0, 0.0, {}};
   std::memset(full.name, 'x', LABEL_NAME_BYTES);  // no terminator
-  for (const LabelRecord& label : {vega, full}) {
+  LabelRecord hostile{2.0, 0.0, {}};
+  std::memcpy(hostile.name, "\x1b]0;pwn\x07", 8);
+  for (const LabelRecord& label : {vega, full, hostile}) {
     uint8_t record[LABEL_RECORD_SIZE];
     EncodeLabel(label, record);
     bytes.insert(bytes.end(), record, record + LABEL_RECORD_SIZE);
@@ -111,6 +113,8 @@ TEST_F(InfoFolder, LabelsAreReadWhateverTheirHeaderAndListTheirNames) {
   EXPECT_NE(text.find("reads the records whatever the header holds"), std::string::npos);
   EXPECT_NE(text.find("Vega \xC3\xA9\n"), std::string::npos) << text;
   EXPECT_NE(text.find(std::string(20, 'x') + " (no terminator)"), std::string::npos) << text;
+  EXPECT_NE(text.find("\\x1b]0;pwn\\x07\n"), std::string::npos) << text;
+  EXPECT_EQ(text.find('\x1b'), std::string::npos);
   EXPECT_NE(err.str().find("1 names without a terminating zero byte"), std::string::npos);
 }
 

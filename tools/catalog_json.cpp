@@ -5,23 +5,26 @@
 #include <QJsonParseError>
 #include <cmath>
 
+#include "platform/printable_text.h"
+
 namespace halvane {
 
 std::optional<QJsonDocument> LoadJsonFile(const std::string& path, std::string& error) {
   QFile file(QString::fromStdString(path));
   if (!file.open(QIODevice::ReadOnly)) {
-    error = path + ": cannot open (" + file.errorString().toStdString() + ")";
+    error = PrintableText(path, ECHOED_VALUE_BYTES) + ": cannot open (" +
+            file.errorString().toStdString() + ")";
     return std::nullopt;
   }
   QJsonParseError parse{};
   QJsonDocument document = QJsonDocument::fromJson(file.readAll(), &parse);
   if (parse.error != QJsonParseError::NoError) {
-    error = path + ": not valid JSON at byte " + std::to_string(parse.offset) + " (" +
-            parse.errorString().toStdString() + ")";
+    error = PrintableText(path, ECHOED_VALUE_BYTES) + ": not valid JSON at byte " +
+            std::to_string(parse.offset) + " (" + parse.errorString().toStdString() + ")";
     return std::nullopt;
   }
   if (!document.isObject()) {
-    error = path + ": not a JSON object";
+    error = PrintableText(path, ECHOED_VALUE_BYTES) + ": not a JSON object";
     return std::nullopt;
   }
   return document;

@@ -12,6 +12,7 @@
 
 #include "catalog/city_records.h"
 #include "catalog/name_search.h"
+#include "platform/printable_text.h"
 #include "tools/catalog_writer.h"
 
 namespace halvane {
@@ -80,7 +81,7 @@ bool BuildCities(const std::string& sourceFile, const std::string& outDir,
                  CityBuildSummary& summary, std::string& error) {
   std::ifstream in(sourceFile, std::ios::binary);
   if (!in) {
-    error = sourceFile + ": cannot be read";
+    error = PrintableText(sourceFile, ECHOED_VALUE_BYTES) + ": cannot be read";
     return false;
   }
   struct Sorted {
@@ -109,7 +110,8 @@ bool BuildCities(const std::string& sourceFile, const std::string& outDir,
     rows.push_back({FoldName(city.name).text, city});
   }
   if (rows.empty()) {
-    error = sourceFile + ": no city of " + std::to_string(MIN_CITY_POPULATION) +
+    error = PrintableText(sourceFile, ECHOED_VALUE_BYTES) + ": no city of " +
+            std::to_string(MIN_CITY_POPULATION) +
             " inhabitants or more (is it the tab-separated GeoNames table?)";
     return false;
   }
@@ -129,7 +131,8 @@ bool BuildCities(const std::string& sourceFile, const std::string& outDir,
   std::error_code failure;
   std::filesystem::create_directories(outDir, failure);
   if (failure) {
-    error = outDir + ": cannot be created (" + failure.message() + ")";
+    error = PrintableText(outDir, ECHOED_VALUE_BYTES) + ": cannot be created (" +
+            failure.message() + ")";
     return false;
   }
   return WriteCatalog(std::filesystem::path(outDir) / "Cities.dat", CITIES_TAG, CITY_RECORD_SIZE,
@@ -145,7 +148,9 @@ int RunBuildCities(const std::vector<std::string>& args, std::ostream& out, std:
   std::string outDir;
   for (size_t i = 0; i < args.size(); ++i) {
     const std::string& option = args[i];
-    if (option != "--source" && option != "--out") return usage("unknown option '" + option + "'");
+    if (option != "--source" && option != "--out") {
+      return usage("unknown option '" + PrintableText(option, ECHOED_VALUE_BYTES) + "'");
+    }
     if (i + 1 >= args.size() || args[i + 1].empty()) {
       return usage(option + (option == "--source" ? " needs a file" : " needs a folder"));
     }
@@ -160,7 +165,9 @@ int RunBuildCities(const std::vector<std::string>& args, std::ostream& out, std:
     err << "halvane-catalog: " << error << "\n";
     return 1;
   }
-  for (const std::string& name : summary.shortened) out << "Cities.dat: shortened " << name << "\n";
+  for (const std::string& name : summary.shortened) {
+    out << "Cities.dat: shortened " << PrintableText(name, ECHOED_VALUE_BYTES) << "\n";
+  }
   out << "Cities.dat: " << summary.cities << " cities of " << MIN_CITY_POPULATION
       << " inhabitants or more (" << summary.tooSmall << " smaller places and " << summary.malformed
       << " malformed lines left out, " << summary.shortened.size() << " names shortened)\n";

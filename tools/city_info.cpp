@@ -9,6 +9,7 @@
 #include <vector>
 
 #include "catalog/city_records.h"
+#include "platform/printable_text.h"
 
 namespace halvane {
 
@@ -56,9 +57,9 @@ size_t ReportCities(RecordFile& file, std::ostream& out) {
       [](const CityRecord& a, const CityRecord& b) { return a.population > b.population; });
   out << "most populous (latitude and longitude in degrees):\n";
   for (size_t i = 0; i < shown; ++i) {
-    out << "  " << cities[i].name << " (" << cities[i].country << ") " << cities[i].population
-        << " " << Degrees(cities[i].latitudeSeconds) << " " << Degrees(cities[i].longitudeSeconds)
-        << "\n";
+    out << "  " << PrintableText(cities[i].name) << " (" << PrintableText(cities[i].country) << ") "
+        << cities[i].population << " " << Degrees(cities[i].latitudeSeconds) << " "
+        << Degrees(cities[i].longitudeSeconds) << "\n";
   }
   return unusable;
 }

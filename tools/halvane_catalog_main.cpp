@@ -8,6 +8,7 @@
 #include <string>
 #include <vector>
 
+#include "platform/printable_text.h"
 #include "tools/catalog_builder.h"
 #include "tools/catalog_info.h"
 #include "tools/city_builder.h"
@@ -22,6 +23,10 @@ const char* const USAGE =
     "       halvane-catalog build-cities --source FILE --out DIR\n"
     "       halvane-catalog info FILE [--kind stars|lines|boundaries|labels|cities]\n";
 
+std::string Echoed(const std::string& value) {
+  return halvane::PrintableText(value, halvane::ECHOED_VALUE_BYTES);
+}
+
 int Usage(const std::string& problem) {
   std::cerr << "halvane-catalog: " << problem << " (see halvane-catalog --help)\n";
   return USAGE_ERROR;
@@ -32,7 +37,8 @@ int Build(const std::vector<std::string>& args) {
   std::string out;
   for (size_t i = 0; i < args.size(); ++i) {
     const std::string& option = args[i];
-    if (option != "--source" && option != "--out") return Usage("unknown option '" + option + "'");
+    if (option != "--source" && option != "--out")
+      return Usage("unknown option '" + Echoed(option) + "'");
     if (i + 1 >= args.size() || args[i + 1].empty()) return Usage(option + " needs a folder");
     (option == "--source" ? source : out) = args[++i];
   }
@@ -75,10 +81,10 @@ int Info(const std::vector<std::string>& args) {
       if (i + 1 >= args.size())
         return Usage("--kind needs stars, lines, boundaries, labels or cities");
       kind = halvane::ParseCatalogKind(args[++i]);
-      if (!kind) return Usage("unknown kind '" + args[i] + "'");
+      if (!kind) return Usage("unknown kind '" + Echoed(args[i]) + "'");
       continue;
     }
-    if (args[i].starts_with("--")) return Usage("unknown option '" + args[i] + "'");
+    if (args[i].starts_with("--")) return Usage("unknown option '" + Echoed(args[i]) + "'");
     if (!file.empty()) return Usage("info takes one file");
     file = args[i];
   }
@@ -106,5 +112,5 @@ int main(int argc, char** argv) {
     std::cout << USAGE;
     return 0;
   }
-  return Usage("unknown command '" + command + "'");
+  return Usage("unknown command '" + Echoed(command) + "'");
 }

@@ -15,6 +15,7 @@
 #include "platform/clock.h"
 #include "platform/image_surface.h"
 #include "platform/night_vision.h"
+#include "platform/printable_text.h"
 #include "platform/recording_surface.h"
 #include "tools/render_chart.h"
 #include "tools/render_options.h"
@@ -75,14 +76,16 @@ int main(int argc, char** argv) {
   int status = EXIT_SUCCESS;
   if (!options.outPath.empty() &&
       !image.Image().save(QString::fromStdString(options.outPath), "PNG")) {
-    std::cerr << "halvane-render: --out: cannot write '" << options.outPath << "'\n";
+    std::cerr << "halvane-render: --out: cannot write '"
+              << PrintableText(options.outPath, ECHOED_VALUE_BYTES) << "'\n";
     status = EXIT_FAILURE;
   }
   if (!options.tracePath.empty() && !WriteTrace(options.tracePath, recorder.Lines())) {
-    std::cerr << "halvane-render: --trace: cannot write '" << options.tracePath << "'\n";
+    std::cerr << "halvane-render: --trace: cannot write '"
+              << PrintableText(options.tracePath, ECHOED_VALUE_BYTES) << "'\n";
     status = EXIT_FAILURE;
   }
-  if (options.bodies) {
+  if (!bodies.empty()) {
     std::cout << bodies;
     std::cout.flush();
     if (!std::cout) status = EXIT_FAILURE;

@@ -7,10 +7,18 @@
 //                  chart area shows, presses the right arrow and prints the checksum again,
 //                  then taps the chart's centre and prints the name found
 //   --hold SECONDS stays in the message loop that long (or until the window is closed)
+//   --point-at-sky SECONDS
+//                  turns "Point at the sky" on with its key, stays in the message loop that
+//                  long while the sensors (HALVANE_IIO_DEVICES) are read, and prints the view
+//                  at the start and the end, the readings and frames, and the process's CPU
+//                  time per second of the mode
 //   --scope NAME   the single-instance scope (one of its own by default); a start that finds
 //                  another copy in the scope prints "already-running" and ends with 0
-// It works in a temporary folder holding links to the catalogs beside it, so the Config.dat
-// beside the program is never touched.
+//   --data FOLDER  keeps Config.dat in FOLDER (which it leaves in place)
+//   --command N    chooses menu command N once the first frame is shown
+// Otherwise it works in a temporary folder holding links to the catalogs beside it, so the
+// Config.dat beside the program is never touched.
+#include <sys/resource.h>
 #include <unistd.h>
 
 #include <QApplication>
@@ -27,10 +35,12 @@
 #include <cstdlib>
 #include <cstring>
 #include <filesystem>
+#include <memory>
 #include <string>
 #include <vector>
 
 #include "platform/files.h"
+#include "platform/menu_bar.h"
 #include "platform/single_instance.h"
 #include "platform/window_system.h"
 #include "shell/main_window.h"
@@ -39,15 +49,19 @@ namespace {
 
 using Clock = std::chrono::steady_clock;
 
-std::filesystem::path MakeDataFolder() {
-  const std::filesystem::path folder =
-      std::filesystem::temp_directory_path() / ("halvane-probe-" + std::to_string(::getpid()));
-  std::filesystem::remove_all(folder);
+std::filesystem::path MakeDataFolder(const std::string& given) {
+  const std::filesystem::path folder = !given.empty()
+                                           ? std::filesystem::path(given)
+                                           : std::filesystem::temp_directory_path() /
+                                                 ("halvane-probe-" + std::to_string(::getpid()));
+  if (given.empty()) std::filesystem::remove_all(folder);
   std::filesystem::create_directories(folder);
   const std::filesystem::path shipped = halvane::ExecutableDirectory();
   for (const char* name : {"Stars.dat", "ConLin.dat", "ConBon.dat", "Labels.dat"}) {
+    // Copies started together may both link: the second link's failure is harmless.
+    std::error_code ignored;
     if (std::filesystem::exists(shipped / name)) {
-      std::filesystem::create_symlink(shipped / name, folder / name);
+      std::filesystem::create_symlink(shipped / name, folder / name, ignored);
     }
   }
   return folder;
@@ -90,13 +104,49 @@ void ReportWindow(halvane::MainWindow& window) {
   std::printf("label %s\n", QString::fromUtf16(window.GetLabel().name).toUtf8().constData());
 }
 
+double CpuSeconds() {
+  rusage usage{};
+  ::getrusage(RUSAGE_SELF, &usage);
+  return usage.ru_utime.tv_sec + usage.ru_stime.tv_sec +
+         (usage.ru_utime.tv_usec + usage.ru_stime.tv_usec) * 1e-6;
+}
+
+void PrintView(const char* what, const halvane::MainWindow& window) {
+  double azimuth = 0.0;
+  double altitude = 0.0;
+  window.GetObserver().GetViewDirection(azimuth, altitude);
+  std::printf("%s %.2f %.2f\n", what, azimuth * 57.29577951308232, altitude * 57.29577951308232);
+}
+
+// Runs the mode for seconds and reports what it did and cost.
+int PointAtSky(halvane::MainWindow& window, int seconds) {
+  QKeyEvent key(QEvent::KeyPress, Qt::Key_A, Qt::NoModifier, QStringLiteral("a"));
+  QCoreApplication::sendEvent(halvane::ChartWidget(window.hwnd), &key);
+  QCoreApplication::processEvents();
+  std::printf("pointing %d\n", window.IsPointingAtSky() ? 1 : 0);
+  PrintView("view-start", window);
+  std::fflush(stdout);
+  const int32_t frames = window.GetFramesDrawn();
+  const double cpu = CpuSeconds();
+  QTimer::singleShot(seconds * 1000, [] { halvane::PostQuit(0); });
+  const int code = halvane::RunMessageLoop();
+  std::printf("cpu-ms-per-second %.1f\n", (CpuSeconds() - cpu) * 1000.0 / seconds);
+  std::printf("sensor-readings %d sensor-frames %d frames %d\n", window.GetSensorReadings(),
+              window.GetSensorFrames(), window.GetFramesDrawn() - frames);
+  PrintView("view-end", window);
+  return code;
+}
+
 }  // namespace
 
 int main(int argc, char** argv) {
   int repaints = 2000;
   bool windowReport = false;
   int holdSeconds = 0;
+  int pointSeconds = 0;
   std::string scope = "probe-" + std::to_string(::getpid());
+  std::string dataFolder;
+  int command = 0;
   for (int i = 1; i < argc; ++i) {
     if (std::strcmp(argv[i], "--window") == 0) {
       windowReport = true;
@@ -104,6 +154,18 @@ int main(int argc, char** argv) {
     }
     if (std::strcmp(argv[i], "--hold") == 0 && i + 1 < argc) {
       holdSeconds = std::clamp(std::atoi(argv[++i]), 1, 600);
+      continue;
+    }
+    if (std::strcmp(argv[i], "--data") == 0 && i + 1 < argc) {
+      dataFolder = argv[++i];
+      continue;
+    }
+    if (std::strcmp(argv[i], "--command") == 0 && i + 1 < argc) {
+      command = std::clamp(std::atoi(argv[++i]), 0, 0xFFFF);
+      continue;
+    }
+    if (std::strcmp(argv[i], "--point-at-sky") == 0 && i + 1 < argc) {
+      pointSeconds = std::clamp(std::atoi(argv[++i]), 1, 600);
       continue;
     }
     if (std::strcmp(argv[i], "--scope") == 0 && i + 1 < argc) {
@@ -123,26 +185,36 @@ int main(int argc, char** argv) {
   }
   if (std::getenv("QT_QPA_PLATFORM") == nullptr) setenv("QT_QPA_PLATFORM", "offscreen", 1);
 
-  const std::filesystem::path folder = MakeDataFolder();
+  const std::filesystem::path folder = MakeDataFolder(dataFolder);
+  const auto removeFolder = [&] {
+    if (dataFolder.empty()) std::filesystem::remove_all(folder);
+  };
   const halvane::WindowSystem windowSystem(argc, argv);
   halvane::SetInstanceScopeForTesting(scope);
   // The timings stay those of the handheld's chart, whatever the screen.
-  halvane::KeepCreatedSizeForTesting(!windowReport && holdSeconds == 0);
-  halvane::InitInstance(halvane::SHOW_NORMAL, folder.string() + "/");
-  halvane::MainWindow* window = halvane::theMainWindow;
-  if (window != nullptr && window->hwnd == nullptr) {
+  halvane::KeepCreatedSizeForTesting(!windowReport && holdSeconds == 0 && pointSeconds == 0);
+  std::unique_ptr<halvane::MainWindow> window =
+      halvane::InitInstance(halvane::SHOW_NORMAL, folder.string() + "/");
+  if (window->hwnd == nullptr) {
     std::printf("already-running\n");
-    halvane::ExitInstance();
-    std::filesystem::remove_all(folder);
+    window.reset();
+    removeFolder();
     return 0;
   }
-  if (window == nullptr || window->hwnd == nullptr || window->GetFramesDrawn() != 1) {
+  if (window->hwnd == nullptr || window->GetFramesDrawn() != 1) {
     std::fprintf(stderr, "halvane-shell-probe: the first frame was not drawn\n");
     return 1;
   }
   QCoreApplication::processEvents();  // Qt shows the composed image
   std::printf("first-frame\n");
   std::fflush(stdout);
+  if (command != 0) halvane::TriggerMenuItem(window->GetMenu(), static_cast<uint16_t>(command));
+  if (pointSeconds > 0) {
+    const int code = PointAtSky(*window, pointSeconds);
+    window.reset();
+    removeFolder();
+    return code;
+  }
   if (windowReport || holdSeconds > 0) {
     if (windowReport) ReportWindow(*window);
     std::fflush(stdout);
@@ -151,8 +223,8 @@ int main(int argc, char** argv) {
       QTimer::singleShot(holdSeconds * 1000, [] { halvane::PostQuit(0); });
       code = halvane::RunMessageLoop();
     }
-    halvane::ExitInstance();
-    std::filesystem::remove_all(folder);
+    window.reset();
+    removeFolder();
     return code;
   }
 
@@ -176,7 +248,7 @@ int main(int argc, char** argv) {
   std::printf("repaint-median-us %.1f\n", micros[micros.size() / 2]);
   std::printf("frames-drawn %d\n", window->GetFramesDrawn());
 
-  halvane::ExitInstance();
-  std::filesystem::remove_all(folder);
+  window.reset();
+  removeFolder();
   return 0;
 }

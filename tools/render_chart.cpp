@@ -8,18 +8,26 @@
 #include <optional>
 
 #include "astro/angles.h"
+#include "astro/geomagnetic_field.h"
 #include "astro/moment.h"
 #include "astro/observer.h"
 #include "catalog/city_catalog.h"
 #include "catalog/sky_target.h"
+#include "catalog/star_list.h"
 #include "chart/caption_overlay.h"
 #include "chart/chart.h"
 #include "chart/label_overlay.h"
+#include "chart/object_info.h"
+#include "chart/tonight.h"
 #include "platform/app_paths.h"
 #include "platform/bitmaps.h"
 #include "platform/clock.h"
 #include "platform/files.h"
+#include "platform/position_source.h"
+#include "platform/printable_text.h"
+#include "platform/sky_pointer.h"
 #include "shell/config_file.h"
+#include "shell/position_place.h"
 #include "view/go_to_table.h"
 #include "view/layer_set.h"
 #include "view/view_directions.h"
@@ -90,6 +98,43 @@ std::string FormatBodies(const Observer& observer, const Moment& moment) {
   return lines;
 }
 
+std::string KeyValueLines(const std::vector<std::pair<std::string, std::string>>& fields) {
+  std::string lines;
+  for (const auto& [key, value] : fields) lines += key + ": " + value + "\n";
+  return lines;
+}
+
+// Aims the observer where the device's sensors point (the declination at the place and date
+// applied) and writes the aim line; false with the reason when there are no usable sensors.
+bool AimFromSensors(Observer& observer, const Moment& moment, std::string& aimLine,
+                    std::string& error) {
+  SkyPointer pointer(IioDevicesFolder());
+  if (!pointer.IsUsable()) {
+    error = "--sensors: " + pointer.GetProblem();
+    return false;
+  }
+  if (!pointer.Update(0.0)) {
+    error = "--sensors: the motion sensors cannot be read";
+    return false;
+  }
+  const CompassCorrection correction{observer.GetLatitude(), observer.GetLongitude(),
+                                     DecimalYearOfJulianDay(moment.GetJulianDayUt()), 0.0};
+  const DeviceAim aim = pointer.GetAim(correction);
+  observer.SetViewDirection(aim.azimuth, aim.altitude);
+  // The picture turns against the device, so that the sky keeps its place.
+  observer.SetRotation(-aim.roll);
+  // Degrees to two places, never "-0.00".
+  auto degrees = [](double radians) {
+    const double d = radians * RAD_TO_DEG;
+    return std::fabs(d) < 0.005 ? 0.0 : d;
+  };
+  char line[96];
+  std::snprintf(line, sizeof line, "aim azimuth %.2f altitude %.2f roll %.2f\n",
+                degrees(aim.azimuth), degrees(aim.altitude), degrees(aim.roll));
+  aimLine = line;
+  return true;
+}
+
 }  // namespace
 
 bool RenderChart(const RenderOptions& options, const SYSTEMTIME& now, Surface& surface,
@@ -99,6 +144,9 @@ bool RenderChart(const RenderOptions& options, const SYSTEMTIME& now, Surface& s
   const std::string& folder = files.catalogFolder;
   ConfigRecord config;
   LoadConfig(files.configLoadPath, config);
+  ConfigExtension extension;
+  LoadConfigExtension(files.configLoadPath, extension);
+  const uint16_t configViewLayerFlags = extension.viewLayerFlags;
 
   Observer observer;
   observer.SetLocation(options.longitude.value_or(config.longitude),
@@ -108,13 +156,28 @@ bool RenderChart(const RenderOptions& options, const SYSTEMTIME& now, Surface& s
     LoadCityCatalog(folder + "Cities.dat", cities);
     const CityRecord* city = FindCity(cities, options.cityName);
     if (city == nullptr) {
-      error = "--city: no city of that name in " + folder + "Cities.dat, got '" + options.cityName +
-              "'";
+      error = "--city: no city of that name in " + PrintableText(folder, ECHOED_VALUE_BYTES) +
+              "Cities.dat, got '" + PrintableText(options.cityName, ECHOED_VALUE_BYTES) + "'";
       return false;
     }
     // Cities count longitude east, the observer west.
     observer.SetLocation(-city->longitudeSeconds / double{SECONDS_PER_DEGREE},
                          city->latitudeSeconds / double{SECONDS_PER_DEGREE});
+  }
+  if (options.here) {
+    ConfigExtension extension;
+    LoadConfigExtension(files.configLoadPath, extension);
+    const std::string& source =
+        options.positionSource.empty() ? extension.positionSource : options.positionSource;
+    const PositionReading reading = ReadPosition(source, POSITION_TIMEOUT_MS);
+    if (!reading.found) {
+      error = "--here: " + reading.reason;
+      return false;
+    }
+    double longitude = 0.0;
+    double latitude = 0.0;
+    PlaceOfPosition(reading, extension.exactPosition, longitude, latitude);
+    observer.SetLocation(longitude, latitude);
   }
   const SYSTEMTIME time = options.time.value_or(now);
   const uint16_t layerFlags = options.layerFlags.value_or(config.layerFlags);
@@ -128,7 +191,7 @@ bool RenderChart(const RenderOptions& options, const SYSTEMTIME& now, Surface& s
                            options.goToName, moment);
     if (!target) {
       error = "--goto: no star, object, constellation or planet of that name, got '" +
-              options.goToName + "'";
+              PrintableText(options.goToName, ECHOED_VALUE_BYTES) + "'";
       return false;
     }
     const GoToRow row{target->name.c_str(), target->rightAscensionHours,
@@ -139,12 +202,15 @@ bool RenderChart(const RenderOptions& options, const SYSTEMTIME& now, Surface& s
     observer.SetViewDirection(aim.azimuth, aim.altitude);
   }
 
+  std::string aimLine;
+  if (options.sensors && !AimFromSensors(observer, moment, aimLine, error)) return false;
+
   const Rect chart{0, 0, options.width, options.height};
   Chart view(chart, &observer, LoadBitmap(BitmapId::StarSprites));
   view.GetLayers().UseDataFolder(folder);
   view.GetLayers().ApplyLayerFlags(layerFlags);
-  view.GetLayers().ApplyViewLayerFlags(options.viewLayerFlags);
   view.GetLayers().precisePositions = precise;
+  view.GetLayers().ApplyViewLayerFlags(options.viewLayerFlags.value_or(configViewLayerFlags));
 
   ApplyZoom(view.GetProjection(), options.zoomSteps);
   ApplyRotation(observer, options.rotateSteps);
@@ -155,7 +221,7 @@ bool RenderChart(const RenderOptions& options, const SYSTEMTIME& now, Surface& s
 
   PickedLabel label;
   if (options.tap) view.IdentifyObject(label, options.tap->x, options.tap->y, moment);
-  DrawLabelOverlay(surface, label, chart);
+  DrawLabelOverlay(surface, label, chart, view.GetFrameNames());
   if (options.caption) {
     // The app's caption shows a time other than the clock's; here, a time given.
     std::optional<SYSTEMTIME> shown;
@@ -164,6 +230,19 @@ bool RenderChart(const RenderOptions& options, const SYSTEMTIME& now, Surface& s
     DrawCaptionOverlay(surface, CaptionText(shown, 0), chart);
   }
   if (options.bodies) bodies = FormatBodies(observer, moment);
+  if (!options.infoName.empty()) {
+    const std::optional<ObjectInfo> info =
+        DescribeObject(LoadSkyNames(folder + "Labels.dat", folder + "Names.dat"),
+                       LoadStarList(folder + "Stars.dat"), options.infoName, moment);
+    if (!info) {
+      error = "--info: no star, object, constellation or planet of that name, got '" +
+              options.infoName + "'";
+      return false;
+    }
+    bodies += KeyValueLines(InfoFields(*info));
+  }
+  if (options.tonight) bodies += KeyValueLines(TonightFields(ComputeTonight(moment)));
+  bodies += aimLine;
   return true;
 }
 

@@ -28,9 +28,11 @@ class DiscardSurface : public Surface {
 // Draws one frame onto surface (at least options.width x options.height) in this order:
 // place (a city's when asked) and time (now is used when the options give no time), aim (the
 // object of --goto, looked up in the data folder), zoom, rotation, pan, then the frame, then
-// the label of the tap if one was found, then the caption when asked; with --bodies, bodies
-// gets the lines it prints, each ending in a newline. False, drawing nothing, with a one-line
-// message in error for a --goto or --city name that no catalog holds.
+// the label of the tap if one was found, then the caption when asked; bodies gets the lines
+// it prints, each ending in a newline: --bodies', then --info's, then --tonight's, then with
+// --sensors the aim line (the aim from the sensors replaces the view and comes before the
+// rotation steps). False, drawing nothing, with a one-line message in error for a --goto,
+// --city or --info name that no catalog holds, or --sensors without usable sensors.
 bool RenderChart(const RenderOptions& options, const SYSTEMTIME& now, Surface& surface,
                  std::string& bodies, std::string& error);
 

@@ -11,9 +11,12 @@
 #include <string>
 
 #include "astro/angles.h"
+#include "astro/geomagnetic_field.h"
 #include "astro/sidereal_time.h"
 #include "catalog/layer_test_support.h"
 #include "shell/config_file.h"
+#include "tests/support/iio_tree.h"
+#include "tests/support/scratch_folder.h"
 
 namespace halvane {
 namespace {
@@ -44,13 +47,48 @@ int Count(const std::string& text, const std::string& part) {
 TEST(RenderProgram, WrongArgumentsEndWithOneLineAndCodeTwo) {
   for (const QStringList& arguments :
        {QStringList{"--zoom", "x"}, QStringList{"--size", "8x8"}, QStringList{"--goto", "Nowhere"},
-        QStringList{"--city", "Xqzville"}, QStringList{"-q"}}) {
+        QStringList{"--city", "Xqzville"}, QStringList{"--info", "Xqzzy"}, QStringList{"-q"}}) {
     const RunResult run = RunRender(arguments);
     EXPECT_EQ(run.exitCode, 2) << arguments.join(' ').toStdString();
     EXPECT_EQ(run.err.rfind("halvane-render: ", 0), 0u) << run.err;
     EXPECT_EQ(Count(run.err, "\n"), 1) << run.err;
     EXPECT_TRUE(run.out.empty());
   }
+  // What is echoed reaches the terminal escaped and cut.
+  const QString hostile = QStringLiteral("\x1b[2J\x07") + QString(100000, 'x');
+  for (const QStringList& arguments :
+       {QStringList{"--zoom", hostile}, QStringList{hostile}, QStringList{"--goto", hostile},
+        QStringList{"--out", QStringLiteral("/nonexistent/\x1b[2J.png")}}) {
+    const RunResult run = RunRender(arguments);
+    EXPECT_EQ(run.err.find('\x1b'), std::string::npos) << arguments[0].toStdString();
+    EXPECT_NE(run.err.find("\\x1b[2J"), std::string::npos) << run.err;
+    EXPECT_LT(run.err.size(), 400u);
+    EXPECT_EQ(Count(run.err, "\n"), 1) << run.err;
+  }
+}
+
+TEST(RenderProgram, HereDrawsTheSkyOfTheNmeaFix) {
+  // Sydney, 33 deg 52.23' S 151 deg 12.63' E: the chart is the one of its place rounded to
+  // 0.01 degree, west longitude negative.
+  test_support::ScratchFolder folder;
+  const std::string fix =
+      "garbage\r\n$GPGGA,093000,3352.230,S,15112.630,E,1,08,0.9,10.0,M,20.0,M,,*62\r\n"
+      "$GPRMC,093000,A,3352.230,S,15112.630,E,000.0,000.0,091226,,*01\r\n";
+  test_support::WriteBytes(folder.File("fix.nmea"), std::vector<uint8_t>(fix.begin(), fix.end()));
+  const QString source = QString::fromStdString("nmea:" + folder.File("fix.nmea"));
+  const QStringList common{"--time", "2026-12-09T12:00Z", "--layers", "horizontal", "--trace", "-"};
+  const RunResult here = RunRender(QStringList{"--here", "--position-source", source} + common);
+  ASSERT_EQ(here.exitCode, 0) << here.err;
+  const RunResult typed =
+      RunRender(QStringList{"--longitude", "-151.21", "--latitude", "-33.87"} + common);
+  EXPECT_EQ(here.out, typed.out);
+  EXPECT_NE(here.out, RunRender(common).out);
+
+  const RunResult none = RunRender({"--here", "--position-source", "nmea:/dev/no-such-gps"});
+  EXPECT_EQ(none.exitCode, 2);
+  EXPECT_EQ(none.err,
+            "halvane-render: --position-source: no such serial device: "
+            "/dev/no-such-gps\n");
 }
 
 TEST(RenderProgram, ReadsConfigFileAndDrawsTheChartsOwnMessages) {
@@ -89,14 +127,18 @@ TEST(RenderProgram, SameArgumentsGiveTheSameChartWithTheTappedLabel) {
                         "--time",      "2025-03-20T21:30Z",
                         "--size",      "300x200",
                         "--tap",       "151,101",
+                        "--layers",    "horizontal,lines,solar",
                         "--trace",     "-",
                         "--out",       png};
   const RunResult first = RunRender(arguments);
   ASSERT_EQ(first.exitCode, 0) << first.err;
   EXPECT_EQ(first.out, RunRender(arguments).out);
   EXPECT_EQ(Count(first.out, "pen 404080\npolyline 2 150 100 "), 1);
+  // Beside the tapped star, clear of its sprite, with the box of its glyphs.
   EXPECT_EQ(
-      Count(first.out, "textcolor 7FFF7F\ntransparent\ntext 150 100 300 200 256 \"Testar\"\n"), 1);
+      Count(first.out,
+            "transparent\ntextcolor 7FFF7F\ntext 155 94 300 200 256 \"Testar\"\nlabel 155 94 "),
+      1);
   EXPECT_EQ(QImage(png).size(), QSize(300, 200));
 
   arguments[arguments.indexOf("151,101")] = "10,10";  // far from the object: no label
@@ -113,7 +155,13 @@ TEST(RenderProgram, SameArgumentsGiveTheSameChartWithTheTappedLabel) {
   EXPECT_EQ(Count(precise.out, "polyline 2 150 100 "), 0);
   ConfigRecord config;
   config.layerFlags = LAYER_HORIZONTAL_GRID | LAYER_CONSTELLATION_LINES | LAYER_PRECISE_POSITIONS;
-  ASSERT_TRUE(SaveConfig(folder.File("Config.dat"), config));
+  ConfigExtension extension;
+  extension.viewLayerFlags = LAYER_CONSTELLATION_NAMES_HIDDEN | LAYER_STAR_NAMES_HIDDEN |
+                             LAYER_GROUND_HIDDEN | LAYER_DAYLIGHT_HIDDEN | LAYER_ECLIPTIC_HIDDEN |
+                             LAYER_DEEP_SKY_HIDDEN | LAYER_MILKY_WAY_HIDDEN;
+  ASSERT_TRUE(SaveConfig(folder.File("Config.dat"), config, extension));
+  const qsizetype layers = arguments.indexOf("--layers");
+  arguments.remove(layers, 2);
   EXPECT_EQ(RunRender(arguments).out, precise.out);
 }
 
@@ -143,7 +191,49 @@ TEST(RenderProgram, BodiesPrintsOneLinePerBodyInOrderAndTheTraceNamesThem) {
   EXPECT_EQ(Count(old.out, "\"Pluto\""), 0);
   EXPECT_EQ(Count(old.out, "Neptune "), 1);
   EXPECT_EQ(Count(old.out, "pen FFE060\npolyline 2 "), 1);  // the Sun's first span
-  EXPECT_EQ(Count(old.out, "\"Sun\"\n"), 1);
+  EXPECT_EQ(Count(old.out, "256 \"Sun\"\n"), 1);
+}
+
+// The keys in order, each value in its form: local ISO times with the offset, 4 decimals.
+TEST(RenderProgram, InfoAndTonightPrintKeyValueLines) {
+  setenv("TZ", "CET-1CEST,M3.5.0,M10.5.0/3", 1);
+  const QStringList base{"--data",      QStringLiteral(HALVANE_BINARY_DIR),
+                         "--time",      "2026-03-11T18:00Z",
+                         "--longitude", "-14.4",
+                         "--latitude",  "50.1"};
+  const auto keysOf = [](const std::string& out) {
+    std::istringstream lines(out);
+    std::string keys, text;
+    while (std::getline(lines, text)) keys += text.substr(0, text.find(':')) + ' ';
+    return keys;
+  };
+  const RunResult venus = RunRender(base + QStringList{"--info", "venus"});
+  ASSERT_EQ(venus.exitCode, 0) << venus.err;
+  EXPECT_EQ(keysOf(venus.out),
+            "name kind magnitude constellation ra_j2000 dec_j2000 ra_date dec_date altitude "
+            "azimuth rise transit set distance illuminated phase ");
+  EXPECT_NE(venus.out.find("name: Venus\nkind: planet\nmagnitude: -3.9"), std::string::npos);
+  EXPECT_NE(venus.out.find("constellation: Pisces\nra_j2000: 0.4112\n"), std::string::npos);
+  EXPECT_NE(venus.out.find("set: 2026-03-11T19:21:5"), std::string::npos) << venus.out;
+  EXPECT_TRUE(std::regex_search(venus.out, std::regex(R"(distance: \d\.\d{4} AU\n)")));
+  const RunResult polaris = RunRender(base + QStringList{"--info", "Polaris"});
+  EXPECT_NE(polaris.out.find("rise: always up\n"), std::string::npos) << polaris.out;
+  EXPECT_NE(polaris.out.find("constellation: Ursa Minor\n"), std::string::npos);
+  const RunResult moon = RunRender(base + QStringList{"--info", "Moon"});
+  EXPECT_TRUE(std::regex_search(moon.out, std::regex(R"(distance: \d{6} km\n)"))) << moon.out;
+
+  const RunResult tonight = RunRender(base + QStringList{"--tonight"});
+  ASSERT_EQ(tonight.exitCode, 0) << tonight.err;
+  EXPECT_EQ(keysOf(tonight.out),
+            "sunset civil_dusk nautical_dusk astronomical_dusk astronomical_dawn nautical_dawn "
+            "civil_dawn sunrise moonrise moonset moon_phase mercury venus mars jupiter saturn "
+            "uranus neptune ");
+  EXPECT_NE(tonight.out.find("sunset: 2026-03-11T18:00:"), std::string::npos) << tonight.out;
+  EXPECT_NE(tonight.out.find("sunrise: 2026-03-12T06:2"), std::string::npos);
+  EXPECT_TRUE(std::regex_search(
+      tonight.out, std::regex(R"(jupiter: rise 2026-03-1\dT\d\d:\d\d:\d\d\+01:00, transit )"
+                              R"(.*, up in the dark\n)")));
+  unsetenv("TZ");
 }
 
 TEST(RenderProgram, FindsAnyNameAndCityAndDrawsNightAndCaption) {
@@ -184,6 +274,44 @@ TEST(RenderProgram, FindsAnyNameAndCityAndDrawsNightAndCaption) {
     }
   }
   EXPECT_GT(red, 100);
+}
+
+// A device pointing east, 30 degrees up, draws the chart aimed there: the compass's reading
+// corrected by the declination of the place and date.
+TEST(RenderProgram, SensorsAimTheChartWhereTheDevicePoints) {
+  test_support::ScratchFolder folder;
+  const std::string tree = folder.File("iio");
+  setenv("HALVANE_IIO_DEVICES", tree.c_str(), 1);
+  const QStringList arguments{"--sensors",         "--latitude", "48",
+                              "--longitude",       "-11",        "--time",
+                              "2026-06-01T22:00Z", "--trace",    "-"};
+  // Munich, 2026.41: the model's declination there.
+  const double declination =
+      MagneticDeclination(48.0, 11.0, 0.0, DecimalYearOfJulianDay(2461193.4166667));
+  ASSERT_GT(declination, 3.0);
+  const std::regex aimLine(R"(aim azimuth (\S+) altitude (\S+) roll (\S+)\n)");
+  for (const double magneticNorthAt : {declination, 0.0}) {
+    test_support::SyntheticDevice device;
+    device.azimuth = 90.0;
+    device.altitude = 30.0;
+    device.declination = magneticNorthAt;
+    test_support::WriteIioTree(tree, device);
+    const RunResult run = RunRender(arguments);
+    ASSERT_EQ(run.exitCode, 0) << run.err;
+    std::smatch aim;
+    ASSERT_TRUE(std::regex_search(run.out, aim, aimLine)) << run.out;
+    // A compass that reads true north is off by the declination.
+    EXPECT_NEAR(std::stod(aim[1]), 90.0 + declination - magneticNorthAt, 1.0);
+    EXPECT_NEAR(std::stod(aim[2]), 30.0, 1.0);
+    EXPECT_NEAR(std::stod(aim[3]), 0.0, 1.0);
+  }
+  test_support::SyntheticDevice noCompass;
+  noCompass.magnetometer = false;
+  test_support::WriteIioTree(tree, noCompass);
+  const RunResult refused = RunRender(arguments);
+  EXPECT_EQ(refused.exitCode, 2);
+  EXPECT_EQ(refused.err, "halvane-render: --sensors: No magnetometer was found in " + tree + ".\n");
+  unsetenv("HALVANE_IIO_DEVICES");
 }
 
 }  // namespace

@@ -6,6 +6,8 @@
 #include <string_view>
 #include <system_error>
 
+#include "platform/position_source.h"
+#include "platform/printable_text.h"
 #include "shell/config_file.h"
 #include "view/view_directions.h"
 
@@ -98,11 +100,12 @@ const ViewDirection* FindView(std::string_view name) {
   return nullptr;
 }
 
-// The solar system is shown unless the list leaves it out; so are the layers of the view
-// layer flags.
+// The solar system and the view layers are shown unless the list leaves them out.
 bool ParseLayers(std::string_view text, uint16_t& flags, uint16_t& viewFlags) {
   flags = LAYER_SOLAR_SYSTEM_HIDDEN;
-  viewFlags = LAYER_DEEP_SKY_HIDDEN | LAYER_MILKY_WAY_HIDDEN;
+  viewFlags = LAYER_CONSTELLATION_NAMES_HIDDEN | LAYER_STAR_NAMES_HIDDEN | LAYER_GROUND_HIDDEN |
+              LAYER_DAYLIGHT_HIDDEN | LAYER_ECLIPTIC_HIDDEN | LAYER_DEEP_SKY_HIDDEN |
+              LAYER_MILKY_WAY_HIDDEN;
   if (text == "none") return true;
   while (true) {
     const size_t comma = text.find(',');
@@ -117,11 +120,20 @@ bool ParseLayers(std::string_view text, uint16_t& flags, uint16_t& viewFlags) {
       flags |= LAYER_CONSTELLATION_BOUNDARIES;
     } else if (name == "solar") {
       flags &= ~LAYER_SOLAR_SYSTEM_HIDDEN;
+    } else if (name == "constellation-names") {
+      viewFlags &= ~LAYER_CONSTELLATION_NAMES_HIDDEN;
+    } else if (name == "star-names") {
+      viewFlags &= ~LAYER_STAR_NAMES_HIDDEN;
+    } else if (name == "ground") {
+      viewFlags &= ~LAYER_GROUND_HIDDEN;
+    } else if (name == "daylight") {
+      viewFlags &= ~LAYER_DAYLIGHT_HIDDEN;
+    } else if (name == "ecliptic") {
+      viewFlags &= ~LAYER_ECLIPTIC_HIDDEN;
     } else if (name == "deep-sky") {
       viewFlags &= ~LAYER_DEEP_SKY_HIDDEN;
     } else if (name == "milky-way") {
       viewFlags &= ~LAYER_MILKY_WAY_HIDDEN;
-
     } else {
       return false;
     }
@@ -130,13 +142,9 @@ bool ParseLayers(std::string_view text, uint16_t& flags, uint16_t& viewFlags) {
   }
 }
 
+// An argument as messages echo it: escaped and cut.
 std::string Quoted(std::string_view value) {
-  std::string quoted;
-  quoted.reserve(value.size() + 2);
-  quoted.push_back('\'');
-  quoted.append(value);
-  quoted.push_back('\'');
-  return quoted;
+  return "'" + PrintableText(value, ECHOED_VALUE_BYTES) + "'";
 }
 
 bool ParseOption(const std::string& name, const std::string& value, RenderOptions& o,
@@ -189,9 +197,23 @@ bool ParseOption(const std::string& name, const std::string& value, RenderOption
     if (o.view == nullptr) return fail("expected north, east, south, west or zenith");
     return true;
   }
+  if (name == "--info") {
+    if (value.empty()) return fail("expected a name");
+    o.infoName = value;
+    return true;
+  }
   if (name == "--goto" || name == "--city") {
     if (value.empty()) return fail("expected a name");
     (name == "--goto" ? o.goToName : o.cityName) = value;
+    return true;
+  }
+  if (name == "--position-source") {
+    std::string reason;
+    if (!CheckPositionSource(value, reason)) {
+      error = name + ": " + reason;
+      return false;
+    }
+    o.positionSource = value;
     return true;
   }
   if (name == "--zoom" || name == "--rotate") {
@@ -213,7 +235,7 @@ bool ParseOption(const std::string& name, const std::string& value, RenderOption
     if (!ParseLayers(value, flags, viewFlags)) {
       return fail(
           "expected none or a list of equatorial, horizontal, lines, boundaries, solar, "
-          "deep-sky, milky-way");
+          "constellation-names, star-names, ground, daylight, ecliptic, deep-sky, milky-way");
     }
     o.layerFlags = flags;
     o.viewLayerFlags = viewFlags;
@@ -244,12 +266,20 @@ bool ParseRenderOptions(const std::vector<std::string>& arguments, RenderOptions
       options.help = true;
       continue;
     }
-    if (argument == "--bodies") {
-      options.bodies = true;
+    if (argument == "--bodies" || argument == "--tonight") {
+      (argument == "--bodies" ? options.bodies : options.tonight) = true;
       continue;
     }
     if (argument == "--precise") {
       options.precise = true;
+      continue;
+    }
+    if (argument == "--here") {
+      options.here = true;
+      continue;
+    }
+    if (argument == "--sensors") {
+      options.sensors = true;
       continue;
     }
     if (argument == "--night" || argument == "--caption") {
@@ -269,7 +299,7 @@ bool ParseRenderOptions(const std::vector<std::string>& arguments, RenderOptions
     } else if (i + 1 < arguments.size()) {
       value = arguments[++i];
     } else {
-      error = argument + ": missing value";
+      error = PrintableText(argument, ECHOED_VALUE_BYTES) + ": missing value";
       return false;
     }
     if (!ParseOption(name, value, options, error)) return false;
@@ -280,6 +310,10 @@ bool ParseRenderOptions(const std::vector<std::string>& arguments, RenderOptions
   }
   if (!options.cityName.empty() && (options.longitude || options.latitude)) {
     error = "--city and --longitude/--latitude: give only one of them";
+    return false;
+  }
+  if (options.here && (!options.cityName.empty() || options.longitude || options.latitude)) {
+    error = "--here and --city or --longitude/--latitude: give only one of them";
     return false;
   }
   if (options.tap && (options.tap->x < 0 || options.tap->y < 0 || options.tap->x >= options.width ||
@@ -306,12 +340,20 @@ const char* RenderUsage() {
          "  --view DIR        north, east, south, west or zenith (default: zenith)\n"
          "  --goto NAME       aim at a star, object, constellation or planet by name\n"
          "  --city NAME       observe from a city of Cities.dat (\"Tokyo\", \"Paris, FR\")\n"
+         "  --here            observe from the position the position source gives (within\n"
+         "                    30 s; to 0.01 degree unless Config.dat keeps it exact)\n"
+         "  --position-source nmea:SOURCE\n"
+         "                    an NMEA stream: a serial device, a file or HOST:PORT\n"
+         "                    (default: Config.dat's, else the system's location service)\n"
          "  --zoom N          N zoom-in steps from 90 degrees; negative: zoom-out steps\n"
          "  --rotate N        N clockwise 15-degree steps; negative: counter-clockwise\n"
          "  --pan KEYS        arrow-key steps, a string of l, r, u, d, applied in order\n"
          "  --layers LIST     comma-separated subset of equatorial,horizontal,lines,\n"
-         "                    boundaries,solar,deep-sky,milky-way, or none (default:\n"
-         "                    Config.dat's, else horizontal,lines,solar,deep-sky)\n"
+         "                    boundaries,solar,constellation-names,star-names,ground,\n"
+         "                    daylight,ecliptic,deep-sky,milky-way, or none (default:\n"
+         "                    Config.dat's, else horizontal,lines,solar,\n"
+         "                    constellation-names,star-names,ground,daylight,ecliptic,\n"
+         "                    deep-sky,milky-way)\n"
          "  --precise         apparent places of the date, with refraction (as the\n"
          "                    View menu's Precise positions)\n"
          "  --tap X,Y         identify the object at this pixel and write its name\n"
@@ -321,8 +363,31 @@ const char* RenderUsage() {
          "                    RA hours and Dec degrees (J2000, topocentric), altitude and\n"
          "                    azimuth degrees as drawn, magnitude, diameter arcseconds,\n"
          "                    illuminated fraction\n"
+         "  --info NAME       print what the information panel tells of an object, one\n"
+         "                    key: value a line (times ISO 8601 local, angles degrees and\n"
+         "                    hours)\n"
+         "  --tonight         print the Tonight list the same way: sunset, twilight, the\n"
+         "                    Moon, each planet\n"
          "  --night           red on black, as night vision shows it\n"
-         "  --caption         the window's caption: the local time shown, the star limit\n";
+         "  --caption         the window's caption: the local time shown, the star limit\n"
+         "  --sensors         aim where the device points, from its accelerometer and\n"
+         "                    magnetometer (HALVANE_IIO_DEVICES names another sysfs folder), and\n"
+         "                    print 'aim azimuth A altitude H roll R' in degrees, true north\n"
+         "\n"
+         "The trace has one drawing operation a line, in the order drawn; coordinates are\n"
+         "chart pixels (left, top, right, bottom for rectangles), colours RRGGBB in hex:\n"
+         "  fill L T R B BRUSH          BRUSH: black, white or gray\n"
+         "  pen RRGGBB                  colour of the lines that follow\n"
+         "  textcolor RRGGBB            colour of the text that follows\n"
+         "  transparent                 text without a background from here on\n"
+         "  polyline N X1 Y1 ... XN YN  a line through N points\n"
+         "  text L T R B FLAGS \"TEXT\"   TEXT in UTF-8 within the rectangle, FLAGS as a\n"
+         "                              number; \\\" is a quote, \\\\ a backslash, \\xNN the\n"
+         "                              byte NN of a control character or broken UTF-8\n"
+         "  blit X Y W H SX SY OP       a W x H picture from (SX, SY) of a sprite sheet\n"
+         "                              or buffer to (X, Y); OP: copy or or\n"
+         "Arguments and file contents echoed in messages are escaped the same way and cut\n"
+         "with \"...\" after 120 bytes.\n";
 }
 
 }  // namespace halvane

@@ -19,27 +19,30 @@ struct RenderOptions {
   std::string dataDirectory;  // empty: found by LocateAppFiles
   int32_t width = 240;
   int32_t height = 294;
-  double scale = 1.0;                   // device pixels per chart pixel, as on a HiDPI screen
-  std::optional<double> longitude;      // degrees, positive west
-  std::optional<double> latitude;       // degrees, positive north
-  std::optional<SYSTEMTIME> time;       // UTC; empty: now
-  const ViewDirection* view = nullptr;  // set with --view
-  std::string goToName;                 // set with --goto: any name Find knows
-  std::string cityName;                 // set with --city: the place of a city
-  int32_t zoomSteps = 0;                // positive: in, negative: out
-  int32_t rotateSteps = 0;              // positive: clockwise
-  std::string pan;                      // only l, r, u, d
-  std::optional<uint16_t> layerFlags;   // the bits of Config.dat's layer flags
-  // The view layer flags (set means hidden); the Milky Way is off unless asked for, since its
-  // fill still turns inside out in some views.
-  uint16_t viewLayerFlags = LAYER_MILKY_WAY_HIDDEN;
-  bool precise = false;  // apparent places of the date, whatever the flags say
+  double scale = 1.0;                      // device pixels per chart pixel, as on a HiDPI screen
+  std::optional<double> longitude;         // degrees, positive west
+  std::optional<double> latitude;          // degrees, positive north
+  std::optional<SYSTEMTIME> time;          // UTC; empty: now
+  const ViewDirection* view = nullptr;     // set with --view
+  std::string goToName;                    // set with --goto: any name Find knows
+  std::string cityName;                    // set with --city: the place of a city
+  bool here = false;                       // the place from the position source
+  std::string positionSource;              // "nmea:..."; empty: Config.dat's, else the system's
+  int32_t zoomSteps = 0;                   // positive: in, negative: out
+  int32_t rotateSteps = 0;                 // positive: clockwise
+  std::string pan;                         // only l, r, u, d
+  std::optional<uint16_t> layerFlags;      // the bits of Config.dat's layer flags
+  std::optional<uint16_t> viewLayerFlags;  // and of its view-layer flags (set: hidden)
+  bool precise = false;                    // apparent places of the date, whatever the flags say
   std::optional<Point> tap;
   std::string outPath;
   std::string tracePath;  // "-": standard output
   bool bodies = false;    // print the solar system's places
+  std::string infoName;   // set with --info: print what the information panel tells of it
+  bool tonight = false;   // print the Tonight list
   bool night = false;     // red on black
   bool caption = false;   // the caption of the app's window over the chart
+  bool sensors = false;   // aimed where the device's motion sensors point
   bool help = false;
 };
 

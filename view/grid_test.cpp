@@ -25,7 +25,7 @@ using test_support::Numbers;
 using test_support::QuotedText;
 using test_support::StartsWith;
 
-constexpr Rect CHART = {0, 0, 240, 294};
+constexpr Rect HANDHELD_CHART = {0, 0, 240, 294};
 
 std::vector<std::string> Texts(const std::vector<std::string>& lines) {
   std::vector<std::string> texts;
@@ -53,7 +53,7 @@ bool Near(int64_t a, int64_t b) { return std::llabs(a - b) <= 1; }
 
 TEST(HorizontalGrid, StartingViewAtTheZenith) {
   Observer observer;
-  Projection view(CHART, &observer);
+  Projection view(HANDHELD_CHART, &observer);
   LayerSet layers;
   RecordingSurface surface;
   DrawHorizontalGrid(view, layers, surface);
@@ -85,7 +85,7 @@ TEST(HorizontalGrid, StartingViewAtTheZenith) {
 TEST(HorizontalGrid, LinesBreakWhereTheyLeaveTheCap) {
   Observer observer;
   observer.SetViewDirection(0.0, PI / 6);  // north, 30 degrees up
-  Projection view(CHART, &observer);
+  Projection view(HANDHELD_CHART, &observer);
   LayerSet layers;
   RecordingSurface surface;
   DrawHorizontalGrid(view, layers, surface);
@@ -120,7 +120,7 @@ TEST(HorizontalGrid, LinesBreakWhereTheyLeaveTheCap) {
 
 TEST(EquatorialGrid, TurnsWithTheSiderealAngleAndLabelsHours) {
   Observer observer;
-  Projection view(CHART, &observer);
+  Projection view(HANDHELD_CHART, &observer);
   LayerSet layers;
   RecordingSurface before;
   DrawEquatorialGrid(view, layers, before, 0.3);

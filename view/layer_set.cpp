@@ -35,12 +35,22 @@ uint16_t LayerSet::LayerFlags() const {
 }
 
 void LayerSet::ApplyViewLayerFlags(uint16_t flags) {
+  showConstellationNames = (flags & LAYER_CONSTELLATION_NAMES_HIDDEN) == 0;
+  showStarNames = (flags & LAYER_STAR_NAMES_HIDDEN) == 0;
+  showGround = (flags & LAYER_GROUND_HIDDEN) == 0;
+  showDaylight = (flags & LAYER_DAYLIGHT_HIDDEN) == 0;
+  showEcliptic = (flags & LAYER_ECLIPTIC_HIDDEN) == 0;
   showDeepSky = (flags & LAYER_DEEP_SKY_HIDDEN) == 0;
   showMilkyWay = (flags & LAYER_MILKY_WAY_HIDDEN) == 0;
 }
 
 uint16_t LayerSet::ViewLayerFlags() const {
   uint16_t flags = 0;
+  if (!showConstellationNames) flags |= LAYER_CONSTELLATION_NAMES_HIDDEN;
+  if (!showStarNames) flags |= LAYER_STAR_NAMES_HIDDEN;
+  if (!showGround) flags |= LAYER_GROUND_HIDDEN;
+  if (!showDaylight) flags |= LAYER_DAYLIGHT_HIDDEN;
+  if (!showEcliptic) flags |= LAYER_ECLIPTIC_HIDDEN;
   if (!showDeepSky) flags |= LAYER_DEEP_SKY_HIDDEN;
   if (!showMilkyWay) flags |= LAYER_MILKY_WAY_HIDDEN;
   return flags;

@@ -16,8 +16,12 @@ constexpr uint16_t LAYER_SOLAR_SYSTEM_HIDDEN = 1 << 4;
 // Not a layer: every layer in the apparent places of the date. Clear in older files.
 constexpr uint16_t LAYER_PRECISE_POSITIONS = 1 << 5;
 
-// The view layer flags of Config.dat's extension block: set means hidden, so files written
-// before a layer existed show it.
+// Config.dat's view-layer flags: set means hidden, so files that predate a layer show it.
+constexpr uint16_t LAYER_CONSTELLATION_NAMES_HIDDEN = 1 << 0;
+constexpr uint16_t LAYER_STAR_NAMES_HIDDEN = 1 << 1;
+constexpr uint16_t LAYER_GROUND_HIDDEN = 1 << 2;
+constexpr uint16_t LAYER_DAYLIGHT_HIDDEN = 1 << 3;
+constexpr uint16_t LAYER_ECLIPTIC_HIDDEN = 1 << 4;
 constexpr uint16_t LAYER_DEEP_SKY_HIDDEN = 1 << 5;
 constexpr uint16_t LAYER_MILKY_WAY_HIDDEN = 1 << 6;
 
@@ -28,8 +32,9 @@ struct LayerSet {
   void ApplyLayerFlags(uint16_t flags);
   // The switches as layer flags.
   uint16_t LayerFlags() const;
-  // The same for the view layer flags.
+  // Sets the switches of the view-layer flags.
   void ApplyViewLayerFlags(uint16_t flags);
+  // Those switches as view-layer flags.
   uint16_t ViewLayerFlags() const;
 
   std::string starsPath;
@@ -46,8 +51,13 @@ struct LayerSet {
   bool showConstellationBoundaries = false;
   bool showSolarSystem = true;
   bool precisePositions = false;
-  // Off here, so that a chart built from a default set draws as before they existed; the
-  // app and halvane-render turn them on.
+  // Off here so that a default set draws the chart as it was; the app and the renderer turn
+  // them on.
+  bool showConstellationNames = false;
+  bool showStarNames = false;
+  bool showGround = false;
+  bool showDaylight = false;
+  bool showEcliptic = false;
   bool showDeepSky = false;
   bool showMilkyWay = false;
   // Whole magnitudes added to the faintest star the zoom draws: positive shows fainter stars.

@@ -36,8 +36,6 @@ constexpr Color MOON_DARK_COLOR = MakeColor(56, 56, 64);
 
 constexpr double SMALLEST_RADIUS = 2.0;  // pixels: still a ring around a centre
 constexpr double LARGEST_SPRITE_RADIUS = 6.0;
-constexpr int32_t LABEL_GAP = 2;          // pixels between a disc and its name
-constexpr int32_t LABEL_HALF_HEIGHT = 6;  // about half a line of label text
 constexpr int32_t RIM_POINTS = 24;
 // Arc (radians) towards the bright limb whose projection gives the limb's direction on the
 // chart: long enough for a clear direction, short enough to stay straight.
@@ -73,6 +71,14 @@ bool ToScreen(const Projection& projection, const VisibleCap& cap, double rightA
   sx = px;
   sy = py;
   return true;
+}
+
+bool AboveHorizon(const Projection& projection, const BodyPlace& place, const SkyPlaces& sky) {
+  double azimuth = 0.0;
+  double altitude = 0.0;
+  sky.ToHorizontal(projection.GetObserver(), place.rightAscension, place.declination, azimuth,
+                   altitude);
+  return altitude >= 0.0;
 }
 
 // A disc as spans: the rows and columns of the chart that lie within radius of the centre.
@@ -177,7 +183,8 @@ void BrightLimbDirection(const Projection& projection, const VisibleCap& cap,
 }  // namespace
 
 void DrawSolarSystem(const Projection& projection, const LayerSet& layers, Surface& surface,
-                     const SolarSystemPlaces& places, const SkyPlaces& sky, Color labelColor) {
+                     const SolarSystemPlaces& places, const SkyPlaces& sky, Color labelColor,
+                     const BodyFilter& filter, std::vector<LabelCandidate>& names) {
   if (!layers.showSolarSystem) return;
   const Rect& clip = projection.GetViewRect();
   const double pixelsPerRadian = projection.GetXScale();
@@ -197,6 +204,8 @@ void DrawSolarSystem(const Projection& projection, const LayerSet& layers, Surfa
     const BodyPlace& place = places[index];
     if (!place.available) continue;
     const Body body = static_cast<Body>(index);
+    const bool alwaysSeen = body == Body::SUN || body == Body::MOON;
+    if (!alwaysSeen && place.magnitude > filter.faintestMagnitude) continue;
     double cx = 0.0;
     double cy = 0.0;
     if (!ToScreen(projection, cap, place.rightAscension, place.declination, sky, cx, cy)) {
@@ -221,13 +230,11 @@ void DrawSolarSystem(const Projection& projection, const LayerSet& layers, Surfa
       }
       default: DrawDisc(surface, clip, cx, cy, radius, Dimmed(color), color); break;
     }
+    // The ground hides the rest of the disc; a body half set keeps no name.
+    if (filter.aboveHorizonOnly && !AboveHorizon(projection, place, sky)) continue;
     const std::string name = BodyName(body);
-    surface.SetTextColor(labelColor);
-    const int32_t left = static_cast<int32_t>(cx + radius) + LABEL_GAP;
-    const int32_t top = static_cast<int32_t>(cy) - LABEL_HALF_HEIGHT;
-    surface.DrawText(std::u16string(name.begin(), name.end()),
-                     Rect{left, top, std::max(left, clip.right), std::max(top, clip.bottom)},
-                     TEXT_LEFT | TEXT_NOCLIP);
+    names.push_back({cx, cy, radius, std::u16string(name.begin(), name.end()), LabelRank::Body,
+                     place.magnitude, labelColor, false});
   }
 }
 

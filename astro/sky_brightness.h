@@ -1,0 +1,22 @@
+// The brightness of the sky at the zenith from the Sun's altitude, and the faintest star the
+// naked eye sees against it: the daylight and twilight of the chart.
+#pragma once
+
+namespace halvane {
+
+// Zenith sky brightness in nanolamberts, V band, for the Sun's altitude in degrees (any
+// value): the dark night sky plus the lesser of the daylight and twilight terms, with no Moon.
+// Source: B. E. Schaefer, "Astronomy and the limits of vision", Vistas in Astronomy 36, 311
+// (1993), sections 3.3 and 3.4, in the form of B. E. Schaefer, "To the visual limits", Sky &
+// Telescope 95 (5), 57 (1998), for the zenith (airmass 1, 90 degrees minus the Sun's altitude
+// from the Sun), extinction 0.25 magnitude per airmass and the solar cycle left out.
+double ZenithSkyBrightness(double sunAltitudeDegrees);
+
+// Faintest magnitude a point source shows to the naked eye against a sky of brightness
+// nanolamberts (clamped to at least 1): m = -16.57 - 2.5 log10(c1 (1 + sqrt(c2 B))^2), with the
+// night (rod) constants below 1500 nL and the day (cone) constants above.
+// Source: B. E. Schaefer, "Telescopic limiting magnitudes", PASP 102, 212 (1990), equations 2
+// and 3 (after Hecht 1947), without the observer's corrections.
+double NakedEyeLimit(double brightnessNanolamberts);
+
+}  // namespace halvane

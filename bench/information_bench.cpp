@@ -1,0 +1,43 @@
+// Speed of tap to learn: what the information panel computes when it opens (the Moon, whose
+// day needs the most, and a star), and the Tonight list.
+#include <benchmark/benchmark.h>
+
+#include <string>
+
+#include "catalog/sky_names.h"
+#include "catalog/star_list.h"
+#include "chart/object_info.h"
+#include "chart/tonight.h"
+
+namespace halvane {
+namespace {
+
+const std::string DATA = HALVANE_SOURCE_DIR "/data/";
+constexpr SYSTEMTIME EVENING = {2026, 3, 3, 11, 18, 0, 0, 0};  // UTC
+constexpr double LONGITUDE = -14.4;                            // degrees, west positive
+constexpr double LATITUDE = 50.1;
+
+// name: 0 the Moon, 1 Sirius.
+void BM_InfoPanel_Open(benchmark::State& state) {
+  static const SkyNames names = LoadSkyNames(DATA + "Labels.dat", DATA + "Names.dat");
+  static const std::vector<StarRecord> stars = LoadStarList(DATA + "Stars.dat");
+  const char* name = state.range(0) == 0 ? "Moon" : "Sirius";
+  state.SetLabel(name);
+  for (auto _ : state) {
+    // A new moment each time: the panel opens on a chart whose bodies are not known yet.
+    const Moment moment(EVENING, LONGITUDE, LATITUDE, false);
+    benchmark::DoNotOptimize(InfoPanelLines(*DescribeObject(names, stars, name, moment)));
+  }
+}
+BENCHMARK(BM_InfoPanel_Open)->Arg(0)->Arg(1)->Unit(benchmark::kMillisecond);
+
+void BM_Tonight(benchmark::State& state) {
+  for (auto _ : state) {
+    const Moment moment(EVENING, LONGITUDE, LATITUDE, false);
+    benchmark::DoNotOptimize(TonightEntries(ComputeTonight(moment)));
+  }
+}
+BENCHMARK(BM_Tonight)->Unit(benchmark::kMillisecond);
+
+}  // namespace
+}  // namespace halvane

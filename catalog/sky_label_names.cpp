@@ -1,0 +1,139 @@
+// Sorting Labels.dat's names and placing them as name candidates.
+#include "catalog/sky_label_names.h"
+
+#include <algorithm>
+#include <cctype>
+#include <cmath>
+#include <utility>
+
+#include "astro/angles.h"
+#include "astro/observer.h"
+#include "catalog/catalog_records.h"
+#include "catalog/data_file.h"
+#include "platform/code_page.h"
+#include "view/layer_set.h"
+#include "view/projection.h"
+#include "view/star_sprites.h"
+#include "view/visible_cap.h"
+
+namespace halvane {
+
+namespace {
+
+constexpr int32_t NAME_LIMIT_AT_HALF_TURN = 50;  // hundredths: the brightest few at 180 degrees
+constexpr int32_t SPRITE_KEEP_OUT = 3;           // pixels of a named star's sprite kept clear
+
+bool IsCatalogueNumber(const char* name) {
+  return name[0] == 'M' && std::isdigit(static_cast<unsigned char>(name[1])) != 0;
+}
+
+// Where a catalog direction lands on the chart; false outside the visible cap or, when asked,
+// below the horizon.
+bool Place(const Projection& projection, const VisibleCap& cap, const SkyPlaces& sky,
+           const NamedPoint& point, bool aboveHorizonOnly, double& x, double& y) {
+  const Observer& observer = projection.GetObserver();
+  double azimuth = 0.0;
+  double altitude = 0.0;
+  sky.ToHorizontal(observer, point.rightAscension, point.declination, azimuth, altitude);
+  if (!cap.Contains(azimuth, altitude)) return false;
+  if (aboveHorizonOnly && altitude < 0.0) return false;
+  double vx = 0.0;
+  double vy = 0.0;
+  observer.HorizontalToView(azimuth, altitude, vx, vy);
+  x = projection.GetCenterX() + vx * projection.GetXScale();
+  y = projection.GetCenterY() + vy * projection.GetYScale();
+  return true;
+}
+
+}  // namespace
+
+void SkyLabelNames::Load(const LayerSet& layers) {
+  if (loaded && labelsPath == layers.labelsPath && starsPath == layers.starsPath) return;
+  loaded = true;
+  labelsPath = layers.labelsPath;
+  starsPath = layers.starsPath;
+  stars.clear();
+  constellations.clear();
+  starMagnitudes.clear();
+
+  std::vector<std::pair<std::pair<double, double>, int32_t>> starPlaces;
+  RecordFile starFile(STAR_RECORD_SIZE);
+  if (starFile.Open(starsPath, STARS_TAG) == WalkResult::Completed) {
+    while (const uint8_t* bytes = starFile.Next()) {
+      const StarRecord star = DecodeStar(bytes);
+      starPlaces.push_back({{star.rightAscension, star.declination}, star.magnitude});
+    }
+  }
+  // Several records at one place: the brightest names it.
+  std::sort(starPlaces.begin(), starPlaces.end());
+
+  RecordFile labelFile(LABEL_RECORD_SIZE);
+  if (labelFile.Open(labelsPath, "") != WalkResult::Completed) return;
+  while (const uint8_t* bytes = labelFile.Next()) {
+    const LabelRecord label = DecodeLabel(bytes);
+    if (!IsFinite(label)) continue;
+    NamedPoint point{label.rightAscension, label.declination,
+                     Windows1252ToUtf16(label.name, LABEL_NAME_BYTES - 1), 0};
+    if (point.name.empty()) continue;
+    const std::pair<double, double> place{label.rightAscension, label.declination};
+    const auto star =
+        std::lower_bound(starPlaces.begin(), starPlaces.end(), std::make_pair(place, INT32_MIN));
+    if (star != starPlaces.end() && star->first == place) {
+      point.magnitude = star->second;
+      starMagnitudes.push_back({place, star->second});
+      stars.push_back(std::move(point));
+    } else if (!IsCatalogueNumber(label.name)) {
+      constellations.push_back(std::move(point));
+    }
+  }
+  std::sort(starMagnitudes.begin(), starMagnitudes.end());
+}
+
+std::optional<int32_t> SkyLabelNames::StarMagnitudeAt(double rightAscension,
+                                                      double declination) const {
+  const std::pair<double, double> place{rightAscension, declination};
+  const auto found = std::lower_bound(starMagnitudes.begin(), starMagnitudes.end(),
+                                      std::make_pair(place, INT32_MIN));
+  if (found == starMagnitudes.end() || found->first != place) return std::nullopt;
+  return found->second;
+}
+
+int32_t StarNameLimit(double fieldOfView, int32_t starLimitOffset) {
+  const double halvings = std::log2(PI / std::clamp(fieldOfView, PI / 1024, PI));
+  return NAME_LIMIT_AT_HALF_TURN + static_cast<int32_t>(std::lround(100.0 * halvings)) +
+         100 * starLimitOffset;
+}
+
+void AddStarNames(const Projection& projection, const SkyLabelNames& names, const SkyPlaces& sky,
+                  int32_t faintest, bool aboveHorizonOnly, Color color,
+                  std::vector<LabelCandidate>& candidates) {
+  AddStarNames(projection, names.Stars(), sky, faintest, aboveHorizonOnly, color, candidates);
+}
+
+void AddStarNames(const Projection& projection, const std::vector<NamedPoint>& stars,
+                  const SkyPlaces& sky, int32_t faintest, bool aboveHorizonOnly, Color color,
+                  std::vector<LabelCandidate>& candidates) {
+  const VisibleCap cap = VisibleCap::ForView(projection, 0.0);
+  for (const NamedPoint& star : stars) {
+    if (star.magnitude > faintest) continue;
+    double x = 0.0;
+    double y = 0.0;
+    if (!Place(projection, cap, sky, star, aboveHorizonOnly, x, y)) continue;
+    candidates.push_back(
+        {x, y, SPRITE_KEEP_OUT, star.name, LabelRank::Star, star.magnitude / 100.0, color, false});
+  }
+}
+
+void AddConstellationNames(const Projection& projection, const SkyLabelNames& names,
+                           const SkyPlaces& sky, bool aboveHorizonOnly, Color color,
+                           std::vector<LabelCandidate>& candidates) {
+  const VisibleCap cap = VisibleCap::ForView(projection, 0.0);
+  for (const NamedPoint& point : names.Constellations()) {
+    double x = 0.0;
+    double y = 0.0;
+    if (!Place(projection, cap, sky, point, aboveHorizonOnly, x, y)) continue;
+    candidates.push_back({x, y, 0.0, point.name, LabelRank::Constellation, 0.0, color, true});
+  }
+}
+
+}  // namespace halvane

@@ -1,0 +1,296 @@
+// The facts of one object at one moment, and their two written forms.
+#include "chart/object_info.h"
+
+#include <algorithm>
+#include <cctype>
+#include <cmath>
+#include <cstdio>
+
+#include "astro/angles.h"
+#include "astro/apparent_place.h"
+#include "astro/constellation.h"
+#include "astro/observer.h"
+#include "astro/sky_track.h"
+#include "catalog/star_list.h"
+#include "platform/local_day.h"
+#include "view/go_to_table.h"
+
+namespace halvane {
+namespace {
+
+constexpr double AU_KM = 149597870.7;  // astronomical unit, km (IAU 2012)
+constexpr double RAD_TO_ARCSEC = RAD_TO_DEG * 3600.0;
+// A label and its star share a place to the catalog's rounding: a hundredth of a degree.
+constexpr double SAME_STAR = 0.01 * DEG_TO_RAD;
+
+std::string Format(const char* format, double value) {
+  char text[64];
+  std::snprintf(text, sizeof text, format, value);
+  return text;
+}
+
+bool IsMessierName(std::string_view name) {
+  return name.size() > 1 && name[0] == 'M' &&
+         (std::isdigit(static_cast<unsigned char>(name[1])) ||
+          (name[1] == ' ' && name.size() > 2 && std::isdigit(static_cast<unsigned char>(name[2]))));
+}
+
+const char* BodyKind(Body body) {
+  switch (body) {
+    case Body::SUN: return "the Sun";
+    case Body::MOON: return "the Moon";
+    case Body::PLUTO: return "dwarf planet";
+    case Body::MERCURY:
+    case Body::VENUS:
+    case Body::MARS:
+    case Body::JUPITER:
+    case Body::SATURN:
+    case Body::URANUS:
+    case Body::NEPTUNE: return "planet";
+  }
+  return "";
+}
+
+bool ShowsPhase(Body body) {
+  return body == Body::MOON || body == Body::MERCURY || body == Body::VENUS;
+}
+
+double AngleBetween(double ra1, double dec1, double ra2, double dec2) {
+  const double c =
+      std::sin(dec1) * std::sin(dec2) + std::cos(dec1) * std::cos(dec2) * std::cos(ra1 - ra2);
+  return std::acos(std::clamp(c, -1.0, 1.0));
+}
+
+void DescribeBody(Body body, const Moment& moment, const SkyTrack& track, ObjectInfo& info) {
+  const BodyPlace& place = moment.GetBodies()[static_cast<int>(body)];
+  const BodyPlace& sun = moment.GetBodies()[static_cast<int>(Body::SUN)];
+  info.kind = BodyKind(body);
+  info.magnitude = place.magnitude;
+  info.diameter = place.diameter * RAD_TO_ARCSEC;
+  info.distanceAu = place.distance;
+  info.isMoon = body == Body::MOON;
+  if (body != Body::SUN) {
+    info.elongation =
+        AngleBetween(place.rightAscension, place.declination, sun.rightAscension, sun.declination) *
+        RAD_TO_DEG;
+  }
+  if (ShowsPhase(body)) {
+    info.illuminated = place.illuminatedFraction;
+    const int b = static_cast<int>(body);
+    const bool waxing = track.BodiesNear(track.GetEnd())[b].illuminatedFraction >
+                        track.BodiesNear(track.GetStart())[b].illuminatedFraction;
+    info.phase = PhaseName(place.illuminatedFraction, waxing);
+  }
+  info.today = BodyEvents(track, body);
+}
+
+// "12h 34m 56s" and "-23° 10′ 05″".
+std::string Sexagesimal(double value, bool hours) {
+  const char sign = value < 0 ? '-' : (hours ? '\0' : '+');
+  const double whole = std::round(std::abs(value) * 3600.0);
+  const int units = static_cast<int>(whole / 3600), minutes = static_cast<int>(whole / 60) % 60,
+            seconds = static_cast<int>(whole) % 60;
+  char text[48];
+  if (hours) {
+    std::snprintf(text, sizeof text, "%dh %02dm %02ds", units, minutes, seconds);
+  } else {
+    std::snprintf(text, sizeof text, "%c%d\u00b0 %02d\u2032 %02d\u2033", sign, units, minutes,
+                  seconds);
+  }
+  return text;
+}
+
+const char* ObjectKindText(SkyObjectKind kind) {
+  switch (kind) {
+    case SkyObjectKind::Star: return "star";
+    case SkyObjectKind::DeepSky: return "deep-sky object";
+    case SkyObjectKind::Constellation: return "constellation";
+    case SkyObjectKind::Asterism: return "asterism";
+  }
+  return "object";
+}
+
+const char* CompassPoint(double azimuthDegrees) {
+  static constexpr const char* POINTS[16] = {"N", "NNE", "NE", "ENE", "E", "ESE", "SE", "SSE",
+                                             "S", "SSW", "SW", "WSW", "W", "WNW", "NW", "NNW"};
+  return POINTS[static_cast<int>(std::floor(azimuthDegrees / 22.5 + 0.5)) % 16];
+}
+
+std::string DistanceText(const ObjectInfo& info) {
+  if (info.isMoon) return Format("%.0f km", *info.distanceAu * AU_KM);
+  return Format("%.4f AU", *info.distanceAu);
+}
+
+// The rises or sets of a day, for --info.
+std::string RiseOrSet(const ObjectInfo& info, const std::vector<double>& times) {
+  if (info.today.AlwaysAbove()) return "always up";
+  if (info.today.NeverAbove()) return "never rises";
+  const std::string text = EventTimes(times);
+  return text.empty() ? "none" : text;
+}
+
+}  // namespace
+
+std::string PhaseName(double illuminated, bool waxing) {
+  if (illuminated < 0.02) return "new";
+  if (illuminated > 0.98) return "full";
+  if (std::abs(illuminated - 0.5) < 0.03) return waxing ? "first quarter" : "last quarter";
+  const std::string shape = illuminated < 0.5 ? "crescent" : "gibbous";
+  return (waxing ? "waxing " : "waning ") + shape;
+}
+
+std::string EventTimes(const std::vector<double>& times) {
+  std::string text;
+  for (double jd : times) {
+    if (!text.empty()) text += ", ";
+    text += LocalIsoTime(jd);
+  }
+  return text;
+}
+
+std::optional<ObjectInfo> DescribeObject(const SkyNames& names,
+                                         const std::vector<StarRecord>& stars,
+                                         std::string_view text, const Moment& moment) {
+  const std::vector<NameMatch> matches = names.index.Complete(text, 1);
+  if (matches.empty() || !std::isfinite(moment.GetJulianDayUt())) return std::nullopt;
+  const NameEntry& entry = names.index.Entries()[matches.front().entry];
+  ObjectInfo info;
+  info.name = entry.name;
+  const double midnight = LocalMidnight(moment.GetJulianDayUt());
+  if (!std::isfinite(midnight)) return std::nullopt;
+  const SkyTrack track(midnight, midnight + 1.0, moment.GetLongitude(), moment.GetLatitude());
+  switch (entry.kind) {
+    case NameKind::Body: {
+      if (entry.index >= static_cast<uint32_t>(BODY_COUNT)) return std::nullopt;
+      const BodyPlace& place = moment.GetBodies()[entry.index];
+      if (!place.available) return std::nullopt;
+      info.rightAscension = place.rightAscension;
+      info.declination = place.declination;
+      DescribeBody(static_cast<Body>(entry.index), moment, track, info);
+      break;
+    }
+    case NameKind::Label: {
+      if (entry.index >= names.labels.size()) return std::nullopt;
+      const LabelRecord& label = names.labels[entry.index];
+      info.rightAscension = label.rightAscension;
+      info.declination = label.declination;
+      if (IsMessierName(entry.name)) {
+        info.kind = "Messier object";
+      } else {
+        info.kind = "star";
+        const StarRecord* star =
+            NearestStar(stars, label.rightAscension, label.declination, SAME_STAR);
+        if (star != nullptr) {
+          info.magnitude = star->magnitude / 100.0;
+          if (star->colorIndex != NO_COLOR_INDEX) info.colorIndex = star->colorIndex / 100.0;
+        }
+      }
+      info.today = StarEvents(track, info.rightAscension, info.declination);
+      break;
+    }
+    case NameKind::Constellation: {
+      const GoToRow* row = GoToRowAt(static_cast<int32_t>(entry.index));
+      if (row == nullptr) return std::nullopt;
+      info.kind = "constellation";
+      info.rightAscension = row->rightAscensionHours / RAD_TO_HOURS;
+      info.declination = row->declinationDegrees * DEG_TO_RAD;
+      info.today = StarEvents(track, info.rightAscension, info.declination);
+      break;
+    }
+    case NameKind::Object: {
+      if (entry.index >= names.objects.size()) return std::nullopt;
+      const NameRecord& record = names.objects[entry.index].record;
+      info.kind = ObjectKindText(record.kind);
+      info.rightAscension = record.rightAscension;
+      info.declination = record.declination;
+      if (record.magnitude != NO_MAGNITUDE) info.magnitude = record.magnitude / 100.0;
+      info.today = StarEvents(track, info.rightAscension, info.declination);
+      break;
+    }
+    case NameKind::City: return std::nullopt;
+  }
+  info.constellation = ConstellationOf(info.rightAscension, info.declination).name;
+  const ApparentPlace ofDate(moment.GetJulianDayUt(), moment.GetJulianDayTt(),
+                             moment.GetLongitude());
+  ofDate.ToApparent(info.rightAscension, info.declination, info.rightAscensionOfDate,
+                    info.declinationOfDate);
+  Observer observer;
+  observer.SetLocation(moment.GetLongitude(), moment.GetLatitude());
+  moment.GetSky().ToHorizontal(observer, info.rightAscension, info.declination, info.azimuth,
+                               info.altitude);
+  info.azimuth = NormalizeAngle(info.azimuth, TWO_PI);
+  return info;
+}
+
+std::vector<std::pair<std::string, std::string>> InfoFields(const ObjectInfo& info) {
+  std::vector<std::pair<std::string, std::string>> fields = {{"name", info.name},
+                                                             {"kind", info.kind}};
+  if (info.magnitude) fields.emplace_back("magnitude", Format("%.2f", *info.magnitude));
+  fields.emplace_back("constellation", info.constellation);
+  fields.emplace_back("ra_j2000", Format("%.4f", info.rightAscension * RAD_TO_HOURS));
+  fields.emplace_back("dec_j2000", Format("%.4f", info.declination * RAD_TO_DEG));
+  fields.emplace_back("ra_date", Format("%.4f", info.rightAscensionOfDate * RAD_TO_HOURS));
+  fields.emplace_back("dec_date", Format("%.4f", info.declinationOfDate * RAD_TO_DEG));
+  fields.emplace_back("altitude", Format("%.4f", info.altitude * RAD_TO_DEG));
+  fields.emplace_back("azimuth", Format("%.4f", info.azimuth * RAD_TO_DEG));
+  fields.emplace_back("rise", RiseOrSet(info, info.today.risings));
+  const std::string transit = EventTimes(info.today.transits);
+  fields.emplace_back("transit", transit.empty() ? "none" : transit);
+  fields.emplace_back("set", RiseOrSet(info, info.today.settings));
+  if (info.distanceAu) fields.emplace_back("distance", DistanceText(info));
+  if (info.illuminated) fields.emplace_back("illuminated", Format("%.4f", *info.illuminated));
+  if (!info.phase.empty()) fields.emplace_back("phase", info.phase);
+  return fields;
+}
+
+std::vector<std::string> InfoPanelLines(const ObjectInfo& info) {
+  std::vector<std::string> lines;
+  std::string what = info.kind;
+  if (info.magnitude) what += ", magnitude " + Format("%.1f", *info.magnitude);
+  if (!info.constellation.empty() && info.kind != "constellation") {
+    what += ", in " + info.constellation;
+  }
+  lines.push_back(what);
+  if (info.today.AlwaysAbove()) {
+    lines.emplace_back("Always above the horizon today");
+  } else if (info.today.NeverAbove()) {
+    lines.emplace_back("Never rises today");
+  } else {
+    // In the order of the day: a set in the small hours comes first.
+    std::vector<std::pair<double, const char*>> events;
+    for (double t : info.today.risings) events.emplace_back(t, "rises ");
+    for (double t : info.today.transits) events.emplace_back(t, "transit ");
+    for (double t : info.today.settings) events.emplace_back(t, "sets ");
+    std::sort(events.begin(), events.end());
+    std::string day;
+    for (const auto& [time, word] : events) {
+      if (!day.empty()) day += ", ";
+      day += word + LocalClockTime(time);
+    }
+    if (!day.empty()) day[0] = static_cast<char>(std::toupper(static_cast<unsigned char>(day[0])));
+    lines.push_back(day);
+  }
+  const double azimuth = info.azimuth * RAD_TO_DEG;
+  lines.push_back(Format("Altitude %.1f\u00b0", info.altitude * RAD_TO_DEG) +
+                  Format(", azimuth %.1f\u00b0 ", azimuth) + CompassPoint(azimuth));
+  lines.push_back("RA " + Sexagesimal(info.rightAscension * RAD_TO_HOURS, true) + ", Dec " +
+                  Sexagesimal(info.declination * RAD_TO_DEG, false) + " (J2000)");
+  lines.push_back("RA " + Sexagesimal(info.rightAscensionOfDate * RAD_TO_HOURS, true) + ", Dec " +
+                  Sexagesimal(info.declinationOfDate * RAD_TO_DEG, false) + " (of date)");
+  if (info.distanceAu) {
+    std::string size = "Distance " + DistanceText(info);
+    if (info.diameter) {
+      size += *info.diameter >= 120 ? Format(", size %.1f\u2032", *info.diameter / 60)
+                                    : Format(", size %.1f\u2033", *info.diameter);
+    }
+    lines.push_back(size);
+  }
+  if (info.illuminated) {
+    lines.push_back("Phase: " + info.phase + Format(", %.0f %% lit", *info.illuminated * 100));
+  }
+  if (info.elongation) lines.push_back(Format("%.1f\u00b0 from the Sun", *info.elongation));
+  if (info.colorIndex) lines.push_back(Format("Colour index B\u2212V %.2f", *info.colorIndex));
+  return lines;
+}
+
+}  // namespace halvane

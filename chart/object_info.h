@@ -1,0 +1,64 @@
+// What the information panel and halvane-render --info tell about a named object: what it is,
+// where it stands, and when it rises, culminates and sets on the local date shown.
+#pragma once
+
+#include <optional>
+#include <string>
+#include <string_view>
+#include <utility>
+#include <vector>
+
+#include "astro/moment.h"
+#include "astro/rise_set.h"
+#include "catalog/catalog_records.h"
+#include "catalog/sky_names.h"
+
+namespace halvane {
+
+struct ObjectInfo {
+  std::string name;  // UTF-8, as Find shows it
+  std::string kind;  // "star", "planet", "dwarf planet", "the Moon", "the Sun", ...
+  std::optional<double> magnitude;
+  std::optional<double> colorIndex;   // B-V, stars
+  std::optional<double> diameter;     // arcseconds, bodies
+  std::optional<double> distanceAu;   // bodies
+  std::optional<double> illuminated;  // 0..1, the Moon, Mercury and Venus
+  std::string phase;                  // "waxing crescent", ... where illuminated is
+  std::optional<double> elongation;   // degrees from the Sun, planets and the Moon
+  bool isMoon = false;                // its distance goes in km
+  std::string constellation;          // full name: "Sagittarius"
+  double rightAscension = 0.0;        // J2000, radians
+  double declination = 0.0;
+  double rightAscensionOfDate = 0.0;  // apparent, of the moment, radians
+  double declinationOfDate = 0.0;
+  double altitude = 0.0;  // now, as the chart shows it, radians
+  double azimuth = 0.0;   // from north through east, radians in [0, 2 pi)
+  HorizonEvents today;    // over the local date of the moment
+};
+
+// The object that best completes text (as Find would turn to it) at the moment, with its
+// star's magnitude and colour from stars when the name is a star's; empty when nothing
+// matches or the body has no place then.
+std::optional<ObjectInfo> DescribeObject(const SkyNames& names,
+                                         const std::vector<StarRecord>& stars,
+                                         std::string_view text, const Moment& moment);
+
+// The `key: value` pairs of halvane-render --info, in order, those that apply: name, kind,
+// magnitude, constellation, ra_j2000, dec_j2000, ra_date, dec_date (hours and degrees, 4
+// decimals), altitude, azimuth, rise, transit, set (ISO 8601 local time with the offset,
+// "always up", "never rises" or "none"), distance, illuminated, phase.
+std::vector<std::pair<std::string, std::string>> InfoFields(const ObjectInfo& info);
+
+// The panel's lines under the name, for people: "planet, magnitude -4.2, in Sagittarius",
+// "Rises 07:02, transit 12:40, sets 19:12", ...
+std::vector<std::string> InfoPanelLines(const ObjectInfo& info);
+
+// The phase of a disc lit by the fraction (0..1), growing or shrinking: "new", "waxing
+// crescent", "first quarter", "waxing gibbous", "full", and the waning ones.
+std::string PhaseName(double illuminated, bool waxing);
+
+// The times of one kind of event for --info: ISO 8601 local times joined by ", " (the Moon may
+// rise twice in a day); "" when there is none.
+std::string EventTimes(const std::vector<double>& times);
+
+}  // namespace halvane

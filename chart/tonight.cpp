@@ -1,0 +1,129 @@
+// One sky track over the night serves every body and twilight.
+#include "chart/tonight.h"
+
+#include <cctype>
+#include <cmath>
+
+#include "astro/sky_track.h"
+#include "chart/object_info.h"
+#include "platform/local_day.h"
+
+namespace halvane {
+namespace {
+
+// Dark enough for the planets: the end of nautical twilight.
+constexpr double DARK_SKY = NAUTICAL_TWILIGHT;
+constexpr double DARK_CHECK_STEP = 10.0 / 1440.0;  // days
+constexpr double EARLY_MORNING = 0.25;             // days: before 06:00 is still last night
+
+bool UpInTheDark(const SkyTrack& track, Body body) {
+  for (double jd = track.GetStart(); jd <= track.GetEnd(); jd += DARK_CHECK_STEP) {
+    if (track.BodyPlace(Body::SUN, jd, false).altitude < DARK_SKY &&
+        track.BodyPlace(body, jd, false).altitude > STANDARD_HORIZON) {
+      return true;
+    }
+  }
+  return false;
+}
+
+// The first event of a kind, or what stands for it.
+std::string First(const std::vector<double>& times, const HorizonEvents& events, bool twilight,
+                  bool iso) {
+  if (!times.empty()) return iso ? LocalIsoTime(times.front()) : LocalClockTime(times.front());
+  if (twilight) return "none";
+  if (events.AlwaysAbove()) return "always up";
+  if (events.NeverAbove()) return "never rises";
+  return "none";
+}
+
+std::string Lower(const char* name) {
+  std::string text(name);
+  for (char& c : text) c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
+  return text;
+}
+
+std::string PlanetLine(const TonightPlanet& planet, bool iso) {
+  const HorizonEvents& e = planet.events;
+  return "rise " + First(e.risings, e, false, iso) + ", transit " +
+         First(e.transits, e, true, iso) + ", set " + First(e.settings, e, false, iso) +
+         (planet.upInTheDark ? ", up in the dark" : ", not up in the dark");
+}
+
+}  // namespace
+
+Tonight ComputeTonight(const Moment& moment) {
+  Tonight tonight;
+  const double jd = moment.GetJulianDayUt();
+  const double midnight = LocalMidnight(jd - EARLY_MORNING);
+  if (!std::isfinite(midnight)) return tonight;
+  tonight.start = midnight + 0.5;
+  tonight.end = tonight.start + 1.0;
+  const SkyTrack track(tonight.start, tonight.end, moment.GetLongitude(), moment.GetLatitude());
+  tonight.sun = BodyEvents(track, Body::SUN);
+  tonight.civil = TwilightEvents(track, CIVIL_TWILIGHT);
+  tonight.nautical = TwilightEvents(track, NAUTICAL_TWILIGHT);
+  tonight.astronomical = TwilightEvents(track, ASTRONOMICAL_TWILIGHT);
+  tonight.moon = BodyEvents(track, Body::MOON);
+  const BodyPlace& moon = moment.GetBodies()[static_cast<int>(Body::MOON)];
+  tonight.moonIlluminated = moon.illuminatedFraction;
+  const int m = static_cast<int>(Body::MOON);
+  tonight.moonPhase = PhaseName(moon.illuminatedFraction,
+                                track.BodiesNear(tonight.end)[m].illuminatedFraction >
+                                    track.BodiesNear(tonight.start)[m].illuminatedFraction);
+  for (int b = static_cast<int>(Body::MERCURY); b <= static_cast<int>(Body::NEPTUNE); ++b) {
+    const Body body = static_cast<Body>(b);
+    tonight.planets.push_back({body, BodyEvents(track, body), UpInTheDark(track, body)});
+  }
+  return tonight;
+}
+
+std::vector<std::pair<std::string, std::string>> TonightFields(const Tonight& t) {
+  std::vector<std::pair<std::string, std::string>> fields = {
+      {"sunset", First(t.sun.settings, t.sun, false, true)},
+      {"civil_dusk", First(t.civil.settings, t.civil, true, true)},
+      {"nautical_dusk", First(t.nautical.settings, t.nautical, true, true)},
+      {"astronomical_dusk", First(t.astronomical.settings, t.astronomical, true, true)},
+      {"astronomical_dawn", First(t.astronomical.risings, t.astronomical, true, true)},
+      {"nautical_dawn", First(t.nautical.risings, t.nautical, true, true)},
+      {"civil_dawn", First(t.civil.risings, t.civil, true, true)},
+      {"sunrise", First(t.sun.risings, t.sun, false, true)},
+      {"moonrise", First(t.moon.risings, t.moon, false, true)},
+      {"moonset", First(t.moon.settings, t.moon, false, true)},
+  };
+  char phase[64];
+  std::snprintf(phase, sizeof phase, "%s, %.4f illuminated", t.moonPhase.c_str(),
+                t.moonIlluminated);
+  fields.emplace_back("moon_phase", phase);
+  for (const TonightPlanet& planet : t.planets) {
+    fields.emplace_back(Lower(BodyName(planet.body)), PlanetLine(planet, true));
+  }
+  return fields;
+}
+
+std::vector<TonightEntry> TonightEntries(const Tonight& t) {
+  std::vector<TonightEntry> entries = {
+      {"Sunset " + First(t.sun.settings, t.sun, false, false), Body::SUN},
+      {"Twilight ends: civil " + First(t.civil.settings, t.civil, true, false) + ", nautical " +
+           First(t.nautical.settings, t.nautical, true, false) + ", astronomical " +
+           First(t.astronomical.settings, t.astronomical, true, false),
+       Body::SUN},
+      {"Dawn: astronomical " + First(t.astronomical.risings, t.astronomical, true, false) +
+           ", nautical " + First(t.nautical.risings, t.nautical, true, false) + ", civil " +
+           First(t.civil.risings, t.civil, true, false),
+       Body::SUN},
+      {"Sunrise " + First(t.sun.risings, t.sun, false, false), Body::SUN},
+  };
+  char moon[160];
+  std::snprintf(moon, sizeof moon, "Moon: rises %s, sets %s, %s (%.0f %% lit)",
+                First(t.moon.risings, t.moon, false, false).c_str(),
+                First(t.moon.settings, t.moon, false, false).c_str(), t.moonPhase.c_str(),
+                t.moonIlluminated * 100);
+  entries.push_back({moon, Body::MOON});
+  for (const TonightPlanet& planet : t.planets) {
+    entries.push_back(
+        {std::string(BodyName(planet.body)) + ": " + PlanetLine(planet, false), planet.body});
+  }
+  return entries;
+}
+
+}  // namespace halvane

@@ -1,0 +1,55 @@
+// "Tonight": the evening's and the night's events for the observer, from local noon to the
+// next noon: sunset, the ends of twilight, the Moon, and each planet with whether it is up
+// while the sky is dark.
+#pragma once
+
+#include <string>
+#include <utility>
+#include <vector>
+
+#include "astro/moment.h"
+#include "astro/rise_set.h"
+#include "astro/solar_body.h"
+
+namespace halvane {
+
+struct TonightPlanet {
+  Body body;
+  HorizonEvents events;
+  bool upInTheDark;  // above the horizon at some time while the Sun is below -12 degrees
+};
+
+struct Tonight {
+  double start = 0.0;  // Julian days UT: local noon and the next
+  double end = 0.0;
+  HorizonEvents sun;    // risings and settings of the upper limb
+  HorizonEvents civil;  // the Sun's centre at -6, -12, -18 degrees
+  HorizonEvents nautical;
+  HorizonEvents astronomical;
+  HorizonEvents moon;
+  double moonIlluminated = 0.0;  // at the moment shown
+  std::string moonPhase;
+  std::vector<TonightPlanet> planets;  // Mercury to Neptune
+  // The deep-sky catalog adds the night's best-placed Messier objects here once it is read.
+};
+
+// The night that holds the moment: from the local noon of the moment's date (of the day
+// before when the local time is earlier than 06:00) for 24 hours. Empty lists, never a
+// failure, for a moment without a time.
+Tonight ComputeTonight(const Moment& moment);
+
+// The `key: value` lines of halvane-render --tonight: sunset, civil_dusk, nautical_dusk,
+// astronomical_dusk, astronomical_dawn, nautical_dawn, civil_dawn, sunrise, moonrise, moonset,
+// moon_phase, then one per planet ("venus": its rise, transit and set and whether it is up in
+// the dark).
+std::vector<std::pair<std::string, std::string>> TonightFields(const Tonight& tonight);
+
+// The same for people: one entry per line, and the body to aim at when it is tapped (the Sun
+// for sunset and twilight).
+struct TonightEntry {
+  std::string text;
+  Body body;
+};
+std::vector<TonightEntry> TonightEntries(const Tonight& tonight);
+
+}  // namespace halvane

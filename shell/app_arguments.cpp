@@ -1,0 +1,41 @@
+// Checking halvane's own arguments.
+#include "shell/app_arguments.h"
+
+#include "platform/position_source.h"
+
+namespace halvane {
+
+namespace {
+
+constexpr char POSITION_SOURCE[] = "--position-source";
+
+}  // namespace
+
+bool ParseAppArguments(const std::vector<std::string>& arguments, AppArguments& parsed,
+                       std::string& error) {
+  const std::string withValue = std::string(POSITION_SOURCE) + "=";
+  for (size_t i = 0; i < arguments.size(); ++i) {
+    const std::string& argument = arguments[i];
+    std::string value;
+    if (argument.rfind(withValue, 0) == 0) {
+      value = argument.substr(withValue.size());
+    } else if (argument == POSITION_SOURCE && i + 1 < arguments.size()) {
+      value = arguments[++i];
+    } else if (argument == POSITION_SOURCE) {
+      error = argument + ": missing value";
+      return false;
+    } else {
+      error = "unknown option '" + argument + "'";
+      return false;
+    }
+    std::string reason;
+    if (!CheckPositionSource(value, reason)) {
+      error = std::string(POSITION_SOURCE) + ": " + reason;
+      return false;
+    }
+    parsed.positionSource = value;
+  }
+  return true;
+}
+
+}  // namespace halvane

@@ -1,0 +1,94 @@
+// Tap to learn: the information panel of the last named object and the Tonight list.
+#include <memory>
+
+#include "catalog/star_list.h"
+#include "catalog/utf8_text.h"
+#include "chart/object_info.h"
+#include "chart/tonight.h"
+#include "platform/info_panel.h"
+#include "platform/tonight_list.h"
+#include "shell/main_window.h"
+
+namespace halvane {
+
+namespace {
+
+// Room kept between a tapped object and the panel's edge, in logical pixels.
+constexpr int32_t CLEARANCE = 24;
+
+std::vector<std::u16string> ToUtf16(const std::vector<std::string>& lines) {
+  std::vector<std::u16string> texts;
+  texts.reserve(lines.size());
+  for (const std::string& line : lines) texts.push_back(Utf8ToUtf16(line));
+  return texts;
+}
+
+bool Contains(const Rect& r, int32_t x, int32_t y) {
+  return r.left <= x && x < r.right && r.top <= y && y < r.bottom;
+}
+
+}  // namespace
+
+const std::vector<StarRecord>& MainWindow::GetStarList() {
+  if (starList == nullptr) {
+    starList =
+        std::make_unique<std::vector<StarRecord>>(LoadStarList(chart->GetLayers().starsPath));
+  }
+  return *starList;
+}
+
+bool MainWindow::ShowObjectInfo(std::u16string_view name) {
+  ReadClock();
+  UpdateMoment();
+  const std::optional<ObjectInfo> info =
+      DescribeObject(GetSkyNames(), GetStarList(), Utf16ToUtf8(name), moment);
+  if (!info) return false;
+  infoName = std::u16string(name);
+  ShowInfoPanel(hwnd, Utf8ToUtf16(info->name), ToUtf16(InfoPanelLines(*info)));
+  return true;
+}
+
+void MainWindow::AfterTap(bool named) {
+  if (!named) {
+    CloseInfoPanel(hwnd);
+    return;
+  }
+  if (!ShowObjectInfo(label.name)) return;
+  // Keep the tapped object in sight: move the sky out from under the panel.
+  const Rect covered = InfoPanelRect(hwnd);
+  if (!Contains(covered, label.x, label.y)) return;
+  const Rect client = ClientRect(hwnd);
+  const bool sheet = covered.right - covered.left >= client.right - client.left;
+  const int32_t dx = sheet ? 0 : covered.left - CLEARANCE - label.x;
+  const int32_t dy = sheet ? covered.top - CLEARANCE - label.y : 0;
+  chart->GetProjection().DragView(dx, dy);
+  label.x += dx;
+  label.y += dy;
+  labelAfterFrame = label;
+  RequestRender();
+}
+
+void MainWindow::OpenInfoPanel() {
+  if (!infoName.empty()) ShowObjectInfo(infoName);
+}
+
+void MainWindow::CloseInfo() { CloseInfoPanel(hwnd); }
+
+void MainWindow::RefreshInfoPanel() {
+  if (IsInfoPanelShown(hwnd)) ShowObjectInfo(infoName);
+}
+
+void MainWindow::ShowTonight() {
+  ReadClock();
+  UpdateMoment();
+  const std::vector<TonightEntry> entries = TonightEntries(ComputeTonight(moment));
+  std::vector<std::u16string> lines;
+  lines.reserve(entries.size());
+  for (const TonightEntry& entry : entries) lines.push_back(Utf8ToUtf16(entry.text));
+  const int chosen = RunTonightList(hwnd, u"Tonight", lines);
+  if (chosen < 0 || chosen >= static_cast<int>(entries.size())) return;
+  const std::u16string body = Utf8ToUtf16(BodyName(entries[chosen].body));
+  if (TurnToName(body)) ShowObjectInfo(body);
+}
+
+}  // namespace halvane

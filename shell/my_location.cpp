@@ -1,0 +1,40 @@
+// "Use my location": the place from the position source, and the place named in the title.
+#include "shell/main_window.h"
+
+#include "catalog/utf8_text.h"
+#include "shell/place_name.h"
+#include "shell/position_place.h"
+
+namespace halvane {
+
+void MainWindow::UseMyLocation() {
+  if (positionRequest != nullptr) return;  // the first request is still waiting
+  locationMessage = u"Finding your location\u2026";
+  RequestRepaint();
+  positionRequest = std::make_unique<PositionRequest>(
+      extension.positionSource, POSITION_TIMEOUT_MS, [this](const PositionReading& reading) {
+        positionRequest.reset();
+        if (!reading.found) {
+          locationMessage = Utf8ToUtf16("No location: " + reading.reason);
+          RequestRepaint();
+          return;
+        }
+        double longitude = 0.0;
+        double latitude = 0.0;
+        PlaceOfPosition(reading, extension.exactPosition, longitude, latitude);
+        locationMessage.clear();
+        extension.cityName.clear();
+        ReadClock();
+        observer->SetLocation(longitude, latitude);
+        ShowPlaceInTitle();
+        RequestRender();
+      });
+}
+
+void MainWindow::ShowPlaceInTitle() {
+  if (observer == nullptr) return;
+  SetAppWindowTitle(hwnd, PlaceTitle(WINDOW_TITLE, observer->GetLongitude(),
+                                     observer->GetLatitude(), extension.cityName));
+}
+
+}  // namespace halvane

@@ -1,0 +1,170 @@
+// Settings through the running window: absurd stored values never reach the chart, leftovers
+// of killed saves go at the next start, and a save that fails is told in a box that offers to
+// try again.
+#include <sys/resource.h>
+#include <sys/stat.h>
+
+#include <QAbstractButton>
+#include <QMessageBox>
+#include <QTimer>
+#include <chrono>
+#include <csignal>
+#include <cstdlib>
+#include <functional>
+#include <string>
+#include <vector>
+
+#include "astro/angles.h"
+#include "shell/shell_test_support.h"
+
+namespace halvane::test_support {
+namespace {
+
+class SettingsSafetyTest : public ShellTest {
+ protected:
+  // Stops the app, answering every message box that appears with answer(box); returns the
+  // texts of the boxes seen.
+  std::vector<std::string> StopAnswering(const std::function<QString()>& answer) {
+    std::vector<std::string> texts;
+    QTimer watcher;
+    watcher.setInterval(10);
+    QObject::connect(&watcher, &QTimer::timeout, [&] {
+      auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
+      if (box == nullptr || !box->isVisible()) return;
+      texts.push_back(box->text().toStdString());
+      const QString button = answer();
+      for (QAbstractButton* candidate : box->buttons()) {
+        if (candidate->text().remove('&') == button) QTest::mouseClick(candidate, Qt::LeftButton);
+      }
+    });
+    watcher.start();
+    Stop();
+    return texts;
+  }
+};
+
+TEST_F(SettingsSafetyTest, AbsurdStoredValuesFallBackFieldByField) {
+  struct Case {
+    const char* name;
+    double longitude;
+    double latitude;
+    double expectedLongitude;
+    double expectedLatitude;
+  };
+  const double defaultLongitude = DmsToDegrees(-18, 20, 20);
+  const double defaultLatitude = DmsToDegrees(49, 41, 49);
+  const Case cases[] = {
+      {"latitude 1000", 10.0, 1000.0, 10.0, defaultLatitude},
+      {"latitude -91", 10.0, -91.0, 10.0, defaultLatitude},
+      {"longitude 1e308", 1e308, 20.0, defaultLongitude, 20.0},
+      {"longitude 270", 270.0, -90.0, -90.0, -90.0},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.name);
+    ConfigRecord stored;
+    stored.longitude = c.longitude;
+    stored.latitude = c.latitude;
+    stored.layerFlags = 6;
+    stored.useSystemTime = 0;
+    stored.observationTime = {2024, 13, 0, 40, 25, 0, 0, 0};  // no real date
+    ConfigExtension extension;
+    extension.window = {true, false, 10, 10, 1, 1};
+    ASSERT_TRUE(SaveConfig(ConfigPath(), stored, extension));
+
+    MainWindow& w = Start();
+    EXPECT_EQ(w.GetObserver().GetLongitude(), c.expectedLongitude);
+    EXPECT_EQ(w.GetObserver().GetLatitude(), c.expectedLatitude);
+    EXPECT_EQ(w.GetConfig().useSystemTime, 1) << "the clock instead of a date that is none";
+    const Rect chart = ClientRect(w.hwnd);
+    EXPECT_GE(chart.Width(), MIN_CHART_WIDTH);
+    EXPECT_GE(chart.Height(), MIN_CHART_HEIGHT);
+    Stop();
+
+    // What went back to the file is what was drawn.
+    const std::vector<uint8_t> saved = ReadFile(ConfigPath());
+    ASSERT_GE(saved.size(), 48u);
+    EXPECT_EQ(ReadF64(saved.data() + 12), c.expectedLongitude);
+    EXPECT_EQ(ReadF64(saved.data() + 20), c.expectedLatitude);
+    ConfigExtension reloaded;
+    ASSERT_TRUE(LoadConfigExtension(ConfigPath(), reloaded));
+    EXPECT_GE(reloaded.window.width, MIN_CHART_WIDTH);
+  }
+}
+
+TEST_F(SettingsSafetyTest, LeftoversOfKilledSavesGoAtTheNextStart) {
+  const auto age = [](const std::string& path, int seconds) {
+    const auto when = std::filesystem::last_write_time(path) + std::chrono::seconds(seconds);
+    std::filesystem::last_write_time(path, when);
+  };
+  const std::string leftover = ConfigPath() + ".0123456789abcdef";
+  const std::string running = ConfigPath() + ".aaaaaaaaaaaaaaaa";  // a save still under way
+  const std::string notOurs = ConfigPath() + ".0123456789ABCDEF";
+  const std::string link = ConfigPath() + ".fedcba9876543210";
+  for (const std::string& path : {leftover, running, notOurs}) WriteBytes(path, {1, 2, 3});
+  std::filesystem::create_symlink(leftover, link);
+  age(leftover, -3600);
+  age(notOurs, -3600);
+  age(running, 3600);
+  std::string stranger;
+  if (::geteuid() == 0) {
+    stranger = ConfigPath() + ".1111111111111111";
+    WriteBytes(stranger, {1});
+    age(stranger, -3600);
+    ASSERT_EQ(::chown(stranger.c_str(), 65534, 65534), 0);
+  }
+
+  Start();
+  EXPECT_FALSE(std::filesystem::exists(leftover));
+  for (const std::string& kept : {running, notOurs}) EXPECT_TRUE(std::filesystem::exists(kept));
+  EXPECT_TRUE(std::filesystem::is_symlink(link));
+  if (!stranger.empty()) {
+    EXPECT_TRUE(std::filesystem::exists(stranger)) << "another user's file";
+  }
+  Stop();
+}
+
+TEST_F(SettingsSafetyTest, AFailedSaveIsToldOnceAndCanBeRetried) {
+  // A folder that cannot take the file: Config.dat is a folder with something in it (root
+  // writes through permissions, so a read-only folder would not stop this test's saves).
+  Start();
+  std::filesystem::create_directories(ConfigPath() + "/inside");
+  std::vector<std::string> texts = StopAnswering([&] {
+    std::filesystem::remove_all(ConfigPath());
+    return QStringLiteral("Retry");
+  });
+  ASSERT_EQ(texts.size(), 1u);
+  EXPECT_NE(texts[0].find(ConfigPath()), std::string::npos) << texts[0];
+  EXPECT_NE(texts[0].find("Is a directory"), std::string::npos) << texts[0];
+  ConfigRecord saved;
+  EXPECT_TRUE(LoadConfig(ConfigPath(), saved)) << "the retry saved the settings";
+
+  // A full disk, as a file-size limit gives it, and the user gives up: nothing is written,
+  // nothing is left behind.
+  Start();
+  const auto before = std::filesystem::last_write_time(ConfigPath());
+  rlimit limit{};
+  ASSERT_EQ(::getrlimit(RLIMIT_FSIZE, &limit), 0);
+  const rlimit saveLimit = limit;
+  limit.rlim_cur = 16;
+  const auto oldHandler = std::signal(SIGXFSZ, SIG_IGN);
+  ASSERT_EQ(::setrlimit(RLIMIT_FSIZE, &limit), 0);
+  texts = StopAnswering([] { return QStringLiteral("Close without saving"); });
+  ::setrlimit(RLIMIT_FSIZE, &saveLimit);
+  std::signal(SIGXFSZ, oldHandler);
+  ASSERT_EQ(texts.size(), 1u);
+  EXPECT_NE(texts[0].find("File too large"), std::string::npos) << texts[0];
+  EXPECT_EQ(std::filesystem::last_write_time(ConfigPath()), before);
+  int files = 0;
+  for (const auto& entry : std::filesystem::directory_iterator(folder)) {
+    files += entry.path().filename().string().starts_with("Config.dat.");
+  }
+  EXPECT_EQ(files, 0) << "the temporary file went with the failure";
+
+  // A save that works says nothing.
+  Start();
+  texts = StopAnswering([] { return QStringLiteral("Close without saving"); });
+  EXPECT_TRUE(texts.empty());
+}
+
+}  // namespace
+}  // namespace halvane::test_support

@@ -1,0 +1,103 @@
+// The ecliptic, sampled every half degree and dashed in pixels, so the dashes keep their length
+// at every zoom.
+#include "view/ecliptic_layer.h"
+
+#include <cmath>
+
+#include "astro/angles.h"
+#include "astro/ecliptic.h"
+#include "astro/observer.h"
+#include "view/projection.h"
+#include "view/visible_cap.h"
+
+namespace halvane {
+
+namespace {
+
+constexpr int32_t SAMPLES = 720;
+constexpr double DASH = 6.0;         // pixels drawn
+constexpr double GAP = 4.0;          // pixels left out
+constexpr double CAP_MARGIN = 0.02;  // radians: segments that cross the edge still drawn
+
+// The dashes of the segment a-b, continuing the pattern at phase (pixels into one period).
+void DashedSegment(Surface& surface, double ax, double ay, double bx, double by, double& phase) {
+  const double length = std::hypot(bx - ax, by - ay);
+  double at = 0.0;
+  while (at < length) {
+    const double inPeriod = std::fmod(phase + at, DASH + GAP);
+    const bool drawn = inPeriod < DASH;
+    const double step = std::min(length - at, drawn ? DASH - inPeriod : DASH + GAP - inPeriod);
+    if (drawn) {
+      const double t0 = at / length;
+      const double t1 = (at + step) / length;
+      const Point points[2] = {{static_cast<int32_t>(std::lround(ax + (bx - ax) * t0)),
+                                static_cast<int32_t>(std::lround(ay + (by - ay) * t0))},
+                               {static_cast<int32_t>(std::lround(ax + (bx - ax) * t1)),
+                                static_cast<int32_t>(std::lround(ay + (by - ay) * t1))}};
+      surface.Polyline(points, 2);
+    }
+    at += step;
+  }
+  phase = std::fmod(phase + length, DASH + GAP);
+}
+
+bool OffChart(const Rect& r, double ax, double ay, double bx, double by) {
+  return (ax < r.left && bx < r.left) || (ax > r.right && bx > r.right) ||
+         (ay < r.top && by < r.top) || (ay > r.bottom && by > r.bottom);
+}
+
+}  // namespace
+
+void DrawEcliptic(const Projection& projection, Surface& surface, const SkyPlaces& sky, bool ofDate,
+                  double jdTt, Color color, bool nameAboveHorizon,
+                  std::vector<LabelCandidate>& names) {
+  const Observer& observer = projection.GetObserver();
+  const VisibleCap cap = VisibleCap::ForView(projection, CAP_MARGIN);
+  const Rect& chart = projection.GetViewRect();
+  const double centreX = 0.5 * (chart.left + chart.right);
+  const double centreY = 0.5 * (chart.top + chart.bottom);
+  surface.SelectPen(color);
+
+  bool previousShown = false;
+  double px = 0.0;
+  double py = 0.0;
+  double phase = 0.0;
+  double nearest = HUGE_VAL;
+  double nameX = 0.0;
+  double nameY = 0.0;
+  for (int32_t i = 0; i <= SAMPLES; ++i) {
+    double rightAscension = 0.0;
+    double declination = 0.0;
+    EclipticToCatalog(TWO_PI * i / SAMPLES, ofDate, jdTt, rightAscension, declination);
+    double azimuth = 0.0;
+    double altitude = 0.0;
+    sky.ToHorizontal(observer, rightAscension, declination, azimuth, altitude);
+    const bool shown = cap.Contains(azimuth, altitude);
+    double x = 0.0;
+    double y = 0.0;
+    if (shown) {
+      double vx = 0.0;
+      double vy = 0.0;
+      observer.HorizontalToView(azimuth, altitude, vx, vy);
+      x = projection.GetCenterX() + vx * projection.GetXScale();
+      y = projection.GetCenterY() + vy * projection.GetYScale();
+      const double distance = std::hypot(x - centreX, y - centreY);
+      if (distance < nearest && (!nameAboveHorizon || altitude >= 0.0)) {
+        nearest = distance;
+        nameX = x;
+        nameY = y;
+      }
+    }
+    if (shown && previousShown && !OffChart(chart, px, py, x, y)) {
+      DashedSegment(surface, px, py, x, y, phase);
+    }
+    previousShown = shown;
+    px = x;
+    py = y;
+  }
+  if (nearest < HUGE_VAL) {
+    names.push_back({nameX, nameY, 0.0, u"Ecliptic", LabelRank::Constellation, 99.0, color, false});
+  }
+}
+
+}  // namespace halvane

@@ -1,0 +1,109 @@
+// The horizon is a great circle. Seen from the view centre every bearing meets it exactly once,
+// so its image is a closed curve around the centre: the ground is inside when the centre is
+// below the horizon, and between the curve and the chart's edge when it is above.
+#include "view/ground_layer.h"
+
+#include <array>
+#include <cmath>
+#include <string>
+
+#include "astro/angles.h"
+#include "astro/observer.h"
+#include "view/projection.h"
+
+namespace halvane {
+
+namespace {
+
+constexpr int32_t HORIZON_POINTS = 720;
+constexpr double UP_PROBE = 1.0e-4;     // radians towards the zenith that give the way up
+constexpr double DIRECTION_DROP = 8.0;  // pixels from the horizon down to a direction's centre
+constexpr double BEHIND = -0.99;        // cosine of the distance from the view centre
+constexpr std::array<const char16_t*, 8> DIRECTIONS = {u"N", u"NE", u"E", u"SE",
+                                                       u"S", u"SW", u"W", u"NW"};
+
+Point ToScreen(const Projection& projection, double azimuth, double altitude) {
+  double x = 0.0;
+  double y = 0.0;
+  projection.GetObserver().HorizontalToView(azimuth, altitude, x, y);
+  int32_t sx = 0;
+  int32_t sy = 0;
+  projection.ViewToScreen(x, y, sx, sy);
+  return {sx, sy};
+}
+
+}  // namespace
+
+void DrawGround(const Projection& projection, Surface& surface, Color groundColor,
+                Color horizonColor, Color directionColor, std::vector<LabelCandidate>& names) {
+  const Observer& observer = projection.GetObserver();
+  double viewAzimuth = 0.0;
+  double viewAltitude = 0.0;
+  observer.GetViewDirection(viewAzimuth, viewAltitude);
+
+  // The horizon by bearings from the centre: along bearing b (from the way up to the zenith) it
+  // lies at the distance d with sin h0 cos d + cos h0 cos b sin d = 0, 0 < d < pi. Looking
+  // level, the upward bearings meet it only at the far side, so the sky is a half disc.
+  const double probe = viewAltitude > 0.0 ? -UP_PROBE : UP_PROBE;
+  double upX = 0.0;
+  double upY = 0.0;
+  observer.HorizontalToView(viewAzimuth, viewAltitude + probe, upX, upY);
+  const double upLength = std::hypot(upX, upY);
+  upX /= probe < 0.0 ? -upLength : upLength;
+  upY /= probe < 0.0 ? -upLength : upLength;
+  const double sinAltitude = std::abs(std::sin(viewAltitude));
+  const double cosAltitude = (viewAltitude >= 0.0 ? -1.0 : 1.0) * std::cos(viewAltitude);
+  std::vector<Point> horizon;
+  horizon.reserve(HORIZON_POINTS + 1);
+  for (int32_t i = 0; i <= HORIZON_POINTS; ++i) {
+    const double bearing = TWO_PI * i / HORIZON_POINTS;
+    const double c = std::cos(bearing);
+    const double s = std::sin(bearing);
+    const double distance = std::atan2(sinAltitude, cosAltitude * c);
+    // The right of the way up, (upY, -upX): either side would do for a whole turn.
+    const double x = distance * (c * upX + s * upY);
+    const double y = distance * (c * upY - s * upX);
+    int32_t sx = 0;
+    int32_t sy = 0;
+    projection.ViewToScreen(x, y, sx, sy);
+    if (horizon.empty() || sx != horizon.back().x || sy != horizon.back().y) {
+      horizon.push_back({sx, sy});
+    }
+  }
+
+  std::vector<Point> area;
+  if (viewAltitude >= 0.0) {
+    // The chart's frame, then the curve as a hole in it; the two joining edges cancel.
+    const Rect& r = projection.GetViewRect();
+    area = {{r.left - 1, r.top - 1},
+            {r.right + 1, r.top - 1},
+            {r.right + 1, r.bottom + 1},
+            {r.left - 1, r.bottom + 1},
+            {r.left - 1, r.top - 1}};
+  }
+  area.insert(area.end(), horizon.begin(), horizon.end());
+  if (viewAltitude >= 0.0) area.push_back(area.front());
+  surface.FillArea("ground", area.data(), static_cast<int32_t>(area.size()), groundColor);
+
+  surface.SelectPen(horizonColor);
+  surface.Polyline(horizon.data(), static_cast<int32_t>(horizon.size()));
+
+  for (size_t i = 0; i < DIRECTIONS.size(); ++i) {
+    // Near the point behind the view the projection folds back onto the centre.
+    const double fromCentre =
+        std::cos(viewAltitude) * std::cos(i * (TWO_PI / DIRECTIONS.size()) - viewAzimuth);
+    if (fromCentre < BEHIND) continue;
+    const Point at = ToScreen(projection, i * (TWO_PI / DIRECTIONS.size()), 0.0);
+    const Point below = ToScreen(projection, i * (TWO_PI / DIRECTIONS.size()), -0.01);
+    // Straight down the chart's "down" of the ground, a few pixels.
+    const double dx = below.x - at.x;
+    const double dy = below.y - at.y;
+    const double length = std::hypot(dx, dy);
+    if (!(length > 0.0)) continue;
+    names.push_back({at.x + dx / length * DIRECTION_DROP, at.y + dy / length * DIRECTION_DROP, 0.0,
+                     DIRECTIONS[i], LabelRank::Direction, static_cast<double>(i), directionColor,
+                     true});
+  }
+}
+
+}  // namespace halvane

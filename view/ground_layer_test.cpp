@@ -1,0 +1,83 @@
+// The ground: a point just below the horizon lies under it, one just above does not, looking
+// at the horizon from any side; looking at the nadir the whole chart is ground.
+#include "view/ground_layer.h"
+
+#include <gtest/gtest.h>
+
+#include <string>
+#include <vector>
+
+#include "astro/angles.h"
+#include "astro/observer.h"
+#include "platform/area_fill.h"
+#include "platform/recording_surface.h"
+#include "tests/support/trace_lines.h"
+#include "view/projection.h"
+
+namespace halvane {
+namespace {
+
+using test_support::Numbers;
+
+// The chart's pixels the traced ground covers.
+std::vector<bool> GroundMask(const std::string& line, const Rect& chart) {
+  const std::vector<int64_t> numbers = Numbers(line.substr(line.find(' ', 7)));
+  std::vector<Point> points;
+  for (size_t i = 1; i + 1 < numbers.size(); i += 2) {
+    points.push_back({static_cast<int32_t>(numbers[i]), static_cast<int32_t>(numbers[i + 1])});
+  }
+  std::vector<bool> mask(static_cast<size_t>(chart.Width() * chart.Height()), false);
+  ForEachAreaSpan(points.data(), static_cast<int32_t>(points.size()), 1.0, chart.Width(),
+                  chart.Height(), [&](int32_t y, int32_t x0, int32_t x1) {
+                    for (int32_t x = x0; x < x1; ++x) mask[y * chart.Width() + x] = true;
+                  });
+  return mask;
+}
+
+TEST(Ground, HidesWhatIsBelowTheHorizonAndTheNadirViewIsAllGround) {
+  const Rect chart{0, 0, 240, 294};
+  Observer observer;
+  observer.SetLocation(-2.35, 48.85);
+  Projection projection(chart, &observer);
+  int checked = 0;
+  for (const double viewAltitude : {-0.3, 0.0, 0.05, 0.4}) {
+    for (const double viewAzimuth : {0.0, 1.0, 2.5, 4.0}) {
+      observer.SetViewDirection(viewAzimuth, viewAltitude);
+      RecordingSurface surface;
+      std::vector<LabelCandidate> names;
+      DrawGround(projection, surface, 0x102030, 0x405060, 0x708090, names);
+      ASSERT_EQ(surface.Lines().front().rfind("ground 302010 ", 0), 0u);
+      const std::vector<bool> mask = GroundMask(surface.Lines().front(), chart);
+      for (double azimuth = viewAzimuth - 0.6; azimuth <= viewAzimuth + 0.6; azimuth += 0.1) {
+        for (const double altitude : {-0.02, 0.02}) {
+          double x = 0.0;
+          double y = 0.0;
+          observer.HorizontalToView(azimuth, altitude, x, y);
+          int32_t sx = 0;
+          int32_t sy = 0;
+          projection.ViewToScreen(x, y, sx, sy);
+          if (sx < 0 || sy < 0 || sx >= chart.right || sy >= chart.bottom) continue;
+          EXPECT_EQ(mask[sy * chart.right + sx], altitude < 0.0)
+              << "view " << viewAzimuth << ' ' << viewAltitude << " point " << azimuth << ' '
+              << altitude;
+          ++checked;
+        }
+      }
+      EXPECT_FALSE(names.empty()) << "a point of the compass on the horizon in view";
+    }
+  }
+  EXPECT_GT(checked, 100);
+
+  observer.SetViewDirection(0.0, -HALF_PI);
+  RecordingSurface surface;
+  std::vector<LabelCandidate> names;
+  DrawGround(projection, surface, 0x102030, 0x405060, 0x708090, names);
+  const std::vector<bool> mask = GroundMask(surface.Lines().front(), chart);
+  EXPECT_EQ(std::count(mask.begin(), mask.end(), true), chart.Width() * chart.Height());
+  for (const LabelCandidate& name : names) {
+    EXPECT_TRUE(name.x < 0 || name.y < 0 || name.x >= chart.right || name.y >= chart.bottom);
+  }
+}
+
+}  // namespace
+}  // namespace halvane
