@@ -159,7 +159,7 @@ void DrawDeepSky(const Projection& projection, const LayerSet& layers, DeepSkyLa
       LabelCandidate name;
       name.x = at.x;
       name.y = at.y;
-      name.keepOut = std::max(major, SYMBOL_RADIUS) + 1;
+      name.keepOut = SYMBOL_RADIUS + 1;  // a large outline leaves room for names within it
       name.text = Utf8ToUtf16(FieldText(object.name));
       name.rank = LabelRank::DeepSky;
       name.magnitude = magnitude / 100.0;

@@ -246,7 +246,8 @@ void DrawMilkyWay(const Projection& projection, const LayerSet& layers, MilkyWay
   }
   const Observer& observer = projection.GetObserver();
   // Far beyond the chart's corners, and short of the point opposite the view.
-  const double cut = std::min(PI - 0.3, VisibleCap::ForView(projection, 0.0).radius + 0.5);
+  const VisibleCap visible = VisibleCap::ForView(projection, 0.0);
+  const double cut = std::min(PI - 0.3, visible.radius + 0.5);
   const RingCutter cutter(projection, cut);
   std::array<Polygon, MILKY_WAY_LEVELS> levels;
   double viewAzimuth = 0.0;
@@ -270,7 +271,16 @@ void DrawMilkyWay(const Projection& projection, const LayerSet& layers, MilkyWay
       double x = 0.0;
       double y = 0.0;
       observer.HorizontalToView(azimuth, altitude, x, y);
-      view.push_back({x, y});
+      // Close to the point opposite the view the projection's distance from the centre is
+      // unreliable, its direction is not: the distance is taken from the sphere.
+      const double cosDistance =
+          visible.sinAltitude * std::sin(altitude) +
+          std::cos(altitude) * std::cos(azimuth - visible.azimuth) * visible.cosAltitude;
+      const double length = std::hypot(x, y);
+      if (length == 0.0 && cosDistance < 0.0) continue;  // exactly opposite: no direction
+      const double scale =
+          length > 0.0 ? std::acos(std::clamp(cosDistance, -1.0, 1.0)) / length : 1.0;
+      view.push_back({x * scale, y * scale});
     }
     cutter.Add(view, levels[ring.level - 1]);
   }
