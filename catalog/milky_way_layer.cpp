@@ -30,6 +30,9 @@ constexpr std::array<Color, MILKY_WAY_LEVELS> LEVEL_COLORS = {
     MakeColor(0x10, 0x12, 0x18), MakeColor(0x16, 0x19, 0x21), MakeColor(0x1C, 0x20, 0x2A),
     MakeColor(0x22, 0x27, 0x33), MakeColor(0x28, 0x2E, 0x3C)};
 constexpr double ARC_STEP = 0.2;  // radians of turn between two points of a cut arc
+// Cosine of the distance from the view's centre beyond which rings are not thinned: 8 degrees
+// from the point opposite.
+constexpr double NEAR_OPPOSITE = -0.99;
 // Vertices closer than this (radians) to the one kept before are dropped when loading.
 constexpr double KEPT_SPACING = 0.004;
 
@@ -109,31 +112,33 @@ struct Polygon {
   std::vector<int32_t> counts;
 };
 
+// A direction in the view's frame: x right, y up, z towards the view's centre.
+using ViewPoint = Vector;
+
 // Cuts one ring at the circle of radius cut (radians from the view centre) and adds what is
 // left, as pixels, to polygon.
 class RingCutter {
  public:
-  RingCutter(const Projection& projection, double cut) : projection(projection), cut(cut) {}
+  RingCutter(const Projection& projection, double cut)
+      : projection(projection), cut(cut), cosCut(std::cos(cut)) {}
 
   // A ring along the whole cut, flipping the side of every pixel within it.
   void AddWholeCut(Polygon& polygon) const {
     const size_t start = polygon.points.size();
-    for (double t = 0.0; t < TWO_PI; t += ARC_STEP) Emit(OnCut(t), polygon);
+    for (double t = 0.0; t < TWO_PI; t += ARC_STEP) EmitOnCut(t, polygon);
     polygon.counts.push_back(static_cast<int32_t>(polygon.points.size() - start));
   }
 
-  void Add(const std::vector<std::array<double, 2>>& view, Polygon& polygon) const {
+  void Add(const std::vector<ViewPoint>& view, Polygon& polygon) const {
     const size_t start = polygon.points.size();
     const size_t n = view.size();
     // Start at a vertex inside the cut, so that every stretch beyond it is whole.
     size_t first = 0;
-    while (first < n && Distance(view[first]) > cut) ++first;
+    while (first < n && Outside(view[first])) ++first;
     if (first == n) {
       // A ring wholly beyond the cut that goes round the centre encloses the whole chart.
       double totalTurn = 0.0;
-      for (size_t i = 0; i < n; ++i) {
-        totalTurn += std::remainder(Angle(view[(i + 1) % n]) - Angle(view[i]), TWO_PI);
-      }
+      for (size_t i = 0; i < n; ++i) totalTurn += Turn(view[i], view[(i + 1) % n]);
       if (std::fabs(totalTurn) > PI) AddWholeCut(polygon);
       return;
     }
@@ -141,22 +146,23 @@ class RingCutter {
     double exitAngle = 0.0;
     bool outside = false;
     for (size_t j = 1; j <= n; ++j) {
-      const auto& a = view[(first + j - 1) % n];
-      const auto& b = view[(first + j) % n];
-      const double step = std::remainder(Angle(b) - Angle(a), TWO_PI);
-      const bool bOutside = Distance(b) > cut;
+      const ViewPoint& a = view[(first + j - 1) % n];
+      const ViewPoint& b = view[(first + j) % n];
+      const bool bOutside = Outside(b);
       if (!outside && bOutside) {
-        exitAngle = Angle(a) + step * Fraction(a, b);
-        turned = step * (1.0 - Fraction(a, b));
-        Emit(OnCut(exitAngle), polygon);
+        const double step = Turn(a, b);
+        const double fraction = Fraction(a, b);
+        exitAngle = std::atan2(a[1], a[0]) + step * fraction;
+        turned = step * (1.0 - fraction);
+        EmitOnCut(exitAngle, polygon);
       } else if (outside && !bOutside) {
-        turned += step * Fraction(a, b);
+        turned += Turn(a, b) * Fraction(a, b);
         for (double t = ARC_STEP; t < std::fabs(turned); t += ARC_STEP) {
-          Emit(OnCut(exitAngle + std::copysign(t, turned)), polygon);
+          EmitOnCut(exitAngle + std::copysign(t, turned), polygon);
         }
-        Emit(OnCut(exitAngle + turned), polygon);
+        EmitOnCut(exitAngle + turned, polygon);
       } else if (outside) {
-        turned += step;
+        turned += Turn(a, b);
       }
       if (!bOutside) Emit(b, polygon);
       outside = bOutside;
@@ -170,26 +176,65 @@ class RingCutter {
   }
 
  private:
-  static double Distance(const std::array<double, 2>& p) { return std::hypot(p[0], p[1]); }
-  static double Angle(const std::array<double, 2>& p) { return std::atan2(p[1], p[0]); }
+  bool Outside(const ViewPoint& p) const { return p[2] < cosCut; }
+  static double Distance(const ViewPoint& p) { return std::atan2(std::hypot(p[0], p[1]), p[2]); }
+  // The turn about the view's centre from a to b, the short way.
+  static double Turn(const ViewPoint& a, const ViewPoint& b) {
+    return std::atan2(a[0] * b[1] - a[1] * b[0], a[0] * b[0] + a[1] * b[1]);
+  }
   // Where along a to b the distance from the centre reaches the cut, 0 to 1.
-  double Fraction(const std::array<double, 2>& a, const std::array<double, 2>& b) const {
+  double Fraction(const ViewPoint& a, const ViewPoint& b) const {
     const double da = Distance(a);
     const double db = Distance(b);
     return da == db ? 0.5 : std::clamp((cut - da) / (db - da), 0.0, 1.0);
   }
-  std::array<double, 2> OnCut(double angle) const {
-    return {cut * std::cos(angle), cut * std::sin(angle)};
+  void EmitOnCut(double angle, Polygon& polygon) const {
+    EmitPlane(cut * std::cos(angle), cut * std::sin(angle), polygon);
   }
-  void Emit(const std::array<double, 2>& p, Polygon& polygon) const {
+  // The chart's projection keeps the distance from the centre along the sphere.
+  void Emit(const ViewPoint& p, Polygon& polygon) const {
+    const double across = std::hypot(p[0], p[1]);
+    const double scale = across > 0.0 ? std::atan2(across, p[2]) / across : 1.0;
+    EmitPlane(p[0] * scale, p[1] * scale, polygon);
+  }
+  void EmitPlane(double x, double y, Polygon& polygon) const {
     Point pixel;
-    projection.ViewToScreen(p[0], p[1], pixel.x, pixel.y);
+    projection.ViewToScreen(x, y, pixel.x, pixel.y);
     polygon.points.push_back(pixel);
   }
 
   const Projection& projection;
   double cut;
+  double cosCut;
 };
+
+// The catalog direction shown at view-plane point (x, y).
+Vector CatalogDirection(const Observer& observer, const SkyPlaces& sky, double x, double y) {
+  double azimuth = 0.0;
+  double altitude = 0.0;
+  observer.ViewToHorizontal(x, y, azimuth, altitude);
+  double rightAscension = 0.0;
+  double declination = 0.0;
+  sky.FromHorizontal(observer, azimuth, altitude, rightAscension, declination);
+  return UnitVector(rightAscension, declination);
+}
+
+// The view's axes in the catalog's frame, from the sky at the centre and a step right and up
+// of it: the sky's turn of the catalog is a rotation but for refraction and aberration, which
+// the Milky Way's outline is far too coarse to show.
+std::array<Vector, 3> ViewAxes(const Observer& observer, const SkyPlaces& sky) {
+  constexpr double STEP = 0.01;  // radians
+  const Vector centre = CatalogDirection(observer, sky, 0.0, 0.0);
+  const Vector right = CatalogDirection(observer, sky, STEP, 0.0);
+  const Vector toRight{right[0] - centre[0], right[1] - centre[1], right[2] - centre[2]};
+  const double along = Dot(toRight, centre);
+  const Vector x = Normalized({toRight[0] - along * centre[0], toRight[1] - along * centre[1],
+                               toRight[2] - along * centre[2]});
+  Vector y = Cross(centre, x);
+  const Vector up = CatalogDirection(observer, sky, 0.0, STEP);
+  if (Dot(y, up) < Dot(y, centre)) y = {-y[0], -y[1], -y[2]};
+  return {x, y, centre};
+}
 
 bool LoadRings(const std::string& path, MilkyWayLayer& layer) {
   layer.rings.clear();
@@ -225,7 +270,8 @@ bool LoadRings(const std::string& path, MilkyWayLayer& layer) {
   FindPole(layer);
   for (MilkyWayLayer::Ring& r : layer.rings) {
     for (const auto& place : r.places) {
-      r.aroundPole.push_back(AroundPole(layer, UnitVector(place[0], place[1])));
+      r.directions.push_back(UnitVector(place[0], place[1]));
+      r.aroundPole.push_back(AroundPole(layer, r.directions.back()));
     }
   }
   layer.loadedPath = path;
@@ -246,8 +292,7 @@ void DrawMilkyWay(const Projection& projection, const LayerSet& layers, MilkyWay
   }
   const Observer& observer = projection.GetObserver();
   // Far beyond the chart's corners, and short of the point opposite the view.
-  const VisibleCap visible = VisibleCap::ForView(projection, 0.0);
-  const double cut = std::min(PI - 0.3, visible.radius + 0.5);
+  const double cut = std::min(PI - 0.3, VisibleCap::ForView(projection, 0.0).radius + 0.5);
   const RingCutter cutter(projection, cut);
   std::array<Polygon, MILKY_WAY_LEVELS> levels;
   double viewAzimuth = 0.0;
@@ -261,26 +306,20 @@ void DrawMilkyWay(const Projection& projection, const LayerSet& layers, MilkyWay
   for (uint8_t level = 1; level <= MILKY_WAY_LEVELS; ++level) {
     if (LevelEncloses(layer, level, opposite)) cutter.AddWholeCut(levels[level - 1]);
   }
-  std::vector<std::array<double, 2>> view;
+  const std::array<Vector, 3> axes = ViewAxes(observer, sky);
+  // Vertices closer than two pixels to the one kept before add nothing the soft outline needs.
+  const double cosSpacing = std::cos(2.0 / std::max(projection.GetXScale(), 1e-9));
+  std::vector<ViewPoint> view;
   for (const MilkyWayLayer::Ring& ring : layer.rings) {
     view.clear();
-    for (const auto& place : ring.places) {
-      double azimuth = 0.0;
-      double altitude = 0.0;
-      sky.ToHorizontal(observer, place[0], place[1], azimuth, altitude);
-      double x = 0.0;
-      double y = 0.0;
-      observer.HorizontalToView(azimuth, altitude, x, y);
-      // Close to the point opposite the view the projection's distance from the centre is
-      // unreliable, its direction is not: the distance is taken from the sphere.
-      const double cosDistance =
-          visible.sinAltitude * std::sin(altitude) +
-          std::cos(altitude) * std::cos(azimuth - visible.azimuth) * visible.cosAltitude;
-      const double length = std::hypot(x, y);
-      if (length == 0.0 && cosDistance < 0.0) continue;  // exactly opposite: no direction
-      const double scale =
-          length > 0.0 ? std::acos(std::clamp(cosDistance, -1.0, 1.0)) / length : 1.0;
-      view.push_back({x * scale, y * scale});
+    const Vector* kept = nullptr;
+    for (const Vector& direction : ring.directions) {
+      const ViewPoint p{Dot(axes[0], direction), Dot(axes[1], direction), Dot(axes[2], direction)};
+      // Thinned rings must keep their side of the point opposite the view.
+      if (kept != nullptr && p[2] > NEAR_OPPOSITE && Dot(direction, *kept) > cosSpacing) continue;
+      if (p[0] == 0.0 && p[1] == 0.0 && p[2] < 0.0) continue;  // exactly opposite: no direction
+      kept = &direction;
+      view.push_back(p);
     }
     cutter.Add(view, levels[ring.level - 1]);
   }

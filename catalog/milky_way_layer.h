@@ -20,6 +20,7 @@ struct MilkyWayLayer {
   struct Ring {
     uint8_t level = 1;                          // 1 faintest to 5 brightest
     std::vector<std::array<double, 2>> places;  // right ascension, declination (radians)
+    std::vector<Vector> directions;             // the same as unit vectors
     // The same places in the plane about the band's pole (distance from it, turned by its
     // direction), where every ring is an ordinary closed curve.
     std::vector<std::array<double, 2>> aroundPole;
