@@ -255,6 +255,10 @@ TEST(RenderProgram, FindsAnyNameAndCityAndDrawsNightAndCaption) {
       RunRender(m31 + QStringList{"--layers", "horizontal,lines,solar"}).out;
   EXPECT_EQ(Count(without, "ellipse "), 0);
   EXPECT_EQ(Count(without, "File not found"), 0);
+  // A tap names the deep-sky object, Greek letter and all.
+  const RunResult omega = RunRender(
+      base + QStringList{"--goto", "Omega Centauri", "--layers", "deep-sky", "--tap", "120,147"});
+  EXPECT_EQ(Count(omega.out, "256 \"NGC 5139 \u03C9 Cen Cluster\""), 1) << omega.out;
   setenv("TZ", "UTC0", 1);  // the caption's local time, for the child
   const RunResult tokyo = RunRender(base + QStringList{"--city", "tokyo", "--caption"});
   ASSERT_EQ(tokyo.exitCode, 0) << tokyo.err;
