@@ -291,8 +291,9 @@ void DrawMilkyWay(const Projection& projection, const LayerSet& layers, MilkyWay
     return;
   }
   const Observer& observer = projection.GetObserver();
-  // Far beyond the chart's corners, and short of the point opposite the view.
-  const double cut = std::min(PI - 0.3, VisibleCap::ForView(projection, 0.0).radius + 0.5);
+  // Beyond the chart's corners by more than the arcs' chords cut inside the circle, and short
+  // of the point opposite the view.
+  const double cut = std::min(PI - 0.3, VisibleCap::ForView(projection, 0.0).radius + 0.1);
   const RingCutter cutter(projection, cut);
   std::array<Polygon, MILKY_WAY_LEVELS> levels;
   double viewAzimuth = 0.0;
