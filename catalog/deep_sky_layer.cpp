@@ -22,6 +22,7 @@ namespace {
 
 constexpr int32_t SYMBOL_RADIUS = 3;  // pixels: the symbol of an object smaller than that
 constexpr int32_t TICK = 2;           // pixels a planetary nebula's ticks reach beyond it
+constexpr int32_t CORNER = 4;         // pixels cut off the corners of a large nebula's square
 constexpr double ARC_MINUTE_TENTH = DEG_TO_RAD / 600.0;
 // The magnitude limit in hundredths: 6 at 90 degrees, 1.6 fainter for each halving of the
 // field, so 14 at the narrowest, moved by the star-limit keys.
@@ -76,7 +77,7 @@ void DrawSymbol(Surface& surface, const DeepSkyRecord& object, Point at, int32_t
       break;
     }
     case DeepSkyKind::BrightNebula: {
-      const int32_t c = std::max(1, r / 3);  // the rounding of the corners
+      const int32_t c = std::clamp(r / 4, 1, CORNER);  // the rounding of the corners
       const std::array<Point, 9> square = {
           Point{at.x - r + c, at.y - r}, Point{at.x + r - c, at.y - r},
           Point{at.x + r, at.y - r + c}, Point{at.x + r, at.y + r - c},
