@@ -105,6 +105,18 @@ void BM_Frame(benchmark::State& state) {
 }
 BENCHMARK(BM_Frame)->Apply(ChartArguments);
 
+// The default frame with the deep-sky (on bit 0) and Milky Way (bit 1) layers off and on.
+void BM_Frame_DeepSky(benchmark::State& state) {
+  BenchChart chart(false, state.range(0) != 0, 0);
+  chart.view.GetLayers().showDeepSky = (state.range(1) & 1) != 0;
+  chart.view.GetLayers().showMilkyWay = (state.range(1) & 2) != 0;
+  for (auto _ : state) chart.view.DrawFrame(chart.image, chart.progress, chart.moment);
+}
+BENCHMARK(BM_Frame_DeepSky)
+    ->ArgNames({"large", "on"})
+    ->ArgsProduct({{0, 1}, {0, 1, 2, 3}})
+    ->Unit(benchmark::kMicrosecond);
+
 // Apparent places of the date: a frame of a moment already prepared, as a drag draws it.
 void BM_Frame_Precise(benchmark::State& state) {
   BenchChart chart = MakeChart(state);

@@ -20,7 +20,7 @@ constexpr std::array<std::string_view, 10> QUERIES = {"a",   "s",     "m",   "be
                                                       "jup", "orion", "sao", "tok",   "new y"};
 
 const NameIndex& Index(int names) {
-  static const SkyNames sky = LoadSkyNames(DATA + "Labels.dat");
+  static const SkyNames sky = LoadSkyNames(DATA + "Labels.dat", DATA + "Names.dat");
   static const CityCatalog cities = [] {
     CityCatalog catalog;
     LoadCityCatalog(DATA + "Cities.dat", catalog);

@@ -4,7 +4,6 @@
 
 #include <algorithm>
 #include <cmath>
-#include <cstring>
 #include <string>
 #include <vector>
 
@@ -13,6 +12,7 @@
 #include "catalog/data_file.h"
 #include "catalog/layer_geometry.h"
 #include "catalog/sky_label_names.h"
+#include "catalog/utf8_text.h"
 #include "platform/code_page.h"
 #include "view/layer_set.h"
 #include "view/projection.h"
@@ -23,8 +23,7 @@ namespace {
 
 // The converted name always leaves room for the terminator, even when the record's field
 // has no zero byte of its own.
-void CopyName(const char* bytes, PickedLabel& label) {
-  const std::u16string name = Windows1252ToUtf16(bytes, LABEL_NAME_BYTES - 1);
+void CopyName(const std::u16string& name, PickedLabel& label) {
   const size_t count = std::min(name.size(), static_cast<size_t>(LABEL_NAME_UNITS - 1));
   std::fill(std::begin(label.name), std::end(label.name), u'\0');
   std::copy_n(name.begin(), count, label.name);
@@ -32,7 +31,7 @@ void CopyName(const char* bytes, PickedLabel& label) {
 
 struct Nearby {
   TapTarget target;
-  std::string name;  // Windows-1252 for a label, ASCII for a target
+  std::u16string name;
   double haversine;  // from the tap
 };
 
@@ -71,7 +70,7 @@ void IdentifyObject(const Projection& projection, const LayerSet& layers, Picked
   // so that a label wins a tie.
   const double acceptedHaversine = HaversineOf(0.1 * fieldOfView);
   std::vector<Nearby> nearby;
-  const auto consider = [&](const TapTarget& target, std::string name) {
+  const auto consider = [&](const TapTarget& target, std::u16string name) {
     if (!IsUsablePosition(target.rightAscension, target.declination)) return;
     const double h =
         Haversine(target.rightAscension - rightAscension, declination, target.declination);
@@ -88,10 +87,10 @@ void IdentifyObject(const Projection& projection, const LayerSet& layers, Picked
           target.magnitude = *magnitude / 100.0;
         }
       }
-      consider(target, std::string(record.name, strnlen(record.name, LABEL_NAME_BYTES)));
+      consider(target, Windows1252ToUtf16(record.name, LABEL_NAME_BYTES - 1));
     }
   }
-  for (const TapTarget& target : targets) consider(target, target.name);
+  for (const TapTarget& target : targets) consider(target, Utf8ToUtf16(target.name));
   if (nearby.empty()) return;
 
   // strictly: the first of equals wins
@@ -115,7 +114,7 @@ void IdentifyObject(const Projection& projection, const LayerSet& layers, Picked
   const Point at = projection.HorizontalToScreen(labelAzimuth, labelAltitude);
   label.x = at.x;
   label.y = at.y;
-  CopyName(chosen->name.c_str(), label);
+  CopyName(chosen->name, label);
 }
 
 }  // namespace halvane

@@ -26,7 +26,7 @@ struct PickedLabel {
 struct TapTarget {
   double rightAscension;  // radians, on the catalog's frame
   double declination;
-  const char* name;  // ASCII
+  const char* name;  // UTF-8
   double magnitude = 99.0;
 };
 

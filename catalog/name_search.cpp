@@ -5,6 +5,7 @@
 #include <limits>
 #include <tuple>
 
+#include "catalog/greek_letters.h"
 #include "catalog/utf8_text.h"
 #include "platform/code_page.h"
 
@@ -103,6 +104,8 @@ FoldedName FoldName(std::string_view utf8) {
     } else if (c >= 0xC0 && c <= 0xFF) {
       const char base = LATIN_1_LETTERS[c - 0xC0];
       folder.Letters(base == '*' ? TwoLetters(c) : std::string_view(&LATIN_1_LETTERS[c - 0xC0], 1));
+    } else if (const std::string_view greek = GreekLetterName(c); !greek.empty()) {
+      folder.Letters(greek);
     } else if (IsCombiningMark(c)) {
       // The mark belongs to the letter before it, which is already folded.
     } else if (const std::string_view standIn = Transliterate(c); !standIn.empty()) {

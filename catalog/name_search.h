@@ -12,10 +12,10 @@
 namespace halvane {
 
 // A name folded for matching: lower case, Latin letters without their diacritics, and every
-// space and punctuation mark left out ("São Paulo" becomes "saopaulo", "M31" "m31"). Letters
-// of other scripts are kept (Greek and Cyrillic in lower case); malformed UTF-8 counts as
-// punctuation. wordStarts holds the offset in text where each word of the name begins, the
-// first always 0 unless text is empty.
+// space and punctuation mark left out ("São Paulo" becomes "saopaulo", "M31" "m31"), Greek
+// letters spelled out ("α Ori" becomes "alphaori"). Letters of other scripts are kept
+// (Cyrillic in lower case); malformed UTF-8 counts as punctuation. wordStarts holds the offset in
+// text where each word of the name begins, the first always 0 unless text is empty.
 struct FoldedName {
   std::string text;
   std::vector<uint16_t> wordStarts;
@@ -24,9 +24,9 @@ struct FoldedName {
 FoldedName FoldName(std::string_view utf8);
 
 // What an entry names, so that the caller can find it: index is a record of Labels.dat, a
-// row of the go-to table, one of SOLAR_SYSTEM_BODIES, or a city of Cities.dat, as the
-// builder of the index says.
-enum class NameKind : uint8_t { Label, Constellation, Body, City };
+// row of the go-to table, one of SOLAR_SYSTEM_BODIES, a city of Cities.dat, or an object of
+// Names.dat, as the builder of the index says.
+enum class NameKind : uint8_t { Label, Constellation, Body, City, Object };
 
 struct NameEntry {
   std::string name;  // UTF-8, as shown

@@ -101,8 +101,14 @@ int32_t StarNameLimit(double fieldOfView, int32_t starLimitOffset) {
 void AddStarNames(const Projection& projection, const SkyLabelNames& names, const SkyPlaces& sky,
                   int32_t faintest, bool aboveHorizonOnly, Color color,
                   std::vector<LabelCandidate>& candidates) {
+  AddStarNames(projection, names.Stars(), sky, faintest, aboveHorizonOnly, color, candidates);
+}
+
+void AddStarNames(const Projection& projection, const std::vector<NamedPoint>& stars,
+                  const SkyPlaces& sky, int32_t faintest, bool aboveHorizonOnly, Color color,
+                  std::vector<LabelCandidate>& candidates) {
   const VisibleCap cap = VisibleCap::ForView(projection, 0.0);
-  for (const NamedPoint& star : names.Stars()) {
+  for (const NamedPoint& star : stars) {
     if (star.magnitude > faintest) continue;
     double x = 0.0;
     double y = 0.0;

@@ -48,6 +48,10 @@ class SkyLabelNames {
 void AddStarNames(const Projection& projection, const SkyLabelNames& names, const SkyPlaces& sky,
                   int32_t faintest, bool aboveHorizonOnly, Color color,
                   std::vector<LabelCandidate>& candidates);
+// The same for any list of named stars (their Greek letters).
+void AddStarNames(const Projection& projection, const std::vector<NamedPoint>& stars,
+                  const SkyPlaces& sky, int32_t faintest, bool aboveHorizonOnly, Color color,
+                  std::vector<LabelCandidate>& candidates);
 // The constellations' names centred on their label points.
 void AddConstellationNames(const Projection& projection, const SkyLabelNames& names,
                            const SkyPlaces& sky, bool aboveHorizonOnly, Color color,

@@ -1,8 +1,11 @@
 // Gathering the names that Find completes.
 #include "catalog/sky_names.h"
 
+#include <algorithm>
 #include <cstdint>
+#include <map>
 #include <set>
+#include <tuple>
 
 #include "catalog/data_file.h"
 #include "catalog/layer_geometry.h"
@@ -14,16 +17,63 @@ namespace halvane {
 
 namespace {
 
-constexpr uint32_t BODY_WEIGHT = 2;
-constexpr uint32_t CONSTELLATION_WEIGHT = 1;
-constexpr uint32_t LABEL_WEIGHT = 0;
+constexpr uint32_t BODY_WEIGHT = 3u << 24;
+constexpr uint32_t CONSTELLATION_WEIGHT = 2u << 24;
+constexpr uint32_t LABEL_WEIGHT = 1u << 24;
+
+// Rank first, then brightness: below every label.
+uint32_t NameWeight(const NameRecord& record) {
+  const int32_t magnitude = std::clamp<int32_t>(record.magnitude, -3000, NO_MAGNITUDE);
+  return (uint32_t{record.rank} << 16) + static_cast<uint32_t>(NO_MAGNITUDE + 3000 - magnitude);
+}
+
+using ObjectKey = std::tuple<SkyObjectKind, uint32_t, double, double>;
+
+ObjectKey KeyOf(const NameRecord& record) {
+  return {record.kind, record.object, record.rightAscension, record.declination};
+}
+
+void AddNamesFile(const std::string& namesPath, std::set<std::string>& taken,
+                  std::vector<NameEntry>& entries, SkyNames& names) {
+  std::vector<NamedObject> records;
+  WalkRecords(namesPath, NAMES_TAG, NAME_RECORD_SIZE, [&](const uint8_t* bytes) {
+    const NameRecord record = DecodeName(bytes);
+    if (!IsUsablePosition(record.rightAscension, record.declination)) return;
+    records.push_back({record, ValidUtf8(FieldText(record.name))});
+  });
+  std::map<ObjectKey, std::string> shown;
+  std::set<ObjectKey> withCommonName;
+  for (const NamedObject& named : records) {
+    const ObjectKey key = KeyOf(named.record);
+    const auto [first, added] = shown.emplace(key, named.shown);
+    const bool common =
+        named.record.kind == SkyObjectKind::DeepSky && named.record.rank == COMMON_NAME_RANK;
+    if (!added && common && withCommonName.insert(key).second) {
+      first->second += " " + named.shown;
+    }
+  }
+  for (NamedObject& named : records) {
+    const std::string folded = FoldName(named.shown).text;
+    if (folded.empty() || !taken.insert(folded).second) continue;
+    const NameRecord& record = named.record;
+    if (record.kind == SkyObjectKind::Constellation &&
+        record.object < static_cast<uint32_t>(GO_TO_ROW_COUNT)) {
+      entries.push_back({named.shown, NameKind::Constellation, record.object, NameWeight(record)});
+      continue;
+    }
+    entries.push_back({named.shown, NameKind::Object, static_cast<uint32_t>(names.objects.size()),
+                       NameWeight(record)});
+    names.objects.push_back({record, shown[KeyOf(record)]});
+  }
+}
 
 }  // namespace
 
-SkyNames LoadSkyNames(const std::string& labelsPath) {
+SkyNames LoadSkyNames(const std::string& labelsPath, const std::string& namesPath) {
   SkyNames names;
   std::vector<NameEntry> entries;
-  std::set<std::string> taken;  // folded names of bodies and constellations
+  std::set<std::string> taken;  // folded names given already
+  std::set<std::string> labelNames;
   for (uint32_t i = 0; i < SOLAR_SYSTEM_BODIES.size(); ++i) {
     const std::string name(SOLAR_SYSTEM_BODIES[i]);
     entries.push_back({name, NameKind::Body, i, BODY_WEIGHT});
@@ -40,10 +90,13 @@ SkyNames LoadSkyNames(const std::string& labelsPath) {
     const std::string name = Utf16ToUtf8(Windows1252ToUtf16(record.name, LABEL_NAME_BYTES - 1));
     const std::string folded = FoldName(name).text;
     if (folded.empty() || taken.contains(folded)) return;
+    labelNames.insert(folded);
     entries.push_back(
         {name, NameKind::Label, static_cast<uint32_t>(names.labels.size()), LABEL_WEIGHT});
     names.labels.push_back(record);
   });
+  taken.merge(labelNames);
+  AddNamesFile(namesPath, taken, entries, names);
   names.index = NameIndex(std::move(entries));
   return names;
 }

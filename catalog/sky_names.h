@@ -1,5 +1,5 @@
-// Every name that Find completes: the names of Labels.dat, the 88 constellations and the
-// ten solar-system bodies.
+// Every name that Find completes: the names of Labels.dat and Names.dat, the 88
+// constellations and the ten solar-system bodies.
 #pragma once
 
 #include <array>
@@ -9,23 +9,36 @@
 
 #include "catalog/catalog_records.h"
 #include "catalog/name_search.h"
+#include "catalog/sky_records.h"
 
 namespace halvane {
 
 constexpr std::array<std::string_view, 10> SOLAR_SYSTEM_BODIES = {
     "Sun", "Moon", "Mercury", "Venus", "Mars", "Jupiter", "Saturn", "Uranus", "Neptune", "Pluto"};
 
+// Rank of a Names.dat name of a deep-sky object that Find shows beside its first name.
+constexpr uint8_t COMMON_NAME_RANK = 5;
+
+// A usable record of Names.dat and the name Find shows for its object: the object's first
+// name, and for a deep-sky object its first common name after it ("M31 Andromeda Galaxy").
+struct NamedObject {
+  NameRecord record;
+  std::string shown;
+};
+
 // Entry indexes: Label, a position in labels (the usable records of Labels.dat, in file
-// order); Constellation, a row of GO_TO_TABLE; Body, a position in SOLAR_SYSTEM_BODIES.
-// Bodies rank before constellations, and those before labels. A label that only repeats a
-// constellation's or a body's name (the constellation names of Labels.dat) is left out: the
-// go-to row finds it.
+// order); Object, a position in objects; Constellation, a row of GO_TO_TABLE; Body, a
+// position in SOLAR_SYSTEM_BODIES. Bodies rank before constellations, those before labels,
+// and those before the names of Names.dat, which rank by their rank and then brightness. A
+// name that only repeats an earlier one (the constellation names of Labels.dat, the proper
+// names of Names.dat that Labels.dat has) is left out: the earlier finds it.
 struct SkyNames {
   std::vector<LabelRecord> labels;
+  std::vector<NamedObject> objects;
   NameIndex index;
 };
 
-// A missing or unreadable Labels.dat leaves the constellations and bodies.
-SkyNames LoadSkyNames(const std::string& labelsPath);
+// A missing or unreadable catalog leaves the names of the others.
+SkyNames LoadSkyNames(const std::string& labelsPath, const std::string& namesPath);
 
 }  // namespace halvane

@@ -3,9 +3,13 @@
 
 #include <gtest/gtest.h>
 
+#include <cmath>
 #include <cstring>
+#include <optional>
 #include <string>
 
+#include "astro/angles.h"
+#include "catalog/sky_target.h"
 #include "tests/support/build_paths.h"
 #include "view/go_to_table.h"
 
@@ -13,7 +17,7 @@ namespace halvane {
 namespace {
 
 TEST(SkyNames, ShippedNamesCompleteFromTheirBeginnings) {
-  const SkyNames names = LoadSkyNames(test_support::SourcePath("data/Labels.dat"));
+  const SkyNames names = LoadSkyNames(test_support::SourcePath("data/Labels.dat"), "");
   const auto first = [&names](std::string_view query) {
     const std::vector<NameMatch> matches = names.index.Complete(query, 10);
     return matches.empty() ? NameEntry{} : names.index.Entries()[matches[0].entry];
@@ -36,9 +40,49 @@ TEST(SkyNames, ShippedNamesCompleteFromTheirBeginnings) {
     EXPECT_FALSE(entry.kind == NameKind::Label && entry.name == "Orion");
   }
 
-  const SkyNames withoutLabels = LoadSkyNames(test_support::SourcePath("data/missing.dat"));
+  const SkyNames withoutLabels = LoadSkyNames(test_support::SourcePath("data/missing.dat"), "");
   EXPECT_TRUE(withoutLabels.labels.empty());
   EXPECT_EQ(withoutLabels.index.Entries().size(), SOLAR_SYSTEM_BODIES.size() + GO_TO_ROW_COUNT);
+}
+
+// Every way an observer writes a name reaches its object: Bayer letters as letters, spelled
+// out, in three letters or with the genitive; Flamsteed, HIP and NGC numbers; common names,
+// asterisms and abbreviations.
+TEST(SkyNames, EveryWayOfWritingANameFindsItsObject) {
+  const SkyNames names = LoadSkyNames(test_support::SourcePath("data/Labels.dat"),
+                                      test_support::SourcePath("data/Names.dat"));
+  const Moment moment(SYSTEMTIME{2024, 1, 1, 15, 21, 30, 0, 0}, -18.3, 49.7, false);
+  const auto find = [&](std::string_view text) {
+    const std::optional<SkyTarget> target = FindSkyTarget(names, text, moment);
+    EXPECT_TRUE(target.has_value()) << text;
+    return target.value_or(SkyTarget{"", 0.0, 0.0});
+  };
+  const auto apart = [](const SkyTarget& a, const SkyTarget& b) {
+    return std::hypot((a.rightAscensionHours - b.rightAscensionHours) * 15.0 *
+                          std::cos(a.declinationDegrees * DEG_TO_RAD),
+                      a.declinationDegrees - b.declinationDegrees);
+  };
+  const SkyTarget betelgeuse = find("Betelgeuse");
+  for (const char* name : {"\u03B1 Ori", "alpha Ori", "alf Ori", "Alpha Orionis", "ALPHA  ori",
+                           "58 Ori", "58 Orionis", "HIP 27989", "hip27989"}) {
+    const SkyTarget star = find(name);
+    EXPECT_EQ(star.name, "Betelgeuse") << name;
+    EXPECT_LT(apart(star, betelgeuse), 1e-6) << name;
+  }
+  const SkyTarget andromeda = find("M31");
+  EXPECT_EQ(andromeda.name, "M31 Andromeda Galaxy");
+  for (const char* name : {"NGC 224", "ngc224", "Andromeda Galaxy"}) {
+    EXPECT_LT(apart(find(name), andromeda), 0.05) << name;
+  }
+  EXPECT_EQ(find("M42").name, "M42 Orion Nebula");
+  EXPECT_EQ(find("Omega Centauri").name, "NGC 5139 \u03C9 Cen Cluster");
+  EXPECT_EQ(find("Big Dipper").name, "Big Dipper");
+  EXPECT_EQ(find("Southern Cross").name, "Southern Cross");
+  EXPECT_EQ(find("UMa").name, "Ursa Major");
+  EXPECT_EQ(find("Orionis").name, "Orion");
+  // A star too faint for Stars.dat is found all the same.
+  EXPECT_EQ(find("HIP 2071").name, "Alrial");
+  EXPECT_FALSE(FindSkyTarget(names, "xqzzy", moment).has_value());
 }
 
 }  // namespace

@@ -22,7 +22,7 @@ std::optional<SkyTarget> FindSkyTarget(const SkyNames& names, std::string_view t
     case NameKind::Constellation: {
       const GoToRow* row = GoToRowAt(static_cast<int32_t>(entry.index));
       if (row == nullptr) return std::nullopt;
-      return SkyTarget{entry.name, row->rightAscensionHours, row->declinationDegrees};
+      return SkyTarget{row->name, row->rightAscensionHours, row->declinationDegrees};
     }
     case NameKind::Body: {
       if (entry.index >= static_cast<uint32_t>(BODY_COUNT)) return std::nullopt;
@@ -30,6 +30,12 @@ std::optional<SkyTarget> FindSkyTarget(const SkyNames& names, std::string_view t
       if (!place.available) return std::nullopt;
       return SkyTarget{entry.name, place.rightAscension * RAD_TO_HOURS,
                        place.declination * RAD_TO_DEG};
+    }
+    case NameKind::Object: {
+      if (entry.index >= names.objects.size()) return std::nullopt;
+      const NamedObject& object = names.objects[entry.index];
+      return SkyTarget{object.shown, object.record.rightAscension * RAD_TO_HOURS,
+                       object.record.declination * RAD_TO_DEG};
     }
     case NameKind::City: break;
   }

@@ -1,6 +1,7 @@
 // The chart's set-up and the identification of tapped objects.
 #include "chart/chart.h"
 
+#include <string>
 #include <utility>
 #include <vector>
 
@@ -23,6 +24,14 @@ void Chart::IdentifyObject(PickedLabel& label, int32_t x, int32_t y, const Momen
     if (!place.available) continue;
     targets.push_back({place.rightAscension, place.declination, BodyName(static_cast<Body>(index)),
                        place.magnitude});
+  }
+  // The record's field may lack its terminator.
+  std::vector<std::string> deepSkyNames;
+  deepSkyNames.reserve(deepSkyLayer.shown.size());
+  for (const DeepSkyRecord& object : deepSkyLayer.shown) {
+    deepSkyNames.emplace_back(FieldText(object.name));
+    targets.push_back({object.rightAscension, object.declination, deepSkyNames.back().c_str(),
+                       object.magnitude / 100.0});
   }
   skyLabelNames.Load(layers);
   halvane::IdentifyObject(projection, layers, label, x, y, moment.GetSky(), targets,

@@ -10,8 +10,11 @@
 #include <vector>
 
 #include "astro/moment.h"
+#include "catalog/bayer_letters.h"
 #include "catalog/catalog_layers.h"
+#include "catalog/deep_sky_layer.h"
 #include "catalog/identify_object.h"
+#include "catalog/milky_way_layer.h"
 #include "catalog/sky_label_names.h"
 #include "chart/label_placement.h"
 #include "platform/surface.h"
@@ -57,6 +60,9 @@ class Chart {
   LayerSet layers;
   ProgressStrip progress;
   StarLayer starLayer;
+  DeepSkyLayer deepSkyLayer;
+  MilkyWayLayer milkyWayLayer;
+  BayerLetters bayerLetters;            // read at the first narrow frame with star names
   mutable SkyLabelNames skyLabelNames;  // read at the first frame or tap that needs it
   std::vector<Rect> labelKeepOut;
   FrameNames frameNames;

@@ -4,8 +4,12 @@
 
 #include <climits>
 #include <cmath>
+#include <utility>
 #include <vector>
 
+#include "astro/angles.h"
+#include "catalog/deep_sky_layer.h"
+#include "catalog/milky_way_layer.h"
 #include "chart/label_overlay.h"
 #include "chart/label_placement.h"
 #include "view/ecliptic_layer.h"
@@ -21,6 +25,10 @@ namespace {
 constexpr Color GRID_COLOR = MakeColor(0x40, 0x40, 0x40);
 constexpr Color LINE_COLOR = MakeColor(0x40, 0x40, 0x80);
 constexpr Color BOUNDARY_COLOR = MakeColor(0x40, 0x60, 0x60);
+constexpr Color DEEP_SKY_COLOR = MakeColor(0x50, 0x68, 0x88);
+// Greek letters join the star names at 11.25 degrees and narrower.
+constexpr double BAYER_FIELD = PI / 16.0 + 1e-9;
+constexpr Color DEEP_SKY_NAME_COLOR = MakeColor(0x70, 0x88, 0xA8);
 constexpr Color ECLIPTIC_COLOR = MakeColor(0x70, 0x60, 0x30);
 constexpr Color GROUND_COLOR = MakeColor(0x2C, 0x24, 0x18);
 constexpr Color HORIZON_COLOR = MakeColor(0x80, 0x6C, 0x48);
@@ -55,6 +63,10 @@ void Chart::DrawFrame(Surface& drawSurface, Surface& progressSurface, const Mome
   drawSurface.FillRect(projection.GetViewRect(), StockBrush::Black);
   const SkyLight light = SkyLightOf(layers, projection, moment);
   if (!light.dark) FillSky(drawSurface, projection.GetViewRect(), light.background);
+  // The daylight sky hides the Milky Way.
+  if (layers.showMilkyWay && light.dark) {
+    DrawMilkyWay(projection, layers, milkyWayLayer, drawSurface, sky);
+  }
   // Catalog layers that cannot read their file write their message in the grid's colour.
   drawSurface.SelectPen(GRID_COLOR);
   drawSurface.SetTextColor(GRID_COLOR);
@@ -85,6 +97,16 @@ void Chart::DrawFrame(Surface& drawSurface, Surface& progressSurface, const Mome
   const int32_t skyFaintest =
       light.dark ? INT32_MAX : static_cast<int32_t>(std::floor(light.faintestMagnitude * 100.0));
   starLayer.skyFaintest = skyFaintest;
+
+  if (layers.showDeepSky) {
+    drawSurface.SelectPen(DEEP_SKY_COLOR);
+    deepSkyLayer.skyFaintest = skyFaintest;
+    DrawDeepSky(projection, layers, deepSkyLayer, drawSurface, sky);
+    drawSurface.SelectPen(BOUNDARY_COLOR);
+  } else {
+    deepSkyLayer = {};
+  }
+
   DrawStars(projection, layers, starLayer, drawSurface, progress, progressSurface, sky);
 
   if (layers.showSolarSystem) {
@@ -100,10 +122,19 @@ void Chart::DrawFrame(Surface& drawSurface, Surface& progressSurface, const Mome
     const int32_t limit =
         std::min(skyFaintest, StarNameLimit(projection.GetFieldOfView(), layers.starLimitOffset));
     AddStarNames(projection, skyLabelNames, sky, limit, layers.showGround, STAR_NAME_COLOR, names);
+    if (projection.GetFieldOfView() <= BAYER_FIELD) {
+      bayerLetters.Load(layers.namesPath);
+      AddStarNames(projection, bayerLetters.Stars(), sky, limit, layers.showGround, STAR_NAME_COLOR,
+                   names);
+    }
   }
   if (layers.showConstellationNames) {
     AddConstellationNames(projection, skyLabelNames, sky, layers.showGround,
                           CONSTELLATION_NAME_COLOR, names);
+  }
+  for (LabelCandidate name : deepSkyLayer.names) {
+    name.color = DEEP_SKY_NAME_COLOR;
+    names.push_back(std::move(name));
   }
   const Rect& chart = projection.GetViewRect();
   DrawPlacedLabels(drawSurface, names,

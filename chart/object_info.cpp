@@ -100,6 +100,16 @@ std::string Sexagesimal(double value, bool hours) {
   return text;
 }
 
+const char* ObjectKindText(SkyObjectKind kind) {
+  switch (kind) {
+    case SkyObjectKind::Star: return "star";
+    case SkyObjectKind::DeepSky: return "deep-sky object";
+    case SkyObjectKind::Constellation: return "constellation";
+    case SkyObjectKind::Asterism: return "asterism";
+  }
+  return "object";
+}
+
 const char* CompassPoint(double azimuthDegrees) {
   static constexpr const char* POINTS[16] = {"N", "NNE", "NE", "ENE", "E", "ESE", "SE", "SSE",
                                              "S", "SSW", "SW", "WSW", "W", "WNW", "NW", "NNW"};
@@ -184,6 +194,16 @@ std::optional<ObjectInfo> DescribeObject(const SkyNames& names,
       info.kind = "constellation";
       info.rightAscension = row->rightAscensionHours / RAD_TO_HOURS;
       info.declination = row->declinationDegrees * DEG_TO_RAD;
+      info.today = StarEvents(track, info.rightAscension, info.declination);
+      break;
+    }
+    case NameKind::Object: {
+      if (entry.index >= names.objects.size()) return std::nullopt;
+      const NameRecord& record = names.objects[entry.index].record;
+      info.kind = ObjectKindText(record.kind);
+      info.rightAscension = record.rightAscension;
+      info.declination = record.declination;
+      if (record.magnitude != NO_MAGNITUDE) info.magnitude = record.magnitude / 100.0;
       info.today = StarEvents(track, info.rightAscension, info.declination);
       break;
     }

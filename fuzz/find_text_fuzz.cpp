@@ -24,7 +24,7 @@ namespace {
 const SkyNames& Sky() {
   static const SkyNames names = [] {
     WriteSampleCatalogs();
-    return LoadSkyNames(FuzzFolder() + "Labels.dat");
+    return LoadSkyNames(FuzzFolder() + "Labels.dat", FuzzFolder() + "Names.dat");
   }();
   return names;
 }
@@ -34,7 +34,10 @@ void CheckTarget(std::string_view query) {
       Sky(), query, Moment(SYSTEMTIME{2024, 1, 1, 15, 21, 30, 0, 0}, -18.3, 49.7, false));
   const std::vector<NameMatch> matches = Sky().index.Complete(query, 1);
   if (!target) return;
-  FuzzCheck(!matches.empty() && target->name == Sky().index.Entries()[matches[0].entry].name);
+  FuzzCheck(!matches.empty());
+  const NameEntry& entry = Sky().index.Entries()[matches[0].entry];
+  FuzzCheck(target->name ==
+            (entry.kind == NameKind::Object ? Sky().objects[entry.index].shown : entry.name));
   FuzzCheck(std::isfinite(target->rightAscensionHours) &&
             std::isfinite(target->declinationDegrees));
 }

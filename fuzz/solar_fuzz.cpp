@@ -40,6 +40,10 @@ class CheckingSurface : public Surface {
             RasterOp) override {
     FuzzCheck(Sane(x) && Sane(y));
   }
+  void Ellipse(Point centre, int32_t, int32_t, int32_t, bool) override {
+    FuzzCheck(Sane(centre.x) && Sane(centre.y));
+  }
+  void FillPolygon(const Point*, const int32_t*, int32_t, Color) override {}
 };
 
 // The index-th word of the input as a fraction in [0, 1]; 0.5 past its end.

@@ -5,6 +5,7 @@
 #include <QCompleter>
 #include <QDialog>
 #include <QHBoxLayout>
+#include <QLabel>
 #include <QLineEdit>
 #include <QStringListModel>
 #include <QStyle>
@@ -54,7 +55,7 @@ void AddClearButton(QDialog& dialog, QLineEdit& field, QBoxLayout& layout) {
 }  // namespace
 
 std::u16string RunFindField(WindowHandle owner, std::u16string_view title,
-                            const CompletionSource& complete) {
+                            const CompletionSource& complete, const FindAcceptor& accept) {
   QDialog dialog(owner);
   dialog.setWindowTitle(QString::fromUtf16(title.data(), static_cast<qsizetype>(title.size())));
   dialog.setModal(true);
@@ -72,6 +73,10 @@ std::u16string RunFindField(WindowHandle owner, std::u16string_view title,
   } else {
     field->setClearButtonEnabled(true);
   }
+  auto* notFound = new QLabel(QStringLiteral("not found"), &dialog);
+  notFound->setObjectName(QStringLiteral("findNotFound"));
+  notFound->hide();
+  layout->addWidget(notFound);
 
   auto* model = new QStringListModel(&dialog);
   auto* completer = new QCompleter(model, &dialog);
@@ -82,19 +87,22 @@ std::u16string RunFindField(WindowHandle owner, std::u16string_view title,
   FitRowsForFinger(*completer->popup(), *field);
 
   QString chosen;
+  const auto tryText = [&](const QString& text) {
+    if (!chosen.isEmpty()) return;  // Enter after a chosen completion
+    if (accept(text.toStdU16String())) {
+      chosen = text;
+      dialog.accept();
+      return;
+    }
+    notFound->show();
+  };
   QObject::connect(field, &QLineEdit::textEdited, &dialog, [&](const QString& text) {
+    notFound->hide();
     model->setStringList(ToStringList(complete(text.toStdU16String())));
     completer->complete();
   });
-  QObject::connect(completer, qOverload<const QString&>(&QCompleter::activated), &dialog,
-                   [&](const QString& text) {
-                     chosen = text;
-                     dialog.accept();
-                   });
-  QObject::connect(field, &QLineEdit::returnPressed, &dialog, [&] {
-    if (chosen.isEmpty()) chosen = field->text();
-    dialog.accept();
-  });
+  QObject::connect(completer, qOverload<const QString&>(&QCompleter::activated), &dialog, tryText);
+  QObject::connect(field, &QLineEdit::returnPressed, &dialog, [&] { tryText(field->text()); });
   if (owner != nullptr) {
     dialog.setMinimumWidth(std::min(owner->width(), 240));
   }

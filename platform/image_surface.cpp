@@ -11,6 +11,7 @@
 #include <cstdlib>
 #include <string>
 #include <unordered_map>
+#include <vector>
 
 #include "platform/area_fill.h"
 #include "platform/vector_state.h"
@@ -276,6 +277,95 @@ void ImageSurface::BlitDevice(int64_t x, int64_t y, int64_t width, int64_t heigh
     for (int64_t column = left; column < right; ++column) {
       const uint32_t pixel = sourceRow[column];
       destination[column] = (orBlend ? destination[column] | pixel : pixel) | OPAQUE;
+    }
+  }
+}
+
+void ImageSurface::Ellipse(Point centre, int32_t radiusX, int32_t radiusY, int32_t angleDegrees,
+                           bool dotted) {
+  constexpr double PI_VALUE = 3.14159265358979323846;
+  constexpr double DOT_SPACING = 3.0;  // pixels from one dot of a dotted ellipse to the next
+  const double rx = std::max(0, radiusX);
+  const double ry = std::max(0, radiusY);
+  const double angle = angleDegrees * PI_VALUE / 180.0;
+  const double cosA = std::cos(angle);
+  const double sinA = std::sin(angle);
+  const double perimeter = 2.0 * PI_VALUE * std::max(rx, ry);
+  const auto at = [&](double t) {
+    const double u = rx * std::cos(t);
+    const double v = ry * std::sin(t);
+    return Point{centre.x + static_cast<int32_t>(std::lround(u * cosA - v * sinA)),
+                 centre.y - static_cast<int32_t>(std::lround(u * sinA + v * cosA))};
+  };
+  if (dotted) {
+    const int32_t dots = std::clamp(static_cast<int32_t>(perimeter / DOT_SPACING), 4, 720);
+    const int64_t pen = std::max<int64_t>(1, std::llround(scale));
+    for (int32_t i = 0; i < dots; ++i) {
+      const Point p = at(2.0 * PI_VALUE * i / dots);
+      for (int64_t dy = 0; dy < pen; ++dy) {
+        Line(Device(p.x), Device(p.y) + dy, Device(p.x) + pen, Device(p.y) + dy);
+      }
+    }
+    return;
+  }
+  const int32_t steps = std::clamp(static_cast<int32_t>(perimeter / 2.0), 12, 720);
+  std::vector<Point> points(static_cast<size_t>(steps) + 1);
+  for (int32_t i = 0; i <= steps; ++i)
+    points[static_cast<size_t>(i)] = at(2.0 * PI_VALUE * i / steps);
+  Polyline(points.data(), steps + 1);
+}
+
+// Scanlines through the pixel centres, each filled between alternate crossings of the edges.
+void ImageSurface::FillPolygon(const Point* points, const int32_t* counts, int32_t rings,
+                               Color color) {
+  struct Edge {
+    double x0, y0, x1, y1;
+  };
+  std::vector<Edge> edges;
+  double top = image.height();
+  double bottom = 0.0;
+  int64_t start = 0;
+  for (int32_t r = 0; r < rings; ++r) {
+    const int32_t count = counts[r];
+    if (count <= 0) continue;
+    for (int32_t i = 0; count >= 3 && i < count; ++i) {
+      const Point& a = points[start + i];
+      const Point& b = points[start + (i + 1) % count];
+      if (a.y == b.y) continue;
+      Edge edge{static_cast<double>(a.x) * scale, static_cast<double>(a.y) * scale,
+                static_cast<double>(b.x) * scale, static_cast<double>(b.y) * scale};
+      if (edge.y0 > edge.y1) edge = {edge.x1, edge.y1, edge.x0, edge.y0};
+      top = std::min(top, edge.y0);
+      bottom = std::max(bottom, edge.y1);
+      edges.push_back(edge);
+    }
+    start += count;
+  }
+  if (edges.empty()) return;
+  std::sort(edges.begin(), edges.end(), [](const Edge& a, const Edge& b) { return a.y0 < b.y0; });
+  const uint32_t pixel = ToPixel(color);
+  const int32_t firstRow = std::max(0, static_cast<int32_t>(std::floor(top)));
+  const int32_t lastRow = std::min(image.height(), static_cast<int32_t>(std::ceil(bottom)) + 1);
+  std::vector<const Edge*> active;
+  std::vector<double> crossings;
+  size_t next = 0;
+  for (int32_t row = firstRow; row < lastRow; ++row) {
+    const double y = row + 0.5;
+    while (next < edges.size() && edges[next].y0 <= y) active.push_back(&edges[next++]);
+    std::erase_if(active, [y](const Edge* e) { return e->y1 <= y; });
+    crossings.clear();
+    for (const Edge* e : active) {
+      if (e->y0 > y) continue;
+      crossings.push_back(e->x0 + (y - e->y0) * (e->x1 - e->x0) / (e->y1 - e->y0));
+    }
+    std::sort(crossings.begin(), crossings.end());
+    uint32_t* line = reinterpret_cast<uint32_t*>(image.scanLine(row));
+    for (size_t i = 0; i + 1 < crossings.size(); i += 2) {
+      const double from = std::max(0.0, std::ceil(crossings[i] - 0.5));
+      const double to =
+          std::min(static_cast<double>(image.width()), std::ceil(crossings[i + 1] - 0.5));
+      if (from < to)
+        std::fill(line + static_cast<int64_t>(from), line + static_cast<int64_t>(to), pixel);
     }
   }
 }

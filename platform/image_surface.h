@@ -57,6 +57,9 @@ class ImageSurface : public Surface {
             int32_t sourceX, int32_t sourceY, RasterOp op) override;
   void FillArea(std::string_view kind, const Point* points, int32_t count, Color color) override;
   TextSize MeasureText(std::u16string_view text) const override;
+  void Ellipse(Point centre, int32_t radiusX, int32_t radiusY, int32_t angleDegrees,
+               bool dotted) override;
+  void FillPolygon(const Point* points, const int32_t* counts, int32_t rings, Color color) override;
 
  private:
   // Draws from (x0, y0) up to but not including (x1, y1), in device pixels.

@@ -35,6 +35,36 @@ TEST(ImageSurface, FillsAndPensAreClippedAndKeepRedInTheLowByte) {
   EXPECT_EQ(surface.Image().pixel(3, 6), 0xFF406080u);
 }
 
+TEST(ImageSurface, PolygonsFillByTheEvenOddRuleAndEllipsesOutline) {
+  ImageSurface surface(30, 30);
+  // A 20 x 20 square with a 10 x 10 hole, and a ring wholly off the image.
+  const Point points[] = {{0, 0},   {20, 0}, {20, 20},   {0, 20},    {5, 5},    {15, 5},
+                          {15, 15}, {5, 15}, {-50, -50}, {-40, -50}, {-40, -40}};
+  const int32_t counts[] = {4, 4, 3};
+  surface.FillPolygon(points, counts, 3, MakeColor(0x30, 0x30, 0x40));
+  EXPECT_EQ(surface.PixelAt(2, 2), MakeColor(0x30, 0x30, 0x40));
+  EXPECT_EQ(surface.PixelAt(19, 19), MakeColor(0x30, 0x30, 0x40));
+  EXPECT_EQ(surface.PixelAt(20, 10), 0u) << "right and bottom edges are exclusive";
+  EXPECT_EQ(surface.PixelAt(10, 10), 0u) << "the hole";
+
+  ImageSurface ellipses(40, 40);
+  ellipses.SelectPen(WHITE);
+  ellipses.Ellipse({20, 20}, 10, 4, 90, false);  // the long axis upright
+  EXPECT_EQ(ellipses.PixelAt(20, 10), WHITE);
+  EXPECT_EQ(ellipses.PixelAt(24, 20), WHITE);
+  EXPECT_EQ(ellipses.PixelAt(30, 20), 0u);
+  EXPECT_EQ(ellipses.PixelAt(20, 20), 0u);
+  int lit = 0;
+  ImageSurface dotted(40, 40);
+  dotted.SelectPen(WHITE);
+  dotted.Ellipse({20, 20}, 10, 10, 0, true);
+  for (int y = 0; y < 40; ++y) {
+    for (int x = 0; x < 40; ++x) lit += dotted.PixelAt(x, y) == WHITE ? 1 : 0;
+  }
+  EXPECT_GE(lit, 15);
+  EXPECT_LE(lit, 25) << "a dot every three pixels of a 63-pixel circle";
+}
+
 TEST(ImageSurface, PolylinesLeaveOutTheirLastPointAndSurviveFarPoints) {
   ImageSurface surface(40, 30);
   surface.SelectPen(WHITE);

@@ -237,6 +237,17 @@ void ChartArea::EndGesture() {
 
 // ScreenSurface
 
+void ScreenSurface::Ellipse(Point centre, int32_t radiusX, int32_t radiusY, int32_t angleDegrees,
+                            bool dotted) {
+  owner.composed->Ellipse(centre, radiusX, radiusY, angleDegrees, dotted);
+  Touch(owner.composed->Image().rect());
+}
+void ScreenSurface::FillPolygon(const Point* points, const int32_t* counts, int32_t rings,
+                                Color color) {
+  owner.composed->FillPolygon(points, counts, rings, color);
+  Touch(owner.composed->Image().rect());
+}
+
 void ScreenSurface::FillRect(const Rect& rect, StockBrush brush) {
   owner.composed->FillRect(rect, brush);
   if (rect.right > rect.left && rect.bottom > rect.top) {

@@ -1,6 +1,7 @@
 // The recording surface: one trace line per drawing operation.
 #include "platform/recording_surface.h"
 
+#include <algorithm>
 #include <cstdio>
 
 #include "platform/printable_text.h"
@@ -143,6 +144,29 @@ TextSize RecordingSurface::MeasureText(std::u16string_view text) const {
 void RecordingSurface::Note(std::string_view line) {
   lines.emplace_back(line);
   if (forward != nullptr) forward->Note(line);
+}
+
+void RecordingSurface::Ellipse(Point centre, int32_t radiusX, int32_t radiusY, int32_t angleDegrees,
+                               bool dotted) {
+  lines.push_back("ellipse " + std::to_string(centre.x) + ' ' + std::to_string(centre.y) + ' ' +
+                  std::to_string(radiusX) + ' ' + std::to_string(radiusY) + ' ' +
+                  std::to_string(angleDegrees) + (dotted ? " dotted" : " solid"));
+  if (forward != nullptr) forward->Ellipse(centre, radiusX, radiusY, angleDegrees, dotted);
+}
+
+void RecordingSurface::FillPolygon(const Point* points, const int32_t* counts, int32_t rings,
+                                   Color color) {
+  std::string line = "polygon " + Hex(color) + ' ' + std::to_string(rings);
+  int64_t total = 0;
+  for (int32_t i = 0; i < rings; ++i) {
+    line += ' ' + std::to_string(counts[i]);
+    total += std::max(counts[i], 0);
+  }
+  for (int64_t i = 0; i < total; ++i) {
+    line += ' ' + std::to_string(points[i].x) + ' ' + std::to_string(points[i].y);
+  }
+  lines.push_back(std::move(line));
+  if (forward != nullptr) forward->FillPolygon(points, counts, rings, color);
 }
 
 }  // namespace halvane

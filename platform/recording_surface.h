@@ -10,6 +10,8 @@
 //   blit DX DY W H SX SY ROP      ROP copy or or; SX SY in the source bitmap
 //   KIND RRGGBB N X1 Y1 ... XN YN  a filled area, KIND its name (ground, sky)
 //   label X0 Y0 X1 Y1 "TEXT"      a placed name and the box of its glyphs (a note)
+//   ellipse X Y RX RY ANGLE STYLE STYLE solid or dotted; ANGLE in degrees
+//   polygon RRGGBB RINGS N1 ... NK X1 Y1 ...
 #pragma once
 
 #include <string>
@@ -39,6 +41,9 @@ class RecordingSurface : public Surface {
   // The forwarded surface's measure; the estimate without one.
   TextSize MeasureText(std::u16string_view text) const override;
   void Note(std::string_view line) override;
+  void Ellipse(Point centre, int32_t radiusX, int32_t radiusY, int32_t angleDegrees,
+               bool dotted) override;
+  void FillPolygon(const Point* points, const int32_t* counts, int32_t rings, Color color) override;
 
  private:
   Surface* forward;

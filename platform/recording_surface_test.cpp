@@ -26,6 +26,10 @@ TEST(RecordingSurface, WritesOneLinePerOperationAndForwardsIt) {
   sheet.fill(0xFF0000FF);
   surface.Blit(25, 7, 11, 11, ImageBitmap(sheet), 11, 0, RasterOp::Or);
   surface.Blit(0, 0, 22, 22, ImageBitmap(sheet), 0, 0, RasterOp::Copy);
+  surface.Ellipse({5, 6}, 4, 2, -30, true);
+  const Point ring[] = {{0, 0}, {4, 0}, {0, 4}};
+  const int32_t counts[] = {3};
+  surface.FillPolygon(ring, counts, 1, MakeColor(0x10, 0x20, 0x30));
 
   const std::vector<std::string> expected = {
       "fill 0 -1 240 5 white",
@@ -40,6 +44,8 @@ TEST(RecordingSurface, WritesOneLinePerOperationAndForwardsIt) {
       "text 0 0 1 1 0 \"\\x1b]0;x\\x07\\xc2\\x85\\x0a\"",  // never raw to a terminal
       "blit 25 7 11 11 11 0 or",
       "blit 0 0 22 22 0 0 copy",
+      "ellipse 5 6 4 2 -30 dotted",
+      "polygon 102030 1 3 0 0 4 0 0 4",
   };
   EXPECT_EQ(surface.Lines(), expected);
   EXPECT_EQ(image.PixelAt(26, 8), MakeColor(0, 0, 0xFF));

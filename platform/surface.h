@@ -92,6 +92,14 @@ class Surface {
   virtual TextSize MeasureText(std::u16string_view text) const;
   // A line for traces only (where a name was written); drawing surfaces ignore it.
   virtual void Note(std::string_view line);
+  // Outlines an ellipse about centre with the selected pen, solid or dotted: radiusX along
+  // the direction angleDegrees counter-clockwise from the x axis, radiusY across it.
+  virtual void Ellipse(Point centre, int32_t radiusX, int32_t radiusY, int32_t angleDegrees,
+                       bool dotted) = 0;
+  // Fills the rings (counts[i] points each, one after another in points) by the even-odd
+  // rule in colour, with no outline; a ring of fewer than three points adds nothing.
+  virtual void FillPolygon(const Point* points, const int32_t* counts, int32_t rings,
+                           Color color) = 0;
 };
 
 }  // namespace halvane

@@ -29,6 +29,8 @@ enum class ChartAction {
   ToggleGround,
   ToggleDaylight,
   ToggleEcliptic,
+  ToggleDeepSky,
+  ToggleMilkyWay,
 };
 
 }  // namespace halvane

@@ -109,6 +109,10 @@ void MainWindow::Perform(ChartAction action) {
     case ChartAction::ToggleEcliptic:
       flip(chart->GetLayers().showEcliptic, COMMAND_ECLIPTIC);
       break;
+    case ChartAction::ToggleDeepSky: flip(chart->GetLayers().showDeepSky, COMMAND_DEEP_SKY); break;
+    case ChartAction::ToggleMilkyWay:
+      flip(chart->GetLayers().showMilkyWay, COMMAND_MILKY_WAY);
+      break;
   }
   RequestRender();
 }
@@ -144,6 +148,8 @@ void MainWindow::OnCommand(uint16_t, uint16_t command, intptr_t) {
     case COMMAND_GROUND: return Perform(ChartAction::ToggleGround);
     case COMMAND_DAYLIGHT: return Perform(ChartAction::ToggleDaylight);
     case COMMAND_ECLIPTIC: return Perform(ChartAction::ToggleEcliptic);
+    case COMMAND_DEEP_SKY: return Perform(ChartAction::ToggleDeepSky);
+    case COMMAND_MILKY_WAY: return Perform(ChartAction::ToggleMilkyWay);
     case COMMAND_NAVIGATION_BOX:
       navBoxShown = !navBoxShown;
       RequestRepaint();
@@ -188,8 +194,12 @@ void MainWindow::OnChar(char16_t character, intptr_t) {
     case u'h': return Perform(ChartAction::ToggleHorizontalGrid);
     case u'L':
     case u'l': return Perform(ChartAction::ToggleConstellationLines);
+    case u'M':
+    case u'm': return Perform(ChartAction::ToggleMilkyWay);
     case u'N':
     case u'n': return Perform(ChartAction::ViewNorth);
+    case u'O':
+    case u'o': return Perform(ChartAction::ToggleDeepSky);
     case u'P':
     case u'p': return Perform(ChartAction::ToggleSolarSystem);
     case u'Q':

@@ -109,6 +109,8 @@ TEST_F(CommandsTest, LayerCommandsAndLetterKeysFlipTheSameSwitchAndItsCheckMark)
   EXPECT_TRUE(IsMenuItemChecked(w.GetMenu(), COMMAND_CONSTELLATION_LINES));
   EXPECT_FALSE(IsMenuItemChecked(w.GetMenu(), COMMAND_CONSTELLATION_BOUNDARIES));
   EXPECT_TRUE(IsMenuItemChecked(w.GetMenu(), COMMAND_SOLAR_SYSTEM));
+  EXPECT_TRUE(IsMenuItemChecked(w.GetMenu(), COMMAND_DEEP_SKY));
+  EXPECT_TRUE(IsMenuItemChecked(w.GetMenu(), COMMAND_MILKY_WAY));
 
   struct Layer {
     uint16_t command;
@@ -121,6 +123,8 @@ TEST_F(CommandsTest, LayerCommandsAndLetterKeysFlipTheSameSwitchAndItsCheckMark)
       {COMMAND_CONSTELLATION_LINES, 'l', &LayerSet::showConstellationLines},
       {COMMAND_CONSTELLATION_BOUNDARIES, 'B', &LayerSet::showConstellationBoundaries},
       {COMMAND_SOLAR_SYSTEM, 'p', &LayerSet::showSolarSystem},
+      {COMMAND_DEEP_SKY, 'o', &LayerSet::showDeepSky},
+      {COMMAND_MILKY_WAY, 'M', &LayerSet::showMilkyWay},
   };
   for (const Layer& layer : layers) {
     const bool before = w.GetChart().GetLayers().*layer.layerSwitch;

@@ -86,6 +86,8 @@ void MainWindow::SetCheckMarks() {
                 chart->GetLayers().showConstellationBoundaries);
   CheckMenuItem(menu, COMMAND_SOLAR_SYSTEM, chart->GetLayers().showSolarSystem);
   CheckMenuItem(menu, COMMAND_PRECISE_POSITIONS, chart->GetLayers().precisePositions);
+  CheckMenuItem(menu, COMMAND_DEEP_SKY, chart->GetLayers().showDeepSky);
+  CheckMenuItem(menu, COMMAND_MILKY_WAY, chart->GetLayers().showMilkyWay);
   CheckMenuItem(menu, COMMAND_NIGHT_VISION, extension.nightVision);
   CheckMenuItem(menu, COMMAND_CONSTELLATION_NAMES, chart->GetLayers().showConstellationNames);
   CheckMenuItem(menu, COMMAND_STAR_NAMES, chart->GetLayers().showStarNames);

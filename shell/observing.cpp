@@ -22,7 +22,8 @@ constexpr size_t FIND_COMPLETIONS = 12;
 
 const SkyNames& MainWindow::GetSkyNames() {
   if (skyNames == nullptr) {
-    skyNames = std::make_unique<SkyNames>(LoadSkyNames(chart->GetLayers().labelsPath));
+    skyNames = std::make_unique<SkyNames>(
+        LoadSkyNames(chart->GetLayers().labelsPath, chart->GetLayers().namesPath));
   }
   return *skyNames;
 }
@@ -37,14 +38,16 @@ const CityCatalog& MainWindow::GetCities() {
 
 void MainWindow::Find() {
   const NameIndex& index = GetSkyNames().index;
-  const std::u16string chosen = RunFindField(hwnd, u"Find", [&index](std::u16string_view text) {
+  const auto complete = [&index](std::u16string_view text) {
     std::vector<std::u16string> names;
     for (const NameMatch& match : index.Complete(Utf16ToUtf8(text), FIND_COMPLETIONS)) {
       names.push_back(Utf8ToUtf16(index.Entries()[match.entry].name));
     }
     return names;
-  });
-  if (!chosen.empty() && TurnToName(chosen)) ShowObjectInfo(foundName);
+  };
+  const std::u16string chosen = RunFindField(
+      hwnd, u"Find", complete, [this](std::u16string_view text) { return TurnToName(text); });
+  if (!chosen.empty()) ShowObjectInfo(foundName);
 }
 
 bool MainWindow::TurnToName(std::u16string_view text) {

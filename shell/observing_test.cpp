@@ -4,6 +4,7 @@
 #include <QCompleter>
 #include <QDialog>
 #include <QInputMethodEvent>
+#include <QLabel>
 #include <QLineEdit>
 #include <QMenu>
 #include <QStringListModel>
@@ -27,8 +28,9 @@ class ObservingTest : public ShellTest {
  public:
   void SetUp() override {
     ShellTest::SetUp();
-    std::filesystem::copy_file(std::filesystem::path(BuildPath("Labels.dat")),
-                               folder / "Labels.dat");
+    for (const char* name : {"Labels.dat", "Names.dat"}) {
+      std::filesystem::copy_file(std::filesystem::path(BuildPath(name)), folder / name);
+    }
     const char* old = std::getenv("TZ");
     savedZone = old != nullptr ? old : "";
     hadZone = old != nullptr;
@@ -73,6 +75,9 @@ class ObservingTest : public ShellTest {
         field->completer()->popup()->hide();
         QTest::keyClick(field, Qt::Key_Return);
       }
+      const QLabel* notFound = dialog->findChild<QLabel*>("findNotFound");
+      keptNotFound = dialog->isVisible() && notFound != nullptr && notFound->isVisible() &&
+                     field->text() == text;
       if (dialog->isVisible()) dialog->done(QDialog::Rejected);
     });
     open();
@@ -110,6 +115,7 @@ class ObservingTest : public ShellTest {
 
   std::string savedZone;
   bool hadZone = false;
+  bool keptNotFound = false;  // the last FindWith left its text open with "not found"
 };
 
 TEST_F(ObservingTest, FindTurnsToStarsObjectsPlanetsAndConstellationsAndLabelsThem) {
@@ -143,7 +149,12 @@ TEST_F(ObservingTest, FindTurnsToStarsObjectsPlanetsAndConstellationsAndLabelsTh
   FindWith(typeF, "sat", true, true);
   EXPECT_EQ(LabelText(), u"Saturn (below the horizon)");
 
-  // Nothing matching leaves the view as it was.
+  // Names of every catalog, however they are written.
+  FindWith(typeF, "alf Ori", false);
+  EXPECT_EQ(LabelText(), u"Betelgeuse");
+  EXPECT_FALSE(keptNotFound);
+
+  // Nothing matching leaves the view as it was, and the text in the field with a word why.
   double azimuth = 0.0;
   double altitude = 0.0;
   w.GetChart().GetProjection().GetViewDirection(azimuth, altitude);
@@ -155,6 +166,7 @@ TEST_F(ObservingTest, FindTurnsToStarsObjectsPlanetsAndConstellationsAndLabelsTh
   EXPECT_EQ(azimuthAfter, azimuth);
   EXPECT_EQ(altitudeAfter, altitude);
   EXPECT_EQ(w.GetFramesDrawn(), frames);
+  EXPECT_TRUE(keptNotFound);
 }
 
 TEST_F(ObservingTest, NightVisionLeavesNoGreenOrBlueOnTheScreenAndIsStored) {

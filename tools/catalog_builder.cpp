@@ -98,34 +98,6 @@ std::string FeatureName(const QJsonObject& feature) {
 
 int16_t Hundredths(double value) { return static_cast<int16_t>(std::lround(value * 100.0)); }
 
-std::vector<StarRecord> BuildStars(const QJsonDocument& source,
-                                   std::map<int64_t, StarRecord>& byHipparcos,
-                                   BuildSummary& summary) {
-  std::vector<StarRecord> stars;
-  for (const QJsonValue& value : Features(source)) {
-    const QJsonObject feature = value.toObject();
-    const QJsonObject properties = feature.value(QStringLiteral("properties")).toObject();
-    const auto point = PointOfFeature(feature);
-    const auto magnitude = NumberOf(properties.value(QStringLiteral("mag")));
-    if (!point || !magnitude || std::fabs(*magnitude * 100.0) > MAX_HUNDREDTHS) {
-      summary.notes.push_back("Stars.dat: star " + FeatureName(feature) +
-                              " left out: no usable position or magnitude");
-      continue;
-    }
-    const auto color = NumberOf(properties.value(QStringLiteral("bv")));
-    const bool hasColor = color && std::fabs(*color * 100.0) <= MAX_COLOR_HUNDREDTHS;
-    if (!hasColor) ++summary.starsWithoutColor;
-    const StarRecord star{RightAscensionFromLongitude(point->first), point->second * DEG_TO_RAD,
-                          Hundredths(*magnitude), hasColor ? Hundredths(*color) : NO_COLOR_INDEX};
-    stars.push_back(star);
-    if (const auto hip = WholeNumber(feature.value(QStringLiteral("id")))) {
-      byHipparcos.emplace(*hip, star);
-    }
-  }
-  summary.stars = stars.size();
-  return stars;
-}
-
 std::vector<ConstellationSegment> BuildSegments(const QJsonDocument& source,
                                                 BuildSummary& summary) {
   std::vector<ConstellationSegment> segments;
@@ -230,8 +202,9 @@ LabelRecord MakeLabel(double ra, double dec, std::string_view utf8, BuildSummary
   return label;
 }
 
-void AddStarLabels(const QJsonDocument& source, const std::map<int64_t, StarRecord>& byHipparcos,
-                   std::vector<LabelRecord>& labels, BuildSummary& summary) {
+void AddStarLabels(const QJsonDocument& source, const std::vector<StarRecord>& stars,
+                   const std::map<int64_t, size_t>& byHipparcos, std::vector<LabelRecord>& labels,
+                   BuildSummary& summary) {
   std::vector<std::pair<int64_t, std::string>> names;
   const QJsonObject all = source.object();
   for (auto it = all.begin(); it != all.end(); ++it) {
@@ -251,8 +224,8 @@ void AddStarLabels(const QJsonDocument& source, const std::map<int64_t, StarReco
                               ") left out: its star is not in the star list");
       continue;
     }
-    labels.push_back(
-        MakeLabel(star->second.rightAscension, star->second.declination, name, summary));
+    const StarRecord& record = stars[star->second];
+    labels.push_back(MakeLabel(record.rightAscension, record.declination, name, summary));
   }
   if (missing > 0) {
     summary.notes.push_back("Labels.dat: " + std::to_string(missing) +
@@ -291,6 +264,34 @@ void AddPointLabels(const QJsonDocument& source, bool messier, std::vector<Label
 }
 
 }  // namespace
+
+std::vector<StarRecord> BuildStars(const QJsonDocument& source,
+                                   std::map<int64_t, size_t>& byHipparcos, BuildSummary& summary,
+                                   const std::string& file) {
+  std::vector<StarRecord> stars;
+  for (const QJsonValue& value : Features(source)) {
+    const QJsonObject feature = value.toObject();
+    const QJsonObject properties = feature.value(QStringLiteral("properties")).toObject();
+    const auto point = PointOfFeature(feature);
+    const auto magnitude = NumberOf(properties.value(QStringLiteral("mag")));
+    if (!point || !magnitude || std::fabs(*magnitude * 100.0) > MAX_HUNDREDTHS) {
+      summary.notes.push_back(file + ": star " + FeatureName(feature) +
+                              " left out: no usable position or magnitude");
+      continue;
+    }
+    const auto color = NumberOf(properties.value(QStringLiteral("bv")));
+    const bool hasColor = color && std::fabs(*color * 100.0) <= MAX_COLOR_HUNDREDTHS;
+    if (!hasColor) ++summary.starsWithoutColor;
+    const StarRecord star{RightAscensionFromLongitude(point->first), point->second * DEG_TO_RAD,
+                          Hundredths(*magnitude), hasColor ? Hundredths(*color) : NO_COLOR_INDEX};
+    if (const auto hip = WholeNumber(feature.value(QStringLiteral("id")))) {
+      byHipparcos.emplace(*hip, stars.size());
+    }
+    stars.push_back(star);
+  }
+  summary.stars = stars.size();
+  return stars;
+}
 
 double RightAscensionFromLongitude(double degrees) {
   double ra = std::fmod(degrees * DEG_TO_RAD, TWO_PI);
@@ -361,13 +362,14 @@ bool BuildCatalogs(const std::string& sourceDir, const std::string& outDir, Buil
   Sources sources;
   if (!LoadSources(sourceDir, sources, error)) return false;
 
-  std::map<int64_t, StarRecord> byHipparcos;
-  const std::vector<StarRecord> stars = BuildStars(sources.stars, byHipparcos, summary);
+  std::map<int64_t, size_t> byHipparcos;
+  const std::vector<StarRecord> stars =
+      BuildStars(sources.stars, byHipparcos, summary, "Stars.dat");
   const std::vector<ConstellationSegment> segments = BuildSegments(sources.lines, summary);
   std::vector<BoundaryVertex> vertices;
   if (!BuildBoundaries(sources.borders, vertices, summary, error)) return false;
   std::vector<LabelRecord> labels;
-  AddStarLabels(sources.starNames, byHipparcos, labels, summary);
+  AddStarLabels(sources.starNames, stars, byHipparcos, labels, summary);
   AddPointLabels(sources.messier, true, labels, summary);
   AddPointLabels(sources.constellations, false, labels, summary);
   summary.labels = labels.size();

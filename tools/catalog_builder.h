@@ -4,11 +4,15 @@
 #pragma once
 
 #include <cstddef>
+#include <cstdint>
+#include <map>
 #include <string>
 #include <utility>
 #include <vector>
 
 #include "catalog/catalog_records.h"
+
+class QJsonDocument;
 
 namespace halvane {
 
@@ -25,6 +29,13 @@ struct BuildSummary {
   // One line for each record dropped, name transliterated or shortened, and similar.
   std::vector<std::string> notes;
 };
+
+// The stars of a stars.*.json feature collection in file order, those without a usable
+// position or magnitude left out with a note naming file; byHipparcos gets each star's
+// position in the list.
+std::vector<StarRecord> BuildStars(const QJsonDocument& source,
+                                   std::map<int64_t, size_t>& byHipparcos, BuildSummary& summary,
+                                   const std::string& file);
 
 // Right ascension in radians in [0, 2 pi) from a longitude in degrees (any finite value).
 double RightAscensionFromLongitude(double degrees);

@@ -12,6 +12,7 @@
 #include "tools/catalog_builder.h"
 #include "tools/catalog_info.h"
 #include "tools/city_builder.h"
+#include "tools/sky_catalog_builder.h"
 
 namespace {
 
@@ -57,6 +58,18 @@ int Build(const std::vector<std::string>& args) {
             << "ConBon.dat: " << summary.vertices << " vertices on " << summary.boundaryLines
             << " boundary lines\n"
             << "Labels.dat: " << summary.labels << " names\n";
+
+  halvane::SkyBuildSummary sky;
+  if (!halvane::BuildSkyCatalogs(source, out, sky, error)) {
+    std::cerr << "halvane-catalog: " << error << "\n";
+    return 1;
+  }
+  for (const std::string& note : sky.notes) std::cout << note << "\n";
+  std::cout << "FaintStars.dat: " << sky.faintStars << " stars\n"
+            << "DeepSky.dat: " << sky.deepSky << " objects\n"
+            << "MilkyWay.dat: " << sky.milkyWayVertices << " vertices on " << sky.milkyWayRings
+            << " rings\n"
+            << "Names.dat: " << sky.names << " names\n";
   return 0;
 }
 

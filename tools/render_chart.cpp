@@ -189,7 +189,8 @@ bool RenderChart(const RenderOptions& options, const SYSTEMTIME& now, Surface& s
   Chart view(chart, &observer, LoadBitmap(BitmapId::StarSprites));
   std::optional<SkyTarget> target;
   if (!options.goToName.empty()) {
-    target = FindSkyTarget(LoadSkyNames(folder + "Labels.dat"), options.goToName, moment);
+    target = FindSkyTarget(LoadSkyNames(folder + "Labels.dat", folder + "Names.dat"),
+                           options.goToName, moment);
     if (!target) {
       error = "--goto: no star, object, constellation or planet of that name, got '" +
               PrintableText(options.goToName, ECHOED_VALUE_BYTES) + "'";
@@ -233,8 +234,8 @@ bool RenderChart(const RenderOptions& options, const SYSTEMTIME& now, Surface& s
   if (options.bodies) bodies = FormatBodies(observer, moment);
   if (!options.infoName.empty()) {
     const std::optional<ObjectInfo> info =
-        DescribeObject(LoadSkyNames(folder + "Labels.dat"), LoadStarList(folder + "Stars.dat"),
-                       options.infoName, moment);
+        DescribeObject(LoadSkyNames(folder + "Labels.dat", folder + "Names.dat"),
+                       LoadStarList(folder + "Stars.dat"), options.infoName, moment);
     if (!info) {
       error = "--info: no star, object, constellation or planet of that name, got '" +
               options.infoName + "'";

@@ -21,6 +21,8 @@ class DiscardSurface : public Surface {
   void DrawText(std::u16string_view, const Rect&, uint32_t) override {}
   void Blit(int32_t, int32_t, int32_t, int32_t, const Bitmap&, int32_t, int32_t,
             RasterOp) override {}
+  void Ellipse(Point, int32_t, int32_t, int32_t, bool) override {}
+  void FillPolygon(const Point*, const int32_t*, int32_t, Color) override {}
 };
 
 // Draws one frame onto surface (at least options.width x options.height) in this order:

@@ -106,7 +106,7 @@ TEST(RenderProgram, ReadsConfigFileAndDrawsTheChartsOwnMessages) {
   config.layerFlags = LAYER_CONSTELLATION_BOUNDARIES;
   ASSERT_TRUE(SaveConfig(folder.File("Config.dat"), config));
   const RunResult configured = RunRender({"--data", data, "--trace", "-"});
-  EXPECT_EQ(Count(configured.out, "\"File not found\""), 1);  // the lines are off
+  EXPECT_EQ(Count(configured.out, "\"File not found\""), 2);  // deep sky, stars; no lines
   EXPECT_EQ(Count(configured.out, "\"File 'ConBon.dat' not found\""), 1);
 }
 
@@ -158,7 +158,8 @@ TEST(RenderProgram, SameArgumentsGiveTheSameChartWithTheTappedLabel) {
   config.layerFlags = LAYER_HORIZONTAL_GRID | LAYER_CONSTELLATION_LINES | LAYER_PRECISE_POSITIONS;
   ConfigExtension extension;
   extension.viewLayerFlags = LAYER_CONSTELLATION_NAMES_HIDDEN | LAYER_STAR_NAMES_HIDDEN |
-                             LAYER_GROUND_HIDDEN | LAYER_DAYLIGHT_HIDDEN | LAYER_ECLIPTIC_HIDDEN;
+                             LAYER_GROUND_HIDDEN | LAYER_DAYLIGHT_HIDDEN | LAYER_ECLIPTIC_HIDDEN |
+                             LAYER_DEEP_SKY_HIDDEN | LAYER_MILKY_WAY_HIDDEN;
   ASSERT_TRUE(SaveConfig(folder.File("Config.dat"), config, extension));
   const qsizetype layers = arguments.indexOf("--layers");
   arguments.remove(layers, 2);
@@ -242,11 +243,23 @@ TEST(RenderProgram, FindsAnyNameAndCityAndDrawsNightAndCaption) {
   // Jupiter is found by its beginning, Betelgeuse without its accents' care, M31 by number:
   // each turns the view, so each chart differs from the zenith's.
   const std::string zenith = RunRender(base).out;
-  for (const QString name : {"jup", "BETEL", "m31"}) {
+  for (const QString name :
+       {"jup", "BETEL", "m31", "alpha Ori", "HIP 2071", "Omega Centauri", "Big Dipper", "UMa"}) {
     const RunResult run = RunRender(base + QStringList{"--goto", name});
     ASSERT_EQ(run.exitCode, 0) << run.err;
     EXPECT_NE(run.out, zenith) << name.toStdString();
   }
+  // The deep sky is on unless the list leaves it out; then the chart is as before it.
+  const QStringList m31 = base + QStringList{"--goto", "M31", "--zoom", "3"};
+  EXPECT_GT(Count(RunRender(m31).out, "ellipse "), 2);
+  const std::string without =
+      RunRender(m31 + QStringList{"--layers", "horizontal,lines,solar"}).out;
+  EXPECT_EQ(Count(without, "ellipse "), 0);
+  EXPECT_EQ(Count(without, "File not found"), 0);
+  // A tap names the deep-sky object, Greek letter and all.
+  const RunResult omega = RunRender(
+      base + QStringList{"--goto", "Omega Centauri", "--layers", "deep-sky", "--tap", "120,147"});
+  EXPECT_EQ(Count(omega.out, "256 \"NGC 5139 \u03C9 Cen Cluster\""), 1) << omega.out;
   setenv("TZ", "UTC0", 1);  // the caption's local time, for the child
   const RunResult tokyo = RunRender(base + QStringList{"--city", "tokyo", "--caption"});
   ASSERT_EQ(tokyo.exitCode, 0) << tokyo.err;

@@ -104,7 +104,8 @@ const ViewDirection* FindView(std::string_view name) {
 bool ParseLayers(std::string_view text, uint16_t& flags, uint16_t& viewFlags) {
   flags = LAYER_SOLAR_SYSTEM_HIDDEN;
   viewFlags = LAYER_CONSTELLATION_NAMES_HIDDEN | LAYER_STAR_NAMES_HIDDEN | LAYER_GROUND_HIDDEN |
-              LAYER_DAYLIGHT_HIDDEN | LAYER_ECLIPTIC_HIDDEN;
+              LAYER_DAYLIGHT_HIDDEN | LAYER_ECLIPTIC_HIDDEN | LAYER_DEEP_SKY_HIDDEN |
+              LAYER_MILKY_WAY_HIDDEN;
   if (text == "none") return true;
   while (true) {
     const size_t comma = text.find(',');
@@ -129,6 +130,10 @@ bool ParseLayers(std::string_view text, uint16_t& flags, uint16_t& viewFlags) {
       viewFlags &= ~LAYER_DAYLIGHT_HIDDEN;
     } else if (name == "ecliptic") {
       viewFlags &= ~LAYER_ECLIPTIC_HIDDEN;
+    } else if (name == "deep-sky") {
+      viewFlags &= ~LAYER_DEEP_SKY_HIDDEN;
+    } else if (name == "milky-way") {
+      viewFlags &= ~LAYER_MILKY_WAY_HIDDEN;
     } else {
       return false;
     }
@@ -230,7 +235,7 @@ bool ParseOption(const std::string& name, const std::string& value, RenderOption
     if (!ParseLayers(value, flags, viewFlags)) {
       return fail(
           "expected none or a list of equatorial, horizontal, lines, boundaries, solar, "
-          "constellation-names, star-names, ground, daylight, ecliptic");
+          "constellation-names, star-names, ground, daylight, ecliptic, deep-sky, milky-way");
     }
     o.layerFlags = flags;
     o.viewLayerFlags = viewFlags;
@@ -345,9 +350,10 @@ const char* RenderUsage() {
          "  --pan KEYS        arrow-key steps, a string of l, r, u, d, applied in order\n"
          "  --layers LIST     comma-separated subset of equatorial,horizontal,lines,\n"
          "                    boundaries,solar,constellation-names,star-names,ground,\n"
-         "                    daylight,ecliptic, or none (default: Config.dat's, else\n"
-         "                    horizontal,lines,solar,constellation-names,star-names,\n"
-         "                    ground,daylight,ecliptic)\n"
+         "                    daylight,ecliptic,deep-sky,milky-way, or none (default:\n"
+         "                    Config.dat's, else horizontal,lines,solar,\n"
+         "                    constellation-names,star-names,ground,daylight,ecliptic,\n"
+         "                    deep-sky,milky-way)\n"
          "  --precise         apparent places of the date, with refraction (as the\n"
          "                    View menu's Precise positions)\n"
          "  --tap X,Y         identify the object at this pixel and write its name\n"

@@ -9,6 +9,7 @@
 
 #include "astro/system_time.h"
 #include "platform/surface.h"
+#include "view/layer_set.h"
 
 namespace halvane {
 

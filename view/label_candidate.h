@@ -16,6 +16,7 @@ enum class LabelRank : int32_t {
   Direction = 2,  // the points of the compass on the horizon
   Star = 3,
   Constellation = 4,
+  DeepSky = 5,
 };
 
 struct LabelCandidate {

@@ -8,6 +8,10 @@ void LayerSet::UseDataFolder(const std::string& folder) {
   linesPath = folder + "ConLin.dat";
   boundariesPath = folder + "ConBon.dat";
   labelsPath = folder + "Labels.dat";
+  namesPath = folder + "Names.dat";
+  deepSkyPath = folder + "DeepSky.dat";
+  milkyWayPath = folder + "MilkyWay.dat";
+  faintStarsPath = folder + "FaintStars.dat";
 }
 
 void LayerSet::ApplyLayerFlags(uint16_t flags) {
@@ -36,6 +40,8 @@ void LayerSet::ApplyViewLayerFlags(uint16_t flags) {
   showGround = (flags & LAYER_GROUND_HIDDEN) == 0;
   showDaylight = (flags & LAYER_DAYLIGHT_HIDDEN) == 0;
   showEcliptic = (flags & LAYER_ECLIPTIC_HIDDEN) == 0;
+  showDeepSky = (flags & LAYER_DEEP_SKY_HIDDEN) == 0;
+  showMilkyWay = (flags & LAYER_MILKY_WAY_HIDDEN) == 0;
 }
 
 uint16_t LayerSet::ViewLayerFlags() const {
@@ -45,6 +51,8 @@ uint16_t LayerSet::ViewLayerFlags() const {
   if (!showGround) flags |= LAYER_GROUND_HIDDEN;
   if (!showDaylight) flags |= LAYER_DAYLIGHT_HIDDEN;
   if (!showEcliptic) flags |= LAYER_ECLIPTIC_HIDDEN;
+  if (!showDeepSky) flags |= LAYER_DEEP_SKY_HIDDEN;
+  if (!showMilkyWay) flags |= LAYER_MILKY_WAY_HIDDEN;
   return flags;
 }
 

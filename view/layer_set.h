@@ -41,6 +41,10 @@ struct LayerSet {
   std::string linesPath;
   std::string boundariesPath;
   std::string labelsPath;
+  std::string namesPath;
+  std::string deepSkyPath;
+  std::string milkyWayPath;
+  std::string faintStarsPath;  // the star layer adds it at narrow fields; empty: never
   bool showEquatorialGrid = false;
   bool showHorizontalGrid = true;
   bool showConstellationLines = true;
@@ -54,6 +58,8 @@ struct LayerSet {
   bool showGround = false;
   bool showDaylight = false;
   bool showEcliptic = false;
+  bool showDeepSky = false;
+  bool showMilkyWay = false;
   // Whole magnitudes added to the faintest star the zoom draws: positive shows fainter stars.
   int32_t starLimitOffset = 0;
 };

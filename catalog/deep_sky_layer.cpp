@@ -1,0 +1,170 @@
+// The deep-sky layer: each visible object of DeepSky.dat as the symbol of its kind, at its
+// true size when that is larger, down to a magnitude that follows the zoom.
+#include "catalog/deep_sky_layer.h"
+
+#include <algorithm>
+#include <array>
+#include <cmath>
+#include <utility>
+
+#include "astro/angles.h"
+#include "catalog/data_file.h"
+#include "catalog/layer_geometry.h"
+#include "catalog/layer_message.h"
+#include "catalog/utf8_text.h"
+#include "view/layer_set.h"
+#include "view/projection.h"
+
+namespace halvane {
+
+namespace {
+
+constexpr int32_t SYMBOL_RADIUS = 3;  // pixels: the symbol of an object smaller than that
+constexpr int32_t TICK = 2;           // pixels a planetary nebula's ticks reach beyond it
+constexpr int32_t CORNER = 4;         // pixels cut off the corners of a large nebula's square
+constexpr double ARC_MINUTE_TENTH = DEG_TO_RAD / 600.0;
+// The magnitude limit in hundredths: 6 at 90 degrees, 1.6 fainter for each halving of the
+// field, so 14 at the narrowest, moved by the star-limit keys.
+constexpr double WIDE_LIMIT = 600.0;
+constexpr double LIMIT_PER_HALVING = 160.0;
+constexpr int32_t DEEPEST_LIMIT = 1400;
+// Objects the source gives no magnitude for show at the narrowest fields only.
+constexpr int16_t UNKNOWN_MAGNITUDE = 1400;
+// Names are offered at fields this narrow and narrower: 11.25 degrees.
+constexpr double NAMED_FIELD = PI / 16.0 + 1e-9;
+
+int32_t MagnitudeLimit(double fieldOfView, int32_t starLimitOffset) {
+  const double halvings = std::log2(HALF_PI / fieldOfView);
+  const int32_t limit =
+      std::min(DEEPEST_LIMIT, static_cast<int32_t>(WIDE_LIMIT + LIMIT_PER_HALVING * halvings));
+  return limit + 100 * starLimitOffset;
+}
+
+// The screen angle (degrees, counter-clockwise from the x axis) of north at the object.
+int32_t NorthAngle(const Projection& projection, const SkyPlaces& sky, const DeepSkyRecord& object,
+                   Point at) {
+  constexpr double STEP = 0.001;  // radians towards the pole
+  const double declination = std::min(object.declination + STEP, HALF_PI);
+  double azimuth = 0.0;
+  double altitude = 0.0;
+  projection.SkyToHorizontal(sky, object.rightAscension, declination, azimuth, altitude);
+  double x = 0.0;
+  double y = 0.0;
+  projection.GetOrientation().HorizontalToView(azimuth, altitude, x, y);
+  double atX = 0.0;
+  double atY = 0.0;
+  projection.ScreenToView(at.x, at.y, atX, atY);
+  return static_cast<int32_t>(std::lround(std::atan2(y - atY, x - atX) * RAD_TO_DEG));
+}
+
+void DrawSymbol(Surface& surface, const DeepSkyRecord& object, Point at, int32_t major,
+                int32_t minor, int32_t angle) {
+  const int32_t r = std::max(major, SYMBOL_RADIUS);
+  switch (object.kind) {
+    case DeepSkyKind::Galaxy: {
+      const int32_t across = major > SYMBOL_RADIUS ? std::max(minor, 1) : SYMBOL_RADIUS - 1;
+      surface.Ellipse(at, r, across, angle, false);
+      break;
+    }
+    case DeepSkyKind::OpenCluster: surface.Ellipse(at, r, r, 0, true); break;
+    case DeepSkyKind::GlobularCluster: {
+      surface.Ellipse(at, r, r, 0, false);
+      const std::array<Point, 2> across = {Point{at.x - r, at.y}, Point{at.x + r + 1, at.y}};
+      const std::array<Point, 2> down = {Point{at.x, at.y - r}, Point{at.x, at.y + r + 1}};
+      surface.Polyline(across.data(), 2);
+      surface.Polyline(down.data(), 2);
+      break;
+    }
+    case DeepSkyKind::BrightNebula: {
+      const int32_t c = std::clamp(r / 4, 1, CORNER);  // the rounding of the corners
+      const std::array<Point, 9> square = {
+          Point{at.x - r + c, at.y - r}, Point{at.x + r - c, at.y - r},
+          Point{at.x + r, at.y - r + c}, Point{at.x + r, at.y + r - c},
+          Point{at.x + r - c, at.y + r}, Point{at.x - r + c, at.y + r},
+          Point{at.x - r, at.y + r - c}, Point{at.x - r, at.y - r + c},
+          Point{at.x - r + c, at.y - r}};
+      surface.Polyline(square.data(), static_cast<int32_t>(square.size()));
+      break;
+    }
+    case DeepSkyKind::PlanetaryNebula: {
+      surface.Ellipse(at, r - 1, r - 1, 0, false);
+      const std::array<std::array<Point, 2>, 4> ticks = {{
+          {Point{at.x + r, at.y}, Point{at.x + r + TICK, at.y}},
+          {Point{at.x - r, at.y}, Point{at.x - r - TICK, at.y}},
+          {Point{at.x, at.y + r}, Point{at.x, at.y + r + TICK}},
+          {Point{at.x, at.y - r}, Point{at.x, at.y - r - TICK}},
+      }};
+      for (const auto& tick : ticks) surface.Polyline(tick.data(), 2);
+      break;
+    }
+    case DeepSkyKind::Other: surface.Ellipse(at, std::max(major, 2), std::max(major, 2), 0, false);
+  }
+}
+
+}  // namespace
+
+void DrawDeepSky(const Projection& projection, const LayerSet& layers, DeepSkyLayer& layer,
+                 Surface& surface, const SkyPlaces& sky) {
+  layer.shown.clear();
+  layer.names.clear();
+  const Rect& viewRect = projection.GetViewRect();
+  RecordFile file(DEEP_SKY_RECORD_SIZE);
+  if (!OpenLayerFile(file, layers.deepSkyPath, DEEP_SKY_TAG, FILE_NOT_FOUND_TEXT, surface,
+                     viewRect)) {
+    return;
+  }
+  const CatalogCulling culling(projection, sky);
+  const double fieldOfView = projection.GetFieldOfView();
+  const int32_t limit = MagnitudeLimit(fieldOfView, layers.starLimitOffset);
+  const bool named = fieldOfView <= NAMED_FIELD;
+  const double pixelsPerTenth = projection.GetXScale() * ARC_MINUTE_TENTH;
+
+  while (const uint8_t* bytes = file.Next()) {
+    const DeepSkyRecord object = DecodeDeepSky(bytes);
+    const int32_t magnitude =
+        object.magnitude == NO_MAGNITUDE ? UNKNOWN_MAGNITUDE : object.magnitude;
+    const bool messier = (object.flags & DEEP_SKY_MESSIER) != 0;
+    if ((!messier && magnitude > limit) || magnitude > layer.skyFaintest) continue;
+    if (!IsUsablePosition(object.rightAscension, object.declination) ||
+        !culling.InBand(object.declination) ||
+        culling.prefilter.CertainlyOutside(object.rightAscension - sky.GetSiderealAngle(),
+                                           object.declination)) {
+      continue;
+    }
+    double azimuth = 0.0;
+    double altitude = 0.0;
+    projection.SkyToHorizontal(sky, object.rightAscension, object.declination, azimuth, altitude);
+    if (!culling.cap.Contains(azimuth, altitude)) continue;
+    const Point at = projection.HorizontalToScreen(azimuth, altitude);
+    // Half the axes, in pixels; the true size of the largest is bounded by the chart.
+    const double limitPixels = 4.0 * std::max(viewRect.Width(), viewRect.Height());
+    const auto major =
+        static_cast<int32_t>(std::min(limitPixels, 0.5 * object.majorAxis * pixelsPerTenth));
+    const uint16_t minorAxis = object.minorAxis == 0 ? object.majorAxis : object.minorAxis;
+    const auto minor =
+        static_cast<int32_t>(std::min(limitPixels, 0.5 * minorAxis * pixelsPerTenth));
+    const int32_t reach = std::max(major, SYMBOL_RADIUS) + TICK;
+    if (at.x + reach < viewRect.left || at.x - reach > viewRect.right ||
+        at.y + reach < viewRect.top || at.y - reach > viewRect.bottom) {
+      continue;
+    }
+    // The source gives no position angle: a galaxy's long axis is drawn north to south.
+    const int32_t angle = object.kind == DeepSkyKind::Galaxy && major > SYMBOL_RADIUS
+                              ? NorthAngle(projection, sky, object, at)
+                              : 0;
+    DrawSymbol(surface, object, at, major, minor, angle);
+    layer.shown.push_back(object);
+    if (named && !(layers.showGround && altitude < 0.0)) {
+      LabelCandidate name;
+      name.x = at.x;
+      name.y = at.y;
+      name.keepOut = SYMBOL_RADIUS + 1;  // a large outline leaves room for names within it
+      name.text = Utf8ToUtf16(FieldText(object.name));
+      name.rank = LabelRank::DeepSky;
+      name.magnitude = magnitude / 100.0;
+      layer.names.push_back(std::move(name));
+    }
+  }
+}
+
+}  // namespace halvane

@@ -1,0 +1,93 @@
+// The deep-sky layer: which objects are drawn, with which symbol, where and how large.
+#include "catalog/deep_sky_layer.h"
+
+#include <gtest/gtest.h>
+
+#include <cmath>
+#include <limits>
+#include <string>
+#include <vector>
+
+#include "astro/angles.h"
+#include "catalog/layer_test_support.h"
+
+namespace halvane {
+namespace {
+
+using test_support::StarAtPixel;
+
+constexpr double THETA = 0.4;  // any sidereal angle
+
+class DeepSkyLayerTest : public ::testing::Test {
+ protected:
+  DeepSkyLayerTest() { chart.layers.deepSkyPath = folder.File("DeepSky.dat"); }
+
+  // An object that the projection puts on pixel (x, y).
+  DeepSkyRecord At(int32_t x, int32_t y, DeepSkyKind kind, int16_t magnitude,
+                   uint16_t majorAxis = 0, uint16_t minorAxis = 0, uint8_t flags = 0) const {
+    const StarRecord place = StarAtPixel(chart.view, x, y, THETA, 0, 0);
+    return DeepSkyRecord{place.rightAscension,
+                         place.declination,
+                         kind,
+                         flags,
+                         magnitude,
+                         majorAxis,
+                         minorAxis,
+                         "M99 Test"};
+  }
+  std::vector<std::string> Draw(const std::vector<DeepSkyRecord>& objects) {
+    test_support::WriteCatalog(chart.layers.deepSkyPath, DEEP_SKY_TAG, DEEP_SKY_RECORD_SIZE,
+                               objects, EncodeDeepSky);
+    chart.surface.Clear();
+    DrawDeepSky(chart.view, chart.layers, layer, chart.surface, THETA);
+    return chart.surface.Lines();
+  }
+
+  test_support::ScratchFolder folder;
+  test_support::Chart chart;
+  DeepSkyLayer layer;
+};
+
+TEST_F(DeepSkyLayerTest, EachKindHasItsSymbolWhereTheSkyPutsIt) {
+  const double nan = std::numeric_limits<double>::quiet_NaN();
+  const std::vector<std::string> lines = Draw({
+      At(100, 120, DeepSkyKind::Galaxy, 500),
+      At(60, 200, DeepSkyKind::GlobularCluster, 500),
+      At(180, 60, DeepSkyKind::OpenCluster, 500),
+      At(30, 30, DeepSkyKind::PlanetaryNebula, 1300),                  // too faint at 90 degrees
+      At(200, 250, DeepSkyKind::Other, 1300, 0, 0, DEEP_SKY_MESSIER),  // but Messier shows
+      DeepSkyRecord{nan, 0.2, DeepSkyKind::Galaxy, 0, 100, 0, 0, "broken"},
+  });
+  const std::vector<std::string> expected = {
+      "ellipse 100 120 3 2 0 solid", "ellipse 60 200 3 3 0 solid",  "polyline 2 57 200 64 200",
+      "polyline 2 60 197 60 204",    "ellipse 180 60 3 3 0 dotted", "ellipse 200 250 2 2 0 solid"};
+  EXPECT_EQ(lines, expected);
+  EXPECT_EQ(layer.shown.size(), 4u);
+  EXPECT_TRUE(layer.names.empty());  // no names at 90 degrees
+}
+
+TEST_F(DeepSkyLayerTest, LargeObjectsTakeTheirTrueSizeAndNarrowFieldsOfferNames) {
+  for (int i = 0; i < 3; ++i) chart.view.ZoomIn();  // 11.25 degrees
+  // 100 minutes of arc across: 50 minutes is 0.01454 radians, at 8 x 152.8 pixels a radian.
+  const std::vector<std::string> lines =
+      Draw({At(120, 147, DeepSkyKind::OpenCluster, 400, 1000, 1000)});
+  ASSERT_EQ(lines.size(), 1u);
+  const int32_t expected =
+      static_cast<int32_t>(0.5 * 1000 * (PI / 180.0 / 600.0) * chart.view.GetXScale());
+  EXPECT_EQ(lines[0], "ellipse 120 147 " + std::to_string(expected) + " " +
+                          std::to_string(expected) + " 0 dotted");
+  ASSERT_EQ(layer.names.size(), 1u);
+  EXPECT_EQ(layer.names[0].text, u"M99 Test");
+  EXPECT_EQ(layer.names[0].x, 120);
+}
+
+TEST_F(DeepSkyLayerTest, AFileItCannotUseIsSaidOnTheChart) {
+  chart.layers.deepSkyPath = folder.File("missing.dat");
+  DrawDeepSky(chart.view, chart.layers, layer, chart.surface, THETA);
+  ASSERT_FALSE(chart.surface.Lines().empty());
+  EXPECT_NE(chart.surface.Lines().back().find("File not found"), std::string::npos);
+  EXPECT_TRUE(layer.shown.empty());
+}
+
+}  // namespace
+}  // namespace halvane

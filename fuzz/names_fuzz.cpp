@@ -1,0 +1,28 @@
+// Fuzzes Names.dat: the bytes become the file, and Find completes and turns to a few queries
+// over it. What it turns to is a finite place named in valid UTF-8.
+#include <cmath>
+#include <cstddef>
+#include <cstdint>
+#include <optional>
+#include <string_view>
+
+#include "catalog/sky_names.h"
+#include "catalog/sky_target.h"
+#include "catalog/utf8_text.h"
+#include "fuzz/fuzz_chart.h"
+#include "fuzz/fuzz_files.h"
+
+extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
+  using namespace halvane;
+  const SkyNames names =
+      LoadSkyNames(FuzzFolder() + "missing.dat", WriteFuzzFile("Names.dat", data, size));
+  const Moment moment(SYSTEMTIME{2024, 1, 1, 15, 21, 30, 0, 0}, -18.3, 49.7, false);
+  for (const std::string_view query : {"a", "m", "alpha", "ngc", "hip 2", "\xCE\xB1"}) {
+    const std::optional<SkyTarget> target = FindSkyTarget(names, query, moment);
+    if (!target) continue;
+    FuzzCheck(std::isfinite(target->rightAscensionHours) &&
+              std::isfinite(target->declinationDegrees));
+    FuzzCheck(ValidUtf8(target->name) == target->name);
+  }
+  return 0;
+}
