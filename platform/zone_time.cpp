@@ -1,0 +1,124 @@
+// Zone offsets from QTimeZone (the system's tzdata) or the C library, and one search from a
+// wall time to the instants that show it, shared by both.
+#include "platform/zone_time.h"
+
+#include <QByteArray>
+#include <QDateTime>
+#include <QTimeZone>
+#include <algorithm>
+#include <cstdint>
+#include <ctime>
+#include <functional>
+#include <optional>
+
+#include "platform/clock.h"
+#include "platform/tm_fields.h"
+
+namespace halvane {
+
+namespace {
+
+constexpr int FIRST_YEAR = 1601;
+constexpr int LAST_YEAR = 30827;
+constexpr int64_t HALF_DAY_SECONDS = 43200;
+
+// Seconds from a time zone's offset at a universal instant (seconds since 1970).
+using OffsetAt = std::function<int64_t(int64_t)>;
+
+std::optional<QTimeZone> NamedZone(const std::string& zone) {
+  if (zone.empty()) return std::nullopt;
+  QTimeZone named(QByteArray::fromStdString(zone));
+  if (!named.isValid()) return std::nullopt;
+  return named;
+}
+
+OffsetAt OffsetsOf(const std::string& zone) {
+  if (std::optional<QTimeZone> named = NamedZone(zone)) {
+    return [tz = *named](int64_t seconds) -> int64_t {
+      return tz.offsetFromUtc(QDateTime::fromSecsSinceEpoch(seconds, QTimeZone::utc()));
+    };
+  }
+  return [](int64_t seconds) -> int64_t {
+    const auto t = static_cast<std::time_t>(seconds);
+    std::tm local{};
+    return localtime_r(&t, &local) == nullptr ? 0 : local.tm_gmtoff;
+  };
+}
+
+// The record's fields read as universal time, in seconds since 1970.
+int64_t SecondsOf(const SYSTEMTIME& time) {
+  std::tm tm = ToTm(time);
+  tm.tm_isdst = 0;
+  return timegm(&tm);
+}
+
+// Writes the calendar time of seconds into time, milliseconds kept; false outside the years.
+bool StoreSeconds(int64_t seconds, SYSTEMTIME& time) {
+  const auto t = static_cast<std::time_t>(seconds);
+  std::tm tm{};
+  if (gmtime_r(&t, &tm) == nullptr) return false;
+  const int64_t year = int64_t{tm.tm_year} + 1900;
+  if (year < FIRST_YEAR || year > LAST_YEAR) return false;
+  time.year = static_cast<uint16_t>(year);
+  time.month = static_cast<uint16_t>(tm.tm_mon + 1);
+  time.dayOfWeek = static_cast<uint16_t>(tm.tm_wday);
+  time.day = static_cast<uint16_t>(tm.tm_mday);
+  time.hour = static_cast<uint16_t>(tm.tm_hour);
+  time.minute = static_cast<uint16_t>(tm.tm_min);
+  time.second = static_cast<uint16_t>(tm.tm_sec);
+  return true;
+}
+
+}  // namespace
+
+bool UniversalToZone(const std::string& zone, SYSTEMTIME& time) {
+  if (!IsRealTime(time)) return false;
+  const int64_t universal = SecondsOf(time);
+  SYSTEMTIME wall = time;
+  if (!StoreSeconds(universal + OffsetsOf(zone)(universal), wall)) return false;
+  time = wall;
+  return true;
+}
+
+WallTimeResult ZoneToUniversal(const std::string& zone, SYSTEMTIME& time) {
+  if (!IsRealTime(time)) return WallTimeResult::Unreal;
+  const OffsetAt offsetAt = OffsetsOf(zone);
+  const int64_t wall = SecondsOf(time);
+  // Offsets stay within a day of UTC, so every instant showing this wall time lies within a
+  // day of it; an offset in force around it that maps back onto it gives one such instant.
+  std::optional<int64_t> first;
+  for (int64_t step = -2; step <= 2; ++step) {
+    const int64_t offset = offsetAt(wall + step * HALF_DAY_SECONDS);
+    const int64_t universal = wall - offset;
+    if (offsetAt(universal) != offset) continue;
+    first = first ? std::min(*first, universal) : universal;
+  }
+  if (!first) return WallTimeResult::Skipped;
+  SYSTEMTIME universal = time;
+  if (!StoreSeconds(*first, universal)) return WallTimeResult::Unreal;
+  time = universal;
+  return WallTimeResult::Converted;
+}
+
+std::string ZoneAbbreviation(const std::string& zone, const SYSTEMTIME& utc) {
+  if (!IsRealTime(utc)) return {};
+  const int64_t seconds = SecondsOf(utc);
+  std::string name;
+  if (std::optional<QTimeZone> named = NamedZone(zone)) {
+    name =
+        named->abbreviation(QDateTime::fromSecsSinceEpoch(seconds, QTimeZone::utc())).toStdString();
+  } else {
+    const auto t = static_cast<std::time_t>(seconds);
+    std::tm local{};
+    if (localtime_r(&t, &local) != nullptr && local.tm_zone != nullptr) name = local.tm_zone;
+  }
+  // The name comes from files and the environment: only what the caption can write.
+  std::erase_if(name, [](char c) { return c <= ' ' || c > '~'; });
+  return name;
+}
+
+bool IsKnownZone(const std::string& zone) {
+  return !zone.empty() && QTimeZone::isTimeZoneIdAvailable(QByteArray::fromStdString(zone));
+}
+
+}  // namespace halvane
