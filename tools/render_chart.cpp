@@ -26,7 +26,9 @@
 #include "platform/position_source.h"
 #include "platform/printable_text.h"
 #include "platform/sky_pointer.h"
+#include "platform/zone_time.h"
 #include "shell/config_file.h"
+#include "shell/place_zone.h"
 #include "shell/position_place.h"
 #include "view/go_to_table.h"
 #include "view/layer_set.h"
@@ -151,6 +153,7 @@ bool RenderChart(const RenderOptions& options, const SYSTEMTIME& now, Surface& s
   Observer observer;
   observer.SetLocation(options.longitude.value_or(config.longitude),
                        options.latitude.value_or(config.latitude));
+  std::string cityZone;
   if (!options.cityName.empty()) {
     CityCatalog cities;
     LoadCityCatalog(folder + "Cities.dat", cities);
@@ -163,6 +166,7 @@ bool RenderChart(const RenderOptions& options, const SYSTEMTIME& now, Surface& s
     // Cities count longitude east, the observer west.
     observer.SetLocation(-city->longitudeSeconds / double{SECONDS_PER_DEGREE},
                          city->latitudeSeconds / double{SECONDS_PER_DEGREE});
+    if (IsKnownZone(city->zone)) cityZone = city->zone;
   }
   if (options.here) {
     ConfigExtension extension;
@@ -222,11 +226,19 @@ bool RenderChart(const RenderOptions& options, const SYSTEMTIME& now, Surface& s
   if (options.tap) view.IdentifyObject(label, options.tap->x, options.tap->y, moment);
   DrawLabelOverlay(surface, label, chart, view.GetFrameNames());
   if (options.caption) {
-    // The app's caption shows a time other than the clock's; here, a time given.
+    // The app's caption shows a time other than the clock's; here, a time given, in the
+    // place's zone as the app finds it.
+    std::string zone = cityZone;
+    if (options.cityName.empty()) {
+      CityCatalog cities;
+      LoadCityCatalog(folder + "Cities.dat", cities);
+      zone = PlaceZone(cities.cities, observer.GetLongitude(), observer.GetLatitude());
+    }
     std::optional<SYSTEMTIME> shown;
     SYSTEMTIME local = time;
-    if (options.time && UniversalToLocal(local)) shown = local;
-    DrawCaptionOverlay(surface, CaptionText(shown, 0), chart);
+    if (options.time && UniversalToZone(zone, local)) shown = local;
+    const std::string zoneName = zone.empty() ? std::string() : ZoneAbbreviation(zone, time);
+    DrawCaptionOverlay(surface, CaptionText(shown, 0, zoneName), chart);
   }
   if (options.bodies) bodies = FormatBodies(observer, moment);
   if (!options.infoName.empty()) {

@@ -246,11 +246,18 @@ TEST(RenderProgram, FindsAnyNameAndCityAndDrawsNightAndCaption) {
     ASSERT_EQ(run.exitCode, 0) << run.err;
     EXPECT_NE(run.out, zenith) << name.toStdString();
   }
-  setenv("TZ", "UTC0", 1);  // the caption's local time, for the child
+  setenv("TZ", "UTC0", 1);  // a device on UTC: the place's own zone must win
   const RunResult tokyo = RunRender(base + QStringList{"--city", "tokyo", "--caption"});
   ASSERT_EQ(tokyo.exitCode, 0) << tokyo.err;
   EXPECT_NE(tokyo.out, zenith);
-  EXPECT_EQ(Count(tokyo.out, "\"2024-01-15 21:30\""), 1);
+  EXPECT_EQ(Count(tokyo.out, "\"2024-01-16 06:30 JST\""), 1);
+  // A position takes its nearest city's zone; out at sea, the device's, unnamed.
+  const RunResult paris =
+      RunRender(base + QStringList{"--longitude", "-2.35", "--latitude", "48.86", "--caption"});
+  EXPECT_EQ(Count(paris.out, "\"2024-01-15 22:30 CET\""), 1);
+  const RunResult sea =
+      RunRender(base + QStringList{"--longitude", "30", "--latitude", "-40", "--caption"});
+  EXPECT_EQ(Count(sea.out, "\"2024-01-15 21:30\""), 1);
 
   test_support::ScratchFolder folder;
   const QString png = QString::fromStdString(folder.File("night.png"));
