@@ -100,6 +100,26 @@ WallTimeResult ZoneToUniversal(const std::string& zone, SYSTEMTIME& time) {
   return WallTimeResult::Converted;
 }
 
+bool StepZoneDays(const std::string& zone, SYSTEMTIME& time, int32_t days) {
+  SYSTEMTIME wall = time;
+  if (!UniversalToZone(zone, wall)) return false;
+  // Calendar days on the wall clock: the record's fields read as universal time step exactly.
+  if (!StoreSeconds(SecondsOf(wall) + int64_t{days} * 2 * HALF_DAY_SECONDS, wall)) return false;
+  // A skipped wall time lies in a gap of at most a few hours: the clocks' first time after it.
+  for (int hours = 0; hours <= 3; ++hours) {
+    SYSTEMTIME universal = wall;
+    if (hours > 0 && !StoreSeconds(SecondsOf(wall) + int64_t{hours} * 3600, universal)) {
+      return false;
+    }
+    const WallTimeResult result = ZoneToUniversal(zone, universal);
+    if (result == WallTimeResult::Unreal) return false;
+    if (result == WallTimeResult::Skipped) continue;
+    time = universal;
+    return true;
+  }
+  return false;
+}
+
 std::string ZoneAbbreviation(const std::string& zone, const SYSTEMTIME& utc) {
   if (!IsRealTime(utc)) return {};
   const int64_t seconds = SecondsOf(utc);

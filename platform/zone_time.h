@@ -3,6 +3,7 @@
 // rules (the TZ environment variable or the system zone).
 #pragma once
 
+#include <cstdint>
 #include <string>
 
 #include "astro/system_time.h"
@@ -24,6 +25,11 @@ bool UniversalToZone(const std::string& zone, SYSTEMTIME& time);
 // clocks show twice (the hour repeated when summer time ends) takes the earlier instant; one
 // they skip is refused and the record stays unchanged.
 WallTimeResult ZoneToUniversal(const std::string& zone, SYSTEMTIME& time);
+
+// Moves a universal time by days of the zone's calendar: the same wall-clock time on another
+// date, or the first time after it where the zone's clocks skip it. False, leaving time
+// unchanged, for a record that is no real time or a result outside the years 1601 to 30827.
+bool StepZoneDays(const std::string& zone, SYSTEMTIME& time, int32_t days);
 
 // How the zone names itself at that universal time: "JST", "CET" or "CEST" by date, "+04"
 // where it has no letters; printable ASCII, empty for a record that is no real time.

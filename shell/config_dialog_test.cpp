@@ -420,18 +420,21 @@ TEST_F(ConfigDialogTest, TokyoTimeIsTypedInJapanStoredAsUniversalAndKeptAfterARe
     EXPECT_EQ(Message(d, TIME_ZONE), "JST");
     EXPECT_EQ(Text(d, HOUR), "6");  // the clock's 21:30 UT, now in Tokyo
     QTest::mouseClick(d.findChild<QAbstractButton*>("1007"), Qt::LeftButton);
-    TypeTime(d, "15", "1", "21", "0");
+    TypeTime(d, "30", "3", "21", "0");
     Press(d, 1);
   }));
   Flush();
   const SYSTEMTIME& t = w.GetConfig().observationTime;
   EXPECT_EQ((std::array<int, 4>{t.day, t.month, t.hour, t.minute}),
-            (std::array<int, 4>{15, 1, 12, 0}));
-  EXPECT_EQ(w.CaptionText(), u"2024-01-15 21:00 JST");
+            (std::array<int, 4>{30, 3, 12, 0}));
+  EXPECT_EQ(w.CaptionText(), u"2024-03-30 21:00 JST");
   Stop();
 
+  // A day on keeps Tokyo's 21:00 although the device's clocks go forward that night.
   MainWindow& again = Start();
-  EXPECT_EQ(again.CaptionText(), u"2024-01-15 21:00 JST");
+  EXPECT_EQ(again.CaptionText(), u"2024-03-30 21:00 JST");
+  QTest::keyClicks(Chart(), "}");
+  EXPECT_EQ(again.CaptionText(), u"2024-03-31 21:00 JST");
   WithDialog([](QDialog& d) {
     EXPECT_EQ(Text(d, HOUR), "21");
     EXPECT_EQ(Message(d, TIME_ZONE), "JST");

@@ -64,7 +64,8 @@ bool MainWindow::TurnToName(std::u16string_view text) {
 void MainWindow::StepTime(int32_t hours, int32_t days) {
   ReadClock();
   SYSTEMTIME time = config.observationTime;
-  const bool stepped = days != 0 ? StepLocalDays(time, days) : StepHours(time, hours);
+  const bool stepped =
+      days != 0 ? StepZoneDays(GetPlaceZone(), time, days) : StepHours(time, hours);
   if (!stepped) return;  // the edge of the calendar the clock handles
   config.useSystemTime = 0;
   config.observationTime = time;
