@@ -3,6 +3,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <fstream>
 #include <sstream>
 #include <string>
@@ -102,6 +103,19 @@ TEST_F(CityBuild, WrongArgumentsAndSourcesGetAClearLine) {
   EXPECT_EQ(PrintCatalogInfo(Write("Cities.dat", bytes), std::nullopt, out, err), 1);
   EXPECT_NE(err.str().find("1 cities without a name or country, or out of range"),
             std::string::npos);
+
+  // A file of the first version, without zones, is still described as its reader reads it.
+  bytes.assign(HEADER_SIZE + CITY_V1_RECORD_SIZE, 0);
+  EncodeHeader(CITIES_TAG, bytes.data(), 1);
+  std::vector<uint8_t> record(CITY_RECORD_SIZE);
+  EncodeCity({"Old", "FR", 0, 0, 1, ""}, record.data());
+  std::copy_n(record.begin(), CITY_V1_RECORD_SIZE, bytes.begin() + HEADER_SIZE);
+  out.str("");
+  EXPECT_EQ(PrintCatalogInfo(Write("Old.dat", bytes), CatalogKind::Cities, out, err), 0);
+  EXPECT_NE(out.str().find("(46-byte records)\nheader: the city completion accepts it\n"
+                           "records: 1 whole, 0 trailing"),
+            std::string::npos)
+      << out.str();
 }
 
 }  // namespace
