@@ -25,8 +25,18 @@ constexpr int64_t HALF_DAY_SECONDS = 43200;
 // Seconds from a time zone's offset at a universal instant (seconds since 1970).
 using OffsetAt = std::function<int64_t(int64_t)>;
 
+// The id's characters as IANA writes them: no dots, so never a path out of the zone folder.
+bool IsIdText(const std::string& zone) {
+  return !zone.empty() && std::all_of(zone.begin(), zone.end(), [](char c) {
+    return (c >= 'A' && c <= 'Z') || (c >= 'a' && c <= 'z') || (c >= '0' && c <= '9') || c == '/' ||
+           c == '_' || c == '+' || c == '-';
+  });
+}
+
 std::optional<QTimeZone> NamedZone(const std::string& zone) {
-  if (zone.empty()) return std::nullopt;
+  if (!IsIdText(zone) || zone.front() == '/') return std::nullopt;
+  // Validity, not isTimeZoneIdAvailable: that lists zone.tab only and refuses old names that
+  // the database still holds as links ("Europe/Kiev").
   QTimeZone named(QByteArray::fromStdString(zone));
   if (!named.isValid()) return std::nullopt;
   return named;
@@ -137,8 +147,6 @@ std::string ZoneAbbreviation(const std::string& zone, const SYSTEMTIME& utc) {
   return name;
 }
 
-bool IsKnownZone(const std::string& zone) {
-  return !zone.empty() && QTimeZone::isTimeZoneIdAvailable(QByteArray::fromStdString(zone));
-}
+bool IsKnownZone(const std::string& zone) { return NamedZone(zone).has_value(); }
 
 }  // namespace halvane
