@@ -1,5 +1,5 @@
-// Zone offsets from QTimeZone (the system's tzdata) or the C library, and one search from a
-// wall time to the instants that show it, shared by both.
+// Zone offsets from QTimeZone (the system's tzdata) or the C library, and wall times through
+// them.
 #include "platform/zone_time.h"
 
 #include <QByteArray>
@@ -8,10 +8,10 @@
 #include <algorithm>
 #include <cstdint>
 #include <ctime>
-#include <functional>
 #include <optional>
 
 #include "platform/clock.h"
+#include "platform/local_day.h"
 #include "platform/tm_fields.h"
 
 namespace halvane {
@@ -21,9 +21,6 @@ namespace {
 constexpr int FIRST_YEAR = 1601;
 constexpr int LAST_YEAR = 30827;
 constexpr int64_t HALF_DAY_SECONDS = 43200;
-
-// Seconds from a time zone's offset at a universal instant (seconds since 1970).
-using OffsetAt = std::function<int64_t(int64_t)>;
 
 // The id's characters as IANA writes them: no dots, so never a path out of the zone folder.
 bool IsIdText(const std::string& zone) {
@@ -40,19 +37,6 @@ std::optional<QTimeZone> NamedZone(const std::string& zone) {
   QTimeZone named(QByteArray::fromStdString(zone));
   if (!named.isValid()) return std::nullopt;
   return named;
-}
-
-OffsetAt OffsetsOf(const std::string& zone) {
-  if (std::optional<QTimeZone> named = NamedZone(zone)) {
-    return [tz = *named](int64_t seconds) -> int64_t {
-      return tz.offsetFromUtc(QDateTime::fromSecsSinceEpoch(seconds, QTimeZone::utc()));
-    };
-  }
-  return [](int64_t seconds) -> int64_t {
-    const auto t = static_cast<std::time_t>(seconds);
-    std::tm local{};
-    return localtime_r(&t, &local) == nullptr ? 0 : local.tm_gmtoff;
-  };
 }
 
 // The record's fields read as universal time, in seconds since 1970.
@@ -81,28 +65,27 @@ bool StoreSeconds(int64_t seconds, SYSTEMTIME& time) {
 
 }  // namespace
 
+ZoneOffsets OffsetsOfZone(const std::string& zone) {
+  if (std::optional<QTimeZone> named = NamedZone(zone)) {
+    return [tz = *named](int64_t seconds) -> int64_t {
+      return tz.offsetFromUtc(QDateTime::fromSecsSinceEpoch(seconds, QTimeZone::utc()));
+    };
+  }
+  return DeviceOffset;
+}
+
 bool UniversalToZone(const std::string& zone, SYSTEMTIME& time) {
   if (!IsRealTime(time)) return false;
   const int64_t universal = SecondsOf(time);
   SYSTEMTIME wall = time;
-  if (!StoreSeconds(universal + OffsetsOf(zone)(universal), wall)) return false;
+  if (!StoreSeconds(universal + OffsetsOfZone(zone)(universal), wall)) return false;
   time = wall;
   return true;
 }
 
 WallTimeResult ZoneToUniversal(const std::string& zone, SYSTEMTIME& time) {
   if (!IsRealTime(time)) return WallTimeResult::Unreal;
-  const OffsetAt offsetAt = OffsetsOf(zone);
-  const int64_t wall = SecondsOf(time);
-  // Offsets stay within a day of UTC, so every instant showing this wall time lies within a
-  // day of it; an offset in force around it that maps back onto it gives one such instant.
-  std::optional<int64_t> first;
-  for (int64_t step = -2; step <= 2; ++step) {
-    const int64_t offset = offsetAt(wall + step * HALF_DAY_SECONDS);
-    const int64_t universal = wall - offset;
-    if (offsetAt(universal) != offset) continue;
-    first = first ? std::min(*first, universal) : universal;
-  }
+  const std::optional<int64_t> first = FirstInstantShowing(SecondsOf(time), OffsetsOfZone(zone));
   if (!first) return WallTimeResult::Skipped;
   SYSTEMTIME universal = time;
   if (!StoreSeconds(*first, universal)) return WallTimeResult::Unreal;

@@ -7,6 +7,7 @@
 #include <string>
 
 #include "astro/system_time.h"
+#include "platform/local_day.h"
 
 namespace halvane {
 
@@ -34,6 +35,9 @@ bool StepZoneDays(const std::string& zone, SYSTEMTIME& time, int32_t days);
 // How the zone names itself at that universal time: "JST", "CET" or "CEST" by date, "+04"
 // where it has no letters; printable ASCII, empty for a record that is no real time.
 std::string ZoneAbbreviation(const std::string& zone, const SYSTEMTIME& utc);
+
+// The zone's offsets, for the local days and clock readings of local_day.h.
+ZoneOffsets OffsetsOfZone(const std::string& zone);
 
 // Whether the system's zone database holds the id.
 bool IsKnownZone(const std::string& zone);

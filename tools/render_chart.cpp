@@ -225,15 +225,16 @@ bool RenderChart(const RenderOptions& options, const SYSTEMTIME& now, Surface& s
   PickedLabel label;
   if (options.tap) view.IdentifyObject(label, options.tap->x, options.tap->y, moment);
   DrawLabelOverlay(surface, label, chart, view.GetFrameNames());
+  // Local times are the place's, as the app finds its zone; the cities are read only for them.
+  std::string zone = cityZone;
+  if (options.cityName.empty() &&
+      (options.caption || !options.infoName.empty() || options.tonight)) {
+    CityCatalog cities;
+    LoadCityCatalog(folder + "Cities.dat", cities);
+    zone = PlaceZone(cities.cities, observer.GetLongitude(), observer.GetLatitude());
+  }
   if (options.caption) {
-    // The app's caption shows a time other than the clock's; here, a time given, in the
-    // place's zone as the app finds it.
-    std::string zone = cityZone;
-    if (options.cityName.empty()) {
-      CityCatalog cities;
-      LoadCityCatalog(folder + "Cities.dat", cities);
-      zone = PlaceZone(cities.cities, observer.GetLongitude(), observer.GetLatitude());
-    }
+    // The app's caption shows a time other than the clock's; here, a time given.
     std::optional<SYSTEMTIME> shown;
     SYSTEMTIME local = time;
     if (options.time && UniversalToZone(zone, local)) shown = local;
@@ -244,7 +245,7 @@ bool RenderChart(const RenderOptions& options, const SYSTEMTIME& now, Surface& s
   if (!options.infoName.empty()) {
     const std::optional<ObjectInfo> info =
         DescribeObject(LoadSkyNames(folder + "Labels.dat"), LoadStarList(folder + "Stars.dat"),
-                       options.infoName, moment);
+                       options.infoName, moment, OffsetsOfZone(zone));
     if (!info) {
       error = "--info: no star, object, constellation or planet of that name, got '" +
               options.infoName + "'";
@@ -252,7 +253,8 @@ bool RenderChart(const RenderOptions& options, const SYSTEMTIME& now, Surface& s
     }
     bodies += KeyValueLines(InfoFields(*info));
   }
-  if (options.tonight) bodies += KeyValueLines(TonightFields(ComputeTonight(moment)));
+  if (options.tonight)
+    bodies += KeyValueLines(TonightFields(ComputeTonight(moment, OffsetsOfZone(zone))));
   bodies += aimLine;
   return true;
 }
