@@ -10,6 +10,7 @@
 #include <string>
 
 #include "astro/angles.h"
+#include "tests/support/build_paths.h"
 
 namespace halvane {
 namespace {
@@ -20,7 +21,7 @@ std::string Merged(const std::string& abbreviation) {
 }
 
 TEST(Constellation, MatchesPyEphemBesideEveryCorner) {
-  std::ifstream in(std::string(HALVANE_SOURCE_DIR) + "/catalog/testdata/constellation_corners.csv");
+  std::ifstream in(test_support::SourcePath("catalog/testdata/constellation_corners.csv"));
   ASSERT_TRUE(in);
   std::string line;
   std::getline(in, line);

@@ -1,5 +1,6 @@
 // The field against the test values published with WMM2025 (astro/testdata, scripts/update-wmm).
 #include "astro/geomagnetic_field.h"
+#include "tests/support/build_paths.h"
 
 #include <gtest/gtest.h>
 
@@ -13,7 +14,7 @@ namespace halvane {
 namespace {
 
 TEST(GeomagneticField, MatchesTheModelsPublishedTestValues) {
-  std::ifstream in(std::string(HALVANE_SOURCE_DIR) + "/astro/testdata/wmm2025_test_values.csv");
+  std::ifstream in(test_support::SourcePath("astro/testdata/wmm2025_test_values.csv"));
   std::string line;
   int rows = 0;
   double worstField = 0.0, worstDeclination = 0.0;

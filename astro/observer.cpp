@@ -1,4 +1,4 @@
-// Observer state and the transforms between equatorial, horizontal and view-plane coordinates.
+// The observer's place and the transforms between equatorial and horizontal coordinates.
 #include "astro/observer.h"
 
 #include <algorithm>
@@ -9,26 +9,12 @@
 namespace halvane {
 namespace {
 
-constexpr double ROTATION_STEP = 15 * DEG_TO_RAD;  // radians
-constexpr double SMALL_DISTANCE = 0.001;           // radians, below it the scale factor is 1
-
 // Rounding can push a sine or cosine just past 1; asin and acos would then give NaN.
 double ClampUnit(double x) { return std::clamp(x, -1.0, 1.0); }
 
 }  // namespace
 
-Observer::Observer()
-    : cosLatitude(0.0),
-      sinLatitude(0.0),
-      cosRotation(0.0),
-      sinRotation(0.0),
-      sinViewAltitude(0.0),
-      cosViewAltitude(0.0),
-      latitude(50.0),
-      longitude(-20.0),
-      rotation(0.0),
-      viewAzimuth(0.0),
-      viewAltitude(HALF_PI) {
+Observer::Observer() : cosLatitude(0.0), sinLatitude(0.0), latitude(50.0), longitude(-20.0) {
   Recompute();
 }
 
@@ -36,47 +22,11 @@ void Observer::Recompute() {
   const double phi = latitude * DEG_TO_RAD;
   cosLatitude = std::cos(phi);
   sinLatitude = std::sin(phi);
-  cosRotation = std::cos(rotation);
-  sinRotation = std::sin(rotation);
-  sinViewAltitude = std::sin(viewAltitude);
-  cosViewAltitude = std::cos(viewAltitude);
 }
 
 void Observer::SetLocation(double longitude, double latitude) {
   this->longitude = longitude;
   this->latitude = latitude;
-  Recompute();
-}
-
-void Observer::GetViewDirection(double& azimuth, double& altitude) const {
-  azimuth = viewAzimuth;
-  altitude = viewAltitude;
-}
-
-void Observer::PanView(double dAzimuth, double dAltitude) {
-  viewAzimuth = NormalizeAngle((viewAzimuth + TWO_PI) + dAzimuth, TWO_PI);
-  viewAltitude = NormalizeAngle((viewAltitude + TWO_PI) + dAltitude, TWO_PI);
-  Recompute();
-}
-
-void Observer::SetViewDirection(double azimuth, double altitude) {
-  viewAzimuth = NormalizeAngle(azimuth, TWO_PI);
-  viewAltitude = NormalizeAngle(altitude, TWO_PI);
-  Recompute();
-}
-
-void Observer::SetRotation(double radians) {
-  rotation = radians;
-  Recompute();
-}
-
-void Observer::RotateClockwise() {
-  rotation = rotation + ROTATION_STEP;
-  Recompute();
-}
-
-void Observer::RotateCounterClockwise() {
-  rotation = rotation - ROTATION_STEP;
   Recompute();
 }
 
@@ -93,35 +43,6 @@ void Observer::EquatorialToHorizontal(double raMinusLst, double declination, dou
 void Observer::HorizontalToEquatorial(double azimuth, double altitude, double& raMinusLst,
                                       double& declination) const {
   EquatorialToHorizontal(azimuth, altitude, raMinusLst, declination);
-}
-
-void Observer::HorizontalToView(double azimuth, double altitude, double& x, double& y) const {
-  const double dA = viewAzimuth - azimuth;
-  const double cosH = std::cos(altitude);
-  const double sinH = std::sin(altitude);
-  const double cosDA = std::cos(dA);
-  const double c = std::acos(ClampUnit(cosViewAltitude * cosH * cosDA + sinViewAltitude * sinH));
-  const double sinC = std::sin(c);
-  const double k = std::fabs(sinC) < SMALL_DISTANCE ? 1.0 : c / sinC;
-  const double x0 = -((k * cosH) * std::sin(dA));
-  const double y0 = (cosViewAltitude * sinH - (sinViewAltitude * cosH) * cosDA) * k;
-  x = sinRotation * y0 + cosRotation * x0;
-  y = cosRotation * y0 - sinRotation * x0;
-}
-
-void Observer::ViewToHorizontal(double x, double y, double& azimuth, double& altitude) const {
-  const double s = -(cosRotation * x - sinRotation * y);
-  const double v = sinRotation * x + cosRotation * y;
-  double c = std::sqrt(v * v + s * s);
-  // Squares of huge view coordinates overflow; the distance itself does not.
-  if (std::isinf(c)) c = std::hypot(v, s);
-  const double sinC = std::sin(c);
-  const double cosC = std::cos(c);
-  const double m = std::fabs(c) < SMALL_DISTANCE ? 1.0 : sinC / c;
-  altitude = std::asin(ClampUnit((cosViewAltitude * m) * v + sinViewAltitude * cosC));
-  const double dA =
-      std::atan2(sinC * s, (cosViewAltitude * cosC) * c - (sinViewAltitude * sinC) * v);
-  azimuth = NormalizeAngle(viewAzimuth - dA, TWO_PI);
 }
 
 }  // namespace halvane

@@ -12,6 +12,7 @@
 
 #include "astro/sky_track.h"
 #include "astro/solar_body.h"
+#include "tests/support/build_paths.h"
 
 namespace halvane {
 namespace {
@@ -48,7 +49,7 @@ HorizonEvents EventsOf(const std::vector<std::string>& row, const SkyTrack& trac
 // Targets: a minute, the Moon two. An event within a minute of the day's edge may fall on
 // either side of it in the two programs; it is not counted as missing.
 TEST(RiseSet, MatchesPyEphemOverRandomDaysAndLatitudes) {
-  std::ifstream in(std::string(HALVANE_SOURCE_DIR) + "/astro/testdata/rise_set_reference.csv");
+  std::ifstream in(test_support::SourcePath("astro/testdata/rise_set_reference.csv"));
   ASSERT_TRUE(in) << "astro/testdata/rise_set_reference.csv";
   std::string line;
   std::getline(in, line);

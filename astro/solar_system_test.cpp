@@ -16,6 +16,7 @@
 
 #include "astro/angles.h"
 #include "astro/apparent_place.h"
+#include "tests/support/build_paths.h"
 
 namespace halvane {
 namespace {
@@ -27,7 +28,7 @@ struct ReferenceRow {
 };
 
 std::vector<ReferenceRow> ReadReference(const char* name) {
-  std::ifstream in(std::string(HALVANE_SOURCE_DIR) + "/astro/testdata/" + name);
+  std::ifstream in(test_support::SourcePath("astro/testdata/") + name);
   std::vector<ReferenceRow> rows;
   std::string line;
   std::getline(in, line);  // header

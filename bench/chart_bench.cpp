@@ -62,7 +62,7 @@ struct BenchChart {
     // After the first bitmap, as the app does: Qt's image statics then outlive the application.
     EnsureApplication();
     const ViewDirection aim = south ? VIEW_SOUTH : VIEW_ZENITH;
-    observer.SetViewDirection(aim.azimuth, aim.altitude);
+    view.GetProjection().SetViewDirection(aim.azimuth, aim.altitude);
     view.GetLayers().UseDataFolder(DATA);
     view.GetLayers().starsPath = starsPath;
     view.GetLayers().ApplyLayerFlags(LAYER_EQUATORIAL_GRID | LAYER_HORIZONTAL_GRID |

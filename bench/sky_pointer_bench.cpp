@@ -83,8 +83,8 @@ void BM_SensorUpdate_WithFrame(benchmark::State& state) {
   for (auto _ : state) {
     pointer.Update(1.0 / 30.0);
     const DeviceAim aim = pointer.GetAim(correction);
-    observer.SetViewDirection(aim.azimuth, aim.altitude);
-    observer.SetRotation(-aim.roll);
+    chart.GetProjection().SetViewDirection(aim.azimuth, aim.altitude);
+    chart.GetProjection().SetRotation(-aim.roll);
     chart.DrawFrame(image, progress, moment);
   }
 }

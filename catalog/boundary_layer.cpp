@@ -2,7 +2,6 @@
 // vertex to vertex, following each polyline one vertex past the edge of the chart and
 // joining it again from the vertex before it re-enters; a segment left out by that walk gets
 // the part of its great circle in the cap.
-#include "astro/observer.h"
 #include "catalog/catalog_layers.h"
 #include "catalog/catalog_records.h"
 #include "catalog/data_file.h"
@@ -42,7 +41,6 @@ struct BoundaryWalk {
 void DrawConstellationBoundaries(const Projection& projection, const LayerSet& layers,
                                  Surface& surface, const SkyPlaces& sky) {
   if (!layers.showConstellationBoundaries) return;
-  const Observer* observer = &projection.GetObserver();
   const Rect& viewRect = projection.GetViewRect();
   const CatalogCulling culling(projection, sky);
 
@@ -64,8 +62,8 @@ void DrawConstellationBoundaries(const Projection& projection, const LayerSet& l
     Horizontal place;
     const auto locate = [&](const BoundaryVertex& vertex, Horizontal& where) {
       if (where.known) return;
-      sky.ToHorizontal(*observer, vertex.rightAscension, vertex.declination, where.azimuth,
-                       where.altitude);
+      projection.SkyToHorizontal(sky, vertex.rightAscension, vertex.declination, where.azimuth,
+                                 where.altitude);
       where.known = true;
     };
     bool processed =
@@ -79,15 +77,15 @@ void DrawConstellationBoundaries(const Projection& projection, const LayerSet& l
 
     bool joined = false;  // the segment from the previous record was drawn
     if (processed) {
-      const Point here = ProjectToScreen(projection, place.azimuth, place.altitude);
+      const Point here = projection.HorizontalToScreen(place.azimuth, place.altitude);
       const bool continuesPolyline = v.boundaryId == walk.previousId;
       if (continuesPolyline && (walk.onScreen || walk.previousUsable)) {
         Point start = walk.pending;
         if (!walk.onScreen) {
           // The vertex before the re-entry was skipped, so its pixel was never computed.
           locate(walk.previous, walk.previousPlace);
-          start =
-              ProjectToScreen(projection, walk.previousPlace.azimuth, walk.previousPlace.altitude);
+          start = projection.HorizontalToScreen(walk.previousPlace.azimuth,
+                                                walk.previousPlace.altitude);
         }
         const Point segment[2] = {start, here};
         surface.Polyline(segment, 2);
@@ -102,7 +100,10 @@ void DrawConstellationBoundaries(const Projection& projection, const LayerSet& l
     // view, or an entry after a vertex of another polyline) may still cross the view.
     if (!joined && walk.previousUsable && walk.previous.boundaryId == v.boundaryId &&
         culling.ArcMayReachBand(walk.previous.rightAscension, walk.previous.declination,
-                                v.rightAscension, v.declination)) {
+                                v.rightAscension, v.declination) &&
+        !culling.arcPrefilter.ArcCertainlyOutside(
+            walk.previous.rightAscension - sky.GetSiderealAngle(), walk.previous.declination,
+            v.rightAscension - sky.GetSiderealAngle(), v.declination)) {
       locate(walk.previous, walk.previousPlace);
       locate(v, place);
       DrawArcInCap(projection, culling.cap, walk.previousPlace.azimuth, walk.previousPlace.altitude,

@@ -47,20 +47,49 @@ CapPrefilter::CapPrefilter(const Observer& observer, const VisibleCap& cap)
   cosCentreHour = std::cos(hour);
   sinCentreHour = std::sin(hour);
   cosRadiusBound = cap.cosRadius - COS_MARGIN;
+  cosRadius = cap.cosRadius;
+  sinRadius = std::sin(cap.radius);
 }
 
 bool CapPrefilter::CertainlyOutside(double raMinusLst, double declination) const {
   if (!usable || std::fabs(declination) > HALF_PI - POLE_GUARD) return false;
-  const double sinHour = std::sin(raMinusLst);
-  const double cosHour = std::cos(raMinusLst);
-  const double sinDeclination = std::sin(declination);
-  const double cosDeclination = std::cos(declination);
-  const double sinAltitude = cosHour * cosLatitude * cosDeclination + sinLatitude * sinDeclination;
-  if (std::fabs(sinAltitude) > 1.0 - ZENITH_GUARD) return false;
-  const double cosDistance =
-      Dot(sinDeclination, cosDeclination, cosHour, sinHour, sinCentreDeclination,
-          cosCentreDeclination, cosCentreHour, sinCentreHour);
-  return cosDistance < cosRadiusBound;
+  const Direction d = DirectionOf(raMinusLst, declination);
+  if (NearZenith(d)) return false;
+  return CosDistance(d) < cosRadiusBound;
+}
+
+bool CapPrefilter::ArcCertainlyOutside(double raMinusLst1, double declination1, double raMinusLst2,
+                                       double declination2) const {
+  // The sum of the radius and half the arc stays below pi, where its cosine still falls.
+  if (!usable || !(cosRadius > 0.0)) return false;
+  if (std::fabs(declination1) > HALF_PI - POLE_GUARD ||
+      std::fabs(declination2) > HALF_PI - POLE_GUARD) {
+    return false;
+  }
+  const Direction a = DirectionOf(raMinusLst1, declination1);
+  const Direction b = DirectionOf(raMinusLst2, declination2);
+  if (NearZenith(a) || NearZenith(b)) return false;
+  const double cosLength = Dot(a.sinDeclination, a.cosDeclination, a.cosHour, a.sinHour,
+                               b.sinDeclination, b.cosDeclination, b.cosHour, b.sinHour);
+  const double cosHalf = std::sqrt(std::max(0.0, 0.5 * (1.0 + cosLength)));
+  const double sinHalf = std::sqrt(std::max(0.0, 0.5 * (1.0 - cosLength)));
+  const double bound = cosRadius * cosHalf - sinRadius * sinHalf - COS_MARGIN;
+  return CosDistance(a) < bound && CosDistance(b) < bound;
+}
+
+CapPrefilter::Direction CapPrefilter::DirectionOf(double raMinusLst, double declination) {
+  return {std::sin(raMinusLst), std::cos(raMinusLst), std::sin(declination), std::cos(declination)};
+}
+
+bool CapPrefilter::NearZenith(const Direction& d) const {
+  const double sinAltitude =
+      d.cosHour * cosLatitude * d.cosDeclination + sinLatitude * d.sinDeclination;
+  return std::fabs(sinAltitude) > 1.0 - ZENITH_GUARD;
+}
+
+double CapPrefilter::CosDistance(const Direction& d) const {
+  return Dot(d.sinDeclination, d.cosDeclination, d.cosHour, d.sinHour, sinCentreDeclination,
+             cosCentreDeclination, cosCentreHour, sinCentreHour);
 }
 
 }  // namespace halvane

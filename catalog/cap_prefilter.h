@@ -19,8 +19,24 @@ class CapPrefilter {
   // True only when (raMinusLst, declination) (radians) certainly fails cap.Contains after
   // EquatorialToHorizontal.
   bool CertainlyOutside(double raMinusLst, double declination) const;
+  // True only when no point of the shorter great-circle arc between the two positions
+  // (radians) lies in the cap: the arc stays within half its length of its nearer end, so both
+  // ends lying further than the radius and that half from the centre is enough.
+  bool ArcCertainlyOutside(double raMinusLst1, double declination1, double raMinusLst2,
+                           double declination2) const;
 
  private:
+  // The sines and cosines of an hour angle and a declination.
+  struct Direction {
+    double sinHour;
+    double cosHour;
+    double sinDeclination;
+    double cosDeclination;
+  };
+  static Direction DirectionOf(double raMinusLst, double declination);
+  bool NearZenith(const Direction& d) const;
+  double CosDistance(const Direction& d) const;
+
   bool usable = false;
   double sinLatitude = 0.0;
   double cosLatitude = 1.0;
@@ -29,6 +45,8 @@ class CapPrefilter {
   double cosCentreHour = 1.0;
   double sinCentreHour = 0.0;
   double cosRadiusBound = 1.0;  // cos of the radius, lowered by a safety margin
+  double cosRadius = 1.0;
+  double sinRadius = 0.0;
 };
 
 }  // namespace halvane

@@ -3,6 +3,8 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <cmath>
 #include <random>
 #include <vector>
 
@@ -33,11 +35,12 @@ TEST(CapPrefilter, RejectsOnlyWhatTheCapTestRejects) {
       for (const double radius : {0.05, 1.17, 2.4}) {
         Observer observer;
         observer.SetLocation(-20.0, latitude);
-        observer.SetViewDirection(direction[0], direction[1]);
-        observer.RotateClockwise();
+        ViewOrientation orientation;
+        orientation.SetViewDirection(direction[0], direction[1]);
+        orientation.RotateClockwise();
         double azimuth0 = 0.0;
         double altitude0 = 0.0;
-        observer.GetViewDirection(azimuth0, altitude0);
+        orientation.GetViewDirection(azimuth0, altitude0);
         const VisibleCap cap = VisibleCap::Around(azimuth0, altitude0, radius);
         const CapPrefilter prefilter(observer, cap);
         int rejected = 0;
@@ -60,6 +63,50 @@ TEST(CapPrefilter, RejectsOnlyWhatTheCapTestRejects) {
         if (latitude == 50.0 && radius == 1.17 && direction[1] < HALF_PI + 0.1) {
           EXPECT_GT(rejected, 500) << direction[0] << "," << direction[1];
         }
+      }
+    }
+  }
+}
+
+// Arcs of every length, some through the pole or the zenith: none that is rejected has a
+// point in the cap, and the usual view still rejects most of the arcs far from it.
+TEST(CapPrefilter, RejectsOnlyArcsThatMissTheCap) {
+  std::mt19937_64 random(11);
+  std::uniform_real_distribution<double> unit(0.0, 1.0);
+  for (const double latitude : {50.0, 0.0, -35.0, 89.0}) {
+    for (const double radius : {0.05, 0.6, 1.23}) {
+      Observer observer;
+      observer.SetLocation(-20.0, latitude);
+      const VisibleCap cap = VisibleCap::Around(TWO_PI * unit(random), 1.2 * unit(random), radius);
+      const CapPrefilter prefilter(observer, cap);
+      int rejected = 0;
+      for (int i = 0; i < 1500; ++i) {
+        const double hour1 = TWO_PI * unit(random);
+        const double declination1 = i % 50 == 0 ? HALF_PI : std::asin(2.0 * unit(random) - 1.0);
+        const double length = (i % 3 == 0 ? 3.0 : 0.3) * unit(random);
+        const double hour2 = hour1 + length * (2.0 * unit(random) - 1.0);
+        const double declination2 =
+            std::clamp(declination1 + length * (2.0 * unit(random) - 1.0), -HALF_PI, HALF_PI);
+        if (!prefilter.ArcCertainlyOutside(hour1, declination1, hour2, declination2)) continue;
+        ++rejected;
+        const double a[3] = {std::cos(declination1) * std::cos(hour1),
+                             std::cos(declination1) * std::sin(hour1), std::sin(declination1)};
+        const double b[3] = {std::cos(declination2) * std::cos(hour2),
+                             std::cos(declination2) * std::sin(hour2), std::sin(declination2)};
+        for (int k = 0; k <= 400; ++k) {
+          const double t = k / 400.0;
+          const double p[3] = {a[0] + t * (b[0] - a[0]), a[1] + t * (b[1] - a[1]),
+                               a[2] + t * (b[2] - a[2])};
+          double azimuth = 0.0;
+          double altitude = 0.0;
+          observer.EquatorialToHorizontal(
+              std::atan2(p[1], p[0]), std::atan2(p[2], std::hypot(p[0], p[1])), azimuth, altitude);
+          ASSERT_FALSE(cap.Contains(azimuth, altitude))
+              << "latitude " << latitude << " radius " << radius << " arc " << i << " at " << t;
+        }
+      }
+      if (radius < 1.0) {
+        EXPECT_GT(rejected, 700) << latitude << " " << radius;
       }
     }
   }
@@ -111,12 +158,12 @@ TEST(CapPrefilter, KeepsEveryCatalogPositionTheCapKeepsAtEveryLatitude) {
         for (int zoom = 0; zoom < 6; ++zoom) {
           Observer observer;
           observer.SetLocation(-20.0, latitude);
-          observer.SetViewDirection(aim.azimuth, aim.altitude);
           Projection view(Rect{0, 0, 240, 294}, &observer);
+          view.SetViewDirection(aim.azimuth, aim.altitude);
           for (int i = 0; i < zoom; ++i) view.ZoomIn();
           // Turned and carried over the zenith, or panned along the horizon.
           if (moves == 1) {
-            observer.RotateClockwise();
+            view.RotateClockwise();
             for (int i = 0; i < 3; ++i) view.PanUp();
           }
           if (moves == 2) {

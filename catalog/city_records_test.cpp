@@ -9,6 +9,7 @@
 #include <vector>
 
 #include "catalog/city_catalog.h"
+#include "tests/support/build_paths.h"
 #include "tests/support/scratch_folder.h"
 
 namespace halvane {
@@ -102,7 +103,8 @@ TEST(CityRecords, ShorteningNeverSplitsACharacter) {
 
 TEST(CityRecords, ShippedCitiesCompleteByPopulation) {
   CityCatalog catalog;
-  ASSERT_EQ(LoadCityCatalog(HALVANE_SOURCE_DIR "/data/Cities.dat", catalog), WalkResult::Completed);
+  ASSERT_EQ(LoadCityCatalog(test_support::SourcePath("data/Cities.dat"), catalog),
+            WalkResult::Completed);
   EXPECT_GT(catalog.cities.size(), 24000u);
   const auto first = [&catalog](std::string_view query) {
     const std::vector<NameMatch> matches = catalog.index.Complete(query, 5);

@@ -9,14 +9,14 @@
 
 #include "astro/constellation.h"
 #include "catalog/star_list.h"
+#include "tests/support/build_paths.h"
 
 namespace halvane {
 namespace {
 
 TEST(ConstellationOfStars, EveryShippedStarAsPyEphemPlacesIt) {
-  const std::vector<StarRecord> stars =
-      LoadStarList(std::string(HALVANE_SOURCE_DIR) + "/data/Stars.dat");
-  std::ifstream in(std::string(HALVANE_SOURCE_DIR) + "/catalog/testdata/constellation_stars.txt");
+  const std::vector<StarRecord> stars = LoadStarList(test_support::SourcePath("data/Stars.dat"));
+  std::ifstream in(test_support::SourcePath("catalog/testdata/constellation_stars.txt"));
   ASSERT_TRUE(in);
   std::string line;
   std::getline(in, line);

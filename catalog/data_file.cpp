@@ -85,11 +85,15 @@ WalkResult RecordFile::Open(const std::string& path, std::string_view tag, uint1
   atEnd = false;
   fd = OpenRegularFile(path);
   if (fd < 0) return WalkResult::CannotOpen;
-  buffer.resize(BUFFER_SIZE < recordSize ? recordSize : BUFFER_SIZE);
+  const size_t wanted = BUFFER_SIZE < recordSize ? recordSize : BUFFER_SIZE;
+  if (capacity < wanted) {
+    buffer = std::make_unique_for_overwrite<uint8_t[]>(wanted);
+    capacity = wanted;
+  }
   while (end - begin < HEADER_SIZE && Fill()) {
   }
   if (end - begin < HEADER_SIZE) return WalkResult::HeaderRejected;
-  const uint8_t* header = buffer.data() + begin;
+  const uint8_t* header = buffer.get() + begin;
   begin += HEADER_SIZE;
   if (!tag.empty() && !ValidateHeader(header, tag, version)) return WalkResult::HeaderRejected;
   return WalkResult::Completed;
@@ -99,7 +103,7 @@ const uint8_t* RecordFile::Next() {
   while (end - begin < recordSize) {
     if (!Fill()) return nullptr;
   }
-  const uint8_t* record = buffer.data() + begin;
+  const uint8_t* record = buffer.get() + begin;
   begin += recordSize;
   return record;
 }
@@ -109,13 +113,13 @@ const uint8_t* RecordFile::Next() {
 bool RecordFile::Fill() {
   if (atEnd || fd < 0) return false;
   if (begin > 0) {
-    std::memmove(buffer.data(), buffer.data() + begin, end - begin);
+    std::memmove(buffer.get(), buffer.get() + begin, end - begin);
     end -= begin;
     begin = 0;
   }
   ssize_t got;
   do {
-    got = ::read(fd, buffer.data() + end, buffer.size() - end);
+    got = ::read(fd, buffer.get() + end, capacity - end);
   } while (got < 0 && errno == EINTR);
   if (got <= 0) {
     atEnd = true;

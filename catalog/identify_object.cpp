@@ -58,18 +58,14 @@ double HaversineOf(double angle) {
 void IdentifyObject(const Projection& projection, const LayerSet& layers, PickedLabel& label,
                     int32_t x, int32_t y, const SkyPlaces& sky, std::span<const TapTarget> targets,
                     const SkyLabelNames* names) {
-  const Observer* observer = &projection.GetObserver();
   const double fieldOfView = projection.GetFieldOfView();
-  double u = 0.0;
-  double v = 0.0;
-  projection.ScreenToView(x, y, u, v);
   double azimuth = 0.0;
   double altitude = 0.0;
-  observer->ViewToHorizontal(u, v, azimuth, altitude);
+  projection.ScreenToHorizontal(x, y, azimuth, altitude);
   if (layers.showGround && altitude < 0.0) return;  // the ground names nothing
   double rightAscension = 0.0;
   double declination = 0.0;
-  sky.FromHorizontal(*observer, azimuth, altitude, rightAscension, declination);
+  projection.HorizontalToSky(sky, azimuth, altitude, rightAscension, declination);
 
   // Every object within the accepted distance, with its haversine from the tap; labels first,
   // so that a label wins a tie.
@@ -114,9 +110,9 @@ void IdentifyObject(const Projection& projection, const LayerSet& layers, Picked
 
   double labelAzimuth = 0.0;
   double labelAltitude = 0.0;
-  sky.ToHorizontal(*observer, chosen->target.rightAscension, chosen->target.declination,
-                   labelAzimuth, labelAltitude);
-  const Point at = ProjectToScreen(projection, labelAzimuth, labelAltitude);
+  projection.SkyToHorizontal(sky, chosen->target.rightAscension, chosen->target.declination,
+                             labelAzimuth, labelAltitude);
+  const Point at = projection.HorizontalToScreen(labelAzimuth, labelAltitude);
   label.x = at.x;
   label.y = at.y;
   CopyName(chosen->name.c_str(), label);

@@ -3,8 +3,11 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <cmath>
+#include <cstdio>
 #include <cstring>
 #include <limits>
+#include <random>
 #include <string>
 #include <utility>
 
@@ -75,6 +78,33 @@ TEST_F(Identification, AcceptsUpToATenthOfTheFieldAndTheFirstOfEquals) {
   chart.view.ZoomIn();
   label = {};
   EXPECT_EQ(Tap(1.0), u"");
+}
+
+// Many labels clustered round the tap, some at the same declination: the winner is always the
+// first nearest of a plain search, although most records are passed over by declination.
+TEST_F(Identification, MatchesAPlainSearchForTheNearest) {
+  std::mt19937_64 random(3);
+  std::uniform_real_distribution<double> unit(-1.0, 1.0);
+  std::vector<LabelRecord> labels;
+  for (int i = 0; i < 600; ++i) {
+    const double declination = i % 7 == 0 ? at.declination : at.declination + 0.4 * unit(random);
+    const double step = (i % 3 == 0 ? 0.02 : 0.3) * unit(random);
+    LabelRecord record{at.rightAscension + step, std::clamp(declination, -HALF_PI, HALF_PI), {}};
+    std::snprintf(record.name, sizeof record.name, "%d", i);
+    labels.push_back(record);
+  }
+  Write(labels);
+  const auto haversine = [&](const LabelRecord& r) {
+    const double a = std::sin((r.rightAscension - at.rightAscension) * 0.5);
+    const double d = std::sin((r.declination - at.declination) * 0.5);
+    return d * d + std::cos(at.declination) * std::cos(r.declination) * a * a;
+  };
+  size_t nearest = 0;
+  for (size_t i = 1; i < labels.size(); ++i) {
+    if (haversine(labels[i]) < haversine(labels[nearest])) nearest = i;
+  }
+  const std::string name = std::to_string(nearest);
+  EXPECT_EQ(Tap(1.0), std::u16string(name.begin(), name.end()));
 }
 
 // Once the raw radian distance: an object across 0h was a turn away, and near the pole a tap

@@ -1,5 +1,5 @@
-// Small steps that the catalog layers share: projecting a horizontal position to a pixel and
-// telling usable coordinates from damaged ones.
+// Small steps that the catalog layers share: culling catalog coordinates against the visible
+// cap and telling usable coordinates from damaged ones.
 #pragma once
 
 #include <algorithm>
@@ -15,25 +15,17 @@
 
 namespace halvane {
 
-// Horizontal position (radians) to client pixel through the observer's projection and the
-// view's scale.
-inline Point ProjectToScreen(const Projection& view, double azimuth, double altitude) {
-  double x = 0.0;
-  double y = 0.0;
-  view.GetObserver().HorizontalToView(azimuth, altitude, x, y);
-  Point p;
-  view.ViewToScreen(x, y, p.x, p.y);
-  return p;
-}
-
 // What a catalog layer works out once per pass before reading its file: the visible cap
 // without margin, and the band of declinations and the cheap equatorial pre-test of that cap
-// widened by the sky's margin, since they read catalog coordinates, not the sky's places.
+// widened by the sky's margin, since they read catalog coordinates, not the sky's places. The
+// pre-test of arcs takes the margin twice: both ends of an arc may move by it, and so its
+// length.
 struct CatalogCulling {
   CatalogCulling(const Projection& view, const SkyPlaces& sky)
       : cap(VisibleCap::ForView(view, 0.0)),
         catalogCap(VisibleCap::ForView(view, sky.GetMargin())),
-        prefilter(view.GetObserver(), catalogCap) {
+        prefilter(view.GetObserver(), catalogCap),
+        arcPrefilter(view.GetObserver(), VisibleCap::ForView(view, 2.0 * sky.GetMargin())) {
     double centreHourAngle = 0.0;
     double centreDeclination = 0.0;
     view.GetObserver().HorizontalToEquatorial(catalogCap.azimuth, catalogCap.altitude,
@@ -59,6 +51,7 @@ struct CatalogCulling {
   VisibleCap cap;
   VisibleCap catalogCap;
   CapPrefilter prefilter;
+  CapPrefilter arcPrefilter;
   double lowDeclination = 0.0;
   double highDeclination = 0.0;
 };

@@ -39,7 +39,7 @@ struct Chart {
   SkyPosition At(double x, double y, double theta = 0.0) const {
     double azimuth = 0.0;
     double altitude = 0.0;
-    observer.ViewToHorizontal(x, y, azimuth, altitude);
+    view.GetOrientation().ViewToHorizontal(x, y, azimuth, altitude);
     SkyPosition p{};
     observer.HorizontalToEquatorial(azimuth, altitude, p.rightAscension, p.declination);
     p.rightAscension += theta;
@@ -67,7 +67,7 @@ inline StarRecord StarAtPixel(const Projection& view, int32_t sx, int32_t sy, do
   const double y = (sy + (sy >= centerY ? 0.5 : -0.5) - centerY) / view.GetYScale();
   double azimuth = 0.0;
   double altitude = 0.0;
-  view.GetObserver().ViewToHorizontal(x, y, azimuth, altitude);
+  view.GetOrientation().ViewToHorizontal(x, y, azimuth, altitude);
   double raMinusLst = 0.0;
   double declination = 0.0;
   view.GetObserver().HorizontalToEquatorial(azimuth, altitude, raMinusLst, declination);
@@ -134,8 +134,8 @@ inline double ArcDeviation(const Projection& view, SkyPosition from, SkyPosition
     const double z = wa * a[2] + wb * b[2];
     double vx = 0.0;
     double vy = 0.0;
-    view.GetObserver().HorizontalToView(std::atan2(y, x), std::asin(std::clamp(z, -1.0, 1.0)), vx,
-                                        vy);
+    view.GetOrientation().HorizontalToView(std::atan2(y, x), std::asin(std::clamp(z, -1.0, 1.0)),
+                                           vx, vy);
     arc.push_back(
         {view.GetXScale() * vx + view.GetCenterX(), view.GetYScale() * vy + view.GetCenterY()});
   }

@@ -1,7 +1,6 @@
 // The constellation-line layer: every ConLin.dat segment with an end in the visible cap,
 // drawn whole with the pen the frame has selected, and the visible part of every segment that
 // only passes through the cap.
-#include "astro/observer.h"
 #include "catalog/catalog_layers.h"
 #include "catalog/catalog_records.h"
 #include "catalog/data_file.h"
@@ -16,7 +15,6 @@ namespace halvane {
 void DrawConstellationLines(const Projection& projection, const LayerSet& layers, Surface& surface,
                             const SkyPlaces& sky) {
   if (!layers.showConstellationLines) return;
-  const Observer* observer = &projection.GetObserver();
   const Rect& viewRect = projection.GetViewRect();
   const CatalogCulling culling(projection, sky);
 
@@ -37,8 +35,11 @@ void DrawConstellationLines(const Projection& projection, const LayerSet& layers
         (culling.InBand(s.declination1) || culling.InBand(s.declination2)) &&
         !(culling.prefilter.CertainlyOutside(s.rightAscension1 - siderealAngle, s.declination1) &&
           culling.prefilter.CertainlyOutside(s.rightAscension2 - siderealAngle, s.declination2));
-    if (!nearView && !culling.ArcMayReachBand(s.rightAscension1, s.declination1, s.rightAscension2,
-                                              s.declination2)) {
+    if (!nearView && (!culling.ArcMayReachBand(s.rightAscension1, s.declination1, s.rightAscension2,
+                                               s.declination2) ||
+                      culling.arcPrefilter.ArcCertainlyOutside(
+                          s.rightAscension1 - siderealAngle, s.declination1,
+                          s.rightAscension2 - siderealAngle, s.declination2))) {
       continue;
     }
 
@@ -46,8 +47,8 @@ void DrawConstellationLines(const Projection& projection, const LayerSet& layers
     double altitude1 = 0.0;
     double azimuth2 = 0.0;
     double altitude2 = 0.0;
-    sky.ToHorizontal(*observer, s.rightAscension1, s.declination1, azimuth1, altitude1);
-    sky.ToHorizontal(*observer, s.rightAscension2, s.declination2, azimuth2, altitude2);
+    projection.SkyToHorizontal(sky, s.rightAscension1, s.declination1, azimuth1, altitude1);
+    projection.SkyToHorizontal(sky, s.rightAscension2, s.declination2, azimuth2, altitude2);
     if (!nearView || (!culling.cap.Contains(azimuth1, altitude1) &&
                       !culling.cap.Contains(azimuth2, altitude2))) {
       DrawArcInCap(projection, culling.cap, azimuth1, altitude1, azimuth2, altitude2, surface);
@@ -55,8 +56,8 @@ void DrawConstellationLines(const Projection& projection, const LayerSet& layers
     }
 
     // No test against viewRect: an end far outside is left to the surface's clipping.
-    const Point ends[2] = {ProjectToScreen(projection, azimuth1, altitude1),
-                           ProjectToScreen(projection, azimuth2, altitude2)};
+    const Point ends[2] = {projection.HorizontalToScreen(azimuth1, altitude1),
+                           projection.HorizontalToScreen(azimuth2, altitude2)};
     surface.Polyline(ends, 2);
   }
 }

@@ -7,7 +7,6 @@
 #include <utility>
 
 #include "astro/angles.h"
-#include "astro/observer.h"
 #include "catalog/catalog_records.h"
 #include "catalog/data_file.h"
 #include "platform/code_page.h"
@@ -31,17 +30,12 @@ bool IsCatalogueNumber(const char* name) {
 // below the horizon.
 bool Place(const Projection& projection, const VisibleCap& cap, const SkyPlaces& sky,
            const NamedPoint& point, bool aboveHorizonOnly, double& x, double& y) {
-  const Observer& observer = projection.GetObserver();
   double azimuth = 0.0;
   double altitude = 0.0;
-  sky.ToHorizontal(observer, point.rightAscension, point.declination, azimuth, altitude);
+  projection.SkyToHorizontal(sky, point.rightAscension, point.declination, azimuth, altitude);
   if (!cap.Contains(azimuth, altitude)) return false;
   if (aboveHorizonOnly && altitude < 0.0) return false;
-  double vx = 0.0;
-  double vy = 0.0;
-  observer.HorizontalToView(azimuth, altitude, vx, vy);
-  x = projection.GetCenterX() + vx * projection.GetXScale();
-  y = projection.GetCenterY() + vy * projection.GetYScale();
+  projection.HorizontalToPixel(azimuth, altitude, x, y);
   return true;
 }
 

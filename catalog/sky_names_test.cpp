@@ -6,13 +6,14 @@
 #include <cstring>
 #include <string>
 
+#include "tests/support/build_paths.h"
 #include "view/go_to_table.h"
 
 namespace halvane {
 namespace {
 
 TEST(SkyNames, ShippedNamesCompleteFromTheirBeginnings) {
-  const SkyNames names = LoadSkyNames(HALVANE_SOURCE_DIR "/data/Labels.dat");
+  const SkyNames names = LoadSkyNames(test_support::SourcePath("data/Labels.dat"));
   const auto first = [&names](std::string_view query) {
     const std::vector<NameMatch> matches = names.index.Complete(query, 10);
     return matches.empty() ? NameEntry{} : names.index.Entries()[matches[0].entry];
@@ -35,7 +36,7 @@ TEST(SkyNames, ShippedNamesCompleteFromTheirBeginnings) {
     EXPECT_FALSE(entry.kind == NameKind::Label && entry.name == "Orion");
   }
 
-  const SkyNames withoutLabels = LoadSkyNames(HALVANE_SOURCE_DIR "/data/missing.dat");
+  const SkyNames withoutLabels = LoadSkyNames(test_support::SourcePath("data/missing.dat"));
   EXPECT_TRUE(withoutLabels.labels.empty());
   EXPECT_EQ(withoutLabels.index.Entries().size(), SOLAR_SYSTEM_BODIES.size() + GO_TO_ROW_COUNT);
 }

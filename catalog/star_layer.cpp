@@ -6,7 +6,6 @@
 #include <cstdint>
 
 #include "astro/angles.h"
-#include "astro/observer.h"
 #include "catalog/catalog_records.h"
 #include "catalog/data_file.h"
 #include "catalog/layer_geometry.h"
@@ -28,7 +27,6 @@ constexpr int32_t EDGE_MARGIN = 5;          // half a sprite: stars cut by the e
 void DrawStars(const Projection& projection, const LayerSet& layers, StarLayer& starLayer,
                Surface& drawSurface, ProgressStrip& progress, Surface& progressSurface,
                const SkyPlaces& sky) {
-  const Observer* observer = &projection.GetObserver();
   const Rect& viewRect = projection.GetViewRect();
   const Bitmap* starSprites = starLayer.sprites.get();
   int32_t& starCount = starLayer.starCount;
@@ -66,14 +64,11 @@ void DrawStars(const Projection& projection, const LayerSet& layers, StarLayer& 
 
     double azimuth = 0.0;
     double altitude = 0.0;
-    sky.ToHorizontal(*observer, star.rightAscension, star.declination, azimuth, altitude);
+    projection.SkyToHorizontal(sky, star.rightAscension, star.declination, azimuth, altitude);
     if (!culling.cap.Contains(azimuth, altitude)) continue;
-    double x = 0.0;
-    double y = 0.0;
-    observer->HorizontalToView(azimuth, altitude, x, y);
-    int32_t sx = 0;
-    int32_t sy = 0;
-    projection.ViewToScreen(x, y, sx, sy);
+    const Point pixel = projection.HorizontalToScreen(azimuth, altitude);
+    const int32_t sx = pixel.x;
+    const int32_t sy = pixel.y;
     if (sx < left || sx > right || sy < top || sy > bottom) continue;
     if (starSprites == nullptr) continue;
 

@@ -89,7 +89,7 @@ TEST_F(StarLayerTest, MagnitudeLimitPicksTheCellAndNeverWrapsRound) {
 }
 
 TEST_F(StarLayerTest, CullsByEdgeMarginBandAndCapAndSkipsDamagedRecords) {
-  observer.SetViewDirection(PI / 2, PI / 4);
+  view.SetViewDirection(PI / 2, PI / 4);
   const double nan = std::numeric_limits<double>::quiet_NaN();
   const double inf = std::numeric_limits<double>::infinity();
   const Lines lines = Draw({At(-5, 100, 0),

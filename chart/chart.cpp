@@ -6,7 +6,7 @@
 
 namespace halvane {
 
-Chart::Chart(const Rect& viewRect, Observer* observer, std::unique_ptr<Bitmap> starSprites)
+Chart::Chart(const Rect& viewRect, const Observer* observer, std::unique_ptr<Bitmap> starSprites)
     : projection(viewRect, observer), progress(viewRect) {
   starLayer.sprites = std::move(starSprites);
 }

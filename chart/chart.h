@@ -25,9 +25,10 @@ class Observer;
 
 class Chart {
  public:
-  // The chart rectangle viewRect (client pixels) onto the observer's sky, which must outlive
-  // the chart. starSprites is the sprite sheet the platform loaded (null: no stars stamped).
-  Chart(const Rect& viewRect, Observer* observer, std::unique_ptr<Bitmap> starSprites);
+  // The chart rectangle viewRect (client pixels) onto the observer's sky; the observer is only
+  // read and must outlive the chart. starSprites is the sprite sheet the platform loaded (null: no
+  // stars stamped).
+  Chart(const Rect& viewRect, const Observer* observer, std::unique_ptr<Bitmap> starSprites);
 
   // Moves the chart to a new rectangle (the window was resized).
   void SetViewRect(const Rect& rect);

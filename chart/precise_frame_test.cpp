@@ -16,6 +16,7 @@
 #include "catalog/data_file.h"
 #include "chart/chart.h"
 #include "platform/recording_surface.h"
+#include "tests/support/build_paths.h"
 #include "tests/support/catalog_writer.h"
 #include "tests/support/trace_lines.h"
 #include "view/star_sprites.h"
@@ -71,7 +72,7 @@ std::vector<Observed> BrightestInBands(const std::string& starsPath) {
 }
 
 TEST(PreciseFrame, StarsAndTapsSitAtErfasObservedPlaces) {
-  const std::string starsPath = HALVANE_SOURCE_DIR "/data/Stars.dat";
+  const std::string starsPath = test_support::SourcePath("data/Stars.dat");
   Observer observer;
   observer.SetLocation(LONGITUDE, LATITUDE);
   Chart view({0, 0, SIDE, SIDE}, &observer, std::make_unique<BlankSheet>());
@@ -92,7 +93,7 @@ TEST(PreciseFrame, StarsAndTapsSitAtErfasObservedPlaces) {
           EncodeLabel(LabelRecord{s.rightAscension, s.declination, "Here"}, bytes);
         });
     // The view centred on ERFA's place: the star's sprite must be centred there.
-    observer.SetViewDirection(observed.azimuth, observed.altitude);
+    view.GetProjection().SetViewDirection(observed.azimuth, observed.altitude);
     RecordingSurface chart;
     RecordingSurface screen;
     view.DrawFrame(chart, screen, sky);

@@ -12,6 +12,7 @@
 #include "astro/observer.h"
 #include "chart/chart.h"
 #include "platform/recording_surface.h"
+#include "tests/support/build_paths.h"
 #include "tests/support/trace_lines.h"
 #include "view/view_directions.h"
 
@@ -21,7 +22,7 @@ namespace {
 using test_support::QuotedText;
 using test_support::StartsWith;
 
-const std::string DATA = HALVANE_SOURCE_DIR "/data/";
+const std::string DATA = test_support::SourcePath("data/");
 constexpr double PARIS_LONGITUDE = -2.35;  // degrees, positive west
 constexpr double PARIS_LATITUDE = 48.85;
 
@@ -41,8 +42,8 @@ class EmptySpriteSheet : public Bitmap {
 Frame Draw(uint16_t hour, uint16_t minute, const ViewDirection& aim, uint16_t viewLayerFlags) {
   Observer observer;
   observer.SetLocation(PARIS_LONGITUDE, PARIS_LATITUDE);
-  observer.SetViewDirection(aim.azimuth, aim.altitude);
   Chart chart({0, 0, 240, 294}, &observer, std::make_unique<EmptySpriteSheet>());
+  chart.GetProjection().SetViewDirection(aim.azimuth, aim.altitude);
   chart.GetLayers().UseDataFolder(DATA);
   chart.GetLayers().ApplyViewLayerFlags(viewLayerFlags);
   const Moment moment(SYSTEMTIME{2026, 12, 2, 8, hour, minute, 0, 0}, PARIS_LONGITUDE,

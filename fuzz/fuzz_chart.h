@@ -107,14 +107,14 @@ inline void DrawOneFrame(Chart& view, const Moment& moment) {
 inline void DrawFramesAtFixedViews(Chart& view, Observer& observer) {
   DrawOneFrame(view, 0.7);
 
-  observer.SetViewDirection(PI, 0.2);
+  view.GetProjection().SetViewDirection(PI, 0.2);
   for (int i = 0; i < 6; ++i) view.GetProjection().ZoomIn();
   DrawOneFrame(view, 4.0);
 
   observer.SetLocation(-18.0, 89.99);
-  observer.SetViewDirection(0.5, 1.2);
-  observer.RotateClockwise();
-  observer.RotateClockwise();
+  view.GetProjection().SetViewDirection(0.5, 1.2);
+  view.GetProjection().RotateClockwise();
+  view.GetProjection().RotateClockwise();
   for (int i = 0; i < 8; ++i) view.GetProjection().ZoomOut();
   DrawOneFrame(view, 2.5);
 }

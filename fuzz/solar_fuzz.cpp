@@ -73,13 +73,13 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
 
   Observer observer;
   observer.SetLocation(longitude, latitude);
-  observer.SetViewDirection(TWO_PI * Fraction(data, size, 3),
-                            -HALF_PI + PI * Fraction(data, size, 4));
   Chart view(Rect{0, 0, 240, 294}, &observer, nullptr);
+  view.GetProjection().SetViewDirection(TWO_PI * Fraction(data, size, 3),
+                                        -HALF_PI + PI * Fraction(data, size, 4));
   const int zoom = static_cast<int>(7.0 * Fraction(data, size, 5));
   for (int i = 0; i < zoom; ++i) view.GetProjection().ZoomIn();
   const int turns = static_cast<int>(24.0 * Fraction(data, size, 6));
-  for (int i = 0; i < turns; ++i) observer.RotateClockwise();
+  for (int i = 0; i < turns; ++i) view.GetProjection().RotateClockwise();
 
   // The chart's moments come from calendar records, years 1 to 9999.
   const double dayFraction = Fraction(data, size, 0);

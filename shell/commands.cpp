@@ -54,7 +54,9 @@ void MainWindow::ReadClock() {
 void MainWindow::Perform(ChartAction action) {
   // The chart moves on: what "Use my location" said last is old news.
   if (positionRequest == nullptr) locationMessage.clear();
-  auto look = [this](const ViewDirection& d) { observer->SetViewDirection(d.azimuth, d.altitude); };
+  auto look = [this](const ViewDirection& d) {
+    chart->GetProjection().SetViewDirection(d.azimuth, d.altitude);
+  };
   auto flip = [this](bool& layerSwitch, uint16_t command) {
     layerSwitch = !layerSwitch;
     CheckMenuItem(menu, command, layerSwitch);
@@ -83,8 +85,10 @@ void MainWindow::Perform(ChartAction action) {
     case ChartAction::ZoomIn: chart->GetProjection().ZoomIn(); break;
     case ChartAction::ZoomOut: chart->GetProjection().ZoomOut(); break;
     case ChartAction::ZoomReset: chart->GetProjection().ZoomReset(); break;
-    case ChartAction::RotateClockwise: observer->RotateClockwise(); break;
-    case ChartAction::RotateCounterClockwise: observer->RotateCounterClockwise(); break;
+    case ChartAction::RotateClockwise: chart->GetProjection().RotateClockwise(); break;
+    case ChartAction::RotateCounterClockwise:
+      chart->GetProjection().RotateCounterClockwise();
+      break;
     case ChartAction::PanLeft: chart->GetProjection().PanLeft(); break;
     case ChartAction::PanRight: chart->GetProjection().PanRight(); break;
     case ChartAction::PanUp: chart->GetProjection().PanUp(); break;
@@ -154,7 +158,7 @@ void MainWindow::OnCommand(uint16_t, uint16_t command, intptr_t) {
     default: break;
   }
   if (const GoToRow* row = GoToRowAt(GoToRowOfCommand(command))) {
-    GoToConstellation(*observer, *row, moment.GetSky());
+    GoToConstellation(chart->GetProjection(), *row, moment.GetSky());
     RequestRender();
   }
 }

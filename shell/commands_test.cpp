@@ -9,6 +9,7 @@
 #include "astro/sidereal_time.h"
 #include "shell/shell_test_support.h"
 #include "view/view_directions.h"
+#include "view/view_orientation.h"
 
 namespace halvane::test_support {
 namespace {
@@ -18,15 +19,15 @@ struct Aim {
   double altitude;
 };
 
-Aim AimOf(const Observer& observer) {
+Aim AimOf(const ViewOrientation& orientation) {
   Aim aim{};
-  observer.GetViewDirection(aim.azimuth, aim.altitude);
+  orientation.GetViewDirection(aim.azimuth, aim.altitude);
   return aim;
 }
 
-// Where an observer aimed like the window's ends up after direction d.
+// Where a view aimed like the window's ends up after direction d.
 Aim Expected(const ViewDirection& d) {
-  Observer reference;
+  ViewOrientation reference;
   reference.SetViewDirection(d.azimuth, d.altitude);
   return AimOf(reference);
 }
@@ -43,8 +44,10 @@ TEST_F(CommandsTest, EveryViewCommandChangesItsStateAndDrawsOneFrame) {
   };
   auto aims = [](const ViewDirection& d) {
     return [d](MainWindow& m) {
-      EXPECT_DOUBLE_EQ(AimOf(m.GetObserver()).azimuth, Expected(d).azimuth);
-      EXPECT_DOUBLE_EQ(AimOf(m.GetObserver()).altitude, Expected(d).altitude);
+      EXPECT_DOUBLE_EQ(AimOf(m.GetChart().GetProjection().GetOrientation()).azimuth,
+                       Expected(d).azimuth);
+      EXPECT_DOUBLE_EQ(AimOf(m.GetChart().GetProjection().GetOrientation()).altitude,
+                       Expected(d).altitude);
     };
   };
   const Case cases[] = {
@@ -68,9 +71,11 @@ TEST_F(CommandsTest, EveryViewCommandChangesItsStateAndDrawsOneFrame) {
          EXPECT_DOUBLE_EQ(m.GetChart().GetProjection().GetFieldOfView(), HALF_PI);
        }},
       {COMMAND_ROTATE_CLOCKWISE,
-       [](MainWindow& m) { EXPECT_NEAR(m.GetObserver().GetRotation(), 15 * DEG_TO_RAD, 1e-12); }},
+       [](MainWindow& m) {
+         EXPECT_NEAR(m.GetChart().GetProjection().GetRotation(), 15 * DEG_TO_RAD, 1e-12);
+       }},
       {COMMAND_ROTATE_COUNTER_CLOCKWISE,
-       [](MainWindow& m) { EXPECT_NEAR(m.GetObserver().GetRotation(), 0.0, 1e-12); }},
+       [](MainWindow& m) { EXPECT_NEAR(m.GetChart().GetProjection().GetRotation(), 0.0, 1e-12); }},
   };
   int32_t frames = w.GetFramesDrawn();
   for (const Case& c : cases) {
@@ -85,8 +90,12 @@ TEST_F(CommandsTest, EveryViewCommandChangesItsStateAndDrawsOneFrame) {
   for (const auto& [key, direction] : keys) {
     QTest::keyClicks(Chart(), key);
     Flush();
-    EXPECT_DOUBLE_EQ(AimOf(w.GetObserver()).azimuth, Expected(direction).azimuth) << key;
-    EXPECT_DOUBLE_EQ(AimOf(w.GetObserver()).altitude, Expected(direction).altitude) << key;
+    EXPECT_DOUBLE_EQ(AimOf(w.GetChart().GetProjection().GetOrientation()).azimuth,
+                     Expected(direction).azimuth)
+        << key;
+    EXPECT_DOUBLE_EQ(AimOf(w.GetChart().GetProjection().GetOrientation()).altitude,
+                     Expected(direction).altitude)
+        << key;
     EXPECT_EQ(w.GetFramesDrawn(), ++frames) << key;
   }
 }
@@ -180,36 +189,40 @@ TEST_F(CommandsTest, GoToTurnsTheViewToTheConstellationEvenBelowTheHorizon) {
     double azimuth = 0.0;
     double altitude = 0.0;
     w.GetObserver().EquatorialToHorizontal(5.6 * HOURS_TO_RAD - sidereal, 0.0, azimuth, altitude);
-    const Aim aim = AimOf(w.GetObserver());
+    const Aim aim = AimOf(w.GetChart().GetProjection().GetOrientation());
     EXPECT_NEAR(std::remainder(aim.azimuth - azimuth, TWO_PI), 0.0, 1e-9);
     EXPECT_NEAR(aim.altitude, altitude, 1e-9);
   }
   // At 9:30 UTC in January Orion is below the horizon of the default place.
-  EXPECT_LT(AimOf(w.GetObserver()).altitude, 0.0);
+  EXPECT_LT(AimOf(w.GetChart().GetProjection().GetOrientation()).altitude, 0.0);
 }
 
 TEST_F(CommandsTest, ArrowsPanAndPlusMinusZoom) {
   MainWindow& w = Start();
   const double step = w.GetChart().GetProjection().GetFieldOfView() * 0.1;
-  Observer reference;  // the window's observer starts at the same zenith view
+  ViewOrientation reference;  // the window's view starts at the same zenith view
   const int32_t frames = w.GetFramesDrawn();
   QTest::keyClick(Chart(), Qt::Key_Right);
   Flush();
   reference.PanView(step, 0.0);
-  EXPECT_NEAR(AimOf(w.GetObserver()).azimuth, AimOf(reference).azimuth, 1e-12);
+  EXPECT_NEAR(AimOf(w.GetChart().GetProjection().GetOrientation()).azimuth,
+              AimOf(reference).azimuth, 1e-12);
   QTest::keyClick(Chart(), Qt::Key_Up);
   Flush();
   reference.PanView(0.0, step);
-  EXPECT_NEAR(AimOf(w.GetObserver()).altitude, AimOf(reference).altitude, 1e-12);
+  EXPECT_NEAR(AimOf(w.GetChart().GetProjection().GetOrientation()).altitude,
+              AimOf(reference).altitude, 1e-12);
   // Over the zenith the horizontal steps change sign.
   QTest::keyClick(Chart(), Qt::Key_Left);
   Flush();
   reference.PanView(step, 0.0);
-  EXPECT_NEAR(AimOf(w.GetObserver()).azimuth, AimOf(reference).azimuth, 1e-12);
+  EXPECT_NEAR(AimOf(w.GetChart().GetProjection().GetOrientation()).azimuth,
+              AimOf(reference).azimuth, 1e-12);
   QTest::keyClick(Chart(), Qt::Key_Down);
   Flush();
   reference.PanView(0.0, -step);
-  EXPECT_NEAR(AimOf(w.GetObserver()).altitude, AimOf(reference).altitude, 1e-12);
+  EXPECT_NEAR(AimOf(w.GetChart().GetProjection().GetOrientation()).altitude,
+              AimOf(reference).altitude, 1e-12);
 
   QTest::keyClicks(Chart(), "+");
   Flush();

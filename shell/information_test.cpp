@@ -9,6 +9,7 @@
 #include "platform/info_panel.h"
 #include "platform/tonight_list.h"
 #include "shell/shell_test_support.h"
+#include "tests/support/build_paths.h"
 
 namespace halvane::test_support {
 namespace {
@@ -17,7 +18,7 @@ class InformationTest : public ShellTest {
  public:
   void SetUp() override {
     ShellTest::SetUp();
-    std::filesystem::copy_file(std::filesystem::path(HALVANE_BINARY_DIR) / "Labels.dat",
+    std::filesystem::copy_file(std::filesystem::path(BuildPath("Labels.dat")),
                                folder / "Labels.dat");
   }
 
@@ -142,7 +143,7 @@ TEST_F(InformationTest, TonightListsTheEveningAndATapAimsTheChart) {
   EXPECT_TRUE(PanelShown());
   EXPECT_EQ(PanelTitle(), "Jupiter");
   double azimuth = 0.0, altitude = 0.0;
-  w.GetObserver().GetViewDirection(azimuth, altitude);
+  w.GetChart().GetProjection().GetViewDirection(azimuth, altitude);
   EXPECT_LT(altitude, 1.4) << "turned from the zenith to Jupiter";
 }
 

@@ -33,7 +33,7 @@ class InputTest : public ShellTest {
   }
 
   static double Field() { return App()->GetChart().GetProjection().GetFieldOfView(); }
-  static double Rotation() { return App()->GetObserver().GetRotation(); }
+  static double Rotation() { return App()->GetChart().GetProjection().GetRotation(); }
 };
 
 TEST_F(InputTest, WheelNotchesAndGesturesZoomAndRotateByWholeSteps) {
@@ -111,13 +111,13 @@ TEST_F(InputTest, PointerDragsPanLiveAndEndWhereTheReleaseRulePutsThem) {
   Observer observer;
   Projection view{Rect{0, 0, 240, 294}, &observer};
   double azimuth = 0, altitude = 0;
-  observer.GetViewDirection(azimuth, altitude);
+  view.GetViewDirection(azimuth, altitude);
   const auto expectDragged = [&](int32_t dx, int32_t dy, const char* what) {
-    observer.SetViewDirection(azimuth, altitude);
+    view.SetViewDirection(azimuth, altitude);
     view.DragView(dx, dy);
     double a1 = 0, h1 = 0, a2 = 0, h2 = 0;
-    w.GetObserver().GetViewDirection(a1, h1);
-    observer.GetViewDirection(a2, h2);
+    w.GetChart().GetProjection().GetViewDirection(a1, h1);
+    view.GetViewDirection(a2, h2);
     EXPECT_NEAR(std::remainder(a1 - a2, TWO_PI), 0.0, 1e-12) << what;
     EXPECT_NEAR(h1, h2, 1e-12) << what;
   };

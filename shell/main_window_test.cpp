@@ -13,6 +13,7 @@
 #include "astro/sidereal_time.h"
 #include "platform/bitmaps.h"
 #include "shell/shell_test_support.h"
+#include "tests/support/build_paths.h"
 
 namespace halvane::test_support {
 namespace {
@@ -330,7 +331,7 @@ TEST_F(MainWindowTest, ChartBufferAndBoxFollowANewWindowSize) {
 }
 
 TEST_F(MainWindowTest, SecondStartBringsTheFirstForwardAndLeavesConfigAlone) {
-  const std::string program = std::string(HALVANE_BINARY_DIR) + "/halvane";
+  const std::string program = BuildPath("halvane");
   if (!std::filesystem::exists(program)) GTEST_SKIP() << "halvane is not built";
   // The program's own rendezvous names, but in the test's private folder: a Halvane the user
   // has open listens in the usual one and sees nothing of this.
@@ -339,7 +340,7 @@ TEST_F(MainWindowTest, SecondStartBringsTheFirstForwardAndLeavesConfigAlone) {
   const std::string savedRuntime = oldRuntime != nullptr ? oldRuntime : "";
   setenv("XDG_RUNTIME_DIR", folder.c_str(), 1);
   MainWindow& w = Start();
-  const std::string beside = std::string(HALVANE_BINARY_DIR) + "/Config.dat";
+  const std::string beside = BuildPath("Config.dat");
   const bool existed = std::filesystem::exists(beside);
   const std::vector<uint8_t> before = existed ? ReadFile(beside) : std::vector<uint8_t>{};
   const auto stamp =

@@ -54,7 +54,7 @@ bool MainWindow::TurnToName(std::u16string_view text) {
   const std::optional<SkyTarget> target = FindSkyTarget(GetSkyNames(), Utf16ToUtf8(text), moment);
   if (!target) return false;
   const GoToRow row{target->name.c_str(), target->rightAscensionHours, target->declinationDegrees};
-  GoToConstellation(*observer, row, moment.GetSky());
+  GoToConstellation(chart->GetProjection(), row, moment.GetSky());
   foundName = Utf8ToUtf16(target->name);
   if (IsBelowHorizon(*target, *observer, moment.GetSky())) foundName += u" (below the horizon)";
   RequestRender();

@@ -18,6 +18,7 @@
 #include "platform/find_field.h"
 #include "shell/config_dialog.h"
 #include "shell/shell_test_support.h"
+#include "tests/support/build_paths.h"
 
 namespace halvane::test_support {
 namespace {
@@ -26,7 +27,7 @@ class ObservingTest : public ShellTest {
  public:
   void SetUp() override {
     ShellTest::SetUp();
-    std::filesystem::copy_file(std::filesystem::path(HALVANE_BINARY_DIR) / "Labels.dat",
+    std::filesystem::copy_file(std::filesystem::path(BuildPath("Labels.dat")),
                                folder / "Labels.dat");
     const char* old = std::getenv("TZ");
     savedZone = old != nullptr ? old : "";
@@ -94,7 +95,7 @@ class ObservingTest : public ShellTest {
                                            azimuth, altitude);
     double x = 0.0;
     double y = 0.0;
-    w.GetObserver().HorizontalToView(azimuth, altitude, x, y);
+    w.GetChart().GetProjection().GetOrientation().HorizontalToView(azimuth, altitude, x, y);
     return std::hypot(x, y);
   }
 
@@ -161,12 +162,12 @@ TEST_F(ObservingTest, FindTurnsToStarsObjectsPlanetsAndConstellationsAndLabelsTh
   // Nothing matching leaves the view as it was.
   double azimuth = 0.0;
   double altitude = 0.0;
-  w.GetObserver().GetViewDirection(azimuth, altitude);
+  w.GetChart().GetProjection().GetViewDirection(azimuth, altitude);
   const int32_t frames = w.GetFramesDrawn();
   FindWith(typeF, "xqzzy", false);
   double azimuthAfter = 0.0;
   double altitudeAfter = 0.0;
-  w.GetObserver().GetViewDirection(azimuthAfter, altitudeAfter);
+  w.GetChart().GetProjection().GetViewDirection(azimuthAfter, altitudeAfter);
   EXPECT_EQ(azimuthAfter, azimuth);
   EXPECT_EQ(altitudeAfter, altitude);
   EXPECT_EQ(w.GetFramesDrawn(), frames);

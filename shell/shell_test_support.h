@@ -20,6 +20,7 @@
 #include "platform/single_instance.h"
 #include "platform/window_system.h"
 #include "shell/main_window.h"
+#include "tests/support/build_paths.h"
 #include "tests/support/catalog_writer.h"
 #include "tests/support/scratch_folder.h"
 
@@ -72,7 +73,7 @@ class ShellTest : public ScratchFolderTest {
 
   void SetUp() override {
     for (const char* name : {"Stars.dat", "ConLin.dat", "ConBon.dat", "Cities.dat"}) {
-      const std::filesystem::path shipped = std::filesystem::path(HALVANE_BINARY_DIR) / name;
+      const std::filesystem::path shipped = std::filesystem::path(BuildPath(name));
       if (std::filesystem::exists(shipped)) std::filesystem::create_symlink(shipped, folder / name);
     }
     clock->now = [] { return FixedUtc(); };

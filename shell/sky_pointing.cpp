@@ -69,19 +69,19 @@ bool MainWindow::FollowSensors(double seconds) {
   const DeviceAim aim = skyPointer->GetAim(correction);
   double azimuth = 0.0;
   double altitude = 0.0;
-  observer->GetViewDirection(azimuth, altitude);
+  Projection& projection = chart->GetProjection();
+  projection.GetViewDirection(azimuth, altitude);
   // The picture turns against the device, so that the sky keeps its place in the world.
   const double rotation = -aim.roll;
-  const Projection& projection = chart->GetProjection();
   const double pixelsPerRadian = std::fabs(projection.GetXScale());
   // A turn moves the chart's corners the most: by the rotation times their distance.
   const double cornerDistance = std::hypot(projection.GetCenterX(), projection.GetCenterY());
   const double moved =
       ArcBetween(azimuth, altitude, aim.azimuth, aim.altitude) * pixelsPerRadian +
-      std::fabs(std::remainder(rotation - observer->GetRotation(), TWO_PI)) * cornerDistance;
+      std::fabs(std::remainder(rotation - projection.GetRotation(), TWO_PI)) * cornerDistance;
   if (moved <= SMALLEST_MOVE_PIXELS) return false;
-  observer->SetViewDirection(aim.azimuth, aim.altitude);
-  observer->SetRotation(rotation);
+  projection.SetViewDirection(aim.azimuth, aim.altitude);
+  projection.SetRotation(rotation);
   ++sensorFrames;
   RequestRender();
   return true;

@@ -40,7 +40,7 @@ class SkyPointingTest : public test_support::ShellTest {
   }
   static void ExpectView(double azimuth, double altitude) {
     double a = 0.0, h = 0.0;
-    App()->GetObserver().GetViewDirection(a, h);
+    App()->GetChart().GetProjection().GetViewDirection(a, h);
     EXPECT_NEAR(std::remainder(a * RAD_TO_DEG - azimuth, 360.0), 0.0, 1.0);
     EXPECT_NEAR(h * RAD_TO_DEG, altitude, 1.0);
   }

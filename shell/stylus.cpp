@@ -31,7 +31,7 @@ void MainWindow::OnLButtonDown(uintptr_t, int32_t x, int32_t y) {
   dragging = false;
   dragStartX = x;
   dragStartY = y;
-  observer->GetViewDirection(dragStartAzimuth, dragStartAltitude);
+  chart->GetProjection().GetViewDirection(dragStartAzimuth, dragStartAltitude);
   if (penDownInNavBox || !handMode) {
     // A press that names nothing keeps the last label.
     PickedLabel picked;
@@ -76,7 +76,7 @@ void MainWindow::OnLButtonUp(uintptr_t, int32_t x, int32_t y) {
 void MainWindow::DragFromStart(int32_t x, int32_t y) {
   // Always measured from the press, so the live frames never add up rounding and the release
   // puts the view exactly where one drag of the whole way would.
-  observer->SetViewDirection(dragStartAzimuth, dragStartAltitude);
+  chart->GetProjection().SetViewDirection(dragStartAzimuth, dragStartAltitude);
   chart->GetProjection().DragView(x - dragStartX, y - dragStartY);
   RequestRender();
 }

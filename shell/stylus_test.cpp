@@ -18,11 +18,11 @@ struct Reference {
 
 void ExpectSameView(const MainWindow& w, const Reference& r, const char* what) {
   double a1 = 0, h1 = 0, a2 = 0, h2 = 0;
-  w.GetObserver().GetViewDirection(a1, h1);
-  r.observer.GetViewDirection(a2, h2);
+  w.GetChart().GetProjection().GetViewDirection(a1, h1);
+  r.view.GetViewDirection(a2, h2);
   EXPECT_NEAR(std::remainder(a1 - a2, TWO_PI), 0.0, 1e-12) << what;
   EXPECT_NEAR(h1, h2, 1e-12) << what;
-  EXPECT_NEAR(w.GetObserver().GetRotation(), r.observer.GetRotation(), 1e-12) << what;
+  EXPECT_NEAR(w.GetChart().GetProjection().GetRotation(), r.view.GetRotation(), 1e-12) << what;
   EXPECT_DOUBLE_EQ(w.GetChart().GetProjection().GetFieldOfView(), r.view.GetFieldOfView()) << what;
 }
 
@@ -156,13 +156,13 @@ TEST_F(StylusTest, EveryNavigationBoxButtonDoesWhatItShows) {
     void (*apply)(Reference&);
   };
   const Case cases[] = {
-      {1, 0, "north", [](Reference& r) { r.observer.SetViewDirection(0.0, 30 * DEG_TO_RAD); }},
-      {0, 1, "west", [](Reference& r) { r.observer.SetViewDirection(-HALF_PI, 30 * DEG_TO_RAD); }},
-      {1, 1, "zenith", [](Reference& r) { r.observer.SetViewDirection(0.0, HALF_PI); }},
-      {2, 1, "east", [](Reference& r) { r.observer.SetViewDirection(HALF_PI, 30 * DEG_TO_RAD); }},
-      {0, 2, "counter-clockwise", [](Reference& r) { r.observer.RotateCounterClockwise(); }},
-      {1, 2, "south", [](Reference& r) { r.observer.SetViewDirection(PI, 30 * DEG_TO_RAD); }},
-      {2, 2, "clockwise", [](Reference& r) { r.observer.RotateClockwise(); }},
+      {1, 0, "north", [](Reference& r) { r.view.SetViewDirection(0.0, 30 * DEG_TO_RAD); }},
+      {0, 1, "west", [](Reference& r) { r.view.SetViewDirection(-HALF_PI, 30 * DEG_TO_RAD); }},
+      {1, 1, "zenith", [](Reference& r) { r.view.SetViewDirection(0.0, HALF_PI); }},
+      {2, 1, "east", [](Reference& r) { r.view.SetViewDirection(HALF_PI, 30 * DEG_TO_RAD); }},
+      {0, 2, "counter-clockwise", [](Reference& r) { r.view.RotateCounterClockwise(); }},
+      {1, 2, "south", [](Reference& r) { r.view.SetViewDirection(PI, 30 * DEG_TO_RAD); }},
+      {2, 2, "clockwise", [](Reference& r) { r.view.RotateClockwise(); }},
       {0, 3, "zoom in", [](Reference& r) { r.view.ZoomIn(); }},
       {0, 3, "zoom in", [](Reference& r) { r.view.ZoomIn(); }},
       {1, 3, "zoom reset", [](Reference& r) { r.view.ZoomReset(); }},
@@ -209,7 +209,7 @@ TEST_F(StylusTest, NavigationBoxEdgesAndDownHereUpThereRules) {
   const QPoint north = Button(w, 1, 0);
   const QPoint south = Button(w, 1, 2);
   Drag(north.x(), north.y(), south.x(), south.y());
-  r.observer.SetViewDirection(PI, 30 * DEG_TO_RAD);
+  r.view.SetViewDirection(PI, 30 * DEG_TO_RAD);
   ExpectSameView(w, r, "north to south");
   EXPECT_EQ(w.GetFramesDrawn(), ++frames);
 

@@ -281,7 +281,7 @@ TEST_F(HostileFiles, PoisonedStarsAreSkippedAndFaintLimitsHold) {
   // A point near the middle of the chart at sidereal angle 0.
   double azimuth = 0.0;
   double altitude = 0.0;
-  observer.ViewToHorizontal(0.01, 0.02, azimuth, altitude);
+  view.GetProjection().GetOrientation().ViewToHorizontal(0.01, 0.02, azimuth, altitude);
   double raMinusLst = 0.0;
   double zenithDec = 0.0;
   observer.HorizontalToEquatorial(azimuth, altitude, raMinusLst, zenithDec);
@@ -363,7 +363,7 @@ TEST_F(HostileFiles, LabelsSurviveDamageAndNamesStayTerminated) {
   view.GetProjection().ScreenToView(120, 147, u, v);
   double azimuth = 0.0;
   double altitude = 0.0;
-  observer.ViewToHorizontal(u, v, azimuth, altitude);
+  view.GetProjection().GetOrientation().ViewToHorizontal(u, v, azimuth, altitude);
   double hourAngle = 0.0;
   double dec = 0.0;
   observer.HorizontalToEquatorial(azimuth, altitude, hourAngle, dec);

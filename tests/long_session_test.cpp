@@ -24,6 +24,7 @@
 #include "shell/config_file.h"
 #include "shell/main_window.h"
 #include "shell/shell_test_support.h"
+#include "tests/support/build_paths.h"
 
 namespace halvane::test_support {
 namespace {
@@ -126,8 +127,7 @@ TEST_F(LongSession, RandomUseKeepsDrawingHoldsMemoryAndSavesWhatIsInForce) {
   std::mt19937 random(
       static_cast<uint32_t>(EnvironmentNumber("HALVANE_LONG_SESSION_SEED", 20261208)));
   const std::string labels = Folder() + "Labels.dat";
-  const std::filesystem::path shippedLabels =
-      std::filesystem::path(HALVANE_BINARY_DIR) / "Labels.dat";
+  const std::filesystem::path shippedLabels = std::filesystem::path(BuildPath("Labels.dat"));
   if (std::filesystem::exists(shippedLabels))
     std::filesystem::create_symlink(shippedLabels, labels);
 

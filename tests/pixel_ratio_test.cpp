@@ -10,6 +10,7 @@
 #include "platform/bitmaps.h"
 #include "platform/image_surface.h"
 #include "platform/recording_surface.h"
+#include "tests/support/build_paths.h"
 #include "tools/render_chart.h"
 #include "tools/render_options.h"
 
@@ -32,7 +33,7 @@ struct Rendered {
 
 Rendered Render(double scale) {
   RenderOptions options;
-  options.dataDirectory = HALVANE_BINARY_DIR;
+  options.dataDirectory = test_support::BuildPath("");
   options.longitude = -18.3;
   options.latitude = 49.7;
   options.layerFlags = 0xF;

@@ -23,6 +23,7 @@
 #include <string>
 
 #include "catalog/data_file.h"
+#include "tests/support/build_paths.h"
 #include "tests/support/scratch_folder.h"
 #include "view/layer_set.h"
 
@@ -42,10 +43,10 @@ class SingleInstance : public test_support::ScratchFolderTest {
   // Runs script under sh with PROBE set to the probe and the environment of a session with no
   // runtime folder and TMPDIR as given.
   int Shell(const std::string& script, const std::filesystem::path& temporary) {
-    const std::string command =
-        "cd '" + folder.string() + "' && env -u XDG_RUNTIME_DIR TMPDIR='" + temporary.string() +
-        "' QT_QPA_PLATFORM=offscreen PROBE='" HALVANE_BINARY_DIR "/halvane-shell-probe' sh -c '" +
-        script + "'";
+    const std::string command = "cd '" + folder.string() + "' && env -u XDG_RUNTIME_DIR TMPDIR='" +
+                                temporary.string() + "' QT_QPA_PLATFORM=offscreen PROBE='" +
+                                test_support::BuildPath("halvane-shell-probe") + "' sh -c '" +
+                                script + "'";
     return std::system(command.c_str());
   }
   std::string Log(const std::string& name) { return ReadText(folder / name); }

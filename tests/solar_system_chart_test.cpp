@@ -33,7 +33,7 @@ struct BodyFrame {
     double altitude = 0.0;
     observer.EquatorialToHorizontal(place.rightAscension - siderealAngle, place.declination,
                                     azimuth, altitude);
-    observer.SetViewDirection(azimuth, altitude);
+    chart.GetProjection().SetViewDirection(azimuth, altitude);
     for (int i = 0; i < zoomSteps; ++i) chart.GetProjection().ZoomIn();
     DiscardSurface progress;
     chart.DrawFrame(trace, progress, moment);
@@ -148,7 +148,7 @@ TEST(SolarSystemChart, TheMoonIsLitOnTheSunsSideAtBothQuarters) {
                                           azimuth, altitude);
     double x = 0.0;
     double y = 0.0;
-    frame.observer.HorizontalToView(azimuth, altitude, x, y);
+    frame.chart.GetProjection().GetOrientation().HorizontalToView(azimuth, altitude, x, y);
     const double towardsSun = (litX / lit) * x - (litY / lit) * y;  // chart y points down
     EXPECT_GT(towardsSun / std::hypot(litX / lit, litY / lit) / std::hypot(x, y), 0.95);
   }

@@ -10,6 +10,7 @@
 #include "catalog/layer_test_support.h"
 #include "platform/image_surface.h"
 #include "platform/recording_surface.h"
+#include "tests/support/build_paths.h"
 #include "view/progress_strip.h"
 
 namespace halvane {
@@ -25,11 +26,12 @@ constexpr double THETA = 1.234;  // any sidereal angle
 // five pixels out, and a line below them only ever brightened.
 TEST(StarSprites, RenderedFieldHasItsStarsInPlace) {
   Observer observer;
-  observer.SetViewDirection(PI, PI / 4);
   Projection view({0, 0, 240, 294}, &observer);
+  view.SetViewDirection(PI, PI / 4);
   LayerSet layers;
   StarLayer starLayer;
-  const QImage sheet(HALVANE_SOURCE_DIR "/resources/star_sprites.png");
+  const QImage sheet(
+      QString::fromStdString(test_support::SourcePath("resources/star_sprites.png")));
   ASSERT_FALSE(sheet.isNull());
   starLayer.sprites = std::make_unique<ImageBitmap>(sheet);
   ScratchFolder folder;

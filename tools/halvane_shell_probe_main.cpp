@@ -114,7 +114,7 @@ double CpuSeconds() {
 void PrintView(const char* what, const halvane::MainWindow& window) {
   double azimuth = 0.0;
   double altitude = 0.0;
-  window.GetObserver().GetViewDirection(azimuth, altitude);
+  window.GetChart().GetProjection().GetViewDirection(azimuth, altitude);
   std::printf("%s %.2f %.2f\n", what, azimuth * 57.29577951308232, altitude * 57.29577951308232);
 }
 

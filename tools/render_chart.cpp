@@ -54,13 +54,13 @@ void ApplyZoom(Projection& view, int32_t steps) {
   }
 }
 
-void ApplyRotation(Observer& observer, int32_t steps) {
+void ApplyRotation(Projection& view, int32_t steps) {
   const int32_t count = steps % ROTATION_STEPS_PER_TURN;
   for (int32_t i = 0; i < std::abs(count); ++i) {
     if (count > 0) {
-      observer.RotateClockwise();
+      view.RotateClockwise();
     } else {
-      observer.RotateCounterClockwise();
+      view.RotateCounterClockwise();
     }
   }
 }
@@ -106,9 +106,9 @@ std::string KeyValueLines(const std::vector<std::pair<std::string, std::string>>
   return lines;
 }
 
-// Aims the observer where the device's sensors point (the declination at the place and date
+// Aims the view where the device's sensors point (the declination at the place and date
 // applied) and writes the aim line; false with the reason when there are no usable sensors.
-bool AimFromSensors(Observer& observer, const Moment& moment, std::string& aimLine,
+bool AimFromSensors(Projection& view, const Moment& moment, std::string& aimLine,
                     std::string& error) {
   SkyPointer pointer(IioDevicesFolder());
   if (!pointer.IsUsable()) {
@@ -119,12 +119,12 @@ bool AimFromSensors(Observer& observer, const Moment& moment, std::string& aimLi
     error = "--sensors: the motion sensors cannot be read";
     return false;
   }
-  const CompassCorrection correction{observer.GetLatitude(), observer.GetLongitude(),
+  const CompassCorrection correction{moment.GetLatitude(), moment.GetLongitude(),
                                      DecimalYearOfJulianDay(moment.GetJulianDayUt()), 0.0};
   const DeviceAim aim = pointer.GetAim(correction);
-  observer.SetViewDirection(aim.azimuth, aim.altitude);
+  view.SetViewDirection(aim.azimuth, aim.altitude);
   // The picture turns against the device, so that the sky keeps its place.
-  observer.SetRotation(-aim.roll);
+  view.SetRotation(-aim.roll);
   // Degrees to two places, never "-0.00".
   auto degrees = [](double radians) {
     const double d = radians * RAD_TO_DEG;
@@ -189,6 +189,8 @@ bool RenderChart(const RenderOptions& options, const SYSTEMTIME& now, Surface& s
   const Moment moment(time, observer.GetLongitude(), observer.GetLatitude(), precise);
   const SkyPlaces& sky = moment.GetSky();
 
+  const Rect chart{0, 0, options.width, options.height};
+  Chart view(chart, &observer, LoadBitmap(BitmapId::StarSprites));
   std::optional<SkyTarget> target;
   if (!options.goToName.empty()) {
     target = FindSkyTarget(LoadSkyNames(folder + "Labels.dat"), options.goToName, moment);
@@ -199,24 +201,24 @@ bool RenderChart(const RenderOptions& options, const SYSTEMTIME& now, Surface& s
     }
     const GoToRow row{target->name.c_str(), target->rightAscensionHours,
                       target->declinationDegrees};
-    GoToConstellation(observer, row, sky);
+    GoToConstellation(view.GetProjection(), row, sky);
   } else {
     const ViewDirection& aim = options.view != nullptr ? *options.view : VIEW_ZENITH;
-    observer.SetViewDirection(aim.azimuth, aim.altitude);
+    view.GetProjection().SetViewDirection(aim.azimuth, aim.altitude);
   }
 
   std::string aimLine;
-  if (options.sensors && !AimFromSensors(observer, moment, aimLine, error)) return false;
+  if (options.sensors && !AimFromSensors(view.GetProjection(), moment, aimLine, error)) {
+    return false;
+  }
 
-  const Rect chart{0, 0, options.width, options.height};
-  Chart view(chart, &observer, LoadBitmap(BitmapId::StarSprites));
   view.GetLayers().UseDataFolder(folder);
   view.GetLayers().ApplyLayerFlags(layerFlags);
   view.GetLayers().precisePositions = precise;
   view.GetLayers().ApplyViewLayerFlags(options.viewLayerFlags.value_or(configViewLayerFlags));
 
   ApplyZoom(view.GetProjection(), options.zoomSteps);
-  ApplyRotation(observer, options.rotateSteps);
+  ApplyRotation(view.GetProjection(), options.rotateSteps);
   ApplyPan(view.GetProjection(), options.pan);
 
   DiscardSurface progress;

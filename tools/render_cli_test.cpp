@@ -15,6 +15,7 @@
 #include "astro/sidereal_time.h"
 #include "catalog/layer_test_support.h"
 #include "shell/config_file.h"
+#include "tests/support/build_paths.h"
 #include "tests/support/iio_tree.h"
 #include "tests/support/scratch_folder.h"
 
@@ -29,7 +30,7 @@ struct RunResult {
 
 RunResult RunRender(const QStringList& arguments) {
   QProcess process;
-  process.start(QStringLiteral(HALVANE_BINARY_DIR "/halvane-render"), arguments);
+  process.start(QString::fromStdString(test_support::BuildPath("halvane-render")), arguments);
   RunResult run;
   if (!process.waitForFinished(60000) || process.exitStatus() != QProcess::NormalExit) return run;
   run.exitCode = process.exitCode();
@@ -196,7 +197,7 @@ TEST(RenderProgram, BodiesPrintsOneLinePerBodyInOrderAndTheTraceNamesThem) {
 // The keys in order, each value in its form: local ISO times with the offset, 4 decimals.
 TEST(RenderProgram, InfoAndTonightPrintKeyValueLines) {
   setenv("TZ", "CET-1CEST,M3.5.0,M10.5.0/3", 1);
-  const QStringList base{"--data",      QStringLiteral(HALVANE_BINARY_DIR),
+  const QStringList base{"--data",      QString::fromStdString(test_support::BuildPath("")),
                          "--time",      "2026-03-11T18:00Z",
                          "--longitude", "-14.4",
                          "--latitude",  "50.1"};
@@ -241,7 +242,7 @@ TEST(RenderProgram, InfoAndTonightPrintKeyValueLines) {
 }
 
 TEST(RenderProgram, FindsAnyNameAndCityAndDrawsNightAndCaption) {
-  const QString data = QStringLiteral(HALVANE_BINARY_DIR);
+  const QString data = QString::fromStdString(test_support::BuildPath(""));
   const QStringList base{"--data", data, "--time", "2024-01-15T21:30Z", "--trace", "-"};
   // Jupiter is found by its beginning, Betelgeuse without its accents' care, M31 by number:
   // each turns the view, so each chart differs from the zenith's.

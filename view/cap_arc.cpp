@@ -8,7 +8,6 @@
 #include <vector>
 
 #include "astro/angles.h"
-#include "astro/observer.h"
 #include "view/projection.h"
 #include "view/visible_cap.h"
 
@@ -67,12 +66,8 @@ class ArcTracer {
     const Vector p{a.x * c + u.x * s, a.y * c + u.y * s, a.z * c + u.z * s};
     const double azimuth = std::atan2(p.y, p.x);
     const double altitude = std::asin(std::clamp(p.z, -1.0, 1.0));
-    double vx = 0.0;
-    double vy = 0.0;
-    view.GetObserver().HorizontalToView(azimuth, altitude, vx, vy);
-    Spot spot{t, view.GetXScale() * vx + view.GetCenterX(),
-              view.GetYScale() * vy + view.GetCenterY(), Point{}};
-    view.ViewToScreen(vx, vy, spot.pixel.x, spot.pixel.y);
+    Spot spot{t, 0.0, 0.0, Point{}};
+    spot.pixel = view.HorizontalToScreen(azimuth, altitude, spot.x, spot.y);
     return spot;
   }
 

@@ -6,7 +6,6 @@
 
 #include "astro/angles.h"
 #include "astro/ecliptic.h"
-#include "astro/observer.h"
 #include "view/projection.h"
 #include "view/visible_cap.h"
 
@@ -51,7 +50,6 @@ bool OffChart(const Rect& r, double ax, double ay, double bx, double by) {
 void DrawEcliptic(const Projection& projection, Surface& surface, const SkyPlaces& sky, bool ofDate,
                   double jdTt, Color color, bool nameAboveHorizon,
                   std::vector<LabelCandidate>& names) {
-  const Observer& observer = projection.GetObserver();
   const VisibleCap cap = VisibleCap::ForView(projection, CAP_MARGIN);
   const Rect& chart = projection.GetViewRect();
   const double centreX = 0.5 * (chart.left + chart.right);
@@ -71,16 +69,12 @@ void DrawEcliptic(const Projection& projection, Surface& surface, const SkyPlace
     EclipticToCatalog(TWO_PI * i / SAMPLES, ofDate, jdTt, rightAscension, declination);
     double azimuth = 0.0;
     double altitude = 0.0;
-    sky.ToHorizontal(observer, rightAscension, declination, azimuth, altitude);
+    projection.SkyToHorizontal(sky, rightAscension, declination, azimuth, altitude);
     const bool shown = cap.Contains(azimuth, altitude);
     double x = 0.0;
     double y = 0.0;
     if (shown) {
-      double vx = 0.0;
-      double vy = 0.0;
-      observer.HorizontalToView(azimuth, altitude, vx, vy);
-      x = projection.GetCenterX() + vx * projection.GetXScale();
-      y = projection.GetCenterY() + vy * projection.GetYScale();
+      projection.HorizontalToPixel(azimuth, altitude, x, y);
       const double distance = std::hypot(x - centreX, y - centreY);
       if (distance < nearest && (!nameAboveHorizon || altitude >= 0.0)) {
         nearest = distance;

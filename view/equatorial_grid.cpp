@@ -22,13 +22,12 @@ constexpr GridSystem EQUATORIAL_GRID = {SkyFixed, FormatDegreesLabel, FormatHour
 void DrawEquatorialGrid(const Projection& projection, const LayerSet& layers, Surface& surface,
                         double siderealAngle) {
   if (!layers.showEquatorialGrid) return;
-  const Observer* observer = &projection.GetObserver();
   double azimuth = 0.0;
   double altitude = 0.0;
-  observer->GetViewDirection(azimuth, altitude);
+  projection.GetViewDirection(azimuth, altitude);
   double raMinusLst = 0.0;
   double declination = 0.0;
-  observer->HorizontalToEquatorial(azimuth, altitude, raMinusLst, declination);
+  projection.GetObserver().HorizontalToEquatorial(azimuth, altitude, raMinusLst, declination);
   WalkGrid(projection, surface, EQUATORIAL_GRID, declination, siderealAngle);
 }
 

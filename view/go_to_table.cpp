@@ -2,8 +2,8 @@
 #include "view/go_to_table.h"
 
 #include "astro/angles.h"
-#include "astro/observer.h"
 #include "astro/sky_places.h"
+#include "view/projection.h"
 
 namespace halvane {
 
@@ -124,12 +124,9 @@ const GoToRow* FindGoToRowByName(std::string_view name) {
   return nullptr;
 }
 
-void GoToConstellation(Observer& observer, const GoToRow& row, const SkyPlaces& sky) {
-  double azimuth = 0.0;
-  double altitude = 0.0;
-  sky.ToHorizontal(observer, row.rightAscensionHours * HOURS_TO_RAD,
-                   row.declinationDegrees * DEG_TO_RAD, azimuth, altitude);
-  observer.SetViewDirection(azimuth, altitude);
+void GoToConstellation(Projection& projection, const GoToRow& row, const SkyPlaces& sky) {
+  projection.AimAt(sky, row.rightAscensionHours * HOURS_TO_RAD,
+                   row.declinationDegrees * DEG_TO_RAD);
 }
 
 }  // namespace halvane

@@ -9,7 +9,7 @@
 
 namespace halvane {
 
-class Observer;
+class Projection;
 
 struct GoToRow {
   const char* name;  // the constellation's name, as the menu shows it
@@ -28,8 +28,8 @@ const GoToRow* GoToRowAt(int32_t index);
 // The row whose name equals name ignoring ASCII case ("orion", "URSA MAJOR"); null when none.
 const GoToRow* FindGoToRowByName(std::string_view name);
 
-// Turns the observer's view to the row's point in the sky; zoom and rotation stay. A point
+// Turns the view to the row's point in the sky; zoom and rotation stay. A point
 // below the horizon is turned to as well.
-void GoToConstellation(Observer& observer, const GoToRow& row, const SkyPlaces& sky);
+void GoToConstellation(Projection& projection, const GoToRow& row, const SkyPlaces& sky);
 
 }  // namespace halvane

@@ -8,6 +8,7 @@
 
 #include "astro/angles.h"
 #include "astro/observer.h"
+#include "view/projection.h"
 
 namespace halvane {
 namespace {
@@ -30,16 +31,17 @@ TEST(GoToTable, FindsRowsByIndexAndByNameIgnoringCase) {
 }
 
 TEST(GoToTable, TurnsTheViewToTheRowsPointEvenBelowTheHorizon) {
-  Observer observer;  // latitude 50
-  observer.RotateClockwise();
-  const double rotation = observer.GetRotation();
+  const Observer observer;  // latitude 50
+  Projection view(Rect{0, 0, 240, 294}, &observer);
+  view.RotateClockwise();
+  const double rotation = view.GetRotation();
   const double theta = 2.0;
   for (const char* name : {"Orion", "Octans", "Ursa Minor"}) {
     const GoToRow& row = *FindGoToRowByName(name);
-    GoToConstellation(observer, row, theta);
+    GoToConstellation(view, row, theta);
     double azimuth = 0.0;
     double altitude = 0.0;
-    observer.GetViewDirection(azimuth, altitude);
+    view.GetViewDirection(azimuth, altitude);
     double raMinusLst = 0.0;
     double declination = 0.0;
     observer.HorizontalToEquatorial(azimuth, altitude, raMinusLst, declination);
@@ -48,15 +50,15 @@ TEST(GoToTable, TurnsTheViewToTheRowsPointEvenBelowTheHorizon) {
     EXPECT_NEAR(std::remainder(raMinusLst + theta - row.rightAscensionHours * HOURS_TO_RAD, TWO_PI),
                 0.0, 1e-9)
         << name;
-    EXPECT_EQ(observer.GetRotation(), rotation);
+    EXPECT_EQ(view.GetRotation(), rotation);
     EXPECT_EQ(altitude < 0.0, std::string(name) == "Octans");  // never rises at latitude 50
   }
   // A centre on the northern meridian is aimed at due north (it was once aimed south).
   const GoToRow& minor = *FindGoToRowByName("Ursa Minor");
-  GoToConstellation(observer, minor, minor.rightAscensionHours * HOURS_TO_RAD);
+  GoToConstellation(view, minor, minor.rightAscensionHours * HOURS_TO_RAD);
   double azimuth = 1.0;
   double altitude = 0.0;
-  observer.GetViewDirection(azimuth, altitude);
+  view.GetViewDirection(azimuth, altitude);
   EXPECT_EQ(azimuth, 0.0);
   EXPECT_NEAR(altitude, 60 * DEG_TO_RAD, 1e-12);  // 10 degrees above the pole at 50
 }

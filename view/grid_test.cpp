@@ -84,8 +84,8 @@ TEST(HorizontalGrid, StartingViewAtTheZenith) {
 
 TEST(HorizontalGrid, LinesBreakWhereTheyLeaveTheCap) {
   Observer observer;
-  observer.SetViewDirection(0.0, PI / 6);  // north, 30 degrees up
   Projection view(HANDHELD_CHART, &observer);
+  view.SetViewDirection(0.0, PI / 6);  // north, 30 degrees up
   LayerSet layers;
   RecordingSurface surface;
   DrawHorizontalGrid(view, layers, surface);

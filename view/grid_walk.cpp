@@ -58,11 +58,8 @@ class Walk {
       count = 0;
       return;
     }
-    double x = 0.0;
-    double y = 0.0;
-    view.GetObserver().HorizontalToView(azimuth, altitude, x, y);
     Point& point = points[static_cast<size_t>(count++)];
-    view.ViewToScreen(x, y, point.x, point.y);
+    point = view.HorizontalToScreen(azimuth, altitude);
     if (label == nullptr) return;
     char16_t text[GRID_LABEL_CAPACITY];
     const size_t length = label(labelAngle, text);

@@ -8,7 +8,6 @@
 #include <string>
 
 #include "astro/angles.h"
-#include "astro/observer.h"
 #include "view/projection.h"
 
 namespace halvane {
@@ -22,24 +21,13 @@ constexpr double BEHIND = -0.99;        // cosine of the distance from the view 
 constexpr std::array<const char16_t*, 8> DIRECTIONS = {u"N", u"NE", u"E", u"SE",
                                                        u"S", u"SW", u"W", u"NW"};
 
-Point ToScreen(const Projection& projection, double azimuth, double altitude) {
-  double x = 0.0;
-  double y = 0.0;
-  projection.GetObserver().HorizontalToView(azimuth, altitude, x, y);
-  int32_t sx = 0;
-  int32_t sy = 0;
-  projection.ViewToScreen(x, y, sx, sy);
-  return {sx, sy};
-}
-
 }  // namespace
 
 void DrawGround(const Projection& projection, Surface& surface, Color groundColor,
                 Color horizonColor, Color directionColor, std::vector<LabelCandidate>& names) {
-  const Observer& observer = projection.GetObserver();
   double viewAzimuth = 0.0;
   double viewAltitude = 0.0;
-  observer.GetViewDirection(viewAzimuth, viewAltitude);
+  projection.GetViewDirection(viewAzimuth, viewAltitude);
 
   // The horizon by bearings from the centre: along bearing b (from the way up to the zenith) it
   // lies at the distance d with sin h0 cos d + cos h0 cos b sin d = 0, 0 < d < pi. Looking
@@ -47,7 +35,7 @@ void DrawGround(const Projection& projection, Surface& surface, Color groundColo
   const double probe = viewAltitude > 0.0 ? -UP_PROBE : UP_PROBE;
   double upX = 0.0;
   double upY = 0.0;
-  observer.HorizontalToView(viewAzimuth, viewAltitude + probe, upX, upY);
+  projection.GetOrientation().HorizontalToView(viewAzimuth, viewAltitude + probe, upX, upY);
   const double upLength = std::hypot(upX, upY);
   upX /= probe < 0.0 ? -upLength : upLength;
   upY /= probe < 0.0 ? -upLength : upLength;
@@ -93,8 +81,8 @@ void DrawGround(const Projection& projection, Surface& surface, Color groundColo
     const double fromCentre =
         std::cos(viewAltitude) * std::cos(i * (TWO_PI / DIRECTIONS.size()) - viewAzimuth);
     if (fromCentre < BEHIND) continue;
-    const Point at = ToScreen(projection, i * (TWO_PI / DIRECTIONS.size()), 0.0);
-    const Point below = ToScreen(projection, i * (TWO_PI / DIRECTIONS.size()), -0.01);
+    const Point at = projection.HorizontalToScreen(i * (TWO_PI / DIRECTIONS.size()), 0.0);
+    const Point below = projection.HorizontalToScreen(i * (TWO_PI / DIRECTIONS.size()), -0.01);
     // Straight down the chart's "down" of the ground, a few pixels.
     const double dx = below.x - at.x;
     const double dy = below.y - at.y;

@@ -42,7 +42,7 @@ TEST(Ground, HidesWhatIsBelowTheHorizonAndTheNadirViewIsAllGround) {
   int checked = 0;
   for (const double viewAltitude : {-0.3, 0.0, 0.05, 0.4}) {
     for (const double viewAzimuth : {0.0, 1.0, 2.5, 4.0}) {
-      observer.SetViewDirection(viewAzimuth, viewAltitude);
+      projection.SetViewDirection(viewAzimuth, viewAltitude);
       RecordingSurface surface;
       std::vector<LabelCandidate> names;
       DrawGround(projection, surface, 0x102030, 0x405060, 0x708090, names);
@@ -50,12 +50,7 @@ TEST(Ground, HidesWhatIsBelowTheHorizonAndTheNadirViewIsAllGround) {
       const std::vector<bool> mask = GroundMask(surface.Lines().front(), chart);
       for (double azimuth = viewAzimuth - 0.6; azimuth <= viewAzimuth + 0.6; azimuth += 0.1) {
         for (const double altitude : {-0.02, 0.02}) {
-          double x = 0.0;
-          double y = 0.0;
-          observer.HorizontalToView(azimuth, altitude, x, y);
-          int32_t sx = 0;
-          int32_t sy = 0;
-          projection.ViewToScreen(x, y, sx, sy);
+          const auto [sx, sy] = projection.HorizontalToScreen(azimuth, altitude);
           if (sx < 0 || sy < 0 || sx >= chart.right || sy >= chart.bottom) continue;
           EXPECT_EQ(mask[sy * chart.right + sx], altitude < 0.0)
               << "view " << viewAzimuth << ' ' << viewAltitude << " point " << azimuth << ' '
@@ -68,7 +63,7 @@ TEST(Ground, HidesWhatIsBelowTheHorizonAndTheNadirViewIsAllGround) {
   }
   EXPECT_GT(checked, 100);
 
-  observer.SetViewDirection(0.0, -HALF_PI);
+  projection.SetViewDirection(0.0, -HALF_PI);
   RecordingSurface surface;
   std::vector<LabelCandidate> names;
   DrawGround(projection, surface, 0x102030, 0x405060, 0x708090, names);

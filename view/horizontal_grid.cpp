@@ -22,10 +22,9 @@ constexpr GridSystem HORIZONTAL_GRID = {HorizonFixed, FormatDegreesLabel, Format
 
 void DrawHorizontalGrid(const Projection& projection, const LayerSet& layers, Surface& surface) {
   if (!layers.showHorizontalGrid) return;
-  const Observer* observer = &projection.GetObserver();
   double azimuth = 0.0;
   double altitude = 0.0;
-  observer->GetViewDirection(azimuth, altitude);
+  projection.GetViewDirection(azimuth, altitude);
   WalkGrid(projection, surface, HORIZONTAL_GRID, altitude, 0.0);
 }
 

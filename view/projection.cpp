@@ -1,10 +1,12 @@
-// The projection's state and its mapping between the view plane and client pixels.
+// The projection's state, its mapping between the view plane and client pixels, and the way
+// between the sky and a pixel.
 #include "view/projection.h"
 
 #include <cmath>
 #include <cstdint>
 
 #include "astro/angles.h"
+#include "astro/sky_places.h"
 #include "view/pixel_math.h"
 
 namespace halvane {
@@ -16,7 +18,7 @@ constexpr int32_t GRID_DIVISION_TABLE[] = {360, 180, 36, 18, 12, 9, 6};
 
 }  // namespace
 
-Projection::Projection(const Rect& rect, Observer* observerToShow)
+Projection::Projection(const Rect& rect, const Observer* observerToShow)
     : observer(observerToShow),
       fieldOfView(DEG_TO_RAD * 90.0),
       xFactor(1.0),
@@ -59,6 +61,38 @@ void Projection::ViewToScreen(double x, double y, int32_t& sx, int32_t& sy) cons
 void Projection::ScreenToView(int32_t sx, int32_t sy, double& x, double& y) const {
   x = static_cast<double>(int64_t{sx} - centerX) / xScale;
   y = static_cast<double>(int64_t{sy} - centerY) / yScale;
+}
+
+void Projection::SkyToHorizontal(const SkyPlaces& sky, double rightAscension, double declination,
+                                 double& azimuth, double& altitude) const {
+  sky.ToHorizontal(*observer, rightAscension, declination, azimuth, altitude);
+}
+
+void Projection::ScreenToHorizontal(int32_t x, int32_t y, double& azimuth, double& altitude) const {
+  double u = 0.0;
+  double v = 0.0;
+  ScreenToView(x, y, u, v);
+  orientation.ViewToHorizontal(u, v, azimuth, altitude);
+}
+
+void Projection::HorizontalToSky(const SkyPlaces& sky, double azimuth, double altitude,
+                                 double& rightAscension, double& declination) const {
+  sky.FromHorizontal(*observer, azimuth, altitude, rightAscension, declination);
+}
+
+void Projection::ScreenToSky(const SkyPlaces& sky, int32_t x, int32_t y, double& rightAscension,
+                             double& declination) const {
+  double azimuth = 0.0;
+  double altitude = 0.0;
+  ScreenToHorizontal(x, y, azimuth, altitude);
+  HorizontalToSky(sky, azimuth, altitude, rightAscension, declination);
+}
+
+void Projection::AimAt(const SkyPlaces& sky, double rightAscension, double declination) {
+  double azimuth = 0.0;
+  double altitude = 0.0;
+  SkyToHorizontal(sky, rightAscension, declination, azimuth, altitude);
+  orientation.SetViewDirection(azimuth, altitude);
 }
 
 }  // namespace halvane

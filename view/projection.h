@@ -1,21 +1,24 @@
-// Projection: where on the chart. The observer it reads, the field of view, the chart
-// rectangle, the view-plane-to-pixel mapping and the grid density, with the zoom and the view
-// movements measured by the zoom. Only its own operations change its state.
+// Projection: where on the chart. The observer it reads, the view's direction and rotation, the
+// field of view, the chart rectangle, the view-plane-to-pixel mapping and the grid density, with
+// the zoom and the view movements. It is the one way between the sky and a pixel that every
+// layer, tap and go-to takes. Only its own operations change its state.
 #pragma once
 
 #include <cstdint>
 
 #include "platform/surface.h"
+#include "view/view_orientation.h"
 
 namespace halvane {
 
 class Observer;
+class SkyPlaces;
 
 class Projection {
  public:
   // Maps the chart rectangle viewRect (client pixels) at a 90-degree field. The observer is
-  // not owned and must outlive the projection.
-  Projection(const Rect& viewRect, Observer* observer);
+  // only read, not owned, and must outlive the projection. The view looks at the zenith.
+  Projection(const Rect& viewRect, const Observer* observer);
 
   // Moves the chart to a new rectangle (the window was resized) and recomputes the mapping.
   void SetViewRect(const Rect& rect);
@@ -24,6 +27,61 @@ class Projection {
   void ViewToScreen(double x, double y, int32_t& sx, int32_t& sy) const;
   // Client pixels to view plane; the inverse of ViewToScreen up to the truncation.
   void ScreenToView(int32_t sx, int32_t sy, double& x, double& y) const;
+
+  // The one way from the sky to a pixel. A J2000 right ascension and declination (radians) to
+  // the azimuth and altitude (radians) the chart draws, through the frame's sky.
+  void SkyToHorizontal(const SkyPlaces& sky, double rightAscension, double declination,
+                       double& azimuth, double& altitude) const;
+  // A horizontal position (radians) to its client pixel.
+  Point HorizontalToScreen(double azimuth, double altitude) const {
+    double x = 0.0;
+    double y = 0.0;
+    orientation.HorizontalToView(azimuth, altitude, x, y);
+    Point p;
+    ViewToScreen(x, y, p.x, p.y);
+    return p;
+  }
+  // The same, also giving the pixel before truncation.
+  Point HorizontalToScreen(double azimuth, double altitude, double& exactX, double& exactY) const {
+    double x = 0.0;
+    double y = 0.0;
+    orientation.HorizontalToView(azimuth, altitude, x, y);
+    exactX = xScale * x + centerX;
+    exactY = yScale * y + centerY;
+    Point p;
+    ViewToScreen(x, y, p.x, p.y);
+    return p;
+  }
+  // A horizontal position (radians) to its place on the chart in pixels, not truncated.
+  void HorizontalToPixel(double azimuth, double altitude, double& pixelX, double& pixelY) const {
+    double x = 0.0;
+    double y = 0.0;
+    orientation.HorizontalToView(azimuth, altitude, x, y);
+    pixelX = xScale * x + centerX;
+    pixelY = yScale * y + centerY;
+  }
+  // A client pixel back to the J2000 direction (radians) the chart draws there.
+  void ScreenToSky(const SkyPlaces& sky, int32_t x, int32_t y, double& rightAscension,
+                   double& declination) const;
+  // The two halves of ScreenToSky, for callers that look at the horizontal place on the way.
+  void ScreenToHorizontal(int32_t x, int32_t y, double& azimuth, double& altitude) const;
+  void HorizontalToSky(const SkyPlaces& sky, double azimuth, double altitude,
+                       double& rightAscension, double& declination) const;
+
+  // Where the chart looks and how it is turned; see ViewOrientation.
+  const ViewOrientation& GetOrientation() const { return orientation; }
+  void GetViewDirection(double& azimuth, double& altitude) const {
+    orientation.GetViewDirection(azimuth, altitude);
+  }
+  void SetViewDirection(double azimuth, double altitude) {
+    orientation.SetViewDirection(azimuth, altitude);
+  }
+  // Centres the view on a J2000 direction (radians) as the frame's sky places it.
+  void AimAt(const SkyPlaces& sky, double rightAscension, double declination);
+  void RotateClockwise() { orientation.RotateClockwise(); }
+  void RotateCounterClockwise() { orientation.RotateCounterClockwise(); }
+  double GetRotation() const { return orientation.GetRotation(); }
+  void SetRotation(double radians) { orientation.SetRotation(radians); }
 
   void ZoomIn();
   void ZoomOut();
@@ -50,7 +108,8 @@ class Projection {
   // Recomputes aspect, centre, scales and grid divisions from viewRect and fieldOfView.
   void UpdateProjection();
 
-  Observer* observer;
+  const Observer* observer;
+  ViewOrientation orientation;
   double fieldOfView;   // radians across the width of viewRect, in [PI/64, PI]
   double aspect = 1.0;  // width / height of viewRect
   double xFactor;

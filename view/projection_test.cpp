@@ -106,7 +106,7 @@ TEST(Projection, ArrowStepsAndDragsTurnRoundOverTheZenith) {
   double azimuth = 0.0;
   double altitude = 0.0;
   const auto expectView = [&](double degreesAzimuth, double degreesAltitude) {
-    observer.GetViewDirection(azimuth, altitude);
+    view.GetViewDirection(azimuth, altitude);
     EXPECT_NEAR(azimuth * RAD_TO_DEG, degreesAzimuth, 1e-9);
     EXPECT_NEAR(altitude * RAD_TO_DEG, degreesAltitude, 1e-9);
   };
@@ -139,18 +139,18 @@ TEST(Projection, ADraggedSkyFollowsTheStylusAtAnyRotation) {
   view.ZoomIn();
   for (int turns = 0; turns < 24; ++turns) {
     for (const double altitude : {0.3, PI - 0.3}) {  // upright, and over the zenith
-      observer.SetViewDirection(1.0, altitude);
+      view.SetViewDirection(1.0, altitude);
       const int32_t x0 = 100, y0 = 160, dx = 30, dy = -20;
       double px = 0, py = 0, azimuth = 0, height = 0;
       view.ScreenToView(x0, y0, px, py);
-      observer.ViewToHorizontal(px, py, azimuth, height);
+      view.GetOrientation().ViewToHorizontal(px, py, azimuth, height);
       view.DragView(dx, dy);
-      observer.HorizontalToView(azimuth, height, px, py);
+      view.GetOrientation().HorizontalToView(azimuth, height, px, py);
       int32_t x1 = 0, y1 = 0;
       view.ViewToScreen(px, py, x1, y1);
       EXPECT_LT(std::hypot(x1 - (x0 + dx), y1 - (y0 + dy)), 8.0) << turns << " " << altitude;
     }
-    observer.RotateClockwise();
+    view.RotateClockwise();
   }
 }
 

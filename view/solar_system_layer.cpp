@@ -8,7 +8,6 @@
 #include <string>
 
 #include "astro/angles.h"
-#include "astro/observer.h"
 #include "view/layer_set.h"
 #include "view/projection.h"
 #include "view/star_sprites.h"
@@ -57,27 +56,20 @@ double SpriteRadius(double magnitude, int32_t zoomOffset) {
 // Where a point at right ascension and declination lands; false when it falls outside cap.
 bool ToScreen(const Projection& projection, const VisibleCap& cap, double rightAscension,
               double declination, const SkyPlaces& sky, double& sx, double& sy) {
-  const Observer& observer = projection.GetObserver();
   double azimuth = 0.0;
   double altitude = 0.0;
-  sky.ToHorizontal(observer, rightAscension, declination, azimuth, altitude);
+  projection.SkyToHorizontal(sky, rightAscension, declination, azimuth, altitude);
   if (!cap.Contains(azimuth, altitude)) return false;
-  double x = 0.0;
-  double y = 0.0;
-  observer.HorizontalToView(azimuth, altitude, x, y);
-  int32_t px = 0;
-  int32_t py = 0;
-  projection.ViewToScreen(x, y, px, py);
-  sx = px;
-  sy = py;
+  const Point pixel = projection.HorizontalToScreen(azimuth, altitude);
+  sx = pixel.x;
+  sy = pixel.y;
   return true;
 }
 
 bool AboveHorizon(const Projection& projection, const BodyPlace& place, const SkyPlaces& sky) {
   double azimuth = 0.0;
   double altitude = 0.0;
-  sky.ToHorizontal(projection.GetObserver(), place.rightAscension, place.declination, azimuth,
-                   altitude);
+  projection.SkyToHorizontal(sky, place.rightAscension, place.declination, azimuth, altitude);
   return altitude >= 0.0;
 }
 

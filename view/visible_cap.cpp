@@ -5,7 +5,6 @@
 #include <cmath>
 
 #include "astro/angles.h"
-#include "astro/observer.h"
 #include "view/projection.h"
 #include "view/star_sprites.h"
 
@@ -20,7 +19,7 @@ constexpr double MAX_RADIUS = PI - 0.002;  // radians: the projection folds the 
 VisibleCap VisibleCap::ForView(const Projection& view, double margin) {
   double azimuth = 0.0;
   double altitude = 0.0;
-  view.GetObserver().GetViewDirection(azimuth, altitude);
+  view.GetViewDirection(azimuth, altitude);
   // The circle through the chart's corners (the projection keeps distances from the centre),
   // widened so that a sprite centred just off the chart, which the layers still stamp, and a
   // pixel lost to truncation on either side stay inside.

@@ -41,7 +41,7 @@ TEST(VisibleCap, RadiusFollowsZoomAspectAndMarginAndIncludesItsEdge) {
   EXPECT_NEAR(VisibleCap::ForView(view, 0.0).radius, 1.3065, 0.0001);
   EXPECT_NEAR(VisibleCap::ForView(view, PI / 12).radius, 1.6754, 0.0001);
 
-  observer.SetViewDirection(PI / 3, PI / 6);
+  view.SetViewDirection(PI / 3, PI / 6);
   const VisibleCap cap = VisibleCap::ForView(view, 0.0);
   EXPECT_TRUE(cap.Contains(PI / 3, PI / 6)) << "the centre";
   EXPECT_TRUE(cap.Contains(PI / 3, PI / 6 + 1.30));
@@ -60,8 +60,8 @@ TEST(VisibleCap, HoldsTheChartsCornersAndStopsShortOfTheAntipode) {
   const Rect charts[] = {{0, 0, 240, 294}, {0, 0, 1080, 2000}, {0, 0, 2000, 600}};
   for (const Rect& chart : charts) {
     Observer observer;
-    observer.SetViewDirection(0.4, 0.3);
     Projection view(chart, &observer);
+    view.SetViewDirection(0.4, 0.3);
     view.ZoomOut();
     for (int zoom = 0; zoom < 7; ++zoom, view.ZoomIn()) {
       const VisibleCap cap = VisibleCap::ForView(view, 0.0);
@@ -74,7 +74,7 @@ TEST(VisibleCap, HoldsTheChartsCornersAndStopsShortOfTheAntipode) {
           if (std::hypot(u, v) >= PI - 0.002) continue;  // beyond the antipode
           double azimuth = 0.0;
           double altitude = 0.0;
-          observer.ViewToHorizontal(u, v, azimuth, altitude);
+          view.GetOrientation().ViewToHorizontal(u, v, azimuth, altitude);
           EXPECT_TRUE(cap.Contains(azimuth, altitude))
               << chart.right << "x" << chart.bottom << " zoom " << zoom << " at " << x << "," << y;
         }

@@ -1,10 +1,7 @@
 // Zoom and the view movements measured by the zoom: arrow-key steps and stylus drags.
 #include "view/projection.h"
 
-#include <cmath>
-
 #include "astro/angles.h"
-#include "astro/observer.h"
 
 namespace halvane {
 
@@ -13,14 +10,6 @@ namespace {
 constexpr double NARROWEST_FIELD = PI * 0.015625;  // PI / 64, 2.8125 degrees
 constexpr double WIDEST_FIELD = PI;
 constexpr double PAN_FRACTION = 0.1;  // an arrow key moves a tenth of the field
-
-// Past the zenith or the nadir the picture is upside down, so azimuth steps turn round.
-bool ViewIsOverPole(const Observer& observer) {
-  double azimuth = 0.0;
-  double altitude = 0.0;
-  observer.GetViewDirection(azimuth, altitude);
-  return std::cos(altitude) < 0.0;
-}
 
 }  // namespace
 
@@ -41,19 +30,20 @@ void Projection::ZoomReset() {
   UpdateProjection();
 }
 
+// Past the zenith or the nadir the picture is upside down, so azimuth steps turn round.
 void Projection::PanLeft() {
-  const double sign = ViewIsOverPole(*observer) ? 1.0 : -1.0;
-  observer->PanView(fieldOfView * (sign * PAN_FRACTION), 0.0);
+  const double sign = orientation.IsOverPole() ? 1.0 : -1.0;
+  orientation.PanView(fieldOfView * (sign * PAN_FRACTION), 0.0);
 }
 
 void Projection::PanRight() {
-  const double sign = ViewIsOverPole(*observer) ? -1.0 : 1.0;
-  observer->PanView(fieldOfView * (sign * PAN_FRACTION), 0.0);
+  const double sign = orientation.IsOverPole() ? -1.0 : 1.0;
+  orientation.PanView(fieldOfView * (sign * PAN_FRACTION), 0.0);
 }
 
-void Projection::PanUp() { observer->PanView(0.0, fieldOfView * PAN_FRACTION); }
+void Projection::PanUp() { orientation.PanView(0.0, fieldOfView * PAN_FRACTION); }
 
-void Projection::PanDown() { observer->PanView(0.0, fieldOfView * -PAN_FRACTION); }
+void Projection::PanDown() { orientation.PanView(0.0, fieldOfView * -PAN_FRACTION); }
 
 void Projection::DragView(int32_t dx, int32_t dy) {
   const double width = static_cast<double>(int64_t{viewRect.right} - viewRect.left);
@@ -62,12 +52,12 @@ void Projection::DragView(int32_t dx, int32_t dy) {
   // back through the rotation into the unrotated view plane (y up).
   const double planeX = (static_cast<double>(dx) * fieldOfView) / width;
   const double planeY = (static_cast<double>(-dy) * fieldOfView) / width;
-  const double cosR = observer->GetCosRotation();
-  const double sinR = observer->GetSinRotation();
+  const double cosR = orientation.GetCosRotation();
+  const double sinR = orientation.GetSinRotation();
   double dAzimuth = -(cosR * planeX - sinR * planeY);
   const double dAltitude = -(sinR * planeX + cosR * planeY);
-  if (ViewIsOverPole(*observer)) dAzimuth = -dAzimuth;
-  observer->PanView(dAzimuth, dAltitude);
+  if (orientation.IsOverPole()) dAzimuth = -dAzimuth;
+  orientation.PanView(dAzimuth, dAltitude);
 }
 
 }  // namespace halvane
