@@ -234,8 +234,9 @@ TEST(RenderProgram, InfoAndTonightPrintKeyValueLines) {
       tonight.out, std::regex(R"(jupiter: rise 2026-03-1\dT\d\d:\d\d:\d\d\+01:00, transit )"
                               R"(.*, up in the dark\n)")));
   // Tokyo's night in Tokyo's time, whatever the device's zone: 03:00 there is still the 11th's.
-  const RunResult tokyo = RunRender({"--data", QStringLiteral(HALVANE_BINARY_DIR), "--time",
-                                     "2026-03-11T18:00Z", "--city", "tokyo", "--tonight"});
+  const RunResult tokyo =
+      RunRender({"--data", QString::fromStdString(test_support::BuildPath("")), "--time",
+                 "2026-03-11T18:00Z", "--city", "tokyo", "--tonight"});
   EXPECT_TRUE(std::regex_search(tokyo.out, std::regex(R"(sunset: 2026-03-11T17:\d\d:\d\d\+09:00)")))
       << tokyo.out;
   unsetenv("TZ");
