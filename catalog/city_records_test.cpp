@@ -3,6 +3,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cstring>
 #include <string>
 #include <vector>
@@ -16,11 +17,16 @@ namespace {
 
 class CityFiles : public test_support::ScratchFolderTest {
  protected:
-  static std::vector<uint8_t> File(std::string_view tag, const std::vector<CityRecord>& cities) {
-    std::vector<uint8_t> bytes(HEADER_SIZE + cities.size() * CITY_RECORD_SIZE);
-    EncodeHeader(tag, bytes.data());
+  // Version 1 records are the first bytes of the current ones.
+  static std::vector<uint8_t> File(std::string_view tag, const std::vector<CityRecord>& cities,
+                                   uint16_t version = CITIES_VERSION) {
+    const size_t size = version == 1 ? CITY_V1_RECORD_SIZE : CITY_RECORD_SIZE;
+    std::vector<uint8_t> bytes(HEADER_SIZE + cities.size() * size);
+    EncodeHeader(tag, bytes.data(), version);
+    uint8_t record[CITY_RECORD_SIZE];
     for (size_t i = 0; i < cities.size(); ++i) {
-      EncodeCity(cities[i], bytes.data() + HEADER_SIZE + i * CITY_RECORD_SIZE);
+      EncodeCity(cities[i], record);
+      std::copy_n(record, size, bytes.data() + HEADER_SIZE + i * size);
     }
     return bytes;
   }
@@ -57,6 +63,37 @@ TEST_F(CityFiles, ReaderSkipsWhatCannotBeUsedAndKeepsTheRest) {
   EXPECT_TRUE(cities.empty());
 }
 
+TEST_F(CityFiles, ZonesAreReadFromTheNewVersionOnlyAndOnlyWhenWellFormed) {
+  const std::string longest = "America/Argentina/ComodRivadavia";  // fills the field
+  std::vector<uint8_t> bytes =
+      File(CITIES_TAG, {
+                           {"Tokyo", "JP", 128467, 503008, 1, "Asia/Tokyo"},
+                           {"Cut", "AR", 0, 0, 1, longest},
+                           {"Ctrl", "FR", 0, 0, 1, "Europe/Par\x01s"},
+                           {"High", "FR", 0, 0, 1, "Europe/Par\xC3\xADs"},
+                           {"Dots", "FR", 0, 0, 1, "../../etc/passwd"},
+                       });
+  std::vector<CityRecord> cities;
+  ASSERT_EQ(ReadCities(Write("Cities.dat", bytes), cities), WalkResult::Completed);
+  ASSERT_EQ(cities.size(), 5u);  // a bad zone never costs the city
+  EXPECT_EQ(cities[0].zone, "Asia/Tokyo");
+  EXPECT_EQ(cities[1].zone, longest);
+  EXPECT_EQ(cities[2].zone, "");
+  EXPECT_EQ(cities[3].zone, "");
+  EXPECT_EQ(cities[4].zone, "");
+
+  cities.clear();
+  bytes = File(CITIES_TAG, {{"Tokyo", "JP", 128467, 503008, 1, "Asia/Tokyo"}}, 1);
+  ASSERT_EQ(ReadCities(Write("Old.dat", bytes), cities), WalkResult::Completed);
+  ASSERT_EQ(cities.size(), 1u);
+  EXPECT_EQ(cities[0].longitudeSeconds, 503008);
+  EXPECT_EQ(cities[0].zone, "");
+
+  cities.clear();
+  bytes = File(CITIES_TAG, {{"Tokyo", "JP", 128467, 503008, 1, "Asia/Tokyo"}}, 3);
+  EXPECT_EQ(ReadCities(Write("Next.dat", bytes), cities), WalkResult::HeaderRejected);
+}
+
 TEST(CityRecords, ShorteningNeverSplitsACharacter) {
   EXPECT_EQ(ShortenUtf8("Ar Rām wa", 5), "Ar R");
   EXPECT_EQ(ShortenUtf8("Villa Presidente Frei, Ñuñoa", 22), "Villa Presidente Frei");
@@ -79,6 +116,7 @@ TEST(CityRecords, ShippedCitiesCompleteByPopulation) {
   EXPECT_EQ(first("paris").country, "FR");
   EXPECT_EQ(first("zurich").name, "Zürich");
   EXPECT_NEAR(first("Tokyo").latitudeSeconds / 3600.0, 35.69, 0.01);
+  EXPECT_EQ(first("Tokyo").zone, "Asia/Tokyo");
 }
 
 }  // namespace

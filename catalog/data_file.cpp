@@ -58,18 +58,18 @@ DataFileHeader DecodeHeader(const uint8_t* bytes) {
   return header;
 }
 
-void EncodeHeader(std::string_view tag, uint8_t* bytes) {
+void EncodeHeader(std::string_view tag, uint8_t* bytes, uint16_t version) {
   std::memcpy(bytes, HEADER_MAGIC.data(), 4);
   std::memset(bytes + 4, ' ', 4);
   std::memcpy(bytes + 4, tag.data(), tag.size() < 4 ? tag.size() : 4);
-  WriteU16(HEADER_VERSION, bytes + 8);
+  WriteU16(version, bytes + 8);
   WriteU16(0, bytes + 10);
 }
 
-bool ValidateHeader(const uint8_t* bytes, std::string_view tag) {
+bool ValidateHeader(const uint8_t* bytes, std::string_view tag, uint16_t version) {
   const DataFileHeader header = DecodeHeader(bytes);
   return tag.size() == 4 && std::memcmp(header.magic, HEADER_MAGIC.data(), 4) == 0 &&
-         std::memcmp(header.tag, tag.data(), 4) == 0 && header.version == HEADER_VERSION &&
+         std::memcmp(header.tag, tag.data(), 4) == 0 && header.version == version &&
          header.reserved == 0;
 }
 
@@ -79,7 +79,7 @@ RecordFile::~RecordFile() {
   if (fd >= 0) ::close(fd);
 }
 
-WalkResult RecordFile::Open(const std::string& path, std::string_view tag) {
+WalkResult RecordFile::Open(const std::string& path, std::string_view tag, uint16_t version) {
   if (fd >= 0) ::close(fd);
   begin = end = 0;
   atEnd = false;
@@ -95,7 +95,7 @@ WalkResult RecordFile::Open(const std::string& path, std::string_view tag) {
   if (end - begin < HEADER_SIZE) return WalkResult::HeaderRejected;
   const uint8_t* header = buffer.get() + begin;
   begin += HEADER_SIZE;
-  if (!tag.empty() && !ValidateHeader(header, tag)) return WalkResult::HeaderRejected;
+  if (!tag.empty() && !ValidateHeader(header, tag, version)) return WalkResult::HeaderRejected;
   return WalkResult::Completed;
 }
 

@@ -5,7 +5,7 @@
 // Header layout, little-endian, no gaps:
 //   offset 0  4 bytes  magic    "HALV"
 //   offset 4  4 bytes  tag      four ASCII characters naming the kind of file
-//   offset 8  2 bytes  version  unsigned, 1 is the only version
+//   offset 8  2 bytes  version  unsigned, 1 unless a format says otherwise
 //   offset 10 2 bytes  reserved unsigned, always 0
 // Records follow directly; their number is whatever the file length gives.
 #pragma once
@@ -34,12 +34,12 @@ struct DataFileHeader {
 static_assert(sizeof(DataFileHeader) == HEADER_SIZE, "the header has no gaps");
 
 DataFileHeader DecodeHeader(const uint8_t* bytes);
-// Writes magic, tag (four characters), version 1 and reserved 0 into bytes[0..12).
-void EncodeHeader(std::string_view tag, uint8_t* bytes);
+// Writes magic, tag (four characters), the version and reserved 0 into bytes[0..12).
+void EncodeHeader(std::string_view tag, uint8_t* bytes, uint16_t version = HEADER_VERSION);
 
-// True when the 12 bytes carry the magic, exactly this four-letter tag, version 1 and
+// True when the 12 bytes carry the magic, exactly this four-letter tag, this version and
 // reserved 0. Wrong magic, tag and version are not told apart.
-bool ValidateHeader(const uint8_t* bytes, std::string_view tag);
+bool ValidateHeader(const uint8_t* bytes, std::string_view tag, uint16_t version = HEADER_VERSION);
 
 enum class WalkResult {
   Completed,       // every whole record was handed out (maybe none)
@@ -47,8 +47,8 @@ enum class WalkResult {
   HeaderRejected,  // shorter than 12 bytes, or ValidateHeader said no
 };
 
-// One pass over a data file: Open reads the header (validated against tag unless tag is
-// empty, in which case any 12 bytes are skipped), Next hands out each whole record of
+// One pass over a data file: Open reads the header (validated against tag and version unless
+// tag is empty, in which case any 12 bytes are skipped), Next hands out each whole record of
 // recordSize bytes in file order and null after the last; a partial last record is ignored
 // silently, and so is a read error. The file is closed by the destructor, or by another
 // Open, which starts a new pass. Reads go through a 64 KiB buffer, not one system call per
@@ -62,7 +62,7 @@ class RecordFile {
   RecordFile(const RecordFile&) = delete;
   RecordFile& operator=(const RecordFile&) = delete;
 
-  WalkResult Open(const std::string& path, std::string_view tag);
+  WalkResult Open(const std::string& path, std::string_view tag, uint16_t version = HEADER_VERSION);
   // The next whole record, valid until the following call; null at the end.
   const uint8_t* Next();
 
@@ -83,9 +83,9 @@ class RecordFile {
 // Calls onRecord(const uint8_t*) for every whole record of the file; see RecordFile.
 template <typename OnRecord>
 WalkResult WalkRecords(const std::string& path, std::string_view tag, size_t recordSize,
-                       OnRecord&& onRecord) {
+                       OnRecord&& onRecord, uint16_t version = HEADER_VERSION) {
   RecordFile file(recordSize);
-  const WalkResult result = file.Open(path, tag);
+  const WalkResult result = file.Open(path, tag, version);
   if (result != WalkResult::Completed) return result;
   while (const uint8_t* record = file.Next()) onRecord(record);
   return WalkResult::Completed;

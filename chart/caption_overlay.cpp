@@ -17,8 +17,8 @@ std::u16string Widen(const char* text) {
 
 }  // namespace
 
-std::u16string CaptionText(const std::optional<SYSTEMTIME>& shownLocalTime,
-                           int32_t starLimitOffset) {
+std::u16string CaptionText(const std::optional<SYSTEMTIME>& shownLocalTime, int32_t starLimitOffset,
+                           std::string_view zoneName) {
   std::u16string text;
   char buffer[40];
   if (shownLocalTime) {
@@ -26,6 +26,7 @@ std::u16string CaptionText(const std::optional<SYSTEMTIME>& shownLocalTime,
     std::snprintf(buffer, sizeof buffer, "%04u-%02u-%02u %02u:%02u", unsigned{t.year},
                   unsigned{t.month}, unsigned{t.day}, unsigned{t.hour}, unsigned{t.minute});
     text = Widen(buffer);
+    if (!zoneName.empty()) text += u" " + std::u16string(zoneName.begin(), zoneName.end());
   }
   if (starLimitOffset != 0) {
     std::snprintf(buffer, sizeof buffer, "stars %+d", static_cast<int>(starLimitOffset));

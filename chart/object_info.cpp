@@ -125,7 +125,7 @@ std::string DistanceText(const ObjectInfo& info) {
 std::string RiseOrSet(const ObjectInfo& info, const std::vector<double>& times) {
   if (info.today.AlwaysAbove()) return "always up";
   if (info.today.NeverAbove()) return "never rises";
-  const std::string text = EventTimes(times);
+  const std::string text = EventTimes(times, info.zone);
   return text.empty() ? "none" : text;
 }
 
@@ -139,24 +139,26 @@ std::string PhaseName(double illuminated, bool waxing) {
   return (waxing ? "waxing " : "waning ") + shape;
 }
 
-std::string EventTimes(const std::vector<double>& times) {
+std::string EventTimes(const std::vector<double>& times, const ZoneOffsets& zone) {
   std::string text;
   for (double jd : times) {
     if (!text.empty()) text += ", ";
-    text += LocalIsoTime(jd);
+    text += LocalIsoTime(jd, zone);
   }
   return text;
 }
 
 std::optional<ObjectInfo> DescribeObject(const SkyNames& names,
                                          const std::vector<StarRecord>& stars,
-                                         std::string_view text, const Moment& moment) {
+                                         std::string_view text, const Moment& moment,
+                                         const ZoneOffsets& zone) {
   const std::vector<NameMatch> matches = names.index.Complete(text, 1);
   if (matches.empty() || !std::isfinite(moment.GetJulianDayUt())) return std::nullopt;
   const NameEntry& entry = names.index.Entries()[matches.front().entry];
   ObjectInfo info;
   info.name = entry.name;
-  const double midnight = LocalMidnight(moment.GetJulianDayUt());
+  info.zone = zone;
+  const double midnight = LocalMidnight(moment.GetJulianDayUt(), zone);
   if (!std::isfinite(midnight)) return std::nullopt;
   const SkyTrack track(midnight, midnight + 1.0, moment.GetLongitude(), moment.GetLatitude());
   switch (entry.kind) {
@@ -234,7 +236,7 @@ std::vector<std::pair<std::string, std::string>> InfoFields(const ObjectInfo& in
   fields.emplace_back("altitude", Format("%.4f", info.altitude * RAD_TO_DEG));
   fields.emplace_back("azimuth", Format("%.4f", info.azimuth * RAD_TO_DEG));
   fields.emplace_back("rise", RiseOrSet(info, info.today.risings));
-  const std::string transit = EventTimes(info.today.transits);
+  const std::string transit = EventTimes(info.today.transits, info.zone);
   fields.emplace_back("transit", transit.empty() ? "none" : transit);
   fields.emplace_back("set", RiseOrSet(info, info.today.settings));
   if (info.distanceAu) fields.emplace_back("distance", DistanceText(info));
@@ -265,7 +267,7 @@ std::vector<std::string> InfoPanelLines(const ObjectInfo& info) {
     std::string day;
     for (const auto& [time, word] : events) {
       if (!day.empty()) day += ", ";
-      day += word + LocalClockTime(time);
+      day += word + LocalClockTime(time, info.zone);
     }
     if (!day.empty()) day[0] = static_cast<char>(std::toupper(static_cast<unsigned char>(day[0])));
     lines.push_back(day);

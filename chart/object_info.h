@@ -12,6 +12,7 @@
 #include "astro/rise_set.h"
 #include "catalog/catalog_records.h"
 #include "catalog/sky_names.h"
+#include "platform/local_day.h"
 
 namespace halvane {
 
@@ -31,17 +32,19 @@ struct ObjectInfo {
   double declination = 0.0;
   double rightAscensionOfDate = 0.0;  // apparent, of the moment, radians
   double declinationOfDate = 0.0;
-  double altitude = 0.0;  // now, as the chart shows it, radians
-  double azimuth = 0.0;   // from north through east, radians in [0, 2 pi)
-  HorizonEvents today;    // over the local date of the moment
+  double altitude = 0.0;            // now, as the chart shows it, radians
+  double azimuth = 0.0;             // from north through east, radians in [0, 2 pi)
+  HorizonEvents today;              // over the local date of the moment
+  ZoneOffsets zone = DeviceOffset;  // the place's, for its local date and clock readings
 };
 
 // The object that best completes text (as Find would turn to it) at the moment, with its
 // star's magnitude and colour from stars when the name is a star's; empty when nothing
-// matches or the body has no place then.
+// matches or the body has no place then. Its day and times are those of the zone.
 std::optional<ObjectInfo> DescribeObject(const SkyNames& names,
                                          const std::vector<StarRecord>& stars,
-                                         std::string_view text, const Moment& moment);
+                                         std::string_view text, const Moment& moment,
+                                         const ZoneOffsets& zone = DeviceOffset);
 
 // The `key: value` pairs of halvane-render --info, in order, those that apply: name, kind,
 // magnitude, constellation, ra_j2000, dec_j2000, ra_date, dec_date (hours and degrees, 4
@@ -59,6 +62,6 @@ std::string PhaseName(double illuminated, bool waxing);
 
 // The times of one kind of event for --info: ISO 8601 local times joined by ", " (the Moon may
 // rise twice in a day); "" when there is none.
-std::string EventTimes(const std::vector<double>& times);
+std::string EventTimes(const std::vector<double>& times, const ZoneOffsets& zone);
 
 }  // namespace halvane

@@ -28,8 +28,10 @@ bool UpInTheDark(const SkyTrack& track, Body body) {
 
 // The first event of a kind, or what stands for it.
 std::string First(const std::vector<double>& times, const HorizonEvents& events, bool twilight,
-                  bool iso) {
-  if (!times.empty()) return iso ? LocalIsoTime(times.front()) : LocalClockTime(times.front());
+                  bool iso, const ZoneOffsets& zone) {
+  if (!times.empty()) {
+    return iso ? LocalIsoTime(times.front(), zone) : LocalClockTime(times.front(), zone);
+  }
   if (twilight) return "none";
   if (events.AlwaysAbove()) return "always up";
   if (events.NeverAbove()) return "never rises";
@@ -42,19 +44,20 @@ std::string Lower(const char* name) {
   return text;
 }
 
-std::string PlanetLine(const TonightPlanet& planet, bool iso) {
+std::string PlanetLine(const TonightPlanet& planet, bool iso, const ZoneOffsets& zone) {
   const HorizonEvents& e = planet.events;
-  return "rise " + First(e.risings, e, false, iso) + ", transit " +
-         First(e.transits, e, true, iso) + ", set " + First(e.settings, e, false, iso) +
+  return "rise " + First(e.risings, e, false, iso, zone) + ", transit " +
+         First(e.transits, e, true, iso, zone) + ", set " + First(e.settings, e, false, iso, zone) +
          (planet.upInTheDark ? ", up in the dark" : ", not up in the dark");
 }
 
 }  // namespace
 
-Tonight ComputeTonight(const Moment& moment) {
+Tonight ComputeTonight(const Moment& moment, const ZoneOffsets& zone) {
   Tonight tonight;
+  tonight.zone = zone;
   const double jd = moment.GetJulianDayUt();
-  const double midnight = LocalMidnight(jd - EARLY_MORNING);
+  const double midnight = LocalMidnight(jd - EARLY_MORNING, zone);
   if (!std::isfinite(midnight)) return tonight;
   tonight.start = midnight + 0.5;
   tonight.end = tonight.start + 1.0;
@@ -79,49 +82,50 @@ Tonight ComputeTonight(const Moment& moment) {
 
 std::vector<std::pair<std::string, std::string>> TonightFields(const Tonight& t) {
   std::vector<std::pair<std::string, std::string>> fields = {
-      {"sunset", First(t.sun.settings, t.sun, false, true)},
-      {"civil_dusk", First(t.civil.settings, t.civil, true, true)},
-      {"nautical_dusk", First(t.nautical.settings, t.nautical, true, true)},
-      {"astronomical_dusk", First(t.astronomical.settings, t.astronomical, true, true)},
-      {"astronomical_dawn", First(t.astronomical.risings, t.astronomical, true, true)},
-      {"nautical_dawn", First(t.nautical.risings, t.nautical, true, true)},
-      {"civil_dawn", First(t.civil.risings, t.civil, true, true)},
-      {"sunrise", First(t.sun.risings, t.sun, false, true)},
-      {"moonrise", First(t.moon.risings, t.moon, false, true)},
-      {"moonset", First(t.moon.settings, t.moon, false, true)},
+      {"sunset", First(t.sun.settings, t.sun, false, true, t.zone)},
+      {"civil_dusk", First(t.civil.settings, t.civil, true, true, t.zone)},
+      {"nautical_dusk", First(t.nautical.settings, t.nautical, true, true, t.zone)},
+      {"astronomical_dusk", First(t.astronomical.settings, t.astronomical, true, true, t.zone)},
+      {"astronomical_dawn", First(t.astronomical.risings, t.astronomical, true, true, t.zone)},
+      {"nautical_dawn", First(t.nautical.risings, t.nautical, true, true, t.zone)},
+      {"civil_dawn", First(t.civil.risings, t.civil, true, true, t.zone)},
+      {"sunrise", First(t.sun.risings, t.sun, false, true, t.zone)},
+      {"moonrise", First(t.moon.risings, t.moon, false, true, t.zone)},
+      {"moonset", First(t.moon.settings, t.moon, false, true, t.zone)},
   };
   char phase[64];
   std::snprintf(phase, sizeof phase, "%s, %.4f illuminated", t.moonPhase.c_str(),
                 t.moonIlluminated);
   fields.emplace_back("moon_phase", phase);
   for (const TonightPlanet& planet : t.planets) {
-    fields.emplace_back(Lower(BodyName(planet.body)), PlanetLine(planet, true));
+    fields.emplace_back(Lower(BodyName(planet.body)), PlanetLine(planet, true, t.zone));
   }
   return fields;
 }
 
 std::vector<TonightEntry> TonightEntries(const Tonight& t) {
   std::vector<TonightEntry> entries = {
-      {"Sunset " + First(t.sun.settings, t.sun, false, false), Body::SUN},
-      {"Twilight ends: civil " + First(t.civil.settings, t.civil, true, false) + ", nautical " +
-           First(t.nautical.settings, t.nautical, true, false) + ", astronomical " +
-           First(t.astronomical.settings, t.astronomical, true, false),
+      {"Sunset " + First(t.sun.settings, t.sun, false, false, t.zone), Body::SUN},
+      {"Twilight ends: civil " + First(t.civil.settings, t.civil, true, false, t.zone) +
+           ", nautical " + First(t.nautical.settings, t.nautical, true, false, t.zone) +
+           ", astronomical " + First(t.astronomical.settings, t.astronomical, true, false, t.zone),
        Body::SUN},
-      {"Dawn: astronomical " + First(t.astronomical.risings, t.astronomical, true, false) +
-           ", nautical " + First(t.nautical.risings, t.nautical, true, false) + ", civil " +
-           First(t.civil.risings, t.civil, true, false),
+      {"Dawn: astronomical " + First(t.astronomical.risings, t.astronomical, true, false, t.zone) +
+           ", nautical " + First(t.nautical.risings, t.nautical, true, false, t.zone) + ", civil " +
+           First(t.civil.risings, t.civil, true, false, t.zone),
        Body::SUN},
-      {"Sunrise " + First(t.sun.risings, t.sun, false, false), Body::SUN},
+      {"Sunrise " + First(t.sun.risings, t.sun, false, false, t.zone), Body::SUN},
   };
   char moon[160];
   std::snprintf(moon, sizeof moon, "Moon: rises %s, sets %s, %s (%.0f %% lit)",
-                First(t.moon.risings, t.moon, false, false).c_str(),
-                First(t.moon.settings, t.moon, false, false).c_str(), t.moonPhase.c_str(),
+                First(t.moon.risings, t.moon, false, false, t.zone).c_str(),
+                First(t.moon.settings, t.moon, false, false, t.zone).c_str(), t.moonPhase.c_str(),
                 t.moonIlluminated * 100);
   entries.push_back({moon, Body::MOON});
   for (const TonightPlanet& planet : t.planets) {
     entries.push_back(
-        {std::string(BodyName(planet.body)) + ": " + PlanetLine(planet, false), planet.body});
+        {std::string(BodyName(planet.body)) + ": " + PlanetLine(planet, false, t.zone),
+         planet.body});
   }
   return entries;
 }

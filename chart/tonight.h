@@ -10,6 +10,7 @@
 #include "astro/moment.h"
 #include "astro/rise_set.h"
 #include "astro/solar_body.h"
+#include "platform/local_day.h"
 
 namespace halvane {
 
@@ -30,13 +31,14 @@ struct Tonight {
   double moonIlluminated = 0.0;  // at the moment shown
   std::string moonPhase;
   std::vector<TonightPlanet> planets;  // Mercury to Neptune
+  ZoneOffsets zone = DeviceOffset;     // the place's, for its local night and clock readings
   // The deep-sky catalog adds the night's best-placed Messier objects here once it is read.
 };
 
 // The night that holds the moment: from the local noon of the moment's date (of the day
 // before when the local time is earlier than 06:00) for 24 hours. Empty lists, never a
-// failure, for a moment without a time.
-Tonight ComputeTonight(const Moment& moment);
+// failure, for a moment without a time. Local times are those of the zone.
+Tonight ComputeTonight(const Moment& moment, const ZoneOffsets& zone = DeviceOffset);
 
 // The `key: value` lines of halvane-render --tonight: sunset, civil_dusk, nautical_dusk,
 // astronomical_dusk, astronomical_dawn, nautical_dawn, civil_dawn, sunrise, moonrise, moonset,

@@ -1,7 +1,7 @@
 // Fuzzes Cities.dat: the bytes become the file, which is loaded with its name index and
 // searched. Every city kept must be usable as read (valid UTF-8 name, two capitals, a place
-// on the globe), every completion must point at one of them, and a city's own label must
-// find a city of that country.
+// on the globe, no zone or a well-formed one), every completion must point at one of them, and a
+// city's own label must find a city of that country.
 #include <cstddef>
 #include <cstdint>
 #include <string>
@@ -16,9 +16,10 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
   CityCatalog catalog;
   const WalkResult result = LoadCityCatalog(WriteFuzzFile("Cities.dat", data, size), catalog);
   FuzzCheck(result != WalkResult::CannotOpen);
-  const size_t whole = size >= HEADER_SIZE ? (size - HEADER_SIZE) / CITY_RECORD_SIZE : 0;
+  const size_t whole = size >= HEADER_SIZE ? (size - HEADER_SIZE) / CITY_V1_RECORD_SIZE : 0;
   FuzzCheck(catalog.cities.size() <= whole);
   for (const CityRecord& city : catalog.cities) {
+    FuzzCheck(city.zone.empty() || IsZoneId(city.zone));
     FuzzCheck(!city.name.empty() && ValidUtf8(city.name) == city.name);
     for (const char c : city.country) FuzzCheck(c >= 'A' && c <= 'Z');
     FuzzCheck(city.country.size() == 2);

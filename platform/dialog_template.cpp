@@ -56,6 +56,7 @@ constexpr DialogControl CONFIGURATION_CONTROLS[] = {
     {1012, K::DigitsEdit, u"", 81, 159, 22, 14},
     {216, K::Label, u"S", 108, 162, 7, 8},
     {1013, K::DigitsEdit, u"", 116, 159, 22, 14},
+    {224, K::Label, u"", 142, 162, 44, 8},
     {219, K::Label, u"", 11, 177, 175, 10},
     {275, K::Label, u"Compass offset:", 11, 198, 55, 8},
     {1075, K::SignedEdit, u"", 70, 195, 40, 14},

@@ -1,6 +1,7 @@
-// Through time_t, localtime_r and mktime, which know the zone's rules and its changes.
+// Local readings through a zone's offsets and gmtime_r; the device's offsets from localtime_r.
 #include "platform/local_day.h"
 
+#include <algorithm>
 #include <cmath>
 #include <cstdio>
 #include <cstdlib>
@@ -15,44 +16,80 @@ constexpr double SECONDS_PER_DAY = 86400.0;
 constexpr double FIRST_JD = 2305813.5;  // 1601 January 1
 constexpr double LAST_JD = 13052425.5;  // 30828 January 1
 
-std::optional<std::tm> LocalTm(double jdUt, double roundTo) {
+constexpr int64_t HALF_DAY_SECONDS = 43200;
+
+// The local calendar time of jdUt rounded to roundTo seconds, and its offset.
+struct LocalReading {
+  std::tm tm;
+  int64_t offset;
+};
+
+std::optional<LocalReading> LocalTm(double jdUt, double roundTo, const ZoneOffsets& zone) {
   if (!(jdUt >= FIRST_JD && jdUt < LAST_JD)) return std::nullopt;
   const double seconds = std::round((jdUt - JD_UNIX_EPOCH) * SECONDS_PER_DAY / roundTo) * roundTo;
-  const std::time_t time = static_cast<std::time_t>(seconds);
-  std::tm tm{};
-  if (localtime_r(&time, &tm) == nullptr) return std::nullopt;
-  return tm;
+  const auto universal = static_cast<int64_t>(seconds);
+  const int64_t offset = zone(universal);
+  const auto wall = static_cast<std::time_t>(universal + offset);
+  LocalReading reading{};
+  if (gmtime_r(&wall, &reading.tm) == nullptr) return std::nullopt;
+  reading.offset = offset;
+  return reading;
 }
 
 }  // namespace
 
-double LocalMidnight(double jdUt) {
-  std::optional<std::tm> tm = LocalTm(jdUt, 1.0);
-  if (!tm) return NAN;
-  tm->tm_hour = tm->tm_min = tm->tm_sec = 0;
-  tm->tm_isdst = -1;
-  const std::time_t midnight = std::mktime(&*tm);
-  if (midnight == static_cast<std::time_t>(-1)) return NAN;
-  return JD_UNIX_EPOCH + static_cast<double>(midnight) / SECONDS_PER_DAY;
+int64_t DeviceOffset(int64_t universalSeconds) {
+  const auto t = static_cast<std::time_t>(universalSeconds);
+  std::tm local{};
+  return localtime_r(&t, &local) == nullptr ? 0 : local.tm_gmtoff;
 }
 
-std::string LocalIsoTime(double jdUt) {
-  const std::optional<std::tm> tm = LocalTm(jdUt, 1.0);
-  if (!tm) return {};
+std::optional<int64_t> FirstInstantShowing(int64_t wallSeconds, const ZoneOffsets& zone) {
+  // Offsets stay within a day of UTC, so every instant showing this wall time lies within a
+  // day of it; an offset in force around it that maps back onto it gives one such instant.
+  std::optional<int64_t> first;
+  for (int64_t step = -2; step <= 2; ++step) {
+    const int64_t offset = zone(wallSeconds + step * HALF_DAY_SECONDS);
+    const int64_t universal = wallSeconds - offset;
+    if (zone(universal) != offset) continue;
+    first = first ? std::min(*first, universal) : universal;
+  }
+  return first;
+}
+
+double LocalMidnight(double jdUt, const ZoneOffsets& zone) {
+  const std::optional<LocalReading> reading = LocalTm(jdUt, 1.0, zone);
+  if (!reading) return NAN;
+  std::tm tm = reading->tm;
+  tm.tm_hour = tm.tm_min = tm.tm_sec = 0;
+  const int64_t midnight = timegm(&tm);
+  // Where the clocks skip midnight the day begins at the end of the gap, at most hours later.
+  for (int64_t wall = midnight; wall < midnight + HALF_DAY_SECONDS; wall += 900) {
+    if (const std::optional<int64_t> first = FirstInstantShowing(wall, zone)) {
+      return JD_UNIX_EPOCH + static_cast<double>(*first) / SECONDS_PER_DAY;
+    }
+  }
+  return NAN;
+}
+
+std::string LocalIsoTime(double jdUt, const ZoneOffsets& zone) {
+  const std::optional<LocalReading> reading = LocalTm(jdUt, 1.0, zone);
+  if (!reading) return {};
+  const std::tm& tm = reading->tm;
   // Zone offsets stay within a day.
-  const int offset = static_cast<int>(std::labs(tm->tm_gmtoff) / 60 % 1440);
+  const int offset = static_cast<int>(std::llabs(reading->offset) / 60 % 1440);
   char text[96];
-  std::snprintf(text, sizeof text, "%04d-%02d-%02dT%02d:%02d:%02d%c%02d:%02d", tm->tm_year + 1900,
-                tm->tm_mon + 1, tm->tm_mday, tm->tm_hour, tm->tm_min, tm->tm_sec,
-                tm->tm_gmtoff < 0 ? '-' : '+', offset / 60, offset % 60);
+  std::snprintf(text, sizeof text, "%04d-%02d-%02dT%02d:%02d:%02d%c%02d:%02d", tm.tm_year + 1900,
+                tm.tm_mon + 1, tm.tm_mday, tm.tm_hour, tm.tm_min, tm.tm_sec,
+                reading->offset < 0 ? '-' : '+', offset / 60, offset % 60);
   return text;
 }
 
-std::string LocalClockTime(double jdUt) {
-  const std::optional<std::tm> tm = LocalTm(jdUt, 60.0);
-  if (!tm) return {};
+std::string LocalClockTime(double jdUt, const ZoneOffsets& zone) {
+  const std::optional<LocalReading> reading = LocalTm(jdUt, 60.0, zone);
+  if (!reading) return {};
   char text[8];
-  std::snprintf(text, sizeof text, "%02d:%02d", tm->tm_hour, tm->tm_min);
+  std::snprintf(text, sizeof text, "%02d:%02d", reading->tm.tm_hour, reading->tm.tm_min);
   return text;
 }
 

@@ -1,5 +1,6 @@
-// Tests of the local/universal time conversion under a fixed time zone.
+// Tests of the local/universal time conversion under a fixed time zone, and of named zones.
 #include "platform/clock.h"
+#include "platform/zone_time.h"
 
 #include <gtest/gtest.h>
 #include <sys/stat.h>
@@ -83,6 +84,33 @@ TEST_F(LocalTime, LeavesRecordsThatAreNoRealTimeUnchanged) {
   SYSTEMTIME beforeFirstYear = Record(1601, 1, 1, 0, 30, 0, 0, 9);  // 1600 in universal time
   EXPECT_FALSE(LocalToUniversal(beforeFirstYear));
   EXPECT_EQ(beforeFirstYear, Record(1601, 1, 1, 0, 30, 0, 0, 9));
+}
+
+// The device's zone (Prague here) and named ones: gaps refused, repeated hours at their first
+// passing, old names of the database known, anything else the device's.
+TEST_F(LocalTime, ZoneTimesRefuseGapsTakeFirstRepeatsAndKnowOldNames) {
+  for (const std::string zone : {"", "Europe/Paris", "Nowhere/Else"}) {
+    SYSTEMTIME gap = Record(2024, 3, 31, 2, 30);
+    EXPECT_EQ(ZoneToUniversal(zone, gap), WallTimeResult::Skipped) << zone;
+    EXPECT_EQ(gap, Record(2024, 3, 31, 2, 30)) << zone;
+    SYSTEMTIME repeated = Record(2024, 10, 27, 2, 30, 0, 5);
+    ASSERT_EQ(ZoneToUniversal(zone, repeated), WallTimeResult::Converted) << zone;
+    EXPECT_EQ(repeated, Record(2024, 10, 27, 0, 30, 0, 5, 0)) << zone;
+    EXPECT_EQ(ZoneAbbreviation(zone, repeated), "CEST") << zone;
+  }
+  SYSTEMTIME tokyo = Record(2024, 3, 31, 2, 30);
+  ASSERT_EQ(ZoneToUniversal("Asia/Tokyo", tokyo), WallTimeResult::Converted);
+  EXPECT_EQ(tokyo, Record(2024, 3, 30, 17, 30, 0, 0, 6));
+  ASSERT_TRUE(UniversalToZone("Asia/Tokyo", tokyo));
+  EXPECT_EQ(tokyo, Record(2024, 3, 31, 2, 30, 0, 0, 0));
+  SYSTEMTIME unreal = Record(2024, 2, 30, 12, 0);
+  EXPECT_EQ(ZoneToUniversal("Asia/Tokyo", unreal), WallTimeResult::Unreal);
+
+  EXPECT_TRUE(IsKnownZone("Europe/Kiev"));  // a link, absent from zone.tab
+  EXPECT_TRUE(IsKnownZone("Asia/Tokyo"));
+  for (const char* id : {"", "Nowhere/Else", "../zoneinfo/UTC", "/etc/localtime"}) {
+    EXPECT_FALSE(IsKnownZone(id)) << id;
+  }
 }
 
 }  // namespace

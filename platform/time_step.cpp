@@ -1,4 +1,4 @@
-// Time steps through timegm/mktime, which carry days into months and years.
+// Hour steps through timegm, which carries hours into days, months and years.
 #include "platform/time_step.h"
 
 #include <ctime>
@@ -42,26 +42,6 @@ bool StepHours(SYSTEMTIME& time, int32_t hours) {
   std::tm stepped{};
   if (gmtime_r(&t, &stepped) == nullptr) return false;
   return Store(FromTm(stepped, time.milliseconds), time);
-}
-
-bool StepLocalDays(SYSTEMTIME& time, int32_t days) {
-  SYSTEMTIME local = time;
-  if (!UniversalToLocal(local)) return false;
-  std::tm tm = ToTm(local);
-  tm.tm_mday += days;
-  // mktime normalises the date; the wall-clock time stays unless the clock skips it.
-  tm.tm_isdst = -1;
-  std::tm normalised = tm;
-  if (std::mktime(&normalised) == static_cast<std::time_t>(-1) && normalised.tm_wday < 0) {
-    return false;
-  }
-  SYSTEMTIME stepped = FromTm(normalised, time.milliseconds);
-  // Re-derive the offset of the new date itself.
-  stepped.hour = local.hour;
-  stepped.minute = local.minute;
-  stepped.second = local.second;
-  if (!LocalToUniversal(stepped)) return false;
-  return Store(stepped, time);
 }
 
 }  // namespace halvane

@@ -1,5 +1,5 @@
-// Stepping the observation time: whole hours of real time, and whole days of the local
-// calendar, so that a day's step keeps the wall-clock time across a change of the local clock.
+// Stepping the observation time by whole hours of real time (days step on the place's
+// calendar: StepZoneDays in zone_time.h).
 #pragma once
 
 #include <cstdint>
@@ -11,9 +11,5 @@ namespace halvane {
 // Moves a universal time by hours (negative: back). False, leaving time unchanged, for a
 // record that is no real time or a result outside the years the clock handles.
 bool StepHours(SYSTEMTIME& time, int32_t hours);
-
-// Moves a universal time by days of the local calendar (TZ or the system zone): the same local
-// time of day on another date, where the local clock allows it. False as for StepHours.
-bool StepLocalDays(SYSTEMTIME& time, int32_t days);
 
 }  // namespace halvane

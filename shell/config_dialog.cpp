@@ -1,7 +1,7 @@
 // The configuration dialog's procedure: the observatory position in degrees, minutes and
 // seconds or decimal degrees with its hemispheres, the position the device finds, the
-// observation time (the clock, or a fixed local date and time) and the compass offset of
-// "Point at the sky".
+// observation time (the clock, or a fixed date and time of the place's zone) and the compass
+// offset of "Point at the sky".
 #include "shell/main_window.h"
 
 #include <cmath>
@@ -17,8 +17,10 @@
 #include "platform/clock.h"
 #include "platform/dialog.h"
 #include "platform/position_source.h"
+#include "platform/zone_time.h"
 #include "shell/config_dialog.h"
 #include "shell/place_name.h"
+#include "shell/place_zone.h"
 #include "shell/position_place.h"
 
 namespace halvane {
@@ -45,6 +47,12 @@ constexpr AngleFields LATITUDE_FIELDS = {LATITUDE_DEGREES, LATITUDE_MINUTES, LAT
 SYSTEMTIME& ShownTime() {
   static SYSTEMTIME shown;
   return shown;
+}
+
+// The zone of the place the fields hold, whose time the time fields show; empty: the device's.
+std::string& ShownZone() {
+  static std::string zone;
+  return zone;
 }
 
 // The position asked for by "Use my location", while the dialog waits for it.
@@ -108,19 +116,20 @@ bool ReadDecimal(DialogHandle dialog, const AngleFields& f, double& magnitude) {
   return end == text.c_str() + text.size() && std::isfinite(magnitude);
 }
 
-// Typing in one form of an angle rewrites the other.
-void FollowEdit(DialogHandle dialog, int edited) {
+// Typing in one form of an angle rewrites the other; true when an angle was edited.
+bool FollowEdit(DialogHandle dialog, int edited) {
   for (const AngleFields& f : {LONGITUDE_FIELDS, LATITUDE_FIELDS}) {
     double magnitude = 0.0;
     if (edited == f.decimal) {
       if (ReadDecimal(dialog, f, magnitude)) ShowDms(dialog, magnitude, f);
-      return;
+      return true;
     }
     if (edited == f.degrees || edited == f.minutes || edited == f.seconds) {
       if (ReadDms(dialog, f, magnitude)) SetDialogText(dialog, f.decimal, DecimalText(magnitude));
-      return;
+      return true;
     }
   }
+  return false;
 }
 
 bool ReadAngle(DialogHandle dialog, const AngleFields& f, double& angle) {
@@ -154,9 +163,9 @@ bool ReadCalendarField(DialogHandle dialog, int id, uint16_t& field) {
   return true;
 }
 
-// The fixed time of the fields, as UTC; false, with a message at the field, for unreadable
-// input or a date or time that does not exist.
-bool ReadObservationTime(DialogHandle dialog, SYSTEMTIME& time) {
+// The fixed time of the fields, read in zone, as UTC; false, with a message at the field, for
+// unreadable input or a date or time that does not exist there.
+bool ReadObservationTime(DialogHandle dialog, const std::string& zone, SYSTEMTIME& time) {
   time = ShownTime();
   if (!ReadCalendarField(dialog, DAY, time.day) || !ReadCalendarField(dialog, MONTH, time.month) ||
       !ReadCalendarField(dialog, YEAR, time.year) || !ReadCalendarField(dialog, HOUR, time.hour) ||
@@ -174,10 +183,62 @@ bool ReadObservationTime(DialogHandle dialog, SYSTEMTIME& time) {
     return Refuse(dialog, TIME_MESSAGE, YEAR, u"Years run from 1601 to 30827.");
   }
   const SYSTEMTIME local = time;
-  if (LocalToUniversal(time)) return true;
   const std::string date = std::to_string(local.day) + "." + std::to_string(local.month) + "." +
                            std::to_string(local.year);
-  return Refuse(dialog, TIME_MESSAGE, DAY, Text("There is no " + date + "."));
+  switch (ZoneToUniversal(zone, time)) {
+    case WallTimeResult::Converted: return true;
+    case WallTimeResult::Unreal:
+      return Refuse(dialog, TIME_MESSAGE, DAY, Text("There is no " + date + "."));
+    case WallTimeResult::Skipped: {
+      char clock[16];
+      std::snprintf(clock, sizeof clock, "%u:%02u", unsigned{local.hour}, unsigned{local.minute});
+      return Refuse(dialog, TIME_MESSAGE, HOUR,
+                    Text("The clocks skip " + std::string(clock) + " on " + date + "."));
+    }
+  }
+  return false;
+}
+
+// The fields' date and time: the clock's or the stored fixed time, in the shown zone.
+void ShowObservationTime(DialogHandle dialog, MainWindow& window) {
+  SYSTEMTIME universal = window.GetConfig().observationTime;
+  // A damaged record's milliseconds would make every date the fields hold unreal.
+  if (universal.milliseconds >= 1000) universal.milliseconds = 0;
+  if (IsDialogButtonChecked(dialog, USE_SYSTEM_TIME)) {
+    universal = window.GetClock().UniversalNow();
+  }
+  SYSTEMTIME shown = universal;
+  UniversalToZone(ShownZone(), shown);
+  ShownTime() = shown;
+  SetDialogInteger(dialog, DAY, shown.day, false);
+  SetDialogInteger(dialog, MONTH, shown.month, false);
+  SetDialogInteger(dialog, YEAR, shown.year, false);
+  SetDialogInteger(dialog, HOUR, shown.hour, false);
+  SetDialogInteger(dialog, MINUTE, shown.minute, false);
+  SetDialogInteger(dialog, SECOND, shown.second, false);
+  SetDialogText(dialog, TIME_ZONE, Text(ZoneAbbreviation(ShownZone(), universal)));
+}
+
+// A new place in the fields may lie in another zone: its name follows, and so does the clock's
+// time while the clock is used; a typed time is read in the new zone.
+void FollowPlace(DialogHandle dialog, MainWindow& window) {
+  double longitude = 0.0;
+  double latitude = 0.0;
+  if (!ReadAngle(dialog, LONGITUDE_FIELDS, longitude) ||
+      !ReadAngle(dialog, LATITUDE_FIELDS, latitude)) {
+    return;
+  }
+  const std::string zone =
+      PlaceZone(window.GetCities().cities, ReduceLongitude(longitude), latitude);
+  if (zone == ShownZone()) return;
+  ShownZone() = zone;
+  if (IsDialogButtonChecked(dialog, USE_SYSTEM_TIME)) {
+    ShowObservationTime(dialog, window);
+    return;
+  }
+  SYSTEMTIME universal = ShownTime();
+  if (ZoneToUniversal(zone, universal) != WallTimeResult::Converted) return;
+  SetDialogText(dialog, TIME_ZONE, Text(ZoneAbbreviation(zone, universal)));
 }
 
 void ShowCompassOffset(DialogHandle dialog, double offset) {
@@ -210,6 +271,7 @@ void ShowCity(DialogHandle dialog, MainWindow& window) {
   // Cities count longitude east, the observer west.
   ShowAngle(dialog, -city->longitudeSeconds / double{SECONDS_PER_DEGREE}, LONGITUDE_FIELDS);
   ShowAngle(dialog, city->latitudeSeconds / double{SECONDS_PER_DEGREE}, LATITUDE_FIELDS);
+  FollowPlace(dialog, window);
 }
 
 // A place without a city is named by its coordinates and the nearest city, if one is near.
@@ -230,7 +292,7 @@ void UseMyLocation(DialogHandle dialog, MainWindow& window) {
   const bool exact = window.GetExtension().exactPosition;
   LocationRequest() = std::make_unique<PositionRequest>(
       window.GetExtension().positionSource, POSITION_TIMEOUT_MS,
-      [dialog, exact](const PositionReading& reading) {
+      [dialog, exact, &window](const PositionReading& reading) {
         if (!reading.found) {
           SetDialogText(dialog, PLACE_MESSAGE, Text("No location: " + reading.reason + "."));
           return;
@@ -242,6 +304,7 @@ void UseMyLocation(DialogHandle dialog, MainWindow& window) {
         ShowAngle(dialog, latitude, LATITUDE_FIELDS);
         SetDialogText(dialog, CITY, u"");
         SetDialogText(dialog, PLACE_MESSAGE, u"Your location is filled in.");
+        FollowPlace(dialog, window);
       });
 }
 
@@ -250,21 +313,8 @@ void Initialise(DialogHandle dialog, MainWindow& window) {
   ShowAngle(dialog, window.GetObserver().GetLongitude(), LONGITUDE_FIELDS);
   ShowAngle(dialog, window.GetObserver().GetLatitude(), LATITUDE_FIELDS);
   CheckDialogButton(dialog, USE_SYSTEM_TIME, window.GetConfig().useSystemTime != 0);
-  SYSTEMTIME shown = window.GetConfig().observationTime;
-  // A damaged record's milliseconds would make every date the fields hold unreal.
-  if (shown.milliseconds >= 1000) shown.milliseconds = 0;
-  if (window.GetConfig().useSystemTime != 0) {
-    shown = window.GetClock().LocalNow();
-  } else {
-    UniversalToLocal(shown);
-  }
-  ShownTime() = shown;
-  SetDialogInteger(dialog, DAY, shown.day, false);
-  SetDialogInteger(dialog, MONTH, shown.month, false);
-  SetDialogInteger(dialog, YEAR, shown.year, false);
-  SetDialogInteger(dialog, HOUR, shown.hour, false);
-  SetDialogInteger(dialog, MINUTE, shown.minute, false);
-  SetDialogInteger(dialog, SECOND, shown.second, false);
+  ShownZone() = window.GetPlaceZone();
+  ShowObservationTime(dialog, window);
 
   SetDialogText(dialog, CITY, Utf8ToUtf16(window.GetExtension().cityName));
   if (window.GetExtension().cityName.empty()) ShowPlaceName(dialog, window);
@@ -299,7 +349,8 @@ bool Accept(DialogHandle dialog, MainWindow& window) {
   longitude = ReduceLongitude(longitude);
   const bool useSystemTime = IsDialogButtonChecked(dialog, USE_SYSTEM_TIME);
   SYSTEMTIME fixedTime;
-  if (!useSystemTime && !ReadObservationTime(dialog, fixedTime)) return false;
+  const std::string zone = PlaceZone(window.GetCities().cities, longitude, latitude);
+  if (!useSystemTime && !ReadObservationTime(dialog, zone, fixedTime)) return false;
   double compassOffset = 0.0;
   if (!ReadCompassOffset(dialog, compassOffset)) return false;
   window.GetExtension().compassOffset = compassOffset;
@@ -331,7 +382,7 @@ bool ConfigDialogProc(DialogHandle dialog, uint32_t message, uintptr_t wParam, i
     return true;
   }
   if ((wParam >> 16) == NOTIFY_EDIT_CHANGED) {
-    FollowEdit(dialog, control);
+    if (FollowEdit(dialog, control)) FollowPlace(dialog, *window);
     return true;
   }
   switch (control) {

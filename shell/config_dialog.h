@@ -30,6 +30,7 @@ enum ConfigDialogControl {
   USE_MY_LOCATION = 1020,
   PLACE_MESSAGE = 218,
   TIME_MESSAGE = 219,
+  TIME_ZONE = 224,  // the name of the zone the time fields are in
   COMPASS_OFFSET = 1075,
 };
 

@@ -9,6 +9,7 @@
 #include <QPushButton>
 #include <QStringListModel>
 #include <QTimer>
+#include <array>
 #include <cstdlib>
 #include <ctime>
 #include <functional>
@@ -16,7 +17,9 @@
 
 #include "astro/angles.h"
 #include "astro/sidereal_time.h"
+#include "catalog/utf8_text.h"
 #include "shell/config_dialog.h"
+#include "shell/place_zone.h"
 #include "shell/shell_test_support.h"
 
 namespace halvane::test_support {
@@ -393,6 +396,111 @@ TEST_F(ConfigDialogTest, AChosenCityFillsThePlaceAndIsRemembered) {
   EXPECT_EQ(saved.cityName, "Tokyo, JP");
   Start();
   WithDialog([](QDialog& d) { EXPECT_EQ(Text(d, CITY), "Tokyo, JP"); });
+}
+
+void TypeTime(QDialog& d, const char* day, const char* month, const char* hour,
+              const char* minute) {
+  Type(d, DAY, day);
+  Type(d, MONTH, month);
+  Type(d, YEAR, "2024");
+  Type(d, HOUR, hour);
+  Type(d, MINUTE, minute);
+  Type(d, SECOND, "0");
+}
+
+// The device keeps Central European time throughout: Tokyo's own zone must win over it.
+TEST_F(ConfigDialogTest, TokyoTimeIsTypedInJapanStoredAsUniversalAndKeptAfterARestart) {
+  MainWindow& w = Start();
+  EXPECT_FALSE(WithDialog([](QDialog& d) {
+    EXPECT_EQ(Message(d, TIME_ZONE), "CET");  // the default place's, the clock's 22:30
+    QTest::keyClicks(d.findChild<QLineEdit*>(QString::number(CITY)), "tokyo");
+    QAbstractItemView* popup = d.findChild<QLineEdit*>(QString::number(CITY))->completer()->popup();
+    QTest::keyClick(popup, Qt::Key_Down);
+    QTest::keyClick(popup, Qt::Key_Return);
+    EXPECT_EQ(Message(d, TIME_ZONE), "JST");
+    EXPECT_EQ(Text(d, HOUR), "6");  // the clock's 21:30 UT, now in Tokyo
+    QTest::mouseClick(d.findChild<QAbstractButton*>("1007"), Qt::LeftButton);
+    TypeTime(d, "30", "3", "21", "0");
+    Press(d, 1);
+  }));
+  Flush();
+  const SYSTEMTIME& t = w.GetConfig().observationTime;
+  EXPECT_EQ((std::array<int, 4>{t.day, t.month, t.hour, t.minute}),
+            (std::array<int, 4>{30, 3, 12, 0}));
+  EXPECT_EQ(w.CaptionText(), u"2024-03-30 21:00 JST");
+  Stop();
+
+  // A day on keeps Tokyo's 21:00 although the device's clocks go forward that night.
+  MainWindow& again = Start();
+  EXPECT_EQ(again.CaptionText(), u"2024-03-30 21:00 JST");
+  QTest::keyClicks(Chart(), "}");
+  EXPECT_EQ(again.CaptionText(), u"2024-03-31 21:00 JST");
+  WithDialog([](QDialog& d) {
+    EXPECT_EQ(Text(d, HOUR), "21");
+    EXPECT_EQ(Message(d, TIME_ZONE), "JST");
+  });
+}
+
+// Paris by its coordinates: summer and winter time by date, the skipped hour refused at the
+// field, the repeated hour taken at its first passing.
+TEST_F(ConfigDialogTest, ParisTimeFollowsSummerTimeAndItsGapAndRepeatedHour) {
+  MainWindow& w = Start();
+  struct Case {
+    const char* day;
+    const char* month;
+    const char* hour;
+    const char* zone;
+    int universalHour;  // -1: refused
+  };
+  const Case cases[] = {
+      {"15", "7", "22", "CEST", 20},
+      {"15", "1", "22", "CET", 21},
+      {"31", "3", "2", "", -1},
+      {"27", "10", "2", "CEST", 0},
+  };
+  for (const Case& c : cases) {
+    const bool open = WithDialog([&c](QDialog& d) {
+      Type(d, LONGITUDE_DECIMAL, "2.3488");
+      Type(d, LATITUDE_DECIMAL, "48.8534");
+      if (d.findChild<QAbstractButton*>("1007")->isChecked()) {
+        QTest::mouseClick(d.findChild<QAbstractButton*>("1007"), Qt::LeftButton);
+      }
+      TypeTime(d, c.day, c.month, c.hour, "30");
+      Press(d, 1);
+      if (c.universalHour >= 0) return;
+      EXPECT_EQ(Message(d, TIME_MESSAGE), "The clocks skip 2:30 on 31.3.2024.");
+      EXPECT_EQ(d.focusWidget()->objectName().toInt(), HOUR);
+    });
+    Flush();
+    EXPECT_EQ(open, c.universalHour < 0) << c.day << "." << c.month;
+    if (open) continue;
+    EXPECT_EQ(w.GetConfig().observationTime.hour, c.universalHour) << c.day << "." << c.month;
+    EXPECT_EQ(Utf16ToUtf8(w.CaptionText()), std::string("2024-") + (c.month[1] ? "" : "0") +
+                                                c.month + "-" + c.day + " " +
+                                                (c.hour[1] ? "" : "0") + c.hour + ":30 " + c.zone);
+  }
+}
+
+// A place takes the zone of a city within 100 km; out at sea, the device's, left unnamed.
+TEST_F(ConfigDialogTest, APlaceNearACityTakesItsZoneAndOneAtSeaTheDevices) {
+  MainWindow& w = Start();
+  const std::vector<CityRecord>& cities = w.GetCities().cities;
+  EXPECT_EQ(PlaceZone(cities, -139.2, 35.9), "Asia/Tokyo");  // about 60 km from Tokyo
+  EXPECT_EQ(PlaceZone(cities, 150.0, -30.0), "");            // the South Pacific
+  EXPECT_FALSE(WithDialog([](QDialog& d) {
+    Type(d, LONGITUDE_DECIMAL, "150");
+    Side(d, LONGITUDE_SIDE, 1);
+    Type(d, LATITUDE_DECIMAL, "30");
+    Side(d, LATITUDE_SIDE, 1);
+    QTest::mouseClick(d.findChild<QAbstractButton*>("1007"), Qt::LeftButton);
+    TypeTime(d, "15", "1", "22", "30");
+    EXPECT_EQ(Message(d, TIME_ZONE), "CET");
+    Press(d, 1);
+  }));
+  Flush();
+  EXPECT_EQ(w.GetPlaceZone(), "");
+  EXPECT_EQ(w.GetConfig().observationTime.hour, 21);
+  EXPECT_EQ(w.CaptionText(), u"2024-01-15 22:30");
 }
 
 // The compass offset of "Point at the sky": shown, taken with OK, refused beyond half a turn

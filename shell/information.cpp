@@ -7,6 +7,7 @@
 #include "chart/tonight.h"
 #include "platform/info_panel.h"
 #include "platform/tonight_list.h"
+#include "platform/zone_time.h"
 #include "shell/main_window.h"
 
 namespace halvane {
@@ -40,8 +41,8 @@ const std::vector<StarRecord>& MainWindow::GetStarList() {
 bool MainWindow::ShowObjectInfo(std::u16string_view name) {
   ReadClock();
   UpdateMoment();
-  const std::optional<ObjectInfo> info =
-      DescribeObject(GetSkyNames(), GetStarList(), Utf16ToUtf8(name), moment);
+  const std::optional<ObjectInfo> info = DescribeObject(
+      GetSkyNames(), GetStarList(), Utf16ToUtf8(name), moment, OffsetsOfZone(GetPlaceZone()));
   if (!info) return false;
   infoName = std::u16string(name);
   ShowInfoPanel(hwnd, Utf8ToUtf16(info->name), ToUtf16(InfoPanelLines(*info)));
@@ -81,7 +82,8 @@ void MainWindow::RefreshInfoPanel() {
 void MainWindow::ShowTonight() {
   ReadClock();
   UpdateMoment();
-  const std::vector<TonightEntry> entries = TonightEntries(ComputeTonight(moment));
+  const std::vector<TonightEntry> entries =
+      TonightEntries(ComputeTonight(moment, OffsetsOfZone(GetPlaceZone())));
   std::vector<std::u16string> lines;
   lines.reserve(entries.size());
   for (const TonightEntry& entry : entries) lines.push_back(Utf8ToUtf16(entry.text));

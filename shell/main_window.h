@@ -6,8 +6,10 @@
 #include <chrono>
 #include <cstdint>
 #include <memory>
+#include <optional>
 #include <string>
 #include <string_view>
+#include <utility>
 #include <vector>
 
 #include "astro/moment.h"
@@ -109,7 +111,9 @@ class MainWindow : public Window {
   int32_t GetSensorFrames() const { return sensorFrames; }
   // The caption over the chart; empty when the chart shows the clock's time at the zoom's
   // own star limit.
-  std::u16string CaptionText() const;
+  std::u16string CaptionText();
+  // The IANA time zone of the observer's place (shell/place_zone.h); empty for the device's.
+  const std::string& GetPlaceZone();
   // The names Find completes, read at the first use.
   const SkyNames& GetSkyNames();
   // The cities the configuration dialog completes, read at the first use.
@@ -201,6 +205,9 @@ class MainWindow : public Window {
   ConfigExtension extension;
   std::unique_ptr<SkyNames> skyNames;
   std::unique_ptr<CityCatalog> cities;
+  // The place (longitude, latitude) placeZone was found for.
+  std::optional<std::pair<double, double>> zonePlace;
+  std::string placeZone;
   std::unique_ptr<std::vector<StarRecord>> starList;
   // The object of the information panel: the last one a tap or Find named.
   std::u16string infoName;

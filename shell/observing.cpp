@@ -9,6 +9,7 @@
 #include "platform/find_field.h"
 #include "platform/night_vision.h"
 #include "platform/time_step.h"
+#include "platform/zone_time.h"
 #include "shell/main_window.h"
 #include "view/go_to_table.h"
 
@@ -66,7 +67,8 @@ bool MainWindow::TurnToName(std::u16string_view text) {
 void MainWindow::StepTime(int32_t hours, int32_t days) {
   ReadClock();
   SYSTEMTIME time = config.observationTime;
-  const bool stepped = days != 0 ? StepLocalDays(time, days) : StepHours(time, hours);
+  const bool stepped =
+      days != 0 ? StepZoneDays(GetPlaceZone(), time, days) : StepHours(time, hours);
   if (!stepped) return;  // the edge of the calendar the clock handles
   config.useSystemTime = 0;
   config.observationTime = time;
@@ -97,13 +99,17 @@ void MainWindow::ChangeStarLimit(int32_t steps) {
   RequestRender();
 }
 
-std::u16string MainWindow::CaptionText() const {
+std::u16string MainWindow::CaptionText() {
   std::optional<SYSTEMTIME> shown;
+  std::string zoneName;
   if (config.useSystemTime == 0) {
+    const std::string& zone = GetPlaceZone();
     SYSTEMTIME local = config.observationTime;
-    if (UniversalToLocal(local)) shown = local;
+    if (UniversalToZone(zone, local)) shown = local;
+    // The device's own zone stays unnamed, as before places had zones.
+    if (shown && !zone.empty()) zoneName = ZoneAbbreviation(zone, config.observationTime);
   }
-  const std::u16string caption = halvane::CaptionText(shown, extension.starLimitOffset);
+  const std::u16string caption = halvane::CaptionText(shown, extension.starLimitOffset, zoneName);
   if (locationMessage.empty()) return caption;
   return caption.empty() ? locationMessage : locationMessage + u"  " + caption;
 }

@@ -259,16 +259,20 @@ int PrintCatalogInfo(const std::string& path, std::optional<CatalogKind> kind, s
            "--kind\n";
     return 1;
   }
-  const KindInfo& info = InfoOf(*kind);
+  KindInfo info = InfoOf(*kind);
+  // Cities.dat of version 1 is still read, with its shorter records.
+  const bool oldCities = info.kind == CatalogKind::Cities && decoded.version == 1;
+  const uint16_t version = info.kind == CatalogKind::Cities && !oldCities ? CITIES_VERSION : 1;
+  if (oldCities) info.recordSize = CITY_V1_RECORD_SIZE;
   int status = 0;
   out << "kind: " << info.name << " (" << info.recordSize << "-byte records)\n";
   if (info.tag.empty()) {
     out << "header: " << info.reader << " reads the records whatever the header holds\n";
-  } else if (ValidateHeader(header.data(), info.tag)) {
+  } else if (ValidateHeader(header.data(), info.tag, version)) {
     out << "header: " << info.reader << " accepts it\n";
   } else {
     out << "header: " << info.reader << " rejects it (\"Unsupported file version\"); it wants "
-        << "magic \"HALV\", tag \"" << info.tag << "\", version 1, reserved 0\n";
+        << "magic \"HALV\", tag \"" << info.tag << "\", version " << version << ", reserved 0\n";
     err << prefix << "header rejected by " << info.reader << "\n";
     status = 1;
   }
@@ -294,7 +298,7 @@ int PrintCatalogInfo(const std::string& path, std::optional<CatalogKind> kind, s
     case CatalogKind::Lines: ReportLines(file, positions, out); break;
     case CatalogKind::Boundaries: ReportBoundaries(file, positions, out); break;
     case CatalogKind::Labels: unterminated = ReportLabels(file, positions, out); break;
-    case CatalogKind::Cities: unusableCities = ReportCities(file, out); break;
+    case CatalogKind::Cities: unusableCities = ReportCities(file, version, out); break;
   }
   if (unusableCities > 0) {
     err << prefix << unusableCities

@@ -18,9 +18,10 @@ namespace halvane {
 // error when the file cannot be written.
 template <typename Record, typename Encode>
 bool WriteCatalog(const std::filesystem::path& path, std::string_view tag, size_t recordSize,
-                  const std::vector<Record>& records, Encode encode, std::string& error) {
+                  const std::vector<Record>& records, Encode encode, std::string& error,
+                  uint16_t version = HEADER_VERSION) {
   std::vector<uint8_t> bytes(HEADER_SIZE + records.size() * recordSize);
-  EncodeHeader(tag, bytes.data());
+  EncodeHeader(tag, bytes.data(), version);
   for (size_t i = 0; i < records.size(); ++i) {
     encode(records[i], bytes.data() + HEADER_SIZE + i * recordSize);
   }

@@ -25,6 +25,7 @@ constexpr size_t LATITUDE_FIELD = 4;
 constexpr size_t LONGITUDE_FIELD = 5;
 constexpr size_t COUNTRY_FIELD = 8;
 constexpr size_t POPULATION_FIELD = 14;
+constexpr size_t ZONE_FIELD = 17;
 constexpr size_t FIELD_COUNT = 19;
 
 std::vector<std::string_view> SplitTabs(std::string_view line) {
@@ -69,6 +70,9 @@ bool ParseCity(std::string_view line, CityRecord& city) {
   city.name = std::string(fields[NAME_FIELD]);
   city.country = std::string(fields[COUNTRY_FIELD]);
   city.population = 0;
+  // An id that does not fit the record leaves the city without a zone rather than without
+  // the city.
+  city.zone = IsZoneId(fields[ZONE_FIELD]) ? std::string(fields[ZONE_FIELD]) : std::string();
   return ParseSeconds(fields[LATITUDE_FIELD], 90.0, city.latitudeSeconds) &&
          ParseSeconds(fields[LONGITUDE_FIELD], 180.0, city.longitudeSeconds) &&
          (fields[POPULATION_FIELD].empty() ||
@@ -102,6 +106,7 @@ bool BuildCities(const std::string& sourceFile, const std::string& outDir,
       ++summary.tooSmall;
       continue;
     }
+    if (city.zone.empty()) ++summary.withoutZone;
     const std::string full = city.name;
     city.name = ShortenUtf8(full, CITY_NAME_BYTES);
     if (city.name != full) {
@@ -136,7 +141,7 @@ bool BuildCities(const std::string& sourceFile, const std::string& outDir,
     return false;
   }
   return WriteCatalog(std::filesystem::path(outDir) / "Cities.dat", CITIES_TAG, CITY_RECORD_SIZE,
-                      cities, EncodeCity, error);
+                      cities, EncodeCity, error, CITIES_VERSION);
 }
 
 int RunBuildCities(const std::vector<std::string>& args, std::ostream& out, std::ostream& err) {
@@ -170,7 +175,8 @@ int RunBuildCities(const std::vector<std::string>& args, std::ostream& out, std:
   }
   out << "Cities.dat: " << summary.cities << " cities of " << MIN_CITY_POPULATION
       << " inhabitants or more (" << summary.tooSmall << " smaller places and " << summary.malformed
-      << " malformed lines left out, " << summary.shortened.size() << " names shortened)\n";
+      << " malformed lines left out, " << summary.shortened.size() << " names shortened, "
+      << summary.withoutZone << " without a time zone)\n";
   return 0;
 }
 

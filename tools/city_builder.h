@@ -16,7 +16,8 @@ constexpr uint32_t MIN_CITY_POPULATION = 15000;
 struct CityBuildSummary {
   size_t cities = 0;
   size_t tooSmall = 0;
-  size_t malformed = 0;  // lines without nineteen fields or with unreadable numbers
+  size_t malformed = 0;    // lines without nineteen fields or with unreadable numbers
+  size_t withoutZone = 0;  // cities kept whose time zone is missing or no storable id
   // "name (country) -> shortened" for each name cut to fit the record.
   std::vector<std::string> shortened;
 };

@@ -3,6 +3,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <fstream>
 #include <sstream>
 #include <string>
@@ -17,7 +18,8 @@ namespace {
 
 // One line of the table with the fields the builder reads; the others are empty.
 std::string Line(const std::string& name, const std::string& lat, const std::string& lon,
-                 const std::string& country, const std::string& population) {
+                 const std::string& country, const std::string& population,
+                 const std::string& zone = "") {
   std::vector<std::string> fields(19);
   // Built, not assigned from a literal: GCC 12 at -O3 warns falsely (-Wrestrict) on that.
   fields[0] = std::string("1");
@@ -26,6 +28,7 @@ std::string Line(const std::string& name, const std::string& lat, const std::str
   fields[5] = lon;
   fields[8] = country;
   fields[14] = population;
+  fields[17] = zone;
   std::string line;
   for (size_t i = 0; i < fields.size(); ++i) line += (i ? "\t" : "") + fields[i];
   return line + "\r\n";
@@ -34,9 +37,9 @@ std::string Line(const std::string& name, const std::string& lat, const std::str
 class CityBuild : public test_support::ScratchFolderTest {};
 
 TEST_F(CityBuild, KeepsTheLargeCitiesSortedByFoldedName) {
-  const std::string table = Line("Zürich", "47.36667", "8.55", "CH", "341730") +
-                            Line("Paris", "48.85341", "2.3488", "FR", "2138551") +
-                            Line("Paris", "33.66094", "-95.55551", "US", "24782") +
+  const std::string table = Line("Zürich", "47.36667", "8.55", "CH", "341730", "Europe/Zurich") +
+                            Line("Paris", "48.85341", "2.3488", "FR", "2138551", "Europe/Paris") +
+                            Line("Paris", "33.66094", "-95.55551", "US", "24782", "Bad zone") +
                             Line("Tiny", "1", "1", "FR", "14999") +
                             Line("Nowhere", "91", "0", "FR", "20000") +
                             Line("Nocode", "1", "1", "", "20000") + "garbage\n" +
@@ -52,9 +55,10 @@ TEST_F(CityBuild, KeepsTheLargeCitiesSortedByFoldedName) {
                            out, err),
             0)
       << err.str();
-  EXPECT_NE(out.str().find("Cities.dat: 5 cities of 15000 inhabitants or more (1 smaller places "
-                           "and 3 malformed lines left out, 1 names shortened)"),
-            std::string::npos);
+  EXPECT_NE(
+      out.str().find("Cities.dat: 5 cities of 15000 inhabitants or more (1 smaller places "
+                     "and 3 malformed lines left out, 1 names shortened, 3 without a time zone)"),
+      std::string::npos);
   EXPECT_NE(out.str().find("-> Dolores Hidalgo Cuna de la Indep\n"), std::string::npos);
 
   std::vector<CityRecord> cities;
@@ -67,11 +71,14 @@ TEST_F(CityBuild, KeepsTheLargeCitiesSortedByFoldedName) {
   EXPECT_EQ(cities[0].latitudeSeconds, 0);  // rounded to the second of arc, never -0 trouble
   EXPECT_EQ(cities[0].longitudeSeconds, 648000);
   EXPECT_EQ(cities[4].latitudeSeconds, 170520);
+  EXPECT_EQ(cities[2].zone, "Europe/Paris");
+  EXPECT_EQ(cities[3].zone, "");  // not an id: the city stays, without its zone
 
   EXPECT_EQ(PrintCatalogInfo((folder / "data/Cities.dat").string(), std::nullopt, out, err), 0)
       << err.str();
-  EXPECT_NE(out.str().find("kind: cities (46-byte records)"), std::string::npos);
-  EXPECT_NE(out.str().find("  Paris (FR) 2138551 48.8533 2.3489"), std::string::npos);
+  EXPECT_NE(out.str().find("kind: cities (78-byte records)"), std::string::npos);
+  EXPECT_NE(out.str().find("time zones: 2 different, 3 cities without"), std::string::npos);
+  EXPECT_NE(out.str().find("  Paris (FR) 2138551 48.8533 2.3489 Europe/Paris"), std::string::npos);
 }
 
 TEST_F(CityBuild, WrongArgumentsAndSourcesGetAClearLine) {
@@ -91,11 +98,24 @@ TEST_F(CityBuild, WrongArgumentsAndSourcesGetAClearLine) {
 
   // A record out of range makes info fail, as for the other catalogs.
   std::vector<uint8_t> bytes(HEADER_SIZE + CITY_RECORD_SIZE);
-  EncodeHeader(CITIES_TAG, bytes.data());
-  EncodeCity({"Far", "FR", 400000, 0, 1}, bytes.data() + HEADER_SIZE);
+  EncodeHeader(CITIES_TAG, bytes.data(), CITIES_VERSION);
+  EncodeCity({"Far", "FR", 400000, 0, 1, ""}, bytes.data() + HEADER_SIZE);
   EXPECT_EQ(PrintCatalogInfo(Write("Cities.dat", bytes), std::nullopt, out, err), 1);
   EXPECT_NE(err.str().find("1 cities without a name or country, or out of range"),
             std::string::npos);
+
+  // A file of the first version, without zones, is still described as its reader reads it.
+  bytes.assign(HEADER_SIZE + CITY_V1_RECORD_SIZE, 0);
+  EncodeHeader(CITIES_TAG, bytes.data(), 1);
+  std::vector<uint8_t> record(CITY_RECORD_SIZE);
+  EncodeCity({"Old", "FR", 0, 0, 1, ""}, record.data());
+  std::copy_n(record.begin(), CITY_V1_RECORD_SIZE, bytes.begin() + HEADER_SIZE);
+  out.str("");
+  EXPECT_EQ(PrintCatalogInfo(Write("Old.dat", bytes), CatalogKind::Cities, out, err), 0);
+  EXPECT_NE(out.str().find("(46-byte records)\nheader: the city completion accepts it\n"
+                           "records: 1 whole, 0 trailing"),
+            std::string::npos)
+      << out.str();
 }
 
 }  // namespace

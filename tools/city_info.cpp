@@ -5,6 +5,7 @@
 #include <algorithm>
 #include <cstdint>
 #include <ostream>
+#include <set>
 #include <string>
 #include <vector>
 
@@ -23,21 +24,29 @@ std::string Degrees(int32_t seconds) {
 
 }  // namespace
 
-size_t ReportCities(RecordFile& file, std::ostream& out) {
+size_t ReportCities(RecordFile& file, uint16_t version, std::ostream& out) {
   std::vector<CityRecord> cities;
   size_t unusable = 0;
   size_t fullNames = 0;  // names that fill the field, maybe shortened by the builder
+  std::set<std::string> zones;
+  size_t withoutZone = 0;
   CityRecord city;
   while (const uint8_t* bytes = file.Next()) {
-    if (!DecodeCity(bytes, city)) {
+    if (!DecodeCity(bytes, city, version)) {
       ++unusable;
       continue;
     }
     if (bytes[CITY_NAME_BYTES - 1] != 0) ++fullNames;
+    if (city.zone.empty()) {
+      ++withoutZone;
+    } else {
+      zones.insert(city.zone);
+    }
     cities.push_back(city);
   }
   out << "cities: " << cities.size() << " usable, " << fullNames << " names filling all "
-      << CITY_NAME_BYTES << " bytes\n";
+      << CITY_NAME_BYTES << " bytes\n"
+      << "time zones: " << zones.size() << " different, " << withoutZone << " cities without\n";
   if (cities.empty()) return unusable;
   const auto [south, north] = std::minmax_element(cities.begin(), cities.end(),
                                                   [](const CityRecord& a, const CityRecord& b) {
@@ -59,7 +68,8 @@ size_t ReportCities(RecordFile& file, std::ostream& out) {
   for (size_t i = 0; i < shown; ++i) {
     out << "  " << PrintableText(cities[i].name) << " (" << PrintableText(cities[i].country) << ") "
         << cities[i].population << " " << Degrees(cities[i].latitudeSeconds) << " "
-        << Degrees(cities[i].longitudeSeconds) << "\n";
+        << Degrees(cities[i].longitudeSeconds)
+        << (cities[i].zone.empty() ? "" : " " + cities[i].zone) << "\n";
   }
   return unusable;
 }

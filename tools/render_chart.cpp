@@ -26,7 +26,9 @@
 #include "platform/position_source.h"
 #include "platform/printable_text.h"
 #include "platform/sky_pointer.h"
+#include "platform/zone_time.h"
 #include "shell/config_file.h"
+#include "shell/place_zone.h"
 #include "shell/position_place.h"
 #include "view/go_to_table.h"
 #include "view/layer_set.h"
@@ -151,6 +153,7 @@ bool RenderChart(const RenderOptions& options, const SYSTEMTIME& now, Surface& s
   Observer observer;
   observer.SetLocation(options.longitude.value_or(config.longitude),
                        options.latitude.value_or(config.latitude));
+  std::string cityZone;
   if (!options.cityName.empty()) {
     CityCatalog cities;
     LoadCityCatalog(folder + "Cities.dat", cities);
@@ -163,6 +166,7 @@ bool RenderChart(const RenderOptions& options, const SYSTEMTIME& now, Surface& s
     // Cities count longitude east, the observer west.
     observer.SetLocation(-city->longitudeSeconds / double{SECONDS_PER_DEGREE},
                          city->latitudeSeconds / double{SECONDS_PER_DEGREE});
+    if (IsKnownZone(city->zone)) cityZone = city->zone;
   }
   if (options.here) {
     ConfigExtension extension;
@@ -224,18 +228,28 @@ bool RenderChart(const RenderOptions& options, const SYSTEMTIME& now, Surface& s
   PickedLabel label;
   if (options.tap) view.IdentifyObject(label, options.tap->x, options.tap->y, moment);
   DrawLabelOverlay(surface, label, chart, view.GetFrameNames());
+  // Local times are the place's, as the app finds its zone; the cities are read only for them.
+  std::string zone = cityZone;
+  if (options.cityName.empty() &&
+      (options.caption || !options.infoName.empty() || options.tonight)) {
+    CityCatalog cities;
+    LoadCityCatalog(folder + "Cities.dat", cities);
+    zone = PlaceZone(cities.cities, observer.GetLongitude(), observer.GetLatitude());
+  }
   if (options.caption) {
     // The app's caption shows a time other than the clock's; here, a time given.
     std::optional<SYSTEMTIME> shown;
     SYSTEMTIME local = time;
-    if (options.time && UniversalToLocal(local)) shown = local;
-    DrawCaptionOverlay(surface, CaptionText(shown, 0), chart);
+    if (options.time && UniversalToZone(zone, local)) shown = local;
+    const std::string zoneName = zone.empty() ? std::string() : ZoneAbbreviation(zone, time);
+    DrawCaptionOverlay(surface, CaptionText(shown, 0, zoneName), chart);
   }
   if (options.bodies) bodies = FormatBodies(observer, moment);
   if (!options.infoName.empty()) {
     const std::optional<ObjectInfo> info =
         DescribeObject(LoadSkyNames(folder + "Labels.dat", folder + "Names.dat"),
-                       LoadStarList(folder + "Stars.dat"), options.infoName, moment);
+                       LoadStarList(folder + "Stars.dat"), options.infoName, moment,
+                       OffsetsOfZone(zone));
     if (!info) {
       error = "--info: no star, object, constellation or planet of that name, got '" +
               options.infoName + "'";
@@ -243,7 +257,8 @@ bool RenderChart(const RenderOptions& options, const SYSTEMTIME& now, Surface& s
     }
     bodies += KeyValueLines(InfoFields(*info));
   }
-  if (options.tonight) bodies += KeyValueLines(TonightFields(ComputeTonight(moment)));
+  if (options.tonight)
+    bodies += KeyValueLines(TonightFields(ComputeTonight(moment, OffsetsOfZone(zone))));
   bodies += aimLine;
   return true;
 }

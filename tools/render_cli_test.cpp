@@ -234,6 +234,12 @@ TEST(RenderProgram, InfoAndTonightPrintKeyValueLines) {
   EXPECT_TRUE(std::regex_search(
       tonight.out, std::regex(R"(jupiter: rise 2026-03-1\dT\d\d:\d\d:\d\d\+01:00, transit )"
                               R"(.*, up in the dark\n)")));
+  // Tokyo's night in Tokyo's time, whatever the device's zone: 03:00 there is still the 11th's.
+  const RunResult tokyo =
+      RunRender({"--data", QString::fromStdString(test_support::BuildPath("")), "--time",
+                 "2026-03-11T18:00Z", "--city", "tokyo", "--tonight"});
+  EXPECT_TRUE(std::regex_search(tokyo.out, std::regex(R"(sunset: 2026-03-11T17:\d\d:\d\d\+09:00)")))
+      << tokyo.out;
   unsetenv("TZ");
 }
 
@@ -260,11 +266,18 @@ TEST(RenderProgram, FindsAnyNameAndCityAndDrawsNightAndCaption) {
   const RunResult omega = RunRender(
       base + QStringList{"--goto", "Omega Centauri", "--layers", "deep-sky", "--tap", "120,147"});
   EXPECT_EQ(Count(omega.out, "256 \"NGC 5139 \u03C9 Cen Cluster\""), 1) << omega.out;
-  setenv("TZ", "UTC0", 1);  // the caption's local time, for the child
+  setenv("TZ", "UTC0", 1);  // a device on UTC: the place's own zone must win
   const RunResult tokyo = RunRender(base + QStringList{"--city", "tokyo", "--caption"});
   ASSERT_EQ(tokyo.exitCode, 0) << tokyo.err;
   EXPECT_NE(tokyo.out, zenith);
-  EXPECT_EQ(Count(tokyo.out, "\"2024-01-15 21:30\""), 1);
+  EXPECT_EQ(Count(tokyo.out, "\"2024-01-16 06:30 JST\""), 1);
+  // A position takes its nearest city's zone; out at sea, the device's, unnamed.
+  const RunResult paris =
+      RunRender(base + QStringList{"--longitude", "-2.35", "--latitude", "48.86", "--caption"});
+  EXPECT_EQ(Count(paris.out, "\"2024-01-15 22:30 CET\""), 1);
+  const RunResult sea =
+      RunRender(base + QStringList{"--longitude", "30", "--latitude", "-40", "--caption"});
+  EXPECT_EQ(Count(sea.out, "\"2024-01-15 21:30\""), 1);
 
   test_support::ScratchFolder folder;
   const QString png = QString::fromStdString(folder.File("night.png"));
