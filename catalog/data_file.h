@@ -91,6 +91,17 @@ WalkResult WalkRecords(const std::string& path, std::string_view tag, size_t rec
   return WalkResult::Completed;
 }
 
+// What tells one state of a file from another (all unset when it cannot be read): a copy read
+// earlier is stale once this changes.
+struct FileState {
+  uint64_t device = 0;
+  uint64_t inode = 0;
+  int64_t size = -1;
+  int64_t modifiedNanoseconds = 0;
+  bool operator==(const FileState&) const = default;
+};
+FileState StateOf(const std::string& path);
+
 // Little-endian field decoding; p need not be aligned.
 // Inline: the star layer decodes every record of every frame.
 inline uint16_t ReadU16(const uint8_t* p) { return static_cast<uint16_t>(p[0] | (p[1] << 8)); }

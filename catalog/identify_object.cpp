@@ -4,10 +4,11 @@
 
 #include <algorithm>
 #include <cmath>
+#include <optional>
 #include <string>
 #include <vector>
 
-#include "astro/observer.h"
+#include "astro/angles.h"
 #include "catalog/catalog_records.h"
 #include "catalog/data_file.h"
 #include "catalog/layer_geometry.h"
@@ -29,6 +30,9 @@ void CopyName(const std::u16string& name, PickedLabel& label) {
   std::copy_n(name.begin(), count, label.name);
 }
 
+// Relative room left to rounding when an object is passed over by its declination alone.
+constexpr double PRUNE_SLACK = 1e-9;
+
 struct Nearby {
   TapTarget target;
   std::u16string name;
@@ -39,11 +43,17 @@ constexpr double CLOSE_PIXELS = 2.0;  // objects this close to the nearest compe
 
 // The haversine of the angle between two directions, from their difference of right ascension
 // and their declinations: grows with the angle, honest at 0h and near the poles.
-double Haversine(double deltaRightAscension, double declination1, double declination2) {
+// The cosine of the first declination is given: a tap compares its own with every object.
+double Haversine(double deltaRightAscension, double declination1, double cosDeclination1,
+                 double declination2) {
   const double sinHalfAlpha = std::sin(deltaRightAscension * 0.5);
   const double sinHalfDelta = std::sin((declination2 - declination1) * 0.5);
   return sinHalfDelta * sinHalfDelta +
-         std::cos(declination1) * std::cos(declination2) * sinHalfAlpha * sinHalfAlpha;
+         cosDeclination1 * std::cos(declination2) * sinHalfAlpha * sinHalfAlpha;
+}
+
+double Haversine(double deltaRightAscension, double declination1, double declination2) {
+  return Haversine(deltaRightAscension, declination1, std::cos(declination1), declination2);
 }
 
 // The haversine of an angle (radians).
@@ -67,30 +77,40 @@ void IdentifyObject(const Projection& projection, const LayerSet& layers, Picked
   projection.HorizontalToSky(sky, azimuth, altitude, rightAscension, declination);
 
   // Every object within the accepted distance, with its haversine from the tap; labels first,
-  // so that a label wins a tie.
+  // so that a label wins a tie. An object further in declination alone is passed over without
+  // its sines, since its haversine is at least that of the declination step.
   const double acceptedHaversine = HaversineOf(0.1 * fieldOfView);
-  std::vector<Nearby> nearby;
-  const auto consider = [&](const TapTarget& target, std::u16string name) {
-    if (!IsUsablePosition(target.rightAscension, target.declination)) return;
-    const double h =
-        Haversine(target.rightAscension - rightAscension, declination, target.declination);
-    if (h <= acceptedHaversine) nearby.push_back({target, std::move(name), h});
+  const double acceptedHalf = 0.05 * fieldOfView * (1.0 + PRUNE_SLACK);
+  const double cosDeclination = std::cos(declination);
+  const auto near = [&](const TapTarget& target, double& h) {
+    if (!IsUsablePosition(target.rightAscension, target.declination)) return false;
+    if (std::fabs(target.declination) <= HALF_PI &&
+        std::fabs((target.declination - declination) * 0.5) > acceptedHalf) {
+      return false;
+    }
+    h = Haversine(target.rightAscension - rightAscension, declination, cosDeclination,
+                  target.declination);
+    return h <= acceptedHaversine;
   };
-  RecordFile file(LABEL_RECORD_SIZE);
-  if (file.Open(layers.labelsPath, "") == WalkResult::Completed) {
-    while (const uint8_t* bytes = file.Next()) {
-      const LabelRecord record = DecodeLabel(bytes);
-      TapTarget target{record.rightAscension, record.declination, nullptr};
-      if (names != nullptr) {
-        if (const auto magnitude =
-                names->StarMagnitudeAt(record.rightAscension, record.declination)) {
-          target.magnitude = *magnitude / 100.0;
-        }
-      }
-      consider(target, Windows1252ToUtf16(record.name, LABEL_NAME_BYTES - 1));
+  std::vector<Nearby> nearby;
+  double h = 0.0;
+  const auto offer = [&](const LabelRecord& record, std::optional<int32_t> magnitude) {
+    TapTarget target{record.rightAscension, record.declination, nullptr};
+    if (!near(target, h)) return;
+    if (magnitude) target.magnitude = *magnitude / 100.0;
+    nearby.push_back({target, Windows1252ToUtf16(record.name, LABEL_NAME_BYTES - 1), h});
+  };
+  if (names != nullptr) {
+    for (const SkyLabelNames::Label& known : names->Labels()) offer(known.record, known.magnitude);
+  } else {
+    RecordFile file(LABEL_RECORD_SIZE);
+    if (file.Open(layers.labelsPath, "") == WalkResult::Completed) {
+      while (const uint8_t* bytes = file.Next()) offer(DecodeLabel(bytes), std::nullopt);
     }
   }
-  for (const TapTarget& target : targets) consider(target, Utf8ToUtf16(target.name));
+  for (const TapTarget& target : targets) {
+    if (near(target, h)) nearby.push_back({target, Utf8ToUtf16(target.name), h});
+  }
   if (nearby.empty()) return;
 
   // strictly: the first of equals wins

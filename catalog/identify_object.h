@@ -37,7 +37,8 @@ class SkyLabelNames;
 // label; else leaves label. Of the objects within two pixels of that nearest one, the brightest
 // is named (a star's magnitude from names; labels without one count as faint), so a bright star
 // is not lost to a faint companion a few arcseconds closer to the finger. With the ground shown,
-// a tap below the horizon leaves label.
+// a tap below the horizon leaves label. With names (loaded for layers), its copy of Labels.dat
+// stands in for the file.
 void IdentifyObject(const Projection& projection, const LayerSet& layers, PickedLabel& label,
                     int32_t x, int32_t y, const SkyPlaces& sky,
                     std::span<const TapTarget> targets = {}, const SkyLabelNames* names = nullptr);

@@ -42,37 +42,63 @@ bool Place(const Projection& projection, const VisibleCap& cap, const SkyPlaces&
 }  // namespace
 
 void SkyLabelNames::Load(const LayerSet& layers) {
-  if (loaded && labelsPath == layers.labelsPath && starsPath == layers.starsPath) return;
+  const FileState labelsNow = StateOf(layers.labelsPath);
+  const FileState starsNow = StateOf(layers.starsPath);
+  if (loaded && labelsPath == layers.labelsPath && starsPath == layers.starsPath &&
+      labelsState == labelsNow && starsState == starsNow) {
+    return;
+  }
   loaded = true;
   labelsPath = layers.labelsPath;
   starsPath = layers.starsPath;
+  labelsState = labelsNow;
+  starsState = starsNow;
   stars.clear();
   constellations.clear();
   starMagnitudes.clear();
+  labels.clear();
 
-  std::vector<std::pair<std::pair<double, double>, int32_t>> starPlaces;
+  RecordFile labelFile(LABEL_RECORD_SIZE);
+  if (labelFile.Open(labelsPath, "") != WalkResult::Completed) return;
+  while (const uint8_t* bytes = labelFile.Next()) labels.push_back({DecodeLabel(bytes), {}});
+
+  // The few hundred labels' places, then one pass over Stars.dat keeps the brightest star
+  // standing exactly at each (no star: INT32_MAX).
+  using Place = std::pair<double, double>;
+  std::vector<std::pair<Place, int32_t>> brightest;
+  for (const Label& label : labels) {
+    if (IsFinite(label.record)) {
+      brightest.push_back({{label.record.rightAscension, label.record.declination}, INT32_MAX});
+    }
+  }
+  std::sort(brightest.begin(), brightest.end());
+  brightest.erase(std::unique(brightest.begin(), brightest.end(),
+                              [](const auto& a, const auto& b) { return a.first == b.first; }),
+                  brightest.end());
+  const auto at = [&](const Place& place) {
+    const auto found =
+        std::lower_bound(brightest.begin(), brightest.end(), std::make_pair(place, INT32_MIN));
+    return found != brightest.end() && found->first == place ? found : brightest.end();
+  };
   RecordFile starFile(STAR_RECORD_SIZE);
   if (starFile.Open(starsPath, STARS_TAG) == WalkResult::Completed) {
     while (const uint8_t* bytes = starFile.Next()) {
       const StarRecord star = DecodeStar(bytes);
-      starPlaces.push_back({{star.rightAscension, star.declination}, star.magnitude});
+      const auto place = at({star.rightAscension, star.declination});
+      if (place != brightest.end())
+        place->second = std::min<int32_t>(place->second, star.magnitude);
     }
   }
-  // Several records at one place: the brightest names it.
-  std::sort(starPlaces.begin(), starPlaces.end());
 
-  RecordFile labelFile(LABEL_RECORD_SIZE);
-  if (labelFile.Open(labelsPath, "") != WalkResult::Completed) return;
-  while (const uint8_t* bytes = labelFile.Next()) {
-    const LabelRecord label = DecodeLabel(bytes);
+  for (const Label& entry : labels) {
+    const LabelRecord& label = entry.record;
     if (!IsFinite(label)) continue;
     NamedPoint point{label.rightAscension, label.declination,
                      Windows1252ToUtf16(label.name, LABEL_NAME_BYTES - 1), 0};
     if (point.name.empty()) continue;
-    const std::pair<double, double> place{label.rightAscension, label.declination};
-    const auto star =
-        std::lower_bound(starPlaces.begin(), starPlaces.end(), std::make_pair(place, INT32_MIN));
-    if (star != starPlaces.end() && star->first == place) {
+    const Place place{label.rightAscension, label.declination};
+    const auto star = at(place);
+    if (star != brightest.end() && star->second != INT32_MAX) {
       point.magnitude = star->second;
       starMagnitudes.push_back({place, star->second});
       stars.push_back(std::move(point));
@@ -81,6 +107,9 @@ void SkyLabelNames::Load(const LayerSet& layers) {
     }
   }
   std::sort(starMagnitudes.begin(), starMagnitudes.end());
+  for (Label& label : labels) {
+    label.magnitude = StarMagnitudeAt(label.record.rightAscension, label.record.declination);
+  }
 }
 
 std::optional<int32_t> SkyLabelNames::StarMagnitudeAt(double rightAscension,

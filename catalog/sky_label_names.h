@@ -9,6 +9,8 @@
 #include <vector>
 
 #include "astro/sky_places.h"
+#include "catalog/catalog_records.h"
+#include "catalog/data_file.h"
 #include "view/label_candidate.h"
 
 namespace halvane {
@@ -28,19 +30,30 @@ struct NamedPoint {
 // constellation's. Unreadable files give no names.
 class SkyLabelNames {
  public:
-  // Reads the files of layers unless the same files were read last time.
+  // Reads the files of layers unless the same files, unchanged, were read last time.
   void Load(const LayerSet& layers);
   const std::vector<NamedPoint>& Stars() const { return stars; }
   const std::vector<NamedPoint>& Constellations() const { return constellations; }
   // The magnitude (hundredths) of the named star exactly at this place; none for other places.
   std::optional<int32_t> StarMagnitudeAt(double rightAscension, double declination) const;
 
+  // Every record of Labels.dat in file order, with StarMagnitudeAt of its place: a tap looks
+  // through them all and need not read the file again.
+  struct Label {
+    LabelRecord record;
+    std::optional<int32_t> magnitude;
+  };
+  const std::vector<Label>& Labels() const { return labels; }
+
  private:
   std::string labelsPath;
   std::string starsPath;
+  FileState labelsState;
+  FileState starsState;
   bool loaded = false;
   std::vector<NamedPoint> stars;
   std::vector<NamedPoint> constellations;
+  std::vector<Label> labels;
   std::vector<std::pair<std::pair<double, double>, int32_t>> starMagnitudes;  // sorted by place
 };
 

@@ -14,6 +14,7 @@
 #include <vector>
 
 #include "platform/area_fill.h"
+#include "platform/text_stamp.h"
 #include "platform/vector_state.h"
 
 namespace halvane {
@@ -35,19 +36,10 @@ uint32_t BrushPixel(StockBrush brush) {
   return OPAQUE;
 }
 
-// The handheld's 8-point system font is about 11 pixels from ascent to descent.
-constexpr int FONT_PIXEL_SIZE = 10;
 constexpr size_t MEASURED_TEXTS = 4096;  // sizes kept before the cache starts again
 
 bool FontsAvailable() {
   return qobject_cast<QGuiApplication*>(QCoreApplication::instance()) != nullptr;
-}
-
-QFont ChartFont() {
-  QFont font(QStringLiteral("DejaVu Sans"));
-  font.setPixelSize(FONT_PIXEL_SIZE);
-  font.setStyleStrategy(QFont::NoAntialias);
-  return font;
 }
 
 }  // namespace
@@ -170,6 +162,10 @@ void ImageSurface::Line(int64_t x0, int64_t y0, int64_t x1, int64_t y1) {
 
 void ImageSurface::DrawText(std::u16string_view text, const Rect& rect, uint32_t flags) {
   if (!FontsAvailable() || image.isNull() || text.empty()) return;
+  if (transparentText && (flags & TEXT_CENTER) == 0 && (flags & TEXT_NOCLIP) != 0 &&
+      Stamp(text, rect)) {
+    return;
+  }
   const QString string = QString::fromUtf16(text.data(), static_cast<qsizetype>(text.size()));
   int alignment = Qt::AlignTop | Qt::TextSingleLine;
   alignment |= (flags & TEXT_CENTER) != 0 ? Qt::AlignHCenter : Qt::AlignLeft;
@@ -187,6 +183,27 @@ void ImageSurface::DrawText(std::u16string_view text, const Rect& rect, uint32_t
   painter.drawText(box, alignment, string);
   painter.end();
   ClearUpperVectorState();
+}
+
+bool ImageSurface::Stamp(std::u16string_view text, const Rect& rect) {
+  const double left = static_cast<double>(rect.left) * scale;
+  const double top = static_cast<double>(rect.top) * scale;
+  // Glyphs on a fraction of a device pixel round otherwise than in the probe.
+  if (left != std::floor(left) || top != std::floor(top)) return false;
+  const TextStamp& stamp = StampOf(text, scale);
+  if (!stamp.usable) return false;
+  const auto x = static_cast<int64_t>(left);
+  const auto y = static_cast<int64_t>(top);
+  for (const TextStamp::Run& run : stamp.runs) {
+    const int64_t row = y + run.y;
+    if (row < 0 || row >= image.height()) continue;
+    const int64_t x0 = std::max<int64_t>(x + run.x0, 0);
+    const int64_t x1 = std::min<int64_t>(x + run.x1, image.width());
+    if (x0 >= x1) continue;
+    uint32_t* pixels = reinterpret_cast<uint32_t*>(image.scanLine(static_cast<int>(row)));
+    std::fill(pixels + x0, pixels + x1, textPixel);
+  }
+  return true;
 }
 
 void ImageSurface::FillArea(std::string_view, const Point* points, int32_t count, Color color) {

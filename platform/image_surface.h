@@ -64,6 +64,8 @@ class ImageSurface : public Surface {
  private:
   // Draws from (x0, y0) up to but not including (x1, y1), in device pixels.
   void Line(int64_t x0, int64_t y0, int64_t x1, int64_t y1);
+  // Writes text from its stamp (left-aligned, unclipped, transparent); false when it has none.
+  bool Stamp(std::u16string_view text, const Rect& rect);
   // A caller's coordinate in device pixels.
   int64_t Device(int64_t v) const;
   // The block copy in device pixels, each source pixel enlarged by the given factor.

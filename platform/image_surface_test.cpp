@@ -4,7 +4,10 @@
 #include <gtest/gtest.h>
 
 #include <QGuiApplication>
+#include <QPainter>
 #include <climits>
+
+#include "platform/text_stamp.h"
 
 namespace halvane {
 namespace {
@@ -105,14 +108,17 @@ TEST(ImageSurface, OrBlitsKeepBlackTransparentAndBlendOverlaps) {
                RasterOp::Or);
 }
 
+void EnsureFonts() {
+  if (QCoreApplication::instance() != nullptr) return;
+  qputenv("QT_QPA_PLATFORM", "offscreen");
+  static int argc = 1;
+  static char name[] = "platform_tests";
+  static char* argv[] = {name, nullptr};
+  static QGuiApplication application(argc, argv);
+}
+
 TEST(ImageSurface, TextIsCentredOnTheTopLineOrRunsOnFromItsCorner) {
-  if (QCoreApplication::instance() == nullptr) {
-    qputenv("QT_QPA_PLATFORM", "offscreen");
-    static int argc = 1;
-    static char name[] = "platform_tests";
-    static char* argv[] = {name, nullptr};
-    static QGuiApplication application(argc, argv);
-  }
+  EnsureFonts();
   ImageSurface surface(120, 40);
   surface.SetTextColor(MakeColor(0x7F, 0xFF, 0x7F));
   surface.SetTransparentBackground();
@@ -136,6 +142,40 @@ TEST(ImageSurface, TextIsCentredOnTheTopLineOrRunsOnFromItsCorner) {
   EXPECT_LE(std::abs((minX + maxX) - 119), 4) << "centred horizontally";
   EXPECT_LT(maxY, 16) << "on the top line, not in the middle";
   EXPECT_GT(labelRight, 15) << "not clipped to its 10-pixel box";
+}
+
+// Names are written from their stamps: the same pixels as the painter sets, at every pixel
+// ratio, partly off the image, over a background, and twice (the second from the cache).
+TEST(ImageSurface, StampedTextSetsThePixelsThePainterSets) {
+  EnsureFonts();
+  for (const double scale : {1.0, 2.0, 1.5, 3.0}) {
+    ImageSurface stamped(90, 40, scale);
+    QImage painted = stamped.Image().copy();
+    const Rect background{10, 5, 60, 30};
+    stamped.FillRect(background, StockBrush::Gray);
+    stamped.SetTextColor(MakeColor(0x60, 0x70, 0x90));
+    stamped.SetTransparentBackground();
+    QPainter painter(&painted);
+    painter.fillRect(QRect(10, 5, 50, 25), QColor(0x80, 0x80, 0x80));
+    painter.setFont(ChartFont());
+    painter.setPen(QColor(0x60, 0x70, 0x90));
+    const struct {
+      const char16_t* text;
+      Rect box;
+    } names[] = {{u"Rigil Kentaurus", {-7, 3, 90, 40}},
+                 {u"jy Σ 345\u00B0", {31, -4, 90, 40}},
+                 {u"Épsilon", {12, 31, 90, 40}},
+                 {u"Rigil Kentaurus", {3, 18, 90, 40}}};
+    for (const auto& name : names) {
+      stamped.DrawText(name.text, name.box, TEXT_LEFT | TEXT_NOCLIP);
+      painter.drawText(QRect(QPoint(name.box.left, name.box.top),
+                             QPoint(name.box.right - 1, name.box.bottom - 1)),
+                       Qt::AlignTop | Qt::AlignLeft | Qt::TextSingleLine | Qt::TextDontClip,
+                       QString::fromUtf16(name.text));
+    }
+    painter.end();
+    EXPECT_EQ(stamped.Image(), painted) << "scale " << scale;
+  }
 }
 
 }  // namespace
