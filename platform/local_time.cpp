@@ -8,29 +8,12 @@
 namespace halvane {
 namespace {
 
-constexpr int FIRST_YEAR = 1601;
-constexpr int LAST_YEAR = 30827;
-
 bool IsLeapYear(int year) { return (year % 4 == 0 && year % 100 != 0) || year % 400 == 0; }
 
 int DaysInMonth(int year, int month) {
   static constexpr int DAYS[12] = {31, 28, 31, 30, 31, 30, 31, 31, 30, 31, 30, 31};
   if (month == 2 && IsLeapYear(year)) return 29;
   return DAYS[month - 1];
-}
-
-// Writes tm into time when it lies within the accepted years.
-bool StoreTm(const std::tm& tm, SYSTEMTIME& time) {
-  const long long year = static_cast<long long>(tm.tm_year) + 1900;
-  if (year < FIRST_YEAR || year > LAST_YEAR) return false;
-  time.year = static_cast<uint16_t>(year);
-  time.month = static_cast<uint16_t>(tm.tm_mon + 1);
-  time.dayOfWeek = static_cast<uint16_t>(tm.tm_wday);
-  time.day = static_cast<uint16_t>(tm.tm_mday);
-  time.hour = static_cast<uint16_t>(tm.tm_hour);
-  time.minute = static_cast<uint16_t>(tm.tm_min);
-  time.second = static_cast<uint16_t>(tm.tm_sec);
-  return true;
 }
 
 }  // namespace
@@ -51,7 +34,7 @@ bool LocalToUniversal(SYSTEMTIME& time) {
   if (t == static_cast<std::time_t>(-1) && local.tm_wday < 0) return false;
   std::tm universal{};
   if (gmtime_r(&t, &universal) == nullptr) return false;
-  return StoreTm(universal, time);
+  return FromTm(universal, time);
 }
 
 bool UniversalToLocal(SYSTEMTIME& time) {
@@ -61,7 +44,7 @@ bool UniversalToLocal(SYSTEMTIME& time) {
   const std::time_t t = timegm(&universal);
   std::tm local{};
   if (localtime_r(&t, &local) == nullptr) return false;
-  return StoreTm(local, time);
+  return FromTm(local, time);
 }
 
 }  // namespace halvane

@@ -18,8 +18,6 @@ namespace halvane {
 
 namespace {
 
-constexpr int FIRST_YEAR = 1601;
-constexpr int LAST_YEAR = 30827;
 constexpr int64_t HALF_DAY_SECONDS = 43200;
 
 // The id's characters as IANA writes them: no dots, so never a path out of the zone folder.
@@ -51,16 +49,7 @@ bool StoreSeconds(int64_t seconds, SYSTEMTIME& time) {
   const auto t = static_cast<std::time_t>(seconds);
   std::tm tm{};
   if (gmtime_r(&t, &tm) == nullptr) return false;
-  const int64_t year = int64_t{tm.tm_year} + 1900;
-  if (year < FIRST_YEAR || year > LAST_YEAR) return false;
-  time.year = static_cast<uint16_t>(year);
-  time.month = static_cast<uint16_t>(tm.tm_mon + 1);
-  time.dayOfWeek = static_cast<uint16_t>(tm.tm_wday);
-  time.day = static_cast<uint16_t>(tm.tm_mday);
-  time.hour = static_cast<uint16_t>(tm.tm_hour);
-  time.minute = static_cast<uint16_t>(tm.tm_min);
-  time.second = static_cast<uint16_t>(tm.tm_sec);
-  return true;
+  return FromTm(tm, time);
 }
 
 }  // namespace

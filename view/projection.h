@@ -34,12 +34,9 @@ class Projection {
                        double& azimuth, double& altitude) const;
   // A horizontal position (radians) to its client pixel.
   Point HorizontalToScreen(double azimuth, double altitude) const {
-    double x = 0.0;
-    double y = 0.0;
-    orientation.HorizontalToView(azimuth, altitude, x, y);
-    Point p;
-    ViewToScreen(x, y, p.x, p.y);
-    return p;
+    double exactX = 0.0;
+    double exactY = 0.0;
+    return HorizontalToScreen(azimuth, altitude, exactX, exactY);
   }
   // The same, also giving the pixel before truncation.
   Point HorizontalToScreen(double azimuth, double altitude, double& exactX, double& exactY) const {
@@ -54,11 +51,7 @@ class Projection {
   }
   // A horizontal position (radians) to its place on the chart in pixels, not truncated.
   void HorizontalToPixel(double azimuth, double altitude, double& pixelX, double& pixelY) const {
-    double x = 0.0;
-    double y = 0.0;
-    orientation.HorizontalToView(azimuth, altitude, x, y);
-    pixelX = xScale * x + centerX;
-    pixelY = yScale * y + centerY;
+    HorizontalToScreen(azimuth, altitude, pixelX, pixelY);
   }
   // A client pixel back to the J2000 direction (radians) the chart draws there.
   void ScreenToSky(const SkyPlaces& sky, int32_t x, int32_t y, double& rightAscension,
