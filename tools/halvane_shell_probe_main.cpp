@@ -39,6 +39,7 @@
 #include <string>
 #include <vector>
 
+#include "platform/clock.h"
 #include "platform/files.h"
 #include "platform/menu_bar.h"
 #include "platform/single_instance.h"
@@ -193,8 +194,14 @@ int main(int argc, char** argv) {
   halvane::SetInstanceScopeForTesting(scope);
   // The timings stay those of the handheld's chart, whatever the screen.
   halvane::KeepCreatedSizeForTesting(!windowReport && holdSeconds == 0 && pointSeconds == 0);
+  // The window report taps a star, so its sky is one fixed night's, not the hour's.
+  std::shared_ptr<const halvane::Clock> clock;
+  if (windowReport) {
+    clock = std::make_shared<halvane::FunctionClock>(
+        [] { return halvane::SYSTEMTIME{2024, 1, 1, 15, 21, 0, 0, 0}; });
+  }
   std::unique_ptr<halvane::MainWindow> window =
-      halvane::InitInstance(halvane::SHOW_NORMAL, folder.string() + "/");
+      halvane::InitInstance(halvane::SHOW_NORMAL, folder.string() + "/", clock);
   if (window->hwnd == nullptr) {
     std::printf("already-running\n");
     window.reset();
