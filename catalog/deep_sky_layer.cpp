@@ -125,16 +125,13 @@ void DrawDeepSky(const Projection& projection, const LayerSet& layers, DeepSkyLa
         object.magnitude == NO_MAGNITUDE ? UNKNOWN_MAGNITUDE : object.magnitude;
     const bool messier = (object.flags & DEEP_SKY_MESSIER) != 0;
     if ((!messier && magnitude > limit) || magnitude > layer.skyFaintest) continue;
-    if (!IsUsablePosition(object.rightAscension, object.declination) ||
-        !culling.InBand(object.declination) ||
-        culling.prefilter.CertainlyOutside(object.rightAscension - sky.GetSiderealAngle(),
-                                           object.declination)) {
-      continue;
-    }
     double azimuth = 0.0;
     double altitude = 0.0;
-    projection.SkyToHorizontal(sky, object.rightAscension, object.declination, azimuth, altitude);
-    if (!culling.cap.Contains(azimuth, altitude)) continue;
+    if (!IsUsablePosition(object.rightAscension, object.declination) ||
+        !culling.PlaceInCap(projection, sky, object.rightAscension, object.declination, azimuth,
+                            altitude)) {
+      continue;
+    }
     const Point at = projection.HorizontalToScreen(azimuth, altitude);
     // Half the axes, in pixels; the true size of the largest is bounded by the chart.
     const double limitPixels = 4.0 * std::max(viewRect.Width(), viewRect.Height());

@@ -37,6 +37,18 @@ struct CatalogCulling {
     return lowDeclination <= declination && declination <= highDeclination;
   }
 
+  // True when a catalog position (radians, finite) is drawn within the cap, with its horizontal
+  // place; the cheap band and prefilter tests spare most positions the full transform.
+  bool PlaceInCap(const Projection& view, const SkyPlaces& sky, double rightAscension,
+                  double declination, double& azimuth, double& altitude) const {
+    if (!InBand(declination) ||
+        prefilter.CertainlyOutside(rightAscension - sky.GetSiderealAngle(), declination)) {
+      return false;
+    }
+    view.SkyToHorizontal(sky, rightAscension, declination, azimuth, altitude);
+    return cap.Contains(azimuth, altitude);
+  }
+
   // False only when no point of the great-circle arc between the two positions (radians) can
   // lie in the band: every point of the arc lies within half its length of an end, and the
   // length is at most the step in declination plus the step in right ascension.

@@ -63,18 +63,14 @@ void DrawStarFile(const std::string& path, bool faint, const Projection& project
     const StarRecord star = DecodeStar(record);
     // Summed in 32 bits: a faint magnitude near the 16-bit limit must stay faint.
     const int32_t shiftedMagnitude = int32_t{star.magnitude} + zoomOffset;
-    if (!culling.InBand(star.declination) || shiftedMagnitude > faintest) continue;
-    if (star.magnitude > skyFaintest) continue;
+    if (shiftedMagnitude > faintest || star.magnitude > skyFaintest) continue;
     if (!std::isfinite(star.rightAscension)) continue;
-    if (culling.prefilter.CertainlyOutside(star.rightAscension - sky.GetSiderealAngle(),
-                                           star.declination)) {
-      continue;
-    }
-
     double azimuth = 0.0;
     double altitude = 0.0;
-    projection.SkyToHorizontal(sky, star.rightAscension, star.declination, azimuth, altitude);
-    if (!culling.cap.Contains(azimuth, altitude)) continue;
+    if (!culling.PlaceInCap(projection, sky, star.rightAscension, star.declination, azimuth,
+                            altitude)) {
+      continue;
+    }
     const Point pixel = projection.HorizontalToScreen(azimuth, altitude);
     const int32_t sx = pixel.x;
     const int32_t sy = pixel.y;
