@@ -42,11 +42,14 @@ struct BodyFrame {
   }
 
   bool Drawn(int32_t x, int32_t y) const { return image.PixelAt(x, y) != 0; }
-  // Non-black pixels of the centre row.
+  // The run of non-black pixels of the centre row through the centre: the body, not the name
+  // written beside it once a program has fonts to write with.
   int32_t RowWidth() const {
-    int32_t width = 0;
-    for (int32_t x = 0; x < 240; ++x) width += Drawn(x, cy) ? 1 : 0;
-    return width;
+    int32_t left = cx;
+    int32_t right = cx;
+    while (left > 0 && Drawn(left - 1, cy)) --left;
+    while (right < 239 && Drawn(right + 1, cy)) ++right;
+    return Drawn(cx, cy) ? right - left + 1 : 0;
   }
 
   Observer observer;
