@@ -3,6 +3,8 @@
 // (view/view_orientation.h).
 #pragma once
 
+#include "astro/direction.h"
+
 namespace halvane {
 
 // Angles in radians except latitude and longitude (degrees, longitude positive towards the west).
@@ -29,6 +31,24 @@ class Observer {
   // -raMinusLst and the azimuth counted from north.
   void EquatorialToHorizontal(double raMinusLst, double declination, double& azimuth,
                               double& altitude) const;
+  // The same place as a horizontal direction, without the angles' inverse functions.
+  Direction EquatorialToHorizontal(double raMinusLst, double declination) const {
+    const double cosDeclination = std::cos(declination);
+    const double sinDeclination = std::sin(declination);
+    const double towardsMeridian = cosDeclination * std::cos(raMinusLst);
+    return {cosLatitude * sinDeclination - sinLatitude * towardsMeridian,
+            cosDeclination * std::sin(raMinusLst),
+            cosLatitude * towardsMeridian + sinLatitude * sinDeclination};
+  }
+  // The turn of equatorial directions (x to right ascension 0, z to the pole) into horizontal
+  // ones (x north, y east, z up) when the local sidereal angle is siderealAngle (radians).
+  Rotation EquatorialToHorizontal(double siderealAngle) const {
+    const double sinAngle = std::sin(siderealAngle);
+    const double cosAngle = std::cos(siderealAngle);
+    return {{-sinLatitude * cosAngle, -sinLatitude * sinAngle, cosLatitude},
+            {-sinAngle, cosAngle, 0.0},
+            {cosLatitude * cosAngle, cosLatitude * sinAngle, sinLatitude}};
+  }
   // The same steps read the other way (the transform is its own inverse): raMinusLst in [0, 2 pi).
   void HorizontalToEquatorial(double azimuth, double altitude, double& raMinusLst,
                               double& declination) const;

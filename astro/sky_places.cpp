@@ -48,6 +48,21 @@ void SkyPlaces::ToHorizontal(const Observer& observer, double rightAscension, do
   altitude += Refraction(altitude);
 }
 
+Direction SkyPlaces::ToHorizontal(const Observer& observer, double rightAscension,
+                                  double declination) const {
+  if (!apparent)
+    return observer.EquatorialToHorizontal(rightAscension - siderealAngle, declination);
+  double azimuth = 0.0;
+  double altitude = 0.0;
+  ToHorizontal(observer, rightAscension, declination, azimuth, altitude);
+  return DirectionOf(azimuth, altitude);
+}
+
+std::optional<Rotation> SkyPlaces::CatalogToHorizontal(const Observer& observer) const {
+  if (apparent) return std::nullopt;
+  return observer.EquatorialToHorizontal(siderealAngle);
+}
+
 void SkyPlaces::FromHorizontal(const Observer& observer, double azimuth, double altitude,
                                double& rightAscension, double& declination) const {
   double hourAngle = 0.0;

@@ -6,6 +6,7 @@
 #include <optional>
 
 #include "astro/apparent_place.h"
+#include "astro/direction.h"
 
 namespace halvane {
 
@@ -35,6 +36,11 @@ class SkyPlaces {
   // chart draws for the observer.
   void ToHorizontal(const Observer& observer, double rightAscension, double declination,
                     double& azimuth, double& altitude) const;
+  // The same place as a horizontal direction: for the plain sky without inverse functions.
+  Direction ToHorizontal(const Observer& observer, double rightAscension, double declination) const;
+  // The plain sky's turn of catalog directions into the observer's horizontal frame. The sky of
+  // the date has none: aberration and refraction are not a rotation.
+  std::optional<Rotation> CatalogToHorizontal(const Observer& observer) const;
   // The chart's azimuth and altitude back to J2000; the right ascension in [0, 2 pi).
   void FromHorizontal(const Observer& observer, double azimuth, double altitude,
                       double& rightAscension, double& declination) const;

@@ -2,6 +2,7 @@
 // vertex to vertex, following each polyline one vertex past the edge of the chart and
 // joining it again from the vertex before it re-enters; a segment left out by that walk gets
 // the part of its great circle in the cap.
+#include "catalog/catalog_cache.h"
 #include "catalog/catalog_layers.h"
 #include "catalog/catalog_records.h"
 #include "catalog/data_file.h"
@@ -21,17 +22,26 @@ bool InsideRect(const Rect& r, const Point& p) {
 
 // A vertex's place in the horizontal frame, once it has been worked out.
 struct Horizontal {
-  double azimuth = 0.0;
-  double altitude = 0.0;
+  Direction direction;
   bool known = false;
 };
+
+struct CachedVertex {
+  CatalogPoint place;
+  uint16_t boundaryId;
+};
+
+CachedVertex DecodeCachedVertex(const uint8_t* bytes) {
+  const BoundaryVertex vertex = DecodeVertex(bytes);
+  return {CatalogPointOf(vertex.rightAscension, vertex.declination), vertex.boundaryId};
+}
 
 // What one pass carries from one vertex to the next.
 struct BoundaryWalk {
   int32_t previousId = -1;  // no 16-bit boundaryId takes this value
   bool onScreen = true;     // so the first vertex of the file is always processed
   Point pending;
-  BoundaryVertex previous{};
+  CachedVertex previous{};
   bool previousUsable = false;  // false before the first record and after a damaged one
   Horizontal previousPlace;
 };
@@ -44,15 +54,13 @@ void DrawConstellationBoundaries(const Projection& projection, const LayerSet& l
   const Rect& viewRect = projection.GetViewRect();
   const CatalogCulling culling(projection, sky);
 
-  RecordFile file(VERTEX_RECORD_SIZE);
-  if (!OpenLayerFile(file, layers.boundariesPath, BOUNDARIES_TAG, BOUNDARIES_NOT_FOUND_TEXT,
-                     surface, viewRect))
-    return;
+  const CachedCatalog<CachedVertex>& vertices = CachedRecords<CachedVertex>(
+      layers.boundariesPath, BOUNDARIES_TAG, VERTEX_RECORD_SIZE, DecodeCachedVertex);
+  if (!UsableCatalog(vertices, BOUNDARIES_NOT_FOUND_TEXT, surface, viewRect)) return;
 
   BoundaryWalk walk;
-  while (const uint8_t* bytes = file.Next()) {
-    const BoundaryVertex v = DecodeVertex(bytes);
-    if (!IsUsablePosition(v.rightAscension, v.declination)) {
+  for (const CachedVertex& v : vertices.records) {
+    if (!IsUsablePosition(v.place.rightAscension, v.place.declination)) {
       // Nothing is drawn to or from a damaged vertex: the polyline breaks there.
       walk.onScreen = false;
       walk.previousUsable = false;
@@ -60,32 +68,27 @@ void DrawConstellationBoundaries(const Projection& projection, const LayerSet& l
     }
 
     Horizontal place;
-    const auto locate = [&](const BoundaryVertex& vertex, Horizontal& where) {
+    const auto locate = [&](const CachedVertex& vertex, Horizontal& where) {
       if (where.known) return;
-      projection.SkyToHorizontal(sky, vertex.rightAscension, vertex.declination, where.azimuth,
-                                 where.altitude);
+      where.direction = culling.Locate(projection, sky, vertex.place);
       where.known = true;
     };
-    bool processed =
-        walk.onScreen || (culling.InBand(v.declination) &&
-                          !culling.prefilter.CertainlyOutside(
-                              v.rightAscension - sky.GetSiderealAngle(), v.declination));
+    bool processed = walk.onScreen || culling.MayBeInCap(sky, v.place);
     if (processed) {
       locate(v, place);
-      processed = walk.onScreen || culling.cap.Contains(place.azimuth, place.altitude);
+      processed = walk.onScreen || culling.cap.Contains(place.direction);
     }
 
     bool joined = false;  // the segment from the previous record was drawn
     if (processed) {
-      const Point here = projection.HorizontalToScreen(place.azimuth, place.altitude);
+      const Point here = projection.HorizontalToScreen(place.direction);
       const bool continuesPolyline = v.boundaryId == walk.previousId;
       if (continuesPolyline && (walk.onScreen || walk.previousUsable)) {
         Point start = walk.pending;
         if (!walk.onScreen) {
           // The vertex before the re-entry was skipped, so its pixel was never computed.
           locate(walk.previous, walk.previousPlace);
-          start = projection.HorizontalToScreen(walk.previousPlace.azimuth,
-                                                walk.previousPlace.altitude);
+          start = projection.HorizontalToScreen(walk.previousPlace.direction);
         }
         const Point segment[2] = {start, here};
         surface.Polyline(segment, 2);
@@ -99,15 +102,10 @@ void DrawConstellationBoundaries(const Projection& projection, const LayerSet& l
     // A segment of the polyline that the walk above leaves out (both ends away from the
     // view, or an entry after a vertex of another polyline) may still cross the view.
     if (!joined && walk.previousUsable && walk.previous.boundaryId == v.boundaryId &&
-        culling.ArcMayReachBand(walk.previous.rightAscension, walk.previous.declination,
-                                v.rightAscension, v.declination) &&
-        !culling.arcPrefilter.ArcCertainlyOutside(
-            walk.previous.rightAscension - sky.GetSiderealAngle(), walk.previous.declination,
-            v.rightAscension - sky.GetSiderealAngle(), v.declination)) {
+        culling.ArcMayMeetCap(sky, walk.previous.place, v.place)) {
       locate(walk.previous, walk.previousPlace);
       locate(v, place);
-      DrawArcInCap(projection, culling.cap, walk.previousPlace.azimuth, walk.previousPlace.altitude,
-                   place.azimuth, place.altitude, surface);
+      DrawArcInCap(projection, culling.cap, walk.previousPlace.direction, place.direction, surface);
     }
     walk.previous = v;
     walk.previousUsable = true;

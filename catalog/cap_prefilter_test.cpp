@@ -55,7 +55,7 @@ TEST(CapPrefilter, RejectsOnlyWhatTheCapTestRejects) {
           double azimuth = 0.0;
           double altitude = 0.0;
           observer.EquatorialToHorizontal(hour, declination, azimuth, altitude);
-          ASSERT_FALSE(cap.Contains(azimuth, altitude))
+          ASSERT_FALSE(cap.Contains(DirectionOf(azimuth, altitude)))
               << "latitude " << latitude << " view " << direction[0] << "," << direction[1]
               << " radius " << radius << " point " << hour << "," << declination;
         }
@@ -101,7 +101,7 @@ TEST(CapPrefilter, RejectsOnlyArcsThatMissTheCap) {
           double altitude = 0.0;
           observer.EquatorialToHorizontal(
               std::atan2(p[1], p[0]), std::atan2(p[2], std::hypot(p[0], p[1])), azimuth, altitude);
-          ASSERT_FALSE(cap.Contains(azimuth, altitude))
+          ASSERT_FALSE(cap.Contains(DirectionOf(azimuth, altitude)))
               << "latitude " << latitude << " radius " << radius << " arc " << i << " at " << t;
         }
       }
@@ -176,7 +176,7 @@ TEST(CapPrefilter, KeepsEveryCatalogPositionTheCapKeepsAtEveryLatitude) {
             double azimuth = 0.0;
             double altitude = 0.0;
             observer.EquatorialToHorizontal(raMinusLst, p.declination, azimuth, altitude);
-            if (!culling.cap.Contains(azimuth, altitude)) continue;
+            if (!culling.cap.Contains(DirectionOf(azimuth, altitude))) continue;
             ASSERT_FALSE(culling.prefilter.CertainlyOutside(raMinusLst, p.declination))
                 << "latitude " << latitude << " view " << aim.azimuth << "," << aim.altitude
                 << " moves " << moves << " zoom " << zoom << " at " << p.rightAscension << ","

@@ -8,6 +8,7 @@
 #include <utility>
 
 #include "astro/angles.h"
+#include "catalog/catalog_cache.h"
 #include "catalog/data_file.h"
 #include "catalog/layer_geometry.h"
 #include "catalog/layer_message.h"
@@ -40,17 +41,25 @@ int32_t MagnitudeLimit(double fieldOfView, int32_t starLimitOffset) {
   return limit + 100 * starLimitOffset;
 }
 
+struct CachedDeepSky {
+  DeepSkyRecord object;
+  Direction direction;
+};
+
+CachedDeepSky DecodeCachedDeepSky(const uint8_t* bytes) {
+  const DeepSkyRecord object = DecodeDeepSky(bytes);
+  return {object, DirectionOf(object.rightAscension, object.declination)};
+}
+
 // The screen angle (degrees, counter-clockwise from the x axis) of north at the object.
 int32_t NorthAngle(const Projection& projection, const SkyPlaces& sky, const DeepSkyRecord& object,
                    Point at) {
   constexpr double STEP = 0.001;  // radians towards the pole
   const double declination = std::min(object.declination + STEP, HALF_PI);
-  double azimuth = 0.0;
-  double altitude = 0.0;
-  projection.SkyToHorizontal(sky, object.rightAscension, declination, azimuth, altitude);
   double x = 0.0;
   double y = 0.0;
-  projection.GetOrientation().HorizontalToView(azimuth, altitude, x, y);
+  projection.GetOrientation().HorizontalToView(
+      projection.SkyToHorizontal(sky, object.rightAscension, declination), x, y);
   double atX = 0.0;
   double atY = 0.0;
   projection.ScreenToView(at.x, at.y, atX, atY);
@@ -108,31 +117,29 @@ void DrawDeepSky(const Projection& projection, const LayerSet& layers, DeepSkyLa
   layer.shown.clear();
   layer.names.clear();
   const Rect& viewRect = projection.GetViewRect();
-  RecordFile file(DEEP_SKY_RECORD_SIZE);
-  if (!OpenLayerFile(file, layers.deepSkyPath, DEEP_SKY_TAG, FILE_NOT_FOUND_TEXT, surface,
-                     viewRect)) {
-    return;
-  }
+  const CachedCatalog<CachedDeepSky>& catalog = CachedRecords<CachedDeepSky>(
+      layers.deepSkyPath, DEEP_SKY_TAG, DEEP_SKY_RECORD_SIZE, DecodeCachedDeepSky);
+  if (!UsableCatalog(catalog, FILE_NOT_FOUND_TEXT, surface, viewRect)) return;
   const CatalogCulling culling(projection, sky);
   const double fieldOfView = projection.GetFieldOfView();
   const int32_t limit = MagnitudeLimit(fieldOfView, layers.starLimitOffset);
   const bool named = fieldOfView <= NAMED_FIELD;
   const double pixelsPerTenth = projection.GetXScale() * ARC_MINUTE_TENTH;
 
-  while (const uint8_t* bytes = file.Next()) {
-    const DeepSkyRecord object = DecodeDeepSky(bytes);
+  for (const CachedDeepSky& cached : catalog.records) {
+    const DeepSkyRecord& object = cached.object;
     const int32_t magnitude =
         object.magnitude == NO_MAGNITUDE ? UNKNOWN_MAGNITUDE : object.magnitude;
     const bool messier = (object.flags & DEEP_SKY_MESSIER) != 0;
     if ((!messier && magnitude > limit) || magnitude > layer.skyFaintest) continue;
-    double azimuth = 0.0;
-    double altitude = 0.0;
+    Direction horizontal;
     if (!IsUsablePosition(object.rightAscension, object.declination) ||
-        !culling.PlaceInCap(projection, sky, object.rightAscension, object.declination, azimuth,
-                            altitude)) {
+        !culling.PlaceInCap(projection, sky,
+                            {object.rightAscension, object.declination, cached.direction},
+                            horizontal)) {
       continue;
     }
-    const Point at = projection.HorizontalToScreen(azimuth, altitude);
+    const Point at = projection.HorizontalToScreen(horizontal);
     // Half the axes, in pixels; the true size of the largest is bounded by the chart.
     const double limitPixels = 4.0 * std::max(viewRect.Width(), viewRect.Height());
     const auto major =
@@ -151,7 +158,7 @@ void DrawDeepSky(const Projection& projection, const LayerSet& layers, DeepSkyLa
                               : 0;
     DrawSymbol(surface, object, at, major, minor, angle);
     layer.shown.push_back(object);
-    if (named && !(layers.showGround && altitude < 0.0)) {
+    if (named && !(layers.showGround && horizontal.z < 0.0)) {
       LabelCandidate name;
       name.x = at.x;
       name.y = at.y;

@@ -127,11 +127,8 @@ void IdentifyObject(const Projection& projection, const LayerSet& layers, Picked
     if (apart <= closeHaversine && n.target.magnitude < chosen->target.magnitude) chosen = &n;
   }
 
-  double labelAzimuth = 0.0;
-  double labelAltitude = 0.0;
-  projection.SkyToHorizontal(sky, chosen->target.rightAscension, chosen->target.declination,
-                             labelAzimuth, labelAltitude);
-  const Point at = projection.HorizontalToScreen(labelAzimuth, labelAltitude);
+  const Point at = projection.HorizontalToScreen(
+      projection.SkyToHorizontal(sky, chosen->target.rightAscension, chosen->target.declination));
   label.x = at.x;
   label.y = at.y;
   CopyName(chosen->name, label);

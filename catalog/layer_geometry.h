@@ -4,6 +4,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <optional>
 
 #include "astro/angles.h"
 #include "astro/observer.h"
@@ -19,10 +20,12 @@ namespace halvane {
 // without margin, and the band of declinations and the cheap equatorial pre-test of that cap
 // widened by the sky's margin, since they read catalog coordinates, not the sky's places. The
 // pre-test of arcs takes the margin twice: both ends of an arc may move by it, and so its
-// length.
+// length. The plain sky turns the catalog rigidly: its cap is then tested in the catalog's own
+// frame, exactly, and directions are turned instead of transformed angle by angle.
 struct CatalogCulling {
   CatalogCulling(const Projection& view, const SkyPlaces& sky)
-      : cap(VisibleCap::ForView(view, 0.0)),
+      : turn(sky.CatalogToHorizontal(view.GetObserver())),
+        cap(VisibleCap::ForView(view, 0.0)),
         catalogCap(VisibleCap::ForView(view, sky.GetMargin())),
         prefilter(view.GetObserver(), catalogCap),
         arcPrefilter(view.GetObserver(), VisibleCap::ForView(view, 2.0 * sky.GetMargin())) {
@@ -31,6 +34,8 @@ struct CatalogCulling {
     view.GetObserver().HorizontalToEquatorial(catalogCap.azimuth, catalogCap.altitude,
                                               centreHourAngle, centreDeclination);
     LatitudeBand(centreDeclination, catalogCap.radius, lowDeclination, highDeclination);
+    if (turn) catalogCentre = turn->ApplyInverse(cap.centre);
+    sinRadius = std::sin(cap.radius);
   }
 
   bool InBand(double declination) const {
@@ -40,13 +45,63 @@ struct CatalogCulling {
   // True when a catalog position (radians, finite) is drawn within the cap, with its horizontal
   // place; the cheap band and prefilter tests spare most positions the full transform.
   bool PlaceInCap(const Projection& view, const SkyPlaces& sky, double rightAscension,
-                  double declination, double& azimuth, double& altitude) const {
+                  double declination, Direction& horizontal) const {
     if (!InBand(declination) ||
         prefilter.CertainlyOutside(rightAscension - sky.GetSiderealAngle(), declination)) {
       return false;
     }
-    view.SkyToHorizontal(sky, rightAscension, declination, azimuth, altitude);
-    return cap.Contains(azimuth, altitude);
+    horizontal = view.SkyToHorizontal(sky, rightAscension, declination);
+    return cap.Contains(horizontal);
+  }
+
+  // The same for a catalog point with its direction: for the plain sky a rotation and a dot
+  // product.
+  bool PlaceInCap(const Projection& view, const SkyPlaces& sky, const CatalogPoint& point,
+                  Direction& horizontal) const {
+    if (!turn) {
+      return PlaceInCap(view, sky, point.rightAscension, point.declination, horizontal);
+    }
+    if (!InBand(point.declination) || Dot(catalogCentre, point.direction) < cap.cosRadius) {
+      return false;
+    }
+    horizontal = turn->Apply(point.direction);
+    return true;
+  }
+
+  // False only when the point certainly lies outside the cap; cheaper than placing it.
+  bool MayBeInCap(const SkyPlaces& sky, const CatalogPoint& point) const {
+    if (!InBand(point.declination)) return false;
+    if (turn) return Dot(catalogCentre, point.direction) >= cap.cosRadius;
+    return !prefilter.CertainlyOutside(point.rightAscension - sky.GetSiderealAngle(),
+                                       point.declination);
+  }
+
+  // The horizontal direction of a catalog point.
+  Direction Locate(const Projection& view, const SkyPlaces& sky, const CatalogPoint& point) const {
+    if (turn) return turn->Apply(point.direction);
+    return view.SkyToHorizontal(sky, point.rightAscension, point.declination);
+  }
+
+  // False only when no point of the shorter great-circle arc between the two lies in the cap.
+  // For the plain sky: the arc keeps within its half length h of its middle m, so it misses
+  // when m lies further than R + h from the centre, a test of cosines without angles.
+  bool ArcMayMeetCap(const SkyPlaces& sky, const CatalogPoint& a, const CatalogPoint& b) const {
+    if (!turn) {
+      const double angle = sky.GetSiderealAngle();
+      return ArcMayReachBand(a.rightAscension, a.declination, b.rightAscension, b.declination) &&
+             !arcPrefilter.ArcCertainlyOutside(a.rightAscension - angle, a.declination,
+                                               b.rightAscension - angle, b.declination);
+    }
+    const Direction sum{a.direction.x + b.direction.x, a.direction.y + b.direction.y,
+                        a.direction.z + b.direction.z};
+    const Direction difference{a.direction.x - b.direction.x, a.direction.y - b.direction.y,
+                               a.direction.z - b.direction.z};
+    const double sumLength = std::sqrt(Dot(sum, sum));
+    const double differenceLength = std::sqrt(Dot(difference, difference));
+    // |sum| (m . c) >= |sum| (cos R cos h - sin R sin h), with cos h = |sum| / 2 and
+    // sin h = |difference| / 2; rounding is met by a millionth of slack.
+    return Dot(catalogCentre, sum) >=
+           0.5 * sumLength * (cap.cosRadius * sumLength - sinRadius * differenceLength) - 1e-6;
   }
 
   // False only when no point of the great-circle arc between the two positions (radians) can
@@ -60,6 +115,9 @@ struct CatalogCulling {
            std::max(declination1, declination2) + reach >= lowDeclination;
   }
 
+  std::optional<Rotation> turn;  // the plain sky's, none for the sky of the date
+  Direction catalogCentre;       // the cap's centre in the catalog's frame, with turn
+  double sinRadius = 0.0;        // of cap
   VisibleCap cap;
   VisibleCap catalogCap;
   CapPrefilter prefilter;

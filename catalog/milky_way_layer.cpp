@@ -235,6 +235,14 @@ std::array<Vector, 3> ViewAxes(const Projection& projection, const SkyPlaces& sk
   return {x, y, centre};
 }
 
+// True when a ring lies beyond the cut and neither it nor its inside reaches the point
+// opposite the view: it then adds nothing to the chart, so its vertices need no work.
+bool WhollyBeyondCut(const MilkyWayLayer::Ring& ring, const Vector& viewCentre, double cut) {
+  if (cut + ring.radius >= PI) return false;
+  const double towardsCentre = Dot(ring.centre, viewCentre);
+  return towardsCentre < std::cos(cut + ring.radius) && -towardsCentre < std::cos(ring.radius);
+}
+
 bool LoadRings(const std::string& path, MilkyWayLayer& layer) {
   layer.rings.clear();
   MilkyWayLayer::Ring* ring = nullptr;
@@ -268,10 +276,19 @@ bool LoadRings(const std::string& path, MilkyWayLayer& layer) {
   std::erase_if(layer.rings, [](const MilkyWayLayer::Ring& r) { return r.places.size() < 3; });
   FindPole(layer);
   for (MilkyWayLayer::Ring& r : layer.rings) {
+    Vector sum{};
     for (const auto& place : r.places) {
       r.directions.push_back(UnitVector(place[0], place[1]));
       r.aroundPole.push_back(AroundPole(layer, r.directions.back()));
+      for (int i = 0; i < 3; ++i) sum[i] += r.directions.back()[i];
     }
+    r.centre = Dot(sum, sum) > 0.0 ? Normalized(sum) : layer.pole;
+    double cosRadius = 1.0;
+    for (const Vector& direction : r.directions) {
+      cosRadius = std::min(cosRadius, Dot(direction, r.centre));
+    }
+    // A little wider than the farthest vertex, for rounding.
+    r.radius = std::min(PI, std::acos(std::clamp(cosRadius, -1.0, 1.0)) + 1e-6);
   }
   layer.loadedPath = path;
   layer.usable = result == WalkResult::Completed;
@@ -310,6 +327,7 @@ void DrawMilkyWay(const Projection& projection, const LayerSet& layers, MilkyWay
   const double cosSpacing = std::cos(2.0 / std::max(projection.GetXScale(), 1e-9));
   std::vector<ViewPoint> view;
   for (const MilkyWayLayer::Ring& ring : layer.rings) {
+    if (WhollyBeyondCut(ring, axes[2], cut)) continue;
     view.clear();
     const Vector* kept = nullptr;
     for (const Vector& direction : ring.directions) {

@@ -24,6 +24,9 @@ struct MilkyWayLayer {
     // The same places in the plane about the band's pole (distance from it, turned by its
     // direction), where every ring is an ordinary closed curve.
     std::vector<std::array<double, 2>> aroundPole;
+    // A cap that holds the whole ring: its centre and radius (radians).
+    Vector centre{0.0, 0.0, 1.0};
+    double radius = 0.0;
   };
   std::vector<Ring> rings;
   // The direction farthest from the band (either pole of it), which no level encloses, and

@@ -30,12 +30,11 @@ bool IsCatalogueNumber(const char* name) {
 // below the horizon.
 bool Place(const Projection& projection, const VisibleCap& cap, const SkyPlaces& sky,
            const NamedPoint& point, bool aboveHorizonOnly, double& x, double& y) {
-  double azimuth = 0.0;
-  double altitude = 0.0;
-  projection.SkyToHorizontal(sky, point.rightAscension, point.declination, azimuth, altitude);
-  if (!cap.Contains(azimuth, altitude)) return false;
-  if (aboveHorizonOnly && altitude < 0.0) return false;
-  projection.HorizontalToPixel(azimuth, altitude, x, y);
+  const Direction horizontal =
+      projection.SkyToHorizontal(sky, point.rightAscension, point.declination);
+  if (!cap.Contains(horizontal)) return false;
+  if (aboveHorizonOnly && horizontal.z < 0.0) return false;
+  projection.HorizontalToPixel(horizontal, x, y);
   return true;
 }
 

@@ -7,6 +7,7 @@
 #include <string>
 
 #include "astro/angles.h"
+#include "catalog/catalog_cache.h"
 #include "catalog/catalog_records.h"
 #include "catalog/data_file.h"
 #include "catalog/layer_geometry.h"
@@ -32,6 +33,17 @@ int32_t FaintZoomOffset(double fieldOfView) {
   return static_cast<int32_t>(100.0 - 100.0 * std::log2(HALF_PI / fieldOfView)) - 200;
 }
 
+struct CachedStar {
+  CatalogPoint place;
+  int16_t magnitude;
+  int16_t colorIndex;
+};
+
+CachedStar DecodeCachedStar(const uint8_t* bytes) {
+  const StarRecord star = DecodeStar(bytes);
+  return {CatalogPointOf(star.rightAscension, star.declination), star.magnitude, star.colorIndex};
+}
+
 // One pass over a star file; the progress strip grows only when starCount is given. Faint
 // stars all take the smallest sprite, so none outshines a brighter star of Stars.dat.
 void DrawStarFile(const std::string& path, bool faint, const Projection& projection,
@@ -44,10 +56,9 @@ void DrawStarFile(const std::string& path, bool faint, const Projection& project
   const int32_t zoomOffset = faint ? FaintZoomOffset(field) : StarZoomOffset(field);
   const int32_t faintest = FAINTEST_SHIFTED_MAGNITUDE + 100 * layers.starLimitOffset;
 
-  RecordFile file(STAR_RECORD_SIZE);
-  if (!OpenLayerFile(file, path, STARS_TAG, FILE_NOT_FOUND_TEXT, drawSurface, viewRect)) {
-    return;
-  }
+  const CachedCatalog<CachedStar>& stars =
+      CachedRecords<CachedStar>(path, STARS_TAG, STAR_RECORD_SIZE, DecodeCachedStar);
+  if (!UsableCatalog(stars, FILE_NOT_FOUND_TEXT, drawSurface, viewRect)) return;
 
   const int64_t left = int64_t{viewRect.left} - EDGE_MARGIN;
   const int64_t right = int64_t{viewRect.right} + EDGE_MARGIN;
@@ -55,23 +66,18 @@ void DrawStarFile(const std::string& path, bool faint, const Projection& project
   const int64_t bottom = int64_t{viewRect.bottom} + EDGE_MARGIN;
 
   int32_t count = 0;
-  while (const uint8_t* record = file.Next()) {
+  for (const CachedStar& star : stars.records) {
     ++count;
     if (starCount != nullptr && count % PROGRESS_INTERVAL == 0 && *starCount != 0) {
       progress.Show(100.0 * count / *starCount, progressSurface);
     }
-    const StarRecord star = DecodeStar(record);
     // Summed in 32 bits: a faint magnitude near the 16-bit limit must stay faint.
     const int32_t shiftedMagnitude = int32_t{star.magnitude} + zoomOffset;
     if (shiftedMagnitude > faintest || star.magnitude > skyFaintest) continue;
-    if (!std::isfinite(star.rightAscension)) continue;
-    double azimuth = 0.0;
-    double altitude = 0.0;
-    if (!culling.PlaceInCap(projection, sky, star.rightAscension, star.declination, azimuth,
-                            altitude)) {
-      continue;
-    }
-    const Point pixel = projection.HorizontalToScreen(azimuth, altitude);
+    if (!std::isfinite(star.place.rightAscension)) continue;
+    Direction horizontal;
+    if (!culling.PlaceInCap(projection, sky, star.place, horizontal)) continue;
+    const Point pixel = projection.HorizontalToScreen(horizontal);
     const int32_t sx = pixel.x;
     const int32_t sy = pixel.y;
     if (sx < left || sx > right || sy < top || sy > bottom) continue;

@@ -43,8 +43,8 @@ SkyLight SkyLightOf(const LayerSet& layers, const Projection& projection, const 
   if (!sun.available) return {};
   double azimuth = 0.0;
   double altitude = 0.0;
-  projection.SkyToHorizontal(moment.GetSky(), sun.rightAscension, sun.declination, azimuth,
-                             altitude);
+  moment.GetSky().ToHorizontal(projection.GetObserver(), sun.rightAscension, sun.declination,
+                               azimuth, altitude);
   return SkyLightAt(altitude);
 }
 

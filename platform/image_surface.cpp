@@ -11,6 +11,7 @@
 #include <cstdlib>
 #include <string>
 #include <unordered_map>
+#include <utility>
 #include <vector>
 
 #include "platform/area_fill.h"
@@ -335,8 +336,9 @@ void ImageSurface::Ellipse(Point centre, int32_t radiusX, int32_t radiusY, int32
 // Scanlines through the pixel centres, each filled between alternate crossings of the edges.
 void ImageSurface::FillPolygon(const Point* points, const int32_t* counts, int32_t rings,
                                Color color) {
+  // Each edge keeps its differences, so a row's crossing costs one product and one quotient.
   struct Edge {
-    double x0, y0, x1, y1;
+    double x0, y0, y1, dx, dy;
   };
   std::vector<Edge> edges;
   double top = image.height();
@@ -349,12 +351,17 @@ void ImageSurface::FillPolygon(const Point* points, const int32_t* counts, int32
       const Point& a = points[start + i];
       const Point& b = points[start + (i + 1) % count];
       if (a.y == b.y) continue;
-      Edge edge{static_cast<double>(a.x) * scale, static_cast<double>(a.y) * scale,
-                static_cast<double>(b.x) * scale, static_cast<double>(b.y) * scale};
-      if (edge.y0 > edge.y1) edge = {edge.x1, edge.y1, edge.x0, edge.y0};
-      top = std::min(top, edge.y0);
-      bottom = std::max(bottom, edge.y1);
-      edges.push_back(edge);
+      double x0 = static_cast<double>(a.x) * scale;
+      double y0 = static_cast<double>(a.y) * scale;
+      double x1 = static_cast<double>(b.x) * scale;
+      double y1 = static_cast<double>(b.y) * scale;
+      if (y0 > y1) {
+        std::swap(x0, x1);
+        std::swap(y0, y1);
+      }
+      top = std::min(top, y0);
+      bottom = std::max(bottom, y1);
+      edges.push_back({x0, y0, y1, x1 - x0, y1 - y0});
     }
     start += count;
   }
@@ -363,24 +370,31 @@ void ImageSurface::FillPolygon(const Point* points, const int32_t* counts, int32
   const uint32_t pixel = ToPixel(color);
   const int32_t firstRow = std::max(0, static_cast<int32_t>(std::floor(top)));
   const int32_t lastRow = std::min(image.height(), static_cast<int32_t>(std::ceil(bottom)) + 1);
+  const double width = image.width();
+  uchar* bits = image.bits();
+  const qsizetype stride = image.bytesPerLine();
   std::vector<const Edge*> active;
   std::vector<double> crossings;
   size_t next = 0;
   for (int32_t row = firstRow; row < lastRow; ++row) {
     const double y = row + 0.5;
     while (next < edges.size() && edges[next].y0 <= y) active.push_back(&edges[next++]);
-    std::erase_if(active, [y](const Edge* e) { return e->y1 <= y; });
     crossings.clear();
-    for (const Edge* e : active) {
-      if (e->y0 > y) continue;
-      crossings.push_back(e->x0 + (y - e->y0) * (e->x1 - e->x0) / (e->y1 - e->y0));
+    for (size_t i = 0; i < active.size();) {
+      const Edge& e = *active[i];
+      if (e.y1 <= y) {
+        active[i] = active.back();
+        active.pop_back();
+        continue;
+      }
+      crossings.push_back(e.x0 + (y - e.y0) * e.dx / e.dy);
+      ++i;
     }
     std::sort(crossings.begin(), crossings.end());
-    uint32_t* line = reinterpret_cast<uint32_t*>(image.scanLine(row));
+    auto* line = reinterpret_cast<uint32_t*>(bits + row * stride);
     for (size_t i = 0; i + 1 < crossings.size(); i += 2) {
       const double from = std::max(0.0, std::ceil(crossings[i] - 0.5));
-      const double to =
-          std::min(static_cast<double>(image.width()), std::ceil(crossings[i + 1] - 0.5));
+      const double to = std::min(width, std::ceil(crossings[i + 1] - 0.5));
       if (from < to)
         std::fill(line + static_cast<int64_t>(from), line + static_cast<int64_t>(to), pixel);
     }

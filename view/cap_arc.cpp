@@ -21,19 +21,6 @@ constexpr int MAX_DEPTH = 24;             // halvings of a first chord
 constexpr double DEGENERATE = 1e-12;      // sine of the angle between the ends
 constexpr double MAX_FIRST_CHORDS = 1e4;  // a cap is never longer than this many first steps
 
-struct Vector {
-  double x;
-  double y;
-  double z;
-};
-
-Vector FromHorizontal(double azimuth, double altitude) {
-  const double c = std::cos(altitude);
-  return {c * std::cos(azimuth), c * std::sin(azimuth), std::sin(altitude)};
-}
-
-double Dot(const Vector& a, const Vector& b) { return a.x * b.x + a.y * b.y + a.z * b.z; }
-
 // A point of the arc with its unrounded pixel and the pixel the chart draws.
 struct Spot {
   double t;
@@ -44,7 +31,8 @@ struct Spot {
 
 class ArcTracer {
  public:
-  ArcTracer(const Projection& view, const Vector& a, const Vector& u) : view(view), a(a), u(u) {}
+  ArcTracer(const Projection& view, const Direction& a, const Direction& u)
+      : view(view), a(a), u(u) {}
 
   // Appends the pixels of the arc from t0 to t1 to points.
   void Trace(double t0, double t1, std::vector<Point>& points) {
@@ -63,11 +51,9 @@ class ArcTracer {
   Spot At(double t) const {
     const double c = std::cos(t);
     const double s = std::sin(t);
-    const Vector p{a.x * c + u.x * s, a.y * c + u.y * s, a.z * c + u.z * s};
-    const double azimuth = std::atan2(p.y, p.x);
-    const double altitude = std::asin(std::clamp(p.z, -1.0, 1.0));
+    const Direction p{a.x * c + u.x * s, a.y * c + u.y * s, a.z * c + u.z * s};
     Spot spot{t, 0.0, 0.0, Point{}};
-    spot.pixel = view.HorizontalToScreen(azimuth, altitude, spot.x, spot.y);
+    spot.pixel = view.HorizontalToScreen(p, spot.x, spot.y);
     return spot;
   }
 
@@ -96,25 +82,23 @@ class ArcTracer {
   }
 
   const Projection& view;
-  Vector a;
-  Vector u;
+  Direction a;
+  Direction u;
 };
 
 }  // namespace
 
-void DrawArcInCap(const Projection& view, const VisibleCap& cap, double azimuth1, double altitude1,
-                  double azimuth2, double altitude2, Surface& surface) {
-  const Vector a = FromHorizontal(azimuth1, altitude1);
-  const Vector b = FromHorizontal(azimuth2, altitude2);
+void DrawArcInCap(const Projection& view, const VisibleCap& cap, const Direction& a,
+                  const Direction& b, Surface& surface) {
   const double cosLength = Dot(a, b);
-  const Vector across{b.x - cosLength * a.x, b.y - cosLength * a.y, b.z - cosLength * a.z};
+  const Direction across{b.x - cosLength * a.x, b.y - cosLength * a.y, b.z - cosLength * a.z};
   const double sinLength = std::sqrt(Dot(across, across));
   if (!(sinLength > DEGENERATE)) return;
-  const Vector u{across.x / sinLength, across.y / sinLength, across.z / sinLength};
+  const Direction u{across.x / sinLength, across.y / sinLength, across.z / sinLength};
   const double length = std::atan2(sinLength, cosLength);
 
   // c . p(t) = k cos(t - phase).
-  const Vector c = FromHorizontal(cap.azimuth, cap.altitude);
+  const Direction& c = cap.centre;
   const double ca = Dot(c, a);
   const double cu = Dot(c, u);
   const double k = std::hypot(ca, cu);

@@ -67,16 +67,14 @@ void DrawEcliptic(const Projection& projection, Surface& surface, const SkyPlace
     double rightAscension = 0.0;
     double declination = 0.0;
     EclipticToCatalog(TWO_PI * i / SAMPLES, ofDate, jdTt, rightAscension, declination);
-    double azimuth = 0.0;
-    double altitude = 0.0;
-    projection.SkyToHorizontal(sky, rightAscension, declination, azimuth, altitude);
-    const bool shown = cap.Contains(azimuth, altitude);
+    const Direction horizontal = projection.SkyToHorizontal(sky, rightAscension, declination);
+    const bool shown = cap.Contains(horizontal);
     double x = 0.0;
     double y = 0.0;
     if (shown) {
-      projection.HorizontalToPixel(azimuth, altitude, x, y);
+      projection.HorizontalToPixel(horizontal, x, y);
       const double distance = std::hypot(x - centreX, y - centreY);
-      if (distance < nearest && (!nameAboveHorizon || altitude >= 0.0)) {
+      if (distance < nearest && (!nameAboveHorizon || horizontal.z >= 0.0)) {
         nearest = distance;
         nameX = x;
         nameY = y;

@@ -10,9 +10,8 @@ namespace halvane {
 
 namespace {
 
-void SkyFixed(const Observer& observer, double raMinusLst, double declination, double& azimuth,
-              double& altitude) {
-  observer.EquatorialToHorizontal(raMinusLst, declination, azimuth, altitude);
+Rotation SkyFixed(const Observer& observer, double siderealAngle) {
+  return observer.EquatorialToHorizontal(siderealAngle);
 }
 
 constexpr GridSystem EQUATORIAL_GRID = {SkyFixed, FormatDegreesLabel, FormatHoursLabel};

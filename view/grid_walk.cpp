@@ -35,31 +35,38 @@ int32_t SaturatingAdd(int32_t value, int32_t offset) {
 }
 
 // One pass over the grid's lines; the two loops differ only in which index runs along
-// the line, so both go through Visit.
+// the line, so both go through Visit. The grid's points are taken from the sines and cosines
+// of its meridians and parallels, worked out once, turned into the horizontal frame.
 class Walk {
  public:
-  Walk(const Projection& view, Surface& surface, const GridSystem& system, double siderealAngle,
+  Walk(const Projection& view, Surface& surface, const Rotation& turn, int32_t divisions,
        const VisibleCap& cap, std::vector<Point>& points)
-      : view(view),
-        surface(surface),
-        system(system),
-        siderealAngle(siderealAngle),
-        cap(cap),
-        points(points) {}
+      : view(view), surface(surface), turn(turn), cap(cap), points(points) {
+    const double step = PI / divisions;
+    for (int32_t i = 0; i <= 2 * divisions; ++i) {
+      cosLongitude.push_back(std::cos(i * step));
+      sinLongitude.push_back(std::sin(i * step));
+    }
+    for (int32_t k = 0; k <= divisions; ++k) {
+      cosLatitude.push_back(std::cos(k * step - HALF_PI));
+      sinLatitude.push_back(std::sin(k * step - HALF_PI));
+    }
+  }
 
-  // Adds the point (longitude, latitude) to the current run, or ends the run when the point
-  // lies outside the cap. label, when not null, is written at the point.
-  void Visit(double longitude, double latitude, GridLabelFormat label, double labelAngle) {
-    double azimuth = 0.0;
-    double altitude = 0.0;
-    system.toHorizontal(view.GetObserver(), longitude - siderealAngle, latitude, azimuth, altitude);
-    if (!cap.Contains(azimuth, altitude)) {
+  // Adds the point of meridian i and parallel k to the current run, or ends the run when the
+  // point lies outside the cap. label, when not null, is written at the point.
+  void Visit(int32_t i, int32_t k, GridLabelFormat label, double labelAngle) {
+    const size_t m = static_cast<size_t>(i);
+    const size_t p = static_cast<size_t>(k);
+    const Direction horizontal = turn.Apply(
+        {cosLatitude[p] * cosLongitude[m], cosLatitude[p] * sinLongitude[m], sinLatitude[p]});
+    if (!cap.Contains(horizontal)) {
       if (count > 0) surface.Polyline(points.data(), count);
       count = 0;
       return;
     }
     Point& point = points[static_cast<size_t>(count++)];
-    point = view.HorizontalToScreen(azimuth, altitude);
+    point = view.HorizontalToScreen(horizontal);
     if (label == nullptr) return;
     char16_t text[GRID_LABEL_CAPACITY];
     const size_t length = label(labelAngle, text);
@@ -76,10 +83,13 @@ class Walk {
  private:
   const Projection& view;
   Surface& surface;
-  const GridSystem& system;
-  double siderealAngle;
+  Rotation turn;
   const VisibleCap& cap;
   std::vector<Point>& points;
+  std::vector<double> cosLongitude;
+  std::vector<double> sinLongitude;
+  std::vector<double> cosLatitude;
+  std::vector<double> sinLatitude;
   int32_t count = 0;
 };
 
@@ -117,26 +127,24 @@ void WalkGrid(const Projection& view, Surface& surface, const GridSystem& system
   for (int32_t i = n - 1; i >= 1 && i * step - HALF_PI > high; --i) last = i;
 
   std::vector<Point> points(static_cast<size_t>(2 * n + 1));
-  Walk walk(view, surface, system, siderealAngle, cap, points);
+  Walk walk(view, surface, system.toHorizontal(view.GetObserver(), siderealAngle), n, cap, points);
   const int32_t middle = n / 2;
 
   for (int32_t meridian = 0; meridian < 2 * n; ++meridian) {
-    const double longitude = meridian * step;
     const bool labelled = meridian == 0 || meridian == n;
     for (int32_t k = first; k <= last; ++k) {
       const double latitude = k * step - HALF_PI;
       const bool label = labelled && k != middle;
-      walk.Visit(longitude, latitude, label ? system.latitudeLabel : nullptr, latitude);
+      walk.Visit(meridian, k, label ? system.latitudeLabel : nullptr, latitude);
     }
     walk.EndLine();
   }
 
   for (int32_t k = first; k <= last; ++k) {
-    const double latitude = k * step - HALF_PI;
     for (int32_t i = 0; i <= 2 * n; ++i) {
       const double longitude = i * step;
       const bool label = k == middle && i != 2 * n;
-      walk.Visit(longitude, latitude, label ? system.longitudeLabel : nullptr, longitude);
+      walk.Visit(i, k, label ? system.longitudeLabel : nullptr, longitude);
     }
     walk.EndLine();
   }

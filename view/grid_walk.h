@@ -5,6 +5,8 @@
 
 #include <cstddef>
 
+#include "astro/direction.h"
+
 namespace halvane {
 
 class Observer;
@@ -19,18 +21,16 @@ constexpr size_t GRID_LABEL_CAPACITY = 24;
 using GridLabelFormat = size_t (*)(double angle, char16_t* text);
 
 struct GridSystem {
-  // The horizontal position (radians) of the grid point whose longitude minus the sidereal
-  // angle is longitude and whose latitude is latitude.
-  void (*toHorizontal)(const Observer& observer, double longitude, double latitude, double& azimuth,
-                       double& altitude);
+  // The turn of the grid's frame into the horizontal one at this sidereal angle (radians).
+  Rotation (*toHorizontal)(const Observer& observer, double siderealAngle);
   GridLabelFormat latitudeLabel;   // on the lines of longitude 0 and PI
   GridLabelFormat longitudeLabel;  // on the middle parallel
 };
 
 // Draws the grid of the projection's grid divisions per half turn with the pen and text colour
 // already selected into surface. centreLatitude is the view centre's latitude in the grid's
-// frame (it chooses the parallels); siderealAngle is subtracted from every longitude before
-// toHorizontal (0 for a grid fixed to the horizon).
+// frame (it chooses the parallels); siderealAngle is handed to toHorizontal (0 for a grid fixed
+// to the horizon).
 void WalkGrid(const Projection& view, Surface& surface, const GridSystem& system,
               double centreLatitude, double siderealAngle);
 

@@ -10,10 +10,8 @@ namespace halvane {
 
 namespace {
 
-void HorizonFixed(const Observer&, double azimuth, double altitude, double& outAzimuth,
-                  double& outAltitude) {
-  outAzimuth = azimuth;
-  outAltitude = altitude;
+Rotation HorizonFixed(const Observer&, double) {
+  return {{1.0, 0.0, 0.0}, {0.0, 1.0, 0.0}, {0.0, 0.0, 1.0}};
 }
 
 constexpr GridSystem HORIZONTAL_GRID = {HorizonFixed, FormatDegreesLabel, FormatDegreesLabel};

@@ -53,19 +53,14 @@ void Projection::SetViewRect(const Rect& rect) {
   UpdateProjection();
 }
 
-void Projection::ViewToScreen(double x, double y, int32_t& sx, int32_t& sy) const {
-  sx = ToInt32(TruncateClamped(xScale * x) + centerX);
-  sy = ToInt32(TruncateClamped(yScale * y) + centerY);
-}
-
 void Projection::ScreenToView(int32_t sx, int32_t sy, double& x, double& y) const {
   x = static_cast<double>(int64_t{sx} - centerX) / xScale;
   y = static_cast<double>(int64_t{sy} - centerY) / yScale;
 }
 
-void Projection::SkyToHorizontal(const SkyPlaces& sky, double rightAscension, double declination,
-                                 double& azimuth, double& altitude) const {
-  sky.ToHorizontal(*observer, rightAscension, declination, azimuth, altitude);
+Direction Projection::SkyToHorizontal(const SkyPlaces& sky, double rightAscension,
+                                      double declination) const {
+  return sky.ToHorizontal(*observer, rightAscension, declination);
 }
 
 void Projection::ScreenToHorizontal(int32_t x, int32_t y, double& azimuth, double& altitude) const {
@@ -91,7 +86,7 @@ void Projection::ScreenToSky(const SkyPlaces& sky, int32_t x, int32_t y, double&
 void Projection::AimAt(const SkyPlaces& sky, double rightAscension, double declination) {
   double azimuth = 0.0;
   double altitude = 0.0;
-  SkyToHorizontal(sky, rightAscension, declination, azimuth, altitude);
+  sky.ToHorizontal(*observer, rightAscension, declination, azimuth, altitude);
   orientation.SetViewDirection(azimuth, altitude);
 }
 

@@ -6,7 +6,9 @@
 
 #include <cstdint>
 
+#include "astro/direction.h"
 #include "platform/surface.h"
+#include "view/pixel_math.h"
 #include "view/view_orientation.h"
 
 namespace halvane {
@@ -24,34 +26,40 @@ class Projection {
   void SetViewRect(const Rect& rect);
 
   // View plane (radians, y up) to client pixels; products truncated towards zero.
-  void ViewToScreen(double x, double y, int32_t& sx, int32_t& sy) const;
+  void ViewToScreen(double x, double y, int32_t& sx, int32_t& sy) const {
+    sx = ToInt32(TruncateClamped(xScale * x) + centerX);
+    sy = ToInt32(TruncateClamped(yScale * y) + centerY);
+  }
   // Client pixels to view plane; the inverse of ViewToScreen up to the truncation.
   void ScreenToView(int32_t sx, int32_t sy, double& x, double& y) const;
 
   // The one way from the sky to a pixel. A J2000 right ascension and declination (radians) to
-  // the azimuth and altitude (radians) the chart draws, through the frame's sky.
-  void SkyToHorizontal(const SkyPlaces& sky, double rightAscension, double declination,
-                       double& azimuth, double& altitude) const;
-  // A horizontal position (radians) to its client pixel.
-  Point HorizontalToScreen(double azimuth, double altitude) const {
+  // the horizontal direction the chart draws, through the frame's sky.
+  Direction SkyToHorizontal(const SkyPlaces& sky, double rightAscension, double declination) const;
+  // A horizontal direction to its client pixel.
+  Point HorizontalToScreen(const Direction& horizontal) const {
     double exactX = 0.0;
     double exactY = 0.0;
-    return HorizontalToScreen(azimuth, altitude, exactX, exactY);
+    return HorizontalToScreen(horizontal, exactX, exactY);
   }
   // The same, also giving the pixel before truncation.
-  Point HorizontalToScreen(double azimuth, double altitude, double& exactX, double& exactY) const {
+  Point HorizontalToScreen(const Direction& horizontal, double& exactX, double& exactY) const {
     double x = 0.0;
     double y = 0.0;
-    orientation.HorizontalToView(azimuth, altitude, x, y);
+    orientation.HorizontalToView(horizontal, x, y);
     exactX = xScale * x + centerX;
     exactY = yScale * y + centerY;
     Point p;
     ViewToScreen(x, y, p.x, p.y);
     return p;
   }
-  // A horizontal position (radians) to its place on the chart in pixels, not truncated.
-  void HorizontalToPixel(double azimuth, double altitude, double& pixelX, double& pixelY) const {
-    HorizontalToScreen(azimuth, altitude, pixelX, pixelY);
+  // The same from an azimuth and altitude (radians).
+  Point HorizontalToScreen(double azimuth, double altitude) const {
+    return HorizontalToScreen(DirectionOf(azimuth, altitude));
+  }
+  // A horizontal direction to its place on the chart in pixels, not truncated.
+  void HorizontalToPixel(const Direction& horizontal, double& pixelX, double& pixelY) const {
+    HorizontalToScreen(horizontal, pixelX, pixelY);
   }
   // A client pixel back to the J2000 direction (radians) the chart draws there.
   void ScreenToSky(const SkyPlaces& sky, int32_t x, int32_t y, double& rightAscension,

@@ -56,21 +56,16 @@ double SpriteRadius(double magnitude, int32_t zoomOffset) {
 // Where a point at right ascension and declination lands; false when it falls outside cap.
 bool ToScreen(const Projection& projection, const VisibleCap& cap, double rightAscension,
               double declination, const SkyPlaces& sky, double& sx, double& sy) {
-  double azimuth = 0.0;
-  double altitude = 0.0;
-  projection.SkyToHorizontal(sky, rightAscension, declination, azimuth, altitude);
-  if (!cap.Contains(azimuth, altitude)) return false;
-  const Point pixel = projection.HorizontalToScreen(azimuth, altitude);
+  const Direction horizontal = projection.SkyToHorizontal(sky, rightAscension, declination);
+  if (!cap.Contains(horizontal)) return false;
+  const Point pixel = projection.HorizontalToScreen(horizontal);
   sx = pixel.x;
   sy = pixel.y;
   return true;
 }
 
 bool AboveHorizon(const Projection& projection, const BodyPlace& place, const SkyPlaces& sky) {
-  double azimuth = 0.0;
-  double altitude = 0.0;
-  projection.SkyToHorizontal(sky, place.rightAscension, place.declination, azimuth, altitude);
-  return altitude >= 0.0;
+  return projection.SkyToHorizontal(sky, place.rightAscension, place.declination).z >= 0.0;
 }
 
 // A disc as spans: the rows and columns of the chart that lie within radius of the centre.

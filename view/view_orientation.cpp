@@ -10,7 +10,6 @@ namespace halvane {
 namespace {
 
 constexpr double ROTATION_STEP = 15 * DEG_TO_RAD;  // radians
-constexpr double SMALL_DISTANCE = 0.001;           // radians, below it the scale factor is 1
 
 // Rounding can push a sine or cosine just past 1; asin and acos would then give NaN.
 double ClampUnit(double x) { return std::clamp(x, -1.0, 1.0); }
@@ -24,6 +23,16 @@ void ViewOrientation::Recompute() {
   sinRotation = std::sin(rotation);
   sinViewAltitude = std::sin(viewAltitude);
   cosViewAltitude = std::cos(viewAltitude);
+  const double cosAzimuth = std::cos(viewAzimuth);
+  const double sinAzimuth = std::sin(viewAzimuth);
+  // The picture's right and top before it is turned: along the horizon, and towards the zenith.
+  const Direction right{-sinAzimuth, cosAzimuth, 0.0};
+  const Direction up{-sinViewAltitude * cosAzimuth, -sinViewAltitude * sinAzimuth, cosViewAltitude};
+  toRight = {cosRotation * right.x + sinRotation * up.x, cosRotation * right.y + sinRotation * up.y,
+             sinRotation * up.z};
+  toUp = {cosRotation * up.x - sinRotation * right.x, cosRotation * up.y - sinRotation * right.y,
+          cosRotation * up.z};
+  toCentre = {cosViewAltitude * cosAzimuth, cosViewAltitude * sinAzimuth, sinViewAltitude};
 }
 
 void ViewOrientation::GetViewDirection(double& azimuth, double& altitude) const {
@@ -56,21 +65,6 @@ void ViewOrientation::RotateClockwise() {
 void ViewOrientation::RotateCounterClockwise() {
   rotation = rotation - ROTATION_STEP;
   Recompute();
-}
-
-void ViewOrientation::HorizontalToView(double azimuth, double altitude, double& x,
-                                       double& y) const {
-  const double dA = viewAzimuth - azimuth;
-  const double cosH = std::cos(altitude);
-  const double sinH = std::sin(altitude);
-  const double cosDA = std::cos(dA);
-  const double c = std::acos(ClampUnit(cosViewAltitude * cosH * cosDA + sinViewAltitude * sinH));
-  const double sinC = std::sin(c);
-  const double k = std::fabs(sinC) < SMALL_DISTANCE ? 1.0 : c / sinC;
-  const double x0 = -((k * cosH) * std::sin(dA));
-  const double y0 = (cosViewAltitude * sinH - (sinViewAltitude * cosH) * cosDA) * k;
-  x = sinRotation * y0 + cosRotation * x0;
-  y = cosRotation * y0 - sinRotation * x0;
 }
 
 void ViewOrientation::ViewToHorizontal(double x, double y, double& azimuth,

@@ -2,6 +2,8 @@
 // rotation of the picture, and the transforms between the horizontal frame and the view plane.
 #pragma once
 
+#include "astro/direction.h"
+
 namespace halvane {
 
 // Angles in radians. Azimuth counts from north through east. Every operation that changes an
@@ -37,16 +39,37 @@ class ViewOrientation {
 
   // Azimuthal equidistant projection centred on the view direction, then turned clockwise by the
   // rotation: x to the right, y upwards, radians of arc from the centre. Points within 0.001 rad
-  // of the antipode land within 0.001 of the origin.
-  void HorizontalToView(double azimuth, double altitude, double& x, double& y) const;
+  // of the antipode land within 0.001 of the origin. Returns the cosine of the point's distance
+  // from the view centre.
+  double HorizontalToView(const Direction& horizontal, double& x, double& y) const {
+    const double across = Dot(toRight, horizontal);
+    const double upward = Dot(toUp, horizontal);
+    const double along = Dot(toCentre, horizontal);
+    const double sinDistance = std::sqrt(across * across + upward * upward);
+    const double k =
+        sinDistance < SMALL_DISTANCE ? 1.0 : std::atan2(sinDistance, along) / sinDistance;
+    x = k * across;
+    y = k * upward;
+    return along;
+  }
+  double HorizontalToView(double azimuth, double altitude, double& x, double& y) const {
+    return HorizontalToView(DirectionOf(azimuth, altitude), x, y);
+  }
   // Inverse of HorizontalToView for points less than pi - 0.001 from the centre; the azimuth lies
   // in (-2 pi, 2 pi) and may be negative.
   void ViewToHorizontal(double x, double y, double& azimuth, double& altitude) const;
   // Neither transform returns NaN for finite input.
 
  private:
+  static constexpr double SMALL_DISTANCE = 0.001;  // radians, below it the scale factor is 1
+
   void Recompute();
 
+  // The view's axes in the horizontal frame: towards the picture's right, its top, and the
+  // view centre.
+  Direction toRight;
+  Direction toUp;
+  Direction toCentre;
   double cosRotation = 1.0;
   double sinRotation = 0.0;
   double sinViewAltitude = 1.0;

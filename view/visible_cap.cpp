@@ -38,6 +38,7 @@ VisibleCap VisibleCap::Around(double azimuth, double altitude, double radius) {
   cap.altitude = altitude;
   cap.sinAltitude = std::sin(altitude);
   cap.cosAltitude = std::cos(altitude);
+  cap.centre = DirectionOf(azimuth, altitude);
   cap.radius = radius;
   cap.cosRadius = std::cos(radius);
   return cap;

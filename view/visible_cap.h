@@ -4,6 +4,8 @@
 
 #include <cmath>
 
+#include "astro/direction.h"
+
 namespace halvane {
 
 class Projection;
@@ -16,17 +18,14 @@ struct VisibleCap {
   // A cap of the given radius (radians) around (azimuth, altitude) (radians).
   static VisibleCap Around(double azimuth, double altitude, double radius);
 
-  // True when the horizontal point lies at most radius from the centre (boundary included).
-  bool Contains(double pointAzimuth, double pointAltitude) const {
-    return cosRadius <=
-           sinAltitude * std::sin(pointAltitude) +
-               (std::cos(pointAltitude) * std::cos(pointAzimuth - azimuth)) * cosAltitude;
-  }
+  // True when the horizontal direction lies at most radius from the centre (boundary included).
+  bool Contains(const Direction& point) const { return cosRadius <= Dot(centre, point); }
 
   double azimuth = 0.0;   // A0, the view centre's azimuth, radians
   double altitude = 0.0;  // h0, the view centre's altitude, radians (may lie past the zenith)
   double sinAltitude = 0.0;
   double cosAltitude = 1.0;
+  Direction centre;     // the same centre as a horizontal direction
   double radius = 0.0;  // R, radians
   double cosRadius = 1.0;
 };

@@ -43,15 +43,15 @@ TEST(VisibleCap, RadiusFollowsZoomAspectAndMarginAndIncludesItsEdge) {
 
   view.SetViewDirection(PI / 3, PI / 6);
   const VisibleCap cap = VisibleCap::ForView(view, 0.0);
-  EXPECT_TRUE(cap.Contains(PI / 3, PI / 6)) << "the centre";
-  EXPECT_TRUE(cap.Contains(PI / 3, PI / 6 + 1.30));
-  EXPECT_FALSE(cap.Contains(PI / 3, PI / 6 + 1.31));
-  EXPECT_FALSE(cap.Contains(PI / 3 + PI, 0.0)) << "behind the observer";
+  EXPECT_TRUE(cap.Contains(DirectionOf(PI / 3, PI / 6))) << "the centre";
+  EXPECT_TRUE(cap.Contains(DirectionOf(PI / 3, PI / 6 + 1.30)));
+  EXPECT_FALSE(cap.Contains(DirectionOf(PI / 3, PI / 6 + 1.31)));
+  EXPECT_FALSE(cap.Contains(DirectionOf(PI / 3 + PI, 0.0))) << "behind the observer";
   // Along the horizon from azimuth 0 the distance is the azimuth itself.
   const VisibleCap horizon = VisibleCap::Around(0.0, 0.0, 0.5);
-  EXPECT_TRUE(horizon.Contains(0.5, 0.0));
-  EXPECT_TRUE(horizon.Contains(-0.5, 0.0));
-  EXPECT_FALSE(horizon.Contains(0.5000001, 0.0));
+  EXPECT_TRUE(horizon.Contains(DirectionOf(0.5, 0.0)));
+  EXPECT_TRUE(horizon.Contains(DirectionOf(-0.5, 0.0)));
+  EXPECT_FALSE(horizon.Contains(DirectionOf(0.5000001, 0.0)));
 }
 
 // Every pixel a sprite centred just off the chart can reach lies in the cap, on wide and tall
@@ -75,12 +75,12 @@ TEST(VisibleCap, HoldsTheChartsCornersAndStopsShortOfTheAntipode) {
           double azimuth = 0.0;
           double altitude = 0.0;
           view.GetOrientation().ViewToHorizontal(u, v, azimuth, altitude);
-          EXPECT_TRUE(cap.Contains(azimuth, altitude))
+          EXPECT_TRUE(cap.Contains(DirectionOf(azimuth, altitude)))
               << chart.right << "x" << chart.bottom << " zoom " << zoom << " at " << x << "," << y;
         }
       }
-      EXPECT_FALSE(cap.Contains(0.4 + PI, -0.3));
-      EXPECT_FALSE(cap.Contains(0.4 + PI, -0.3 + 0.0011));
+      EXPECT_FALSE(cap.Contains(DirectionOf(0.4 + PI, -0.3)));
+      EXPECT_FALSE(cap.Contains(DirectionOf(0.4 + PI, -0.3 + 0.0011)));
     }
   }
 }
