@@ -9,24 +9,18 @@
 
 namespace halvane {
 
-void EclipticToCatalog(double longitude, bool ofDate, double jdTt, double& rightAscension,
-                       double& declination) {
-  double ecliptic[3] = {std::cos(longitude), std::sin(longitude), 0.0};
-  double equatorial[3] = {};
+Rotation EclipticToCatalog(bool ofDate, double jdTt) {
   if (ofDate) {
     double rotation[3][3];
-    eraEcm06(jdTt, 0.0, rotation);  // catalog to ecliptic of date
-    eraTrxp(rotation, ecliptic, equatorial);
-  } else {
-    const double obliquity = eraObl06(JD_J2000, 0.0);
-    const double c = std::cos(obliquity);
-    const double s = std::sin(obliquity);
-    equatorial[0] = ecliptic[0];
-    equatorial[1] = c * ecliptic[1] - s * ecliptic[2];
-    equatorial[2] = s * ecliptic[1] + c * ecliptic[2];
+    eraEcm06(jdTt, 0.0, rotation);  // catalog to ecliptic of date; its transpose turns back
+    return {{rotation[0][0], rotation[1][0], rotation[2][0]},
+            {rotation[0][1], rotation[1][1], rotation[2][1]},
+            {rotation[0][2], rotation[1][2], rotation[2][2]}};
   }
-  eraC2s(equatorial, &rightAscension, &declination);
-  rightAscension = eraAnp(rightAscension);
+  const double obliquity = eraObl06(JD_J2000, 0.0);
+  const double c = std::cos(obliquity);
+  const double s = std::sin(obliquity);
+  return {{1.0, 0.0, 0.0}, {0.0, c, -s}, {0.0, s, c}};
 }
 
 }  // namespace halvane

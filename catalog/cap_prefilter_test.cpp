@@ -188,5 +188,59 @@ TEST(CapPrefilter, KeepsEveryCatalogPositionTheCapKeepsAtEveryLatitude) {
   }
 }
 
+// The plain sky's tests in the catalog's own frame: a point is placed where the angle-by-angle
+// transform puts it and kept exactly when the cap holds it, and no arc that reaches the cap is
+// dropped, at zooms from the whole sky to the narrowest and over the zenith.
+TEST(CatalogCulling, PlainSkyKeepsEveryPointAndArcTheCapHolds) {
+  std::mt19937_64 random(16);
+  std::uniform_real_distribution<double> unit(0.0, 1.0);
+  const auto randomPoint = [&] {
+    return CatalogPointOf(TWO_PI * unit(random), std::asin(2.0 * unit(random) - 1.0));
+  };
+  for (const double latitude : {50.0, -89.9, 0.0}) {
+    for (int zoom = -1; zoom <= 5; zoom += 2) {
+      Observer observer;
+      observer.SetLocation(-20.0, latitude);
+      Projection view(Rect{0, 0, 240, 294}, &observer);
+      view.SetViewDirection(1.0, zoom < 1 ? 2.0 : 0.4);  // past the zenith at wide fields
+      for (int i = 0; i < zoom; ++i) view.ZoomIn();
+      for (int i = 0; i > zoom; --i) view.ZoomOut();
+      const SkyPlaces sky(2.5);
+      const CatalogCulling culling(view, sky);
+      ASSERT_TRUE(culling.turn.has_value());
+      for (int n = 0; n < 4000; ++n) {
+        const CatalogPoint a = randomPoint();
+        double azimuth = 0.0;
+        double altitude = 0.0;
+        sky.ToHorizontal(observer, a.rightAscension, a.declination, azimuth, altitude);
+        const Direction exact = DirectionOf(azimuth, altitude);
+        Direction placed;
+        if (culling.PlaceInCap(view, sky, a, placed)) {
+          EXPECT_NEAR(Dot(placed, exact), 1.0, 1e-12);
+        } else {
+          EXPECT_LT(Dot(exact, culling.cap.centre), culling.cap.cosRadius + 1e-12);
+        }
+        // A short arc near a, its points sampled along the great circle.
+        CatalogPoint b = randomPoint();
+        const double t = 0.02 + 0.3 * unit(random);
+        b = CatalogPointOf(
+            a.rightAscension + t * std::remainder(b.rightAscension - a.rightAscension, TWO_PI),
+            a.declination + t * (b.declination - a.declination));
+        if (culling.ArcMayMeetCap(sky, a, b)) continue;
+        for (int k = 0; k <= 64; ++k) {
+          const double f = k / 64.0;
+          const Direction mix{a.direction.x * (1 - f) + b.direction.x * f,
+                              a.direction.y * (1 - f) + b.direction.y * f,
+                              a.direction.z * (1 - f) + b.direction.z * f};
+          const Direction horizontal = culling.turn->Apply(mix);
+          ASSERT_LT(Dot(horizontal, culling.cap.centre),
+                    culling.cap.cosRadius * std::sqrt(Dot(mix, mix)))
+              << "zoom " << zoom << " latitude " << latitude << " arc " << n;
+        }
+      }
+    }
+  }
+}
+
 }  // namespace
 }  // namespace halvane

@@ -11,6 +11,7 @@
 #include <string>
 #include <vector>
 
+#include "catalog/catalog_cache.h"
 #include "tests/support/scratch_folder.h"
 
 namespace halvane {
@@ -137,6 +138,26 @@ TEST_F(WalkFolder, RecordsThatStraddleBufferRefillsArriveIntact) {
   EXPECT_EQ(result, WalkResult::Completed);
   EXPECT_EQ(seen, COUNT);
   EXPECT_TRUE(intact);
+}
+
+// A kept catalog follows its file: rewritten, removed and back again.
+TEST_F(WalkFolder, CachedRecordsAreReadAgainWhenTheFileChanges) {
+  const auto read = [](const std::string& path) -> const CachedCatalog<uint8_t>& {
+    return CachedRecords<uint8_t>(path, "COBO", 2, [](const uint8_t* r) { return r[0]; });
+  };
+  std::vector<uint8_t> bytes = Header("COBO");
+  bytes.insert(bytes.end(), {7, 0, 8, 0});
+  const std::string path = Write("kept.dat", bytes);
+  EXPECT_EQ(read(path).records, (std::vector<uint8_t>{7, 8}));
+  EXPECT_EQ(read(path).records, (std::vector<uint8_t>{7, 8}));
+  bytes.insert(bytes.end(), {9, 0});
+  Write("kept.dat", bytes);
+  EXPECT_EQ(read(path).records, (std::vector<uint8_t>{7, 8, 9}));
+  std::filesystem::remove(path);
+  EXPECT_EQ(read(path).result, WalkResult::CannotOpen);
+  EXPECT_TRUE(read(path).records.empty());
+  Write("kept.dat", bytes);
+  EXPECT_EQ(read(path).records.size(), 3u);
 }
 
 }  // namespace

@@ -3,6 +3,7 @@
 #include "view/ecliptic_layer.h"
 
 #include <cmath>
+#include <optional>
 
 #include "astro/angles.h"
 #include "astro/ecliptic.h"
@@ -63,11 +64,20 @@ void DrawEcliptic(const Projection& projection, Surface& surface, const SkyPlace
   double nearest = HUGE_VAL;
   double nameX = 0.0;
   double nameY = 0.0;
+  const Rotation toCatalog = EclipticToCatalog(ofDate, jdTt);
+  const std::optional<Rotation> turn = sky.CatalogToHorizontal(projection.GetObserver());
   for (int32_t i = 0; i <= SAMPLES; ++i) {
-    double rightAscension = 0.0;
-    double declination = 0.0;
-    EclipticToCatalog(TWO_PI * i / SAMPLES, ofDate, jdTt, rightAscension, declination);
-    const Direction horizontal = projection.SkyToHorizontal(sky, rightAscension, declination);
+    const double longitude = TWO_PI * i / SAMPLES;
+    const Direction catalog = toCatalog.Apply({std::cos(longitude), std::sin(longitude), 0.0});
+    Direction horizontal;
+    if (turn) {
+      horizontal = turn->Apply(catalog);
+    } else {
+      double rightAscension = 0.0;
+      double declination = 0.0;
+      AnglesOf(catalog, rightAscension, declination);
+      horizontal = projection.SkyToHorizontal(sky, rightAscension, declination);
+    }
     const bool shown = cap.Contains(horizontal);
     double x = 0.0;
     double y = 0.0;
