@@ -217,6 +217,15 @@ void BM_Frame_ViewLayers(benchmark::State& state) {
   chart.view.GetLayers().ApplyViewLayerFlags(state.range(2) != 0 ? 0 : FIVE_LAYERS);
   for (auto _ : state) chart.view.DrawFrame(chart.image, chart.progress, chart.moment);
 }
+// The chart as a new user first sees it: the layers on by default, the view layers all on.
+void BM_Frame_Default(benchmark::State& state) {
+  BenchChart chart(false, state.range(0) != 0, 0);
+  chart.view.GetLayers().ApplyLayerFlags(DEFAULT_LAYER_FLAGS);
+  chart.view.GetLayers().ApplyViewLayerFlags(0);
+  for (auto _ : state) chart.view.DrawFrame(chart.image, chart.progress, chart.moment);
+}
+BENCHMARK(BM_Frame_Default)->ArgName("large")->Arg(0)->Arg(1)->Unit(benchmark::kMicrosecond);
+
 BENCHMARK(BM_Frame_ViewLayers)
     ->ArgNames({"south", "large", "on"})
     ->ArgsProduct({{0, 1}, {0, 1}, {0, 1}})

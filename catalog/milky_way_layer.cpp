@@ -176,7 +176,9 @@ class RingCutter {
 
  private:
   bool Outside(const ViewPoint& p) const { return p[2] < cosCut; }
-  static double Distance(const ViewPoint& p) { return std::atan2(std::hypot(p[0], p[1]), p[2]); }
+  // Unit vectors: their squares cannot overflow, so the plain root serves.
+  static double Across(const ViewPoint& p) { return std::sqrt(p[0] * p[0] + p[1] * p[1]); }
+  static double Distance(const ViewPoint& p) { return std::atan2(Across(p), p[2]); }
   // The turn about the view's centre from a to b, the short way.
   static double Turn(const ViewPoint& a, const ViewPoint& b) {
     return std::atan2(a[0] * b[1] - a[1] * b[0], a[0] * b[0] + a[1] * b[1]);
@@ -192,7 +194,7 @@ class RingCutter {
   }
   // The chart's projection keeps the distance from the centre along the sphere.
   void Emit(const ViewPoint& p, Polygon& polygon) const {
-    const double across = std::hypot(p[0], p[1]);
+    const double across = Across(p);
     const double scale = across > 0.0 ? std::atan2(across, p[2]) / across : 1.0;
     EmitPlane(p[0] * scale, p[1] * scale, polygon);
   }

@@ -2,6 +2,8 @@
 // as a sprite sized by brightness and tinted by colour, with the progress strip driven by the pass.
 #include "catalog/catalog_layers.h"
 
+#include <algorithm>
+#include <array>
 #include <cmath>
 #include <cstdint>
 #include <string>
@@ -39,6 +41,50 @@ struct CachedStar {
   int16_t colorIndex;
 };
 
+// Copies of the brighter stars in file order, with their numbers in the file: a wide field's
+// magnitude limit leaves most stars out, and its pass then walks a short dense list instead of
+// visiting every record. A pass over them all reads the magnitudes and declinations side by side
+// first, and only the stars that pass both tests in full.
+struct BrightTiers {
+  struct Tier {
+    int32_t limit = 0;  // hundredths: every star at most this bright
+    std::vector<CachedStar> stars;
+    std::vector<int32_t> numbers;  // 1 for the file's first record
+  };
+  static constexpr std::array<int32_t, 4> LIMITS = {300, 400, 500, 600};
+
+  BrightTiers() = default;
+  explicit BrightTiers(const std::vector<CachedStar>& all) {
+    magnitudes.reserve(all.size());
+    declinations.reserve(all.size());
+    for (const CachedStar& star : all) {
+      magnitudes.push_back(star.magnitude);
+      declinations.push_back(star.place.declination);
+    }
+    for (const int32_t limit : LIMITS) {
+      Tier& tier = tiers.emplace_back();
+      tier.limit = limit;
+      for (size_t i = 0; i < all.size(); ++i) {
+        if (all[i].magnitude > limit) continue;
+        tier.stars.push_back(all[i]);
+        tier.numbers.push_back(static_cast<int32_t>(i + 1));
+      }
+    }
+  }
+
+  // The smallest tier that holds every star at most limit bright; null: walk them all.
+  const Tier* For(int32_t limit) const {
+    for (const Tier& tier : tiers) {
+      if (limit <= tier.limit) return &tier;
+    }
+    return nullptr;
+  }
+
+  std::vector<Tier> tiers;
+  std::vector<int16_t> magnitudes;  // of every star, in file order
+  std::vector<double> declinations;
+};
+
 CachedStar DecodeCachedStar(const uint8_t* bytes) {
   const StarRecord star = DecodeStar(bytes);
   return {CatalogPointOf(star.rightAscension, star.declination), star.magnitude, star.colorIndex};
@@ -56,8 +102,8 @@ void DrawStarFile(const std::string& path, bool faint, const Projection& project
   const int32_t zoomOffset = faint ? FaintZoomOffset(field) : StarZoomOffset(field);
   const int32_t faintest = FAINTEST_SHIFTED_MAGNITUDE + 100 * layers.starLimitOffset;
 
-  const CachedCatalog<CachedStar>& stars =
-      CachedRecords<CachedStar>(path, STARS_TAG, STAR_RECORD_SIZE, DecodeCachedStar);
+  const CachedCatalog<CachedStar, BrightTiers>& stars =
+      CachedRecords<CachedStar, BrightTiers>(path, STARS_TAG, STAR_RECORD_SIZE, DecodeCachedStar);
   if (!UsableCatalog(stars, FILE_NOT_FOUND_TEXT, drawSurface, viewRect)) return;
 
   const int64_t left = int64_t{viewRect.left} - EDGE_MARGIN;
@@ -65,30 +111,55 @@ void DrawStarFile(const std::string& path, bool faint, const Projection& project
   const int64_t top = int64_t{viewRect.top} - EDGE_MARGIN;
   const int64_t bottom = int64_t{viewRect.bottom} + EDGE_MARGIN;
 
-  int32_t count = 0;
-  for (const CachedStar& star : stars.records) {
-    ++count;
-    if (starCount != nullptr && count % PROGRESS_INTERVAL == 0 && *starCount != 0) {
-      progress.Show(100.0 * count / *starCount, progressSurface);
-    }
+  const auto draw = [&](const CachedStar& star) {
     // Summed in 32 bits: a faint magnitude near the 16-bit limit must stay faint.
     const int32_t shiftedMagnitude = int32_t{star.magnitude} + zoomOffset;
-    if (shiftedMagnitude > faintest || star.magnitude > skyFaintest) continue;
-    if (!std::isfinite(star.place.rightAscension)) continue;
+    if (shiftedMagnitude > faintest || star.magnitude > skyFaintest) return;
+    if (!std::isfinite(star.place.rightAscension)) return;
     Direction horizontal;
-    if (!culling.PlaceInCap(projection, sky, star.place, horizontal)) continue;
+    if (!culling.PlaceInCap(projection, sky, star.place, horizontal)) return;
     const Point pixel = projection.HorizontalToScreen(horizontal);
     const int32_t sx = pixel.x;
     const int32_t sy = pixel.y;
-    if (sx < left || sx > right || sy < top || sy > bottom) continue;
-    if (starSprites == nullptr) continue;
+    if (sx < left || sx > right || sy < top || sy > bottom) return;
+    if (starSprites == nullptr) return;
 
     const int32_t row = StarSpriteRow(star.colorIndex);
     const int32_t column = StarSpriteColumn(faint ? FAINTEST_SHIFTED_MAGNITUDE : shiftedMagnitude);
     drawSurface.Blit(sx - STAR_SPRITE_HALF, sy - STAR_SPRITE_HALF, STAR_SPRITE_SIZE,
                      STAR_SPRITE_SIZE, *starSprites, STAR_SPRITE_SIZE * column,
                      STAR_SPRITE_SIZE * row, RasterOp::Or);
+  };
+  // The strip grows every PROGRESS_INTERVAL records of the file, walked or passed over.
+  const bool showProgress = starCount != nullptr && *starCount != 0;
+  int32_t counted = 0;
+  const auto countTo = [&](int32_t number) {
+    if (!showProgress) return;
+    for (int32_t c = (counted / PROGRESS_INTERVAL + 1) * PROGRESS_INTERVAL; c <= number;
+         c += PROGRESS_INTERVAL) {
+      progress.Show(100.0 * c / *starCount, progressSurface);
+    }
+    counted = number;
+  };
+
+  const auto count = static_cast<int32_t>(stars.records.size());
+  // 32 bits, as above: the brightest magnitude any star may have and still be drawn.
+  const int32_t limit = std::min(faintest - zoomOffset, skyFaintest);
+  if (const BrightTiers::Tier* tier = stars.index.For(limit)) {
+    for (size_t i = 0; i < tier->stars.size(); ++i) {
+      countTo(tier->numbers[i]);
+      draw(tier->stars[i]);
+    }
+  } else {
+    const std::vector<int16_t>& magnitudes = stars.index.magnitudes;
+    const std::vector<double>& declinations = stars.index.declinations;
+    for (int32_t i = 0; i < count; ++i) {
+      if (showProgress && (i + 1) % PROGRESS_INTERVAL == 0) countTo(i + 1);
+      const auto at = static_cast<size_t>(i);
+      if (magnitudes[at] <= limit && culling.InBand(declinations[at])) draw(stars.records[at]);
+    }
   }
+  countTo(count);
   if (starCount != nullptr) *starCount = count;
 }
 

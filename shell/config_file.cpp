@@ -34,7 +34,6 @@ constexpr uint16_t EXTENSION_VERSION = 2;
 constexpr size_t VIEW_LAYER_FLAGS_AT = 52;  // in the block, after its header
 constexpr size_t PHONE_FLAGS_AT = 54;       // in the block, after its header
 constexpr size_t POSITION_SOURCE_AT = 60;   // in the block, after its header
-constexpr uint16_t DEFAULT_LAYER_FLAGS = LAYER_HORIZONTAL_GRID | LAYER_CONSTELLATION_LINES;
 constexpr uint8_t PHONE_POINT_AT_SKY = 1 << 1;
 constexpr size_t COMPASS_OFFSET_AT = 56;        // in the block, after its header
 constexpr int CREATE_ATTEMPTS = 100;            // names tried before the save gives up

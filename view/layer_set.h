@@ -16,6 +16,9 @@ constexpr uint16_t LAYER_SOLAR_SYSTEM_HIDDEN = 1 << 4;
 // Not a layer: every layer in the apparent places of the date. Clear in older files.
 constexpr uint16_t LAYER_PRECISE_POSITIONS = 1 << 5;
 
+// The layers a new chart shows: the solar system too, whose bit means hidden.
+constexpr uint16_t DEFAULT_LAYER_FLAGS = LAYER_HORIZONTAL_GRID | LAYER_CONSTELLATION_LINES;
+
 // Config.dat's view-layer flags: set means hidden, so files that predate a layer show it.
 constexpr uint16_t LAYER_CONSTELLATION_NAMES_HIDDEN = 1 << 0;
 constexpr uint16_t LAYER_STAR_NAMES_HIDDEN = 1 << 1;
