@@ -2,12 +2,17 @@
 // the window procedure, paint requests are coalesced and delivered from the event loop.
 #include "platform/window_system.h"
 
+#include <fontconfig/fontconfig.h>
+
 #include <QApplication>
 #include <QElapsedTimer>
 #include <QIcon>
+#include <QImage>
+#include <QPixmap>
 #include <QScreen>
 #include <algorithm>
 #include <optional>
+#include <thread>
 
 #include "platform/native_window.h"
 #include "platform/night_vision.h"
@@ -176,12 +181,34 @@ intptr_t SendWindowMessage(WindowHandle window, uint32_t message, uintptr_t wPar
   return window->Send(message, wParam, lParam);
 }
 
+namespace {
+
+// Reads fontconfig's configuration on the second core while Qt starts on the first: the first
+// text would otherwise wait as long for it. Joined before the program ends.
+struct FontConfigReader {
+  std::thread reader{[] { FcInit(); }};
+  FontConfigReader() = default;
+  FontConfigReader(const FontConfigReader&) = delete;
+  FontConfigReader& operator=(const FontConfigReader&) = delete;
+  ~FontConfigReader() { reader.join(); }
+};
+
+// The reader, a base listed first, starts before Qt and ends after it.
+class Application : private FontConfigReader, public QApplication {
+ public:
+  Application(int& argc, char** argv) : QApplication(argc, argv) {}
+};
+
+}  // namespace
+
 WindowSystem::WindowSystem(int& argc, char** argv)
-    : application(std::make_unique<QApplication>(argc, argv)) {
+    : application(std::make_unique<Application>(argc, argv)) {
   QApplication::setApplicationName("Halvane");
   // Wayland shells match the window to its desktop entry, and so to its icon, by this name.
   QApplication::setDesktopFileName("io.github.halvane.Halvane");
-  QApplication::setWindowIcon(QIcon(":/icon.png"));
+  // From an image: an icon made from the file name would find its format by asking every
+  // image plugin, loading each.
+  QApplication::setWindowIcon(QIcon(QPixmap::fromImage(QImage(QStringLiteral(":/icon.png")))));
 }
 
 WindowSystem::~WindowSystem() = default;

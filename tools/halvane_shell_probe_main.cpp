@@ -57,13 +57,15 @@ std::filesystem::path MakeDataFolder(const std::string& given) {
                                                  ("halvane-probe-" + std::to_string(::getpid()));
   if (given.empty()) std::filesystem::remove_all(folder);
   std::filesystem::create_directories(folder);
-  const std::filesystem::path shipped = halvane::ExecutableDirectory();
-  for (const char* name : {"Stars.dat", "ConLin.dat", "ConBon.dat", "Labels.dat"}) {
+  // Every catalog the app would find beside it, so that the first chart is the app's own,
+  // with its deep sky and Milky Way.
+  std::error_code ignored;
+  for (const auto& entry :
+       std::filesystem::directory_iterator(halvane::ExecutableDirectory(), ignored)) {
+    const std::filesystem::path& shipped = entry.path();
+    if (shipped.extension() != ".dat" || shipped.filename() == "Config.dat") continue;
     // Copies started together may both link: the second link's failure is harmless.
-    std::error_code ignored;
-    if (std::filesystem::exists(shipped / name)) {
-      std::filesystem::create_symlink(shipped / name, folder / name, ignored);
-    }
+    std::filesystem::create_symlink(shipped, folder / shipped.filename(), ignored);
   }
   return folder;
 }
