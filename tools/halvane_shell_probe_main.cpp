@@ -3,9 +3,9 @@
 // (with the label and the navigation box drawn over the chart), then shuts down.
 //   halvane-shell-probe [--repaints N]
 // For the window tests on other platforms and screens, instead of the timing:
-//   --window       prints the window's size, state and pixel ratio and a checksum of what the
-//                  chart area shows, presses the right arrow and prints the checksum again,
-//                  then taps the chart's centre and prints the name found
+//   --window       prints the window's size, state and pixel ratio, its icon's width and a
+//                  checksum of what the chart area shows, presses the right arrow and prints
+//                  the checksum again, then taps the chart's centre and prints the name found
 //   --hold SECONDS stays in the message loop that long (or until the window is closed)
 //   --point-at-sky SECONDS
 //                  turns "Point at the sky" on with its key, stays in the message loop that
@@ -89,6 +89,7 @@ void ReportWindow(halvane::MainWindow& window) {
               top->isMaximized() ? 1 : 0, top->windowHandle()->isExposed() ? 1 : 0,
               top->devicePixelRatioF());
   std::printf("chart %d %d\n", chart->width(), chart->height());
+  std::printf("icon %d\n", QApplication::windowIcon().availableSizes().value(0).width());
   std::printf("shown %llu\n", static_cast<unsigned long long>(ShownChecksum(chart)));
   QKeyEvent press(QEvent::KeyPress, Qt::Key_Right, Qt::NoModifier);
   QCoreApplication::sendEvent(chart, &press);
