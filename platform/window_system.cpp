@@ -29,6 +29,38 @@ bool& KeepCreatedSize() {
   return keep;
 }
 
+// Reads fontconfig's configuration on the second core while Qt starts on the first: the first
+// text would otherwise wait as long for it.
+class FontConfigReader {
+ public:
+  FontConfigReader() = default;
+  FontConfigReader(const FontConfigReader&) = delete;
+  FontConfigReader& operator=(const FontConfigReader&) = delete;
+  ~FontConfigReader() { WaitForFontConfig(); }
+
+  // Qt reads the configuration again itself if its first text comes before the reader is done.
+  void WaitForFontConfig() {
+    if (reader.joinable()) reader.join();
+  }
+
+ private:
+  std::thread reader{[] { FcInit(); }};
+};
+
+// The reader, a base listed first, starts before Qt and ends after it.
+class Application : private FontConfigReader, public QApplication {
+ public:
+  Application(int& argc, char** argv) : QApplication(argc, argv) {}
+  using FontConfigReader::WaitForFontConfig;
+};
+
+// Before the first text: the window system's reader is done (tests make no such reader).
+void WaitForFontConfig() {
+  if (auto* application = dynamic_cast<Application*>(QCoreApplication::instance())) {
+    application->WaitForFontConfig();
+  }
+}
+
 }  // namespace
 
 // The interface
@@ -89,6 +121,7 @@ void ShowAppWindow(WindowHandle window, int) {
 }
 
 void PlaceAppWindow(WindowHandle window, const WindowPlacement& remembered) {
+  WaitForFontConfig();  // the bar's size is the first text
   const QScreen* screen = window->screen();
   if (screen == nullptr) return;
   const QRect available = screen->availableGeometry();
@@ -180,26 +213,6 @@ intptr_t SendWindowMessage(WindowHandle window, uint32_t message, uintptr_t wPar
                            intptr_t lParam) {
   return window->Send(message, wParam, lParam);
 }
-
-namespace {
-
-// Reads fontconfig's configuration on the second core while Qt starts on the first: the first
-// text would otherwise wait as long for it. Joined before the program ends.
-struct FontConfigReader {
-  std::thread reader{[] { FcInit(); }};
-  FontConfigReader() = default;
-  FontConfigReader(const FontConfigReader&) = delete;
-  FontConfigReader& operator=(const FontConfigReader&) = delete;
-  ~FontConfigReader() { reader.join(); }
-};
-
-// The reader, a base listed first, starts before Qt and ends after it.
-class Application : private FontConfigReader, public QApplication {
- public:
-  Application(int& argc, char** argv) : QApplication(argc, argv) {}
-};
-
-}  // namespace
 
 WindowSystem::WindowSystem(int& argc, char** argv)
     : application(std::make_unique<Application>(argc, argv)) {
