@@ -1,15 +1,20 @@
-// Positions through Qt Positioning: its default source, or its NMEA plugin on a named stream.
+// Positions through Qt Positioning, loaded with the position module at the first request: its
+// default source, or its NMEA plugin on a named stream.
 #include "platform/position_source.h"
+
+#include <dlfcn.h>
+#include <unistd.h>
 
 #include <QCoreApplication>
 #include <QEventLoop>
 #include <QFileInfo>
-#include <QGeoPositionInfoSource>
 #include <QPointer>
 #include <QRegularExpression>
 #include <QTimer>
 #include <QUrl>
-#include <QVariantMap>
+
+#include "platform/files.h"
+#include "platform/position_reading.h"
 
 namespace halvane {
 
@@ -40,22 +45,6 @@ QString NmeaPluginSource(const QString& stream, std::string& reason) {
   return {};
 }
 
-std::string SecondsText(int32_t milliseconds) {
-  return std::to_string((milliseconds + 999) / 1000) + " s";
-}
-
-std::string ErrorReason(QGeoPositionInfoSource::Error error, int32_t timeoutMs) {
-  switch (error) {
-    case QGeoPositionInfoSource::AccessError: return "not allowed to read the position";
-    case QGeoPositionInfoSource::ClosedError: return "the location service is off or closed";
-    case QGeoPositionInfoSource::UpdateTimeoutError:
-      return "no position fix within " + SecondsText(timeoutMs);
-    case QGeoPositionInfoSource::UnknownSourceError: return "the position source failed";
-    case QGeoPositionInfoSource::NoError: break;
-  }
-  return "the position source failed";
-}
-
 }  // namespace
 
 bool CheckPositionSource(const std::string& name, std::string& reason) {
@@ -68,61 +57,54 @@ bool CheckPositionSource(const std::string& name, std::string& reason) {
               .isEmpty();
 }
 
+namespace {
+
+// The module lies beside the program in a build folder, in ../lib/halvane/modules/ once
+// installed.
+StartPositionReadingFunction LoadPositionModule(std::string& reason) {
+  const std::string folder = ExecutableDirectory();
+  for (const std::string& path :
+       {folder + POSITION_MODULE, folder + "../lib/halvane/modules/" + POSITION_MODULE}) {
+    if (::access(path.c_str(), F_OK) != 0) continue;
+    // Never closed: Qt keeps the types it registers from it.
+    void* module = ::dlopen(path.c_str(), RTLD_NOW | RTLD_LOCAL);
+    void* entry = module != nullptr ? ::dlsym(module, START_POSITION_READING) : nullptr;
+    if (entry != nullptr) return reinterpret_cast<StartPositionReadingFunction>(entry);
+    const char* error = ::dlerror();
+    reason = "cannot load " + path + ": " + (error != nullptr ? error : "no entry");
+    return nullptr;
+  }
+  reason = std::string("the position module ") + POSITION_MODULE + " is not installed";
+  return nullptr;
+}
+
+}  // namespace
+
 class PositionSourceReader : public QObject {
  public:
   PositionSourceReader(const std::string& sourceName, int32_t timeoutMs,
                        PositionRequest::Callback done)
-      : timeoutMs(timeoutMs), done(std::move(done)) {
+      : done(std::move(done)) {
     std::string reason;
-    source = MakeSource(sourceName, reason);
-    if (source == nullptr) {
+    QString nmeaSource;
+    if (!sourceName.empty() && CheckPositionSource(sourceName, reason)) {
+      nmeaSource = NmeaPluginSource(
+          QString::fromStdString(sourceName.substr(sizeof NMEA_PREFIX - 1)), reason);
+    }
+    const StartPositionReadingFunction start =
+        reason.empty() ? LoadPositionModule(reason) : nullptr;
+    if (start == nullptr) {
       Finish(PositionReading{false, 0.0, 0.0, reason});
       return;
     }
-    connect(source, &QGeoPositionInfoSource::positionUpdated, this,
-            [this](const QGeoPositionInfo& info) {
-              const QGeoCoordinate where = info.coordinate();
-              if (!where.isValid()) return;
-              Finish(PositionReading{true, where.latitude(), where.longitude(), {}});
-            });
-    connect(source, &QGeoPositionInfoSource::errorOccurred, this,
-            [this](QGeoPositionInfoSource::Error error) {
-              Finish(PositionReading{false, 0.0, 0.0, ErrorReason(error, this->timeoutMs)});
-            });
-    timer.setSingleShot(true);
-    connect(&timer, &QTimer::timeout, this, [this] {
-      Finish(PositionReading{
-          false, 0.0, 0.0,
-          ErrorReason(QGeoPositionInfoSource::UpdateTimeoutError, this->timeoutMs)});
-    });
-    timer.start(timeoutMs);
-    source->startUpdates();
+    start(nmeaSource, timeoutMs, this, [this](const PositionReading& reading) { Finish(reading); });
   }
 
  private:
-  QGeoPositionInfoSource* MakeSource(const std::string& sourceName, std::string& reason) {
-    QVariantMap parameters;
-    if (sourceName.empty()) {
-      parameters.insert(QStringLiteral("desktopId"), QString::fromLatin1(POSITION_DESKTOP_ID));
-      QGeoPositionInfoSource* made = QGeoPositionInfoSource::createDefaultSource(parameters, this);
-      if (made == nullptr) reason = "no location service on this system";
-      return made;
-    }
-    if (!CheckPositionSource(sourceName, reason)) return nullptr;
-    const QString stream = QString::fromStdString(sourceName.substr(sizeof NMEA_PREFIX - 1));
-    parameters.insert(QStringLiteral("nmea.source"), NmeaPluginSource(stream, reason));
-    QGeoPositionInfoSource* made =
-        QGeoPositionInfoSource::createSource(QStringLiteral("nmea"), parameters, this);
-    if (made == nullptr) reason = "the NMEA position plugin is not installed";
-    return made;
-  }
-
   // The answer leaves through the event loop, so its receiver may end the request in it.
   void Finish(const PositionReading& reading) {
     if (finished) return;
     finished = true;
-    timer.stop();
-    if (source != nullptr) source->stopUpdates();
     QPointer<PositionSourceReader> self(this);
     QTimer::singleShot(0, QCoreApplication::instance(), [self, reading] {
       if (self == nullptr) return;
@@ -131,9 +113,6 @@ class PositionSourceReader : public QObject {
     });
   }
 
-  QGeoPositionInfoSource* source = nullptr;  // a child of this
-  QTimer timer;
-  const int32_t timeoutMs;
   const PositionRequest::Callback done;
   bool finished = false;
 };

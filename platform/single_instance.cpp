@@ -1,18 +1,19 @@
-// The single-instance rendezvous: flock on a lock file, QLocalServer and QLocalSocket.
+// The single-instance rendezvous: flock on a lock file and a Unix socket beside it. The socket
+// is plain POSIX under a QSocketNotifier, so the program does not load a network library.
 #include "platform/single_instance.h"
 
 #include <fcntl.h>
 #include <sys/file.h>
 #include <sys/socket.h>
 #include <sys/stat.h>
+#include <sys/time.h>
 #include <sys/un.h>
 #include <unistd.h>
 
 #include <QCoreApplication>
 #include <QGuiApplication>
-#include <QLocalServer>
-#include <QLocalSocket>
 #include <QPointer>
+#include <QSocketNotifier>
 #include <chrono>
 #include <cstdio>
 #include <cstdlib>
@@ -42,7 +43,9 @@ std::string& Scope() {
 struct Claim {
   int lockFd = -1;
   std::string lockPath;
-  QPointer<QLocalServer> server;
+  int listenFd = -1;
+  std::string socketPath;
+  QPointer<QSocketNotifier> notifier;
   QPointer<NativeWindow> window;
 };
 
@@ -105,8 +108,7 @@ LockResult TryLock(const std::string& path, int& fd) {
   return LockResult::Held;
 }
 
-bool PeerIsThisUser(qintptr descriptor) {
-  const auto fd = static_cast<int>(descriptor);
+bool PeerIsThisUser(int fd) {
 #ifdef SO_PEERCRED
   struct ucred credentials {};
   socklen_t length = sizeof credentials;
@@ -121,34 +123,51 @@ bool PeerIsThisUser(qintptr descriptor) {
 
 enum class KnockResult { Answered, Absent, Foreign };
 
-KnockResult Knock(const QString& socketPath) {
-  QLocalSocket socket;
-  socket.connectToServer(socketPath);
-  if (!socket.waitForConnected(CONNECT_TIMEOUT_MS)) return KnockResult::Absent;
-  if (!PeerIsThisUser(socket.socketDescriptor())) {
-    socket.abort();
-    return KnockResult::Foreign;
+// The caller has checked that path fits.
+sockaddr_un SocketAddress(const std::string& path) {
+  sockaddr_un address{};
+  address.sun_family = AF_UNIX;
+  std::memcpy(address.sun_path, path.c_str(), path.size() + 1);
+  return address;
+}
+
+KnockResult Knock(const std::string& socketPath) {
+  const int fd = ::socket(AF_UNIX, SOCK_STREAM | SOCK_CLOEXEC, 0);
+  if (fd < 0) return KnockResult::Absent;
+  // A server whose backlog is full makes connect wait, at most this long.
+  const timeval timeout{0, CONNECT_TIMEOUT_MS * 1000};
+  ::setsockopt(fd, SOL_SOCKET, SO_SNDTIMEO, &timeout, sizeof timeout);
+  const sockaddr_un address = SocketAddress(socketPath);
+  KnockResult result = KnockResult::Absent;
+  if (::connect(fd, reinterpret_cast<const sockaddr*>(&address), sizeof address) == 0) {
+    result = PeerIsThisUser(fd) ? KnockResult::Answered : KnockResult::Foreign;
+    // The connection is the knock; the server may have closed it before this arrives.
+    if (result == KnockResult::Answered) ::send(fd, KNOCK, sizeof KNOCK - 1, MSG_NOSIGNAL);
   }
-  socket.write(KNOCK);
-  socket.waitForBytesWritten(CONNECT_TIMEOUT_MS);
-  socket.disconnectFromServer();
-  return KnockResult::Answered;
+  ::close(fd);
+  return result;
 }
 
 // The lock is ours, so whatever lies at the socket's name is a leftover (or a stranger's):
 // it is replaced.
-void Listen(Claim& claim, const QString& socketPath) {
-  QLocalServer::removeServer(socketPath);
-  auto* server = new QLocalServer(QCoreApplication::instance());
-  server->setSocketOptions(QLocalServer::UserAccessOption);
-  if (!server->listen(socketPath)) {
-    Warn("cannot listen on " + socketPath.toStdString() + ": " +
-         server->errorString().toStdString() + "; later starts will not find this window");
+void Listen(Claim& claim, const std::string& socketPath) {
+  ::unlink(socketPath.c_str());
+  const int fd = ::socket(AF_UNIX, SOCK_STREAM | SOCK_NONBLOCK | SOCK_CLOEXEC, 0);
+  const sockaddr_un address = SocketAddress(socketPath);
+  if (fd < 0 || ::bind(fd, reinterpret_cast<const sockaddr*>(&address), sizeof address) != 0 ||
+      ::chmod(socketPath.c_str(), 0600) != 0 || ::listen(fd, SOMAXCONN) != 0) {
+    Warn("cannot listen on " + socketPath + ": " + std::strerror(errno) +
+         "; later starts will not find this window");
+    if (fd >= 0) ::close(fd);
+    return;
   }
-  claim.server = server;
-  QObject::connect(server, &QLocalServer::newConnection, server, [server] {
-    while (QLocalSocket* connection = server->nextPendingConnection()) {
-      QObject::connect(connection, &QLocalSocket::disconnected, connection, &QObject::deleteLater);
+  claim.listenFd = fd;
+  claim.socketPath = socketPath;
+  auto* notifier = new QSocketNotifier(fd, QSocketNotifier::Read, QCoreApplication::instance());
+  claim.notifier = notifier;
+  QObject::connect(notifier, &QSocketNotifier::activated, notifier, [fd] {
+    for (int connection = 0; (connection = ::accept4(fd, nullptr, nullptr, SOCK_CLOEXEC)) >= 0;) {
+      ::close(connection);
       const QPointer<NativeWindow>& window = TheClaim().window;
       if (window && !window->destroyed) BringToForeground(window);
     }
@@ -198,7 +217,6 @@ InstanceClaim ClaimInstance(const std::string& className, const std::string& tit
          "); starting without the check");
     return InstanceClaim::Unguarded;
   }
-  const QString socketName = QString::fromStdString(socketPath);
   const auto deadline = std::chrono::steady_clock::now() + OWNER_ANSWER_TIMEOUT;
   bool strangerSeen = false;
   for (;;) {
@@ -207,7 +225,7 @@ InstanceClaim ClaimInstance(const std::string& className, const std::string& tit
       case LockResult::Taken:
         claim.lockFd = fd;
         claim.lockPath = base + ".lock";
-        Listen(claim, socketName);
+        Listen(claim, socketPath);
         return InstanceClaim::Owner;
       case LockResult::Unusable:
         Warn("cannot lock " + base + ".lock: " + std::strerror(errno) +
@@ -215,7 +233,7 @@ InstanceClaim ClaimInstance(const std::string& className, const std::string& tit
         return InstanceClaim::Unguarded;
       case LockResult::Held: break;
     }
-    const KnockResult knock = Knock(socketName);
+    const KnockResult knock = Knock(socketPath);
     if (knock == KnockResult::Answered) return InstanceClaim::Elsewhere;
     strangerSeen = strangerSeen || knock == KnockResult::Foreign;
     if (std::chrono::steady_clock::now() > deadline) break;
@@ -231,11 +249,10 @@ void ListenForLaterInstances(WindowHandle window) { TheClaim().window = window; 
 
 void ReleaseInstance() {
   Claim& claim = TheClaim();
-  if (claim.server) {
-    const QString name = claim.server->fullServerName();
-    claim.server->close();
-    QLocalServer::removeServer(name);
-    delete claim.server.data();
+  delete claim.notifier.data();
+  if (claim.listenFd >= 0) {
+    ::close(claim.listenFd);
+    ::unlink(claim.socketPath.c_str());
   }
   if (claim.lockFd >= 0) {
     ::unlink(claim.lockPath.c_str());

@@ -2,12 +2,17 @@
 // the window procedure, paint requests are coalesced and delivered from the event loop.
 #include "platform/window_system.h"
 
+#include <fontconfig/fontconfig.h>
+
 #include <QApplication>
 #include <QElapsedTimer>
 #include <QIcon>
+#include <QImage>
+#include <QPixmap>
 #include <QScreen>
 #include <algorithm>
 #include <optional>
+#include <thread>
 
 #include "platform/native_window.h"
 #include "platform/night_vision.h"
@@ -22,6 +27,38 @@ constexpr qint64 EXPOSURE_WAIT_MS = 1000;
 bool& KeepCreatedSize() {
   static bool keep = false;
   return keep;
+}
+
+// Reads fontconfig's configuration on the second core while Qt starts on the first: the first
+// text would otherwise wait as long for it.
+class FontConfigReader {
+ public:
+  FontConfigReader() = default;
+  FontConfigReader(const FontConfigReader&) = delete;
+  FontConfigReader& operator=(const FontConfigReader&) = delete;
+  ~FontConfigReader() { WaitForFontConfig(); }
+
+  // Qt reads the configuration again itself if its first text comes before the reader is done.
+  void WaitForFontConfig() {
+    if (reader.joinable()) reader.join();
+  }
+
+ private:
+  std::thread reader{[] { FcInit(); }};
+};
+
+// The reader, a base listed first, starts before Qt and ends after it.
+class Application : private FontConfigReader, public QApplication {
+ public:
+  Application(int& argc, char** argv) : QApplication(argc, argv) {}
+  using FontConfigReader::WaitForFontConfig;
+};
+
+// Before the first text: the window system's reader is done (tests make no such reader).
+void WaitForFontConfig() {
+  if (auto* application = dynamic_cast<Application*>(QCoreApplication::instance())) {
+    application->WaitForFontConfig();
+  }
 }
 
 }  // namespace
@@ -84,6 +121,7 @@ void ShowAppWindow(WindowHandle window, int) {
 }
 
 void PlaceAppWindow(WindowHandle window, const WindowPlacement& remembered) {
+  WaitForFontConfig();  // the bar's size is the first text
   const QScreen* screen = window->screen();
   if (screen == nullptr) return;
   const QRect available = screen->availableGeometry();
@@ -177,11 +215,13 @@ intptr_t SendWindowMessage(WindowHandle window, uint32_t message, uintptr_t wPar
 }
 
 WindowSystem::WindowSystem(int& argc, char** argv)
-    : application(std::make_unique<QApplication>(argc, argv)) {
+    : application(std::make_unique<Application>(argc, argv)) {
   QApplication::setApplicationName("Halvane");
   // Wayland shells match the window to its desktop entry, and so to its icon, by this name.
   QApplication::setDesktopFileName("io.github.halvane.Halvane");
-  QApplication::setWindowIcon(QIcon(":/icon.png"));
+  // From an image: an icon made from the file name would find its format by asking every
+  // image plugin, loading each.
+  QApplication::setWindowIcon(QIcon(QPixmap::fromImage(QImage(QStringLiteral(":/icon.png")))));
 }
 
 WindowSystem::~WindowSystem() = default;

@@ -3,9 +3,9 @@
 // (with the label and the navigation box drawn over the chart), then shuts down.
 //   halvane-shell-probe [--repaints N]
 // For the window tests on other platforms and screens, instead of the timing:
-//   --window       prints the window's size, state and pixel ratio and a checksum of what the
-//                  chart area shows, presses the right arrow and prints the checksum again,
-//                  then taps the chart's centre and prints the name found
+//   --window       prints the window's size, state and pixel ratio, its icon's width and a
+//                  checksum of what the chart area shows, presses the right arrow and prints
+//                  the checksum again, then taps the chart's centre and prints the name found
 //   --hold SECONDS stays in the message loop that long (or until the window is closed)
 //   --point-at-sky SECONDS
 //                  turns "Point at the sky" on with its key, stays in the message loop that
@@ -57,13 +57,15 @@ std::filesystem::path MakeDataFolder(const std::string& given) {
                                                  ("halvane-probe-" + std::to_string(::getpid()));
   if (given.empty()) std::filesystem::remove_all(folder);
   std::filesystem::create_directories(folder);
-  const std::filesystem::path shipped = halvane::ExecutableDirectory();
-  for (const char* name : {"Stars.dat", "ConLin.dat", "ConBon.dat", "Labels.dat"}) {
+  // Every catalog the app would find beside it, so that the first chart is the app's own,
+  // with its deep sky and Milky Way.
+  std::error_code ignored;
+  for (const auto& entry :
+       std::filesystem::directory_iterator(halvane::ExecutableDirectory(), ignored)) {
+    const std::filesystem::path& shipped = entry.path();
+    if (shipped.extension() != ".dat" || shipped.filename() == "Config.dat") continue;
     // Copies started together may both link: the second link's failure is harmless.
-    std::error_code ignored;
-    if (std::filesystem::exists(shipped / name)) {
-      std::filesystem::create_symlink(shipped / name, folder / name, ignored);
-    }
+    std::filesystem::create_symlink(shipped, folder / shipped.filename(), ignored);
   }
   return folder;
 }
@@ -87,6 +89,7 @@ void ReportWindow(halvane::MainWindow& window) {
               top->isMaximized() ? 1 : 0, top->windowHandle()->isExposed() ? 1 : 0,
               top->devicePixelRatioF());
   std::printf("chart %d %d\n", chart->width(), chart->height());
+  std::printf("icon %d\n", QApplication::windowIcon().availableSizes().value(0).width());
   std::printf("shown %llu\n", static_cast<unsigned long long>(ShownChecksum(chart)));
   QKeyEvent press(QEvent::KeyPress, Qt::Key_Right, Qt::NoModifier);
   QCoreApplication::sendEvent(chart, &press);
@@ -192,11 +195,13 @@ int main(int argc, char** argv) {
   };
   const halvane::WindowSystem windowSystem(argc, argv);
   halvane::SetInstanceScopeForTesting(scope);
+  const bool timing = !windowReport && holdSeconds == 0 && pointSeconds == 0;
   // The timings stay those of the handheld's chart, whatever the screen.
-  halvane::KeepCreatedSizeForTesting(!windowReport && holdSeconds == 0 && pointSeconds == 0);
-  // The window report taps a star, so its sky is one fixed night's, not the hour's.
+  halvane::KeepCreatedSizeForTesting(timing);
+  // The window report taps a star, and the timings draw the same chart whatever the hour (by
+  // day the daylight would hide most of it), so their sky is one fixed night's.
   std::shared_ptr<const halvane::Clock> clock;
-  if (windowReport) {
+  if (windowReport || timing) {
     clock = std::make_shared<halvane::FunctionClock>(
         [] { return halvane::SYSTEMTIME{2024, 1, 1, 15, 21, 0, 0, 0}; });
   }
