@@ -54,12 +54,13 @@ void DrawConstellationBoundaries(const Projection& projection, const LayerSet& l
   const Rect& viewRect = projection.GetViewRect();
   const CatalogCulling culling(projection, sky);
 
-  const CachedCatalog<CachedVertex>& vertices = CachedRecords<CachedVertex>(
-      layers.boundariesPath, BOUNDARIES_TAG, VERTEX_RECORD_SIZE, DecodeCachedVertex);
+  using Vertices = DecodedRecords<CachedVertex, DecodeCachedVertex>;
+  const CachedCatalog<Vertices>& vertices =
+      CachedIndex<Vertices>(layers.boundariesPath, BOUNDARIES_TAG, VERTEX_RECORD_SIZE);
   if (!UsableCatalog(vertices, BOUNDARIES_NOT_FOUND_TEXT, surface, viewRect)) return;
 
   BoundaryWalk walk;
-  for (const CachedVertex& v : vertices.records) {
+  for (const CachedVertex& v : vertices.index.records) {
     if (!IsUsablePosition(v.place.rightAscension, v.place.declination)) {
       // Nothing is drawn to or from a damaged vertex: the polyline breaks there.
       walk.onScreen = false;

@@ -208,15 +208,30 @@ TEST(CatalogCulling, PlainSkyKeepsEveryPointAndArcTheCapHolds) {
       const SkyPlaces sky(2.5);
       const CatalogCulling culling(view, sky);
       ASSERT_TRUE(culling.turn.has_value());
+      // Half the points anywhere, half about the cap, where the tests decide.
+      double centreRightAscension = 0.0;
+      double centreDeclination = 0.0;
+      AnglesOf(culling.catalogCentre, centreRightAscension, centreDeclination);
+      const auto nearPoint = [&] {
+        const double spread = 2.5 * culling.cap.radius;
+        return CatalogPointOf(
+            centreRightAscension +
+                spread * (2.0 * unit(random) - 1.0) / std::max(0.05, std::cos(centreDeclination)),
+            std::clamp(centreDeclination + spread * (2.0 * unit(random) - 1.0), -HALF_PI, HALF_PI));
+      };
       for (int n = 0; n < 4000; ++n) {
-        const CatalogPoint a = randomPoint();
+        const CatalogPoint a = n % 2 == 0 ? randomPoint() : nearPoint();
         double azimuth = 0.0;
         double altitude = 0.0;
         sky.ToHorizontal(observer, a.rightAscension, a.declination, azimuth, altitude);
         const Direction exact = DirectionOf(azimuth, altitude);
         Direction placed;
+        Direction fromAngles;
+        const bool placedFromAngles =
+            culling.PlaceInCap(view, sky, a.rightAscension, a.declination, fromAngles);
         if (culling.PlaceInCap(view, sky, a, placed)) {
           EXPECT_NEAR(Dot(placed, exact), 1.0, 1e-12);
+          EXPECT_TRUE(placedFromAngles) << "zoom " << zoom << " latitude " << latitude;
         } else {
           EXPECT_LT(Dot(exact, culling.cap.centre), culling.cap.cosRadius + 1e-12);
         }

@@ -1,6 +1,8 @@
-// Catalog files decoded once and kept while the file on disk stays the same. A frame then walks
-// memory instead of reading the file, and each position carries its direction, so that placing
-// it on the chart takes a rotation instead of sines and cosines.
+// Catalog files read once and kept, in some form of their own, while the file on disk stays the
+// same. A frame then walks memory instead of reading the file, and positions carry their
+// directions, so that placing them on the chart takes a rotation instead of sines and cosines.
+// Only what a frame walks often is kept: memory first touched costs a page fault per page, which
+// at start-up outweighs a read of the file.
 #pragma once
 
 #include <cstddef>
@@ -8,8 +10,6 @@
 #include <map>
 #include <string>
 #include <string_view>
-#include <type_traits>
-#include <variant>
 #include <vector>
 
 #include "catalog/data_file.h"
@@ -18,24 +18,23 @@
 
 namespace halvane {
 
-// An index kept beside the records is built by Index(records) after every read.
-template <typename Record, typename Index = std::monostate>
+// What a file's records became; Index is default-constructible and takes each whole record in
+// file order through Add(const uint8_t*).
+template <typename Index>
 struct CachedCatalog {
   WalkResult result = WalkResult::CannotOpen;
-  std::vector<Record> records;  // every whole record in file order
   Index index;
 };
 
-// The records of the file at path as decode(const uint8_t*) makes them, read again only when
-// the file's state (inode, size, time of change) differs from the last read. The copies are
-// kept for the life of the program: a few megabytes, against a read of every file each frame.
+// The records of the file at path, built into an Index, made again only when the file's state
+// (inode, size, time of change) differs from the last read. Kept for the life of the program.
 // One thread only: the chart draws on one.
-template <typename Record, typename Index = std::monostate, typename Decode>
-const CachedCatalog<Record, Index>& CachedRecords(const std::string& path, std::string_view tag,
-                                                  size_t recordSize, Decode decode) {
+template <typename Index>
+const CachedCatalog<Index>& CachedIndex(const std::string& path, std::string_view tag,
+                                        size_t recordSize) {
   struct Entry {
     FileState state;
-    CachedCatalog<Record, Index> catalog;
+    CachedCatalog<Index> catalog;
   };
   static std::map<std::string, Entry, std::less<>> entries;
   const FileState now = StateOf(path);
@@ -45,19 +44,22 @@ const CachedCatalog<Record, Index>& CachedRecords(const std::string& path, std::
   }
   Entry& entry = entries[path];
   entry.state = now;
-  entry.catalog.records.clear();
-  entry.catalog.result = WalkRecords(path, tag, recordSize, [&](const uint8_t* bytes) {
-    entry.catalog.records.push_back(decode(bytes));
-  });
-  if constexpr (!std::is_same_v<Index, std::monostate>) {
-    entry.catalog.index = Index(entry.catalog.records);
-  }
+  entry.catalog.index = Index();
+  entry.catalog.result = WalkRecords(path, tag, recordSize,
+                                     [&](const uint8_t* bytes) { entry.catalog.index.Add(bytes); });
   return entry.catalog;
 }
 
+// An Index of every record as decode makes it.
+template <typename Record, Record (*decode)(const uint8_t*)>
+struct DecodedRecords {
+  void Add(const uint8_t* bytes) { records.push_back(decode(bytes)); }
+  std::vector<Record> records;
+};
+
 // False, with the file's message written onto the chart, when the catalog could not be read.
-template <typename Record, typename Index>
-bool UsableCatalog(const CachedCatalog<Record, Index>& catalog, std::u16string_view notFoundText,
+template <typename Index>
+bool UsableCatalog(const CachedCatalog<Index>& catalog, std::u16string_view notFoundText,
                    Surface& surface, const Rect& viewRect) {
   switch (catalog.result) {
     case WalkResult::CannotOpen: DrawLayerMessage(surface, viewRect, notFoundText); return false;

@@ -140,24 +140,27 @@ TEST_F(WalkFolder, RecordsThatStraddleBufferRefillsArriveIntact) {
   EXPECT_TRUE(intact);
 }
 
+uint8_t FirstByte(const uint8_t* record) { return record[0]; }
+
 // A kept catalog follows its file: rewritten, removed and back again.
 TEST_F(WalkFolder, CachedRecordsAreReadAgainWhenTheFileChanges) {
-  const auto read = [](const std::string& path) -> const CachedCatalog<uint8_t>& {
-    return CachedRecords<uint8_t>(path, "COBO", 2, [](const uint8_t* r) { return r[0]; });
+  using FirstBytes = DecodedRecords<uint8_t, FirstByte>;
+  const auto read = [](const std::string& path) -> const CachedCatalog<FirstBytes>& {
+    return CachedIndex<FirstBytes>(path, "COBO", 2);
   };
   std::vector<uint8_t> bytes = Header("COBO");
   bytes.insert(bytes.end(), {7, 0, 8, 0});
   const std::string path = Write("kept.dat", bytes);
-  EXPECT_EQ(read(path).records, (std::vector<uint8_t>{7, 8}));
-  EXPECT_EQ(read(path).records, (std::vector<uint8_t>{7, 8}));
+  EXPECT_EQ(read(path).index.records, (std::vector<uint8_t>{7, 8}));
+  EXPECT_EQ(read(path).index.records, (std::vector<uint8_t>{7, 8}));
   bytes.insert(bytes.end(), {9, 0});
   Write("kept.dat", bytes);
-  EXPECT_EQ(read(path).records, (std::vector<uint8_t>{7, 8, 9}));
+  EXPECT_EQ(read(path).index.records, (std::vector<uint8_t>{7, 8, 9}));
   std::filesystem::remove(path);
   EXPECT_EQ(read(path).result, WalkResult::CannotOpen);
-  EXPECT_TRUE(read(path).records.empty());
+  EXPECT_TRUE(read(path).index.records.empty());
   Write("kept.dat", bytes);
-  EXPECT_EQ(read(path).records.size(), 3u);
+  EXPECT_EQ(read(path).index.records.size(), 3u);
 }
 
 }  // namespace

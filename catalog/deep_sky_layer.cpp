@@ -8,7 +8,6 @@
 #include <utility>
 
 #include "astro/angles.h"
-#include "catalog/catalog_cache.h"
 #include "catalog/data_file.h"
 #include "catalog/layer_geometry.h"
 #include "catalog/layer_message.h"
@@ -39,16 +38,6 @@ int32_t MagnitudeLimit(double fieldOfView, int32_t starLimitOffset) {
   const int32_t limit =
       std::min(DEEPEST_LIMIT, static_cast<int32_t>(WIDE_LIMIT + LIMIT_PER_HALVING * halvings));
   return limit + 100 * starLimitOffset;
-}
-
-struct CachedDeepSky {
-  DeepSkyRecord object;
-  Direction direction;
-};
-
-CachedDeepSky DecodeCachedDeepSky(const uint8_t* bytes) {
-  const DeepSkyRecord object = DecodeDeepSky(bytes);
-  return {object, DirectionOf(object.rightAscension, object.declination)};
 }
 
 // The screen angle (degrees, counter-clockwise from the x axis) of north at the object.
@@ -117,25 +106,26 @@ void DrawDeepSky(const Projection& projection, const LayerSet& layers, DeepSkyLa
   layer.shown.clear();
   layer.names.clear();
   const Rect& viewRect = projection.GetViewRect();
-  const CachedCatalog<CachedDeepSky>& catalog = CachedRecords<CachedDeepSky>(
-      layers.deepSkyPath, DEEP_SKY_TAG, DEEP_SKY_RECORD_SIZE, DecodeCachedDeepSky);
-  if (!UsableCatalog(catalog, FILE_NOT_FOUND_TEXT, surface, viewRect)) return;
+  RecordFile file(DEEP_SKY_RECORD_SIZE);
+  if (!OpenLayerFile(file, layers.deepSkyPath, DEEP_SKY_TAG, FILE_NOT_FOUND_TEXT, surface,
+                     viewRect)) {
+    return;
+  }
   const CatalogCulling culling(projection, sky);
   const double fieldOfView = projection.GetFieldOfView();
   const int32_t limit = MagnitudeLimit(fieldOfView, layers.starLimitOffset);
   const bool named = fieldOfView <= NAMED_FIELD;
   const double pixelsPerTenth = projection.GetXScale() * ARC_MINUTE_TENTH;
 
-  for (const CachedDeepSky& cached : catalog.records) {
-    const DeepSkyRecord& object = cached.object;
+  while (const uint8_t* bytes = file.Next()) {
+    const DeepSkyRecord object = DecodeDeepSky(bytes);
     const int32_t magnitude =
         object.magnitude == NO_MAGNITUDE ? UNKNOWN_MAGNITUDE : object.magnitude;
     const bool messier = (object.flags & DEEP_SKY_MESSIER) != 0;
     if ((!messier && magnitude > limit) || magnitude > layer.skyFaintest) continue;
     Direction horizontal;
     if (!IsUsablePosition(object.rightAscension, object.declination) ||
-        !culling.PlaceInCap(projection, sky,
-                            {object.rightAscension, object.declination, cached.direction},
+        !culling.PlaceInCap(projection, sky, object.rightAscension, object.declination,
                             horizontal)) {
       continue;
     }

@@ -34,8 +34,17 @@ struct CatalogCulling {
     view.GetObserver().HorizontalToEquatorial(catalogCap.azimuth, catalogCap.altitude,
                                               centreHourAngle, centreDeclination);
     LatitudeBand(centreDeclination, catalogCap.radius, lowDeclination, highDeclination);
-    if (turn) catalogCentre = turn->ApplyInverse(cap.centre);
     sinRadius = std::sin(cap.radius);
+    if (turn) {
+      catalogCentre = turn->ApplyInverse(cap.centre);
+      // The widest the cap reaches in right ascension, from a centre short of either pole.
+      double centreDeclination = 0.0;
+      AnglesOf(catalogCentre, centreRightAscension, centreDeclination);
+      if (cap.radius < HALF_PI - std::fabs(centreDeclination)) {
+        rightAscensionReach =
+            std::asin(std::min(1.0, sinRadius / std::cos(centreDeclination))) + 1e-9;
+      }
+    }
   }
 
   bool InBand(double declination) const {
@@ -46,8 +55,13 @@ struct CatalogCulling {
   // place; the cheap band and prefilter tests spare most positions the full transform.
   bool PlaceInCap(const Projection& view, const SkyPlaces& sky, double rightAscension,
                   double declination, Direction& horizontal) const {
-    if (!InBand(declination) ||
-        prefilter.CertainlyOutside(rightAscension - sky.GetSiderealAngle(), declination)) {
+    if (!InBand(declination)) return false;
+    if (turn) {
+      // Most of a narrow field's band lies beyond the cap's right ascensions: no sines for them.
+      if (!InRightAscensionReach(rightAscension)) return false;
+      return PlaceInCap(view, sky, CatalogPointOf(rightAscension, declination), horizontal);
+    }
+    if (prefilter.CertainlyOutside(rightAscension - sky.GetSiderealAngle(), declination)) {
       return false;
     }
     horizontal = view.SkyToHorizontal(sky, rightAscension, declination);
@@ -66,6 +80,16 @@ struct CatalogCulling {
     }
     horizontal = turn->Apply(point.direction);
     return true;
+  }
+
+  // With turn: false only when a right ascension (radians, finite) lies beyond the cap's.
+  bool InRightAscensionReach(double rightAscension) const {
+    if (rightAscensionReach >= PI) return true;
+    double apart = rightAscension - centreRightAscension;
+    if (std::fabs(apart) > 2.0 * TWO_PI) apart = std::remainder(apart, TWO_PI);
+    while (apart > PI) apart -= TWO_PI;
+    while (apart < -PI) apart += TWO_PI;
+    return std::fabs(apart) <= rightAscensionReach;
   }
 
   // False only when the point certainly lies outside the cap; cheaper than placing it.
@@ -115,9 +139,11 @@ struct CatalogCulling {
            std::max(declination1, declination2) + reach >= lowDeclination;
   }
 
-  std::optional<Rotation> turn;  // the plain sky's, none for the sky of the date
-  Direction catalogCentre;       // the cap's centre in the catalog's frame, with turn
-  double sinRadius = 0.0;        // of cap
+  std::optional<Rotation> turn;       // the plain sky's, none for the sky of the date
+  Direction catalogCentre;            // the cap's centre in the catalog's frame, with turn
+  double sinRadius = 0.0;             // of cap
+  double centreRightAscension = 0.0;  // of catalogCentre, with turn
+  double rightAscensionReach = PI;    // radians either side of it, with turn
   VisibleCap cap;
   VisibleCap catalogCap;
   CapPrefilter prefilter;

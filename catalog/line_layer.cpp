@@ -34,11 +34,12 @@ void DrawConstellationLines(const Projection& projection, const LayerSet& layers
   const Rect& viewRect = projection.GetViewRect();
   const CatalogCulling culling(projection, sky);
 
-  const CachedCatalog<CachedSegment>& segments = CachedRecords<CachedSegment>(
-      layers.linesPath, LINES_TAG, SEGMENT_RECORD_SIZE, DecodeCachedSegment);
+  using Segments = DecodedRecords<CachedSegment, DecodeCachedSegment>;
+  const CachedCatalog<Segments>& segments =
+      CachedIndex<Segments>(layers.linesPath, LINES_TAG, SEGMENT_RECORD_SIZE);
   if (!UsableCatalog(segments, FILE_NOT_FOUND_TEXT, surface, viewRect)) return;
 
-  for (const CachedSegment& s : segments.records) {
+  for (const CachedSegment& s : segments.index.records) {
     if (!IsUsablePosition(s.end1.rightAscension, s.end1.declination) ||
         !IsUsablePosition(s.end2.rightAscension, s.end2.declination)) {
       continue;

@@ -58,8 +58,7 @@ Vector Normalized(const Vector& v) {
 void FindPole(MilkyWayLayer& layer) {
   std::array<Vector, 3> scatter{};
   for (const MilkyWayLayer::Ring& ring : layer.rings) {
-    for (const auto& place : ring.places) {
-      const Vector v = UnitVector(place[0], place[1]);
+    for (const Vector& v : ring.directions) {
       for (int i = 0; i < 3; ++i) {
         for (int j = 0; j < 3; ++j) scatter[i][j] += v[i] * v[j];
       }
@@ -274,15 +273,16 @@ bool LoadRings(const std::string& path, MilkyWayLayer& layer) {
           }
         }
         ring->places.push_back({vertex.rightAscension, vertex.declination});
+        ring->directions.push_back(UnitVector(vertex.rightAscension, vertex.declination));
       });
   std::erase_if(layer.rings, [](const MilkyWayLayer::Ring& r) { return r.places.size() < 3; });
   FindPole(layer);
   for (MilkyWayLayer::Ring& r : layer.rings) {
     Vector sum{};
-    for (const auto& place : r.places) {
-      r.directions.push_back(UnitVector(place[0], place[1]));
-      r.aroundPole.push_back(AroundPole(layer, r.directions.back()));
-      for (int i = 0; i < 3; ++i) sum[i] += r.directions.back()[i];
+    r.aroundPole.reserve(r.directions.size());
+    for (const Vector& direction : r.directions) {
+      r.aroundPole.push_back(AroundPole(layer, direction));
+      for (int i = 0; i < 3; ++i) sum[i] += direction[i];
     }
     r.centre = Dot(sum, sum) > 0.0 ? Normalized(sum) : layer.pole;
     double cosRadius = 1.0;

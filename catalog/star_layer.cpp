@@ -43,36 +43,33 @@ struct CachedStar {
 
 // Copies of the brighter stars in file order, with their numbers in the file: a wide field's
 // magnitude limit leaves most stars out, and its pass then walks a short dense list instead of
-// visiting every record. A pass over them all reads the magnitudes and declinations side by side
-// first, and only the stars that pass both tests in full.
+// reading the file. Narrower fields read the file as it is.
 struct BrightTiers {
   struct Tier {
     int32_t limit = 0;  // hundredths: every star at most this bright
     std::vector<CachedStar> stars;
     std::vector<int32_t> numbers;  // 1 for the file's first record
   };
-  static constexpr std::array<int32_t, 4> LIMITS = {300, 400, 500, 600};
+  static constexpr std::array<int32_t, 5> LIMITS = {300, 400, 500, 600, 700};
 
-  BrightTiers() = default;
-  explicit BrightTiers(const std::vector<CachedStar>& all) {
-    magnitudes.reserve(all.size());
-    declinations.reserve(all.size());
-    for (const CachedStar& star : all) {
-      magnitudes.push_back(star.magnitude);
-      declinations.push_back(star.place.declination);
-    }
-    for (const int32_t limit : LIMITS) {
-      Tier& tier = tiers.emplace_back();
-      tier.limit = limit;
-      for (size_t i = 0; i < all.size(); ++i) {
-        if (all[i].magnitude > limit) continue;
-        tier.stars.push_back(all[i]);
-        tier.numbers.push_back(static_cast<int32_t>(i + 1));
-      }
+  BrightTiers() {
+    for (const int32_t limit : LIMITS) tiers.push_back({limit, {}, {}});
+  }
+
+  void Add(const uint8_t* bytes) {
+    ++count;
+    const StarRecord star = DecodeStar(bytes);
+    if (star.magnitude > LIMITS.back()) return;
+    const CachedStar cached{CatalogPointOf(star.rightAscension, star.declination), star.magnitude,
+                            star.colorIndex};
+    for (Tier& tier : tiers) {
+      if (star.magnitude > tier.limit) continue;
+      tier.stars.push_back(cached);
+      tier.numbers.push_back(count);
     }
   }
 
-  // The smallest tier that holds every star at most limit bright; null: walk them all.
+  // The smallest tier that holds every star at most limit bright; null: read the file.
   const Tier* For(int32_t limit) const {
     for (const Tier& tier : tiers) {
       if (limit <= tier.limit) return &tier;
@@ -81,14 +78,8 @@ struct BrightTiers {
   }
 
   std::vector<Tier> tiers;
-  std::vector<int16_t> magnitudes;  // of every star, in file order
-  std::vector<double> declinations;
+  int32_t count = 0;  // records in the file
 };
-
-CachedStar DecodeCachedStar(const uint8_t* bytes) {
-  const StarRecord star = DecodeStar(bytes);
-  return {CatalogPointOf(star.rightAscension, star.declination), star.magnitude, star.colorIndex};
-}
 
 // One pass over a star file; the progress strip grows only when starCount is given. Faint
 // stars all take the smallest sprite, so none outshines a brighter star of Stars.dat.
@@ -102,29 +93,36 @@ void DrawStarFile(const std::string& path, bool faint, const Projection& project
   const int32_t zoomOffset = faint ? FaintZoomOffset(field) : StarZoomOffset(field);
   const int32_t faintest = FAINTEST_SHIFTED_MAGNITUDE + 100 * layers.starLimitOffset;
 
-  const CachedCatalog<CachedStar, BrightTiers>& stars =
-      CachedRecords<CachedStar, BrightTiers>(path, STARS_TAG, STAR_RECORD_SIZE, DecodeCachedStar);
-  if (!UsableCatalog(stars, FILE_NOT_FOUND_TEXT, drawSurface, viewRect)) return;
+  const CachedCatalog<BrightTiers>& bright =
+      CachedIndex<BrightTiers>(path, STARS_TAG, STAR_RECORD_SIZE);
+  if (!UsableCatalog(bright, FILE_NOT_FOUND_TEXT, drawSurface, viewRect)) return;
 
   const int64_t left = int64_t{viewRect.left} - EDGE_MARGIN;
   const int64_t right = int64_t{viewRect.right} + EDGE_MARGIN;
   const int64_t top = int64_t{viewRect.top} - EDGE_MARGIN;
   const int64_t bottom = int64_t{viewRect.bottom} + EDGE_MARGIN;
 
-  const auto draw = [&](const CachedStar& star) {
+  // direction: the star's, when already known.
+  const auto draw = [&](double rightAscension, double declination, int16_t magnitude,
+                        int16_t colorIndex, const Direction* direction) {
     // Summed in 32 bits: a faint magnitude near the 16-bit limit must stay faint.
-    const int32_t shiftedMagnitude = int32_t{star.magnitude} + zoomOffset;
-    if (shiftedMagnitude > faintest || star.magnitude > skyFaintest) return;
-    if (!std::isfinite(star.place.rightAscension)) return;
+    const int32_t shiftedMagnitude = int32_t{magnitude} + zoomOffset;
+    if (shiftedMagnitude > faintest || magnitude > skyFaintest) return;
+    if (!std::isfinite(rightAscension)) return;
     Direction horizontal;
-    if (!culling.PlaceInCap(projection, sky, star.place, horizontal)) return;
+    const bool inCap =
+        direction != nullptr
+            ? culling.PlaceInCap(projection, sky, {rightAscension, declination, *direction},
+                                 horizontal)
+            : culling.PlaceInCap(projection, sky, rightAscension, declination, horizontal);
+    if (!inCap) return;
     const Point pixel = projection.HorizontalToScreen(horizontal);
     const int32_t sx = pixel.x;
     const int32_t sy = pixel.y;
     if (sx < left || sx > right || sy < top || sy > bottom) return;
     if (starSprites == nullptr) return;
 
-    const int32_t row = StarSpriteRow(star.colorIndex);
+    const int32_t row = StarSpriteRow(colorIndex);
     const int32_t column = StarSpriteColumn(faint ? FAINTEST_SHIFTED_MAGNITUDE : shiftedMagnitude);
     drawSurface.Blit(sx - STAR_SPRITE_HALF, sy - STAR_SPRITE_HALF, STAR_SPRITE_SIZE,
                      STAR_SPRITE_SIZE, *starSprites, STAR_SPRITE_SIZE * column,
@@ -142,21 +140,27 @@ void DrawStarFile(const std::string& path, bool faint, const Projection& project
     counted = number;
   };
 
-  const auto count = static_cast<int32_t>(stars.records.size());
-  // 32 bits, as above: the brightest magnitude any star may have and still be drawn.
+  // 32 bits, as above: the faintest magnitude any star may have and still be drawn.
   const int32_t limit = std::min(faintest - zoomOffset, skyFaintest);
-  if (const BrightTiers::Tier* tier = stars.index.For(limit)) {
+  int32_t count = 0;
+  if (const BrightTiers::Tier* tier = bright.index.For(limit)) {
     for (size_t i = 0; i < tier->stars.size(); ++i) {
       countTo(tier->numbers[i]);
-      draw(tier->stars[i]);
+      const CachedStar& star = tier->stars[i];
+      draw(star.place.rightAscension, star.place.declination, star.magnitude, star.colorIndex,
+           &star.place.direction);
     }
+    count = bright.index.count;
   } else {
-    const std::vector<int16_t>& magnitudes = stars.index.magnitudes;
-    const std::vector<double>& declinations = stars.index.declinations;
-    for (int32_t i = 0; i < count; ++i) {
-      if (showProgress && (i + 1) % PROGRESS_INTERVAL == 0) countTo(i + 1);
-      const auto at = static_cast<size_t>(i);
-      if (magnitudes[at] <= limit && culling.InBand(declinations[at])) draw(stars.records[at]);
+    RecordFile file(STAR_RECORD_SIZE);
+    if (!OpenLayerFile(file, path, STARS_TAG, FILE_NOT_FOUND_TEXT, drawSurface, viewRect)) return;
+    while (const uint8_t* record = file.Next()) {
+      ++count;
+      if (showProgress && count % PROGRESS_INTERVAL == 0) countTo(count);
+      // The magnitude and the band first: most records fail one and need no more decoding.
+      if (ReadI16(record + 16) > limit || !culling.InBand(ReadF64(record + 8))) continue;
+      const StarRecord star = DecodeStar(record);
+      draw(star.rightAscension, star.declination, star.magnitude, star.colorIndex, nullptr);
     }
   }
   countTo(count);
