@@ -35,25 +35,20 @@ constexpr double PRUNE_SLACK = 1e-9;
 
 struct Nearby {
   TapTarget target;
+  Direction direction;
   std::u16string name;
   double haversine;  // from the tap
 };
 
 constexpr double CLOSE_PIXELS = 2.0;  // objects this close to the nearest compete on brightness
 
-// The haversine of the angle between two directions, from their difference of right ascension
-// and their declinations: grows with the angle, honest at 0h and near the poles.
-// The cosine of the first declination is given: a tap compares its own with every object.
-double Haversine(double deltaRightAscension, double declination1, double cosDeclination1,
-                 double declination2) {
-  const double sinHalfAlpha = std::sin(deltaRightAscension * 0.5);
-  const double sinHalfDelta = std::sin((declination2 - declination1) * 0.5);
-  return sinHalfDelta * sinHalfDelta +
-         cosDeclination1 * std::cos(declination2) * sinHalfAlpha * sinHalfAlpha;
-}
-
-double Haversine(double deltaRightAscension, double declination1, double declination2) {
-  return Haversine(deltaRightAscension, declination1, std::cos(declination1), declination2);
+// The haversine of the angle between two directions: a quarter of the squared chord, honest at
+// 0h, near the poles and for the smallest angles.
+double Haversine(const Direction& a, const Direction& b) {
+  const double x = a.x - b.x;
+  const double y = a.y - b.y;
+  const double z = a.z - b.z;
+  return 0.25 * (x * x + y * y + z * z);
 }
 
 // The haversine of an angle (radians).
@@ -81,35 +76,44 @@ void IdentifyObject(const Projection& projection, const LayerSet& layers, Picked
   // its sines, since its haversine is at least that of the declination step.
   const double acceptedHaversine = HaversineOf(0.1 * fieldOfView);
   const double acceptedHalf = 0.05 * fieldOfView * (1.0 + PRUNE_SLACK);
-  const double cosDeclination = std::cos(declination);
-  const auto near = [&](const TapTarget& target, double& h) {
+  const Direction tap = DirectionOf(rightAscension, declination);
+  // Whether the target lies within the accepted distance, with its direction (known: already
+  // worked out) and its haversine from the tap.
+  const auto near = [&](const TapTarget& target, const Direction* known, Direction& direction,
+                        double& h) {
     if (!IsUsablePosition(target.rightAscension, target.declination)) return false;
     if (std::fabs(target.declination) <= HALF_PI &&
         std::fabs((target.declination - declination) * 0.5) > acceptedHalf) {
       return false;
     }
-    h = Haversine(target.rightAscension - rightAscension, declination, cosDeclination,
-                  target.declination);
+    direction = known != nullptr ? *known : DirectionOf(target.rightAscension, target.declination);
+    h = Haversine(tap, direction);
     return h <= acceptedHaversine;
   };
   std::vector<Nearby> nearby;
   double h = 0.0;
-  const auto offer = [&](const LabelRecord& record, std::optional<int32_t> magnitude) {
+  Direction direction;
+  const auto offer = [&](const LabelRecord& record, std::optional<int32_t> magnitude,
+                         const Direction* known) {
     TapTarget target{record.rightAscension, record.declination, nullptr};
-    if (!near(target, h)) return;
+    if (!near(target, known, direction, h)) return;
     if (magnitude) target.magnitude = *magnitude / 100.0;
-    nearby.push_back({target, Windows1252ToUtf16(record.name, LABEL_NAME_BYTES - 1), h});
+    nearby.push_back({target, direction, Windows1252ToUtf16(record.name, LABEL_NAME_BYTES - 1), h});
   };
   if (names != nullptr) {
-    for (const SkyLabelNames::Label& known : names->Labels()) offer(known.record, known.magnitude);
+    for (const SkyLabelNames::Label& known : names->Labels()) {
+      offer(known.record, known.magnitude, &known.direction);
+    }
   } else {
     RecordFile file(LABEL_RECORD_SIZE);
     if (file.Open(layers.labelsPath, "") == WalkResult::Completed) {
-      while (const uint8_t* bytes = file.Next()) offer(DecodeLabel(bytes), std::nullopt);
+      while (const uint8_t* bytes = file.Next()) offer(DecodeLabel(bytes), std::nullopt, nullptr);
     }
   }
   for (const TapTarget& target : targets) {
-    if (near(target, h)) nearby.push_back({target, Utf8ToUtf16(target.name), h});
+    if (near(target, nullptr, direction, h)) {
+      nearby.push_back({target, direction, Utf8ToUtf16(target.name), h});
+    }
   }
   if (nearby.empty()) return;
 
@@ -122,8 +126,7 @@ void IdentifyObject(const Projection& projection, const LayerSet& layers, Picked
   const double closeHaversine = HaversineOf(CLOSE_PIXELS / pixels);
   const Nearby* chosen = nearest;
   for (const Nearby& n : nearby) {
-    const double apart = Haversine(n.target.rightAscension - nearest->target.rightAscension,
-                                   nearest->target.declination, n.target.declination);
+    const double apart = Haversine(n.direction, nearest->direction);
     if (apart <= closeHaversine && n.target.magnitude < chosen->target.magnitude) chosen = &n;
   }
 

@@ -59,7 +59,10 @@ void SkyLabelNames::Load(const LayerSet& layers) {
 
   RecordFile labelFile(LABEL_RECORD_SIZE);
   if (labelFile.Open(labelsPath, "") != WalkResult::Completed) return;
-  while (const uint8_t* bytes = labelFile.Next()) labels.push_back({DecodeLabel(bytes), {}});
+  while (const uint8_t* bytes = labelFile.Next()) {
+    const LabelRecord record = DecodeLabel(bytes);
+    labels.push_back({record, {}, DirectionOf(record.rightAscension, record.declination)});
+  }
 
   // The few hundred labels' places, then one pass over Stars.dat keeps the brightest star
   // standing exactly at each (no star: INT32_MAX).

@@ -2,6 +2,8 @@
 // magnitude from Stars.dat) and the constellations' names, for the two name layers.
 #pragma once
 
+#include "astro/direction.h"
+
 #include <cstdint>
 #include <optional>
 #include <string>
@@ -42,6 +44,7 @@ class SkyLabelNames {
   struct Label {
     LabelRecord record;
     std::optional<int32_t> magnitude;
+    Direction direction;  // of the record's place
   };
   const std::vector<Label>& Labels() const { return labels; }
 
