@@ -2,8 +2,13 @@
 // vertex to vertex, following each polyline one vertex past the edge of the chart and
 // joining it again from the vertex before it re-enters; a segment left out by that walk gets
 // the part of its great circle in the cap.
-#include "catalog/catalog_cache.h"
 #include "catalog/catalog_layers.h"
+
+#include <algorithm>
+#include <cmath>
+#include <vector>
+
+#include "catalog/catalog_cache.h"
 #include "catalog/catalog_records.h"
 #include "catalog/data_file.h"
 #include "catalog/layer_geometry.h"
@@ -31,10 +36,31 @@ struct CachedVertex {
   uint16_t boundaryId;
 };
 
-CachedVertex DecodeCachedVertex(const uint8_t* bytes) {
-  const BoundaryVertex vertex = DecodeVertex(bytes);
-  return {CatalogPointOf(vertex.rightAscension, vertex.declination), vertex.boundaryId};
-}
+// The vertices with their directions, and the longest segment between two vertices of one
+// polyline: no segment reaches the cap from a vertex further than that beyond its edge.
+struct BoundaryVertices {
+  void Add(const uint8_t* bytes) {
+    const BoundaryVertex vertex = DecodeVertex(bytes);
+    const CachedVertex cached{CatalogPointOf(vertex.rightAscension, vertex.declination),
+                              vertex.boundaryId};
+    if (!records.empty() && records.back().boundaryId == cached.boundaryId) {
+      const Direction& a = records.back().place.direction;
+      const Direction& b = cached.place.direction;
+      const double chord = std::sqrt((a.x - b.x) * (a.x - b.x) + (a.y - b.y) * (a.y - b.y) +
+                                     (a.z - b.z) * (a.z - b.z));
+      // NaN, from a damaged vertex, leaves every segment worth a look.
+      longestChord = chord <= longestChord ? longestChord : chord;
+    }
+    records.push_back(cached);
+  }
+  // The angle of the longest chord, radians.
+  double LongestSegment() const {
+    return std::isfinite(longestChord) ? 2.0 * std::asin(std::min(1.0, 0.5 * longestChord)) : PI;
+  }
+
+  std::vector<CachedVertex> records;
+  double longestChord = 0.0;
+};
 
 // What one pass carries from one vertex to the next.
 struct BoundaryWalk {
@@ -54,10 +80,14 @@ void DrawConstellationBoundaries(const Projection& projection, const LayerSet& l
   const Rect& viewRect = projection.GetViewRect();
   const CatalogCulling culling(projection, sky);
 
-  using Vertices = DecodedRecords<CachedVertex, DecodeCachedVertex>;
-  const CachedCatalog<Vertices>& vertices =
-      CachedIndex<Vertices>(layers.boundariesPath, BOUNDARIES_TAG, VERTEX_RECORD_SIZE);
+  const CachedCatalog<BoundaryVertices>& vertices =
+      CachedIndex<BoundaryVertices>(layers.boundariesPath, BOUNDARIES_TAG, VERTEX_RECORD_SIZE);
   if (!UsableCatalog(vertices, BOUNDARIES_NOT_FOUND_TEXT, surface, viewRect)) return;
+  // With the plain sky's turn: a vertex further than this cosine from the cap's centre starts no
+  // segment that reaches the cap.
+  const double cosReach =
+      culling.turn ? std::cos(std::min(PI, culling.cap.radius + vertices.index.LongestSegment()))
+                   : -2.0;
 
   BoundaryWalk walk;
   for (const CachedVertex& v : vertices.index.records) {
@@ -103,6 +133,7 @@ void DrawConstellationBoundaries(const Projection& projection, const LayerSet& l
     // A segment of the polyline that the walk above leaves out (both ends away from the
     // view, or an entry after a vertex of another polyline) may still cross the view.
     if (!joined && walk.previousUsable && walk.previous.boundaryId == v.boundaryId &&
+        (!culling.turn || Dot(culling.catalogCentre, v.place.direction) >= cosReach) &&
         culling.ArcMayMeetCap(sky, walk.previous.place, v.place)) {
       locate(walk.previous, walk.previousPlace);
       locate(v, place);

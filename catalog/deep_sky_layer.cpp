@@ -118,11 +118,13 @@ void DrawDeepSky(const Projection& projection, const LayerSet& layers, DeepSkyLa
   const double pixelsPerTenth = projection.GetXScale() * ARC_MINUTE_TENTH;
 
   while (const uint8_t* bytes = file.Next()) {
-    const DeepSkyRecord object = DecodeDeepSky(bytes);
-    const int32_t magnitude =
-        object.magnitude == NO_MAGNITUDE ? UNKNOWN_MAGNITUDE : object.magnitude;
-    const bool messier = (object.flags & DEEP_SKY_MESSIER) != 0;
+    // The magnitude and the band first, from the record's bytes: most objects fail one.
+    const int16_t given = ReadI16(bytes + 18);
+    const int32_t magnitude = given == NO_MAGNITUDE ? UNKNOWN_MAGNITUDE : given;
+    const bool messier = (bytes[17] & DEEP_SKY_MESSIER) != 0;
     if ((!messier && magnitude > limit) || magnitude > layer.skyFaintest) continue;
+    if (!culling.InBand(ReadF64(bytes + 8))) continue;
+    const DeepSkyRecord object = DecodeDeepSky(bytes);
     Direction horizontal;
     if (!IsUsablePosition(object.rightAscension, object.declination) ||
         !culling.PlaceInCap(projection, sky, object.rightAscension, object.declination,
