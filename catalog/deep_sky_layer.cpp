@@ -8,6 +8,7 @@
 #include <utility>
 
 #include "astro/angles.h"
+#include "catalog/catalog_cache.h"
 #include "catalog/data_file.h"
 #include "catalog/layer_geometry.h"
 #include "catalog/layer_message.h"
@@ -39,6 +40,26 @@ int32_t MagnitudeLimit(double fieldOfView, int32_t starLimitOffset) {
       std::min(DEEPEST_LIMIT, static_cast<int32_t>(WIDE_LIMIT + LIMIT_PER_HALVING * halvings));
   return limit + 100 * starLimitOffset;
 }
+
+// The Messier objects and the others down to magnitude 11, in file order with their
+// directions: every field of 11.25 degrees or wider draws from these alone and reads no file.
+struct BrightObjects {
+  static constexpr int32_t LIMIT = 1100;  // hundredths
+  struct Object {
+    DeepSkyRecord record;
+    Direction direction;
+  };
+
+  void Add(const uint8_t* bytes) {
+    const DeepSkyRecord record = DecodeDeepSky(bytes);
+    const int32_t magnitude =
+        record.magnitude == NO_MAGNITUDE ? UNKNOWN_MAGNITUDE : record.magnitude;
+    if (magnitude > LIMIT && (record.flags & DEEP_SKY_MESSIER) == 0) return;
+    objects.push_back({record, DirectionOf(record.rightAscension, record.declination)});
+  }
+
+  std::vector<Object> objects;
+};
 
 // The screen angle (degrees, counter-clockwise from the x axis) of north at the object.
 int32_t NorthAngle(const Projection& projection, const SkyPlaces& sky, const DeepSkyRecord& object,
@@ -106,31 +127,31 @@ void DrawDeepSky(const Projection& projection, const LayerSet& layers, DeepSkyLa
   layer.shown.clear();
   layer.names.clear();
   const Rect& viewRect = projection.GetViewRect();
-  RecordFile file(DEEP_SKY_RECORD_SIZE);
-  if (!OpenLayerFile(file, layers.deepSkyPath, DEEP_SKY_TAG, FILE_NOT_FOUND_TEXT, surface,
-                     viewRect)) {
-    return;
-  }
+  const CachedCatalog<BrightObjects>& bright =
+      CachedIndex<BrightObjects>(layers.deepSkyPath, DEEP_SKY_TAG, DEEP_SKY_RECORD_SIZE);
+  if (!UsableCatalog(bright, FILE_NOT_FOUND_TEXT, surface, viewRect)) return;
   const CatalogCulling culling(projection, sky);
   const double fieldOfView = projection.GetFieldOfView();
   const int32_t limit = MagnitudeLimit(fieldOfView, layers.starLimitOffset);
   const bool named = fieldOfView <= NAMED_FIELD;
   const double pixelsPerTenth = projection.GetXScale() * ARC_MINUTE_TENTH;
 
-  while (const uint8_t* bytes = file.Next()) {
-    // The magnitude and the band first, from the record's bytes: most objects fail one.
-    const int16_t given = ReadI16(bytes + 18);
-    const int32_t magnitude = given == NO_MAGNITUDE ? UNKNOWN_MAGNITUDE : given;
-    const bool messier = (bytes[17] & DEEP_SKY_MESSIER) != 0;
-    if ((!messier && magnitude > limit) || magnitude > layer.skyFaintest) continue;
-    if (!culling.InBand(ReadF64(bytes + 8))) continue;
-    const DeepSkyRecord object = DecodeDeepSky(bytes);
+  // direction: the object's, when already known.
+  const auto draw = [&](const DeepSkyRecord& object, const Direction* direction) {
+    const int32_t magnitude =
+        object.magnitude == NO_MAGNITUDE ? UNKNOWN_MAGNITUDE : object.magnitude;
+    const bool messier = (object.flags & DEEP_SKY_MESSIER) != 0;
+    if ((!messier && magnitude > limit) || magnitude > layer.skyFaintest) return;
+    if (!IsUsablePosition(object.rightAscension, object.declination)) return;
     Direction horizontal;
-    if (!IsUsablePosition(object.rightAscension, object.declination) ||
-        !culling.PlaceInCap(projection, sky, object.rightAscension, object.declination,
-                            horizontal)) {
-      continue;
-    }
+    const bool inCap =
+        direction != nullptr
+            ? culling.PlaceInCap(projection, sky,
+                                 {object.rightAscension, object.declination, *direction},
+                                 horizontal)
+            : culling.PlaceInCap(projection, sky, object.rightAscension, object.declination,
+                                 horizontal);
+    if (!inCap) return;
     const Point at = projection.HorizontalToScreen(horizontal);
     // Half the axes, in pixels; the true size of the largest is bounded by the chart.
     const double limitPixels = 4.0 * std::max(viewRect.Width(), viewRect.Height());
@@ -142,7 +163,7 @@ void DrawDeepSky(const Projection& projection, const LayerSet& layers, DeepSkyLa
     const int32_t reach = std::max(major, SYMBOL_RADIUS) + TICK;
     if (at.x + reach < viewRect.left || at.x - reach > viewRect.right ||
         at.y + reach < viewRect.top || at.y - reach > viewRect.bottom) {
-      continue;
+      return;
     }
     // The source gives no position angle: a galaxy's long axis is drawn north to south.
     const int32_t angle = object.kind == DeepSkyKind::Galaxy && major > SYMBOL_RADIUS
@@ -160,6 +181,23 @@ void DrawDeepSky(const Projection& projection, const LayerSet& layers, DeepSkyLa
       name.magnitude = magnitude / 100.0;
       layer.names.push_back(std::move(name));
     }
+  };
+
+  if (limit <= BrightObjects::LIMIT) {
+    for (const BrightObjects::Object& object : bright.index.objects) {
+      draw(object.record, &object.direction);
+    }
+    return;
+  }
+  RecordFile file(DEEP_SKY_RECORD_SIZE);
+  if (!OpenLayerFile(file, layers.deepSkyPath, DEEP_SKY_TAG, FILE_NOT_FOUND_TEXT, surface,
+                     viewRect)) {
+    return;
+  }
+  while (const uint8_t* bytes = file.Next()) {
+    // The band first, from the record's bytes: most objects of a narrow field lie beyond it.
+    if (!culling.InBand(ReadF64(bytes + 8))) continue;
+    draw(DecodeDeepSky(bytes), nullptr);
   }
 }
 
