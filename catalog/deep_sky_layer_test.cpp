@@ -81,6 +81,18 @@ TEST_F(DeepSkyLayerTest, LargeObjectsTakeTheirTrueSizeAndNarrowFieldsOfferNames)
   EXPECT_EQ(layer.names[0].x, 120);
 }
 
+// Fields of 11.25 degrees and wider draw from the objects kept in memory, narrower ones read
+// the file: each shows what its limit allows, in file order.
+TEST_F(DeepSkyLayerTest, KeptAndReadObjectsMeetAtTheNarrowFields) {
+  for (int i = 0; i < 3; ++i) chart.view.ZoomIn();  // 11.25 degrees: limit 10.8
+  const std::vector<DeepSkyRecord> objects = {At(60, 60, DeepSkyKind::Galaxy, 1150),
+                                              At(120, 147, DeepSkyKind::Galaxy, 1050)};
+  EXPECT_EQ(Draw(objects), std::vector<std::string>{"ellipse 120 147 3 2 0 solid"});
+  chart.view.ZoomIn();  // 5.625 degrees: limit 12.4
+  EXPECT_EQ(Draw({At(60, 60, DeepSkyKind::Galaxy, 1150), At(120, 147, DeepSkyKind::Galaxy, 1050)}),
+            (std::vector<std::string>{"ellipse 60 60 3 2 0 solid", "ellipse 120 147 3 2 0 solid"}));
+}
+
 TEST_F(DeepSkyLayerTest, AFileItCannotUseIsSaidOnTheChart) {
   chart.layers.deepSkyPath = folder.File("missing.dat");
   DrawDeepSky(chart.view, chart.layers, layer, chart.surface, THETA);
