@@ -35,49 +35,49 @@ int32_t FaintZoomOffset(double fieldOfView) {
   return static_cast<int32_t>(100.0 - 100.0 * std::log2(HALF_PI / fieldOfView)) - 200;
 }
 
-struct CachedStar {
-  CatalogPoint place;
-  int16_t magnitude;
-  int16_t colorIndex;
-};
-
-// Copies of the brighter stars in file order, with their numbers in the file: a wide field's
-// magnitude limit leaves most stars out, and its pass then walks a short dense list instead of
-// reading the file. Narrower fields read the file as it is.
-struct BrightTiers {
-  struct Tier {
-    int32_t limit = 0;  // hundredths: every star at most this bright
-    std::vector<CachedStar> stars;
-    std::vector<int32_t> numbers;  // 1 for the file's first record
+// The stars down to magnitude 5, and down to 7, in file order with their numbers in the file:
+// a wide field's magnitude limit leaves most stars out, and its pass then walks the shorter
+// list that holds them all instead of reading the file, touching little memory beside the stars
+// it draws. Narrower fields read the file as it is. Kept small, since every page of it costs a
+// fault when the first chart touches it.
+struct BrightStars {
+  struct Star {
+    Direction direction;
+    double declination;
+    int32_t number;  // 1 for the file's first record
+    int16_t magnitude;
+    int16_t colorIndex;
   };
-  static constexpr std::array<int32_t, 5> LIMITS = {300, 400, 500, 600, 700};
-
-  BrightTiers() {
-    for (const int32_t limit : LIMITS) tiers.push_back({limit, {}, {}});
-  }
+  struct List {
+    int32_t limit;  // hundredths: every star at most this bright
+    std::vector<Star> stars;
+    std::vector<int16_t> magnitudes;  // the same stars', side by side for the magnitude test
+  };
 
   void Add(const uint8_t* bytes) {
     ++count;
+    if (ReadI16(bytes + 16) > lists[1].limit) return;
     const StarRecord star = DecodeStar(bytes);
-    if (star.magnitude > LIMITS.back()) return;
-    const CachedStar cached{CatalogPointOf(star.rightAscension, star.declination), star.magnitude,
-                            star.colorIndex};
-    for (Tier& tier : tiers) {
-      if (star.magnitude > tier.limit) continue;
-      tier.stars.push_back(cached);
-      tier.numbers.push_back(count);
+    // A damaged position is never drawn.
+    if (!IsUsablePosition(star.rightAscension, star.declination)) return;
+    const Star kept{DirectionOf(star.rightAscension, star.declination), star.declination, count,
+                    star.magnitude, star.colorIndex};
+    for (List& list : lists) {
+      if (star.magnitude > list.limit) continue;
+      list.stars.push_back(kept);
+      list.magnitudes.push_back(star.magnitude);
     }
   }
 
-  // The smallest tier that holds every star at most limit bright; null: read the file.
-  const Tier* For(int32_t limit) const {
-    for (const Tier& tier : tiers) {
-      if (limit <= tier.limit) return &tier;
+  // The shorter list that holds every star at most limit bright; null: read the file.
+  const List* For(int32_t limit) const {
+    for (const List& list : lists) {
+      if (limit <= list.limit) return &list;
     }
     return nullptr;
   }
 
-  std::vector<Tier> tiers;
+  std::array<List, 2> lists{List{500, {}, {}}, List{700, {}, {}}};
   int32_t count = 0;  // records in the file
 };
 
@@ -93,8 +93,8 @@ void DrawStarFile(const std::string& path, bool faint, const Projection& project
   const int32_t zoomOffset = faint ? FaintZoomOffset(field) : StarZoomOffset(field);
   const int32_t faintest = FAINTEST_SHIFTED_MAGNITUDE + 100 * layers.starLimitOffset;
 
-  const CachedCatalog<BrightTiers>& bright =
-      CachedIndex<BrightTiers>(path, STARS_TAG, STAR_RECORD_SIZE);
+  const CachedCatalog<BrightStars>& bright =
+      CachedIndex<BrightStars>(path, STARS_TAG, STAR_RECORD_SIZE);
   if (!UsableCatalog(bright, FILE_NOT_FOUND_TEXT, drawSurface, viewRect)) return;
 
   const int64_t left = int64_t{viewRect.left} - EDGE_MARGIN;
@@ -143,12 +143,18 @@ void DrawStarFile(const std::string& path, bool faint, const Projection& project
   // 32 bits, as above: the faintest magnitude any star may have and still be drawn.
   const int32_t limit = std::min(faintest - zoomOffset, skyFaintest);
   int32_t count = 0;
-  if (const BrightTiers::Tier* tier = bright.index.For(limit)) {
-    for (size_t i = 0; i < tier->stars.size(); ++i) {
-      countTo(tier->numbers[i]);
-      const CachedStar& star = tier->stars[i];
-      draw(star.place.rightAscension, star.place.declination, star.magnitude, star.colorIndex,
-           &star.place.direction);
+  if (const BrightStars::List* list = bright.index.For(limit)) {
+    for (size_t i = 0; i < list->magnitudes.size(); ++i) {
+      if (list->magnitudes[i] > limit) continue;
+      const BrightStars::Star& star = list->stars[i];
+      countTo(star.number);
+      // The sky of the date places a star by its right ascension, not by its direction.
+      double rightAscension = 0.0;
+      if (!culling.turn) {
+        rightAscension = std::atan2(star.direction.y, star.direction.x);
+        if (rightAscension < 0.0) rightAscension += TWO_PI;
+      }
+      draw(rightAscension, star.declination, star.magnitude, star.colorIndex, &star.direction);
     }
     count = bright.index.count;
   } else {
