@@ -294,14 +294,18 @@ std::string SyntheticStars(int64_t count) {
 
 void BM_Frame_SyntheticStars(benchmark::State& state) {
   BenchChart chart(false, false, 0, SyntheticStars(state.range(0)));
+  // Once untimed: the first frame reads the catalog into memory.
+  chart.view.DrawFrame(chart.image, chart.progress, chart.moment);
   for (auto _ : state) chart.view.DrawFrame(chart.image, chart.progress, chart.moment);
   state.counters["records"] = static_cast<double>(state.range(0));
 }
+// Longer runs than the others: the growth figure divides differences of these frames.
 BENCHMARK(BM_Frame_SyntheticStars)
     ->ArgName("records")
     ->Arg(250000)
     ->Arg(500000)
     ->Arg(1000000)
+    ->MinTime(0.2)
     ->Unit(benchmark::kMillisecond);
 
 }  // namespace

@@ -165,6 +165,7 @@ void DrawStarFile(const std::string& path, bool faint, const Projection& project
       if (showProgress && count % PROGRESS_INTERVAL == 0) countTo(count);
       // The magnitude and the band first: most records fail one and need no more decoding.
       if (ReadI16(record + 16) > limit || !culling.InBand(ReadF64(record + 8))) continue;
+      if (culling.turn && !culling.InRightAscensionReach(ReadF64(record))) continue;
       const StarRecord star = DecodeStar(record);
       draw(star.rightAscension, star.declination, star.magnitude, star.colorIndex, nullptr);
     }
