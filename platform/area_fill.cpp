@@ -41,14 +41,15 @@ void ForEachAreaSpan(const Point* points, int32_t count, double scale, int32_t w
   }
   if (edges.empty()) return;
   // Row y's crossings go to crossings[offsets[y], offsets[y + 1]): one allocation for all rows.
-  std::vector<int32_t> offsets(static_cast<size_t>(height) + 1, 0);
-  int32_t inRow = 0;
+  // 64 bits: a hostile polygon may cross every row many million times.
+  std::vector<int64_t> offsets(static_cast<size_t>(height) + 1, 0);
+  int64_t inRow = 0;
   for (size_t y = 0; y < static_cast<size_t>(height); ++y) {
     inRow += change[y];
     offsets[y + 1] = offsets[y] + inRow;
   }
   std::vector<double> crossings(static_cast<size_t>(offsets.back()));
-  std::vector<int32_t> next(offsets.begin(), offsets.end() - 1);
+  std::vector<int64_t> next(offsets.begin(), offsets.end() - 1);
   for (const Edge& e : edges) {
     for (int32_t y = e.first; y < e.last; ++y) {
       crossings[static_cast<size_t>(next[static_cast<size_t>(y)]++)] =
@@ -57,9 +58,9 @@ void ForEachAreaSpan(const Point* points, int32_t count, double scale, int32_t w
   }
   for (int32_t y = 0; y < height; ++y) {
     double* row = crossings.data() + offsets[static_cast<size_t>(y)];
-    const int32_t size = offsets[static_cast<size_t>(y) + 1] - offsets[static_cast<size_t>(y)];
+    const int64_t size = offsets[static_cast<size_t>(y) + 1] - offsets[static_cast<size_t>(y)];
     std::sort(row, row + size);
-    for (int32_t k = 0; k + 1 < size; k += 2) {
+    for (int64_t k = 0; k + 1 < size; k += 2) {
       // Pixels whose centre x + 0.5 lies in [row[k], row[k + 1]).
       const double x0 = std::clamp(std::ceil(row[k] - 0.5), 0.0, double(width));
       const double x1 = std::clamp(std::ceil(row[k + 1] - 0.5), 0.0, double(width));

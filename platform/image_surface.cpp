@@ -373,24 +373,24 @@ void ImageSurface::FillPolygon(const Point* points, const int32_t* counts, int32
   // Each edge joins the rows from the first whose centre it reaches: bucketed by that row
   // instead of sorted, since the crossings of a row are sorted anyway.
   const auto rows = static_cast<size_t>(lastRow - firstRow);
-  std::vector<int32_t> starts(rows + 1, 0);
+  std::vector<size_t> starts(rows + 1, 0);
   const auto rowOf = [&](const Edge& e) {
     const double row = std::ceil(e.y0 - 0.5);
     return static_cast<size_t>(std::clamp(row - firstRow, 0.0, static_cast<double>(rows)));
   };
   for (const Edge& e : edges) ++starts[rowOf(e)];
-  int32_t sum = 0;
-  for (int32_t& start : starts) {
-    const int32_t here = start;
+  size_t sum = 0;
+  for (size_t& start : starts) {
+    const size_t here = start;
     start = sum;
     sum += here;
   }
   std::vector<const Edge*> byRow(edges.size());
   {
-    std::vector<int32_t> next(starts.begin(), starts.end() - 1);
+    std::vector<size_t> next(starts.begin(), starts.end() - 1);
     for (const Edge& e : edges) {
       const size_t row = rowOf(e);
-      if (row < rows) byRow[static_cast<size_t>(next[row]++)] = &e;
+      if (row < rows) byRow[next[row]++] = &e;
     }
   }
   const double width = image.width();
@@ -401,8 +401,7 @@ void ImageSurface::FillPolygon(const Point* points, const int32_t* counts, int32
   for (int32_t row = firstRow; row < lastRow; ++row) {
     const double y = row + 0.5;
     const auto r = static_cast<size_t>(row - firstRow);
-    for (int32_t k = starts[r]; k < starts[r + 1]; ++k)
-      active.push_back(byRow[static_cast<size_t>(k)]);
+    for (size_t k = starts[r]; k < starts[r + 1]; ++k) active.push_back(byRow[k]);
     crossings.clear();
     for (size_t i = 0; i < active.size();) {
       const Edge& e = *active[i];
