@@ -61,14 +61,7 @@ struct DecodedRecords {
 template <typename Index>
 bool UsableCatalog(const CachedCatalog<Index>& catalog, std::u16string_view notFoundText,
                    Surface& surface, const Rect& viewRect) {
-  switch (catalog.result) {
-    case WalkResult::CannotOpen: DrawLayerMessage(surface, viewRect, notFoundText); return false;
-    case WalkResult::HeaderRejected:
-      DrawLayerMessage(surface, viewRect, UNSUPPORTED_VERSION_TEXT);
-      return false;
-    case WalkResult::Completed: return true;
-  }
-  return false;
+  return UsableLayerFile(catalog.result, notFoundText, surface, viewRect);
 }
 
 }  // namespace halvane

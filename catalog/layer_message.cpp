@@ -7,9 +7,9 @@ void DrawLayerMessage(Surface& surface, const Rect& viewRect, std::u16string_vie
   surface.DrawText(text, viewRect, TEXT_CENTER | TEXT_VCENTER);
 }
 
-bool OpenLayerFile(RecordFile& file, const std::string& path, std::string_view tag,
-                   std::u16string_view notFoundText, Surface& surface, const Rect& viewRect) {
-  switch (file.Open(path, tag)) {
+bool UsableLayerFile(WalkResult result, std::u16string_view notFoundText, Surface& surface,
+                     const Rect& viewRect) {
+  switch (result) {
     case WalkResult::CannotOpen: DrawLayerMessage(surface, viewRect, notFoundText); return false;
     case WalkResult::HeaderRejected:
       DrawLayerMessage(surface, viewRect, UNSUPPORTED_VERSION_TEXT);
@@ -17,6 +17,11 @@ bool OpenLayerFile(RecordFile& file, const std::string& path, std::string_view t
     case WalkResult::Completed: return true;
   }
   return false;
+}
+
+bool OpenLayerFile(RecordFile& file, const std::string& path, std::string_view tag,
+                   std::u16string_view notFoundText, Surface& surface, const Rect& viewRect) {
+  return UsableLayerFile(file.Open(path, tag), notFoundText, surface, viewRect);
 }
 
 }  // namespace halvane

@@ -17,6 +17,11 @@ constexpr std::u16string_view UNSUPPORTED_VERSION_TEXT = u"Unsupported file vers
 // the frame has set; several failing layers write over one another.
 void DrawLayerMessage(Surface& surface, const Rect& viewRect, std::u16string_view text);
 
+// False, with notFoundText or the unsupported-version text written onto the chart, when a read
+// of a layer's file gave result.
+bool UsableLayerFile(WalkResult result, std::u16string_view notFoundText, Surface& surface,
+                     const Rect& viewRect);
+
 // Opens a layer's catalog and checks its header. When the file cannot be used, writes
 // notFoundText or the unsupported-version text onto the chart and returns false.
 bool OpenLayerFile(RecordFile& file, const std::string& path, std::string_view tag,
