@@ -5,6 +5,7 @@
 #include <QString>
 
 #include "platform/image_surface.h"
+#include "platform/png_resource.h"
 #include "platform/vector_state.h"
 
 namespace halvane {
@@ -28,7 +29,7 @@ QString ResourcePath(BitmapId id) {
 }  // namespace
 
 std::unique_ptr<Bitmap> LoadBitmap(BitmapId id) {
-  const QImage image(ResourcePath(id));
+  const QImage image = ReadPngResource(ResourcePath(id));
   ClearUpperVectorState();
   if (image.isNull()) return nullptr;
   return std::make_unique<ImageBitmap>(image);

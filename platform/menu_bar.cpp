@@ -13,6 +13,7 @@
 
 #include "platform/finger_size.h"
 #include "platform/native_window.h"
+#include "platform/png_resource.h"
 
 namespace halvane {
 
@@ -41,7 +42,7 @@ QAction* FindAction(QMenu* menu, uint16_t command) {
 QIcon IconOf(BitmapId id) {
   // The compass keeps its transparent corners, which a loaded bitmap would turn black.
   if (id == BitmapId::Compass) {
-    const QPixmap pixmap(QStringLiteral(":/compass.png"));
+    const QPixmap pixmap = QPixmap::fromImage(ReadPngResource(QStringLiteral(":/compass.png")));
     if (!pixmap.isNull()) return QIcon(pixmap);
   }
   const std::unique_ptr<Bitmap> bitmap = LoadBitmap(id);

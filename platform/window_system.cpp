@@ -16,6 +16,7 @@
 
 #include "platform/native_window.h"
 #include "platform/night_vision.h"
+#include "platform/png_resource.h"
 
 namespace halvane {
 
@@ -221,7 +222,8 @@ WindowSystem::WindowSystem(int& argc, char** argv)
   QApplication::setDesktopFileName("io.github.halvane.Halvane");
   // From an image: an icon made from the file name would find its format by asking every
   // image plugin, loading each.
-  QApplication::setWindowIcon(QIcon(QPixmap::fromImage(QImage(QStringLiteral(":/icon.png")))));
+  QApplication::setWindowIcon(
+      QIcon(QPixmap::fromImage(ReadPngResource(QStringLiteral(":/icon.png")))));
 }
 
 WindowSystem::~WindowSystem() = default;
