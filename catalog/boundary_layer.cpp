@@ -74,6 +74,12 @@ struct BoundaryWalk {
 
 }  // namespace
 
+void PrepareConstellationBoundaries(const LayerSet& layers) {
+  if (layers.showConstellationBoundaries) {
+    CachedIndex<BoundaryVertices>(layers.boundariesPath, BOUNDARIES_TAG, VERTEX_RECORD_SIZE);
+  }
+}
+
 void DrawConstellationBoundaries(const Projection& projection, const LayerSet& layers,
                                  Surface& surface, const SkyPlaces& sky) {
   if (!layers.showConstellationBoundaries) return;

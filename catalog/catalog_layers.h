@@ -16,6 +16,14 @@ class Projection;
 class ProgressStrip;
 struct LayerSet;
 
+// Each Prepare reads into memory what its layer keeps of its file, when the layer is on, so
+// that a first frame finds it ready. They may run on a thread of their own, but never beside a
+// frame or one another: what they keep is shared and unguarded.
+void PrepareConstellationLines(const LayerSet& layers);
+void PrepareConstellationBoundaries(const LayerSet& layers);
+// The stars of the widest fields.
+void PrepareStars(const LayerSet& layers);
+
 // Every ConLin.dat segment with an end in the visible cap, with the pen the frame selected,
 // and the visible part of each one that only crosses the cap.
 void DrawConstellationLines(const Projection& projection, const LayerSet& layers, Surface& surface,

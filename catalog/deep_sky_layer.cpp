@@ -122,6 +122,12 @@ void DrawSymbol(Surface& surface, const DeepSkyRecord& object, Point at, int32_t
 
 }  // namespace
 
+void PrepareDeepSky(const LayerSet& layers) {
+  if (layers.showDeepSky) {
+    CachedIndex<BrightObjects>(layers.deepSkyPath, DEEP_SKY_TAG, DEEP_SKY_RECORD_SIZE);
+  }
+}
+
 void DrawDeepSky(const Projection& projection, const LayerSet& layers, DeepSkyLayer& layer,
                  Surface& surface, const SkyPlaces& sky) {
   layer.shown.clear();

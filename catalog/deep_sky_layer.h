@@ -25,6 +25,9 @@ struct DeepSkyLayer {
   std::vector<LabelCandidate> names;
 };
 
+// Reads the objects that wide fields draw, when the layer is on; see PrepareStars.
+void PrepareDeepSky(const LayerSet& layers);
+
 // Every visible object of DeepSky.dat brighter than the zoom's limit (moved by the
 // star-limit keys; the Messier objects always) as the symbol of its kind, with the pen the
 // frame selected. With the ground shown, objects below the horizon offer no name.

@@ -26,7 +26,17 @@ CachedSegment DecodeCachedSegment(const uint8_t* bytes) {
           CatalogPointOf(s.rightAscension2, s.declination2)};
 }
 
+using Segments = DecodedRecords<CachedSegment, DecodeCachedSegment>;
+
+const CachedCatalog<Segments>& KeptSegments(const LayerSet& layers) {
+  return CachedIndex<Segments>(layers.linesPath, LINES_TAG, SEGMENT_RECORD_SIZE);
+}
+
 }  // namespace
+
+void PrepareConstellationLines(const LayerSet& layers) {
+  if (layers.showConstellationLines) KeptSegments(layers);
+}
 
 void DrawConstellationLines(const Projection& projection, const LayerSet& layers, Surface& surface,
                             const SkyPlaces& sky) {
@@ -34,9 +44,7 @@ void DrawConstellationLines(const Projection& projection, const LayerSet& layers
   const Rect& viewRect = projection.GetViewRect();
   const CatalogCulling culling(projection, sky);
 
-  using Segments = DecodedRecords<CachedSegment, DecodeCachedSegment>;
-  const CachedCatalog<Segments>& segments =
-      CachedIndex<Segments>(layers.linesPath, LINES_TAG, SEGMENT_RECORD_SIZE);
+  const CachedCatalog<Segments>& segments = KeptSegments(layers);
   if (!UsableCatalog(segments, FILE_NOT_FOUND_TEXT, surface, viewRect)) return;
 
   for (const CachedSegment& s : segments.index.records) {

@@ -58,7 +58,8 @@ Vector Normalized(const Vector& v) {
 void FindPole(MilkyWayLayer& layer) {
   std::array<Vector, 3> scatter{};
   for (const MilkyWayLayer::Ring& ring : layer.rings) {
-    for (const Vector& v : ring.directions) {
+    for (size_t k = ring.begin; k < ring.end; ++k) {
+      const Vector& v = layer.directions[k];
       for (int i = 0; i < 3; ++i) {
         for (int j = 0; j < 3; ++j) scatter[i][j] += v[i] * v[j];
       }
@@ -77,6 +78,7 @@ void FindPole(MilkyWayLayer& layer) {
   layer.axisY = Cross(pole, layer.axisX);
 }
 
+// A direction's place in the plane about the band's pole.
 std::array<double, 2> AroundPole(const MilkyWayLayer& layer, const Vector& v) {
   const double x = Dot(v, layer.axisX);
   const double y = Dot(v, layer.axisY);
@@ -86,20 +88,38 @@ std::array<double, 2> AroundPole(const MilkyWayLayer& layer, const Vector& v) {
   return {distance * x / across, distance * y / across};
 }
 
-// Whether the rings of one level enclose point (in the plane about the pole) by the even-odd
-// rule; the pole itself lies outside every level.
-bool LevelEncloses(const MilkyWayLayer& layer, uint8_t level, const std::array<double, 2>& p) {
+// Whether the rings of one level enclose direction q, by the even-odd rule in the plane about
+// the band's pole, which itself lies outside every level: the ray from q's place straight away
+// from the pole's crosses the level's edges an odd number of times. Only edges whose ends lie
+// on either side of the great circle through the pole and q can cross it, which a sign on the
+// sphere tells; only those few need their places in the plane.
+bool LevelEncloses(const MilkyWayLayer& layer, uint8_t level, const Vector& q) {
+  const Vector across = Cross(layer.pole, q);
+  if (Dot(across, across) == 0.0) return false;  // q is a pole of the band
+  const std::array<double, 2> p = AroundPole(layer, q);
+  const double reach = std::sqrt(p[0] * p[0] + p[1] * p[1]);
+  if (reach == 0.0) return false;
+  const double ux = p[0] / reach;
+  const double uy = p[1] / reach;
   bool inside = false;
   for (const MilkyWayLayer::Ring& ring : layer.rings) {
     if (ring.level != level) continue;
-    const auto& points = ring.aroundPole;
-    for (size_t i = 0, j = points.size() - 1; i < points.size(); j = i++) {
-      const auto& a = points[i];
-      const auto& b = points[j];
-      if ((a[1] > p[1]) != (b[1] > p[1]) &&
-          p[0] < a[0] + (p[1] - a[1]) * (b[0] - a[0]) / (b[1] - a[1])) {
-        inside = !inside;
+    const Vector* vertices = layer.directions.data() + ring.begin;
+    const size_t n = ring.end - ring.begin;
+    bool lastSide = Dot(across, vertices[n - 1]) > 0.0;
+    for (size_t i = 0, j = n - 1; i < n; j = i++) {
+      const bool side = Dot(across, vertices[i]) > 0.0;
+      if (side != lastSide) {
+        const std::array<double, 2> a = AroundPole(layer, vertices[j]);
+        const std::array<double, 2> b = AroundPole(layer, vertices[i]);
+        // Where the edge meets the line through the pole's place and p, along that line.
+        const double offA = ux * a[1] - uy * a[0];
+        const double offB = ux * b[1] - uy * b[0];
+        const double t = offA / (offA - offB);
+        const double along = (a[0] + t * (b[0] - a[0])) * ux + (a[1] + t * (b[1] - a[1])) * uy;
+        if (along > reach) inside = !inside;
       }
+      lastSide = side;
     }
   }
   return inside;
@@ -244,11 +264,39 @@ bool WhollyBeyondCut(const MilkyWayLayer::Ring& ring, const Vector& viewCentre, 
   return towardsCentre < std::cos(cut + ring.radius) && -towardsCentre < std::cos(ring.radius);
 }
 
+// Whether a vertex lies closer than KEPT_SPACING to the one kept before, by the steps of its
+// declination and of its right ascension along the parallel; the cheap bounds come first.
+bool TooClose(const MilkyWayVertex& vertex, double lastRightAscension, double lastDeclination) {
+  const double step = std::fabs(vertex.declination - lastDeclination);
+  if (step >= KEPT_SPACING) return false;
+  double turn = vertex.rightAscension - lastRightAscension;
+  // Within half a turn the remainder is the difference itself.
+  if (std::fabs(turn) > PI) turn = std::remainder(turn, TWO_PI);
+  // The cosine is at most 1.
+  if (step + std::fabs(turn) < KEPT_SPACING) return true;
+  return step + std::fabs(turn) * std::cos(vertex.declination) < KEPT_SPACING;
+}
+
 bool LoadRings(const std::string& path, MilkyWayLayer& layer) {
-  layer.rings.clear();
+  layer = {};
+  // Untouched, the room reserved for every record costs no page.
+  const int64_t fileSize = StateOf(path).size;
+  if (fileSize > 0) layer.directions.reserve(static_cast<size_t>(fileSize) / MILKY_WAY_RECORD_SIZE);
   MilkyWayLayer::Ring* ring = nullptr;
+  // A ring of fewer than three vertices encloses nothing and is dropped.
+  const auto closeRing = [&] {
+    if (ring == nullptr) return;
+    ring->end = layer.directions.size();
+    if (ring->end - ring->begin < 3) {
+      layer.directions.resize(ring->begin);
+      layer.rings.pop_back();
+    }
+    ring = nullptr;
+  };
   uint16_t polygon = 0;
   uint8_t ringNumber = 0;
+  double lastRightAscension = 0.0;
+  double lastDeclination = 0.0;
   const WalkResult result =
       WalkRecords(path, MILKY_WAY_TAG, MILKY_WAY_RECORD_SIZE, [&](const uint8_t* bytes) {
         const MilkyWayVertex vertex = DecodeMilkyWayVertex(bytes);
@@ -259,35 +307,30 @@ bool LoadRings(const std::string& path, MilkyWayLayer& layer) {
         }
         if (ring == nullptr || vertex.polygon != polygon || vertex.ring != ringNumber ||
             vertex.level != ring->level) {
+          closeRing();
           ring = &layer.rings.emplace_back();
           ring->level = vertex.level;
+          ring->begin = layer.directions.size();
           polygon = vertex.polygon;
           ringNumber = vertex.ring;
-        } else {
-          const auto& last = ring->places.back();
-          if (std::fabs(vertex.declination - last[1]) +
-                  std::fabs(std::remainder(vertex.rightAscension - last[0], TWO_PI)) *
-                      std::cos(vertex.declination) <
-              KEPT_SPACING) {
-            return;
-          }
+        } else if (TooClose(vertex, lastRightAscension, lastDeclination)) {
+          return;
         }
-        ring->places.push_back({vertex.rightAscension, vertex.declination});
-        ring->directions.push_back(UnitVector(vertex.rightAscension, vertex.declination));
+        lastRightAscension = vertex.rightAscension;
+        lastDeclination = vertex.declination;
+        layer.directions.push_back(UnitVector(vertex.rightAscension, vertex.declination));
       });
-  std::erase_if(layer.rings, [](const MilkyWayLayer::Ring& r) { return r.places.size() < 3; });
+  closeRing();
   FindPole(layer);
   for (MilkyWayLayer::Ring& r : layer.rings) {
     Vector sum{};
-    r.aroundPole.reserve(r.directions.size());
-    for (const Vector& direction : r.directions) {
-      r.aroundPole.push_back(AroundPole(layer, direction));
-      for (int i = 0; i < 3; ++i) sum[i] += direction[i];
+    for (size_t k = r.begin; k < r.end; ++k) {
+      for (int i = 0; i < 3; ++i) sum[i] += layer.directions[k][i];
     }
     r.centre = Dot(sum, sum) > 0.0 ? Normalized(sum) : layer.pole;
     double cosRadius = 1.0;
-    for (const Vector& direction : r.directions) {
-      cosRadius = std::min(cosRadius, Dot(direction, r.centre));
+    for (size_t k = r.begin; k < r.end; ++k) {
+      cosRadius = std::min(cosRadius, Dot(layer.directions[k], r.centre));
     }
     // A little wider than the farthest vertex, for rounding.
     r.radius = std::min(PI, std::acos(std::clamp(cosRadius, -1.0, 1.0)) + 1e-6);
@@ -298,6 +341,12 @@ bool LoadRings(const std::string& path, MilkyWayLayer& layer) {
 }
 
 }  // namespace
+
+void PrepareMilkyWay(const LayerSet& layers, MilkyWayLayer& layer) {
+  if (layers.showMilkyWay && layer.loadedPath != layers.milkyWayPath) {
+    LoadRings(layers.milkyWayPath, layer);
+  }
+}
 
 void DrawMilkyWay(const Projection& projection, const LayerSet& layers, MilkyWayLayer& layer,
                   Surface& surface, const SkyPlaces& sky) {
@@ -320,7 +369,7 @@ void DrawMilkyWay(const Projection& projection, const LayerSet& layers, MilkyWay
   double oppositeDeclination = 0.0;
   projection.HorizontalToSky(sky, viewAzimuth + PI, -viewAltitude, oppositeRightAscension,
                              oppositeDeclination);
-  const auto opposite = AroundPole(layer, UnitVector(oppositeRightAscension, oppositeDeclination));
+  const Vector opposite = UnitVector(oppositeRightAscension, oppositeDeclination);
   for (uint8_t level = 1; level <= MILKY_WAY_LEVELS; ++level) {
     if (LevelEncloses(layer, level, opposite)) cutter.AddWholeCut(levels[level - 1]);
   }
@@ -332,7 +381,8 @@ void DrawMilkyWay(const Projection& projection, const LayerSet& layers, MilkyWay
     if (WhollyBeyondCut(ring, axes[2], cut)) continue;
     view.clear();
     const Vector* kept = nullptr;
-    for (const Vector& direction : ring.directions) {
+    for (size_t k = ring.begin; k < ring.end; ++k) {
+      const Vector& direction = layer.directions[k];
       const ViewPoint p{Dot(axes[0], direction), Dot(axes[1], direction), Dot(axes[2], direction)};
       // Thinned rings must keep their side of the point opposite the view.
       if (kept != nullptr && p[2] > NEAR_OPPOSITE && Dot(direction, *kept) > cosSpacing) continue;

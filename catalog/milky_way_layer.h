@@ -3,6 +3,7 @@
 #pragma once
 
 #include <array>
+#include <cstddef>
 #include <cstdint>
 #include <string>
 #include <vector>
@@ -18,25 +19,29 @@ struct LayerSet;
 struct MilkyWayLayer {
   using Vector = std::array<double, 3>;
   struct Ring {
-    uint8_t level = 1;                          // 1 faintest to 5 brightest
-    std::vector<std::array<double, 2>> places;  // right ascension, declination (radians)
-    std::vector<Vector> directions;             // the same as unit vectors
-    // The same places in the plane about the band's pole (distance from it, turned by its
-    // direction), where every ring is an ordinary closed curve.
-    std::vector<std::array<double, 2>> aroundPole;
+    uint8_t level = 1;  // 1 faintest to 5 brightest
+    size_t begin = 0;   // its vertices: directions from begin to end
+    size_t end = 0;
     // A cap that holds the whole ring: its centre and radius (radians).
     Vector centre{0.0, 0.0, 1.0};
     double radius = 0.0;
   };
   std::vector<Ring> rings;
+  // Every ring's vertices, ring after ring, as unit vectors of the catalog's frame: in one
+  // block, since each page a load first touches costs a fault.
+  std::vector<Vector> directions;
   // The direction farthest from the band (either pole of it), which no level encloses, and
-  // two axes across it.
+  // two axes across it: in the plane about it (distance from it, turned by its direction)
+  // every ring is an ordinary closed curve.
   Vector pole{0.0, 0.0, 1.0};
   Vector axisX{1.0, 0.0, 0.0};
   Vector axisY{0.0, 1.0, 0.0};
   std::string loadedPath;  // the file rings came from; read again when the path changes
   bool usable = false;
 };
+
+// Reads the rings of the layer's file when the layer is on and has not read them yet.
+void PrepareMilkyWay(const LayerSet& layers, MilkyWayLayer& layer);
 
 // The five levels of MilkyWay.dat filled under everything else, each over the one before.
 void DrawMilkyWay(const Projection& projection, const LayerSet& layers, MilkyWayLayer& layer,

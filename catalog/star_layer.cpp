@@ -35,12 +35,15 @@ int32_t FaintZoomOffset(double fieldOfView) {
   return static_cast<int32_t>(100.0 - 100.0 * std::log2(HALF_PI / fieldOfView)) - 200;
 }
 
-// The stars down to magnitude 5, and down to 7, in file order with their numbers in the file:
-// a wide field's magnitude limit leaves most stars out, and its pass then walks the shorter
-// list that holds them all instead of reading the file, touching little memory beside the stars
-// it draws. Narrower fields read the file as it is. Kept small, since every page of it costs a
-// fault when the first chart touches it.
+// The stars at most Limit bright (hundredths of a magnitude), in file order with their numbers
+// in the file: a wide field's magnitude limit leaves most stars out, and its pass then walks
+// the shortest list that holds them all instead of reading the file, touching little memory
+// beside the stars it draws. Narrower fields read the file as it is. Each list is made when a
+// field first needs it, and kept small: every page of it costs a fault when a chart first
+// touches it.
+template <int32_t Limit>
 struct BrightStars {
+  static constexpr int32_t limit = Limit;
   struct Star {
     Direction direction;
     double declination;
@@ -48,38 +51,24 @@ struct BrightStars {
     int16_t magnitude;
     int16_t colorIndex;
   };
-  struct List {
-    int32_t limit;  // hundredths: every star at most this bright
-    std::vector<Star> stars;
-    std::vector<int16_t> magnitudes;  // the same stars', side by side for the magnitude test
-  };
 
   void Add(const uint8_t* bytes) {
     ++count;
-    if (ReadI16(bytes + 16) > lists[1].limit) return;
+    if (ReadI16(bytes + 16) > Limit) return;
     const StarRecord star = DecodeStar(bytes);
     // A damaged position is never drawn.
     if (!IsUsablePosition(star.rightAscension, star.declination)) return;
-    const Star kept{DirectionOf(star.rightAscension, star.declination), star.declination, count,
-                    star.magnitude, star.colorIndex};
-    for (List& list : lists) {
-      if (star.magnitude > list.limit) continue;
-      list.stars.push_back(kept);
-      list.magnitudes.push_back(star.magnitude);
-    }
+    stars.push_back({DirectionOf(star.rightAscension, star.declination), star.declination, count,
+                     star.magnitude, star.colorIndex});
+    magnitudes.push_back(star.magnitude);
   }
 
-  // The shorter list that holds every star at most limit bright; null: read the file.
-  const List* For(int32_t limit) const {
-    for (const List& list : lists) {
-      if (limit <= list.limit) return &list;
-    }
-    return nullptr;
-  }
-
-  std::array<List, 2> lists{List{500, {}, {}}, List{700, {}, {}}};
-  int32_t count = 0;  // records in the file
+  std::vector<Star> stars;
+  std::vector<int16_t> magnitudes;  // the same stars', side by side for the magnitude test
+  int32_t count = 0;                // records in the file
 };
+using StarsToFive = BrightStars<500>;
+using StarsToSeven = BrightStars<700>;
 
 // One pass over a star file; the progress strip grows only when starCount is given. Faint
 // stars all take the smallest sprite, so none outshines a brighter star of Stars.dat.
@@ -92,10 +81,6 @@ void DrawStarFile(const std::string& path, bool faint, const Projection& project
   const double field = projection.GetFieldOfView();
   const int32_t zoomOffset = faint ? FaintZoomOffset(field) : StarZoomOffset(field);
   const int32_t faintest = FAINTEST_SHIFTED_MAGNITUDE + 100 * layers.starLimitOffset;
-
-  const CachedCatalog<BrightStars>& bright =
-      CachedIndex<BrightStars>(path, STARS_TAG, STAR_RECORD_SIZE);
-  if (!UsableCatalog(bright, FILE_NOT_FOUND_TEXT, drawSurface, viewRect)) return;
 
   const int64_t left = int64_t{viewRect.left} - EDGE_MARGIN;
   const int64_t right = int64_t{viewRect.right} + EDGE_MARGIN;
@@ -143,10 +128,13 @@ void DrawStarFile(const std::string& path, bool faint, const Projection& project
   // 32 bits, as above: the faintest magnitude any star may have and still be drawn.
   const int32_t limit = std::min(faintest - zoomOffset, skyFaintest);
   int32_t count = 0;
-  if (const BrightStars::List* list = bright.index.For(limit)) {
-    for (size_t i = 0; i < list->magnitudes.size(); ++i) {
-      if (list->magnitudes[i] > limit) continue;
-      const BrightStars::Star& star = list->stars[i];
+  // False, with the file's message on the chart, when the file cannot be read.
+  const auto walkList = [&]<typename List>(const CachedCatalog<List>& catalog) {
+    if (!UsableCatalog(catalog, FILE_NOT_FOUND_TEXT, drawSurface, viewRect)) return false;
+    const List& list = catalog.index;
+    for (size_t i = 0; i < list.magnitudes.size(); ++i) {
+      if (list.magnitudes[i] > limit) continue;
+      const typename List::Star& star = list.stars[i];
       countTo(star.number);
       // The sky of the date places a star by its right ascension, not by its direction.
       double rightAscension = 0.0;
@@ -156,7 +144,13 @@ void DrawStarFile(const std::string& path, bool faint, const Projection& project
       }
       draw(rightAscension, star.declination, star.magnitude, star.colorIndex, &star.direction);
     }
-    count = bright.index.count;
+    count = list.count;
+    return true;
+  };
+  if (limit <= StarsToFive::limit) {
+    if (!walkList(CachedIndex<StarsToFive>(path, STARS_TAG, STAR_RECORD_SIZE))) return;
+  } else if (limit <= StarsToSeven::limit) {
+    if (!walkList(CachedIndex<StarsToSeven>(path, STARS_TAG, STAR_RECORD_SIZE))) return;
   } else {
     RecordFile file(STAR_RECORD_SIZE);
     if (!OpenLayerFile(file, path, STARS_TAG, FILE_NOT_FOUND_TEXT, drawSurface, viewRect)) return;
@@ -175,6 +169,10 @@ void DrawStarFile(const std::string& path, bool faint, const Projection& project
 }
 
 }  // namespace
+
+void PrepareStars(const LayerSet& layers) {
+  CachedIndex<StarsToFive>(layers.starsPath, STARS_TAG, STAR_RECORD_SIZE);
+}
 
 void DrawStars(const Projection& projection, const LayerSet& layers, StarLayer& starLayer,
                Surface& drawSurface, ProgressStrip& progress, Surface& progressSurface,

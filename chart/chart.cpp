@@ -2,8 +2,11 @@
 #include "chart/chart.h"
 
 #include <string>
+#include <system_error>
 #include <utility>
 #include <vector>
+
+#include "catalog/catalog_layers.h"
 
 namespace halvane {
 
@@ -12,12 +15,34 @@ Chart::Chart(const Rect& viewRect, const Observer* observer, std::unique_ptr<Bit
   starLayer.sprites = std::move(starSprites);
 }
 
+void Chart::PrepareInBackground() {
+  FinishPreparing();
+  try {
+    // A copy of the layer set: the window may change its own while the thread reads.
+    preparing = std::async(std::launch::async, [this, prepared = layers] {
+      PrepareMilkyWay(prepared, milkyWayLayer);
+      PrepareConstellationLines(prepared);
+      PrepareConstellationBoundaries(prepared);
+      PrepareDeepSky(prepared);
+      PrepareStars(prepared);
+      if (prepared.showStarNames || prepared.showConstellationNames) skyLabelNames.Load(prepared);
+    });
+  } catch (const std::system_error&) {
+    // No thread to be had: the first frame reads the files itself.
+  }
+}
+
+void Chart::FinishPreparing() const {
+  if (preparing.valid()) preparing.wait();
+}
+
 void Chart::SetViewRect(const Rect& rect) {
   progress.SetViewRect(rect);
   projection.SetViewRect(rect);
 }
 
 void Chart::IdentifyObject(PickedLabel& label, int32_t x, int32_t y, const Moment& moment) const {
+  FinishPreparing();
   std::vector<TapTarget> targets;
   for (int index = 0; layers.showSolarSystem && index < BODY_COUNT; ++index) {
     const BodyPlace& place = moment.GetBodies()[index];

@@ -5,6 +5,7 @@
 #pragma once
 
 #include <cstdint>
+#include <future>
 #include <memory>
 #include <utility>
 #include <vector>
@@ -32,6 +33,10 @@ class Chart {
   // read and must outlive the chart. starSprites is the sprite sheet the platform loaded (null: no
   // stars stamped).
   Chart(const Rect& viewRect, const Observer* observer, std::unique_ptr<Bitmap> starSprites);
+
+  // Starts reading, on a thread of its own, what the layers now on keep of their files; the
+  // next frame or tap waits for it. At start-up it runs beside the window's making.
+  void PrepareInBackground();
 
   // Moves the chart to a new rectangle (the window was resized).
   void SetViewRect(const Rect& rect);
@@ -66,6 +71,10 @@ class Chart {
   mutable SkyLabelNames skyLabelNames;  // read at the first frame or tap that needs it
   std::vector<Rect> labelKeepOut;
   FrameNames frameNames;
+  // Last: destroyed first, it waits for the thread before the layers it fills go.
+  mutable std::future<void> preparing;
+
+  void FinishPreparing() const;
 };
 
 }  // namespace halvane

@@ -57,6 +57,7 @@ void FillSky(Surface& surface, const Rect& r, Color color) {
 }  // namespace
 
 void Chart::DrawFrame(Surface& drawSurface, Surface& progressSurface, const Moment& moment) {
+  FinishPreparing();
   const SkyPlaces& sky = moment.GetSky();
   double done = 1.0;
   progress.Show(done, progressSurface);

@@ -39,13 +39,20 @@ class EmptySpriteSheet : public Bitmap {
   uint32_t PixelAt(int32_t, int32_t) const override { return 0; }
 };
 
-Frame Draw(uint16_t hour, uint16_t minute, const ViewDirection& aim, uint16_t viewLayerFlags) {
+// prepared: the chart reads its catalogs in the background first, from folder, and then
+// turns to DATA.
+Frame Draw(uint16_t hour, uint16_t minute, const ViewDirection& aim, uint16_t viewLayerFlags,
+           bool prepared = false, const std::string& folder = DATA) {
   Observer observer;
   observer.SetLocation(PARIS_LONGITUDE, PARIS_LATITUDE);
   Chart chart({0, 0, 240, 294}, &observer, std::make_unique<EmptySpriteSheet>());
   chart.GetProjection().SetViewDirection(aim.azimuth, aim.altitude);
-  chart.GetLayers().UseDataFolder(DATA);
+  chart.GetLayers().UseDataFolder(folder);
   chart.GetLayers().ApplyViewLayerFlags(viewLayerFlags);
+  if (prepared) {
+    chart.PrepareInBackground();
+    chart.GetLayers().UseDataFolder(DATA);
+  }
   const Moment moment(SYSTEMTIME{2026, 12, 2, 8, hour, minute, 0, 0}, PARIS_LONGITUDE,
                       PARIS_LATITUDE, false);
   RecordingSurface surface;
@@ -107,6 +114,15 @@ TEST(ViewLayers, DaylightGroundAndNamesFollowTheSkyAndTheFiveOffLeaveNoTrace) {
   for (const std::string& name : offNames) {
     EXPECT_NE(std::find(bodiesOnly.begin(), bodiesOnly.end(), name), bodiesOnly.end()) << name;
   }
+}
+
+// What a chart read in the background is what its frame would have read, and a frame follows the
+// files its layers name by then, not those they named when reading began.
+TEST(ViewLayers, PreparedChartsDrawTheFrameTheirLayersNameNow) {
+  const std::vector<std::string> plain = Draw(21, 0, VIEW_SOUTH, 0).lines;
+  EXPECT_EQ(Draw(21, 0, VIEW_SOUTH, 0, true).lines, plain);
+  EXPECT_EQ(Draw(21, 0, VIEW_SOUTH, 0, true, test_support::SourcePath("no-such-folder/")).lines,
+            plain);
 }
 
 }  // namespace

@@ -63,6 +63,7 @@ void MainWindow::Create(const std::string& className, const std::string& title) 
   chart->GetLayers().ApplyLayerFlags(config.layerFlags);
   chart->GetLayers().starLimitOffset = extension.starLimitOffset;
   chart->GetLayers().ApplyViewLayerFlags(extension.viewLayerFlags);
+  chart->PrepareInBackground();
   if (extension.nightVision) SetNightVision(hwnd, true);
   SetCheckMarks();
   SetUpPointAtSky();
