@@ -16,6 +16,8 @@
 //                  another copy in the scope prints "already-running" and ends with 0
 //   --data FOLDER  keeps Config.dat in FOLDER (which it leaves in place)
 //   --command N    chooses menu command N once the first frame is shown
+//   --qt-only      prints "first-frame" as soon as the window system is up, and ends: the
+//                  part of start-up that is Qt's and the loader's, for the benchmark table
 // Otherwise it works in a temporary folder holding links to the catalogs beside it, so the
 // Config.dat beside the program is never touched.
 #include <sys/resource.h>
@@ -151,7 +153,12 @@ int main(int argc, char** argv) {
   std::string scope = "probe-" + std::to_string(::getpid());
   std::string dataFolder;
   int command = 0;
+  bool qtOnly = false;
   for (int i = 1; i < argc; ++i) {
+    if (std::strcmp(argv[i], "--qt-only") == 0) {
+      qtOnly = true;
+      continue;
+    }
     if (std::strcmp(argv[i], "--window") == 0) {
       windowReport = true;
       continue;
@@ -194,6 +201,12 @@ int main(int argc, char** argv) {
     if (dataFolder.empty()) std::filesystem::remove_all(folder);
   };
   const halvane::WindowSystem windowSystem(argc, argv);
+  if (qtOnly) {
+    std::printf("first-frame\n");
+    std::fflush(stdout);
+    removeFolder();
+    return 0;
+  }
   halvane::SetInstanceScopeForTesting(scope);
   const bool timing = !windowReport && holdSeconds == 0 && pointSeconds == 0;
   // The timings stay those of the handheld's chart, whatever the screen.
