@@ -70,6 +70,28 @@ struct BrightStars {
 using StarsToFive = BrightStars<500>;
 using StarsToSeven = BrightStars<700>;
 
+// A whole star file for the narrow fields, which reach fainter stars than the lists hold: its
+// records as they are, and beside them each one's band of declination, so that a pass walks
+// one byte a record in file order and looks only at the records of the bands its cap meets.
+struct StarZones {
+  static constexpr int32_t ZONES = 180;
+  static constexpr uint8_t NO_ZONE = 255;  // a declination that is no number
+
+  static uint8_t ZoneOf(double declination) {
+    if (std::isnan(declination)) return NO_ZONE;
+    const double zone = std::floor((declination + HALF_PI) * (ZONES / PI));
+    return static_cast<uint8_t>(std::clamp(zone, 0.0, ZONES - 1.0));
+  }
+
+  void Add(const uint8_t* bytes) {
+    records.insert(records.end(), bytes, bytes + STAR_RECORD_SIZE);
+    zones.push_back(ZoneOf(ReadF64(bytes + 8)));
+  }
+
+  std::vector<uint8_t> records;
+  std::vector<uint8_t> zones;
+};
+
 // One pass over a star file; the progress strip grows only when starCount is given. Faint
 // stars all take the smallest sprite, so none outshines a brighter star of Stars.dat.
 void DrawStarFile(const std::string& path, bool faint, const Projection& projection,
@@ -152,17 +174,24 @@ void DrawStarFile(const std::string& path, bool faint, const Projection& project
   } else if (limit <= StarsToSeven::limit) {
     if (!walkList(CachedIndex<StarsToSeven>(path, STARS_TAG, STAR_RECORD_SIZE))) return;
   } else {
-    RecordFile file(STAR_RECORD_SIZE);
-    if (!OpenLayerFile(file, path, STARS_TAG, FILE_NOT_FOUND_TEXT, drawSurface, viewRect)) return;
-    while (const uint8_t* record = file.Next()) {
-      ++count;
-      if (showProgress && count % PROGRESS_INTERVAL == 0) countTo(count);
+    const CachedCatalog<StarZones>& kept =
+        CachedIndex<StarZones>(path, STARS_TAG, STAR_RECORD_SIZE);
+    if (!UsableCatalog(kept, FILE_NOT_FOUND_TEXT, drawSurface, viewRect)) return;
+    // Zones only grow with the declination, so every star of the band lies in these.
+    const uint8_t firstZone = StarZones::ZoneOf(culling.lowDeclination);
+    const uint8_t lastZone = StarZones::ZoneOf(culling.highDeclination);
+    const std::vector<uint8_t>& zones = kept.index.zones;
+    for (size_t i = 0; i < zones.size(); ++i) {
+      if (zones[i] < firstZone || zones[i] > lastZone) continue;
+      const uint8_t* record = kept.index.records.data() + i * STAR_RECORD_SIZE;
       // The magnitude and the band first: most records fail one and need no more decoding.
       if (ReadI16(record + 16) > limit || !culling.InBand(ReadF64(record + 8))) continue;
       if (culling.turn && !culling.InRightAscensionReach(ReadF64(record))) continue;
+      countTo(static_cast<int32_t>(i) + 1);
       const StarRecord star = DecodeStar(record);
       draw(star.rightAscension, star.declination, star.magnitude, star.colorIndex, nullptr);
     }
+    count = static_cast<int32_t>(zones.size());
   }
   countTo(count);
   if (starCount != nullptr) *starCount = count;

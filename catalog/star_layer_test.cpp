@@ -110,6 +110,33 @@ TEST_F(StarLayerTest, CullsByEdgeMarginBandAndCapAndSkipsDamagedRecords) {
   EXPECT_EQ(stars.starCount, 13);
 }
 
+// Fields narrower than the bright lists reach look up their band of declinations: every star on
+// the chart, up to its edges, is found, looking at the pole, the zenith or the horizon.
+TEST_F(StarLayerTest, NarrowFieldsFindEveryStarOfTheChart) {
+  const double pole = observer.GetLatitude() * PI / 180.0;
+  const double aims[][2] = {{0.0, pole}, {1.0, HALF_PI}, {PI, 0.05}};
+  for (int zoom = 4; zoom <= 5; ++zoom) {
+    for (const auto& aim : aims) {
+      Projection narrow({0, 0, 240, 294}, &observer);
+      narrow.SetViewDirection(aim[0], aim[1]);
+      for (int i = 0; i < zoom; ++i) narrow.ZoomIn();
+      std::vector<StarRecord> grid;
+      Lines expected;
+      for (const int x : {-5, 0, 61, 120, 187, 239, 245}) {
+        for (const int y : {-5, 0, 73, 147, 222, 293, 299}) {
+          grid.push_back(StarAtPixel(narrow, x, y, THETA, 0, 0));
+          expected.push_back("blit " + std::to_string(x - 5) + ' ' + std::to_string(y - 5) +
+                             " 11 11 0 22 or");
+        }
+      }
+      WriteStars(layers.starsPath, grid);
+      RecordingSurface chart;
+      DrawStars(narrow, layers, stars, chart, strip, screen, THETA);
+      EXPECT_EQ(chart.Lines(), expected) << "zoom " << zoom << ", altitude " << aim[1];
+    }
+  }
+}
+
 TEST_F(StarLayerTest, ProgressAgainstTheLastCountAndFileProblems) {
   Draw(std::vector<StarRecord>(450, StarRecord{0.0, -1.5, 0, 0}));
   EXPECT_TRUE(screen.Lines().empty()) << "no count known before the first pass";
