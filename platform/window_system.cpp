@@ -14,6 +14,7 @@
 #include <optional>
 #include <thread>
 
+#include "platform/deferred_icon_style.h"
 #include "platform/native_window.h"
 #include "platform/night_vision.h"
 #include "platform/png_resource.h"
@@ -224,6 +225,8 @@ WindowSystem::WindowSystem(int& argc, char** argv)
   // image plugin, loading each.
   QApplication::setWindowIcon(
       QIcon(QPixmap::fromImage(ReadPngResource(QStringLiteral(":/icon.png")))));
+  // Before any widget, so that none is polished twice.
+  QApplication::setStyle(new DeferredIconStyle);
 }
 
 WindowSystem::~WindowSystem() = default;

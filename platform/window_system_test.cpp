@@ -10,6 +10,7 @@
 #include <QDialog>
 #include <QLineEdit>
 #include <QLocalSocket>
+#include <QStyleOption>
 #include <QTest>
 #include <QTimer>
 #include <cstdlib>
@@ -17,6 +18,7 @@
 #include <string>
 #include <vector>
 
+#include "platform/deferred_icon_style.h"
 #include "platform/dialog.h"
 #include "platform/menu_bar.h"
 #include "platform/single_instance.h"
@@ -77,6 +79,26 @@ class WindowSystemTest : public ::testing::Test {
   }
   WindowHandle window = nullptr;
 };
+
+// Read when first drawn, a standard icon still has the base style's pictures, for the writing
+// direction it was asked for.
+TEST(DeferredIconStyle, IconsDrawnLaterAreTheBaseStylesOwn) {
+  DeferredIconStyle style;
+  QStyleOption rightToLeft;
+  rightToLeft.direction = Qt::RightToLeft;
+  const QStyleOption* const options[] = {nullptr, &rightToLeft};
+  for (const QStyle::StandardPixmap which :
+       {QStyle::SP_ToolBarHorizontalExtensionButton, QStyle::SP_ToolBarVerticalExtensionButton,
+        QStyle::SP_MessageBoxWarning}) {
+    for (const QStyleOption* option : options) {
+      const QIcon deferred = style.standardIcon(which, option);
+      const QIcon base = style.baseStyle()->standardIcon(which, option);
+      ASSERT_FALSE(deferred.isNull()) << which;
+      EXPECT_EQ(deferred.pixmap(16).toImage(), base.pixmap(16).toImage()) << which;
+      EXPECT_EQ(deferred.actualSize(QSize(64, 64)), base.actualSize(QSize(64, 64))) << which;
+    }
+  }
+}
 
 TEST_F(WindowSystemTest, KeysBecomeKeyDownThenCharacterAndAltF4BecomesCommand18) {
   ShowAppWindow(window, SHOW_NORMAL);
