@@ -279,9 +279,11 @@ bool TooClose(const MilkyWayVertex& vertex, double lastRightAscension, double la
 
 bool LoadRings(const std::string& path, MilkyWayLayer& layer) {
   layer = {};
-  // Untouched, the room reserved for every record costs no page.
-  const int64_t fileSize = StateOf(path).size;
-  if (fileSize > 0) layer.directions.reserve(static_cast<size_t>(fileSize) / MILKY_WAY_RECORD_SIZE);
+  // Untouched, the room reserved for every record costs no page; a hostile size gets no more
+  // than any outline needs.
+  constexpr int64_t MOST_RESERVED = int64_t{1} << 20;
+  const int64_t records = StateOf(path).size / static_cast<int64_t>(MILKY_WAY_RECORD_SIZE);
+  if (records > 0) layer.directions.reserve(static_cast<size_t>(std::min(records, MOST_RESERVED)));
   MilkyWayLayer::Ring* ring = nullptr;
   // A ring of fewer than three vertices encloses nothing and is dropped.
   const auto closeRing = [&] {

@@ -83,13 +83,21 @@ struct StarZones {
     return static_cast<uint8_t>(std::clamp(zone, 0.0, ZONES - 1.0));
   }
 
+  // Far more than any star catalog holds: a larger file is read as it goes instead of kept.
+  static constexpr size_t MOST_KEPT = size_t{1} << 21;
+
   void Add(const uint8_t* bytes) {
+    if (zones.size() == MOST_KEPT) {
+      tooLarge = true;
+      return;
+    }
     records.insert(records.end(), bytes, bytes + STAR_RECORD_SIZE);
     zones.push_back(ZoneOf(ReadF64(bytes + 8)));
   }
 
   std::vector<uint8_t> records;
   std::vector<uint8_t> zones;
+  bool tooLarge = false;
 };
 
 // One pass over a star file; the progress strip grows only when starCount is given. Faint
@@ -169,6 +177,15 @@ void DrawStarFile(const std::string& path, bool faint, const Projection& project
     count = list.count;
     return true;
   };
+  // A record of the file, numbered from 1.
+  const auto pass = [&](const uint8_t* record, int32_t number) {
+    // The magnitude and the band first: most records fail one and need no more decoding.
+    if (ReadI16(record + 16) > limit || !culling.InBand(ReadF64(record + 8))) return;
+    if (culling.turn && !culling.InRightAscensionReach(ReadF64(record))) return;
+    countTo(number);
+    const StarRecord star = DecodeStar(record);
+    draw(star.rightAscension, star.declination, star.magnitude, star.colorIndex, nullptr);
+  };
   if (limit <= StarsToFive::limit) {
     if (!walkList(CachedIndex<StarsToFive>(path, STARS_TAG, STAR_RECORD_SIZE))) return;
   } else if (limit <= StarsToSeven::limit) {
@@ -177,21 +194,21 @@ void DrawStarFile(const std::string& path, bool faint, const Projection& project
     const CachedCatalog<StarZones>& kept =
         CachedIndex<StarZones>(path, STARS_TAG, STAR_RECORD_SIZE);
     if (!UsableCatalog(kept, FILE_NOT_FOUND_TEXT, drawSurface, viewRect)) return;
-    // Zones only grow with the declination, so every star of the band lies in these.
-    const uint8_t firstZone = StarZones::ZoneOf(culling.lowDeclination);
-    const uint8_t lastZone = StarZones::ZoneOf(culling.highDeclination);
-    const std::vector<uint8_t>& zones = kept.index.zones;
-    for (size_t i = 0; i < zones.size(); ++i) {
-      if (zones[i] < firstZone || zones[i] > lastZone) continue;
-      const uint8_t* record = kept.index.records.data() + i * STAR_RECORD_SIZE;
-      // The magnitude and the band first: most records fail one and need no more decoding.
-      if (ReadI16(record + 16) > limit || !culling.InBand(ReadF64(record + 8))) continue;
-      if (culling.turn && !culling.InRightAscensionReach(ReadF64(record))) continue;
-      countTo(static_cast<int32_t>(i) + 1);
-      const StarRecord star = DecodeStar(record);
-      draw(star.rightAscension, star.declination, star.magnitude, star.colorIndex, nullptr);
+    if (kept.index.tooLarge) {
+      RecordFile file(STAR_RECORD_SIZE);
+      if (!OpenLayerFile(file, path, STARS_TAG, FILE_NOT_FOUND_TEXT, drawSurface, viewRect)) return;
+      while (const uint8_t* record = file.Next()) pass(record, ++count);
+    } else {
+      // Zones only grow with the declination, so every star of the band lies in these.
+      const uint8_t firstZone = StarZones::ZoneOf(culling.lowDeclination);
+      const uint8_t lastZone = StarZones::ZoneOf(culling.highDeclination);
+      const std::vector<uint8_t>& zones = kept.index.zones;
+      for (size_t i = 0; i < zones.size(); ++i) {
+        if (zones[i] < firstZone || zones[i] > lastZone) continue;
+        pass(kept.index.records.data() + i * STAR_RECORD_SIZE, static_cast<int32_t>(i) + 1);
+      }
+      count = static_cast<int32_t>(zones.size());
     }
-    count = static_cast<int32_t>(zones.size());
   }
   countTo(count);
   if (starCount != nullptr) *starCount = count;

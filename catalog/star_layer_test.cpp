@@ -137,6 +137,40 @@ TEST_F(StarLayerTest, NarrowFieldsFindEveryStarOfTheChart) {
   }
 }
 
+// A file of more records than any catalog, too large to keep, is read as the pass goes: its
+// last star still shows.
+TEST_F(StarLayerTest, AFileTooLargeToKeepIsStillDrawnWhole) {
+  for (int i = 0; i < 5; ++i) view.ZoomIn();
+  WriteStars(layers.starsPath, {{THETA, -1.5, 0, 0}});  // far below the chart
+  std::string hidden(STAR_RECORD_SIZE, '\0');
+  std::ifstream(layers.starsPath, std::ios::binary)
+      .seekg(HEADER_SIZE)
+      .read(hidden.data(), static_cast<std::streamsize>(hidden.size()));
+  const std::string block = [&] {
+    std::string b;
+    for (int i = 0; i < 4096; ++i) b += hidden;
+    return b;
+  }();
+  {
+    std::ofstream out(layers.starsPath, std::ios::binary | std::ios::app);
+    for (int i = 0; i < 512; ++i)
+      out.write(block.data(), static_cast<std::streamsize>(block.size()));
+  }
+  const std::string last = folder.File("last.dat");
+  WriteStars(last, {At(120, 147, 0)});
+  std::string shown(STAR_RECORD_SIZE, '\0');
+  std::ifstream(last, std::ios::binary)
+      .seekg(HEADER_SIZE)
+      .read(shown.data(), static_cast<std::streamsize>(shown.size()));
+  std::ofstream(layers.starsPath, std::ios::binary | std::ios::app)
+      .write(shown.data(), static_cast<std::streamsize>(shown.size()));
+
+  RecordingSurface chart;
+  DrawStars(view, layers, stars, chart, strip, screen, THETA);
+  EXPECT_EQ(chart.Lines(), Lines{"blit 115 142 11 11 0 22 or"});
+  EXPECT_EQ(stars.starCount, 4096 * 512 + 2);
+}
+
 TEST_F(StarLayerTest, ProgressAgainstTheLastCountAndFileProblems) {
   Draw(std::vector<StarRecord>(450, StarRecord{0.0, -1.5, 0, 0}));
   EXPECT_TRUE(screen.Lines().empty()) << "no count known before the first pass";
