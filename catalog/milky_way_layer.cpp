@@ -13,6 +13,7 @@
 #include <vector>
 
 #include "astro/angles.h"
+#include "astro/direction.h"
 #include "catalog/data_file.h"
 #include "catalog/layer_geometry.h"
 #include "catalog/layer_message.h"
@@ -35,51 +36,47 @@ constexpr double NEAR_OPPOSITE = -0.99;
 // Vertices closer than this (radians) to the one kept before are dropped when loading.
 constexpr double KEPT_SPACING = 0.004;
 
-using Vector = MilkyWayLayer::Vector;
-
-Vector UnitVector(double longitude, double latitude) {
-  return {std::cos(latitude) * std::cos(longitude), std::cos(latitude) * std::sin(longitude),
-          std::sin(latitude)};
+Direction Cross(const Direction& a, const Direction& b) {
+  return {a.y * b.z - a.z * b.y, a.z * b.x - a.x * b.z, a.x * b.y - a.y * b.x};
 }
 
-double Dot(const Vector& a, const Vector& b) { return a[0] * b[0] + a[1] * b[1] + a[2] * b[2]; }
-
-Vector Cross(const Vector& a, const Vector& b) {
-  return {a[1] * b[2] - a[2] * b[1], a[2] * b[0] - a[0] * b[2], a[0] * b[1] - a[1] * b[0]};
-}
-
-Vector Normalized(const Vector& v) {
+Direction Normalized(const Direction& v) {
   const double length = std::sqrt(Dot(v, v));
-  return {v[0] / length, v[1] / length, v[2] / length};
+  return {v.x / length, v.y / length, v.z / length};
 }
 
 // The band's pole is the axis its vertices lie closest to a plane across: the eigenvector of
 // the least eigenvalue of their scatter, found by power iteration on the scatter's complement.
 void FindPole(MilkyWayLayer& layer) {
-  std::array<Vector, 3> scatter{};
+  std::array<Direction, 3> scatter{Direction{0.0, 0.0, 0.0}, Direction{0.0, 0.0, 0.0},
+                                   Direction{0.0, 0.0, 0.0}};
   for (const MilkyWayLayer::Ring& ring : layer.rings) {
     for (size_t k = ring.begin; k < ring.end; ++k) {
-      const Vector& v = layer.directions[k];
+      const Direction& v = layer.directions[k];
+      const std::array<double, 3> components{v.x, v.y, v.z};
       for (int i = 0; i < 3; ++i) {
-        for (int j = 0; j < 3; ++j) scatter[i][j] += v[i] * v[j];
+        scatter[i].x += components[i] * v.x;
+        scatter[i].y += components[i] * v.y;
+        scatter[i].z += components[i] * v.z;
       }
     }
   }
-  const double trace = scatter[0][0] + scatter[1][1] + scatter[2][2];
-  Vector pole = Normalized({1.0, 1.0, 1.0});
+  const double trace = scatter[0].x + scatter[1].y + scatter[2].z;
+  Direction pole = Normalized({1.0, 1.0, 1.0});
   for (int step = 0; step < 100 && trace > 0.0; ++step) {
-    Vector next{};
-    for (int i = 0; i < 3; ++i) next[i] = trace * pole[i] - Dot(scatter[i], pole);
-    pole = Normalized(next);
+    pole =
+        Normalized({trace * pole.x - Dot(scatter[0], pole), trace * pole.y - Dot(scatter[1], pole),
+                    trace * pole.z - Dot(scatter[2], pole)});
   }
   layer.pole = pole;
-  const Vector helper = std::fabs(pole[2]) < 0.9 ? Vector{0.0, 0.0, 1.0} : Vector{1.0, 0.0, 0.0};
+  const Direction helper =
+      std::fabs(pole.z) < 0.9 ? Direction{0.0, 0.0, 1.0} : Direction{1.0, 0.0, 0.0};
   layer.axisX = Normalized(Cross(helper, pole));
   layer.axisY = Cross(pole, layer.axisX);
 }
 
 // A direction's place in the plane about the band's pole.
-std::array<double, 2> AroundPole(const MilkyWayLayer& layer, const Vector& v) {
+std::array<double, 2> AroundPole(const MilkyWayLayer& layer, const Direction& v) {
   const double x = Dot(v, layer.axisX);
   const double y = Dot(v, layer.axisY);
   const double across = std::hypot(x, y);
@@ -93,8 +90,8 @@ std::array<double, 2> AroundPole(const MilkyWayLayer& layer, const Vector& v) {
 // from the pole's crosses the level's edges an odd number of times. Only edges whose ends lie
 // on either side of the great circle through the pole and q can cross it, which a sign on the
 // sphere tells; only those few need their places in the plane.
-bool LevelEncloses(const MilkyWayLayer& layer, uint8_t level, const Vector& q) {
-  const Vector across = Cross(layer.pole, q);
+bool LevelEncloses(const MilkyWayLayer& layer, uint8_t level, const Direction& q) {
+  const Direction across = Cross(layer.pole, q);
   if (Dot(across, across) == 0.0) return false;  // q is a pole of the band
   const std::array<double, 2> p = AroundPole(layer, q);
   const double reach = std::sqrt(p[0] * p[0] + p[1] * p[1]);
@@ -104,7 +101,7 @@ bool LevelEncloses(const MilkyWayLayer& layer, uint8_t level, const Vector& q) {
   bool inside = false;
   for (const MilkyWayLayer::Ring& ring : layer.rings) {
     if (ring.level != level) continue;
-    const Vector* vertices = layer.directions.data() + ring.begin;
+    const Direction* vertices = layer.directions.data() + ring.begin;
     const size_t n = ring.end - ring.begin;
     bool lastSide = Dot(across, vertices[n - 1]) > 0.0;
     for (size_t i = 0, j = n - 1; i < n; j = i++) {
@@ -131,7 +128,7 @@ struct Polygon {
 };
 
 // A direction in the view's frame: x right, y up, z towards the view's centre.
-using ViewPoint = Vector;
+using ViewPoint = Direction;
 
 // Cuts one ring at the circle of radius cut (radians from the view centre) and adds what is
 // left, as pixels, to polygon.
@@ -170,7 +167,7 @@ class RingCutter {
       if (!outside && bOutside) {
         const double step = Turn(a, b);
         const double fraction = Fraction(a, b);
-        exitAngle = std::atan2(a[1], a[0]) + step * fraction;
+        exitAngle = std::atan2(a.y, a.x) + step * fraction;
         turned = step * (1.0 - fraction);
         EmitOnCut(exitAngle, polygon);
       } else if (outside && !bOutside) {
@@ -194,13 +191,13 @@ class RingCutter {
   }
 
  private:
-  bool Outside(const ViewPoint& p) const { return p[2] < cosCut; }
+  bool Outside(const ViewPoint& p) const { return p.z < cosCut; }
   // Unit vectors: their squares cannot overflow, so the plain root serves.
-  static double Across(const ViewPoint& p) { return std::sqrt(p[0] * p[0] + p[1] * p[1]); }
-  static double Distance(const ViewPoint& p) { return std::atan2(Across(p), p[2]); }
+  static double Across(const ViewPoint& p) { return std::sqrt(p.x * p.x + p.y * p.y); }
+  static double Distance(const ViewPoint& p) { return std::atan2(Across(p), p.z); }
   // The turn about the view's centre from a to b, the short way.
   static double Turn(const ViewPoint& a, const ViewPoint& b) {
-    return std::atan2(a[0] * b[1] - a[1] * b[0], a[0] * b[0] + a[1] * b[1]);
+    return std::atan2(a.x * b.y - a.y * b.x, a.x * b.x + a.y * b.y);
   }
   // Where along a to b the distance from the centre reaches the cut, 0 to 1.
   double Fraction(const ViewPoint& a, const ViewPoint& b) const {
@@ -214,8 +211,8 @@ class RingCutter {
   // The chart's projection keeps the distance from the centre along the sphere.
   void Emit(const ViewPoint& p, Polygon& polygon) const {
     const double across = Across(p);
-    const double scale = across > 0.0 ? std::atan2(across, p[2]) / across : 1.0;
-    EmitPlane(p[0] * scale, p[1] * scale, polygon);
+    const double scale = across > 0.0 ? std::atan2(across, p.z) / across : 1.0;
+    EmitPlane(p.x * scale, p.y * scale, polygon);
   }
   void EmitPlane(double x, double y, Polygon& polygon) const {
     Point pixel;
@@ -229,36 +226,36 @@ class RingCutter {
 };
 
 // The catalog direction shown at view-plane point (x, y).
-Vector CatalogDirection(const Projection& projection, const SkyPlaces& sky, double x, double y) {
+Direction CatalogDirection(const Projection& projection, const SkyPlaces& sky, double x, double y) {
   double azimuth = 0.0;
   double altitude = 0.0;
   projection.GetOrientation().ViewToHorizontal(x, y, azimuth, altitude);
   double rightAscension = 0.0;
   double declination = 0.0;
   projection.HorizontalToSky(sky, azimuth, altitude, rightAscension, declination);
-  return UnitVector(rightAscension, declination);
+  return DirectionOf(rightAscension, declination);
 }
 
 // The view's axes in the catalog's frame, from the sky at the centre and a step right and up
 // of it: the sky's turn of the catalog is a rotation but for refraction and aberration, which
 // the Milky Way's outline is far too coarse to show.
-std::array<Vector, 3> ViewAxes(const Projection& projection, const SkyPlaces& sky) {
+Rotation ViewAxes(const Projection& projection, const SkyPlaces& sky) {
   constexpr double STEP = 0.01;  // radians
-  const Vector centre = CatalogDirection(projection, sky, 0.0, 0.0);
-  const Vector right = CatalogDirection(projection, sky, STEP, 0.0);
-  const Vector toRight{right[0] - centre[0], right[1] - centre[1], right[2] - centre[2]};
+  const Direction centre = CatalogDirection(projection, sky, 0.0, 0.0);
+  const Direction right = CatalogDirection(projection, sky, STEP, 0.0);
+  const Direction toRight{right.x - centre.x, right.y - centre.y, right.z - centre.z};
   const double along = Dot(toRight, centre);
-  const Vector x = Normalized({toRight[0] - along * centre[0], toRight[1] - along * centre[1],
-                               toRight[2] - along * centre[2]});
-  Vector y = Cross(centre, x);
-  const Vector up = CatalogDirection(projection, sky, 0.0, STEP);
-  if (Dot(y, up) < Dot(y, centre)) y = {-y[0], -y[1], -y[2]};
+  const Direction x = Normalized(
+      {toRight.x - along * centre.x, toRight.y - along * centre.y, toRight.z - along * centre.z});
+  Direction y = Cross(centre, x);
+  const Direction up = CatalogDirection(projection, sky, 0.0, STEP);
+  if (Dot(y, up) < Dot(y, centre)) y = {-y.x, -y.y, -y.z};
   return {x, y, centre};
 }
 
 // True when a ring lies beyond the cut and neither it nor its inside reaches the point
 // opposite the view: it then adds nothing to the chart, so its vertices need no work.
-bool WhollyBeyondCut(const MilkyWayLayer::Ring& ring, const Vector& viewCentre, double cut) {
+bool WhollyBeyondCut(const MilkyWayLayer::Ring& ring, const Direction& viewCentre, double cut) {
   if (cut + ring.radius >= PI) return false;
   const double towardsCentre = Dot(ring.centre, viewCentre);
   return towardsCentre < std::cos(cut + ring.radius) && -towardsCentre < std::cos(ring.radius);
@@ -320,14 +317,15 @@ bool LoadRings(const std::string& path, MilkyWayLayer& layer) {
         }
         lastRightAscension = vertex.rightAscension;
         lastDeclination = vertex.declination;
-        layer.directions.push_back(UnitVector(vertex.rightAscension, vertex.declination));
+        layer.directions.push_back(DirectionOf(vertex.rightAscension, vertex.declination));
       });
   closeRing();
   FindPole(layer);
   for (MilkyWayLayer::Ring& r : layer.rings) {
-    Vector sum{};
+    Direction sum{0.0, 0.0, 0.0};
     for (size_t k = r.begin; k < r.end; ++k) {
-      for (int i = 0; i < 3; ++i) sum[i] += layer.directions[k][i];
+      const Direction& d = layer.directions[k];
+      sum = {sum.x + d.x, sum.y + d.y, sum.z + d.z};
     }
     r.centre = Dot(sum, sum) > 0.0 ? Normalized(sum) : layer.pole;
     double cosRadius = 1.0;
@@ -371,24 +369,25 @@ void DrawMilkyWay(const Projection& projection, const LayerSet& layers, MilkyWay
   double oppositeDeclination = 0.0;
   projection.HorizontalToSky(sky, viewAzimuth + PI, -viewAltitude, oppositeRightAscension,
                              oppositeDeclination);
-  const Vector opposite = UnitVector(oppositeRightAscension, oppositeDeclination);
+  const Direction opposite = DirectionOf(oppositeRightAscension, oppositeDeclination);
   for (uint8_t level = 1; level <= MILKY_WAY_LEVELS; ++level) {
     if (LevelEncloses(layer, level, opposite)) cutter.AddWholeCut(levels[level - 1]);
   }
-  const std::array<Vector, 3> axes = ViewAxes(projection, sky);
+  // Each vertex in the view's frame.
+  const Rotation toView = ViewAxes(projection, sky);
   // Vertices closer than two pixels to the one kept before add nothing the soft outline needs.
   const double cosSpacing = std::cos(2.0 / std::max(projection.GetXScale(), 1e-9));
   std::vector<ViewPoint> view;
   for (const MilkyWayLayer::Ring& ring : layer.rings) {
-    if (WhollyBeyondCut(ring, axes[2], cut)) continue;
+    if (WhollyBeyondCut(ring, toView.z, cut)) continue;
     view.clear();
-    const Vector* kept = nullptr;
+    const Direction* kept = nullptr;
     for (size_t k = ring.begin; k < ring.end; ++k) {
-      const Vector& direction = layer.directions[k];
-      const ViewPoint p{Dot(axes[0], direction), Dot(axes[1], direction), Dot(axes[2], direction)};
+      const Direction& direction = layer.directions[k];
+      const ViewPoint p = toView.Apply(direction);
       // Thinned rings must keep their side of the point opposite the view.
-      if (kept != nullptr && p[2] > NEAR_OPPOSITE && Dot(direction, *kept) > cosSpacing) continue;
-      if (p[0] == 0.0 && p[1] == 0.0 && p[2] < 0.0) continue;  // exactly opposite: no direction
+      if (kept != nullptr && p.z > NEAR_OPPOSITE && Dot(direction, *kept) > cosSpacing) continue;
+      if (p.x == 0.0 && p.y == 0.0 && p.z < 0.0) continue;  // exactly opposite: no direction
       kept = &direction;
       view.push_back(p);
     }

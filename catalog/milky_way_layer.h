@@ -2,12 +2,12 @@
 // once for each file.
 #pragma once
 
-#include <array>
 #include <cstddef>
 #include <cstdint>
 #include <string>
 #include <vector>
 
+#include "astro/direction.h"
 #include "astro/sky_places.h"
 #include "platform/surface.h"
 
@@ -17,25 +17,24 @@ class Projection;
 struct LayerSet;
 
 struct MilkyWayLayer {
-  using Vector = std::array<double, 3>;
   struct Ring {
     uint8_t level = 1;  // 1 faintest to 5 brightest
     size_t begin = 0;   // its vertices: directions from begin to end
     size_t end = 0;
     // A cap that holds the whole ring: its centre and radius (radians).
-    Vector centre{0.0, 0.0, 1.0};
+    Direction centre{0.0, 0.0, 1.0};
     double radius = 0.0;
   };
   std::vector<Ring> rings;
   // Every ring's vertices, ring after ring, as unit vectors of the catalog's frame: in one
   // block, since each page a load first touches costs a fault.
-  std::vector<Vector> directions;
+  std::vector<Direction> directions;
   // The direction farthest from the band (either pole of it), which no level encloses, and
   // two axes across it: in the plane about it (distance from it, turned by its direction)
   // every ring is an ordinary closed curve.
-  Vector pole{0.0, 0.0, 1.0};
-  Vector axisX{1.0, 0.0, 0.0};
-  Vector axisY{0.0, 1.0, 0.0};
+  Direction pole{0.0, 0.0, 1.0};
+  Direction axisX{1.0, 0.0, 0.0};
+  Direction axisY{0.0, 1.0, 0.0};
   std::string loadedPath;  // the file rings came from; read again when the path changes
   bool usable = false;
 };
