@@ -33,15 +33,15 @@ install: build
 package: build
 	cd $(BUILD) && cpack -G DEB
 
-# The two builds' tests one after the other: GUI tests that run beside a build or each other
-# miss their timing on a 2-core machine.
+# The two builds' tests one after the other: GUI tests that run beside a build or another test
+# miss their timing on a 2-core machine, so CTest runs them alone and the rest two at a time.
 test: build format-check tidy
-	cd $(BUILD) && ctest --output-on-failure --timeout 600
+	cd $(BUILD) && ctest -j2 --output-on-failure --timeout 600
 	cmake -S . -B $(ASAN_BUILD) $(CMAKE_GEN) -DCMAKE_BUILD_TYPE=Debug -DHALVANE_SANITIZE=ON
 	cmake --build $(ASAN_BUILD)
 	cd $(ASAN_BUILD) && ASAN_OPTIONS=detect_leaks=1:abort_on_error=1 \
 	  LSAN_OPTIONS=suppressions=$(CURDIR)/tests/lsan.supp \
-	  UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1 ctest --output-on-failure --timeout 1200
+	  UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1 ctest -j2 --output-on-failure --timeout 1200
 
 # Every tracked C++ file must be laid out as .clang-format says.
 format-check: deps

@@ -78,9 +78,11 @@ add_test(NAME metainfo_valid
   COMMAND appstreamcli validate --no-net ${HALVANE_DIST}/${HALVANE_APP_ID}.metainfo.xml)
 add_test(NAME installed_tree_runs
   COMMAND ${CMAKE_SOURCE_DIR}/tests/installed_tree_test ${CMAKE_COMMAND} ${CMAKE_BINARY_DIR})
+set_tests_properties(installed_tree_runs PROPERTIES RUN_SERIAL TRUE)
 # The sanitizer build leaves the package out: its cpack and lintian run would double the time
 # and check nothing that the normal build does not.
 if(NOT HALVANE_SANITIZE)
   add_test(NAME debian_package_runs
     COMMAND ${CMAKE_SOURCE_DIR}/tests/debian_package_test ${CMAKE_CPACK_COMMAND} ${CMAKE_BINARY_DIR})
+  set_tests_properties(debian_package_runs PROPERTIES RUN_SERIAL TRUE)
 endif()
