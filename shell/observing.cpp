@@ -23,8 +23,9 @@ constexpr size_t FIND_COMPLETIONS = 12;
 
 const SkyNames& MainWindow::GetSkyNames() {
   if (skyNames == nullptr) {
-    skyNames = std::make_unique<SkyNames>(
-        LoadSkyNames(chart->GetLayers().labelsPath, chart->GetLayers().namesPath));
+    skyNames = std::make_unique<SkyNames>(LoadSkyNames(chart->GetLayers().labelsPath,
+                                                       chart->GetLayers().namesPath,
+                                                       moment.GetMinorBodyList().get()));
   }
   return *skyNames;
 }
@@ -56,9 +57,10 @@ bool MainWindow::TurnToName(std::u16string_view text) {
   UpdateMoment();
   const std::optional<SkyTarget> target = FindSkyTarget(GetSkyNames(), Utf16ToUtf8(text), moment);
   if (!target) return false;
+  foundName = Utf8ToUtf16(target->name);
+  if (!target->placed) return true;  // the panel says how to get the elements
   const GoToRow row{target->name.c_str(), target->rightAscensionHours, target->declinationDegrees};
   GoToConstellation(chart->GetProjection(), row, moment.GetSky());
-  foundName = Utf8ToUtf16(target->name);
   if (IsBelowHorizon(*target, *observer, moment.GetSky())) foundName += u" (below the horizon)";
   RequestRender();
   return true;
