@@ -150,27 +150,30 @@ std::vector<std::pair<std::string, std::string>> TonightFields(const Tonight& t)
 
 std::vector<TonightEntry> TonightEntries(const Tonight& t) {
   std::vector<TonightEntry> entries = {
-      {"Sunset " + First(t.sun.settings, t.sun, false, false, t.zone), Body::SUN},
+      {"Sunset " + First(t.sun.settings, t.sun, false, false, t.zone), Body::SUN, {}},
       {"Twilight ends: civil " + First(t.civil.settings, t.civil, true, false, t.zone) +
            ", nautical " + First(t.nautical.settings, t.nautical, true, false, t.zone) +
            ", astronomical " + First(t.astronomical.settings, t.astronomical, true, false, t.zone),
-       Body::SUN},
+       Body::SUN,
+       {}},
       {"Dawn: astronomical " + First(t.astronomical.risings, t.astronomical, true, false, t.zone) +
            ", nautical " + First(t.nautical.risings, t.nautical, true, false, t.zone) + ", civil " +
            First(t.civil.risings, t.civil, true, false, t.zone),
-       Body::SUN},
-      {"Sunrise " + First(t.sun.risings, t.sun, false, false, t.zone), Body::SUN},
+       Body::SUN,
+       {}},
+      {"Sunrise " + First(t.sun.risings, t.sun, false, false, t.zone), Body::SUN, {}},
   };
   char moon[160];
   std::snprintf(moon, sizeof moon, "Moon: rises %s, sets %s, %s (%.0f %% lit)",
                 First(t.moon.risings, t.moon, false, false, t.zone).c_str(),
                 First(t.moon.settings, t.moon, false, false, t.zone).c_str(), t.moonPhase.c_str(),
                 t.moonIlluminated * 100);
-  entries.push_back({moon, Body::MOON});
+  entries.push_back({moon, Body::MOON, {}});
   for (const TonightPlanet& planet : t.planets) {
     entries.push_back(
         {std::string(BodyName(planet.body)) + ": " + PlanetLine(planet, false, t.zone),
-         planet.body});
+         planet.body,
+         {}});
   }
   for (const TonightMinorBody& body : t.minorBodies) {
     entries.push_back(

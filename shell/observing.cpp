@@ -49,7 +49,8 @@ void MainWindow::Find() {
   };
   const std::u16string chosen = RunFindField(
       hwnd, u"Find", complete, [this](std::u16string_view text) { return TurnToName(text); });
-  if (!chosen.empty()) ShowObjectInfo(foundName);
+  // A name with no place (a bright asteroid's before any elements) only opens its panel.
+  if (!chosen.empty()) ShowObjectInfo(foundName.empty() ? chosen : foundName);
 }
 
 bool MainWindow::TurnToName(std::u16string_view text) {
@@ -57,8 +58,8 @@ bool MainWindow::TurnToName(std::u16string_view text) {
   UpdateMoment();
   const std::optional<SkyTarget> target = FindSkyTarget(GetSkyNames(), Utf16ToUtf8(text), moment);
   if (!target) return false;
-  foundName = Utf8ToUtf16(target->name);
   if (!target->placed) return true;  // the panel says how to get the elements
+  foundName = Utf8ToUtf16(target->name);
   const GoToRow row{target->name.c_str(), target->rightAscensionHours, target->declinationDegrees};
   GoToConstellation(chart->GetProjection(), row, moment.GetSky());
   if (IsBelowHorizon(*target, *observer, moment.GetSky())) foundName += u" (below the horizon)";
