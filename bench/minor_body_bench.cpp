@@ -100,9 +100,8 @@ void BM_Layer_MinorBodies_1000(benchmark::State& state) {
   state.counters["named"] = static_cast<double>(names.size());
 }
 BENCHMARK(BM_Layer_MinorBodies_1000)
-    ->ArgName("large")
-    ->Arg(0)
-    ->Arg(1)
+    ->ArgNames({"large", "all"})
+    ->ArgsProduct({{0, 1}, {0, 1}})
     ->Unit(benchmark::kMicrosecond);
 
 }  // namespace
