@@ -1,0 +1,52 @@
+// The SGP4 / SDP4 orbit model of General Perturbations elements: a satellite's position and
+// velocity in the true-equator, mean-equinox (TEME) frame of date.
+#pragma once
+
+#include "astro/orbital_elements.h"
+
+namespace halvane {
+
+// The model's own error codes; 5 (epoch elements sub-orbital) is not an error in the revised
+// model and is never returned.
+enum class Sgp4Error {
+  None = 0,
+  MeanEccentricity = 1,       // mean eccentricity out of [0, 1) or mean semimajor axis < 0.95
+  MeanMotion = 2,             // mean motion not positive
+  PerturbedEccentricity = 3,  // perturbed eccentricity out of [0, 1]
+  SemiLatusRectum = 4,        // semi-latus rectum negative
+  Decayed = 6                 // the orbit has decayed (radius below the Earth's)
+};
+
+struct TemeState {
+  double position[3];  // km, TEME
+  double velocity[3];  // km/s, TEME
+};
+
+// One satellite's model, initialised once from its elements (WGS-72 constants, improved
+// mode), then propagated to any time.
+// Source: Hoots and Roehrich, Spacetrack Report No. 3 (1980), as revised by Vallado,
+// Crawford, Hujsak and Kelso, "Revisiting Spacetrack Report #3", AIAA 2006-6753.
+class Sgp4 {
+ public:
+  explicit Sgp4(const OrbitalElements& elements);
+
+  // None when the elements can be propagated; otherwise every Propagate returns this error.
+  Sgp4Error InitError() const;
+
+  // The state minutesSinceEpoch minutes after the elements' epoch (negative before it). On an
+  // error the state is left as it was.
+  Sgp4Error Propagate(double minutesSinceEpoch, TemeState& state) const;
+
+  // The elements' epoch as a UTC Julian day (whole plus fraction).
+  double EpochJulianDay() const;
+
+  // Minutes from the epoch to a UTC Julian day, computed from the whole and fractional parts
+  // separately to keep the precision of the fraction.
+  double MinutesSince(double julianDayUtc) const;
+
+ private:
+  OrbitalElements elements_;
+  Sgp4Error initError_ = Sgp4Error::None;
+};
+
+}  // namespace halvane
