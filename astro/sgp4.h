@@ -35,7 +35,10 @@ class Sgp4 {
   Sgp4Error InitError() const;
 
   // The state minutesSinceEpoch minutes after the elements' epoch (negative before it). On an
-  // error the state is left as it was.
+  // error the state is left as it was. A time more than 10^8 minutes (190 years) from the
+  // epoch, or one where the mean motion has lost all meaning (the drag series run past its
+  // end), gives MeanMotion. Deep-space sets with a resonance integrate in 720-minute steps
+  // from the epoch on each call, so the cost grows with the time from the epoch.
   Sgp4Error Propagate(double minutesSinceEpoch, TemeState& state) const;
 
   // The elements' epoch as a UTC Julian day (whole plus fraction).
