@@ -19,7 +19,8 @@ constexpr double LATITUDE = 50.1;
 
 // name: 0 the Moon, 1 Sirius.
 void BM_InfoPanel_Open(benchmark::State& state) {
-  static const SkyNames names = LoadSkyNames(DATA + "Labels.dat", DATA + "Names.dat");
+  static const SkyNames names =
+      LoadSkyNames(DATA + "Labels.dat", DATA + "Names.dat", DATA + "DeepSky.dat");
   static const std::vector<StarRecord> stars = LoadStarList(DATA + "Stars.dat");
   const char* name = state.range(0) == 0 ? "Moon" : "Sirius";
   state.SetLabel(name);

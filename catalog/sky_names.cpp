@@ -69,8 +69,10 @@ void AddNamesFile(const std::string& namesPath, std::set<std::string>& taken,
 
 }  // namespace
 
-SkyNames LoadSkyNames(const std::string& labelsPath, const std::string& namesPath) {
+SkyNames LoadSkyNames(const std::string& labelsPath, const std::string& namesPath,
+                      const std::string& deepSkyPath) {
   SkyNames names;
+  names.deepSkyPath = deepSkyPath;
   std::vector<NameEntry> entries;
   std::set<std::string> taken;  // folded names given already
   std::set<std::string> labelNames;

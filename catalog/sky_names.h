@@ -36,9 +36,11 @@ struct SkyNames {
   std::vector<LabelRecord> labels;
   std::vector<NamedObject> objects;
   NameIndex index;
+  std::string deepSkyPath;  // DeepSky.dat, whose records the deep-sky names count
 };
 
 // A missing or unreadable catalog leaves the names of the others.
-SkyNames LoadSkyNames(const std::string& labelsPath, const std::string& namesPath);
+SkyNames LoadSkyNames(const std::string& labelsPath, const std::string& namesPath,
+                      const std::string& deepSkyPath = "");
 
 }  // namespace halvane

@@ -1,8 +1,10 @@
 // One sky track over the night serves every body and twilight.
 #include "chart/tonight.h"
 
+#include <algorithm>
 #include <cctype>
 #include <cmath>
+#include <functional>
 
 #include "astro/sky_track.h"
 #include "chart/object_info.h"
@@ -16,14 +18,50 @@ constexpr double DARK_SKY = NAUTICAL_TWILIGHT;
 constexpr double DARK_CHECK_STEP = 10.0 / 1440.0;  // days
 constexpr double EARLY_MORNING = 0.25;             // days: before 06:00 is still last night
 
-bool UpInTheDark(const SkyTrack& track, Body body) {
+// The instants, DARK_CHECK_STEP apart, at which the sky is dark.
+std::vector<double> DarkInstants(const SkyTrack& track) {
+  std::vector<double> dark;
   for (double jd = track.GetStart(); jd <= track.GetEnd(); jd += DARK_CHECK_STEP) {
-    if (track.BodyPlace(Body::SUN, jd, false).altitude < DARK_SKY &&
-        track.BodyPlace(body, jd, false).altitude > STANDARD_HORIZON) {
-      return true;
-    }
+    if (track.BodyPlace(Body::SUN, jd, false).altitude < DARK_SKY) dark.push_back(jd);
   }
-  return false;
+  return dark;
+}
+
+bool UpInTheDark(const SkyTrack& track, const std::vector<double>& dark, Body body) {
+  return std::any_of(dark.begin(), dark.end(), [&](double jd) {
+    return track.BodyPlace(body, jd, false).altitude > STANDARD_HORIZON;
+  });
+}
+
+// The designation that opens a deep-sky name: a Messier number is one word ("M45"), the
+// other catalogs' are two ("NGC 869", "Cr 399").
+std::string DesignationOf(const std::string& name) {
+  const bool messier =
+      name.size() > 1 && name[0] == 'M' && std::isdigit(static_cast<unsigned char>(name[1]));
+  const size_t first = name.find(' ');
+  if (messier || first == std::string::npos) return name.substr(0, first);
+  return name.substr(0, name.find(' ', first + 1));
+}
+
+std::vector<TonightObject> BestDeepSky(const SkyTrack& track, const std::vector<double>& dark,
+                                       const std::vector<DeepSkyRecord>& records) {
+  std::vector<TonightObject> best;
+  for (const DeepSkyRecord& record : records) {
+    if (best.size() >= TONIGHT_DEEP_SKY) break;
+    double highest = 0.0, altitude = TONIGHT_MIN_ALTITUDE;
+    for (double jd : dark) {
+      const double a = track.StarPlace(record.rightAscension, record.declination, jd).altitude;
+      if (a >= altitude) {
+        altitude = a;
+        highest = jd;
+      }
+    }
+    if (highest == 0.0) continue;
+    const std::string name(FieldText(record.name));
+    best.push_back({name, DesignationOf(name), DeepSkyTypeName(TypeOf(record)),
+                    record.magnitude / 100.0, highest});
+  }
+  return best;
 }
 
 // The first event of a kind, or what stands for it.
@@ -51,9 +89,40 @@ std::string PlanetLine(const TonightPlanet& planet, bool iso, const ZoneOffsets&
          (planet.upInTheDark ? ", up in the dark" : ", not up in the dark");
 }
 
+using ClockReading = std::function<std::string(double)>;
+
+// "civil 20:15, nautical 20:52": the first time of each twilight that has one.
+std::string TwilightTimes(
+    const std::vector<std::pair<const char*, const std::vector<double>*>>& kinds,
+    const ClockReading& at) {
+  std::string text;
+  for (const auto& [word, times] : kinds) {
+    if (times->empty()) continue;
+    text += (text.empty() ? "" : ", ") + std::string(word) + at(times->front());
+  }
+  return text;
+}
+
+// A body's night: "up all night", "not up tonight", or its first rise, transit and set in
+// time order.
+std::string BodyNight(const HorizonEvents& events, bool upInTheDark, const ClockReading& at) {
+  if (events.AlwaysAbove()) return "up all night";
+  if (events.NeverAbove() || !upInTheDark) return "not up tonight";
+  std::vector<std::pair<double, const char*>> next;
+  if (!events.risings.empty()) next.emplace_back(events.risings.front(), "rises ");
+  if (!events.transits.empty()) next.emplace_back(events.transits.front(), "transit ");
+  if (!events.settings.empty()) next.emplace_back(events.settings.front(), "sets ");
+  std::sort(next.begin(), next.end());
+  std::string text;
+  for (const auto& [jd, word] : next)
+    text += (text.empty() ? "" : ", ") + std::string(word) + at(jd);
+  return text;
+}
+
 }  // namespace
 
-Tonight ComputeTonight(const Moment& moment, const ZoneOffsets& zone) {
+Tonight ComputeTonight(const Moment& moment, const ZoneOffsets& zone,
+                       const std::vector<DeepSkyRecord>& deepSky) {
   Tonight tonight;
   tonight.zone = zone;
   const double jd = moment.GetJulianDayUt();
@@ -73,10 +142,13 @@ Tonight ComputeTonight(const Moment& moment, const ZoneOffsets& zone) {
   tonight.moonPhase = PhaseName(moon.illuminatedFraction,
                                 track.BodiesNear(tonight.end)[m].illuminatedFraction >
                                     track.BodiesNear(tonight.start)[m].illuminatedFraction);
+  const std::vector<double> dark = DarkInstants(track);
+  tonight.hasDark = !dark.empty();
   for (int b = static_cast<int>(Body::MERCURY); b <= static_cast<int>(Body::NEPTUNE); ++b) {
     const Body body = static_cast<Body>(b);
-    tonight.planets.push_back({body, BodyEvents(track, body), UpInTheDark(track, body)});
+    tonight.planets.push_back({body, BodyEvents(track, body), UpInTheDark(track, dark, body)});
   }
+  tonight.deepSky = BestDeepSky(track, dark, deepSky);
   return tonight;
 }
 
@@ -103,29 +175,53 @@ std::vector<std::pair<std::string, std::string>> TonightFields(const Tonight& t)
   return fields;
 }
 
-std::vector<TonightEntry> TonightEntries(const Tonight& t) {
-  std::vector<TonightEntry> entries = {
-      {"Sunset " + First(t.sun.settings, t.sun, false, false, t.zone), Body::SUN},
-      {"Twilight ends: civil " + First(t.civil.settings, t.civil, true, false, t.zone) +
-           ", nautical " + First(t.nautical.settings, t.nautical, true, false, t.zone) +
-           ", astronomical " + First(t.astronomical.settings, t.astronomical, true, false, t.zone),
-       Body::SUN},
-      {"Dawn: astronomical " + First(t.astronomical.risings, t.astronomical, true, false, t.zone) +
-           ", nautical " + First(t.nautical.risings, t.nautical, true, false, t.zone) + ", civil " +
-           First(t.civil.risings, t.civil, true, false, t.zone),
-       Body::SUN},
-      {"Sunrise " + First(t.sun.risings, t.sun, false, false, t.zone), Body::SUN},
-  };
-  char moon[160];
-  std::snprintf(moon, sizeof moon, "Moon: rises %s, sets %s, %s (%.0f %% lit)",
-                First(t.moon.risings, t.moon, false, false, t.zone).c_str(),
-                First(t.moon.settings, t.moon, false, false, t.zone).c_str(), t.moonPhase.c_str(),
-                t.moonIlluminated * 100);
-  entries.push_back({moon, Body::MOON});
-  for (const TonightPlanet& planet : t.planets) {
+std::vector<TonightEntry> TonightEntries(const Tonight& t, const std::string& place) {
+  // Read from the evening's noon: times after midnight carry their date.
+  const auto at = [&t](double jd) { return LocalTimeFromDay(jd, t.start, false, t.zone); };
+  std::vector<TonightEntry> entries;
+  entries.push_back(
+      {"Tonight" + (place.empty() ? "" : " in " + place) + ", " + LocalDateText(t.start, t.zone),
+       ""});
+  const bool polar = t.sun.AlwaysAbove() || t.sun.NeverAbove();
+  if (t.sun.AlwaysAbove()) entries.push_back({"The Sun does not set", "Sun"});
+  if (t.sun.NeverAbove()) entries.push_back({"The Sun does not rise", "Sun"});
+  if (!t.sun.settings.empty()) entries.push_back({"Sunset " + at(t.sun.settings.front()), "Sun"});
+  const std::string dusk = TwilightTimes({{"civil ", &t.civil.settings},
+                                          {"nautical ", &t.nautical.settings},
+                                          {"astronomical ", &t.astronomical.settings}},
+                                         at);
+  if (!dusk.empty()) {
     entries.push_back(
-        {std::string(BodyName(planet.body)) + ": " + PlanetLine(planet, false, t.zone),
-         planet.body});
+        {"Twilight ends: " + dusk + (t.astronomical.settings.empty() ? "; no full darkness" : ""),
+         "Sun"});
+  } else if (!polar || t.sun.AlwaysAbove()) {
+    entries.push_back(
+        {t.astronomical.NeverAbove() ? "Dark all night" : "No full darkness tonight", "Sun"});
+  }
+  const std::string dawn = TwilightTimes({{"astronomical ", &t.astronomical.risings},
+                                          {"nautical ", &t.nautical.risings},
+                                          {"civil ", &t.civil.risings}},
+                                         at);
+  if (!dawn.empty()) entries.push_back({"Dawn: " + dawn, "Sun"});
+  if (!t.sun.risings.empty()) entries.push_back({"Sunrise " + at(t.sun.risings.front()), "Sun"});
+
+  char phase[64];
+  std::snprintf(phase, sizeof phase, ", %s (%.0f %% lit)", t.moonPhase.c_str(),
+                t.moonIlluminated * 100);
+  entries.push_back({"Moon: " + BodyNight(t.moon, true, at) + phase, "Moon"});
+  for (const TonightPlanet& planet : t.planets) {
+    const std::string name = BodyName(planet.body);
+    entries.push_back({name + ": " + BodyNight(planet.events, planet.upInTheDark, at), name});
+  }
+  if (!t.hasDark) {
+    entries.push_back({"No dark hours for the deep sky tonight", ""});
+  }
+  for (const TonightObject& object : t.deepSky) {
+    char text[160];
+    std::snprintf(text, sizeof text, "%s: %s%smagnitude %.1f, highest %s", object.name.c_str(),
+                  object.kind.c_str(), object.kind.empty() ? "" : ", ", object.magnitude,
+                  at(object.highest).c_str());
+    entries.push_back({text, object.designation});
   }
   return entries;
 }

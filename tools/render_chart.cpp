@@ -247,7 +247,7 @@ bool RenderChart(const RenderOptions& options, const SYSTEMTIME& now, Surface& s
   if (options.bodies) bodies = FormatBodies(observer, moment);
   if (!options.infoName.empty()) {
     const std::optional<ObjectInfo> info = DescribeObject(
-        LoadSkyNames(folder + "Labels.dat", folder + "Names.dat"),
+        LoadSkyNames(folder + "Labels.dat", folder + "Names.dat", folder + "DeepSky.dat"),
         LoadStarList(folder + "Stars.dat"), options.infoName, moment, OffsetsOfZone(zone));
     if (!info) {
       error = "--info: no star, object, constellation or planet of that name, got '" +
