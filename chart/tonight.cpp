@@ -33,14 +33,25 @@ bool UpInTheDark(const SkyTrack& track, const std::vector<double>& dark, Body bo
   });
 }
 
-// The designation that opens a deep-sky name: a Messier number is one word ("M45"), the
-// other catalogs' are two ("NGC 869", "Cr 399").
+// The designation that opens a deep-sky name: a catalog and a number ("NGC 869", "Cr 399")
+// or one word ("M45", "LMC").
 std::string DesignationOf(const std::string& name) {
-  const bool messier =
-      name.size() > 1 && name[0] == 'M' && std::isdigit(static_cast<unsigned char>(name[1]));
   const size_t first = name.find(' ');
-  if (messier || first == std::string::npos) return name.substr(0, first);
+  if (first == std::string::npos || first + 1 >= name.size() ||
+      !std::isdigit(static_cast<unsigned char>(name[first + 1]))) {
+    return name.substr(0, first);
+  }
   return name.substr(0, name.find(' ', first + 1));
+}
+
+// The nebula catalogs give the magnitude of the stars within, and 0 stands for none given:
+// neither says how the object itself looks.
+bool HasOwnMagnitude(const DeepSkyRecord& record) {
+  const std::string_view name = FieldText(record.name);
+  for (const std::string_view catalog : {"LDN ", "LBN ", "VdB ", "Ced ", "Sh2-", "B "}) {
+    if (name.starts_with(catalog)) return false;
+  }
+  return record.magnitude > 0;
 }
 
 std::vector<TonightObject> BestDeepSky(const SkyTrack& track, const std::vector<double>& dark,
@@ -48,6 +59,7 @@ std::vector<TonightObject> BestDeepSky(const SkyTrack& track, const std::vector<
   std::vector<TonightObject> best;
   for (const DeepSkyRecord& record : records) {
     if (best.size() >= TONIGHT_DEEP_SKY) break;
+    if (!HasOwnMagnitude(record)) continue;
     double highest = 0.0, altitude = TONIGHT_MIN_ALTITUDE;
     for (double jd : dark) {
       const double a = track.StarPlace(record.rightAscension, record.declination, jd).altitude;
@@ -103,19 +115,21 @@ std::string TwilightTimes(
   return text;
 }
 
-// A body's night: "up all night", "not up tonight", or its first rise, transit and set in
-// time order.
-std::string BodyNight(const HorizonEvents& events, bool upInTheDark, const ClockReading& at) {
-  if (events.AlwaysAbove()) return "up all night";
-  if (events.NeverAbove() || !upInTheDark) return "not up tonight";
+// A body's night: "up all night", "not up tonight" (or up only by day), or its first rise,
+// transit and set in time order.
+std::string BodyNight(const HorizonEvents& events, bool upInTheDark, bool hasDark,
+                      const ClockReading& at) {
+  if (events.AlwaysAbove()) return hasDark ? "up all night" : "up all night, in a light sky";
+  if (events.NeverAbove() || (hasDark && !upInTheDark)) return "not up tonight";
   std::vector<std::pair<double, const char*>> next;
   if (!events.risings.empty()) next.emplace_back(events.risings.front(), "rises ");
   if (!events.transits.empty()) next.emplace_back(events.transits.front(), "transit ");
   if (!events.settings.empty()) next.emplace_back(events.settings.front(), "sets ");
   std::sort(next.begin(), next.end());
   std::string text;
-  for (const auto& [jd, word] : next)
+  for (const auto& [jd, word] : next) {
     text += (text.empty() ? "" : ", ") + std::string(word) + at(jd);
+  }
   return text;
 }
 
@@ -144,6 +158,7 @@ Tonight ComputeTonight(const Moment& moment, const ZoneOffsets& zone,
                                     track.BodiesNear(tonight.start)[m].illuminatedFraction);
   const std::vector<double> dark = DarkInstants(track);
   tonight.hasDark = !dark.empty();
+  tonight.moonUpInTheDark = UpInTheDark(track, dark, Body::MOON);
   for (int b = static_cast<int>(Body::MERCURY); b <= static_cast<int>(Body::NEPTUNE); ++b) {
     const Body body = static_cast<Body>(b);
     tonight.planets.push_back({body, BodyEvents(track, body), UpInTheDark(track, dark, body)});
@@ -208,10 +223,12 @@ std::vector<TonightEntry> TonightEntries(const Tonight& t, const std::string& pl
   char phase[64];
   std::snprintf(phase, sizeof phase, ", %s (%.0f %% lit)", t.moonPhase.c_str(),
                 t.moonIlluminated * 100);
-  entries.push_back({"Moon: " + BodyNight(t.moon, true, at) + phase, "Moon"});
+  entries.push_back(
+      {"Moon: " + BodyNight(t.moon, t.moonUpInTheDark, t.hasDark, at) + phase, "Moon"});
   for (const TonightPlanet& planet : t.planets) {
     const std::string name = BodyName(planet.body);
-    entries.push_back({name + ": " + BodyNight(planet.events, planet.upInTheDark, at), name});
+    entries.push_back(
+        {name + ": " + BodyNight(planet.events, planet.upInTheDark, t.hasDark, at), name});
   }
   if (!t.hasDark) {
     entries.push_back({"No dark hours for the deep sky tonight", ""});

@@ -43,6 +43,7 @@ struct Tonight {
   std::vector<TonightPlanet> planets;  // Mercury to Neptune
   ZoneOffsets zone = DeviceOffset;     // the place's, for its local night and clock readings
   bool hasDark = false;                // the Sun goes below -12 degrees
+  bool moonUpInTheDark = false;
   std::vector<TonightObject> deepSky;  // brightest first
 };
 
