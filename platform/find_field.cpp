@@ -10,6 +10,7 @@
 #include <QStringListModel>
 #include <QStyle>
 #include <QToolButton>
+#include <QVBoxLayout>
 #include <algorithm>
 
 #include "platform/finger_size.h"
@@ -60,7 +61,11 @@ std::u16string RunFindField(WindowHandle owner, std::u16string_view title,
   QDialog dialog(owner);
   dialog.setWindowTitle(QString::fromUtf16(title.data(), static_cast<qsizetype>(title.size())));
   dialog.setModal(true);
-  auto* layout = new QHBoxLayout(&dialog);
+  // The field's row, and under it the word when nothing was found, so that a suggestion is
+  // never cut on a phone.
+  auto* column = new QVBoxLayout(&dialog);
+  auto* layout = new QHBoxLayout();
+  column->addLayout(layout);
   auto* field = new QLineEdit(&dialog);
   field->setObjectName(QStringLiteral("findText"));
   // Names are not words: a keyboard's guesses would hold back the letters typed.
@@ -77,7 +82,8 @@ std::u16string RunFindField(WindowHandle owner, std::u16string_view title,
   auto* notFound = new QLabel(QStringLiteral("not found"), &dialog);
   notFound->setObjectName(QStringLiteral("findNotFound"));
   notFound->hide();
-  layout->addWidget(notFound);
+  notFound->setWordWrap(true);
+  column->addWidget(notFound);
 
   auto* model = new QStringListModel(&dialog);
   auto* completer = new QCompleter(model, &dialog);
