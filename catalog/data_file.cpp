@@ -30,7 +30,31 @@ int OpenRegularFile(const std::string& path) {
   return fd;
 }
 
+bool ReadExactly(int fd, uint8_t* bytes, size_t size, off_t offset) {
+  while (size > 0) {
+    const ssize_t got = ::pread(fd, bytes, size, offset);
+    if (got < 0 && errno == EINTR) continue;
+    if (got <= 0) return false;
+    bytes += got;
+    size -= static_cast<size_t>(got);
+    offset += got;
+  }
+  return true;
+}
+
 }  // namespace
+
+bool ReadRecordAt(const std::string& path, std::string_view tag, size_t recordSize, size_t index,
+                  uint8_t* record) {
+  const int fd = OpenRegularFile(path);
+  if (fd < 0) return false;
+  uint8_t header[HEADER_SIZE];
+  const bool read =
+      ReadExactly(fd, header, HEADER_SIZE, 0) && ValidateHeader(header, tag) &&
+      ReadExactly(fd, record, recordSize, static_cast<off_t>(HEADER_SIZE + index * recordSize));
+  ::close(fd);
+  return read;
+}
 
 FileState StateOf(const std::string& path) {
   struct stat info {};

@@ -91,6 +91,12 @@ WalkResult WalkRecords(const std::string& path, std::string_view tag, size_t rec
   return WalkResult::Completed;
 }
 
+// Reads the record at index (counted from 0) of a file whose header has tag and version into
+// record (recordSize bytes); false when the file cannot be opened, its header differs, or it
+// holds no whole record there.
+bool ReadRecordAt(const std::string& path, std::string_view tag, size_t recordSize, size_t index,
+                  uint8_t* record);
+
 // What tells one state of a file from another (all unset when it cannot be read): a copy read
 // earlier is stale once this changes.
 struct FileState {

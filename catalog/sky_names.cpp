@@ -98,8 +98,9 @@ void AddMinorBodies(const MinorBodyList* bodies, std::set<std::string>& taken,
 }  // namespace
 
 SkyNames LoadSkyNames(const std::string& labelsPath, const std::string& namesPath,
-                      const MinorBodyList* minorBodies) {
+                      const std::string& deepSkyPath, const MinorBodyList* minorBodies) {
   SkyNames names;
+  names.deepSkyPath = deepSkyPath;
   std::vector<NameEntry> entries;
   std::set<std::string> taken;  // folded names given already
   std::set<std::string> labelNames;

@@ -19,7 +19,7 @@ namespace {
 constexpr int USAGE_ERROR = 2;
 
 const char* const USAGE =
-    "usage: halvane-catalog build --source DIR --out DIR\n"
+    "usage: halvane-catalog build --source DIR --out DIR [--names FILE]\n"
     "       halvane-catalog build-cities --source FILE --out DIR\n"
     "       halvane-catalog info FILE [--kind stars|lines|boundaries|labels|cities]\n";
 
@@ -35,12 +35,15 @@ int Usage(const std::string& problem) {
 int Build(const std::vector<std::string>& args) {
   std::string source;
   std::string out;
+  std::string names;  // the table of common names, optional
   for (size_t i = 0; i < args.size(); ++i) {
     const std::string& option = args[i];
-    if (option != "--source" && option != "--out")
+    if (option != "--source" && option != "--out" && option != "--names")
       return Usage("unknown option '" + Echoed(option) + "'");
-    if (i + 1 >= args.size() || args[i + 1].empty()) return Usage(option + " needs a folder");
-    (option == "--source" ? source : out) = args[++i];
+    if (i + 1 >= args.size() || args[i + 1].empty()) {
+      return Usage(option + (option == "--names" ? " needs a file" : " needs a folder"));
+    }
+    (option == "--source" ? source : option == "--out" ? out : names) = args[++i];
   }
   if (source.empty()) return Usage("build needs --source DIR");
   if (out.empty()) return Usage("build needs --out DIR");
@@ -60,7 +63,7 @@ int Build(const std::vector<std::string>& args) {
             << "Labels.dat: " << summary.labels << " names\n";
 
   halvane::SkyBuildSummary sky;
-  if (!halvane::BuildSkyCatalogs(source, out, sky, error)) {
+  if (!halvane::BuildSkyCatalogs(source, out, sky, error, names)) {
     std::cerr << "halvane-catalog: " << error << "\n";
     return 1;
   }

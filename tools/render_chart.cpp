@@ -200,7 +200,8 @@ bool RenderChart(const RenderOptions& options, const SYSTEMTIME& now, Surface& s
   std::optional<SkyTarget> target;
   if (!options.goToName.empty()) {
     target = FindSkyTarget(
-        LoadSkyNames(folder + "Labels.dat", folder + "Names.dat", moment.GetMinorBodyList().get()),
+        LoadSkyNames(folder + "Labels.dat", folder + "Names.dat", folder + "DeepSky.dat",
+                     moment.GetMinorBodyList().get()),
         options.goToName, moment);
     if (!target) {
       error = "--goto: no star, object, constellation or planet of that name, got '" +
@@ -259,7 +260,8 @@ bool RenderChart(const RenderOptions& options, const SYSTEMTIME& now, Surface& s
   if (options.bodies) bodies = FormatBodies(observer, moment);
   if (!options.infoName.empty()) {
     const std::optional<ObjectInfo> info = DescribeObject(
-        LoadSkyNames(folder + "Labels.dat", folder + "Names.dat", moment.GetMinorBodyList().get()),
+        LoadSkyNames(folder + "Labels.dat", folder + "Names.dat", folder + "DeepSky.dat",
+                     moment.GetMinorBodyList().get()),
         LoadStarList(folder + "Stars.dat"), options.infoName, moment, OffsetsOfZone(zone));
     if (!info) {
       error = "--info: no star, object, constellation or planet of that name, got '" +
