@@ -375,12 +375,19 @@ std::vector<uint8_t> MergeConfig(const std::vector<uint8_t>& own, const std::vec
   };
   const std::vector<Span> switches = {
       {HEADER_SIZE + 16, 2}, {BLOCK + VIEW_LAYER_FLAGS_AT, 2}, {BLOCK + PHONE_FLAGS_AT, 1}};
+  // The time a clock gave changes every minute without anyone changing a setting.
+  const auto withoutClockTime = [](std::vector<uint8_t> bytes) {
+    if (bytes[HEADER_SIZE + 18] != 0) std::fill_n(bytes.begin() + HEADER_SIZE + 20, 16, 0);
+    return bytes;
+  };
+  const std::vector<uint8_t> ownSettings = withoutClockTime(own);
+  const std::vector<uint8_t> ourSettings = withoutClockTime(ours);
   std::vector<uint8_t> merged = onDisk;
   for (const std::vector<Span>& setting : settings) {
     const bool changed = std::any_of(setting.begin(), setting.end(), [&](const Span& span) {
-      return !std::equal(own.begin() + static_cast<std::ptrdiff_t>(span.at),
-                         own.begin() + static_cast<std::ptrdiff_t>(span.at + span.size),
-                         ours.begin() + static_cast<std::ptrdiff_t>(span.at));
+      return !std::equal(ownSettings.begin() + static_cast<std::ptrdiff_t>(span.at),
+                         ownSettings.begin() + static_cast<std::ptrdiff_t>(span.at + span.size),
+                         ourSettings.begin() + static_cast<std::ptrdiff_t>(span.at));
     });
     if (!changed) continue;
     for (const Span& span : setting) {

@@ -1,9 +1,11 @@
 // Saving the settings: at exit, where a failure is told to the user rather than lost, a few
 // seconds after each change, and when the program is ended without returning from its loop.
+#include <algorithm>
 #include <cerrno>
 #include <cstdio>
 #include <cstring>
 
+#include "catalog/data_file.h"
 #include "platform/app_paths.h"
 #include "platform/end_signals.h"
 #include "platform/message_box.h"
@@ -17,6 +19,17 @@ namespace {
 
 // Long enough that a burst of changes is one save, short enough that a kill loses little.
 constexpr int32_t SAVE_DELAY_MS = 3000;
+// Where the record's time lies in the file.
+constexpr size_t TIME_AT = HEADER_SIZE + 20;
+constexpr size_t TIME_BYTES = 16;
+
+// The clock's time is no setting: left out, it does not make every minute a change.
+std::vector<uint8_t> WithoutClockTime(std::vector<uint8_t> bytes, bool clock) {
+  if (clock && bytes.size() >= TIME_AT + TIME_BYTES) {
+    std::fill_n(bytes.begin() + TIME_AT, TIME_BYTES, 0);
+  }
+  return bytes;
+}
 
 }  // namespace
 
@@ -32,10 +45,7 @@ std::vector<uint8_t> MainWindow::CurrentSettings(bool withPlacement) {
                                         placement.y, placement.width,     placement.height};
     }
   }
-  // The clock's time is no setting: left out, it does not make every minute a change.
-  ConfigRecord record = config;
-  if (record.useSystemTime != 0) record.observationTime = SYSTEMTIME{};
-  return EncodeConfig(record, extension);
+  return EncodeConfig(config, extension);
 }
 
 bool MainWindow::WriteSettings(bool withPlacement) {
@@ -70,7 +80,10 @@ void MainWindow::WatchSettings() {
 
 void MainWindow::OnMessageHandled() {
   if (saveTimer == nullptr || windowDestroyed || saveTimer->IsRunning()) return;
-  if (CurrentSettings(false) != savedSettings) saveTimer->Start(SAVE_DELAY_MS);
+  const bool clock = config.useSystemTime != 0;
+  if (WithoutClockTime(CurrentSettings(false), clock) != WithoutClockTime(savedSettings, clock)) {
+    saveTimer->Start(SAVE_DELAY_MS);
+  }
 }
 
 void MainWindow::SaveSettings() {
