@@ -62,7 +62,7 @@ void MainWindow::Create(const std::string& className, const std::string& title) 
   if (extension.nightVision) SetNightVision(hwnd, true);
   SetCheckMarks();
   SetUpPointAtSky();
-  WatchSettings();
+  WatchSettings(files.configLoadPath);
 
   navBoxShown = false;
   penDownInNavBox = false;

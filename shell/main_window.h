@@ -172,7 +172,7 @@ class MainWindow : public Window {
   // Merges with the file as it is now and writes; false with errno on failure.
   bool WriteSettings(bool withPlacement);
   // Starts the saves after changes and at an unexpected exit, from the settings as loaded.
-  void WatchSettings();
+  void WatchSettings(const std::string& loadedPath);
   void OnMessageHandled() override;
   void SetCheckMarks();
   // Finds the motion sensors, greys "Point at the sky" out with the reason when there are none

@@ -67,8 +67,10 @@ void MainWindow::SaveSettingsQuietly(bool withPlacement) {
                PrintableText(configPath, ECHOED_VALUE_BYTES).c_str(), reason.c_str());
 }
 
-void MainWindow::WatchSettings() {
-  savedSettings = CurrentSettings(false);
+void MainWindow::WatchSettings(const std::string& loadedPath) {
+  // What the file held: a value corrected at load counts as this window's change.
+  savedSettings = ReadConfigBytes(loadedPath);
+  if (savedSettings.empty()) savedSettings = CurrentSettings(false);
   saveTimer = std::make_unique<RepeatingTimer>([this] { SaveSettingsQuietly(true); });
   // Qt's X11 platform ends the program with exit() when the display goes away: the window's
   // place is then not asked of it.
