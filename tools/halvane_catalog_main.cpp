@@ -1,7 +1,8 @@
 // halvane-catalog: builds the catalogs from the source data, and describes a catalog file.
 //   halvane-catalog build --source DIR --out DIR
 //   halvane-catalog build-cities --source FILE --out DIR
-//   halvane-catalog info FILE [--kind stars|lines|boundaries|labels|cities]
+//   halvane-catalog info FILE [--kind
+//   stars|lines|boundaries|labels|cities|deep-sky|milky-way|names]
 #include <QCoreApplication>
 #include <iostream>
 #include <optional>
@@ -21,7 +22,8 @@ constexpr int USAGE_ERROR = 2;
 const char* const USAGE =
     "usage: halvane-catalog build --source DIR --out DIR [--names FILE]\n"
     "       halvane-catalog build-cities --source FILE --out DIR\n"
-    "       halvane-catalog info FILE [--kind stars|lines|boundaries|labels|cities]\n";
+    "       halvane-catalog info FILE [--kind "
+    "stars|lines|boundaries|labels|cities|deep-sky|milky-way|names]\n";
 
 std::string Echoed(const std::string& value) {
   return halvane::PrintableText(value, halvane::ECHOED_VALUE_BYTES);
@@ -82,7 +84,8 @@ int Info(const std::vector<std::string>& args) {
   for (size_t i = 0; i < args.size(); ++i) {
     if (args[i] == "--kind") {
       if (i + 1 >= args.size())
-        return Usage("--kind needs stars, lines, boundaries, labels or cities");
+        return Usage(
+            "--kind needs stars, lines, boundaries, labels, cities, deep-sky, milky-way or names");
       kind = halvane::ParseCatalogKind(args[++i]);
       if (!kind) return Usage("unknown kind '" + Echoed(args[i]) + "'");
       continue;
