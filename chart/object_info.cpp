@@ -110,12 +110,6 @@ const char* ObjectKindText(SkyObjectKind kind) {
   return "object";
 }
 
-const char* CompassPoint(double azimuthDegrees) {
-  static constexpr const char* POINTS[16] = {"N", "NNE", "NE", "ENE", "E", "ESE", "SE", "SSE",
-                                             "S", "SSW", "SW", "WSW", "W", "WNW", "NW", "NNW"};
-  return POINTS[static_cast<int>(std::floor(azimuthDegrees / 22.5 + 0.5)) % 16];
-}
-
 std::string DistanceText(const ObjectInfo& info) {
   if (info.isMoon) return Format("%.0f km", *info.distanceAu * AU_KM);
   return Format("%.4f AU", *info.distanceAu);
@@ -130,6 +124,12 @@ std::string RiseOrSet(const ObjectInfo& info, const std::vector<double>& times) 
 }
 
 }  // namespace
+
+const char* CompassPoint(double azimuthDegrees) {
+  static constexpr const char* POINTS[16] = {"N", "NNE", "NE", "ENE", "E", "ESE", "SE", "SSE",
+                                             "S", "SSW", "SW", "WSW", "W", "WNW", "NW", "NNW"};
+  return POINTS[static_cast<int>(std::floor(azimuthDegrees / 22.5 + 0.5)) % 16];
+}
 
 std::string PhaseName(double illuminated, bool waxing) {
   if (illuminated < 0.02) return "new";

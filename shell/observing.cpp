@@ -39,10 +39,14 @@ const CityCatalog& MainWindow::GetCities() {
 
 void MainWindow::Find() {
   const NameIndex& index = GetSkyNames().index;
-  const auto complete = [&index](std::u16string_view text) {
+  const auto complete = [this, &index](std::u16string_view text) {
     std::vector<std::u16string> names;
     for (const NameMatch& match : index.Complete(Utf16ToUtf8(text), FIND_COMPLETIONS)) {
       names.push_back(Utf8ToUtf16(index.Entries()[match.entry].name));
+    }
+    const std::shared_ptr<const SatelliteSet>& set = chart->GetSatellites();
+    if (const int32_t found = set ? set->Find(Utf16ToUtf8(text)) : -1; found >= 0) {
+      names.insert(names.begin(), Utf8ToUtf16(set->All()[static_cast<size_t>(found)].elements.name));
     }
     return names;
   };
@@ -54,6 +58,7 @@ void MainWindow::Find() {
 bool MainWindow::TurnToName(std::u16string_view text) {
   ReadClock();
   UpdateMoment();
+  if (TurnToSatellite(text)) return true;
   const std::optional<SkyTarget> target = FindSkyTarget(GetSkyNames(), Utf16ToUtf8(text), moment);
   if (!target) return false;
   const GoToRow row{target->name.c_str(), target->rightAscensionHours, target->declinationDegrees};

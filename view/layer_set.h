@@ -27,6 +27,7 @@ constexpr uint16_t LAYER_DAYLIGHT_HIDDEN = 1 << 3;
 constexpr uint16_t LAYER_ECLIPTIC_HIDDEN = 1 << 4;
 constexpr uint16_t LAYER_DEEP_SKY_HIDDEN = 1 << 5;
 constexpr uint16_t LAYER_MILKY_WAY_HIDDEN = 1 << 6;
+constexpr uint16_t LAYER_SATELLITES_HIDDEN = 1 << 7;
 
 struct LayerSet {
   // Reads the four catalogs from folder (with its trailing '/').
@@ -63,6 +64,7 @@ struct LayerSet {
   bool showEcliptic = false;
   bool showDeepSky = false;
   bool showMilkyWay = false;
+  bool showSatellites = false;
   // Whole magnitudes added to the faintest star the zoom draws: positive shows fainter stars.
   int32_t starLimitOffset = 0;
 };
