@@ -3,6 +3,7 @@
 #pragma once
 
 #include "astro/orbital_elements.h"
+#include "astro/sgp4_terms.h"
 
 namespace halvane {
 
@@ -45,7 +46,14 @@ class Sgp4 {
   double MinutesSince(double julianDayUtc) const;
 
  private:
-  OrbitalElements elements_;
+  Sgp4Error Step(double t, TemeState& state) const;
+
+  double epochWhole_;
+  double epochFraction_;
+  Sgp4MeanElements mean_{};
+  NearEarthTerms near_{};
+  DeepSpaceTerms deep_{};
+  bool deepSpace_ = false;
   Sgp4Error initError_ = Sgp4Error::None;
 };
 
