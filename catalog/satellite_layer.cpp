@@ -15,7 +15,8 @@ constexpr double SECONDS_PER_DAY = 86400.0;
 constexpr Color SUNLIT_COLOR = MakeColor(0xF0, 0xF0, 0xFF);
 constexpr Color PENUMBRA_COLOR = MakeColor(0xA0, 0xA0, 0xB8);
 constexpr Color SHADOW_COLOR = MakeColor(0x58, 0x58, 0x68);
-constexpr Color TRACK_COLOR = MakeColor(0x70, 0x70, 0x88);
+constexpr Color TRACK_COLOR = MakeColor(0xA0, 0xA0, 0xC0);
+constexpr double DASH_SPACING = 6.0;
 constexpr int32_t SATELLITE_RADIUS = 2;
 constexpr int32_t STATION_RADIUS = 3;
 // Room beyond the chart's edge for a symbol whose centre lies just off it.
@@ -41,16 +42,20 @@ void DrawSymbol(Surface& surface, Point p, int32_t r, Color color) {
   surface.Polyline(across, 2);
 }
 
-// One pixel-long dash at each point of the track after the first, towards the next.
+// Dashes of two pixels along the track, one every DASH_SPACING pixels from the symbol on.
 void DrawTrack(Surface& surface, const std::vector<Point>& points) {
   surface.SelectPen(TRACK_COLOR);
-  for (size_t i = 1; i + 1 < points.size(); ++i) {
+  Point last = points.front();
+  for (size_t i = 1; i < points.size(); ++i) {
     const Point& p = points[i];
-    const int32_t dx = points[i + 1].x - p.x;
-    const int32_t dy = points[i + 1].y - p.y;
-    const Point dash[2] = {p, {p.x + (dx > 0) - (dx < 0), p.y + (dy > 0) - (dy < 0)}};
-    if (dash[0].x == dash[1].x && dash[0].y == dash[1].y) continue;
+    const double dx = p.x - last.x;
+    const double dy = p.y - last.y;
+    const double length = std::hypot(dx, dy);
+    if (length < DASH_SPACING) continue;
+    const Point dash[2] = {p, {p.x + static_cast<int32_t>(std::lround(2.0 * dx / length)),
+                               p.y + static_cast<int32_t>(std::lround(2.0 * dy / length))}};
     surface.Polyline(dash, 2);
+    last = p;
   }
 }
 
