@@ -92,10 +92,17 @@ class PassSearch {
     return {start + s.t / SECONDS_PER_DAY, s.look.azimuth, s.look.altitude};
   }
 
-  // Sunlit above 10 degrees in a dark enough sky at one of the pass's samples.
-  bool Visible(const Sample& rise, const Sample& set) const {
+  // Sunlit above 10 degrees in a dark enough sky at one of the pass's samples. Over a pass's
+  // minutes the Sun's altitude changes almost linearly: a sky too light at both ends is too
+  // light throughout.
+  bool Visible(const Sample& rise, const Sample& top, const Sample& set) const {
+    if (top.look.altitude < VISIBLE_ALTITUDE) return false;
     double sun[3];
-    SunPosition(start + 0.5 * (rise.t + set.t) / SECONDS_PER_DAY, sun);
+    SunPosition(start + top.t / SECONDS_PER_DAY, sun);
+    if (frame.AltitudeOf(sun, start + rise.t / SECONDS_PER_DAY) > DARK_SUN_ALTITUDE &&
+        frame.AltitudeOf(sun, start + set.t / SECONDS_PER_DAY) > DARK_SUN_ALTITUDE) {
+      return false;
+    }
     for (double t = rise.t; t <= set.t; t += VISIBILITY_STEP_S) {
       const Sample s = At(t);
       if (!s.valid || s.look.altitude < VISIBLE_ALTITUDE) continue;
@@ -158,7 +165,8 @@ std::vector<SatellitePass> FindPasses(const Sgp4& model, double startJdUt, doubl
   const double closing = fastestTurn > 0.0 ? 1.2 * (fastestTurn + EARTH_TURN_RAD_PER_S) : 0.0;
   bool near = false;
   double t = 0.0;
-  while (t <= span) {
+  // Past the span's end only to reach the culmination of a pass that rose within it.
+  while (t <= span || (near && previous.look.altitude > 0.0)) {
     const Sample s = t == 0.0 ? previous : search.At(t);
     if (!s.valid) break;
     const double far = s.look.centralAngle - reach;
@@ -175,7 +183,7 @@ std::vector<SatellitePass> FindPasses(const Sgp4& model, double startJdUt, doubl
         const Sample set = search.Edge(top, FINE_STEP_S);
         if (rise.valid && set.valid && rise.t >= 0.0 && rise.t <= span) {
           passes.push_back({search.Point(rise), search.Point(top), search.Point(set),
-                            search.Visible(rise, set)});
+                            search.Visible(rise, top, set)});
         }
         if (set.valid && set.t > s.t) {
           t = set.t + FINE_STEP_S;
