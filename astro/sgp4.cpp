@@ -19,6 +19,9 @@ constexpr double Q0_HEIGHT_KM = 120.0;         // the density function's q0 para
 constexpr double SMALL_ECCENTRICITY = 1.0e-4;  // below it the e-dependent drag terms vanish
 constexpr double KEPLER_TOLERANCE = 1.0e-12;   // rad
 constexpr double NEAR_POLE = 1.5e-12;          // guard of 1 + cos i in the long-period terms
+// Two centuries either side of the epoch: far beyond any use of mean elements, and a bound
+// on the deep-space integrator's 720-minute steps.
+constexpr double MAX_MINUTES = 1.0e8;
 
 // Greenwich mean sidereal angle of a UT1 Julian day (whole + fraction), radians in [0, 2 pi).
 // Source: Vallado et al. 2006, gstime (the IAU 1982 GMST), the "improved" mode.
@@ -154,15 +157,24 @@ Sgp4::Sgp4(const OrbitalElements& elements)
                      15.0 * cc1sq * (2.0 * n.d2 + cc1sq));
   }
   TemeState state{};
-  initError_ = Step(0.0, state);
+  initError_ = Propagate(0.0, state);
 }
 
 Sgp4Error Sgp4::InitError() const { return initError_; }
 
 Sgp4Error Sgp4::Propagate(double minutesSinceEpoch, TemeState& state) const {
   if (initError_ != Sgp4Error::None) return initError_;
-  if (!std::isfinite(minutesSinceEpoch)) return Sgp4Error::MeanMotion;
-  return Step(minutesSinceEpoch, state);
+  if (!(std::fabs(minutesSinceEpoch) <= MAX_MINUTES)) return Sgp4Error::MeanMotion;
+  TemeState computed;
+  const Sgp4Error error = Step(minutesSinceEpoch, computed);
+  if (error != Sgp4Error::None) return error;
+  for (int i = 0; i < 3; ++i) {
+    if (!std::isfinite(computed.position[i]) || !std::isfinite(computed.velocity[i])) {
+      return Sgp4Error::MeanMotion;
+    }
+  }
+  state = computed;
+  return Sgp4Error::None;
 }
 
 // Source: Spacetrack Report No. 3, section 6 (SGP4: secular gravity and drag, long-period
@@ -193,11 +205,12 @@ Sgp4Error Sgp4::Step(double t, TemeState& state) const {
     tempe = tempe + m.bstar * n.cc5 * (std::sin(s.mm) - n.sinmao);
     templ = templ + n.t3cof * t3 + t4 * (n.t4cof + t * n.t5cof);
   }
-  if (deepSpace_) DeepSpaceSecularStep(deep_.secular, m, t, s);
+  if (deepSpace_) DeepSpaceSecularStep(deep_.secular, m, t, integrator_, s);
   if (!(s.nm > 0.0)) return Sgp4Error::MeanMotion;
 
   const double am = std::pow(SGP4_XKE / s.nm, 2.0 / 3.0) * tempa * tempa;
   const double nm = SGP4_XKE / std::pow(am, 1.5);
+  if (!(am > 0.0) || !std::isfinite(nm)) return Sgp4Error::MeanMotion;
   double em = s.em - tempe;
   if (!(em < 1.0 && em >= -0.001)) return Sgp4Error::MeanEccentricity;
   if (em < 1.0e-6) em = 1.0e-6;
@@ -226,7 +239,7 @@ Sgp4Error Sgp4::Step(double t, TemeState& state) const {
       nodep = nodep + PI;
       argpp = argpp - PI;
     }
-    if (ep < 0.0 || ep > 1.0) return Sgp4Error::PerturbedEccentricity;
+    if (!(ep >= 0.0 && ep <= 1.0)) return Sgp4Error::PerturbedEccentricity;
   }
   const double sinip = std::sin(xincp);
   const double cosip = std::cos(xincp);
@@ -266,7 +279,7 @@ Sgp4Error Sgp4::Step(double t, TemeState& state) const {
   const double esine = axnl * sineo1 - aynl * coseo1;
   const double el2 = axnl * axnl + aynl * aynl;
   const double pl = am * (1.0 - el2);
-  if (pl < 0.0) return Sgp4Error::SemiLatusRectum;
+  if (!(pl >= 0.0)) return Sgp4Error::SemiLatusRectum;
   const double rl = am * (1.0 - ecose);
   const double rdotl = std::sqrt(am) * esine / rl;
   const double rvdotl = std::sqrt(pl) / rl;
