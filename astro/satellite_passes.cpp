@@ -81,7 +81,7 @@ class PassSearch {
       if (next.look.altitude < 0.0) {
         const auto altitude = [](const Sample& s) { return s.look.altitude; };
         return step < 0.0 ? Refine(next, inside, altitude)
-                           : Refine(inside, next, [](const Sample& s) { return -s.look.altitude; });
+                          : Refine(inside, next, [](const Sample& s) { return -s.look.altitude; });
       }
       inside = next;
     }
@@ -158,10 +158,9 @@ std::vector<SatellitePass> FindPasses(const Sgp4& model, double startJdUt, doubl
   double apogee = 0.0, fastestTurn = 0.0;
   OrbitBounds(previous.state, apogee, fastestTurn);
   // Up only within this angle of the site, seen from the geocentre.
-  const double reach =
-      apogee > search.Frame().SiteRadius()
-          ? std::acos(search.Frame().SiteRadius() / apogee) + NEAR_MARGIN
-          : PI;
+  const double reach = apogee > search.Frame().SiteRadius()
+                           ? std::acos(search.Frame().SiteRadius() / apogee) + NEAR_MARGIN
+                           : PI;
   const double closing = fastestTurn > 0.0 ? 1.2 * (fastestTurn + EARTH_TURN_RAD_PER_S) : 0.0;
   bool near = false;
   double t = 0.0;

@@ -11,21 +11,24 @@
 namespace halvane {
 namespace {
 
-constexpr double EARTH_RADIUS_KM = 6378.137;   // WGS-84 equatorial radius
-constexpr double SUN_RADIUS_KM = 695700.0;     // IAU 2015 nominal
-constexpr double AU_KM = 149597870.7;          // IAU 2012
-constexpr double EARTH_TURN_RAD_PER_S = 7.292115e-5;  // the Earth's rate, as the model's frame turns
+constexpr double EARTH_RADIUS_KM = 6378.137;  // WGS-84 equatorial radius
+constexpr double SUN_RADIUS_KM = 695700.0;    // IAU 2015 nominal
+constexpr double AU_KM = 149597870.7;         // IAU 2012
+constexpr double EARTH_TURN_RAD_PER_S =
+    7.292115e-5;  // the Earth's rate, as the model's frame turns
 constexpr double SECONDS_PER_DAY = 86400.0;
 
-double Dot3(const double a[3], const double b[3]) { return a[0] * b[0] + a[1] * b[1] + a[2] * b[2]; }
+double Dot3(const double a[3], const double b[3]) {
+  return a[0] * b[0] + a[1] * b[1] + a[2] * b[2];
+}
 
 }  // namespace
 
 double Gmst1982(double jdUt) {
   const double t = (jdUt - JD_J2000) / 36525.0;
   // Seconds of time; the day's whole turns are dropped before scaling to keep precision.
-  const double seconds =
-      67310.54841 + (876600.0 * 3600.0 + 8640184.812866) * t + 0.093104 * t * t - 6.2e-6 * t * t * t;
+  const double seconds = 67310.54841 + (876600.0 * 3600.0 + 8640184.812866) * t + 0.093104 * t * t -
+                         6.2e-6 * t * t * t;
   double angle = std::fmod(seconds * (TWO_PI / SECONDS_PER_DAY), TWO_PI);
   if (angle < 0.0) angle += TWO_PI;
   return angle;
@@ -82,8 +85,8 @@ SatelliteLook HorizonFrame::Look(const TemeState& state, double jdUt) const {
   const double sineRate = (Dot(up, motion) - sine * look.rangeRateKmPerS) * inverse;
   const double cosine = std::sqrt(std::fmax(1e-12, 1.0 - sine * sine));
   look.altitudeRate = sineRate / cosine;
-  look.centralAngle = std::acos(
-      std::fmax(-1.0, std::fmin(1.0, Dot3(fixed, position) / (radius * siteRadius))));
+  look.centralAngle =
+      std::acos(std::fmax(-1.0, std::fmin(1.0, Dot3(fixed, position) / (radius * siteRadius))));
   return look;
 }
 
@@ -100,23 +103,22 @@ void SunPosition(double jdUt, double sunKm[3]) {
   // TT and UT differ by a minute at most, a 0.04 arcsecond step of the Sun.
   eraEpv00(jdUt, 0.0, heliocentric, barycentric);
   double geocentric[3] = {-heliocentric[0][0] * AU_KM, -heliocentric[0][1] * AU_KM,
-                                -heliocentric[0][2] * AU_KM};
+                          -heliocentric[0][2] * AU_KM};
   double precession[3][3];
   eraPmat06(jdUt, 0.0, precession);
   eraRxp(precession, geocentric, sunKm);
 }
 
 SatelliteLight LightOf(const double position[3], const double sunKm[3]) {
-  const double toSun[3] = {sunKm[0] - position[0], sunKm[1] - position[1],
-                           sunKm[2] - position[2]};
+  const double toSun[3] = {sunKm[0] - position[0], sunKm[1] - position[1], sunKm[2] - position[2]};
   const double toEarth[3] = {-position[0], -position[1], -position[2]};
   const double earthDistance = std::sqrt(Dot3(toEarth, toEarth));
   const double sunDistance = std::sqrt(Dot3(toSun, toSun));
   if (!(earthDistance > EARTH_RADIUS_KM) || !(sunDistance > 0.0)) return SatelliteLight::Umbra;
   const double earthRadius = std::asin(EARTH_RADIUS_KM / earthDistance);
   const double sunRadius = std::asin(std::fmin(1.0, SUN_RADIUS_KM / sunDistance));
-  const double separation = std::acos(std::fmax(
-      -1.0, std::fmin(1.0, Dot3(toSun, toEarth) / (sunDistance * earthDistance))));
+  const double separation = std::acos(
+      std::fmax(-1.0, std::fmin(1.0, Dot3(toSun, toEarth) / (sunDistance * earthDistance))));
   if (separation >= earthRadius + sunRadius) return SatelliteLight::Sunlit;
   if (separation <= earthRadius - sunRadius) return SatelliteLight::Umbra;
   return SatelliteLight::Penumbra;

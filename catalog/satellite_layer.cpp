@@ -52,8 +52,9 @@ void DrawTrack(Surface& surface, const std::vector<Point>& points) {
     const double dy = p.y - last.y;
     const double length = std::hypot(dx, dy);
     if (length < DASH_SPACING) continue;
-    const Point dash[2] = {p, {p.x + static_cast<int32_t>(std::lround(2.0 * dx / length)),
-                               p.y + static_cast<int32_t>(std::lround(2.0 * dy / length))}};
+    const Point dash[2] = {p,
+                           {p.x + static_cast<int32_t>(std::lround(2.0 * dx / length)),
+                            p.y + static_cast<int32_t>(std::lround(2.0 * dy / length))}};
     surface.Polyline(dash, 2);
     last = p;
   }
@@ -104,8 +105,8 @@ void DrawSatellites(const Projection& projection, SatelliteLayer& layer, Surface
   if (layer.placesSet != layer.set.get() || layer.placesJdUt != moment.GetJulianDayUt() ||
       layer.placesLongitude != moment.GetLongitude() ||
       layer.placesLatitude != moment.GetLatitude()) {
-    layer.places = ComputeSatellitePlaces(
-        *layer.set, moment.GetJulianDayUt(), {moment.GetLongitude(), moment.GetLatitude(), 0.0});
+    layer.places = ComputeSatellitePlaces(*layer.set, moment.GetJulianDayUt(),
+                                          {moment.GetLongitude(), moment.GetLatitude(), 0.0});
     layer.placesSet = layer.set.get();
     layer.placesJdUt = moment.GetJulianDayUt();
     layer.placesLongitude = moment.GetLongitude();
@@ -138,8 +139,8 @@ void DrawSatellites(const Projection& projection, SatelliteLayer& layer, Surface
     // Stations first, then the lit ones: the brighter first, as no magnitudes are known.
     const double rank = (satellite.station ? 0.0 : 1.0) +
                         (place.light == SatelliteLight::Umbra ? 2.0 : 0.0) + place.index * 1e-6;
-    names.push_back({x, y, radius + 1.0, Utf8ToUtf16(name),
-                     LabelRank::Satellite, rank, labelColor, false});
+    names.push_back(
+        {x, y, radius + 1.0, Utf8ToUtf16(name), LabelRank::Satellite, rank, labelColor, false});
   }
 }
 

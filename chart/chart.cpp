@@ -63,7 +63,8 @@ void Chart::IdentifyObject(PickedLabel& label, int32_t x, int32_t y, const Momen
   if (layers.showSatellites && satelliteLayer.set) {
     satelliteNames.reserve(satelliteLayer.places.size());
     for (const SatellitePlace& place : satelliteLayer.places) {
-      const OrbitalElements& e = satelliteLayer.set->All()[static_cast<size_t>(place.index)].elements;
+      const OrbitalElements& e =
+          satelliteLayer.set->All()[static_cast<size_t>(place.index)].elements;
       satelliteNames.push_back(e.name.empty() ? std::to_string(e.catalogNumber) : e.name);
       double azimuth = 0.0;
       double altitude = 0.0;

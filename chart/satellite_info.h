@@ -27,7 +27,7 @@ struct SatelliteFacts {
   SatelliteLook look;
   SatelliteLight light = SatelliteLight::Umbra;
   double epochJdUt = 0.0;
-  double ageDays = 0.0;  // from the epoch to the moment
+  double ageDays = 0.0;                      // from the epoch to the moment
   std::optional<SatellitePass> nextVisible;  // within MAX_PASS_DAYS of the moment
 };
 

@@ -67,8 +67,7 @@ TEST(SatelliteLayer, DrawsLitShadowedAndPinnedSatellitesAndNothingWithoutElement
   EXPECT_TRUE(Has(rising, "polygon F0F0FF 1 4 "));
   EXPECT_TRUE(Has(rising, "label ") && Has(rising, "text 62 196 240 294 256 \"ISS (ZARYA)\""));
   EXPECT_TRUE(Has(rising, "pen A0A0C0"));
-  const std::vector<std::string> overhead =
-      SatelliteFrame(18, 23, 40, VIEW_ZENITH, true, IssSet());
+  const std::vector<std::string> overhead = SatelliteFrame(18, 23, 40, VIEW_ZENITH, true, IssSet());
   EXPECT_TRUE(Has(overhead, "polygon 585868 1 4 "));
   EXPECT_FALSE(Has(overhead, "polygon F0F0FF"));
 

@@ -46,7 +46,8 @@ void MainWindow::Find() {
     }
     const std::shared_ptr<const SatelliteSet>& set = chart->GetSatellites();
     if (const int32_t found = set ? set->Find(Utf16ToUtf8(text)) : -1; found >= 0) {
-      names.insert(names.begin(), Utf8ToUtf16(set->All()[static_cast<size_t>(found)].elements.name));
+      names.insert(names.begin(),
+                   Utf8ToUtf16(set->All()[static_cast<size_t>(found)].elements.name));
     }
     return names;
   };

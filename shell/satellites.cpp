@@ -110,9 +110,8 @@ std::vector<std::pair<std::string, SatellitePass>> MainWindow::NightPasses() {
       if (pass.visible) passes.emplace_back(NameOf(satellite), pass);
     }
   }
-  std::sort(passes.begin(), passes.end(), [](const auto& a, const auto& b) {
-    return a.second.rise.jdUt < b.second.rise.jdUt;
-  });
+  std::sort(passes.begin(), passes.end(),
+            [](const auto& a, const auto& b) { return a.second.rise.jdUt < b.second.rise.jdUt; });
   return passes;
 }
 

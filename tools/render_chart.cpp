@@ -262,9 +262,8 @@ bool RenderChart(const RenderOptions& options, const SYSTEMTIME& now, Surface& s
   DrawLabelOverlay(surface, label, chart, view.GetFrameNames());
   // Local times are the place's, as the app finds its zone; the cities are read only for them.
   std::string zone = cityZone;
-  if (options.cityName.empty() &&
-      (options.caption || !options.infoName.empty() || options.tonight ||
-       !options.passesName.empty())) {
+  if (options.cityName.empty() && (options.caption || !options.infoName.empty() ||
+                                   options.tonight || !options.passesName.empty())) {
     CityCatalog cities;
     LoadCityCatalog(folder + "Cities.dat", cities);
     zone = PlaceZone(cities.cities, observer.GetLongitude(), observer.GetLatitude());
@@ -279,8 +278,8 @@ bool RenderChart(const RenderOptions& options, const SYSTEMTIME& now, Surface& s
   }
   if (options.bodies) bodies = FormatBodies(observer, moment);
   if (infoSatellite != nullptr) {
-    bodies +=
-        KeyValueLines(SatelliteInfoFields(DescribeSatellite(*infoSatellite, moment.GetJulianDayUt(), site)));
+    bodies += KeyValueLines(
+        SatelliteInfoFields(DescribeSatellite(*infoSatellite, moment.GetJulianDayUt(), site)));
   } else if (!options.infoName.empty()) {
     const std::optional<ObjectInfo> info = DescribeObject(
         LoadSkyNames(folder + "Labels.dat", folder + "Names.dat"),

@@ -36,16 +36,16 @@ struct RenderOptions {
   bool precise = false;                    // apparent places of the date, whatever the flags say
   std::optional<Point> tap;
   std::string outPath;
-  std::string tracePath;  // "-": standard output
-  bool bodies = false;    // print the solar system's places
-  std::string infoName;   // set with --info: print what the information panel tells of it
-  bool tonight = false;   // print the Tonight list
-  std::string satellitesPath;  // set with --satellites: an element file
-  std::string passesName;      // set with --passes: print that satellite's passes
+  std::string tracePath;            // "-": standard output
+  bool bodies = false;              // print the solar system's places
+  std::string infoName;             // set with --info: print what the information panel tells of it
+  bool tonight = false;             // print the Tonight list
+  std::string satellitesPath;       // set with --satellites: an element file
+  std::string passesName;           // set with --passes: print that satellite's passes
   std::optional<int32_t> passDays;  // --days: the span of --passes; empty: the coming night
-  bool night = false;     // red on black
-  bool caption = false;   // the caption of the app's window over the chart
-  bool sensors = false;   // aimed where the device's motion sensors point
+  bool night = false;               // red on black
+  bool caption = false;             // the caption of the app's window over the chart
+  bool sensors = false;             // aimed where the device's motion sensors point
   bool help = false;
 };
 

@@ -11,8 +11,8 @@ namespace halvane {
 
 // The more important kinds come first; within a kind, the brighter object.
 enum class LabelRank : int32_t {
-  Pinned = 0,     // the tapped or found object
-  Body = 1,       // Sun, Moon and planets
+  Pinned = 0,  // the tapped or found object
+  Body = 1,    // Sun, Moon and planets
   Satellite = 2,
   Direction = 3,  // the points of the compass on the horizon
   Star = 4,
