@@ -69,6 +69,23 @@ void Chart::IdentifyObject(PickedLabel& label, int32_t x, int32_t y, const Momen
     targets.push_back({object.rightAscension, object.declination, deepSkyNames.back().c_str(),
                        object.magnitude / 100.0});
   }
+  // The satellites the last frame placed, where the chart drew them.
+  std::vector<std::string> satelliteNames;
+  if (layers.showSatellites && satelliteLayer.set) {
+    satelliteNames.reserve(satelliteLayer.places.size());
+    for (const SatellitePlace& place : satelliteLayer.places) {
+      const OrbitalElements& e =
+          satelliteLayer.set->All()[static_cast<size_t>(place.index)].elements;
+      satelliteNames.push_back(e.name.empty() ? std::to_string(e.catalogNumber) : e.name);
+      double azimuth = 0.0;
+      double altitude = 0.0;
+      AnglesOf(place.horizontal, azimuth, altitude);
+      double rightAscension = 0.0;
+      double declination = 0.0;
+      projection.HorizontalToSky(moment.GetSky(), azimuth, altitude, rightAscension, declination);
+      targets.push_back({rightAscension, declination, satelliteNames.back().c_str(), 99.0});
+    }
+  }
   skyLabelNames.Load(layers);
   halvane::IdentifyObject(projection, layers, label, x, y, moment.GetSky(), targets,
                           &skyLabelNames);

@@ -16,6 +16,7 @@
 #include "catalog/deep_sky_layer.h"
 #include "catalog/identify_object.h"
 #include "catalog/milky_way_layer.h"
+#include "catalog/satellite_layer.h"
 #include "catalog/sky_label_names.h"
 #include "chart/label_placement.h"
 #include "platform/surface.h"
@@ -57,6 +58,17 @@ class Chart {
   void SetLabelKeepOut(std::vector<Rect> boxes) { labelKeepOut = std::move(boxes); }
   // The names the last frame wrote and the room they took, for names written over it.
   const FrameNames& GetFrameNames() const { return frameNames; }
+  // The satellites the layer draws and taps find (null: none), and the one found or tapped
+  // (-1: none), which is drawn in daylight too.
+  void SetSatellites(std::shared_ptr<const SatelliteSet> set) {
+    satelliteLayer.set = std::move(set);
+    satelliteLayer.pinned = -1;
+  }
+  const std::shared_ptr<const SatelliteSet>& GetSatellites() const { return satelliteLayer.set; }
+  void SetPinnedSatellite(int32_t index) { satelliteLayer.pinned = index; }
+  // How fast the last frame's fastest satellite crossed the chart, pixels per second; 0 when
+  // none was drawn.
+  double GetSatelliteSpeed() const { return satelliteLayer.fastestPixelsPerSecond; }
   // Star records read by the last frame whose catalog could be used.
   int32_t GetStarCount() const { return starLayer.starCount; }
 
@@ -67,6 +79,7 @@ class Chart {
   StarLayer starLayer;
   DeepSkyLayer deepSkyLayer;
   MilkyWayLayer milkyWayLayer;
+  SatelliteLayer satelliteLayer;
   BayerLetters bayerLetters;            // read at the first narrow frame with star names
   mutable SkyLabelNames skyLabelNames;  // read at the first frame or tap that needs it
   std::vector<Rect> labelKeepOut;

@@ -37,16 +37,25 @@ constexpr Color DIRECTION_COLOR = MakeColor(0xD0, 0xB0, 0x78);
 constexpr Color STAR_NAME_COLOR = MakeColor(0xA0, 0xA0, 0xB0);
 constexpr Color CONSTELLATION_NAME_COLOR = MakeColor(0x60, 0x70, 0x90);
 
-// The light of the sky at the moment: the night's when the layer is off or there is no Sun.
-SkyLight SkyLightOf(const LayerSet& layers, const Projection& projection, const Moment& moment) {
-  if (!layers.showDaylight) return {};
+// Satellites show against a sky no lighter than the Sun 6 degrees down gives.
+constexpr double TWILIGHT_SUN = -6.0 * DEG_TO_RAD;
+
+// The Sun's altitude at the moment, radians; +90 degrees without a Sun.
+double SunAltitudeOf(const Projection& projection, const Moment& moment) {
   const BodyPlace& sun = moment.GetBodies()[static_cast<int>(Body::SUN)];
-  if (!sun.available) return {};
+  if (!sun.available) return HALF_PI;
   double azimuth = 0.0;
   double altitude = 0.0;
   moment.GetSky().ToHorizontal(projection.GetObserver(), sun.rightAscension, sun.declination,
                                azimuth, altitude);
-  return SkyLightAt(altitude);
+  return altitude;
+}
+
+// The light of the sky at the moment: the night's when the layer is off or there is no Sun.
+SkyLight SkyLightOf(const LayerSet& layers, const Projection& projection, const Moment& moment) {
+  if (!layers.showDaylight) return {};
+  if (!moment.GetBodies()[static_cast<int>(Body::SUN)].available) return {};
+  return SkyLightAt(SunAltitudeOf(projection, moment));
 }
 
 void FillSky(Surface& surface, const Rect& r, Color color) {
@@ -122,6 +131,13 @@ void Chart::DrawFrame(Surface& drawSurface, Surface& progressSurface, const Mome
     const BodyFilter filter{light.faintestMagnitude, layers.showGround};
     DrawSolarSystem(projection, layers, drawSurface, moment.GetBodies(), sky, LABEL_COLOR, filter,
                     names);
+  }
+  if (layers.showSatellites && satelliteLayer.set) {
+    DrawSatellites(projection, satelliteLayer, drawSurface, moment,
+                   !layers.showDaylight || SunAltitudeOf(projection, moment) <= TWILIGHT_SUN,
+                   LABEL_COLOR, names);
+  } else {
+    satelliteLayer.fastestPixelsPerSecond = 0.0;
   }
   if (layers.showGround) {
     DrawGround(projection, drawSurface, GROUND_COLOR, HORIZON_COLOR, DIRECTION_COLOR, names);

@@ -169,12 +169,6 @@ const char* ObjectKindText(SkyObjectKind kind) {
   return "object";
 }
 
-const char* CompassPoint(double azimuthDegrees) {
-  static constexpr const char* POINTS[16] = {"N", "NNE", "NE", "ENE", "E", "ESE", "SE", "SSE",
-                                             "S", "SSW", "SW", "WSW", "W", "WNW", "NW", "NNW"};
-  return POINTS[static_cast<int>(std::floor(azimuthDegrees / 22.5 + 0.5)) % 16];
-}
-
 std::string DistanceText(const ObjectInfo& info) {
   if (info.isMoon) return Format("%.0f km", *info.distanceAu * AU_KM);
   return Format("%.4f AU", *info.distanceAu);
@@ -260,6 +254,12 @@ std::string HorizonLine(const ObjectInfo& info) {
     line += (i > 0 ? ", " : "") + next[i].second + when(next[i].first);
   }
   return line;
+}
+
+const char* CompassPoint(double azimuthDegrees) {
+  static constexpr const char* POINTS[16] = {"N", "NNE", "NE", "ENE", "E", "ESE", "SE", "SSE",
+                                             "S", "SSW", "SW", "WSW", "W", "WNW", "NW", "NNW"};
+  return POINTS[static_cast<int>(std::floor(azimuthDegrees / 22.5 + 0.5)) % 16];
 }
 
 std::string PhaseName(double illuminated, bool waxing) {

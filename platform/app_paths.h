@@ -27,7 +27,7 @@ AppFiles AppFilesIn(const std::string& folder);
 AppFiles LocateAppFiles(const std::string& executableFolder);
 
 // The folder of downloaded and imported orbital elements: $XDG_CACHE_HOME/halvane/, else
-// ~/.cache/halvane/.
+// ~/.cache/halvane/, which may not exist yet.
 std::string ElementCacheFolder();
 
 // Creates the folder that holds configPath, with mode 0700 for each folder it makes. Returns

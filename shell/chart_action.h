@@ -32,6 +32,7 @@ enum class ChartAction {
   ToggleDeepSky,
   ToggleMilkyWay,
   ToggleMinorBodies,
+  ToggleSatellites,
 };
 
 }  // namespace halvane

@@ -115,6 +115,8 @@ void MainWindow::Perform(ChartAction action) {
       break;
     case ChartAction::ToggleMinorBodies:
       flip(chart->GetLayers().showMinorBodies, COMMAND_MINOR_BODIES);
+    case ChartAction::ToggleSatellites:
+      flip(chart->GetLayers().showSatellites, COMMAND_SATELLITES);
       break;
   }
   RequestRender();
@@ -154,6 +156,7 @@ void MainWindow::OnCommand(uint16_t, uint16_t command, intptr_t) {
     case COMMAND_DEEP_SKY: return Perform(ChartAction::ToggleDeepSky);
     case COMMAND_MILKY_WAY: return Perform(ChartAction::ToggleMilkyWay);
     case COMMAND_MINOR_BODIES: return Perform(ChartAction::ToggleMinorBodies);
+    case COMMAND_SATELLITES: return Perform(ChartAction::ToggleSatellites);
     case COMMAND_NAVIGATION_BOX:
       navBoxShown = !navBoxShown;
       RequestRepaint();
@@ -212,6 +215,8 @@ void MainWindow::OnChar(char16_t character, intptr_t) {
     case u'q': return Perform(ChartAction::ToggleEquatorialGrid);
     case u'S':
     case u's': return Perform(ChartAction::ViewSouth);
+    case u'V':
+    case u'v': return Perform(ChartAction::ToggleSatellites);
     case u'W':
     case u'w': return Perform(ChartAction::ViewWest);
     case u'Z':

@@ -125,6 +125,7 @@ TEST_F(CommandsTest, LayerCommandsAndLetterKeysFlipTheSameSwitchAndItsCheckMark)
       {COMMAND_SOLAR_SYSTEM, 'p', &LayerSet::showSolarSystem},
       {COMMAND_DEEP_SKY, 'o', &LayerSet::showDeepSky},
       {COMMAND_MILKY_WAY, 'M', &LayerSet::showMilkyWay},
+      {COMMAND_SATELLITES, 'v', &LayerSet::showSatellites},
   };
   for (const Layer& layer : layers) {
     const bool before = w.GetChart().GetLayers().*layer.layerSwitch;

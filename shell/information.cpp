@@ -5,6 +5,7 @@
 #include "catalog/star_list.h"
 #include "catalog/utf8_text.h"
 #include "chart/object_info.h"
+#include "chart/satellite_info.h"
 #include "chart/tonight.h"
 #include "platform/info_panel.h"
 #include "platform/tonight_list.h"
@@ -45,6 +46,7 @@ const std::vector<StarRecord>& MainWindow::GetStarList() {
 bool MainWindow::ShowObjectInfo(std::u16string_view name) {
   ReadClock();
   UpdateMoment();
+  if (ShowSatelliteInfo(name)) return true;
   const std::optional<ObjectInfo> info = DescribeObject(
       GetSkyNames(), GetStarList(), Utf16ToUtf8(name), moment, OffsetsOfZone(GetPlaceZone()));
   if (!info) return false;
@@ -93,10 +95,19 @@ void MainWindow::ShowTonight() {
       ComputeTonight(moment, OffsetsOfZone(GetPlaceZone()),
                      LoadBrightDeepSky(chart->GetLayers().deepSkyPath, TONIGHT_FAINTEST)),
       place);
+  const std::vector<std::pair<std::string, SatellitePass>> passes = NightPasses();
   std::vector<std::u16string> lines;
-  lines.reserve(entries.size());
+  lines.reserve(entries.size() + passes.size());
   for (const TonightEntry& entry : entries) lines.push_back(Utf8ToUtf16(entry.text));
+  for (const auto& [name, pass] : passes) {
+    lines.push_back(Utf8ToUtf16(name + ": " + PassText(pass, OffsetsOfZone(GetPlaceZone()))));
+  }
   const int chosen = RunTonightList(hwnd, u"Tonight", lines);
+  const int passIndex = chosen - static_cast<int>(entries.size());
+  if (passIndex >= 0 && passIndex < static_cast<int>(passes.size())) {
+    return TurnToPass(passes[static_cast<size_t>(passIndex)].first,
+                      passes[static_cast<size_t>(passIndex)].second);
+  }
   if (chosen < 0 || chosen >= static_cast<int>(entries.size())) return;
   const std::u16string target = Utf8ToUtf16(entries[chosen].target);
   if (!target.empty() && TurnToName(target)) ShowObjectInfo(target);

@@ -74,6 +74,7 @@ void MainWindow::Create(const std::string& className, const std::string& title) 
   backBuffer.reset();
   navBoxPicture = BitmapId::NavigationBox;
   navBoxBitmap = LoadBitmap(navBoxPicture);
+  LoadSatellites();
   ReadClock();
   UpdateMoment();
   needsRender = true;
@@ -90,6 +91,7 @@ void MainWindow::SetCheckMarks() {
   CheckMenuItem(menu, COMMAND_DEEP_SKY, chart->GetLayers().showDeepSky);
   CheckMenuItem(menu, COMMAND_MILKY_WAY, chart->GetLayers().showMilkyWay);
   CheckMenuItem(menu, COMMAND_MINOR_BODIES, chart->GetLayers().showMinorBodies);
+  CheckMenuItem(menu, COMMAND_SATELLITES, chart->GetLayers().showSatellites);
   CheckMenuItem(menu, COMMAND_NIGHT_VISION, extension.nightVision);
   CheckMenuItem(menu, COMMAND_CONSTELLATION_NAMES, chart->GetLayers().showConstellationNames);
   CheckMenuItem(menu, COMMAND_STAR_NAMES, chart->GetLayers().showStarNames);

@@ -14,6 +14,7 @@
 
 #include "astro/moment.h"
 #include "astro/observer.h"
+#include "astro/satellite_passes.h"
 #include "catalog/city_catalog.h"
 #include "catalog/sky_names.h"
 #include "chart/chart.h"
@@ -134,8 +135,16 @@ class MainWindow : public Window {
   void CloseInfo();
   // An open panel tells of the time shown again after the time changed.
   void RefreshInfoPanel();
-  // The Tonight list; the chosen line's body is turned to and its panel opened.
+  // The Tonight list; the chosen line's body is turned to and its panel opened; a chosen
+  // satellite pass sets the time to its start and turns there.
   void ShowTonight();
+  // Reads the satellites' element files of the cache folder again (at start, and after an
+  // update or import); with none, the chart is as without the layer.
+  void LoadSatellites();
+  // The satellites loaded; null when there are none.
+  const std::shared_ptr<const SatelliteSet>& GetSatellites() const {
+    return chart->GetSatellites();
+  }
 
   const Observer& GetObserver() const { return *observer; }
   const Chart& GetChart() const { return *chart; }
@@ -187,6 +196,17 @@ class MainWindow : public Window {
   void UpdateMoment();
   // Sets the window's timer for the change of the shown minute.
   void ArmMinuteTimer();
+  // The satellite text names, unless a sky object has exactly that name; -1: none.
+  int32_t FindSatellite(std::u16string_view text);
+  // Find and the panel for satellites: false, changing nothing, when no satellite is named.
+  bool TurnToSatellite(std::u16string_view text);
+  bool ShowSatelliteInfo(std::u16string_view name);
+  // The visible passes of the night of the satellites Tonight lists, in time order.
+  std::vector<std::pair<std::string, SatellitePass>> NightPasses();
+  // The time set to the pass's start and the chart turned to where it rises.
+  void TurnToPass(const std::string& name, const SatellitePass& pass);
+  // With the clock and a satellite on the chart, the next frame when it has moved a pixel.
+  void FollowSatellites();
   void PressNavigationButton(int32_t column, int32_t row);
   // Puts the view where a drag from the press to (x, y) takes it and asks for a frame.
   void DragFromStart(int32_t x, int32_t y);

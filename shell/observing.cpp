@@ -42,13 +42,18 @@ const CityCatalog& MainWindow::GetCities() {
 
 void MainWindow::Find() {
   const NameIndex& index = GetSkyNames().index;
-  const auto complete = [&index](std::u16string_view text) {
+  const auto complete = [this, &index](std::u16string_view text) {
     const std::string query = Utf16ToUtf8(text);
     std::vector<NameMatch> matches = index.Complete(query, FIND_COMPLETIONS);
     if (matches.empty()) matches = index.Suggest(query, FIND_SUGGESTIONS);
     std::vector<std::u16string> names;
     for (const NameMatch& match : matches) {
       names.push_back(Utf8ToUtf16(index.Entries()[match.entry].name));
+    }
+    const std::shared_ptr<const SatelliteSet>& set = chart->GetSatellites();
+    if (const int32_t found = set ? set->Find(Utf16ToUtf8(text)) : -1; found >= 0) {
+      names.insert(names.begin(),
+                   Utf8ToUtf16(set->All()[static_cast<size_t>(found)].elements.name));
     }
     return names;
   };
@@ -68,6 +73,7 @@ void MainWindow::Find() {
 bool MainWindow::TurnToName(std::u16string_view text) {
   ReadClock();
   UpdateMoment();
+  if (TurnToSatellite(text)) return true;
   const std::optional<SkyTarget> target = FindSkyTarget(GetSkyNames(), Utf16ToUtf8(text), moment);
   if (!target) return false;
   if (!target->placed) {  // the panel says how to get the elements

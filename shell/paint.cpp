@@ -58,6 +58,7 @@ void MainWindow::OnDraw(Surface& screen) {
     chart->SetLabelKeepOut(
         {Rect{navBoxX, navBoxY, navBoxX + navBox.width, navBoxY + navBox.height}});
     chart->DrawFrame(backBuffer->GetSurface(), screen, moment);
+    FollowSatellites();
     ++framesDrawn;
     needsRender = false;
     // A tap's label whose sky was moved out from under the information panel stays.

@@ -5,6 +5,7 @@
 #include <cmath>
 #include <cstdio>
 #include <cstdlib>
+#include <memory>
 #include <optional>
 
 #include "astro/angles.h"
@@ -19,6 +20,7 @@
 #include "chart/chart.h"
 #include "chart/label_overlay.h"
 #include "chart/object_info.h"
+#include "chart/satellite_info.h"
 #include "chart/tonight.h"
 #include "platform/app_paths.h"
 #include "platform/bitmaps.h"
@@ -243,6 +245,36 @@ bool RenderChart(const RenderOptions& options, const SYSTEMTIME& now, Surface& s
   ApplyRotation(view.GetProjection(), options.rotateSteps);
   ApplyPan(view.GetProjection(), options.pan);
 
+  std::shared_ptr<SatelliteSet> satellites;
+  if (!options.satellitesPath.empty()) {
+    satellites = std::make_shared<SatelliteSet>();
+    satellites->Load({options.satellitesPath});
+    if (satellites->Empty()) {
+      error = "--satellites: " + PrintableText(satellites->Messages().empty()
+                                                   ? std::string("no element set")
+                                                   : satellites->Messages().back(),
+                                               ECHOED_VALUE_BYTES);
+      return false;
+    }
+    for (const std::string& message : satellites->Messages()) {
+      std::fprintf(stderr, "%s\n", PrintableText(message, ECHOED_VALUE_BYTES).c_str());
+    }
+    view.SetSatellites(satellites);
+  }
+  const GroundSite site{observer.GetLongitude(), observer.GetLatitude(), 0.0};
+  const auto findSatellite = [&](const std::string& name) -> const Satellite* {
+    const int32_t index = satellites ? satellites->Find(name) : -1;
+    return index < 0 ? nullptr : &satellites->All()[static_cast<size_t>(index)];
+  };
+  if (!options.passesName.empty() && findSatellite(options.passesName) == nullptr) {
+    error = "--passes: no satellite of that name" +
+            std::string(satellites ? "" : " (no --satellites file)") + ", got '" +
+            PrintableText(options.passesName, ECHOED_VALUE_BYTES) + "'";
+    return false;
+  }
+  const Satellite* infoSatellite = findSatellite(options.infoName);
+  if (infoSatellite != nullptr) view.SetPinnedSatellite(satellites->Find(options.infoName));
+
   DiscardSurface progress;
   view.DrawFrame(surface, progress, moment);
 
@@ -251,8 +283,8 @@ bool RenderChart(const RenderOptions& options, const SYSTEMTIME& now, Surface& s
   DrawLabelOverlay(surface, label, chart, view.GetFrameNames());
   // Local times are the place's, as the app finds its zone; the cities are read only for them.
   std::string zone = cityZone;
-  if (options.cityName.empty() &&
-      (options.caption || !options.infoName.empty() || options.tonight)) {
+  if (options.cityName.empty() && (options.caption || !options.infoName.empty() ||
+                                   options.tonight || !options.passesName.empty())) {
     CityCatalog cities;
     LoadCityCatalog(folder + "Cities.dat", cities);
     zone = PlaceZone(cities.cities, observer.GetLongitude(), observer.GetLatitude());
@@ -266,7 +298,10 @@ bool RenderChart(const RenderOptions& options, const SYSTEMTIME& now, Surface& s
     DrawCaptionOverlay(surface, CaptionText(shown, 0, zoneName), chart);
   }
   if (options.bodies) bodies = FormatBodies(observer, moment);
-  if (!options.infoName.empty()) {
+  if (infoSatellite != nullptr) {
+    bodies += KeyValueLines(
+        SatelliteInfoFields(DescribeSatellite(*infoSatellite, moment.GetJulianDayUt(), site)));
+  } else if (!options.infoName.empty()) {
     const std::optional<ObjectInfo> info = DescribeObject(
         LoadSkyNames(folder + "Labels.dat", folder + "Names.dat", folder + "DeepSky.dat",
                      moment.GetMinorBodyList().get()),
@@ -280,6 +315,14 @@ bool RenderChart(const RenderOptions& options, const SYSTEMTIME& now, Surface& s
   }
   if (options.tonight)
     bodies += KeyValueLines(TonightFields(ComputeTonight(moment, OffsetsOfZone(zone))));
+  if (const Satellite* satellite = findSatellite(options.passesName)) {
+    const double start = moment.GetJulianDayUt();
+    const double end = options.passDays ? start + *options.passDays
+                                        : ComputeTonight(moment, OffsetsOfZone(zone)).end;
+    for (const SatellitePass& pass : FindPasses(satellite->model, start, end, site)) {
+      bodies += PassLine(pass) + "\n";
+    }
+  }
   bodies += aimLine;
   return true;
 }

@@ -105,7 +105,7 @@ bool ParseLayers(std::string_view text, uint16_t& flags, uint16_t& viewFlags) {
   flags = LAYER_SOLAR_SYSTEM_HIDDEN;
   viewFlags = LAYER_CONSTELLATION_NAMES_HIDDEN | LAYER_STAR_NAMES_HIDDEN | LAYER_GROUND_HIDDEN |
               LAYER_DAYLIGHT_HIDDEN | LAYER_ECLIPTIC_HIDDEN | LAYER_DEEP_SKY_HIDDEN |
-              LAYER_MILKY_WAY_HIDDEN | LAYER_MINOR_BODIES_HIDDEN;
+              LAYER_MILKY_WAY_HIDDEN | LAYER_MINOR_BODIES_HIDDEN | LAYER_SATELLITES_HIDDEN;
   if (text == "none") return true;
   while (true) {
     const size_t comma = text.find(',');
@@ -136,6 +136,8 @@ bool ParseLayers(std::string_view text, uint16_t& flags, uint16_t& viewFlags) {
       viewFlags &= ~LAYER_MILKY_WAY_HIDDEN;
     } else if (name == "minor-bodies") {
       viewFlags &= ~LAYER_MINOR_BODIES_HIDDEN;
+    } else if (name == "satellites") {
+      viewFlags &= ~LAYER_SATELLITES_HIDDEN;
     } else {
       return false;
     }
@@ -209,6 +211,17 @@ bool ParseOption(const std::string& name, const std::string& value, RenderOption
     o.minorBodyFiles.push_back(value);
     return true;
   }
+  if (name == "--satellites" || name == "--passes") {
+    if (value.empty()) return fail(name == "--passes" ? "expected a name" : "expected a file name");
+    (name == "--satellites" ? o.satellitesPath : o.passesName) = value;
+    return true;
+  }
+  if (name == "--days") {
+    int32_t days = 0;
+    if (!ParseInt(value, days) || days < 1 || days > 10) return fail("expected 1 to 10 days");
+    o.passDays = days;
+    return true;
+  }
   if (name == "--goto" || name == "--city") {
     if (value.empty()) return fail("expected a name");
     (name == "--goto" ? o.goToName : o.cityName) = value;
@@ -242,7 +255,8 @@ bool ParseOption(const std::string& name, const std::string& value, RenderOption
     if (!ParseLayers(value, flags, viewFlags)) {
       return fail(
           "expected none or a list of equatorial, horizontal, lines, boundaries, solar, "
-          "constellation-names, star-names, ground, daylight, ecliptic, deep-sky, milky-way");
+          "constellation-names, star-names, ground, daylight, ecliptic, deep-sky, milky-way, "
+          "satellites");
     }
     o.layerFlags = flags;
     o.viewLayerFlags = viewFlags;
@@ -323,6 +337,10 @@ bool ParseRenderOptions(const std::vector<std::string>& arguments, RenderOptions
     error = "--here and --city or --longitude/--latitude: give only one of them";
     return false;
   }
+  if (options.passDays && options.passesName.empty()) {
+    error = "--days: only with --passes";
+    return false;
+  }
   if (options.tap && (options.tap->x < 0 || options.tap->y < 0 || options.tap->x >= options.width ||
                       options.tap->y >= options.height)) {
     error = "--tap: the point must lie on the " + std::to_string(options.width) + "x" +
@@ -360,11 +378,10 @@ const char* RenderUsage() {
          "  --pan KEYS        arrow-key steps, a string of l, r, u, d, applied in order\n"
          "  --layers LIST     comma-separated subset of equatorial,horizontal,lines,\n"
          "                    boundaries,solar,constellation-names,star-names,ground,\n"
-         "                    daylight,ecliptic,deep-sky,milky-way,minor-bodies, or none\n"
-         "                    (default:\n"
-         "                    Config.dat's, else horizontal,lines,solar,\n"
-         "                    constellation-names,star-names,ground,daylight,ecliptic,\n"
-         "                    deep-sky,milky-way,minor-bodies)\n"
+         "                    daylight,ecliptic,deep-sky,milky-way,minor-bodies,\n"
+         "                    satellites, or none (default: Config.dat's, else horizontal,\n"
+         "                    lines,solar,constellation-names,star-names,ground,daylight,\n"
+         "                    ecliptic,deep-sky,milky-way,minor-bodies,satellites)\n"
          "  --precise         apparent places of the date, with refraction (as the\n"
          "                    View menu's Precise positions)\n"
          "  --tap X,Y         identify the object at this pixel and write its name\n"
@@ -380,6 +397,14 @@ const char* RenderUsage() {
          "                    phase_angle and its elements' epoch)\n"
          "  --tonight         print the Tonight list the same way: sunset, twilight, the\n"
          "                    Moon, each planet\n"
+         "  --satellites FILE satellites' elements (TLE, 3LE, or OMM as CSV, JSON or XML):\n"
+         "                    drawn by the satellites layer, known to --info and --tap\n"
+         "  --passes NAME     print the satellite's passes, one a line: pass START AZ ALT\n"
+         "                    MAX AZ ALT END AZ ALT MAG VISIBLE (times ISO 8601 UTC, the\n"
+         "                    start and end at 0 degrees geometric altitude, MAG '-' when\n"
+         "                    unknown, visible or unseen)\n"
+         "  --days N          passes over N days (1 to 10) from the time; default: the\n"
+         "                    coming night, to the next local noon\n"
          "  --night           red on black, as night vision shows it\n"
          "  --caption         the window's caption: the time given, in the zone of the place's\n"
          "                    nearest city within 100 km (else the device's), and the star limit\n"

@@ -41,6 +41,9 @@ struct RenderOptions {
   std::string infoName;   // set with --info: print what the information panel tells of it
   std::vector<std::string> minorBodyFiles;  // --minor-bodies, each a file of elements
   bool tonight = false;                     // print the Tonight list
+  std::string satellitesPath;               // set with --satellites: an element file
+  std::string passesName;                   // set with --passes: print that satellite's passes
+  std::optional<int32_t> passDays;          // --days: the span of --passes; empty: the coming night
   bool night = false;                       // red on black
   bool caption = false;                     // the caption of the app's window over the chart
   bool sensors = false;                     // aimed where the device's motion sensors point

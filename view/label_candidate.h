@@ -13,11 +13,12 @@ namespace halvane {
 enum class LabelRank : int32_t {
   Pinned = 0,     // the tapped or found object
   Body = 1,       // Sun, Moon and planets
-  MinorBody = 2,  // comets and asteroids
-  Direction = 3,  // the points of the compass on the horizon
-  Star = 4,
-  Constellation = 5,
-  DeepSky = 6,
+  Satellite = 2,  // by brightness, after the planets
+  MinorBody = 3,  // comets and asteroids
+  Direction = 4,  // the points of the compass on the horizon
+  Star = 5,
+  Constellation = 6,
+  DeepSky = 7,
 };
 
 struct LabelCandidate {

@@ -43,6 +43,7 @@ void LayerSet::ApplyViewLayerFlags(uint16_t flags) {
   showDeepSky = (flags & LAYER_DEEP_SKY_HIDDEN) == 0;
   showMilkyWay = (flags & LAYER_MILKY_WAY_HIDDEN) == 0;
   showMinorBodies = (flags & LAYER_MINOR_BODIES_HIDDEN) == 0;
+  showSatellites = (flags & LAYER_SATELLITES_HIDDEN) == 0;
 }
 
 uint16_t LayerSet::ViewLayerFlags() const {
@@ -55,6 +56,7 @@ uint16_t LayerSet::ViewLayerFlags() const {
   if (!showDeepSky) flags |= LAYER_DEEP_SKY_HIDDEN;
   if (!showMilkyWay) flags |= LAYER_MILKY_WAY_HIDDEN;
   if (!showMinorBodies) flags |= LAYER_MINOR_BODIES_HIDDEN;
+  if (!showSatellites) flags |= LAYER_SATELLITES_HIDDEN;
   return flags;
 }
 

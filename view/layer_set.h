@@ -28,6 +28,7 @@ constexpr uint16_t LAYER_ECLIPTIC_HIDDEN = 1 << 4;
 constexpr uint16_t LAYER_DEEP_SKY_HIDDEN = 1 << 5;
 constexpr uint16_t LAYER_MILKY_WAY_HIDDEN = 1 << 6;
 constexpr uint16_t LAYER_MINOR_BODIES_HIDDEN = 1 << 8;
+constexpr uint16_t LAYER_SATELLITES_HIDDEN = 1 << 7;
 
 struct LayerSet {
   // Reads the four catalogs from folder (with its trailing '/').
@@ -65,6 +66,7 @@ struct LayerSet {
   bool showDeepSky = false;
   bool showMilkyWay = false;
   bool showMinorBodies = false;  // comets and asteroids
+  bool showSatellites = false;
   // Whole magnitudes added to the faintest star the zoom draws: positive shows fainter stars.
   int32_t starLimitOffset = 0;
 };

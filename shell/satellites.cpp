@@ -1,0 +1,136 @@
+// The satellites in the window: their element files, Find and the panel, Tonight's passes,
+// and the frames that follow them across the chart.
+#include <algorithm>
+#include <cmath>
+#include <ctime>
+
+#include "astro/angles.h"
+#include "catalog/utf8_text.h"
+#include "chart/satellite_info.h"
+#include "chart/tonight.h"
+#include "platform/app_paths.h"
+#include "platform/info_panel.h"
+#include "platform/local_day.h"
+#include "platform/zone_time.h"
+#include "shell/main_window.h"
+
+namespace halvane {
+namespace {
+
+// At most ten frames a second follow the satellites.
+constexpr double FOLLOW_MIN_MS = 100.0;
+constexpr double JD_UNIX_EPOCH = 2440587.5;
+constexpr double SECONDS_PER_DAY = 86400.0;
+constexpr double MILLISECONDS_PER_MINUTE = 60000.0;
+
+SYSTEMTIME SystemTimeOf(double jdUt) {
+  const double seconds = std::round((jdUt - JD_UNIX_EPOCH) * SECONDS_PER_DAY);
+  const std::time_t whole = static_cast<std::time_t>(seconds);
+  std::tm tm{};
+  gmtime_r(&whole, &tm);
+  SYSTEMTIME time{};
+  time.year = static_cast<uint16_t>(tm.tm_year + 1900);
+  time.month = static_cast<uint16_t>(tm.tm_mon + 1);
+  time.dayOfWeek = static_cast<uint16_t>(tm.tm_wday);
+  time.day = static_cast<uint16_t>(tm.tm_mday);
+  time.hour = static_cast<uint16_t>(tm.tm_hour);
+  time.minute = static_cast<uint16_t>(tm.tm_min);
+  time.second = static_cast<uint16_t>(tm.tm_sec);
+  return time;
+}
+
+std::string NameOf(const Satellite& satellite) {
+  return satellite.elements.name.empty() ? std::to_string(satellite.elements.catalogNumber)
+                                         : satellite.elements.name;
+}
+
+}  // namespace
+
+void MainWindow::LoadSatellites() {
+  auto set = std::make_shared<SatelliteSet>();
+  set->Load(SatelliteElementFiles(ElementCacheFolder()));
+  chart->SetSatellites(set->Empty() ? nullptr : std::move(set));
+  needsRender = true;
+  InvalidateWindow(hwnd);
+}
+
+int32_t MainWindow::FindSatellite(std::u16string_view text) {
+  const std::shared_ptr<const SatelliteSet>& set = chart->GetSatellites();
+  if (!set) return -1;
+  const std::string query = Utf16ToUtf8(text);
+  // A star's own name wins over the satellite a word of whose name it begins ("Atlas").
+  const std::vector<NameMatch> sky = GetSkyNames().index.Complete(query, 1);
+  if (!sky.empty() && sky.front().quality == MatchQuality::Exact) return -1;
+  return set->Find(query);
+}
+
+bool MainWindow::TurnToSatellite(std::u16string_view text) {
+  const std::shared_ptr<const SatelliteSet>& set = chart->GetSatellites();
+  const int32_t index = FindSatellite(text);
+  if (index < 0) return false;
+  const Satellite& satellite = set->All()[static_cast<size_t>(index)];
+  const SatelliteFacts facts = DescribeSatellite(
+      satellite, moment.GetJulianDayUt(), {observer->GetLongitude(), observer->GetLatitude(), 0.0});
+  if (!facts.placed) return false;
+  chart->GetProjection().SetViewDirection(facts.look.azimuth, facts.look.altitude);
+  chart->SetPinnedSatellite(index);
+  foundName = Utf8ToUtf16(NameOf(satellite));
+  RequestRender();
+  return true;
+}
+
+bool MainWindow::ShowSatelliteInfo(std::u16string_view name) {
+  const std::shared_ptr<const SatelliteSet>& set = chart->GetSatellites();
+  const int32_t index = FindSatellite(name);
+  if (index < 0) return false;
+  const Satellite& satellite = set->All()[static_cast<size_t>(index)];
+  const SatelliteFacts facts = DescribeSatellite(
+      satellite, moment.GetJulianDayUt(), {observer->GetLongitude(), observer->GetLatitude(), 0.0});
+  std::vector<std::u16string> lines;
+  for (const std::string& line : SatellitePanelLines(facts, OffsetsOfZone(GetPlaceZone()))) {
+    lines.push_back(Utf8ToUtf16(line));
+  }
+  infoName = std::u16string(name);
+  chart->SetPinnedSatellite(index);
+  ShowInfoPanel(hwnd, Utf8ToUtf16(NameOf(satellite)), lines);
+  return true;
+}
+
+std::vector<std::pair<std::string, SatellitePass>> MainWindow::NightPasses() {
+  std::vector<std::pair<std::string, SatellitePass>> passes;
+  const std::shared_ptr<const SatelliteSet>& set = chart->GetSatellites();
+  if (!set) return passes;
+  const Tonight night = ComputeTonight(moment, OffsetsOfZone(GetPlaceZone()));
+  const GroundSite site{observer->GetLongitude(), observer->GetLatitude(), 0.0};
+  // No standard magnitudes are known, so the night's list holds the stations.
+  for (const Satellite& satellite : set->All()) {
+    if (!satellite.station) continue;
+    for (const SatellitePass& pass : FindPasses(satellite.model, night.start, night.end, site)) {
+      if (pass.visible) passes.emplace_back(NameOf(satellite), pass);
+    }
+  }
+  std::sort(passes.begin(), passes.end(),
+            [](const auto& a, const auto& b) { return a.second.rise.jdUt < b.second.rise.jdUt; });
+  return passes;
+}
+
+void MainWindow::TurnToPass(const std::string& name, const SatellitePass& pass) {
+  config.useSystemTime = 0;
+  config.observationTime = SystemTimeOf(pass.rise.jdUt);
+  chart->GetProjection().SetViewDirection(pass.rise.azimuth, pass.rise.altitude);
+  const std::shared_ptr<const SatelliteSet>& set = chart->GetSatellites();
+  if (set) chart->SetPinnedSatellite(set->Find(name));
+  RequestRender();
+  RefreshInfoPanel();
+}
+
+void MainWindow::FollowSatellites() {
+  const double speed = chart->GetSatelliteSpeed();
+  if (config.useSystemTime == 0 || !(speed > 0.0)) return;
+  const SYSTEMTIME& now = config.observationTime;
+  const double toNextMinute = MILLISECONDS_PER_MINUTE - (now.second * 1000 + now.milliseconds);
+  const double wait = std::clamp(1000.0 / speed, FOLLOW_MIN_MS, toNextMinute);
+  StartWindowTimer(hwnd, static_cast<int32_t>(std::ceil(wait)));
+}
+
+}  // namespace halvane
