@@ -87,10 +87,11 @@ void MainWindow::ShowTonight() {
   std::vector<std::u16string> lines;
   lines.reserve(entries.size());
   for (const TonightEntry& entry : entries) lines.push_back(Utf8ToUtf16(entry.text));
-  const int chosen = RunTonightList(hwnd, u"Tonight", lines);
-  if (chosen < 0 || chosen >= static_cast<int>(entries.size())) return;
-  const std::u16string body = Utf8ToUtf16(BodyName(entries[chosen].body));
-  if (TurnToName(body)) ShowObjectInfo(body);
+  ShowTonightList(hwnd, u"Tonight", lines, [this, entries](int chosen) {
+    if (chosen < 0 || chosen >= static_cast<int>(entries.size())) return;
+    const std::u16string body = Utf8ToUtf16(BodyName(entries[chosen].body));
+    if (TurnToName(body)) ShowObjectInfo(body);
+  });
 }
 
 }  // namespace halvane

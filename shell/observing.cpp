@@ -37,18 +37,26 @@ const CityCatalog& MainWindow::GetCities() {
   return *cities;
 }
 
-void MainWindow::Find() {
+std::vector<std::u16string> MainWindow::CompleteFind(std::u16string_view text) {
   const NameIndex& index = GetSkyNames().index;
-  const auto complete = [&index](std::u16string_view text) {
-    std::vector<std::u16string> names;
-    for (const NameMatch& match : index.Complete(Utf16ToUtf8(text), FIND_COMPLETIONS)) {
-      names.push_back(Utf8ToUtf16(index.Entries()[match.entry].name));
-    }
-    return names;
-  };
-  const std::u16string chosen = RunFindField(
-      hwnd, u"Find", complete, [this](std::u16string_view text) { return TurnToName(text); });
-  if (!chosen.empty()) ShowObjectInfo(foundName);
+  std::vector<std::u16string> names;
+  for (const NameMatch& match : index.Complete(Utf16ToUtf8(text), FIND_COMPLETIONS)) {
+    names.push_back(Utf8ToUtf16(index.Entries()[match.entry].name));
+  }
+  return names;
+}
+
+bool MainWindow::AcceptFind(std::u16string_view text) {
+  if (!TurnToName(text)) return false;
+  ShowObjectInfo(foundName);
+  return true;
+}
+
+void MainWindow::Find() {
+  if (FocusMenuBarFindField(menuBar)) return;
+  ShowFindField(
+      hwnd, [this](std::u16string_view text) { return CompleteFind(text); },
+      [this](std::u16string_view text) { return AcceptFind(text); });
 }
 
 bool MainWindow::TurnToName(std::u16string_view text) {
@@ -110,8 +118,9 @@ std::u16string MainWindow::CaptionText() {
     if (shown && !zone.empty()) zoneName = ZoneAbbreviation(zone, config.observationTime);
   }
   const std::u16string caption = halvane::CaptionText(shown, extension.starLimitOffset, zoneName);
-  if (locationMessage.empty()) return caption;
-  return caption.empty() ? locationMessage : locationMessage + u"  " + caption;
+  const std::u16string& note = locationMessage.empty() ? placeNote : locationMessage;
+  if (note.empty()) return caption;
+  return caption.empty() ? note : note + u"  " + caption;
 }
 
 }  // namespace halvane
