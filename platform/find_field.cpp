@@ -225,6 +225,7 @@ void AddMenuBarFindField(MenuBarHandle bar, const CompletionSource& complete,
   layout->addWidget(field);
   QLabel* notFound = MakeNotFound(*box, "barFindNotFound");
   layout->addWidget(notFound);
+  layout->addStretch(1);
   ConnectFind(*field, *notFound, complete, accept, [window] {
     if (window != nullptr && !window->destroyed) window->chart->setFocus();
   });
