@@ -358,6 +358,7 @@ bool TakeTypedCity(DialogHandle dialog, MainWindow& window, bool offer) {
                 Text("Several cities are called \u201C" + typed + "\u201D: pick one."));
   if (offer) {
     std::vector<std::u16string> labels;
+    labels.reserve(cities.size());
     for (const CityRecord* city : cities) labels.push_back(Text(CityLabel(*city)));
     OfferDialogCompletions(dialog, CITY, labels);
   }
