@@ -104,6 +104,8 @@ TEST(RenderProgram, ReadsConfigFileAndDrawsTheChartsOwnMessages) {
 
   ConfigRecord config;
   config.layerFlags = LAYER_CONSTELLATION_BOUNDARIES;
+  // The clock's time: by night the Milky Way would add its own message.
+  config.viewLayerFlags = LAYER_MILKY_WAY_HIDDEN;
   ASSERT_TRUE(SaveConfig(folder.File("Config.dat"), config));
   const RunResult configured = RunRender({"--data", data, "--trace", "-"});
   EXPECT_EQ(Count(configured.out, "\"File not found\""), 2);  // deep sky, stars; no lines
