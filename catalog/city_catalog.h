@@ -28,4 +28,10 @@ std::string CityLabel(const CityRecord& city);
 // ("Paris, FR"), or of the whole text ("tok"); null when none matches.
 const CityRecord* FindCity(const CityCatalog& catalog, std::string_view text);
 
+// The cities typed text may mean, at most limit, best first: those whose whole name it is
+// (case and accents aside; with a label's country, of that country), else those it begins
+// a word of. Empty when none matches.
+std::vector<const CityRecord*> LookUpCities(const CityCatalog& catalog, std::string_view text,
+                                            size_t limit);
+
 }  // namespace halvane

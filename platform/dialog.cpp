@@ -8,6 +8,7 @@
 #include <QComboBox>
 #include <QCompleter>
 #include <QDialog>
+#include <QFocusEvent>
 #include <QFontMetrics>
 #include <QGroupBox>
 #include <QKeyEvent>
@@ -64,6 +65,8 @@ struct DialogUnits {
 
 // The height of an edit field or a button in the templates, dialog units.
 constexpr double CONTROL_HEIGHT_UNITS = 14.0;
+// A line of a label's text, dialog units.
+constexpr int LINE_HEIGHT_UNITS = 8;
 
 // On a narrow screen the rows stretch until a field or a button is a finger high.
 DialogUnits UnitsFor(const QWidget& dialog) {
@@ -75,38 +78,92 @@ DialogUnits UnitsFor(const QWidget& dialog) {
   return {averageWidth / 4.0, y};
 }
 
+// The property of an edit field that the user has typed in since the procedure set its text.
+const char* const TYPED_PROPERTY = "halvaneTyped";
+
+// Tells the procedure when the user leaves an edit field for another control of the dialog;
+// a popup of the field's own or another window taking the focus does not count.
+class LeaveWatcher : public QObject {
+ public:
+  LeaveWatcher(DialogWindow& dialog, QLineEdit& edit, uint16_t id)
+      : QObject(&edit), dialog(dialog), id(id) {
+    edit.installEventFilter(this);
+  }
+
+ protected:
+  bool eventFilter(QObject*, QEvent* event) override {
+    if (event->type() != QEvent::FocusOut || !dialog.isVisible()) return false;
+    const Qt::FocusReason reason = static_cast<QFocusEvent*>(event)->reason();
+    if (reason != Qt::PopupFocusReason && reason != Qt::ActiveWindowFocusReason) {
+      dialog.SendCommand(id, NOTIFY_EDIT_LEFT);
+    }
+    return false;
+  }
+
+ private:
+  DialogWindow& dialog;
+  const uint16_t id;
+};
+
+// A DigitsEdit's or NumberEdit's number, with one of the template's letters before or after it.
+QRegularExpression NumberPattern(const DialogControl& control) {
+  const QString number = control.kind == DialogControlKind::NumberEdit
+                             ? QStringLiteral("[0-9]*[.,]?[0-9]*")
+                             : QStringLiteral("[0-9]*");
+  if (control.text.empty()) return QRegularExpression(number);
+  const QString letter = QLatin1Char('[') + ToQString(control.text) + QLatin1Char(']');
+  return QRegularExpression(QStringLiteral(" *(?:%1 *%2|%2 *%1?) *").arg(letter, number),
+                            QRegularExpression::CaseInsensitiveOption);
+}
+
+QLineEdit* MakeEdit(DialogWindow& dialog, QWidget& page, const DialogControl& control) {
+  auto* edit = new QLineEdit(&page);
+  edit->setFrame(true);
+  const bool number = control.kind == DialogControlKind::DigitsEdit ||
+                      control.kind == DialogControlKind::NumberEdit;
+  if (number) edit->setValidator(new QRegularExpressionValidator(NumberPattern(control), edit));
+  if (control.kind == DialogControlKind::DigitsEdit) edit->setInputMethodHints(Qt::ImhDigitsOnly);
+  if (control.kind == DialogControlKind::SignedEdit ||
+      control.kind == DialogControlKind::NumberEdit) {
+    edit->setInputMethodHints(Qt::ImhFormattedNumbersOnly);
+  }
+  // Letters too: the keyboard only starts with its numbers.
+  if (number && !control.text.empty()) edit->setInputMethodHints(Qt::ImhPreferNumbers);
+  const auto id = static_cast<uint16_t>(control.id);
+  QObject::connect(edit, &QLineEdit::textEdited, &dialog, [&dialog, edit, id] {
+    edit->setProperty(TYPED_PROPERTY, true);
+    dialog.SendCommand(id, NOTIFY_EDIT_CHANGED);
+  });
+  new LeaveWatcher(dialog, *edit, id);
+  return edit;
+}
+
 // The control on page, its signals sent to dialog.
 QWidget* MakeControl(DialogWindow& dialog, QWidget& page, const DialogControl& control) {
   switch (control.kind) {
     case DialogControlKind::GroupBox: return new QGroupBox(ToQString(control.text), &page);
-    case DialogControlKind::Label: return new QLabel(ToQString(control.text), &page);
+    case DialogControlKind::Label:
+    case DialogControlKind::Heading: {
+      auto* label = new QLabel(ToQString(control.text), &page);
+      label->setWordWrap(control.height >= 2 * LINE_HEIGHT_UNITS);
+      if (control.kind == DialogControlKind::Heading) {
+        QFont bold = label->font();
+        bold.setBold(true);
+        label->setFont(bold);
+      }
+      return label;
+    }
     case DialogControlKind::Edit:
     case DialogControlKind::DigitsEdit:
     case DialogControlKind::NumberEdit:
-    case DialogControlKind::SignedEdit: {
-      auto* edit = new QLineEdit(&page);
-      edit->setFrame(true);
-      if (control.kind == DialogControlKind::DigitsEdit) {
-        edit->setValidator(new QRegularExpressionValidator(QRegularExpression("[0-9]*"), edit));
-        edit->setInputMethodHints(Qt::ImhDigitsOnly);
-      }
-      if (control.kind == DialogControlKind::SignedEdit) {
-        edit->setInputMethodHints(Qt::ImhFormattedNumbersOnly);
-      }
-      if (control.kind == DialogControlKind::NumberEdit) {
-        edit->setValidator(
-            new QRegularExpressionValidator(QRegularExpression("[0-9]*[.,]?[0-9]*"), edit));
-        edit->setInputMethodHints(Qt::ImhFormattedNumbersOnly);
-      }
-      const auto id = static_cast<uint16_t>(control.id);
-      QObject::connect(edit, &QLineEdit::textEdited, &dialog,
-                       [&dialog, id] { dialog.SendCommand(id, NOTIFY_EDIT_CHANGED); });
-      return edit;
-    }
+    case DialogControlKind::SignedEdit: return MakeEdit(dialog, page, control);
     case DialogControlKind::Choice: {
       auto* choice = new QComboBox(&page);
       choice->addItems(ToQString(control.text).split(QLatin1Char('|')));
       FitRowsForFinger(*choice->view(), *choice);
+      const auto id = static_cast<uint16_t>(control.id);
+      QObject::connect(choice, &QComboBox::activated, &dialog,
+                       [&dialog, id] { dialog.SendCommand(id, NOTIFY_CHOICE_CHANGED); });
       return choice;
     }
     case DialogControlKind::CheckBox: return new QCheckBox(ToQString(control.text), &page);
@@ -161,7 +218,7 @@ void EndDialog(DialogHandle dialog, int result) { dialog->done(result); }
 
 intptr_t DialogCreationData(DialogHandle dialog) { return dialog->creationData; }
 
-void ShowDialogFullScreen(DialogHandle dialog) {
+void ShowDialogMaximised(DialogHandle dialog) {
   const QScreen* screen = dialog->screen();
   if (screen == nullptr) return;
   const QRect available = screen->availableGeometry();
@@ -169,7 +226,8 @@ void ShowDialogFullScreen(DialogHandle dialog) {
   dialog->setMinimumSize(0, 0);
   dialog->setMaximumSize(QWIDGETSIZE_MAX, QWIDGETSIZE_MAX);
   dialog->setGeometry(available);
-  dialog->setWindowState(dialog->windowState() | Qt::WindowFullScreen);
+  // Maximised, not full screen: the title stays in sight.
+  dialog->setWindowState(dialog->windowState() | Qt::WindowMaximized);
 }
 
 bool GetDialogInteger(DialogHandle dialog, int controlId, bool isSigned, int32_t& value) {
@@ -210,6 +268,12 @@ void SetDialogText(DialogHandle dialog, int controlId, std::u16string_view text)
   QLineEdit* edit = Control<QLineEdit>(dialog, controlId);
   if (edit == nullptr) return;
   edit->setText(ToQString(text));
+  edit->setProperty(TYPED_PROPERTY, false);
+}
+
+bool IsDialogTextTyped(DialogHandle dialog, int controlId) {
+  const QLineEdit* edit = Control<QLineEdit>(dialog, controlId);
+  return edit != nullptr && edit->property(TYPED_PROPERTY).toBool();
 }
 
 int GetDialogChoice(DialogHandle dialog, int controlId) {
@@ -262,9 +326,24 @@ void SetDialogCompletion(DialogHandle dialog, int controlId, CompletionSource co
   QObject::connect(completer, qOverload<const QString&>(&QCompleter::activated), edit,
                    [dialog, edit, command](const QString& text) {
                      edit->setText(text);
+                     edit->setProperty(TYPED_PROPERTY, false);
                      dialog->procedure(dialog, MESSAGE_COMMAND,
                                        MakeCommandParam(NOTIFY_COMPLETION_CHOSEN, command), 0);
                    });
+}
+
+void OfferDialogCompletions(DialogHandle dialog, int controlId,
+                            const std::vector<std::u16string>& items) {
+  QLineEdit* edit = Control<QLineEdit>(dialog, controlId);
+  QCompleter* completer = edit != nullptr ? edit->completer() : nullptr;
+  auto* model =
+      completer != nullptr ? qobject_cast<QStringListModel*>(completer->model()) : nullptr;
+  if (model == nullptr) return;
+  QStringList list;
+  for (const std::u16string& item : items) list.push_back(ToQString(item));
+  model->setStringList(list);
+  edit->setFocus();
+  completer->complete();
 }
 
 QDialog* DialogWidget(DialogHandle dialog) { return dialog; }

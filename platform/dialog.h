@@ -5,6 +5,7 @@
 #include <cstdint>
 #include <string>
 #include <string_view>
+#include <vector>
 
 #include "platform/find_field.h"
 #include "platform/window_system.h"
@@ -35,8 +36,8 @@ int RunDialog(int templateId, WindowHandle owner, DialogProcedure procedure,
 // The creationData that RunDialog was given, for the procedure's later messages.
 intptr_t DialogCreationData(DialogHandle dialog);
 void EndDialog(DialogHandle dialog, int result);
-// Shows the dialog over the whole screen when the screen is too small for it.
-void ShowDialogFullScreen(DialogHandle dialog);
+// Shows the dialog maximised, filling the screen, when the screen is too small for it.
+void ShowDialogMaximised(DialogHandle dialog);
 
 // Reads an edit field as a whole number: optional spaces, a sign when isSigned, digits. Fails
 // on an empty field, anything else and values beyond 32 bits (signed) or 31 bits (unsigned).
@@ -46,6 +47,8 @@ void SetDialogInteger(DialogHandle dialog, int controlId, int32_t value, bool is
 // when there is none).
 std::u16string GetDialogText(DialogHandle dialog, int controlId);
 void SetDialogText(DialogHandle dialog, int controlId, std::u16string_view text);
+// True when the user has typed in the edit field since its text was last set or completed.
+bool IsDialogTextTyped(DialogHandle dialog, int controlId);
 bool IsDialogButtonChecked(DialogHandle dialog, int controlId);
 void CheckDialogButton(DialogHandle dialog, int controlId, bool checked);
 // The chosen option of a choice, from 0; -1 when there is no such choice.
@@ -57,11 +60,20 @@ void FocusDialogControl(DialogHandle dialog, int controlId);
 // changes its text (not when the procedure sets it).
 constexpr uint16_t NOTIFY_EDIT_CHANGED = 0x0300;
 
+// The notification of the command message that an edit field sends when the user leaves it
+// for another control of the dialog.
+constexpr uint16_t NOTIFY_EDIT_LEFT = 0x0200;
+// The notification of the command message that a choice sends when the user picks an option.
+constexpr uint16_t NOTIFY_CHOICE_CHANGED = 0x0500;
+
 // The notification of the command message that a chosen completion sends (see below).
 constexpr uint16_t NOTIFY_COMPLETION_CHOSEN = 0x0400;
 // Offers complete's list under an edit field as the user types; choosing one puts it in the
 // field and sends the procedure a command message (NOTIFY_COMPLETION_CHOSEN, controlId).
 void SetDialogCompletion(DialogHandle dialog, int controlId, CompletionSource complete);
+// Opens that field's list with these items, as if they completed its text, and focuses it.
+void OfferDialogCompletions(DialogHandle dialog, int controlId,
+                            const std::vector<std::u16string>& items);
 
 // For tests: the running dialog's Qt widget (its controls are named by their numbers).
 QDialog* DialogWidget(DialogHandle dialog);

@@ -175,9 +175,12 @@ void FinishDialogPage(QDialog& dialog, QWidget& page, QSize size) {
     dialog.setFixedSize(size);
     return;
   }
-  // The page fits beside the vertical scroll bar, where it can.
+  // The page fits beside the vertical scroll bar, where it can, inside the frame that the
+  // owner's window shows the window system keeps around a maximised window.
   const QScreen* screen = ScreenFor(dialog);
-  const int room = screen != nullptr ? screen->availableGeometry().width() -
+  const QWidget* owner = dialog.parentWidget();
+  const int frame = owner != nullptr ? owner->frameGeometry().width() - owner->width() : 0;
+  const int room = screen != nullptr ? screen->availableGeometry().width() - frame -
                                            dialog.style()->pixelMetric(QStyle::PM_ScrollBarExtent)
                                      : size.width();
   const QSize fitted(SqueezeTo(page, size.width(), room), size.height());

@@ -8,10 +8,14 @@
 namespace halvane {
 
 // A Choice holds its options in its text, split at '|'; a NumberEdit takes digits and one
-// decimal point; a SignedEdit takes any text but asks an on-screen keyboard for numbers.
+// decimal point; a SignedEdit takes any text but asks an on-screen keyboard for numbers. The
+// text of a DigitsEdit or a NumberEdit names letters it also takes, one of them, in either
+// case, before or after the number (a hemisphere: "EW"). A Label as tall as two lines wraps
+// its text; a Heading is a label in bold.
 enum class DialogControlKind {
   GroupBox,
   Label,
+  Heading,
   Edit,
   DigitsEdit,
   NumberEdit,

@@ -1,5 +1,7 @@
-// A small modal dialog with one text field whose completions come from the caller: Find's
-// search field. The field is a plain line edit, so on-screen keyboards and input methods work.
+// Find's search field, inside the main window: a field in the menu bar of a desktop's window,
+// and on a phone or in a small window a strip over the chart's top that Find opens. Its completions
+// come from the caller. The field is a plain line edit, so on-screen keyboards and input methods
+// work.
 #pragma once
 
 #include <functional>
@@ -7,6 +9,7 @@
 #include <string_view>
 #include <vector>
 
+#include "platform/menu_bar.h"
 #include "platform/window_system.h"
 
 class QDialog;
@@ -22,15 +25,22 @@ using FindAcceptor = std::function<bool(std::u16string_view text)>;
 // The name a text that was not found may have meant (one typing error away); empty for none.
 using FindSuggestion = std::function<std::u16string(std::u16string_view text)>;
 
-// Runs the field over owner until a completion is chosen or the text is confirmed with Enter
-// and accept takes it (the text is returned); empty when cancelled. Text that accept refuses
-// stays in the field with "Did you mean NAME?" beneath it when suggest offers a name (Enter
-// again, or a tap on it, takes that name), else "not found".
-std::u16string RunFindField(WindowHandle owner, std::u16string_view title,
-                            const CompletionSource& complete, const FindAcceptor& accept,
-                            const FindSuggestion& suggest = nullptr);
+// Opens the strip over owner's chart and returns; it closes when a completion is chosen or a
+// text confirmed with Enter that accept takes, and with Escape or its close button. Text that
+// accept refuses stays in the field with "Did you mean NAME?" beneath it when suggest offers a
+// name (Enter again, or a tap on it, takes that name), else "not found". Focuses the strip's
+// field when it is open already.
+void ShowFindField(WindowHandle owner, const CompletionSource& complete,
+                   const FindAcceptor& accept, const FindSuggestion& suggest = nullptr);
 
-// For tests: the find field's dialog while it runs; null otherwise.
+// Adds a find field to the bar, shown while the window is on a screen wider than a phone's
+// and has room for it; what it finds, or Escape, gives the keys back to the chart.
+void AddMenuBarFindField(MenuBarHandle bar, const CompletionSource& complete,
+                         const FindAcceptor& accept, const FindSuggestion& suggest = nullptr);
+// Puts the cursor in the bar's find field; false when the bar has none showing.
+bool FocusMenuBarFindField(MenuBarHandle bar);
+
+// For tests: the strip while it is open; null otherwise. The bar's field is "barFindText".
 QDialog* RunningFindField();
 
 }  // namespace halvane

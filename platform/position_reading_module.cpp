@@ -5,6 +5,9 @@
 #include <termios.h>
 #include <unistd.h>
 
+#include <QDBusConnection>
+#include <QDBusConnectionInterface>
+#include <QDBusReply>
 #include <QFile>
 #include <QGeoPositionInfoSource>
 #include <QNmeaPositionInfoSource>
@@ -20,6 +23,24 @@
 namespace halvane {
 
 namespace {
+
+// The system's location service on the system bus, which Qt's default source on Linux asks.
+constexpr char LOCATION_SERVICE[] = "org.freedesktop.GeoClue2";
+
+// Whether the default source has a service to ask: without one it would only give up when
+// the request times out.
+bool HasLocationService() {
+  if (!QGeoPositionInfoSource::availableSources().contains(QStringLiteral("geoclue2"))) {
+    return true;  // another platform's source answers for itself
+  }
+  const QDBusConnection bus = QDBusConnection::systemBus();
+  const QDBusConnectionInterface* names = bus.isConnected() ? bus.interface() : nullptr;
+  if (names == nullptr) return false;
+  const QString service = QString::fromLatin1(LOCATION_SERVICE);
+  if (names->isServiceRegistered(service).value()) return true;
+  const QDBusReply<QStringList> startable = names->activatableServiceNames();
+  return startable.isValid() && startable.value().contains(service);
+}
 
 std::string SecondsText(int32_t milliseconds) {
   return std::to_string((milliseconds + 999) / 1000) + " s";
@@ -203,6 +224,10 @@ class PositionReader : public QObject {
   QGeoPositionInfoSource* MakeSource(const QString& nmeaSource) {
     QVariantMap parameters;
     if (nmeaSource.isEmpty()) {
+      if (!HasLocationService()) {
+        Finish(PositionReading{false, 0.0, 0.0, "no location service on this system"});
+        return nullptr;
+      }
       parameters.insert(QStringLiteral("desktopId"), QString::fromLatin1(POSITION_DESKTOP_ID));
       QGeoPositionInfoSource* made = QGeoPositionInfoSource::createDefaultSource(parameters, this);
       if (made == nullptr)

@@ -1,7 +1,8 @@
-// The Tonight list: a modal dialog of one line per event or body; a tap (or Enter) on a line
-// chooses it.
+// The Tonight list: a panel inside the main window, beside the chart or along its bottom, of
+// one line per event or body; a tap (or Enter) on a line chooses it.
 #pragma once
 
+#include <functional>
 #include <string>
 #include <vector>
 
@@ -11,11 +12,13 @@ class QDialog;
 
 namespace halvane {
 
-// Runs the list over owner; the index of the chosen line, or -1 when it was closed.
-int RunTonightList(WindowHandle owner, const std::u16string& title,
-                   const std::vector<std::u16string>& lines);
+// Shows the list over owner's chart, replacing one that is open, and returns; chosen gets the
+// index of the line chosen, after the list has closed. Escape or Close closes it unchosen.
+void ShowTonightList(WindowHandle owner, const std::u16string& title,
+                     const std::vector<std::u16string>& lines,
+                     const std::function<void(int)>& chosen);
 
-// For tests: the dialog while it runs; null otherwise.
+// For tests: the list's panel while it is open; null otherwise.
 QDialog* RunningTonightList();
 
 }  // namespace halvane

@@ -149,10 +149,9 @@ void PlaceAppWindow(WindowHandle window, const WindowPlacement& remembered) {
     return;
   }
   if (KeepCreatedSize()) return;
-  const QSize created = window->chart->sizeHint();
   const int chartHeight = available.height() * 2 / 3;
-  const int chartWidth =
-      std::min(available.width(), chartHeight * created.width() / std::max(1, created.height()));
+  const int chartWidth = std::min(
+      available.width(), chartHeight * available.width() / std::max(1, available.height()));
   QRect place(0, 0, chartWidth, chartHeight + barHeight);
   place.moveCenter(available.center());
   window->setGeometry(place);

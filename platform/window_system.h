@@ -116,8 +116,7 @@ constexpr int32_t MIN_CHART_WIDTH = 240;
 constexpr int32_t MIN_CHART_HEIGHT = 294;
 // Places a window before it is first shown: maximised on a phone; else where it was when it is
 // known and still on a screen, its size brought within the smallest chart and the screen;
-// else with a chart of about two thirds of the screen's height, shaped as the chart it was
-// created with.
+// else with a chart of about two thirds of the screen's height, shaped as the screen.
 void PlaceAppWindow(WindowHandle window, const WindowPlacement& remembered);
 // Where the window is now.
 WindowPlacement GetAppWindowPlacement(WindowHandle window);

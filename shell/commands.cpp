@@ -4,6 +4,7 @@
 
 #include "platform/clock.h"
 #include "platform/dialog.h"
+#include "platform/find_field.h"
 #include "platform/night_vision.h"
 #include "shell/config_dialog.h"
 #include "shell/menu_resource.h"
@@ -25,6 +26,10 @@ void MainWindow::OnCreate(intptr_t) {
   menu = MenuBarDropDown(menuBar, COMMAND_MENU_BUTTON);
   AddMenuBarSeparator(menuBar);
   AddMenuBarImageButton(menuBar, BitmapId::Compass, COMMAND_NAVIGATION_BOX, u"Navigation box");
+  AddMenuBarFindField(
+      menuBar, [this](std::u16string_view text) { return CompleteFind(text); },
+      [this](std::u16string_view text) { return AcceptFind(text); },
+      [this](std::u16string_view text) { return SuggestFind(text); });
 }
 
 void MainWindow::OnDestroy() {
@@ -129,7 +134,11 @@ void MainWindow::OnCommand(uint16_t, uint16_t command, intptr_t) {
   switch (command) {
     case COMMAND_EXIT: DestroyAppWindow(hwnd); return;
     case COMMAND_CONFIGURE:
-      RunDialog(DIALOG_CONFIGURATION, hwnd, ConfigDialogProc, reinterpret_cast<intptr_t>(this));
+      if (RunDialog(DIALOG_CONFIGURATION, hwnd, ConfigDialogProc,
+                    reinterpret_cast<intptr_t>(this)) != DIALOG_OK &&
+          AsksForPlace()) {
+        KeepBuiltInPlace();
+      }
       return;
     case COMMAND_VIEW_EAST: return Perform(ChartAction::ViewEast);
     case COMMAND_VIEW_NORTH: return Perform(ChartAction::ViewNorth);

@@ -4,12 +4,17 @@
 // offset of "Point at the sky".
 #include "shell/main_window.h"
 
+#include <cctype>
+#include <charconv>
 #include <cmath>
 #include <cstdint>
 #include <cstdio>
 #include <cstdlib>
 #include <memory>
 #include <string>
+#include <string_view>
+#include <system_error>
+#include <vector>
 
 #include "astro/angles.h"
 #include "catalog/nearest_city.h"
@@ -27,7 +32,8 @@ namespace halvane {
 
 namespace {
 
-// The fields of one angle; positiveSide is the choice whose angles are stored positive.
+// The fields of one angle; positiveSide is the choice whose angles are stored positive, and
+// letters the hemispheres' initials in the choice's order, which the fields also take.
 struct AngleFields {
   int degrees;
   int minutes;
@@ -35,12 +41,18 @@ struct AngleFields {
   int side;
   int decimal;
   int positiveSide;
+  std::string_view letters;
 };
 
-constexpr AngleFields LONGITUDE_FIELDS = {LONGITUDE_DEGREES, LONGITUDE_MINUTES, LONGITUDE_SECONDS,
-                                          LONGITUDE_SIDE,    LONGITUDE_DECIMAL, 1};
-constexpr AngleFields LATITUDE_FIELDS = {LATITUDE_DEGREES, LATITUDE_MINUTES, LATITUDE_SECONDS,
-                                         LATITUDE_SIDE,    LATITUDE_DECIMAL, 0};
+constexpr AngleFields LONGITUDE_FIELDS = {LONGITUDE_DEGREES,
+                                          LONGITUDE_MINUTES,
+                                          LONGITUDE_SECONDS,
+                                          LONGITUDE_SIDE,
+                                          LONGITUDE_DECIMAL,
+                                          1,
+                                          "EW"};
+constexpr AngleFields LATITUDE_FIELDS = {
+    LATITUDE_DEGREES, LATITUDE_MINUTES, LATITUDE_SECONDS, LATITUDE_SIDE, LATITUDE_DECIMAL, 0, "NS"};
 
 // The local time the dialog showed when it opened; OK takes the fields it has no edit for
 // (day of week, milliseconds) from here.
@@ -90,14 +102,37 @@ void ShowAngle(DialogHandle dialog, double angle, const AngleFields& f) {
   SetDialogText(dialog, f.decimal, DecimalText(std::fabs(angle)));
 }
 
+// A field of the angle without the hemisphere letter typed before or after the number
+// ("151.2 E", "W 0.13") and its spaces; side becomes the letter's choice, or stays.
+std::string FieldNumber(DialogHandle dialog, int id, const AngleFields& f, int& side) {
+  std::string number;
+  for (const char c : Utf16ToUtf8(GetDialogText(dialog, id))) {
+    const size_t letter =
+        f.letters.find(static_cast<char>(std::toupper(static_cast<unsigned char>(c))));
+    if (letter != std::string_view::npos) {
+      side = static_cast<int>(letter);
+    } else if (c != ' ') {
+      number += c;
+    }
+  }
+  return number;
+}
+
+bool ReadWhole(DialogHandle dialog, int id, const AngleFields& f, int32_t& value) {
+  int side = 0;
+  const std::string number = FieldNumber(dialog, id, f, side);
+  const char* end = number.data() + number.size();
+  const auto [stop, error] = std::from_chars(number.data(), end, value);
+  return !number.empty() && error == std::errc() && stop == end && value >= 0;
+}
+
 // The magnitude the degrees, minutes and seconds give; false when one is no whole number.
 bool ReadDms(DialogHandle dialog, const AngleFields& f, double& magnitude) {
   int32_t degrees = 0;
   int32_t minutes = 0;
   int32_t seconds = 0;
-  if (!GetDialogInteger(dialog, f.degrees, false, degrees) ||
-      !GetDialogInteger(dialog, f.minutes, false, minutes) ||
-      !GetDialogInteger(dialog, f.seconds, false, seconds)) {
+  if (!ReadWhole(dialog, f.degrees, f, degrees) || !ReadWhole(dialog, f.minutes, f, minutes) ||
+      !ReadWhole(dialog, f.seconds, f, seconds)) {
     return false;
   }
   magnitude = DmsToDegrees(degrees, minutes, seconds);
@@ -106,7 +141,8 @@ bool ReadDms(DialogHandle dialog, const AngleFields& f, double& magnitude) {
 
 // The decimal field's magnitude; a comma counts as the decimal point.
 bool ReadDecimal(DialogHandle dialog, const AngleFields& f, double& magnitude) {
-  std::string text = Utf16ToUtf8(GetDialogText(dialog, f.decimal));
+  int side = 0;
+  std::string text = FieldNumber(dialog, f.decimal, f, side);
   for (char& c : text) {
     if (c == ',') c = '.';
   }
@@ -114,6 +150,30 @@ bool ReadDecimal(DialogHandle dialog, const AngleFields& f, double& magnitude) {
   char* end = nullptr;
   magnitude = std::strtod(text.c_str(), &end);
   return end == text.c_str() + text.size() && std::isfinite(magnitude);
+}
+
+// A hemisphere letter typed in one of the angle's fields chooses that hemisphere.
+void FollowLetter(DialogHandle dialog, int edited) {
+  for (const AngleFields& f : {LONGITUDE_FIELDS, LATITUDE_FIELDS}) {
+    if (edited != f.degrees && edited != f.minutes && edited != f.seconds && edited != f.decimal) {
+      continue;
+    }
+    int side = -1;
+    FieldNumber(dialog, edited, f, side);
+    if (side >= 0) SetDialogChoice(dialog, f.side, side);
+  }
+}
+
+// A hemisphere chosen in the box: the letters typed in the fields would now contradict it.
+void DropLetters(DialogHandle dialog, int choice) {
+  for (const AngleFields& f : {LONGITUDE_FIELDS, LATITUDE_FIELDS}) {
+    if (choice != f.side) continue;
+    for (const int id : {f.degrees, f.minutes, f.seconds, f.decimal}) {
+      int side = -1;
+      const std::string number = FieldNumber(dialog, id, f, side);
+      if (side >= 0) SetDialogText(dialog, id, Text(number));
+    }
+  }
 }
 
 // Typing in one form of an angle rewrites the other; true when an angle was edited.
@@ -265,13 +325,44 @@ bool ReadCompassOffset(DialogHandle dialog, double& offset) {
 // Cities offered for the text typed so far.
 constexpr size_t CITY_COMPLETIONS = 12;
 
-void ShowCity(DialogHandle dialog, MainWindow& window) {
-  const CityRecord* city = FindCity(window.GetCities(), Utf16ToUtf8(GetDialogText(dialog, CITY)));
-  if (city == nullptr) return;
+void ShowCity(DialogHandle dialog, MainWindow& window, const CityRecord& city) {
+  SetDialogText(dialog, CITY, Text(CityLabel(city)));
   // Cities count longitude east, the observer west.
-  ShowAngle(dialog, -city->longitudeSeconds / double{SECONDS_PER_DEGREE}, LONGITUDE_FIELDS);
-  ShowAngle(dialog, city->latitudeSeconds / double{SECONDS_PER_DEGREE}, LATITUDE_FIELDS);
+  ShowAngle(dialog, -city.longitudeSeconds / double{SECONDS_PER_DEGREE}, LONGITUDE_FIELDS);
+  ShowAngle(dialog, city.latitudeSeconds / double{SECONDS_PER_DEGREE}, LATITUDE_FIELDS);
   FollowPlace(dialog, window);
+}
+
+// A city name typed and not chosen from the list: the one city it names is taken; several
+// are offered in the list when offer is set; none is said at the field. False while the typed
+// name stands for no one city, so that OK waits; the place's fields then stay as they are.
+bool TakeTypedCity(DialogHandle dialog, MainWindow& window, bool offer) {
+  if (!IsDialogTextTyped(dialog, CITY)) return true;
+  std::string typed = Utf16ToUtf8(GetDialogText(dialog, CITY));
+  typed.erase(0, typed.find_first_not_of(' '));
+  typed.erase(typed.find_last_not_of(' ') + 1);
+  if (typed.empty()) return true;  // no city: the coordinates stand
+  const std::vector<const CityRecord*> cities =
+      LookUpCities(window.GetCities(), typed, CITY_COMPLETIONS);
+  if (cities.size() == 1) {
+    ShowCity(dialog, window, *cities.front());
+    SetDialogText(dialog, PLACE_MESSAGE, u"");
+    return true;
+  }
+  if (cities.empty()) {
+    SetDialogText(dialog, PLACE_MESSAGE, Text("No city called \u201C" + typed + "\u201D."));
+    if (offer) FocusDialogControl(dialog, CITY);
+    return false;
+  }
+  SetDialogText(dialog, PLACE_MESSAGE,
+                Text("Several cities are called \u201C" + typed + "\u201D: pick one."));
+  if (offer) {
+    std::vector<std::u16string> labels;
+    labels.reserve(cities.size());
+    for (const CityRecord* city : cities) labels.push_back(Text(CityLabel(*city)));
+    OfferDialogCompletions(dialog, CITY, labels);
+  }
+  return false;
 }
 
 // A place without a city is named by its coordinates and the nearest city, if one is near.
@@ -309,7 +400,10 @@ void UseMyLocation(DialogHandle dialog, MainWindow& window) {
 }
 
 void Initialise(DialogHandle dialog, MainWindow& window) {
-  ShowDialogFullScreen(dialog);
+  ShowDialogMaximised(dialog);
+  SetDialogText(dialog, HEADING,
+                window.AsksForPlace() ? u"Where are you? Pick a city or use your location"
+                                      : u"The place and time of the chart");
   ShowAngle(dialog, window.GetObserver().GetLongitude(), LONGITUDE_FIELDS);
   ShowAngle(dialog, window.GetObserver().GetLatitude(), LATITUDE_FIELDS);
   CheckDialogButton(dialog, USE_SYSTEM_TIME, window.GetConfig().useSystemTime != 0);
@@ -333,6 +427,7 @@ void Initialise(DialogHandle dialog, MainWindow& window) {
 bool Accept(DialogHandle dialog, MainWindow& window) {
   SetDialogText(dialog, PLACE_MESSAGE, u"");
   SetDialogText(dialog, TIME_MESSAGE, u"");
+  if (!TakeTypedCity(dialog, window, true)) return false;
   double longitude = 0.0;
   double latitude = 0.0;
   if (!ReadAngle(dialog, LONGITUDE_FIELDS, longitude)) {
@@ -377,13 +472,25 @@ bool ConfigDialogProc(DialogHandle dialog, uint32_t message, uintptr_t wParam, i
   }
   if (message != MESSAGE_COMMAND) return false;
   const auto control = static_cast<int>(wParam & 0xFFFF);
-  if ((wParam >> 16) == NOTIFY_COMPLETION_CHOSEN && control == CITY) {
-    ShowCity(dialog, *window);
-    return true;
-  }
-  if ((wParam >> 16) == NOTIFY_EDIT_CHANGED) {
-    if (FollowEdit(dialog, control)) FollowPlace(dialog, *window);
-    return true;
+  switch (wParam >> 16) {
+    case NOTIFY_COMPLETION_CHOSEN:
+      if (const CityRecord* city =
+              FindCity(window->GetCities(), Utf16ToUtf8(GetDialogText(dialog, CITY)))) {
+        ShowCity(dialog, *window, *city);
+      }
+      return true;
+    case NOTIFY_EDIT_LEFT:
+      if (control == CITY) TakeTypedCity(dialog, *window, false);
+      return true;
+    case NOTIFY_CHOICE_CHANGED:
+      DropLetters(dialog, control);
+      FollowPlace(dialog, *window);
+      return true;
+    case NOTIFY_EDIT_CHANGED:
+      FollowLetter(dialog, control);
+      if (FollowEdit(dialog, control)) FollowPlace(dialog, *window);
+      return true;
+    default: break;
   }
   switch (control) {
     case DIALOG_OK: return Accept(dialog, *window);

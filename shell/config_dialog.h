@@ -31,6 +31,7 @@ enum ConfigDialogControl {
   PLACE_MESSAGE = 218,
   TIME_MESSAGE = 219,
   TIME_ZONE = 224,  // the name of the zone the time fields are in
+  HEADING = 225,    // what the dialog asks, in one line
   COMPASS_OFFSET = 1075,
 };
 

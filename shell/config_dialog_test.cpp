@@ -81,7 +81,7 @@ class ConfigDialogTest : public ShellTest {
         auto* dialog = qobject_cast<QDialog*>(widget);
         if (dialog == nullptr || !dialog->isVisible()) continue;
         ran = true;
-        EXPECT_EQ(dialog->windowTitle(), "Configuration");
+        EXPECT_EQ(dialog->windowTitle(), "Settings");
         act(*dialog);
         stillOpen = dialog->isVisible();
         if (stillOpen) dialog->done(-1);
@@ -396,6 +396,70 @@ TEST_F(ConfigDialogTest, AChosenCityFillsThePlaceAndIsRemembered) {
   EXPECT_EQ(saved.cityName, "Tokyo, JP");
   Start();
   WithDialog([](QDialog& d) { EXPECT_EQ(Text(d, CITY), "Tokyo, JP"); });
+}
+
+// What is typed is taken: a city name when the field is left or OK pressed (the one city of
+// that name taken, several offered in the list, none refused at the field), and hemisphere
+// letters typed with the numbers, which move the zone and the time shown at once.
+TEST_F(ConfigDialogTest, TypedCityNamesAndHemisphereLettersAreTaken) {
+  MainWindow& w = Start();
+  EXPECT_FALSE(WithDialog([](QDialog& d) {
+    QLineEdit* city = d.findChild<QLineEdit*>(QString::number(CITY));
+    QTest::keyClicks(city, "reykjavik");
+    QTest::keyClick(city->completer()->popup(), Qt::Key_Escape);
+    // Left for the next field without a pick from the list (the offscreen platform gives the
+    // dialog back its activation, as a window manager does, only when asked).
+    Flush();
+    d.activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&d));
+    city->setFocus();
+    QTest::keyClick(city, Qt::Key_Tab);
+    EXPECT_EQ(Text(d, CITY), QString::fromUtf8("Reykjav\u00EDk, IS"));
+    EXPECT_EQ(Text(d, LONGITUDE_DEGREES), "21");
+    EXPECT_EQ(SideOf(d, LONGITUDE_SIDE), 1);
+    EXPECT_EQ(Text(d, LATITUDE_DEGREES), "64");
+    EXPECT_EQ(Message(d, TIME_ZONE), "GMT");
+
+    Type(d, CITY, "xqzzyville");
+    Press(d, 1);
+    EXPECT_TRUE(d.isVisible());
+    EXPECT_EQ(Message(d, PLACE_MESSAGE),
+              QString::fromUtf8("No city called \u201Cxqzzyville\u201D."));
+    EXPECT_EQ(Text(d, LATITUDE_DEGREES), "64");
+
+    Type(d, CITY, "paris");
+    Press(d, 1);
+    EXPECT_TRUE(d.isVisible());
+    QAbstractItemView* list = city->completer()->popup();
+    EXPECT_TRUE(list->isVisible());
+    EXPECT_GE(list->model()->rowCount(), 2);
+    QTest::keyClick(list, Qt::Key_Down);
+    QTest::keyClick(list, Qt::Key_Return);
+    EXPECT_EQ(Text(d, CITY), "Paris, FR");
+    Press(d, 1);
+  }));
+  EXPECT_EQ(w.GetExtension().cityName, "Paris, FR");
+  EXPECT_NEAR(w.GetObserver().GetLongitude(), -2.35, 0.01);
+
+  EXPECT_FALSE(WithDialog([](QDialog& d) {
+    Type(d, LONGITUDE_DECIMAL, "151.2 W");
+    EXPECT_EQ(SideOf(d, LONGITUDE_SIDE), 1);
+    EXPECT_EQ(Text(d, LONGITUDE_MINUTES), "12");
+    Type(d, LATITUDE_DECIMAL, "33.9S");
+    EXPECT_EQ(SideOf(d, LATITUDE_SIDE), 1);
+    EXPECT_EQ(Message(d, TIME_ZONE), "CET");  // the South Pacific: the device's zone
+    // East of the same meridian is Sydney: its zone and its morning at once.
+    Side(d, LONGITUDE_SIDE, 0);
+    EXPECT_EQ(Message(d, TIME_ZONE), "AEDT");
+    EXPECT_EQ(Text(d, HOUR), "8");
+    EXPECT_EQ(Text(d, LONGITUDE_DECIMAL), "151.2");
+    Type(d, LONGITUDE_DECIMAL, "W 0.13");
+    Type(d, LATITUDE_DEGREES, "51N");
+    EXPECT_EQ(Message(d, TIME_ZONE), "GMT");
+    Press(d, 1);
+  }));
+  EXPECT_NEAR(w.GetObserver().GetLongitude(), 0.13, 1.0 / 3600);
+  EXPECT_NEAR(w.GetObserver().GetLatitude(), DmsToDegrees(51, 54, 0), 1.0 / 3600);
 }
 
 void TypeTime(QDialog& d, const char* day, const char* month, const char* hour,

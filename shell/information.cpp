@@ -102,15 +102,16 @@ void MainWindow::ShowTonight() {
   for (const auto& [name, pass] : passes) {
     lines.push_back(Utf8ToUtf16(name + ": " + PassText(pass, OffsetsOfZone(GetPlaceZone()))));
   }
-  const int chosen = RunTonightList(hwnd, u"Tonight", lines);
-  const int passIndex = chosen - static_cast<int>(entries.size());
-  if (passIndex >= 0 && passIndex < static_cast<int>(passes.size())) {
-    return TurnToPass(passes[static_cast<size_t>(passIndex)].first,
-                      passes[static_cast<size_t>(passIndex)].second);
-  }
-  if (chosen < 0 || chosen >= static_cast<int>(entries.size())) return;
-  const std::u16string target = Utf8ToUtf16(entries[chosen].target);
-  if (!target.empty() && TurnToName(target)) ShowObjectInfo(target);
+  ShowTonightList(hwnd, u"Tonight", lines, [this, entries, passes](int chosen) {
+    const int passIndex = chosen - static_cast<int>(entries.size());
+    if (passIndex >= 0 && passIndex < static_cast<int>(passes.size())) {
+      return TurnToPass(passes[static_cast<size_t>(passIndex)].first,
+                        passes[static_cast<size_t>(passIndex)].second);
+    }
+    if (chosen < 0 || chosen >= static_cast<int>(entries.size())) return;
+    const std::u16string target = Utf8ToUtf16(entries[static_cast<size_t>(chosen)].target);
+    if (!target.empty() && TurnToName(target)) ShowObjectInfo(target);
+  });
 }
 
 }  // namespace halvane

@@ -8,6 +8,7 @@
 #include "platform/app_paths.h"
 #include "platform/bitmaps.h"
 #include "platform/files.h"
+#include "platform/finger_size.h"
 #include "platform/night_vision.h"
 #include "platform/single_instance.h"
 
@@ -154,12 +155,18 @@ void MainWindow::RequestRender() {
 
 void MainWindow::RequestRepaint() { InvalidateWindow(hwnd); }
 
+void MainWindow::ShowNavigationBoxWhenWide() {
+  navBoxShown = !IsOnNarrowScreen(hwnd) && GetAppWindowPlacement(hwnd).width >= PHONE_SCREEN_WIDTH;
+}
+
 void MainWindow::ApplySettings(double longitude, double latitude, bool useSystemTime,
                                const SYSTEMTIME& fixedTime) {
   config.useSystemTime = useSystemTime ? 1 : 0;
   if (!useSystemTime) config.observationTime = fixedTime;
   ReadClock();
   observer->SetLocation(longitude, latitude);
+  placeGiven = true;
+  placeNote.clear();
   ShowPlaceInTitle();
   RequestRender();
   RefreshInfoPanel();
@@ -174,6 +181,7 @@ std::unique_ptr<MainWindow> InitInstance(int showCode, const std::string& dataFo
     PlaceAppWindow(window->hwnd,
                    WindowPlacement{remembered.known, remembered.maximised, remembered.x,
                                    remembered.y, remembered.width, remembered.height});
+    window->ShowNavigationBoxWhenWide();
     window->Show(showCode);
   }
   return window;

@@ -86,9 +86,20 @@ class MainWindow : public Window {
   void ShowPlaceInTitle();
   // No Config.dat was read at the start: the place is the built-in one.
   bool IsFirstStart() const { return firstStart; }
+  // The first start, and no place has been given yet: the dialog asks for one.
+  bool AsksForPlace() const { return firstStart && !placeGiven; }
+  // The first start's dialog was closed without a place: the caption names the built-in one.
+  void KeepBuiltInPlace();
 
-  // Opens the find field; the chosen name's object is turned to and labelled.
+  // Puts the cursor in the bar's find field, or opens the find field over the chart; the chosen
+  // name's object is turned to and labelled, and its panel opened.
   void Find();
+  // The names Find offers for text typed so far.
+  std::vector<std::u16string> CompleteFind(std::u16string_view text);
+  // The name a text Find did not know may have meant; empty for none.
+  std::u16string SuggestFind(std::u16string_view text);
+  // Find's answer to a chosen or confirmed text; false, changing nothing, when none matches.
+  bool AcceptFind(std::u16string_view text);
   // Turns the view to the object that best completes text and labels it; false, changing
   // nothing, when no name matches.
   bool TurnToName(std::u16string_view text);
@@ -161,6 +172,9 @@ class MainWindow : public Window {
   MenuBarHandle GetMenuBar() const { return menuBar; }
   MenuHandle GetMenu() const { return menu; }
   bool IsNavigationBoxShown() const { return navBoxShown; }
+  // A window on a desktop's screen, at least PHONE_SCREEN_WIDTH wide, opens with the
+  // navigation box shown.
+  void ShowNavigationBoxWhenWide();
   // The box's top-left pixel and its size: a finger's on a narrow screen.
   Point GetNavigationBoxOrigin() const { return {navBoxX, navBoxY}; }
   NavigationBoxSize GetNavigationBoxSize() const { return navBox; }
@@ -255,6 +269,10 @@ class MainWindow : public Window {
   std::u16string locationMessage;
   std::unique_ptr<PositionRequest> positionRequest;
   bool firstStart = false;
+  // A place was given this session, by the dialog or the position source.
+  bool placeGiven = false;
+  // The built-in place kept at the first start, said in the caption until a place is given.
+  std::u16string placeNote;
   // Find's name, written at the chart's centre once the frame turned to it is drawn.
   std::u16string foundName;
   bool needsRender = false;

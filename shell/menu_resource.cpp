@@ -83,7 +83,7 @@ std::vector<MenuEntry> BuildEntries() {
       {K::Item, COMMAND_TONIGHT, u"Tonight..."},
       {K::Item, COMMAND_NOW, u"Now"},
       {K::Item, COMMAND_USE_MY_LOCATION, u"Use my location"},
-      {K::Item, COMMAND_CONFIGURE, u"Configure..."},
+      {K::Item, COMMAND_CONFIGURE, u"Settings..."},
       {K::Separator, 0, u""},
       {K::Item, COMMAND_EXIT, u"E&xit"},
   };

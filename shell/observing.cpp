@@ -40,34 +40,43 @@ const CityCatalog& MainWindow::GetCities() {
   return *cities;
 }
 
-void MainWindow::Find() {
+std::vector<std::u16string> MainWindow::CompleteFind(std::u16string_view text) {
   const NameIndex& index = GetSkyNames().index;
-  const auto complete = [this, &index](std::u16string_view text) {
-    const std::string query = Utf16ToUtf8(text);
-    std::vector<NameMatch> matches = index.Complete(query, FIND_COMPLETIONS);
-    if (matches.empty()) matches = index.Suggest(query, FIND_SUGGESTIONS);
-    std::vector<std::u16string> names;
-    for (const NameMatch& match : matches) {
-      names.push_back(Utf8ToUtf16(index.Entries()[match.entry].name));
-    }
-    const std::shared_ptr<const SatelliteSet>& set = chart->GetSatellites();
-    if (const int32_t found = set ? set->Find(Utf16ToUtf8(text)) : -1; found >= 0) {
-      names.insert(names.begin(),
-                   Utf8ToUtf16(set->All()[static_cast<size_t>(found)].elements.name));
-    }
-    return names;
-  };
-  const auto suggest = [&index](std::u16string_view text) {
-    const std::vector<NameMatch> matches = index.Suggest(Utf16ToUtf8(text), 1);
-    return matches.empty() ? std::u16string()
-                           : Utf8ToUtf16(index.Entries()[matches.front().entry].name);
-  };
-  const std::u16string chosen = RunFindField(
-      hwnd, u"Find", complete, [this](std::u16string_view text) { return TurnToName(text); },
-      suggest);
+  const std::string query = Utf16ToUtf8(text);
+  std::vector<NameMatch> matches = index.Complete(query, FIND_COMPLETIONS);
+  if (matches.empty()) matches = index.Suggest(query, FIND_SUGGESTIONS);
+  std::vector<std::u16string> names;
+  for (const NameMatch& match : matches) {
+    names.push_back(Utf8ToUtf16(index.Entries()[match.entry].name));
+  }
+  const std::shared_ptr<const SatelliteSet>& set = chart->GetSatellites();
+  if (const int32_t found = set ? set->Find(query) : -1; found >= 0) {
+    names.insert(names.begin(), Utf8ToUtf16(set->All()[static_cast<size_t>(found)].elements.name));
+  }
+  return names;
+}
+
+std::u16string MainWindow::SuggestFind(std::u16string_view text) {
+  const NameIndex& index = GetSkyNames().index;
+  const std::vector<NameMatch> matches = index.Suggest(Utf16ToUtf8(text), 1);
+  return matches.empty() ? std::u16string()
+                         : Utf8ToUtf16(index.Entries()[matches.front().entry].name);
+}
+
+bool MainWindow::AcceptFind(std::u16string_view text) {
+  if (!TurnToName(text)) return false;
   // A new find replaces whatever the panel showed, above the horizon or below; a name with no
   // place (a bright asteroid's before any elements) only opens its panel.
-  if (!chosen.empty()) ShowObjectInfo(foundName.empty() ? chosen : foundName);
+  ShowObjectInfo(foundName.empty() ? std::u16string(text) : foundName);
+  return true;
+}
+
+void MainWindow::Find() {
+  if (FocusMenuBarFindField(menuBar)) return;
+  ShowFindField(
+      hwnd, [this](std::u16string_view text) { return CompleteFind(text); },
+      [this](std::u16string_view text) { return AcceptFind(text); },
+      [this](std::u16string_view text) { return SuggestFind(text); });
 }
 
 bool MainWindow::TurnToName(std::u16string_view text) {
@@ -135,8 +144,9 @@ std::u16string MainWindow::CaptionText() {
     if (shown && !zone.empty()) zoneName = ZoneAbbreviation(zone, config.observationTime);
   }
   const std::u16string caption = halvane::CaptionText(shown, extension.starLimitOffset, zoneName);
-  if (locationMessage.empty()) return caption;
-  return caption.empty() ? locationMessage : locationMessage + u"  " + caption;
+  const std::u16string& note = locationMessage.empty() ? placeNote : locationMessage;
+  if (note.empty()) return caption;
+  return caption.empty() ? note : note + u"  " + caption;
 }
 
 }  // namespace halvane

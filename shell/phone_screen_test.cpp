@@ -2,9 +2,12 @@
 // from a tap, fields for the on-screen keyboard, and night vision over all of it.
 #include <QAbstractItemView>
 #include <QAbstractScrollArea>
+#include <QCheckBox>
 #include <QComboBox>
 #include <QCompleter>
 #include <QDialog>
+#include <QGroupBox>
+#include <QLabel>
 #include <QLineEdit>
 #include <QMenu>
 #include <QScreen>
@@ -15,8 +18,11 @@
 #include <QToolTip>
 
 #include "astro/angles.h"
+#include "catalog/utf8_text.h"
 #include "platform/find_field.h"
 #include "platform/finger_size.h"
+#include "platform/tonight_list.h"
+#include "shell/config_dialog.h"
 #include "shell/shell_test_support.h"
 #include "view/view_directions.h"
 
@@ -50,11 +56,13 @@ class PhoneScreenTest : public ShellTest {
     EXPECT_GE(control->height(), FINGER_PIXELS) << what.toStdString();
   }
 
-  // Runs check on the dialog that command opens, then closes it.
+  // Runs check on the dialog or the panel that command opens, then closes it.
   static void InDialog(uint16_t command, const std::function<void(QDialog&)>& check) {
     bool ran = false;
     QTimer::singleShot(0, [&] {
-      for (QWidget* widget : QApplication::topLevelWidgets()) {
+      QWidgetList open = QApplication::topLevelWidgets();
+      open.push_front(RunningTonightList());
+      for (QWidget* widget : open) {
         auto* dialog = qobject_cast<QDialog*>(widget);
         if (dialog == nullptr || !dialog->isVisible()) continue;
         ran = true;
@@ -134,6 +142,7 @@ TEST_F(PhoneScreenTest, FindAndTheDialogAreFingerSizedScrollAndSuitTheKeyboard) 
     QDialog* dialog = RunningFindField();
     if (dialog == nullptr) return;
     found = true;
+    EXPECT_FALSE(dialog->isWindow()) << "a strip over the chart, not a window";
     QLineEdit* field = TypeFind(*dialog, "be");
     EXPECT_TRUE(field->inputMethodHints() & Qt::ImhNoPredictiveText);
     ExpectFingerSized(field, "find field");
@@ -189,6 +198,61 @@ TEST_F(PhoneScreenTest, FindAndTheDialogAreFingerSizedScrollAndSuitTheKeyboard) 
     const QRect shown(last->mapTo(scroll->viewport(), QPoint(0, 0)), last->size());
     EXPECT_TRUE(scroll->viewport()->rect().contains(shown));
   });
+}
+
+// Whether the control shows all of its text: wrapped labels in their height, the rest in their
+// width.
+bool ShowsWholeText(const QWidget& control) {
+  if (const auto* label = qobject_cast<const QLabel*>(&control)) {
+    if (label->wordWrap()) return label->heightForWidth(label->width()) <= label->height();
+    return label->fontMetrics().horizontalAdvance(label->text()) <= label->contentsRect().width();
+  }
+  if (const auto* frame = qobject_cast<const QGroupBox*>(&control)) {
+    return frame->fontMetrics().horizontalAdvance(frame->title()) < frame->width();
+  }
+  return control.sizeHint().width() <= control.width();
+}
+
+// The first start on a phone: the dialog says what it wants with nothing cut and its title in
+// sight; "Use my location" without a location service answers at once; Escape keeps the
+// built-in place and the chart says so.
+TEST_F(PhoneScreenTest, TheFirstStartAsksWhereAndEscapeKeepsTheBuiltInPlace) {
+  MainWindow& w = Start();
+  ASSERT_TRUE(w.AsksForPlace());
+  MoveTo("phone");
+  // No system bus, so no location service.
+  setenv("DBUS_SYSTEM_BUS_ADDRESS", ("unix:path=" + scratch.File("no-bus")).c_str(), 1);
+  bool asked = false;
+  QTimer::singleShot(0, [&] {
+    auto* dialog = qobject_cast<QDialog*>(QApplication::activeModalWidget());
+    ASSERT_NE(dialog, nullptr);
+    Flush();
+    EXPECT_FALSE(dialog->windowState() & Qt::WindowFullScreen) << "the title stays in sight";
+    const auto* heading = dialog->findChild<QLabel*>(QString::number(HEADING));
+    asked = heading->text() == "Where are you? Pick a city or use your location";
+    QTest::mouseClick(dialog->findChild<QAbstractButton*>(QString::number(USE_MY_LOCATION)),
+                      Qt::LeftButton);
+    auto* message = dialog->findChild<QLabel*>(QString::number(PLACE_MESSAGE));
+    EXPECT_TRUE(
+        QTest::qWaitFor([message] { return message->text().startsWith("No location"); }, 5000))
+        << message->text().toStdString();
+    int controls = 0;
+    for (QWidget* control : dialog->findChildren<QWidget*>()) {
+      const bool texts = qobject_cast<QLabel*>(control) != nullptr ||
+                         qobject_cast<QGroupBox*>(control) != nullptr ||
+                         qobject_cast<QAbstractButton*>(control) != nullptr;
+      if (!texts || !control->isVisibleTo(dialog)) continue;
+      ++controls;
+      EXPECT_TRUE(ShowsWholeText(*control)) << control->objectName().toStdString();
+    }
+    EXPECT_GE(controls, 30);
+    QTest::keyClick(dialog, Qt::Key_Escape);
+  });
+  Choose(COMMAND_CONFIGURE);
+  unsetenv("DBUS_SYSTEM_BUS_ADDRESS");
+  EXPECT_TRUE(asked);
+  EXPECT_EQ(Utf16ToUtf8(w.CaptionText()), "Place: Fr\u00FDdek-M\u00EDstek (change in Settings)");
+  EXPECT_DOUBLE_EQ(w.GetObserver().GetLatitude(), DmsToDegrees(49, 41, 49));
 }
 
 TEST_F(PhoneScreenTest, NightVisionLeavesOnlyDimRedsOnThePhone) {

@@ -26,12 +26,13 @@
 
 namespace halvane::test_support {
 
-// The offscreen platform with its usual desktop screen first, and a phone's screen (named
-// "phone", 360 x 720) right of it, described in a file at path, which the platform reads once.
+// The offscreen platform with a desktop's screen (1280 x 800) first, and a phone's screen
+// (named "phone", 360 x 720) right of it, described in a file at path, which the platform reads
+// once.
 inline void UseDesktopAndPhoneScreens(const std::filesystem::path& path) {
   std::ofstream(path) << R"({ "screens": [
-      { "name": "desktop", "x": 0, "y": 0, "width": 800, "height": 600, "logicalDpi": 96, "dpr": 1 },
-      { "name": "phone", "x": 800, "y": 0, "width": 360, "height": 720, "logicalDpi": 96, "dpr": 1 }
+      { "name": "desktop", "x": 0, "y": 0, "width": 1280, "height": 800, "logicalDpi": 96, "dpr": 1 },
+      { "name": "phone", "x": 1280, "y": 0, "width": 360, "height": 720, "logicalDpi": 96, "dpr": 1 }
     ] })";
   setenv("QT_QPA_PLATFORM", ("offscreen:configfile=" + path.string()).c_str(), 1);
 }

@@ -1,5 +1,13 @@
 // The window's size and place: a comfortable first size on a desktop screen, and the size,
-// place and maximised state of the last run.
+// place and maximised state of the last run; Find, Tonight and the panel inside it.
+#include <QApplication>
+#include <QDialog>
+#include <QLineEdit>
+#include <QListWidget>
+
+#include "platform/find_field.h"
+#include "platform/info_panel.h"
+#include "platform/tonight_list.h"
 #include "shell/shell_test_support.h"
 
 namespace halvane::test_support {
@@ -17,15 +25,69 @@ class WindowGeometryTest : public ShellTest {
   }
 };
 
-TEST_F(WindowGeometryTest, OpensComfortablyThenWhereTheLastRunClosed) {
+// The windows shown besides the main one; popups (menus, completions) open and close by
+// themselves and are not counted.
+int OtherWindows(const QWidget* main) {
+  int others = 0;
+  for (const QWidget* widget : QApplication::topLevelWidgets()) {
+    const Qt::WindowType type = widget->windowType();
+    if (widget->isVisible() && type != Qt::Popup && type != Qt::ToolTip && widget != main) {
+      ++others;
+    }
+  }
+  return others;
+}
+
+// A desktop's first window is a landscape one, showing the navigation box and a find field;
+// Find, Tonight and the panel open inside it, and night vision reaches them there.
+TEST_F(WindowGeometryTest, TheFirstWindowIsLandscapeAndHoldsFindTonightAndThePanel) {
+  for (const char* name : {"Labels.dat", "Names.dat"}) {
+    std::filesystem::copy_file(std::filesystem::path(BuildPath(name)), folder / name);
+  }
+  MainWindow& w = Start();
+  QWidget* window = TopLevelWidget(w.hwnd);
+  const QRect screen = window->screen()->availableGeometry();
+  ASSERT_EQ(screen.size(), QSize(1280, 800)) << "the offscreen desktop";
+  const Rect chart = ClientRect(w.hwnd);
+  EXPECT_NEAR(chart.Height(), screen.height() * 2 / 3, 2);
+  EXPECT_NEAR(chart.Width(), chart.Height() * screen.width() / screen.height(), 2);
+  EXPECT_FALSE(window->isMaximized());
+  EXPECT_TRUE(w.IsNavigationBoxShown());
+
+  // Find's field is in the bar: F puts the cursor there, Enter finds, the keys go back.
+  auto* field = window->findChild<QLineEdit*>("barFindText");
+  ASSERT_NE(field, nullptr);
+  EXPECT_TRUE(field->isVisible());
+  QTest::keyClick(Chart(), Qt::Key_F);
+  EXPECT_EQ(window->focusWidget(), field);
+  QTest::keyClicks(field, "jupi");
+  QTest::keyClick(field->completer()->popup(), Qt::Key_Down);
+  QTest::keyClick(field->completer()->popup(), Qt::Key_Return);
+  Flush();
+  EXPECT_EQ(std::u16string(w.GetLabel().name), u"Jupiter");
+  EXPECT_TRUE(IsInfoPanelShown(w.hwnd));
+  EXPECT_EQ(window->focusWidget(), Chart()) << "the keys are the chart's again";
+  EXPECT_EQ(RunningFindField(), nullptr);
+
+  QTest::keyClick(Chart(), Qt::Key_J);
+  Flush();
+  QDialog* tonight = RunningTonightList();
+  ASSERT_NE(tonight, nullptr);
+  EXPECT_FALSE(tonight->isWindow());
+  EXPECT_TRUE(QRect(QPoint(0, 0), Chart()->size()).contains(tonight->geometry()));
+  EXPECT_EQ(OtherWindows(window), 0);
+  QTest::keyClick(Chart(), Qt::Key_R);
+  Flush();
+  ExpectRedOnly(window, "the window with Tonight, the panel and the find field");
+  QTest::keyClick(tonight, Qt::Key_Escape);
+  Flush();
+  EXPECT_EQ(RunningTonightList(), nullptr);
+  QTest::keyClick(Chart(), Qt::Key_R);
+}
+
+TEST_F(WindowGeometryTest, OpensThenWhereTheLastRunClosed) {
   MainWindow& first = Start();
   QWidget* window = TopLevelWidget(first.hwnd);
-  const QRect screen = window->screen()->availableGeometry();
-  ASSERT_GE(screen.width(), PHONE_SCREEN_WIDTH) << "the offscreen screen is a desktop's";
-  const Rect chart = ClientRect(first.hwnd);
-  EXPECT_NEAR(chart.Height(), screen.height() * 2 / 3, 2);
-  EXPECT_NEAR(chart.Width(), chart.Height() * 240 / 294, 2);
-  EXPECT_FALSE(window->isMaximized());
 
   window->setGeometry(40, 50, 500, 420);
   Flush();
