@@ -152,7 +152,8 @@ void MainWindow::OnCommand(uint16_t, uint16_t command, intptr_t) {
     case COMMAND_MILKY_WAY: return Perform(ChartAction::ToggleMilkyWay);
     case COMMAND_NAVIGATION_BOX:
       navBoxShown = !navBoxShown;
-      RequestRepaint();
+      // The names take back the box's room, or leave it.
+      RequestRender();
       return;
     case COMMAND_FIND: return Find();
     case COMMAND_NIGHT_VISION: return ToggleNightVision();

@@ -102,14 +102,16 @@ void MainWindow::ChangeStarLimit(int32_t steps) {
 std::u16string MainWindow::CaptionText() {
   std::optional<SYSTEMTIME> shown;
   std::string zoneName;
-  if (config.useSystemTime == 0) {
-    const std::string& zone = GetPlaceZone();
-    SYSTEMTIME local = config.observationTime;
-    if (UniversalToZone(zone, local)) shown = local;
-    // The device's own zone stays unnamed, as before places had zones.
-    if (shown && !zone.empty()) zoneName = ZoneAbbreviation(zone, config.observationTime);
-  }
-  const std::u16string caption = halvane::CaptionText(shown, extension.starLimitOffset, zoneName);
+  const std::string& zone = GetPlaceZone();
+  SYSTEMTIME local = config.observationTime;
+  if (UniversalToZone(zone, local)) shown = local;
+  // The device's own zone stays unnamed, as before places had zones.
+  if (shown && !zone.empty()) zoneName = ZoneAbbreviation(zone, config.observationTime);
+  SYSTEMTIME today = clock->UniversalNow();
+  const bool withDate = !UniversalToZone(zone, today) || !shown || today.year != local.year ||
+                        today.month != local.month || today.day != local.day;
+  const std::u16string caption =
+      halvane::CaptionText(shown, withDate, extension.starLimitOffset, zoneName);
   if (locationMessage.empty()) return caption;
   return caption.empty() ? locationMessage : locationMessage + u"  " + caption;
 }

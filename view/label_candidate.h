@@ -9,14 +9,16 @@
 
 namespace halvane {
 
-// The more important kinds come first; within a kind, the brighter object.
+// The more important kinds come first; within a kind, the brighter object, so the Sun and the
+// Moon lead the bodies and the stars brighter than 1.5 all try before any constellation name.
 enum class LabelRank : int32_t {
   Pinned = 0,     // the tapped or found object
   Body = 1,       // Sun, Moon and planets
-  Direction = 2,  // the points of the compass on the horizon
+  Direction = 2,  // the points of the compass, on the horizon or at the chart's edge
   Star = 3,
   Constellation = 4,
-  DeepSky = 5,
+  DeepSky = 5,  // the Messier objects and the others of magnitude 9 and brighter
+  FaintDeepSky = 6,
 };
 
 struct LabelCandidate {
@@ -28,6 +30,7 @@ struct LabelCandidate {
   double magnitude = 0.0;  // smaller first within a rank
   Color color = 0;
   bool centred = false;  // written centred on the point, or not at all
+  Color halo = 0;        // the ring around the glyphs: the sky behind the name
 };
 
 }  // namespace halvane
