@@ -108,8 +108,10 @@ std::u16string MainWindow::CaptionText() {
   // The device's own zone stays unnamed, as before places had zones.
   if (shown && !zone.empty()) zoneName = ZoneAbbreviation(zone, config.observationTime);
   SYSTEMTIME today = clock->UniversalNow();
-  const bool withDate = !UniversalToZone(zone, today) || !shown || today.year != local.year ||
-                        today.month != local.month || today.day != local.day;
+  // A time of the user's own is always dated; the clock's only when the day is not today.
+  const bool withDate = config.useSystemTime == 0 || !UniversalToZone(zone, today) || !shown ||
+                        today.year != local.year || today.month != local.month ||
+                        today.day != local.day;
   const std::u16string caption =
       halvane::CaptionText(shown, withDate, extension.starLimitOffset, zoneName);
   if (locationMessage.empty()) return caption;
