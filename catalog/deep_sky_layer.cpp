@@ -34,6 +34,9 @@ constexpr int32_t DEEPEST_LIMIT = 1400;
 constexpr int16_t UNKNOWN_MAGNITUDE = 1400;
 // Hundredths: objects this bright are named before the fainter ones, beside the Messier objects.
 constexpr int32_t NOTABLE_MAGNITUDE = 900;
+// Pixels: an outline wider than this is named under its rim.
+constexpr int32_t LARGE_OUTLINE = 40;
+constexpr int32_t RIM_NAME_DROP = 8;
 // Names are offered at fields this narrow and narrower: 11.25 degrees.
 constexpr double NAMED_FIELD = PI / 16.0 + 1e-9;
 
@@ -186,6 +189,12 @@ void DrawDeepSky(const Projection& projection, const LayerSet& layers, DeepSkyLa
       name.x = at.x;
       name.y = at.y;
       name.keepOut = SYMBOL_RADIUS + 1;  // a large outline leaves room for names within it
+      if (major > LARGE_OUTLINE) {
+        // Named under its rim, clear of the stars crowding its middle (the Pleiades).
+        name.y = at.y + major + RIM_NAME_DROP;
+        name.keepOut = 0.0;
+        name.centred = true;
+      }
       name.text = Utf8ToUtf16(FieldText(object.name));
       const bool messier = (object.flags & DEEP_SKY_MESSIER) != 0;
       name.rank =
