@@ -14,11 +14,12 @@ namespace halvane {
 enum class LabelRank : int32_t {
   Pinned = 0,     // the tapped or found object
   Body = 1,       // Sun, Moon and planets
-  Direction = 2,  // the points of the compass, on the horizon or at the chart's edge
-  Star = 3,
-  Constellation = 4,
-  DeepSky = 5,  // the Messier objects and the others of magnitude 9 and brighter
-  FaintDeepSky = 6,
+  MinorBody = 2,  // comets and asteroids
+  Direction = 3,  // the points of the compass, on the horizon or at the chart's edge
+  Star = 4,
+  Constellation = 5,
+  DeepSky = 6,  // the Messier objects and the others of magnitude 9 and brighter
+  FaintDeepSky = 7,
 };
 
 struct LabelCandidate {
