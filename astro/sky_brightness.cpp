@@ -57,4 +57,31 @@ double NakedEyeLimit(double brightnessNanolamberts) {
   return -16.57 - 2.5 * std::log10(c1 * root * root);
 }
 
+namespace {
+
+// CIE sky type 12: gradation a, b and indicatrix c, d, e.
+constexpr double GRADATION_A = -1.0;
+constexpr double GRADATION_B = -0.32;
+constexpr double INDICATRIX_C = 10.0;
+constexpr double INDICATRIX_D = -3.0;
+constexpr double INDICATRIX_E = 0.45;
+constexpr double LOWEST_COSINE = 0.01;  // the horizon: the gradation's exponent stays finite
+
+double Gradation(double cosZenith) {
+  return 1.0 + GRADATION_A * std::exp(GRADATION_B / std::max(cosZenith, LOWEST_COSINE));
+}
+
+double Indicatrix(double cosFromSun) {
+  const double angle = std::acos(std::clamp(cosFromSun, -1.0, 1.0));
+  return 1.0 + INDICATRIX_C * (std::exp(INDICATRIX_D * angle) - std::exp(INDICATRIX_D * HALF_PI)) +
+         INDICATRIX_E * cosFromSun * cosFromSun;
+}
+
+}  // namespace
+
+double RelativeSkyLuminance(const Direction& element, const Direction& sun) {
+  return Indicatrix(Dot(element, sun)) * Gradation(element.z) /
+         (Indicatrix(sun.z) * Gradation(1.0));
+}
+
 }  // namespace halvane

@@ -2,6 +2,8 @@
 // naked eye sees against it: the daylight and twilight of the chart.
 #pragma once
 
+#include "astro/direction.h"
+
 namespace halvane {
 
 // Zenith sky brightness in nanolamberts, V band, for the Sun's altitude in degrees (any
@@ -18,5 +20,15 @@ double ZenithSkyBrightness(double sunAltitudeDegrees);
 // Source: B. E. Schaefer, "Telescopic limiting magnitudes", PASP 102, 212 (1990), equations 2
 // and 3 (after Hecht 1947), without the observer's corrections.
 double NakedEyeLimit(double brightnessNanolamberts);
+
+// The luminance of the sky toward element relative to the zenith's, with the Sun toward sun
+// (both horizontal unit vectors; an element below the horizon is taken at the horizon): brighter
+// toward the Sun and toward the horizon. Twilight keeps the same shape with the Sun under the
+// horizon.
+// Source: CIE S 011/E:2003 (ISO 15469:2004), "Spatial distribution of daylight - CIE standard
+// general sky", the gradation and indicatrix functions with the parameters of sky type 12, the
+// CIE standard clear sky of low turbidity; also in R. Kittler, S. Darula, "The CIE general sky
+// standard defining the luminance distributions", Proc. eSim 2002.
+double RelativeSkyLuminance(const Direction& element, const Direction& sun);
 
 }  // namespace halvane

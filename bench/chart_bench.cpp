@@ -29,6 +29,7 @@
 #include "platform/vector_state.h"
 #include "tools/render_chart.h"
 #include "view/grid_layers.h"
+#include "view/sky_light.h"
 #include "view/view_directions.h"
 #include "view/visible_cap.h"
 
@@ -230,6 +231,25 @@ BENCHMARK(BM_Frame_ViewLayers)
     ->ArgNames({"south", "large", "on"})
     ->ArgsProduct({{0, 1}, {0, 1}, {0, 1}})
     ->Unit(benchmark::kMicrosecond);
+
+// The dusk sky looking south on a phone's chart, the Sun 6 degrees down in the south-west:
+// the glow's blocks (glow 1) against one flat fill of the chart (glow 0).
+void BM_SkyGlow(benchmark::State& state) {
+  BenchChart chart(true, false, 0);
+  const SkyLight light = SkyLightToward(DirectionOf(225.0 * DEG_TO_RAD, -6.0 * DEG_TO_RAD));
+  const Projection& projection = chart.view.GetProjection();
+  const Rect& r = projection.GetViewRect();
+  const Point corners[4] = {
+      {r.left, r.top}, {r.right, r.top}, {r.right, r.bottom}, {r.left, r.bottom}};
+  for (auto _ : state) {
+    if (state.range(0) != 0) {
+      DrawSkyGlow(projection, chart.image, light);
+    } else {
+      chart.image.FillArea("sky", corners, 4, light.background);
+    }
+  }
+}
+BENCHMARK(BM_SkyGlow)->ArgName("glow")->Arg(0)->Arg(1)->Unit(benchmark::kMicrosecond);
 
 // Placing 300 names of every kind over a phone-sized chart, measured in the chart's font.
 void BM_LabelPlacement_300(benchmark::State& state) {

@@ -40,6 +40,11 @@ struct StarLayer {
   int32_t skyFaintest = INT32_MAX;
 };
 
+// The faintest star (hundredths of a magnitude) the star layer draws at fieldOfView on a dark
+// sky, with the faint stars' file at the narrow fields where it is read; the other layers
+// that follow the stars (deep sky, the bodies' names) take the same limit.
+int32_t StarLayerLimit(const LayerSet& layers, double fieldOfView);
+
 // Every visible star of Stars.dat stamped as a sprite onto drawSurface, growing the progress
 // strip on progressSurface as the pass goes.
 // The faintest magnitude the star layer draws at the projection's field (with the faint stars'

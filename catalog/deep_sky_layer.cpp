@@ -9,6 +9,7 @@
 
 #include "astro/angles.h"
 #include "catalog/catalog_cache.h"
+#include "catalog/catalog_layers.h"
 #include "catalog/data_file.h"
 #include "catalog/layer_geometry.h"
 #include "catalog/layer_message.h"
@@ -31,6 +32,11 @@ constexpr double LIMIT_PER_HALVING = 160.0;
 constexpr int32_t DEEPEST_LIMIT = 1400;
 // Objects the source gives no magnitude for show at the narrowest fields only.
 constexpr int16_t UNKNOWN_MAGNITUDE = 1400;
+// Hundredths: objects this bright are named before the fainter ones, beside the Messier objects.
+constexpr int32_t NOTABLE_MAGNITUDE = 900;
+// Pixels: an outline wider than this is named under its rim.
+constexpr int32_t LARGE_OUTLINE = 40;
+constexpr int32_t RIM_NAME_DROP = 8;
 // Names are offered at fields this narrow and narrower: 11.25 degrees.
 constexpr double NAMED_FIELD = PI / 16.0 + 1e-9;
 
@@ -138,7 +144,9 @@ void DrawDeepSky(const Projection& projection, const LayerSet& layers, DeepSkyLa
   if (!UsableCatalog(bright, FILE_NOT_FOUND_TEXT, surface, viewRect)) return;
   const CatalogCulling culling(projection, sky);
   const double fieldOfView = projection.GetFieldOfView();
-  const int32_t limit = MagnitudeLimit(fieldOfView, layers.starLimitOffset);
+  // No object fainter than the stars drawn beside it, lest faint outlines bury bright stars.
+  const int32_t limit = std::min({MagnitudeLimit(fieldOfView, layers.starLimitOffset),
+                                  StarLayerLimit(layers, fieldOfView), layer.skyFaintest});
   const bool named = fieldOfView <= NAMED_FIELD;
   const double pixelsPerTenth = projection.GetXScale() * ARC_MINUTE_TENTH;
 
@@ -146,8 +154,7 @@ void DrawDeepSky(const Projection& projection, const LayerSet& layers, DeepSkyLa
   const auto draw = [&](const DeepSkyRecord& object, const Direction* direction) {
     const int32_t magnitude =
         object.magnitude == NO_MAGNITUDE ? UNKNOWN_MAGNITUDE : object.magnitude;
-    const bool messier = (object.flags & DEEP_SKY_MESSIER) != 0;
-    if ((!messier && magnitude > limit) || magnitude > layer.skyFaintest) return;
+    if (magnitude > limit) return;
     if (!IsUsablePosition(object.rightAscension, object.declination)) return;
     Direction horizontal;
     const bool inCap =
@@ -183,8 +190,16 @@ void DrawDeepSky(const Projection& projection, const LayerSet& layers, DeepSkyLa
       name.x = at.x;
       name.y = at.y;
       name.keepOut = SYMBOL_RADIUS + 1;  // a large outline leaves room for names within it
+      if (major > LARGE_OUTLINE) {
+        // Named under its rim, clear of the stars crowding its middle (the Pleiades).
+        name.y = at.y + major + RIM_NAME_DROP;
+        name.keepOut = 0.0;
+        name.centred = true;
+      }
       name.text = Utf8ToUtf16(FieldText(object.name));
-      name.rank = LabelRank::DeepSky;
+      const bool messier = (object.flags & DEEP_SKY_MESSIER) != 0;
+      name.rank =
+          messier || magnitude <= NOTABLE_MAGNITUDE ? LabelRank::DeepSky : LabelRank::FaintDeepSky;
       name.magnitude = magnitude / 100.0;
       layer.names.push_back(std::move(name));
     }

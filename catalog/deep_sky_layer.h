@@ -29,7 +29,7 @@ struct DeepSkyLayer {
 void PrepareDeepSky(const LayerSet& layers);
 
 // Every visible object of DeepSky.dat brighter than the zoom's limit (moved by the
-// star-limit keys; the Messier objects always) as the symbol of its kind, with the pen the
+// star-limit keys) and than the star layer's limit as the symbol of its kind, with the pen the
 // frame selected. With the ground shown, objects below the horizon offer no name.
 void DrawDeepSky(const Projection& projection, const LayerSet& layers, DeepSkyLayer& layer,
                  Surface& surface, const SkyPlaces& sky);

@@ -55,14 +55,14 @@ TEST_F(DeepSkyLayerTest, EachKindHasItsSymbolWhereTheSkyPutsIt) {
       At(60, 200, DeepSkyKind::GlobularCluster, 500),
       At(180, 60, DeepSkyKind::OpenCluster, 500),
       At(30, 30, DeepSkyKind::PlanetaryNebula, 1300),                  // too faint at 90 degrees
-      At(200, 250, DeepSkyKind::Other, 1300, 0, 0, DEEP_SKY_MESSIER),  // but Messier shows
+      At(200, 250, DeepSkyKind::Other, 1300, 0, 0, DEEP_SKY_MESSIER),  // fainter than the stars
       DeepSkyRecord{nan, 0.2, DeepSkyKind::Galaxy, 0, 100, 0, 0, "broken"},
   });
   const std::vector<std::string> expected = {
-      "ellipse 100 120 3 2 0 solid", "ellipse 60 200 3 3 0 solid",  "polyline 2 57 200 64 200",
-      "polyline 2 60 197 60 204",    "ellipse 180 60 3 3 0 dotted", "ellipse 200 250 2 2 0 solid"};
+      "ellipse 100 120 3 2 0 solid", "ellipse 60 200 3 3 0 solid", "polyline 2 57 200 64 200",
+      "polyline 2 60 197 60 204", "ellipse 180 60 3 3 0 dotted"};
   EXPECT_EQ(lines, expected);
-  EXPECT_EQ(layer.shown.size(), 4u);
+  EXPECT_EQ(layer.shown.size(), 3u);
   EXPECT_TRUE(layer.names.empty());  // no names at 90 degrees
 }
 
@@ -84,12 +84,15 @@ TEST_F(DeepSkyLayerTest, LargeObjectsTakeTheirTrueSizeAndNarrowFieldsOfferNames)
 // Fields of 11.25 degrees and wider draw from the objects kept in memory, narrower ones read
 // the file: each shows what its limit allows, in file order.
 TEST_F(DeepSkyLayerTest, KeptAndReadObjectsMeetAtTheNarrowFields) {
-  for (int i = 0; i < 3; ++i) chart.view.ZoomIn();  // 11.25 degrees: limit 10.8
-  const std::vector<DeepSkyRecord> objects = {At(60, 60, DeepSkyKind::Galaxy, 1150),
-                                              At(120, 147, DeepSkyKind::Galaxy, 1050)};
+  // The faint stars' file reaches magnitude 10 at 11.25 degrees and 11 at 5.625: no object
+  // fainter than the stars beside it.
+  chart.layers.faintStarsPath = folder.File("FaintStars.dat");
+  for (int i = 0; i < 3; ++i) chart.view.ZoomIn();
+  const std::vector<DeepSkyRecord> objects = {At(60, 60, DeepSkyKind::Galaxy, 1050),
+                                              At(120, 147, DeepSkyKind::Galaxy, 950)};
   EXPECT_EQ(Draw(objects), std::vector<std::string>{"ellipse 120 147 3 2 0 solid"});
-  chart.view.ZoomIn();  // 5.625 degrees: limit 12.4
-  EXPECT_EQ(Draw({At(60, 60, DeepSkyKind::Galaxy, 1150), At(120, 147, DeepSkyKind::Galaxy, 1050)}),
+  chart.view.ZoomIn();
+  EXPECT_EQ(Draw({At(60, 60, DeepSkyKind::Galaxy, 1050), At(120, 147, DeepSkyKind::Galaxy, 950)}),
             (std::vector<std::string>{"ellipse 60 60 3 2 0 solid", "ellipse 120 147 3 2 0 solid"}));
 }
 

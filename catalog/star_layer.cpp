@@ -216,6 +216,12 @@ void DrawStarFile(const std::string& path, bool faint, const Projection& project
 
 }  // namespace
 
+int32_t StarLayerLimit(const LayerSet& layers, double fieldOfView) {
+  const bool faint = !layers.faintStarsPath.empty() && fieldOfView <= FAINT_STARS_FIELD;
+  return FAINTEST_SHIFTED_MAGNITUDE + 100 * layers.starLimitOffset -
+         (faint ? FaintZoomOffset(fieldOfView) : StarZoomOffset(fieldOfView));
+}
+
 void PrepareStars(const LayerSet& layers) {
   CachedIndex<StarsToFive>(layers.starsPath, STARS_TAG, STAR_RECORD_SIZE);
 }

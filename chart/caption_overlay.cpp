@@ -1,6 +1,7 @@
 // The caption overlay.
 #include "chart/caption_overlay.h"
 
+#include <algorithm>
 #include <cstdio>
 
 namespace halvane {
@@ -8,6 +9,7 @@ namespace halvane {
 namespace {
 
 constexpr int32_t CAPTION_MARGIN = 2;
+constexpr Color CAPTION_BAND_COLOR = MakeColor(16, 16, 24);
 
 std::u16string Widen(const char* text) {
   std::u16string wide;
@@ -17,14 +19,18 @@ std::u16string Widen(const char* text) {
 
 }  // namespace
 
-std::u16string CaptionText(const std::optional<SYSTEMTIME>& shownLocalTime, int32_t starLimitOffset,
-                           std::string_view zoneName) {
+std::u16string CaptionText(const std::optional<SYSTEMTIME>& shownLocalTime, bool withDate,
+                           int32_t starLimitOffset, std::string_view zoneName) {
   std::u16string text;
   char buffer[40];
   if (shownLocalTime) {
     const SYSTEMTIME& t = *shownLocalTime;
-    std::snprintf(buffer, sizeof buffer, "%04u-%02u-%02u %02u:%02u", unsigned{t.year},
-                  unsigned{t.month}, unsigned{t.day}, unsigned{t.hour}, unsigned{t.minute});
+    if (withDate) {
+      std::snprintf(buffer, sizeof buffer, "%04u-%02u-%02u %02u:%02u", unsigned{t.year},
+                    unsigned{t.month}, unsigned{t.day}, unsigned{t.hour}, unsigned{t.minute});
+    } else {
+      std::snprintf(buffer, sizeof buffer, "%02u:%02u", unsigned{t.hour}, unsigned{t.minute});
+    }
     text = Widen(buffer);
     if (!zoneName.empty()) text += u" " + std::u16string(zoneName.begin(), zoneName.end());
   }
@@ -36,8 +42,22 @@ std::u16string CaptionText(const std::optional<SYSTEMTIME>& shownLocalTime, int3
   return text;
 }
 
+Rect CaptionBand(const Surface& surface, std::u16string_view text, const Rect& chart) {
+  if (text.empty()) return {};
+  const TextSize size = surface.MeasureText(text);
+  return {chart.left, chart.top,
+          std::min(chart.right, chart.left + size.width + 2 * CAPTION_MARGIN),
+          std::min(chart.bottom, chart.top + size.height + 2 * CAPTION_MARGIN)};
+}
+
 void DrawCaptionOverlay(Surface& surface, std::u16string_view text, const Rect& chart) {
   if (text.empty()) return;
+  const Rect band = CaptionBand(surface, text, chart);
+  const Point corners[4] = {{band.left, band.top},
+                            {band.right, band.top},
+                            {band.right, band.bottom},
+                            {band.left, band.bottom}};
+  surface.FillArea("caption", corners, 4, CAPTION_BAND_COLOR);
   surface.SetTextColor(CAPTION_COLOR);
   surface.SetTransparentBackground();
   surface.DrawText(

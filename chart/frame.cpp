@@ -4,6 +4,7 @@
 
 #include <climits>
 #include <cmath>
+#include <limits>
 #include <utility>
 #include <vector>
 
@@ -29,6 +30,7 @@ constexpr Color BOUNDARY_COLOR = MakeColor(0x40, 0x60, 0x60);
 constexpr Color DEEP_SKY_COLOR = MakeColor(0x50, 0x68, 0x88);
 // Greek letters join the star names at 11.25 degrees and narrower.
 constexpr double BAYER_FIELD = PI / 16.0 + 1e-9;
+constexpr int32_t ALWAYS_NAMED = 150;  // hundredths of a magnitude
 constexpr Color DEEP_SKY_NAME_COLOR = MakeColor(0x70, 0x88, 0xA8);
 constexpr Color ECLIPTIC_COLOR = MakeColor(0x70, 0x60, 0x30);
 constexpr Color GROUND_COLOR = MakeColor(0x2C, 0x24, 0x18);
@@ -54,14 +56,10 @@ double SunAltitudeOf(const Projection& projection, const Moment& moment) {
 // The light of the sky at the moment: the night's when the layer is off or there is no Sun.
 SkyLight SkyLightOf(const LayerSet& layers, const Projection& projection, const Moment& moment) {
   if (!layers.showDaylight) return {};
-  if (!moment.GetBodies()[static_cast<int>(Body::SUN)].available) return {};
-  return SkyLightAt(SunAltitudeOf(projection, moment));
-}
-
-void FillSky(Surface& surface, const Rect& r, Color color) {
-  const Point corners[4] = {
-      {r.left, r.top}, {r.right, r.top}, {r.right, r.bottom}, {r.left, r.bottom}};
-  surface.FillArea("sky", corners, 4, color);
+  const BodyPlace& sun = moment.GetBodies()[static_cast<int>(Body::SUN)];
+  if (!sun.available) return {};
+  return SkyLightToward(
+      projection.SkyToHorizontal(moment.GetSky(), sun.rightAscension, sun.declination));
 }
 
 }  // namespace
@@ -73,7 +71,7 @@ void Chart::DrawFrame(Surface& drawSurface, Surface& progressSurface, const Mome
   progress.Show(done, progressSurface);
   drawSurface.FillRect(projection.GetViewRect(), StockBrush::Black);
   const SkyLight light = SkyLightOf(layers, projection, moment);
-  if (!light.dark) FillSky(drawSurface, projection.GetViewRect(), light.background);
+  if (!light.dark) DrawSkyGlow(projection, drawSurface, light);
   // The daylight sky hides the Milky Way.
   if (layers.showMilkyWay && light.dark) {
     DrawMilkyWay(projection, layers, milkyWayLayer, drawSurface, sky);
@@ -128,7 +126,11 @@ void Chart::DrawFrame(Surface& drawSurface, Surface& progressSurface, const Mome
                     LABEL_COLOR, names);
   }
   if (layers.showSolarSystem) {
-    const BodyFilter filter{light.faintestMagnitude, layers.showGround};
+    // A body fainter than the stars around it is named only where its field is narrow.
+    const double namedMagnitude = projection.GetFieldOfView() <= BAYER_FIELD
+                                      ? std::numeric_limits<double>::infinity()
+                                      : StarLayerLimit(layers, projection.GetFieldOfView()) / 100.0;
+    const BodyFilter filter{light.faintestMagnitude, layers.showGround, namedMagnitude};
     DrawSolarSystem(projection, layers, drawSurface, moment.GetBodies(), sky, LABEL_COLOR, filter,
                     names);
   }
@@ -144,8 +146,10 @@ void Chart::DrawFrame(Surface& drawSurface, Surface& progressSurface, const Mome
   }
   if (layers.showStarNames || layers.showConstellationNames) skyLabelNames.Load(layers);
   if (layers.showStarNames) {
-    const int32_t limit =
-        std::min(skyFaintest, StarNameLimit(projection.GetFieldOfView(), layers.starLimitOffset));
+    // The stars brighter than 1.5 are offered at every zoom.
+    const int32_t limit = std::min(
+        skyFaintest,
+        std::max(ALWAYS_NAMED, StarNameLimit(projection.GetFieldOfView(), layers.starLimitOffset)));
     AddStarNames(projection, skyLabelNames, sky, limit, layers.showGround, STAR_NAME_COLOR, names);
     if (projection.GetFieldOfView() <= BAYER_FIELD) {
       bayerLetters.Load(layers.namesPath);
@@ -162,8 +166,11 @@ void Chart::DrawFrame(Surface& drawSurface, Surface& progressSurface, const Mome
     names.push_back(std::move(name));
   }
   const Rect& chart = projection.GetViewRect();
-  DrawPlacedLabels(drawSurface, names,
-                   PlaceLabels(names, labelKeepOut, drawSurface, chart, &frameNames), chart);
+  const std::vector<PlacedLabel> placed =
+      PlaceLabels(names, labelKeepOut, drawSurface, chart, &frameNames);
+  FitNamesToSky(names, placed, projection, light);
+  frameNames.light = light;
+  DrawPlacedLabels(drawSurface, names, placed, chart);
 }
 
 }  // namespace halvane

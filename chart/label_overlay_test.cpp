@@ -5,6 +5,7 @@
 #include <gtest/gtest.h>
 
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "platform/recording_surface.h"
@@ -24,16 +25,23 @@ TEST(LabelOverlay, WritesTheNameUpToItsTerminatorBesideItsPixelOnceAndClearOfThe
   DrawLabelOverlay(surface, PickedLabel{100, 120, u"Vega"}, chart);
   DrawLabelOverlay(surface, full, chart);
   const std::string xs(LABEL_NAME_UNITS, 'x');
-  const std::vector<std::string> expected = {
-      "transparent",
-      "textcolor 7FFF7F",
-      "text 105 114 400 294 256 \"Vega\"",
-      "label 105 114 129 126 \"Vega\"",
-      "transparent",
-      "textcolor 7FFF7F",
-      "text 105 114 400 294 256 \"" + xs + "\"",
-      "label 105 114 345 126 \"" + xs + "\"",
+  // Each over its halo: the text four times a pixel aside in black, then in its colour.
+  const auto outlined = [](int32_t left, int32_t top, const std::string& text) {
+    std::vector<std::string> lines = {"transparent", "textcolor 000000"};
+    for (const auto& [dx, dy] : {std::pair{-1, 0}, {1, 0}, {0, -1}, {0, 1}}) {
+      lines.push_back("text " + std::to_string(left + dx) + ' ' + std::to_string(top + dy) + ' ' +
+                      std::to_string(400 + dx) + ' ' + std::to_string(294 + dy) + " 256 \"" + text +
+                      '"');
+    }
+    lines.push_back("textcolor 7FFF7F");
+    lines.push_back("text " + std::to_string(left) + ' ' + std::to_string(top) + " 400 294 256 \"" +
+                    text + '"');
+    return lines;
   };
+  std::vector<std::string> expected = outlined(105, 114, "Vega");
+  expected.push_back("label 105 114 129 126 \"Vega\"");
+  for (const std::string& line : outlined(105, 114, xs)) expected.push_back(line);
+  expected.push_back("label 105 114 345 126 \"" + xs + "\"");
   EXPECT_EQ(surface.Lines(), expected);
 
   // The frame wrote Sirius: a tap on it writes over that name, not a second one; another

@@ -180,16 +180,32 @@ std::vector<LabelCandidate> PinnedNames(const PickedLabel& label, Color color) {
            std::u16string(name), LabelRank::Pinned, 0.0, color, false}};
 }
 
+void FitNamesToSky(std::span<LabelCandidate> candidates, std::span<const PlacedLabel> placed,
+                   const Projection& projection, const SkyLight& light) {
+  for (const PlacedLabel& label : placed) {
+    LabelCandidate& c = candidates[label.candidate];
+    if (light.dark) {
+      c.halo = light.background;
+      continue;
+    }
+    double azimuth = 0.0;
+    double altitude = 0.0;
+    projection.ScreenToHorizontal((label.box.left + label.box.right) / 2,
+                                  (label.box.top + label.box.bottom) / 2, azimuth, altitude);
+    c.halo = SkyColorToward(light, DirectionOf(azimuth, altitude));
+    c.color = ReadableOn(c.color, c.halo);
+  }
+}
+
 void DrawPlacedLabels(Surface& surface, std::span<const LabelCandidate> candidates,
                       std::span<const PlacedLabel> placed, const Rect& chart) {
   for (const PlacedLabel& label : placed) {
     const LabelCandidate& c = candidates[label.candidate];
     const Rect& box = label.box;
-    surface.SetTextColor(c.color);
-    surface.DrawText(
+    surface.DrawOutlinedText(
         c.text,
         Rect{box.left, box.top, std::max(box.left, chart.right), std::max(box.top, chart.bottom)},
-        TEXT_LEFT | TEXT_NOCLIP);
+        TEXT_LEFT | TEXT_NOCLIP, c.color, c.halo);
     std::string note = "label " + std::to_string(box.left) + ' ' + std::to_string(box.top) + ' ' +
                        std::to_string(box.right) + ' ' + std::to_string(box.bottom) + " \"";
     for (const char ch : ToUtf8(c.text)) {

@@ -10,6 +10,8 @@
 #include "catalog/identify_object.h"
 #include "platform/surface.h"
 #include "view/label_candidate.h"
+#include "view/projection.h"
+#include "view/sky_light.h"
 
 namespace halvane {
 
@@ -23,6 +25,7 @@ struct FrameNames {
   std::vector<Rect> taken;              // keep-out boxes and placed names
   std::vector<LabelCandidate> written;  // the names placed, each
   std::vector<Rect> boxes;              // at this box
+  SkyLight light;                       // the sky behind them
 };
 
 // Where each name of candidates goes on chart, measured on surface, avoiding keepOut boxes.
@@ -41,8 +44,12 @@ std::vector<PlacedLabel> PlaceOverFrame(const LabelCandidate& candidate, const F
 // The tapped or found object's name as the most important candidate; none for an empty label.
 std::vector<LabelCandidate> PinnedNames(const PickedLabel& label, Color color);
 
-// Writes each placed name in its colour (the background left as the surface has it), followed
-// by its trace note
+// Gives each placed name the sky behind its box as its halo and, on a lit sky, a colour that
+// reads against it; at night the halo is the black of the chart.
+void FitNamesToSky(std::span<LabelCandidate> candidates, std::span<const PlacedLabel> placed,
+                   const Projection& projection, const SkyLight& light);
+
+// Writes each placed name in its colour over its halo, followed by its trace note
 // `label X0 Y0 X1 Y1 "TEXT"`.
 void DrawPlacedLabels(Surface& surface, std::span<const LabelCandidate> candidates,
                       std::span<const PlacedLabel> placed, const Rect& chart);

@@ -82,8 +82,8 @@ TEST(ViewLayers, DaylightGroundAndNamesFollowTheSkyAndTheFiveOffLeaveNoTrace) {
   const Frame noon = Draw(11, 50, VIEW_SOUTH, allOn);
   const Frame dusk = Draw(16, 40, VIEW_SOUTH, allOn);
   const Frame night = Draw(21, 0, VIEW_SOUTH, allOn);
-  EXPECT_EQ(CountStarting(noon.lines, "sky 487CC4 "), 1) << "full day blue";
-  EXPECT_EQ(CountStarting(dusk.lines, "sky "), 1);
+  EXPECT_GT(CountStarting(noon.lines, "sky 487CC4 "), 1) << "full day blue";
+  EXPECT_GT(CountStarting(dusk.lines, "sky "), 1) << "brighter toward the Sun";
   EXPECT_EQ(CountStarting(night.lines, "sky "), 0) << "black at night";
   for (const Frame* frame : {&noon, &dusk, &night}) {
     EXPECT_EQ(CountStarting(frame->lines, "ground "), 1);

@@ -195,7 +195,7 @@ void ImageSurface::DrawText(std::u16string_view text, const Rect& rect, uint32_t
   ClearUpperVectorState();
 }
 
-bool ImageSurface::Stamp(std::u16string_view text, const Rect& rect) {
+bool ImageSurface::Stamp(std::u16string_view text, const Rect& rect, const uint32_t* outline) {
   const double left = static_cast<double>(rect.left) * scale;
   const double top = static_cast<double>(rect.top) * scale;
   // Glyphs on a fraction of a device pixel round otherwise than in the probe.
@@ -204,16 +204,35 @@ bool ImageSurface::Stamp(std::u16string_view text, const Rect& rect) {
   if (!stamp.usable) return false;
   const auto x = static_cast<int64_t>(left);
   const auto y = static_cast<int64_t>(top);
-  for (const TextStamp::Run& run : stamp.runs) {
-    const int64_t row = y + run.y;
-    if (row < 0 || row >= image.height()) continue;
-    const int64_t x0 = std::max<int64_t>(x + run.x0, 0);
-    const int64_t x1 = std::min<int64_t>(x + run.x1, image.width());
-    if (x0 >= x1) continue;
+  const auto setRun = [&](int64_t row, int64_t from, int64_t to, uint32_t pixel) {
+    if (row < 0 || row >= image.height()) return;
+    const int64_t x0 = std::max<int64_t>(from, 0);
+    const int64_t x1 = std::min<int64_t>(to, image.width());
+    if (x0 >= x1) return;
     uint32_t* pixels = reinterpret_cast<uint32_t*>(image.scanLine(static_cast<int>(row)));
-    std::fill(pixels + x0, pixels + x1, textPixel);
+    std::fill(pixels + x0, pixels + x1, pixel);
+  };
+  if (outline != nullptr) {
+    for (const TextStamp::Run& run : stamp.runs) {
+      for (int64_t row = y + run.y - 1; row <= y + run.y + 1; ++row) {
+        setRun(row, x + run.x0 - 1, x + run.x1 + 1, *outline);
+      }
+    }
   }
+  for (const TextStamp::Run& run : stamp.runs) setRun(y + run.y, x + run.x0, x + run.x1, textPixel);
   return true;
+}
+
+void ImageSurface::DrawOutlinedText(std::u16string_view text, const Rect& rect, uint32_t flags,
+                                    Color color, Color outline) {
+  SetTextColor(color);
+  const uint32_t outlinePixel = ToPixel(outline);
+  if (FontsAvailable() && !image.isNull() && !text.empty() && transparentText &&
+      (flags & TEXT_CENTER) == 0 && (flags & TEXT_NOCLIP) != 0 &&
+      Stamp(text, rect, &outlinePixel)) {
+    return;
+  }
+  Surface::DrawOutlinedText(text, rect, flags, color, outline);
 }
 
 void ImageSurface::FillArea(std::string_view, const Point* points, int32_t count, Color color) {

@@ -53,6 +53,8 @@ class ImageSurface : public Surface {
   void SetTransparentBackground() override;
   void Polyline(const Point* points, int32_t count) override;
   void DrawText(std::u16string_view text, const Rect& rect, uint32_t flags) override;
+  void DrawOutlinedText(std::u16string_view text, const Rect& rect, uint32_t flags, Color color,
+                        Color outline) override;
   void Blit(int32_t x, int32_t y, int32_t width, int32_t height, const Bitmap& source,
             int32_t sourceX, int32_t sourceY, RasterOp op) override;
   void FillArea(std::string_view kind, const Point* points, int32_t count, Color color) override;
@@ -65,7 +67,8 @@ class ImageSurface : public Surface {
   // Draws from (x0, y0) up to but not including (x1, y1), in device pixels.
   void Line(int64_t x0, int64_t y0, int64_t x1, int64_t y1);
   // Writes text from its stamp (left-aligned, unclipped, transparent); false when it has none.
-  bool Stamp(std::u16string_view text, const Rect& rect);
+  // outline: the pixel of a ring around the glyphs, set first; null for none.
+  bool Stamp(std::u16string_view text, const Rect& rect, const uint32_t* outline = nullptr);
   // A caller's coordinate in device pixels.
   int64_t Device(int64_t v) const;
   // The block copy in device pixels, each source pixel enlarged by the given factor.

@@ -80,6 +80,10 @@ class Surface {
   // TEXT_CENTER | TEXT_VCENTER, from the top-left corner otherwise; TEXT_NOCLIP lets it
   // run beyond the rectangle.
   virtual void DrawText(std::u16string_view text, const Rect& rect, uint32_t flags) = 0;
+  // DrawText in color over a ring one pixel wide of outline around its glyphs, so that lines
+  // crossing the text and a bright sky behind it do not hide it; the text colour stays color.
+  virtual void DrawOutlinedText(std::u16string_view text, const Rect& rect, uint32_t flags,
+                                Color color, Color outline);
   // Copies the width x height block at (sourceX, sourceY) of source to (x, y), either
   // replacing the pixels or OR-ing them in. Parts outside either side are skipped.
   virtual void Blit(int32_t x, int32_t y, int32_t width, int32_t height, const Bitmap& source,

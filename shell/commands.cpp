@@ -168,7 +168,8 @@ void MainWindow::OnCommand(uint16_t, uint16_t command, intptr_t) {
     case COMMAND_SATELLITES: return Perform(ChartAction::ToggleSatellites);
     case COMMAND_NAVIGATION_BOX:
       navBoxShown = !navBoxShown;
-      RequestRepaint();
+      // The names take back the box's room, or leave it.
+      RequestRender();
       return;
     case COMMAND_FIND: return Find();
     case COMMAND_NIGHT_VISION: return ToggleNightVision();

@@ -17,6 +17,7 @@
 #include "astro/satellite_passes.h"
 #include "catalog/city_catalog.h"
 #include "catalog/sky_names.h"
+#include "catalog/sky_target.h"
 #include "chart/chart.h"
 #include "platform/clock.h"
 #include "platform/menu_bar.h"
@@ -228,6 +229,7 @@ class MainWindow : public Window {
   std::unique_ptr<Observer> observer;
   std::unique_ptr<Chart> chart;
   bool navBoxShown = false;
+  Rect frameCaptionBand;  // the caption's room when the last frame's names were placed
   bool handMode = false;
   std::unique_ptr<OffscreenBuffer> backBuffer;
   std::unique_ptr<Bitmap> navBoxBitmap;
@@ -261,6 +263,12 @@ class MainWindow : public Window {
   std::unique_ptr<std::vector<StarRecord>> starList;
   // The object of the information panel: the last one a tap or Find named.
   std::u16string infoName;
+  // Where the object of the open panel stands: found again when the name or the time changes.
+  std::u16string markedName;
+  double markedJulianDay = 0.0;
+  std::optional<SkyTarget> markedTarget;
+  // The client pixel of the object whose panel is open, when it is on the chart.
+  std::optional<Point> MarkedObjectPixel();
   // The press named an object (its label is in label).
   bool pressNamed = false;
   // The label the next new frame shows: a tapped object moved out from under the panel.

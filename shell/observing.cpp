@@ -136,14 +136,18 @@ void MainWindow::ChangeStarLimit(int32_t steps) {
 std::u16string MainWindow::CaptionText() {
   std::optional<SYSTEMTIME> shown;
   std::string zoneName;
-  if (config.useSystemTime == 0) {
-    const std::string& zone = GetPlaceZone();
-    SYSTEMTIME local = config.observationTime;
-    if (UniversalToZone(zone, local)) shown = local;
-    // The device's own zone stays unnamed, as before places had zones.
-    if (shown && !zone.empty()) zoneName = ZoneAbbreviation(zone, config.observationTime);
-  }
-  const std::u16string caption = halvane::CaptionText(shown, extension.starLimitOffset, zoneName);
+  const std::string& zone = GetPlaceZone();
+  SYSTEMTIME local = config.observationTime;
+  if (UniversalToZone(zone, local)) shown = local;
+  // The device's own zone stays unnamed, as before places had zones.
+  if (shown && !zone.empty()) zoneName = ZoneAbbreviation(zone, config.observationTime);
+  SYSTEMTIME today = clock->UniversalNow();
+  // A time of the user's own is always dated; the clock's only when the day is not today.
+  const bool withDate = config.useSystemTime == 0 || !UniversalToZone(zone, today) || !shown ||
+                        today.year != local.year || today.month != local.month ||
+                        today.day != local.day;
+  const std::u16string caption =
+      halvane::CaptionText(shown, withDate, extension.starLimitOffset, zoneName);
   const std::u16string& note = locationMessage.empty() ? placeNote : locationMessage;
   if (note.empty()) return caption;
   return caption.empty() ? note : note + u"  " + caption;

@@ -5,6 +5,7 @@
 
 #include <algorithm>
 #include <utility>
+#include <vector>
 
 #include "chart/caption_overlay.h"
 #include "chart/label_overlay.h"
@@ -53,10 +54,21 @@ void MainWindow::OnDraw(Surface& screen) {
     needsRender = true;
   }
 
+  const std::u16string caption = CaptionText();
+  const Rect captionBand = CaptionBand(screen, caption, client);
+  if (needsRender || captionBand != frameCaptionBand) {
+    // Names keep clear of the caption and of the navigation box while it is shown.
+    std::vector<Rect> keepOut;
+    if (captionBand.right > captionBand.left) keepOut.push_back(captionBand);
+    if (navBoxShown) {
+      keepOut.push_back(Rect{navBoxX, navBoxY, navBoxX + navBox.width, navBoxY + navBox.height});
+    }
+    chart->SetLabelKeepOut(std::move(keepOut));
+    frameCaptionBand = captionBand;
+    needsRender = true;
+  }
+
   if (needsRender) {
-    // Names keep clear of the navigation box wherever it stands.
-    chart->SetLabelKeepOut(
-        {Rect{navBoxX, navBoxY, navBoxX + navBox.width, navBoxY + navBox.height}});
     chart->DrawFrame(backBuffer->GetSurface(), screen, moment);
     FollowSatellites();
     ++framesDrawn;
@@ -75,8 +87,11 @@ void MainWindow::OnDraw(Surface& screen) {
 
   screen.Blit(0, 0, width, height, backBuffer->GetBitmap(), 0, 0, RasterOp::Copy);
 
-  DrawLabelOverlay(screen, label, client, chart->GetFrameNames());
-  DrawCaptionOverlay(screen, CaptionText(), client);
+  if (const std::optional<Point> marked = MarkedObjectPixel()) {
+    DrawReticle(screen, marked->x, marked->y, client);
+  }
+  DrawLabelOverlay(screen, label, client, chart->GetFrameNames(), &chart->GetProjection());
+  DrawCaptionOverlay(screen, caption, client);
   if (!navBoxShown) return;
   const BitmapId picture = NavigationBoxPicture(navBox, extension.nightVision);
   if (picture != navBoxPicture || navBoxBitmap == nullptr) {

@@ -74,7 +74,7 @@ TEST(SolarSystemChart, EachBodyLiesWhereTheChartAimsWithItsNameAndAnswersATap) {
     // Its name, in the label colour, beside it.
     int named = 0;
     for (const std::string& line : frame.trace.Lines()) {
-      const bool text = line.rfind("text ", 0) == 0;  // not its trace note
+      const bool text = line.rfind("label ", 0) == 0;  // the note of its placed name
       named += text && line.find("\"" + name + "\"") != std::string::npos ? 1 : 0;
     }
     EXPECT_EQ(named, 1) << name;

@@ -16,6 +16,8 @@
 //                  another copy in the scope prints "already-running" and ends with 0
 //   --data FOLDER  keeps Config.dat in FOLDER (which it leaves in place)
 //   --command N    chooses menu command N once the first frame is shown
+//   --grab FILE    with --hold: writes what the chart area shows to FILE (PNG) once the first
+//                  frame (and the command) is on screen
 //   --qt-only      prints "first-frame" as soon as the window system is up, and ends: the
 //                  part of start-up that is Qt's and the loader's, for the benchmark table
 // Otherwise it works in a temporary folder holding links to the catalogs beside it, so the
@@ -155,7 +157,12 @@ int main(int argc, char** argv) {
   std::string dataFolder;
   int command = 0;
   bool qtOnly = false;
+  std::string grabFile;
   for (int i = 1; i < argc; ++i) {
+    if (std::strcmp(argv[i], "--grab") == 0 && i + 1 < argc) {
+      grabFile = argv[++i];
+      continue;
+    }
     if (std::strcmp(argv[i], "--qt-only") == 0) {
       qtOnly = true;
       continue;
@@ -249,6 +256,12 @@ int main(int argc, char** argv) {
   }
   if (windowReport || holdSeconds > 0) {
     if (windowReport) ReportWindow(*window);
+    if (!grabFile.empty()) {
+      QCoreApplication::processEvents();
+      if (!halvane::ChartWidget(window->hwnd)->grab().save(QString::fromStdString(grabFile))) {
+        std::fprintf(stderr, "halvane-shell-probe: cannot write %s\n", grabFile.c_str());
+      }
+    }
     std::fflush(stdout);
     int code = 0;
     if (holdSeconds > 0) {

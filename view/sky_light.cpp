@@ -7,6 +7,7 @@
 
 #include "astro/angles.h"
 #include "astro/sky_brightness.h"
+#include "view/projection.h"
 
 namespace halvane {
 
@@ -18,14 +19,19 @@ struct Stop {
   double logBrightness;  // log10 nanolamberts
   uint8_t red, green, blue;
 };
-// From the darkest twilight that still tints the sky to the blue of full day.
-constexpr std::array<Stop, 5> STOPS = {{
+// From the darkest twilight that still tints the sky to the blue of full day, and paler in the
+// glow around the Sun.
+constexpr std::array<Stop, 7> STOPS = {{
     {2.3, 0, 0, 0},
     {3.5, 8, 12, 36},
     {5.5, 28, 48, 104},
     {7.5, 56, 96, 164},
     {8.8, 72, 124, 196},
+    {9.2, 72, 124, 196},
+    {10.2, 132, 168, 220},
 }};
+// Pixels of a block of one colour: about 300 blocks on a phone's chart.
+constexpr int32_t BLOCK = 16;
 
 Color ColorOf(double logBrightness) {
   if (logBrightness <= STOPS.front().logBrightness) return 0;
@@ -43,7 +49,42 @@ Color ColorOf(double logBrightness) {
   return MakeColor(last.red, last.green, last.blue);
 }
 
+// WCAG 2: the sRGB channel made linear, then the luminance and the ratio of two.
+double Linear(uint8_t channel) {
+  const double c = channel / 255.0;
+  return c <= 0.04045 ? c / 12.92 : std::pow((c + 0.055) / 1.055, 2.4);
+}
+
+double Luminance(Color c) {
+  return 0.2126 * Linear(RedOf(c)) + 0.7152 * Linear(GreenOf(c)) + 0.0722 * Linear(BlueOf(c));
+}
+
+double Contrast(Color a, Color b) {
+  const double la = Luminance(a);
+  const double lb = Luminance(b);
+  return (std::max(la, lb) + 0.05) / (std::min(la, lb) + 0.05);
+}
+
 }  // namespace
+
+Color ReadableOn(Color text, Color background) {
+  constexpr double ENOUGH = 4.5;
+  constexpr int32_t STEPS = 16;
+  if (Contrast(text, background) >= ENOUGH) return text;
+  const Color white = MakeColor(255, 255, 255);
+  const Color black = MakeColor(0, 0, 0);
+  const Color toward = Contrast(white, background) >= Contrast(black, background) ? white : black;
+  Color mixed = toward;
+  for (int32_t i = 1; i <= STEPS; ++i) {
+    const auto mix = [i](uint8_t from, uint8_t to) {
+      return static_cast<uint8_t>(from + (to - from) * i / STEPS);
+    };
+    mixed = MakeColor(mix(RedOf(text), RedOf(toward)), mix(GreenOf(text), GreenOf(toward)),
+                      mix(BlueOf(text), BlueOf(toward)));
+    if (Contrast(mixed, background) >= ENOUGH) break;
+  }
+  return mixed;
+}
 
 SkyLight SkyLightAt(double sunAltitude) {
   const double degrees = sunAltitude * RAD_TO_DEG;
@@ -53,7 +94,46 @@ SkyLight SkyLightAt(double sunAltitude) {
   light.background = ColorOf(std::log10(brightness));
   light.dark = false;
   light.faintestMagnitude = NakedEyeLimit(brightness);
+  light.logZenith = std::log10(brightness);
   return light;
+}
+
+SkyLight SkyLightToward(const Direction& sun) {
+  SkyLight light = SkyLightAt(std::asin(std::clamp(sun.z, -1.0, 1.0)));
+  light.sun = sun;
+  return light;
+}
+
+Color SkyColorToward(const SkyLight& light, const Direction& element) {
+  if (light.dark) return light.background;
+  return ColorOf(light.logZenith + std::log10(RelativeSkyLuminance(element, light.sun)));
+}
+
+void DrawSkyGlow(const Projection& projection, Surface& surface, const SkyLight& light) {
+  const Rect& r = projection.GetViewRect();
+  const auto fill = [&](int32_t left, int32_t top, int32_t right, int32_t bottom, Color color) {
+    const Point corners[4] = {{left, top}, {right, top}, {right, bottom}, {left, bottom}};
+    surface.FillArea("sky", corners, 4, color);
+  };
+  for (int32_t top = r.top; top < r.bottom; top += BLOCK) {
+    const int32_t bottom = std::min(top + BLOCK, r.bottom);
+    // A run of blocks of one colour is one fill.
+    int32_t runLeft = r.left;
+    Color runColor = 0;
+    for (int32_t left = r.left; left < r.right; left += BLOCK) {
+      double azimuth = 0.0;
+      double altitude = 0.0;
+      projection.ScreenToHorizontal(std::min(left + BLOCK / 2, r.right - 1), (top + bottom) / 2,
+                                    azimuth, altitude);
+      const Color color = SkyColorToward(light, DirectionOf(azimuth, altitude));
+      if (left == r.left) runColor = color;
+      if (color == runColor) continue;
+      fill(runLeft, top, left, bottom, runColor);
+      runLeft = left;
+      runColor = color;
+    }
+    fill(runLeft, top, r.right, bottom, runColor);
+  }
 }
 
 }  // namespace halvane

@@ -1,21 +1,38 @@
-// The daylight layer's sky: the background colour and the faintest object seen, from the
-// Sun's altitude at the observer.
+// The daylight layer's sky: the colour toward each direction and the faintest object seen,
+// from the Sun's place at the observer.
 #pragma once
 
 #include <cstdint>
 
+#include "astro/direction.h"
 #include "platform/surface.h"
 
 namespace halvane {
 
+class Projection;
+
 struct SkyLight {
-  Color background = 0;             // black once the Sun is 18 degrees down
+  Color background = 0;             // the zenith's: black once the Sun is 18 degrees down
   bool dark = true;                 // the night sky: black, and every star shown
   double faintestMagnitude = 99.0;  // fainter objects are lost in the sky
+  double logZenith = 0.0;           // log10 of the zenith's brightness, nanolamberts
+  Direction sun{0.0, 0.0, -1.0};    // horizontal
 };
 
 // The sky for the Sun's altitude in radians: day blue while the Sun is up, deepening through
 // twilight to black; the limit from the zenith's brightness.
 SkyLight SkyLightAt(double sunAltitude);
+// The same for the Sun toward sun (horizontal unit vector), which also gives the glow's way.
+SkyLight SkyLightToward(const Direction& sun);
+
+// The colour of the sky toward element (horizontal): brighter toward the Sun and the horizon.
+Color SkyColorToward(const SkyLight& light, const Direction& element);
+
+// text, or the nearest mix of it with white or black (whichever reads better on background)
+// whose contrast against background is at least 4.5 to 1 (WCAG 2 relative luminance).
+Color ReadableOn(Color text, Color background);
+
+// Fills the chart with the sky of light, in blocks of a few pixels each of its own colour.
+void DrawSkyGlow(const Projection& projection, Surface& surface, const SkyLight& light);
 
 }  // namespace halvane

@@ -219,6 +219,7 @@ void DrawSolarSystem(const Projection& projection, const LayerSet& layers, Surfa
     }
     // The ground hides the rest of the disc; a body half set keeps no name.
     if (filter.aboveHorizonOnly && !AboveHorizon(projection, place, sky)) continue;
+    if (!alwaysSeen && place.magnitude > filter.namedMagnitude) continue;
     const std::string name = BodyName(body);
     names.push_back({cx, cy, radius, std::u16string(name.begin(), name.end()), LabelRank::Body,
                      place.magnitude, labelColor, false});

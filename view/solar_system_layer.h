@@ -21,6 +21,8 @@ struct BodyFilter {
   double faintestMagnitude = std::numeric_limits<double>::infinity();
   // Below the horizon the ground hides a body: its name is not asked for.
   bool aboveHorizonOnly = false;
+  // Bodies fainter than this are drawn without a name (Pluto at wide fields).
+  double namedMagnitude = std::numeric_limits<double>::infinity();
 };
 
 // Every available body of places where sky puts it, through the observer and the

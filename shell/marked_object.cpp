@@ -1,0 +1,30 @@
+// The reticle's object: the one whose information panel is open, followed through time steps
+// and pans.
+#include "platform/info_panel.h"
+#include "shell/main_window.h"
+
+#include "astro/angles.h"
+#include "catalog/utf8_text.h"
+
+namespace halvane {
+
+std::optional<Point> MainWindow::MarkedObjectPixel() {
+  if (infoName.empty() || !IsInfoPanelShown(hwnd)) return std::nullopt;
+  if (infoName != markedName || moment.GetJulianDayUt() != markedJulianDay) {
+    markedName = infoName;
+    markedJulianDay = moment.GetJulianDayUt();
+    markedTarget = FindSkyTarget(GetSkyNames(), Utf16ToUtf8(infoName), moment);
+  }
+  if (!markedTarget) return std::nullopt;
+  const Projection& projection = chart->GetProjection();
+  const Direction at =
+      projection.SkyToHorizontal(moment.GetSky(), markedTarget->rightAscensionHours * HOURS_TO_RAD,
+                                 markedTarget->declinationDegrees * DEG_TO_RAD);
+  double azimuth = 0.0;
+  double altitude = 0.0;
+  projection.GetViewDirection(azimuth, altitude);
+  if (Dot(at, DirectionOf(azimuth, altitude)) <= 0.0) return std::nullopt;  // behind the view
+  return projection.HorizontalToScreen(at);
+}
+
+}  // namespace halvane
