@@ -159,8 +159,7 @@ TEST(MinorBodyNames, FindTurnsToCometsAndAsteroidsByTheirNames) {
   ASSERT_EQ(bodies->size(), 4u);
   const Moment moment(SYSTEMTIME{2020, 6, 3, 17, 0, 0, 0, 0}, 0.0, 51.5, false, bodies);
   const SkyNames names = LoadSkyNames(test_support::SourcePath("data/Labels.dat"),
-                                      test_support::SourcePath("data/Names.dat"), "",
-                                      bodies.get());
+                                      test_support::SourcePath("data/Names.dat"), "", bodies.get());
   const struct {
     const char* query;
     const char* found;

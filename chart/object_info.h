@@ -20,13 +20,13 @@ struct ObjectInfo {
   std::string name;  // UTF-8, as Find shows it
   std::string kind;  // "star", "planet", "the Moon", "spiral galaxy", "open cluster", ...
   std::optional<double> magnitude;
-  std::optional<double> colorIndex;     // B-V, stars
-  std::optional<double> diameter;       // arcseconds, bodies
-  std::optional<double> distanceAu;     // bodies
-  std::optional<double> illuminated;    // 0..1, the Moon, Mercury and Venus
-  std::string phase;                    // "waxing crescent", ... where illuminated is
-  std::optional<double> elongation;     // degrees from the Sun, planets and the Moon
-  bool isMoon = false;                  // its distance goes in km
+  std::optional<double> colorIndex;   // B-V, stars
+  std::optional<double> diameter;     // arcseconds, bodies
+  std::optional<double> distanceAu;   // bodies
+  std::optional<double> illuminated;  // 0..1, the Moon, Mercury and Venus
+  std::string phase;                  // "waxing crescent", ... where illuminated is
+  std::optional<double> elongation;   // degrees from the Sun, planets and the Moon
+  bool isMoon = false;                // its distance goes in km
   // Comets and asteroids: r and Delta in AU, the phase angle in degrees, the elements' epoch
   // (Julian day) and their age at the moment in days.
   std::optional<double> sunDistanceAu;

@@ -278,8 +278,8 @@ std::vector<TonightEntry> TonightEntries(const Tonight& t, const std::string& pl
   for (const TonightMinorBody& body : t.minorBodies) {
     char magnitude[32];
     std::snprintf(magnitude, sizeof magnitude, ": magnitude %.1f, ", body.magnitude);
-    entries.push_back({body.name + magnitude + BodyNight(body.events, true, t.hasDark, at),
-                       body.name});
+    entries.push_back(
+        {body.name + magnitude + BodyNight(body.events, true, t.hasDark, at), body.name});
   }
   if (!t.hasDark) {
     entries.push_back({"No dark hours for the deep sky tonight", ""});

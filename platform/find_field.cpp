@@ -106,9 +106,8 @@ void ConnectFind(QLineEdit& field, QLabel& notFound, const CompletionSource& com
             : QStringLiteral("Did you mean <a href=\"#\">%1</a>?").arg(meant.toHtmlEscaped()));
     notFound.show();
   };
-  QObject::connect(&notFound, &QLabel::linkActivated, &field, [&field, tryText] {
-    tryText(field.property(MEANT_PROPERTY).toString());
-  });
+  QObject::connect(&notFound, &QLabel::linkActivated, &field,
+                   [&field, tryText] { tryText(field.property(MEANT_PROPERTY).toString()); });
   QObject::connect(&field, &QLineEdit::textEdited, &field,
                    [&field, &notFound, model, completer, complete](const QString& text) {
                      field.setProperty(TRIED_PROPERTY, QVariant());
@@ -188,8 +187,8 @@ QDialog* Strip(WindowHandle owner) {
 
 }  // namespace
 
-void ShowFindField(WindowHandle owner, const CompletionSource& complete,
-                   const FindAcceptor& accept, const FindSuggestion& suggest) {
+void ShowFindField(WindowHandle owner, const CompletionSource& complete, const FindAcceptor& accept,
+                   const FindSuggestion& suggest) {
   if (owner == nullptr) return;
   if (QDialog* open = Strip(owner)) {
     open->findChild<QLineEdit*>(QStringLiteral("findText"))->setFocus();

@@ -30,8 +30,8 @@ using FindSuggestion = std::function<std::u16string(std::u16string_view text)>;
 // accept refuses stays in the field with "Did you mean NAME?" beneath it when suggest offers a
 // name (Enter again, or a tap on it, takes that name), else "not found". Focuses the strip's
 // field when it is open already.
-void ShowFindField(WindowHandle owner, const CompletionSource& complete,
-                   const FindAcceptor& accept, const FindSuggestion& suggest = nullptr);
+void ShowFindField(WindowHandle owner, const CompletionSource& complete, const FindAcceptor& accept,
+                   const FindSuggestion& suggest = nullptr);
 
 // Adds a find field to the bar, shown while the window is on a screen wider than a phone's
 // and has room for it; what it finds, or Escape, gives the keys back to the chart.

@@ -209,10 +209,9 @@ bool RenderChart(const RenderOptions& options, const SYSTEMTIME& now, Surface& s
   Chart view(chart, &observer, LoadBitmap(BitmapId::StarSprites));
   std::optional<SkyTarget> target;
   if (!options.goToName.empty()) {
-    target = FindSkyTarget(
-        LoadSkyNames(folder + "Labels.dat", folder + "Names.dat", folder + "DeepSky.dat",
-                     moment.GetMinorBodyList().get()),
-        options.goToName, moment);
+    target = FindSkyTarget(LoadSkyNames(folder + "Labels.dat", folder + "Names.dat",
+                                        folder + "DeepSky.dat", moment.GetMinorBodyList().get()),
+                           options.goToName, moment);
     if (!target) {
       error = "--goto: no star, object, constellation or planet of that name, got '" +
               PrintableText(options.goToName, ECHOED_VALUE_BYTES) + "'";
