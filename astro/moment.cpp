@@ -3,31 +3,51 @@
 
 #include <cmath>
 #include <limits>
+#include <utility>
 
 #include "astro/delta_t.h"
 #include "astro/sidereal_time.h"
 
 namespace halvane {
 
+namespace {
+
+const SharedMinorBodies& NoMinorBodies() {
+  static const SharedMinorBodies none = std::make_shared<const MinorBodyList>();
+  return none;
+}
+
+}  // namespace
+
 Moment::Moment() : Moment(SkyPlaces(0.0)) {}
 
 Moment::Moment(const SkyPlaces& sky)
     : jdUt(std::numeric_limits<double>::quiet_NaN()),
       jdTt(std::numeric_limits<double>::quiet_NaN()),
-      sky(sky) {}
+      sky(sky),
+      minorBodies(NoMinorBodies()) {}
 
-Moment::Moment(const SYSTEMTIME& time, double longitude, double latitude, bool precise)
+Moment::Moment(const SYSTEMTIME& time, double longitude, double latitude, bool precise,
+               SharedMinorBodies minorBodies)
     : time(time),
       longitude(longitude),
       latitude(latitude),
       jdUt(JulianDayAt(time)),
       jdTt(TerrestrialJulianDay(jdUt)),
       sky(precise ? SkyPlaces::OfDate(jdUt, jdTt, longitude)
-                  : SkyPlaces(SiderealTimeAt(time, longitude))) {}
+                  : SkyPlaces(SiderealTimeAt(time, longitude))),
+      minorBodies(minorBodies ? std::move(minorBodies) : NoMinorBodies()) {}
 
 const SolarSystemPlaces& Moment::GetBodies() const {
   if (!bodies) bodies = ComputeSolarSystem(jdUt, jdTt, longitude, latitude);
   return *bodies;
+}
+
+const std::vector<MinorBodyPlace>& Moment::GetMinorBodies() const {
+  if (!minorPlaces) {
+    minorPlaces = ComputeMinorBodies(*minorBodies, jdUt, jdTt, longitude, latitude);
+  }
+  return *minorPlaces;
 }
 
 bool Moment::Matches(const SYSTEMTIME& other, double otherLongitude, double otherLatitude,

@@ -5,7 +5,9 @@
 #pragma once
 
 #include <optional>
+#include <vector>
 
+#include "astro/minor_body.h"
 #include "astro/sky_places.h"
 #include "astro/solar_system.h"
 #include "astro/system_time.h"
@@ -22,8 +24,10 @@ class Moment {
   Moment(double siderealAngle) : Moment(SkyPlaces(siderealAngle)) {}
   // The instant of a universal-time record at `longitude` (degrees, positive west) and
   // `latitude` (degrees); precise: the apparent places of the date with refraction, else the
-  // catalog's places turned by the mean sidereal time.
-  Moment(const SYSTEMTIME& time, double longitude, double latitude, bool precise);
+  // catalog's places turned by the mean sidereal time. The comets and asteroids are those of
+  // minorBodies (none when null).
+  Moment(const SYSTEMTIME& time, double longitude, double latitude, bool precise,
+         SharedMinorBodies minorBodies = nullptr);
 
   const SYSTEMTIME& GetTime() const { return time; }
   double GetJulianDayUt() const { return jdUt; }
@@ -35,6 +39,10 @@ class Moment {
   // The bodies of this instant and place, computed at the first ask and kept: a frame that only
   // pans asks again for nothing.
   const SolarSystemPlaces& GetBodies() const;
+  // The comets and asteroids the moment was built with (never null), and their places, indexed
+  // alike, computed at the first ask and kept as the bodies' are.
+  const SharedMinorBodies& GetMinorBodyList() const { return minorBodies; }
+  const std::vector<MinorBodyPlace>& GetMinorBodies() const;
 
   // Whether this moment already is the one these inputs would build.
   bool Matches(const SYSTEMTIME& other, double otherLongitude, double otherLatitude,
@@ -48,6 +56,8 @@ class Moment {
   double jdTt;
   SkyPlaces sky{0.0};
   mutable std::optional<SolarSystemPlaces> bodies;
+  SharedMinorBodies minorBodies;
+  mutable std::optional<std::vector<MinorBodyPlace>> minorPlaces;
 };
 
 }  // namespace halvane

@@ -131,6 +131,17 @@ constexpr Planet PLANETS[PLANET_BODIES] = {Planet::MERCURY, Planet::VENUS,  Plan
 
 }  // namespace
 
+std::array<double, 3> ObserverHeliocentricPosition(double jdUt, double jdTt, double longitude,
+                                                   double latitude) {
+  if (!std::isfinite(jdUt) || !std::isfinite(jdTt) || !std::isfinite(longitude) ||
+      !std::isfinite(latitude)) {
+    return {0.0, 0.0, 0.0};
+  }
+  const HeliocentricState earth = PlanetState(Planet::EARTH, jdTt);
+  return Add(ToVector(earth.position),
+             ObserverPosition(jdUt, jdTt, longitude, std::clamp(latitude, -90.0, 90.0)));
+}
+
 SolarSystemPlaces ComputeSolarSystem(double jdUt, double longitude, double latitude) {
   return ComputeSolarSystem(jdUt, TerrestrialJulianDay(jdUt), longitude, latitude);
 }

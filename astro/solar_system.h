@@ -41,4 +41,10 @@ SolarSystemPlaces ComputeSolarSystem(double jdUt, double longitude, double latit
 // The same with the moment's TT (jdTt, TerrestrialJulianDay) already known.
 SolarSystemPlaces ComputeSolarSystem(double jdUt, double jdTt, double longitude, double latitude);
 
+// The observer's heliocentric position (AU, mean equator and equinox of J2000) that the bodies
+// above are seen from: the Earth of the series and the place on the ellipsoid. Zero for a
+// non-finite input.
+std::array<double, 3> ObserverHeliocentricPosition(double jdUt, double jdTt, double longitude,
+                                                   double latitude);
+
 }  // namespace halvane

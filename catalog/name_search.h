@@ -26,7 +26,7 @@ FoldedName FoldName(std::string_view utf8);
 // What an entry names, so that the caller can find it: index is a record of Labels.dat, a
 // row of the go-to table, one of SOLAR_SYSTEM_BODIES, a city of Cities.dat, or an object of
 // Names.dat, as the builder of the index says.
-enum class NameKind : uint8_t { Label, Constellation, Body, City, Object };
+enum class NameKind : uint8_t { Label, Constellation, Body, City, Object, MinorBody };
 
 struct NameEntry {
   std::string name;  // UTF-8, as shown

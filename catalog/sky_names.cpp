@@ -17,7 +17,8 @@ namespace halvane {
 
 namespace {
 
-constexpr uint32_t BODY_WEIGHT = 3u << 24;
+constexpr uint32_t BODY_WEIGHT = 4u << 24;
+constexpr uint32_t MINOR_BODY_WEIGHT = 3u << 24;
 constexpr uint32_t CONSTELLATION_WEIGHT = 2u << 24;
 constexpr uint32_t LABEL_WEIGHT = 1u << 24;
 
@@ -67,9 +68,37 @@ void AddNamesFile(const std::string& namesPath, std::set<std::string>& taken,
   }
 }
 
+// What users ask for first, answered while no elements are loaded.
+constexpr std::string_view BRIGHT_ASTEROIDS[] = {"(1) Ceres", "(2) Pallas", "(3) Juno",
+                                                 "(4) Vesta"};
+
+// Asteroids before comets, so that a number finds its asteroid ("1", Ceres, before "12P");
+// then the brighter first, by an absolute magnitude of -10 to 50 in tenths.
+void AddMinorBodies(const MinorBodyList* bodies, std::set<std::string>& taken,
+                    std::vector<NameEntry>& entries) {
+  if (bodies == nullptr || bodies->empty()) {
+    for (const std::string_view name : BRIGHT_ASTEROIDS) {
+      entries.push_back(
+          {std::string(name), NameKind::MinorBody, NO_MINOR_BODY_ELEMENTS, MINOR_BODY_WEIGHT});
+      taken.insert(FoldName(name).text);
+    }
+    return;
+  }
+  for (uint32_t i = 0; i < bodies->size(); ++i) {
+    const std::string& name = (*bodies)[i].name;
+    const std::string folded = FoldName(name).text;
+    if (folded.empty() || !taken.insert(folded).second) continue;
+    const double h = std::clamp((*bodies)[i].absoluteMagnitude, -10.0, 50.0);
+    const uint32_t kind = (*bodies)[i].kind == MinorBodyKind::Asteroid ? 1000 : 0;
+    entries.push_back({name, NameKind::MinorBody, i,
+                       MINOR_BODY_WEIGHT + kind + static_cast<uint32_t>((50.0 - h) * 10.0)});
+  }
+}
+
 }  // namespace
 
-SkyNames LoadSkyNames(const std::string& labelsPath, const std::string& namesPath) {
+SkyNames LoadSkyNames(const std::string& labelsPath, const std::string& namesPath,
+                      const MinorBodyList* minorBodies) {
   SkyNames names;
   std::vector<NameEntry> entries;
   std::set<std::string> taken;  // folded names given already
@@ -79,6 +108,7 @@ SkyNames LoadSkyNames(const std::string& labelsPath, const std::string& namesPat
     entries.push_back({name, NameKind::Body, i, BODY_WEIGHT});
     taken.insert(FoldName(name).text);
   }
+  AddMinorBodies(minorBodies, taken, entries);
   for (uint32_t row = 0; row < GO_TO_ROW_COUNT; ++row) {
     const std::string name = GO_TO_TABLE[row].name;
     entries.push_back({name, NameKind::Constellation, row, CONSTELLATION_WEIGHT});

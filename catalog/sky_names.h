@@ -7,6 +7,7 @@
 #include <string_view>
 #include <vector>
 
+#include "astro/minor_body.h"
 #include "catalog/catalog_records.h"
 #include "catalog/name_search.h"
 #include "catalog/sky_records.h"
@@ -28,7 +29,10 @@ struct NamedObject {
 
 // Entry indexes: Label, a position in labels (the usable records of Labels.dat, in file
 // order); Object, a position in objects; Constellation, a row of GO_TO_TABLE; Body, a
-// position in SOLAR_SYSTEM_BODIES. Bodies rank before constellations, those before labels,
+// position in SOLAR_SYSTEM_BODIES;
+// MinorBody, a position in the comets and asteroids given (NO_MINOR_BODY_ELEMENTS for the
+// bright asteroids' names that stand in while there are none).
+// Bodies rank before comets and asteroids, those before constellations, those before labels,
 // and those before the names of Names.dat, which rank by their rank and then brightness. A
 // name that only repeats an earlier one (the constellation names of Labels.dat, the proper
 // names of Names.dat that Labels.dat has) is left out: the earlier finds it.
@@ -38,7 +42,12 @@ struct SkyNames {
   NameIndex index;
 };
 
-// A missing or unreadable catalog leaves the names of the others.
-SkyNames LoadSkyNames(const std::string& labelsPath, const std::string& namesPath);
+constexpr uint32_t NO_MINOR_BODY_ELEMENTS = UINT32_MAX;
+
+// A missing or unreadable catalog leaves the names of the others. Comets and asteroids are
+// found by the name their list writes ("(1) Ceres", "12P/Pons-Brooks", "C/2023 A3 (...)"),
+// whose words Find completes ("Ceres", "1", "Pons-Brooks").
+SkyNames LoadSkyNames(const std::string& labelsPath, const std::string& namesPath,
+                      const MinorBodyList* minorBodies = nullptr);
 
 }  // namespace halvane

@@ -37,6 +37,14 @@ std::optional<SkyTarget> FindSkyTarget(const SkyNames& names, std::string_view t
       return SkyTarget{object.shown, object.record.rightAscension * RAD_TO_HOURS,
                        object.record.declination * RAD_TO_DEG};
     }
+    case NameKind::MinorBody: {
+      if (entry.index == NO_MINOR_BODY_ELEMENTS) return SkyTarget{entry.name, 0.0, 0.0, false};
+      const std::vector<MinorBodyPlace>& places = moment.GetMinorBodies();
+      if (entry.index >= places.size() || !places[entry.index].available) return std::nullopt;
+      const MinorBodyPlace& place = places[entry.index];
+      return SkyTarget{entry.name, place.rightAscension * RAD_TO_HOURS,
+                       place.declination * RAD_TO_DEG};
+    }
     case NameKind::City: break;
   }
   return std::nullopt;

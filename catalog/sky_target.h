@@ -17,6 +17,8 @@ struct SkyTarget {
   std::string name;  // UTF-8, as the index shows it
   double rightAscensionHours;
   double declinationDegrees;
+  // False for a name that stands in for elements not loaded: no place to turn to.
+  bool placed = true;
 };
 
 // The first completion of text (see NameIndex::Complete) and its place; a body's place is the

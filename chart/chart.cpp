@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "catalog/catalog_layers.h"
+#include "catalog/minor_body_layer.h"
 
 namespace halvane {
 
@@ -49,6 +50,16 @@ void Chart::IdentifyObject(PickedLabel& label, int32_t x, int32_t y, const Momen
     if (!place.available) continue;
     targets.push_back({place.rightAscension, place.declination, BodyName(static_cast<Body>(index)),
                        place.magnitude});
+  }
+  if (layers.showMinorBodies) {
+    const MinorBodyList& bodies = *moment.GetMinorBodyList();
+    const double limit = MinorBodyLimit(projection, layers, 99.0);
+    for (size_t i = 0; i < bodies.size(); ++i) {
+      const MinorBodyPlace& place = moment.GetMinorBodies()[i];
+      if (!place.available || place.magnitude > limit) continue;
+      targets.push_back(
+          {place.rightAscension, place.declination, bodies[i].name.c_str(), place.magnitude});
+    }
   }
   // The record's field may lack its terminator.
   std::vector<std::string> deepSkyNames;

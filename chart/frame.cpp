@@ -10,6 +10,7 @@
 #include "astro/angles.h"
 #include "catalog/deep_sky_layer.h"
 #include "catalog/milky_way_layer.h"
+#include "catalog/minor_body_layer.h"
 #include "chart/label_overlay.h"
 #include "chart/label_placement.h"
 #include "view/ecliptic_layer.h"
@@ -110,6 +111,13 @@ void Chart::DrawFrame(Surface& drawSurface, Surface& progressSurface, const Mome
 
   DrawStars(projection, layers, starLayer, drawSurface, progress, progressSurface, sky);
 
+  // Under the planets, which may pass in front; a moment without elements asks for no places.
+  if (layers.showMinorBodies && !moment.GetMinorBodyList()->empty()) {
+    DrawMinorBodies(projection, layers, drawSurface, *moment.GetMinorBodyList(),
+                    moment.GetMinorBodies(), sky,
+                    MinorBodyLimit(projection, layers, light.faintestMagnitude), layers.showGround,
+                    LABEL_COLOR, names);
+  }
   if (layers.showSolarSystem) {
     const BodyFilter filter{light.faintestMagnitude, layers.showGround};
     DrawSolarSystem(projection, layers, drawSurface, moment.GetBodies(), sky, LABEL_COLOR, filter,

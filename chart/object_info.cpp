@@ -84,6 +84,62 @@ void DescribeBody(Body body, const Moment& moment, const SkyTrack& track, Object
   info.today = BodyEvents(track, body);
 }
 
+// Elements older than this may put a body arcminutes off: the planets pull it away from the
+// two-body path.
+constexpr double ELEMENTS_STALE_DAYS = 200.0;
+constexpr char FETCH_ELEMENTS[] =
+    "No comet or asteroid elements yet: \"Update comets and asteroids\" fetches them";
+
+// "2020-05-31" of a Julian day. Source: Meeus, Astronomical Algorithms, chapter 7.
+std::string CalendarDate(double jd) {
+  const double z = std::floor(jd + 0.5);
+  const double alpha = std::floor((z - 1867216.25) / 36524.25);
+  const double a = z < 2299161 ? z : z + 1 + alpha - std::floor(alpha / 4);
+  const double b = a + 1524;
+  const double c = std::floor((b - 122.1) / 365.25);
+  const double d = std::floor(365.25 * c);
+  const double e = std::floor((b - d) / 30.6001);
+  const int day = static_cast<int>(b - d - std::floor(30.6001 * e));
+  const int month = static_cast<int>(e < 14 ? e - 1 : e - 13);
+  const int year = static_cast<int>(month > 2 ? c - 4716 : c - 4715);
+  char text[32];
+  std::snprintf(text, sizeof text, "%04d-%02d-%02d", year, month, day);
+  return text;
+}
+
+// A comet's or asteroid's facts; its rising and setting taken at today's place, which a body
+// moving a degree a day shifts by a few minutes.
+bool DescribeMinorBody(uint32_t index, const Moment& moment, const SkyTrack& track,
+                       ObjectInfo& info) {
+  if (index == NO_MINOR_BODY_ELEMENTS) {
+    info.kind = "asteroid";
+    info.noElements = true;
+    return true;
+  }
+  const MinorBodyList& bodies = *moment.GetMinorBodyList();
+  const std::vector<MinorBodyPlace>& places = moment.GetMinorBodies();
+  if (index >= places.size() || !places[index].available) return false;
+  const MinorBodyPlace& place = places[index];
+  const MinorBodyElements& body = bodies[index];
+  const BodyPlace& sun = moment.GetBodies()[static_cast<int>(Body::SUN)];
+  info.kind = body.kind == MinorBodyKind::Comet ? "comet" : "asteroid";
+  info.rightAscension = place.rightAscension;
+  info.declination = place.declination;
+  if (place.magnitude < 90.0) info.magnitude = place.magnitude;
+  info.sunDistanceAu = place.sunDistance;
+  info.deltaAu = place.distance;
+  info.phaseAngle = place.phaseAngle * RAD_TO_DEG;
+  info.elongation =
+      AngleBetween(place.rightAscension, place.declination, sun.rightAscension, sun.declination) *
+      RAD_TO_DEG;
+  if (body.epoch > 0.0) {
+    info.elementsEpoch = body.epoch;
+    info.elementsAge = std::fabs(moment.GetJulianDayTt() - body.epoch);
+  }
+  info.today = StarEvents(track, place.rightAscension, place.declination);
+  return true;
+}
+
 // "12h 34m 56s" and "-23° 10′ 05″".
 std::string Sexagesimal(double value, bool hours) {
   const char sign = value < 0 ? '-' : (hours ? '\0' : '+');
@@ -209,6 +265,11 @@ std::optional<ObjectInfo> DescribeObject(const SkyNames& names,
       info.today = StarEvents(track, info.rightAscension, info.declination);
       break;
     }
+    case NameKind::MinorBody: {
+      if (!DescribeMinorBody(entry.index, moment, track, info)) return std::nullopt;
+      if (info.noElements) return info;
+      break;
+    }
     case NameKind::City: return std::nullopt;
   }
   info.constellation = ConstellationOf(info.rightAscension, info.declination).name;
@@ -227,6 +288,10 @@ std::optional<ObjectInfo> DescribeObject(const SkyNames& names,
 std::vector<std::pair<std::string, std::string>> InfoFields(const ObjectInfo& info) {
   std::vector<std::pair<std::string, std::string>> fields = {{"name", info.name},
                                                              {"kind", info.kind}};
+  if (info.noElements) {
+    fields.emplace_back("note", FETCH_ELEMENTS);
+    return fields;
+  }
   if (info.magnitude) fields.emplace_back("magnitude", Format("%.2f", *info.magnitude));
   fields.emplace_back("constellation", info.constellation);
   fields.emplace_back("ra_j2000", Format("%.4f", info.rightAscension * RAD_TO_HOURS));
@@ -242,11 +307,16 @@ std::vector<std::pair<std::string, std::string>> InfoFields(const ObjectInfo& in
   if (info.distanceAu) fields.emplace_back("distance", DistanceText(info));
   if (info.illuminated) fields.emplace_back("illuminated", Format("%.4f", *info.illuminated));
   if (!info.phase.empty()) fields.emplace_back("phase", info.phase);
+  if (info.sunDistanceAu) fields.emplace_back("r_au", Format("%.6f", *info.sunDistanceAu));
+  if (info.deltaAu) fields.emplace_back("delta_au", Format("%.6f", *info.deltaAu));
+  if (info.phaseAngle) fields.emplace_back("phase_angle", Format("%.4f", *info.phaseAngle));
+  if (info.elementsEpoch) fields.emplace_back("epoch", CalendarDate(*info.elementsEpoch));
   return fields;
 }
 
 std::vector<std::string> InfoPanelLines(const ObjectInfo& info) {
   std::vector<std::string> lines;
+  if (info.noElements) return {info.kind, FETCH_ELEMENTS};
   std::string what = info.kind;
   if (info.magnitude) what += ", magnitude " + Format("%.1f", *info.magnitude);
   if (!info.constellation.empty() && info.kind != "constellation") {
@@ -290,7 +360,17 @@ std::vector<std::string> InfoPanelLines(const ObjectInfo& info) {
   if (info.illuminated) {
     lines.push_back("Phase: " + info.phase + Format(", %.0f %% lit", *info.illuminated * 100));
   }
+  if (info.sunDistanceAu && info.deltaAu) {
+    lines.push_back(Format("%.3f AU from the Sun, ", *info.sunDistanceAu) +
+                    Format("%.3f AU from the Earth", *info.deltaAu));
+  }
   if (info.elongation) lines.push_back(Format("%.1f\u00b0 from the Sun", *info.elongation));
+  if (info.elementsEpoch) {
+    std::string elements = "Elements of " + CalendarDate(*info.elementsEpoch) +
+                           Format(", %.0f days old", info.elementsAge);
+    if (info.elementsAge > ELEMENTS_STALE_DAYS) elements += ": the place may be off by arcminutes";
+    lines.push_back(elements);
+  }
   if (info.colorIndex) lines.push_back(Format("Colour index B\u2212V %.2f", *info.colorIndex));
   return lines;
 }

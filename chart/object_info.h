@@ -27,8 +27,16 @@ struct ObjectInfo {
   std::string phase;                  // "waxing crescent", ... where illuminated is
   std::optional<double> elongation;   // degrees from the Sun, planets and the Moon
   bool isMoon = false;                // its distance goes in km
-  std::string constellation;          // full name: "Sagittarius"
-  double rightAscension = 0.0;        // J2000, radians
+  // Comets and asteroids: r and Delta in AU, the phase angle in degrees, the elements' epoch
+  // (Julian day) and their age at the moment in days.
+  std::optional<double> sunDistanceAu;
+  std::optional<double> deltaAu;
+  std::optional<double> phaseAngle;
+  std::optional<double> elementsEpoch;
+  double elementsAge = 0.0;
+  bool noElements = false;      // a bright asteroid's name while no elements are loaded
+  std::string constellation;    // full name: "Sagittarius"
+  double rightAscension = 0.0;  // J2000, radians
   double declination = 0.0;
   double rightAscensionOfDate = 0.0;  // apparent, of the moment, radians
   double declinationOfDate = 0.0;
@@ -49,7 +57,8 @@ std::optional<ObjectInfo> DescribeObject(const SkyNames& names,
 // The `key: value` pairs of halvane-render --info, in order, those that apply: name, kind,
 // magnitude, constellation, ra_j2000, dec_j2000, ra_date, dec_date (hours and degrees, 4
 // decimals), altitude, azimuth, rise, transit, set (ISO 8601 local time with the offset,
-// "always up", "never rises" or "none"), distance, illuminated, phase.
+// "always up", "never rises" or "none"), distance, illuminated, phase; for comets and
+// asteroids r_au, delta_au, phase_angle (degrees) and epoch (the elements', a date).
 std::vector<std::pair<std::string, std::string>> InfoFields(const ObjectInfo& info);
 
 // The panel's lines under the name, for people: "planet, magnitude -4.2, in Sagittarius",

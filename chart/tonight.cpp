@@ -1,6 +1,7 @@
 // One sky track over the night serves every body and twilight.
 #include "chart/tonight.h"
 
+#include <algorithm>
 #include <cctype>
 #include <cmath>
 
@@ -24,6 +25,46 @@ bool UpInTheDark(const SkyTrack& track, Body body) {
     }
   }
   return false;
+}
+
+std::string First(const std::vector<double>& times, const HorizonEvents& events, bool twilight,
+                  bool iso, const ZoneOffsets& zone);
+
+bool StarUpInTheDark(const SkyTrack& track, double rightAscension, double declination) {
+  for (double jd = track.GetStart(); jd <= track.GetEnd(); jd += DARK_CHECK_STEP) {
+    if (track.BodyPlace(Body::SUN, jd, false).altitude < DARK_SKY &&
+        track.StarPlace(rightAscension, declination, jd).altitude > STANDARD_HORIZON) {
+      return true;
+    }
+  }
+  return false;
+}
+
+void AddMinorBodies(const Moment& moment, const SkyTrack& track, Tonight& tonight) {
+  const MinorBodyList& bodies = *moment.GetMinorBodyList();
+  if (bodies.empty()) return;
+  const std::vector<MinorBodyPlace>& places = moment.GetMinorBodies();
+  for (size_t i = 0; i < bodies.size(); ++i) {
+    const MinorBodyPlace& place = places[i];
+    if (!place.available || place.magnitude > TONIGHT_MINOR_BODY_LIMIT ||
+        !StarUpInTheDark(track, place.rightAscension, place.declination)) {
+      continue;
+    }
+    tonight.minorBodies.push_back({bodies[i].name, place.magnitude,
+                                   StarEvents(track, place.rightAscension, place.declination)});
+  }
+  std::stable_sort(tonight.minorBodies.begin(), tonight.minorBodies.end(),
+                   [](const TonightMinorBody& a, const TonightMinorBody& b) {
+                     return a.magnitude < b.magnitude;
+                   });
+}
+
+std::string MinorBodyLine(const TonightMinorBody& body, bool iso, const ZoneOffsets& zone) {
+  const HorizonEvents& e = body.events;
+  char magnitude[32];
+  std::snprintf(magnitude, sizeof magnitude, "magnitude %.1f", body.magnitude);
+  return std::string(magnitude) + ", rise " + First(e.risings, e, false, iso, zone) + ", transit " +
+         First(e.transits, e, true, iso, zone) + ", set " + First(e.settings, e, false, iso, zone);
 }
 
 // The first event of a kind, or what stands for it.
@@ -77,6 +118,7 @@ Tonight ComputeTonight(const Moment& moment, const ZoneOffsets& zone) {
     const Body body = static_cast<Body>(b);
     tonight.planets.push_back({body, BodyEvents(track, body), UpInTheDark(track, body)});
   }
+  AddMinorBodies(moment, track, tonight);
   return tonight;
 }
 
@@ -100,32 +142,42 @@ std::vector<std::pair<std::string, std::string>> TonightFields(const Tonight& t)
   for (const TonightPlanet& planet : t.planets) {
     fields.emplace_back(Lower(BodyName(planet.body)), PlanetLine(planet, true, t.zone));
   }
+  for (const TonightMinorBody& body : t.minorBodies) {
+    fields.emplace_back("minor_body", body.name + ", " + MinorBodyLine(body, true, t.zone));
+  }
   return fields;
 }
 
 std::vector<TonightEntry> TonightEntries(const Tonight& t) {
   std::vector<TonightEntry> entries = {
-      {"Sunset " + First(t.sun.settings, t.sun, false, false, t.zone), Body::SUN},
+      {"Sunset " + First(t.sun.settings, t.sun, false, false, t.zone), Body::SUN, {}},
       {"Twilight ends: civil " + First(t.civil.settings, t.civil, true, false, t.zone) +
            ", nautical " + First(t.nautical.settings, t.nautical, true, false, t.zone) +
            ", astronomical " + First(t.astronomical.settings, t.astronomical, true, false, t.zone),
-       Body::SUN},
+       Body::SUN,
+       {}},
       {"Dawn: astronomical " + First(t.astronomical.risings, t.astronomical, true, false, t.zone) +
            ", nautical " + First(t.nautical.risings, t.nautical, true, false, t.zone) + ", civil " +
            First(t.civil.risings, t.civil, true, false, t.zone),
-       Body::SUN},
-      {"Sunrise " + First(t.sun.risings, t.sun, false, false, t.zone), Body::SUN},
+       Body::SUN,
+       {}},
+      {"Sunrise " + First(t.sun.risings, t.sun, false, false, t.zone), Body::SUN, {}},
   };
   char moon[160];
   std::snprintf(moon, sizeof moon, "Moon: rises %s, sets %s, %s (%.0f %% lit)",
                 First(t.moon.risings, t.moon, false, false, t.zone).c_str(),
                 First(t.moon.settings, t.moon, false, false, t.zone).c_str(), t.moonPhase.c_str(),
                 t.moonIlluminated * 100);
-  entries.push_back({moon, Body::MOON});
+  entries.push_back({moon, Body::MOON, {}});
   for (const TonightPlanet& planet : t.planets) {
     entries.push_back(
         {std::string(BodyName(planet.body)) + ": " + PlanetLine(planet, false, t.zone),
-         planet.body});
+         planet.body,
+         {}});
+  }
+  for (const TonightMinorBody& body : t.minorBodies) {
+    entries.push_back(
+        {body.name + ": " + MinorBodyLine(body, false, t.zone), Body::SUN, body.name});
   }
   return entries;
 }

@@ -20,6 +20,14 @@ struct TonightPlanet {
   bool upInTheDark;  // above the horizon at some time while the Sun is below -12 degrees
 };
 
+// A comet or asteroid brighter than TONIGHT_MINOR_BODY_LIMIT at the moment and up in the dark.
+constexpr double TONIGHT_MINOR_BODY_LIMIT = 10.0;
+struct TonightMinorBody {
+  std::string name;  // as Find knows it
+  double magnitude;
+  HorizonEvents events;  // of its place at the moment, taken as fixed over the night
+};
+
 struct Tonight {
   double start = 0.0;  // Julian days UT: local noon and the next
   double end = 0.0;
@@ -30,8 +38,9 @@ struct Tonight {
   HorizonEvents moon;
   double moonIlluminated = 0.0;  // at the moment shown
   std::string moonPhase;
-  std::vector<TonightPlanet> planets;  // Mercury to Neptune
-  ZoneOffsets zone = DeviceOffset;     // the place's, for its local night and clock readings
+  std::vector<TonightPlanet> planets;         // Mercury to Neptune
+  std::vector<TonightMinorBody> minorBodies;  // brightest first
+  ZoneOffsets zone = DeviceOffset;            // the place's, for its local night and clock readings
   // The deep-sky catalog adds the night's best-placed Messier objects here once it is read.
 };
 
@@ -43,7 +52,8 @@ Tonight ComputeTonight(const Moment& moment, const ZoneOffsets& zone = DeviceOff
 // The `key: value` lines of halvane-render --tonight: sunset, civil_dusk, nautical_dusk,
 // astronomical_dusk, astronomical_dawn, nautical_dawn, civil_dawn, sunrise, moonrise, moonset,
 // moon_phase, then one per planet ("venus": its rise, transit and set and whether it is up in
-// the dark).
+// the dark), then one "minor_body" per comet or asteroid of the night (its name, magnitude,
+// rise, transit and set).
 std::vector<std::pair<std::string, std::string>> TonightFields(const Tonight& tonight);
 
 // The same for people: one entry per line, and the body to aim at when it is tapped (the Sun
@@ -51,6 +61,7 @@ std::vector<std::pair<std::string, std::string>> TonightFields(const Tonight& to
 struct TonightEntry {
   std::string text;
   Body body;
+  std::string name;  // what Find turns to, where it is not the body's: a comet or asteroid
 };
 std::vector<TonightEntry> TonightEntries(const Tonight& tonight);
 

@@ -109,6 +109,12 @@ AppFiles LocateAppFiles(const std::string& executableFolder) {
   return files;
 }
 
+std::string ElementCacheFolder() {
+  std::string cacheHome = XdgVariable("XDG_CACHE_HOME");
+  if (cacheHome.empty()) cacheHome = HomeFolder() + "/.cache";
+  return WithSlash(cacheHome) + std::string(APP_FOLDER);
+}
+
 bool MakeConfigFolder(const std::string& configPath) {
   const fs::path folder = fs::path(configPath).parent_path();
   if (folder.empty()) return true;

@@ -26,6 +26,10 @@ AppFiles AppFilesIn(const std::string& folder);
 // (~/.config), read from beside the executable until that one exists.
 AppFiles LocateAppFiles(const std::string& executableFolder);
 
+// The folder of downloaded and imported orbital elements: $XDG_CACHE_HOME/halvane/, else
+// ~/.cache/halvane/.
+std::string ElementCacheFolder();
+
 // Creates the folder that holds configPath, with mode 0700 for each folder it makes. Returns
 // whether the folder is there afterwards.
 bool MakeConfigFolder(const std::string& configPath);

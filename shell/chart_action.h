@@ -31,6 +31,7 @@ enum class ChartAction {
   ToggleEcliptic,
   ToggleDeepSky,
   ToggleMilkyWay,
+  ToggleMinorBodies,
 };
 
 }  // namespace halvane

@@ -113,6 +113,9 @@ void MainWindow::Perform(ChartAction action) {
     case ChartAction::ToggleMilkyWay:
       flip(chart->GetLayers().showMilkyWay, COMMAND_MILKY_WAY);
       break;
+    case ChartAction::ToggleMinorBodies:
+      flip(chart->GetLayers().showMinorBodies, COMMAND_MINOR_BODIES);
+      break;
   }
   RequestRender();
 }
@@ -150,6 +153,7 @@ void MainWindow::OnCommand(uint16_t, uint16_t command, intptr_t) {
     case COMMAND_ECLIPTIC: return Perform(ChartAction::ToggleEcliptic);
     case COMMAND_DEEP_SKY: return Perform(ChartAction::ToggleDeepSky);
     case COMMAND_MILKY_WAY: return Perform(ChartAction::ToggleMilkyWay);
+    case COMMAND_MINOR_BODIES: return Perform(ChartAction::ToggleMinorBodies);
     case COMMAND_NAVIGATION_BOX:
       navBoxShown = !navBoxShown;
       RequestRepaint();
@@ -192,6 +196,8 @@ void MainWindow::OnChar(char16_t character, intptr_t) {
     case u'e': return Perform(ChartAction::ViewEast);
     case u'H':
     case u'h': return Perform(ChartAction::ToggleHorizontalGrid);
+    case u'K':
+    case u'k': return Perform(ChartAction::ToggleMinorBodies);
     case u'L':
     case u'l': return Perform(ChartAction::ToggleConstellationLines);
     case u'M':

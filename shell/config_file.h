@@ -23,7 +23,8 @@
 //   64 16  4 x int32 window x, y, width, height (logical pixels, the normal geometry)
 //   80 32  char[32] cityName        UTF-8, zero-padded: the city last chosen, empty for none
 //  112  2  uint16  viewLayerFlags   set means hidden: bit 0 constellation names, 1 star names,
-//                                   2 ground, 3 daylight, 4 ecliptic, 5 deep sky, 6 Milky Way
+//                                   2 ground, 3 daylight, 4 ecliptic, 5 deep sky, 6 Milky Way,
+//                                   8 comets and asteroids
 //  114  1  uint8   phoneFlags       bit 0 the exact position is kept (not rounded), bit 1
 //                                   "Point at the sky" on
 //  115  1  uint8   reserved         written as 0

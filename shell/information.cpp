@@ -89,7 +89,9 @@ void MainWindow::ShowTonight() {
   for (const TonightEntry& entry : entries) lines.push_back(Utf8ToUtf16(entry.text));
   const int chosen = RunTonightList(hwnd, u"Tonight", lines);
   if (chosen < 0 || chosen >= static_cast<int>(entries.size())) return;
-  const std::u16string body = Utf8ToUtf16(BodyName(entries[chosen].body));
+  const TonightEntry& entry = entries[chosen];
+  const std::u16string body =
+      Utf8ToUtf16(entry.name.empty() ? std::string(BodyName(entry.body)) : entry.name);
   if (TurnToName(body)) ShowObjectInfo(body);
 }
 

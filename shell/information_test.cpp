@@ -6,6 +6,9 @@
 #include <QTimer>
 #include <QToolButton>
 
+#include <filesystem>
+#include <fstream>
+
 #include "platform/info_panel.h"
 #include "platform/tonight_list.h"
 #include "shell/shell_test_support.h"
@@ -145,6 +148,29 @@ TEST_F(InformationTest, TonightListsTheEveningAndATapAimsTheChart) {
   double azimuth = 0.0, altitude = 0.0;
   w.GetChart().GetProjection().GetViewDirection(azimuth, altitude);
   EXPECT_LT(altitude, 1.4) << "turned from the zenith to Jupiter";
+}
+
+// A first start has no elements: Find's "Ceres" says how to fetch them. Once the cache holds
+// them, Find turns to Ceres and its panel tells of the asteroid and of its old elements.
+TEST_F(InformationTest, FindCeresAsksForElementsUntilTheyAreLoaded) {
+  MainWindow& w = Start();
+  ASSERT_TRUE(w.TurnToName(u"Ceres"));
+  ASSERT_TRUE(w.ShowObjectInfo(u"Ceres"));
+  EXPECT_EQ(PanelTitle(), "(1) Ceres");
+  EXPECT_TRUE(PanelBody().contains("\"Update comets and asteroids\"")) << PanelBody().toStdString();
+
+  // The MPC's line as quoted in python3-skyfield's tests (see catalog/minor_body_test.cpp).
+  std::filesystem::create_directories(folder / "cache/halvane");
+  std::ofstream(folder / "cache/halvane/minor-planets.txt")
+      << "00001    3.4   0.15 K205V 162.68631   73.73161   80.28698   10.58862  0.0775571  "
+         "0.21406009   2.7676569  0 MPO492748  6751 115 1801-2019 0.60 M-v 30h Williams   0000  "
+         "    (1) Ceres              20190915\n";
+  EXPECT_TRUE(w.LoadMinorBodies().empty());
+  ASSERT_TRUE(w.TurnToName(u"1"));
+  ASSERT_TRUE(w.ShowObjectInfo(u"1"));
+  EXPECT_EQ(PanelTitle(), "(1) Ceres");
+  EXPECT_TRUE(PanelBody().startsWith("asteroid, magnitude ")) << PanelBody().toStdString();
+  EXPECT_TRUE(PanelBody().contains("the place may be off by arcminutes"));
 }
 
 }  // namespace

@@ -2,7 +2,9 @@
 #include "shell/main_window.h"
 
 #include <chrono>
+#include <cstdio>
 
+#include "catalog/minor_body_files.h"
 #include "platform/app_paths.h"
 #include "platform/bitmaps.h"
 #include "platform/files.h"
@@ -64,6 +66,8 @@ void MainWindow::Create(const std::string& className, const std::string& title) 
   chart->GetLayers().starLimitOffset = extension.starLimitOffset;
   chart->GetLayers().ApplyViewLayerFlags(extension.viewLayerFlags);
   chart->PrepareInBackground();
+  for (const std::string& message : LoadMinorBodies())
+    std::fprintf(stderr, "%s\n", message.c_str());
   if (extension.nightVision) SetNightVision(hwnd, true);
   SetCheckMarks();
   SetUpPointAtSky();
@@ -89,6 +93,7 @@ void MainWindow::SetCheckMarks() {
   CheckMenuItem(menu, COMMAND_PRECISE_POSITIONS, chart->GetLayers().precisePositions);
   CheckMenuItem(menu, COMMAND_DEEP_SKY, chart->GetLayers().showDeepSky);
   CheckMenuItem(menu, COMMAND_MILKY_WAY, chart->GetLayers().showMilkyWay);
+  CheckMenuItem(menu, COMMAND_MINOR_BODIES, chart->GetLayers().showMinorBodies);
   CheckMenuItem(menu, COMMAND_NIGHT_VISION, extension.nightVision);
   CheckMenuItem(menu, COMMAND_CONSTELLATION_NAMES, chart->GetLayers().showConstellationNames);
   CheckMenuItem(menu, COMMAND_STAR_NAMES, chart->GetLayers().showStarNames);
@@ -97,15 +102,25 @@ void MainWindow::SetCheckMarks() {
   CheckMenuItem(menu, COMMAND_ECLIPTIC, chart->GetLayers().showEcliptic);
 }
 
+std::vector<std::string> MainWindow::LoadMinorBodies() {
+  MinorBodyLoad load = LoadMinorBodyFolder(ElementCacheFolder());
+  minorBodies = std::move(load.bodies);
+  skyNames.reset();  // Find's names point into the list
+  UpdateMoment();
+  RequestRender();
+  return std::move(load.messages);
+}
+
 void MainWindow::UpdateMoment() {
   if (observer == nullptr || chart == nullptr) return;
   const bool precise = chart->GetLayers().precisePositions;
   if (moment.Matches(config.observationTime, observer->GetLongitude(), observer->GetLatitude(),
-                     precise)) {
+                     precise) &&
+      (minorBodies == nullptr || moment.GetMinorBodyList() == minorBodies)) {
     return;
   }
-  moment =
-      Moment(config.observationTime, observer->GetLongitude(), observer->GetLatitude(), precise);
+  moment = Moment(config.observationTime, observer->GetLongitude(), observer->GetLatitude(),
+                  precise, minorBodies);
   // With the clock, the next frame comes when the shown minute changes; a fixed time needs none.
   if (config.useSystemTime == 0) {
     StopWindowTimer(hwnd);

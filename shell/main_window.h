@@ -116,6 +116,9 @@ class MainWindow : public Window {
   const std::string& GetPlaceZone();
   // The names Find completes, read at the first use.
   const SkyNames& GetSkyNames();
+  // Reads the comet and asteroid elements of the cache folder (catalog/minor_body_files.h)
+  // anew, at start and after an update or import, and shows them; returns the skipped lines.
+  std::vector<std::string> LoadMinorBodies();
   // The cities the configuration dialog completes, read at the first use.
   const CityCatalog& GetCities();
   // The star catalog in memory, for the information panel; read at the first use.
@@ -201,6 +204,7 @@ class MainWindow : public Window {
   std::string catalogFolder;
   PickedLabel label;
   Moment moment;
+  SharedMinorBodies minorBodies;  // the moment's comets and asteroids; null until read
   ConfigRecord config;
   ConfigExtension extension;
   std::unique_ptr<SkyNames> skyNames;

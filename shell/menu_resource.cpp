@@ -41,6 +41,7 @@ std::vector<MenuEntry> BuildEntries() {
       {K::CheckItem, COMMAND_ECLIPTIC, u"Ecliptic"},
       {K::CheckItem, COMMAND_DEEP_SKY, u"Deep sky"},
       {K::CheckItem, COMMAND_MILKY_WAY, u"Milky Way"},
+      {K::CheckItem, COMMAND_MINOR_BODIES, u"Comets and asteroids"},
       {K::CheckItem, COMMAND_NIGHT_VISION, u"Night vision"},
       {K::Separator, 0, u""},
       {K::Item, COMMAND_ZOOM_IN, u"Zoom in"},

@@ -23,8 +23,9 @@ constexpr size_t FIND_COMPLETIONS = 12;
 
 const SkyNames& MainWindow::GetSkyNames() {
   if (skyNames == nullptr) {
-    skyNames = std::make_unique<SkyNames>(
-        LoadSkyNames(chart->GetLayers().labelsPath, chart->GetLayers().namesPath));
+    skyNames = std::make_unique<SkyNames>(LoadSkyNames(chart->GetLayers().labelsPath,
+                                                       chart->GetLayers().namesPath,
+                                                       moment.GetMinorBodyList().get()));
   }
   return *skyNames;
 }
@@ -48,7 +49,8 @@ void MainWindow::Find() {
   };
   const std::u16string chosen = RunFindField(
       hwnd, u"Find", complete, [this](std::u16string_view text) { return TurnToName(text); });
-  if (!chosen.empty()) ShowObjectInfo(foundName);
+  // A name with no place (a bright asteroid's before any elements) only opens its panel.
+  if (!chosen.empty()) ShowObjectInfo(foundName.empty() ? chosen : foundName);
 }
 
 bool MainWindow::TurnToName(std::u16string_view text) {
@@ -56,9 +58,10 @@ bool MainWindow::TurnToName(std::u16string_view text) {
   UpdateMoment();
   const std::optional<SkyTarget> target = FindSkyTarget(GetSkyNames(), Utf16ToUtf8(text), moment);
   if (!target) return false;
+  if (!target->placed) return true;  // the panel says how to get the elements
+  foundName = Utf8ToUtf16(target->name);
   const GoToRow row{target->name.c_str(), target->rightAscensionHours, target->declinationDegrees};
   GoToConstellation(chart->GetProjection(), row, moment.GetSky());
-  foundName = Utf8ToUtf16(target->name);
   if (IsBelowHorizon(*target, *observer, moment.GetSky())) foundName += u" (below the horizon)";
   RequestRender();
   return true;

@@ -96,6 +96,8 @@ class ShellTest : public ScratchFolderTest {
       if (std::filesystem::exists(shipped)) std::filesystem::create_symlink(shipped, folder / name);
     }
     clock->now = [] { return FixedUtc(); };
+    // Downloaded elements are the test's own: none unless it writes them.
+    setenv("XDG_CACHE_HOME", (folder / "cache").c_str(), 1);
   }
 
   void TearDown() override { Stop(); }

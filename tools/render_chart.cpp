@@ -12,6 +12,7 @@
 #include "astro/moment.h"
 #include "astro/observer.h"
 #include "catalog/city_catalog.h"
+#include "catalog/minor_body_files.h"
 #include "catalog/sky_target.h"
 #include "catalog/star_list.h"
 #include "chart/caption_overlay.h"
@@ -186,17 +187,28 @@ bool RenderChart(const RenderOptions& options, const SYSTEMTIME& now, Surface& s
   const SYSTEMTIME time = options.time.value_or(now);
   const uint16_t layerFlags = options.layerFlags.value_or(config.layerFlags);
   const bool precise = options.precise || (layerFlags & LAYER_PRECISE_POSITIONS) != 0;
-  const Moment moment(time, observer.GetLongitude(), observer.GetLatitude(), precise);
+  MinorBodyLoad minorBodies = LoadMinorBodyFiles(options.minorBodyFiles);
+  for (const std::string& message : minorBodies.messages) {
+    std::fprintf(stderr, "--minor-bodies: %s\n", PrintableText(message, 200).c_str());
+  }
+  const Moment moment(time, observer.GetLongitude(), observer.GetLatitude(), precise,
+                      std::move(minorBodies.bodies));
   const SkyPlaces& sky = moment.GetSky();
 
   const Rect chart{0, 0, options.width, options.height};
   Chart view(chart, &observer, LoadBitmap(BitmapId::StarSprites));
   std::optional<SkyTarget> target;
   if (!options.goToName.empty()) {
-    target = FindSkyTarget(LoadSkyNames(folder + "Labels.dat", folder + "Names.dat"),
-                           options.goToName, moment);
+    target = FindSkyTarget(
+        LoadSkyNames(folder + "Labels.dat", folder + "Names.dat", moment.GetMinorBodyList().get()),
+        options.goToName, moment);
     if (!target) {
       error = "--goto: no star, object, constellation or planet of that name, got '" +
+              PrintableText(options.goToName, ECHOED_VALUE_BYTES) + "'";
+      return false;
+    }
+    if (!target->placed) {
+      error = "--goto: no comet or asteroid elements loaded (--minor-bodies FILE), got '" +
               PrintableText(options.goToName, ECHOED_VALUE_BYTES) + "'";
       return false;
     }
@@ -247,7 +259,7 @@ bool RenderChart(const RenderOptions& options, const SYSTEMTIME& now, Surface& s
   if (options.bodies) bodies = FormatBodies(observer, moment);
   if (!options.infoName.empty()) {
     const std::optional<ObjectInfo> info = DescribeObject(
-        LoadSkyNames(folder + "Labels.dat", folder + "Names.dat"),
+        LoadSkyNames(folder + "Labels.dat", folder + "Names.dat", moment.GetMinorBodyList().get()),
         LoadStarList(folder + "Stars.dat"), options.infoName, moment, OffsetsOfZone(zone));
     if (!info) {
       error = "--info: no star, object, constellation or planet of that name, got '" +

@@ -105,7 +105,7 @@ bool ParseLayers(std::string_view text, uint16_t& flags, uint16_t& viewFlags) {
   flags = LAYER_SOLAR_SYSTEM_HIDDEN;
   viewFlags = LAYER_CONSTELLATION_NAMES_HIDDEN | LAYER_STAR_NAMES_HIDDEN | LAYER_GROUND_HIDDEN |
               LAYER_DAYLIGHT_HIDDEN | LAYER_ECLIPTIC_HIDDEN | LAYER_DEEP_SKY_HIDDEN |
-              LAYER_MILKY_WAY_HIDDEN;
+              LAYER_MILKY_WAY_HIDDEN | LAYER_MINOR_BODIES_HIDDEN;
   if (text == "none") return true;
   while (true) {
     const size_t comma = text.find(',');
@@ -134,6 +134,8 @@ bool ParseLayers(std::string_view text, uint16_t& flags, uint16_t& viewFlags) {
       viewFlags &= ~LAYER_DEEP_SKY_HIDDEN;
     } else if (name == "milky-way") {
       viewFlags &= ~LAYER_MILKY_WAY_HIDDEN;
+    } else if (name == "minor-bodies") {
+      viewFlags &= ~LAYER_MINOR_BODIES_HIDDEN;
     } else {
       return false;
     }
@@ -200,6 +202,11 @@ bool ParseOption(const std::string& name, const std::string& value, RenderOption
   if (name == "--info") {
     if (value.empty()) return fail("expected a name");
     o.infoName = value;
+    return true;
+  }
+  if (name == "--minor-bodies") {
+    if (value.empty()) return fail("expected a file of comet or minor-planet elements");
+    o.minorBodyFiles.push_back(value);
     return true;
   }
   if (name == "--goto" || name == "--city") {
@@ -339,6 +346,9 @@ const char* RenderUsage() {
          "  --time UTC        YYYY-MM-DDTHH:MM[:SS]Z (default: now)\n"
          "  --view DIR        north, east, south, west or zenith (default: zenith)\n"
          "  --goto NAME       aim at a star, object, constellation or planet by name\n"
+         "  --minor-bodies FILE\n"
+         "                    comet (CometEls.txt) or minor-planet (MPCORB) elements to\n"
+         "                    show, find and tell of; repeatable\n"
          "  --city NAME       observe from a city of Cities.dat (\"Tokyo\", \"Paris, FR\")\n"
          "  --here            observe from the position the position source gives (within\n"
          "                    30 s; to 0.01 degree unless Config.dat keeps it exact)\n"
@@ -350,10 +360,11 @@ const char* RenderUsage() {
          "  --pan KEYS        arrow-key steps, a string of l, r, u, d, applied in order\n"
          "  --layers LIST     comma-separated subset of equatorial,horizontal,lines,\n"
          "                    boundaries,solar,constellation-names,star-names,ground,\n"
-         "                    daylight,ecliptic,deep-sky,milky-way, or none (default:\n"
+         "                    daylight,ecliptic,deep-sky,milky-way,minor-bodies, or none\n"
+         "                    (default:\n"
          "                    Config.dat's, else horizontal,lines,solar,\n"
          "                    constellation-names,star-names,ground,daylight,ecliptic,\n"
-         "                    deep-sky,milky-way)\n"
+         "                    deep-sky,milky-way,minor-bodies)\n"
          "  --precise         apparent places of the date, with refraction (as the\n"
          "                    View menu's Precise positions)\n"
          "  --tap X,Y         identify the object at this pixel and write its name\n"
@@ -365,7 +376,8 @@ const char* RenderUsage() {
          "                    illuminated fraction\n"
          "  --info NAME       print what the information panel tells of an object, one\n"
          "                    key: value a line (times ISO 8601 local, angles degrees and\n"
-         "                    hours)\n"
+         "                    hours; a comet's or asteroid's also r_au, delta_au,\n"
+         "                    phase_angle and its elements' epoch)\n"
          "  --tonight         print the Tonight list the same way: sunset, twilight, the\n"
          "                    Moon, each planet\n"
          "  --night           red on black, as night vision shows it\n"

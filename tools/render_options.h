@@ -39,10 +39,11 @@ struct RenderOptions {
   std::string tracePath;  // "-": standard output
   bool bodies = false;    // print the solar system's places
   std::string infoName;   // set with --info: print what the information panel tells of it
-  bool tonight = false;   // print the Tonight list
-  bool night = false;     // red on black
-  bool caption = false;   // the caption of the app's window over the chart
-  bool sensors = false;   // aimed where the device's motion sensors point
+  std::vector<std::string> minorBodyFiles;  // --minor-bodies, each a file of elements
+  bool tonight = false;                     // print the Tonight list
+  bool night = false;                       // red on black
+  bool caption = false;                     // the caption of the app's window over the chart
+  bool sensors = false;                     // aimed where the device's motion sensors point
   bool help = false;
 };
 

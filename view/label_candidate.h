@@ -13,10 +13,11 @@ namespace halvane {
 enum class LabelRank : int32_t {
   Pinned = 0,     // the tapped or found object
   Body = 1,       // Sun, Moon and planets
-  Direction = 2,  // the points of the compass on the horizon
-  Star = 3,
-  Constellation = 4,
-  DeepSky = 5,
+  MinorBody = 2,  // comets and asteroids
+  Direction = 3,  // the points of the compass on the horizon
+  Star = 4,
+  Constellation = 5,
+  DeepSky = 6,
 };
 
 struct LabelCandidate {

@@ -42,6 +42,7 @@ void LayerSet::ApplyViewLayerFlags(uint16_t flags) {
   showEcliptic = (flags & LAYER_ECLIPTIC_HIDDEN) == 0;
   showDeepSky = (flags & LAYER_DEEP_SKY_HIDDEN) == 0;
   showMilkyWay = (flags & LAYER_MILKY_WAY_HIDDEN) == 0;
+  showMinorBodies = (flags & LAYER_MINOR_BODIES_HIDDEN) == 0;
 }
 
 uint16_t LayerSet::ViewLayerFlags() const {
@@ -53,6 +54,7 @@ uint16_t LayerSet::ViewLayerFlags() const {
   if (!showEcliptic) flags |= LAYER_ECLIPTIC_HIDDEN;
   if (!showDeepSky) flags |= LAYER_DEEP_SKY_HIDDEN;
   if (!showMilkyWay) flags |= LAYER_MILKY_WAY_HIDDEN;
+  if (!showMinorBodies) flags |= LAYER_MINOR_BODIES_HIDDEN;
   return flags;
 }
 

@@ -27,6 +27,7 @@ constexpr uint16_t LAYER_DAYLIGHT_HIDDEN = 1 << 3;
 constexpr uint16_t LAYER_ECLIPTIC_HIDDEN = 1 << 4;
 constexpr uint16_t LAYER_DEEP_SKY_HIDDEN = 1 << 5;
 constexpr uint16_t LAYER_MILKY_WAY_HIDDEN = 1 << 6;
+constexpr uint16_t LAYER_MINOR_BODIES_HIDDEN = 1 << 8;
 
 struct LayerSet {
   // Reads the four catalogs from folder (with its trailing '/').
@@ -63,6 +64,7 @@ struct LayerSet {
   bool showEcliptic = false;
   bool showDeepSky = false;
   bool showMilkyWay = false;
+  bool showMinorBodies = false;  // comets and asteroids
   // Whole magnitudes added to the faintest star the zoom draws: positive shows fainter stars.
   int32_t starLimitOffset = 0;
 };
