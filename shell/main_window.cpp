@@ -71,6 +71,7 @@ void MainWindow::Create(const std::string& className, const std::string& title) 
   if (extension.nightVision) SetNightVision(hwnd, true);
   SetCheckMarks();
   SetUpPointAtSky();
+  SetUpWeeklyUpdates();
 
   navBoxShown = false;
   penDownInNavBox = false;
@@ -94,6 +95,7 @@ void MainWindow::SetCheckMarks() {
   CheckMenuItem(menu, COMMAND_DEEP_SKY, chart->GetLayers().showDeepSky);
   CheckMenuItem(menu, COMMAND_MILKY_WAY, chart->GetLayers().showMilkyWay);
   CheckMenuItem(menu, COMMAND_MINOR_BODIES, chart->GetLayers().showMinorBodies);
+  CheckMenuItem(menu, COMMAND_UPDATE_WEEKLY, extension.updateWeekly);
   CheckMenuItem(menu, COMMAND_NIGHT_VISION, extension.nightVision);
   CheckMenuItem(menu, COMMAND_CONSTELLATION_NAMES, chart->GetLayers().showConstellationNames);
   CheckMenuItem(menu, COMMAND_STAR_NAMES, chart->GetLayers().showStarNames);

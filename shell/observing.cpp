@@ -1,6 +1,7 @@
 // What observers use at the telescope: Find, night vision, stepping the time, the star limit
 // and the caption that tells the chart's time and limit.
 #include <algorithm>
+#include <utility>
 
 #include "catalog/sky_target.h"
 #include "catalog/utf8_text.h"
@@ -113,8 +114,12 @@ std::u16string MainWindow::CaptionText() {
     if (shown && !zone.empty()) zoneName = ZoneAbbreviation(zone, config.observationTime);
   }
   const std::u16string caption = halvane::CaptionText(shown, extension.starLimitOffset, zoneName);
-  if (locationMessage.empty()) return caption;
-  return caption.empty() ? locationMessage : locationMessage + u"  " + caption;
+  std::u16string text = locationMessage;
+  for (const std::u16string* part : {&std::as_const(elementMessage), &caption}) {
+    if (part->empty()) continue;
+    text += (text.empty() ? u"" : u"  ") + *part;
+  }
+  return text;
 }
 
 }  // namespace halvane
