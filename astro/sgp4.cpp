@@ -205,7 +205,7 @@ Sgp4Error Sgp4::Step(double t, TemeState& state) const {
     tempe = tempe + m.bstar * n.cc5 * (std::sin(s.mm) - n.sinmao);
     templ = templ + n.t3cof * t3 + t4 * (n.t4cof + t * n.t5cof);
   }
-  if (deepSpace_) DeepSpaceSecularStep(deep_.secular, m, t, s);
+  if (deepSpace_) DeepSpaceSecularStep(deep_.secular, m, t, integrator_, s);
   if (!(s.nm > 0.0)) return Sgp4Error::MeanMotion;
 
   const double am = std::pow(SGP4_XKE / s.nm, 2.0 / 3.0) * tempa * tempa;

@@ -37,8 +37,10 @@ class Sgp4 {
   // The state minutesSinceEpoch minutes after the elements' epoch (negative before it). On an
   // error the state is left as it was. A time more than 10^8 minutes (190 years) from the
   // epoch, or one where the mean motion has lost all meaning (the drag series run past its
-  // end), gives MeanMotion. Deep-space sets with a resonance integrate in 720-minute steps
-  // from the epoch on each call, so the cost grows with the time from the epoch.
+  // end), gives MeanMotion. Deep-space sets with a resonance integrate in 720-minute steps,
+  // going on from the previous call's time when this one lies beyond it: a run of increasing
+  // times costs little, a single time far from the epoch grows with its distance. Not to be
+  // called on one object from two threads at once.
   Sgp4Error Propagate(double minutesSinceEpoch, TemeState& state) const;
 
   // The elements' epoch as a UTC Julian day (whole plus fraction).
@@ -57,6 +59,8 @@ class Sgp4 {
   NearEarthTerms near_{};
   DeepSpaceTerms deep_{};
   bool deepSpace_ = false;
+  // Kept between calls so that a run of times goes on integrating from the last one.
+  mutable ResonanceIntegrator integrator_;
   Sgp4Error initError_ = Sgp4Error::None;
 };
 

@@ -295,7 +295,7 @@ DeepSpaceTerms InitDeepSpace(const Sgp4MeanElements& mean) {
 }
 
 void DeepSpaceSecularStep(const DeepSpaceSecular& r, const Sgp4MeanElements& mean, double t,
-                          DeepSpaceState& state) {
+                          ResonanceIntegrator& integrator, DeepSpaceState& state) {
   state.em += r.dedt * t;
   state.inclm += r.didt * t;
   state.argpm += r.domdt * t;
@@ -313,9 +313,13 @@ void DeepSpaceSecularStep(const DeepSpaceSecular& r, const Sgp4MeanElements& mea
   constexpr double G54 = 4.4108898;
   const double theta = std::fmod(mean.gsto + t * RPTIM, TWO_PI);
   const double delt = t > 0.0 ? STEP : -STEP;
-  double atime = 0.0;
-  double xni = mean.no;
-  double xli = r.xlamo;
+  if (integrator.atime == 0.0 || t * integrator.atime <= 0.0 ||
+      std::fabs(t) < std::fabs(integrator.atime)) {
+    integrator = ResonanceIntegrator{0.0, r.xlamo, mean.no};
+  }
+  double atime = integrator.atime;
+  double xni = integrator.xni;
+  double xli = integrator.xli;
   double xndt = 0.0;
   double xldot = 0.0;
   double xnddt = 0.0;
@@ -348,6 +352,7 @@ void DeepSpaceSecularStep(const DeepSpaceSecular& r, const Sgp4MeanElements& mea
     }
     if (std::fabs(t - atime) < STEP) {
       ft = t - atime;
+      integrator = ResonanceIntegrator{atime, xli, xni};
       break;
     }
     xli = xli + xldot * delt + xndt * STEP2;

@@ -52,6 +52,14 @@ struct DeepSpaceTerms {
   DeepSpaceSecular secular;
 };
 
+// Where the resonance integrator stands: its time from epoch (minutes, a multiple of 720),
+// mean longitude and mean motion there.
+struct ResonanceIntegrator {
+  double atime = 0.0;
+  double xli = 0.0;
+  double xni = 0.0;
+};
+
 // The elements a deep-space step changes.
 struct DeepSpaceState {
   double em, argpm, inclm, mm, nodem, nm;
@@ -62,12 +70,13 @@ struct DeepSpaceState {
 // (dscom and dsinit); Hoots and Roehrich, Spacetrack Report No. 3, section 10 (DEEP).
 DeepSpaceTerms InitDeepSpace(const Sgp4MeanElements& mean);
 
-// Lunar-solar secular effects and the resonance integration to t minutes after epoch,
-// always integrated from the epoch in 720-minute steps, so the result does not depend on
-// earlier calls.
+// Lunar-solar secular effects and the resonance integration to t minutes after epoch, in
+// 720-minute steps from the epoch; the integrator goes on from where it stands when t lies
+// beyond it on the same side of the epoch, else starts again at the epoch. Both give the same
+// steps, so the result does not depend on earlier calls.
 // Source: Vallado et al. 2006, appendix (dspace); Spacetrack Report No. 3, section 10 (DPSEC).
 void DeepSpaceSecularStep(const DeepSpaceSecular& terms, const Sgp4MeanElements& mean, double t,
-                          DeepSpaceState& state);
+                          ResonanceIntegrator& integrator, DeepSpaceState& state);
 
 // Lunar-solar periodics at t minutes after epoch, applied to eccentricity, inclination, node,
 // argument of perigee and mean anomaly; below 0.2 rad of inclination Lyddane's form.

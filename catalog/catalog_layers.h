@@ -42,6 +42,10 @@ struct StarLayer {
 
 // Every visible star of Stars.dat stamped as a sprite onto drawSurface, growing the progress
 // strip on progressSurface as the pass goes.
+// The faintest magnitude the star layer draws at the projection's field (with the faint stars'
+// file at narrow fields), before a bright sky's limit.
+double StarLimit(const Projection& projection, const LayerSet& layers);
+
 void DrawStars(const Projection& projection, const LayerSet& layers, StarLayer& starLayer,
                Surface& drawSurface, ProgressStrip& progress, Surface& progressSurface,
                const SkyPlaces& sky);

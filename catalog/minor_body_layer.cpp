@@ -5,10 +5,10 @@
 #include <cmath>
 #include <string>
 
+#include "catalog/catalog_layers.h"
 #include "catalog/utf8_text.h"
 #include "view/layer_set.h"
 #include "view/projection.h"
-#include "view/star_sprites.h"
 #include "view/visible_cap.h"
 
 namespace halvane {
@@ -21,7 +21,7 @@ constexpr double MARGIN_PIXELS = 40.0;  // a tail whose head lies just off the c
 constexpr double SHORTEST_TAIL = 6.0;
 constexpr double TAIL_GROWTH = 3.0;
 constexpr double LONGEST_TAIL = 36.0;
-constexpr double TAIL_PROBE = 0.001;  // radians towards the tail: a straight, clear direction
+constexpr double TAIL_PROBE = 0.01;  // radians towards the tail: a straight, clear direction
 
 int32_t Round(double v) { return static_cast<int32_t>(std::lround(std::clamp(v, -1e6, 1e6))); }
 
@@ -52,10 +52,7 @@ void Towards(double ra, double dec, double angle, double& toRa, double& toDec) {
 }  // namespace
 
 double MinorBodyLimit(const Projection& projection, const LayerSet& layers, double skyFaintest) {
-  const double stars = (FAINTEST_SHIFTED_MAGNITUDE + 100.0 * layers.starLimitOffset -
-                        StarZoomOffset(projection.GetFieldOfView())) /
-                       100.0;
-  return std::min(stars, skyFaintest);
+  return std::min(StarLimit(projection, layers), skyFaintest);
 }
 
 void DrawMinorBodies(const Projection& projection, const LayerSet& layers, Surface& surface,
@@ -74,14 +71,14 @@ void DrawMinorBodies(const Projection& projection, const LayerSet& layers, Surfa
     const Direction horizontal =
         projection.SkyToHorizontal(sky, place.rightAscension, place.declination);
     if (!cap.Contains(horizontal)) continue;
-    const Point pixel = projection.HorizontalToScreen(horizontal);
-    const double x = pixel.x, y = pixel.y;
+    double x = 0.0, y = 0.0;
+    const Point pixel = projection.HorizontalToScreen(horizontal, x, y);
     if (x < clip.left - MARGIN_PIXELS || x > clip.right + MARGIN_PIXELS ||
         y < clip.top - MARGIN_PIXELS || y > clip.bottom + MARGIN_PIXELS) {
       continue;
     }
     const double brighter = faintestMagnitude - place.magnitude;
-    const int32_t radius = brighter > 4.0 ? 2 : 1;
+    const int32_t radius = 1 + (brighter > 3.0 ? 1 : 0) + (brighter > 6.0 ? 1 : 0);
     const bool comet = bodies[i].kind == MinorBodyKind::Comet;
     surface.SelectPen(comet ? COMET_COLOR : ASTEROID_COLOR);
     Diamond(surface, pixel.x, pixel.y, radius);
@@ -89,8 +86,9 @@ void DrawMinorBodies(const Projection& projection, const LayerSet& layers, Surfa
       double tailRa = 0.0, tailDec = 0.0;
       Towards(place.rightAscension, place.declination, place.tailAngle, tailRa, tailDec);
       const Direction tail = projection.SkyToHorizontal(sky, tailRa, tailDec);
-      const Point probe = projection.HorizontalToScreen(tail);
-      const double dx = probe.x - x, dy = probe.y - y;
+      double tailX = 0.0, tailY = 0.0;
+      projection.HorizontalToScreen(tail, tailX, tailY);
+      const double dx = tailX - x, dy = tailY - y;
       const double length = std::hypot(dx, dy);
       // Seen end-on, the tail hides behind its head.
       const double shown = std::min(LONGEST_TAIL, SHORTEST_TAIL + TAIL_GROWTH * brighter);

@@ -16,6 +16,10 @@ namespace {
 
 constexpr size_t MPCORB_MIN_LENGTH = 103;  // through the semimajor axis
 constexpr size_t COMET_MIN_LENGTH = 100;   // through k
+// Every body costs its place each moment: a whole MPCORB.DAT (over a million) would stall every
+// change of time, while the bright comets and asteroids number a few thousand.
+constexpr size_t MAX_BODIES = 20000;
+constexpr size_t MPCORB_HEADER_BYTES = 20000;  // MPCORB.DAT's page of text is shorter
 
 // 0-9, A-Z, a-z as 0 to 61, the MPC's digits for packed fields; -1 for anything else.
 int PackedDigit(char c) {
@@ -266,7 +270,7 @@ MinorBodyReadResult ReadMinorBodyElements(std::string_view text) {
   const size_t dashes = text.find("\n-----");
   size_t lineNumber = 0;
   size_t skipUntil = 0;
-  if (dashes != std::string_view::npos && dashes < 20000) {
+  if (dashes < MPCORB_HEADER_BYTES) {  // npos: no header
     for (size_t i = 0; i <= dashes; ++i) skipUntil += text[i] == '\n' ? 1 : 0;
     ++skipUntil;
   }
@@ -277,6 +281,11 @@ MinorBodyReadResult ReadMinorBodyElements(std::string_view text) {
     const std::string_view line = text.substr(start, end - start);
     start = end + 1;
     if (++lineNumber <= skipUntil || Trim(line).empty()) continue;
+    if (result.bodies.size() == MAX_BODIES) {
+      result.messages.push_back("line " + std::to_string(lineNumber) + ": more than " +
+                                std::to_string(MAX_BODIES) + " bodies, the rest left out");
+      break;
+    }
     LineResult read;
     if (LooksLikeComet(line)) {
       read = ReadComet(line);

@@ -20,7 +20,7 @@ struct MinorBodyReadResult {
 
 // Every line of either format, told apart line by line; blank lines and MPCORB.DAT's header
 // (to its line of dashes) are passed over, any other line that is not a body is skipped with
-// its number and the field that failed.
+// its number and the field that failed. At most 20 000 bodies are kept, with a message.
 MinorBodyReadResult ReadMinorBodyElements(std::string_view text);
 // The same of a file; a file that cannot be read gives the error.
 MinorBodyReadResult ReadMinorBodyFile(const std::string& path);

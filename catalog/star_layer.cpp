@@ -220,6 +220,13 @@ void PrepareStars(const LayerSet& layers) {
   CachedIndex<StarsToFive>(layers.starsPath, STARS_TAG, STAR_RECORD_SIZE);
 }
 
+double StarLimit(const Projection& projection, const LayerSet& layers) {
+  const double field = projection.GetFieldOfView();
+  const bool faint = !layers.faintStarsPath.empty() && field <= FAINT_STARS_FIELD;
+  const int32_t zoomOffset = faint ? FaintZoomOffset(field) : StarZoomOffset(field);
+  return (FAINTEST_SHIFTED_MAGNITUDE + 100 * layers.starLimitOffset - zoomOffset) / 100.0;
+}
+
 void DrawStars(const Projection& projection, const LayerSet& layers, StarLayer& starLayer,
                Surface& drawSurface, ProgressStrip& progress, Surface& progressSurface,
                const SkyPlaces& sky) {

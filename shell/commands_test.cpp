@@ -237,10 +237,15 @@ TEST_F(CommandsTest, ArrowsPanAndPlusMinusZoom) {
   EXPECT_EQ(w.GetFramesDrawn(), frames + 6);
 
   // Keys that name nothing change nothing.
-  QTest::keyClicks(Chart(), "kv1 ");
+  QTest::keyClicks(Chart(), "v1 ");
   QTest::keyClick(Chart(), Qt::Key_F5);
   Flush();
   EXPECT_EQ(w.GetFramesDrawn(), frames + 6);
+  // K: comets and asteroids, on at first.
+  EXPECT_TRUE(w.GetChart().GetLayers().showMinorBodies);
+  QTest::keyClick(Chart(), Qt::Key_K);
+  Flush();
+  EXPECT_FALSE(w.GetChart().GetLayers().showMinorBodies);
 }
 
 TEST_F(CommandsTest, KeysStayWithTheChartAndTheMenuOpensFromTheKeyboard) {
