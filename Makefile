@@ -65,7 +65,8 @@ clean:
 # the kills during a save at their full counts. The libraries are built with coverage for the fuzzer too. Findings are
 # written to $(FUZZ_BUILD)/findings/.
 FUZZ_SECONDS ?= 60
-FUZZ_TARGETS := stars lines boundaries labels config dialog_fields cities find_text
+# Every fuzz/<name>_fuzz.cpp is a target; a new one is run without being listed here.
+FUZZ_TARGETS := $(patsubst fuzz/%_fuzz.cpp,%,$(sort $(wildcard fuzz/*_fuzz.cpp)))
 LONG_SESSION_COUNT ?= 100000
 KILL_COUNT ?= 1000
 

@@ -4,6 +4,7 @@
 
 #include <string>
 
+#include "catalog/deep_sky_list.h"
 #include "catalog/sky_names.h"
 #include "catalog/star_list.h"
 #include "chart/object_info.h"
@@ -17,11 +18,13 @@ constexpr SYSTEMTIME EVENING = {2026, 3, 3, 11, 18, 0, 0, 0};  // UTC
 constexpr double LONGITUDE = -14.4;                            // degrees, west positive
 constexpr double LATITUDE = 50.1;
 
-// name: 0 the Moon, 1 Sirius.
+// name: 0 the Moon, 1 Sirius, 2 M42 (its DeepSky.dat record and other names read).
 void BM_InfoPanel_Open(benchmark::State& state) {
-  static const SkyNames names = LoadSkyNames(DATA + "Labels.dat", DATA + "Names.dat");
+  static const SkyNames names =
+      LoadSkyNames(DATA + "Labels.dat", DATA + "Names.dat", DATA + "DeepSky.dat");
   static const std::vector<StarRecord> stars = LoadStarList(DATA + "Stars.dat");
-  const char* name = state.range(0) == 0 ? "Moon" : "Sirius";
+  constexpr const char* NAMES[] = {"Moon", "Sirius", "M42"};
+  const char* name = NAMES[state.range(0)];
   state.SetLabel(name);
   for (auto _ : state) {
     // A new moment each time: the panel opens on a chart whose bodies are not known yet.
@@ -29,12 +32,13 @@ void BM_InfoPanel_Open(benchmark::State& state) {
     benchmark::DoNotOptimize(InfoPanelLines(*DescribeObject(names, stars, name, moment)));
   }
 }
-BENCHMARK(BM_InfoPanel_Open)->Arg(0)->Arg(1)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_InfoPanel_Open)->Arg(0)->Arg(1)->Arg(2)->Unit(benchmark::kMillisecond);
 
 void BM_Tonight(benchmark::State& state) {
+  static const std::vector<DeepSkyRecord> deepSky = LoadBrightDeepSky(DATA + "DeepSky.dat", 800);
   for (auto _ : state) {
     const Moment moment(EVENING, LONGITUDE, LATITUDE, false);
-    benchmark::DoNotOptimize(TonightEntries(ComputeTonight(moment)));
+    benchmark::DoNotOptimize(TonightEntries(ComputeTonight(moment, DeviceOffset, deepSky), "Here"));
   }
 }
 BENCHMARK(BM_Tonight)->Unit(benchmark::kMillisecond);

@@ -41,6 +41,13 @@ BENCHMARK(BM_NameSearch_Complete)
     ->ArgNames({"names", "query"})
     ->Unit(benchmark::kMicrosecond);
 
+// A name typed with one error, which no name begins: Find's "Did you mean" walks every key.
+void BM_NameSearch_Suggest(benchmark::State& state) {
+  const NameIndex& index = Index(0);
+  for (auto _ : state) benchmark::DoNotOptimize(index.Suggest("Betelguese", 3));
+}
+BENCHMARK(BM_NameSearch_Suggest)->Unit(benchmark::kMicrosecond);
+
 void BM_NameSearch_LoadCities(benchmark::State& state) {
   for (auto _ : state) {
     CityCatalog catalog;

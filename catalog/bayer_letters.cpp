@@ -7,6 +7,7 @@
 #include <string_view>
 
 #include "catalog/data_file.h"
+#include "catalog/layer_geometry.h"
 #include "catalog/sky_records.h"
 #include "catalog/utf8_text.h"
 
@@ -28,14 +29,14 @@ void BayerLetters::Load(const std::string& namesPath) {
   std::set<uint32_t> lettered;
   WalkRecords(namesPath, NAMES_TAG, NAME_RECORD_SIZE, [&](const uint8_t* bytes) {
     const NameRecord record = DecodeName(bytes);
-    if (record.kind != SkyObjectKind::Star) return;
+    if (record.kind != SkyObjectKind::Star || !IsValidUtf8(FieldText(record.name))) return;
     const std::u16string name = Utf8ToUtf16(FieldText(record.name));
     const size_t space = name.find(u' ');
     if (space == std::u16string::npos || space == 0 || !IsGreek(name[0]) ||
         name.size() - space - 1 != ABBREVIATION_LENGTH) {
       return;
     }
-    if (!std::isfinite(record.rightAscension) || !std::isfinite(record.declination)) return;
+    if (!IsUsablePosition(record.rightAscension, record.declination)) return;
     if (record.object != NO_OBJECT && !lettered.insert(record.object).second) return;
     stars.push_back(
         {record.rightAscension, record.declination, name.substr(0, space), record.magnitude});

@@ -5,15 +5,44 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
+#include <algorithm>
 #include <cassert>
 #include <cerrno>
+#include <cstdio>
 #include <cstring>
+#include <mutex>
+#include <set>
+
+#include "platform/printable_text.h"
 
 namespace halvane {
 
 namespace {
 
 constexpr size_t BUFFER_SIZE = 64 * 1024;
+
+struct Ceiling {
+  std::string_view tag;
+  size_t records;
+  size_t recordBytes;
+};
+
+// The record sizes are those of catalog_records.h, sky_records.h and city_records.h (a
+// version-1 city file's records are smaller, so the version-2 size covers both).
+constexpr Ceiling CEILINGS[] = {
+    {"STAR", 800000, 20}, {"COLI", 8000, 32},   {"COBO", 60000, 18},  {"LABL", 8000, 36},
+    {"DSKY", 160000, 56}, {"MWAY", 310000, 20}, {"NAME", 400000, 64}, {"CITY", 250000, 78},
+};
+
+// One line per file and run: layers open their files at every frame.
+void ReportTooLarge(const std::string& path, size_t size, size_t ceiling) {
+  static std::mutex guard;
+  static std::set<std::string> reported;
+  const std::lock_guard<std::mutex> lock(guard);
+  if (!reported.insert(path).second) return;
+  std::fprintf(stderr, "halvane: %s is %zu bytes, more than the %zu its kind may have; not read\n",
+               PrintableText(path, ECHOED_VALUE_BYTES).c_str(), size, ceiling);
+}
 
 // Opens only an existing regular file; a directory, device or fifo is not a catalog.
 // O_NONBLOCK keeps a fifo from blocking the open; it is cleared for the reads.
@@ -30,7 +59,31 @@ int OpenRegularFile(const std::string& path) {
   return fd;
 }
 
+bool ReadExactly(int fd, uint8_t* bytes, size_t size, off_t offset) {
+  while (size > 0) {
+    const ssize_t got = ::pread(fd, bytes, size, offset);
+    if (got < 0 && errno == EINTR) continue;
+    if (got <= 0) return false;
+    bytes += got;
+    size -= static_cast<size_t>(got);
+    offset += got;
+  }
+  return true;
+}
+
 }  // namespace
+
+bool ReadRecordAt(const std::string& path, std::string_view tag, size_t recordSize, size_t index,
+                  uint8_t* record) {
+  const int fd = OpenRegularFile(path);
+  if (fd < 0) return false;
+  uint8_t header[HEADER_SIZE];
+  const bool read =
+      ReadExactly(fd, header, HEADER_SIZE, 0) && ValidateHeader(header, tag) &&
+      ReadExactly(fd, record, recordSize, static_cast<off_t>(HEADER_SIZE + index * recordSize));
+  ::close(fd);
+  return read;
+}
 
 FileState StateOf(const std::string& path) {
   struct stat info {};
@@ -87,6 +140,13 @@ RecordFile::~RecordFile() {
   if (fd >= 0) ::close(fd);
 }
 
+size_t MaxCatalogBytes(std::string_view tag) {
+  for (const Ceiling& ceiling : CEILINGS) {
+    if (ceiling.tag == tag) return HEADER_SIZE + ceiling.records * ceiling.recordBytes;
+  }
+  return 0;
+}
+
 WalkResult RecordFile::Open(const std::string& path, std::string_view tag, uint16_t version) {
   if (fd >= 0) ::close(fd);
   begin = end = 0;
@@ -103,6 +163,22 @@ WalkResult RecordFile::Open(const std::string& path, std::string_view tag, uint1
   if (end - begin < HEADER_SIZE) return WalkResult::HeaderRejected;
   const uint8_t* header = buffer.get() + begin;
   begin += HEADER_SIZE;
+  // A reader that takes any header (Labels.dat) is held to the ceiling of the kind the header
+  // names, else to the largest.
+  size_t ceiling = MaxCatalogBytes(
+      tag.empty() ? std::string_view(reinterpret_cast<const char*>(header) + 4, 4) : tag);
+  if (ceiling == 0 && tag.empty()) {
+    for (const Ceiling& kind : CEILINGS) {
+      ceiling = std::max(ceiling, HEADER_SIZE + kind.records * kind.recordBytes);
+    }
+  }
+  struct stat info {};
+  if (ceiling > 0 && ::fstat(fd, &info) == 0 && static_cast<uint64_t>(info.st_size) > ceiling) {
+    ReportTooLarge(path, static_cast<size_t>(info.st_size), ceiling);
+    ::close(fd);
+    fd = -1;
+    return WalkResult::TooLarge;
+  }
   if (!tag.empty() && !ValidateHeader(header, tag, version)) return WalkResult::HeaderRejected;
   return WalkResult::Completed;
 }

@@ -7,7 +7,9 @@
 //   offset 4  4 bytes  tag      four ASCII characters naming the kind of file
 //   offset 8  2 bytes  version  unsigned, 1 unless a format says otherwise
 //   offset 10 2 bytes  reserved unsigned, always 0
-// Records follow directly; their number is whatever the file length gives.
+// Records follow directly; their number is whatever the file length gives. Each kind has a
+// ceiling of about ten times its shipped catalog (MaxCatalogBytes), so that no file, however
+// large, makes a reader hold memory in proportion to it.
 #pragma once
 
 #include <bit>
@@ -45,12 +47,21 @@ enum class WalkResult {
   Completed,       // every whole record was handed out (maybe none)
   CannotOpen,      // missing, a directory, a device, unreadable
   HeaderRejected,  // shorter than 12 bytes, or ValidateHeader said no
+  TooLarge,        // larger than its kind's ceiling; said once per file on stderr
 };
+
+// The largest file of the kind tag that is read, header included (0 for a kind without one):
+//   STAR 800 000 records (FaintStars.dat ships 76 805), COLI 8 000 (743), COBO 60 000 (5 196),
+//   LABL 8 000 (740), DSKY 160 000 (15 810), MWAY 310 000 (30 676), NAME 400 000 (38 884),
+//   CITY 250 000 (24 323). A read that takes any header (Labels.dat's) is held to the ceiling of
+//   the kind its header names, else to the largest.
+size_t MaxCatalogBytes(std::string_view tag);
 
 // One pass over a data file: Open reads the header (validated against tag and version unless
 // tag is empty, in which case any 12 bytes are skipped), Next hands out each whole record of
 // recordSize bytes in file order and null after the last; a partial last record is ignored
-// silently, and so is a read error. The file is closed by the destructor, or by another
+// silently, and so is a read error. A file over its kind's ceiling is not read (TooLarge).
+// The file is closed by the destructor, or by another
 // Open, which starts a new pass. Reads go through a 64 KiB buffer, not one system call per
 // record. Only an existing regular file opens: a directory, device or fifo counts as
 // CannotOpen.
@@ -90,6 +101,12 @@ WalkResult WalkRecords(const std::string& path, std::string_view tag, size_t rec
   while (const uint8_t* record = file.Next()) onRecord(record);
   return WalkResult::Completed;
 }
+
+// Reads the record at index (counted from 0) of a file whose header has tag and version into
+// record (recordSize bytes); false when the file cannot be opened, its header differs, or it
+// holds no whole record there.
+bool ReadRecordAt(const std::string& path, std::string_view tag, size_t recordSize, size_t index,
+                  uint8_t* record);
 
 // What tells one state of a file from another (all unset when it cannot be read): a copy read
 // earlier is stale once this changes.

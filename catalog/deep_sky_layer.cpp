@@ -177,7 +177,8 @@ void DrawDeepSky(const Projection& projection, const LayerSet& layers, DeepSkyLa
                               : 0;
     DrawSymbol(surface, object, at, major, minor, angle);
     layer.shown.push_back(object);
-    if (named && !(layers.showGround && horizontal.z < 0.0)) {
+    if (named && !(layers.showGround && horizontal.z < 0.0) &&
+        IsValidUtf8(FieldText(object.name))) {
       LabelCandidate name;
       name.x = at.x;
       name.y = at.y;

@@ -152,9 +152,13 @@ struct CatalogCulling {
   double highDeclination = 0.0;
 };
 
-// A damaged catalog may hold NaN or infinities; such a position is never drawn.
+// A damaged catalog may hold NaN, infinities or angles beyond any place on the sky (radians:
+// right ascension within a turn either way, declination within a quarter turn); such a
+// position is never drawn, found or named.
 inline bool IsUsablePosition(double rightAscension, double declination) {
-  return std::isfinite(rightAscension) && std::isfinite(declination);
+  constexpr double SLACK = 1e-9;
+  return std::isfinite(rightAscension) && std::isfinite(declination) &&
+         std::abs(rightAscension) <= 2.0 * PI + SLACK && std::abs(declination) <= PI / 2.0 + SLACK;
 }
 
 }  // namespace halvane

@@ -14,6 +14,9 @@ bool UsableLayerFile(WalkResult result, std::u16string_view notFoundText, Surfac
     case WalkResult::HeaderRejected:
       DrawLayerMessage(surface, viewRect, UNSUPPORTED_VERSION_TEXT);
       return false;
+    case WalkResult::TooLarge:
+      DrawLayerMessage(surface, viewRect, FILE_TOO_LARGE_TEXT);
+      return false;
     case WalkResult::Completed: return true;
   }
   return false;

@@ -12,6 +12,7 @@ namespace halvane {
 constexpr std::u16string_view FILE_NOT_FOUND_TEXT = u"File not found";
 constexpr std::u16string_view BOUNDARIES_NOT_FOUND_TEXT = u"File 'ConBon.dat' not found";
 constexpr std::u16string_view UNSUPPORTED_VERSION_TEXT = u"Unsupported file version";
+constexpr std::u16string_view FILE_TOO_LARGE_TEXT = u"File too large";
 
 // Centred on the top line of the chart rectangle, in the colour and background mode that
 // the frame has set; several failing layers write over one another.

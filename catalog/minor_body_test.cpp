@@ -159,7 +159,8 @@ TEST(MinorBodyNames, FindTurnsToCometsAndAsteroidsByTheirNames) {
   ASSERT_EQ(bodies->size(), 4u);
   const Moment moment(SYSTEMTIME{2020, 6, 3, 17, 0, 0, 0, 0}, 0.0, 51.5, false, bodies);
   const SkyNames names = LoadSkyNames(test_support::SourcePath("data/Labels.dat"),
-                                      test_support::SourcePath("data/Names.dat"), bodies.get());
+                                      test_support::SourcePath("data/Names.dat"), "",
+                                      bodies.get());
   const struct {
     const char* query;
     const char* found;
@@ -180,7 +181,7 @@ TEST(MinorBodyNames, FindTurnsToCometsAndAsteroidsByTheirNames) {
   EXPECT_NEAR(ceres->rightAscensionHours, moment.GetMinorBodies()[0].rightAscension * RAD_TO_HOURS,
               1e-12);
 
-  const SkyNames none = LoadSkyNames("", "", nullptr);
+  const SkyNames none = LoadSkyNames("", "", "", nullptr);
   const std::optional<SkyTarget> hint = FindSkyTarget(none, "Vesta", Moment());
   ASSERT_TRUE(hint.has_value());
   EXPECT_EQ(hint->name, "(4) Vesta");

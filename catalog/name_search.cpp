@@ -117,6 +117,23 @@ FoldedName FoldName(std::string_view utf8) {
   return folded;
 }
 
+namespace {
+
+// Whether one letter left out, added, changed, or two neighbours swapped make a into b.
+bool WithinOneEdit(std::string_view a, std::string_view b) {
+  if (a.size() > b.size()) std::swap(a, b);
+  if (b.size() - a.size() > 1) return false;
+  size_t i = 0;
+  while (i < a.size() && a[i] == b[i]) ++i;
+  if (i == a.size()) return true;  // equal, or b has one more letter at the end
+  if (a.size() < b.size()) return a.substr(i) == b.substr(i + 1);
+  if (a.substr(i + 1) == b.substr(i + 1)) return true;
+  return i + 1 < a.size() && a[i] == b[i + 1] && a[i + 1] == b[i] &&
+         a.substr(i + 2) == b.substr(i + 2);
+}
+
+}  // namespace
+
 NameIndex::NameIndex(std::vector<NameEntry> entries) : entries(std::move(entries)) {
   folded.reserve(this->entries.size());
   for (uint32_t e = 0; e < this->entries.size(); ++e) {
@@ -150,6 +167,20 @@ std::vector<NameMatch> NameIndex::Complete(std::string_view query, size_t limit)
     found.push_back({key->entry, quality});
   }
 
+  return Best(std::move(found), limit);
+}
+
+std::vector<NameMatch> NameIndex::Suggest(std::string_view query, size_t limit) const {
+  std::vector<NameMatch> found;
+  const std::string wanted = FoldName(query).text;
+  if (wanted.size() < SUGGEST_MIN_LETTERS || limit == 0) return found;
+  for (const Key& key : keys) {
+    if (WithinOneEdit(KeyText(key), wanted)) found.push_back({key.entry, MatchQuality::OneEdit});
+  }
+  return Best(std::move(found), limit);
+}
+
+std::vector<NameMatch> NameIndex::Best(std::vector<NameMatch> found, size_t limit) const {
   // An entry may match at several words: keep its best.
   std::sort(found.begin(), found.end(), [](const NameMatch& a, const NameMatch& b) {
     return std::tie(a.entry, a.quality) < std::tie(b.entry, b.quality);

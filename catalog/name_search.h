@@ -37,7 +37,11 @@ struct NameEntry {
 
 // Best first: the query is the whole folded name, then its beginning, then the beginning of
 // a later word.
-enum class MatchQuality : uint8_t { Exact, NamePrefix, WordPrefix };
+// OneEdit: the query is one typing error away from a whole name or its end from a word on.
+enum class MatchQuality : uint8_t { Exact, NamePrefix, WordPrefix, OneEdit };
+
+// Queries of fewer folded letters get no suggestions: too many names lie one edit from them.
+constexpr size_t SUGGEST_MIN_LETTERS = 5;
 
 struct NameMatch {
   uint32_t entry;  // position in NameIndex::Entries()
@@ -54,9 +58,17 @@ class NameIndex {
   // ("", " ", "-") matches nothing.
   std::vector<NameMatch> Complete(std::string_view query, size_t limit) const;
 
+  // For a query that completes nothing: at most limit entries whose folded name, or its
+  // end from a word's start on, is one typing error from the folded query (a letter left
+  // out, added or changed, or two neighbours swapped: "Betelguese", "Andromda"), ranked by
+  // weight. Nothing for a query of fewer than SUGGEST_MIN_LETTERS folded letters.
+  std::vector<NameMatch> Suggest(std::string_view query, size_t limit) const;
+
   const std::vector<NameEntry>& Entries() const { return entries; }
 
  private:
+  std::vector<NameMatch> Best(std::vector<NameMatch> found, size_t limit) const;
+
   // A word start of an entry: the folded name from offset on is what a query must begin.
   struct Key {
     uint32_t entry;

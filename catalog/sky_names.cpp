@@ -40,7 +40,8 @@ void AddNamesFile(const std::string& namesPath, std::set<std::string>& taken,
   WalkRecords(namesPath, NAMES_TAG, NAME_RECORD_SIZE, [&](const uint8_t* bytes) {
     const NameRecord record = DecodeName(bytes);
     if (!IsUsablePosition(record.rightAscension, record.declination)) return;
-    records.push_back({record, ValidUtf8(FieldText(record.name))});
+    if (!IsValidUtf8(FieldText(record.name))) return;
+    records.push_back({record, std::string(FieldText(record.name))});
   });
   std::map<ObjectKey, std::string> shown;
   std::set<ObjectKey> withCommonName;
@@ -98,8 +99,9 @@ void AddMinorBodies(const MinorBodyList* bodies, std::set<std::string>& taken,
 }  // namespace
 
 SkyNames LoadSkyNames(const std::string& labelsPath, const std::string& namesPath,
-                      const MinorBodyList* minorBodies) {
+                      const std::string& deepSkyPath, const MinorBodyList* minorBodies) {
   SkyNames names;
+  names.deepSkyPath = deepSkyPath;
   std::vector<NameEntry> entries;
   std::set<std::string> taken;  // folded names given already
   std::set<std::string> labelNames;

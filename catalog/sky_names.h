@@ -40,6 +40,7 @@ struct SkyNames {
   std::vector<LabelRecord> labels;
   std::vector<NamedObject> objects;
   NameIndex index;
+  std::string deepSkyPath;  // DeepSky.dat, whose records the deep-sky names count
 };
 
 constexpr uint32_t NO_MINOR_BODY_ELEMENTS = UINT32_MAX;
@@ -48,6 +49,7 @@ constexpr uint32_t NO_MINOR_BODY_ELEMENTS = UINT32_MAX;
 // found by the name their list writes ("(1) Ceres", "12P/Pons-Brooks", "C/2023 A3 (...)"),
 // whose words Find completes ("Ceres", "1", "Pons-Brooks").
 SkyNames LoadSkyNames(const std::string& labelsPath, const std::string& namesPath,
+                      const std::string& deepSkyPath = "",
                       const MinorBodyList* minorBodies = nullptr);
 
 }  // namespace halvane

@@ -3,12 +3,14 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cmath>
 #include <cstring>
 #include <optional>
 #include <string>
 
 #include "astro/angles.h"
+#include "astro/constellation.h"
 #include "catalog/sky_target.h"
 #include "tests/support/build_paths.h"
 #include "view/go_to_table.h"
@@ -84,6 +86,57 @@ TEST(SkyNames, EveryWayOfWritingANameFindsItsObject) {
   // A star too faint for Stars.dat is found all the same.
   EXPECT_EQ(find("HIP 2071").name, "Alrial");
   EXPECT_FALSE(FindSkyTarget(names, "xqzzy", moment).has_value());
+}
+
+// The names observers type: a double star's letter without its component number, the
+// common names of the table, asterisms at the middle of their stars; and one typing error
+// forgiven in names of five letters or more.
+TEST(SkyNames, CommonNamesAndOneTypingErrorReachTheirObjects) {
+  const SkyNames names = LoadSkyNames(test_support::SourcePath("data/Labels.dat"),
+                                      test_support::SourcePath("data/Names.dat"));
+  const Moment moment(SYSTEMTIME{2024, 1, 1, 15, 21, 30, 0, 0}, -18.3, 49.7, false);
+  const auto find = [&](std::string_view text) {
+    return FindSkyTarget(names, text, moment).value_or(SkyTarget{"", 0.0, 0.0});
+  };
+  const auto degreesApart = [](const SkyTarget& a, double raHours, double decDegrees) {
+    const double c =
+        std::sin(a.declinationDegrees * DEG_TO_RAD) * std::sin(decDegrees * DEG_TO_RAD) +
+        std::cos(a.declinationDegrees * DEG_TO_RAD) * std::cos(decDegrees * DEG_TO_RAD) *
+            std::cos((a.rightAscensionHours - raHours) * HOURS_TO_RAD);
+    return std::acos(std::min(1.0, c)) * RAD_TO_DEG;
+  };
+  for (const char* name : {"alpha Cen", "alpha Centauri", "alf Cen"}) {
+    EXPECT_EQ(find(name).name, "Rigil Kentaurus") << name;
+  }
+  EXPECT_EQ(find("alpha Cru").name, "Acrux");
+  EXPECT_EQ(find("North Star").name, "Polaris");
+  EXPECT_EQ(find("Seven Sisters").name.substr(0, 3), "M45");
+  EXPECT_EQ(find("Jewel Box").name.substr(0, 8), "NGC 4755");
+  EXPECT_EQ(find("Coal Sack").name.substr(0, 4), "C 99");
+  // Groups and asterisms at the middle of their members (J2000 places: NGC 869 2h19.0m +57 09',
+  // NGC 884 2h22.4m +57 07'; Alnilam, the Belt's middle star, 5h36.2m -1 12'; the Cross's
+  // four stars average 12h26m -60 deg).
+  EXPECT_LT(degreesApart(find("Double Cluster"), 2.345, 57.14), 0.3);
+  EXPECT_LT(degreesApart(find("Orion's Belt"), 5.603, -1.20), 0.3);
+  const SkyTarget cross = find("Southern Cross");
+  EXPECT_LT(degreesApart(cross, 12.43, -60.0), 1.0);
+  EXPECT_EQ(ConstellationOf(cross.rightAscensionHours * HOURS_TO_RAD,
+                            cross.declinationDegrees * DEG_TO_RAD)
+                .name,
+            std::string("Crux"));
+  EXPECT_LT(degreesApart(find("Plough"), 12.0, 56.0), 5.0);
+
+  const auto suggested = [&](std::string_view text) {
+    EXPECT_TRUE(names.index.Complete(text, 1).empty()) << text;
+    const std::vector<NameMatch> matches = names.index.Suggest(text, 1);
+    return matches.empty() ? std::string() : names.index.Entries()[matches[0].entry].name;
+  };
+  EXPECT_EQ(suggested("Betelguese"), "Betelgeuse");  // two letters swapped
+  EXPECT_EQ(suggested("Andromda"), "Andromeda");     // one left out
+  EXPECT_EQ(suggested("Sirrius"), "Sirius");         // one added
+  EXPECT_EQ(suggested("Aldebaren"), "Aldebaran");    // one changed
+  EXPECT_EQ(suggested("Vegx"), "") << "four letters are too few to guess from";
+  EXPECT_EQ(suggested("Betelgxxse"), "") << "two errors are not one";
 }
 
 }  // namespace

@@ -20,6 +20,34 @@ DeepSkyRecord DecodeDeepSky(const uint8_t* bytes) {
   return record;
 }
 
+DeepSkyType TypeOf(const DeepSkyRecord& record) {
+  const uint8_t type = (record.flags & DEEP_SKY_TYPE_MASK) >> DEEP_SKY_TYPE_SHIFT;
+  return type < DEEP_SKY_TYPE_COUNT ? static_cast<DeepSkyType>(type) : DeepSkyType::Unknown;
+}
+
+const char* DeepSkyTypeName(DeepSkyType type) {
+  switch (type) {
+    case DeepSkyType::Unknown: return "";
+    case DeepSkyType::SpiralGalaxy: return "spiral galaxy";
+    case DeepSkyType::LenticularGalaxy: return "lenticular galaxy";
+    case DeepSkyType::DwarfSpheroidalGalaxy: return "dwarf spheroidal galaxy";
+    case DeepSkyType::EllipticalGalaxy: return "elliptical galaxy";
+    case DeepSkyType::IrregularGalaxy: return "irregular galaxy";
+    case DeepSkyType::Galaxy: return "galaxy";
+    case DeepSkyType::GalaxyCluster: return "galaxy cluster";
+    case DeepSkyType::OpenCluster: return "open cluster";
+    case DeepSkyType::GlobularCluster: return "globular cluster";
+    case DeepSkyType::BrightNebula: return "bright nebula";
+    case DeepSkyType::EmissionNebula: return "emission nebula";
+    case DeepSkyType::ReflectionNebula: return "reflection nebula";
+    case DeepSkyType::StarFormingRegion: return "star-forming nebula";
+    case DeepSkyType::PlanetaryNebula: return "planetary nebula";
+    case DeepSkyType::DarkNebula: return "dark nebula";
+    case DeepSkyType::SupernovaRemnant: return "supernova remnant";
+  }
+  return "";
+}
+
 MilkyWayVertex DecodeMilkyWayVertex(const uint8_t* bytes) {
   return {ReadF64(bytes), ReadF64(bytes + 8), ReadU16(bytes + 16), bytes[18], bytes[19]};
 }

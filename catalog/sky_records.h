@@ -28,7 +28,9 @@ constexpr int16_t NO_MAGNITUDE = 9999;
 //   0  8   double  rightAscension  radians, 0 to 2 pi
 //   8  8   double  declination     radians
 //   16 1   uint8   kind            a DeepSkyKind; larger values count as Other
-//   17 1   uint8   flags           DEEP_SKY_MESSIER: a Messier object; other bits 0
+//   17 1   uint8   flags           DEEP_SKY_MESSIER: a Messier object; bits 1 to 5 the
+//                                  source's finer DeepSkyType (0, files built before it
+//                                  kept it: unknown); bits 6 and 7 0
 //   18 2   int16   magnitude       hundredths; NO_MAGNITUDE: none given
 //   20 2   uint16  majorAxis       tenths of a minute of arc; 0: not given
 //   22 2   uint16  minorAxis       tenths of a minute of arc; 0: as the major axis
@@ -38,6 +40,30 @@ constexpr std::string_view DEEP_SKY_TAG = "DSKY";
 constexpr size_t DEEP_SKY_RECORD_SIZE = 56;
 constexpr size_t DEEP_SKY_NAME_BYTES = 32;
 constexpr uint8_t DEEP_SKY_MESSIER = 1;
+constexpr uint8_t DEEP_SKY_TYPE_SHIFT = 1;
+constexpr uint8_t DEEP_SKY_TYPE_MASK = 0x3E;
+
+// The kind the source gives, finer than DeepSkyKind; what the information panel names.
+enum class DeepSkyType : uint8_t {
+  Unknown = 0,
+  SpiralGalaxy = 1,
+  LenticularGalaxy = 2,
+  DwarfSpheroidalGalaxy = 3,
+  EllipticalGalaxy = 4,
+  IrregularGalaxy = 5,
+  Galaxy = 6,
+  GalaxyCluster = 7,
+  OpenCluster = 8,
+  GlobularCluster = 9,
+  BrightNebula = 10,
+  EmissionNebula = 11,
+  ReflectionNebula = 12,
+  StarFormingRegion = 13,
+  PlanetaryNebula = 14,
+  DarkNebula = 15,
+  SupernovaRemnant = 16,
+};
+constexpr uint8_t DEEP_SKY_TYPE_COUNT = 17;
 
 struct DeepSkyRecord {
   double rightAscension;
@@ -96,6 +122,15 @@ struct NameRecord {
 };
 
 DeepSkyRecord DecodeDeepSky(const uint8_t* bytes);
+
+// The finer kind kept in a record's flags; Unknown for values beyond the list.
+DeepSkyType TypeOf(const DeepSkyRecord& record);
+// Flags bits that hold type.
+constexpr uint8_t TypeFlags(DeepSkyType type) {
+  return static_cast<uint8_t>(static_cast<uint8_t>(type) << DEEP_SKY_TYPE_SHIFT);
+}
+// "spiral galaxy", "open cluster", ...; empty for Unknown.
+const char* DeepSkyTypeName(DeepSkyType type);
 MilkyWayVertex DecodeMilkyWayVertex(const uint8_t* bytes);
 NameRecord DecodeName(const uint8_t* bytes);
 

@@ -2,7 +2,6 @@
 #include "catalog/sky_target.h"
 
 #include "astro/angles.h"
-#include "astro/observer.h"
 #include "view/go_to_table.h"
 
 namespace halvane {
@@ -48,14 +47,6 @@ std::optional<SkyTarget> FindSkyTarget(const SkyNames& names, std::string_view t
     case NameKind::City: break;
   }
   return std::nullopt;
-}
-
-bool IsBelowHorizon(const SkyTarget& target, const Observer& observer, const SkyPlaces& sky) {
-  double azimuth = 0.0;
-  double altitude = 0.0;
-  sky.ToHorizontal(observer, target.rightAscensionHours * HOURS_TO_RAD,
-                   target.declinationDegrees * DEG_TO_RAD, azimuth, altitude);
-  return altitude < 0.0;
 }
 
 }  // namespace halvane

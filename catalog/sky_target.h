@@ -11,8 +11,6 @@
 namespace halvane {
 
 // In the go-to table's units, so that a constellation's point is the table's own.
-class Observer;
-
 struct SkyTarget {
   std::string name;  // UTF-8, as the index shows it
   double rightAscensionHours;
@@ -25,8 +23,5 @@ struct SkyTarget {
 // moment's. Empty when nothing matches or the body has no place then.
 std::optional<SkyTarget> FindSkyTarget(const SkyNames& names, std::string_view text,
                                        const Moment& moment);
-
-// Whether target stands below observer's horizon in sky (as the chart shows it).
-bool IsBelowHorizon(const SkyTarget& target, const Observer& observer, const SkyPlaces& sky);
 
 }  // namespace halvane

@@ -35,6 +35,8 @@ void AppendUtf8(char32_t c, std::string& text) {
   }
 }
 
+bool IsValidUtf8(std::string_view bytes) { return ValidUtf8(bytes) == bytes; }
+
 std::string ValidUtf8(std::string_view bytes) {
   std::string text;
   text.reserve(bytes.size());

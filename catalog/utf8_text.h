@@ -11,6 +11,8 @@ void AppendUtf8(char32_t c, std::string& text);
 
 // The bytes as valid UTF-8: each malformed byte becomes U+FFFD.
 std::string ValidUtf8(std::string_view bytes);
+// Whether the bytes are valid UTF-8 already: a catalog's name that is not is refused.
+bool IsValidUtf8(std::string_view bytes);
 
 // UTF-16 to UTF-8; an unpaired surrogate becomes U+FFFD.
 std::string Utf16ToUtf8(std::u16string_view text);

@@ -11,6 +11,7 @@
 #include "astro/constellation.h"
 #include "astro/observer.h"
 #include "astro/sky_track.h"
+#include "catalog/data_file.h"
 #include "catalog/star_list.h"
 #include "platform/local_day.h"
 #include "view/go_to_table.h"
@@ -81,7 +82,8 @@ void DescribeBody(Body body, const Moment& moment, const SkyTrack& track, Object
                         track.BodiesNear(track.GetStart())[b].illuminatedFraction;
     info.phase = PhaseName(place.illuminatedFraction, waxing);
   }
-  info.today = BodyEvents(track, body);
+  info.next = BodyEvents(track, body);
+  info.fixed = false;
 }
 
 // Elements older than this may put a body arcminutes off: the planets pull it away from the
@@ -136,7 +138,8 @@ bool DescribeMinorBody(uint32_t index, const Moment& moment, const SkyTrack& tra
     info.elementsEpoch = body.epoch;
     info.elementsAge = std::fabs(moment.GetJulianDayTt() - body.epoch);
   }
-  info.today = StarEvents(track, place.rightAscension, place.declination);
+  info.fixed = false;
+  info.next = StarEvents(track, place.rightAscension, place.declination);
   return true;
 }
 
@@ -177,15 +180,87 @@ std::string DistanceText(const ObjectInfo& info) {
   return Format("%.4f AU", *info.distanceAu);
 }
 
-// The rises or sets of a day, for --info.
-std::string RiseOrSet(const ObjectInfo& info, const std::vector<double>& times) {
-  if (info.today.AlwaysAbove()) return "always up";
-  if (info.today.NeverAbove()) return "never rises";
-  const std::string text = EventTimes(times, info.zone);
-  return text.empty() ? "none" : text;
+// The first of the events, as --info gives it.
+std::string FirstIso(const std::vector<double>& times, const ZoneOffsets& zone) {
+  return times.empty() ? "none" : LocalIsoTime(times.front(), zone);
+}
+
+std::string Visibility(const HorizonEvents& events) {
+  if (events.AlwaysAbove()) return "circumpolar";
+  if (events.NeverAbove()) return "never rises";
+  return "rises and sets";
+}
+
+// The deep-sky record a name of Names.dat counts, with its other names.
+void DescribeDeepSky(const SkyNames& names, const NameRecord& record, const std::string& shown,
+                     ObjectInfo& info) {
+  uint8_t bytes[DEEP_SKY_RECORD_SIZE];
+  if (record.object != NO_OBJECT &&
+      ReadRecordAt(names.deepSkyPath, DEEP_SKY_TAG, DEEP_SKY_RECORD_SIZE, record.object, bytes)) {
+    const DeepSkyRecord object = DecodeDeepSky(bytes);
+    const std::string type = DeepSkyTypeName(TypeOf(object));
+    if (!type.empty()) info.kind = type;
+    info.majorAxis = object.majorAxis / 10.0;
+    info.minorAxis = (object.minorAxis != 0 ? object.minorAxis : object.majorAxis) / 10.0;
+    if (object.magnitude != NO_MAGNITUDE) info.magnitude = object.magnitude / 100.0;
+  }
+  for (const NamedObject& other : names.objects) {
+    const std::string name(FieldText(other.record.name));
+    if (other.record.kind == SkyObjectKind::DeepSky && other.record.object == record.object &&
+        shown.find(name) == std::string::npos &&
+        std::find(info.otherNames.begin(), info.otherNames.end(), name) == info.otherNames.end()) {
+      info.otherNames.push_back(name);
+    }
+  }
+}
+
+// A Messier name of Labels.dat ("M42 Orion Nebula") stands for the deep-sky object that
+// Names.dat gives its number ("M42"), which knows more.
+const NameEntry* DeepSkyEntryOf(const SkyNames& names, const NameEntry& label) {
+  const std::string number = label.name.substr(0, label.name.find(' '));
+  for (const NameMatch& match : names.index.Complete(number, 4)) {
+    const NameEntry& entry = names.index.Entries()[match.entry];
+    if (match.quality == MatchQuality::Exact && entry.kind == NameKind::Object) return &entry;
+  }
+  return nullptr;
+}
+
+std::string SizeText(const ObjectInfo& info) {
+  const char* format = info.majorAxis < 10 ? "%.1f" : "%.0f";
+  std::string text = Format(format, info.majorAxis) + "\u2032";
+  if (info.minorAxis != info.majorAxis)
+    text += " \u00d7 " + Format(format, info.minorAxis) + "\u2032";
+  return text;
 }
 
 }  // namespace
+
+std::string HorizonLine(const ObjectInfo& info) {
+  const HorizonEvents& events = info.next;
+  const auto when = [&info](double jd) {
+    return LocalTimeFromDay(jd, info.moment, true, info.zone);
+  };
+  const std::string transit =
+      events.transits.empty() ? "" : "; transit " + when(events.transits.front());
+  if (events.AlwaysAbove()) {
+    return (info.fixed ? "Up now; never sets here" : "Up now; does not set within 24 hours") +
+           transit;
+  }
+  if (events.NeverAbove()) {
+    return info.fixed ? "Below the horizon: never rises here"
+                      : "Below the horizon: does not rise within 24 hours";
+  }
+  std::vector<std::pair<double, std::string>> next;
+  if (!events.risings.empty()) next.emplace_back(events.risings.front(), "rises at ");
+  if (!events.transits.empty()) next.emplace_back(events.transits.front(), "transit ");
+  if (!events.settings.empty()) next.emplace_back(events.settings.front(), "sets at ");
+  std::sort(next.begin(), next.end());
+  std::string line = events.aboveAtStart ? "Up now; " : "Below the horizon: ";
+  for (size_t i = 0; i < next.size(); ++i) {
+    line += (i > 0 ? ", " : "") + next[i].second + when(next[i].first);
+  }
+  return line;
+}
 
 std::string PhaseName(double illuminated, bool waxing) {
   if (illuminated < 0.02) return "new";
@@ -195,28 +270,24 @@ std::string PhaseName(double illuminated, bool waxing) {
   return (waxing ? "waxing " : "waning ") + shape;
 }
 
-std::string EventTimes(const std::vector<double>& times, const ZoneOffsets& zone) {
-  std::string text;
-  for (double jd : times) {
-    if (!text.empty()) text += ", ";
-    text += LocalIsoTime(jd, zone);
-  }
-  return text;
-}
-
 std::optional<ObjectInfo> DescribeObject(const SkyNames& names,
                                          const std::vector<StarRecord>& stars,
                                          std::string_view text, const Moment& moment,
                                          const ZoneOffsets& zone) {
   const std::vector<NameMatch> matches = names.index.Complete(text, 1);
-  if (matches.empty() || !std::isfinite(moment.GetJulianDayUt())) return std::nullopt;
-  const NameEntry& entry = names.index.Entries()[matches.front().entry];
+  const double jd = moment.GetJulianDayUt();
+  if (matches.empty() || !std::isfinite(jd)) return std::nullopt;
+  const NameEntry* found = &names.index.Entries()[matches.front().entry];
+  if (found->kind == NameKind::Label && IsMessierName(found->name)) {
+    if (const NameEntry* deepSky = DeepSkyEntryOf(names, *found)) found = deepSky;
+  }
+  const NameEntry& entry = *found;
   ObjectInfo info;
   info.name = entry.name;
   info.zone = zone;
-  const double midnight = LocalMidnight(moment.GetJulianDayUt(), zone);
-  if (!std::isfinite(midnight)) return std::nullopt;
-  const SkyTrack track(midnight, midnight + 1.0, moment.GetLongitude(), moment.GetLatitude());
+  info.moment = jd;
+  if (!std::isfinite(LocalMidnight(jd, zone))) return std::nullopt;
+  const SkyTrack track(jd, jd + 1.0, moment.GetLongitude(), moment.GetLatitude());
   switch (entry.kind) {
     case NameKind::Body: {
       if (entry.index >= static_cast<uint32_t>(BODY_COUNT)) return std::nullopt;
@@ -243,7 +314,7 @@ std::optional<ObjectInfo> DescribeObject(const SkyNames& names,
           if (star->colorIndex != NO_COLOR_INDEX) info.colorIndex = star->colorIndex / 100.0;
         }
       }
-      info.today = StarEvents(track, info.rightAscension, info.declination);
+      info.next = StarEvents(track, info.rightAscension, info.declination);
       break;
     }
     case NameKind::Constellation: {
@@ -252,17 +323,20 @@ std::optional<ObjectInfo> DescribeObject(const SkyNames& names,
       info.kind = "constellation";
       info.rightAscension = row->rightAscensionHours / RAD_TO_HOURS;
       info.declination = row->declinationDegrees * DEG_TO_RAD;
-      info.today = StarEvents(track, info.rightAscension, info.declination);
+      info.next = StarEvents(track, info.rightAscension, info.declination);
       break;
     }
     case NameKind::Object: {
       if (entry.index >= names.objects.size()) return std::nullopt;
-      const NameRecord& record = names.objects[entry.index].record;
+      const NamedObject& object = names.objects[entry.index];
+      const NameRecord& record = object.record;
+      info.name = object.shown;
       info.kind = ObjectKindText(record.kind);
       info.rightAscension = record.rightAscension;
       info.declination = record.declination;
       if (record.magnitude != NO_MAGNITUDE) info.magnitude = record.magnitude / 100.0;
-      info.today = StarEvents(track, info.rightAscension, info.declination);
+      if (record.kind == SkyObjectKind::DeepSky) DescribeDeepSky(names, record, object.shown, info);
+      info.next = StarEvents(track, info.rightAscension, info.declination);
       break;
     }
     case NameKind::MinorBody: {
@@ -293,6 +367,14 @@ std::vector<std::pair<std::string, std::string>> InfoFields(const ObjectInfo& in
     return fields;
   }
   if (info.magnitude) fields.emplace_back("magnitude", Format("%.2f", *info.magnitude));
+  if (info.majorAxis > 0) {
+    fields.emplace_back("size", Format("%g", info.majorAxis) + "x" + Format("%g", info.minorAxis));
+  }
+  if (!info.otherNames.empty()) {
+    std::string joined;
+    for (const std::string& name : info.otherNames) joined += (joined.empty() ? "" : "; ") + name;
+    fields.emplace_back("names", joined);
+  }
   fields.emplace_back("constellation", info.constellation);
   fields.emplace_back("ra_j2000", Format("%.4f", info.rightAscension * RAD_TO_HOURS));
   fields.emplace_back("dec_j2000", Format("%.4f", info.declination * RAD_TO_DEG));
@@ -300,10 +382,10 @@ std::vector<std::pair<std::string, std::string>> InfoFields(const ObjectInfo& in
   fields.emplace_back("dec_date", Format("%.4f", info.declinationOfDate * RAD_TO_DEG));
   fields.emplace_back("altitude", Format("%.4f", info.altitude * RAD_TO_DEG));
   fields.emplace_back("azimuth", Format("%.4f", info.azimuth * RAD_TO_DEG));
-  fields.emplace_back("rise", RiseOrSet(info, info.today.risings));
-  const std::string transit = EventTimes(info.today.transits, info.zone);
-  fields.emplace_back("transit", transit.empty() ? "none" : transit);
-  fields.emplace_back("set", RiseOrSet(info, info.today.settings));
+  fields.emplace_back("rise", FirstIso(info.next.risings, info.zone));
+  fields.emplace_back("transit", FirstIso(info.next.transits, info.zone));
+  fields.emplace_back("set", FirstIso(info.next.settings, info.zone));
+  fields.emplace_back("visibility", Visibility(info.next));
   if (info.distanceAu) fields.emplace_back("distance", DistanceText(info));
   if (info.illuminated) fields.emplace_back("illuminated", Format("%.4f", *info.illuminated));
   if (!info.phase.empty()) fields.emplace_back("phase", info.phase);
@@ -323,24 +405,14 @@ std::vector<std::string> InfoPanelLines(const ObjectInfo& info) {
     what += ", in " + info.constellation;
   }
   lines.push_back(what);
-  if (info.today.AlwaysAbove()) {
-    lines.emplace_back("Always above the horizon today");
-  } else if (info.today.NeverAbove()) {
-    lines.emplace_back("Never rises today");
-  } else {
-    // In the order of the day: a set in the small hours comes first.
-    std::vector<std::pair<double, const char*>> events;
-    for (double t : info.today.risings) events.emplace_back(t, "rises ");
-    for (double t : info.today.transits) events.emplace_back(t, "transit ");
-    for (double t : info.today.settings) events.emplace_back(t, "sets ");
-    std::sort(events.begin(), events.end());
-    std::string day;
-    for (const auto& [time, word] : events) {
-      if (!day.empty()) day += ", ";
-      day += word + LocalClockTime(time, info.zone);
+  lines.push_back(HorizonLine(info));
+  if (info.majorAxis > 0) lines.push_back("Size " + SizeText(info));
+  if (!info.otherNames.empty()) {
+    std::string also = "Also ";
+    for (size_t i = 0; i < info.otherNames.size(); ++i) {
+      also += (i > 0 ? ", " : "") + info.otherNames[i];
     }
-    if (!day.empty()) day[0] = static_cast<char>(std::toupper(static_cast<unsigned char>(day[0])));
-    lines.push_back(day);
+    lines.push_back(also);
   }
   const double azimuth = info.azimuth * RAD_TO_DEG;
   lines.push_back(Format("Altitude %.1f\u00b0", info.altitude * RAD_TO_DEG) +

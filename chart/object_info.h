@@ -1,5 +1,5 @@
 // What the information panel and halvane-render --info tell about a named object: what it is,
-// where it stands, and when it rises, culminates and sets on the local date shown.
+// where it stands, and when it next rises, culminates and sets.
 #pragma once
 
 #include <optional>
@@ -18,15 +18,15 @@ namespace halvane {
 
 struct ObjectInfo {
   std::string name;  // UTF-8, as Find shows it
-  std::string kind;  // "star", "planet", "dwarf planet", "the Moon", "the Sun", ...
+  std::string kind;  // "star", "planet", "the Moon", "spiral galaxy", "open cluster", ...
   std::optional<double> magnitude;
-  std::optional<double> colorIndex;   // B-V, stars
-  std::optional<double> diameter;     // arcseconds, bodies
-  std::optional<double> distanceAu;   // bodies
-  std::optional<double> illuminated;  // 0..1, the Moon, Mercury and Venus
-  std::string phase;                  // "waxing crescent", ... where illuminated is
-  std::optional<double> elongation;   // degrees from the Sun, planets and the Moon
-  bool isMoon = false;                // its distance goes in km
+  std::optional<double> colorIndex;     // B-V, stars
+  std::optional<double> diameter;       // arcseconds, bodies
+  std::optional<double> distanceAu;     // bodies
+  std::optional<double> illuminated;    // 0..1, the Moon, Mercury and Venus
+  std::string phase;                    // "waxing crescent", ... where illuminated is
+  std::optional<double> elongation;     // degrees from the Sun, planets and the Moon
+  bool isMoon = false;                  // its distance goes in km
   // Comets and asteroids: r and Delta in AU, the phase angle in degrees, the elements' epoch
   // (Julian day) and their age at the moment in days.
   std::optional<double> sunDistanceAu;
@@ -34,15 +34,21 @@ struct ObjectInfo {
   std::optional<double> phaseAngle;
   std::optional<double> elementsEpoch;
   double elementsAge = 0.0;
-  bool noElements = false;      // a bright asteroid's name while no elements are loaded
-  std::string constellation;    // full name: "Sagittarius"
-  double rightAscension = 0.0;  // J2000, radians
+  bool noElements = false;              // a bright asteroid's name while no elements are loaded
+  std::string constellation;            // full name: "Sagittarius"
+  double majorAxis = 0.0;               // deep-sky objects: apparent size, minutes of arc; 0
+  double minorAxis = 0.0;               // when not given
+  std::vector<std::string> otherNames;  // the catalogs' other names of a deep-sky object
+  bool fixed = true;                    // a star or deep-sky object, not a body: its horizon
+                                        // events repeat each sidereal day
+  double rightAscension = 0.0;          // J2000, radians
   double declination = 0.0;
   double rightAscensionOfDate = 0.0;  // apparent, of the moment, radians
   double declinationOfDate = 0.0;
   double altitude = 0.0;            // now, as the chart shows it, radians
   double azimuth = 0.0;             // from north through east, radians in [0, 2 pi)
-  HorizonEvents today;              // over the local date of the moment
+  double moment = 0.0;              // Julian day (UT) shown
+  HorizonEvents next;               // over the 24 hours from the moment
   ZoneOffsets zone = DeviceOffset;  // the place's, for its local date and clock readings
 };
 
@@ -55,22 +61,25 @@ std::optional<ObjectInfo> DescribeObject(const SkyNames& names,
                                          const ZoneOffsets& zone = DeviceOffset);
 
 // The `key: value` pairs of halvane-render --info, in order, those that apply: name, kind,
-// magnitude, constellation, ra_j2000, dec_j2000, ra_date, dec_date (hours and degrees, 4
-// decimals), altitude, azimuth, rise, transit, set (ISO 8601 local time with the offset,
-// "always up", "never rises" or "none"), distance, illuminated, phase; for comets and
-// asteroids r_au, delta_au, phase_angle (degrees) and epoch (the elements', a date).
+// magnitude, size (minutes of arc, "66x60"), names (the other names, "; " between),
+// constellation, ra_j2000, dec_j2000, ra_date, dec_date (hours and degrees, 4 decimals),
+// altitude, azimuth, rise, transit, set (the first of each in the 24 hours from the moment,
+// ISO 8601 local time with the offset, or "none"), visibility ("rises and sets",
+// "circumpolar" or "never rises" over those hours), distance, illuminated, phase; for comets
+// and asteroids r_au, delta_au, phase_angle (degrees) and epoch (the elements', a date).
 std::vector<std::pair<std::string, std::string>> InfoFields(const ObjectInfo& info);
 
 // The panel's lines under the name, for people: "planet, magnitude -4.2, in Sagittarius",
-// "Rises 07:02, transit 12:40, sets 19:12", ...
+// "Up now; sets at tomorrow 00:05, rises at 11:40, transit 17:30", ...
 std::vector<std::string> InfoPanelLines(const ObjectInfo& info);
 
 // The phase of a disc lit by the fraction (0..1), growing or shrinking: "new", "waxing
 // crescent", "first quarter", "waxing gibbous", "full", and the waning ones.
 std::string PhaseName(double illuminated, bool waxing);
 
-// The times of one kind of event for --info: ISO 8601 local times joined by ", " (the Moon may
-// rise twice in a day); "" when there is none.
-std::string EventTimes(const std::vector<double>& times, const ZoneOffsets& zone);
+// Where the object stands and when it next rises, transits and sets: "Up now; sets at
+// 19:12, rises at tomorrow 07:02, transit tomorrow 12:40", "Below the horizon: never rises
+// here", ...
+std::string HorizonLine(const ObjectInfo& info);
 
 }  // namespace halvane

@@ -4,6 +4,7 @@
 #include <algorithm>
 #include <cctype>
 #include <cmath>
+#include <functional>
 
 #include "astro/sky_track.h"
 #include "chart/object_info.h"
@@ -17,14 +18,62 @@ constexpr double DARK_SKY = NAUTICAL_TWILIGHT;
 constexpr double DARK_CHECK_STEP = 10.0 / 1440.0;  // days
 constexpr double EARLY_MORNING = 0.25;             // days: before 06:00 is still last night
 
-bool UpInTheDark(const SkyTrack& track, Body body) {
+// The instants, DARK_CHECK_STEP apart, at which the sky is dark.
+std::vector<double> DarkInstants(const SkyTrack& track) {
+  std::vector<double> dark;
   for (double jd = track.GetStart(); jd <= track.GetEnd(); jd += DARK_CHECK_STEP) {
-    if (track.BodyPlace(Body::SUN, jd, false).altitude < DARK_SKY &&
-        track.BodyPlace(body, jd, false).altitude > STANDARD_HORIZON) {
-      return true;
-    }
+    if (track.BodyPlace(Body::SUN, jd, false).altitude < DARK_SKY) dark.push_back(jd);
   }
-  return false;
+  return dark;
+}
+
+bool UpInTheDark(const SkyTrack& track, const std::vector<double>& dark, Body body) {
+  return std::any_of(dark.begin(), dark.end(), [&](double jd) {
+    return track.BodyPlace(body, jd, false).altitude > STANDARD_HORIZON;
+  });
+}
+
+// The designation that opens a deep-sky name: a catalog and a number ("NGC 869", "Cr 399")
+// or one word ("M45", "LMC").
+std::string DesignationOf(const std::string& name) {
+  const size_t first = name.find(' ');
+  if (first == std::string::npos || first + 1 >= name.size() ||
+      !std::isdigit(static_cast<unsigned char>(name[first + 1]))) {
+    return name.substr(0, first);
+  }
+  return name.substr(0, name.find(' ', first + 1));
+}
+
+// The nebula catalogs give the magnitude of the stars within, and 0 stands for none given:
+// neither says how the object itself looks.
+bool HasOwnMagnitude(const DeepSkyRecord& record) {
+  const std::string_view name = FieldText(record.name);
+  for (const std::string_view catalog : {"LDN ", "LBN ", "VdB ", "Ced ", "Sh2-", "B "}) {
+    if (name.starts_with(catalog)) return false;
+  }
+  return record.magnitude > 0;
+}
+
+std::vector<TonightObject> BestDeepSky(const SkyTrack& track, const std::vector<double>& dark,
+                                       const std::vector<DeepSkyRecord>& records) {
+  std::vector<TonightObject> best;
+  for (const DeepSkyRecord& record : records) {
+    if (best.size() >= TONIGHT_DEEP_SKY) break;
+    if (!HasOwnMagnitude(record)) continue;
+    double highest = 0.0, altitude = TONIGHT_MIN_ALTITUDE;
+    for (double jd : dark) {
+      const double a = track.StarPlace(record.rightAscension, record.declination, jd).altitude;
+      if (a >= altitude) {
+        altitude = a;
+        highest = jd;
+      }
+    }
+    if (highest == 0.0) continue;
+    const std::string name(FieldText(record.name));
+    best.push_back({name, DesignationOf(name), DeepSkyTypeName(TypeOf(record)),
+                    record.magnitude / 100.0, highest});
+  }
+  return best;
 }
 
 std::string First(const std::vector<double>& times, const HorizonEvents& events, bool twilight,
@@ -92,9 +141,42 @@ std::string PlanetLine(const TonightPlanet& planet, bool iso, const ZoneOffsets&
          (planet.upInTheDark ? ", up in the dark" : ", not up in the dark");
 }
 
+using ClockReading = std::function<std::string(double)>;
+
+// "civil 20:15, nautical 20:52": the first time of each twilight that has one.
+std::string TwilightTimes(
+    const std::vector<std::pair<const char*, const std::vector<double>*>>& kinds,
+    const ClockReading& at) {
+  std::string text;
+  for (const auto& [word, times] : kinds) {
+    if (times->empty()) continue;
+    text += (text.empty() ? "" : ", ") + std::string(word) + at(times->front());
+  }
+  return text;
+}
+
+// A body's night: "up all night", "not up tonight" (or up only by day), or its first rise,
+// transit and set in time order.
+std::string BodyNight(const HorizonEvents& events, bool upInTheDark, bool hasDark,
+                      const ClockReading& at) {
+  if (events.AlwaysAbove()) return hasDark ? "up all night" : "up all night, in a light sky";
+  if (events.NeverAbove() || (hasDark && !upInTheDark)) return "not up tonight";
+  std::vector<std::pair<double, const char*>> next;
+  if (!events.risings.empty()) next.emplace_back(events.risings.front(), "rises ");
+  if (!events.transits.empty()) next.emplace_back(events.transits.front(), "transit ");
+  if (!events.settings.empty()) next.emplace_back(events.settings.front(), "sets ");
+  std::sort(next.begin(), next.end());
+  std::string text;
+  for (const auto& [jd, word] : next) {
+    text += (text.empty() ? "" : ", ") + std::string(word) + at(jd);
+  }
+  return text;
+}
+
 }  // namespace
 
-Tonight ComputeTonight(const Moment& moment, const ZoneOffsets& zone) {
+Tonight ComputeTonight(const Moment& moment, const ZoneOffsets& zone,
+                       const std::vector<DeepSkyRecord>& deepSky) {
   Tonight tonight;
   tonight.zone = zone;
   const double jd = moment.GetJulianDayUt();
@@ -114,11 +196,15 @@ Tonight ComputeTonight(const Moment& moment, const ZoneOffsets& zone) {
   tonight.moonPhase = PhaseName(moon.illuminatedFraction,
                                 track.BodiesNear(tonight.end)[m].illuminatedFraction >
                                     track.BodiesNear(tonight.start)[m].illuminatedFraction);
+  const std::vector<double> dark = DarkInstants(track);
+  tonight.hasDark = !dark.empty();
+  tonight.moonUpInTheDark = UpInTheDark(track, dark, Body::MOON);
   for (int b = static_cast<int>(Body::MERCURY); b <= static_cast<int>(Body::NEPTUNE); ++b) {
     const Body body = static_cast<Body>(b);
-    tonight.planets.push_back({body, BodyEvents(track, body), UpInTheDark(track, body)});
+    tonight.planets.push_back({body, BodyEvents(track, body), UpInTheDark(track, dark, body)});
   }
   AddMinorBodies(moment, track, tonight);
+  tonight.deepSky = BestDeepSky(track, dark, deepSky);
   return tonight;
 }
 
@@ -148,36 +234,62 @@ std::vector<std::pair<std::string, std::string>> TonightFields(const Tonight& t)
   return fields;
 }
 
-std::vector<TonightEntry> TonightEntries(const Tonight& t) {
-  std::vector<TonightEntry> entries = {
-      {"Sunset " + First(t.sun.settings, t.sun, false, false, t.zone), Body::SUN, {}},
-      {"Twilight ends: civil " + First(t.civil.settings, t.civil, true, false, t.zone) +
-           ", nautical " + First(t.nautical.settings, t.nautical, true, false, t.zone) +
-           ", astronomical " + First(t.astronomical.settings, t.astronomical, true, false, t.zone),
-       Body::SUN,
-       {}},
-      {"Dawn: astronomical " + First(t.astronomical.risings, t.astronomical, true, false, t.zone) +
-           ", nautical " + First(t.nautical.risings, t.nautical, true, false, t.zone) + ", civil " +
-           First(t.civil.risings, t.civil, true, false, t.zone),
-       Body::SUN,
-       {}},
-      {"Sunrise " + First(t.sun.risings, t.sun, false, false, t.zone), Body::SUN, {}},
-  };
-  char moon[160];
-  std::snprintf(moon, sizeof moon, "Moon: rises %s, sets %s, %s (%.0f %% lit)",
-                First(t.moon.risings, t.moon, false, false, t.zone).c_str(),
-                First(t.moon.settings, t.moon, false, false, t.zone).c_str(), t.moonPhase.c_str(),
-                t.moonIlluminated * 100);
-  entries.push_back({moon, Body::MOON, {}});
-  for (const TonightPlanet& planet : t.planets) {
+std::vector<TonightEntry> TonightEntries(const Tonight& t, const std::string& place) {
+  // Read from the evening's noon: times after midnight carry their date.
+  const auto at = [&t](double jd) { return LocalTimeFromDay(jd, t.start, false, t.zone); };
+  std::vector<TonightEntry> entries;
+  entries.push_back(
+      {"Tonight" + (place.empty() ? "" : " in " + place) + ", " + LocalDateText(t.start, t.zone),
+       ""});
+  const bool polar = t.sun.AlwaysAbove() || t.sun.NeverAbove();
+  if (t.sun.AlwaysAbove()) entries.push_back({"The Sun does not set", "Sun"});
+  if (t.sun.NeverAbove()) entries.push_back({"The Sun does not rise", "Sun"});
+  if (!t.sun.settings.empty()) entries.push_back({"Sunset " + at(t.sun.settings.front()), "Sun"});
+  const std::string dusk = TwilightTimes({{"civil ", &t.civil.settings},
+                                          {"nautical ", &t.nautical.settings},
+                                          {"astronomical ", &t.astronomical.settings}},
+                                         at);
+  if (!dusk.empty()) {
     entries.push_back(
-        {std::string(BodyName(planet.body)) + ": " + PlanetLine(planet, false, t.zone),
-         planet.body,
-         {}});
+        {"Twilight ends: " + dusk + (t.astronomical.settings.empty() ? "; no full darkness" : ""),
+         "Sun"});
+  } else if (!polar || t.sun.AlwaysAbove()) {
+    entries.push_back(
+        {t.astronomical.NeverAbove() ? "Dark all night" : "No full darkness tonight", "Sun"});
   }
-  for (const TonightMinorBody& body : t.minorBodies) {
+  const std::string dawn = TwilightTimes({{"astronomical ", &t.astronomical.risings},
+                                          {"nautical ", &t.nautical.risings},
+                                          {"civil ", &t.civil.risings}},
+                                         at);
+  if (!dawn.empty()) entries.push_back({"Dawn: " + dawn, "Sun"});
+  if (!t.sun.risings.empty()) entries.push_back({"Sunrise " + at(t.sun.risings.front()), "Sun"});
+
+  char phase[64];
+  std::snprintf(phase, sizeof phase, ", %s (%.0f %% lit)", t.moonPhase.c_str(),
+                t.moonIlluminated * 100);
+  entries.push_back(
+      {"Moon: " + BodyNight(t.moon, t.moonUpInTheDark, t.hasDark, at) + phase, "Moon"});
+  for (const TonightPlanet& planet : t.planets) {
+    const std::string name = BodyName(planet.body);
     entries.push_back(
-        {body.name + ": " + MinorBodyLine(body, false, t.zone), Body::SUN, body.name});
+        {name + ": " + BodyNight(planet.events, planet.upInTheDark, t.hasDark, at), name});
+  }
+  // Only comets and asteroids up in the dark are listed.
+  for (const TonightMinorBody& body : t.minorBodies) {
+    char magnitude[32];
+    std::snprintf(magnitude, sizeof magnitude, ": magnitude %.1f, ", body.magnitude);
+    entries.push_back({body.name + magnitude + BodyNight(body.events, true, t.hasDark, at),
+                       body.name});
+  }
+  if (!t.hasDark) {
+    entries.push_back({"No dark hours for the deep sky tonight", ""});
+  }
+  for (const TonightObject& object : t.deepSky) {
+    char text[160];
+    std::snprintf(text, sizeof text, "%s: %s%smagnitude %.1f, highest %s", object.name.c_str(),
+                  object.kind.c_str(), object.kind.empty() ? "" : ", ", object.magnitude,
+                  at(object.highest).c_str());
+    entries.push_back({text, object.designation});
   }
   return entries;
 }

@@ -10,6 +10,7 @@
 #include "astro/moment.h"
 #include "astro/rise_set.h"
 #include "astro/solar_body.h"
+#include "catalog/sky_records.h"
 #include "platform/local_day.h"
 
 namespace halvane {
@@ -28,6 +29,15 @@ struct TonightMinorBody {
   HorizonEvents events;  // of its place at the moment, taken as fixed over the night
 };
 
+// A deep-sky object well placed in the dark hours.
+struct TonightObject {
+  std::string name;         // as DeepSky.dat shows it: "M45 Pleiades", "NGC 869 h Persei"
+  std::string designation;  // what Find knows it by: "M45", "NGC 869"
+  std::string kind;         // "open cluster", ...; empty when the catalog does not say
+  double magnitude;
+  double highest;  // Julian day (UT) of its greatest altitude in the dark
+};
+
 struct Tonight {
   double start = 0.0;  // Julian days UT: local noon and the next
   double end = 0.0;
@@ -41,13 +51,22 @@ struct Tonight {
   std::vector<TonightPlanet> planets;         // Mercury to Neptune
   std::vector<TonightMinorBody> minorBodies;  // brightest first
   ZoneOffsets zone = DeviceOffset;            // the place's, for its local night and clock readings
-  // The deep-sky catalog adds the night's best-placed Messier objects here once it is read.
+  bool hasDark = false;                       // the Sun goes below -12 degrees
+  bool moonUpInTheDark = false;
+  std::vector<TonightObject> deepSky;  // brightest first
 };
+
+// How many deep-sky objects Tonight offers, and how high one must stand in the dark.
+constexpr size_t TONIGHT_DEEP_SKY = 10;
+constexpr double TONIGHT_MIN_ALTITUDE = 20.0 * DEG_TO_RAD;
 
 // The night that holds the moment: from the local noon of the moment's date (of the day
 // before when the local time is earlier than 06:00) for 24 hours. Empty lists, never a
-// failure, for a moment without a time. Local times are those of the zone.
-Tonight ComputeTonight(const Moment& moment, const ZoneOffsets& zone = DeviceOffset);
+// failure, for a moment without a time. Local times are those of the zone. The deep-sky
+// objects are the first TONIGHT_DEEP_SKY of deepSky (brightest first) that stand
+// TONIGHT_MIN_ALTITUDE or higher while the Sun is below -12 degrees.
+Tonight ComputeTonight(const Moment& moment, const ZoneOffsets& zone = DeviceOffset,
+                       const std::vector<DeepSkyRecord>& deepSky = {});
 
 // The `key: value` lines of halvane-render --tonight: sunset, civil_dusk, nautical_dusk,
 // astronomical_dusk, astronomical_dawn, nautical_dawn, civil_dawn, sunrise, moonrise, moonset,
@@ -56,13 +75,14 @@ Tonight ComputeTonight(const Moment& moment, const ZoneOffsets& zone = DeviceOff
 // rise, transit and set).
 std::vector<std::pair<std::string, std::string>> TonightFields(const Tonight& tonight);
 
-// The same for people: one entry per line, and the body to aim at when it is tapped (the Sun
-// for sunset and twilight).
+// The same for people, as a plan: a heading with the place and the evening's date, then one
+// entry per line, each with the name to aim at when it is tapped (the Sun for sunset and
+// twilight; none for the heading). Times after midnight carry their date; the polar cases are
+// said in words ("The Sun does not set", "Moon: up all night", "Mars: not up tonight").
 struct TonightEntry {
   std::string text;
-  Body body;
-  std::string name;  // what Find turns to, where it is not the body's: a comet or asteroid
+  std::string target;
 };
-std::vector<TonightEntry> TonightEntries(const Tonight& tonight);
+std::vector<TonightEntry> TonightEntries(const Tonight& tonight, const std::string& place);
 
 }  // namespace halvane

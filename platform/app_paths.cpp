@@ -48,7 +48,7 @@ std::vector<std::string> DataFolders(const std::string& executableFolder) {
                     .lexically_normal()
                     .string()));
   std::string dataHome = XdgVariable("XDG_DATA_HOME");
-  if (dataHome.empty()) dataHome = HomeFolder() + "/.local/share";
+  if (dataHome.empty()) dataHome = WithSlash(HomeFolder()) + ".local/share";
   folders.push_back(WithSlash(dataHome) + std::string(APP_FOLDER));
   const char* dirs = std::getenv("XDG_DATA_DIRS");
   const std::string_view list =
@@ -101,7 +101,8 @@ AppFiles LocateAppFiles(const std::string& executableFolder) {
   if (IsWritableFolder(beside)) return files;
 
   std::string configHome = XdgVariable("XDG_CONFIG_HOME");
-  if (configHome.empty()) configHome = HomeFolder() + "/.config";
+  // WithSlash: a home of "/" (a user without a passwd entry) gives "/.config", not "//.config".
+  if (configHome.empty()) configHome = WithSlash(HomeFolder()) + ".config";
   files.configSavePath = WithSlash(configHome) + std::string(APP_FOLDER) + std::string(CONFIG_NAME);
   if (Exists(files.configSavePath) || !Exists(files.configLoadPath)) {
     files.configLoadPath = files.configSavePath;

@@ -10,6 +10,7 @@
 #include <QStringListModel>
 #include <QStyle>
 #include <QToolButton>
+#include <QVBoxLayout>
 #include <algorithm>
 
 #include "platform/finger_size.h"
@@ -55,11 +56,16 @@ void AddClearButton(QDialog& dialog, QLineEdit& field, QBoxLayout& layout) {
 }  // namespace
 
 std::u16string RunFindField(WindowHandle owner, std::u16string_view title,
-                            const CompletionSource& complete, const FindAcceptor& accept) {
+                            const CompletionSource& complete, const FindAcceptor& accept,
+                            const FindSuggestion& suggest) {
   QDialog dialog(owner);
   dialog.setWindowTitle(QString::fromUtf16(title.data(), static_cast<qsizetype>(title.size())));
   dialog.setModal(true);
-  auto* layout = new QHBoxLayout(&dialog);
+  // The field's row, and under it the word when nothing was found, so that a suggestion is
+  // never cut on a phone.
+  auto* column = new QVBoxLayout(&dialog);
+  auto* layout = new QHBoxLayout();
+  column->addLayout(layout);
   auto* field = new QLineEdit(&dialog);
   field->setObjectName(QStringLiteral("findText"));
   // Names are not words: a keyboard's guesses would hold back the letters typed.
@@ -76,7 +82,8 @@ std::u16string RunFindField(WindowHandle owner, std::u16string_view title,
   auto* notFound = new QLabel(QStringLiteral("not found"), &dialog);
   notFound->setObjectName(QStringLiteral("findNotFound"));
   notFound->hide();
-  layout->addWidget(notFound);
+  notFound->setWordWrap(true);
+  column->addWidget(notFound);
 
   auto* model = new QStringListModel(&dialog);
   auto* completer = new QCompleter(model, &dialog);
@@ -87,6 +94,7 @@ std::u16string RunFindField(WindowHandle owner, std::u16string_view title,
   FitRowsForFinger(*completer->popup(), *field);
 
   QString chosen;
+  QString meant;  // what the text refused last may have meant
   const auto tryText = [&](const QString& text) {
     if (!chosen.isEmpty()) return;  // Enter after a chosen completion
     if (accept(text.toStdU16String())) {
@@ -94,15 +102,24 @@ std::u16string RunFindField(WindowHandle owner, std::u16string_view title,
       dialog.accept();
       return;
     }
+    meant = suggest ? QString::fromStdU16String(suggest(text.toStdU16String())) : QString();
+    notFound->setText(
+        meant.isEmpty()
+            ? QStringLiteral("not found")
+            : QStringLiteral("Did you mean <a href=\"#\">%1</a>?").arg(meant.toHtmlEscaped()));
     notFound->show();
   };
+  notFound->setTextFormat(Qt::RichText);
+  QObject::connect(notFound, &QLabel::linkActivated, &dialog, [&] { tryText(meant); });
   QObject::connect(field, &QLineEdit::textEdited, &dialog, [&](const QString& text) {
+    meant.clear();
     notFound->hide();
     model->setStringList(ToStringList(complete(text.toStdU16String())));
     completer->complete();
   });
   QObject::connect(completer, qOverload<const QString&>(&QCompleter::activated), &dialog, tryText);
-  QObject::connect(field, &QLineEdit::returnPressed, &dialog, [&] { tryText(field->text()); });
+  QObject::connect(field, &QLineEdit::returnPressed, &dialog,
+                   [&] { tryText(meant.isEmpty() ? field->text() : meant); });
   if (owner != nullptr) {
     dialog.setMinimumWidth(std::min(owner->width(), 240));
   }

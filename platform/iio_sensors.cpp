@@ -3,9 +3,11 @@
 
 #include <dirent.h>
 #include <fcntl.h>
+#include <sys/stat.h>
 #include <unistd.h>
 
 #include <algorithm>
+#include <chrono>
 #include <cmath>
 #include <cstdlib>
 #include <utility>
@@ -25,11 +27,19 @@ constexpr double LEAST_GRAVITY = 3.0;
 constexpr double MOST_GRAVITY = 30.0;
 constexpr double LEAST_FIELD = 0.01;
 constexpr double MOST_FIELD = 20.0;
+constexpr auto SEARCH_TIME_LIMIT = std::chrono::seconds(1);
 
-// The first line of a small sysfs file; false when it cannot be read.
+// The first line of a small sysfs file; false when it cannot be read. Only a regular file is
+// read, opened without waiting: a fifo or a device planted in the tree would otherwise hold
+// the window's thread in open or read forever.
 bool ReadLine(const std::string& path, std::string& text) {
-  const int fd = ::open(path.c_str(), O_RDONLY | O_CLOEXEC);
+  const int fd = ::open(path.c_str(), O_RDONLY | O_CLOEXEC | O_NONBLOCK | O_NOCTTY);
   if (fd < 0) return false;
+  struct stat status {};
+  if (::fstat(fd, &status) != 0 || !S_ISREG(status.st_mode)) {
+    ::close(fd);
+    return false;
+  }
   char buffer[256];
   const ssize_t size = ::read(fd, buffer, sizeof buffer - 1);
   ::close(fd);
@@ -114,7 +124,12 @@ IioSensors::IioSensors(std::string folderPath) : folder(std::move(folderPath)) {
 
 std::string IioSensors::Find(Channel& channel, const char* what) const {
   const std::string prefix = "in_" + channel.type + "_";
+  // A tree too slow to read (a network mount, thousands of entries) is not a device's.
+  const auto deadline = std::chrono::steady_clock::now() + SEARCH_TIME_LIMIT;
   for (const std::string& name : DeviceFolders(folder)) {
+    if (std::chrono::steady_clock::now() > deadline) {
+      return "The motion sensors in " + folder + " cannot be read.";
+    }
     const std::string device = folder + "/" + name + "/";
     if (!Exists(device + prefix + "x_raw")) continue;
     for (int axis = 0; axis < 3; ++axis) {

@@ -17,6 +17,9 @@ constexpr double FIRST_JD = 2305813.5;  // 1601 January 1
 constexpr double LAST_JD = 13052425.5;  // 30828 January 1
 
 constexpr int64_t HALF_DAY_SECONDS = 43200;
+constexpr const char* MONTHS[12] = {"Jan", "Feb", "Mar", "Apr", "May", "Jun",
+                                    "Jul", "Aug", "Sep", "Oct", "Nov", "Dec"};
+constexpr const char* WEEKDAYS[7] = {"Sun", "Mon", "Tue", "Wed", "Thu", "Fri", "Sat"};
 
 // The local calendar time of jdUt rounded to roundTo seconds, and its offset.
 struct LocalReading {
@@ -34,6 +37,20 @@ std::optional<LocalReading> LocalTm(double jdUt, double roundTo, const ZoneOffse
   if (gmtime_r(&wall, &reading.tm) == nullptr) return std::nullopt;
   reading.offset = offset;
   return reading;
+}
+
+bool SameDate(const std::tm& a, const std::tm& b) {
+  return a.tm_year == b.tm_year && a.tm_yday == b.tm_yday;
+}
+
+// The date after day's, as gmtime_r writes it.
+std::tm NextDate(std::tm day) {
+  day.tm_hour = 12;
+  day.tm_mday += 1;
+  const std::time_t next = timegm(&day);
+  std::tm result{};
+  gmtime_r(&next, &result);
+  return result;
 }
 
 }  // namespace
@@ -90,6 +107,34 @@ std::string LocalClockTime(double jdUt, const ZoneOffsets& zone) {
   if (!reading) return {};
   char text[8];
   std::snprintf(text, sizeof text, "%02d:%02d", reading->tm.tm_hour, reading->tm.tm_min);
+  return text;
+}
+
+std::string LocalTimeFromDay(double jdUt, double dayJdUt, bool sayTomorrow,
+                             const ZoneOffsets& zone) {
+  const std::optional<LocalReading> reading = LocalTm(jdUt, 60.0, zone);
+  const std::optional<LocalReading> day = LocalTm(dayJdUt, 1.0, zone);
+  if (!reading || !day) return {};
+  const std::tm& tm = reading->tm;
+  char text[40];
+  if (SameDate(tm, day->tm)) {
+    std::snprintf(text, sizeof text, "%02d:%02d", tm.tm_hour, tm.tm_min);
+  } else if (sayTomorrow && SameDate(tm, NextDate(day->tm))) {
+    std::snprintf(text, sizeof text, "tomorrow %02d:%02d", tm.tm_hour, tm.tm_min);
+  } else {
+    std::snprintf(text, sizeof text, "%d %s %02d:%02d", tm.tm_mday, MONTHS[tm.tm_mon % 12],
+                  tm.tm_hour, tm.tm_min);
+  }
+  return text;
+}
+
+std::string LocalDateText(double jdUt, const ZoneOffsets& zone) {
+  const std::optional<LocalReading> reading = LocalTm(jdUt, 1.0, zone);
+  if (!reading) return {};
+  const std::tm& tm = reading->tm;
+  char text[40];
+  std::snprintf(text, sizeof text, "%s %d %s %d", WEEKDAYS[tm.tm_wday % 7], tm.tm_mday,
+                MONTHS[tm.tm_mon % 12], tm.tm_year + 1900);
   return text;
 }
 

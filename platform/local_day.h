@@ -33,4 +33,12 @@ std::string LocalIsoTime(double jdUt, const ZoneOffsets& zone = DeviceOffset);
 // "19:12": the local hours and minutes (rounded to the minute); empty as above.
 std::string LocalClockTime(double jdUt, const ZoneOffsets& zone = DeviceOffset);
 
+// The local time of jdUt as read on the local date of dayJdUt: "19:12" on that date, and on
+// another "tomorrow 00:05" (the next date, when sayTomorrow) or "10 Dec 00:05"; empty as above.
+std::string LocalTimeFromDay(double jdUt, double dayJdUt, bool sayTomorrow,
+                             const ZoneOffsets& zone = DeviceOffset);
+
+// "Wed 9 Dec 2026": the local date of jdUt; empty as above.
+std::string LocalDateText(double jdUt, const ZoneOffsets& zone = DeviceOffset);
+
 }  // namespace halvane

@@ -1,7 +1,19 @@
-// Qt Positioning's sources, read until one answer: built into halvane-position.so.
+// Qt Positioning's sources, read until one answer: built into halvane-position.so. An NMEA
+// stream is read here, not by Qt's plugin, so that what it holds stays bounded: sentences
+// are at most 82 bytes, and a longer line, or bytes that never end a line, are dropped.
+#include <fcntl.h>
+#include <termios.h>
+#include <unistd.h>
+
+#include <QFile>
 #include <QGeoPositionInfoSource>
+#include <QNmeaPositionInfoSource>
+#include <QSocketNotifier>
+#include <QTcpSocket>
 #include <QTimer>
+#include <QUrl>
 #include <QVariantMap>
+#include <algorithm>
 
 #include "platform/position_reading.h"
 
@@ -25,6 +37,135 @@ std::string ErrorReason(QGeoPositionInfoSource::Error error, int32_t timeoutMs) 
   return "the position source failed";
 }
 
+// The longest NMEA 0183 sentence, "$" to the checksum, and its line end.
+constexpr qsizetype NMEA_SENTENCE_BYTES = 82;
+// Complete sentences waiting for the NMEA reader, which takes them at each readyRead.
+constexpr qsizetype WAITING_BYTES = 64 * 1024;
+constexpr qint64 CHUNK_BYTES = 4096;
+
+// The lines of a stream that may be NMEA sentences, each ended by CR LF; everything else is
+// dropped as it arrives, so the memory held never grows with the input.
+class NmeaLines : public QIODevice {
+ public:
+  NmeaLines(QIODevice* source, bool pulled, QObject* parent)
+      : QIODevice(parent), source(source), pulled(pulled) {
+    source->setParent(this);
+    open(QIODevice::ReadOnly | QIODevice::Unbuffered);
+    connect(source, &QIODevice::readyRead, this, [this] { Pull(); });
+    // A file never says it is ready: it is read a chunk at a time from the event loop.
+    if (pulled) QTimer::singleShot(0, this, [this] { Pull(); });
+  }
+  bool isSequential() const override { return true; }
+  qint64 bytesAvailable() const override { return waiting.size() + QIODevice::bytesAvailable(); }
+  bool canReadLine() const override { return waiting.contains('\n') || QIODevice::canReadLine(); }
+  bool SawBytes() const { return sawBytes; }
+  bool SawSentence() const { return sawSentence; }
+
+  // Reads what the source has, keeping the sentences.
+  void Pull() {
+    char chunk[CHUNK_BYTES];
+    qint64 got = 0;
+    int chunks = 0;
+    while ((got = source->read(chunk, CHUNK_BYTES)) > 0) {
+      sawBytes = true;
+      for (qint64 i = 0; i < got; ++i) Take(chunk[i]);
+      // A file is read on in the next turn of the loop, so that the timer and the window run.
+      if (pulled && ++chunks == 16) break;
+    }
+    if (!waiting.isEmpty()) emit readyRead();
+    if (pulled && got > 0) QTimer::singleShot(0, this, [this] { Pull(); });
+  }
+
+ protected:
+  qint64 readData(char* data, qint64 maxSize) override {
+    const qint64 size = std::min<qint64>(maxSize, waiting.size());
+    std::copy_n(waiting.constData(), size, data);
+    waiting.remove(0, size);
+    return size;
+  }
+  qint64 writeData(const char*, qint64) override { return -1; }
+
+ private:
+  void Take(char c) {
+    if (c == '\r' || c == '\n') {
+      if (!tooLong && line.startsWith('$') && waiting.size() < WAITING_BYTES) {
+        waiting += line;
+        waiting += "\r\n";
+        sawSentence = true;
+      }
+      line.clear();
+      tooLong = false;
+      return;
+    }
+    if (tooLong) return;
+    if (line.size() == NMEA_SENTENCE_BYTES) {
+      tooLong = true;
+      line.clear();
+      return;
+    }
+    line += c;
+  }
+
+  QIODevice* source;
+  const bool pulled;
+  QByteArray line;
+  bool tooLong = false;
+  QByteArray waiting;
+  bool sawBytes = false;
+  bool sawSentence = false;
+};
+
+// A serial device, raw, at the speed NMEA 0183 sets (4800 baud); null with the reason when it
+// is not a terminal device.
+QIODevice* OpenSerial(const QString& path, QObject* parent, std::string& reason) {
+  const QByteArray name = QFile::encodeName(path);
+  const int fd = ::open(name.constData(), O_RDONLY | O_NONBLOCK | O_NOCTTY | O_CLOEXEC);
+  termios settings{};
+  if (fd < 0 || ::tcgetattr(fd, &settings) != 0) {
+    reason = path.toStdString() + " is not a serial device that can be read";
+    if (fd >= 0) ::close(fd);
+    return nullptr;
+  }
+  ::cfmakeraw(&settings);
+  ::cfsetispeed(&settings, B4800);
+  ::cfsetospeed(&settings, B4800);
+  ::tcsetattr(fd, TCSANOW, &settings);
+  auto* file = new QFile(parent);
+  if (!file->open(fd, QIODevice::ReadOnly | QIODevice::Unbuffered, QFileDevice::AutoCloseHandle)) {
+    ::close(fd);
+    delete file;
+    reason = path.toStdString() + " cannot be read";
+    return nullptr;
+  }
+  // A terminal's QFile says nothing when bytes arrive; its descriptor does.
+  auto* notifier = new QSocketNotifier(fd, QSocketNotifier::Read, file);
+  QObject::connect(notifier, &QSocketNotifier::activated, file, [file] { emit file->readyRead(); });
+  return file;
+}
+
+// The stream the name gives ("serial:/dev/...", a file URL, "socket://host:port"), as
+// NmeaLines; null with the reason when it cannot be opened.
+NmeaLines* OpenNmeaStream(const QString& source, QObject* parent, std::string& reason) {
+  if (source.startsWith(QStringLiteral("serial:"))) {
+    QIODevice* serial = OpenSerial(source.mid(7), parent, reason);
+    return serial != nullptr ? new NmeaLines(serial, false, parent) : nullptr;
+  }
+  if (source.startsWith(QStringLiteral("socket://"))) {
+    const QUrl url(source);
+    auto* socket = new QTcpSocket(parent);
+    socket->setReadBufferSize(CHUNK_BYTES * 4);
+    socket->connectToHost(url.host(), static_cast<quint16>(url.port()), QIODevice::ReadOnly);
+    return new NmeaLines(socket, false, parent);
+  }
+  auto* file = new QFile(QUrl(source).toLocalFile(), parent);
+  if (!file->open(QIODevice::ReadOnly)) {
+    reason = "cannot read " + file->fileName().toStdString();
+    delete file;
+    return nullptr;
+  }
+  return new NmeaLines(file, true, parent);
+}
+
 class PositionReader : public QObject {
  public:
   PositionReader(const QString& nmeaSource, int32_t timeoutMs, QObject* parent,
@@ -44,6 +185,12 @@ class PositionReader : public QObject {
             });
     timer.setSingleShot(true);
     connect(&timer, &QTimer::timeout, this, [this] {
+      if (stream != nullptr && stream->SawBytes() && !stream->SawSentence()) {
+        Finish(PositionReading{
+            false, 0.0, 0.0,
+            "the stream sent no NMEA sentence within " + SecondsText(this->timeoutMs)});
+        return;
+      }
       Finish(PositionReading{
           false, 0.0, 0.0,
           ErrorReason(QGeoPositionInfoSource::UpdateTimeoutError, this->timeoutMs)});
@@ -62,12 +209,20 @@ class PositionReader : public QObject {
         Finish(PositionReading{false, 0.0, 0.0, "no location service on this system"});
       return made;
     }
-    parameters.insert(QStringLiteral("nmea.source"), nmeaSource);
-    QGeoPositionInfoSource* made =
-        QGeoPositionInfoSource::createSource(QStringLiteral("nmea"), parameters, this);
-    if (made == nullptr) {
-      Finish(PositionReading{false, 0.0, 0.0, "the NMEA position plugin is not installed"});
+    std::string reason;
+    stream = OpenNmeaStream(nmeaSource, this, reason);
+    if (stream == nullptr) {
+      Finish(PositionReading{false, 0.0, 0.0, reason});
+      return nullptr;
     }
+    if (auto* socket = qobject_cast<QTcpSocket*>(stream->children().value(0))) {
+      connect(socket, &QTcpSocket::errorOccurred, this, [this, socket] {
+        Finish(PositionReading{false, 0.0, 0.0,
+                               "the NMEA stream failed: " + socket->errorString().toStdString()});
+      });
+    }
+    auto* made = new QNmeaPositionInfoSource(QNmeaPositionInfoSource::RealTimeMode, this);
+    made->setDevice(stream);
     return made;
   }
 
@@ -80,6 +235,7 @@ class PositionReader : public QObject {
   }
 
   QGeoPositionInfoSource* source = nullptr;  // a child of this
+  NmeaLines* stream = nullptr;               // a child of this, for an NMEA source
   QTimer timer;
   const int32_t timeoutMs;
   const std::function<void(const PositionReading&)> finish;

@@ -15,6 +15,7 @@
 
 #include "platform/files.h"
 #include "platform/position_reading.h"
+#include "platform/printable_text.h"
 
 namespace halvane {
 
@@ -35,13 +36,13 @@ QString NmeaPluginSource(const QString& stream, std::string& reason) {
   }
   if (stream.startsWith(QStringLiteral("/dev/"))) {
     if (QFileInfo::exists(stream)) return QStringLiteral("serial:") + stream;
-    reason = "no such serial device: " + stream.toStdString();
+    reason = "no such serial device: " + PrintableText(stream.toStdString(), ECHOED_VALUE_BYTES);
     return {};
   }
   const QFileInfo file(stream);
   if (file.isFile()) return QUrl::fromLocalFile(file.absoluteFilePath()).toString();
   if (!file.exists() && IsHostAndPort(stream)) return QStringLiteral("socket://") + stream;
-  reason = "no such NMEA file: " + stream.toStdString();
+  reason = "no such NMEA file: " + PrintableText(stream.toStdString(), ECHOED_VALUE_BYTES);
   return {};
 }
 
@@ -50,7 +51,8 @@ QString NmeaPluginSource(const QString& stream, std::string& reason) {
 bool CheckPositionSource(const std::string& name, std::string& reason) {
   if (name.empty()) return true;
   if (name.rfind(NMEA_PREFIX, 0) != 0) {
-    reason = "expected nmea:DEVICE, nmea:FILE or nmea:HOST:PORT, got '" + name + "'";
+    reason = "expected nmea:DEVICE, nmea:FILE or nmea:HOST:PORT, got '" +
+             PrintableText(name, ECHOED_VALUE_BYTES) + "'";
     return false;
   }
   return !NmeaPluginSource(QString::fromStdString(name.substr(sizeof NMEA_PREFIX - 1)), reason)

@@ -1,6 +1,14 @@
-// Positions from NMEA streams through Qt Positioning's own NMEA plugin: a file with a fix
-// among garbage, files without a fix, a TCP stream that stops, and names that are no source.
+// Positions from NMEA streams: a file with a fix among garbage, files without a fix, a TCP
+// stream that stops, one that never ends a line, and names that are no source.
 #include "platform/position_source.h"
+
+#include <arpa/inet.h>
+#include <netinet/in.h>
+#include <signal.h>
+#include <sys/resource.h>
+#include <sys/socket.h>
+#include <sys/wait.h>
+#include <unistd.h>
 
 #include <gtest/gtest.h>
 
@@ -65,7 +73,55 @@ TEST_F(PositionSourceTest, TcpStreamThatStopsTimesOut) {
   const std::string source = "nmea:127.0.0.1:" + std::to_string(server.serverPort());
   const PositionReading reading = ReadPosition(source, SHORT_TIMEOUT_MS);
   EXPECT_FALSE(reading.found);
-  EXPECT_EQ(reading.reason, "no position fix within 1 s");
+  EXPECT_EQ(reading.reason, "the stream sent no NMEA sentence within 1 s");
+}
+
+long PeakResidentKib() {
+  rusage usage{};
+  ::getrusage(RUSAGE_SELF, &usage);
+  return usage.ru_maxrss;
+}
+
+// Before: the bytes of a line that never ended were all kept (1.5 GB in 25 s); a device
+// that is no serial port was said to lack the NMEA plugin.
+TEST_F(PositionSourceTest, EndlessLineIsDroppedInBoundedMemoryAndTheFixAfterItFound) {
+  constexpr size_t ENDLESS_MIB = 100;
+  const int listener = ::socket(AF_INET, SOCK_STREAM, 0);
+  sockaddr_in address{};
+  address.sin_family = AF_INET;
+  address.sin_addr.s_addr = htonl(INADDR_LOOPBACK);
+  socklen_t length = sizeof address;
+  ASSERT_EQ(::bind(listener, reinterpret_cast<sockaddr*>(&address), sizeof address), 0);
+  ASSERT_EQ(::listen(listener, 1), 0);
+  ASSERT_EQ(::getsockname(listener, reinterpret_cast<sockaddr*>(&address), &length), 0);
+  const pid_t server = ::fork();
+  ASSERT_GE(server, 0);
+  if (server == 0) {
+    // Another process, so that what it sends is not held in this one's memory.
+    const int connection = ::accept(listener, nullptr, nullptr);
+    const std::string chunk(1 << 20, 'x');
+    for (size_t i = 0; i < ENDLESS_MIB; ++i) {
+      if (::send(connection, chunk.data(), chunk.size(), MSG_NOSIGNAL) < 0) ::_exit(1);
+    }
+    const std::string fix = std::string("\r\n") + FIX + FIX;
+    ::send(connection, fix.data(), fix.size(), MSG_NOSIGNAL);
+    ::sleep(30);
+    ::_exit(0);
+  }
+  ::close(listener);
+  const long before = PeakResidentKib();
+  const PositionReading reading =
+      ReadPosition("nmea:127.0.0.1:" + std::to_string(ntohs(address.sin_port)), 20000);
+  const long grown = PeakResidentKib() - before;
+  ::kill(server, SIGKILL);
+  ::waitpid(server, nullptr, 0);
+  EXPECT_TRUE(reading.found) << reading.reason;
+  EXPECT_NEAR(reading.latitude, 35.685, 0.001);
+  EXPECT_LT(grown, 30 * 1024) << "KiB more at the peak";
+
+  const PositionReading zero = ReadPosition("nmea:/dev/zero", SHORT_TIMEOUT_MS);
+  EXPECT_FALSE(zero.found);
+  EXPECT_EQ(zero.reason, "/dev/zero is not a serial device that can be read");
 }
 
 TEST_F(PositionSourceTest, NamesThatAreNoSourceAreRefusedWithAReason) {

@@ -10,10 +10,12 @@
 #include <sys/un.h>
 #include <unistd.h>
 
+#include <QApplication>
 #include <QCoreApplication>
 #include <QGuiApplication>
 #include <QPointer>
 #include <QSocketNotifier>
+#include <QWidget>
 #include <chrono>
 #include <cstdio>
 #include <cstdlib>
@@ -58,14 +60,19 @@ void Warn(const std::string& text) {
   std::fprintf(stderr, "halvane: %s\n", PrintableText(text).c_str());
 }
 
-// A folder, not a link, of this user's own that no one else may enter. A folder of the user's
-// own with wider rights is narrowed first: only the user (or root) could have widened them.
+// A folder, not a link, of this user's own that no one else may enter. Its rights are never
+// changed: a runtime folder that is wider may be shared, and narrowing it would lock others out.
 bool IsPrivateFolder(const std::string& path) {
   struct stat status {};
   if (::lstat(path.c_str(), &status) != 0) return false;
-  if (!S_ISDIR(status.st_mode) || status.st_uid != ::geteuid()) return false;
-  if ((status.st_mode & 077) != 0 && ::chmod(path.c_str(), 0700) != 0) return false;
-  return true;
+  return S_ISDIR(status.st_mode) && status.st_uid == ::geteuid() && (status.st_mode & 077) == 0;
+}
+
+// The private folder halvane-UID inside parent, made when missing; empty when it cannot be.
+std::string PrivateFolderIn(const std::string& parent) {
+  const std::string folder = parent + "/halvane-" + std::to_string(::geteuid());
+  ::mkdir(folder.c_str(), 0700);
+  return IsPrivateFolder(folder) ? folder : std::string();
 }
 
 std::string Sanitised(const std::string& text) {
@@ -168,6 +175,14 @@ void Listen(Claim& claim, const std::string& socketPath) {
   QObject::connect(notifier, &QSocketNotifier::activated, notifier, [fd] {
     for (int connection = 0; (connection = ::accept4(fd, nullptr, nullptr, SOCK_CLOEXEC)) >= 0;) {
       ::close(connection);
+      // A box open over the window (or left after it, asking about the last save) is what
+      // the user must see.
+      if (QWidget* box = QApplication::activeModalWidget()) {
+        box->show();
+        box->raise();
+        box->activateWindow();
+        continue;
+      }
       const QPointer<NativeWindow>& window = TheClaim().window;
       if (window && !window->destroyed) BringToForeground(window);
     }
@@ -178,13 +193,22 @@ void Listen(Claim& claim, const std::string& socketPath) {
 
 std::string InstanceFolder() {
   const char* runtime = std::getenv("XDG_RUNTIME_DIR");
-  if (runtime != nullptr && runtime[0] == '/' && IsPrivateFolder(runtime)) return runtime;
+  if (runtime != nullptr && runtime[0] == '/') {
+    if (IsPrivateFolder(runtime)) return runtime;
+    std::string folder = PrivateFolderIn(runtime);
+    if (folder.empty()) {
+      std::error_code error;
+      const std::filesystem::path temporary = std::filesystem::temp_directory_path(error);
+      if (!error) folder = PrivateFolderIn(temporary.string());
+    }
+    Warn(std::string("the runtime folder ") + runtime + " is not private to this user; " +
+         (folder.empty() ? "no folder of its own found" : "using " + folder));
+    return folder;
+  }
   std::error_code error;
   const std::filesystem::path temporary = std::filesystem::temp_directory_path(error);
   if (error) return {};
-  const std::string folder = (temporary / ("halvane-" + std::to_string(::geteuid()))).string();
-  ::mkdir(folder.c_str(), 0700);
-  return IsPrivateFolder(folder) ? folder : std::string();
+  return PrivateFolderIn(temporary.string());
 }
 
 std::string SessionName() {

@@ -258,6 +258,14 @@ void PostQuit(int exitCode) {
       Qt::QueuedConnection);
 }
 
+void EndMessageLoops(int exitCode) {
+  if (!Quit().loopRunning) {
+    Quit().pending = true;
+    Quit().exitCode = exitCode;
+  }
+  QCoreApplication::exit(exitCode);
+}
+
 int RunMessageLoop() {
   if (Quit().pending) {
     Quit().pending = false;

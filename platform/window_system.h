@@ -166,6 +166,9 @@ class WindowSystem {
 
 // Ends the message loop with exitCode once control is back in it.
 void PostQuit(int exitCode);
+// Ends every running message loop, the nested ones of open boxes included, at once; before
+// the message loop runs, the next one ends at once with exitCode.
+void EndMessageLoops(int exitCode);
 // Runs the message loop until the quit message; returns its exit code.
 int RunMessageLoop();
 

@@ -2,6 +2,7 @@
 #include "shell/app_arguments.h"
 
 #include "platform/position_source.h"
+#include "platform/printable_text.h"
 
 namespace halvane {
 
@@ -25,7 +26,7 @@ bool ParseAppArguments(const std::vector<std::string>& arguments, AppArguments& 
       error = argument + ": missing value";
       return false;
     } else {
-      error = "unknown option '" + argument + "'";
+      error = "unknown option '" + PrintableText(argument, ECHOED_VALUE_BYTES) + "'";
       return false;
     }
     std::string reason;

@@ -2,6 +2,7 @@
 #include "shell/config_file.h"
 
 #include <fcntl.h>
+#include <signal.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -37,9 +38,13 @@ constexpr size_t POSITION_SOURCE_AT = 60;   // in the block, after its header
 constexpr uint8_t PHONE_POINT_AT_SKY = 1 << 1;
 constexpr size_t UPDATE_FLAGS_AT = 55;  // in the block, after its header
 constexpr uint8_t UPDATE_WEEKLY = 1 << 0;
-constexpr size_t COMPASS_OFFSET_AT = 56;        // in the block, after its header
-constexpr int CREATE_ATTEMPTS = 100;            // names tried before the save gives up
-constexpr size_t TEMPORARY_SUFFIX_DIGITS = 16;  // the save's temporary is "<path>.<16 hex>"
+constexpr size_t COMPASS_OFFSET_AT = 56;  // in the block, after its header
+constexpr int CREATE_ATTEMPTS = 100;      // names tried before the save gives up
+// The save's temporary is "<path>.<writer's pid>.<8 hex>", so that a later start can tell a
+// save still running from a killed one's leftover.
+constexpr size_t TEMPORARY_NOISE_DIGITS = 8;
+constexpr size_t MAX_PID_DIGITS = 10;
+constexpr mode_t NEW_FILE_MODE = 0600;  // the settings may hold an exact position
 
 void DecodeRecord(const uint8_t* p, ConfigRecord& config) {
   config.longitude = ReadF64(p);
@@ -185,12 +190,14 @@ int CreateUniqueBeside(const std::string& path, std::string& name) {
   for (int attempt = 0; attempt < CREATE_ATTEMPTS; ++attempt) {
     const uint64_t noise =
         static_cast<uint64_t>(std::chrono::steady_clock::now().time_since_epoch().count()) ^
-        (static_cast<uint64_t>(::getpid()) << 32) ^ counter.fetch_add(1);
-    char suffix[24];
-    std::snprintf(suffix, sizeof suffix, ".%0*llx", static_cast<int>(TEMPORARY_SUFFIX_DIGITS),
-                  static_cast<unsigned long long>(noise));
+        (static_cast<uint64_t>(counter.fetch_add(1)) << 20);
+    char suffix[40];
+    std::snprintf(suffix, sizeof suffix, ".%ld.%0*llx", static_cast<long>(::getpid()),
+                  static_cast<int>(TEMPORARY_NOISE_DIGITS),
+                  static_cast<unsigned long long>(noise & 0xFFFFFFFFu));
     name = path + suffix;
-    const int fd = ::open(name.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_NOFOLLOW | O_CLOEXEC, 0644);
+    const int fd =
+        ::open(name.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_NOFOLLOW | O_CLOEXEC, NEW_FILE_MODE);
     if (fd >= 0 || errno != EEXIST) return fd;
   }
   return -1;
@@ -206,10 +213,19 @@ void SyncFolderOf(const std::string& path) {
   ::close(fd);
 }
 
+// The file at path keeps its rights: a user who made Config.dat private keeps it private.
+void KeepModeOf(const std::string& path, int fd) {
+  struct stat existing {};
+  if (::stat(path.c_str(), &existing) == 0 && S_ISREG(existing.st_mode)) {
+    ::fchmod(fd, existing.st_mode & 07777);
+  }
+}
+
 bool WriteConfigFile(const std::string& path, const uint8_t* bytes, size_t size) {
   std::string temporary;
   const int fd = CreateUniqueBeside(path, temporary);
   if (fd < 0) return false;
+  KeepModeOf(path, fd);
   const bool written = WriteAll(fd, bytes, size) && ::fsync(fd) == 0;
   const bool closed = ::close(fd) == 0;
   if (!written || !closed || std::rename(temporary.c_str(), path.c_str()) != 0) {
@@ -222,37 +238,47 @@ bool WriteConfigFile(const std::string& path, const uint8_t* bytes, size_t size)
   return true;
 }
 
-std::chrono::system_clock::time_point ModificationTime(const struct stat& status) {
-  const auto since = std::chrono::seconds(status.st_mtim.tv_sec) +
-                     std::chrono::nanoseconds(status.st_mtim.tv_nsec);
-  return std::chrono::system_clock::time_point(
-      std::chrono::duration_cast<std::chrono::system_clock::duration>(since));
+// The pid of the save that made a temporary of the config named configName, or 0 when name
+// is not one.
+pid_t TemporaryWriter(const std::string& name, const std::string& configName) {
+  if (name.size() <= configName.size() + 1 ||
+      name.compare(0, configName.size() + 1, configName + ".") != 0) {
+    return 0;
+  }
+  const std::string rest = name.substr(configName.size() + 1);
+  const size_t dot = rest.find('.');
+  if (dot == 0 || dot == std::string::npos || dot > MAX_PID_DIGITS ||
+      rest.size() != dot + 1 + TEMPORARY_NOISE_DIGITS) {
+    return 0;
+  }
+  const auto isDigit = [](char c) { return c >= '0' && c <= '9'; };
+  const auto isHex = [&](char c) { return isDigit(c) || (c >= 'a' && c <= 'f'); };
+  if (!std::all_of(rest.begin(), rest.begin() + static_cast<std::ptrdiff_t>(dot), isDigit) ||
+      !std::all_of(rest.begin() + static_cast<std::ptrdiff_t>(dot) + 1, rest.end(), isHex)) {
+    return 0;
+  }
+  const long pid = std::strtol(rest.c_str(), nullptr, 10);
+  return pid > 0 && pid <= INT32_MAX ? static_cast<pid_t>(pid) : 0;
 }
 
-bool IsTemporaryName(const std::string& name, const std::string& configName) {
-  if (name.size() != configName.size() + 1 + TEMPORARY_SUFFIX_DIGITS) return false;
-  if (name.compare(0, configName.size(), configName) != 0 || name[configName.size()] != '.') {
-    return false;
-  }
-  return std::all_of(name.begin() + static_cast<std::ptrdiff_t>(configName.size()) + 1, name.end(),
-                     [](char c) { return (c >= '0' && c <= '9') || (c >= 'a' && c <= 'f'); });
-}
+bool IsRunning(pid_t pid) { return ::kill(pid, 0) == 0 || errno == EPERM; }
 
 }  // namespace
 
-int RemoveSaveLeftovers(const std::string& path, std::chrono::system_clock::time_point before) {
+int RemoveSaveLeftovers(const std::string& path) {
   const std::filesystem::path config(path);
   const std::filesystem::path folder = config.parent_path().empty() ? "." : config.parent_path();
   const std::string configName = config.filename().string();
   std::error_code error;
   int removed = 0;
   for (const auto& entry : std::filesystem::directory_iterator(folder, error)) {
-    const std::string name = entry.path().filename().string();
-    if (!IsTemporaryName(name, configName)) continue;
+    const pid_t writer = TemporaryWriter(entry.path().filename().string(), configName);
+    // A save still running, in this program or another, is left alone.
+    if (writer == 0 || writer == ::getpid() || IsRunning(writer)) continue;
     struct stat status {};
-    // A link, someone else's file or a save still running is left alone.
+    // So are a link and someone else's file.
     if (::lstat(entry.path().c_str(), &status) != 0 || !S_ISREG(status.st_mode) ||
-        status.st_uid != ::geteuid() || ModificationTime(status) >= before) {
+        status.st_uid != ::geteuid()) {
       continue;
     }
     if (::unlink(entry.path().c_str()) == 0) ++removed;
@@ -299,13 +325,87 @@ bool SaveConfig(const std::string& path, const ConfigRecord& config) {
   return WriteConfigFile(path, bytes, sizeof bytes);
 }
 
+std::vector<uint8_t> EncodeConfig(const ConfigRecord& config, const ConfigExtension& extension) {
+  std::vector<uint8_t> bytes(CONFIG_FILE_SIZE + CONFIG_EXTENSION_SIZE);
+  EncodeHeader(CONFIG_TAG, bytes.data());
+  EncodeRecord(config, bytes.data() + HEADER_SIZE);
+  EncodeExtension(extension, bytes.data() + CONFIG_FILE_SIZE);
+  return bytes;
+}
+
 bool SaveConfig(const std::string& path, const ConfigRecord& config,
                 const ConfigExtension& extension) {
-  uint8_t bytes[CONFIG_FILE_SIZE + CONFIG_EXTENSION_SIZE];
-  EncodeHeader(CONFIG_TAG, bytes);
-  EncodeRecord(config, bytes + HEADER_SIZE);
-  EncodeExtension(extension, bytes + CONFIG_FILE_SIZE);
-  return WriteConfigFile(path, bytes, sizeof bytes);
+  const std::vector<uint8_t> bytes = EncodeConfig(config, extension);
+  return WriteConfigFile(path, bytes.data(), bytes.size());
+}
+
+bool SaveConfigBytes(const std::string& path, const std::vector<uint8_t>& bytes) {
+  return WriteConfigFile(path, bytes.data(), bytes.size());
+}
+
+std::vector<uint8_t> ReadConfigBytes(const std::string& path) {
+  RecordFile file(CONFIG_RECORD_SIZE + CONFIG_EXTENSION_SIZE);
+  const uint8_t* record = nullptr;
+  if (file.Open(path, CONFIG_TAG) == WalkResult::Completed) record = file.Next();
+  if (record == nullptr || ExtensionVersion(record + CONFIG_RECORD_SIZE) != EXTENSION_VERSION) {
+    return {};
+  }
+  std::vector<uint8_t> bytes(CONFIG_FILE_SIZE + CONFIG_EXTENSION_SIZE);
+  EncodeHeader(CONFIG_TAG, bytes.data());
+  std::copy_n(record, CONFIG_RECORD_SIZE + CONFIG_EXTENSION_SIZE, bytes.data() + HEADER_SIZE);
+  return bytes;
+}
+
+std::vector<uint8_t> MergeConfig(const std::vector<uint8_t>& own, const std::vector<uint8_t>& ours,
+                                 const std::vector<uint8_t>& onDisk) {
+  const size_t size = CONFIG_FILE_SIZE + CONFIG_EXTENSION_SIZE;
+  if (own.size() != size || ours.size() != size || onDisk.size() != size) return ours;
+  struct Span {
+    size_t at;
+    size_t size;
+  };
+  // Settings that change together move together: the place with its city's name, the clock
+  // switch with the fixed time, the window's flags with its geometry. Switches merge bit by
+  // bit, so two windows each turning a different layer on both keep theirs.
+  constexpr size_t BLOCK = CONFIG_FILE_SIZE + HEADER_SIZE;
+  const std::vector<std::vector<Span>> settings = {
+      {{HEADER_SIZE, 16}, {BLOCK + 20, CONFIG_CITY_NAME_BYTES}},
+      {{HEADER_SIZE + 18, 18}},
+      {{BLOCK, 1}},
+      {{BLOCK + 1, 1}},
+      {{BLOCK + 2, 18}},
+      {{BLOCK + COMPASS_OFFSET_AT, 4}},
+      {{BLOCK + POSITION_SOURCE_AT, CONFIG_POSITION_SOURCE_BYTES}},
+  };
+  const std::vector<Span> switches = {
+      {HEADER_SIZE + 16, 2}, {BLOCK + VIEW_LAYER_FLAGS_AT, 2}, {BLOCK + PHONE_FLAGS_AT, 1}};
+  // The time a clock gave changes every minute without anyone changing a setting.
+  const auto withoutClockTime = [](std::vector<uint8_t> bytes) {
+    if (bytes[HEADER_SIZE + 18] != 0) std::fill_n(bytes.begin() + HEADER_SIZE + 20, 16, 0);
+    return bytes;
+  };
+  const std::vector<uint8_t> ownSettings = withoutClockTime(own);
+  const std::vector<uint8_t> ourSettings = withoutClockTime(ours);
+  std::vector<uint8_t> merged = onDisk;
+  for (const std::vector<Span>& setting : settings) {
+    const bool changed = std::any_of(setting.begin(), setting.end(), [&](const Span& span) {
+      return !std::equal(ownSettings.begin() + static_cast<std::ptrdiff_t>(span.at),
+                         ownSettings.begin() + static_cast<std::ptrdiff_t>(span.at + span.size),
+                         ourSettings.begin() + static_cast<std::ptrdiff_t>(span.at));
+    });
+    if (!changed) continue;
+    for (const Span& span : setting) {
+      std::copy_n(ours.begin() + static_cast<std::ptrdiff_t>(span.at), span.size,
+                  merged.begin() + static_cast<std::ptrdiff_t>(span.at));
+    }
+  }
+  for (const Span& span : switches) {
+    for (size_t i = span.at; i < span.at + span.size; ++i) {
+      const auto flipped = static_cast<uint8_t>(own[i] ^ ours[i]);
+      merged[i] = static_cast<uint8_t>((onDisk[i] & ~flipped) | (ours[i] & flipped));
+    }
+  }
+  return merged;
 }
 
 }  // namespace halvane

@@ -38,6 +38,7 @@
 #include <cstddef>
 #include <cstdint>
 #include <string>
+#include <vector>
 
 #include "astro/system_time.h"
 #include "view/layer_set.h"
@@ -95,7 +96,8 @@ bool LoadConfig(const std::string& path, ConfigRecord& config);
 
 // Writes header and record to a freshly made temporary file beside path (never through a
 // link), renames it over path and syncs the folder, so a failed or interrupted save leaves the
-// previous file whole; the temporary file never outlives a failure. Returns whether it
+// previous file whole; the temporary file never outlives a failure. An existing file keeps
+// its mode; a new one is made 0600. Returns whether it
 // succeeded; on failure errno says why.
 bool SaveConfig(const std::string& path, const ConfigRecord& config);
 // The same, with the extension block after the record.
@@ -103,9 +105,22 @@ bool SaveConfig(const std::string& path, const ConfigRecord& config,
                 const ConfigExtension& extension);
 
 // Removes the temporary files that saves killed before their rename left beside path: the
-// save's own names ("Config.dat.<16 hex>"), regular files of this user, last written before
-// the time given (the start of this run). Returns how many were removed.
-int RemoveSaveLeftovers(const std::string& path, std::chrono::system_clock::time_point before);
+// save's own names ("Config.dat.<pid>.<8 hex>"), regular files of this user whose writer is no
+// longer running. Returns how many were removed.
+int RemoveSaveLeftovers(const std::string& path);
+
+// The bytes SaveConfig writes for config and extension.
+std::vector<uint8_t> EncodeConfig(const ConfigRecord& config, const ConfigExtension& extension);
+// The whole file at path as EncodeConfig gives it, or empty when it is not one of this version.
+std::vector<uint8_t> ReadConfigBytes(const std::string& path);
+// Writes bytes as SaveConfig does.
+bool SaveConfigBytes(const std::string& path, const std::vector<uint8_t>& bytes);
+// What a window saves when another may have saved since: each setting this window changed
+// since own (its bytes when it last read or saved the file) as ours has it, every other one
+// as onDisk (the file now) has it; switches are merged one by one. ours alone when any of the
+// three is not a whole file.
+std::vector<uint8_t> MergeConfig(const std::vector<uint8_t>& own, const std::vector<uint8_t>& ours,
+                                 const std::vector<uint8_t>& onDisk);
 
 // Reads the extension block. A file without one, or with a damaged one, gives the defaults;
 // a star limit beyond its range, a window without a positive size, a city name that is not

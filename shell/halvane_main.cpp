@@ -3,6 +3,7 @@
 #include <string>
 #include <vector>
 
+#include "platform/end_signals.h"
 #include "platform/window_system.h"
 #include "shell/app_arguments.h"
 #include "shell/main_window.h"
@@ -14,8 +15,11 @@ constexpr int EXIT_ARGUMENTS = 2;
 }  // namespace
 
 int main(int argc, char** argv) {
+  // Before Qt starts its threads, so that none of them takes a signal meant for the loop.
+  halvane::EndSignals endSignals;
   // Qt takes its own options out of argv first.
   const halvane::WindowSystem windowSystem(argc, argv);
+  endSignals.QuitOnSignals();
   halvane::AppArguments arguments;
   std::string error;
   if (!halvane::ParseAppArguments(std::vector<std::string>(argv + 1, argv + argc), arguments,

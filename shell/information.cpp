@@ -1,6 +1,7 @@
 // Tap to learn: the information panel of the last named object and the Tonight list.
 #include <memory>
 
+#include "catalog/deep_sky_list.h"
 #include "catalog/star_list.h"
 #include "catalog/utf8_text.h"
 #include "chart/object_info.h"
@@ -9,6 +10,7 @@
 #include "platform/tonight_list.h"
 #include "platform/zone_time.h"
 #include "shell/main_window.h"
+#include "shell/place_name.h"
 
 namespace halvane {
 
@@ -16,6 +18,8 @@ namespace {
 
 // Room kept between a tapped object and the panel's edge, in logical pixels.
 constexpr int32_t CLEARANCE = 24;
+// Hundredths: Tonight's deep sky is chosen among objects this bright or brighter.
+constexpr int16_t TONIGHT_FAINTEST = 800;
 
 std::vector<std::u16string> ToUtf16(const std::vector<std::string>& lines) {
   std::vector<std::u16string> texts;
@@ -82,17 +86,20 @@ void MainWindow::RefreshInfoPanel() {
 void MainWindow::ShowTonight() {
   ReadClock();
   UpdateMoment();
-  const std::vector<TonightEntry> entries =
-      TonightEntries(ComputeTonight(moment, OffsetsOfZone(GetPlaceZone())));
+  const std::string place = extension.cityName.empty()
+                                ? PlaceText(observer->GetLongitude(), observer->GetLatitude())
+                                : extension.cityName;
+  const std::vector<TonightEntry> entries = TonightEntries(
+      ComputeTonight(moment, OffsetsOfZone(GetPlaceZone()),
+                     LoadBrightDeepSky(chart->GetLayers().deepSkyPath, TONIGHT_FAINTEST)),
+      place);
   std::vector<std::u16string> lines;
   lines.reserve(entries.size());
   for (const TonightEntry& entry : entries) lines.push_back(Utf8ToUtf16(entry.text));
   const int chosen = RunTonightList(hwnd, u"Tonight", lines);
   if (chosen < 0 || chosen >= static_cast<int>(entries.size())) return;
-  const TonightEntry& entry = entries[chosen];
-  const std::u16string body =
-      Utf8ToUtf16(entry.name.empty() ? std::string(BodyName(entry.body)) : entry.name);
-  if (TurnToName(body)) ShowObjectInfo(body);
+  const std::u16string target = Utf8ToUtf16(entries[chosen].target);
+  if (!target.empty() && TurnToName(target)) ShowObjectInfo(target);
 }
 
 }  // namespace halvane

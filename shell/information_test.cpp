@@ -139,10 +139,10 @@ TEST_F(InformationTest, TonightListsTheEveningAndATapAimsTheChart) {
   });
   QTest::keyClick(Chart(), Qt::Key_J);
   Flush();
-  ASSERT_EQ(lines.size(), 12);
-  EXPECT_TRUE(lines[0].startsWith("Sunset ")) << lines[0].toStdString();
-  EXPECT_TRUE(lines[4].startsWith("Moon: rises ")) << lines[4].toStdString();
-  EXPECT_TRUE(lines[9].contains(", up in the dark")) << lines[9].toStdString();
+  ASSERT_GE(lines.size(), 13);
+  EXPECT_TRUE(lines[0].startsWith("Tonight in ")) << lines[0].toStdString();
+  EXPECT_TRUE(lines[1].startsWith("Sunset ")) << lines[1].toStdString();
+  EXPECT_TRUE(lines.filter("Moon: ").size() == 1);
   EXPECT_TRUE(PanelShown());
   EXPECT_EQ(PanelTitle(), "Jupiter");
   double azimuth = 0.0, altitude = 0.0;

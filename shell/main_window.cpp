@@ -26,13 +26,8 @@ MainWindow::MainWindow(std::string dataFolder, std::shared_ptr<const Clock> cloc
 MainWindow::~MainWindow() {
   if (hwnd != nullptr && !windowDestroyed) DestroyAppWindow(hwnd);
   // A second copy made no observer and no view: it must leave Config.dat alone.
-  if (observer != nullptr && chart != nullptr) {
-    config.longitude = observer->GetLongitude();
-    config.latitude = observer->GetLatitude();
-    config.layerFlags = chart->GetLayers().LayerFlags();
-    extension.viewLayerFlags = chart->GetLayers().ViewLayerFlags();
-    SaveSettings();
-  }
+  if (observer != nullptr && chart != nullptr) SaveSettings();
+  saveTimer.reset();
   positionRequest.reset();
   chart.reset();
   observer.reset();
@@ -54,7 +49,7 @@ void MainWindow::Create(const std::string& className, const std::string& title) 
   const AppFiles files =
       dataFolder.empty() ? LocateAppFiles(ExecutableDirectory()) : AppFilesIn(dataFolder);
   configPath = files.configSavePath;
-  RemoveSaveLeftovers(configPath, std::chrono::system_clock::now());
+  RemoveSaveLeftovers(configPath);
   catalogFolder = files.catalogFolder;
   chart->GetLayers().UseDataFolder(files.catalogFolder);
 
@@ -72,6 +67,7 @@ void MainWindow::Create(const std::string& className, const std::string& title) 
   SetCheckMarks();
   SetUpPointAtSky();
   SetUpWeeklyUpdates();
+  WatchSettings(files.configLoadPath);
 
   navBoxShown = false;
   penDownInNavBox = false;
@@ -128,13 +124,25 @@ void MainWindow::UpdateMoment() {
     StopWindowTimer(hwnd);
     return;
   }
+  ArmMinuteTimer();
+}
+
+void MainWindow::ArmMinuteTimer() {
   const SYSTEMTIME& now = config.observationTime;
   StartWindowTimer(hwnd, MILLISECONDS_PER_MINUTE - (now.second * 1000 + now.milliseconds));
 }
 
 void MainWindow::OnTimer() {
   ReadClock();
-  RequestRender();
+  // A clock that has not reached the next minute (held still, or the timer a little early)
+  // gives the same frame: none is asked for, and the timer waits for the minute again.
+  if (config.useSystemTime != 0 &&
+      moment.Matches(config.observationTime, observer->GetLongitude(), observer->GetLatitude(),
+                     chart->GetLayers().precisePositions)) {
+    ArmMinuteTimer();
+  } else {
+    RequestRender();
+  }
   RefreshInfoPanel();
 }
 

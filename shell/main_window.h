@@ -187,6 +187,16 @@ class MainWindow : public Window {
  private:
   // Saves the settings; a failure is said on stderr and in a box that offers to retry.
   void SaveSettings();
+  // Saves them with a failure said on stderr only: a few seconds after a change, or when the
+  // program is ended without a window to ask in.
+  void SaveSettingsQuietly(bool withPlacement);
+  // The settings as a save would write them (the window's place taken only withPlacement).
+  std::vector<uint8_t> CurrentSettings(bool withPlacement);
+  // Merges with the file as it is now and writes; false with errno on failure.
+  bool WriteSettings(bool withPlacement);
+  // Starts the saves after changes and at an unexpected exit, from the settings as loaded.
+  void WatchSettings(const std::string& loadedPath);
+  void OnMessageHandled() override;
   void SetCheckMarks();
   // Finds the motion sensors, greys "Point at the sky" out with the reason when there are none
   // to use, and starts the mode when the settings have it on.
@@ -195,6 +205,8 @@ class MainWindow : public Window {
   // Builds the moment again when the settings no longer give the one there is; with the
   // clock, the window's timer is set for the change of the shown minute.
   void UpdateMoment();
+  // Sets the window's timer for the change of the shown minute.
+  void ArmMinuteTimer();
   void PressNavigationButton(int32_t column, int32_t row);
   // Puts the view where a drag from the press to (x, y) takes it and asks for a frame.
   void DragFromStart(int32_t x, int32_t y);
@@ -260,6 +272,9 @@ class MainWindow : public Window {
   std::shared_ptr<const Clock> clock;
   std::unique_ptr<SkyPointer> skyPointer;
   std::unique_ptr<RepeatingTimer> pointingTimer;
+  // The settings as this window last read or saved them, and the save that follows a change.
+  std::vector<uint8_t> savedSettings;
+  std::unique_ptr<RepeatingTimer> saveTimer;
   std::chrono::steady_clock::time_point lastReading;
   int32_t sensorReadings = 0;
   int32_t sensorFrames = 0;

@@ -19,6 +19,7 @@ namespace halvane {
 namespace {
 
 constexpr size_t FIND_COMPLETIONS = 12;
+constexpr size_t FIND_SUGGESTIONS = 3;
 
 }  // namespace
 
@@ -26,6 +27,7 @@ const SkyNames& MainWindow::GetSkyNames() {
   if (skyNames == nullptr) {
     skyNames = std::make_unique<SkyNames>(LoadSkyNames(chart->GetLayers().labelsPath,
                                                        chart->GetLayers().namesPath,
+                                                       chart->GetLayers().deepSkyPath,
                                                        moment.GetMinorBodyList().get()));
   }
   return *skyNames;
@@ -42,15 +44,25 @@ const CityCatalog& MainWindow::GetCities() {
 void MainWindow::Find() {
   const NameIndex& index = GetSkyNames().index;
   const auto complete = [&index](std::u16string_view text) {
+    const std::string query = Utf16ToUtf8(text);
+    std::vector<NameMatch> matches = index.Complete(query, FIND_COMPLETIONS);
+    if (matches.empty()) matches = index.Suggest(query, FIND_SUGGESTIONS);
     std::vector<std::u16string> names;
-    for (const NameMatch& match : index.Complete(Utf16ToUtf8(text), FIND_COMPLETIONS)) {
+    for (const NameMatch& match : matches) {
       names.push_back(Utf8ToUtf16(index.Entries()[match.entry].name));
     }
     return names;
   };
+  const auto suggest = [&index](std::u16string_view text) {
+    const std::vector<NameMatch> matches = index.Suggest(Utf16ToUtf8(text), 1);
+    return matches.empty() ? std::u16string()
+                           : Utf8ToUtf16(index.Entries()[matches.front().entry].name);
+  };
   const std::u16string chosen = RunFindField(
-      hwnd, u"Find", complete, [this](std::u16string_view text) { return TurnToName(text); });
-  // A name with no place (a bright asteroid's before any elements) only opens its panel.
+      hwnd, u"Find", complete, [this](std::u16string_view text) { return TurnToName(text); },
+      suggest);
+  // A new find replaces whatever the panel showed, above the horizon or below; a name with no
+  // place (a bright asteroid's before any elements) only opens its panel.
   if (!chosen.empty()) ShowObjectInfo(foundName.empty() ? chosen : foundName);
 }
 
@@ -59,11 +71,15 @@ bool MainWindow::TurnToName(std::u16string_view text) {
   UpdateMoment();
   const std::optional<SkyTarget> target = FindSkyTarget(GetSkyNames(), Utf16ToUtf8(text), moment);
   if (!target) return false;
-  if (!target->placed) return true;  // the panel says how to get the elements
-  foundName = Utf8ToUtf16(target->name);
+  if (!target->placed) {  // the panel says how to get the elements
+    foundName.clear();
+    return true;
+  }
+  // Below the horizon too: the view turns there and the ground shows; the panel says when it
+  // rises.
   const GoToRow row{target->name.c_str(), target->rightAscensionHours, target->declinationDegrees};
   GoToConstellation(chart->GetProjection(), row, moment.GetSky());
-  if (IsBelowHorizon(*target, *observer, moment.GetSky())) foundName += u" (below the horizon)";
+  foundName = Utf8ToUtf16(target->name);
   RequestRender();
   return true;
 }

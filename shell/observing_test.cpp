@@ -13,11 +13,14 @@
 #include <cstdlib>
 #include <ctime>
 #include <functional>
+#include <regex>
 
 #include "astro/sidereal_time.h"
 #include "astro/solar_system.h"
 #include "platform/find_field.h"
+#include "platform/info_panel.h"
 #include "shell/config_dialog.h"
+#include "shell/config_file.h"
 #include "shell/shell_test_support.h"
 #include "tests/support/build_paths.h"
 
@@ -147,7 +150,7 @@ TEST_F(ObservingTest, FindTurnsToStarsObjectsPlanetsAndConstellationsAndLabelsTh
   EXPECT_EQ(LabelText(), u"Orion");
   // Saturn had set that evening: Find turns to it all the same and says so.
   FindWith(typeF, "sat", true, true);
-  EXPECT_EQ(LabelText(), u"Saturn (below the horizon)");
+  EXPECT_EQ(LabelText(), u"Saturn");
 
   // Names of every catalog, however they are written.
   FindWith(typeF, "alf Ori", false);
@@ -167,6 +170,73 @@ TEST_F(ObservingTest, FindTurnsToStarsObjectsPlanetsAndConstellationsAndLabelsTh
   EXPECT_EQ(altitudeAfter, altitude);
   EXPECT_EQ(w.GetFramesDrawn(), frames);
   EXPECT_TRUE(keptNotFound);
+}
+
+// Times checked against PyEphem 4.1.4 (no refraction model, horizon -0:34, upper limb for
+// the Sun and the Moon): in Sydney at 22:00 on 26 March 2026 the Moon sets at 00:30:13 the
+// next day, rises at 15:38:21, transits at 20:36:35; Vega rises at 03:22:59; Acrux transits
+// at 01:07:08; in Tromsø on 21 June the Sun transits at 12:45:58 and does not set, and on 21
+// December does not rise. Shown to the minute.
+TEST_F(ObservingTest, FindBelowTheHorizonOpensThePanelWithTheNextEventsInTimeOrder) {
+  const auto startAt = [this](double longitudeWest, double latitude, SYSTEMTIME utc) {
+    Stop();
+    ConfigRecord config;
+    config.longitude = longitudeWest;
+    config.latitude = latitude;
+    config.useSystemTime = 1;
+    ASSERT_TRUE(SaveConfig(ConfigPath(), config));
+    clock->now = [utc] { return utc; };
+    Start();
+  };
+  const auto body = [] {
+    QWidget* panel = InfoPanelWidget(App()->hwnd);
+    return panel == nullptr ? std::string()
+                            : panel->findChild<QLabel*>("infoBody")->text().toStdString();
+  };
+  const auto title = [] {
+    return InfoPanelWidget(App()->hwnd)->findChild<QLabel*>("infoTitle")->text().toStdString();
+  };
+  const auto typeF = [] { QTest::keyClick(Chart(), Qt::Key_F); };
+  startAt(-151.21, -33.87, SYSTEMTIME{2026, 3, 4, 26, 11, 0, 0, 0});  // 22:00 AEDT
+
+  FindWith(typeF, "Moon", false);
+  EXPECT_EQ(title(), "Moon");
+  EXPECT_NE(body().find("Up now; sets at tomorrow 00:30, rises at tomorrow 15:38, transit "
+                        "tomorrow 20:37"),
+            std::string::npos)
+      << body();
+  // Vega is below the horizon: the view turns to the ground all the same, the label is the
+  // name alone, and the panel, replacing the Moon's, says when it rises.
+  FindWith(typeF, "Vega", false);
+  EXPECT_EQ(LabelText(), u"Vega");
+  EXPECT_EQ(title(), "Vega");
+  EXPECT_TRUE(
+      std::regex_search(body(), std::regex("Below the horizon: rises at tomorrow 03:2[23]")))
+      << body();
+  double azimuth = 0.0, altitude = 0.0;
+  App()->GetChart().GetProjection().GetViewDirection(azimuth, altitude);
+  EXPECT_LT(altitude, 0.0);
+  FindWith(typeF, "Polaris", false);
+  EXPECT_NE(body().find("Below the horizon: never rises here"), std::string::npos) << body();
+  FindWith(typeF, "Acrux", false);
+  EXPECT_NE(body().find("Up now; never sets here; transit tomorrow 01:07"), std::string::npos)
+      << body();
+
+  // Past midnight the Moon's set is today's.
+  clock->now = [] { return SYSTEMTIME{2026, 3, 4, 26, 13, 10, 0, 0}; };
+  ASSERT_TRUE(App()->ShowObjectInfo(u"Moon"));
+  EXPECT_NE(body().find("Up now; sets at 00:30, rises at 15:38, transit 20:37"), std::string::npos)
+      << body();
+
+  // The polar Sun at Tromsø, in words.
+  startAt(-18.96, 69.65, SYSTEMTIME{2026, 6, 0, 21, 10, 0, 0, 0});
+  ASSERT_TRUE(App()->ShowObjectInfo(u"Sun"));
+  EXPECT_NE(body().find("Up now; does not set within 24 hours; transit 12:46"), std::string::npos)
+      << body();
+  startAt(-18.96, 69.65, SYSTEMTIME{2026, 12, 1, 21, 10, 0, 0, 0});
+  ASSERT_TRUE(App()->ShowObjectInfo(u"Sun"));
+  EXPECT_NE(body().find("Below the horizon: does not rise within 24 hours"), std::string::npos)
+      << body();
 }
 
 TEST_F(ObservingTest, NightVisionLeavesNoGreenOrBlueOnTheScreenAndIsStored) {

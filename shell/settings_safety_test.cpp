@@ -3,6 +3,8 @@
 // try again.
 #include <sys/resource.h>
 #include <sys/stat.h>
+#include <sys/wait.h>
+#include <unistd.h>
 
 #include <QAbstractButton>
 #include <QMessageBox>
@@ -96,18 +98,23 @@ TEST_F(SettingsSafetyTest, LeftoversOfKilledSavesGoAtTheNextStart) {
     const auto when = std::filesystem::last_write_time(path) + std::chrono::seconds(seconds);
     std::filesystem::last_write_time(path, when);
   };
-  const std::string leftover = ConfigPath() + ".0123456789abcdef";
-  const std::string running = ConfigPath() + ".aaaaaaaaaaaaaaaa";  // a save still under way
-  const std::string notOurs = ConfigPath() + ".0123456789ABCDEF";
-  const std::string link = ConfigPath() + ".fedcba9876543210";
+  const pid_t gone = ::fork();
+  if (gone == 0) ::_exit(0);
+  ::waitpid(gone, nullptr, 0);
+  const std::string dead = "." + std::to_string(gone) + ".";
+  const std::string leftover = ConfigPath() + dead + "0123abcd";
+  // A save still under way, however old its file.
+  const std::string running = ConfigPath() + "." + std::to_string(::getpid()) + ".aaaaaaaa";
+  const std::string notOurs = ConfigPath() + dead + "0123ABCD";
+  const std::string link = ConfigPath() + dead + "fedcba98";
   for (const std::string& path : {leftover, running, notOurs}) WriteBytes(path, {1, 2, 3});
   std::filesystem::create_symlink(leftover, link);
   age(leftover, -3600);
   age(notOurs, -3600);
-  age(running, 3600);
+  age(running, -3600);
   std::string stranger;
   if (::geteuid() == 0) {
-    stranger = ConfigPath() + ".1111111111111111";
+    stranger = ConfigPath() + dead + "11111111";
     WriteBytes(stranger, {1});
     age(stranger, -3600);
     ASSERT_EQ(::chown(stranger.c_str(), 65534, 65534), 0);

@@ -39,6 +39,7 @@ void Window::OnStylusHold(int32_t, int32_t) {}
 void Window::OnMouseWheel(uintptr_t, int32_t) {}
 void Window::OnGesture(uintptr_t, int32_t) {}
 void Window::OnTimer() {}
+void Window::OnMessageHandled() {}
 
 intptr_t Window::Procedure(WindowHandle window, uint32_t message, uintptr_t wParam,
                            intptr_t lParam) {
@@ -57,25 +58,27 @@ intptr_t Window::Dispatch(WindowHandle window, uint32_t message, uintptr_t wPara
   const auto low = static_cast<uint16_t>(wParam & 0xFFFF);
   const auto high = static_cast<uint16_t>((wParam >> 16) & 0xFFFF);
   switch (message) {
-    case MESSAGE_PAINT: OnPaint(); return 0;
-    case MESSAGE_KEY_DOWN: OnKeyDown(wParam, lParam); return 0;
-    case MESSAGE_CHAR: OnChar(static_cast<char16_t>(low), lParam); return 0;
-    case MESSAGE_CREATE: OnCreate(lParam); return 0;
-    case MESSAGE_DESTROY: OnDestroy(); return 0;
-    case MESSAGE_COMMAND: OnCommand(high, low, lParam); return 0;
-    case MESSAGE_STYLUS_DOWN: OnLButtonDown(wParam, PointX(lParam), PointY(lParam)); return 0;
-    case MESSAGE_STYLUS_UP: OnLButtonUp(wParam, PointX(lParam), PointY(lParam)); return 0;
+    case MESSAGE_PAINT: OnPaint(); break;
+    case MESSAGE_KEY_DOWN: OnKeyDown(wParam, lParam); break;
+    case MESSAGE_CHAR: OnChar(static_cast<char16_t>(low), lParam); break;
+    case MESSAGE_CREATE: OnCreate(lParam); break;
+    case MESSAGE_DESTROY: OnDestroy(); break;
+    case MESSAGE_COMMAND: OnCommand(high, low, lParam); break;
+    case MESSAGE_STYLUS_DOWN: OnLButtonDown(wParam, PointX(lParam), PointY(lParam)); break;
+    case MESSAGE_STYLUS_UP: OnLButtonUp(wParam, PointX(lParam), PointY(lParam)); break;
     case MESSAGE_SET_CURSOR:
       OnSetCursor(wParam, static_cast<uint16_t>(lParam & 0xFFFF),
                   static_cast<uint16_t>((lParam >> 16) & 0xFFFF));
-      return 0;
-    case MESSAGE_STYLUS_MOVE: OnMouseMove(wParam, PointX(lParam), PointY(lParam)); return 0;
-    case MESSAGE_STYLUS_HOLD: OnStylusHold(PointX(lParam), PointY(lParam)); return 0;
-    case MESSAGE_MOUSE_WHEEL: OnMouseWheel(low, static_cast<int16_t>(high)); return 0;
-    case MESSAGE_GESTURE: OnGesture(wParam, static_cast<int32_t>(lParam)); return 0;
-    case MESSAGE_TIMER: OnTimer(); return 0;
+      break;
+    case MESSAGE_STYLUS_MOVE: OnMouseMove(wParam, PointX(lParam), PointY(lParam)); break;
+    case MESSAGE_STYLUS_HOLD: OnStylusHold(PointX(lParam), PointY(lParam)); break;
+    case MESSAGE_MOUSE_WHEEL: OnMouseWheel(low, static_cast<int16_t>(high)); break;
+    case MESSAGE_GESTURE: OnGesture(wParam, static_cast<int32_t>(lParam)); break;
+    case MESSAGE_TIMER: OnTimer(); break;
     default: return DefaultWindowProcedure(window, message, wParam, lParam);
   }
+  OnMessageHandled();
+  return 0;
 }
 
 }  // namespace halvane

@@ -43,6 +43,8 @@ class Window {
   virtual void OnGesture(uintptr_t kind, int32_t steps);
   // The window's timer (StartWindowTimer) ran out.
   virtual void OnTimer();
+  // After each message the window handled itself.
+  virtual void OnMessageHandled();
 
   // Shows the window and paints it at once.
   void Show(int showCode);

@@ -89,7 +89,7 @@ TEST_F(InterruptedSave, KillAtAnyMomentLeavesTheOldOrTheNewWholeFile) {
     return found;
   };
   const int left = leftovers();
-  EXPECT_EQ(RemoveSaveLeftovers(path, std::chrono::system_clock::now()), left);
+  EXPECT_EQ(RemoveSaveLeftovers(path), left);
   EXPECT_EQ(leftovers(), 0);
   std::printf("%d kills: old file %d, new file %d, %d temporary files left, all removed\n", rounds,
               sawOld, sawNew, left);

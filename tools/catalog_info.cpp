@@ -6,6 +6,7 @@
 #include <array>
 #include <cmath>
 #include <cstdint>
+#include <cstring>
 #include <filesystem>
 #include <fstream>
 #include <limits>
@@ -17,6 +18,8 @@
 #include "catalog/catalog_records.h"
 #include "catalog/city_records.h"
 #include "catalog/data_file.h"
+#include "catalog/sky_records.h"
+#include "catalog/utf8_text.h"
 #include "platform/code_page.h"
 #include "platform/printable_text.h"
 #include "tools/city_info.h"
@@ -34,7 +37,7 @@ struct KindInfo {
   std::string_view reader;
 };
 
-constexpr std::array<KindInfo, 5> KINDS = {{
+constexpr std::array<KindInfo, 8> KINDS = {{
     {CatalogKind::Stars, "stars", "Stars.dat", STARS_TAG, STAR_RECORD_SIZE, "the star layer"},
     {CatalogKind::Lines, "lines", "ConLin.dat", LINES_TAG, SEGMENT_RECORD_SIZE,
      "the constellation line layer"},
@@ -44,6 +47,11 @@ constexpr std::array<KindInfo, 5> KINDS = {{
      "the object identification"},
     {CatalogKind::Cities, "cities", "Cities.dat", CITIES_TAG, CITY_RECORD_SIZE,
      "the city completion"},
+    {CatalogKind::DeepSky, "deep-sky", "DeepSky.dat", DEEP_SKY_TAG, DEEP_SKY_RECORD_SIZE,
+     "the deep-sky layer"},
+    {CatalogKind::MilkyWay, "milky-way", "MilkyWay.dat", MILKY_WAY_TAG, MILKY_WAY_RECORD_SIZE,
+     "the Milky Way layer"},
+    {CatalogKind::Names, "names", "Names.dat", NAMES_TAG, NAME_RECORD_SIZE, "Find"},
 }};
 
 const KindInfo& InfoOf(CatalogKind kind) {
@@ -187,6 +195,25 @@ void ReportBoundaries(RecordFile& file, Positions& positions, std::ostream& out)
       << "widest step within a polyline: " << Fixed(widestGap * RAD_TO_DEG, 4) << " degrees\n";
 }
 
+// The later catalogs all open with a place; nameBytes 0 for one without names. Returns how
+// many names are not valid UTF-8 (refused by the readers).
+size_t ReportSkyRecords(RecordFile& file, Positions& positions, size_t nameAt, size_t nameBytes,
+                        std::ostream& out) {
+  size_t named = 0;
+  size_t invalid = 0;
+  while (const uint8_t* bytes = file.Next()) {
+    positions.Add({{ReadF64(bytes), ReadF64(bytes + 8)}});
+    if (nameBytes == 0) continue;
+    const char* name = reinterpret_cast<const char*>(bytes + nameAt);
+    const std::string_view text(name, strnlen(name, nameBytes));
+    named += !text.empty();
+    invalid += !IsValidUtf8(text);
+  }
+  positions.Print(out);
+  if (nameBytes > 0) out << "names: " << named << "\n";
+  return invalid;
+}
+
 size_t ReportLabels(RecordFile& file, Positions& positions, std::ostream& out) {
   size_t unterminated = 0;
   std::vector<std::string> lines;
@@ -286,19 +313,35 @@ int PrintCatalogInfo(const std::string& path, std::optional<CatalogKind> kind, s
   }
 
   RecordFile file(info.recordSize);
-  if (file.Open(path, "") != WalkResult::Completed) {
-    err << prefix << "cannot be read\n";
+  const WalkResult read = file.Open(path, "");
+  if (read != WalkResult::Completed) {
+    err << prefix
+        << (read == WalkResult::TooLarge ? "larger than any catalog of its kind may be; readers "
+                                           "refuse it\n"
+                                         : "cannot be read\n");
     return 1;
   }
   Positions positions;
   size_t unterminated = 0;
   size_t unusableCities = 0;
+  size_t invalidNames = 0;
   switch (info.kind) {
     case CatalogKind::Stars: ReportStars(file, positions, out); break;
     case CatalogKind::Lines: ReportLines(file, positions, out); break;
     case CatalogKind::Boundaries: ReportBoundaries(file, positions, out); break;
     case CatalogKind::Labels: unterminated = ReportLabels(file, positions, out); break;
     case CatalogKind::Cities: unusableCities = ReportCities(file, version, out); break;
+    case CatalogKind::DeepSky:
+      invalidNames = ReportSkyRecords(file, positions, 24, DEEP_SKY_NAME_BYTES, out);
+      break;
+    case CatalogKind::MilkyWay: ReportSkyRecords(file, positions, 0, 0, out); break;
+    case CatalogKind::Names:
+      invalidNames = ReportSkyRecords(file, positions, 24, NAME_BYTES, out);
+      break;
+  }
+  if (invalidNames > 0) {
+    err << prefix << invalidNames << " names that are not valid UTF-8 (skipped by readers)\n";
+    status = 1;
   }
   if (unusableCities > 0) {
     err << prefix << unusableCities

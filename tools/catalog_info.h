@@ -9,7 +9,7 @@
 
 namespace halvane {
 
-enum class CatalogKind { Stars, Lines, Boundaries, Labels, Cities };
+enum class CatalogKind { Stars, Lines, Boundaries, Labels, Cities, DeepSky, MilkyWay, Names };
 
 // "stars", "lines", "boundaries", "labels" or "cities"; nothing for anything else.
 std::optional<CatalogKind> ParseCatalogKind(std::string_view name);

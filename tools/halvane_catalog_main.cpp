@@ -1,7 +1,8 @@
 // halvane-catalog: builds the catalogs from the source data, and describes a catalog file.
 //   halvane-catalog build --source DIR --out DIR
 //   halvane-catalog build-cities --source FILE --out DIR
-//   halvane-catalog info FILE [--kind stars|lines|boundaries|labels|cities]
+//   halvane-catalog info FILE [--kind
+//   stars|lines|boundaries|labels|cities|deep-sky|milky-way|names]
 #include <QCoreApplication>
 #include <iostream>
 #include <optional>
@@ -19,9 +20,10 @@ namespace {
 constexpr int USAGE_ERROR = 2;
 
 const char* const USAGE =
-    "usage: halvane-catalog build --source DIR --out DIR\n"
+    "usage: halvane-catalog build --source DIR --out DIR [--names FILE]\n"
     "       halvane-catalog build-cities --source FILE --out DIR\n"
-    "       halvane-catalog info FILE [--kind stars|lines|boundaries|labels|cities]\n";
+    "       halvane-catalog info FILE [--kind "
+    "stars|lines|boundaries|labels|cities|deep-sky|milky-way|names]\n";
 
 std::string Echoed(const std::string& value) {
   return halvane::PrintableText(value, halvane::ECHOED_VALUE_BYTES);
@@ -35,12 +37,15 @@ int Usage(const std::string& problem) {
 int Build(const std::vector<std::string>& args) {
   std::string source;
   std::string out;
+  std::string names;  // the table of common names, optional
   for (size_t i = 0; i < args.size(); ++i) {
     const std::string& option = args[i];
-    if (option != "--source" && option != "--out")
+    if (option != "--source" && option != "--out" && option != "--names")
       return Usage("unknown option '" + Echoed(option) + "'");
-    if (i + 1 >= args.size() || args[i + 1].empty()) return Usage(option + " needs a folder");
-    (option == "--source" ? source : out) = args[++i];
+    if (i + 1 >= args.size() || args[i + 1].empty()) {
+      return Usage(option + (option == "--names" ? " needs a file" : " needs a folder"));
+    }
+    (option == "--source" ? source : option == "--out" ? out : names) = args[++i];
   }
   if (source.empty()) return Usage("build needs --source DIR");
   if (out.empty()) return Usage("build needs --out DIR");
@@ -60,7 +65,7 @@ int Build(const std::vector<std::string>& args) {
             << "Labels.dat: " << summary.labels << " names\n";
 
   halvane::SkyBuildSummary sky;
-  if (!halvane::BuildSkyCatalogs(source, out, sky, error)) {
+  if (!halvane::BuildSkyCatalogs(source, out, sky, error, names)) {
     std::cerr << "halvane-catalog: " << error << "\n";
     return 1;
   }
@@ -79,7 +84,8 @@ int Info(const std::vector<std::string>& args) {
   for (size_t i = 0; i < args.size(); ++i) {
     if (args[i] == "--kind") {
       if (i + 1 >= args.size())
-        return Usage("--kind needs stars, lines, boundaries, labels or cities");
+        return Usage(
+            "--kind needs stars, lines, boundaries, labels, cities, deep-sky, milky-way or names");
       kind = halvane::ParseCatalogKind(args[++i]);
       if (!kind) return Usage("unknown kind '" + Echoed(args[i]) + "'");
       continue;

@@ -42,6 +42,7 @@
 #include <vector>
 
 #include "platform/clock.h"
+#include "platform/end_signals.h"
 #include "platform/files.h"
 #include "platform/menu_bar.h"
 #include "platform/single_instance.h"
@@ -200,7 +201,9 @@ int main(int argc, char** argv) {
   const auto removeFolder = [&] {
     if (dataFolder.empty()) std::filesystem::remove_all(folder);
   };
+  halvane::EndSignals endSignals;
   const halvane::WindowSystem windowSystem(argc, argv);
+  endSignals.QuitOnSignals();
   if (qtOnly) {
     std::printf("first-frame\n");
     std::fflush(stdout);
@@ -233,7 +236,11 @@ int main(int argc, char** argv) {
   QCoreApplication::processEvents();  // Qt shows the composed image
   std::printf("first-frame\n");
   std::fflush(stdout);
-  if (command != 0) halvane::TriggerMenuItem(window->GetMenu(), static_cast<uint16_t>(command));
+  if (command != 0) {
+    halvane::TriggerMenuItem(window->GetMenu(), static_cast<uint16_t>(command));
+    std::printf("command-done\n");
+    std::fflush(stdout);
+  }
   if (pointSeconds > 0) {
     const int code = PointAtSky(*window, pointSeconds);
     window.reset();

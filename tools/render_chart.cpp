@@ -157,7 +157,15 @@ bool RenderChart(const RenderOptions& options, const SYSTEMTIME& now, Surface& s
   std::string cityZone;
   if (!options.cityName.empty()) {
     CityCatalog cities;
-    LoadCityCatalog(folder + "Cities.dat", cities);
+    const WalkResult read = LoadCityCatalog(folder + "Cities.dat", cities);
+    if (read != WalkResult::Completed || cities.cities.empty()) {
+      error = "--city: " + PrintableText(folder, ECHOED_VALUE_BYTES) + "Cities.dat " +
+              (read == WalkResult::CannotOpen       ? "cannot be read"
+               : read == WalkResult::TooLarge       ? "is too large"
+               : read == WalkResult::HeaderRejected ? "is not a city file of a known version"
+                                                    : "holds no city");
+      return false;
+    }
     const CityRecord* city = FindCity(cities, options.cityName);
     if (city == nullptr) {
       error = "--city: no city of that name in " + PrintableText(folder, ECHOED_VALUE_BYTES) +
@@ -200,7 +208,8 @@ bool RenderChart(const RenderOptions& options, const SYSTEMTIME& now, Surface& s
   std::optional<SkyTarget> target;
   if (!options.goToName.empty()) {
     target = FindSkyTarget(
-        LoadSkyNames(folder + "Labels.dat", folder + "Names.dat", moment.GetMinorBodyList().get()),
+        LoadSkyNames(folder + "Labels.dat", folder + "Names.dat", folder + "DeepSky.dat",
+                     moment.GetMinorBodyList().get()),
         options.goToName, moment);
     if (!target) {
       error = "--goto: no star, object, constellation or planet of that name, got '" +
@@ -259,11 +268,12 @@ bool RenderChart(const RenderOptions& options, const SYSTEMTIME& now, Surface& s
   if (options.bodies) bodies = FormatBodies(observer, moment);
   if (!options.infoName.empty()) {
     const std::optional<ObjectInfo> info = DescribeObject(
-        LoadSkyNames(folder + "Labels.dat", folder + "Names.dat", moment.GetMinorBodyList().get()),
+        LoadSkyNames(folder + "Labels.dat", folder + "Names.dat", folder + "DeepSky.dat",
+                     moment.GetMinorBodyList().get()),
         LoadStarList(folder + "Stars.dat"), options.infoName, moment, OffsetsOfZone(zone));
     if (!info) {
       error = "--info: no star, object, constellation or planet of that name, got '" +
-              options.infoName + "'";
+              PrintableText(options.infoName, ECHOED_VALUE_BYTES) + "'";
       return false;
     }
     bodies += KeyValueLines(InfoFields(*info));

@@ -104,6 +104,8 @@ TEST(RenderProgram, ReadsConfigFileAndDrawsTheChartsOwnMessages) {
 
   ConfigRecord config;
   config.layerFlags = LAYER_CONSTELLATION_BOUNDARIES;
+  // The clock's time: by night the Milky Way would add its own message.
+  config.viewLayerFlags = LAYER_MILKY_WAY_HIDDEN;
   ASSERT_TRUE(SaveConfig(folder.File("Config.dat"), config));
   const RunResult configured = RunRender({"--data", data, "--trace", "-"});
   EXPECT_EQ(Count(configured.out, "\"File not found\""), 2);  // deep sky, stars; no lines
@@ -212,14 +214,21 @@ TEST(RenderProgram, InfoAndTonightPrintKeyValueLines) {
   ASSERT_EQ(venus.exitCode, 0) << venus.err;
   EXPECT_EQ(keysOf(venus.out),
             "name kind magnitude constellation ra_j2000 dec_j2000 ra_date dec_date altitude "
-            "azimuth rise transit set distance illuminated phase ");
+            "azimuth rise transit set visibility distance illuminated phase ");
   EXPECT_NE(venus.out.find("name: Venus\nkind: planet\nmagnitude: -3.9"), std::string::npos);
   EXPECT_NE(venus.out.find("constellation: Pisces\nra_j2000: 0.4112\n"), std::string::npos);
   EXPECT_NE(venus.out.find("set: 2026-03-11T19:21:5"), std::string::npos) << venus.out;
   EXPECT_TRUE(std::regex_search(venus.out, std::regex(R"(distance: \d\.\d{4} AU\n)")));
   const RunResult polaris = RunRender(base + QStringList{"--info", "Polaris"});
-  EXPECT_NE(polaris.out.find("rise: always up\n"), std::string::npos) << polaris.out;
+  EXPECT_NE(polaris.out.find("rise: none\n"), std::string::npos) << polaris.out;
+  EXPECT_NE(polaris.out.find("visibility: circumpolar\n"), std::string::npos) << polaris.out;
   EXPECT_NE(polaris.out.find("constellation: Ursa Minor\n"), std::string::npos);
+  // A deep-sky object: the source's kind and size, and its other designations.
+  const RunResult m42 = RunRender(base + QStringList{"--info", "M42"});
+  EXPECT_NE(m42.out.find("name: M42 Orion Nebula\nkind: star-forming nebula\nmagnitude: 4.00\n"
+                         "size: 90x60\nnames: NGC 1976\nconstellation: Orion\n"),
+            std::string::npos)
+      << m42.out;
   const RunResult moon = RunRender(base + QStringList{"--info", "Moon"});
   EXPECT_TRUE(std::regex_search(moon.out, std::regex(R"(distance: \d{6} km\n)"))) << moon.out;
 

@@ -2,10 +2,12 @@
 // every name of the sources.
 #include "tools/sky_catalog_builder.h"
 
+#include <QFile>
 #include <QString>
 #include <QStringList>
 #include <algorithm>
 #include <array>
+#include <cctype>
 #include <cmath>
 #include <cstring>
 #include <filesystem>
@@ -147,6 +149,29 @@ DeepSkyKind KindOf(const std::string& type) {
   return kind == KINDS.end() ? DeepSkyKind::Other : kind->second;
 }
 
+DeepSkyType TypeOfSource(const std::string& type) {
+  static const std::map<std::string, DeepSkyType> TYPES = {
+      {"s", DeepSkyType::SpiralGalaxy},
+      {"s0", DeepSkyType::LenticularGalaxy},
+      {"sd", DeepSkyType::DwarfSpheroidalGalaxy},
+      {"e", DeepSkyType::EllipticalGalaxy},
+      {"i", DeepSkyType::IrregularGalaxy},
+      {"g", DeepSkyType::Galaxy},
+      {"gg", DeepSkyType::GalaxyCluster},
+      {"oc", DeepSkyType::OpenCluster},
+      {"gc", DeepSkyType::GlobularCluster},
+      {"bn", DeepSkyType::BrightNebula},
+      {"en", DeepSkyType::EmissionNebula},
+      {"rn", DeepSkyType::ReflectionNebula},
+      {"sfr", DeepSkyType::StarFormingRegion},
+      {"pn", DeepSkyType::PlanetaryNebula},
+      {"dn", DeepSkyType::DarkNebula},
+      {"snr", DeepSkyType::SupernovaRemnant},
+  };
+  const auto found = TYPES.find(type);
+  return found == TYPES.end() ? DeepSkyType::Unknown : found->second;
+}
+
 // The constellations by abbreviation: genitive and name.
 struct Constellation {
   std::string name;
@@ -253,6 +278,25 @@ StarIndex BuildFaintStars(const Sources& sources, SkyBuildSummary& summary) {
   return index;
 }
 
+// The letter of a Bayer designation without a component's number: "α" of "α1".
+std::string SystemLetter(const std::string& bayer) {
+  size_t end = bayer.size();
+  while (end > 0 && std::isdigit(static_cast<unsigned char>(bayer[end - 1]))) --end;
+  return bayer.substr(0, end);
+}
+
+// "α Ori", "α Orionis" and "alf Ori".
+void AddBayerNames(const std::string& bayer, const std::string& constellation,
+                   const NameRecord& object,
+                   const std::map<std::string, Constellation>& constellations, NameList& names) {
+  names.AddWithGenitive(bayer + " " + constellation, object, constellations);
+  const QString letters = QString::fromStdString(bayer);
+  const std::string_view short3 = GreekLetterAbbreviation(letters.at(0).unicode());
+  if (!short3.empty()) {
+    names.Add(std::string(short3) + letters.mid(1).toStdString() + " " + constellation, object);
+  }
+}
+
 void AddStarNames(const Sources& sources, const StarIndex& stars,
                   const std::map<std::string, Constellation>& constellations, NameList& names,
                   SkyBuildSummary& summary) {
@@ -265,6 +309,23 @@ void AddStarNames(const Sources& sources, const StarIndex& stars,
   }
   std::sort(entries.begin(), entries.end(),
             [](const auto& a, const auto& b) { return a.first < b.first; });
+  // "α1 Cen" and "α2 Cen" are the system "α Cen", named at its brightest star.
+  std::map<std::string, std::pair<int16_t, int64_t>> systems;
+  std::set<std::string> plainLetters;
+  for (const auto& [hip, entry] : entries) {
+    const std::string bayer = Text(entry, "bayer");
+    const std::string key = SystemLetter(bayer) + " " + Text(entry, "c");
+    const auto star = stars.byHipparcos.find(hip);
+    if (SystemLetter(bayer) == bayer) {
+      plainLetters.insert(key);
+    } else if (star != stars.byHipparcos.end()) {
+      const auto [brightest, added] =
+          systems.emplace(key, std::pair{star->second.first.magnitude, hip});
+      if (!added && star->second.first.magnitude < brightest->second.first) {
+        brightest->second = {star->second.first.magnitude, hip};
+      }
+    }
+  }
   for (const auto& [hip, entry] : entries) {
     const auto star = stars.byHipparcos.find(hip);
     if (star == stars.byHipparcos.end()) {
@@ -281,12 +342,12 @@ void AddStarNames(const Sources& sources, const StarIndex& stars,
     names.Add(Text(entry, "name"), object(RANK_NAME));
     if (!constellation.empty()) {
       if (const std::string bayer = Text(entry, "bayer"); !bayer.empty()) {
-        names.AddWithGenitive(bayer + " " + constellation, object(RANK_BAYER), constellations);
-        const QString letters = QString::fromStdString(bayer);
-        const std::string_view short3 = GreekLetterAbbreviation(letters.at(0).unicode());
-        if (!short3.empty()) {
-          names.Add(std::string(short3) + letters.mid(1).toStdString() + " " + constellation,
-                    object(RANK_BAYER));
+        AddBayerNames(bayer, constellation, object(RANK_BAYER), constellations, names);
+        const std::string system = SystemLetter(bayer);
+        const auto found = systems.find(system + " " + constellation);
+        if (found != systems.end() && found->second.second == hip &&
+            !plainLetters.contains(found->first)) {
+          AddBayerNames(system, constellation, object(RANK_BAYER), constellations, names);
         }
       }
       if (const std::string flamsteed = Text(entry, "flam"); !flamsteed.empty()) {
@@ -339,7 +400,7 @@ std::vector<DeepSkyRecord> BuildDeepSky(const Sources& sources,
 
   std::vector<DeepSkyRecord> records;
   const auto add = [&](const std::string& id, const std::string& designation,
-                       std::pair<double, double> place, DeepSkyKind kind, int16_t magnitude,
+                       std::pair<double, double> place, const std::string& type, int16_t magnitude,
                        std::pair<uint16_t, uint16_t> axes, MessierObject* m) {
     const auto object = static_cast<uint32_t>(records.size());
     const auto nameOf = [&](uint8_t rank) {
@@ -369,10 +430,10 @@ std::vector<DeepSkyRecord> BuildDeepSky(const Sources& sources,
         !constellationNames.contains(FoldName(m->common).text)) {
       names.Add(m->common, nameOf(RANK_COMMON));
     }
-    DeepSkyRecord record{place.first, place.second,
-                         kind,        static_cast<uint8_t>(m != nullptr ? DEEP_SKY_MESSIER : 0),
-                         magnitude,   axes.first,
-                         axes.second, {}};
+    const auto flags =
+        static_cast<uint8_t>((m != nullptr ? DEEP_SKY_MESSIER : 0) | TypeFlags(TypeOfSource(type)));
+    DeepSkyRecord record{place.first, place.second, KindOf(type), flags,
+                         magnitude,   axes.first,   axes.second,  {}};
     StoreText(CutUtf8(shown, DEEP_SKY_NAME_BYTES - 1), record.name);
     records.push_back(record);
   };
@@ -400,7 +461,7 @@ std::vector<DeepSkyRecord> BuildDeepSky(const Sources& sources,
       }
     }
     // A Messier object keeps the kind of the Messier list (the Pleiades are a cluster).
-    const DeepSkyKind kind = KindOf(m != nullptr ? m->type : Text(properties, "type"));
+    const std::string kind = m != nullptr ? m->type : Text(properties, "type");
 
     if (m != nullptr && DesignationKey(designation) == DesignationKey(m->number)) {
       designation.clear();
@@ -418,7 +479,7 @@ std::vector<DeepSkyRecord> BuildDeepSky(const Sources& sources,
     if (!place) continue;
     const QJsonObject properties = PropertiesOf(m.feature);
     summary.notes.push_back("DeepSky.dat: " + m.number + " added from the Messier list");
-    add(Text(properties, "desig"), "", *place, KindOf(m.type),
+    add(Text(properties, "desig"), "", *place, m.type,
         MagnitudeOf(properties.value(QStringLiteral("mag"))),
         AxesOf(properties.value(QStringLiteral("dim"))), &m);
   }
@@ -457,16 +518,93 @@ void AddConstellationNames(const Sources& sources, NameList& names) {
   }
 }
 
+// The middle of places (radians): the direction of the sum of their unit vectors.
+std::optional<std::pair<double, double>> MiddleOf(
+    const std::vector<std::pair<double, double>>& places) {
+  double x = 0.0, y = 0.0, z = 0.0;
+  for (const auto& [ra, dec] : places) {
+    x += std::cos(dec) * std::cos(ra);
+    y += std::cos(dec) * std::sin(ra);
+    z += std::sin(dec);
+  }
+  const double across = std::hypot(x, y);
+  if (places.empty() || std::hypot(across, z) < 1e-9) return std::nullopt;
+  const double ra = std::atan2(y, x);
+  return std::pair{ra < 0 ? ra + TWO_PI : ra, std::atan2(z, across)};
+}
+
+// An asterism is aimed at the middle of its stars, each counted once, not at its label point.
 void AddAsterismNames(const Sources& sources, NameList& names) {
   std::set<std::string> seen;
   for (const QJsonValue& value : Features(sources.asterisms)) {
-    const QJsonObject properties = PropertiesOf(value.toObject());
-    const std::string name = Text(properties, "n");
-    const auto place = Place(properties.value(QStringLiteral("loc")));
-    if (!place || !seen.insert(FoldName(name).text).second) continue;
-    names.Add(name, ObjectOf(place->first, place->second, SkyObjectKind::Asterism, RANK_NAME,
+    const QJsonObject feature = value.toObject();
+    const std::string name = Text(PropertiesOf(feature), "n");
+    std::vector<std::pair<double, double>> stars;
+    const QJsonObject geometry = feature.value(QStringLiteral("geometry")).toObject();
+    for (const QJsonValue& line : geometry.value(QStringLiteral("coordinates")).toArray()) {
+      for (const QJsonValue& point : line.toArray()) {
+        const auto place = Place(point);
+        if (place && std::find(stars.begin(), stars.end(), *place) == stars.end()) {
+          stars.push_back(*place);
+        }
+      }
+    }
+    const auto middle = MiddleOf(stars);
+    if (!middle || !seen.insert(FoldName(name).text).second) continue;
+    names.Add(name, ObjectOf(middle->first, middle->second, SkyObjectKind::Asterism, RANK_NAME,
                              NO_MAGNITUDE, NO_OBJECT));
   }
+}
+
+// The names of the table, each given to the object of the first record that bears its catalog
+// name, or to the middle of several.
+bool AddCommonNames(const std::string& path, NameList& names, std::string& error) {
+  QFile file(QString::fromStdString(path));
+  if (!file.open(QIODevice::ReadOnly | QIODevice::Text)) {
+    error = "cannot read " + path;
+    return false;
+  }
+  std::map<std::string, NameRecord> byName;
+  for (const NameRecord& record : names.records) {
+    byName.emplace(FoldName(FieldText(record.name)).text, record);
+  }
+  int lineNumber = 0;
+  while (!file.atEnd()) {
+    ++lineNumber;
+    const QString line = QString::fromUtf8(file.readLine()).trimmed();
+    if (line.isEmpty() || line.startsWith(QLatin1Char('#'))) continue;
+    const QStringList fields = line.split(QLatin1Char('\t'));
+    std::vector<NameRecord> members;
+    for (qsizetype i = 1; i < fields.size(); ++i) {
+      const auto found = byName.find(FoldName(fields[i].trimmed().toStdString()).text);
+      if (found == byName.end()) {
+        error = path + ":" + std::to_string(lineNumber) + ": no object is called \"" +
+                fields[i].trimmed().toStdString() + "\"";
+        return false;
+      }
+      members.push_back(found->second);
+    }
+    const std::string name = fields[0].trimmed().toStdString();
+    if (members.empty()) {
+      error = path + ":" + std::to_string(lineNumber) + ": \"" + name + "\" names no object";
+      return false;
+    }
+    if (members.size() == 1) {
+      NameRecord record = members.front();
+      record.rank = RANK_NAME;
+      names.Add(name, record);
+      continue;
+    }
+    std::vector<std::pair<double, double>> places;
+    for (const NameRecord& member : members) {
+      places.emplace_back(member.rightAscension, member.declination);
+    }
+    const auto middle = MiddleOf(places);
+    if (!middle) continue;
+    names.Add(name, ObjectOf(middle->first, middle->second, SkyObjectKind::Asterism, RANK_NAME,
+                             NO_MAGNITUDE, NO_OBJECT));
+  }
+  return true;
 }
 
 std::vector<MilkyWayVertex> BuildMilkyWay(const QJsonDocument& source, SkyBuildSummary& summary) {
@@ -503,7 +641,7 @@ std::vector<MilkyWayVertex> BuildMilkyWay(const QJsonDocument& source, SkyBuildS
 }  // namespace
 
 bool BuildSkyCatalogs(const std::string& sourceDir, const std::string& outDir,
-                      SkyBuildSummary& summary, std::string& error) {
+                      SkyBuildSummary& summary, std::string& error, const std::string& namesPath) {
   summary = SkyBuildSummary{};
   Sources sources;
   if (!LoadSources(sourceDir, sources, error)) return false;
@@ -516,6 +654,7 @@ bool BuildSkyCatalogs(const std::string& sourceDir, const std::string& outDir,
   AddAsterismNames(sources, names);
   AddStarNames(sources, stars, constellations, names, summary);
   const std::vector<DeepSkyRecord> deepSky = BuildDeepSky(sources, constellations, names, summary);
+  if (!namesPath.empty() && !AddCommonNames(namesPath, names, error)) return false;
   const std::vector<MilkyWayVertex> milkyWay = BuildMilkyWay(sources.milkyWay, summary);
   summary.names = names.records.size();
 

@@ -20,9 +20,13 @@ struct SkyBuildSummary {
 };
 
 // Reads the sources of sourceDir and writes the four catalogs into outDir, which must exist.
-// Deterministic. False with a one-line error when a source is missing or malformed or a
-// catalog cannot be written.
+// namesPath, when given, is a table of common names (data/common-names.tsv: a name, then
+// tab-separated the catalog names it stands for; "#" starts a comment line), each added as a
+// name of its object, or of the middle of several. Deterministic. False with a one-line
+// error when a source or the table is missing or malformed, a name of the table stands for
+// nothing the catalogs name, or a catalog cannot be written.
 bool BuildSkyCatalogs(const std::string& sourceDir, const std::string& outDir,
-                      SkyBuildSummary& summary, std::string& error);
+                      SkyBuildSummary& summary, std::string& error,
+                      const std::string& namesPath = "");
 
 }  // namespace halvane
