@@ -25,10 +25,9 @@ constexpr size_t FIND_SUGGESTIONS = 3;
 
 const SkyNames& MainWindow::GetSkyNames() {
   if (skyNames == nullptr) {
-    skyNames = std::make_unique<SkyNames>(LoadSkyNames(chart->GetLayers().labelsPath,
-                                                       chart->GetLayers().namesPath,
-                                                       chart->GetLayers().deepSkyPath,
-                                                       moment.GetMinorBodyList().get()));
+    skyNames = std::make_unique<SkyNames>(
+        LoadSkyNames(chart->GetLayers().labelsPath, chart->GetLayers().namesPath,
+                     chart->GetLayers().deepSkyPath, moment.GetMinorBodyList().get()));
   }
   return *skyNames;
 }
