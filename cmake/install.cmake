@@ -1,4 +1,4 @@
-# Installing Halvane: the three programs in bin/ and their position module in
+# Installing Halvane: the three programs in bin/ and their position and download modules in
 # lib/halvane/modules/, the catalogs in share/halvane/ (where the programs look for them, see
 # platform/app_paths.h), the desktop entry, icons, AppStream metadata, manual pages and the
 # Debian documentation files; then a Debian package of it all (`cpack -G DEB`), and the tests
@@ -10,9 +10,9 @@ set(HALVANE_DIST ${CMAKE_SOURCE_DIR}/dist)
 set(HALVANE_DOC_DIR ${CMAKE_INSTALL_DATAROOTDIR}/doc/halvane)
 
 install(TARGETS halvane halvane-render halvane-catalog RUNTIME DESTINATION ${CMAKE_INSTALL_BINDIR})
-# Where the programs look for it from bin/ (platform/position_source.cpp): one folder below
+# Where the programs look for them from bin/ (platform/position_source.cpp): one folder below
 # lib/halvane/, so that the package does not call ldconfig for a private module.
-install(TARGETS halvane-position LIBRARY DESTINATION lib/halvane/modules)
+install(TARGETS halvane-position halvane-download LIBRARY DESTINATION lib/halvane/modules)
 file(GLOB HALVANE_CATALOGS CONFIGURE_DEPENDS ${CMAKE_SOURCE_DIR}/data/*.dat)
 install(FILES ${HALVANE_CATALOGS} DESTINATION ${CMAKE_INSTALL_DATADIR}/halvane)
 install(FILES ${HALVANE_DIST}/${HALVANE_APP_ID}.desktop

@@ -42,6 +42,10 @@ constexpr uint16_t COMMAND_USE_MY_LOCATION = 40070;
 constexpr uint16_t COMMAND_POINT_AT_SKY = 40075;
 constexpr uint16_t COMMAND_DEEP_SKY = 40050;
 constexpr uint16_t COMMAND_MILKY_WAY = 40051;
+constexpr uint16_t COMMAND_UPDATE_SATELLITES = 40080;
+constexpr uint16_t COMMAND_IMPORT_ELEMENTS = 40081;
+constexpr uint16_t COMMAND_UPDATE_MINOR_BODIES = 40082;
+constexpr uint16_t COMMAND_UPDATE_WEEKLY = 40083;
 constexpr uint16_t COMMAND_MINOR_BODIES = 40053;
 constexpr uint16_t COMMAND_SATELLITES = 40052;
 

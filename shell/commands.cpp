@@ -59,6 +59,7 @@ void MainWindow::ReadClock() {
 void MainWindow::Perform(ChartAction action) {
   // The chart moves on: what "Use my location" said last is old news.
   if (positionRequest == nullptr) locationMessage.clear();
+  if (elementUpdate == nullptr) elementMessage.clear();
   auto look = [this](const ViewDirection& d) {
     chart->GetProjection().SetViewDirection(d.azimuth, d.altitude);
   };
@@ -178,6 +179,10 @@ void MainWindow::OnCommand(uint16_t, uint16_t command, intptr_t) {
     case COMMAND_TONIGHT: return ShowTonight();
     case COMMAND_USE_MY_LOCATION: return UseMyLocation();
     case COMMAND_POINT_AT_SKY: return TogglePointAtSky();
+    case COMMAND_UPDATE_SATELLITES: return UpdateElements(ElementGroup::Satellites);
+    case COMMAND_UPDATE_MINOR_BODIES: return UpdateElements(ElementGroup::MinorBodies);
+    case COMMAND_IMPORT_ELEMENTS: return ImportElements();
+    case COMMAND_UPDATE_WEEKLY: return ToggleWeeklyUpdates();
     default: break;
   }
   if (const GoToRow* row = GoToRowAt(GoToRowOfCommand(command))) {

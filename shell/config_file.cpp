@@ -36,6 +36,8 @@ constexpr size_t VIEW_LAYER_FLAGS_AT = 52;  // in the block, after its header
 constexpr size_t PHONE_FLAGS_AT = 54;       // in the block, after its header
 constexpr size_t POSITION_SOURCE_AT = 60;   // in the block, after its header
 constexpr uint8_t PHONE_POINT_AT_SKY = 1 << 1;
+constexpr size_t UPDATE_FLAGS_AT = 55;  // in the block, after its header
+constexpr uint8_t UPDATE_WEEKLY = 1 << 0;
 constexpr size_t COMPASS_OFFSET_AT = 56;  // in the block, after its header
 constexpr int CREATE_ATTEMPTS = 100;      // names tried before the save gives up
 // The save's temporary is "<path>.<writer's pid>.<8 hex>", so that a later start can tell a
@@ -128,6 +130,7 @@ void EncodeExtension(const ConfigExtension& extension, uint8_t* p) {
   WriteU16(extension.viewLayerFlags, p + VIEW_LAYER_FLAGS_AT);
   p[PHONE_FLAGS_AT] = static_cast<uint8_t>((extension.exactPosition ? PHONE_EXACT_POSITION : 0) |
                                            (extension.pointAtSky ? PHONE_POINT_AT_SKY : 0));
+  p[UPDATE_FLAGS_AT] = extension.updateWeekly ? UPDATE_WEEKLY : 0;
   WriteU32(std::bit_cast<uint32_t>(static_cast<float>(extension.compassOffset)),
            p + COMPASS_OFFSET_AT);
   const size_t sourceLength =
@@ -140,6 +143,7 @@ void DecodeVersion2Fields(const uint8_t* p, ConfigExtension& extension) {
   extension.viewLayerFlags = ReadU16(p + VIEW_LAYER_FLAGS_AT);
   extension.exactPosition = (p[PHONE_FLAGS_AT] & PHONE_EXACT_POSITION) != 0;
   extension.pointAtSky = (p[PHONE_FLAGS_AT] & PHONE_POINT_AT_SKY) != 0;
+  extension.updateWeekly = (p[UPDATE_FLAGS_AT] & UPDATE_WEEKLY) != 0;
   const double offset = std::bit_cast<float>(ReadU32(p + COMPASS_OFFSET_AT));
   if (std::isfinite(offset) && std::fabs(offset) <= COMPASS_OFFSET_MAX) {
     extension.compassOffset = offset;

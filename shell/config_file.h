@@ -27,7 +27,7 @@
 //                                   8 comets and asteroids
 //  114  1  uint8   phoneFlags       bit 0 the exact position is kept (not rounded), bit 1
 //                                   "Point at the sky" on
-//  115  1  uint8   reserved         written as 0
+//  115  1  uint8   updateFlags      bit 0 "Update weekly" on (0 in files of before it)
 //  116  4  float32 compassOffset    degrees added to the heading, -180 to 180
 //  120 48  char[48] positionSource  UTF-8, zero-padded: "nmea:..." or empty for the
 //                                   system's location service
@@ -81,6 +81,7 @@ struct ConfigExtension {
   bool exactPosition = false;   // a position found is kept as it came, not rounded
   std::string positionSource;   // at most CONFIG_POSITION_SOURCE_BYTES - 1 bytes are kept
   bool pointAtSky = false;      // the chart follows the device's sensors
+  bool updateWeekly = false;    // element files fetched again when a week has passed
   double compassOffset = 0.0;   // degrees, -COMPASS_OFFSET_MAX to COMPASS_OFFSET_MAX
   uint16_t viewLayerFlags = 0;  // LAYER_..._HIDDEN bits; 0: every view layer shown
 };

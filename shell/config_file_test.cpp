@@ -172,16 +172,19 @@ TEST_F(ConfigFileTest, VersionTwoKeepsThePointingModeAndTheCompassOffset) {
   saved.nightVision = true;
   saved.pointAtSky = true;
   saved.compassOffset = -12.5;
+  saved.updateWeekly = true;
   ASSERT_TRUE(SaveConfig(path, ConfigRecord{}, saved));
   std::vector<char> bytes = Bytes(path);
   ASSERT_EQ(bytes.size(), 176u);
   EXPECT_EQ(bytes[56], 2);   // the header's version
   EXPECT_EQ(bytes[114], 2);  // phoneFlags bit 1
+  EXPECT_EQ(bytes[115], 1);  // updateFlags bit 0
   EXPECT_EQ(bytes[112], 0);  // the fields of others are written as zeros
   EXPECT_EQ(bytes[120], 0);
   ConfigExtension extension;
   ASSERT_TRUE(LoadConfigExtension(path, extension));
   EXPECT_TRUE(extension.pointAtSky);
+  EXPECT_TRUE(extension.updateWeekly);
   EXPECT_EQ(extension.compassOffset, -12.5);
 
   // An offset beyond half a turn is taken as absent.

@@ -67,6 +67,7 @@ void MainWindow::Create(const std::string& className, const std::string& title) 
   if (extension.nightVision) SetNightVision(hwnd, true);
   SetCheckMarks();
   SetUpPointAtSky();
+  SetUpWeeklyUpdates();
   WatchSettings(files.configLoadPath);
 
   navBoxShown = false;
@@ -93,6 +94,7 @@ void MainWindow::SetCheckMarks() {
   CheckMenuItem(menu, COMMAND_MILKY_WAY, chart->GetLayers().showMilkyWay);
   CheckMenuItem(menu, COMMAND_MINOR_BODIES, chart->GetLayers().showMinorBodies);
   CheckMenuItem(menu, COMMAND_SATELLITES, chart->GetLayers().showSatellites);
+  CheckMenuItem(menu, COMMAND_UPDATE_WEEKLY, extension.updateWeekly);
   CheckMenuItem(menu, COMMAND_NIGHT_VISION, extension.nightVision);
   CheckMenuItem(menu, COMMAND_CONSTELLATION_NAMES, chart->GetLayers().showConstellationNames);
   CheckMenuItem(menu, COMMAND_STAR_NAMES, chart->GetLayers().showStarNames);

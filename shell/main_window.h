@@ -20,6 +20,8 @@
 #include "catalog/sky_target.h"
 #include "chart/chart.h"
 #include "platform/clock.h"
+#include "platform/element_update.h"
+#include "platform/fetch_rules.h"
 #include "platform/menu_bar.h"
 #include "platform/position_source.h"
 #include "platform/repeating_timer.h"
@@ -132,6 +134,24 @@ class MainWindow : public Window {
   // Reads the comet and asteroid elements of the cache folder (catalog/minor_body_files.h)
   // anew, at start and after an update or import, and shows them; returns the skipped lines.
   std::vector<std::string> LoadMinorBodies();
+  // Reads every element file of the cache folder again: after an update or an import.
+  void ReloadElementFiles();
+  // "Update satellites", "Update comets and asteroids": the group's files fetched in the
+  // background, the caption telling how it goes; nothing while an update runs.
+  enum class ElementGroup { Satellites, MinorBodies };
+  void UpdateElements(ElementGroup group);
+  bool IsUpdatingElements() const { return elementUpdate != nullptr; }
+  // "Import elements...": a chosen file of elements copied into the cache folder.
+  void ImportElements();
+  // The same of a file given by path; returns what the caption says of it.
+  std::u16string ImportElementFile(const std::string& path);
+  void ToggleWeeklyUpdates();
+  // The weekly timer runs exactly while "Update weekly" is on.
+  void SetUpWeeklyUpdates();
+  // With "Update weekly" on and a week gone since the last update, both groups are fetched.
+  void UpdateIfAWeekPassed();
+  // Tests wait less than a real server is given before it counts as stalled.
+  void SetElementStallForTesting(int32_t milliseconds) { elementStallMs = milliseconds; }
   // The cities the configuration dialog completes, read at the first use.
   const CityCatalog& GetCities();
   // The star catalog in memory, for the information panel; read at the first use.
@@ -275,7 +295,14 @@ class MainWindow : public Window {
   PickedLabel labelAfterFrame;
   // Where "Use my location" stands, for the caption; empty when it has nothing to say.
   std::u16string locationMessage;
+  // Where an element update or import stands, for the caption; empty when it has nothing to say.
+  std::u16string elementMessage;
   std::unique_ptr<PositionRequest> positionRequest;
+  std::unique_ptr<ElementUpdate> elementUpdate;
+  // Started with "Update weekly" on: looks a minute after the start, then hourly.
+  std::unique_ptr<RepeatingTimer> weeklyTimer;
+  std::vector<ElementGroup> groupsWaiting;
+  int32_t elementStallMs = FETCH_STALL_MS;
   bool firstStart = false;
   // A place was given this session, by the dialog or the position source.
   bool placeGiven = false;

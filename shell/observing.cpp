@@ -1,6 +1,7 @@
 // What observers use at the telescope: Find, night vision, stepping the time, the star limit
 // and the caption that tells the chart's time and limit.
 #include <algorithm>
+#include <utility>
 
 #include "catalog/sky_target.h"
 #include "catalog/utf8_text.h"
@@ -147,9 +148,12 @@ std::u16string MainWindow::CaptionText() {
                         today.day != local.day;
   const std::u16string caption =
       halvane::CaptionText(shown, withDate, extension.starLimitOffset, zoneName);
-  const std::u16string& note = locationMessage.empty() ? placeNote : locationMessage;
-  if (note.empty()) return caption;
-  return caption.empty() ? note : note + u"  " + caption;
+  std::u16string text = locationMessage.empty() ? placeNote : locationMessage;
+  for (const std::u16string* part : {&std::as_const(elementMessage), &caption}) {
+    if (part->empty()) continue;
+    text += (text.empty() ? u"" : u"  ") + *part;
+  }
+  return text;
 }
 
 }  // namespace halvane
