@@ -121,6 +121,7 @@ void MainWindow::Perform(ChartAction action) {
       break;
     case ChartAction::ToggleMinorBodies:
       flip(chart->GetLayers().showMinorBodies, COMMAND_MINOR_BODIES);
+      break;
     case ChartAction::ToggleSatellites:
       flip(chart->GetLayers().showSatellites, COMMAND_SATELLITES);
       break;

@@ -104,8 +104,6 @@ TEST(RenderProgram, ReadsConfigFileAndDrawsTheChartsOwnMessages) {
 
   ConfigRecord config;
   config.layerFlags = LAYER_CONSTELLATION_BOUNDARIES;
-  // The clock's time: by night the Milky Way would add its own message.
-  config.viewLayerFlags = LAYER_MILKY_WAY_HIDDEN;
   ASSERT_TRUE(SaveConfig(folder.File("Config.dat"), config));
   // By day, so that the Milky Way, which the day sky hides, asks for no file of its own.
   const RunResult configured =
