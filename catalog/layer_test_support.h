@@ -13,6 +13,7 @@
 #include <string>
 #include <vector>
 
+#include "astro/angles.h"
 #include "astro/observer.h"
 #include "catalog/catalog_layers.h"
 #include "catalog/catalog_records.h"
@@ -71,7 +72,8 @@ inline StarRecord StarAtPixel(const Projection& view, int32_t sx, int32_t sy, do
   double raMinusLst = 0.0;
   double declination = 0.0;
   view.GetObserver().HorizontalToEquatorial(azimuth, altitude, raMinusLst, declination);
-  return StarRecord{raMinusLst + theta, declination, magnitude, colorIndex};
+  // As a catalog stores it: in [0, 2 pi).
+  return StarRecord{NormalizeAngle(raMinusLst + theta, TWO_PI), declination, magnitude, colorIndex};
 }
 
 // Each polyline as "x1 y1 x2 y2"; texts with their quotes.

@@ -137,9 +137,9 @@ TEST_F(StarLayerTest, NarrowFieldsFindEveryStarOfTheChart) {
   }
 }
 
-// A file of more records than any catalog, too large to keep, is read as the pass goes: its
-// last star still shows.
-TEST_F(StarLayerTest, AFileTooLargeToKeepIsStillDrawnWhole) {
+// A file of more records than any catalog is refused whole, with the chart's message, before
+// anything of it is kept or drawn.
+TEST_F(StarLayerTest, AFileBeyondAnyCatalogIsRefusedWithTheChartsMessage) {
   for (int i = 0; i < 5; ++i) view.ZoomIn();
   WriteStars(layers.starsPath, {{THETA, -1.5, 0, 0}});  // far below the chart
   std::string hidden(STAR_RECORD_SIZE, '\0');
@@ -167,8 +167,8 @@ TEST_F(StarLayerTest, AFileTooLargeToKeepIsStillDrawnWhole) {
 
   RecordingSurface chart;
   DrawStars(view, layers, stars, chart, strip, screen, THETA);
-  EXPECT_EQ(chart.Lines(), Lines{"blit 115 142 11 11 0 22 or"});
-  EXPECT_EQ(stars.starCount, 4096 * 512 + 2);
+  EXPECT_EQ(chart.Lines(), Lines{"text 0 0 240 294 5 \"File too large\""});
+  EXPECT_EQ(stars.starCount, 0);
 }
 
 TEST_F(StarLayerTest, ProgressAgainstTheLastCountAndFileProblems) {

@@ -39,14 +39,16 @@ TEST_F(MyLocationTest, MenuAndKeyTakeThePlaceRoundedAndNameItInTheTitle) {
   const int32_t frames = w.GetFramesDrawn();
   // The answer comes through the event loop, so the waiting is seen before it.
   ASSERT_TRUE(TriggerMenuItem(w.GetMenu(), COMMAND_USE_MY_LOCATION));
-  EXPECT_EQ(w.CaptionText(), u"Finding your location\u2026");
+  EXPECT_EQ(w.CaptionText().rfind(u"Finding your location\u2026", 0), 0u);  // then the time
   ASSERT_TRUE(WaitForAnswer(w));
   Flush();
   EXPECT_DOUBLE_EQ(w.GetObserver().GetLatitude(), 35.66);
   EXPECT_DOUBLE_EQ(w.GetObserver().GetLongitude(), -139.75);
   EXPECT_EQ(w.GetExtension().cityName, "");  // the city chosen before is no longer the place
   EXPECT_EQ(Utf16ToUtf8(w.CaptionText()).substr(5), " JST") << "the clock's time in Tokyo";
-  EXPECT_EQ(w.GetFramesDrawn(), frames + 1);
+  // One frame for the place; one more when the caption's band, which names avoid, changed.
+  EXPECT_LE(w.GetFramesDrawn(), frames + 2);
+  EXPECT_GE(w.GetFramesDrawn(), frames + 1);
   EXPECT_EQ(GetAppWindowTitle(w.hwnd),
             "Halvane v1.2 \u2014 35\u00B039\u203236\u2033 N 139\u00B045\u20320\u2033 E");
 
@@ -64,8 +66,9 @@ TEST_F(MyLocationTest, WithoutAPositionTheCaptionSaysWhyAndThePlaceStays) {
   const double longitude = w.GetObserver().GetLongitude();
   Choose(COMMAND_USE_MY_LOCATION);
   ASSERT_TRUE(WaitForAnswer(w));
-  EXPECT_EQ(Utf16ToUtf8(w.CaptionText()),
-            "No location: no such NMEA file: " + scratch.File("gone.nmea"));
+  EXPECT_EQ(Utf16ToUtf8(w.CaptionText())
+                .rfind("No location: no such NMEA file: " + scratch.File("gone.nmea") + "  ", 0),
+            0u);
   EXPECT_EQ(w.GetObserver().GetLongitude(), longitude);
   // The next move of the chart clears the message.
   Choose(COMMAND_ZOOM_IN);
