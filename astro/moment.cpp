@@ -28,7 +28,7 @@ Moment::Moment(const SkyPlaces& sky)
       minorBodies(NoMinorBodies()) {}
 
 Moment::Moment(const SYSTEMTIME& time, double longitude, double latitude, bool precise,
-               SharedMinorBodies minorBodies)
+               const SharedMinorBodies& minorBodies)
     : time(time),
       longitude(longitude),
       latitude(latitude),
@@ -36,7 +36,7 @@ Moment::Moment(const SYSTEMTIME& time, double longitude, double latitude, bool p
       jdTt(TerrestrialJulianDay(jdUt)),
       sky(precise ? SkyPlaces::OfDate(jdUt, jdTt, longitude)
                   : SkyPlaces(SiderealTimeAt(time, longitude))),
-      minorBodies(minorBodies ? std::move(minorBodies) : NoMinorBodies()) {}
+      minorBodies(minorBodies ? minorBodies : NoMinorBodies()) {}
 
 const SolarSystemPlaces& Moment::GetBodies() const {
   if (!bodies) bodies = ComputeSolarSystem(jdUt, jdTt, longitude, latitude);

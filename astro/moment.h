@@ -27,7 +27,7 @@ class Moment {
   // catalog's places turned by the mean sidereal time. The comets and asteroids are those of
   // minorBodies (none when null).
   Moment(const SYSTEMTIME& time, double longitude, double latitude, bool precise,
-         SharedMinorBodies minorBodies = nullptr);
+         const SharedMinorBodies& minorBodies = nullptr);
 
   const SYSTEMTIME& GetTime() const { return time; }
   double GetJulianDayUt() const { return jdUt; }

@@ -81,7 +81,7 @@ class ElementFetch : public QObject {
     }
   }
 
-  void Finish(FetchResult result) {
+  void Finish(const FetchResult& result) {
     finished = true;
     // From the event loop: Qt may still be inside the reply's own handling.
     if (reply->isRunning())

@@ -46,6 +46,7 @@ std::vector<std::u16string> MainWindow::CompleteFind(std::u16string_view text) {
   std::vector<NameMatch> matches = index.Complete(query, FIND_COMPLETIONS);
   if (matches.empty()) matches = index.Suggest(query, FIND_SUGGESTIONS);
   std::vector<std::u16string> names;
+  names.reserve(matches.size() + 1);
   for (const NameMatch& match : matches) {
     names.push_back(Utf8ToUtf16(index.Entries()[match.entry].name));
   }

@@ -202,7 +202,7 @@ bool RenderChart(const RenderOptions& options, const SYSTEMTIME& now, Surface& s
     std::fprintf(stderr, "--minor-bodies: %s\n", PrintableText(message, 200).c_str());
   }
   const Moment moment(time, observer.GetLongitude(), observer.GetLatitude(), precise,
-                      std::move(minorBodies.bodies));
+                      minorBodies.bodies);
   const SkyPlaces& sky = moment.GetSky();
 
   const Rect chart{0, 0, options.width, options.height};

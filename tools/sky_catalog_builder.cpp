@@ -596,6 +596,7 @@ bool AddCommonNames(const std::string& path, NameList& names, std::string& error
       continue;
     }
     std::vector<std::pair<double, double>> places;
+    places.reserve(members.size());
     for (const NameRecord& member : members) {
       places.emplace_back(member.rightAscension, member.declination);
     }
