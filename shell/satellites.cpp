@@ -11,6 +11,7 @@
 #include "platform/app_paths.h"
 #include "platform/info_panel.h"
 #include "platform/local_day.h"
+#include "platform/tm_fields.h"
 #include "platform/zone_time.h"
 #include "shell/main_window.h"
 
@@ -29,13 +30,7 @@ SYSTEMTIME SystemTimeOf(double jdUt) {
   std::tm tm{};
   gmtime_r(&whole, &tm);
   SYSTEMTIME time{};
-  time.year = static_cast<uint16_t>(tm.tm_year + 1900);
-  time.month = static_cast<uint16_t>(tm.tm_mon + 1);
-  time.dayOfWeek = static_cast<uint16_t>(tm.tm_wday);
-  time.day = static_cast<uint16_t>(tm.tm_mday);
-  time.hour = static_cast<uint16_t>(tm.tm_hour);
-  time.minute = static_cast<uint16_t>(tm.tm_min);
-  time.second = static_cast<uint16_t>(tm.tm_sec);
+  FromTm(tm, time);
   return time;
 }
 
