@@ -163,29 +163,41 @@ void ReadOmmCsv(std::string_view text, ElementsReadResult& result) {
   }
 }
 
+// OMM records are an array of objects of plain values. Anything nested deeper is dropped as it
+// is read, so a hostile file's nesting is never held, copied or walked.
+constexpr int OMM_JSON_DEPTH = 3;
+
+void ReadJsonRecord(const nlohmann::json& record, size_t index, ElementsReadResult& result) {
+  const std::string where = "record " + std::to_string(index);
+  if (!record.is_object()) {
+    result.messages.push_back(where + ": not an object");
+    return;
+  }
+  // Fields view these strings.
+  std::vector<std::string> keys;
+  std::vector<std::string> values;
+  for (const auto& [key, value] : record.items()) {
+    keys.push_back(key);
+    values.push_back(JsonText(value));
+  }
+  std::vector<Field> fields;
+  fields.reserve(keys.size());
+  for (size_t i = 0; i < keys.size(); ++i) fields.push_back({keys[i], values[i]});
+  AddRecord(fields, where, result);
+}
+
 void ReadOmmJson(std::string_view text, ElementsReadResult& result) {
-  const nlohmann::json document = nlohmann::json::parse(text, nullptr, false);
+  const auto shallow = [](int depth, nlohmann::json::parse_event_t, const nlohmann::json&) {
+    return depth <= OMM_JSON_DEPTH;
+  };
+  const nlohmann::json document = nlohmann::json::parse(text, shallow, false);
   if (document.is_discarded()) {
     result.error = "not valid JSON";
     return;
   }
-  const nlohmann::json records = document.is_array() ? document : nlohmann::json::array({document});
-  for (size_t index = 0; index < records.size(); ++index) {
-    const nlohmann::json& record = records[index];
-    const std::string where = "record " + std::to_string(index);
-    if (!record.is_object()) {
-      result.messages.push_back(where + ": not an object");
-      continue;
-    }
-    std::vector<std::string> values;
-    std::vector<std::string> keys;
-    for (const auto& [key, value] : record.items()) {
-      keys.push_back(key);
-      values.push_back(JsonText(value));
-    }
-    std::vector<Field> fields;
-    for (size_t i = 0; i < keys.size(); ++i) fields.push_back({keys[i], values[i]});
-    AddRecord(fields, where, result);
+  if (!document.is_array()) return ReadJsonRecord(document, 0, result);
+  for (size_t index = 0; index < document.size(); ++index) {
+    ReadJsonRecord(document[index], index, result);
   }
 }
 

@@ -160,8 +160,10 @@ class ElementDownloader : public QObject {
     QPointer<ElementDownloader> self(this);
     QTimer::singleShot(0, QCoreApplication::instance(), [self] {
       if (self == nullptr) return;
+      // Copies: the callback may end the update, and this object with it.
       const std::function<void(const UpdateOutcome&)> callback = self->done;
-      callback(self->outcome);
+      const UpdateOutcome outcome = self->outcome;
+      callback(outcome);
     });
   }
 
