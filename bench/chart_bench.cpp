@@ -19,6 +19,7 @@
 #include "astro/observer.h"
 #include "astro/sidereal_time.h"
 #include "astro/sky_places.h"
+#include "bench/bench_application.h"
 #include "catalog/catalog_records.h"
 #include "catalog/data_file.h"
 #include "catalog/identify_object.h"
@@ -34,11 +35,7 @@
 #include "view/visible_cap.h"
 
 namespace halvane {
-namespace {
 
-const std::string DATA = HALVANE_SOURCE_DIR "/data/";
-
-// Text on an image needs fonts, and fonts need a GUI application.
 void EnsureApplication() {
   static int argc = 1;
   static char name[] = "halvane-bench";
@@ -49,6 +46,10 @@ void EnsureApplication() {
   application = std::make_unique<QGuiApplication>(argc, argv);
   ClearUpperVectorState();
 }
+
+namespace {
+
+const std::string DATA = HALVANE_SOURCE_DIR "/data/";
 
 // A chart as the app draws it: latitude 50, longitude -20, a fixed evening, all four layers.
 struct BenchChart {

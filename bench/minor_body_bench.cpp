@@ -13,6 +13,7 @@
 #include "astro/angles.h"
 #include "astro/moment.h"
 #include "astro/observer.h"
+#include "bench/bench_application.h"
 #include "catalog/minor_body_layer.h"
 #include "platform/image_surface.h"
 #include "view/layer_set.h"
@@ -70,13 +71,7 @@ void BM_MinorBodies_PanFrame_1000(benchmark::State& state) {
 BENCHMARK(BM_MinorBodies_PanFrame_1000)->Unit(benchmark::kNanosecond);
 
 void BM_Layer_MinorBodies_1000(benchmark::State& state) {
-  static int argc = 1;
-  static char name[] = "halvane-bench";
-  static char* argv[] = {name, nullptr};
-  if (QGuiApplication::instance() == nullptr) {
-    if (std::getenv("QT_QPA_PLATFORM") == nullptr) setenv("QT_QPA_PLATFORM", "offscreen", 1);
-    new QGuiApplication(argc, argv);  // lives as long as the program, as the chart bench's
-  }
+  EnsureApplication();
   const bool large = state.range(0) != 0;
   const Rect chart{0, 0, large ? 1080 : 240, large ? 1320 : 294};
   Observer observer;
