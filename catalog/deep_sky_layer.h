@@ -19,7 +19,7 @@ struct LayerSet;
 struct DeepSkyLayer {
   // Hundredths: objects fainter than this are lost in the sky's light, Messier or not.
   int32_t skyFaintest = INT32_MAX;
-  std::vector<DeepSkyRecord> shown;  // drawn by the last frame
+  std::vector<NumberedDeepSky> shown;  // drawn by the last frame
   // Offered by the last frame to the label placement, at 11.25 degrees or less ("M42 Orion
   // Nebula"); the frame gives them their colour.
   std::vector<LabelCandidate> names;

@@ -2,7 +2,6 @@
 #include "chart/tonight.h"
 
 #include <algorithm>
-#include <cctype>
 #include <cmath>
 #include <functional>
 
@@ -33,17 +32,6 @@ bool UpInTheDark(const SkyTrack& track, const std::vector<double>& dark, Body bo
   });
 }
 
-// The designation that opens a deep-sky name: a catalog and a number ("NGC 869", "Cr 399")
-// or one word ("M45", "LMC").
-std::string DesignationOf(const std::string& name) {
-  const size_t first = name.find(' ');
-  if (first == std::string::npos || first + 1 >= name.size() ||
-      !std::isdigit(static_cast<unsigned char>(name[first + 1]))) {
-    return name.substr(0, first);
-  }
-  return name.substr(0, name.find(' ', first + 1));
-}
-
 // The nebula catalogs give the magnitude of the stars within, and 0 stands for none given:
 // neither says how the object itself looks.
 bool HasOwnMagnitude(const DeepSkyRecord& record) {
@@ -55,9 +43,9 @@ bool HasOwnMagnitude(const DeepSkyRecord& record) {
 }
 
 std::vector<TonightObject> BestDeepSky(const SkyTrack& track, const std::vector<double>& dark,
-                                       const std::vector<DeepSkyRecord>& records) {
+                                       const std::vector<NumberedDeepSky>& records) {
   std::vector<TonightObject> best;
-  for (const DeepSkyRecord& record : records) {
+  for (const auto& [record, number] : records) {
     if (best.size() >= TONIGHT_DEEP_SKY) break;
     if (!HasOwnMagnitude(record)) continue;
     double highest = 0.0, altitude = TONIGHT_MIN_ALTITUDE;
@@ -70,8 +58,8 @@ std::vector<TonightObject> BestDeepSky(const SkyTrack& track, const std::vector<
     }
     if (highest == 0.0) continue;
     const std::string name(FieldText(record.name));
-    best.push_back({name, DesignationOf(name), DeepSkyTypeName(TypeOf(record)),
-                    record.magnitude / 100.0, highest});
+    best.push_back(
+        {name, number, DeepSkyTypeName(TypeOf(record)), record.magnitude / 100.0, highest});
   }
   return best;
 }
@@ -99,7 +87,7 @@ void AddMinorBodies(const Moment& moment, const SkyTrack& track, Tonight& tonigh
         !StarUpInTheDark(track, place.rightAscension, place.declination)) {
       continue;
     }
-    tonight.minorBodies.push_back({bodies[i].name, place.magnitude,
+    tonight.minorBodies.push_back({bodies[i].name, static_cast<uint32_t>(i), place.magnitude,
                                    StarEvents(track, place.rightAscension, place.declination)});
   }
   std::stable_sort(tonight.minorBodies.begin(), tonight.minorBodies.end(),
@@ -176,7 +164,7 @@ std::string BodyNight(const HorizonEvents& events, bool upInTheDark, bool hasDar
 }  // namespace
 
 Tonight ComputeTonight(const Moment& moment, const ZoneOffsets& zone,
-                       const std::vector<DeepSkyRecord>& deepSky) {
+                       const std::vector<NumberedDeepSky>& deepSky) {
   Tonight tonight;
   tonight.zone = zone;
   const double jd = moment.GetJulianDayUt();
@@ -237,14 +225,15 @@ std::vector<std::pair<std::string, std::string>> TonightFields(const Tonight& t)
 std::vector<TonightEntry> TonightEntries(const Tonight& t, const std::string& place) {
   // Read from the evening's noon: times after midnight carry their date.
   const auto at = [&t](double jd) { return LocalTimeFromDay(jd, t.start, false, t.zone); };
+  const ObjectRef sun{ObjectSource::Body, static_cast<uint32_t>(Body::SUN)};
   std::vector<TonightEntry> entries;
   entries.push_back(
       {"Tonight" + (place.empty() ? "" : " in " + place) + ", " + LocalDateText(t.start, t.zone),
-       ""});
+       std::nullopt});
   const bool polar = t.sun.AlwaysAbove() || t.sun.NeverAbove();
-  if (t.sun.AlwaysAbove()) entries.push_back({"The Sun does not set", "Sun"});
-  if (t.sun.NeverAbove()) entries.push_back({"The Sun does not rise", "Sun"});
-  if (!t.sun.settings.empty()) entries.push_back({"Sunset " + at(t.sun.settings.front()), "Sun"});
+  if (t.sun.AlwaysAbove()) entries.push_back({"The Sun does not set", sun});
+  if (t.sun.NeverAbove()) entries.push_back({"The Sun does not rise", sun});
+  if (!t.sun.settings.empty()) entries.push_back({"Sunset " + at(t.sun.settings.front()), sun});
   const std::string dusk = TwilightTimes({{"civil ", &t.civil.settings},
                                           {"nautical ", &t.nautical.settings},
                                           {"astronomical ", &t.astronomical.settings}},
@@ -252,44 +241,44 @@ std::vector<TonightEntry> TonightEntries(const Tonight& t, const std::string& pl
   if (!dusk.empty()) {
     entries.push_back(
         {"Twilight ends: " + dusk + (t.astronomical.settings.empty() ? "; no full darkness" : ""),
-         "Sun"});
+         sun});
   } else if (!polar || t.sun.AlwaysAbove()) {
     entries.push_back(
-        {t.astronomical.NeverAbove() ? "Dark all night" : "No full darkness tonight", "Sun"});
+        {t.astronomical.NeverAbove() ? "Dark all night" : "No full darkness tonight", sun});
   }
   const std::string dawn = TwilightTimes({{"astronomical ", &t.astronomical.risings},
                                           {"nautical ", &t.nautical.risings},
                                           {"civil ", &t.civil.risings}},
                                          at);
-  if (!dawn.empty()) entries.push_back({"Dawn: " + dawn, "Sun"});
-  if (!t.sun.risings.empty()) entries.push_back({"Sunrise " + at(t.sun.risings.front()), "Sun"});
+  if (!dawn.empty()) entries.push_back({"Dawn: " + dawn, sun});
+  if (!t.sun.risings.empty()) entries.push_back({"Sunrise " + at(t.sun.risings.front()), sun});
 
   char phase[64];
   std::snprintf(phase, sizeof phase, ", %s (%.0f %% lit)", t.moonPhase.c_str(),
                 t.moonIlluminated * 100);
-  entries.push_back(
-      {"Moon: " + BodyNight(t.moon, t.moonUpInTheDark, t.hasDark, at) + phase, "Moon"});
+  entries.push_back({"Moon: " + BodyNight(t.moon, t.moonUpInTheDark, t.hasDark, at) + phase,
+                     ObjectRef{ObjectSource::Body, static_cast<uint32_t>(Body::MOON)}});
   for (const TonightPlanet& planet : t.planets) {
     const std::string name = BodyName(planet.body);
-    entries.push_back(
-        {name + ": " + BodyNight(planet.events, planet.upInTheDark, t.hasDark, at), name});
+    entries.push_back({name + ": " + BodyNight(planet.events, planet.upInTheDark, t.hasDark, at),
+                       ObjectRef{ObjectSource::Body, static_cast<uint32_t>(planet.body)}});
   }
   // Only comets and asteroids up in the dark are listed.
   for (const TonightMinorBody& body : t.minorBodies) {
     char magnitude[32];
     std::snprintf(magnitude, sizeof magnitude, ": magnitude %.1f, ", body.magnitude);
-    entries.push_back(
-        {body.name + magnitude + BodyNight(body.events, true, t.hasDark, at), body.name});
+    entries.push_back({body.name + magnitude + BodyNight(body.events, true, t.hasDark, at),
+                       ObjectRef{ObjectSource::MinorBody, body.index}});
   }
   if (!t.hasDark) {
-    entries.push_back({"No dark hours for the deep sky tonight", ""});
+    entries.push_back({"No dark hours for the deep sky tonight", std::nullopt});
   }
   for (const TonightObject& object : t.deepSky) {
     char text[160];
     std::snprintf(text, sizeof text, "%s: %s%smagnitude %.1f, highest %s", object.name.c_str(),
                   object.kind.c_str(), object.kind.empty() ? "" : ", ", object.magnitude,
                   at(object.highest).c_str());
-    entries.push_back({text, object.designation});
+    entries.push_back({text, ObjectRef{ObjectSource::DeepSky, object.number}});
   }
   return entries;
 }

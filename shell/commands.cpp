@@ -187,7 +187,7 @@ void MainWindow::OnCommand(uint16_t, uint16_t command, intptr_t) {
     default: break;
   }
   if (const GoToRow* row = GoToRowAt(GoToRowOfCommand(command))) {
-    GoToConstellation(chart->GetProjection(), *row, moment.GetSky());
+    chart->GetProjection().AimAt(moment.GetSky(), row->RightAscension(), row->Declination());
     RequestRender();
   }
 }

@@ -56,6 +56,7 @@ void MainWindow::ReloadElementFiles() {
   LoadSatellites();
   for (const std::string& message : LoadMinorBodies())
     std::fprintf(stderr, "%s\n", message.c_str());
+  FindInfoObjectAgain();
 }
 
 void MainWindow::UpdateElements(ElementGroup group) {

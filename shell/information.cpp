@@ -43,16 +43,29 @@ const std::vector<StarRecord>& MainWindow::GetStarList() {
   return *starList;
 }
 
-bool MainWindow::ShowObjectInfo(std::u16string_view name) {
+bool MainWindow::ShowObjectInfo(const NamedRef& named) {
   ReadClock();
   UpdateMoment();
-  if (ShowSatelliteInfo(name)) return true;
-  const std::optional<ObjectInfo> info = DescribeObject(
-      GetSkyNames(), GetStarList(), Utf16ToUtf8(name), moment, OffsetsOfZone(GetPlaceZone()));
+  if (named.object.source == ObjectSource::Satellite) return ShowSatelliteInfo(named.object.index);
+  // The reticle then marks the object the panel describes.
+  const NamedRef object{CanonicalObject(GetSkyNames(), named.object), named.name};
+  const std::optional<ObjectInfo> info = DescribeObject(GetSkyNames(), GetStarList(), object.object,
+                                                        moment, OffsetsOfZone(GetPlaceZone()));
   if (!info) return false;
-  infoName = std::u16string(name);
+  infoObject = object;
   ShowInfoPanel(hwnd, Utf8ToUtf16(info->name), ToUtf16(InfoPanelLines(*info)));
   return true;
+}
+
+void MainWindow::FindInfoObjectAgain() {
+  if (!infoObject) return;
+  const ObjectSource source = infoObject->object.source;
+  if (source != ObjectSource::MinorBody && source != ObjectSource::UnloadedAsteroid &&
+      source != ObjectSource::Satellite) {
+    return;
+  }
+  infoObject = ResolveFind(Utf8ToUtf16(infoObject->name));
+  markedObject.reset();
 }
 
 void MainWindow::AfterTap(bool named) {
@@ -60,7 +73,7 @@ void MainWindow::AfterTap(bool named) {
     CloseInfoPanel(hwnd);
     return;
   }
-  if (!ShowObjectInfo(label.name)) return;
+  if (!ShowObjectInfo({label.object, Utf16ToUtf8(label.name)})) return;
   // Keep the tapped object in sight: move the sky out from under the panel.
   const Rect covered = InfoPanelRect(hwnd);
   if (!Contains(covered, label.x, label.y)) return;
@@ -76,13 +89,13 @@ void MainWindow::AfterTap(bool named) {
 }
 
 void MainWindow::OpenInfoPanel() {
-  if (!infoName.empty()) ShowObjectInfo(infoName);
+  if (infoObject) ShowObjectInfo(*infoObject);
 }
 
 void MainWindow::CloseInfo() { CloseInfoPanel(hwnd); }
 
 void MainWindow::RefreshInfoPanel() {
-  if (IsInfoPanelShown(hwnd)) ShowObjectInfo(infoName);
+  if (IsInfoPanelShown(hwnd) && infoObject) ShowObjectInfo(*infoObject);
 }
 
 void MainWindow::ShowTonight() {
@@ -109,8 +122,11 @@ void MainWindow::ShowTonight() {
                         passes[static_cast<size_t>(passIndex)].second);
     }
     if (chosen < 0 || chosen >= static_cast<int>(entries.size())) return;
-    const std::u16string target = Utf8ToUtf16(entries[static_cast<size_t>(chosen)].target);
-    if (!target.empty() && TurnToName(target)) ShowObjectInfo(target);
+    const std::optional<ObjectRef>& target = entries[static_cast<size_t>(chosen)].target;
+    if (!target) return;
+    const NamedRef object{CanonicalObject(GetSkyNames(), *target),
+                          NameOf(GetSkyNames(), *target, moment)};
+    if (TurnToObject(object)) ShowObjectInfo(object);
   });
 }
 

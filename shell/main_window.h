@@ -101,11 +101,13 @@ class MainWindow : public Window {
   std::vector<std::u16string> CompleteFind(std::u16string_view text);
   // The name a text Find did not know may have meant; empty for none.
   std::u16string SuggestFind(std::u16string_view text);
-  // Find's answer to a chosen or confirmed text; false, changing nothing, when none matches.
+  // Find's answer to a chosen or confirmed text: the view turned to the object that best
+  // completes it, labelled, and its panel opened; false, changing nothing, when none matches or
+  // the object has no place then.
   bool AcceptFind(std::u16string_view text);
-  // Turns the view to the object that best completes text and labels it; false, changing
-  // nothing, when no name matches.
-  bool TurnToName(std::u16string_view text);
+  // Turns the view to the object and labels it with name; false, changing nothing, when it has
+  // no place then. An asteroid named before its elements are loaded is not turned to, and true.
+  bool TurnToObject(const NamedRef& object);
   // Moves the observation time (the clock stops) and renders anew.
   void StepTime(int32_t hours, int32_t days);
   // Back to the clock.
@@ -157,9 +159,9 @@ class MainWindow : public Window {
   // The star catalog in memory, for the information panel; read at the first use.
   const std::vector<StarRecord>& GetStarList();
 
-  // Opens the information panel of the object that best completes name and makes it the last
-  // named one; false, changing nothing, when no name matches.
-  bool ShowObjectInfo(std::u16string_view name);
+  // Opens the information panel of the object and makes it the last named one; false,
+  // changing nothing, when it cannot be described (a body without a place then).
+  bool ShowObjectInfo(const NamedRef& object);
   // After a tap in pointer mode: the panel of what it named, or closed when it named nothing.
   void AfterTap(bool named);
   // The panel of the last named object (key I); nothing before one was named.
@@ -231,11 +233,15 @@ class MainWindow : public Window {
   void UpdateMoment();
   // Sets the window's timer for the change of the shown minute.
   void ArmMinuteTimer();
-  // The satellite text names, unless a sky object has exactly that name; -1: none.
-  int32_t FindSatellite(std::u16string_view text);
-  // Find and the panel for satellites: false, changing nothing, when no satellite is named.
-  bool TurnToSatellite(std::u16string_view text);
-  bool ShowSatelliteInfo(std::u16string_view name);
+  // What text names in the sky or among the satellites (see ResolveName).
+  std::optional<NamedRef> ResolveFind(std::u16string_view text);
+  // Find and the panel for the satellite at index of the set: false, changing nothing, when it
+  // has no place.
+  bool TurnToSatellite(uint32_t index);
+  bool ShowSatelliteInfo(uint32_t index);
+  // A comet, asteroid or satellite of the open panel is found again by its name after its
+  // list was read anew, since its place in the list may have changed.
+  void FindInfoObjectAgain();
   // The visible passes of the night of the satellites Tonight lists, in time order.
   std::vector<std::pair<std::string, SatellitePass>> NightPasses();
   // The time set to the pass's start and the chart turned to where it rises.
@@ -281,12 +287,12 @@ class MainWindow : public Window {
   std::optional<std::pair<double, double>> zonePlace;
   std::string placeZone;
   std::unique_ptr<std::vector<StarRecord>> starList;
-  // The object of the information panel: the last one a tap or Find named.
-  std::u16string infoName;
-  // Where the object of the open panel stands: found again when the name or the time changes.
-  std::u16string markedName;
+  // The object of the information panel: the last one a tap, Find or Tonight named.
+  std::optional<NamedRef> infoObject;
+  // Where the object of the open panel stands: found again when the object or the time changes.
+  std::optional<ObjectRef> markedObject;
   double markedJulianDay = 0.0;
-  std::optional<SkyTarget> markedTarget;
+  std::optional<SkyPoint> markedPlace;
   // The client pixel of the object whose panel is open, when it is on the chart.
   std::optional<Point> MarkedObjectPixel();
   // The press named an object (its label is in label).

@@ -3,23 +3,21 @@
 #include "platform/info_panel.h"
 #include "shell/main_window.h"
 
-#include "astro/angles.h"
-#include "catalog/utf8_text.h"
+#include "catalog/sky_target.h"
 
 namespace halvane {
 
 std::optional<Point> MainWindow::MarkedObjectPixel() {
-  if (infoName.empty() || !IsInfoPanelShown(hwnd)) return std::nullopt;
-  if (infoName != markedName || moment.GetJulianDayUt() != markedJulianDay) {
-    markedName = infoName;
+  if (!infoObject || !IsInfoPanelShown(hwnd)) return std::nullopt;
+  if (infoObject->object != markedObject || moment.GetJulianDayUt() != markedJulianDay) {
+    markedObject = infoObject->object;
     markedJulianDay = moment.GetJulianDayUt();
-    markedTarget = FindSkyTarget(GetSkyNames(), Utf16ToUtf8(infoName), moment);
+    markedPlace = PlaceOf(GetSkyNames(), infoObject->object, moment);
   }
-  if (!markedTarget) return std::nullopt;
+  if (!markedPlace) return std::nullopt;
   const Projection& projection = chart->GetProjection();
-  const Direction at =
-      projection.SkyToHorizontal(moment.GetSky(), markedTarget->rightAscensionHours * HOURS_TO_RAD,
-                                 markedTarget->declinationDegrees * DEG_TO_RAD);
+  const Direction at = projection.SkyToHorizontal(moment.GetSky(), markedPlace->rightAscension,
+                                                  markedPlace->declination);
   double azimuth = 0.0;
   double altitude = 0.0;
   projection.GetViewDirection(azimuth, altitude);
