@@ -1,6 +1,7 @@
 // "Use my location": the place from the position source, and the place named in the title.
 #include "shell/main_window.h"
 
+#include "astro/angles.h"
 #include "catalog/nearest_city.h"
 #include "catalog/utf8_text.h"
 #include "shell/place_name.h"
@@ -39,7 +40,7 @@ void MainWindow::KeepBuiltInPlace() {
   const double latitude = observer->GetLatitude();
   // Cities count longitude east, the observer west.
   const CityRecord* city =
-      NearestCity(GetCities().cities, -longitude, latitude, NEAR_CITY_KILOMETRES);
+      NearestCity(GetCities().cities, EastLongitude(longitude), latitude, NEAR_CITY_KILOMETRES);
   const std::string name = city != nullptr ? city->name : PlaceText(longitude, latitude);
   placeNote = Utf8ToUtf16("Place: " + name + " (change in Settings)");
   RequestRepaint();

@@ -4,6 +4,7 @@
 #include <cmath>
 
 #include "astro/angles.h"
+#include "astro/calendar.h"
 #include "astro/geomagnetic_field.h"
 #include "catalog/utf8_text.h"
 #include "shell/main_window.h"
@@ -14,13 +15,6 @@ namespace {
 
 constexpr int32_t READING_INTERVAL_MS = 33;  // about 30 readings a second
 constexpr double SMALLEST_MOVE_PIXELS = 0.25;
-
-// The angle between two view centres, radians.
-double ArcBetween(double azimuth1, double altitude1, double azimuth2, double altitude2) {
-  const double c = std::sin(altitude1) * std::sin(altitude2) +
-                   std::cos(altitude1) * std::cos(altitude2) * std::cos(azimuth1 - azimuth2);
-  return std::acos(std::fmax(-1.0, std::fmin(1.0, c)));
-}
 
 }  // namespace
 
@@ -64,8 +58,7 @@ bool MainWindow::FollowSensors(double seconds) {
   ++sensorReadings;
   if (skyPointer == nullptr || !skyPointer->Update(seconds)) return false;
   const CompassCorrection correction{observer->GetLatitude(), observer->GetLongitude(),
-                                     DecimalYearOfJulianDay(moment.GetJulianDayUt()),
-                                     extension.compassOffset};
+                                     DecimalYear(moment.GetJulianDayUt()), extension.compassOffset};
   const DeviceAim aim = skyPointer->GetAim(correction);
   double azimuth = 0.0;
   double altitude = 0.0;
@@ -77,8 +70,8 @@ bool MainWindow::FollowSensors(double seconds) {
   // A turn moves the chart's corners the most: by the rotation times their distance.
   const double cornerDistance = std::hypot(projection.GetCenterX(), projection.GetCenterY());
   const double moved =
-      ArcBetween(azimuth, altitude, aim.azimuth, aim.altitude) * pixelsPerRadian +
-      std::fabs(std::remainder(rotation - projection.GetRotation(), TWO_PI)) * cornerDistance;
+      AngularSeparation(azimuth, altitude, aim.azimuth, aim.altitude) * pixelsPerRadian +
+      std::fabs(WrapToHalfTurn(rotation - projection.GetRotation())) * cornerDistance;
   if (moved <= SMALLEST_MOVE_PIXELS) return false;
   projection.SetViewDirection(aim.azimuth, aim.altitude);
   projection.SetRotation(rotation);
