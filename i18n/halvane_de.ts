@@ -481,7 +481,7 @@
     </message>
     <message>
         <source>Use my location</source>
-        <translation>Meinen Standort verwenden</translation>
+        <translation>Standort verwenden</translation>
     </message>
     <message>
         <source> Observation time: </source>
@@ -566,7 +566,7 @@
     </message>
     <message>
         <source>no entry</source>
-        <translation>kein Eintrag</translation>
+        <translation>ohne Angabe</translation>
     </message>
     <message>
         <source>the download module %1 is not installed</source>
@@ -650,12 +650,12 @@
     <message>
         <source>The %1&apos;s scale is not a usable number.</source>
         <extracomment>%1 is a motion sensor</extracomment>
-        <translation>Die Skala von %1 ist keine brauchbare Zahl.</translation>
+        <translation>%1: die Skala ist keine brauchbare Zahl.</translation>
     </message>
     <message>
         <source>The %1&apos;s mount matrix cannot be read.</source>
         <extracomment>%1 is a motion sensor</extracomment>
-        <translation>Die Einbaumatrix von %1 kann nicht gelesen werden.</translation>
+        <translation>%1: die Einbaumatrix kann nicht gelesen werden.</translation>
     </message>
     <message>
         <source>No %1 was found in %2.</source>

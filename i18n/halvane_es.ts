@@ -566,7 +566,7 @@
     </message>
     <message>
         <source>no entry</source>
-        <translation>ninguna entrada</translation>
+        <translation>sin detalles</translation>
     </message>
     <message>
         <source>the download module %1 is not installed</source>

@@ -566,7 +566,7 @@
     </message>
     <message>
         <source>no entry</source>
-        <translation>aucune entrée</translation>
+        <translation>sans précision</translation>
     </message>
     <message>
         <source>the download module %1 is not installed</source>

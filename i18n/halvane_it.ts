@@ -566,7 +566,7 @@
     </message>
     <message>
         <source>no entry</source>
-        <translation>nessuna voce</translation>
+        <translation>nessun dettaglio</translation>
     </message>
     <message>
         <source>the download module %1 is not installed</source>

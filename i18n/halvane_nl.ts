@@ -481,7 +481,7 @@
     </message>
     <message>
         <source>Use my location</source>
-        <translation>Mijn locatie gebruiken</translation>
+        <translation>Locatie gebruiken</translation>
     </message>
     <message>
         <source> Observation time: </source>
@@ -566,7 +566,7 @@
     </message>
     <message>
         <source>no entry</source>
-        <translation>geen item</translation>
+        <translation>geen details</translation>
     </message>
     <message>
         <source>the download module %1 is not installed</source>

@@ -566,7 +566,7 @@
     </message>
     <message>
         <source>no entry</source>
-        <translation>nenhuma entrada</translation>
+        <translation>sem detalhes</translation>
     </message>
     <message>
         <source>the download module %1 is not installed</source>

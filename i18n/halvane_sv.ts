@@ -566,7 +566,7 @@
     </message>
     <message>
         <source>no entry</source>
-        <translation>ingen post</translation>
+        <translation>ingen uppgift</translation>
     </message>
     <message>
         <source>the download module %1 is not installed</source>
