@@ -974,7 +974,7 @@
     </message>
     <message>
         <source>Ground</source>
-        <translation>الأرض</translation>
+        <translation>سطح الأرض</translation>
     </message>
     <message>
         <source>Daylight</source>

@@ -385,11 +385,11 @@
     <message>
         <source>civil %1</source>
         <extracomment>the twilights, each with its time %1</extracomment>
-        <translation>siviili %1</translation>
+        <translation>porvarillinen %1</translation>
     </message>
     <message>
         <source>nautical %1</source>
-        <translation>nautinen %1</translation>
+        <translation>merenkulullinen %1</translation>
     </message>
     <message>
         <source>astronomical %1</source>
@@ -455,7 +455,7 @@
     </message>
     <message>
         <source>Longitude:</source>
-        <translation>Pituus:</translation>
+        <translation>Pituusaste:</translation>
     </message>
     <message>
         <source>E|W</source>
@@ -468,7 +468,7 @@
     </message>
     <message>
         <source>Latitude:</source>
-        <translation>Leveys:</translation>
+        <translation>Leveysaste:</translation>
     </message>
     <message>
         <source>N|S</source>
@@ -552,12 +552,12 @@
     <message>
         <source>cannot make %1</source>
         <extracomment>%1 is a folder</extracomment>
-        <translation>kohdetta %1 ei voi luoda</translation>
+        <translation>kansiota %1 ei voi luoda</translation>
     </message>
     <message>
         <source>cannot write %1: %2</source>
         <extracomment>%1 is a file, %2 the system&apos;s reason</extracomment>
-        <translation>kohteeseen %1 ei voi kirjoittaa: %2</translation>
+        <translation>tiedostoon %1 ei voi kirjoittaa: %2</translation>
     </message>
     <message>
         <source>cannot load %1: %2</source>
@@ -637,7 +637,7 @@
     </message>
     <message>
         <source>The motion sensors in %1 cannot be read.</source>
-        <translation>Liikeantureita ei voi lukea kohteessa %1.</translation>
+        <translation>Liikeantureita ei voi lukea kansiossa %1.</translation>
     </message>
     <message>
         <source>The accelerometer&apos;s readings are not plausible (its scale may be wrong).</source>
@@ -747,7 +747,7 @@
     </message>
     <message>
         <source>cannot read %1</source>
-        <translation>kohdetta %1 ei voi lukea</translation>
+        <translation>ei voi lukea: %1</translation>
     </message>
     <message>
         <source>the stream sent no NMEA sentence within %1 s</source>
@@ -938,11 +938,11 @@
     </message>
     <message>
         <source>Equatorial grid</source>
-        <translation>Ekvatoriaalinen koordinaatisto</translation>
+        <translation>Ekvatoriaalinen koordinaattiverkko</translation>
     </message>
     <message>
         <source>Horizontal grid</source>
-        <translation>Horisonttikoordinaatisto</translation>
+        <translation>Horisontaalinen koordinaattiverkko</translation>
     </message>
     <message>
         <source>Constellation lines</source>
@@ -1229,7 +1229,7 @@ Vapauta tilaa tai salli kansioon kirjoittaminen ja yritä uudelleen.</translatio
     <message>
         <source>cannot listen on %1: %2; later starts will not find this window</source>
         <extracomment>%1 is a socket, %2 the system&apos;s reason</extracomment>
-        <translation>ei voi kuunnella kohdetta %1: %2; myöhemmät käynnistykset eivät löydä tätä ikkunaa</translation>
+        <translation>socketia %1 ei voi kuunnella: %2; myöhemmät käynnistykset eivät löydä tätä ikkunaa</translation>
     </message>
     <message>
         <source>the runtime folder %1 is not private to this user; no folder of its own found</source>
@@ -1252,7 +1252,7 @@ Vapauta tilaa tai salli kansioon kirjoittaminen ja yritä uudelleen.</translatio
     <message>
         <source>cannot lock %1: %2; starting without the single-instance check</source>
         <extracomment>%1 is a lock file, %2 the system&apos;s reason</extracomment>
-        <translation>ei voi lukita kohdetta %1: %2; käynnistetään ilman yhden instanssin tarkistusta</translation>
+        <translation>tiedostoa %1 ei voi lukita: %2; käynnistetään ilman yhden instanssin tarkistusta</translation>
     </message>
     <message>
         <source>another user&apos;s server sits at %1 while a Halvane of this session holds the lock; not knocking</source>

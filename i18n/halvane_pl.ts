@@ -968,7 +968,7 @@
     </message>
     <message>
         <source>Ground</source>
-        <translation>Grunt</translation>
+        <translation>Teren</translation>
     </message>
     <message>
         <source>Daylight</source>

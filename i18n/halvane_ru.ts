@@ -414,7 +414,7 @@
     </message>
     <message>
         <source>Dawn: %1</source>
-        <translation>Начало сумерек: %1</translation>
+        <translation>Утренние сумерки: %1</translation>
     </message>
     <message>
         <source>Sunrise %1</source>

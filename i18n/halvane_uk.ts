@@ -414,7 +414,7 @@
     </message>
     <message>
         <source>Dawn: %1</source>
-        <translation>Початок сутінків: %1</translation>
+        <translation>Ранкові сутінки: %1</translation>
     </message>
     <message>
         <source>Sunrise %1</source>
