@@ -19,7 +19,6 @@
 
 #include "fuzz/fuzz_chart.h"
 #include "fuzz/fuzz_files.h"
-#include "platform/single_instance.h"
 #include "platform/window_system.h"
 #include "shell/main_window.h"
 #include "shell/settings_form.h"
@@ -55,9 +54,9 @@ MainWindow& FuzzedWindow() {
     // Kept to the end of the process: Qt's globals are gone by the time statics are freed.
     static WindowSystem* windowSystem = new WindowSystem(argc, argv);
     (void)windowSystem;
-    SetInstanceScopeForTesting("fuzz-" + std::to_string(::getpid()));
     WriteSampleCatalogs();
-    OpenedWindow() = InitInstance(SHOW_NORMAL, FuzzFolder());
+    OpenedWindow() = InitInstance(SHOW_NORMAL, FuzzFolder(), nullptr,
+                                  WindowOptions{"fuzz-" + std::to_string(::getpid()), false});
     FuzzCheck(OpenedWindow()->hwnd != nullptr);
     return OpenedWindow().get();
   }();

@@ -160,13 +160,13 @@ TEST_F(WindowSystemTest, TheOwnerOfTheSessionAnswersKnocksAndLeavesNothingBehind
   const char* oldRuntime = std::getenv("XDG_RUNTIME_DIR");
   const std::string savedRuntime = oldRuntime != nullptr ? oldRuntime : "";
   setenv("XDG_RUNTIME_DIR", runtime, 1);
-  SetInstanceScopeForTesting("platform-test");
+  SessionClaim claim("platform-test");
   EXPECT_EQ(InstanceFolder(), runtime);
-  ASSERT_EQ(ClaimInstance("TestClass", "Single"), InstanceClaim::Owner);
+  ASSERT_EQ(claim.Claim("TestClass", "Single"), InstanceClaim::Owner);
   const std::string base = std::string(runtime) + "/TestClass-Single-offscreen-platform-test";
   EXPECT_TRUE(std::filesystem::exists(base + ".lock"));
   WindowHandle first = CreateAppWindow("TestClass", "Single", Recorder, 50, 50);
-  ListenForLaterInstances(first);
+  claim.ListenForLaterInstances(first);
   // A later start's knock, as it arrives.
   QLocalSocket knock;
   knock.connectToServer(QString::fromStdString(base + ".socket"));
@@ -179,12 +179,10 @@ TEST_F(WindowSystemTest, TheOwnerOfTheSessionAnswersKnocksAndLeavesNothingBehind
   EXPECT_EQ(ForegroundRequests(first), 1);
   DestroyAppWindow(first);
   Flush();
-  ReleaseInstance();
+  claim.Release();
   EXPECT_TRUE(std::filesystem::is_empty(runtime));
   // The next start takes the session over again.
-  EXPECT_EQ(ClaimInstance("TestClass", "Single"), InstanceClaim::Owner);
-  ReleaseInstance();
-  SetInstanceScopeForTesting("");
+  EXPECT_EQ(SessionClaim("platform-test").Claim("TestClass", "Single"), InstanceClaim::Owner);
   if (oldRuntime != nullptr) {
     setenv("XDG_RUNTIME_DIR", savedRuntime.c_str(), 1);
   } else {
