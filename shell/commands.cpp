@@ -3,7 +3,6 @@
 #include "shell/main_window.h"
 
 #include "platform/clock.h"
-#include "platform/dialog.h"
 #include "platform/find_field.h"
 #include "platform/night_vision.h"
 #include "shell/config_dialog.h"
