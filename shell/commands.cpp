@@ -5,6 +5,7 @@
 #include "platform/clock.h"
 #include "platform/find_field.h"
 #include "platform/night_vision.h"
+#include "platform/translate.h"
 #include "shell/config_dialog.h"
 #include "shell/menu_resource.h"
 #include "view/go_to_table.h"
@@ -20,11 +21,13 @@ constexpr char16_t CONTROL_F = 0x06;
 
 void MainWindow::OnCreate(intptr_t) {
   const std::vector<MenuEntry>& entries = MainMenuEntries();
-  menuBar = CreateMenuBar(hwnd, COMMAND_MENU_BUTTON, u"&Menu", entries.data(), entries.size());
+  menuBar = CreateMenuBar(hwnd, COMMAND_MENU_BUTTON, Words::Tr16("&Menu"), entries.data(),
+                          entries.size());
   if (menuBar == nullptr) return;
   menu = MenuBarDropDown(menuBar, COMMAND_MENU_BUTTON);
   AddMenuBarSeparator(menuBar);
-  AddMenuBarImageButton(menuBar, BitmapId::Compass, COMMAND_NAVIGATION_BOX, u"Navigation box");
+  AddMenuBarImageButton(menuBar, BitmapId::Compass, COMMAND_NAVIGATION_BOX,
+                        Words::Tr16("Navigation box"));
   AddMenuBarFindField(
       menuBar, [this](std::u16string_view text) { return CompleteFind(text); },
       [this](std::u16string_view text) { return AcceptFind(text); },

@@ -11,9 +11,9 @@
 #include <utility>
 #include <vector>
 
-#include "catalog/utf8_text.h"
 #include "platform/dialog.h"
 #include "platform/position_source.h"
+#include "platform/utf8_text.h"
 #include "shell/main_window.h"
 #include "shell/settings_form.h"
 

@@ -4,7 +4,7 @@
 #include "shell/main_window.h"
 
 #include "astro/angles.h"
-#include "catalog/utf8_text.h"
+#include "platform/utf8_text.h"
 
 namespace halvane {
 

@@ -14,6 +14,7 @@
 
 #include "astro/angles.h"
 #include "catalog/nearest_city.h"
+#include "platform/translate.h"
 #include "platform/zone_time.h"
 #include "shell/config_file.h"
 #include "shell/place_name.h"
@@ -161,34 +162,38 @@ std::optional<SettingsProblem> ReadObservationTime(
   for (const auto& [field, part] : parts) {
     int64_t value = 0;
     if (!ReadInteger(texts[static_cast<size_t>(field)], value) || value < 0 || value > UINT16_MAX) {
-      return TimeProblem(field, "Enter a whole number here.");
+      return TimeProblem(field, Words::Tr("Enter a whole number here."));
     }
     time.*part = static_cast<uint16_t>(value);
   }
-  if (time.hour > 23) return TimeProblem(SettingsField::Hour, "Hours run from 0 to 23.");
-  if (time.minute > 59) return TimeProblem(SettingsField::Minute, "Minutes run from 0 to 59.");
-  if (time.second > 59) return TimeProblem(SettingsField::Second, "Seconds run from 0 to 59.");
+  if (time.hour > 23) return TimeProblem(SettingsField::Hour, Words::Tr("Hours run from 0 to 23."));
+  if (time.minute > 59)
+    return TimeProblem(SettingsField::Minute, Words::Tr("Minutes run from 0 to 59."));
+  if (time.second > 59)
+    return TimeProblem(SettingsField::Second, Words::Tr("Seconds run from 0 to 59."));
   if (time.month < 1 || time.month > 12) {
-    return TimeProblem(SettingsField::Month, "Months run from 1 to 12.");
+    return TimeProblem(SettingsField::Month, Words::Tr("Months run from 1 to 12."));
   }
   if (time.year < 1601 || time.year > 30827) {
-    return TimeProblem(SettingsField::Year, "Years run from 1601 to 30827.");
+    return TimeProblem(SettingsField::Year, Words::Tr("Years run from 1601 to 30827."));
   }
   const SYSTEMTIME local = time;
   const std::string date = std::to_string(local.day) + "." + std::to_string(local.month) + "." +
                            std::to_string(local.year);
+  //: %1 is a date that the calendar lacks, as 31.2.2025
+  std::string unreal = FillArgs(Words::Tr("There is no %1."), {date});
   switch (ZoneToUniversal(zone, time)) {
     case WallTimeResult::Converted: return std::nullopt;
-    case WallTimeResult::Unreal:
-      return TimeProblem(SettingsField::Day, "There is no " + date + ".");
+    case WallTimeResult::Unreal: return TimeProblem(SettingsField::Day, std::move(unreal));
     case WallTimeResult::Skipped: {
       char clock[16];
       std::snprintf(clock, sizeof clock, "%u:%02u", unsigned{local.hour}, unsigned{local.minute});
+      //: a time that a change to summer time skips: %1 the time, %2 the date
       return TimeProblem(SettingsField::Hour,
-                         "The clocks skip " + std::string(clock) + " on " + date + ".");
+                         FillArgs(Words::Tr("The clocks skip %1 on %2."), {clock, date}));
     }
   }
-  return TimeProblem(SettingsField::Day, "There is no " + date + ".");
+  return TimeProblem(SettingsField::Day, std::move(unreal));
 }
 
 }  // namespace
@@ -200,8 +205,8 @@ SettingsForm::SettingsForm(const CityCatalog& cities, const Clock& clock,
       useClock(start.useClock),
       storedTime(start.fixedTime),
       shownZone(std::move(placeZone)),
-      heading(asksForPlace ? "Where are you? Pick a city or use your location"
-                           : "The place and time of the chart") {
+      heading(asksForPlace ? Words::Tr("Where are you? Pick a city or use your location")
+                           : Words::Tr("The place and time of the chart")) {
   // A damaged record's milliseconds would make every date the fields hold unreal.
   if (storedTime.milliseconds >= 1000) storedTime.milliseconds = 0;
   ShowAngle(SettingsAngle::Longitude, start.longitude);
@@ -213,11 +218,13 @@ SettingsForm::SettingsForm(const CityCatalog& cities, const Clock& clock,
   Field(SettingsField::CompassOffset) = offset;
   if (!start.cityName.empty()) return;
   // A place without a city is named by its coordinates and the nearest city, if one is near.
-  placeMessage = "Now: " + PlaceText(start.longitude, start.latitude);
+  //: %1 is the place's coordinates
+  placeMessage = FillArgs(Words::Tr("Now: %1"), {PlaceText(start.longitude, start.latitude)});
   // Cities count longitude east, the observer west.
   if (const CityRecord* city =
           NearestCity(cities.cities, -start.longitude, start.latitude, NEAR_CITY_KILOMETRES)) {
-    placeMessage += ", near " + CityLabel(*city);
+    //: %1 is a city
+    placeMessage += FillArgs(Words::Tr(", near %1"), {CityLabel(*city)});
   }
 }
 
@@ -366,21 +373,22 @@ bool SettingsForm::TakeTypedCity(bool offer) {
     return true;
   }
   if (found.empty()) {
-    placeMessage = "No city called \u201C" + typed + "\u201D.";
+    placeMessage = FillArgs(Words::Tr("No city called “%1”."), {typed});
     return false;
   }
-  placeMessage = "Several cities are called \u201C" + typed + "\u201D: pick one.";
+  placeMessage = FillArgs(Words::Tr("Several cities are called “%1”: pick one."), {typed});
   if (offer) {
     for (const CityRecord* city : found) offered.push_back(CityLabel(*city));
   }
   return false;
 }
 
-void SettingsForm::StartFindingLocation() { placeMessage = "Finding your location\u2026"; }
+void SettingsForm::StartFindingLocation() { placeMessage = Words::Tr("Finding your location…"); }
 
 void SettingsForm::TakeLocation(const PositionReading& reading, bool exact) {
   if (!reading.found) {
-    placeMessage = "No location: " + reading.reason + ".";
+    //: %1 says why the location service gave none
+    placeMessage = FillArgs(Words::Tr("No location: %1."), {reading.reason});
     return;
   }
   double longitude = 0.0;
@@ -390,7 +398,7 @@ void SettingsForm::TakeLocation(const PositionReading& reading, bool exact) {
   ShowAngle(SettingsAngle::Latitude, latitude);
   Field(SettingsField::City).clear();
   cityTyped = false;
-  placeMessage = "Your location is filled in.";
+  placeMessage = Words::Tr("Your location is filled in.");
   FollowPlace();
 }
 
@@ -399,16 +407,17 @@ SettingsCheck SettingsForm::Check() const {
   SettingsValues& v = check.values;
   if (!ReadAngle(SettingsAngle::Longitude, v.longitude)) {
     check.problem = {SettingsField::LongitudeDegrees, false,
-                     "Enter the longitude's degrees, minutes and seconds."};
+                     Words::Tr("Enter the longitude's degrees, minutes and seconds.")};
     return check;
   }
   if (!ReadAngle(SettingsAngle::Latitude, v.latitude)) {
     check.problem = {SettingsField::LatitudeDegrees, false,
-                     "Enter the latitude's degrees, minutes and seconds."};
+                     Words::Tr("Enter the latitude's degrees, minutes and seconds.")};
     return check;
   }
   if (std::fabs(v.latitude) > 90.0) {
-    check.problem = {SettingsField::LatitudeDegrees, false, "Latitudes run from 0 to 90\u00B0."};
+    check.problem = {SettingsField::LatitudeDegrees, false,
+                     Words::Tr("Latitudes run from 0 to 90°.")};
     return check;
   }
   v.longitude = ReduceLongitude(v.longitude);
@@ -421,7 +430,7 @@ SettingsCheck SettingsForm::Check() const {
   }
   if (!ReadCompassOffset(Text(SettingsField::CompassOffset), v.compassOffset)) {
     check.problem = {SettingsField::CompassOffset, true,
-                     "The compass offset runs from -180 to 180\u00B0."};
+                     Words::Tr("The compass offset runs from -180 to 180°.")};
     return check;
   }
   v.cityName = ShortenUtf8(Text(SettingsField::City), CONFIG_CITY_NAME_BYTES - 1);

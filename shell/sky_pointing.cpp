@@ -5,7 +5,7 @@
 
 #include "astro/angles.h"
 #include "astro/geomagnetic_field.h"
-#include "catalog/utf8_text.h"
+#include "platform/utf8_text.h"
 #include "shell/main_window.h"
 
 namespace halvane {
