@@ -82,9 +82,6 @@ DialogUnits UnitsFor(const QWidget& dialog) {
   return {averageWidth / 4.0, y};
 }
 
-// The property of an edit field that the user has typed in since the procedure set its text.
-const char* const TYPED_PROPERTY = "halvaneTyped";
-
 // Tells the procedure when the user leaves an edit field for another control of the dialog;
 // a popup of the field's own or another window taking the focus does not count.
 class LeaveWatcher : public QObject {
@@ -134,10 +131,8 @@ QLineEdit* MakeEdit(DialogWindow& dialog, QWidget& page, const DialogControl& co
   // Letters too: the keyboard only starts with its numbers.
   if (number && control.text[0] != '\0') edit->setInputMethodHints(Qt::ImhPreferNumbers);
   const auto id = static_cast<uint16_t>(control.id);
-  QObject::connect(edit, &QLineEdit::textEdited, &dialog, [&dialog, edit, id] {
-    edit->setProperty(TYPED_PROPERTY, true);
-    dialog.SendCommand(id, NOTIFY_EDIT_CHANGED);
-  });
+  QObject::connect(edit, &QLineEdit::textEdited, &dialog,
+                   [&dialog, id] { dialog.SendCommand(id, NOTIFY_EDIT_CHANGED); });
   new LeaveWatcher(dialog, *edit, id);
   return edit;
 }
@@ -234,34 +229,6 @@ void ShowDialogMaximised(DialogHandle dialog) {
   dialog->setWindowState(dialog->windowState() | Qt::WindowMaximized);
 }
 
-bool GetDialogInteger(DialogHandle dialog, int controlId, bool isSigned, int32_t& value) {
-  const QLineEdit* edit = Control<QLineEdit>(dialog, controlId);
-  if (edit == nullptr) return false;
-  const std::u16string text = edit->text().trimmed().toStdU16String();
-  size_t i = 0;
-  bool negative = false;
-  if (isSigned && i < text.size() && (text[i] == u'-' || text[i] == u'+')) {
-    negative = text[i] == u'-';
-    ++i;
-  }
-  if (i == text.size()) return false;
-  const int64_t limit = isSigned && negative ? int64_t{INT32_MAX} + 1 : int64_t{INT32_MAX};
-  int64_t magnitude = 0;
-  for (; i < text.size(); ++i) {
-    if (text[i] < u'0' || text[i] > u'9') return false;
-    magnitude = magnitude * 10 + (text[i] - u'0');
-    if (magnitude > limit) return false;
-  }
-  value = static_cast<int32_t>(negative ? -magnitude : magnitude);
-  return true;
-}
-
-void SetDialogInteger(DialogHandle dialog, int controlId, int32_t value, bool isSigned) {
-  QLineEdit* edit = Control<QLineEdit>(dialog, controlId);
-  if (edit == nullptr) return;
-  edit->setText(isSigned ? QString::number(value) : QString::number(static_cast<uint32_t>(value)));
-}
-
 std::u16string GetDialogText(DialogHandle dialog, int controlId) {
   const QLineEdit* edit = Control<QLineEdit>(dialog, controlId);
   return edit == nullptr ? std::u16string() : edit->text().toStdU16String();
@@ -272,12 +239,6 @@ void SetDialogText(DialogHandle dialog, int controlId, std::u16string_view text)
   QLineEdit* edit = Control<QLineEdit>(dialog, controlId);
   if (edit == nullptr) return;
   edit->setText(ToQString(text));
-  edit->setProperty(TYPED_PROPERTY, false);
-}
-
-bool IsDialogTextTyped(DialogHandle dialog, int controlId) {
-  const QLineEdit* edit = Control<QLineEdit>(dialog, controlId);
-  return edit != nullptr && edit->property(TYPED_PROPERTY).toBool();
 }
 
 int GetDialogChoice(DialogHandle dialog, int controlId) {
@@ -330,7 +291,6 @@ void SetDialogCompletion(DialogHandle dialog, int controlId, CompletionSource co
   QObject::connect(completer, qOverload<const QString&>(&QCompleter::activated), edit,
                    [dialog, edit, command](const QString& text) {
                      edit->setText(text);
-                     edit->setProperty(TYPED_PROPERTY, false);
                      dialog->procedure(dialog, MESSAGE_COMMAND,
                                        MakeCommandParam(NOTIFY_COMPLETION_CHOSEN, command), 0);
                    });

@@ -3,7 +3,6 @@
 #include "shell/main_window.h"
 
 #include "platform/clock.h"
-#include "platform/dialog.h"
 #include "platform/find_field.h"
 #include "platform/night_vision.h"
 #include "platform/translate.h"
@@ -139,11 +138,7 @@ void MainWindow::OnCommand(uint16_t, uint16_t command, intptr_t) {
   switch (command) {
     case COMMAND_EXIT: DestroyAppWindow(hwnd); return;
     case COMMAND_CONFIGURE:
-      if (RunDialog(DIALOG_CONFIGURATION, hwnd, ConfigDialogProc,
-                    reinterpret_cast<intptr_t>(this)) != DIALOG_OK &&
-          AsksForPlace()) {
-        KeepBuiltInPlace();
-      }
+      if (!RunConfigDialog(*this) && AsksForPlace()) KeepBuiltInPlace();
       return;
     case COMMAND_VIEW_EAST: return Perform(ChartAction::ViewEast);
     case COMMAND_VIEW_NORTH: return Perform(ChartAction::ViewNorth);

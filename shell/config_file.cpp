@@ -7,15 +7,14 @@
 #include <unistd.h>
 
 #include <algorithm>
-#include <atomic>
 #include <bit>
 #include <cerrno>
-#include <chrono>
 #include <cmath>
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
 #include <filesystem>
+#include <random>
 
 #include "astro/angles.h"
 #include "catalog/data_file.h"
@@ -186,11 +185,9 @@ void DecodeExtension(const uint8_t* p, ConfigExtension& extension) {
 // that an existing file or a planted link at that name fails the open instead of being
 // followed. Returns the descriptor and the name, or -1.
 int CreateUniqueBeside(const std::string& path, std::string& name) {
-  static std::atomic<uint32_t> counter{0};
+  std::random_device entropy;
   for (int attempt = 0; attempt < CREATE_ATTEMPTS; ++attempt) {
-    const uint64_t noise =
-        static_cast<uint64_t>(std::chrono::steady_clock::now().time_since_epoch().count()) ^
-        (static_cast<uint64_t>(counter.fetch_add(1)) << 20);
+    const uint64_t noise = entropy();
     char suffix[40];
     std::snprintf(suffix, sizeof suffix, ".%ld.%0*llx", static_cast<long>(::getpid()),
                   static_cast<int>(TEMPORARY_NOISE_DIGITS),

@@ -10,7 +10,6 @@
 #include "platform/files.h"
 #include "platform/finger_size.h"
 #include "platform/night_vision.h"
-#include "platform/single_instance.h"
 
 namespace halvane {
 
@@ -20,8 +19,10 @@ constexpr int32_t MILLISECONDS_PER_MINUTE = 60000;
 
 }  // namespace
 
-MainWindow::MainWindow(std::string dataFolder, std::shared_ptr<const Clock> clock)
-    : dataFolder(std::move(dataFolder)),
+MainWindow::MainWindow(std::string dataFolder, std::shared_ptr<const Clock> clock,
+                       const WindowOptions& options)
+    : Window(options),
+      dataFolder(std::move(dataFolder)),
       clock(clock != nullptr ? std::move(clock) : std::make_shared<const Clock>()) {}
 
 MainWindow::~MainWindow() {
@@ -175,14 +176,16 @@ void MainWindow::ApplySettings(double longitude, double latitude, bool useSystem
 }
 
 std::unique_ptr<MainWindow> InitInstance(int showCode, const std::string& dataFolder,
-                                         std::shared_ptr<const Clock> clock) {
-  auto window = std::make_unique<MainWindow>(dataFolder, std::move(clock));
+                                         std::shared_ptr<const Clock> clock,
+                                         const WindowOptions& options) {
+  auto window = std::make_unique<MainWindow>(dataFolder, std::move(clock), options);
   window->Create(WINDOW_CLASS_NAME, WINDOW_TITLE);
   if (window->hwnd != nullptr) {
     const WindowGeometry& remembered = window->GetExtension().window;
     PlaceAppWindow(window->hwnd,
                    WindowPlacement{remembered.known, remembered.maximised, remembered.x,
-                                   remembered.y, remembered.width, remembered.height});
+                                   remembered.y, remembered.width, remembered.height},
+                   options.keepCreatedSize);
     window->ShowNavigationBoxWhenWide();
     window->Show(showCode);
   }

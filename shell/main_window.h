@@ -41,9 +41,10 @@ constexpr char WINDOW_TITLE[] = "Halvane v1.2";
 class MainWindow : public Window {
  public:
   // dataFolder holds Config.dat and the catalogs, with a trailing '/'; empty means the places
-  // LocateAppFiles finds beside the executable. Only tests and benchmarks pass a folder, or a
-  // clock of their own (null: the system's).
-  explicit MainWindow(std::string dataFolder = {}, std::shared_ptr<const Clock> clock = nullptr);
+  // LocateAppFiles finds beside the executable. Only tests and benchmarks pass a folder, a
+  // clock of their own (null: the system's) or options.
+  explicit MainWindow(std::string dataFolder = {}, std::shared_ptr<const Clock> clock = nullptr,
+                      const WindowOptions& options = {});
   // Saves the settings (only when the window was made) and frees everything.
   ~MainWindow() override;
 
@@ -330,6 +331,7 @@ class MainWindow : public Window {
 // another copy runs, the window's handle stays null. dataFolder as for MainWindow. Destroying
 // the object saves the settings.
 std::unique_ptr<MainWindow> InitInstance(int showCode, const std::string& dataFolder = {},
-                                         std::shared_ptr<const Clock> clock = nullptr);
+                                         std::shared_ptr<const Clock> clock = nullptr,
+                                         const WindowOptions& options = {});
 
 }  // namespace halvane

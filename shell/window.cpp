@@ -1,23 +1,19 @@
 // The message dispatch of Window and its base handlers.
 #include "shell/window.h"
 
-#include "platform/single_instance.h"
-
 namespace halvane {
 
-Window::~Window() {
-  if (hwnd != nullptr) ReleaseInstance();
-}
+Window::~Window() = default;
 
 void Window::OnDraw(Surface& screen) { screen.FillRect(ClientRect(hwnd), StockBrush::Gray); }
 
 void Window::Create(const std::string& className, const std::string& title) {
-  if (ClaimInstance(className, title) == InstanceClaim::Elsewhere) return;
+  if (session.Claim(className, title) == InstanceClaim::Elsewhere) return;
   // The create message arrives inside this call and stores the handle through Dispatch.
   const WindowHandle window = CreateAppWindow(className, title, Procedure, INITIAL_CLIENT_WIDTH,
                                               INITIAL_CLIENT_HEIGHT, this);
   hwnd = window;
-  ListenForLaterInstances(window);
+  session.ListenForLaterInstances(window);
 }
 
 void Window::OnPaint() {

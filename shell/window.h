@@ -5,13 +5,23 @@
 #include <cstdint>
 #include <string>
 
+#include "platform/single_instance.h"
 #include "platform/window_system.h"
 
 namespace halvane {
 
+// How the window is made: the program's way by default; tests and the shell probe run beside
+// other copies and measure on the handheld's chart.
+struct WindowOptions {
+  // A suffix to the single-instance rendezvous' name, so that copies side by side do not meet.
+  std::string instanceScope;
+  // Without a remembered place the window keeps the size it was created with.
+  bool keepCreatedSize = false;
+};
+
 class Window {
  public:
-  Window() = default;
+  explicit Window(const WindowOptions& options = {}) : session(options.instanceScope) {}
   // Gives up the session (after a derived window has saved what it keeps).
   virtual ~Window();
   Window(const Window&) = delete;
@@ -55,6 +65,9 @@ class Window {
   WindowHandle hwnd = nullptr;
 
  protected:
+  // This copy's claim on the session, held while the window lives.
+  SessionClaim session;
+
   // The procedure of every Window: the message goes to the object the window was made for.
   static intptr_t Procedure(WindowHandle window, uint32_t message, uintptr_t wParam,
                             intptr_t lParam);

@@ -17,11 +17,7 @@ class WindowGeometryTest : public ShellTest {
  protected:
   void SetUp() override {
     ShellTest::SetUp();
-    KeepCreatedSizeForTesting(false);
-  }
-  void TearDown() override {
-    ShellTest::TearDown();
-    KeepCreatedSizeForTesting(true);
+    options.keepCreatedSize = false;
   }
 };
 
