@@ -20,6 +20,7 @@
 #include "catalog/nearest_city.h"
 #include "platform/clock.h"
 #include "platform/dialog.h"
+#include "platform/language.h"
 #include "platform/position_source.h"
 #include "platform/translate.h"
 #include "platform/utf8_text.h"
@@ -414,6 +415,26 @@ void UseMyLocation(DialogHandle dialog, MainWindow& window) {
       });
 }
 
+// "System" first, then English, the source, then each translation by its own name.
+void ShowLanguages(DialogHandle dialog, const std::string& language) {
+  std::vector<std::u16string> options = {Words::Tr16("System"), u"English"};
+  int chosen = language == "en" ? 1 : 0;
+  for (const OfferedLanguage& offered : OfferedLanguages()) {
+    if (language == offered.code) chosen = static_cast<int>(options.size());
+    options.push_back(Utf8ToUtf16(offered.name));
+  }
+  SetDialogChoices(dialog, LANGUAGE, options);
+  SetDialogChoice(dialog, LANGUAGE, chosen);
+}
+
+std::string ChosenLanguage(DialogHandle dialog) {
+  const int chosen = GetDialogChoice(dialog, LANGUAGE);
+  if (chosen == 1) return "en";
+  const std::vector<OfferedLanguage>& offered = OfferedLanguages();
+  if (chosen < 2 || chosen - 2 >= static_cast<int>(offered.size())) return {};
+  return offered[static_cast<size_t>(chosen - 2)].code;
+}
+
 void Initialise(DialogHandle dialog, MainWindow& window) {
   ShowDialogMaximised(dialog);
   SetDialogText(dialog, HEADING,
@@ -429,6 +450,7 @@ void Initialise(DialogHandle dialog, MainWindow& window) {
   SetDialogText(dialog, CITY, Utf8ToUtf16(window.GetExtension().cityName));
   if (window.GetExtension().cityName.empty()) ShowPlaceName(dialog, window);
   ShowCompassOffset(dialog, window.GetExtension().compassOffset);
+  ShowLanguages(dialog, window.GetExtension().language);
   SetDialogCompletion(dialog, CITY, [&window](std::u16string_view text) {
     const CityCatalog& catalog = window.GetCities();
     std::vector<std::u16string> labels;
@@ -466,6 +488,7 @@ bool Accept(DialogHandle dialog, MainWindow& window) {
   double compassOffset = 0.0;
   if (!ReadCompassOffset(dialog, compassOffset)) return false;
   window.GetExtension().compassOffset = compassOffset;
+  window.GetExtension().language = ChosenLanguage(dialog);
 
   window.GetExtension().cityName =
       ShortenUtf8(Utf16ToUtf8(GetDialogText(dialog, CITY)), CONFIG_CITY_NAME_BYTES - 1);

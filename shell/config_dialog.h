@@ -33,6 +33,7 @@ enum ConfigDialogControl {
   TIME_ZONE = 224,  // the name of the zone the time fields are in
   HEADING = 225,    // what the dialog asks, in one line
   COMPASS_OFFSET = 1075,
+  LANGUAGE = 1076,
 };
 
 // The dialog's procedure; RunDialog's creation data is the MainWindow it edits.
