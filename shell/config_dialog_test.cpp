@@ -26,6 +26,7 @@
 #include "shell/place_zone.h"
 #include "shell/shell_test_support.h"
 #include "tests/support/build_paths.h"
+#include "view/compass_point.h"
 
 namespace halvane::test_support {
 namespace {
@@ -634,10 +635,11 @@ TEST_F(ConfigDialogTest, ALanguageChosenInSettingsSpeaksFromTheNextStart) {
   unsetenv("HALVANE_TRANSLATIONS");
 }
 
-// Where the frame wrote the name of the east point; -1 when it wrote none.
+// Where the frame wrote the name of the east point, in the language spoken; -1 when it wrote
+// none.
 double EastNameX(const MainWindow& window) {
   for (const LabelCandidate& name : window.GetChart().GetFrameNames().written) {
-    if (name.text == u"E") return name.x;
+    if (name.text == Utf8ToUtf16(CompassPoint(90.0))) return name.x;
   }
   return -1.0;
 }
