@@ -1587,159 +1587,6 @@ Free some space or make the folder writable, then try again.</source>
         <translation>--tap: يجب أن تقع النقطة على الخريطة %1x%2، والمُعطى %3,%4</translation>
     </message>
     <message>
-        <source>usage: halvane-render [options]
-  --data DIR        folder of Stars.dat, ConLin.dat, ConBon.dat, Labels.dat
-                    (default: beside the executable, else ../share/halvane,
-                    else the XDG data folders)
-  --size WxH        chart size in pixels (default 240x294)
-  --scale R         device pixels per chart pixel, 1 to 4, as on a HiDPI screen;
-                    the PNG is R times the size (default 1)
-  --longitude DEG   degrees, positive west   } default: Config.dat in the data
-  --latitude DEG    degrees, positive north  } folder, else the built-in defaults
-  --time UTC        YYYY-MM-DDTHH:MM[:SS]Z (default: now)
-  --view DIR        north, east, south, west or zenith (default: zenith)
-  --goto NAME       aim at a star, object, constellation or planet by name
-  --minor-bodies FILE
-                    comet (CometEls.txt) or minor-planet (MPCORB) elements to
-                    show, find and tell of; repeatable
-  --city NAME       observe from a city of Cities.dat (&quot;Tokyo&quot;, &quot;Paris, FR&quot;)
-  --here            observe from the position the position source gives (within
-                    30 s; to 0.01 degree unless Config.dat keeps it exact)
-  --position-source nmea:SOURCE
-                    an NMEA stream: a serial device, a file or HOST:PORT
-                    (default: Config.dat&apos;s, else the system&apos;s location service)
-  --zoom N          N zoom-in steps from 90 degrees; negative: zoom-out steps
-  --rotate N        N clockwise 15-degree steps; negative: counter-clockwise
-  --pan KEYS        arrow-key steps, a string of l, r, u, d, applied in order
-  --layers LIST     comma-separated subset of equatorial,horizontal,lines,
-                    boundaries,solar,constellation-names,star-names,ground,
-                    daylight,ecliptic,deep-sky,milky-way,minor-bodies,
-                    satellites, or none (default: Config.dat&apos;s, else horizontal,
-                    lines,solar,constellation-names,star-names,ground,daylight,
-                    ecliptic,deep-sky,milky-way,minor-bodies,satellites)
-  --precise         apparent places of the date, with refraction (as the
-                    View menu&apos;s Precise positions)
-  --tap X,Y         identify the object at this pixel and write its name
-  --out FILE        write the chart as PNG
-  --trace FILE      write every drawing operation, one a line (&quot;-&quot;: stdout)
-  --bodies          print the Sun, the Moon and the planets, one a line: name,
-                    RA hours and Dec degrees (J2000, topocentric), altitude and
-                    azimuth degrees as drawn, magnitude, diameter arcseconds,
-                    illuminated fraction
-  --info NAME       print what the information panel tells of an object, one
-                    key: value a line (times ISO 8601 local, angles degrees and
-                    hours; a comet&apos;s or asteroid&apos;s also r_au, delta_au,
-                    phase_angle and its elements&apos; epoch)
-  --tonight         print the Tonight list the same way: sunset, twilight, the
-                    Moon, each planet
-  --satellites FILE satellites&apos; elements (TLE, 3LE, or OMM as CSV, JSON or XML):
-                    drawn by the satellites layer, known to --info and --tap
-  --passes NAME     print the satellite&apos;s passes, one a line: pass START AZ ALT
-                    MAX AZ ALT END AZ ALT MAG VISIBLE (times ISO 8601 UTC, the
-                    start and end at 0 degrees geometric altitude, MAG &apos;-&apos; when
-                    unknown, visible or unseen)
-  --days N          passes over N days (1 to 10) from the time; default: the
-                    coming night, to the next local noon
-  --night           red on black, as night vision shows it
-  --caption         the window&apos;s caption: the time given, in the zone of the place&apos;s
-                    nearest city within 100 km (else the device&apos;s), and the star limit
-  --sensors         aim where the device points, from its accelerometer and
-                    magnetometer (HALVANE_IIO_DEVICES names another sysfs folder), and
-                    print &apos;aim azimuth A altitude H roll R&apos; in degrees, true north
-
-The trace has one drawing operation a line, in the order drawn; coordinates are
-chart pixels (left, top, right, bottom for rectangles), colours RRGGBB in hex:
-  fill L T R B BRUSH          BRUSH: black, white or gray
-  pen RRGGBB                  colour of the lines that follow
-  textcolor RRGGBB            colour of the text that follows
-  transparent                 text without a background from here on
-  polyline N X1 Y1 ... XN YN  a line through N points
-  text L T R B FLAGS &quot;TEXT&quot;   TEXT in UTF-8 within the rectangle, FLAGS as a
-                              number; \&quot; is a quote, \\ a backslash, \xNN the
-                              byte NN of a control character or broken UTF-8
-  blit X Y W H SX SY OP       a W x H picture from (SX, SY) of a sprite sheet
-                              or buffer to (X, Y); OP: copy or or
-Arguments and file contents echoed in messages are escaped the same way and cut
-with &quot;...&quot; after 120 bytes.
-</source>
-        <extracomment>the options and the trace&apos;s words stay as they are; only their descriptions change</extracomment>
-        <translation>الاستخدام: halvane-render [options]
-  --data DIR        مجلد Stars.dat وConLin.dat وConBon.dat وLabels.dat
-                    (الافتراضي: بجانب البرنامج، وإلا ../share/halvane،
-                    وإلا مجلدات بيانات XDG)
-  --size WxH        حجم الخريطة بالبكسل (الافتراضي 240x294)
-  --scale R         بكسلات الجهاز لكل بكسل من الخريطة، من 1 إلى 4، كما على
-                    شاشة HiDPI؛ ملف PNG أكبر R مرة (الافتراضي 1)
-  --longitude DEG   بالدرجات، موجب غربًا   } الافتراضي: Config.dat في مجلد
-  --latitude DEG    بالدرجات، موجب شمالًا  } البيانات، وإلا القيم المدمجة
-  --time UTC        YYYY-MM-DDTHH:MM[:SS]Z (الافتراضي: الآن)
-  --view DIR        north أو east أو south أو west أو zenith (الافتراضي: zenith)
-  --goto NAME       التوجه إلى نجم أو جرم أو كوكبة أو كوكب بالاسم
-  --minor-bodies FILE
-                    عناصر مذنبات (CometEls.txt) أو كواكب صغيرة (MPCORB)
-                    لعرضها والبحث عنها ووصفها؛ يمكن تكراره
-  --city NAME       الرصد من مدينة في Cities.dat ("Tokyo"، "Paris, FR")
-  --here            الرصد من الموقع الذي يعطيه مصدر الموقع (خلال 30 ث؛
-                    بدقة 0.01 درجة ما لم يحفظه Config.dat بدقة)
-  --position-source nmea:SOURCE
-                    تدفق NMEA: جهاز تسلسلي أو ملف أو HOST:PORT
-                    (الافتراضي: ما في Config.dat، وإلا خدمة الموقع في النظام)
-  --zoom N          N خطوة تكبير من 90 درجة؛ السالب: خطوات تصغير
-  --rotate N        N خطوة من 15 درجة مع عقارب الساعة؛ السالب: عكسها
-  --pan KEYS        خطوات بمفاتيح الأسهم، سلسلة من l وr وu وd تُطبَّق بالترتيب
-  --layers LIST     مجموعة جزئية مفصولة بفواصل من equatorial,horizontal,lines,
-                    boundaries,solar,constellation-names,star-names,ground,
-                    daylight,ecliptic,deep-sky,milky-way,minor-bodies,
-                    satellites، أو none (الافتراضي: ما في Config.dat، وإلا
-                    horizontal,lines,solar,constellation-names,star-names,ground,
-                    daylight,ecliptic,deep-sky,milky-way,minor-bodies,satellites)
-  --precise         المواقع الظاهرية للتاريخ، مع الانكسار (مثل «مواقع دقيقة»
-                    في قائمة «عرض»)
-  --tap X,Y         التعرف على الجرم عند هذا البكسل وكتابة اسمه
-  --out FILE        كتابة الخريطة بصيغة PNG
-  --trace FILE      كتابة كل عملية رسم، واحدة في كل سطر ("-": stdout)
-  --bodies          طباعة الشمس والقمر والكواكب، واحدًا في كل سطر: الاسم،
-                    RA بالساعات وDec بالدرجات (J2000، مركزي سطحي)، الارتفاع
-                    والسمت بالدرجات كما رُسما، القدر، القطر بالثواني القوسية،
-                    الجزء المضاء
-  --info NAME       طباعة ما تقوله لوحة المعلومات عن جرم، key: value في كل
-                    سطر (الأوقات ISO 8601 محلية، الزوايا بالدرجات والساعات؛
-                    وللمذنب أو الكويكب أيضًا r_au وdelta_au وphase_angle
-                    وحقبة عناصره)
-  --tonight         طباعة قائمة «الليلة» بالطريقة نفسها: الغروب، الشفق،
-                    القمر، كل كوكب
-  --satellites FILE عناصر الأقمار الصناعية (TLE أو 3LE أو OMM بصيغة CSV أو
-                    JSON أو XML): ترسمها طبقة الأقمار الصناعية، ويعرفها --info و--tap
-  --passes NAME     طباعة مرات مرور القمر الصناعي، واحدة في كل سطر: pass START
-                    AZ ALT MAX AZ ALT END AZ ALT MAG VISIBLE (الأوقات ISO 8601
-                    UTC، البداية والنهاية عند ارتفاع هندسي 0 درجة، MAG '-' إذا
-                    كان مجهولًا، visible أو unseen)
-  --days N          مرات المرور خلال N يوم (من 1 إلى 10) من الوقت؛ الافتراضي:
-                    الليلة القادمة حتى الظهر المحلي التالي
-  --night           أحمر على أسود، كما في الرؤية الليلية
-  --caption         عنوان النافذة: الوقت المعطى، في منطقة أقرب مدينة إلى المكان
-                    ضمن 100 كم (وإلا منطقة الجهاز)، وحد قدر النجوم
-  --sensors         التوجه حيث يشير الجهاز، من مقياس التسارع ومقياس المغناطيسية
-                    (HALVANE_IIO_DEVICES يسمي مجلد sysfs آخر)، وطباعة
-                    'aim azimuth A altitude H roll R' بالدرجات، من الشمال الحقيقي
-
-يحوي التتبع عملية رسم واحدة في كل سطر، بترتيب الرسم؛ الإحداثيات بكسلات الخريطة
-(left, top, right, bottom للمستطيلات)، والألوان RRGGBB بالست عشري:
-  fill L T R B BRUSH          BRUSH: black أو white أو gray
-  pen RRGGBB                  لون الخطوط التالية
-  textcolor RRGGBB            لون النص التالي
-  transparent                 نص دون خلفية من هنا فصاعدًا
-  polyline N X1 Y1 ... XN YN  خط عبر N نقطة
-  text L T R B FLAGS "TEXT"   TEXT بترميز UTF-8 داخل المستطيل، وFLAGS عدد؛
-                              \" علامة اقتباس، \\ شرطة مائلة عكسية، \xNN
-                              البايت NN لمحرف تحكم أو UTF-8 معطوب
-  blit X Y W H SX SY OP       صورة W x H من (SX, SY) في ورقة رسوم
-                              أو مخزن مؤقت إلى (X, Y)؛ OP: copy أو or
-الوسائط ومحتويات الملفات المُعادة في الرسائل تُهرَّب بالطريقة نفسها وتُقطع
-بـ "..." بعد 120 بايت.
-</translation>
-    </message>
-    <message>
         <source>Sun</source>
         <comment>day of the week</comment>
         <translation>أحد</translation>
@@ -1853,6 +1700,106 @@ with &quot;...&quot; after 120 bytes.
         <source>NNW</source>
         <comment>compass point</comment>
         <translation>ش ش غ</translation>
+    </message>
+    <message>
+        <source>Language:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>System</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>A new language takes effect at the next start.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>expected one of %1</source>
+        <extracomment>%1 lists the language codes</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>usage: halvane-render [options]
+  --data DIR        folder of Stars.dat, ConLin.dat, ConBon.dat, Labels.dat
+                    (default: beside the executable, else ../share/halvane,
+                    else the XDG data folders)
+  --size WxH        chart size in pixels (default 240x294)
+  --scale R         device pixels per chart pixel, 1 to 4, as on a HiDPI screen;
+                    the PNG is R times the size (default 1)
+  --longitude DEG   degrees, positive west   } default: Config.dat in the data
+  --latitude DEG    degrees, positive north  } folder, else the built-in defaults
+  --time UTC        YYYY-MM-DDTHH:MM[:SS]Z (default: now)
+  --view DIR        north, east, south, west or zenith (default: zenith)
+  --goto NAME       aim at a star, object, constellation or planet by name
+  --minor-bodies FILE
+                    comet (CometEls.txt) or minor-planet (MPCORB) elements to
+                    show, find and tell of; repeatable
+  --city NAME       observe from a city of Cities.dat (&quot;Tokyo&quot;, &quot;Paris, FR&quot;)
+  --here            observe from the position the position source gives (within
+                    30 s; to 0.01 degree unless Config.dat keeps it exact)
+  --position-source nmea:SOURCE
+                    an NMEA stream: a serial device, a file or HOST:PORT
+                    (default: Config.dat&apos;s, else the system&apos;s location service)
+  --zoom N          N zoom-in steps from 90 degrees; negative: zoom-out steps
+  --rotate N        N clockwise 15-degree steps; negative: counter-clockwise
+  --pan KEYS        arrow-key steps, a string of l, r, u, d, applied in order
+  --layers LIST     comma-separated subset of equatorial,horizontal,lines,
+                    boundaries,solar,constellation-names,star-names,ground,
+                    daylight,ecliptic,deep-sky,milky-way,minor-bodies,
+                    satellites, or none (default: Config.dat&apos;s, else horizontal,
+                    lines,solar,constellation-names,star-names,ground,daylight,
+                    ecliptic,deep-sky,milky-way,minor-bodies,satellites)
+  --precise         apparent places of the date, with refraction (as the
+                    View menu&apos;s Precise positions)
+  --tap X,Y         identify the object at this pixel and write its name
+  --language CODE   names, panels and dates in this language (en, ar, cs, de, es,
+                    fi, fr, he, it, nl, pl, pt_BR, ru, sv, uk); --info and
+                    --tonight then print the panel&apos;s and Tonight&apos;s lines in it
+                    instead of their key: value lines
+  --out FILE        write the chart as PNG
+  --trace FILE      write every drawing operation, one a line (&quot;-&quot;: stdout)
+  --bodies          print the Sun, the Moon and the planets, one a line: name,
+                    RA hours and Dec degrees (J2000, topocentric), altitude and
+                    azimuth degrees as drawn, magnitude, diameter arcseconds,
+                    illuminated fraction
+  --info NAME       print what the information panel tells of an object, one
+                    key: value a line (times ISO 8601 local, angles degrees and
+                    hours; a comet&apos;s or asteroid&apos;s also r_au, delta_au,
+                    phase_angle and its elements&apos; epoch)
+  --tonight         print the Tonight list the same way: sunset, twilight, the
+                    Moon, each planet
+  --satellites FILE satellites&apos; elements (TLE, 3LE, or OMM as CSV, JSON or XML):
+                    drawn by the satellites layer, known to --info and --tap
+  --passes NAME     print the satellite&apos;s passes, one a line: pass START AZ ALT
+                    MAX AZ ALT END AZ ALT MAG VISIBLE (times ISO 8601 UTC, the
+                    start and end at 0 degrees geometric altitude, MAG &apos;-&apos; when
+                    unknown, visible or unseen)
+  --days N          passes over N days (1 to 10) from the time; default: the
+                    coming night, to the next local noon
+  --night           red on black, as night vision shows it
+  --caption         the window&apos;s caption: the time given, in the zone of the place&apos;s
+                    nearest city within 100 km (else the device&apos;s), and the star limit
+  --sensors         aim where the device points, from its accelerometer and
+                    magnetometer (HALVANE_IIO_DEVICES names another sysfs folder), and
+                    print &apos;aim azimuth A altitude H roll R&apos; in degrees, true north
+
+The trace has one drawing operation a line, in the order drawn; coordinates are
+chart pixels (left, top, right, bottom for rectangles), colours RRGGBB in hex:
+  fill L T R B BRUSH          BRUSH: black, white or gray
+  pen RRGGBB                  colour of the lines that follow
+  textcolor RRGGBB            colour of the text that follows
+  transparent                 text without a background from here on
+  polyline N X1 Y1 ... XN YN  a line through N points
+  text L T R B FLAGS &quot;TEXT&quot;   TEXT in UTF-8 within the rectangle, FLAGS as a
+                              number; \&quot; is a quote, \\ a backslash, \xNN the
+                              byte NN of a control character or broken UTF-8
+  blit X Y W H SX SY OP       a W x H picture from (SX, SY) of a sprite sheet
+                              or buffer to (X, Y); OP: copy or or
+Arguments and file contents echoed in messages are escaped the same way and cut
+with &quot;...&quot; after 120 bytes.
+</source>
+        <extracomment>the options and the trace&apos;s words stay as they are; only their descriptions change</extracomment>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>

@@ -1557,163 +1557,6 @@ Uvolněte místo nebo povolte zápis do složky a zkuste to znovu.</translation>
         <translation>--tap: bod musí ležet na mapě %1x%2, zadáno %3,%4</translation>
     </message>
     <message>
-        <source>usage: halvane-render [options]
-  --data DIR        folder of Stars.dat, ConLin.dat, ConBon.dat, Labels.dat
-                    (default: beside the executable, else ../share/halvane,
-                    else the XDG data folders)
-  --size WxH        chart size in pixels (default 240x294)
-  --scale R         device pixels per chart pixel, 1 to 4, as on a HiDPI screen;
-                    the PNG is R times the size (default 1)
-  --longitude DEG   degrees, positive west   } default: Config.dat in the data
-  --latitude DEG    degrees, positive north  } folder, else the built-in defaults
-  --time UTC        YYYY-MM-DDTHH:MM[:SS]Z (default: now)
-  --view DIR        north, east, south, west or zenith (default: zenith)
-  --goto NAME       aim at a star, object, constellation or planet by name
-  --minor-bodies FILE
-                    comet (CometEls.txt) or minor-planet (MPCORB) elements to
-                    show, find and tell of; repeatable
-  --city NAME       observe from a city of Cities.dat (&quot;Tokyo&quot;, &quot;Paris, FR&quot;)
-  --here            observe from the position the position source gives (within
-                    30 s; to 0.01 degree unless Config.dat keeps it exact)
-  --position-source nmea:SOURCE
-                    an NMEA stream: a serial device, a file or HOST:PORT
-                    (default: Config.dat&apos;s, else the system&apos;s location service)
-  --zoom N          N zoom-in steps from 90 degrees; negative: zoom-out steps
-  --rotate N        N clockwise 15-degree steps; negative: counter-clockwise
-  --pan KEYS        arrow-key steps, a string of l, r, u, d, applied in order
-  --layers LIST     comma-separated subset of equatorial,horizontal,lines,
-                    boundaries,solar,constellation-names,star-names,ground,
-                    daylight,ecliptic,deep-sky,milky-way,minor-bodies,
-                    satellites, or none (default: Config.dat&apos;s, else horizontal,
-                    lines,solar,constellation-names,star-names,ground,daylight,
-                    ecliptic,deep-sky,milky-way,minor-bodies,satellites)
-  --precise         apparent places of the date, with refraction (as the
-                    View menu&apos;s Precise positions)
-  --tap X,Y         identify the object at this pixel and write its name
-  --out FILE        write the chart as PNG
-  --trace FILE      write every drawing operation, one a line (&quot;-&quot;: stdout)
-  --bodies          print the Sun, the Moon and the planets, one a line: name,
-                    RA hours and Dec degrees (J2000, topocentric), altitude and
-                    azimuth degrees as drawn, magnitude, diameter arcseconds,
-                    illuminated fraction
-  --info NAME       print what the information panel tells of an object, one
-                    key: value a line (times ISO 8601 local, angles degrees and
-                    hours; a comet&apos;s or asteroid&apos;s also r_au, delta_au,
-                    phase_angle and its elements&apos; epoch)
-  --tonight         print the Tonight list the same way: sunset, twilight, the
-                    Moon, each planet
-  --satellites FILE satellites&apos; elements (TLE, 3LE, or OMM as CSV, JSON or XML):
-                    drawn by the satellites layer, known to --info and --tap
-  --passes NAME     print the satellite&apos;s passes, one a line: pass START AZ ALT
-                    MAX AZ ALT END AZ ALT MAG VISIBLE (times ISO 8601 UTC, the
-                    start and end at 0 degrees geometric altitude, MAG &apos;-&apos; when
-                    unknown, visible or unseen)
-  --days N          passes over N days (1 to 10) from the time; default: the
-                    coming night, to the next local noon
-  --night           red on black, as night vision shows it
-  --caption         the window&apos;s caption: the time given, in the zone of the place&apos;s
-                    nearest city within 100 km (else the device&apos;s), and the star limit
-  --sensors         aim where the device points, from its accelerometer and
-                    magnetometer (HALVANE_IIO_DEVICES names another sysfs folder), and
-                    print &apos;aim azimuth A altitude H roll R&apos; in degrees, true north
-
-The trace has one drawing operation a line, in the order drawn; coordinates are
-chart pixels (left, top, right, bottom for rectangles), colours RRGGBB in hex:
-  fill L T R B BRUSH          BRUSH: black, white or gray
-  pen RRGGBB                  colour of the lines that follow
-  textcolor RRGGBB            colour of the text that follows
-  transparent                 text without a background from here on
-  polyline N X1 Y1 ... XN YN  a line through N points
-  text L T R B FLAGS &quot;TEXT&quot;   TEXT in UTF-8 within the rectangle, FLAGS as a
-                              number; \&quot; is a quote, \\ a backslash, \xNN the
-                              byte NN of a control character or broken UTF-8
-  blit X Y W H SX SY OP       a W x H picture from (SX, SY) of a sprite sheet
-                              or buffer to (X, Y); OP: copy or or
-Arguments and file contents echoed in messages are escaped the same way and cut
-with &quot;...&quot; after 120 bytes.
-</source>
-        <extracomment>the options and the trace&apos;s words stay as they are; only their descriptions change</extracomment>
-        <translation>použití: halvane-render [volby]
-  --data DIR        složka se Stars.dat, ConLin.dat, ConBon.dat, Labels.dat
-                    (výchozí: vedle programu, jinak ../share/halvane,
-                    jinak datové složky XDG)
-  --size WxH        velikost mapy v pixelech (výchozí 240x294)
-  --scale R         pixely zařízení na pixel mapy, 1 až 4, jako na obrazovce
-                    HiDPI; PNG je R-krát větší (výchozí 1)
-  --longitude DEG   stupně, kladné na západ } výchozí: Config.dat v datové
-  --latitude DEG    stupně, kladné na sever } složce, jinak vestavěné hodnoty
-  --time UTC        YYYY-MM-DDTHH:MM[:SS]Z (výchozí: nyní)
-  --view DIR        north, east, south, west nebo zenith (výchozí: zenith)
-  --goto NAME       namířit na hvězdu, objekt, souhvězdí nebo planetu podle jména
-  --minor-bodies FILE
-                    elementy komet (CometEls.txt) nebo planetek (MPCORB) k
-                    zobrazení, hledání a popisu; lze opakovat
-  --city NAME       pozorovat z města v Cities.dat ("Tokyo", "Paris, FR")
-  --here            pozorovat z polohy, kterou dá zdroj polohy (do 30 s; na
-                    0,01 stupně, pokud ji Config.dat neuchovává přesně)
-  --position-source nmea:SOURCE
-                    proud NMEA: sériové zařízení, soubor nebo HOST:PORT
-                    (výchozí: z Config.dat, jinak systémová služba polohy)
-  --zoom N          N kroků přiblížení od 90 stupňů; záporné: kroky oddálení
-  --rotate N        N kroků po 15 stupních po směru hodinových ručiček;
-                    záporné: proti směru
-  --pan KEYS        kroky šipkami, řetězec z l, r, u, d, použitý popořadě
-  --layers LIST     čárkami oddělená podmnožina equatorial,horizontal,lines,
-                    boundaries,solar,constellation-names,star-names,ground,
-                    daylight,ecliptic,deep-sky,milky-way,minor-bodies,
-                    satellites, nebo none (výchozí: z Config.dat, jinak
-                    horizontal,lines,solar,constellation-names,star-names,ground,
-                    daylight,ecliptic,deep-sky,milky-way,minor-bodies,satellites)
-  --precise         zdánlivé polohy k datu, s refrakcí (jako Přesné polohy
-                    v nabídce Zobrazení)
-  --tap X,Y         určit objekt na tomto pixelu a vypsat jeho jméno
-  --out FILE        zapsat mapu jako PNG
-  --trace FILE      zapsat každou kreslicí operaci, jednu na řádek
-                    ("-": stdout)
-  --bodies          vypsat Slunce, Měsíc a planety, jedno na řádek: jméno,
-                    RA v hodinách a Dec ve stupních (J2000, topocentrické),
-                    výšku a azimut ve stupních jak nakresleno, magnitudu,
-                    průměr v úhlových vteřinách, osvětlený podíl
-  --info NAME       vypsat, co o objektu říká informační panel, jednu dvojici
-                    key: value na řádek (časy ISO 8601 místní, úhly ve stupních
-                    a hodinách; u komety či planetky také r_au, delta_au,
-                    phase_angle a epochu jejích elementů)
-  --tonight         stejně vypsat seznam Dnes v noci: západ Slunce, soumrak,
-                    Měsíc, každou planetu
-  --satellites FILE elementy družic (TLE, 3LE nebo OMM jako CSV, JSON či XML):
-                    kreslí je vrstva družic, znají je --info a --tap
-  --passes NAME     vypsat přelety družice, jeden na řádek: pass START AZ ALT
-                    MAX AZ ALT END AZ ALT MAG VISIBLE (časy ISO 8601 UTC,
-                    začátek a konec ve geometrické výšce 0 stupňů, MAG '-'
-                    když je neznámá, visible nebo unseen)
-  --days N          přelety během N dní (1 až 10) od daného času; výchozí:
-                    nejbližší noc, do příštího místního poledne
-  --night           červeně na černé, jako v nočním režimu
-  --caption         titulek okna: daný čas v pásmu nejbližšího města do 100 km
-                    (jinak zařízení) a mezní magnituda hvězd
-  --sensors         namířit tam, kam ukazuje zařízení, podle jeho akcelerometru
-                    a magnetometru (HALVANE_IIO_DEVICES určuje jinou složku
-                    sysfs), a vypsat 'aim azimuth A altitude H roll R' ve
-                    stupních, od skutečného severu
-
-Záznam obsahuje jednu kreslicí operaci na řádek, v pořadí kreslení; souřadnice
-jsou pixely mapy (left, top, right, bottom u obdélníků), barvy RRGGBB
-šestnáctkově:
-  fill L T R B BRUSH          BRUSH: black, white nebo gray
-  pen RRGGBB                  barva následujících čar
-  textcolor RRGGBB            barva následujícího textu
-  transparent                 text bez pozadí od tohoto místa
-  polyline N X1 Y1 ... XN YN  čára přes N bodů
-  text L T R B FLAGS "TEXT"   TEXT v UTF-8 uvnitř obdélníku, FLAGS jako číslo;
-                              \" je uvozovka, \\ zpětné lomítko, \xNN bajt NN
-                              řídicího znaku nebo poškozeného UTF-8
-  blit X Y W H SX SY OP       obrázek W x H z (SX, SY) listu spritů
-                              nebo bufferu do (X, Y); OP: copy nebo or
-Argumenty a obsah souborů opakované ve zprávách se escapují stejně a zkracují
-se s "..." po 120 bajtech.
-</translation>
-    </message>
-    <message>
         <source>Sun</source>
         <comment>day of the week</comment>
         <translation>ne</translation>
@@ -1827,6 +1670,106 @@ se s "..." po 120 bajtech.
         <source>NNW</source>
         <comment>compass point</comment>
         <translation>SSZ</translation>
+    </message>
+    <message>
+        <source>Language:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>System</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>A new language takes effect at the next start.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>expected one of %1</source>
+        <extracomment>%1 lists the language codes</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>usage: halvane-render [options]
+  --data DIR        folder of Stars.dat, ConLin.dat, ConBon.dat, Labels.dat
+                    (default: beside the executable, else ../share/halvane,
+                    else the XDG data folders)
+  --size WxH        chart size in pixels (default 240x294)
+  --scale R         device pixels per chart pixel, 1 to 4, as on a HiDPI screen;
+                    the PNG is R times the size (default 1)
+  --longitude DEG   degrees, positive west   } default: Config.dat in the data
+  --latitude DEG    degrees, positive north  } folder, else the built-in defaults
+  --time UTC        YYYY-MM-DDTHH:MM[:SS]Z (default: now)
+  --view DIR        north, east, south, west or zenith (default: zenith)
+  --goto NAME       aim at a star, object, constellation or planet by name
+  --minor-bodies FILE
+                    comet (CometEls.txt) or minor-planet (MPCORB) elements to
+                    show, find and tell of; repeatable
+  --city NAME       observe from a city of Cities.dat (&quot;Tokyo&quot;, &quot;Paris, FR&quot;)
+  --here            observe from the position the position source gives (within
+                    30 s; to 0.01 degree unless Config.dat keeps it exact)
+  --position-source nmea:SOURCE
+                    an NMEA stream: a serial device, a file or HOST:PORT
+                    (default: Config.dat&apos;s, else the system&apos;s location service)
+  --zoom N          N zoom-in steps from 90 degrees; negative: zoom-out steps
+  --rotate N        N clockwise 15-degree steps; negative: counter-clockwise
+  --pan KEYS        arrow-key steps, a string of l, r, u, d, applied in order
+  --layers LIST     comma-separated subset of equatorial,horizontal,lines,
+                    boundaries,solar,constellation-names,star-names,ground,
+                    daylight,ecliptic,deep-sky,milky-way,minor-bodies,
+                    satellites, or none (default: Config.dat&apos;s, else horizontal,
+                    lines,solar,constellation-names,star-names,ground,daylight,
+                    ecliptic,deep-sky,milky-way,minor-bodies,satellites)
+  --precise         apparent places of the date, with refraction (as the
+                    View menu&apos;s Precise positions)
+  --tap X,Y         identify the object at this pixel and write its name
+  --language CODE   names, panels and dates in this language (en, ar, cs, de, es,
+                    fi, fr, he, it, nl, pl, pt_BR, ru, sv, uk); --info and
+                    --tonight then print the panel&apos;s and Tonight&apos;s lines in it
+                    instead of their key: value lines
+  --out FILE        write the chart as PNG
+  --trace FILE      write every drawing operation, one a line (&quot;-&quot;: stdout)
+  --bodies          print the Sun, the Moon and the planets, one a line: name,
+                    RA hours and Dec degrees (J2000, topocentric), altitude and
+                    azimuth degrees as drawn, magnitude, diameter arcseconds,
+                    illuminated fraction
+  --info NAME       print what the information panel tells of an object, one
+                    key: value a line (times ISO 8601 local, angles degrees and
+                    hours; a comet&apos;s or asteroid&apos;s also r_au, delta_au,
+                    phase_angle and its elements&apos; epoch)
+  --tonight         print the Tonight list the same way: sunset, twilight, the
+                    Moon, each planet
+  --satellites FILE satellites&apos; elements (TLE, 3LE, or OMM as CSV, JSON or XML):
+                    drawn by the satellites layer, known to --info and --tap
+  --passes NAME     print the satellite&apos;s passes, one a line: pass START AZ ALT
+                    MAX AZ ALT END AZ ALT MAG VISIBLE (times ISO 8601 UTC, the
+                    start and end at 0 degrees geometric altitude, MAG &apos;-&apos; when
+                    unknown, visible or unseen)
+  --days N          passes over N days (1 to 10) from the time; default: the
+                    coming night, to the next local noon
+  --night           red on black, as night vision shows it
+  --caption         the window&apos;s caption: the time given, in the zone of the place&apos;s
+                    nearest city within 100 km (else the device&apos;s), and the star limit
+  --sensors         aim where the device points, from its accelerometer and
+                    magnetometer (HALVANE_IIO_DEVICES names another sysfs folder), and
+                    print &apos;aim azimuth A altitude H roll R&apos; in degrees, true north
+
+The trace has one drawing operation a line, in the order drawn; coordinates are
+chart pixels (left, top, right, bottom for rectangles), colours RRGGBB in hex:
+  fill L T R B BRUSH          BRUSH: black, white or gray
+  pen RRGGBB                  colour of the lines that follow
+  textcolor RRGGBB            colour of the text that follows
+  transparent                 text without a background from here on
+  polyline N X1 Y1 ... XN YN  a line through N points
+  text L T R B FLAGS &quot;TEXT&quot;   TEXT in UTF-8 within the rectangle, FLAGS as a
+                              number; \&quot; is a quote, \\ a backslash, \xNN the
+                              byte NN of a control character or broken UTF-8
+  blit X Y W H SX SY OP       a W x H picture from (SX, SY) of a sprite sheet
+                              or buffer to (X, Y); OP: copy or or
+Arguments and file contents echoed in messages are escaped the same way and cut
+with &quot;...&quot; after 120 bytes.
+</source>
+        <extracomment>the options and the trace&apos;s words stay as they are; only their descriptions change</extracomment>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>

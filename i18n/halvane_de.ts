@@ -1547,159 +1547,6 @@ Schaffen Sie Speicherplatz oder machen Sie den Ordner beschreibbar und versuchen
         <translation>--tap: der Punkt muss auf der Karte von %1x%2 liegen, erhalten %3,%4</translation>
     </message>
     <message>
-        <source>usage: halvane-render [options]
-  --data DIR        folder of Stars.dat, ConLin.dat, ConBon.dat, Labels.dat
-                    (default: beside the executable, else ../share/halvane,
-                    else the XDG data folders)
-  --size WxH        chart size in pixels (default 240x294)
-  --scale R         device pixels per chart pixel, 1 to 4, as on a HiDPI screen;
-                    the PNG is R times the size (default 1)
-  --longitude DEG   degrees, positive west   } default: Config.dat in the data
-  --latitude DEG    degrees, positive north  } folder, else the built-in defaults
-  --time UTC        YYYY-MM-DDTHH:MM[:SS]Z (default: now)
-  --view DIR        north, east, south, west or zenith (default: zenith)
-  --goto NAME       aim at a star, object, constellation or planet by name
-  --minor-bodies FILE
-                    comet (CometEls.txt) or minor-planet (MPCORB) elements to
-                    show, find and tell of; repeatable
-  --city NAME       observe from a city of Cities.dat (&quot;Tokyo&quot;, &quot;Paris, FR&quot;)
-  --here            observe from the position the position source gives (within
-                    30 s; to 0.01 degree unless Config.dat keeps it exact)
-  --position-source nmea:SOURCE
-                    an NMEA stream: a serial device, a file or HOST:PORT
-                    (default: Config.dat&apos;s, else the system&apos;s location service)
-  --zoom N          N zoom-in steps from 90 degrees; negative: zoom-out steps
-  --rotate N        N clockwise 15-degree steps; negative: counter-clockwise
-  --pan KEYS        arrow-key steps, a string of l, r, u, d, applied in order
-  --layers LIST     comma-separated subset of equatorial,horizontal,lines,
-                    boundaries,solar,constellation-names,star-names,ground,
-                    daylight,ecliptic,deep-sky,milky-way,minor-bodies,
-                    satellites, or none (default: Config.dat&apos;s, else horizontal,
-                    lines,solar,constellation-names,star-names,ground,daylight,
-                    ecliptic,deep-sky,milky-way,minor-bodies,satellites)
-  --precise         apparent places of the date, with refraction (as the
-                    View menu&apos;s Precise positions)
-  --tap X,Y         identify the object at this pixel and write its name
-  --out FILE        write the chart as PNG
-  --trace FILE      write every drawing operation, one a line (&quot;-&quot;: stdout)
-  --bodies          print the Sun, the Moon and the planets, one a line: name,
-                    RA hours and Dec degrees (J2000, topocentric), altitude and
-                    azimuth degrees as drawn, magnitude, diameter arcseconds,
-                    illuminated fraction
-  --info NAME       print what the information panel tells of an object, one
-                    key: value a line (times ISO 8601 local, angles degrees and
-                    hours; a comet&apos;s or asteroid&apos;s also r_au, delta_au,
-                    phase_angle and its elements&apos; epoch)
-  --tonight         print the Tonight list the same way: sunset, twilight, the
-                    Moon, each planet
-  --satellites FILE satellites&apos; elements (TLE, 3LE, or OMM as CSV, JSON or XML):
-                    drawn by the satellites layer, known to --info and --tap
-  --passes NAME     print the satellite&apos;s passes, one a line: pass START AZ ALT
-                    MAX AZ ALT END AZ ALT MAG VISIBLE (times ISO 8601 UTC, the
-                    start and end at 0 degrees geometric altitude, MAG &apos;-&apos; when
-                    unknown, visible or unseen)
-  --days N          passes over N days (1 to 10) from the time; default: the
-                    coming night, to the next local noon
-  --night           red on black, as night vision shows it
-  --caption         the window&apos;s caption: the time given, in the zone of the place&apos;s
-                    nearest city within 100 km (else the device&apos;s), and the star limit
-  --sensors         aim where the device points, from its accelerometer and
-                    magnetometer (HALVANE_IIO_DEVICES names another sysfs folder), and
-                    print &apos;aim azimuth A altitude H roll R&apos; in degrees, true north
-
-The trace has one drawing operation a line, in the order drawn; coordinates are
-chart pixels (left, top, right, bottom for rectangles), colours RRGGBB in hex:
-  fill L T R B BRUSH          BRUSH: black, white or gray
-  pen RRGGBB                  colour of the lines that follow
-  textcolor RRGGBB            colour of the text that follows
-  transparent                 text without a background from here on
-  polyline N X1 Y1 ... XN YN  a line through N points
-  text L T R B FLAGS &quot;TEXT&quot;   TEXT in UTF-8 within the rectangle, FLAGS as a
-                              number; \&quot; is a quote, \\ a backslash, \xNN the
-                              byte NN of a control character or broken UTF-8
-  blit X Y W H SX SY OP       a W x H picture from (SX, SY) of a sprite sheet
-                              or buffer to (X, Y); OP: copy or or
-Arguments and file contents echoed in messages are escaped the same way and cut
-with &quot;...&quot; after 120 bytes.
-</source>
-        <extracomment>the options and the trace&apos;s words stay as they are; only their descriptions change</extracomment>
-        <translation>Aufruf: halvane-render [options]
-  --data DIR        Ordner mit Stars.dat, ConLin.dat, ConBon.dat, Labels.dat
-                    (Standard: neben dem Programm, sonst ../share/halvane,
-                    sonst die XDG-Datenordner)
-  --size WxH        Kartengröße in Pixeln (Standard 240x294)
-  --scale R         Gerätepixel je Kartenpixel, 1 bis 4, wie auf einem HiDPI-Bildschirm;
-                    das PNG ist R-mal so groß (Standard 1)
-  --longitude DEG   Grad, positiv nach Westen } Standard: Config.dat im Daten-
-  --latitude DEG    Grad, positiv nach Norden } ordner, sonst die eingebauten Werte
-  --time UTC        YYYY-MM-DDTHH:MM[:SS]Z (Standard: jetzt)
-  --view DIR        north, east, south, west oder zenith (Standard: zenith)
-  --goto NAME       auf einen Stern, ein Objekt, Sternbild oder Planeten nach Namen zielen
-  --minor-bodies FILE
-                    Bahnelemente von Kometen (CometEls.txt) oder Kleinplaneten (MPCORB)
-                    zum Zeigen, Suchen und Beschreiben; wiederholbar
-  --city NAME       von einer Stadt aus Cities.dat beobachten (&quot;Tokyo&quot;, &quot;Paris, FR&quot;)
-  --here            von der Position aus beobachten, die die Positionsquelle liefert
-                    (innerhalb von 30 s; auf 0,01 Grad, außer Config.dat hält sie genau)
-  --position-source nmea:SOURCE
-                    ein NMEA-Datenstrom: ein serielles Gerät, eine Datei oder HOST:PORT
-                    (Standard: der aus Config.dat, sonst der Ortungsdienst des Systems)
-  --zoom N          N Vergrößerungsschritte ab 90 Grad; negativ: Verkleinerungsschritte
-  --rotate N        N Schritte zu 15 Grad im Uhrzeigersinn; negativ: gegen den Uhrzeigersinn
-  --pan KEYS        Pfeiltastenschritte, eine Zeichenfolge aus l, r, u, d, der Reihe nach
-  --layers LIST     kommagetrennte Auswahl aus equatorial,horizontal,lines,
-                    boundaries,solar,constellation-names,star-names,ground,
-                    daylight,ecliptic,deep-sky,milky-way,minor-bodies,
-                    satellites, oder none (Standard: die aus Config.dat, sonst horizontal,
-                    lines,solar,constellation-names,star-names,ground,daylight,
-                    ecliptic,deep-sky,milky-way,minor-bodies,satellites)
-  --precise         scheinbare Örter des Datums, mit Refraktion (wie
-                    „Genaue Positionen“ im Menü „Ansicht“)
-  --tap X,Y         das Objekt an diesem Pixel bestimmen und seinen Namen ausgeben
-  --out FILE        die Karte als PNG schreiben
-  --trace FILE      jede Zeichenoperation schreiben, eine je Zeile (&quot;-&quot;: stdout)
-  --bodies          Sonne, Mond und Planeten ausgeben, einen je Zeile: Name,
-                    RA in Stunden und Dek in Grad (J2000, topozentrisch), Höhe und
-                    Azimut in Grad wie gezeichnet, Helligkeit, Durchmesser in
-                    Bogensekunden, beleuchteter Anteil
-  --info NAME       ausgeben, was das Informationsfeld über ein Objekt sagt, ein
-                    Schlüssel: Wert je Zeile (Zeiten ISO 8601 lokal, Winkel in Grad und
-                    Stunden; bei Kometen und Asteroiden auch r_au, delta_au,
-                    phase_angle und die Epoche der Bahnelemente)
-  --tonight         die Liste „Heute Nacht“ ebenso ausgeben: Sonnenuntergang,
-                    Dämmerung, Mond, jeder Planet
-  --satellites FILE Bahnelemente von Satelliten (TLE, 3LE oder OMM als CSV, JSON oder XML):
-                    von der Satellitenebene gezeichnet, bekannt für --info und --tap
-  --passes NAME     die Überflüge des Satelliten ausgeben, einen je Zeile: pass START AZ ALT
-                    MAX AZ ALT END AZ ALT MAG VISIBLE (Zeiten ISO 8601 UTC, Anfang
-                    und Ende bei 0 Grad geometrischer Höhe, MAG &apos;-&apos; wenn
-                    unbekannt, visible oder unseen)
-  --days N          Überflüge über N Tage (1 bis 10) ab der Zeit; Standard: die
-                    kommende Nacht bis zum nächsten Ortsmittag
-  --night           Rot auf Schwarz, wie die Nachtsicht es zeigt
-  --caption         der Fenstertitel: die angegebene Zeit in der Zeitzone der nächsten Stadt
-                    im Umkreis von 100 km (sonst der des Geräts) und die Grenzgröße der Sterne
-  --sensors         dorthin zielen, wohin das Gerät zeigt, nach seinem Beschleunigungssensor
-                    und Magnetometer (HALVANE_IIO_DEVICES nennt einen anderen sysfs-Ordner),
-                    und &apos;aim azimuth A altitude H roll R&apos; in Grad ausgeben, geografisch Nord
-
-Der Trace enthält eine Zeichenoperation je Zeile, in Zeichenreihenfolge; Koordinaten sind
-Kartenpixel (links, oben, rechts, unten bei Rechtecken), Farben RRGGBB hexadezimal:
-  fill L T R B BRUSH          BRUSH: black, white oder gray
-  pen RRGGBB                  Farbe der folgenden Linien
-  textcolor RRGGBB            Farbe des folgenden Texts
-  transparent                 Text ohne Hintergrund ab hier
-  polyline N X1 Y1 ... XN YN  eine Linie durch N Punkte
-  text L T R B FLAGS &quot;TEXT&quot;   TEXT in UTF-8 innerhalb des Rechtecks, FLAGS als
-                              Zahl; \&quot; ist ein Anführungszeichen, \\ ein Backslash, \xNN
-                              das Byte NN eines Steuerzeichens oder kaputten UTF-8
-  blit X Y W H SX SY OP       ein Bild von W x H ab (SX, SY) eines Sprite-Sheets
-                              oder Puffers nach (X, Y); OP: copy oder or
-In Meldungen wiedergegebene Argumente und Dateiinhalte werden ebenso maskiert und
-nach 120 Bytes mit &quot;...&quot; abgeschnitten.
-</translation>
-    </message>
-    <message>
         <source>Sun</source>
         <comment>day of the week</comment>
         <translation>So</translation>
@@ -1813,6 +1660,106 @@ nach 120 Bytes mit &quot;...&quot; abgeschnitten.
         <source>NNW</source>
         <comment>compass point</comment>
         <translation>NNW</translation>
+    </message>
+    <message>
+        <source>Language:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>System</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>A new language takes effect at the next start.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>expected one of %1</source>
+        <extracomment>%1 lists the language codes</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>usage: halvane-render [options]
+  --data DIR        folder of Stars.dat, ConLin.dat, ConBon.dat, Labels.dat
+                    (default: beside the executable, else ../share/halvane,
+                    else the XDG data folders)
+  --size WxH        chart size in pixels (default 240x294)
+  --scale R         device pixels per chart pixel, 1 to 4, as on a HiDPI screen;
+                    the PNG is R times the size (default 1)
+  --longitude DEG   degrees, positive west   } default: Config.dat in the data
+  --latitude DEG    degrees, positive north  } folder, else the built-in defaults
+  --time UTC        YYYY-MM-DDTHH:MM[:SS]Z (default: now)
+  --view DIR        north, east, south, west or zenith (default: zenith)
+  --goto NAME       aim at a star, object, constellation or planet by name
+  --minor-bodies FILE
+                    comet (CometEls.txt) or minor-planet (MPCORB) elements to
+                    show, find and tell of; repeatable
+  --city NAME       observe from a city of Cities.dat (&quot;Tokyo&quot;, &quot;Paris, FR&quot;)
+  --here            observe from the position the position source gives (within
+                    30 s; to 0.01 degree unless Config.dat keeps it exact)
+  --position-source nmea:SOURCE
+                    an NMEA stream: a serial device, a file or HOST:PORT
+                    (default: Config.dat&apos;s, else the system&apos;s location service)
+  --zoom N          N zoom-in steps from 90 degrees; negative: zoom-out steps
+  --rotate N        N clockwise 15-degree steps; negative: counter-clockwise
+  --pan KEYS        arrow-key steps, a string of l, r, u, d, applied in order
+  --layers LIST     comma-separated subset of equatorial,horizontal,lines,
+                    boundaries,solar,constellation-names,star-names,ground,
+                    daylight,ecliptic,deep-sky,milky-way,minor-bodies,
+                    satellites, or none (default: Config.dat&apos;s, else horizontal,
+                    lines,solar,constellation-names,star-names,ground,daylight,
+                    ecliptic,deep-sky,milky-way,minor-bodies,satellites)
+  --precise         apparent places of the date, with refraction (as the
+                    View menu&apos;s Precise positions)
+  --tap X,Y         identify the object at this pixel and write its name
+  --language CODE   names, panels and dates in this language (en, ar, cs, de, es,
+                    fi, fr, he, it, nl, pl, pt_BR, ru, sv, uk); --info and
+                    --tonight then print the panel&apos;s and Tonight&apos;s lines in it
+                    instead of their key: value lines
+  --out FILE        write the chart as PNG
+  --trace FILE      write every drawing operation, one a line (&quot;-&quot;: stdout)
+  --bodies          print the Sun, the Moon and the planets, one a line: name,
+                    RA hours and Dec degrees (J2000, topocentric), altitude and
+                    azimuth degrees as drawn, magnitude, diameter arcseconds,
+                    illuminated fraction
+  --info NAME       print what the information panel tells of an object, one
+                    key: value a line (times ISO 8601 local, angles degrees and
+                    hours; a comet&apos;s or asteroid&apos;s also r_au, delta_au,
+                    phase_angle and its elements&apos; epoch)
+  --tonight         print the Tonight list the same way: sunset, twilight, the
+                    Moon, each planet
+  --satellites FILE satellites&apos; elements (TLE, 3LE, or OMM as CSV, JSON or XML):
+                    drawn by the satellites layer, known to --info and --tap
+  --passes NAME     print the satellite&apos;s passes, one a line: pass START AZ ALT
+                    MAX AZ ALT END AZ ALT MAG VISIBLE (times ISO 8601 UTC, the
+                    start and end at 0 degrees geometric altitude, MAG &apos;-&apos; when
+                    unknown, visible or unseen)
+  --days N          passes over N days (1 to 10) from the time; default: the
+                    coming night, to the next local noon
+  --night           red on black, as night vision shows it
+  --caption         the window&apos;s caption: the time given, in the zone of the place&apos;s
+                    nearest city within 100 km (else the device&apos;s), and the star limit
+  --sensors         aim where the device points, from its accelerometer and
+                    magnetometer (HALVANE_IIO_DEVICES names another sysfs folder), and
+                    print &apos;aim azimuth A altitude H roll R&apos; in degrees, true north
+
+The trace has one drawing operation a line, in the order drawn; coordinates are
+chart pixels (left, top, right, bottom for rectangles), colours RRGGBB in hex:
+  fill L T R B BRUSH          BRUSH: black, white or gray
+  pen RRGGBB                  colour of the lines that follow
+  textcolor RRGGBB            colour of the text that follows
+  transparent                 text without a background from here on
+  polyline N X1 Y1 ... XN YN  a line through N points
+  text L T R B FLAGS &quot;TEXT&quot;   TEXT in UTF-8 within the rectangle, FLAGS as a
+                              number; \&quot; is a quote, \\ a backslash, \xNN the
+                              byte NN of a control character or broken UTF-8
+  blit X Y W H SX SY OP       a W x H picture from (SX, SY) of a sprite sheet
+                              or buffer to (X, Y); OP: copy or or
+Arguments and file contents echoed in messages are escaped the same way and cut
+with &quot;...&quot; after 120 bytes.
+</source>
+        <extracomment>the options and the trace&apos;s words stay as they are; only their descriptions change</extracomment>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>

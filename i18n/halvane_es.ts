@@ -1547,159 +1547,6 @@ Libere espacio o haga que la carpeta admita escritura y vuelva a intentarlo.</tr
         <translation>--tap: el punto debe estar en el mapa de %1x%2, se recibió %3,%4</translation>
     </message>
     <message>
-        <source>usage: halvane-render [options]
-  --data DIR        folder of Stars.dat, ConLin.dat, ConBon.dat, Labels.dat
-                    (default: beside the executable, else ../share/halvane,
-                    else the XDG data folders)
-  --size WxH        chart size in pixels (default 240x294)
-  --scale R         device pixels per chart pixel, 1 to 4, as on a HiDPI screen;
-                    the PNG is R times the size (default 1)
-  --longitude DEG   degrees, positive west   } default: Config.dat in the data
-  --latitude DEG    degrees, positive north  } folder, else the built-in defaults
-  --time UTC        YYYY-MM-DDTHH:MM[:SS]Z (default: now)
-  --view DIR        north, east, south, west or zenith (default: zenith)
-  --goto NAME       aim at a star, object, constellation or planet by name
-  --minor-bodies FILE
-                    comet (CometEls.txt) or minor-planet (MPCORB) elements to
-                    show, find and tell of; repeatable
-  --city NAME       observe from a city of Cities.dat (&quot;Tokyo&quot;, &quot;Paris, FR&quot;)
-  --here            observe from the position the position source gives (within
-                    30 s; to 0.01 degree unless Config.dat keeps it exact)
-  --position-source nmea:SOURCE
-                    an NMEA stream: a serial device, a file or HOST:PORT
-                    (default: Config.dat&apos;s, else the system&apos;s location service)
-  --zoom N          N zoom-in steps from 90 degrees; negative: zoom-out steps
-  --rotate N        N clockwise 15-degree steps; negative: counter-clockwise
-  --pan KEYS        arrow-key steps, a string of l, r, u, d, applied in order
-  --layers LIST     comma-separated subset of equatorial,horizontal,lines,
-                    boundaries,solar,constellation-names,star-names,ground,
-                    daylight,ecliptic,deep-sky,milky-way,minor-bodies,
-                    satellites, or none (default: Config.dat&apos;s, else horizontal,
-                    lines,solar,constellation-names,star-names,ground,daylight,
-                    ecliptic,deep-sky,milky-way,minor-bodies,satellites)
-  --precise         apparent places of the date, with refraction (as the
-                    View menu&apos;s Precise positions)
-  --tap X,Y         identify the object at this pixel and write its name
-  --out FILE        write the chart as PNG
-  --trace FILE      write every drawing operation, one a line (&quot;-&quot;: stdout)
-  --bodies          print the Sun, the Moon and the planets, one a line: name,
-                    RA hours and Dec degrees (J2000, topocentric), altitude and
-                    azimuth degrees as drawn, magnitude, diameter arcseconds,
-                    illuminated fraction
-  --info NAME       print what the information panel tells of an object, one
-                    key: value a line (times ISO 8601 local, angles degrees and
-                    hours; a comet&apos;s or asteroid&apos;s also r_au, delta_au,
-                    phase_angle and its elements&apos; epoch)
-  --tonight         print the Tonight list the same way: sunset, twilight, the
-                    Moon, each planet
-  --satellites FILE satellites&apos; elements (TLE, 3LE, or OMM as CSV, JSON or XML):
-                    drawn by the satellites layer, known to --info and --tap
-  --passes NAME     print the satellite&apos;s passes, one a line: pass START AZ ALT
-                    MAX AZ ALT END AZ ALT MAG VISIBLE (times ISO 8601 UTC, the
-                    start and end at 0 degrees geometric altitude, MAG &apos;-&apos; when
-                    unknown, visible or unseen)
-  --days N          passes over N days (1 to 10) from the time; default: the
-                    coming night, to the next local noon
-  --night           red on black, as night vision shows it
-  --caption         the window&apos;s caption: the time given, in the zone of the place&apos;s
-                    nearest city within 100 km (else the device&apos;s), and the star limit
-  --sensors         aim where the device points, from its accelerometer and
-                    magnetometer (HALVANE_IIO_DEVICES names another sysfs folder), and
-                    print &apos;aim azimuth A altitude H roll R&apos; in degrees, true north
-
-The trace has one drawing operation a line, in the order drawn; coordinates are
-chart pixels (left, top, right, bottom for rectangles), colours RRGGBB in hex:
-  fill L T R B BRUSH          BRUSH: black, white or gray
-  pen RRGGBB                  colour of the lines that follow
-  textcolor RRGGBB            colour of the text that follows
-  transparent                 text without a background from here on
-  polyline N X1 Y1 ... XN YN  a line through N points
-  text L T R B FLAGS &quot;TEXT&quot;   TEXT in UTF-8 within the rectangle, FLAGS as a
-                              number; \&quot; is a quote, \\ a backslash, \xNN the
-                              byte NN of a control character or broken UTF-8
-  blit X Y W H SX SY OP       a W x H picture from (SX, SY) of a sprite sheet
-                              or buffer to (X, Y); OP: copy or or
-Arguments and file contents echoed in messages are escaped the same way and cut
-with &quot;...&quot; after 120 bytes.
-</source>
-        <extracomment>the options and the trace&apos;s words stay as they are; only their descriptions change</extracomment>
-        <translation>uso: halvane-render [options]
-  --data DIR        carpeta de Stars.dat, ConLin.dat, ConBon.dat, Labels.dat
-                    (predeterminado: junto al ejecutable, si no ../share/halvane,
-                    si no las carpetas de datos XDG)
-  --size WxH        tamaño del mapa en píxeles (predeterminado 240x294)
-  --scale R         píxeles del dispositivo por píxel del mapa, de 1 a 4, como en una pantalla HiDPI;
-                    el PNG es R veces el tamaño (predeterminado 1)
-  --longitude DEG   grados, positivos al oeste } predeterminado: Config.dat de la carpeta
-  --latitude DEG    grados, positivos al norte } de datos, si no los valores incorporados
-  --time UTC        YYYY-MM-DDTHH:MM[:SS]Z (predeterminado: ahora)
-  --view DIR        north, east, south, west o zenith (predeterminado: zenith)
-  --goto NAME       apuntar a una estrella, objeto, constelación o planeta por su nombre
-  --minor-bodies FILE
-                    elementos de cometas (CometEls.txt) o planetas menores (MPCORB) para
-                    mostrar, buscar y describir; se puede repetir
-  --city NAME       observar desde una ciudad de Cities.dat (&quot;Tokyo&quot;, &quot;Paris, FR&quot;)
-  --here            observar desde la posición que da la fuente de posición (en
-                    30 s; a 0,01 grados salvo que Config.dat la guarde exacta)
-  --position-source nmea:SOURCE
-                    un flujo NMEA: un dispositivo serie, un archivo o HOST:PORT
-                    (predeterminado: el de Config.dat, si no el servicio de ubicación del sistema)
-  --zoom N          N pasos de acercamiento desde 90 grados; negativo: pasos de alejamiento
-  --rotate N        N pasos de 15 grados en sentido horario; negativo: antihorario
-  --pan KEYS        pasos de las teclas de flecha, una cadena de l, r, u, d, aplicados en orden
-  --layers LIST     subconjunto separado por comas de equatorial,horizontal,lines,
-                    boundaries,solar,constellation-names,star-names,ground,
-                    daylight,ecliptic,deep-sky,milky-way,minor-bodies,
-                    satellites, o none (predeterminado: el de Config.dat, si no horizontal,
-                    lines,solar,constellation-names,star-names,ground,daylight,
-                    ecliptic,deep-sky,milky-way,minor-bodies,satellites)
-  --precise         posiciones aparentes de la fecha, con refracción (como
-                    Posiciones precisas del menú Ver)
-  --tap X,Y         identificar el objeto en este píxel y escribir su nombre
-  --out FILE        escribir el mapa como PNG
-  --trace FILE      escribir cada operación de dibujo, una por línea (&quot;-&quot;: stdout)
-  --bodies          mostrar el Sol, la Luna y los planetas, uno por línea: nombre,
-                    AR en horas y Dec en grados (J2000, topocéntricas), altura y
-                    acimut en grados tal como se dibujan, magnitud, diámetro en
-                    segundos de arco, fracción iluminada
-  --info NAME       mostrar lo que el panel de información dice de un objeto, una
-                    clave: valor por línea (horas ISO 8601 locales, ángulos en grados y
-                    horas; para un cometa o asteroide también r_au, delta_au,
-                    phase_angle y la época de sus elementos)
-  --tonight         mostrar igualmente la lista Esta noche: puesta de Sol, crepúsculo,
-                    la Luna, cada planeta
-  --satellites FILE elementos de satélites (TLE, 3LE u OMM como CSV, JSON o XML):
-                    dibujados por la capa de satélites, conocidos por --info y --tap
-  --passes NAME     mostrar los pasos del satélite, uno por línea: pass START AZ ALT
-                    MAX AZ ALT END AZ ALT MAG VISIBLE (horas ISO 8601 UTC, el
-                    inicio y el fin a 0 grados de altura geométrica, MAG &apos;-&apos; si es
-                    desconocida, visible o unseen)
-  --days N          pasos durante N días (1 a 10) desde la hora; predeterminado: la
-                    próxima noche, hasta el siguiente mediodía local
-  --night           rojo sobre negro, como lo muestra la visión nocturna
-  --caption         el título de la ventana: la hora dada, en la zona de la ciudad más cercana
-                    al lugar en 100 km (si no la del dispositivo), y la magnitud límite
-  --sensors         apuntar adonde apunta el dispositivo, según su acelerómetro y
-                    magnetómetro (HALVANE_IIO_DEVICES indica otra carpeta sysfs), y
-                    mostrar &apos;aim azimuth A altitude H roll R&apos; en grados, norte geográfico
-
-La traza tiene una operación de dibujo por línea, en el orden de dibujo; las coordenadas
-son píxeles del mapa (izquierda, arriba, derecha, abajo en los rectángulos), los colores RRGGBB en hex:
-  fill L T R B BRUSH          BRUSH: black, white o gray
-  pen RRGGBB                  color de las líneas siguientes
-  textcolor RRGGBB            color del texto siguiente
-  transparent                 texto sin fondo a partir de aquí
-  polyline N X1 Y1 ... XN YN  una línea que pasa por N puntos
-  text L T R B FLAGS &quot;TEXT&quot;   TEXT en UTF-8 dentro del rectángulo, FLAGS como
-                              número; \&quot; es una comilla, \\ una barra invertida, \xNN el
-                              byte NN de un carácter de control o de UTF-8 roto
-  blit X Y W H SX SY OP       una imagen de W x H desde (SX, SY) de una hoja de sprites
-                              o búfer hasta (X, Y); OP: copy u or
-Los argumentos y contenidos de archivos citados en los mensajes se escapan igual y se
-cortan con &quot;...&quot; tras 120 bytes.
-</translation>
-    </message>
-    <message>
         <source>Sun</source>
         <comment>day of the week</comment>
         <translation>dom</translation>
@@ -1813,6 +1660,106 @@ cortan con &quot;...&quot; tras 120 bytes.
         <source>NNW</source>
         <comment>compass point</comment>
         <translation>NNO</translation>
+    </message>
+    <message>
+        <source>Language:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>System</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>A new language takes effect at the next start.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>expected one of %1</source>
+        <extracomment>%1 lists the language codes</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>usage: halvane-render [options]
+  --data DIR        folder of Stars.dat, ConLin.dat, ConBon.dat, Labels.dat
+                    (default: beside the executable, else ../share/halvane,
+                    else the XDG data folders)
+  --size WxH        chart size in pixels (default 240x294)
+  --scale R         device pixels per chart pixel, 1 to 4, as on a HiDPI screen;
+                    the PNG is R times the size (default 1)
+  --longitude DEG   degrees, positive west   } default: Config.dat in the data
+  --latitude DEG    degrees, positive north  } folder, else the built-in defaults
+  --time UTC        YYYY-MM-DDTHH:MM[:SS]Z (default: now)
+  --view DIR        north, east, south, west or zenith (default: zenith)
+  --goto NAME       aim at a star, object, constellation or planet by name
+  --minor-bodies FILE
+                    comet (CometEls.txt) or minor-planet (MPCORB) elements to
+                    show, find and tell of; repeatable
+  --city NAME       observe from a city of Cities.dat (&quot;Tokyo&quot;, &quot;Paris, FR&quot;)
+  --here            observe from the position the position source gives (within
+                    30 s; to 0.01 degree unless Config.dat keeps it exact)
+  --position-source nmea:SOURCE
+                    an NMEA stream: a serial device, a file or HOST:PORT
+                    (default: Config.dat&apos;s, else the system&apos;s location service)
+  --zoom N          N zoom-in steps from 90 degrees; negative: zoom-out steps
+  --rotate N        N clockwise 15-degree steps; negative: counter-clockwise
+  --pan KEYS        arrow-key steps, a string of l, r, u, d, applied in order
+  --layers LIST     comma-separated subset of equatorial,horizontal,lines,
+                    boundaries,solar,constellation-names,star-names,ground,
+                    daylight,ecliptic,deep-sky,milky-way,minor-bodies,
+                    satellites, or none (default: Config.dat&apos;s, else horizontal,
+                    lines,solar,constellation-names,star-names,ground,daylight,
+                    ecliptic,deep-sky,milky-way,minor-bodies,satellites)
+  --precise         apparent places of the date, with refraction (as the
+                    View menu&apos;s Precise positions)
+  --tap X,Y         identify the object at this pixel and write its name
+  --language CODE   names, panels and dates in this language (en, ar, cs, de, es,
+                    fi, fr, he, it, nl, pl, pt_BR, ru, sv, uk); --info and
+                    --tonight then print the panel&apos;s and Tonight&apos;s lines in it
+                    instead of their key: value lines
+  --out FILE        write the chart as PNG
+  --trace FILE      write every drawing operation, one a line (&quot;-&quot;: stdout)
+  --bodies          print the Sun, the Moon and the planets, one a line: name,
+                    RA hours and Dec degrees (J2000, topocentric), altitude and
+                    azimuth degrees as drawn, magnitude, diameter arcseconds,
+                    illuminated fraction
+  --info NAME       print what the information panel tells of an object, one
+                    key: value a line (times ISO 8601 local, angles degrees and
+                    hours; a comet&apos;s or asteroid&apos;s also r_au, delta_au,
+                    phase_angle and its elements&apos; epoch)
+  --tonight         print the Tonight list the same way: sunset, twilight, the
+                    Moon, each planet
+  --satellites FILE satellites&apos; elements (TLE, 3LE, or OMM as CSV, JSON or XML):
+                    drawn by the satellites layer, known to --info and --tap
+  --passes NAME     print the satellite&apos;s passes, one a line: pass START AZ ALT
+                    MAX AZ ALT END AZ ALT MAG VISIBLE (times ISO 8601 UTC, the
+                    start and end at 0 degrees geometric altitude, MAG &apos;-&apos; when
+                    unknown, visible or unseen)
+  --days N          passes over N days (1 to 10) from the time; default: the
+                    coming night, to the next local noon
+  --night           red on black, as night vision shows it
+  --caption         the window&apos;s caption: the time given, in the zone of the place&apos;s
+                    nearest city within 100 km (else the device&apos;s), and the star limit
+  --sensors         aim where the device points, from its accelerometer and
+                    magnetometer (HALVANE_IIO_DEVICES names another sysfs folder), and
+                    print &apos;aim azimuth A altitude H roll R&apos; in degrees, true north
+
+The trace has one drawing operation a line, in the order drawn; coordinates are
+chart pixels (left, top, right, bottom for rectangles), colours RRGGBB in hex:
+  fill L T R B BRUSH          BRUSH: black, white or gray
+  pen RRGGBB                  colour of the lines that follow
+  textcolor RRGGBB            colour of the text that follows
+  transparent                 text without a background from here on
+  polyline N X1 Y1 ... XN YN  a line through N points
+  text L T R B FLAGS &quot;TEXT&quot;   TEXT in UTF-8 within the rectangle, FLAGS as a
+                              number; \&quot; is a quote, \\ a backslash, \xNN the
+                              byte NN of a control character or broken UTF-8
+  blit X Y W H SX SY OP       a W x H picture from (SX, SY) of a sprite sheet
+                              or buffer to (X, Y); OP: copy or or
+Arguments and file contents echoed in messages are escaped the same way and cut
+with &quot;...&quot; after 120 bytes.
+</source>
+        <extracomment>the options and the trace&apos;s words stay as they are; only their descriptions change</extracomment>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>

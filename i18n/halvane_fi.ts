@@ -1547,168 +1547,6 @@ Vapauta tilaa tai salli kansioon kirjoittaminen ja yritä uudelleen.</translatio
         <translation>--tap: pisteen on oltava %1x%2-kartalla, saatiin %3,%4</translation>
     </message>
     <message>
-        <source>usage: halvane-render [options]
-  --data DIR        folder of Stars.dat, ConLin.dat, ConBon.dat, Labels.dat
-                    (default: beside the executable, else ../share/halvane,
-                    else the XDG data folders)
-  --size WxH        chart size in pixels (default 240x294)
-  --scale R         device pixels per chart pixel, 1 to 4, as on a HiDPI screen;
-                    the PNG is R times the size (default 1)
-  --longitude DEG   degrees, positive west   } default: Config.dat in the data
-  --latitude DEG    degrees, positive north  } folder, else the built-in defaults
-  --time UTC        YYYY-MM-DDTHH:MM[:SS]Z (default: now)
-  --view DIR        north, east, south, west or zenith (default: zenith)
-  --goto NAME       aim at a star, object, constellation or planet by name
-  --minor-bodies FILE
-                    comet (CometEls.txt) or minor-planet (MPCORB) elements to
-                    show, find and tell of; repeatable
-  --city NAME       observe from a city of Cities.dat (&quot;Tokyo&quot;, &quot;Paris, FR&quot;)
-  --here            observe from the position the position source gives (within
-                    30 s; to 0.01 degree unless Config.dat keeps it exact)
-  --position-source nmea:SOURCE
-                    an NMEA stream: a serial device, a file or HOST:PORT
-                    (default: Config.dat&apos;s, else the system&apos;s location service)
-  --zoom N          N zoom-in steps from 90 degrees; negative: zoom-out steps
-  --rotate N        N clockwise 15-degree steps; negative: counter-clockwise
-  --pan KEYS        arrow-key steps, a string of l, r, u, d, applied in order
-  --layers LIST     comma-separated subset of equatorial,horizontal,lines,
-                    boundaries,solar,constellation-names,star-names,ground,
-                    daylight,ecliptic,deep-sky,milky-way,minor-bodies,
-                    satellites, or none (default: Config.dat&apos;s, else horizontal,
-                    lines,solar,constellation-names,star-names,ground,daylight,
-                    ecliptic,deep-sky,milky-way,minor-bodies,satellites)
-  --precise         apparent places of the date, with refraction (as the
-                    View menu&apos;s Precise positions)
-  --tap X,Y         identify the object at this pixel and write its name
-  --out FILE        write the chart as PNG
-  --trace FILE      write every drawing operation, one a line (&quot;-&quot;: stdout)
-  --bodies          print the Sun, the Moon and the planets, one a line: name,
-                    RA hours and Dec degrees (J2000, topocentric), altitude and
-                    azimuth degrees as drawn, magnitude, diameter arcseconds,
-                    illuminated fraction
-  --info NAME       print what the information panel tells of an object, one
-                    key: value a line (times ISO 8601 local, angles degrees and
-                    hours; a comet&apos;s or asteroid&apos;s also r_au, delta_au,
-                    phase_angle and its elements&apos; epoch)
-  --tonight         print the Tonight list the same way: sunset, twilight, the
-                    Moon, each planet
-  --satellites FILE satellites&apos; elements (TLE, 3LE, or OMM as CSV, JSON or XML):
-                    drawn by the satellites layer, known to --info and --tap
-  --passes NAME     print the satellite&apos;s passes, one a line: pass START AZ ALT
-                    MAX AZ ALT END AZ ALT MAG VISIBLE (times ISO 8601 UTC, the
-                    start and end at 0 degrees geometric altitude, MAG &apos;-&apos; when
-                    unknown, visible or unseen)
-  --days N          passes over N days (1 to 10) from the time; default: the
-                    coming night, to the next local noon
-  --night           red on black, as night vision shows it
-  --caption         the window&apos;s caption: the time given, in the zone of the place&apos;s
-                    nearest city within 100 km (else the device&apos;s), and the star limit
-  --sensors         aim where the device points, from its accelerometer and
-                    magnetometer (HALVANE_IIO_DEVICES names another sysfs folder), and
-                    print &apos;aim azimuth A altitude H roll R&apos; in degrees, true north
-
-The trace has one drawing operation a line, in the order drawn; coordinates are
-chart pixels (left, top, right, bottom for rectangles), colours RRGGBB in hex:
-  fill L T R B BRUSH          BRUSH: black, white or gray
-  pen RRGGBB                  colour of the lines that follow
-  textcolor RRGGBB            colour of the text that follows
-  transparent                 text without a background from here on
-  polyline N X1 Y1 ... XN YN  a line through N points
-  text L T R B FLAGS &quot;TEXT&quot;   TEXT in UTF-8 within the rectangle, FLAGS as a
-                              number; \&quot; is a quote, \\ a backslash, \xNN the
-                              byte NN of a control character or broken UTF-8
-  blit X Y W H SX SY OP       a W x H picture from (SX, SY) of a sprite sheet
-                              or buffer to (X, Y); OP: copy or or
-Arguments and file contents echoed in messages are escaped the same way and cut
-with &quot;...&quot; after 120 bytes.
-</source>
-        <extracomment>the options and the trace&apos;s words stay as they are; only their descriptions change</extracomment>
-        <translation>käyttö: halvane-render [valitsimet]
-  --data DIR        kansio, jossa Stars.dat, ConLin.dat, ConBon.dat, Labels.dat
-                    (oletus: ohjelman vieressä, muuten ../share/halvane,
-                    muuten XDG:n datakansiot)
-  --size WxH        kartan koko pikseleinä (oletus 240x294)
-  --scale R         laitteen pikseleitä kartan pikseliä kohti, 1–4, kuten
-                    HiDPI-näytöllä; PNG on R-kertainen (oletus 1)
-  --longitude DEG   asteina, länteen positiivinen  } oletus: Config.dat data-
-  --latitude DEG    asteina, pohjoiseen positiivinen } kansiossa, muuten sisäiset
-  --time UTC        YYYY-MM-DDTHH:MM[:SS]Z (oletus: nyt)
-  --view DIR        north, east, south, west tai zenith (oletus: zenith)
-  --goto NAME       suuntaa tähteen, kohteeseen, tähdistöön tai planeettaan nimellä
-  --minor-bodies FILE
-                    komeettojen (CometEls.txt) tai pikkuplaneettojen (MPCORB)
-                    rataelementit näytettäviksi, haettaviksi ja kuvattaviksi;
-                    voi toistaa
-  --city NAME       havaitse Cities.dat-tiedoston kaupungista ("Tokyo",
-                    "Paris, FR")
-  --here            havaitse paikasta, jonka sijaintilähde antaa (30 s:n
-                    kuluessa; 0,01 asteen tarkkuudella, ellei Config.dat
-                    säilytä sitä tarkkana)
-  --position-source nmea:SOURCE
-                    NMEA-virta: sarjalaite, tiedosto tai HOST:PORT
-                    (oletus: Config.dat:n, muuten järjestelmän
-                    sijaintipalvelu)
-  --zoom N          N lähennysaskelta 90 asteesta; negatiivinen: loitonnus
-  --rotate N        N 15 asteen askelta myötäpäivään; negatiivinen: vastapäivään
-  --pan KEYS        nuolinäppäinaskeleet, merkkijono kirjaimista l, r, u, d,
-                    järjestyksessä
-  --layers LIST     pilkuin erotettu osajoukko: equatorial,horizontal,lines,
-                    boundaries,solar,constellation-names,star-names,ground,
-                    daylight,ecliptic,deep-sky,milky-way,minor-bodies,
-                    satellites, tai none (oletus: Config.dat:n, muuten
-                    horizontal,lines,solar,constellation-names,star-names,ground,
-                    daylight,ecliptic,deep-sky,milky-way,minor-bodies,satellites)
-  --precise         hetken näennäiset paikat refraktion kanssa (kuten Näytä-
-                    valikon Tarkat sijainnit)
-  --tap X,Y         tunnista kohde tässä pikselissä ja kirjoita sen nimi
-  --out FILE        kirjoita kartta PNG-kuvaksi
-  --trace FILE      kirjoita jokainen piirto-operaatio, yksi riville ("-": stdout)
-  --bodies          tulosta Aurinko, Kuu ja planeetat, yksi riville: nimi,
-                    RA tunteina ja Dec asteina (J2000, topsentrinen), korkeus
-                    ja atsimuutti asteina piirrettyinä, magnitudi, läpimitta
-                    kaarisekunteina, valaistu osuus
-  --info NAME       tulosta, mitä tietopaneeli kertoo kohteesta, yksi
-                    key: value riville (ajat ISO 8601 paikallisina, kulmat
-                    asteina ja tunteina; komeetalle tai asteroidille myös
-                    r_au, delta_au, phase_angle ja rataelementtien epookki)
-  --tonight         tulosta Tänä yönä -luettelo samoin: auringonlasku, hämärä,
-                    Kuu, jokainen planeetta
-  --satellites FILE satelliittien rataelementit (TLE, 3LE tai OMM CSV-, JSON-
-                    tai XML-muodossa): satelliittitaso piirtää ne, --info ja
-                    --tap tuntevat ne
-  --passes NAME     tulosta satelliitin ylilennot, yksi riville: pass START AZ
-                    ALT MAX AZ ALT END AZ ALT MAG VISIBLE (ajat ISO 8601 UTC,
-                    alku ja loppu 0 asteen geometrisessa korkeudessa, MAG '-'
-                    jos tuntematon, visible tai unseen)
-  --days N          ylilennot N päivän ajalta (1–10) annetusta ajasta; oletus:
-                    tuleva yö seuraavaan paikalliseen keskipäivään asti
-  --night           punaista mustalla, kuten yönäkö näyttää
-  --caption         ikkunan otsikko: annettu aika paikan lähimmän, enintään
-                    100 km:n päässä olevan kaupungin vyöhykkeellä (muuten
-                    laitteen), ja tähtien raja
-  --sensors         suuntaa sinne, minne laite osoittaa, sen kiihtyvyysanturin
-                    ja magnetometrin mukaan (HALVANE_IIO_DEVICES nimeää toisen
-                    sysfs-kansion), ja tulosta 'aim azimuth A altitude H roll R'
-                    asteina, todellisesta pohjoisesta
-
-Jäljessä on yksi piirto-operaatio riville piirtojärjestyksessä; koordinaatit
-ovat kartan pikseleitä (left, top, right, bottom suorakulmioille), värit RRGGBB
-heksadesimaalina:
-  fill L T R B BRUSH          BRUSH: black, white tai gray
-  pen RRGGBB                  seuraavien viivojen väri
-  textcolor RRGGBB            seuraavan tekstin väri
-  transparent                 teksti ilman taustaa tästä eteenpäin
-  polyline N X1 Y1 ... XN YN  viiva N pisteen kautta
-  text L T R B FLAGS "TEXT"   TEXT UTF-8:na suorakulmion sisällä, FLAGS
-                              lukuna; \" on lainausmerkki, \\ kenoviiva, \xNN
-                              ohjausmerkin tai rikkinäisen UTF-8:n tavu NN
-  blit X Y W H SX SY OP       W x H -kuva kohdasta (SX, SY) spritearkista
-                              tai puskurista kohtaan (X, Y); OP: copy tai or
-Viesteissä toistetut argumentit ja tiedostojen sisällöt koodataan samoin ja
-katkaistaan merkinnällä "..." 120 tavun jälkeen.
-</translation>
-    </message>
-    <message>
         <source>Sun</source>
         <comment>day of the week</comment>
         <translation>su</translation>
@@ -1822,6 +1660,106 @@ katkaistaan merkinnällä "..." 120 tavun jälkeen.
         <source>NNW</source>
         <comment>compass point</comment>
         <translation>PLU</translation>
+    </message>
+    <message>
+        <source>Language:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>System</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>A new language takes effect at the next start.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>expected one of %1</source>
+        <extracomment>%1 lists the language codes</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>usage: halvane-render [options]
+  --data DIR        folder of Stars.dat, ConLin.dat, ConBon.dat, Labels.dat
+                    (default: beside the executable, else ../share/halvane,
+                    else the XDG data folders)
+  --size WxH        chart size in pixels (default 240x294)
+  --scale R         device pixels per chart pixel, 1 to 4, as on a HiDPI screen;
+                    the PNG is R times the size (default 1)
+  --longitude DEG   degrees, positive west   } default: Config.dat in the data
+  --latitude DEG    degrees, positive north  } folder, else the built-in defaults
+  --time UTC        YYYY-MM-DDTHH:MM[:SS]Z (default: now)
+  --view DIR        north, east, south, west or zenith (default: zenith)
+  --goto NAME       aim at a star, object, constellation or planet by name
+  --minor-bodies FILE
+                    comet (CometEls.txt) or minor-planet (MPCORB) elements to
+                    show, find and tell of; repeatable
+  --city NAME       observe from a city of Cities.dat (&quot;Tokyo&quot;, &quot;Paris, FR&quot;)
+  --here            observe from the position the position source gives (within
+                    30 s; to 0.01 degree unless Config.dat keeps it exact)
+  --position-source nmea:SOURCE
+                    an NMEA stream: a serial device, a file or HOST:PORT
+                    (default: Config.dat&apos;s, else the system&apos;s location service)
+  --zoom N          N zoom-in steps from 90 degrees; negative: zoom-out steps
+  --rotate N        N clockwise 15-degree steps; negative: counter-clockwise
+  --pan KEYS        arrow-key steps, a string of l, r, u, d, applied in order
+  --layers LIST     comma-separated subset of equatorial,horizontal,lines,
+                    boundaries,solar,constellation-names,star-names,ground,
+                    daylight,ecliptic,deep-sky,milky-way,minor-bodies,
+                    satellites, or none (default: Config.dat&apos;s, else horizontal,
+                    lines,solar,constellation-names,star-names,ground,daylight,
+                    ecliptic,deep-sky,milky-way,minor-bodies,satellites)
+  --precise         apparent places of the date, with refraction (as the
+                    View menu&apos;s Precise positions)
+  --tap X,Y         identify the object at this pixel and write its name
+  --language CODE   names, panels and dates in this language (en, ar, cs, de, es,
+                    fi, fr, he, it, nl, pl, pt_BR, ru, sv, uk); --info and
+                    --tonight then print the panel&apos;s and Tonight&apos;s lines in it
+                    instead of their key: value lines
+  --out FILE        write the chart as PNG
+  --trace FILE      write every drawing operation, one a line (&quot;-&quot;: stdout)
+  --bodies          print the Sun, the Moon and the planets, one a line: name,
+                    RA hours and Dec degrees (J2000, topocentric), altitude and
+                    azimuth degrees as drawn, magnitude, diameter arcseconds,
+                    illuminated fraction
+  --info NAME       print what the information panel tells of an object, one
+                    key: value a line (times ISO 8601 local, angles degrees and
+                    hours; a comet&apos;s or asteroid&apos;s also r_au, delta_au,
+                    phase_angle and its elements&apos; epoch)
+  --tonight         print the Tonight list the same way: sunset, twilight, the
+                    Moon, each planet
+  --satellites FILE satellites&apos; elements (TLE, 3LE, or OMM as CSV, JSON or XML):
+                    drawn by the satellites layer, known to --info and --tap
+  --passes NAME     print the satellite&apos;s passes, one a line: pass START AZ ALT
+                    MAX AZ ALT END AZ ALT MAG VISIBLE (times ISO 8601 UTC, the
+                    start and end at 0 degrees geometric altitude, MAG &apos;-&apos; when
+                    unknown, visible or unseen)
+  --days N          passes over N days (1 to 10) from the time; default: the
+                    coming night, to the next local noon
+  --night           red on black, as night vision shows it
+  --caption         the window&apos;s caption: the time given, in the zone of the place&apos;s
+                    nearest city within 100 km (else the device&apos;s), and the star limit
+  --sensors         aim where the device points, from its accelerometer and
+                    magnetometer (HALVANE_IIO_DEVICES names another sysfs folder), and
+                    print &apos;aim azimuth A altitude H roll R&apos; in degrees, true north
+
+The trace has one drawing operation a line, in the order drawn; coordinates are
+chart pixels (left, top, right, bottom for rectangles), colours RRGGBB in hex:
+  fill L T R B BRUSH          BRUSH: black, white or gray
+  pen RRGGBB                  colour of the lines that follow
+  textcolor RRGGBB            colour of the text that follows
+  transparent                 text without a background from here on
+  polyline N X1 Y1 ... XN YN  a line through N points
+  text L T R B FLAGS &quot;TEXT&quot;   TEXT in UTF-8 within the rectangle, FLAGS as a
+                              number; \&quot; is a quote, \\ a backslash, \xNN the
+                              byte NN of a control character or broken UTF-8
+  blit X Y W H SX SY OP       a W x H picture from (SX, SY) of a sprite sheet
+                              or buffer to (X, Y); OP: copy or or
+Arguments and file contents echoed in messages are escaped the same way and cut
+with &quot;...&quot; after 120 bytes.
+</source>
+        <extracomment>the options and the trace&apos;s words stay as they are; only their descriptions change</extracomment>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>

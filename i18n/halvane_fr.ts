@@ -90,7 +90,7 @@
     </message>
     <message>
         <source>No comet or asteroid elements yet: &quot;Update comets and asteroids&quot; fetches them</source>
-        <translation>Pas encore d&apos;éléments de comètes ou d&apos;astéroïdes : « Mettre à jour comètes et astéroïdes » les télécharge</translation>
+        <translation>Pas encore d&apos;éléments de comètes ou d&apos;astéroïdes&#xa0;: «&#xa0;Mettre à jour comètes et astéroïdes&#xa0;» les télécharge</translation>
     </message>
     <message>
         <source>asteroid</source>
@@ -133,23 +133,23 @@
     <message>
         <source>; transit %1</source>
         <extracomment>%1 is the local time of the object&apos;s highest point</extracomment>
-        <translation> ; passage au méridien %1</translation>
+        <translation>&#xa0;; passage au méridien %1</translation>
     </message>
     <message>
         <source>Up now; never sets here</source>
-        <translation>Au-dessus de l&apos;horizon ; ne se couche jamais ici</translation>
+        <translation>Au-dessus de l&apos;horizon&#xa0;; ne se couche jamais ici</translation>
     </message>
     <message>
         <source>Up now; does not set within 24 hours</source>
-        <translation>Au-dessus de l&apos;horizon ; ne se couche pas dans les 24 heures</translation>
+        <translation>Au-dessus de l&apos;horizon&#xa0;; ne se couche pas dans les 24 heures</translation>
     </message>
     <message>
         <source>Below the horizon: never rises here</source>
-        <translation>Sous l&apos;horizon : ne se lève jamais ici</translation>
+        <translation>Sous l&apos;horizon&#xa0;: ne se lève jamais ici</translation>
     </message>
     <message>
         <source>Below the horizon: does not rise within 24 hours</source>
-        <translation>Sous l&apos;horizon : ne se lève pas dans les 24 heures</translation>
+        <translation>Sous l&apos;horizon&#xa0;: ne se lève pas dans les 24 heures</translation>
     </message>
     <message>
         <source>rises at %1</source>
@@ -170,11 +170,11 @@
     <message>
         <source>Up now; %1</source>
         <extracomment>%1 lists the coming rising, transit and setting</extracomment>
-        <translation>Au-dessus de l&apos;horizon ; %1</translation>
+        <translation>Au-dessus de l&apos;horizon&#xa0;; %1</translation>
     </message>
     <message>
         <source>Below the horizon: %1</source>
-        <translation>Sous l&apos;horizon : %1</translation>
+        <translation>Sous l&apos;horizon&#xa0;: %1</translation>
     </message>
     <message>
         <source>S</source>
@@ -269,7 +269,7 @@
     <message>
         <source>Phase: %1, %2 % lit</source>
         <extracomment>%1 is a phase such as &quot;waxing crescent&quot;, %2 the lit percentage</extracomment>
-        <translation>Phase : %1, éclairée à %2 %</translation>
+        <translation>Phase&#xa0;: %1, éclairée à %2 %</translation>
     </message>
     <message>
         <source>%1 AU from the Sun, %2 AU from the Earth</source>
@@ -288,7 +288,7 @@
     </message>
     <message>
         <source>: the place may be off by arcminutes</source>
-        <translation> : la position peut être fausse de quelques minutes d&apos;arc</translation>
+        <translation>&#xa0;: la position peut être fausse de quelques minutes d&apos;arc</translation>
     </message>
     <message>
         <source>Colour index B−V %1</source>
@@ -319,15 +319,15 @@
     </message>
     <message>
         <source>No position: its elements no longer give one</source>
-        <translation>Pas de position : ses éléments n&apos;en donnent plus</translation>
+        <translation>Pas de position&#xa0;: ses éléments n&apos;en donnent plus</translation>
     </message>
     <message>
         <source>: positions may be minutes off</source>
-        <translation> : les positions peuvent être fausses de quelques minutes</translation>
+        <translation>&#xa0;: les positions peuvent être fausses de quelques minutes</translation>
     </message>
     <message>
         <source>Next visible pass: %1</source>
-        <translation>Prochain passage visible : %1</translation>
+        <translation>Prochain passage visible&#xa0;: %1</translation>
     </message>
     <message>
         <source>No visible pass in the next 10 days</source>
@@ -398,11 +398,11 @@
     <message>
         <source>Twilight ends: %1</source>
         <extracomment>%1 lists the ends of the twilights</extracomment>
-        <translation>Fin du crépuscule : %1</translation>
+        <translation>Fin du crépuscule&#xa0;: %1</translation>
     </message>
     <message>
         <source>; no full darkness</source>
-        <translation> ; pas de nuit noire</translation>
+        <translation>&#xa0;; pas de nuit noire</translation>
     </message>
     <message>
         <source>Dark all night</source>
@@ -414,7 +414,7 @@
     </message>
     <message>
         <source>Dawn: %1</source>
-        <translation>Aube : %1</translation>
+        <translation>Aube&#xa0;: %1</translation>
     </message>
     <message>
         <source>Sunrise %1</source>
@@ -423,19 +423,19 @@
     <message>
         <source>Moon: %1, %2 (%3 % lit)</source>
         <extracomment>%1 is the Moon&apos;s night, %2 its phase, %3 the lit percentage</extracomment>
-        <translation>Lune : %1, %2 (éclairée à %3 %)</translation>
+        <translation>Lune&#xa0;: %1, %2 (éclairée à %3 %)</translation>
     </message>
     <message>
         <source>%1: %2</source>
         <extracomment>%1 is a planet, %2 its night
 ----------
 %1 is a satellite, %2 its pass</extracomment>
-        <translation>%1 : %2</translation>
+        <translation>%1&#xa0;: %2</translation>
     </message>
     <message>
         <source>%1: magnitude %2, %3</source>
         <extracomment>%1 is a comet or asteroid, %2 its magnitude, %3 its night</extracomment>
-        <translation>%1 : magnitude %2, %3</translation>
+        <translation>%1&#xa0;: magnitude %2, %3</translation>
     </message>
     <message>
         <source>No dark hours for the deep sky tonight</source>
@@ -443,19 +443,19 @@
     </message>
     <message>
         <source>%1: magnitude %2, highest %3</source>
-        <translation>%1 : magnitude %2, culmine %3</translation>
+        <translation>%1&#xa0;: magnitude %2, culmine %3</translation>
     </message>
     <message>
         <source>%1: %2, magnitude %3, highest %4</source>
-        <translation>%1 : %2, magnitude %3, culmine %4</translation>
+        <translation>%1&#xa0;: %2, magnitude %3, culmine %4</translation>
     </message>
     <message>
         <source> Observatory position: </source>
-        <translation> Lieu d&apos;observation : </translation>
+        <translation> Lieu d&apos;observation&#xa0;: </translation>
     </message>
     <message>
         <source>Longitude:</source>
-        <translation>Longitude :</translation>
+        <translation>Longitude&#xa0;:</translation>
     </message>
     <message>
         <source>E|W</source>
@@ -468,7 +468,7 @@
     </message>
     <message>
         <source>Latitude:</source>
-        <translation>Latitude :</translation>
+        <translation>Latitude&#xa0;:</translation>
     </message>
     <message>
         <source>N|S</source>
@@ -477,7 +477,7 @@
     </message>
     <message>
         <source>City:</source>
-        <translation>Ville :</translation>
+        <translation>Ville&#xa0;:</translation>
     </message>
     <message>
         <source>Use my location</source>
@@ -485,7 +485,7 @@
     </message>
     <message>
         <source> Observation time: </source>
-        <translation> Heure d&apos;observation : </translation>
+        <translation> Heure d&apos;observation&#xa0;: </translation>
     </message>
     <message>
         <source>Use system time</source>
@@ -493,7 +493,7 @@
     </message>
     <message>
         <source>Date:</source>
-        <translation>Date :</translation>
+        <translation>Date&#xa0;:</translation>
     </message>
     <message>
         <source>D</source>
@@ -511,7 +511,7 @@
     </message>
     <message>
         <source>Time:</source>
-        <translation>Heure :</translation>
+        <translation>Heure&#xa0;:</translation>
     </message>
     <message>
         <source>H</source>
@@ -519,7 +519,7 @@
     </message>
     <message>
         <source>Compass offset:</source>
-        <translation>Écart de la boussole :</translation>
+        <translation>Écart de la boussole&#xa0;:</translation>
     </message>
     <message>
         <source>OK</source>
@@ -557,12 +557,12 @@
     <message>
         <source>cannot write %1: %2</source>
         <extracomment>%1 is a file, %2 the system&apos;s reason</extracomment>
-        <translation>impossible d&apos;écrire %1 : %2</translation>
+        <translation>impossible d&apos;écrire %1&#xa0;: %2</translation>
     </message>
     <message>
         <source>cannot load %1: %2</source>
         <extracomment>%1 is a program module, %2 the system&apos;s reason</extracomment>
-        <translation>impossible de charger %1 : %2</translation>
+        <translation>impossible de charger %1&#xa0;: %2</translation>
     </message>
     <message>
         <source>no entry</source>
@@ -581,26 +581,26 @@
     <message>
         <source>Fetching %1: %2 kB</source>
         <extracomment>%1 names the file being downloaded, %2 the kilobytes so far</extracomment>
-        <translation>Téléchargement de %1 : %2 ko</translation>
+        <translation>Téléchargement de %1&#xa0;: %2 ko</translation>
     </message>
     <message>
         <source>; not asked again for 24 hours</source>
-        <translation> ; pas de nouvelle demande avant 24 heures</translation>
+        <translation>&#xa0;; pas de nouvelle demande avant 24 heures</translation>
     </message>
     <message>
         <source>%1: %2; the old elements are kept</source>
         <extracomment>%1 names the file, %2 why its download failed</extracomment>
-        <translation>%1 : %2 ; les anciens éléments sont conservés</translation>
+        <translation>%1&#xa0;: %2&#xa0;; les anciens éléments sont conservés</translation>
     </message>
     <message>
         <source>%1 was refused by the server; not asked again before %2</source>
         <extracomment>%1 names the file, %2 a time</extracomment>
-        <translation>%1 a été refusé par le serveur ; pas de nouvelle demande avant %2</translation>
+        <translation>%1 a été refusé par le serveur&#xa0;; pas de nouvelle demande avant %2</translation>
     </message>
     <message>
         <source>%1 was fetched less than 2 hours ago; again after %2</source>
         <extracomment>%1 names the file, %2 a time</extracomment>
-        <translation>%1 a été téléchargé il y a moins de 2 heures ; de nouveau après %2</translation>
+        <translation>%1 a été téléchargé il y a moins de 2 heures&#xa0;; de nouveau après %2</translation>
     </message>
     <message>
         <source>not found</source>
@@ -608,7 +608,7 @@
     </message>
     <message>
         <source>Did you mean %1?</source>
-        <translation>Vouliez-vous dire %1 ?</translation>
+        <translation>Vouliez-vous dire %1&#xa0;?</translation>
     </message>
     <message>
         <source>Find a star, planet or object</source>
@@ -755,7 +755,7 @@
     </message>
     <message>
         <source>the NMEA stream failed: %1</source>
-        <translation>le flux NMEA a échoué : %1</translation>
+        <translation>le flux NMEA a échoué&#xa0;: %1</translation>
     </message>
     <message>
         <source>nmea: needs a serial device, a file or host:port</source>
@@ -763,15 +763,15 @@
     </message>
     <message>
         <source>no such serial device: %1</source>
-        <translation>périphérique série inexistant : %1</translation>
+        <translation>périphérique série inexistant&#xa0;: %1</translation>
     </message>
     <message>
         <source>no such NMEA file: %1</source>
-        <translation>fichier NMEA inexistant : %1</translation>
+        <translation>fichier NMEA inexistant&#xa0;: %1</translation>
     </message>
     <message>
         <source>expected nmea:DEVICE, nmea:FILE or nmea:HOST:PORT, got &apos;%1&apos;</source>
-        <translation>attendu nmea:PÉRIPHÉRIQUE, nmea:FICHIER ou nmea:HÔTE:PORT, reçu « %1 »</translation>
+        <translation>attendu nmea:PÉRIPHÉRIQUE, nmea:FICHIER ou nmea:HÔTE:PORT, reçu «&#xa0;%1&#xa0;»</translation>
     </message>
     <message>
         <source>the position module %1 is not installed</source>
@@ -822,16 +822,16 @@
     </message>
     <message>
         <source>No city called “%1”.</source>
-        <translation>Aucune ville nommée « %1 ».</translation>
+        <translation>Aucune ville nommée «&#xa0;%1&#xa0;».</translation>
     </message>
     <message>
         <source>Several cities are called “%1”: pick one.</source>
-        <translation>Plusieurs villes s&apos;appellent « %1 » : choisissez-en une.</translation>
+        <translation>Plusieurs villes s&apos;appellent «&#xa0;%1&#xa0;»&#xa0;: choisissez-en une.</translation>
     </message>
     <message>
         <source>Now: %1</source>
         <extracomment>%1 is the place&apos;s coordinates</extracomment>
-        <translation>Actuellement : %1</translation>
+        <translation>Actuellement&#xa0;: %1</translation>
     </message>
     <message>
         <source>, near %1</source>
@@ -845,7 +845,7 @@
     <message>
         <source>No location: %1.</source>
         <extracomment>%1 says why the location service gave none</extracomment>
-        <translation>Pas de position : %1.</translation>
+        <translation>Pas de position&#xa0;: %1.</translation>
     </message>
     <message>
         <source>Your location is filled in.</source>
@@ -853,7 +853,7 @@
     </message>
     <message>
         <source>Where are you? Pick a city or use your location</source>
-        <translation>Où êtes-vous ? Choisissez une ville ou utilisez votre position</translation>
+        <translation>Où êtes-vous&#xa0;? Choisissez une ville ou utilisez votre position</translation>
     </message>
     <message>
         <source>The place and time of the chart</source>
@@ -902,12 +902,12 @@
     </message>
     <message>
         <source>%1 is larger than 64 MB; nothing imported</source>
-        <translation>%1 dépasse 64 Mo ; rien n&apos;est importé</translation>
+        <translation>%1 dépasse 64 Mo&#xa0;; rien n&apos;est importé</translation>
     </message>
     <message>
         <source>%1 holds %2; nothing imported</source>
         <extracomment>%1 is the file, %2 what is wrong with it</extracomment>
-        <translation>%1 contient %2 ; rien n&apos;est importé</translation>
+        <translation>%1 contient %2&#xa0;; rien n&apos;est importé</translation>
     </message>
     <message numerus="yes">
         <source>Imported %n satellites as %1</source>
@@ -1098,12 +1098,12 @@
     <message>
         <source>No location: %1</source>
         <extracomment>%1 says why the location service gave none</extracomment>
-        <translation>Pas de position : %1</translation>
+        <translation>Pas de position&#xa0;: %1</translation>
     </message>
     <message>
         <source>Place: %1 (change in Settings)</source>
         <extracomment>%1 is the built-in place, a city or coordinates</extracomment>
-        <translation>Lieu : %1 (modifiable dans les Paramètres)</translation>
+        <translation>Lieu&#xa0;: %1 (modifiable dans les Paramètres)</translation>
     </message>
     <message>
         <source>the folder cannot be made</source>
@@ -1170,7 +1170,7 @@ Libérez de l&apos;espace ou rendez le dossier accessible en écriture, puis ré
     <message>
         <source>line %1: more than %2 bodies, the rest left out</source>
         <extracomment>%1 is a line of the file, %2 the most bodies read</extracomment>
-        <translation>ligne %1 : plus de %2 corps, le reste est ignoré</translation>
+        <translation>ligne %1&#xa0;: plus de %2 corps, le reste est ignoré</translation>
     </message>
     <message>
         <source>not a comet or minor-planet line</source>
@@ -1179,7 +1179,7 @@ Libérez de l&apos;espace ou rendez le dossier accessible en écriture, puis ré
     <message>
         <source>line %1: %2</source>
         <extracomment>%1 is a line of the file, %2 what is wrong in it</extracomment>
-        <translation>ligne %1 : %2</translation>
+        <translation>ligne %1&#xa0;: %2</translation>
     </message>
     <message>
         <source>no comet or minor-planet elements</source>
@@ -1192,7 +1192,7 @@ Libérez de l&apos;espace ou rendez le dossier accessible en écriture, puis ré
     <message>
         <source>not valid XML: %1 at byte %2</source>
         <extracomment>%1 is what the parser found, %2 a byte offset</extracomment>
-        <translation>XML non valide : %1 à l&apos;octet %2</translation>
+        <translation>XML non valide&#xa0;: %1 à l&apos;octet %2</translation>
     </message>
     <message>
         <source>the file is empty</source>
@@ -1216,47 +1216,47 @@ Libérez de l&apos;espace ou rendez le dossier accessible en écriture, puis ré
     <message>
         <source>satellite %1: its elements give no orbit (model error %2)</source>
         <extracomment>%1 is a satellite&apos;s catalog number, %2 an error number of the orbit model</extracomment>
-        <translation>satellite %1 : ses éléments ne donnent aucune orbite (erreur du modèle %2)</translation>
+        <translation>satellite %1&#xa0;: ses éléments ne donnent aucune orbite (erreur du modèle %2)</translation>
     </message>
     <message>
         <source>line %1: line 2 of the set is missing</source>
-        <translation>ligne %1 : la ligne 2 du jeu manque</translation>
+        <translation>ligne %1&#xa0;: la ligne 2 du jeu manque</translation>
     </message>
     <message>
         <source>line %1: line 1 of the set is missing</source>
-        <translation>ligne %1 : la ligne 1 du jeu manque</translation>
+        <translation>ligne %1&#xa0;: la ligne 1 du jeu manque</translation>
     </message>
     <message>
         <source>cannot listen on %1: %2; later starts will not find this window</source>
         <extracomment>%1 is a socket, %2 the system&apos;s reason</extracomment>
-        <translation>impossible d&apos;écouter sur %1 : %2 ; les lancements suivants ne trouveront pas cette fenêtre</translation>
+        <translation>impossible d&apos;écouter sur %1&#xa0;: %2&#xa0;; les lancements suivants ne trouveront pas cette fenêtre</translation>
     </message>
     <message>
         <source>the runtime folder %1 is not private to this user; no folder of its own found</source>
         <extracomment>%1 is a folder</extracomment>
-        <translation>le dossier d&apos;exécution %1 n&apos;est pas privé à cet utilisateur ; aucun dossier propre trouvé</translation>
+        <translation>le dossier d&apos;exécution %1 n&apos;est pas privé à cet utilisateur&#xa0;; aucun dossier propre trouvé</translation>
     </message>
     <message>
         <source>the runtime folder %1 is not private to this user; using %2</source>
-        <translation>le dossier d&apos;exécution %1 n&apos;est pas privé à cet utilisateur ; utilisation de %2</translation>
+        <translation>le dossier d&apos;exécution %1 n&apos;est pas privé à cet utilisateur&#xa0;; utilisation de %2</translation>
     </message>
     <message>
         <source>no folder of this user&apos;s own for the single-instance check (halvane-%1 in the temporary folder is someone else&apos;s); starting without it</source>
         <extracomment>%1 is the user&apos;s number</extracomment>
-        <translation>aucun dossier propre à cet utilisateur pour la vérification d&apos;instance unique (halvane-%1 dans le dossier temporaire appartient à quelqu&apos;un d&apos;autre) ; démarrage sans elle</translation>
+        <translation>aucun dossier propre à cet utilisateur pour la vérification d&apos;instance unique (halvane-%1 dans le dossier temporaire appartient à quelqu&apos;un d&apos;autre)&#xa0;; démarrage sans elle</translation>
     </message>
     <message>
         <source>the single-instance socket&apos;s name is too long (%1); starting without the check</source>
-        <translation>le nom du socket d&apos;instance unique est trop long (%1) ; démarrage sans la vérification</translation>
+        <translation>le nom du socket d&apos;instance unique est trop long (%1)&#xa0;; démarrage sans la vérification</translation>
     </message>
     <message>
         <source>cannot lock %1: %2; starting without the single-instance check</source>
         <extracomment>%1 is a lock file, %2 the system&apos;s reason</extracomment>
-        <translation>impossible de verrouiller %1 : %2 ; démarrage sans la vérification d&apos;instance unique</translation>
+        <translation>impossible de verrouiller %1&#xa0;: %2&#xa0;; démarrage sans la vérification d&apos;instance unique</translation>
     </message>
     <message>
         <source>another user&apos;s server sits at %1 while a Halvane of this session holds the lock; not knocking</source>
-        <translation>le serveur d&apos;un autre utilisateur occupe %1 alors qu&apos;un Halvane de cette session détient le verrou ; pas de contact</translation>
+        <translation>le serveur d&apos;un autre utilisateur occupe %1 alors qu&apos;un Halvane de cette session détient le verrou&#xa0;; pas de contact</translation>
     </message>
     <message>
         <source>a Halvane of this session holds %1 but does not answer</source>
@@ -1264,11 +1264,11 @@ Libérez de l&apos;espace ou rendez le dossier accessible en écriture, puis ré
     </message>
     <message>
         <source>%1: missing value</source>
-        <translation>%1 : valeur manquante</translation>
+        <translation>%1&#xa0;: valeur manquante</translation>
     </message>
     <message>
         <source>unknown option &apos;%1&apos;</source>
-        <translation>option inconnue « %1 »</translation>
+        <translation>option inconnue «&#xa0;%1&#xa0;»</translation>
     </message>
     <message>
         <source>cannot be opened (missing, not a regular file, or unreadable)</source>
@@ -1291,7 +1291,7 @@ Libérez de l&apos;espace ou rendez le dossier accessible en écriture, puis ré
     </message>
     <message>
         <source>unknown kind of catalog (tag and file name unknown); name one with --kind</source>
-        <translation>type de catalogue inconnu (étiquette et nom de fichier inconnus) ; indiquez-le avec --kind</translation>
+        <translation>type de catalogue inconnu (étiquette et nom de fichier inconnus)&#xa0;; indiquez-le avec --kind</translation>
     </message>
     <message>
         <source>header rejected by %1</source>
@@ -1307,7 +1307,7 @@ Libérez de l&apos;espace ou rendez le dossier accessible en écriture, puis ré
     </message>
     <message>
         <source>larger than any catalog of its kind may be; readers refuse it</source>
-        <translation>plus grand que ne peut l&apos;être un catalogue de ce type ; les lecteurs le refusent</translation>
+        <translation>plus grand que ne peut l&apos;être un catalogue de ce type&#xa0;; les lecteurs le refusent</translation>
     </message>
     <message>
         <source>cannot be read</source>
@@ -1351,20 +1351,20 @@ Libérez de l&apos;espace ou rendez le dossier accessible en écriture, puis ré
     <message>
         <source>%1: cannot open (%2)</source>
         <extracomment>%1 is a file, %2 the system&apos;s reason</extracomment>
-        <translation>%1 : ouverture impossible (%2)</translation>
+        <translation>%1&#xa0;: ouverture impossible (%2)</translation>
     </message>
     <message>
         <source>%1: not valid JSON at byte %2 (%3)</source>
         <extracomment>%1 is a file, %2 a byte offset, %3 what the parser found</extracomment>
-        <translation>%1 : JSON non valide à l&apos;octet %2 (%3)</translation>
+        <translation>%1&#xa0;: JSON non valide à l&apos;octet %2 (%3)</translation>
     </message>
     <message>
         <source>%1: not a JSON object</source>
-        <translation>%1 : pas un objet JSON</translation>
+        <translation>%1&#xa0;: pas un objet JSON</translation>
     </message>
     <message>
         <source>%1: cannot be read</source>
-        <translation>%1 : ne peut pas être lu</translation>
+        <translation>%1&#xa0;: ne peut pas être lu</translation>
     </message>
     <message>
         <source>%1 (see halvane-catalog --help)</source>
@@ -1388,45 +1388,45 @@ Libérez de l&apos;espace ou rendez le dossier accessible en écriture, puis ré
     </message>
     <message>
         <source>--out: cannot write &apos;%1&apos;</source>
-        <translation>--out : impossible d&apos;écrire « %1 »</translation>
+        <translation>--out&#xa0;: impossible d&apos;écrire «&#xa0;%1&#xa0;»</translation>
     </message>
     <message>
         <source>--trace: cannot write &apos;%1&apos;</source>
-        <translation>--trace : impossible d&apos;écrire « %1 »</translation>
+        <translation>--trace&#xa0;: impossible d&apos;écrire «&#xa0;%1&#xa0;»</translation>
     </message>
     <message>
         <source>--sensors: the motion sensors cannot be read</source>
-        <translation>--sensors : les capteurs de mouvement ne peuvent pas être lus</translation>
+        <translation>--sensors&#xa0;: les capteurs de mouvement ne peuvent pas être lus</translation>
     </message>
     <message>
         <source>--city: %1 cannot be read</source>
         <extracomment>%1 is the city catalog file</extracomment>
-        <translation>--city : %1 ne peut pas être lu</translation>
+        <translation>--city&#xa0;: %1 ne peut pas être lu</translation>
     </message>
     <message>
         <source>--city: %1 is too large</source>
-        <translation>--city : %1 est trop grand</translation>
+        <translation>--city&#xa0;: %1 est trop grand</translation>
     </message>
     <message>
         <source>--city: %1 is not a city file of a known version</source>
-        <translation>--city : %1 n&apos;est pas un fichier de villes d&apos;une version connue</translation>
+        <translation>--city&#xa0;: %1 n&apos;est pas un fichier de villes d&apos;une version connue</translation>
     </message>
     <message>
         <source>--city: %1 holds no city</source>
-        <translation>--city : %1 ne contient aucune ville</translation>
+        <translation>--city&#xa0;: %1 ne contient aucune ville</translation>
     </message>
     <message>
         <source>--city: no city of that name in %1Cities.dat, got &apos;%2&apos;</source>
         <extracomment>%1 is the city catalog&apos;s folder, %2 the name given</extracomment>
-        <translation>--city : aucune ville de ce nom dans %1Cities.dat, reçu « %2 »</translation>
+        <translation>--city&#xa0;: aucune ville de ce nom dans %1Cities.dat, reçu «&#xa0;%2&#xa0;»</translation>
     </message>
     <message>
         <source>--goto: no star, object, constellation or planet of that name, got &apos;%1&apos;</source>
-        <translation>--goto : aucune étoile, aucun objet, aucune constellation ni planète de ce nom, reçu « %1 »</translation>
+        <translation>--goto&#xa0;: aucune étoile, aucun objet, aucune constellation ni planète de ce nom, reçu «&#xa0;%1&#xa0;»</translation>
     </message>
     <message>
         <source>--goto: no comet or asteroid elements loaded (--minor-bodies FILE), got &apos;%1&apos;</source>
-        <translation>--goto : aucun élément de comète ou d&apos;astéroïde chargé (--minor-bodies FILE), reçu « %1 »</translation>
+        <translation>--goto&#xa0;: aucun élément de comète ou d&apos;astéroïde chargé (--minor-bodies FILE), reçu «&#xa0;%1&#xa0;»</translation>
     </message>
     <message>
         <source>no element set</source>
@@ -1434,20 +1434,20 @@ Libérez de l&apos;espace ou rendez le dossier accessible en écriture, puis ré
     </message>
     <message>
         <source>--passes: no satellite of that name, got &apos;%1&apos;</source>
-        <translation>--passes : aucun satellite de ce nom, reçu « %1 »</translation>
+        <translation>--passes&#xa0;: aucun satellite de ce nom, reçu «&#xa0;%1&#xa0;»</translation>
     </message>
     <message>
         <source>--passes: no satellite of that name (no --satellites file), got &apos;%1&apos;</source>
-        <translation>--passes : aucun satellite de ce nom (pas de fichier --satellites), reçu « %1 »</translation>
+        <translation>--passes&#xa0;: aucun satellite de ce nom (pas de fichier --satellites), reçu «&#xa0;%1&#xa0;»</translation>
     </message>
     <message>
         <source>--info: no star, object, constellation or planet of that name, got &apos;%1&apos;</source>
-        <translation>--info : aucune étoile, aucun objet, aucune constellation ni planète de ce nom, reçu « %1 »</translation>
+        <translation>--info&#xa0;: aucune étoile, aucun objet, aucune constellation ni planète de ce nom, reçu «&#xa0;%1&#xa0;»</translation>
     </message>
     <message>
         <source>%1: %2, got %3</source>
         <extracomment>%1 is an option, %2 what it takes, %3 the value given</extracomment>
-        <translation>%1 : %2, reçu %3</translation>
+        <translation>%1&#xa0;: %2, reçu %3</translation>
     </message>
     <message>
         <source>expected a folder</source>
@@ -1527,177 +1527,24 @@ Libérez de l&apos;espace ou rendez le dossier accessible en écriture, puis ré
     </message>
     <message>
         <source>--view and --goto: give only one of them</source>
-        <translation>--view et --goto : n&apos;en donnez qu&apos;un</translation>
+        <translation>--view et --goto&#xa0;: n&apos;en donnez qu&apos;un</translation>
     </message>
     <message>
         <source>--city and --longitude/--latitude: give only one of them</source>
-        <translation>--city et --longitude/--latitude : n&apos;en donnez qu&apos;un</translation>
+        <translation>--city et --longitude/--latitude&#xa0;: n&apos;en donnez qu&apos;un</translation>
     </message>
     <message>
         <source>--here and --city or --longitude/--latitude: give only one of them</source>
-        <translation>--here et --city ou --longitude/--latitude : n&apos;en donnez qu&apos;un</translation>
+        <translation>--here et --city ou --longitude/--latitude&#xa0;: n&apos;en donnez qu&apos;un</translation>
     </message>
     <message>
         <source>--days: only with --passes</source>
-        <translation>--days : seulement avec --passes</translation>
+        <translation>--days&#xa0;: seulement avec --passes</translation>
     </message>
     <message>
         <source>--tap: the point must lie on the %1x%2 chart, got %3,%4</source>
         <extracomment>%1 x %2 is the chart&apos;s size in pixels, %3,%4 the point given</extracomment>
-        <translation>--tap : le point doit se trouver sur la carte de %1x%2, reçu %3,%4</translation>
-    </message>
-    <message>
-        <source>usage: halvane-render [options]
-  --data DIR        folder of Stars.dat, ConLin.dat, ConBon.dat, Labels.dat
-                    (default: beside the executable, else ../share/halvane,
-                    else the XDG data folders)
-  --size WxH        chart size in pixels (default 240x294)
-  --scale R         device pixels per chart pixel, 1 to 4, as on a HiDPI screen;
-                    the PNG is R times the size (default 1)
-  --longitude DEG   degrees, positive west   } default: Config.dat in the data
-  --latitude DEG    degrees, positive north  } folder, else the built-in defaults
-  --time UTC        YYYY-MM-DDTHH:MM[:SS]Z (default: now)
-  --view DIR        north, east, south, west or zenith (default: zenith)
-  --goto NAME       aim at a star, object, constellation or planet by name
-  --minor-bodies FILE
-                    comet (CometEls.txt) or minor-planet (MPCORB) elements to
-                    show, find and tell of; repeatable
-  --city NAME       observe from a city of Cities.dat (&quot;Tokyo&quot;, &quot;Paris, FR&quot;)
-  --here            observe from the position the position source gives (within
-                    30 s; to 0.01 degree unless Config.dat keeps it exact)
-  --position-source nmea:SOURCE
-                    an NMEA stream: a serial device, a file or HOST:PORT
-                    (default: Config.dat&apos;s, else the system&apos;s location service)
-  --zoom N          N zoom-in steps from 90 degrees; negative: zoom-out steps
-  --rotate N        N clockwise 15-degree steps; negative: counter-clockwise
-  --pan KEYS        arrow-key steps, a string of l, r, u, d, applied in order
-  --layers LIST     comma-separated subset of equatorial,horizontal,lines,
-                    boundaries,solar,constellation-names,star-names,ground,
-                    daylight,ecliptic,deep-sky,milky-way,minor-bodies,
-                    satellites, or none (default: Config.dat&apos;s, else horizontal,
-                    lines,solar,constellation-names,star-names,ground,daylight,
-                    ecliptic,deep-sky,milky-way,minor-bodies,satellites)
-  --precise         apparent places of the date, with refraction (as the
-                    View menu&apos;s Precise positions)
-  --tap X,Y         identify the object at this pixel and write its name
-  --out FILE        write the chart as PNG
-  --trace FILE      write every drawing operation, one a line (&quot;-&quot;: stdout)
-  --bodies          print the Sun, the Moon and the planets, one a line: name,
-                    RA hours and Dec degrees (J2000, topocentric), altitude and
-                    azimuth degrees as drawn, magnitude, diameter arcseconds,
-                    illuminated fraction
-  --info NAME       print what the information panel tells of an object, one
-                    key: value a line (times ISO 8601 local, angles degrees and
-                    hours; a comet&apos;s or asteroid&apos;s also r_au, delta_au,
-                    phase_angle and its elements&apos; epoch)
-  --tonight         print the Tonight list the same way: sunset, twilight, the
-                    Moon, each planet
-  --satellites FILE satellites&apos; elements (TLE, 3LE, or OMM as CSV, JSON or XML):
-                    drawn by the satellites layer, known to --info and --tap
-  --passes NAME     print the satellite&apos;s passes, one a line: pass START AZ ALT
-                    MAX AZ ALT END AZ ALT MAG VISIBLE (times ISO 8601 UTC, the
-                    start and end at 0 degrees geometric altitude, MAG &apos;-&apos; when
-                    unknown, visible or unseen)
-  --days N          passes over N days (1 to 10) from the time; default: the
-                    coming night, to the next local noon
-  --night           red on black, as night vision shows it
-  --caption         the window&apos;s caption: the time given, in the zone of the place&apos;s
-                    nearest city within 100 km (else the device&apos;s), and the star limit
-  --sensors         aim where the device points, from its accelerometer and
-                    magnetometer (HALVANE_IIO_DEVICES names another sysfs folder), and
-                    print &apos;aim azimuth A altitude H roll R&apos; in degrees, true north
-
-The trace has one drawing operation a line, in the order drawn; coordinates are
-chart pixels (left, top, right, bottom for rectangles), colours RRGGBB in hex:
-  fill L T R B BRUSH          BRUSH: black, white or gray
-  pen RRGGBB                  colour of the lines that follow
-  textcolor RRGGBB            colour of the text that follows
-  transparent                 text without a background from here on
-  polyline N X1 Y1 ... XN YN  a line through N points
-  text L T R B FLAGS &quot;TEXT&quot;   TEXT in UTF-8 within the rectangle, FLAGS as a
-                              number; \&quot; is a quote, \\ a backslash, \xNN the
-                              byte NN of a control character or broken UTF-8
-  blit X Y W H SX SY OP       a W x H picture from (SX, SY) of a sprite sheet
-                              or buffer to (X, Y); OP: copy or or
-Arguments and file contents echoed in messages are escaped the same way and cut
-with &quot;...&quot; after 120 bytes.
-</source>
-        <extracomment>the options and the trace&apos;s words stay as they are; only their descriptions change</extracomment>
-        <translation>usage : halvane-render [options]
-  --data DIR        dossier de Stars.dat, ConLin.dat, ConBon.dat, Labels.dat
-                    (par défaut : à côté de l&apos;exécutable, sinon ../share/halvane,
-                    sinon les dossiers de données XDG)
-  --size WxH        taille de la carte en pixels (par défaut 240x294)
-  --scale R         pixels de l&apos;appareil par pixel de carte, 1 à 4, comme sur un écran HiDPI ;
-                    le PNG est R fois plus grand (par défaut 1)
-  --longitude DEG   degrés, positifs vers l&apos;ouest } par défaut : Config.dat du dossier
-  --latitude DEG    degrés, positifs vers le nord } de données, sinon les valeurs intégrées
-  --time UTC        YYYY-MM-DDTHH:MM[:SS]Z (par défaut : maintenant)
-  --view DIR        north, east, south, west ou zenith (par défaut : zenith)
-  --goto NAME       viser une étoile, un objet, une constellation ou une planète par son nom
-  --minor-bodies FILE
-                    éléments de comètes (CometEls.txt) ou de petites planètes (MPCORB)
-                    à afficher, chercher et décrire ; répétable
-  --city NAME       observer depuis une ville de Cities.dat (&quot;Tokyo&quot;, &quot;Paris, FR&quot;)
-  --here            observer depuis la position donnée par la source de position (en
-                    30 s ; à 0,01 degré près sauf si Config.dat la garde exacte)
-  --position-source nmea:SOURCE
-                    un flux NMEA : un périphérique série, un fichier ou HOST:PORT
-                    (par défaut : celle de Config.dat, sinon le service de localisation du système)
-  --zoom N          N pas de zoom avant depuis 90 degrés ; négatif : pas de zoom arrière
-  --rotate N        N pas de 15 degrés dans le sens horaire ; négatif : sens antihoraire
-  --pan KEYS        pas des touches fléchées, une chaîne de l, r, u, d, appliqués dans l&apos;ordre
-  --layers LIST     sous-ensemble séparé par des virgules de equatorial,horizontal,lines,
-                    boundaries,solar,constellation-names,star-names,ground,
-                    daylight,ecliptic,deep-sky,milky-way,minor-bodies,
-                    satellites, ou none (par défaut : celui de Config.dat, sinon horizontal,
-                    lines,solar,constellation-names,star-names,ground,daylight,
-                    ecliptic,deep-sky,milky-way,minor-bodies,satellites)
-  --precise         positions apparentes de la date, avec réfraction (comme
-                    Positions précises du menu Affichage)
-  --tap X,Y         identifier l&apos;objet à ce pixel et écrire son nom
-  --out FILE        écrire la carte en PNG
-  --trace FILE      écrire chaque opération de dessin, une par ligne (&quot;-&quot; : stdout)
-  --bodies          afficher le Soleil, la Lune et les planètes, un par ligne : nom,
-                    AD en heures et Déc en degrés (J2000, topocentriques), hauteur et
-                    azimut en degrés tels que dessinés, magnitude, diamètre en secondes
-                    d&apos;arc, fraction éclairée
-  --info NAME       afficher ce que le panneau d&apos;informations dit d&apos;un objet, une
-                    paire clé : valeur par ligne (heures ISO 8601 locales, angles en degrés
-                    et en heures ; pour une comète ou un astéroïde aussi r_au, delta_au,
-                    phase_angle et l&apos;époque de ses éléments)
-  --tonight         afficher de même la liste Cette nuit : coucher du Soleil, crépuscule,
-                    la Lune, chaque planète
-  --satellites FILE éléments de satellites (TLE, 3LE, ou OMM en CSV, JSON ou XML) :
-                    dessinés par la couche des satellites, connus de --info et --tap
-  --passes NAME     afficher les passages du satellite, un par ligne : pass START AZ ALT
-                    MAX AZ ALT END AZ ALT MAG VISIBLE (heures ISO 8601 UTC, début
-                    et fin à 0 degré de hauteur géométrique, MAG &apos;-&apos; si
-                    inconnue, visible ou unseen)
-  --days N          passages sur N jours (1 à 10) à partir de l&apos;heure ; par défaut : la
-                    nuit à venir, jusqu&apos;au prochain midi local
-  --night           rouge sur noir, comme la vision nocturne
-  --caption         le titre de la fenêtre : l&apos;heure donnée, dans le fuseau de la ville la plus
-                    proche du lieu à moins de 100 km (sinon celui de l&apos;appareil), et la magnitude limite
-  --sensors         viser là où pointe l&apos;appareil, d&apos;après son accéléromètre et son
-                    magnétomètre (HALVANE_IIO_DEVICES désigne un autre dossier sysfs), et
-                    afficher &apos;aim azimuth A altitude H roll R&apos; en degrés, nord géographique
-
-La trace contient une opération de dessin par ligne, dans l&apos;ordre du dessin ; les coordonnées
-sont des pixels de carte (gauche, haut, droite, bas pour les rectangles), les couleurs RRGGBB en hexa :
-  fill L T R B BRUSH          BRUSH : black, white ou gray
-  pen RRGGBB                  couleur des lignes qui suivent
-  textcolor RRGGBB            couleur du texte qui suit
-  transparent                 texte sans fond à partir d&apos;ici
-  polyline N X1 Y1 ... XN YN  une ligne passant par N points
-  text L T R B FLAGS &quot;TEXT&quot;   TEXT en UTF-8 dans le rectangle, FLAGS sous forme de
-                              nombre ; \&quot; est un guillemet, \\ une barre oblique inverse, \xNN
-                              l&apos;octet NN d&apos;un caractère de contrôle ou d&apos;un UTF-8 invalide
-  blit X Y W H SX SY OP       une image W x H prise en (SX, SY) d&apos;une planche de sprites
-                              ou d&apos;un tampon vers (X, Y) ; OP : copy ou or
-Les arguments et contenus de fichiers cités dans les messages sont échappés de la même façon
-et coupés avec &quot;...&quot; après 120 octets.
-</translation>
+        <translation>--tap&#xa0;: le point doit se trouver sur la carte de %1x%2, reçu %3,%4</translation>
     </message>
     <message>
         <source>Sun</source>
@@ -1814,6 +1661,106 @@ et coupés avec &quot;...&quot; après 120 octets.
         <comment>compass point</comment>
         <translation>NNO</translation>
     </message>
+    <message>
+        <source>Language:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>System</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>A new language takes effect at the next start.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>expected one of %1</source>
+        <extracomment>%1 lists the language codes</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>usage: halvane-render [options]
+  --data DIR        folder of Stars.dat, ConLin.dat, ConBon.dat, Labels.dat
+                    (default: beside the executable, else ../share/halvane,
+                    else the XDG data folders)
+  --size WxH        chart size in pixels (default 240x294)
+  --scale R         device pixels per chart pixel, 1 to 4, as on a HiDPI screen;
+                    the PNG is R times the size (default 1)
+  --longitude DEG   degrees, positive west   } default: Config.dat in the data
+  --latitude DEG    degrees, positive north  } folder, else the built-in defaults
+  --time UTC        YYYY-MM-DDTHH:MM[:SS]Z (default: now)
+  --view DIR        north, east, south, west or zenith (default: zenith)
+  --goto NAME       aim at a star, object, constellation or planet by name
+  --minor-bodies FILE
+                    comet (CometEls.txt) or minor-planet (MPCORB) elements to
+                    show, find and tell of; repeatable
+  --city NAME       observe from a city of Cities.dat (&quot;Tokyo&quot;, &quot;Paris, FR&quot;)
+  --here            observe from the position the position source gives (within
+                    30 s; to 0.01 degree unless Config.dat keeps it exact)
+  --position-source nmea:SOURCE
+                    an NMEA stream: a serial device, a file or HOST:PORT
+                    (default: Config.dat&apos;s, else the system&apos;s location service)
+  --zoom N          N zoom-in steps from 90 degrees; negative: zoom-out steps
+  --rotate N        N clockwise 15-degree steps; negative: counter-clockwise
+  --pan KEYS        arrow-key steps, a string of l, r, u, d, applied in order
+  --layers LIST     comma-separated subset of equatorial,horizontal,lines,
+                    boundaries,solar,constellation-names,star-names,ground,
+                    daylight,ecliptic,deep-sky,milky-way,minor-bodies,
+                    satellites, or none (default: Config.dat&apos;s, else horizontal,
+                    lines,solar,constellation-names,star-names,ground,daylight,
+                    ecliptic,deep-sky,milky-way,minor-bodies,satellites)
+  --precise         apparent places of the date, with refraction (as the
+                    View menu&apos;s Precise positions)
+  --tap X,Y         identify the object at this pixel and write its name
+  --language CODE   names, panels and dates in this language (en, ar, cs, de, es,
+                    fi, fr, he, it, nl, pl, pt_BR, ru, sv, uk); --info and
+                    --tonight then print the panel&apos;s and Tonight&apos;s lines in it
+                    instead of their key: value lines
+  --out FILE        write the chart as PNG
+  --trace FILE      write every drawing operation, one a line (&quot;-&quot;: stdout)
+  --bodies          print the Sun, the Moon and the planets, one a line: name,
+                    RA hours and Dec degrees (J2000, topocentric), altitude and
+                    azimuth degrees as drawn, magnitude, diameter arcseconds,
+                    illuminated fraction
+  --info NAME       print what the information panel tells of an object, one
+                    key: value a line (times ISO 8601 local, angles degrees and
+                    hours; a comet&apos;s or asteroid&apos;s also r_au, delta_au,
+                    phase_angle and its elements&apos; epoch)
+  --tonight         print the Tonight list the same way: sunset, twilight, the
+                    Moon, each planet
+  --satellites FILE satellites&apos; elements (TLE, 3LE, or OMM as CSV, JSON or XML):
+                    drawn by the satellites layer, known to --info and --tap
+  --passes NAME     print the satellite&apos;s passes, one a line: pass START AZ ALT
+                    MAX AZ ALT END AZ ALT MAG VISIBLE (times ISO 8601 UTC, the
+                    start and end at 0 degrees geometric altitude, MAG &apos;-&apos; when
+                    unknown, visible or unseen)
+  --days N          passes over N days (1 to 10) from the time; default: the
+                    coming night, to the next local noon
+  --night           red on black, as night vision shows it
+  --caption         the window&apos;s caption: the time given, in the zone of the place&apos;s
+                    nearest city within 100 km (else the device&apos;s), and the star limit
+  --sensors         aim where the device points, from its accelerometer and
+                    magnetometer (HALVANE_IIO_DEVICES names another sysfs folder), and
+                    print &apos;aim azimuth A altitude H roll R&apos; in degrees, true north
+
+The trace has one drawing operation a line, in the order drawn; coordinates are
+chart pixels (left, top, right, bottom for rectangles), colours RRGGBB in hex:
+  fill L T R B BRUSH          BRUSH: black, white or gray
+  pen RRGGBB                  colour of the lines that follow
+  textcolor RRGGBB            colour of the text that follows
+  transparent                 text without a background from here on
+  polyline N X1 Y1 ... XN YN  a line through N points
+  text L T R B FLAGS &quot;TEXT&quot;   TEXT in UTF-8 within the rectangle, FLAGS as a
+                              number; \&quot; is a quote, \\ a backslash, \xNN the
+                              byte NN of a control character or broken UTF-8
+  blit X Y W H SX SY OP       a W x H picture from (SX, SY) of a sprite sheet
+                              or buffer to (X, Y); OP: copy or or
+Arguments and file contents echoed in messages are escaped the same way and cut
+with &quot;...&quot; after 120 bytes.
+</source>
+        <extracomment>the options and the trace&apos;s words stay as they are; only their descriptions change</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>halvane::Words</name>
@@ -1823,7 +1770,7 @@ et coupés avec &quot;...&quot; après 120 octets.
        halvane-catalog info FILE [--kind stars|lines|boundaries|labels|cities|deep-sky|milky-way|names]
 </source>
         <extracomment>the command&apos;s words and options stay as they are</extracomment>
-        <translation>usage : halvane-catalog build --source DIR --out DIR [--names FILE]
+        <translation>usage&#xa0;: halvane-catalog build --source DIR --out DIR [--names FILE]
         halvane-catalog build-cities --source FILE --out DIR
         halvane-catalog info FILE [--kind stars|lines|boundaries|labels|cities|deep-sky|milky-way|names]
 </translation>
@@ -1835,7 +1782,7 @@ et coupés avec &quot;...&quot; après 120 octets.
     </message>
     <message>
         <source>unknown option &apos;%1&apos;</source>
-        <translation>option inconnue « %1 »</translation>
+        <translation>option inconnue «&#xa0;%1&#xa0;»</translation>
     </message>
     <message>
         <source>%1 needs a file</source>
@@ -1859,7 +1806,7 @@ et coupés avec &quot;...&quot; après 120 octets.
     </message>
     <message>
         <source>unknown kind &apos;%1&apos;</source>
-        <translation>type inconnu « %1 »</translation>
+        <translation>type inconnu «&#xa0;%1&#xa0;»</translation>
     </message>
     <message>
         <source>info takes one file</source>
@@ -1871,7 +1818,7 @@ et coupés avec &quot;...&quot; après 120 octets.
     </message>
     <message>
         <source>unknown command &apos;%1&apos;</source>
-        <translation>commande inconnue « %1 »</translation>
+        <translation>commande inconnue «&#xa0;%1&#xa0;»</translation>
     </message>
 </context>
 </TS>

@@ -90,7 +90,7 @@
     </message>
     <message>
         <source>No comet or asteroid elements yet: &quot;Update comets and asteroids&quot; fetches them</source>
-        <translation>אין עדיין נתוני מסלול של שביטים ואסטרואידים: "עדכון שביטים ואסטרואידים" מוריד אותם</translation>
+        <translation>אין עדיין נתוני מסלול של שביטים ואסטרואידים: &quot;עדכון שביטים ואסטרואידים&quot; מוריד אותם</translation>
     </message>
     <message>
         <source>asteroid</source>
@@ -771,7 +771,7 @@
     </message>
     <message>
         <source>expected nmea:DEVICE, nmea:FILE or nmea:HOST:PORT, got &apos;%1&apos;</source>
-        <translation>נדרש nmea:DEVICE, nmea:FILE או nmea:HOST:PORT, התקבל '%1'</translation>
+        <translation>נדרש nmea:DEVICE, nmea:FILE או nmea:HOST:PORT, התקבל &apos;%1&apos;</translation>
     </message>
     <message>
         <source>the position module %1 is not installed</source>
@@ -822,11 +822,11 @@
     </message>
     <message>
         <source>No city called “%1”.</source>
-        <translation>אין עיר בשם "%1".</translation>
+        <translation>אין עיר בשם &quot;%1&quot;.</translation>
     </message>
     <message>
         <source>Several cities are called “%1”: pick one.</source>
-        <translation>כמה ערים נקראות "%1": יש לבחור אחת.</translation>
+        <translation>כמה ערים נקראות &quot;%1&quot;: יש לבחור אחת.</translation>
     </message>
     <message>
         <source>Now: %1</source>
@@ -1268,7 +1268,7 @@ Free some space or make the folder writable, then try again.</source>
     </message>
     <message>
         <source>unknown option &apos;%1&apos;</source>
-        <translation>אפשרות לא מוכרת '%1'</translation>
+        <translation>אפשרות לא מוכרת &apos;%1&apos;</translation>
     </message>
     <message>
         <source>cannot be opened (missing, not a regular file, or unreadable)</source>
@@ -1388,11 +1388,11 @@ Free some space or make the folder writable, then try again.</source>
     </message>
     <message>
         <source>--out: cannot write &apos;%1&apos;</source>
-        <translation>--out: לא ניתן לכתוב את '%1'</translation>
+        <translation>--out: לא ניתן לכתוב את &apos;%1&apos;</translation>
     </message>
     <message>
         <source>--trace: cannot write &apos;%1&apos;</source>
-        <translation>--trace: לא ניתן לכתוב את '%1'</translation>
+        <translation>--trace: לא ניתן לכתוב את &apos;%1&apos;</translation>
     </message>
     <message>
         <source>--sensors: the motion sensors cannot be read</source>
@@ -1418,15 +1418,15 @@ Free some space or make the folder writable, then try again.</source>
     <message>
         <source>--city: no city of that name in %1Cities.dat, got &apos;%2&apos;</source>
         <extracomment>%1 is the city catalog&apos;s folder, %2 the name given</extracomment>
-        <translation>--city: אין עיר בשם זה ב־%1Cities.dat, התקבל '%2'</translation>
+        <translation>--city: אין עיר בשם זה ב־%1Cities.dat, התקבל &apos;%2&apos;</translation>
     </message>
     <message>
         <source>--goto: no star, object, constellation or planet of that name, got &apos;%1&apos;</source>
-        <translation>--goto: אין כוכב, עצם, קבוצת כוכבים או כוכב לכת בשם זה, התקבל '%1'</translation>
+        <translation>--goto: אין כוכב, עצם, קבוצת כוכבים או כוכב לכת בשם זה, התקבל &apos;%1&apos;</translation>
     </message>
     <message>
         <source>--goto: no comet or asteroid elements loaded (--minor-bodies FILE), got &apos;%1&apos;</source>
-        <translation>--goto: לא נטענו נתוני מסלול של שביטים או אסטרואידים (--minor-bodies FILE), התקבל '%1'</translation>
+        <translation>--goto: לא נטענו נתוני מסלול של שביטים או אסטרואידים (--minor-bodies FILE), התקבל &apos;%1&apos;</translation>
     </message>
     <message>
         <source>no element set</source>
@@ -1434,15 +1434,15 @@ Free some space or make the folder writable, then try again.</source>
     </message>
     <message>
         <source>--passes: no satellite of that name, got &apos;%1&apos;</source>
-        <translation>--passes: אין לוויין בשם זה, התקבל '%1'</translation>
+        <translation>--passes: אין לוויין בשם זה, התקבל &apos;%1&apos;</translation>
     </message>
     <message>
         <source>--passes: no satellite of that name (no --satellites file), got &apos;%1&apos;</source>
-        <translation>--passes: אין לוויין בשם זה (אין קובץ --satellites), התקבל '%1'</translation>
+        <translation>--passes: אין לוויין בשם זה (אין קובץ --satellites), התקבל &apos;%1&apos;</translation>
     </message>
     <message>
         <source>--info: no star, object, constellation or planet of that name, got &apos;%1&apos;</source>
-        <translation>--info: אין כוכב, עצם, קבוצת כוכבים או כוכב לכת בשם זה, התקבל '%1'</translation>
+        <translation>--info: אין כוכב, עצם, קבוצת כוכבים או כוכב לכת בשם זה, התקבל &apos;%1&apos;</translation>
     </message>
     <message>
         <source>%1: %2, got %3</source>
@@ -1545,158 +1545,6 @@ Free some space or make the folder writable, then try again.</source>
         <source>--tap: the point must lie on the %1x%2 chart, got %3,%4</source>
         <extracomment>%1 x %2 is the chart&apos;s size in pixels, %3,%4 the point given</extracomment>
         <translation>--tap: הנקודה חייבת להיות על המפה בגודל %1x%2, התקבל %3,%4</translation>
-    </message>
-    <message>
-        <source>usage: halvane-render [options]
-  --data DIR        folder of Stars.dat, ConLin.dat, ConBon.dat, Labels.dat
-                    (default: beside the executable, else ../share/halvane,
-                    else the XDG data folders)
-  --size WxH        chart size in pixels (default 240x294)
-  --scale R         device pixels per chart pixel, 1 to 4, as on a HiDPI screen;
-                    the PNG is R times the size (default 1)
-  --longitude DEG   degrees, positive west   } default: Config.dat in the data
-  --latitude DEG    degrees, positive north  } folder, else the built-in defaults
-  --time UTC        YYYY-MM-DDTHH:MM[:SS]Z (default: now)
-  --view DIR        north, east, south, west or zenith (default: zenith)
-  --goto NAME       aim at a star, object, constellation or planet by name
-  --minor-bodies FILE
-                    comet (CometEls.txt) or minor-planet (MPCORB) elements to
-                    show, find and tell of; repeatable
-  --city NAME       observe from a city of Cities.dat (&quot;Tokyo&quot;, &quot;Paris, FR&quot;)
-  --here            observe from the position the position source gives (within
-                    30 s; to 0.01 degree unless Config.dat keeps it exact)
-  --position-source nmea:SOURCE
-                    an NMEA stream: a serial device, a file or HOST:PORT
-                    (default: Config.dat&apos;s, else the system&apos;s location service)
-  --zoom N          N zoom-in steps from 90 degrees; negative: zoom-out steps
-  --rotate N        N clockwise 15-degree steps; negative: counter-clockwise
-  --pan KEYS        arrow-key steps, a string of l, r, u, d, applied in order
-  --layers LIST     comma-separated subset of equatorial,horizontal,lines,
-                    boundaries,solar,constellation-names,star-names,ground,
-                    daylight,ecliptic,deep-sky,milky-way,minor-bodies,
-                    satellites, or none (default: Config.dat&apos;s, else horizontal,
-                    lines,solar,constellation-names,star-names,ground,daylight,
-                    ecliptic,deep-sky,milky-way,minor-bodies,satellites)
-  --precise         apparent places of the date, with refraction (as the
-                    View menu&apos;s Precise positions)
-  --tap X,Y         identify the object at this pixel and write its name
-  --out FILE        write the chart as PNG
-  --trace FILE      write every drawing operation, one a line (&quot;-&quot;: stdout)
-  --bodies          print the Sun, the Moon and the planets, one a line: name,
-                    RA hours and Dec degrees (J2000, topocentric), altitude and
-                    azimuth degrees as drawn, magnitude, diameter arcseconds,
-                    illuminated fraction
-  --info NAME       print what the information panel tells of an object, one
-                    key: value a line (times ISO 8601 local, angles degrees and
-                    hours; a comet&apos;s or asteroid&apos;s also r_au, delta_au,
-                    phase_angle and its elements&apos; epoch)
-  --tonight         print the Tonight list the same way: sunset, twilight, the
-                    Moon, each planet
-  --satellites FILE satellites&apos; elements (TLE, 3LE, or OMM as CSV, JSON or XML):
-                    drawn by the satellites layer, known to --info and --tap
-  --passes NAME     print the satellite&apos;s passes, one a line: pass START AZ ALT
-                    MAX AZ ALT END AZ ALT MAG VISIBLE (times ISO 8601 UTC, the
-                    start and end at 0 degrees geometric altitude, MAG &apos;-&apos; when
-                    unknown, visible or unseen)
-  --days N          passes over N days (1 to 10) from the time; default: the
-                    coming night, to the next local noon
-  --night           red on black, as night vision shows it
-  --caption         the window&apos;s caption: the time given, in the zone of the place&apos;s
-                    nearest city within 100 km (else the device&apos;s), and the star limit
-  --sensors         aim where the device points, from its accelerometer and
-                    magnetometer (HALVANE_IIO_DEVICES names another sysfs folder), and
-                    print &apos;aim azimuth A altitude H roll R&apos; in degrees, true north
-
-The trace has one drawing operation a line, in the order drawn; coordinates are
-chart pixels (left, top, right, bottom for rectangles), colours RRGGBB in hex:
-  fill L T R B BRUSH          BRUSH: black, white or gray
-  pen RRGGBB                  colour of the lines that follow
-  textcolor RRGGBB            colour of the text that follows
-  transparent                 text without a background from here on
-  polyline N X1 Y1 ... XN YN  a line through N points
-  text L T R B FLAGS &quot;TEXT&quot;   TEXT in UTF-8 within the rectangle, FLAGS as a
-                              number; \&quot; is a quote, \\ a backslash, \xNN the
-                              byte NN of a control character or broken UTF-8
-  blit X Y W H SX SY OP       a W x H picture from (SX, SY) of a sprite sheet
-                              or buffer to (X, Y); OP: copy or or
-Arguments and file contents echoed in messages are escaped the same way and cut
-with &quot;...&quot; after 120 bytes.
-</source>
-        <extracomment>the options and the trace&apos;s words stay as they are; only their descriptions change</extracomment>
-        <translation>שימוש: halvane-render [options]
-  --data DIR        תיקייה של Stars.dat, ConLin.dat, ConBon.dat, Labels.dat
-                    (ברירת מחדל: לצד קובץ ההפעלה, אחרת ../share/halvane,
-                    אחרת תיקיות הנתונים של XDG)
-  --size WxH        גודל המפה בפיקסלים (ברירת מחדל 240x294)
-  --scale R         פיקסלים של ההתקן לכל פיקסל של המפה, 1 עד 4, כמו במסך
-                    HiDPI; ה־PNG גדול פי R (ברירת מחדל 1)
-  --longitude DEG   מעלות, חיובי מערבה   } ברירת מחדל: Config.dat בתיקיית
-  --latitude DEG    מעלות, חיובי צפונה   } הנתונים, אחרת ערכים מובנים
-  --time UTC        YYYY-MM-DDTHH:MM[:SS]Z (ברירת מחדל: עכשיו)
-  --view DIR        north, east, south, west או zenith (ברירת מחדל: zenith)
-  --goto NAME       כיוון לכוכב, עצם, קבוצת כוכבים או כוכב לכת לפי שם
-  --minor-bodies FILE
-                    נתוני מסלול של שביטים (CometEls.txt) או כוכבי לכת מינוריים
-                    (MPCORB) להצגה, לחיפוש ולתיאור; ניתן לחזור עליו
-  --city NAME       תצפית מעיר שב־Cities.dat ("Tokyo", "Paris, FR")
-  --here            תצפית מהמיקום שנותן מקור המיקום (בתוך 30 שנ׳; ברזולוציה
-                    של 0.01 מעלה, אלא אם Config.dat שומר אותו במדויק)
-  --position-source nmea:SOURCE
-                    זרם NMEA: התקן טורי, קובץ או HOST:PORT
-                    (ברירת מחדל: של Config.dat, אחרת שירות המיקום של המערכת)
-  --zoom N          N צעדי התקרבות מ־90 מעלות; שלילי: צעדי התרחקות
-  --rotate N        N צעדים של 15 מעלות עם כיוון השעון; שלילי: נגד כיוון השעון
-  --pan KEYS        צעדי מקשי חצים, מחרוזת של l, r, u, d, לפי הסדר
-  --layers LIST     תת־קבוצה מופרדת בפסיקים של equatorial,horizontal,lines,
-                    boundaries,solar,constellation-names,star-names,ground,
-                    daylight,ecliptic,deep-sky,milky-way,minor-bodies,
-                    satellites, או none (ברירת מחדל: של Config.dat, אחרת
-                    horizontal,lines,solar,constellation-names,star-names,ground,
-                    daylight,ecliptic,deep-sky,milky-way,minor-bodies,satellites)
-  --precise         מיקומים נראים לתאריך, עם שבירה (כמו "מיקומים מדויקים"
-                    בתפריט "תצוגה")
-  --tap X,Y         זיהוי העצם בפיקסל זה וכתיבת שמו
-  --out FILE        כתיבת המפה כ־PNG
-  --trace FILE      כתיבת כל פעולת ציור, אחת בכל שורה ("-": stdout)
-  --bodies          הדפסת השמש, הירח וכוכבי הלכת, אחד בכל שורה: שם,
-                    RA בשעות ו־Dec במעלות (J2000, טופוצנטרי), גובה ואזימוט
-                    במעלות כפי שצוירו, בהירות, קוטר בשניות קשת, החלק המואר
-  --info NAME       הדפסת מה שחלונית המידע מספרת על עצם, key: value בכל
-                    שורה (זמנים ISO 8601 מקומיים, זוויות במעלות ובשעות; לשביט
-                    או לאסטרואיד גם r_au, delta_au, phase_angle ואפוכת נתוני
-                    המסלול שלו)
-  --tonight         הדפסת רשימת "הלילה" באותו אופן: שקיעה, דמדומים, הירח,
-                    כל כוכב לכת
-  --satellites FILE נתוני מסלול של לוויינים (TLE, 3LE או OMM כ־CSV, JSON או
-                    XML): מצוירים בשכבת הלוויינים, מוכרים ל־--info ול־--tap
-  --passes NAME     הדפסת מעברי הלוויין, אחד בכל שורה: pass START AZ ALT MAX AZ
-                    ALT END AZ ALT MAG VISIBLE (זמנים ISO 8601 UTC, ההתחלה
-                    והסוף בגובה גאומטרי 0 מעלות, MAG '-' כשאינו ידוע, visible
-                    או unseen)
-  --days N          מעברים במשך N ימים (1 עד 10) מהזמן; ברירת מחדל: הלילה
-                    הקרוב, עד הצהריים המקומיים הבאים
-  --night           אדום על שחור, כמו בראיית לילה
-  --caption         כותרת החלון: הזמן הנתון, באזור הזמן של העיר הקרובה למקום
-                    בטווח 100 ק״מ (אחרת של ההתקן), וגבול בהירות הכוכבים
-  --sensors         כיוון לאן שההתקן מצביע, לפי מד התאוצה והמגנטומטר שלו
-                    (HALVANE_IIO_DEVICES מציין תיקיית sysfs אחרת), והדפסת
-                    'aim azimuth A altitude H roll R' במעלות, מהצפון האמיתי
-
-המעקב מכיל פעולת ציור אחת בכל שורה, לפי סדר הציור; הקואורדינטות הן פיקסלים
-של המפה (left, top, right, bottom למלבנים), הצבעים RRGGBB בהקסדצימלי:
-  fill L T R B BRUSH          BRUSH: black, white או gray
-  pen RRGGBB                  צבע הקווים הבאים
-  textcolor RRGGBB            צבע הטקסט הבא
-  transparent                 טקסט ללא רקע מכאן והלאה
-  polyline N X1 Y1 ... XN YN  קו דרך N נקודות
-  text L T R B FLAGS "TEXT"   TEXT ב־UTF-8 בתוך המלבן, FLAGS כמספר; \" הוא
-                              מירכאה, \\ לוכסן הפוך, \xNN הבית NN של תו בקרה
-                              או של UTF-8 פגום
-  blit X Y W H SX SY OP       תמונה W x H מ־(SX, SY) של גיליון ספרייטים
-                              או מאגר אל (X, Y); OP: copy או or
-ארגומנטים ותוכן קבצים המוצגים בהודעות מקודדים באותו אופן ונחתכים
-עם "..." אחרי 120 בתים.
-</translation>
     </message>
     <message>
         <source>Sun</source>
@@ -1813,6 +1661,106 @@ with &quot;...&quot; after 120 bytes.
         <comment>compass point</comment>
         <translation>צצמע</translation>
     </message>
+    <message>
+        <source>Language:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>System</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>A new language takes effect at the next start.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>expected one of %1</source>
+        <extracomment>%1 lists the language codes</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>usage: halvane-render [options]
+  --data DIR        folder of Stars.dat, ConLin.dat, ConBon.dat, Labels.dat
+                    (default: beside the executable, else ../share/halvane,
+                    else the XDG data folders)
+  --size WxH        chart size in pixels (default 240x294)
+  --scale R         device pixels per chart pixel, 1 to 4, as on a HiDPI screen;
+                    the PNG is R times the size (default 1)
+  --longitude DEG   degrees, positive west   } default: Config.dat in the data
+  --latitude DEG    degrees, positive north  } folder, else the built-in defaults
+  --time UTC        YYYY-MM-DDTHH:MM[:SS]Z (default: now)
+  --view DIR        north, east, south, west or zenith (default: zenith)
+  --goto NAME       aim at a star, object, constellation or planet by name
+  --minor-bodies FILE
+                    comet (CometEls.txt) or minor-planet (MPCORB) elements to
+                    show, find and tell of; repeatable
+  --city NAME       observe from a city of Cities.dat (&quot;Tokyo&quot;, &quot;Paris, FR&quot;)
+  --here            observe from the position the position source gives (within
+                    30 s; to 0.01 degree unless Config.dat keeps it exact)
+  --position-source nmea:SOURCE
+                    an NMEA stream: a serial device, a file or HOST:PORT
+                    (default: Config.dat&apos;s, else the system&apos;s location service)
+  --zoom N          N zoom-in steps from 90 degrees; negative: zoom-out steps
+  --rotate N        N clockwise 15-degree steps; negative: counter-clockwise
+  --pan KEYS        arrow-key steps, a string of l, r, u, d, applied in order
+  --layers LIST     comma-separated subset of equatorial,horizontal,lines,
+                    boundaries,solar,constellation-names,star-names,ground,
+                    daylight,ecliptic,deep-sky,milky-way,minor-bodies,
+                    satellites, or none (default: Config.dat&apos;s, else horizontal,
+                    lines,solar,constellation-names,star-names,ground,daylight,
+                    ecliptic,deep-sky,milky-way,minor-bodies,satellites)
+  --precise         apparent places of the date, with refraction (as the
+                    View menu&apos;s Precise positions)
+  --tap X,Y         identify the object at this pixel and write its name
+  --language CODE   names, panels and dates in this language (en, ar, cs, de, es,
+                    fi, fr, he, it, nl, pl, pt_BR, ru, sv, uk); --info and
+                    --tonight then print the panel&apos;s and Tonight&apos;s lines in it
+                    instead of their key: value lines
+  --out FILE        write the chart as PNG
+  --trace FILE      write every drawing operation, one a line (&quot;-&quot;: stdout)
+  --bodies          print the Sun, the Moon and the planets, one a line: name,
+                    RA hours and Dec degrees (J2000, topocentric), altitude and
+                    azimuth degrees as drawn, magnitude, diameter arcseconds,
+                    illuminated fraction
+  --info NAME       print what the information panel tells of an object, one
+                    key: value a line (times ISO 8601 local, angles degrees and
+                    hours; a comet&apos;s or asteroid&apos;s also r_au, delta_au,
+                    phase_angle and its elements&apos; epoch)
+  --tonight         print the Tonight list the same way: sunset, twilight, the
+                    Moon, each planet
+  --satellites FILE satellites&apos; elements (TLE, 3LE, or OMM as CSV, JSON or XML):
+                    drawn by the satellites layer, known to --info and --tap
+  --passes NAME     print the satellite&apos;s passes, one a line: pass START AZ ALT
+                    MAX AZ ALT END AZ ALT MAG VISIBLE (times ISO 8601 UTC, the
+                    start and end at 0 degrees geometric altitude, MAG &apos;-&apos; when
+                    unknown, visible or unseen)
+  --days N          passes over N days (1 to 10) from the time; default: the
+                    coming night, to the next local noon
+  --night           red on black, as night vision shows it
+  --caption         the window&apos;s caption: the time given, in the zone of the place&apos;s
+                    nearest city within 100 km (else the device&apos;s), and the star limit
+  --sensors         aim where the device points, from its accelerometer and
+                    magnetometer (HALVANE_IIO_DEVICES names another sysfs folder), and
+                    print &apos;aim azimuth A altitude H roll R&apos; in degrees, true north
+
+The trace has one drawing operation a line, in the order drawn; coordinates are
+chart pixels (left, top, right, bottom for rectangles), colours RRGGBB in hex:
+  fill L T R B BRUSH          BRUSH: black, white or gray
+  pen RRGGBB                  colour of the lines that follow
+  textcolor RRGGBB            colour of the text that follows
+  transparent                 text without a background from here on
+  polyline N X1 Y1 ... XN YN  a line through N points
+  text L T R B FLAGS &quot;TEXT&quot;   TEXT in UTF-8 within the rectangle, FLAGS as a
+                              number; \&quot; is a quote, \\ a backslash, \xNN the
+                              byte NN of a control character or broken UTF-8
+  blit X Y W H SX SY OP       a W x H picture from (SX, SY) of a sprite sheet
+                              or buffer to (X, Y); OP: copy or or
+Arguments and file contents echoed in messages are escaped the same way and cut
+with &quot;...&quot; after 120 bytes.
+</source>
+        <extracomment>the options and the trace&apos;s words stay as they are; only their descriptions change</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>halvane::Words</name>
@@ -1834,7 +1782,7 @@ with &quot;...&quot; after 120 bytes.
     </message>
     <message>
         <source>unknown option &apos;%1&apos;</source>
-        <translation>אפשרות לא מוכרת '%1'</translation>
+        <translation>אפשרות לא מוכרת &apos;%1&apos;</translation>
     </message>
     <message>
         <source>%1 needs a file</source>
@@ -1858,7 +1806,7 @@ with &quot;...&quot; after 120 bytes.
     </message>
     <message>
         <source>unknown kind &apos;%1&apos;</source>
-        <translation>סוג לא מוכר '%1'</translation>
+        <translation>סוג לא מוכר &apos;%1&apos;</translation>
     </message>
     <message>
         <source>info takes one file</source>
@@ -1870,7 +1818,7 @@ with &quot;...&quot; after 120 bytes.
     </message>
     <message>
         <source>unknown command &apos;%1&apos;</source>
-        <translation>פקודה לא מוכרת '%1'</translation>
+        <translation>פקודה לא מוכרת &apos;%1&apos;</translation>
     </message>
 </context>
 </TS>

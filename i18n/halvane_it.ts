@@ -1547,159 +1547,6 @@ Libera spazio o rendi la cartella scrivibile, poi riprova.</translation>
         <translation>--tap: il punto deve trovarsi sulla mappa di %1x%2, ricevuto %3,%4</translation>
     </message>
     <message>
-        <source>usage: halvane-render [options]
-  --data DIR        folder of Stars.dat, ConLin.dat, ConBon.dat, Labels.dat
-                    (default: beside the executable, else ../share/halvane,
-                    else the XDG data folders)
-  --size WxH        chart size in pixels (default 240x294)
-  --scale R         device pixels per chart pixel, 1 to 4, as on a HiDPI screen;
-                    the PNG is R times the size (default 1)
-  --longitude DEG   degrees, positive west   } default: Config.dat in the data
-  --latitude DEG    degrees, positive north  } folder, else the built-in defaults
-  --time UTC        YYYY-MM-DDTHH:MM[:SS]Z (default: now)
-  --view DIR        north, east, south, west or zenith (default: zenith)
-  --goto NAME       aim at a star, object, constellation or planet by name
-  --minor-bodies FILE
-                    comet (CometEls.txt) or minor-planet (MPCORB) elements to
-                    show, find and tell of; repeatable
-  --city NAME       observe from a city of Cities.dat (&quot;Tokyo&quot;, &quot;Paris, FR&quot;)
-  --here            observe from the position the position source gives (within
-                    30 s; to 0.01 degree unless Config.dat keeps it exact)
-  --position-source nmea:SOURCE
-                    an NMEA stream: a serial device, a file or HOST:PORT
-                    (default: Config.dat&apos;s, else the system&apos;s location service)
-  --zoom N          N zoom-in steps from 90 degrees; negative: zoom-out steps
-  --rotate N        N clockwise 15-degree steps; negative: counter-clockwise
-  --pan KEYS        arrow-key steps, a string of l, r, u, d, applied in order
-  --layers LIST     comma-separated subset of equatorial,horizontal,lines,
-                    boundaries,solar,constellation-names,star-names,ground,
-                    daylight,ecliptic,deep-sky,milky-way,minor-bodies,
-                    satellites, or none (default: Config.dat&apos;s, else horizontal,
-                    lines,solar,constellation-names,star-names,ground,daylight,
-                    ecliptic,deep-sky,milky-way,minor-bodies,satellites)
-  --precise         apparent places of the date, with refraction (as the
-                    View menu&apos;s Precise positions)
-  --tap X,Y         identify the object at this pixel and write its name
-  --out FILE        write the chart as PNG
-  --trace FILE      write every drawing operation, one a line (&quot;-&quot;: stdout)
-  --bodies          print the Sun, the Moon and the planets, one a line: name,
-                    RA hours and Dec degrees (J2000, topocentric), altitude and
-                    azimuth degrees as drawn, magnitude, diameter arcseconds,
-                    illuminated fraction
-  --info NAME       print what the information panel tells of an object, one
-                    key: value a line (times ISO 8601 local, angles degrees and
-                    hours; a comet&apos;s or asteroid&apos;s also r_au, delta_au,
-                    phase_angle and its elements&apos; epoch)
-  --tonight         print the Tonight list the same way: sunset, twilight, the
-                    Moon, each planet
-  --satellites FILE satellites&apos; elements (TLE, 3LE, or OMM as CSV, JSON or XML):
-                    drawn by the satellites layer, known to --info and --tap
-  --passes NAME     print the satellite&apos;s passes, one a line: pass START AZ ALT
-                    MAX AZ ALT END AZ ALT MAG VISIBLE (times ISO 8601 UTC, the
-                    start and end at 0 degrees geometric altitude, MAG &apos;-&apos; when
-                    unknown, visible or unseen)
-  --days N          passes over N days (1 to 10) from the time; default: the
-                    coming night, to the next local noon
-  --night           red on black, as night vision shows it
-  --caption         the window&apos;s caption: the time given, in the zone of the place&apos;s
-                    nearest city within 100 km (else the device&apos;s), and the star limit
-  --sensors         aim where the device points, from its accelerometer and
-                    magnetometer (HALVANE_IIO_DEVICES names another sysfs folder), and
-                    print &apos;aim azimuth A altitude H roll R&apos; in degrees, true north
-
-The trace has one drawing operation a line, in the order drawn; coordinates are
-chart pixels (left, top, right, bottom for rectangles), colours RRGGBB in hex:
-  fill L T R B BRUSH          BRUSH: black, white or gray
-  pen RRGGBB                  colour of the lines that follow
-  textcolor RRGGBB            colour of the text that follows
-  transparent                 text without a background from here on
-  polyline N X1 Y1 ... XN YN  a line through N points
-  text L T R B FLAGS &quot;TEXT&quot;   TEXT in UTF-8 within the rectangle, FLAGS as a
-                              number; \&quot; is a quote, \\ a backslash, \xNN the
-                              byte NN of a control character or broken UTF-8
-  blit X Y W H SX SY OP       a W x H picture from (SX, SY) of a sprite sheet
-                              or buffer to (X, Y); OP: copy or or
-Arguments and file contents echoed in messages are escaped the same way and cut
-with &quot;...&quot; after 120 bytes.
-</source>
-        <extracomment>the options and the trace&apos;s words stay as they are; only their descriptions change</extracomment>
-        <translation>uso: halvane-render [options]
-  --data DIR        cartella di Stars.dat, ConLin.dat, ConBon.dat, Labels.dat
-                    (predefinito: accanto all&apos;eseguibile, altrimenti ../share/halvane,
-                    altrimenti le cartelle dati XDG)
-  --size WxH        dimensioni della mappa in pixel (predefinito 240x294)
-  --scale R         pixel del dispositivo per pixel della mappa, da 1 a 4, come su uno schermo HiDPI;
-                    il PNG è R volte più grande (predefinito 1)
-  --longitude DEG   gradi, positivi verso ovest } predefinito: Config.dat nella cartella
-  --latitude DEG    gradi, positivi verso nord  } dati, altrimenti i valori incorporati
-  --time UTC        YYYY-MM-DDTHH:MM[:SS]Z (predefinito: adesso)
-  --view DIR        north, east, south, west o zenith (predefinito: zenith)
-  --goto NAME       puntare una stella, un oggetto, una costellazione o un pianeta per nome
-  --minor-bodies FILE
-                    elementi di comete (CometEls.txt) o pianetini (MPCORB) da
-                    mostrare, cercare e descrivere; ripetibile
-  --city NAME       osservare da una città di Cities.dat (&quot;Tokyo&quot;, &quot;Paris, FR&quot;)
-  --here            osservare dalla posizione data dalla fonte di posizione (entro
-                    30 s; a 0,01 gradi salvo che Config.dat la conservi esatta)
-  --position-source nmea:SOURCE
-                    un flusso NMEA: un dispositivo seriale, un file o HOST:PORT
-                    (predefinito: quella di Config.dat, altrimenti il servizio di localizzazione del sistema)
-  --zoom N          N passi di ingrandimento da 90 gradi; negativo: passi di riduzione
-  --rotate N        N passi di 15 gradi in senso orario; negativo: antiorario
-  --pan KEYS        passi dei tasti freccia, una stringa di l, r, u, d, applicati in ordine
-  --layers LIST     sottoinsieme separato da virgole di equatorial,horizontal,lines,
-                    boundaries,solar,constellation-names,star-names,ground,
-                    daylight,ecliptic,deep-sky,milky-way,minor-bodies,
-                    satellites, o none (predefinito: quello di Config.dat, altrimenti horizontal,
-                    lines,solar,constellation-names,star-names,ground,daylight,
-                    ecliptic,deep-sky,milky-way,minor-bodies,satellites)
-  --precise         posizioni apparenti della data, con rifrazione (come
-                    Posizioni precise del menu Vista)
-  --tap X,Y         identificare l&apos;oggetto in questo pixel e scriverne il nome
-  --out FILE        scrivere la mappa come PNG
-  --trace FILE      scrivere ogni operazione di disegno, una per riga (&quot;-&quot;: stdout)
-  --bodies          stampare il Sole, la Luna e i pianeti, uno per riga: nome,
-                    AR in ore e Dec in gradi (J2000, topocentriche), altezza e
-                    azimut in gradi come disegnati, magnitudine, diametro in
-                    secondi d&apos;arco, frazione illuminata
-  --info NAME       stampare ciò che il pannello informazioni dice di un oggetto, una
-                    coppia chiave: valore per riga (ore ISO 8601 locali, angoli in gradi e
-                    ore; per una cometa o un asteroide anche r_au, delta_au,
-                    phase_angle e l&apos;epoca dei suoi elementi)
-  --tonight         stampare allo stesso modo l&apos;elenco Stanotte: tramonto, crepuscolo,
-                    la Luna, ogni pianeta
-  --satellites FILE elementi dei satelliti (TLE, 3LE o OMM come CSV, JSON o XML):
-                    disegnati dal livello dei satelliti, noti a --info e --tap
-  --passes NAME     stampare i passaggi del satellite, uno per riga: pass START AZ ALT
-                    MAX AZ ALT END AZ ALT MAG VISIBLE (ore ISO 8601 UTC, inizio
-                    e fine a 0 gradi di altezza geometrica, MAG &apos;-&apos; se
-                    sconosciuta, visible o unseen)
-  --days N          passaggi in N giorni (da 1 a 10) dall&apos;ora; predefinito: la
-                    notte successiva, fino al prossimo mezzogiorno locale
-  --night           rosso su nero, come nella visione notturna
-  --caption         il titolo della finestra: l&apos;ora data, nel fuso della città più vicina
-                    al luogo entro 100 km (altrimenti quello del dispositivo), e la magnitudine limite
-  --sensors         puntare dove punta il dispositivo, secondo il suo accelerometro e
-                    magnetometro (HALVANE_IIO_DEVICES indica un&apos;altra cartella sysfs), e
-                    stampare &apos;aim azimuth A altitude H roll R&apos; in gradi, nord geografico
-
-La traccia ha un&apos;operazione di disegno per riga, nell&apos;ordine di disegno; le coordinate
-sono pixel della mappa (sinistra, alto, destra, basso per i rettangoli), i colori RRGGBB in esadecimale:
-  fill L T R B BRUSH          BRUSH: black, white o gray
-  pen RRGGBB                  colore delle linee seguenti
-  textcolor RRGGBB            colore del testo seguente
-  transparent                 testo senza sfondo da qui in poi
-  polyline N X1 Y1 ... XN YN  una linea attraverso N punti
-  text L T R B FLAGS &quot;TEXT&quot;   TEXT in UTF-8 dentro il rettangolo, FLAGS come
-                              numero; \&quot; è una virgoletta, \\ una barra rovesciata, \xNN il
-                              byte NN di un carattere di controllo o di UTF-8 non valido
-  blit X Y W H SX SY OP       un&apos;immagine W x H da (SX, SY) di un foglio di sprite
-                              o buffer a (X, Y); OP: copy o or
-Argomenti e contenuti di file riportati nei messaggi sono protetti allo stesso modo e
-troncati con &quot;...&quot; dopo 120 byte.
-</translation>
-    </message>
-    <message>
         <source>Sun</source>
         <comment>day of the week</comment>
         <translation>dom</translation>
@@ -1813,6 +1660,106 @@ troncati con &quot;...&quot; dopo 120 byte.
         <source>NNW</source>
         <comment>compass point</comment>
         <translation>NNO</translation>
+    </message>
+    <message>
+        <source>Language:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>System</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>A new language takes effect at the next start.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>expected one of %1</source>
+        <extracomment>%1 lists the language codes</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>usage: halvane-render [options]
+  --data DIR        folder of Stars.dat, ConLin.dat, ConBon.dat, Labels.dat
+                    (default: beside the executable, else ../share/halvane,
+                    else the XDG data folders)
+  --size WxH        chart size in pixels (default 240x294)
+  --scale R         device pixels per chart pixel, 1 to 4, as on a HiDPI screen;
+                    the PNG is R times the size (default 1)
+  --longitude DEG   degrees, positive west   } default: Config.dat in the data
+  --latitude DEG    degrees, positive north  } folder, else the built-in defaults
+  --time UTC        YYYY-MM-DDTHH:MM[:SS]Z (default: now)
+  --view DIR        north, east, south, west or zenith (default: zenith)
+  --goto NAME       aim at a star, object, constellation or planet by name
+  --minor-bodies FILE
+                    comet (CometEls.txt) or minor-planet (MPCORB) elements to
+                    show, find and tell of; repeatable
+  --city NAME       observe from a city of Cities.dat (&quot;Tokyo&quot;, &quot;Paris, FR&quot;)
+  --here            observe from the position the position source gives (within
+                    30 s; to 0.01 degree unless Config.dat keeps it exact)
+  --position-source nmea:SOURCE
+                    an NMEA stream: a serial device, a file or HOST:PORT
+                    (default: Config.dat&apos;s, else the system&apos;s location service)
+  --zoom N          N zoom-in steps from 90 degrees; negative: zoom-out steps
+  --rotate N        N clockwise 15-degree steps; negative: counter-clockwise
+  --pan KEYS        arrow-key steps, a string of l, r, u, d, applied in order
+  --layers LIST     comma-separated subset of equatorial,horizontal,lines,
+                    boundaries,solar,constellation-names,star-names,ground,
+                    daylight,ecliptic,deep-sky,milky-way,minor-bodies,
+                    satellites, or none (default: Config.dat&apos;s, else horizontal,
+                    lines,solar,constellation-names,star-names,ground,daylight,
+                    ecliptic,deep-sky,milky-way,minor-bodies,satellites)
+  --precise         apparent places of the date, with refraction (as the
+                    View menu&apos;s Precise positions)
+  --tap X,Y         identify the object at this pixel and write its name
+  --language CODE   names, panels and dates in this language (en, ar, cs, de, es,
+                    fi, fr, he, it, nl, pl, pt_BR, ru, sv, uk); --info and
+                    --tonight then print the panel&apos;s and Tonight&apos;s lines in it
+                    instead of their key: value lines
+  --out FILE        write the chart as PNG
+  --trace FILE      write every drawing operation, one a line (&quot;-&quot;: stdout)
+  --bodies          print the Sun, the Moon and the planets, one a line: name,
+                    RA hours and Dec degrees (J2000, topocentric), altitude and
+                    azimuth degrees as drawn, magnitude, diameter arcseconds,
+                    illuminated fraction
+  --info NAME       print what the information panel tells of an object, one
+                    key: value a line (times ISO 8601 local, angles degrees and
+                    hours; a comet&apos;s or asteroid&apos;s also r_au, delta_au,
+                    phase_angle and its elements&apos; epoch)
+  --tonight         print the Tonight list the same way: sunset, twilight, the
+                    Moon, each planet
+  --satellites FILE satellites&apos; elements (TLE, 3LE, or OMM as CSV, JSON or XML):
+                    drawn by the satellites layer, known to --info and --tap
+  --passes NAME     print the satellite&apos;s passes, one a line: pass START AZ ALT
+                    MAX AZ ALT END AZ ALT MAG VISIBLE (times ISO 8601 UTC, the
+                    start and end at 0 degrees geometric altitude, MAG &apos;-&apos; when
+                    unknown, visible or unseen)
+  --days N          passes over N days (1 to 10) from the time; default: the
+                    coming night, to the next local noon
+  --night           red on black, as night vision shows it
+  --caption         the window&apos;s caption: the time given, in the zone of the place&apos;s
+                    nearest city within 100 km (else the device&apos;s), and the star limit
+  --sensors         aim where the device points, from its accelerometer and
+                    magnetometer (HALVANE_IIO_DEVICES names another sysfs folder), and
+                    print &apos;aim azimuth A altitude H roll R&apos; in degrees, true north
+
+The trace has one drawing operation a line, in the order drawn; coordinates are
+chart pixels (left, top, right, bottom for rectangles), colours RRGGBB in hex:
+  fill L T R B BRUSH          BRUSH: black, white or gray
+  pen RRGGBB                  colour of the lines that follow
+  textcolor RRGGBB            colour of the text that follows
+  transparent                 text without a background from here on
+  polyline N X1 Y1 ... XN YN  a line through N points
+  text L T R B FLAGS &quot;TEXT&quot;   TEXT in UTF-8 within the rectangle, FLAGS as a
+                              number; \&quot; is a quote, \\ a backslash, \xNN the
+                              byte NN of a control character or broken UTF-8
+  blit X Y W H SX SY OP       a W x H picture from (SX, SY) of a sprite sheet
+                              or buffer to (X, Y); OP: copy or or
+Arguments and file contents echoed in messages are escaped the same way and cut
+with &quot;...&quot; after 120 bytes.
+</source>
+        <extracomment>the options and the trace&apos;s words stay as they are; only their descriptions change</extracomment>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>

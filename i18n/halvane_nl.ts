@@ -1547,159 +1547,6 @@ Maak ruimte vrij of maak de map beschrijfbaar en probeer het opnieuw.</translati
         <translation>--tap: het punt moet op de kaart van %1x%2 liggen, kreeg %3,%4</translation>
     </message>
     <message>
-        <source>usage: halvane-render [options]
-  --data DIR        folder of Stars.dat, ConLin.dat, ConBon.dat, Labels.dat
-                    (default: beside the executable, else ../share/halvane,
-                    else the XDG data folders)
-  --size WxH        chart size in pixels (default 240x294)
-  --scale R         device pixels per chart pixel, 1 to 4, as on a HiDPI screen;
-                    the PNG is R times the size (default 1)
-  --longitude DEG   degrees, positive west   } default: Config.dat in the data
-  --latitude DEG    degrees, positive north  } folder, else the built-in defaults
-  --time UTC        YYYY-MM-DDTHH:MM[:SS]Z (default: now)
-  --view DIR        north, east, south, west or zenith (default: zenith)
-  --goto NAME       aim at a star, object, constellation or planet by name
-  --minor-bodies FILE
-                    comet (CometEls.txt) or minor-planet (MPCORB) elements to
-                    show, find and tell of; repeatable
-  --city NAME       observe from a city of Cities.dat (&quot;Tokyo&quot;, &quot;Paris, FR&quot;)
-  --here            observe from the position the position source gives (within
-                    30 s; to 0.01 degree unless Config.dat keeps it exact)
-  --position-source nmea:SOURCE
-                    an NMEA stream: a serial device, a file or HOST:PORT
-                    (default: Config.dat&apos;s, else the system&apos;s location service)
-  --zoom N          N zoom-in steps from 90 degrees; negative: zoom-out steps
-  --rotate N        N clockwise 15-degree steps; negative: counter-clockwise
-  --pan KEYS        arrow-key steps, a string of l, r, u, d, applied in order
-  --layers LIST     comma-separated subset of equatorial,horizontal,lines,
-                    boundaries,solar,constellation-names,star-names,ground,
-                    daylight,ecliptic,deep-sky,milky-way,minor-bodies,
-                    satellites, or none (default: Config.dat&apos;s, else horizontal,
-                    lines,solar,constellation-names,star-names,ground,daylight,
-                    ecliptic,deep-sky,milky-way,minor-bodies,satellites)
-  --precise         apparent places of the date, with refraction (as the
-                    View menu&apos;s Precise positions)
-  --tap X,Y         identify the object at this pixel and write its name
-  --out FILE        write the chart as PNG
-  --trace FILE      write every drawing operation, one a line (&quot;-&quot;: stdout)
-  --bodies          print the Sun, the Moon and the planets, one a line: name,
-                    RA hours and Dec degrees (J2000, topocentric), altitude and
-                    azimuth degrees as drawn, magnitude, diameter arcseconds,
-                    illuminated fraction
-  --info NAME       print what the information panel tells of an object, one
-                    key: value a line (times ISO 8601 local, angles degrees and
-                    hours; a comet&apos;s or asteroid&apos;s also r_au, delta_au,
-                    phase_angle and its elements&apos; epoch)
-  --tonight         print the Tonight list the same way: sunset, twilight, the
-                    Moon, each planet
-  --satellites FILE satellites&apos; elements (TLE, 3LE, or OMM as CSV, JSON or XML):
-                    drawn by the satellites layer, known to --info and --tap
-  --passes NAME     print the satellite&apos;s passes, one a line: pass START AZ ALT
-                    MAX AZ ALT END AZ ALT MAG VISIBLE (times ISO 8601 UTC, the
-                    start and end at 0 degrees geometric altitude, MAG &apos;-&apos; when
-                    unknown, visible or unseen)
-  --days N          passes over N days (1 to 10) from the time; default: the
-                    coming night, to the next local noon
-  --night           red on black, as night vision shows it
-  --caption         the window&apos;s caption: the time given, in the zone of the place&apos;s
-                    nearest city within 100 km (else the device&apos;s), and the star limit
-  --sensors         aim where the device points, from its accelerometer and
-                    magnetometer (HALVANE_IIO_DEVICES names another sysfs folder), and
-                    print &apos;aim azimuth A altitude H roll R&apos; in degrees, true north
-
-The trace has one drawing operation a line, in the order drawn; coordinates are
-chart pixels (left, top, right, bottom for rectangles), colours RRGGBB in hex:
-  fill L T R B BRUSH          BRUSH: black, white or gray
-  pen RRGGBB                  colour of the lines that follow
-  textcolor RRGGBB            colour of the text that follows
-  transparent                 text without a background from here on
-  polyline N X1 Y1 ... XN YN  a line through N points
-  text L T R B FLAGS &quot;TEXT&quot;   TEXT in UTF-8 within the rectangle, FLAGS as a
-                              number; \&quot; is a quote, \\ a backslash, \xNN the
-                              byte NN of a control character or broken UTF-8
-  blit X Y W H SX SY OP       a W x H picture from (SX, SY) of a sprite sheet
-                              or buffer to (X, Y); OP: copy or or
-Arguments and file contents echoed in messages are escaped the same way and cut
-with &quot;...&quot; after 120 bytes.
-</source>
-        <extracomment>the options and the trace&apos;s words stay as they are; only their descriptions change</extracomment>
-        <translation>gebruik: halvane-render [options]
-  --data DIR        map met Stars.dat, ConLin.dat, ConBon.dat, Labels.dat
-                    (standaard: naast het programma, anders ../share/halvane,
-                    anders de XDG-gegevensmappen)
-  --size WxH        kaartgrootte in pixels (standaard 240x294)
-  --scale R         apparaatpixels per kaartpixel, 1 tot 4, zoals op een HiDPI-scherm;
-                    de PNG is R keer zo groot (standaard 1)
-  --longitude DEG   graden, positief naar het westen } standaard: Config.dat in de
-  --latitude DEG    graden, positief naar het noorden } gegevensmap, anders de ingebouwde waarden
-  --time UTC        YYYY-MM-DDTHH:MM[:SS]Z (standaard: nu)
-  --view DIR        north, east, south, west of zenith (standaard: zenith)
-  --goto NAME       richten op een ster, object, sterrenbeeld of planeet op naam
-  --minor-bodies FILE
-                    baanelementen van kometen (CometEls.txt) of kleine planeten (MPCORB)
-                    om te tonen, te zoeken en te beschrijven; herhaalbaar
-  --city NAME       waarnemen vanuit een stad uit Cities.dat (&quot;Tokyo&quot;, &quot;Paris, FR&quot;)
-  --here            waarnemen vanaf de positie die de positiebron geeft (binnen
-                    30 s; op 0,01 graad tenzij Config.dat hem exact bewaart)
-  --position-source nmea:SOURCE
-                    een NMEA-stroom: een serieel apparaat, een bestand of HOST:PORT
-                    (standaard: die uit Config.dat, anders de locatiedienst van het systeem)
-  --zoom N          N inzoomstappen vanaf 90 graden; negatief: uitzoomstappen
-  --rotate N        N stappen van 15 graden met de klok mee; negatief: tegen de klok in
-  --pan KEYS        pijltoetsstappen, een reeks van l, r, u, d, op volgorde toegepast
-  --layers LIST     kommagescheiden deelverzameling van equatorial,horizontal,lines,
-                    boundaries,solar,constellation-names,star-names,ground,
-                    daylight,ecliptic,deep-sky,milky-way,minor-bodies,
-                    satellites, of none (standaard: die uit Config.dat, anders horizontal,
-                    lines,solar,constellation-names,star-names,ground,daylight,
-                    ecliptic,deep-sky,milky-way,minor-bodies,satellites)
-  --precise         schijnbare posities van de datum, met refractie (zoals
-                    Nauwkeurige posities in het menu Weergave)
-  --tap X,Y         het object op deze pixel bepalen en de naam ervan schrijven
-  --out FILE        de kaart als PNG schrijven
-  --trace FILE      elke tekenbewerking schrijven, één per regel (&quot;-&quot;: stdout)
-  --bodies          de Zon, de Maan en de planeten afdrukken, één per regel: naam,
-                    RK in uren en Dec in graden (J2000, topocentrisch), hoogte en
-                    azimut in graden zoals getekend, magnitude, diameter in
-                    boogseconden, verlichte fractie
-  --info NAME       afdrukken wat het informatiepaneel over een object zegt, één
-                    sleutel: waarde per regel (tijden ISO 8601 lokaal, hoeken in graden en
-                    uren; bij een komeet of planetoïde ook r_au, delta_au,
-                    phase_angle en het epoch van de baanelementen)
-  --tonight         de lijst Vannacht op dezelfde manier afdrukken: zonsondergang,
-                    schemering, de Maan, elke planeet
-  --satellites FILE baanelementen van satellieten (TLE, 3LE of OMM als CSV, JSON of XML):
-                    getekend door de satellietlaag, bekend bij --info en --tap
-  --passes NAME     de overgangen van de satelliet afdrukken, één per regel: pass START AZ ALT
-                    MAX AZ ALT END AZ ALT MAG VISIBLE (tijden ISO 8601 UTC, begin
-                    en einde op 0 graden geometrische hoogte, MAG &apos;-&apos; als
-                    onbekend, visible of unseen)
-  --days N          overgangen over N dagen (1 tot 10) vanaf de tijd; standaard: de
-                    komende nacht, tot de volgende lokale middag
-  --night           rood op zwart, zoals nachtzicht het toont
-  --caption         de venstertitel: de gegeven tijd, in de tijdzone van de dichtstbijzijnde stad
-                    binnen 100 km (anders die van het apparaat), en de grensmagnitude
-  --sensors         richten waar het apparaat naar wijst, volgens de versnellingsmeter en
-                    magnetometer (HALVANE_IIO_DEVICES noemt een andere sysfs-map), en
-                    &apos;aim azimuth A altitude H roll R&apos; in graden afdrukken, geografisch noorden
-
-De trace bevat één tekenbewerking per regel, in tekenvolgorde; coördinaten zijn
-kaartpixels (links, boven, rechts, onder bij rechthoeken), kleuren RRGGBB hexadecimaal:
-  fill L T R B BRUSH          BRUSH: black, white of gray
-  pen RRGGBB                  kleur van de lijnen die volgen
-  textcolor RRGGBB            kleur van de tekst die volgt
-  transparent                 tekst zonder achtergrond vanaf hier
-  polyline N X1 Y1 ... XN YN  een lijn door N punten
-  text L T R B FLAGS &quot;TEXT&quot;   TEXT in UTF-8 binnen de rechthoek, FLAGS als
-                              getal; \&quot; is een aanhalingsteken, \\ een backslash, \xNN de
-                              byte NN van een stuurteken of kapotte UTF-8
-  blit X Y W H SX SY OP       een afbeelding van W x H vanaf (SX, SY) van een sprite sheet
-                              of buffer naar (X, Y); OP: copy of or
-Argumenten en bestandsinhoud in meldingen worden op dezelfde manier geëscaped en
-na 120 bytes afgekapt met &quot;...&quot;.
-</translation>
-    </message>
-    <message>
         <source>Sun</source>
         <comment>day of the week</comment>
         <translation>zo</translation>
@@ -1813,6 +1660,106 @@ na 120 bytes afgekapt met &quot;...&quot;.
         <source>NNW</source>
         <comment>compass point</comment>
         <translation>NNW</translation>
+    </message>
+    <message>
+        <source>Language:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>System</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>A new language takes effect at the next start.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>expected one of %1</source>
+        <extracomment>%1 lists the language codes</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>usage: halvane-render [options]
+  --data DIR        folder of Stars.dat, ConLin.dat, ConBon.dat, Labels.dat
+                    (default: beside the executable, else ../share/halvane,
+                    else the XDG data folders)
+  --size WxH        chart size in pixels (default 240x294)
+  --scale R         device pixels per chart pixel, 1 to 4, as on a HiDPI screen;
+                    the PNG is R times the size (default 1)
+  --longitude DEG   degrees, positive west   } default: Config.dat in the data
+  --latitude DEG    degrees, positive north  } folder, else the built-in defaults
+  --time UTC        YYYY-MM-DDTHH:MM[:SS]Z (default: now)
+  --view DIR        north, east, south, west or zenith (default: zenith)
+  --goto NAME       aim at a star, object, constellation or planet by name
+  --minor-bodies FILE
+                    comet (CometEls.txt) or minor-planet (MPCORB) elements to
+                    show, find and tell of; repeatable
+  --city NAME       observe from a city of Cities.dat (&quot;Tokyo&quot;, &quot;Paris, FR&quot;)
+  --here            observe from the position the position source gives (within
+                    30 s; to 0.01 degree unless Config.dat keeps it exact)
+  --position-source nmea:SOURCE
+                    an NMEA stream: a serial device, a file or HOST:PORT
+                    (default: Config.dat&apos;s, else the system&apos;s location service)
+  --zoom N          N zoom-in steps from 90 degrees; negative: zoom-out steps
+  --rotate N        N clockwise 15-degree steps; negative: counter-clockwise
+  --pan KEYS        arrow-key steps, a string of l, r, u, d, applied in order
+  --layers LIST     comma-separated subset of equatorial,horizontal,lines,
+                    boundaries,solar,constellation-names,star-names,ground,
+                    daylight,ecliptic,deep-sky,milky-way,minor-bodies,
+                    satellites, or none (default: Config.dat&apos;s, else horizontal,
+                    lines,solar,constellation-names,star-names,ground,daylight,
+                    ecliptic,deep-sky,milky-way,minor-bodies,satellites)
+  --precise         apparent places of the date, with refraction (as the
+                    View menu&apos;s Precise positions)
+  --tap X,Y         identify the object at this pixel and write its name
+  --language CODE   names, panels and dates in this language (en, ar, cs, de, es,
+                    fi, fr, he, it, nl, pl, pt_BR, ru, sv, uk); --info and
+                    --tonight then print the panel&apos;s and Tonight&apos;s lines in it
+                    instead of their key: value lines
+  --out FILE        write the chart as PNG
+  --trace FILE      write every drawing operation, one a line (&quot;-&quot;: stdout)
+  --bodies          print the Sun, the Moon and the planets, one a line: name,
+                    RA hours and Dec degrees (J2000, topocentric), altitude and
+                    azimuth degrees as drawn, magnitude, diameter arcseconds,
+                    illuminated fraction
+  --info NAME       print what the information panel tells of an object, one
+                    key: value a line (times ISO 8601 local, angles degrees and
+                    hours; a comet&apos;s or asteroid&apos;s also r_au, delta_au,
+                    phase_angle and its elements&apos; epoch)
+  --tonight         print the Tonight list the same way: sunset, twilight, the
+                    Moon, each planet
+  --satellites FILE satellites&apos; elements (TLE, 3LE, or OMM as CSV, JSON or XML):
+                    drawn by the satellites layer, known to --info and --tap
+  --passes NAME     print the satellite&apos;s passes, one a line: pass START AZ ALT
+                    MAX AZ ALT END AZ ALT MAG VISIBLE (times ISO 8601 UTC, the
+                    start and end at 0 degrees geometric altitude, MAG &apos;-&apos; when
+                    unknown, visible or unseen)
+  --days N          passes over N days (1 to 10) from the time; default: the
+                    coming night, to the next local noon
+  --night           red on black, as night vision shows it
+  --caption         the window&apos;s caption: the time given, in the zone of the place&apos;s
+                    nearest city within 100 km (else the device&apos;s), and the star limit
+  --sensors         aim where the device points, from its accelerometer and
+                    magnetometer (HALVANE_IIO_DEVICES names another sysfs folder), and
+                    print &apos;aim azimuth A altitude H roll R&apos; in degrees, true north
+
+The trace has one drawing operation a line, in the order drawn; coordinates are
+chart pixels (left, top, right, bottom for rectangles), colours RRGGBB in hex:
+  fill L T R B BRUSH          BRUSH: black, white or gray
+  pen RRGGBB                  colour of the lines that follow
+  textcolor RRGGBB            colour of the text that follows
+  transparent                 text without a background from here on
+  polyline N X1 Y1 ... XN YN  a line through N points
+  text L T R B FLAGS &quot;TEXT&quot;   TEXT in UTF-8 within the rectangle, FLAGS as a
+                              number; \&quot; is a quote, \\ a backslash, \xNN the
+                              byte NN of a control character or broken UTF-8
+  blit X Y W H SX SY OP       a W x H picture from (SX, SY) of a sprite sheet
+                              or buffer to (X, Y); OP: copy or or
+Arguments and file contents echoed in messages are escaped the same way and cut
+with &quot;...&quot; after 120 bytes.
+</source>
+        <extracomment>the options and the trace&apos;s words stay as they are; only their descriptions change</extracomment>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>

@@ -1557,164 +1557,6 @@ Zwolnij trochę miejsca lub nadaj folderowi prawo zapisu i spróbuj ponownie.</t
         <translation>--tap: punkt musi leżeć na mapie %1x%2, otrzymano %3,%4</translation>
     </message>
     <message>
-        <source>usage: halvane-render [options]
-  --data DIR        folder of Stars.dat, ConLin.dat, ConBon.dat, Labels.dat
-                    (default: beside the executable, else ../share/halvane,
-                    else the XDG data folders)
-  --size WxH        chart size in pixels (default 240x294)
-  --scale R         device pixels per chart pixel, 1 to 4, as on a HiDPI screen;
-                    the PNG is R times the size (default 1)
-  --longitude DEG   degrees, positive west   } default: Config.dat in the data
-  --latitude DEG    degrees, positive north  } folder, else the built-in defaults
-  --time UTC        YYYY-MM-DDTHH:MM[:SS]Z (default: now)
-  --view DIR        north, east, south, west or zenith (default: zenith)
-  --goto NAME       aim at a star, object, constellation or planet by name
-  --minor-bodies FILE
-                    comet (CometEls.txt) or minor-planet (MPCORB) elements to
-                    show, find and tell of; repeatable
-  --city NAME       observe from a city of Cities.dat (&quot;Tokyo&quot;, &quot;Paris, FR&quot;)
-  --here            observe from the position the position source gives (within
-                    30 s; to 0.01 degree unless Config.dat keeps it exact)
-  --position-source nmea:SOURCE
-                    an NMEA stream: a serial device, a file or HOST:PORT
-                    (default: Config.dat&apos;s, else the system&apos;s location service)
-  --zoom N          N zoom-in steps from 90 degrees; negative: zoom-out steps
-  --rotate N        N clockwise 15-degree steps; negative: counter-clockwise
-  --pan KEYS        arrow-key steps, a string of l, r, u, d, applied in order
-  --layers LIST     comma-separated subset of equatorial,horizontal,lines,
-                    boundaries,solar,constellation-names,star-names,ground,
-                    daylight,ecliptic,deep-sky,milky-way,minor-bodies,
-                    satellites, or none (default: Config.dat&apos;s, else horizontal,
-                    lines,solar,constellation-names,star-names,ground,daylight,
-                    ecliptic,deep-sky,milky-way,minor-bodies,satellites)
-  --precise         apparent places of the date, with refraction (as the
-                    View menu&apos;s Precise positions)
-  --tap X,Y         identify the object at this pixel and write its name
-  --out FILE        write the chart as PNG
-  --trace FILE      write every drawing operation, one a line (&quot;-&quot;: stdout)
-  --bodies          print the Sun, the Moon and the planets, one a line: name,
-                    RA hours and Dec degrees (J2000, topocentric), altitude and
-                    azimuth degrees as drawn, magnitude, diameter arcseconds,
-                    illuminated fraction
-  --info NAME       print what the information panel tells of an object, one
-                    key: value a line (times ISO 8601 local, angles degrees and
-                    hours; a comet&apos;s or asteroid&apos;s also r_au, delta_au,
-                    phase_angle and its elements&apos; epoch)
-  --tonight         print the Tonight list the same way: sunset, twilight, the
-                    Moon, each planet
-  --satellites FILE satellites&apos; elements (TLE, 3LE, or OMM as CSV, JSON or XML):
-                    drawn by the satellites layer, known to --info and --tap
-  --passes NAME     print the satellite&apos;s passes, one a line: pass START AZ ALT
-                    MAX AZ ALT END AZ ALT MAG VISIBLE (times ISO 8601 UTC, the
-                    start and end at 0 degrees geometric altitude, MAG &apos;-&apos; when
-                    unknown, visible or unseen)
-  --days N          passes over N days (1 to 10) from the time; default: the
-                    coming night, to the next local noon
-  --night           red on black, as night vision shows it
-  --caption         the window&apos;s caption: the time given, in the zone of the place&apos;s
-                    nearest city within 100 km (else the device&apos;s), and the star limit
-  --sensors         aim where the device points, from its accelerometer and
-                    magnetometer (HALVANE_IIO_DEVICES names another sysfs folder), and
-                    print &apos;aim azimuth A altitude H roll R&apos; in degrees, true north
-
-The trace has one drawing operation a line, in the order drawn; coordinates are
-chart pixels (left, top, right, bottom for rectangles), colours RRGGBB in hex:
-  fill L T R B BRUSH          BRUSH: black, white or gray
-  pen RRGGBB                  colour of the lines that follow
-  textcolor RRGGBB            colour of the text that follows
-  transparent                 text without a background from here on
-  polyline N X1 Y1 ... XN YN  a line through N points
-  text L T R B FLAGS &quot;TEXT&quot;   TEXT in UTF-8 within the rectangle, FLAGS as a
-                              number; \&quot; is a quote, \\ a backslash, \xNN the
-                              byte NN of a control character or broken UTF-8
-  blit X Y W H SX SY OP       a W x H picture from (SX, SY) of a sprite sheet
-                              or buffer to (X, Y); OP: copy or or
-Arguments and file contents echoed in messages are escaped the same way and cut
-with &quot;...&quot; after 120 bytes.
-</source>
-        <extracomment>the options and the trace&apos;s words stay as they are; only their descriptions change</extracomment>
-        <translation>użycie: halvane-render [opcje]
-  --data DIR        folder z Stars.dat, ConLin.dat, ConBon.dat, Labels.dat
-                    (domyślnie: obok programu, inaczej ../share/halvane,
-                    inaczej foldery danych XDG)
-  --size WxH        rozmiar mapy w pikselach (domyślnie 240x294)
-  --scale R         piksele urządzenia na piksel mapy, od 1 do 4, jak na
-                    ekranie HiDPI; PNG jest R razy większy (domyślnie 1)
-  --longitude DEG   stopnie, dodatnie na zachód  } domyślnie: Config.dat w folderze
-  --latitude DEG    stopnie, dodatnie na północ } danych, inaczej wbudowane
-  --time UTC        YYYY-MM-DDTHH:MM[:SS]Z (domyślnie: teraz)
-  --view DIR        north, east, south, west lub zenith (domyślnie: zenith)
-  --goto NAME       wskaż gwiazdę, obiekt, gwiazdozbiór lub planetę po nazwie
-  --minor-bodies FILE
-                    elementy komet (CometEls.txt) lub planetoid (MPCORB) do
-                    pokazania, wyszukiwania i opisu; można powtarzać
-  --city NAME       obserwuj z miasta z Cities.dat ("Tokyo", "Paris, FR")
-  --here            obserwuj z położenia podanego przez źródło lokalizacji
-                    (w ciągu 30 s; z dokładnością 0,01 stopnia, chyba że
-                    Config.dat przechowuje je dokładnie)
-  --position-source nmea:SOURCE
-                    strumień NMEA: urządzenie szeregowe, plik lub HOST:PORT
-                    (domyślnie: z Config.dat, inaczej systemowa usługa
-                    lokalizacji)
-  --zoom N          N kroków powiększenia od 90 stopni; ujemne: pomniejszenia
-  --rotate N        N kroków po 15 stopni w prawo; ujemne: w lewo
-  --pan KEYS        kroki klawiszami strzałek, ciąg z l, r, u, d, po kolei
-  --layers LIST     oddzielony przecinkami podzbiór equatorial,horizontal,lines,
-                    boundaries,solar,constellation-names,star-names,ground,
-                    daylight,ecliptic,deep-sky,milky-way,minor-bodies,
-                    satellites, lub none (domyślnie: z Config.dat, inaczej
-                    horizontal,lines,solar,constellation-names,star-names,ground,
-                    daylight,ecliptic,deep-sky,milky-way,minor-bodies,satellites)
-  --precise         położenia pozorne na datę, z refrakcją (jak „Dokładne
-                    położenia” w menu Widok)
-  --tap X,Y         rozpoznaj obiekt w tym pikselu i wypisz jego nazwę
-  --out FILE        zapisz mapę jako PNG
-  --trace FILE      zapisz każdą operację rysowania, po jednej w wierszu
-                    ("-": stdout)
-  --bodies          wypisz Słońce, Księżyc i planety, po jednym w wierszu: nazwa,
-                    RA w godzinach i Dec w stopniach (J2000, topocentryczne),
-                    wysokość i azymut w stopniach jak na mapie, jasność,
-                    średnica w sekundach łuku, oświetlona część
-  --info NAME       wypisz, co panel informacji mówi o obiekcie, po jednej parze
-                    key: value w wierszu (czasy ISO 8601 lokalne, kąty w stopniach
-                    i godzinach; dla komety lub planetoidy także r_au, delta_au,
-                    phase_angle i epoka jej elementów)
-  --tonight         wypisz tak samo listę Dziś w nocy: zachód Słońca, zmierzch,
-                    Księżyc, każdą planetę
-  --satellites FILE elementy satelitów (TLE, 3LE lub OMM jako CSV, JSON lub XML):
-                    rysowane przez warstwę satelitów, znane --info i --tap
-  --passes NAME     wypisz przeloty satelity, po jednym w wierszu: pass START AZ
-                    ALT MAX AZ ALT END AZ ALT MAG VISIBLE (czasy ISO 8601 UTC,
-                    początek i koniec na wysokości geometrycznej 0 stopni, MAG '-'
-                    gdy nieznana, visible lub unseen)
-  --days N          przeloty w ciągu N dni (od 1 do 10) od podanego czasu;
-                    domyślnie: najbliższa noc, do następnego lokalnego południa
-  --night           czerwone na czarnym, jak w trybie nocnym
-  --caption         tytuł okna: podany czas w strefie najbliższego miasta w
-                    promieniu 100 km (inaczej urządzenia) i granica jasności gwiazd
-  --sensors         wskaż tam, gdzie skierowane jest urządzenie, według jego
-                    akcelerometru i magnetometru (HALVANE_IIO_DEVICES wskazuje inny
-                    folder sysfs), i wypisz 'aim azimuth A altitude H roll R' w
-                    stopniach, względem północy geograficznej
-
-Ślad zawiera jedną operację rysowania w wierszu, w kolejności rysowania;
-współrzędne to piksele mapy (left, top, right, bottom dla prostokątów), kolory
-RRGGBB szesnastkowo:
-  fill L T R B BRUSH          BRUSH: black, white lub gray
-  pen RRGGBB                  kolor następnych linii
-  textcolor RRGGBB            kolor następnego tekstu
-  transparent                 tekst bez tła od tego miejsca
-  polyline N X1 Y1 ... XN YN  linia przez N punktów
-  text L T R B FLAGS "TEXT"   TEXT w UTF-8 wewnątrz prostokąta, FLAGS jako
-                              liczba; \" to cudzysłów, \\ ukośnik wsteczny, \xNN
-                              bajt NN znaku sterującego lub błędnego UTF-8
-  blit X Y W H SX SY OP       obraz W x H z (SX, SY) arkusza sprite'ów
-                              lub bufora do (X, Y); OP: copy lub or
-Argumenty i zawartość plików przytaczane w komunikatach są zapisywane tak samo i
-obcinane z "..." po 120 bajtach.
-</translation>
-    </message>
-    <message>
         <source>Sun</source>
         <comment>day of the week</comment>
         <translation>nd</translation>
@@ -1828,6 +1670,106 @@ obcinane z "..." po 120 bajtach.
         <source>NNW</source>
         <comment>compass point</comment>
         <translation>NNW</translation>
+    </message>
+    <message>
+        <source>Language:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>System</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>A new language takes effect at the next start.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>expected one of %1</source>
+        <extracomment>%1 lists the language codes</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>usage: halvane-render [options]
+  --data DIR        folder of Stars.dat, ConLin.dat, ConBon.dat, Labels.dat
+                    (default: beside the executable, else ../share/halvane,
+                    else the XDG data folders)
+  --size WxH        chart size in pixels (default 240x294)
+  --scale R         device pixels per chart pixel, 1 to 4, as on a HiDPI screen;
+                    the PNG is R times the size (default 1)
+  --longitude DEG   degrees, positive west   } default: Config.dat in the data
+  --latitude DEG    degrees, positive north  } folder, else the built-in defaults
+  --time UTC        YYYY-MM-DDTHH:MM[:SS]Z (default: now)
+  --view DIR        north, east, south, west or zenith (default: zenith)
+  --goto NAME       aim at a star, object, constellation or planet by name
+  --minor-bodies FILE
+                    comet (CometEls.txt) or minor-planet (MPCORB) elements to
+                    show, find and tell of; repeatable
+  --city NAME       observe from a city of Cities.dat (&quot;Tokyo&quot;, &quot;Paris, FR&quot;)
+  --here            observe from the position the position source gives (within
+                    30 s; to 0.01 degree unless Config.dat keeps it exact)
+  --position-source nmea:SOURCE
+                    an NMEA stream: a serial device, a file or HOST:PORT
+                    (default: Config.dat&apos;s, else the system&apos;s location service)
+  --zoom N          N zoom-in steps from 90 degrees; negative: zoom-out steps
+  --rotate N        N clockwise 15-degree steps; negative: counter-clockwise
+  --pan KEYS        arrow-key steps, a string of l, r, u, d, applied in order
+  --layers LIST     comma-separated subset of equatorial,horizontal,lines,
+                    boundaries,solar,constellation-names,star-names,ground,
+                    daylight,ecliptic,deep-sky,milky-way,minor-bodies,
+                    satellites, or none (default: Config.dat&apos;s, else horizontal,
+                    lines,solar,constellation-names,star-names,ground,daylight,
+                    ecliptic,deep-sky,milky-way,minor-bodies,satellites)
+  --precise         apparent places of the date, with refraction (as the
+                    View menu&apos;s Precise positions)
+  --tap X,Y         identify the object at this pixel and write its name
+  --language CODE   names, panels and dates in this language (en, ar, cs, de, es,
+                    fi, fr, he, it, nl, pl, pt_BR, ru, sv, uk); --info and
+                    --tonight then print the panel&apos;s and Tonight&apos;s lines in it
+                    instead of their key: value lines
+  --out FILE        write the chart as PNG
+  --trace FILE      write every drawing operation, one a line (&quot;-&quot;: stdout)
+  --bodies          print the Sun, the Moon and the planets, one a line: name,
+                    RA hours and Dec degrees (J2000, topocentric), altitude and
+                    azimuth degrees as drawn, magnitude, diameter arcseconds,
+                    illuminated fraction
+  --info NAME       print what the information panel tells of an object, one
+                    key: value a line (times ISO 8601 local, angles degrees and
+                    hours; a comet&apos;s or asteroid&apos;s also r_au, delta_au,
+                    phase_angle and its elements&apos; epoch)
+  --tonight         print the Tonight list the same way: sunset, twilight, the
+                    Moon, each planet
+  --satellites FILE satellites&apos; elements (TLE, 3LE, or OMM as CSV, JSON or XML):
+                    drawn by the satellites layer, known to --info and --tap
+  --passes NAME     print the satellite&apos;s passes, one a line: pass START AZ ALT
+                    MAX AZ ALT END AZ ALT MAG VISIBLE (times ISO 8601 UTC, the
+                    start and end at 0 degrees geometric altitude, MAG &apos;-&apos; when
+                    unknown, visible or unseen)
+  --days N          passes over N days (1 to 10) from the time; default: the
+                    coming night, to the next local noon
+  --night           red on black, as night vision shows it
+  --caption         the window&apos;s caption: the time given, in the zone of the place&apos;s
+                    nearest city within 100 km (else the device&apos;s), and the star limit
+  --sensors         aim where the device points, from its accelerometer and
+                    magnetometer (HALVANE_IIO_DEVICES names another sysfs folder), and
+                    print &apos;aim azimuth A altitude H roll R&apos; in degrees, true north
+
+The trace has one drawing operation a line, in the order drawn; coordinates are
+chart pixels (left, top, right, bottom for rectangles), colours RRGGBB in hex:
+  fill L T R B BRUSH          BRUSH: black, white or gray
+  pen RRGGBB                  colour of the lines that follow
+  textcolor RRGGBB            colour of the text that follows
+  transparent                 text without a background from here on
+  polyline N X1 Y1 ... XN YN  a line through N points
+  text L T R B FLAGS &quot;TEXT&quot;   TEXT in UTF-8 within the rectangle, FLAGS as a
+                              number; \&quot; is a quote, \\ a backslash, \xNN the
+                              byte NN of a control character or broken UTF-8
+  blit X Y W H SX SY OP       a W x H picture from (SX, SY) of a sprite sheet
+                              or buffer to (X, Y); OP: copy or or
+Arguments and file contents echoed in messages are escaped the same way and cut
+with &quot;...&quot; after 120 bytes.
+</source>
+        <extracomment>the options and the trace&apos;s words stay as they are; only their descriptions change</extracomment>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>

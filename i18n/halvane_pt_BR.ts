@@ -1547,159 +1547,6 @@ Libere espaço ou torne a pasta gravável e tente novamente.</translation>
         <translation>--tap: o ponto deve estar no mapa de %1x%2, recebido %3,%4</translation>
     </message>
     <message>
-        <source>usage: halvane-render [options]
-  --data DIR        folder of Stars.dat, ConLin.dat, ConBon.dat, Labels.dat
-                    (default: beside the executable, else ../share/halvane,
-                    else the XDG data folders)
-  --size WxH        chart size in pixels (default 240x294)
-  --scale R         device pixels per chart pixel, 1 to 4, as on a HiDPI screen;
-                    the PNG is R times the size (default 1)
-  --longitude DEG   degrees, positive west   } default: Config.dat in the data
-  --latitude DEG    degrees, positive north  } folder, else the built-in defaults
-  --time UTC        YYYY-MM-DDTHH:MM[:SS]Z (default: now)
-  --view DIR        north, east, south, west or zenith (default: zenith)
-  --goto NAME       aim at a star, object, constellation or planet by name
-  --minor-bodies FILE
-                    comet (CometEls.txt) or minor-planet (MPCORB) elements to
-                    show, find and tell of; repeatable
-  --city NAME       observe from a city of Cities.dat (&quot;Tokyo&quot;, &quot;Paris, FR&quot;)
-  --here            observe from the position the position source gives (within
-                    30 s; to 0.01 degree unless Config.dat keeps it exact)
-  --position-source nmea:SOURCE
-                    an NMEA stream: a serial device, a file or HOST:PORT
-                    (default: Config.dat&apos;s, else the system&apos;s location service)
-  --zoom N          N zoom-in steps from 90 degrees; negative: zoom-out steps
-  --rotate N        N clockwise 15-degree steps; negative: counter-clockwise
-  --pan KEYS        arrow-key steps, a string of l, r, u, d, applied in order
-  --layers LIST     comma-separated subset of equatorial,horizontal,lines,
-                    boundaries,solar,constellation-names,star-names,ground,
-                    daylight,ecliptic,deep-sky,milky-way,minor-bodies,
-                    satellites, or none (default: Config.dat&apos;s, else horizontal,
-                    lines,solar,constellation-names,star-names,ground,daylight,
-                    ecliptic,deep-sky,milky-way,minor-bodies,satellites)
-  --precise         apparent places of the date, with refraction (as the
-                    View menu&apos;s Precise positions)
-  --tap X,Y         identify the object at this pixel and write its name
-  --out FILE        write the chart as PNG
-  --trace FILE      write every drawing operation, one a line (&quot;-&quot;: stdout)
-  --bodies          print the Sun, the Moon and the planets, one a line: name,
-                    RA hours and Dec degrees (J2000, topocentric), altitude and
-                    azimuth degrees as drawn, magnitude, diameter arcseconds,
-                    illuminated fraction
-  --info NAME       print what the information panel tells of an object, one
-                    key: value a line (times ISO 8601 local, angles degrees and
-                    hours; a comet&apos;s or asteroid&apos;s also r_au, delta_au,
-                    phase_angle and its elements&apos; epoch)
-  --tonight         print the Tonight list the same way: sunset, twilight, the
-                    Moon, each planet
-  --satellites FILE satellites&apos; elements (TLE, 3LE, or OMM as CSV, JSON or XML):
-                    drawn by the satellites layer, known to --info and --tap
-  --passes NAME     print the satellite&apos;s passes, one a line: pass START AZ ALT
-                    MAX AZ ALT END AZ ALT MAG VISIBLE (times ISO 8601 UTC, the
-                    start and end at 0 degrees geometric altitude, MAG &apos;-&apos; when
-                    unknown, visible or unseen)
-  --days N          passes over N days (1 to 10) from the time; default: the
-                    coming night, to the next local noon
-  --night           red on black, as night vision shows it
-  --caption         the window&apos;s caption: the time given, in the zone of the place&apos;s
-                    nearest city within 100 km (else the device&apos;s), and the star limit
-  --sensors         aim where the device points, from its accelerometer and
-                    magnetometer (HALVANE_IIO_DEVICES names another sysfs folder), and
-                    print &apos;aim azimuth A altitude H roll R&apos; in degrees, true north
-
-The trace has one drawing operation a line, in the order drawn; coordinates are
-chart pixels (left, top, right, bottom for rectangles), colours RRGGBB in hex:
-  fill L T R B BRUSH          BRUSH: black, white or gray
-  pen RRGGBB                  colour of the lines that follow
-  textcolor RRGGBB            colour of the text that follows
-  transparent                 text without a background from here on
-  polyline N X1 Y1 ... XN YN  a line through N points
-  text L T R B FLAGS &quot;TEXT&quot;   TEXT in UTF-8 within the rectangle, FLAGS as a
-                              number; \&quot; is a quote, \\ a backslash, \xNN the
-                              byte NN of a control character or broken UTF-8
-  blit X Y W H SX SY OP       a W x H picture from (SX, SY) of a sprite sheet
-                              or buffer to (X, Y); OP: copy or or
-Arguments and file contents echoed in messages are escaped the same way and cut
-with &quot;...&quot; after 120 bytes.
-</source>
-        <extracomment>the options and the trace&apos;s words stay as they are; only their descriptions change</extracomment>
-        <translation>uso: halvane-render [options]
-  --data DIR        pasta de Stars.dat, ConLin.dat, ConBon.dat, Labels.dat
-                    (padrão: ao lado do executável, senão ../share/halvane,
-                    senão as pastas de dados XDG)
-  --size WxH        tamanho do mapa em pixels (padrão 240x294)
-  --scale R         pixels do dispositivo por pixel do mapa, de 1 a 4, como numa tela HiDPI;
-                    o PNG tem R vezes o tamanho (padrão 1)
-  --longitude DEG   graus, positivos a oeste } padrão: Config.dat na pasta de
-  --latitude DEG    graus, positivos ao norte } dados, senão os valores embutidos
-  --time UTC        YYYY-MM-DDTHH:MM[:SS]Z (padrão: agora)
-  --view DIR        north, east, south, west ou zenith (padrão: zenith)
-  --goto NAME       apontar para uma estrela, objeto, constelação ou planeta pelo nome
-  --minor-bodies FILE
-                    elementos de cometas (CometEls.txt) ou planetas menores (MPCORB) para
-                    mostrar, encontrar e descrever; pode ser repetido
-  --city NAME       observar de uma cidade de Cities.dat (&quot;Tokyo&quot;, &quot;Paris, FR&quot;)
-  --here            observar da posição dada pela fonte de posição (em até
-                    30 s; com 0,01 grau, a menos que Config.dat a mantenha exata)
-  --position-source nmea:SOURCE
-                    um fluxo NMEA: um dispositivo serial, um arquivo ou HOST:PORT
-                    (padrão: a de Config.dat, senão o serviço de localização do sistema)
-  --zoom N          N passos de aproximação a partir de 90 graus; negativo: passos de afastamento
-  --rotate N        N passos de 15 graus no sentido horário; negativo: anti-horário
-  --pan KEYS        passos das teclas de seta, uma sequência de l, r, u, d, aplicados em ordem
-  --layers LIST     subconjunto separado por vírgulas de equatorial,horizontal,lines,
-                    boundaries,solar,constellation-names,star-names,ground,
-                    daylight,ecliptic,deep-sky,milky-way,minor-bodies,
-                    satellites, ou none (padrão: o de Config.dat, senão horizontal,
-                    lines,solar,constellation-names,star-names,ground,daylight,
-                    ecliptic,deep-sky,milky-way,minor-bodies,satellites)
-  --precise         posições aparentes da data, com refração (como
-                    Posições precisas do menu Exibir)
-  --tap X,Y         identificar o objeto neste pixel e escrever seu nome
-  --out FILE        gravar o mapa como PNG
-  --trace FILE      gravar cada operação de desenho, uma por linha (&quot;-&quot;: stdout)
-  --bodies          imprimir o Sol, a Lua e os planetas, um por linha: nome,
-                    AR em horas e Dec em graus (J2000, topocêntricas), altura e
-                    azimute em graus como desenhados, magnitude, diâmetro em
-                    segundos de arco, fração iluminada
-  --info NAME       imprimir o que o painel de informações diz de um objeto, um
-                    par chave: valor por linha (horas ISO 8601 locais, ângulos em graus e
-                    horas; para um cometa ou asteroide também r_au, delta_au,
-                    phase_angle e a época de seus elementos)
-  --tonight         imprimir do mesmo modo a lista Esta noite: pôr do sol, crepúsculo,
-                    a Lua, cada planeta
-  --satellites FILE elementos de satélites (TLE, 3LE ou OMM como CSV, JSON ou XML):
-                    desenhados pela camada de satélites, conhecidos por --info e --tap
-  --passes NAME     imprimir as passagens do satélite, uma por linha: pass START AZ ALT
-                    MAX AZ ALT END AZ ALT MAG VISIBLE (horas ISO 8601 UTC, o
-                    início e o fim a 0 grau de altura geométrica, MAG &apos;-&apos; quando
-                    desconhecida, visible ou unseen)
-  --days N          passagens em N dias (1 a 10) a partir da hora; padrão: a
-                    próxima noite, até o próximo meio-dia local
-  --night           vermelho sobre preto, como a visão noturna mostra
-  --caption         o título da janela: a hora dada, no fuso da cidade mais próxima
-                    do local num raio de 100 km (senão o do dispositivo), e a magnitude limite
-  --sensors         apontar para onde o dispositivo aponta, pelo seu acelerômetro e
-                    magnetômetro (HALVANE_IIO_DEVICES indica outra pasta sysfs), e
-                    imprimir &apos;aim azimuth A altitude H roll R&apos; em graus, norte verdadeiro
-
-O trace tem uma operação de desenho por linha, na ordem do desenho; as coordenadas são
-pixels do mapa (esquerda, topo, direita, base para retângulos), as cores RRGGBB em hexa:
-  fill L T R B BRUSH          BRUSH: black, white ou gray
-  pen RRGGBB                  cor das linhas que seguem
-  textcolor RRGGBB            cor do texto que segue
-  transparent                 texto sem fundo daqui em diante
-  polyline N X1 Y1 ... XN YN  uma linha por N pontos
-  text L T R B FLAGS &quot;TEXT&quot;   TEXT em UTF-8 dentro do retângulo, FLAGS como
-                              número; \&quot; é uma aspa, \\ uma barra invertida, \xNN o
-                              byte NN de um caractere de controle ou de UTF-8 quebrado
-  blit X Y W H SX SY OP       uma imagem W x H a partir de (SX, SY) de uma folha de sprites
-                              ou buffer para (X, Y); OP: copy ou or
-Argumentos e conteúdos de arquivos repetidos nas mensagens são escapados do mesmo modo
-e cortados com &quot;...&quot; após 120 bytes.
-</translation>
-    </message>
-    <message>
         <source>Sun</source>
         <comment>day of the week</comment>
         <translation>dom</translation>
@@ -1813,6 +1660,106 @@ e cortados com &quot;...&quot; após 120 bytes.
         <source>NNW</source>
         <comment>compass point</comment>
         <translation>NNO</translation>
+    </message>
+    <message>
+        <source>Language:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>System</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>A new language takes effect at the next start.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>expected one of %1</source>
+        <extracomment>%1 lists the language codes</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>usage: halvane-render [options]
+  --data DIR        folder of Stars.dat, ConLin.dat, ConBon.dat, Labels.dat
+                    (default: beside the executable, else ../share/halvane,
+                    else the XDG data folders)
+  --size WxH        chart size in pixels (default 240x294)
+  --scale R         device pixels per chart pixel, 1 to 4, as on a HiDPI screen;
+                    the PNG is R times the size (default 1)
+  --longitude DEG   degrees, positive west   } default: Config.dat in the data
+  --latitude DEG    degrees, positive north  } folder, else the built-in defaults
+  --time UTC        YYYY-MM-DDTHH:MM[:SS]Z (default: now)
+  --view DIR        north, east, south, west or zenith (default: zenith)
+  --goto NAME       aim at a star, object, constellation or planet by name
+  --minor-bodies FILE
+                    comet (CometEls.txt) or minor-planet (MPCORB) elements to
+                    show, find and tell of; repeatable
+  --city NAME       observe from a city of Cities.dat (&quot;Tokyo&quot;, &quot;Paris, FR&quot;)
+  --here            observe from the position the position source gives (within
+                    30 s; to 0.01 degree unless Config.dat keeps it exact)
+  --position-source nmea:SOURCE
+                    an NMEA stream: a serial device, a file or HOST:PORT
+                    (default: Config.dat&apos;s, else the system&apos;s location service)
+  --zoom N          N zoom-in steps from 90 degrees; negative: zoom-out steps
+  --rotate N        N clockwise 15-degree steps; negative: counter-clockwise
+  --pan KEYS        arrow-key steps, a string of l, r, u, d, applied in order
+  --layers LIST     comma-separated subset of equatorial,horizontal,lines,
+                    boundaries,solar,constellation-names,star-names,ground,
+                    daylight,ecliptic,deep-sky,milky-way,minor-bodies,
+                    satellites, or none (default: Config.dat&apos;s, else horizontal,
+                    lines,solar,constellation-names,star-names,ground,daylight,
+                    ecliptic,deep-sky,milky-way,minor-bodies,satellites)
+  --precise         apparent places of the date, with refraction (as the
+                    View menu&apos;s Precise positions)
+  --tap X,Y         identify the object at this pixel and write its name
+  --language CODE   names, panels and dates in this language (en, ar, cs, de, es,
+                    fi, fr, he, it, nl, pl, pt_BR, ru, sv, uk); --info and
+                    --tonight then print the panel&apos;s and Tonight&apos;s lines in it
+                    instead of their key: value lines
+  --out FILE        write the chart as PNG
+  --trace FILE      write every drawing operation, one a line (&quot;-&quot;: stdout)
+  --bodies          print the Sun, the Moon and the planets, one a line: name,
+                    RA hours and Dec degrees (J2000, topocentric), altitude and
+                    azimuth degrees as drawn, magnitude, diameter arcseconds,
+                    illuminated fraction
+  --info NAME       print what the information panel tells of an object, one
+                    key: value a line (times ISO 8601 local, angles degrees and
+                    hours; a comet&apos;s or asteroid&apos;s also r_au, delta_au,
+                    phase_angle and its elements&apos; epoch)
+  --tonight         print the Tonight list the same way: sunset, twilight, the
+                    Moon, each planet
+  --satellites FILE satellites&apos; elements (TLE, 3LE, or OMM as CSV, JSON or XML):
+                    drawn by the satellites layer, known to --info and --tap
+  --passes NAME     print the satellite&apos;s passes, one a line: pass START AZ ALT
+                    MAX AZ ALT END AZ ALT MAG VISIBLE (times ISO 8601 UTC, the
+                    start and end at 0 degrees geometric altitude, MAG &apos;-&apos; when
+                    unknown, visible or unseen)
+  --days N          passes over N days (1 to 10) from the time; default: the
+                    coming night, to the next local noon
+  --night           red on black, as night vision shows it
+  --caption         the window&apos;s caption: the time given, in the zone of the place&apos;s
+                    nearest city within 100 km (else the device&apos;s), and the star limit
+  --sensors         aim where the device points, from its accelerometer and
+                    magnetometer (HALVANE_IIO_DEVICES names another sysfs folder), and
+                    print &apos;aim azimuth A altitude H roll R&apos; in degrees, true north
+
+The trace has one drawing operation a line, in the order drawn; coordinates are
+chart pixels (left, top, right, bottom for rectangles), colours RRGGBB in hex:
+  fill L T R B BRUSH          BRUSH: black, white or gray
+  pen RRGGBB                  colour of the lines that follow
+  textcolor RRGGBB            colour of the text that follows
+  transparent                 text without a background from here on
+  polyline N X1 Y1 ... XN YN  a line through N points
+  text L T R B FLAGS &quot;TEXT&quot;   TEXT in UTF-8 within the rectangle, FLAGS as a
+                              number; \&quot; is a quote, \\ a backslash, \xNN the
+                              byte NN of a control character or broken UTF-8
+  blit X Y W H SX SY OP       a W x H picture from (SX, SY) of a sprite sheet
+                              or buffer to (X, Y); OP: copy or or
+Arguments and file contents echoed in messages are escaped the same way and cut
+with &quot;...&quot; after 120 bytes.
+</source>
+        <extracomment>the options and the trace&apos;s words stay as they are; only their descriptions change</extracomment>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>

@@ -1557,166 +1557,6 @@ Free some space or make the folder writable, then try again.</source>
         <translation>--tap: точка должна лежать на карте %1x%2, получено %3,%4</translation>
     </message>
     <message>
-        <source>usage: halvane-render [options]
-  --data DIR        folder of Stars.dat, ConLin.dat, ConBon.dat, Labels.dat
-                    (default: beside the executable, else ../share/halvane,
-                    else the XDG data folders)
-  --size WxH        chart size in pixels (default 240x294)
-  --scale R         device pixels per chart pixel, 1 to 4, as on a HiDPI screen;
-                    the PNG is R times the size (default 1)
-  --longitude DEG   degrees, positive west   } default: Config.dat in the data
-  --latitude DEG    degrees, positive north  } folder, else the built-in defaults
-  --time UTC        YYYY-MM-DDTHH:MM[:SS]Z (default: now)
-  --view DIR        north, east, south, west or zenith (default: zenith)
-  --goto NAME       aim at a star, object, constellation or planet by name
-  --minor-bodies FILE
-                    comet (CometEls.txt) or minor-planet (MPCORB) elements to
-                    show, find and tell of; repeatable
-  --city NAME       observe from a city of Cities.dat (&quot;Tokyo&quot;, &quot;Paris, FR&quot;)
-  --here            observe from the position the position source gives (within
-                    30 s; to 0.01 degree unless Config.dat keeps it exact)
-  --position-source nmea:SOURCE
-                    an NMEA stream: a serial device, a file or HOST:PORT
-                    (default: Config.dat&apos;s, else the system&apos;s location service)
-  --zoom N          N zoom-in steps from 90 degrees; negative: zoom-out steps
-  --rotate N        N clockwise 15-degree steps; negative: counter-clockwise
-  --pan KEYS        arrow-key steps, a string of l, r, u, d, applied in order
-  --layers LIST     comma-separated subset of equatorial,horizontal,lines,
-                    boundaries,solar,constellation-names,star-names,ground,
-                    daylight,ecliptic,deep-sky,milky-way,minor-bodies,
-                    satellites, or none (default: Config.dat&apos;s, else horizontal,
-                    lines,solar,constellation-names,star-names,ground,daylight,
-                    ecliptic,deep-sky,milky-way,minor-bodies,satellites)
-  --precise         apparent places of the date, with refraction (as the
-                    View menu&apos;s Precise positions)
-  --tap X,Y         identify the object at this pixel and write its name
-  --out FILE        write the chart as PNG
-  --trace FILE      write every drawing operation, one a line (&quot;-&quot;: stdout)
-  --bodies          print the Sun, the Moon and the planets, one a line: name,
-                    RA hours and Dec degrees (J2000, topocentric), altitude and
-                    azimuth degrees as drawn, magnitude, diameter arcseconds,
-                    illuminated fraction
-  --info NAME       print what the information panel tells of an object, one
-                    key: value a line (times ISO 8601 local, angles degrees and
-                    hours; a comet&apos;s or asteroid&apos;s also r_au, delta_au,
-                    phase_angle and its elements&apos; epoch)
-  --tonight         print the Tonight list the same way: sunset, twilight, the
-                    Moon, each planet
-  --satellites FILE satellites&apos; elements (TLE, 3LE, or OMM as CSV, JSON or XML):
-                    drawn by the satellites layer, known to --info and --tap
-  --passes NAME     print the satellite&apos;s passes, one a line: pass START AZ ALT
-                    MAX AZ ALT END AZ ALT MAG VISIBLE (times ISO 8601 UTC, the
-                    start and end at 0 degrees geometric altitude, MAG &apos;-&apos; when
-                    unknown, visible or unseen)
-  --days N          passes over N days (1 to 10) from the time; default: the
-                    coming night, to the next local noon
-  --night           red on black, as night vision shows it
-  --caption         the window&apos;s caption: the time given, in the zone of the place&apos;s
-                    nearest city within 100 km (else the device&apos;s), and the star limit
-  --sensors         aim where the device points, from its accelerometer and
-                    magnetometer (HALVANE_IIO_DEVICES names another sysfs folder), and
-                    print &apos;aim azimuth A altitude H roll R&apos; in degrees, true north
-
-The trace has one drawing operation a line, in the order drawn; coordinates are
-chart pixels (left, top, right, bottom for rectangles), colours RRGGBB in hex:
-  fill L T R B BRUSH          BRUSH: black, white or gray
-  pen RRGGBB                  colour of the lines that follow
-  textcolor RRGGBB            colour of the text that follows
-  transparent                 text without a background from here on
-  polyline N X1 Y1 ... XN YN  a line through N points
-  text L T R B FLAGS &quot;TEXT&quot;   TEXT in UTF-8 within the rectangle, FLAGS as a
-                              number; \&quot; is a quote, \\ a backslash, \xNN the
-                              byte NN of a control character or broken UTF-8
-  blit X Y W H SX SY OP       a W x H picture from (SX, SY) of a sprite sheet
-                              or buffer to (X, Y); OP: copy or or
-Arguments and file contents echoed in messages are escaped the same way and cut
-with &quot;...&quot; after 120 bytes.
-</source>
-        <extracomment>the options and the trace&apos;s words stay as they are; only their descriptions change</extracomment>
-        <translation>использование: halvane-render [параметры]
-  --data DIR        папка с Stars.dat, ConLin.dat, ConBon.dat, Labels.dat
-                    (по умолчанию: рядом с программой, иначе ../share/halvane,
-                    иначе папки данных XDG)
-  --size WxH        размер карты в пикселях (по умолчанию 240x294)
-  --scale R         пикселей устройства на пиксель карты, от 1 до 4, как на
-                    экране HiDPI; PNG в R раз больше (по умолчанию 1)
-  --longitude DEG   градусы, к западу положительные } по умолчанию: Config.dat в
-  --latitude DEG    градусы, к северу положительные } папке данных, иначе встроенные
-  --time UTC        YYYY-MM-DDTHH:MM[:SS]Z (по умолчанию: сейчас)
-  --view DIR        north, east, south, west или zenith (по умолчанию: zenith)
-  --goto NAME       навести на звезду, объект, созвездие или планету по названию
-  --minor-bodies FILE
-                    элементы комет (CometEls.txt) или малых планет (MPCORB) для
-                    показа, поиска и сведений; можно указать несколько раз
-  --city NAME       наблюдать из города Cities.dat ("Tokyo", "Paris, FR")
-  --here            наблюдать из места, которое даёт источник местоположения
-                    (за 30 с; с точностью 0,01 градуса, если Config.dat не
-                    хранит его точно)
-  --position-source nmea:SOURCE
-                    поток NMEA: последовательное устройство, файл или HOST:PORT
-                    (по умолчанию: из Config.dat, иначе системная служба
-                    местоположения)
-  --zoom N          N шагов увеличения от 90 градусов; отрицательное: уменьшения
-  --rotate N        N шагов по 15 градусов по часовой стрелке; отрицательное:
-                    против часовой стрелки
-  --pan KEYS        шаги клавишами-стрелками, строка из l, r, u, d по порядку
-  --layers LIST     подмножество через запятую из equatorial,horizontal,lines,
-                    boundaries,solar,constellation-names,star-names,ground,
-                    daylight,ecliptic,deep-sky,milky-way,minor-bodies,
-                    satellites, или none (по умолчанию: из Config.dat, иначе
-                    horizontal,lines,solar,constellation-names,star-names,ground,
-                    daylight,ecliptic,deep-sky,milky-way,minor-bodies,satellites)
-  --precise         видимые положения на дату, с рефракцией (как «Точные
-                    положения» в меню «Вид»)
-  --tap X,Y         определить объект в этом пикселе и вывести его название
-  --out FILE        записать карту в PNG
-  --trace FILE      записать каждую операцию рисования, по одной в строке
-                    ("-": stdout)
-  --bodies          вывести Солнце, Луну и планеты, по одному в строке: название,
-                    RA в часах и Dec в градусах (J2000, топоцентрические), высота
-                    и азимут в градусах, как нарисовано, звёздная величина,
-                    диаметр в угловых секундах, освещённая доля
-  --info NAME       вывести то, что информационная панель сообщает об объекте,
-                    по одной паре key: value в строке (время ISO 8601 местное,
-                    углы в градусах и часах; для комет и астероидов также r_au,
-                    delta_au, phase_angle и эпоха их элементов)
-  --tonight         так же вывести список «Сегодня ночью»: заход Солнца,
-                    сумерки, Луна, каждая планета
-  --satellites FILE элементы спутников (TLE, 3LE или OMM как CSV, JSON или XML):
-                    рисуются слоем спутников, известны --info и --tap
-  --passes NAME     вывести пролёты спутника, по одному в строке: pass START AZ
-                    ALT MAX AZ ALT END AZ ALT MAG VISIBLE (время ISO 8601 UTC,
-                    начало и конец на геометрической высоте 0 градусов, MAG '-',
-                    если неизвестна, visible или unseen)
-  --days N          пролёты за N дней (от 1 до 10) от заданного времени; по
-                    умолчанию: ближайшая ночь до следующего местного полудня
-  --night           красным на чёрном, как в ночном режиме
-  --caption         заголовок окна: заданное время в часовом поясе ближайшего к
-                    месту города в пределах 100 км (иначе устройства) и предел
-                    звёздной величины
-  --sensors         навести туда, куда направлено устройство, по его акселерометру
-                    и магнитометру (HALVANE_IIO_DEVICES задаёт другую папку sysfs),
-                    и вывести 'aim azimuth A altitude H roll R' в градусах,
-                    от истинного севера
-
-Трассировка содержит по одной операции рисования в строке, в порядке рисования;
-координаты — пиксели карты (left, top, right, bottom для прямоугольников),
-цвета RRGGBB в шестнадцатеричном виде:
-  fill L T R B BRUSH          BRUSH: black, white или gray
-  pen RRGGBB                  цвет следующих линий
-  textcolor RRGGBB            цвет следующего текста
-  transparent                 текст без фона начиная отсюда
-  polyline N X1 Y1 ... XN YN  линия через N точек
-  text L T R B FLAGS "TEXT"   TEXT в UTF-8 внутри прямоугольника, FLAGS числом;
-                              \" — кавычка, \\ — обратная косая черта, \xNN —
-                              байт NN управляющего символа или неверной UTF-8
-  blit X Y W H SX SY OP       картинка W x H из (SX, SY) листа спрайтов
-                              или буфера в (X, Y); OP: copy или or
-Аргументы и содержимое файлов, повторяемые в сообщениях, экранируются так же и
-обрезаются с "..." после 120 байт.
-</translation>
-    </message>
-    <message>
         <source>Sun</source>
         <comment>day of the week</comment>
         <translation>Вс</translation>
@@ -1830,6 +1670,106 @@ with &quot;...&quot; after 120 bytes.
         <source>NNW</source>
         <comment>compass point</comment>
         <translation>ССЗ</translation>
+    </message>
+    <message>
+        <source>Language:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>System</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>A new language takes effect at the next start.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>expected one of %1</source>
+        <extracomment>%1 lists the language codes</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>usage: halvane-render [options]
+  --data DIR        folder of Stars.dat, ConLin.dat, ConBon.dat, Labels.dat
+                    (default: beside the executable, else ../share/halvane,
+                    else the XDG data folders)
+  --size WxH        chart size in pixels (default 240x294)
+  --scale R         device pixels per chart pixel, 1 to 4, as on a HiDPI screen;
+                    the PNG is R times the size (default 1)
+  --longitude DEG   degrees, positive west   } default: Config.dat in the data
+  --latitude DEG    degrees, positive north  } folder, else the built-in defaults
+  --time UTC        YYYY-MM-DDTHH:MM[:SS]Z (default: now)
+  --view DIR        north, east, south, west or zenith (default: zenith)
+  --goto NAME       aim at a star, object, constellation or planet by name
+  --minor-bodies FILE
+                    comet (CometEls.txt) or minor-planet (MPCORB) elements to
+                    show, find and tell of; repeatable
+  --city NAME       observe from a city of Cities.dat (&quot;Tokyo&quot;, &quot;Paris, FR&quot;)
+  --here            observe from the position the position source gives (within
+                    30 s; to 0.01 degree unless Config.dat keeps it exact)
+  --position-source nmea:SOURCE
+                    an NMEA stream: a serial device, a file or HOST:PORT
+                    (default: Config.dat&apos;s, else the system&apos;s location service)
+  --zoom N          N zoom-in steps from 90 degrees; negative: zoom-out steps
+  --rotate N        N clockwise 15-degree steps; negative: counter-clockwise
+  --pan KEYS        arrow-key steps, a string of l, r, u, d, applied in order
+  --layers LIST     comma-separated subset of equatorial,horizontal,lines,
+                    boundaries,solar,constellation-names,star-names,ground,
+                    daylight,ecliptic,deep-sky,milky-way,minor-bodies,
+                    satellites, or none (default: Config.dat&apos;s, else horizontal,
+                    lines,solar,constellation-names,star-names,ground,daylight,
+                    ecliptic,deep-sky,milky-way,minor-bodies,satellites)
+  --precise         apparent places of the date, with refraction (as the
+                    View menu&apos;s Precise positions)
+  --tap X,Y         identify the object at this pixel and write its name
+  --language CODE   names, panels and dates in this language (en, ar, cs, de, es,
+                    fi, fr, he, it, nl, pl, pt_BR, ru, sv, uk); --info and
+                    --tonight then print the panel&apos;s and Tonight&apos;s lines in it
+                    instead of their key: value lines
+  --out FILE        write the chart as PNG
+  --trace FILE      write every drawing operation, one a line (&quot;-&quot;: stdout)
+  --bodies          print the Sun, the Moon and the planets, one a line: name,
+                    RA hours and Dec degrees (J2000, topocentric), altitude and
+                    azimuth degrees as drawn, magnitude, diameter arcseconds,
+                    illuminated fraction
+  --info NAME       print what the information panel tells of an object, one
+                    key: value a line (times ISO 8601 local, angles degrees and
+                    hours; a comet&apos;s or asteroid&apos;s also r_au, delta_au,
+                    phase_angle and its elements&apos; epoch)
+  --tonight         print the Tonight list the same way: sunset, twilight, the
+                    Moon, each planet
+  --satellites FILE satellites&apos; elements (TLE, 3LE, or OMM as CSV, JSON or XML):
+                    drawn by the satellites layer, known to --info and --tap
+  --passes NAME     print the satellite&apos;s passes, one a line: pass START AZ ALT
+                    MAX AZ ALT END AZ ALT MAG VISIBLE (times ISO 8601 UTC, the
+                    start and end at 0 degrees geometric altitude, MAG &apos;-&apos; when
+                    unknown, visible or unseen)
+  --days N          passes over N days (1 to 10) from the time; default: the
+                    coming night, to the next local noon
+  --night           red on black, as night vision shows it
+  --caption         the window&apos;s caption: the time given, in the zone of the place&apos;s
+                    nearest city within 100 km (else the device&apos;s), and the star limit
+  --sensors         aim where the device points, from its accelerometer and
+                    magnetometer (HALVANE_IIO_DEVICES names another sysfs folder), and
+                    print &apos;aim azimuth A altitude H roll R&apos; in degrees, true north
+
+The trace has one drawing operation a line, in the order drawn; coordinates are
+chart pixels (left, top, right, bottom for rectangles), colours RRGGBB in hex:
+  fill L T R B BRUSH          BRUSH: black, white or gray
+  pen RRGGBB                  colour of the lines that follow
+  textcolor RRGGBB            colour of the text that follows
+  transparent                 text without a background from here on
+  polyline N X1 Y1 ... XN YN  a line through N points
+  text L T R B FLAGS &quot;TEXT&quot;   TEXT in UTF-8 within the rectangle, FLAGS as a
+                              number; \&quot; is a quote, \\ a backslash, \xNN the
+                              byte NN of a control character or broken UTF-8
+  blit X Y W H SX SY OP       a W x H picture from (SX, SY) of a sprite sheet
+                              or buffer to (X, Y); OP: copy or or
+Arguments and file contents echoed in messages are escaped the same way and cut
+with &quot;...&quot; after 120 bytes.
+</source>
+        <extracomment>the options and the trace&apos;s words stay as they are; only their descriptions change</extracomment>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>

@@ -1547,159 +1547,6 @@ Frigör utrymme eller gör mappen skrivbar och försök sedan igen.</translation
         <translation>--tap: punkten måste ligga på kartan på %1x%2, fick %3,%4</translation>
     </message>
     <message>
-        <source>usage: halvane-render [options]
-  --data DIR        folder of Stars.dat, ConLin.dat, ConBon.dat, Labels.dat
-                    (default: beside the executable, else ../share/halvane,
-                    else the XDG data folders)
-  --size WxH        chart size in pixels (default 240x294)
-  --scale R         device pixels per chart pixel, 1 to 4, as on a HiDPI screen;
-                    the PNG is R times the size (default 1)
-  --longitude DEG   degrees, positive west   } default: Config.dat in the data
-  --latitude DEG    degrees, positive north  } folder, else the built-in defaults
-  --time UTC        YYYY-MM-DDTHH:MM[:SS]Z (default: now)
-  --view DIR        north, east, south, west or zenith (default: zenith)
-  --goto NAME       aim at a star, object, constellation or planet by name
-  --minor-bodies FILE
-                    comet (CometEls.txt) or minor-planet (MPCORB) elements to
-                    show, find and tell of; repeatable
-  --city NAME       observe from a city of Cities.dat (&quot;Tokyo&quot;, &quot;Paris, FR&quot;)
-  --here            observe from the position the position source gives (within
-                    30 s; to 0.01 degree unless Config.dat keeps it exact)
-  --position-source nmea:SOURCE
-                    an NMEA stream: a serial device, a file or HOST:PORT
-                    (default: Config.dat&apos;s, else the system&apos;s location service)
-  --zoom N          N zoom-in steps from 90 degrees; negative: zoom-out steps
-  --rotate N        N clockwise 15-degree steps; negative: counter-clockwise
-  --pan KEYS        arrow-key steps, a string of l, r, u, d, applied in order
-  --layers LIST     comma-separated subset of equatorial,horizontal,lines,
-                    boundaries,solar,constellation-names,star-names,ground,
-                    daylight,ecliptic,deep-sky,milky-way,minor-bodies,
-                    satellites, or none (default: Config.dat&apos;s, else horizontal,
-                    lines,solar,constellation-names,star-names,ground,daylight,
-                    ecliptic,deep-sky,milky-way,minor-bodies,satellites)
-  --precise         apparent places of the date, with refraction (as the
-                    View menu&apos;s Precise positions)
-  --tap X,Y         identify the object at this pixel and write its name
-  --out FILE        write the chart as PNG
-  --trace FILE      write every drawing operation, one a line (&quot;-&quot;: stdout)
-  --bodies          print the Sun, the Moon and the planets, one a line: name,
-                    RA hours and Dec degrees (J2000, topocentric), altitude and
-                    azimuth degrees as drawn, magnitude, diameter arcseconds,
-                    illuminated fraction
-  --info NAME       print what the information panel tells of an object, one
-                    key: value a line (times ISO 8601 local, angles degrees and
-                    hours; a comet&apos;s or asteroid&apos;s also r_au, delta_au,
-                    phase_angle and its elements&apos; epoch)
-  --tonight         print the Tonight list the same way: sunset, twilight, the
-                    Moon, each planet
-  --satellites FILE satellites&apos; elements (TLE, 3LE, or OMM as CSV, JSON or XML):
-                    drawn by the satellites layer, known to --info and --tap
-  --passes NAME     print the satellite&apos;s passes, one a line: pass START AZ ALT
-                    MAX AZ ALT END AZ ALT MAG VISIBLE (times ISO 8601 UTC, the
-                    start and end at 0 degrees geometric altitude, MAG &apos;-&apos; when
-                    unknown, visible or unseen)
-  --days N          passes over N days (1 to 10) from the time; default: the
-                    coming night, to the next local noon
-  --night           red on black, as night vision shows it
-  --caption         the window&apos;s caption: the time given, in the zone of the place&apos;s
-                    nearest city within 100 km (else the device&apos;s), and the star limit
-  --sensors         aim where the device points, from its accelerometer and
-                    magnetometer (HALVANE_IIO_DEVICES names another sysfs folder), and
-                    print &apos;aim azimuth A altitude H roll R&apos; in degrees, true north
-
-The trace has one drawing operation a line, in the order drawn; coordinates are
-chart pixels (left, top, right, bottom for rectangles), colours RRGGBB in hex:
-  fill L T R B BRUSH          BRUSH: black, white or gray
-  pen RRGGBB                  colour of the lines that follow
-  textcolor RRGGBB            colour of the text that follows
-  transparent                 text without a background from here on
-  polyline N X1 Y1 ... XN YN  a line through N points
-  text L T R B FLAGS &quot;TEXT&quot;   TEXT in UTF-8 within the rectangle, FLAGS as a
-                              number; \&quot; is a quote, \\ a backslash, \xNN the
-                              byte NN of a control character or broken UTF-8
-  blit X Y W H SX SY OP       a W x H picture from (SX, SY) of a sprite sheet
-                              or buffer to (X, Y); OP: copy or or
-Arguments and file contents echoed in messages are escaped the same way and cut
-with &quot;...&quot; after 120 bytes.
-</source>
-        <extracomment>the options and the trace&apos;s words stay as they are; only their descriptions change</extracomment>
-        <translation>användning: halvane-render [options]
-  --data DIR        mapp med Stars.dat, ConLin.dat, ConBon.dat, Labels.dat
-                    (standard: bredvid programfilen, annars ../share/halvane,
-                    annars XDG-datamapparna)
-  --size WxH        kartans storlek i pixlar (standard 240x294)
-  --scale R         enhetspixlar per kartpixel, 1 till 4, som på en HiDPI-skärm;
-                    PNG-bilden är R gånger så stor (standard 1)
-  --longitude DEG   grader, positivt västerut } standard: Config.dat i datamappen,
-  --latitude DEG    grader, positivt norrut   } annars de inbyggda värdena
-  --time UTC        YYYY-MM-DDTHH:MM[:SS]Z (standard: nu)
-  --view DIR        north, east, south, west eller zenith (standard: zenith)
-  --goto NAME       rikta mot en stjärna, ett objekt, en stjärnbild eller planet efter namn
-  --minor-bodies FILE
-                    banelement för kometer (CometEls.txt) eller småplaneter (MPCORB) att
-                    visa, söka och beskriva; kan upprepas
-  --city NAME       observera från en stad i Cities.dat (&quot;Tokyo&quot;, &quot;Paris, FR&quot;)
-  --here            observera från positionen som positionskällan ger (inom
-                    30 s; på 0,01 grad när, om inte Config.dat sparar den exakt)
-  --position-source nmea:SOURCE
-                    en NMEA-ström: en seriell enhet, en fil eller HOST:PORT
-                    (standard: den i Config.dat, annars systemets positionstjänst)
-  --zoom N          N steg inzoomning från 90 grader; negativt: steg utzoomning
-  --rotate N        N steg om 15 grader medurs; negativt: moturs
-  --pan KEYS        piltangentssteg, en sträng av l, r, u, d, som tillämpas i ordning
-  --layers LIST     kommaseparerad delmängd av equatorial,horizontal,lines,
-                    boundaries,solar,constellation-names,star-names,ground,
-                    daylight,ecliptic,deep-sky,milky-way,minor-bodies,
-                    satellites, eller none (standard: den i Config.dat, annars horizontal,
-                    lines,solar,constellation-names,star-names,ground,daylight,
-                    ecliptic,deep-sky,milky-way,minor-bodies,satellites)
-  --precise         skenbara positioner för datumet, med refraktion (som
-                    Exakta positioner i menyn Visa)
-  --tap X,Y         identifiera objektet vid denna pixel och skriva ut dess namn
-  --out FILE        skriva kartan som PNG
-  --trace FILE      skriva varje ritoperation, en per rad (&quot;-&quot;: stdout)
-  --bodies          skriva ut Solen, Månen och planeterna, en per rad: namn,
-                    RA i timmar och Dek i grader (J2000, topocentriskt), höjd och
-                    azimut i grader som ritade, magnitud, diameter i bågsekunder,
-                    belyst andel
-  --info NAME       skriva ut vad informationspanelen säger om ett objekt, en
-                    nyckel: värde per rad (tider ISO 8601 lokal tid, vinklar i grader och
-                    timmar; för en komet eller asteroid även r_au, delta_au,
-                    phase_angle och banelementens epok)
-  --tonight         skriva ut listan I natt på samma sätt: solnedgång, skymning,
-                    Månen, varje planet
-  --satellites FILE satelliters banelement (TLE, 3LE eller OMM som CSV, JSON eller XML):
-                    ritas av satellitlagret, kända för --info och --tap
-  --passes NAME     skriva ut satellitens passager, en per rad: pass START AZ ALT
-                    MAX AZ ALT END AZ ALT MAG VISIBLE (tider ISO 8601 UTC, start
-                    och slut vid 0 graders geometrisk höjd, MAG &apos;-&apos; när
-                    okänd, visible eller unseen)
-  --days N          passager under N dagar (1 till 10) från tiden; standard: den
-                    kommande natten, till nästa lokala middag
-  --night           rött på svart, som mörkerseendet visar det
-  --caption         fönstrets rubrik: den angivna tiden, i tidszonen för platsens närmaste
-                    stad inom 100 km (annars enhetens), och stjärngränsen
-  --sensors         rikta dit enheten pekar, enligt dess accelerometer och
-                    magnetometer (HALVANE_IIO_DEVICES anger en annan sysfs-mapp), och
-                    skriva ut &apos;aim azimuth A altitude H roll R&apos; i grader, geografisk nord
-
-Spåret har en ritoperation per rad, i ritordning; koordinaterna är
-kartpixlar (vänster, överkant, höger, nederkant för rektanglar), färger RRGGBB hexadecimalt:
-  fill L T R B BRUSH          BRUSH: black, white eller gray
-  pen RRGGBB                  färg på linjerna som följer
-  textcolor RRGGBB            färg på texten som följer
-  transparent                 text utan bakgrund härifrån
-  polyline N X1 Y1 ... XN YN  en linje genom N punkter
-  text L T R B FLAGS &quot;TEXT&quot;   TEXT i UTF-8 inom rektangeln, FLAGS som
-                              tal; \&quot; är ett citattecken, \\ ett omvänt snedstreck, \xNN
-                              byte NN i ett styrtecken eller trasig UTF-8
-  blit X Y W H SX SY OP       en bild på W x H från (SX, SY) i ett spriteark
-                              eller en buffert till (X, Y); OP: copy eller or
-Argument och filinnehåll som återges i meddelanden skyddas på samma sätt och
-kortas med &quot;...&quot; efter 120 byte.
-</translation>
-    </message>
-    <message>
         <source>Sun</source>
         <comment>day of the week</comment>
         <translation>sön</translation>
@@ -1813,6 +1660,106 @@ kortas med &quot;...&quot; efter 120 byte.
         <source>NNW</source>
         <comment>compass point</comment>
         <translation>NNV</translation>
+    </message>
+    <message>
+        <source>Language:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>System</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>A new language takes effect at the next start.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>expected one of %1</source>
+        <extracomment>%1 lists the language codes</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>usage: halvane-render [options]
+  --data DIR        folder of Stars.dat, ConLin.dat, ConBon.dat, Labels.dat
+                    (default: beside the executable, else ../share/halvane,
+                    else the XDG data folders)
+  --size WxH        chart size in pixels (default 240x294)
+  --scale R         device pixels per chart pixel, 1 to 4, as on a HiDPI screen;
+                    the PNG is R times the size (default 1)
+  --longitude DEG   degrees, positive west   } default: Config.dat in the data
+  --latitude DEG    degrees, positive north  } folder, else the built-in defaults
+  --time UTC        YYYY-MM-DDTHH:MM[:SS]Z (default: now)
+  --view DIR        north, east, south, west or zenith (default: zenith)
+  --goto NAME       aim at a star, object, constellation or planet by name
+  --minor-bodies FILE
+                    comet (CometEls.txt) or minor-planet (MPCORB) elements to
+                    show, find and tell of; repeatable
+  --city NAME       observe from a city of Cities.dat (&quot;Tokyo&quot;, &quot;Paris, FR&quot;)
+  --here            observe from the position the position source gives (within
+                    30 s; to 0.01 degree unless Config.dat keeps it exact)
+  --position-source nmea:SOURCE
+                    an NMEA stream: a serial device, a file or HOST:PORT
+                    (default: Config.dat&apos;s, else the system&apos;s location service)
+  --zoom N          N zoom-in steps from 90 degrees; negative: zoom-out steps
+  --rotate N        N clockwise 15-degree steps; negative: counter-clockwise
+  --pan KEYS        arrow-key steps, a string of l, r, u, d, applied in order
+  --layers LIST     comma-separated subset of equatorial,horizontal,lines,
+                    boundaries,solar,constellation-names,star-names,ground,
+                    daylight,ecliptic,deep-sky,milky-way,minor-bodies,
+                    satellites, or none (default: Config.dat&apos;s, else horizontal,
+                    lines,solar,constellation-names,star-names,ground,daylight,
+                    ecliptic,deep-sky,milky-way,minor-bodies,satellites)
+  --precise         apparent places of the date, with refraction (as the
+                    View menu&apos;s Precise positions)
+  --tap X,Y         identify the object at this pixel and write its name
+  --language CODE   names, panels and dates in this language (en, ar, cs, de, es,
+                    fi, fr, he, it, nl, pl, pt_BR, ru, sv, uk); --info and
+                    --tonight then print the panel&apos;s and Tonight&apos;s lines in it
+                    instead of their key: value lines
+  --out FILE        write the chart as PNG
+  --trace FILE      write every drawing operation, one a line (&quot;-&quot;: stdout)
+  --bodies          print the Sun, the Moon and the planets, one a line: name,
+                    RA hours and Dec degrees (J2000, topocentric), altitude and
+                    azimuth degrees as drawn, magnitude, diameter arcseconds,
+                    illuminated fraction
+  --info NAME       print what the information panel tells of an object, one
+                    key: value a line (times ISO 8601 local, angles degrees and
+                    hours; a comet&apos;s or asteroid&apos;s also r_au, delta_au,
+                    phase_angle and its elements&apos; epoch)
+  --tonight         print the Tonight list the same way: sunset, twilight, the
+                    Moon, each planet
+  --satellites FILE satellites&apos; elements (TLE, 3LE, or OMM as CSV, JSON or XML):
+                    drawn by the satellites layer, known to --info and --tap
+  --passes NAME     print the satellite&apos;s passes, one a line: pass START AZ ALT
+                    MAX AZ ALT END AZ ALT MAG VISIBLE (times ISO 8601 UTC, the
+                    start and end at 0 degrees geometric altitude, MAG &apos;-&apos; when
+                    unknown, visible or unseen)
+  --days N          passes over N days (1 to 10) from the time; default: the
+                    coming night, to the next local noon
+  --night           red on black, as night vision shows it
+  --caption         the window&apos;s caption: the time given, in the zone of the place&apos;s
+                    nearest city within 100 km (else the device&apos;s), and the star limit
+  --sensors         aim where the device points, from its accelerometer and
+                    magnetometer (HALVANE_IIO_DEVICES names another sysfs folder), and
+                    print &apos;aim azimuth A altitude H roll R&apos; in degrees, true north
+
+The trace has one drawing operation a line, in the order drawn; coordinates are
+chart pixels (left, top, right, bottom for rectangles), colours RRGGBB in hex:
+  fill L T R B BRUSH          BRUSH: black, white or gray
+  pen RRGGBB                  colour of the lines that follow
+  textcolor RRGGBB            colour of the text that follows
+  transparent                 text without a background from here on
+  polyline N X1 Y1 ... XN YN  a line through N points
+  text L T R B FLAGS &quot;TEXT&quot;   TEXT in UTF-8 within the rectangle, FLAGS as a
+                              number; \&quot; is a quote, \\ a backslash, \xNN the
+                              byte NN of a control character or broken UTF-8
+  blit X Y W H SX SY OP       a W x H picture from (SX, SY) of a sprite sheet
+                              or buffer to (X, Y); OP: copy or or
+Arguments and file contents echoed in messages are escaped the same way and cut
+with &quot;...&quot; after 120 bytes.
+</source>
+        <extracomment>the options and the trace&apos;s words stay as they are; only their descriptions change</extracomment>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>

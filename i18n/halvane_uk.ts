@@ -106,11 +106,11 @@
     </message>
     <message>
         <source>deep-sky object</source>
-        <translation>об'єкт далекого космосу</translation>
+        <translation>об&apos;єкт далекого космосу</translation>
     </message>
     <message>
         <source>constellation</source>
-        <translation>сузір'я</translation>
+        <translation>сузір&apos;я</translation>
     </message>
     <message>
         <source>asterism</source>
@@ -118,7 +118,7 @@
     </message>
     <message>
         <source>object</source>
-        <translation>об'єкт</translation>
+        <translation>об&apos;єкт</translation>
     </message>
     <message>
         <source>%1 km</source>
@@ -216,7 +216,7 @@
     </message>
     <message>
         <source>Messier object</source>
-        <translation>об'єкт Мессьє</translation>
+        <translation>об&apos;єкт Мессьє</translation>
     </message>
     <message>
         <source>, magnitude %1</source>
@@ -225,7 +225,7 @@
     <message>
         <source>, in %1</source>
         <extracomment>%1 is a constellation</extracomment>
-        <translation>, у сузір'ї %1</translation>
+        <translation>, у сузір&apos;ї %1</translation>
     </message>
     <message>
         <source>Size %1</source>
@@ -439,7 +439,7 @@
     </message>
     <message>
         <source>No dark hours for the deep sky tonight</source>
-        <translation>Цієї ночі немає темного часу для об'єктів далекого космосу</translation>
+        <translation>Цієї ночі немає темного часу для об&apos;єктів далекого космосу</translation>
     </message>
     <message>
         <source>%1: magnitude %2, highest %3</source>
@@ -612,7 +612,7 @@
     </message>
     <message>
         <source>Find a star, planet or object</source>
-        <translation>Знайти зорю, планету чи об'єкт</translation>
+        <translation>Знайти зорю, планету чи об&apos;єкт</translation>
     </message>
     <message>
         <source>Close</source>
@@ -948,11 +948,11 @@
     </message>
     <message>
         <source>Constellation lines</source>
-        <translation>Лінії сузір'їв</translation>
+        <translation>Лінії сузір&apos;їв</translation>
     </message>
     <message>
         <source>Constellation boundary</source>
-        <translation>Межі сузір'їв</translation>
+        <translation>Межі сузір&apos;їв</translation>
     </message>
     <message>
         <source>Solar system</source>
@@ -960,7 +960,7 @@
     </message>
     <message>
         <source>Constellation names</source>
-        <translation>Назви сузір'їв</translation>
+        <translation>Назви сузір&apos;їв</translation>
     </message>
     <message>
         <source>Star names</source>
@@ -1034,7 +1034,7 @@
     </message>
     <message>
         <source>Constellation</source>
-        <translation>Сузір'я</translation>
+        <translation>Сузір&apos;я</translation>
     </message>
     <message>
         <source>East</source>
@@ -1259,7 +1259,7 @@ Free some space or make the folder writable, then try again.</source>
     </message>
     <message>
         <source>another user&apos;s server sits at %1 while a Halvane of this session holds the lock; not knocking</source>
-        <translation>на %1 працює сервер іншого користувача, а блокування тримає Halvane цього сеансу; з'єднання не виконується</translation>
+        <translation>на %1 працює сервер іншого користувача, а блокування тримає Halvane цього сеансу; з&apos;єднання не виконується</translation>
     </message>
     <message>
         <source>a Halvane of this session holds %1 but does not answer</source>
@@ -1370,7 +1370,7 @@ Free some space or make the folder writable, then try again.</source>
     </message>
     <message>
         <source>%1: not a JSON object</source>
-        <translation>%1: не об'єкт JSON</translation>
+        <translation>%1: не об&apos;єкт JSON</translation>
     </message>
     <message>
         <source>%1: cannot be read</source>
@@ -1432,7 +1432,7 @@ Free some space or make the folder writable, then try again.</source>
     </message>
     <message>
         <source>--goto: no star, object, constellation or planet of that name, got &apos;%1&apos;</source>
-        <translation>--goto: немає зорі, об'єкта, сузір'я чи планети з такою назвою, отримано «%1»</translation>
+        <translation>--goto: немає зорі, об&apos;єкта, сузір&apos;я чи планети з такою назвою, отримано «%1»</translation>
     </message>
     <message>
         <source>--goto: no comet or asteroid elements loaded (--minor-bodies FILE), got &apos;%1&apos;</source>
@@ -1452,7 +1452,7 @@ Free some space or make the folder writable, then try again.</source>
     </message>
     <message>
         <source>--info: no star, object, constellation or planet of that name, got &apos;%1&apos;</source>
-        <translation>--info: немає зорі, об'єкта, сузір'я чи планети з такою назвою, отримано «%1»</translation>
+        <translation>--info: немає зорі, об&apos;єкта, сузір&apos;я чи планети з такою назвою, отримано «%1»</translation>
     </message>
     <message>
         <source>%1: %2, got %3</source>
@@ -1555,166 +1555,6 @@ Free some space or make the folder writable, then try again.</source>
         <source>--tap: the point must lie on the %1x%2 chart, got %3,%4</source>
         <extracomment>%1 x %2 is the chart&apos;s size in pixels, %3,%4 the point given</extracomment>
         <translation>--tap: точка має лежати на карті %1x%2, отримано %3,%4</translation>
-    </message>
-    <message>
-        <source>usage: halvane-render [options]
-  --data DIR        folder of Stars.dat, ConLin.dat, ConBon.dat, Labels.dat
-                    (default: beside the executable, else ../share/halvane,
-                    else the XDG data folders)
-  --size WxH        chart size in pixels (default 240x294)
-  --scale R         device pixels per chart pixel, 1 to 4, as on a HiDPI screen;
-                    the PNG is R times the size (default 1)
-  --longitude DEG   degrees, positive west   } default: Config.dat in the data
-  --latitude DEG    degrees, positive north  } folder, else the built-in defaults
-  --time UTC        YYYY-MM-DDTHH:MM[:SS]Z (default: now)
-  --view DIR        north, east, south, west or zenith (default: zenith)
-  --goto NAME       aim at a star, object, constellation or planet by name
-  --minor-bodies FILE
-                    comet (CometEls.txt) or minor-planet (MPCORB) elements to
-                    show, find and tell of; repeatable
-  --city NAME       observe from a city of Cities.dat (&quot;Tokyo&quot;, &quot;Paris, FR&quot;)
-  --here            observe from the position the position source gives (within
-                    30 s; to 0.01 degree unless Config.dat keeps it exact)
-  --position-source nmea:SOURCE
-                    an NMEA stream: a serial device, a file or HOST:PORT
-                    (default: Config.dat&apos;s, else the system&apos;s location service)
-  --zoom N          N zoom-in steps from 90 degrees; negative: zoom-out steps
-  --rotate N        N clockwise 15-degree steps; negative: counter-clockwise
-  --pan KEYS        arrow-key steps, a string of l, r, u, d, applied in order
-  --layers LIST     comma-separated subset of equatorial,horizontal,lines,
-                    boundaries,solar,constellation-names,star-names,ground,
-                    daylight,ecliptic,deep-sky,milky-way,minor-bodies,
-                    satellites, or none (default: Config.dat&apos;s, else horizontal,
-                    lines,solar,constellation-names,star-names,ground,daylight,
-                    ecliptic,deep-sky,milky-way,minor-bodies,satellites)
-  --precise         apparent places of the date, with refraction (as the
-                    View menu&apos;s Precise positions)
-  --tap X,Y         identify the object at this pixel and write its name
-  --out FILE        write the chart as PNG
-  --trace FILE      write every drawing operation, one a line (&quot;-&quot;: stdout)
-  --bodies          print the Sun, the Moon and the planets, one a line: name,
-                    RA hours and Dec degrees (J2000, topocentric), altitude and
-                    azimuth degrees as drawn, magnitude, diameter arcseconds,
-                    illuminated fraction
-  --info NAME       print what the information panel tells of an object, one
-                    key: value a line (times ISO 8601 local, angles degrees and
-                    hours; a comet&apos;s or asteroid&apos;s also r_au, delta_au,
-                    phase_angle and its elements&apos; epoch)
-  --tonight         print the Tonight list the same way: sunset, twilight, the
-                    Moon, each planet
-  --satellites FILE satellites&apos; elements (TLE, 3LE, or OMM as CSV, JSON or XML):
-                    drawn by the satellites layer, known to --info and --tap
-  --passes NAME     print the satellite&apos;s passes, one a line: pass START AZ ALT
-                    MAX AZ ALT END AZ ALT MAG VISIBLE (times ISO 8601 UTC, the
-                    start and end at 0 degrees geometric altitude, MAG &apos;-&apos; when
-                    unknown, visible or unseen)
-  --days N          passes over N days (1 to 10) from the time; default: the
-                    coming night, to the next local noon
-  --night           red on black, as night vision shows it
-  --caption         the window&apos;s caption: the time given, in the zone of the place&apos;s
-                    nearest city within 100 km (else the device&apos;s), and the star limit
-  --sensors         aim where the device points, from its accelerometer and
-                    magnetometer (HALVANE_IIO_DEVICES names another sysfs folder), and
-                    print &apos;aim azimuth A altitude H roll R&apos; in degrees, true north
-
-The trace has one drawing operation a line, in the order drawn; coordinates are
-chart pixels (left, top, right, bottom for rectangles), colours RRGGBB in hex:
-  fill L T R B BRUSH          BRUSH: black, white or gray
-  pen RRGGBB                  colour of the lines that follow
-  textcolor RRGGBB            colour of the text that follows
-  transparent                 text without a background from here on
-  polyline N X1 Y1 ... XN YN  a line through N points
-  text L T R B FLAGS &quot;TEXT&quot;   TEXT in UTF-8 within the rectangle, FLAGS as a
-                              number; \&quot; is a quote, \\ a backslash, \xNN the
-                              byte NN of a control character or broken UTF-8
-  blit X Y W H SX SY OP       a W x H picture from (SX, SY) of a sprite sheet
-                              or buffer to (X, Y); OP: copy or or
-Arguments and file contents echoed in messages are escaped the same way and cut
-with &quot;...&quot; after 120 bytes.
-</source>
-        <extracomment>the options and the trace&apos;s words stay as they are; only their descriptions change</extracomment>
-        <translation>використання: halvane-render [параметри]
-  --data DIR        тека з Stars.dat, ConLin.dat, ConBon.dat, Labels.dat
-                    (типово: поруч із програмою, інакше ../share/halvane,
-                    інакше теки даних XDG)
-  --size WxH        розмір карти в пікселях (типово 240x294)
-  --scale R         пікселів пристрою на піксель карти, від 1 до 4, як на
-                    екрані HiDPI; PNG у R разів більший (типово 1)
-  --longitude DEG   градуси, на захід додатні } типово: Config.dat у теці
-  --latitude DEG    градуси, на північ додатні } даних, інакше вбудовані
-  --time UTC        YYYY-MM-DDTHH:MM[:SS]Z (типово: зараз)
-  --view DIR        north, east, south, west або zenith (типово: zenith)
-  --goto NAME       навести на зорю, об'єкт, сузір'я чи планету за назвою
-  --minor-bodies FILE
-                    елементи комет (CometEls.txt) або малих планет (MPCORB)
-                    для показу, пошуку й відомостей; можна вказати кілька разів
-  --city NAME       спостерігати з міста Cities.dat ("Tokyo", "Paris, FR")
-  --here            спостерігати з місця, яке дає джерело місцезнаходження
-                    (за 30 с; з точністю 0,01 градуса, якщо Config.dat не
-                    зберігає його точно)
-  --position-source nmea:SOURCE
-                    потік NMEA: послідовний пристрій, файл або HOST:PORT
-                    (типово: з Config.dat, інакше системна служба
-                    місцезнаходження)
-  --zoom N          N кроків збільшення від 90 градусів; від'ємне: зменшення
-  --rotate N        N кроків по 15 градусів за годинниковою стрілкою;
-                    від'ємне: проти годинникової стрілки
-  --pan KEYS        кроки клавішами-стрілками, рядок з l, r, u, d по черзі
-  --layers LIST     підмножина через кому з equatorial,horizontal,lines,
-                    boundaries,solar,constellation-names,star-names,ground,
-                    daylight,ecliptic,deep-sky,milky-way,minor-bodies,
-                    satellites, або none (типово: з Config.dat, інакше
-                    horizontal,lines,solar,constellation-names,star-names,ground,
-                    daylight,ecliptic,deep-sky,milky-way,minor-bodies,satellites)
-  --precise         видимі положення на дату, з рефракцією (як «Точні
-                    положення» в меню «Вигляд»)
-  --tap X,Y         визначити об'єкт у цьому пікселі й вивести його назву
-  --out FILE        записати карту в PNG
-  --trace FILE      записати кожну операцію малювання, по одній у рядку
-                    ("-": stdout)
-  --bodies          вивести Сонце, Місяць і планети, по одному в рядку: назва,
-                    RA в годинах і Dec у градусах (J2000, топоцентричні), висота
-                    й азимут у градусах, як намальовано, зоряна величина,
-                    діаметр у кутових секундах, освітлена частка
-  --info NAME       вивести те, що інформаційна панель повідомляє про об'єкт,
-                    по одній парі key: value в рядку (час ISO 8601 місцевий,
-                    кути в градусах і годинах; для комет і астероїдів також
-                    r_au, delta_au, phase_angle та епоха їхніх елементів)
-  --tonight         так само вивести список «Сьогодні вночі»: захід Сонця,
-                    сутінки, Місяць, кожна планета
-  --satellites FILE елементи супутників (TLE, 3LE або OMM як CSV, JSON чи XML):
-                    малюються шаром супутників, відомі --info і --tap
-  --passes NAME     вивести прольоти супутника, по одному в рядку: pass START AZ
-                    ALT MAX AZ ALT END AZ ALT MAG VISIBLE (час ISO 8601 UTC,
-                    початок і кінець на геометричній висоті 0 градусів, MAG '-',
-                    якщо невідома, visible або unseen)
-  --days N          прольоти за N днів (від 1 до 10) від заданого часу; типово:
-                    найближча ніч до наступного місцевого полудня
-  --night           червоним на чорному, як у нічному режимі
-  --caption         заголовок вікна: заданий час у часовому поясі найближчого до
-                    місця міста в межах 100 км (інакше пристрою) і межа зоряної
-                    величини
-  --sensors         навести туди, куди спрямовано пристрій, за його акселерометром
-                    і магнітометром (HALVANE_IIO_DEVICES задає іншу теку sysfs),
-                    і вивести 'aim azimuth A altitude H roll R' у градусах,
-                    від істинної півночі
-
-Трасування містить по одній операції малювання в рядку, у порядку малювання;
-координати — пікселі карти (left, top, right, bottom для прямокутників),
-кольори RRGGBB у шістнадцятковому вигляді:
-  fill L T R B BRUSH          BRUSH: black, white або gray
-  pen RRGGBB                  колір наступних ліній
-  textcolor RRGGBB            колір наступного тексту
-  transparent                 текст без тла, починаючи звідси
-  polyline N X1 Y1 ... XN YN  лінія через N точок
-  text L T R B FLAGS "TEXT"   TEXT в UTF-8 усередині прямокутника, FLAGS числом;
-                              \" — лапка, \\ — обернена скісна риска, \xNN —
-                              байт NN керівного символу або хибного UTF-8
-  blit X Y W H SX SY OP       зображення W x H з (SX, SY) аркуша спрайтів
-                              або буфера в (X, Y); OP: copy або or
-Аргументи й вміст файлів, які повторюються в повідомленнях, екрануються так само
-й обрізаються з "..." після 120 байтів.
-</translation>
     </message>
     <message>
         <source>Sun</source>
@@ -1830,6 +1670,106 @@ with &quot;...&quot; after 120 bytes.
         <source>NNW</source>
         <comment>compass point</comment>
         <translation>ПнПнЗх</translation>
+    </message>
+    <message>
+        <source>Language:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>System</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>A new language takes effect at the next start.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>expected one of %1</source>
+        <extracomment>%1 lists the language codes</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>usage: halvane-render [options]
+  --data DIR        folder of Stars.dat, ConLin.dat, ConBon.dat, Labels.dat
+                    (default: beside the executable, else ../share/halvane,
+                    else the XDG data folders)
+  --size WxH        chart size in pixels (default 240x294)
+  --scale R         device pixels per chart pixel, 1 to 4, as on a HiDPI screen;
+                    the PNG is R times the size (default 1)
+  --longitude DEG   degrees, positive west   } default: Config.dat in the data
+  --latitude DEG    degrees, positive north  } folder, else the built-in defaults
+  --time UTC        YYYY-MM-DDTHH:MM[:SS]Z (default: now)
+  --view DIR        north, east, south, west or zenith (default: zenith)
+  --goto NAME       aim at a star, object, constellation or planet by name
+  --minor-bodies FILE
+                    comet (CometEls.txt) or minor-planet (MPCORB) elements to
+                    show, find and tell of; repeatable
+  --city NAME       observe from a city of Cities.dat (&quot;Tokyo&quot;, &quot;Paris, FR&quot;)
+  --here            observe from the position the position source gives (within
+                    30 s; to 0.01 degree unless Config.dat keeps it exact)
+  --position-source nmea:SOURCE
+                    an NMEA stream: a serial device, a file or HOST:PORT
+                    (default: Config.dat&apos;s, else the system&apos;s location service)
+  --zoom N          N zoom-in steps from 90 degrees; negative: zoom-out steps
+  --rotate N        N clockwise 15-degree steps; negative: counter-clockwise
+  --pan KEYS        arrow-key steps, a string of l, r, u, d, applied in order
+  --layers LIST     comma-separated subset of equatorial,horizontal,lines,
+                    boundaries,solar,constellation-names,star-names,ground,
+                    daylight,ecliptic,deep-sky,milky-way,minor-bodies,
+                    satellites, or none (default: Config.dat&apos;s, else horizontal,
+                    lines,solar,constellation-names,star-names,ground,daylight,
+                    ecliptic,deep-sky,milky-way,minor-bodies,satellites)
+  --precise         apparent places of the date, with refraction (as the
+                    View menu&apos;s Precise positions)
+  --tap X,Y         identify the object at this pixel and write its name
+  --language CODE   names, panels and dates in this language (en, ar, cs, de, es,
+                    fi, fr, he, it, nl, pl, pt_BR, ru, sv, uk); --info and
+                    --tonight then print the panel&apos;s and Tonight&apos;s lines in it
+                    instead of their key: value lines
+  --out FILE        write the chart as PNG
+  --trace FILE      write every drawing operation, one a line (&quot;-&quot;: stdout)
+  --bodies          print the Sun, the Moon and the planets, one a line: name,
+                    RA hours and Dec degrees (J2000, topocentric), altitude and
+                    azimuth degrees as drawn, magnitude, diameter arcseconds,
+                    illuminated fraction
+  --info NAME       print what the information panel tells of an object, one
+                    key: value a line (times ISO 8601 local, angles degrees and
+                    hours; a comet&apos;s or asteroid&apos;s also r_au, delta_au,
+                    phase_angle and its elements&apos; epoch)
+  --tonight         print the Tonight list the same way: sunset, twilight, the
+                    Moon, each planet
+  --satellites FILE satellites&apos; elements (TLE, 3LE, or OMM as CSV, JSON or XML):
+                    drawn by the satellites layer, known to --info and --tap
+  --passes NAME     print the satellite&apos;s passes, one a line: pass START AZ ALT
+                    MAX AZ ALT END AZ ALT MAG VISIBLE (times ISO 8601 UTC, the
+                    start and end at 0 degrees geometric altitude, MAG &apos;-&apos; when
+                    unknown, visible or unseen)
+  --days N          passes over N days (1 to 10) from the time; default: the
+                    coming night, to the next local noon
+  --night           red on black, as night vision shows it
+  --caption         the window&apos;s caption: the time given, in the zone of the place&apos;s
+                    nearest city within 100 km (else the device&apos;s), and the star limit
+  --sensors         aim where the device points, from its accelerometer and
+                    magnetometer (HALVANE_IIO_DEVICES names another sysfs folder), and
+                    print &apos;aim azimuth A altitude H roll R&apos; in degrees, true north
+
+The trace has one drawing operation a line, in the order drawn; coordinates are
+chart pixels (left, top, right, bottom for rectangles), colours RRGGBB in hex:
+  fill L T R B BRUSH          BRUSH: black, white or gray
+  pen RRGGBB                  colour of the lines that follow
+  textcolor RRGGBB            colour of the text that follows
+  transparent                 text without a background from here on
+  polyline N X1 Y1 ... XN YN  a line through N points
+  text L T R B FLAGS &quot;TEXT&quot;   TEXT in UTF-8 within the rectangle, FLAGS as a
+                              number; \&quot; is a quote, \\ a backslash, \xNN the
+                              byte NN of a control character or broken UTF-8
+  blit X Y W H SX SY OP       a W x H picture from (SX, SY) of a sprite sheet
+                              or buffer to (X, Y); OP: copy or or
+Arguments and file contents echoed in messages are escaped the same way and cut
+with &quot;...&quot; after 120 bytes.
+</source>
+        <extracomment>the options and the trace&apos;s words stay as they are; only their descriptions change</extracomment>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>

@@ -250,6 +250,14 @@ void SetDialogChoice(DialogHandle dialog, int controlId, int index) {
   if (QComboBox* choice = Control<QComboBox>(dialog, controlId)) choice->setCurrentIndex(index);
 }
 
+void SetDialogChoices(DialogHandle dialog, int controlId,
+                      const std::vector<std::u16string>& options) {
+  QComboBox* choice = Control<QComboBox>(dialog, controlId);
+  if (choice == nullptr) return;
+  choice->clear();
+  for (const std::u16string& option : options) choice->addItem(ToQString(option));
+}
+
 void FocusDialogControl(DialogHandle dialog, int controlId) {
   if (QWidget* control = Control<QWidget>(dialog, controlId)) control->setFocus();
 }

@@ -48,6 +48,9 @@ void CheckDialogButton(DialogHandle dialog, int controlId, bool checked);
 // The chosen option of a choice, from 0; -1 when there is no such choice.
 int GetDialogChoice(DialogHandle dialog, int controlId);
 void SetDialogChoice(DialogHandle dialog, int controlId, int index);
+// Replaces the options of a choice with these.
+void SetDialogChoices(DialogHandle dialog, int controlId,
+                      const std::vector<std::u16string>& options);
 void FocusDialogControl(DialogHandle dialog, int controlId);
 
 // The notification of the command message that an edit field sends whenever the user

@@ -68,12 +68,15 @@ constexpr DialogControl CONFIGURATION_CONTROLS[] = {
     {275, K::Label, Words::Mark("Compass offset:"), 11, 218, 62, 8},
     {1075, K::SignedEdit, "", 76, 215, 40, 14},
     {276, K::Label, "°", 118, 218, 10, 8},
-    {1, K::DefaultButton, Words::Mark("OK"), 40, 234, 55, 14},
-    {2, K::Button, Words::Mark("Cancel"), 101, 234, 55, 14},
+    {277, K::Label, Words::Mark("Language:"), 11, 235, 62, 8},
+    {1076, K::Choice, Words::Mark("System"), 76, 232, 110, 14},
+    {278, K::Label, Words::Mark("A new language takes effect at the next start."), 11, 248, 175, 8},
+    {1, K::DefaultButton, Words::Mark("OK"), 40, 262, 55, 14},
+    {2, K::Button, Words::Mark("Cancel"), 101, 262, 55, 14},
 };
 
 constexpr DialogTemplate TEMPLATES[] = {
-    {114, Words::Mark("Settings"), 196, 254, CONFIGURATION_CONTROLS,
+    {114, Words::Mark("Settings"), 196, 282, CONFIGURATION_CONTROLS,
      std::size(CONFIGURATION_CONTROLS)},
 };
 

@@ -12,7 +12,9 @@
 #include <vector>
 
 #include "platform/dialog.h"
+#include "platform/language.h"
 #include "platform/position_source.h"
+#include "platform/translate.h"
 #include "platform/utf8_text.h"
 #include "shell/main_window.h"
 #include "shell/settings_form.h"
@@ -54,6 +56,26 @@ SettingsValues CurrentSettings(MainWindow& window) {
   return values;
 }
 
+// "System" first, then English, the source, then each translation by its own name.
+void ShowLanguages(DialogHandle dialog, const std::string& language) {
+  std::vector<std::u16string> options = {Words::Tr16("System"), u"English"};
+  int chosen = language == "en" ? 1 : 0;
+  for (const OfferedLanguage& offered : OfferedLanguages()) {
+    if (language == offered.code) chosen = static_cast<int>(options.size());
+    options.push_back(Utf8ToUtf16(offered.name));
+  }
+  SetDialogChoices(dialog, LANGUAGE, options);
+  SetDialogChoice(dialog, LANGUAGE, chosen);
+}
+
+std::string ChosenLanguage(DialogHandle dialog) {
+  const int chosen = GetDialogChoice(dialog, LANGUAGE);
+  if (chosen == 1) return "en";
+  const std::vector<OfferedLanguage>& offered = OfferedLanguages();
+  if (chosen < 2 || chosen - 2 >= static_cast<int>(offered.size())) return {};
+  return offered[static_cast<size_t>(chosen - 2)].code;
+}
+
 class ConfigDialog {
  public:
   explicit ConfigDialog(MainWindow& window)
@@ -79,6 +101,7 @@ class ConfigDialog {
     if (message == MESSAGE_INIT_DIALOG) {
       ShowDialogMaximised(dialog);
       CheckDialogButton(dialog, USE_SYSTEM_TIME, form.UsesClock());
+      ShowLanguages(dialog, window.GetExtension().language);
       SetDialogCompletion(dialog, CITY, [this](std::u16string_view text) {
         std::vector<std::u16string> labels;
         for (const std::string& label : form.CompleteCity(Utf16ToUtf8(text))) {
@@ -166,6 +189,7 @@ class ConfigDialog {
     const SettingsValues& chosen = check.values;
     window.GetExtension().compassOffset = chosen.compassOffset;
     window.GetExtension().cityName = chosen.cityName;
+    window.GetExtension().language = ChosenLanguage(dialog);
     window.ApplySettings(chosen.longitude, chosen.latitude, chosen.useClock, chosen.fixedTime);
     EndDialog(dialog, DIALOG_OK);
     return true;

@@ -31,6 +31,7 @@ enum ConfigDialogControl {
   TIME_ZONE = 224,  // the name of the zone the time fields are in
   HEADING = 225,    // what the dialog asks, in one line
   COMPASS_OFFSET = 1075,
+  LANGUAGE = 1076,
 };
 
 // Shows the window's place, time and compass offset in the dialog, modally; OK gives them to

@@ -1,14 +1,18 @@
 // The configuration dialog through its real fields and buttons: what it shows, what OK stores,
 // Cancel, and the input it refuses by staying open.
 #include <QAbstractItemView>
+#include <QAction>
 #include <QComboBox>
 #include <QCompleter>
 #include <QDialog>
 #include <QLabel>
 #include <QLineEdit>
+#include <QListWidget>
 #include <QPushButton>
 #include <QStringListModel>
 #include <QTimer>
+#include <QToolButton>
+#include <algorithm>
 #include <array>
 #include <cstdlib>
 #include <ctime>
@@ -21,6 +25,8 @@
 #include "shell/config_dialog.h"
 #include "shell/place_zone.h"
 #include "shell/shell_test_support.h"
+#include "tests/support/build_paths.h"
+#include "view/compass_point.h"
 
 namespace halvane::test_support {
 namespace {
@@ -487,6 +493,80 @@ TEST_F(ConfigDialogTest, TheCompassOffsetIsTakenWithinHalfATurn) {
     EXPECT_FALSE(Message(d, TIME_MESSAGE).isEmpty());
   }));
   EXPECT_EQ(w.GetExtension().compassOffset, -7.5);
+}
+
+}  // namespace
+}  // namespace halvane::test_support
+
+namespace halvane::test_support {
+namespace {
+
+// The language chosen in Settings speaks from the next start: in the menu, in the chart's
+// points of the compass and in Tonight's date, here from a few German texts of the test's own.
+TEST_F(ConfigDialogTest, ALanguageChosenInSettingsSpeaksFromTheNextStart) {
+  setenv("HALVANE_TRANSLATIONS", BuildPath("test-translations").c_str(), 1);
+  Start();
+  EXPECT_FALSE(WithDialog([](QDialog& d) {
+    auto* language = d.findChild<QComboBox*>(QString::number(LANGUAGE));
+    EXPECT_EQ(language->currentText(), "System");
+    language->setCurrentIndex(language->findText("Deutsch"));
+    Press(d, 1);
+  }));
+  Flush();
+  EXPECT_EQ(App()->GetExtension().language, "de");
+  Stop();
+
+  MainWindow& again = Start();
+  QStringList menu;
+  for (const QAction* action : Chart()->window()->findChildren<QAction*>()) menu << action->text();
+  EXPECT_TRUE(menu.contains("Vergrößern"));
+  EXPECT_FALSE(menu.contains("Zoom in"));
+  std::vector<std::u16string> names;
+  for (const LabelCandidate& name : again.GetChart().GetFrameNames().written) {
+    names.push_back(name.text);
+  }
+  EXPECT_NE(std::find(names.begin(), names.end(), u"O"), names.end()) << "east is Ost";
+  EXPECT_EQ(std::find(names.begin(), names.end(), u"E"), names.end());
+  Choose(COMMAND_TONIGHT);
+  Flush();
+  const auto* tonight = Chart()->window()->findChild<QListWidget*>("tonightList");
+  ASSERT_NE(tonight, nullptr);
+  const QString first = tonight->item(0)->text();
+  EXPECT_TRUE(first.startsWith("Heute Abend in ")) << first.toStdString();
+  EXPECT_TRUE(first.endsWith(", Mo 15 Jän 2024")) << first.toStdString();
+  unsetenv("HALVANE_TRANSLATIONS");
+}
+
+// Where the frame wrote the name of the east point, in the language spoken; -1 when it wrote
+// none.
+double EastNameX(const MainWindow& window) {
+  for (const LabelCandidate& name : window.GetChart().GetFrameNames().written) {
+    if (name.text == Utf8ToUtf16(CompassPoint(90.0))) return name.x;
+  }
+  return -1.0;
+}
+
+// Arabic mirrors the widgets but not the sky: the panel's close button moves to its left,
+// east stays where the chart had it.
+TEST_F(ConfigDialogTest, ArabicMirrorsThePanelButNotTheChart) {
+  const double east = EastNameX(Start());
+  ASSERT_GE(east, 0.0);
+  EXPECT_FALSE(WithDialog([](QDialog& d) {
+    auto* language = d.findChild<QComboBox*>(QString::number(LANGUAGE));
+    language->setCurrentIndex(language->findText(QString::fromUtf8("العربية")));
+    Press(d, 1);
+  }));
+  Stop();
+
+  MainWindow& again = Start();
+  EXPECT_EQ(QGuiApplication::layoutDirection(), Qt::RightToLeft);
+  EXPECT_EQ(EastNameX(again), east);
+  ASSERT_TRUE(again.ShowObjectInfo(u"Moon"));
+  Flush();
+  const auto* panel = Chart()->window()->findChild<QWidget*>("infoPanel");
+  ASSERT_NE(panel, nullptr);
+  EXPECT_LT(panel->findChild<QToolButton*>("infoClose")->x(),
+            panel->findChild<QLabel*>("infoTitle")->x());
 }
 
 }  // namespace

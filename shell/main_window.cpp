@@ -10,12 +10,19 @@
 #include "platform/files.h"
 #include "platform/finger_size.h"
 #include "platform/night_vision.h"
+#include "platform/single_instance.h"
+#include "platform/translation.h"
 
 namespace halvane {
 
 namespace {
 
 constexpr int32_t MILLISECONDS_PER_MINUTE = 60000;
+
+// Config.dat and the catalogs: in dataFolder when given, else where the program finds them.
+AppFiles FilesOf(const std::string& dataFolder) {
+  return dataFolder.empty() ? LocateAppFiles(ExecutableDirectory()) : AppFilesIn(dataFolder);
+}
 
 }  // namespace
 
@@ -38,6 +45,11 @@ MainWindow::~MainWindow() {
 }
 
 void MainWindow::Create(const std::string& className, const std::string& title) {
+  // The language before the window makes its menus: a change in Settings takes effect at the
+  // next start.
+  ConfigExtension saved;
+  LoadConfigExtension(FilesOf(dataFolder).configLoadPath, saved);
+  UseLanguage(saved.language);
   Window::Create(className, title);
   if (hwnd == nullptr) return;
   observer = std::make_unique<Observer>();
@@ -48,8 +60,7 @@ void MainWindow::Create(const std::string& className, const std::string& title) 
   navBoxY = client.bottom - navBox.height;
   chart = std::make_unique<Chart>(client, observer.get(), LoadBitmap(BitmapId::StarSprites));
 
-  const AppFiles files =
-      dataFolder.empty() ? LocateAppFiles(ExecutableDirectory()) : AppFilesIn(dataFolder);
+  const AppFiles files = FilesOf(dataFolder);
   configPath = files.configSavePath;
   RemoveSaveLeftovers(configPath);
   catalogFolder = files.catalogFolder;

@@ -1,11 +1,13 @@
 // Reading and checking halvane-render's arguments.
 #include "tools/render_options.h"
 
+#include <algorithm>
 #include <charconv>
 #include <cmath>
 #include <string_view>
 #include <system_error>
 
+#include "platform/language.h"
 #include "platform/position_source.h"
 #include "platform/printable_text.h"
 #include "platform/translate.h"
@@ -276,6 +278,21 @@ bool ParseOption(const std::string& name, const std::string& value, RenderOption
     o.tap = p;
     return true;
   }
+  if (name == "--language") {
+    const bool offered =
+        value == "en" ||
+        std::any_of(OfferedLanguages().begin(), OfferedLanguages().end(),
+                    [&value](const OfferedLanguage& language) { return value == language.code; });
+    if (!offered) {
+      std::string codes = "en";
+      for (const OfferedLanguage& language : OfferedLanguages())
+        codes += std::string(", ") + language.code;
+      //: %1 lists the language codes
+      return fail(FillArgs(Words::Tr("expected one of %1"), {codes}));
+    }
+    o.language = value;
+    return true;
+  }
   if (name == "--out" || name == "--trace") {
     if (value.empty()) return fail(Words::Tr("expected a file name"));
     (name == "--out" ? o.outPath : o.tracePath) = value;
@@ -397,6 +414,10 @@ std::string RenderUsage() {
       "  --precise         apparent places of the date, with refraction (as the\n"
       "                    View menu's Precise positions)\n"
       "  --tap X,Y         identify the object at this pixel and write its name\n"
+      "  --language CODE   names, panels and dates in this language (en, ar, cs, de, es,\n"
+      "                    fi, fr, he, it, nl, pl, pt_BR, ru, sv, uk); --info and\n"
+      "                    --tonight then print the panel's and Tonight's lines in it\n"
+      "                    instead of their key: value lines\n"
       "  --out FILE        write the chart as PNG\n"
       "  --trace FILE      write every drawing operation, one a line (\"-\": stdout)\n"
       "  --bodies          print the Sun, the Moon and the planets, one a line: name,\n"
