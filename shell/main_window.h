@@ -1,6 +1,7 @@
-// MainWindow: the program's one window. It owns the observer, the chart, the back buffer
-// and the navigation-box picture, keeps the settings and the last tap's label, and answers
-// commands, keys, the stylus and paint messages.
+// MainWindow: the program's one window. It owns the observer, the chart and the back buffer,
+// keeps the settings and the last tap's label, and composes the parts that answer the stylus
+// (StylusGesture), the navigation box, "Point at the sky" (PointingMode) and Find and the panel
+// (FindPanel); every command, key and box button ends in Perform.
 #pragma once
 
 #include <chrono>
@@ -27,10 +28,13 @@
 #include "platform/repeating_timer.h"
 #include "platform/sky_pointer.h"
 #include "platform/window_system.h"
-#include "shell/chart_action.h"
+#include "shell/action_table.h"
 #include "shell/command_numbers.h"
 #include "shell/config_file.h"
+#include "shell/find_panel.h"
 #include "shell/navigation_box.h"
+#include "shell/pointing_mode.h"
+#include "shell/stylus_gesture.h"
 #include "shell/window.h"
 
 namespace halvane {
@@ -54,17 +58,18 @@ class MainWindow : public Window {
   void OnCreate(intptr_t creationData) override;
   void OnDestroy() override;
   void OnCommand(uint16_t notification, uint16_t command, intptr_t control) override;
-  void OnLButtonDown(uintptr_t wParam, int32_t x, int32_t y) override;
-  void OnLButtonUp(uintptr_t wParam, int32_t x, int32_t y) override;
-  void OnMouseMove(uintptr_t wParam, int32_t x, int32_t y) override;
+  void OnStylusDown(uintptr_t wParam, int32_t x, int32_t y) override;
+  void OnStylusUp(uintptr_t wParam, int32_t x, int32_t y) override;
+  void OnStylusMove(uintptr_t wParam, int32_t x, int32_t y) override;
   void OnStylusHold(int32_t x, int32_t y) override;
   void OnMouseWheel(uintptr_t keys, int32_t distance) override;
   void OnGesture(uintptr_t kind, int32_t steps) override;
   // The shown minute changed: the chart follows the clock.
   void OnTimer() override;
 
-  // Changes the observer or the chart, then asks for a new frame.
-  void Perform(ChartAction action);
+  // Carries out any action of the action table; those that change the view or a layer ask
+  // for a new frame.
+  void Perform(Action action);
   // Needs a new frame at the next paint; the moment is built anew when the time, the place or
   // "Precise positions" changed since it was.
   void RequestRender();
@@ -74,7 +79,7 @@ class MainWindow : public Window {
   void ReadClock();
   const Clock& GetClock() const { return *clock; }
   // True when (x, y) lies on the visible navigation box.
-  bool InNavigationBox(int32_t x, int32_t y) const;
+  bool InNavigationBox(int32_t x, int32_t y) const { return navigationBox.Contains(x, y); }
   // The configuration dialog's OK: the observer's place and the time setting (fixedTime
   // counts only without the clock), then a new frame.
   void ApplySettings(double longitude, double latitude, bool useSystemTime,
@@ -122,15 +127,15 @@ class MainWindow : public Window {
   // The mode's timer calls it; tests and benchmarks may too.
   bool FollowSensors(double seconds);
   // Counters for tests and benchmarks: sensor readings taken, frames they asked for.
-  int32_t GetSensorReadings() const { return sensorReadings; }
-  int32_t GetSensorFrames() const { return sensorFrames; }
+  int32_t GetSensorReadings() const { return pointing ? pointing->GetReadings() : 0; }
+  int32_t GetSensorFrames() const { return pointing ? pointing->GetFrames() : 0; }
   // The caption over the chart; empty when the chart shows the clock's time at the zoom's
   // own star limit.
   std::u16string CaptionText();
   // The IANA time zone of the observer's place (shell/place_zone.h); empty for the device's.
   const std::string& GetPlaceZone();
   // The names Find completes, read at the first use.
-  const SkyNames& GetSkyNames();
+  const SkyNames& GetSkyNames() { return findPanel.GetSkyNames(chart->GetLayers(), moment); }
   // Reads the comet and asteroid elements of the cache folder (catalog/minor_body_files.h)
   // anew, at start and after an update or import, and shows them; returns the skipped lines.
   std::vector<std::string> LoadMinorBodies();
@@ -155,7 +160,7 @@ class MainWindow : public Window {
   // The cities the configuration dialog completes, read at the first use.
   const CityCatalog& GetCities();
   // The star catalog in memory, for the information panel; read at the first use.
-  const std::vector<StarRecord>& GetStarList();
+  const std::vector<StarRecord>& GetStarList() { return findPanel.GetStarList(chart->GetLayers()); }
 
   // Opens the information panel of the object that best completes name and makes it the last
   // named one; false, changing nothing, when no name matches.
@@ -192,14 +197,14 @@ class MainWindow : public Window {
   const Moment& GetMoment() const { return moment; }
   MenuBarHandle GetMenuBar() const { return menuBar; }
   MenuHandle GetMenu() const { return menu; }
-  bool IsNavigationBoxShown() const { return navBoxShown; }
+  bool IsNavigationBoxShown() const { return navigationBox.IsShown(); }
   // A window on a desktop's screen, at least PHONE_SCREEN_WIDTH wide, opens with the
   // navigation box shown.
   void ShowNavigationBoxWhenWide();
   // The box's top-left pixel and its size: a finger's on a narrow screen.
-  Point GetNavigationBoxOrigin() const { return {navBoxX, navBoxY}; }
-  NavigationBoxSize GetNavigationBoxSize() const { return navBox; }
-  bool IsHandMode() const { return handMode; }
+  Point GetNavigationBoxOrigin() const { return navigationBox.GetOrigin(); }
+  NavigationBoxSize GetNavigationBoxSize() const { return navigationBox.GetSize(); }
+  bool IsHandMode() const { return stylus.IsHandMode(); }
   // A frame was asked for and the next paint draws it.
   bool IsRenderPending() const { return needsRender; }
   // Counters for tests and benchmarks: frames drawn by DrawFrame, paints handled.
@@ -242,32 +247,22 @@ class MainWindow : public Window {
   void TurnToPass(const std::string& name, const SatellitePass& pass);
   // With the clock and a satellite on the chart, the next frame when it has moved a pixel.
   void FollowSatellites();
-  void PressNavigationButton(int32_t column, int32_t row);
-  // Puts the view where a drag from the press to (x, y) takes it and asks for a frame.
-  void DragFromStart(int32_t x, int32_t y);
+  ViewAim CurrentAim() const;
+  // Puts the view where a drag takes it and asks for a frame.
+  void DragView(const ViewDrag& drag);
+  // Whether the action's menu item is checked now.
+  bool IsChecked(const ActionEntry& entry) const;
 
   std::unique_ptr<Observer> observer;
   std::unique_ptr<Chart> chart;
-  bool navBoxShown = false;
+  NavigationBox navigationBox;
+  StylusGesture stylus;
+  FindPanel findPanel;
+  std::unique_ptr<PointingMode> pointing;
   Rect frameCaptionBand;  // the caption's room when the last frame's names were placed
-  bool handMode = false;
   std::unique_ptr<OffscreenBuffer> backBuffer;
-  std::unique_ptr<Bitmap> navBoxBitmap;
-  NavigationBoxSize navBox = NAV_BOX_DESKTOP;
-  BitmapId navBoxPicture = BitmapId::NavigationBox;
   MenuBarHandle menuBar = nullptr;
   MenuHandle menu = nullptr;
-  int32_t navBoxX = 0;
-  int32_t navBoxY = 0;
-  int32_t dragStartX = 0;
-  int32_t dragStartY = 0;
-  bool penDownInNavBox = false;
-  bool stylusDown = false;
-  // The press was held long enough to name what is under it.
-  bool pressHeld = false;
-  bool dragging = false;
-  double dragStartAzimuth = 0.0;
-  double dragStartAltitude = 0.0;
   std::string configPath;
   std::string catalogFolder;
   PickedLabel label;
@@ -275,22 +270,12 @@ class MainWindow : public Window {
   SharedMinorBodies minorBodies;  // the moment's comets and asteroids; null until read
   ConfigRecord config;
   ConfigExtension extension;
-  std::unique_ptr<SkyNames> skyNames;
   std::unique_ptr<CityCatalog> cities;
   // The place (longitude, latitude) placeZone was found for.
   std::optional<std::pair<double, double>> zonePlace;
   std::string placeZone;
-  std::unique_ptr<std::vector<StarRecord>> starList;
-  // The object of the information panel: the last one a tap or Find named.
-  std::u16string infoName;
-  // Where the object of the open panel stands: found again when the name or the time changes.
-  std::u16string markedName;
-  double markedJulianDay = 0.0;
-  std::optional<SkyTarget> markedTarget;
   // The client pixel of the object whose panel is open, when it is on the chart.
   std::optional<Point> MarkedObjectPixel();
-  // The press named an object (its label is in label).
-  bool pressNamed = false;
   // The label the next new frame shows: a tapped object moved out from under the panel.
   PickedLabel labelAfterFrame;
   // Where "Use my location" stands, for the caption; empty when it has nothing to say.
@@ -308,22 +293,15 @@ class MainWindow : public Window {
   bool placeGiven = false;
   // The built-in place kept at the first start, said in the caption until a place is given.
   std::u16string placeNote;
-  // Find's name, written at the chart's centre once the frame turned to it is drawn.
-  std::u16string foundName;
   bool needsRender = false;
   int32_t framesDrawn = 0;
   int32_t paintsDone = 0;
   bool windowDestroyed = false;
   std::string dataFolder;
   std::shared_ptr<const Clock> clock;
-  std::unique_ptr<SkyPointer> skyPointer;
-  std::unique_ptr<RepeatingTimer> pointingTimer;
   // The settings as this window last read or saved them, and the save that follows a change.
   std::vector<uint8_t> savedSettings;
   std::unique_ptr<RepeatingTimer> saveTimer;
-  std::chrono::steady_clock::time_point lastReading;
-  int32_t sensorReadings = 0;
-  int32_t sensorFrames = 0;
 };
 
 // Creates, shows and paints the main window reading clock (the system's when null); when

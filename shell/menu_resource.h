@@ -1,13 +1,20 @@
-// Menu 102: the drop-down menu of the menu bar's "Menu" button.
+// The drop-down menu of the menu bar's "Menu" button, laid out from the action table.
 #pragma once
 
+#include <string>
 #include <vector>
 
 #include "platform/menu_bar.h"
 
 namespace halvane {
 
-// The entries in menu order, popups closed by End entries.
-const std::vector<MenuEntry>& MainMenuEntries();
+struct MainMenu {
+  std::vector<std::u16string> names;  // the go-to names the entries point into
+  std::vector<MenuEntry> entries;     // in menu order, popups closed by End entries
+};
+
+// The table's View popup; the "Go to" popup with the constellations in six alphabetical
+// popups, then the directions; then the drop-down's own items.
+MainMenu BuildMainMenu();
 
 }  // namespace halvane
