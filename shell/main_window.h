@@ -4,7 +4,6 @@
 // (FindPanel); every command, key and box button ends in Perform.
 #pragma once
 
-#include <chrono>
 #include <cstdint>
 #include <memory>
 #include <optional>
@@ -17,8 +16,6 @@
 #include "astro/observer.h"
 #include "astro/satellite_passes.h"
 #include "catalog/city_catalog.h"
-#include "catalog/sky_names.h"
-#include "catalog/sky_target.h"
 #include "chart/chart.h"
 #include "platform/clock.h"
 #include "platform/element_update.h"
@@ -26,7 +23,6 @@
 #include "platform/menu_bar.h"
 #include "platform/position_source.h"
 #include "platform/repeating_timer.h"
-#include "platform/sky_pointer.h"
 #include "platform/window_system.h"
 #include "shell/action_table.h"
 #include "shell/command_numbers.h"
@@ -78,8 +74,6 @@ class MainWindow : public Window {
   // Reads the clock into the settings when it is in use.
   void ReadClock();
   const Clock& GetClock() const { return *clock; }
-  // True when (x, y) lies on the visible navigation box.
-  bool InNavigationBox(int32_t x, int32_t y) const { return navigationBox.Contains(x, y); }
   // The configuration dialog's OK: the observer's place and the time setting (fixedTime
   // counts only without the clock), then a new frame.
   void ApplySettings(double longitude, double latitude, bool useSystemTime,
@@ -99,33 +93,10 @@ class MainWindow : public Window {
   // The first start's dialog was closed without a place: the caption names the built-in one.
   void KeepBuiltInPlace();
 
-  // Puts the cursor in the bar's find field, or opens the find field over the chart; the chosen
-  // name's object is turned to and labelled, and its panel opened.
-  void Find();
-  // The names Find offers for text typed so far.
-  std::vector<std::u16string> CompleteFind(std::u16string_view text);
-  // The name a text Find did not know may have meant; empty for none.
-  std::u16string SuggestFind(std::u16string_view text);
-  // Find's answer to a chosen or confirmed text; false, changing nothing, when none matches.
-  bool AcceptFind(std::u16string_view text);
   // Turns the view to the object that best completes text and labels it; false, changing
   // nothing, when no name matches.
   bool TurnToName(std::u16string_view text);
-  // Moves the observation time (the clock stops) and renders anew.
-  void StepTime(int32_t hours, int32_t days);
-  // Back to the clock.
-  void ReturnToClock();
-  void ToggleNightVision();
-  // Makes the faintest drawn stars steps magnitudes fainter (negative: brighter), within
-  // the range of the setting.
-  void ChangeStarLimit(int32_t steps);
-  // "Point at the sky" on or off; nothing without usable motion sensors.
-  void TogglePointAtSky();
   bool IsPointingAtSky() const;
-  // One reading of the motion sensors, seconds after the previous one: aims the chart and asks
-  // for a frame when the aim moved by more than a quarter of a pixel. Returns whether it did.
-  // The mode's timer calls it; tests and benchmarks may too.
-  bool FollowSensors(double seconds);
   // Counters for tests and benchmarks: sensor readings taken, frames they asked for.
   int32_t GetSensorReadings() const { return pointing ? pointing->GetReadings() : 0; }
   int32_t GetSensorFrames() const { return pointing ? pointing->GetFrames() : 0; }
@@ -146,35 +117,20 @@ class MainWindow : public Window {
   enum class ElementGroup { Satellites, MinorBodies };
   void UpdateElements(ElementGroup group);
   bool IsUpdatingElements() const { return elementUpdate != nullptr; }
-  // "Import elements...": a chosen file of elements copied into the cache folder.
-  void ImportElements();
   // The same of a file given by path; returns what the caption says of it.
   std::u16string ImportElementFile(const std::string& path);
-  void ToggleWeeklyUpdates();
   // The weekly timer runs exactly while "Update weekly" is on.
   void SetUpWeeklyUpdates();
-  // With "Update weekly" on and a week gone since the last update, both groups are fetched.
-  void UpdateIfAWeekPassed();
   // Tests wait less than a real server is given before it counts as stalled.
   void SetElementStallForTesting(int32_t milliseconds) { elementStallMs = milliseconds; }
   // The cities the configuration dialog completes, read at the first use.
   const CityCatalog& GetCities();
-  // The star catalog in memory, for the information panel; read at the first use.
-  const std::vector<StarRecord>& GetStarList() { return findPanel.GetStarList(chart->GetLayers()); }
 
   // Opens the information panel of the object that best completes name and makes it the last
   // named one; false, changing nothing, when no name matches.
   bool ShowObjectInfo(std::u16string_view name);
-  // After a tap in pointer mode: the panel of what it named, or closed when it named nothing.
-  void AfterTap(bool named);
-  // The panel of the last named object (key I); nothing before one was named.
-  void OpenInfoPanel();
-  void CloseInfo();
   // An open panel tells of the time shown again after the time changed.
   void RefreshInfoPanel();
-  // The Tonight list; the chosen line's body is turned to and its panel opened; a chosen
-  // satellite pass sets the time to its start and turns there.
-  void ShowTonight();
   // Reads the satellites' element files of the cache folder again (at start, and after an
   // update or import); with none, the chart is as without the layer.
   void LoadSatellites();
@@ -214,6 +170,39 @@ class MainWindow : public Window {
   bool IsWindowDestroyed() const { return windowDestroyed; }
 
  private:
+  // The actions only Perform reaches.
+  // Find: the bar's field takes the cursor, or a field opens over the chart; a chosen name's
+  // object is turned to and labelled, and its panel opened.
+  void Find();
+  std::vector<std::u16string> CompleteFind(std::u16string_view text);
+  std::u16string SuggestFind(std::u16string_view text);
+  // False, changing nothing, when no name matches.
+  bool AcceptFind(std::u16string_view text);
+  // The time moved (the clock stops), or back to the clock.
+  void StepTime(int32_t hours, int32_t days);
+  void ReturnToClock();
+  void ToggleNightVision();
+  // The faintest stars steps magnitudes fainter (negative: brighter), within the setting's range.
+  void ChangeStarLimit(int32_t steps);
+  // Nothing without usable motion sensors.
+  void TogglePointAtSky();
+  // One reading of the sensors, from the mode's timer: a frame when the aim moved.
+  bool FollowSensors(double seconds);
+  // "Import elements...": a chosen file copied into the cache folder.
+  void ImportElements();
+  void ToggleWeeklyUpdates();
+  // With "Update weekly" on and a week gone since the last update, both groups are fetched.
+  void UpdateIfAWeekPassed();
+  // The Tonight list; the chosen line's body is turned to and its panel opened; a chosen
+  // satellite pass sets the time to its start and turns there.
+  void ShowTonight();
+  // After a tap in pointer mode: the panel of what it named, or closed when it named nothing.
+  void AfterTap(bool named);
+  // The panel of the last named object; nothing before one was named.
+  void OpenInfoPanel();
+  void CloseInfo();
+  const std::vector<StarRecord>& GetStarList() { return findPanel.GetStarList(chart->GetLayers()); }
+
   // Saves the settings; a failure is said on stderr and in a box that offers to retry.
   void SaveSettings();
   // Saves them with a failure said on stderr only: a few seconds after a change, or when the
