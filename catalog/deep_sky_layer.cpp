@@ -13,7 +13,7 @@
 #include "catalog/data_file.h"
 #include "catalog/layer_geometry.h"
 #include "catalog/layer_message.h"
-#include "catalog/utf8_text.h"
+#include "platform/utf8_text.h"
 #include "view/layer_set.h"
 #include "view/projection.h"
 

@@ -6,7 +6,7 @@
 #include <string>
 
 #include "catalog/catalog_layers.h"
-#include "catalog/utf8_text.h"
+#include "platform/utf8_text.h"
 #include "view/layer_set.h"
 #include "view/projection.h"
 #include "view/visible_cap.h"

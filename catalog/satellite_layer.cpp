@@ -3,7 +3,7 @@
 
 #include <cmath>
 
-#include "catalog/utf8_text.h"
+#include "platform/utf8_text.h"
 #include "view/projection.h"
 #include "view/visible_cap.h"
 

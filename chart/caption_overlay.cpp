@@ -4,6 +4,9 @@
 #include <algorithm>
 #include <cstdio>
 
+#include "platform/translate.h"
+#include "platform/utf8_text.h"
+
 namespace halvane {
 
 namespace {
@@ -35,9 +38,10 @@ std::u16string CaptionText(const std::optional<SYSTEMTIME>& shownLocalTime, bool
     if (!zoneName.empty()) text += u" " + std::u16string(zoneName.begin(), zoneName.end());
   }
   if (starLimitOffset != 0) {
-    std::snprintf(buffer, sizeof buffer, "stars %+d", static_cast<int>(starLimitOffset));
+    std::snprintf(buffer, sizeof buffer, "%+d", static_cast<int>(starLimitOffset));
     if (!text.empty()) text += u"  ";
-    text += Widen(buffer);
+    //: %1 is how many magnitudes fainter (+) or brighter (-) the shown stars go
+    text += Utf8ToUtf16(FillArgs(Words::Tr("stars %1"), {buffer}));
   }
   return text;
 }

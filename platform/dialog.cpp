@@ -26,6 +26,7 @@
 #include "platform/dialog_template.h"
 #include "platform/finger_size.h"
 #include "platform/native_window.h"
+#include "platform/translate.h"
 
 namespace halvane {
 
@@ -51,6 +52,9 @@ namespace {
 QString ToQString(std::u16string_view text) {
   return QString::fromUtf16(text.data(), static_cast<qsizetype>(text.size()));
 }
+
+// A template's text in the user's language.
+QString Shown(const char* text) { return QString::fromStdString(Words::Tr(text)); }
 
 // Pixels per dialog unit come from the font: a quarter of the average character width
 // across, an eighth of the character height down.
@@ -110,8 +114,8 @@ QRegularExpression NumberPattern(const DialogControl& control) {
   const QString number = control.kind == DialogControlKind::NumberEdit
                              ? QStringLiteral("[0-9]*[.,]?[0-9]*")
                              : QStringLiteral("[0-9]*");
-  if (control.text.empty()) return QRegularExpression(number);
-  const QString letter = QLatin1Char('[') + ToQString(control.text) + QLatin1Char(']');
+  if (control.text[0] == '\0') return QRegularExpression(number);
+  const QString letter = QLatin1Char('[') + QString::fromUtf8(control.text) + QLatin1Char(']');
   return QRegularExpression(QStringLiteral(" *(?:%1 *%2|%2 *%1?) *").arg(letter, number),
                             QRegularExpression::CaseInsensitiveOption);
 }
@@ -128,7 +132,7 @@ QLineEdit* MakeEdit(DialogWindow& dialog, QWidget& page, const DialogControl& co
     edit->setInputMethodHints(Qt::ImhFormattedNumbersOnly);
   }
   // Letters too: the keyboard only starts with its numbers.
-  if (number && !control.text.empty()) edit->setInputMethodHints(Qt::ImhPreferNumbers);
+  if (number && control.text[0] != '\0') edit->setInputMethodHints(Qt::ImhPreferNumbers);
   const auto id = static_cast<uint16_t>(control.id);
   QObject::connect(edit, &QLineEdit::textEdited, &dialog, [&dialog, edit, id] {
     edit->setProperty(TYPED_PROPERTY, true);
@@ -141,10 +145,10 @@ QLineEdit* MakeEdit(DialogWindow& dialog, QWidget& page, const DialogControl& co
 // The control on page, its signals sent to dialog.
 QWidget* MakeControl(DialogWindow& dialog, QWidget& page, const DialogControl& control) {
   switch (control.kind) {
-    case DialogControlKind::GroupBox: return new QGroupBox(ToQString(control.text), &page);
+    case DialogControlKind::GroupBox: return new QGroupBox(Shown(control.text), &page);
     case DialogControlKind::Label:
     case DialogControlKind::Heading: {
-      auto* label = new QLabel(ToQString(control.text), &page);
+      auto* label = new QLabel(Shown(control.text), &page);
       label->setWordWrap(control.height >= 2 * LINE_HEIGHT_UNITS);
       if (control.kind == DialogControlKind::Heading) {
         QFont bold = label->font();
@@ -159,17 +163,17 @@ QWidget* MakeControl(DialogWindow& dialog, QWidget& page, const DialogControl& c
     case DialogControlKind::SignedEdit: return MakeEdit(dialog, page, control);
     case DialogControlKind::Choice: {
       auto* choice = new QComboBox(&page);
-      choice->addItems(ToQString(control.text).split(QLatin1Char('|')));
+      choice->addItems(Shown(control.text).split(QLatin1Char('|')));
       FitRowsForFinger(*choice->view(), *choice);
       const auto id = static_cast<uint16_t>(control.id);
       QObject::connect(choice, &QComboBox::activated, &dialog,
                        [&dialog, id] { dialog.SendCommand(id, NOTIFY_CHOICE_CHANGED); });
       return choice;
     }
-    case DialogControlKind::CheckBox: return new QCheckBox(ToQString(control.text), &page);
+    case DialogControlKind::CheckBox: return new QCheckBox(Shown(control.text), &page);
     case DialogControlKind::DefaultButton:
     case DialogControlKind::Button: {
-      auto* button = new QPushButton(ToQString(control.text), &page);
+      auto* button = new QPushButton(Shown(control.text), &page);
       button->setDefault(control.kind == DialogControlKind::DefaultButton);
       button->setAutoDefault(control.kind == DialogControlKind::DefaultButton);
       const auto command = static_cast<uint16_t>(control.id);
@@ -193,7 +197,7 @@ int RunDialog(int templateId, WindowHandle owner, DialogProcedure procedure,
   const DialogTemplate* dialogTemplate = FindDialogTemplate(templateId);
   if (dialogTemplate == nullptr) return -1;
   DialogWindow dialog(owner, procedure, creationData);
-  dialog.setWindowTitle(ToQString(dialogTemplate->title));
+  dialog.setWindowTitle(Shown(dialogTemplate->title));
   dialog.setModal(true);
   const DialogUnits units = UnitsFor(dialog);
   QWidget& page = MakeDialogPage(dialog);

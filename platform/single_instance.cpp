@@ -25,6 +25,7 @@
 
 #include "platform/native_window.h"
 #include "platform/printable_text.h"
+#include "platform/translate.h"
 
 namespace halvane {
 
@@ -163,8 +164,9 @@ void Listen(Claim& claim, const std::string& socketPath) {
   const sockaddr_un address = SocketAddress(socketPath);
   if (fd < 0 || ::bind(fd, reinterpret_cast<const sockaddr*>(&address), sizeof address) != 0 ||
       ::chmod(socketPath.c_str(), 0600) != 0 || ::listen(fd, SOMAXCONN) != 0) {
-    Warn("cannot listen on " + socketPath + ": " + std::strerror(errno) +
-         "; later starts will not find this window");
+    //: %1 is a socket, %2 the system's reason
+    Warn(FillArgs(Words::Tr("cannot listen on %1: %2; later starts will not find this window"),
+                  {socketPath, std::strerror(errno)}));
     if (fd >= 0) ::close(fd);
     return;
   }
@@ -201,8 +203,12 @@ std::string InstanceFolder() {
       const std::filesystem::path temporary = std::filesystem::temp_directory_path(error);
       if (!error) folder = PrivateFolderIn(temporary.string());
     }
-    Warn(std::string("the runtime folder ") + runtime + " is not private to this user; " +
-         (folder.empty() ? "no folder of its own found" : "using " + folder));
+    //: %1 is a folder
+    Warn(FillArgs(folder.empty() ? Words::Tr("the runtime folder %1 is not private to this user; "
+                                             "no folder of its own found")
+                                 : Words::Tr("the runtime folder %1 is not private to this user; "
+                                             "using %2"),
+                  {runtime, folder}));
     return folder;
   }
   std::error_code error;
@@ -229,16 +235,19 @@ InstanceClaim ClaimInstance(const std::string& className, const std::string& tit
   if (claim.lockFd >= 0) return InstanceClaim::Owner;
   const std::string folder = InstanceFolder();
   if (folder.empty()) {
-    Warn("no folder of this user's own for the single-instance check (halvane-" +
-         std::to_string(::geteuid()) + " in the temporary folder is someone else's); starting " +
-         "without it");
+    //: %1 is the user's number
+    Warn(FillArgs(Words::Tr("no folder of this user's own for the single-instance check "
+                            "(halvane-%1 in the temporary folder is someone else's); starting "
+                            "without it"),
+                  {std::to_string(::geteuid())}));
     return InstanceClaim::Unguarded;
   }
   const std::string base = InstanceBasePath(folder, className, title);
   const std::string socketPath = base + ".socket";
   if (socketPath.size() >= sizeof(sockaddr_un{}.sun_path)) {
-    Warn("the single-instance socket's name is too long (" + socketPath +
-         "); starting without the check");
+    Warn(FillArgs(Words::Tr("the single-instance socket's name is too long (%1); starting "
+                            "without the check"),
+                  {socketPath}));
     return InstanceClaim::Unguarded;
   }
   const auto deadline = std::chrono::steady_clock::now() + OWNER_ANSWER_TIMEOUT;
@@ -252,8 +261,9 @@ InstanceClaim ClaimInstance(const std::string& className, const std::string& tit
         Listen(claim, socketPath);
         return InstanceClaim::Owner;
       case LockResult::Unusable:
-        Warn("cannot lock " + base + ".lock: " + std::strerror(errno) +
-             "; starting without the single-instance check");
+        //: %1 is a lock file, %2 the system's reason
+        Warn(FillArgs(Words::Tr("cannot lock %1: %2; starting without the single-instance check"),
+                      {base + ".lock", std::strerror(errno)}));
         return InstanceClaim::Unguarded;
       case LockResult::Held: break;
     }
@@ -263,9 +273,11 @@ InstanceClaim ClaimInstance(const std::string& className, const std::string& tit
     if (std::chrono::steady_clock::now() > deadline) break;
     std::this_thread::sleep_for(RETRY_PAUSE);
   }
-  Warn(strangerSeen ? "another user's server sits at " + socketPath +
-                          " while a Halvane of this session holds the lock; not knocking"
-                    : "a Halvane of this session holds " + base + ".lock but does not answer");
+  Warn(strangerSeen ? FillArgs(Words::Tr("another user's server sits at %1 while a Halvane of this "
+                                         "session holds the lock; not knocking"),
+                               {socketPath})
+                    : FillArgs(Words::Tr("a Halvane of this session holds %1 but does not answer"),
+                               {base + ".lock"}));
   return InstanceClaim::Elsewhere;
 }
 

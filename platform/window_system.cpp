@@ -18,6 +18,7 @@
 #include "platform/native_window.h"
 #include "platform/night_vision.h"
 #include "platform/png_resource.h"
+#include "platform/translation.h"
 
 namespace halvane {
 
@@ -226,6 +227,7 @@ WindowSystem::WindowSystem(int& argc, char** argv)
       QIcon(QPixmap::fromImage(ReadPngResource(QStringLiteral(":/icon.png")))));
   // Before any widget, so that none is polished twice.
   QApplication::setStyle(new DeferredIconStyle);
+  UseQtTranslations();
 }
 
 WindowSystem::~WindowSystem() = default;

@@ -120,9 +120,9 @@ TEST_F(WindowSystemTest, KeysBecomeKeyDownThenCharacterAndAltF4BecomesCommand18)
 TEST_F(WindowSystemTest, MenuCommandsArriveButOnlyTheWindowSetsCheckMarks) {
   using K = MenuEntryKind;
   const MenuEntry entries[] = {
-      {K::Popup, 0, u"View"}, {K::CheckItem, 500, u"Grid"},
-      {K::Separator, 0, u""}, {K::Item, 501, u"Zoom"},
-      {K::End, 0, u""},       {K::Item, 502, u"E&xit"},
+      {K::Popup, 0, "View"}, {K::CheckItem, 500, "Grid"},
+      {K::Separator, 0, ""}, {K::Item, 501, "Zoom"},
+      {K::End, 0, ""},       {K::Item, 502, "E&xit"},
   };
   MenuBarHandle bar = CreateMenuBar(window, 400, u"Menu", entries, std::size(entries));
   ASSERT_NE(bar, nullptr);
@@ -147,9 +147,9 @@ TEST_F(WindowSystemTest, MenuCommandsArriveButOnlyTheWindowSetsCheckMarks) {
   EXPECT_EQ(Log()[2].wParam, 502u);
   EXPECT_EQ(Log()[3].wParam, 503u);
 
-  const MenuEntry unbalanced[] = {{K::Popup, 0, u"View"}, {K::Item, 1, u"x"}};
+  const MenuEntry unbalanced[] = {{K::Popup, 0, "View"}, {K::Item, 1, "x"}};
   EXPECT_EQ(CreateMenuBar(window, 400, u"Menu", unbalanced, 2), nullptr);
-  const MenuEntry extraEnd[] = {{K::End, 0, u""}};
+  const MenuEntry extraEnd[] = {{K::End, 0, ""}};
   EXPECT_EQ(CreateMenuBar(window, 400, u"Menu", extraEnd, 1), nullptr);
 }
 

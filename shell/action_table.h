@@ -87,7 +87,7 @@ struct ActionEntry {
   uint16_t command = 0;           // 0: no menu command
   std::u16string_view keys = {};  // typed characters
   uintptr_t virtualKey = 0;       // a key without a character; 0: none
-  std::u16string_view menuText = {};
+  const char* menuText = nullptr;  // UTF-8, marked for translation
   MenuPlace menuPlace = MenuPlace::None;
   bool separatorBefore = false;
   CheckSource check = CheckSource::None;

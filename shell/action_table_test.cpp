@@ -97,10 +97,9 @@ TEST(ActionTable, LayerNamesTurnOnTheirOwnLayerAndNothingElse) {
 }
 
 TEST(ActionTable, TheMenuHoldsEachMenuActionOnceWithBalancedPopups) {
-  const MainMenu menu = BuildMainMenu();
   int depth = 0;
   std::multiset<uint16_t> seen;
-  for (const MenuEntry& entry : menu.entries) {
+  for (const MenuEntry& entry : MainMenuEntries()) {
     depth += entry.kind == MenuEntryKind::Popup ? 1 : entry.kind == MenuEntryKind::End ? -1 : 0;
     ASSERT_GE(depth, 0);
     if (entry.command == 0) continue;
@@ -110,7 +109,7 @@ TEST(ActionTable, TheMenuHoldsEachMenuActionOnceWithBalancedPopups) {
       EXPECT_GE(GoToRowOfCommand(entry.command), 0) << entry.command;
       continue;
     }
-    EXPECT_EQ(entry.text, action->menuText);
+    EXPECT_STREQ(entry.text, action->menuText);
     EXPECT_EQ(entry.kind == MenuEntryKind::CheckItem, action->check != CheckSource::None);
   }
   EXPECT_EQ(depth, 0);

@@ -6,6 +6,7 @@
 #include "platform/dialog.h"
 #include "platform/find_field.h"
 #include "platform/night_vision.h"
+#include "platform/translate.h"
 #include "shell/config_dialog.h"
 #include "shell/menu_resource.h"
 #include "view/go_to_table.h"
@@ -15,14 +16,14 @@
 namespace halvane {
 
 void MainWindow::OnCreate(intptr_t) {
-  const MainMenu main = BuildMainMenu();
-  menuBar =
-      CreateMenuBar(hwnd, COMMAND_MENU_BUTTON, u"&Menu", main.entries.data(), main.entries.size());
+  const std::vector<MenuEntry> entries = MainMenuEntries();
+  menuBar = CreateMenuBar(hwnd, COMMAND_MENU_BUTTON, Words::Tr16("&Menu"), entries.data(),
+                          entries.size());
   if (menuBar == nullptr) return;
   menu = MenuBarDropDown(menuBar, COMMAND_MENU_BUTTON);
   AddMenuBarSeparator(menuBar);
   const ActionEntry& box = EntryOf(Action::ToggleNavigationBox);
-  AddMenuBarImageButton(menuBar, BitmapId::Compass, box.command, box.menuText);
+  AddMenuBarImageButton(menuBar, BitmapId::Compass, box.command, Words::Tr16(box.menuText));
   AddMenuBarFindField(
       menuBar, [this](std::u16string_view text) { return CompleteFind(text); },
       [this](std::u16string_view text) { return AcceptFind(text); },

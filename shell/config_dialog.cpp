@@ -18,10 +18,11 @@
 
 #include "astro/angles.h"
 #include "catalog/nearest_city.h"
-#include "catalog/utf8_text.h"
 #include "platform/clock.h"
 #include "platform/dialog.h"
 #include "platform/position_source.h"
+#include "platform/translate.h"
+#include "platform/utf8_text.h"
 #include "platform/zone_time.h"
 #include "shell/config_dialog.h"
 #include "shell/place_name.h"
@@ -217,7 +218,7 @@ bool Refuse(DialogHandle dialog, int messageId, int field, const std::u16string&
 bool ReadCalendarField(DialogHandle dialog, int id, uint16_t& field) {
   int32_t value = 0;
   if (!GetDialogInteger(dialog, id, true, value) || value < 0 || value > UINT16_MAX) {
-    return Refuse(dialog, TIME_MESSAGE, id, u"Enter a whole number here.");
+    return Refuse(dialog, TIME_MESSAGE, id, Words::Tr16("Enter a whole number here."));
   }
   field = static_cast<uint16_t>(value);
   return true;
@@ -233,14 +234,20 @@ bool ReadObservationTime(DialogHandle dialog, const std::string& zone, SYSTEMTIM
       !ReadCalendarField(dialog, SECOND, time.second)) {
     return false;
   }
-  if (time.hour > 23) return Refuse(dialog, TIME_MESSAGE, HOUR, u"Hours run from 0 to 23.");
-  if (time.minute > 59) return Refuse(dialog, TIME_MESSAGE, MINUTE, u"Minutes run from 0 to 59.");
-  if (time.second > 59) return Refuse(dialog, TIME_MESSAGE, SECOND, u"Seconds run from 0 to 59.");
+  if (time.hour > 23) {
+    return Refuse(dialog, TIME_MESSAGE, HOUR, Words::Tr16("Hours run from 0 to 23."));
+  }
+  if (time.minute > 59) {
+    return Refuse(dialog, TIME_MESSAGE, MINUTE, Words::Tr16("Minutes run from 0 to 59."));
+  }
+  if (time.second > 59) {
+    return Refuse(dialog, TIME_MESSAGE, SECOND, Words::Tr16("Seconds run from 0 to 59."));
+  }
   if (time.month < 1 || time.month > 12) {
-    return Refuse(dialog, TIME_MESSAGE, MONTH, u"Months run from 1 to 12.");
+    return Refuse(dialog, TIME_MESSAGE, MONTH, Words::Tr16("Months run from 1 to 12."));
   }
   if (time.year < 1601 || time.year > 30827) {
-    return Refuse(dialog, TIME_MESSAGE, YEAR, u"Years run from 1601 to 30827.");
+    return Refuse(dialog, TIME_MESSAGE, YEAR, Words::Tr16("Years run from 1601 to 30827."));
   }
   const SYSTEMTIME local = time;
   const std::string date = std::to_string(local.day) + "." + std::to_string(local.month) + "." +
@@ -248,12 +255,15 @@ bool ReadObservationTime(DialogHandle dialog, const std::string& zone, SYSTEMTIM
   switch (ZoneToUniversal(zone, time)) {
     case WallTimeResult::Converted: return true;
     case WallTimeResult::Unreal:
-      return Refuse(dialog, TIME_MESSAGE, DAY, Text("There is no " + date + "."));
+      //: %1 is a date that the calendar lacks, as 31.2.2025
+      return Refuse(dialog, TIME_MESSAGE, DAY,
+                    Text(FillArgs(Words::Tr("There is no %1."), {date})));
     case WallTimeResult::Skipped: {
       char clock[16];
       std::snprintf(clock, sizeof clock, "%u:%02u", unsigned{local.hour}, unsigned{local.minute});
+      //: a time that a change to summer time skips: %1 the time, %2 the date
       return Refuse(dialog, TIME_MESSAGE, HOUR,
-                    Text("The clocks skip " + std::string(clock) + " on " + date + "."));
+                    Text(FillArgs(Words::Tr("The clocks skip %1 on %2."), {clock, date})));
     }
   }
   return false;
@@ -350,12 +360,13 @@ bool TakeTypedCity(DialogHandle dialog, MainWindow& window, bool offer) {
     return true;
   }
   if (cities.empty()) {
-    SetDialogText(dialog, PLACE_MESSAGE, Text("No city called \u201C" + typed + "\u201D."));
+    SetDialogText(dialog, PLACE_MESSAGE,
+                  Text(FillArgs(Words::Tr("No city called “%1”."), {typed})));
     if (offer) FocusDialogControl(dialog, CITY);
     return false;
   }
   SetDialogText(dialog, PLACE_MESSAGE,
-                Text("Several cities are called \u201C" + typed + "\u201D: pick one."));
+                Text(FillArgs(Words::Tr("Several cities are called “%1”: pick one."), {typed})));
   if (offer) {
     std::vector<std::u16string> labels;
     labels.reserve(cities.size());
@@ -369,23 +380,27 @@ bool TakeTypedCity(DialogHandle dialog, MainWindow& window, bool offer) {
 void ShowPlaceName(DialogHandle dialog, MainWindow& window) {
   const double longitude = window.GetObserver().GetLongitude();
   const double latitude = window.GetObserver().GetLatitude();
-  std::string name = "Now: " + PlaceText(longitude, latitude);
+  //: %1 is the place's coordinates
+  std::string name = FillArgs(Words::Tr("Now: %1"), {PlaceText(longitude, latitude)});
   // Cities count longitude east, the observer west.
   if (const CityRecord* city =
           NearestCity(window.GetCities().cities, -longitude, latitude, NEAR_CITY_KILOMETRES)) {
-    name += ", near " + CityLabel(*city);
+    //: %1 is a city
+    name += FillArgs(Words::Tr(", near %1"), {CityLabel(*city)});
   }
   SetDialogText(dialog, PLACE_MESSAGE, Text(name));
 }
 
 void UseMyLocation(DialogHandle dialog, MainWindow& window) {
-  SetDialogText(dialog, PLACE_MESSAGE, u"Finding your location\u2026");
+  SetDialogText(dialog, PLACE_MESSAGE, Words::Tr16("Finding your location…"));
   const bool exact = window.GetExtension().exactPosition;
   LocationRequest() = std::make_unique<PositionRequest>(
       window.GetExtension().positionSource, POSITION_TIMEOUT_MS,
       [dialog, exact, &window](const PositionReading& reading) {
         if (!reading.found) {
-          SetDialogText(dialog, PLACE_MESSAGE, Text("No location: " + reading.reason + "."));
+          //: %1 says why the location service gave none
+          SetDialogText(dialog, PLACE_MESSAGE,
+                        Text(FillArgs(Words::Tr("No location: %1."), {reading.reason})));
           return;
         }
         double longitude = 0.0;
@@ -394,7 +409,7 @@ void UseMyLocation(DialogHandle dialog, MainWindow& window) {
         ShowAngle(dialog, longitude, LONGITUDE_FIELDS);
         ShowAngle(dialog, latitude, LATITUDE_FIELDS);
         SetDialogText(dialog, CITY, u"");
-        SetDialogText(dialog, PLACE_MESSAGE, u"Your location is filled in.");
+        SetDialogText(dialog, PLACE_MESSAGE, Words::Tr16("Your location is filled in."));
         FollowPlace(dialog, window);
       });
 }
@@ -402,8 +417,9 @@ void UseMyLocation(DialogHandle dialog, MainWindow& window) {
 void Initialise(DialogHandle dialog, MainWindow& window) {
   ShowDialogMaximised(dialog);
   SetDialogText(dialog, HEADING,
-                window.AsksForPlace() ? u"Where are you? Pick a city or use your location"
-                                      : u"The place and time of the chart");
+                window.AsksForPlace()
+                    ? Words::Tr16("Where are you? Pick a city or use your location")
+                    : Words::Tr16("The place and time of the chart"));
   ShowAngle(dialog, window.GetObserver().GetLongitude(), LONGITUDE_FIELDS);
   ShowAngle(dialog, window.GetObserver().GetLatitude(), LATITUDE_FIELDS);
   CheckDialogButton(dialog, USE_SYSTEM_TIME, window.GetConfig().useSystemTime != 0);
@@ -432,14 +448,15 @@ bool Accept(DialogHandle dialog, MainWindow& window) {
   double latitude = 0.0;
   if (!ReadAngle(dialog, LONGITUDE_FIELDS, longitude)) {
     return Refuse(dialog, PLACE_MESSAGE, LONGITUDE_DEGREES,
-                  u"Enter the longitude's degrees, minutes and seconds.");
+                  Words::Tr16("Enter the longitude's degrees, minutes and seconds."));
   }
   if (!ReadAngle(dialog, LATITUDE_FIELDS, latitude)) {
     return Refuse(dialog, PLACE_MESSAGE, LATITUDE_DEGREES,
-                  u"Enter the latitude's degrees, minutes and seconds.");
+                  Words::Tr16("Enter the latitude's degrees, minutes and seconds."));
   }
   if (std::fabs(latitude) > 90.0) {
-    return Refuse(dialog, PLACE_MESSAGE, LATITUDE_DEGREES, u"Latitudes run from 0 to 90\u00B0.");
+    return Refuse(dialog, PLACE_MESSAGE, LATITUDE_DEGREES,
+                  Words::Tr16("Latitudes run from 0 to 90°."));
   }
   longitude = ReduceLongitude(longitude);
   const bool useSystemTime = IsDialogButtonChecked(dialog, USE_SYSTEM_TIME);

@@ -17,7 +17,7 @@
 
 #include "astro/angles.h"
 #include "astro/sidereal_time.h"
-#include "catalog/utf8_text.h"
+#include "platform/utf8_text.h"
 #include "shell/config_dialog.h"
 #include "shell/place_zone.h"
 #include "shell/shell_test_support.h"

@@ -1,6 +1,6 @@
 #include "shell/find_panel.h"
 
-#include "catalog/utf8_text.h"
+#include "platform/utf8_text.h"
 
 namespace halvane {
 

@@ -3,12 +3,13 @@
 
 #include "catalog/deep_sky_list.h"
 #include "catalog/star_list.h"
-#include "catalog/utf8_text.h"
 #include "chart/object_info.h"
 #include "chart/satellite_info.h"
 #include "chart/tonight.h"
 #include "platform/info_panel.h"
 #include "platform/tonight_list.h"
+#include "platform/translate.h"
+#include "platform/utf8_text.h"
 #include "platform/zone_time.h"
 #include "shell/main_window.h"
 #include "shell/place_name.h"
@@ -92,9 +93,11 @@ void MainWindow::ShowTonight() {
   lines.reserve(entries.size() + passes.size());
   for (const TonightEntry& entry : entries) lines.push_back(Utf8ToUtf16(entry.text));
   for (const auto& [name, pass] : passes) {
-    lines.push_back(Utf8ToUtf16(name + ": " + PassText(pass, OffsetsOfZone(GetPlaceZone()))));
+    //: %1 is a satellite, %2 its pass
+    lines.push_back(Utf8ToUtf16(
+        FillArgs(Words::Tr("%1: %2"), {name, PassText(pass, OffsetsOfZone(GetPlaceZone()))})));
   }
-  ShowTonightList(hwnd, u"Tonight", lines, [this, entries, passes](int chosen) {
+  ShowTonightList(hwnd, Words::Tr16("Tonight"), lines, [this, entries, passes](int chosen) {
     const int passIndex = chosen - static_cast<int>(entries.size());
     if (passIndex >= 0 && passIndex < static_cast<int>(passes.size())) {
       return TurnToPass(passes[static_cast<size_t>(passIndex)].first,

@@ -4,12 +4,12 @@
 #include <utility>
 
 #include "catalog/sky_target.h"
-#include "catalog/utf8_text.h"
 #include "chart/caption_overlay.h"
 #include "platform/clock.h"
 #include "platform/find_field.h"
 #include "platform/night_vision.h"
 #include "platform/time_step.h"
+#include "platform/utf8_text.h"
 #include "platform/zone_time.h"
 #include "shell/main_window.h"
 #include "view/go_to_table.h"

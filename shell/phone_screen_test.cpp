@@ -18,10 +18,10 @@
 #include <QToolTip>
 
 #include "astro/angles.h"
-#include "catalog/utf8_text.h"
 #include "platform/find_field.h"
 #include "platform/finger_size.h"
 #include "platform/tonight_list.h"
+#include "platform/utf8_text.h"
 #include "shell/config_dialog.h"
 #include "shell/shell_test_support.h"
 #include "view/view_directions.h"

@@ -5,13 +5,13 @@
 #include <ctime>
 
 #include "astro/angles.h"
-#include "catalog/utf8_text.h"
 #include "chart/satellite_info.h"
 #include "chart/tonight.h"
 #include "platform/app_paths.h"
 #include "platform/info_panel.h"
 #include "platform/local_day.h"
 #include "platform/tm_fields.h"
+#include "platform/utf8_text.h"
 #include "platform/zone_time.h"
 #include "shell/main_window.h"
 

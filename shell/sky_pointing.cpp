@@ -1,7 +1,7 @@
 // "Point at the sky" in the window: its menu item and setting, and each reading turned into a
 // frame.
 #include "astro/geomagnetic_field.h"
-#include "catalog/utf8_text.h"
+#include "platform/utf8_text.h"
 #include "shell/main_window.h"
 
 namespace halvane {

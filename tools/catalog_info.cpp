@@ -19,9 +19,10 @@
 #include "catalog/city_records.h"
 #include "catalog/data_file.h"
 #include "catalog/sky_records.h"
-#include "catalog/utf8_text.h"
 #include "platform/code_page.h"
 #include "platform/printable_text.h"
+#include "platform/translate.h"
+#include "platform/utf8_text.h"
 #include "tools/city_info.h"
 
 namespace halvane {
@@ -251,18 +252,22 @@ int PrintCatalogInfo(const std::string& path, std::optional<CatalogKind> kind, s
   // The same open as the layers': a directory or device is not a catalog.
   RecordFile probe(1);
   if (probe.Open(path, "") == WalkResult::CannotOpen) {
-    err << prefix << "cannot be opened (missing, not a regular file, or unreadable)\n";
+    err << prefix << Words::Tr("cannot be opened (missing, not a regular file, or unreadable)")
+        << "\n";
     return 1;
   }
   std::error_code failure;
   const uintmax_t size = std::filesystem::file_size(path, failure);
   if (failure) {
-    err << prefix << "cannot be opened (" << failure.message() << ")\n";
+    err << prefix << FillArgs(Words::Tr("cannot be opened (%1)"), {failure.message()}) << "\n";
     return 1;
   }
   out << "file: " << PrintableText(path, ECHOED_VALUE_BYTES) << " (" << size << " bytes)\n";
   if (size < HEADER_SIZE) {
-    err << prefix << "only " << size << " bytes, shorter than the 12-byte header\n";
+    err << prefix
+        << Words::Tr("only %n bytes, shorter than the 12-byte header", nullptr,
+                     static_cast<int>(size))
+        << "\n";
     return 1;
   }
   std::array<uint8_t, HEADER_SIZE> header{};
@@ -270,7 +275,7 @@ int PrintCatalogInfo(const std::string& path, std::optional<CatalogKind> kind, s
     std::ifstream in(path, std::ios::binary);
     in.read(reinterpret_cast<char*>(header.data()), HEADER_SIZE);
     if (!in) {
-      err << prefix << "the header cannot be read\n";
+      err << prefix << Words::Tr("the header cannot be read") << "\n";
       return 1;
     }
   }
@@ -282,8 +287,8 @@ int PrintCatalogInfo(const std::string& path, std::optional<CatalogKind> kind, s
   if (!kind) kind = KindOfHeader(header.data(), path);
   if (!kind) {
     err << prefix
-        << "unknown kind of catalog (tag and file name unknown); name one with "
-           "--kind\n";
+        << Words::Tr("unknown kind of catalog (tag and file name unknown); name one with --kind")
+        << "\n";
     return 1;
   }
   KindInfo info = InfoOf(*kind);
@@ -300,7 +305,8 @@ int PrintCatalogInfo(const std::string& path, std::optional<CatalogKind> kind, s
   } else {
     out << "header: " << info.reader << " rejects it (\"Unsupported file version\"); it wants "
         << "magic \"HALV\", tag \"" << info.tag << "\", version " << version << ", reserved 0\n";
-    err << prefix << "header rejected by " << info.reader << "\n";
+    //: %1 is the part of the program that reads the file
+    err << prefix << FillArgs(Words::Tr("header rejected by %1"), {info.reader}) << "\n";
     status = 1;
   }
 
@@ -308,7 +314,10 @@ int PrintCatalogInfo(const std::string& path, std::optional<CatalogKind> kind, s
   const uintmax_t trailing = body % info.recordSize;
   out << "records: " << body / info.recordSize << " whole, " << trailing << " trailing bytes\n";
   if (trailing != 0) {
-    err << prefix << trailing << " bytes of a partial record at the end (ignored by readers)\n";
+    err << prefix
+        << Words::Tr("%n bytes of a partial record at the end (ignored by readers)", nullptr,
+                     static_cast<int>(trailing))
+        << "\n";
     status = 1;
   }
 
@@ -316,9 +325,10 @@ int PrintCatalogInfo(const std::string& path, std::optional<CatalogKind> kind, s
   const WalkResult read = file.Open(path, "");
   if (read != WalkResult::Completed) {
     err << prefix
-        << (read == WalkResult::TooLarge ? "larger than any catalog of its kind may be; readers "
-                                           "refuse it\n"
-                                         : "cannot be read\n");
+        << (read == WalkResult::TooLarge
+                ? Words::Tr("larger than any catalog of its kind may be; readers refuse it")
+                : Words::Tr("cannot be read"))
+        << "\n";
     return 1;
   }
   Positions positions;
@@ -340,27 +350,40 @@ int PrintCatalogInfo(const std::string& path, std::optional<CatalogKind> kind, s
       break;
   }
   if (invalidNames > 0) {
-    err << prefix << invalidNames << " names that are not valid UTF-8 (skipped by readers)\n";
+    err << prefix
+        << Words::Tr("%n names that are not valid UTF-8 (skipped by readers)", nullptr,
+                     static_cast<int>(invalidNames))
+        << "\n";
     status = 1;
   }
   if (unusableCities > 0) {
-    err << prefix << unusableCities
-        << " cities without a name or country, or out of range (skipped by the reader)\n";
+    err << prefix
+        << Words::Tr("%n cities without a name or country, or out of range (skipped by the reader)",
+                     nullptr, static_cast<int>(unusableCities))
+        << "\n";
     status = 1;
   }
   if (positions.notFinite > 0) {
-    err << prefix << positions.notFinite
-        << " records with coordinates that are not finite (skipped by readers)\n";
+    err << prefix
+        << Words::Tr("%n records with coordinates that are not finite (skipped by readers)",
+                     nullptr, static_cast<int>(positions.notFinite))
+        << "\n";
     status = 1;
   }
   if (positions.outOfRange > 0) {
-    err << prefix << positions.outOfRange
-        << " records with right ascension outside [0, 360) or declination outside "
-           "[-90, 90] degrees\n";
+    err << prefix
+        << Words::Tr(
+               "%n records with right ascension outside [0, 360) or declination outside "
+               "[-90, 90] degrees",
+               nullptr, static_cast<int>(positions.outOfRange))
+        << "\n";
     status = 1;
   }
   if (unterminated > 0) {
-    err << prefix << unterminated << " names without a terminating zero byte\n";
+    err << prefix
+        << Words::Tr("%n names without a terminating zero byte", nullptr,
+                     static_cast<int>(unterminated))
+        << "\n";
     status = 1;
   }
   return status;

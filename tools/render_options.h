@@ -59,6 +59,6 @@ bool ParseRenderOptions(const std::vector<std::string>& arguments, RenderOptions
                         std::string& error);
 
 // The usage text that --help prints.
-const char* RenderUsage();
+std::string RenderUsage();
 
 }  // namespace halvane

@@ -7,6 +7,7 @@
 
 #include "astro/angles.h"
 #include "astro/ecliptic.h"
+#include "platform/translate.h"
 #include "view/projection.h"
 #include "view/visible_cap.h"
 
@@ -98,7 +99,9 @@ void DrawEcliptic(const Projection& projection, Surface& surface, const SkyPlace
     py = y;
   }
   if (nearest < HUGE_VAL) {
-    names.push_back({nameX, nameY, 0.0, u"Ecliptic", LabelRank::Constellation, 99.0, color, false});
+    //: the Sun's path, written on the chart
+    names.push_back(
+        {nameX, nameY, 0.0, Words::Tr16("Ecliptic"), LabelRank::Constellation, 99.0, color, false});
   }
 }
 

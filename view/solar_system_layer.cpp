@@ -8,6 +8,8 @@
 #include <string>
 
 #include "astro/angles.h"
+#include "platform/utf8_text.h"
+#include "view/body_label.h"
 #include "view/layer_set.h"
 #include "view/projection.h"
 #include "view/star_sprites.h"
@@ -220,9 +222,8 @@ void DrawSolarSystem(const Projection& projection, const LayerSet& layers, Surfa
     // The ground hides the rest of the disc; a body half set keeps no name.
     if (filter.aboveHorizonOnly && !AboveHorizon(projection, place, sky)) continue;
     if (!alwaysSeen && place.magnitude > filter.namedMagnitude) continue;
-    const std::string name = BodyName(body);
-    names.push_back({cx, cy, radius, std::u16string(name.begin(), name.end()), LabelRank::Body,
-                     place.magnitude, labelColor, false});
+    names.push_back({cx, cy, radius, Utf8ToUtf16(BodyLabel(body)), LabelRank::Body, place.magnitude,
+                     labelColor, false});
   }
 }
 
