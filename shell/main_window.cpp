@@ -40,7 +40,6 @@ MainWindow::~MainWindow() {
   positionRequest.reset();
   chart.reset();
   observer.reset();
-  navBoxBitmap.reset();
   backBuffer.reset();
 }
 
@@ -56,8 +55,7 @@ void MainWindow::Create(const std::string& className, const std::string& title) 
 
   // The box sits in the bottom-right corner of the chart, just above the menu bar.
   const Rect client = ClientRect(hwnd);
-  navBoxX = client.right - navBox.width;
-  navBoxY = client.bottom - navBox.height;
+  navigationBox.Place(client, NAV_BOX_DESKTOP);
   chart = std::make_unique<Chart>(client, observer.get(), LoadBitmap(BitmapId::StarSprites));
 
   const AppFiles files = FilesOf(dataFolder);
@@ -82,43 +80,17 @@ void MainWindow::Create(const std::string& className, const std::string& title) 
   SetUpWeeklyUpdates();
   WatchSettings(files.configLoadPath);
 
-  navBoxShown = false;
-  penDownInNavBox = false;
-  handMode = false;
   backBuffer.reset();
-  navBoxPicture = BitmapId::NavigationBox;
-  navBoxBitmap = LoadBitmap(navBoxPicture);
   LoadSatellites();
   ReadClock();
   UpdateMoment();
   needsRender = true;
 }
 
-void MainWindow::SetCheckMarks() {
-  CheckMenuItem(menu, COMMAND_EQUATORIAL_GRID, chart->GetLayers().showEquatorialGrid);
-  CheckMenuItem(menu, COMMAND_HORIZONTAL_GRID, chart->GetLayers().showHorizontalGrid);
-  CheckMenuItem(menu, COMMAND_CONSTELLATION_LINES, chart->GetLayers().showConstellationLines);
-  CheckMenuItem(menu, COMMAND_CONSTELLATION_BOUNDARIES,
-                chart->GetLayers().showConstellationBoundaries);
-  CheckMenuItem(menu, COMMAND_SOLAR_SYSTEM, chart->GetLayers().showSolarSystem);
-  CheckMenuItem(menu, COMMAND_PRECISE_POSITIONS, chart->GetLayers().precisePositions);
-  CheckMenuItem(menu, COMMAND_DEEP_SKY, chart->GetLayers().showDeepSky);
-  CheckMenuItem(menu, COMMAND_MILKY_WAY, chart->GetLayers().showMilkyWay);
-  CheckMenuItem(menu, COMMAND_MINOR_BODIES, chart->GetLayers().showMinorBodies);
-  CheckMenuItem(menu, COMMAND_SATELLITES, chart->GetLayers().showSatellites);
-  CheckMenuItem(menu, COMMAND_UPDATE_WEEKLY, extension.updateWeekly);
-  CheckMenuItem(menu, COMMAND_NIGHT_VISION, extension.nightVision);
-  CheckMenuItem(menu, COMMAND_CONSTELLATION_NAMES, chart->GetLayers().showConstellationNames);
-  CheckMenuItem(menu, COMMAND_STAR_NAMES, chart->GetLayers().showStarNames);
-  CheckMenuItem(menu, COMMAND_GROUND, chart->GetLayers().showGround);
-  CheckMenuItem(menu, COMMAND_DAYLIGHT, chart->GetLayers().showDaylight);
-  CheckMenuItem(menu, COMMAND_ECLIPTIC, chart->GetLayers().showEcliptic);
-}
-
 std::vector<std::string> MainWindow::LoadMinorBodies() {
   MinorBodyLoad load = LoadMinorBodyFolder(ElementCacheFolder());
   minorBodies = std::move(load.bodies);
-  skyNames.reset();  // Find's names point into the list
+  findPanel.ForgetSkyNames();  // Find's names point into the list
   UpdateMoment();
   RequestRender();
   return std::move(load.messages);
@@ -170,7 +142,8 @@ void MainWindow::RequestRender() {
 void MainWindow::RequestRepaint() { InvalidateWindow(hwnd); }
 
 void MainWindow::ShowNavigationBoxWhenWide() {
-  navBoxShown = !IsOnNarrowScreen(hwnd) && GetAppWindowPlacement(hwnd).width >= PHONE_SCREEN_WIDTH;
+  navigationBox.SetShown(!IsOnNarrowScreen(hwnd) &&
+                         GetAppWindowPlacement(hwnd).width >= PHONE_SCREEN_WIDTH);
 }
 
 void MainWindow::ApplySettings(double longitude, double latitude, bool useSystemTime,

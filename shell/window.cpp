@@ -27,10 +27,10 @@ void Window::OnChar(char16_t, intptr_t) {}
 void Window::OnCreate(intptr_t) {}
 void Window::OnDestroy() { PostQuit(0); }
 void Window::OnCommand(uint16_t, uint16_t, intptr_t) {}
-void Window::OnLButtonDown(uintptr_t, int32_t, int32_t) {}
-void Window::OnLButtonUp(uintptr_t, int32_t, int32_t) {}
+void Window::OnStylusDown(uintptr_t, int32_t, int32_t) {}
+void Window::OnStylusUp(uintptr_t, int32_t, int32_t) {}
 void Window::OnSetCursor(uintptr_t, uint16_t, uint16_t) {}
-void Window::OnMouseMove(uintptr_t, int32_t, int32_t) {}
+void Window::OnStylusMove(uintptr_t, int32_t, int32_t) {}
 void Window::OnStylusHold(int32_t, int32_t) {}
 void Window::OnMouseWheel(uintptr_t, int32_t) {}
 void Window::OnGesture(uintptr_t, int32_t) {}
@@ -60,13 +60,13 @@ intptr_t Window::Dispatch(WindowHandle window, uint32_t message, uintptr_t wPara
     case MESSAGE_CREATE: OnCreate(lParam); break;
     case MESSAGE_DESTROY: OnDestroy(); break;
     case MESSAGE_COMMAND: OnCommand(high, low, lParam); break;
-    case MESSAGE_STYLUS_DOWN: OnLButtonDown(wParam, PointX(lParam), PointY(lParam)); break;
-    case MESSAGE_STYLUS_UP: OnLButtonUp(wParam, PointX(lParam), PointY(lParam)); break;
+    case MESSAGE_STYLUS_DOWN: OnStylusDown(wParam, PointX(lParam), PointY(lParam)); break;
+    case MESSAGE_STYLUS_UP: OnStylusUp(wParam, PointX(lParam), PointY(lParam)); break;
     case MESSAGE_SET_CURSOR:
       OnSetCursor(wParam, static_cast<uint16_t>(lParam & 0xFFFF),
                   static_cast<uint16_t>((lParam >> 16) & 0xFFFF));
       break;
-    case MESSAGE_STYLUS_MOVE: OnMouseMove(wParam, PointX(lParam), PointY(lParam)); break;
+    case MESSAGE_STYLUS_MOVE: OnStylusMove(wParam, PointX(lParam), PointY(lParam)); break;
     case MESSAGE_STYLUS_HOLD: OnStylusHold(PointX(lParam), PointY(lParam)); break;
     case MESSAGE_MOUSE_WHEEL: OnMouseWheel(low, static_cast<int16_t>(high)); break;
     case MESSAGE_GESTURE: OnGesture(wParam, static_cast<int32_t>(lParam)); break;

@@ -41,10 +41,10 @@ class Window {
   virtual void OnDestroy();
   virtual void OnCommand(uint16_t notification, uint16_t command, intptr_t control);
   // Stylus handlers get client pixels, signed.
-  virtual void OnLButtonDown(uintptr_t wParam, int32_t x, int32_t y);
-  virtual void OnLButtonUp(uintptr_t wParam, int32_t x, int32_t y);
+  virtual void OnStylusDown(uintptr_t wParam, int32_t x, int32_t y);
+  virtual void OnStylusUp(uintptr_t wParam, int32_t x, int32_t y);
   virtual void OnSetCursor(uintptr_t wParam, uint16_t hitTest, uint16_t mouseMessage);
-  virtual void OnMouseMove(uintptr_t wParam, int32_t x, int32_t y);
+  virtual void OnStylusMove(uintptr_t wParam, int32_t x, int32_t y);
   // The stylus went down at (x, y) and has been held there (a long press).
   virtual void OnStylusHold(int32_t x, int32_t y);
   // keys: WHEEL_SHIFT and WHEEL_CONTROL; distance: signed, whole WHEEL_NOTCHes.

@@ -276,7 +276,7 @@ int main(int argc, char** argv) {
   window->OnCommand(0, halvane::COMMAND_NAVIGATION_BOX, 0);
   for (int32_t y = 40; y < 280 && window->GetLabel().x == 0; y += 20) {
     for (int32_t x = 20; x < 220 && window->GetLabel().x == 0; x += 20) {
-      window->OnLButtonDown(0, x, y);
+      window->OnStylusDown(0, x, y);
     }
   }
   QCoreApplication::processEvents();

@@ -11,6 +11,7 @@
 #include "platform/position_source.h"
 #include "platform/printable_text.h"
 #include "platform/translate.h"
+#include "shell/action_table.h"
 #include "shell/config_file.h"
 #include "view/view_directions.h"
 
@@ -101,52 +102,6 @@ const ViewDirection* FindView(std::string_view name) {
   if (name == "west") return &VIEW_WEST;
   if (name == "zenith") return &VIEW_ZENITH;
   return nullptr;
-}
-
-// The solar system and the view layers are shown unless the list leaves them out.
-bool ParseLayers(std::string_view text, uint16_t& flags, uint16_t& viewFlags) {
-  flags = LAYER_SOLAR_SYSTEM_HIDDEN;
-  viewFlags = LAYER_CONSTELLATION_NAMES_HIDDEN | LAYER_STAR_NAMES_HIDDEN | LAYER_GROUND_HIDDEN |
-              LAYER_DAYLIGHT_HIDDEN | LAYER_ECLIPTIC_HIDDEN | LAYER_DEEP_SKY_HIDDEN |
-              LAYER_MILKY_WAY_HIDDEN | LAYER_MINOR_BODIES_HIDDEN | LAYER_SATELLITES_HIDDEN;
-  if (text == "none") return true;
-  while (true) {
-    const size_t comma = text.find(',');
-    const std::string_view name = text.substr(0, comma);
-    if (name == "equatorial") {
-      flags |= LAYER_EQUATORIAL_GRID;
-    } else if (name == "horizontal") {
-      flags |= LAYER_HORIZONTAL_GRID;
-    } else if (name == "lines") {
-      flags |= LAYER_CONSTELLATION_LINES;
-    } else if (name == "boundaries") {
-      flags |= LAYER_CONSTELLATION_BOUNDARIES;
-    } else if (name == "solar") {
-      flags &= ~LAYER_SOLAR_SYSTEM_HIDDEN;
-    } else if (name == "constellation-names") {
-      viewFlags &= ~LAYER_CONSTELLATION_NAMES_HIDDEN;
-    } else if (name == "star-names") {
-      viewFlags &= ~LAYER_STAR_NAMES_HIDDEN;
-    } else if (name == "ground") {
-      viewFlags &= ~LAYER_GROUND_HIDDEN;
-    } else if (name == "daylight") {
-      viewFlags &= ~LAYER_DAYLIGHT_HIDDEN;
-    } else if (name == "ecliptic") {
-      viewFlags &= ~LAYER_ECLIPTIC_HIDDEN;
-    } else if (name == "deep-sky") {
-      viewFlags &= ~LAYER_DEEP_SKY_HIDDEN;
-    } else if (name == "milky-way") {
-      viewFlags &= ~LAYER_MILKY_WAY_HIDDEN;
-    } else if (name == "minor-bodies") {
-      viewFlags &= ~LAYER_MINOR_BODIES_HIDDEN;
-    } else if (name == "satellites") {
-      viewFlags &= ~LAYER_SATELLITES_HIDDEN;
-    } else {
-      return false;
-    }
-    if (comma == std::string_view::npos) return true;
-    text.remove_prefix(comma + 1);
-  }
 }
 
 // An argument as messages echo it: escaped and cut.
@@ -262,11 +217,8 @@ bool ParseOption(const std::string& name, const std::string& value, RenderOption
   if (name == "--layers") {
     uint16_t flags = 0;
     uint16_t viewFlags = 0;
-    if (!ParseLayers(value, flags, viewFlags)) {
-      return fail(Words::Tr(
-          "expected none or a list of equatorial, horizontal, lines, boundaries, solar, "
-          "constellation-names, star-names, ground, daylight, ecliptic, deep-sky, milky-way, "
-          "satellites"));
+    if (!ParseLayerNames(value, flags, viewFlags)) {
+      return fail(FillArgs(Words::Tr("expected none or a list of %1"), {LayerNameList()}));
     }
     o.layerFlags = flags;
     o.viewLayerFlags = viewFlags;
