@@ -1550,10 +1550,6 @@ Free some space or make the folder writable, then try again.</source>
         <translation>المتوقع سلسلة من l وr وu وd</translation>
     </message>
     <message>
-        <source>expected none or a list of equatorial, horizontal, lines, boundaries, solar, constellation-names, star-names, ground, daylight, ecliptic, deep-sky, milky-way, satellites</source>
-        <translation>المتوقع none أو قائمة من equatorial, horizontal, lines, boundaries, solar, constellation-names, star-names, ground, daylight, ecliptic, deep-sky, milky-way, satellites</translation>
-    </message>
-    <message>
         <source>expected X,Y in pixels</source>
         <translation>المتوقع X,Y بالبكسل</translation>
     </message>
@@ -1703,20 +1699,20 @@ Free some space or make the folder writable, then try again.</source>
     </message>
     <message>
         <source>Language:</source>
-        <translation type="unfinished"></translation>
+        <translation>اللغة:</translation>
     </message>
     <message>
         <source>System</source>
-        <translation type="unfinished"></translation>
+        <translation>لغة النظام</translation>
     </message>
     <message>
         <source>A new language takes effect at the next start.</source>
-        <translation type="unfinished"></translation>
+        <translation>تُطبَّق اللغة الجديدة عند التشغيل التالي.</translation>
     </message>
     <message>
         <source>expected one of %1</source>
         <extracomment>%1 lists the language codes</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>المتوقَّع أحد: %1</translation>
     </message>
     <message>
         <source>usage: halvane-render [options]
@@ -1799,7 +1795,93 @@ Arguments and file contents echoed in messages are escaped the same way and cut
 with &quot;...&quot; after 120 bytes.
 </source>
         <extracomment>the options and the trace&apos;s words stay as they are; only their descriptions change</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>الاستخدام: halvane-render [options]
+  --data DIR        مجلد Stars.dat وConLin.dat وConBon.dat وLabels.dat
+                    (الافتراضي: بجانب البرنامج، وإلا ../share/halvane،
+                    وإلا مجلدات بيانات XDG)
+  --size WxH        حجم الخريطة بالبكسل (الافتراضي 240x294)
+  --scale R         بكسلات الجهاز لكل بكسل من الخريطة، من 1 إلى 4، كما على
+                    شاشة HiDPI؛ ملف PNG أكبر R مرة (الافتراضي 1)
+  --longitude DEG   بالدرجات، موجب غربًا   } الافتراضي: Config.dat في مجلد
+  --latitude DEG    بالدرجات، موجب شمالًا  } البيانات، وإلا القيم المدمجة
+  --time UTC        YYYY-MM-DDTHH:MM[:SS]Z (الافتراضي: الآن)
+  --view DIR        north أو east أو south أو west أو zenith (الافتراضي: zenith)
+  --goto NAME       التوجه إلى نجم أو جرم أو كوكبة أو كوكب بالاسم
+  --minor-bodies FILE
+                    عناصر مذنبات (CometEls.txt) أو كواكب صغيرة (MPCORB)
+                    لعرضها والبحث عنها ووصفها؛ يمكن تكراره
+  --city NAME       الرصد من مدينة في Cities.dat (&quot;Tokyo&quot;، &quot;Paris, FR&quot;)
+  --here            الرصد من الموقع الذي يعطيه مصدر الموقع (خلال 30 ث؛
+                    بدقة 0.01 درجة ما لم يحفظه Config.dat بدقة)
+  --position-source nmea:SOURCE
+                    تدفق NMEA: جهاز تسلسلي أو ملف أو HOST:PORT
+                    (الافتراضي: ما في Config.dat، وإلا خدمة الموقع في النظام)
+  --zoom N          N خطوة تكبير من 90 درجة؛ السالب: خطوات تصغير
+  --rotate N        N خطوة من 15 درجة مع عقارب الساعة؛ السالب: عكسها
+  --pan KEYS        خطوات بمفاتيح الأسهم، سلسلة من l وr وu وd تُطبَّق بالترتيب
+  --layers LIST     مجموعة جزئية مفصولة بفواصل من equatorial,horizontal,lines,
+                    boundaries,solar,constellation-names,star-names,ground,
+                    daylight,ecliptic,deep-sky,milky-way,minor-bodies,
+                    satellites، أو none (الافتراضي: ما في Config.dat، وإلا
+                    horizontal,lines,solar,constellation-names,star-names,ground,
+                    daylight,ecliptic,deep-sky,milky-way,minor-bodies,satellites)
+  --precise         المواقع الظاهرية للتاريخ، مع الانكسار (مثل «مواقع دقيقة»
+                    في قائمة «عرض»)
+  --tap X,Y         التعرف على الجرم عند هذا البكسل وكتابة اسمه
+  --language CODE   الأسماء واللوحات والتواريخ بهذه اللغة (en, ar, cs, de, es,
+                    fi, fr, he, it, nl, pl, pt_BR, ru, sv, uk)؛ وعندئذ يطبع --info و
+                    --tonight أسطر اللوحة وقائمة «الليلة» بها
+                    بدلًا من أسطر key: value
+  --out FILE        كتابة الخريطة بصيغة PNG
+  --trace FILE      كتابة كل عملية رسم، واحدة في كل سطر (&quot;-&quot;: stdout)
+  --bodies          طباعة الشمس والقمر والكواكب، واحدًا في كل سطر: الاسم،
+                    RA بالساعات وDec بالدرجات (J2000، مركزي سطحي)، الارتفاع
+                    والسمت بالدرجات كما رُسما، القدر، القطر بالثواني القوسية،
+                    الجزء المضاء
+  --info NAME       طباعة ما تقوله لوحة المعلومات عن جرم، key: value في كل
+                    سطر (الأوقات ISO 8601 محلية، الزوايا بالدرجات والساعات؛
+                    وللمذنب أو الكويكب أيضًا r_au وdelta_au وphase_angle
+                    وحقبة عناصره)
+  --tonight         طباعة قائمة «الليلة» بالطريقة نفسها: الغروب، الشفق،
+                    القمر، كل كوكب
+  --satellites FILE عناصر الأقمار الصناعية (TLE أو 3LE أو OMM بصيغة CSV أو
+                    JSON أو XML): ترسمها طبقة الأقمار الصناعية، ويعرفها --info و--tap
+  --passes NAME     طباعة مرات مرور القمر الصناعي، واحدة في كل سطر: pass START
+                    AZ ALT MAX AZ ALT END AZ ALT MAG VISIBLE (الأوقات ISO 8601
+                    UTC، البداية والنهاية عند ارتفاع هندسي 0 درجة، MAG &apos;-&apos; إذا
+                    كان مجهولًا، visible أو unseen)
+  --days N          مرات المرور خلال N يوم (من 1 إلى 10) من الوقت؛ الافتراضي:
+                    الليلة القادمة حتى الظهر المحلي التالي
+  --night           أحمر على أسود، كما في الرؤية الليلية
+  --caption         عنوان النافذة: الوقت المعطى، في منطقة أقرب مدينة إلى المكان
+                    ضمن 100 كم (وإلا منطقة الجهاز)، وحد قدر النجوم
+  --sensors         التوجه حيث يشير الجهاز، من مقياس التسارع ومقياس المغناطيسية
+                    (HALVANE_IIO_DEVICES يسمي مجلد sysfs آخر)، وطباعة
+                    &apos;aim azimuth A altitude H roll R&apos; بالدرجات، من الشمال الحقيقي
+
+يحوي التتبع عملية رسم واحدة في كل سطر، بترتيب الرسم؛ الإحداثيات بكسلات الخريطة
+(left, top, right, bottom للمستطيلات)، والألوان RRGGBB بالست عشري:
+  fill L T R B BRUSH          BRUSH: black أو white أو gray
+  pen RRGGBB                  لون الخطوط التالية
+  textcolor RRGGBB            لون النص التالي
+  transparent                 نص دون خلفية من هنا فصاعدًا
+  polyline N X1 Y1 ... XN YN  خط عبر N نقطة
+  text L T R B FLAGS &quot;TEXT&quot;   TEXT بترميز UTF-8 داخل المستطيل، وFLAGS عدد؛
+                              \&quot; علامة اقتباس، \\ شرطة مائلة عكسية، \xNN
+                              البايت NN لمحرف تحكم أو UTF-8 معطوب
+  blit X Y W H SX SY OP       صورة W x H من (SX, SY) في ورقة رسوم
+                              أو مخزن مؤقت إلى (X, Y)؛ OP: copy أو or
+الوسائط ومحتويات الملفات المُعادة في الرسائل تُهرَّب بالطريقة نفسها وتُقطع
+بـ &quot;...&quot; بعد 120 بايت.
+</translation>
+    </message>
+    <message>
+        <source>The compass offset runs from -180 to 180°.</source>
+        <translation>انحراف البوصلة بين -180 و180°.</translation>
+    </message>
+    <message>
+        <source>expected none or a list of %1</source>
+        <translation>المتوقَّع none أو قائمة من: %1</translation>
     </message>
 </context>
 <context>

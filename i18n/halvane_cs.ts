@@ -1520,10 +1520,6 @@ Uvolněte místo nebo povolte zápis do složky a zkuste to znovu.</translation>
         <translation>očekáván řetězec z l, r, u a d</translation>
     </message>
     <message>
-        <source>expected none or a list of equatorial, horizontal, lines, boundaries, solar, constellation-names, star-names, ground, daylight, ecliptic, deep-sky, milky-way, satellites</source>
-        <translation>očekáváno none nebo seznam z equatorial, horizontal, lines, boundaries, solar, constellation-names, star-names, ground, daylight, ecliptic, deep-sky, milky-way, satellites</translation>
-    </message>
-    <message>
         <source>expected X,Y in pixels</source>
         <translation>očekáváno X,Y v pixelech</translation>
     </message>
@@ -1673,20 +1669,20 @@ Uvolněte místo nebo povolte zápis do složky a zkuste to znovu.</translation>
     </message>
     <message>
         <source>Language:</source>
-        <translation type="unfinished"></translation>
+        <translation>Jazyk:</translation>
     </message>
     <message>
         <source>System</source>
-        <translation type="unfinished"></translation>
+        <translation>Systémový</translation>
     </message>
     <message>
         <source>A new language takes effect at the next start.</source>
-        <translation type="unfinished"></translation>
+        <translation>Nový jazyk se použije při příštím spuštění.</translation>
     </message>
     <message>
         <source>expected one of %1</source>
         <extracomment>%1 lists the language codes</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>očekáváno jedno z: %1</translation>
     </message>
     <message>
         <source>usage: halvane-render [options]
@@ -1769,7 +1765,97 @@ Arguments and file contents echoed in messages are escaped the same way and cut
 with &quot;...&quot; after 120 bytes.
 </source>
         <extracomment>the options and the trace&apos;s words stay as they are; only their descriptions change</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>použití: halvane-render [volby]
+  --data DIR        složka se Stars.dat, ConLin.dat, ConBon.dat, Labels.dat
+                    (výchozí: vedle programu, jinak ../share/halvane,
+                    jinak datové složky XDG)
+  --size WxH        velikost mapy v pixelech (výchozí 240x294)
+  --scale R         pixely zařízení na pixel mapy, 1 až 4, jako na obrazovce
+                    HiDPI; PNG je R-krát větší (výchozí 1)
+  --longitude DEG   stupně, kladné na západ } výchozí: Config.dat v datové
+  --latitude DEG    stupně, kladné na sever } složce, jinak vestavěné hodnoty
+  --time UTC        YYYY-MM-DDTHH:MM[:SS]Z (výchozí: nyní)
+  --view DIR        north, east, south, west nebo zenith (výchozí: zenith)
+  --goto NAME       namířit na hvězdu, objekt, souhvězdí nebo planetu podle jména
+  --minor-bodies FILE
+                    elementy komet (CometEls.txt) nebo planetek (MPCORB) k
+                    zobrazení, hledání a popisu; lze opakovat
+  --city NAME       pozorovat z města v Cities.dat (&quot;Tokyo&quot;, &quot;Paris, FR&quot;)
+  --here            pozorovat z polohy, kterou dá zdroj polohy (do 30 s; na
+                    0,01 stupně, pokud ji Config.dat neuchovává přesně)
+  --position-source nmea:SOURCE
+                    proud NMEA: sériové zařízení, soubor nebo HOST:PORT
+                    (výchozí: z Config.dat, jinak systémová služba polohy)
+  --zoom N          N kroků přiblížení od 90 stupňů; záporné: kroky oddálení
+  --rotate N        N kroků po 15 stupních po směru hodinových ručiček;
+                    záporné: proti směru
+  --pan KEYS        kroky šipkami, řetězec z l, r, u, d, použitý popořadě
+  --layers LIST     čárkami oddělená podmnožina equatorial,horizontal,lines,
+                    boundaries,solar,constellation-names,star-names,ground,
+                    daylight,ecliptic,deep-sky,milky-way,minor-bodies,
+                    satellites, nebo none (výchozí: z Config.dat, jinak
+                    horizontal,lines,solar,constellation-names,star-names,ground,
+                    daylight,ecliptic,deep-sky,milky-way,minor-bodies,satellites)
+  --precise         zdánlivé polohy k datu, s refrakcí (jako Přesné polohy
+                    v nabídce Zobrazení)
+  --tap X,Y         určit objekt na tomto pixelu a vypsat jeho jméno
+  --language CODE   názvy, panely a data v tomto jazyce (en, ar, cs, de, es,
+                    fi, fr, he, it, nl, pl, pt_BR, ru, sv, uk); --info a
+                    --tonight pak vypisují řádky panelu a seznamu „Dnes v noci“ v něm
+                    místo řádků key: value
+  --out FILE        zapsat mapu jako PNG
+  --trace FILE      zapsat každou kreslicí operaci, jednu na řádek
+                    (&quot;-&quot;: stdout)
+  --bodies          vypsat Slunce, Měsíc a planety, jedno na řádek: jméno,
+                    RA v hodinách a Dec ve stupních (J2000, topocentrické),
+                    výšku a azimut ve stupních jak nakresleno, magnitudu,
+                    průměr v úhlových vteřinách, osvětlený podíl
+  --info NAME       vypsat, co o objektu říká informační panel, jednu dvojici
+                    key: value na řádek (časy ISO 8601 místní, úhly ve stupních
+                    a hodinách; u komety či planetky také r_au, delta_au,
+                    phase_angle a epochu jejích elementů)
+  --tonight         stejně vypsat seznam Dnes v noci: západ Slunce, soumrak,
+                    Měsíc, každou planetu
+  --satellites FILE elementy družic (TLE, 3LE nebo OMM jako CSV, JSON či XML):
+                    kreslí je vrstva družic, znají je --info a --tap
+  --passes NAME     vypsat přelety družice, jeden na řádek: pass START AZ ALT
+                    MAX AZ ALT END AZ ALT MAG VISIBLE (časy ISO 8601 UTC,
+                    začátek a konec ve geometrické výšce 0 stupňů, MAG &apos;-&apos;
+                    když je neznámá, visible nebo unseen)
+  --days N          přelety během N dní (1 až 10) od daného času; výchozí:
+                    nejbližší noc, do příštího místního poledne
+  --night           červeně na černé, jako v nočním režimu
+  --caption         titulek okna: daný čas v pásmu nejbližšího města do 100 km
+                    (jinak zařízení) a mezní magnituda hvězd
+  --sensors         namířit tam, kam ukazuje zařízení, podle jeho akcelerometru
+                    a magnetometru (HALVANE_IIO_DEVICES určuje jinou složku
+                    sysfs), a vypsat &apos;aim azimuth A altitude H roll R&apos; ve
+                    stupních, od skutečného severu
+
+Záznam obsahuje jednu kreslicí operaci na řádek, v pořadí kreslení; souřadnice
+jsou pixely mapy (left, top, right, bottom u obdélníků), barvy RRGGBB
+šestnáctkově:
+  fill L T R B BRUSH          BRUSH: black, white nebo gray
+  pen RRGGBB                  barva následujících čar
+  textcolor RRGGBB            barva následujícího textu
+  transparent                 text bez pozadí od tohoto místa
+  polyline N X1 Y1 ... XN YN  čára přes N bodů
+  text L T R B FLAGS &quot;TEXT&quot;   TEXT v UTF-8 uvnitř obdélníku, FLAGS jako číslo;
+                              \&quot; je uvozovka, \\ zpětné lomítko, \xNN bajt NN
+                              řídicího znaku nebo poškozeného UTF-8
+  blit X Y W H SX SY OP       obrázek W x H z (SX, SY) listu spritů
+                              nebo bufferu do (X, Y); OP: copy nebo or
+Argumenty a obsah souborů opakované ve zprávách se escapují stejně a zkracují
+se s &quot;...&quot; po 120 bajtech.
+</translation>
+    </message>
+    <message>
+        <source>The compass offset runs from -180 to 180°.</source>
+        <translation>Odchylka kompasu je od -180 do 180°.</translation>
+    </message>
+    <message>
+        <source>expected none or a list of %1</source>
+        <translation>očekáváno none nebo seznam z: %1</translation>
     </message>
 </context>
 <context>

@@ -1510,10 +1510,6 @@ Schaffen Sie Speicherplatz oder machen Sie den Ordner beschreibbar und versuchen
         <translation>erwartet eine Zeichenfolge aus l, r, u und d</translation>
     </message>
     <message>
-        <source>expected none or a list of equatorial, horizontal, lines, boundaries, solar, constellation-names, star-names, ground, daylight, ecliptic, deep-sky, milky-way, satellites</source>
-        <translation>erwartet none oder eine Liste aus equatorial, horizontal, lines, boundaries, solar, constellation-names, star-names, ground, daylight, ecliptic, deep-sky, milky-way, satellites</translation>
-    </message>
-    <message>
         <source>expected X,Y in pixels</source>
         <translation>erwartet X,Y in Pixeln</translation>
     </message>
@@ -1663,20 +1659,20 @@ Schaffen Sie Speicherplatz oder machen Sie den Ordner beschreibbar und versuchen
     </message>
     <message>
         <source>Language:</source>
-        <translation type="unfinished"></translation>
+        <translation>Sprache:</translation>
     </message>
     <message>
         <source>System</source>
-        <translation type="unfinished"></translation>
+        <translation>System</translation>
     </message>
     <message>
         <source>A new language takes effect at the next start.</source>
-        <translation type="unfinished"></translation>
+        <translation>Eine neue Sprache gilt ab dem nächsten Start.</translation>
     </message>
     <message>
         <source>expected one of %1</source>
         <extracomment>%1 lists the language codes</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>erwartet wird eines von %1</translation>
     </message>
     <message>
         <source>usage: halvane-render [options]
@@ -1759,7 +1755,93 @@ Arguments and file contents echoed in messages are escaped the same way and cut
 with &quot;...&quot; after 120 bytes.
 </source>
         <extracomment>the options and the trace&apos;s words stay as they are; only their descriptions change</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Aufruf: halvane-render [options]
+  --data DIR        Ordner mit Stars.dat, ConLin.dat, ConBon.dat, Labels.dat
+                    (Standard: neben dem Programm, sonst ../share/halvane,
+                    sonst die XDG-Datenordner)
+  --size WxH        Kartengröße in Pixeln (Standard 240x294)
+  --scale R         Gerätepixel je Kartenpixel, 1 bis 4, wie auf einem HiDPI-Bildschirm;
+                    das PNG ist R-mal so groß (Standard 1)
+  --longitude DEG   Grad, positiv nach Westen } Standard: Config.dat im Daten-
+  --latitude DEG    Grad, positiv nach Norden } ordner, sonst die eingebauten Werte
+  --time UTC        YYYY-MM-DDTHH:MM[:SS]Z (Standard: jetzt)
+  --view DIR        north, east, south, west oder zenith (Standard: zenith)
+  --goto NAME       auf einen Stern, ein Objekt, Sternbild oder Planeten nach Namen zielen
+  --minor-bodies FILE
+                    Bahnelemente von Kometen (CometEls.txt) oder Kleinplaneten (MPCORB)
+                    zum Zeigen, Suchen und Beschreiben; wiederholbar
+  --city NAME       von einer Stadt aus Cities.dat beobachten (&quot;Tokyo&quot;, &quot;Paris, FR&quot;)
+  --here            von der Position aus beobachten, die die Positionsquelle liefert
+                    (innerhalb von 30 s; auf 0,01 Grad, außer Config.dat hält sie genau)
+  --position-source nmea:SOURCE
+                    ein NMEA-Datenstrom: ein serielles Gerät, eine Datei oder HOST:PORT
+                    (Standard: der aus Config.dat, sonst der Ortungsdienst des Systems)
+  --zoom N          N Vergrößerungsschritte ab 90 Grad; negativ: Verkleinerungsschritte
+  --rotate N        N Schritte zu 15 Grad im Uhrzeigersinn; negativ: gegen den Uhrzeigersinn
+  --pan KEYS        Pfeiltastenschritte, eine Zeichenfolge aus l, r, u, d, der Reihe nach
+  --layers LIST     kommagetrennte Auswahl aus equatorial,horizontal,lines,
+                    boundaries,solar,constellation-names,star-names,ground,
+                    daylight,ecliptic,deep-sky,milky-way,minor-bodies,
+                    satellites, oder none (Standard: die aus Config.dat, sonst horizontal,
+                    lines,solar,constellation-names,star-names,ground,daylight,
+                    ecliptic,deep-sky,milky-way,minor-bodies,satellites)
+  --precise         scheinbare Örter des Datums, mit Refraktion (wie
+                    „Genaue Positionen“ im Menü „Ansicht“)
+  --tap X,Y         das Objekt an diesem Pixel bestimmen und seinen Namen ausgeben
+  --language CODE   Namen, Tafeln und Daten in dieser Sprache (en, ar, cs, de, es,
+                    fi, fr, he, it, nl, pl, pt_BR, ru, sv, uk); --info und
+                    --tonight geben dann die Zeilen der Tafel und von „Heute Nacht“ darin aus
+                    statt ihrer key: value-Zeilen
+  --out FILE        die Karte als PNG schreiben
+  --trace FILE      jede Zeichenoperation schreiben, eine je Zeile (&quot;-&quot;: stdout)
+  --bodies          Sonne, Mond und Planeten ausgeben, einen je Zeile: Name,
+                    RA in Stunden und Dek in Grad (J2000, topozentrisch), Höhe und
+                    Azimut in Grad wie gezeichnet, Helligkeit, Durchmesser in
+                    Bogensekunden, beleuchteter Anteil
+  --info NAME       ausgeben, was das Informationsfeld über ein Objekt sagt, ein
+                    Schlüssel: Wert je Zeile (Zeiten ISO 8601 lokal, Winkel in Grad und
+                    Stunden; bei Kometen und Asteroiden auch r_au, delta_au,
+                    phase_angle und die Epoche der Bahnelemente)
+  --tonight         die Liste „Heute Nacht“ ebenso ausgeben: Sonnenuntergang,
+                    Dämmerung, Mond, jeder Planet
+  --satellites FILE Bahnelemente von Satelliten (TLE, 3LE oder OMM als CSV, JSON oder XML):
+                    von der Satellitenebene gezeichnet, bekannt für --info und --tap
+  --passes NAME     die Überflüge des Satelliten ausgeben, einen je Zeile: pass START AZ ALT
+                    MAX AZ ALT END AZ ALT MAG VISIBLE (Zeiten ISO 8601 UTC, Anfang
+                    und Ende bei 0 Grad geometrischer Höhe, MAG &apos;-&apos; wenn
+                    unbekannt, visible oder unseen)
+  --days N          Überflüge über N Tage (1 bis 10) ab der Zeit; Standard: die
+                    kommende Nacht bis zum nächsten Ortsmittag
+  --night           Rot auf Schwarz, wie die Nachtsicht es zeigt
+  --caption         der Fenstertitel: die angegebene Zeit in der Zeitzone der nächsten Stadt
+                    im Umkreis von 100 km (sonst der des Geräts) und die Grenzgröße der Sterne
+  --sensors         dorthin zielen, wohin das Gerät zeigt, nach seinem Beschleunigungssensor
+                    und Magnetometer (HALVANE_IIO_DEVICES nennt einen anderen sysfs-Ordner),
+                    und &apos;aim azimuth A altitude H roll R&apos; in Grad ausgeben, geografisch Nord
+
+Der Trace enthält eine Zeichenoperation je Zeile, in Zeichenreihenfolge; Koordinaten sind
+Kartenpixel (links, oben, rechts, unten bei Rechtecken), Farben RRGGBB hexadezimal:
+  fill L T R B BRUSH          BRUSH: black, white oder gray
+  pen RRGGBB                  Farbe der folgenden Linien
+  textcolor RRGGBB            Farbe des folgenden Texts
+  transparent                 Text ohne Hintergrund ab hier
+  polyline N X1 Y1 ... XN YN  eine Linie durch N Punkte
+  text L T R B FLAGS &quot;TEXT&quot;   TEXT in UTF-8 innerhalb des Rechtecks, FLAGS als
+                              Zahl; \&quot; ist ein Anführungszeichen, \\ ein Backslash, \xNN
+                              das Byte NN eines Steuerzeichens oder kaputten UTF-8
+  blit X Y W H SX SY OP       ein Bild von W x H ab (SX, SY) eines Sprite-Sheets
+                              oder Puffers nach (X, Y); OP: copy oder or
+In Meldungen wiedergegebene Argumente und Dateiinhalte werden ebenso maskiert und
+nach 120 Bytes mit &quot;...&quot; abgeschnitten.
+</translation>
+    </message>
+    <message>
+        <source>The compass offset runs from -180 to 180°.</source>
+        <translation>Die Kompassabweichung reicht von -180 bis 180°.</translation>
+    </message>
+    <message>
+        <source>expected none or a list of %1</source>
+        <translation>erwartet wird none oder eine Liste aus %1</translation>
     </message>
 </context>
 <context>

@@ -1510,10 +1510,6 @@ Libere espacio o haga que la carpeta admita escritura y vuelva a intentarlo.</tr
         <translation>se esperaba una cadena de l, r, u y d</translation>
     </message>
     <message>
-        <source>expected none or a list of equatorial, horizontal, lines, boundaries, solar, constellation-names, star-names, ground, daylight, ecliptic, deep-sky, milky-way, satellites</source>
-        <translation>se esperaba none o una lista de equatorial, horizontal, lines, boundaries, solar, constellation-names, star-names, ground, daylight, ecliptic, deep-sky, milky-way, satellites</translation>
-    </message>
-    <message>
         <source>expected X,Y in pixels</source>
         <translation>se esperaba X,Y en píxeles</translation>
     </message>
@@ -1663,20 +1659,20 @@ Libere espacio o haga que la carpeta admita escritura y vuelva a intentarlo.</tr
     </message>
     <message>
         <source>Language:</source>
-        <translation type="unfinished"></translation>
+        <translation>Idioma:</translation>
     </message>
     <message>
         <source>System</source>
-        <translation type="unfinished"></translation>
+        <translation>Sistema</translation>
     </message>
     <message>
         <source>A new language takes effect at the next start.</source>
-        <translation type="unfinished"></translation>
+        <translation>Un idioma nuevo se aplica en el próximo inicio.</translation>
     </message>
     <message>
         <source>expected one of %1</source>
         <extracomment>%1 lists the language codes</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>se esperaba uno de %1</translation>
     </message>
     <message>
         <source>usage: halvane-render [options]
@@ -1759,7 +1755,93 @@ Arguments and file contents echoed in messages are escaped the same way and cut
 with &quot;...&quot; after 120 bytes.
 </source>
         <extracomment>the options and the trace&apos;s words stay as they are; only their descriptions change</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>uso: halvane-render [options]
+  --data DIR        carpeta de Stars.dat, ConLin.dat, ConBon.dat, Labels.dat
+                    (predeterminado: junto al ejecutable, si no ../share/halvane,
+                    si no las carpetas de datos XDG)
+  --size WxH        tamaño del mapa en píxeles (predeterminado 240x294)
+  --scale R         píxeles del dispositivo por píxel del mapa, de 1 a 4, como en una pantalla HiDPI;
+                    el PNG es R veces el tamaño (predeterminado 1)
+  --longitude DEG   grados, positivos al oeste } predeterminado: Config.dat de la carpeta
+  --latitude DEG    grados, positivos al norte } de datos, si no los valores incorporados
+  --time UTC        YYYY-MM-DDTHH:MM[:SS]Z (predeterminado: ahora)
+  --view DIR        north, east, south, west o zenith (predeterminado: zenith)
+  --goto NAME       apuntar a una estrella, objeto, constelación o planeta por su nombre
+  --minor-bodies FILE
+                    elementos de cometas (CometEls.txt) o planetas menores (MPCORB) para
+                    mostrar, buscar y describir; se puede repetir
+  --city NAME       observar desde una ciudad de Cities.dat (&quot;Tokyo&quot;, &quot;Paris, FR&quot;)
+  --here            observar desde la posición que da la fuente de posición (en
+                    30 s; a 0,01 grados salvo que Config.dat la guarde exacta)
+  --position-source nmea:SOURCE
+                    un flujo NMEA: un dispositivo serie, un archivo o HOST:PORT
+                    (predeterminado: el de Config.dat, si no el servicio de ubicación del sistema)
+  --zoom N          N pasos de acercamiento desde 90 grados; negativo: pasos de alejamiento
+  --rotate N        N pasos de 15 grados en sentido horario; negativo: antihorario
+  --pan KEYS        pasos de las teclas de flecha, una cadena de l, r, u, d, aplicados en orden
+  --layers LIST     subconjunto separado por comas de equatorial,horizontal,lines,
+                    boundaries,solar,constellation-names,star-names,ground,
+                    daylight,ecliptic,deep-sky,milky-way,minor-bodies,
+                    satellites, o none (predeterminado: el de Config.dat, si no horizontal,
+                    lines,solar,constellation-names,star-names,ground,daylight,
+                    ecliptic,deep-sky,milky-way,minor-bodies,satellites)
+  --precise         posiciones aparentes de la fecha, con refracción (como
+                    Posiciones precisas del menú Ver)
+  --tap X,Y         identificar el objeto en este píxel y escribir su nombre
+  --language CODE   nombres, paneles y fechas en este idioma (en, ar, cs, de, es,
+                    fi, fr, he, it, nl, pl, pt_BR, ru, sv, uk); --info y
+                    --tonight escriben entonces las líneas del panel y de «Esta noche» en él
+                    en lugar de sus líneas key: value
+  --out FILE        escribir el mapa como PNG
+  --trace FILE      escribir cada operación de dibujo, una por línea (&quot;-&quot;: stdout)
+  --bodies          mostrar el Sol, la Luna y los planetas, uno por línea: nombre,
+                    AR en horas y Dec en grados (J2000, topocéntricas), altura y
+                    acimut en grados tal como se dibujan, magnitud, diámetro en
+                    segundos de arco, fracción iluminada
+  --info NAME       mostrar lo que el panel de información dice de un objeto, una
+                    clave: valor por línea (horas ISO 8601 locales, ángulos en grados y
+                    horas; para un cometa o asteroide también r_au, delta_au,
+                    phase_angle y la época de sus elementos)
+  --tonight         mostrar igualmente la lista Esta noche: puesta de Sol, crepúsculo,
+                    la Luna, cada planeta
+  --satellites FILE elementos de satélites (TLE, 3LE u OMM como CSV, JSON o XML):
+                    dibujados por la capa de satélites, conocidos por --info y --tap
+  --passes NAME     mostrar los pasos del satélite, uno por línea: pass START AZ ALT
+                    MAX AZ ALT END AZ ALT MAG VISIBLE (horas ISO 8601 UTC, el
+                    inicio y el fin a 0 grados de altura geométrica, MAG &apos;-&apos; si es
+                    desconocida, visible o unseen)
+  --days N          pasos durante N días (1 a 10) desde la hora; predeterminado: la
+                    próxima noche, hasta el siguiente mediodía local
+  --night           rojo sobre negro, como lo muestra la visión nocturna
+  --caption         el título de la ventana: la hora dada, en la zona de la ciudad más cercana
+                    al lugar en 100 km (si no la del dispositivo), y la magnitud límite
+  --sensors         apuntar adonde apunta el dispositivo, según su acelerómetro y
+                    magnetómetro (HALVANE_IIO_DEVICES indica otra carpeta sysfs), y
+                    mostrar &apos;aim azimuth A altitude H roll R&apos; en grados, norte geográfico
+
+La traza tiene una operación de dibujo por línea, en el orden de dibujo; las coordenadas
+son píxeles del mapa (izquierda, arriba, derecha, abajo en los rectángulos), los colores RRGGBB en hex:
+  fill L T R B BRUSH          BRUSH: black, white o gray
+  pen RRGGBB                  color de las líneas siguientes
+  textcolor RRGGBB            color del texto siguiente
+  transparent                 texto sin fondo a partir de aquí
+  polyline N X1 Y1 ... XN YN  una línea que pasa por N puntos
+  text L T R B FLAGS &quot;TEXT&quot;   TEXT en UTF-8 dentro del rectángulo, FLAGS como
+                              número; \&quot; es una comilla, \\ una barra invertida, \xNN el
+                              byte NN de un carácter de control o de UTF-8 roto
+  blit X Y W H SX SY OP       una imagen de W x H desde (SX, SY) de una hoja de sprites
+                              o búfer hasta (X, Y); OP: copy u or
+Los argumentos y contenidos de archivos citados en los mensajes se escapan igual y se
+cortan con &quot;...&quot; tras 120 bytes.
+</translation>
+    </message>
+    <message>
+        <source>The compass offset runs from -180 to 180°.</source>
+        <translation>La desviación de la brújula va de -180 a 180°.</translation>
+    </message>
+    <message>
+        <source>expected none or a list of %1</source>
+        <translation>se esperaba none o una lista de %1</translation>
     </message>
 </context>
 <context>

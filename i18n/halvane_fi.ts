@@ -1510,10 +1510,6 @@ Vapauta tilaa tai salli kansioon kirjoittaminen ja yritä uudelleen.</translatio
         <translation>odotettiin merkkijonoa kirjaimista l, r, u ja d</translation>
     </message>
     <message>
-        <source>expected none or a list of equatorial, horizontal, lines, boundaries, solar, constellation-names, star-names, ground, daylight, ecliptic, deep-sky, milky-way, satellites</source>
-        <translation>odotettiin none tai luetteloa: equatorial, horizontal, lines, boundaries, solar, constellation-names, star-names, ground, daylight, ecliptic, deep-sky, milky-way, satellites</translation>
-    </message>
-    <message>
         <source>expected X,Y in pixels</source>
         <translation>odotettiin X,Y pikseleinä</translation>
     </message>
@@ -1663,20 +1659,20 @@ Vapauta tilaa tai salli kansioon kirjoittaminen ja yritä uudelleen.</translatio
     </message>
     <message>
         <source>Language:</source>
-        <translation type="unfinished"></translation>
+        <translation>Kieli:</translation>
     </message>
     <message>
         <source>System</source>
-        <translation type="unfinished"></translation>
+        <translation>Järjestelmä</translation>
     </message>
     <message>
         <source>A new language takes effect at the next start.</source>
-        <translation type="unfinished"></translation>
+        <translation>Uusi kieli tulee käyttöön seuraavalla käynnistyskerralla.</translation>
     </message>
     <message>
         <source>expected one of %1</source>
         <extracomment>%1 lists the language codes</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>odotettiin yhtä näistä: %1</translation>
     </message>
     <message>
         <source>usage: halvane-render [options]
@@ -1759,7 +1755,102 @@ Arguments and file contents echoed in messages are escaped the same way and cut
 with &quot;...&quot; after 120 bytes.
 </source>
         <extracomment>the options and the trace&apos;s words stay as they are; only their descriptions change</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>käyttö: halvane-render [valitsimet]
+  --data DIR        kansio, jossa Stars.dat, ConLin.dat, ConBon.dat, Labels.dat
+                    (oletus: ohjelman vieressä, muuten ../share/halvane,
+                    muuten XDG:n datakansiot)
+  --size WxH        kartan koko pikseleinä (oletus 240x294)
+  --scale R         laitteen pikseleitä kartan pikseliä kohti, 1–4, kuten
+                    HiDPI-näytöllä; PNG on R-kertainen (oletus 1)
+  --longitude DEG   asteina, länteen positiivinen  } oletus: Config.dat data-
+  --latitude DEG    asteina, pohjoiseen positiivinen } kansiossa, muuten sisäiset
+  --time UTC        YYYY-MM-DDTHH:MM[:SS]Z (oletus: nyt)
+  --view DIR        north, east, south, west tai zenith (oletus: zenith)
+  --goto NAME       suuntaa tähteen, kohteeseen, tähdistöön tai planeettaan nimellä
+  --minor-bodies FILE
+                    komeettojen (CometEls.txt) tai pikkuplaneettojen (MPCORB)
+                    rataelementit näytettäviksi, haettaviksi ja kuvattaviksi;
+                    voi toistaa
+  --city NAME       havaitse Cities.dat-tiedoston kaupungista (&quot;Tokyo&quot;,
+                    &quot;Paris, FR&quot;)
+  --here            havaitse paikasta, jonka sijaintilähde antaa (30 s:n
+                    kuluessa; 0,01 asteen tarkkuudella, ellei Config.dat
+                    säilytä sitä tarkkana)
+  --position-source nmea:SOURCE
+                    NMEA-virta: sarjalaite, tiedosto tai HOST:PORT
+                    (oletus: Config.dat:n, muuten järjestelmän
+                    sijaintipalvelu)
+  --zoom N          N lähennysaskelta 90 asteesta; negatiivinen: loitonnus
+  --rotate N        N 15 asteen askelta myötäpäivään; negatiivinen: vastapäivään
+  --pan KEYS        nuolinäppäinaskeleet, merkkijono kirjaimista l, r, u, d,
+                    järjestyksessä
+  --layers LIST     pilkuin erotettu osajoukko: equatorial,horizontal,lines,
+                    boundaries,solar,constellation-names,star-names,ground,
+                    daylight,ecliptic,deep-sky,milky-way,minor-bodies,
+                    satellites, tai none (oletus: Config.dat:n, muuten
+                    horizontal,lines,solar,constellation-names,star-names,ground,
+                    daylight,ecliptic,deep-sky,milky-way,minor-bodies,satellites)
+  --precise         hetken näennäiset paikat refraktion kanssa (kuten Näytä-
+                    valikon Tarkat sijainnit)
+  --tap X,Y         tunnista kohde tässä pikselissä ja kirjoita sen nimi
+  --language CODE   nimet, paneelit ja päivämäärät tällä kielellä (en, ar, cs, de, es,
+                    fi, fr, he, it, nl, pl, pt_BR, ru, sv, uk); tällöin --info ja
+                    --tonight tulostavat paneelin ja Tänä yönä -luettelon rivit sillä
+                    key: value -rivien sijaan
+  --out FILE        kirjoita kartta PNG-kuvaksi
+  --trace FILE      kirjoita jokainen piirto-operaatio, yksi riville (&quot;-&quot;: stdout)
+  --bodies          tulosta Aurinko, Kuu ja planeetat, yksi riville: nimi,
+                    RA tunteina ja Dec asteina (J2000, topsentrinen), korkeus
+                    ja atsimuutti asteina piirrettyinä, magnitudi, läpimitta
+                    kaarisekunteina, valaistu osuus
+  --info NAME       tulosta, mitä tietopaneeli kertoo kohteesta, yksi
+                    key: value riville (ajat ISO 8601 paikallisina, kulmat
+                    asteina ja tunteina; komeetalle tai asteroidille myös
+                    r_au, delta_au, phase_angle ja rataelementtien epookki)
+  --tonight         tulosta Tänä yönä -luettelo samoin: auringonlasku, hämärä,
+                    Kuu, jokainen planeetta
+  --satellites FILE satelliittien rataelementit (TLE, 3LE tai OMM CSV-, JSON-
+                    tai XML-muodossa): satelliittitaso piirtää ne, --info ja
+                    --tap tuntevat ne
+  --passes NAME     tulosta satelliitin ylilennot, yksi riville: pass START AZ
+                    ALT MAX AZ ALT END AZ ALT MAG VISIBLE (ajat ISO 8601 UTC,
+                    alku ja loppu 0 asteen geometrisessa korkeudessa, MAG &apos;-&apos;
+                    jos tuntematon, visible tai unseen)
+  --days N          ylilennot N päivän ajalta (1–10) annetusta ajasta; oletus:
+                    tuleva yö seuraavaan paikalliseen keskipäivään asti
+  --night           punaista mustalla, kuten yönäkö näyttää
+  --caption         ikkunan otsikko: annettu aika paikan lähimmän, enintään
+                    100 km:n päässä olevan kaupungin vyöhykkeellä (muuten
+                    laitteen), ja tähtien raja
+  --sensors         suuntaa sinne, minne laite osoittaa, sen kiihtyvyysanturin
+                    ja magnetometrin mukaan (HALVANE_IIO_DEVICES nimeää toisen
+                    sysfs-kansion), ja tulosta &apos;aim azimuth A altitude H roll R&apos;
+                    asteina, todellisesta pohjoisesta
+
+Jäljessä on yksi piirto-operaatio riville piirtojärjestyksessä; koordinaatit
+ovat kartan pikseleitä (left, top, right, bottom suorakulmioille), värit RRGGBB
+heksadesimaalina:
+  fill L T R B BRUSH          BRUSH: black, white tai gray
+  pen RRGGBB                  seuraavien viivojen väri
+  textcolor RRGGBB            seuraavan tekstin väri
+  transparent                 teksti ilman taustaa tästä eteenpäin
+  polyline N X1 Y1 ... XN YN  viiva N pisteen kautta
+  text L T R B FLAGS &quot;TEXT&quot;   TEXT UTF-8:na suorakulmion sisällä, FLAGS
+                              lukuna; \&quot; on lainausmerkki, \\ kenoviiva, \xNN
+                              ohjausmerkin tai rikkinäisen UTF-8:n tavu NN
+  blit X Y W H SX SY OP       W x H -kuva kohdasta (SX, SY) spritearkista
+                              tai puskurista kohtaan (X, Y); OP: copy tai or
+Viesteissä toistetut argumentit ja tiedostojen sisällöt koodataan samoin ja
+katkaistaan merkinnällä &quot;...&quot; 120 tavun jälkeen.
+</translation>
+    </message>
+    <message>
+        <source>The compass offset runs from -180 to 180°.</source>
+        <translation>Kompassin poikkeama on välillä -180–180°.</translation>
+    </message>
+    <message>
+        <source>expected none or a list of %1</source>
+        <translation>odotettiin none tai luetteloa näistä: %1</translation>
     </message>
 </context>
 <context>

@@ -1510,10 +1510,6 @@ Free some space or make the folder writable, then try again.</source>
         <translation>נדרשת מחרוזת של l, r, u ו־d</translation>
     </message>
     <message>
-        <source>expected none or a list of equatorial, horizontal, lines, boundaries, solar, constellation-names, star-names, ground, daylight, ecliptic, deep-sky, milky-way, satellites</source>
-        <translation>נדרש none או רשימה מתוך equatorial, horizontal, lines, boundaries, solar, constellation-names, star-names, ground, daylight, ecliptic, deep-sky, milky-way, satellites</translation>
-    </message>
-    <message>
         <source>expected X,Y in pixels</source>
         <translation>נדרש X,Y בפיקסלים</translation>
     </message>
@@ -1663,20 +1659,20 @@ Free some space or make the folder writable, then try again.</source>
     </message>
     <message>
         <source>Language:</source>
-        <translation type="unfinished"></translation>
+        <translation>שפה:</translation>
     </message>
     <message>
         <source>System</source>
-        <translation type="unfinished"></translation>
+        <translation>שפת המערכת</translation>
     </message>
     <message>
         <source>A new language takes effect at the next start.</source>
-        <translation type="unfinished"></translation>
+        <translation>שפה חדשה תיכנס לתוקף בהפעלה הבאה.</translation>
     </message>
     <message>
         <source>expected one of %1</source>
         <extracomment>%1 lists the language codes</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>צפוי אחד מתוך: %1</translation>
     </message>
     <message>
         <source>usage: halvane-render [options]
@@ -1759,7 +1755,92 @@ Arguments and file contents echoed in messages are escaped the same way and cut
 with &quot;...&quot; after 120 bytes.
 </source>
         <extracomment>the options and the trace&apos;s words stay as they are; only their descriptions change</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>שימוש: halvane-render [options]
+  --data DIR        תיקייה של Stars.dat, ConLin.dat, ConBon.dat, Labels.dat
+                    (ברירת מחדל: לצד קובץ ההפעלה, אחרת ../share/halvane,
+                    אחרת תיקיות הנתונים של XDG)
+  --size WxH        גודל המפה בפיקסלים (ברירת מחדל 240x294)
+  --scale R         פיקסלים של ההתקן לכל פיקסל של המפה, 1 עד 4, כמו במסך
+                    HiDPI; ה־PNG גדול פי R (ברירת מחדל 1)
+  --longitude DEG   מעלות, חיובי מערבה   } ברירת מחדל: Config.dat בתיקיית
+  --latitude DEG    מעלות, חיובי צפונה   } הנתונים, אחרת ערכים מובנים
+  --time UTC        YYYY-MM-DDTHH:MM[:SS]Z (ברירת מחדל: עכשיו)
+  --view DIR        north, east, south, west או zenith (ברירת מחדל: zenith)
+  --goto NAME       כיוון לכוכב, עצם, קבוצת כוכבים או כוכב לכת לפי שם
+  --minor-bodies FILE
+                    נתוני מסלול של שביטים (CometEls.txt) או כוכבי לכת מינוריים
+                    (MPCORB) להצגה, לחיפוש ולתיאור; ניתן לחזור עליו
+  --city NAME       תצפית מעיר שב־Cities.dat (&quot;Tokyo&quot;, &quot;Paris, FR&quot;)
+  --here            תצפית מהמיקום שנותן מקור המיקום (בתוך 30 שנ׳; ברזולוציה
+                    של 0.01 מעלה, אלא אם Config.dat שומר אותו במדויק)
+  --position-source nmea:SOURCE
+                    זרם NMEA: התקן טורי, קובץ או HOST:PORT
+                    (ברירת מחדל: של Config.dat, אחרת שירות המיקום של המערכת)
+  --zoom N          N צעדי התקרבות מ־90 מעלות; שלילי: צעדי התרחקות
+  --rotate N        N צעדים של 15 מעלות עם כיוון השעון; שלילי: נגד כיוון השעון
+  --pan KEYS        צעדי מקשי חצים, מחרוזת של l, r, u, d, לפי הסדר
+  --layers LIST     תת־קבוצה מופרדת בפסיקים של equatorial,horizontal,lines,
+                    boundaries,solar,constellation-names,star-names,ground,
+                    daylight,ecliptic,deep-sky,milky-way,minor-bodies,
+                    satellites, או none (ברירת מחדל: של Config.dat, אחרת
+                    horizontal,lines,solar,constellation-names,star-names,ground,
+                    daylight,ecliptic,deep-sky,milky-way,minor-bodies,satellites)
+  --precise         מיקומים נראים לתאריך, עם שבירה (כמו &quot;מיקומים מדויקים&quot;
+                    בתפריט &quot;תצוגה&quot;)
+  --tap X,Y         זיהוי העצם בפיקסל זה וכתיבת שמו
+  --language CODE   שמות, לוחות ותאריכים בשפה זו (en, ar, cs, de, es,
+                    fi, fr, he, it, nl, pl, pt_BR, ru, sv, uk); אז --info ו־
+                    --tonight מדפיסים בה את שורות הלוח ורשימת „הלילה”
+                    במקום שורות key: value
+  --out FILE        כתיבת המפה כ־PNG
+  --trace FILE      כתיבת כל פעולת ציור, אחת בכל שורה (&quot;-&quot;: stdout)
+  --bodies          הדפסת השמש, הירח וכוכבי הלכת, אחד בכל שורה: שם,
+                    RA בשעות ו־Dec במעלות (J2000, טופוצנטרי), גובה ואזימוט
+                    במעלות כפי שצוירו, בהירות, קוטר בשניות קשת, החלק המואר
+  --info NAME       הדפסת מה שחלונית המידע מספרת על עצם, key: value בכל
+                    שורה (זמנים ISO 8601 מקומיים, זוויות במעלות ובשעות; לשביט
+                    או לאסטרואיד גם r_au, delta_au, phase_angle ואפוכת נתוני
+                    המסלול שלו)
+  --tonight         הדפסת רשימת &quot;הלילה&quot; באותו אופן: שקיעה, דמדומים, הירח,
+                    כל כוכב לכת
+  --satellites FILE נתוני מסלול של לוויינים (TLE, 3LE או OMM כ־CSV, JSON או
+                    XML): מצוירים בשכבת הלוויינים, מוכרים ל־--info ול־--tap
+  --passes NAME     הדפסת מעברי הלוויין, אחד בכל שורה: pass START AZ ALT MAX AZ
+                    ALT END AZ ALT MAG VISIBLE (זמנים ISO 8601 UTC, ההתחלה
+                    והסוף בגובה גאומטרי 0 מעלות, MAG &apos;-&apos; כשאינו ידוע, visible
+                    או unseen)
+  --days N          מעברים במשך N ימים (1 עד 10) מהזמן; ברירת מחדל: הלילה
+                    הקרוב, עד הצהריים המקומיים הבאים
+  --night           אדום על שחור, כמו בראיית לילה
+  --caption         כותרת החלון: הזמן הנתון, באזור הזמן של העיר הקרובה למקום
+                    בטווח 100 ק״מ (אחרת של ההתקן), וגבול בהירות הכוכבים
+  --sensors         כיוון לאן שההתקן מצביע, לפי מד התאוצה והמגנטומטר שלו
+                    (HALVANE_IIO_DEVICES מציין תיקיית sysfs אחרת), והדפסת
+                    &apos;aim azimuth A altitude H roll R&apos; במעלות, מהצפון האמיתי
+
+המעקב מכיל פעולת ציור אחת בכל שורה, לפי סדר הציור; הקואורדינטות הן פיקסלים
+של המפה (left, top, right, bottom למלבנים), הצבעים RRGGBB בהקסדצימלי:
+  fill L T R B BRUSH          BRUSH: black, white או gray
+  pen RRGGBB                  צבע הקווים הבאים
+  textcolor RRGGBB            צבע הטקסט הבא
+  transparent                 טקסט ללא רקע מכאן והלאה
+  polyline N X1 Y1 ... XN YN  קו דרך N נקודות
+  text L T R B FLAGS &quot;TEXT&quot;   TEXT ב־UTF-8 בתוך המלבן, FLAGS כמספר; \&quot; הוא
+                              מירכאה, \\ לוכסן הפוך, \xNN הבית NN של תו בקרה
+                              או של UTF-8 פגום
+  blit X Y W H SX SY OP       תמונה W x H מ־(SX, SY) של גיליון ספרייטים
+                              או מאגר אל (X, Y); OP: copy או or
+ארגומנטים ותוכן קבצים המוצגים בהודעות מקודדים באותו אופן ונחתכים
+עם &quot;...&quot; אחרי 120 בתים.
+</translation>
+    </message>
+    <message>
+        <source>The compass offset runs from -180 to 180°.</source>
+        <translation>סטיית המצפן היא בין ‎-180 ל־180°.</translation>
+    </message>
+    <message>
+        <source>expected none or a list of %1</source>
+        <translation>צפוי none או רשימה מתוך: %1</translation>
     </message>
 </context>
 <context>

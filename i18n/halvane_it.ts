@@ -1510,10 +1510,6 @@ Libera spazio o rendi la cartella scrivibile, poi riprova.</translation>
         <translation>attesa una stringa di l, r, u e d</translation>
     </message>
     <message>
-        <source>expected none or a list of equatorial, horizontal, lines, boundaries, solar, constellation-names, star-names, ground, daylight, ecliptic, deep-sky, milky-way, satellites</source>
-        <translation>atteso none o un elenco di equatorial, horizontal, lines, boundaries, solar, constellation-names, star-names, ground, daylight, ecliptic, deep-sky, milky-way, satellites</translation>
-    </message>
-    <message>
         <source>expected X,Y in pixels</source>
         <translation>atteso X,Y in pixel</translation>
     </message>
@@ -1663,20 +1659,20 @@ Libera spazio o rendi la cartella scrivibile, poi riprova.</translation>
     </message>
     <message>
         <source>Language:</source>
-        <translation type="unfinished"></translation>
+        <translation>Lingua:</translation>
     </message>
     <message>
         <source>System</source>
-        <translation type="unfinished"></translation>
+        <translation>Sistema</translation>
     </message>
     <message>
         <source>A new language takes effect at the next start.</source>
-        <translation type="unfinished"></translation>
+        <translation>Una nuova lingua vale dal prossimo avvio.</translation>
     </message>
     <message>
         <source>expected one of %1</source>
         <extracomment>%1 lists the language codes</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>atteso uno di %1</translation>
     </message>
     <message>
         <source>usage: halvane-render [options]
@@ -1759,7 +1755,93 @@ Arguments and file contents echoed in messages are escaped the same way and cut
 with &quot;...&quot; after 120 bytes.
 </source>
         <extracomment>the options and the trace&apos;s words stay as they are; only their descriptions change</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>uso: halvane-render [options]
+  --data DIR        cartella di Stars.dat, ConLin.dat, ConBon.dat, Labels.dat
+                    (predefinito: accanto all&apos;eseguibile, altrimenti ../share/halvane,
+                    altrimenti le cartelle dati XDG)
+  --size WxH        dimensioni della mappa in pixel (predefinito 240x294)
+  --scale R         pixel del dispositivo per pixel della mappa, da 1 a 4, come su uno schermo HiDPI;
+                    il PNG è R volte più grande (predefinito 1)
+  --longitude DEG   gradi, positivi verso ovest } predefinito: Config.dat nella cartella
+  --latitude DEG    gradi, positivi verso nord  } dati, altrimenti i valori incorporati
+  --time UTC        YYYY-MM-DDTHH:MM[:SS]Z (predefinito: adesso)
+  --view DIR        north, east, south, west o zenith (predefinito: zenith)
+  --goto NAME       puntare una stella, un oggetto, una costellazione o un pianeta per nome
+  --minor-bodies FILE
+                    elementi di comete (CometEls.txt) o pianetini (MPCORB) da
+                    mostrare, cercare e descrivere; ripetibile
+  --city NAME       osservare da una città di Cities.dat (&quot;Tokyo&quot;, &quot;Paris, FR&quot;)
+  --here            osservare dalla posizione data dalla fonte di posizione (entro
+                    30 s; a 0,01 gradi salvo che Config.dat la conservi esatta)
+  --position-source nmea:SOURCE
+                    un flusso NMEA: un dispositivo seriale, un file o HOST:PORT
+                    (predefinito: quella di Config.dat, altrimenti il servizio di localizzazione del sistema)
+  --zoom N          N passi di ingrandimento da 90 gradi; negativo: passi di riduzione
+  --rotate N        N passi di 15 gradi in senso orario; negativo: antiorario
+  --pan KEYS        passi dei tasti freccia, una stringa di l, r, u, d, applicati in ordine
+  --layers LIST     sottoinsieme separato da virgole di equatorial,horizontal,lines,
+                    boundaries,solar,constellation-names,star-names,ground,
+                    daylight,ecliptic,deep-sky,milky-way,minor-bodies,
+                    satellites, o none (predefinito: quello di Config.dat, altrimenti horizontal,
+                    lines,solar,constellation-names,star-names,ground,daylight,
+                    ecliptic,deep-sky,milky-way,minor-bodies,satellites)
+  --precise         posizioni apparenti della data, con rifrazione (come
+                    Posizioni precise del menu Vista)
+  --tap X,Y         identificare l&apos;oggetto in questo pixel e scriverne il nome
+  --language CODE   nomi, pannelli e date in questa lingua (en, ar, cs, de, es,
+                    fi, fr, he, it, nl, pl, pt_BR, ru, sv, uk); --info e
+                    --tonight scrivono allora le righe del pannello e di «Stanotte» in essa
+                    anziché le loro righe key: value
+  --out FILE        scrivere la mappa come PNG
+  --trace FILE      scrivere ogni operazione di disegno, una per riga (&quot;-&quot;: stdout)
+  --bodies          stampare il Sole, la Luna e i pianeti, uno per riga: nome,
+                    AR in ore e Dec in gradi (J2000, topocentriche), altezza e
+                    azimut in gradi come disegnati, magnitudine, diametro in
+                    secondi d&apos;arco, frazione illuminata
+  --info NAME       stampare ciò che il pannello informazioni dice di un oggetto, una
+                    coppia chiave: valore per riga (ore ISO 8601 locali, angoli in gradi e
+                    ore; per una cometa o un asteroide anche r_au, delta_au,
+                    phase_angle e l&apos;epoca dei suoi elementi)
+  --tonight         stampare allo stesso modo l&apos;elenco Stanotte: tramonto, crepuscolo,
+                    la Luna, ogni pianeta
+  --satellites FILE elementi dei satelliti (TLE, 3LE o OMM come CSV, JSON o XML):
+                    disegnati dal livello dei satelliti, noti a --info e --tap
+  --passes NAME     stampare i passaggi del satellite, uno per riga: pass START AZ ALT
+                    MAX AZ ALT END AZ ALT MAG VISIBLE (ore ISO 8601 UTC, inizio
+                    e fine a 0 gradi di altezza geometrica, MAG &apos;-&apos; se
+                    sconosciuta, visible o unseen)
+  --days N          passaggi in N giorni (da 1 a 10) dall&apos;ora; predefinito: la
+                    notte successiva, fino al prossimo mezzogiorno locale
+  --night           rosso su nero, come nella visione notturna
+  --caption         il titolo della finestra: l&apos;ora data, nel fuso della città più vicina
+                    al luogo entro 100 km (altrimenti quello del dispositivo), e la magnitudine limite
+  --sensors         puntare dove punta il dispositivo, secondo il suo accelerometro e
+                    magnetometro (HALVANE_IIO_DEVICES indica un&apos;altra cartella sysfs), e
+                    stampare &apos;aim azimuth A altitude H roll R&apos; in gradi, nord geografico
+
+La traccia ha un&apos;operazione di disegno per riga, nell&apos;ordine di disegno; le coordinate
+sono pixel della mappa (sinistra, alto, destra, basso per i rettangoli), i colori RRGGBB in esadecimale:
+  fill L T R B BRUSH          BRUSH: black, white o gray
+  pen RRGGBB                  colore delle linee seguenti
+  textcolor RRGGBB            colore del testo seguente
+  transparent                 testo senza sfondo da qui in poi
+  polyline N X1 Y1 ... XN YN  una linea attraverso N punti
+  text L T R B FLAGS &quot;TEXT&quot;   TEXT in UTF-8 dentro il rettangolo, FLAGS come
+                              numero; \&quot; è una virgoletta, \\ una barra rovesciata, \xNN il
+                              byte NN di un carattere di controllo o di UTF-8 non valido
+  blit X Y W H SX SY OP       un&apos;immagine W x H da (SX, SY) di un foglio di sprite
+                              o buffer a (X, Y); OP: copy o or
+Argomenti e contenuti di file riportati nei messaggi sono protetti allo stesso modo e
+troncati con &quot;...&quot; dopo 120 byte.
+</translation>
+    </message>
+    <message>
+        <source>The compass offset runs from -180 to 180°.</source>
+        <translation>La deviazione della bussola va da -180 a 180°.</translation>
+    </message>
+    <message>
+        <source>expected none or a list of %1</source>
+        <translation>atteso none o un elenco di %1</translation>
     </message>
 </context>
 <context>

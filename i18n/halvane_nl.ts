@@ -1510,10 +1510,6 @@ Maak ruimte vrij of maak de map beschrijfbaar en probeer het opnieuw.</translati
         <translation>verwacht een reeks van l, r, u en d</translation>
     </message>
     <message>
-        <source>expected none or a list of equatorial, horizontal, lines, boundaries, solar, constellation-names, star-names, ground, daylight, ecliptic, deep-sky, milky-way, satellites</source>
-        <translation>verwacht none of een lijst van equatorial, horizontal, lines, boundaries, solar, constellation-names, star-names, ground, daylight, ecliptic, deep-sky, milky-way, satellites</translation>
-    </message>
-    <message>
         <source>expected X,Y in pixels</source>
         <translation>verwacht X,Y in pixels</translation>
     </message>
@@ -1663,20 +1659,20 @@ Maak ruimte vrij of maak de map beschrijfbaar en probeer het opnieuw.</translati
     </message>
     <message>
         <source>Language:</source>
-        <translation type="unfinished"></translation>
+        <translation>Taal:</translation>
     </message>
     <message>
         <source>System</source>
-        <translation type="unfinished"></translation>
+        <translation>Systeem</translation>
     </message>
     <message>
         <source>A new language takes effect at the next start.</source>
-        <translation type="unfinished"></translation>
+        <translation>Een nieuwe taal geldt vanaf de volgende start.</translation>
     </message>
     <message>
         <source>expected one of %1</source>
         <extracomment>%1 lists the language codes</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>verwacht een van %1</translation>
     </message>
     <message>
         <source>usage: halvane-render [options]
@@ -1759,7 +1755,93 @@ Arguments and file contents echoed in messages are escaped the same way and cut
 with &quot;...&quot; after 120 bytes.
 </source>
         <extracomment>the options and the trace&apos;s words stay as they are; only their descriptions change</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>gebruik: halvane-render [options]
+  --data DIR        map met Stars.dat, ConLin.dat, ConBon.dat, Labels.dat
+                    (standaard: naast het programma, anders ../share/halvane,
+                    anders de XDG-gegevensmappen)
+  --size WxH        kaartgrootte in pixels (standaard 240x294)
+  --scale R         apparaatpixels per kaartpixel, 1 tot 4, zoals op een HiDPI-scherm;
+                    de PNG is R keer zo groot (standaard 1)
+  --longitude DEG   graden, positief naar het westen } standaard: Config.dat in de
+  --latitude DEG    graden, positief naar het noorden } gegevensmap, anders de ingebouwde waarden
+  --time UTC        YYYY-MM-DDTHH:MM[:SS]Z (standaard: nu)
+  --view DIR        north, east, south, west of zenith (standaard: zenith)
+  --goto NAME       richten op een ster, object, sterrenbeeld of planeet op naam
+  --minor-bodies FILE
+                    baanelementen van kometen (CometEls.txt) of kleine planeten (MPCORB)
+                    om te tonen, te zoeken en te beschrijven; herhaalbaar
+  --city NAME       waarnemen vanuit een stad uit Cities.dat (&quot;Tokyo&quot;, &quot;Paris, FR&quot;)
+  --here            waarnemen vanaf de positie die de positiebron geeft (binnen
+                    30 s; op 0,01 graad tenzij Config.dat hem exact bewaart)
+  --position-source nmea:SOURCE
+                    een NMEA-stroom: een serieel apparaat, een bestand of HOST:PORT
+                    (standaard: die uit Config.dat, anders de locatiedienst van het systeem)
+  --zoom N          N inzoomstappen vanaf 90 graden; negatief: uitzoomstappen
+  --rotate N        N stappen van 15 graden met de klok mee; negatief: tegen de klok in
+  --pan KEYS        pijltoetsstappen, een reeks van l, r, u, d, op volgorde toegepast
+  --layers LIST     kommagescheiden deelverzameling van equatorial,horizontal,lines,
+                    boundaries,solar,constellation-names,star-names,ground,
+                    daylight,ecliptic,deep-sky,milky-way,minor-bodies,
+                    satellites, of none (standaard: die uit Config.dat, anders horizontal,
+                    lines,solar,constellation-names,star-names,ground,daylight,
+                    ecliptic,deep-sky,milky-way,minor-bodies,satellites)
+  --precise         schijnbare posities van de datum, met refractie (zoals
+                    Nauwkeurige posities in het menu Weergave)
+  --tap X,Y         het object op deze pixel bepalen en de naam ervan schrijven
+  --language CODE   namen, panelen en datums in deze taal (en, ar, cs, de, es,
+                    fi, fr, he, it, nl, pl, pt_BR, ru, sv, uk); --info en
+                    --tonight schrijven dan de regels van het paneel en van ‘Vannacht’ in die taal
+                    in plaats van hun key: value-regels
+  --out FILE        de kaart als PNG schrijven
+  --trace FILE      elke tekenbewerking schrijven, één per regel (&quot;-&quot;: stdout)
+  --bodies          de Zon, de Maan en de planeten afdrukken, één per regel: naam,
+                    RK in uren en Dec in graden (J2000, topocentrisch), hoogte en
+                    azimut in graden zoals getekend, magnitude, diameter in
+                    boogseconden, verlichte fractie
+  --info NAME       afdrukken wat het informatiepaneel over een object zegt, één
+                    sleutel: waarde per regel (tijden ISO 8601 lokaal, hoeken in graden en
+                    uren; bij een komeet of planetoïde ook r_au, delta_au,
+                    phase_angle en het epoch van de baanelementen)
+  --tonight         de lijst Vannacht op dezelfde manier afdrukken: zonsondergang,
+                    schemering, de Maan, elke planeet
+  --satellites FILE baanelementen van satellieten (TLE, 3LE of OMM als CSV, JSON of XML):
+                    getekend door de satellietlaag, bekend bij --info en --tap
+  --passes NAME     de overgangen van de satelliet afdrukken, één per regel: pass START AZ ALT
+                    MAX AZ ALT END AZ ALT MAG VISIBLE (tijden ISO 8601 UTC, begin
+                    en einde op 0 graden geometrische hoogte, MAG &apos;-&apos; als
+                    onbekend, visible of unseen)
+  --days N          overgangen over N dagen (1 tot 10) vanaf de tijd; standaard: de
+                    komende nacht, tot de volgende lokale middag
+  --night           rood op zwart, zoals nachtzicht het toont
+  --caption         de venstertitel: de gegeven tijd, in de tijdzone van de dichtstbijzijnde stad
+                    binnen 100 km (anders die van het apparaat), en de grensmagnitude
+  --sensors         richten waar het apparaat naar wijst, volgens de versnellingsmeter en
+                    magnetometer (HALVANE_IIO_DEVICES noemt een andere sysfs-map), en
+                    &apos;aim azimuth A altitude H roll R&apos; in graden afdrukken, geografisch noorden
+
+De trace bevat één tekenbewerking per regel, in tekenvolgorde; coördinaten zijn
+kaartpixels (links, boven, rechts, onder bij rechthoeken), kleuren RRGGBB hexadecimaal:
+  fill L T R B BRUSH          BRUSH: black, white of gray
+  pen RRGGBB                  kleur van de lijnen die volgen
+  textcolor RRGGBB            kleur van de tekst die volgt
+  transparent                 tekst zonder achtergrond vanaf hier
+  polyline N X1 Y1 ... XN YN  een lijn door N punten
+  text L T R B FLAGS &quot;TEXT&quot;   TEXT in UTF-8 binnen de rechthoek, FLAGS als
+                              getal; \&quot; is een aanhalingsteken, \\ een backslash, \xNN de
+                              byte NN van een stuurteken of kapotte UTF-8
+  blit X Y W H SX SY OP       een afbeelding van W x H vanaf (SX, SY) van een sprite sheet
+                              of buffer naar (X, Y); OP: copy of or
+Argumenten en bestandsinhoud in meldingen worden op dezelfde manier geëscaped en
+na 120 bytes afgekapt met &quot;...&quot;.
+</translation>
+    </message>
+    <message>
+        <source>The compass offset runs from -180 to 180°.</source>
+        <translation>De kompasafwijking loopt van -180 tot 180°.</translation>
+    </message>
+    <message>
+        <source>expected none or a list of %1</source>
+        <translation>verwacht none of een lijst uit %1</translation>
     </message>
 </context>
 <context>

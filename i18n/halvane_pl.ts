@@ -1520,10 +1520,6 @@ Zwolnij trochę miejsca lub nadaj folderowi prawo zapisu i spróbuj ponownie.</t
         <translation>oczekiwano ciągu z l, r, u i d</translation>
     </message>
     <message>
-        <source>expected none or a list of equatorial, horizontal, lines, boundaries, solar, constellation-names, star-names, ground, daylight, ecliptic, deep-sky, milky-way, satellites</source>
-        <translation>oczekiwano none lub listy z equatorial, horizontal, lines, boundaries, solar, constellation-names, star-names, ground, daylight, ecliptic, deep-sky, milky-way, satellites</translation>
-    </message>
-    <message>
         <source>expected X,Y in pixels</source>
         <translation>oczekiwano X,Y w pikselach</translation>
     </message>
@@ -1673,20 +1669,20 @@ Zwolnij trochę miejsca lub nadaj folderowi prawo zapisu i spróbuj ponownie.</t
     </message>
     <message>
         <source>Language:</source>
-        <translation type="unfinished"></translation>
+        <translation>Język:</translation>
     </message>
     <message>
         <source>System</source>
-        <translation type="unfinished"></translation>
+        <translation>Systemowy</translation>
     </message>
     <message>
         <source>A new language takes effect at the next start.</source>
-        <translation type="unfinished"></translation>
+        <translation>Nowy język zacznie obowiązywać przy następnym uruchomieniu.</translation>
     </message>
     <message>
         <source>expected one of %1</source>
         <extracomment>%1 lists the language codes</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>oczekiwano jednego z: %1</translation>
     </message>
     <message>
         <source>usage: halvane-render [options]
@@ -1769,7 +1765,98 @@ Arguments and file contents echoed in messages are escaped the same way and cut
 with &quot;...&quot; after 120 bytes.
 </source>
         <extracomment>the options and the trace&apos;s words stay as they are; only their descriptions change</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>użycie: halvane-render [opcje]
+  --data DIR        folder z Stars.dat, ConLin.dat, ConBon.dat, Labels.dat
+                    (domyślnie: obok programu, inaczej ../share/halvane,
+                    inaczej foldery danych XDG)
+  --size WxH        rozmiar mapy w pikselach (domyślnie 240x294)
+  --scale R         piksele urządzenia na piksel mapy, od 1 do 4, jak na
+                    ekranie HiDPI; PNG jest R razy większy (domyślnie 1)
+  --longitude DEG   stopnie, dodatnie na zachód  } domyślnie: Config.dat w folderze
+  --latitude DEG    stopnie, dodatnie na północ } danych, inaczej wbudowane
+  --time UTC        YYYY-MM-DDTHH:MM[:SS]Z (domyślnie: teraz)
+  --view DIR        north, east, south, west lub zenith (domyślnie: zenith)
+  --goto NAME       wskaż gwiazdę, obiekt, gwiazdozbiór lub planetę po nazwie
+  --minor-bodies FILE
+                    elementy komet (CometEls.txt) lub planetoid (MPCORB) do
+                    pokazania, wyszukiwania i opisu; można powtarzać
+  --city NAME       obserwuj z miasta z Cities.dat (&quot;Tokyo&quot;, &quot;Paris, FR&quot;)
+  --here            obserwuj z położenia podanego przez źródło lokalizacji
+                    (w ciągu 30 s; z dokładnością 0,01 stopnia, chyba że
+                    Config.dat przechowuje je dokładnie)
+  --position-source nmea:SOURCE
+                    strumień NMEA: urządzenie szeregowe, plik lub HOST:PORT
+                    (domyślnie: z Config.dat, inaczej systemowa usługa
+                    lokalizacji)
+  --zoom N          N kroków powiększenia od 90 stopni; ujemne: pomniejszenia
+  --rotate N        N kroków po 15 stopni w prawo; ujemne: w lewo
+  --pan KEYS        kroki klawiszami strzałek, ciąg z l, r, u, d, po kolei
+  --layers LIST     oddzielony przecinkami podzbiór equatorial,horizontal,lines,
+                    boundaries,solar,constellation-names,star-names,ground,
+                    daylight,ecliptic,deep-sky,milky-way,minor-bodies,
+                    satellites, lub none (domyślnie: z Config.dat, inaczej
+                    horizontal,lines,solar,constellation-names,star-names,ground,
+                    daylight,ecliptic,deep-sky,milky-way,minor-bodies,satellites)
+  --precise         położenia pozorne na datę, z refrakcją (jak „Dokładne
+                    położenia” w menu Widok)
+  --tap X,Y         rozpoznaj obiekt w tym pikselu i wypisz jego nazwę
+  --language CODE   nazwy, panele i daty w tym języku (en, ar, cs, de, es,
+                    fi, fr, he, it, nl, pl, pt_BR, ru, sv, uk); --info i
+                    --tonight wypisują wtedy wiersze panelu i listy „Dziś w nocy” w tym języku
+                    zamiast wierszy key: value
+  --out FILE        zapisz mapę jako PNG
+  --trace FILE      zapisz każdą operację rysowania, po jednej w wierszu
+                    (&quot;-&quot;: stdout)
+  --bodies          wypisz Słońce, Księżyc i planety, po jednym w wierszu: nazwa,
+                    RA w godzinach i Dec w stopniach (J2000, topocentryczne),
+                    wysokość i azymut w stopniach jak na mapie, jasność,
+                    średnica w sekundach łuku, oświetlona część
+  --info NAME       wypisz, co panel informacji mówi o obiekcie, po jednej parze
+                    key: value w wierszu (czasy ISO 8601 lokalne, kąty w stopniach
+                    i godzinach; dla komety lub planetoidy także r_au, delta_au,
+                    phase_angle i epoka jej elementów)
+  --tonight         wypisz tak samo listę Dziś w nocy: zachód Słońca, zmierzch,
+                    Księżyc, każdą planetę
+  --satellites FILE elementy satelitów (TLE, 3LE lub OMM jako CSV, JSON lub XML):
+                    rysowane przez warstwę satelitów, znane --info i --tap
+  --passes NAME     wypisz przeloty satelity, po jednym w wierszu: pass START AZ
+                    ALT MAX AZ ALT END AZ ALT MAG VISIBLE (czasy ISO 8601 UTC,
+                    początek i koniec na wysokości geometrycznej 0 stopni, MAG &apos;-&apos;
+                    gdy nieznana, visible lub unseen)
+  --days N          przeloty w ciągu N dni (od 1 do 10) od podanego czasu;
+                    domyślnie: najbliższa noc, do następnego lokalnego południa
+  --night           czerwone na czarnym, jak w trybie nocnym
+  --caption         tytuł okna: podany czas w strefie najbliższego miasta w
+                    promieniu 100 km (inaczej urządzenia) i granica jasności gwiazd
+  --sensors         wskaż tam, gdzie skierowane jest urządzenie, według jego
+                    akcelerometru i magnetometru (HALVANE_IIO_DEVICES wskazuje inny
+                    folder sysfs), i wypisz &apos;aim azimuth A altitude H roll R&apos; w
+                    stopniach, względem północy geograficznej
+
+Ślad zawiera jedną operację rysowania w wierszu, w kolejności rysowania;
+współrzędne to piksele mapy (left, top, right, bottom dla prostokątów), kolory
+RRGGBB szesnastkowo:
+  fill L T R B BRUSH          BRUSH: black, white lub gray
+  pen RRGGBB                  kolor następnych linii
+  textcolor RRGGBB            kolor następnego tekstu
+  transparent                 tekst bez tła od tego miejsca
+  polyline N X1 Y1 ... XN YN  linia przez N punktów
+  text L T R B FLAGS &quot;TEXT&quot;   TEXT w UTF-8 wewnątrz prostokąta, FLAGS jako
+                              liczba; \&quot; to cudzysłów, \\ ukośnik wsteczny, \xNN
+                              bajt NN znaku sterującego lub błędnego UTF-8
+  blit X Y W H SX SY OP       obraz W x H z (SX, SY) arkusza sprite&apos;ów
+                              lub bufora do (X, Y); OP: copy lub or
+Argumenty i zawartość plików przytaczane w komunikatach są zapisywane tak samo i
+obcinane z &quot;...&quot; po 120 bajtach.
+</translation>
+    </message>
+    <message>
+        <source>The compass offset runs from -180 to 180°.</source>
+        <translation>Odchylenie kompasu wynosi od -180 do 180°.</translation>
+    </message>
+    <message>
+        <source>expected none or a list of %1</source>
+        <translation>oczekiwano none lub listy z: %1</translation>
     </message>
 </context>
 <context>

@@ -1510,10 +1510,6 @@ Libere espaço ou torne a pasta gravável e tente novamente.</translation>
         <translation>esperada uma sequência de l, r, u e d</translation>
     </message>
     <message>
-        <source>expected none or a list of equatorial, horizontal, lines, boundaries, solar, constellation-names, star-names, ground, daylight, ecliptic, deep-sky, milky-way, satellites</source>
-        <translation>esperado none ou uma lista de equatorial, horizontal, lines, boundaries, solar, constellation-names, star-names, ground, daylight, ecliptic, deep-sky, milky-way, satellites</translation>
-    </message>
-    <message>
         <source>expected X,Y in pixels</source>
         <translation>esperado X,Y em pixels</translation>
     </message>
@@ -1663,20 +1659,20 @@ Libere espaço ou torne a pasta gravável e tente novamente.</translation>
     </message>
     <message>
         <source>Language:</source>
-        <translation type="unfinished"></translation>
+        <translation>Idioma:</translation>
     </message>
     <message>
         <source>System</source>
-        <translation type="unfinished"></translation>
+        <translation>Sistema</translation>
     </message>
     <message>
         <source>A new language takes effect at the next start.</source>
-        <translation type="unfinished"></translation>
+        <translation>Um novo idioma vale a partir da próxima inicialização.</translation>
     </message>
     <message>
         <source>expected one of %1</source>
         <extracomment>%1 lists the language codes</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>esperado um de %1</translation>
     </message>
     <message>
         <source>usage: halvane-render [options]
@@ -1759,7 +1755,93 @@ Arguments and file contents echoed in messages are escaped the same way and cut
 with &quot;...&quot; after 120 bytes.
 </source>
         <extracomment>the options and the trace&apos;s words stay as they are; only their descriptions change</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>uso: halvane-render [options]
+  --data DIR        pasta de Stars.dat, ConLin.dat, ConBon.dat, Labels.dat
+                    (padrão: ao lado do executável, senão ../share/halvane,
+                    senão as pastas de dados XDG)
+  --size WxH        tamanho do mapa em pixels (padrão 240x294)
+  --scale R         pixels do dispositivo por pixel do mapa, de 1 a 4, como numa tela HiDPI;
+                    o PNG tem R vezes o tamanho (padrão 1)
+  --longitude DEG   graus, positivos a oeste } padrão: Config.dat na pasta de
+  --latitude DEG    graus, positivos ao norte } dados, senão os valores embutidos
+  --time UTC        YYYY-MM-DDTHH:MM[:SS]Z (padrão: agora)
+  --view DIR        north, east, south, west ou zenith (padrão: zenith)
+  --goto NAME       apontar para uma estrela, objeto, constelação ou planeta pelo nome
+  --minor-bodies FILE
+                    elementos de cometas (CometEls.txt) ou planetas menores (MPCORB) para
+                    mostrar, encontrar e descrever; pode ser repetido
+  --city NAME       observar de uma cidade de Cities.dat (&quot;Tokyo&quot;, &quot;Paris, FR&quot;)
+  --here            observar da posição dada pela fonte de posição (em até
+                    30 s; com 0,01 grau, a menos que Config.dat a mantenha exata)
+  --position-source nmea:SOURCE
+                    um fluxo NMEA: um dispositivo serial, um arquivo ou HOST:PORT
+                    (padrão: a de Config.dat, senão o serviço de localização do sistema)
+  --zoom N          N passos de aproximação a partir de 90 graus; negativo: passos de afastamento
+  --rotate N        N passos de 15 graus no sentido horário; negativo: anti-horário
+  --pan KEYS        passos das teclas de seta, uma sequência de l, r, u, d, aplicados em ordem
+  --layers LIST     subconjunto separado por vírgulas de equatorial,horizontal,lines,
+                    boundaries,solar,constellation-names,star-names,ground,
+                    daylight,ecliptic,deep-sky,milky-way,minor-bodies,
+                    satellites, ou none (padrão: o de Config.dat, senão horizontal,
+                    lines,solar,constellation-names,star-names,ground,daylight,
+                    ecliptic,deep-sky,milky-way,minor-bodies,satellites)
+  --precise         posições aparentes da data, com refração (como
+                    Posições precisas do menu Exibir)
+  --tap X,Y         identificar o objeto neste pixel e escrever seu nome
+  --language CODE   nomes, painéis e datas neste idioma (en, ar, cs, de, es,
+                    fi, fr, he, it, nl, pl, pt_BR, ru, sv, uk); --info e
+                    --tonight passam a escrever as linhas do painel e de “Esta noite” nele
+                    em vez de suas linhas key: value
+  --out FILE        gravar o mapa como PNG
+  --trace FILE      gravar cada operação de desenho, uma por linha (&quot;-&quot;: stdout)
+  --bodies          imprimir o Sol, a Lua e os planetas, um por linha: nome,
+                    AR em horas e Dec em graus (J2000, topocêntricas), altura e
+                    azimute em graus como desenhados, magnitude, diâmetro em
+                    segundos de arco, fração iluminada
+  --info NAME       imprimir o que o painel de informações diz de um objeto, um
+                    par chave: valor por linha (horas ISO 8601 locais, ângulos em graus e
+                    horas; para um cometa ou asteroide também r_au, delta_au,
+                    phase_angle e a época de seus elementos)
+  --tonight         imprimir do mesmo modo a lista Esta noite: pôr do sol, crepúsculo,
+                    a Lua, cada planeta
+  --satellites FILE elementos de satélites (TLE, 3LE ou OMM como CSV, JSON ou XML):
+                    desenhados pela camada de satélites, conhecidos por --info e --tap
+  --passes NAME     imprimir as passagens do satélite, uma por linha: pass START AZ ALT
+                    MAX AZ ALT END AZ ALT MAG VISIBLE (horas ISO 8601 UTC, o
+                    início e o fim a 0 grau de altura geométrica, MAG &apos;-&apos; quando
+                    desconhecida, visible ou unseen)
+  --days N          passagens em N dias (1 a 10) a partir da hora; padrão: a
+                    próxima noite, até o próximo meio-dia local
+  --night           vermelho sobre preto, como a visão noturna mostra
+  --caption         o título da janela: a hora dada, no fuso da cidade mais próxima
+                    do local num raio de 100 km (senão o do dispositivo), e a magnitude limite
+  --sensors         apontar para onde o dispositivo aponta, pelo seu acelerômetro e
+                    magnetômetro (HALVANE_IIO_DEVICES indica outra pasta sysfs), e
+                    imprimir &apos;aim azimuth A altitude H roll R&apos; em graus, norte verdadeiro
+
+O trace tem uma operação de desenho por linha, na ordem do desenho; as coordenadas são
+pixels do mapa (esquerda, topo, direita, base para retângulos), as cores RRGGBB em hexa:
+  fill L T R B BRUSH          BRUSH: black, white ou gray
+  pen RRGGBB                  cor das linhas que seguem
+  textcolor RRGGBB            cor do texto que segue
+  transparent                 texto sem fundo daqui em diante
+  polyline N X1 Y1 ... XN YN  uma linha por N pontos
+  text L T R B FLAGS &quot;TEXT&quot;   TEXT em UTF-8 dentro do retângulo, FLAGS como
+                              número; \&quot; é uma aspa, \\ uma barra invertida, \xNN o
+                              byte NN de um caractere de controle ou de UTF-8 quebrado
+  blit X Y W H SX SY OP       uma imagem W x H a partir de (SX, SY) de uma folha de sprites
+                              ou buffer para (X, Y); OP: copy ou or
+Argumentos e conteúdos de arquivos repetidos nas mensagens são escapados do mesmo modo
+e cortados com &quot;...&quot; após 120 bytes.
+</translation>
+    </message>
+    <message>
+        <source>The compass offset runs from -180 to 180°.</source>
+        <translation>O desvio da bússola vai de -180 a 180°.</translation>
+    </message>
+    <message>
+        <source>expected none or a list of %1</source>
+        <translation>esperado none ou uma lista de %1</translation>
     </message>
 </context>
 <context>

@@ -1520,10 +1520,6 @@ Free some space or make the folder writable, then try again.</source>
         <translation>ожидалась строка из l, r, u и d</translation>
     </message>
     <message>
-        <source>expected none or a list of equatorial, horizontal, lines, boundaries, solar, constellation-names, star-names, ground, daylight, ecliptic, deep-sky, milky-way, satellites</source>
-        <translation>ожидалось none или список из equatorial, horizontal, lines, boundaries, solar, constellation-names, star-names, ground, daylight, ecliptic, deep-sky, milky-way, satellites</translation>
-    </message>
-    <message>
         <source>expected X,Y in pixels</source>
         <translation>ожидалось X,Y в пикселях</translation>
     </message>
@@ -1673,20 +1669,20 @@ Free some space or make the folder writable, then try again.</source>
     </message>
     <message>
         <source>Language:</source>
-        <translation type="unfinished"></translation>
+        <translation>Язык:</translation>
     </message>
     <message>
         <source>System</source>
-        <translation type="unfinished"></translation>
+        <translation>Системный</translation>
     </message>
     <message>
         <source>A new language takes effect at the next start.</source>
-        <translation type="unfinished"></translation>
+        <translation>Новый язык вступит в силу при следующем запуске.</translation>
     </message>
     <message>
         <source>expected one of %1</source>
         <extracomment>%1 lists the language codes</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>ожидалось одно из: %1</translation>
     </message>
     <message>
         <source>usage: halvane-render [options]
@@ -1769,7 +1765,100 @@ Arguments and file contents echoed in messages are escaped the same way and cut
 with &quot;...&quot; after 120 bytes.
 </source>
         <extracomment>the options and the trace&apos;s words stay as they are; only their descriptions change</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>использование: halvane-render [параметры]
+  --data DIR        папка с Stars.dat, ConLin.dat, ConBon.dat, Labels.dat
+                    (по умолчанию: рядом с программой, иначе ../share/halvane,
+                    иначе папки данных XDG)
+  --size WxH        размер карты в пикселях (по умолчанию 240x294)
+  --scale R         пикселей устройства на пиксель карты, от 1 до 4, как на
+                    экране HiDPI; PNG в R раз больше (по умолчанию 1)
+  --longitude DEG   градусы, к западу положительные } по умолчанию: Config.dat в
+  --latitude DEG    градусы, к северу положительные } папке данных, иначе встроенные
+  --time UTC        YYYY-MM-DDTHH:MM[:SS]Z (по умолчанию: сейчас)
+  --view DIR        north, east, south, west или zenith (по умолчанию: zenith)
+  --goto NAME       навести на звезду, объект, созвездие или планету по названию
+  --minor-bodies FILE
+                    элементы комет (CometEls.txt) или малых планет (MPCORB) для
+                    показа, поиска и сведений; можно указать несколько раз
+  --city NAME       наблюдать из города Cities.dat (&quot;Tokyo&quot;, &quot;Paris, FR&quot;)
+  --here            наблюдать из места, которое даёт источник местоположения
+                    (за 30 с; с точностью 0,01 градуса, если Config.dat не
+                    хранит его точно)
+  --position-source nmea:SOURCE
+                    поток NMEA: последовательное устройство, файл или HOST:PORT
+                    (по умолчанию: из Config.dat, иначе системная служба
+                    местоположения)
+  --zoom N          N шагов увеличения от 90 градусов; отрицательное: уменьшения
+  --rotate N        N шагов по 15 градусов по часовой стрелке; отрицательное:
+                    против часовой стрелки
+  --pan KEYS        шаги клавишами-стрелками, строка из l, r, u, d по порядку
+  --layers LIST     подмножество через запятую из equatorial,horizontal,lines,
+                    boundaries,solar,constellation-names,star-names,ground,
+                    daylight,ecliptic,deep-sky,milky-way,minor-bodies,
+                    satellites, или none (по умолчанию: из Config.dat, иначе
+                    horizontal,lines,solar,constellation-names,star-names,ground,
+                    daylight,ecliptic,deep-sky,milky-way,minor-bodies,satellites)
+  --precise         видимые положения на дату, с рефракцией (как «Точные
+                    положения» в меню «Вид»)
+  --tap X,Y         определить объект в этом пикселе и вывести его название
+  --language CODE   названия, панели и даты на этом языке (en, ar, cs, de, es,
+                    fi, fr, he, it, nl, pl, pt_BR, ru, sv, uk); тогда --info и
+                    --tonight печатают строки панели и списка «Сегодня ночью» на нём
+                    вместо строк key: value
+  --out FILE        записать карту в PNG
+  --trace FILE      записать каждую операцию рисования, по одной в строке
+                    (&quot;-&quot;: stdout)
+  --bodies          вывести Солнце, Луну и планеты, по одному в строке: название,
+                    RA в часах и Dec в градусах (J2000, топоцентрические), высота
+                    и азимут в градусах, как нарисовано, звёздная величина,
+                    диаметр в угловых секундах, освещённая доля
+  --info NAME       вывести то, что информационная панель сообщает об объекте,
+                    по одной паре key: value в строке (время ISO 8601 местное,
+                    углы в градусах и часах; для комет и астероидов также r_au,
+                    delta_au, phase_angle и эпоха их элементов)
+  --tonight         так же вывести список «Сегодня ночью»: заход Солнца,
+                    сумерки, Луна, каждая планета
+  --satellites FILE элементы спутников (TLE, 3LE или OMM как CSV, JSON или XML):
+                    рисуются слоем спутников, известны --info и --tap
+  --passes NAME     вывести пролёты спутника, по одному в строке: pass START AZ
+                    ALT MAX AZ ALT END AZ ALT MAG VISIBLE (время ISO 8601 UTC,
+                    начало и конец на геометрической высоте 0 градусов, MAG &apos;-&apos;,
+                    если неизвестна, visible или unseen)
+  --days N          пролёты за N дней (от 1 до 10) от заданного времени; по
+                    умолчанию: ближайшая ночь до следующего местного полудня
+  --night           красным на чёрном, как в ночном режиме
+  --caption         заголовок окна: заданное время в часовом поясе ближайшего к
+                    месту города в пределах 100 км (иначе устройства) и предел
+                    звёздной величины
+  --sensors         навести туда, куда направлено устройство, по его акселерометру
+                    и магнитометру (HALVANE_IIO_DEVICES задаёт другую папку sysfs),
+                    и вывести &apos;aim azimuth A altitude H roll R&apos; в градусах,
+                    от истинного севера
+
+Трассировка содержит по одной операции рисования в строке, в порядке рисования;
+координаты — пиксели карты (left, top, right, bottom для прямоугольников),
+цвета RRGGBB в шестнадцатеричном виде:
+  fill L T R B BRUSH          BRUSH: black, white или gray
+  pen RRGGBB                  цвет следующих линий
+  textcolor RRGGBB            цвет следующего текста
+  transparent                 текст без фона начиная отсюда
+  polyline N X1 Y1 ... XN YN  линия через N точек
+  text L T R B FLAGS &quot;TEXT&quot;   TEXT в UTF-8 внутри прямоугольника, FLAGS числом;
+                              \&quot; — кавычка, \\ — обратная косая черта, \xNN —
+                              байт NN управляющего символа или неверной UTF-8
+  blit X Y W H SX SY OP       картинка W x H из (SX, SY) листа спрайтов
+                              или буфера в (X, Y); OP: copy или or
+Аргументы и содержимое файлов, повторяемые в сообщениях, экранируются так же и
+обрезаются с &quot;...&quot; после 120 байт.
+</translation>
+    </message>
+    <message>
+        <source>The compass offset runs from -180 to 180°.</source>
+        <translation>Поправка компаса — от -180 до 180°.</translation>
+    </message>
+    <message>
+        <source>expected none or a list of %1</source>
+        <translation>ожидалось none или список из: %1</translation>
     </message>
 </context>
 <context>

@@ -1510,10 +1510,6 @@ Frigör utrymme eller gör mappen skrivbar och försök sedan igen.</translation
         <translation>väntade en sträng av l, r, u och d</translation>
     </message>
     <message>
-        <source>expected none or a list of equatorial, horizontal, lines, boundaries, solar, constellation-names, star-names, ground, daylight, ecliptic, deep-sky, milky-way, satellites</source>
-        <translation>väntade none eller en lista av equatorial, horizontal, lines, boundaries, solar, constellation-names, star-names, ground, daylight, ecliptic, deep-sky, milky-way, satellites</translation>
-    </message>
-    <message>
         <source>expected X,Y in pixels</source>
         <translation>väntade X,Y i pixlar</translation>
     </message>
@@ -1663,20 +1659,20 @@ Frigör utrymme eller gör mappen skrivbar och försök sedan igen.</translation
     </message>
     <message>
         <source>Language:</source>
-        <translation type="unfinished"></translation>
+        <translation>Språk:</translation>
     </message>
     <message>
         <source>System</source>
-        <translation type="unfinished"></translation>
+        <translation>System</translation>
     </message>
     <message>
         <source>A new language takes effect at the next start.</source>
-        <translation type="unfinished"></translation>
+        <translation>Ett nytt språk gäller från nästa start.</translation>
     </message>
     <message>
         <source>expected one of %1</source>
         <extracomment>%1 lists the language codes</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>väntade ett av %1</translation>
     </message>
     <message>
         <source>usage: halvane-render [options]
@@ -1759,7 +1755,93 @@ Arguments and file contents echoed in messages are escaped the same way and cut
 with &quot;...&quot; after 120 bytes.
 </source>
         <extracomment>the options and the trace&apos;s words stay as they are; only their descriptions change</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>användning: halvane-render [options]
+  --data DIR        mapp med Stars.dat, ConLin.dat, ConBon.dat, Labels.dat
+                    (standard: bredvid programfilen, annars ../share/halvane,
+                    annars XDG-datamapparna)
+  --size WxH        kartans storlek i pixlar (standard 240x294)
+  --scale R         enhetspixlar per kartpixel, 1 till 4, som på en HiDPI-skärm;
+                    PNG-bilden är R gånger så stor (standard 1)
+  --longitude DEG   grader, positivt västerut } standard: Config.dat i datamappen,
+  --latitude DEG    grader, positivt norrut   } annars de inbyggda värdena
+  --time UTC        YYYY-MM-DDTHH:MM[:SS]Z (standard: nu)
+  --view DIR        north, east, south, west eller zenith (standard: zenith)
+  --goto NAME       rikta mot en stjärna, ett objekt, en stjärnbild eller planet efter namn
+  --minor-bodies FILE
+                    banelement för kometer (CometEls.txt) eller småplaneter (MPCORB) att
+                    visa, söka och beskriva; kan upprepas
+  --city NAME       observera från en stad i Cities.dat (&quot;Tokyo&quot;, &quot;Paris, FR&quot;)
+  --here            observera från positionen som positionskällan ger (inom
+                    30 s; på 0,01 grad när, om inte Config.dat sparar den exakt)
+  --position-source nmea:SOURCE
+                    en NMEA-ström: en seriell enhet, en fil eller HOST:PORT
+                    (standard: den i Config.dat, annars systemets positionstjänst)
+  --zoom N          N steg inzoomning från 90 grader; negativt: steg utzoomning
+  --rotate N        N steg om 15 grader medurs; negativt: moturs
+  --pan KEYS        piltangentssteg, en sträng av l, r, u, d, som tillämpas i ordning
+  --layers LIST     kommaseparerad delmängd av equatorial,horizontal,lines,
+                    boundaries,solar,constellation-names,star-names,ground,
+                    daylight,ecliptic,deep-sky,milky-way,minor-bodies,
+                    satellites, eller none (standard: den i Config.dat, annars horizontal,
+                    lines,solar,constellation-names,star-names,ground,daylight,
+                    ecliptic,deep-sky,milky-way,minor-bodies,satellites)
+  --precise         skenbara positioner för datumet, med refraktion (som
+                    Exakta positioner i menyn Visa)
+  --tap X,Y         identifiera objektet vid denna pixel och skriva ut dess namn
+  --language CODE   namn, paneler och datum på detta språk (en, ar, cs, de, es,
+                    fi, fr, he, it, nl, pl, pt_BR, ru, sv, uk); --info och
+                    --tonight skriver då panelens och ”I natt”-listans rader på det
+                    i stället för sina key: value-rader
+  --out FILE        skriva kartan som PNG
+  --trace FILE      skriva varje ritoperation, en per rad (&quot;-&quot;: stdout)
+  --bodies          skriva ut Solen, Månen och planeterna, en per rad: namn,
+                    RA i timmar och Dek i grader (J2000, topocentriskt), höjd och
+                    azimut i grader som ritade, magnitud, diameter i bågsekunder,
+                    belyst andel
+  --info NAME       skriva ut vad informationspanelen säger om ett objekt, en
+                    nyckel: värde per rad (tider ISO 8601 lokal tid, vinklar i grader och
+                    timmar; för en komet eller asteroid även r_au, delta_au,
+                    phase_angle och banelementens epok)
+  --tonight         skriva ut listan I natt på samma sätt: solnedgång, skymning,
+                    Månen, varje planet
+  --satellites FILE satelliters banelement (TLE, 3LE eller OMM som CSV, JSON eller XML):
+                    ritas av satellitlagret, kända för --info och --tap
+  --passes NAME     skriva ut satellitens passager, en per rad: pass START AZ ALT
+                    MAX AZ ALT END AZ ALT MAG VISIBLE (tider ISO 8601 UTC, start
+                    och slut vid 0 graders geometrisk höjd, MAG &apos;-&apos; när
+                    okänd, visible eller unseen)
+  --days N          passager under N dagar (1 till 10) från tiden; standard: den
+                    kommande natten, till nästa lokala middag
+  --night           rött på svart, som mörkerseendet visar det
+  --caption         fönstrets rubrik: den angivna tiden, i tidszonen för platsens närmaste
+                    stad inom 100 km (annars enhetens), och stjärngränsen
+  --sensors         rikta dit enheten pekar, enligt dess accelerometer och
+                    magnetometer (HALVANE_IIO_DEVICES anger en annan sysfs-mapp), och
+                    skriva ut &apos;aim azimuth A altitude H roll R&apos; i grader, geografisk nord
+
+Spåret har en ritoperation per rad, i ritordning; koordinaterna är
+kartpixlar (vänster, överkant, höger, nederkant för rektanglar), färger RRGGBB hexadecimalt:
+  fill L T R B BRUSH          BRUSH: black, white eller gray
+  pen RRGGBB                  färg på linjerna som följer
+  textcolor RRGGBB            färg på texten som följer
+  transparent                 text utan bakgrund härifrån
+  polyline N X1 Y1 ... XN YN  en linje genom N punkter
+  text L T R B FLAGS &quot;TEXT&quot;   TEXT i UTF-8 inom rektangeln, FLAGS som
+                              tal; \&quot; är ett citattecken, \\ ett omvänt snedstreck, \xNN
+                              byte NN i ett styrtecken eller trasig UTF-8
+  blit X Y W H SX SY OP       en bild på W x H från (SX, SY) i ett spriteark
+                              eller en buffert till (X, Y); OP: copy eller or
+Argument och filinnehåll som återges i meddelanden skyddas på samma sätt och
+kortas med &quot;...&quot; efter 120 byte.
+</translation>
+    </message>
+    <message>
+        <source>The compass offset runs from -180 to 180°.</source>
+        <translation>Kompassavvikelsen går från -180 till 180°.</translation>
+    </message>
+    <message>
+        <source>expected none or a list of %1</source>
+        <translation>väntade none eller en lista av %1</translation>
     </message>
 </context>
 <context>

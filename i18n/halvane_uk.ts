@@ -1520,10 +1520,6 @@ Free some space or make the folder writable, then try again.</source>
         <translation>очікувався рядок з l, r, u та d</translation>
     </message>
     <message>
-        <source>expected none or a list of equatorial, horizontal, lines, boundaries, solar, constellation-names, star-names, ground, daylight, ecliptic, deep-sky, milky-way, satellites</source>
-        <translation>очікувалося none або список з equatorial, horizontal, lines, boundaries, solar, constellation-names, star-names, ground, daylight, ecliptic, deep-sky, milky-way, satellites</translation>
-    </message>
-    <message>
         <source>expected X,Y in pixels</source>
         <translation>очікувалося X,Y у пікселях</translation>
     </message>
@@ -1673,20 +1669,20 @@ Free some space or make the folder writable, then try again.</source>
     </message>
     <message>
         <source>Language:</source>
-        <translation type="unfinished"></translation>
+        <translation>Мова:</translation>
     </message>
     <message>
         <source>System</source>
-        <translation type="unfinished"></translation>
+        <translation>Системна</translation>
     </message>
     <message>
         <source>A new language takes effect at the next start.</source>
-        <translation type="unfinished"></translation>
+        <translation>Нова мова набуде чинності під час наступного запуску.</translation>
     </message>
     <message>
         <source>expected one of %1</source>
         <extracomment>%1 lists the language codes</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>очікувалося одне з: %1</translation>
     </message>
     <message>
         <source>usage: halvane-render [options]
@@ -1769,7 +1765,100 @@ Arguments and file contents echoed in messages are escaped the same way and cut
 with &quot;...&quot; after 120 bytes.
 </source>
         <extracomment>the options and the trace&apos;s words stay as they are; only their descriptions change</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>використання: halvane-render [параметри]
+  --data DIR        тека з Stars.dat, ConLin.dat, ConBon.dat, Labels.dat
+                    (типово: поруч із програмою, інакше ../share/halvane,
+                    інакше теки даних XDG)
+  --size WxH        розмір карти в пікселях (типово 240x294)
+  --scale R         пікселів пристрою на піксель карти, від 1 до 4, як на
+                    екрані HiDPI; PNG у R разів більший (типово 1)
+  --longitude DEG   градуси, на захід додатні } типово: Config.dat у теці
+  --latitude DEG    градуси, на північ додатні } даних, інакше вбудовані
+  --time UTC        YYYY-MM-DDTHH:MM[:SS]Z (типово: зараз)
+  --view DIR        north, east, south, west або zenith (типово: zenith)
+  --goto NAME       навести на зорю, об&apos;єкт, сузір&apos;я чи планету за назвою
+  --minor-bodies FILE
+                    елементи комет (CometEls.txt) або малих планет (MPCORB)
+                    для показу, пошуку й відомостей; можна вказати кілька разів
+  --city NAME       спостерігати з міста Cities.dat (&quot;Tokyo&quot;, &quot;Paris, FR&quot;)
+  --here            спостерігати з місця, яке дає джерело місцезнаходження
+                    (за 30 с; з точністю 0,01 градуса, якщо Config.dat не
+                    зберігає його точно)
+  --position-source nmea:SOURCE
+                    потік NMEA: послідовний пристрій, файл або HOST:PORT
+                    (типово: з Config.dat, інакше системна служба
+                    місцезнаходження)
+  --zoom N          N кроків збільшення від 90 градусів; від&apos;ємне: зменшення
+  --rotate N        N кроків по 15 градусів за годинниковою стрілкою;
+                    від&apos;ємне: проти годинникової стрілки
+  --pan KEYS        кроки клавішами-стрілками, рядок з l, r, u, d по черзі
+  --layers LIST     підмножина через кому з equatorial,horizontal,lines,
+                    boundaries,solar,constellation-names,star-names,ground,
+                    daylight,ecliptic,deep-sky,milky-way,minor-bodies,
+                    satellites, або none (типово: з Config.dat, інакше
+                    horizontal,lines,solar,constellation-names,star-names,ground,
+                    daylight,ecliptic,deep-sky,milky-way,minor-bodies,satellites)
+  --precise         видимі положення на дату, з рефракцією (як «Точні
+                    положення» в меню «Вигляд»)
+  --tap X,Y         визначити об&apos;єкт у цьому пікселі й вивести його назву
+  --language CODE   назви, панелі й дати цією мовою (en, ar, cs, de, es,
+                    fi, fr, he, it, nl, pl, pt_BR, ru, sv, uk); тоді --info і
+                    --tonight друкують рядки панелі та списку «Сьогодні вночі» нею
+                    замість рядків key: value
+  --out FILE        записати карту в PNG
+  --trace FILE      записати кожну операцію малювання, по одній у рядку
+                    (&quot;-&quot;: stdout)
+  --bodies          вивести Сонце, Місяць і планети, по одному в рядку: назва,
+                    RA в годинах і Dec у градусах (J2000, топоцентричні), висота
+                    й азимут у градусах, як намальовано, зоряна величина,
+                    діаметр у кутових секундах, освітлена частка
+  --info NAME       вивести те, що інформаційна панель повідомляє про об&apos;єкт,
+                    по одній парі key: value в рядку (час ISO 8601 місцевий,
+                    кути в градусах і годинах; для комет і астероїдів також
+                    r_au, delta_au, phase_angle та епоха їхніх елементів)
+  --tonight         так само вивести список «Сьогодні вночі»: захід Сонця,
+                    сутінки, Місяць, кожна планета
+  --satellites FILE елементи супутників (TLE, 3LE або OMM як CSV, JSON чи XML):
+                    малюються шаром супутників, відомі --info і --tap
+  --passes NAME     вивести прольоти супутника, по одному в рядку: pass START AZ
+                    ALT MAX AZ ALT END AZ ALT MAG VISIBLE (час ISO 8601 UTC,
+                    початок і кінець на геометричній висоті 0 градусів, MAG &apos;-&apos;,
+                    якщо невідома, visible або unseen)
+  --days N          прольоти за N днів (від 1 до 10) від заданого часу; типово:
+                    найближча ніч до наступного місцевого полудня
+  --night           червоним на чорному, як у нічному режимі
+  --caption         заголовок вікна: заданий час у часовому поясі найближчого до
+                    місця міста в межах 100 км (інакше пристрою) і межа зоряної
+                    величини
+  --sensors         навести туди, куди спрямовано пристрій, за його акселерометром
+                    і магнітометром (HALVANE_IIO_DEVICES задає іншу теку sysfs),
+                    і вивести &apos;aim azimuth A altitude H roll R&apos; у градусах,
+                    від істинної півночі
+
+Трасування містить по одній операції малювання в рядку, у порядку малювання;
+координати — пікселі карти (left, top, right, bottom для прямокутників),
+кольори RRGGBB у шістнадцятковому вигляді:
+  fill L T R B BRUSH          BRUSH: black, white або gray
+  pen RRGGBB                  колір наступних ліній
+  textcolor RRGGBB            колір наступного тексту
+  transparent                 текст без тла, починаючи звідси
+  polyline N X1 Y1 ... XN YN  лінія через N точок
+  text L T R B FLAGS &quot;TEXT&quot;   TEXT в UTF-8 усередині прямокутника, FLAGS числом;
+                              \&quot; — лапка, \\ — обернена скісна риска, \xNN —
+                              байт NN керівного символу або хибного UTF-8
+  blit X Y W H SX SY OP       зображення W x H з (SX, SY) аркуша спрайтів
+                              або буфера в (X, Y); OP: copy або or
+Аргументи й вміст файлів, які повторюються в повідомленнях, екрануються так само
+й обрізаються з &quot;...&quot; після 120 байтів.
+</translation>
+    </message>
+    <message>
+        <source>The compass offset runs from -180 to 180°.</source>
+        <translation>Поправка компаса — від -180 до 180°.</translation>
+    </message>
+    <message>
+        <source>expected none or a list of %1</source>
+        <translation>очікувалося none або список із: %1</translation>
     </message>
 </context>
 <context>
