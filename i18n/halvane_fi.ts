@@ -493,7 +493,7 @@
     </message>
     <message>
         <source>Date:</source>
-        <translation>Päivämäärä:</translation>
+        <translation>Pvm:</translation>
     </message>
     <message>
         <source>D</source>

@@ -8,7 +8,9 @@
 #include <QComboBox>
 #include <QCompleter>
 #include <QDialog>
+#include <QEvent>
 #include <QFocusEvent>
+#include <QFont>
 #include <QFontMetrics>
 #include <QGroupBox>
 #include <QKeyEvent>
@@ -117,6 +119,36 @@ QRegularExpression NumberPattern(const DialogControl& control) {
                             QRegularExpression::CaseInsensitiveOption);
 }
 
+// A one-line label too narrow for its words (a language longer than English) takes a smaller
+// font, down to three fifths of its own, rather than losing their end.
+void FitLabelText(QLabel& label) {
+  constexpr double SMALLEST = 0.6;
+  constexpr const char* OWN_SIZE = "halvaneOwnPointSize";
+  if (label.wordWrap()) return;
+  if (!label.property(OWN_SIZE).isValid()) label.setProperty(OWN_SIZE, label.font().pointSizeF());
+  const double own = label.property(OWN_SIZE).toDouble();
+  if (own <= 0.0) return;  // a font sized in pixels is left as it is
+  QFont font = label.font();
+  font.setPointSizeF(own);
+  const int room = label.contentsRect().width();
+  // Glyph widths do not scale exactly with the size: step down until the words fit.
+  for (double scale = 1.0; scale >= SMALLEST; scale -= 0.03) {
+    font.setPointSizeF(own * scale);
+    if (room <= 0 || QFontMetrics(font).horizontalAdvance(label.text()) <= room) break;
+  }
+  label.setFont(font);
+}
+
+// Fits a label again whenever the page's layout changes its width.
+class LabelFitter : public QObject {
+ public:
+  explicit LabelFitter(QObject* parent) : QObject(parent) {}
+  bool eventFilter(QObject* watched, QEvent* event) override {
+    if (event->type() == QEvent::Resize) FitLabelText(*static_cast<QLabel*>(watched));
+    return false;
+  }
+};
+
 QLineEdit* MakeEdit(DialogWindow& dialog, QWidget& page, const DialogControl& control) {
   auto* edit = new QLineEdit(&page);
   edit->setFrame(true);
@@ -150,6 +182,7 @@ QWidget* MakeControl(DialogWindow& dialog, QWidget& page, const DialogControl& c
         bold.setBold(true);
         label->setFont(bold);
       }
+      label->installEventFilter(new LabelFitter(label));
       return label;
     }
     case DialogControlKind::Edit:
@@ -235,7 +268,10 @@ std::u16string GetDialogText(DialogHandle dialog, int controlId) {
 }
 
 void SetDialogText(DialogHandle dialog, int controlId, std::u16string_view text) {
-  if (QLabel* label = Control<QLabel>(dialog, controlId)) label->setText(ToQString(text));
+  if (QLabel* label = Control<QLabel>(dialog, controlId)) {
+    label->setText(ToQString(text));
+    FitLabelText(*label);
+  }
   QLineEdit* edit = Control<QLineEdit>(dialog, controlId);
   if (edit == nullptr) return;
   edit->setText(ToQString(text));
