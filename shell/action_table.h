@@ -84,9 +84,9 @@ enum class FlagWord : uint8_t { None, Layers, ViewLayers };
 
 struct ActionEntry {
   Action action;
-  uint16_t command = 0;           // 0: no menu command
-  std::u16string_view keys = {};  // typed characters
-  uintptr_t virtualKey = 0;       // a key without a character; 0: none
+  uint16_t command = 0;            // 0: no menu command
+  std::u16string_view keys = {};   // typed characters
+  uintptr_t virtualKey = 0;        // a key without a character; 0: none
   const char* menuText = nullptr;  // UTF-8, marked for translation
   MenuPlace menuPlace = MenuPlace::None;
   bool separatorBefore = false;
