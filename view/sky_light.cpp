@@ -65,6 +65,11 @@ double Contrast(Color a, Color b) {
   return (std::max(la, lb) + 0.05) / (std::min(la, lb) + 0.05);
 }
 
+// The colour of a lit sky toward element, for the Sun of sky.
+Color LitSkyColor(const SkyLight& light, const SkyLuminance& sky, const Direction& element) {
+  return ColorOf(light.logZenith + std::log10(sky.RelativeToward(element)));
+}
+
 }  // namespace
 
 Color ReadableOn(Color text, Color background) {
@@ -106,7 +111,7 @@ SkyLight SkyLightToward(const Direction& sun) {
 
 Color SkyColorToward(const SkyLight& light, const Direction& element) {
   if (light.dark) return light.background;
-  return ColorOf(light.logZenith + std::log10(RelativeSkyLuminance(element, light.sun)));
+  return LitSkyColor(light, SkyLuminance(light.sun), element);
 }
 
 bool SkyGlow::Key::operator==(const Key& other) const {
@@ -140,8 +145,7 @@ void SkyGlow::Draw(const Projection& projection, Surface& surface, const SkyLigh
         double altitude = 0.0;
         projection.ScreenToHorizontal(std::min(left + BLOCK / 2, r.right - 1), (top + bottom) / 2,
                                       azimuth, altitude);
-        colors.push_back(ColorOf(light.logZenith +
-                                 std::log10(sky.RelativeToward(DirectionOf(azimuth, altitude)))));
+        colors.push_back(LitSkyColor(light, sky, DirectionOf(azimuth, altitude)));
       }
     }
     key = now;
