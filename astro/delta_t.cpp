@@ -25,7 +25,8 @@ double Polynomial(double x, const double (&c)[N]) {
 }  // namespace
 
 double TerrestrialJulianDay(double jdUt) {
-  return jdUt + DeltaT(DecimalYear(jdUt)) / SECONDS_PER_DAY;
+  // The year of Delta T is counted from J2000's noon, as the charts' times always were.
+  return jdUt + DeltaT(DecimalYear(jdUt - 0.5)) / SECONDS_PER_DAY;
 }
 
 double DeltaT(double year) {

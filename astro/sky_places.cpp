@@ -63,7 +63,8 @@ void SkyPlaces::FromHorizontal(const Observer& observer, double azimuth, double 
   double hourAngle = 0.0;
   if (!apparent) {
     observer.HorizontalToEquatorial(azimuth, altitude, hourAngle, declination);
-    rightAscension = WrapToTurn(hourAngle + siderealAngle);
+    // Lifted by a turn first: the charts' last bits depend on this rounding.
+    rightAscension = WrapToTurn((TWO_PI + hourAngle) + siderealAngle);
     return;
   }
   double airless = altitude;
@@ -74,7 +75,7 @@ void SkyPlaces::FromHorizontal(const Observer& observer, double azimuth, double 
   }
   double apparentDeclination = 0.0;
   observer.HorizontalToEquatorial(azimuth, airless, hourAngle, apparentDeclination);
-  const double apparentRightAscension = WrapToTurn(hourAngle + siderealAngle);
+  const double apparentRightAscension = WrapToTurn((TWO_PI + hourAngle) + siderealAngle);
   apparent->FromApparent(apparentRightAscension, apparentDeclination, rightAscension, declination);
 }
 

@@ -70,7 +70,7 @@ void Chart::DrawFrame(Surface& drawSurface, Surface& progressSurface, const Mome
   progress.Show(done, progressSurface);
   drawSurface.FillRect(projection.GetViewRect(), StockBrush::Black);
   const SkyLight light = SkyLightOf(layers, projection, moment);
-  if (!light.dark) DrawSkyGlow(projection, drawSurface, light);
+  if (!light.dark) skyGlow.Draw(projection, drawSurface, light);
   // The daylight sky hides the Milky Way.
   if (layers.showMilkyWay && light.dark) {
     DrawMilkyWay(projection, layers, milkyWayLayer, drawSurface, sky);

@@ -201,7 +201,7 @@ bool ImageSurface::Stamp(std::u16string_view text, const Rect& rect, const uint3
   const double top = static_cast<double>(rect.top) * scale;
   // Glyphs on a fraction of a device pixel round otherwise than in the probe.
   if (left != std::floor(left) || top != std::floor(top)) return false;
-  const TextStamp& stamp = StampOf(text, scale);
+  const TextStamp& stamp = stamps.Of(text);
   if (!stamp.usable) return false;
   const auto x = static_cast<int64_t>(left);
   const auto y = static_cast<int64_t>(top);
@@ -249,8 +249,6 @@ void ImageSurface::FillArea(std::string_view, const Point* points, int32_t count
 
 TextSize ImageSurface::MeasureText(std::u16string_view text) const {
   if (!FontsAvailable()) return Surface::MeasureText(text);
-  // The chart writes the same few hundred names every frame, always in its one font.
-  static std::unordered_map<std::u16string, TextSize> measured;
   const auto known = measured.find(std::u16string(text));
   if (known != measured.end()) return known->second;
   if (!metrics) metrics.emplace(ChartFont());

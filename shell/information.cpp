@@ -36,14 +36,6 @@ bool Contains(const Rect& r, int32_t x, int32_t y) {
 
 }  // namespace
 
-const std::vector<StarRecord>& MainWindow::GetStarList() {
-  if (starList == nullptr) {
-    starList =
-        std::make_unique<std::vector<StarRecord>>(LoadStarList(chart->GetLayers().starsPath));
-  }
-  return *starList;
-}
-
 bool MainWindow::ShowObjectInfo(std::u16string_view name) {
   ReadClock();
   UpdateMoment();
@@ -51,7 +43,7 @@ bool MainWindow::ShowObjectInfo(std::u16string_view name) {
   const std::optional<ObjectInfo> info = DescribeObject(
       GetSkyNames(), GetStarList(), Utf16ToUtf8(name), moment, OffsetsOfZone(GetPlaceZone()));
   if (!info) return false;
-  infoName = std::u16string(name);
+  findPanel.SetPanelObject(name);
   ShowInfoPanel(hwnd, Utf8ToUtf16(info->name), ToUtf16(InfoPanelLines(*info)));
   return true;
 }
@@ -77,13 +69,13 @@ void MainWindow::AfterTap(bool named) {
 }
 
 void MainWindow::OpenInfoPanel() {
-  if (!infoName.empty()) ShowObjectInfo(infoName);
+  if (!findPanel.GetPanelObject().empty()) ShowObjectInfo(findPanel.GetPanelObject());
 }
 
 void MainWindow::CloseInfo() { CloseInfoPanel(hwnd); }
 
 void MainWindow::RefreshInfoPanel() {
-  if (IsInfoPanelShown(hwnd)) ShowObjectInfo(infoName);
+  if (IsInfoPanelShown(hwnd)) ShowObjectInfo(findPanel.GetPanelObject());
 }
 
 void MainWindow::ShowTonight() {

@@ -69,7 +69,7 @@ bool MainWindow::TurnToSatellite(std::u16string_view text) {
   if (!facts.placed) return false;
   chart->GetProjection().SetViewDirection(facts.look.azimuth, facts.look.altitude);
   chart->SetPinnedSatellite(index);
-  foundName = Utf8ToUtf16(NameOf(satellite));
+  findPanel.SetFoundName(Utf8ToUtf16(NameOf(satellite)));
   RequestRender();
   return true;
 }
@@ -85,7 +85,7 @@ bool MainWindow::ShowSatelliteInfo(std::u16string_view name) {
   for (const std::string& line : SatellitePanelLines(facts, OffsetsOfZone(GetPlaceZone()))) {
     lines.push_back(Utf8ToUtf16(line));
   }
-  infoName = std::u16string(name);
+  findPanel.SetPanelObject(name);
   chart->SetPinnedSatellite(index);
   ShowInfoPanel(hwnd, Utf8ToUtf16(NameOf(satellite)), lines);
   return true;

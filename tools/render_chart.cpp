@@ -320,10 +320,22 @@ bool RenderChart(const RenderOptions& options, const SYSTEMTIME& now, Surface& s
           {PrintableText(options.infoName, ECHOED_VALUE_BYTES)});
       return false;
     }
-    bodies += KeyValueLines(InfoFields(*info));
+    // With a language, the panel's lines in it; without, the fields scripts read.
+    if (options.language.empty()) {
+      bodies += KeyValueLines(InfoFields(*info));
+    } else {
+      bodies += info->name + "\n";
+      for (const std::string& line : InfoPanelLines(*info)) bodies += line + "\n";
+    }
   }
-  if (options.tonight)
+  if (options.tonight && options.language.empty()) {
     bodies += KeyValueLines(TonightFields(ComputeTonight(moment, OffsetsOfZone(zone))));
+  } else if (options.tonight) {
+    for (const TonightEntry& entry :
+         TonightEntries(ComputeTonight(moment, OffsetsOfZone(zone)), options.cityName)) {
+      bodies += entry.text + "\n";
+    }
+  }
   if (const Satellite* satellite = findSatellite(options.passesName)) {
     const double start = moment.GetJulianDayUt();
     const double end = options.passDays ? start + *options.passDays
