@@ -38,8 +38,7 @@ void MainWindow::StartPointing() {
 bool MainWindow::FollowSensors(double seconds) {
   if (pointing == nullptr) return false;
   const CompassCorrection correction{observer->GetLatitude(), observer->GetLongitude(),
-                                     DecimalYear(moment.GetJulianDayUt()),
-                                     extension.compassOffset};
+                                     DecimalYear(moment.GetJulianDayUt()), extension.compassOffset};
   if (!pointing->Follow(seconds, correction, chart->GetProjection())) return false;
   RequestRender();
   return true;
