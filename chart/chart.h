@@ -23,6 +23,7 @@
 #include "view/layer_set.h"
 #include "view/progress_strip.h"
 #include "view/projection.h"
+#include "view/sky_light.h"
 
 namespace halvane {
 
@@ -79,6 +80,7 @@ class Chart {
   StarLayer starLayer;
   DeepSkyLayer deepSkyLayer;
   MilkyWayLayer milkyWayLayer;
+  SkyGlow skyGlow;
   SatelliteLayer satelliteLayer;
   BayerLetters bayerLetters;            // read at the first narrow frame with star names
   mutable SkyLabelNames skyLabelNames;  // read at the first frame or tap that needs it

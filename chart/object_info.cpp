@@ -51,12 +51,6 @@ bool ShowsPhase(Body body) {
   return body == Body::MOON || body == Body::MERCURY || body == Body::VENUS;
 }
 
-double AngleBetween(double ra1, double dec1, double ra2, double dec2) {
-  const double c =
-      std::sin(dec1) * std::sin(dec2) + std::cos(dec1) * std::cos(dec2) * std::cos(ra1 - ra2);
-  return std::acos(std::clamp(c, -1.0, 1.0));
-}
-
 void DescribeBody(Body body, const Moment& moment, const SkyTrack& track, ObjectInfo& info) {
   const BodyPlace& place = moment.GetBodies()[static_cast<int>(body)];
   const BodyPlace& sun = moment.GetBodies()[static_cast<int>(Body::SUN)];
@@ -66,9 +60,9 @@ void DescribeBody(Body body, const Moment& moment, const SkyTrack& track, Object
   info.distanceAu = place.distance;
   info.isMoon = body == Body::MOON;
   if (body != Body::SUN) {
-    info.elongation =
-        AngleBetween(place.rightAscension, place.declination, sun.rightAscension, sun.declination) *
-        RAD_TO_DEG;
+    info.elongation = AngularSeparation(place.rightAscension, place.declination, sun.rightAscension,
+                                        sun.declination) *
+                      RAD_TO_DEG;
   }
   if (ShowsPhase(body)) {
     info.illuminated = place.illuminatedFraction;
@@ -117,9 +111,9 @@ void DescribeMinorBody(uint32_t index, const Moment& moment, const SkyTrack& tra
   info.sunDistanceAu = place.sunDistance;
   info.deltaAu = place.distance;
   info.phaseAngle = place.phaseAngle * RAD_TO_DEG;
-  info.elongation =
-      AngleBetween(place.rightAscension, place.declination, sun.rightAscension, sun.declination) *
-      RAD_TO_DEG;
+  info.elongation = AngularSeparation(place.rightAscension, place.declination, sun.rightAscension,
+                                      sun.declination) *
+                    RAD_TO_DEG;
   if (body.epoch > 0.0) {
     info.elementsEpoch = body.epoch;
     info.elementsAge = std::fabs(moment.GetJulianDayTt() - body.epoch);
@@ -367,7 +361,7 @@ std::vector<std::string> InfoPanelLines(const ObjectInfo& info) {
   if (info.noElements) return {kind, Words::Tr(FETCH_ELEMENTS)};
   std::string what = kind;
   if (info.magnitude)
-    what += FillArgs(Words::Tr(", magnitude %1"), {Format("%.1f", *info.magnitude)});
+    what += FillArgs(Words::Tr(", magnitude %1"), {Words::Number(*info.magnitude, 1)});
   if (!info.constellation.empty() && info.kind != "constellation") {
     //: %1 is a constellation
     what += FillArgs(Words::Tr(", in %1"), {info.constellation});
@@ -387,7 +381,7 @@ std::vector<std::string> InfoPanelLines(const ObjectInfo& info) {
   const double azimuth = info.azimuth * RAD_TO_DEG;
   //: %1 and %2 are angles in degrees, %3 a point of the compass
   lines.push_back(FillArgs(Words::Tr("Altitude %1°, azimuth %2° %3"),
-                           {Format("%.1f", info.altitude * RAD_TO_DEG), Format("%.1f", azimuth),
+                           {Words::Number(info.altitude * RAD_TO_DEG, 1), Words::Number(azimuth, 1),
                             CompassPoint(azimuth)}));
   //: right ascension and declination in the frame of the year 2000
   lines.push_back(FillArgs(Words::Tr("RA %1, Dec %2 (J2000)"),
@@ -402,9 +396,9 @@ std::vector<std::string> InfoPanelLines(const ObjectInfo& info) {
     if (info.diameter) {
       //: apparent diameter in arcminutes
       size += *info.diameter >= 120
-                  ? FillArgs(Words::Tr(", size %1′"), {Format("%.1f", *info.diameter / 60)})
+                  ? FillArgs(Words::Tr(", size %1′"), {Words::Number(*info.diameter / 60, 1)})
                   //: apparent diameter in arcseconds
-                  : FillArgs(Words::Tr(", size %1″"), {Format("%.1f", *info.diameter)});
+                  : FillArgs(Words::Tr(", size %1″"), {Words::Number(*info.diameter, 1)});
     }
     lines.push_back(size);
   }
@@ -412,28 +406,30 @@ std::vector<std::string> InfoPanelLines(const ObjectInfo& info) {
     //: %1 is a phase such as "waxing crescent", %2 the lit percentage
     lines.push_back(
         FillArgs(Words::Tr("Phase: %1, %2 % lit"),
-                 {Words::Tr(info.phase.c_str()), Format("%.0f", *info.illuminated * 100)}));
+                 {Words::Tr(info.phase.c_str()), Words::Number(*info.illuminated * 100, 0)}));
   }
   if (info.sunDistanceAu && info.deltaAu) {
     //: distances in astronomical units
-    lines.push_back(FillArgs(Words::Tr("%1 AU from the Sun, %2 AU from the Earth"),
-                             {Format("%.3f", *info.sunDistanceAu), Format("%.3f", *info.deltaAu)}));
+    lines.push_back(
+        FillArgs(Words::Tr("%1 AU from the Sun, %2 AU from the Earth"),
+                 {Words::Number(*info.sunDistanceAu, 3), Words::Number(*info.deltaAu, 3)}));
   }
   if (info.elongation) {
     //: angle in degrees between the body and the Sun
-    lines.push_back(FillArgs(Words::Tr("%1° from the Sun"), {Format("%.1f", *info.elongation)}));
+    lines.push_back(FillArgs(Words::Tr("%1° from the Sun"), {Words::Number(*info.elongation, 1)}));
   }
   if (info.elementsEpoch) {
     //: %1 is the date of the orbital elements, %2 their age in days
     std::string elements =
         FillArgs(Words::Tr("Elements of %1, %2 days old"),
-                 {CalendarDate(*info.elementsEpoch), Format("%.0f", info.elementsAge)});
+                 {CalendarDate(*info.elementsEpoch), Words::Number(info.elementsAge, 0)});
     if (info.elementsAge > ELEMENTS_STALE_DAYS)
       elements += Words::Tr(": the place may be off by arcminutes");
     lines.push_back(elements);
   }
   if (info.colorIndex) {
-    lines.push_back(FillArgs(Words::Tr("Colour index B−V %1"), {Format("%.2f", *info.colorIndex)}));
+    lines.push_back(
+        FillArgs(Words::Tr("Colour index B−V %1"), {Words::Number(*info.colorIndex, 2)}));
   }
   return lines;
 }

@@ -31,7 +31,8 @@ std::string PointText(const PassPoint& point) {
 std::string Bearing(const PassPoint& point) {
   const double azimuth = point.azimuth * RAD_TO_DEG;
   //: %1 is a point of the compass, %2 the azimuth in degrees
-  return FillArgs(Words::Tr("%1 %2°"), {CompassPoint(azimuth), Fixed("%.0f", std::round(azimuth))});
+  return FillArgs(Words::Tr("%1 %2°"),
+                  {CompassPoint(azimuth), Words::Number(std::round(azimuth), 0)});
 }
 
 }  // namespace
@@ -92,17 +93,17 @@ std::vector<std::string> SatellitePanelLines(const SatelliteFacts& facts, const 
     //: %1 altitude and %2 azimuth in degrees, %3 the distance in kilometres
     lines.push_back(FillArgs(
         Words::Tr("Altitude %1°, azimuth %2°, %3 km away"),
-        {Fixed("%.1f", facts.look.altitude * RAD_TO_DEG),
-         Fixed("%.1f", facts.look.azimuth * RAD_TO_DEG), Fixed("%.0f", facts.look.rangeKm)}));
+        {Words::Number(facts.look.altitude * RAD_TO_DEG, 1),
+         Words::Number(facts.look.azimuth * RAD_TO_DEG, 1), Words::Number(facts.look.rangeKm, 0)}));
     lines.push_back(facts.light == SatelliteLight::Umbra ? Words::Tr("In the Earth's shadow")
                                                          : Words::Tr("Sunlit"));
   } else {
     lines.push_back(Words::Tr("No position: its elements no longer give one"));
   }
   //: %1 is the date of the orbital elements, %2 their age in days
-  std::string age =
-      FillArgs(Words::Tr("Elements of %1, %2 days old"),
-               {LocalIsoTime(facts.epochJdUt, zone).substr(0, 10), Fixed("%.1f", facts.ageDays)});
+  std::string age = FillArgs(
+      Words::Tr("Elements of %1, %2 days old"),
+      {LocalIsoTime(facts.epochJdUt, zone).substr(0, 10), Words::Number(facts.ageDays, 1)});
   if (facts.ageDays > STALE_ELEMENTS_DAYS) age += Words::Tr(": positions may be minutes off");
   lines.push_back(age);
   lines.push_back(facts.nextVisible ? FillArgs(Words::Tr("Next visible pass: %1"),
@@ -128,7 +129,7 @@ std::string PassText(const SatellitePass& pass, const ZoneOffsets& zone) {
                                : Words::Tr("%1 %2 to %3 at %4° to %5 %6, unseen"),
                   {LocalClockTime(pass.rise.jdUt, zone), Bearing(pass.rise),
                    LocalClockTime(pass.culmination.jdUt, zone),
-                   Fixed("%.0f", pass.culmination.altitude * RAD_TO_DEG),
+                   Words::Number(pass.culmination.altitude * RAD_TO_DEG, 0),
                    LocalClockTime(pass.set.jdUt, zone), Bearing(pass.set)});
 }
 

@@ -273,8 +273,7 @@ std::vector<TonightEntry> TonightEntries(const Tonight& t, const std::string& pl
     entries.push_back({FillArgs(Words::Tr("Sunrise %1"), {at(t.sun.risings.front())}), sun});
   }
 
-  char lit[32];
-  std::snprintf(lit, sizeof lit, "%.0f", t.moonIlluminated * 100);
+  const std::string lit = Words::Number(t.moonIlluminated * 100, 0);
   //: %1 is the Moon's night, %2 its phase, %3 the lit percentage
   entries.push_back({FillArgs(Words::Tr("Moon: %1, %2 (%3 % lit)"),
                               {BodyNight(t.moon, t.moonUpInTheDark, t.hasDark, at),
@@ -289,8 +288,7 @@ std::vector<TonightEntry> TonightEntries(const Tonight& t, const std::string& pl
   }
   // Only comets and asteroids up in the dark are listed.
   for (const TonightMinorBody& body : t.minorBodies) {
-    char magnitude[32];
-    std::snprintf(magnitude, sizeof magnitude, "%.1f", body.magnitude);
+    const std::string magnitude = Words::Number(body.magnitude, 1);
     //: %1 is a comet or asteroid, %2 its magnitude, %3 its night
     entries.push_back(
         {FillArgs(Words::Tr("%1: magnitude %2, %3"),
@@ -301,8 +299,7 @@ std::vector<TonightEntry> TonightEntries(const Tonight& t, const std::string& pl
     entries.push_back({Words::Tr("No dark hours for the deep sky tonight"), std::nullopt});
   }
   for (const TonightObject& object : t.deepSky) {
-    char magnitude[32];
-    std::snprintf(magnitude, sizeof magnitude, "%.1f", object.magnitude);
+    const std::string magnitude = Words::Number(object.magnitude, 1);
     const std::string kind = object.kind.empty() ? "" : Words::Tr(object.kind.c_str());
     entries.push_back(
         {kind.empty()

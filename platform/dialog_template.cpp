@@ -43,7 +43,7 @@ constexpr DialogControl CONFIGURATION_CONTROLS[] = {
     {223, K::Label, "°", 130, 74, 5, 8},
     {217, K::Label, Words::Mark("City:"), 11, 91, 38, 8},
     {1014, K::Edit, "", 52, 88, 134, 14},
-    {1020, K::Button, Words::Mark("Use my location"), 11, 104, 80, 14},
+    {1020, K::Button, Words::Mark("Use my location"), 11, 104, 110, 14},
     {218, K::Label, "", 11, 120, 175, 18},
     {-1, K::GroupBox, Words::Mark(" Observation time: "), 5, 143, 186, 68},
     {1007, K::CheckBox, Words::Mark("Use system time"), 11, 150, 100, 14},
@@ -65,15 +65,19 @@ constexpr DialogControl CONFIGURATION_CONTROLS[] = {
     {1013, K::DigitsEdit, "", 116, 179, 22, 14},
     {224, K::Label, "", 142, 182, 44, 8},
     {219, K::Label, "", 11, 197, 175, 10},
-    {275, K::Label, Words::Mark("Compass offset:"), 11, 218, 62, 8},
-    {1075, K::SignedEdit, "", 76, 215, 40, 14},
-    {276, K::Label, "°", 118, 218, 10, 8},
-    {1, K::DefaultButton, Words::Mark("OK"), 40, 234, 55, 14},
-    {2, K::Button, Words::Mark("Cancel"), 101, 234, 55, 14},
+    {275, K::Label, Words::Mark("Compass offset:"), 11, 218, 72, 8},
+    {1075, K::SignedEdit, "", 86, 215, 40, 14},
+    {276, K::Label, "°", 128, 218, 10, 8},
+    {277, K::Label, Words::Mark("Language:"), 11, 235, 72, 8},
+    {1076, K::Choice, Words::Mark("System"), 86, 232, 100, 14},
+    {278, K::Label, Words::Mark("A new language takes effect at the next start."), 11, 248, 175,
+     16},
+    {1, K::DefaultButton, Words::Mark("OK"), 40, 268, 55, 14},
+    {2, K::Button, Words::Mark("Cancel"), 101, 268, 55, 14},
 };
 
 constexpr DialogTemplate TEMPLATES[] = {
-    {114, Words::Mark("Settings"), 196, 254, CONFIGURATION_CONTROLS,
+    {114, Words::Mark("Settings"), 196, 288, CONFIGURATION_CONTROLS,
      std::size(CONFIGURATION_CONTROLS)},
 };
 

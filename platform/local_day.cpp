@@ -121,9 +121,7 @@ std::string LocalIsoTime(double jdUt, const ZoneOffsets& zone) {
 std::string LocalClockTime(double jdUt, const ZoneOffsets& zone) {
   const std::optional<LocalReading> reading = LocalTm(jdUt, 60.0, zone);
   if (!reading) return {};
-  char text[8];
-  std::snprintf(text, sizeof text, "%02d:%02d", reading->tm.tm_hour, reading->tm.tm_min);
-  return text;
+  return Words::Clock(reading->tm.tm_hour, reading->tm.tm_min);
 }
 
 std::string LocalTimeFromDay(double jdUt, double dayJdUt, bool sayTomorrow,
@@ -132,8 +130,7 @@ std::string LocalTimeFromDay(double jdUt, double dayJdUt, bool sayTomorrow,
   const std::optional<LocalReading> day = LocalTm(dayJdUt, 1.0, zone);
   if (!reading || !day) return {};
   const std::tm& tm = reading->tm;
-  char clock[8];
-  std::snprintf(clock, sizeof clock, "%02d:%02d", tm.tm_hour, tm.tm_min);
+  const std::string clock = Words::Clock(tm.tm_hour, tm.tm_min);
   if (SameDate(tm, day->tm)) return clock;
   //: %1 is a time of day
   if (sayTomorrow && SameDate(tm, NextDate(day->tm)))

@@ -22,12 +22,22 @@
 #include <cstring>
 #include <filesystem>
 #include <thread>
+#include <utility>
 
 #include "platform/native_window.h"
 #include "platform/printable_text.h"
 #include "platform/translate.h"
 
 namespace halvane {
+
+struct SessionClaim::State {
+  int lockFd = -1;
+  std::string lockPath;
+  int listenFd = -1;
+  std::string socketPath;
+  QPointer<QSocketNotifier> notifier;
+  QPointer<NativeWindow> window;
+};
 
 namespace {
 
@@ -37,25 +47,6 @@ constexpr auto OWNER_ANSWER_TIMEOUT = std::chrono::seconds(5);
 constexpr auto RETRY_PAUSE = std::chrono::milliseconds(20);
 constexpr size_t SESSION_NAME_BYTES = 40;
 constexpr char KNOCK[] = "foreground\n";
-
-std::string& Scope() {
-  static std::string scope;
-  return scope;
-}
-
-struct Claim {
-  int lockFd = -1;
-  std::string lockPath;
-  int listenFd = -1;
-  std::string socketPath;
-  QPointer<QSocketNotifier> notifier;
-  QPointer<NativeWindow> window;
-};
-
-Claim& TheClaim() {
-  static Claim claim;
-  return claim;
-}
 
 void Warn(const std::string& text) {
   std::fprintf(stderr, "halvane: %s\n", PrintableText(text).c_str());
@@ -87,9 +78,9 @@ std::string Sanitised(const std::string& text) {
 }
 
 std::string InstanceBasePath(const std::string& folder, const std::string& className,
-                             const std::string& title) {
+                             const std::string& title, const std::string& scope) {
   std::string name = Sanitised(className) + "-" + Sanitised(title) + "-" + SessionName();
-  if (!Scope().empty()) name += "-" + Sanitised(Scope());
+  if (!scope.empty()) name += "-" + Sanitised(scope);
   return folder + "/" + name;
 }
 
@@ -158,7 +149,7 @@ KnockResult Knock(const std::string& socketPath) {
 
 // The lock is ours, so whatever lies at the socket's name is a leftover (or a stranger's):
 // it is replaced.
-void Listen(Claim& claim, const std::string& socketPath) {
+void Listen(SessionClaim::State& claim, const std::string& socketPath) {
   ::unlink(socketPath.c_str());
   const int fd = ::socket(AF_UNIX, SOCK_STREAM | SOCK_NONBLOCK | SOCK_CLOEXEC, 0);
   const sockaddr_un address = SocketAddress(socketPath);
@@ -174,7 +165,7 @@ void Listen(Claim& claim, const std::string& socketPath) {
   claim.socketPath = socketPath;
   auto* notifier = new QSocketNotifier(fd, QSocketNotifier::Read, QCoreApplication::instance());
   claim.notifier = notifier;
-  QObject::connect(notifier, &QSocketNotifier::activated, notifier, [fd] {
+  QObject::connect(notifier, &QSocketNotifier::activated, notifier, [fd, &claim] {
     for (int connection = 0; (connection = ::accept4(fd, nullptr, nullptr, SOCK_CLOEXEC)) >= 0;) {
       ::close(connection);
       // A box open over the window (or left after it, asking about the last save) is what
@@ -185,7 +176,7 @@ void Listen(Claim& claim, const std::string& socketPath) {
         box->activateWindow();
         continue;
       }
-      const QPointer<NativeWindow>& window = TheClaim().window;
+      const QPointer<NativeWindow>& window = claim.window;
       if (window && !window->destroyed) BringToForeground(window);
     }
   });
@@ -230,8 +221,13 @@ std::string SessionName() {
   return Sanitised(display);
 }
 
-InstanceClaim ClaimInstance(const std::string& className, const std::string& title) {
-  Claim& claim = TheClaim();
+SessionClaim::SessionClaim(std::string scope)
+    : scope(std::move(scope)), state(std::make_unique<State>()) {}
+
+SessionClaim::~SessionClaim() { Release(); }
+
+InstanceClaim SessionClaim::Claim(const std::string& className, const std::string& title) {
+  State& claim = *state;
   if (claim.lockFd >= 0) return InstanceClaim::Owner;
   const std::string folder = InstanceFolder();
   if (folder.empty()) {
@@ -242,7 +238,7 @@ InstanceClaim ClaimInstance(const std::string& className, const std::string& tit
                   {std::to_string(::geteuid())}));
     return InstanceClaim::Unguarded;
   }
-  const std::string base = InstanceBasePath(folder, className, title);
+  const std::string base = InstanceBasePath(folder, className, title, scope);
   const std::string socketPath = base + ".socket";
   if (socketPath.size() >= sizeof(sockaddr_un{}.sun_path)) {
     Warn(FillArgs(Words::Tr("the single-instance socket's name is too long (%1); starting "
@@ -281,10 +277,10 @@ InstanceClaim ClaimInstance(const std::string& className, const std::string& tit
   return InstanceClaim::Elsewhere;
 }
 
-void ListenForLaterInstances(WindowHandle window) { TheClaim().window = window; }
+void SessionClaim::ListenForLaterInstances(WindowHandle window) { state->window = window; }
 
-void ReleaseInstance() {
-  Claim& claim = TheClaim();
+void SessionClaim::Release() {
+  State& claim = *state;
   delete claim.notifier.data();
   if (claim.listenFd >= 0) {
     ::close(claim.listenFd);
@@ -294,9 +290,7 @@ void ReleaseInstance() {
     ::unlink(claim.lockPath.c_str());
     ::close(claim.lockFd);
   }
-  claim = Claim{};
+  claim = State{};
 }
-
-void SetInstanceScopeForTesting(const std::string& scope) { Scope() = scope; }
 
 }  // namespace halvane

@@ -3,6 +3,7 @@
 
 #include <atomic>
 #include <cstddef>
+#include <cstdio>
 
 #include "platform/utf8_text.h"
 
@@ -12,6 +13,8 @@ namespace {
 
 // Set once at start by the Qt part; read by every thread that writes a text.
 std::atomic<Words::Translator> installedTranslator{nullptr};
+std::atomic<std::string (*)(double, int)> installedNumber{nullptr};
+std::atomic<std::string (*)(int, int)> installedClock{nullptr};
 
 template <typename Char>
 std::basic_string<Char> Fill(std::basic_string_view<Char> pattern,
@@ -52,6 +55,25 @@ std::u16string Words::Tr16(const char* source, const char* disambiguation, int n
 }
 
 void Words::Install(Translator translator) { installedTranslator.store(translator); }
+
+void Words::InstallWriting(Writing writing) {
+  installedNumber.store(writing.number);
+  installedClock.store(writing.clock);
+}
+
+std::string Words::Number(double value, int decimals) {
+  if (const auto number = installedNumber.load()) return number(value, decimals);
+  char text[64];
+  std::snprintf(text, sizeof text, "%.*f", decimals, value);
+  return text;
+}
+
+std::string Words::Clock(int hour, int minute) {
+  if (const auto clock = installedClock.load()) return clock(hour, minute);
+  char text[16];
+  std::snprintf(text, sizeof text, "%02d:%02d", hour, minute);
+  return text;
+}
 
 std::string FillArgs(std::string_view pattern, std::initializer_list<std::string_view> args) {
   return Fill(pattern, args);

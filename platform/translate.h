@@ -25,6 +25,16 @@ struct Words {
   // The translator every later Tr uses; null gives the English source again. Called by the
   // Qt part at start, before any thread that might translate.
   static void Install(Translator translator);
+
+  // How the user's language writes a number with so many decimals ("1,5") and a time of day
+  // ("8:15 PM"); null members give the English forms "1.5" and "20:15".
+  struct Writing {
+    std::string (*number)(double value, int decimals) = nullptr;
+    std::string (*clock)(int hour, int minute) = nullptr;
+  };
+  static void InstallWriting(Writing writing);
+  static std::string Number(double value, int decimals);
+  static std::string Clock(int hour, int minute);
 };
 
 // pattern with "%1" to "%9" replaced by the arguments in turn, so that a translation may put

@@ -36,14 +36,6 @@ bool Contains(const Rect& r, int32_t x, int32_t y) {
 
 }  // namespace
 
-const std::vector<StarRecord>& MainWindow::GetStarList() {
-  if (starList == nullptr) {
-    starList =
-        std::make_unique<std::vector<StarRecord>>(LoadStarList(chart->GetLayers().starsPath));
-  }
-  return *starList;
-}
-
 bool MainWindow::ShowObjectInfo(const NamedRef& named) {
   ReadClock();
   UpdateMoment();
@@ -53,20 +45,9 @@ bool MainWindow::ShowObjectInfo(const NamedRef& named) {
   const std::optional<ObjectInfo> info = DescribeObject(GetSkyNames(), GetStarList(), object.object,
                                                         moment, OffsetsOfZone(GetPlaceZone()));
   if (!info) return false;
-  infoObject = object;
+  findPanel.SetPanelObject(object);
   ShowInfoPanel(hwnd, Utf8ToUtf16(info->name), ToUtf16(InfoPanelLines(*info)));
   return true;
-}
-
-void MainWindow::FindInfoObjectAgain() {
-  if (!infoObject) return;
-  const ObjectSource source = infoObject->object.source;
-  if (source != ObjectSource::MinorBody && source != ObjectSource::UnloadedAsteroid &&
-      source != ObjectSource::Satellite) {
-    return;
-  }
-  infoObject = ResolveFind(Utf8ToUtf16(infoObject->name));
-  markedObject.reset();
 }
 
 void MainWindow::AfterTap(bool named) {
@@ -90,13 +71,15 @@ void MainWindow::AfterTap(bool named) {
 }
 
 void MainWindow::OpenInfoPanel() {
-  if (infoObject) ShowObjectInfo(*infoObject);
+  if (findPanel.GetPanelObject()) ShowObjectInfo(*findPanel.GetPanelObject());
 }
 
 void MainWindow::CloseInfo() { CloseInfoPanel(hwnd); }
 
 void MainWindow::RefreshInfoPanel() {
-  if (IsInfoPanelShown(hwnd) && infoObject) ShowObjectInfo(*infoObject);
+  if (IsInfoPanelShown(hwnd) && findPanel.GetPanelObject()) {
+    ShowObjectInfo(*findPanel.GetPanelObject());
+  }
 }
 
 void MainWindow::ShowTonight() {

@@ -48,7 +48,7 @@ TEST_F(InformationTest, PanelOpensOnATapAndClosesByEscapeATapElsewhereOrItsButto
 
   // Jupiter, turned to, sits at the centre; zoomed in, a tap in a corner names nothing.
   ASSERT_TRUE(w.AcceptFind(u"Jupiter"));
-  w.CloseInfo();
+  w.Perform(Action::CloseInfo);
   for (int i = 0; i < 6; ++i) QTest::keyClick(Chart(), Qt::Key_Plus);
   Flush();
   Tap(180, 360);
@@ -80,7 +80,7 @@ TEST_F(InformationTest, PanelOpensOnATapAndClosesByEscapeATapElsewhereOrItsButto
 
   // A tap on an object under the sheet moves the sky so the object stays in sight.
   w.AcceptFind(u"Jupiter");
-  w.CloseInfo();
+  w.Perform(Action::CloseInfo);
   for (int i = 0; i < 7; ++i) QTest::keyClick(Chart(), Qt::Key_Up);
   Flush();
   const int32_t sheetTop = sheet.top;

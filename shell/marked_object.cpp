@@ -3,17 +3,11 @@
 #include "platform/info_panel.h"
 #include "shell/main_window.h"
 
-#include "catalog/sky_target.h"
-
 namespace halvane {
 
 std::optional<Point> MainWindow::MarkedObjectPixel() {
-  if (!infoObject || !IsInfoPanelShown(hwnd)) return std::nullopt;
-  if (infoObject->object != markedObject || moment.GetJulianDayUt() != markedJulianDay) {
-    markedObject = infoObject->object;
-    markedJulianDay = moment.GetJulianDayUt();
-    markedPlace = PlaceOf(GetSkyNames(), infoObject->object, moment);
-  }
+  if (!IsInfoPanelShown(hwnd)) return std::nullopt;
+  const std::optional<SkyPoint>& markedPlace = findPanel.MarkedPlace(GetSkyNames(), moment);
   if (!markedPlace) return std::nullopt;
   const Projection& projection = chart->GetProjection();
   const Direction at = projection.SkyToHorizontal(moment.GetSky(), markedPlace->rightAscension,

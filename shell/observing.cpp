@@ -15,22 +15,6 @@
 
 namespace halvane {
 
-namespace {
-
-constexpr size_t FIND_COMPLETIONS = 12;
-constexpr size_t FIND_SUGGESTIONS = 3;
-
-}  // namespace
-
-const SkyNames& MainWindow::GetSkyNames() {
-  if (skyNames == nullptr) {
-    skyNames = std::make_unique<SkyNames>(
-        LoadSkyNames(chart->GetLayers().labelsPath, chart->GetLayers().namesPath,
-                     chart->GetLayers().deepSkyPath, moment.GetMinorBodyList().get()));
-  }
-  return *skyNames;
-}
-
 const CityCatalog& MainWindow::GetCities() {
   if (cities == nullptr) {
     cities = std::make_unique<CityCatalog>();
@@ -40,37 +24,18 @@ const CityCatalog& MainWindow::GetCities() {
 }
 
 std::vector<std::u16string> MainWindow::CompleteFind(std::u16string_view text) {
-  const NameIndex& index = GetSkyNames().index;
-  const std::string query = Utf16ToUtf8(text);
-  std::vector<NameMatch> matches = index.Complete(query, FIND_COMPLETIONS);
-  if (matches.empty()) matches = index.Suggest(query, FIND_SUGGESTIONS);
-  std::vector<std::u16string> names;
-  names.reserve(matches.size() + 1);
-  for (const NameMatch& match : matches) {
-    names.push_back(Utf8ToUtf16(index.Entries()[match.entry].name));
-  }
-  const std::shared_ptr<const SatelliteSet>& set = chart->GetSatellites();
-  if (const int32_t found = set ? set->Find(query) : -1; found >= 0) {
-    names.insert(names.begin(), Utf8ToUtf16(set->All()[static_cast<size_t>(found)].elements.name));
-  }
-  return names;
+  return findPanel.Complete(GetSkyNames(), chart->GetSatellites().get(), text);
 }
 
 std::u16string MainWindow::SuggestFind(std::u16string_view text) {
-  const NameIndex& index = GetSkyNames().index;
-  const std::vector<NameMatch> matches = index.Suggest(Utf16ToUtf8(text), 1);
-  return matches.empty() ? std::u16string()
-                         : Utf8ToUtf16(index.Entries()[matches.front().entry].name);
-}
-
-std::optional<NamedRef> MainWindow::ResolveFind(std::u16string_view text) {
-  return halvane::ResolveName(GetSkyNames(), Utf16ToUtf8(text), chart->GetSatellites().get());
+  return findPanel.Suggest(GetSkyNames(), text);
 }
 
 bool MainWindow::AcceptFind(std::u16string_view text) {
   ReadClock();
   UpdateMoment();
-  const std::optional<NamedRef> found = ResolveFind(text);
+  const std::optional<NamedRef> found =
+      findPanel.Resolve(GetSkyNames(), chart->GetSatellites().get(), text);
   if (!found || !TurnToObject(*found)) return false;
   // A new find replaces whatever the panel showed, above the horizon or below; a name with no
   // place (a bright asteroid's before any elements) only opens its panel.
@@ -91,7 +56,7 @@ bool MainWindow::TurnToObject(const NamedRef& object) {
   UpdateMoment();
   if (object.object.source == ObjectSource::Satellite) return TurnToSatellite(object.object.index);
   if (object.object.source == ObjectSource::UnloadedAsteroid) {  // the panel says how to get
-    foundName.clear();                                           // the elements
+    findPanel.SetFoundName({});                                  // the elements
     return true;
   }
   const std::optional<SkyPoint> place = PlaceOf(GetSkyNames(), object.object, moment);
@@ -99,7 +64,7 @@ bool MainWindow::TurnToObject(const NamedRef& object) {
   // Below the horizon too: the view turns there and the ground shows; the panel says when it
   // rises.
   chart->GetProjection().AimAt(moment.GetSky(), place->rightAscension, place->declination);
-  foundName = Utf8ToUtf16(object.name);
+  findPanel.SetFoundName(Utf8ToUtf16(object.name));
   RequestRender();
   return true;
 }

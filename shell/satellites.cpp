@@ -58,7 +58,7 @@ bool MainWindow::TurnToSatellite(uint32_t index) {
   if (!facts.placed) return false;
   chart->GetProjection().SetViewDirection(facts.look.azimuth, facts.look.altitude);
   chart->SetPinnedSatellite(static_cast<int32_t>(index));
-  foundName = Utf8ToUtf16(NameOf(satellite));
+  findPanel.SetFoundName(Utf8ToUtf16(NameOf(satellite)));
   RequestRender();
   return true;
 }
@@ -73,7 +73,7 @@ bool MainWindow::ShowSatelliteInfo(uint32_t index) {
   for (const std::string& line : SatellitePanelLines(facts, OffsetsOfZone(GetPlaceZone()))) {
     lines.push_back(Utf8ToUtf16(line));
   }
-  infoObject = NamedRef{{ObjectSource::Satellite, index}, NameOf(satellite)};
+  findPanel.SetPanelObject({{ObjectSource::Satellite, index}, NameOf(satellite)});
   chart->SetPinnedSatellite(static_cast<int32_t>(index));
   ShowInfoPanel(hwnd, Utf8ToUtf16(NameOf(satellite)), lines);
   return true;

@@ -10,7 +10,6 @@
 #include "platform/end_signals.h"
 #include "platform/message_box.h"
 #include "platform/printable_text.h"
-#include "platform/single_instance.h"
 #include "platform/translate.h"
 #include "shell/main_window.h"
 
@@ -78,7 +77,7 @@ void MainWindow::WatchSettings(const std::string& loadedPath) {
   // place is then not asked of it.
   SaveAtUnexpectedExit([this] {
     SaveSettingsQuietly(false);
-    ReleaseInstance();
+    session.Release();
   });
 }
 

@@ -18,6 +18,7 @@
 #include "platform/printable_text.h"
 #include "platform/recording_surface.h"
 #include "platform/translate.h"
+#include "platform/translation.h"
 #include "tools/render_chart.h"
 #include "tools/render_options.h"
 
@@ -64,6 +65,8 @@ int main(int argc, char** argv) {
   qInstallMessageHandler(QuietMessages);
   int qtArgc = 1;
   QGuiApplication application(qtArgc, argv);
+  // Without --language the output stays the English that scripts read.
+  if (!options.language.empty()) UseLanguage(options.language);
 
   ImageSurface image(options.width, options.height, options.scale);
   RecordingSurface recorder(&image);

@@ -9,6 +9,7 @@
 #include <optional>
 
 #include "astro/angles.h"
+#include "astro/calendar.h"
 #include "astro/geomagnetic_field.h"
 #include "astro/moment.h"
 #include "astro/observer.h"
@@ -123,7 +124,7 @@ bool AimFromSensors(Projection& view, const Moment& moment, std::string& aimLine
     return false;
   }
   const CompassCorrection correction{moment.GetLatitude(), moment.GetLongitude(),
-                                     DecimalYearOfJulianDay(moment.GetJulianDayUt()), 0.0};
+                                     DecimalYear(moment.GetJulianDayUt()), 0.0};
   const DeviceAim aim = pointer.GetAim(correction);
   view.SetViewDirection(aim.azimuth, aim.altitude);
   // The picture turns against the device, so that the sky keeps its place.
@@ -179,8 +180,7 @@ bool RenderChart(const RenderOptions& options, const SYSTEMTIME& now, Surface& s
                         PrintableText(options.cityName, ECHOED_VALUE_BYTES)});
       return false;
     }
-    // Cities count longitude east, the observer west.
-    observer.SetLocation(-city->longitudeSeconds / double{SECONDS_PER_DEGREE},
+    observer.SetLocation(WestLongitude(city->longitudeSeconds / double{SECONDS_PER_DEGREE}),
                          city->latitudeSeconds / double{SECONDS_PER_DEGREE});
     if (IsKnownZone(city->zone)) cityZone = city->zone;
   }
@@ -321,10 +321,22 @@ bool RenderChart(const RenderOptions& options, const SYSTEMTIME& now, Surface& s
           {PrintableText(options.infoName, ECHOED_VALUE_BYTES)});
       return false;
     }
-    bodies += KeyValueLines(InfoFields(*info));
+    // With a language, the panel's lines in it; without, the fields scripts read.
+    if (options.language.empty()) {
+      bodies += KeyValueLines(InfoFields(*info));
+    } else {
+      bodies += info->name + "\n";
+      for (const std::string& line : InfoPanelLines(*info)) bodies += line + "\n";
+    }
   }
-  if (options.tonight)
+  if (options.tonight && options.language.empty()) {
     bodies += KeyValueLines(TonightFields(ComputeTonight(moment, OffsetsOfZone(zone))));
+  } else if (options.tonight) {
+    for (const TonightEntry& entry :
+         TonightEntries(ComputeTonight(moment, OffsetsOfZone(zone)), options.cityName)) {
+      bodies += entry.text + "\n";
+    }
+  }
   if (const Satellite* satellite = findSatellite(options.passesName)) {
     const double start = moment.GetJulianDayUt();
     const double end = options.passDays ? start + *options.passDays

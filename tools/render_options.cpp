@@ -1,14 +1,18 @@
 // Reading and checking halvane-render's arguments.
 #include "tools/render_options.h"
 
+#include <algorithm>
 #include <charconv>
 #include <cmath>
 #include <string_view>
 #include <system_error>
 
+#include "astro/calendar.h"
+#include "platform/language.h"
 #include "platform/position_source.h"
 #include "platform/printable_text.h"
 #include "platform/translate.h"
+#include "shell/action_table.h"
 #include "shell/config_file.h"
 #include "view/view_directions.h"
 
@@ -39,13 +43,6 @@ bool ParsePair(std::string_view text, char separator, int32_t& first, int32_t& s
   const size_t at = text.find(separator);
   if (at == std::string_view::npos) return false;
   return ParseInt(text.substr(0, at), first) && ParseInt(text.substr(at + 1), second);
-}
-
-bool IsLeapYear(int year) { return (year % 4 == 0 && year % 100 != 0) || year % 400 == 0; }
-
-int DaysInMonth(int year, int month) {
-  constexpr int DAYS[12] = {31, 28, 31, 30, 31, 30, 31, 31, 30, 31, 30, 31};
-  return month == 2 && IsLeapYear(year) ? 29 : DAYS[month - 1];
 }
 
 // 0 for Sunday, as the calendar record counts.
@@ -99,52 +96,6 @@ const ViewDirection* FindView(std::string_view name) {
   if (name == "west") return &VIEW_WEST;
   if (name == "zenith") return &VIEW_ZENITH;
   return nullptr;
-}
-
-// The solar system and the view layers are shown unless the list leaves them out.
-bool ParseLayers(std::string_view text, uint16_t& flags, uint16_t& viewFlags) {
-  flags = LAYER_SOLAR_SYSTEM_HIDDEN;
-  viewFlags = LAYER_CONSTELLATION_NAMES_HIDDEN | LAYER_STAR_NAMES_HIDDEN | LAYER_GROUND_HIDDEN |
-              LAYER_DAYLIGHT_HIDDEN | LAYER_ECLIPTIC_HIDDEN | LAYER_DEEP_SKY_HIDDEN |
-              LAYER_MILKY_WAY_HIDDEN | LAYER_MINOR_BODIES_HIDDEN | LAYER_SATELLITES_HIDDEN;
-  if (text == "none") return true;
-  while (true) {
-    const size_t comma = text.find(',');
-    const std::string_view name = text.substr(0, comma);
-    if (name == "equatorial") {
-      flags |= LAYER_EQUATORIAL_GRID;
-    } else if (name == "horizontal") {
-      flags |= LAYER_HORIZONTAL_GRID;
-    } else if (name == "lines") {
-      flags |= LAYER_CONSTELLATION_LINES;
-    } else if (name == "boundaries") {
-      flags |= LAYER_CONSTELLATION_BOUNDARIES;
-    } else if (name == "solar") {
-      flags &= ~LAYER_SOLAR_SYSTEM_HIDDEN;
-    } else if (name == "constellation-names") {
-      viewFlags &= ~LAYER_CONSTELLATION_NAMES_HIDDEN;
-    } else if (name == "star-names") {
-      viewFlags &= ~LAYER_STAR_NAMES_HIDDEN;
-    } else if (name == "ground") {
-      viewFlags &= ~LAYER_GROUND_HIDDEN;
-    } else if (name == "daylight") {
-      viewFlags &= ~LAYER_DAYLIGHT_HIDDEN;
-    } else if (name == "ecliptic") {
-      viewFlags &= ~LAYER_ECLIPTIC_HIDDEN;
-    } else if (name == "deep-sky") {
-      viewFlags &= ~LAYER_DEEP_SKY_HIDDEN;
-    } else if (name == "milky-way") {
-      viewFlags &= ~LAYER_MILKY_WAY_HIDDEN;
-    } else if (name == "minor-bodies") {
-      viewFlags &= ~LAYER_MINOR_BODIES_HIDDEN;
-    } else if (name == "satellites") {
-      viewFlags &= ~LAYER_SATELLITES_HIDDEN;
-    } else {
-      return false;
-    }
-    if (comma == std::string_view::npos) return true;
-    text.remove_prefix(comma + 1);
-  }
 }
 
 // An argument as messages echo it: escaped and cut.
@@ -260,11 +211,8 @@ bool ParseOption(const std::string& name, const std::string& value, RenderOption
   if (name == "--layers") {
     uint16_t flags = 0;
     uint16_t viewFlags = 0;
-    if (!ParseLayers(value, flags, viewFlags)) {
-      return fail(Words::Tr(
-          "expected none or a list of equatorial, horizontal, lines, boundaries, solar, "
-          "constellation-names, star-names, ground, daylight, ecliptic, deep-sky, milky-way, "
-          "satellites"));
+    if (!ParseLayerNames(value, flags, viewFlags)) {
+      return fail(FillArgs(Words::Tr("expected none or a list of %1"), {LayerNameList()}));
     }
     o.layerFlags = flags;
     o.viewLayerFlags = viewFlags;
@@ -274,6 +222,21 @@ bool ParseOption(const std::string& name, const std::string& value, RenderOption
     Point p;
     if (!ParsePair(value, ',', p.x, p.y)) return fail(Words::Tr("expected X,Y in pixels"));
     o.tap = p;
+    return true;
+  }
+  if (name == "--language") {
+    const bool offered =
+        value == "en" ||
+        std::any_of(OfferedLanguages().begin(), OfferedLanguages().end(),
+                    [&value](const OfferedLanguage& language) { return value == language.code; });
+    if (!offered) {
+      std::string codes = "en";
+      for (const OfferedLanguage& language : OfferedLanguages())
+        codes += std::string(", ") + language.code;
+      //: %1 lists the language codes
+      return fail(FillArgs(Words::Tr("expected one of %1"), {codes}));
+    }
+    o.language = value;
     return true;
   }
   if (name == "--out" || name == "--trace") {
@@ -397,6 +360,10 @@ std::string RenderUsage() {
       "  --precise         apparent places of the date, with refraction (as the\n"
       "                    View menu's Precise positions)\n"
       "  --tap X,Y         identify the object at this pixel and write its name\n"
+      "  --language CODE   names, panels and dates in this language (en, ar, cs, de, es,\n"
+      "                    fi, fr, he, it, nl, pl, pt_BR, ru, sv, uk); --info and\n"
+      "                    --tonight then print the panel's and Tonight's lines in it\n"
+      "                    instead of their key: value lines\n"
       "  --out FILE        write the chart as PNG\n"
       "  --trace FILE      write every drawing operation, one a line (\"-\": stdout)\n"
       "  --bodies          print the Sun, the Moon and the planets, one a line: name,\n"

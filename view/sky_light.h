@@ -3,6 +3,7 @@
 #pragma once
 
 #include <cstdint>
+#include <vector>
 
 #include "astro/direction.h"
 #include "platform/surface.h"
@@ -33,6 +34,24 @@ Color SkyColorToward(const SkyLight& light, const Direction& element);
 Color ReadableOn(Color text, Color background);
 
 // Fills the chart with the sky of light, in blocks of a few pixels each of its own colour.
-void DrawSkyGlow(const Projection& projection, Surface& surface, const SkyLight& light);
+// The blocks' colours are kept: a frame of the same view and the same Sun (a tap, a panel, the
+// clock within its minute) draws them again without the sky model.
+class SkyGlow {
+ public:
+  void Draw(const Projection& projection, Surface& surface, const SkyLight& light);
+
+ private:
+  struct Key {
+    Rect viewRect{};
+    double field = 0.0, azimuth = 0.0, altitude = 0.0, rotation = 0.0;
+    double logZenith = 0.0;
+    Direction sun{0.0, 0.0, 0.0};
+    bool operator==(const Key& other) const;
+  };
+  static Key KeyOf(const Projection& projection, const SkyLight& light);
+
+  Key key;
+  std::vector<Color> colors;  // row by row, a block each
+};
 
 }  // namespace halvane
