@@ -94,7 +94,7 @@ class Curve {
   }
 
   double At(double x) const {
-    const double u = std::clamp(x, 0.0, 1.0) * STEPS;
+    const double u = x > 0.0 ? std::min(x, 1.0) * STEPS : 0.0;  // NaN too: never past the ends
     const int32_t i = std::min(static_cast<int32_t>(u), STEPS - 1);
     const double f = u - i;
     const double* p = &samples[static_cast<size_t>(i)];

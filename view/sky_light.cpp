@@ -35,7 +35,7 @@ constexpr std::array<Stop, 7> STOPS = {{
 constexpr int32_t BLOCK = 16;
 
 Color ColorOf(double logBrightness) {
-  if (logBrightness <= STOPS.front().logBrightness) return 0;
+  if (!(logBrightness > STOPS.front().logBrightness)) return 0;  // NaN too: no cast of it
   for (size_t i = 1; i < STOPS.size(); ++i) {
     const Stop& a = STOPS[i - 1];
     const Stop& b = STOPS[i];
