@@ -4,7 +4,6 @@
 #include <cmath>
 
 #include "astro/angles.h"
-#include "astro/delta_t.h"
 #include "astro/observer.h"
 
 namespace halvane {
@@ -21,10 +20,6 @@ constexpr double UNREFRACT_TOLERANCE = 1e-13;  // radians
 }  // namespace
 
 SkyPlaces::SkyPlaces(double siderealAngle) : siderealAngle(siderealAngle) {}
-
-SkyPlaces SkyPlaces::OfDate(double jdUt, double longitude) {
-  return OfDate(jdUt, TerrestrialJulianDay(jdUt), longitude);
-}
 
 SkyPlaces SkyPlaces::OfDate(double jdUt, double jdTt, double longitude) {
   SkyPlaces sky(0.0);
@@ -68,7 +63,8 @@ void SkyPlaces::FromHorizontal(const Observer& observer, double azimuth, double 
   double hourAngle = 0.0;
   if (!apparent) {
     observer.HorizontalToEquatorial(azimuth, altitude, hourAngle, declination);
-    rightAscension = NormalizeAngle((TWO_PI + hourAngle) + siderealAngle, TWO_PI);
+    // Lifted by a turn first: the charts' last bits depend on this rounding.
+    rightAscension = WrapToTurn((TWO_PI + hourAngle) + siderealAngle);
     return;
   }
   double airless = altitude;
@@ -79,8 +75,7 @@ void SkyPlaces::FromHorizontal(const Observer& observer, double azimuth, double 
   }
   double apparentDeclination = 0.0;
   observer.HorizontalToEquatorial(azimuth, airless, hourAngle, apparentDeclination);
-  const double apparentRightAscension =
-      NormalizeAngle((TWO_PI + hourAngle) + siderealAngle, TWO_PI);
+  const double apparentRightAscension = WrapToTurn((TWO_PI + hourAngle) + siderealAngle);
   apparent->FromApparent(apparentRightAscension, apparentDeclination, rightAscension, declination);
 }
 

@@ -18,10 +18,9 @@ class SkyPlaces {
   // so that an angle stands for the plain sky wherever one is asked for.
   SkyPlaces(double siderealAngle);
 
-  // Apparent places of the moment jdUt (Julian day, universal time) for the observer's
-  // longitude (degrees, positive west), with refraction above -1 degree.
-  static SkyPlaces OfDate(double jdUt, double longitude);
-  // The same with the moment's TT (jdTt) already known.
+  // Apparent places of the moment jdUt (Julian day, universal time; jdTt the same in
+  // terrestrial time) for the observer's longitude (degrees, positive west), with refraction
+  // above -1 degree.
   static SkyPlaces OfDate(double jdUt, double jdTt, double longitude);
 
   bool IsPrecise() const { return apparent.has_value(); }

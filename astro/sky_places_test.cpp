@@ -9,6 +9,7 @@
 #include <random>
 
 #include "astro/angles.h"
+#include "astro/delta_t.h"
 #include "astro/observer.h"
 
 namespace halvane {
@@ -31,7 +32,8 @@ TEST(SkyPlaces, PlainIsTheSiderealTurnAndTheDateRoundTripsWithinItsMargin) {
 
   // From year -4000 to 8000, precession reaches tens of degrees; the margin follows it.
   for (const double jdUt : {2461120.5, 260423.5, 4643000.5}) {
-    const SkyPlaces sky = SkyPlaces::OfDate(jdUt, observer.GetLongitude());
+    const SkyPlaces sky =
+        SkyPlaces::OfDate(jdUt, TerrestrialJulianDay(jdUt), observer.GetLongitude());
     ASSERT_TRUE(sky.IsPrecise());
     for (int i = 0; i < 2000; ++i) {
       const double ra = unit(random) * TWO_PI;

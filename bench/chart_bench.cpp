@@ -29,6 +29,7 @@
 #include "platform/image_surface.h"
 #include "platform/vector_state.h"
 #include "tools/render_chart.h"
+#include "view/close_detail.h"
 #include "view/grid_layers.h"
 #include "view/sky_light.h"
 #include "view/view_directions.h"
@@ -197,7 +198,7 @@ void BM_StarFloor(benchmark::State& state) {
   const double field = chart.view.GetProjection().GetFieldOfView();
   const int32_t t = static_cast<int32_t>((std::log(field / (PI / 2)) / std::log(2.0)) * -100.0);
   const int32_t offset = std::max(100 - t, -200);
-  const bool faint = field <= PI / 16.0 + 1e-9;
+  const bool faint = ShowsCloseDetail(field);
   const int32_t faintOffset =
       static_cast<int32_t>(100.0 - 100.0 * std::log2(HALF_PI / field)) - 200;
   for (auto _ : state) {

@@ -14,6 +14,7 @@
 #include "catalog/data_file.h"
 #include "catalog/layer_geometry.h"
 #include "catalog/layer_message.h"
+#include "view/close_detail.h"
 #include "view/layer_set.h"
 #include "view/progress_strip.h"
 #include "view/projection.h"
@@ -25,10 +26,6 @@ namespace {
 
 constexpr int32_t PROGRESS_INTERVAL = 200;  // records between two progress updates
 constexpr int32_t EDGE_MARGIN = 5;          // half a sprite: stars cut by the edge still show
-// The widest field (radians) that FaintStars.dat is read at: 11.25 degrees, with room for
-// rounding of the zoom steps.
-constexpr double FAINT_STARS_FIELD = PI / 16.0 + 1e-9;
-
 // The zoom offset of the faint stars: the bright stars' slope without their floor, two
 // magnitudes deeper, so that 11.25 degrees reach magnitude 10 and 2.8 degrees magnitude 12.
 int32_t FaintZoomOffset(double fieldOfView) {
@@ -217,7 +214,7 @@ void DrawStarFile(const std::string& path, bool faint, const Projection& project
 }  // namespace
 
 int32_t StarLayerLimit(const LayerSet& layers, double fieldOfView) {
-  const bool faint = !layers.faintStarsPath.empty() && fieldOfView <= FAINT_STARS_FIELD;
+  const bool faint = !layers.faintStarsPath.empty() && ShowsCloseDetail(fieldOfView);
   return FAINTEST_SHIFTED_MAGNITUDE + 100 * layers.starLimitOffset -
          (faint ? FaintZoomOffset(fieldOfView) : StarZoomOffset(fieldOfView));
 }
@@ -228,7 +225,7 @@ void PrepareStars(const LayerSet& layers) {
 
 double StarLimit(const Projection& projection, const LayerSet& layers) {
   const double field = projection.GetFieldOfView();
-  const bool faint = !layers.faintStarsPath.empty() && field <= FAINT_STARS_FIELD;
+  const bool faint = !layers.faintStarsPath.empty() && ShowsCloseDetail(field);
   const int32_t zoomOffset = faint ? FaintZoomOffset(field) : StarZoomOffset(field);
   return (FAINTEST_SHIFTED_MAGNITUDE + 100 * layers.starLimitOffset - zoomOffset) / 100.0;
 }
@@ -239,7 +236,7 @@ void DrawStars(const Projection& projection, const LayerSet& layers, StarLayer& 
   const Bitmap* sprites = starLayer.sprites.get();
   DrawStarFile(layers.starsPath, false, projection, layers, sprites, starLayer.skyFaintest,
                &starLayer.starCount, drawSurface, progress, progressSurface, sky);
-  if (!layers.faintStarsPath.empty() && projection.GetFieldOfView() <= FAINT_STARS_FIELD) {
+  if (!layers.faintStarsPath.empty() && ShowsCloseDetail(projection.GetFieldOfView())) {
     DrawStarFile(layers.faintStarsPath, true, projection, layers, sprites, starLayer.skyFaintest,
                  nullptr, drawSurface, progress, progressSurface, sky);
   }

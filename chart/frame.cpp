@@ -16,6 +16,7 @@
 #include "chart/label_overlay.h"
 #include "chart/label_placement.h"
 #include "platform/printable_text.h"
+#include "view/close_detail.h"
 #include "view/ecliptic_layer.h"
 #include "view/grid_layers.h"
 #include "view/ground_layer.h"
@@ -30,8 +31,6 @@ constexpr Color GRID_COLOR = MakeColor(0x40, 0x40, 0x40);
 constexpr Color LINE_COLOR = MakeColor(0x40, 0x40, 0x80);
 constexpr Color BOUNDARY_COLOR = MakeColor(0x40, 0x60, 0x60);
 constexpr Color DEEP_SKY_COLOR = MakeColor(0x50, 0x68, 0x88);
-// Greek letters join the star names at 11.25 degrees and narrower.
-constexpr double BAYER_FIELD = PI / 16.0 + 1e-9;
 constexpr int32_t ALWAYS_NAMED = 150;  // hundredths of a magnitude
 constexpr Color DEEP_SKY_NAME_COLOR = MakeColor(0x70, 0x88, 0xA8);
 constexpr Color ECLIPTIC_COLOR = MakeColor(0x70, 0x60, 0x30);
@@ -129,7 +128,7 @@ void Chart::DrawFrame(Surface& drawSurface, Surface& progressSurface, const Mome
   }
   if (layers.showSolarSystem) {
     // A body fainter than the stars around it is named only where its field is narrow.
-    const double namedMagnitude = projection.GetFieldOfView() <= BAYER_FIELD
+    const double namedMagnitude = ShowsCloseDetail(projection.GetFieldOfView())
                                       ? std::numeric_limits<double>::infinity()
                                       : StarLayerLimit(layers, projection.GetFieldOfView()) / 100.0;
     const BodyFilter filter{light.faintestMagnitude, layers.showGround, namedMagnitude};
@@ -153,7 +152,7 @@ void Chart::DrawFrame(Surface& drawSurface, Surface& progressSurface, const Mome
         skyFaintest,
         std::max(ALWAYS_NAMED, StarNameLimit(projection.GetFieldOfView(), layers.starLimitOffset)));
     AddStarNames(projection, skyLabelNames, sky, limit, layers.showGround, STAR_NAME_COLOR, names);
-    if (projection.GetFieldOfView() <= BAYER_FIELD) {
+    if (ShowsCloseDetail(projection.GetFieldOfView())) {
       bayerLetters.Load(layers.namesPath);
       AddStarNames(projection, bayerLetters.Stars(), sky, limit, layers.showGround, STAR_NAME_COLOR,
                    names);

@@ -58,12 +58,6 @@ bool ShowsPhase(Body body) {
   return body == Body::MOON || body == Body::MERCURY || body == Body::VENUS;
 }
 
-double AngleBetween(double ra1, double dec1, double ra2, double dec2) {
-  const double c =
-      std::sin(dec1) * std::sin(dec2) + std::cos(dec1) * std::cos(dec2) * std::cos(ra1 - ra2);
-  return std::acos(std::clamp(c, -1.0, 1.0));
-}
-
 void DescribeBody(Body body, const Moment& moment, const SkyTrack& track, ObjectInfo& info) {
   const BodyPlace& place = moment.GetBodies()[static_cast<int>(body)];
   const BodyPlace& sun = moment.GetBodies()[static_cast<int>(Body::SUN)];
@@ -73,9 +67,9 @@ void DescribeBody(Body body, const Moment& moment, const SkyTrack& track, Object
   info.distanceAu = place.distance;
   info.isMoon = body == Body::MOON;
   if (body != Body::SUN) {
-    info.elongation =
-        AngleBetween(place.rightAscension, place.declination, sun.rightAscension, sun.declination) *
-        RAD_TO_DEG;
+    info.elongation = AngularSeparation(place.rightAscension, place.declination, sun.rightAscension,
+                                        sun.declination) *
+                      RAD_TO_DEG;
   }
   if (ShowsPhase(body)) {
     info.illuminated = place.illuminatedFraction;
@@ -133,9 +127,9 @@ bool DescribeMinorBody(uint32_t index, const Moment& moment, const SkyTrack& tra
   info.sunDistanceAu = place.sunDistance;
   info.deltaAu = place.distance;
   info.phaseAngle = place.phaseAngle * RAD_TO_DEG;
-  info.elongation =
-      AngleBetween(place.rightAscension, place.declination, sun.rightAscension, sun.declination) *
-      RAD_TO_DEG;
+  info.elongation = AngularSeparation(place.rightAscension, place.declination, sun.rightAscension,
+                                      sun.declination) *
+                    RAD_TO_DEG;
   if (body.epoch > 0.0) {
     info.elementsEpoch = body.epoch;
     info.elementsAge = std::fabs(moment.GetJulianDayTt() - body.epoch);

@@ -10,6 +10,7 @@
 #include <vector>
 
 #include "astro/angles.h"
+#include "astro/delta_t.h"
 #include "astro/observer.h"
 #include "astro/sky_places.h"
 #include "catalog/catalog_records.h"
@@ -82,7 +83,7 @@ TEST(PreciseFrame, StarsAndTapsSitAtErfasObservedPlaces) {
   view.GetLayers().labelsPath = folder.File("Labels.dat");
   for (int i = 0; i < 5; ++i) view.GetProjection().ZoomIn();
   const double arcsecondsPerPixel = view.GetProjection().GetFieldOfView() / SIDE * RAD_TO_ARCSEC;
-  const SkyPlaces sky = SkyPlaces::OfDate(JD_UT, LONGITUDE);
+  const SkyPlaces sky = SkyPlaces::OfDate(JD_UT, TerrestrialJulianDay(JD_UT), LONGITUDE);
 
   for (const Observed& observed : BrightestInBands(starsPath)) {
     ASSERT_LT(observed.star.magnitude, BRIGHT) << "a bright star in every band";

@@ -4,7 +4,6 @@
 #include "platform/window_system.h"
 
 #include <gtest/gtest.h>
-#include <unistd.h>
 
 #include <QApplication>
 #include <QLocalSocket>
@@ -19,6 +18,7 @@
 #include "platform/dialog.h"
 #include "platform/menu_bar.h"
 #include "platform/single_instance.h"
+#include "tests/support/scratch_folder.h"
 
 namespace halvane {
 namespace {
@@ -155,11 +155,11 @@ TEST_F(WindowSystemTest, AnUnknownDialogTemplateShowsNothing) {
 }
 
 TEST_F(WindowSystemTest, TheOwnerOfTheSessionAnswersKnocksAndLeavesNothingBehind) {
-  char runtime[] = "/tmp/halvane-runtime-XXXXXX";
-  ASSERT_NE(::mkdtemp(runtime), nullptr);
+  const test_support::ScratchFolder scratch;
+  const std::string runtime = scratch.path.string();
   const char* oldRuntime = std::getenv("XDG_RUNTIME_DIR");
   const std::string savedRuntime = oldRuntime != nullptr ? oldRuntime : "";
-  setenv("XDG_RUNTIME_DIR", runtime, 1);
+  setenv("XDG_RUNTIME_DIR", runtime.c_str(), 1);
   SessionClaim claim("platform-test");
   EXPECT_EQ(InstanceFolder(), runtime);
   ASSERT_EQ(claim.Claim("TestClass", "Single"), InstanceClaim::Owner);
@@ -188,7 +188,6 @@ TEST_F(WindowSystemTest, TheOwnerOfTheSessionAnswersKnocksAndLeavesNothingBehind
   } else {
     unsetenv("XDG_RUNTIME_DIR");
   }
-  std::filesystem::remove_all(runtime);
 }
 
 }  // namespace

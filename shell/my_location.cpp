@@ -1,6 +1,7 @@
 // "Use my location": the place from the position source, and the place named in the title.
 #include "shell/main_window.h"
 
+#include "astro/angles.h"
 #include "catalog/nearest_city.h"
 #include "platform/translate.h"
 #include "platform/utf8_text.h"
@@ -41,7 +42,7 @@ void MainWindow::KeepBuiltInPlace() {
   const double latitude = observer->GetLatitude();
   // Cities count longitude east, the observer west.
   const CityRecord* city =
-      NearestCity(GetCities().cities, -longitude, latitude, NEAR_CITY_KILOMETRES);
+      NearestCity(GetCities().cities, EastLongitude(longitude), latitude, NEAR_CITY_KILOMETRES);
   const std::string name = city != nullptr ? city->name : PlaceText(longitude, latitude);
   //: %1 is the built-in place, a city or coordinates
   placeNote = Utf8ToUtf16(FillArgs(Words::Tr("Place: %1 (change in Settings)"), {name}));

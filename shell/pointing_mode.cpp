@@ -11,13 +11,6 @@ namespace {
 constexpr int32_t READING_INTERVAL_MS = 33;  // about 30 readings a second
 constexpr double SMALLEST_MOVE_PIXELS = 0.25;
 
-// The angle between two view centres, radians.
-double ArcBetween(double azimuth1, double altitude1, double azimuth2, double altitude2) {
-  const double c = std::sin(altitude1) * std::sin(altitude2) +
-                   std::cos(altitude1) * std::cos(altitude2) * std::cos(azimuth1 - azimuth2);
-  return std::acos(std::fmax(-1.0, std::fmin(1.0, c)));
-}
-
 }  // namespace
 
 PointingMode::PointingMode(const std::string& iioFolder, std::function<void(double)> onReading)
@@ -49,8 +42,8 @@ bool PointingMode::Follow(double seconds, const CompassCorrection& correction,
   // A turn moves the chart's corners the most: by the rotation times their distance.
   const double cornerDistance = std::hypot(projection.GetCenterX(), projection.GetCenterY());
   const double moved =
-      ArcBetween(azimuth, altitude, aim.azimuth, aim.altitude) * pixelsPerRadian +
-      std::fabs(std::remainder(rotation - projection.GetRotation(), TWO_PI)) * cornerDistance;
+      AngularSeparation(azimuth, altitude, aim.azimuth, aim.altitude) * pixelsPerRadian +
+      std::fabs(WrapToHalfTurn(rotation - projection.GetRotation())) * cornerDistance;
   if (moved <= SMALLEST_MOVE_PIXELS) return false;
   projection.SetViewDirection(aim.azimuth, aim.altitude);
   projection.SetRotation(rotation);

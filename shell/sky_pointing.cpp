@@ -1,5 +1,6 @@
 // "Point at the sky" in the window: its menu item and setting, and each reading turned into a
 // frame.
+#include "astro/calendar.h"
 #include "astro/geomagnetic_field.h"
 #include "platform/utf8_text.h"
 #include "shell/main_window.h"
@@ -37,8 +38,7 @@ void MainWindow::StartPointing() {
 bool MainWindow::FollowSensors(double seconds) {
   if (pointing == nullptr) return false;
   const CompassCorrection correction{observer->GetLatitude(), observer->GetLongitude(),
-                                     DecimalYearOfJulianDay(moment.GetJulianDayUt()),
-                                     extension.compassOffset};
+                                     DecimalYear(moment.GetJulianDayUt()), extension.compassOffset};
   if (!pointing->Follow(seconds, correction, chart->GetProjection())) return false;
   RequestRender();
   return true;

@@ -7,6 +7,7 @@
 #include <cstdlib>
 
 #include "astro/angles.h"
+#include "astro/calendar.h"
 #include "astro/geomagnetic_field.h"
 #include "shell/shell_test_support.h"
 #include "tests/support/iio_tree.h"
@@ -35,8 +36,8 @@ class SkyPointingTest : public test_support::ShellTest {
     device.azimuth = azimuth;
     device.altitude = altitude;
     device.declination =
-        MagneticDeclination(observer.GetLatitude(), -observer.GetLongitude(), 0.0,
-                            DecimalYearOfJulianDay(App()->GetMoment().GetJulianDayUt()));
+        MagneticDeclination(observer.GetLatitude(), EastLongitude(observer.GetLongitude()), 0.0,
+                            DecimalYear(App()->GetMoment().GetJulianDayUt()));
     WriteIioTree(Tree(), device);
   }
   static void ExpectView(double azimuth, double altitude) {

@@ -171,10 +171,7 @@ void ReportLines(RecordFile& file, Positions& positions, std::ostream& out) {
 }
 
 double Separation(const BoundaryVertex& a, const BoundaryVertex& b) {
-  const double x = std::sin((b.declination - a.declination) / 2.0);
-  const double y = std::sin((b.rightAscension - a.rightAscension) / 2.0);
-  const double h = x * x + std::cos(a.declination) * std::cos(b.declination) * y * y;
-  return 2.0 * std::asin(std::sqrt(std::clamp(h, 0.0, 1.0)));
+  return AngularSeparation(a.rightAscension, a.declination, b.rightAscension, b.declination);
 }
 
 void ReportBoundaries(RecordFile& file, Positions& positions, std::ostream& out) {

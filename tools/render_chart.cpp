@@ -9,6 +9,7 @@
 #include <optional>
 
 #include "astro/angles.h"
+#include "astro/calendar.h"
 #include "astro/geomagnetic_field.h"
 #include "astro/moment.h"
 #include "astro/observer.h"
@@ -124,7 +125,7 @@ bool AimFromSensors(Projection& view, const Moment& moment, std::string& aimLine
     return false;
   }
   const CompassCorrection correction{moment.GetLatitude(), moment.GetLongitude(),
-                                     DecimalYearOfJulianDay(moment.GetJulianDayUt()), 0.0};
+                                     DecimalYear(moment.GetJulianDayUt()), 0.0};
   const DeviceAim aim = pointer.GetAim(correction);
   view.SetViewDirection(aim.azimuth, aim.altitude);
   // The picture turns against the device, so that the sky keeps its place.
@@ -180,8 +181,7 @@ bool RenderChart(const RenderOptions& options, const SYSTEMTIME& now, Surface& s
                         PrintableText(options.cityName, ECHOED_VALUE_BYTES)});
       return false;
     }
-    // Cities count longitude east, the observer west.
-    observer.SetLocation(-city->longitudeSeconds / double{SECONDS_PER_DEGREE},
+    observer.SetLocation(WestLongitude(city->longitudeSeconds / double{SECONDS_PER_DEGREE}),
                          city->latitudeSeconds / double{SECONDS_PER_DEGREE});
     if (IsKnownZone(city->zone)) cityZone = city->zone;
   }

@@ -7,6 +7,7 @@
 #include <string_view>
 #include <system_error>
 
+#include "astro/calendar.h"
 #include "platform/language.h"
 #include "platform/position_source.h"
 #include "platform/printable_text.h"
@@ -42,13 +43,6 @@ bool ParsePair(std::string_view text, char separator, int32_t& first, int32_t& s
   const size_t at = text.find(separator);
   if (at == std::string_view::npos) return false;
   return ParseInt(text.substr(0, at), first) && ParseInt(text.substr(at + 1), second);
-}
-
-bool IsLeapYear(int year) { return (year % 4 == 0 && year % 100 != 0) || year % 400 == 0; }
-
-int DaysInMonth(int year, int month) {
-  constexpr int DAYS[12] = {31, 28, 31, 30, 31, 30, 31, 31, 30, 31, 30, 31};
-  return month == 2 && IsLeapYear(year) ? 29 : DAYS[month - 1];
 }
 
 // 0 for Sunday, as the calendar record counts.
