@@ -41,6 +41,23 @@ void EncodeLocalName(const LocalNameRecord& record, uint8_t* bytes) {
   Store(record.name, bytes + NAME_AT, SKY_NAMES_NAME_BYTES);
 }
 
+std::optional<LocalNameRecord> DecodeLocalName(const uint8_t* bytes) {
+  std::string_view code;
+  std::string_view object;
+  std::string_view name;
+  const uint8_t kind = bytes[KIND_AT];
+  if (!FieldOf(bytes, SKY_NAMES_LANGUAGE_BYTES, code) ||
+      !FieldOf(bytes + OBJECT_AT, SKY_NAMES_OBJECT_BYTES, object) ||
+      !FieldOf(bytes + NAME_AT, SKY_NAMES_NAME_BYTES, name) || object.empty() || name.empty() ||
+      !IsValidUtf8(object) || !IsValidUtf8(name) ||
+      (kind != static_cast<uint8_t>(LocalNameKind::Constellation) &&
+       kind != static_cast<uint8_t>(LocalNameKind::DeepSky))) {
+    return std::nullopt;
+  }
+  return LocalNameRecord{std::string(code), static_cast<LocalNameKind>(kind), std::string(object),
+                         std::string(name)};
+}
+
 std::string LocalSkyNames::Load(const std::string& path, const std::string& language) {
   const FileState state = StateOf(path);
   if (loaded && path == loadedPath && language == loadedLanguage && state == loadedState) {
@@ -57,24 +74,13 @@ std::string LocalSkyNames::Load(const std::string& path, const std::string& lang
   size_t damaged = 0;
   const WalkResult result =
       WalkRecords(path, SKY_NAMES_TAG, SKY_NAMES_RECORD_SIZE, [&](const uint8_t* bytes) {
-        std::string_view code;
-        std::string_view object;
-        std::string_view name;
-        const bool whole = FieldOf(bytes, SKY_NAMES_LANGUAGE_BYTES, code) &&
-                           FieldOf(bytes + OBJECT_AT, SKY_NAMES_OBJECT_BYTES, object) &&
-                           FieldOf(bytes + NAME_AT, SKY_NAMES_NAME_BYTES, name);
-        const uint8_t kind = bytes[KIND_AT];
-        if (!whole || object.empty() || name.empty() || !IsValidUtf8(object) ||
-            !IsValidUtf8(name) ||
-            (kind != static_cast<uint8_t>(LocalNameKind::Constellation) &&
-             kind != static_cast<uint8_t>(LocalNameKind::DeepSky))) {
+        const std::optional<LocalNameRecord> record = DecodeLocalName(bytes);
+        if (!record) {
           ++damaged;
-          return;
+        } else if (record->language == language) {
+          auto& names = record->kind == LocalNameKind::Constellation ? constellations : deepSky;
+          names.emplace(Utf8ToUtf16(record->object), Utf8ToUtf16(record->name));
         }
-        if (code != language) return;
-        auto& names =
-            kind == static_cast<uint8_t>(LocalNameKind::Constellation) ? constellations : deepSky;
-        names.emplace(Utf8ToUtf16(object), Utf8ToUtf16(name));
       });
   switch (result) {
     case WalkResult::CannotOpen: return path + " cannot be opened";

@@ -6,6 +6,7 @@
 #include <cstddef>
 #include <cstdint>
 #include <map>
+#include <optional>
 #include <string>
 #include <string_view>
 
@@ -40,6 +41,9 @@ struct LocalNameRecord {
 };
 
 void EncodeLocalName(const LocalNameRecord& record, uint8_t* bytes);
+// The record, or nothing for a damaged one: a field without its terminator, an empty object
+// or name, text that is not UTF-8, an unknown kind.
+std::optional<LocalNameRecord> DecodeLocalName(const uint8_t* bytes);
 
 // The longest deep-sky name shown, in characters, as DeepSky.dat's 31 bytes of Latin letters.
 constexpr size_t DEEP_SKY_SHOWN_CHARACTERS = 31;

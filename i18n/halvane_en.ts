@@ -74,5 +74,12 @@
             <numerusform>%n names without a terminating zero byte</numerusform>
         </translation>
     </message>
+    <message numerus="yes">
+        <source>%n damaged records (skipped by the reader)</source>
+        <translation>
+            <numerusform>%n damaged record (skipped by the reader)</numerusform>
+            <numerusform>%n damaged records (skipped by the reader)</numerusform>
+        </translation>
+    </message>
 </context>
 </TS>
