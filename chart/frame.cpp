@@ -4,6 +4,7 @@
 
 #include <climits>
 #include <cmath>
+#include <cstdio>
 #include <limits>
 #include <utility>
 #include <vector>
@@ -14,6 +15,7 @@
 #include "catalog/minor_body_layer.h"
 #include "chart/label_overlay.h"
 #include "chart/label_placement.h"
+#include "platform/printable_text.h"
 #include "view/close_detail.h"
 #include "view/ecliptic_layer.h"
 #include "view/grid_layers.h"
@@ -156,11 +158,16 @@ void Chart::DrawFrame(Surface& drawSurface, Surface& progressSurface, const Mome
                    names);
     }
   }
+  if (const std::string error = localNames.Load(layers.skyNamesPath, layers.language);
+      !error.empty()) {
+    std::fprintf(stderr, "halvane: %s\n", PrintableText(error, ECHOED_VALUE_BYTES).c_str());
+  }
   if (layers.showConstellationNames) {
-    AddConstellationNames(projection, skyLabelNames, sky, layers.showGround,
+    AddConstellationNames(projection, skyLabelNames, localNames, sky, layers.showGround,
                           CONSTELLATION_NAME_COLOR, names);
   }
   for (LabelCandidate name : deepSkyLayer.names) {
+    name.text = localNames.DeepSky(name.text);
     name.color = DEEP_SKY_NAME_COLOR;
     names.push_back(std::move(name));
   }
