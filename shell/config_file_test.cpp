@@ -1,15 +1,19 @@
-// Config.dat on disk: a failed save leaves the previous file whole. Loading every shape of
-// file is checked through the app's start in main_window_test.cpp.
+// Config.dat on disk: every shape of file and every absurd stored value gives a usable record,
+// and a failed save leaves the previous file whole.
 #include "shell/config_file.h"
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <cmath>
 #include <cstring>
 #include <filesystem>
 #include <fstream>
 #include <iterator>
+#include <limits>
 #include <vector>
 
+#include "astro/angles.h"
 #include "tests/support/scratch_folder.h"
 
 namespace halvane {
@@ -24,6 +28,63 @@ class ConfigFileTest : public test_support::ScratchFolderTest {
  protected:
   std::string path = (folder / "Config.dat").string();
 };
+
+TEST_F(ConfigFileTest, EveryShapeOfFileAndAbsurdValueGivesAUsableRecord) {
+  const SYSTEMTIME fixed{2005, 1, 6, 1, 21, 0, 0, 0};
+  const auto saved = [&](double longitude, double latitude, SYSTEMTIME time = {}) {
+    ConfigRecord record;
+    record.longitude = longitude;
+    record.latitude = latitude;
+    record.layerFlags = 13;
+    record.observationTime = time.year != 0 ? time : fixed;
+    EXPECT_TRUE(SaveConfig(path, record));
+    return Bytes(path);
+  };
+  const double home[] = {DmsToDegrees(-18, 20, 20), DmsToDegrees(49, 41, 49)};
+  std::vector<char> header = saved(10.0, 20.0);
+  std::copy_n("XXXXABCD\x07", 9, header.begin());
+  std::vector<char> longer = saved(10.0, 20.0);
+  longer.resize(60, '\xEE');
+  std::vector<char> shorter = saved(10.0, 20.0);
+  shorter.resize(47);
+  struct Case {
+    const char* what;
+    std::vector<char> bytes;
+    double longitude;
+    double latitude;
+    bool whole;  // a record was read, its flags and fixed time kept
+  };
+  const Case cases[] = {
+      {"wrong header, right length", header, 10.0, 20.0, true},
+      {"longer than a record", longer, 10.0, 20.0, true},
+      {"one byte short", shorter, home[0], home[1], false},
+      {"not-a-number place", saved(std::nan(""), std::numeric_limits<double>::infinity()), home[0],
+       home[1], true},
+      {"latitude 1000", saved(10.0, 1000.0), 10.0, home[1], true},
+      {"latitude -91", saved(10.0, -91.0), 10.0, home[1], true},
+      {"longitude 1e308", saved(1e308, 20.0), home[0], 20.0, true},
+      {"longitude 270", saved(270.0, -90.0), -90.0, -90.0, true},
+      {"longitude -200", saved(-200.0, 90.0), 160.0, 90.0, true},
+  };
+  for (const Case& c : cases) {
+    std::ofstream(path, std::ios::binary | std::ios::trunc)
+        .write(c.bytes.data(), static_cast<std::streamsize>(c.bytes.size()));
+    ConfigRecord loaded;
+    EXPECT_EQ(LoadConfig(path, loaded), c.whole) << c.what;
+    EXPECT_EQ(loaded.longitude, c.longitude) << c.what;
+    EXPECT_EQ(loaded.latitude, c.latitude) << c.what;
+    EXPECT_EQ(loaded.layerFlags, c.whole ? 13 : 6) << c.what;
+    EXPECT_EQ(loaded.useSystemTime, c.whole ? 0 : 1) << c.what;
+    if (c.whole) {
+      EXPECT_EQ(loaded.observationTime, fixed) << c.what;
+    }
+  }
+  // A fixed time that is no real date turns the clock on.
+  saved(10.0, 20.0, SYSTEMTIME{2024, 13, 0, 40, 25, 0, 0, 0});
+  ConfigRecord loaded;
+  ASSERT_TRUE(LoadConfig(path, loaded));
+  EXPECT_EQ(loaded.useSystemTime, 1);
+}
 
 TEST_F(ConfigFileTest, AFailedSaveLeavesThePreviousFileWhole) {
   ConfigRecord first;
