@@ -3,8 +3,11 @@
 #include "shell/config_file.h"
 
 #include <gtest/gtest.h>
+#include <sys/wait.h>
+#include <unistd.h>
 
 #include <algorithm>
+#include <chrono>
 #include <cmath>
 #include <cstring>
 #include <filesystem>
@@ -106,6 +109,43 @@ TEST_F(ConfigFileTest, AFailedSaveLeavesThePreviousFileWhole) {
   EXPECT_EQ(std::distance(std::filesystem::directory_iterator(blocked),
                           std::filesystem::directory_iterator()),
             1);
+}
+
+// Only the temporaries of saves whose writer has ended go, however old the others; never a
+// link or another user's file. A start calls this (tests/robust_ends_test.cpp).
+TEST_F(ConfigFileTest, OnlyTheLeftoversOfEndedSavesAreRemoved) {
+  const auto age = [](const std::string& file) {
+    std::filesystem::last_write_time(
+        file, std::filesystem::last_write_time(file) - std::chrono::hours(1));
+  };
+  const pid_t gone = ::fork();
+  if (gone == 0) ::_exit(0);
+  ::waitpid(gone, nullptr, 0);
+  const std::string dead = path + "." + std::to_string(gone) + ".";
+  const std::string leftover = dead + "0123abcd";
+  const std::string running = path + "." + std::to_string(::getpid()) + ".aaaaaaaa";
+  const std::string notOurs = dead + "0123ABCD";
+  const std::string link = dead + "fedcba98";
+  for (const std::string& file : {leftover, running, notOurs}) {
+    test_support::WriteBytes(file, {1, 2, 3});
+    age(file);
+  }
+  std::filesystem::create_symlink(leftover, link);
+  std::string stranger;
+  if (::geteuid() == 0) {
+    stranger = dead + "11111111";
+    test_support::WriteBytes(stranger, {1});
+    age(stranger);
+    ASSERT_EQ(::chown(stranger.c_str(), 65534, 65534), 0);
+  }
+
+  EXPECT_EQ(RemoveSaveLeftovers(path), 1);
+  EXPECT_FALSE(std::filesystem::exists(leftover));
+  for (const std::string& kept : {running, notOurs}) EXPECT_TRUE(std::filesystem::exists(kept));
+  EXPECT_TRUE(std::filesystem::is_symlink(link));
+  if (!stranger.empty()) {
+    EXPECT_TRUE(std::filesystem::exists(stranger)) << "another user's file";
+  }
 }
 
 // A link planted at the old fixed temporary name (or any name) is never written through: the

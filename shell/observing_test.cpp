@@ -15,11 +15,9 @@
 #include <functional>
 
 #include "astro/delta_t.h"
-#include "astro/sidereal_time.h"
 #include "astro/solar_system.h"
 #include "platform/find_field.h"
 #include "platform/info_panel.h"
-#include "shell/config_dialog.h"
 #include "shell/config_file.h"
 #include "shell/shell_test_support.h"
 #include "tests/support/build_paths.h"

@@ -1,15 +1,10 @@
-// Settings through the running window: absurd stored values never reach the chart, leftovers
-// of killed saves go at the next start, and a save that fails is told in a box that offers to
-// try again.
+// Settings through the running window: absurd stored values never reach the chart, and a save
+// that fails is told in a box that offers to try again.
 #include <sys/resource.h>
-#include <sys/stat.h>
-#include <sys/wait.h>
-#include <unistd.h>
 
 #include <QAbstractButton>
 #include <QMessageBox>
 #include <QTimer>
-#include <chrono>
 #include <csignal>
 #include <cstdlib>
 #include <functional>
@@ -75,43 +70,6 @@ TEST_F(SettingsSafetyTest, AbsurdStoredValuesAreDrawnAndSavedAsChecked) {
   ConfigExtension reloaded;
   ASSERT_TRUE(LoadConfigExtension(ConfigPath(), reloaded));
   EXPECT_GE(reloaded.window.width, MIN_CHART_WIDTH);
-}
-
-TEST_F(SettingsSafetyTest, LeftoversOfKilledSavesGoAtTheNextStart) {
-  const auto age = [](const std::string& path, int seconds) {
-    const auto when = std::filesystem::last_write_time(path) + std::chrono::seconds(seconds);
-    std::filesystem::last_write_time(path, when);
-  };
-  const pid_t gone = ::fork();
-  if (gone == 0) ::_exit(0);
-  ::waitpid(gone, nullptr, 0);
-  const std::string dead = "." + std::to_string(gone) + ".";
-  const std::string leftover = ConfigPath() + dead + "0123abcd";
-  // A save still under way, however old its file.
-  const std::string running = ConfigPath() + "." + std::to_string(::getpid()) + ".aaaaaaaa";
-  const std::string notOurs = ConfigPath() + dead + "0123ABCD";
-  const std::string link = ConfigPath() + dead + "fedcba98";
-  for (const std::string& path : {leftover, running, notOurs}) WriteBytes(path, {1, 2, 3});
-  std::filesystem::create_symlink(leftover, link);
-  age(leftover, -3600);
-  age(notOurs, -3600);
-  age(running, -3600);
-  std::string stranger;
-  if (::geteuid() == 0) {
-    stranger = ConfigPath() + dead + "11111111";
-    WriteBytes(stranger, {1});
-    age(stranger, -3600);
-    ASSERT_EQ(::chown(stranger.c_str(), 65534, 65534), 0);
-  }
-
-  Start();
-  EXPECT_FALSE(std::filesystem::exists(leftover));
-  for (const std::string& kept : {running, notOurs}) EXPECT_TRUE(std::filesystem::exists(kept));
-  EXPECT_TRUE(std::filesystem::is_symlink(link));
-  if (!stranger.empty()) {
-    EXPECT_TRUE(std::filesystem::exists(stranger)) << "another user's file";
-  }
-  Stop();
 }
 
 TEST_F(SettingsSafetyTest, AFailedSaveIsToldOnceAndCanBeRetried) {
