@@ -72,7 +72,7 @@ struct BenchChart {
     starLayer.sprites = LoadBitmap(BitmapId::StarSprites);
     for (int i = 0; i < zoom; ++i) view.GetProjection().ZoomIn();
     for (int i = 0; i > zoom; --i) view.GetProjection().ZoomOut();
-    moment = Moment(TIME, observer.GetLongitude(), observer.GetLatitude(), false);
+    moment = Moment(TIME, observer, false);
   }
 
   static constexpr SYSTEMTIME TIME{2026, 12, 2, 8, 21, 0, 0, 0};
@@ -122,8 +122,7 @@ BENCHMARK(BM_Frame_DeepSky)
 // Apparent places of the date: a frame of a moment already prepared, as a drag draws it.
 void BM_Frame_Precise(benchmark::State& state) {
   BenchChart chart = MakeChart(state);
-  const Moment precise(BenchChart::TIME, chart.observer.GetLongitude(),
-                       chart.observer.GetLatitude(), true);
+  const Moment precise(BenchChart::TIME, chart.observer, true);
   for (auto _ : state) chart.view.DrawFrame(chart.image, chart.progress, precise);
 }
 BENCHMARK(BM_Frame_Precise)

@@ -56,7 +56,7 @@ SharedMinorBodies SyntheticBodies(int count) {
 void BM_MinorBodies_Moment_1000(benchmark::State& state) {
   const SharedMinorBodies bodies = SyntheticBodies(1000);
   for (auto _ : state) {
-    const Moment moment(MINOR_BODY_TIME, -20.0, 50.0, false, bodies);
+    const Moment moment(MINOR_BODY_TIME, Observer(-20.0, 50.0), false, bodies);
     benchmark::DoNotOptimize(moment.GetMinorBodies().data());
   }
 }
@@ -64,7 +64,7 @@ BENCHMARK(BM_MinorBodies_Moment_1000)->Unit(benchmark::kMicrosecond);
 
 // What a frame that only pans asks of a moment whose places are known.
 void BM_MinorBodies_PanFrame_1000(benchmark::State& state) {
-  const Moment moment(MINOR_BODY_TIME, -20.0, 50.0, false, SyntheticBodies(1000));
+  const Moment moment(MINOR_BODY_TIME, Observer(-20.0, 50.0), false, SyntheticBodies(1000));
   moment.GetMinorBodies();
   for (auto _ : state) benchmark::DoNotOptimize(moment.GetMinorBodies().data());
 }
@@ -76,12 +76,12 @@ void BM_Layer_MinorBodies_1000(benchmark::State& state) {
   const Rect chart{0, 0, large ? 1080 : 240, large ? 1320 : 294};
   Observer observer;
   observer.SetLocation(-20.0, 50.0);
-  Projection projection(chart, &observer);
+  Projection projection(chart);
   projection.SetViewDirection(VIEW_SOUTH.azimuth, VIEW_SOUTH.altitude);
   LayerSet layers;
   layers.showMinorBodies = true;
   ImageSurface image(chart.right, chart.bottom);
-  const Moment moment(MINOR_BODY_TIME, observer.GetLongitude(), observer.GetLatitude(), false,
+  const Moment moment(MINOR_BODY_TIME, observer, false,
                       SyntheticBodies(1000));
   // all: every body drawn and named, however faint (the worst case); else those the chart's
   // limit lets through, as a frame draws them.

@@ -43,10 +43,10 @@ std::shared_ptr<SatelliteSet> BenchSatellites() {
 
 struct SatelliteBench {
   SatelliteBench()
-      : projection(Rect{0, 0, 240, 294}, &observer),
+      : projection(Rect{0, 0, 240, 294}),
         moment(SATELLITE_BENCH_TIME, observer.GetLongitude(), observer.GetLatitude(), false) {
     observer.SetLocation(-2.35, 48.85);
-    moment = Moment(SATELLITE_BENCH_TIME, observer.GetLongitude(), observer.GetLatitude(), false);
+    moment = Moment(SATELLITE_BENCH_TIME, observer, false);
     layer.set = BenchSatellites();
   }
   Observer observer;

@@ -8,12 +8,7 @@
 #include <algorithm>
 #include <cassert>
 #include <cerrno>
-#include <cstdio>
 #include <cstring>
-#include <mutex>
-#include <set>
-
-#include "platform/printable_text.h"
 
 namespace halvane {
 
@@ -33,16 +28,6 @@ constexpr Ceiling CEILINGS[] = {
     {"STAR", 800000, 20}, {"COLI", 8000, 32},   {"COBO", 60000, 18},  {"LABL", 8000, 36},
     {"DSKY", 160000, 56}, {"MWAY", 310000, 20}, {"NAME", 400000, 64}, {"CITY", 250000, 78},
 };
-
-// One line per file and run: layers open their files at every frame.
-void ReportTooLarge(const std::string& path, size_t size, size_t ceiling) {
-  static std::mutex guard;
-  static std::set<std::string> reported;
-  const std::lock_guard<std::mutex> lock(guard);
-  if (!reported.insert(path).second) return;
-  std::fprintf(stderr, "halvane: %s is %zu bytes, more than the %zu its kind may have; not read\n",
-               PrintableText(path, ECHOED_VALUE_BYTES).c_str(), size, ceiling);
-}
 
 // Opens only an existing regular file; a directory, device or fifo is not a catalog.
 // O_NONBLOCK keeps a fifo from blocking the open; it is cleared for the reads.
@@ -174,7 +159,8 @@ WalkResult RecordFile::Open(const std::string& path, std::string_view tag, uint1
   }
   struct stat info {};
   if (ceiling > 0 && ::fstat(fd, &info) == 0 && static_cast<uint64_t>(info.st_size) > ceiling) {
-    ReportTooLarge(path, static_cast<size_t>(info.st_size), ceiling);
+    refusedSize = static_cast<size_t>(info.st_size);
+    refusedCeiling = ceiling;
     ::close(fd);
     fd = -1;
     return WalkResult::TooLarge;

@@ -54,7 +54,7 @@ TEST(SkyNames, ShippedNamesCompleteFromTheirBeginnings) {
 TEST(SkyNames, EveryWayOfWritingANameFindsItsObject) {
   const SkyNames names = LoadSkyNames(test_support::SourcePath("data/Labels.dat"),
                                       test_support::SourcePath("data/Names.dat"));
-  const Moment moment(SYSTEMTIME{2024, 1, 1, 15, 21, 30, 0, 0}, -18.3, 49.7, false);
+  const Moment moment(SYSTEMTIME{2024, 1, 1, 15, 21, 30, 0, 0}, Observer(-18.3, 49.7), false);
   const auto find = [&](std::string_view text) {
     const std::optional<SkyTarget> target = FindSkyTarget(names, text, moment);
     EXPECT_TRUE(target.has_value()) << text;
@@ -94,7 +94,7 @@ TEST(SkyNames, EveryWayOfWritingANameFindsItsObject) {
 TEST(SkyNames, CommonNamesAndOneTypingErrorReachTheirObjects) {
   const SkyNames names = LoadSkyNames(test_support::SourcePath("data/Labels.dat"),
                                       test_support::SourcePath("data/Names.dat"));
-  const Moment moment(SYSTEMTIME{2024, 1, 1, 15, 21, 30, 0, 0}, -18.3, 49.7, false);
+  const Moment moment(SYSTEMTIME{2024, 1, 1, 15, 21, 30, 0, 0}, Observer(-18.3, 49.7), false);
   const auto find = [&](std::string_view text) {
     return FindSkyTarget(names, text, moment).value_or(SkyTarget{"", 0.0, 0.0});
   };

@@ -287,7 +287,8 @@ std::optional<ObjectInfo> DescribeObject(const SkyNames& names,
   info.zone = zone;
   info.moment = jd;
   if (!std::isfinite(LocalMidnight(jd, zone))) return std::nullopt;
-  const SkyTrack track(jd, jd + 1.0, moment.GetLongitude(), moment.GetLatitude());
+  const Observer& place = moment.GetObserver();
+  const SkyTrack track(jd, jd + 1.0, place.GetLongitude(), place.GetLatitude());
   switch (entry.kind) {
     case NameKind::Body: {
       if (entry.index >= static_cast<uint32_t>(BODY_COUNT)) return std::nullopt;
@@ -348,12 +349,10 @@ std::optional<ObjectInfo> DescribeObject(const SkyNames& names,
   }
   info.constellation = ConstellationOf(info.rightAscension, info.declination).name;
   const ApparentPlace ofDate(moment.GetJulianDayUt(), moment.GetJulianDayTt(),
-                             moment.GetLongitude());
+                             place.GetLongitude());
   ofDate.ToApparent(info.rightAscension, info.declination, info.rightAscensionOfDate,
                     info.declinationOfDate);
-  Observer observer;
-  observer.SetLocation(moment.GetLongitude(), moment.GetLatitude());
-  moment.GetSky().ToHorizontal(observer, info.rightAscension, info.declination, info.azimuth,
+  moment.GetSky().ToHorizontal(info.rightAscension, info.declination, info.azimuth,
                                info.altitude);
   info.azimuth = NormalizeAngle(info.azimuth, TWO_PI);
   return info;

@@ -15,7 +15,7 @@ namespace {
 
 std::string Plan(SYSTEMTIME utc, double longitudeWest, double latitude, int64_t offsetSeconds,
                  const std::vector<DeepSkyRecord>& deepSky = {}) {
-  const Moment moment(utc, longitudeWest, latitude, false);
+  const Moment moment(utc, Observer(longitudeWest, latitude), false);
   const ZoneOffsets zone = [offsetSeconds](int64_t) { return offsetSeconds; };
   std::string text;
   for (const TonightEntry& entry : TonightEntries(ComputeTonight(moment, zone, deepSky), "Here")) {

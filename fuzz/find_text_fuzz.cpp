@@ -31,7 +31,7 @@ const SkyNames& Sky() {
 
 void CheckTarget(std::string_view query) {
   const std::optional<SkyTarget> target = FindSkyTarget(
-      Sky(), query, Moment(SYSTEMTIME{2024, 1, 1, 15, 21, 30, 0, 0}, -18.3, 49.7, false));
+      Sky(), query, Moment(SYSTEMTIME{2024, 1, 1, 15, 21, 30, 0, 0}, Observer(-18.3, 49.7), false));
   const std::vector<NameMatch> matches = Sky().index.Complete(query, 1);
   if (!target) return;
   FuzzCheck(!matches.empty());

@@ -45,7 +45,7 @@ void MainWindow::Create(const std::string& className, const std::string& title) 
   const Rect client = ClientRect(hwnd);
   navBoxX = client.right - navBox.width;
   navBoxY = client.bottom - navBox.height;
-  chart = std::make_unique<Chart>(client, observer.get(), LoadBitmap(BitmapId::StarSprites));
+  chart = std::make_unique<Chart>(client, LoadBitmap(BitmapId::StarSprites));
 
   const AppFiles files =
       dataFolder.empty() ? LocateAppFiles(ExecutableDirectory()) : AppFilesIn(dataFolder);
@@ -115,13 +115,11 @@ std::vector<std::string> MainWindow::LoadMinorBodies() {
 void MainWindow::UpdateMoment() {
   if (observer == nullptr || chart == nullptr) return;
   const bool precise = chart->GetLayers().precisePositions;
-  if (moment.Matches(config.observationTime, observer->GetLongitude(), observer->GetLatitude(),
-                     precise) &&
+  if (moment.Matches(config.observationTime, *observer, precise) &&
       (minorBodies == nullptr || moment.GetMinorBodyList() == minorBodies)) {
     return;
   }
-  moment = Moment(config.observationTime, observer->GetLongitude(), observer->GetLatitude(),
-                  precise, minorBodies);
+  moment = Moment(config.observationTime, *observer, precise, minorBodies);
   // With the clock, the next frame comes when the shown minute changes; a fixed time needs none.
   if (config.useSystemTime == 0) {
     StopWindowTimer(hwnd);
@@ -140,8 +138,7 @@ void MainWindow::OnTimer() {
   // A clock that has not reached the next minute (held still, or the timer a little early)
   // gives the same frame: none is asked for, and the timer waits for the minute again.
   if (config.useSystemTime != 0 &&
-      moment.Matches(config.observationTime, observer->GetLongitude(), observer->GetLatitude(),
-                     chart->GetLayers().precisePositions)) {
+      moment.Matches(config.observationTime, *observer, chart->GetLayers().precisePositions)) {
     ArmMinuteTimer();
   } else {
     RequestRender();

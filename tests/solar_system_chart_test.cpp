@@ -25,7 +25,7 @@ struct BodyFrame {
   BodyFrame(const SYSTEMTIME& time, Body body, int zoomSteps)
       : chart({0, 0, 240, 294}, &observer, nullptr), image(240, 294), trace(&image) {
     observer.SetLocation(LONGITUDE, LATITUDE);
-    moment = Moment(time, LONGITUDE, LATITUDE, false);
+    moment = Moment(time, Observer(LONGITUDE, LATITUDE), false);
     siderealAngle = moment.GetSky().GetSiderealAngle();
     chart.GetLayers().ApplyLayerFlags(0);
     place = moment.GetBodies()[static_cast<int>(body)];

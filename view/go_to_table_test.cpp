@@ -32,13 +32,13 @@ TEST(GoToTable, FindsRowsByIndexAndByNameIgnoringCase) {
 
 TEST(GoToTable, TurnsTheViewToTheRowsPointEvenBelowTheHorizon) {
   const Observer observer;  // latitude 50
-  Projection view(Rect{0, 0, 240, 294}, &observer);
+  Projection view(Rect{0, 0, 240, 294});
   view.RotateClockwise();
   const double rotation = view.GetRotation();
   const double theta = 2.0;
   for (const char* name : {"Orion", "Octans", "Ursa Minor"}) {
     const GoToRow& row = *FindGoToRowByName(name);
-    GoToConstellation(view, row, theta);
+    GoToConstellation(view, row, SkyPlaces(observer, theta));
     double azimuth = 0.0;
     double altitude = 0.0;
     view.GetViewDirection(azimuth, altitude);
@@ -55,7 +55,7 @@ TEST(GoToTable, TurnsTheViewToTheRowsPointEvenBelowTheHorizon) {
   }
   // A centre on the northern meridian is aimed at due north (it was once aimed south).
   const GoToRow& minor = *FindGoToRowByName("Ursa Minor");
-  GoToConstellation(view, minor, minor.rightAscensionHours * HOURS_TO_RAD);
+  GoToConstellation(view, minor, SkyPlaces(observer, minor.rightAscensionHours * HOURS_TO_RAD));
   double azimuth = 1.0;
   double altitude = 0.0;
   view.GetViewDirection(azimuth, altitude);

@@ -7,7 +7,7 @@
 
 #include "astro/angles.h"
 #include "astro/sky_brightness.h"
-#include "view/projection.h"
+#include "view/frame_context.h"
 
 namespace halvane {
 
@@ -109,7 +109,10 @@ Color SkyColorToward(const SkyLight& light, const Direction& element) {
   return ColorOf(light.logZenith + std::log10(RelativeSkyLuminance(element, light.sun)));
 }
 
-void DrawSkyGlow(const Projection& projection, Surface& surface, const SkyLight& light) {
+void DrawSkyGlow(const FrameContext& frame, Surface& surface) {
+  const SkyLight& light = frame.light;
+  if (light.dark) return;
+  const Projection& projection = frame.projection;
   const Rect& r = projection.GetViewRect();
   const auto fill = [&](int32_t left, int32_t top, int32_t right, int32_t bottom, Color color) {
     const Point corners[4] = {{left, top}, {right, top}, {right, bottom}, {left, bottom}};

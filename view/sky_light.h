@@ -9,7 +9,7 @@
 
 namespace halvane {
 
-class Projection;
+struct FrameContext;
 
 struct SkyLight {
   Color background = 0;             // the zenith's: black once the Sun is 18 degrees down
@@ -32,7 +32,8 @@ Color SkyColorToward(const SkyLight& light, const Direction& element);
 // whose contrast against background is at least 4.5 to 1 (WCAG 2 relative luminance).
 Color ReadableOn(Color text, Color background);
 
-// Fills the chart with the sky of light, in blocks of a few pixels each of its own colour.
-void DrawSkyGlow(const Projection& projection, Surface& surface, const SkyLight& light);
+// Fills the chart with the frame's lit sky, in blocks of a few pixels each of its own colour;
+// nothing on a dark sky.
+void DrawSkyGlow(const FrameContext& frame, Surface& surface);
 
 }  // namespace halvane

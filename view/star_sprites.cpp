@@ -17,6 +17,16 @@ int32_t StarZoomOffset(double fieldOfView) {
   return zoomOffset <= FAINTEST_ZOOM_OFFSET ? FAINTEST_ZOOM_OFFSET : zoomOffset;
 }
 
+int32_t FaintZoomOffset(double fieldOfView) {
+  return static_cast<int32_t>(100.0 - 100.0 * std::log2(HALF_PI / fieldOfView)) - 200;
+}
+
+int32_t StarLayerLimit(const LayerSet& layers, double fieldOfView) {
+  const bool faint = !layers.faintStarsPath.empty() && fieldOfView <= FAINT_STARS_FIELD;
+  return FAINTEST_SHIFTED_MAGNITUDE + 100 * layers.starLimitOffset -
+         (faint ? FaintZoomOffset(fieldOfView) : StarZoomOffset(fieldOfView));
+}
+
 int32_t StarSpriteRow(int32_t colorIndex) {
   if (colorIndex <= -30) return 0;
   if (colorIndex <= -10) return 1;
