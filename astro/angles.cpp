@@ -1,6 +1,8 @@
 // Angle helpers: reduction by whole turns, rounding, degrees-minutes-seconds.
 #include "astro/angles.h"
 
+#include <erfa.h>
+
 #include <cmath>
 #include <limits>
 
@@ -24,6 +26,10 @@ int32_t SaturatingTruncate(double x) {
 }
 
 }  // namespace
+
+double AngularSeparation(double longitude1, double latitude1, double longitude2, double latitude2) {
+  return eraSeps(longitude1, latitude1, longitude2, latitude2);
+}
 
 double NormalizeAngle(double x, double range) {
   if (!std::isfinite(x) || !std::isfinite(range) || range == 0.0) return 0.0;

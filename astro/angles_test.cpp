@@ -42,6 +42,29 @@ TEST(NormalizeAngle, DamagedInputGivesAHarmlessResult) {
   }
 }
 
+TEST(WrapToTurn, StaysWithinItsRangeAtTheEdgesAndKeepsNaN) {
+  // A tiny negative angle lifted by a turn rounds to 2 pi itself; the turn's start is 0.
+  EXPECT_EQ(WrapToTurn(-1e-20), 0.0);
+  EXPECT_DOUBLE_EQ(WrapToTurn(-HALF_PI), 3 * HALF_PI);
+  EXPECT_DOUBLE_EQ(WrapToTurn(5 * TWO_PI + 1.0), 1.0);
+  EXPECT_EQ(WrapToTurn(TWO_PI), 0.0);
+  EXPECT_TRUE(std::isnan(WrapToTurn(NaN)));
+  EXPECT_TRUE(std::isnan(WrapToTurn(INF)));
+  EXPECT_DOUBLE_EQ(WrapToHalfTurn(3 * HALF_PI), -HALF_PI);
+  EXPECT_DOUBLE_EQ(WrapToHalfTurn(-7 * HALF_PI), HALF_PI);
+}
+
+// The cosine rule loses every angle under about 1e-8 radians; the separation must not.
+TEST(AngularSeparation, IsExactNearZeroAndHalfATurnAndAcrossThePoles) {
+  const double tiny = std::ldexp(1.0, -33);  // about 1.2e-10, exact in binary
+  EXPECT_NEAR(AngularSeparation(1.0, 0.0, 1.0, tiny), tiny, 1e-25);
+  EXPECT_DOUBLE_EQ(AngularSeparation(0.0, 0.0, PI, 0.0), PI);
+  EXPECT_DOUBLE_EQ(AngularSeparation(0.3, HALF_PI, 2.0, HALF_PI - 0.25), 0.25);
+  // Longitudes a turn apart are the same place, either sign.
+  EXPECT_NEAR(AngularSeparation(-0.1, 0.2, TWO_PI - 0.1, 0.2), 0.0, 1e-15);
+  EXPECT_EQ(WestLongitude(EastLongitude(-18.3)), -18.3);
+}
+
 TEST(RoundToInt, RoundsTiesUpwardsAndSaturates) {
   const double inputs[] = {2.5,          2.4999,       7.0,           -2.5,         -2.6,
                            -0.5,         0.5,          NaN,           INF,          -1e300,

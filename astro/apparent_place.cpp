@@ -7,7 +7,6 @@
 #include <cmath>
 
 #include "astro/angles.h"
-#include "astro/delta_t.h"
 
 namespace halvane {
 namespace {
@@ -45,9 +44,6 @@ RefractionModel MakeModel() {
 
 }  // namespace
 
-ApparentPlace::ApparentPlace(double jdUt, double longitude)
-    : ApparentPlace(jdUt, TerrestrialJulianDay(jdUt), longitude) {}
-
 ApparentPlace::ApparentPlace(double jdUt, double jdTt, double longitude)
     : rotation{{1.0, 0.0, 0.0}, {0.0, 1.0, 0.0}, {0.0, 0.0, 1.0}},
       velocity{0.0, 0.0, 0.0},
@@ -66,7 +62,7 @@ ApparentPlace::ApparentPlace(double jdUt, double jdTt, double longitude)
   inverseLorentz = std::sqrt(1.0 - v2);
   sunDistance = eraPm(heliocentric[0]);
   siderealAngle =
-      eraAnp(eraGst06a(jdUt, 0.0, jdTt, 0.0) - NormalizeAngle(longitude, 360.0) * DEG_TO_RAD);
+      WrapToTurn(eraGst06a(jdUt, 0.0, jdTt, 0.0) - NormalizeAngle(longitude, 360.0) * DEG_TO_RAD);
 }
 
 void ApparentPlace::ToApparent(double rightAscension, double declination,
@@ -77,7 +73,7 @@ void ApparentPlace::ToApparent(double rightAscension, double declination,
   eraAb(natural, const_cast<double*>(velocity), sunDistance, inverseLorentz, aberrated);
   eraRxp(const_cast<double(*)[3]>(rotation), aberrated, ofDate);
   eraC2s(ofDate, &apparentRightAscension, &apparentDeclination);
-  apparentRightAscension = eraAnp(apparentRightAscension);
+  apparentRightAscension = WrapToTurn(apparentRightAscension);
 }
 
 void ApparentPlace::FromApparent(double apparentRightAscension, double apparentDeclination,
@@ -92,7 +88,7 @@ void ApparentPlace::FromApparent(double apparentRightAscension, double apparentD
     for (int i = 0; i < 3; ++i) natural[i] += aberrated[i] - trial[i];
   }
   eraC2s(natural, &rightAscension, &declination);
-  rightAscension = eraAnp(rightAscension);
+  rightAscension = WrapToTurn(rightAscension);
 }
 
 double ApparentPlace::LargestShift() const {

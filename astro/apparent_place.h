@@ -9,13 +9,12 @@ namespace halvane {
 // one rotation.
 class ApparentPlace {
  public:
-  // For `jdUt` (Julian day, universal time; TT from DeltaT) and the observer's `longitude`
+  // For `jdUt` (Julian day, universal time), `jdTt` (the same moment in terrestrial time,
+  // TerrestrialJulianDay) and the observer's `longitude`
   // (degrees, positive towards the west, as Observer). A non-finite input prepares the identity:
   // places unchanged and a sidereal angle of 0.
   // Sources: ERFA's eraPnm06a (bias, IAU 2006 precession, IAU 2000A nutation), eraEpv00 (the
   // Earth's barycentric velocity), eraAb (annual aberration), eraGst06a (apparent sidereal time).
-  ApparentPlace(double jdUt, double longitude);
-  // The same with the moment's TT (jdTt) already known.
   ApparentPlace(double jdUt, double jdTt, double longitude);
 
   // J2000 / ICRS right ascension and declination (radians; no proper motion, no parallax) to

@@ -9,6 +9,7 @@
 #include <random>
 
 #include "astro/angles.h"
+#include "astro/delta_t.h"
 #include "astro/observer.h"
 
 namespace halvane {
@@ -50,7 +51,7 @@ TEST(ApparentPlace, MatchesErfaObservedPlacesAboveTenDegrees) {
               0);
     if (zob > 80.0 * DEG_TO_RAD) continue;
 
-    const ApparentPlace place(jdUt, longitude);
+    const ApparentPlace place(jdUt, TerrestrialJulianDay(jdUt), longitude);
     double apparentRa, apparentDec;
     place.ToApparent(ra, dec, apparentRa, apparentDec);
     Observer observer;

@@ -44,20 +44,13 @@ constexpr double RA_MINUTE = PI / 720.0;
 constexpr double ARCMINUTE = DEG_TO_RAD / 60.0;
 constexpr double NEAR_POLE = 87.5 * DEG_TO_RAD;
 
-double Wrap(double angle) {
-  const double turn = std::fmod(angle, 2 * PI);
-  return turn < 0 ? turn + 2 * PI : turn;
-}
-
 double Snapped(double angle, double step) { return std::round(angle / step) * step; }
-
-double Signed(double angle) { return std::remainder(angle, 2 * PI); }
 
 bool IsParallel(double dec0, double dec1) { return std::abs(dec1 - dec0) < SAME_DECLINATION; }
 
 // The same right ascension to the source's rounding, measured along the sky.
 bool IsMeridian(double ra0, double dec0, double ra1, double dec1) {
-  return std::abs(Signed(ra1 - ra0)) * std::cos(0.5 * (dec0 + dec1)) < SAME_DECLINATION;
+  return std::abs(WrapToHalfTurn(ra1 - ra0)) * std::cos(0.5 * (dec0 + dec1)) < SAME_DECLINATION;
 }
 
 bool IsMeridianOrParallel(double ra0, double dec0, double ra1, double dec1) {
@@ -88,7 +81,7 @@ Outline MakeOutline(const ConstellationOutline& source) {
   double winding = 0.0, declinations = 0.0;
   for (size_t k = 0; k < kept.size(); ++k) {
     const size_t a = kept[k], b = kept[(k + 1) % kept.size()];
-    const double span = Signed(ra[b] - ra[a]);
+    const double span = WrapToHalfTurn(ra[b] - ra[a]);
     winding += span;
     declinations += dec[a];
     if (!IsParallel(dec[a], dec[b]) || span == 0.0) continue;
@@ -113,7 +106,7 @@ const std::vector<Outline>& Outlines() {
 bool Contains(const Outline& outline, double ra, double dec) {
   bool inside = outline.aroundNorthPole;
   for (const Parallel& edge : outline.parallels) {
-    if (edge.declination > dec && Wrap(ra - edge.west) < edge.span) inside = !inside;
+    if (edge.declination > dec && WrapToTurn(ra - edge.west) < edge.span) inside = !inside;
   }
   return inside;
 }

@@ -1,14 +1,12 @@
 // Delta T as the piecewise polynomials of Espenak and Meeus (2006).
 #include "astro/delta_t.h"
 
-#include "astro/sidereal_time.h"
+#include "astro/calendar.h"
 
 namespace halvane {
 namespace {
 
 constexpr double SECONDS_PER_DAY = 86400.0;
-constexpr double DAYS_PER_YEAR = 365.2425;  // Gregorian year, days
-constexpr double J2000_YEAR = 2000.0;       // decimal year of J2000 in this reckoning
 
 // The long-term parabola -20 + 32 u^2, u in centuries from 1820.
 double LongTerm(double year) {
@@ -26,10 +24,9 @@ double Polynomial(double x, const double (&c)[N]) {
 
 }  // namespace
 
-double DecimalYear(double julianDay) { return J2000_YEAR + (julianDay - JD_J2000) / DAYS_PER_YEAR; }
-
 double TerrestrialJulianDay(double jdUt) {
-  return jdUt + DeltaT(DecimalYear(jdUt)) / SECONDS_PER_DAY;
+  // The year of Delta T is counted from J2000's noon, as the charts' times always were.
+  return jdUt + DeltaT(DecimalYear(jdUt - 0.5)) / SECONDS_PER_DAY;
 }
 
 double DeltaT(double year) {

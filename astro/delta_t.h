@@ -10,10 +10,6 @@ namespace halvane {
 // Solar Eclipses (2006), with the lunar secular acceleration of -26 arcsec per century squared.
 double DeltaT(double year);
 
-// The decimal year of a Julian day, in the Gregorian reckoning of 365.2425 days: accurate to a
-// day, which is all Delta T needs.
-double DecimalYear(double julianDay);
-
 // The terrestrial-time Julian day of a universal-time Julian day: jdUt plus DeltaT.
 double TerrestrialJulianDay(double jdUt);
 

@@ -55,11 +55,11 @@ DeviceAim AimOfAxes(const DeviceAxes& axes) {
     // Looking up, the screen's top edge leans towards the azimuth behind the view; looking
     // down, towards the view's own.
     const double sign = back.z > 0.0 ? -1.0 : 1.0;
-    aim.azimuth = NormalizeAngle(std::atan2(sign * top.x, sign * top.y) + TWO_PI, TWO_PI);
+    aim.azimuth = WrapToTurn(std::atan2(sign * top.x, sign * top.y));
     aim.roll = 0.0;
     return aim;
   }
-  aim.azimuth = NormalizeAngle(std::atan2(back.x, back.y) + TWO_PI, TWO_PI);
+  aim.azimuth = WrapToTurn(std::atan2(back.x, back.y));
   // The highest direction square to the view, and the one to its right as the user sees it.
   Vector3 highest = {-back.z * back.x, -back.z * back.y, 1.0 - back.z * back.z};
   Normalise(highest);

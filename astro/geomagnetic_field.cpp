@@ -5,7 +5,6 @@
 #include <cmath>
 
 #include "astro/angles.h"
-#include "astro/sidereal_time.h"
 
 namespace halvane {
 namespace {
@@ -95,11 +94,6 @@ double MagneticDeclination(double latitude, double longitudeEast, double heightK
   const MagneticField field = MagneticFieldAt(latitude, longitudeEast, heightKm, year);
   if (field.north == 0.0 && field.east == 0.0) return 0.0;
   return std::atan2(field.east, field.north) * RAD_TO_DEG;
-}
-
-double DecimalYearOfJulianDay(double julianDay) {
-  constexpr double DAYS_PER_YEAR = 365.25;  // Julian year
-  return 2000.0 + (julianDay - (JD_J2000 - 0.5)) / DAYS_PER_YEAR;
 }
 
 }  // namespace halvane

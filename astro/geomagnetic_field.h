@@ -25,8 +25,4 @@ MagneticField MagneticFieldAt(double latitude, double longitudeEast, double heig
 // the horizontal field vanishes or the input is not finite. Arguments as MagneticFieldAt's.
 double MagneticDeclination(double latitude, double longitudeEast, double heightKm, double year);
 
-// The decimal year of a Julian day (UT): 2000.0 at JD 2451544.5, 365.25 days a year; close
-// enough for a field that drifts a fraction of a degree a year.
-double DecimalYearOfJulianDay(double julianDay);
-
 }  // namespace halvane

@@ -33,7 +33,7 @@ PlaneState Elliptic(const MinorBodyElements& el, double dt) {
   const double e = el.eccentricity;
   const double a = el.perihelionDistance / (1.0 - e);
   const double n = GAUSS_K / (a * std::sqrt(a));
-  const double meanAnomaly = std::remainder(n * dt, TWO_PI);
+  const double meanAnomaly = WrapToHalfTurn(n * dt);
   double E = e < 0.8 ? meanAnomaly : std::copysign(PI, meanAnomaly);
   for (int i = 0; i < MAX_ITERATIONS; ++i) {
     const double step = (E - e * std::sin(E) - meanAnomaly) / (1.0 - e * std::cos(E));

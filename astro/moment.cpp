@@ -38,8 +38,8 @@ Moment::Moment(const SYSTEMTIME& time, const Observer& place, bool precise,
 
 const SolarSystemPlaces& Moment::GetBodies() const {
   if (!bodies) {
-    bodies = ComputeSolarSystem(jdUt, jdTt, GetObserver().GetLongitude(),
-                                GetObserver().GetLatitude());
+    bodies =
+        ComputeSolarSystem(jdUt, jdTt, GetObserver().GetLongitude(), GetObserver().GetLatitude());
   }
   return *bodies;
 }
@@ -55,9 +55,10 @@ const std::vector<MinorBodyPlace>& Moment::GetMinorBodies() const {
 bool Moment::Matches(const SYSTEMTIME& other, const Observer& place, bool precise) const {
   return std::isfinite(jdUt) && IsPrecise() == precise &&
          GetObserver().GetLongitude() == place.GetLongitude() &&
-         GetObserver().GetLatitude() == place.GetLatitude() && time.year == other.year && time.month == other.month &&
-         time.day == other.day && time.hour == other.hour && time.minute == other.minute &&
-         time.second == other.second && time.milliseconds == other.milliseconds;
+         GetObserver().GetLatitude() == place.GetLatitude() && time.year == other.year &&
+         time.month == other.month && time.day == other.day && time.hour == other.hour &&
+         time.minute == other.minute && time.second == other.second &&
+         time.milliseconds == other.milliseconds;
 }
 
 }  // namespace halvane

@@ -42,7 +42,8 @@ void Observer::EquatorialToHorizontal(double raMinusLst, double declination, dou
   altitude =
       std::asin(ClampUnit(std::cos(a) * cosLatitude * std::cos(d) + sinLatitude * std::sin(d)));
   const double z = std::atan2(std::sin(a), cosLatitude * std::tan(d) - sinLatitude * std::cos(a));
-  azimuth = NormalizeAngle(z + TWO_PI, TWO_PI);
+  // Lifted by a turn first: the charts' last bits depend on this rounding.
+  azimuth = WrapToTurn(z + TWO_PI);
 }
 
 void Observer::HorizontalToEquatorial(double azimuth, double altitude, double& raMinusLst,

@@ -4,7 +4,7 @@
 #include <cmath>
 
 #include "astro/angles.h"
-#include "astro/sidereal_time.h"
+#include "astro/calendar.h"
 #include "astro/vsop87.h"
 
 namespace halvane {
@@ -19,14 +19,12 @@ struct PlutoTerm {
 
 #include "astro/generated/pluto_terms.inc"
 
-constexpr double DAYS_PER_CENTURY = 36525.0;  // Julian century, days
-
 }  // namespace
 
 bool PlutoAvailable(double jdTt) { return jdTt >= PLUTO_FIRST_JD && jdTt < PLUTO_LAST_JD; }
 
 void PlutoPosition(double jdTt, double position[3]) {
-  const double t = (jdTt - JD_J2000) / DAYS_PER_CENTURY;
+  const double t = JulianCenturies(jdTt);
   // Mean longitudes of Jupiter, Saturn and Pluto, degrees.
   const double j = 34.35 + 3034.9057 * t;
   const double s = 50.08 + 1222.1138 * t;

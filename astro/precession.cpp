@@ -6,6 +6,7 @@
 #include <cstddef>
 
 #include "astro/angles.h"
+#include "astro/calendar.h"
 
 namespace halvane {
 
@@ -36,7 +37,7 @@ void Rotate(bool inverse, double& ra, double& dec) {
 }  // namespace
 
 RotationMatrix PrecessionFromJ2000(double julianDay) {
-  const double t = (julianDay - JD_J2000) / 36525.0;
+  const double t = JulianCenturies(julianDay);
   const double zeta = ((0.017998 * t + 0.30188) * t + 2306.2181) * t * RADIANS_PER_ARCSECOND;
   const double z = ((0.018203 * t + 1.09468) * t + 2306.2181) * t * RADIANS_PER_ARCSECOND;
   const double theta = ((-0.041833 * t - 0.42665) * t + 2004.3109) * t * RADIANS_PER_ARCSECOND;

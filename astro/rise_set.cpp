@@ -4,6 +4,8 @@
 #include <algorithm>
 #include <cmath>
 
+#include "astro/angles.h"
+
 namespace halvane {
 namespace {
 
@@ -41,7 +43,7 @@ bool CrossesMeridian(double before, double after) {
 
 HorizonPlace HorizonPlaceOf(double rightAscension, double declination, double siderealAngle,
                             double latitude) {
-  const double hourAngle = std::remainder(siderealAngle - rightAscension, 2 * PI);
+  const double hourAngle = WrapToHalfTurn(siderealAngle - rightAscension);
   const double sinAltitude = std::sin(latitude) * std::sin(declination) +
                              std::cos(latitude) * std::cos(declination) * std::cos(hourAngle);
   return {hourAngle, std::asin(std::clamp(sinAltitude, -1.0, 1.0))};

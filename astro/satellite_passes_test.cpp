@@ -39,7 +39,7 @@ constexpr GroundSite PARIS{-2.35, 48.85, 0.0};
 
 TEST(SatelliteView, SiderealTimeShadowAndLookAgreeWithReferences) {
   // Vallado, Fundamentals of Astrodynamics, example 3-5: 1992 August 20, 12:14 UT1.
-  EXPECT_NEAR(Gmst1982(JulianDay(1992, 8, 20, 12.0 + 14.0 / 60.0)) * RAD_TO_DEG, 152.578787886,
+  EXPECT_NEAR(Gmst1982(JulianDay(1992, 8, 20, 12.0 + 14.0 / 60.0), 0.0) * RAD_TO_DEG, 152.578787886,
               1e-6);
 
   // Seen from the Sun's side, beside the Earth, and straight behind it: lit, lit, in umbra;

@@ -16,7 +16,6 @@ constexpr double SUN_RADIUS_KM = 695700.0;    // IAU 2015 nominal
 constexpr double AU_KM = 149597870.7;         // IAU 2012
 constexpr double EARTH_TURN_RAD_PER_S =
     7.292115e-5;  // the Earth's rate, as the model's frame turns
-constexpr double SECONDS_PER_DAY = 86400.0;
 
 double Dot3(const double a[3], const double b[3]) {
   return a[0] * b[0] + a[1] * b[1] + a[2] * b[2];
@@ -24,18 +23,8 @@ double Dot3(const double a[3], const double b[3]) {
 
 }  // namespace
 
-double Gmst1982(double jdUt) {
-  const double t = (jdUt - JD_J2000) / 36525.0;
-  // Seconds of time; the day's whole turns are dropped before scaling to keep precision.
-  const double seconds = 67310.54841 + (876600.0 * 3600.0 + 8640184.812866) * t + 0.093104 * t * t -
-                         6.2e-6 * t * t * t;
-  double angle = std::fmod(seconds * (TWO_PI / SECONDS_PER_DAY), TWO_PI);
-  if (angle < 0.0) angle += TWO_PI;
-  return angle;
-}
-
 void TemeToEarthFixed(const double teme[3], double jdUt, double earthFixed[3]) {
-  const double theta = Gmst1982(jdUt);
+  const double theta = Gmst1982(jdUt, 0.0);
   const double c = std::cos(theta), s = std::sin(theta);
   earthFixed[0] = c * teme[0] + s * teme[1];
   earthFixed[1] = -s * teme[0] + c * teme[1];
@@ -45,7 +34,7 @@ void TemeToEarthFixed(const double teme[3], double jdUt, double earthFixed[3]) {
 HorizonFrame::HorizonFrame(const GroundSite& site) {
   double metres[3] = {0.0, 0.0, 0.0};
   const double lat = site.latitude * DEG_TO_RAD;
-  const double lon = -site.longitude * DEG_TO_RAD;
+  const double lon = EastLongitude(site.longitude) * DEG_TO_RAD;
   if (eraGd2gc(1, lon, lat, site.heightKm * 1000.0, metres) != 0) {
     metres[0] = metres[1] = metres[2] = 0.0;
   }
@@ -59,7 +48,7 @@ HorizonFrame::HorizonFrame(const GroundSite& site) {
 }
 
 SatelliteLook HorizonFrame::Look(const TemeState& state, double jdUt) const {
-  const double theta = Gmst1982(jdUt);
+  const double theta = Gmst1982(jdUt, 0.0);
   const double c = std::cos(theta), s = std::sin(theta);
   const double* r = state.position;
   const double* v = state.velocity;

@@ -8,11 +8,6 @@
 
 namespace halvane {
 
-// Greenwich mean sidereal time of the 1982 IAU expression, the one SGP4's elements are fitted
-// with, radians in [0, 2 pi); jdUt a UTC Julian day taken as UT1 (under a second apart).
-// Source: Aoki et al. 1982, as in Vallado et al., AIAA 2006-6753.
-double Gmst1982(double jdUt);
-
 // The observer on the ground: longitude (degrees, positive west as Observer), geodetic
 // latitude (degrees) and height above the WGS-84 ellipsoid (km).
 struct GroundSite {

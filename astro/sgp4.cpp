@@ -5,13 +5,13 @@
 #include <cmath>
 
 #include "astro/angles.h"
+#include "astro/sidereal_time.h"
 
 namespace halvane {
 namespace {
 
 constexpr double MINUTES_PER_DAY = 1440.0;
 constexpr double JD_1950 = 2433281.5;          // 1950 January 0.0, the model's day zero
-constexpr double JD_J2000 = 2451545.0;         // 2000 January 1.5
 constexpr double DEEP_SPACE_PERIOD = 225.0;    // minutes; longer periods use SDP4
 constexpr double SIMPLE_PERIGEE_KM = 220.0;    // below it the drag series is cut short
 constexpr double S_HEIGHT_KM = 78.0;           // the density function's s parameter, km
@@ -22,17 +22,6 @@ constexpr double NEAR_POLE = 1.5e-12;          // guard of 1 + cos i in the long
 // Two centuries either side of the epoch: far beyond any use of mean elements, and a bound
 // on the deep-space integrator's 720-minute steps.
 constexpr double MAX_MINUTES = 1.0e8;
-
-// Greenwich mean sidereal angle of a UT1 Julian day (whole + fraction), radians in [0, 2 pi).
-// Source: Vallado et al. 2006, gstime (the IAU 1982 GMST), the "improved" mode.
-double GreenwichSiderealAngle(double whole, double fraction) {
-  const double tut1 = ((whole - JD_J2000) + fraction) / 36525.0;
-  double seconds = -6.2e-6 * tut1 * tut1 * tut1 + 0.093104 * tut1 * tut1 +
-                   (876600.0 * 3600.0 + 8640184.812866) * tut1 + 67310.54841;
-  double angle = std::fmod(seconds * DEG_TO_RAD / 240.0, TWO_PI);
-  if (angle < 0.0) angle += TWO_PI;
-  return angle;
-}
 
 }  // namespace
 
@@ -81,7 +70,7 @@ Sgp4::Sgp4(const OrbitalElements& elements)
   n.con41 = -con42 - cosio2 - cosio2;
   const double posq = po * po;
   const double rp = ao * (1.0 - m.ecco);
-  m.gsto = GreenwichSiderealAngle(epochWhole_, epochFraction_);
+  m.gsto = Gmst1982(epochWhole_, epochFraction_);
 
   // sgp4init: the atmosphere's density function and the drag coefficients.
   n.simple = rp < SIMPLE_PERIGEE_KM / SGP4_EARTH_RADIUS_KM + 1.0;

@@ -5,6 +5,7 @@
 #include <cmath>
 
 #include "astro/angles.h"
+#include "astro/calendar.h"
 
 namespace halvane {
 namespace {
@@ -12,10 +13,9 @@ namespace {
 constexpr double HOURS_TO_DAYS = 0.041666666666666664;     // 1/24
 constexpr double MINUTES_TO_HOURS = 0.016666666666666666;  // 1/60
 constexpr double MILLISECONDS_TO_HOURS = 1.0 / 3600000.0;
-constexpr double DAYS_TO_CENTURIES = 2.7378507871321012e-05;  // 1/36525
-constexpr double CUBIC_TERM = 2.5833118057349522e-08;         // 1/38710000, degrees
-constexpr double SIDEREAL_DEGREES_PER_HOUR = 15.04106862;     // degrees per hour of UT
-constexpr int64_t FIRST_GREGORIAN_DATE = 15821015;            // 1582 October 15 as yyyymmdd
+constexpr double CUBIC_TERM = 2.5833118057349522e-08;      // 1/38710000, degrees
+constexpr double SIDEREAL_DEGREES_PER_HOUR = 15.04106862;  // degrees per hour of UT
+constexpr int64_t FIRST_GREGORIAN_DATE = 15821015;         // 1582 October 15 as yyyymmdd
 
 }  // namespace
 
@@ -40,7 +40,7 @@ double JulianDay(int32_t year, int32_t month, int32_t day, double hours) {
 }
 
 double SiderealTime(double jd0, double hours, double longitude) {
-  const double t = (jd0 - JD_J2000) * DAYS_TO_CENTURIES;
+  const double t = JulianCenturies(jd0);
   // Mean sidereal time at Greenwich at 0h UT, degrees.
   // clang-format off
   const double theta0 = ((0.000387933 * t
@@ -51,6 +51,14 @@ double SiderealTime(double jd0, double hours, double longitude) {
   double theta = (theta0 - longitude) + SIDEREAL_DEGREES_PER_HOUR * hours;
   theta = NormalizeAngle(theta, 360.0);
   return theta * DEG_TO_RAD;
+}
+
+double Gmst1982(double jdUtWhole, double jdUtFraction) {
+  const double t = JulianCenturies(jdUtWhole, jdUtFraction);
+  // Seconds of time.
+  const double seconds = -6.2e-6 * t * t * t + 0.093104 * t * t +
+                         (876600.0 * 3600.0 + 8640184.812866) * t + 67310.54841;
+  return WrapToTurn(seconds * DEG_TO_RAD / 240.0);
 }
 
 double SiderealTimeAt(const SYSTEMTIME& time, double longitude) {

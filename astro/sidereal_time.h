@@ -25,6 +25,12 @@ double JulianDay(int32_t year, int32_t month, int32_t day, double hours);
 // advanced by 15.04106862 degrees per hour of universal time.
 double SiderealTime(double jd0, double hours, double longitude);
 
+// Greenwich mean sidereal time of the 1982 IAU expression, the one SGP4's elements are fitted
+// with, radians in [0, 2 pi), for a UT1 Julian day given as whole + fraction (a UTC one serves:
+// they are under a second apart).
+// Source: Vallado et al. 2006, AIAA 2006-6753, gstime (Aoki et al. 1982).
+double Gmst1982(double jdUtWhole, double jdUtFraction);
+
 // SiderealTime for a universal-time record, to the millisecond.
 double SiderealTimeAt(const SYSTEMTIME& time, double longitude);
 

@@ -79,9 +79,15 @@ double Indicatrix(double cosFromSun) {
 
 }  // namespace
 
+SkyLuminance::SkyLuminance(const Direction& sun)
+    : sun(sun), zenith(Indicatrix(sun.z) * Gradation(1.0)) {}
+
+double SkyLuminance::RelativeToward(const Direction& element) const {
+  return Indicatrix(Dot(element, sun)) * Gradation(element.z) / zenith;
+}
+
 double RelativeSkyLuminance(const Direction& element, const Direction& sun) {
-  return Indicatrix(Dot(element, sun)) * Gradation(element.z) /
-         (Indicatrix(sun.z) * Gradation(1.0));
+  return SkyLuminance(sun).RelativeToward(element);
 }
 
 }  // namespace halvane

@@ -31,4 +31,15 @@ double NakedEyeLimit(double brightnessNanolamberts);
 // standard defining the luminance distributions", Proc. eSim 2002.
 double RelativeSkyLuminance(const Direction& element, const Direction& sun);
 
+// The same for one Sun and many elements: the zenith's term is worked out once.
+class SkyLuminance {
+ public:
+  explicit SkyLuminance(const Direction& sun);
+  double RelativeToward(const Direction& element) const;
+
+ private:
+  Direction sun;
+  double zenith;
+};
+
 }  // namespace halvane

@@ -62,7 +62,8 @@ void SkyPlaces::FromHorizontal(double azimuth, double altitude, double& rightAsc
   double hourAngle = 0.0;
   if (!apparent) {
     observer.HorizontalToEquatorial(azimuth, altitude, hourAngle, declination);
-    rightAscension = NormalizeAngle((TWO_PI + hourAngle) + siderealAngle, TWO_PI);
+    // Lifted by a turn first: the charts' last bits depend on this rounding.
+    rightAscension = WrapToTurn((TWO_PI + hourAngle) + siderealAngle);
     return;
   }
   double airless = altitude;
@@ -73,8 +74,7 @@ void SkyPlaces::FromHorizontal(double azimuth, double altitude, double& rightAsc
   }
   double apparentDeclination = 0.0;
   observer.HorizontalToEquatorial(azimuth, airless, hourAngle, apparentDeclination);
-  const double apparentRightAscension =
-      NormalizeAngle((TWO_PI + hourAngle) + siderealAngle, TWO_PI);
+  const double apparentRightAscension = WrapToTurn((TWO_PI + hourAngle) + siderealAngle);
   apparent->FromApparent(apparentRightAscension, apparentDeclination, rightAscension, declination);
 }
 

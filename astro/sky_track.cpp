@@ -16,7 +16,7 @@ constexpr double SIDEREAL_RATE = 2 * PI * 1.00273781191135448;
 
 // value, unwrapped to lie within pi of reference.
 double Near(double value, double reference) {
-  return reference + std::remainder(value - reference, 2 * PI);
+  return reference + WrapToHalfTurn(value - reference);
 }
 
 }  // namespace
@@ -27,7 +27,7 @@ SkyTrack::SkyTrack(double jdStart, double jdEnd, double longitude, double latitu
       end(jdEnd),
       step(sampleStep),
       latitude(latitudeDegrees * DEG_TO_RAD),
-      middle(0.5 * (jdStart + jdEnd), longitude) {
+      middle(0.5 * (jdStart + jdEnd), TerrestrialJulianDay(0.5 * (jdStart + jdEnd)), longitude) {
   const int count = static_cast<int>(std::ceil((jdEnd - jdStart) / step)) + 3;
   samples.resize(std::max(count, 3));
   for (size_t i = 0; i < samples.size(); ++i) {

@@ -8,7 +8,6 @@
 
 #include "astro/angles.h"
 #include "astro/body_magnitude.h"
-#include "astro/delta_t.h"
 #include "astro/pluto.h"
 #include "astro/vsop87.h"
 
@@ -47,7 +46,7 @@ double AngleBetween(const Vector& a, const Vector& b) {
 // 20 arcseconds, which shifts even the Moon by less than half an arcsecond.
 Vector ObserverPosition(double jdUt, double jdTt, double longitude, double latitude) {
   double site[3];
-  if (eraGd2gc(1, -longitude * DEG_TO_RAD, latitude * DEG_TO_RAD, 0.0, site) != 0) {
+  if (eraGd2gc(1, EastLongitude(longitude) * DEG_TO_RAD, latitude * DEG_TO_RAD, 0.0, site) != 0) {
     return {0.0, 0.0, 0.0};
   }
   const double theta = eraGmst06(jdUt, 0.0, jdTt, 0.0);
@@ -93,7 +92,7 @@ void SaturnRings(const Geometry& g, double& tilt, double& longitudeDifference) {
   tilt = std::asin(std::clamp(Dot(toObserver, pole) / Norm(toObserver), -1.0, 1.0));
   const double observerLongitude = std::atan2(Dot(toObserver, b), Dot(toObserver, a));
   const double sunLongitude = std::atan2(Dot(toSun, b), Dot(toSun, a));
-  longitudeDifference = std::remainder(sunLongitude - observerLongitude, TWO_PI);
+  longitudeDifference = WrapToHalfTurn(sunLongitude - observerLongitude);
 }
 
 void FillPhase(Body body, const Geometry& g, const BodyPlace& sun, BodyPlace& place) {
@@ -140,10 +139,6 @@ std::array<double, 3> ObserverHeliocentricPosition(double jdUt, double jdTt, dou
   const HeliocentricState earth = PlanetState(Planet::EARTH, jdTt);
   return Add(ToVector(earth.position),
              ObserverPosition(jdUt, jdTt, longitude, std::clamp(latitude, -90.0, 90.0)));
-}
-
-SolarSystemPlaces ComputeSolarSystem(double jdUt, double longitude, double latitude) {
-  return ComputeSolarSystem(jdUt, TerrestrialJulianDay(jdUt), longitude, latitude);
 }
 
 SolarSystemPlaces ComputeSolarSystem(double jdUt, double jdTt, double longitude, double latitude) {

@@ -28,17 +28,16 @@ struct BodyPlace {
 
 using SolarSystemPlaces = std::array<BodyPlace, BODY_COUNT>;
 
-// Every body, indexed by Body, at `jdUt` (Julian day, universal time) for an observer at
+// Every body, indexed by Body, at `jdUt` (Julian day, universal time; `jdTt` the same moment in
+// terrestrial time, TerrestrialJulianDay) for an observer at
 // `longitude` (degrees, positive towards the west, as Observer) and `latitude` (degrees) at sea
-// level. Terrestrial time is universal time plus DeltaT. Any finite input gives finite fields;
+// level. Any finite input gives finite fields;
 // latitudes beyond +-90 are clamped. Accuracy against an independent ephemeris from 1900 to
 // 2100: see astro/generated/README.md.
 // Sources: planets and the Earth VSOP87B (PlanetState), the Moon ERFA's eraMoon98 (Meeus'
 // truncated ELP2000-82B), Pluto Meeus chapter 37 (PlutoPosition); the observer on the WGS84
 // ellipsoid turned by the mean sidereal time and IAU 2006 precession (eraGmst06, eraPmat06);
 // the bright limb from Meeus, Astronomical Algorithms, formula 48.5.
-SolarSystemPlaces ComputeSolarSystem(double jdUt, double longitude, double latitude);
-// The same with the moment's TT (jdTt, TerrestrialJulianDay) already known.
 SolarSystemPlaces ComputeSolarSystem(double jdUt, double jdTt, double longitude, double latitude);
 
 // The observer's heliocentric position (AU, mean equator and equinox of J2000) that the bodies

@@ -16,6 +16,7 @@
 
 #include "astro/angles.h"
 #include "astro/apparent_place.h"
+#include "astro/delta_t.h"
 #include "tests/support/build_paths.h"
 
 namespace halvane {
@@ -63,7 +64,9 @@ std::vector<Worst> Compare(const std::vector<ReferenceRow>& rows) {
   double lastJd = NAN;
   SolarSystemPlaces places{};
   for (const ReferenceRow& row : rows) {
-    if (row.jdUt != lastJd) places = ComputeSolarSystem(row.jdUt, row.longitude, row.latitude);
+    if (row.jdUt != lastJd)
+      places =
+          ComputeSolarSystem(row.jdUt, TerrestrialJulianDay(row.jdUt), row.longitude, row.latitude);
     lastJd = row.jdUt;
     const BodyPlace& p = places[row.body];
     if (!p.available) continue;
@@ -153,7 +156,8 @@ TEST(SolarSystem, StaysFiniteFromMinus4000To8000) {
   std::uniform_real_distribution<double> latitude(-95.0, 95.0);
   for (int i = 0; i < 300; ++i) {
     const double moment = jd(random), west = longitude(random), north = latitude(random);
-    const SolarSystemPlaces places = ComputeSolarSystem(moment, west, north);
+    const double jdTt = TerrestrialJulianDay(moment);
+    const SolarSystemPlaces places = ComputeSolarSystem(moment, jdTt, west, north);
     for (int b = 0; b < BODY_COUNT; ++b) {
       const BodyPlace& p = places[b];
       SCOPED_TRACE(BodyName(static_cast<Body>(b)));
@@ -164,13 +168,13 @@ TEST(SolarSystem, StaysFiniteFromMinus4000To8000) {
         ASSERT_TRUE(std::isfinite(v)) << moment;
       }
     }
-    const ApparentPlace place(moment, west);
+    const ApparentPlace place(moment, jdTt, west);
     double ra, dec;
     place.ToApparent(1.0, 0.5, ra, dec);
     ASSERT_TRUE(std::isfinite(ra) && std::isfinite(dec) && std::isfinite(place.GetSiderealAngle()))
         << moment;
   }
-  for (const BodyPlace& p : ComputeSolarSystem(NAN, 0.0, 0.0)) EXPECT_FALSE(p.available);
+  for (const BodyPlace& p : ComputeSolarSystem(NAN, NAN, 0.0, 0.0)) EXPECT_FALSE(p.available);
 }
 
 // Near the first and the last quarter of 2024 March 17 and April 2 the Moon is half lit, with
@@ -178,7 +182,7 @@ TEST(SolarSystem, StaysFiniteFromMinus4000To8000) {
 // few degrees.
 TEST(SolarSystem, MoonsBrightLimbFacesTheSun) {
   for (double jd : {2460387.0, 2460402.5}) {
-    const SolarSystemPlaces places = ComputeSolarSystem(jd, 0.0, 0.0);
+    const SolarSystemPlaces places = ComputeSolarSystem(jd, TerrestrialJulianDay(jd), 0.0, 0.0);
     const BodyPlace& moon = places[static_cast<int>(Body::MOON)];
     const BodyPlace& sun = places[static_cast<int>(Body::SUN)];
     EXPECT_NEAR(moon.illuminatedFraction, 0.5, 0.1) << jd;

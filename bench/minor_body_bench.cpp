@@ -81,8 +81,7 @@ void BM_Layer_MinorBodies_1000(benchmark::State& state) {
   LayerSet layers;
   layers.showMinorBodies = true;
   ImageSurface image(chart.right, chart.bottom);
-  const Moment moment(MINOR_BODY_TIME, observer, false,
-                      SyntheticBodies(1000));
+  const Moment moment(MINOR_BODY_TIME, observer, false, SyntheticBodies(1000));
   // all: every body drawn and named, however faint (the worst case); else those the chart's
   // limit lets through, as a frame draws them.
   const double limit = state.range(1) != 0 ? 99.0 : MinorBodyLimit(projection, layers, 99.0);

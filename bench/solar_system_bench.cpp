@@ -2,6 +2,7 @@
 #include <benchmark/benchmark.h>
 
 #include "astro/apparent_place.h"
+#include "astro/delta_t.h"
 #include "astro/solar_system.h"
 
 namespace halvane {
@@ -14,14 +15,14 @@ constexpr double LATITUDE = 50.0;     // degrees
 void BM_SolarSystem_AllBodies(benchmark::State& state) {
   double jd = JD_UT;
   for (auto _ : state) {
-    benchmark::DoNotOptimize(ComputeSolarSystem(jd, LONGITUDE, LATITUDE));
+    benchmark::DoNotOptimize(ComputeSolarSystem(jd, TerrestrialJulianDay(jd), LONGITUDE, LATITUDE));
     jd += 1e-6;
   }
 }
 BENCHMARK(BM_SolarSystem_AllBodies);
 
 void BM_ApparentPlace_PerStar(benchmark::State& state) {
-  const ApparentPlace place(JD_UT, LONGITUDE);
+  const ApparentPlace place(JD_UT, TerrestrialJulianDay(JD_UT), LONGITUDE);
   double ra = 0.1, dec = 0.2, apparentRa, apparentDec;
   for (auto _ : state) {
     place.ToApparent(ra, dec, apparentRa, apparentDec);

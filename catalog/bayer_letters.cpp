@@ -9,7 +9,7 @@
 #include "catalog/data_file.h"
 #include "catalog/layer_geometry.h"
 #include "catalog/sky_records.h"
-#include "catalog/utf8_text.h"
+#include "platform/utf8_text.h"
 
 namespace halvane {
 

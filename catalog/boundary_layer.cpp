@@ -8,8 +8,8 @@
 #include <cmath>
 #include <vector>
 
-#include "catalog/catalog_store.h"
 #include "catalog/catalog_records.h"
+#include "catalog/catalog_store.h"
 #include "catalog/data_file.h"
 #include "catalog/layer_geometry.h"
 #include "catalog/layer_message.h"
@@ -89,7 +89,7 @@ void DrawConstellationBoundaries(const FrameContext& frame, Surface& surface) {
   const CatalogCulling culling(projection, sky);
 
   const auto kept = frame.catalogs->Kept<BoundaryVertices>(layers.boundariesPath, BOUNDARIES_TAG,
-                                                          VERTEX_RECORD_SIZE);
+                                                           VERTEX_RECORD_SIZE);
   const CachedCatalog<BoundaryVertices>& vertices = *kept;
   if (!UsableCatalog(vertices, BOUNDARIES_NOT_FOUND_TEXT, surface, viewRect)) return;
   // With the plain sky's turn: a vertex further than this cosine from the cap's centre starts no

@@ -80,8 +80,8 @@ TEST_F(BoundaryLayer, SegmentsThatOnlyCrossTheCapAreDrawnInsideIt) {
   const auto lines = test_support::Polylines(chart.surface);
   ASSERT_EQ(lines.size(), 6u);
   const auto arcFrom = [&](size_t line, const Spot& from, const Spot& to) {
-    return test_support::ArcDeviation(chart, chart.At(from[0], from[1]),
-                                      chart.At(to[0], to[1]), lines[line]);
+    return test_support::ArcDeviation(chart, chart.At(from[0], from[1]), chart.At(to[0], to[1]),
+                                      lines[line]);
   };
   EXPECT_EQ(lines[0].size(), 2u);  // ON_A to OUT_1, as before
   EXPECT_LE(arcFrom(1, OUT_2, ON_B), 1.0);

@@ -5,7 +5,7 @@
 #include <cstring>
 
 #include "catalog/data_file.h"
-#include "catalog/utf8_text.h"
+#include "platform/utf8_text.h"
 
 namespace halvane {
 

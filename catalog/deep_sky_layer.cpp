@@ -14,7 +14,8 @@
 #include "catalog/layer_memory.h"
 #include "catalog/layer_message.h"
 #include "catalog/sky_records.h"
-#include "catalog/utf8_text.h"
+#include "platform/utf8_text.h"
+#include "view/close_detail.h"
 #include "view/frame_context.h"
 #include "view/star_sprites.h"
 
@@ -38,8 +39,6 @@ constexpr int32_t NOTABLE_MAGNITUDE = 900;
 // Pixels: an outline wider than this is named under its rim.
 constexpr int32_t LARGE_OUTLINE = 40;
 constexpr int32_t RIM_NAME_DROP = 8;
-// Names are offered at fields this narrow and narrower: 11.25 degrees.
-constexpr double NAMED_FIELD = PI / 16.0 + 1e-9;
 
 int32_t MagnitudeLimit(double fieldOfView, int32_t starLimitOffset) {
   const double halvings = std::log2(HALF_PI / fieldOfView);
@@ -142,7 +141,7 @@ void DrawObjects(const FrameContext& frame, Surface& surface) {
   // No object fainter than the stars drawn beside it, lest faint outlines bury bright stars.
   const int32_t limit = std::min({MagnitudeLimit(fieldOfView, layers.starLimitOffset),
                                   StarLayerLimit(layers, fieldOfView), frame.SkyFaintest()});
-  const bool named = fieldOfView <= NAMED_FIELD;
+  const bool named = ShowsCloseDetail(fieldOfView);
   const double pixelsPerTenth = projection.GetXScale() * ARC_MINUTE_TENTH;
 
   // direction: the object's, when already known.

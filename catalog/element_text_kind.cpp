@@ -2,6 +2,7 @@
 
 #include "catalog/minor_body_reader.h"
 #include "catalog/orbital_elements_reader.h"
+#include "platform/translate.h"
 
 namespace halvane {
 
@@ -11,7 +12,7 @@ ElementTextKind ClassifyElementText(std::string_view text) {
     return {ElementKind::Satellites, satellites.elements.size(), {}};
   const MinorBodyReadResult bodies = ReadMinorBodyElements(text);
   if (!bodies.bodies.empty()) return {ElementKind::MinorBodies, bodies.bodies.size(), {}};
-  return {ElementKind::None, 0, "no usable orbital elements in it"};
+  return {ElementKind::None, 0, Words::Tr("no usable orbital elements in it")};
 }
 
 }  // namespace halvane

@@ -13,8 +13,8 @@
 #include "catalog/data_file.h"
 #include "catalog/layer_geometry.h"
 #include "catalog/sky_label_names.h"
-#include "catalog/utf8_text.h"
 #include "platform/code_page.h"
+#include "platform/utf8_text.h"
 #include "view/layer_set.h"
 #include "view/projection.h"
 

@@ -61,7 +61,8 @@ TEST_F(Identification, FindsTheNearestObjectAndLabelsItsOwnPixel) {
   const SkyPosition object = chart.At(0.2, -0.1, 1.0);
   Write({Label(0.3, 0.3, "Elsewhere"), Label(object.rightAscension, object.declination, "Vega")});
   const Point pixel = chart.Pixel(0.2, -0.1);
-  IdentifyObject(chart.view, chart.layers, label, pixel.x + 3, pixel.y - 2, SkyPlaces(chart.observer, 1.0));
+  IdentifyObject(chart.view, chart.layers, label, pixel.x + 3, pixel.y - 2,
+                 SkyPlaces(chart.observer, 1.0));
   EXPECT_EQ(std::u16string(label.name), u"Vega");
   EXPECT_LE(std::abs(label.x - pixel.x) + std::abs(label.y - pixel.y), 1);
 }
@@ -129,7 +130,8 @@ TEST_F(Identification, DistanceIsTheTrueAngleAndMissesLeaveThePreviousLabel) {
   const Point pixel = chart.Pixel(0.0, -40 * DEG_TO_RAD + pole);
   for (const auto& [dx, dy] : {std::pair{3, 0}, {-3, 0}, {0, 3}, {0, -3}, {2, 2}}) {
     label = {};
-    IdentifyObject(chart.view, chart.layers, label, pixel.x + dx, pixel.y + dy, SkyPlaces(chart.observer, 1.0));
+    IdentifyObject(chart.view, chart.layers, label, pixel.x + dx, pixel.y + dy,
+                   SkyPlaces(chart.observer, 1.0));
     EXPECT_EQ(std::u16string(label.name), u"Polaris") << dx << "," << dy;
   }
 }

@@ -32,7 +32,7 @@ struct CatalogCulling {
     double centreHourAngle = 0.0;
     double centreDeclination = 0.0;
     sky.GetObserver().HorizontalToEquatorial(catalogCap.azimuth, catalogCap.altitude,
-                                              centreHourAngle, centreDeclination);
+                                             centreHourAngle, centreDeclination);
     LatitudeBand(centreDeclination, catalogCap.radius, lowDeclination, highDeclination);
     sinRadius = std::sin(cap.radius);
     if (turn) {
@@ -86,7 +86,7 @@ struct CatalogCulling {
   bool InRightAscensionReach(double rightAscension) const {
     if (rightAscensionReach >= PI) return true;
     double apart = rightAscension - centreRightAscension;
-    if (std::fabs(apart) > 2.0 * TWO_PI) apart = std::remainder(apart, TWO_PI);
+    if (std::fabs(apart) > 2.0 * TWO_PI) apart = WrapToHalfTurn(apart);
     while (apart > PI) apart -= TWO_PI;
     while (apart < -PI) apart += TWO_PI;
     return std::fabs(apart) <= rightAscensionReach;
@@ -133,7 +133,7 @@ struct CatalogCulling {
   // length is at most the step in declination plus the step in right ascension.
   bool ArcMayReachBand(double rightAscension1, double declination1, double rightAscension2,
                        double declination2) const {
-    const double step = std::fabs(std::remainder(rightAscension2 - rightAscension1, TWO_PI));
+    const double step = std::fabs(WrapToHalfTurn(rightAscension2 - rightAscension1));
     const double reach = 0.5 * std::min(PI, std::fabs(declination2 - declination1) + step);
     return std::min(declination1, declination2) - reach <= highDeclination &&
            std::max(declination1, declination2) + reach >= lowDeclination;

@@ -6,13 +6,13 @@
 #include <cstdint>
 #include <vector>
 
-#include "catalog/sky_records.h"
 #include "catalog/satellite_layer.h"
+#include "catalog/sky_records.h"
 
 namespace halvane {
 
 struct LayerMemory {
-  int32_t starCount = 0;                // star records read by the last accepted pass
+  int32_t starCount = 0;                    // star records read by the last accepted pass
   std::vector<DeepSkyRecord> deepSkyShown;  // drawn by the last frame
   // The satellites' places of the last moment, kept while frames only pan.
   std::vector<SatellitePlace> satellitePlaces;

@@ -17,12 +17,14 @@
 #include "astro/observer.h"
 #include "catalog/catalog_layers.h"
 #include "catalog/catalog_records.h"
+#include "catalog/catalog_store.h"
 #include "catalog/identify_object.h"
+#include "catalog/layer_memory.h"
 #include "platform/recording_surface.h"
 #include "tests/support/catalog_writer.h"
+#include "tests/support/frame_support.h"
 #include "tests/support/scratch_folder.h"
 #include "view/layer_set.h"
-#include "tests/support/frame_support.h"
 #include "view/projection.h"
 
 namespace halvane::test_support {
@@ -57,9 +59,9 @@ struct Chart {
   // the names it offers are added to labels.
   void Draw(void (*layer)(const FrameContext&, Surface&), const Moment& moment,
             const SkyLight& light = {}) {
-    const FrameContext frame{view,     layers,          moment,  light,   pens,      labels,
-                             progress, progressSurface, sprites, nullptr, -1,        &catalogs,
-                             &memory};
+    const FrameContext frame{view,   layers,    moment,          light,   pens,
+                             labels, progress,  progressSurface, sprites, nullptr,
+                             -1,     &catalogs, &memory,         nullptr};
     layer(frame, surface);
   }
   void Draw(void (*layer)(const FrameContext&, Surface&), double theta = 0.0) {

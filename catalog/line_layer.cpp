@@ -2,8 +2,8 @@
 // drawn whole with the pen the frame has selected, and the visible part of every segment that
 // only passes through the cap.
 #include "catalog/catalog_layers.h"
-#include "catalog/catalog_store.h"
 #include "catalog/catalog_records.h"
+#include "catalog/catalog_store.h"
 #include "catalog/data_file.h"
 #include "catalog/layer_geometry.h"
 #include "catalog/layer_message.h"

@@ -88,9 +88,8 @@ TEST_F(LineLayer, LinesThroughANarrowViewAreDrawnAlongTheirGreatCircle) {
   const auto lines = test_support::Polylines(chart.surface);
   ASSERT_EQ(lines.size(), crossing.size());
   for (size_t i = 0; i < lines.size(); ++i) {
-    EXPECT_LE(
-        test_support::ArcDeviation(chart, crossing[i].first, crossing[i].second, lines[i]),
-        1.0)
+    EXPECT_LE(test_support::ArcDeviation(chart, crossing[i].first, crossing[i].second, lines[i]),
+              1.0)
         << i;
   }
 }

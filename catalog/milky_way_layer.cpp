@@ -22,6 +22,7 @@
 #include "catalog/layer_message.h"
 #include "catalog/sky_records.h"
 #include "view/frame_context.h"
+#include "view/view_orientation.h"
 #include "view/visible_cap.h"
 
 namespace halvane {
@@ -213,7 +214,7 @@ class RingCutter {
   // The chart's projection keeps the distance from the centre along the sphere.
   void Emit(const ViewPoint& p, Polygon& polygon) const {
     const double across = Across(p);
-    const double scale = across > 0.0 ? std::atan2(across, p.z) / across : 1.0;
+    const double scale = EquidistantScale(across, p.z);
     EmitPlane(p.x * scale, p.y * scale, polygon);
   }
   void EmitPlane(double x, double y, Polygon& polygon) const {
@@ -270,7 +271,7 @@ bool TooClose(const MilkyWayVertex& vertex, double lastRightAscension, double la
   if (step >= KEPT_SPACING) return false;
   double turn = vertex.rightAscension - lastRightAscension;
   // Within half a turn the remainder is the difference itself.
-  if (std::fabs(turn) > PI) turn = std::remainder(turn, TWO_PI);
+  if (std::fabs(turn) > PI) turn = WrapToHalfTurn(turn);
   // The cosine is at most 1.
   if (step + std::fabs(turn) < KEPT_SPACING) return true;
   return step + std::fabs(turn) * std::cos(vertex.declination) < KEPT_SPACING;

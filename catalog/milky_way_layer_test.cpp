@@ -78,8 +78,8 @@ TEST(MilkyWayLayer, BandAndPolesKeepTheirSidesInEveryView) {
           for (const int turns : {0, 5}) {
             double azimuth = 0.0;
             double altitude = 0.0;
-            sky.ToHorizontal(probe.rightAscension * DEG_TO_RAD,
-                             probe.declination * DEG_TO_RAD, azimuth, altitude);
+            sky.ToHorizontal(probe.rightAscension * DEG_TO_RAD, probe.declination * DEG_TO_RAD,
+                             azimuth, altitude);
             chart.view.SetViewDirection(azimuth, altitude);
             chart.view.SetRotation(turns * 0.26);
             chart.view.ZoomReset();

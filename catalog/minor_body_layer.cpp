@@ -5,7 +5,7 @@
 #include <cmath>
 #include <string>
 
-#include "catalog/utf8_text.h"
+#include "platform/utf8_text.h"
 #include "view/frame_context.h"
 #include "view/star_sprites.h"
 #include "view/visible_cap.h"
@@ -102,7 +102,7 @@ void DrawMinorBodies(const FrameContext& frame, Surface& surface) {
     }
     if (layers.showGround && horizontal.z < 0.0) continue;
     frame.labels.push_back({x, y, radius + 1.0, Utf8ToUtf16(bodies[i].label), LabelRank::MinorBody,
-                     place.magnitude, frame.pens.bodyName, false});
+                            place.magnitude, frame.pens.bodyName, false});
   }
 }
 

@@ -2,7 +2,6 @@
 // chart's limit, a comet with a short tail away from the Sun, each named beside its place.
 #pragma once
 
-
 namespace halvane {
 
 class Projection;

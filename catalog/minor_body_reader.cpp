@@ -10,6 +10,7 @@
 
 #include "astro/angles.h"
 #include "astro/sidereal_time.h"
+#include "platform/translate.h"
 
 namespace halvane {
 namespace {
@@ -282,8 +283,10 @@ MinorBodyReadResult ReadMinorBodyElements(std::string_view text) {
     start = end + 1;
     if (++lineNumber <= skipUntil || Trim(line).empty()) continue;
     if (result.bodies.size() == MAX_BODIES) {
-      result.messages.push_back("line " + std::to_string(lineNumber) + ": more than " +
-                                std::to_string(MAX_BODIES) + " bodies, the rest left out");
+      //: %1 is a line of the file, %2 the most bodies read
+      result.messages.push_back(
+          FillArgs(Words::Tr("line %1: more than %2 bodies, the rest left out"),
+                   {std::to_string(lineNumber), std::to_string(MAX_BODIES)}));
       break;
     }
     LineResult read;
@@ -292,15 +295,17 @@ MinorBodyReadResult ReadMinorBodyElements(std::string_view text) {
     } else if (LooksLikeMinorPlanet(line)) {
       read = ReadMinorPlanet(line);
     } else {
-      read.field = "not a comet or minor-planet line";
+      read.field = Words::Tr("not a comet or minor-planet line");
     }
     if (read.body) {
       result.bodies.push_back(std::move(*read.body));
     } else {
-      result.messages.push_back("line " + std::to_string(lineNumber) + ": " + read.field);
+      //: %1 is a line of the file, %2 what is wrong in it
+      result.messages.push_back(
+          FillArgs(Words::Tr("line %1: %2"), {std::to_string(lineNumber), read.field}));
     }
   }
-  if (result.bodies.empty()) result.error = "no comet or minor-planet elements";
+  if (result.bodies.empty()) result.error = Words::Tr("no comet or minor-planet elements");
   return result;
 }
 
@@ -308,7 +313,7 @@ MinorBodyReadResult ReadMinorBodyFile(const std::string& path) {
   std::ifstream in(path, std::ios::binary);
   if (!in) {
     MinorBodyReadResult result;
-    result.error = "cannot read " + path;
+    result.error = FillArgs(Words::Tr("cannot read %1"), {path});
     return result;
   }
   std::ostringstream text;

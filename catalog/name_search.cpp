@@ -6,8 +6,8 @@
 #include <tuple>
 
 #include "catalog/greek_letters.h"
-#include "catalog/utf8_text.h"
 #include "platform/code_page.h"
+#include "platform/utf8_text.h"
 
 namespace halvane {
 

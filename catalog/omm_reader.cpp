@@ -9,6 +9,7 @@
 #include <vector>
 
 #include "catalog/element_fields.h"
+#include "platform/translate.h"
 
 namespace halvane {
 namespace {
@@ -192,7 +193,7 @@ void ReadOmmJson(std::string_view text, ElementsReadResult& result) {
   };
   const nlohmann::json document = nlohmann::json::parse(text, shallow, false);
   if (document.is_discarded()) {
-    result.error = "not valid JSON";
+    result.error = Words::Tr("not valid JSON");
     return;
   }
   if (!document.is_array()) return ReadJsonRecord(document, 0, result);
@@ -205,8 +206,9 @@ void ReadOmmXml(std::string_view text, ElementsReadResult& result) {
   pugi::xml_document document;
   const pugi::xml_parse_result parsed = document.load_buffer(text.data(), text.size());
   if (!parsed) {
-    result.error = std::string("not valid XML: ") + parsed.description() + " at byte " +
-                   std::to_string(parsed.offset);
+    //: %1 is what the parser found, %2 a byte offset
+    result.error = FillArgs(Words::Tr("not valid XML: %1 at byte %2"),
+                            {parsed.description(), std::to_string(parsed.offset)});
     return;
   }
   // An <ndm> of messages, or a single <omm>.

@@ -7,6 +7,7 @@
 #include "catalog/element_fields.h"
 #include "catalog/omm_reader.h"
 #include "catalog/tle_reader.h"
+#include "platform/translate.h"
 
 namespace halvane {
 namespace {
@@ -22,7 +23,7 @@ ElementsReadResult ReadOrbitalElements(std::string_view text) {
   const std::string_view start = TrimField(text.substr(0, 256));
   const std::string_view firstLine = start.substr(0, start.find('\n'));
   if (start.empty()) {
-    result.error = "the file is empty";
+    result.error = Words::Tr("the file is empty");
     return result;
   }
   if (start.front() == '<') {
@@ -36,10 +37,10 @@ ElementsReadResult ReadOrbitalElements(std::string_view text) {
     ReadTwoLineElements(text, result);
   }
   if (result.elements.empty() && result.error.empty()) {
-    result.error =
-        result.messages.empty()
-            ? "no element sets found"
-            : "no usable element set (" + std::to_string(result.messages.size()) + " skipped)";
+    result.error = result.messages.empty()
+                       ? Words::Tr("no element sets found")
+                       : Words::Tr("no usable element set (%n skipped)", nullptr,
+                                   static_cast<int>(result.messages.size()));
   }
   return result;
 }
@@ -48,14 +49,14 @@ ElementsReadResult ReadOrbitalElementsFile(const std::string& path) {
   std::ifstream file(path, std::ios::binary);
   if (!file) {
     ElementsReadResult result;
-    result.error = "cannot read " + path;
+    result.error = FillArgs(Words::Tr("cannot read %1"), {path});
     return result;
   }
   file.seekg(0, std::ios::end);
   const std::streamoff size = file.tellg();
   if (size < 0 || size > MAX_FILE_BYTES) {
     ElementsReadResult result;
-    result.error = path + " is not an element file (too large)";
+    result.error = FillArgs(Words::Tr("%1 is not an element file (too large)"), {path});
     return result;
   }
   file.seekg(0);
@@ -63,7 +64,7 @@ ElementsReadResult ReadOrbitalElementsFile(const std::string& path) {
   file.read(text.data(), size);
   if (!file) {
     ElementsReadResult result;
-    result.error = "cannot read " + path;
+    result.error = FillArgs(Words::Tr("cannot read %1"), {path});
     return result;
   }
   return ReadOrbitalElements(text);

@@ -5,7 +5,7 @@
 
 #include "astro/angles.h"
 #include "catalog/layer_memory.h"
-#include "catalog/utf8_text.h"
+#include "platform/utf8_text.h"
 #include "view/frame_context.h"
 #include "view/visible_cap.h"
 

@@ -8,6 +8,7 @@
 
 #include "catalog/name_search.h"
 #include "catalog/orbital_elements_reader.h"
+#include "platform/translate.h"
 
 namespace halvane {
 namespace {
@@ -50,9 +51,11 @@ void SatelliteSet::Add(const std::vector<OrbitalElements>& elements, bool statio
   for (const OrbitalElements& e : elements) {
     Satellite satellite(e);
     if (satellite.model.InitError() != Sgp4Error::None) {
-      messages.push_back("satellite " + std::to_string(e.catalogNumber) +
-                         ": its elements give no orbit (model error " +
-                         std::to_string(static_cast<int>(satellite.model.InitError())) + ")");
+      //: %1 is a satellite's catalog number, %2 an error number of the orbit model
+      messages.push_back(
+          FillArgs(Words::Tr("satellite %1: its elements give no orbit (model error %2)"),
+                   {std::to_string(e.catalogNumber),
+                    std::to_string(static_cast<int>(satellite.model.InitError()))}));
       continue;
     }
     satellite.station = stations || NamesStation(e.name);

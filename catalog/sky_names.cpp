@@ -9,8 +9,8 @@
 
 #include "catalog/data_file.h"
 #include "catalog/layer_geometry.h"
-#include "catalog/utf8_text.h"
 #include "platform/code_page.h"
+#include "platform/utf8_text.h"
 #include "view/go_to_table.h"
 
 namespace halvane {

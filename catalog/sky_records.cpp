@@ -3,6 +3,8 @@
 
 #include <cstring>
 
+#include "platform/translate.h"
+
 namespace halvane {
 
 DeepSkyRecord DecodeDeepSky(const uint8_t* bytes) {
@@ -28,22 +30,22 @@ DeepSkyType TypeOf(const DeepSkyRecord& record) {
 const char* DeepSkyTypeName(DeepSkyType type) {
   switch (type) {
     case DeepSkyType::Unknown: return "";
-    case DeepSkyType::SpiralGalaxy: return "spiral galaxy";
-    case DeepSkyType::LenticularGalaxy: return "lenticular galaxy";
-    case DeepSkyType::DwarfSpheroidalGalaxy: return "dwarf spheroidal galaxy";
-    case DeepSkyType::EllipticalGalaxy: return "elliptical galaxy";
-    case DeepSkyType::IrregularGalaxy: return "irregular galaxy";
-    case DeepSkyType::Galaxy: return "galaxy";
-    case DeepSkyType::GalaxyCluster: return "galaxy cluster";
-    case DeepSkyType::OpenCluster: return "open cluster";
-    case DeepSkyType::GlobularCluster: return "globular cluster";
-    case DeepSkyType::BrightNebula: return "bright nebula";
-    case DeepSkyType::EmissionNebula: return "emission nebula";
-    case DeepSkyType::ReflectionNebula: return "reflection nebula";
-    case DeepSkyType::StarFormingRegion: return "star-forming nebula";
-    case DeepSkyType::PlanetaryNebula: return "planetary nebula";
-    case DeepSkyType::DarkNebula: return "dark nebula";
-    case DeepSkyType::SupernovaRemnant: return "supernova remnant";
+    case DeepSkyType::SpiralGalaxy: return Words::Mark("spiral galaxy");
+    case DeepSkyType::LenticularGalaxy: return Words::Mark("lenticular galaxy");
+    case DeepSkyType::DwarfSpheroidalGalaxy: return Words::Mark("dwarf spheroidal galaxy");
+    case DeepSkyType::EllipticalGalaxy: return Words::Mark("elliptical galaxy");
+    case DeepSkyType::IrregularGalaxy: return Words::Mark("irregular galaxy");
+    case DeepSkyType::Galaxy: return Words::Mark("galaxy");
+    case DeepSkyType::GalaxyCluster: return Words::Mark("galaxy cluster");
+    case DeepSkyType::OpenCluster: return Words::Mark("open cluster");
+    case DeepSkyType::GlobularCluster: return Words::Mark("globular cluster");
+    case DeepSkyType::BrightNebula: return Words::Mark("bright nebula");
+    case DeepSkyType::EmissionNebula: return Words::Mark("emission nebula");
+    case DeepSkyType::ReflectionNebula: return Words::Mark("reflection nebula");
+    case DeepSkyType::StarFormingRegion: return Words::Mark("star-forming nebula");
+    case DeepSkyType::PlanetaryNebula: return Words::Mark("planetary nebula");
+    case DeepSkyType::DarkNebula: return Words::Mark("dark nebula");
+    case DeepSkyType::SupernovaRemnant: return Words::Mark("supernova remnant");
   }
   return "";
 }

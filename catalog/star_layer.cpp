@@ -15,6 +15,7 @@
 #include "catalog/layer_geometry.h"
 #include "catalog/layer_memory.h"
 #include "catalog/layer_message.h"
+#include "view/close_detail.h"
 #include "view/frame_context.h"
 #include "view/star_sprites.h"
 
@@ -217,8 +218,7 @@ void PrepareStars(const LayerSet& layers, CatalogStore& catalogs) {
 
 void DrawStars(const FrameContext& frame, Surface& surface) {
   DrawStarFile(frame, frame.layers.starsPath, false, &frame.memory->starCount, surface);
-  if (!frame.layers.faintStarsPath.empty() &&
-      frame.projection.GetFieldOfView() <= FAINT_STARS_FIELD) {
+  if (!frame.layers.faintStarsPath.empty() && ShowsCloseDetail(frame.projection.GetFieldOfView())) {
     DrawStarFile(frame, frame.layers.faintStarsPath, true, nullptr, surface);
   }
 }

@@ -44,9 +44,9 @@ class StarLayerTest : public ::testing::Test {
   // One star pass of projection's frame onto chart.
   void DrawWith(const Projection& projection, RecordingSurface& chart) {
     const Moment moment = test_support::PlainSky(observer, THETA);
-    const FrameContext frame{projection, layers,      moment,        light,
-                             pens,       labels,      strip,         screen,
-                             sprites.get(), nullptr, -1, &catalogs, &memory};
+    const FrameContext frame{projection, layers,    moment,  light,         pens,
+                             labels,     strip,     screen,  sprites.get(), nullptr,
+                             -1,         &catalogs, &memory, nullptr};
     DrawStars(frame, chart);
   }
   Lines Draw(const std::vector<StarRecord>& stars) {

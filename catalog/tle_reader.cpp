@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "catalog/element_fields.h"
+#include "platform/translate.h"
 
 namespace halvane {
 namespace {
@@ -189,8 +190,8 @@ void ReadTwoLineElements(std::string_view text, ElementsReadResult& result) {
     const NumberedLine& line = lines[i];
     if (IsTwoLineLine(line.text, '1')) {
       if (i + 1 >= lines.size() || !IsTwoLineLine(lines[i + 1].text, '2')) {
-        result.messages.push_back("line " + std::to_string(line.number) +
-                                  ": line 2 of the set is missing");
+        result.messages.push_back(FillArgs(Words::Tr("line %1: line 2 of the set is missing"),
+                                           {std::to_string(line.number)}));
         name = {};
         continue;
       }
@@ -209,8 +210,8 @@ void ReadTwoLineElements(std::string_view text, ElementsReadResult& result) {
       continue;
     }
     if (IsTwoLineLine(line.text, '2')) {
-      result.messages.push_back("line " + std::to_string(line.number) +
-                                ": line 1 of the set is missing");
+      result.messages.push_back(FillArgs(Words::Tr("line %1: line 1 of the set is missing"),
+                                         {std::to_string(line.number)}));
       name = {};
       continue;
     }

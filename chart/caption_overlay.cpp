@@ -4,18 +4,15 @@
 #include <algorithm>
 #include <cstdio>
 
+#include "platform/translate.h"
+#include "platform/utf8_text.h"
+
 namespace halvane {
 
 namespace {
 
 constexpr int32_t CAPTION_MARGIN = 2;
 constexpr Color CAPTION_BAND_COLOR = MakeColor(16, 16, 24);
-
-std::u16string Widen(const char* text) {
-  std::u16string wide;
-  for (const char* c = text; *c != '\0'; ++c) wide.push_back(static_cast<char16_t>(*c));
-  return wide;
-}
 
 }  // namespace
 
@@ -25,19 +22,21 @@ std::u16string CaptionText(const std::optional<SYSTEMTIME>& shownLocalTime, bool
   char buffer[40];
   if (shownLocalTime) {
     const SYSTEMTIME& t = *shownLocalTime;
+    // The date stays ISO's, which every language reads; the time is the language's.
+    std::string shown = Words::Clock(t.hour, t.minute);
     if (withDate) {
-      std::snprintf(buffer, sizeof buffer, "%04u-%02u-%02u %02u:%02u", unsigned{t.year},
-                    unsigned{t.month}, unsigned{t.day}, unsigned{t.hour}, unsigned{t.minute});
-    } else {
-      std::snprintf(buffer, sizeof buffer, "%02u:%02u", unsigned{t.hour}, unsigned{t.minute});
+      std::snprintf(buffer, sizeof buffer, "%04u-%02u-%02u ", unsigned{t.year}, unsigned{t.month},
+                    unsigned{t.day});
+      shown = buffer + shown;
     }
-    text = Widen(buffer);
+    text = Utf8ToUtf16(shown);
     if (!zoneName.empty()) text += u" " + std::u16string(zoneName.begin(), zoneName.end());
   }
   if (starLimitOffset != 0) {
-    std::snprintf(buffer, sizeof buffer, "stars %+d", static_cast<int>(starLimitOffset));
+    std::snprintf(buffer, sizeof buffer, "%+d", static_cast<int>(starLimitOffset));
     if (!text.empty()) text += u"  ";
-    text += Widen(buffer);
+    //: %1 is how many magnitudes fainter (+) or brighter (-) the shown stars go
+    text += Utf8ToUtf16(FillArgs(Words::Tr("stars %1"), {buffer}));
   }
   return text;
 }

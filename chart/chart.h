@@ -24,6 +24,7 @@
 #include "view/layer_set.h"
 #include "view/progress_strip.h"
 #include "view/projection.h"
+#include "view/sky_light.h"
 
 namespace halvane {
 
@@ -76,9 +77,10 @@ class Chart {
   ProgressStrip progress;
   std::unique_ptr<Bitmap> starSprites;
   std::shared_ptr<const SatelliteSet> satellites;  // null: none loaded
-  int32_t pinnedSatellite = -1;  // found or tapped: drawn in daylight too
+  int32_t pinnedSatellite = -1;                    // found or tapped: drawn in daylight too
   CatalogStore catalogs;
   LayerMemory memory;
+  SkyGlow skyGlow;
   BayerLetters bayerLetters;            // read at the first narrow frame with star names
   mutable SkyLabelNames skyLabelNames;  // read at the first frame or tap that needs it
   std::vector<Rect> labelKeepOut;

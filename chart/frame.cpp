@@ -12,6 +12,7 @@
 #include "catalog/minor_body_layer.h"
 #include "chart/label_overlay.h"
 #include "chart/label_placement.h"
+#include "view/close_detail.h"
 #include "view/ecliptic_layer.h"
 #include "view/grid_layers.h"
 #include "view/ground_layer.h"
@@ -41,11 +42,20 @@ void Chart::DrawFrame(Surface& drawSurface, Surface& progressSurface, const Mome
   FinishPreparing();
   const SkyLight light = SkyLightOf(layers, moment);
   std::vector<LabelCandidate> names;
-  const FrameContext frame{projection,       layers,     moment,
-                           light,            PENS,       names,
-                           progress,         progressSurface,
-                           starSprites.get(), satellites.get(), pinnedSatellite,
-                           &catalogs,         &memory};
+  const FrameContext frame{projection,
+                           layers,
+                           moment,
+                           light,
+                           PENS,
+                           names,
+                           progress,
+                           progressSurface,
+                           starSprites.get(),
+                           satellites.get(),
+                           pinnedSatellite,
+                           &catalogs,
+                           &memory,
+                           &skyGlow};
   double done = 1.0;
   progress.Show(done, progressSurface);
   drawSurface.FillRect(projection.GetViewRect(), StockBrush::Black);
@@ -91,15 +101,15 @@ void Chart::AddSkyNames(const FrameContext& frame) {
     AddStarNames(projection, skyLabelNames, sky, limit, layers.showGround, PENS.starName,
                  frame.labels);
     // Greek letters join the star names where the faint stars do.
-    if (projection.GetFieldOfView() <= FAINT_STARS_FIELD) {
+    if (ShowsCloseDetail(projection.GetFieldOfView())) {
       bayerLetters.Load(layers.namesPath);
       AddStarNames(projection, bayerLetters.Stars(), sky, limit, layers.showGround, PENS.starName,
                    frame.labels);
     }
   }
   if (layers.showConstellationNames) {
-    AddConstellationNames(projection, skyLabelNames, sky, layers.showGround,
-                          PENS.constellationName, frame.labels);
+    AddConstellationNames(projection, skyLabelNames, sky, layers.showGround, PENS.constellationName,
+                          frame.labels);
   }
 }
 

@@ -14,6 +14,8 @@
 #include "catalog/data_file.h"
 #include "catalog/star_list.h"
 #include "platform/local_day.h"
+#include "platform/translate.h"
+#include "view/compass_point.h"
 #include "view/go_to_table.h"
 
 namespace halvane {
@@ -38,28 +40,22 @@ bool IsMessierName(std::string_view name) {
 
 const char* BodyKind(Body body) {
   switch (body) {
-    case Body::SUN: return "the Sun";
-    case Body::MOON: return "the Moon";
-    case Body::PLUTO: return "dwarf planet";
+    case Body::SUN: return Words::Mark("the Sun");
+    case Body::MOON: return Words::Mark("the Moon");
+    case Body::PLUTO: return Words::Mark("dwarf planet");
     case Body::MERCURY:
     case Body::VENUS:
     case Body::MARS:
     case Body::JUPITER:
     case Body::SATURN:
     case Body::URANUS:
-    case Body::NEPTUNE: return "planet";
+    case Body::NEPTUNE: return Words::Mark("planet");
   }
   return "";
 }
 
 bool ShowsPhase(Body body) {
   return body == Body::MOON || body == Body::MERCURY || body == Body::VENUS;
-}
-
-double AngleBetween(double ra1, double dec1, double ra2, double dec2) {
-  const double c =
-      std::sin(dec1) * std::sin(dec2) + std::cos(dec1) * std::cos(dec2) * std::cos(ra1 - ra2);
-  return std::acos(std::clamp(c, -1.0, 1.0));
 }
 
 void DescribeBody(Body body, const Moment& moment, const SkyTrack& track, ObjectInfo& info) {
@@ -71,9 +67,9 @@ void DescribeBody(Body body, const Moment& moment, const SkyTrack& track, Object
   info.distanceAu = place.distance;
   info.isMoon = body == Body::MOON;
   if (body != Body::SUN) {
-    info.elongation =
-        AngleBetween(place.rightAscension, place.declination, sun.rightAscension, sun.declination) *
-        RAD_TO_DEG;
+    info.elongation = AngularSeparation(place.rightAscension, place.declination, sun.rightAscension,
+                                        sun.declination) *
+                      RAD_TO_DEG;
   }
   if (ShowsPhase(body)) {
     info.illuminated = place.illuminatedFraction;
@@ -89,8 +85,8 @@ void DescribeBody(Body body, const Moment& moment, const SkyTrack& track, Object
 // Elements older than this may put a body arcminutes off: the planets pull it away from the
 // two-body path.
 constexpr double ELEMENTS_STALE_DAYS = 200.0;
-constexpr char FETCH_ELEMENTS[] =
-    "No comet or asteroid elements yet: \"Update comets and asteroids\" fetches them";
+constexpr const char* FETCH_ELEMENTS =
+    Words::Mark("No comet or asteroid elements yet: \"Update comets and asteroids\" fetches them");
 
 // "2020-05-31" of a Julian day. Source: Meeus, Astronomical Algorithms, chapter 7.
 std::string CalendarDate(double jd) {
@@ -114,7 +110,7 @@ std::string CalendarDate(double jd) {
 bool DescribeMinorBody(uint32_t index, const Moment& moment, const SkyTrack& track,
                        ObjectInfo& info) {
   if (index == NO_MINOR_BODY_ELEMENTS) {
-    info.kind = "asteroid";
+    info.kind = Words::Mark("asteroid");
     info.noElements = true;
     return true;
   }
@@ -124,16 +120,16 @@ bool DescribeMinorBody(uint32_t index, const Moment& moment, const SkyTrack& tra
   const MinorBodyPlace& place = places[index];
   const MinorBodyElements& body = bodies[index];
   const BodyPlace& sun = moment.GetBodies()[static_cast<int>(Body::SUN)];
-  info.kind = body.kind == MinorBodyKind::Comet ? "comet" : "asteroid";
+  info.kind = body.kind == MinorBodyKind::Comet ? Words::Mark("comet") : Words::Mark("asteroid");
   info.rightAscension = place.rightAscension;
   info.declination = place.declination;
   if (place.magnitude < 90.0) info.magnitude = place.magnitude;
   info.sunDistanceAu = place.sunDistance;
   info.deltaAu = place.distance;
   info.phaseAngle = place.phaseAngle * RAD_TO_DEG;
-  info.elongation =
-      AngleBetween(place.rightAscension, place.declination, sun.rightAscension, sun.declination) *
-      RAD_TO_DEG;
+  info.elongation = AngularSeparation(place.rightAscension, place.declination, sun.rightAscension,
+                                      sun.declination) *
+                    RAD_TO_DEG;
   if (body.epoch > 0.0) {
     info.elementsEpoch = body.epoch;
     info.elementsAge = std::fabs(moment.GetJulianDayTt() - body.epoch);
@@ -161,17 +157,19 @@ std::string Sexagesimal(double value, bool hours) {
 
 const char* ObjectKindText(SkyObjectKind kind) {
   switch (kind) {
-    case SkyObjectKind::Star: return "star";
-    case SkyObjectKind::DeepSky: return "deep-sky object";
-    case SkyObjectKind::Constellation: return "constellation";
-    case SkyObjectKind::Asterism: return "asterism";
+    case SkyObjectKind::Star: return Words::Mark("star");
+    case SkyObjectKind::DeepSky: return Words::Mark("deep-sky object");
+    case SkyObjectKind::Constellation: return Words::Mark("constellation");
+    case SkyObjectKind::Asterism: return Words::Mark("asterism");
   }
-  return "object";
+  return Words::Mark("object");
 }
 
 std::string DistanceText(const ObjectInfo& info) {
-  if (info.isMoon) return Format("%.0f km", *info.distanceAu * AU_KM);
-  return Format("%.4f AU", *info.distanceAu);
+  //: kilometres
+  if (info.isMoon) return FillArgs(Words::Tr("%1 km"), {Format("%.0f", *info.distanceAu * AU_KM)});
+  //: astronomical units
+  return FillArgs(Words::Tr("%1 AU"), {Format("%.4f", *info.distanceAu)});
 }
 
 // The first of the events, as --info gives it.
@@ -234,40 +232,45 @@ std::string HorizonLine(const ObjectInfo& info) {
   const auto when = [&info](double jd) {
     return LocalTimeFromDay(jd, info.moment, true, info.zone);
   };
-  const std::string transit =
-      events.transits.empty() ? "" : "; transit " + when(events.transits.front());
+  //: %1 is the local time of the object's highest point
+  const std::string transit = events.transits.empty() ? ""
+                                                      : FillArgs(Words::Tr("; transit %1"),
+                                                                 {when(events.transits.front())});
   if (events.AlwaysAbove()) {
-    return (info.fixed ? "Up now; never sets here" : "Up now; does not set within 24 hours") +
+    return (info.fixed ? Words::Tr("Up now; never sets here")
+                       : Words::Tr("Up now; does not set within 24 hours")) +
            transit;
   }
   if (events.NeverAbove()) {
-    return info.fixed ? "Below the horizon: never rises here"
-                      : "Below the horizon: does not rise within 24 hours";
+    return info.fixed ? Words::Tr("Below the horizon: never rises here")
+                      : Words::Tr("Below the horizon: does not rise within 24 hours");
   }
+  // Each a pattern of one time, %1.
   std::vector<std::pair<double, std::string>> next;
-  if (!events.risings.empty()) next.emplace_back(events.risings.front(), "rises at ");
-  if (!events.transits.empty()) next.emplace_back(events.transits.front(), "transit ");
-  if (!events.settings.empty()) next.emplace_back(events.settings.front(), "sets at ");
+  if (!events.risings.empty()) next.emplace_back(events.risings.front(), Words::Tr("rises at %1"));
+  if (!events.transits.empty()) next.emplace_back(events.transits.front(), Words::Tr("transit %1"));
+  if (!events.settings.empty()) next.emplace_back(events.settings.front(), Words::Tr("sets at %1"));
   std::sort(next.begin(), next.end());
-  std::string line = events.aboveAtStart ? "Up now; " : "Below the horizon: ";
+  std::string times;
   for (size_t i = 0; i < next.size(); ++i) {
-    line += (i > 0 ? ", " : "") + next[i].second + when(next[i].first);
+    times += (i > 0 ? Words::Tr(", ") : "") + FillArgs(next[i].second, {when(next[i].first)});
   }
-  return line;
-}
-
-const char* CompassPoint(double azimuthDegrees) {
-  static constexpr const char* POINTS[16] = {"N", "NNE", "NE", "ENE", "E", "ESE", "SE", "SSE",
-                                             "S", "SSW", "SW", "WSW", "W", "WNW", "NW", "NNW"};
-  return POINTS[static_cast<int>(std::floor(azimuthDegrees / 22.5 + 0.5)) % 16];
+  //: %1 lists the coming rising, transit and setting
+  return FillArgs(
+      events.aboveAtStart ? Words::Tr("Up now; %1") : Words::Tr("Below the horizon: %1"), {times});
 }
 
 std::string PhaseName(double illuminated, bool waxing) {
-  if (illuminated < 0.02) return "new";
-  if (illuminated > 0.98) return "full";
-  if (std::abs(illuminated - 0.5) < 0.03) return waxing ? "first quarter" : "last quarter";
-  const std::string shape = illuminated < 0.5 ? "crescent" : "gibbous";
-  return (waxing ? "waxing " : "waning ") + shape;
+  //: phase of the Moon
+  if (illuminated < 0.02) return Words::Mark("new");
+  //: phase of the Moon
+  if (illuminated > 0.98) return Words::Mark("full");
+  if (std::abs(illuminated - 0.5) < 0.03) {
+    return waxing ? Words::Mark("first quarter") : Words::Mark("last quarter");
+  }
+  if (illuminated < 0.5)
+    return waxing ? Words::Mark("waxing crescent") : Words::Mark("waning crescent");
+  return waxing ? Words::Mark("waxing gibbous") : Words::Mark("waning gibbous");
 }
 
 std::optional<ObjectInfo> DescribeObject(const SkyNames& names,
@@ -305,9 +308,9 @@ std::optional<ObjectInfo> DescribeObject(const SkyNames& names,
       info.rightAscension = label.rightAscension;
       info.declination = label.declination;
       if (IsMessierName(entry.name)) {
-        info.kind = "Messier object";
+        info.kind = Words::Mark("Messier object");
       } else {
-        info.kind = "star";
+        info.kind = Words::Mark("star");
         const StarRecord* star =
             NearestStar(stars, label.rightAscension, label.declination, SAME_STAR);
         if (star != nullptr) {
@@ -321,7 +324,7 @@ std::optional<ObjectInfo> DescribeObject(const SkyNames& names,
     case NameKind::Constellation: {
       const GoToRow* row = GoToRowAt(static_cast<int32_t>(entry.index));
       if (row == nullptr) return std::nullopt;
-      info.kind = "constellation";
+      info.kind = Words::Mark("constellation");
       info.rightAscension = row->rightAscensionHours / RAD_TO_HOURS;
       info.declination = row->declinationDegrees * DEG_TO_RAD;
       info.next = StarEvents(track, info.rightAscension, info.declination);
@@ -352,8 +355,7 @@ std::optional<ObjectInfo> DescribeObject(const SkyNames& names,
                              place.GetLongitude());
   ofDate.ToApparent(info.rightAscension, info.declination, info.rightAscensionOfDate,
                     info.declinationOfDate);
-  moment.GetSky().ToHorizontal(info.rightAscension, info.declination, info.azimuth,
-                               info.altitude);
+  moment.GetSky().ToHorizontal(info.rightAscension, info.declination, info.azimuth, info.altitude);
   info.azimuth = NormalizeAngle(info.azimuth, TWO_PI);
   return info;
 }
@@ -397,52 +399,81 @@ std::vector<std::pair<std::string, std::string>> InfoFields(const ObjectInfo& in
 
 std::vector<std::string> InfoPanelLines(const ObjectInfo& info) {
   std::vector<std::string> lines;
-  if (info.noElements) return {info.kind, FETCH_ELEMENTS};
-  std::string what = info.kind;
-  if (info.magnitude) what += ", magnitude " + Format("%.1f", *info.magnitude);
+  // The kinds stay English in the facts, for --info, and are translated here.
+  const std::string kind = Words::Tr(info.kind.c_str());
+  if (info.noElements) return {kind, Words::Tr(FETCH_ELEMENTS)};
+  std::string what = kind;
+  if (info.magnitude)
+    what += FillArgs(Words::Tr(", magnitude %1"), {Words::Number(*info.magnitude, 1)});
   if (!info.constellation.empty() && info.kind != "constellation") {
-    what += ", in " + info.constellation;
+    //: %1 is a constellation
+    what += FillArgs(Words::Tr(", in %1"), {info.constellation});
   }
   lines.push_back(what);
   lines.push_back(HorizonLine(info));
-  if (info.majorAxis > 0) lines.push_back("Size " + SizeText(info));
+  //: %1 is the apparent size, as 12′ × 5′
+  if (info.majorAxis > 0) lines.push_back(FillArgs(Words::Tr("Size %1"), {SizeText(info)}));
   if (!info.otherNames.empty()) {
-    std::string also = "Also ";
+    std::string names;
     for (size_t i = 0; i < info.otherNames.size(); ++i) {
-      also += (i > 0 ? ", " : "") + info.otherNames[i];
+      names += (i > 0 ? Words::Tr(", ") : "") + info.otherNames[i];
     }
-    lines.push_back(also);
+    //: %1 lists the object's other names
+    lines.push_back(FillArgs(Words::Tr("Also %1"), {names}));
   }
   const double azimuth = info.azimuth * RAD_TO_DEG;
-  lines.push_back(Format("Altitude %.1f\u00b0", info.altitude * RAD_TO_DEG) +
-                  Format(", azimuth %.1f\u00b0 ", azimuth) + CompassPoint(azimuth));
-  lines.push_back("RA " + Sexagesimal(info.rightAscension * RAD_TO_HOURS, true) + ", Dec " +
-                  Sexagesimal(info.declination * RAD_TO_DEG, false) + " (J2000)");
-  lines.push_back("RA " + Sexagesimal(info.rightAscensionOfDate * RAD_TO_HOURS, true) + ", Dec " +
-                  Sexagesimal(info.declinationOfDate * RAD_TO_DEG, false) + " (of date)");
+  //: %1 and %2 are angles in degrees, %3 a point of the compass
+  lines.push_back(FillArgs(Words::Tr("Altitude %1°, azimuth %2° %3"),
+                           {Words::Number(info.altitude * RAD_TO_DEG, 1), Words::Number(azimuth, 1),
+                            CompassPoint(azimuth)}));
+  //: right ascension and declination in the frame of the year 2000
+  lines.push_back(FillArgs(Words::Tr("RA %1, Dec %2 (J2000)"),
+                           {Sexagesimal(info.rightAscension * RAD_TO_HOURS, true),
+                            Sexagesimal(info.declination * RAD_TO_DEG, false)}));
+  //: right ascension and declination in the frame of the shown date
+  lines.push_back(FillArgs(Words::Tr("RA %1, Dec %2 (of date)"),
+                           {Sexagesimal(info.rightAscensionOfDate * RAD_TO_HOURS, true),
+                            Sexagesimal(info.declinationOfDate * RAD_TO_DEG, false)}));
   if (info.distanceAu) {
-    std::string size = "Distance " + DistanceText(info);
+    std::string size = FillArgs(Words::Tr("Distance %1"), {DistanceText(info)});
     if (info.diameter) {
-      size += *info.diameter >= 120 ? Format(", size %.1f\u2032", *info.diameter / 60)
-                                    : Format(", size %.1f\u2033", *info.diameter);
+      //: apparent diameter in arcminutes
+      size += *info.diameter >= 120
+                  ? FillArgs(Words::Tr(", size %1′"), {Words::Number(*info.diameter / 60, 1)})
+                  //: apparent diameter in arcseconds
+                  : FillArgs(Words::Tr(", size %1″"), {Words::Number(*info.diameter, 1)});
     }
     lines.push_back(size);
   }
   if (info.illuminated) {
-    lines.push_back("Phase: " + info.phase + Format(", %.0f %% lit", *info.illuminated * 100));
+    //: %1 is a phase such as "waxing crescent", %2 the lit percentage
+    lines.push_back(
+        FillArgs(Words::Tr("Phase: %1, %2 % lit"),
+                 {Words::Tr(info.phase.c_str()), Words::Number(*info.illuminated * 100, 0)}));
   }
   if (info.sunDistanceAu && info.deltaAu) {
-    lines.push_back(Format("%.3f AU from the Sun, ", *info.sunDistanceAu) +
-                    Format("%.3f AU from the Earth", *info.deltaAu));
+    //: distances in astronomical units
+    lines.push_back(
+        FillArgs(Words::Tr("%1 AU from the Sun, %2 AU from the Earth"),
+                 {Words::Number(*info.sunDistanceAu, 3), Words::Number(*info.deltaAu, 3)}));
   }
-  if (info.elongation) lines.push_back(Format("%.1f\u00b0 from the Sun", *info.elongation));
+  if (info.elongation) {
+    //: angle in degrees between the body and the Sun
+    lines.push_back(FillArgs(Words::Tr("%1° from the Sun"), {Words::Number(*info.elongation, 1)}));
+  }
   if (info.elementsEpoch) {
-    std::string elements = "Elements of " + CalendarDate(*info.elementsEpoch) +
-                           Format(", %.0f days old", info.elementsAge);
-    if (info.elementsAge > ELEMENTS_STALE_DAYS) elements += ": the place may be off by arcminutes";
+    //: %1 is the date of the orbital elements, %2 their age in days
+    std::string elements =
+        FillArgs(Words::Tr("Elements of %1, %2 days old"),
+                 {CalendarDate(*info.elementsEpoch), Words::Number(info.elementsAge, 0)});
+    if (info.elementsAge > ELEMENTS_STALE_DAYS)
+      elements += Words::Tr(": the place may be off by arcminutes");
     lines.push_back(elements);
   }
-  if (info.colorIndex) lines.push_back(Format("Colour index B\u2212V %.2f", *info.colorIndex));
+  if (info.colorIndex) {
+    lines.push_back(
+        FillArgs(Words::Tr("Colour index B−V %1"), {Words::Number(*info.colorIndex, 2)}));
+  }
   return lines;
 }
 

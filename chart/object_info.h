@@ -73,9 +73,6 @@ std::vector<std::pair<std::string, std::string>> InfoFields(const ObjectInfo& in
 // "Up now; sets at tomorrow 00:05, rises at 11:40, transit 17:30", ...
 std::vector<std::string> InfoPanelLines(const ObjectInfo& info);
 
-// The nearest of the 16 points of the compass to an azimuth (degrees, 0 to 360): "NNE".
-const char* CompassPoint(double azimuthDegrees);
-
 // The phase of a disc lit by the fraction (0..1), growing or shrinking: "new", "waxing
 // crescent", "first quarter", "waxing gibbous", "full", and the waning ones.
 std::string PhaseName(double illuminated, bool waxing);

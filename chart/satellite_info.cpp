@@ -6,6 +6,8 @@
 
 #include "astro/angles.h"
 #include "chart/object_info.h"
+#include "platform/translate.h"
+#include "view/compass_point.h"
 
 namespace halvane {
 namespace {
@@ -28,7 +30,9 @@ std::string PointText(const PassPoint& point) {
 
 std::string Bearing(const PassPoint& point) {
   const double azimuth = point.azimuth * RAD_TO_DEG;
-  return std::string(CompassPoint(azimuth)) + " " + Fixed("%.0f°", std::round(azimuth));
+  //: %1 is a point of the compass, %2 the azimuth in degrees
+  return FillArgs(Words::Tr("%1 %2°"),
+                  {CompassPoint(azimuth), Words::Number(std::round(azimuth), 0)});
 }
 
 }  // namespace
@@ -81,23 +85,30 @@ std::vector<std::pair<std::string, std::string>> SatelliteInfoFields(const Satel
 }
 
 std::vector<std::string> SatellitePanelLines(const SatelliteFacts& facts, const ZoneOffsets& zone) {
-  std::string identity = "satellite " + std::to_string(facts.catalogNumber);
-  if (!facts.designator.empty()) identity += ", " + facts.designator;
+  //: %1 is the satellite's catalog number
+  std::string identity = FillArgs(Words::Tr("satellite %1"), {std::to_string(facts.catalogNumber)});
+  if (!facts.designator.empty()) identity += Words::Tr(", ") + facts.designator;
   std::vector<std::string> lines{identity};
   if (facts.placed) {
-    lines.push_back("Altitude " + Fixed("%.1f°", facts.look.altitude * RAD_TO_DEG) + ", azimuth " +
-                    Fixed("%.1f°", facts.look.azimuth * RAD_TO_DEG) + ", " +
-                    Fixed("%.0f km", facts.look.rangeKm) + " away");
-    lines.push_back(facts.light == SatelliteLight::Umbra ? "In the Earth's shadow" : "Sunlit");
+    //: %1 altitude and %2 azimuth in degrees, %3 the distance in kilometres
+    lines.push_back(FillArgs(
+        Words::Tr("Altitude %1°, azimuth %2°, %3 km away"),
+        {Words::Number(facts.look.altitude * RAD_TO_DEG, 1),
+         Words::Number(facts.look.azimuth * RAD_TO_DEG, 1), Words::Number(facts.look.rangeKm, 0)}));
+    lines.push_back(facts.light == SatelliteLight::Umbra ? Words::Tr("In the Earth's shadow")
+                                                         : Words::Tr("Sunlit"));
   } else {
-    lines.push_back("No position: its elements no longer give one");
+    lines.push_back(Words::Tr("No position: its elements no longer give one"));
   }
-  std::string age = "Elements of " + LocalIsoTime(facts.epochJdUt, zone).substr(0, 10) + ", " +
-                    Fixed("%.1f days old", facts.ageDays);
-  if (facts.ageDays > STALE_ELEMENTS_DAYS) age += ": positions may be minutes off";
+  //: %1 is the date of the orbital elements, %2 their age in days
+  std::string age = FillArgs(
+      Words::Tr("Elements of %1, %2 days old"),
+      {LocalIsoTime(facts.epochJdUt, zone).substr(0, 10), Words::Number(facts.ageDays, 1)});
+  if (facts.ageDays > STALE_ELEMENTS_DAYS) age += Words::Tr(": positions may be minutes off");
   lines.push_back(age);
-  lines.push_back(facts.nextVisible ? "Next visible pass: " + PassText(*facts.nextVisible, zone)
-                                    : "No visible pass in the next 10 days");
+  lines.push_back(facts.nextVisible ? FillArgs(Words::Tr("Next visible pass: %1"),
+                                               {PassText(*facts.nextVisible, zone)})
+                                    : Words::Tr("No visible pass in the next 10 days"));
   return lines;
 }
 
@@ -112,11 +123,14 @@ std::string PassLine(const SatellitePass& pass) {
 }
 
 std::string PassText(const SatellitePass& pass, const ZoneOffsets& zone) {
-  return LocalClockTime(pass.rise.jdUt, zone) + " " + Bearing(pass.rise) + " to " +
-         LocalClockTime(pass.culmination.jdUt, zone) + " at " +
-         Fixed("%.0f°", pass.culmination.altitude * RAD_TO_DEG) + " to " +
-         LocalClockTime(pass.set.jdUt, zone) + " " + Bearing(pass.set) +
-         (pass.visible ? ", visible" : ", unseen");
+  //: a satellite's pass: %1 rise time, %2 its bearing, %3 the time highest, %4 the altitude
+  //: then in degrees, %5 set time, %6 its bearing
+  return FillArgs(pass.visible ? Words::Tr("%1 %2 to %3 at %4° to %5 %6, visible")
+                               : Words::Tr("%1 %2 to %3 at %4° to %5 %6, unseen"),
+                  {LocalClockTime(pass.rise.jdUt, zone), Bearing(pass.rise),
+                   LocalClockTime(pass.culmination.jdUt, zone),
+                   Words::Number(pass.culmination.altitude * RAD_TO_DEG, 0),
+                   LocalClockTime(pass.set.jdUt, zone), Bearing(pass.set)});
 }
 
 }  // namespace halvane

@@ -9,6 +9,8 @@
 #include "astro/sky_track.h"
 #include "chart/object_info.h"
 #include "platform/local_day.h"
+#include "platform/translate.h"
+#include "view/body_label.h"
 
 namespace halvane {
 namespace {
@@ -143,14 +145,15 @@ std::string PlanetLine(const TonightPlanet& planet, bool iso, const ZoneOffsets&
 
 using ClockReading = std::function<std::string(double)>;
 
-// "civil 20:15, nautical 20:52": the first time of each twilight that has one.
+// "civil 20:15, nautical 20:52": the first time of each twilight that has one; each kind a
+// translated pattern of its time, %1.
 std::string TwilightTimes(
-    const std::vector<std::pair<const char*, const std::vector<double>*>>& kinds,
+    const std::vector<std::pair<std::string, const std::vector<double>*>>& kinds,
     const ClockReading& at) {
   std::string text;
-  for (const auto& [word, times] : kinds) {
+  for (const auto& [pattern, times] : kinds) {
     if (times->empty()) continue;
-    text += (text.empty() ? "" : ", ") + std::string(word) + at(times->front());
+    text += (text.empty() ? "" : Words::Tr(", ")) + FillArgs(pattern, {at(times->front())});
   }
   return text;
 }
@@ -159,16 +162,19 @@ std::string TwilightTimes(
 // transit and set in time order.
 std::string BodyNight(const HorizonEvents& events, bool upInTheDark, bool hasDark,
                       const ClockReading& at) {
-  if (events.AlwaysAbove()) return hasDark ? "up all night" : "up all night, in a light sky";
-  if (events.NeverAbove() || (hasDark && !upInTheDark)) return "not up tonight";
-  std::vector<std::pair<double, const char*>> next;
-  if (!events.risings.empty()) next.emplace_back(events.risings.front(), "rises ");
-  if (!events.transits.empty()) next.emplace_back(events.transits.front(), "transit ");
-  if (!events.settings.empty()) next.emplace_back(events.settings.front(), "sets ");
+  if (events.AlwaysAbove()) {
+    return hasDark ? Words::Tr("up all night") : Words::Tr("up all night, in a light sky");
+  }
+  if (events.NeverAbove() || (hasDark && !upInTheDark)) return Words::Tr("not up tonight");
+  // Each a pattern of one time, %1.
+  std::vector<std::pair<double, std::string>> next;
+  if (!events.risings.empty()) next.emplace_back(events.risings.front(), Words::Tr("rises %1"));
+  if (!events.transits.empty()) next.emplace_back(events.transits.front(), Words::Tr("transit %1"));
+  if (!events.settings.empty()) next.emplace_back(events.settings.front(), Words::Tr("sets %1"));
   std::sort(next.begin(), next.end());
   std::string text;
-  for (const auto& [jd, word] : next) {
-    text += (text.empty() ? "" : ", ") + std::string(word) + at(jd);
+  for (const auto& [jd, pattern] : next) {
+    text += (text.empty() ? "" : Words::Tr(", ")) + FillArgs(pattern, {at(jd)});
   }
   return text;
 }
@@ -239,58 +245,85 @@ std::vector<TonightEntry> TonightEntries(const Tonight& t, const std::string& pl
   // Read from the evening's noon: times after midnight carry their date.
   const auto at = [&t](double jd) { return LocalTimeFromDay(jd, t.start, false, t.zone); };
   std::vector<TonightEntry> entries;
+  // The second of each entry is the name Find knows it by, in English.
   entries.push_back(
-      {"Tonight" + (place.empty() ? "" : " in " + place) + ", " + LocalDateText(t.start, t.zone),
+      {place.empty()
+           ? FillArgs(Words::Tr("Tonight, %1"), {LocalDateText(t.start, t.zone)})
+           //: %1 is the place, %2 the date
+           : FillArgs(Words::Tr("Tonight in %1, %2"), {place, LocalDateText(t.start, t.zone)}),
        ""});
   const bool polar = t.sun.AlwaysAbove() || t.sun.NeverAbove();
-  if (t.sun.AlwaysAbove()) entries.push_back({"The Sun does not set", "Sun"});
-  if (t.sun.NeverAbove()) entries.push_back({"The Sun does not rise", "Sun"});
-  if (!t.sun.settings.empty()) entries.push_back({"Sunset " + at(t.sun.settings.front()), "Sun"});
-  const std::string dusk = TwilightTimes({{"civil ", &t.civil.settings},
-                                          {"nautical ", &t.nautical.settings},
-                                          {"astronomical ", &t.astronomical.settings}},
+  if (t.sun.AlwaysAbove()) entries.push_back({Words::Tr("The Sun does not set"), "Sun"});
+  if (t.sun.NeverAbove()) entries.push_back({Words::Tr("The Sun does not rise"), "Sun"});
+  if (!t.sun.settings.empty()) {
+    entries.push_back({FillArgs(Words::Tr("Sunset %1"), {at(t.sun.settings.front())}), "Sun"});
+  }
+  //: the twilights, each with its time %1
+  const std::string civil = Words::Tr("civil %1");
+  const std::string nautical = Words::Tr("nautical %1");
+  const std::string astronomical = Words::Tr("astronomical %1");
+  const std::string dusk = TwilightTimes({{civil, &t.civil.settings},
+                                          {nautical, &t.nautical.settings},
+                                          {astronomical, &t.astronomical.settings}},
                                          at);
   if (!dusk.empty()) {
-    entries.push_back(
-        {"Twilight ends: " + dusk + (t.astronomical.settings.empty() ? "; no full darkness" : ""),
-         "Sun"});
+    //: %1 lists the ends of the twilights
+    entries.push_back({FillArgs(Words::Tr("Twilight ends: %1"), {dusk}) +
+                           (t.astronomical.settings.empty() ? Words::Tr("; no full darkness") : ""),
+                       "Sun"});
   } else if (!polar || t.sun.AlwaysAbove()) {
-    entries.push_back(
-        {t.astronomical.NeverAbove() ? "Dark all night" : "No full darkness tonight", "Sun"});
+    entries.push_back({t.astronomical.NeverAbove() ? Words::Tr("Dark all night")
+                                                   : Words::Tr("No full darkness tonight"),
+                       "Sun"});
   }
-  const std::string dawn = TwilightTimes({{"astronomical ", &t.astronomical.risings},
-                                          {"nautical ", &t.nautical.risings},
-                                          {"civil ", &t.civil.risings}},
+  const std::string dawn = TwilightTimes({{astronomical, &t.astronomical.risings},
+                                          {nautical, &t.nautical.risings},
+                                          {civil, &t.civil.risings}},
                                          at);
-  if (!dawn.empty()) entries.push_back({"Dawn: " + dawn, "Sun"});
-  if (!t.sun.risings.empty()) entries.push_back({"Sunrise " + at(t.sun.risings.front()), "Sun"});
+  if (!dawn.empty()) entries.push_back({FillArgs(Words::Tr("Dawn: %1"), {dawn}), "Sun"});
+  if (!t.sun.risings.empty()) {
+    entries.push_back({FillArgs(Words::Tr("Sunrise %1"), {at(t.sun.risings.front())}), "Sun"});
+  }
 
-  char phase[64];
-  std::snprintf(phase, sizeof phase, ", %s (%.0f %% lit)", t.moonPhase.c_str(),
-                t.moonIlluminated * 100);
-  entries.push_back(
-      {"Moon: " + BodyNight(t.moon, t.moonUpInTheDark, t.hasDark, at) + phase, "Moon"});
+  const std::string lit = Words::Number(t.moonIlluminated * 100, 0);
+  //: %1 is the Moon's night, %2 its phase, %3 the lit percentage
+  entries.push_back({FillArgs(Words::Tr("Moon: %1, %2 (%3 % lit)"),
+                              {BodyNight(t.moon, t.moonUpInTheDark, t.hasDark, at),
+                               Words::Tr(t.moonPhase.c_str()), lit}),
+                     "Moon"});
   for (const TonightPlanet& planet : t.planets) {
     const std::string name = BodyName(planet.body);
-    entries.push_back(
-        {name + ": " + BodyNight(planet.events, planet.upInTheDark, t.hasDark, at), name});
+    //: %1 is a planet, %2 its night
+    entries.push_back({FillArgs(Words::Tr("%1: %2"),
+                                {BodyLabel(planet.body),
+                                 BodyNight(planet.events, planet.upInTheDark, t.hasDark, at)}),
+                       name});
   }
   // Only comets and asteroids up in the dark are listed.
   for (const TonightMinorBody& body : t.minorBodies) {
-    char magnitude[32];
-    std::snprintf(magnitude, sizeof magnitude, ": magnitude %.1f, ", body.magnitude);
+    const std::string magnitude = Words::Number(body.magnitude, 1);
+    //: %1 is a comet or asteroid, %2 its magnitude, %3 its night
     entries.push_back(
-        {body.name + magnitude + BodyNight(body.events, true, t.hasDark, at), body.name});
+        {FillArgs(Words::Tr("%1: magnitude %2, %3"),
+                  {body.name, magnitude, BodyNight(body.events, true, t.hasDark, at)}),
+         body.name});
   }
   if (!t.hasDark) {
-    entries.push_back({"No dark hours for the deep sky tonight", ""});
+    entries.push_back({Words::Tr("No dark hours for the deep sky tonight"), ""});
   }
   for (const TonightObject& object : t.deepSky) {
-    char text[160];
-    std::snprintf(text, sizeof text, "%s: %s%smagnitude %.1f, highest %s", object.name.c_str(),
-                  object.kind.c_str(), object.kind.empty() ? "" : ", ", object.magnitude,
-                  at(object.highest).c_str());
-    entries.push_back({text, object.designation});
+    const std::string magnitude = Words::Number(object.magnitude, 1);
+    const std::string kind = object.kind.empty() ? "" : Words::Tr(object.kind.c_str());
+    entries.push_back(
+        {kind.empty()
+             //: %1 is a deep-sky object, %2 its magnitude, %3 the time it stands highest
+             ? FillArgs(Words::Tr("%1: magnitude %2, highest %3"),
+                        {object.name, magnitude, at(object.highest)})
+             //: %1 is a deep-sky object, %2 its kind, %3 its magnitude, %4 the time it stands
+             //: highest
+             : FillArgs(Words::Tr("%1: %2, magnitude %3, highest %4"),
+                        {object.name, kind, magnitude, at(object.highest)}),
+         object.designation});
   }
   return entries;
 }

@@ -7,9 +7,9 @@
 #include <string>
 
 #include "catalog/city_catalog.h"
-#include "catalog/utf8_text.h"
 #include "fuzz/fuzz_chart.h"
 #include "fuzz/fuzz_files.h"
+#include "platform/utf8_text.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
   using namespace halvane;

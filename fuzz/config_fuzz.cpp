@@ -36,8 +36,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
 
   const SYSTEMTIME fixedClock{2026, 12, 2, 8, 21, 30, 0, 0};
   const SYSTEMTIME& when = config.useSystemTime != 0 ? fixedClock : config.observationTime;
-  const Moment moment(when, observer,
-                      view.GetLayers().precisePositions);
+  const Moment moment(when, observer, view.GetLayers().precisePositions);
 
   int32_t degrees = 0;
   int32_t minutes = 0;

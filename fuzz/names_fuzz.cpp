@@ -8,9 +8,9 @@
 
 #include "catalog/sky_names.h"
 #include "catalog/sky_target.h"
-#include "catalog/utf8_text.h"
 #include "fuzz/fuzz_chart.h"
 #include "fuzz/fuzz_files.h"
+#include "platform/utf8_text.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
   using namespace halvane;

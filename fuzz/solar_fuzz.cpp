@@ -8,6 +8,7 @@
 #include <cstring>
 #include <string_view>
 
+#include "astro/delta_t.h"
 #include "astro/moment.h"
 #include "astro/observer.h"
 #include "astro/sidereal_time.h"
@@ -71,7 +72,8 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
   const double longitude = -360.0 + 720.0 * Fraction(data, size, 1);
   const double latitude = -90.0 + 180.0 * Fraction(data, size, 2);
 
-  for (const BodyPlace& place : ComputeSolarSystem(jdUt, longitude, latitude)) {
+  for (const BodyPlace& place :
+       ComputeSolarSystem(jdUt, TerrestrialJulianDay(jdUt), longitude, latitude)) {
     FuzzCheck(!place.available || Finite(place));
   }
 

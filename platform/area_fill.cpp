@@ -10,17 +10,52 @@
 
 namespace halvane {
 
+namespace {
+
+// The first pixel whose centre lies at or after edge, clipped to [0, size].
+int32_t FirstCentreFrom(double edge, int32_t size) {
+  return static_cast<int32_t>(std::clamp(std::ceil(edge - 0.5), 0.0, double(size)));
+}
+
+// An upright rectangle (the sky's blocks, most fills of a frame) is filled without the edge
+// tables, with the same pixels as the general walk gives it; false for any other shape.
+bool FillUprightRectangle(const Point* points, int32_t count, double scale, int32_t width,
+                          int32_t height,
+                          const std::function<void(int32_t, int32_t, int32_t)>& span) {
+  if (count != 4) return false;
+  const Point& a = points[0];
+  const Point& b = points[1];
+  const Point& c = points[2];
+  const Point& d = points[3];
+  const bool acrossFirst = a.y == b.y && b.x == c.x && c.y == d.y && d.x == a.x;
+  const bool downFirst = a.x == b.x && b.y == c.y && c.x == d.x && d.y == a.y;
+  if (!acrossFirst && !downFirst) return false;
+  const int32_t top = FirstCentreFrom(std::min(a.y, c.y) * scale, height);
+  const int32_t bottom = FirstCentreFrom(std::max(a.y, c.y) * scale, height);
+  const int32_t left = FirstCentreFrom(std::min(a.x, c.x) * scale, width);
+  const int32_t right = FirstCentreFrom(std::max(a.x, c.x) * scale, width);
+  if (left < right) {
+    for (int32_t y = top; y < bottom; ++y) span(y, left, right);
+  }
+  return true;
+}
+
+}  // namespace
+
 void ForEachAreaSpan(const Point* points, int32_t count, double scale, int32_t width,
                      int32_t height, const std::function<void(int32_t, int32_t, int32_t)>& span) {
   if (count < 3 || width <= 0 || height <= 0) return;
+  if (FillUprightRectangle(points, count, scale, width, height, span)) return;
   // An edge's rows [first, last) and the line through it.
   struct Edge {
     int32_t first, last;
     double ax, ay, slope;
   };
   std::vector<Edge> edges;
-  // Each edge adds one crossing to each of its rows: +1 from first, -1 from last.
-  std::vector<int32_t> change(static_cast<size_t>(height) + 1, 0);
+  edges.reserve(static_cast<size_t>(count));
+  // Only the rows the polygon covers are walked: a chart fills many small areas per frame.
+  int32_t top = height;
+  int32_t bottom = 0;
   for (int32_t i = 0; i < count; ++i) {
     const Point& a = points[i];
     const Point& b = points[(i + 1) % count];
@@ -36,29 +71,37 @@ void ForEachAreaSpan(const Point* points, int32_t count, double scale, int32_t w
     const auto last = static_cast<int32_t>(std::clamp(std::ceil(high - 0.5), 0.0, double(height)));
     if (first >= last) continue;
     edges.push_back({first, last, ax, ay, (bx - ax) / (by - ay)});
-    ++change[static_cast<size_t>(first)];
-    --change[static_cast<size_t>(last)];
+    top = std::min(top, first);
+    bottom = std::max(bottom, last);
   }
   if (edges.empty()) return;
-  // Row y's crossings go to crossings[offsets[y], offsets[y + 1]): one allocation for all rows.
-  // 64 bits: a hostile polygon may cross every row many million times.
-  std::vector<int64_t> offsets(static_cast<size_t>(height) + 1, 0);
+  const auto rows = static_cast<size_t>(bottom - top);
+  // Each edge adds one crossing to each of its rows: +1 from first, -1 from last.
+  std::vector<int32_t> change(rows + 1, 0);
+  for (const Edge& e : edges) {
+    ++change[static_cast<size_t>(e.first - top)];
+    --change[static_cast<size_t>(e.last - top)];
+  }
+  // Row top + r's crossings go to crossings[offsets[r], offsets[r + 1]): one allocation for all
+  // rows. 64 bits: a hostile polygon may cross every row many million times.
+  std::vector<int64_t> offsets(rows + 1, 0);
   int64_t inRow = 0;
-  for (size_t y = 0; y < static_cast<size_t>(height); ++y) {
-    inRow += change[y];
-    offsets[y + 1] = offsets[y] + inRow;
+  for (size_t r = 0; r < rows; ++r) {
+    inRow += change[r];
+    offsets[r + 1] = offsets[r] + inRow;
   }
   std::vector<double> crossings(static_cast<size_t>(offsets.back()));
   std::vector<int64_t> next(offsets.begin(), offsets.end() - 1);
   for (const Edge& e : edges) {
     for (int32_t y = e.first; y < e.last; ++y) {
-      crossings[static_cast<size_t>(next[static_cast<size_t>(y)]++)] =
+      crossings[static_cast<size_t>(next[static_cast<size_t>(y - top)]++)] =
           e.ax + (y + 0.5 - e.ay) * e.slope;
     }
   }
-  for (int32_t y = 0; y < height; ++y) {
-    double* row = crossings.data() + offsets[static_cast<size_t>(y)];
-    const int64_t size = offsets[static_cast<size_t>(y) + 1] - offsets[static_cast<size_t>(y)];
+  for (int32_t y = top; y < bottom; ++y) {
+    const auto r = static_cast<size_t>(y - top);
+    double* row = crossings.data() + offsets[r];
+    const int64_t size = offsets[r + 1] - offsets[r];
     std::sort(row, row + size);
     for (int64_t k = 0; k + 1 < size; k += 2) {
       // Pixels whose centre x + 0.5 lies in [row[k], row[k + 1]).

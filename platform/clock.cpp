@@ -28,12 +28,4 @@ SYSTEMTIME FromTimePoint(std::chrono::system_clock::time_point now) {
 
 SYSTEMTIME UniversalNow() { return FromTimePoint(std::chrono::system_clock::now()); }
 
-SYSTEMTIME LocalNow() { return Clock().LocalNow(); }
-
-SYSTEMTIME Clock::LocalNow() const {
-  SYSTEMTIME time = UniversalNow();
-  UniversalToLocal(time);
-  return time;
-}
-
 }  // namespace halvane

@@ -9,17 +9,14 @@
 
 namespace halvane {
 
-// The system clock's universal and local time, to the millisecond.
+// The system clock's universal time, to the millisecond.
 SYSTEMTIME UniversalNow();
-SYSTEMTIME LocalNow();
 
 // A clock a window reads: the system's, or one a test gives it.
 class Clock {
  public:
   virtual ~Clock() = default;
   virtual SYSTEMTIME UniversalNow() const { return halvane::UniversalNow(); }
-  // The universal time under the device's time zone.
-  SYSTEMTIME LocalNow() const;
 };
 
 // A clock that tells what its function says (a test's fixed or stepping time).

@@ -8,7 +8,9 @@
 #include <QComboBox>
 #include <QCompleter>
 #include <QDialog>
+#include <QEvent>
 #include <QFocusEvent>
+#include <QFont>
 #include <QFontMetrics>
 #include <QGroupBox>
 #include <QKeyEvent>
@@ -26,6 +28,7 @@
 #include "platform/dialog_template.h"
 #include "platform/finger_size.h"
 #include "platform/native_window.h"
+#include "platform/translate.h"
 
 namespace halvane {
 
@@ -52,6 +55,9 @@ QString ToQString(std::u16string_view text) {
   return QString::fromUtf16(text.data(), static_cast<qsizetype>(text.size()));
 }
 
+// A template's text in the user's language.
+QString Shown(const char* text) { return QString::fromStdString(Words::Tr(text)); }
+
 // Pixels per dialog unit come from the font: a quarter of the average character width
 // across, an eighth of the character height down.
 struct DialogUnits {
@@ -77,9 +83,6 @@ DialogUnits UnitsFor(const QWidget& dialog) {
   if (IsOnNarrowScreen(dialog)) y = std::max(y, FINGER_PIXELS / CONTROL_HEIGHT_UNITS);
   return {averageWidth / 4.0, y};
 }
-
-// The property of an edit field that the user has typed in since the procedure set its text.
-const char* const TYPED_PROPERTY = "halvaneTyped";
 
 // Tells the procedure when the user leaves an edit field for another control of the dialog;
 // a popup of the field's own or another window taking the focus does not count.
@@ -110,11 +113,41 @@ QRegularExpression NumberPattern(const DialogControl& control) {
   const QString number = control.kind == DialogControlKind::NumberEdit
                              ? QStringLiteral("[0-9]*[.,]?[0-9]*")
                              : QStringLiteral("[0-9]*");
-  if (control.text.empty()) return QRegularExpression(number);
-  const QString letter = QLatin1Char('[') + ToQString(control.text) + QLatin1Char(']');
+  if (control.text[0] == '\0') return QRegularExpression(number);
+  const QString letter = QLatin1Char('[') + QString::fromUtf8(control.text) + QLatin1Char(']');
   return QRegularExpression(QStringLiteral(" *(?:%1 *%2|%2 *%1?) *").arg(letter, number),
                             QRegularExpression::CaseInsensitiveOption);
 }
+
+// A one-line label too narrow for its words (a language longer than English) takes a smaller
+// font, down to three fifths of its own, rather than losing their end.
+void FitLabelText(QLabel& label) {
+  constexpr double SMALLEST = 0.6;
+  constexpr const char* OWN_SIZE = "halvaneOwnPointSize";
+  if (label.wordWrap()) return;
+  if (!label.property(OWN_SIZE).isValid()) label.setProperty(OWN_SIZE, label.font().pointSizeF());
+  const double own = label.property(OWN_SIZE).toDouble();
+  if (own <= 0.0) return;  // a font sized in pixels is left as it is
+  QFont font = label.font();
+  font.setPointSizeF(own);
+  const int room = label.contentsRect().width();
+  // Glyph widths do not scale exactly with the size: step down until the words fit.
+  for (double scale = 1.0; scale >= SMALLEST; scale -= 0.03) {
+    font.setPointSizeF(own * scale);
+    if (room <= 0 || QFontMetrics(font).horizontalAdvance(label.text()) <= room) break;
+  }
+  label.setFont(font);
+}
+
+// Fits a label again whenever the page's layout changes its width.
+class LabelFitter : public QObject {
+ public:
+  explicit LabelFitter(QObject* parent) : QObject(parent) {}
+  bool eventFilter(QObject* watched, QEvent* event) override {
+    if (event->type() == QEvent::Resize) FitLabelText(*static_cast<QLabel*>(watched));
+    return false;
+  }
+};
 
 QLineEdit* MakeEdit(DialogWindow& dialog, QWidget& page, const DialogControl& control) {
   auto* edit = new QLineEdit(&page);
@@ -128,12 +161,10 @@ QLineEdit* MakeEdit(DialogWindow& dialog, QWidget& page, const DialogControl& co
     edit->setInputMethodHints(Qt::ImhFormattedNumbersOnly);
   }
   // Letters too: the keyboard only starts with its numbers.
-  if (number && !control.text.empty()) edit->setInputMethodHints(Qt::ImhPreferNumbers);
+  if (number && control.text[0] != '\0') edit->setInputMethodHints(Qt::ImhPreferNumbers);
   const auto id = static_cast<uint16_t>(control.id);
-  QObject::connect(edit, &QLineEdit::textEdited, &dialog, [&dialog, edit, id] {
-    edit->setProperty(TYPED_PROPERTY, true);
-    dialog.SendCommand(id, NOTIFY_EDIT_CHANGED);
-  });
+  QObject::connect(edit, &QLineEdit::textEdited, &dialog,
+                   [&dialog, id] { dialog.SendCommand(id, NOTIFY_EDIT_CHANGED); });
   new LeaveWatcher(dialog, *edit, id);
   return edit;
 }
@@ -141,16 +172,17 @@ QLineEdit* MakeEdit(DialogWindow& dialog, QWidget& page, const DialogControl& co
 // The control on page, its signals sent to dialog.
 QWidget* MakeControl(DialogWindow& dialog, QWidget& page, const DialogControl& control) {
   switch (control.kind) {
-    case DialogControlKind::GroupBox: return new QGroupBox(ToQString(control.text), &page);
+    case DialogControlKind::GroupBox: return new QGroupBox(Shown(control.text), &page);
     case DialogControlKind::Label:
     case DialogControlKind::Heading: {
-      auto* label = new QLabel(ToQString(control.text), &page);
+      auto* label = new QLabel(Shown(control.text), &page);
       label->setWordWrap(control.height >= 2 * LINE_HEIGHT_UNITS);
       if (control.kind == DialogControlKind::Heading) {
         QFont bold = label->font();
         bold.setBold(true);
         label->setFont(bold);
       }
+      label->installEventFilter(new LabelFitter(label));
       return label;
     }
     case DialogControlKind::Edit:
@@ -159,17 +191,17 @@ QWidget* MakeControl(DialogWindow& dialog, QWidget& page, const DialogControl& c
     case DialogControlKind::SignedEdit: return MakeEdit(dialog, page, control);
     case DialogControlKind::Choice: {
       auto* choice = new QComboBox(&page);
-      choice->addItems(ToQString(control.text).split(QLatin1Char('|')));
+      choice->addItems(Shown(control.text).split(QLatin1Char('|')));
       FitRowsForFinger(*choice->view(), *choice);
       const auto id = static_cast<uint16_t>(control.id);
       QObject::connect(choice, &QComboBox::activated, &dialog,
                        [&dialog, id] { dialog.SendCommand(id, NOTIFY_CHOICE_CHANGED); });
       return choice;
     }
-    case DialogControlKind::CheckBox: return new QCheckBox(ToQString(control.text), &page);
+    case DialogControlKind::CheckBox: return new QCheckBox(Shown(control.text), &page);
     case DialogControlKind::DefaultButton:
     case DialogControlKind::Button: {
-      auto* button = new QPushButton(ToQString(control.text), &page);
+      auto* button = new QPushButton(Shown(control.text), &page);
       button->setDefault(control.kind == DialogControlKind::DefaultButton);
       button->setAutoDefault(control.kind == DialogControlKind::DefaultButton);
       const auto command = static_cast<uint16_t>(control.id);
@@ -193,7 +225,7 @@ int RunDialog(int templateId, WindowHandle owner, DialogProcedure procedure,
   const DialogTemplate* dialogTemplate = FindDialogTemplate(templateId);
   if (dialogTemplate == nullptr) return -1;
   DialogWindow dialog(owner, procedure, creationData);
-  dialog.setWindowTitle(ToQString(dialogTemplate->title));
+  dialog.setWindowTitle(Shown(dialogTemplate->title));
   dialog.setModal(true);
   const DialogUnits units = UnitsFor(dialog);
   QWidget& page = MakeDialogPage(dialog);
@@ -230,50 +262,19 @@ void ShowDialogMaximised(DialogHandle dialog) {
   dialog->setWindowState(dialog->windowState() | Qt::WindowMaximized);
 }
 
-bool GetDialogInteger(DialogHandle dialog, int controlId, bool isSigned, int32_t& value) {
-  const QLineEdit* edit = Control<QLineEdit>(dialog, controlId);
-  if (edit == nullptr) return false;
-  const std::u16string text = edit->text().trimmed().toStdU16String();
-  size_t i = 0;
-  bool negative = false;
-  if (isSigned && i < text.size() && (text[i] == u'-' || text[i] == u'+')) {
-    negative = text[i] == u'-';
-    ++i;
-  }
-  if (i == text.size()) return false;
-  const int64_t limit = isSigned && negative ? int64_t{INT32_MAX} + 1 : int64_t{INT32_MAX};
-  int64_t magnitude = 0;
-  for (; i < text.size(); ++i) {
-    if (text[i] < u'0' || text[i] > u'9') return false;
-    magnitude = magnitude * 10 + (text[i] - u'0');
-    if (magnitude > limit) return false;
-  }
-  value = static_cast<int32_t>(negative ? -magnitude : magnitude);
-  return true;
-}
-
-void SetDialogInteger(DialogHandle dialog, int controlId, int32_t value, bool isSigned) {
-  QLineEdit* edit = Control<QLineEdit>(dialog, controlId);
-  if (edit == nullptr) return;
-  edit->setText(isSigned ? QString::number(value) : QString::number(static_cast<uint32_t>(value)));
-}
-
 std::u16string GetDialogText(DialogHandle dialog, int controlId) {
   const QLineEdit* edit = Control<QLineEdit>(dialog, controlId);
   return edit == nullptr ? std::u16string() : edit->text().toStdU16String();
 }
 
 void SetDialogText(DialogHandle dialog, int controlId, std::u16string_view text) {
-  if (QLabel* label = Control<QLabel>(dialog, controlId)) label->setText(ToQString(text));
+  if (QLabel* label = Control<QLabel>(dialog, controlId)) {
+    label->setText(ToQString(text));
+    FitLabelText(*label);
+  }
   QLineEdit* edit = Control<QLineEdit>(dialog, controlId);
   if (edit == nullptr) return;
   edit->setText(ToQString(text));
-  edit->setProperty(TYPED_PROPERTY, false);
-}
-
-bool IsDialogTextTyped(DialogHandle dialog, int controlId) {
-  const QLineEdit* edit = Control<QLineEdit>(dialog, controlId);
-  return edit != nullptr && edit->property(TYPED_PROPERTY).toBool();
 }
 
 int GetDialogChoice(DialogHandle dialog, int controlId) {
@@ -283,6 +284,14 @@ int GetDialogChoice(DialogHandle dialog, int controlId) {
 
 void SetDialogChoice(DialogHandle dialog, int controlId, int index) {
   if (QComboBox* choice = Control<QComboBox>(dialog, controlId)) choice->setCurrentIndex(index);
+}
+
+void SetDialogChoices(DialogHandle dialog, int controlId,
+                      const std::vector<std::u16string>& options) {
+  QComboBox* choice = Control<QComboBox>(dialog, controlId);
+  if (choice == nullptr) return;
+  choice->clear();
+  for (const std::u16string& option : options) choice->addItem(ToQString(option));
 }
 
 void FocusDialogControl(DialogHandle dialog, int controlId) {
@@ -326,7 +335,6 @@ void SetDialogCompletion(DialogHandle dialog, int controlId, CompletionSource co
   QObject::connect(completer, qOverload<const QString&>(&QCompleter::activated), edit,
                    [dialog, edit, command](const QString& text) {
                      edit->setText(text);
-                     edit->setProperty(TYPED_PROPERTY, false);
                      dialog->procedure(dialog, MESSAGE_COMMAND,
                                        MakeCommandParam(NOTIFY_COMPLETION_CHOSEN, command), 0);
                    });

@@ -39,21 +39,18 @@ void EndDialog(DialogHandle dialog, int result);
 // Shows the dialog maximised, filling the screen, when the screen is too small for it.
 void ShowDialogMaximised(DialogHandle dialog);
 
-// Reads an edit field as a whole number: optional spaces, a sign when isSigned, digits. Fails
-// on an empty field, anything else and values beyond 32 bits (signed) or 31 bits (unsigned).
-bool GetDialogInteger(DialogHandle dialog, int controlId, bool isSigned, int32_t& value);
-void SetDialogInteger(DialogHandle dialog, int controlId, int32_t value, bool isSigned);
 // An edit field's text as it stands, and a text to show in an edit field or a label (empty
 // when there is none).
 std::u16string GetDialogText(DialogHandle dialog, int controlId);
 void SetDialogText(DialogHandle dialog, int controlId, std::u16string_view text);
-// True when the user has typed in the edit field since its text was last set or completed.
-bool IsDialogTextTyped(DialogHandle dialog, int controlId);
 bool IsDialogButtonChecked(DialogHandle dialog, int controlId);
 void CheckDialogButton(DialogHandle dialog, int controlId, bool checked);
 // The chosen option of a choice, from 0; -1 when there is no such choice.
 int GetDialogChoice(DialogHandle dialog, int controlId);
 void SetDialogChoice(DialogHandle dialog, int controlId, int index);
+// Replaces the options of a choice with these.
+void SetDialogChoices(DialogHandle dialog, int controlId,
+                      const std::vector<std::u16string>& options);
 void FocusDialogControl(DialogHandle dialog, int controlId);
 
 // The notification of the command message that an edit field sends whenever the user

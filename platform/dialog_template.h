@@ -3,7 +3,6 @@
 #pragma once
 
 #include <cstddef>
-#include <string_view>
 
 namespace halvane {
 
@@ -29,7 +28,8 @@ enum class DialogControlKind {
 struct DialogControl {
   int id;  // -1 for controls nobody reads
   DialogControlKind kind;
-  std::u16string_view text;
+  // UTF-8; shown texts are marked for translation, a field's letters are not.
+  const char* text;
   int x;
   int y;
   int width;
@@ -38,7 +38,7 @@ struct DialogControl {
 
 struct DialogTemplate {
   int id;
-  std::u16string_view title;
+  const char* title;  // UTF-8, marked for translation
   int width;
   int height;
   const DialogControl* controls;

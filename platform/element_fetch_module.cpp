@@ -1,5 +1,6 @@
 // One HTTP GET through Qt Network, with a size limit and a stall timeout: built into
 // halvane-download.so.
+#include <QCoreApplication>
 #include <QNetworkAccessManager>
 #include <QNetworkReply>
 #include <QNetworkRequest>
@@ -11,8 +12,13 @@ namespace halvane {
 
 namespace {
 
-std::string MegabytesText(int64_t bytes) {
-  return std::to_string((bytes + 1024 * 1024 - 1) / (1024 * 1024)) + " MB";
+// The module links no part of Halvane: it asks Qt for the program's words itself.
+std::string Filled(const char* source, const QString& first) {
+  return QCoreApplication::translate("Words", source).arg(first).toStdString();
+}
+
+std::string Filled(const char* source, const QString& first, const QString& second) {
+  return QCoreApplication::translate("Words", source).arg(first, second).toStdString();
 }
 
 class ElementFetch : public QObject {
@@ -46,7 +52,11 @@ class ElementFetch : public QObject {
     body += reply->readAll().toStdString();
     const qint64 announced = reply->header(QNetworkRequest::ContentLengthHeader).toLongLong();
     if (static_cast<int64_t>(body.size()) > request.maxBytes || announced > request.maxBytes) {
-      Finish({Status(), {}, "larger than " + MegabytesText(request.maxBytes)});
+      //: %1 is a size in megabytes
+      Finish({Status(),
+              {},
+              Filled(QT_TRANSLATE_NOOP("Words", "larger than %1 MB"),
+                     QString::number((request.maxBytes + 1024 * 1024 - 1) / (1024 * 1024)))});
     }
   }
 
@@ -62,18 +72,25 @@ class ElementFetch : public QObject {
     const QVariant announced = reply->header(QNetworkRequest::ContentLengthHeader);
     const qint64 received = static_cast<qint64>(body.size());
     if (reply->error() == QNetworkReply::OperationCanceledError) {
-      Finish({status, {}, "no answer within " + std::to_string(request.stallMs / 1000) + " s"});
+      //: %1 is a number of seconds
+      Finish({status,
+              {},
+              Filled(QT_TRANSLATE_NOOP("Words", "no answer within %1 s"),
+                     QString::number(request.stallMs / 1000))});
     } else if (status != 0 && status != 200) {
       const QString reason =
           reply->attribute(QNetworkRequest::HttpReasonPhraseAttribute).toString();
+      //: %1 is an HTTP status code, %2 the server's words for it
       Finish({status,
               {},
-              "the server answered " + std::to_string(status) + " " + reason.toStdString()});
+              Filled(QT_TRANSLATE_NOOP("Words", "the server answered %1 %2"),
+                     QString::number(status), reason)});
     } else if (announced.isValid() && announced.toLongLong() != received) {
+      //: %1 bytes received of %2 announced
       Finish({status,
               {},
-              "the download broke off after " + std::to_string(received) + " of " +
-                  std::to_string(announced.toLongLong()) + " bytes"});
+              Filled(QT_TRANSLATE_NOOP("Words", "the download broke off after %1 of %2 bytes"),
+                     QString::number(received), QString::number(announced.toLongLong()))});
     } else if (reply->error() != QNetworkReply::NoError) {
       Finish({status, {}, reply->errorString().toStdString()});
     } else {

@@ -16,6 +16,7 @@
 #include "platform/element_fetching.h"
 #include "platform/fetch_rules.h"
 #include "platform/files.h"
+#include "platform/translate.h"
 
 namespace halvane {
 
@@ -33,7 +34,10 @@ std::vector<ElementSource> MinorBodySources(int32_t year) {
 
 std::string WriteCacheFile(const std::string& folder, const std::string& fileName,
                            std::string_view bytes) {
-  if (!QDir().mkpath(QString::fromStdString(folder))) return "cannot make " + folder;
+  //: %1 is a folder
+  if (!QDir().mkpath(QString::fromStdString(folder))) {
+    return FillArgs(Words::Tr("cannot make %1"), {folder});
+  }
   const QString path =
       QDir(QString::fromStdString(folder)).filePath(QString::fromStdString(fileName));
   QSaveFile file(path);
@@ -41,7 +45,9 @@ std::string WriteCacheFile(const std::string& folder, const std::string& fileNam
       file.write(bytes.data(), static_cast<qint64>(bytes.size())) !=
           static_cast<qint64>(bytes.size()) ||
       !file.commit()) {
-    return "cannot write " + path.toStdString() + ": " + file.errorString().toStdString();
+    //: %1 is a file, %2 the system's reason
+    return FillArgs(Words::Tr("cannot write %1: %2"),
+                    {path.toStdString(), file.errorString().toStdString()});
   }
   return {};
 }
@@ -65,10 +71,13 @@ StartElementFetchFunction LoadDownloadModule(std::string& reason) {
     void* entry = module != nullptr ? ::dlsym(module, START_ELEMENT_FETCH) : nullptr;
     if (entry != nullptr) return reinterpret_cast<StartElementFetchFunction>(entry);
     const char* error = ::dlerror();
-    reason = "cannot load " + path + ": " + (error != nullptr ? error : "no entry");
+    //: %1 is a program module, %2 the system's reason
+    reason = FillArgs(Words::Tr("cannot load %1: %2"),
+                      {path, error != nullptr ? error : Words::Tr("no entry")});
     return nullptr;
   }
-  reason = std::string("the download module ") + DOWNLOAD_MODULE + " is not installed";
+  //: %1 is a program module
+  reason = FillArgs(Words::Tr("the download module %1 is not installed"), {DOWNLOAD_MODULE});
   return nullptr;
 }
 
@@ -116,7 +125,8 @@ class ElementDownloader : public QObject {
         break;
       }
       const std::string key = source.key;
-      progress("Fetching " + key + "\u2026");
+      //: %1 names the file being downloaded
+      progress(FillArgs(Words::Tr("Fetching %1…"), {key}));
       const FetchRequest request{base + source.path,
                                  std::string("Halvane/") + HALVANE_VERSION +
                                      " (sky chart; element updates on the user's request)",
@@ -124,7 +134,9 @@ class ElementDownloader : public QObject {
       start(
           request, this,
           [this, key](int64_t received, int64_t) {
-            progress("Fetching " + key + ": " + std::to_string(received / 1024) + " kB");
+            //: %1 names the file being downloaded, %2 the kilobytes so far
+            progress(
+                FillArgs(Words::Tr("Fetching %1: %2 kB"), {key, std::to_string(received / 1024)}));
           },
           [this, source](const FetchResult& result) { Fetched(source, result); });
       return;
@@ -140,8 +152,12 @@ class ElementDownloader : public QObject {
     if (why.empty()) {
       ++outcome.filesWritten;
     } else {
-      if (result.status != 0 && result.status != 200) why += "; not asked again for 24 hours";
-      outcome.messages.push_back(source.key + ": " + why + "; the old elements are kept");
+      if (result.status != 0 && result.status != 200) {
+        why += Words::Tr("; not asked again for 24 hours");
+      }
+      //: %1 names the file, %2 why its download failed
+      outcome.messages.push_back(
+          FillArgs(Words::Tr("%1: %2; the old elements are kept"), {source.key, why}));
     }
     // The module's reply is still on the stack: go on from the event loop.
     QTimer::singleShot(0, this, [this] { Next(); });

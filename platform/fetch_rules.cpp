@@ -5,6 +5,8 @@
 #include <fstream>
 #include <sstream>
 
+#include "platform/translate.h"
+
 namespace halvane {
 
 FetchState ReadFetchState(const std::string& path) {
@@ -53,12 +55,14 @@ std::string FetchRefusal(const FetchState& state, const std::string& key, int64_
   if (found == state.end()) return {};
   const FetchTimes& times = found->second;
   if (now < times.backOffUntil) {
-    return key + " was refused by the server; not asked again before " +
-           UtcTimeText(times.backOffUntil, now);
+    //: %1 names the file, %2 a time
+    return FillArgs(Words::Tr("%1 was refused by the server; not asked again before %2"),
+                    {key, UtcTimeText(times.backOffUntil, now)});
   }
   if (now < times.lastAnswer + FETCH_MIN_INTERVAL_S && now >= times.lastAnswer) {
-    return key + " was fetched less than 2 hours ago; again after " +
-           UtcTimeText(times.lastAnswer + FETCH_MIN_INTERVAL_S, now);
+    //: %1 names the file, %2 a time
+    return FillArgs(Words::Tr("%1 was fetched less than 2 hours ago; again after %2"),
+                    {key, UtcTimeText(times.lastAnswer + FETCH_MIN_INTERVAL_S, now)});
   }
   return {};
 }

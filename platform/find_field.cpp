@@ -25,6 +25,7 @@
 #include "platform/finger_size.h"
 #include "platform/native_window.h"
 #include "platform/night_vision.h"
+#include "platform/translate.h"
 
 namespace halvane {
 
@@ -102,8 +103,10 @@ void ConnectFind(QLineEdit& field, QLabel& notFound, const CompletionSource& com
     if (!meant.isEmpty()) field.setProperty(MEANT_PROPERTY, meant);
     notFound.setText(
         meant.isEmpty()
-            ? QStringLiteral("not found")
-            : QStringLiteral("Did you mean <a href=\"#\">%1</a>?").arg(meant.toHtmlEscaped()));
+            ? QString::fromStdString(Words::Tr("not found"))
+            //: %1 is a name close to what was typed, made a link
+            : QString::fromStdString(Words::Tr("Did you mean %1?"))
+                  .arg(QStringLiteral("<a href=\"#\">%1</a>").arg(meant.toHtmlEscaped())));
     notFound.show();
   };
   QObject::connect(&notFound, &QLabel::linkActivated, &field,
@@ -127,7 +130,7 @@ void ConnectFind(QLineEdit& field, QLabel& notFound, const CompletionSource& com
 }
 
 QLabel* MakeNotFound(QWidget& parent, const char* name) {
-  auto* notFound = new QLabel(QStringLiteral("not found"), &parent);
+  auto* notFound = new QLabel(QString::fromStdString(Words::Tr("not found")), &parent);
   notFound->setObjectName(QLatin1String(name));
   return notFound;
 }
@@ -204,7 +207,7 @@ void ShowFindField(WindowHandle owner, const CompletionSource& complete, const F
   column->addLayout(layout);
   auto* field = new QLineEdit(strip);
   field->setObjectName(QStringLiteral("findText"));
-  field->setPlaceholderText(QStringLiteral("Find a star, planet or object"));
+  field->setPlaceholderText(QString::fromStdString(Words::Tr("Find a star, planet or object")));
   FollowNightVision(*field);
   FitForFinger(*field);
   layout->addWidget(field, 1);
@@ -218,7 +221,7 @@ void ShowFindField(WindowHandle owner, const CompletionSource& complete, const F
   notFound->setWordWrap(true);
   QToolButton* close = MakeToolButton(*strip, "findClose");
   close->setText(QStringLiteral("\u2715"));
-  close->setToolTip(QStringLiteral("Close"));
+  close->setToolTip(QString::fromStdString(Words::Tr("Close")));
   layout->addWidget(close);
   column->addWidget(notFound);
   QObject::connect(close, &QToolButton::clicked, strip, &QDialog::reject);
@@ -240,7 +243,7 @@ void AddMenuBarFindField(MenuBarHandle bar, const CompletionSource& complete,
   layout->setContentsMargins(4, 0, 0, 0);
   auto* field = new QLineEdit(box);
   field->setObjectName(QLatin1String(BAR_FIELD_NAME));
-  field->setPlaceholderText(QStringLiteral("Find"));
+  field->setPlaceholderText(QString::fromStdString(Words::Tr("Find")));
   field->setClearButtonEnabled(true);
   // Tab never leads here: the keys are the chart's until the field is clicked or Find asks.
   field->setFocusPolicy(Qt::ClickFocus);

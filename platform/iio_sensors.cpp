@@ -13,6 +13,8 @@
 #include <utility>
 #include <vector>
 
+#include "platform/translate.h"
+
 namespace halvane {
 namespace {
 
@@ -108,17 +110,18 @@ IioSensors::IioSensors(std::string folderPath) : folder(std::move(folderPath)) {
   accelerometer.type = "accel";
   magnetometer.type = "magn";
   gyroscope.type = "anglvel";
-  problem = Find(accelerometer, "accelerometer");
-  if (problem.empty()) problem = Find(magnetometer, "magnetometer");
-  if (!Find(gyroscope, "gyroscope").empty()) gyroscope.device.clear();
+  //: motion sensors of a phone
+  problem = Find(accelerometer, Words::Mark("accelerometer"));
+  if (problem.empty()) problem = Find(magnetometer, Words::Mark("magnetometer"));
+  if (!Find(gyroscope, Words::Mark("gyroscope")).empty()) gyroscope.device.clear();
   if (!problem.empty()) return;
   SensorReading first{};
   if (!Read(first)) {
-    problem = "The motion sensors in " + folder + " cannot be read.";
+    problem = FillArgs(Words::Tr("The motion sensors in %1 cannot be read."), {folder});
   } else if (const double g = Length(first.gravity); !(g >= LEAST_GRAVITY && g <= MOST_GRAVITY)) {
-    problem = "The accelerometer's readings are not plausible (its scale may be wrong).";
+    problem = Words::Tr("The accelerometer's readings are not plausible (its scale may be wrong).");
   } else if (const double b = Length(first.field); !(b >= LEAST_FIELD && b <= MOST_FIELD)) {
-    problem = "The magnetometer's readings are not plausible (its scale may be wrong).";
+    problem = Words::Tr("The magnetometer's readings are not plausible (its scale may be wrong).");
   }
 }
 
@@ -128,7 +131,7 @@ std::string IioSensors::Find(Channel& channel, const char* what) const {
   const auto deadline = std::chrono::steady_clock::now() + SEARCH_TIME_LIMIT;
   for (const std::string& name : DeviceFolders(folder)) {
     if (std::chrono::steady_clock::now() > deadline) {
-      return "The motion sensors in " + folder + " cannot be read.";
+      return FillArgs(Words::Tr("The motion sensors in %1 cannot be read."), {folder});
     }
     const std::string device = folder + "/" + name + "/";
     if (!Exists(device + prefix + "x_raw")) continue;
@@ -141,7 +144,8 @@ std::string IioSensors::Find(Channel& channel, const char* what) const {
         if (!ReadNumber(device + prefix + "scale", scale)) scale = NAN;
       }
       if (!(scale >= SMALLEST_SCALE && scale <= LARGEST_SCALE)) {
-        return std::string("The ") + what + "'s scale is not a usable number.";
+        //: %1 is a motion sensor
+        return FillArgs(Words::Tr("The %1's scale is not a usable number."), {Words::Tr(what)});
       }
       channel.scale[axis] = scale;
       channel.offset[axis] = 0.0;
@@ -156,14 +160,16 @@ std::string IioSensors::Find(Channel& channel, const char* what) const {
       if (!Exists(device + matrixName)) continue;
       std::string text;
       if (!ReadLine(device + matrixName, text) || !ParseMatrix(text, channel.matrix)) {
-        return std::string("The ") + what + "'s mount matrix cannot be read.";
+        //: %1 is a motion sensor
+        return FillArgs(Words::Tr("The %1's mount matrix cannot be read."), {Words::Tr(what)});
       }
       break;
     }
     channel.device = device;
     return {};
   }
-  return std::string("No ") + what + " was found in " + folder + ".";
+  //: %1 is a motion sensor, %2 a folder
+  return FillArgs(Words::Tr("No %1 was found in %2."), {Words::Tr(what), folder});
 }
 
 bool IioSensors::ReadChannel(const Channel& channel, Vector3& value) const {

@@ -15,6 +15,7 @@
 #include <utility>
 #include <vector>
 
+#include "astro/angles.h"
 #include "platform/area_fill.h"
 #include "platform/text_stamp.h"
 #include "platform/vector_state.h"
@@ -200,7 +201,7 @@ bool ImageSurface::Stamp(std::u16string_view text, const Rect& rect, const uint3
   const double top = static_cast<double>(rect.top) * scale;
   // Glyphs on a fraction of a device pixel round otherwise than in the probe.
   if (left != std::floor(left) || top != std::floor(top)) return false;
-  const TextStamp& stamp = StampOf(text, scale);
+  const TextStamp& stamp = stamps.Of(text);
   if (!stamp.usable) return false;
   const auto x = static_cast<int64_t>(left);
   const auto y = static_cast<int64_t>(top);
@@ -248,8 +249,6 @@ void ImageSurface::FillArea(std::string_view, const Point* points, int32_t count
 
 TextSize ImageSurface::MeasureText(std::u16string_view text) const {
   if (!FontsAvailable()) return Surface::MeasureText(text);
-  // The chart writes the same few hundred names every frame, always in its one font.
-  static std::unordered_map<std::u16string, TextSize> measured;
   const auto known = measured.find(std::u16string(text));
   if (known != measured.end()) return known->second;
   if (!metrics) metrics.emplace(ChartFont());
@@ -329,14 +328,13 @@ void ImageSurface::BlitDevice(int64_t x, int64_t y, int64_t width, int64_t heigh
 
 void ImageSurface::Ellipse(Point centre, int32_t radiusX, int32_t radiusY, int32_t angleDegrees,
                            bool dotted) {
-  constexpr double PI_VALUE = 3.14159265358979323846;
   constexpr double DOT_SPACING = 3.0;  // pixels from one dot of a dotted ellipse to the next
   const double rx = std::max(0, radiusX);
   const double ry = std::max(0, radiusY);
-  const double angle = angleDegrees * PI_VALUE / 180.0;
+  const double angle = angleDegrees * DEG_TO_RAD;
   const double cosA = std::cos(angle);
   const double sinA = std::sin(angle);
-  const double perimeter = 2.0 * PI_VALUE * std::max(rx, ry);
+  const double perimeter = TWO_PI * std::max(rx, ry);
   const auto at = [&](double t) {
     const double u = rx * std::cos(t);
     const double v = ry * std::sin(t);
@@ -347,7 +345,7 @@ void ImageSurface::Ellipse(Point centre, int32_t radiusX, int32_t radiusY, int32
     const int32_t dots = std::clamp(static_cast<int32_t>(perimeter / DOT_SPACING), 4, 720);
     const int64_t pen = std::max<int64_t>(1, std::llround(scale));
     for (int32_t i = 0; i < dots; ++i) {
-      const Point p = at(2.0 * PI_VALUE * i / dots);
+      const Point p = at(TWO_PI * i / dots);
       for (int64_t dy = 0; dy < pen; ++dy) {
         Line(Device(p.x), Device(p.y) + dy, Device(p.x) + pen, Device(p.y) + dy);
       }
@@ -356,8 +354,7 @@ void ImageSurface::Ellipse(Point centre, int32_t radiusX, int32_t radiusY, int32
   }
   const int32_t steps = std::clamp(static_cast<int32_t>(perimeter / 2.0), 12, 720);
   std::vector<Point> points(static_cast<size_t>(steps) + 1);
-  for (int32_t i = 0; i <= steps; ++i)
-    points[static_cast<size_t>(i)] = at(2.0 * PI_VALUE * i / steps);
+  for (int32_t i = 0; i <= steps; ++i) points[static_cast<size_t>(i)] = at(TWO_PI * i / steps);
   Polyline(points.data(), steps + 1);
 }
 

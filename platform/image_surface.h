@@ -6,8 +6,11 @@
 #include <QFontMetrics>
 #include <QImage>
 #include <optional>
+#include <string>
+#include <unordered_map>
 
 #include "platform/surface.h"
+#include "platform/text_stamp.h"
 
 namespace halvane {
 
@@ -83,6 +86,9 @@ class ImageSurface : public Surface {
   uint32_t textPixel = 0xFF000000;  // 0xAARRGGBB
   bool transparentText = false;
   mutable std::optional<QFontMetrics> metrics;  // made at the first measure
+  // The chart writes the same few hundred names every frame, always in its one font.
+  mutable std::unordered_map<std::u16string, TextSize> measured;
+  TextStamps stamps{scale};
 };
 
 }  // namespace halvane

@@ -12,6 +12,7 @@
 
 #include "platform/finger_size.h"
 #include "platform/native_window.h"
+#include "platform/translate.h"
 
 namespace halvane {
 namespace {
@@ -43,7 +44,7 @@ class InfoPanel : public QFrame {
     auto* close = new QToolButton(this);
     close->setObjectName(QStringLiteral("infoClose"));
     close->setText(QStringLiteral("\u2715"));
-    close->setToolTip(QStringLiteral("Close"));
+    close->setToolTip(QString::fromStdString(Words::Tr("Close")));
     close->setFocusPolicy(Qt::NoFocus);
     close->setAutoRaise(true);
     FitForFinger(*close);

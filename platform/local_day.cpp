@@ -8,6 +8,8 @@
 #include <ctime>
 #include <optional>
 
+#include "platform/translate.h"
+
 namespace halvane {
 namespace {
 
@@ -17,9 +19,23 @@ constexpr double FIRST_JD = 2305813.5;  // 1601 January 1
 constexpr double LAST_JD = 13052425.5;  // 30828 January 1
 
 constexpr int64_t HALF_DAY_SECONDS = 43200;
-constexpr const char* MONTHS[12] = {"Jan", "Feb", "Mar", "Apr", "May", "Jun",
-                                    "Jul", "Aug", "Sep", "Oct", "Nov", "Dec"};
-constexpr const char* WEEKDAYS[7] = {"Sun", "Mon", "Tue", "Wed", "Thu", "Fri", "Sat"};
+//: months, abbreviated
+constexpr const char* MONTHS[12] = {Words::Mark("Jan"), Words::Mark("Feb"), Words::Mark("Mar"),
+                                    Words::Mark("Apr"), Words::Mark("May"), Words::Mark("Jun"),
+                                    Words::Mark("Jul"), Words::Mark("Aug"), Words::Mark("Sep"),
+                                    Words::Mark("Oct"), Words::Mark("Nov"), Words::Mark("Dec")};
+// The day of the week (0 Sunday), abbreviated; apart from the Sun's name by its disambiguation.
+std::string Weekday(int day) {
+  switch (day) {
+    case 0: return Words::Tr("Sun", "day of the week");
+    case 1: return Words::Tr("Mon", "day of the week");
+    case 2: return Words::Tr("Tue", "day of the week");
+    case 3: return Words::Tr("Wed", "day of the week");
+    case 4: return Words::Tr("Thu", "day of the week");
+    case 5: return Words::Tr("Fri", "day of the week");
+    default: return Words::Tr("Sat", "day of the week");
+  }
+}
 
 // The local calendar time of jdUt rounded to roundTo seconds, and its offset.
 struct LocalReading {
@@ -105,9 +121,7 @@ std::string LocalIsoTime(double jdUt, const ZoneOffsets& zone) {
 std::string LocalClockTime(double jdUt, const ZoneOffsets& zone) {
   const std::optional<LocalReading> reading = LocalTm(jdUt, 60.0, zone);
   if (!reading) return {};
-  char text[8];
-  std::snprintf(text, sizeof text, "%02d:%02d", reading->tm.tm_hour, reading->tm.tm_min);
-  return text;
+  return Words::Clock(reading->tm.tm_hour, reading->tm.tm_min);
 }
 
 std::string LocalTimeFromDay(double jdUt, double dayJdUt, bool sayTomorrow,
@@ -116,26 +130,24 @@ std::string LocalTimeFromDay(double jdUt, double dayJdUt, bool sayTomorrow,
   const std::optional<LocalReading> day = LocalTm(dayJdUt, 1.0, zone);
   if (!reading || !day) return {};
   const std::tm& tm = reading->tm;
-  char text[40];
-  if (SameDate(tm, day->tm)) {
-    std::snprintf(text, sizeof text, "%02d:%02d", tm.tm_hour, tm.tm_min);
-  } else if (sayTomorrow && SameDate(tm, NextDate(day->tm))) {
-    std::snprintf(text, sizeof text, "tomorrow %02d:%02d", tm.tm_hour, tm.tm_min);
-  } else {
-    std::snprintf(text, sizeof text, "%d %s %02d:%02d", tm.tm_mday, MONTHS[tm.tm_mon % 12],
-                  tm.tm_hour, tm.tm_min);
-  }
-  return text;
+  const std::string clock = Words::Clock(tm.tm_hour, tm.tm_min);
+  if (SameDate(tm, day->tm)) return clock;
+  //: %1 is a time of day
+  if (sayTomorrow && SameDate(tm, NextDate(day->tm)))
+    return FillArgs(Words::Tr("tomorrow %1"), {clock});
+  //: %1 day of the month, %2 month, %3 time of day
+  return FillArgs(Words::Tr("%1 %2 %3", "date and time"),
+                  {std::to_string(tm.tm_mday), Words::Tr(MONTHS[tm.tm_mon % 12]), clock});
 }
 
 std::string LocalDateText(double jdUt, const ZoneOffsets& zone) {
   const std::optional<LocalReading> reading = LocalTm(jdUt, 1.0, zone);
   if (!reading) return {};
   const std::tm& tm = reading->tm;
-  char text[40];
-  std::snprintf(text, sizeof text, "%s %d %s %d", WEEKDAYS[tm.tm_wday % 7], tm.tm_mday,
-                MONTHS[tm.tm_mon % 12], tm.tm_year + 1900);
-  return text;
+  //: %1 day of the week, %2 day of the month, %3 month, %4 year
+  return FillArgs(Words::Tr("%1 %2 %3 %4", "date"),
+                  {Weekday(tm.tm_wday % 7), std::to_string(tm.tm_mday),
+                   Words::Tr(MONTHS[tm.tm_mon % 12]), std::to_string(tm.tm_year + 1900)});
 }
 
 }  // namespace halvane

@@ -3,20 +3,10 @@
 
 #include <ctime>
 
+#include "astro/calendar.h"
 #include "platform/tm_fields.h"
 
 namespace halvane {
-namespace {
-
-bool IsLeapYear(int year) { return (year % 4 == 0 && year % 100 != 0) || year % 400 == 0; }
-
-int DaysInMonth(int year, int month) {
-  static constexpr int DAYS[12] = {31, 28, 31, 30, 31, 30, 31, 31, 30, 31, 30, 31};
-  if (month == 2 && IsLeapYear(year)) return 29;
-  return DAYS[month - 1];
-}
-
-}  // namespace
 
 bool IsRealTime(const SYSTEMTIME& time) {
   if (time.year < FIRST_YEAR || time.year > LAST_YEAR) return false;

@@ -14,6 +14,7 @@
 #include "platform/finger_size.h"
 #include "platform/native_window.h"
 #include "platform/png_resource.h"
+#include "platform/translate.h"
 
 namespace halvane {
 
@@ -75,7 +76,7 @@ MenuBarHandle CreateMenuBar(WindowHandle owner, uint16_t buttonCommand, std::u16
     switch (entry.kind) {
       case MenuEntryKind::Item:
       case MenuEntryKind::CheckItem: {
-        QAction* action = current->addAction(ToQString(entry.text));
+        QAction* action = current->addAction(QString::fromStdString(Words::Tr(entry.text)));
         action->setProperty(COMMAND_PROPERTY, entry.command);
         action->setCheckable(entry.kind == MenuEntryKind::CheckItem);
         const uint16_t command = entry.command;
@@ -87,7 +88,9 @@ MenuBarHandle CreateMenuBar(WindowHandle owner, uint16_t buttonCommand, std::u16
         break;
       }
       case MenuEntryKind::Separator: current->addSeparator(); break;
-      case MenuEntryKind::Popup: open.push_back(current->addMenu(ToQString(entry.text))); break;
+      case MenuEntryKind::Popup:
+        open.push_back(current->addMenu(QString::fromStdString(Words::Tr(entry.text))));
+        break;
       case MenuEntryKind::End:
         if (open.size() == 1) {
           delete bar;

@@ -27,7 +27,7 @@ enum class MenuEntryKind {
 struct MenuEntry {
   MenuEntryKind kind;
   uint16_t command;  // 0 for separators, popups and ends
-  std::u16string_view text;
+  const char* text;  // UTF-8, translated when the menu is built
 };
 
 using MenuBarHandle = QToolBar*;

@@ -7,8 +7,8 @@
 #include <QImage>
 #include <QPainter>
 #include <QPalette>
+#include <QVariant>
 #include <algorithm>
-#include <optional>
 
 #include "platform/native_window.h"
 
@@ -16,16 +16,9 @@ namespace halvane {
 
 namespace {
 
-bool& NightVisionFlag() {
-  static bool on = false;
-  return on;
-}
-
-// The palette and sheet of the day, restored when night vision ends.
-std::optional<QPalette>& DayPalette() {
-  static std::optional<QPalette> palette;
-  return palette;
-}
+// The application's property that holds the day's palette while night vision is on: the
+// state lives on the application whose palette it changes.
+const char* const DAY_PALETTE = "halvaneDayPalette";
 
 QPalette NightPalette() {
   const QColor black(0, 0, 0);
@@ -126,25 +119,26 @@ void ToNightVision(QImage& image) {
   }
 }
 
-bool IsNightVisionOn() { return NightVisionFlag(); }
+bool IsNightVisionOn() {
+  const QCoreApplication* application = QCoreApplication::instance();
+  return application != nullptr && application->property(DAY_PALETTE).isValid();
+}
 
 void FollowNightVision(QWidget& widget) {
-  if (NightVisionFlag()) widget.setGraphicsEffect(new NightEffect);
+  if (IsNightVisionOn()) widget.setGraphicsEffect(new NightEffect);
 }
 
 void SetNightVision(WindowHandle window, bool on) {
-  if (on == NightVisionFlag()) return;
-  NightVisionFlag() = on;
   auto* application = qobject_cast<QApplication*>(QCoreApplication::instance());
-  if (application != nullptr) {
-    if (on) {
-      DayPalette() = QApplication::palette();
-      QApplication::setPalette(NightPalette());
-      application->setStyleSheet(QString::fromLatin1(NIGHT_STYLE_SHEET));
-    } else {
-      application->setStyleSheet(QString());
-      if (DayPalette()) QApplication::setPalette(*DayPalette());
-    }
+  if (application == nullptr || on == IsNightVisionOn()) return;
+  if (on) {
+    application->setProperty(DAY_PALETTE, QVariant::fromValue(QApplication::palette()));
+    QApplication::setPalette(NightPalette());
+    application->setStyleSheet(QString::fromLatin1(NIGHT_STYLE_SHEET));
+  } else {
+    application->setStyleSheet(QString());
+    QApplication::setPalette(application->property(DAY_PALETTE).value<QPalette>());
+    application->setProperty(DAY_PALETTE, QVariant());
   }
   if (window == nullptr) return;
   if (QWidget* bar = window->BottomBar()) bar->setGraphicsEffect(on ? new NightEffect : nullptr);

@@ -5,6 +5,7 @@
 #include <termios.h>
 #include <unistd.h>
 
+#include <QCoreApplication>
 #include <QDBusConnection>
 #include <QDBusConnectionInterface>
 #include <QDBusReply>
@@ -42,20 +43,29 @@ bool HasLocationService() {
   return startable.isValid() && startable.value().contains(service);
 }
 
-std::string SecondsText(int32_t milliseconds) {
-  return std::to_string((milliseconds + 999) / 1000) + " s";
+// The module links no part of Halvane: it asks Qt for the program's words itself.
+std::string Tr(const char* source) {
+  return QCoreApplication::translate("Words", source).toStdString();
+}
+
+std::string Filled(const char* source, const QString& argument) {
+  return QCoreApplication::translate("Words", source).arg(argument).toStdString();
 }
 
 std::string ErrorReason(QGeoPositionInfoSource::Error error, int32_t timeoutMs) {
   switch (error) {
-    case QGeoPositionInfoSource::AccessError: return "not allowed to read the position";
-    case QGeoPositionInfoSource::ClosedError: return "the location service is off or closed";
+    case QGeoPositionInfoSource::AccessError:
+      return Tr(QT_TRANSLATE_NOOP("Words", "not allowed to read the position"));
+    case QGeoPositionInfoSource::ClosedError:
+      return Tr(QT_TRANSLATE_NOOP("Words", "the location service is off or closed"));
     case QGeoPositionInfoSource::UpdateTimeoutError:
-      return "no position fix within " + SecondsText(timeoutMs);
-    case QGeoPositionInfoSource::UnknownSourceError: return "the position source failed";
+      //: %1 is a number of seconds
+      return Filled(QT_TRANSLATE_NOOP("Words", "no position fix within %1 s"),
+                    QString::number((timeoutMs + 999) / 1000));
+    case QGeoPositionInfoSource::UnknownSourceError:
     case QGeoPositionInfoSource::NoError: break;
   }
-  return "the position source failed";
+  return Tr(QT_TRANSLATE_NOOP("Words", "the position source failed"));
 }
 
 // The longest NMEA 0183 sentence, "$" to the checksum, and its line end.
@@ -143,7 +153,7 @@ QIODevice* OpenSerial(const QString& path, QObject* parent, std::string& reason)
   const int fd = ::open(name.constData(), O_RDONLY | O_NONBLOCK | O_NOCTTY | O_CLOEXEC);
   termios settings{};
   if (fd < 0 || ::tcgetattr(fd, &settings) != 0) {
-    reason = path.toStdString() + " is not a serial device that can be read";
+    reason = Filled(QT_TRANSLATE_NOOP("Words", "%1 is not a serial device that can be read"), path);
     if (fd >= 0) ::close(fd);
     return nullptr;
   }
@@ -155,7 +165,7 @@ QIODevice* OpenSerial(const QString& path, QObject* parent, std::string& reason)
   if (!file->open(fd, QIODevice::ReadOnly | QIODevice::Unbuffered, QFileDevice::AutoCloseHandle)) {
     ::close(fd);
     delete file;
-    reason = path.toStdString() + " cannot be read";
+    reason = Filled(QT_TRANSLATE_NOOP("Words", "%1 cannot be read"), path);
     return nullptr;
   }
   // A terminal's QFile says nothing when bytes arrive; its descriptor does.
@@ -180,7 +190,7 @@ NmeaLines* OpenNmeaStream(const QString& source, QObject* parent, std::string& r
   }
   auto* file = new QFile(QUrl(source).toLocalFile(), parent);
   if (!file->open(QIODevice::ReadOnly)) {
-    reason = "cannot read " + file->fileName().toStdString();
+    reason = Filled(QT_TRANSLATE_NOOP("Words", "cannot read %1"), file->fileName());
     delete file;
     return nullptr;
   }
@@ -209,7 +219,8 @@ class PositionReader : public QObject {
       if (stream != nullptr && stream->SawBytes() && !stream->SawSentence()) {
         Finish(PositionReading{
             false, 0.0, 0.0,
-            "the stream sent no NMEA sentence within " + SecondsText(this->timeoutMs)});
+            Filled(QT_TRANSLATE_NOOP("Words", "the stream sent no NMEA sentence within %1 s"),
+                   QString::number((this->timeoutMs + 999) / 1000))});
         return;
       }
       Finish(PositionReading{
@@ -225,13 +236,15 @@ class PositionReader : public QObject {
     QVariantMap parameters;
     if (nmeaSource.isEmpty()) {
       if (!HasLocationService()) {
-        Finish(PositionReading{false, 0.0, 0.0, "no location service on this system"});
+        Finish(PositionReading{
+            false, 0.0, 0.0, Tr(QT_TRANSLATE_NOOP("Words", "no location service on this system"))});
         return nullptr;
       }
       parameters.insert(QStringLiteral("desktopId"), QString::fromLatin1(POSITION_DESKTOP_ID));
       QGeoPositionInfoSource* made = QGeoPositionInfoSource::createDefaultSource(parameters, this);
       if (made == nullptr)
-        Finish(PositionReading{false, 0.0, 0.0, "no location service on this system"});
+        Finish(PositionReading{
+            false, 0.0, 0.0, Tr(QT_TRANSLATE_NOOP("Words", "no location service on this system"))});
       return made;
     }
     std::string reason;
@@ -243,7 +256,8 @@ class PositionReader : public QObject {
     if (auto* socket = qobject_cast<QTcpSocket*>(stream->children().value(0))) {
       connect(socket, &QTcpSocket::errorOccurred, this, [this, socket] {
         Finish(PositionReading{false, 0.0, 0.0,
-                               "the NMEA stream failed: " + socket->errorString().toStdString()});
+                               Filled(QT_TRANSLATE_NOOP("Words", "the NMEA stream failed: %1"),
+                                      socket->errorString())});
       });
     }
     auto* made = new QNmeaPositionInfoSource(QNmeaPositionInfoSource::RealTimeMode, this);

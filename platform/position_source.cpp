@@ -16,6 +16,7 @@
 #include "platform/files.h"
 #include "platform/position_reading.h"
 #include "platform/printable_text.h"
+#include "platform/translate.h"
 
 namespace halvane {
 
@@ -31,18 +32,20 @@ bool IsHostAndPort(const QString& text) {
 // The NMEA plugin's name for the stream; empty with a reason when there is no such stream.
 QString NmeaPluginSource(const QString& stream, std::string& reason) {
   if (stream.isEmpty()) {
-    reason = "nmea: needs a serial device, a file or host:port";
+    reason = Words::Tr("nmea: needs a serial device, a file or host:port");
     return {};
   }
   if (stream.startsWith(QStringLiteral("/dev/"))) {
     if (QFileInfo::exists(stream)) return QStringLiteral("serial:") + stream;
-    reason = "no such serial device: " + PrintableText(stream.toStdString(), ECHOED_VALUE_BYTES);
+    reason = FillArgs(Words::Tr("no such serial device: %1"),
+                      {PrintableText(stream.toStdString(), ECHOED_VALUE_BYTES)});
     return {};
   }
   const QFileInfo file(stream);
   if (file.isFile()) return QUrl::fromLocalFile(file.absoluteFilePath()).toString();
   if (!file.exists() && IsHostAndPort(stream)) return QStringLiteral("socket://") + stream;
-  reason = "no such NMEA file: " + PrintableText(stream.toStdString(), ECHOED_VALUE_BYTES);
+  reason = FillArgs(Words::Tr("no such NMEA file: %1"),
+                    {PrintableText(stream.toStdString(), ECHOED_VALUE_BYTES)});
   return {};
 }
 
@@ -51,8 +54,8 @@ QString NmeaPluginSource(const QString& stream, std::string& reason) {
 bool CheckPositionSource(const std::string& name, std::string& reason) {
   if (name.empty()) return true;
   if (name.rfind(NMEA_PREFIX, 0) != 0) {
-    reason = "expected nmea:DEVICE, nmea:FILE or nmea:HOST:PORT, got '" +
-             PrintableText(name, ECHOED_VALUE_BYTES) + "'";
+    reason = FillArgs(Words::Tr("expected nmea:DEVICE, nmea:FILE or nmea:HOST:PORT, got '%1'"),
+                      {PrintableText(name, ECHOED_VALUE_BYTES)});
     return false;
   }
   return !NmeaPluginSource(QString::fromStdString(name.substr(sizeof NMEA_PREFIX - 1)), reason)
@@ -73,10 +76,13 @@ StartPositionReadingFunction LoadPositionModule(std::string& reason) {
     void* entry = module != nullptr ? ::dlsym(module, START_POSITION_READING) : nullptr;
     if (entry != nullptr) return reinterpret_cast<StartPositionReadingFunction>(entry);
     const char* error = ::dlerror();
-    reason = "cannot load " + path + ": " + (error != nullptr ? error : "no entry");
+    //: %1 is a program module, %2 the system's reason
+    reason = FillArgs(Words::Tr("cannot load %1: %2"),
+                      {path, error != nullptr ? error : Words::Tr("no entry")});
     return nullptr;
   }
-  reason = std::string("the position module ") + POSITION_MODULE + " is not installed";
+  //: %1 is a program module
+  reason = FillArgs(Words::Tr("the position module %1 is not installed"), {POSITION_MODULE});
   return nullptr;
 }
 

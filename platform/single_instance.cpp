@@ -22,11 +22,22 @@
 #include <cstring>
 #include <filesystem>
 #include <thread>
+#include <utility>
 
 #include "platform/native_window.h"
 #include "platform/printable_text.h"
+#include "platform/translate.h"
 
 namespace halvane {
+
+struct SessionClaim::State {
+  int lockFd = -1;
+  std::string lockPath;
+  int listenFd = -1;
+  std::string socketPath;
+  QPointer<QSocketNotifier> notifier;
+  QPointer<NativeWindow> window;
+};
 
 namespace {
 
@@ -36,25 +47,6 @@ constexpr auto OWNER_ANSWER_TIMEOUT = std::chrono::seconds(5);
 constexpr auto RETRY_PAUSE = std::chrono::milliseconds(20);
 constexpr size_t SESSION_NAME_BYTES = 40;
 constexpr char KNOCK[] = "foreground\n";
-
-std::string& Scope() {
-  static std::string scope;
-  return scope;
-}
-
-struct Claim {
-  int lockFd = -1;
-  std::string lockPath;
-  int listenFd = -1;
-  std::string socketPath;
-  QPointer<QSocketNotifier> notifier;
-  QPointer<NativeWindow> window;
-};
-
-Claim& TheClaim() {
-  static Claim claim;
-  return claim;
-}
 
 void Warn(const std::string& text) {
   std::fprintf(stderr, "halvane: %s\n", PrintableText(text).c_str());
@@ -86,9 +78,9 @@ std::string Sanitised(const std::string& text) {
 }
 
 std::string InstanceBasePath(const std::string& folder, const std::string& className,
-                             const std::string& title) {
+                             const std::string& title, const std::string& scope) {
   std::string name = Sanitised(className) + "-" + Sanitised(title) + "-" + SessionName();
-  if (!Scope().empty()) name += "-" + Sanitised(Scope());
+  if (!scope.empty()) name += "-" + Sanitised(scope);
   return folder + "/" + name;
 }
 
@@ -157,14 +149,15 @@ KnockResult Knock(const std::string& socketPath) {
 
 // The lock is ours, so whatever lies at the socket's name is a leftover (or a stranger's):
 // it is replaced.
-void Listen(Claim& claim, const std::string& socketPath) {
+void Listen(SessionClaim::State& claim, const std::string& socketPath) {
   ::unlink(socketPath.c_str());
   const int fd = ::socket(AF_UNIX, SOCK_STREAM | SOCK_NONBLOCK | SOCK_CLOEXEC, 0);
   const sockaddr_un address = SocketAddress(socketPath);
   if (fd < 0 || ::bind(fd, reinterpret_cast<const sockaddr*>(&address), sizeof address) != 0 ||
       ::chmod(socketPath.c_str(), 0600) != 0 || ::listen(fd, SOMAXCONN) != 0) {
-    Warn("cannot listen on " + socketPath + ": " + std::strerror(errno) +
-         "; later starts will not find this window");
+    //: %1 is a socket, %2 the system's reason
+    Warn(FillArgs(Words::Tr("cannot listen on %1: %2; later starts will not find this window"),
+                  {socketPath, std::strerror(errno)}));
     if (fd >= 0) ::close(fd);
     return;
   }
@@ -172,7 +165,7 @@ void Listen(Claim& claim, const std::string& socketPath) {
   claim.socketPath = socketPath;
   auto* notifier = new QSocketNotifier(fd, QSocketNotifier::Read, QCoreApplication::instance());
   claim.notifier = notifier;
-  QObject::connect(notifier, &QSocketNotifier::activated, notifier, [fd] {
+  QObject::connect(notifier, &QSocketNotifier::activated, notifier, [fd, &claim] {
     for (int connection = 0; (connection = ::accept4(fd, nullptr, nullptr, SOCK_CLOEXEC)) >= 0;) {
       ::close(connection);
       // A box open over the window (or left after it, asking about the last save) is what
@@ -183,7 +176,7 @@ void Listen(Claim& claim, const std::string& socketPath) {
         box->activateWindow();
         continue;
       }
-      const QPointer<NativeWindow>& window = TheClaim().window;
+      const QPointer<NativeWindow>& window = claim.window;
       if (window && !window->destroyed) BringToForeground(window);
     }
   });
@@ -201,8 +194,12 @@ std::string InstanceFolder() {
       const std::filesystem::path temporary = std::filesystem::temp_directory_path(error);
       if (!error) folder = PrivateFolderIn(temporary.string());
     }
-    Warn(std::string("the runtime folder ") + runtime + " is not private to this user; " +
-         (folder.empty() ? "no folder of its own found" : "using " + folder));
+    //: %1 is a folder
+    Warn(FillArgs(folder.empty() ? Words::Tr("the runtime folder %1 is not private to this user; "
+                                             "no folder of its own found")
+                                 : Words::Tr("the runtime folder %1 is not private to this user; "
+                                             "using %2"),
+                  {runtime, folder}));
     return folder;
   }
   std::error_code error;
@@ -224,21 +221,29 @@ std::string SessionName() {
   return Sanitised(display);
 }
 
-InstanceClaim ClaimInstance(const std::string& className, const std::string& title) {
-  Claim& claim = TheClaim();
+SessionClaim::SessionClaim(std::string scope)
+    : scope(std::move(scope)), state(std::make_unique<State>()) {}
+
+SessionClaim::~SessionClaim() { Release(); }
+
+InstanceClaim SessionClaim::Claim(const std::string& className, const std::string& title) {
+  State& claim = *state;
   if (claim.lockFd >= 0) return InstanceClaim::Owner;
   const std::string folder = InstanceFolder();
   if (folder.empty()) {
-    Warn("no folder of this user's own for the single-instance check (halvane-" +
-         std::to_string(::geteuid()) + " in the temporary folder is someone else's); starting " +
-         "without it");
+    //: %1 is the user's number
+    Warn(FillArgs(Words::Tr("no folder of this user's own for the single-instance check "
+                            "(halvane-%1 in the temporary folder is someone else's); starting "
+                            "without it"),
+                  {std::to_string(::geteuid())}));
     return InstanceClaim::Unguarded;
   }
-  const std::string base = InstanceBasePath(folder, className, title);
+  const std::string base = InstanceBasePath(folder, className, title, scope);
   const std::string socketPath = base + ".socket";
   if (socketPath.size() >= sizeof(sockaddr_un{}.sun_path)) {
-    Warn("the single-instance socket's name is too long (" + socketPath +
-         "); starting without the check");
+    Warn(FillArgs(Words::Tr("the single-instance socket's name is too long (%1); starting "
+                            "without the check"),
+                  {socketPath}));
     return InstanceClaim::Unguarded;
   }
   const auto deadline = std::chrono::steady_clock::now() + OWNER_ANSWER_TIMEOUT;
@@ -252,8 +257,9 @@ InstanceClaim ClaimInstance(const std::string& className, const std::string& tit
         Listen(claim, socketPath);
         return InstanceClaim::Owner;
       case LockResult::Unusable:
-        Warn("cannot lock " + base + ".lock: " + std::strerror(errno) +
-             "; starting without the single-instance check");
+        //: %1 is a lock file, %2 the system's reason
+        Warn(FillArgs(Words::Tr("cannot lock %1: %2; starting without the single-instance check"),
+                      {base + ".lock", std::strerror(errno)}));
         return InstanceClaim::Unguarded;
       case LockResult::Held: break;
     }
@@ -263,16 +269,18 @@ InstanceClaim ClaimInstance(const std::string& className, const std::string& tit
     if (std::chrono::steady_clock::now() > deadline) break;
     std::this_thread::sleep_for(RETRY_PAUSE);
   }
-  Warn(strangerSeen ? "another user's server sits at " + socketPath +
-                          " while a Halvane of this session holds the lock; not knocking"
-                    : "a Halvane of this session holds " + base + ".lock but does not answer");
+  Warn(strangerSeen ? FillArgs(Words::Tr("another user's server sits at %1 while a Halvane of this "
+                                         "session holds the lock; not knocking"),
+                               {socketPath})
+                    : FillArgs(Words::Tr("a Halvane of this session holds %1 but does not answer"),
+                               {base + ".lock"}));
   return InstanceClaim::Elsewhere;
 }
 
-void ListenForLaterInstances(WindowHandle window) { TheClaim().window = window; }
+void SessionClaim::ListenForLaterInstances(WindowHandle window) { state->window = window; }
 
-void ReleaseInstance() {
-  Claim& claim = TheClaim();
+void SessionClaim::Release() {
+  State& claim = *state;
   delete claim.notifier.data();
   if (claim.listenFd >= 0) {
     ::close(claim.listenFd);
@@ -282,9 +290,7 @@ void ReleaseInstance() {
     ::unlink(claim.lockPath.c_str());
     ::close(claim.lockFd);
   }
-  claim = Claim{};
+  claim = State{};
 }
-
-void SetInstanceScopeForTesting(const std::string& scope) { Scope() = scope; }
 
 }  // namespace halvane

@@ -4,6 +4,7 @@
 // to the foreground, and ends.
 #pragma once
 
+#include <memory>
 #include <string>
 
 #include "platform/window_system.h"
@@ -19,27 +20,40 @@ std::string InstanceFolder();
 // platform's name ("offscreen"). Needs the window system.
 std::string SessionName();
 
-// What ClaimInstance found.
+// What a claim found.
 enum class InstanceClaim {
   Owner,      // this copy holds the session
   Elsewhere,  // another copy holds it and was asked to come forward (or does not answer)
   Unguarded,  // no safe rendezvous: this copy runs without the check (said on stderr)
 };
 
-// Claims this session for the program named by className and title: takes the lock, removes
-// a socket left by a killed copy and listens in its place. When another copy holds the lock,
-// knocks on its socket, never on a server run by another user, and retries for a few seconds
-// while that copy is still starting.
-InstanceClaim ClaimInstance(const std::string& className, const std::string& title);
+// This copy's claim on the session, given up when it ends.
+class SessionClaim {
+ public:
+  // scope: a suffix that gives the rendezvous a name of its own, so that tests running side by
+  // side do not see each other; empty for the program's own name.
+  explicit SessionClaim(std::string scope = {});
+  ~SessionClaim();
+  SessionClaim(const SessionClaim&) = delete;
+  SessionClaim& operator=(const SessionClaim&) = delete;
 
-// The owner's knocks from now on bring window to the foreground.
-void ListenForLaterInstances(WindowHandle window);
+  // Claims this session for the program named by className and title: takes the lock,
+  // removes a socket left by a killed copy and listens in its place. When another copy holds
+  // the lock, knocks on its socket, never on a server run by another user, and retries for a
+  // few seconds while that copy is still starting.
+  InstanceClaim Claim(const std::string& className, const std::string& title);
 
-// Closes the socket and gives up the lock, removing both files. Nothing when not the owner.
-void ReleaseInstance();
+  // The owner's knocks from now on bring window to the foreground.
+  void ListenForLaterInstances(WindowHandle window);
 
-// For tests: a suffix that gives the rendezvous a name of its own, so tests running side by
-// side do not see each other. Empty restores the product's name.
-void SetInstanceScopeForTesting(const std::string& scope);
+  // Closes the socket and gives up the lock, removing both files. Nothing when not the owner.
+  void Release();
+
+  struct State;
+
+ private:
+  std::string scope;
+  std::unique_ptr<State> state;
+};
 
 }  // namespace halvane

@@ -22,10 +22,10 @@ bool SkyPointer::Update(double seconds) {
 
 DeviceAim SkyPointer::GetAim(const CompassCorrection& correction) const {
   DeviceAim aim = AimOfAxes(filter.GetAxes());
-  const double declination =
-      MagneticDeclination(correction.latitude, -correction.longitudeWest, 0.0, correction.year);
+  const double declination = MagneticDeclination(
+      correction.latitude, EastLongitude(correction.longitudeWest), 0.0, correction.year);
   const double offset = std::isfinite(correction.offset) ? correction.offset : 0.0;
-  aim.azimuth = NormalizeAngle(aim.azimuth + (declination + offset) * DEG_TO_RAD + TWO_PI, TWO_PI);
+  aim.azimuth = WrapToTurn(aim.azimuth + (declination + offset) * DEG_TO_RAD);
   return aim;
 }
 

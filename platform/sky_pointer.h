@@ -29,8 +29,6 @@ class SkyPointer {
   // Reads the sensors once, seconds after the previous reading, and adds the reading to the
   // smoothing. False when nothing usable was read (the aim stays as it was).
   bool Update(double seconds);
-  // True once a reading was taken.
-  bool HasAim() const { return filter.HasAxes(); }
   // The smoothed aim, radians: the azimuth from true north through east.
   DeviceAim GetAim(const CompassCorrection& correction) const;
   // Forgets the smoothing, so that the next reading is taken as it is.

@@ -6,8 +6,6 @@
 #include <QPainter>
 #include <QString>
 #include <cmath>
-#include <string>
-#include <unordered_map>
 
 #include "platform/vector_state.h"
 
@@ -69,14 +67,8 @@ QFont ChartFont() {
   return font;
 }
 
-const TextStamp& StampOf(std::u16string_view text, double scale) {
-  // One scale at a time: a window moved to a screen of another ratio starts again.
-  static double stampScale = 0.0;
-  static std::unordered_map<std::u16string, TextStamp> stamps;
-  if (scale != stampScale || stamps.size() >= KEPT_STAMPS) {
-    stamps.clear();
-    stampScale = scale;
-  }
+const TextStamp& TextStamps::Of(std::u16string_view text) {
+  if (stamps.size() >= KEPT_STAMPS) stamps.clear();
   std::u16string key(text);
   const auto known = stamps.find(key);
   if (known != stamps.end()) return known->second;

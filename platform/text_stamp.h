@@ -6,7 +6,9 @@
 
 #include <QFont>
 #include <cstdint>
+#include <string>
 #include <string_view>
+#include <unordered_map>
 #include <vector>
 
 namespace halvane {
@@ -24,8 +26,19 @@ struct TextStamp {
 // The chart's one font: small, and without antialiasing.
 QFont ChartFont();
 
-// The stamp of text written in the chart's font, left-aligned from a top-left corner on whole
-// device pixels, at scale device pixels per pixel. Kept for the next frames.
-const TextStamp& StampOf(std::u16string_view text, double scale);
+// The stamps of the strings a surface wrote, kept for its next frames.
+class TextStamps {
+ public:
+  // scale: the surface's device pixels per pixel.
+  explicit TextStamps(double scale) : scale(scale) {}
+
+  // The stamp of text written in the chart's font, left-aligned from a top-left corner on
+  // whole device pixels.
+  const TextStamp& Of(std::u16string_view text);
+
+ private:
+  double scale;
+  std::unordered_map<std::u16string, TextStamp> stamps;
+};
 
 }  // namespace halvane

@@ -10,6 +10,7 @@
 #include <QImage>
 #include <QPixmap>
 #include <QScreen>
+#include <QVariant>
 #include <algorithm>
 #include <optional>
 #include <thread>
@@ -18,6 +19,7 @@
 #include "platform/native_window.h"
 #include "platform/night_vision.h"
 #include "platform/png_resource.h"
+#include "platform/translation.h"
 
 namespace halvane {
 
@@ -25,11 +27,6 @@ namespace {
 
 // How long showing a window waits for the window system to put it on the screen.
 constexpr qint64 EXPOSURE_WAIT_MS = 1000;
-
-bool& KeepCreatedSize() {
-  static bool keep = false;
-  return keep;
-}
 
 // Reads fontconfig's configuration on the second core while Qt starts on the first: the first
 // text would otherwise wait as long for it.
@@ -122,7 +119,7 @@ void ShowAppWindow(WindowHandle window, int) {
   UpdateWindow(window);
 }
 
-void PlaceAppWindow(WindowHandle window, const WindowPlacement& remembered) {
+void PlaceAppWindow(WindowHandle window, const WindowPlacement& remembered, bool keepCreatedSize) {
   WaitForFontConfig();  // the bar's size is the first text
   const QScreen* screen = window->screen();
   if (screen == nullptr) return;
@@ -148,7 +145,7 @@ void PlaceAppWindow(WindowHandle window, const WindowPlacement& remembered) {
     if (remembered.maximised) window->setWindowState(window->windowState() | Qt::WindowMaximized);
     return;
   }
-  if (KeepCreatedSize()) return;
+  if (keepCreatedSize) return;
   const int chartHeight = available.height() * 2 / 3;
   const int chartWidth = std::min(
       available.width(), chartHeight * available.width() / std::max(1, available.height()));
@@ -169,8 +166,6 @@ WindowPlacement GetAppWindowPlacement(WindowHandle window) {
   placement.height = normal.height();
   return placement;
 }
-
-void KeepCreatedSizeForTesting(bool keep) { KeepCreatedSize() = keep; }
 
 void BringToForeground(WindowHandle window) {
   ++window->foregroundRequests;
@@ -226,6 +221,7 @@ WindowSystem::WindowSystem(int& argc, char** argv)
       QIcon(QPixmap::fromImage(ReadPngResource(QStringLiteral(":/icon.png")))));
   // Before any widget, so that none is polished twice.
   QApplication::setStyle(new DeferredIconStyle);
+  UseQtTranslations();
 }
 
 WindowSystem::~WindowSystem() = default;
@@ -233,23 +229,26 @@ WindowSystem::~WindowSystem() = default;
 namespace {
 
 // The quit message: posted into a running loop, or kept for the next loop to find at once.
-struct QuitState {
-  bool loopRunning = false;
-  bool pending = false;
-  int exitCode = 0;
-};
+// Both are the application's state, kept on it.
+const char* const LOOP_RUNNING = "halvaneLoopRunning";
+const char* const PENDING_QUIT = "halvanePendingQuit";  // the exit code, when one waits
 
-QuitState& Quit() {
-  static QuitState state;
-  return state;
+bool IsLoopRunning() {
+  const QCoreApplication* application = QCoreApplication::instance();
+  return application != nullptr && application->property(LOOP_RUNNING).toBool();
+}
+
+void KeepQuit(int exitCode) {
+  if (QCoreApplication* application = QCoreApplication::instance()) {
+    application->setProperty(PENDING_QUIT, exitCode);
+  }
 }
 
 }  // namespace
 
 void PostQuit(int exitCode) {
-  if (!Quit().loopRunning) {
-    Quit().pending = true;
-    Quit().exitCode = exitCode;
+  if (!IsLoopRunning()) {
+    KeepQuit(exitCode);
     return;
   }
   QMetaObject::invokeMethod(
@@ -258,21 +257,20 @@ void PostQuit(int exitCode) {
 }
 
 void EndMessageLoops(int exitCode) {
-  if (!Quit().loopRunning) {
-    Quit().pending = true;
-    Quit().exitCode = exitCode;
-  }
+  if (!IsLoopRunning()) KeepQuit(exitCode);
   QCoreApplication::exit(exitCode);
 }
 
 int RunMessageLoop() {
-  if (Quit().pending) {
-    Quit().pending = false;
-    return Quit().exitCode;
+  QCoreApplication* application = QCoreApplication::instance();
+  const QVariant pending = application->property(PENDING_QUIT);
+  if (pending.isValid()) {
+    application->setProperty(PENDING_QUIT, QVariant());
+    return pending.toInt();
   }
-  Quit().loopRunning = true;
+  application->setProperty(LOOP_RUNNING, true);
   const int exitCode = QApplication::exec();
-  Quit().loopRunning = false;
+  application->setProperty(LOOP_RUNNING, false);
   return exitCode;
 }
 

@@ -116,12 +116,11 @@ constexpr int32_t MIN_CHART_WIDTH = 240;
 constexpr int32_t MIN_CHART_HEIGHT = 294;
 // Places a window before it is first shown: maximised on a phone; else where it was when it is
 // known and still on a screen, its size brought within the smallest chart and the screen;
-// else with a chart of about two thirds of the screen's height, shaped as the screen.
-void PlaceAppWindow(WindowHandle window, const WindowPlacement& remembered);
+// else, unless keepCreatedSize, with a chart of about two thirds of the screen's height,
+// shaped as the screen.
+void PlaceAppWindow(WindowHandle window, const WindowPlacement& remembered, bool keepCreatedSize);
 // Where the window is now.
 WindowPlacement GetAppWindowPlacement(WindowHandle window);
-// For tests: a window without a remembered place keeps the chart size it was created with.
-void KeepCreatedSizeForTesting(bool keep);
 // Brings the window to the foreground.
 void BringToForeground(WindowHandle window);
 

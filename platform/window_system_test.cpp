@@ -4,15 +4,11 @@
 #include "platform/window_system.h"
 
 #include <gtest/gtest.h>
-#include <unistd.h>
 
 #include <QApplication>
-#include <QDialog>
-#include <QLineEdit>
 #include <QLocalSocket>
 #include <QStyleOption>
 #include <QTest>
-#include <QTimer>
 #include <cstdlib>
 #include <filesystem>
 #include <string>
@@ -22,6 +18,7 @@
 #include "platform/dialog.h"
 #include "platform/menu_bar.h"
 #include "platform/single_instance.h"
+#include "tests/support/scratch_folder.h"
 
 namespace halvane {
 namespace {
@@ -120,9 +117,9 @@ TEST_F(WindowSystemTest, KeysBecomeKeyDownThenCharacterAndAltF4BecomesCommand18)
 TEST_F(WindowSystemTest, MenuCommandsArriveButOnlyTheWindowSetsCheckMarks) {
   using K = MenuEntryKind;
   const MenuEntry entries[] = {
-      {K::Popup, 0, u"View"}, {K::CheckItem, 500, u"Grid"},
-      {K::Separator, 0, u""}, {K::Item, 501, u"Zoom"},
-      {K::End, 0, u""},       {K::Item, 502, u"E&xit"},
+      {K::Popup, 0, "View"}, {K::CheckItem, 500, "Grid"},
+      {K::Separator, 0, ""}, {K::Item, 501, "Zoom"},
+      {K::End, 0, ""},       {K::Item, 502, "E&xit"},
   };
   MenuBarHandle bar = CreateMenuBar(window, 400, u"Menu", entries, std::size(entries));
   ASSERT_NE(bar, nullptr);
@@ -147,70 +144,29 @@ TEST_F(WindowSystemTest, MenuCommandsArriveButOnlyTheWindowSetsCheckMarks) {
   EXPECT_EQ(Log()[2].wParam, 502u);
   EXPECT_EQ(Log()[3].wParam, 503u);
 
-  const MenuEntry unbalanced[] = {{K::Popup, 0, u"View"}, {K::Item, 1, u"x"}};
+  const MenuEntry unbalanced[] = {{K::Popup, 0, "View"}, {K::Item, 1, "x"}};
   EXPECT_EQ(CreateMenuBar(window, 400, u"Menu", unbalanced, 2), nullptr);
-  const MenuEntry extraEnd[] = {{K::End, 0, u""}};
+  const MenuEntry extraEnd[] = {{K::End, 0, ""}};
   EXPECT_EQ(CreateMenuBar(window, 400, u"Menu", extraEnd, 1), nullptr);
 }
 
-TEST_F(WindowSystemTest, DialogIntegersFailOnAnythingButAWholeNumber) {
-  struct Case {
-    const char* text;
-    bool isSigned;
-    bool ok;
-    int32_t value;
-  };
-  static const Case cases[] = {
-      {"42", false, true, 42},
-      {" 7 ", false, true, 7},
-      {"", false, false, 0},
-      {"  ", true, false, 0},
-      {"-5", true, true, -5},
-      {"+5", true, true, 5},
-      {"-0", true, true, 0},
-      {"-", true, false, 0},
-      {"1.5", true, false, 0},
-      {"12a", true, false, 0},
-      {"2147483647", true, true, INT32_MAX},
-      {"-2147483648", true, true, INT32_MIN},
-      {"2147483648", true, false, 0},
-      {"99999999999999999999", false, false, 0},
-  };
-  static const Case* current = nullptr;
-  for (const Case& c : cases) {
-    current = &c;
-    const int result = RunDialog(
-        DIALOG_CONFIGURATION, window, [](DialogHandle d, uint32_t message, uintptr_t, intptr_t) {
-          if (message != MESSAGE_INIT_DIALOG) return false;
-          // Edit 1004 takes any characters.
-          DialogWidget(d)->findChild<QLineEdit*>("1004")->setText(current->text);
-          int32_t value = 0;
-          const bool ok = GetDialogInteger(d, 1004, current->isSigned, value);
-          EXPECT_EQ(ok, current->ok) << current->text;
-          if (ok) {
-            EXPECT_EQ(value, current->value) << current->text;
-          }
-          QTimer::singleShot(0, DialogWidget(d), [d] { EndDialog(d, 7); });
-          return true;
-        });
-    EXPECT_EQ(result, 7);
-  }
+TEST_F(WindowSystemTest, AnUnknownDialogTemplateShowsNothing) {
   EXPECT_EQ(RunDialog(999, window, nullptr), -1);
 }
 
 TEST_F(WindowSystemTest, TheOwnerOfTheSessionAnswersKnocksAndLeavesNothingBehind) {
-  char runtime[] = "/tmp/halvane-runtime-XXXXXX";
-  ASSERT_NE(::mkdtemp(runtime), nullptr);
+  const test_support::ScratchFolder scratch;
+  const std::string runtime = scratch.path.string();
   const char* oldRuntime = std::getenv("XDG_RUNTIME_DIR");
   const std::string savedRuntime = oldRuntime != nullptr ? oldRuntime : "";
-  setenv("XDG_RUNTIME_DIR", runtime, 1);
-  SetInstanceScopeForTesting("platform-test");
+  setenv("XDG_RUNTIME_DIR", runtime.c_str(), 1);
+  SessionClaim claim("platform-test");
   EXPECT_EQ(InstanceFolder(), runtime);
-  ASSERT_EQ(ClaimInstance("TestClass", "Single"), InstanceClaim::Owner);
+  ASSERT_EQ(claim.Claim("TestClass", "Single"), InstanceClaim::Owner);
   const std::string base = std::string(runtime) + "/TestClass-Single-offscreen-platform-test";
   EXPECT_TRUE(std::filesystem::exists(base + ".lock"));
   WindowHandle first = CreateAppWindow("TestClass", "Single", Recorder, 50, 50);
-  ListenForLaterInstances(first);
+  claim.ListenForLaterInstances(first);
   // A later start's knock, as it arrives.
   QLocalSocket knock;
   knock.connectToServer(QString::fromStdString(base + ".socket"));
@@ -223,18 +179,15 @@ TEST_F(WindowSystemTest, TheOwnerOfTheSessionAnswersKnocksAndLeavesNothingBehind
   EXPECT_EQ(ForegroundRequests(first), 1);
   DestroyAppWindow(first);
   Flush();
-  ReleaseInstance();
+  claim.Release();
   EXPECT_TRUE(std::filesystem::is_empty(runtime));
   // The next start takes the session over again.
-  EXPECT_EQ(ClaimInstance("TestClass", "Single"), InstanceClaim::Owner);
-  ReleaseInstance();
-  SetInstanceScopeForTesting("");
+  EXPECT_EQ(SessionClaim("platform-test").Claim("TestClass", "Single"), InstanceClaim::Owner);
   if (oldRuntime != nullptr) {
     setenv("XDG_RUNTIME_DIR", savedRuntime.c_str(), 1);
   } else {
     unsetenv("XDG_RUNTIME_DIR");
   }
-  std::filesystem::remove_all(runtime);
 }
 
 }  // namespace

@@ -3,6 +3,7 @@
 
 #include "platform/position_source.h"
 #include "platform/printable_text.h"
+#include "platform/translate.h"
 
 namespace halvane {
 
@@ -23,10 +24,11 @@ bool ParseAppArguments(const std::vector<std::string>& arguments, AppArguments& 
     } else if (argument == POSITION_SOURCE && i + 1 < arguments.size()) {
       value = arguments[++i];
     } else if (argument == POSITION_SOURCE) {
-      error = argument + ": missing value";
+      error = FillArgs(Words::Tr("%1: missing value"), {argument});
       return false;
     } else {
-      error = "unknown option '" + PrintableText(argument, ECHOED_VALUE_BYTES) + "'";
+      error =
+          FillArgs(Words::Tr("unknown option '%1'"), {PrintableText(argument, ECHOED_VALUE_BYTES)});
       return false;
     }
     std::string reason;

@@ -1,12 +1,10 @@
-// The configuration dialog (dialog 114): its procedure and the control numbers its template
-// gives. Angles are shown as magnitudes with their hemisphere chosen beside them.
+// The configuration dialog (dialog 114): the settings form on the dialog's controls, and the
+// control numbers its template gives.
 #pragma once
 
-#include <cstdint>
-
-#include "platform/dialog.h"
-
 namespace halvane {
+
+class MainWindow;
 
 enum ConfigDialogControl {
   LATITUDE_DEGREES = 1001,
@@ -33,9 +31,11 @@ enum ConfigDialogControl {
   TIME_ZONE = 224,  // the name of the zone the time fields are in
   HEADING = 225,    // what the dialog asks, in one line
   COMPASS_OFFSET = 1075,
+  LANGUAGE = 1076,
 };
 
-// The dialog's procedure; RunDialog's creation data is the MainWindow it edits.
-bool ConfigDialogProc(DialogHandle dialog, uint32_t message, uintptr_t wParam, intptr_t lParam);
+// Shows the window's place, time and compass offset in the dialog, modally; OK gives them to
+// the window. True when OK ended it.
+bool RunConfigDialog(MainWindow& window);
 
 }  // namespace halvane

@@ -7,15 +7,14 @@
 #include <unistd.h>
 
 #include <algorithm>
-#include <atomic>
 #include <bit>
 #include <cerrno>
-#include <chrono>
 #include <cmath>
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
 #include <filesystem>
+#include <random>
 
 #include "astro/angles.h"
 #include "catalog/data_file.h"
@@ -35,6 +34,7 @@ constexpr uint16_t EXTENSION_VERSION = 2;
 constexpr size_t VIEW_LAYER_FLAGS_AT = 52;  // in the block, after its header
 constexpr size_t PHONE_FLAGS_AT = 54;       // in the block, after its header
 constexpr size_t POSITION_SOURCE_AT = 60;   // in the block, after its header
+constexpr size_t LANGUAGE_AT = 108;         // in the block, after its header
 constexpr uint8_t PHONE_POINT_AT_SKY = 1 << 1;
 constexpr size_t UPDATE_FLAGS_AT = 55;  // in the block, after its header
 constexpr uint8_t UPDATE_WEEKLY = 1 << 0;
@@ -136,6 +136,8 @@ void EncodeExtension(const ConfigExtension& extension, uint8_t* p) {
   const size_t sourceLength =
       std::min(extension.positionSource.size(), CONFIG_POSITION_SOURCE_BYTES - 1);
   std::copy_n(extension.positionSource.data(), sourceLength, p + POSITION_SOURCE_AT);
+  const size_t languageLength = std::min(extension.language.size(), CONFIG_LANGUAGE_BYTES - 1);
+  std::copy_n(extension.language.data(), languageLength, p + LANGUAGE_AT);
 }
 
 // The fields that version 2 added; p is the block after its header.
@@ -151,6 +153,9 @@ void DecodeVersion2Fields(const uint8_t* p, ConfigExtension& extension) {
   const char* source = reinterpret_cast<const char*>(p + POSITION_SOURCE_AT);
   const size_t length = strnlen(source, CONFIG_POSITION_SOURCE_BYTES);
   if (length < CONFIG_POSITION_SOURCE_BYTES) extension.positionSource.assign(source, length);
+  const char* language = reinterpret_cast<const char*>(p + LANGUAGE_AT);
+  const size_t languageLength = strnlen(language, CONFIG_LANGUAGE_BYTES);
+  if (languageLength < CONFIG_LANGUAGE_BYTES) extension.language.assign(language, languageLength);
 }
 
 // The block's version when its header is whole and names a version this reader knows; 0
@@ -186,11 +191,9 @@ void DecodeExtension(const uint8_t* p, ConfigExtension& extension) {
 // that an existing file or a planted link at that name fails the open instead of being
 // followed. Returns the descriptor and the name, or -1.
 int CreateUniqueBeside(const std::string& path, std::string& name) {
-  static std::atomic<uint32_t> counter{0};
+  std::random_device entropy;
   for (int attempt = 0; attempt < CREATE_ATTEMPTS; ++attempt) {
-    const uint64_t noise =
-        static_cast<uint64_t>(std::chrono::steady_clock::now().time_since_epoch().count()) ^
-        (static_cast<uint64_t>(counter.fetch_add(1)) << 20);
+    const uint64_t noise = entropy();
     char suffix[40];
     std::snprintf(suffix, sizeof suffix, ".%ld.%0*llx", static_cast<long>(::getpid()),
                   static_cast<int>(TEMPORARY_NOISE_DIGITS),
@@ -376,6 +379,7 @@ std::vector<uint8_t> MergeConfig(const std::vector<uint8_t>& own, const std::vec
       {{BLOCK + 2, 18}},
       {{BLOCK + COMPASS_OFFSET_AT, 4}},
       {{BLOCK + POSITION_SOURCE_AT, CONFIG_POSITION_SOURCE_BYTES}},
+      {{BLOCK + LANGUAGE_AT, CONFIG_LANGUAGE_BYTES}},
   };
   const std::vector<Span> switches = {
       {HEADER_SIZE + 16, 2}, {BLOCK + VIEW_LAYER_FLAGS_AT, 2}, {BLOCK + PHONE_FLAGS_AT, 1}};

@@ -31,7 +31,8 @@
 //  116  4  float32 compassOffset    degrees added to the heading, -180 to 180
 //  120 48  char[48] positionSource  UTF-8, zero-padded: "nmea:..." or empty for the
 //                                   system's location service
-//  168  8  reserved                 written as 0
+//  168  8  char[8] language         UTF-8, zero-padded: "de", "pt_BR", "en"; empty (as in
+//                                   files of before it) for the system's language
 #pragma once
 
 #include <chrono>
@@ -51,6 +52,7 @@ constexpr size_t CONFIG_EXTENSION_V1_SIZE = 64;  // a version-1 block, header in
 constexpr size_t CONFIG_POSITION_SOURCE_BYTES = 48;
 constexpr double COMPASS_OFFSET_MAX = 180.0;  // degrees either way
 constexpr size_t CONFIG_CITY_NAME_BYTES = 32;
+constexpr size_t CONFIG_LANGUAGE_BYTES = 8;
 constexpr int32_t STAR_LIMIT_OFFSET_MAX = 3;
 
 struct ConfigRecord {
@@ -84,6 +86,7 @@ struct ConfigExtension {
   bool updateWeekly = false;    // element files fetched again when a week has passed
   double compassOffset = 0.0;   // degrees, -COMPASS_OFFSET_MAX to COMPASS_OFFSET_MAX
   uint16_t viewLayerFlags = 0;  // LAYER_..._HIDDEN bits; 0: every view layer shown
+  std::string language;         // a code of OfferedLanguages or "en"; empty: the system's
 };
 
 // Reads the record after the 12 header bytes, whose content is not examined. When the file

@@ -3,13 +3,14 @@
 #include "shell/config_file.h"
 
 #include <gtest/gtest.h>
-#include <unistd.h>
 
 #include <cstring>
 #include <filesystem>
 #include <fstream>
 #include <iterator>
 #include <vector>
+
+#include "tests/support/scratch_folder.h"
 
 namespace halvane {
 namespace {
@@ -19,19 +20,9 @@ std::vector<char> Bytes(const std::filesystem::path& path) {
   return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
 }
 
-class ConfigFileTest : public ::testing::Test {
+class ConfigFileTest : public test_support::ScratchFolderTest {
  protected:
-  void SetUp() override {
-    folder =
-        std::filesystem::temp_directory_path() / ("halvane-config-" + std::to_string(::getpid()));
-    std::filesystem::remove_all(folder);
-    std::filesystem::create_directories(folder);
-    path = (folder / "Config.dat").string();
-  }
-  void TearDown() override { std::filesystem::remove_all(folder); }
-
-  std::filesystem::path folder;
-  std::string path;
+  std::string path = (folder / "Config.dat").string();
 };
 
 TEST_F(ConfigFileTest, AFailedSaveLeavesThePreviousFileWhole) {

@@ -7,10 +7,11 @@
 #include <iterator>
 
 #include "catalog/element_text_kind.h"
-#include "catalog/utf8_text.h"
 #include "platform/app_paths.h"
 #include "platform/fetch_rules.h"
 #include "platform/file_chooser.h"
+#include "platform/translate.h"
+#include "platform/utf8_text.h"
 #include "shell/main_window.h"
 
 namespace halvane {
@@ -26,8 +27,10 @@ constexpr int64_t IMPORT_MAX_BYTES = 8 * FETCH_MAX_BYTES;
 ElementCheck CheckFor(ElementKind wanted) {
   return [wanted](std::string_view text) -> std::string {
     const ElementTextKind found = ClassifyElementText(text);
-    if (found.kind == ElementKind::None) return "the answer holds " + found.error;
-    if (found.kind != wanted) return "the answer holds elements of the other kind";
+    //: %1 says what is wrong with the downloaded file
+    if (found.kind == ElementKind::None)
+      return FillArgs(Words::Tr("the answer holds %1"), {found.error});
+    if (found.kind != wanted) return Words::Tr("the answer holds elements of the other kind");
     return {};
   };
 }
@@ -64,8 +67,8 @@ void MainWindow::UpdateElements(ElementGroup group) {
     return;
   }
   const bool satellites = group == ElementGroup::Satellites;
-  const std::string what = satellites ? "satellites" : "comets and asteroids";
-  elementMessage = Utf8ToUtf16("Updating " + what + "\u2026");
+  elementMessage = satellites ? Words::Tr16("Updating satellites…")
+                              : Words::Tr16("Updating comets and asteroids…");
   RequestRepaint();
   elementUpdate = std::make_unique<ElementUpdate>(
       satellites ? SatelliteSources() : MinorBodySources(CurrentYear()),
@@ -75,8 +78,12 @@ void MainWindow::UpdateElements(ElementGroup group) {
         elementMessage = Utf8ToUtf16(line);
         RequestRepaint();
       },
-      [this, what](const UpdateOutcome& outcome) {
-        std::string text = outcome.filesWritten > 0 ? "Updated " + what : "";
+      [this, satellites](const UpdateOutcome& outcome) {
+        std::string text;
+        if (outcome.filesWritten > 0) {
+          text = satellites ? Words::Tr("Updated satellites")
+                            : Words::Tr("Updated comets and asteroids");
+        }
         for (const std::string& message : outcome.messages)
           text += (text.empty() ? "" : ". ") + message;
         elementMessage = Utf8ToUtf16(text);
@@ -93,28 +100,33 @@ void MainWindow::UpdateElements(ElementGroup group) {
 
 std::u16string MainWindow::ImportElementFile(const std::string& path) {
   std::ifstream in(path, std::ios::binary);
-  if (!in) return Utf8ToUtf16("Cannot read " + path);
+  if (!in) return Utf8ToUtf16(FillArgs(Words::Tr("Cannot read %1"), {path}));
   std::string text;
   text.resize(static_cast<size_t>(IMPORT_MAX_BYTES) + 1);
   in.read(text.data(), static_cast<std::streamsize>(text.size()));
   text.resize(static_cast<size_t>(in.gcount()));
   if (static_cast<int64_t>(text.size()) > IMPORT_MAX_BYTES)
-    return Utf8ToUtf16(path + " is larger than 64 MB; nothing imported");
+    return Utf8ToUtf16(FillArgs(Words::Tr("%1 is larger than 64 MB; nothing imported"), {path}));
   const ElementTextKind found = ClassifyElementText(text);
-  if (found.kind == ElementKind::None)
-    return Utf8ToUtf16(path + " holds " + found.error + "; nothing imported");
+  if (found.kind == ElementKind::None) {
+    //: %1 is the file, %2 what is wrong with it
+    return Utf8ToUtf16(FillArgs(Words::Tr("%1 holds %2; nothing imported"), {path, found.error}));
+  }
   const std::string name = ImportedName(path);
   const std::string failure = WriteCacheFile(ElementCacheFolder(), name, text);
   if (!failure.empty()) return Utf8ToUtf16(failure);
   ReloadElementFiles();
-  return Utf8ToUtf16(
-      "Imported " + std::to_string(found.records) +
-      (found.kind == ElementKind::Satellites ? " satellites" : " comets and asteroids") + " as " +
-      name);
+  //: %n is how many were read from the file, %1 the name they are kept under
+  const std::string imported =
+      found.kind == ElementKind::Satellites
+          ? Words::Tr("Imported %n satellites as %1", nullptr, static_cast<int>(found.records))
+          : Words::Tr("Imported %n comets and asteroids as %1", nullptr,
+                      static_cast<int>(found.records));
+  return Utf8ToUtf16(FillArgs(imported, {name}));
 }
 
 void MainWindow::ImportElements() {
-  const std::string path = ChooseFileToOpen(hwnd, "Import elements");
+  const std::string path = ChooseFileToOpen(hwnd, Words::Tr("Import elements"));
   if (path.empty()) return;
   elementMessage = ImportElementFile(path);
   RequestRepaint();

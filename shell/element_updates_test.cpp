@@ -4,7 +4,7 @@
 #include <QTcpSocket>
 #include <map>
 
-#include "catalog/utf8_text.h"
+#include "platform/utf8_text.h"
 #include "shell/shell_test_support.h"
 
 namespace halvane::test_support {

@@ -3,12 +3,13 @@
 
 #include "catalog/deep_sky_list.h"
 #include "catalog/star_list.h"
-#include "catalog/utf8_text.h"
 #include "chart/object_info.h"
 #include "chart/satellite_info.h"
 #include "chart/tonight.h"
 #include "platform/info_panel.h"
 #include "platform/tonight_list.h"
+#include "platform/translate.h"
+#include "platform/utf8_text.h"
 #include "platform/zone_time.h"
 #include "shell/main_window.h"
 #include "shell/place_name.h"
@@ -35,14 +36,6 @@ bool Contains(const Rect& r, int32_t x, int32_t y) {
 
 }  // namespace
 
-const std::vector<StarRecord>& MainWindow::GetStarList() {
-  if (starList == nullptr) {
-    starList =
-        std::make_unique<std::vector<StarRecord>>(LoadStarList(chart->GetLayers().starsPath));
-  }
-  return *starList;
-}
-
 bool MainWindow::ShowObjectInfo(std::u16string_view name) {
   ReadClock();
   UpdateMoment();
@@ -50,7 +43,7 @@ bool MainWindow::ShowObjectInfo(std::u16string_view name) {
   const std::optional<ObjectInfo> info = DescribeObject(
       GetSkyNames(), GetStarList(), Utf16ToUtf8(name), moment, OffsetsOfZone(GetPlaceZone()));
   if (!info) return false;
-  infoName = std::u16string(name);
+  findPanel.SetPanelObject(name);
   ShowInfoPanel(hwnd, Utf8ToUtf16(info->name), ToUtf16(InfoPanelLines(*info)));
   return true;
 }
@@ -76,13 +69,13 @@ void MainWindow::AfterTap(bool named) {
 }
 
 void MainWindow::OpenInfoPanel() {
-  if (!infoName.empty()) ShowObjectInfo(infoName);
+  if (!findPanel.GetPanelObject().empty()) ShowObjectInfo(findPanel.GetPanelObject());
 }
 
 void MainWindow::CloseInfo() { CloseInfoPanel(hwnd); }
 
 void MainWindow::RefreshInfoPanel() {
-  if (IsInfoPanelShown(hwnd)) ShowObjectInfo(infoName);
+  if (IsInfoPanelShown(hwnd)) ShowObjectInfo(findPanel.GetPanelObject());
 }
 
 void MainWindow::ShowTonight() {
@@ -100,9 +93,11 @@ void MainWindow::ShowTonight() {
   lines.reserve(entries.size() + passes.size());
   for (const TonightEntry& entry : entries) lines.push_back(Utf8ToUtf16(entry.text));
   for (const auto& [name, pass] : passes) {
-    lines.push_back(Utf8ToUtf16(name + ": " + PassText(pass, OffsetsOfZone(GetPlaceZone()))));
+    //: %1 is a satellite, %2 its pass
+    lines.push_back(Utf8ToUtf16(
+        FillArgs(Words::Tr("%1: %2"), {name, PassText(pass, OffsetsOfZone(GetPlaceZone()))})));
   }
-  ShowTonightList(hwnd, u"Tonight", lines, [this, entries, passes](int chosen) {
+  ShowTonightList(hwnd, Words::Tr16("Tonight"), lines, [this, entries, passes](int chosen) {
     const int passIndex = chosen - static_cast<int>(entries.size());
     if (passIndex >= 0 && passIndex < static_cast<int>(passes.size())) {
       return TurnToPass(passes[static_cast<size_t>(passIndex)].first,

@@ -11,6 +11,7 @@
 #include "platform/finger_size.h"
 #include "platform/night_vision.h"
 #include "platform/single_instance.h"
+#include "platform/translation.h"
 
 namespace halvane {
 
@@ -18,10 +19,17 @@ namespace {
 
 constexpr int32_t MILLISECONDS_PER_MINUTE = 60000;
 
+// Config.dat and the catalogs: in dataFolder when given, else where the program finds them.
+AppFiles FilesOf(const std::string& dataFolder) {
+  return dataFolder.empty() ? LocateAppFiles(ExecutableDirectory()) : AppFilesIn(dataFolder);
+}
+
 }  // namespace
 
-MainWindow::MainWindow(std::string dataFolder, std::shared_ptr<const Clock> clock)
-    : dataFolder(std::move(dataFolder)),
+MainWindow::MainWindow(std::string dataFolder, std::shared_ptr<const Clock> clock,
+                       const WindowOptions& options)
+    : Window(options),
+      dataFolder(std::move(dataFolder)),
       clock(clock != nullptr ? std::move(clock) : std::make_shared<const Clock>()) {}
 
 MainWindow::~MainWindow() {
@@ -32,23 +40,25 @@ MainWindow::~MainWindow() {
   positionRequest.reset();
   chart.reset();
   observer.reset();
-  navBoxBitmap.reset();
   backBuffer.reset();
 }
 
 void MainWindow::Create(const std::string& className, const std::string& title) {
+  // The language before the window makes its menus: a change in Settings takes effect at the
+  // next start.
+  ConfigExtension saved;
+  LoadConfigExtension(FilesOf(dataFolder).configLoadPath, saved);
+  UseLanguage(saved.language);
   Window::Create(className, title);
   if (hwnd == nullptr) return;
   observer = std::make_unique<Observer>();
 
   // The box sits in the bottom-right corner of the chart, just above the menu bar.
   const Rect client = ClientRect(hwnd);
-  navBoxX = client.right - navBox.width;
-  navBoxY = client.bottom - navBox.height;
+  navigationBox.Place(client, NAV_BOX_DESKTOP);
   chart = std::make_unique<Chart>(client, LoadBitmap(BitmapId::StarSprites));
 
-  const AppFiles files =
-      dataFolder.empty() ? LocateAppFiles(ExecutableDirectory()) : AppFilesIn(dataFolder);
+  const AppFiles files = FilesOf(dataFolder);
   configPath = files.configSavePath;
   RemoveSaveLeftovers(configPath);
   catalogFolder = files.catalogFolder;
@@ -70,43 +80,17 @@ void MainWindow::Create(const std::string& className, const std::string& title) 
   SetUpWeeklyUpdates();
   WatchSettings(files.configLoadPath);
 
-  navBoxShown = false;
-  penDownInNavBox = false;
-  handMode = false;
   backBuffer.reset();
-  navBoxPicture = BitmapId::NavigationBox;
-  navBoxBitmap = LoadBitmap(navBoxPicture);
   LoadSatellites();
   ReadClock();
   UpdateMoment();
   needsRender = true;
 }
 
-void MainWindow::SetCheckMarks() {
-  CheckMenuItem(menu, COMMAND_EQUATORIAL_GRID, chart->GetLayers().showEquatorialGrid);
-  CheckMenuItem(menu, COMMAND_HORIZONTAL_GRID, chart->GetLayers().showHorizontalGrid);
-  CheckMenuItem(menu, COMMAND_CONSTELLATION_LINES, chart->GetLayers().showConstellationLines);
-  CheckMenuItem(menu, COMMAND_CONSTELLATION_BOUNDARIES,
-                chart->GetLayers().showConstellationBoundaries);
-  CheckMenuItem(menu, COMMAND_SOLAR_SYSTEM, chart->GetLayers().showSolarSystem);
-  CheckMenuItem(menu, COMMAND_PRECISE_POSITIONS, chart->GetLayers().precisePositions);
-  CheckMenuItem(menu, COMMAND_DEEP_SKY, chart->GetLayers().showDeepSky);
-  CheckMenuItem(menu, COMMAND_MILKY_WAY, chart->GetLayers().showMilkyWay);
-  CheckMenuItem(menu, COMMAND_MINOR_BODIES, chart->GetLayers().showMinorBodies);
-  CheckMenuItem(menu, COMMAND_SATELLITES, chart->GetLayers().showSatellites);
-  CheckMenuItem(menu, COMMAND_UPDATE_WEEKLY, extension.updateWeekly);
-  CheckMenuItem(menu, COMMAND_NIGHT_VISION, extension.nightVision);
-  CheckMenuItem(menu, COMMAND_CONSTELLATION_NAMES, chart->GetLayers().showConstellationNames);
-  CheckMenuItem(menu, COMMAND_STAR_NAMES, chart->GetLayers().showStarNames);
-  CheckMenuItem(menu, COMMAND_GROUND, chart->GetLayers().showGround);
-  CheckMenuItem(menu, COMMAND_DAYLIGHT, chart->GetLayers().showDaylight);
-  CheckMenuItem(menu, COMMAND_ECLIPTIC, chart->GetLayers().showEcliptic);
-}
-
 std::vector<std::string> MainWindow::LoadMinorBodies() {
   MinorBodyLoad load = LoadMinorBodyFolder(ElementCacheFolder());
   minorBodies = std::move(load.bodies);
-  skyNames.reset();  // Find's names point into the list
+  findPanel.ForgetSkyNames();  // Find's names point into the list
   UpdateMoment();
   RequestRender();
   return std::move(load.messages);
@@ -155,7 +139,8 @@ void MainWindow::RequestRender() {
 void MainWindow::RequestRepaint() { InvalidateWindow(hwnd); }
 
 void MainWindow::ShowNavigationBoxWhenWide() {
-  navBoxShown = !IsOnNarrowScreen(hwnd) && GetAppWindowPlacement(hwnd).width >= PHONE_SCREEN_WIDTH;
+  navigationBox.SetShown(!IsOnNarrowScreen(hwnd) &&
+                         GetAppWindowPlacement(hwnd).width >= PHONE_SCREEN_WIDTH);
 }
 
 void MainWindow::ApplySettings(double longitude, double latitude, bool useSystemTime,
@@ -172,14 +157,16 @@ void MainWindow::ApplySettings(double longitude, double latitude, bool useSystem
 }
 
 std::unique_ptr<MainWindow> InitInstance(int showCode, const std::string& dataFolder,
-                                         std::shared_ptr<const Clock> clock) {
-  auto window = std::make_unique<MainWindow>(dataFolder, std::move(clock));
+                                         std::shared_ptr<const Clock> clock,
+                                         const WindowOptions& options) {
+  auto window = std::make_unique<MainWindow>(dataFolder, std::move(clock), options);
   window->Create(WINDOW_CLASS_NAME, WINDOW_TITLE);
   if (window->hwnd != nullptr) {
     const WindowGeometry& remembered = window->GetExtension().window;
     PlaceAppWindow(window->hwnd,
                    WindowPlacement{remembered.known, remembered.maximised, remembered.x,
-                                   remembered.y, remembered.width, remembered.height});
+                                   remembered.y, remembered.width, remembered.height},
+                   options.keepCreatedSize);
     window->ShowNavigationBoxWhenWide();
     window->Show(showCode);
   }

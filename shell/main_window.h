@@ -1,9 +1,9 @@
-// MainWindow: the program's one window. It owns the observer, the chart, the back buffer
-// and the navigation-box picture, keeps the settings and the last tap's label, and answers
-// commands, keys, the stylus and paint messages.
+// MainWindow: the program's one window. It owns the observer, the chart and the back buffer,
+// keeps the settings and the last tap's label, and composes the parts that answer the stylus
+// (StylusGesture), the navigation box, "Point at the sky" (PointingMode) and Find and the panel
+// (FindPanel); every command, key and box button ends in Perform.
 #pragma once
 
-#include <chrono>
 #include <cstdint>
 #include <memory>
 #include <optional>
@@ -16,8 +16,6 @@
 #include "astro/observer.h"
 #include "astro/satellite_passes.h"
 #include "catalog/city_catalog.h"
-#include "catalog/sky_names.h"
-#include "catalog/sky_target.h"
 #include "chart/chart.h"
 #include "platform/clock.h"
 #include "platform/element_update.h"
@@ -25,12 +23,14 @@
 #include "platform/menu_bar.h"
 #include "platform/position_source.h"
 #include "platform/repeating_timer.h"
-#include "platform/sky_pointer.h"
 #include "platform/window_system.h"
-#include "shell/chart_action.h"
+#include "shell/action_table.h"
 #include "shell/command_numbers.h"
 #include "shell/config_file.h"
+#include "shell/find_panel.h"
 #include "shell/navigation_box.h"
+#include "shell/pointing_mode.h"
+#include "shell/stylus_gesture.h"
 #include "shell/window.h"
 
 namespace halvane {
@@ -41,9 +41,10 @@ constexpr char WINDOW_TITLE[] = "Halvane v1.2";
 class MainWindow : public Window {
  public:
   // dataFolder holds Config.dat and the catalogs, with a trailing '/'; empty means the places
-  // LocateAppFiles finds beside the executable. Only tests and benchmarks pass a folder, or a
-  // clock of their own (null: the system's).
-  explicit MainWindow(std::string dataFolder = {}, std::shared_ptr<const Clock> clock = nullptr);
+  // LocateAppFiles finds beside the executable. Only tests and benchmarks pass a folder, a
+  // clock of their own (null: the system's) or options.
+  explicit MainWindow(std::string dataFolder = {}, std::shared_ptr<const Clock> clock = nullptr,
+                      const WindowOptions& options = {});
   // Saves the settings (only when the window was made) and frees everything.
   ~MainWindow() override;
 
@@ -54,17 +55,18 @@ class MainWindow : public Window {
   void OnCreate(intptr_t creationData) override;
   void OnDestroy() override;
   void OnCommand(uint16_t notification, uint16_t command, intptr_t control) override;
-  void OnLButtonDown(uintptr_t wParam, int32_t x, int32_t y) override;
-  void OnLButtonUp(uintptr_t wParam, int32_t x, int32_t y) override;
-  void OnMouseMove(uintptr_t wParam, int32_t x, int32_t y) override;
+  void OnStylusDown(uintptr_t wParam, int32_t x, int32_t y) override;
+  void OnStylusUp(uintptr_t wParam, int32_t x, int32_t y) override;
+  void OnStylusMove(uintptr_t wParam, int32_t x, int32_t y) override;
   void OnStylusHold(int32_t x, int32_t y) override;
   void OnMouseWheel(uintptr_t keys, int32_t distance) override;
   void OnGesture(uintptr_t kind, int32_t steps) override;
   // The shown minute changed: the chart follows the clock.
   void OnTimer() override;
 
-  // Changes the observer or the chart, then asks for a new frame.
-  void Perform(ChartAction action);
+  // Carries out any action of the action table; those that change the view or a layer ask
+  // for a new frame.
+  void Perform(Action action);
   // Needs a new frame at the next paint; the moment is built anew when the time, the place or
   // "Precise positions" changed since it was.
   void RequestRender();
@@ -73,8 +75,6 @@ class MainWindow : public Window {
   // Reads the clock into the settings when it is in use.
   void ReadClock();
   const Clock& GetClock() const { return *clock; }
-  // True when (x, y) lies on the visible navigation box.
-  bool InNavigationBox(int32_t x, int32_t y) const;
   // The configuration dialog's OK: the observer's place and the time setting (fixedTime
   // counts only without the clock), then a new frame.
   void ApplySettings(double longitude, double latitude, bool useSystemTime,
@@ -94,43 +94,20 @@ class MainWindow : public Window {
   // The first start's dialog was closed without a place: the caption names the built-in one.
   void KeepBuiltInPlace();
 
-  // Puts the cursor in the bar's find field, or opens the find field over the chart; the chosen
-  // name's object is turned to and labelled, and its panel opened.
-  void Find();
-  // The names Find offers for text typed so far.
-  std::vector<std::u16string> CompleteFind(std::u16string_view text);
-  // The name a text Find did not know may have meant; empty for none.
-  std::u16string SuggestFind(std::u16string_view text);
-  // Find's answer to a chosen or confirmed text; false, changing nothing, when none matches.
-  bool AcceptFind(std::u16string_view text);
   // Turns the view to the object that best completes text and labels it; false, changing
   // nothing, when no name matches.
   bool TurnToName(std::u16string_view text);
-  // Moves the observation time (the clock stops) and renders anew.
-  void StepTime(int32_t hours, int32_t days);
-  // Back to the clock.
-  void ReturnToClock();
-  void ToggleNightVision();
-  // Makes the faintest drawn stars steps magnitudes fainter (negative: brighter), within
-  // the range of the setting.
-  void ChangeStarLimit(int32_t steps);
-  // "Point at the sky" on or off; nothing without usable motion sensors.
-  void TogglePointAtSky();
   bool IsPointingAtSky() const;
-  // One reading of the motion sensors, seconds after the previous one: aims the chart and asks
-  // for a frame when the aim moved by more than a quarter of a pixel. Returns whether it did.
-  // The mode's timer calls it; tests and benchmarks may too.
-  bool FollowSensors(double seconds);
   // Counters for tests and benchmarks: sensor readings taken, frames they asked for.
-  int32_t GetSensorReadings() const { return sensorReadings; }
-  int32_t GetSensorFrames() const { return sensorFrames; }
+  int32_t GetSensorReadings() const { return pointing ? pointing->GetReadings() : 0; }
+  int32_t GetSensorFrames() const { return pointing ? pointing->GetFrames() : 0; }
   // The caption over the chart; empty when the chart shows the clock's time at the zoom's
   // own star limit.
   std::u16string CaptionText();
   // The IANA time zone of the observer's place (shell/place_zone.h); empty for the device's.
   const std::string& GetPlaceZone();
   // The names Find completes, read at the first use.
-  const SkyNames& GetSkyNames();
+  const SkyNames& GetSkyNames() { return findPanel.GetSkyNames(chart->GetLayers(), moment); }
   // Reads the comet and asteroid elements of the cache folder (catalog/minor_body_files.h)
   // anew, at start and after an update or import, and shows them; returns the skipped lines.
   std::vector<std::string> LoadMinorBodies();
@@ -141,35 +118,20 @@ class MainWindow : public Window {
   enum class ElementGroup { Satellites, MinorBodies };
   void UpdateElements(ElementGroup group);
   bool IsUpdatingElements() const { return elementUpdate != nullptr; }
-  // "Import elements...": a chosen file of elements copied into the cache folder.
-  void ImportElements();
   // The same of a file given by path; returns what the caption says of it.
   std::u16string ImportElementFile(const std::string& path);
-  void ToggleWeeklyUpdates();
   // The weekly timer runs exactly while "Update weekly" is on.
   void SetUpWeeklyUpdates();
-  // With "Update weekly" on and a week gone since the last update, both groups are fetched.
-  void UpdateIfAWeekPassed();
   // Tests wait less than a real server is given before it counts as stalled.
   void SetElementStallForTesting(int32_t milliseconds) { elementStallMs = milliseconds; }
   // The cities the configuration dialog completes, read at the first use.
   const CityCatalog& GetCities();
-  // The star catalog in memory, for the information panel; read at the first use.
-  const std::vector<StarRecord>& GetStarList();
 
   // Opens the information panel of the object that best completes name and makes it the last
   // named one; false, changing nothing, when no name matches.
   bool ShowObjectInfo(std::u16string_view name);
-  // After a tap in pointer mode: the panel of what it named, or closed when it named nothing.
-  void AfterTap(bool named);
-  // The panel of the last named object (key I); nothing before one was named.
-  void OpenInfoPanel();
-  void CloseInfo();
   // An open panel tells of the time shown again after the time changed.
   void RefreshInfoPanel();
-  // The Tonight list; the chosen line's body is turned to and its panel opened; a chosen
-  // satellite pass sets the time to its start and turns there.
-  void ShowTonight();
   // Reads the satellites' element files of the cache folder again (at start, and after an
   // update or import); with none, the chart is as without the layer.
   void LoadSatellites();
@@ -192,14 +154,14 @@ class MainWindow : public Window {
   const Moment& GetMoment() const { return moment; }
   MenuBarHandle GetMenuBar() const { return menuBar; }
   MenuHandle GetMenu() const { return menu; }
-  bool IsNavigationBoxShown() const { return navBoxShown; }
+  bool IsNavigationBoxShown() const { return navigationBox.IsShown(); }
   // A window on a desktop's screen, at least PHONE_SCREEN_WIDTH wide, opens with the
   // navigation box shown.
   void ShowNavigationBoxWhenWide();
   // The box's top-left pixel and its size: a finger's on a narrow screen.
-  Point GetNavigationBoxOrigin() const { return {navBoxX, navBoxY}; }
-  NavigationBoxSize GetNavigationBoxSize() const { return navBox; }
-  bool IsHandMode() const { return handMode; }
+  Point GetNavigationBoxOrigin() const { return navigationBox.GetOrigin(); }
+  NavigationBoxSize GetNavigationBoxSize() const { return navigationBox.GetSize(); }
+  bool IsHandMode() const { return stylus.IsHandMode(); }
   // A frame was asked for and the next paint draws it.
   bool IsRenderPending() const { return needsRender; }
   // Counters for tests and benchmarks: frames drawn by DrawFrame, paints handled.
@@ -209,6 +171,39 @@ class MainWindow : public Window {
   bool IsWindowDestroyed() const { return windowDestroyed; }
 
  private:
+  // The actions only Perform reaches.
+  // Find: the bar's field takes the cursor, or a field opens over the chart; a chosen name's
+  // object is turned to and labelled, and its panel opened.
+  void Find();
+  std::vector<std::u16string> CompleteFind(std::u16string_view text);
+  std::u16string SuggestFind(std::u16string_view text);
+  // False, changing nothing, when no name matches.
+  bool AcceptFind(std::u16string_view text);
+  // The time moved (the clock stops), or back to the clock.
+  void StepTime(int32_t hours, int32_t days);
+  void ReturnToClock();
+  void ToggleNightVision();
+  // The faintest stars steps magnitudes fainter (negative: brighter), within the setting's range.
+  void ChangeStarLimit(int32_t steps);
+  // Nothing without usable motion sensors.
+  void TogglePointAtSky();
+  // One reading of the sensors, from the mode's timer: a frame when the aim moved.
+  bool FollowSensors(double seconds);
+  // "Import elements...": a chosen file copied into the cache folder.
+  void ImportElements();
+  void ToggleWeeklyUpdates();
+  // With "Update weekly" on and a week gone since the last update, both groups are fetched.
+  void UpdateIfAWeekPassed();
+  // The Tonight list; the chosen line's body is turned to and its panel opened; a chosen
+  // satellite pass sets the time to its start and turns there.
+  void ShowTonight();
+  // After a tap in pointer mode: the panel of what it named, or closed when it named nothing.
+  void AfterTap(bool named);
+  // The panel of the last named object; nothing before one was named.
+  void OpenInfoPanel();
+  void CloseInfo();
+  const std::vector<StarRecord>& GetStarList() { return findPanel.GetStarList(chart->GetLayers()); }
+
   // Saves the settings; a failure is said on stderr and in a box that offers to retry.
   void SaveSettings();
   // Saves them with a failure said on stderr only: a few seconds after a change, or when the
@@ -242,32 +237,22 @@ class MainWindow : public Window {
   void TurnToPass(const std::string& name, const SatellitePass& pass);
   // With the clock and a satellite on the chart, the next frame when it has moved a pixel.
   void FollowSatellites();
-  void PressNavigationButton(int32_t column, int32_t row);
-  // Puts the view where a drag from the press to (x, y) takes it and asks for a frame.
-  void DragFromStart(int32_t x, int32_t y);
+  ViewAim CurrentAim() const;
+  // Puts the view where a drag takes it and asks for a frame.
+  void DragView(const ViewDrag& drag);
+  // Whether the action's menu item is checked now.
+  bool IsChecked(const ActionEntry& entry) const;
 
   std::unique_ptr<Observer> observer;
   std::unique_ptr<Chart> chart;
-  bool navBoxShown = false;
+  NavigationBox navigationBox;
+  StylusGesture stylus;
+  FindPanel findPanel;
+  std::unique_ptr<PointingMode> pointing;
   Rect frameCaptionBand;  // the caption's room when the last frame's names were placed
-  bool handMode = false;
   std::unique_ptr<OffscreenBuffer> backBuffer;
-  std::unique_ptr<Bitmap> navBoxBitmap;
-  NavigationBoxSize navBox = NAV_BOX_DESKTOP;
-  BitmapId navBoxPicture = BitmapId::NavigationBox;
   MenuBarHandle menuBar = nullptr;
   MenuHandle menu = nullptr;
-  int32_t navBoxX = 0;
-  int32_t navBoxY = 0;
-  int32_t dragStartX = 0;
-  int32_t dragStartY = 0;
-  bool penDownInNavBox = false;
-  bool stylusDown = false;
-  // The press was held long enough to name what is under it.
-  bool pressHeld = false;
-  bool dragging = false;
-  double dragStartAzimuth = 0.0;
-  double dragStartAltitude = 0.0;
   std::string configPath;
   std::string catalogFolder;
   PickedLabel label;
@@ -275,22 +260,12 @@ class MainWindow : public Window {
   SharedMinorBodies minorBodies;  // the moment's comets and asteroids; null until read
   ConfigRecord config;
   ConfigExtension extension;
-  std::unique_ptr<SkyNames> skyNames;
   std::unique_ptr<CityCatalog> cities;
   // The place (longitude, latitude) placeZone was found for.
   std::optional<std::pair<double, double>> zonePlace;
   std::string placeZone;
-  std::unique_ptr<std::vector<StarRecord>> starList;
-  // The object of the information panel: the last one a tap or Find named.
-  std::u16string infoName;
-  // Where the object of the open panel stands: found again when the name or the time changes.
-  std::u16string markedName;
-  double markedJulianDay = 0.0;
-  std::optional<SkyTarget> markedTarget;
   // The client pixel of the object whose panel is open, when it is on the chart.
   std::optional<Point> MarkedObjectPixel();
-  // The press named an object (its label is in label).
-  bool pressNamed = false;
   // The label the next new frame shows: a tapped object moved out from under the panel.
   PickedLabel labelAfterFrame;
   // Where "Use my location" stands, for the caption; empty when it has nothing to say.
@@ -308,28 +283,22 @@ class MainWindow : public Window {
   bool placeGiven = false;
   // The built-in place kept at the first start, said in the caption until a place is given.
   std::u16string placeNote;
-  // Find's name, written at the chart's centre once the frame turned to it is drawn.
-  std::u16string foundName;
   bool needsRender = false;
   int32_t framesDrawn = 0;
   int32_t paintsDone = 0;
   bool windowDestroyed = false;
   std::string dataFolder;
   std::shared_ptr<const Clock> clock;
-  std::unique_ptr<SkyPointer> skyPointer;
-  std::unique_ptr<RepeatingTimer> pointingTimer;
   // The settings as this window last read or saved them, and the save that follows a change.
   std::vector<uint8_t> savedSettings;
   std::unique_ptr<RepeatingTimer> saveTimer;
-  std::chrono::steady_clock::time_point lastReading;
-  int32_t sensorReadings = 0;
-  int32_t sensorFrames = 0;
 };
 
 // Creates, shows and paints the main window reading clock (the system's when null); when
 // another copy runs, the window's handle stays null. dataFolder as for MainWindow. Destroying
 // the object saves the settings.
 std::unique_ptr<MainWindow> InitInstance(int showCode, const std::string& dataFolder = {},
-                                         std::shared_ptr<const Clock> clock = nullptr);
+                                         std::shared_ptr<const Clock> clock = nullptr,
+                                         const WindowOptions& options = {});
 
 }  // namespace halvane

@@ -343,7 +343,7 @@ TEST_F(MainWindowTest, SecondStartBringsTheFirstForwardAndLeavesConfigAlone) {
   if (!std::filesystem::exists(program)) GTEST_SKIP() << "halvane is not built";
   // The program's own rendezvous names, but in the test's private folder: a Halvane the user
   // has open listens in the usual one and sees nothing of this.
-  SetInstanceScopeForTesting("");
+  options.instanceScope.clear();
   const char* oldRuntime = std::getenv("XDG_RUNTIME_DIR");
   const std::string savedRuntime = oldRuntime != nullptr ? oldRuntime : "";
   setenv("XDG_RUNTIME_DIR", folder.c_str(), 1);
@@ -380,7 +380,6 @@ TEST_F(MainWindowTest, SecondStartBringsTheFirstForwardAndLeavesConfigAlone) {
   } else {
     unsetenv("XDG_RUNTIME_DIR");
   }
-  SetInstanceScopeForTesting("test-" + std::to_string(::getpid()));
 }
 
 }  // namespace

@@ -4,17 +4,12 @@
 #include "shell/main_window.h"
 
 #include "astro/angles.h"
-#include "catalog/utf8_text.h"
 
 namespace halvane {
 
 std::optional<Point> MainWindow::MarkedObjectPixel() {
-  if (infoName.empty() || !IsInfoPanelShown(hwnd)) return std::nullopt;
-  if (infoName != markedName || moment.GetJulianDayUt() != markedJulianDay) {
-    markedName = infoName;
-    markedJulianDay = moment.GetJulianDayUt();
-    markedTarget = FindSkyTarget(GetSkyNames(), Utf16ToUtf8(infoName), moment);
-  }
+  if (findPanel.GetPanelObject().empty() || !IsInfoPanelShown(hwnd)) return std::nullopt;
+  const std::optional<SkyTarget>& markedTarget = findPanel.MarkedTarget(GetSkyNames(), moment);
   if (!markedTarget) return std::nullopt;
   const Projection& projection = chart->GetProjection();
   const Direction at =

@@ -1,4 +1,4 @@
-// Menu 102: the drop-down menu of the menu bar's "Menu" button.
+// The drop-down menu of the menu bar's "Menu" button, laid out from the action table.
 #pragma once
 
 #include <vector>
@@ -7,7 +7,9 @@
 
 namespace halvane {
 
-// The entries in menu order, popups closed by End entries.
-const std::vector<MenuEntry>& MainMenuEntries();
+// In menu order, popups closed by End entries: the table's View popup; the "Go to" popup with
+// the constellations in six alphabetical popups, then the directions; then the drop-down's
+// own items.
+std::vector<MenuEntry> MainMenuEntries();
 
 }  // namespace halvane

@@ -1,8 +1,10 @@
 // "Use my location": the place from the position source, and the place named in the title.
 #include "shell/main_window.h"
 
+#include "astro/angles.h"
 #include "catalog/nearest_city.h"
-#include "catalog/utf8_text.h"
+#include "platform/translate.h"
+#include "platform/utf8_text.h"
 #include "shell/place_name.h"
 #include "shell/position_place.h"
 
@@ -10,13 +12,14 @@ namespace halvane {
 
 void MainWindow::UseMyLocation() {
   if (positionRequest != nullptr) return;  // the first request is still waiting
-  locationMessage = u"Finding your location\u2026";
+  locationMessage = Words::Tr16("Finding your location…");
   RequestRepaint();
   positionRequest = std::make_unique<PositionRequest>(
       extension.positionSource, POSITION_TIMEOUT_MS, [this](const PositionReading& reading) {
         positionRequest.reset();
         if (!reading.found) {
-          locationMessage = Utf8ToUtf16("No location: " + reading.reason);
+          //: %1 says why the location service gave none
+          locationMessage = Utf8ToUtf16(FillArgs(Words::Tr("No location: %1"), {reading.reason}));
           RequestRepaint();
           return;
         }
@@ -39,9 +42,10 @@ void MainWindow::KeepBuiltInPlace() {
   const double latitude = observer->GetLatitude();
   // Cities count longitude east, the observer west.
   const CityRecord* city =
-      NearestCity(GetCities().cities, -longitude, latitude, NEAR_CITY_KILOMETRES);
+      NearestCity(GetCities().cities, EastLongitude(longitude), latitude, NEAR_CITY_KILOMETRES);
   const std::string name = city != nullptr ? city->name : PlaceText(longitude, latitude);
-  placeNote = Utf8ToUtf16("Place: " + name + " (change in Settings)");
+  //: %1 is the built-in place, a city or coordinates
+  placeNote = Utf8ToUtf16(FillArgs(Words::Tr("Place: %1 (change in Settings)"), {name}));
   RequestRepaint();
 }
 

@@ -7,7 +7,7 @@
 #include <QLineEdit>
 #include <QTimer>
 
-#include "catalog/utf8_text.h"
+#include "platform/utf8_text.h"
 #include "shell/config_dialog.h"
 #include "shell/shell_test_support.h"
 

@@ -4,33 +4,17 @@
 #include <utility>
 
 #include "catalog/sky_target.h"
-#include "catalog/utf8_text.h"
 #include "chart/caption_overlay.h"
 #include "platform/clock.h"
 #include "platform/find_field.h"
 #include "platform/night_vision.h"
 #include "platform/time_step.h"
+#include "platform/utf8_text.h"
 #include "platform/zone_time.h"
 #include "shell/main_window.h"
 #include "view/go_to_table.h"
 
 namespace halvane {
-
-namespace {
-
-constexpr size_t FIND_COMPLETIONS = 12;
-constexpr size_t FIND_SUGGESTIONS = 3;
-
-}  // namespace
-
-const SkyNames& MainWindow::GetSkyNames() {
-  if (skyNames == nullptr) {
-    skyNames = std::make_unique<SkyNames>(
-        LoadSkyNames(chart->GetLayers().labelsPath, chart->GetLayers().namesPath,
-                     chart->GetLayers().deepSkyPath, moment.GetMinorBodyList().get()));
-  }
-  return *skyNames;
-}
 
 const CityCatalog& MainWindow::GetCities() {
   if (cities == nullptr) {
@@ -41,34 +25,19 @@ const CityCatalog& MainWindow::GetCities() {
 }
 
 std::vector<std::u16string> MainWindow::CompleteFind(std::u16string_view text) {
-  const NameIndex& index = GetSkyNames().index;
-  const std::string query = Utf16ToUtf8(text);
-  std::vector<NameMatch> matches = index.Complete(query, FIND_COMPLETIONS);
-  if (matches.empty()) matches = index.Suggest(query, FIND_SUGGESTIONS);
-  std::vector<std::u16string> names;
-  names.reserve(matches.size() + 1);
-  for (const NameMatch& match : matches) {
-    names.push_back(Utf8ToUtf16(index.Entries()[match.entry].name));
-  }
-  const std::shared_ptr<const SatelliteSet>& set = chart->GetSatellites();
-  if (const int32_t found = set ? set->Find(query) : -1; found >= 0) {
-    names.insert(names.begin(), Utf8ToUtf16(set->All()[static_cast<size_t>(found)].elements.name));
-  }
-  return names;
+  return findPanel.Complete(GetSkyNames(), chart->GetSatellites().get(), text);
 }
 
 std::u16string MainWindow::SuggestFind(std::u16string_view text) {
-  const NameIndex& index = GetSkyNames().index;
-  const std::vector<NameMatch> matches = index.Suggest(Utf16ToUtf8(text), 1);
-  return matches.empty() ? std::u16string()
-                         : Utf8ToUtf16(index.Entries()[matches.front().entry].name);
+  return findPanel.Suggest(GetSkyNames(), text);
 }
 
 bool MainWindow::AcceptFind(std::u16string_view text) {
   if (!TurnToName(text)) return false;
   // A new find replaces whatever the panel showed, above the horizon or below; a name with no
   // place (a bright asteroid's before any elements) only opens its panel.
-  ShowObjectInfo(foundName.empty() ? std::u16string(text) : foundName);
+  const std::u16string& found = findPanel.GetFoundName();
+  ShowObjectInfo(found.empty() ? std::u16string(text) : found);
   return true;
 }
 
@@ -87,14 +56,14 @@ bool MainWindow::TurnToName(std::u16string_view text) {
   const std::optional<SkyTarget> target = FindSkyTarget(GetSkyNames(), Utf16ToUtf8(text), moment);
   if (!target) return false;
   if (!target->placed) {  // the panel says how to get the elements
-    foundName.clear();
+    findPanel.SetFoundName({});
     return true;
   }
   // Below the horizon too: the view turns there and the ground shows; the panel says when it
   // rises.
   const GoToRow row{target->name.c_str(), target->rightAscensionHours, target->declinationDegrees};
   GoToConstellation(chart->GetProjection(), row, moment.GetSky());
-  foundName = Utf8ToUtf16(target->name);
+  findPanel.SetFoundName(Utf8ToUtf16(target->name));
   RequestRender();
   return true;
 }

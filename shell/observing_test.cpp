@@ -15,6 +15,7 @@
 #include <functional>
 #include <regex>
 
+#include "astro/delta_t.h"
 #include "astro/sidereal_time.h"
 #include "astro/solar_system.h"
 #include "platform/find_field.h"
@@ -132,7 +133,8 @@ TEST_F(ObservingTest, FindTurnsToStarsObjectsPlanetsAndConstellationsAndLabelsTh
   EXPECT_EQ(LabelText(), u"Jupiter");
   const double jd = JulianDay(2024, 1, 15, 21.5);
   const BodyPlace jupiter =
-      ComputeSolarSystem(jd, w.GetObserver().GetLongitude(), w.GetObserver().GetLatitude())[5];
+      ComputeSolarSystem(jd, TerrestrialJulianDay(jd), w.GetObserver().GetLongitude(),
+                         w.GetObserver().GetLatitude())[5];
   EXPECT_LT(OffCentre(jupiter.rightAscension, jupiter.declination), 1e-6);
   EXPECT_EQ(w.GetChart().GetProjection().GetFieldOfView(), zoom);
 

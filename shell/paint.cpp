@@ -43,14 +43,12 @@ void MainWindow::OnDraw(Surface& screen) {
   const NavigationBoxSize box = IsOnNarrowScreen(hwnd) ? NAV_BOX_FINGER : NAV_BOX_DESKTOP;
   if (backBuffer->Width() != width || backBuffer->Height() != height ||
       backBuffer->Scale() != scale || chart->GetProjection().GetViewRect() != client ||
-      box != navBox) {
+      box != navigationBox.GetSize()) {
     // The window was resized or moved to another screen: chart, buffer and box follow in a
     // new frame.
     backBuffer = CreateOffscreenBuffer(width, height, scale);
     chart->SetViewRect(client);
-    navBox = box;
-    navBoxX = client.right - navBox.width;
-    navBoxY = client.bottom - navBox.height;
+    navigationBox.Place(client, box);
     needsRender = true;
   }
 
@@ -60,8 +58,10 @@ void MainWindow::OnDraw(Surface& screen) {
     // Names keep clear of the caption and of the navigation box while it is shown.
     std::vector<Rect> keepOut;
     if (captionBand.right > captionBand.left) keepOut.push_back(captionBand);
-    if (navBoxShown) {
-      keepOut.push_back(Rect{navBoxX, navBoxY, navBoxX + navBox.width, navBoxY + navBox.height});
+    if (navigationBox.IsShown()) {
+      const Point at = navigationBox.GetOrigin();
+      const NavigationBoxSize size = navigationBox.GetSize();
+      keepOut.push_back(Rect{at.x, at.y, at.x + size.width, at.y + size.height});
     }
     chart->SetLabelKeepOut(std::move(keepOut));
     frameCaptionBand = captionBand;
@@ -75,13 +75,12 @@ void MainWindow::OnDraw(Surface& screen) {
     needsRender = false;
     // A tap's label whose sky was moved out from under the information panel stays.
     label = std::exchange(labelAfterFrame, PickedLabel{});
-    if (!foundName.empty()) {
+    if (const std::u16string foundName = findPanel.TakeFoundName(); !foundName.empty()) {
       // Find's object sits at the chart's centre.
       label.x = client.left + width / 2;
       label.y = client.top + height / 2;
       std::copy_n(foundName.begin(), std::min<size_t>(foundName.size(), LABEL_NAME_UNITS - 1),
                   label.name);
-      foundName.clear();
     }
   }
 
@@ -92,15 +91,7 @@ void MainWindow::OnDraw(Surface& screen) {
   }
   DrawLabelOverlay(screen, label, client, chart->GetFrameNames(), &chart->GetProjection());
   DrawCaptionOverlay(screen, caption, client);
-  if (!navBoxShown) return;
-  const BitmapId picture = NavigationBoxPicture(navBox, extension.nightVision);
-  if (picture != navBoxPicture || navBoxBitmap == nullptr) {
-    navBoxPicture = picture;
-    navBoxBitmap = LoadBitmap(picture);
-  }
-  if (navBoxBitmap != nullptr) {
-    screen.Blit(navBoxX, navBoxY, navBox.width, navBox.height, *navBoxBitmap, 0, 0, RasterOp::Copy);
-  }
+  navigationBox.Draw(screen, extension.nightVision);
 }
 
 }  // namespace halvane

@@ -18,10 +18,10 @@
 #include <QToolTip>
 
 #include "astro/angles.h"
-#include "catalog/utf8_text.h"
 #include "platform/find_field.h"
 #include "platform/finger_size.h"
 #include "platform/tonight_list.h"
+#include "platform/utf8_text.h"
 #include "shell/config_dialog.h"
 #include "shell/shell_test_support.h"
 #include "view/view_directions.h"
@@ -255,6 +255,38 @@ TEST_F(PhoneScreenTest, TheFirstStartAsksWhereAndEscapeKeepsTheBuiltInPlace) {
                 .rfind("Place: Fr\u00FDdek-M\u00EDstek (change in Settings)  ", 0),
             0u);
   EXPECT_DOUBLE_EQ(w.GetObserver().GetLatitude(), DmsToDegrees(49, 41, 49));
+}
+
+// The longest languages fit the settings on a phone: a label too narrow for its words takes a
+// smaller font instead of losing their end.
+TEST_F(PhoneScreenTest, TheSettingsShowEveryWordInTheLongestLanguages) {
+  setenv("HALVANE_TRANSLATIONS", BuildPath("translations").c_str(), 1);
+  const char* const before = std::getenv("LC_ALL");
+  const std::string kept = before != nullptr ? before : "";
+  for (const char* language : {"de", "fi", "ru"}) {
+    setenv("LC_ALL", language, 1);
+    Start();
+    MoveTo("phone");
+    InDialog(COMMAND_CONFIGURE, [language](QDialog& dialog) {
+      const auto* heading = dialog.findChild<QLabel*>(QString::number(HEADING));
+      EXPECT_FALSE(heading->text().startsWith("Where")) << language;
+      for (QWidget* control : dialog.findChildren<QWidget*>()) {
+        const bool texts = qobject_cast<QLabel*>(control) != nullptr ||
+                           qobject_cast<QGroupBox*>(control) != nullptr ||
+                           qobject_cast<QAbstractButton*>(control) != nullptr;
+        if (!texts || !control->isVisibleTo(&dialog)) continue;
+        EXPECT_TRUE(ShowsWholeText(*control))
+            << language << " " << control->objectName().toStdString();
+      }
+    });
+    Stop();
+  }
+  if (before != nullptr) {
+    setenv("LC_ALL", kept.c_str(), 1);
+  } else {
+    unsetenv("LC_ALL");
+  }
+  unsetenv("HALVANE_TRANSLATIONS");
 }
 
 TEST_F(PhoneScreenTest, NightVisionLeavesOnlyDimRedsOnThePhone) {

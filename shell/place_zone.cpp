@@ -1,6 +1,7 @@
 // The place's zone from the nearest city, and the window's memory of it.
 #include "shell/place_zone.h"
 
+#include "astro/angles.h"
 #include "catalog/nearest_city.h"
 #include "platform/zone_time.h"
 #include "shell/main_window.h"
@@ -9,7 +10,8 @@ namespace halvane {
 
 std::string PlaceZone(const std::vector<CityRecord>& cities, double longitude, double latitude) {
   // Cities count longitude east, the observer west.
-  const CityRecord* city = NearestCity(cities, -longitude, latitude, NEAR_CITY_KILOMETRES);
+  const CityRecord* city =
+      NearestCity(cities, EastLongitude(longitude), latitude, NEAR_CITY_KILOMETRES);
   if (city == nullptr || !IsKnownZone(city->zone)) return {};
   return city->zone;
 }

@@ -4,6 +4,8 @@
 #include <cassert>
 #include <cmath>
 
+#include "astro/angles.h"
+
 namespace halvane {
 
 namespace {
@@ -17,7 +19,7 @@ double Rounded(double degrees) { return std::round(degrees * STEPS_PER_DEGREE) /
 void PlaceOfPosition(const PositionReading& reading, bool exact, double& longitude,
                      double& latitude) {
   assert(reading.found);
-  longitude = -(exact ? reading.eastLongitude : Rounded(reading.eastLongitude));
+  longitude = WestLongitude(exact ? reading.eastLongitude : Rounded(reading.eastLongitude));
   latitude = exact ? reading.latitude : Rounded(reading.latitude);
 }
 

@@ -5,13 +5,13 @@
 #include <ctime>
 
 #include "astro/angles.h"
-#include "catalog/utf8_text.h"
 #include "chart/satellite_info.h"
 #include "chart/tonight.h"
 #include "platform/app_paths.h"
 #include "platform/info_panel.h"
 #include "platform/local_day.h"
 #include "platform/tm_fields.h"
+#include "platform/utf8_text.h"
 #include "platform/zone_time.h"
 #include "shell/main_window.h"
 
@@ -69,7 +69,7 @@ bool MainWindow::TurnToSatellite(std::u16string_view text) {
   if (!facts.placed) return false;
   chart->GetProjection().SetViewDirection(facts.look.azimuth, facts.look.altitude);
   chart->SetPinnedSatellite(index);
-  foundName = Utf8ToUtf16(NameOf(satellite));
+  findPanel.SetFoundName(Utf8ToUtf16(NameOf(satellite)));
   RequestRender();
   return true;
 }
@@ -85,7 +85,7 @@ bool MainWindow::ShowSatelliteInfo(std::u16string_view name) {
   for (const std::string& line : SatellitePanelLines(facts, OffsetsOfZone(GetPlaceZone()))) {
     lines.push_back(Utf8ToUtf16(line));
   }
-  infoName = std::u16string(name);
+  findPanel.SetPanelObject(name);
   chart->SetPinnedSatellite(index);
   ShowInfoPanel(hwnd, Utf8ToUtf16(NameOf(satellite)), lines);
   return true;

@@ -10,7 +10,7 @@
 #include "platform/end_signals.h"
 #include "platform/message_box.h"
 #include "platform/printable_text.h"
-#include "platform/single_instance.h"
+#include "platform/translate.h"
 #include "shell/main_window.h"
 
 namespace halvane {
@@ -62,7 +62,8 @@ void MainWindow::SaveSettingsQuietly(bool withPlacement) {
   if (saveTimer != nullptr) saveTimer->Stop();
   errno = 0;
   if (WriteSettings(withPlacement)) return;
-  const std::string reason = errno != 0 ? std::strerror(errno) : "the folder cannot be made";
+  const std::string reason =
+      errno != 0 ? std::strerror(errno) : Words::Tr("the folder cannot be made");
   std::fprintf(stderr, "halvane: the settings could not be saved to %s: %s\n",
                PrintableText(configPath, ECHOED_VALUE_BYTES).c_str(), reason.c_str());
 }
@@ -76,7 +77,7 @@ void MainWindow::WatchSettings(const std::string& loadedPath) {
   // place is then not asked of it.
   SaveAtUnexpectedExit([this] {
     SaveSettingsQuietly(false);
-    ReleaseInstance();
+    session.Release();
   });
 }
 
@@ -94,14 +95,17 @@ void MainWindow::SaveSettings() {
   for (;;) {
     errno = 0;
     if (WriteSettings(true)) return;
-    const std::string reason = errno != 0 ? std::strerror(errno) : "the folder cannot be made";
+    const std::string reason =
+        errno != 0 ? std::strerror(errno) : Words::Tr("the folder cannot be made");
     std::fprintf(stderr, "halvane: the settings could not be saved to %s: %s\n",
                  PrintableText(configPath, ECHOED_VALUE_BYTES).c_str(), reason.c_str());
-    const std::string text = "The settings could not be saved to\n" + configPath + "\n(" + reason +
-                             ").\n\nFree some space or make the folder writable, " +
-                             "then try again.";
-    if (AskRetry(windowDestroyed ? nullptr : hwnd, "Halvane", text, "Close without saving") !=
-        MessageBoxAnswer::Retry) {
+    //: %1 is the settings file, %2 the system's reason
+    const std::string text = FillArgs(Words::Tr("The settings could not be saved to\n%1\n(%2).\n\n"
+                                                "Free some space or make the folder writable, "
+                                                "then try again."),
+                                      {configPath, reason});
+    if (AskRetry(windowDestroyed ? nullptr : hwnd, "Halvane", text,
+                 Words::Tr("Close without saving")) != MessageBoxAnswer::Retry) {
       return;
     }
   }

@@ -84,12 +84,7 @@ inline void WriteLabels(const std::string& path, const std::vector<TestLabel>& l
 
 class ShellTest : public ScratchFolderTest {
  public:
-  static void SetUpTestSuite() {
-    Application();
-    SetInstanceScopeForTesting("test-" + std::to_string(::getpid()));
-    // The tests' pixel positions are those of the handheld's chart.
-    KeepCreatedSizeForTesting(true);
-  }
+  static void SetUpTestSuite() { Application(); }
 
   void SetUp() override {
     for (const char* name : {"Stars.dat", "ConLin.dat", "ConBon.dat", "Cities.dat"}) {
@@ -109,7 +104,7 @@ class ShellTest : public ScratchFolderTest {
   // Starts the app on the test folder and the test's clock; it has painted its first frame
   // when this returns.
   MainWindow& Start() {
-    window = InitInstance(SHOW_NORMAL, Folder(), clock);
+    window = InitInstance(SHOW_NORMAL, Folder(), clock, options);
     EXPECT_NE(window->hwnd, nullptr);
     return *window;
   }
@@ -122,6 +117,10 @@ class ShellTest : public ScratchFolderTest {
 
   // The running main window (null when none is).
   static MainWindow* App() { return window.get(); }
+
+  // A rendezvous of the test's own, and the tests' pixel positions are those of the
+  // handheld's chart.
+  WindowOptions options{"test-" + std::to_string(::getpid()), true};
 
   // The clock the app reads; a test may set it to another time.
   std::shared_ptr<FunctionClock> clock = std::make_shared<FunctionClock>(FixedUtc);

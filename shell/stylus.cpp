@@ -1,97 +1,47 @@
-// The stylus on the chart: taps name objects, drags move the view (any press in hand mode, a
-// press that travels in pointer mode), a long press names in either mode, and taps on the
-// navigation box work its twelve buttons.
-#include <cstdlib>
-
+// The stylus messages carried out: the gesture decides, the window names, drags and works the
+// navigation box's buttons.
 #include "shell/main_window.h"
 
 namespace halvane {
 
-namespace {
-
-// The button index along one axis of the box, or -1 on a dividing line, the outer edge or
-// past the last button. All bounds are exclusive.
-int32_t ButtonIndex(int32_t offset, int32_t count, int32_t pitch) {
-  for (int32_t i = 0; i < count; ++i) {
-    if (offset > i * pitch && offset < (i + 1) * pitch) return i;
-  }
-  return -1;
+ViewAim MainWindow::CurrentAim() const {
+  ViewAim aim;
+  chart->GetProjection().GetViewDirection(aim.azimuth, aim.altitude);
+  return aim;
 }
 
-}  // namespace
-
-bool MainWindow::InNavigationBox(int32_t x, int32_t y) const {
-  // Left and right edges count, top and bottom do not.
-  return navBoxShown && navBoxX <= x && x <= navBoxX + navBox.width && navBoxY < y &&
-         y < navBoxY + navBox.height;
+void MainWindow::OnStylusDown(uintptr_t, int32_t x, int32_t y) {
+  if (!stylus.Press({x, y}, navigationBox.Contains(x, y), CurrentAim())) return;
+  // A press that names nothing keeps the last label.
+  PickedLabel picked;
+  chart->IdentifyObject(picked, x, y, moment);
+  stylus.PressNamed(picked.name[0] != 0);
+  if (stylus.TapNamed()) label = picked;
+  RequestRepaint();
 }
 
-void MainWindow::OnLButtonDown(uintptr_t, int32_t x, int32_t y) {
-  penDownInNavBox = InNavigationBox(x, y);
-  stylusDown = true;
-  pressHeld = false;
-  dragging = false;
-  dragStartX = x;
-  dragStartY = y;
-  chart->GetProjection().GetViewDirection(dragStartAzimuth, dragStartAltitude);
-  if (penDownInNavBox || !handMode) {
-    // A press that names nothing keeps the last label.
-    PickedLabel picked;
-    chart->IdentifyObject(picked, x, y, moment);
-    pressNamed = picked.name[0] != 0;
-    if (pressNamed) label = picked;
-    RequestRepaint();
-    return;
-  }
-  dragging = true;
+void MainWindow::OnStylusMove(uintptr_t wParam, int32_t x, int32_t y) {
+  const std::optional<ViewDrag> drag =
+      stylus.Move({x, y}, (wParam & STYLUS_TOUCHING) != 0, DragStartDistance());
+  if (drag) DragView(*drag);
 }
 
-void MainWindow::OnMouseMove(uintptr_t wParam, int32_t x, int32_t y) {
-  if (!stylusDown || pressHeld || penDownInNavBox || (wParam & STYLUS_TOUCHING) == 0) return;
-  if (!dragging) {
-    // In pointer mode a press becomes a drag once it has travelled; until then it is a tap.
-    const int32_t threshold = DragStartDistance();
-    if (std::abs(x - dragStartX) + std::abs(y - dragStartY) < threshold) return;
-    dragging = true;
+void MainWindow::OnStylusUp(uintptr_t, int32_t x, int32_t y) {
+  ViewDrag drag;
+  switch (stylus.Lift({x, y}, drag)) {
+    case StylusGesture::Release::Nothing: return;
+    case StylusGesture::Release::BoxButton:
+      if (const ActionEntry* button = navigationBox.ButtonAt(x, y)) Perform(button->action);
+      return;
+    case StylusGesture::Release::Tap: return AfterTap(stylus.TapNamed());
+    case StylusGesture::Release::Drag: return DragView(drag);
   }
-  DragFromStart(x, y);
-}
-
-void MainWindow::OnLButtonUp(uintptr_t, int32_t x, int32_t y) {
-  const bool wasDragging = dragging;
-  stylusDown = false;
-  dragging = false;
-  // A long press has named already; its release does nothing more.
-  if (pressHeld) return;
-  if (penDownInNavBox) {
-    const int32_t column = ButtonIndex(x - navBoxX, 3, navBox.pitch);
-    const int32_t row = ButtonIndex(y - navBoxY, 4, navBox.pitch);
-    if (column >= 0 && row >= 0) PressNavigationButton(column, row);
-    return;
-  }
-  if (!wasDragging) {
-    if (!handMode) AfterTap(pressNamed);
-    return;
-  }
-  // Coordinates are signed, so a release left of or above the chart is a small step.
-  DragFromStart(x, y);
 }
 
 void MainWindow::OnStylusHold(int32_t x, int32_t y) {
-  // The window only reports a press that stayed within the drag distance; on the box the
-  // release works the button.
-  if (!stylusDown || penDownInNavBox || (dragging && !handMode)) return;
-  pressHeld = true;
-  if (dragging) {
-    // Hand mode follows the finger from the start: the few pixels it crept are undone.
-    dragging = false;
-    double azimuth = 0.0;
-    double altitude = 0.0;
-    chart->GetProjection().GetViewDirection(azimuth, altitude);
-    if (azimuth != dragStartAzimuth || altitude != dragStartAltitude) {
-      DragFromStart(dragStartX, dragStartY);
-    }
-  }
+  std::optional<ViewDrag> undo;
+  if (!stylus.Hold(CurrentAim(), undo)) return;
+  if (undo) DragView(*undo);
   PickedLabel picked;
   chart->IdentifyObject(picked, x, y, moment);
   const bool named = picked.name[0] != 0;
@@ -104,28 +54,10 @@ void MainWindow::OnStylusHold(int32_t x, int32_t y) {
   AfterTap(named);
 }
 
-void MainWindow::DragFromStart(int32_t x, int32_t y) {
-  // Always measured from the press, so the live frames never add up rounding and the release
-  // puts the view exactly where one drag of the whole way would.
-  chart->GetProjection().SetViewDirection(dragStartAzimuth, dragStartAltitude);
-  chart->GetProjection().DragView(x - dragStartX, y - dragStartY);
+void MainWindow::DragView(const ViewDrag& drag) {
+  chart->GetProjection().SetViewDirection(drag.from.azimuth, drag.from.altitude);
+  chart->GetProjection().DragView(drag.dx, drag.dy);
   RequestRender();
-}
-
-void MainWindow::PressNavigationButton(int32_t column, int32_t row) {
-  // Row 0's outer buttons only switch the mode and ask for no paint.
-  if (row == 0 && column != 1) {
-    handMode = column == 2;
-    return;
-  }
-  // The box picture, row by row; row 0 only uses its middle button here.
-  constexpr ChartAction ACTIONS[4][3] = {
-      {ChartAction::ViewNorth, ChartAction::ViewNorth, ChartAction::ViewNorth},
-      {ChartAction::ViewWest, ChartAction::ViewZenith, ChartAction::ViewEast},
-      {ChartAction::RotateCounterClockwise, ChartAction::ViewSouth, ChartAction::RotateClockwise},
-      {ChartAction::ZoomIn, ChartAction::ZoomReset, ChartAction::ZoomOut},
-  };
-  Perform(ACTIONS[row][column]);
 }
 
 }  // namespace halvane

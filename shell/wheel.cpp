@@ -27,9 +27,9 @@ void MainWindow::OnGesture(uintptr_t kind, int32_t steps) {
   const int32_t count = std::min(std::abs(steps), MOST_STEPS);
   if (count == 0) return;
   // Away from the user (a pinch that spreads) zooms in; a clockwise turn turns clockwise.
-  ChartAction action = steps > 0 ? ChartAction::ZoomIn : ChartAction::ZoomOut;
+  Action action = steps > 0 ? Action::ZoomIn : Action::ZoomOut;
   if (kind == GESTURE_ROTATE) {
-    action = steps > 0 ? ChartAction::RotateClockwise : ChartAction::RotateCounterClockwise;
+    action = steps > 0 ? Action::RotateClockwise : Action::RotateCounterClockwise;
   }
   for (int32_t i = 0; i < count; ++i) Perform(action);
 }

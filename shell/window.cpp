@@ -1,23 +1,19 @@
 // The message dispatch of Window and its base handlers.
 #include "shell/window.h"
 
-#include "platform/single_instance.h"
-
 namespace halvane {
 
-Window::~Window() {
-  if (hwnd != nullptr) ReleaseInstance();
-}
+Window::~Window() = default;
 
 void Window::OnDraw(Surface& screen) { screen.FillRect(ClientRect(hwnd), StockBrush::Gray); }
 
 void Window::Create(const std::string& className, const std::string& title) {
-  if (ClaimInstance(className, title) == InstanceClaim::Elsewhere) return;
+  if (session.Claim(className, title) == InstanceClaim::Elsewhere) return;
   // The create message arrives inside this call and stores the handle through Dispatch.
   const WindowHandle window = CreateAppWindow(className, title, Procedure, INITIAL_CLIENT_WIDTH,
                                               INITIAL_CLIENT_HEIGHT, this);
   hwnd = window;
-  ListenForLaterInstances(window);
+  session.ListenForLaterInstances(window);
 }
 
 void Window::OnPaint() {
@@ -31,10 +27,10 @@ void Window::OnChar(char16_t, intptr_t) {}
 void Window::OnCreate(intptr_t) {}
 void Window::OnDestroy() { PostQuit(0); }
 void Window::OnCommand(uint16_t, uint16_t, intptr_t) {}
-void Window::OnLButtonDown(uintptr_t, int32_t, int32_t) {}
-void Window::OnLButtonUp(uintptr_t, int32_t, int32_t) {}
+void Window::OnStylusDown(uintptr_t, int32_t, int32_t) {}
+void Window::OnStylusUp(uintptr_t, int32_t, int32_t) {}
 void Window::OnSetCursor(uintptr_t, uint16_t, uint16_t) {}
-void Window::OnMouseMove(uintptr_t, int32_t, int32_t) {}
+void Window::OnStylusMove(uintptr_t, int32_t, int32_t) {}
 void Window::OnStylusHold(int32_t, int32_t) {}
 void Window::OnMouseWheel(uintptr_t, int32_t) {}
 void Window::OnGesture(uintptr_t, int32_t) {}
@@ -64,13 +60,13 @@ intptr_t Window::Dispatch(WindowHandle window, uint32_t message, uintptr_t wPara
     case MESSAGE_CREATE: OnCreate(lParam); break;
     case MESSAGE_DESTROY: OnDestroy(); break;
     case MESSAGE_COMMAND: OnCommand(high, low, lParam); break;
-    case MESSAGE_STYLUS_DOWN: OnLButtonDown(wParam, PointX(lParam), PointY(lParam)); break;
-    case MESSAGE_STYLUS_UP: OnLButtonUp(wParam, PointX(lParam), PointY(lParam)); break;
+    case MESSAGE_STYLUS_DOWN: OnStylusDown(wParam, PointX(lParam), PointY(lParam)); break;
+    case MESSAGE_STYLUS_UP: OnStylusUp(wParam, PointX(lParam), PointY(lParam)); break;
     case MESSAGE_SET_CURSOR:
       OnSetCursor(wParam, static_cast<uint16_t>(lParam & 0xFFFF),
                   static_cast<uint16_t>((lParam >> 16) & 0xFFFF));
       break;
-    case MESSAGE_STYLUS_MOVE: OnMouseMove(wParam, PointX(lParam), PointY(lParam)); break;
+    case MESSAGE_STYLUS_MOVE: OnStylusMove(wParam, PointX(lParam), PointY(lParam)); break;
     case MESSAGE_STYLUS_HOLD: OnStylusHold(PointX(lParam), PointY(lParam)); break;
     case MESSAGE_MOUSE_WHEEL: OnMouseWheel(low, static_cast<int16_t>(high)); break;
     case MESSAGE_GESTURE: OnGesture(wParam, static_cast<int32_t>(lParam)); break;

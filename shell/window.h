@@ -5,13 +5,23 @@
 #include <cstdint>
 #include <string>
 
+#include "platform/single_instance.h"
 #include "platform/window_system.h"
 
 namespace halvane {
 
+// How the window is made: the program's way by default; tests and the shell probe run beside
+// other copies and measure on the handheld's chart.
+struct WindowOptions {
+  // A suffix to the single-instance rendezvous' name, so that copies side by side do not meet.
+  std::string instanceScope;
+  // Without a remembered place the window keeps the size it was created with.
+  bool keepCreatedSize = false;
+};
+
 class Window {
  public:
-  Window() = default;
+  explicit Window(const WindowOptions& options = {}) : session(options.instanceScope) {}
   // Gives up the session (after a derived window has saved what it keeps).
   virtual ~Window();
   Window(const Window&) = delete;
@@ -31,10 +41,10 @@ class Window {
   virtual void OnDestroy();
   virtual void OnCommand(uint16_t notification, uint16_t command, intptr_t control);
   // Stylus handlers get client pixels, signed.
-  virtual void OnLButtonDown(uintptr_t wParam, int32_t x, int32_t y);
-  virtual void OnLButtonUp(uintptr_t wParam, int32_t x, int32_t y);
+  virtual void OnStylusDown(uintptr_t wParam, int32_t x, int32_t y);
+  virtual void OnStylusUp(uintptr_t wParam, int32_t x, int32_t y);
   virtual void OnSetCursor(uintptr_t wParam, uint16_t hitTest, uint16_t mouseMessage);
-  virtual void OnMouseMove(uintptr_t wParam, int32_t x, int32_t y);
+  virtual void OnStylusMove(uintptr_t wParam, int32_t x, int32_t y);
   // The stylus went down at (x, y) and has been held there (a long press).
   virtual void OnStylusHold(int32_t x, int32_t y);
   // keys: WHEEL_SHIFT and WHEEL_CONTROL; distance: signed, whole WHEEL_NOTCHes.
@@ -55,6 +65,9 @@ class Window {
   WindowHandle hwnd = nullptr;
 
  protected:
+  // This copy's claim on the session, held while the window lives.
+  SessionClaim session;
+
   // The procedure of every Window: the message goes to the object the window was made for.
   static intptr_t Procedure(WindowHandle window, uint32_t message, uintptr_t wParam,
                             intptr_t lParam);

@@ -1,6 +1,7 @@
 // The window's size and place: a comfortable first size on a desktop screen, and the size,
 // place and maximised state of the last run; Find, Tonight and the panel inside it.
 #include <QApplication>
+#include <QCompleter>
 #include <QDialog>
 #include <QLineEdit>
 #include <QListWidget>
@@ -17,11 +18,7 @@ class WindowGeometryTest : public ShellTest {
  protected:
   void SetUp() override {
     ShellTest::SetUp();
-    KeepCreatedSizeForTesting(false);
-  }
-  void TearDown() override {
-    ShellTest::TearDown();
-    KeepCreatedSizeForTesting(true);
+    options.keepCreatedSize = false;
   }
 };
 

@@ -110,7 +110,7 @@ struct SoundCatalogs {
 // folder of its own.
 class HostileFiles : public ::testing::Test {
  protected:
-  HostileFiles() : view(Rect{0, 0, 240, 294}, &observer, LoadBitmap(BitmapId::StarSprites)) {
+  HostileFiles() : view(Rect{0, 0, 240, 294}, LoadBitmap(BitmapId::StarSprites)) {
     view.GetLayers().UseDataFolder(File(""));
     view.GetLayers().ApplyLayerFlags(LAYER_EQUATORIAL_GRID | LAYER_HORIZONTAL_GRID |
                                      LAYER_CONSTELLATION_LINES | LAYER_CONSTELLATION_BOUNDARIES);
@@ -125,7 +125,8 @@ class HostileFiles : public ::testing::Test {
   FrameOps Frame(Surface* progress = nullptr) {
     RecordingSurface surface;
     RecordingSurface screen;
-    view.DrawFrame(surface, progress != nullptr ? *progress : screen, Moment());
+    view.DrawFrame(surface, progress != nullptr ? *progress : screen,
+                   Moment(SkyPlaces(observer, 0.0)));
     return Analyze(surface);
   }
 

@@ -326,7 +326,7 @@ std::vector<BoundaryVertex> DensifyBoundary(const std::vector<std::pair<double, 
     double raB = b.rightAscension, decB = b.declination;
     J2000ToB1875(raA, decA);
     J2000ToB1875(raB, decB);
-    const double dRa = std::remainder(raB - raA, TWO_PI);
+    const double dRa = WrapToHalfTurn(raB - raA);
     const double dDec = decB - decA;
     auto pointAt = [&](size_t k, size_t n) {
       if (k == n) return b;

@@ -19,9 +19,10 @@
 #include "catalog/city_records.h"
 #include "catalog/data_file.h"
 #include "catalog/sky_records.h"
-#include "catalog/utf8_text.h"
 #include "platform/code_page.h"
 #include "platform/printable_text.h"
+#include "platform/translate.h"
+#include "platform/utf8_text.h"
 #include "tools/city_info.h"
 
 namespace halvane {
@@ -170,10 +171,7 @@ void ReportLines(RecordFile& file, Positions& positions, std::ostream& out) {
 }
 
 double Separation(const BoundaryVertex& a, const BoundaryVertex& b) {
-  const double x = std::sin((b.declination - a.declination) / 2.0);
-  const double y = std::sin((b.rightAscension - a.rightAscension) / 2.0);
-  const double h = x * x + std::cos(a.declination) * std::cos(b.declination) * y * y;
-  return 2.0 * std::asin(std::sqrt(std::clamp(h, 0.0, 1.0)));
+  return AngularSeparation(a.rightAscension, a.declination, b.rightAscension, b.declination);
 }
 
 void ReportBoundaries(RecordFile& file, Positions& positions, std::ostream& out) {
@@ -251,18 +249,22 @@ int PrintCatalogInfo(const std::string& path, std::optional<CatalogKind> kind, s
   // The same open as the layers': a directory or device is not a catalog.
   RecordFile probe(1);
   if (probe.Open(path, "") == WalkResult::CannotOpen) {
-    err << prefix << "cannot be opened (missing, not a regular file, or unreadable)\n";
+    err << prefix << Words::Tr("cannot be opened (missing, not a regular file, or unreadable)")
+        << "\n";
     return 1;
   }
   std::error_code failure;
   const uintmax_t size = std::filesystem::file_size(path, failure);
   if (failure) {
-    err << prefix << "cannot be opened (" << failure.message() << ")\n";
+    err << prefix << FillArgs(Words::Tr("cannot be opened (%1)"), {failure.message()}) << "\n";
     return 1;
   }
   out << "file: " << PrintableText(path, ECHOED_VALUE_BYTES) << " (" << size << " bytes)\n";
   if (size < HEADER_SIZE) {
-    err << prefix << "only " << size << " bytes, shorter than the 12-byte header\n";
+    err << prefix
+        << Words::Tr("only %n bytes, shorter than the 12-byte header", nullptr,
+                     static_cast<int>(size))
+        << "\n";
     return 1;
   }
   std::array<uint8_t, HEADER_SIZE> header{};
@@ -270,7 +272,7 @@ int PrintCatalogInfo(const std::string& path, std::optional<CatalogKind> kind, s
     std::ifstream in(path, std::ios::binary);
     in.read(reinterpret_cast<char*>(header.data()), HEADER_SIZE);
     if (!in) {
-      err << prefix << "the header cannot be read\n";
+      err << prefix << Words::Tr("the header cannot be read") << "\n";
       return 1;
     }
   }
@@ -282,8 +284,8 @@ int PrintCatalogInfo(const std::string& path, std::optional<CatalogKind> kind, s
   if (!kind) kind = KindOfHeader(header.data(), path);
   if (!kind) {
     err << prefix
-        << "unknown kind of catalog (tag and file name unknown); name one with "
-           "--kind\n";
+        << Words::Tr("unknown kind of catalog (tag and file name unknown); name one with --kind")
+        << "\n";
     return 1;
   }
   KindInfo info = InfoOf(*kind);
@@ -300,7 +302,8 @@ int PrintCatalogInfo(const std::string& path, std::optional<CatalogKind> kind, s
   } else {
     out << "header: " << info.reader << " rejects it (\"Unsupported file version\"); it wants "
         << "magic \"HALV\", tag \"" << info.tag << "\", version " << version << ", reserved 0\n";
-    err << prefix << "header rejected by " << info.reader << "\n";
+    //: %1 is the part of the program that reads the file
+    err << prefix << FillArgs(Words::Tr("header rejected by %1"), {info.reader}) << "\n";
     status = 1;
   }
 
@@ -308,7 +311,10 @@ int PrintCatalogInfo(const std::string& path, std::optional<CatalogKind> kind, s
   const uintmax_t trailing = body % info.recordSize;
   out << "records: " << body / info.recordSize << " whole, " << trailing << " trailing bytes\n";
   if (trailing != 0) {
-    err << prefix << trailing << " bytes of a partial record at the end (ignored by readers)\n";
+    err << prefix
+        << Words::Tr("%n bytes of a partial record at the end (ignored by readers)", nullptr,
+                     static_cast<int>(trailing))
+        << "\n";
     status = 1;
   }
 
@@ -316,9 +322,10 @@ int PrintCatalogInfo(const std::string& path, std::optional<CatalogKind> kind, s
   const WalkResult read = file.Open(path, "");
   if (read != WalkResult::Completed) {
     err << prefix
-        << (read == WalkResult::TooLarge ? "larger than any catalog of its kind may be; readers "
-                                           "refuse it\n"
-                                         : "cannot be read\n");
+        << (read == WalkResult::TooLarge
+                ? Words::Tr("larger than any catalog of its kind may be; readers refuse it")
+                : Words::Tr("cannot be read"))
+        << "\n";
     return 1;
   }
   Positions positions;
@@ -340,27 +347,40 @@ int PrintCatalogInfo(const std::string& path, std::optional<CatalogKind> kind, s
       break;
   }
   if (invalidNames > 0) {
-    err << prefix << invalidNames << " names that are not valid UTF-8 (skipped by readers)\n";
+    err << prefix
+        << Words::Tr("%n names that are not valid UTF-8 (skipped by readers)", nullptr,
+                     static_cast<int>(invalidNames))
+        << "\n";
     status = 1;
   }
   if (unusableCities > 0) {
-    err << prefix << unusableCities
-        << " cities without a name or country, or out of range (skipped by the reader)\n";
+    err << prefix
+        << Words::Tr("%n cities without a name or country, or out of range (skipped by the reader)",
+                     nullptr, static_cast<int>(unusableCities))
+        << "\n";
     status = 1;
   }
   if (positions.notFinite > 0) {
-    err << prefix << positions.notFinite
-        << " records with coordinates that are not finite (skipped by readers)\n";
+    err << prefix
+        << Words::Tr("%n records with coordinates that are not finite (skipped by readers)",
+                     nullptr, static_cast<int>(positions.notFinite))
+        << "\n";
     status = 1;
   }
   if (positions.outOfRange > 0) {
-    err << prefix << positions.outOfRange
-        << " records with right ascension outside [0, 360) or declination outside "
-           "[-90, 90] degrees\n";
+    err << prefix
+        << Words::Tr(
+               "%n records with right ascension outside [0, 360) or declination outside "
+               "[-90, 90] degrees",
+               nullptr, static_cast<int>(positions.outOfRange))
+        << "\n";
     status = 1;
   }
   if (unterminated > 0) {
-    err << prefix << unterminated << " names without a terminating zero byte\n";
+    err << prefix
+        << Words::Tr("%n names without a terminating zero byte", nullptr,
+                     static_cast<int>(unterminated))
+        << "\n";
     status = 1;
   }
   return status;

@@ -6,25 +6,29 @@
 #include <cmath>
 
 #include "platform/printable_text.h"
+#include "platform/translate.h"
 
 namespace halvane {
 
 std::optional<QJsonDocument> LoadJsonFile(const std::string& path, std::string& error) {
   QFile file(QString::fromStdString(path));
   if (!file.open(QIODevice::ReadOnly)) {
-    error = PrintableText(path, ECHOED_VALUE_BYTES) + ": cannot open (" +
-            file.errorString().toStdString() + ")";
+    //: %1 is a file, %2 the system's reason
+    error = FillArgs(Words::Tr("%1: cannot open (%2)"),
+                     {PrintableText(path, ECHOED_VALUE_BYTES), file.errorString().toStdString()});
     return std::nullopt;
   }
   QJsonParseError parse{};
   QJsonDocument document = QJsonDocument::fromJson(file.readAll(), &parse);
   if (parse.error != QJsonParseError::NoError) {
-    error = PrintableText(path, ECHOED_VALUE_BYTES) + ": not valid JSON at byte " +
-            std::to_string(parse.offset) + " (" + parse.errorString().toStdString() + ")";
+    //: %1 is a file, %2 a byte offset, %3 what the parser found
+    error = FillArgs(Words::Tr("%1: not valid JSON at byte %2 (%3)"),
+                     {PrintableText(path, ECHOED_VALUE_BYTES), std::to_string(parse.offset),
+                      parse.errorString().toStdString()});
     return std::nullopt;
   }
   if (!document.isObject()) {
-    error = PrintableText(path, ECHOED_VALUE_BYTES) + ": not a JSON object";
+    error = FillArgs(Words::Tr("%1: not a JSON object"), {PrintableText(path, ECHOED_VALUE_BYTES)});
     return std::nullopt;
   }
   return document;

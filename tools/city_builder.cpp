@@ -13,6 +13,7 @@
 #include "catalog/city_records.h"
 #include "catalog/name_search.h"
 #include "platform/printable_text.h"
+#include "platform/translate.h"
 #include "tools/catalog_writer.h"
 
 namespace halvane {
@@ -85,7 +86,8 @@ bool BuildCities(const std::string& sourceFile, const std::string& outDir,
                  CityBuildSummary& summary, std::string& error) {
   std::ifstream in(sourceFile, std::ios::binary);
   if (!in) {
-    error = PrintableText(sourceFile, ECHOED_VALUE_BYTES) + ": cannot be read";
+    error =
+        FillArgs(Words::Tr("%1: cannot be read"), {PrintableText(sourceFile, ECHOED_VALUE_BYTES)});
     return false;
   }
   struct Sorted {
@@ -146,7 +148,8 @@ bool BuildCities(const std::string& sourceFile, const std::string& outDir,
 
 int RunBuildCities(const std::vector<std::string>& args, std::ostream& out, std::ostream& err) {
   const auto usage = [&err](const std::string& problem) {
-    err << "halvane-catalog: " << problem << " (see halvane-catalog --help)\n";
+    err << "halvane-catalog: " << FillArgs(Words::Tr("%1 (see halvane-catalog --help)"), {problem})
+        << "\n";
     return 2;
   };
   std::string source;
@@ -154,15 +157,18 @@ int RunBuildCities(const std::vector<std::string>& args, std::ostream& out, std:
   for (size_t i = 0; i < args.size(); ++i) {
     const std::string& option = args[i];
     if (option != "--source" && option != "--out") {
-      return usage("unknown option '" + PrintableText(option, ECHOED_VALUE_BYTES) + "'");
+      return usage(
+          FillArgs(Words::Tr("unknown option '%1'"), {PrintableText(option, ECHOED_VALUE_BYTES)}));
     }
     if (i + 1 >= args.size() || args[i + 1].empty()) {
-      return usage(option + (option == "--source" ? " needs a file" : " needs a folder"));
+      return usage(FillArgs(
+          option == "--source" ? Words::Tr("%1 needs a file") : Words::Tr("%1 needs a folder"),
+          {option}));
     }
     (option == "--source" ? source : outDir) = args[++i];
   }
-  if (source.empty()) return usage("build-cities needs --source FILE");
-  if (outDir.empty()) return usage("build-cities needs --out DIR");
+  if (source.empty()) return usage(Words::Tr("build-cities needs --source FILE"));
+  if (outDir.empty()) return usage(Words::Tr("build-cities needs --out DIR"));
 
   CityBuildSummary summary;
   std::string error;

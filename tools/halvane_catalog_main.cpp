@@ -10,6 +10,7 @@
 #include <vector>
 
 #include "platform/printable_text.h"
+#include "platform/translate.h"
 #include "tools/catalog_builder.h"
 #include "tools/catalog_info.h"
 #include "tools/city_builder.h"
@@ -19,18 +20,24 @@ namespace {
 
 constexpr int USAGE_ERROR = 2;
 
-const char* const USAGE =
-    "usage: halvane-catalog build --source DIR --out DIR [--names FILE]\n"
-    "       halvane-catalog build-cities --source FILE --out DIR\n"
-    "       halvane-catalog info FILE [--kind "
-    "stars|lines|boundaries|labels|cities|deep-sky|milky-way|names]\n";
+std::string UsageText() {
+  //: the command's words and options stay as they are
+  return halvane::Words::Tr(
+      "usage: halvane-catalog build --source DIR --out DIR [--names FILE]\n"
+      "       halvane-catalog build-cities --source FILE --out DIR\n"
+      "       halvane-catalog info FILE [--kind "
+      "stars|lines|boundaries|labels|cities|deep-sky|milky-way|names]\n");
+}
 
 std::string Echoed(const std::string& value) {
   return halvane::PrintableText(value, halvane::ECHOED_VALUE_BYTES);
 }
 
 int Usage(const std::string& problem) {
-  std::cerr << "halvane-catalog: " << problem << " (see halvane-catalog --help)\n";
+  //: %1 says what is wrong with the command line
+  std::cerr << "halvane-catalog: "
+            << halvane::FillArgs(halvane::Words::Tr("%1 (see halvane-catalog --help)"), {problem})
+            << "\n";
   return USAGE_ERROR;
 }
 
@@ -41,14 +48,16 @@ int Build(const std::vector<std::string>& args) {
   for (size_t i = 0; i < args.size(); ++i) {
     const std::string& option = args[i];
     if (option != "--source" && option != "--out" && option != "--names")
-      return Usage("unknown option '" + Echoed(option) + "'");
+      return Usage(halvane::FillArgs(halvane::Words::Tr("unknown option '%1'"), {Echoed(option)}));
     if (i + 1 >= args.size() || args[i + 1].empty()) {
-      return Usage(option + (option == "--names" ? " needs a file" : " needs a folder"));
+      return Usage(halvane::FillArgs(option == "--names" ? halvane::Words::Tr("%1 needs a file")
+                                                         : halvane::Words::Tr("%1 needs a folder"),
+                                     {option}));
     }
     (option == "--source" ? source : option == "--out" ? out : names) = args[++i];
   }
-  if (source.empty()) return Usage("build needs --source DIR");
-  if (out.empty()) return Usage("build needs --out DIR");
+  if (source.empty()) return Usage(halvane::Words::Tr("build needs --source DIR"));
+  if (out.empty()) return Usage(halvane::Words::Tr("build needs --out DIR"));
 
   halvane::BuildSummary summary;
   std::string error;
@@ -84,17 +93,21 @@ int Info(const std::vector<std::string>& args) {
   for (size_t i = 0; i < args.size(); ++i) {
     if (args[i] == "--kind") {
       if (i + 1 >= args.size())
-        return Usage(
-            "--kind needs stars, lines, boundaries, labels, cities, deep-sky, milky-way or names");
+        return Usage(halvane::Words::Tr(
+            "--kind needs stars, lines, boundaries, labels, cities, deep-sky, milky-way or names"));
       kind = halvane::ParseCatalogKind(args[++i]);
-      if (!kind) return Usage("unknown kind '" + Echoed(args[i]) + "'");
+      if (!kind) {
+        return Usage(halvane::FillArgs(halvane::Words::Tr("unknown kind '%1'"), {Echoed(args[i])}));
+      }
       continue;
     }
-    if (args[i].starts_with("--")) return Usage("unknown option '" + Echoed(args[i]) + "'");
-    if (!file.empty()) return Usage("info takes one file");
+    if (args[i].starts_with("--")) {
+      return Usage(halvane::FillArgs(halvane::Words::Tr("unknown option '%1'"), {Echoed(args[i])}));
+    }
+    if (!file.empty()) return Usage(halvane::Words::Tr("info takes one file"));
     file = args[i];
   }
-  if (file.empty()) return Usage("info needs a file");
+  if (file.empty()) return Usage(halvane::Words::Tr("info needs a file"));
   return halvane::PrintCatalogInfo(file, kind, std::cout, std::cerr);
 }
 
@@ -106,7 +119,7 @@ int main(int argc, char** argv) {
   QCoreApplication application(argc, argv);
   std::vector<std::string> args(argv + 1, argv + argc);
   if (args.empty()) {
-    std::cerr << USAGE;
+    std::cerr << UsageText();
     return USAGE_ERROR;
   }
   const std::string command = args.front();
@@ -115,8 +128,8 @@ int main(int argc, char** argv) {
   if (command == "build-cities") return halvane::RunBuildCities(args, std::cout, std::cerr);
   if (command == "info") return Info(args);
   if (command == "--help" || command == "-h") {
-    std::cout << USAGE;
+    std::cout << UsageText();
     return 0;
   }
-  return Usage("unknown command '" + Echoed(command) + "'");
+  return Usage(halvane::FillArgs(halvane::Words::Tr("unknown command '%1'"), {Echoed(command)}));
 }

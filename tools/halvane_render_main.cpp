@@ -17,6 +17,8 @@
 #include "platform/night_vision.h"
 #include "platform/printable_text.h"
 #include "platform/recording_surface.h"
+#include "platform/translate.h"
+#include "platform/translation.h"
 #include "tools/render_chart.h"
 #include "tools/render_options.h"
 
@@ -63,6 +65,8 @@ int main(int argc, char** argv) {
   qInstallMessageHandler(QuietMessages);
   int qtArgc = 1;
   QGuiApplication application(qtArgc, argv);
+  // Without --language the output stays the English that scripts read.
+  if (!options.language.empty()) UseLanguage(options.language);
 
   ImageSurface image(options.width, options.height, options.scale);
   RecordingSurface recorder(&image);
@@ -76,13 +80,17 @@ int main(int argc, char** argv) {
   int status = EXIT_SUCCESS;
   if (!options.outPath.empty() &&
       !image.Image().save(QString::fromStdString(options.outPath), "PNG")) {
-    std::cerr << "halvane-render: --out: cannot write '"
-              << PrintableText(options.outPath, ECHOED_VALUE_BYTES) << "'\n";
+    std::cerr << "halvane-render: "
+              << FillArgs(Words::Tr("--out: cannot write '%1'"),
+                          {PrintableText(options.outPath, ECHOED_VALUE_BYTES)})
+              << '\n';
     status = EXIT_FAILURE;
   }
   if (!options.tracePath.empty() && !WriteTrace(options.tracePath, recorder.Lines())) {
-    std::cerr << "halvane-render: --trace: cannot write '"
-              << PrintableText(options.tracePath, ECHOED_VALUE_BYTES) << "'\n";
+    std::cerr << "halvane-render: "
+              << FillArgs(Words::Tr("--trace: cannot write '%1'"),
+                          {PrintableText(options.tracePath, ECHOED_VALUE_BYTES)})
+              << '\n';
     status = EXIT_FAILURE;
   }
   if (!bodies.empty()) {

@@ -217,10 +217,9 @@ int main(int argc, char** argv) {
     removeFolder();
     return 0;
   }
-  halvane::SetInstanceScopeForTesting(scope);
   const bool timing = !windowReport && holdSeconds == 0 && pointSeconds == 0;
   // The timings stay those of the handheld's chart, whatever the screen.
-  halvane::KeepCreatedSizeForTesting(timing);
+  const halvane::WindowOptions options{scope, timing};
   // The window report taps a star, and the timings draw the same chart whatever the hour (by
   // day the daylight would hide most of it), so their sky is one fixed night's.
   std::shared_ptr<const halvane::Clock> clock;
@@ -229,7 +228,7 @@ int main(int argc, char** argv) {
         [] { return halvane::SYSTEMTIME{2024, 1, 1, 15, 21, 0, 0, 0}; });
   }
   std::unique_ptr<halvane::MainWindow> window =
-      halvane::InitInstance(halvane::SHOW_NORMAL, folder.string() + "/", clock);
+      halvane::InitInstance(halvane::SHOW_NORMAL, folder.string() + "/", clock, options);
   if (window->hwnd == nullptr) {
     std::printf("already-running\n");
     window.reset();
@@ -277,7 +276,7 @@ int main(int argc, char** argv) {
   window->OnCommand(0, halvane::COMMAND_NAVIGATION_BOX, 0);
   for (int32_t y = 40; y < 280 && window->GetLabel().x == 0; y += 20) {
     for (int32_t x = 20; x < 220 && window->GetLabel().x == 0; x += 20) {
-      window->OnLButtonDown(0, x, y);
+      window->OnStylusDown(0, x, y);
     }
   }
   QCoreApplication::processEvents();

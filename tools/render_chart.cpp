@@ -9,6 +9,7 @@
 #include <optional>
 
 #include "astro/angles.h"
+#include "astro/calendar.h"
 #include "astro/geomagnetic_field.h"
 #include "astro/moment.h"
 #include "astro/observer.h"
@@ -29,6 +30,7 @@
 #include "platform/position_source.h"
 #include "platform/printable_text.h"
 #include "platform/sky_pointer.h"
+#include "platform/translate.h"
 #include "platform/zone_time.h"
 #include "shell/config_file.h"
 #include "shell/place_zone.h"
@@ -119,12 +121,12 @@ bool AimFromSensors(Projection& view, const Moment& moment, std::string& aimLine
     return false;
   }
   if (!pointer.Update(0.0)) {
-    error = "--sensors: the motion sensors cannot be read";
+    error = Words::Tr("--sensors: the motion sensors cannot be read");
     return false;
   }
   const CompassCorrection correction{moment.GetObserver().GetLatitude(),
                                      moment.GetObserver().GetLongitude(),
-                                     DecimalYearOfJulianDay(moment.GetJulianDayUt()), 0.0};
+                                     DecimalYear(moment.GetJulianDayUt()), 0.0};
   const DeviceAim aim = pointer.GetAim(correction);
   view.SetViewDirection(aim.azimuth, aim.altitude);
   // The picture turns against the device, so that the sky keeps its place.
@@ -162,21 +164,25 @@ bool RenderChart(const RenderOptions& options, const SYSTEMTIME& now, Surface& s
     CityCatalog cities;
     const WalkResult read = LoadCityCatalog(folder + "Cities.dat", cities);
     if (read != WalkResult::Completed || cities.cities.empty()) {
-      error = "--city: " + PrintableText(folder, ECHOED_VALUE_BYTES) + "Cities.dat " +
-              (read == WalkResult::CannotOpen       ? "cannot be read"
-               : read == WalkResult::TooLarge       ? "is too large"
-               : read == WalkResult::HeaderRejected ? "is not a city file of a known version"
-                                                    : "holds no city");
+      const std::string file = PrintableText(folder, ECHOED_VALUE_BYTES) + "Cities.dat";
+      //: %1 is the city catalog file
+      error = FillArgs(read == WalkResult::CannotOpen ? Words::Tr("--city: %1 cannot be read")
+                       : read == WalkResult::TooLarge ? Words::Tr("--city: %1 is too large")
+                       : read == WalkResult::HeaderRejected
+                           ? Words::Tr("--city: %1 is not a city file of a known version")
+                           : Words::Tr("--city: %1 holds no city"),
+                       {file});
       return false;
     }
     const CityRecord* city = FindCity(cities, options.cityName);
     if (city == nullptr) {
-      error = "--city: no city of that name in " + PrintableText(folder, ECHOED_VALUE_BYTES) +
-              "Cities.dat, got '" + PrintableText(options.cityName, ECHOED_VALUE_BYTES) + "'";
+      //: %1 is the city catalog's folder, %2 the name given
+      error = FillArgs(Words::Tr("--city: no city of that name in %1Cities.dat, got '%2'"),
+                       {PrintableText(folder, ECHOED_VALUE_BYTES),
+                        PrintableText(options.cityName, ECHOED_VALUE_BYTES)});
       return false;
     }
-    // Cities count longitude east, the observer west.
-    observer.SetLocation(-city->longitudeSeconds / double{SECONDS_PER_DEGREE},
+    observer.SetLocation(WestLongitude(city->longitudeSeconds / double{SECONDS_PER_DEGREE}),
                          city->latitudeSeconds / double{SECONDS_PER_DEGREE});
     if (IsKnownZone(city->zone)) cityZone = city->zone;
   }
@@ -213,13 +219,15 @@ bool RenderChart(const RenderOptions& options, const SYSTEMTIME& now, Surface& s
                                         folder + "DeepSky.dat", moment.GetMinorBodyList().get()),
                            options.goToName, moment);
     if (!target) {
-      error = "--goto: no star, object, constellation or planet of that name, got '" +
-              PrintableText(options.goToName, ECHOED_VALUE_BYTES) + "'";
+      error = FillArgs(
+          Words::Tr("--goto: no star, object, constellation or planet of that name, got '%1'"),
+          {PrintableText(options.goToName, ECHOED_VALUE_BYTES)});
       return false;
     }
     if (!target->placed) {
-      error = "--goto: no comet or asteroid elements loaded (--minor-bodies FILE), got '" +
-              PrintableText(options.goToName, ECHOED_VALUE_BYTES) + "'";
+      error = FillArgs(
+          Words::Tr("--goto: no comet or asteroid elements loaded (--minor-bodies FILE), got '%1'"),
+          {PrintableText(options.goToName, ECHOED_VALUE_BYTES)});
       return false;
     }
     const GoToRow row{target->name.c_str(), target->rightAscensionHours,
@@ -250,7 +258,7 @@ bool RenderChart(const RenderOptions& options, const SYSTEMTIME& now, Surface& s
     satellites->Load({options.satellitesPath});
     if (satellites->Empty()) {
       error = "--satellites: " + PrintableText(satellites->Messages().empty()
-                                                   ? std::string("no element set")
+                                                   ? Words::Tr("no element set")
                                                    : satellites->Messages().back(),
                                                ECHOED_VALUE_BYTES);
       return false;
@@ -266,9 +274,10 @@ bool RenderChart(const RenderOptions& options, const SYSTEMTIME& now, Surface& s
     return index < 0 ? nullptr : &satellites->All()[static_cast<size_t>(index)];
   };
   if (!options.passesName.empty() && findSatellite(options.passesName) == nullptr) {
-    error = "--passes: no satellite of that name" +
-            std::string(satellites ? "" : " (no --satellites file)") + ", got '" +
-            PrintableText(options.passesName, ECHOED_VALUE_BYTES) + "'";
+    error = FillArgs(satellites ? Words::Tr("--passes: no satellite of that name, got '%1'")
+                                : Words::Tr("--passes: no satellite of that name (no --satellites "
+                                            "file), got '%1'"),
+                     {PrintableText(options.passesName, ECHOED_VALUE_BYTES)});
     return false;
   }
   const Satellite* infoSatellite = findSatellite(options.infoName);
@@ -306,14 +315,27 @@ bool RenderChart(const RenderOptions& options, const SYSTEMTIME& now, Surface& s
                      moment.GetMinorBodyList().get()),
         LoadStarList(folder + "Stars.dat"), options.infoName, moment, OffsetsOfZone(zone));
     if (!info) {
-      error = "--info: no star, object, constellation or planet of that name, got '" +
-              PrintableText(options.infoName, ECHOED_VALUE_BYTES) + "'";
+      error = FillArgs(
+          Words::Tr("--info: no star, object, constellation or planet of that name, got '%1'"),
+          {PrintableText(options.infoName, ECHOED_VALUE_BYTES)});
       return false;
     }
-    bodies += KeyValueLines(InfoFields(*info));
+    // With a language, the panel's lines in it; without, the fields scripts read.
+    if (options.language.empty()) {
+      bodies += KeyValueLines(InfoFields(*info));
+    } else {
+      bodies += info->name + "\n";
+      for (const std::string& line : InfoPanelLines(*info)) bodies += line + "\n";
+    }
   }
-  if (options.tonight)
+  if (options.tonight && options.language.empty()) {
     bodies += KeyValueLines(TonightFields(ComputeTonight(moment, OffsetsOfZone(zone))));
+  } else if (options.tonight) {
+    for (const TonightEntry& entry :
+         TonightEntries(ComputeTonight(moment, OffsetsOfZone(zone)), options.cityName)) {
+      bodies += entry.text + "\n";
+    }
+  }
   if (const Satellite* satellite = findSatellite(options.passesName)) {
     const double start = moment.GetJulianDayUt();
     const double end = options.passDays ? start + *options.passDays

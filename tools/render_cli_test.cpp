@@ -11,6 +11,7 @@
 #include <string>
 
 #include "astro/angles.h"
+#include "astro/calendar.h"
 #include "astro/geomagnetic_field.h"
 #include "astro/sidereal_time.h"
 #include "catalog/layer_test_support.h"
@@ -312,8 +313,7 @@ TEST(RenderProgram, SensorsAimTheChartWhereTheDevicePoints) {
                               "--longitude",       "-11",        "--time",
                               "2026-06-01T22:00Z", "--trace",    "-"};
   // Munich, 2026.41: the model's declination there.
-  const double declination =
-      MagneticDeclination(48.0, 11.0, 0.0, DecimalYearOfJulianDay(2461193.4166667));
+  const double declination = MagneticDeclination(48.0, 11.0, 0.0, DecimalYear(2461193.4166667));
   ASSERT_GT(declination, 3.0);
   const std::regex aimLine(R"(aim azimuth (\S+) altitude (\S+) roll (\S+)\n)");
   for (const double magneticNorthAt : {declination, 0.0}) {

@@ -1,13 +1,18 @@
 // Reading and checking halvane-render's arguments.
 #include "tools/render_options.h"
 
+#include <algorithm>
 #include <charconv>
 #include <cmath>
 #include <string_view>
 #include <system_error>
 
+#include "astro/calendar.h"
+#include "platform/language.h"
 #include "platform/position_source.h"
 #include "platform/printable_text.h"
+#include "platform/translate.h"
+#include "shell/action_table.h"
 #include "shell/config_file.h"
 #include "view/view_directions.h"
 
@@ -38,13 +43,6 @@ bool ParsePair(std::string_view text, char separator, int32_t& first, int32_t& s
   const size_t at = text.find(separator);
   if (at == std::string_view::npos) return false;
   return ParseInt(text.substr(0, at), first) && ParseInt(text.substr(at + 1), second);
-}
-
-bool IsLeapYear(int year) { return (year % 4 == 0 && year % 100 != 0) || year % 400 == 0; }
-
-int DaysInMonth(int year, int month) {
-  constexpr int DAYS[12] = {31, 28, 31, 30, 31, 30, 31, 31, 30, 31, 30, 31};
-  return month == 2 && IsLeapYear(year) ? 29 : DAYS[month - 1];
 }
 
 // 0 for Sunday, as the calendar record counts.
@@ -100,52 +98,6 @@ const ViewDirection* FindView(std::string_view name) {
   return nullptr;
 }
 
-// The solar system and the view layers are shown unless the list leaves them out.
-bool ParseLayers(std::string_view text, uint16_t& flags, uint16_t& viewFlags) {
-  flags = LAYER_SOLAR_SYSTEM_HIDDEN;
-  viewFlags = LAYER_CONSTELLATION_NAMES_HIDDEN | LAYER_STAR_NAMES_HIDDEN | LAYER_GROUND_HIDDEN |
-              LAYER_DAYLIGHT_HIDDEN | LAYER_ECLIPTIC_HIDDEN | LAYER_DEEP_SKY_HIDDEN |
-              LAYER_MILKY_WAY_HIDDEN | LAYER_MINOR_BODIES_HIDDEN | LAYER_SATELLITES_HIDDEN;
-  if (text == "none") return true;
-  while (true) {
-    const size_t comma = text.find(',');
-    const std::string_view name = text.substr(0, comma);
-    if (name == "equatorial") {
-      flags |= LAYER_EQUATORIAL_GRID;
-    } else if (name == "horizontal") {
-      flags |= LAYER_HORIZONTAL_GRID;
-    } else if (name == "lines") {
-      flags |= LAYER_CONSTELLATION_LINES;
-    } else if (name == "boundaries") {
-      flags |= LAYER_CONSTELLATION_BOUNDARIES;
-    } else if (name == "solar") {
-      flags &= ~LAYER_SOLAR_SYSTEM_HIDDEN;
-    } else if (name == "constellation-names") {
-      viewFlags &= ~LAYER_CONSTELLATION_NAMES_HIDDEN;
-    } else if (name == "star-names") {
-      viewFlags &= ~LAYER_STAR_NAMES_HIDDEN;
-    } else if (name == "ground") {
-      viewFlags &= ~LAYER_GROUND_HIDDEN;
-    } else if (name == "daylight") {
-      viewFlags &= ~LAYER_DAYLIGHT_HIDDEN;
-    } else if (name == "ecliptic") {
-      viewFlags &= ~LAYER_ECLIPTIC_HIDDEN;
-    } else if (name == "deep-sky") {
-      viewFlags &= ~LAYER_DEEP_SKY_HIDDEN;
-    } else if (name == "milky-way") {
-      viewFlags &= ~LAYER_MILKY_WAY_HIDDEN;
-    } else if (name == "minor-bodies") {
-      viewFlags &= ~LAYER_MINOR_BODIES_HIDDEN;
-    } else if (name == "satellites") {
-      viewFlags &= ~LAYER_SATELLITES_HIDDEN;
-    } else {
-      return false;
-    }
-    if (comma == std::string_view::npos) return true;
-    text.remove_prefix(comma + 1);
-  }
-}
-
 // An argument as messages echo it: escaped and cut.
 std::string Quoted(std::string_view value) {
   return "'" + PrintableText(value, ECHOED_VALUE_BYTES) + "'";
@@ -154,25 +106,26 @@ std::string Quoted(std::string_view value) {
 bool ParseOption(const std::string& name, const std::string& value, RenderOptions& o,
                  std::string& error) {
   const auto fail = [&](std::string_view what) {
-    error = name + ": " + std::string(what) + ", got " + Quoted(value);
+    //: %1 is an option, %2 what it takes, %3 the value given
+    error = FillArgs(Words::Tr("%1: %2, got %3"), {name, what, Quoted(value)});
     return false;
   };
   if (name == "--data") {
-    if (value.empty()) return fail("expected a folder");
+    if (value.empty()) return fail(Words::Tr("expected a folder"));
     o.dataDirectory = value;
     return true;
   }
   if (name == "--size") {
     if (!ParsePair(value, 'x', o.width, o.height) || o.width < MIN_RENDER_SIDE ||
         o.height < MIN_RENDER_SIDE || o.width > MAX_RENDER_SIDE || o.height > MAX_RENDER_SIDE) {
-      return fail("expected WxH with sides from 16 to 8192 pixels");
+      return fail(Words::Tr("expected WxH with sides from 16 to 8192 pixels"));
     }
     return true;
   }
   if (name == "--scale") {
     double scale = 0.0;
     if (ParseDouble(value, scale) != NumberStatus::Ok || scale < 1.0 || scale > 4.0) {
-      return fail("expected a pixel ratio from 1 to 4");
+      return fail(Words::Tr("expected a pixel ratio from 1 to 4"));
     }
     o.scale = scale;
     return true;
@@ -181,49 +134,55 @@ bool ParseOption(const std::string& name, const std::string& value, RenderOption
     const bool isLatitude = name == "--latitude";
     double degrees = 0.0;
     switch (ParseDouble(value, degrees)) {
-      case NumberStatus::Malformed: return fail("expected a number of degrees");
-      case NumberStatus::NotFinite: return fail("expected a finite number of degrees");
+      case NumberStatus::Malformed: return fail(Words::Tr("expected a number of degrees"));
+      case NumberStatus::NotFinite: return fail(Words::Tr("expected a finite number of degrees"));
       case NumberStatus::Ok: break;
     }
-    if (isLatitude && std::fabs(degrees) > 90.0) return fail("expected -90 to 90 degrees");
-    if (!isLatitude && std::fabs(degrees) > 360.0) return fail("expected -360 to 360 degrees");
+    if (isLatitude && std::fabs(degrees) > 90.0)
+      return fail(Words::Tr("expected -90 to 90 degrees"));
+    if (!isLatitude && std::fabs(degrees) > 360.0)
+      return fail(Words::Tr("expected -360 to 360 degrees"));
     (isLatitude ? o.latitude : o.longitude) = degrees;
     return true;
   }
   if (name == "--time") {
     SYSTEMTIME time{};
-    if (!ParseUtc(value, time)) return fail("expected a UTC time YYYY-MM-DDTHH:MM[:SS]Z");
+    if (!ParseUtc(value, time))
+      return fail(Words::Tr("expected a UTC time YYYY-MM-DDTHH:MM[:SS]Z"));
     o.time = time;
     return true;
   }
   if (name == "--view") {
     o.view = FindView(value);
-    if (o.view == nullptr) return fail("expected north, east, south, west or zenith");
+    if (o.view == nullptr) return fail(Words::Tr("expected north, east, south, west or zenith"));
     return true;
   }
   if (name == "--info") {
-    if (value.empty()) return fail("expected a name");
+    if (value.empty()) return fail(Words::Tr("expected a name"));
     o.infoName = value;
     return true;
   }
   if (name == "--minor-bodies") {
-    if (value.empty()) return fail("expected a file of comet or minor-planet elements");
+    if (value.empty()) return fail(Words::Tr("expected a file of comet or minor-planet elements"));
     o.minorBodyFiles.push_back(value);
     return true;
   }
   if (name == "--satellites" || name == "--passes") {
-    if (value.empty()) return fail(name == "--passes" ? "expected a name" : "expected a file name");
+    if (value.empty())
+      return fail(name == "--passes" ? Words::Tr("expected a name")
+                                     : Words::Tr("expected a file name"));
     (name == "--satellites" ? o.satellitesPath : o.passesName) = value;
     return true;
   }
   if (name == "--days") {
     int32_t days = 0;
-    if (!ParseInt(value, days) || days < 1 || days > 10) return fail("expected 1 to 10 days");
+    if (!ParseInt(value, days) || days < 1 || days > 10)
+      return fail(Words::Tr("expected 1 to 10 days"));
     o.passDays = days;
     return true;
   }
   if (name == "--goto" || name == "--city") {
-    if (value.empty()) return fail("expected a name");
+    if (value.empty()) return fail(Words::Tr("expected a name"));
     (name == "--goto" ? o.goToName : o.cityName) = value;
     return true;
   }
@@ -238,13 +197,13 @@ bool ParseOption(const std::string& name, const std::string& value, RenderOption
   }
   if (name == "--zoom" || name == "--rotate") {
     int32_t steps = 0;
-    if (!ParseInt(value, steps)) return fail("expected a whole number of steps");
+    if (!ParseInt(value, steps)) return fail(Words::Tr("expected a whole number of steps"));
     (name == "--zoom" ? o.zoomSteps : o.rotateSteps) = steps;
     return true;
   }
   if (name == "--pan") {
     if (value.find_first_not_of("lrud") != std::string::npos) {
-      return fail("expected a string of l, r, u and d");
+      return fail(Words::Tr("expected a string of l, r, u and d"));
     }
     o.pan = value;
     return true;
@@ -252,11 +211,8 @@ bool ParseOption(const std::string& name, const std::string& value, RenderOption
   if (name == "--layers") {
     uint16_t flags = 0;
     uint16_t viewFlags = 0;
-    if (!ParseLayers(value, flags, viewFlags)) {
-      return fail(
-          "expected none or a list of equatorial, horizontal, lines, boundaries, solar, "
-          "constellation-names, star-names, ground, daylight, ecliptic, deep-sky, milky-way, "
-          "satellites");
+    if (!ParseLayerNames(value, flags, viewFlags)) {
+      return fail(FillArgs(Words::Tr("expected none or a list of %1"), {LayerNameList()}));
     }
     o.layerFlags = flags;
     o.viewLayerFlags = viewFlags;
@@ -264,16 +220,31 @@ bool ParseOption(const std::string& name, const std::string& value, RenderOption
   }
   if (name == "--tap") {
     Point p;
-    if (!ParsePair(value, ',', p.x, p.y)) return fail("expected X,Y in pixels");
+    if (!ParsePair(value, ',', p.x, p.y)) return fail(Words::Tr("expected X,Y in pixels"));
     o.tap = p;
     return true;
   }
+  if (name == "--language") {
+    const bool offered =
+        value == "en" ||
+        std::any_of(OfferedLanguages().begin(), OfferedLanguages().end(),
+                    [&value](const OfferedLanguage& language) { return value == language.code; });
+    if (!offered) {
+      std::string codes = "en";
+      for (const OfferedLanguage& language : OfferedLanguages())
+        codes += std::string(", ") + language.code;
+      //: %1 lists the language codes
+      return fail(FillArgs(Words::Tr("expected one of %1"), {codes}));
+    }
+    o.language = value;
+    return true;
+  }
   if (name == "--out" || name == "--trace") {
-    if (value.empty()) return fail("expected a file name");
+    if (value.empty()) return fail(Words::Tr("expected a file name"));
     (name == "--out" ? o.outPath : o.tracePath) = value;
     return true;
   }
-  error = "unknown option " + Quoted(name);
+  error = FillArgs(Words::Tr("unknown option %1"), {Quoted(name)});
   return false;
 }
 
@@ -308,7 +279,7 @@ bool ParseRenderOptions(const std::vector<std::string>& arguments, RenderOptions
       continue;
     }
     if (argument.rfind("--", 0) != 0) {
-      error = "unexpected argument " + Quoted(argument);
+      error = FillArgs(Words::Tr("unexpected argument %1"), {Quoted(argument)});
       return false;
     }
     std::string name = argument;
@@ -320,112 +291,120 @@ bool ParseRenderOptions(const std::vector<std::string>& arguments, RenderOptions
     } else if (i + 1 < arguments.size()) {
       value = arguments[++i];
     } else {
-      error = PrintableText(argument, ECHOED_VALUE_BYTES) + ": missing value";
+      error =
+          FillArgs(Words::Tr("%1: missing value"), {PrintableText(argument, ECHOED_VALUE_BYTES)});
       return false;
     }
     if (!ParseOption(name, value, options, error)) return false;
   }
   if (options.view != nullptr && !options.goToName.empty()) {
-    error = "--view and --goto: give only one of them";
+    error = Words::Tr("--view and --goto: give only one of them");
     return false;
   }
   if (!options.cityName.empty() && (options.longitude || options.latitude)) {
-    error = "--city and --longitude/--latitude: give only one of them";
+    error = Words::Tr("--city and --longitude/--latitude: give only one of them");
     return false;
   }
   if (options.here && (!options.cityName.empty() || options.longitude || options.latitude)) {
-    error = "--here and --city or --longitude/--latitude: give only one of them";
+    error = Words::Tr("--here and --city or --longitude/--latitude: give only one of them");
     return false;
   }
   if (options.passDays && options.passesName.empty()) {
-    error = "--days: only with --passes";
+    error = Words::Tr("--days: only with --passes");
     return false;
   }
   if (options.tap && (options.tap->x < 0 || options.tap->y < 0 || options.tap->x >= options.width ||
                       options.tap->y >= options.height)) {
-    error = "--tap: the point must lie on the " + std::to_string(options.width) + "x" +
-            std::to_string(options.height) + " chart, got " + std::to_string(options.tap->x) + "," +
-            std::to_string(options.tap->y);
+    //: %1 x %2 is the chart's size in pixels, %3,%4 the point given
+    error = FillArgs(Words::Tr("--tap: the point must lie on the %1x%2 chart, got %3,%4"),
+                     {std::to_string(options.width), std::to_string(options.height),
+                      std::to_string(options.tap->x), std::to_string(options.tap->y)});
     return false;
   }
   return true;
 }
 
-const char* RenderUsage() {
-  return "usage: halvane-render [options]\n"
-         "  --data DIR        folder of Stars.dat, ConLin.dat, ConBon.dat, Labels.dat\n"
-         "                    (default: beside the executable, else ../share/halvane,\n"
-         "                    else the XDG data folders)\n"
-         "  --size WxH        chart size in pixels (default 240x294)\n"
-         "  --scale R         device pixels per chart pixel, 1 to 4, as on a HiDPI screen;\n"
-         "                    the PNG is R times the size (default 1)\n"
-         "  --longitude DEG   degrees, positive west   } default: Config.dat in the data\n"
-         "  --latitude DEG    degrees, positive north  } folder, else the built-in defaults\n"
-         "  --time UTC        YYYY-MM-DDTHH:MM[:SS]Z (default: now)\n"
-         "  --view DIR        north, east, south, west or zenith (default: zenith)\n"
-         "  --goto NAME       aim at a star, object, constellation or planet by name\n"
-         "  --minor-bodies FILE\n"
-         "                    comet (CometEls.txt) or minor-planet (MPCORB) elements to\n"
-         "                    show, find and tell of; repeatable\n"
-         "  --city NAME       observe from a city of Cities.dat (\"Tokyo\", \"Paris, FR\")\n"
-         "  --here            observe from the position the position source gives (within\n"
-         "                    30 s; to 0.01 degree unless Config.dat keeps it exact)\n"
-         "  --position-source nmea:SOURCE\n"
-         "                    an NMEA stream: a serial device, a file or HOST:PORT\n"
-         "                    (default: Config.dat's, else the system's location service)\n"
-         "  --zoom N          N zoom-in steps from 90 degrees; negative: zoom-out steps\n"
-         "  --rotate N        N clockwise 15-degree steps; negative: counter-clockwise\n"
-         "  --pan KEYS        arrow-key steps, a string of l, r, u, d, applied in order\n"
-         "  --layers LIST     comma-separated subset of equatorial,horizontal,lines,\n"
-         "                    boundaries,solar,constellation-names,star-names,ground,\n"
-         "                    daylight,ecliptic,deep-sky,milky-way,minor-bodies,\n"
-         "                    satellites, or none (default: Config.dat's, else horizontal,\n"
-         "                    lines,solar,constellation-names,star-names,ground,daylight,\n"
-         "                    ecliptic,deep-sky,milky-way,minor-bodies,satellites)\n"
-         "  --precise         apparent places of the date, with refraction (as the\n"
-         "                    View menu's Precise positions)\n"
-         "  --tap X,Y         identify the object at this pixel and write its name\n"
-         "  --out FILE        write the chart as PNG\n"
-         "  --trace FILE      write every drawing operation, one a line (\"-\": stdout)\n"
-         "  --bodies          print the Sun, the Moon and the planets, one a line: name,\n"
-         "                    RA hours and Dec degrees (J2000, topocentric), altitude and\n"
-         "                    azimuth degrees as drawn, magnitude, diameter arcseconds,\n"
-         "                    illuminated fraction\n"
-         "  --info NAME       print what the information panel tells of an object, one\n"
-         "                    key: value a line (times ISO 8601 local, angles degrees and\n"
-         "                    hours; a comet's or asteroid's also r_au, delta_au,\n"
-         "                    phase_angle and its elements' epoch)\n"
-         "  --tonight         print the Tonight list the same way: sunset, twilight, the\n"
-         "                    Moon, each planet\n"
-         "  --satellites FILE satellites' elements (TLE, 3LE, or OMM as CSV, JSON or XML):\n"
-         "                    drawn by the satellites layer, known to --info and --tap\n"
-         "  --passes NAME     print the satellite's passes, one a line: pass START AZ ALT\n"
-         "                    MAX AZ ALT END AZ ALT MAG VISIBLE (times ISO 8601 UTC, the\n"
-         "                    start and end at 0 degrees geometric altitude, MAG '-' when\n"
-         "                    unknown, visible or unseen)\n"
-         "  --days N          passes over N days (1 to 10) from the time; default: the\n"
-         "                    coming night, to the next local noon\n"
-         "  --night           red on black, as night vision shows it\n"
-         "  --caption         the window's caption: the time given, in the zone of the place's\n"
-         "                    nearest city within 100 km (else the device's), and the star limit\n"
-         "  --sensors         aim where the device points, from its accelerometer and\n"
-         "                    magnetometer (HALVANE_IIO_DEVICES names another sysfs folder), and\n"
-         "                    print 'aim azimuth A altitude H roll R' in degrees, true north\n"
-         "\n"
-         "The trace has one drawing operation a line, in the order drawn; coordinates are\n"
-         "chart pixels (left, top, right, bottom for rectangles), colours RRGGBB in hex:\n"
-         "  fill L T R B BRUSH          BRUSH: black, white or gray\n"
-         "  pen RRGGBB                  colour of the lines that follow\n"
-         "  textcolor RRGGBB            colour of the text that follows\n"
-         "  transparent                 text without a background from here on\n"
-         "  polyline N X1 Y1 ... XN YN  a line through N points\n"
-         "  text L T R B FLAGS \"TEXT\"   TEXT in UTF-8 within the rectangle, FLAGS as a\n"
-         "                              number; \\\" is a quote, \\\\ a backslash, \\xNN the\n"
-         "                              byte NN of a control character or broken UTF-8\n"
-         "  blit X Y W H SX SY OP       a W x H picture from (SX, SY) of a sprite sheet\n"
-         "                              or buffer to (X, Y); OP: copy or or\n"
-         "Arguments and file contents echoed in messages are escaped the same way and cut\n"
-         "with \"...\" after 120 bytes.\n";
+std::string RenderUsage() {
+  //: the options and the trace's words stay as they are; only their descriptions change
+  return Words::Tr(
+      "usage: halvane-render [options]\n"
+      "  --data DIR        folder of Stars.dat, ConLin.dat, ConBon.dat, Labels.dat\n"
+      "                    (default: beside the executable, else ../share/halvane,\n"
+      "                    else the XDG data folders)\n"
+      "  --size WxH        chart size in pixels (default 240x294)\n"
+      "  --scale R         device pixels per chart pixel, 1 to 4, as on a HiDPI screen;\n"
+      "                    the PNG is R times the size (default 1)\n"
+      "  --longitude DEG   degrees, positive west   } default: Config.dat in the data\n"
+      "  --latitude DEG    degrees, positive north  } folder, else the built-in defaults\n"
+      "  --time UTC        YYYY-MM-DDTHH:MM[:SS]Z (default: now)\n"
+      "  --view DIR        north, east, south, west or zenith (default: zenith)\n"
+      "  --goto NAME       aim at a star, object, constellation or planet by name\n"
+      "  --minor-bodies FILE\n"
+      "                    comet (CometEls.txt) or minor-planet (MPCORB) elements to\n"
+      "                    show, find and tell of; repeatable\n"
+      "  --city NAME       observe from a city of Cities.dat (\"Tokyo\", \"Paris, FR\")\n"
+      "  --here            observe from the position the position source gives (within\n"
+      "                    30 s; to 0.01 degree unless Config.dat keeps it exact)\n"
+      "  --position-source nmea:SOURCE\n"
+      "                    an NMEA stream: a serial device, a file or HOST:PORT\n"
+      "                    (default: Config.dat's, else the system's location service)\n"
+      "  --zoom N          N zoom-in steps from 90 degrees; negative: zoom-out steps\n"
+      "  --rotate N        N clockwise 15-degree steps; negative: counter-clockwise\n"
+      "  --pan KEYS        arrow-key steps, a string of l, r, u, d, applied in order\n"
+      "  --layers LIST     comma-separated subset of equatorial,horizontal,lines,\n"
+      "                    boundaries,solar,constellation-names,star-names,ground,\n"
+      "                    daylight,ecliptic,deep-sky,milky-way,minor-bodies,\n"
+      "                    satellites, or none (default: Config.dat's, else horizontal,\n"
+      "                    lines,solar,constellation-names,star-names,ground,daylight,\n"
+      "                    ecliptic,deep-sky,milky-way,minor-bodies,satellites)\n"
+      "  --precise         apparent places of the date, with refraction (as the\n"
+      "                    View menu's Precise positions)\n"
+      "  --tap X,Y         identify the object at this pixel and write its name\n"
+      "  --language CODE   names, panels and dates in this language (en, ar, cs, de, es,\n"
+      "                    fi, fr, he, it, nl, pl, pt_BR, ru, sv, uk); --info and\n"
+      "                    --tonight then print the panel's and Tonight's lines in it\n"
+      "                    instead of their key: value lines\n"
+      "  --out FILE        write the chart as PNG\n"
+      "  --trace FILE      write every drawing operation, one a line (\"-\": stdout)\n"
+      "  --bodies          print the Sun, the Moon and the planets, one a line: name,\n"
+      "                    RA hours and Dec degrees (J2000, topocentric), altitude and\n"
+      "                    azimuth degrees as drawn, magnitude, diameter arcseconds,\n"
+      "                    illuminated fraction\n"
+      "  --info NAME       print what the information panel tells of an object, one\n"
+      "                    key: value a line (times ISO 8601 local, angles degrees and\n"
+      "                    hours; a comet's or asteroid's also r_au, delta_au,\n"
+      "                    phase_angle and its elements' epoch)\n"
+      "  --tonight         print the Tonight list the same way: sunset, twilight, the\n"
+      "                    Moon, each planet\n"
+      "  --satellites FILE satellites' elements (TLE, 3LE, or OMM as CSV, JSON or XML):\n"
+      "                    drawn by the satellites layer, known to --info and --tap\n"
+      "  --passes NAME     print the satellite's passes, one a line: pass START AZ ALT\n"
+      "                    MAX AZ ALT END AZ ALT MAG VISIBLE (times ISO 8601 UTC, the\n"
+      "                    start and end at 0 degrees geometric altitude, MAG '-' when\n"
+      "                    unknown, visible or unseen)\n"
+      "  --days N          passes over N days (1 to 10) from the time; default: the\n"
+      "                    coming night, to the next local noon\n"
+      "  --night           red on black, as night vision shows it\n"
+      "  --caption         the window's caption: the time given, in the zone of the place's\n"
+      "                    nearest city within 100 km (else the device's), and the star limit\n"
+      "  --sensors         aim where the device points, from its accelerometer and\n"
+      "                    magnetometer (HALVANE_IIO_DEVICES names another sysfs folder), and\n"
+      "                    print 'aim azimuth A altitude H roll R' in degrees, true north\n"
+      "\n"
+      "The trace has one drawing operation a line, in the order drawn; coordinates are\n"
+      "chart pixels (left, top, right, bottom for rectangles), colours RRGGBB in hex:\n"
+      "  fill L T R B BRUSH          BRUSH: black, white or gray\n"
+      "  pen RRGGBB                  colour of the lines that follow\n"
+      "  textcolor RRGGBB            colour of the text that follows\n"
+      "  transparent                 text without a background from here on\n"
+      "  polyline N X1 Y1 ... XN YN  a line through N points\n"
+      "  text L T R B FLAGS \"TEXT\"   TEXT in UTF-8 within the rectangle, FLAGS as a\n"
+      "                              number; \\\" is a quote, \\\\ a backslash, \\xNN the\n"
+      "                              byte NN of a control character or broken UTF-8\n"
+      "  blit X Y W H SX SY OP       a W x H picture from (SX, SY) of a sprite sheet\n"
+      "                              or buffer to (X, Y); OP: copy or or\n"
+      "Arguments and file contents echoed in messages are escaped the same way and cut\n"
+      "with \"...\" after 120 bytes.\n");
 }
 
 }  // namespace halvane

@@ -19,18 +19,19 @@ struct RenderOptions {
   std::string dataDirectory;  // empty: found by LocateAppFiles
   int32_t width = 240;
   int32_t height = 294;
-  double scale = 1.0;                      // device pixels per chart pixel, as on a HiDPI screen
-  std::optional<double> longitude;         // degrees, positive west
-  std::optional<double> latitude;          // degrees, positive north
-  std::optional<SYSTEMTIME> time;          // UTC; empty: now
-  const ViewDirection* view = nullptr;     // set with --view
-  std::string goToName;                    // set with --goto: any name Find knows
-  std::string cityName;                    // set with --city: the place of a city
-  bool here = false;                       // the place from the position source
-  std::string positionSource;              // "nmea:..."; empty: Config.dat's, else the system's
-  int32_t zoomSteps = 0;                   // positive: in, negative: out
-  int32_t rotateSteps = 0;                 // positive: clockwise
-  std::string pan;                         // only l, r, u, d
+  double scale = 1.0;                   // device pixels per chart pixel, as on a HiDPI screen
+  std::optional<double> longitude;      // degrees, positive west
+  std::optional<double> latitude;       // degrees, positive north
+  std::optional<SYSTEMTIME> time;       // UTC; empty: now
+  const ViewDirection* view = nullptr;  // set with --view
+  std::string goToName;                 // set with --goto: any name Find knows
+  std::string cityName;                 // set with --city: the place of a city
+  std::string language;        // set with --language: a translation's code or "en"; empty: English
+  bool here = false;           // the place from the position source
+  std::string positionSource;  // "nmea:..."; empty: Config.dat's, else the system's
+  int32_t zoomSteps = 0;       // positive: in, negative: out
+  int32_t rotateSteps = 0;     // positive: clockwise
+  std::string pan;             // only l, r, u, d
   std::optional<uint16_t> layerFlags;      // the bits of Config.dat's layer flags
   std::optional<uint16_t> viewLayerFlags;  // and of its view-layer flags (set: hidden)
   bool precise = false;                    // apparent places of the date, whatever the flags say
@@ -59,6 +60,6 @@ bool ParseRenderOptions(const std::vector<std::string>& arguments, RenderOptions
                         std::string& error);
 
 // The usage text that --help prints.
-const char* RenderUsage();
+std::string RenderUsage();
 
 }  // namespace halvane

@@ -104,7 +104,8 @@ void DrawArcInCap(const Projection& view, const VisibleCap& cap, const Direction
   const double k = std::hypot(ca, cu);
   if (!(k >= cap.cosRadius)) return;  // also a NaN cap
   const double halfWidth = k > 0.0 ? std::acos(std::clamp(cap.cosRadius / k, -1.0, 1.0)) : PI;
-  double start = std::fmod(std::atan2(cu, ca) - halfWidth + 2.0 * TWO_PI, TWO_PI);
+  // Lifted by two turns first: the charts' last bits depend on this rounding.
+  double start = WrapToTurn(std::atan2(cu, ca) - halfWidth + 2.0 * TWO_PI);
   if (halfWidth >= PI) start = 0.0;  // the whole circle: one piece
 
   ArcTracer tracer(view, a, u);

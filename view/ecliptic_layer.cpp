@@ -7,6 +7,7 @@
 
 #include "astro/angles.h"
 #include "astro/ecliptic.h"
+#include "platform/translate.h"
 #include "view/frame_context.h"
 #include "view/visible_cap.h"
 
@@ -67,7 +68,8 @@ void DrawEcliptic(const FrameContext& frame, Surface& surface) {
   double nearest = HUGE_VAL;
   double nameX = 0.0;
   double nameY = 0.0;
-  const Rotation toCatalog = EclipticToCatalog(frame.layers.precisePositions, frame.moment.GetJulianDayTt());
+  const Rotation toCatalog =
+      EclipticToCatalog(frame.layers.precisePositions, frame.moment.GetJulianDayTt());
   const std::optional<Rotation> turn = sky.CatalogToHorizontal();
   for (int32_t i = 0; i <= SAMPLES; ++i) {
     const double longitude = TWO_PI * i / SAMPLES;
@@ -101,7 +103,9 @@ void DrawEcliptic(const FrameContext& frame, Surface& surface) {
     py = y;
   }
   if (nearest < HUGE_VAL) {
-    frame.labels.push_back({nameX, nameY, 0.0, u"Ecliptic", LabelRank::Constellation, 99.0, color, false});
+    //: the Sun's path, written on the chart
+    frame.labels.push_back(
+        {nameX, nameY, 0.0, Words::Tr16("Ecliptic"), LabelRank::Constellation, 99.0, color, false});
   }
 }
 

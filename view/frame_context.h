@@ -20,9 +20,9 @@
 
 namespace halvane {
 
-class CatalogStore;     // catalog/catalog_store.h: the files the catalog layers keep
-class SatelliteSet;     // catalog/satellite_set.h
-struct LayerMemory;     // catalog/layer_memory.h: what the catalog layers leave for taps
+class CatalogStore;  // catalog/catalog_store.h: the files the catalog layers keep
+class SatelliteSet;  // catalog/satellite_set.h
+struct LayerMemory;  // catalog/layer_memory.h: what the catalog layers leave for taps
 
 // The colours of the layers.
 struct FramePens {
@@ -49,13 +49,15 @@ struct FrameContext {
   // The names the layers would like written; the frame places them all last.
   std::vector<LabelCandidate>& labels;
   ProgressStrip& progress;
-  Surface& progressSurface;  // where the progress strip shows: the screen
-  const Bitmap* starSprites;  // null: no stars stamped
+  Surface& progressSurface;        // where the progress strip shows: the screen
+  const Bitmap* starSprites;       // null: no stars stamped
   const SatelliteSet* satellites;  // null: none loaded
-  int32_t pinnedSatellite;  // found or tapped (-1: none): drawn in daylight too
+  int32_t pinnedSatellite;         // found or tapped (-1: none): drawn in daylight too
   // The catalog layers' own; a frame of view layers alone may leave them null.
   CatalogStore* catalogs;
   LayerMemory* memory;
+  // The lit sky's blocks kept from the last frame; null: worked out afresh.
+  SkyGlow* glow;
 
   const SkyPlaces& Sky() const { return moment.GetSky(); }
   // Hundredths of a magnitude: stars and deep-sky objects fainter are lost in the sky's light.

@@ -57,7 +57,8 @@ TEST(HorizontalGrid, StartingViewAtTheZenith) {
   Projection view(HANDHELD_CHART);
   LayerSet layers;
   RecordingSurface surface;
-  test_support::TestFrame(view, layers, test_support::PlainSky(observer, 0.0)).Draw(DrawHorizontalGrid, surface);
+  test_support::TestFrame(view, layers, test_support::PlainSky(observer, 0.0))
+      .Draw(DrawHorizontalGrid, surface);
   // 24 meridians from altitude 0 to 75; the parallels 0 to 75 closed. The horizon, 90
   // degrees from the centre, is off the chart but inside the grid's cap, which now reaches one
   // step beyond the corners (it once stopped at 1.56 rad and left the horizon out).
@@ -79,7 +80,8 @@ TEST(HorizontalGrid, StartingViewAtTheZenith) {
 
   layers.showHorizontalGrid = false;
   surface.Clear();
-  test_support::TestFrame(view, layers, test_support::PlainSky(observer, 0.0)).Draw(DrawHorizontalGrid, surface);
+  test_support::TestFrame(view, layers, test_support::PlainSky(observer, 0.0))
+      .Draw(DrawHorizontalGrid, surface);
   EXPECT_TRUE(surface.Lines().empty());
 }
 
@@ -89,7 +91,8 @@ TEST(HorizontalGrid, LinesBreakWhereTheyLeaveTheCap) {
   view.SetViewDirection(0.0, PI / 6);  // north, 30 degrees up
   LayerSet layers;
   RecordingSurface surface;
-  test_support::TestFrame(view, layers, test_support::PlainSky(observer, 0.0)).Draw(DrawHorizontalGrid, surface);
+  test_support::TestFrame(view, layers, test_support::PlainSky(observer, 0.0))
+      .Draw(DrawHorizontalGrid, surface);
   const std::vector<std::string>& lines = surface.Lines();
   // Meridian 0: -60 to 75 without the horizon's 0; meridian 180: 60 and 75; the horizon:
   // the azimuths of its points inside the cap (reaching one step past the corners).
@@ -124,12 +127,15 @@ TEST(EquatorialGrid, TurnsWithTheSiderealAngleAndLabelsHours) {
   Projection view(HANDHELD_CHART);
   LayerSet layers;
   RecordingSurface before;
-  test_support::TestFrame(view, layers, test_support::PlainSky(observer, 0.3)).Draw(DrawEquatorialGrid, before);
+  test_support::TestFrame(view, layers, test_support::PlainSky(observer, 0.3))
+      .Draw(DrawEquatorialGrid, before);
   EXPECT_TRUE(before.Lines().empty()) << "switched off by default";
   layers.showEquatorialGrid = true;
-  test_support::TestFrame(view, layers, test_support::PlainSky(observer, 0.3)).Draw(DrawEquatorialGrid, before);
+  test_support::TestFrame(view, layers, test_support::PlainSky(observer, 0.3))
+      .Draw(DrawEquatorialGrid, before);
   RecordingSurface after;
-  test_support::TestFrame(view, layers, test_support::PlainSky(observer, 0.3 + PI / 12)).Draw(DrawEquatorialGrid, after);
+  test_support::TestFrame(view, layers, test_support::PlainSky(observer, 0.3 + PI / 12))
+      .Draw(DrawEquatorialGrid, after);
 
   // One grid step of sidereal time later every segment lies where one lay before.
   const auto segments = [](const std::vector<std::string>& lines) {

@@ -4,11 +4,12 @@
 #include "view/ground_layer.h"
 
 #include <algorithm>
-#include <array>
 #include <cmath>
 #include <string>
 
 #include "astro/angles.h"
+#include "platform/utf8_text.h"
+#include "view/compass_point.h"
 #include "view/frame_context.h"
 
 namespace halvane {
@@ -19,8 +20,7 @@ constexpr int32_t HORIZON_POINTS = 720;
 constexpr double UP_PROBE = 1.0e-4;     // radians towards the zenith that give the way up
 constexpr double DIRECTION_DROP = 8.0;  // pixels from the horizon down to a direction's centre
 constexpr double BEHIND = -0.99;        // cosine of the distance from the view centre
-constexpr std::array<const char16_t*, 8> DIRECTIONS = {u"N", u"NE", u"E", u"SE",
-                                                       u"S", u"SW", u"W", u"NW"};
+constexpr int DIRECTION_COUNT = 8;
 
 constexpr double EDGE_INSET_X = 10.0;  // pixels from the side to an edge name's centre
 constexpr double EDGE_INSET_Y = 8.0;
@@ -121,8 +121,8 @@ void DrawGround(const FrameContext& frame, Surface& surface) {
 
   const Rect& chart = projection.GetViewRect();
   const Direction centre = DirectionOf(viewAzimuth, viewAltitude);
-  for (size_t i = 0; i < DIRECTIONS.size(); ++i) {
-    const double azimuth = i * (TWO_PI / DIRECTIONS.size());
+  for (int i = 0; i < DIRECTION_COUNT; ++i) {
+    const double azimuth = i * (TWO_PI / DIRECTION_COUNT);
     // Near the point behind the view the projection folds back onto the centre.
     const double fromCentre = std::cos(viewAltitude) * std::cos(azimuth - viewAzimuth);
     if (fromCentre < BEHIND) continue;
@@ -136,7 +136,7 @@ void DrawGround(const FrameContext& frame, Surface& surface) {
     LabelCandidate name{at.x + dx / length * DIRECTION_DROP,
                         at.y + dy / length * DIRECTION_DROP,
                         0.0,
-                        DIRECTIONS[i],
+                        Utf8ToUtf16(CompassPoint(azimuth * RAD_TO_DEG)),
                         LabelRank::Direction,
                         static_cast<double>(i),
                         frame.pens.direction,

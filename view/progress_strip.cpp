@@ -14,8 +14,7 @@ void ProgressStrip::SetViewRect(const Rect& viewRect) {
 }
 
 void ProgressStrip::Show(double percent, Surface& surface) {
-  progress = percent;
-  progressRect.right = ToInt32(TruncateClamped(viewWidth * progress * 0.01));
+  progressRect.right = ToInt32(TruncateClamped(viewWidth * percent * 0.01));
   surface.FillRect(progressRect, StockBrush::White);
 }
 

@@ -16,11 +16,8 @@ class ProgressStrip {
   void SetViewRect(const Rect& viewRect);
   // Paints the strip, viewWidth x percent wide, white, onto surface.
   void Show(double percent, Surface& surface);
-  // The percent last shown.
-  double GetProgress() const { return progress; }
 
  private:
-  double progress = 0.0;  // percent of the current frame done
   Rect progressRect;
   int32_t viewWidth = 0;
 };

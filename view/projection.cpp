@@ -18,11 +18,7 @@ constexpr int32_t GRID_DIVISION_TABLE[] = {360, 180, 36, 18, 12, 9, 6};
 
 }  // namespace
 
-Projection::Projection(const Rect& rect)
-    : fieldOfView(DEG_TO_RAD * 90.0),
-      xFactor(1.0),
-      yFactor(1.0),
-      viewRect(rect) {
+Projection::Projection(const Rect& rect) : fieldOfView(DEG_TO_RAD * 90.0), viewRect(rect) {
   UpdateProjection();
 }
 
@@ -33,8 +29,8 @@ void Projection::UpdateProjection() {
   centerX = static_cast<int32_t>((int64_t{viewRect.left} + viewRect.right) / 2);
   centerY = static_cast<int32_t>((int64_t{viewRect.top} + viewRect.bottom) / 2);
   const double r = 1.0 / fieldOfView;
-  xScale = (xFactor * r) * width;
-  yScale = -(((yFactor * r) * aspect) * height);
+  xScale = r * width;
+  yScale = -((r * aspect) * height);
 
   int32_t n = ToInt32(TruncateClamped((5.0 / std::sqrt(fieldOfView)) * PI));
   if (n > 360) n = 360;

@@ -110,8 +110,6 @@ class Projection {
   ViewOrientation orientation;
   double fieldOfView;   // radians across the width of viewRect, in [PI/64, PI]
   double aspect = 1.0;  // width / height of viewRect
-  double xFactor;
-  double yFactor;
   double xScale = 0.0;  // pixels per radian
   double yScale = 0.0;  // pixels per radian, negative: view-plane y points up
   int32_t centerX = 0;

@@ -65,6 +65,11 @@ double Contrast(Color a, Color b) {
   return (std::max(la, lb) + 0.05) / (std::min(la, lb) + 0.05);
 }
 
+// The colour of a lit sky toward element, for the Sun of sky.
+Color LitSkyColor(const SkyLight& light, const SkyLuminance& sky, const Direction& element) {
+  return ColorOf(light.logZenith + std::log10(sky.RelativeToward(element)));
+}
+
 }  // namespace
 
 Color ReadableOn(Color text, Color background) {
@@ -106,37 +111,69 @@ SkyLight SkyLightToward(const Direction& sun) {
 
 Color SkyColorToward(const SkyLight& light, const Direction& element) {
   if (light.dark) return light.background;
-  return ColorOf(light.logZenith + std::log10(RelativeSkyLuminance(element, light.sun)));
+  return LitSkyColor(light, SkyLuminance(light.sun), element);
 }
 
-void DrawSkyGlow(const FrameContext& frame, Surface& surface) {
-  const SkyLight& light = frame.light;
-  if (light.dark) return;
-  const Projection& projection = frame.projection;
+bool SkyGlow::Key::operator==(const Key& other) const {
+  return viewRect == other.viewRect && field == other.field && azimuth == other.azimuth &&
+         altitude == other.altitude && rotation == other.rotation && logZenith == other.logZenith &&
+         sun.x == other.sun.x && sun.y == other.sun.y && sun.z == other.sun.z;
+}
+
+SkyGlow::Key SkyGlow::KeyOf(const Projection& projection, const SkyLight& light) {
+  Key key;
+  key.viewRect = projection.GetViewRect();
+  key.field = projection.GetFieldOfView();
+  projection.GetViewDirection(key.azimuth, key.altitude);
+  key.rotation = projection.GetRotation();
+  key.logZenith = light.logZenith;
+  key.sun = light.sun;
+  return key;
+}
+
+void SkyGlow::Draw(const Projection& projection, Surface& surface, const SkyLight& light) {
   const Rect& r = projection.GetViewRect();
+  if (r.Width() <= 0 || r.Height() <= 0) return;
+  const Key now = KeyOf(projection, light);
+  if (colors.empty() || !(now == key)) {
+    colors.clear();
+    const SkyLuminance sky(light.sun);
+    for (int32_t top = r.top; top < r.bottom; top += BLOCK) {
+      const int32_t bottom = std::min(top + BLOCK, r.bottom);
+      for (int32_t left = r.left; left < r.right; left += BLOCK) {
+        double azimuth = 0.0;
+        double altitude = 0.0;
+        projection.ScreenToHorizontal(std::min(left + BLOCK / 2, r.right - 1), (top + bottom) / 2,
+                                      azimuth, altitude);
+        colors.push_back(LitSkyColor(light, sky, DirectionOf(azimuth, altitude)));
+      }
+    }
+    key = now;
+  }
   const auto fill = [&](int32_t left, int32_t top, int32_t right, int32_t bottom, Color color) {
     const Point corners[4] = {{left, top}, {right, top}, {right, bottom}, {left, bottom}};
     surface.FillArea("sky", corners, 4, color);
   };
+  auto color = colors.cbegin();
   for (int32_t top = r.top; top < r.bottom; top += BLOCK) {
     const int32_t bottom = std::min(top + BLOCK, r.bottom);
     // A run of blocks of one colour is one fill.
     int32_t runLeft = r.left;
-    Color runColor = 0;
-    for (int32_t left = r.left; left < r.right; left += BLOCK) {
-      double azimuth = 0.0;
-      double altitude = 0.0;
-      projection.ScreenToHorizontal(std::min(left + BLOCK / 2, r.right - 1), (top + bottom) / 2,
-                                    azimuth, altitude);
-      const Color color = SkyColorToward(light, DirectionOf(azimuth, altitude));
-      if (left == r.left) runColor = color;
-      if (color == runColor) continue;
+    Color runColor = *color;
+    for (int32_t left = r.left; left < r.right; left += BLOCK, ++color) {
+      if (*color == runColor) continue;
       fill(runLeft, top, left, bottom, runColor);
       runLeft = left;
-      runColor = color;
+      runColor = *color;
     }
     fill(runLeft, top, r.right, bottom, runColor);
   }
+}
+
+void DrawSkyGlow(const FrameContext& frame, Surface& surface) {
+  if (frame.light.dark) return;
+  SkyGlow unkept;
+  (frame.glow != nullptr ? *frame.glow : unkept).Draw(frame.projection, surface, frame.light);
 }
 
 }  // namespace halvane

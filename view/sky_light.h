@@ -3,6 +3,7 @@
 #pragma once
 
 #include <cstdint>
+#include <vector>
 
 #include "astro/direction.h"
 #include "platform/surface.h"
@@ -10,6 +11,7 @@
 namespace halvane {
 
 struct FrameContext;
+class Projection;
 
 struct SkyLight {
   Color background = 0;             // the zenith's: black once the Sun is 18 degrees down
@@ -32,8 +34,28 @@ Color SkyColorToward(const SkyLight& light, const Direction& element);
 // whose contrast against background is at least 4.5 to 1 (WCAG 2 relative luminance).
 Color ReadableOn(Color text, Color background);
 
-// Fills the chart with the frame's lit sky, in blocks of a few pixels each of its own colour;
-// nothing on a dark sky.
+// Fills the chart with the sky of light, in blocks of a few pixels each of its own colour.
+// The blocks' colours are kept: a frame of the same view and the same Sun (a tap, a panel, the
+// clock within its minute) draws them again without the sky model.
+class SkyGlow {
+ public:
+  void Draw(const Projection& projection, Surface& surface, const SkyLight& light);
+
+ private:
+  struct Key {
+    Rect viewRect{};
+    double field = 0.0, azimuth = 0.0, altitude = 0.0, rotation = 0.0;
+    double logZenith = 0.0;
+    Direction sun{0.0, 0.0, 0.0};
+    bool operator==(const Key& other) const;
+  };
+  static Key KeyOf(const Projection& projection, const SkyLight& light);
+
+  Key key;
+  std::vector<Color> colors;  // row by row, a block each
+};
+
+// The daylight layer: the frame's lit sky through the frame's kept blocks; nothing on a dark sky.
 void DrawSkyGlow(const FrameContext& frame, Surface& surface);
 
 }  // namespace halvane

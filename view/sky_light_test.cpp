@@ -4,7 +4,13 @@
 
 #include <gtest/gtest.h>
 
+#include <string>
+#include <vector>
+
 #include "astro/angles.h"
+#include "platform/area_fill.h"
+#include "platform/recording_surface.h"
+#include "view/projection.h"
 
 namespace halvane {
 namespace {
@@ -33,6 +39,49 @@ TEST(SkyLight, TwilightDeepensToNightAndTheLimitFallsAsTheSunRises) {
     blue = BlueOf(light.background);
   }
   EXPECT_GT(blue, 150) << "day blue at sunrise";
+}
+
+// The kept colours are those a fresh glow would draw, after the Sun moves and the view turns.
+TEST(SkyLight, TheGlowKeptFromTheLastFrameFollowsTheSunAndTheView) {
+  Projection projection(Rect{0, 0, 240, 294});
+  projection.SetViewDirection(PI, 0.2);
+  const auto draw = [&](SkyGlow& glow, double sunAzimuth) {
+    RecordingSurface surface;
+    glow.Draw(projection, surface, SkyLightToward(DirectionOf(sunAzimuth, -0.1)));
+    return surface.Lines();
+  };
+  SkyGlow kept;
+  const std::vector<std::string> west = draw(kept, 1.25 * PI);
+  EXPECT_EQ(draw(kept, 1.25 * PI), west);
+  const std::vector<std::string> east = draw(kept, 0.75 * PI);
+  EXPECT_NE(east, west);
+  SkyGlow fresh;
+  EXPECT_EQ(draw(fresh, 0.75 * PI), east);
+  projection.SetRotation(0.3);
+  SkyGlow turned;
+  EXPECT_EQ(draw(kept, 0.75 * PI), draw(turned, 0.75 * PI));
+}
+
+// An upright rectangle takes the same pixels as the polygon walk gives the same outline with
+// one more corner, at any pixel ratio and clipped at the surface's edges.
+TEST(SkyLight, UprightRectanglesFillTheSamePixelsAsAnyPolygon) {
+  const auto spans = [](const std::vector<Point>& points, double scale) {
+    std::vector<int32_t> found;
+    ForEachAreaSpan(points.data(), static_cast<int32_t>(points.size()), scale, 50, 40,
+                    [&](int32_t y, int32_t x0, int32_t x1) {
+                      found.insert(found.end(), {y, x0, x1});
+                    });
+    return found;
+  };
+  for (const double scale : {1.0, 1.5, 2.25}) {
+    for (const Rect& r : {Rect{3, 4, 19, 20}, Rect{-5, 30, 60, 50}, Rect{10, 10, 10, 30}}) {
+      const std::vector<Point> rectangle{
+          {r.left, r.top}, {r.right, r.top}, {r.right, r.bottom}, {r.left, r.bottom}};
+      std::vector<Point> polygon = rectangle;
+      polygon.insert(polygon.begin() + 1, Point{r.left + 1, r.top});
+      EXPECT_EQ(spans(rectangle, scale), spans(polygon, scale)) << scale << " " << r.left;
+    }
+  }
 }
 
 }  // namespace

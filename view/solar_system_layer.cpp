@@ -9,6 +9,9 @@
 #include <string>
 
 #include "astro/angles.h"
+#include "platform/utf8_text.h"
+#include "view/body_label.h"
+#include "view/close_detail.h"
 #include "view/frame_context.h"
 #include "view/star_sprites.h"
 #include "view/visible_cap.h"
@@ -180,7 +183,7 @@ struct BodyFilter {
 // A body fainter than the stars around it is named only where its field is narrow.
 BodyFilter FilterOf(const FrameContext& frame) {
   const double field = frame.projection.GetFieldOfView();
-  const double namedMagnitude = field <= FAINT_STARS_FIELD
+  const double namedMagnitude = ShowsCloseDetail(field)
                                     ? std::numeric_limits<double>::infinity()
                                     : StarLayerLimit(frame.layers, field) / 100.0;
   return {frame.light.faintestMagnitude, frame.layers.showGround, namedMagnitude};
@@ -242,9 +245,8 @@ void DrawSolarSystem(const FrameContext& frame, Surface& surface) {
     // The ground hides the rest of the disc; a body half set keeps no name.
     if (filter.aboveHorizonOnly && !AboveHorizon(projection, place, sky)) continue;
     if (!alwaysSeen && place.magnitude > filter.namedMagnitude) continue;
-    const std::string name = BodyName(body);
-    frame.labels.push_back({cx, cy, radius, std::u16string(name.begin(), name.end()),
-                            LabelRank::Body, place.magnitude, frame.pens.bodyName, false});
+    frame.labels.push_back({cx, cy, radius, Utf8ToUtf16(BodyLabel(body)), LabelRank::Body,
+                            place.magnitude, frame.pens.bodyName, false});
   }
 }
 

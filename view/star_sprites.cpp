@@ -4,6 +4,7 @@
 #include <cmath>
 
 #include "astro/angles.h"
+#include "view/close_detail.h"
 
 namespace halvane {
 
@@ -22,7 +23,7 @@ int32_t FaintZoomOffset(double fieldOfView) {
 }
 
 int32_t StarLayerLimit(const LayerSet& layers, double fieldOfView) {
-  const bool faint = !layers.faintStarsPath.empty() && fieldOfView <= FAINT_STARS_FIELD;
+  const bool faint = !layers.faintStarsPath.empty() && ShowsCloseDetail(fieldOfView);
   return FAINTEST_SHIFTED_MAGNITUDE + 100 * layers.starLimitOffset -
          (faint ? FaintZoomOffset(fieldOfView) : StarZoomOffset(fieldOfView));
 }

@@ -23,9 +23,6 @@ constexpr int32_t FAINTEST_ZOOM_OFFSET = -200;
 // The offset (hundredths of a magnitude) added to each magnitude before the limit test: 100
 // at a 90-degree field, 100 more per doubling, 100 less per halving down to -200.
 int32_t StarZoomOffset(double fieldOfView);
-// The widest field (radians) that the faint stars' file is read at: 11.25 degrees, with room
-// for rounding of the zoom steps.
-constexpr double FAINT_STARS_FIELD = PI / 16.0 + 1e-9;
 // The zoom offset of the faint stars: the bright stars' slope without their floor, two
 // magnitudes deeper, so that 11.25 degrees reach magnitude 10 and 2.8 degrees magnitude 12.
 int32_t FaintZoomOffset(double fieldOfView);

@@ -76,7 +76,7 @@ void ViewOrientation::ViewToHorizontal(double x, double y, double& azimuth,
   if (std::isinf(c)) c = std::hypot(v, s);
   const double sinC = std::sin(c);
   const double cosC = std::cos(c);
-  const double m = std::fabs(c) < SMALL_DISTANCE ? 1.0 : sinC / c;
+  const double m = std::fabs(c) < SMALL_VIEW_DISTANCE ? 1.0 : sinC / c;
   altitude = std::asin(ClampUnit((cosViewAltitude * m) * v + sinViewAltitude * cosC));
   const double dA =
       std::atan2(sinC * s, (cosViewAltitude * cosC) * c - (sinViewAltitude * sinC) * v);

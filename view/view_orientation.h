@@ -6,6 +6,15 @@
 
 namespace halvane {
 
+// The chart's azimuthal equidistant projection: a point of the unit sphere whose offset across
+// the view plane has length sinDistance, and whose distance from the view centre has cosine
+// `along`, lands at this scale times that offset (the distance over its sine). Within 0.001 of
+// the centre, or of the point opposite, the scale is 1.
+constexpr double SMALL_VIEW_DISTANCE = 0.001;  // radians
+inline double EquidistantScale(double sinDistance, double along) {
+  return sinDistance < SMALL_VIEW_DISTANCE ? 1.0 : std::atan2(sinDistance, along) / sinDistance;
+}
+
 // Angles in radians. Azimuth counts from north through east. Every operation that changes an
 // angle refreshes the cached sines and cosines before it returns.
 class ViewOrientation {
@@ -46,8 +55,7 @@ class ViewOrientation {
     const double upward = Dot(toUp, horizontal);
     const double along = Dot(toCentre, horizontal);
     const double sinDistance = std::sqrt(across * across + upward * upward);
-    const double k =
-        sinDistance < SMALL_DISTANCE ? 1.0 : std::atan2(sinDistance, along) / sinDistance;
+    const double k = EquidistantScale(sinDistance, along);
     x = k * across;
     y = k * upward;
     return along;
@@ -61,8 +69,6 @@ class ViewOrientation {
   // Neither transform returns NaN for finite input.
 
  private:
-  static constexpr double SMALL_DISTANCE = 0.001;  // radians, below it the scale factor is 1
-
   void Recompute();
 
   // The view's axes in the horizontal frame: towards the picture's right, its top, and the

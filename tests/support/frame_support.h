@@ -1,6 +1,6 @@
 // A frame for a layer's own test: the context a chart makes for its layers, with the names and
 // progress strip it points at, kept for the test to look at. The catalog layers' store and
-// memory are left out; catalog tests hand in their own.
+// memory are left out unless a test hands in its own.
 #pragma once
 
 #include <cstdint>
@@ -24,9 +24,8 @@ struct TestFrame {
 
   // Draws one layer of this frame onto surface.
   void Draw(void (*layer)(const FrameContext&, Surface&), Surface& surface) {
-    const FrameContext frame{projection, layers,          moment,  light,   pens,    labels,
-                             progress,   progressSurface, nullptr, nullptr, -1,      nullptr,
-                             nullptr};
+    const FrameContext frame{projection,      layers,  moment,  light, pens,     labels, progress,
+                             progressSurface, sprites, nullptr, -1,    catalogs, memory, nullptr};
     layer(frame, surface);
   }
 
@@ -38,6 +37,9 @@ struct TestFrame {
   std::vector<LabelCandidate> labels;
   ProgressStrip progress{projection.GetViewRect()};
   RecordingSurface progressSurface;
+  const Bitmap* sprites = nullptr;
+  CatalogStore* catalogs = nullptr;
+  LayerMemory* memory = nullptr;
 };
 
 }  // namespace halvane::test_support

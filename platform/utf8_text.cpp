@@ -1,5 +1,5 @@
 // UTF-8 encoding and repair.
-#include "catalog/utf8_text.h"
+#include "platform/utf8_text.h"
 
 #include <cstddef>
 

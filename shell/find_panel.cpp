@@ -1,0 +1,65 @@
+#include "shell/find_panel.h"
+
+#include "platform/utf8_text.h"
+
+namespace halvane {
+
+namespace {
+
+constexpr size_t FIND_COMPLETIONS = 12;
+constexpr size_t FIND_SUGGESTIONS = 3;
+
+}  // namespace
+
+const SkyNames& FindPanel::GetSkyNames(const LayerSet& layers, const Moment& moment) {
+  if (skyNames == nullptr) {
+    skyNames = std::make_unique<SkyNames>(LoadSkyNames(
+        layers.labelsPath, layers.namesPath, layers.deepSkyPath, moment.GetMinorBodyList().get()));
+  }
+  return *skyNames;
+}
+
+const std::vector<StarRecord>& FindPanel::GetStarList(const LayerSet& layers) {
+  if (starList == nullptr) {
+    starList = std::make_unique<std::vector<StarRecord>>(LoadStarList(layers.starsPath));
+  }
+  return *starList;
+}
+
+std::vector<std::u16string> FindPanel::Complete(const SkyNames& names,
+                                                const SatelliteSet* satellites,
+                                                std::u16string_view text) const {
+  const NameIndex& index = names.index;
+  const std::string query = Utf16ToUtf8(text);
+  std::vector<NameMatch> matches = index.Complete(query, FIND_COMPLETIONS);
+  if (matches.empty()) matches = index.Suggest(query, FIND_SUGGESTIONS);
+  std::vector<std::u16string> found;
+  found.reserve(matches.size() + 1);
+  for (const NameMatch& match : matches) {
+    found.push_back(Utf8ToUtf16(index.Entries()[match.entry].name));
+  }
+  if (const int32_t at = satellites ? satellites->Find(query) : -1; at >= 0) {
+    found.insert(found.begin(),
+                 Utf8ToUtf16(satellites->All()[static_cast<size_t>(at)].elements.name));
+  }
+  return found;
+}
+
+std::u16string FindPanel::Suggest(const SkyNames& names, std::u16string_view text) const {
+  const NameIndex& index = names.index;
+  const std::vector<NameMatch> matches = index.Suggest(Utf16ToUtf8(text), 1);
+  return matches.empty() ? std::u16string()
+                         : Utf8ToUtf16(index.Entries()[matches.front().entry].name);
+}
+
+const std::optional<SkyTarget>& FindPanel::MarkedTarget(const SkyNames& names,
+                                                        const Moment& moment) {
+  if (panelObject != markedName || moment.GetJulianDayUt() != markedJulianDay) {
+    markedName = panelObject;
+    markedJulianDay = moment.GetJulianDayUt();
+    markedTarget = FindSkyTarget(names, Utf16ToUtf8(panelObject), moment);
+  }
+  return markedTarget;
+}
+
+}  // namespace halvane

@@ -1,0 +1,52 @@
+// Find's names and the panel's object without a window, on the real catalogs: completions with
+// a named satellite first, the suggestion for a typing error, and the marked object followed
+// when the panel's object changes.
+#include "shell/find_panel.h"
+
+#include <gtest/gtest.h>
+
+#include "catalog/orbital_elements_reader.h"
+#include "tests/support/build_paths.h"
+
+namespace halvane {
+namespace {
+
+constexpr char STATION_ELEMENTS[] =
+    "ISS (ZARYA)\n"
+    "1 25544U 98067A   26342.50000000  .00012000  00000-0  15000-3 0  9994\n"
+    "2 25544  51.6400 300.0000 0003000  80.0000 120.0000 15.50000000123451\n";
+
+TEST(FindPanel, CompletesSuggestsAndFollowsThePanelsObject) {
+  LayerSet layers;
+  layers.UseDataFolder(test_support::SourcePath("data/"));
+  const Moment moment;
+  FindPanel panel;
+  const SkyNames& names = panel.GetSkyNames(layers, moment);
+  EXPECT_EQ(&panel.GetSkyNames(layers, moment), &names) << "read once";
+
+  const std::vector<std::u16string> vega = panel.Complete(names, nullptr, u"veg");
+  ASSERT_FALSE(vega.empty());
+  EXPECT_EQ(vega.front(), u"Vega");
+  SatelliteSet stations;
+  stations.Add(ReadOrbitalElements(STATION_ELEMENTS).elements, true);
+  const std::vector<std::u16string> iss = panel.Complete(names, &stations, u"zarya");
+  ASSERT_FALSE(iss.empty());
+  EXPECT_EQ(iss.front(), u"ISS (ZARYA)");
+  EXPECT_EQ(panel.Suggest(names, u"Betelguese"), u"Betelgeuse");
+  EXPECT_EQ(panel.Suggest(names, u"Qqqqqqqq"), u"");
+
+  EXPECT_FALSE(panel.MarkedTarget(names, moment).has_value()) << "no panel yet";
+  panel.SetPanelObject(u"Vega");
+  ASSERT_TRUE(panel.MarkedTarget(names, moment).has_value());
+  EXPECT_NEAR(panel.MarkedTarget(names, moment)->rightAscensionHours, 18.6, 0.1);
+  panel.SetPanelObject(u"Sirius");
+  ASSERT_TRUE(panel.MarkedTarget(names, moment).has_value());
+  EXPECT_NEAR(panel.MarkedTarget(names, moment)->declinationDegrees, -16.7, 0.1);
+
+  panel.SetFoundName(u"Vega");
+  EXPECT_EQ(panel.TakeFoundName(), u"Vega");
+  EXPECT_EQ(panel.GetFoundName(), u"") << "taken once";
+}
+
+}  // namespace
+}  // namespace halvane

@@ -1,2 +1,0 @@
-// Shared pieces of the command-line tools.
-#pragma once
