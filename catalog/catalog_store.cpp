@@ -1,10 +1,6 @@
 // The catalog store's one line per refused file.
 #include "catalog/catalog_store.h"
 
-#include <cstdio>
-
-#include "platform/printable_text.h"
-
 namespace halvane {
 
 WalkResult CatalogStore::Open(RecordFile& file, const std::string& path, std::string_view tag) {
@@ -15,10 +11,9 @@ WalkResult CatalogStore::Open(RecordFile& file, const std::string& path, std::st
 }
 
 void CatalogStore::Report(const RecordFile& file, const std::string& path, WalkResult result) {
-  if (result != WalkResult::TooLarge || !reportedTooLarge.insert(path).second) return;
-  std::fprintf(stderr, "halvane: %s is %zu bytes, more than the %zu its kind may have; not read\n",
-               PrintableText(path, ECHOED_VALUE_BYTES).c_str(), file.GetRefusedSize(),
-               file.GetCeiling());
+  if (result == WalkResult::TooLarge && reportedTooLarge.insert(path).second) {
+    ReportTooLarge(file, path);
+  }
 }
 
 }  // namespace halvane

@@ -8,7 +8,10 @@
 #include <algorithm>
 #include <cassert>
 #include <cerrno>
+#include <cstdio>
 #include <cstring>
+
+#include "platform/printable_text.h"
 
 namespace halvane {
 
@@ -197,6 +200,12 @@ bool RecordFile::Fill() {
   }
   end += static_cast<size_t>(got);
   return true;
+}
+
+void ReportTooLarge(const RecordFile& file, const std::string& path) {
+  std::fprintf(stderr, "halvane: %s is %zu bytes, more than the %zu its kind may have; not read\n",
+               PrintableText(path, ECHOED_VALUE_BYTES).c_str(), file.GetRefusedSize(),
+               file.GetCeiling());
 }
 
 }  // namespace halvane

@@ -96,12 +96,17 @@ class RecordFile {
   size_t refusedCeiling = 0;
 };
 
-// Calls onRecord(const uint8_t*) for every whole record of the file; see RecordFile.
+// Says on stderr that file, opened from path, was refused as too large.
+void ReportTooLarge(const RecordFile& file, const std::string& path);
+
+// Calls onRecord(const uint8_t*) for every whole record of the file; see RecordFile. A file
+// too large is said on stderr: whole files are read once, not at every frame.
 template <typename OnRecord>
 WalkResult WalkRecords(const std::string& path, std::string_view tag, size_t recordSize,
                        OnRecord&& onRecord, uint16_t version = HEADER_VERSION) {
   RecordFile file(recordSize);
   const WalkResult result = file.Open(path, tag, version);
+  if (result == WalkResult::TooLarge) ReportTooLarge(file, path);
   if (result != WalkResult::Completed) return result;
   while (const uint8_t* record = file.Next()) onRecord(record);
   return WalkResult::Completed;
