@@ -37,7 +37,7 @@ bool Contains(const Rect& r, int32_t x, int32_t y) {
 }  // namespace
 
 bool MainWindow::ShowObjectInfo(std::u16string_view name) {
-  ReadClock();
+  SetTimeFromClock();
   UpdateMoment();
   if (ShowSatelliteInfo(name)) return true;
   const std::optional<ObjectInfo> info = DescribeObject(
@@ -65,7 +65,7 @@ void MainWindow::AfterTap(bool named) {
   label.x += dx;
   label.y += dy;
   labelAfterFrame = label;
-  RequestRender();
+  UpdateMomentAndRender();
 }
 
 void MainWindow::OpenInfoPanel() {
@@ -79,7 +79,7 @@ void MainWindow::RefreshInfoPanel() {
 }
 
 void MainWindow::ShowTonight() {
-  ReadClock();
+  SetTimeFromClock();
   UpdateMoment();
   const std::string place = extension.cityName.empty()
                                 ? PlaceText(observer->GetLongitude(), observer->GetLatitude())

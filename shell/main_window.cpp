@@ -82,7 +82,7 @@ void MainWindow::Create(const std::string& className, const std::string& title) 
 
   backBuffer.reset();
   LoadSatellites();
-  ReadClock();
+  SetTimeFromClock();
   UpdateMoment();
   needsRender = true;
 }
@@ -92,7 +92,7 @@ std::vector<std::string> MainWindow::LoadMinorBodies() {
   minorBodies = std::move(load.bodies);
   findPanel.ForgetSkyNames();  // Find's names point into the list
   UpdateMoment();
-  RequestRender();
+  UpdateMomentAndRender();
   return std::move(load.messages);
 }
 
@@ -118,19 +118,19 @@ void MainWindow::ArmMinuteTimer() {
 }
 
 void MainWindow::OnTimer() {
-  ReadClock();
+  SetTimeFromClock();
   // A clock that has not reached the next minute (held still, or the timer a little early)
   // gives the same frame: none is asked for, and the timer waits for the minute again.
   if (config.useSystemTime != 0 &&
       moment.Matches(config.observationTime, *observer, chart->GetLayers().precisePositions)) {
     ArmMinuteTimer();
   } else {
-    RequestRender();
+    UpdateMomentAndRender();
   }
   RefreshInfoPanel();
 }
 
-void MainWindow::RequestRender() {
+void MainWindow::UpdateMomentAndRender() {
   UpdateMoment();
   needsRender = true;
   InvalidateWindow(hwnd);
@@ -147,12 +147,12 @@ void MainWindow::ApplySettings(double longitude, double latitude, bool useSystem
                                const SYSTEMTIME& fixedTime) {
   config.useSystemTime = useSystemTime ? 1 : 0;
   if (!useSystemTime) config.observationTime = fixedTime;
-  ReadClock();
+  SetTimeFromClock();
   observer->SetLocation(longitude, latitude);
   placeGiven = true;
   placeNote.clear();
   ShowPlaceInTitle();
-  RequestRender();
+  UpdateMomentAndRender();
   RefreshInfoPanel();
 }
 

@@ -50,7 +50,7 @@ void MainWindow::Find() {
 }
 
 bool MainWindow::TurnToName(std::u16string_view text) {
-  ReadClock();
+  SetTimeFromClock();
   UpdateMoment();
   if (TurnToSatellite(text)) return true;
   const std::optional<SkyTarget> target = FindSkyTarget(GetSkyNames(), Utf16ToUtf8(text), moment);
@@ -64,26 +64,26 @@ bool MainWindow::TurnToName(std::u16string_view text) {
   const GoToRow row{target->name.c_str(), target->rightAscensionHours, target->declinationDegrees};
   GoToConstellation(chart->GetProjection(), row, moment.GetSky());
   findPanel.SetFoundName(Utf8ToUtf16(target->name));
-  RequestRender();
+  UpdateMomentAndRender();
   return true;
 }
 
 void MainWindow::StepTime(int32_t hours, int32_t days) {
-  ReadClock();
+  SetTimeFromClock();
   SYSTEMTIME time = config.observationTime;
   const bool stepped =
       days != 0 ? StepZoneDays(GetPlaceZone(), time, days) : StepHours(time, hours);
   if (!stepped) return;  // the edge of the calendar the clock handles
   config.useSystemTime = 0;
   config.observationTime = time;
-  RequestRender();
+  UpdateMomentAndRender();
   RefreshInfoPanel();
 }
 
 void MainWindow::ReturnToClock() {
   config.useSystemTime = 1;
-  ReadClock();
-  RequestRender();
+  SetTimeFromClock();
+  UpdateMomentAndRender();
   RefreshInfoPanel();
 }
 
@@ -91,7 +91,7 @@ void MainWindow::ToggleNightVision() {
   extension.nightVision = !extension.nightVision;
   SetNightVision(hwnd, extension.nightVision);
   CheckMenuItem(menu, COMMAND_NIGHT_VISION, extension.nightVision);
-  RequestRender();
+  UpdateMomentAndRender();
 }
 
 void MainWindow::ChangeStarLimit(int32_t steps) {
@@ -100,7 +100,7 @@ void MainWindow::ChangeStarLimit(int32_t steps) {
   if (offset == extension.starLimitOffset) return;
   extension.starLimitOffset = offset;
   chart->GetLayers().starLimitOffset = offset;
-  RequestRender();
+  UpdateMomentAndRender();
 }
 
 std::u16string MainWindow::CaptionText() {

@@ -70,7 +70,7 @@ bool MainWindow::TurnToSatellite(std::u16string_view text) {
   chart->GetProjection().SetViewDirection(facts.look.azimuth, facts.look.altitude);
   chart->SetPinnedSatellite(index);
   findPanel.SetFoundName(Utf8ToUtf16(NameOf(satellite)));
-  RequestRender();
+  UpdateMomentAndRender();
   return true;
 }
 
@@ -115,7 +115,7 @@ void MainWindow::TurnToPass(const std::string& name, const SatellitePass& pass) 
   chart->GetProjection().SetViewDirection(pass.rise.azimuth, pass.rise.altitude);
   const std::shared_ptr<const SatelliteSet>& set = chart->GetSatellites();
   if (set) chart->SetPinnedSatellite(set->Find(name));
-  RequestRender();
+  UpdateMomentAndRender();
   RefreshInfoPanel();
 }
 
