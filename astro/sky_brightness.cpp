@@ -2,7 +2,10 @@
 #include "astro/sky_brightness.h"
 
 #include <algorithm>
+#include <array>
 #include <cmath>
+#include <cstddef>
+#include <cstdint>
 
 #include "astro/angles.h"
 
@@ -67,27 +70,81 @@ constexpr double INDICATRIX_D = -3.0;
 constexpr double INDICATRIX_E = 0.45;
 constexpr double LOWEST_COSINE = 0.01;  // the horizon: the gradation's exponent stays finite
 
-double Gradation(double cosZenith) {
-  return 1.0 + GRADATION_A * std::exp(GRADATION_B / std::max(cosZenith, LOWEST_COSINE));
+double Gradation(double cosZenith) { return 1.0 + GRADATION_A * std::exp(GRADATION_B / cosZenith); }
+
+// angle from the Sun, radians, and its cosine
+double Indicatrix(double angle, double cosAngle) {
+  return 1.0 + INDICATRIX_C * (std::exp(INDICATRIX_D * angle) - std::exp(INDICATRIX_D * HALF_PI)) +
+         INDICATRIX_E * cosAngle * cosAngle;
 }
 
 double Indicatrix(double cosFromSun) {
-  const double angle = std::acos(std::clamp(cosFromSun, -1.0, 1.0));
-  return 1.0 + INDICATRIX_C * (std::exp(INDICATRIX_D * angle) - std::exp(INDICATRIX_D * HALF_PI)) +
-         INDICATRIX_E * cosFromSun * cosFromSun;
+  return Indicatrix(std::acos(std::clamp(cosFromSun, -1.0, 1.0)), cosFromSun);
 }
+
+// A smooth function on [0, 1] sampled at even steps, one more sample past either end, and
+// read back by cubic (Catmull-Rom) interpolation.
+class Curve {
+ public:
+  template <typename Function>
+  explicit Curve(Function f) {
+    for (size_t k = 0; k < samples.size(); ++k) {
+      samples[k] = f((static_cast<double>(k) - 1.0) / STEPS);
+    }
+  }
+
+  double At(double x) const {
+    const double u = x > 0.0 ? std::min(x, 1.0) * STEPS : 0.0;  // NaN too: never past the ends
+    const int32_t i = std::min(static_cast<int32_t>(u), STEPS - 1);
+    const double f = u - i;
+    const double* p = &samples[static_cast<size_t>(i)];
+    return p[1] + 0.5 * f *
+                      (p[2] - p[0] +
+                       f * (2.0 * p[0] - 5.0 * p[1] + 4.0 * p[2] - p[3] +
+                            f * (3.0 * (p[1] - p[2]) + p[3] - p[0])));
+  }
+
+ private:
+  // The worst error, in the gradation near the horizon, is about 1e-8 of a decade.
+  static constexpr int32_t STEPS = 1024;
+  std::array<double, STEPS + 3> samples{};
+};
+
+// The half-angle's chord t = sqrt(1 -+ cos) keeps the indicatrix smooth up to the Sun and its
+// opposite point, where it is steep in the cosine.
+double AngleNearSun(double t) { return 2.0 * std::asin(t / std::sqrt(2.0)); }
+double AngleAwayFromSun(double t) { return PI - AngleNearSun(t); }
+double Log10Indicatrix(double angle) { return std::log10(Indicatrix(angle, std::cos(angle))); }
 
 }  // namespace
 
-SkyLuminance::SkyLuminance(const Direction& sun)
-    : sun(sun), zenith(Indicatrix(sun.z) * Gradation(1.0)) {}
+// log10 of the indicatrix toward the Sun's half of the sky and the other, and of the gradation
+// from the horizon to the zenith.
+struct SkyLuminance::Curves {
+  Curve nearSun{[](double t) { return Log10Indicatrix(AngleNearSun(t)); }};
+  Curve awayFromSun{[](double t) { return Log10Indicatrix(AngleAwayFromSun(t)); }};
+  Curve gradation{
+      [](double x) { return std::log10(Gradation(LOWEST_COSINE + (1.0 - LOWEST_COSINE) * x)); }};
+};
 
-double SkyLuminance::RelativeToward(const Direction& element) const {
-  return Indicatrix(Dot(element, sun)) * Gradation(element.z) / zenith;
+SkyLuminance::SkyLuminance(const Direction& sun)
+    : sun(sun), log10Zenith(std::log10(Indicatrix(sun.z) * Gradation(1.0))) {
+  static const Curves built;
+  curves = &built;
+}
+
+double SkyLuminance::Log10RelativeToward(const Direction& element) const {
+  const double c = std::clamp(Dot(element, sun), -1.0, 1.0);
+  const double indicatrix = c >= 0.0 ? curves->nearSun.At(std::sqrt(1.0 - c))
+                                     : curves->awayFromSun.At(std::sqrt(1.0 + c));
+  const double gradation =
+      curves->gradation.At((element.z - LOWEST_COSINE) / (1.0 - LOWEST_COSINE));
+  return indicatrix + gradation - log10Zenith;
 }
 
 double RelativeSkyLuminance(const Direction& element, const Direction& sun) {
-  return SkyLuminance(sun).RelativeToward(element);
+  return Indicatrix(Dot(element, sun)) * Gradation(std::max(element.z, LOWEST_COSINE)) /
+         (Indicatrix(sun.z) * Gradation(1.0));
 }
 
 }  // namespace halvane

@@ -31,15 +31,19 @@ double NakedEyeLimit(double brightnessNanolamberts);
 // standard defining the luminance distributions", Proc. eSim 2002.
 double RelativeSkyLuminance(const Direction& element, const Direction& sun);
 
-// The same for one Sun and many elements: the zenith's term is worked out once.
+// log10 of the same for one Sun and many elements, within about 1e-8 of a decade: the model's
+// two functions of one cosine each are tabulated once, so that an element costs a square root
+// and two table readings instead of an inverse cosine, two exponentials and a logarithm.
 class SkyLuminance {
  public:
   explicit SkyLuminance(const Direction& sun);
-  double RelativeToward(const Direction& element) const;
+  double Log10RelativeToward(const Direction& element) const;
 
  private:
+  struct Curves;
   Direction sun;
-  double zenith;
+  double log10Zenith;
+  const Curves* curves;
 };
 
 }  // namespace halvane

@@ -97,9 +97,21 @@ struct BenchChart {
   LayerMemory memory;
 
   FrameContext Layer() {
-    return {
-        view.GetProjection(), view.GetLayers(), moment, light,     pens,    labels, strip, progress,
-        sprites.get(),        nullptr,          -1,     &catalogs, &memory, nullptr};
+    return {view.GetProjection(),
+            view.GetLayers(),
+            moment,
+            light,
+            pens,
+            labels,
+            strip,
+            progress,
+            sprites.get(),
+            nullptr,
+            -1,
+            &catalogs,
+            &memory,
+            nullptr,
+            nullptr};
   }
 };
 

@@ -93,8 +93,8 @@ void BM_Layer_MinorBodies_1000(benchmark::State& state) {
   std::vector<LabelCandidate> names;
   ProgressStrip strip(chart);
   DiscardSurface screen;
-  const FrameContext frame{projection, layers,  moment,  light, pens,    names,   strip,
-                           screen,     nullptr, nullptr, -1,    nullptr, nullptr, nullptr};
+  const FrameContext frame{projection, layers,  moment, light,   pens,    names,   strip,  screen,
+                           nullptr,    nullptr, -1,     nullptr, nullptr, nullptr, nullptr};
   for (auto _ : state) {
     names.clear();
     DrawMinorBodies(frame, image);

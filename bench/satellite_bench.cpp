@@ -54,8 +54,9 @@ struct SatelliteBench {
   }
   // The layer's frame of the moment, its names going to names.
   void Draw(Surface& surface, std::vector<LabelCandidate>& names) {
-    const FrameContext frame{projection, layers,  moment,    light, pens,    names,   strip,
-                             screen,     nullptr, set.get(), -1,    nullptr, &memory, nullptr};
+    const FrameContext frame{projection, layers,  moment,  light,   pens,
+                             names,      strip,   screen,  nullptr, set.get(),
+                             -1,         nullptr, &memory, nullptr, nullptr};
     DrawSatellites(frame, surface);
   }
   Projection projection;

@@ -25,11 +25,13 @@ struct Ceiling {
   size_t recordBytes;
 };
 
-// The record sizes are those of catalog_records.h, sky_records.h and city_records.h (a
-// version-1 city file's records are smaller, so the version-2 size covers both).
+// The record sizes are those of catalog_records.h, sky_records.h, city_records.h and
+// local_sky_names.h (a version-1 city file's records are smaller, so the version-2 size
+// covers both).
 constexpr Ceiling CEILINGS[] = {
-    {"STAR", 800000, 20}, {"COLI", 8000, 32},   {"COBO", 60000, 18},  {"LABL", 8000, 36},
-    {"DSKY", 160000, 56}, {"MWAY", 310000, 20}, {"NAME", 400000, 64}, {"CITY", 250000, 78},
+    {"STAR", 800000, 20}, {"COLI", 8000, 32},   {"COBO", 60000, 18},
+    {"LABL", 8000, 36},   {"DSKY", 160000, 56}, {"MWAY", 310000, 20},
+    {"NAME", 400000, 64}, {"CITY", 250000, 78}, {"SKYN", 60000, 96},
 };
 
 // Opens only an existing regular file; a directory, device or fifo is not a catalog.

@@ -53,8 +53,8 @@ enum class WalkResult {
 // The largest file of the kind tag that is read, header included (0 for a kind without one):
 //   STAR 800 000 records (FaintStars.dat ships 76 805), COLI 8 000 (743), COBO 60 000 (5 196),
 //   LABL 8 000 (740), DSKY 160 000 (15 810), MWAY 310 000 (30 676), NAME 400 000 (38 884),
-//   CITY 250 000 (24 323). A read that takes any header (Labels.dat's) is held to the ceiling of
-//   the kind its header names, else to the largest.
+//   CITY 250 000 (24 323), SKYN 60 000 (3 982). A read that takes any header (Labels.dat's)
+//   is held to the ceiling of the kind its header names, else to the largest.
 size_t MaxCatalogBytes(std::string_view tag);
 
 // One pass over a data file: Open reads the header (validated against tag and version unless

@@ -13,6 +13,7 @@
 #include "catalog/layer_geometry.h"
 #include "catalog/layer_memory.h"
 #include "catalog/layer_message.h"
+#include "catalog/local_sky_names.h"
 #include "catalog/sky_records.h"
 #include "platform/utf8_text.h"
 #include "view/close_detail.h"
@@ -195,6 +196,7 @@ void DrawObjects(const FrameContext& frame, Surface& surface) {
       name.rank =
           messier || magnitude <= NOTABLE_MAGNITUDE ? LabelRank::DeepSky : LabelRank::FaintDeepSky;
       name.magnitude = magnitude / 100.0;
+      if (frame.localNames != nullptr) name.text = frame.localNames->DeepSky(name.text);
       name.color = frame.pens.deepSkyName;
       frame.labels.push_back(std::move(name));
     }

@@ -61,7 +61,7 @@ struct Chart {
             const SkyLight& light = {}) {
     const FrameContext frame{view,   layers,    moment,          light,   pens,
                              labels, progress,  progressSurface, sprites, nullptr,
-                             -1,     &catalogs, &memory,         nullptr};
+                             -1,     &catalogs, &memory,         nullptr, nullptr};
     layer(frame, surface);
   }
   void Draw(void (*layer)(const FrameContext&, Surface&), double theta = 0.0) {

@@ -152,14 +152,15 @@ void AddStarNames(const Projection& projection, const std::vector<NamedPoint>& s
 }
 
 void AddConstellationNames(const Projection& projection, const SkyLabelNames& names,
-                           const SkyPlaces& sky, bool aboveHorizonOnly, Color color,
-                           std::vector<LabelCandidate>& candidates) {
+                           const LocalSkyNames& local, const SkyPlaces& sky, bool aboveHorizonOnly,
+                           Color color, std::vector<LabelCandidate>& candidates) {
   const VisibleCap cap = VisibleCap::ForView(projection, 0.0);
   for (const NamedPoint& point : names.Constellations()) {
     double x = 0.0;
     double y = 0.0;
     if (!Place(projection, cap, sky, point, aboveHorizonOnly, x, y)) continue;
-    candidates.push_back({x, y, 0.0, point.name, LabelRank::Constellation, 0.0, color, true});
+    candidates.push_back(
+        {x, y, 0.0, local.Constellation(point.name), LabelRank::Constellation, 0.0, color, true});
   }
 }
 

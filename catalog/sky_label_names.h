@@ -13,6 +13,7 @@
 #include "astro/sky_places.h"
 #include "catalog/catalog_records.h"
 #include "catalog/data_file.h"
+#include "catalog/local_sky_names.h"
 #include "view/label_candidate.h"
 
 namespace halvane {
@@ -68,10 +69,10 @@ void AddStarNames(const Projection& projection, const SkyLabelNames& names, cons
 void AddStarNames(const Projection& projection, const std::vector<NamedPoint>& stars,
                   const SkyPlaces& sky, int32_t faintest, bool aboveHorizonOnly, Color color,
                   std::vector<LabelCandidate>& candidates);
-// The constellations' names centred on their label points.
+// The constellations' names, in the language of local, centred on their label points.
 void AddConstellationNames(const Projection& projection, const SkyLabelNames& names,
-                           const SkyPlaces& sky, bool aboveHorizonOnly, Color color,
-                           std::vector<LabelCandidate>& candidates);
+                           const LocalSkyNames& local, const SkyPlaces& sky, bool aboveHorizonOnly,
+                           Color color, std::vector<LabelCandidate>& candidates);
 
 // The faintest star (hundredths) the star-name layer names at a field of view (radians) and
 // star-limit offset: the brightest few at 180 degrees, a magnitude more per halving of the

@@ -46,7 +46,7 @@ class StarLayerTest : public ::testing::Test {
     const Moment moment = test_support::PlainSky(observer, THETA);
     const FrameContext frame{projection, layers,    moment,  light,         pens,
                              labels,     strip,     screen,  sprites.get(), nullptr,
-                             -1,         &catalogs, &memory, nullptr};
+                             -1,         &catalogs, &memory, nullptr,       nullptr};
     DrawStars(frame, chart);
   }
   Lines Draw(const std::vector<StarRecord>& stars) {

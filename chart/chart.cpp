@@ -1,6 +1,7 @@
 // The chart's set-up and the identification of tapped objects.
 #include "chart/chart.h"
 
+#include <algorithm>
 #include <string>
 #include <system_error>
 #include <utility>
@@ -88,6 +89,14 @@ void Chart::IdentifyObject(PickedLabel& label, int32_t x, int32_t y, const Momen
   skyLabelNames.Load(layers);
   halvane::IdentifyObject(projection, layers, label, x, y, moment.GetSky(), targets,
                           &skyLabelNames);
+}
+
+PickedLabel Chart::InLanguage(PickedLabel label) const {
+  const std::u16string name = localNames.Name(std::u16string_view(label.name));
+  const size_t units = std::min(name.size(), static_cast<size_t>(LABEL_NAME_UNITS - 1));
+  std::copy_n(name.begin(), units, label.name);
+  label.name[units] = u'\0';
+  return label;
 }
 
 }  // namespace halvane

@@ -16,6 +16,7 @@
 #include "catalog/catalog_store.h"
 #include "catalog/identify_object.h"
 #include "catalog/layer_memory.h"
+#include "catalog/local_sky_names.h"
 #include "catalog/satellite_set.h"
 #include "catalog/sky_label_names.h"
 #include "chart/label_placement.h"
@@ -53,6 +54,10 @@ class Chart {
   const Projection& GetProjection() const { return projection; }
   LayerSet& GetLayers() { return layers; }
   const LayerSet& GetLayers() const { return layers; }
+  // The sky's names in the layers' language, as the last frame read them.
+  const LocalSkyNames& GetLocalNames() const { return localNames; }
+  // label with its name in that language, for writing over the chart.
+  PickedLabel InLanguage(PickedLabel label) const;
   // Boxes no name of the next frames may cover (the navigation box).
   void SetLabelKeepOut(std::vector<Rect> boxes) { labelKeepOut = std::move(boxes); }
   // The names the last frame wrote and the room they took, for names written over it.
@@ -83,6 +88,7 @@ class Chart {
   SkyGlow skyGlow;
   BayerLetters bayerLetters;            // read at the first narrow frame with star names
   mutable SkyLabelNames skyLabelNames;  // read at the first frame or tap that needs it
+  LocalSkyNames localNames;             // of the layers' language, read when it changes
   std::vector<Rect> labelKeepOut;
   FrameNames frameNames;
   // Last: destroyed first, it waits for the thread before the store it fills goes.

@@ -3,6 +3,7 @@
 #include "chart/chart.h"
 
 #include <algorithm>
+#include <cstdio>
 #include <vector>
 
 #include "astro/angles.h"
@@ -12,6 +13,7 @@
 #include "catalog/minor_body_layer.h"
 #include "chart/label_overlay.h"
 #include "chart/label_placement.h"
+#include "platform/printable_text.h"
 #include "view/close_detail.h"
 #include "view/ecliptic_layer.h"
 #include "view/grid_layers.h"
@@ -41,6 +43,10 @@ SkyLight SkyLightOf(const LayerSet& layers, const Moment& moment) {
 void Chart::DrawFrame(Surface& drawSurface, Surface& progressSurface, const Moment& moment) {
   FinishPreparing();
   const SkyLight light = SkyLightOf(layers, moment);
+  if (const std::string error = localNames.Load(layers.skyNamesPath, layers.language);
+      !error.empty()) {
+    std::fprintf(stderr, "halvane: %s\n", PrintableText(error, ECHOED_VALUE_BYTES).c_str());
+  }
   std::vector<LabelCandidate> names;
   const FrameContext frame{projection,
                            layers,
@@ -55,7 +61,8 @@ void Chart::DrawFrame(Surface& drawSurface, Surface& progressSurface, const Mome
                            pinnedSatellite,
                            &catalogs,
                            &memory,
-                           &skyGlow};
+                           &skyGlow,
+                           &localNames};
   double done = 1.0;
   progress.Show(done, progressSurface);
   drawSurface.FillRect(projection.GetViewRect(), StockBrush::Black);
@@ -108,8 +115,8 @@ void Chart::AddSkyNames(const FrameContext& frame) {
     }
   }
   if (layers.showConstellationNames) {
-    AddConstellationNames(projection, skyLabelNames, sky, layers.showGround, PENS.constellationName,
-                          frame.labels);
+    AddConstellationNames(projection, skyLabelNames, localNames, sky, layers.showGround,
+                          PENS.constellationName, frame.labels);
   }
 }
 

@@ -36,6 +36,14 @@ foreach(language ${HALVANE_LANGUAGES})
     COMMAND ${HALVANE_LRELEASE} -silent ${ts} -qm ${qm}
     DEPENDS ${ts} VERBATIM)
 endforeach()
+# English, the source, needs only its plural forms ("Imported 1 satellite"): halvane_en.ts
+# holds the texts with %n alone (lupdate -pluralonly).
+set(HALVANE_EN_TS ${CMAKE_SOURCE_DIR}/i18n/halvane_en.ts)
+set(HALVANE_EN_QM ${CMAKE_BINARY_DIR}/translations/halvane_en.qm)
+list(APPEND HALVANE_QM_FILES ${HALVANE_EN_QM})
+add_custom_command(OUTPUT ${HALVANE_EN_QM}
+  COMMAND ${HALVANE_LRELEASE} -silent ${HALVANE_EN_TS} -qm ${HALVANE_EN_QM}
+  DEPENDS ${HALVANE_EN_TS} VERBATIM)
 # A few finished texts for the test that switches the language (HALVANE_TRANSLATIONS).
 set(HALVANE_TEST_QM ${CMAKE_BINARY_DIR}/test-translations/halvane_de.qm)
 add_custom_command(OUTPUT ${HALVANE_TEST_QM}
@@ -51,6 +59,9 @@ add_custom_target(update_translations
   COMMAND ${HALVANE_LUPDATE} -silent -locations none -no-obsolete -no-ui-lines
     -tr-function-alias tr+=Tr,tr+=Tr16,QT_TR_NOOP+=Mark @${HALVANE_LUPDATE_LIST}
     -ts ${HALVANE_TS_FILES}
+  COMMAND ${HALVANE_LUPDATE} -silent -locations none -no-obsolete -no-ui-lines -pluralonly
+    -tr-function-alias tr+=Tr,tr+=Tr16,QT_TR_NOOP+=Mark @${HALVANE_LUPDATE_LIST}
+    -ts ${HALVANE_EN_TS}
   WORKING_DIRECTORY ${CMAKE_SOURCE_DIR}
   COMMENT "Collecting the marked texts into i18n/*.ts" VERBATIM)
 
@@ -59,4 +70,4 @@ add_custom_target(update_translations
 # whose translation has not begun is only noted.
 add_test(NAME Translations.CompleteAndCurrent
   COMMAND ${CMAKE_SOURCE_DIR}/scripts/check-translations
-    --lupdate ${HALVANE_LUPDATE} ${HALVANE_LUPDATE_LIST} ${HALVANE_TS_FILES})
+    --lupdate ${HALVANE_LUPDATE} ${HALVANE_LUPDATE_LIST} ${HALVANE_TS_FILES} ${HALVANE_EN_TS})

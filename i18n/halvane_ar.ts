@@ -1883,6 +1883,17 @@ with &quot;...&quot; after 120 bytes.
         <source>expected none or a list of %1</source>
         <translation>المتوقَّع none أو قائمة من: %1</translation>
     </message>
+    <message numerus="yes">
+        <source>%n damaged records (skipped by the reader)</source>
+        <translation>
+            <numerusform>سجلات تالفة: %n (يتخطاها القارئ)</numerusform>
+            <numerusform>سجلات تالفة: %n (يتخطاها القارئ)</numerusform>
+            <numerusform>سجلات تالفة: %n (يتخطاها القارئ)</numerusform>
+            <numerusform>سجلات تالفة: %n (يتخطاها القارئ)</numerusform>
+            <numerusform>سجلات تالفة: %n (يتخطاها القارئ)</numerusform>
+            <numerusform>سجلات تالفة: %n (يتخطاها القارئ)</numerusform>
+        </translation>
+    </message>
 </context>
 <context>
     <name>halvane::Words</name>

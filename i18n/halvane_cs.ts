@@ -1857,6 +1857,14 @@ se s &quot;...&quot; po 120 bajtech.
         <source>expected none or a list of %1</source>
         <translation>očekáváno none nebo seznam z: %1</translation>
     </message>
+    <message numerus="yes">
+        <source>%n damaged records (skipped by the reader)</source>
+        <translation>
+            <numerusform>%n poškozený záznam (při čtení se přeskočí)</numerusform>
+            <numerusform>%n poškozené záznamy (při čtení se přeskočí)</numerusform>
+            <numerusform>%n poškozených záznamů (při čtení se přeskočí)</numerusform>
+        </translation>
+    </message>
 </context>
 <context>
     <name>halvane::Words</name>

@@ -1843,6 +1843,13 @@ nach 120 Bytes mit &quot;...&quot; abgeschnitten.
         <source>expected none or a list of %1</source>
         <translation>erwartet wird none oder eine Liste aus %1</translation>
     </message>
+    <message numerus="yes">
+        <source>%n damaged records (skipped by the reader)</source>
+        <translation>
+            <numerusform>%n beschädigter Datensatz (vom Leser übersprungen)</numerusform>
+            <numerusform>%n beschädigte Datensätze (vom Leser übersprungen)</numerusform>
+        </translation>
+    </message>
 </context>
 <context>
     <name>halvane::Words</name>

@@ -1843,6 +1843,13 @@ cortan con &quot;...&quot; tras 120 bytes.
         <source>expected none or a list of %1</source>
         <translation>se esperaba none o una lista de %1</translation>
     </message>
+    <message numerus="yes">
+        <source>%n damaged records (skipped by the reader)</source>
+        <translation>
+            <numerusform>%n registro dañado (el lector lo omite)</numerusform>
+            <numerusform>%n registros dañados (el lector los omite)</numerusform>
+        </translation>
+    </message>
 </context>
 <context>
     <name>halvane::Words</name>

@@ -1852,6 +1852,13 @@ katkaistaan merkinnällä &quot;...&quot; 120 tavun jälkeen.
         <source>expected none or a list of %1</source>
         <translation>odotettiin none tai luetteloa näistä: %1</translation>
     </message>
+    <message numerus="yes">
+        <source>%n damaged records (skipped by the reader)</source>
+        <translation>
+            <numerusform>%n vioittunut tietue (lukija ohittaa)</numerusform>
+            <numerusform>%n vioittunutta tietuetta (lukija ohittaa)</numerusform>
+        </translation>
+    </message>
 </context>
 <context>
     <name>halvane::Words</name>

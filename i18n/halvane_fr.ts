@@ -1755,34 +1755,34 @@ Arguments and file contents echoed in messages are escaped the same way and cut
 with &quot;...&quot; after 120 bytes.
 </source>
         <extracomment>the options and the trace&apos;s words stay as they are; only their descriptions change</extracomment>
-        <translation>usage : halvane-render [options]
+        <translation>usage&#xa0;: halvane-render [options]
   --data DIR        dossier de Stars.dat, ConLin.dat, ConBon.dat, Labels.dat
-                    (par défaut : à côté de l&apos;exécutable, sinon ../share/halvane,
+                    (par défaut&#xa0;: à côté de l&apos;exécutable, sinon ../share/halvane,
                     sinon les dossiers de données XDG)
   --size WxH        taille de la carte en pixels (par défaut 240x294)
-  --scale R         pixels de l&apos;appareil par pixel de carte, 1 à 4, comme sur un écran HiDPI ;
+  --scale R         pixels de l&apos;appareil par pixel de carte, 1 à 4, comme sur un écran HiDPI&#xa0;;
                     le PNG est R fois plus grand (par défaut 1)
-  --longitude DEG   degrés, positifs vers l&apos;ouest } par défaut : Config.dat du dossier
+  --longitude DEG   degrés, positifs vers l&apos;ouest } par défaut&#xa0;: Config.dat du dossier
   --latitude DEG    degrés, positifs vers le nord } de données, sinon les valeurs intégrées
-  --time UTC        YYYY-MM-DDTHH:MM[:SS]Z (par défaut : maintenant)
-  --view DIR        north, east, south, west ou zenith (par défaut : zenith)
+  --time UTC        YYYY-MM-DDTHH:MM[:SS]Z (par défaut&#xa0;: maintenant)
+  --view DIR        north, east, south, west ou zenith (par défaut&#xa0;: zenith)
   --goto NAME       viser une étoile, un objet, une constellation ou une planète par son nom
   --minor-bodies FILE
                     éléments de comètes (CometEls.txt) ou de petites planètes (MPCORB)
-                    à afficher, chercher et décrire ; répétable
+                    à afficher, chercher et décrire&#xa0;; répétable
   --city NAME       observer depuis une ville de Cities.dat (&quot;Tokyo&quot;, &quot;Paris, FR&quot;)
   --here            observer depuis la position donnée par la source de position (en
-                    30 s ; à 0,01 degré près sauf si Config.dat la garde exacte)
+                    30 s&#xa0;; à 0,01 degré près sauf si Config.dat la garde exacte)
   --position-source nmea:SOURCE
-                    un flux NMEA : un périphérique série, un fichier ou HOST:PORT
-                    (par défaut : celle de Config.dat, sinon le service de localisation du système)
-  --zoom N          N pas de zoom avant depuis 90 degrés ; négatif : pas de zoom arrière
-  --rotate N        N pas de 15 degrés dans le sens horaire ; négatif : sens antihoraire
+                    un flux NMEA&#xa0;: un périphérique série, un fichier ou HOST:PORT
+                    (par défaut&#xa0;: celle de Config.dat, sinon le service de localisation du système)
+  --zoom N          N pas de zoom avant depuis 90 degrés&#xa0;; négatif&#xa0;: pas de zoom arrière
+  --rotate N        N pas de 15 degrés dans le sens horaire&#xa0;; négatif&#xa0;: sens antihoraire
   --pan KEYS        pas des touches fléchées, une chaîne de l, r, u, d, appliqués dans l&apos;ordre
   --layers LIST     sous-ensemble séparé par des virgules de equatorial,horizontal,lines,
                     boundaries,solar,constellation-names,star-names,ground,
                     daylight,ecliptic,deep-sky,milky-way,minor-bodies,
-                    satellites, ou none (par défaut : celui de Config.dat, sinon horizontal,
+                    satellites, ou none (par défaut&#xa0;: celui de Config.dat, sinon horizontal,
                     lines,solar,constellation-names,star-names,ground,daylight,
                     ecliptic,deep-sky,milky-way,minor-bodies,satellites)
   --precise         positions apparentes de la date, avec réfraction (comme
@@ -1793,44 +1793,44 @@ with &quot;...&quot; after 120 bytes.
                     --tonight écrivent alors les lignes du panneau et de « Cette nuit » dans cette langue
                     au lieu de leurs lignes key: value
   --out FILE        écrire la carte en PNG
-  --trace FILE      écrire chaque opération de dessin, une par ligne (&quot;-&quot; : stdout)
-  --bodies          afficher le Soleil, la Lune et les planètes, un par ligne : nom,
+  --trace FILE      écrire chaque opération de dessin, une par ligne (&quot;-&quot;&#xa0;: stdout)
+  --bodies          afficher le Soleil, la Lune et les planètes, un par ligne&#xa0;: nom,
                     AD en heures et Déc en degrés (J2000, topocentriques), hauteur et
                     azimut en degrés tels que dessinés, magnitude, diamètre en secondes
                     d&apos;arc, fraction éclairée
   --info NAME       afficher ce que le panneau d&apos;informations dit d&apos;un objet, une
-                    paire clé : valeur par ligne (heures ISO 8601 locales, angles en degrés
-                    et en heures ; pour une comète ou un astéroïde aussi r_au, delta_au,
+                    paire clé&#xa0;: valeur par ligne (heures ISO 8601 locales, angles en degrés
+                    et en heures&#xa0;; pour une comète ou un astéroïde aussi r_au, delta_au,
                     phase_angle et l&apos;époque de ses éléments)
-  --tonight         afficher de même la liste Cette nuit : coucher du Soleil, crépuscule,
+  --tonight         afficher de même la liste Cette nuit&#xa0;: coucher du Soleil, crépuscule,
                     la Lune, chaque planète
-  --satellites FILE éléments de satellites (TLE, 3LE, ou OMM en CSV, JSON ou XML) :
+  --satellites FILE éléments de satellites (TLE, 3LE, ou OMM en CSV, JSON ou XML)&#xa0;:
                     dessinés par la couche des satellites, connus de --info et --tap
-  --passes NAME     afficher les passages du satellite, un par ligne : pass START AZ ALT
+  --passes NAME     afficher les passages du satellite, un par ligne&#xa0;: pass START AZ ALT
                     MAX AZ ALT END AZ ALT MAG VISIBLE (heures ISO 8601 UTC, début
                     et fin à 0 degré de hauteur géométrique, MAG &apos;-&apos; si
                     inconnue, visible ou unseen)
-  --days N          passages sur N jours (1 à 10) à partir de l&apos;heure ; par défaut : la
+  --days N          passages sur N jours (1 à 10) à partir de l&apos;heure&#xa0;; par défaut&#xa0;: la
                     nuit à venir, jusqu&apos;au prochain midi local
   --night           rouge sur noir, comme la vision nocturne
-  --caption         le titre de la fenêtre : l&apos;heure donnée, dans le fuseau de la ville la plus
+  --caption         le titre de la fenêtre&#xa0;: l&apos;heure donnée, dans le fuseau de la ville la plus
                     proche du lieu à moins de 100 km (sinon celui de l&apos;appareil), et la magnitude limite
   --sensors         viser là où pointe l&apos;appareil, d&apos;après son accéléromètre et son
                     magnétomètre (HALVANE_IIO_DEVICES désigne un autre dossier sysfs), et
                     afficher &apos;aim azimuth A altitude H roll R&apos; en degrés, nord géographique
 
-La trace contient une opération de dessin par ligne, dans l&apos;ordre du dessin ; les coordonnées
-sont des pixels de carte (gauche, haut, droite, bas pour les rectangles), les couleurs RRGGBB en hexa :
-  fill L T R B BRUSH          BRUSH : black, white ou gray
+La trace contient une opération de dessin par ligne, dans l&apos;ordre du dessin&#xa0;; les coordonnées
+sont des pixels de carte (gauche, haut, droite, bas pour les rectangles), les couleurs RRGGBB en hexa&#xa0;:
+  fill L T R B BRUSH          BRUSH&#xa0;: black, white ou gray
   pen RRGGBB                  couleur des lignes qui suivent
   textcolor RRGGBB            couleur du texte qui suit
   transparent                 texte sans fond à partir d&apos;ici
   polyline N X1 Y1 ... XN YN  une ligne passant par N points
   text L T R B FLAGS &quot;TEXT&quot;   TEXT en UTF-8 dans le rectangle, FLAGS sous forme de
-                              nombre ; \&quot; est un guillemet, \\ une barre oblique inverse, \xNN
+                              nombre&#xa0;; \&quot; est un guillemet, \\ une barre oblique inverse, \xNN
                               l&apos;octet NN d&apos;un caractère de contrôle ou d&apos;un UTF-8 invalide
   blit X Y W H SX SY OP       une image W x H prise en (SX, SY) d&apos;une planche de sprites
-                              ou d&apos;un tampon vers (X, Y) ; OP : copy ou or
+                              ou d&apos;un tampon vers (X, Y)&#xa0;; OP&#xa0;: copy ou or
 Les arguments et contenus de fichiers cités dans les messages sont échappés de la même façon
 et coupés avec &quot;...&quot; après 120 octets.
 </translation>
@@ -1842,6 +1842,13 @@ et coupés avec &quot;...&quot; après 120 octets.
     <message>
         <source>expected none or a list of %1</source>
         <translation>attendu : none ou une liste de %1</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n damaged records (skipped by the reader)</source>
+        <translation>
+            <numerusform>%n enregistrement endommagé (ignoré par le lecteur)</numerusform>
+            <numerusform>%n enregistrements endommagés (ignorés par le lecteur)</numerusform>
+        </translation>
     </message>
 </context>
 <context>

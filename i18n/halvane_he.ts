@@ -1842,6 +1842,13 @@ with &quot;...&quot; after 120 bytes.
         <source>expected none or a list of %1</source>
         <translation>צפוי none או רשימה מתוך: %1</translation>
     </message>
+    <message numerus="yes">
+        <source>%n damaged records (skipped by the reader)</source>
+        <translation>
+            <numerusform>רשומה פגומה אחת (הקורא מדלג עליה)</numerusform>
+            <numerusform>%n רשומות פגומות (הקורא מדלג עליהן)</numerusform>
+        </translation>
+    </message>
 </context>
 <context>
     <name>halvane::Words</name>

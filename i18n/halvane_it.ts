@@ -1843,6 +1843,13 @@ troncati con &quot;...&quot; dopo 120 byte.
         <source>expected none or a list of %1</source>
         <translation>atteso none o un elenco di %1</translation>
     </message>
+    <message numerus="yes">
+        <source>%n damaged records (skipped by the reader)</source>
+        <translation>
+            <numerusform>%n record danneggiato (scartato dal lettore)</numerusform>
+            <numerusform>%n record danneggiati (scartati dal lettore)</numerusform>
+        </translation>
+    </message>
 </context>
 <context>
     <name>halvane::Words</name>

@@ -1843,6 +1843,13 @@ na 120 bytes afgekapt met &quot;...&quot;.
         <source>expected none or a list of %1</source>
         <translation>verwacht none of een lijst uit %1</translation>
     </message>
+    <message numerus="yes">
+        <source>%n damaged records (skipped by the reader)</source>
+        <translation>
+            <numerusform>%n beschadigd record (door de lezer overgeslagen)</numerusform>
+            <numerusform>%n beschadigde records (door de lezer overgeslagen)</numerusform>
+        </translation>
+    </message>
 </context>
 <context>
     <name>halvane::Words</name>

@@ -1858,6 +1858,14 @@ obcinane z &quot;...&quot; po 120 bajtach.
         <source>expected none or a list of %1</source>
         <translation>oczekiwano none lub listy z: %1</translation>
     </message>
+    <message numerus="yes">
+        <source>%n damaged records (skipped by the reader)</source>
+        <translation>
+            <numerusform>%n uszkodzony rekord (pomijany przy odczycie)</numerusform>
+            <numerusform>%n uszkodzone rekordy (pomijane przy odczycie)</numerusform>
+            <numerusform>%n uszkodzonych rekordów (pomijanych przy odczycie)</numerusform>
+        </translation>
+    </message>
 </context>
 <context>
     <name>halvane::Words</name>

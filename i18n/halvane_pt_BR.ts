@@ -1843,6 +1843,13 @@ e cortados com &quot;...&quot; após 120 bytes.
         <source>expected none or a list of %1</source>
         <translation>esperado none ou uma lista de %1</translation>
     </message>
+    <message numerus="yes">
+        <source>%n damaged records (skipped by the reader)</source>
+        <translation>
+            <numerusform>%n registro danificado (ignorado pelo leitor)</numerusform>
+            <numerusform>%n registros danificados (ignorados pelo leitor)</numerusform>
+        </translation>
+    </message>
 </context>
 <context>
     <name>halvane::Words</name>

@@ -1860,6 +1860,14 @@ with &quot;...&quot; after 120 bytes.
         <source>expected none or a list of %1</source>
         <translation>ожидалось none или список из: %1</translation>
     </message>
+    <message numerus="yes">
+        <source>%n damaged records (skipped by the reader)</source>
+        <translation>
+            <numerusform>повреждённых записей: %n (пропускаются при чтении)</numerusform>
+            <numerusform>повреждённых записей: %n (пропускаются при чтении)</numerusform>
+            <numerusform>повреждённых записей: %n (пропускаются при чтении)</numerusform>
+        </translation>
+    </message>
 </context>
 <context>
     <name>halvane::Words</name>

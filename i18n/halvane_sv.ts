@@ -1843,6 +1843,13 @@ kortas med &quot;...&quot; efter 120 byte.
         <source>expected none or a list of %1</source>
         <translation>väntade none eller en lista av %1</translation>
     </message>
+    <message numerus="yes">
+        <source>%n damaged records (skipped by the reader)</source>
+        <translation>
+            <numerusform>%n skadad post (hoppas över av läsaren)</numerusform>
+            <numerusform>%n skadade poster (hoppas över av läsaren)</numerusform>
+        </translation>
+    </message>
 </context>
 <context>
     <name>halvane::Words</name>

@@ -1860,6 +1860,14 @@ with &quot;...&quot; after 120 bytes.
         <source>expected none or a list of %1</source>
         <translation>очікувалося none або список із: %1</translation>
     </message>
+    <message numerus="yes">
+        <source>%n damaged records (skipped by the reader)</source>
+        <translation>
+            <numerusform>пошкоджених записів: %n (пропускаються під час читання)</numerusform>
+            <numerusform>пошкоджених записів: %n (пропускаються під час читання)</numerusform>
+            <numerusform>пошкоджених записів: %n (пропускаються під час читання)</numerusform>
+        </translation>
+    </message>
 </context>
 <context>
     <name>halvane::Words</name>

@@ -17,11 +17,10 @@ int32_t FirstCentreFrom(double edge, int32_t size) {
   return static_cast<int32_t>(std::clamp(std::ceil(edge - 0.5), 0.0, double(size)));
 }
 
-// An upright rectangle (the sky's blocks, most fills of a frame) is filled without the edge
-// tables, with the same pixels as the general walk gives it; false for any other shape.
-bool FillUprightRectangle(const Point* points, int32_t count, double scale, int32_t width,
-                          int32_t height,
-                          const std::function<void(int32_t, int32_t, int32_t)>& span) {
+}  // namespace
+
+bool UprightRectangleArea(const Point* points, int32_t count, double scale, int32_t width,
+                          int32_t height, Rect& area) {
   if (count != 4) return false;
   const Point& a = points[0];
   const Point& b = points[1];
@@ -30,22 +29,22 @@ bool FillUprightRectangle(const Point* points, int32_t count, double scale, int3
   const bool acrossFirst = a.y == b.y && b.x == c.x && c.y == d.y && d.x == a.x;
   const bool downFirst = a.x == b.x && b.y == c.y && c.x == d.x && d.y == a.y;
   if (!acrossFirst && !downFirst) return false;
-  const int32_t top = FirstCentreFrom(std::min(a.y, c.y) * scale, height);
-  const int32_t bottom = FirstCentreFrom(std::max(a.y, c.y) * scale, height);
-  const int32_t left = FirstCentreFrom(std::min(a.x, c.x) * scale, width);
-  const int32_t right = FirstCentreFrom(std::max(a.x, c.x) * scale, width);
-  if (left < right) {
-    for (int32_t y = top; y < bottom; ++y) span(y, left, right);
-  }
+  area.top = FirstCentreFrom(std::min(a.y, c.y) * scale, height);
+  area.bottom = FirstCentreFrom(std::max(a.y, c.y) * scale, height);
+  area.left = FirstCentreFrom(std::min(a.x, c.x) * scale, width);
+  area.right = FirstCentreFrom(std::max(a.x, c.x) * scale, width);
+  if (area.left >= area.right) area.bottom = area.top;
   return true;
 }
-
-}  // namespace
 
 void ForEachAreaSpan(const Point* points, int32_t count, double scale, int32_t width,
                      int32_t height, const std::function<void(int32_t, int32_t, int32_t)>& span) {
   if (count < 3 || width <= 0 || height <= 0) return;
-  if (FillUprightRectangle(points, count, scale, width, height, span)) return;
+  Rect upright;
+  if (UprightRectangleArea(points, count, scale, width, height, upright)) {
+    for (int32_t y = upright.top; y < upright.bottom; ++y) span(y, upright.left, upright.right);
+    return;
+  }
   // An edge's rows [first, last) and the line through it.
   struct Edge {
     int32_t first, last;

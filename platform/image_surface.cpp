@@ -240,6 +240,15 @@ void ImageSurface::FillArea(std::string_view, const Point* points, int32_t count
   const uint32_t pixel = ToPixel(color);
   uchar* const bits = image.bits();
   const qsizetype stride = image.bytesPerLine();
+  // A block's rows without a call through the span's function each.
+  Rect upright;
+  if (UprightRectangleArea(points, count, scale, image.width(), image.height(), upright)) {
+    for (int32_t y = upright.top; y < upright.bottom; ++y) {
+      uint32_t* row = reinterpret_cast<uint32_t*>(bits + y * stride);
+      FillPixels(row + upright.left, row + upright.right, pixel);
+    }
+    return;
+  }
   ForEachAreaSpan(points, count, scale, image.width(), image.height(),
                   [&](int32_t y, int32_t x0, int32_t x1) {
                     uint32_t* row = reinterpret_cast<uint32_t*>(bits + y * stride);

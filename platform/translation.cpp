@@ -87,7 +87,10 @@ std::string UseLanguage(const std::string& code) {
   // English keeps the forms machines and the tests read: 20:15 and 1.5.
   Words::InstallWriting(chosen.empty() ? Words::Writing{}
                                        : Words::Writing{LocaleNumber, LocaleClock});
-  if (!chosen.empty()) {
+  if (chosen.empty()) {
+    // The English source's plurals: "1 satellite".
+    Install(TranslationFile("en"));
+  } else {
     Install(TranslationFile(chosen));
     Install(QDir(QLibraryInfo::path(QLibraryInfo::TranslationsPath))
                 .filePath(QStringLiteral("qtbase_%1.qm").arg(QString::fromStdString(chosen))));

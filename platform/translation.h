@@ -14,7 +14,8 @@ void UseQtTranslations();
 // that has a translation: loads its translation and Qt's own, makes QLocale's default the
 // language's (dates, times and numbers of the panels) and, with a GUI application, lays the
 // widgets out right to left for Arabic and Hebrew. A code without a translation gives
-// English. Returns the code spoken, empty for English. Call before the window is made.
+// English, whose counted texts take their singular from halvane_en.qm. Returns the code
+// spoken, empty for English. Call before the window is made.
 std::string UseLanguage(const std::string& code);
 
 }  // namespace halvane

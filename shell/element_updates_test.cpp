@@ -143,7 +143,7 @@ TEST_F(ElementUpdatesTest, ImportTakesEitherKindAndRefusesOtherFiles) {
   const std::string cometPath =
       Write("comets 2024?.txt", std::vector<uint8_t>(comet.begin(), comet.end()));
   EXPECT_EQ(Utf16ToUtf8(w.ImportElementFile(cometPath)),
-            "Imported 1 comets and asteroids as imported-comets_2024_.txt");
+            "Imported 1 comet or asteroid as imported-comets_2024_.txt");
   EXPECT_EQ(Text("imported-comets_2024_.txt"), comet);
   const std::string junk = Write("junk.txt", std::vector<uint8_t>{'h', 'i', '\n'});
   EXPECT_NE(Utf16ToUtf8(w.ImportElementFile(junk)).find("no usable orbital elements"),

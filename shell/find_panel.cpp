@@ -1,5 +1,6 @@
 #include "shell/find_panel.h"
 
+#include "catalog/local_sky_names.h"
 #include "platform/utf8_text.h"
 
 namespace halvane {
@@ -15,6 +16,9 @@ const SkyNames& FindPanel::GetSkyNames(const LayerSet& layers, const Moment& mom
   if (skyNames == nullptr) {
     skyNames = std::make_unique<SkyNames>(LoadSkyNames(
         layers.labelsPath, layers.namesPath, layers.deepSkyPath, moment.GetMinorBodyList().get()));
+    LocalSkyNames local;
+    local.Load(layers.skyNamesPath, layers.language);
+    AddLocalNames(*skyNames, local);
   }
   return *skyNames;
 }

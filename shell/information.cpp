@@ -44,7 +44,10 @@ bool MainWindow::ShowObjectInfo(std::u16string_view name) {
       GetSkyNames(), GetStarList(), Utf16ToUtf8(name), moment, OffsetsOfZone(GetPlaceZone()));
   if (!info) return false;
   findPanel.SetPanelObject(name);
-  ShowInfoPanel(hwnd, Utf8ToUtf16(info->name), ToUtf16(InfoPanelLines(*info)));
+  ObjectInfo local = *info;
+  local.name = chart->GetLocalNames().Name(info->name);
+  local.constellation = chart->GetLocalNames().Name(info->constellation);
+  ShowInfoPanel(hwnd, Utf8ToUtf16(local.name), ToUtf16(InfoPanelLines(local)));
   return true;
 }
 
@@ -84,10 +87,13 @@ void MainWindow::ShowTonight() {
   const std::string place = extension.cityName.empty()
                                 ? PlaceText(observer->GetLongitude(), observer->GetLatitude())
                                 : extension.cityName;
-  const std::vector<TonightEntry> entries = TonightEntries(
+  Tonight tonight =
       ComputeTonight(moment, OffsetsOfZone(GetPlaceZone()),
-                     LoadBrightDeepSky(chart->GetLayers().deepSkyPath, TONIGHT_FAINTEST)),
-      place);
+                     LoadBrightDeepSky(chart->GetLayers().deepSkyPath, TONIGHT_FAINTEST));
+  for (TonightObject& object : tonight.deepSky) {
+    object.name = chart->GetLocalNames().Name(object.name);
+  }
+  const std::vector<TonightEntry> entries = TonightEntries(tonight, place);
   const std::vector<std::pair<std::string, SatellitePass>> passes = NightPasses();
   std::vector<std::u16string> lines;
   lines.reserve(entries.size() + passes.size());

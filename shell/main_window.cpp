@@ -48,7 +48,7 @@ void MainWindow::Create(const std::string& className, const std::string& title) 
   // next start.
   ConfigExtension saved;
   LoadConfigExtension(FilesOf(dataFolder).configLoadPath, saved);
-  UseLanguage(saved.language);
+  const std::string language = UseLanguage(saved.language);
   Window::Create(className, title);
   if (hwnd == nullptr) return;
   observer = std::make_unique<Observer>();
@@ -63,6 +63,7 @@ void MainWindow::Create(const std::string& className, const std::string& title) 
   RemoveSaveLeftovers(configPath);
   catalogFolder = files.catalogFolder;
   chart->GetLayers().UseDataFolder(files.catalogFolder);
+  chart->GetLayers().language = language;
 
   firstStart = !LoadConfig(files.configLoadPath, config);
   LoadConfigExtension(files.configLoadPath, extension);

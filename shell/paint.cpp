@@ -89,7 +89,8 @@ void MainWindow::OnDraw(Surface& screen) {
   if (const std::optional<Point> marked = MarkedObjectPixel()) {
     DrawReticle(screen, marked->x, marked->y, client);
   }
-  DrawLabelOverlay(screen, label, client, chart->GetFrameNames(), &chart->GetProjection());
+  DrawLabelOverlay(screen, chart->InLanguage(label), client, chart->GetFrameNames(),
+                   &chart->GetProjection());
   DrawCaptionOverlay(screen, caption, client);
   navigationBox.Draw(screen, extension.nightVision);
 }

@@ -18,6 +18,7 @@
 #include "catalog/catalog_records.h"
 #include "catalog/city_records.h"
 #include "catalog/data_file.h"
+#include "catalog/local_sky_names.h"
 #include "catalog/sky_records.h"
 #include "platform/code_page.h"
 #include "platform/printable_text.h"
@@ -38,7 +39,7 @@ struct KindInfo {
   std::string_view reader;
 };
 
-constexpr std::array<KindInfo, 8> KINDS = {{
+constexpr std::array<KindInfo, 9> KINDS = {{
     {CatalogKind::Stars, "stars", "Stars.dat", STARS_TAG, STAR_RECORD_SIZE, "the star layer"},
     {CatalogKind::Lines, "lines", "ConLin.dat", LINES_TAG, SEGMENT_RECORD_SIZE,
      "the constellation line layer"},
@@ -53,6 +54,8 @@ constexpr std::array<KindInfo, 8> KINDS = {{
     {CatalogKind::MilkyWay, "milky-way", "MilkyWay.dat", MILKY_WAY_TAG, MILKY_WAY_RECORD_SIZE,
      "the Milky Way layer"},
     {CatalogKind::Names, "names", "Names.dat", NAMES_TAG, NAME_RECORD_SIZE, "Find"},
+    {CatalogKind::SkyNames, "sky-names", "SkyNames.dat", SKY_NAMES_TAG, SKY_NAMES_RECORD_SIZE,
+     "the names in other languages"},
 }};
 
 const KindInfo& InfoOf(CatalogKind kind) {
@@ -212,6 +215,26 @@ size_t ReportSkyRecords(RecordFile& file, Positions& positions, size_t nameAt, s
   return invalid;
 }
 
+// Returns how many records the reader skips as damaged.
+size_t ReportSkyNames(RecordFile& file, std::ostream& out) {
+  std::map<std::string, std::pair<size_t, size_t>> byLanguage;  // constellations, deep sky
+  size_t damaged = 0;
+  while (const uint8_t* bytes = file.Next()) {
+    const std::optional<LocalNameRecord> record = DecodeLocalName(bytes);
+    if (!record) {
+      ++damaged;
+      continue;
+    }
+    auto& count = byLanguage[PrintableText(record->language)];
+    ++(record->kind == LocalNameKind::Constellation ? count.first : count.second);
+  }
+  for (const auto& [language, count] : byLanguage) {
+    out << "language " << language << ": " << count.first << " constellations, " << count.second
+        << " deep-sky objects\n";
+  }
+  return damaged;
+}
+
 size_t ReportLabels(RecordFile& file, Positions& positions, std::ostream& out) {
   size_t unterminated = 0;
   std::vector<std::string> lines;
@@ -332,6 +355,7 @@ int PrintCatalogInfo(const std::string& path, std::optional<CatalogKind> kind, s
   size_t unterminated = 0;
   size_t unusableCities = 0;
   size_t invalidNames = 0;
+  size_t damaged = 0;
   switch (info.kind) {
     case CatalogKind::Stars: ReportStars(file, positions, out); break;
     case CatalogKind::Lines: ReportLines(file, positions, out); break;
@@ -345,6 +369,14 @@ int PrintCatalogInfo(const std::string& path, std::optional<CatalogKind> kind, s
     case CatalogKind::Names:
       invalidNames = ReportSkyRecords(file, positions, 24, NAME_BYTES, out);
       break;
+    case CatalogKind::SkyNames: damaged = ReportSkyNames(file, out); break;
+  }
+  if (damaged > 0) {
+    err << prefix
+        << Words::Tr("%n damaged records (skipped by the reader)", nullptr,
+                     static_cast<int>(damaged))
+        << "\n";
+    status = 1;
   }
   if (invalidNames > 0) {
     err << prefix

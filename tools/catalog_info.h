@@ -9,7 +9,17 @@
 
 namespace halvane {
 
-enum class CatalogKind { Stars, Lines, Boundaries, Labels, Cities, DeepSky, MilkyWay, Names };
+enum class CatalogKind {
+  Stars,
+  Lines,
+  Boundaries,
+  Labels,
+  Cities,
+  DeepSky,
+  MilkyWay,
+  Names,
+  SkyNames
+};
 
 // "stars", "lines", "boundaries", "labels" or "cities"; nothing for anything else.
 std::optional<CatalogKind> ParseCatalogKind(std::string_view name);

@@ -11,6 +11,7 @@
 
 #include "platform/printable_text.h"
 #include "platform/translate.h"
+#include "platform/translation.h"
 #include "tools/catalog_builder.h"
 #include "tools/catalog_info.h"
 #include "tools/city_builder.h"
@@ -84,6 +85,11 @@ int Build(const std::vector<std::string>& args) {
             << "MilkyWay.dat: " << sky.milkyWayVertices << " vertices on " << sky.milkyWayRings
             << " rings\n"
             << "Names.dat: " << sky.names << " names\n";
+  for (const auto& [language, count] : sky.localNames) {
+    std::cout << "SkyNames.dat: " << language << " names " << count.constellations
+              << " constellations, " << count.deepSky << " of " << sky.namedDeepSky
+              << " named deep-sky objects; " << count.keptRecords << " records\n";
+  }
   return 0;
 }
 
@@ -117,6 +123,7 @@ int main(int argc, char** argv) {
   // Qt's JSON and text classes need no event loop, but an application object keeps its
   // locale handling in one known state.
   QCoreApplication application(argc, argv);
+  halvane::UseLanguage("en");  // for the counts' singular: "only 1 byte"
   std::vector<std::string> args(argv + 1, argv + argc);
   if (args.empty()) {
     std::cerr << UsageText();

@@ -66,7 +66,7 @@ int main(int argc, char** argv) {
   int qtArgc = 1;
   QGuiApplication application(qtArgc, argv);
   // Without --language the output stays the English that scripts read.
-  if (!options.language.empty()) UseLanguage(options.language);
+  UseLanguage(options.language.empty() ? "en" : options.language);
 
   ImageSurface image(options.width, options.height, options.scale);
   RecordingSurface recorder(&image);

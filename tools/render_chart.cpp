@@ -246,6 +246,7 @@ bool RenderChart(const RenderOptions& options, const SYSTEMTIME& now, Surface& s
   view.GetLayers().UseDataFolder(folder);
   view.GetLayers().ApplyLayerFlags(layerFlags);
   view.GetLayers().precisePositions = precise;
+  if (options.language != "en") view.GetLayers().language = options.language;
   view.GetLayers().ApplyViewLayerFlags(options.viewLayerFlags.value_or(configViewLayerFlags));
 
   ApplyZoom(view.GetProjection(), options.zoomSteps);
@@ -288,7 +289,7 @@ bool RenderChart(const RenderOptions& options, const SYSTEMTIME& now, Surface& s
 
   PickedLabel label;
   if (options.tap) view.IdentifyObject(label, options.tap->x, options.tap->y, moment);
-  DrawLabelOverlay(surface, label, chart, view.GetFrameNames());
+  DrawLabelOverlay(surface, view.InLanguage(label), chart, view.GetFrameNames());
   // Local times are the place's, as the app finds its zone; the cities are read only for them.
   std::string zone = cityZone;
   if (options.cityName.empty() && (options.caption || !options.infoName.empty() ||
@@ -324,8 +325,11 @@ bool RenderChart(const RenderOptions& options, const SYSTEMTIME& now, Surface& s
     if (options.language.empty()) {
       bodies += KeyValueLines(InfoFields(*info));
     } else {
-      bodies += info->name + "\n";
-      for (const std::string& line : InfoPanelLines(*info)) bodies += line + "\n";
+      ObjectInfo local = *info;
+      local.name = view.GetLocalNames().Name(info->name);
+      local.constellation = view.GetLocalNames().Name(info->constellation);
+      bodies += local.name + "\n";
+      for (const std::string& line : InfoPanelLines(local)) bodies += line + "\n";
     }
   }
   if (options.tonight && options.language.empty()) {

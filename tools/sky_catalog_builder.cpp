@@ -24,6 +24,7 @@
 #include "tools/catalog_builder.h"
 #include "tools/catalog_json.h"
 #include "tools/catalog_writer.h"
+#include "tools/local_name_builder.h"
 #include "view/go_to_table.h"
 
 namespace halvane {
@@ -374,9 +375,11 @@ struct MessierObject {
 };
 
 // The deep-sky objects with their display names, and their names in the name list.
+// localNames: each object's dsonames.json entry by the designation its shown name opens with.
 std::vector<DeepSkyRecord> BuildDeepSky(const Sources& sources,
                                         const std::map<std::string, Constellation>& constellations,
-                                        NameList& names, SkyBuildSummary& summary) {
+                                        NameList& names, SkyBuildSummary& summary,
+                                        std::map<std::string, QJsonObject>& localNames) {
   std::vector<MessierObject> messier;
   std::map<std::string, size_t> messierByKey;  // by Messier number and by designation
   for (const QJsonValue& value : Features(sources.messier)) {
@@ -407,14 +410,16 @@ std::vector<DeepSkyRecord> BuildDeepSky(const Sources& sources,
       return ObjectOf(place.first, place.second, SkyObjectKind::DeepSky, rank, magnitude, object);
     };
     std::string common;
+    // The first name of an object and its first common name are what Find shows.
+    std::string shown = m != nullptr ? m->number : (designation.empty() ? id : designation);
     for (const std::string& key : {id, designation}) {
       if (key.empty() || !commonNames.contains(QString::fromStdString(key))) continue;
-      common = Text(commonNames.value(QString::fromStdString(key)).toObject(), "name");
+      const QJsonObject entry = commonNames.value(QString::fromStdString(key)).toObject();
+      common = Text(entry, "name");
+      localNames.emplace(shown, entry);
       named.insert(key);
       break;
     }
-    // The first name of an object and its first common name are what Find shows.
-    std::string shown = m != nullptr ? m->number : (designation.empty() ? id : designation);
     if (m != nullptr) names.Add(m->number, nameOf(RANK_NAME));
     for (const std::string& designationName : {designation, id}) {
       if (designationName.empty()) continue;
@@ -654,7 +659,12 @@ bool BuildSkyCatalogs(const std::string& sourceDir, const std::string& outDir,
   AddConstellationNames(sources, names);
   AddAsterismNames(sources, names);
   AddStarNames(sources, stars, constellations, names, summary);
-  const std::vector<DeepSkyRecord> deepSky = BuildDeepSky(sources, constellations, names, summary);
+  std::map<std::string, QJsonObject> deepSkyNames;
+  const std::vector<DeepSkyRecord> deepSky =
+      BuildDeepSky(sources, constellations, names, summary, deepSkyNames);
+  summary.namedDeepSky = deepSkyNames.size();
+  const std::vector<LocalNameRecord> localNames =
+      BuildLocalNames(sources.constellations, deepSkyNames, summary.localNames, summary.notes);
   if (!namesPath.empty() && !AddCommonNames(namesPath, names, error)) return false;
   const std::vector<MilkyWayVertex> milkyWay = BuildMilkyWay(sources.milkyWay, summary);
   summary.names = names.records.size();
@@ -667,7 +677,9 @@ bool BuildSkyCatalogs(const std::string& sourceDir, const std::string& outDir,
          WriteCatalog(out / "MilkyWay.dat", MILKY_WAY_TAG, MILKY_WAY_RECORD_SIZE, milkyWay,
                       EncodeMilkyWayVertex, error) &&
          WriteCatalog(out / "Names.dat", NAMES_TAG, NAME_RECORD_SIZE, names.records, EncodeName,
-                      error);
+                      error) &&
+         WriteCatalog(out / "SkyNames.dat", SKY_NAMES_TAG, SKY_NAMES_RECORD_SIZE, localNames,
+                      EncodeLocalName, error);
 }
 
 }  // namespace halvane

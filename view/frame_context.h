@@ -20,9 +20,10 @@
 
 namespace halvane {
 
-class CatalogStore;  // catalog/catalog_store.h: the files the catalog layers keep
-class SatelliteSet;  // catalog/satellite_set.h
-struct LayerMemory;  // catalog/layer_memory.h: what the catalog layers leave for taps
+class CatalogStore;   // catalog/catalog_store.h: the files the catalog layers keep
+class SatelliteSet;   // catalog/satellite_set.h
+struct LayerMemory;   // catalog/layer_memory.h: what the catalog layers leave for taps
+class LocalSkyNames;  // catalog/local_sky_names.h: the sky's names in the chosen language
 
 // The colours of the layers.
 struct FramePens {
@@ -58,6 +59,8 @@ struct FrameContext {
   LayerMemory* memory;
   // The lit sky's blocks kept from the last frame; null: worked out afresh.
   SkyGlow* glow;
+  // The names in the layers' language; null: as the catalogs give them.
+  const LocalSkyNames* localNames;
 
   const SkyPlaces& Sky() const { return moment.GetSky(); }
   // Hundredths of a magnitude: stars and deep-sky objects fainter are lost in the sky's light.

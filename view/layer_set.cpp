@@ -12,6 +12,7 @@ void LayerSet::UseDataFolder(const std::string& folder) {
   deepSkyPath = folder + "DeepSky.dat";
   milkyWayPath = folder + "MilkyWay.dat";
   faintStarsPath = folder + "FaintStars.dat";
+  skyNamesPath = folder + "SkyNames.dat";
 }
 
 void LayerSet::ApplyLayerFlags(uint16_t flags) {

@@ -31,7 +31,7 @@ constexpr uint16_t LAYER_MINOR_BODIES_HIDDEN = 1 << 8;
 constexpr uint16_t LAYER_SATELLITES_HIDDEN = 1 << 7;
 
 struct LayerSet {
-  // Reads the four catalogs from folder (with its trailing '/').
+  // Reads the catalogs from folder (with its trailing '/').
   void UseDataFolder(const std::string& folder);
   // Sets the switches from the bits of flags.
   void ApplyLayerFlags(uint16_t flags);
@@ -50,6 +50,9 @@ struct LayerSet {
   std::string deepSkyPath;
   std::string milkyWayPath;
   std::string faintStarsPath;  // the star layer adds it at narrow fields; empty: never
+  std::string skyNamesPath;    // the constellations' and deep-sky objects' names by language
+  // The language the chart names the sky in ("de", "pt_BR"); empty: the international names.
+  std::string language;
   bool showEquatorialGrid = false;
   bool showHorizontalGrid = true;
   bool showConstellationLines = true;

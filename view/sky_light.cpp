@@ -8,6 +8,7 @@
 #include "astro/angles.h"
 #include "astro/sky_brightness.h"
 #include "view/frame_context.h"
+#include "view/view_orientation.h"
 
 namespace halvane {
 
@@ -34,14 +35,15 @@ constexpr std::array<Stop, 7> STOPS = {{
 constexpr int32_t BLOCK = 16;
 
 Color ColorOf(double logBrightness) {
-  if (logBrightness <= STOPS.front().logBrightness) return 0;
+  if (!(logBrightness > STOPS.front().logBrightness)) return 0;  // NaN too: no cast of it
   for (size_t i = 1; i < STOPS.size(); ++i) {
     const Stop& a = STOPS[i - 1];
     const Stop& b = STOPS[i];
     if (logBrightness > b.logBrightness) continue;
     const double t = (logBrightness - a.logBrightness) / (b.logBrightness - a.logBrightness);
+    // Rounds half away from zero as lround does, without its call: the mix is never negative.
     const auto mix = [t](uint8_t from, uint8_t to) {
-      return static_cast<uint8_t>(std::lround(from + (to - from) * t));
+      return static_cast<uint8_t>(from + (to - from) * t + 0.5);
     };
     return MakeColor(mix(a.red, b.red), mix(a.green, b.green), mix(a.blue, b.blue));
   }
@@ -67,7 +69,7 @@ double Contrast(Color a, Color b) {
 
 // The colour of a lit sky toward element, for the Sun of sky.
 Color LitSkyColor(const SkyLight& light, const SkyLuminance& sky, const Direction& element) {
-  return ColorOf(light.logZenith + std::log10(sky.RelativeToward(element)));
+  return ColorOf(light.logZenith + sky.Log10RelativeToward(element));
 }
 
 }  // namespace
@@ -138,14 +140,14 @@ void SkyGlow::Draw(const Projection& projection, Surface& surface, const SkyLigh
   if (colors.empty() || !(now == key)) {
     colors.clear();
     const SkyLuminance sky(light.sun);
+    const ViewOrientation& orientation = projection.GetOrientation();
     for (int32_t top = r.top; top < r.bottom; top += BLOCK) {
       const int32_t bottom = std::min(top + BLOCK, r.bottom);
       for (int32_t left = r.left; left < r.right; left += BLOCK) {
-        double azimuth = 0.0;
-        double altitude = 0.0;
-        projection.ScreenToHorizontal(std::min(left + BLOCK / 2, r.right - 1), (top + bottom) / 2,
-                                      azimuth, altitude);
-        colors.push_back(LitSkyColor(light, sky, DirectionOf(azimuth, altitude)));
+        double u = 0.0;
+        double v = 0.0;
+        projection.ScreenToView(std::min(left + BLOCK / 2, r.right - 1), (top + bottom) / 2, u, v);
+        colors.push_back(LitSkyColor(light, sky, orientation.ViewToDirection(u, v)));
       }
     }
     key = now;

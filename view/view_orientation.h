@@ -2,6 +2,8 @@
 // rotation of the picture, and the transforms between the horizontal frame and the view plane.
 #pragma once
 
+#include <cmath>
+
 #include "astro/direction.h"
 
 namespace halvane {
@@ -66,6 +68,17 @@ class ViewOrientation {
   // Inverse of HorizontalToView for points less than pi - 0.001 from the centre; the azimuth lies
   // in (-2 pi, 2 pi) and may be negative.
   void ViewToHorizontal(double x, double y, double& azimuth, double& altitude) const;
+  // The same as a unit vector, without the angles: one sine and cosine instead of four and the
+  // inverse functions, for callers that only need the direction.
+  Direction ViewToDirection(double x, double y) const {
+    double c = std::sqrt(x * x + y * y);
+    if (std::isinf(c)) c = std::hypot(x, y);
+    const double m = c > 0.0 ? std::sin(c) / c : 1.0;
+    const double cosC = std::cos(c);
+    return {cosC * toCentre.x + m * (x * toRight.x + y * toUp.x),
+            cosC * toCentre.y + m * (x * toRight.y + y * toUp.y),
+            cosC * toCentre.z + m * (x * toRight.z + y * toUp.z)};
+  }
   // Neither transform returns NaN for finite input.
 
  private:

@@ -109,8 +109,9 @@ TEST(ViewOrientation, ViewPlaneGivesTheWorkedValuesWithAndWithoutRotation) {
   EXPECT_NEAR(alt / D, 35, 1e-10);
 }
 
-// Views anywhere, beyond the zenith and below the horizon, with any rotation. Near the antipode
-// the scale c / sin c reaches 1000 and the error grows to about 1e-11 rad; 1e-9 is allowed.
+// Views anywhere, beyond the zenith and below the horizon, with any rotation, both ways back. Near
+// the antipode the scale c / sin c reaches 1000 and the error grows to about 1e-11 rad; 1e-9 is
+// allowed.
 TEST(ViewOrientation, ViewToHorizontalInvertsHorizontalToView) {
   std::mt19937_64 random(7);
   std::uniform_real_distribution<double> unit(0.0, 1.0);
@@ -135,6 +136,10 @@ TEST(ViewOrientation, ViewToHorizontalInvertsHorizontalToView) {
     ASSERT_GT(az2, -TWO_PI);
     ASSERT_LT(az2, TWO_PI);
     worst = std::max(worst, Separation(az, alt, az2, alt2));
+    // The direction without the angles: the chord to the true one.
+    const Direction d = o.ViewToDirection(x, y);
+    const Direction truth = DirectionOf(az, alt);
+    worst = std::max(worst, std::hypot(d.x - truth.x, d.y - truth.y, d.z - truth.z));
     ++checked;
   }
   std::printf("worst view-plane round trip over %d points: %.3g rad\n", checked, worst);

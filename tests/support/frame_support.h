@@ -24,8 +24,9 @@ struct TestFrame {
 
   // Draws one layer of this frame onto surface.
   void Draw(void (*layer)(const FrameContext&, Surface&), Surface& surface) {
-    const FrameContext frame{projection,      layers,  moment,  light, pens,     labels, progress,
-                             progressSurface, sprites, nullptr, -1,    catalogs, memory, nullptr};
+    const FrameContext frame{projection, layers,   moment,          light,   pens,
+                             labels,     progress, progressSurface, sprites, nullptr,
+                             -1,         catalogs, memory,          nullptr, nullptr};
     layer(frame, surface);
   }
 
