@@ -6,6 +6,7 @@
 
 #include "catalog/deep_sky_list.h"
 #include "catalog/sky_names.h"
+#include "catalog/sky_target.h"
 #include "catalog/star_list.h"
 #include "chart/object_info.h"
 #include "chart/tonight.h"
@@ -29,13 +30,14 @@ void BM_InfoPanel_Open(benchmark::State& state) {
   for (auto _ : state) {
     // A new moment each time: the panel opens on a chart whose bodies are not known yet.
     const Moment moment(EVENING, Observer(LONGITUDE, LATITUDE), false);
-    benchmark::DoNotOptimize(InfoPanelLines(*DescribeObject(names, stars, name, moment)));
+    const ObjectRef object = ResolveName(names, name)->object;
+    benchmark::DoNotOptimize(InfoPanelLines(*DescribeObject(names, stars, object, moment)));
   }
 }
 BENCHMARK(BM_InfoPanel_Open)->Arg(0)->Arg(1)->Arg(2)->Unit(benchmark::kMillisecond);
 
 void BM_Tonight(benchmark::State& state) {
-  static const std::vector<DeepSkyRecord> deepSky = LoadBrightDeepSky(DATA + "DeepSky.dat", 800);
+  static const std::vector<NumberedDeepSky> deepSky = LoadBrightDeepSky(DATA + "DeepSky.dat", 800);
   for (auto _ : state) {
     const Moment moment(EVENING, Observer(LONGITUDE, LATITUDE), false);
     benchmark::DoNotOptimize(TonightEntries(ComputeTonight(moment, DeviceOffset, deepSky), "Here"));

@@ -55,17 +55,20 @@ struct BrightObjects {
   struct Object {
     DeepSkyRecord record;
     Direction direction;
+    uint32_t number;
   };
 
   void Add(const uint8_t* bytes) {
     const DeepSkyRecord record = DecodeDeepSky(bytes);
+    const uint32_t number = records++;
     const int32_t magnitude =
         record.magnitude == NO_MAGNITUDE ? UNKNOWN_MAGNITUDE : record.magnitude;
     if (magnitude > LIMIT && (record.flags & DEEP_SKY_MESSIER) == 0) return;
-    objects.push_back({record, DirectionOf(record.rightAscension, record.declination)});
+    objects.push_back({record, DirectionOf(record.rightAscension, record.declination), number});
   }
 
   std::vector<Object> objects;
+  uint32_t records = 0;  // read so far
 };
 
 // The screen angle (degrees, counter-clockwise from the x axis) of north at the object.
@@ -131,7 +134,7 @@ void DrawObjects(const FrameContext& frame, Surface& surface) {
   const Projection& projection = frame.projection;
   const LayerSet& layers = frame.layers;
   const SkyPlaces& sky = frame.Sky();
-  std::vector<DeepSkyRecord>& shown = frame.memory->deepSkyShown;
+  std::vector<NumberedDeepSky>& shown = frame.memory->deepSkyShown;
   const Rect& viewRect = projection.GetViewRect();
   const auto kept =
       frame.catalogs->Kept<BrightObjects>(layers.deepSkyPath, DEEP_SKY_TAG, DEEP_SKY_RECORD_SIZE);
@@ -146,7 +149,7 @@ void DrawObjects(const FrameContext& frame, Surface& surface) {
   const double pixelsPerTenth = projection.GetXScale() * ARC_MINUTE_TENTH;
 
   // direction: the object's, when already known.
-  const auto draw = [&](const DeepSkyRecord& object, const Direction* direction) {
+  const auto draw = [&](const DeepSkyRecord& object, uint32_t number, const Direction* direction) {
     const int32_t magnitude =
         object.magnitude == NO_MAGNITUDE ? UNKNOWN_MAGNITUDE : object.magnitude;
     if (magnitude > limit) return;
@@ -178,7 +181,7 @@ void DrawObjects(const FrameContext& frame, Surface& surface) {
                               ? NorthAngle(projection, sky, object, at)
                               : 0;
     DrawSymbol(surface, object, at, major, minor, angle);
-    shown.push_back(object);
+    shown.push_back({object, number});
     if (named && !(layers.showGround && horizontal.z < 0.0) &&
         IsValidUtf8(FieldText(object.name))) {
       LabelCandidate name;
@@ -204,7 +207,7 @@ void DrawObjects(const FrameContext& frame, Surface& surface) {
 
   if (limit <= BrightObjects::LIMIT) {
     for (const BrightObjects::Object& object : bright.index.objects) {
-      draw(object.record, &object.direction);
+      draw(object.record, object.number, &object.direction);
     }
     return;
   }
@@ -213,10 +216,10 @@ void DrawObjects(const FrameContext& frame, Surface& surface) {
                        FILE_NOT_FOUND_TEXT, surface, viewRect)) {
     return;
   }
-  while (const uint8_t* bytes = file.Next()) {
+  for (uint32_t number = 0; const uint8_t* bytes = file.Next(); ++number) {
     // The band first, from the record's bytes: most objects of a narrow field lie beyond it.
     if (!culling.InBand(DeepSkyDeclinationOf(bytes))) continue;
-    draw(DecodeDeepSky(bytes), nullptr);
+    draw(DecodeDeepSky(bytes), number, nullptr);
   }
 }
 

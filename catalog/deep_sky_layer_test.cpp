@@ -55,7 +55,7 @@ class DeepSkyLayerTest : public ::testing::Test {
 
   test_support::ScratchFolder folder;
   test_support::Chart chart;
-  const std::vector<DeepSkyRecord>& shown = chart.memory.deepSkyShown;
+  const std::vector<NumberedDeepSky>& shown = chart.memory.deepSkyShown;
   const std::vector<LabelCandidate>& names = chart.labels;
 };
 

@@ -7,15 +7,20 @@
 
 namespace halvane {
 
-std::vector<DeepSkyRecord> LoadBrightDeepSky(const std::string& path, int16_t faintest) {
-  std::vector<DeepSkyRecord> records;
+std::vector<NumberedDeepSky> LoadBrightDeepSky(const std::string& path, int16_t faintest) {
+  std::vector<NumberedDeepSky> records;
+  uint32_t number = 0;
   WalkRecords(path, DEEP_SKY_TAG, DEEP_SKY_RECORD_SIZE, [&](const uint8_t* bytes) {
     const DeepSkyRecord record = DecodeDeepSky(bytes);
-    if (record.magnitude != NO_MAGNITUDE && record.magnitude <= faintest) records.push_back(record);
+    if (record.magnitude != NO_MAGNITUDE && record.magnitude <= faintest) {
+      records.push_back({record, number});
+    }
+    ++number;
   });
-  std::stable_sort(
-      records.begin(), records.end(),
-      [](const DeepSkyRecord& a, const DeepSkyRecord& b) { return a.magnitude < b.magnitude; });
+  std::stable_sort(records.begin(), records.end(),
+                   [](const NumberedDeepSky& a, const NumberedDeepSky& b) {
+                     return a.record.magnitude < b.record.magnitude;
+                   });
   return records;
 }
 

@@ -11,6 +11,6 @@ namespace halvane {
 
 // The records of the deep-sky catalog at path with a magnitude of faintest hundredths or
 // brighter, brightest first; empty when the file is missing or rejected.
-std::vector<DeepSkyRecord> LoadBrightDeepSky(const std::string& path, int16_t faintest);
+std::vector<NumberedDeepSky> LoadBrightDeepSky(const std::string& path, int16_t faintest);
 
 }  // namespace halvane

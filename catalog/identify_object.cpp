@@ -93,9 +93,11 @@ void IdentifyObject(const Projection& projection, const LayerSet& layers, Picked
   std::vector<Nearby> nearby;
   double h = 0.0;
   Direction direction;
+  uint32_t number = 0;  // of the record in Labels.dat
   const auto offer = [&](const LabelRecord& record, std::optional<int32_t> magnitude,
                          const Direction* known) {
-    TapTarget target{record.rightAscension, record.declination, nullptr};
+    const ObjectRef object{ObjectSource::Label, number++};
+    TapTarget target{record.rightAscension, record.declination, nullptr, object};
     if (!near(target, known, direction, h)) return;
     if (magnitude) target.magnitude = *magnitude / 100.0;
     nearby.push_back({target, direction, Windows1252ToUtf16(record.name, LABEL_NAME_BYTES - 1), h});
@@ -134,6 +136,7 @@ void IdentifyObject(const Projection& projection, const LayerSet& layers, Picked
       projection.SkyToHorizontal(sky, chosen->target.rightAscension, chosen->target.declination));
   label.x = at.x;
   label.y = at.y;
+  label.object = chosen->target.object;
   CopyName(chosen->name, label);
 }
 

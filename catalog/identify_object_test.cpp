@@ -64,7 +64,15 @@ TEST_F(Identification, FindsTheNearestObjectAndLabelsItsOwnPixel) {
   IdentifyObject(chart.view, chart.layers, label, pixel.x + 3, pixel.y - 2,
                  SkyPlaces(chart.observer, 1.0));
   EXPECT_EQ(std::u16string(label.name), u"Vega");
+  EXPECT_EQ(label.object, (ObjectRef{ObjectSource::Label, 1})) << "its record, not its name";
   EXPECT_LE(std::abs(label.x - pixel.x) + std::abs(label.y - pixel.y), 1);
+  // A target beside the labels is passed on as the object it was offered as.
+  const ObjectRef moon{ObjectSource::Body, 1};
+  const TapTarget target{object.rightAscension, object.declination, "Moon", moon, -12.0};
+  IdentifyObject(chart.view, chart.layers, label, pixel.x, pixel.y, SkyPlaces(chart.observer, 1.0),
+                 {&target, 1});
+  EXPECT_EQ(std::u16string(label.name), u"Moon");
+  EXPECT_EQ(label.object, moon);
 }
 
 TEST_F(Identification, AcceptsUpToATenthOfTheFieldAndTheFirstOfEquals) {
@@ -111,7 +119,7 @@ TEST_F(Identification, MatchesAPlainSearchForTheNearest) {
 // Once the raw radian distance: an object across 0h was a turn away, and near the pole a tap
 // 3 pixels from an object could be hours of right ascension from it.
 TEST_F(Identification, DistanceIsTheTrueAngleAndMissesLeaveThePreviousLabel) {
-  label = PickedLabel{10, 20, {u'X'}};
+  label = PickedLabel{10, 20, {u'X'}, {}};
   EXPECT_EQ(Tap(1.0), u"X");  // no Labels.dat
   Write({Label(std::numeric_limits<double>::quiet_NaN(), at.declination, "Nan"),
          Label(at.rightAscension + radius * 1.5, at.declination, "Far")});

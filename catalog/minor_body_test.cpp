@@ -171,20 +171,22 @@ TEST(MinorBodyNames, FindTurnsToCometsAndAsteroidsByTheirNames) {
                {"Pons-Brooks", "12P/Pons-Brooks"},
                {"C/2023 A3", "C/2023 A3 (Tsuchinshan-ATLAS)"}};
   for (const auto& c : cases) {
-    const std::optional<SkyTarget> target = FindSkyTarget(names, c.query, moment);
+    const std::optional<NamedRef> target = ResolveName(names, c.query);
     ASSERT_TRUE(target.has_value()) << c.query;
     EXPECT_EQ(target->name, c.found) << c.query;
-    EXPECT_TRUE(target->placed);
+    EXPECT_EQ(NameOf(names, target->object, moment), c.found) << c.query;
+    EXPECT_TRUE(PlaceOf(names, target->object, moment).has_value());
   }
-  const std::optional<SkyTarget> ceres = FindSkyTarget(names, "Ceres", moment);
-  EXPECT_NEAR(ceres->rightAscensionHours, moment.GetMinorBodies()[0].rightAscension * RAD_TO_HOURS,
-              1e-12);
+  const ObjectRef ceres = ResolveName(names, "Ceres")->object;
+  EXPECT_EQ(PlaceOf(names, ceres, moment)->rightAscension,
+            moment.GetMinorBodies()[0].rightAscension);
 
   const SkyNames none = LoadSkyNames("", "", "", nullptr);
-  const std::optional<SkyTarget> hint = FindSkyTarget(none, "Vesta", Moment());
+  const std::optional<NamedRef> hint = ResolveName(none, "Vesta");
   ASSERT_TRUE(hint.has_value());
   EXPECT_EQ(hint->name, "(4) Vesta");
-  EXPECT_FALSE(hint->placed);
+  EXPECT_EQ(NameOf(none, hint->object, Moment()), "(4) Vesta");
+  EXPECT_FALSE(PlaceOf(none, hint->object, Moment()).has_value());
 }
 
 }  // namespace

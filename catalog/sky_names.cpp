@@ -2,8 +2,10 @@
 #include "catalog/sky_names.h"
 
 #include <algorithm>
+#include <cctype>
 #include <cstdint>
 #include <map>
+#include <optional>
 #include <set>
 #include <tuple>
 
@@ -69,19 +71,16 @@ void AddNamesFile(const std::string& namesPath, std::set<std::string>& taken,
   }
 }
 
-// What users ask for first, answered while no elements are loaded.
-constexpr std::string_view BRIGHT_ASTEROIDS[] = {"(1) Ceres", "(2) Pallas", "(3) Juno",
-                                                 "(4) Vesta"};
-
 // Asteroids before comets, so that a number finds its asteroid ("1", Ceres, before "12P");
 // then the brighter first, by an absolute magnitude of -10 to 50 in tenths.
 void AddMinorBodies(const MinorBodyList* bodies, std::set<std::string>& taken,
-                    std::vector<NameEntry>& entries) {
-  if (bodies == nullptr || bodies->empty()) {
-    for (const std::string_view name : BRIGHT_ASTEROIDS) {
+                    std::vector<NameEntry>& entries, SkyNames& names) {
+  names.minorBodiesGiven = bodies != nullptr && !bodies->empty();
+  if (!names.minorBodiesGiven) {
+    for (uint32_t i = 0; i < BRIGHT_ASTEROIDS.size(); ++i) {
       entries.push_back(
-          {std::string(name), NameKind::MinorBody, NO_MINOR_BODY_ELEMENTS, MINOR_BODY_WEIGHT});
-      taken.insert(FoldName(name).text);
+          {std::string(BRIGHT_ASTEROIDS[i]), NameKind::MinorBody, i, MINOR_BODY_WEIGHT});
+      taken.insert(FoldName(BRIGHT_ASTEROIDS[i]).text);
     }
     return;
   }
@@ -96,7 +95,74 @@ void AddMinorBodies(const MinorBodyList* bodies, std::set<std::string>& taken,
   }
 }
 
+// A Messier label's Names.dat object, found by the number that opens the label.
+std::optional<ObjectRef> MessierObject(const SkyNames& names, const std::string& label) {
+  const std::string number = label.substr(0, label.find(' '));
+  for (const NameMatch& match : names.index.Complete(number, 4)) {
+    const NameEntry& entry = names.index.Entries()[match.entry];
+    if (match.quality == MatchQuality::Exact && entry.kind == NameKind::Object) {
+      return ObjectOf(names, entry);
+    }
+  }
+  return std::nullopt;
+}
+
+// What the labels name that Find knows by another entry.
+void LinkLabels(const std::map<std::string, ObjectRef>& earlier,
+                const std::vector<std::string>& labelNames, SkyNames& names) {
+  for (uint32_t i = 0; i < labelNames.size(); ++i) {
+    const auto repeated = earlier.find(FoldName(labelNames[i]).text);
+    if (repeated != earlier.end()) {
+      names.labelObjects.emplace(i, repeated->second);
+    } else if (IsMessierName(labelNames[i])) {
+      if (const std::optional<ObjectRef> object = MessierObject(names, labelNames[i])) {
+        names.labelObjects.emplace(i, *object);
+      }
+    }
+  }
+  for (uint32_t i = 0; i < names.objects.size(); ++i) {
+    const NameRecord& record = names.objects[i].record;
+    if (record.kind == SkyObjectKind::DeepSky && record.object != NO_OBJECT) {
+      names.deepSkyObjects.emplace(record.object, i);
+    }
+  }
+}
+
 }  // namespace
+
+bool IsMessierName(std::string_view name) {
+  return name.size() > 1 && name[0] == 'M' &&
+         (std::isdigit(static_cast<unsigned char>(name[1])) ||
+          (name[1] == ' ' && name.size() > 2 && std::isdigit(static_cast<unsigned char>(name[2]))));
+}
+
+ObjectRef ObjectOf(const SkyNames& names, const NameEntry& entry) {
+  switch (entry.kind) {
+    case NameKind::Label: return {ObjectSource::Label, entry.index};
+    case NameKind::Object: return {ObjectSource::NamedObject, entry.index};
+    case NameKind::Constellation: return {ObjectSource::Constellation, entry.index};
+    case NameKind::Body: return {ObjectSource::Body, entry.index};
+    case NameKind::MinorBody:
+      return {names.minorBodiesGiven ? ObjectSource::MinorBody : ObjectSource::UnloadedAsteroid,
+              entry.index};
+    case NameKind::City: break;
+  }
+  return {ObjectSource::Label, UINT32_MAX};  // no sky names hold cities
+}
+
+ObjectRef CanonicalObject(const SkyNames& names, ObjectRef object) {
+  if (object.source == ObjectSource::Label) {
+    const auto linked = names.labelObjects.find(object.index);
+    return linked == names.labelObjects.end() ? object : linked->second;
+  }
+  if (object.source == ObjectSource::DeepSky) {
+    const auto named = names.deepSkyObjects.find(object.index);
+    return named == names.deepSkyObjects.end()
+               ? object
+               : ObjectRef{ObjectSource::NamedObject, named->second};
+  }
+  return object;
+}
 
 SkyNames LoadSkyNames(const std::string& labelsPath, const std::string& namesPath,
                       const std::string& deepSkyPath, const MinorBodyList* minorBodies) {
@@ -105,31 +171,37 @@ SkyNames LoadSkyNames(const std::string& labelsPath, const std::string& namesPat
   std::vector<NameEntry> entries;
   std::set<std::string> taken;  // folded names given already
   std::set<std::string> labelNames;
+  std::vector<std::string> labelTexts;  // every record's, in file order
   for (uint32_t i = 0; i < SOLAR_SYSTEM_BODIES.size(); ++i) {
     const std::string name(SOLAR_SYSTEM_BODIES[i]);
     entries.push_back({name, NameKind::Body, i, BODY_WEIGHT});
     taken.insert(FoldName(name).text);
   }
-  AddMinorBodies(minorBodies, taken, entries);
+  AddMinorBodies(minorBodies, taken, entries, names);
   for (uint32_t row = 0; row < GO_TO_ROW_COUNT; ++row) {
     const std::string name = GO_TO_TABLE[row].name;
     entries.push_back({name, NameKind::Constellation, row, CONSTELLATION_WEIGHT});
     taken.insert(FoldName(name).text);
   }
+  std::map<std::string, ObjectRef> earlier;  // folded, for the labels that repeat them
+  for (const NameEntry& entry : entries)
+    earlier.emplace(FoldName(entry.name).text, ObjectOf(names, entry));
   WalkRecords(labelsPath, "", LABEL_RECORD_SIZE, [&](const uint8_t* bytes) {
     const LabelRecord record = DecodeLabel(bytes);
+    const auto number = static_cast<uint32_t>(names.labels.size());
+    names.labels.push_back(record);
+    labelTexts.push_back(Utf16ToUtf8(Windows1252ToUtf16(record.name, LABEL_NAME_BYTES - 1)));
     if (!IsUsablePosition(record.rightAscension, record.declination)) return;
-    const std::string name = Utf16ToUtf8(Windows1252ToUtf16(record.name, LABEL_NAME_BYTES - 1));
+    const std::string& name = labelTexts.back();
     const std::string folded = FoldName(name).text;
     if (folded.empty() || taken.contains(folded)) return;
     labelNames.insert(folded);
-    entries.push_back(
-        {name, NameKind::Label, static_cast<uint32_t>(names.labels.size()), LABEL_WEIGHT});
-    names.labels.push_back(record);
+    entries.push_back({name, NameKind::Label, number, LABEL_WEIGHT});
   });
   taken.merge(labelNames);
   AddNamesFile(namesPath, taken, entries, names);
   names.index = NameIndex(std::move(entries));
+  LinkLabels(earlier, labelTexts, names);
   return names;
 }
 

@@ -18,6 +18,21 @@
 namespace halvane {
 namespace {
 
+// What Find turns to: the name it writes and the place, in hours and degrees.
+struct Found {
+  std::string name;
+  double rightAscensionHours = 0.0;
+  double declinationDegrees = 0.0;
+};
+
+std::optional<Found> FindText(const SkyNames& names, std::string_view text, const Moment& moment) {
+  const std::optional<NamedRef> found = ResolveName(names, text);
+  if (!found) return std::nullopt;
+  const std::optional<SkyPoint> place = PlaceOf(names, found->object, moment);
+  if (!place) return std::nullopt;
+  return Found{found->name, place->rightAscension * RAD_TO_HOURS, place->declination * RAD_TO_DEG};
+}
+
 TEST(SkyNames, ShippedNamesCompleteFromTheirBeginnings) {
   const SkyNames names = LoadSkyNames(test_support::SourcePath("data/Labels.dat"), "");
   const auto first = [&names](std::string_view query) {
@@ -56,23 +71,23 @@ TEST(SkyNames, EveryWayOfWritingANameFindsItsObject) {
                                       test_support::SourcePath("data/Names.dat"));
   const Moment moment(SYSTEMTIME{2024, 1, 1, 15, 21, 30, 0, 0}, Observer(-18.3, 49.7), false);
   const auto find = [&](std::string_view text) {
-    const std::optional<SkyTarget> target = FindSkyTarget(names, text, moment);
+    const std::optional<Found> target = FindText(names, text, moment);
     EXPECT_TRUE(target.has_value()) << text;
-    return target.value_or(SkyTarget{"", 0.0, 0.0});
+    return target.value_or(Found{});
   };
-  const auto apart = [](const SkyTarget& a, const SkyTarget& b) {
+  const auto apart = [](const Found& a, const Found& b) {
     return std::hypot((a.rightAscensionHours - b.rightAscensionHours) * 15.0 *
                           std::cos(a.declinationDegrees * DEG_TO_RAD),
                       a.declinationDegrees - b.declinationDegrees);
   };
-  const SkyTarget betelgeuse = find("Betelgeuse");
+  const Found betelgeuse = find("Betelgeuse");
   for (const char* name : {"\u03B1 Ori", "alpha Ori", "alf Ori", "Alpha Orionis", "ALPHA  ori",
                            "58 Ori", "58 Orionis", "HIP 27989", "hip27989"}) {
-    const SkyTarget star = find(name);
+    const Found star = find(name);
     EXPECT_EQ(star.name, "Betelgeuse") << name;
     EXPECT_LT(apart(star, betelgeuse), 1e-6) << name;
   }
-  const SkyTarget andromeda = find("M31");
+  const Found andromeda = find("M31");
   EXPECT_EQ(andromeda.name, "M31 Andromeda Galaxy");
   for (const char* name : {"NGC 224", "ngc224", "Andromeda Galaxy"}) {
     EXPECT_LT(apart(find(name), andromeda), 0.05) << name;
@@ -85,7 +100,51 @@ TEST(SkyNames, EveryWayOfWritingANameFindsItsObject) {
   EXPECT_EQ(find("Orionis").name, "Orion");
   // A star too faint for Stars.dat is found all the same.
   EXPECT_EQ(find("HIP 2071").name, "Alrial");
-  EXPECT_FALSE(FindSkyTarget(names, "xqzzy", moment).has_value());
+  EXPECT_FALSE(FindText(names, "xqzzy", moment).has_value());
+}
+
+// A tap names a record, Find a name; both reach the one object the panel describes: a label
+// that repeats a constellation's name is the constellation, a Messier label the Names.dat
+// object, a DeepSky.dat record the object Names.dat names for it.
+TEST(SkyNames, TappedRecordsAreTheObjectsFindKnows) {
+  const SkyNames names = LoadSkyNames(test_support::SourcePath("data/Labels.dat"),
+                                      test_support::SourcePath("data/Names.dat"),
+                                      test_support::SourcePath("data/DeepSky.dat"));
+  const Moment moment(SYSTEMTIME{2024, 1, 1, 15, 21, 30, 0, 0}, Observer(-18.3, 49.7), false);
+  const auto label = [&](std::string_view opening) {
+    for (uint32_t i = 0; i < names.labels.size(); ++i) {
+      if (std::string_view(names.labels[i].name).starts_with(opening)) {
+        return ObjectRef{ObjectSource::Label, i};
+      }
+    }
+    ADD_FAILURE() << opening;
+    return ObjectRef{};
+  };
+  EXPECT_EQ(CanonicalObject(names, label("Orion")), ResolveName(names, "Orion")->object);
+  EXPECT_EQ(CanonicalObject(names, label("Orion")).source, ObjectSource::Constellation);
+  const ObjectRef m42 = ResolveName(names, "M42")->object;
+  ASSERT_EQ(m42.source, ObjectSource::NamedObject);
+  EXPECT_EQ(CanonicalObject(names, label("M42 ")), m42);
+  EXPECT_EQ(NameOf(names, m42, moment), "M42 Orion Nebula");
+  const ObjectRef sirius = label("Sirius");
+  EXPECT_EQ(CanonicalObject(names, sirius), sirius);
+  EXPECT_EQ(ResolveName(names, "Sirius")->object, sirius);
+
+  const uint32_t record = names.objects[m42.index].record.object;
+  const ObjectRef deepSky{ObjectSource::DeepSky, record};
+  EXPECT_EQ(CanonicalObject(names, deepSky), m42);
+  // The record's own place and name, for a record no name of Names.dat counts.
+  const std::optional<SkyPoint> place = PlaceOf(names, deepSky, moment);
+  ASSERT_TRUE(place.has_value());
+  EXPECT_NEAR(place->declination, PlaceOf(names, m42, moment)->declination, 1e-6);
+  EXPECT_EQ(NameOf(names, deepSky, moment).substr(0, 4), "M42 ");
+  for (const ObjectRef beyond :
+       {ObjectRef{ObjectSource::DeepSky, UINT32_MAX}, ObjectRef{ObjectSource::Label, UINT32_MAX},
+        ObjectRef{ObjectSource::Constellation, 88}, ObjectRef{ObjectSource::Body, 10},
+        ObjectRef{ObjectSource::MinorBody, 0}}) {
+    EXPECT_FALSE(PlaceOf(names, beyond, moment).has_value());
+    EXPECT_EQ(NameOf(names, beyond, moment), "");
+  }
 }
 
 // The names observers type: a double star's letter without its component number, the
@@ -96,9 +155,9 @@ TEST(SkyNames, CommonNamesAndOneTypingErrorReachTheirObjects) {
                                       test_support::SourcePath("data/Names.dat"));
   const Moment moment(SYSTEMTIME{2024, 1, 1, 15, 21, 30, 0, 0}, Observer(-18.3, 49.7), false);
   const auto find = [&](std::string_view text) {
-    return FindSkyTarget(names, text, moment).value_or(SkyTarget{"", 0.0, 0.0});
+    return FindText(names, text, moment).value_or(Found{});
   };
-  const auto degreesApart = [](const SkyTarget& a, double raHours, double decDegrees) {
+  const auto degreesApart = [](const Found& a, double raHours, double decDegrees) {
     const double c =
         std::sin(a.declinationDegrees * DEG_TO_RAD) * std::sin(decDegrees * DEG_TO_RAD) +
         std::cos(a.declinationDegrees * DEG_TO_RAD) * std::cos(decDegrees * DEG_TO_RAD) *
@@ -118,7 +177,7 @@ TEST(SkyNames, CommonNamesAndOneTypingErrorReachTheirObjects) {
   // four stars average 12h26m -60 deg).
   EXPECT_LT(degreesApart(find("Double Cluster"), 2.345, 57.14), 0.3);
   EXPECT_LT(degreesApart(find("Orion's Belt"), 5.603, -1.20), 0.3);
-  const SkyTarget cross = find("Southern Cross");
+  const Found cross = find("Southern Cross");
   EXPECT_LT(degreesApart(cross, 12.43, -60.0), 1.0);
   EXPECT_EQ(ConstellationOf(cross.rightAscensionHours * HOURS_TO_RAD,
                             cross.declinationDegrees * DEG_TO_RAD)

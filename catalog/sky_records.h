@@ -76,6 +76,12 @@ struct DeepSkyRecord {
   char name[DEEP_SKY_NAME_BYTES];  // may lack a terminator in a damaged file
 };
 
+// A record of DeepSky.dat with its place in the file, counted from 0: which object it is.
+struct NumberedDeepSky {
+  DeepSkyRecord record;
+  uint32_t number;
+};
+
 // MilkyWay.dat, tag "MWAY", 20-byte records; a run of records with one ring is one closed
 // ring, and the rings of one polygon (its outline, then its holes) share a polygon number:
 //   0  8  double  rightAscension

@@ -49,7 +49,10 @@ void Chart::IdentifyObject(PickedLabel& label, int32_t x, int32_t y, const Momen
   for (int index = 0; layers.showSolarSystem && index < BODY_COUNT; ++index) {
     const BodyPlace& place = moment.GetBodies()[index];
     if (!place.available) continue;
-    targets.push_back({place.rightAscension, place.declination, BodyName(static_cast<Body>(index)),
+    targets.push_back({place.rightAscension,
+                       place.declination,
+                       BodyName(static_cast<Body>(index)),
+                       {ObjectSource::Body, static_cast<uint32_t>(index)},
                        place.magnitude});
   }
   if (layers.showMinorBodies) {
@@ -58,16 +61,22 @@ void Chart::IdentifyObject(PickedLabel& label, int32_t x, int32_t y, const Momen
     for (size_t i = 0; i < bodies.size(); ++i) {
       const MinorBodyPlace& place = moment.GetMinorBodies()[i];
       if (!place.available || place.magnitude > limit) continue;
-      targets.push_back(
-          {place.rightAscension, place.declination, bodies[i].name.c_str(), place.magnitude});
+      targets.push_back({place.rightAscension,
+                         place.declination,
+                         bodies[i].name.c_str(),
+                         {ObjectSource::MinorBody, static_cast<uint32_t>(i)},
+                         place.magnitude});
     }
   }
   // The record's field may lack its terminator.
   std::vector<std::string> deepSkyNames;
   deepSkyNames.reserve(memory.deepSkyShown.size());
-  for (const DeepSkyRecord& object : memory.deepSkyShown) {
+  for (const auto& [object, number] : memory.deepSkyShown) {
     deepSkyNames.emplace_back(FieldText(object.name));
-    targets.push_back({object.rightAscension, object.declination, deepSkyNames.back().c_str(),
+    targets.push_back({object.rightAscension,
+                       object.declination,
+                       deepSkyNames.back().c_str(),
+                       {ObjectSource::DeepSky, number},
                        object.magnitude / 100.0});
   }
   // The satellites the last frame placed, where the chart drew them.
@@ -83,7 +92,11 @@ void Chart::IdentifyObject(PickedLabel& label, int32_t x, int32_t y, const Momen
       double rightAscension = 0.0;
       double declination = 0.0;
       projection.HorizontalToSky(moment.GetSky(), azimuth, altitude, rightAscension, declination);
-      targets.push_back({rightAscension, declination, satelliteNames.back().c_str(), 99.0});
+      targets.push_back({rightAscension,
+                         declination,
+                         satelliteNames.back().c_str(),
+                         {ObjectSource::Satellite, static_cast<uint32_t>(place.index)},
+                         99.0});
     }
   }
   skyLabelNames.Load(layers);

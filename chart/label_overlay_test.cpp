@@ -17,12 +17,12 @@ TEST(LabelOverlay, WritesTheNameUpToItsTerminatorBesideItsPixelOnceAndClearOfThe
   RecordingSurface surface;
   const Rect chart{0, 0, 400, 294};
   DrawLabelOverlay(surface, PickedLabel{}, chart);
-  DrawLabelOverlay(surface, PickedLabel{0, 50, u"On the left edge"}, chart);
+  DrawLabelOverlay(surface, PickedLabel{0, 50, u"On the left edge", {}}, chart);
   EXPECT_TRUE(surface.Lines().empty()) << "a zero coordinate means no label";
 
-  PickedLabel full{100, 120, {}};
+  PickedLabel full{100, 120, {}, {}};
   for (char16_t& unit : full.name) unit = u'x';  // no terminator: every unit
-  DrawLabelOverlay(surface, PickedLabel{100, 120, u"Vega"}, chart);
+  DrawLabelOverlay(surface, PickedLabel{100, 120, u"Vega", {}}, chart);
   DrawLabelOverlay(surface, full, chart);
   const std::string xs(LABEL_NAME_UNITS, 'x');
   // Each over its halo: the text four times a pixel aside in black, then in its colour.
@@ -51,8 +51,8 @@ TEST(LabelOverlay, WritesTheNameUpToItsTerminatorBesideItsPixelOnceAndClearOfThe
   FrameNames frame;
   ASSERT_EQ(PlaceLabels(written, {}, surface, chart, &frame).size(), 1u);
   surface.Clear();
-  DrawLabelOverlay(surface, PickedLabel{100, 100, u"Sirius"}, chart, frame);
-  DrawLabelOverlay(surface, PickedLabel{101, 100, u"Companion"}, chart, frame);
+  DrawLabelOverlay(surface, PickedLabel{100, 100, u"Sirius", {}}, chart, frame);
+  DrawLabelOverlay(surface, PickedLabel{101, 100, u"Companion", {}}, chart, frame);
   std::vector<std::string> notes;
   for (const std::string& line : surface.Lines()) {
     if (line.rfind("label ", 0) == 0) notes.push_back(line);

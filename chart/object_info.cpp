@@ -2,7 +2,6 @@
 #include "chart/object_info.h"
 
 #include <algorithm>
-#include <cctype>
 #include <cmath>
 #include <cstdio>
 
@@ -12,11 +11,11 @@
 #include "astro/observer.h"
 #include "astro/sky_track.h"
 #include "catalog/data_file.h"
+#include "catalog/sky_target.h"
 #include "catalog/star_list.h"
 #include "platform/local_day.h"
 #include "platform/translate.h"
 #include "view/compass_point.h"
-#include "view/go_to_table.h"
 
 namespace halvane {
 namespace {
@@ -30,12 +29,6 @@ std::string Format(const char* format, double value) {
   char text[64];
   std::snprintf(text, sizeof text, format, value);
   return text;
-}
-
-bool IsMessierName(std::string_view name) {
-  return name.size() > 1 && name[0] == 'M' &&
-         (std::isdigit(static_cast<unsigned char>(name[1])) ||
-          (name[1] == ' ' && name.size() > 2 && std::isdigit(static_cast<unsigned char>(name[2]))));
 }
 
 const char* BodyKind(Body body) {
@@ -107,22 +100,13 @@ std::string CalendarDate(double jd) {
 
 // A comet's or asteroid's facts; its rising and setting taken at today's place, which a body
 // moving a degree a day shifts by a few minutes.
-bool DescribeMinorBody(uint32_t index, const Moment& moment, const SkyTrack& track,
+void DescribeMinorBody(uint32_t index, const Moment& moment, const SkyTrack& track,
                        ObjectInfo& info) {
-  if (index == NO_MINOR_BODY_ELEMENTS) {
-    info.kind = Words::Mark("asteroid");
-    info.noElements = true;
-    return true;
-  }
   const MinorBodyList& bodies = *moment.GetMinorBodyList();
-  const std::vector<MinorBodyPlace>& places = moment.GetMinorBodies();
-  if (index >= places.size() || !places[index].available) return false;
-  const MinorBodyPlace& place = places[index];
+  const MinorBodyPlace& place = moment.GetMinorBodies()[index];
   const MinorBodyElements& body = bodies[index];
   const BodyPlace& sun = moment.GetBodies()[static_cast<int>(Body::SUN)];
   info.kind = body.kind == MinorBodyKind::Comet ? Words::Mark("comet") : Words::Mark("asteroid");
-  info.rightAscension = place.rightAscension;
-  info.declination = place.declination;
   if (place.magnitude < 90.0) info.magnitude = place.magnitude;
   info.sunDistanceAu = place.sunDistance;
   info.deltaAu = place.distance;
@@ -136,7 +120,6 @@ bool DescribeMinorBody(uint32_t index, const Moment& moment, const SkyTrack& tra
   }
   info.fixed = false;
   info.next = StarEvents(track, place.rightAscension, place.declination);
-  return true;
 }
 
 // "12h 34m 56s" and "-23° 10′ 05″".
@@ -183,12 +166,12 @@ std::string Visibility(const HorizonEvents& events) {
   return "rises and sets";
 }
 
-// The deep-sky record a name of Names.dat counts, with its other names.
-void DescribeDeepSky(const SkyNames& names, const NameRecord& record, const std::string& shown,
+// A record of DeepSky.dat, with the other names Names.dat gives it.
+void DescribeDeepSky(const SkyNames& names, uint32_t number, const std::string& shown,
                      ObjectInfo& info) {
   uint8_t bytes[DEEP_SKY_RECORD_SIZE];
-  if (record.object != NO_OBJECT &&
-      ReadRecordAt(names.deepSkyPath, DEEP_SKY_TAG, DEEP_SKY_RECORD_SIZE, record.object, bytes)) {
+  if (number != NO_OBJECT &&
+      ReadRecordAt(names.deepSkyPath, DEEP_SKY_TAG, DEEP_SKY_RECORD_SIZE, number, bytes)) {
     const DeepSkyRecord object = DecodeDeepSky(bytes);
     const std::string type = DeepSkyTypeName(TypeOf(object));
     if (!type.empty()) info.kind = type;
@@ -198,23 +181,12 @@ void DescribeDeepSky(const SkyNames& names, const NameRecord& record, const std:
   }
   for (const NamedObject& other : names.objects) {
     const std::string name(FieldText(other.record.name));
-    if (other.record.kind == SkyObjectKind::DeepSky && other.record.object == record.object &&
+    if (other.record.kind == SkyObjectKind::DeepSky && other.record.object == number &&
         shown.find(name) == std::string::npos &&
         std::find(info.otherNames.begin(), info.otherNames.end(), name) == info.otherNames.end()) {
       info.otherNames.push_back(name);
     }
   }
-}
-
-// A Messier name of Labels.dat ("M42 Orion Nebula") stands for the deep-sky object that
-// Names.dat gives its number ("M42"), which knows more.
-const NameEntry* DeepSkyEntryOf(const SkyNames& names, const NameEntry& label) {
-  const std::string number = label.name.substr(0, label.name.find(' '));
-  for (const NameMatch& match : names.index.Complete(number, 4)) {
-    const NameEntry& entry = names.index.Entries()[match.entry];
-    if (match.quality == MatchQuality::Exact && entry.kind == NameKind::Object) return &entry;
-  }
-  return nullptr;
 }
 
 std::string SizeText(const ObjectInfo& info) {
@@ -274,85 +246,68 @@ std::string PhaseName(double illuminated, bool waxing) {
 }
 
 std::optional<ObjectInfo> DescribeObject(const SkyNames& names,
-                                         const std::vector<StarRecord>& stars,
-                                         std::string_view text, const Moment& moment,
-                                         const ZoneOffsets& zone) {
-  const std::vector<NameMatch> matches = names.index.Complete(text, 1);
+                                         const std::vector<StarRecord>& stars, ObjectRef object,
+                                         const Moment& moment, const ZoneOffsets& zone) {
   const double jd = moment.GetJulianDayUt();
-  if (matches.empty() || !std::isfinite(jd)) return std::nullopt;
-  const NameEntry* found = &names.index.Entries()[matches.front().entry];
-  if (found->kind == NameKind::Label && IsMessierName(found->name)) {
-    if (const NameEntry* deepSky = DeepSkyEntryOf(names, *found)) found = deepSky;
-  }
-  const NameEntry& entry = *found;
+  if (!std::isfinite(jd) || !std::isfinite(LocalMidnight(jd, zone))) return std::nullopt;
+  object = CanonicalObject(names, object);
   ObjectInfo info;
-  info.name = entry.name;
+  info.name = NameOf(names, object, moment);
   info.zone = zone;
   info.moment = jd;
-  if (!std::isfinite(LocalMidnight(jd, zone))) return std::nullopt;
-  const Observer& place = moment.GetObserver();
-  const SkyTrack track(jd, jd + 1.0, place.GetLongitude(), place.GetLatitude());
-  switch (entry.kind) {
-    case NameKind::Body: {
-      if (entry.index >= static_cast<uint32_t>(BODY_COUNT)) return std::nullopt;
-      const BodyPlace& place = moment.GetBodies()[entry.index];
-      if (!place.available) return std::nullopt;
-      info.rightAscension = place.rightAscension;
-      info.declination = place.declination;
-      DescribeBody(static_cast<Body>(entry.index), moment, track, info);
+  if (object.source == ObjectSource::UnloadedAsteroid && !info.name.empty()) {
+    info.kind = Words::Mark("asteroid");
+    info.noElements = true;
+    return info;
+  }
+  const std::optional<SkyPoint> place = PlaceOf(names, object, moment);
+  if (!place) return std::nullopt;
+  info.rightAscension = place->rightAscension;
+  info.declination = place->declination;
+  const Observer& observer = moment.GetObserver();
+  const SkyTrack track(jd, jd + 1.0, observer.GetLongitude(), observer.GetLatitude());
+  if (object.source != ObjectSource::Body && object.source != ObjectSource::MinorBody) {
+    info.next = StarEvents(track, info.rightAscension, info.declination);
+  }
+  switch (object.source) {
+    case ObjectSource::Body:
+      DescribeBody(static_cast<Body>(object.index), moment, track, info);
       break;
-    }
-    case NameKind::Label: {
-      if (entry.index >= names.labels.size()) return std::nullopt;
-      const LabelRecord& label = names.labels[entry.index];
-      info.rightAscension = label.rightAscension;
-      info.declination = label.declination;
-      if (IsMessierName(entry.name)) {
+    case ObjectSource::Label: {
+      // A Messier label whose object Names.dat lacks.
+      if (IsMessierName(info.name)) {
         info.kind = Words::Mark("Messier object");
-      } else {
-        info.kind = Words::Mark("star");
-        const StarRecord* star =
-            NearestStar(stars, label.rightAscension, label.declination, SAME_STAR);
-        if (star != nullptr) {
-          info.magnitude = star->magnitude / 100.0;
-          if (star->colorIndex != NO_COLOR_INDEX) info.colorIndex = star->colorIndex / 100.0;
-        }
+        break;
       }
-      info.next = StarEvents(track, info.rightAscension, info.declination);
+      info.kind = Words::Mark("star");
+      const StarRecord* star = NearestStar(stars, info.rightAscension, info.declination, SAME_STAR);
+      if (star != nullptr) {
+        info.magnitude = star->magnitude / 100.0;
+        if (star->colorIndex != NO_COLOR_INDEX) info.colorIndex = star->colorIndex / 100.0;
+      }
       break;
     }
-    case NameKind::Constellation: {
-      const GoToRow* row = GoToRowAt(static_cast<int32_t>(entry.index));
-      if (row == nullptr) return std::nullopt;
-      info.kind = Words::Mark("constellation");
-      info.rightAscension = row->rightAscensionHours / RAD_TO_HOURS;
-      info.declination = row->declinationDegrees * DEG_TO_RAD;
-      info.next = StarEvents(track, info.rightAscension, info.declination);
-      break;
-    }
-    case NameKind::Object: {
-      if (entry.index >= names.objects.size()) return std::nullopt;
-      const NamedObject& object = names.objects[entry.index];
-      const NameRecord& record = object.record;
-      info.name = object.shown;
+    case ObjectSource::Constellation: info.kind = Words::Mark("constellation"); break;
+    case ObjectSource::NamedObject: {
+      const NameRecord& record = names.objects[object.index].record;
       info.kind = ObjectKindText(record.kind);
-      info.rightAscension = record.rightAscension;
-      info.declination = record.declination;
       if (record.magnitude != NO_MAGNITUDE) info.magnitude = record.magnitude / 100.0;
-      if (record.kind == SkyObjectKind::DeepSky) DescribeDeepSky(names, record, object.shown, info);
-      info.next = StarEvents(track, info.rightAscension, info.declination);
+      if (record.kind == SkyObjectKind::DeepSky) {
+        DescribeDeepSky(names, record.object, info.name, info);
+      }
       break;
     }
-    case NameKind::MinorBody: {
-      if (!DescribeMinorBody(entry.index, moment, track, info)) return std::nullopt;
-      if (info.noElements) return info;
+    case ObjectSource::DeepSky:
+      info.kind = ObjectKindText(SkyObjectKind::DeepSky);
+      DescribeDeepSky(names, object.index, info.name, info);
       break;
-    }
-    case NameKind::City: return std::nullopt;
+    case ObjectSource::MinorBody: DescribeMinorBody(object.index, moment, track, info); break;
+    case ObjectSource::UnloadedAsteroid:
+    case ObjectSource::Satellite: return std::nullopt;
   }
   info.constellation = ConstellationOf(info.rightAscension, info.declination).name;
   const ApparentPlace ofDate(moment.GetJulianDayUt(), moment.GetJulianDayTt(),
-                             place.GetLongitude());
+                             observer.GetLongitude());
   ofDate.ToApparent(info.rightAscension, info.declination, info.rightAscensionOfDate,
                     info.declinationOfDate);
   moment.GetSky().ToHorizontal(info.rightAscension, info.declination, info.azimuth, info.altitude);

@@ -11,6 +11,7 @@
 #include "astro/moment.h"
 #include "astro/rise_set.h"
 #include "catalog/catalog_records.h"
+#include "catalog/object_ref.h"
 #include "catalog/sky_names.h"
 #include "platform/local_day.h"
 
@@ -52,12 +53,12 @@ struct ObjectInfo {
   ZoneOffsets zone = DeviceOffset;  // the place's, for its local date and clock readings
 };
 
-// The object that best completes text (as Find would turn to it) at the moment, with its
-// star's magnitude and colour from stars when the name is a star's; empty when nothing
-// matches or the body has no place then. Its day and times are those of the zone.
+// The object (as its CanonicalObject) at the moment, with a star's magnitude and colour from
+// stars; empty for a reference out of range, a satellite (chart/satellite_info.h) and a body
+// without a place then. Its day and times are those of the zone.
 std::optional<ObjectInfo> DescribeObject(const SkyNames& names,
-                                         const std::vector<StarRecord>& stars,
-                                         std::string_view text, const Moment& moment,
+                                         const std::vector<StarRecord>& stars, ObjectRef object,
+                                         const Moment& moment,
                                          const ZoneOffsets& zone = DeviceOffset);
 
 // The `key: value` pairs of halvane-render --info, in order, those that apply: name, kind,

@@ -2,7 +2,6 @@
 #include "chart/tonight.h"
 
 #include <algorithm>
-#include <cctype>
 #include <cmath>
 #include <functional>
 
@@ -35,17 +34,6 @@ bool UpInTheDark(const SkyTrack& track, const std::vector<double>& dark, Body bo
   });
 }
 
-// The designation that opens a deep-sky name: a catalog and a number ("NGC 869", "Cr 399")
-// or one word ("M45", "LMC").
-std::string DesignationOf(const std::string& name) {
-  const size_t first = name.find(' ');
-  if (first == std::string::npos || first + 1 >= name.size() ||
-      !std::isdigit(static_cast<unsigned char>(name[first + 1]))) {
-    return name.substr(0, first);
-  }
-  return name.substr(0, name.find(' ', first + 1));
-}
-
 // The nebula catalogs give the magnitude of the stars within, and 0 stands for none given:
 // neither says how the object itself looks.
 bool HasOwnMagnitude(const DeepSkyRecord& record) {
@@ -57,9 +45,9 @@ bool HasOwnMagnitude(const DeepSkyRecord& record) {
 }
 
 std::vector<TonightObject> BestDeepSky(const SkyTrack& track, const std::vector<double>& dark,
-                                       const std::vector<DeepSkyRecord>& records) {
+                                       const std::vector<NumberedDeepSky>& records) {
   std::vector<TonightObject> best;
-  for (const DeepSkyRecord& record : records) {
+  for (const auto& [record, number] : records) {
     if (best.size() >= TONIGHT_DEEP_SKY) break;
     if (!HasOwnMagnitude(record)) continue;
     double highest = 0.0, altitude = TONIGHT_MIN_ALTITUDE;
@@ -72,8 +60,8 @@ std::vector<TonightObject> BestDeepSky(const SkyTrack& track, const std::vector<
     }
     if (highest == 0.0) continue;
     const std::string name(FieldText(record.name));
-    best.push_back({name, DesignationOf(name), DeepSkyTypeName(TypeOf(record)),
-                    record.magnitude / 100.0, highest});
+    best.push_back(
+        {name, number, DeepSkyTypeName(TypeOf(record)), record.magnitude / 100.0, highest});
   }
   return best;
 }
@@ -101,7 +89,7 @@ void AddMinorBodies(const Moment& moment, const SkyTrack& track, Tonight& tonigh
         !StarUpInTheDark(track, place.rightAscension, place.declination)) {
       continue;
     }
-    tonight.minorBodies.push_back({bodies[i].name, place.magnitude,
+    tonight.minorBodies.push_back({bodies[i].name, static_cast<uint32_t>(i), place.magnitude,
                                    StarEvents(track, place.rightAscension, place.declination)});
   }
   std::stable_sort(tonight.minorBodies.begin(), tonight.minorBodies.end(),
@@ -182,7 +170,7 @@ std::string BodyNight(const HorizonEvents& events, bool upInTheDark, bool hasDar
 }  // namespace
 
 Tonight ComputeTonight(const Moment& moment, const ZoneOffsets& zone,
-                       const std::vector<DeepSkyRecord>& deepSky) {
+                       const std::vector<NumberedDeepSky>& deepSky) {
   Tonight tonight;
   tonight.zone = zone;
   const double jd = moment.GetJulianDayUt();
@@ -244,6 +232,7 @@ std::vector<std::pair<std::string, std::string>> TonightFields(const Tonight& t)
 std::vector<TonightEntry> TonightEntries(const Tonight& t, const std::string& place) {
   // Read from the evening's noon: times after midnight carry their date.
   const auto at = [&t](double jd) { return LocalTimeFromDay(jd, t.start, false, t.zone); };
+  const ObjectRef sun{ObjectSource::Body, static_cast<uint32_t>(Body::SUN)};
   std::vector<TonightEntry> entries;
   // The second of each entry is the name Find knows it by, in English.
   entries.push_back(
@@ -251,12 +240,12 @@ std::vector<TonightEntry> TonightEntries(const Tonight& t, const std::string& pl
            ? FillArgs(Words::Tr("Tonight, %1"), {LocalDateText(t.start, t.zone)})
            //: %1 is the place, %2 the date
            : FillArgs(Words::Tr("Tonight in %1, %2"), {place, LocalDateText(t.start, t.zone)}),
-       ""});
+       std::nullopt});
   const bool polar = t.sun.AlwaysAbove() || t.sun.NeverAbove();
-  if (t.sun.AlwaysAbove()) entries.push_back({Words::Tr("The Sun does not set"), "Sun"});
-  if (t.sun.NeverAbove()) entries.push_back({Words::Tr("The Sun does not rise"), "Sun"});
+  if (t.sun.AlwaysAbove()) entries.push_back({Words::Tr("The Sun does not set"), sun});
+  if (t.sun.NeverAbove()) entries.push_back({Words::Tr("The Sun does not rise"), sun});
   if (!t.sun.settings.empty()) {
-    entries.push_back({FillArgs(Words::Tr("Sunset %1"), {at(t.sun.settings.front())}), "Sun"});
+    entries.push_back({FillArgs(Words::Tr("Sunset %1"), {at(t.sun.settings.front())}), sun});
   }
   //: the twilights, each with its time %1
   const std::string civil = Words::Tr("civil %1");
@@ -270,19 +259,19 @@ std::vector<TonightEntry> TonightEntries(const Tonight& t, const std::string& pl
     //: %1 lists the ends of the twilights
     entries.push_back({FillArgs(Words::Tr("Twilight ends: %1"), {dusk}) +
                            (t.astronomical.settings.empty() ? Words::Tr("; no full darkness") : ""),
-                       "Sun"});
+                       sun});
   } else if (!polar || t.sun.AlwaysAbove()) {
     entries.push_back({t.astronomical.NeverAbove() ? Words::Tr("Dark all night")
                                                    : Words::Tr("No full darkness tonight"),
-                       "Sun"});
+                       sun});
   }
   const std::string dawn = TwilightTimes({{astronomical, &t.astronomical.risings},
                                           {nautical, &t.nautical.risings},
                                           {civil, &t.civil.risings}},
                                          at);
-  if (!dawn.empty()) entries.push_back({FillArgs(Words::Tr("Dawn: %1"), {dawn}), "Sun"});
+  if (!dawn.empty()) entries.push_back({FillArgs(Words::Tr("Dawn: %1"), {dawn}), sun});
   if (!t.sun.risings.empty()) {
-    entries.push_back({FillArgs(Words::Tr("Sunrise %1"), {at(t.sun.risings.front())}), "Sun"});
+    entries.push_back({FillArgs(Words::Tr("Sunrise %1"), {at(t.sun.risings.front())}), sun});
   }
 
   const std::string lit = Words::Number(t.moonIlluminated * 100, 0);
@@ -290,14 +279,13 @@ std::vector<TonightEntry> TonightEntries(const Tonight& t, const std::string& pl
   entries.push_back({FillArgs(Words::Tr("Moon: %1, %2 (%3 % lit)"),
                               {BodyNight(t.moon, t.moonUpInTheDark, t.hasDark, at),
                                Words::Tr(t.moonPhase.c_str()), lit}),
-                     "Moon"});
+                     ObjectRef{ObjectSource::Body, static_cast<uint32_t>(Body::MOON)}});
   for (const TonightPlanet& planet : t.planets) {
-    const std::string name = BodyName(planet.body);
     //: %1 is a planet, %2 its night
     entries.push_back({FillArgs(Words::Tr("%1: %2"),
                                 {BodyLabel(planet.body),
                                  BodyNight(planet.events, planet.upInTheDark, t.hasDark, at)}),
-                       name});
+                       ObjectRef{ObjectSource::Body, static_cast<uint32_t>(planet.body)}});
   }
   // Only comets and asteroids up in the dark are listed.
   for (const TonightMinorBody& body : t.minorBodies) {
@@ -306,10 +294,10 @@ std::vector<TonightEntry> TonightEntries(const Tonight& t, const std::string& pl
     entries.push_back(
         {FillArgs(Words::Tr("%1: magnitude %2, %3"),
                   {body.name, magnitude, BodyNight(body.events, true, t.hasDark, at)}),
-         body.name});
+         ObjectRef{ObjectSource::MinorBody, body.index}});
   }
   if (!t.hasDark) {
-    entries.push_back({Words::Tr("No dark hours for the deep sky tonight"), ""});
+    entries.push_back({Words::Tr("No dark hours for the deep sky tonight"), std::nullopt});
   }
   for (const TonightObject& object : t.deepSky) {
     const std::string magnitude = Words::Number(object.magnitude, 1);
@@ -323,7 +311,7 @@ std::vector<TonightEntry> TonightEntries(const Tonight& t, const std::string& pl
              //: highest
              : FillArgs(Words::Tr("%1: %2, magnitude %3, highest %4"),
                         {object.name, kind, magnitude, at(object.highest)}),
-         object.designation});
+         ObjectRef{ObjectSource::DeepSky, object.number}});
   }
   return entries;
 }

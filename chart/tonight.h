@@ -3,6 +3,7 @@
 // while the sky is dark.
 #pragma once
 
+#include <optional>
 #include <string>
 #include <utility>
 #include <vector>
@@ -10,6 +11,7 @@
 #include "astro/moment.h"
 #include "astro/rise_set.h"
 #include "astro/solar_body.h"
+#include "catalog/object_ref.h"
 #include "catalog/sky_records.h"
 #include "platform/local_day.h"
 
@@ -25,15 +27,16 @@ struct TonightPlanet {
 constexpr double TONIGHT_MINOR_BODY_LIMIT = 10.0;
 struct TonightMinorBody {
   std::string name;  // as Find knows it
+  uint32_t index;    // in the moment's list
   double magnitude;
   HorizonEvents events;  // of its place at the moment, taken as fixed over the night
 };
 
 // A deep-sky object well placed in the dark hours.
 struct TonightObject {
-  std::string name;         // as DeepSky.dat shows it: "M45 Pleiades", "NGC 869 h Persei"
-  std::string designation;  // what Find knows it by: "M45", "NGC 869"
-  std::string kind;         // "open cluster", ...; empty when the catalog does not say
+  std::string name;  // as DeepSky.dat shows it: "M45 Pleiades", "NGC 869 h Persei"
+  uint32_t number;   // of its record in DeepSky.dat
+  std::string kind;  // "open cluster", ...; empty when the catalog does not say
   double magnitude;
   double highest;  // Julian day (UT) of its greatest altitude in the dark
 };
@@ -66,7 +69,7 @@ constexpr double TONIGHT_MIN_ALTITUDE = 20.0 * DEG_TO_RAD;
 // objects are the first TONIGHT_DEEP_SKY of deepSky (brightest first) that stand
 // TONIGHT_MIN_ALTITUDE or higher while the Sun is below -12 degrees.
 Tonight ComputeTonight(const Moment& moment, const ZoneOffsets& zone = DeviceOffset,
-                       const std::vector<DeepSkyRecord>& deepSky = {});
+                       const std::vector<NumberedDeepSky>& deepSky = {});
 
 // The `key: value` lines of halvane-render --tonight: sunset, civil_dusk, nautical_dusk,
 // astronomical_dusk, astronomical_dawn, nautical_dawn, civil_dawn, sunrise, moonrise, moonset,
@@ -76,12 +79,12 @@ Tonight ComputeTonight(const Moment& moment, const ZoneOffsets& zone = DeviceOff
 std::vector<std::pair<std::string, std::string>> TonightFields(const Tonight& tonight);
 
 // The same for people, as a plan: a heading with the place and the evening's date, then one
-// entry per line, each with the name to aim at when it is tapped (the Sun for sunset and
+// entry per line, each with the object to aim at when it is tapped (the Sun for sunset and
 // twilight; none for the heading). Times after midnight carry their date; the polar cases are
 // said in words ("The Sun does not set", "Moon: up all night", "Mars: not up tonight").
 struct TonightEntry {
   std::string text;
-  std::string target;
+  std::optional<ObjectRef> target;
 };
 std::vector<TonightEntry> TonightEntries(const Tonight& tonight, const std::string& place);
 

@@ -13,13 +13,24 @@
 namespace halvane {
 namespace {
 
+// Each line with what it aims at: a body's name, a deep-sky record's.
 std::string Plan(SYSTEMTIME utc, double longitudeWest, double latitude, int64_t offsetSeconds,
-                 const std::vector<DeepSkyRecord>& deepSky = {}) {
+                 const std::vector<NumberedDeepSky>& deepSky = {}) {
   const Moment moment(utc, Observer(longitudeWest, latitude), false);
   const ZoneOffsets zone = [offsetSeconds](int64_t) { return offsetSeconds; };
+  const auto aim = [&deepSky](const std::optional<ObjectRef>& target) -> std::string {
+    if (!target) return "";
+    if (target->source == ObjectSource::Body) return BodyName(static_cast<Body>(target->index));
+    for (const auto& [record, number] : deepSky) {
+      if (target->source == ObjectSource::DeepSky && number == target->index) {
+        return std::string(FieldText(record.name));
+      }
+    }
+    return "?";
+  };
   std::string text;
   for (const TonightEntry& entry : TonightEntries(ComputeTonight(moment, zone, deepSky), "Here")) {
-    text += entry.text + " -> " + entry.target + "\n";
+    text += entry.text + " -> " + aim(entry.target) + "\n";
   }
   return text;
 }
@@ -47,13 +58,13 @@ TEST(Tonight, SaysThePolarCasesInWordsAndDatesTheSmallHours) {
            LoadBrightDeepSky(test_support::SourcePath("data/DeepSky.dat"), 800));
   EXPECT_NE(sydney.find("Sunset 18:59 -> Sun\n"), std::string::npos) << sydney;
   EXPECT_NE(sydney.find("Moon: rises 14:49, transit 19:38, sets 27 Mar 00:30"), std::string::npos);
-  // Ten deep-sky objects, brightest first, each aiming at its designation.
-  EXPECT_NE(sydney.find("C 41 Hyades: open cluster, magnitude 0.5, highest 20:00 -> C 41\n"),
+  // Ten deep-sky objects, brightest first, each aiming at its own record.
+  EXPECT_NE(sydney.find("C 41 Hyades: open cluster, magnitude 0.5, highest 20:00 -> C 41 Hyades\n"),
             std::string::npos);
   EXPECT_NE(sydney.find("IC 2602 Southern Pleiades: open cluster"), std::string::npos);
   EXPECT_EQ(sydney.find("VdB "), std::string::npos) << "a nebula's star is not its magnitude";
   EXPECT_LT(sydney.find("LMC Large"), sydney.find("SMC Small"));
-  EXPECT_NE(sydney.find("Cloud: irregular galaxy, magnitude 2.2, highest 20:00 -> SMC\n"),
+  EXPECT_NE(sydney.find("Cloud: irregular galaxy, magnitude 2.2, highest 20:00 -> SMC Small "),
             std::string::npos);
 }
 

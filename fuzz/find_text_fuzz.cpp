@@ -30,16 +30,17 @@ const SkyNames& Sky() {
 }
 
 void CheckTarget(std::string_view query) {
-  const std::optional<SkyTarget> target = FindSkyTarget(
-      Sky(), query, Moment(SYSTEMTIME{2024, 1, 1, 15, 21, 30, 0, 0}, Observer(-18.3, 49.7), false));
+  const Moment moment(SYSTEMTIME{2024, 1, 1, 15, 21, 30, 0, 0}, Observer(-18.3, 49.7), false);
+  const std::optional<NamedRef> target = ResolveName(Sky(), query);
   const std::vector<NameMatch> matches = Sky().index.Complete(query, 1);
   if (!target) return;
   FuzzCheck(!matches.empty());
   const NameEntry& entry = Sky().index.Entries()[matches[0].entry];
   FuzzCheck(target->name ==
             (entry.kind == NameKind::Object ? Sky().objects[entry.index].shown : entry.name));
-  FuzzCheck(std::isfinite(target->rightAscensionHours) &&
-            std::isfinite(target->declinationDegrees));
+  const std::optional<SkyPoint> place = PlaceOf(Sky(), target->object, moment);
+  FuzzCheck(place.has_value() || target->object.source == ObjectSource::UnloadedAsteroid);
+  FuzzCheck(!place || (std::isfinite(place->rightAscension) && std::isfinite(place->declination)));
 }
 
 const NameIndex& CityIndex() {

@@ -125,7 +125,7 @@ void MainWindow::OnCommand(uint16_t, uint16_t command, intptr_t) {
   UpdateMoment();
   if (const ActionEntry* entry = ActionOfCommand(command)) return Perform(entry->action);
   if (const GoToRow* row = GoToRowAt(GoToRowOfCommand(command))) {
-    GoToConstellation(chart->GetProjection(), *row, moment.GetSky());
+    chart->GetProjection().AimAt(moment.GetSky(), row->RightAscension(), row->Declination());
     UpdateMomentAndRender();
   }
 }

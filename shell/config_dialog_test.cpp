@@ -561,7 +561,7 @@ TEST_F(ConfigDialogTest, ArabicMirrorsThePanelButNotTheChart) {
   MainWindow& again = Start();
   EXPECT_EQ(QGuiApplication::layoutDirection(), Qt::RightToLeft);
   EXPECT_EQ(EastNameX(again), east);
-  ASSERT_TRUE(again.ShowObjectInfo(u"Moon"));
+  ASSERT_TRUE(again.AcceptFind(u"Moon"));
   Flush();
   const auto* panel = Chart()->window()->findChild<QWidget*>("infoPanel");
   ASSERT_NE(panel, nullptr);

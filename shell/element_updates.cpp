@@ -59,6 +59,7 @@ void MainWindow::ReloadElementFiles() {
   LoadSatellites();
   for (const std::string& message : LoadMinorBodies())
     std::fprintf(stderr, "%s\n", message.c_str());
+  findPanel.FindPanelObjectAgain(GetSkyNames(), chart->GetSatellites().get());
 }
 
 void MainWindow::UpdateElements(ElementGroup group) {

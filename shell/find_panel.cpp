@@ -56,14 +56,32 @@ std::u16string FindPanel::Suggest(const SkyNames& names, std::u16string_view tex
                          : Utf8ToUtf16(index.Entries()[matches.front().entry].name);
 }
 
-const std::optional<SkyTarget>& FindPanel::MarkedTarget(const SkyNames& names,
-                                                        const Moment& moment) {
-  if (panelObject != markedName || moment.GetJulianDayUt() != markedJulianDay) {
-    markedName = panelObject;
-    markedJulianDay = moment.GetJulianDayUt();
-    markedTarget = FindSkyTarget(names, Utf16ToUtf8(panelObject), moment);
+std::optional<NamedRef> FindPanel::Resolve(const SkyNames& names, const SatelliteSet* satellites,
+                                           std::u16string_view text) const {
+  return ResolveName(names, Utf16ToUtf8(text), satellites);
+}
+
+void FindPanel::FindPanelObjectAgain(const SkyNames& names, const SatelliteSet* satellites) {
+  if (!panelObject) return;
+  const ObjectSource source = panelObject->object.source;
+  if (source != ObjectSource::MinorBody && source != ObjectSource::UnloadedAsteroid &&
+      source != ObjectSource::Satellite) {
+    return;
   }
-  return markedTarget;
+  panelObject = ResolveName(names, panelObject->name, satellites);
+  markedObject.reset();
+}
+
+const std::optional<SkyPoint>& FindPanel::MarkedPlace(const SkyNames& names, const Moment& moment) {
+  if (!panelObject) {
+    markedObject.reset();
+    markedPlace.reset();
+  } else if (panelObject->object != markedObject || moment.GetJulianDayUt() != markedJulianDay) {
+    markedObject = panelObject->object;
+    markedJulianDay = moment.GetJulianDayUt();
+    markedPlace = PlaceOf(names, panelObject->object, moment);
+  }
+  return markedPlace;
 }
 
 }  // namespace halvane

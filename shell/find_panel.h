@@ -1,6 +1,6 @@
-// What Find and the information panel keep between messages: the names Find completes, the
-// star list the panel reads, the panel's object, the name Find turned to until its frame is
-// drawn, and where the panel's object stands at the shown moment.
+// What Find and the information panel keep between messages: the names Find completes and
+// resolves, the star list the panel reads, the panel's object, the name Find turned to until its
+// frame is drawn, and where the panel's object stands at the shown moment.
 #pragma once
 
 #include <memory>
@@ -34,9 +34,17 @@ class FindPanel {
   // The name a text Find did not know may have meant; empty for none.
   std::u16string Suggest(const SkyNames& names, std::u16string_view text) const;
 
-  // The object of the information panel: the last one a tap or Find named; empty before.
-  const std::u16string& GetPanelObject() const { return panelObject; }
-  void SetPanelObject(std::u16string_view name) { panelObject = name; }
+  // What a chosen or typed text names in the sky or among the satellites (see ResolveName).
+  std::optional<NamedRef> Resolve(const SkyNames& names, const SatelliteSet* satellites,
+                                  std::u16string_view text) const;
+
+  // The object of the information panel: the last one a tap, Find or Tonight named; empty
+  // before.
+  const std::optional<NamedRef>& GetPanelObject() const { return panelObject; }
+  void SetPanelObject(NamedRef object) { panelObject = std::move(object); }
+  // A comet, asteroid or satellite of the panel is found again by its name after its list was
+  // read anew, since its place in the list may have changed.
+  void FindPanelObjectAgain(const SkyNames& names, const SatelliteSet* satellites);
   // Find's name, written at the chart's centre once the frame turned to it is drawn.
   void SetFoundName(std::u16string name) { foundName = std::move(name); }
   const std::u16string& GetFoundName() const { return foundName; }
@@ -44,16 +52,16 @@ class FindPanel {
 
   // Where the panel's object stands at moment; looked up again only when the object or the
   // time changed.
-  const std::optional<SkyTarget>& MarkedTarget(const SkyNames& names, const Moment& moment);
+  const std::optional<SkyPoint>& MarkedPlace(const SkyNames& names, const Moment& moment);
 
  private:
   std::unique_ptr<SkyNames> skyNames;
   std::unique_ptr<std::vector<StarRecord>> starList;
-  std::u16string panelObject;
+  std::optional<NamedRef> panelObject;
   std::u16string foundName;
-  std::u16string markedName;
+  std::optional<ObjectRef> markedObject;
   double markedJulianDay = 0.0;
-  std::optional<SkyTarget> markedTarget;
+  std::optional<SkyPoint> markedPlace;
 };
 
 }  // namespace halvane

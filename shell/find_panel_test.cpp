@@ -1,6 +1,6 @@
 // Find's names and the panel's object without a window, on the real catalogs: completions with
-// a named satellite first, the suggestion for a typing error, and the marked object followed
-// when the panel's object changes.
+// a named satellite first, the suggestion for a typing error, the marked place followed when the
+// panel's object changes, and a satellite found again after its list is read anew.
 #include "shell/find_panel.h"
 
 #include <gtest/gtest.h>
@@ -35,13 +35,30 @@ TEST(FindPanel, CompletesSuggestsAndFollowsThePanelsObject) {
   EXPECT_EQ(panel.Suggest(names, u"Betelguese"), u"Betelgeuse");
   EXPECT_EQ(panel.Suggest(names, u"Qqqqqqqq"), u"");
 
-  EXPECT_FALSE(panel.MarkedTarget(names, moment).has_value()) << "no panel yet";
-  panel.SetPanelObject(u"Vega");
-  ASSERT_TRUE(panel.MarkedTarget(names, moment).has_value());
-  EXPECT_NEAR(panel.MarkedTarget(names, moment)->rightAscensionHours, 18.6, 0.1);
-  panel.SetPanelObject(u"Sirius");
-  ASSERT_TRUE(panel.MarkedTarget(names, moment).has_value());
-  EXPECT_NEAR(panel.MarkedTarget(names, moment)->declinationDegrees, -16.7, 0.1);
+  EXPECT_FALSE(panel.MarkedPlace(names, moment).has_value()) << "no panel yet";
+  const std::optional<NamedRef> vegaRef = panel.Resolve(names, &stations, u"Vega");
+  ASSERT_TRUE(vegaRef.has_value());
+  panel.SetPanelObject(*vegaRef);
+  ASSERT_TRUE(panel.MarkedPlace(names, moment).has_value());
+  EXPECT_NEAR(panel.MarkedPlace(names, moment)->rightAscension, 4.87, 0.01);
+  panel.SetPanelObject(*panel.Resolve(names, &stations, u"Sirius"));
+  ASSERT_TRUE(panel.MarkedPlace(names, moment).has_value());
+  EXPECT_NEAR(panel.MarkedPlace(names, moment)->declination, -0.292, 0.002);
+
+  // A satellite has no fixed place; after its list is read anew it is found again by name.
+  const std::optional<NamedRef> station = panel.Resolve(names, &stations, u"zarya");
+  ASSERT_TRUE(station.has_value());
+  EXPECT_EQ(station->object.source, ObjectSource::Satellite);
+  panel.SetPanelObject(*station);
+  EXPECT_FALSE(panel.MarkedPlace(names, moment).has_value());
+  SatelliteSet reread;
+  reread.Add(ReadOrbitalElements(STATION_ELEMENTS).elements, true);
+  reread.Add(ReadOrbitalElements(STATION_ELEMENTS).elements, true);
+  panel.FindPanelObjectAgain(names, &reread);
+  ASSERT_TRUE(panel.GetPanelObject().has_value());
+  EXPECT_EQ(panel.GetPanelObject()->name, "ISS (ZARYA)");
+  panel.FindPanelObjectAgain(names, nullptr);
+  EXPECT_FALSE(panel.GetPanelObject().has_value()) << "gone with its list";
 
   panel.SetFoundName(u"Vega");
   EXPECT_EQ(panel.TakeFoundName(), u"Vega");

@@ -36,14 +36,16 @@ bool Contains(const Rect& r, int32_t x, int32_t y) {
 
 }  // namespace
 
-bool MainWindow::ShowObjectInfo(std::u16string_view name) {
+bool MainWindow::ShowObjectInfo(const NamedRef& named) {
   SetTimeFromClock();
   UpdateMoment();
-  if (ShowSatelliteInfo(name)) return true;
-  const std::optional<ObjectInfo> info = DescribeObject(
-      GetSkyNames(), GetStarList(), Utf16ToUtf8(name), moment, OffsetsOfZone(GetPlaceZone()));
+  if (named.object.source == ObjectSource::Satellite) return ShowSatelliteInfo(named.object.index);
+  // The reticle then marks the object the panel describes.
+  const NamedRef object{CanonicalObject(GetSkyNames(), named.object), named.name};
+  const std::optional<ObjectInfo> info = DescribeObject(GetSkyNames(), GetStarList(), object.object,
+                                                        moment, OffsetsOfZone(GetPlaceZone()));
   if (!info) return false;
-  findPanel.SetPanelObject(name);
+  findPanel.SetPanelObject(object);
   ObjectInfo local = *info;
   local.name = chart->GetLocalNames().Name(info->name);
   local.constellation = chart->GetLocalNames().Name(info->constellation);
@@ -56,7 +58,7 @@ void MainWindow::AfterTap(bool named) {
     CloseInfoPanel(hwnd);
     return;
   }
-  if (!ShowObjectInfo(label.name)) return;
+  if (!ShowObjectInfo({label.object, Utf16ToUtf8(label.name)})) return;
   // Keep the tapped object in sight: move the sky out from under the panel.
   const Rect covered = InfoPanelRect(hwnd);
   if (!Contains(covered, label.x, label.y)) return;
@@ -72,13 +74,15 @@ void MainWindow::AfterTap(bool named) {
 }
 
 void MainWindow::OpenInfoPanel() {
-  if (!findPanel.GetPanelObject().empty()) ShowObjectInfo(findPanel.GetPanelObject());
+  if (findPanel.GetPanelObject()) ShowObjectInfo(*findPanel.GetPanelObject());
 }
 
 void MainWindow::CloseInfo() { CloseInfoPanel(hwnd); }
 
 void MainWindow::RefreshInfoPanel() {
-  if (IsInfoPanelShown(hwnd)) ShowObjectInfo(findPanel.GetPanelObject());
+  if (IsInfoPanelShown(hwnd) && findPanel.GetPanelObject()) {
+    ShowObjectInfo(*findPanel.GetPanelObject());
+  }
 }
 
 void MainWindow::ShowTonight() {
@@ -110,8 +114,11 @@ void MainWindow::ShowTonight() {
                         passes[static_cast<size_t>(passIndex)].second);
     }
     if (chosen < 0 || chosen >= static_cast<int>(entries.size())) return;
-    const std::u16string target = Utf8ToUtf16(entries[static_cast<size_t>(chosen)].target);
-    if (!target.empty() && TurnToName(target)) ShowObjectInfo(target);
+    const std::optional<ObjectRef>& target = entries[static_cast<size_t>(chosen)].target;
+    if (!target) return;
+    const NamedRef object{CanonicalObject(GetSkyNames(), *target),
+                          NameOf(GetSkyNames(), *target, moment)};
+    if (TurnToObject(object)) ShowObjectInfo(object);
   });
 }
 

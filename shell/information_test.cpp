@@ -47,7 +47,8 @@ TEST_F(InformationTest, PanelOpensOnATapAndClosesByEscapeATapElsewhereOrItsButto
   EXPECT_EQ(Panel(), nullptr) << "nothing until a tap names an object";
 
   // Jupiter, turned to, sits at the centre; zoomed in, a tap in a corner names nothing.
-  ASSERT_TRUE(w.TurnToName(u"Jupiter"));
+  ASSERT_TRUE(w.AcceptFind(u"Jupiter"));
+  w.Perform(Action::CloseInfo);
   for (int i = 0; i < 6; ++i) QTest::keyClick(Chart(), Qt::Key_Plus);
   Flush();
   Tap(180, 360);
@@ -78,7 +79,8 @@ TEST_F(InformationTest, PanelOpensOnATapAndClosesByEscapeATapElsewhereOrItsButto
   EXPECT_TRUE(Chart()->hasFocus() || !QApplication::focusWidget()) << "the chart keeps the keys";
 
   // A tap on an object under the sheet moves the sky so the object stays in sight.
-  w.TurnToName(u"Jupiter");
+  w.AcceptFind(u"Jupiter");
+  w.Perform(Action::CloseInfo);
   for (int i = 0; i < 7; ++i) QTest::keyClick(Chart(), Qt::Key_Up);
   Flush();
   const int32_t sheetTop = sheet.top;
@@ -98,8 +100,7 @@ TEST_F(InformationTest, DesktopPanelBesideTheChartFindOpensItAndNightVisionIsRed
   ResizeChart(1000, 700);
   QTest::keyClick(Chart(), Qt::Key_I);
   EXPECT_FALSE(PanelShown()) << "no object named yet";
-  EXPECT_TRUE(w.TurnToName(u"Sirius"));
-  ASSERT_TRUE(w.ShowObjectInfo(u"Sirius"));
+  ASSERT_TRUE(w.AcceptFind(u"Sirius"));
   const Rect panel = InfoPanelRect(w.hwnd);
   EXPECT_GT(panel.left, 1000 / 2);
   EXPECT_LE(panel.right, 1000);
@@ -154,8 +155,7 @@ TEST_F(InformationTest, TonightListsTheEveningAndATapAimsTheChart) {
 // them, Find turns to Ceres and its panel tells of the asteroid and of its old elements.
 TEST_F(InformationTest, FindCeresAsksForElementsUntilTheyAreLoaded) {
   MainWindow& w = Start();
-  ASSERT_TRUE(w.TurnToName(u"Ceres"));
-  ASSERT_TRUE(w.ShowObjectInfo(u"Ceres"));
+  ASSERT_TRUE(w.AcceptFind(u"Ceres"));
   EXPECT_EQ(PanelTitle(), "(1) Ceres");
   EXPECT_TRUE(PanelBody().contains("\"Update comets and asteroids\"")) << PanelBody().toStdString();
 
@@ -166,8 +166,7 @@ TEST_F(InformationTest, FindCeresAsksForElementsUntilTheyAreLoaded) {
          "0.21406009   2.7676569  0 MPO492748  6751 115 1801-2019 0.60 M-v 30h Williams   0000  "
          "    (1) Ceres              20190915\n";
   EXPECT_TRUE(w.LoadMinorBodies().empty());
-  ASSERT_TRUE(w.TurnToName(u"1"));
-  ASSERT_TRUE(w.ShowObjectInfo(u"1"));
+  ASSERT_TRUE(w.AcceptFind(u"1"));
   EXPECT_EQ(PanelTitle(), "(1) Ceres");
   EXPECT_TRUE(PanelBody().startsWith("asteroid, magnitude ")) << PanelBody().toStdString();
   EXPECT_TRUE(PanelBody().contains("the place may be off by arcminutes"));

@@ -94,9 +94,10 @@ class MainWindow : public Window {
   // The first start's dialog was closed without a place: the caption names the built-in one.
   void KeepBuiltInPlace();
 
-  // Turns the view to the object that best completes text and labels it; false, changing
-  // nothing, when no name matches.
-  bool TurnToName(std::u16string_view text);
+  // Find's answer to a chosen or confirmed text: the view turned to the object that best
+  // completes it, labelled, and its panel opened; false, changing nothing, when none matches or
+  // the object has no place then.
+  bool AcceptFind(std::u16string_view text);
   bool IsPointingAtSky() const;
   // Counters for tests and benchmarks: sensor readings taken, frames they asked for.
   int32_t GetSensorReadings() const { return pointing ? pointing->GetReadings() : 0; }
@@ -127,9 +128,9 @@ class MainWindow : public Window {
   // The cities the configuration dialog completes, read at the first use.
   const CityCatalog& GetCities();
 
-  // Opens the information panel of the object that best completes name and makes it the last
-  // named one; false, changing nothing, when no name matches.
-  bool ShowObjectInfo(std::u16string_view name);
+  // Opens the information panel of the object and makes it the last named one; false,
+  // changing nothing, when it cannot be described (a body without a place then).
+  bool ShowObjectInfo(const NamedRef& object);
   // An open panel tells of the time shown again after the time changed.
   void RefreshInfoPanel();
   // Reads the satellites' element files of the cache folder again (at start, and after an
@@ -177,8 +178,6 @@ class MainWindow : public Window {
   void Find();
   std::vector<std::u16string> CompleteFind(std::u16string_view text);
   std::u16string SuggestFind(std::u16string_view text);
-  // False, changing nothing, when no name matches.
-  bool AcceptFind(std::u16string_view text);
   // The time moved (the clock stops), or back to the clock.
   void StepTime(int32_t hours, int32_t days);
   void ReturnToClock();
@@ -226,11 +225,14 @@ class MainWindow : public Window {
   void UpdateMoment();
   // Sets the window's timer for the change of the shown minute.
   void ArmMinuteTimer();
-  // The satellite text names, unless a sky object has exactly that name; -1: none.
-  int32_t FindSatellite(std::u16string_view text);
-  // Find and the panel for satellites: false, changing nothing, when no satellite is named.
-  bool TurnToSatellite(std::u16string_view text);
-  bool ShowSatelliteInfo(std::u16string_view name);
+  // Turns the view to the object and labels it with its name; false, changing nothing, when it
+  // has no place then. An asteroid named before its elements are loaded is not turned to, and
+  // true.
+  bool TurnToObject(const NamedRef& object);
+  // Find and the panel for the satellite at index of the set: false, changing nothing, when it
+  // has no place.
+  bool TurnToSatellite(uint32_t index);
+  bool ShowSatelliteInfo(uint32_t index);
   // The visible passes of the night of the satellites Tonight lists, in time order.
   std::vector<std::pair<std::string, SatellitePass>> NightPasses();
   // The time set to the pass's start and the chart turned to where it rises.

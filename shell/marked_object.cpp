@@ -3,18 +3,15 @@
 #include "platform/info_panel.h"
 #include "shell/main_window.h"
 
-#include "astro/angles.h"
-
 namespace halvane {
 
 std::optional<Point> MainWindow::MarkedObjectPixel() {
-  if (findPanel.GetPanelObject().empty() || !IsInfoPanelShown(hwnd)) return std::nullopt;
-  const std::optional<SkyTarget>& markedTarget = findPanel.MarkedTarget(GetSkyNames(), moment);
-  if (!markedTarget) return std::nullopt;
+  if (!IsInfoPanelShown(hwnd)) return std::nullopt;
+  const std::optional<SkyPoint>& markedPlace = findPanel.MarkedPlace(GetSkyNames(), moment);
+  if (!markedPlace) return std::nullopt;
   const Projection& projection = chart->GetProjection();
-  const Direction at =
-      projection.SkyToHorizontal(moment.GetSky(), markedTarget->rightAscensionHours * HOURS_TO_RAD,
-                                 markedTarget->declinationDegrees * DEG_TO_RAD);
+  const Direction at = projection.SkyToHorizontal(moment.GetSky(), markedPlace->rightAscension,
+                                                  markedPlace->declination);
   double azimuth = 0.0;
   double altitude = 0.0;
   projection.GetViewDirection(azimuth, altitude);

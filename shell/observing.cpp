@@ -12,7 +12,6 @@
 #include "platform/utf8_text.h"
 #include "platform/zone_time.h"
 #include "shell/main_window.h"
-#include "view/go_to_table.h"
 
 namespace halvane {
 
@@ -33,11 +32,14 @@ std::u16string MainWindow::SuggestFind(std::u16string_view text) {
 }
 
 bool MainWindow::AcceptFind(std::u16string_view text) {
-  if (!TurnToName(text)) return false;
+  SetTimeFromClock();
+  UpdateMoment();
+  const std::optional<NamedRef> found =
+      findPanel.Resolve(GetSkyNames(), chart->GetSatellites().get(), text);
+  if (!found || !TurnToObject(*found)) return false;
   // A new find replaces whatever the panel showed, above the horizon or below; a name with no
   // place (a bright asteroid's before any elements) only opens its panel.
-  const std::u16string& found = findPanel.GetFoundName();
-  ShowObjectInfo(found.empty() ? std::u16string(text) : found);
+  ShowObjectInfo(*found);
   return true;
 }
 
@@ -49,21 +51,20 @@ void MainWindow::Find() {
       [this](std::u16string_view text) { return SuggestFind(text); });
 }
 
-bool MainWindow::TurnToName(std::u16string_view text) {
+bool MainWindow::TurnToObject(const NamedRef& object) {
   SetTimeFromClock();
   UpdateMoment();
-  if (TurnToSatellite(text)) return true;
-  const std::optional<SkyTarget> target = FindSkyTarget(GetSkyNames(), Utf16ToUtf8(text), moment);
-  if (!target) return false;
-  if (!target->placed) {  // the panel says how to get the elements
-    findPanel.SetFoundName({});
+  if (object.object.source == ObjectSource::Satellite) return TurnToSatellite(object.object.index);
+  if (object.object.source == ObjectSource::UnloadedAsteroid) {  // the panel says how to get
+    findPanel.SetFoundName({});                                  // the elements
     return true;
   }
+  const std::optional<SkyPoint> place = PlaceOf(GetSkyNames(), object.object, moment);
+  if (!place) return false;
   // Below the horizon too: the view turns there and the ground shows; the panel says when it
   // rises.
-  const GoToRow row{target->name.c_str(), target->rightAscensionHours, target->declinationDegrees};
-  GoToConstellation(chart->GetProjection(), row, moment.GetSky());
-  findPanel.SetFoundName(Utf8ToUtf16(target->name));
+  chart->GetProjection().AimAt(moment.GetSky(), place->rightAscension, place->declination);
+  findPanel.SetFoundName(Utf8ToUtf16(object.name));
   UpdateMomentAndRender();
   return true;
 }

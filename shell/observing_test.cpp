@@ -226,17 +226,17 @@ TEST_F(ObservingTest, FindBelowTheHorizonOpensThePanelWithTheNextEventsInTimeOrd
 
   // Past midnight the Moon's set is today's.
   clock->now = [] { return SYSTEMTIME{2026, 3, 4, 26, 13, 10, 0, 0}; };
-  ASSERT_TRUE(App()->ShowObjectInfo(u"Moon"));
+  ASSERT_TRUE(App()->AcceptFind(u"Moon"));
   EXPECT_NE(body().find("Up now; sets at 00:30, rises at 15:38, transit 20:37"), std::string::npos)
       << body();
 
   // The polar Sun at Tromsø, in words.
   startAt(-18.96, 69.65, SYSTEMTIME{2026, 6, 0, 21, 10, 0, 0, 0});
-  ASSERT_TRUE(App()->ShowObjectInfo(u"Sun"));
+  ASSERT_TRUE(App()->AcceptFind(u"Sun"));
   EXPECT_NE(body().find("Up now; does not set within 24 hours; transit 12:46"), std::string::npos)
       << body();
   startAt(-18.96, 69.65, SYSTEMTIME{2026, 12, 1, 21, 10, 0, 0, 0});
-  ASSERT_TRUE(App()->ShowObjectInfo(u"Sun"));
+  ASSERT_TRUE(App()->AcceptFind(u"Sun"));
   EXPECT_NE(body().find("Below the horizon: does not rise within 24 hours"), std::string::npos)
       << body();
 }

@@ -49,44 +49,32 @@ void MainWindow::LoadSatellites() {
   InvalidateWindow(hwnd);
 }
 
-int32_t MainWindow::FindSatellite(std::u16string_view text) {
+bool MainWindow::TurnToSatellite(uint32_t index) {
   const std::shared_ptr<const SatelliteSet>& set = chart->GetSatellites();
-  if (!set) return -1;
-  const std::string query = Utf16ToUtf8(text);
-  // A star's own name wins over the satellite a word of whose name it begins ("Atlas").
-  const std::vector<NameMatch> sky = GetSkyNames().index.Complete(query, 1);
-  if (!sky.empty() && sky.front().quality == MatchQuality::Exact) return -1;
-  return set->Find(query);
-}
-
-bool MainWindow::TurnToSatellite(std::u16string_view text) {
-  const std::shared_ptr<const SatelliteSet>& set = chart->GetSatellites();
-  const int32_t index = FindSatellite(text);
-  if (index < 0) return false;
-  const Satellite& satellite = set->All()[static_cast<size_t>(index)];
+  if (!set || index >= set->All().size()) return false;
+  const Satellite& satellite = set->All()[index];
   const SatelliteFacts facts = DescribeSatellite(
       satellite, moment.GetJulianDayUt(), {observer->GetLongitude(), observer->GetLatitude(), 0.0});
   if (!facts.placed) return false;
   chart->GetProjection().SetViewDirection(facts.look.azimuth, facts.look.altitude);
-  chart->SetPinnedSatellite(index);
+  chart->SetPinnedSatellite(static_cast<int32_t>(index));
   findPanel.SetFoundName(Utf8ToUtf16(NameOf(satellite)));
   UpdateMomentAndRender();
   return true;
 }
 
-bool MainWindow::ShowSatelliteInfo(std::u16string_view name) {
+bool MainWindow::ShowSatelliteInfo(uint32_t index) {
   const std::shared_ptr<const SatelliteSet>& set = chart->GetSatellites();
-  const int32_t index = FindSatellite(name);
-  if (index < 0) return false;
-  const Satellite& satellite = set->All()[static_cast<size_t>(index)];
+  if (!set || index >= set->All().size()) return false;
+  const Satellite& satellite = set->All()[index];
   const SatelliteFacts facts = DescribeSatellite(
       satellite, moment.GetJulianDayUt(), {observer->GetLongitude(), observer->GetLatitude(), 0.0});
   std::vector<std::u16string> lines;
   for (const std::string& line : SatellitePanelLines(facts, OffsetsOfZone(GetPlaceZone()))) {
     lines.push_back(Utf8ToUtf16(line));
   }
-  findPanel.SetPanelObject(name);
-  chart->SetPinnedSatellite(index);
+  findPanel.SetPanelObject({{ObjectSource::Satellite, index}, NameOf(satellite)});
+  chart->SetPinnedSatellite(static_cast<int32_t>(index));
   ShowInfoPanel(hwnd, Utf8ToUtf16(NameOf(satellite)), lines);
   return true;
 }

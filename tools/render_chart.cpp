@@ -35,7 +35,6 @@
 #include "shell/config_file.h"
 #include "shell/place_zone.h"
 #include "shell/position_place.h"
-#include "view/go_to_table.h"
 #include "view/layer_set.h"
 #include "view/view_directions.h"
 
@@ -213,26 +212,25 @@ bool RenderChart(const RenderOptions& options, const SYSTEMTIME& now, Surface& s
 
   const Rect chart{0, 0, options.width, options.height};
   Chart view(chart, LoadBitmap(BitmapId::StarSprites));
-  std::optional<SkyTarget> target;
   if (!options.goToName.empty()) {
-    target = FindSkyTarget(LoadSkyNames(folder + "Labels.dat", folder + "Names.dat",
-                                        folder + "DeepSky.dat", moment.GetMinorBodyList().get()),
-                           options.goToName, moment);
-    if (!target) {
-      error = FillArgs(
-          Words::Tr("--goto: no star, object, constellation or planet of that name, got '%1'"),
-          {PrintableText(options.goToName, ECHOED_VALUE_BYTES)});
-      return false;
-    }
-    if (!target->placed) {
+    const SkyNames names = LoadSkyNames(folder + "Labels.dat", folder + "Names.dat",
+                                        folder + "DeepSky.dat", moment.GetMinorBodyList().get());
+    const std::optional<NamedRef> target = ResolveName(names, options.goToName);
+    if (target && target->object.source == ObjectSource::UnloadedAsteroid) {
       error = FillArgs(
           Words::Tr("--goto: no comet or asteroid elements loaded (--minor-bodies FILE), got '%1'"),
           {PrintableText(options.goToName, ECHOED_VALUE_BYTES)});
       return false;
     }
-    const GoToRow row{target->name.c_str(), target->rightAscensionHours,
-                      target->declinationDegrees};
-    GoToConstellation(view.GetProjection(), row, sky);
+    const std::optional<SkyPoint> place =
+        target ? PlaceOf(names, target->object, moment) : std::nullopt;
+    if (!place) {
+      error = FillArgs(
+          Words::Tr("--goto: no star, object, constellation or planet of that name, got '%1'"),
+          {PrintableText(options.goToName, ECHOED_VALUE_BYTES)});
+      return false;
+    }
+    view.GetProjection().AimAt(sky, place->rightAscension, place->declination);
   } else {
     const ViewDirection& aim = options.view != nullptr ? *options.view : VIEW_ZENITH;
     view.GetProjection().SetViewDirection(aim.azimuth, aim.altitude);
@@ -311,10 +309,13 @@ bool RenderChart(const RenderOptions& options, const SYSTEMTIME& now, Surface& s
     bodies += KeyValueLines(
         SatelliteInfoFields(DescribeSatellite(*infoSatellite, moment.GetJulianDayUt(), site)));
   } else if (!options.infoName.empty()) {
-    const std::optional<ObjectInfo> info = DescribeObject(
-        LoadSkyNames(folder + "Labels.dat", folder + "Names.dat", folder + "DeepSky.dat",
-                     moment.GetMinorBodyList().get()),
-        LoadStarList(folder + "Stars.dat"), options.infoName, moment, OffsetsOfZone(zone));
+    const SkyNames names = LoadSkyNames(folder + "Labels.dat", folder + "Names.dat",
+                                        folder + "DeepSky.dat", moment.GetMinorBodyList().get());
+    const std::optional<NamedRef> object = ResolveName(names, options.infoName);
+    const std::optional<ObjectInfo> info =
+        object ? DescribeObject(names, LoadStarList(folder + "Stars.dat"), object->object, moment,
+                                OffsetsOfZone(zone))
+               : std::nullopt;
     if (!info) {
       error = FillArgs(
           Words::Tr("--info: no star, object, constellation or planet of that name, got '%1'"),

@@ -1,10 +1,6 @@
 // The go-to table and its lookups.
 #include "view/go_to_table.h"
 
-#include "astro/angles.h"
-#include "astro/sky_places.h"
-#include "view/projection.h"
-
 namespace halvane {
 
 namespace {
@@ -122,11 +118,6 @@ const GoToRow* FindGoToRowByName(std::string_view name) {
     if (EqualIgnoringCase(row.name, name)) return &row;
   }
   return nullptr;
-}
-
-void GoToConstellation(Projection& projection, const GoToRow& row, const SkyPlaces& sky) {
-  projection.AimAt(sky, row.rightAscensionHours * HOURS_TO_RAD,
-                   row.declinationDegrees * DEG_TO_RAD);
 }
 
 }  // namespace halvane

@@ -8,6 +8,7 @@
 
 #include "astro/angles.h"
 #include "astro/observer.h"
+#include "astro/sky_places.h"
 #include "view/projection.h"
 
 namespace halvane {
@@ -38,7 +39,7 @@ TEST(GoToTable, TurnsTheViewToTheRowsPointEvenBelowTheHorizon) {
   const double theta = 2.0;
   for (const char* name : {"Orion", "Octans", "Ursa Minor"}) {
     const GoToRow& row = *FindGoToRowByName(name);
-    GoToConstellation(view, row, SkyPlaces(observer, theta));
+    view.AimAt(SkyPlaces(observer, theta), row.RightAscension(), row.Declination());
     double azimuth = 0.0;
     double altitude = 0.0;
     view.GetViewDirection(azimuth, altitude);
@@ -55,7 +56,7 @@ TEST(GoToTable, TurnsTheViewToTheRowsPointEvenBelowTheHorizon) {
   }
   // A centre on the northern meridian is aimed at due north (it was once aimed south).
   const GoToRow& minor = *FindGoToRowByName("Ursa Minor");
-  GoToConstellation(view, minor, SkyPlaces(observer, minor.rightAscensionHours * HOURS_TO_RAD));
+  view.AimAt(SkyPlaces(observer, minor.RightAscension()), minor.RightAscension(), minor.Declination());
   double azimuth = 1.0;
   double altitude = 0.0;
   view.GetViewDirection(azimuth, altitude);

@@ -43,6 +43,7 @@ Color ColorOf(double logBrightness) {
     const double t = (logBrightness - a.logBrightness) / (b.logBrightness - a.logBrightness);
     // Rounds half away from zero as lround does, without its call: the mix is never negative.
     const auto mix = [t](uint8_t from, uint8_t to) {
+      // NOLINTNEXTLINE(bugprone-incorrect-roundings)
       return static_cast<uint8_t>(from + (to - from) * t + 0.5);
     };
     return MakeColor(mix(a.red, b.red), mix(a.green, b.green), mix(a.blue, b.blue));
