@@ -12,7 +12,7 @@
 namespace halvane {
 
 struct LayerMemory {
-  int32_t starCount = 0;                    // star records read by the last accepted pass
+  int32_t starCount = 0;                      // star records read by the last accepted pass
   std::vector<NumberedDeepSky> deepSkyShown;  // drawn by the last frame
   // The satellites' places of the last moment, kept while frames only pan.
   std::vector<SatellitePlace> satellitePlaces;

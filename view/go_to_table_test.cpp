@@ -56,7 +56,8 @@ TEST(GoToTable, TurnsTheViewToTheRowsPointEvenBelowTheHorizon) {
   }
   // A centre on the northern meridian is aimed at due north (it was once aimed south).
   const GoToRow& minor = *FindGoToRowByName("Ursa Minor");
-  view.AimAt(SkyPlaces(observer, minor.RightAscension()), minor.RightAscension(), minor.Declination());
+  view.AimAt(SkyPlaces(observer, minor.RightAscension()), minor.RightAscension(),
+             minor.Declination());
   double azimuth = 1.0;
   double altitude = 0.0;
   view.GetViewDirection(azimuth, altitude);
