@@ -81,7 +81,7 @@ TEST(ObjectInfo, TheHorizonLineGivesTheNextEventsInTimeOrderInWords) {
        "Below the horizon: does not rise within 24 hours"},
   };
   for (const Case& c : cases) {
-    const Moment moment(c.utc, c.longitudeWest, c.latitude, false);
+    const Moment moment(c.utc, Observer(c.longitudeWest, c.latitude), false);
     const int64_t offset = int64_t{c.zoneHours} * 3600;
     const std::optional<ObjectInfo> info =
         DescribeObject(names, {}, ResolveName(names, c.name)->object, moment,
