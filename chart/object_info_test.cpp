@@ -18,7 +18,7 @@ TEST(ObjectInfo, DescribesTheObjectItIsGivenAsFindKnowsIt) {
                                       test_support::SourcePath("data/Names.dat"),
                                       test_support::SourcePath("data/DeepSky.dat"));
   const std::vector<StarRecord> stars = LoadStarList(test_support::SourcePath("data/Stars.dat"));
-  const Moment moment(SYSTEMTIME{2024, 1, 1, 15, 21, 30, 0, 0}, Observer(-18.3, 49.7), false);
+  const Moment moment(CalendarTime{2024, 1, 1, 15, 21, 30, 0, 0}, Observer(-18.3, 49.7), false);
   const auto describe = [&](ObjectRef object) {
     return DescribeObject(names, stars, object, moment).value_or(ObjectInfo{});
   };
@@ -60,12 +60,12 @@ TEST(ObjectInfo, TheHorizonLineGivesTheNextEventsInTimeOrderInWords) {
   struct Case {
     double longitudeWest;
     double latitude;
-    SYSTEMTIME utc;
+    CalendarTime utc;
     int32_t zoneHours;
     const char* name;
     const char* line;  // ECMAScript pattern of how the line begins
   };
-  const SYSTEMTIME sydney{2026, 3, 4, 26, 11, 0, 0, 0};  // 22:00 AEDT
+  const CalendarTime sydney{2026, 3, 4, 26, 11, 0, 0, 0};  // 22:00 AEDT
   const Case cases[] = {
       {-151.21, -33.87, sydney, 11, "Moon",
        "Up now; sets at tomorrow 00:30, rises at tomorrow 15:38, transit tomorrow 20:37"},
@@ -73,11 +73,11 @@ TEST(ObjectInfo, TheHorizonLineGivesTheNextEventsInTimeOrderInWords) {
       {-151.21, -33.87, sydney, 11, "Polaris", "Below the horizon: never rises here"},
       {-151.21, -33.87, sydney, 11, "Acrux", "Up now; never sets here; transit tomorrow 01:07"},
       // Past midnight the Moon's set is today's.
-      {-151.21, -33.87, SYSTEMTIME{2026, 3, 4, 26, 13, 10, 0, 0}, 11, "Moon",
+      {-151.21, -33.87, CalendarTime{2026, 3, 4, 26, 13, 10, 0, 0}, 11, "Moon",
        "Up now; sets at 00:30, rises at 15:38, transit 20:37"},
-      {-18.96, 69.65, SYSTEMTIME{2026, 6, 0, 21, 10, 0, 0, 0}, 2, "Sun",
+      {-18.96, 69.65, CalendarTime{2026, 6, 0, 21, 10, 0, 0, 0}, 2, "Sun",
        "Up now; does not set within 24 hours; transit 12:46"},
-      {-18.96, 69.65, SYSTEMTIME{2026, 12, 1, 21, 10, 0, 0, 0}, 1, "Sun",
+      {-18.96, 69.65, CalendarTime{2026, 12, 1, 21, 10, 0, 0, 0}, 1, "Sun",
        "Below the horizon: does not rise within 24 hours"},
   };
   for (const Case& c : cases) {

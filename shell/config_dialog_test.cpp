@@ -156,7 +156,7 @@ TEST_F(ConfigDialogTest, AFixedLocalTimeAndTheCompassOffsetAreStoredAndShownAgai
   Flush();
   EXPECT_EQ(w.GetExtension().compassOffset, -7.5);
   EXPECT_EQ(w.GetConfig().useSystemTime, 0);
-  const SYSTEMTIME& t = w.GetConfig().observationTime;
+  const CalendarTime& t = w.GetConfig().observationTime;
   EXPECT_EQ(t.year, 2005);
   EXPECT_EQ(t.month, 1);
   EXPECT_EQ(t.day, 1);
@@ -342,7 +342,7 @@ TEST_F(ConfigDialogTest, AFixedTimeIsShownInThePlacesZoneAfterARestart) {
   ConfigRecord tokyo;
   tokyo.longitude = -139.69;
   tokyo.latitude = 35.68;
-  tokyo.observationTime = SYSTEMTIME{2024, 3, 6, 30, 12, 0, 0, 0};
+  tokyo.observationTime = CalendarTime{2024, 3, 6, 30, 12, 0, 0, 0};
   ASSERT_TRUE(SaveConfig(ConfigPath(), tokyo));
   MainWindow& w = Start();
   EXPECT_EQ(w.CaptionText(), u"2024-03-30 21:00 JST");
@@ -357,7 +357,7 @@ TEST_F(ConfigDialogTest, AFixedTimeIsShownInThePlacesZoneAfterARestart) {
   ConfigRecord sea;
   sea.longitude = 150.0;
   sea.latitude = -30.0;
-  sea.observationTime = SYSTEMTIME{2024, 1, 1, 15, 21, 30, 0, 0};
+  sea.observationTime = CalendarTime{2024, 1, 1, 15, 21, 30, 0, 0};
   ASSERT_TRUE(SaveConfig(ConfigPath(), sea));
   EXPECT_EQ(Start().GetPlaceZone(), "");
   EXPECT_EQ(App()->CaptionText(), u"2024-01-15 22:30");

@@ -33,8 +33,8 @@ class ConfigFileTest : public test_support::ScratchFolderTest {
 };
 
 TEST_F(ConfigFileTest, EveryShapeOfFileAndAbsurdValueGivesAUsableRecord) {
-  const SYSTEMTIME fixed{2005, 1, 6, 1, 21, 0, 0, 0};
-  const auto saved = [&](double longitude, double latitude, SYSTEMTIME time = {}) {
+  const CalendarTime fixed{2005, 1, 6, 1, 21, 0, 0, 0};
+  const auto saved = [&](double longitude, double latitude, CalendarTime time = {}) {
     ConfigRecord record;
     record.longitude = longitude;
     record.latitude = latitude;
@@ -83,7 +83,7 @@ TEST_F(ConfigFileTest, EveryShapeOfFileAndAbsurdValueGivesAUsableRecord) {
     }
   }
   // A fixed time that is no real date turns the clock on.
-  saved(10.0, 20.0, SYSTEMTIME{2024, 13, 0, 40, 25, 0, 0, 0});
+  saved(10.0, 20.0, CalendarTime{2024, 13, 0, 40, 25, 0, 0, 0});
   ConfigRecord loaded;
   ASSERT_TRUE(LoadConfig(path, loaded));
   EXPECT_EQ(loaded.useSystemTime, 1);

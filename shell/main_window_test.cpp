@@ -20,7 +20,7 @@ namespace {
 // The Config.dat bytes for a record.
 std::vector<uint8_t> ConfigBytes(const char* magic, const char* tag, uint16_t version,
                                  double longitude, double latitude, uint16_t flags,
-                                 uint8_t useSystemTime, const SYSTEMTIME& time) {
+                                 uint8_t useSystemTime, const CalendarTime& time) {
   std::vector<uint8_t> bytes(48);
   std::memcpy(bytes.data(), magic, 4);
   std::memcpy(bytes.data() + 4, tag, 4);
@@ -57,7 +57,7 @@ TEST_F(MainWindowTest, FirstStartUsesDefaultsAndExitSavesTheRunsSettings) {
   // not saved.
   QTest::keyClicks(Chart(), "qhb");
   PressCompass();
-  clock->now = [] { return SYSTEMTIME{2024, 3, 0, 10, 4, 5, 6, 7}; };
+  clock->now = [] { return CalendarTime{2024, 3, 0, 10, 4, 5, 6, 7}; };
   Choose(COMMAND_EXIT);
   EXPECT_TRUE(w.IsWindowDestroyed());
   EXPECT_EQ(w.GetMenuBar(), nullptr);
@@ -91,7 +91,7 @@ TEST_F(MainWindowTest, FirstStartUsesDefaultsAndExitSavesTheRunsSettings) {
 // Files of every shape are config_file_test.cpp's; here a record read reaches the place, the
 // layers, their check marks and the time.
 TEST_F(MainWindowTest, AStoredRecordGivesThePlaceLayersCheckMarksAndTime) {
-  const SYSTEMTIME fixed{2005, 1, 6, 1, 21, 0, 0, 0};
+  const CalendarTime fixed{2005, 1, 6, 1, 21, 0, 0, 0};
   // A header of another kind, and bit 4, which hides the solar system, among unknown ones.
   WriteBytes(ConfigPath(), ConfigBytes("XXXX", "ABCD", 7, 10.0, 20.0, 13 | 0xFFF0, 0, fixed));
   MainWindow& w = Start();
@@ -144,9 +144,9 @@ TEST_F(MainWindowTest, PrecisePositionsSwitchesTheSkyAndIsSavedInBitFive) {
 // new frame.
 TEST_F(MainWindowTest, TheChartFollowsTheClockAtTheMinuteAndNotWithAFixedTime) {
   auto started = std::make_shared<QElapsedTimer>();
-  auto base = std::make_shared<SYSTEMTIME>(SYSTEMTIME{2024, 1, 1, 15, 21, 29, 57, 0});
+  auto base = std::make_shared<CalendarTime>(CalendarTime{2024, 1, 1, 15, 21, 29, 57, 0});
   clock->now = [started, base] {
-    SYSTEMTIME now = *base;
+    CalendarTime now = *base;
     const int64_t into = now.second * 1000 + now.milliseconds + started->elapsed();
     now.minute = static_cast<uint16_t>(now.minute + into / 60000);
     now.second = static_cast<uint16_t>(into % 60000 / 1000);
@@ -163,13 +163,13 @@ TEST_F(MainWindowTest, TheChartFollowsTheClockAtTheMinuteAndNotWithAFixedTime) {
   EXPECT_EQ(w.GetMoment().GetTime().minute, 30);
 
   // Back to just before a change, then a time step fixes the time: no frame follows.
-  *base = SYSTEMTIME{2024, 1, 1, 15, 21, 30, 59, 850};
+  *base = CalendarTime{2024, 1, 1, 15, 21, 30, 59, 850};
   started->restart();
   QTest::keyClick(Chart(), 'T');
   QTest::keyClick(Chart(), ']');
   Flush();
   const int32_t stepped = w.GetFramesDrawn();
-  const SYSTEMTIME shown = w.GetMoment().GetTime();
+  const CalendarTime shown = w.GetMoment().GetTime();
   QTest::qWait(500);
   EXPECT_EQ(w.GetFramesDrawn(), stepped);
   EXPECT_EQ(w.GetMoment().GetTime(), shown);

@@ -173,7 +173,7 @@ TEST_F(ObservingTest, FindBelowTheHorizonOpensThePanelInThePlacesZone) {
   sydney.latitude = -33.87;
   sydney.useSystemTime = 1;
   ASSERT_TRUE(SaveConfig(ConfigPath(), sydney));
-  clock->now = [] { return SYSTEMTIME{2026, 3, 4, 26, 11, 0, 0, 0}; };  // 22:00 AEDT
+  clock->now = [] { return CalendarTime{2026, 3, 4, 26, 11, 0, 0, 0}; };  // 22:00 AEDT
   Start();
   const auto body = [] {
     QWidget* panel = InfoPanelWidget(App()->hwnd);
@@ -199,7 +199,7 @@ TEST_F(ObservingTest, FindBelowTheHorizonOpensThePanelInThePlacesZone) {
   EXPECT_LT(altitude, 0.0);
 
   // Past midnight the Moon's set is today's.
-  clock->now = [] { return SYSTEMTIME{2026, 3, 4, 26, 13, 10, 0, 0}; };
+  clock->now = [] { return CalendarTime{2026, 3, 4, 26, 13, 10, 0, 0}; };
   ASSERT_TRUE(App()->AcceptFind(u"Moon"));
   EXPECT_NE(body().find("Up now; sets at 00:30,"), std::string::npos) << body();
 }
@@ -236,7 +236,7 @@ TEST_F(ObservingTest, NightVisionLeavesNoGreenOrBlueOnTheScreenAndIsStored) {
 // place's zone, the caption dates it, and Now returns to the clock.
 TEST_F(ObservingTest, StepsMoveTheTimeInThePlacesZoneAndNowReturns) {
   // 23:30 local on 31 December; the default place takes its zone from a Czech town.
-  clock->now = [] { return SYSTEMTIME{2023, 12, 0, 31, 22, 30, 0, 0}; };
+  clock->now = [] { return CalendarTime{2023, 12, 0, 31, 22, 30, 0, 0}; };
   MainWindow& w = Start();
   EXPECT_EQ(w.CaptionText(), u"23:30 CET") << "the clock's time, today";
   QTest::keyClicks(Chart(), "]");
@@ -251,7 +251,7 @@ TEST_F(ObservingTest, StepsMoveTheTimeInThePlacesZoneAndNowReturns) {
   EXPECT_EQ(w.CaptionText(), u"2023-12-31 22:30 CET");
 
   // A day on from noon on 30 March keeps the noon of summer time.
-  clock->now = [] { return SYSTEMTIME{2024, 3, 0, 30, 11, 0, 0, 0}; };
+  clock->now = [] { return CalendarTime{2024, 3, 0, 30, 11, 0, 0, 0}; };
   QTest::keyClicks(Chart(), "t}");
   Flush();
   EXPECT_EQ(w.CaptionText(), u"2024-03-31 12:00 CEST");
