@@ -1,5 +1,6 @@
 // Tests of the local/universal time conversion under a fixed time zone, and of named zones.
 #include "platform/clock.h"
+#include "platform/time_step.h"
 #include "platform/zone_time.h"
 
 #include <gtest/gtest.h>
@@ -111,6 +112,31 @@ TEST_F(LocalTime, ZoneTimesRefuseGapsTakeFirstRepeatsAndKnowOldNames) {
   EXPECT_TRUE(IsKnownZone("Asia/Tokyo"));
   for (const char* id : {"", "Nowhere/Else", "../zoneinfo/UTC", "/etc/localtime"}) {
     EXPECT_FALSE(IsKnownZone(id)) << id;
+  }
+}
+
+// Hours step universal time; days keep the wall time of the zone's calendar, across a year's
+// end and the change to summer time.
+TEST_F(LocalTime, StepsCrossMonthsYearsAndTheChangeOfClocks) {
+  CalendarTime time = Record(2023, 12, 31, 23, 30);
+  ASSERT_TRUE(StepHours(time, 1));
+  EXPECT_EQ(time, Record(2024, 1, 1, 0, 30, 0, 0, 1));
+  ASSERT_TRUE(StepHours(time, -2));
+  EXPECT_EQ(time, Record(2023, 12, 31, 22, 30, 0, 0, 0));
+  ASSERT_TRUE(StepZoneDays("Europe/Prague", time, 1));
+  EXPECT_EQ(time, Record(2024, 1, 1, 22, 30, 0, 0, 1));
+  ASSERT_TRUE(StepZoneDays("", time, -2));
+  EXPECT_EQ(time, Record(2023, 12, 30, 22, 30, 0, 0, 6));
+  // Noon on 30 March is 11:00 UTC; a day later summer time has begun: 10:00 UTC.
+  time = Record(2024, 3, 30, 11, 0);
+  ASSERT_TRUE(StepZoneDays("Europe/Prague", time, 1));
+  EXPECT_EQ(time, Record(2024, 3, 31, 10, 0, 0, 0, 0));
+  // Nothing steps from a record that is no time, or past the last year the clock handles.
+  for (CalendarTime bad : {Record(2024, 13, 1, 0, 0), Record(30827, 12, 31, 23, 0)}) {
+    const CalendarTime kept = bad;
+    EXPECT_FALSE(StepHours(bad, 2));
+    EXPECT_FALSE(StepZoneDays("Europe/Prague", bad, 1));
+    EXPECT_EQ(bad, kept);
   }
 }
 

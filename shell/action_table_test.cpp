@@ -6,7 +6,9 @@
 
 #include <set>
 #include <string>
+#include <utility>
 
+#include "platform/window_system.h"
 #include "shell/command_numbers.h"
 #include "shell/menu_resource.h"
 
@@ -94,6 +96,53 @@ TEST(ActionTable, LayerNamesTurnOnTheirOwnLayerAndNothingElse) {
   EXPECT_FALSE(ParseLayerNames("lines,", flags, viewFlags));
   EXPECT_FALSE(ParseLayerNames("precise", flags, viewFlags));
   EXPECT_NE(LayerNameList().find("minor-bodies"), std::string::npos);
+}
+
+// The keys people learnt, in either case, and the switch each layer's command and key flip;
+// the window's tests send a few of them for real.
+TEST(ActionTable, TheKnownKeysAndCommandsLeadToTheirActionsAndSwitches) {
+  const std::pair<char16_t, Action> views[] = {
+      {u'e', Action::ViewEast}, {u'n', Action::ViewNorth},  {u's', Action::ViewSouth},
+      {u'w', Action::ViewWest}, {u'z', Action::ViewZenith},
+  };
+  struct Layer {
+    char16_t key;
+    uint16_t command;
+    bool LayerSet::*layer;
+  };
+  const Layer layers[] = {
+      {u'q', COMMAND_EQUATORIAL_GRID, &LayerSet::showEquatorialGrid},
+      {u'h', COMMAND_HORIZONTAL_GRID, &LayerSet::showHorizontalGrid},
+      {u'l', COMMAND_CONSTELLATION_LINES, &LayerSet::showConstellationLines},
+      {u'b', COMMAND_CONSTELLATION_BOUNDARIES, &LayerSet::showConstellationBoundaries},
+      {u'p', COMMAND_SOLAR_SYSTEM, &LayerSet::showSolarSystem},
+      {u'o', COMMAND_DEEP_SKY, &LayerSet::showDeepSky},
+      {u'm', COMMAND_MILKY_WAY, &LayerSet::showMilkyWay},
+      {u'v', COMMAND_SATELLITES, &LayerSet::showSatellites},
+      {u'k', COMMAND_MINOR_BODIES, &LayerSet::showMinorBodies},
+  };
+  const auto upper = [](char16_t key) { return static_cast<char16_t>(key - u'a' + u'A'); };
+  for (const auto& [key, action] : views) {
+    for (const char16_t typed : {key, upper(key)}) {
+      ASSERT_NE(ActionOfKey(typed), nullptr) << static_cast<char>(typed);
+      EXPECT_EQ(ActionOfKey(typed)->action, action) << static_cast<char>(typed);
+    }
+  }
+  for (const Layer& l : layers) {
+    const ActionEntry* entry = ActionOfCommand(l.command);
+    ASSERT_NE(entry, nullptr) << l.command;
+    EXPECT_EQ(entry->layer, l.layer) << l.command;
+    EXPECT_EQ(ActionOfKey(l.key), entry) << static_cast<char>(l.key);
+    EXPECT_EQ(ActionOfKey(upper(l.key)), entry) << static_cast<char>(l.key);
+  }
+  EXPECT_EQ(ActionOfKey(u'+')->action, Action::ZoomIn);
+  EXPECT_EQ(ActionOfKey(u'-')->action, Action::ZoomOut);
+  const std::pair<uintptr_t, Action> arrows[] = {{KEY_LEFT, Action::PanLeft},
+                                                 {KEY_RIGHT, Action::PanRight},
+                                                 {KEY_UP, Action::PanUp},
+                                                 {KEY_DOWN, Action::PanDown}};
+  for (const auto& [key, action] : arrows) EXPECT_EQ(ActionOfVirtualKey(key)->action, action);
+  EXPECT_EQ(ActionOfKey(u' '), nullptr);
 }
 
 TEST(ActionTable, TheMenuHoldsEachMenuActionOnceWithBalancedPopups) {

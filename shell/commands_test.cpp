@@ -83,21 +83,12 @@ TEST_F(CommandsTest, EveryViewCommandChangesItsStateAndDrawsOneFrame) {
     EXPECT_EQ(w.GetFramesDrawn(), ++frames) << c.command;
     c.check(w);
   }
-  // The letter keys aim the same way, in either case.
-  const std::pair<const char*, ViewDirection> keys[] = {
-      {"e", VIEW_EAST}, {"N", VIEW_NORTH}, {"s", VIEW_SOUTH}, {"W", VIEW_WEST}, {"z", VIEW_ZENITH},
-      {"E", VIEW_EAST}, {"n", VIEW_NORTH}, {"S", VIEW_SOUTH}, {"w", VIEW_WEST}, {"Z", VIEW_ZENITH}};
-  for (const auto& [key, direction] : keys) {
-    QTest::keyClicks(Chart(), key);
-    Flush();
-    EXPECT_DOUBLE_EQ(AimOf(w.GetChart().GetProjection().GetOrientation()).azimuth,
-                     Expected(direction).azimuth)
-        << key;
-    EXPECT_DOUBLE_EQ(AimOf(w.GetChart().GetProjection().GetOrientation()).altitude,
-                     Expected(direction).altitude)
-        << key;
-    EXPECT_EQ(w.GetFramesDrawn(), ++frames) << key;
-  }
+  // A letter key aims the same way (which key is which is action_table_test.cpp's).
+  QTest::keyClicks(Chart(), "E");
+  Flush();
+  EXPECT_DOUBLE_EQ(AimOf(w.GetChart().GetProjection().GetOrientation()).azimuth,
+                   Expected(VIEW_EAST).azimuth);
+  EXPECT_EQ(w.GetFramesDrawn(), ++frames);
 }
 
 TEST_F(CommandsTest, LayerCommandsAndLetterKeysFlipTheSameSwitchAndItsCheckMark) {
@@ -112,6 +103,7 @@ TEST_F(CommandsTest, LayerCommandsAndLetterKeysFlipTheSameSwitchAndItsCheckMark)
   EXPECT_TRUE(IsMenuItemChecked(w.GetMenu(), COMMAND_DEEP_SKY));
   EXPECT_TRUE(IsMenuItemChecked(w.GetMenu(), COMMAND_MILKY_WAY));
 
+  // Each layer's switch flips through one path; two of them, by menu and by key.
   struct Layer {
     uint16_t command;
     char key;
@@ -119,13 +111,7 @@ TEST_F(CommandsTest, LayerCommandsAndLetterKeysFlipTheSameSwitchAndItsCheckMark)
   };
   const Layer layers[] = {
       {COMMAND_EQUATORIAL_GRID, 'q', &LayerSet::showEquatorialGrid},
-      {COMMAND_HORIZONTAL_GRID, 'H', &LayerSet::showHorizontalGrid},
-      {COMMAND_CONSTELLATION_LINES, 'l', &LayerSet::showConstellationLines},
-      {COMMAND_CONSTELLATION_BOUNDARIES, 'B', &LayerSet::showConstellationBoundaries},
       {COMMAND_SOLAR_SYSTEM, 'p', &LayerSet::showSolarSystem},
-      {COMMAND_DEEP_SKY, 'o', &LayerSet::showDeepSky},
-      {COMMAND_MILKY_WAY, 'M', &LayerSet::showMilkyWay},
-      {COMMAND_SATELLITES, 'v', &LayerSet::showSatellites},
   };
   for (const Layer& layer : layers) {
     const bool before = w.GetChart().GetLayers().*layer.layerSwitch;
@@ -203,7 +189,7 @@ TEST_F(CommandsTest, GoToTurnsTheViewToTheConstellationEvenBelowTheHorizon) {
   EXPECT_LT(AimOf(w.GetChart().GetProjection().GetOrientation()).altitude, 0.0);
 }
 
-TEST_F(CommandsTest, ArrowsPanAndPlusMinusZoom) {
+TEST_F(CommandsTest, ArrowsPanAndKeysOfNothingDoNothing) {
   MainWindow& w = Start();
   const double step = w.GetChart().GetProjection().GetFieldOfView() * 0.1;
   ViewOrientation reference;  // the window's view starts at the same zenith view
@@ -230,24 +216,13 @@ TEST_F(CommandsTest, ArrowsPanAndPlusMinusZoom) {
   EXPECT_NEAR(AimOf(w.GetChart().GetProjection().GetOrientation()).altitude,
               AimOf(reference).altitude, 1e-12);
 
-  QTest::keyClicks(Chart(), "+");
-  Flush();
-  EXPECT_DOUBLE_EQ(w.GetChart().GetProjection().GetFieldOfView(), HALF_PI / 2);
-  QTest::keyClicks(Chart(), "-");
-  Flush();
-  EXPECT_DOUBLE_EQ(w.GetChart().GetProjection().GetFieldOfView(), HALF_PI);
-  EXPECT_EQ(w.GetFramesDrawn(), frames + 6);
+  EXPECT_EQ(w.GetFramesDrawn(), frames + 4);
 
   // Keys that name nothing change nothing.
   QTest::keyClicks(Chart(), "1 ");
   QTest::keyClick(Chart(), Qt::Key_F5);
   Flush();
-  EXPECT_EQ(w.GetFramesDrawn(), frames + 6);
-  // K: comets and asteroids, on at first.
-  EXPECT_TRUE(w.GetChart().GetLayers().showMinorBodies);
-  QTest::keyClick(Chart(), Qt::Key_K);
-  Flush();
-  EXPECT_FALSE(w.GetChart().GetLayers().showMinorBodies);
+  EXPECT_EQ(w.GetFramesDrawn(), frames + 4);
 }
 
 TEST_F(CommandsTest, KeysStayWithTheChartAndTheMenuOpensFromTheKeyboard) {

@@ -1,15 +1,22 @@
-// Config.dat on disk: a failed save leaves the previous file whole. Loading every shape of
-// file is checked through the app's start in main_window_test.cpp.
+// Config.dat on disk: every shape of file and every absurd stored value gives a usable record,
+// and a failed save leaves the previous file whole.
 #include "shell/config_file.h"
 
 #include <gtest/gtest.h>
+#include <sys/wait.h>
+#include <unistd.h>
 
+#include <algorithm>
+#include <chrono>
+#include <cmath>
 #include <cstring>
 #include <filesystem>
 #include <fstream>
 #include <iterator>
+#include <limits>
 #include <vector>
 
+#include "astro/angles.h"
 #include "tests/support/scratch_folder.h"
 
 namespace halvane {
@@ -24,6 +31,63 @@ class ConfigFileTest : public test_support::ScratchFolderTest {
  protected:
   std::string path = (folder / "Config.dat").string();
 };
+
+TEST_F(ConfigFileTest, EveryShapeOfFileAndAbsurdValueGivesAUsableRecord) {
+  const CalendarTime fixed{2005, 1, 6, 1, 21, 0, 0, 0};
+  const auto saved = [&](double longitude, double latitude, CalendarTime time = {}) {
+    ConfigRecord record;
+    record.longitude = longitude;
+    record.latitude = latitude;
+    record.layerFlags = 13;
+    record.observationTime = time.year != 0 ? time : fixed;
+    EXPECT_TRUE(SaveConfig(path, record));
+    return Bytes(path);
+  };
+  const double home[] = {DmsToDegrees(-18, 20, 20), DmsToDegrees(49, 41, 49)};
+  std::vector<char> header = saved(10.0, 20.0);
+  std::copy_n("XXXXABCD\x07", 9, header.begin());
+  std::vector<char> longer = saved(10.0, 20.0);
+  longer.resize(60, '\xEE');
+  std::vector<char> shorter = saved(10.0, 20.0);
+  shorter.resize(47);
+  struct Case {
+    const char* what;
+    std::vector<char> bytes;
+    double longitude;
+    double latitude;
+    bool whole;  // a record was read, its flags and fixed time kept
+  };
+  const Case cases[] = {
+      {"wrong header, right length", header, 10.0, 20.0, true},
+      {"longer than a record", longer, 10.0, 20.0, true},
+      {"one byte short", shorter, home[0], home[1], false},
+      {"not-a-number place", saved(std::nan(""), std::numeric_limits<double>::infinity()), home[0],
+       home[1], true},
+      {"latitude 1000", saved(10.0, 1000.0), 10.0, home[1], true},
+      {"latitude -91", saved(10.0, -91.0), 10.0, home[1], true},
+      {"longitude 1e308", saved(1e308, 20.0), home[0], 20.0, true},
+      {"longitude 270", saved(270.0, -90.0), -90.0, -90.0, true},
+      {"longitude -200", saved(-200.0, 90.0), 160.0, 90.0, true},
+  };
+  for (const Case& c : cases) {
+    std::ofstream(path, std::ios::binary | std::ios::trunc)
+        .write(c.bytes.data(), static_cast<std::streamsize>(c.bytes.size()));
+    ConfigRecord loaded;
+    EXPECT_EQ(LoadConfig(path, loaded), c.whole) << c.what;
+    EXPECT_EQ(loaded.longitude, c.longitude) << c.what;
+    EXPECT_EQ(loaded.latitude, c.latitude) << c.what;
+    EXPECT_EQ(loaded.layerFlags, c.whole ? 13 : 6) << c.what;
+    EXPECT_EQ(loaded.useSystemTime, c.whole ? 0 : 1) << c.what;
+    if (c.whole) {
+      EXPECT_EQ(loaded.observationTime, fixed) << c.what;
+    }
+  }
+  // A fixed time that is no real date turns the clock on.
+  saved(10.0, 20.0, CalendarTime{2024, 13, 0, 40, 25, 0, 0, 0});
+  ConfigRecord loaded;
+  ASSERT_TRUE(LoadConfig(path, loaded));
+  EXPECT_EQ(loaded.useSystemTime, 1);
+}
 
 TEST_F(ConfigFileTest, AFailedSaveLeavesThePreviousFileWhole) {
   ConfigRecord first;
@@ -45,6 +109,43 @@ TEST_F(ConfigFileTest, AFailedSaveLeavesThePreviousFileWhole) {
   EXPECT_EQ(std::distance(std::filesystem::directory_iterator(blocked),
                           std::filesystem::directory_iterator()),
             1);
+}
+
+// Only the temporaries of saves whose writer has ended go, however old the others; never a
+// link or another user's file. A start calls this (tests/robust_ends_test.cpp).
+TEST_F(ConfigFileTest, OnlyTheLeftoversOfEndedSavesAreRemoved) {
+  const auto age = [](const std::string& file) {
+    std::filesystem::last_write_time(
+        file, std::filesystem::last_write_time(file) - std::chrono::hours(1));
+  };
+  const pid_t gone = ::fork();
+  if (gone == 0) ::_exit(0);
+  ::waitpid(gone, nullptr, 0);
+  const std::string dead = path + "." + std::to_string(gone) + ".";
+  const std::string leftover = dead + "0123abcd";
+  const std::string running = path + "." + std::to_string(::getpid()) + ".aaaaaaaa";
+  const std::string notOurs = dead + "0123ABCD";
+  const std::string link = dead + "fedcba98";
+  for (const std::string& file : {leftover, running, notOurs}) {
+    test_support::WriteBytes(file, {1, 2, 3});
+    age(file);
+  }
+  std::filesystem::create_symlink(leftover, link);
+  std::string stranger;
+  if (::geteuid() == 0) {
+    stranger = dead + "11111111";
+    test_support::WriteBytes(stranger, {1});
+    age(stranger);
+    ASSERT_EQ(::chown(stranger.c_str(), 65534, 65534), 0);
+  }
+
+  EXPECT_EQ(RemoveSaveLeftovers(path), 1);
+  EXPECT_FALSE(std::filesystem::exists(leftover));
+  for (const std::string& kept : {running, notOurs}) EXPECT_TRUE(std::filesystem::exists(kept));
+  EXPECT_TRUE(std::filesystem::is_symlink(link));
+  if (!stranger.empty()) {
+    EXPECT_TRUE(std::filesystem::exists(stranger)) << "another user's file";
+  }
 }
 
 // A link planted at the old fixed temporary name (or any name) is never written through: the

@@ -13,14 +13,11 @@
 #include <cstdlib>
 #include <ctime>
 #include <functional>
-#include <regex>
 
 #include "astro/delta_t.h"
-#include "astro/sidereal_time.h"
 #include "astro/solar_system.h"
 #include "platform/find_field.h"
 #include "platform/info_panel.h"
-#include "shell/config_dialog.h"
 #include "shell/config_file.h"
 #include "shell/shell_test_support.h"
 #include "tests/support/build_paths.h"
@@ -138,25 +135,19 @@ TEST_F(ObservingTest, FindTurnsToStarsObjectsPlanetsAndConstellationsAndLabelsTh
   EXPECT_LT(OffCentre(jupiter.rightAscension, jupiter.declination), 1e-6);
   EXPECT_EQ(w.GetChart().GetProjection().GetFieldOfView(), zoom);
 
-  // Case and accents do not matter; Ctrl+F opens it too; a tap on the centre names the
-  // same star, so the view is on it.
+  // Ctrl+F opens it too (how names are written is catalog/sky_names_test.cpp's); a tap on the
+  // centre names the same star, so the view is on it.
   FindWith([] { QTest::keyClick(Chart(), Qt::Key_F, Qt::ControlModifier); },
            QString::fromUtf8("B\u00C9TEL"), false);
   EXPECT_EQ(LabelText(), u"Betelgeuse");
   Tap(120, 147);
   EXPECT_EQ(LabelText(), u"Betelgeuse");
 
-  FindWith(typeF, "m31", false);
-  EXPECT_EQ(LabelText().substr(0, 3), u"M31");
   FindWith([] { Choose(COMMAND_FIND); }, "orion", true);
   EXPECT_EQ(LabelText(), u"Orion");
   // Saturn had set that evening: Find turns to it all the same and says so.
   FindWith(typeF, "sat", true, true);
   EXPECT_EQ(LabelText(), u"Saturn");
-
-  // Names of every catalog, however they are written.
-  FindWith(typeF, "alf Ori", false);
-  EXPECT_EQ(LabelText(), u"Betelgeuse");
   EXPECT_FALSE(keptNotFound);
 
   // Nothing matching leaves the view as it was, and the text in the field with a word why.
@@ -174,22 +165,16 @@ TEST_F(ObservingTest, FindTurnsToStarsObjectsPlanetsAndConstellationsAndLabelsTh
   EXPECT_TRUE(keptNotFound);
 }
 
-// Times checked against PyEphem 4.1.4 (no refraction model, horizon -0:34, upper limb for
-// the Sun and the Moon): in Sydney at 22:00 on 26 March 2026 the Moon sets at 00:30:13 the
-// next day, rises at 15:38:21, transits at 20:36:35; Vega rises at 03:22:59; Acrux transits
-// at 01:07:08; in Tromsø on 21 June the Sun transits at 12:45:58 and does not set, and on 21
-// December does not rise. Shown to the minute.
-TEST_F(ObservingTest, FindBelowTheHorizonOpensThePanelWithTheNextEventsInTimeOrder) {
-  const auto startAt = [this](double longitudeWest, double latitude, CalendarTime utc) {
-    Stop();
-    ConfigRecord config;
-    config.longitude = longitudeWest;
-    config.latitude = latitude;
-    config.useSystemTime = 1;
-    ASSERT_TRUE(SaveConfig(ConfigPath(), config));
-    clock->now = [utc] { return utc; };
-    Start();
-  };
+// The words and times of the panel are chart/object_info_test.cpp's; here Find opens the panel
+// in the zone of the place, turns below the horizon too, and reads the clock anew.
+TEST_F(ObservingTest, FindBelowTheHorizonOpensThePanelInThePlacesZone) {
+  ConfigRecord sydney;
+  sydney.longitude = -151.21;
+  sydney.latitude = -33.87;
+  sydney.useSystemTime = 1;
+  ASSERT_TRUE(SaveConfig(ConfigPath(), sydney));
+  clock->now = [] { return CalendarTime{2026, 3, 4, 26, 11, 0, 0, 0}; };  // 22:00 AEDT
+  Start();
   const auto body = [] {
     QWidget* panel = InfoPanelWidget(App()->hwnd);
     return panel == nullptr ? std::string()
@@ -199,51 +184,29 @@ TEST_F(ObservingTest, FindBelowTheHorizonOpensThePanelWithTheNextEventsInTimeOrd
     return InfoPanelWidget(App()->hwnd)->findChild<QLabel*>("infoTitle")->text().toStdString();
   };
   const auto typeF = [] { QTest::keyClick(Chart(), Qt::Key_F); };
-  startAt(-151.21, -33.87, CalendarTime{2026, 3, 4, 26, 11, 0, 0, 0});  // 22:00 AEDT
 
   FindWith(typeF, "Moon", false);
   EXPECT_EQ(title(), "Moon");
-  EXPECT_NE(body().find("Up now; sets at tomorrow 00:30, rises at tomorrow 15:38, transit "
-                        "tomorrow 20:37"),
-            std::string::npos)
-      << body();
+  EXPECT_NE(body().find("Up now; sets at tomorrow 00:30"), std::string::npos) << body();
   // Vega is below the horizon: the view turns to the ground all the same, the label is the
   // name alone, and the panel, replacing the Moon's, says when it rises.
   FindWith(typeF, "Vega", false);
   EXPECT_EQ(LabelText(), u"Vega");
   EXPECT_EQ(title(), "Vega");
-  EXPECT_TRUE(
-      std::regex_search(body(), std::regex("Below the horizon: rises at tomorrow 03:2[23]")))
-      << body();
+  EXPECT_NE(body().find("Below the horizon: rises at tomorrow 03:2"), std::string::npos) << body();
   double azimuth = 0.0, altitude = 0.0;
   App()->GetChart().GetProjection().GetViewDirection(azimuth, altitude);
   EXPECT_LT(altitude, 0.0);
-  FindWith(typeF, "Polaris", false);
-  EXPECT_NE(body().find("Below the horizon: never rises here"), std::string::npos) << body();
-  FindWith(typeF, "Acrux", false);
-  EXPECT_NE(body().find("Up now; never sets here; transit tomorrow 01:07"), std::string::npos)
-      << body();
 
   // Past midnight the Moon's set is today's.
   clock->now = [] { return CalendarTime{2026, 3, 4, 26, 13, 10, 0, 0}; };
   ASSERT_TRUE(App()->AcceptFind(u"Moon"));
-  EXPECT_NE(body().find("Up now; sets at 00:30, rises at 15:38, transit 20:37"), std::string::npos)
-      << body();
-
-  // The polar Sun at Tromsø, in words.
-  startAt(-18.96, 69.65, CalendarTime{2026, 6, 0, 21, 10, 0, 0, 0});
-  ASSERT_TRUE(App()->AcceptFind(u"Sun"));
-  EXPECT_NE(body().find("Up now; does not set within 24 hours; transit 12:46"), std::string::npos)
-      << body();
-  startAt(-18.96, 69.65, CalendarTime{2026, 12, 1, 21, 10, 0, 0, 0});
-  ASSERT_TRUE(App()->AcceptFind(u"Sun"));
-  EXPECT_NE(body().find("Below the horizon: does not rise within 24 hours"), std::string::npos)
-      << body();
+  EXPECT_NE(body().find("Up now; sets at 00:30,"), std::string::npos) << body();
 }
 
+// The find field, its list and the dialog in night vision are phone_screen_test.cpp's.
 TEST_F(ObservingTest, NightVisionLeavesNoGreenOrBlueOnTheScreenAndIsStored) {
   MainWindow& w = Start();
-  PressCompass();
   QTest::keyClick(Chart(), Qt::Key_R);
   Flush();
   EXPECT_TRUE(IsMenuItemChecked(w.GetMenu(), COMMAND_NIGHT_VISION));
@@ -254,32 +217,6 @@ TEST_F(ObservingTest, NightVisionLeavesNoGreenOrBlueOnTheScreenAndIsStored) {
   Flush();
   ExpectRedOnly(menu, "menu");
   menu->hide();
-
-  // The find field with its clear button, which no palette reaches.
-  bool found = false;
-  QTimer::singleShot(0, [&] {
-    QDialog* dialog = RunningFindField();
-    if (dialog == nullptr) return;
-    found = true;
-    QTest::keyClicks(dialog->findChild<QLineEdit*>("findText"), "x");
-    ExpectRedOnly(dialog, "find field");
-    dialog->done(QDialog::Rejected);
-  });
-  Choose(COMMAND_FIND);
-  EXPECT_TRUE(found);
-
-  bool ran = false;
-  QTimer::singleShot(0, [&] {
-    for (QWidget* widget : QApplication::topLevelWidgets()) {
-      auto* dialog = qobject_cast<QDialog*>(widget);
-      if (dialog == nullptr || !dialog->isVisible()) continue;
-      ran = true;
-      ExpectRedOnly(dialog, "dialog");
-      dialog->done(QDialog::Rejected);
-    }
-  });
-  Choose(COMMAND_CONFIGURE);
-  EXPECT_TRUE(ran);
   Stop();
 
   Start();
@@ -295,7 +232,9 @@ TEST_F(ObservingTest, NightVisionLeavesNoGreenOrBlueOnTheScreenAndIsStored) {
   EXPECT_TRUE(coloured);
 }
 
-TEST_F(ObservingTest, StepsCrossMonthYearAndTheClockChangeAndNowReturns) {
+// How a step moves the time is platform/local_time_test.cpp's; here the keys step it in the
+// place's zone, the caption dates it, and Now returns to the clock.
+TEST_F(ObservingTest, StepsMoveTheTimeInThePlacesZoneAndNowReturns) {
   // 23:30 local on 31 December; the default place takes its zone from a Czech town.
   clock->now = [] { return CalendarTime{2023, 12, 0, 31, 22, 30, 0, 0}; };
   MainWindow& w = Start();
@@ -305,28 +244,22 @@ TEST_F(ObservingTest, StepsCrossMonthYearAndTheClockChangeAndNowReturns) {
   EXPECT_EQ(w.GetConfig().useSystemTime, 0);
   EXPECT_EQ(w.CaptionText(), u"2024-01-01 00:30 CET");
   QTest::keyClicks(Chart(), "[[");
-  Flush();
   EXPECT_EQ(w.CaptionText(), u"2023-12-31 22:30 CET");
   QTest::keyClicks(Chart(), "}");
   EXPECT_EQ(w.CaptionText(), u"2024-01-01 22:30 CET");
-  QTest::keyClicks(Chart(), "{{");
-  EXPECT_EQ(w.CaptionText(), u"2023-12-30 22:30 CET");
+  QTest::keyClicks(Chart(), "{");
+  EXPECT_EQ(w.CaptionText(), u"2023-12-31 22:30 CET");
 
-  // Noon on 30 March is 11:00 UTC; a day later summer time has begun: 10:00 UTC.
+  // A day on from noon on 30 March keeps the noon of summer time.
   clock->now = [] { return CalendarTime{2024, 3, 0, 30, 11, 0, 0, 0}; };
   QTest::keyClicks(Chart(), "t}");
   Flush();
   EXPECT_EQ(w.CaptionText(), u"2024-03-31 12:00 CEST");
-  EXPECT_EQ(w.GetConfig().observationTime.hour, 10);
-  // An hour on from 01:30 local that night skips the missing hour.
-  clock->now = [] { return CalendarTime{2024, 3, 0, 31, 0, 30, 0, 0}; };
-  QTest::keyClicks(Chart(), "t]");
-  EXPECT_EQ(w.CaptionText(), u"2024-03-31 03:30 CEST");
 
   const int32_t frames = w.GetFramesDrawn();
   Choose(COMMAND_NOW);
   EXPECT_EQ(w.GetConfig().useSystemTime, 1);
-  EXPECT_EQ(w.CaptionText(), u"01:30 CET");
+  EXPECT_EQ(w.CaptionText(), u"12:00 CET");
   EXPECT_EQ(w.GetFramesDrawn(), frames + 1);
 }
 

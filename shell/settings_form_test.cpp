@@ -6,11 +6,14 @@
 
 #include <array>
 #include <cmath>
+#include <cstdlib>
+#include <ctime>
 #include <initializer_list>
 #include <string>
 
 #include "astro/angles.h"
 #include "catalog/city_catalog.h"
+#include "shell/place_zone.h"
 #include "tests/support/build_paths.h"
 
 namespace halvane {
@@ -203,6 +206,83 @@ TEST_F(SettingsFormTest, TypedCitiesAndFoundLocationsFillThePlace) {
   EXPECT_EQ(form.Text(F::LongitudeDecimal), "139.75");
   EXPECT_EQ(form.ZoneName(), "JST");
   EXPECT_EQ(form.Text(F::Hour), "6");  // the clock's 21:30 UT in Tokyo
+}
+
+// The time fields are the wall time of the place's zone: a city's within 100 km, else the
+// device's. Summer time by date, the skipped hour refused at the field, the repeated hour
+// taken at its first passing; a hemisphere flipped moves the zone and the time at once.
+TEST_F(SettingsFormTest, TheTimeIsTheWallTimeOfThePlacesZone) {
+  EXPECT_EQ(PlaceZone(cities.cities, -139.2, 35.9), "Asia/Tokyo");  // about 60 km from Tokyo
+  EXPECT_EQ(PlaceZone(cities.cities, 150.0, -30.0), "");            // the South Pacific
+  struct Case {
+    const char* day;
+    const char* month;
+    const char* hour;
+    int universalHour;  // -1: refused
+  };
+  const Case paris[] = {
+      {"15", "7", "22", 20},
+      {"15", "1", "22", 21},
+      {"31", "3", "2", -1},
+      {"27", "10", "2", 0},
+  };
+  for (const Case& c : paris) {
+    SettingsForm form = Open();
+    form.SetUseClock(false);
+    TypeAll(form, {{F::LongitudeDecimal, "2.3488"},
+                   {F::LatitudeDecimal, "48.8534"},
+                   {F::Day, c.day},
+                   {F::Month, c.month},
+                   {F::Year, "2024"},
+                   {F::Hour, c.hour},
+                   {F::Minute, "30"},
+                   {F::Second, "0"}});
+    const SettingsCheck check = form.Accept();
+    if (c.universalHour < 0) {
+      ASSERT_TRUE(check.problem);
+      EXPECT_EQ(check.problem->field, F::Hour);
+      EXPECT_EQ(form.TimeMessage(), "The clocks skip 2:30 on 31.3.2024.");
+      continue;
+    }
+    ASSERT_FALSE(check.problem) << check.problem->message;
+    EXPECT_EQ(check.values.fixedTime.hour, c.universalHour) << c.day << "." << c.month;
+  }
+
+  // Tokyo's evening is its morning in universal time.
+  SettingsForm tokyo = Open();
+  tokyo.ChooseCity("Tokyo, JP");
+  EXPECT_EQ(tokyo.ZoneName(), "JST");
+  tokyo.SetUseClock(false);
+  TypeAll(tokyo, {{F::Day, "30"},
+                  {F::Month, "3"},
+                  {F::Year, "2024"},
+                  {F::Hour, "21"},
+                  {F::Minute, "0"},
+                  {F::Second, "0"}});
+  const CalendarTime t = tokyo.Check().values.fixedTime;
+  EXPECT_EQ((std::array<int, 3>{t.day, t.hour, t.minute}), (std::array<int, 3>{30, 12, 0}));
+
+  // At sea, the device's zone (here Central European); east of the same meridian is Sydney.
+  const char* const device = std::getenv("TZ");
+  const std::string kept = device != nullptr ? device : "";
+  setenv("TZ", "CET-1CEST,M3.5.0,M10.5.0/3", 1);
+  tzset();
+  SettingsForm form = Open();
+  form.Type(F::LongitudeDecimal, "151.2 W");
+  form.Type(F::LatitudeDecimal, "33.9S");
+  EXPECT_EQ(form.ZoneName(), "CET");
+  EXPECT_EQ(form.Text(F::Hour), "22");
+  form.ChooseSide(SettingsAngle::Longitude, 0);
+  EXPECT_EQ(form.ZoneName(), "AEDT");
+  EXPECT_EQ(form.Text(F::Hour), "8");
+  TypeAll(form, {{F::LongitudeDecimal, "W 0.13"}, {F::LatitudeDegrees, "51N"}});
+  EXPECT_EQ(form.ZoneName(), "GMT");
+  if (device != nullptr) {
+    setenv("TZ", kept.c_str(), 1);
+  } else {
+    unsetenv("TZ");
+  }
+  tzset();
 }
 
 }  // namespace

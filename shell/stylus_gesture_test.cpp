@@ -55,6 +55,11 @@ TEST(StylusGesture, HandModeDragsAtOnceAndALongPressUndoesTheCreepAndNames) {
   EXPECT_FALSE(g.Move({90, 90}, true, DRAG_DISTANCE)) << "after naming the press is spent";
   EXPECT_EQ(g.Lift({90, 90}, drag), StylusGesture::Release::Nothing);
 
+  // A release where the press was still draws the view put back.
+  EXPECT_FALSE(g.Press({50, 60}, false, PRESS_VIEW));
+  EXPECT_EQ(g.Lift({50, 60}, drag), StylusGesture::Release::Drag);
+  ExpectDrag(drag, 0, 0, "not moved");
+
   // A hold on a view that did not creep needs no undo; a plain release ends the drag there.
   EXPECT_FALSE(g.Press({50, 60}, false, PRESS_VIEW));
   undo.reset();
