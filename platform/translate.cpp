@@ -15,10 +15,28 @@ namespace {
 std::atomic<Words::Translator> installedTranslator{nullptr};
 std::atomic<std::string (*)(double, int)> installedNumber{nullptr};
 std::atomic<std::string (*)(int, int)> installedClock{nullptr};
+std::atomic<bool> installedRightToLeft{false};
+
+constexpr char16_t FIRST_STRONG_ISOLATE = u'\u2068';
+constexpr char16_t POP_DIRECTIONAL_ISOLATE = u'\u2069';
+constexpr char16_t RIGHT_TO_LEFT_MARK = u'\u200F';
+
+void AppendIsolated(std::u16string& text, std::u16string_view value) {
+  text += FIRST_STRONG_ISOLATE;
+  text += value;
+  text += POP_DIRECTIONAL_ISOLATE;
+}
+
+void AppendIsolated(std::string& text, std::string_view value) {
+  text += "\u2068";
+  text += value;
+  text += "\u2069";
+}
 
 template <typename Char>
 std::basic_string<Char> Fill(std::basic_string_view<Char> pattern,
                              std::initializer_list<std::basic_string_view<Char>> args) {
+  const bool isolate = Words::RightToLeft();
   std::basic_string<Char> text;
   text.reserve(pattern.size());
   for (size_t i = 0; i < pattern.size(); ++i) {
@@ -29,7 +47,12 @@ std::basic_string<Char> Fill(std::basic_string_view<Char> pattern,
       text.push_back(pattern[i]);
       continue;
     }
-    text.append(*(args.begin() + index));
+    const std::basic_string_view<Char> value = *(args.begin() + index);
+    if (isolate && !value.empty()) {
+      AppendIsolated(text, value);
+    } else {
+      text.append(value);
+    }
     ++i;
   }
   return text;
@@ -59,7 +82,10 @@ void Words::Install(Translator translator) { installedTranslator.store(translato
 void Words::InstallWriting(Writing writing) {
   installedNumber.store(writing.number);
   installedClock.store(writing.clock);
+  installedRightToLeft.store(writing.rightToLeft);
 }
+
+bool Words::RightToLeft() { return installedRightToLeft.load(); }
 
 std::string Words::Number(double value, int decimals) {
   if (const auto number = installedNumber.load()) return number(value, decimals);
@@ -82,6 +108,22 @@ std::string FillArgs(std::string_view pattern, std::initializer_list<std::string
 std::u16string FillArgs(std::u16string_view pattern,
                         std::initializer_list<std::u16string_view> args) {
   return Fill(pattern, args);
+}
+
+std::u16string JoinPhrases(std::initializer_list<std::u16string_view> phrases) {
+  const bool isolate = Words::RightToLeft();
+  std::u16string line;
+  for (const std::u16string_view phrase : phrases) {
+    if (phrase.empty()) continue;
+    if (!line.empty()) line += u"  ";
+    if (isolate) {
+      AppendIsolated(line, phrase);
+    } else {
+      line += phrase;
+    }
+  }
+  if (isolate && !line.empty()) line.insert(line.begin(), RIGHT_TO_LEFT_MARK);
+  return line;
 }
 
 }  // namespace halvane
