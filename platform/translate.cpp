@@ -110,6 +110,16 @@ std::u16string FillArgs(std::u16string_view pattern,
   return Fill(pattern, args);
 }
 
+std::string Isolated(std::string_view text) {
+  std::string isolated;
+  if (Words::RightToLeft() && !text.empty()) {
+    AppendIsolated(isolated, text);
+  } else {
+    isolated = text;
+  }
+  return isolated;
+}
+
 std::u16string JoinPhrases(std::initializer_list<std::u16string_view> phrases) {
   const bool isolate = Words::RightToLeft();
   std::u16string line;

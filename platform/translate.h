@@ -49,6 +49,10 @@ std::string FillArgs(std::string_view pattern, std::initializer_list<std::string
 std::u16string FillArgs(std::u16string_view pattern,
                         std::initializer_list<std::u16string_view> args);
 
+// text as an isolate in a right-to-left language, else unchanged: for a value written
+// without FillArgs, such as an angle's digits beside a word of the language.
+std::string Isolated(std::string_view text);
+
 // Phrases written on one line, two spaces apart, empty ones left out. In a right-to-left
 // language the line reads from the right and each phrase is an isolate, so that a phrase
 // in Latin letters or digits keeps its own order.

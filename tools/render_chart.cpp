@@ -337,7 +337,7 @@ bool RenderChart(const RenderOptions& options, const SYSTEMTIME& now, Surface& s
       bodies += KeyValueLines(InfoFields(*info));
     } else {
       ObjectInfo local = *info;
-      local.name = view.GetLocalNames().Name(info->name);
+      local.name = view.GetLocalNames().ShownName(object->object, info->name);
       local.constellation = view.GetLocalNames().Name(info->constellation);
       bodies += local.name + "\n";
       for (const std::string& line : InfoPanelLines(local)) bodies += line + "\n";

@@ -270,6 +270,10 @@ TEST(RenderProgram, FindsAnyNameAndCityAndDrawsNightAndCaption) {
   EXPECT_EQ(bear.out, RunRender(german + QStringList{"Ursa Major"}).out);
   EXPECT_EQ(RunRender(german + QStringList{"Andromeda-Galaxie"}).out,
             RunRender(german + QStringList{"M31"}).out);
+  // The panel's title names a body as the language does.
+  const QStringList russian{"--data", data, "--language", "ru", "--info"};
+  EXPECT_EQ(RunRender(russian + QStringList{"Jupiter"}).out.rfind("Юпитер\n", 0), 0u);
+  EXPECT_EQ(RunRender(russian + QStringList{"Moon"}).out.rfind("Луна\n", 0), 0u);
   // The deep sky is on unless the list leaves it out; then the chart is as before it.
   const QStringList m31 = base + QStringList{"--goto", "M31", "--zoom", "3"};
   EXPECT_GT(Count(RunRender(m31).out, "ellipse "), 2);
