@@ -5,6 +5,7 @@
 #include <cstddef>
 #include <cstdio>
 
+#include "platform/bidi_isolate.h"
 #include "platform/utf8_text.h"
 
 namespace halvane {
@@ -17,21 +18,7 @@ std::atomic<std::string (*)(double, int)> installedNumber{nullptr};
 std::atomic<std::string (*)(int, int)> installedClock{nullptr};
 std::atomic<bool> installedRightToLeft{false};
 
-constexpr char16_t FIRST_STRONG_ISOLATE = u'\u2068';
-constexpr char16_t POP_DIRECTIONAL_ISOLATE = u'\u2069';
 constexpr char16_t RIGHT_TO_LEFT_MARK = u'\u200F';
-
-void AppendIsolated(std::u16string& text, std::u16string_view value) {
-  text += FIRST_STRONG_ISOLATE;
-  text += value;
-  text += POP_DIRECTIONAL_ISOLATE;
-}
-
-void AppendIsolated(std::string& text, std::string_view value) {
-  text += "\u2068";
-  text += value;
-  text += "\u2069";
-}
 
 template <typename Char>
 std::basic_string<Char> Fill(std::basic_string_view<Char> pattern,
@@ -49,7 +36,7 @@ std::basic_string<Char> Fill(std::basic_string_view<Char> pattern,
     }
     const std::basic_string_view<Char> value = *(args.begin() + index);
     if (isolate && !value.empty()) {
-      AppendIsolated(text, value);
+      AppendIsolate(text, value);
     } else {
       text.append(value);
     }
@@ -113,7 +100,7 @@ std::u16string FillArgs(std::u16string_view pattern,
 std::string Isolated(std::string_view text) {
   std::string isolated;
   if (Words::RightToLeft() && !text.empty()) {
-    AppendIsolated(isolated, text);
+    AppendIsolate(isolated, text);
   } else {
     isolated = text;
   }
@@ -127,7 +114,7 @@ std::u16string JoinPhrases(std::initializer_list<std::u16string_view> phrases) {
     if (phrase.empty()) continue;
     if (!line.empty()) line += u"  ";
     if (isolate) {
-      AppendIsolated(line, phrase);
+      AppendIsolate(line, phrase);
     } else {
       line += phrase;
     }

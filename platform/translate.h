@@ -42,8 +42,8 @@ struct Words {
 
 // pattern with "%1" to "%9" replaced by the arguments in turn, so that a translation may put
 // them in its own order. A missing argument leaves its marker; "%%" is not special. In a
-// right-to-left language each value is a bidirectional isolate (U+2068 .. U+2069), so that
-// its digits and Latin letters ("49°41′ N", "2026-03-11") keep their order in the sentence.
+// right-to-left language each value is a bidirectional isolate (platform/bidi_isolate.h), so
+// that its digits and Latin letters ("49°41′ N", "2026-03-11") keep their order in the sentence.
 std::string FillArgs(std::string_view pattern, std::initializer_list<std::string_view> args);
 // FillArgs in UTF-16.
 std::u16string FillArgs(std::u16string_view pattern,
