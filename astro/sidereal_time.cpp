@@ -61,7 +61,7 @@ double Gmst1982(double jdUtWhole, double jdUtFraction) {
   return WrapToTurn(seconds * DEG_TO_RAD / 240.0);
 }
 
-double SiderealTimeAt(const SYSTEMTIME& time, double longitude) {
+double SiderealTimeAt(const CalendarTime& time, double longitude) {
   const double jd0 = JulianDay(time.year, time.month, time.day, 0.0);
   // Whole minutes first, so that a time on the minute gives the same bits as before seconds
   // were counted.
@@ -70,7 +70,7 @@ double SiderealTimeAt(const SYSTEMTIME& time, double longitude) {
   return SiderealTime(jd0, hours, longitude);
 }
 
-double JulianDayAt(const SYSTEMTIME& time) {
+double JulianDayAt(const CalendarTime& time) {
   const double hours = time.hour + time.minute * MINUTES_TO_HOURS +
                        (time.second * 1000.0 + time.milliseconds) * MILLISECONDS_TO_HOURS;
   return JulianDay(time.year, time.month, time.day, hours);

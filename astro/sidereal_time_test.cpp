@@ -64,18 +64,18 @@ TEST(SiderealTime, MatchesMeeusExamples12aAnd12b) {
   const double jd0 = JulianDay(1987, 4, 10, 0.0);
   EXPECT_EQ(SiderealTime(jd0, 0.0, 0.0), -2.8327881437575098);
   // 12.b: 19:21 UT gives 128.737873 degrees, to the bit as before seconds were counted.
-  const SYSTEMTIME at1921{1987, 4, 0, 10, 19, 21, 0, 0};
+  const CalendarTime at1921{1987, 4, 0, 10, 19, 21, 0, 0};
   EXPECT_EQ(SiderealTimeAt(at1921, 0.0), -231.26212709500396 * DEG_TO_RAD);
   // Seconds and milliseconds advance it (19:21:59.999 was once drawn as 19:21:00, 0.25 deg).
   for (const auto& [second, milliseconds] : {std::pair{59, 999}, {30, 0}, {0, 1}}) {
-    const SYSTEMTIME later{
+    const CalendarTime later{
         1987, 4, 0, 10, 19, 21, static_cast<uint16_t>(second), static_cast<uint16_t>(milliseconds)};
     const double hours = (second + milliseconds / 1000.0) / 3600.0;
     EXPECT_NEAR(SiderealTimeAt(later, 0.0) - SiderealTimeAt(at1921, 0.0),
                 15.04106862 * hours * DEG_TO_RAD, 1e-12)
         << second << "." << milliseconds;
   }
-  EXPECT_EQ(SiderealTimeAt(SYSTEMTIME{2000, 1, 0, 1, 0, 0, 0, 0}, 0.0), 1.744767163243347);
+  EXPECT_EQ(SiderealTimeAt(CalendarTime{2000, 1, 0, 1, 0, 0, 0, 0}, 0.0), 1.744767163243347);
   // An east longitude (negative) advances the sidereal time.
   EXPECT_NEAR(SiderealTime(jd0, 0.0, -18.33888888888889) - SiderealTime(jd0, 0.0, 0.0),
               18.33888888888889 * DEG_TO_RAD, 1e-13);

@@ -24,12 +24,12 @@ constexpr double JD_UNIX_EPOCH = 2440587.5;
 constexpr double SECONDS_PER_DAY = 86400.0;
 constexpr double MILLISECONDS_PER_MINUTE = 60000.0;
 
-SYSTEMTIME SystemTimeOf(double jdUt) {
+CalendarTime SystemTimeOf(double jdUt) {
   const double seconds = std::round((jdUt - JD_UNIX_EPOCH) * SECONDS_PER_DAY);
   const std::time_t whole = static_cast<std::time_t>(seconds);
   std::tm tm{};
   gmtime_r(&whole, &tm);
-  SYSTEMTIME time{};
+  CalendarTime time{};
   FromTm(tm, time);
   return time;
 }
@@ -110,7 +110,7 @@ void MainWindow::TurnToPass(const std::string& name, const SatellitePass& pass) 
 void MainWindow::FollowSatellites() {
   const double speed = chart->GetSatelliteSpeed();
   if (config.useSystemTime == 0 || !(speed > 0.0)) return;
-  const SYSTEMTIME& now = config.observationTime;
+  const CalendarTime& now = config.observationTime;
   const double toNextMinute = MILLISECONDS_PER_MINUTE - (now.second * 1000 + now.milliseconds);
   const double wait = std::clamp(1000.0 / speed, FOLLOW_MIN_MS, toNextMinute);
   StartWindowTimer(hwnd, static_cast<int32_t>(std::ceil(wait)));

@@ -156,7 +156,7 @@ bool AimFromSensors(Projection& view, const Moment& moment, std::string& aimLine
 
 }  // namespace
 
-bool RenderChart(const RenderOptions& options, const SYSTEMTIME& now, Surface& surface,
+bool RenderChart(const RenderOptions& options, const CalendarTime& now, Surface& surface,
                  std::string& bodies, std::string& error) {
   const AppFiles files = options.dataDirectory.empty() ? LocateAppFiles(ExecutableDirectory())
                                                        : AppFilesIn(options.dataDirectory);
@@ -212,7 +212,7 @@ bool RenderChart(const RenderOptions& options, const SYSTEMTIME& now, Surface& s
     PlaceOfPosition(reading, extension.exactPosition, longitude, latitude);
     observer.SetLocation(longitude, latitude);
   }
-  const SYSTEMTIME time = options.time.value_or(now);
+  const CalendarTime time = options.time.value_or(now);
   const uint16_t layerFlags = options.layerFlags.value_or(config.layerFlags);
   const bool precise = options.precise || (layerFlags & LAYER_PRECISE_POSITIONS) != 0;
   MinorBodyLoad minorBodies = LoadMinorBodyFiles(options.minorBodyFiles);
@@ -309,8 +309,8 @@ bool RenderChart(const RenderOptions& options, const SYSTEMTIME& now, Surface& s
   }
   if (options.caption) {
     // The app's caption shows a time other than the clock's; here, a time given.
-    std::optional<SYSTEMTIME> shown;
-    SYSTEMTIME local = time;
+    std::optional<CalendarTime> shown;
+    CalendarTime local = time;
     if (options.time && UniversalToZone(zone, local)) shown = local;
     const std::string zoneName = zone.empty() ? std::string() : ZoneAbbreviation(zone, time);
     DrawCaptionOverlay(surface, CaptionText(shown, true, 0, zoneName), chart);
