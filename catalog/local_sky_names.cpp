@@ -8,6 +8,7 @@
 
 #include "catalog/name_search.h"
 #include "platform/utf8_text.h"
+#include "view/body_label.h"
 
 namespace halvane {
 
@@ -122,6 +123,11 @@ std::u16string LocalSkyNames::Name(std::u16string_view name) const {
 std::string LocalSkyNames::Name(std::string_view name) const {
   if (constellations.empty() && deepSky.empty()) return std::string(name);
   return Utf16ToUtf8(Name(std::u16string_view(Utf8ToUtf16(name))));
+}
+
+std::string LocalSkyNames::ShownName(const ObjectRef& object, std::string_view name) const {
+  if (object.source == ObjectSource::Body) return BodyLabel(static_cast<Body>(object.index));
+  return Name(name);
 }
 
 void AddLocalNames(SkyNames& names, const LocalSkyNames& local) {

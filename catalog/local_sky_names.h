@@ -11,6 +11,7 @@
 #include <string_view>
 
 #include "catalog/data_file.h"
+#include "catalog/object_ref.h"
 #include "catalog/sky_names.h"
 
 namespace halvane {
@@ -68,6 +69,8 @@ class LocalSkyNames {
   // for a name that may be either (a tapped label, the panel's title).
   std::u16string Name(std::u16string_view name) const;
   std::string Name(std::string_view name) const;
+  // The title of an object named name: a body's name in the user's language, else Name(name).
+  std::string ShownName(const ObjectRef& object, std::string_view name) const;
 
   // Every name of the language by kind: object name to the language's name.
   const std::map<std::u16string, std::u16string>& Constellations() const { return constellations; }

@@ -18,7 +18,7 @@ constexpr Color CAPTION_BAND_COLOR = MakeColor(16, 16, 24);
 
 std::u16string CaptionText(const std::optional<CalendarTime>& shownLocalTime, bool withDate,
                            int32_t starLimitOffset, std::string_view zoneName) {
-  std::u16string text;
+  std::u16string time;
   char buffer[40];
   if (shownLocalTime) {
     const CalendarTime& t = *shownLocalTime;
@@ -29,16 +29,16 @@ std::u16string CaptionText(const std::optional<CalendarTime>& shownLocalTime, bo
                     unsigned{t.day});
       shown = buffer + shown;
     }
-    text = Utf8ToUtf16(shown);
-    if (!zoneName.empty()) text += u" " + std::u16string(zoneName.begin(), zoneName.end());
+    time = Utf8ToUtf16(shown);
+    if (!zoneName.empty()) time += u" " + std::u16string(zoneName.begin(), zoneName.end());
   }
+  std::u16string stars;
   if (starLimitOffset != 0) {
     std::snprintf(buffer, sizeof buffer, "%+d", static_cast<int>(starLimitOffset));
-    if (!text.empty()) text += u"  ";
     //: %1 is how many magnitudes fainter (+) or brighter (-) the shown stars go
-    text += Utf8ToUtf16(FillArgs(Words::Tr("stars %1"), {buffer}));
+    stars = Utf8ToUtf16(FillArgs(Words::Tr("stars %1"), {buffer}));
   }
-  return text;
+  return JoinPhrases({time, stars});
 }
 
 Rect CaptionBand(const Surface& surface, std::u16string_view text, const Rect& chart) {

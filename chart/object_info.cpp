@@ -150,9 +150,10 @@ const char* ObjectKindText(SkyObjectKind kind) {
 
 std::string DistanceText(const ObjectInfo& info) {
   //: kilometres
-  if (info.isMoon) return FillArgs(Words::Tr("%1 km"), {Format("%.0f", *info.distanceAu * AU_KM)});
+  if (info.isMoon)
+    return FillArgs(Words::Tr("%1 km"), {Words::Number(*info.distanceAu * AU_KM, 0)});
   //: astronomical units
-  return FillArgs(Words::Tr("%1 AU"), {Format("%.4f", *info.distanceAu)});
+  return FillArgs(Words::Tr("%1 AU"), {Words::Number(*info.distanceAu, 4)});
 }
 
 // The first of the events, as --info gives it.

@@ -1898,17 +1898,6 @@ with &quot;...&quot; after 120 bytes.
 <context>
     <name>halvane::Words</name>
     <message>
-        <source>usage: halvane-catalog build --source DIR --out DIR [--names FILE]
-       halvane-catalog build-cities --source FILE --out DIR
-       halvane-catalog info FILE [--kind stars|lines|boundaries|labels|cities|deep-sky|milky-way|names]
-</source>
-        <extracomment>the command&apos;s words and options stay as they are</extracomment>
-        <translation>الاستخدام: halvane-catalog build --source DIR --out DIR [--names FILE]
-           halvane-catalog build-cities --source FILE --out DIR
-           halvane-catalog info FILE [--kind stars|lines|boundaries|labels|cities|deep-sky|milky-way|names]
-</translation>
-    </message>
-    <message>
         <source>%1 (see halvane-catalog --help)</source>
         <extracomment>%1 says what is wrong with the command line</extracomment>
         <translation>%1 (انظر halvane-catalog --help)</translation>
@@ -1934,10 +1923,6 @@ with &quot;...&quot; after 120 bytes.
         <translation>build يحتاج --out DIR</translation>
     </message>
     <message>
-        <source>--kind needs stars, lines, boundaries, labels, cities, deep-sky, milky-way or names</source>
-        <translation>--kind يحتاج stars أو lines أو boundaries أو labels أو cities أو deep-sky أو milky-way أو names</translation>
-    </message>
-    <message>
         <source>unknown kind &apos;%1&apos;</source>
         <translation>نوع غير معروف «%1»</translation>
     </message>
@@ -1952,6 +1937,22 @@ with &quot;...&quot; after 120 bytes.
     <message>
         <source>unknown command &apos;%1&apos;</source>
         <translation>أمر غير معروف «%1»</translation>
+    </message>
+    <message>
+        <source>usage: halvane-catalog build --source DIR --out DIR [--names FILE]
+       halvane-catalog build-cities --source FILE --out DIR
+       halvane-catalog info FILE [--kind %1]
+</source>
+        <extracomment>the command&apos;s words and options stay as they are; %1 lists the kinds of file, &quot;stars|lines|...&quot;</extracomment>
+        <translation>الاستخدام: halvane-catalog build --source DIR --out DIR [--names FILE]
+           halvane-catalog build-cities --source FILE --out DIR
+           halvane-catalog info FILE [--kind %1]
+</translation>
+    </message>
+    <message>
+        <source>--kind needs one of %1</source>
+        <extracomment>%1 lists the kinds of file: &quot;stars, lines, ...&quot;</extracomment>
+        <translation>--kind يحتاج واحدًا من %1</translation>
     </message>
 </context>
 </TS>

@@ -1869,17 +1869,6 @@ se s &quot;...&quot; po 120 bajtech.
 <context>
     <name>halvane::Words</name>
     <message>
-        <source>usage: halvane-catalog build --source DIR --out DIR [--names FILE]
-       halvane-catalog build-cities --source FILE --out DIR
-       halvane-catalog info FILE [--kind stars|lines|boundaries|labels|cities|deep-sky|milky-way|names]
-</source>
-        <extracomment>the command&apos;s words and options stay as they are</extracomment>
-        <translation>použití: halvane-catalog build --source DIR --out DIR [--names FILE]
-         halvane-catalog build-cities --source FILE --out DIR
-         halvane-catalog info FILE [--kind stars|lines|boundaries|labels|cities|deep-sky|milky-way|names]
-</translation>
-    </message>
-    <message>
         <source>%1 (see halvane-catalog --help)</source>
         <extracomment>%1 says what is wrong with the command line</extracomment>
         <translation>%1 (viz halvane-catalog --help)</translation>
@@ -1905,10 +1894,6 @@ se s &quot;...&quot; po 120 bajtech.
         <translation>build vyžaduje --out DIR</translation>
     </message>
     <message>
-        <source>--kind needs stars, lines, boundaries, labels, cities, deep-sky, milky-way or names</source>
-        <translation>--kind vyžaduje stars, lines, boundaries, labels, cities, deep-sky, milky-way nebo names</translation>
-    </message>
-    <message>
         <source>unknown kind &apos;%1&apos;</source>
         <translation>neznámý druh „%1“</translation>
     </message>
@@ -1923,6 +1908,22 @@ se s &quot;...&quot; po 120 bajtech.
     <message>
         <source>unknown command &apos;%1&apos;</source>
         <translation>neznámý příkaz „%1“</translation>
+    </message>
+    <message>
+        <source>usage: halvane-catalog build --source DIR --out DIR [--names FILE]
+       halvane-catalog build-cities --source FILE --out DIR
+       halvane-catalog info FILE [--kind %1]
+</source>
+        <extracomment>the command&apos;s words and options stay as they are; %1 lists the kinds of file, &quot;stars|lines|...&quot;</extracomment>
+        <translation>použití: halvane-catalog build --source DIR --out DIR [--names FILE]
+         halvane-catalog build-cities --source FILE --out DIR
+         halvane-catalog info FILE [--kind %1]
+</translation>
+    </message>
+    <message>
+        <source>--kind needs one of %1</source>
+        <extracomment>%1 lists the kinds of file: &quot;stars, lines, ...&quot;</extracomment>
+        <translation>--kind vyžaduje jednu z hodnot %1</translation>
     </message>
 </context>
 </TS>

@@ -1854,17 +1854,6 @@ nach 120 Bytes mit &quot;...&quot; abgeschnitten.
 <context>
     <name>halvane::Words</name>
     <message>
-        <source>usage: halvane-catalog build --source DIR --out DIR [--names FILE]
-       halvane-catalog build-cities --source FILE --out DIR
-       halvane-catalog info FILE [--kind stars|lines|boundaries|labels|cities|deep-sky|milky-way|names]
-</source>
-        <extracomment>the command&apos;s words and options stay as they are</extracomment>
-        <translation>Aufruf: halvane-catalog build --source DIR --out DIR [--names FILE]
-       halvane-catalog build-cities --source FILE --out DIR
-       halvane-catalog info FILE [--kind stars|lines|boundaries|labels|cities|deep-sky|milky-way|names]
-</translation>
-    </message>
-    <message>
         <source>%1 (see halvane-catalog --help)</source>
         <extracomment>%1 says what is wrong with the command line</extracomment>
         <translation>%1 (siehe halvane-catalog --help)</translation>
@@ -1890,10 +1879,6 @@ nach 120 Bytes mit &quot;...&quot; abgeschnitten.
         <translation>build braucht --out DIR</translation>
     </message>
     <message>
-        <source>--kind needs stars, lines, boundaries, labels, cities, deep-sky, milky-way or names</source>
-        <translation>--kind braucht stars, lines, boundaries, labels, cities, deep-sky, milky-way oder names</translation>
-    </message>
-    <message>
         <source>unknown kind &apos;%1&apos;</source>
         <translation>unbekannte Art „%1“</translation>
     </message>
@@ -1908,6 +1893,22 @@ nach 120 Bytes mit &quot;...&quot; abgeschnitten.
     <message>
         <source>unknown command &apos;%1&apos;</source>
         <translation>unbekannter Befehl „%1“</translation>
+    </message>
+    <message>
+        <source>usage: halvane-catalog build --source DIR --out DIR [--names FILE]
+       halvane-catalog build-cities --source FILE --out DIR
+       halvane-catalog info FILE [--kind %1]
+</source>
+        <extracomment>the command&apos;s words and options stay as they are; %1 lists the kinds of file, &quot;stars|lines|...&quot;</extracomment>
+        <translation>Aufruf: halvane-catalog build --source DIR --out DIR [--names FILE]
+       halvane-catalog build-cities --source FILE --out DIR
+       halvane-catalog info FILE [--kind %1]
+</translation>
+    </message>
+    <message>
+        <source>--kind needs one of %1</source>
+        <extracomment>%1 lists the kinds of file: &quot;stars, lines, ...&quot;</extracomment>
+        <translation>--kind braucht einen der Werte %1</translation>
     </message>
 </context>
 </TS>

@@ -1863,17 +1863,6 @@ katkaistaan merkinnällä &quot;...&quot; 120 tavun jälkeen.
 <context>
     <name>halvane::Words</name>
     <message>
-        <source>usage: halvane-catalog build --source DIR --out DIR [--names FILE]
-       halvane-catalog build-cities --source FILE --out DIR
-       halvane-catalog info FILE [--kind stars|lines|boundaries|labels|cities|deep-sky|milky-way|names]
-</source>
-        <extracomment>the command&apos;s words and options stay as they are</extracomment>
-        <translation>käyttö: halvane-catalog build --source DIR --out DIR [--names FILE]
-        halvane-catalog build-cities --source FILE --out DIR
-        halvane-catalog info FILE [--kind stars|lines|boundaries|labels|cities|deep-sky|milky-way|names]
-</translation>
-    </message>
-    <message>
         <source>%1 (see halvane-catalog --help)</source>
         <extracomment>%1 says what is wrong with the command line</extracomment>
         <translation>%1 (katso halvane-catalog --help)</translation>
@@ -1899,10 +1888,6 @@ katkaistaan merkinnällä &quot;...&quot; 120 tavun jälkeen.
         <translation>build vaatii --out DIR</translation>
     </message>
     <message>
-        <source>--kind needs stars, lines, boundaries, labels, cities, deep-sky, milky-way or names</source>
-        <translation>--kind vaatii arvon stars, lines, boundaries, labels, cities, deep-sky, milky-way tai names</translation>
-    </message>
-    <message>
         <source>unknown kind &apos;%1&apos;</source>
         <translation>tuntematon laji ”%1”</translation>
     </message>
@@ -1917,6 +1902,22 @@ katkaistaan merkinnällä &quot;...&quot; 120 tavun jälkeen.
     <message>
         <source>unknown command &apos;%1&apos;</source>
         <translation>tuntematon komento ”%1”</translation>
+    </message>
+    <message>
+        <source>usage: halvane-catalog build --source DIR --out DIR [--names FILE]
+       halvane-catalog build-cities --source FILE --out DIR
+       halvane-catalog info FILE [--kind %1]
+</source>
+        <extracomment>the command&apos;s words and options stay as they are; %1 lists the kinds of file, &quot;stars|lines|...&quot;</extracomment>
+        <translation>käyttö: halvane-catalog build --source DIR --out DIR [--names FILE]
+        halvane-catalog build-cities --source FILE --out DIR
+        halvane-catalog info FILE [--kind %1]
+</translation>
+    </message>
+    <message>
+        <source>--kind needs one of %1</source>
+        <extracomment>%1 lists the kinds of file: &quot;stars, lines, ...&quot;</extracomment>
+        <translation>--kind vaatii yhden arvoista %1</translation>
     </message>
 </context>
 </TS>

@@ -1854,17 +1854,6 @@ et coupés avec &quot;...&quot; après 120 octets.
 <context>
     <name>halvane::Words</name>
     <message>
-        <source>usage: halvane-catalog build --source DIR --out DIR [--names FILE]
-       halvane-catalog build-cities --source FILE --out DIR
-       halvane-catalog info FILE [--kind stars|lines|boundaries|labels|cities|deep-sky|milky-way|names]
-</source>
-        <extracomment>the command&apos;s words and options stay as they are</extracomment>
-        <translation>usage&#xa0;: halvane-catalog build --source DIR --out DIR [--names FILE]
-        halvane-catalog build-cities --source FILE --out DIR
-        halvane-catalog info FILE [--kind stars|lines|boundaries|labels|cities|deep-sky|milky-way|names]
-</translation>
-    </message>
-    <message>
         <source>%1 (see halvane-catalog --help)</source>
         <extracomment>%1 says what is wrong with the command line</extracomment>
         <translation>%1 (voir halvane-catalog --help)</translation>
@@ -1890,10 +1879,6 @@ et coupés avec &quot;...&quot; après 120 octets.
         <translation>build demande --out DIR</translation>
     </message>
     <message>
-        <source>--kind needs stars, lines, boundaries, labels, cities, deep-sky, milky-way or names</source>
-        <translation>--kind demande stars, lines, boundaries, labels, cities, deep-sky, milky-way ou names</translation>
-    </message>
-    <message>
         <source>unknown kind &apos;%1&apos;</source>
         <translation>type inconnu «&#xa0;%1&#xa0;»</translation>
     </message>
@@ -1908,6 +1893,22 @@ et coupés avec &quot;...&quot; après 120 octets.
     <message>
         <source>unknown command &apos;%1&apos;</source>
         <translation>commande inconnue «&#xa0;%1&#xa0;»</translation>
+    </message>
+    <message>
+        <source>usage: halvane-catalog build --source DIR --out DIR [--names FILE]
+       halvane-catalog build-cities --source FILE --out DIR
+       halvane-catalog info FILE [--kind %1]
+</source>
+        <extracomment>the command&apos;s words and options stay as they are; %1 lists the kinds of file, &quot;stars|lines|...&quot;</extracomment>
+        <translation>usage&#xa0;: halvane-catalog build --source DIR --out DIR [--names FILE]
+        halvane-catalog build-cities --source FILE --out DIR
+        halvane-catalog info FILE [--kind %1]
+</translation>
+    </message>
+    <message>
+        <source>--kind needs one of %1</source>
+        <extracomment>%1 lists the kinds of file: &quot;stars, lines, ...&quot;</extracomment>
+        <translation>--kind demande une des valeurs %1</translation>
     </message>
 </context>
 </TS>

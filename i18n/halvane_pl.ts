@@ -1870,17 +1870,6 @@ obcinane z &quot;...&quot; po 120 bajtach.
 <context>
     <name>halvane::Words</name>
     <message>
-        <source>usage: halvane-catalog build --source DIR --out DIR [--names FILE]
-       halvane-catalog build-cities --source FILE --out DIR
-       halvane-catalog info FILE [--kind stars|lines|boundaries|labels|cities|deep-sky|milky-way|names]
-</source>
-        <extracomment>the command&apos;s words and options stay as they are</extracomment>
-        <translation>użycie: halvane-catalog build --source DIR --out DIR [--names FILE]
-        halvane-catalog build-cities --source FILE --out DIR
-        halvane-catalog info FILE [--kind stars|lines|boundaries|labels|cities|deep-sky|milky-way|names]
-</translation>
-    </message>
-    <message>
         <source>%1 (see halvane-catalog --help)</source>
         <extracomment>%1 says what is wrong with the command line</extracomment>
         <translation>%1 (zobacz halvane-catalog --help)</translation>
@@ -1906,10 +1895,6 @@ obcinane z &quot;...&quot; po 120 bajtach.
         <translation>build wymaga --out DIR</translation>
     </message>
     <message>
-        <source>--kind needs stars, lines, boundaries, labels, cities, deep-sky, milky-way or names</source>
-        <translation>--kind wymaga stars, lines, boundaries, labels, cities, deep-sky, milky-way lub names</translation>
-    </message>
-    <message>
         <source>unknown kind &apos;%1&apos;</source>
         <translation>nieznany rodzaj „%1”</translation>
     </message>
@@ -1924,6 +1909,22 @@ obcinane z &quot;...&quot; po 120 bajtach.
     <message>
         <source>unknown command &apos;%1&apos;</source>
         <translation>nieznane polecenie „%1”</translation>
+    </message>
+    <message>
+        <source>usage: halvane-catalog build --source DIR --out DIR [--names FILE]
+       halvane-catalog build-cities --source FILE --out DIR
+       halvane-catalog info FILE [--kind %1]
+</source>
+        <extracomment>the command&apos;s words and options stay as they are; %1 lists the kinds of file, &quot;stars|lines|...&quot;</extracomment>
+        <translation>użycie: halvane-catalog build --source DIR --out DIR [--names FILE]
+        halvane-catalog build-cities --source FILE --out DIR
+        halvane-catalog info FILE [--kind %1]
+</translation>
+    </message>
+    <message>
+        <source>--kind needs one of %1</source>
+        <extracomment>%1 lists the kinds of file: &quot;stars, lines, ...&quot;</extracomment>
+        <translation>--kind wymaga jednej z wartości %1</translation>
     </message>
 </context>
 </TS>

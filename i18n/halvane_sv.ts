@@ -1854,17 +1854,6 @@ kortas med &quot;...&quot; efter 120 byte.
 <context>
     <name>halvane::Words</name>
     <message>
-        <source>usage: halvane-catalog build --source DIR --out DIR [--names FILE]
-       halvane-catalog build-cities --source FILE --out DIR
-       halvane-catalog info FILE [--kind stars|lines|boundaries|labels|cities|deep-sky|milky-way|names]
-</source>
-        <extracomment>the command&apos;s words and options stay as they are</extracomment>
-        <translation>användning: halvane-catalog build --source DIR --out DIR [--names FILE]
-             halvane-catalog build-cities --source FILE --out DIR
-             halvane-catalog info FILE [--kind stars|lines|boundaries|labels|cities|deep-sky|milky-way|names]
-</translation>
-    </message>
-    <message>
         <source>%1 (see halvane-catalog --help)</source>
         <extracomment>%1 says what is wrong with the command line</extracomment>
         <translation>%1 (se halvane-catalog --help)</translation>
@@ -1890,10 +1879,6 @@ kortas med &quot;...&quot; efter 120 byte.
         <translation>build kräver --out DIR</translation>
     </message>
     <message>
-        <source>--kind needs stars, lines, boundaries, labels, cities, deep-sky, milky-way or names</source>
-        <translation>--kind kräver stars, lines, boundaries, labels, cities, deep-sky, milky-way eller names</translation>
-    </message>
-    <message>
         <source>unknown kind &apos;%1&apos;</source>
         <translation>okänd typ ”%1”</translation>
     </message>
@@ -1908,6 +1893,22 @@ kortas med &quot;...&quot; efter 120 byte.
     <message>
         <source>unknown command &apos;%1&apos;</source>
         <translation>okänt kommando ”%1”</translation>
+    </message>
+    <message>
+        <source>usage: halvane-catalog build --source DIR --out DIR [--names FILE]
+       halvane-catalog build-cities --source FILE --out DIR
+       halvane-catalog info FILE [--kind %1]
+</source>
+        <extracomment>the command&apos;s words and options stay as they are; %1 lists the kinds of file, &quot;stars|lines|...&quot;</extracomment>
+        <translation>användning: halvane-catalog build --source DIR --out DIR [--names FILE]
+             halvane-catalog build-cities --source FILE --out DIR
+             halvane-catalog info FILE [--kind %1]
+</translation>
+    </message>
+    <message>
+        <source>--kind needs one of %1</source>
+        <extracomment>%1 lists the kinds of file: &quot;stars, lines, ...&quot;</extracomment>
+        <translation>--kind kräver ett av värdena %1</translation>
     </message>
 </context>
 </TS>

@@ -1872,17 +1872,6 @@ with &quot;...&quot; after 120 bytes.
 <context>
     <name>halvane::Words</name>
     <message>
-        <source>usage: halvane-catalog build --source DIR --out DIR [--names FILE]
-       halvane-catalog build-cities --source FILE --out DIR
-       halvane-catalog info FILE [--kind stars|lines|boundaries|labels|cities|deep-sky|milky-way|names]
-</source>
-        <extracomment>the command&apos;s words and options stay as they are</extracomment>
-        <translation>використання: halvane-catalog build --source DIR --out DIR [--names FILE]
-              halvane-catalog build-cities --source FILE --out DIR
-              halvane-catalog info FILE [--kind stars|lines|boundaries|labels|cities|deep-sky|milky-way|names]
-</translation>
-    </message>
-    <message>
         <source>%1 (see halvane-catalog --help)</source>
         <extracomment>%1 says what is wrong with the command line</extracomment>
         <translation>%1 (див. halvane-catalog --help)</translation>
@@ -1908,10 +1897,6 @@ with &quot;...&quot; after 120 bytes.
         <translation>build: потрібен --out DIR</translation>
     </message>
     <message>
-        <source>--kind needs stars, lines, boundaries, labels, cities, deep-sky, milky-way or names</source>
-        <translation>--kind: потрібно stars, lines, boundaries, labels, cities, deep-sky, milky-way або names</translation>
-    </message>
-    <message>
         <source>unknown kind &apos;%1&apos;</source>
         <translation>невідомий вид «%1»</translation>
     </message>
@@ -1926,6 +1911,22 @@ with &quot;...&quot; after 120 bytes.
     <message>
         <source>unknown command &apos;%1&apos;</source>
         <translation>невідома команда «%1»</translation>
+    </message>
+    <message>
+        <source>usage: halvane-catalog build --source DIR --out DIR [--names FILE]
+       halvane-catalog build-cities --source FILE --out DIR
+       halvane-catalog info FILE [--kind %1]
+</source>
+        <extracomment>the command&apos;s words and options stay as they are; %1 lists the kinds of file, &quot;stars|lines|...&quot;</extracomment>
+        <translation>використання: halvane-catalog build --source DIR --out DIR [--names FILE]
+              halvane-catalog build-cities --source FILE --out DIR
+              halvane-catalog info FILE [--kind %1]
+</translation>
+    </message>
+    <message>
+        <source>--kind needs one of %1</source>
+        <extracomment>%1 lists the kinds of file: &quot;stars, lines, ...&quot;</extracomment>
+        <translation>--kind: потрібно одне зі значень %1</translation>
     </message>
 </context>
 </TS>

@@ -5,6 +5,7 @@
 #include <cstddef>
 #include <cstdio>
 
+#include "platform/bidi_isolate.h"
 #include "platform/utf8_text.h"
 
 namespace halvane {
@@ -15,10 +16,14 @@ namespace {
 std::atomic<Words::Translator> installedTranslator{nullptr};
 std::atomic<std::string (*)(double, int)> installedNumber{nullptr};
 std::atomic<std::string (*)(int, int)> installedClock{nullptr};
+std::atomic<bool> installedRightToLeft{false};
+
+constexpr char16_t RIGHT_TO_LEFT_MARK = u'\u200F';
 
 template <typename Char>
 std::basic_string<Char> Fill(std::basic_string_view<Char> pattern,
                              std::initializer_list<std::basic_string_view<Char>> args) {
+  const bool isolate = Words::RightToLeft();
   std::basic_string<Char> text;
   text.reserve(pattern.size());
   for (size_t i = 0; i < pattern.size(); ++i) {
@@ -29,7 +34,12 @@ std::basic_string<Char> Fill(std::basic_string_view<Char> pattern,
       text.push_back(pattern[i]);
       continue;
     }
-    text.append(*(args.begin() + index));
+    const std::basic_string_view<Char> value = *(args.begin() + index);
+    if (isolate && !value.empty()) {
+      AppendIsolate(text, value);
+    } else {
+      text.append(value);
+    }
     ++i;
   }
   return text;
@@ -59,7 +69,10 @@ void Words::Install(Translator translator) { installedTranslator.store(translato
 void Words::InstallWriting(Writing writing) {
   installedNumber.store(writing.number);
   installedClock.store(writing.clock);
+  installedRightToLeft.store(writing.rightToLeft);
 }
+
+bool Words::RightToLeft() { return installedRightToLeft.load(); }
 
 std::string Words::Number(double value, int decimals) {
   if (const auto number = installedNumber.load()) return number(value, decimals);
@@ -82,6 +95,32 @@ std::string FillArgs(std::string_view pattern, std::initializer_list<std::string
 std::u16string FillArgs(std::u16string_view pattern,
                         std::initializer_list<std::u16string_view> args) {
   return Fill(pattern, args);
+}
+
+std::string Isolated(std::string_view text) {
+  std::string isolated;
+  if (Words::RightToLeft() && !text.empty()) {
+    AppendIsolate(isolated, text);
+  } else {
+    isolated = text;
+  }
+  return isolated;
+}
+
+std::u16string JoinPhrases(std::initializer_list<std::u16string_view> phrases) {
+  const bool isolate = Words::RightToLeft();
+  std::u16string line;
+  for (const std::u16string_view phrase : phrases) {
+    if (phrase.empty()) continue;
+    if (!line.empty()) line += u"  ";
+    if (isolate) {
+      AppendIsolate(line, phrase);
+    } else {
+      line += phrase;
+    }
+  }
+  if (isolate && !line.empty()) line.insert(line.begin(), RIGHT_TO_LEFT_MARK);
+  return line;
 }
 
 }  // namespace halvane

@@ -27,21 +27,35 @@ struct Words {
   static void Install(Translator translator);
 
   // How the user's language writes a number with so many decimals ("1,5") and a time of day
-  // ("8:15 PM"); null members give the English forms "1.5" and "20:15".
+  // ("8:15 PM"), and whether it writes from right to left; null members give the English
+  // forms "1.5" and "20:15".
   struct Writing {
     std::string (*number)(double value, int decimals) = nullptr;
     std::string (*clock)(int hour, int minute) = nullptr;
+    bool rightToLeft = false;
   };
   static void InstallWriting(Writing writing);
   static std::string Number(double value, int decimals);
   static std::string Clock(int hour, int minute);
+  static bool RightToLeft();
 };
 
 // pattern with "%1" to "%9" replaced by the arguments in turn, so that a translation may put
-// them in its own order. A missing argument leaves its marker; "%%" is not special.
+// them in its own order. A missing argument leaves its marker; "%%" is not special. In a
+// right-to-left language each value is a bidirectional isolate (platform/bidi_isolate.h), so
+// that its digits and Latin letters ("49°41′ N", "2026-03-11") keep their order in the sentence.
 std::string FillArgs(std::string_view pattern, std::initializer_list<std::string_view> args);
 // FillArgs in UTF-16.
 std::u16string FillArgs(std::u16string_view pattern,
                         std::initializer_list<std::u16string_view> args);
+
+// text as an isolate in a right-to-left language, else unchanged: for a value written
+// without FillArgs, such as an angle's digits beside a word of the language.
+std::string Isolated(std::string_view text);
+
+// Phrases written on one line, two spaces apart, empty ones left out. In a right-to-left
+// language the line reads from the right and each phrase is an isolate, so that a phrase
+// in Latin letters or digits keeps its own order.
+std::u16string JoinPhrases(std::initializer_list<std::u16string_view> phrases);
 
 }  // namespace halvane

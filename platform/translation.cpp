@@ -85,8 +85,9 @@ std::string UseLanguage(const std::string& code) {
   const std::string chosen = ChooseLanguage(wanted, available);
   QLocale::setDefault(chosen.empty() ? QLocale::system() : QLocale(QString::fromStdString(chosen)));
   // English keeps the forms machines and the tests read: 20:15 and 1.5.
-  Words::InstallWriting(chosen.empty() ? Words::Writing{}
-                                       : Words::Writing{LocaleNumber, LocaleClock});
+  Words::InstallWriting(chosen.empty()
+                            ? Words::Writing{}
+                            : Words::Writing{LocaleNumber, LocaleClock, IsRightToLeft(chosen)});
   if (chosen.empty()) {
     // The English source's plurals: "1 satellite".
     Install(TranslationFile("en"));

@@ -10,6 +10,7 @@
 #include <QListWidget>
 #include <QPushButton>
 #include <QStringListModel>
+#include <QTextLayout>
 #include <QTimer>
 #include <QToolButton>
 #include <algorithm>
@@ -19,6 +20,7 @@
 
 #include "astro/angles.h"
 #include "astro/sidereal_time.h"
+#include "platform/translate.h"
 #include "platform/utf8_text.h"
 #include "shell/config_dialog.h"
 #include "shell/shell_test_support.h"
@@ -84,7 +86,7 @@ class ConfigDialogTest : public ShellTest {
         auto* dialog = qobject_cast<QDialog*>(widget);
         if (dialog == nullptr || !dialog->isVisible()) continue;
         ran = true;
-        EXPECT_EQ(dialog->windowTitle(), "Settings");
+        EXPECT_EQ(dialog->windowTitle(), QString::fromStdU16String(Words::Tr16("Settings")));
         act(*dialog);
         stillOpen = dialog->isVisible();
         if (stillOpen) dialog->done(-1);
@@ -414,8 +416,22 @@ double EastNameX(const MainWindow& window) {
   return -1.0;
 }
 
+// Where a piece of a right-to-left line is seen, from the left: the order a reader meets the
+// characters in, whatever their order in the text.
+qreal SeenX(const QString& line, const QString& piece) {
+  QTextLayout layout(line);
+  QTextOption option;
+  option.setTextDirection(Qt::RightToLeft);
+  layout.setTextOption(option);
+  layout.beginLayout();
+  const QTextLine row = layout.createLine();
+  layout.endLayout();
+  // The piece's second character: within a run, away from where two runs meet.
+  return row.cursorToX(line.indexOf(piece) + 1);
+}
+
 // Arabic mirrors the widgets but not the sky: the panel's close button moves to its left,
-// east stays where the chart had it.
+// east stays where the chart had it. Coordinates and dates keep their order in its sentences.
 TEST_F(ConfigDialogTest, ArabicMirrorsThePanelButNotTheChart) {
   const double east = EastNameX(Start());
   ASSERT_GE(east, 0.0);
@@ -435,6 +451,18 @@ TEST_F(ConfigDialogTest, ArabicMirrorsThePanelButNotTheChart) {
   ASSERT_NE(panel, nullptr);
   EXPECT_LT(panel->findChild<QToolButton*>("infoClose")->x(),
             panel->findChild<QLabel*>("infoTitle")->x());
+
+  EXPECT_FALSE(WithDialog([](QDialog& d) {
+    const QString place = Message(d, PLACE_MESSAGE);
+    EXPECT_LT(SeenX(place, "49\u00B041"), SeenX(place, "41\u2032")) << place.toStdString();
+    EXPECT_LT(SeenX(place, "18\u00B020"), SeenX(place, "20\u203220")) << place.toStdString();
+    QTest::mouseClick(d.findChild<QAbstractButton*>("1007"),
+                      Qt::LeftButton);  // a time of one's own
+    Press(d, 1);
+  }));
+  again.KeepBuiltInPlace();
+  const QString caption = QString::fromStdU16String(again.CaptionText());
+  EXPECT_LT(SeenX(caption, "2024-"), SeenX(caption, "-15")) << caption.toStdString();
 }
 
 }  // namespace

@@ -47,7 +47,7 @@ bool MainWindow::ShowObjectInfo(const NamedRef& named) {
   if (!info) return false;
   findPanel.SetPanelObject(object);
   ObjectInfo local = *info;
-  local.name = chart->GetLocalNames().Name(info->name);
+  local.name = chart->GetLocalNames().ShownName(object.object, info->name);
   local.constellation = chart->GetLocalNames().Name(info->constellation);
   ShowInfoPanel(hwnd, Utf8ToUtf16(local.name), ToUtf16(InfoPanelLines(local)));
   return true;

@@ -1,7 +1,6 @@
 // What observers use at the telescope: Find, night vision, stepping the time, the star limit
 // and the caption that tells the chart's time and limit.
 #include <algorithm>
-#include <utility>
 
 #include "catalog/sky_target.h"
 #include "chart/caption_overlay.h"
@@ -9,6 +8,7 @@
 #include "platform/find_field.h"
 #include "platform/night_vision.h"
 #include "platform/time_step.h"
+#include "platform/translate.h"
 #include "platform/utf8_text.h"
 #include "platform/zone_time.h"
 #include "shell/main_window.h"
@@ -119,12 +119,8 @@ std::u16string MainWindow::CaptionText() {
                         today.day != local.day;
   const std::u16string caption =
       halvane::CaptionText(shown, withDate, extension.starLimitOffset, zoneName);
-  std::u16string text = locationMessage.empty() ? placeNote : locationMessage;
-  for (const std::u16string* part : {&std::as_const(elementMessage), &caption}) {
-    if (part->empty()) continue;
-    text += (text.empty() ? u"" : u"  ") + *part;
-  }
-  return text;
+  return JoinPhrases(
+      {locationMessage.empty() ? placeNote : locationMessage, elementMessage, caption});
 }
 
 }  // namespace halvane

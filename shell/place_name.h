@@ -5,8 +5,9 @@
 
 namespace halvane {
 
-// "49°41′49″ N 18°20′20″ E" (UTF-8) for the observer's place: longitude positive WEST,
-// latitude positive north, both in degrees; whole seconds, rounded.
+// "49°41′49″ N 18°20′20″ E" (UTF-8, the hemispheres in the language) for the observer's
+// place: longitude positive WEST, latitude positive north, both in degrees; whole seconds,
+// rounded.
 std::string PlaceText(double longitude, double latitude);
 
 // The window's title: the program and the place the chart shows, the city's name when one

@@ -266,6 +266,15 @@ std::optional<CatalogKind> ParseCatalogKind(std::string_view name) {
   return std::nullopt;
 }
 
+std::string CatalogKindNames(std::string_view separator) {
+  std::string names;
+  for (const KindInfo& info : KINDS) {
+    if (!names.empty()) names += separator;
+    names += info.name;
+  }
+  return names;
+}
+
 int PrintCatalogInfo(const std::string& path, std::optional<CatalogKind> kind, std::ostream& out,
                      std::ostream& err) {
   const std::string prefix = "halvane-catalog: " + PrintableText(path, ECHOED_VALUE_BYTES) + ": ";

@@ -21,15 +21,16 @@ enum class CatalogKind {
   SkyNames
 };
 
-// "stars", "lines", "boundaries", "labels" or "cities"; nothing for anything else.
+// The kind a name of CatalogKindNames gives; nothing for anything else.
 std::optional<CatalogKind> ParseCatalogKind(std::string_view name);
+// Every kind's name ("stars", ..., "sky-names"), joined by separator, for usage texts.
+std::string CatalogKindNames(std::string_view separator);
 
 // Prints the report on out and every problem found, one line each, on err. The kind is
-// taken from the argument, else from the header's tag, else from the file name (Stars.dat,
-// ConLin.dat, ConBon.dat, Labels.dat). Returns 0 for a sound file and 1 for one that cannot
-// be opened, is shorter than its header, has a header its layer rejects, an unknown kind, a
-// partial record, or records with coordinates that are not finite or out of range, or
-// names without their terminator.
+// taken from the argument, else from the header's tag, else from the file name. Returns 0 for a
+// sound file and 1 for one that cannot be opened, is shorter than its header, has a header its
+// layer rejects, an unknown kind, a partial record, or records with coordinates that are not finite
+// or out of range, or names without their terminator.
 int PrintCatalogInfo(const std::string& path, std::optional<CatalogKind> kind, std::ostream& out,
                      std::ostream& err);
 

@@ -8,6 +8,7 @@
 #include <filesystem>
 #include <fstream>
 #include <limits>
+#include <set>
 #include <sstream>
 #include <string>
 #include <vector>
@@ -91,6 +92,11 @@ TEST_F(InfoFolder, DamagedFilesGetAMessageAndExitCodeOne) {
   // Unknown tag and file name: the kind must be named.
   EXPECT_EQ(Info(Write("thing.bin", Stars("ABCD", {}))), 1);
   EXPECT_NE(err.str().find("--kind"), std::string::npos);
+  // Every kind --kind offers is one it takes, and none is left out of the offer.
+  std::istringstream offered(CatalogKindNames(" "));
+  std::set<CatalogKind> kinds;
+  for (std::string name; offered >> name;) kinds.insert(ParseCatalogKind(name).value());
+  EXPECT_EQ(kinds.size(), static_cast<size_t>(CatalogKind::SkyNames) + 1);
 }
 
 TEST_F(InfoFolder, LabelsAreReadWhateverTheirHeaderAndListTheirNames) {

@@ -1,8 +1,7 @@
 // halvane-catalog: builds the catalogs from the source data, and describes a catalog file.
 //   halvane-catalog build --source DIR --out DIR
 //   halvane-catalog build-cities --source FILE --out DIR
-//   halvane-catalog info FILE [--kind
-//   stars|lines|boundaries|labels|cities|deep-sky|milky-way|names]
+//   halvane-catalog info FILE [--kind KIND]
 #include <QCoreApplication>
 #include <iostream>
 #include <optional>
@@ -22,12 +21,13 @@ namespace {
 constexpr int USAGE_ERROR = 2;
 
 std::string UsageText() {
-  //: the command's words and options stay as they are
-  return halvane::Words::Tr(
-      "usage: halvane-catalog build --source DIR --out DIR [--names FILE]\n"
-      "       halvane-catalog build-cities --source FILE --out DIR\n"
-      "       halvane-catalog info FILE [--kind "
-      "stars|lines|boundaries|labels|cities|deep-sky|milky-way|names]\n");
+  //: the command's words and options stay as they are; %1 lists the kinds of file,
+  //: "stars|lines|..."
+  return halvane::FillArgs(
+      halvane::Words::Tr("usage: halvane-catalog build --source DIR --out DIR [--names FILE]\n"
+                         "       halvane-catalog build-cities --source FILE --out DIR\n"
+                         "       halvane-catalog info FILE [--kind %1]\n"),
+      {halvane::CatalogKindNames("|")});
 }
 
 std::string Echoed(const std::string& value) {
@@ -99,8 +99,9 @@ int Info(const std::vector<std::string>& args) {
   for (size_t i = 0; i < args.size(); ++i) {
     if (args[i] == "--kind") {
       if (i + 1 >= args.size())
-        return Usage(halvane::Words::Tr(
-            "--kind needs stars, lines, boundaries, labels, cities, deep-sky, milky-way or names"));
+        //: %1 lists the kinds of file: "stars, lines, ..."
+        return Usage(halvane::FillArgs(halvane::Words::Tr("--kind needs one of %1"),
+                                       {halvane::CatalogKindNames(", ")}));
       kind = halvane::ParseCatalogKind(args[++i]);
       if (!kind) {
         return Usage(halvane::FillArgs(halvane::Words::Tr("unknown kind '%1'"), {Echoed(args[i])}));

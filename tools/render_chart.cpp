@@ -14,6 +14,7 @@
 #include "astro/moment.h"
 #include "astro/observer.h"
 #include "catalog/city_catalog.h"
+#include "catalog/local_sky_names.h"
 #include "catalog/minor_body_files.h"
 #include "catalog/sky_target.h"
 #include "catalog/star_list.h"
@@ -46,6 +47,17 @@ namespace {
 // huge count needs no more steps than these.
 constexpr int32_t MAX_ZOOM_STEPS = 8;
 constexpr int32_t ROTATION_STEPS_PER_TURN = 24;
+
+// The names --goto and --info take: Find's, with the language's beside the international ones.
+SkyNames LoadFindNames(const std::string& folder, const std::string& language,
+                       const Moment& moment) {
+  SkyNames names = LoadSkyNames(folder + "Labels.dat", folder + "Names.dat", folder + "DeepSky.dat",
+                                moment.GetMinorBodyList().get());
+  LocalSkyNames local;
+  local.Load(folder + "SkyNames.dat", language);
+  AddLocalNames(names, local);
+  return names;
+}
 
 void ApplyZoom(Projection& view, int32_t steps) {
   const int32_t count = std::clamp(steps, -MAX_ZOOM_STEPS, MAX_ZOOM_STEPS);
@@ -213,8 +225,7 @@ bool RenderChart(const RenderOptions& options, const CalendarTime& now, Surface&
   const Rect chart{0, 0, options.width, options.height};
   Chart view(chart, LoadBitmap(BitmapId::StarSprites));
   if (!options.goToName.empty()) {
-    const SkyNames names = LoadSkyNames(folder + "Labels.dat", folder + "Names.dat",
-                                        folder + "DeepSky.dat", moment.GetMinorBodyList().get());
+    const SkyNames names = LoadFindNames(folder, options.language, moment);
     const std::optional<NamedRef> target = ResolveName(names, options.goToName);
     if (target && target->object.source == ObjectSource::UnloadedAsteroid) {
       error = FillArgs(
@@ -309,8 +320,7 @@ bool RenderChart(const RenderOptions& options, const CalendarTime& now, Surface&
     bodies += KeyValueLines(
         SatelliteInfoFields(DescribeSatellite(*infoSatellite, moment.GetJulianDayUt(), site)));
   } else if (!options.infoName.empty()) {
-    const SkyNames names = LoadSkyNames(folder + "Labels.dat", folder + "Names.dat",
-                                        folder + "DeepSky.dat", moment.GetMinorBodyList().get());
+    const SkyNames names = LoadFindNames(folder, options.language, moment);
     const std::optional<NamedRef> object = ResolveName(names, options.infoName);
     const std::optional<ObjectInfo> info =
         object ? DescribeObject(names, LoadStarList(folder + "Stars.dat"), object->object, moment,
@@ -327,7 +337,7 @@ bool RenderChart(const RenderOptions& options, const CalendarTime& now, Surface&
       bodies += KeyValueLines(InfoFields(*info));
     } else {
       ObjectInfo local = *info;
-      local.name = view.GetLocalNames().Name(info->name);
+      local.name = view.GetLocalNames().ShownName(object->object, info->name);
       local.constellation = view.GetLocalNames().Name(info->constellation);
       bodies += local.name + "\n";
       for (const std::string& line : InfoPanelLines(local)) bodies += line + "\n";

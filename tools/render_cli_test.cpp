@@ -263,6 +263,17 @@ TEST(RenderProgram, FindsAnyNameAndCityAndDrawsNightAndCaption) {
     ASSERT_EQ(run.exitCode, 0) << run.err;
     EXPECT_NE(run.out, zenith) << name.toStdString();
   }
+  // In a language, --goto takes its names as Find does, and still the international ones.
+  const QStringList german = base + QStringList{"--language", "de", "--goto"};
+  const RunResult bear = RunRender(german + QStringList{"Großer Bär"});
+  ASSERT_EQ(bear.exitCode, 0) << bear.err;
+  EXPECT_EQ(bear.out, RunRender(german + QStringList{"Ursa Major"}).out);
+  EXPECT_EQ(RunRender(german + QStringList{"Andromeda-Galaxie"}).out,
+            RunRender(german + QStringList{"M31"}).out);
+  // The panel's title names a body as the language does.
+  const QStringList russian{"--data", data, "--language", "ru", "--info"};
+  EXPECT_EQ(RunRender(russian + QStringList{"Jupiter"}).out.rfind("Юпитер\n", 0), 0u);
+  EXPECT_EQ(RunRender(russian + QStringList{"Moon"}).out.rfind("Луна\n", 0), 0u);
   // The deep sky is on unless the list leaves it out; then the chart is as before it.
   const QStringList m31 = base + QStringList{"--goto", "M31", "--zoom", "3"};
   EXPECT_GT(Count(RunRender(m31).out, "ellipse "), 2);
