@@ -34,11 +34,6 @@ SYSTEMTIME SystemTimeOf(double jdUt) {
   return time;
 }
 
-std::string NameOf(const Satellite& satellite) {
-  return satellite.elements.name.empty() ? std::to_string(satellite.elements.catalogNumber)
-                                         : satellite.elements.name;
-}
-
 }  // namespace
 
 void MainWindow::LoadSatellites() {
@@ -58,7 +53,7 @@ bool MainWindow::TurnToSatellite(uint32_t index) {
   if (!facts.placed) return false;
   chart->GetProjection().SetViewDirection(facts.look.azimuth, facts.look.altitude);
   chart->SetPinnedSatellite(static_cast<int32_t>(index));
-  findPanel.SetFoundName(Utf8ToUtf16(NameOf(satellite)));
+  findPanel.SetFoundName(Utf8ToUtf16(satellite.ShownName()));
   RequestRender();
   return true;
 }
@@ -73,9 +68,9 @@ bool MainWindow::ShowSatelliteInfo(uint32_t index) {
   for (const std::string& line : SatellitePanelLines(facts, OffsetsOfZone(GetPlaceZone()))) {
     lines.push_back(Utf8ToUtf16(line));
   }
-  findPanel.SetPanelObject({{ObjectSource::Satellite, index}, NameOf(satellite)});
+  findPanel.SetPanelObject({{ObjectSource::Satellite, index}, satellite.ShownName()});
   chart->SetPinnedSatellite(static_cast<int32_t>(index));
-  ShowInfoPanel(hwnd, Utf8ToUtf16(NameOf(satellite)), lines);
+  ShowInfoPanel(hwnd, Utf8ToUtf16(satellite.ShownName()), lines);
   return true;
 }
 
@@ -89,7 +84,7 @@ std::vector<std::pair<std::string, SatellitePass>> MainWindow::NightPasses() {
   for (const Satellite& satellite : set->All()) {
     if (!satellite.station) continue;
     for (const SatellitePass& pass : FindPasses(satellite.model, night.start, night.end, site)) {
-      if (pass.visible) passes.emplace_back(NameOf(satellite), pass);
+      if (pass.visible) passes.emplace_back(satellite.ShownName(), pass);
     }
   }
   std::sort(passes.begin(), passes.end(),
