@@ -2,15 +2,14 @@
 // and the frames that follow them across the chart.
 #include <algorithm>
 #include <cmath>
-#include <ctime>
 
 #include "astro/angles.h"
+#include "astro/sidereal_time.h"
 #include "chart/satellite_info.h"
 #include "chart/tonight.h"
 #include "platform/app_paths.h"
 #include "platform/info_panel.h"
 #include "platform/local_day.h"
-#include "platform/tm_fields.h"
 #include "platform/utf8_text.h"
 #include "platform/zone_time.h"
 #include "shell/main_window.h"
@@ -20,19 +19,7 @@ namespace {
 
 // At most ten frames a second follow the satellites.
 constexpr double FOLLOW_MIN_MS = 100.0;
-constexpr double JD_UNIX_EPOCH = 2440587.5;
-constexpr double SECONDS_PER_DAY = 86400.0;
 constexpr double MILLISECONDS_PER_MINUTE = 60000.0;
-
-SYSTEMTIME SystemTimeOf(double jdUt) {
-  const double seconds = std::round((jdUt - JD_UNIX_EPOCH) * SECONDS_PER_DAY);
-  const std::time_t whole = static_cast<std::time_t>(seconds);
-  std::tm tm{};
-  gmtime_r(&whole, &tm);
-  SYSTEMTIME time{};
-  FromTm(tm, time);
-  return time;
-}
 
 }  // namespace
 
@@ -94,7 +81,7 @@ std::vector<std::pair<std::string, SatellitePass>> MainWindow::NightPasses() {
 
 void MainWindow::TurnToPass(const std::string& name, const SatellitePass& pass) {
   config.useSystemTime = 0;
-  config.observationTime = SystemTimeOf(pass.rise.jdUt);
+  config.observationTime = TimeAtJulianDay(pass.rise.jdUt);
   chart->GetProjection().SetViewDirection(pass.rise.azimuth, pass.rise.altitude);
   const std::shared_ptr<const SatelliteSet>& set = chart->GetSatellites();
   if (set) chart->SetPinnedSatellite(set->Find(name));
