@@ -141,6 +141,14 @@ bool AimFromSensors(Projection& view, const Moment& moment, std::string& aimLine
   return true;
 }
 
+// A name that is known but has no place at the chart's time (a body beyond its series, a day
+// outside the calendar's years): said apart from an unknown name.
+std::string NoPlaceThen(const char* option, const std::string& name) {
+  //: %1 is an option, %2 the name given
+  return FillArgs(Words::Tr("%1: no place at that time for '%2'"),
+                  {option, PrintableText(name, ECHOED_VALUE_BYTES)});
+}
+
 }  // namespace
 
 bool RenderChart(const RenderOptions& options, const SYSTEMTIME& now, Surface& surface,
@@ -222,12 +230,15 @@ bool RenderChart(const RenderOptions& options, const SYSTEMTIME& now, Surface& s
           {PrintableText(options.goToName, ECHOED_VALUE_BYTES)});
       return false;
     }
-    const std::optional<SkyPoint> place =
-        target ? PlaceOf(names, target->object, moment) : std::nullopt;
-    if (!place) {
+    if (!target) {
       error = FillArgs(
           Words::Tr("--goto: no star, object, constellation or planet of that name, got '%1'"),
           {PrintableText(options.goToName, ECHOED_VALUE_BYTES)});
+      return false;
+    }
+    const std::optional<SkyPoint> place = PlaceOf(names, target->object, moment);
+    if (!place) {
+      error = NoPlaceThen("--goto", options.goToName);
       return false;
     }
     view.GetProjection().AimAt(sky, place->rightAscension, place->declination);
@@ -312,14 +323,16 @@ bool RenderChart(const RenderOptions& options, const SYSTEMTIME& now, Surface& s
     const SkyNames names = LoadSkyNames(folder + "Labels.dat", folder + "Names.dat",
                                         folder + "DeepSky.dat", moment.GetMinorBodyList().get());
     const std::optional<NamedRef> object = ResolveName(names, options.infoName);
-    const std::optional<ObjectInfo> info =
-        object ? DescribeObject(names, LoadStarList(folder + "Stars.dat"), object->object, moment,
-                                OffsetsOfZone(zone))
-               : std::nullopt;
-    if (!info) {
+    if (!object) {
       error = FillArgs(
           Words::Tr("--info: no star, object, constellation or planet of that name, got '%1'"),
           {PrintableText(options.infoName, ECHOED_VALUE_BYTES)});
+      return false;
+    }
+    const std::optional<ObjectInfo> info = DescribeObject(
+        names, LoadStarList(folder + "Stars.dat"), object->object, moment, OffsetsOfZone(zone));
+    if (!info) {
+      error = NoPlaceThen("--info", options.infoName);
       return false;
     }
     // With a language, the panel's lines in it; without, the fields scripts read.
