@@ -19,7 +19,7 @@ const SharedMinorBodies& NoMinorBodies() {
 
 }  // namespace
 
-Moment::Moment() : Moment(SkyPlaces(0.0)) {}
+Moment::Moment() : Moment(SkyPlaces(Observer(), 0.0)) {}
 
 Moment::Moment(const SkyPlaces& sky)
     : jdUt(std::numeric_limits<double>::quiet_NaN()),
@@ -27,35 +27,38 @@ Moment::Moment(const SkyPlaces& sky)
       sky(sky),
       minorBodies(NoMinorBodies()) {}
 
-Moment::Moment(const SYSTEMTIME& time, double longitude, double latitude, bool precise,
+Moment::Moment(const SYSTEMTIME& time, const Observer& place, bool precise,
                const SharedMinorBodies& minorBodies)
     : time(time),
-      longitude(longitude),
-      latitude(latitude),
       jdUt(JulianDayAt(time)),
       jdTt(TerrestrialJulianDay(jdUt)),
-      sky(precise ? SkyPlaces::OfDate(jdUt, jdTt, longitude)
-                  : SkyPlaces(SiderealTimeAt(time, longitude))),
+      sky(precise ? SkyPlaces::OfDate(jdUt, jdTt, place)
+                  : SkyPlaces(place, SiderealTimeAt(time, place.GetLongitude()))),
       minorBodies(minorBodies ? minorBodies : NoMinorBodies()) {}
 
 const SolarSystemPlaces& Moment::GetBodies() const {
-  if (!bodies) bodies = ComputeSolarSystem(jdUt, jdTt, longitude, latitude);
+  if (!bodies) {
+    bodies =
+        ComputeSolarSystem(jdUt, jdTt, GetObserver().GetLongitude(), GetObserver().GetLatitude());
+  }
   return *bodies;
 }
 
 const std::vector<MinorBodyPlace>& Moment::GetMinorBodies() const {
   if (!minorPlaces) {
-    minorPlaces = ComputeMinorBodies(*minorBodies, jdUt, jdTt, longitude, latitude);
+    minorPlaces = ComputeMinorBodies(*minorBodies, jdUt, jdTt, GetObserver().GetLongitude(),
+                                     GetObserver().GetLatitude());
   }
   return *minorPlaces;
 }
 
-bool Moment::Matches(const SYSTEMTIME& other, double otherLongitude, double otherLatitude,
-                     bool precise) const {
-  return std::isfinite(jdUt) && IsPrecise() == precise && longitude == otherLongitude &&
-         latitude == otherLatitude && time.year == other.year && time.month == other.month &&
-         time.day == other.day && time.hour == other.hour && time.minute == other.minute &&
-         time.second == other.second && time.milliseconds == other.milliseconds;
+bool Moment::Matches(const SYSTEMTIME& other, const Observer& place, bool precise) const {
+  return std::isfinite(jdUt) && IsPrecise() == precise &&
+         GetObserver().GetLongitude() == place.GetLongitude() &&
+         GetObserver().GetLatitude() == place.GetLatitude() && time.year == other.year &&
+         time.month == other.month && time.day == other.day && time.hour == other.hour &&
+         time.minute == other.minute && time.second == other.second &&
+         time.milliseconds == other.milliseconds;
 }
 
 }  // namespace halvane

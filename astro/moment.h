@@ -16,24 +16,23 @@ namespace halvane {
 
 class Moment {
  public:
-  // No moment yet: the plain sky at sidereal angle 0, Julian days NaN, no bodies available.
+  // No moment yet: the default observer's plain sky at sidereal angle 0, Julian days NaN, no
+  // bodies available.
   Moment();
-  // A sky without a time (charts of a fixed sidereal angle): the given sky, no bodies. Implicit,
-  // so that an angle or a sky stands for such a moment wherever one is asked for.
-  Moment(const SkyPlaces& sky);
-  Moment(double siderealAngle) : Moment(SkyPlaces(siderealAngle)) {}
-  // The instant of a universal-time record at `longitude` (degrees, positive west) and
-  // `latitude` (degrees); precise: the apparent places of the date with refraction, else the
-  // catalog's places turned by the mean sidereal time. The comets and asteroids are those of
-  // minorBodies (none when null).
-  Moment(const SYSTEMTIME& time, double longitude, double latitude, bool precise,
+  // A sky without a time (charts of a fixed sidereal angle): the given sky and its observer, no
+  // bodies.
+  explicit Moment(const SkyPlaces& sky);
+  // The instant of a universal-time record for the observer's place; precise: the apparent
+  // places of the date with refraction, else the catalog's places turned by the mean sidereal
+  // time. The comets and asteroids are those of minorBodies (none when null).
+  Moment(const SYSTEMTIME& time, const Observer& place, bool precise,
          const SharedMinorBodies& minorBodies = nullptr);
 
   const SYSTEMTIME& GetTime() const { return time; }
   double GetJulianDayUt() const { return jdUt; }
   double GetJulianDayTt() const { return jdTt; }
-  double GetLongitude() const { return longitude; }
-  double GetLatitude() const { return latitude; }
+  // The observer's place: the one the frame, its taps and its go-tos are seen from.
+  const Observer& GetObserver() const { return sky.GetObserver(); }
   bool IsPrecise() const { return sky.IsPrecise(); }
   const SkyPlaces& GetSky() const { return sky; }
   // The bodies of this instant and place, computed at the first ask and kept: a frame that only
@@ -45,16 +44,13 @@ class Moment {
   const std::vector<MinorBodyPlace>& GetMinorBodies() const;
 
   // Whether this moment already is the one these inputs would build.
-  bool Matches(const SYSTEMTIME& other, double otherLongitude, double otherLatitude,
-               bool precise) const;
+  bool Matches(const SYSTEMTIME& other, const Observer& place, bool precise) const;
 
  private:
   SYSTEMTIME time{};
-  double longitude = 0.0;
-  double latitude = 0.0;
   double jdUt;
   double jdTt;
-  SkyPlaces sky{0.0};
+  SkyPlaces sky;
   mutable std::optional<SolarSystemPlaces> bodies;
   SharedMinorBodies minorBodies;
   mutable std::optional<std::vector<MinorBodyPlace>> minorPlaces;

@@ -18,6 +18,11 @@ Observer::Observer() : cosLatitude(0.0), sinLatitude(0.0), latitude(50.0), longi
   Recompute();
 }
 
+Observer::Observer(double longitude, double latitude)
+    : cosLatitude(0.0), sinLatitude(0.0), latitude(latitude), longitude(longitude) {
+  Recompute();
+}
+
 void Observer::Recompute() {
   const double phi = latitude * DEG_TO_RAD;
   cosLatitude = std::cos(phi);

@@ -14,6 +14,8 @@ class Observer {
  public:
   // Latitude 50, longitude -20.
   Observer();
+  // The place at longitude (degrees, west positive) and latitude (degrees), as given.
+  Observer(double longitude, double latitude);
 
   double GetLatitude() const { return latitude; }    // degrees, north positive
   double GetLongitude() const { return longitude; }  // degrees, west positive

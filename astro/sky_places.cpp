@@ -4,7 +4,6 @@
 #include <cmath>
 
 #include "astro/angles.h"
-#include "astro/observer.h"
 
 namespace halvane {
 
@@ -19,18 +18,19 @@ constexpr double UNREFRACT_TOLERANCE = 1e-13;  // radians
 
 }  // namespace
 
-SkyPlaces::SkyPlaces(double siderealAngle) : siderealAngle(siderealAngle) {}
+SkyPlaces::SkyPlaces(const Observer& observer, double siderealAngle)
+    : observer(observer), siderealAngle(siderealAngle) {}
 
-SkyPlaces SkyPlaces::OfDate(double jdUt, double jdTt, double longitude) {
-  SkyPlaces sky(0.0);
-  sky.apparent.emplace(jdUt, jdTt, longitude);
+SkyPlaces SkyPlaces::OfDate(double jdUt, double jdTt, const Observer& observer) {
+  SkyPlaces sky(observer, 0.0);
+  sky.apparent.emplace(jdUt, jdTt, observer.GetLongitude());
   sky.siderealAngle = sky.apparent->GetSiderealAngle();
   sky.margin = sky.apparent->LargestShift() + LARGEST_REFRACTION;
   return sky;
 }
 
-void SkyPlaces::ToHorizontal(const Observer& observer, double rightAscension, double declination,
-                             double& azimuth, double& altitude) const {
+void SkyPlaces::ToHorizontal(double rightAscension, double declination, double& azimuth,
+                             double& altitude) const {
   if (!apparent) {
     observer.EquatorialToHorizontal(rightAscension - siderealAngle, declination, azimuth, altitude);
     return;
@@ -43,23 +43,22 @@ void SkyPlaces::ToHorizontal(const Observer& observer, double rightAscension, do
   altitude += Refraction(altitude);
 }
 
-Direction SkyPlaces::ToHorizontal(const Observer& observer, double rightAscension,
-                                  double declination) const {
+Direction SkyPlaces::ToHorizontal(double rightAscension, double declination) const {
   if (!apparent)
     return observer.EquatorialToHorizontal(rightAscension - siderealAngle, declination);
   double azimuth = 0.0;
   double altitude = 0.0;
-  ToHorizontal(observer, rightAscension, declination, azimuth, altitude);
+  ToHorizontal(rightAscension, declination, azimuth, altitude);
   return DirectionOf(azimuth, altitude);
 }
 
-std::optional<Rotation> SkyPlaces::CatalogToHorizontal(const Observer& observer) const {
+std::optional<Rotation> SkyPlaces::CatalogToHorizontal() const {
   if (apparent) return std::nullopt;
   return observer.EquatorialToHorizontal(siderealAngle);
 }
 
-void SkyPlaces::FromHorizontal(const Observer& observer, double azimuth, double altitude,
-                               double& rightAscension, double& declination) const {
+void SkyPlaces::FromHorizontal(double azimuth, double altitude, double& rightAscension,
+                               double& declination) const {
   double hourAngle = 0.0;
   if (!apparent) {
     observer.HorizontalToEquatorial(azimuth, altitude, hourAngle, declination);

@@ -7,21 +7,22 @@
 
 #include "astro/apparent_place.h"
 #include "astro/direction.h"
+#include "astro/observer.h"
 
 namespace halvane {
 
-class Observer;
-
 class SkyPlaces {
  public:
-  // The catalog's places as they stand at the local mean sidereal angle (radians). Implicit,
-  // so that an angle stands for the plain sky wherever one is asked for.
-  SkyPlaces(double siderealAngle);
+  // The catalog's places as they stand for the observer at the local mean sidereal angle
+  // (radians).
+  SkyPlaces(const Observer& observer, double siderealAngle);
 
-  // Apparent places of the moment jdUt (Julian day, universal time; jdTt the same in
-  // terrestrial time) for the observer's longitude (degrees, positive west), with refraction
-  // above -1 degree.
-  static SkyPlaces OfDate(double jdUt, double jdTt, double longitude);
+  // Apparent places of the moment jdUt (Julian day, universal time) and jdTt (TT) for the
+  // observer, with refraction above -1 degree.
+  static SkyPlaces OfDate(double jdUt, double jdTt, const Observer& observer);
+
+  // The observer's place this sky is seen from.
+  const Observer& GetObserver() const { return observer; }
 
   bool IsPrecise() const { return apparent.has_value(); }
   // The local sidereal angle (radians) that turns the sky's right ascensions to hour angles:
@@ -33,18 +34,19 @@ class SkyPlaces {
 
   // J2000 right ascension and declination (radians) to the azimuth and altitude (radians) the
   // chart draws for the observer.
-  void ToHorizontal(const Observer& observer, double rightAscension, double declination,
-                    double& azimuth, double& altitude) const;
+  void ToHorizontal(double rightAscension, double declination, double& azimuth,
+                    double& altitude) const;
   // The same place as a horizontal direction: for the plain sky without inverse functions.
-  Direction ToHorizontal(const Observer& observer, double rightAscension, double declination) const;
+  Direction ToHorizontal(double rightAscension, double declination) const;
   // The plain sky's turn of catalog directions into the observer's horizontal frame. The sky of
   // the date has none: aberration and refraction are not a rotation.
-  std::optional<Rotation> CatalogToHorizontal(const Observer& observer) const;
+  std::optional<Rotation> CatalogToHorizontal() const;
   // The chart's azimuth and altitude back to J2000; the right ascension in [0, 2 pi).
-  void FromHorizontal(const Observer& observer, double azimuth, double altitude,
-                      double& rightAscension, double& declination) const;
+  void FromHorizontal(double azimuth, double altitude, double& rightAscension,
+                      double& declination) const;
 
  private:
+  Observer observer;
   std::optional<ApparentPlace> apparent;
   double siderealAngle = 0.0;
   double margin = 0.0;

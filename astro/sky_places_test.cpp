@@ -21,31 +21,30 @@ TEST(SkyPlaces, PlainIsTheSiderealTurnAndTheDateRoundTripsWithinItsMargin) {
   Observer observer;
   observer.SetLocation(-14.0, 50.0);
 
-  const SkyPlaces plain(1.25);
+  const SkyPlaces plain(observer, 1.25);
   EXPECT_FALSE(plain.IsPrecise());
   EXPECT_EQ(plain.GetMargin(), 0.0);
   double azimuth, altitude, expectedAzimuth, expectedAltitude;
-  plain.ToHorizontal(observer, 0.4, 0.3, azimuth, altitude);
+  plain.ToHorizontal(0.4, 0.3, azimuth, altitude);
   observer.EquatorialToHorizontal(0.4 - 1.25, 0.3, expectedAzimuth, expectedAltitude);
   EXPECT_EQ(azimuth, expectedAzimuth);
   EXPECT_EQ(altitude, expectedAltitude);
 
   // From year -4000 to 8000, precession reaches tens of degrees; the margin follows it.
   for (const double jdUt : {2461120.5, 260423.5, 4643000.5}) {
-    const SkyPlaces sky =
-        SkyPlaces::OfDate(jdUt, TerrestrialJulianDay(jdUt), observer.GetLongitude());
+    const SkyPlaces sky = SkyPlaces::OfDate(jdUt, TerrestrialJulianDay(jdUt), observer);
     ASSERT_TRUE(sky.IsPrecise());
     for (int i = 0; i < 2000; ++i) {
       const double ra = unit(random) * TWO_PI;
       const double dec = std::asin(unit(random) * 2.0 - 1.0);
-      sky.ToHorizontal(observer, ra, dec, azimuth, altitude);
+      sky.ToHorizontal(ra, dec, azimuth, altitude);
       double turnedAzimuth, turnedAltitude;
       observer.EquatorialToHorizontal(ra - sky.GetSiderealAngle(), dec, turnedAzimuth,
                                       turnedAltitude);
       ASSERT_LE(eraSeps(azimuth, altitude, turnedAzimuth, turnedAltitude), sky.GetMargin());
       if (altitude < 0.0) continue;  // below the horizon refraction has no unique inverse
       double backRa, backDec;
-      sky.FromHorizontal(observer, azimuth, altitude, backRa, backDec);
+      sky.FromHorizontal(azimuth, altitude, backRa, backDec);
       ASSERT_LT(eraSeps(ra, dec, backRa, backDec), 1e-9) << jdUt << " " << altitude;
     }
   }

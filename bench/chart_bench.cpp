@@ -21,8 +21,10 @@
 #include "astro/sky_places.h"
 #include "bench/bench_application.h"
 #include "catalog/catalog_records.h"
+#include "catalog/catalog_store.h"
 #include "catalog/data_file.h"
 #include "catalog/identify_object.h"
+#include "catalog/layer_memory.h"
 #include "chart/chart.h"
 #include "chart/label_placement.h"
 #include "platform/bitmaps.h"
@@ -30,6 +32,7 @@
 #include "platform/vector_state.h"
 #include "tools/render_chart.h"
 #include "view/close_detail.h"
+#include "view/frame_context.h"
 #include "view/grid_layers.h"
 #include "view/sky_light.h"
 #include "view/view_directions.h"
@@ -59,7 +62,7 @@ struct BenchChart {
   BenchChart(bool south, bool large, int zoom, const std::string& starsPath = DATA + "Stars.dat")
       : width(large ? 1080 : 240),
         height(large ? 1320 : 294),
-        view(Rect{0, 0, width, height}, &observer, LoadBitmap(BitmapId::StarSprites)),
+        view(Rect{0, 0, width, height}, LoadBitmap(BitmapId::StarSprites)),
         strip(Rect{0, 0, width, height}),
         image(width, height) {
     // After the first bitmap, as the app does: Qt's image statics then outlive the application.
@@ -70,10 +73,10 @@ struct BenchChart {
     view.GetLayers().starsPath = starsPath;
     view.GetLayers().ApplyLayerFlags(LAYER_EQUATORIAL_GRID | LAYER_HORIZONTAL_GRID |
                                      LAYER_CONSTELLATION_LINES | LAYER_CONSTELLATION_BOUNDARIES);
-    starLayer.sprites = LoadBitmap(BitmapId::StarSprites);
+    sprites = LoadBitmap(BitmapId::StarSprites);
     for (int i = 0; i < zoom; ++i) view.GetProjection().ZoomIn();
     for (int i = 0; i > zoom; --i) view.GetProjection().ZoomOut();
-    moment = Moment(TIME, observer.GetLongitude(), observer.GetLatitude(), false);
+    moment = Moment(TIME, observer, false);
   }
 
   static constexpr SYSTEMTIME TIME{2026, 12, 2, 8, 21, 0, 0, 0};
@@ -82,10 +85,34 @@ struct BenchChart {
   Observer observer;
   Chart view;
   ProgressStrip strip;
-  StarLayer starLayer;  // for the star layer alone
   ImageSurface image;
   DiscardSurface progress;
   Moment moment;
+  // What the chart hands a layer, for a layer timed alone.
+  std::unique_ptr<Bitmap> sprites;
+  SkyLight light;
+  FramePens pens;
+  std::vector<LabelCandidate> labels;
+  CatalogStore catalogs;
+  LayerMemory memory;
+
+  FrameContext Layer() {
+    return {view.GetProjection(),
+            view.GetLayers(),
+            moment,
+            light,
+            pens,
+            labels,
+            strip,
+            progress,
+            sprites.get(),
+            nullptr,
+            -1,
+            &catalogs,
+            &memory,
+            nullptr,
+            nullptr};
+  }
 };
 
 void ChartArguments(benchmark::internal::Benchmark* b) {
@@ -123,8 +150,7 @@ BENCHMARK(BM_Frame_DeepSky)
 // Apparent places of the date: a frame of a moment already prepared, as a drag draws it.
 void BM_Frame_Precise(benchmark::State& state) {
   BenchChart chart = MakeChart(state);
-  const Moment precise(BenchChart::TIME, chart.observer.GetLongitude(),
-                       chart.observer.GetLatitude(), true);
+  const Moment precise(BenchChart::TIME, chart.observer, true);
   for (auto _ : state) chart.view.DrawFrame(chart.image, chart.progress, precise);
 }
 BENCHMARK(BM_Frame_Precise)
@@ -134,40 +160,31 @@ BENCHMARK(BM_Frame_Precise)
 
 void BM_Layer_HorizontalGrid(benchmark::State& state) {
   BenchChart chart = MakeChart(state);
-  for (auto _ : state)
-    DrawHorizontalGrid(chart.view.GetProjection(), chart.view.GetLayers(), chart.image);
+  for (auto _ : state) DrawHorizontalGrid(chart.Layer(), chart.image);
 }
 BENCHMARK(BM_Layer_HorizontalGrid)->Apply(ChartArguments);
 
 void BM_Layer_EquatorialGrid(benchmark::State& state) {
   BenchChart chart = MakeChart(state);
-  for (auto _ : state)
-    DrawEquatorialGrid(chart.view.GetProjection(), chart.view.GetLayers(), chart.image,
-                       chart.moment.GetSky().GetSiderealAngle());
+  for (auto _ : state) DrawEquatorialGrid(chart.Layer(), chart.image);
 }
 BENCHMARK(BM_Layer_EquatorialGrid)->Apply(ChartArguments);
 
 void BM_Layer_Lines(benchmark::State& state) {
   BenchChart chart = MakeChart(state);
-  for (auto _ : state)
-    DrawConstellationLines(chart.view.GetProjection(), chart.view.GetLayers(), chart.image,
-                           chart.moment.GetSky());
+  for (auto _ : state) DrawConstellationLines(chart.Layer(), chart.image);
 }
 BENCHMARK(BM_Layer_Lines)->Apply(ChartArguments);
 
 void BM_Layer_Boundaries(benchmark::State& state) {
   BenchChart chart = MakeChart(state);
-  for (auto _ : state)
-    DrawConstellationBoundaries(chart.view.GetProjection(), chart.view.GetLayers(), chart.image,
-                                chart.moment.GetSky());
+  for (auto _ : state) DrawConstellationBoundaries(chart.Layer(), chart.image);
 }
 BENCHMARK(BM_Layer_Boundaries)->Apply(ChartArguments);
 
 void BM_Layer_Stars(benchmark::State& state) {
   BenchChart chart = MakeChart(state);
-  for (auto _ : state)
-    DrawStars(chart.view.GetProjection(), chart.view.GetLayers(), chart.starLayer, chart.image,
-              chart.strip, chart.progress, chart.moment.GetSky());
+  for (auto _ : state) DrawStars(chart.Layer(), chart.image);
 }
 BENCHMARK(BM_Layer_Stars)->Apply(ChartArguments);
 

@@ -29,7 +29,7 @@ void BM_InfoPanel_Open(benchmark::State& state) {
   state.SetLabel(name);
   for (auto _ : state) {
     // A new moment each time: the panel opens on a chart whose bodies are not known yet.
-    const Moment moment(EVENING, LONGITUDE, LATITUDE, false);
+    const Moment moment(EVENING, Observer(LONGITUDE, LATITUDE), false);
     const ObjectRef object = ResolveName(names, name)->object;
     benchmark::DoNotOptimize(InfoPanelLines(*DescribeObject(names, stars, object, moment)));
   }
@@ -39,7 +39,7 @@ BENCHMARK(BM_InfoPanel_Open)->Arg(0)->Arg(1)->Arg(2)->Unit(benchmark::kMilliseco
 void BM_Tonight(benchmark::State& state) {
   static const std::vector<NumberedDeepSky> deepSky = LoadBrightDeepSky(DATA + "DeepSky.dat", 800);
   for (auto _ : state) {
-    const Moment moment(EVENING, LONGITUDE, LATITUDE, false);
+    const Moment moment(EVENING, Observer(LONGITUDE, LATITUDE), false);
     benchmark::DoNotOptimize(TonightEntries(ComputeTonight(moment, DeviceOffset, deepSky), "Here"));
   }
 }

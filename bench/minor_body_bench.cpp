@@ -16,6 +16,8 @@
 #include "bench/bench_application.h"
 #include "catalog/minor_body_layer.h"
 #include "platform/image_surface.h"
+#include "tools/render_chart.h"
+#include "view/frame_context.h"
 #include "view/layer_set.h"
 #include "view/projection.h"
 #include "view/view_directions.h"
@@ -56,7 +58,7 @@ SharedMinorBodies SyntheticBodies(int count) {
 void BM_MinorBodies_Moment_1000(benchmark::State& state) {
   const SharedMinorBodies bodies = SyntheticBodies(1000);
   for (auto _ : state) {
-    const Moment moment(MINOR_BODY_TIME, -20.0, 50.0, false, bodies);
+    const Moment moment(MINOR_BODY_TIME, Observer(-20.0, 50.0), false, bodies);
     benchmark::DoNotOptimize(moment.GetMinorBodies().data());
   }
 }
@@ -64,7 +66,7 @@ BENCHMARK(BM_MinorBodies_Moment_1000)->Unit(benchmark::kMicrosecond);
 
 // What a frame that only pans asks of a moment whose places are known.
 void BM_MinorBodies_PanFrame_1000(benchmark::State& state) {
-  const Moment moment(MINOR_BODY_TIME, -20.0, 50.0, false, SyntheticBodies(1000));
+  const Moment moment(MINOR_BODY_TIME, Observer(-20.0, 50.0), false, SyntheticBodies(1000));
   moment.GetMinorBodies();
   for (auto _ : state) benchmark::DoNotOptimize(moment.GetMinorBodies().data());
 }
@@ -76,21 +78,26 @@ void BM_Layer_MinorBodies_1000(benchmark::State& state) {
   const Rect chart{0, 0, large ? 1080 : 240, large ? 1320 : 294};
   Observer observer;
   observer.SetLocation(-20.0, 50.0);
-  Projection projection(chart, &observer);
+  Projection projection(chart);
   projection.SetViewDirection(VIEW_SOUTH.azimuth, VIEW_SOUTH.altitude);
   LayerSet layers;
   layers.showMinorBodies = true;
+  layers.showGround = true;
+  // all: every body drawn and named, however faint (the worst case), the stars' limit pushed
+  // far past them; else those the chart's limit lets through, as a frame draws them.
+  if (state.range(1) != 0) layers.starLimitOffset = 100;
   ImageSurface image(chart.right, chart.bottom);
-  const Moment moment(MINOR_BODY_TIME, observer.GetLongitude(), observer.GetLatitude(), false,
-                      SyntheticBodies(1000));
-  // all: every body drawn and named, however faint (the worst case); else those the chart's
-  // limit lets through, as a frame draws them.
-  const double limit = state.range(1) != 0 ? 99.0 : MinorBodyLimit(projection, layers, 99.0);
+  const Moment moment(MINOR_BODY_TIME, observer, false, SyntheticBodies(1000));
+  const SkyLight light;
+  const FramePens pens;
   std::vector<LabelCandidate> names;
+  ProgressStrip strip(chart);
+  DiscardSurface screen;
+  const FrameContext frame{projection, layers,  moment, light,   pens,    names,   strip,  screen,
+                           nullptr,    nullptr, -1,     nullptr, nullptr, nullptr, nullptr};
   for (auto _ : state) {
     names.clear();
-    DrawMinorBodies(projection, layers, image, *moment.GetMinorBodyList(), moment.GetMinorBodies(),
-                    moment.GetSky(), limit, true, 0, names);
+    DrawMinorBodies(frame, image);
   }
   state.counters["named"] = static_cast<double>(names.size());
 }

@@ -8,9 +8,11 @@
 #include "astro/moment.h"
 #include "astro/observer.h"
 #include "astro/satellite_passes.h"
+#include "catalog/layer_memory.h"
 #include "catalog/satellite_layer.h"
 #include "platform/image_surface.h"
 #include "tools/render_chart.h"
+#include "view/frame_context.h"
 #include "view/projection.h"
 
 namespace halvane {
@@ -43,16 +45,29 @@ std::shared_ptr<SatelliteSet> BenchSatellites() {
 
 struct SatelliteBench {
   SatelliteBench()
-      : projection(Rect{0, 0, 240, 294}, &observer),
-        moment(SATELLITE_BENCH_TIME, observer.GetLongitude(), observer.GetLatitude(), false) {
-    observer.SetLocation(-2.35, 48.85);
-    moment = Moment(SATELLITE_BENCH_TIME, observer.GetLongitude(), observer.GetLatitude(), false);
-    layer.set = BenchSatellites();
+      : projection(Rect{0, 0, 240, 294}),
+        moment(SATELLITE_BENCH_TIME, Observer(-2.35, 48.85), false),
+        set(BenchSatellites()) {
+    layers.showSatellites = true;
+    // Drawn whatever the Sun, as on a dark sky.
+    layers.showDaylight = false;
   }
-  Observer observer;
+  // The layer's frame of the moment, its names going to names.
+  void Draw(Surface& surface, std::vector<LabelCandidate>& names) {
+    const FrameContext frame{projection, layers,  moment,  light,   pens,
+                             names,      strip,   screen,  nullptr, set.get(),
+                             -1,         nullptr, &memory, nullptr, nullptr};
+    DrawSatellites(frame, surface);
+  }
   Projection projection;
   Moment moment;
-  SatelliteLayer layer;
+  std::shared_ptr<SatelliteSet> set;
+  LayerSet layers;
+  SkyLight light;
+  FramePens pens;
+  ProgressStrip strip{Rect{0, 0, 240, 294}};
+  DiscardSurface screen;
+  LayerMemory memory;
 };
 
 // A frame that pans: the places of the moment are kept, only drawn.
@@ -62,7 +77,7 @@ void BM_Layer_Satellites_200(benchmark::State& state) {
   std::vector<LabelCandidate> names;
   for (auto _ : state) {
     names.clear();
-    DrawSatellites(bench.projection, bench.layer, surface, bench.moment, true, 0, names);
+    bench.Draw(surface, names);
   }
   state.counters["shown"] = static_cast<double>(names.size());
 }
@@ -74,7 +89,7 @@ void BM_SatellitePlaces_200(benchmark::State& state) {
   const GroundSite site{-2.35, 48.85, 0.0};
   for (auto _ : state) {
     benchmark::DoNotOptimize(
-        ComputeSatellitePlaces(*bench.layer.set, bench.moment.GetJulianDayUt(), site));
+        ComputeSatellitePlaces(*bench.set, bench.moment.GetJulianDayUt(), site));
   }
 }
 BENCHMARK(BM_SatellitePlaces_200)->Unit(benchmark::kMicrosecond);

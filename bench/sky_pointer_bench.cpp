@@ -71,15 +71,14 @@ void BM_SensorUpdate_WithFrame(benchmark::State& state) {
   const CompassCorrection correction{50.0, -20.0, 2026.9, 0.0};
   Observer observer;
   const Rect rect{0, 0, 240, 294};
-  Chart chart(rect, &observer, LoadBitmap(BitmapId::StarSprites));
+  Chart chart(rect, LoadBitmap(BitmapId::StarSprites));
   EnsureApplication();
   chart.GetLayers().UseDataFolder(DATA);
   chart.GetLayers().ApplyLayerFlags(LAYER_EQUATORIAL_GRID | LAYER_HORIZONTAL_GRID |
                                     LAYER_CONSTELLATION_LINES | LAYER_CONSTELLATION_BOUNDARIES);
   ImageSurface image(rect.right, rect.bottom);
   DiscardSurface progress;
-  const Moment moment(SYSTEMTIME{2026, 12, 2, 8, 21, 0, 0, 0}, observer.GetLongitude(),
-                      observer.GetLatitude(), false);
+  const Moment moment(SYSTEMTIME{2026, 12, 2, 8, 21, 0, 0, 0}, observer, false);
   for (auto _ : state) {
     pointer.Update(1.0 / 30.0);
     const DeviceAim aim = pointer.GetAim(correction);

@@ -8,14 +8,13 @@
 #include <cmath>
 #include <vector>
 
-#include "catalog/catalog_cache.h"
 #include "catalog/catalog_records.h"
+#include "catalog/catalog_store.h"
 #include "catalog/data_file.h"
 #include "catalog/layer_geometry.h"
 #include "catalog/layer_message.h"
 #include "view/cap_arc.h"
-#include "view/layer_set.h"
-#include "view/projection.h"
+#include "view/frame_context.h"
 
 namespace halvane {
 
@@ -74,20 +73,24 @@ struct BoundaryWalk {
 
 }  // namespace
 
-void PrepareConstellationBoundaries(const LayerSet& layers) {
+void PrepareConstellationBoundaries(const LayerSet& layers, CatalogStore& catalogs) {
   if (layers.showConstellationBoundaries) {
-    CachedIndex<BoundaryVertices>(layers.boundariesPath, BOUNDARIES_TAG, VERTEX_RECORD_SIZE);
+    catalogs.Kept<BoundaryVertices>(layers.boundariesPath, BOUNDARIES_TAG, VERTEX_RECORD_SIZE);
   }
 }
 
-void DrawConstellationBoundaries(const Projection& projection, const LayerSet& layers,
-                                 Surface& surface, const SkyPlaces& sky) {
+void DrawConstellationBoundaries(const FrameContext& frame, Surface& surface) {
+  surface.SelectPen(frame.pens.boundary);
+  const LayerSet& layers = frame.layers;
   if (!layers.showConstellationBoundaries) return;
+  const Projection& projection = frame.projection;
+  const SkyPlaces& sky = frame.Sky();
   const Rect& viewRect = projection.GetViewRect();
   const CatalogCulling culling(projection, sky);
 
-  const CachedCatalog<BoundaryVertices>& vertices =
-      CachedIndex<BoundaryVertices>(layers.boundariesPath, BOUNDARIES_TAG, VERTEX_RECORD_SIZE);
+  const auto kept = frame.catalogs->Kept<BoundaryVertices>(layers.boundariesPath, BOUNDARIES_TAG,
+                                                           VERTEX_RECORD_SIZE);
+  const CachedCatalog<BoundaryVertices>& vertices = *kept;
   if (!UsableCatalog(vertices, BOUNDARIES_NOT_FOUND_TEXT, surface, viewRect)) return;
   // With the plain sky's turn: a vertex further than this cosine from the cap's centre starts no
   // segment that reaches the cap.

@@ -31,7 +31,7 @@ class BoundaryLayer : public ::testing::Test {
     test_support::WriteCatalog(chart.layers.boundariesPath, BOUNDARIES_TAG, VERTEX_RECORD_SIZE,
                                vertices, EncodeVertex);
     chart.surface.Clear();
-    DrawConstellationBoundaries(chart.view, chart.layers, chart.surface, 0.0);
+    chart.Draw(DrawConstellationBoundaries, 0.0);
     const auto drawn = test_support::Drawn(chart.surface, "polyline");
     ASSERT_EQ(drawn.size(), expected.size());
     for (size_t i = 0; i < drawn.size(); ++i) {
@@ -48,14 +48,16 @@ class BoundaryLayer : public ::testing::Test {
 
 TEST_F(BoundaryLayer, SwitchAndFileProblems) {
   chart.layers.showConstellationBoundaries = false;
-  DrawConstellationBoundaries(chart.view, chart.layers, chart.surface, 0.0);
-  EXPECT_TRUE(chart.surface.Lines().empty());
+  chart.Draw(DrawConstellationBoundaries, 0.0);
+  // Off, it selects its pen and draws nothing.
+  ASSERT_EQ(chart.surface.Lines().size(), 1u);
+  EXPECT_EQ(chart.surface.Lines()[0].rfind("pen ", 0), 0u);
 
   chart.layers.showConstellationBoundaries = true;
-  DrawConstellationBoundaries(chart.view, chart.layers, chart.surface, 0.0);
+  chart.Draw(DrawConstellationBoundaries, 0.0);
   test_support::WriteCatalog(chart.layers.boundariesPath, LINES_TAG, VERTEX_RECORD_SIZE,
                              std::vector<BoundaryVertex>{V(ON_A, 1), V(ON_B, 1)}, EncodeVertex);
-  DrawConstellationBoundaries(chart.view, chart.layers, chart.surface, 0.0);
+  chart.Draw(DrawConstellationBoundaries, 0.0);
   EXPECT_EQ(test_support::Drawn(chart.surface, "text"),
             (std::vector<std::string>{"0 0 240 294 5 \"File 'ConBon.dat' not found\"",
                                       "0 0 240 294 5 \"Unsupported file version\""}));
@@ -74,12 +76,12 @@ TEST_F(BoundaryLayer, SegmentsThatOnlyCrossTheCapAreDrawnInsideIt) {
                                                 V(FAR_LEFT, 2), V(FAR_RIGHT, 2)};
   test_support::WriteCatalog(chart.layers.boundariesPath, BOUNDARIES_TAG, VERTEX_RECORD_SIZE,
                              vertices, EncodeVertex);
-  DrawConstellationBoundaries(chart.view, chart.layers, chart.surface, 0.0);
+  chart.Draw(DrawConstellationBoundaries, 0.0);
   const auto lines = test_support::Polylines(chart.surface);
   ASSERT_EQ(lines.size(), 6u);
   const auto arcFrom = [&](size_t line, const Spot& from, const Spot& to) {
-    return test_support::ArcDeviation(chart.view, chart.At(from[0], from[1]),
-                                      chart.At(to[0], to[1]), lines[line]);
+    return test_support::ArcDeviation(chart, chart.At(from[0], from[1]), chart.At(to[0], to[1]),
+                                      lines[line]);
   };
   EXPECT_EQ(lines[0].size(), 2u);  // ON_A to OUT_1, as before
   EXPECT_LE(arcFrom(1, OUT_2, ON_B), 1.0);

@@ -158,7 +158,7 @@ TEST(CapPrefilter, KeepsEveryCatalogPositionTheCapKeepsAtEveryLatitude) {
         for (int zoom = 0; zoom < 6; ++zoom) {
           Observer observer;
           observer.SetLocation(-20.0, latitude);
-          Projection view(Rect{0, 0, 240, 294}, &observer);
+          Projection view(Rect{0, 0, 240, 294});
           view.SetViewDirection(aim.azimuth, aim.altitude);
           for (int i = 0; i < zoom; ++i) view.ZoomIn();
           // Turned and carried over the zenith, or panned along the horizon.
@@ -170,7 +170,7 @@ TEST(CapPrefilter, KeepsEveryCatalogPositionTheCapKeepsAtEveryLatitude) {
             view.PanLeft();
             view.PanLeft();
           }
-          const CatalogCulling culling(view, 0.0);
+          const CatalogCulling culling(view, SkyPlaces(observer, 0.0));
           for (const CatalogPosition& p : positions) {
             const double raMinusLst = p.rightAscension - theta;
             double azimuth = 0.0;
@@ -201,11 +201,11 @@ TEST(CatalogCulling, PlainSkyKeepsEveryPointAndArcTheCapHolds) {
     for (int zoom = -1; zoom <= 5; zoom += 2) {
       Observer observer;
       observer.SetLocation(-20.0, latitude);
-      Projection view(Rect{0, 0, 240, 294}, &observer);
+      Projection view(Rect{0, 0, 240, 294});
       view.SetViewDirection(1.0, zoom < 1 ? 2.0 : 0.4);  // past the zenith at wide fields
       for (int i = 0; i < zoom; ++i) view.ZoomIn();
       for (int i = 0; i > zoom; --i) view.ZoomOut();
-      const SkyPlaces sky(2.5);
+      const SkyPlaces sky(observer, 2.5);
       const CatalogCulling culling(view, sky);
       ASSERT_TRUE(culling.turn.has_value());
       // Half the points anywhere, half about the cap, where the tests decide.
@@ -223,7 +223,7 @@ TEST(CatalogCulling, PlainSkyKeepsEveryPointAndArcTheCapHolds) {
         const CatalogPoint a = n % 2 == 0 ? randomPoint() : nearPoint();
         double azimuth = 0.0;
         double altitude = 0.0;
-        sky.ToHorizontal(observer, a.rightAscension, a.declination, azimuth, altitude);
+        sky.ToHorizontal(a.rightAscension, a.declination, azimuth, altitude);
         const Direction exact = DirectionOf(azimuth, altitude);
         Direction placed;
         Direction fromAngles;

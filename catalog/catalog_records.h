@@ -74,6 +74,10 @@ struct LabelRecord {
 inline StarRecord DecodeStar(const uint8_t* bytes) {
   return {ReadF64(bytes), ReadF64(bytes + 8), ReadI16(bytes + 16), ReadI16(bytes + 18)};
 }
+// Single fields of a star record, for passes that pass over most records before decoding them.
+inline double StarRightAscensionOf(const uint8_t* bytes) { return ReadF64(bytes); }
+inline double StarDeclinationOf(const uint8_t* bytes) { return ReadF64(bytes + 8); }
+inline int16_t StarMagnitudeOf(const uint8_t* bytes) { return ReadI16(bytes + 16); }
 ConstellationSegment DecodeSegment(const uint8_t* bytes);
 BoundaryVertex DecodeVertex(const uint8_t* bytes);
 LabelRecord DecodeLabel(const uint8_t* bytes);

@@ -10,8 +10,6 @@
 #include <cerrno>
 #include <cstdio>
 #include <cstring>
-#include <mutex>
-#include <set>
 
 #include "platform/printable_text.h"
 
@@ -35,16 +33,6 @@ constexpr Ceiling CEILINGS[] = {
     {"LABL", 8000, 36},   {"DSKY", 160000, 56}, {"MWAY", 310000, 20},
     {"NAME", 400000, 64}, {"CITY", 250000, 78}, {"SKYN", 60000, 96},
 };
-
-// One line per file and run: layers open their files at every frame.
-void ReportTooLarge(const std::string& path, size_t size, size_t ceiling) {
-  static std::mutex guard;
-  static std::set<std::string> reported;
-  const std::lock_guard<std::mutex> lock(guard);
-  if (!reported.insert(path).second) return;
-  std::fprintf(stderr, "halvane: %s is %zu bytes, more than the %zu its kind may have; not read\n",
-               PrintableText(path, ECHOED_VALUE_BYTES).c_str(), size, ceiling);
-}
 
 // Opens only an existing regular file; a directory, device or fifo is not a catalog.
 // O_NONBLOCK keeps a fifo from blocking the open; it is cleared for the reads.
@@ -176,7 +164,8 @@ WalkResult RecordFile::Open(const std::string& path, std::string_view tag, uint1
   }
   struct stat info {};
   if (ceiling > 0 && ::fstat(fd, &info) == 0 && static_cast<uint64_t>(info.st_size) > ceiling) {
-    ReportTooLarge(path, static_cast<size_t>(info.st_size), ceiling);
+    refusedSize = static_cast<size_t>(info.st_size);
+    refusedCeiling = ceiling;
     ::close(fd);
     fd = -1;
     return WalkResult::TooLarge;
@@ -213,6 +202,12 @@ bool RecordFile::Fill() {
   }
   end += static_cast<size_t>(got);
   return true;
+}
+
+void ReportTooLarge(const RecordFile& file, const std::string& path) {
+  std::fprintf(stderr, "halvane: %s is %zu bytes, more than the %zu its kind may have; not read\n",
+               PrintableText(path, ECHOED_VALUE_BYTES).c_str(), file.GetRefusedSize(),
+               file.GetCeiling());
 }
 
 }  // namespace halvane

@@ -47,7 +47,7 @@ enum class WalkResult {
   Completed,       // every whole record was handed out (maybe none)
   CannotOpen,      // missing, a directory, a device, unreadable
   HeaderRejected,  // shorter than 12 bytes, or ValidateHeader said no
-  TooLarge,        // larger than its kind's ceiling; said once per file on stderr
+  TooLarge,        // larger than its kind's ceiling
 };
 
 // The largest file of the kind tag that is read, header included (0 for a kind without one):
@@ -76,6 +76,9 @@ class RecordFile {
   WalkResult Open(const std::string& path, std::string_view tag, uint16_t version = HEADER_VERSION);
   // The next whole record, valid until the following call; null at the end.
   const uint8_t* Next();
+  // After a TooLarge open: the file's size and its kind's ceiling, in bytes.
+  size_t GetRefusedSize() const { return refusedSize; }
+  size_t GetCeiling() const { return refusedCeiling; }
 
  private:
   bool Fill();
@@ -89,14 +92,21 @@ class RecordFile {
   size_t begin = 0;  // first unread byte in buffer
   size_t end = 0;    // one past the last valid byte
   bool atEnd = false;
+  size_t refusedSize = 0;
+  size_t refusedCeiling = 0;
 };
 
-// Calls onRecord(const uint8_t*) for every whole record of the file; see RecordFile.
+// Says on stderr that file, opened from path, was refused as too large.
+void ReportTooLarge(const RecordFile& file, const std::string& path);
+
+// Calls onRecord(const uint8_t*) for every whole record of the file; see RecordFile. A file
+// too large is said on stderr: whole files are read once, not at every frame.
 template <typename OnRecord>
 WalkResult WalkRecords(const std::string& path, std::string_view tag, size_t recordSize,
                        OnRecord&& onRecord, uint16_t version = HEADER_VERSION) {
   RecordFile file(recordSize);
   const WalkResult result = file.Open(path, tag, version);
+  if (result == WalkResult::TooLarge) ReportTooLarge(file, path);
   if (result != WalkResult::Completed) return result;
   while (const uint8_t* record = file.Next()) onRecord(record);
   return WalkResult::Completed;

@@ -5,13 +5,15 @@
 #include <stdlib.h>
 #include <sys/stat.h>
 
+#include <algorithm>
 #include <cstring>
 #include <filesystem>
 #include <fstream>
 #include <string>
+#include <thread>
 #include <vector>
 
-#include "catalog/catalog_cache.h"
+#include "catalog/catalog_store.h"
 #include "tests/support/scratch_folder.h"
 
 namespace halvane {
@@ -145,8 +147,11 @@ uint8_t FirstByte(const uint8_t* record) { return record[0]; }
 // A kept catalog follows its file: rewritten, removed and back again.
 TEST_F(WalkFolder, CachedRecordsAreReadAgainWhenTheFileChanges) {
   using FirstBytes = DecodedRecords<uint8_t, FirstByte>;
-  const auto read = [](const std::string& path) -> const CachedCatalog<FirstBytes>& {
-    return CachedIndex<FirstBytes>(path, "COBO", 2);
+  std::shared_ptr<const CachedCatalog<FirstBytes>> kept;
+  CatalogStore store;
+  const auto read = [&](const std::string& path) -> const CachedCatalog<FirstBytes>& {
+    kept = store.Kept<FirstBytes>(path, "COBO", 2);
+    return *kept;
   };
   std::vector<uint8_t> bytes = Header("COBO");
   bytes.insert(bytes.end(), {7, 0, 8, 0});
@@ -161,6 +166,31 @@ TEST_F(WalkFolder, CachedRecordsAreReadAgainWhenTheFileChanges) {
   EXPECT_TRUE(read(path).index.records.empty());
   Write("kept.dat", bytes);
   EXPECT_EQ(read(path).index.records.size(), 3u);
+
+  // What a frame holds stays whole while the preparing thread reads the changed file again.
+  const auto held = store.Kept<FirstBytes>(path, "COBO", 2);
+  bytes.insert(bytes.end(), {5, 0});
+  Write("kept.dat", bytes);
+  std::thread([&] { store.Kept<FirstBytes>(path, "COBO", 2); }).join();
+  EXPECT_EQ(held->index.records.size(), 3u);
+  EXPECT_EQ(read(path).index.records.size(), 4u);
+}
+
+// A file over its kind's ceiling is refused at every read and named on stderr once per store.
+TEST_F(WalkFolder, TooLargeFileIsNamedOnce) {
+  std::vector<uint8_t> bytes = Header("COBO");
+  bytes.resize(MaxCatalogBytes("COBO") + 2);
+  const std::string path = Write("huge.dat", bytes);
+  testing::internal::CaptureStderr();
+  CatalogStore store;
+  RecordFile file(2);
+  EXPECT_EQ(store.Open(file, path, "COBO"), WalkResult::TooLarge);
+  EXPECT_EQ(store.Open(file, path, "COBO"), WalkResult::TooLarge);
+  using FirstBytes = DecodedRecords<uint8_t, FirstByte>;
+  EXPECT_EQ(store.Kept<FirstBytes>(path, "COBO", 2)->result, WalkResult::TooLarge);
+  const std::string said = testing::internal::GetCapturedStderr();
+  EXPECT_EQ(std::count(said.begin(), said.end(), '\n'), 1) << said;
+  EXPECT_NE(said.find("huge.dat"), std::string::npos);
 }
 
 }  // namespace

@@ -8,15 +8,17 @@
 #include <utility>
 
 #include "astro/angles.h"
-#include "catalog/catalog_cache.h"
-#include "catalog/catalog_layers.h"
+#include "catalog/catalog_store.h"
 #include "catalog/data_file.h"
 #include "catalog/layer_geometry.h"
+#include "catalog/layer_memory.h"
 #include "catalog/layer_message.h"
+#include "catalog/local_sky_names.h"
+#include "catalog/sky_records.h"
 #include "platform/utf8_text.h"
 #include "view/close_detail.h"
-#include "view/layer_set.h"
-#include "view/projection.h"
+#include "view/frame_context.h"
+#include "view/star_sprites.h"
 
 namespace halvane {
 
@@ -128,27 +130,21 @@ void DrawSymbol(Surface& surface, const DeepSkyRecord& object, Point at, int32_t
   }
 }
 
-}  // namespace
-
-void PrepareDeepSky(const LayerSet& layers) {
-  if (layers.showDeepSky) {
-    CachedIndex<BrightObjects>(layers.deepSkyPath, DEEP_SKY_TAG, DEEP_SKY_RECORD_SIZE);
-  }
-}
-
-void DrawDeepSky(const Projection& projection, const LayerSet& layers, DeepSkyLayer& layer,
-                 Surface& surface, const SkyPlaces& sky) {
-  layer.shown.clear();
-  layer.names.clear();
+void DrawObjects(const FrameContext& frame, Surface& surface) {
+  const Projection& projection = frame.projection;
+  const LayerSet& layers = frame.layers;
+  const SkyPlaces& sky = frame.Sky();
+  std::vector<NumberedDeepSky>& shown = frame.memory->deepSkyShown;
   const Rect& viewRect = projection.GetViewRect();
-  const CachedCatalog<BrightObjects>& bright =
-      CachedIndex<BrightObjects>(layers.deepSkyPath, DEEP_SKY_TAG, DEEP_SKY_RECORD_SIZE);
+  const auto kept =
+      frame.catalogs->Kept<BrightObjects>(layers.deepSkyPath, DEEP_SKY_TAG, DEEP_SKY_RECORD_SIZE);
+  const CachedCatalog<BrightObjects>& bright = *kept;
   if (!UsableCatalog(bright, FILE_NOT_FOUND_TEXT, surface, viewRect)) return;
   const CatalogCulling culling(projection, sky);
   const double fieldOfView = projection.GetFieldOfView();
   // No object fainter than the stars drawn beside it, lest faint outlines bury bright stars.
   const int32_t limit = std::min({MagnitudeLimit(fieldOfView, layers.starLimitOffset),
-                                  StarLayerLimit(layers, fieldOfView), layer.skyFaintest});
+                                  StarLayerLimit(layers, fieldOfView), frame.SkyFaintest()});
   const bool named = ShowsCloseDetail(fieldOfView);
   const double pixelsPerTenth = projection.GetXScale() * ARC_MINUTE_TENTH;
 
@@ -185,7 +181,7 @@ void DrawDeepSky(const Projection& projection, const LayerSet& layers, DeepSkyLa
                               ? NorthAngle(projection, sky, object, at)
                               : 0;
     DrawSymbol(surface, object, at, major, minor, angle);
-    layer.shown.push_back({object, number});
+    shown.push_back({object, number});
     if (named && !(layers.showGround && horizontal.z < 0.0) &&
         IsValidUtf8(FieldText(object.name))) {
       LabelCandidate name;
@@ -203,7 +199,9 @@ void DrawDeepSky(const Projection& projection, const LayerSet& layers, DeepSkyLa
       name.rank =
           messier || magnitude <= NOTABLE_MAGNITUDE ? LabelRank::DeepSky : LabelRank::FaintDeepSky;
       name.magnitude = magnitude / 100.0;
-      layer.names.push_back(std::move(name));
+      if (frame.localNames != nullptr) name.text = frame.localNames->DeepSky(name.text);
+      name.color = frame.pens.deepSkyName;
+      frame.labels.push_back(std::move(name));
     }
   };
 
@@ -214,15 +212,31 @@ void DrawDeepSky(const Projection& projection, const LayerSet& layers, DeepSkyLa
     return;
   }
   RecordFile file(DEEP_SKY_RECORD_SIZE);
-  if (!OpenLayerFile(file, layers.deepSkyPath, DEEP_SKY_TAG, FILE_NOT_FOUND_TEXT, surface,
-                     viewRect)) {
+  if (!UsableLayerFile(frame.catalogs->Open(file, layers.deepSkyPath, DEEP_SKY_TAG),
+                       FILE_NOT_FOUND_TEXT, surface, viewRect)) {
     return;
   }
   for (uint32_t number = 0; const uint8_t* bytes = file.Next(); ++number) {
     // The band first, from the record's bytes: most objects of a narrow field lie beyond it.
-    if (!culling.InBand(ReadF64(bytes + 8))) continue;
+    if (!culling.InBand(DeepSkyDeclinationOf(bytes))) continue;
     draw(DecodeDeepSky(bytes), number, nullptr);
   }
+}
+
+}  // namespace
+
+void PrepareDeepSky(const LayerSet& layers, CatalogStore& catalogs) {
+  if (layers.showDeepSky) {
+    catalogs.Kept<BrightObjects>(layers.deepSkyPath, DEEP_SKY_TAG, DEEP_SKY_RECORD_SIZE);
+  }
+}
+
+void DrawDeepSky(const FrameContext& frame, Surface& surface) {
+  frame.memory->deepSkyShown.clear();
+  if (!frame.layers.showDeepSky) return;
+  surface.SelectPen(frame.pens.deepSky);
+  DrawObjects(frame, surface);
+  surface.SelectPen(frame.pens.boundary);
 }
 
 }  // namespace halvane

@@ -3,6 +3,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cmath>
 #include <limits>
 #include <string>
@@ -10,6 +11,7 @@
 
 #include "astro/angles.h"
 #include "catalog/layer_test_support.h"
+#include "catalog/sky_records.h"
 
 namespace halvane {
 namespace {
@@ -20,12 +22,15 @@ constexpr double THETA = 0.4;  // any sidereal angle
 
 class DeepSkyLayerTest : public ::testing::Test {
  protected:
-  DeepSkyLayerTest() { chart.layers.deepSkyPath = folder.File("DeepSky.dat"); }
+  DeepSkyLayerTest() {
+    chart.layers.deepSkyPath = folder.File("DeepSky.dat");
+    chart.layers.showDeepSky = true;
+  }
 
   // An object that the projection puts on pixel (x, y).
   DeepSkyRecord At(int32_t x, int32_t y, DeepSkyKind kind, int16_t magnitude,
                    uint16_t majorAxis = 0, uint16_t minorAxis = 0, uint8_t flags = 0) const {
-    const StarRecord place = StarAtPixel(chart.view, x, y, THETA, 0, 0);
+    const StarRecord place = StarAtPixel(chart.view, chart.observer, x, y, THETA, 0, 0);
     return DeepSkyRecord{place.rightAscension,
                          place.declination,
                          kind,
@@ -39,13 +44,19 @@ class DeepSkyLayerTest : public ::testing::Test {
     test_support::WriteCatalog(chart.layers.deepSkyPath, DEEP_SKY_TAG, DEEP_SKY_RECORD_SIZE,
                                objects, EncodeDeepSky);
     chart.surface.Clear();
-    DrawDeepSky(chart.view, chart.layers, layer, chart.surface, THETA);
-    return chart.surface.Lines();
+    chart.labels.clear();
+    chart.Draw(DrawDeepSky, THETA);
+    std::vector<std::string> drawn;
+    for (const std::string& line : chart.surface.Lines()) {
+      if (line.rfind("pen ", 0) != 0) drawn.push_back(line);
+    }
+    return drawn;
   }
 
   test_support::ScratchFolder folder;
   test_support::Chart chart;
-  DeepSkyLayer layer;
+  const std::vector<NumberedDeepSky>& shown = chart.memory.deepSkyShown;
+  const std::vector<LabelCandidate>& names = chart.labels;
 };
 
 TEST_F(DeepSkyLayerTest, EachKindHasItsSymbolWhereTheSkyPutsIt) {
@@ -62,8 +73,8 @@ TEST_F(DeepSkyLayerTest, EachKindHasItsSymbolWhereTheSkyPutsIt) {
       "ellipse 100 120 3 2 0 solid", "ellipse 60 200 3 3 0 solid", "polyline 2 57 200 64 200",
       "polyline 2 60 197 60 204", "ellipse 180 60 3 3 0 dotted"};
   EXPECT_EQ(lines, expected);
-  EXPECT_EQ(layer.shown.size(), 3u);
-  EXPECT_TRUE(layer.names.empty());  // no names at 90 degrees
+  EXPECT_EQ(shown.size(), 3u);
+  EXPECT_TRUE(names.empty());  // no names at 90 degrees
 }
 
 TEST_F(DeepSkyLayerTest, LargeObjectsTakeTheirTrueSizeAndNarrowFieldsOfferNames) {
@@ -76,9 +87,9 @@ TEST_F(DeepSkyLayerTest, LargeObjectsTakeTheirTrueSizeAndNarrowFieldsOfferNames)
       static_cast<int32_t>(0.5 * 1000 * (PI / 180.0 / 600.0) * chart.view.GetXScale());
   EXPECT_EQ(lines[0], "ellipse 120 147 " + std::to_string(expected) + " " +
                           std::to_string(expected) + " 0 dotted");
-  ASSERT_EQ(layer.names.size(), 1u);
-  EXPECT_EQ(layer.names[0].text, u"M99 Test");
-  EXPECT_EQ(layer.names[0].x, 120);
+  ASSERT_EQ(names.size(), 1u);
+  EXPECT_EQ(names[0].text, u"M99 Test");
+  EXPECT_EQ(names[0].x, 120);
 }
 
 // Fields of 11.25 degrees and wider draw from the objects kept in memory, narrower ones read
@@ -98,10 +109,12 @@ TEST_F(DeepSkyLayerTest, KeptAndReadObjectsMeetAtTheNarrowFields) {
 
 TEST_F(DeepSkyLayerTest, AFileItCannotUseIsSaidOnTheChart) {
   chart.layers.deepSkyPath = folder.File("missing.dat");
-  DrawDeepSky(chart.view, chart.layers, layer, chart.surface, THETA);
-  ASSERT_FALSE(chart.surface.Lines().empty());
-  EXPECT_NE(chart.surface.Lines().back().find("File not found"), std::string::npos);
-  EXPECT_TRUE(layer.shown.empty());
+  chart.Draw(DrawDeepSky, THETA);
+  const std::vector<std::string> drawn = chart.surface.Lines();
+  EXPECT_TRUE(std::any_of(drawn.begin(), drawn.end(), [](const std::string& line) {
+    return line.find("File not found") != std::string::npos;
+  }));
+  EXPECT_TRUE(shown.empty());
 }
 
 }  // namespace

@@ -36,7 +36,7 @@ class Identification : public ::testing::Test {
   // Taps a pixel near, not at, the zenith (a degenerate point of the transforms) and returns
   // the label's name; label keeps whatever the tap leaves in it.
   std::u16string Tap(double theta) {
-    IdentifyObject(chart.view, chart.layers, label, TAP.x, TAP.y, theta);
+    IdentifyObject(chart.view, chart.layers, label, TAP.x, TAP.y, SkyPlaces(chart.observer, theta));
     return std::u16string(label.name, std::find(label.name, label.name + LABEL_NAME_UNITS, u'\0'));
   }
   // Where that tap lands on the sky, right ascension in [0, 2 pi).
@@ -61,14 +61,16 @@ TEST_F(Identification, FindsTheNearestObjectAndLabelsItsOwnPixel) {
   const SkyPosition object = chart.At(0.2, -0.1, 1.0);
   Write({Label(0.3, 0.3, "Elsewhere"), Label(object.rightAscension, object.declination, "Vega")});
   const Point pixel = chart.Pixel(0.2, -0.1);
-  IdentifyObject(chart.view, chart.layers, label, pixel.x + 3, pixel.y - 2, 1.0);
+  IdentifyObject(chart.view, chart.layers, label, pixel.x + 3, pixel.y - 2,
+                 SkyPlaces(chart.observer, 1.0));
   EXPECT_EQ(std::u16string(label.name), u"Vega");
   EXPECT_EQ(label.object, (ObjectRef{ObjectSource::Label, 1})) << "its record, not its name";
   EXPECT_LE(std::abs(label.x - pixel.x) + std::abs(label.y - pixel.y), 1);
   // A target beside the labels is passed on as the object it was offered as.
   const ObjectRef moon{ObjectSource::Body, 1};
   const TapTarget target{object.rightAscension, object.declination, "Moon", moon, -12.0};
-  IdentifyObject(chart.view, chart.layers, label, pixel.x, pixel.y, 1.0, {&target, 1});
+  IdentifyObject(chart.view, chart.layers, label, pixel.x, pixel.y, SkyPlaces(chart.observer, 1.0),
+                 {&target, 1});
   EXPECT_EQ(std::u16string(label.name), u"Moon");
   EXPECT_EQ(label.object, moon);
 }
@@ -136,7 +138,8 @@ TEST_F(Identification, DistanceIsTheTrueAngleAndMissesLeaveThePreviousLabel) {
   const Point pixel = chart.Pixel(0.0, -40 * DEG_TO_RAD + pole);
   for (const auto& [dx, dy] : {std::pair{3, 0}, {-3, 0}, {0, 3}, {0, -3}, {2, 2}}) {
     label = {};
-    IdentifyObject(chart.view, chart.layers, label, pixel.x + dx, pixel.y + dy, 1.0);
+    IdentifyObject(chart.view, chart.layers, label, pixel.x + dx, pixel.y + dy,
+                   SkyPlaces(chart.observer, 1.0));
     EXPECT_EQ(std::u16string(label.name), u"Polaris") << dx << "," << dy;
   }
 }

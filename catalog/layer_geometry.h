@@ -24,15 +24,15 @@ namespace halvane {
 // frame, exactly, and directions are turned instead of transformed angle by angle.
 struct CatalogCulling {
   CatalogCulling(const Projection& view, const SkyPlaces& sky)
-      : turn(sky.CatalogToHorizontal(view.GetObserver())),
+      : turn(sky.CatalogToHorizontal()),
         cap(VisibleCap::ForView(view, 0.0)),
         catalogCap(VisibleCap::ForView(view, sky.GetMargin())),
-        prefilter(view.GetObserver(), catalogCap),
-        arcPrefilter(view.GetObserver(), VisibleCap::ForView(view, 2.0 * sky.GetMargin())) {
+        prefilter(sky.GetObserver(), catalogCap),
+        arcPrefilter(sky.GetObserver(), VisibleCap::ForView(view, 2.0 * sky.GetMargin())) {
     double centreHourAngle = 0.0;
     double centreDeclination = 0.0;
-    view.GetObserver().HorizontalToEquatorial(catalogCap.azimuth, catalogCap.altitude,
-                                              centreHourAngle, centreDeclination);
+    sky.GetObserver().HorizontalToEquatorial(catalogCap.azimuth, catalogCap.altitude,
+                                             centreHourAngle, centreDeclination);
     LatitudeBand(centreDeclination, catalogCap.radius, lowDeclination, highDeclination);
     sinRadius = std::sin(cap.radius);
     if (turn) {

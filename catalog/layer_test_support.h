@@ -17,9 +17,12 @@
 #include "astro/observer.h"
 #include "catalog/catalog_layers.h"
 #include "catalog/catalog_records.h"
+#include "catalog/catalog_store.h"
 #include "catalog/identify_object.h"
+#include "catalog/layer_memory.h"
 #include "platform/recording_surface.h"
 #include "tests/support/catalog_writer.h"
+#include "tests/support/frame_support.h"
 #include "tests/support/scratch_folder.h"
 #include "view/layer_set.h"
 #include "view/projection.h"
@@ -34,7 +37,7 @@ struct SkyPosition {
 // The default observer (latitude 50) at the zenith on a 240 x 294 chart at 90 degrees: 152.8
 // pixels per radian, a cap of 1.17 radians.
 struct Chart {
-  Chart() : view(Rect{0, 0, 240, 294}, &observer) {}
+  Chart() : view(Rect{0, 0, 240, 294}) {}
 
   // The sky at view-plane point (x, y) (radians, y up) for sidereal angle theta.
   SkyPosition At(double x, double y, double theta = 0.0) const {
@@ -52,16 +55,36 @@ struct Chart {
     return p;
   }
 
+  // One layer of a frame of moment (or of the plain sky at sidereal angle theta) onto surface;
+  // the names it offers are added to labels.
+  void Draw(void (*layer)(const FrameContext&, Surface&), const Moment& moment,
+            const SkyLight& light = {}) {
+    const FrameContext frame{view,   layers,    moment,          light,   pens,
+                             labels, progress,  progressSurface, sprites, nullptr,
+                             -1,     &catalogs, &memory,         nullptr, nullptr};
+    layer(frame, surface);
+  }
+  void Draw(void (*layer)(const FrameContext&, Surface&), double theta = 0.0) {
+    Draw(layer, PlainSky(observer, theta));
+  }
+
   Observer observer;
   Projection view;
   LayerSet layers;
   RecordingSurface surface;
+  FramePens pens;
+  std::vector<LabelCandidate> labels;
+  ProgressStrip progress{Rect{0, 0, 240, 294}};
+  RecordingSurface progressSurface;
+  const Bitmap* sprites = nullptr;
+  CatalogStore catalogs;
+  LayerMemory memory;
 };
 
-// A star that the projection draws centred on pixel (sx, sy) at sidereal angle theta: the
-// middle of the pixel taken back through the view plane to the sky.
-inline StarRecord StarAtPixel(const Projection& view, int32_t sx, int32_t sy, double theta,
-                              int16_t magnitude, int16_t colorIndex) {
+// A star that the projection draws centred on pixel (sx, sy) for the observer at sidereal
+// angle theta: the middle of the pixel taken back through the view plane to the sky.
+inline StarRecord StarAtPixel(const Projection& view, const Observer& observer, int32_t sx,
+                              int32_t sy, double theta, int16_t magnitude, int16_t colorIndex) {
   const int32_t centerX = view.GetCenterX();
   const int32_t centerY = view.GetCenterY();
   const double x = (sx + (sx >= centerX ? 0.5 : -0.5) - centerX) / view.GetXScale();
@@ -71,7 +94,7 @@ inline StarRecord StarAtPixel(const Projection& view, int32_t sx, int32_t sy, do
   view.GetOrientation().ViewToHorizontal(x, y, azimuth, altitude);
   double raMinusLst = 0.0;
   double declination = 0.0;
-  view.GetObserver().HorizontalToEquatorial(azimuth, altitude, raMinusLst, declination);
+  observer.HorizontalToEquatorial(azimuth, altitude, raMinusLst, declination);
   // As a catalog stores it: in [0, 2 pi).
   return StarRecord{NormalizeAngle(raMinusLst + theta, TWO_PI), declination, magnitude, colorIndex};
 }
@@ -111,15 +134,16 @@ inline std::vector<std::vector<Point>> Polylines(const RecordingSurface& surface
 }
 
 // How far (pixels) a drawn polyline strays from the great-circle arc between two sky positions
-// (at sidereal angle 0) inside the chart, both ways: from points along the polyline to the arc,
-// and from points of the arc to the polyline.
-inline double ArcDeviation(const Projection& view, SkyPosition from, SkyPosition to,
+// (for the chart's observer at sidereal angle 0) inside the chart, both ways: from points along
+// the polyline to the arc, and from points of the arc to the polyline.
+inline double ArcDeviation(const Chart& chart, SkyPosition from, SkyPosition to,
                            const std::vector<Point>& drawn) {
+  const Projection& view = chart.view;
   using Spot = std::array<double, 2>;
   const auto unit = [&](SkyPosition p) {
     double azimuth = 0.0;
     double altitude = 0.0;
-    view.GetObserver().EquatorialToHorizontal(p.rightAscension, p.declination, azimuth, altitude);
+    chart.observer.EquatorialToHorizontal(p.rightAscension, p.declination, azimuth, altitude);
     return std::array<double, 3>{std::cos(altitude) * std::cos(azimuth),
                                  std::cos(altitude) * std::sin(azimuth), std::sin(altitude)};
   };

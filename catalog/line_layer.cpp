@@ -1,15 +1,14 @@
 // The constellation-line layer: every ConLin.dat segment with an end in the visible cap,
 // drawn whole with the pen the frame has selected, and the visible part of every segment that
 // only passes through the cap.
-#include "catalog/catalog_cache.h"
 #include "catalog/catalog_layers.h"
 #include "catalog/catalog_records.h"
+#include "catalog/catalog_store.h"
 #include "catalog/data_file.h"
 #include "catalog/layer_geometry.h"
 #include "catalog/layer_message.h"
 #include "view/cap_arc.h"
-#include "view/layer_set.h"
-#include "view/projection.h"
+#include "view/frame_context.h"
 
 namespace halvane {
 
@@ -28,23 +27,28 @@ CachedSegment DecodeCachedSegment(const uint8_t* bytes) {
 
 using Segments = DecodedRecords<CachedSegment, DecodeCachedSegment>;
 
-const CachedCatalog<Segments>& KeptSegments(const LayerSet& layers) {
-  return CachedIndex<Segments>(layers.linesPath, LINES_TAG, SEGMENT_RECORD_SIZE);
+std::shared_ptr<const CachedCatalog<Segments>> KeptSegments(const LayerSet& layers,
+                                                            CatalogStore& catalogs) {
+  return catalogs.Kept<Segments>(layers.linesPath, LINES_TAG, SEGMENT_RECORD_SIZE);
 }
 
 }  // namespace
 
-void PrepareConstellationLines(const LayerSet& layers) {
-  if (layers.showConstellationLines) KeptSegments(layers);
+void PrepareConstellationLines(const LayerSet& layers, CatalogStore& catalogs) {
+  if (layers.showConstellationLines) KeptSegments(layers, catalogs);
 }
 
-void DrawConstellationLines(const Projection& projection, const LayerSet& layers, Surface& surface,
-                            const SkyPlaces& sky) {
+void DrawConstellationLines(const FrameContext& frame, Surface& surface) {
+  surface.SelectPen(frame.pens.line);
+  const LayerSet& layers = frame.layers;
   if (!layers.showConstellationLines) return;
+  const Projection& projection = frame.projection;
+  const SkyPlaces& sky = frame.Sky();
   const Rect& viewRect = projection.GetViewRect();
   const CatalogCulling culling(projection, sky);
 
-  const CachedCatalog<Segments>& segments = KeptSegments(layers);
+  const auto kept = KeptSegments(layers, *frame.catalogs);
+  const CachedCatalog<Segments>& segments = *kept;
   if (!UsableCatalog(segments, FILE_NOT_FOUND_TEXT, surface, viewRect)) return;
 
   for (const CachedSegment& s : segments.index.records) {

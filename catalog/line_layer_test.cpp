@@ -25,13 +25,15 @@ class LineLayer : public ::testing::Test {
 
 TEST_F(LineLayer, SwitchAndFileProblems) {
   chart.layers.showConstellationLines = false;
-  DrawConstellationLines(chart.view, chart.layers, chart.surface, 0.0);
-  EXPECT_TRUE(chart.surface.Lines().empty());
+  chart.Draw(DrawConstellationLines, 0.0);
+  // Off, it selects its pen and draws nothing.
+  ASSERT_EQ(chart.surface.Lines().size(), 1u);
+  EXPECT_EQ(chart.surface.Lines()[0].rfind("pen ", 0), 0u);
 
   chart.layers.showConstellationLines = true;
-  DrawConstellationLines(chart.view, chart.layers, chart.surface, 0.0);
+  chart.Draw(DrawConstellationLines, 0.0);
   std::ofstream(chart.layers.linesPath, std::ios::binary).write("HALV", 4);  // short header
-  DrawConstellationLines(chart.view, chart.layers, chart.surface, 0.0);
+  chart.Draw(DrawConstellationLines, 0.0);
   EXPECT_EQ(test_support::Drawn(chart.surface, "text"),
             (std::vector<std::string>{"0 0 240 294 5 \"File not found\"",
                                       "0 0 240 294 5 \"Unsupported file version\""}));
@@ -58,12 +60,12 @@ TEST_F(LineLayer, DrawsSegmentsWithAnEndInTheCapWholeAndOthersWhereTheyCrossIt) 
   };
   test_support::WriteCatalog(chart.layers.linesPath, LINES_TAG, SEGMENT_RECORD_SIZE, segments,
                              EncodeSegment);
-  DrawConstellationLines(chart.view, chart.layers, chart.surface, 0.0);
+  chart.Draw(DrawConstellationLines, 0.0);
   const auto lines = test_support::Polylines(chart.surface);
   ASSERT_EQ(lines.size(), 3u);
   // The crossing segment bends with its great circle and ends at the cap's edge.
   EXPECT_GT(lines[0].size(), 5u);
-  EXPECT_LE(test_support::ArcDeviation(chart.view, acrossFrom, acrossTo, lines[0]), 1.0);
+  EXPECT_LE(test_support::ArcDeviation(chart, acrossFrom, acrossTo, lines[0]), 1.0);
   const auto drawn = test_support::Drawn(chart.surface, "polyline");
   EXPECT_TRUE(test_support::NearSegment(drawn[1], chart.Pixel(0.1, 0.1), chart.Pixel(0.05, -2.0)));
   EXPECT_TRUE(test_support::NearSegment(drawn[2], chart.Pixel(0.0, HALF_PI), chart.Pixel(0.1, 0.1)))
@@ -82,13 +84,12 @@ TEST_F(LineLayer, LinesThroughANarrowViewAreDrawnAlongTheirGreatCircle) {
   test_support::WriteCatalog(chart.layers.linesPath, LINES_TAG, SEGMENT_RECORD_SIZE, segments,
                              EncodeSegment);
   for (int i = 0; i < 5; ++i) chart.view.ZoomIn();  // 2.8 degrees
-  DrawConstellationLines(chart.view, chart.layers, chart.surface, 0.0);
+  chart.Draw(DrawConstellationLines, 0.0);
   const auto lines = test_support::Polylines(chart.surface);
   ASSERT_EQ(lines.size(), crossing.size());
   for (size_t i = 0; i < lines.size(); ++i) {
-    EXPECT_LE(
-        test_support::ArcDeviation(chart.view, crossing[i].first, crossing[i].second, lines[i]),
-        1.0)
+    EXPECT_LE(test_support::ArcDeviation(chart, crossing[i].first, crossing[i].second, lines[i]),
+              1.0)
         << i;
   }
 }

@@ -10,16 +10,18 @@
 #include <algorithm>
 #include <array>
 #include <cmath>
+#include <memory>
+#include <string>
 #include <vector>
 
 #include "astro/angles.h"
 #include "astro/direction.h"
+#include "catalog/catalog_store.h"
 #include "catalog/data_file.h"
 #include "catalog/layer_geometry.h"
 #include "catalog/layer_message.h"
 #include "catalog/sky_records.h"
-#include "view/layer_set.h"
-#include "view/projection.h"
+#include "view/frame_context.h"
 #include "view/view_orientation.h"
 #include "view/visible_cap.h"
 
@@ -275,7 +277,7 @@ bool TooClose(const MilkyWayVertex& vertex, double lastRightAscension, double la
   return step + std::fabs(turn) * std::cos(vertex.declination) < KEPT_SPACING;
 }
 
-bool LoadRings(const std::string& path, MilkyWayLayer& layer) {
+void LoadRings(const std::string& path, MilkyWayLayer& layer) {
   layer = {};
   // Untouched, the room reserved for every record costs no page; a hostile size gets no more
   // than any outline needs.
@@ -336,26 +338,35 @@ bool LoadRings(const std::string& path, MilkyWayLayer& layer) {
     // A little wider than the farthest vertex, for rounding.
     r.radius = std::min(PI, std::acos(std::clamp(cosRadius, -1.0, 1.0)) + 1e-6);
   }
-  layer.loadedPath = path;
   layer.usable = result == WalkResult::Completed;
-  return layer.usable;
+}
+
+std::shared_ptr<const MilkyWayLayer> KeptRings(const LayerSet& layers, CatalogStore& catalogs) {
+  return catalogs.Made<MilkyWayLayer>(layers.milkyWayPath, [](const std::string& path) {
+    MilkyWayLayer layer;
+    LoadRings(path, layer);
+    return layer;
+  });
 }
 
 }  // namespace
 
-void PrepareMilkyWay(const LayerSet& layers, MilkyWayLayer& layer) {
-  if (layers.showMilkyWay && layer.loadedPath != layers.milkyWayPath) {
-    LoadRings(layers.milkyWayPath, layer);
-  }
+void PrepareMilkyWay(const LayerSet& layers, CatalogStore& catalogs) {
+  if (layers.showMilkyWay) KeptRings(layers, catalogs);
 }
 
-void DrawMilkyWay(const Projection& projection, const LayerSet& layers, MilkyWayLayer& layer,
-                  Surface& surface, const SkyPlaces& sky) {
-  if (layer.loadedPath != layers.milkyWayPath) LoadRings(layers.milkyWayPath, layer);
+void DrawMilkyWay(const FrameContext& frame, Surface& surface) {
+  const LayerSet& layers = frame.layers;
+  // The daylight sky hides the Milky Way.
+  if (!layers.showMilkyWay || !frame.light.dark) return;
+  const Projection& projection = frame.projection;
+  const SkyPlaces& sky = frame.Sky();
+  const auto kept = KeptRings(layers, *frame.catalogs);
+  const MilkyWayLayer& layer = *kept;
   if (!layer.usable) {
     RecordFile file(MILKY_WAY_RECORD_SIZE);
-    OpenLayerFile(file, layers.milkyWayPath, MILKY_WAY_TAG, FILE_NOT_FOUND_TEXT, surface,
-                  projection.GetViewRect());
+    UsableLayerFile(frame.catalogs->Open(file, layers.milkyWayPath, MILKY_WAY_TAG),
+                    FILE_NOT_FOUND_TEXT, surface, projection.GetViewRect());
     return;
   }
   // Beyond the chart's corners by more than the arcs' chords cut inside the circle, and short

@@ -1,19 +1,18 @@
-// The Milky Way layer and what it keeps from frame to frame: the rings of MilkyWay.dat, read
-// once for each file.
+// The Milky Way layer and what the catalog store keeps of its file: the rings of MilkyWay.dat,
+// read again when the file changes.
 #pragma once
 
 #include <cstddef>
 #include <cstdint>
-#include <string>
 #include <vector>
 
 #include "astro/direction.h"
-#include "astro/sky_places.h"
-#include "platform/surface.h"
 
 namespace halvane {
 
-class Projection;
+class CatalogStore;
+class Surface;
+struct FrameContext;
 struct LayerSet;
 
 struct MilkyWayLayer {
@@ -35,15 +34,13 @@ struct MilkyWayLayer {
   Direction pole{0.0, 0.0, 1.0};
   Direction axisX{1.0, 0.0, 0.0};
   Direction axisY{0.0, 1.0, 0.0};
-  std::string loadedPath;  // the file rings came from; read again when the path changes
   bool usable = false;
 };
 
 // Reads the rings of the layer's file when the layer is on and has not read them yet.
-void PrepareMilkyWay(const LayerSet& layers, MilkyWayLayer& layer);
-
-// The five levels of MilkyWay.dat filled under everything else, each over the one before.
-void DrawMilkyWay(const Projection& projection, const LayerSet& layers, MilkyWayLayer& layer,
-                  Surface& surface, const SkyPlaces& sky);
+void PrepareMilkyWay(const LayerSet& layers, CatalogStore& catalogs);
+// With the layer on and the sky dark, the five levels of MilkyWay.dat filled under everything
+// else, each over the one before.
+void DrawMilkyWay(const FrameContext& frame, Surface& surface);
 
 }  // namespace halvane

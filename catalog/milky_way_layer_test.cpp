@@ -66,11 +66,11 @@ TEST(MilkyWayLayer, BandAndPolesKeepTheirSidesInEveryView) {
                           {10.0, 60.0, true},   {192.9, 27.1, false}, {12.9, -27.1, false}};
   test_support::Chart chart;
   chart.layers.milkyWayPath = test_support::SourcePath("data/MilkyWay.dat");
-  MilkyWayLayer layer;
-  const SkyPlaces sky(1.3);
+  chart.layers.showMilkyWay = true;
   int checked = 0;
   for (const double latitude : {50.0, -33.0}) {
     chart.observer.SetLocation(0.0, latitude);
+    const SkyPlaces sky(chart.observer, 1.3);
     for (const int zoom : {0, 3}) {
       for (const Probe& probe : probes) {
         for (const auto& [dAzimuth, dAltitude] : {std::pair{0.0, 0.0}, std::pair{0.4, 0.1},
@@ -78,8 +78,8 @@ TEST(MilkyWayLayer, BandAndPolesKeepTheirSidesInEveryView) {
           for (const int turns : {0, 5}) {
             double azimuth = 0.0;
             double altitude = 0.0;
-            sky.ToHorizontal(chart.observer, probe.rightAscension * DEG_TO_RAD,
-                             probe.declination * DEG_TO_RAD, azimuth, altitude);
+            sky.ToHorizontal(probe.rightAscension * DEG_TO_RAD, probe.declination * DEG_TO_RAD,
+                             azimuth, altitude);
             chart.view.SetViewDirection(azimuth, altitude);
             chart.view.SetRotation(turns * 0.26);
             chart.view.ZoomReset();
@@ -89,7 +89,7 @@ TEST(MilkyWayLayer, BandAndPolesKeepTheirSidesInEveryView) {
             const Point at = chart.view.HorizontalToScreen(azimuth, altitude);
             if (at.x < 0 || at.x >= 240 || at.y < 0 || at.y >= 294) continue;
             chart.surface.Clear();
-            DrawMilkyWay(chart.view, chart.layers, layer, chart.surface, sky);
+            chart.Draw(DrawMilkyWay, Moment(sky));
             const std::vector<std::string>& lines = chart.surface.Lines();
             ASSERT_FALSE(lines.empty());
             const bool faintestLevel = lines[0].rfind("polygon 101218 ", 0) == 0;
@@ -108,7 +108,7 @@ TEST(MilkyWayLayer, BandAndPolesKeepTheirSidesInEveryView) {
 
   chart.surface.Clear();
   chart.layers.milkyWayPath = test_support::SourcePath("data/missing.dat");
-  DrawMilkyWay(chart.view, chart.layers, layer, chart.surface, sky);
+  chart.Draw(DrawMilkyWay);
   ASSERT_FALSE(chart.surface.Lines().empty());
   EXPECT_NE(chart.surface.Lines().back().find("File not found"), std::string::npos);
 }
@@ -172,9 +172,9 @@ TEST(MilkyWayLayer, WideViewsAgreeWithTheSphere) {
   test_support::Chart chart;
   chart.layers.milkyWayPath = test_support::SourcePath("data/MilkyWay.dat");
   chart.view.ZoomOut();
-  MilkyWayLayer layer;
+  chart.layers.showMilkyWay = true;
   for (int hour = 0; hour < 24; hour += 6) {
-    const SkyPlaces sky(hour * PI / 12.0);
+    const SkyPlaces sky(chart.observer, hour * PI / 12.0);
     for (const bool opposite : {false, true}) {
       chart.view.SetViewDirection(0.0, HALF_PI);
       if (opposite) {
@@ -184,11 +184,11 @@ TEST(MilkyWayLayer, WideViewsAgreeWithTheSphere) {
         const MilkyWayVertex v = DecodeMilkyWayVertex(file.Next());
         double azimuth = 0.0;
         double altitude = 0.0;
-        sky.ToHorizontal(chart.observer, v.rightAscension, v.declination, azimuth, altitude);
+        sky.ToHorizontal(v.rightAscension, v.declination, azimuth, altitude);
         chart.view.SetViewDirection(azimuth + PI + 0.0003, -altitude + 0.0002);
       }
       chart.surface.Clear();
-      DrawMilkyWay(chart.view, chart.layers, layer, chart.surface, sky);
+      chart.Draw(DrawMilkyWay, Moment(sky));
       const std::string& line = chart.surface.Lines().at(0);
       const bool faintest = line.rfind("polygon 101218 ", 0) == 0;
       const std::vector<std::vector<Point>> rings = Rings(line);

@@ -5,10 +5,9 @@
 #include <cmath>
 #include <string>
 
-#include "catalog/catalog_layers.h"
 #include "platform/utf8_text.h"
-#include "view/layer_set.h"
-#include "view/projection.h"
+#include "view/frame_context.h"
+#include "view/star_sprites.h"
 #include "view/visible_cap.h"
 
 namespace halvane {
@@ -52,14 +51,19 @@ void Towards(double ra, double dec, double angle, double& toRa, double& toDec) {
 }  // namespace
 
 double MinorBodyLimit(const Projection& projection, const LayerSet& layers, double skyFaintest) {
-  return std::min(StarLimit(projection, layers), skyFaintest);
+  return std::min(StarLayerLimit(layers, projection.GetFieldOfView()) / 100.0, skyFaintest);
 }
 
-void DrawMinorBodies(const Projection& projection, const LayerSet& layers, Surface& surface,
-                     const MinorBodyList& bodies, const std::vector<MinorBodyPlace>& places,
-                     const SkyPlaces& sky, double faintestMagnitude, bool aboveHorizonOnly,
-                     Color labelColor, std::vector<LabelCandidate>& names) {
-  if (!layers.showMinorBodies || bodies.empty()) return;
+void DrawMinorBodies(const FrameContext& frame, Surface& surface) {
+  const LayerSet& layers = frame.layers;
+  // A moment without elements asks for no places.
+  if (!layers.showMinorBodies || frame.moment.GetMinorBodyList()->empty()) return;
+  const Projection& projection = frame.projection;
+  const SkyPlaces& sky = frame.Sky();
+  const MinorBodyList& bodies = *frame.moment.GetMinorBodyList();
+  const std::vector<MinorBodyPlace>& places = frame.moment.GetMinorBodies();
+  const double faintestMagnitude =
+      MinorBodyLimit(projection, layers, frame.light.faintestMagnitude);
   const Rect& clip = projection.GetViewRect();
   const double scale = projection.GetXScale();
   const VisibleCap cap =
@@ -96,9 +100,9 @@ void DrawMinorBodies(const Projection& projection, const LayerSet& layers, Surfa
         Line(surface, x, y, x + dx / length * shown, y + dy / length * shown);
       }
     }
-    if (aboveHorizonOnly && horizontal.z < 0.0) continue;
-    names.push_back({x, y, radius + 1.0, Utf8ToUtf16(bodies[i].label), LabelRank::MinorBody,
-                     place.magnitude, labelColor, false});
+    if (layers.showGround && horizontal.z < 0.0) continue;
+    frame.labels.push_back({x, y, radius + 1.0, Utf8ToUtf16(bodies[i].label), LabelRank::MinorBody,
+                            place.magnitude, frame.pens.bodyName, false});
   }
 }
 

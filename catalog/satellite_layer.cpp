@@ -3,8 +3,10 @@
 
 #include <cmath>
 
+#include "astro/angles.h"
+#include "catalog/layer_memory.h"
 #include "platform/utf8_text.h"
-#include "view/projection.h"
+#include "view/frame_context.h"
 #include "view/visible_cap.h"
 
 namespace halvane {
@@ -21,6 +23,18 @@ constexpr int32_t SATELLITE_RADIUS = 2;
 constexpr int32_t STATION_RADIUS = 3;
 // Room beyond the chart's edge for a symbol whose centre lies just off it.
 constexpr double EDGE_PIXELS = 4.0;
+// Satellites show against a sky no lighter than the Sun 6 degrees down gives.
+constexpr double TWILIGHT_SUN = -6.0 * DEG_TO_RAD;
+
+// The Sun's altitude at the moment, radians; +90 degrees without a Sun.
+double SunAltitudeOf(const Moment& moment) {
+  const BodyPlace& sun = moment.GetBodies()[static_cast<int>(Body::SUN)];
+  if (!sun.available) return HALF_PI;
+  double azimuth = 0.0;
+  double altitude = 0.0;
+  moment.GetSky().ToHorizontal(sun.rightAscension, sun.declination, azimuth, altitude);
+  return altitude;
+}
 
 Color ColorOf(SatelliteLight light) {
   switch (light) {
@@ -97,27 +111,34 @@ std::vector<SatellitePlace> ComputeSatellitePlaces(const SatelliteSet& set, doub
   return places;
 }
 
-void DrawSatellites(const Projection& projection, SatelliteLayer& layer, Surface& surface,
-                    const Moment& moment, bool dark, Color labelColor,
-                    std::vector<LabelCandidate>& names) {
+void DrawSatellites(const FrameContext& frame, Surface& surface) {
+  LayerMemory& layer = *frame.memory;
   layer.fastestPixelsPerSecond = 0.0;
-  if (!layer.set || layer.set->Empty() || !std::isfinite(moment.GetJulianDayUt())) return;
-  if (layer.placesSet != layer.set.get() || layer.placesJdUt != moment.GetJulianDayUt() ||
-      layer.placesLongitude != moment.GetLongitude() ||
-      layer.placesLatitude != moment.GetLatitude()) {
-    layer.places = ComputeSatellitePlaces(*layer.set, moment.GetJulianDayUt(),
-                                          {moment.GetLongitude(), moment.GetLatitude(), 0.0});
-    layer.placesSet = layer.set.get();
-    layer.placesJdUt = moment.GetJulianDayUt();
-    layer.placesLongitude = moment.GetLongitude();
-    layer.placesLatitude = moment.GetLatitude();
+  const SatelliteSet* set = frame.satellites;
+  const Moment& moment = frame.moment;
+  if (!frame.layers.showSatellites || set == nullptr || set->Empty() ||
+      !std::isfinite(moment.GetJulianDayUt())) {
+    return;
   }
+  const double longitude = moment.GetObserver().GetLongitude();
+  const double latitude = moment.GetObserver().GetLatitude();
+  if (layer.placesSet != set || layer.placesJdUt != moment.GetJulianDayUt() ||
+      layer.placesLongitude != longitude || layer.placesLatitude != latitude) {
+    layer.satellitePlaces =
+        ComputeSatellitePlaces(*set, moment.GetJulianDayUt(), {longitude, latitude, 0.0});
+    layer.placesSet = set;
+    layer.placesJdUt = moment.GetJulianDayUt();
+    layer.placesLongitude = longitude;
+    layer.placesLatitude = latitude;
+  }
+  const bool dark = !frame.layers.showDaylight || SunAltitudeOf(moment) <= TWILIGHT_SUN;
+  const Projection& projection = frame.projection;
   const Rect& chart = projection.GetViewRect();
   const VisibleCap cap =
       VisibleCap::ForView(projection, EDGE_PIXELS / std::fmax(1.0, projection.GetXScale()));
   std::vector<Point> track;
-  for (const SatellitePlace& place : layer.places) {
-    if (!dark && place.index != layer.pinned) continue;
+  for (const SatellitePlace& place : layer.satellitePlaces) {
+    if (!dark && place.index != frame.pinnedSatellite) continue;
     if (!cap.Contains(place.horizontal)) continue;
     double x = 0.0;
     double y = 0.0;
@@ -130,7 +151,7 @@ void DrawSatellites(const Projection& projection, SatelliteLayer& layer, Surface
       layer.fastestPixelsPerSecond = std::fmax(layer.fastestPixelsPerSecond, speed);
     }
     DrawTrack(surface, track);
-    const Satellite& satellite = layer.set->All()[static_cast<size_t>(place.index)];
+    const Satellite& satellite = set->All()[static_cast<size_t>(place.index)];
     const int32_t radius = satellite.station ? STATION_RADIUS : SATELLITE_RADIUS;
     DrawSymbol(surface, p, radius, ColorOf(place.light));
     const std::string name = satellite.elements.name.empty()
@@ -139,8 +160,8 @@ void DrawSatellites(const Projection& projection, SatelliteLayer& layer, Surface
     // Stations first, then the lit ones: the brighter first, as no magnitudes are known.
     const double rank = (satellite.station ? 0.0 : 1.0) +
                         (place.light == SatelliteLight::Umbra ? 2.0 : 0.0) + place.index * 1e-6;
-    names.push_back(
-        {x, y, radius + 1.0, Utf8ToUtf16(name), LabelRank::Satellite, rank, labelColor, false});
+    frame.labels.push_back({x, y, radius + 1.0, Utf8ToUtf16(name), LabelRank::Satellite, rank,
+                            frame.pens.bodyName, false});
   }
 }
 

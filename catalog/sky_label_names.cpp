@@ -58,7 +58,9 @@ void SkyLabelNames::Load(const LayerSet& layers) {
   labels.clear();
 
   RecordFile labelFile(LABEL_RECORD_SIZE);
-  if (labelFile.Open(labelsPath, "") != WalkResult::Completed) return;
+  const WalkResult read = labelFile.Open(labelsPath, "");
+  if (read == WalkResult::TooLarge) ReportTooLarge(labelFile, labelsPath);
+  if (read != WalkResult::Completed) return;
   while (const uint8_t* bytes = labelFile.Next()) {
     const LabelRecord record = DecodeLabel(bytes);
     labels.push_back({record, {}, DirectionOf(record.rightAscension, record.declination)});

@@ -128,6 +128,8 @@ struct NameRecord {
 };
 
 DeepSkyRecord DecodeDeepSky(const uint8_t* bytes);
+// The declination alone, for passes that pass over most records before decoding them.
+inline double DeepSkyDeclinationOf(const uint8_t* bytes) { return ReadF64(bytes + 8); }
 
 // The finer kind kept in a record's flags; Unknown for values beyond the list.
 DeepSkyType TypeOf(const DeepSkyRecord& record);

@@ -9,15 +9,14 @@
 #include <string>
 
 #include "astro/angles.h"
-#include "catalog/catalog_cache.h"
 #include "catalog/catalog_records.h"
+#include "catalog/catalog_store.h"
 #include "catalog/data_file.h"
 #include "catalog/layer_geometry.h"
+#include "catalog/layer_memory.h"
 #include "catalog/layer_message.h"
 #include "view/close_detail.h"
-#include "view/layer_set.h"
-#include "view/progress_strip.h"
-#include "view/projection.h"
+#include "view/frame_context.h"
 #include "view/star_sprites.h"
 
 namespace halvane {
@@ -26,12 +25,6 @@ namespace {
 
 constexpr int32_t PROGRESS_INTERVAL = 200;  // records between two progress updates
 constexpr int32_t EDGE_MARGIN = 5;          // half a sprite: stars cut by the edge still show
-// The zoom offset of the faint stars: the bright stars' slope without their floor, two
-// magnitudes deeper, so that 11.25 degrees reach magnitude 10 and 2.8 degrees magnitude 12.
-int32_t FaintZoomOffset(double fieldOfView) {
-  return static_cast<int32_t>(100.0 - 100.0 * std::log2(HALF_PI / fieldOfView)) - 200;
-}
-
 // The stars at most Limit bright (hundredths of a magnitude), in file order with their numbers
 // in the file: a wide field's magnitude limit leaves most stars out, and its pass then walks
 // the shortest list that holds them all instead of reading the file, touching little memory
@@ -51,7 +44,7 @@ struct BrightStars {
 
   void Add(const uint8_t* bytes) {
     ++count;
-    if (ReadI16(bytes + 16) > Limit) return;
+    if (StarMagnitudeOf(bytes) > Limit) return;
     const StarRecord star = DecodeStar(bytes);
     // A damaged position is never drawn.
     if (!IsUsablePosition(star.rightAscension, star.declination)) return;
@@ -89,7 +82,7 @@ struct StarZones {
       return;
     }
     records.insert(records.end(), bytes, bytes + STAR_RECORD_SIZE);
-    zones.push_back(ZoneOf(ReadF64(bytes + 8)));
+    zones.push_back(ZoneOf(StarDeclinationOf(bytes)));
   }
 
   std::vector<uint8_t> records;
@@ -99,10 +92,13 @@ struct StarZones {
 
 // One pass over a star file; the progress strip grows only when starCount is given. Faint
 // stars all take the smallest sprite, so none outshines a brighter star of Stars.dat.
-void DrawStarFile(const std::string& path, bool faint, const Projection& projection,
-                  const LayerSet& layers, const Bitmap* starSprites, int32_t skyFaintest,
-                  int32_t* starCount, Surface& drawSurface, ProgressStrip& progress,
-                  Surface& progressSurface, const SkyPlaces& sky) {
+void DrawStarFile(const FrameContext& frame, const std::string& path, bool faint,
+                  int32_t* starCount, Surface& drawSurface) {
+  const Projection& projection = frame.projection;
+  const LayerSet& layers = frame.layers;
+  const SkyPlaces& sky = frame.Sky();
+  const Bitmap* starSprites = frame.starSprites;
+  const int32_t skyFaintest = frame.SkyFaintest();
   const Rect& viewRect = projection.GetViewRect();
   const CatalogCulling culling(projection, sky);
   const double field = projection.GetFieldOfView();
@@ -147,7 +143,7 @@ void DrawStarFile(const std::string& path, bool faint, const Projection& project
     if (!showProgress) return;
     for (int32_t c = (counted / PROGRESS_INTERVAL + 1) * PROGRESS_INTERVAL; c <= number;
          c += PROGRESS_INTERVAL) {
-      progress.Show(100.0 * c / *starCount, progressSurface);
+      frame.progress.Show(100.0 * c / *starCount, frame.progressSurface);
     }
     counted = number;
   };
@@ -177,23 +173,26 @@ void DrawStarFile(const std::string& path, bool faint, const Projection& project
   // A record of the file, numbered from 1.
   const auto pass = [&](const uint8_t* record, int32_t number) {
     // The magnitude and the band first: most records fail one and need no more decoding.
-    if (ReadI16(record + 16) > limit || !culling.InBand(ReadF64(record + 8))) return;
-    if (culling.turn && !culling.InRightAscensionReach(ReadF64(record))) return;
+    if (StarMagnitudeOf(record) > limit || !culling.InBand(StarDeclinationOf(record))) return;
+    if (culling.turn && !culling.InRightAscensionReach(StarRightAscensionOf(record))) return;
     countTo(number);
     const StarRecord star = DecodeStar(record);
     draw(star.rightAscension, star.declination, star.magnitude, star.colorIndex, nullptr);
   };
   if (limit <= StarsToFive::limit) {
-    if (!walkList(CachedIndex<StarsToFive>(path, STARS_TAG, STAR_RECORD_SIZE))) return;
+    if (!walkList(*frame.catalogs->Kept<StarsToFive>(path, STARS_TAG, STAR_RECORD_SIZE))) return;
   } else if (limit <= StarsToSeven::limit) {
-    if (!walkList(CachedIndex<StarsToSeven>(path, STARS_TAG, STAR_RECORD_SIZE))) return;
+    if (!walkList(*frame.catalogs->Kept<StarsToSeven>(path, STARS_TAG, STAR_RECORD_SIZE))) return;
   } else {
-    const CachedCatalog<StarZones>& kept =
-        CachedIndex<StarZones>(path, STARS_TAG, STAR_RECORD_SIZE);
+    const auto zones = frame.catalogs->Kept<StarZones>(path, STARS_TAG, STAR_RECORD_SIZE);
+    const CachedCatalog<StarZones>& kept = *zones;
     if (!UsableCatalog(kept, FILE_NOT_FOUND_TEXT, drawSurface, viewRect)) return;
     if (kept.index.tooLarge) {
       RecordFile file(STAR_RECORD_SIZE);
-      if (!OpenLayerFile(file, path, STARS_TAG, FILE_NOT_FOUND_TEXT, drawSurface, viewRect)) return;
+      if (!UsableLayerFile(frame.catalogs->Open(file, path, STARS_TAG), FILE_NOT_FOUND_TEXT,
+                           drawSurface, viewRect)) {
+        return;
+      }
       while (const uint8_t* record = file.Next()) pass(record, ++count);
     } else {
       // Zones only grow with the declination, so every star of the band lies in these.
@@ -213,32 +212,14 @@ void DrawStarFile(const std::string& path, bool faint, const Projection& project
 
 }  // namespace
 
-int32_t StarLayerLimit(const LayerSet& layers, double fieldOfView) {
-  const bool faint = !layers.faintStarsPath.empty() && ShowsCloseDetail(fieldOfView);
-  return FAINTEST_SHIFTED_MAGNITUDE + 100 * layers.starLimitOffset -
-         (faint ? FaintZoomOffset(fieldOfView) : StarZoomOffset(fieldOfView));
+void PrepareStars(const LayerSet& layers, CatalogStore& catalogs) {
+  catalogs.Kept<StarsToFive>(layers.starsPath, STARS_TAG, STAR_RECORD_SIZE);
 }
 
-void PrepareStars(const LayerSet& layers) {
-  CachedIndex<StarsToFive>(layers.starsPath, STARS_TAG, STAR_RECORD_SIZE);
-}
-
-double StarLimit(const Projection& projection, const LayerSet& layers) {
-  const double field = projection.GetFieldOfView();
-  const bool faint = !layers.faintStarsPath.empty() && ShowsCloseDetail(field);
-  const int32_t zoomOffset = faint ? FaintZoomOffset(field) : StarZoomOffset(field);
-  return (FAINTEST_SHIFTED_MAGNITUDE + 100 * layers.starLimitOffset - zoomOffset) / 100.0;
-}
-
-void DrawStars(const Projection& projection, const LayerSet& layers, StarLayer& starLayer,
-               Surface& drawSurface, ProgressStrip& progress, Surface& progressSurface,
-               const SkyPlaces& sky) {
-  const Bitmap* sprites = starLayer.sprites.get();
-  DrawStarFile(layers.starsPath, false, projection, layers, sprites, starLayer.skyFaintest,
-               &starLayer.starCount, drawSurface, progress, progressSurface, sky);
-  if (!layers.faintStarsPath.empty() && ShowsCloseDetail(projection.GetFieldOfView())) {
-    DrawStarFile(layers.faintStarsPath, true, projection, layers, sprites, starLayer.skyFaintest,
-                 nullptr, drawSurface, progress, progressSurface, sky);
+void DrawStars(const FrameContext& frame, Surface& surface) {
+  DrawStarFile(frame, frame.layers.starsPath, false, &frame.memory->starCount, surface);
+  if (!frame.layers.faintStarsPath.empty() && ShowsCloseDetail(frame.projection.GetFieldOfView())) {
+    DrawStarFile(frame, frame.layers.faintStarsPath, true, nullptr, surface);
   }
 }
 

@@ -35,23 +35,35 @@ class BlankSheet : public Bitmap {
 
 class StarLayerTest : public ::testing::Test {
  protected:
-  StarLayerTest() : view({0, 0, 240, 294}, &observer), strip(view.GetViewRect()) {
+  StarLayerTest() : view({0, 0, 240, 294}), strip(view.GetViewRect()) {
     layers.starsPath = folder.File("Stars.dat");
-    stars.sprites = std::make_unique<BlankSheet>();
   }
   StarRecord At(int32_t x, int32_t y, int16_t magnitude, int16_t colorIndex = 0) const {
-    return StarAtPixel(view, x, y, THETA, magnitude, colorIndex);
+    return StarAtPixel(view, observer, x, y, THETA, magnitude, colorIndex);
+  }
+  // One star pass of projection's frame onto chart.
+  void DrawWith(const Projection& projection, RecordingSurface& chart) {
+    const Moment moment = test_support::PlainSky(observer, THETA);
+    const FrameContext frame{projection, layers,    moment,  light,         pens,
+                             labels,     strip,     screen,  sprites.get(), nullptr,
+                             -1,         &catalogs, &memory, nullptr,       nullptr};
+    DrawStars(frame, chart);
   }
   Lines Draw(const std::vector<StarRecord>& stars) {
     WriteStars(layers.starsPath, stars);
     RecordingSurface chart;
-    DrawStars(view, layers, this->stars, chart, strip, screen, THETA);
+    DrawWith(view, chart);
     return chart.Lines();
   }
   Observer observer;
   Projection view;
   LayerSet layers;
-  StarLayer stars;
+  std::unique_ptr<Bitmap> sprites = std::make_unique<BlankSheet>();
+  SkyLight light;
+  FramePens pens;
+  std::vector<LabelCandidate> labels;
+  CatalogStore catalogs;
+  LayerMemory memory;
   ProgressStrip strip;
   ScratchFolder folder;
   RecordingSurface screen;
@@ -83,7 +95,7 @@ TEST_F(StarLayerTest, MagnitudeLimitPicksTheCellAndNeverWrapsRound) {
                   At(120, 147, 200, 9000)}),  // m' 300: column 5, red
             (Lines{"blit 115 142 11 11 110 22 or", "blit 115 142 11 11 0 0 or",
                    "blit 115 142 11 11 55 66 or"}));
-  EXPECT_EQ(stars.starCount, 5);
+  EXPECT_EQ(memory.starCount, 5);
   for (int i = 0; i < 5; ++i) view.ZoomIn();  // offset -200: magnitude 8.00 still drawn
   EXPECT_EQ(Draw({At(120, 147, 800), At(120, 147, 801)}), Lines{"blit 115 142 11 11 110 22 or"});
 }
@@ -107,7 +119,7 @@ TEST_F(StarLayerTest, CullsByEdgeMarginBandAndCapAndSkipsDamagedRecords) {
                             {THETA, nan, 0, 0}});
   EXPECT_EQ(lines, (Lines{"blit -10 95 11 11 11 22 or", "blit 240 95 11 11 11 22 or",
                           "blit 95 -10 11 11 11 22 or", "blit 95 294 11 11 11 22 or"}));
-  EXPECT_EQ(stars.starCount, 13);
+  EXPECT_EQ(memory.starCount, 13);
 }
 
 // Fields narrower than the bright lists reach look up their band of declinations: every star on
@@ -117,21 +129,21 @@ TEST_F(StarLayerTest, NarrowFieldsFindEveryStarOfTheChart) {
   const double aims[][2] = {{0.0, pole}, {1.0, HALF_PI}, {PI, 0.05}};
   for (int zoom = 4; zoom <= 5; ++zoom) {
     for (const auto& aim : aims) {
-      Projection narrow({0, 0, 240, 294}, &observer);
+      Projection narrow({0, 0, 240, 294});
       narrow.SetViewDirection(aim[0], aim[1]);
       for (int i = 0; i < zoom; ++i) narrow.ZoomIn();
       std::vector<StarRecord> grid;
       Lines expected;
       for (const int x : {-5, 0, 61, 120, 187, 239, 245}) {
         for (const int y : {-5, 0, 73, 147, 222, 293, 299}) {
-          grid.push_back(StarAtPixel(narrow, x, y, THETA, 0, 0));
+          grid.push_back(StarAtPixel(narrow, observer, x, y, THETA, 0, 0));
           expected.push_back("blit " + std::to_string(x - 5) + ' ' + std::to_string(y - 5) +
                              " 11 11 0 22 or");
         }
       }
       WriteStars(layers.starsPath, grid);
       RecordingSurface chart;
-      DrawStars(narrow, layers, stars, chart, strip, screen, THETA);
+      DrawWith(narrow, chart);
       EXPECT_EQ(chart.Lines(), expected) << "zoom " << zoom << ", altitude " << aim[1];
     }
   }
@@ -166,30 +178,30 @@ TEST_F(StarLayerTest, AFileBeyondAnyCatalogIsRefusedWithTheChartsMessage) {
       .write(shown.data(), static_cast<std::streamsize>(shown.size()));
 
   RecordingSurface chart;
-  DrawStars(view, layers, stars, chart, strip, screen, THETA);
+  DrawWith(view, chart);
   EXPECT_EQ(chart.Lines(), Lines{"text 0 0 240 294 5 \"File too large\""});
-  EXPECT_EQ(stars.starCount, 0);
+  EXPECT_EQ(memory.starCount, 0);
 }
 
 TEST_F(StarLayerTest, ProgressAgainstTheLastCountAndFileProblems) {
   Draw(std::vector<StarRecord>(450, StarRecord{0.0, -1.5, 0, 0}));
   EXPECT_TRUE(screen.Lines().empty()) << "no count known before the first pass";
-  stars.sprites.reset();  // without a sheet the pass still counts and reports
+  sprites.reset();  // without a sheet the pass still counts and reports
   EXPECT_TRUE(Draw(std::vector<StarRecord>(450, At(120, 147, 0))).empty());
   EXPECT_EQ(screen.Lines(), (Lines{"fill 0 0 106 5 white", "fill 0 0 213 5 white"}));
 
   std::filesystem::remove(layers.starsPath);
   RecordingSurface chart;
-  DrawStars(view, layers, stars, chart, strip, screen, 0.0);
+  DrawWith(view, chart);
   WriteStars(layers.starsPath, {At(120, 147, 0)}, LINES_TAG);
-  DrawStars(view, layers, stars, chart, strip, screen, 0.0);
+  DrawWith(view, chart);
   EXPECT_EQ(chart.Lines(), (Lines{"text 0 0 240 294 5 \"File not found\"",
                                   "text 0 0 240 294 5 \"Unsupported file version\""}));
-  EXPECT_EQ(stars.starCount, 450) << "kept when the file cannot be used";
+  EXPECT_EQ(memory.starCount, 450) << "kept when the file cannot be used";
   WriteStars(layers.starsPath, {At(120, 147, 0)});
   std::ofstream(layers.starsPath, std::ios::binary | std::ios::app).write("half", 4);
-  DrawStars(view, layers, stars, chart, strip, screen, 0.0);
-  EXPECT_EQ(stars.starCount, 1) << "a half record at the end is ignored";
+  DrawWith(view, chart);
+  EXPECT_EQ(memory.starCount, 1) << "a half record at the end is ignored";
 }
 
 }  // namespace

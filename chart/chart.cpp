@@ -8,25 +8,25 @@
 #include <vector>
 
 #include "catalog/catalog_layers.h"
+#include "catalog/deep_sky_layer.h"
+#include "catalog/milky_way_layer.h"
 #include "catalog/minor_body_layer.h"
 
 namespace halvane {
 
-Chart::Chart(const Rect& viewRect, const Observer* observer, std::unique_ptr<Bitmap> starSprites)
-    : projection(viewRect, observer), progress(viewRect) {
-  starLayer.sprites = std::move(starSprites);
-}
+Chart::Chart(const Rect& viewRect, std::unique_ptr<Bitmap> starSprites)
+    : projection(viewRect), progress(viewRect), starSprites(std::move(starSprites)) {}
 
 void Chart::PrepareInBackground() {
   FinishPreparing();
   try {
     // A copy of the layer set: the window may change its own while the thread reads.
     preparing = std::async(std::launch::async, [this, prepared = layers] {
-      PrepareMilkyWay(prepared, milkyWayLayer);
-      PrepareConstellationLines(prepared);
-      PrepareConstellationBoundaries(prepared);
-      PrepareDeepSky(prepared);
-      PrepareStars(prepared);
+      PrepareMilkyWay(prepared, catalogs);
+      PrepareConstellationLines(prepared, catalogs);
+      PrepareConstellationBoundaries(prepared, catalogs);
+      PrepareDeepSky(prepared, catalogs);
+      PrepareStars(prepared, catalogs);
       if (prepared.showStarNames || prepared.showConstellationNames) skyLabelNames.Load(prepared);
     });
   } catch (const std::system_error&) {
@@ -70,8 +70,8 @@ void Chart::IdentifyObject(PickedLabel& label, int32_t x, int32_t y, const Momen
   }
   // The record's field may lack its terminator.
   std::vector<std::string> deepSkyNames;
-  deepSkyNames.reserve(deepSkyLayer.shown.size());
-  for (const auto& [object, number] : deepSkyLayer.shown) {
+  deepSkyNames.reserve(memory.deepSkyShown.size());
+  for (const auto& [object, number] : memory.deepSkyShown) {
     deepSkyNames.emplace_back(FieldText(object.name));
     targets.push_back({object.rightAscension,
                        object.declination,
@@ -81,11 +81,10 @@ void Chart::IdentifyObject(PickedLabel& label, int32_t x, int32_t y, const Momen
   }
   // The satellites the last frame placed, where the chart drew them.
   std::vector<std::string> satelliteNames;
-  if (layers.showSatellites && satelliteLayer.set) {
-    satelliteNames.reserve(satelliteLayer.places.size());
-    for (const SatellitePlace& place : satelliteLayer.places) {
-      const OrbitalElements& e =
-          satelliteLayer.set->All()[static_cast<size_t>(place.index)].elements;
+  if (layers.showSatellites && satellites) {
+    satelliteNames.reserve(memory.satellitePlaces.size());
+    for (const SatellitePlace& place : memory.satellitePlaces) {
+      const OrbitalElements& e = satellites->All()[static_cast<size_t>(place.index)].elements;
       satelliteNames.push_back(e.name.empty() ? std::to_string(e.catalogNumber) : e.name);
       double azimuth = 0.0;
       double altitude = 0.0;

@@ -1,7 +1,7 @@
 // Chart: one sky chart as the app, halvane-render, the fuzz targets and the benchmarks draw
 // it. It joins the projection (where on the chart), the layer set (which layers, which
-// files), the progress strip and the star layer's sprites, composes frames and
-// finds tapped objects.
+// files), the progress strip, the star layer's sprites and the catalogs the layers keep,
+// composes frames of a moment and finds tapped objects.
 #pragma once
 
 #include <cstdint>
@@ -13,14 +13,15 @@
 #include "astro/moment.h"
 #include "catalog/bayer_letters.h"
 #include "catalog/catalog_layers.h"
-#include "catalog/deep_sky_layer.h"
+#include "catalog/catalog_store.h"
 #include "catalog/identify_object.h"
+#include "catalog/layer_memory.h"
 #include "catalog/local_sky_names.h"
-#include "catalog/milky_way_layer.h"
-#include "catalog/satellite_layer.h"
+#include "catalog/satellite_set.h"
 #include "catalog/sky_label_names.h"
 #include "chart/label_placement.h"
 #include "platform/surface.h"
+#include "view/frame_context.h"
 #include "view/layer_set.h"
 #include "view/progress_strip.h"
 #include "view/projection.h"
@@ -28,14 +29,11 @@
 
 namespace halvane {
 
-class Observer;
-
 class Chart {
  public:
-  // The chart rectangle viewRect (client pixels) onto the observer's sky; the observer is only
-  // read and must outlive the chart. starSprites is the sprite sheet the platform loaded (null: no
-  // stars stamped).
-  Chart(const Rect& viewRect, const Observer* observer, std::unique_ptr<Bitmap> starSprites);
+  // The chart rectangle viewRect (client pixels). starSprites is the sprite sheet the platform
+  // loaded (null: no stars stamped).
+  Chart(const Rect& viewRect, std::unique_ptr<Bitmap> starSprites);
 
   // Starts reading, on a thread of its own, what the layers now on keep of their files; the
   // next frame or tap waits for it. At start-up it runs beside the window's making.
@@ -67,35 +65,38 @@ class Chart {
   // The satellites the layer draws and taps find (null: none), and the one found or tapped
   // (-1: none), which is drawn in daylight too.
   void SetSatellites(std::shared_ptr<const SatelliteSet> set) {
-    satelliteLayer.set = std::move(set);
-    satelliteLayer.pinned = -1;
+    satellites = std::move(set);
+    pinnedSatellite = -1;
   }
-  const std::shared_ptr<const SatelliteSet>& GetSatellites() const { return satelliteLayer.set; }
-  void SetPinnedSatellite(int32_t index) { satelliteLayer.pinned = index; }
+  const std::shared_ptr<const SatelliteSet>& GetSatellites() const { return satellites; }
+  void SetPinnedSatellite(int32_t index) { pinnedSatellite = index; }
   // How fast the last frame's fastest satellite crossed the chart, pixels per second; 0 when
   // none was drawn.
-  double GetSatelliteSpeed() const { return satelliteLayer.fastestPixelsPerSecond; }
+  double GetSatelliteSpeed() const { return memory.fastestPixelsPerSecond; }
   // Star records read by the last frame whose catalog could be used.
-  int32_t GetStarCount() const { return starLayer.starCount; }
+  int32_t GetStarCount() const { return memory.starCount; }
 
  private:
   Projection projection;
   LayerSet layers;
   ProgressStrip progress;
-  StarLayer starLayer;
-  DeepSkyLayer deepSkyLayer;
-  MilkyWayLayer milkyWayLayer;
+  std::unique_ptr<Bitmap> starSprites;
+  std::shared_ptr<const SatelliteSet> satellites;  // null: none loaded
+  int32_t pinnedSatellite = -1;                    // found or tapped: drawn in daylight too
+  CatalogStore catalogs;
+  LayerMemory memory;
   SkyGlow skyGlow;
-  SatelliteLayer satelliteLayer;
   BayerLetters bayerLetters;            // read at the first narrow frame with star names
   mutable SkyLabelNames skyLabelNames;  // read at the first frame or tap that needs it
   LocalSkyNames localNames;             // of the layers' language, read when it changes
   std::vector<Rect> labelKeepOut;
   FrameNames frameNames;
-  // Last: destroyed first, it waits for the thread before the layers it fills go.
+  // Last: destroyed first, it waits for the thread before the store it fills goes.
   mutable std::future<void> preparing;
 
   void FinishPreparing() const;
+  // The star and constellation names, and at narrow fields the Greek letters, for the frame.
+  void AddSkyNames(const FrameContext& frame);
 };
 
 }  // namespace halvane

@@ -18,14 +18,14 @@ using test_support::WriteStars;
 
 TEST(DrawFrame, LayersInOrderWithTheStripGrowingBetweenThem) {
   Observer observer;
-  Chart view({0, 0, 240, 294}, &observer, nullptr);
+  Chart view({0, 0, 240, 294}, nullptr);
   view.GetLayers().showConstellationLines = false;
   ScratchFolder folder;
   view.GetLayers().starsPath = folder.File("Stars.dat");  // missing for now
   RecordingSurface chart;
   RecordingSurface screen;
   view.GetLayers().showHorizontalGrid = false;
-  view.DrawFrame(chart, screen, 0.0);
+  view.DrawFrame(chart, screen, Moment(SkyPlaces(observer, 0.0)));
   const std::vector<std::string> expectedChart = {
       "fill 0 0 240 294 black",
       "pen 404040",
@@ -49,14 +49,14 @@ TEST(DrawFrame, LayersInOrderWithTheStripGrowingBetweenThem) {
   view.GetLayers().showHorizontalGrid = true;
   chart.Clear();
   screen.Clear();
-  view.DrawFrame(chart, screen, 0.0);
+  view.DrawFrame(chart, screen, Moment(SkyPlaces(observer, 0.0)));
   EXPECT_EQ(screen.Lines().size(), 5u);
   EXPECT_EQ(view.GetStarCount(), 9000);
   ASSERT_GT(chart.Lines().size(), 6u);
   EXPECT_EQ(chart.Lines()[4].rfind("text ", 0), 0u) << "the grid's first label";
   EXPECT_EQ(chart.Lines().back(), "pen 406060");
   screen.Clear();
-  view.DrawFrame(chart, screen, 0.0);
+  view.DrawFrame(chart, screen, Moment(SkyPlaces(observer, 0.0)));
   ASSERT_EQ(screen.Lines().size(), 5u + 45u);
   EXPECT_EQ(screen.Lines()[5], "fill 0 0 5 5 white");  // 200 of 9000: 2.2 percent
   EXPECT_EQ(screen.Lines().back(), "fill 0 0 240 5 white");

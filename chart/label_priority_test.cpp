@@ -63,7 +63,7 @@ TEST(LabelPriority, TheMoreImportantNameWinsAndEveryNameReadsOnItsHalo) {
   // Noon in Paris, looking south: a pale blue sky behind every name.
   Observer observer;
   observer.SetLocation(-2.35, 48.85);
-  Projection projection(chart, &observer);
+  Projection projection(chart);
   projection.SetViewDirection(PI, 0.5);
   const SkyLight day = SkyLightToward(DirectionOf(PI, 18.0 * DEG_TO_RAD));
   ASSERT_FALSE(day.dark);

@@ -34,12 +34,13 @@ class NoSprites : public Bitmap {
 std::vector<std::string> CometFrame(const SharedMinorBodies& bodies, bool layerOn) {
   Observer observer;
   observer.SetLocation(-2.35, 48.85);
-  Chart chart({0, 0, 240, 294}, &observer, std::make_unique<NoSprites>());
+  Chart chart({0, 0, 240, 294}, std::make_unique<NoSprites>());
   // North-west, 30 degrees up: where the comet stood.
   chart.GetProjection().SetViewDirection(-0.25 * PI, VIEW_WEST.altitude);
   chart.GetLayers().UseDataFolder(test_support::SourcePath("data/"));
   chart.GetLayers().ApplyViewLayerFlags(layerOn ? 0 : LAYER_MINOR_BODIES_HIDDEN);
-  const Moment moment(SYSTEMTIME{1997, 4, 2, 1, 19, 30, 0, 0}, -2.35, 48.85, false, bodies);
+  const Moment moment(SYSTEMTIME{1997, 4, 2, 1, 19, 30, 0, 0}, Observer(-2.35, 48.85), false,
+                      bodies);
   RecordingSurface surface;
   RecordingSurface progress;
   chart.DrawFrame(surface, progress, moment);

@@ -264,7 +264,8 @@ std::optional<ObjectInfo> DescribeObject(const SkyNames& names,
   if (!place) return std::nullopt;
   info.rightAscension = place->rightAscension;
   info.declination = place->declination;
-  const SkyTrack track(jd, jd + 1.0, moment.GetLongitude(), moment.GetLatitude());
+  const Observer& observer = moment.GetObserver();
+  const SkyTrack track(jd, jd + 1.0, observer.GetLongitude(), observer.GetLatitude());
   if (object.source != ObjectSource::Body && object.source != ObjectSource::MinorBody) {
     info.next = StarEvents(track, info.rightAscension, info.declination);
   }
@@ -306,13 +307,10 @@ std::optional<ObjectInfo> DescribeObject(const SkyNames& names,
   }
   info.constellation = ConstellationOf(info.rightAscension, info.declination).name;
   const ApparentPlace ofDate(moment.GetJulianDayUt(), moment.GetJulianDayTt(),
-                             moment.GetLongitude());
+                             observer.GetLongitude());
   ofDate.ToApparent(info.rightAscension, info.declination, info.rightAscensionOfDate,
                     info.declinationOfDate);
-  Observer observer;
-  observer.SetLocation(moment.GetLongitude(), moment.GetLatitude());
-  moment.GetSky().ToHorizontal(observer, info.rightAscension, info.declination, info.azimuth,
-                               info.altitude);
+  moment.GetSky().ToHorizontal(info.rightAscension, info.declination, info.azimuth, info.altitude);
   info.azimuth = NormalizeAngle(info.azimuth, TWO_PI);
   return info;
 }

@@ -76,14 +76,14 @@ TEST(PreciseFrame, StarsAndTapsSitAtErfasObservedPlaces) {
   const std::string starsPath = test_support::SourcePath("data/Stars.dat");
   Observer observer;
   observer.SetLocation(LONGITUDE, LATITUDE);
-  Chart view({0, 0, SIDE, SIDE}, &observer, std::make_unique<BlankSheet>());
+  Chart view({0, 0, SIDE, SIDE}, std::make_unique<BlankSheet>());
   view.GetLayers().ApplyLayerFlags(LAYER_PRECISE_POSITIONS);
   view.GetLayers().starsPath = starsPath;
   ScratchFolder folder;
   view.GetLayers().labelsPath = folder.File("Labels.dat");
   for (int i = 0; i < 5; ++i) view.GetProjection().ZoomIn();
   const double arcsecondsPerPixel = view.GetProjection().GetFieldOfView() / SIDE * RAD_TO_ARCSEC;
-  const SkyPlaces sky = SkyPlaces::OfDate(JD_UT, TerrestrialJulianDay(JD_UT), LONGITUDE);
+  const Moment sky(SkyPlaces::OfDate(JD_UT, TerrestrialJulianDay(JD_UT), observer));
 
   for (const Observed& observed : BrightestInBands(starsPath)) {
     ASSERT_LT(observed.star.magnitude, BRIGHT) << "a bright star in every band";

@@ -37,13 +37,14 @@ std::vector<std::string> SatelliteFrame(uint16_t hour, uint16_t minute, uint16_t
                                         int32_t pinned = -1) {
   Observer observer;
   observer.SetLocation(-2.35, 48.85);
-  Chart chart({0, 0, 240, 294}, &observer, nullptr);
+  Chart chart({0, 0, 240, 294}, nullptr);
   chart.GetProjection().SetViewDirection(aim.azimuth, aim.altitude);
   chart.GetLayers().UseDataFolder(test_support::SourcePath("data/"));
   chart.GetLayers().ApplyViewLayerFlags(satellites ? 0 : LAYER_SATELLITES_HIDDEN);
   chart.SetSatellites(std::move(set));
   chart.SetPinnedSatellite(pinned);
-  const Moment moment(SYSTEMTIME{2026, 12, 3, 9, hour, minute, second, 0}, -2.35, 48.85, false);
+  const Moment moment(SYSTEMTIME{2026, 12, 3, 9, hour, minute, second, 0}, Observer(-2.35, 48.85),
+                      false);
   RecordingSurface surface;
   RecordingSurface progress;
   chart.DrawFrame(surface, progress, moment);

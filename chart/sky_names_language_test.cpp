@@ -23,8 +23,7 @@ namespace {
 const std::string SHIPPED = test_support::SourcePath("data/");
 
 std::vector<std::string> ChartNames(Chart& chart, const Observer& observer) {
-  const Moment moment(SYSTEMTIME{2026, 12, 2, 8, 22, 0, 0, 0}, observer.GetLongitude(),
-                      observer.GetLatitude(), false);
+  const Moment moment(SYSTEMTIME{2026, 12, 2, 8, 22, 0, 0, 0}, observer, false);
   RecordingSurface surface;
   RecordingSurface progress;
   chart.DrawFrame(surface, progress, moment);
@@ -42,7 +41,7 @@ bool HasName(const std::vector<std::string>& names, const std::string& name) {
 TEST(SkyNamesLanguage, ChartTapAndFindSpeakTheChosenLanguage) {
   Observer observer;
   observer.SetLocation(-2.35, 48.85);
-  Chart chart({0, 0, 360, 720}, &observer, nullptr);
+  Chart chart(Rect{0, 0, 360, 720}, nullptr);
   chart.GetProjection().SetViewDirection(VIEW_ZENITH.azimuth, VIEW_ZENITH.altitude);
   chart.GetLayers().UseDataFolder(SHIPPED);
   chart.GetLayers().showConstellationNames = true;

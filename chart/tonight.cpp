@@ -178,7 +178,8 @@ Tonight ComputeTonight(const Moment& moment, const ZoneOffsets& zone,
   if (!std::isfinite(midnight)) return tonight;
   tonight.start = midnight + 0.5;
   tonight.end = tonight.start + 1.0;
-  const SkyTrack track(tonight.start, tonight.end, moment.GetLongitude(), moment.GetLatitude());
+  const SkyTrack track(tonight.start, tonight.end, moment.GetObserver().GetLongitude(),
+                       moment.GetObserver().GetLatitude());
   tonight.sun = BodyEvents(track, Body::SUN);
   tonight.civil = TwilightEvents(track, CIVIL_TWILIGHT);
   tonight.nautical = TwilightEvents(track, NAUTICAL_TWILIGHT);

@@ -16,7 +16,7 @@ namespace {
 // Each line with what it aims at: a body's name, a deep-sky record's.
 std::string Plan(SYSTEMTIME utc, double longitudeWest, double latitude, int64_t offsetSeconds,
                  const std::vector<NumberedDeepSky>& deepSky = {}) {
-  const Moment moment(utc, longitudeWest, latitude, false);
+  const Moment moment(utc, Observer(longitudeWest, latitude), false);
   const ZoneOffsets zone = [offsetSeconds](int64_t) { return offsetSeconds; };
   const auto aim = [&deepSky](const std::optional<ObjectRef>& target) -> std::string {
     if (!target) return "";

@@ -45,7 +45,7 @@ Frame Draw(uint16_t hour, uint16_t minute, const ViewDirection& aim, uint16_t vi
            bool prepared = false, const std::string& folder = DATA) {
   Observer observer;
   observer.SetLocation(PARIS_LONGITUDE, PARIS_LATITUDE);
-  Chart chart({0, 0, 240, 294}, &observer, std::make_unique<EmptySpriteSheet>());
+  Chart chart({0, 0, 240, 294}, std::make_unique<EmptySpriteSheet>());
   chart.GetProjection().SetViewDirection(aim.azimuth, aim.altitude);
   chart.GetLayers().UseDataFolder(folder);
   chart.GetLayers().ApplyViewLayerFlags(viewLayerFlags);
@@ -53,8 +53,8 @@ Frame Draw(uint16_t hour, uint16_t minute, const ViewDirection& aim, uint16_t vi
     chart.PrepareInBackground();
     chart.GetLayers().UseDataFolder(DATA);
   }
-  const Moment moment(SYSTEMTIME{2026, 12, 2, 8, hour, minute, 0, 0}, PARIS_LONGITUDE,
-                      PARIS_LATITUDE, false);
+  const Moment moment(SYSTEMTIME{2026, 12, 2, 8, hour, minute, 0, 0},
+                      Observer(PARIS_LONGITUDE, PARIS_LATITUDE), false);
   RecordingSurface surface;
   RecordingSurface progress;
   chart.DrawFrame(surface, progress, moment);

@@ -30,14 +30,13 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
 
   Observer observer;
   observer.SetLocation(config.longitude, config.latitude);
-  Chart view(Rect{0, 0, 240, 294}, &observer, LoadBitmap(BitmapId::StarSprites));
+  Chart view(Rect{0, 0, 240, 294}, LoadBitmap(BitmapId::StarSprites));
   UseSampleCatalogs(view);
   view.GetLayers().ApplyLayerFlags(config.layerFlags);
 
   const SYSTEMTIME fixedClock{2026, 12, 2, 8, 21, 30, 0, 0};
   const SYSTEMTIME& when = config.useSystemTime != 0 ? fixedClock : config.observationTime;
-  const Moment moment(when, observer.GetLongitude(), observer.GetLatitude(),
-                      view.GetLayers().precisePositions);
+  const Moment moment(when, observer, view.GetLayers().precisePositions);
 
   int32_t degrees = 0;
   int32_t minutes = 0;

@@ -101,7 +101,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     window.ApplySettings(v.longitude, v.latitude, v.useClock, v.fixedTime);
   }
   // A frame with the new settings, drawn the way the window draws it.
-  window.RequestRender();
+  window.UpdateMomentAndRender();
   QCoreApplication::processEvents();
   return 0;
 }

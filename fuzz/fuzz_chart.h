@@ -104,19 +104,18 @@ inline void DrawOneFrame(Chart& view, const Moment& moment) {
 
 // Frames at the start view, at the narrowest zoom looking low in the south, and at the widest
 // zoom turned twice near the pole: the band and cap tests take their extreme shapes there.
-inline void DrawFramesAtFixedViews(Chart& view, Observer& observer) {
-  DrawOneFrame(view, 0.7);
+inline void DrawFramesAtFixedViews(Chart& view) {
+  DrawOneFrame(view, Moment(SkyPlaces(Observer(), 0.7)));
 
   view.GetProjection().SetViewDirection(PI, 0.2);
   for (int i = 0; i < 6; ++i) view.GetProjection().ZoomIn();
-  DrawOneFrame(view, 4.0);
+  DrawOneFrame(view, Moment(SkyPlaces(Observer(), 4.0)));
 
-  observer.SetLocation(-18.0, 89.99);
   view.GetProjection().SetViewDirection(0.5, 1.2);
   view.GetProjection().RotateClockwise();
   view.GetProjection().RotateClockwise();
   for (int i = 0; i < 8; ++i) view.GetProjection().ZoomOut();
-  DrawOneFrame(view, 2.5);
+  DrawOneFrame(view, Moment(SkyPlaces(Observer(-18.0, 89.99), 2.5)));
 }
 
 }  // namespace halvane

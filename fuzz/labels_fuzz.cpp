@@ -27,14 +27,14 @@ constexpr Tap TAPS[] = {{120, 147}, {0, 0},           {239, 293},    {-1, 300},
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
   using namespace halvane;
   Observer observer;
-  Chart view(Rect{0, 0, 240, 294}, &observer, LoadBitmap(BitmapId::StarSprites));
+  Chart view(Rect{0, 0, 240, 294}, LoadBitmap(BitmapId::StarSprites));
   view.GetLayers().labelsPath = WriteFuzzFile("Labels.dat", data, size);
   const double theta = 1.1;
   for (int zoom = 0; zoom < 4; ++zoom) {
     for (const Tap& tap : TAPS) {
       PickedLabel label;
       label.name[0] = u'?';
-      view.IdentifyObject(label, tap.x, tap.y, theta);
+      view.IdentifyObject(label, tap.x, tap.y, Moment(SkyPlaces(observer, theta)));
       FuzzCheck(std::find(std::begin(label.name), std::end(label.name), u'\0') !=
                 std::end(label.name));
     }

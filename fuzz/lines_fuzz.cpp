@@ -11,9 +11,9 @@
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
   using namespace halvane;
   Observer observer;
-  Chart view(Rect{0, 0, 240, 294}, &observer, LoadBitmap(BitmapId::StarSprites));
+  Chart view(Rect{0, 0, 240, 294}, LoadBitmap(BitmapId::StarSprites));
   UseSampleCatalogs(view);
   view.GetLayers().linesPath = WriteFuzzFile("ConLin.dat", data, size);
-  DrawFramesAtFixedViews(view, observer);
+  DrawFramesAtFixedViews(view);
   return 0;
 }

@@ -79,7 +79,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
 
   Observer observer;
   observer.SetLocation(longitude, latitude);
-  Chart view(Rect{0, 0, 240, 294}, &observer, nullptr);
+  Chart view(Rect{0, 0, 240, 294}, nullptr);
   view.GetProjection().SetViewDirection(TWO_PI * Fraction(data, size, 3),
                                         -HALF_PI + PI * Fraction(data, size, 4));
   const int zoom = static_cast<int>(7.0 * Fraction(data, size, 5));
@@ -97,7 +97,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
                         static_cast<uint16_t>(static_cast<int>(60 * Fraction(data, size, 3)) % 60),
                         0,
                         0};
-  const Moment moment(when, longitude, latitude, Fraction(data, size, 4) < 0.5);
+  const Moment moment(when, Observer(longitude, latitude), Fraction(data, size, 4) < 0.5);
   CheckingSurface surface;
   view.DrawFrame(surface, surface, moment);
   PickedLabel label;

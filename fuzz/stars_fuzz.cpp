@@ -13,10 +13,10 @@
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
   using namespace halvane;
   Observer observer;
-  Chart view(Rect{0, 0, 240, 294}, &observer, LoadBitmap(BitmapId::StarSprites));
+  Chart view(Rect{0, 0, 240, 294}, LoadBitmap(BitmapId::StarSprites));
   UseSampleCatalogs(view);
   view.GetLayers().starsPath = WriteFuzzFile("Stars.dat", data, size);
-  DrawFramesAtFixedViews(view, observer);
+  DrawFramesAtFixedViews(view);
   // Every whole record is counted, usable or not; a partial one is not.
   if (size >= HEADER_SIZE && ValidateHeader(data, STARS_TAG)) {
     FuzzCheck(static_cast<size_t>(view.GetStarCount()) == (size - HEADER_SIZE) / STAR_RECORD_SIZE);

@@ -49,7 +49,7 @@ void MainWindow::OnDestroy() {
   Window::OnDestroy();
 }
 
-void MainWindow::ReadClock() {
+void MainWindow::SetTimeFromClock() {
   if (config.useSystemTime != 0) config.observationTime = clock->UniversalNow();
 }
 
@@ -88,7 +88,7 @@ void MainWindow::Perform(Action action) {
     case Action::ToggleNavigationBox:
       navigationBox.SetShown(!navigationBox.IsShown());
       // The names take back the box's room, or leave it.
-      return RequestRender();
+      return UpdateMomentAndRender();
     default: break;
   }
   // The chart moves on: what "Use my location" said last is old news.
@@ -116,17 +116,17 @@ void MainWindow::Perform(Action action) {
     case Action::PanDown: projection.PanDown(); break;
     default: break;  // a layer's switch, flipped above
   }
-  RequestRender();
+  UpdateMomentAndRender();
 }
 
 void MainWindow::OnCommand(uint16_t, uint16_t command, intptr_t) {
   // Every command, even one that then does nothing, starts from the clock.
-  ReadClock();
+  SetTimeFromClock();
   UpdateMoment();
   if (const ActionEntry* entry = ActionOfCommand(command)) return Perform(entry->action);
   if (const GoToRow* row = GoToRowAt(GoToRowOfCommand(command))) {
     chart->GetProjection().AimAt(moment.GetSky(), row->RightAscension(), row->Declination());
-    RequestRender();
+    UpdateMomentAndRender();
   }
 }
 

@@ -37,7 +37,7 @@ bool Contains(const Rect& r, int32_t x, int32_t y) {
 }  // namespace
 
 bool MainWindow::ShowObjectInfo(const NamedRef& named) {
-  ReadClock();
+  SetTimeFromClock();
   UpdateMoment();
   if (named.object.source == ObjectSource::Satellite) return ShowSatelliteInfo(named.object.index);
   // The reticle then marks the object the panel describes.
@@ -70,7 +70,7 @@ void MainWindow::AfterTap(bool named) {
   label.x += dx;
   label.y += dy;
   labelAfterFrame = label;
-  RequestRender();
+  UpdateMomentAndRender();
 }
 
 void MainWindow::OpenInfoPanel() {
@@ -86,7 +86,7 @@ void MainWindow::RefreshInfoPanel() {
 }
 
 void MainWindow::ShowTonight() {
-  ReadClock();
+  SetTimeFromClock();
   UpdateMoment();
   const std::string place = extension.cityName.empty()
                                 ? PlaceText(observer->GetLongitude(), observer->GetLatitude())

@@ -109,7 +109,7 @@ TEST_F(InputTest, TwoFingersOnATouchScreenPinchToZoom) {
 TEST_F(InputTest, PointerDragsPanLiveAndEndWhereTheReleaseRulePutsThem) {
   MainWindow& w = Start();
   Observer observer;
-  Projection view{Rect{0, 0, 240, 294}, &observer};
+  Projection view{Rect{0, 0, 240, 294}};
   double azimuth = 0, altitude = 0;
   view.GetViewDirection(azimuth, altitude);
   const auto expectDragged = [&](int32_t dx, int32_t dy, const char* what) {

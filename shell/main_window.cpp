@@ -56,7 +56,7 @@ void MainWindow::Create(const std::string& className, const std::string& title) 
   // The box sits in the bottom-right corner of the chart, just above the menu bar.
   const Rect client = ClientRect(hwnd);
   navigationBox.Place(client, NAV_BOX_DESKTOP);
-  chart = std::make_unique<Chart>(client, observer.get(), LoadBitmap(BitmapId::StarSprites));
+  chart = std::make_unique<Chart>(client, LoadBitmap(BitmapId::StarSprites));
 
   const AppFiles files = FilesOf(dataFolder);
   configPath = files.configSavePath;
@@ -83,7 +83,7 @@ void MainWindow::Create(const std::string& className, const std::string& title) 
 
   backBuffer.reset();
   LoadSatellites();
-  ReadClock();
+  SetTimeFromClock();
   UpdateMoment();
   needsRender = true;
 }
@@ -93,20 +93,18 @@ std::vector<std::string> MainWindow::LoadMinorBodies() {
   minorBodies = std::move(load.bodies);
   findPanel.ForgetSkyNames();  // Find's names point into the list
   UpdateMoment();
-  RequestRender();
+  UpdateMomentAndRender();
   return std::move(load.messages);
 }
 
 void MainWindow::UpdateMoment() {
   if (observer == nullptr || chart == nullptr) return;
   const bool precise = chart->GetLayers().precisePositions;
-  if (moment.Matches(config.observationTime, observer->GetLongitude(), observer->GetLatitude(),
-                     precise) &&
+  if (moment.Matches(config.observationTime, *observer, precise) &&
       (minorBodies == nullptr || moment.GetMinorBodyList() == minorBodies)) {
     return;
   }
-  moment = Moment(config.observationTime, observer->GetLongitude(), observer->GetLatitude(),
-                  precise, minorBodies);
+  moment = Moment(config.observationTime, *observer, precise, minorBodies);
   // With the clock, the next frame comes when the shown minute changes; a fixed time needs none.
   if (config.useSystemTime == 0) {
     StopWindowTimer(hwnd);
@@ -121,20 +119,19 @@ void MainWindow::ArmMinuteTimer() {
 }
 
 void MainWindow::OnTimer() {
-  ReadClock();
+  SetTimeFromClock();
   // A clock that has not reached the next minute (held still, or the timer a little early)
   // gives the same frame: none is asked for, and the timer waits for the minute again.
   if (config.useSystemTime != 0 &&
-      moment.Matches(config.observationTime, observer->GetLongitude(), observer->GetLatitude(),
-                     chart->GetLayers().precisePositions)) {
+      moment.Matches(config.observationTime, *observer, chart->GetLayers().precisePositions)) {
     ArmMinuteTimer();
   } else {
-    RequestRender();
+    UpdateMomentAndRender();
   }
   RefreshInfoPanel();
 }
 
-void MainWindow::RequestRender() {
+void MainWindow::UpdateMomentAndRender() {
   UpdateMoment();
   needsRender = true;
   InvalidateWindow(hwnd);
@@ -151,12 +148,12 @@ void MainWindow::ApplySettings(double longitude, double latitude, bool useSystem
                                const SYSTEMTIME& fixedTime) {
   config.useSystemTime = useSystemTime ? 1 : 0;
   if (!useSystemTime) config.observationTime = fixedTime;
-  ReadClock();
+  SetTimeFromClock();
   observer->SetLocation(longitude, latitude);
   placeGiven = true;
   placeNote.clear();
   ShowPlaceInTitle();
-  RequestRender();
+  UpdateMomentAndRender();
   RefreshInfoPanel();
 }
 

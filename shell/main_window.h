@@ -69,11 +69,11 @@ class MainWindow : public Window {
   void Perform(Action action);
   // Needs a new frame at the next paint; the moment is built anew when the time, the place or
   // "Precise positions" changed since it was.
-  void RequestRender();
+  void UpdateMomentAndRender();
   // The next paint only copies the back buffer and draws the overlays.
   void RequestRepaint();
   // Reads the clock into the settings when it is in use.
-  void ReadClock();
+  void SetTimeFromClock();
   const Clock& GetClock() const { return *clock; }
   // The configuration dialog's OK: the observer's place and the time setting (fixedTime
   // counts only without the clock), then a new frame.

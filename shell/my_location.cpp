@@ -28,12 +28,12 @@ void MainWindow::UseMyLocation() {
         PlaceOfPosition(reading, extension.exactPosition, longitude, latitude);
         locationMessage.clear();
         extension.cityName.clear();
-        ReadClock();
+        SetTimeFromClock();
         observer->SetLocation(longitude, latitude);
         placeGiven = true;
         placeNote.clear();
         ShowPlaceInTitle();
-        RequestRender();
+        UpdateMomentAndRender();
       });
 }
 

@@ -32,7 +32,7 @@ std::u16string MainWindow::SuggestFind(std::u16string_view text) {
 }
 
 bool MainWindow::AcceptFind(std::u16string_view text) {
-  ReadClock();
+  SetTimeFromClock();
   UpdateMoment();
   const std::optional<NamedRef> found =
       findPanel.Resolve(GetSkyNames(), chart->GetSatellites().get(), text);
@@ -52,7 +52,7 @@ void MainWindow::Find() {
 }
 
 bool MainWindow::TurnToObject(const NamedRef& object) {
-  ReadClock();
+  SetTimeFromClock();
   UpdateMoment();
   if (object.object.source == ObjectSource::Satellite) return TurnToSatellite(object.object.index);
   // No place until elements are loaded: the panel says how to get them.
@@ -66,26 +66,26 @@ bool MainWindow::TurnToObject(const NamedRef& object) {
   // rises.
   chart->GetProjection().AimAt(moment.GetSky(), place->rightAscension, place->declination);
   findPanel.SetFoundName(Utf8ToUtf16(object.name));
-  RequestRender();
+  UpdateMomentAndRender();
   return true;
 }
 
 void MainWindow::StepTime(int32_t hours, int32_t days) {
-  ReadClock();
+  SetTimeFromClock();
   SYSTEMTIME time = config.observationTime;
   const bool stepped =
       days != 0 ? StepZoneDays(GetPlaceZone(), time, days) : StepHours(time, hours);
   if (!stepped) return;  // the edge of the calendar the clock handles
   config.useSystemTime = 0;
   config.observationTime = time;
-  RequestRender();
+  UpdateMomentAndRender();
   RefreshInfoPanel();
 }
 
 void MainWindow::ReturnToClock() {
   config.useSystemTime = 1;
-  ReadClock();
-  RequestRender();
+  SetTimeFromClock();
+  UpdateMomentAndRender();
   RefreshInfoPanel();
 }
 
@@ -93,7 +93,7 @@ void MainWindow::ToggleNightVision() {
   extension.nightVision = !extension.nightVision;
   SetNightVision(hwnd, extension.nightVision);
   CheckMenuItem(menu, COMMAND_NIGHT_VISION, extension.nightVision);
-  RequestRender();
+  UpdateMomentAndRender();
 }
 
 void MainWindow::ChangeStarLimit(int32_t steps) {
@@ -102,7 +102,7 @@ void MainWindow::ChangeStarLimit(int32_t steps) {
   if (offset == extension.starLimitOffset) return;
   extension.starLimitOffset = offset;
   chart->GetLayers().starLimitOffset = offset;
-  RequestRender();
+  UpdateMomentAndRender();
 }
 
 std::u16string MainWindow::CaptionText() {

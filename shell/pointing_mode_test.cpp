@@ -37,8 +37,7 @@ class PointingModeTest : public test_support::ScratchFolderTest {
     EXPECT_NEAR(h * RAD_TO_DEG, altitude, 1.0);
   }
 
-  Observer observer;
-  Projection view{Rect{0, 0, 240, 294}, &observer};
+  Projection view{Rect{0, 0, 240, 294}};
   int readingsHandedOn = 0;
 };
 

@@ -41,7 +41,7 @@ bool MainWindow::TurnToSatellite(uint32_t index) {
   chart->GetProjection().SetViewDirection(facts.look.azimuth, facts.look.altitude);
   chart->SetPinnedSatellite(static_cast<int32_t>(index));
   findPanel.SetFoundName(Utf8ToUtf16(satellite.ShownName()));
-  RequestRender();
+  UpdateMomentAndRender();
   return true;
 }
 
@@ -85,7 +85,7 @@ void MainWindow::TurnToPass(const std::string& name, const SatellitePass& pass) 
   chart->GetProjection().SetViewDirection(pass.rise.azimuth, pass.rise.altitude);
   const std::shared_ptr<const SatelliteSet>& set = chart->GetSatellites();
   if (set) chart->SetPinnedSatellite(set->Find(name));
-  RequestRender();
+  UpdateMomentAndRender();
   RefreshInfoPanel();
 }
 

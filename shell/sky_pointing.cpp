@@ -40,7 +40,7 @@ bool MainWindow::FollowSensors(double seconds) {
   const CompassCorrection correction{observer->GetLatitude(), observer->GetLongitude(),
                                      DecimalYear(moment.GetJulianDayUt()), extension.compassOffset};
   if (!pointing->Follow(seconds, correction, chart->GetProjection())) return false;
-  RequestRender();
+  UpdateMomentAndRender();
   return true;
 }
 

@@ -57,7 +57,7 @@ void MainWindow::OnStylusHold(int32_t x, int32_t y) {
 void MainWindow::DragView(const ViewDrag& drag) {
   chart->GetProjection().SetViewDirection(drag.from.azimuth, drag.from.altitude);
   chart->GetProjection().DragView(drag.dx, drag.dy);
-  RequestRender();
+  UpdateMomentAndRender();
 }
 
 }  // namespace halvane

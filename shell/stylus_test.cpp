@@ -13,7 +13,7 @@ constexpr Color LABEL_GREEN = MakeColor(127, 255, 127);
 // The window's observer and view as they are after start-up, for the expected results.
 struct Reference {
   Observer observer;
-  Projection view{Rect{0, 0, 240, 294}, &observer};
+  Projection view{Rect{0, 0, 240, 294}};
 };
 
 void ExpectSameView(const MainWindow& w, const Reference& r, const char* what) {

@@ -110,7 +110,7 @@ struct SoundCatalogs {
 // folder of its own.
 class HostileFiles : public ::testing::Test {
  protected:
-  HostileFiles() : view(Rect{0, 0, 240, 294}, &observer, LoadBitmap(BitmapId::StarSprites)) {
+  HostileFiles() : view(Rect{0, 0, 240, 294}, LoadBitmap(BitmapId::StarSprites)) {
     view.GetLayers().UseDataFolder(File(""));
     view.GetLayers().ApplyLayerFlags(LAYER_EQUATORIAL_GRID | LAYER_HORIZONTAL_GRID |
                                      LAYER_CONSTELLATION_LINES | LAYER_CONSTELLATION_BOUNDARIES);
@@ -125,7 +125,8 @@ class HostileFiles : public ::testing::Test {
   FrameOps Frame(Surface* progress = nullptr) {
     RecordingSurface surface;
     RecordingSurface screen;
-    view.DrawFrame(surface, progress != nullptr ? *progress : screen, 0.0);
+    view.DrawFrame(surface, progress != nullptr ? *progress : screen,
+                   Moment(SkyPlaces(observer, 0.0)));
     return Analyze(surface);
   }
 
@@ -303,7 +304,7 @@ TEST_F(HostileFiles, PoisonedStarsAreSkippedAndFaintLimitsHold) {
   WriteBytes(view.GetLayers().starsPath, bytes);
   RecordingSurface surface;
   RecordingSurface screen;
-  view.DrawFrame(surface, screen, 0.0);
+  view.DrawFrame(surface, screen, Moment());
   EXPECT_EQ(view.GetStarCount(), static_cast<int32_t>(stars.size()));
   std::vector<std::string> blits;
   for (const std::string& line : surface.Lines()) {
@@ -381,7 +382,7 @@ TEST_F(HostileFiles, LabelsSurviveDamageAndNamesStayTerminated) {
   WriteBytes(view.GetLayers().labelsPath, bytes);
 
   PickedLabel label;
-  view.IdentifyObject(label, 120, 147, 0.0);
+  view.IdentifyObject(label, 120, 147, Moment());
   // Twenty accented letters: nineteen of them and the terminator.
   EXPECT_EQ(std::u16string(label.name), std::u16string(19, u'\u00E9'));
   EXPECT_EQ(label.name[19], u'\0');
@@ -398,7 +399,7 @@ TEST_F(HostileFiles, LabelsSurviveDamageAndNamesStayTerminated) {
            },
        }) {
     damage();
-    view.IdentifyObject(label, 120, 147, 0.0);
+    view.IdentifyObject(label, 120, 147, Moment());
     EXPECT_EQ(std::memcmp(&label, &before, sizeof label), 0);
     std::filesystem::remove_all(view.GetLayers().labelsPath);
   }

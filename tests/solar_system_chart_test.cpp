@@ -23,9 +23,9 @@ constexpr int NARROWEST = 5;  // zoom-in steps to a field of 2.8 degrees
 // A 240 x 294 chart of the solar system alone at a moment, aimed at one body.
 struct BodyFrame {
   BodyFrame(const SYSTEMTIME& time, Body body, int zoomSteps)
-      : chart({0, 0, 240, 294}, &observer, nullptr), image(240, 294), trace(&image) {
+      : chart(Rect{0, 0, 240, 294}, nullptr), image(240, 294), trace(&image) {
     observer.SetLocation(LONGITUDE, LATITUDE);
-    moment = Moment(time, LONGITUDE, LATITUDE, false);
+    moment = Moment(time, Observer(LONGITUDE, LATITUDE), false);
     siderealAngle = moment.GetSky().GetSiderealAngle();
     chart.GetLayers().ApplyLayerFlags(0);
     place = moment.GetBodies()[static_cast<int>(body)];

@@ -2,16 +2,15 @@
 #include <gtest/gtest.h>
 
 #include <QImage>
-#include <memory>
 #include <vector>
 
 #include "astro/angles.h"
 #include "astro/observer.h"
+#include "catalog/catalog_store.h"
+#include "catalog/layer_memory.h"
 #include "catalog/layer_test_support.h"
 #include "platform/image_surface.h"
-#include "platform/recording_surface.h"
 #include "tests/support/build_paths.h"
-#include "view/progress_strip.h"
 
 namespace halvane {
 namespace {
@@ -26,29 +25,33 @@ constexpr double THETA = 1.234;  // any sidereal angle
 // five pixels out, and a line below them only ever brightened.
 TEST(StarSprites, RenderedFieldHasItsStarsInPlace) {
   Observer observer;
-  Projection view({0, 0, 240, 294}, &observer);
+  Projection view(Rect{0, 0, 240, 294});
   view.SetViewDirection(PI, PI / 4);
   LayerSet layers;
-  StarLayer starLayer;
   const QImage sheet(
       QString::fromStdString(test_support::SourcePath("resources/star_sprites.png")));
   ASSERT_FALSE(sheet.isNull());
-  starLayer.sprites = std::make_unique<ImageBitmap>(sheet);
+  const ImageBitmap sprites(sheet);
   ScratchFolder folder;
   layers.starsPath = folder.File("Stars.dat");
   const int placed[][4] = {
       {40, 50, -100, -40}, {200, 60, 150, 150}, {120, 240, 300, 9999}, {180, 220, 450, 60}};
   std::vector<StarRecord> stars;
   for (const auto& p : placed) {
-    stars.push_back(StarAtPixel(view, p[0], p[1], THETA, static_cast<int16_t>(p[2]),
+    stars.push_back(StarAtPixel(view, observer, p[0], p[1], THETA, static_cast<int16_t>(p[2]),
                                 static_cast<int16_t>(p[3])));
   }
   WriteStars(layers.starsPath, stars);
   ImageSurface chart(240, 294);
   chart.FillRect({0, 240, 240, 241}, StockBrush::Gray);
-  RecordingSurface screen;
-  ProgressStrip strip(view.GetViewRect());
-  DrawStars(view, layers, starLayer, chart, strip, screen, THETA);
+  const Moment moment = test_support::PlainSky(observer, THETA);
+  test_support::TestFrame frame(view, layers, moment);
+  CatalogStore catalogs;
+  LayerMemory memory;
+  frame.sprites = &sprites;
+  frame.catalogs = &catalogs;
+  frame.memory = &memory;
+  frame.Draw(DrawStars, chart);
 
   for (const auto& p : placed) {
     const Color centre = chart.PixelAt(p[0], p[1]);

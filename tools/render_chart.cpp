@@ -82,7 +82,7 @@ void ApplyPan(Projection& view, const std::string& keys) {
 }
 
 // One line per available body: where the chart puts it and how it looks.
-std::string FormatBodies(const Observer& observer, const Moment& moment) {
+std::string FormatBodies(const Moment& moment) {
   constexpr double RAD_TO_ARCSEC = RAD_TO_DEG * 3600.0;
   const SolarSystemPlaces& places = moment.GetBodies();
   const SkyPlaces& sky = moment.GetSky();
@@ -92,7 +92,7 @@ std::string FormatBodies(const Observer& observer, const Moment& moment) {
     if (!place.available) continue;
     double azimuth = 0.0;
     double altitude = 0.0;
-    sky.ToHorizontal(observer, place.rightAscension, place.declination, azimuth, altitude);
+    sky.ToHorizontal(place.rightAscension, place.declination, azimuth, altitude);
     char line[160];
     std::snprintf(line, sizeof line, "%s %.6f %.5f %.4f %.4f %.2f %.1f %.3f\n",
                   BodyName(static_cast<Body>(index)), place.rightAscension * RAD_TO_HOURS,
@@ -123,7 +123,8 @@ bool AimFromSensors(Projection& view, const Moment& moment, std::string& aimLine
     error = Words::Tr("--sensors: the motion sensors cannot be read");
     return false;
   }
-  const CompassCorrection correction{moment.GetLatitude(), moment.GetLongitude(),
+  const CompassCorrection correction{moment.GetObserver().GetLatitude(),
+                                     moment.GetObserver().GetLongitude(),
                                      DecimalYear(moment.GetJulianDayUt()), 0.0};
   const DeviceAim aim = pointer.GetAim(correction);
   view.SetViewDirection(aim.azimuth, aim.altitude);
@@ -214,12 +215,11 @@ bool RenderChart(const RenderOptions& options, const SYSTEMTIME& now, Surface& s
   for (const std::string& message : minorBodies.messages) {
     std::fprintf(stderr, "--minor-bodies: %s\n", PrintableText(message, 200).c_str());
   }
-  const Moment moment(time, observer.GetLongitude(), observer.GetLatitude(), precise,
-                      minorBodies.bodies);
+  const Moment moment(time, observer, precise, minorBodies.bodies);
   const SkyPlaces& sky = moment.GetSky();
 
   const Rect chart{0, 0, options.width, options.height};
-  Chart view(chart, &observer, LoadBitmap(BitmapId::StarSprites));
+  Chart view(chart, LoadBitmap(BitmapId::StarSprites));
   if (!options.goToName.empty()) {
     const SkyNames names = LoadSkyNames(folder + "Labels.dat", folder + "Names.dat",
                                         folder + "DeepSky.dat", moment.GetMinorBodyList().get());
@@ -315,7 +315,7 @@ bool RenderChart(const RenderOptions& options, const SYSTEMTIME& now, Surface& s
     const std::string zoneName = zone.empty() ? std::string() : ZoneAbbreviation(zone, time);
     DrawCaptionOverlay(surface, CaptionText(shown, true, 0, zoneName), chart);
   }
-  if (options.bodies) bodies = FormatBodies(observer, moment);
+  if (options.bodies) bodies = FormatBodies(moment);
   if (infoSatellite != nullptr) {
     bodies += KeyValueLines(
         SatelliteInfoFields(DescribeSatellite(*infoSatellite, moment.GetJulianDayUt(), site)));

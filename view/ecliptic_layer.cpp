@@ -8,7 +8,7 @@
 #include "astro/angles.h"
 #include "astro/ecliptic.h"
 #include "platform/translate.h"
-#include "view/projection.h"
+#include "view/frame_context.h"
 #include "view/visible_cap.h"
 
 namespace halvane {
@@ -49,9 +49,12 @@ bool OffChart(const Rect& r, double ax, double ay, double bx, double by) {
 
 }  // namespace
 
-void DrawEcliptic(const Projection& projection, Surface& surface, const SkyPlaces& sky, bool ofDate,
-                  double jdTt, Color color, bool nameAboveHorizon,
-                  std::vector<LabelCandidate>& names) {
+void DrawEcliptic(const FrameContext& frame, Surface& surface) {
+  if (!frame.layers.showEcliptic) return;
+  const Projection& projection = frame.projection;
+  const SkyPlaces& sky = frame.Sky();
+  const Color color = frame.pens.ecliptic;
+  const bool nameAboveHorizon = frame.layers.showGround;
   const VisibleCap cap = VisibleCap::ForView(projection, CAP_MARGIN);
   const Rect& chart = projection.GetViewRect();
   const double centreX = 0.5 * (chart.left + chart.right);
@@ -65,8 +68,9 @@ void DrawEcliptic(const Projection& projection, Surface& surface, const SkyPlace
   double nearest = HUGE_VAL;
   double nameX = 0.0;
   double nameY = 0.0;
-  const Rotation toCatalog = EclipticToCatalog(ofDate, jdTt);
-  const std::optional<Rotation> turn = sky.CatalogToHorizontal(projection.GetObserver());
+  const Rotation toCatalog =
+      EclipticToCatalog(frame.layers.precisePositions, frame.moment.GetJulianDayTt());
+  const std::optional<Rotation> turn = sky.CatalogToHorizontal();
   for (int32_t i = 0; i <= SAMPLES; ++i) {
     const double longitude = TWO_PI * i / SAMPLES;
     const Direction catalog = toCatalog.Apply({std::cos(longitude), std::sin(longitude), 0.0});
@@ -100,7 +104,7 @@ void DrawEcliptic(const Projection& projection, Surface& surface, const SkyPlace
   }
   if (nearest < HUGE_VAL) {
     //: the Sun's path, written on the chart
-    names.push_back(
+    frame.labels.push_back(
         {nameX, nameY, 0.0, Words::Tr16("Ecliptic"), LabelRank::Constellation, 99.0, color, false});
   }
 }

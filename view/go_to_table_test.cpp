@@ -33,13 +33,13 @@ TEST(GoToTable, FindsRowsByIndexAndByNameIgnoringCase) {
 
 TEST(GoToTable, TurnsTheViewToTheRowsPointEvenBelowTheHorizon) {
   const Observer observer;  // latitude 50
-  Projection view(Rect{0, 0, 240, 294}, &observer);
+  Projection view(Rect{0, 0, 240, 294});
   view.RotateClockwise();
   const double rotation = view.GetRotation();
   const double theta = 2.0;
   for (const char* name : {"Orion", "Octans", "Ursa Minor"}) {
     const GoToRow& row = *FindGoToRowByName(name);
-    view.AimAt(SkyPlaces(theta), row.RightAscension(), row.Declination());
+    view.AimAt(SkyPlaces(observer, theta), row.RightAscension(), row.Declination());
     double azimuth = 0.0;
     double altitude = 0.0;
     view.GetViewDirection(azimuth, altitude);
@@ -56,7 +56,8 @@ TEST(GoToTable, TurnsTheViewToTheRowsPointEvenBelowTheHorizon) {
   }
   // A centre on the northern meridian is aimed at due north (it was once aimed south).
   const GoToRow& minor = *FindGoToRowByName("Ursa Minor");
-  view.AimAt(SkyPlaces(minor.RightAscension()), minor.RightAscension(), minor.Declination());
+  view.AimAt(SkyPlaces(observer, minor.RightAscension()), minor.RightAscension(),
+             minor.Declination());
   double azimuth = 1.0;
   double altitude = 0.0;
   view.GetViewDirection(azimuth, altitude);

@@ -12,6 +12,7 @@
 #include "astro/angles.h"
 #include "astro/observer.h"
 #include "platform/recording_surface.h"
+#include "tests/support/frame_support.h"
 #include "tests/support/trace_lines.h"
 #include "view/grid_layers.h"
 #include "view/layer_set.h"
@@ -53,10 +54,11 @@ bool Near(int64_t a, int64_t b) { return std::llabs(a - b) <= 1; }
 
 TEST(HorizontalGrid, StartingViewAtTheZenith) {
   Observer observer;
-  Projection view(HANDHELD_CHART, &observer);
+  Projection view(HANDHELD_CHART);
   LayerSet layers;
   RecordingSurface surface;
-  DrawHorizontalGrid(view, layers, surface);
+  test_support::TestFrame(view, layers, test_support::PlainSky(observer, 0.0))
+      .Draw(DrawHorizontalGrid, surface);
   // 24 meridians from altitude 0 to 75; the parallels 0 to 75 closed. The horizon, 90
   // degrees from the centre, is off the chart but inside the grid's cap, which now reaches one
   // step beyond the corners (it once stopped at 1.56 rad and left the horizon out).
@@ -78,17 +80,19 @@ TEST(HorizontalGrid, StartingViewAtTheZenith) {
 
   layers.showHorizontalGrid = false;
   surface.Clear();
-  DrawHorizontalGrid(view, layers, surface);
+  test_support::TestFrame(view, layers, test_support::PlainSky(observer, 0.0))
+      .Draw(DrawHorizontalGrid, surface);
   EXPECT_TRUE(surface.Lines().empty());
 }
 
 TEST(HorizontalGrid, LinesBreakWhereTheyLeaveTheCap) {
   Observer observer;
-  Projection view(HANDHELD_CHART, &observer);
+  Projection view(HANDHELD_CHART);
   view.SetViewDirection(0.0, PI / 6);  // north, 30 degrees up
   LayerSet layers;
   RecordingSurface surface;
-  DrawHorizontalGrid(view, layers, surface);
+  test_support::TestFrame(view, layers, test_support::PlainSky(observer, 0.0))
+      .Draw(DrawHorizontalGrid, surface);
   const std::vector<std::string>& lines = surface.Lines();
   // Meridian 0: -60 to 75 without the horizon's 0; meridian 180: 60 and 75; the horizon:
   // the azimuths of its points inside the cap (reaching one step past the corners).
@@ -120,15 +124,18 @@ TEST(HorizontalGrid, LinesBreakWhereTheyLeaveTheCap) {
 
 TEST(EquatorialGrid, TurnsWithTheSiderealAngleAndLabelsHours) {
   Observer observer;
-  Projection view(HANDHELD_CHART, &observer);
+  Projection view(HANDHELD_CHART);
   LayerSet layers;
   RecordingSurface before;
-  DrawEquatorialGrid(view, layers, before, 0.3);
+  test_support::TestFrame(view, layers, test_support::PlainSky(observer, 0.3))
+      .Draw(DrawEquatorialGrid, before);
   EXPECT_TRUE(before.Lines().empty()) << "switched off by default";
   layers.showEquatorialGrid = true;
-  DrawEquatorialGrid(view, layers, before, 0.3);
+  test_support::TestFrame(view, layers, test_support::PlainSky(observer, 0.3))
+      .Draw(DrawEquatorialGrid, before);
   RecordingSurface after;
-  DrawEquatorialGrid(view, layers, after, 0.3 + PI / 12);
+  test_support::TestFrame(view, layers, test_support::PlainSky(observer, 0.3 + PI / 12))
+      .Draw(DrawEquatorialGrid, after);
 
   // One grid step of sidereal time later every segment lies where one lay before.
   const auto segments = [](const std::vector<std::string>& lines) {

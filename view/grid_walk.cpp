@@ -6,7 +6,6 @@
 #include <vector>
 
 #include "astro/angles.h"
-#include "astro/observer.h"
 #include "platform/surface.h"
 #include "view/projection.h"
 #include "view/visible_cap.h"
@@ -111,7 +110,7 @@ size_t FormatHoursLabel(double angle, char16_t* text) {
 }
 
 void WalkGrid(const Projection& view, Surface& surface, const GridSystem& system,
-              double centreLatitude, double siderealAngle) {
+              const Rotation& toHorizontal, double centreLatitude) {
   const int32_t n = view.GetGridDivisions();
   if (n < 1 || n > MAX_GRID_DIVISIONS) return;
   const double step = PI / n;
@@ -127,7 +126,7 @@ void WalkGrid(const Projection& view, Surface& surface, const GridSystem& system
   for (int32_t i = n - 1; i >= 1 && i * step - HALF_PI > high; --i) last = i;
 
   std::vector<Point> points(static_cast<size_t>(2 * n + 1));
-  Walk walk(view, surface, system.toHorizontal(view.GetObserver(), siderealAngle), n, cap, points);
+  Walk walk(view, surface, toHorizontal, n, cap, points);
   const int32_t middle = n / 2;
 
   for (int32_t meridian = 0; meridian < 2 * n; ++meridian) {

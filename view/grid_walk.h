@@ -9,7 +9,6 @@
 
 namespace halvane {
 
-class Observer;
 class Projection;
 class Surface;
 
@@ -21,18 +20,15 @@ constexpr size_t GRID_LABEL_CAPACITY = 24;
 using GridLabelFormat = size_t (*)(double angle, char16_t* text);
 
 struct GridSystem {
-  // The turn of the grid's frame into the horizontal one at this sidereal angle (radians).
-  Rotation (*toHorizontal)(const Observer& observer, double siderealAngle);
   GridLabelFormat latitudeLabel;   // on the lines of longitude 0 and PI
   GridLabelFormat longitudeLabel;  // on the middle parallel
 };
 
 // Draws the grid of the projection's grid divisions per half turn with the pen and text colour
-// already selected into surface. centreLatitude is the view centre's latitude in the grid's
-// frame (it chooses the parallels); siderealAngle is handed to toHorizontal (0 for a grid fixed
-// to the horizon).
+// already selected into surface, whose frame toHorizontal turns into the horizontal one.
+// centreLatitude is the view centre's latitude in the grid's frame (it chooses the parallels).
 void WalkGrid(const Projection& view, Surface& surface, const GridSystem& system,
-              double centreLatitude, double siderealAngle);
+              const Rotation& toHorizontal, double centreLatitude);
 
 // "%d°" of the angle rounded to whole degrees.
 size_t FormatDegreesLabel(double angle, char16_t* text);

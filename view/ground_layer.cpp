@@ -10,7 +10,7 @@
 #include "astro/angles.h"
 #include "platform/utf8_text.h"
 #include "view/compass_point.h"
-#include "view/projection.h"
+#include "view/frame_context.h"
 
 namespace halvane {
 
@@ -65,8 +65,9 @@ bool AtEdgeToward(const Projection& projection, const Direction& centre, const D
 
 }  // namespace
 
-void DrawGround(const Projection& projection, Surface& surface, Color groundColor,
-                Color horizonColor, Color directionColor, std::vector<LabelCandidate>& names) {
+void DrawGround(const FrameContext& frame, Surface& surface) {
+  if (!frame.layers.showGround) return;
+  const Projection& projection = frame.projection;
   double viewAzimuth = 0.0;
   double viewAltitude = 0.0;
   projection.GetViewDirection(viewAzimuth, viewAltitude);
@@ -113,9 +114,9 @@ void DrawGround(const Projection& projection, Surface& surface, Color groundColo
   }
   area.insert(area.end(), horizon.begin(), horizon.end());
   if (viewAltitude >= 0.0) area.push_back(area.front());
-  surface.FillArea("ground", area.data(), static_cast<int32_t>(area.size()), groundColor);
+  surface.FillArea("ground", area.data(), static_cast<int32_t>(area.size()), frame.pens.ground);
 
-  surface.SelectPen(horizonColor);
+  surface.SelectPen(frame.pens.horizon);
   surface.Polyline(horizon.data(), static_cast<int32_t>(horizon.size()));
 
   const Rect& chart = projection.GetViewRect();
@@ -138,13 +139,13 @@ void DrawGround(const Projection& projection, Surface& surface, Color groundColo
                         Utf8ToUtf16(CompassPoint(azimuth * RAD_TO_DEG)),
                         LabelRank::Direction,
                         static_cast<double>(i),
-                        directionColor,
+                        frame.pens.direction,
                         true};
     if (!Within(name.x, name.y, chart, 0.0)) {
       // Its point of the horizon is off the chart: written at the edge, the way it lies.
       if (!AtEdgeToward(projection, centre, DirectionOf(azimuth, 0.0), name.x, name.y)) continue;
     }
-    names.push_back(std::move(name));
+    frame.labels.push_back(std::move(name));
   }
 }
 

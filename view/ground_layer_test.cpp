@@ -11,11 +11,14 @@
 #include "astro/observer.h"
 #include "platform/area_fill.h"
 #include "platform/recording_surface.h"
+#include "tests/support/frame_support.h"
 #include "tests/support/trace_lines.h"
 #include "view/projection.h"
 
 namespace halvane {
 namespace {
+
+constexpr FramePens PENS = {.ground = 0x102030, .horizon = 0x405060, .direction = 0x708090};
 
 using test_support::Numbers;
 
@@ -38,14 +41,19 @@ TEST(Ground, HidesWhatIsBelowTheHorizonAndTheNadirViewIsAllGround) {
   const Rect chart{0, 0, 240, 294};
   Observer observer;
   observer.SetLocation(-2.35, 48.85);
-  Projection projection(chart, &observer);
+  LayerSet layers;
+  layers.showGround = true;
+  const Moment sky = test_support::PlainSky(observer, 0.0);
+  Projection projection(chart);
   int checked = 0;
   for (const double viewAltitude : {-0.3, 0.0, 0.05, 0.4}) {
     for (const double viewAzimuth : {0.0, 1.0, 2.5, 4.0}) {
       projection.SetViewDirection(viewAzimuth, viewAltitude);
       RecordingSurface surface;
-      std::vector<LabelCandidate> names;
-      DrawGround(projection, surface, 0x102030, 0x405060, 0x708090, names);
+      test_support::TestFrame frame(projection, layers, sky);
+      frame.pens = PENS;
+      frame.Draw(DrawGround, surface);
+      const std::vector<LabelCandidate>& names = frame.labels;
       ASSERT_EQ(surface.Lines().front().rfind("ground 302010 ", 0), 0u);
       const std::vector<bool> mask = GroundMask(surface.Lines().front(), chart);
       for (double azimuth = viewAzimuth - 0.6; azimuth <= viewAzimuth + 0.6; azimuth += 0.1) {
@@ -65,8 +73,10 @@ TEST(Ground, HidesWhatIsBelowTheHorizonAndTheNadirViewIsAllGround) {
 
   projection.SetViewDirection(0.0, -HALF_PI);
   RecordingSurface surface;
-  std::vector<LabelCandidate> names;
-  DrawGround(projection, surface, 0x102030, 0x405060, 0x708090, names);
+  test_support::TestFrame frame(projection, layers, sky);
+  frame.pens = PENS;
+  frame.Draw(DrawGround, surface);
+  const std::vector<LabelCandidate>& names = frame.labels;
   const std::vector<bool> mask = GroundMask(surface.Lines().front(), chart);
   EXPECT_EQ(std::count(mask.begin(), mask.end(), true), chart.Width() * chart.Height());
   // The horizon is off the chart: every point of the compass is written at its edge, the

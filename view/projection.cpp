@@ -18,8 +18,7 @@ constexpr int32_t GRID_DIVISION_TABLE[] = {360, 180, 36, 18, 12, 9, 6};
 
 }  // namespace
 
-Projection::Projection(const Rect& rect, const Observer* observerToShow)
-    : observer(observerToShow), fieldOfView(DEG_TO_RAD * 90.0), viewRect(rect) {
+Projection::Projection(const Rect& rect) : fieldOfView(DEG_TO_RAD * 90.0), viewRect(rect) {
   UpdateProjection();
 }
 
@@ -56,7 +55,7 @@ void Projection::ScreenToView(int32_t sx, int32_t sy, double& x, double& y) cons
 
 Direction Projection::SkyToHorizontal(const SkyPlaces& sky, double rightAscension,
                                       double declination) const {
-  return sky.ToHorizontal(*observer, rightAscension, declination);
+  return sky.ToHorizontal(rightAscension, declination);
 }
 
 void Projection::ScreenToHorizontal(int32_t x, int32_t y, double& azimuth, double& altitude) const {
@@ -68,7 +67,7 @@ void Projection::ScreenToHorizontal(int32_t x, int32_t y, double& azimuth, doubl
 
 void Projection::HorizontalToSky(const SkyPlaces& sky, double azimuth, double altitude,
                                  double& rightAscension, double& declination) const {
-  sky.FromHorizontal(*observer, azimuth, altitude, rightAscension, declination);
+  sky.FromHorizontal(azimuth, altitude, rightAscension, declination);
 }
 
 void Projection::ScreenToSky(const SkyPlaces& sky, int32_t x, int32_t y, double& rightAscension,
@@ -82,7 +81,7 @@ void Projection::ScreenToSky(const SkyPlaces& sky, int32_t x, int32_t y, double&
 void Projection::AimAt(const SkyPlaces& sky, double rightAscension, double declination) {
   double azimuth = 0.0;
   double altitude = 0.0;
-  sky.ToHorizontal(*observer, rightAscension, declination, azimuth, altitude);
+  sky.ToHorizontal(rightAscension, declination, azimuth, altitude);
   orientation.SetViewDirection(azimuth, altitude);
 }
 

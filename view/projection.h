@@ -1,7 +1,7 @@
-// Projection: where on the chart. The observer it reads, the view's direction and rotation, the
-// field of view, the chart rectangle, the view-plane-to-pixel mapping and the grid density, with
-// the zoom and the view movements. It is the one way between the sky and a pixel that every
-// layer, tap and go-to takes. Only its own operations change its state.
+// Projection: where on the chart. The view's direction and rotation, the field of view, the
+// chart rectangle, the view-plane-to-pixel mapping and the grid density, with the zoom and the
+// view movements. It is the one way between the sky and a pixel that every layer, tap and go-to
+// takes. Only its own operations change its state; the observer's place is the moment's.
 #pragma once
 
 #include <cstdint>
@@ -13,14 +13,13 @@
 
 namespace halvane {
 
-class Observer;
 class SkyPlaces;
 
 class Projection {
  public:
-  // Maps the chart rectangle viewRect (client pixels) at a 90-degree field. The observer is
-  // only read, not owned, and must outlive the projection. The view looks at the zenith.
-  Projection(const Rect& viewRect, const Observer* observer);
+  // Maps the chart rectangle viewRect (client pixels) at a 90-degree field. The view looks at
+  // the zenith.
+  explicit Projection(const Rect& viewRect);
 
   // Moves the chart to a new rectangle (the window was resized) and recomputes the mapping.
   void SetViewRect(const Rect& rect);
@@ -34,7 +33,7 @@ class Projection {
   void ScreenToView(int32_t sx, int32_t sy, double& x, double& y) const;
 
   // The one way from the sky to a pixel. A J2000 right ascension and declination (radians) to
-  // the horizontal direction the chart draws, through the frame's sky.
+  // the horizontal direction the chart draws, through the frame's sky and its observer.
   Direction SkyToHorizontal(const SkyPlaces& sky, double rightAscension, double declination) const;
   // A horizontal direction to its client pixel.
   Point HorizontalToScreen(const Direction& horizontal) const {
@@ -95,7 +94,6 @@ class Projection {
   // the picture follows the stylus as a grabbed picture does, whatever the rotation.
   void DragView(int32_t dx, int32_t dy);
 
-  const Observer& GetObserver() const { return *observer; }
   double GetFieldOfView() const { return fieldOfView; }  // radians across the chart's width
   double GetAspect() const { return aspect; }            // width / height of the chart
   double GetXScale() const { return xScale; }            // pixels per radian
@@ -109,7 +107,6 @@ class Projection {
   // Recomputes aspect, centre, scales and grid divisions from viewRect and fieldOfView.
   void UpdateProjection();
 
-  const Observer* observer;
   ViewOrientation orientation;
   double fieldOfView;   // radians across the width of viewRect, in [PI/64, PI]
   double aspect = 1.0;  // width / height of viewRect

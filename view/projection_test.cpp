@@ -18,7 +18,7 @@ constexpr Rect CHART = {0, 0, 240, 294};
 
 TEST(Projection, MapsTheViewPlaneByTruncationWithYUp) {
   Observer observer;
-  const Projection view(CHART, &observer);
+  const Projection view(CHART);
   EXPECT_EQ(view.GetCenterX(), 120);
   EXPECT_EQ(view.GetCenterY(), 147);
   EXPECT_NEAR(view.GetXScale(), 152.789, 0.001);
@@ -57,7 +57,7 @@ TEST(Projection, MapsTheViewPlaneByTruncationWithYUp) {
 
 TEST(Projection, ChartAwayFromTheOriginAndResized) {
   Observer observer;
-  Projection view({100, 20, 340, 314}, &observer);
+  Projection view({100, 20, 340, 314});
   EXPECT_EQ(view.GetCenterX(), 220);
   EXPECT_EQ(view.GetCenterY(), 167);
   // The strip's right edge counts from client x = 0, not from the chart's left edge.
@@ -81,7 +81,7 @@ TEST(Projection, ChartAwayFromTheOriginAndResized) {
 
 TEST(Projection, ZoomStepsLimitsAndGridDensity) {
   Observer observer;
-  Projection view(CHART, &observer);
+  Projection view(CHART);
   // Field of view, grid divisions and pixels per radian at every step in from 90 degrees.
   const double steps[][3] = {{45.0, 12, 305.58},   {22.5, 18, 611.15},    {11.25, 18, 1222.31},
                              {5.625, 36, 2444.62}, {2.8125, 36, 4889.24}, {2.8125, 36, 4889.24}};
@@ -102,7 +102,7 @@ TEST(Projection, ZoomStepsLimitsAndGridDensity) {
 
 TEST(Projection, ArrowStepsAndDragsTurnRoundOverTheZenith) {
   Observer observer;
-  Projection view(CHART, &observer);
+  Projection view(CHART);
   double azimuth = 0.0;
   double altitude = 0.0;
   const auto expectView = [&](double degreesAzimuth, double degreesAltitude) {
@@ -135,7 +135,7 @@ TEST(Projection, ADraggedSkyFollowsTheStylusAtAnyRotation) {
   // The sky point under the press ends up near the release point; the step rule measures the
   // drag in angles of azimuth and altitude, so near but not exactly under it.
   Observer observer;
-  Projection view(CHART, &observer);
+  Projection view(CHART);
   view.ZoomIn();
   for (int turns = 0; turns < 24; ++turns) {
     for (const double altitude : {0.3, PI - 0.3}) {  // upright, and over the zenith

@@ -7,7 +7,7 @@
 
 #include "astro/angles.h"
 #include "astro/sky_brightness.h"
-#include "view/projection.h"
+#include "view/frame_context.h"
 #include "view/view_orientation.h"
 
 namespace halvane {
@@ -171,6 +171,12 @@ void SkyGlow::Draw(const Projection& projection, Surface& surface, const SkyLigh
     }
     fill(runLeft, top, r.right, bottom, runColor);
   }
+}
+
+void DrawSkyGlow(const FrameContext& frame, Surface& surface) {
+  if (frame.light.dark) return;
+  SkyGlow unkept;
+  (frame.glow != nullptr ? *frame.glow : unkept).Draw(frame.projection, surface, frame.light);
 }
 
 }  // namespace halvane

@@ -10,6 +10,7 @@
 
 namespace halvane {
 
+struct FrameContext;
 class Projection;
 
 struct SkyLight {
@@ -53,5 +54,8 @@ class SkyGlow {
   Key key;
   std::vector<Color> colors;  // row by row, a block each
 };
+
+// The daylight layer: the frame's lit sky through the frame's kept blocks; nothing on a dark sky.
+void DrawSkyGlow(const FrameContext& frame, Surface& surface);
 
 }  // namespace halvane

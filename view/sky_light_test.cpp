@@ -8,7 +8,6 @@
 #include <vector>
 
 #include "astro/angles.h"
-#include "astro/observer.h"
 #include "platform/area_fill.h"
 #include "platform/recording_surface.h"
 #include "view/projection.h"
@@ -44,8 +43,7 @@ TEST(SkyLight, TwilightDeepensToNightAndTheLimitFallsAsTheSunRises) {
 
 // The kept colours are those a fresh glow would draw, after the Sun moves and the view turns.
 TEST(SkyLight, TheGlowKeptFromTheLastFrameFollowsTheSunAndTheView) {
-  Observer observer;
-  Projection projection(Rect{0, 0, 240, 294}, &observer);
+  Projection projection(Rect{0, 0, 240, 294});
   projection.SetViewDirection(PI, 0.2);
   const auto draw = [&](SkyGlow& glow, double sunAzimuth) {
     RecordingSurface surface;

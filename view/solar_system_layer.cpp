@@ -5,13 +5,14 @@
 #include <array>
 #include <cmath>
 #include <cstdint>
+#include <limits>
 #include <string>
 
 #include "astro/angles.h"
 #include "platform/utf8_text.h"
 #include "view/body_label.h"
-#include "view/layer_set.h"
-#include "view/projection.h"
+#include "view/close_detail.h"
+#include "view/frame_context.h"
 #include "view/star_sprites.h"
 #include "view/visible_cap.h"
 
@@ -169,12 +170,34 @@ void BrightLimbDirection(const Projection& projection, const VisibleCap& cap,
   uy = (py - cy) / length;
 }
 
+// What the sky and the names ask of the bodies.
+struct BodyFilter {
+  // Planets fainter than this are lost in a bright sky (the Sun and the Moon never are).
+  double faintestMagnitude;
+  // Below the horizon the ground hides a body: its name is not asked for.
+  bool aboveHorizonOnly;
+  // Bodies fainter than this are drawn without a name (Pluto at wide fields).
+  double namedMagnitude;
+};
+
+// A body fainter than the stars around it is named only where its field is narrow.
+BodyFilter FilterOf(const FrameContext& frame) {
+  const double field = frame.projection.GetFieldOfView();
+  const double namedMagnitude = ShowsCloseDetail(field)
+                                    ? std::numeric_limits<double>::infinity()
+                                    : StarLayerLimit(frame.layers, field) / 100.0;
+  return {frame.light.faintestMagnitude, frame.layers.showGround, namedMagnitude};
+}
+
 }  // namespace
 
-void DrawSolarSystem(const Projection& projection, const LayerSet& layers, Surface& surface,
-                     const SolarSystemPlaces& places, const SkyPlaces& sky, Color labelColor,
-                     const BodyFilter& filter, std::vector<LabelCandidate>& names) {
+void DrawSolarSystem(const FrameContext& frame, Surface& surface) {
+  const LayerSet& layers = frame.layers;
   if (!layers.showSolarSystem) return;
+  const Projection& projection = frame.projection;
+  const SolarSystemPlaces& places = frame.moment.GetBodies();
+  const SkyPlaces& sky = frame.Sky();
+  const BodyFilter filter = FilterOf(frame);
   const Rect& clip = projection.GetViewRect();
   const double pixelsPerRadian = projection.GetXScale();
   // Wide enough for a whole Moon or ring whose centre lies just off the chart.
@@ -222,8 +245,8 @@ void DrawSolarSystem(const Projection& projection, const LayerSet& layers, Surfa
     // The ground hides the rest of the disc; a body half set keeps no name.
     if (filter.aboveHorizonOnly && !AboveHorizon(projection, place, sky)) continue;
     if (!alwaysSeen && place.magnitude > filter.namedMagnitude) continue;
-    names.push_back({cx, cy, radius, Utf8ToUtf16(BodyLabel(body)), LabelRank::Body, place.magnitude,
-                     labelColor, false});
+    frame.labels.push_back({cx, cy, radius, Utf8ToUtf16(BodyLabel(body)), LabelRank::Body,
+                            place.magnitude, frame.pens.bodyName, false});
   }
 }
 

@@ -4,6 +4,7 @@
 #include <cmath>
 
 #include "astro/angles.h"
+#include "view/close_detail.h"
 
 namespace halvane {
 
@@ -15,6 +16,16 @@ int32_t StarZoomOffset(double fieldOfView) {
   if (t >= 1000.0) return FAINTEST_ZOOM_OFFSET;
   const int32_t zoomOffset = 100 - static_cast<int32_t>(t);
   return zoomOffset <= FAINTEST_ZOOM_OFFSET ? FAINTEST_ZOOM_OFFSET : zoomOffset;
+}
+
+int32_t FaintZoomOffset(double fieldOfView) {
+  return static_cast<int32_t>(100.0 - 100.0 * std::log2(HALF_PI / fieldOfView)) - 200;
+}
+
+int32_t StarLayerLimit(const LayerSet& layers, double fieldOfView) {
+  const bool faint = !layers.faintStarsPath.empty() && ShowsCloseDetail(fieldOfView);
+  return FAINTEST_SHIFTED_MAGNITUDE + 100 * layers.starLimitOffset -
+         (faint ? FaintZoomOffset(fieldOfView) : StarZoomOffset(fieldOfView));
 }
 
 int32_t StarSpriteRow(int32_t colorIndex) {

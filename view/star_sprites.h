@@ -5,6 +5,9 @@
 
 #include <cstdint>
 
+#include "astro/angles.h"
+#include "view/layer_set.h"
+
 namespace halvane {
 
 constexpr int32_t STAR_SPRITE_SIZE = 11;
@@ -20,6 +23,13 @@ constexpr int32_t FAINTEST_ZOOM_OFFSET = -200;
 // The offset (hundredths of a magnitude) added to each magnitude before the limit test: 100
 // at a 90-degree field, 100 more per doubling, 100 less per halving down to -200.
 int32_t StarZoomOffset(double fieldOfView);
+// The zoom offset of the faint stars: the bright stars' slope without their floor, two
+// magnitudes deeper, so that 11.25 degrees reach magnitude 10 and 2.8 degrees magnitude 12.
+int32_t FaintZoomOffset(double fieldOfView);
+// The faintest star (hundredths of a magnitude) the star layer draws at fieldOfView on a dark
+// sky, with the faint stars' file at the narrow fields where it is read; the other layers that
+// follow the stars (deep sky, comets, the bodies' names) take the same limit.
+int32_t StarLayerLimit(const LayerSet& layers, double fieldOfView);
 // Sprite row (tint) for a colour index in hundredths; above 9000 (no colour) gives white.
 int32_t StarSpriteRow(int32_t colorIndex);
 // Sprite column (size) for a magnitude plus zoom offset, clamped to 0..600: 0 is the largest.

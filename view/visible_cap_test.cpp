@@ -35,7 +35,7 @@ TEST(LatitudeBand, FoldsEdgesThatPassAPole) {
 
 TEST(VisibleCap, RadiusFollowsZoomAspectAndMarginAndIncludesItsEdge) {
   Observer observer;
-  Projection view({0, 0, 240, 294}, &observer);
+  Projection view({0, 0, 240, 294});
   // Catalog layers: no margin; grids: one 15-degree step. The corners lie 1.242 away: the
   // cap was once 1.1715 and 1.5620, short of them.
   EXPECT_NEAR(VisibleCap::ForView(view, 0.0).radius, 1.3065, 0.0001);
@@ -60,7 +60,7 @@ TEST(VisibleCap, HoldsTheChartsCornersAndStopsShortOfTheAntipode) {
   const Rect charts[] = {{0, 0, 240, 294}, {0, 0, 1080, 2000}, {0, 0, 2000, 600}};
   for (const Rect& chart : charts) {
     Observer observer;
-    Projection view(chart, &observer);
+    Projection view(chart);
     view.SetViewDirection(0.4, 0.3);
     view.ZoomOut();
     for (int zoom = 0; zoom < 7; ++zoom, view.ZoomIn()) {
