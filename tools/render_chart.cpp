@@ -194,8 +194,6 @@ bool RenderChart(const RenderOptions& options, const SYSTEMTIME& now, Surface& s
     if (IsKnownZone(city->zone)) cityZone = city->zone;
   }
   if (options.here) {
-    ConfigExtension extension;
-    LoadConfigExtension(files.configLoadPath, extension);
     const std::string& source =
         options.positionSource.empty() ? extension.positionSource : options.positionSource;
     const PositionReading reading = ReadPosition(source, POSITION_TIMEOUT_MS);
