@@ -27,7 +27,7 @@ Moment::Moment(const SkyPlaces& sky)
       sky(sky),
       minorBodies(NoMinorBodies()) {}
 
-Moment::Moment(const SYSTEMTIME& time, const Observer& place, bool precise,
+Moment::Moment(const CalendarTime& time, const Observer& place, bool precise,
                const SharedMinorBodies& minorBodies)
     : time(time),
       jdUt(JulianDayAt(time)),
@@ -52,7 +52,7 @@ const std::vector<MinorBodyPlace>& Moment::GetMinorBodies() const {
   return *minorPlaces;
 }
 
-bool Moment::Matches(const SYSTEMTIME& other, const Observer& place, bool precise) const {
+bool Moment::Matches(const CalendarTime& other, const Observer& place, bool precise) const {
   return std::isfinite(jdUt) && IsPrecise() == precise &&
          GetObserver().GetLongitude() == place.GetLongitude() &&
          GetObserver().GetLatitude() == place.GetLatitude() && time.year == other.year &&

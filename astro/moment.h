@@ -7,10 +7,10 @@
 #include <optional>
 #include <vector>
 
+#include "astro/calendar_time.h"
 #include "astro/minor_body.h"
 #include "astro/sky_places.h"
 #include "astro/solar_system.h"
-#include "astro/system_time.h"
 
 namespace halvane {
 
@@ -25,10 +25,10 @@ class Moment {
   // The instant of a universal-time record for the observer's place; precise: the apparent
   // places of the date with refraction, else the catalog's places turned by the mean sidereal
   // time. The comets and asteroids are those of minorBodies (none when null).
-  Moment(const SYSTEMTIME& time, const Observer& place, bool precise,
+  Moment(const CalendarTime& time, const Observer& place, bool precise,
          const SharedMinorBodies& minorBodies = nullptr);
 
-  const SYSTEMTIME& GetTime() const { return time; }
+  const CalendarTime& GetTime() const { return time; }
   double GetJulianDayUt() const { return jdUt; }
   double GetJulianDayTt() const { return jdTt; }
   // The observer's place: the one the frame, its taps and its go-tos are seen from.
@@ -44,10 +44,10 @@ class Moment {
   const std::vector<MinorBodyPlace>& GetMinorBodies() const;
 
   // Whether this moment already is the one these inputs would build.
-  bool Matches(const SYSTEMTIME& other, const Observer& place, bool precise) const;
+  bool Matches(const CalendarTime& other, const Observer& place, bool precise) const;
 
  private:
-  SYSTEMTIME time{};
+  CalendarTime time{};
   double jdUt;
   double jdTt;
   SkyPlaces sky;

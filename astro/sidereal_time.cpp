@@ -63,7 +63,7 @@ double Gmst1982(double jdUtWhole, double jdUtFraction) {
   return WrapToTurn(seconds * DEG_TO_RAD / 240.0);
 }
 
-double SiderealTimeAt(const SYSTEMTIME& time, double longitude) {
+double SiderealTimeAt(const CalendarTime& time, double longitude) {
   const double jd0 = JulianDay(time.year, time.month, time.day, 0.0);
   // Whole minutes first, so that a time on the minute gives the same bits as before seconds
   // were counted.
@@ -72,13 +72,13 @@ double SiderealTimeAt(const SYSTEMTIME& time, double longitude) {
   return SiderealTime(jd0, hours, longitude);
 }
 
-double JulianDayAt(const SYSTEMTIME& time) {
+double JulianDayAt(const CalendarTime& time) {
   const double hours = time.hour + time.minute * MINUTES_TO_HOURS +
                        (time.second * 1000.0 + time.milliseconds) * MILLISECONDS_TO_HOURS;
   return JulianDay(time.year, time.month, time.day, hours);
 }
 
-SYSTEMTIME TimeAtJulianDay(double jdUt) {
+CalendarTime TimeAtJulianDay(double jdUt) {
   constexpr double SECONDS_PER_DAY = 86400.0;
   // Rounded before the date is taken, so that 23:59:59.6 carries into the next day.
   double midnight = std::floor(jdUt - 0.5) + 0.5;
@@ -94,7 +94,7 @@ SYSTEMTIME TimeAtJulianDay(double jdUt) {
     return {};
   }
   const auto whole = static_cast<int32_t>(seconds);
-  SYSTEMTIME time{};
+  CalendarTime time{};
   time.year = static_cast<uint16_t>(year);
   time.month = static_cast<uint16_t>(month);
   time.day = static_cast<uint16_t>(day);

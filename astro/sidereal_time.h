@@ -3,7 +3,7 @@
 
 #include <cstdint>
 
-#include "astro/system_time.h"
+#include "astro/calendar_time.h"
 
 namespace halvane {
 
@@ -32,13 +32,13 @@ double SiderealTime(double jd0, double hours, double longitude);
 double Gmst1982(double jdUtWhole, double jdUtFraction);
 
 // SiderealTime for a universal-time record, to the millisecond.
-double SiderealTimeAt(const SYSTEMTIME& time, double longitude);
+double SiderealTimeAt(const CalendarTime& time, double longitude);
 
 // Julian day (universal time) of a universal-time record, to the millisecond.
-double JulianDayAt(const SYSTEMTIME& time);
+double JulianDayAt(const CalendarTime& time);
 
 // The universal-time record of a Julian day (UT), rounded to the second, with its day of the
 // week; all zero outside the Gregorian years 1601 to 30827.
-SYSTEMTIME TimeAtJulianDay(double jdUt);
+CalendarTime TimeAtJulianDay(double jdUt);
 
 }  // namespace halvane

@@ -64,18 +64,18 @@ TEST(SiderealTime, MatchesMeeusExamples12aAnd12b) {
   const double jd0 = JulianDay(1987, 4, 10, 0.0);
   EXPECT_EQ(SiderealTime(jd0, 0.0, 0.0), -2.8327881437575098);
   // 12.b: 19:21 UT gives 128.737873 degrees, to the bit as before seconds were counted.
-  const SYSTEMTIME at1921{1987, 4, 0, 10, 19, 21, 0, 0};
+  const CalendarTime at1921{1987, 4, 0, 10, 19, 21, 0, 0};
   EXPECT_EQ(SiderealTimeAt(at1921, 0.0), -231.26212709500396 * DEG_TO_RAD);
   // Seconds and milliseconds advance it (19:21:59.999 was once drawn as 19:21:00, 0.25 deg).
   for (const auto& [second, milliseconds] : {std::pair{59, 999}, {30, 0}, {0, 1}}) {
-    const SYSTEMTIME later{
+    const CalendarTime later{
         1987, 4, 0, 10, 19, 21, static_cast<uint16_t>(second), static_cast<uint16_t>(milliseconds)};
     const double hours = (second + milliseconds / 1000.0) / 3600.0;
     EXPECT_NEAR(SiderealTimeAt(later, 0.0) - SiderealTimeAt(at1921, 0.0),
                 15.04106862 * hours * DEG_TO_RAD, 1e-12)
         << second << "." << milliseconds;
   }
-  EXPECT_EQ(SiderealTimeAt(SYSTEMTIME{2000, 1, 0, 1, 0, 0, 0, 0}, 0.0), 1.744767163243347);
+  EXPECT_EQ(SiderealTimeAt(CalendarTime{2000, 1, 0, 1, 0, 0, 0, 0}, 0.0), 1.744767163243347);
   // An east longitude (negative) advances the sidereal time.
   EXPECT_NEAR(SiderealTime(jd0, 0.0, -18.33888888888889) - SiderealTime(jd0, 0.0, 0.0),
               18.33888888888889 * DEG_TO_RAD, 1e-13);
@@ -107,7 +107,7 @@ TEST(SiderealTime, AgreesWithErfaGmst82) {
 // give an all-zero record.
 TEST(JulianDay, BackToTheRecordRoundsToTheSecond) {
   for (int32_t second = 0; second < 86400; second += 7) {
-    const SYSTEMTIME time{2026,
+    const CalendarTime time{2026,
                           3,
                           0,
                           29,
@@ -115,13 +115,13 @@ TEST(JulianDay, BackToTheRecordRoundsToTheSecond) {
                           static_cast<uint16_t>(second / 60 % 60),
                           static_cast<uint16_t>(second % 60),
                           0};
-    const SYSTEMTIME back = TimeAtJulianDay(JulianDayAt(time));
+    const CalendarTime back = TimeAtJulianDay(JulianDayAt(time));
     ASSERT_EQ(back.hour * 3600 + back.minute * 60 + back.second, second);
     ASSERT_EQ(back.day, 29);
     ASSERT_EQ(back.dayOfWeek, 0) << "a Sunday";
   }
-  const SYSTEMTIME late{2026, 12, 4, 31, 23, 59, 59, 600};
-  const SYSTEMTIME carried = TimeAtJulianDay(JulianDayAt(late));
+  const CalendarTime late{2026, 12, 4, 31, 23, 59, 59, 600};
+  const CalendarTime carried = TimeAtJulianDay(JulianDayAt(late));
   EXPECT_EQ(carried.year, 2027);
   EXPECT_EQ(carried.month, 1);
   EXPECT_EQ(carried.day, 1);

@@ -79,7 +79,7 @@ struct BenchChart {
     moment = Moment(TIME, observer, false);
   }
 
-  static constexpr SYSTEMTIME TIME{2026, 12, 2, 8, 21, 0, 0, 0};
+  static constexpr CalendarTime TIME{2026, 12, 2, 8, 21, 0, 0, 0};
   int32_t width;
   int32_t height;
   Observer observer;

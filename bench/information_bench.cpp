@@ -15,8 +15,8 @@ namespace halvane {
 namespace {
 
 const std::string DATA = HALVANE_SOURCE_DIR "/data/";
-constexpr SYSTEMTIME EVENING = {2026, 3, 3, 11, 18, 0, 0, 0};  // UTC
-constexpr double LONGITUDE = -14.4;                            // degrees, west positive
+constexpr CalendarTime EVENING = {2026, 3, 3, 11, 18, 0, 0, 0};  // UTC
+constexpr double LONGITUDE = -14.4;                              // degrees, west positive
 constexpr double LATITUDE = 50.1;
 
 // name: 0 the Moon, 1 Sirius, 2 M42 (its DeepSky.dat record and other names read).

@@ -25,7 +25,7 @@
 namespace halvane {
 namespace {
 
-constexpr SYSTEMTIME MINOR_BODY_TIME{2026, 12, 2, 8, 21, 0, 0, 0};
+constexpr CalendarTime MINOR_BODY_TIME{2026, 12, 2, 8, 21, 0, 0, 0};
 constexpr double JD_2026 = 2461376.0;
 
 // Bright asteroids' and comets' kinds of orbits: nine asteroids of e below 0.3 for one comet of

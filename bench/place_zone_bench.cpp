@@ -20,9 +20,9 @@ BENCHMARK(BM_PlaceZone_FromPlace)->Unit(benchmark::kMillisecond);
 
 void BM_PlaceZone_CaptionTime(benchmark::State& state) {
   const std::string zone = "Europe/Paris";
-  const SYSTEMTIME utc{2024, 7, 0, 15, 20, 0, 0, 0};
+  const CalendarTime utc{2024, 7, 0, 15, 20, 0, 0, 0};
   for (auto _ : state) {
-    SYSTEMTIME local = utc;
+    CalendarTime local = utc;
     benchmark::DoNotOptimize(UniversalToZone(zone, local));
     benchmark::DoNotOptimize(ZoneAbbreviation(zone, utc));
   }

@@ -18,7 +18,7 @@
 namespace halvane {
 namespace {
 
-constexpr SYSTEMTIME SATELLITE_BENCH_TIME{2026, 12, 3, 9, 18, 20, 0, 0};
+constexpr CalendarTime SATELLITE_BENCH_TIME{2026, 12, 3, 9, 18, 20, 0, 0};
 
 // 200 low orbits of the sky's brightest kind, spread over planes and phases, epoch a day back.
 std::shared_ptr<SatelliteSet> BenchSatellites() {

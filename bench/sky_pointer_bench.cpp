@@ -78,7 +78,7 @@ void BM_SensorUpdate_WithFrame(benchmark::State& state) {
                                     LAYER_CONSTELLATION_LINES | LAYER_CONSTELLATION_BOUNDARIES);
   ImageSurface image(rect.right, rect.bottom);
   DiscardSurface progress;
-  const Moment moment(SYSTEMTIME{2026, 12, 2, 8, 21, 0, 0, 0}, observer, false);
+  const Moment moment(CalendarTime{2026, 12, 2, 8, 21, 0, 0, 0}, observer, false);
   for (auto _ : state) {
     pointer.Update(1.0 / 30.0);
     const DeviceAim aim = pointer.GetAim(correction);

@@ -157,7 +157,7 @@ TEST(MinorBodyNames, FindTurnsToCometsAndAsteroidsByTheirNames) {
   const std::string text = std::string(CERES) + "\n" + PALLAS + "\n" + pons + "\n" + atlas;
   const auto bodies = std::make_shared<const MinorBodyList>(ReadMinorBodyElements(text).bodies);
   ASSERT_EQ(bodies->size(), 4u);
-  const Moment moment(SYSTEMTIME{2020, 6, 3, 17, 0, 0, 0, 0}, Observer(0.0, 51.5), false, bodies);
+  const Moment moment(CalendarTime{2020, 6, 3, 17, 0, 0, 0, 0}, Observer(0.0, 51.5), false, bodies);
   const SkyNames names = LoadSkyNames(test_support::SourcePath("data/Labels.dat"),
                                       test_support::SourcePath("data/Names.dat"), "", bodies.get());
   const struct {

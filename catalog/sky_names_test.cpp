@@ -69,7 +69,7 @@ TEST(SkyNames, ShippedNamesCompleteFromTheirBeginnings) {
 TEST(SkyNames, EveryWayOfWritingANameFindsItsObject) {
   const SkyNames names = LoadSkyNames(test_support::SourcePath("data/Labels.dat"),
                                       test_support::SourcePath("data/Names.dat"));
-  const Moment moment(SYSTEMTIME{2024, 1, 1, 15, 21, 30, 0, 0}, Observer(-18.3, 49.7), false);
+  const Moment moment(CalendarTime{2024, 1, 1, 15, 21, 30, 0, 0}, Observer(-18.3, 49.7), false);
   const auto find = [&](std::string_view text) {
     const std::optional<Found> target = FindText(names, text, moment);
     EXPECT_TRUE(target.has_value()) << text;
@@ -110,7 +110,7 @@ TEST(SkyNames, TappedRecordsAreTheObjectsFindKnows) {
   const SkyNames names = LoadSkyNames(test_support::SourcePath("data/Labels.dat"),
                                       test_support::SourcePath("data/Names.dat"),
                                       test_support::SourcePath("data/DeepSky.dat"));
-  const Moment moment(SYSTEMTIME{2024, 1, 1, 15, 21, 30, 0, 0}, Observer(-18.3, 49.7), false);
+  const Moment moment(CalendarTime{2024, 1, 1, 15, 21, 30, 0, 0}, Observer(-18.3, 49.7), false);
   const auto label = [&](std::string_view opening) {
     for (uint32_t i = 0; i < names.labels.size(); ++i) {
       if (std::string_view(names.labels[i].name).starts_with(opening)) {
@@ -153,7 +153,7 @@ TEST(SkyNames, TappedRecordsAreTheObjectsFindKnows) {
 TEST(SkyNames, CommonNamesAndOneTypingErrorReachTheirObjects) {
   const SkyNames names = LoadSkyNames(test_support::SourcePath("data/Labels.dat"),
                                       test_support::SourcePath("data/Names.dat"));
-  const Moment moment(SYSTEMTIME{2024, 1, 1, 15, 21, 30, 0, 0}, Observer(-18.3, 49.7), false);
+  const Moment moment(CalendarTime{2024, 1, 1, 15, 21, 30, 0, 0}, Observer(-18.3, 49.7), false);
   const auto find = [&](std::string_view text) {
     return FindText(names, text, moment).value_or(Found{});
   };

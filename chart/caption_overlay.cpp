@@ -16,12 +16,12 @@ constexpr Color CAPTION_BAND_COLOR = MakeColor(16, 16, 24);
 
 }  // namespace
 
-std::u16string CaptionText(const std::optional<SYSTEMTIME>& shownLocalTime, bool withDate,
+std::u16string CaptionText(const std::optional<CalendarTime>& shownLocalTime, bool withDate,
                            int32_t starLimitOffset, std::string_view zoneName) {
   std::u16string text;
   char buffer[40];
   if (shownLocalTime) {
-    const SYSTEMTIME& t = *shownLocalTime;
+    const CalendarTime& t = *shownLocalTime;
     // The date stays ISO's, which every language reads; the time is the language's.
     std::string shown = Words::Clock(t.hour, t.minute);
     if (withDate) {

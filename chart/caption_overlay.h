@@ -8,7 +8,7 @@
 #include <string>
 #include <string_view>
 
-#include "astro/system_time.h"
+#include "astro/calendar_time.h"
 #include "platform/surface.h"
 
 namespace halvane {
@@ -18,7 +18,7 @@ constexpr Color CAPTION_COLOR = MakeColor(200, 200, 200);
 // "21:03" for a shown local time, "2024-01-15 22:30" with withDate, followed by the zone's name
 // ("21:03 AEDT", printable ASCII); "stars +1" for a star limit offset, joined by two spaces;
 // empty when there is nothing to say.
-std::u16string CaptionText(const std::optional<SYSTEMTIME>& shownLocalTime, bool withDate,
+std::u16string CaptionText(const std::optional<CalendarTime>& shownLocalTime, bool withDate,
                            int32_t starLimitOffset, std::string_view zoneName = {});
 
 // The band text takes in the top-left corner of chart, measured on surface; empty for no text.

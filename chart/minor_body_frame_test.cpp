@@ -39,7 +39,7 @@ std::vector<std::string> CometFrame(const SharedMinorBodies& bodies, bool layerO
   chart.GetProjection().SetViewDirection(-0.25 * PI, VIEW_WEST.altitude);
   chart.GetLayers().UseDataFolder(test_support::SourcePath("data/"));
   chart.GetLayers().ApplyViewLayerFlags(layerOn ? 0 : LAYER_MINOR_BODIES_HIDDEN);
-  const Moment moment(SYSTEMTIME{1997, 4, 2, 1, 19, 30, 0, 0}, Observer(-2.35, 48.85), false,
+  const Moment moment(CalendarTime{1997, 4, 2, 1, 19, 30, 0, 0}, Observer(-2.35, 48.85), false,
                       bodies);
   RecordingSurface surface;
   RecordingSurface progress;

@@ -84,7 +84,7 @@ constexpr const char* FETCH_ELEMENTS =
 
 // "2020-05-31" of a Julian day.
 std::string CalendarDate(double jd) {
-  const SYSTEMTIME date = TimeAtJulianDay(jd);
+  const CalendarTime date = TimeAtJulianDay(jd);
   char text[32];
   std::snprintf(text, sizeof text, "%04u-%02u-%02u", unsigned{date.year}, unsigned{date.month},
                 unsigned{date.day});

@@ -17,7 +17,7 @@ TEST(ObjectInfo, DescribesTheObjectItIsGivenAsFindKnowsIt) {
                                       test_support::SourcePath("data/Names.dat"),
                                       test_support::SourcePath("data/DeepSky.dat"));
   const std::vector<StarRecord> stars = LoadStarList(test_support::SourcePath("data/Stars.dat"));
-  const Moment moment(SYSTEMTIME{2024, 1, 1, 15, 21, 30, 0, 0}, Observer(-18.3, 49.7), false);
+  const Moment moment(CalendarTime{2024, 1, 1, 15, 21, 30, 0, 0}, Observer(-18.3, 49.7), false);
   const auto describe = [&](ObjectRef object) {
     return DescribeObject(names, stars, object, moment).value_or(ObjectInfo{});
   };

@@ -43,7 +43,7 @@ std::vector<std::string> SatelliteFrame(uint16_t hour, uint16_t minute, uint16_t
   chart.GetLayers().ApplyViewLayerFlags(satellites ? 0 : LAYER_SATELLITES_HIDDEN);
   chart.SetSatellites(std::move(set));
   chart.SetPinnedSatellite(pinned);
-  const Moment moment(SYSTEMTIME{2026, 12, 3, 9, hour, minute, second, 0}, Observer(-2.35, 48.85),
+  const Moment moment(CalendarTime{2026, 12, 3, 9, hour, minute, second, 0}, Observer(-2.35, 48.85),
                       false);
   RecordingSurface surface;
   RecordingSurface progress;

@@ -23,7 +23,7 @@ namespace {
 const std::string SHIPPED = test_support::SourcePath("data/");
 
 std::vector<std::string> ChartNames(Chart& chart, const Observer& observer) {
-  const Moment moment(SYSTEMTIME{2026, 12, 2, 8, 22, 0, 0, 0}, observer, false);
+  const Moment moment(CalendarTime{2026, 12, 2, 8, 22, 0, 0, 0}, observer, false);
   RecordingSurface surface;
   RecordingSurface progress;
   chart.DrawFrame(surface, progress, moment);

@@ -14,7 +14,7 @@ namespace halvane {
 namespace {
 
 // Each line with what it aims at: a body's name, a deep-sky record's.
-std::string Plan(SYSTEMTIME utc, double longitudeWest, double latitude, int64_t offsetSeconds,
+std::string Plan(CalendarTime utc, double longitudeWest, double latitude, int64_t offsetSeconds,
                  const std::vector<NumberedDeepSky>& deepSky = {}) {
   const Moment moment(utc, Observer(longitudeWest, latitude), false);
   const ZoneOffsets zone = [offsetSeconds](int64_t) { return offsetSeconds; };

@@ -53,7 +53,7 @@ Frame Draw(uint16_t hour, uint16_t minute, const ViewDirection& aim, uint16_t vi
     chart.PrepareInBackground();
     chart.GetLayers().UseDataFolder(DATA);
   }
-  const Moment moment(SYSTEMTIME{2026, 12, 2, 8, hour, minute, 0, 0},
+  const Moment moment(CalendarTime{2026, 12, 2, 8, hour, minute, 0, 0},
                       Observer(PARIS_LONGITUDE, PARIS_LATITUDE), false);
   RecordingSurface surface;
   RecordingSurface progress;

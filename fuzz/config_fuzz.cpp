@@ -34,8 +34,8 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
   UseSampleCatalogs(view);
   view.GetLayers().ApplyLayerFlags(config.layerFlags);
 
-  const SYSTEMTIME fixedClock{2026, 12, 2, 8, 21, 30, 0, 0};
-  const SYSTEMTIME& when = config.useSystemTime != 0 ? fixedClock : config.observationTime;
+  const CalendarTime fixedClock{2026, 12, 2, 8, 21, 30, 0, 0};
+  const CalendarTime& when = config.useSystemTime != 0 ? fixedClock : config.observationTime;
   const Moment moment(when, observer, view.GetLayers().precisePositions);
 
   int32_t degrees = 0;
@@ -43,9 +43,9 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
   int32_t seconds = 0;
   DegreesToDms(observer.GetLongitude(), degrees, minutes, seconds);
   DegreesToDms(observer.GetLatitude(), degrees, minutes, seconds);
-  SYSTEMTIME shown = config.observationTime;
+  CalendarTime shown = config.observationTime;
   if (UniversalToLocal(shown)) {
-    SYSTEMTIME back = shown;
+    CalendarTime back = shown;
     LocalToUniversal(back);
   }
 

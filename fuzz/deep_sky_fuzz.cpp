@@ -19,7 +19,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
   view.GetLayers().showDeepSky = true;
   view.GetLayers().deepSkyPath = WriteFuzzFile("DeepSky.dat", data, size);
   DrawFramesAtFixedViews(view);
-  const Moment moment(SYSTEMTIME{2024, 1, 1, 15, 21, 30, 0, 0}, Observer(-18.3, 49.7), false);
+  const Moment moment(CalendarTime{2024, 1, 1, 15, 21, 30, 0, 0}, Observer(-18.3, 49.7), false);
   // Taps over the whole chart reach whatever objects the hostile file put on it.
   for (int32_t y = 4; y < 294; y += 24) {
     for (int32_t x = 4; x < 240; x += 24) {

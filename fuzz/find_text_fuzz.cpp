@@ -30,7 +30,7 @@ const SkyNames& Sky() {
 }
 
 void CheckTarget(std::string_view query) {
-  const Moment moment(SYSTEMTIME{2024, 1, 1, 15, 21, 30, 0, 0}, Observer(-18.3, 49.7), false);
+  const Moment moment(CalendarTime{2024, 1, 1, 15, 21, 30, 0, 0}, Observer(-18.3, 49.7), false);
   const std::optional<NamedRef> target = ResolveName(Sky(), query);
   const std::vector<NameMatch> matches = Sky().index.Complete(query, 1);
   if (!target) return;

@@ -16,7 +16,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
   using namespace halvane;
   const SkyNames names =
       LoadSkyNames(FuzzFolder() + "missing.dat", WriteFuzzFile("Names.dat", data, size));
-  const Moment moment(SYSTEMTIME{2024, 1, 1, 15, 21, 30, 0, 0}, Observer(-18.3, 49.7), false);
+  const Moment moment(CalendarTime{2024, 1, 1, 15, 21, 30, 0, 0}, Observer(-18.3, 49.7), false);
   for (const std::string_view query : {"a", "m", "alpha", "ngc", "hip 2", "\xCE\xB1"}) {
     const std::optional<NamedRef> target = ResolveName(names, query);
     if (!target) continue;

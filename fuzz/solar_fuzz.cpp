@@ -89,14 +89,15 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
 
   // The chart's moments come from calendar records, years 1 to 9999.
   const double dayFraction = Fraction(data, size, 0);
-  const SYSTEMTIME when{static_cast<uint16_t>(1 + 9998 * Fraction(data, size, 1)),
-                        static_cast<uint16_t>(1 + static_cast<int>(12 * dayFraction) % 12),
-                        0,
-                        static_cast<uint16_t>(1 + static_cast<int>(2800 * dayFraction) % 28),
-                        static_cast<uint16_t>(static_cast<int>(24 * Fraction(data, size, 2)) % 24),
-                        static_cast<uint16_t>(static_cast<int>(60 * Fraction(data, size, 3)) % 60),
-                        0,
-                        0};
+  const CalendarTime when{
+      static_cast<uint16_t>(1 + 9998 * Fraction(data, size, 1)),
+      static_cast<uint16_t>(1 + static_cast<int>(12 * dayFraction) % 12),
+      0,
+      static_cast<uint16_t>(1 + static_cast<int>(2800 * dayFraction) % 28),
+      static_cast<uint16_t>(static_cast<int>(24 * Fraction(data, size, 2)) % 24),
+      static_cast<uint16_t>(static_cast<int>(60 * Fraction(data, size, 3)) % 60),
+      0,
+      0};
   const Moment moment(when, Observer(longitude, latitude), Fraction(data, size, 4) < 0.5);
   CheckingSurface surface;
   view.DrawFrame(surface, surface, moment);

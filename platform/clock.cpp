@@ -7,12 +7,12 @@ namespace halvane {
 
 namespace {
 
-SYSTEMTIME FromTimePoint(std::chrono::system_clock::time_point now) {
+CalendarTime FromTimePoint(std::chrono::system_clock::time_point now) {
   using namespace std::chrono;
   const auto day = floor<days>(now);
   const year_month_day date{day};
   const hh_mm_ss time{floor<milliseconds>(now - day)};
-  SYSTEMTIME result{};
+  CalendarTime result{};
   result.year = static_cast<uint16_t>(static_cast<int>(date.year()));
   result.month = static_cast<uint16_t>(static_cast<unsigned>(date.month()));
   result.dayOfWeek = static_cast<uint16_t>(weekday{day}.c_encoding());
@@ -26,6 +26,6 @@ SYSTEMTIME FromTimePoint(std::chrono::system_clock::time_point now) {
 
 }  // namespace
 
-SYSTEMTIME UniversalNow() { return FromTimePoint(std::chrono::system_clock::now()); }
+CalendarTime UniversalNow() { return FromTimePoint(std::chrono::system_clock::now()); }
 
 }  // namespace halvane

@@ -5,26 +5,26 @@
 #include <functional>
 #include <utility>
 
-#include "astro/system_time.h"
+#include "astro/calendar_time.h"
 
 namespace halvane {
 
 // The system clock's universal time, to the millisecond.
-SYSTEMTIME UniversalNow();
+CalendarTime UniversalNow();
 
 // A clock a window reads: the system's, or one a test gives it.
 class Clock {
  public:
   virtual ~Clock() = default;
-  virtual SYSTEMTIME UniversalNow() const { return halvane::UniversalNow(); }
+  virtual CalendarTime UniversalNow() const { return halvane::UniversalNow(); }
 };
 
 // A clock that tells what its function says (a test's fixed or stepping time).
 class FunctionClock : public Clock {
  public:
-  explicit FunctionClock(std::function<SYSTEMTIME()> now) : now(std::move(now)) {}
-  SYSTEMTIME UniversalNow() const override { return now(); }
-  std::function<SYSTEMTIME()> now;
+  explicit FunctionClock(std::function<CalendarTime()> now) : now(std::move(now)) {}
+  CalendarTime UniversalNow() const override { return now(); }
+  std::function<CalendarTime()> now;
 };
 
 // Conversion of a calendar time record between local and universal time, in place, under the
@@ -35,13 +35,13 @@ class FunctionClock : public Clock {
 // month 13, hour 24, minute 60, second 60, milliseconds 1000, a year outside 1601 to 30827, before
 // or after the shift) is left unchanged and the result is false. A local time that falls twice or
 // not at all around a clock change gets the offset the C library chooses.
-bool LocalToUniversal(SYSTEMTIME& time);
+bool LocalToUniversal(CalendarTime& time);
 
 // Universal to local time, otherwise as LocalToUniversal.
-bool UniversalToLocal(SYSTEMTIME& time);
+bool UniversalToLocal(CalendarTime& time);
 
 // Whether the record is a real date and time of the years 1601 to 30827 (the day of week is
 // not looked at).
-bool IsRealTime(const SYSTEMTIME& time);
+bool IsRealTime(const CalendarTime& time);
 
 }  // namespace halvane

@@ -8,14 +8,14 @@
 
 namespace halvane {
 
-bool IsRealTime(const SYSTEMTIME& time) {
+bool IsRealTime(const CalendarTime& time) {
   if (time.year < FIRST_YEAR || time.year > LAST_YEAR) return false;
   if (time.month < 1 || time.month > 12) return false;
   if (time.day < 1 || time.day > DaysInMonth(time.year, time.month)) return false;
   return time.hour < 24 && time.minute < 60 && time.second < 60 && time.milliseconds < 1000;
 }
 
-bool LocalToUniversal(SYSTEMTIME& time) {
+bool LocalToUniversal(CalendarTime& time) {
   if (!IsRealTime(time)) return false;
   std::tm local = ToTm(time);
   local.tm_wday = -1;
@@ -27,7 +27,7 @@ bool LocalToUniversal(SYSTEMTIME& time) {
   return FromTm(universal, time);
 }
 
-bool UniversalToLocal(SYSTEMTIME& time) {
+bool UniversalToLocal(CalendarTime& time) {
   if (!IsRealTime(time)) return false;
   std::tm universal = ToTm(time);
   universal.tm_isdst = 0;

@@ -11,8 +11,8 @@ namespace halvane {
 namespace {
 
 // A time is kept only when the clock's conversions accept it.
-bool Store(const SYSTEMTIME& candidate, SYSTEMTIME& time) {
-  SYSTEMTIME check = candidate;
+bool Store(const CalendarTime& candidate, CalendarTime& time) {
+  CalendarTime check = candidate;
   if (!UniversalToLocal(check)) return false;
   time = candidate;
   return true;
@@ -20,15 +20,15 @@ bool Store(const SYSTEMTIME& candidate, SYSTEMTIME& time) {
 
 }  // namespace
 
-bool StepHours(SYSTEMTIME& time, int32_t hours) {
-  SYSTEMTIME check = time;
+bool StepHours(CalendarTime& time, int32_t hours) {
+  CalendarTime check = time;
   if (!UniversalToLocal(check)) return false;
   std::tm tm = ToTm(time);
   tm.tm_isdst = 0;
   const std::time_t t = timegm(&tm) + static_cast<std::time_t>(hours) * 3600;
   std::tm stepped{};
   if (gmtime_r(&t, &stepped) == nullptr) return false;
-  SYSTEMTIME candidate = time;
+  CalendarTime candidate = time;
   return FromTm(stepped, candidate) && Store(candidate, time);
 }
 

@@ -4,12 +4,12 @@
 
 #include <cstdint>
 
-#include "astro/system_time.h"
+#include "astro/calendar_time.h"
 
 namespace halvane {
 
 // Moves a universal time by hours (negative: back). False, leaving time unchanged, for a
 // record that is no real time or a result outside the years the clock handles.
-bool StepHours(SYSTEMTIME& time, int32_t hours);
+bool StepHours(CalendarTime& time, int32_t hours);
 
 }  // namespace halvane

@@ -3,7 +3,7 @@
 
 #include <ctime>
 
-#include "astro/system_time.h"
+#include "astro/calendar_time.h"
 
 namespace halvane {
 
@@ -12,7 +12,7 @@ constexpr int FIRST_YEAR = 1601;
 constexpr int LAST_YEAR = 30827;
 
 // The record's fields as a std::tm whose daylight-saving state the library is left to find.
-inline std::tm ToTm(const SYSTEMTIME& time) {
+inline std::tm ToTm(const CalendarTime& time) {
   std::tm tm{};
   tm.tm_year = time.year - 1900;
   tm.tm_mon = time.month - 1;
@@ -26,7 +26,7 @@ inline std::tm ToTm(const SYSTEMTIME& time) {
 
 // Writes tm's calendar fields into time, its milliseconds kept, when the year lies within
 // FIRST_YEAR to LAST_YEAR; false leaves time as it was.
-inline bool FromTm(const std::tm& tm, SYSTEMTIME& time) {
+inline bool FromTm(const std::tm& tm, CalendarTime& time) {
   const long long year = static_cast<long long>(tm.tm_year) + 1900;
   if (year < FIRST_YEAR || year > LAST_YEAR) return false;
   time.year = static_cast<uint16_t>(year);

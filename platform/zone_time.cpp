@@ -38,14 +38,14 @@ std::optional<QTimeZone> NamedZone(const std::string& zone) {
 }
 
 // The record's fields read as universal time, in seconds since 1970.
-int64_t SecondsOf(const SYSTEMTIME& time) {
+int64_t SecondsOf(const CalendarTime& time) {
   std::tm tm = ToTm(time);
   tm.tm_isdst = 0;
   return timegm(&tm);
 }
 
 // Writes the calendar time of seconds into time, milliseconds kept; false outside the years.
-bool StoreSeconds(int64_t seconds, SYSTEMTIME& time) {
+bool StoreSeconds(int64_t seconds, CalendarTime& time) {
   const auto t = static_cast<std::time_t>(seconds);
   std::tm tm{};
   if (gmtime_r(&t, &tm) == nullptr) return false;
@@ -63,33 +63,33 @@ ZoneOffsets OffsetsOfZone(const std::string& zone) {
   return DeviceOffset;
 }
 
-bool UniversalToZone(const std::string& zone, SYSTEMTIME& time) {
+bool UniversalToZone(const std::string& zone, CalendarTime& time) {
   if (!IsRealTime(time)) return false;
   const int64_t universal = SecondsOf(time);
-  SYSTEMTIME wall = time;
+  CalendarTime wall = time;
   if (!StoreSeconds(universal + OffsetsOfZone(zone)(universal), wall)) return false;
   time = wall;
   return true;
 }
 
-WallTimeResult ZoneToUniversal(const std::string& zone, SYSTEMTIME& time) {
+WallTimeResult ZoneToUniversal(const std::string& zone, CalendarTime& time) {
   if (!IsRealTime(time)) return WallTimeResult::Unreal;
   const std::optional<int64_t> first = FirstInstantShowing(SecondsOf(time), OffsetsOfZone(zone));
   if (!first) return WallTimeResult::Skipped;
-  SYSTEMTIME universal = time;
+  CalendarTime universal = time;
   if (!StoreSeconds(*first, universal)) return WallTimeResult::Unreal;
   time = universal;
   return WallTimeResult::Converted;
 }
 
-bool StepZoneDays(const std::string& zone, SYSTEMTIME& time, int32_t days) {
-  SYSTEMTIME wall = time;
+bool StepZoneDays(const std::string& zone, CalendarTime& time, int32_t days) {
+  CalendarTime wall = time;
   if (!UniversalToZone(zone, wall)) return false;
   // Calendar days on the wall clock: the record's fields read as universal time step exactly.
   if (!StoreSeconds(SecondsOf(wall) + int64_t{days} * 2 * HALF_DAY_SECONDS, wall)) return false;
   // A skipped wall time lies in a gap of at most a few hours: the clocks' first time after it.
   for (int hours = 0; hours <= 3; ++hours) {
-    SYSTEMTIME universal = wall;
+    CalendarTime universal = wall;
     if (hours > 0 && !StoreSeconds(SecondsOf(wall) + int64_t{hours} * 3600, universal)) {
       return false;
     }
@@ -102,7 +102,7 @@ bool StepZoneDays(const std::string& zone, SYSTEMTIME& time, int32_t days) {
   return false;
 }
 
-std::string ZoneAbbreviation(const std::string& zone, const SYSTEMTIME& utc) {
+std::string ZoneAbbreviation(const std::string& zone, const CalendarTime& utc) {
   if (!IsRealTime(utc)) return {};
   const int64_t seconds = SecondsOf(utc);
   std::string name;

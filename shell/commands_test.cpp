@@ -175,9 +175,9 @@ TEST_F(CommandsTest, NavigationBoxButtonPlacesTheNamesAgainAndUnknownCommandsDoN
 
 TEST_F(CommandsTest, EveryCommandRereadsTheClockFirst) {
   MainWindow& w = Start();
-  clock->now = [] { return SYSTEMTIME{2025, 6, 0, 1, 3, 4, 5, 0}; };
+  clock->now = [] { return CalendarTime{2025, 6, 0, 1, 3, 4, 5, 0}; };
   SendWindowMessage(w.hwnd, MESSAGE_COMMAND, MakeCommandParam(0, 40099), 0);
-  EXPECT_EQ(w.GetConfig().observationTime, (SYSTEMTIME{2025, 6, 0, 1, 3, 4, 5, 0}));
+  EXPECT_EQ(w.GetConfig().observationTime, (CalendarTime{2025, 6, 0, 1, 3, 4, 5, 0}));
   EXPECT_DOUBLE_EQ(w.GetSiderealAngle(),
                    SiderealTimeAt(w.GetConfig().observationTime, w.GetObserver().GetLongitude()));
 }
@@ -185,8 +185,8 @@ TEST_F(CommandsTest, EveryCommandRereadsTheClockFirst) {
 TEST_F(CommandsTest, GoToTurnsTheViewToTheConstellationEvenBelowTheHorizon) {
   MainWindow& w = Start();
   // Orion at 5.6 h, 0 degrees; the view turns there whatever the time.
-  for (const SYSTEMTIME& time :
-       {SYSTEMTIME{2024, 1, 1, 15, 21, 30, 0, 0}, SYSTEMTIME{2024, 1, 1, 15, 9, 30, 0, 0}}) {
+  for (const CalendarTime& time :
+       {CalendarTime{2024, 1, 1, 15, 21, 30, 0, 0}, CalendarTime{2024, 1, 1, 15, 9, 30, 0, 0}}) {
     clock->now = [time] { return time; };
     const int32_t frames = w.GetFramesDrawn();
     Choose(40159);

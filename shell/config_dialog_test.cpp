@@ -156,7 +156,7 @@ TEST_F(ConfigDialogTest, AFixedLocalTimeIsStoredAsUniversalAndShownAgain) {
   }));
   Flush();
   EXPECT_EQ(w.GetConfig().useSystemTime, 0);
-  const SYSTEMTIME& t = w.GetConfig().observationTime;
+  const CalendarTime& t = w.GetConfig().observationTime;
   EXPECT_EQ(t.year, 2005);
   EXPECT_EQ(t.month, 1);
   EXPECT_EQ(t.day, 1);
@@ -396,7 +396,7 @@ TEST_F(ConfigDialogTest, TokyoTimeIsTypedInJapanStoredAsUniversalAndKeptAfterARe
     Press(d, 1);
   }));
   Flush();
-  const SYSTEMTIME& t = w.GetConfig().observationTime;
+  const CalendarTime& t = w.GetConfig().observationTime;
   EXPECT_EQ((std::array<int, 4>{t.day, t.month, t.hour, t.minute}),
             (std::array<int, 4>{30, 3, 12, 0}));
   EXPECT_EQ(w.CaptionText(), u"2024-03-30 21:00 JST");

@@ -65,7 +65,7 @@ void EncodeRecord(const ConfigRecord& config, uint8_t* p) {
   WriteU16(config.layerFlags, p + 16);
   p[18] = config.useSystemTime;
   p[19] = 0;
-  const SYSTEMTIME& t = config.observationTime;
+  const CalendarTime& t = config.observationTime;
   const uint16_t fields[] = {t.year, t.month,  t.dayOfWeek, t.day,
                              t.hour, t.minute, t.second,    t.milliseconds};
   for (int i = 0; i < 8; ++i) WriteU16(fields[i], p + 20 + 2 * i);
@@ -97,7 +97,7 @@ void CheckStoredValues(ConfigRecord& config) {
   }
   if (config.useSystemTime == 0 && !IsRealTime(config.observationTime)) {
     config.useSystemTime = 1;
-    config.observationTime = SYSTEMTIME{};
+    config.observationTime = CalendarTime{};
   }
 }
 

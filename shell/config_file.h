@@ -41,7 +41,7 @@
 #include <string>
 #include <vector>
 
-#include "astro/system_time.h"
+#include "astro/calendar_time.h"
 #include "view/layer_set.h"
 
 namespace halvane {
@@ -61,7 +61,7 @@ struct ConfigRecord {
   uint16_t layerFlags = 0;
   uint8_t useSystemTime = 0;
   uint8_t reserved = 0;
-  SYSTEMTIME observationTime;
+  CalendarTime observationTime;
 };
 
 // Where and how large the window was when it closed.

@@ -114,7 +114,7 @@ void MainWindow::UpdateMoment() {
 }
 
 void MainWindow::ArmMinuteTimer() {
-  const SYSTEMTIME& now = config.observationTime;
+  const CalendarTime& now = config.observationTime;
   StartWindowTimer(hwnd, MILLISECONDS_PER_MINUTE - (now.second * 1000 + now.milliseconds));
 }
 
@@ -145,7 +145,7 @@ void MainWindow::ShowNavigationBoxWhenWide() {
 }
 
 void MainWindow::ApplySettings(double longitude, double latitude, bool useSystemTime,
-                               const SYSTEMTIME& fixedTime) {
+                               const CalendarTime& fixedTime) {
   config.useSystemTime = useSystemTime ? 1 : 0;
   if (!useSystemTime) config.observationTime = fixedTime;
   SetTimeFromClock();

@@ -78,7 +78,7 @@ class MainWindow : public Window {
   // The configuration dialog's OK: the observer's place and the time setting (fixedTime
   // counts only without the clock), then a new frame.
   void ApplySettings(double longitude, double latitude, bool useSystemTime,
-                     const SYSTEMTIME& fixedTime);
+                     const CalendarTime& fixedTime);
 
   // Asks the position source where the device is; while it waits, and when it finds none,
   // the caption says so and the place stays. A position found becomes the observer's.

@@ -21,7 +21,7 @@ namespace {
 // The Config.dat bytes for a record.
 std::vector<uint8_t> ConfigBytes(const char* magic, const char* tag, uint16_t version,
                                  double longitude, double latitude, uint16_t flags,
-                                 uint8_t useSystemTime, const SYSTEMTIME& time) {
+                                 uint8_t useSystemTime, const CalendarTime& time) {
   std::vector<uint8_t> bytes(48);
   std::memcpy(bytes.data(), magic, 4);
   std::memcpy(bytes.data() + 4, tag, 4);
@@ -58,7 +58,7 @@ TEST_F(MainWindowTest, FirstStartUsesDefaultsAndExitSavesTheRunsSettings) {
   // not saved.
   QTest::keyClicks(Chart(), "qhb");
   PressCompass();
-  clock->now = [] { return SYSTEMTIME{2024, 3, 0, 10, 4, 5, 6, 7}; };
+  clock->now = [] { return CalendarTime{2024, 3, 0, 10, 4, 5, 6, 7}; };
   Choose(COMMAND_EXIT);
   EXPECT_TRUE(w.IsWindowDestroyed());
   EXPECT_EQ(w.GetMenuBar(), nullptr);
@@ -90,7 +90,7 @@ TEST_F(MainWindowTest, FirstStartUsesDefaultsAndExitSavesTheRunsSettings) {
 }
 
 TEST_F(MainWindowTest, ConfigFilesOfEveryShapeGiveAUsableStart) {
-  const SYSTEMTIME fixed{2005, 1, 6, 1, 21, 0, 0, 0};
+  const CalendarTime fixed{2005, 1, 6, 1, 21, 0, 0, 0};
   struct Case {
     const char* what;
     std::vector<uint8_t> bytes;
@@ -175,9 +175,9 @@ TEST_F(MainWindowTest, PrecisePositionsSwitchesTheSkyAndIsSavedInBitFive) {
 // new frame.
 TEST_F(MainWindowTest, TheChartFollowsTheClockAtTheMinuteAndNotWithAFixedTime) {
   auto started = std::make_shared<QElapsedTimer>();
-  auto base = std::make_shared<SYSTEMTIME>(SYSTEMTIME{2024, 1, 1, 15, 21, 29, 57, 0});
+  auto base = std::make_shared<CalendarTime>(CalendarTime{2024, 1, 1, 15, 21, 29, 57, 0});
   clock->now = [started, base] {
-    SYSTEMTIME now = *base;
+    CalendarTime now = *base;
     const int64_t into = now.second * 1000 + now.milliseconds + started->elapsed();
     now.minute = static_cast<uint16_t>(now.minute + into / 60000);
     now.second = static_cast<uint16_t>(into % 60000 / 1000);
@@ -194,13 +194,13 @@ TEST_F(MainWindowTest, TheChartFollowsTheClockAtTheMinuteAndNotWithAFixedTime) {
   EXPECT_EQ(w.GetMoment().GetTime().minute, 30);
 
   // Back to just before a change, then a time step fixes the time: no frame follows.
-  *base = SYSTEMTIME{2024, 1, 1, 15, 21, 30, 59, 850};
+  *base = CalendarTime{2024, 1, 1, 15, 21, 30, 59, 850};
   started->restart();
   QTest::keyClick(Chart(), 'T');
   QTest::keyClick(Chart(), ']');
   Flush();
   const int32_t stepped = w.GetFramesDrawn();
-  const SYSTEMTIME shown = w.GetMoment().GetTime();
+  const CalendarTime shown = w.GetMoment().GetTime();
   QTest::qWait(500);
   EXPECT_EQ(w.GetFramesDrawn(), stepped);
   EXPECT_EQ(w.GetMoment().GetTime(), shown);

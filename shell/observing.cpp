@@ -72,7 +72,7 @@ bool MainWindow::TurnToObject(const NamedRef& object) {
 
 void MainWindow::StepTime(int32_t hours, int32_t days) {
   SetTimeFromClock();
-  SYSTEMTIME time = config.observationTime;
+  CalendarTime time = config.observationTime;
   const bool stepped =
       days != 0 ? StepZoneDays(GetPlaceZone(), time, days) : StepHours(time, hours);
   if (!stepped) return;  // the edge of the calendar the clock handles
@@ -106,14 +106,14 @@ void MainWindow::ChangeStarLimit(int32_t steps) {
 }
 
 std::u16string MainWindow::CaptionText() {
-  std::optional<SYSTEMTIME> shown;
+  std::optional<CalendarTime> shown;
   std::string zoneName;
   const std::string& zone = GetPlaceZone();
-  SYSTEMTIME local = config.observationTime;
+  CalendarTime local = config.observationTime;
   if (UniversalToZone(zone, local)) shown = local;
   // The device's own zone stays unnamed, as before places had zones.
   if (shown && !zone.empty()) zoneName = ZoneAbbreviation(zone, config.observationTime);
-  SYSTEMTIME today = clock->UniversalNow();
+  CalendarTime today = clock->UniversalNow();
   // A time of the user's own is always dated; the clock's only when the day is not today.
   const bool withDate = config.useSystemTime == 0 || !UniversalToZone(zone, today) || !shown ||
                         today.year != local.year || today.month != local.month ||

@@ -180,7 +180,7 @@ TEST_F(ObservingTest, FindTurnsToStarsObjectsPlanetsAndConstellationsAndLabelsTh
 // at 01:07:08; in Tromsø on 21 June the Sun transits at 12:45:58 and does not set, and on 21
 // December does not rise. Shown to the minute.
 TEST_F(ObservingTest, FindBelowTheHorizonOpensThePanelWithTheNextEventsInTimeOrder) {
-  const auto startAt = [this](double longitudeWest, double latitude, SYSTEMTIME utc) {
+  const auto startAt = [this](double longitudeWest, double latitude, CalendarTime utc) {
     Stop();
     ConfigRecord config;
     config.longitude = longitudeWest;
@@ -199,7 +199,7 @@ TEST_F(ObservingTest, FindBelowTheHorizonOpensThePanelWithTheNextEventsInTimeOrd
     return InfoPanelWidget(App()->hwnd)->findChild<QLabel*>("infoTitle")->text().toStdString();
   };
   const auto typeF = [] { QTest::keyClick(Chart(), Qt::Key_F); };
-  startAt(-151.21, -33.87, SYSTEMTIME{2026, 3, 4, 26, 11, 0, 0, 0});  // 22:00 AEDT
+  startAt(-151.21, -33.87, CalendarTime{2026, 3, 4, 26, 11, 0, 0, 0});  // 22:00 AEDT
 
   FindWith(typeF, "Moon", false);
   EXPECT_EQ(title(), "Moon");
@@ -225,17 +225,17 @@ TEST_F(ObservingTest, FindBelowTheHorizonOpensThePanelWithTheNextEventsInTimeOrd
       << body();
 
   // Past midnight the Moon's set is today's.
-  clock->now = [] { return SYSTEMTIME{2026, 3, 4, 26, 13, 10, 0, 0}; };
+  clock->now = [] { return CalendarTime{2026, 3, 4, 26, 13, 10, 0, 0}; };
   ASSERT_TRUE(App()->AcceptFind(u"Moon"));
   EXPECT_NE(body().find("Up now; sets at 00:30, rises at 15:38, transit 20:37"), std::string::npos)
       << body();
 
   // The polar Sun at Tromsø, in words.
-  startAt(-18.96, 69.65, SYSTEMTIME{2026, 6, 0, 21, 10, 0, 0, 0});
+  startAt(-18.96, 69.65, CalendarTime{2026, 6, 0, 21, 10, 0, 0, 0});
   ASSERT_TRUE(App()->AcceptFind(u"Sun"));
   EXPECT_NE(body().find("Up now; does not set within 24 hours; transit 12:46"), std::string::npos)
       << body();
-  startAt(-18.96, 69.65, SYSTEMTIME{2026, 12, 1, 21, 10, 0, 0, 0});
+  startAt(-18.96, 69.65, CalendarTime{2026, 12, 1, 21, 10, 0, 0, 0});
   ASSERT_TRUE(App()->AcceptFind(u"Sun"));
   EXPECT_NE(body().find("Below the horizon: does not rise within 24 hours"), std::string::npos)
       << body();
@@ -297,7 +297,7 @@ TEST_F(ObservingTest, NightVisionLeavesNoGreenOrBlueOnTheScreenAndIsStored) {
 
 TEST_F(ObservingTest, StepsCrossMonthYearAndTheClockChangeAndNowReturns) {
   // 23:30 local on 31 December; the default place takes its zone from a Czech town.
-  clock->now = [] { return SYSTEMTIME{2023, 12, 0, 31, 22, 30, 0, 0}; };
+  clock->now = [] { return CalendarTime{2023, 12, 0, 31, 22, 30, 0, 0}; };
   MainWindow& w = Start();
   EXPECT_EQ(w.CaptionText(), u"23:30 CET") << "the clock's time, today";
   QTest::keyClicks(Chart(), "]");
@@ -313,13 +313,13 @@ TEST_F(ObservingTest, StepsCrossMonthYearAndTheClockChangeAndNowReturns) {
   EXPECT_EQ(w.CaptionText(), u"2023-12-30 22:30 CET");
 
   // Noon on 30 March is 11:00 UTC; a day later summer time has begun: 10:00 UTC.
-  clock->now = [] { return SYSTEMTIME{2024, 3, 0, 30, 11, 0, 0, 0}; };
+  clock->now = [] { return CalendarTime{2024, 3, 0, 30, 11, 0, 0, 0}; };
   QTest::keyClicks(Chart(), "t}");
   Flush();
   EXPECT_EQ(w.CaptionText(), u"2024-03-31 12:00 CEST");
   EXPECT_EQ(w.GetConfig().observationTime.hour, 10);
   // An hour on from 01:30 local that night skips the missing hour.
-  clock->now = [] { return SYSTEMTIME{2024, 3, 0, 31, 0, 30, 0, 0}; };
+  clock->now = [] { return CalendarTime{2024, 3, 0, 31, 0, 30, 0, 0}; };
   QTest::keyClicks(Chart(), "t]");
   EXPECT_EQ(w.CaptionText(), u"2024-03-31 03:30 CEST");
 

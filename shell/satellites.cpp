@@ -92,7 +92,7 @@ void MainWindow::TurnToPass(const std::string& name, const SatellitePass& pass) 
 void MainWindow::FollowSatellites() {
   const double speed = chart->GetSatelliteSpeed();
   if (config.useSystemTime == 0 || !(speed > 0.0)) return;
-  const SYSTEMTIME& now = config.observationTime;
+  const CalendarTime& now = config.observationTime;
   const double toNextMinute = MILLISECONDS_PER_MINUTE - (now.second * 1000 + now.milliseconds);
   const double wait = std::clamp(1000.0 / speed, FOLLOW_MIN_MS, toNextMinute);
   StartWindowTimer(hwnd, static_cast<int32_t>(std::ceil(wait)));

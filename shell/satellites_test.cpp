@@ -33,7 +33,7 @@ class SatellitesTest : public ShellTest {
            "1 25544U 98067A   26342.50000000  .00012000  00000-0  15000-3 0  9994\n"
            "2 25544  51.6400 300.0000 0003000  80.0000 120.0000 15.50000000123451\n";
     // An evening pass seen from the default place, three minutes after it rose.
-    clock->now = [] { return SYSTEMTIME{2026, 12, 3, 9, 16, 47, 0, 0}; };
+    clock->now = [] { return CalendarTime{2026, 12, 3, 9, 16, 47, 0, 0}; };
   }
   void TearDown() override {
     ShellTest::TearDown();

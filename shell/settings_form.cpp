@@ -154,11 +154,14 @@ SettingsProblem TimeProblem(SettingsField field, std::string message) {
 // with them otherwise.
 std::optional<SettingsProblem> ReadObservationTime(
     const std::array<std::string, SETTINGS_FIELD_COUNT>& texts, const std::string& zone,
-    SYSTEMTIME& time) {
-  const std::pair<SettingsField, uint16_t SYSTEMTIME::*> parts[] = {
-      {SettingsField::Day, &SYSTEMTIME::day},       {SettingsField::Month, &SYSTEMTIME::month},
-      {SettingsField::Year, &SYSTEMTIME::year},     {SettingsField::Hour, &SYSTEMTIME::hour},
-      {SettingsField::Minute, &SYSTEMTIME::minute}, {SettingsField::Second, &SYSTEMTIME::second}};
+    CalendarTime& time) {
+  const std::pair<SettingsField, uint16_t CalendarTime::*> parts[] = {
+      {SettingsField::Day, &CalendarTime::day},
+      {SettingsField::Month, &CalendarTime::month},
+      {SettingsField::Year, &CalendarTime::year},
+      {SettingsField::Hour, &CalendarTime::hour},
+      {SettingsField::Minute, &CalendarTime::minute},
+      {SettingsField::Second, &CalendarTime::second}};
   for (const auto& [field, part] : parts) {
     int64_t value = 0;
     if (!ReadInteger(texts[static_cast<size_t>(field)], value) || value < 0 || value > UINT16_MAX) {
@@ -177,7 +180,7 @@ std::optional<SettingsProblem> ReadObservationTime(
   if (time.year < 1601 || time.year > 30827) {
     return TimeProblem(SettingsField::Year, Words::Tr("Years run from 1601 to 30827."));
   }
-  const SYSTEMTIME local = time;
+  const CalendarTime local = time;
   const std::string date = std::to_string(local.day) + "." + std::to_string(local.month) + "." +
                            std::to_string(local.year);
   //: %1 is a date that the calendar lacks, as 31.2.2025
@@ -298,8 +301,8 @@ void SettingsForm::ChooseSide(SettingsAngle angle, int side) {
 
 // The fields' date and time: the clock's or the stored fixed time, in the shown zone.
 void SettingsForm::ShowObservationTime() {
-  const SYSTEMTIME universal = useClock ? clock.UniversalNow() : storedTime;
-  SYSTEMTIME shown = universal;
+  const CalendarTime universal = useClock ? clock.UniversalNow() : storedTime;
+  CalendarTime shown = universal;
   UniversalToZone(shownZone, shown);
   shownTime = shown;
   Field(SettingsField::Day) = std::to_string(shown.day);
@@ -327,7 +330,7 @@ void SettingsForm::FollowPlace() {
     ShowObservationTime();
     return;
   }
-  SYSTEMTIME universal = shownTime;
+  CalendarTime universal = shownTime;
   if (ZoneToUniversal(zone, universal) != WallTimeResult::Converted) return;
   zoneName = ZoneAbbreviation(zone, universal);
 }

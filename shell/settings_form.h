@@ -10,7 +10,7 @@
 #include <string>
 #include <vector>
 
-#include "astro/system_time.h"
+#include "astro/calendar_time.h"
 #include "catalog/city_catalog.h"
 #include "platform/clock.h"
 #include "platform/position_source.h"
@@ -46,7 +46,7 @@ struct SettingsValues {
   double longitude = 0.0;  // degrees, positive west
   double latitude = 0.0;   // degrees, positive north
   bool useClock = true;
-  SYSTEMTIME fixedTime{};  // universal; counts only without the clock
+  CalendarTime fixedTime{};  // universal; counts only without the clock
   double compassOffset = 0.0;
   std::string cityName;
 };
@@ -119,9 +119,9 @@ class SettingsForm {
   std::array<int, 2> sides{};
   bool useClock;
   bool cityTyped = false;
-  SYSTEMTIME storedTime;
+  CalendarTime storedTime;
   // The local time the fields showed last; OK takes the day of week and milliseconds from it.
-  SYSTEMTIME shownTime{};
+  CalendarTime shownTime{};
   std::string shownZone;
   std::string heading;
   std::string placeMessage;

@@ -27,7 +27,7 @@ class SettingsFormTest : public ::testing::Test {
     SettingsValues values;
     values.longitude = DmsToDegrees(-18, 20, 20);
     values.latitude = DmsToDegrees(49, 41, 49);
-    values.fixedTime = SYSTEMTIME{2005, 1, 6, 1, 21, 0, 0, 0};
+    values.fixedTime = CalendarTime{2005, 1, 6, 1, 21, 0, 0, 0};
     return values;
   }
   SettingsForm Open(const SettingsValues& values = Home()) {
@@ -38,7 +38,7 @@ class SettingsFormTest : public ::testing::Test {
   }
 
   inline static CityCatalog cities;
-  FunctionClock clock{[] { return SYSTEMTIME{2024, 1, 1, 15, 21, 30, 0, 0}; }};
+  FunctionClock clock{[] { return CalendarTime{2024, 1, 1, 15, 21, 30, 0, 0}; }};
 };
 
 TEST_F(SettingsFormTest, EachRefusalSaysWhatAndWhereAndAFixedFormGivesTheSettings) {
@@ -93,7 +93,7 @@ TEST_F(SettingsFormTest, EachRefusalSaysWhatAndWhereAndAFixedFormGivesTheSetting
   TypeAll(form, {{F::Minute, " +5 "}, {F::CompassOffset, " -7.5 "}});
   const SettingsCheck check = form.Check();
   ASSERT_FALSE(check.problem) << check.problem->message;
-  const SYSTEMTIME& t = check.values.fixedTime;
+  const CalendarTime& t = check.values.fixedTime;
   EXPECT_EQ((std::array<int, 5>{t.year, t.day, t.hour, t.minute, t.milliseconds}),
             (std::array<int, 5>{2005, 1, 21, 5, 0}));
   EXPECT_EQ(check.values.compassOffset, -7.5);

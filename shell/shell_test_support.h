@@ -57,7 +57,7 @@ inline QApplication& Application() {
 }
 
 // 2024-01-15 21:30:00 UTC, a Monday.
-inline SYSTEMTIME FixedUtc() { return SYSTEMTIME{2024, 1, 1, 15, 21, 30, 0, 0}; }
+inline CalendarTime FixedUtc() { return CalendarTime{2024, 1, 1, 15, 21, 30, 0, 0}; }
 
 using test_support::WriteBytes;
 

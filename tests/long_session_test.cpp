@@ -206,7 +206,7 @@ TEST_F(LongSession, RandomUseKeepsDrawingHoldsMemoryAndSavesWhatIsInForce) {
   EXPECT_EQ(IsMenuItemChecked(w.GetMenu(), COMMAND_CONSTELLATION_BOUNDARIES),
             w.GetChart().GetLayers().showConstellationBoundaries);
   const uint8_t useSystemTime = w.GetConfig().useSystemTime;
-  const SYSTEMTIME observationTime = w.GetConfig().observationTime;
+  const CalendarTime observationTime = w.GetConfig().observationTime;
 
   Stop();
   ConfigRecord saved;

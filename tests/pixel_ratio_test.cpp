@@ -43,7 +43,7 @@ Rendered Render(double scale) {
   std::string bodies;
   std::string error;
   EXPECT_TRUE(
-      RenderChart(options, SYSTEMTIME{2024, 1, 1, 15, 21, 30, 0, 0}, recorder, bodies, error))
+      RenderChart(options, CalendarTime{2024, 1, 1, 15, 21, 30, 0, 0}, recorder, bodies, error))
       << error;
   out.trace = recorder.Lines();
   return out;

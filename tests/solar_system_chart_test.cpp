@@ -22,7 +22,7 @@ constexpr int NARROWEST = 5;  // zoom-in steps to a field of 2.8 degrees
 
 // A 240 x 294 chart of the solar system alone at a moment, aimed at one body.
 struct BodyFrame {
-  BodyFrame(const SYSTEMTIME& time, Body body, int zoomSteps)
+  BodyFrame(const CalendarTime& time, Body body, int zoomSteps)
       : chart(Rect{0, 0, 240, 294}, nullptr), image(240, 294), trace(&image) {
     observer.SetLocation(LONGITUDE, LATITUDE);
     moment = Moment(time, Observer(LONGITUDE, LATITUDE), false);
@@ -64,7 +64,7 @@ struct BodyFrame {
 };
 
 TEST(SolarSystemChart, EachBodyLiesWhereTheChartAimsWithItsNameAndAnswersATap) {
-  const SYSTEMTIME time{2025, 3, 4, 20, 21, 30, 0, 0};
+  const CalendarTime time{2025, 3, 4, 20, 21, 30, 0, 0};
   for (int index = 0; index < BODY_COUNT; ++index) {
     const Body body = static_cast<Body>(index);
     const BodyFrame frame(time, body, 3);
@@ -96,7 +96,7 @@ TEST(SolarSystemChart, EachBodyLiesWhereTheChartAimsWithItsNameAndAnswersATap) {
 }
 
 TEST(SolarSystemChart, SunAndMoonAreDiscsOfTheirTrueSizeAtNarrowZooms) {
-  const SYSTEMTIME time{2025, 3, 4, 20, 21, 30, 0, 0};
+  const CalendarTime time{2025, 3, 4, 20, 21, 30, 0, 0};
   for (const Body body : {Body::SUN, Body::MOON}) {
     const BodyFrame frame(time, body, NARROWEST);
     const double across = frame.place.diameter * frame.chart.GetProjection().GetXScale();
@@ -114,7 +114,7 @@ TEST(SolarSystemChart, SunAndMoonAreDiscsOfTheirTrueSizeAtNarrowZooms) {
 // right, in the evening and to the east, on the left, in the morning; the dark half stays dim.
 TEST(SolarSystemChart, TheMoonIsLitOnTheSunsSideAtBothQuarters) {
   struct Quarter {
-    SYSTEMTIME time;
+    CalendarTime time;
     int side;  // +1: lit on the right
   };
   const Quarter quarters[] = {{{2025, 3, 4, 6, 19, 0, 0, 0}, +1},

@@ -225,7 +225,7 @@ int main(int argc, char** argv) {
   std::shared_ptr<const halvane::Clock> clock;
   if (windowReport || timing) {
     clock = std::make_shared<halvane::FunctionClock>(
-        [] { return halvane::SYSTEMTIME{2024, 1, 1, 15, 21, 0, 0, 0}; });
+        [] { return halvane::CalendarTime{2024, 1, 1, 15, 21, 0, 0, 0}; });
   }
   std::unique_ptr<halvane::MainWindow> window =
       halvane::InitInstance(halvane::SHOW_NORMAL, folder.string() + "/", clock, options);

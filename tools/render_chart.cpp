@@ -152,7 +152,7 @@ std::string NoPlaceThen(const char* option, const std::string& name) {
 
 }  // namespace
 
-bool RenderChart(const RenderOptions& options, const SYSTEMTIME& now, Surface& surface,
+bool RenderChart(const RenderOptions& options, const CalendarTime& now, Surface& surface,
                  std::string& bodies, std::string& error) {
   const AppFiles files = options.dataDirectory.empty() ? LocateAppFiles(ExecutableDirectory())
                                                        : AppFilesIn(options.dataDirectory);
@@ -206,7 +206,7 @@ bool RenderChart(const RenderOptions& options, const SYSTEMTIME& now, Surface& s
     PlaceOfPosition(reading, extension.exactPosition, longitude, latitude);
     observer.SetLocation(longitude, latitude);
   }
-  const SYSTEMTIME time = options.time.value_or(now);
+  const CalendarTime time = options.time.value_or(now);
   const uint16_t layerFlags = options.layerFlags.value_or(config.layerFlags);
   const bool precise = options.precise || (layerFlags & LAYER_PRECISE_POSITIONS) != 0;
   MinorBodyLoad minorBodies = LoadMinorBodyFiles(options.minorBodyFiles);
@@ -307,8 +307,8 @@ bool RenderChart(const RenderOptions& options, const SYSTEMTIME& now, Surface& s
   }
   if (options.caption) {
     // The app's caption shows a time other than the clock's; here, a time given.
-    std::optional<SYSTEMTIME> shown;
-    SYSTEMTIME local = time;
+    std::optional<CalendarTime> shown;
+    CalendarTime local = time;
     if (options.time && UniversalToZone(zone, local)) shown = local;
     const std::string zoneName = zone.empty() ? std::string() : ZoneAbbreviation(zone, time);
     DrawCaptionOverlay(surface, CaptionText(shown, true, 0, zoneName), chart);

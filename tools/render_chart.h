@@ -4,7 +4,7 @@
 
 #include <string>
 
-#include "astro/system_time.h"
+#include "astro/calendar_time.h"
 #include "platform/surface.h"
 #include "tools/render_options.h"
 
@@ -33,7 +33,7 @@ class DiscardSurface : public Surface {
 // --sensors the aim line (the aim from the sensors replaces the view and comes before the
 // rotation steps). False, drawing nothing, with a one-line message in error for a --goto,
 // --city or --info name that no catalog holds, or --sensors without usable sensors.
-bool RenderChart(const RenderOptions& options, const SYSTEMTIME& now, Surface& surface,
+bool RenderChart(const RenderOptions& options, const CalendarTime& now, Surface& surface,
                  std::string& bodies, std::string& error);
 
 }  // namespace halvane

@@ -122,7 +122,7 @@ TEST(RenderProgram, SameArgumentsGiveTheSameChartWithTheTappedLabel) {
   // An object at the zenith of longitude 0, latitude 50, with a segment from it; the tap lands
   // a pixel off the zenith, where the transforms give a well-defined hour angle.
   test_support::ScratchFolder folder;
-  const double lst = SiderealTimeAt(SYSTEMTIME{2025, 3, 4, 20, 21, 30, 0, 0}, 0.0);
+  const double lst = SiderealTimeAt(CalendarTime{2025, 3, 4, 20, 21, 30, 0, 0}, 0.0);
   const double dec = 50 * DEG_TO_RAD;
   test_support::WriteCatalog(folder.File("Labels.dat"), LABELS_TAG, LABEL_RECORD_SIZE,
                              std::vector<LabelRecord>{{lst, dec, "Testar"}}, EncodeLabel);

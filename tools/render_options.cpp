@@ -63,7 +63,7 @@ bool ParseDigits(std::string_view text, size_t at, size_t count, int& value) {
 }
 
 // YYYY-MM-DDTHH:MM[:SS]Z, a real date and time of day.
-bool ParseUtc(std::string_view text, SYSTEMTIME& time) {
+bool ParseUtc(std::string_view text, CalendarTime& time) {
   int year = 0, month = 0, day = 0, hour = 0, minute = 0, second = 0;
   const bool hasSeconds = text.size() == 20;
   if (text.size() != 17 && !hasSeconds) return false;
@@ -78,14 +78,14 @@ bool ParseUtc(std::string_view text, SYSTEMTIME& time) {
       hour > 23 || minute > 59 || second > 59) {
     return false;
   }
-  time = SYSTEMTIME{static_cast<uint16_t>(year),
-                    static_cast<uint16_t>(month),
-                    static_cast<uint16_t>(DayOfWeek(year, month, day)),
-                    static_cast<uint16_t>(day),
-                    static_cast<uint16_t>(hour),
-                    static_cast<uint16_t>(minute),
-                    static_cast<uint16_t>(second),
-                    0};
+  time = CalendarTime{static_cast<uint16_t>(year),
+                      static_cast<uint16_t>(month),
+                      static_cast<uint16_t>(DayOfWeek(year, month, day)),
+                      static_cast<uint16_t>(day),
+                      static_cast<uint16_t>(hour),
+                      static_cast<uint16_t>(minute),
+                      static_cast<uint16_t>(second),
+                      0};
   return true;
 }
 
@@ -146,7 +146,7 @@ bool ParseOption(const std::string& name, const std::string& value, RenderOption
     return true;
   }
   if (name == "--time") {
-    SYSTEMTIME time{};
+    CalendarTime time{};
     if (!ParseUtc(value, time))
       return fail(Words::Tr("expected a UTC time YYYY-MM-DDTHH:MM[:SS]Z"));
     o.time = time;

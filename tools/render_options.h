@@ -7,7 +7,7 @@
 #include <string>
 #include <vector>
 
-#include "astro/system_time.h"
+#include "astro/calendar_time.h"
 #include "platform/surface.h"
 #include "view/layer_set.h"
 
@@ -22,7 +22,7 @@ struct RenderOptions {
   double scale = 1.0;                   // device pixels per chart pixel, as on a HiDPI screen
   std::optional<double> longitude;      // degrees, positive west
   std::optional<double> latitude;       // degrees, positive north
-  std::optional<SYSTEMTIME> time;       // UTC; empty: now
+  std::optional<CalendarTime> time;     // UTC; empty: now
   const ViewDirection* view = nullptr;  // set with --view
   std::string goToName;                 // set with --goto: any name Find knows
   std::string cityName;                 // set with --city: the place of a city
