@@ -108,13 +108,13 @@ TEST(SiderealTime, AgreesWithErfaGmst82) {
 TEST(JulianDay, BackToTheRecordRoundsToTheSecond) {
   for (int32_t second = 0; second < 86400; second += 7) {
     const CalendarTime time{2026,
-                          3,
-                          0,
-                          29,
-                          static_cast<uint16_t>(second / 3600),
-                          static_cast<uint16_t>(second / 60 % 60),
-                          static_cast<uint16_t>(second % 60),
-                          0};
+                            3,
+                            0,
+                            29,
+                            static_cast<uint16_t>(second / 3600),
+                            static_cast<uint16_t>(second / 60 % 60),
+                            static_cast<uint16_t>(second % 60),
+                            0};
     const CalendarTime back = TimeAtJulianDay(JulianDayAt(time));
     ASSERT_EQ(back.hour * 3600 + back.minute * 60 + back.second, second);
     ASSERT_EQ(back.day, 29);
