@@ -2,6 +2,8 @@
 // stands: the results are compared to the last bit.
 #include "astro/sidereal_time.h"
 
+#include <erfa.h>
+
 #include <cmath>
 
 #include "astro/angles.h"
@@ -74,6 +76,34 @@ double JulianDayAt(const CalendarTime& time) {
   const double hours = time.hour + time.minute * MINUTES_TO_HOURS +
                        (time.second * 1000.0 + time.milliseconds) * MILLISECONDS_TO_HOURS;
   return JulianDay(time.year, time.month, time.day, hours);
+}
+
+CalendarTime TimeAtJulianDay(double jdUt) {
+  constexpr double SECONDS_PER_DAY = 86400.0;
+  // Rounded before the date is taken, so that 23:59:59.6 carries into the next day.
+  double midnight = std::floor(jdUt - 0.5) + 0.5;
+  double seconds = std::round((jdUt - midnight) * SECONDS_PER_DAY);
+  if (seconds >= SECONDS_PER_DAY) {
+    midnight += 1.0;
+    seconds -= SECONDS_PER_DAY;
+  }
+  int year = 0, month = 0, day = 0;
+  double fraction = 0.0;
+  if (!std::isfinite(jdUt) || eraJd2cal(midnight, 0.0, &year, &month, &day, &fraction) != 0 ||
+      year < 1601 || year > 30827) {
+    return {};
+  }
+  const auto whole = static_cast<int32_t>(seconds);
+  CalendarTime time{};
+  time.year = static_cast<uint16_t>(year);
+  time.month = static_cast<uint16_t>(month);
+  time.day = static_cast<uint16_t>(day);
+  // Julian day 0 began on a Monday.
+  time.dayOfWeek = static_cast<uint16_t>(static_cast<int64_t>(midnight + 1.5) % 7);
+  time.hour = static_cast<uint16_t>(whole / 3600);
+  time.minute = static_cast<uint16_t>(whole / 60 % 60);
+  time.second = static_cast<uint16_t>(whole % 60);
+  return time;
 }
 
 }  // namespace halvane

@@ -37,4 +37,8 @@ double SiderealTimeAt(const CalendarTime& time, double longitude);
 // Julian day (universal time) of a universal-time record, to the millisecond.
 double JulianDayAt(const CalendarTime& time);
 
+// The universal-time record of a Julian day (UT), rounded to the second, with its day of the
+// week; all zero outside the Gregorian years 1601 to 30827.
+CalendarTime TimeAtJulianDay(double jdUt);
+
 }  // namespace halvane

@@ -102,5 +102,34 @@ TEST(SiderealTime, AgreesWithErfaGmst82) {
   EXPECT_LT(worstLater, 2e-8);
 }
 
+// Back from a Julian day to the record: every second of a day round trips, a fraction of a
+// second rounds (into the next day and year at midnight), and days outside the record's years
+// give an all-zero record.
+TEST(JulianDay, BackToTheRecordRoundsToTheSecond) {
+  for (int32_t second = 0; second < 86400; second += 7) {
+    const CalendarTime time{2026,
+                            3,
+                            0,
+                            29,
+                            static_cast<uint16_t>(second / 3600),
+                            static_cast<uint16_t>(second / 60 % 60),
+                            static_cast<uint16_t>(second % 60),
+                            0};
+    const CalendarTime back = TimeAtJulianDay(JulianDayAt(time));
+    ASSERT_EQ(back.hour * 3600 + back.minute * 60 + back.second, second);
+    ASSERT_EQ(back.day, 29);
+    ASSERT_EQ(back.dayOfWeek, 0) << "a Sunday";
+  }
+  const CalendarTime late{2026, 12, 4, 31, 23, 59, 59, 600};
+  const CalendarTime carried = TimeAtJulianDay(JulianDayAt(late));
+  EXPECT_EQ(carried.year, 2027);
+  EXPECT_EQ(carried.month, 1);
+  EXPECT_EQ(carried.day, 1);
+  EXPECT_EQ(carried.dayOfWeek, 5) << "a Friday";
+  EXPECT_EQ(carried.hour + carried.minute + carried.second, 0);
+  EXPECT_EQ(TimeAtJulianDay(2000000.5).year, 0);
+  EXPECT_EQ(TimeAtJulianDay(NAN).year, 0);
+}
+
 }  // namespace
 }  // namespace halvane

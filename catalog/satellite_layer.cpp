@@ -154,9 +154,7 @@ void DrawSatellites(const FrameContext& frame, Surface& surface) {
     const Satellite& satellite = set->All()[static_cast<size_t>(place.index)];
     const int32_t radius = satellite.station ? STATION_RADIUS : SATELLITE_RADIUS;
     DrawSymbol(surface, p, radius, ColorOf(place.light));
-    const std::string name = satellite.elements.name.empty()
-                                 ? std::to_string(satellite.elements.catalogNumber)
-                                 : satellite.elements.name;
+    const std::string name = satellite.ShownName();
     // Stations first, then the lit ones: the brighter first, as no magnitudes are known.
     const double rank = (satellite.station ? 0.0 : 1.0) +
                         (place.light == SatelliteLight::Umbra ? 2.0 : 0.0) + place.index * 1e-6;

@@ -15,6 +15,10 @@ namespace halvane {
 
 struct Satellite {
   explicit Satellite(const OrbitalElements& e) : elements(e), model(e) {}
+  // The set's name, else its catalogue number: a two-line set has no name.
+  std::string ShownName() const {
+    return elements.name.empty() ? std::to_string(elements.catalogNumber) : elements.name;
+  }
   OrbitalElements elements;
   Sgp4 model;
   bool station = false;  // a crewed station: drawn larger, listed in Tonight without a magnitude

@@ -2,13 +2,13 @@
 #include "catalog/sky_label_names.h"
 
 #include <algorithm>
-#include <cctype>
 #include <cmath>
 #include <utility>
 
 #include "astro/angles.h"
 #include "catalog/catalog_records.h"
 #include "catalog/data_file.h"
+#include "catalog/sky_names.h"
 #include "platform/code_page.h"
 #include "view/layer_set.h"
 #include "view/projection.h"
@@ -21,10 +21,6 @@ namespace {
 
 constexpr int32_t NAME_LIMIT_AT_HALF_TURN = 50;  // hundredths: the brightest few at 180 degrees
 constexpr int32_t SPRITE_KEEP_OUT = 3;           // pixels of a named star's sprite kept clear
-
-bool IsCatalogueNumber(const char* name) {
-  return name[0] == 'M' && std::isdigit(static_cast<unsigned char>(name[1])) != 0;
-}
 
 // Where a catalog direction lands on the chart; false outside the visible cap or, when asked,
 // below the horizon.
@@ -106,7 +102,7 @@ void SkyLabelNames::Load(const LayerSet& layers) {
       point.magnitude = star->second;
       starMagnitudes.push_back({place, star->second});
       stars.push_back(std::move(point));
-    } else if (!IsCatalogueNumber(label.name)) {
+    } else if (!IsMessierName(FieldText(label.name))) {
       constellations.push_back(std::move(point));
     }
   }

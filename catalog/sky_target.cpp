@@ -16,9 +16,8 @@ std::optional<NamedRef> ResolveName(const SkyNames& names, std::string_view text
   const bool exact = !matches.empty() && matches.front().quality == MatchQuality::Exact;
   if (satellites != nullptr && !exact) {
     if (const int32_t found = satellites->Find(text); found >= 0) {
-      const OrbitalElements& e = satellites->All()[static_cast<size_t>(found)].elements;
       return NamedRef{{ObjectSource::Satellite, static_cast<uint32_t>(found)},
-                      e.name.empty() ? std::to_string(e.catalogNumber) : e.name};
+                      satellites->All()[static_cast<size_t>(found)].ShownName()};
     }
   }
   if (matches.empty()) return std::nullopt;

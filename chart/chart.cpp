@@ -84,8 +84,7 @@ void Chart::IdentifyObject(PickedLabel& label, int32_t x, int32_t y, const Momen
   if (layers.showSatellites && satellites) {
     satelliteNames.reserve(memory.satellitePlaces.size());
     for (const SatellitePlace& place : memory.satellitePlaces) {
-      const OrbitalElements& e = satellites->All()[static_cast<size_t>(place.index)].elements;
-      satelliteNames.push_back(e.name.empty() ? std::to_string(e.catalogNumber) : e.name);
+      satelliteNames.push_back(satellites->All()[static_cast<size_t>(place.index)].ShownName());
       double azimuth = 0.0;
       double altitude = 0.0;
       AnglesOf(place.horizontal, azimuth, altitude);

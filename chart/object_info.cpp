@@ -9,6 +9,7 @@
 #include "astro/apparent_place.h"
 #include "astro/constellation.h"
 #include "astro/observer.h"
+#include "astro/sidereal_time.h"
 #include "astro/sky_track.h"
 #include "catalog/data_file.h"
 #include "catalog/sky_target.h"
@@ -81,20 +82,12 @@ constexpr double ELEMENTS_STALE_DAYS = 200.0;
 constexpr const char* FETCH_ELEMENTS =
     Words::Mark("No comet or asteroid elements yet: \"Update comets and asteroids\" fetches them");
 
-// "2020-05-31" of a Julian day. Source: Meeus, Astronomical Algorithms, chapter 7.
+// "2020-05-31" of a Julian day.
 std::string CalendarDate(double jd) {
-  const double z = std::floor(jd + 0.5);
-  const double alpha = std::floor((z - 1867216.25) / 36524.25);
-  const double a = z < 2299161 ? z : z + 1 + alpha - std::floor(alpha / 4);
-  const double b = a + 1524;
-  const double c = std::floor((b - 122.1) / 365.25);
-  const double d = std::floor(365.25 * c);
-  const double e = std::floor((b - d) / 30.6001);
-  const int day = static_cast<int>(b - d - std::floor(30.6001 * e));
-  const int month = static_cast<int>(e < 14 ? e - 1 : e - 13);
-  const int year = static_cast<int>(month > 2 ? c - 4716 : c - 4715);
+  const CalendarTime date = TimeAtJulianDay(jd);
   char text[32];
-  std::snprintf(text, sizeof text, "%04d-%02d-%02d", year, month, day);
+  std::snprintf(text, sizeof text, "%04u-%02u-%02u", unsigned{date.year}, unsigned{date.month},
+                unsigned{date.day});
   return text;
 }
 

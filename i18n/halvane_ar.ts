@@ -1894,6 +1894,11 @@ with &quot;...&quot; after 120 bytes.
             <numerusform>سجلات تالفة: %n (يتخطاها القارئ)</numerusform>
         </translation>
     </message>
+    <message>
+        <source>%1: no place at that time for &apos;%2&apos;</source>
+        <extracomment>%1 is an option, %2 the name given</extracomment>
+        <translation>%1: لا موضع في ذلك الوقت لـ «%2»</translation>
+    </message>
 </context>
 <context>
     <name>halvane::Words</name>

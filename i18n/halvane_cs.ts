@@ -1865,6 +1865,11 @@ se s &quot;...&quot; po 120 bajtech.
             <numerusform>%n poškozených záznamů (při čtení se přeskočí)</numerusform>
         </translation>
     </message>
+    <message>
+        <source>%1: no place at that time for &apos;%2&apos;</source>
+        <extracomment>%1 is an option, %2 the name given</extracomment>
+        <translation>%1: v tu dobu není poloha pro „%2“</translation>
+    </message>
 </context>
 <context>
     <name>halvane::Words</name>

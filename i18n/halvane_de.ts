@@ -1850,6 +1850,11 @@ nach 120 Bytes mit &quot;...&quot; abgeschnitten.
             <numerusform>%n beschädigte Datensätze (vom Leser übersprungen)</numerusform>
         </translation>
     </message>
+    <message>
+        <source>%1: no place at that time for &apos;%2&apos;</source>
+        <extracomment>%1 is an option, %2 the name given</extracomment>
+        <translation>%1: keine Position zu dieser Zeit für „%2“</translation>
+    </message>
 </context>
 <context>
     <name>halvane::Words</name>

@@ -1850,6 +1850,11 @@ cortan con &quot;...&quot; tras 120 bytes.
             <numerusform>%n registros dañados (el lector los omite)</numerusform>
         </translation>
     </message>
+    <message>
+        <source>%1: no place at that time for &apos;%2&apos;</source>
+        <extracomment>%1 is an option, %2 the name given</extracomment>
+        <translation>%1: ninguna posición en ese momento para «%2»</translation>
+    </message>
 </context>
 <context>
     <name>halvane::Words</name>

@@ -1859,6 +1859,11 @@ katkaistaan merkinnällä &quot;...&quot; 120 tavun jälkeen.
             <numerusform>%n vioittunutta tietuetta (lukija ohittaa)</numerusform>
         </translation>
     </message>
+    <message>
+        <source>%1: no place at that time for &apos;%2&apos;</source>
+        <extracomment>%1 is an option, %2 the name given</extracomment>
+        <translation>%1: ei sijaintia siihen aikaan kohteelle ”%2”</translation>
+    </message>
 </context>
 <context>
     <name>halvane::Words</name>

@@ -1850,6 +1850,11 @@ et coupés avec &quot;...&quot; après 120 octets.
             <numerusform>%n enregistrements endommagés (ignorés par le lecteur)</numerusform>
         </translation>
     </message>
+    <message>
+        <source>%1: no place at that time for &apos;%2&apos;</source>
+        <extracomment>%1 is an option, %2 the name given</extracomment>
+        <translation>%1&#xa0;: aucune position à ce moment pour «&#xa0;%2&#xa0;»</translation>
+    </message>
 </context>
 <context>
     <name>halvane::Words</name>

@@ -1849,6 +1849,11 @@ with &quot;...&quot; after 120 bytes.
             <numerusform>%n רשומות פגומות (הקורא מדלג עליהן)</numerusform>
         </translation>
     </message>
+    <message>
+        <source>%1: no place at that time for &apos;%2&apos;</source>
+        <extracomment>%1 is an option, %2 the name given</extracomment>
+        <translation>%1: אין מיקום בזמן הזה עבור &apos;%2&apos;</translation>
+    </message>
 </context>
 <context>
     <name>halvane::Words</name>

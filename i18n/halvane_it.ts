@@ -1850,6 +1850,11 @@ troncati con &quot;...&quot; dopo 120 byte.
             <numerusform>%n record danneggiati (scartati dal lettore)</numerusform>
         </translation>
     </message>
+    <message>
+        <source>%1: no place at that time for &apos;%2&apos;</source>
+        <extracomment>%1 is an option, %2 the name given</extracomment>
+        <translation>%1: nessuna posizione in quel momento per «%2»</translation>
+    </message>
 </context>
 <context>
     <name>halvane::Words</name>

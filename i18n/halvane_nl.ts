@@ -1850,6 +1850,11 @@ na 120 bytes afgekapt met &quot;...&quot;.
             <numerusform>%n beschadigde records (door de lezer overgeslagen)</numerusform>
         </translation>
     </message>
+    <message>
+        <source>%1: no place at that time for &apos;%2&apos;</source>
+        <extracomment>%1 is an option, %2 the name given</extracomment>
+        <translation>%1: geen positie op dat moment voor ‘%2’</translation>
+    </message>
 </context>
 <context>
     <name>halvane::Words</name>

@@ -1866,6 +1866,11 @@ obcinane z &quot;...&quot; po 120 bajtach.
             <numerusform>%n uszkodzonych rekordów (pomijanych przy odczycie)</numerusform>
         </translation>
     </message>
+    <message>
+        <source>%1: no place at that time for &apos;%2&apos;</source>
+        <extracomment>%1 is an option, %2 the name given</extracomment>
+        <translation>%1: brak pozycji w tym czasie dla „%2”</translation>
+    </message>
 </context>
 <context>
     <name>halvane::Words</name>

@@ -1850,6 +1850,11 @@ e cortados com &quot;...&quot; após 120 bytes.
             <numerusform>%n registros danificados (ignorados pelo leitor)</numerusform>
         </translation>
     </message>
+    <message>
+        <source>%1: no place at that time for &apos;%2&apos;</source>
+        <extracomment>%1 is an option, %2 the name given</extracomment>
+        <translation>%1: nenhuma posição nesse momento para “%2”</translation>
+    </message>
 </context>
 <context>
     <name>halvane::Words</name>

@@ -1868,6 +1868,11 @@ with &quot;...&quot; after 120 bytes.
             <numerusform>повреждённых записей: %n (пропускаются при чтении)</numerusform>
         </translation>
     </message>
+    <message>
+        <source>%1: no place at that time for &apos;%2&apos;</source>
+        <extracomment>%1 is an option, %2 the name given</extracomment>
+        <translation>%1: нет положения в это время для «%2»</translation>
+    </message>
 </context>
 <context>
     <name>halvane::Words</name>

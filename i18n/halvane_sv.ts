@@ -1850,6 +1850,11 @@ kortas med &quot;...&quot; efter 120 byte.
             <numerusform>%n skadade poster (hoppas över av läsaren)</numerusform>
         </translation>
     </message>
+    <message>
+        <source>%1: no place at that time for &apos;%2&apos;</source>
+        <extracomment>%1 is an option, %2 the name given</extracomment>
+        <translation>%1: ingen position vid den tiden för ”%2”</translation>
+    </message>
 </context>
 <context>
     <name>halvane::Words</name>

@@ -14,7 +14,6 @@ namespace {
 using A = Action;
 using C = CheckSource;
 using M = MenuPlace;
-using W = FlagWord;
 
 constexpr char16_t CONTROL_F = 0x06;
 constexpr char16_t FIND_KEYS[] = {u'F', u'f', CONTROL_F};
@@ -28,8 +27,6 @@ constexpr ActionEntry ACTIONS[] = {
      .menuPlace = M::View,
      .check = C::Layer,
      .layer = &LayerSet::showEquatorialGrid,
-     .word = W::Layers,
-     .bit = LAYER_EQUATORIAL_GRID,
      .layerName = "equatorial"},
     {.action = A::ToggleHorizontalGrid,
      .command = COMMAND_HORIZONTAL_GRID,
@@ -38,8 +35,6 @@ constexpr ActionEntry ACTIONS[] = {
      .menuPlace = M::View,
      .check = C::Layer,
      .layer = &LayerSet::showHorizontalGrid,
-     .word = W::Layers,
-     .bit = LAYER_HORIZONTAL_GRID,
      .layerName = "horizontal"},
     {.action = A::ToggleConstellationLines,
      .command = COMMAND_CONSTELLATION_LINES,
@@ -48,8 +43,6 @@ constexpr ActionEntry ACTIONS[] = {
      .menuPlace = M::View,
      .check = C::Layer,
      .layer = &LayerSet::showConstellationLines,
-     .word = W::Layers,
-     .bit = LAYER_CONSTELLATION_LINES,
      .layerName = "lines"},
     {.action = A::ToggleConstellationBoundaries,
      .command = COMMAND_CONSTELLATION_BOUNDARIES,
@@ -58,8 +51,6 @@ constexpr ActionEntry ACTIONS[] = {
      .menuPlace = M::View,
      .check = C::Layer,
      .layer = &LayerSet::showConstellationBoundaries,
-     .word = W::Layers,
-     .bit = LAYER_CONSTELLATION_BOUNDARIES,
      .layerName = "boundaries"},
     {.action = A::ToggleSolarSystem,
      .command = COMMAND_SOLAR_SYSTEM,
@@ -68,8 +59,6 @@ constexpr ActionEntry ACTIONS[] = {
      .menuPlace = M::View,
      .check = C::Layer,
      .layer = &LayerSet::showSolarSystem,
-     .word = W::Layers,
-     .bit = LAYER_SOLAR_SYSTEM_HIDDEN,
      .layerName = "solar"},
     {.action = A::ToggleConstellationNames,
      .command = COMMAND_CONSTELLATION_NAMES,
@@ -78,8 +67,6 @@ constexpr ActionEntry ACTIONS[] = {
      .menuPlace = M::View,
      .check = C::Layer,
      .layer = &LayerSet::showConstellationNames,
-     .word = W::ViewLayers,
-     .bit = LAYER_CONSTELLATION_NAMES_HIDDEN,
      .layerName = "constellation-names"},
     {.action = A::ToggleStarNames,
      .command = COMMAND_STAR_NAMES,
@@ -88,8 +75,6 @@ constexpr ActionEntry ACTIONS[] = {
      .menuPlace = M::View,
      .check = C::Layer,
      .layer = &LayerSet::showStarNames,
-     .word = W::ViewLayers,
-     .bit = LAYER_STAR_NAMES_HIDDEN,
      .layerName = "star-names"},
     {.action = A::ToggleGround,
      .command = COMMAND_GROUND,
@@ -98,8 +83,6 @@ constexpr ActionEntry ACTIONS[] = {
      .menuPlace = M::View,
      .check = C::Layer,
      .layer = &LayerSet::showGround,
-     .word = W::ViewLayers,
-     .bit = LAYER_GROUND_HIDDEN,
      .layerName = "ground"},
     {.action = A::ToggleDaylight,
      .command = COMMAND_DAYLIGHT,
@@ -108,8 +91,6 @@ constexpr ActionEntry ACTIONS[] = {
      .menuPlace = M::View,
      .check = C::Layer,
      .layer = &LayerSet::showDaylight,
-     .word = W::ViewLayers,
-     .bit = LAYER_DAYLIGHT_HIDDEN,
      .layerName = "daylight"},
     {.action = A::ToggleEcliptic,
      .command = COMMAND_ECLIPTIC,
@@ -118,8 +99,6 @@ constexpr ActionEntry ACTIONS[] = {
      .menuPlace = M::View,
      .check = C::Layer,
      .layer = &LayerSet::showEcliptic,
-     .word = W::ViewLayers,
-     .bit = LAYER_ECLIPTIC_HIDDEN,
      .layerName = "ecliptic"},
     {.action = A::ToggleDeepSky,
      .command = COMMAND_DEEP_SKY,
@@ -128,8 +107,6 @@ constexpr ActionEntry ACTIONS[] = {
      .menuPlace = M::View,
      .check = C::Layer,
      .layer = &LayerSet::showDeepSky,
-     .word = W::ViewLayers,
-     .bit = LAYER_DEEP_SKY_HIDDEN,
      .layerName = "deep-sky"},
     {.action = A::ToggleMilkyWay,
      .command = COMMAND_MILKY_WAY,
@@ -138,8 +115,6 @@ constexpr ActionEntry ACTIONS[] = {
      .menuPlace = M::View,
      .check = C::Layer,
      .layer = &LayerSet::showMilkyWay,
-     .word = W::ViewLayers,
-     .bit = LAYER_MILKY_WAY_HIDDEN,
      .layerName = "milky-way"},
     {.action = A::ToggleMinorBodies,
      .command = COMMAND_MINOR_BODIES,
@@ -148,8 +123,6 @@ constexpr ActionEntry ACTIONS[] = {
      .menuPlace = M::View,
      .check = C::Layer,
      .layer = &LayerSet::showMinorBodies,
-     .word = W::ViewLayers,
-     .bit = LAYER_MINOR_BODIES_HIDDEN,
      .layerName = "minor-bodies"},
     {.action = A::ToggleSatellites,
      .command = COMMAND_SATELLITES,
@@ -158,8 +131,6 @@ constexpr ActionEntry ACTIONS[] = {
      .menuPlace = M::View,
      .check = C::Layer,
      .layer = &LayerSet::showSatellites,
-     .word = W::ViewLayers,
-     .bit = LAYER_SATELLITES_HIDDEN,
      .layerName = "satellites"},
     {.action = A::ToggleNightVision,
      .command = COMMAND_NIGHT_VISION,
@@ -208,9 +179,7 @@ constexpr ActionEntry ACTIONS[] = {
      .menuPlace = M::View,
      .separatorBefore = true,
      .check = C::Layer,
-     .layer = &LayerSet::precisePositions,
-     .word = W::Layers,
-     .bit = LAYER_PRECISE_POSITIONS},
+     .layer = &LayerSet::precisePositions},
     {.action = A::TogglePointAtSky,
      .command = COMMAND_POINT_AT_SKY,
      .keys = u"Aa",
@@ -359,26 +328,24 @@ const ActionEntry& EntryOf(Action action) {
 }
 
 bool ParseLayerNames(std::string_view list, uint16_t& layerFlags, uint16_t& viewLayerFlags) {
-  // Off by default: clear bits, or set ones where the bit means hidden.
-  layerFlags = LAYER_SOLAR_SYSTEM_HIDDEN;
-  viewLayerFlags = 0;
+  LayerSet chosen;
   for (const ActionEntry& e : ACTIONS) {
-    if (e.word == W::ViewLayers) viewLayerFlags |= e.bit;
+    if (e.layer != nullptr) chosen.*e.layer = false;
   }
-  if (list == "none") return true;
-  while (true) {
+  for (bool more = list != "none"; more;) {
     const size_t comma = list.find(',');
     const std::string_view name = list.substr(0, comma);
     const ActionEntry* entry = FindEntry(
         [name](const ActionEntry& e) { return e.layerName != nullptr && name == e.layerName; });
     if (entry == nullptr) return false;
-    uint16_t& flags = entry->word == W::Layers ? layerFlags : viewLayerFlags;
-    const bool setMeansHidden =
-        entry->word == W::ViewLayers || entry->bit == LAYER_SOLAR_SYSTEM_HIDDEN;
-    flags = setMeansHidden ? flags & ~entry->bit : flags | entry->bit;
-    if (comma == std::string_view::npos) return true;
-    list.remove_prefix(comma + 1);
+    chosen.*entry->layer = true;
+    more = comma != std::string_view::npos;
+    if (more) list.remove_prefix(comma + 1);
   }
+  // Through the conversions of Config.dat, which know which bits mean hidden.
+  layerFlags = chosen.LayerFlags();
+  viewLayerFlags = chosen.ViewLayerFlags();
+  return true;
 }
 
 std::string LayerNameList() {

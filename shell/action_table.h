@@ -1,5 +1,5 @@
 // Every action of the window, each once: its menu command, keys, menu text and place, check
-// mark, Config.dat bit, navigation-box button and halvane-render's --layers name. The menus,
+// mark, layer switch, navigation-box button and halvane-render's --layers name. The menus,
 // the keys, the box, the check marks and --layers read this table; Perform carries out all.
 #pragma once
 
@@ -79,9 +79,6 @@ enum class MenuPlace : uint8_t {
 // What a check mark shows.
 enum class CheckSource : uint8_t { None, Layer, NightVision, PointAtSky, WeeklyUpdates };
 
-// Which of Config.dat's words keeps a layer switch.
-enum class FlagWord : uint8_t { None, Layers, ViewLayers };
-
 struct ActionEntry {
   Action action;
   uint16_t command = 0;            // 0: no menu command
@@ -92,8 +89,6 @@ struct ActionEntry {
   bool separatorBefore = false;
   CheckSource check = CheckSource::None;
   bool LayerSet::*layer = nullptr;  // the switch a toggle flips and its check mark shows
-  FlagWord word = FlagWord::None;
-  uint16_t bit = 0;
   const char* layerName = nullptr;  // halvane-render --layers
   int8_t boxColumn = -1;            // the navigation box's button
   int8_t boxRow = -1;

@@ -39,37 +39,16 @@ TEST(ActionTable, EachCommandKeyAndButtonLeadsToOneActionAndBack) {
       EXPECT_TRUE(buttons.insert({e.boxColumn, e.boxRow}).second);
       EXPECT_EQ(ActionOfBoxButton(e.boxColumn, e.boxRow), &e);
     }
-    // A check mark needs a command to show on; a layer's switch its Config.dat bit.
+    // A check mark needs a command to show on.
     if (e.check != CheckSource::None) {
       EXPECT_NE(e.command, 0);
     }
     EXPECT_EQ(e.check == CheckSource::Layer, e.layer != nullptr);
-    EXPECT_EQ(e.layer != nullptr, e.word != FlagWord::None);
   }
   EXPECT_EQ(buttons.size(), 12u);
   EXPECT_EQ(ActionOfCommand(0), nullptr);
   EXPECT_EQ(ActionOfKey(u'7'), nullptr);
   EXPECT_EQ(ActionOfCommand(COMMAND_FIRST_GO_TO), nullptr);
-}
-
-// Each bit the table names turns on or off exactly its own switch through the conversions
-// Config.dat is read and written with.
-TEST(ActionTable, LayerBitsAreTheOnesConfigFilesKeep) {
-  for (const ActionEntry& e : ActionTable()) {
-    if (e.layer == nullptr) continue;
-    const bool layers = e.word == FlagWord::Layers;
-    for (const uint16_t flags : {uint16_t{0}, uint16_t{0xFFFF}}) {
-      LayerSet with;
-      LayerSet without;
-      layers ? with.ApplyLayerFlags(flags | e.bit) : with.ApplyViewLayerFlags(flags | e.bit);
-      layers ? without.ApplyLayerFlags(flags & ~e.bit)
-             : without.ApplyViewLayerFlags(flags & ~e.bit);
-      EXPECT_NE(with.*e.layer, without.*e.layer) << e.layerName;
-      with.*e.layer = without.*e.layer;
-      EXPECT_EQ(with.LayerFlags(), without.LayerFlags()) << e.layerName;
-      EXPECT_EQ(with.ViewLayerFlags(), without.ViewLayerFlags()) << e.layerName;
-    }
-  }
 }
 
 TEST(ActionTable, LayerNamesTurnOnTheirOwnLayerAndNothingElse) {

@@ -44,7 +44,7 @@ std::vector<std::u16string> FindPanel::Complete(const SkyNames& names,
   }
   if (const int32_t at = satellites ? satellites->Find(query) : -1; at >= 0) {
     found.insert(found.begin(),
-                 Utf8ToUtf16(satellites->All()[static_cast<size_t>(at)].elements.name));
+                 Utf8ToUtf16(satellites->All()[static_cast<size_t>(at)].ShownName()));
   }
   return found;
 }

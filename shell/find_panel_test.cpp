@@ -32,6 +32,15 @@ TEST(FindPanel, CompletesSuggestsAndFollowsThePanelsObject) {
   const std::vector<std::u16string> iss = panel.Complete(names, &stations, u"zarya");
   ASSERT_FALSE(iss.empty());
   EXPECT_EQ(iss.front(), u"ISS (ZARYA)");
+  // A two-line set has no name: Find offers and turns to it by its number.
+  SatelliteSet unnamed;
+  unnamed.Add(ReadOrbitalElements(std::string(STATION_ELEMENTS).substr(12)).elements, false);
+  const std::vector<std::u16string> byNumber = panel.Complete(names, &unnamed, u"25544");
+  ASSERT_FALSE(byNumber.empty());
+  EXPECT_EQ(byNumber.front(), u"25544");
+  const std::optional<NamedRef> numbered = panel.Resolve(names, &unnamed, byNumber.front());
+  ASSERT_TRUE(numbered.has_value());
+  EXPECT_EQ(numbered->object.source, ObjectSource::Satellite);
   EXPECT_EQ(panel.Suggest(names, u"Betelguese"), u"Betelgeuse");
   EXPECT_EQ(panel.Suggest(names, u"Qqqqqqqq"), u"");
 

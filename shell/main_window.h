@@ -244,6 +244,8 @@ class MainWindow : public Window {
   void DragView(const ViewDrag& drag);
   // Whether the action's menu item is checked now.
   bool IsChecked(const ActionEntry& entry) const;
+  // The client pixel of the object whose panel is open, when it is on the chart.
+  std::optional<Point> MarkedObjectPixel();
 
   std::unique_ptr<Observer> observer;
   std::unique_ptr<Chart> chart;
@@ -266,8 +268,6 @@ class MainWindow : public Window {
   // The place (longitude, latitude) placeZone was found for.
   std::optional<std::pair<double, double>> zonePlace;
   std::string placeZone;
-  // The client pixel of the object whose panel is open, when it is on the chart.
-  std::optional<Point> MarkedObjectPixel();
   // The label the next new frame shows: a tapped object moved out from under the panel.
   PickedLabel labelAfterFrame;
   // Where "Use my location" stands, for the caption; empty when it has nothing to say.

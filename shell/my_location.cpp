@@ -40,7 +40,6 @@ void MainWindow::UseMyLocation() {
 void MainWindow::KeepBuiltInPlace() {
   const double longitude = observer->GetLongitude();
   const double latitude = observer->GetLatitude();
-  // Cities count longitude east, the observer west.
   const CityRecord* city =
       NearestCity(GetCities().cities, EastLongitude(longitude), latitude, NEAR_CITY_KILOMETRES);
   const std::string name = city != nullptr ? city->name : PlaceText(longitude, latitude);

@@ -55,8 +55,9 @@ bool MainWindow::TurnToObject(const NamedRef& object) {
   SetTimeFromClock();
   UpdateMoment();
   if (object.object.source == ObjectSource::Satellite) return TurnToSatellite(object.object.index);
-  if (object.object.source == ObjectSource::UnloadedAsteroid) {  // the panel says how to get
-    findPanel.SetFoundName({});                                  // the elements
+  // No place until elements are loaded: the panel says how to get them.
+  if (object.object.source == ObjectSource::UnloadedAsteroid) {
+    findPanel.SetFoundName({});
     return true;
   }
   const std::optional<SkyPoint> place = PlaceOf(GetSkyNames(), object.object, moment);

@@ -9,7 +9,6 @@
 namespace halvane {
 
 std::string PlaceZone(const std::vector<CityRecord>& cities, double longitude, double latitude) {
-  // Cities count longitude east, the observer west.
   const CityRecord* city =
       NearestCity(cities, EastLongitude(longitude), latitude, NEAR_CITY_KILOMETRES);
   if (city == nullptr || !IsKnownZone(city->zone)) return {};

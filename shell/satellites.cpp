@@ -2,15 +2,14 @@
 // and the frames that follow them across the chart.
 #include <algorithm>
 #include <cmath>
-#include <ctime>
 
 #include "astro/angles.h"
+#include "astro/sidereal_time.h"
 #include "chart/satellite_info.h"
 #include "chart/tonight.h"
 #include "platform/app_paths.h"
 #include "platform/info_panel.h"
 #include "platform/local_day.h"
-#include "platform/tm_fields.h"
 #include "platform/utf8_text.h"
 #include "platform/zone_time.h"
 #include "shell/main_window.h"
@@ -20,24 +19,7 @@ namespace {
 
 // At most ten frames a second follow the satellites.
 constexpr double FOLLOW_MIN_MS = 100.0;
-constexpr double JD_UNIX_EPOCH = 2440587.5;
-constexpr double SECONDS_PER_DAY = 86400.0;
 constexpr double MILLISECONDS_PER_MINUTE = 60000.0;
-
-CalendarTime SystemTimeOf(double jdUt) {
-  const double seconds = std::round((jdUt - JD_UNIX_EPOCH) * SECONDS_PER_DAY);
-  const std::time_t whole = static_cast<std::time_t>(seconds);
-  std::tm tm{};
-  gmtime_r(&whole, &tm);
-  CalendarTime time{};
-  FromTm(tm, time);
-  return time;
-}
-
-std::string NameOf(const Satellite& satellite) {
-  return satellite.elements.name.empty() ? std::to_string(satellite.elements.catalogNumber)
-                                         : satellite.elements.name;
-}
 
 }  // namespace
 
@@ -58,7 +40,7 @@ bool MainWindow::TurnToSatellite(uint32_t index) {
   if (!facts.placed) return false;
   chart->GetProjection().SetViewDirection(facts.look.azimuth, facts.look.altitude);
   chart->SetPinnedSatellite(static_cast<int32_t>(index));
-  findPanel.SetFoundName(Utf8ToUtf16(NameOf(satellite)));
+  findPanel.SetFoundName(Utf8ToUtf16(satellite.ShownName()));
   UpdateMomentAndRender();
   return true;
 }
@@ -73,9 +55,9 @@ bool MainWindow::ShowSatelliteInfo(uint32_t index) {
   for (const std::string& line : SatellitePanelLines(facts, OffsetsOfZone(GetPlaceZone()))) {
     lines.push_back(Utf8ToUtf16(line));
   }
-  findPanel.SetPanelObject({{ObjectSource::Satellite, index}, NameOf(satellite)});
+  findPanel.SetPanelObject({{ObjectSource::Satellite, index}, satellite.ShownName()});
   chart->SetPinnedSatellite(static_cast<int32_t>(index));
-  ShowInfoPanel(hwnd, Utf8ToUtf16(NameOf(satellite)), lines);
+  ShowInfoPanel(hwnd, Utf8ToUtf16(satellite.ShownName()), lines);
   return true;
 }
 
@@ -89,7 +71,7 @@ std::vector<std::pair<std::string, SatellitePass>> MainWindow::NightPasses() {
   for (const Satellite& satellite : set->All()) {
     if (!satellite.station) continue;
     for (const SatellitePass& pass : FindPasses(satellite.model, night.start, night.end, site)) {
-      if (pass.visible) passes.emplace_back(NameOf(satellite), pass);
+      if (pass.visible) passes.emplace_back(satellite.ShownName(), pass);
     }
   }
   std::sort(passes.begin(), passes.end(),
@@ -99,7 +81,7 @@ std::vector<std::pair<std::string, SatellitePass>> MainWindow::NightPasses() {
 
 void MainWindow::TurnToPass(const std::string& name, const SatellitePass& pass) {
   config.useSystemTime = 0;
-  config.observationTime = SystemTimeOf(pass.rise.jdUt);
+  config.observationTime = TimeAtJulianDay(pass.rise.jdUt);
   chart->GetProjection().SetViewDirection(pass.rise.azimuth, pass.rise.altitude);
   const std::shared_ptr<const SatelliteSet>& set = chart->GetSatellites();
   if (set) chart->SetPinnedSatellite(set->Find(name));

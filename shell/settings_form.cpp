@@ -223,9 +223,8 @@ SettingsForm::SettingsForm(const CityCatalog& cities, const Clock& clock,
   // A place without a city is named by its coordinates and the nearest city, if one is near.
   //: %1 is the place's coordinates
   placeMessage = FillArgs(Words::Tr("Now: %1"), {PlaceText(start.longitude, start.latitude)});
-  // Cities count longitude east, the observer west.
-  if (const CityRecord* city =
-          NearestCity(cities.cities, -start.longitude, start.latitude, NEAR_CITY_KILOMETRES)) {
+  if (const CityRecord* city = NearestCity(cities.cities, EastLongitude(start.longitude),
+                                           start.latitude, NEAR_CITY_KILOMETRES)) {
     //: %1 is a city
     placeMessage += FillArgs(Words::Tr(", near %1"), {CityLabel(*city)});
   }
@@ -339,8 +338,8 @@ void SettingsForm::FollowPlace() {
 void SettingsForm::ShowCity(const CityRecord& city) {
   Field(SettingsField::City) = CityLabel(city);
   cityTyped = false;
-  // Cities count longitude east, the observer west.
-  ShowAngle(SettingsAngle::Longitude, -city.longitudeSeconds / double{SECONDS_PER_DEGREE});
+  ShowAngle(SettingsAngle::Longitude,
+            WestLongitude(city.longitudeSeconds / double{SECONDS_PER_DEGREE}));
   ShowAngle(SettingsAngle::Latitude, city.latitudeSeconds / double{SECONDS_PER_DEGREE});
   FollowPlace();
 }

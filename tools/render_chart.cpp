@@ -154,6 +154,14 @@ bool AimFromSensors(Projection& view, const Moment& moment, std::string& aimLine
   return true;
 }
 
+// A name that is known but has no place at the chart's time (a body beyond its series, a day
+// outside the calendar's years): said apart from an unknown name.
+std::string NoPlaceThen(const char* option, const std::string& name) {
+  //: %1 is an option, %2 the name given
+  return FillArgs(Words::Tr("%1: no place at that time for '%2'"),
+                  {option, PrintableText(name, ECHOED_VALUE_BYTES)});
+}
+
 }  // namespace
 
 bool RenderChart(const RenderOptions& options, const CalendarTime& now, Surface& surface,
@@ -198,8 +206,6 @@ bool RenderChart(const RenderOptions& options, const CalendarTime& now, Surface&
     if (IsKnownZone(city->zone)) cityZone = city->zone;
   }
   if (options.here) {
-    ConfigExtension extension;
-    LoadConfigExtension(files.configLoadPath, extension);
     const std::string& source =
         options.positionSource.empty() ? extension.positionSource : options.positionSource;
     const PositionReading reading = ReadPosition(source, POSITION_TIMEOUT_MS);
@@ -233,12 +239,15 @@ bool RenderChart(const RenderOptions& options, const CalendarTime& now, Surface&
           {PrintableText(options.goToName, ECHOED_VALUE_BYTES)});
       return false;
     }
-    const std::optional<SkyPoint> place =
-        target ? PlaceOf(names, target->object, moment) : std::nullopt;
-    if (!place) {
+    if (!target) {
       error = FillArgs(
           Words::Tr("--goto: no star, object, constellation or planet of that name, got '%1'"),
           {PrintableText(options.goToName, ECHOED_VALUE_BYTES)});
+      return false;
+    }
+    const std::optional<SkyPoint> place = PlaceOf(names, target->object, moment);
+    if (!place) {
+      error = NoPlaceThen("--goto", options.goToName);
       return false;
     }
     view.GetProjection().AimAt(sky, place->rightAscension, place->declination);
@@ -322,14 +331,16 @@ bool RenderChart(const RenderOptions& options, const CalendarTime& now, Surface&
   } else if (!options.infoName.empty()) {
     const SkyNames names = LoadFindNames(folder, options.language, moment);
     const std::optional<NamedRef> object = ResolveName(names, options.infoName);
-    const std::optional<ObjectInfo> info =
-        object ? DescribeObject(names, LoadStarList(folder + "Stars.dat"), object->object, moment,
-                                OffsetsOfZone(zone))
-               : std::nullopt;
-    if (!info) {
+    if (!object) {
       error = FillArgs(
           Words::Tr("--info: no star, object, constellation or planet of that name, got '%1'"),
           {PrintableText(options.infoName, ECHOED_VALUE_BYTES)});
+      return false;
+    }
+    const std::optional<ObjectInfo> info = DescribeObject(
+        names, LoadStarList(folder + "Stars.dat"), object->object, moment, OffsetsOfZone(zone));
+    if (!info) {
+      error = NoPlaceThen("--info", options.infoName);
       return false;
     }
     // With a language, the panel's lines in it; without, the fields scripts read.

@@ -56,6 +56,11 @@ TEST(RenderProgram, WrongArgumentsEndWithOneLineAndCodeTwo) {
     EXPECT_EQ(Count(run.err, "\n"), 1) << run.err;
     EXPECT_TRUE(run.out.empty());
   }
+  // A known name without a place then is not reported as an unknown one.
+  for (const QString option : {"--goto", "--info"}) {
+    const RunResult pluto = RunRender({option, "Pluto", "--time", "2500-01-01T00:00Z"});
+    EXPECT_NE(pluto.err.find("no place at that time for 'Pluto'"), std::string::npos) << pluto.err;
+  }
   // What is echoed reaches the terminal escaped and cut.
   const QString hostile = QStringLiteral("\x1b[2J\x07") + QString(100000, 'x');
   for (const QStringList& arguments :
