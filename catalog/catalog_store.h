@@ -76,23 +76,17 @@ template <typename Index>
 std::shared_ptr<const CachedCatalog<Index>> CatalogStore::Kept(const std::string& path,
                                                                std::string_view tag,
                                                                size_t recordSize) {
-  const std::lock_guard<std::mutex> lock(guard);
-  const FileState now = StateOf(path);
-  Entry& entry = entries[{std::type_index(typeid(Index)), path}];
-  if (entry.catalog && entry.state == now && now.size >= 0) {
-    return std::static_pointer_cast<const CachedCatalog<Index>>(entry.catalog);
-  }
-  auto made = std::make_shared<CachedCatalog<Index>>();
-  RecordFile file(recordSize);
-  made->result = file.Open(path, tag);
-  Report(file, path, made->result);
-  if (made->result == WalkResult::Completed) {
-    while (const uint8_t* record = file.Next()) made->index.Add(record);
-    if constexpr (requires { made->index.Finish(); }) made->index.Finish();
-  }
-  entry.state = now;
-  entry.catalog = made;
-  return made;
+  return Made<CachedCatalog<Index>>(path, [&](const std::string& file) {
+    CachedCatalog<Index> made;
+    RecordFile records(recordSize);
+    made.result = records.Open(file, tag);
+    Report(records, file, made.result);
+    if (made.result == WalkResult::Completed) {
+      while (const uint8_t* record = records.Next()) made.index.Add(record);
+      if constexpr (requires { made.index.Finish(); }) made.index.Finish();
+    }
+    return made;
+  });
 }
 
 template <typename T, typename Make>
